@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts Vorlane.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+bash scripts/build.sh
+if [ -x build/src/shell/vorlane ]; then
+    exec build/src/shell/vorlane "$@"
+fi
+exec build/src/cli/vorlane-cli --help
