@@ -1,0 +1,6 @@
+# Interface texts of the loader, shared by the loader, the command-line program and the editor.
+add_library(vorlane_language STATIC
+    ${CMAKE_CURRENT_SOURCE_DIR}/language_texts.cpp
+)
+target_include_directories(vorlane_language PUBLIC ${PROJECT_SOURCE_DIR}/src)
+target_link_libraries(vorlane_language PUBLIC vorlane_platform)
