@@ -1,0 +1,12 @@
+#include "settings/settings_store.h"
+
+#include "settings/settings_defaults.h"
+
+namespace vorlane {
+
+int SetDefaults(ReceiverSettings& settings, StorageImage& image) {
+    FillDefaults(settings);
+    return image.WriteSettings(settings.bytes());
+}
+
+} // namespace vorlane
