@@ -1,0 +1,53 @@
+#include "blockfile/block_header.h"
+
+#include "blockfile/block_ids.h"
+#include "storage/checksum.h"
+
+#include <algorithm>
+#include <cassert>
+#include <limits>
+
+namespace vorlane {
+
+using namespace block_header;
+
+BlockHeader::BlockHeader(ConstByteSpan bytes) : m_bytes(bytes) {
+    assert(bytes.size() >= kSize);
+}
+
+std::uint32_t BlockHeader::loadAddress() const {
+    return (static_cast<std::uint32_t>(readBe16(m_bytes, kAddressHigh)) << 16) | readBe16(m_bytes, kAddressLow);
+}
+
+std::string_view BlockHeader::signature() const {
+    return {reinterpret_cast<const char*>(m_bytes.data() + kSignature), kSignatureText.size()};
+}
+
+int WriteBlockHeader(ByteSpan header, std::uint8_t blockId, std::uint32_t loadAddress, ConstByteSpan data) {
+    if (header.size() < kSize || data.size() > std::numeric_limits<std::uint32_t>::max())
+        return 0;
+    const ByteSpan h = header.first(kSize);
+    std::fill(h.begin(), h.end(), kFill);
+    writeBe16(h, kAddressWordA, kAddressWordAPrefix);
+    writeBe16(h, kAddressHigh, static_cast<std::uint16_t>(loadAddress >> 16));
+    writeBe16(h, kAddressLow, static_cast<std::uint16_t>(loadAddress));
+    h[kBlockIdMarker] = kBlockIdMarkerValue;
+    h[kBlockId] = blockId;
+    h[kMonitorMarker] = kMonitorMarkerValue;
+    h[kMonitorMode] = 0x00;
+    h[kLengthMarker] = kLengthMarkerValue;
+    writeBe32(h, kDataLength, static_cast<std::uint32_t>(data.size()));
+    h[kCrcMarker] = kCrcMarkerValue;
+    writeBe32(h, kCrc, Checksum(data));
+    std::copy(kSignatureText.begin(), kSignatureText.end(), h.begin() + kSignature);
+    h[kTrailerMarker] = kTrailerMarkerValue;
+    return 1;
+}
+
+int WriteChannelBlockHeader(ByteSpan image) {
+    if (image.size() < kSize)
+        return 0;
+    return WriteBlockHeader(image.first(kSize), block_id::kChannel, kChannelLoadAddress, image.subspan(kSize));
+}
+
+} // namespace vorlane

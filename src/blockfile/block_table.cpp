@@ -1,0 +1,21 @@
+#include "blockfile/block_table.h"
+
+#include <utility>
+
+namespace vorlane {
+
+int BlockTable::append(BlockEntry entry) {
+    if (m_count == kCapacity)
+        return 0;
+    m_entries[m_count++] = std::move(entry);
+    return 1;
+}
+
+void BlockTable::clear() {
+    for (BlockEntry& entry : m_entries)
+        entry = BlockEntry();
+    m_count = 0;
+    m_blockFileFlag = false;
+}
+
+} // namespace vorlane
