@@ -1,0 +1,23 @@
+#pragma once
+// A file descriptor that becomes readable when signalled, so one poll() can wait for a device and a stop
+// request together. Stays signalled until reset.
+
+namespace vorlane {
+
+class WakeEvent {
+public:
+    WakeEvent() = default;
+    ~WakeEvent();
+    WakeEvent(const WakeEvent&) = delete;
+    WakeEvent& operator=(const WakeEvent&) = delete;
+
+    bool create();
+    void signal();
+    void reset();
+    int fd() const { return m_fd; }
+
+private:
+    int m_fd = -1;
+};
+
+} // namespace vorlane
