@@ -1,0 +1,39 @@
+#pragma once
+// Faults the simulated receiver can be told to commit, so the PC side's error paths can be exercised.
+// Packets are numbered from 1 within each transfer; a resent packet keeps its number.
+// Every packet fault fires once per simulator run, on the first transfer that reaches its packet.
+
+#include <array>
+#include <cstddef>
+
+namespace vorlane {
+
+struct SimulatorFaults {
+    int nakPacket = 0;                  // answer upload packet k with 0xFC 0xFA although its sum is right
+    int corruptDownloadPacket = 0;      // send download packet k with a wrong sum
+    int errorAtPacket = 0;              // answer upload packet k with 0xFE and abandon the transfer
+    int endAtPacket = 0;                // answer upload packet k with 0xF0 and abandon the transfer
+    int silentAfterPacket = 0;          // after packet k (answered or sent) send nothing until restarted
+    int closeAfterPacket = 0;           // after packet k (answered or sent) close the line
+    bool withoutIdentification = false; // answer the wake-up with a text that lacks the identification
+};
+
+enum class PacketFault { Nak, CorruptDownloadSum, Error, EarlyEnd, SilentAfter, CloseAfter };
+
+class FaultPlan {
+public:
+    explicit FaultPlan(const SimulatorFaults& faults);
+
+    // True, once, when `fault` is planned for this packet number.
+    bool fire(PacketFault fault, int packetNumber);
+
+    bool withoutIdentification() const { return m_withoutIdentification; }
+
+private:
+    static constexpr std::size_t kFaultCount = 6;
+    std::array<int, kFaultCount> m_packetOf{};
+    std::array<bool, kFaultCount> m_fired{};
+    bool m_withoutIdentification;
+};
+
+} // namespace vorlane

@@ -1,0 +1,97 @@
+#include "sim/pty_link.h"
+
+#include "platform/trace.h"
+
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace vorlane {
+
+PtyLink::~PtyLink() {
+    close();
+}
+
+int PtyLink::open(const std::string& linkPath) {
+    close();
+    if (!openPseudoTerminal() || !createLink(linkPath)) {
+        close();
+        return 0;
+    }
+    return 1;
+}
+
+int PtyLink::openPseudoTerminal() {
+    m_master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (m_master < 0 || grantpt(m_master) != 0 || unlockpt(m_master) != 0) {
+        DebugOut("sim: cannot create a pseudo-terminal: %s\n", std::strerror(errno));
+        return 0;
+    }
+    std::array<char, 128> name{};
+    if (ptsname_r(m_master, name.data(), name.size()) != 0)
+        return 0;
+    m_devicePath = name.data();
+
+    m_slave = ::open(m_devicePath.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    termios mode{};
+    if (m_slave < 0 || tcgetattr(m_slave, &mode) != 0)
+        return 0;
+    // Raw both ways: no echo back into the receiver, no line editing, no translation of line ends.
+    cfmakeraw(&mode);
+    mode.c_cflag |= CLOCAL | CREAD;
+    if (tcsetattr(m_slave, TCSANOW, &mode) != 0)
+        return 0;
+
+    const int flags = fcntl(m_master, F_GETFL);
+    return flags >= 0 && fcntl(m_master, F_SETFL, flags | O_NONBLOCK) == 0 ? 1 : 0;
+}
+
+int PtyLink::createLink(const std::string& linkPath) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path link(linkPath);
+    if (link.has_parent_path())
+        fs::create_directories(link.parent_path(), error);
+
+    struct stat existing {};
+    if (lstat(linkPath.c_str(), &existing) == 0 && !S_ISLNK(existing.st_mode)) {
+        DebugOut("sim: %s exists and is not a link\n", linkPath.c_str());
+        return 0;
+    }
+    // Linking under a temporary name and renaming replaces a stale link in one step.
+    const std::string temporary = linkPath + ".sim-" + std::to_string(getpid()) + ".tmp";
+    ::unlink(temporary.c_str());
+    if (::symlink(m_devicePath.c_str(), temporary.c_str()) != 0 || ::rename(temporary.c_str(), linkPath.c_str()) != 0) {
+        DebugOut("sim: cannot link %s: %s\n", linkPath.c_str(), std::strerror(errno));
+        ::unlink(temporary.c_str());
+        return 0;
+    }
+    m_linkPath = linkPath;
+    return 1;
+}
+
+void PtyLink::close() {
+    if (!m_linkPath.empty()) {
+        std::error_code error;
+        // Another simulator may have taken the name over since; its link stays.
+        if (std::filesystem::read_symlink(m_linkPath, error) == m_devicePath)
+            ::unlink(m_linkPath.c_str());
+        m_linkPath.clear();
+    }
+    if (m_slave >= 0)
+        ::close(m_slave);
+    if (m_master >= 0)
+        ::close(m_master);
+    m_slave = -1;
+    m_master = -1;
+    m_devicePath.clear();
+}
+
+} // namespace vorlane

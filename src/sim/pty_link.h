@@ -1,0 +1,39 @@
+#pragma once
+// A pseudo-terminal whose slave end stands in for a serial device: the slave is put in raw mode and made
+// reachable under a chosen path through a symbolic link. The slave is kept open here as well, so the
+// PC opening and closing its port never leaves the master without a slave (which would make it hang up).
+
+#include <string>
+
+namespace vorlane {
+
+class PtyLink {
+public:
+    PtyLink() = default;
+    ~PtyLink();
+    PtyLink(const PtyLink&) = delete;
+    PtyLink& operator=(const PtyLink&) = delete;
+
+    // Creates the pseudo-terminal and links `linkPath` to its slave, replacing an existing link there
+    // (never a file that is not a link). Returns 1 on success, 0 on failure (nothing is left open).
+    int open(const std::string& linkPath);
+    // Closes both ends and removes the link if it still points to this pseudo-terminal.
+    void close();
+
+    bool isOpen() const { return m_master >= 0; }
+    // Non-blocking master end: what is written here the PC reads from the device.
+    int masterFd() const { return m_master; }
+    const std::string& devicePath() const { return m_devicePath; }
+    const std::string& linkPath() const { return m_linkPath; }
+
+private:
+    int openPseudoTerminal();
+    int createLink(const std::string& linkPath);
+
+    int m_master = -1;
+    int m_slave = -1;
+    std::string m_devicePath;
+    std::string m_linkPath;
+};
+
+} // namespace vorlane

@@ -1,0 +1,48 @@
+#include "sim/received_block_store.h"
+
+#include "platform/trace.h"
+
+#include <cstdio>
+#include <filesystem>
+
+namespace vorlane {
+
+ReceivedBlockStore::ReceivedBlockStore(std::string folder) : m_folder(std::move(folder)) {}
+
+std::string ReceivedBlockStore::fileName(std::size_t index) {
+    return "block-" + std::to_string(index) + ".bin";
+}
+
+int ReceivedBlockStore::add(int transferClass, ConstByteSpan bytes) {
+    std::size_t index = 0;
+    {
+        std::lock_guard lock(m_mutex);
+        index = m_blocks.size();
+        m_blocks.push_back({transferClass, std::vector<std::uint8_t>(bytes.begin(), bytes.end())});
+    }
+    m_arrived.notify_all();
+    return m_folder.empty() ? 1 : writeFile(index, bytes);
+}
+
+int ReceivedBlockStore::writeFile(std::size_t index, ConstByteSpan bytes) const {
+    const std::string path = (std::filesystem::path(m_folder) / fileName(index)).string();
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    bool written = file && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    if (file && std::fclose(file) != 0)
+        written = false;
+    if (!written)
+        DebugOut("sim: cannot write %s\n", path.c_str());
+    return written ? 1 : 0;
+}
+
+std::vector<ReceivedBlock> ReceivedBlockStore::blocks() const {
+    std::lock_guard lock(m_mutex);
+    return m_blocks;
+}
+
+bool ReceivedBlockStore::waitFor(std::size_t count, std::chrono::milliseconds timeout) const {
+    std::unique_lock lock(m_mutex);
+    return m_arrived.wait_for(lock, timeout, [&] { return m_blocks.size() >= count; });
+}
+
+} // namespace vorlane

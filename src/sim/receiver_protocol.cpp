@@ -1,0 +1,360 @@
+#include "sim/receiver_protocol.h"
+
+#include "storage/checksum.h"
+
+#include <algorithm>
+
+namespace vorlane {
+namespace {
+
+constexpr std::uint8_t kFrameFirst = 0xCC;
+constexpr std::uint8_t kFrameSecond = 0x55;
+constexpr std::uint8_t kWakeUpCommand = 0xEE;
+constexpr std::uint8_t kWakeUpArgument = 0xFF;
+constexpr std::uint8_t kRequestSendCommand = 0x22;
+constexpr std::uint8_t kFirstTransferClassByte = 0x20;
+constexpr std::uint8_t kLastTransferClassByte = 0x26;
+constexpr std::uint8_t kDownloadCommand = 0x11;
+constexpr std::uint8_t kFirstDownloadByte = 0x23;
+constexpr std::uint8_t kLastDownloadByte = 0x25;
+
+constexpr std::uint8_t kAck = 0xFA;
+constexpr std::uint8_t kNak = 0xFC;
+constexpr std::uint8_t kEnd = 0xF0;
+constexpr std::uint8_t kError = 0xFE;
+constexpr std::uint8_t kDownloadMarkerSecond = 0xCC;
+// The fourth marker byte may be 0x22 to 0x25; the receiver always uses the first.
+constexpr std::uint8_t kUploadMarkerKind = 0x22;
+
+// The PC only looks at the beginning of the current line, so every marker and the prompt start a fresh
+// line (carriage return for column 0, line feed for a new line) and nothing follows them.
+constexpr char kNewLine[] = "\r\n";
+constexpr char kIdentification[] = "\r\nKX70RS digital satellite receiver\r\n";
+constexpr char kForeignIdentification[] = "\r\nDVB-S receiver ready\r\n";
+constexpr char kMonitorPrompt[] = "\r\n[d-MON] boot monitor> ";
+constexpr char kNothingToDownload[] = "\r\nno data to download\r\n";
+
+constexpr char kBreakInCharacter = 'x';
+constexpr int kBreakInLength = 4;
+constexpr std::size_t kMaxCommandLine = 64;
+
+} // namespace
+
+ReceiverProtocol::ReceiverProtocol(ReceiverBehaviour behaviour, ReceiverLine& line)
+    : m_behaviour(std::move(behaviour)), m_line(line), m_faults(m_behaviour.faults) {}
+
+void ReceiverProtocol::receive(std::uint8_t byte, SimClock::time_point at) {
+    switch (m_phase) {
+    case Phase::Commands:
+        handleCommandByte(byte, at);
+        break;
+    case Phase::AwaitUploadStart:
+        handleUploadStart(byte, at);
+        break;
+    case Phase::UploadSize:
+        handleUploadSize(byte);
+        break;
+    case Phase::UploadPacket:
+        handleUploadPacket(byte);
+        break;
+    case Phase::AwaitDownloadGo:
+        handleDownloadGo(byte, at);
+        break;
+    case Phase::DownloadHandshake:
+        handleDownloadHandshake(byte);
+        break;
+    case Phase::Silent:
+    case Phase::Closed:
+        break;
+    }
+}
+
+void ReceiverProtocol::restart() {
+    if (m_phase == Phase::Closed)
+        return;
+    m_mode = Mode::BootMonitor;
+    m_phase = Phase::Commands;
+    m_frameLength = 0;
+    m_consecutiveX = 0;
+    m_breakInSeen = false;
+    m_commandLine.clear();
+    m_identificationDue.reset();
+    m_restartDue.reset();
+    m_block.clear();
+    m_packet.clear();
+    m_download = nullptr;
+    m_handshakeFirst.reset();
+    sendText(kMonitorPrompt);
+}
+
+std::optional<SimClock::time_point> ReceiverProtocol::nextDeadline() const {
+    if (m_identificationDue && m_restartDue)
+        return std::min(*m_identificationDue, *m_restartDue);
+    return m_identificationDue ? m_identificationDue : m_restartDue;
+}
+
+void ReceiverProtocol::onTime(SimClock::time_point now) {
+    if (m_identificationDue && now >= *m_identificationDue) {
+        m_identificationDue.reset();
+        if (m_phase == Phase::Commands)
+            sendText(m_faults.withoutIdentification() ? kForeignIdentification : kIdentification);
+    }
+    if (m_restartDue && now >= *m_restartDue) {
+        m_restartDue.reset();
+        restart();
+    }
+}
+
+// Command frames (0xCC 0x55 command argument) are understood by the running software and the monitor alike;
+// everything else is text.
+void ReceiverProtocol::handleCommandByte(std::uint8_t byte, SimClock::time_point at) {
+    switch (m_frameLength) {
+    case 0:
+        if (byte == kFrameFirst) {
+            m_frame[m_frameLength++] = byte;
+            return;
+        }
+        handleText(byte, at);
+        return;
+    case 1:
+        if (byte == kFrameSecond) {
+            m_frame[m_frameLength++] = byte;
+            return;
+        }
+        m_frameLength = 0;
+        handleCommandByte(byte, at);
+        return;
+    case 2:
+        m_frame[m_frameLength++] = byte;
+        return;
+    default:
+        m_frameLength = 0;
+        dispatchFrame(m_frame[2], byte, at);
+        return;
+    }
+}
+
+void ReceiverProtocol::dispatchFrame(std::uint8_t command, std::uint8_t argument, SimClock::time_point at) {
+    if (command == kWakeUpCommand && argument == kWakeUpArgument) {
+        m_identificationDue = at + m_behaviour.identificationDelay;
+        return;
+    }
+    if (command == kRequestSendCommand && argument >= kFirstTransferClassByte && argument <= kLastTransferClassByte) {
+        m_identificationDue.reset();
+        requestUpload(argument - kFirstTransferClassByte);
+        return;
+    }
+    if (command == kDownloadCommand && argument >= kFirstDownloadByte && argument <= kLastDownloadByte) {
+        m_identificationDue.reset();
+        requestDownload(static_cast<DownloadKind>(argument - kFirstDownloadByte));
+    }
+}
+
+void ReceiverProtocol::handleText(std::uint8_t byte, SimClock::time_point at) {
+    if (m_mode == Mode::RunningSoftware) {
+        m_consecutiveX = byte == kBreakInCharacter ? m_consecutiveX + 1 : 0;
+        if (m_consecutiveX >= kBreakInLength && !m_breakInSeen) {
+            m_breakInSeen = true;
+            if (m_behaviour.restartAfterBreakIn)
+                m_restartDue = at + *m_behaviour.restartAfterBreakIn;
+        }
+        return;
+    }
+    // The monitor does not echo: an echo of the break-in pattern would push its prompt off the PC's line.
+    if (byte == '\r') {
+        runMonitorCommand();
+        m_commandLine.clear();
+    } else if (byte >= 0x20 && byte < 0x7F && m_commandLine.size() < kMaxCommandLine) {
+        m_commandLine.push_back(static_cast<char>(byte));
+    }
+}
+
+void ReceiverProtocol::runMonitorCommand() {
+    if (m_commandLine == "q")
+        requestUpload(kMonitorUpload);
+    else if (m_commandLine == "reset")
+        restart();
+}
+
+void ReceiverProtocol::requestUpload(int transferClass) {
+    m_uploadClass = transferClass;
+    m_uploadStartAckSeen = false;
+    m_commandLine.clear();
+    m_phase = Phase::AwaitUploadStart;
+    sendText(kNewLine);
+    sendBytes({kFrameFirst, kFrameSecond, kDownloadCommand, kUploadMarkerKind});
+}
+
+void ReceiverProtocol::handleUploadStart(std::uint8_t byte, SimClock::time_point at) {
+    if (!m_uploadStartAckSeen && byte == kAck) {
+        m_uploadStartAckSeen = true;
+        return;
+    }
+    if (m_uploadStartAckSeen && byte == kFrameFirst) {
+        m_sizeByteCount = 0;
+        m_phase = Phase::UploadSize;
+        sendBytes({kAck});
+        return;
+    }
+    // Not the PC's go-ahead: the request is dropped and the byte is read as an ordinary one.
+    m_phase = Phase::Commands;
+    handleCommandByte(byte, at);
+}
+
+void ReceiverProtocol::handleUploadSize(std::uint8_t byte) {
+    m_sizeBytes[m_sizeByteCount++] = byte;
+    if (m_sizeByteCount < m_sizeBytes.size())
+        return;
+    m_uploadSize = readBe32(m_sizeBytes.data());
+    m_block.clear();
+    m_block.reserve(m_uploadSize);
+    m_packet.clear();
+    m_packetNumber = 1;
+    m_phase = Phase::UploadPacket;
+}
+
+// The PC sends one packet even for an empty block: four sum bytes and no data.
+std::size_t ReceiverProtocol::expectedUploadPacketSize() const {
+    return std::min<std::size_t>(kPacketDataSize, m_uploadSize - m_block.size());
+}
+
+void ReceiverProtocol::handleUploadPacket(std::uint8_t byte) {
+    m_packet.push_back(byte);
+    if (m_packet.size() == expectedUploadPacketSize() + kSumSize)
+        finishUploadPacket();
+}
+
+void ReceiverProtocol::finishUploadPacket() {
+    const std::size_t dataSize = m_packet.size() - kSumSize;
+    const ConstByteSpan data(m_packet.data(), dataSize);
+    const bool sumRight = Checksum(data) == readBe32(m_packet.data() + dataSize);
+    const int number = m_packetNumber;
+
+    if (m_faults.fire(PacketFault::Error, number)) {
+        abandonUpload(kError);
+        return;
+    }
+    if (m_faults.fire(PacketFault::EarlyEnd, number)) {
+        abandonUpload(kEnd);
+        return;
+    }
+    if (!sumRight || m_faults.fire(PacketFault::Nak, number)) {
+        m_packet.clear();
+        sendBytes({kNak, kAck});
+        return;
+    }
+
+    m_block.insert(m_block.end(), data.begin(), data.end());
+    m_packet.clear();
+    ++m_packetNumber;
+    const bool complete = m_block.size() == m_uploadSize;
+    if (complete) {
+        m_phase = Phase::Commands;
+        m_line.storeBlock(m_uploadClass, m_block);
+    }
+    sendBytes({kAck, kAck});
+    applyFaultsAfterPacket(number);
+}
+
+void ReceiverProtocol::abandonUpload(std::uint8_t answer) {
+    m_phase = Phase::Commands;
+    m_packet.clear();
+    m_block.clear();
+    sendBytes({answer});
+}
+
+void ReceiverProtocol::requestDownload(DownloadKind kind) {
+    const auto& file = m_behaviour.downloads[static_cast<std::size_t>(kind)];
+    if (!file) {
+        sendText(kNothingToDownload);
+        return;
+    }
+    m_download = &*file;
+    m_phase = Phase::AwaitDownloadGo;
+    sendText(kNewLine);
+    sendBytes({kAck, kDownloadMarkerSecond});
+}
+
+void ReceiverProtocol::handleDownloadGo(std::uint8_t byte, SimClock::time_point at) {
+    if (byte != kAck) {
+        m_phase = Phase::Commands;
+        handleCommandByte(byte, at);
+        return;
+    }
+    std::array<std::uint8_t, 4> size{};
+    writeBe32(size.data(), static_cast<std::uint32_t>(m_download->size()));
+    m_line.send(size);
+    m_downloadOffset = 0;
+    m_packetNumber = 1;
+    m_handshakeFirst.reset();
+    // As many packets as the size asks for: an empty file has none.
+    if (m_download->empty()) {
+        m_phase = Phase::Commands;
+        return;
+    }
+    sendDownloadPacket();
+}
+
+std::size_t ReceiverProtocol::currentDownloadPacketSize() const {
+    return std::min(kPacketDataSize, m_download->size() - m_downloadOffset);
+}
+
+void ReceiverProtocol::sendDownloadPacket() {
+    const ConstByteSpan data(m_download->data() + m_downloadOffset, currentDownloadPacketSize());
+    std::vector<std::uint8_t> packet(data.begin(), data.end());
+    packet.resize(data.size() + kSumSize);
+    std::uint32_t sum = Checksum(data);
+    if (m_faults.fire(PacketFault::CorruptDownloadSum, m_packetNumber))
+        sum += 1;
+    writeBe32(packet.data() + data.size(), sum);
+    m_phase = Phase::DownloadHandshake;
+    m_line.send(packet);
+    applyFaultsAfterPacket(m_packetNumber);
+}
+
+// The PC answers a packet with two bytes: 0xFA 0xFA for the next one, 0xFC 0xFA to have it again;
+// 0xFE means it could not take the download at all.
+void ReceiverProtocol::handleDownloadHandshake(std::uint8_t byte) {
+    if (!m_handshakeFirst) {
+        if (byte == kError)
+            m_phase = Phase::Commands;
+        else if (byte == kAck || byte == kNak)
+            m_handshakeFirst = byte;
+        return;
+    }
+    const std::uint8_t first = *m_handshakeFirst;
+    m_handshakeFirst.reset();
+    if (byte != kAck) {
+        handleDownloadHandshake(byte);
+        return;
+    }
+    if (first == kNak) {
+        sendDownloadPacket();
+        return;
+    }
+    m_downloadOffset += currentDownloadPacketSize();
+    ++m_packetNumber;
+    if (m_downloadOffset == m_download->size())
+        m_phase = Phase::Commands;
+    else
+        sendDownloadPacket();
+}
+
+void ReceiverProtocol::applyFaultsAfterPacket(int number) {
+    if (m_faults.fire(PacketFault::SilentAfter, number)) {
+        m_phase = Phase::Silent;
+    } else if (m_faults.fire(PacketFault::CloseAfter, number)) {
+        m_phase = Phase::Closed;
+        m_line.closeLine();
+    }
+}
+
+void ReceiverProtocol::sendText(const std::string& text) {
+    m_line.send(ConstByteSpan(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+}
+
+void ReceiverProtocol::sendBytes(std::initializer_list<std::uint8_t> bytes) {
+    m_line.send(ConstByteSpan(bytes.begin(), bytes.size()));
+}
+
+} // namespace vorlane

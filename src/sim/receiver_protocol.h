@@ -1,0 +1,129 @@
+#pragma once
+// The receiver's side of the loader protocol: its running software (identification, upload and download
+// requests) and its boot monitor (prompt after a restart, "q" and "reset" commands). Pure logic: bytes come
+// in through receive(), everything the receiver does goes out through a ReceiverLine.
+
+#include "platform/bytes.h"
+#include "sim/fault_plan.h"
+#include "sim/sim_clock.h"
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vorlane {
+
+// What the receiver does to the world outside it.
+class ReceiverLine {
+public:
+    virtual ~ReceiverLine() = default;
+    virtual void send(ConstByteSpan bytes) = 0;
+    // A complete, checked upload; transferClass is the requested class, or kMonitorUpload.
+    virtual void storeBlock(int transferClass, ConstByteSpan bytes) = 0;
+    virtual void closeLine() = 0;
+};
+
+inline constexpr int kMonitorUpload = -1;
+
+// Download kinds in the order of their request bytes 0x23, 0x24, 0x25.
+enum class DownloadKind { MainSoftware = 0, Channel = 1, PreSetting = 2 };
+inline constexpr std::size_t kDownloadKindCount = 3;
+
+struct ReceiverBehaviour {
+    // The file the receiver sends for each download kind; none means it refuses that kind.
+    std::array<std::optional<std::vector<std::uint8_t>>, kDownloadKindCount> downloads;
+    // Restart this long after the break-in pattern is first seen; none: only on request.
+    std::optional<std::chrono::milliseconds> restartAfterBreakIn;
+    // Quiet time after the last wake-up frame before the identification is printed.
+    std::chrono::milliseconds identificationDelay{400};
+    SimulatorFaults faults;
+};
+
+class ReceiverProtocol {
+public:
+    enum class Mode { RunningSoftware, BootMonitor };
+
+    static constexpr std::size_t kPacketDataSize = 1024;
+    static constexpr std::size_t kSumSize = 4;
+
+    ReceiverProtocol(ReceiverBehaviour behaviour, ReceiverLine& line);
+
+    void receive(std::uint8_t byte, SimClock::time_point at);
+    // Power cycle: any transfer is dropped and the boot monitor prints its prompt.
+    void restart();
+    // The next moment onTime() has something to do, if any.
+    std::optional<SimClock::time_point> nextDeadline() const;
+    void onTime(SimClock::time_point now);
+
+    Mode mode() const { return m_mode; }
+
+private:
+    enum class Phase {
+        Commands,
+        AwaitUploadStart,
+        UploadSize,
+        UploadPacket,
+        AwaitDownloadGo,
+        DownloadHandshake,
+        Silent,
+        Closed
+    };
+
+    void handleCommandByte(std::uint8_t byte, SimClock::time_point at);
+    void dispatchFrame(std::uint8_t command, std::uint8_t argument, SimClock::time_point at);
+    void handleText(std::uint8_t byte, SimClock::time_point at);
+    void runMonitorCommand();
+
+    void requestUpload(int transferClass);
+    void handleUploadStart(std::uint8_t byte, SimClock::time_point at);
+    void handleUploadSize(std::uint8_t byte);
+    void handleUploadPacket(std::uint8_t byte);
+    std::size_t expectedUploadPacketSize() const;
+    void finishUploadPacket();
+    void abandonUpload(std::uint8_t answer);
+
+    void requestDownload(DownloadKind kind);
+    void handleDownloadGo(std::uint8_t byte, SimClock::time_point at);
+    void handleDownloadHandshake(std::uint8_t byte);
+    void sendDownloadPacket();
+    std::size_t currentDownloadPacketSize() const;
+
+    // Silence or closing once packet `number` has been answered or sent.
+    void applyFaultsAfterPacket(int number);
+    void sendText(const std::string& text);
+    void sendBytes(std::initializer_list<std::uint8_t> bytes);
+
+    ReceiverBehaviour m_behaviour;
+    ReceiverLine& m_line;
+    FaultPlan m_faults;
+    Mode m_mode = Mode::RunningSoftware;
+    Phase m_phase = Phase::Commands;
+
+    std::array<std::uint8_t, 4> m_frame{};
+    std::size_t m_frameLength = 0;
+    int m_consecutiveX = 0;
+    bool m_breakInSeen = false;
+    std::string m_commandLine;
+    std::optional<SimClock::time_point> m_identificationDue;
+    std::optional<SimClock::time_point> m_restartDue;
+
+    int m_uploadClass = 0;
+    bool m_uploadStartAckSeen = false;
+    std::array<std::uint8_t, 4> m_sizeBytes{};
+    std::size_t m_sizeByteCount = 0;
+    std::uint32_t m_uploadSize = 0;
+    std::vector<std::uint8_t> m_block;
+    std::vector<std::uint8_t> m_packet;
+
+    const std::vector<std::uint8_t>* m_download = nullptr;
+    std::size_t m_downloadOffset = 0;
+    std::optional<std::uint8_t> m_handshakeFirst;
+
+    int m_packetNumber = 0;
+};
+
+} // namespace vorlane

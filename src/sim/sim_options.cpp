@@ -1,0 +1,128 @@
+#include "sim/sim_options.h"
+
+#include <charconv>
+#include <functional>
+#include <limits>
+#include <map>
+
+namespace vorlane {
+namespace {
+
+int parseCount(std::string_view text, unsigned& value) {
+    const auto* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, value);
+    return result.ec == std::errc() && result.ptr == end ? 1 : 0;
+}
+
+int parsePositive(std::string_view text, int& value) {
+    unsigned number = 0;
+    if (!parseCount(text, number) || number == 0 || number > static_cast<unsigned>(std::numeric_limits<int>::max()))
+        return 0;
+    value = static_cast<int>(number);
+    return 1;
+}
+
+} // namespace
+
+const char* simulatorUsage() {
+    return "Usage: vorlane-stb-sim --link PATH [options]\n"
+           "Simulated satellite receiver on a pseudo-terminal linked to PATH (for example $VORLANE_SERIAL_DIR/COM5).\n"
+           "\n"
+           "  --link PATH                 path of the link to the terminal's device (an existing link is replaced)\n"
+           "  --store DIR                 write each received block as DIR/block-<n>.bin, counting from 0\n"
+           "  --main FILE                 file sent for a main software download (request 0x23)\n"
+           "  --channel FILE              file sent for a channel download (request 0x24)\n"
+           "  --presetting FILE           file sent for a pre-setting download (request 0x25)\n"
+           "  --restart-after MS          restart into the boot monitor MS ms after the break-in pattern is first "
+           "seen\n"
+           "  --ident-delay MS            quiet time after the last wake-up before the identification (default 400)\n"
+           "  --baud N                    emulate a line of N bits per second (10 bits per byte) both ways\n"
+           "  --log FILE                  write every byte received (RX) and sent (TX) to FILE\n"
+           "  --nak-packet K              answer upload packet K once with FC FA although its sum is right\n"
+           "  --corrupt-download-packet K send download packet K once with a wrong sum\n"
+           "  --error-at-packet K         answer upload packet K with FE\n"
+           "  --end-at-packet K           answer upload packet K with F0\n"
+           "  --silent-after-packet K     send nothing more after packet K until restarted\n"
+           "  --close-after-packet K      close the line after packet K\n"
+           "  --no-ident                  answer the wake-up with a text that lacks the identification\n"
+           "  --help                      show this text\n"
+           "\n"
+           "Packets are counted from 1 within a transfer. SIGUSR1 restarts the receiver; SIGINT or SIGTERM ends it.\n";
+}
+
+int parseSimulatorCommandLine(const std::vector<std::string_view>& arguments, SimulatorCommandLine& commandLine,
+                              std::string& error) {
+    auto& config = commandLine.config;
+    auto& faults = config.behaviour.faults;
+    using Setter = std::function<int(std::string_view)>;
+    const auto text = [](std::string& target) -> Setter {
+        return [&target](std::string_view value) {
+            target = value;
+            return 1;
+        };
+    };
+    const auto packet = [](int& target) -> Setter {
+        return [&target](std::string_view value) { return parsePositive(value, target); };
+    };
+    const auto milliseconds = [](auto assign) -> Setter {
+        return [assign](std::string_view value) {
+            unsigned ms = 0;
+            if (!parseCount(value, ms))
+                return 0;
+            assign(std::chrono::milliseconds(ms));
+            return 1;
+        };
+    };
+    const std::map<std::string_view, Setter> valued = {
+        {"--link", text(config.linkPath)},
+        {"--store", text(config.storeFolder)},
+        {"--log", text(config.logPath)},
+        {"--main", text(commandLine.downloadPaths[0])},
+        {"--channel", text(commandLine.downloadPaths[1])},
+        {"--presetting", text(commandLine.downloadPaths[2])},
+        {"--baud", [&](std::string_view value) { return parseCount(value, config.bitsPerSecond); }},
+        {"--restart-after",
+         milliseconds([&](std::chrono::milliseconds ms) { config.behaviour.restartAfterBreakIn = ms; })},
+        {"--ident-delay",
+         milliseconds([&](std::chrono::milliseconds ms) { config.behaviour.identificationDelay = ms; })},
+        {"--nak-packet", packet(faults.nakPacket)},
+        {"--corrupt-download-packet", packet(faults.corruptDownloadPacket)},
+        {"--error-at-packet", packet(faults.errorAtPacket)},
+        {"--end-at-packet", packet(faults.endAtPacket)},
+        {"--silent-after-packet", packet(faults.silentAfterPacket)},
+        {"--close-after-packet", packet(faults.closeAfterPacket)},
+    };
+
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string_view name = arguments[i];
+        if (name == "--help") {
+            commandLine.help = true;
+            return 1;
+        }
+        if (name == "--no-ident") {
+            faults.withoutIdentification = true;
+            continue;
+        }
+        const auto option = valued.find(name);
+        if (option == valued.end()) {
+            error = "unknown option " + std::string(name);
+            return 0;
+        }
+        if (i + 1 == arguments.size()) {
+            error = std::string(name) + " needs a value";
+            return 0;
+        }
+        const std::string_view value = arguments[++i];
+        if (!option->second(value)) {
+            error = "bad value for " + std::string(name) + ": " + std::string(value);
+            return 0;
+        }
+    }
+    if (config.linkPath.empty()) {
+        error = "--link PATH is required";
+        return 0;
+    }
+    return 1;
+}
+
+} // namespace vorlane

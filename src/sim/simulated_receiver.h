@@ -1,0 +1,93 @@
+#pragma once
+// A satellite receiver on a pseudo-terminal, for testing the PC side end to end. It links the terminal's
+// slave to a path (for example $VORLANE_SERIAL_DIR/COM5), answers on its own thread as the receiver's
+// software and boot monitor do, keeps every received block and logs every byte on the line.
+
+#include "sim/byte_transcript.h"
+#include "sim/line_pacer.h"
+#include "sim/pty_link.h"
+#include "sim/received_block_store.h"
+#include "sim/receiver_protocol.h"
+
+#include <atomic>
+#include <chrono>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace vorlane {
+
+struct SimulatorConfig {
+    std::string linkPath;
+    std::string storeFolder;    // where received blocks are written; empty keeps them in memory only
+    std::string logPath;        // transcript file; empty writes none
+    unsigned bitsPerSecond = 0; // line speed to emulate in both directions; 0 is unpaced
+    ReceiverBehaviour behaviour;
+};
+
+class SimulatedReceiver : private ReceiverLine {
+public:
+    explicit SimulatedReceiver(SimulatorConfig config);
+    ~SimulatedReceiver() override;
+    SimulatedReceiver(const SimulatedReceiver&) = delete;
+    SimulatedReceiver& operator=(const SimulatedReceiver&) = delete;
+
+    // Opens the pseudo-terminal, creates the link and starts answering. Returns 1 on success, 0 on failure.
+    int start();
+    // Stops answering, closes the line and removes the link. Safe to call more than once.
+    void stop();
+    // False before start, after stop and after the receiver closed the line itself (fault injection).
+    bool isRunning() const { return m_running.load(); }
+
+    const std::string& devicePath() const { return m_devicePath; }
+    const std::string& linkPath() const { return m_config.linkPath; }
+
+    // Simulates switching the receiver off and on: its boot monitor prints the "[d-MON]" prompt.
+    void triggerRestart();
+    ReceiverProtocol::Mode mode() const { return m_mode.load(); }
+
+    std::vector<ReceivedBlock> receivedBlocks() const { return m_blocks.blocks(); }
+    bool waitForBlocks(std::size_t count, std::chrono::milliseconds timeout) const {
+        return m_blocks.waitFor(count, timeout);
+    }
+    std::vector<TranscriptChunk> transcript() const { return m_transcript.chunks(); }
+    std::vector<std::uint8_t> receivedBytes() const { return m_transcript.bytes(LineDirection::Received); }
+    std::vector<std::uint8_t> sentBytes() const { return m_transcript.bytes(LineDirection::Sent); }
+
+private:
+    void send(ConstByteSpan bytes) override;
+    void storeBlock(int transferClass, ConstByteSpan bytes) override;
+    void closeLine() override;
+
+    void run();
+    void waitForEvent();
+    void readFromLine();
+    void takeRequests();
+    // Sleeps until `moment` unless a stop is requested first; returns false on a stop.
+    bool waitUntil(SimClock::time_point moment);
+    bool waitWritable();
+    void writeNow(ConstByteSpan bytes);
+    void wake();
+
+    SimulatorConfig m_config;
+    PtyLink m_link;
+    std::string m_devicePath;
+    ByteTranscript m_transcript;
+    ReceivedBlockStore m_blocks;
+    ReceiverProtocol m_protocol;
+    LinePacer m_receivePacer;
+    LinePacer m_sendPacer;
+
+    int m_wakeFd = -1;
+    std::thread m_thread;
+    std::atomic<bool> m_running{false};
+    std::atomic<bool> m_stopRequested{false};
+    std::atomic<bool> m_restartRequested{false};
+    std::atomic<ReceiverProtocol::Mode> m_mode{ReceiverProtocol::Mode::RunningSoftware};
+    bool m_lineClosed = false;
+    // After a hang-up the master is left alone for a moment instead of being polled in a tight loop.
+    std::optional<SimClock::time_point> m_masterQuietUntil;
+};
+
+} // namespace vorlane
