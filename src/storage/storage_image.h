@@ -54,8 +54,8 @@ public:
     SectorMap BuildSectorMap() const;
     // Lowest physical sector that holds no current copy, or kNone.
     int FindFreeSector() const;
-    // Fills the region from logical sectors starting at firstLogical; a missing one reads as 0xFF bytes.
-    // Reports the number of bytes that came from sectors.
+    // Fills the region from logical sectors starting at firstLogical, each into its own chunk; a missing sector,
+    // or the part of a chunk a short copy leaves, reads as 0xFF bytes. Reports the bytes that came from sectors.
     std::size_t ReadRegion(ByteSpan region, int firstLogical) const;
     // Writes every chunk of the region whose stored copy is missing or differs; reports the total of the chunk
     // sizes, 0 when the region does not fit the logical sectors or a chunk found no free sector.
