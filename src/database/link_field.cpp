@@ -1,0 +1,43 @@
+#include "database/link_field.h"
+
+#include "platform/bytes.h"
+
+#include <cstddef>
+
+namespace vorlane {
+namespace {
+
+std::size_t fieldOffset(const ListKindInfo& kind, int tunerSide) {
+    return kind.linkField + kind.sideStride * static_cast<std::size_t>(tunerSide);
+}
+
+} // namespace
+
+LinkWord ReadLinkField(const ListKindInfo& kind, const std::uint8_t* record, int tunerSide) {
+    const std::uint8_t* field = record + fieldOffset(kind, tunerSide);
+    switch (kind.linkWidth) {
+    case 8:
+        return LinkWord::FromFavouriteByte(field[0], static_cast<unsigned>(tunerSide));
+    case 16:
+        return LinkWord::FromForm16(readLe16(field));
+    default:
+        return LinkWord(readLe32(field));
+    }
+}
+
+void WriteLinkField(const ListKindInfo& kind, std::uint8_t* record, int tunerSide, LinkWord link) {
+    std::uint8_t* field = record + fieldOffset(kind, tunerSide);
+    switch (kind.linkWidth) {
+    case 8:
+        field[0] = link.toFavouriteByte();
+        break;
+    case 16:
+        writeLe16(field, link.toForm16());
+        break;
+    default:
+        writeLe32(field, (link.value() & ~LinkWord::kKeptBit) | (readLe32(field) & LinkWord::kKeptBit));
+        break;
+    }
+}
+
+} // namespace vorlane

@@ -1,0 +1,150 @@
+// Building the ordered lists from the link words stored in the records.
+
+#include "database/band.h"
+#include "database/channel_record.h"
+#include "database/link_field.h"
+#include "database/ordered_lists.h"
+#include "database/satellite_record.h"
+#include "database/transponder_record.h"
+#include "platform/bytes.h"
+
+#include <new>
+
+namespace vorlane {
+namespace {
+
+std::uint32_t headWordOf(const ListKindInfo& info, int instance) {
+    const bool typed =
+        info.typeFilter == static_cast<int>(ServiceType::Tv) || info.typeFilter == static_cast<int>(ServiceType::Radio);
+    return LinkWord()
+        .withIndex(static_cast<unsigned>(instance))
+        .withType(typed ? static_cast<unsigned>(info.typeFilter) : 0u)
+        .value();
+}
+
+bool takesSide(TunerFilter filter, int side) {
+    return filter == TunerFilter::Both || (filter == TunerFilter::Tuner1Only ? side == 0 : side == 1);
+}
+
+} // namespace
+
+int OrderedLists::BuildKind(ListKind kind) {
+    const ListKindInfo* info = FindListKind(kind);
+    if (!info || !m_tables.allocated())
+        return -1;
+    FreeHeads(kind);
+    std::unique_ptr<ListHead[]> heads(new (std::nothrow) ListHead[static_cast<std::size_t>(info->headCount)]);
+    if (!heads)
+        return -1;
+    for (int i = 0; i < info->headCount; ++i) {
+        ListHead& head = heads[static_cast<std::size_t>(i)];
+        head.kind = kind;
+        head.instance = static_cast<std::uint16_t>(i);
+        head.linkWidth = info->linkWidth;
+        head.headWord = headWordOf(*info, i);
+    }
+
+    int used = 0;
+    for (int index = 0; index < RecordCount(info->table); ++index) {
+        if (readLe32(m_tables.recordOfPk(info->table, index)) == kFreeRecordWord)
+            continue;
+        ++used;
+        CollectRecord(*info, heads.get(), index);
+    }
+
+    for (int i = 0; i < info->headCount; ++i) {
+        ListHead& head = heads[static_cast<std::size_t>(i)];
+        if (!head.first)
+            continue;
+        Sort(&head);
+        if (info->favouriteGroup >= 0)
+            DropFavouriteOverflow(head);
+        Renumber(&head);
+        WriteBack(&head);
+    }
+    m_heads[static_cast<std::size_t>(kind)] = std::move(heads);
+    return used;
+}
+
+int OrderedLists::BuildAll() {
+    int usedRecords = 0;
+    bool failed = false;
+    for (const ListKind kind : ListBuildOrder()) {
+        const int used = BuildKind(kind);
+        if (used < 0)
+            failed = true;
+        else if (kind == ListKind::Satellites || kind == ListKind::Transponders || kind == ListKind::TvChannels)
+            usedRecords += used;
+    }
+    return failed ? -1 : usedRecords;
+}
+
+void OrderedLists::CollectRecord(const ListKindInfo& info, ListHead* heads, int index) {
+    const std::uint8_t* record = m_tables.recordOfPk(info.table, index);
+    if (info.table != RecordTable::Channels) {
+        CollectSide(info, heads, index, record, 0);
+        return;
+    }
+    const ConstChannelRecord channel(record);
+    if (info.typeFilter != kAllTypes && channel.serviceType() != info.typeFilter)
+        return;
+    for (int side = 0; side < kTunerCount; ++side)
+        if (takesSide(info.tuners, side) && channel.presentOn(side))
+            CollectSide(info, heads, ChannelPk(index, side), record, side);
+}
+
+void OrderedLists::CollectSide(const ListKindInfo& info, ListHead* heads, int pk, const std::uint8_t* record,
+                               int side) {
+    LinkWord link = ReadLinkField(info, record, side);
+    // A favourite byte without its membership bit says the channel is not in the group.
+    if (info.favouriteGroup >= 0 && link.type() == 0)
+        return;
+    const int instance = HeadForLink(info, record, link);
+    if (instance < 0 || instance >= info.headCount)
+        return;
+    // A full pool skips the record; the list simply lacks it.
+    AppendNode(heads[instance], static_cast<std::uint16_t>(pk), link);
+}
+
+int OrderedLists::HeadForLink(const ListKindInfo& info, const std::uint8_t* record, LinkWord& link) const {
+    switch (info.headChoice) {
+    case HeadChoice::Single:
+        return 0;
+    case HeadChoice::ByLinkIndex:
+        return static_cast<int>(link.index());
+    case HeadChoice::ByBand: {
+        // The band follows the transponder's current frequency, polarisation and satellite LNB,
+        // and the link's index is kept in step with it.
+        const ConstTransponderRecord transponder(record);
+        const unsigned satellite = transponder.satelliteLink().index();
+        const int lnbType =
+            satellite < static_cast<unsigned>(kSatelliteCount)
+                ? ConstSatelliteRecord(m_tables.recordOfPk(RecordTable::Satellites, static_cast<int>(satellite)))
+                      .lnbType()
+                : 0;
+        const int band = BandNumber(lnbType, transponder.frequency(), transponder.tuning().polarisation());
+        link = link.withIndex(static_cast<unsigned>(band));
+        return band;
+    }
+    }
+    return -1;
+}
+
+void OrderedLists::DropFavouriteOverflow(ListHead& head) {
+    // The 7-bit position cannot order more members per tuner; the surplus (last in order) leaves the
+    // group instead of being stored with a wrapped position.
+    const ListKindInfo& info = *FindListKind(head.kind);
+    int members[kTunerCount] = {0, 0};
+    for (ListNode* node = head.first; node;) {
+        ListNode* next = node->next;
+        const int side = TunerSideOfPk(node->pk);
+        if (++members[side] > kMaxFavouriteMembers) {
+            ChannelRecord(m_tables.recordOfPk(RecordTable::Channels, node->pk))
+                .setFavouriteByte(side, info.favouriteGroup, 0);
+            Unlink(node);
+        }
+        node = next;
+    }
+}
+
+} // namespace vorlane

@@ -1,0 +1,142 @@
+#include "database/list_kind.h"
+
+#include "database/channel_record.h"
+#include "database/satellite_record.h"
+#include "database/transponder_record.h"
+
+#include <array>
+
+namespace vorlane {
+namespace {
+
+constexpr int kSatelliteHeads = 64;
+constexpr int kTransponderHeads = 1500;
+constexpr int kScramblingHeads = 2;
+constexpr int kBandHeads = 6;
+
+constexpr ListKindInfo channelKind(std::uint32_t kind, int heads, std::size_t field, int type, TunerFilter tuners,
+                                   HeadChoice choice) {
+    return {static_cast<ListKind>(kind), heads, RecordTable::Channels, field, 4, 32, type, tuners, choice, -1};
+}
+
+constexpr ListKindInfo favouriteKind(int group) {
+    return {FavouriteKind(group),
+            1,
+            RecordTable::Channels,
+            ChannelRecord::kFavouriteBytes + static_cast<std::size_t>(group),
+            8,
+            8,
+            kAllTypes,
+            TunerFilter::Both,
+            HeadChoice::Single,
+            group};
+}
+
+// Main, scrambling, satellite and transponder lists come in threes: TV, radio, data.
+constexpr void addTypedTriple(std::array<ListKindInfo, 30>& out, std::size_t& n, std::uint32_t firstKind, int heads,
+                              std::size_t field, TunerFilter tuners, HeadChoice choice) {
+    for (int type = 0; type < 3; ++type)
+        out[n++] = channelKind(firstKind + static_cast<std::uint32_t>(type), heads, field, type, tuners, choice);
+}
+
+constexpr std::array<ListKindInfo, 30> makeKinds() {
+    std::array<ListKindInfo, 30> out{};
+    std::size_t n = 0;
+    out[n++] = {ListKind::Satellites,
+                1,
+                RecordTable::Satellites,
+                SatelliteRecord::kListLink,
+                0,
+                16,
+                kAllTypes,
+                TunerFilter::Tuner1Only,
+                HeadChoice::ByLinkIndex,
+                -1};
+    out[n++] = {ListKind::Transponders,
+                1,
+                RecordTable::Transponders,
+                TransponderRecord::kListLink,
+                0,
+                16,
+                kAllTypes,
+                TunerFilter::Tuner1Only,
+                HeadChoice::ByLinkIndex,
+                -1};
+    out[n++] = {ListKind::SatelliteTransponders,
+                kSatelliteHeads,
+                RecordTable::Transponders,
+                TransponderRecord::kSatelliteLink,
+                0,
+                32,
+                kAllTypes,
+                TunerFilter::Tuner1Only,
+                HeadChoice::ByLinkIndex,
+                -1};
+    addTypedTriple(out, n, 4, 1, ChannelRecord::kMainLink, TunerFilter::Both, HeadChoice::ByLinkIndex);
+    addTypedTriple(out, n, 7, kScramblingHeads, ChannelRecord::kFsLink, TunerFilter::Both, HeadChoice::ByLinkIndex);
+    addTypedTriple(out, n, 10, kSatelliteHeads, ChannelRecord::kSatelliteLink, TunerFilter::Both,
+                   HeadChoice::ByLinkIndex);
+    addTypedTriple(out, n, 13, kTransponderHeads, ChannelRecord::kTransponderLink, TunerFilter::Both,
+                   HeadChoice::ByLinkIndex);
+    for (int group = 0; group < 8; ++group)
+        out[n++] = favouriteKind(group);
+    addTypedTriple(out, n, 24, 1, ChannelRecord::kMainLink, TunerFilter::Tuner1Only, HeadChoice::Single);
+    addTypedTriple(out, n, 27, 1, ChannelRecord::kMainLink, TunerFilter::Tuner2Only, HeadChoice::Single);
+    out[n++] = {ListKind::Bands,
+                kBandHeads,
+                RecordTable::Transponders,
+                TransponderRecord::kBandLink,
+                0,
+                32,
+                kAllTypes,
+                TunerFilter::Tuner1Only,
+                HeadChoice::ByBand,
+                -1};
+    return out;
+}
+
+constexpr std::array<ListKindInfo, 30> kKinds = makeKinds();
+
+constexpr std::array<ListKind, 31> makeBuildOrder() {
+    std::array<ListKind, 31> out{};
+    std::size_t n = 0;
+    for (const ListKind k :
+         {ListKind::Satellites, ListKind::Transponders, ListKind::SatelliteTransponders, ListKind::Bands})
+        out[n++] = k;
+    for (std::uint32_t k = 4; k <= 29; ++k)
+        out[n++] = static_cast<ListKind>(k);
+    out[n++] = ListKind::Bands;
+    return out;
+}
+
+constexpr std::array<ListKind, 31> kBuildOrder = makeBuildOrder();
+
+constexpr std::array<int, kMaxListKind + 1> makeSlots() {
+    std::array<int, kMaxListKind + 1> slots{};
+    for (auto& s : slots)
+        s = -1;
+    for (std::size_t i = 0; i < kKinds.size(); ++i)
+        slots[static_cast<std::size_t>(kKinds[i].kind)] = static_cast<int>(i);
+    return slots;
+}
+
+constexpr std::array<int, kMaxListKind + 1> kSlotOfKind = makeSlots();
+
+} // namespace
+
+const ListKindInfo* FindListKind(ListKind kind) {
+    const auto k = static_cast<std::uint32_t>(kind);
+    if (k > kMaxListKind || kSlotOfKind[k] < 0)
+        return nullptr;
+    return &kKinds[static_cast<std::size_t>(kSlotOfKind[k])];
+}
+
+std::span<const ListKindInfo> AllListKinds() {
+    return kKinds;
+}
+
+std::span<const ListKind> ListBuildOrder() {
+    return kBuildOrder;
+}
+
+} // namespace vorlane

@@ -1,0 +1,39 @@
+#pragma once
+// The two building blocks of an ordered list: its head and its nodes.
+
+#include "database/link_word.h"
+#include "database/list_kind.h"
+
+#include <cstdint>
+
+namespace vorlane {
+
+struct ListHead;
+
+struct ListNode {
+    static constexpr std::uint16_t kFreeMark = 0xFFFF;
+
+    std::uint16_t pk = kFreeMark; // record index, plus 5000 for a channel's tuner-2 side
+    std::uint16_t spare = kFreeMark;
+    LinkWord link;
+    ListNode* prev = nullptr;
+    ListNode* next = nullptr;
+    ListHead* head = nullptr;
+
+    // A free node carries 0xFFFFFFFF in its first word (PK and spare).
+    bool isFree() const { return pk == kFreeMark && spare == kFreeMark; }
+};
+
+struct ListHead {
+    std::uint16_t count = 0;
+    std::uint8_t linkWidth = 0;
+    std::uint8_t spare = 0;
+    ListKind kind{};
+    std::uint16_t instance = 0;
+    std::uint16_t spare2 = 0;
+    std::uint32_t headWord = 0; // bits 0-13 instance, bits 28-29 the TV or radio type filter
+    ListNode* first = nullptr;
+    ListNode* last = nullptr;
+};
+
+} // namespace vorlane

@@ -1,0 +1,232 @@
+#include "database/ordered_lists.h"
+
+#include "database/link_field.h"
+
+#include <algorithm>
+
+namespace vorlane {
+
+OrderedLists::OrderedLists() {
+    // One entry per node the pool can hold, so sorting never has to grow its scratch space.
+    m_sortScratch.reserve(NodePool::kCapacity);
+}
+
+OrderedLists::~OrderedLists() = default;
+
+void OrderedLists::FreeAll() {
+    for (auto& heads : m_heads)
+        heads.reset();
+    m_pool.Reset();
+    m_walk = nullptr;
+}
+
+ListHead* OrderedLists::Head(ListKind kind, int instance) {
+    return const_cast<ListHead*>(static_cast<const OrderedLists&>(*this).Head(kind, instance));
+}
+
+const ListHead* OrderedLists::Head(ListKind kind, int instance) const {
+    if (instance < 0 || instance >= HeadCount(kind))
+        return nullptr;
+    return &m_heads[static_cast<std::size_t>(kind)][static_cast<std::size_t>(instance)];
+}
+
+int OrderedLists::HeadCount(ListKind kind) const {
+    const ListKindInfo* info = FindListKind(kind);
+    if (!info || !m_heads[static_cast<std::size_t>(kind)])
+        return 0;
+    return info->headCount;
+}
+
+void OrderedLists::FreeHeads(ListKind kind) {
+    auto& heads = m_heads[static_cast<std::size_t>(kind)];
+    if (!heads)
+        return;
+    for (int i = 0; i < FindListKind(kind)->headCount; ++i)
+        Empty(heads[static_cast<std::size_t>(i)]);
+    heads.reset();
+    m_walk = nullptr;
+}
+
+void OrderedLists::Empty(ListHead& head) {
+    for (ListNode* node = head.first; node;) {
+        ListNode* next = node->next;
+        m_pool.Release(node);
+        node = next;
+    }
+    head.first = nullptr;
+    head.last = nullptr;
+    head.count = 0;
+}
+
+int OrderedLists::Append(ListHead* head, std::uint16_t pk, LinkWord link) {
+    if (!head)
+        return 0;
+    const ListKindInfo* info = FindListKind(head->kind);
+    if (info->favouriteGroup >= 0 && CountSide(*head, TunerSideOfPk(pk)) >= kMaxFavouriteMembers)
+        return 0;
+    if (!AppendNode(*head, pk, link))
+        return 0;
+    Renumber(head);
+    WriteBack(head);
+    return 1;
+}
+
+ListNode* OrderedLists::AppendNode(ListHead& head, std::uint16_t pk, LinkWord link) {
+    ListNode* node = m_pool.Allocate();
+    if (!node)
+        return nullptr;
+    node->pk = pk;
+    node->link = link;
+    InsertAfter(head, head.last, node);
+    return node;
+}
+
+void OrderedLists::InsertAfter(ListHead& head, ListNode* after, ListNode* node) {
+    node->head = &head;
+    node->prev = after;
+    node->next = after ? after->next : head.first;
+    if (node->next)
+        node->next->prev = node;
+    else
+        head.last = node;
+    if (after)
+        after->next = node;
+    else
+        head.first = node;
+    ++head.count;
+}
+
+void OrderedLists::Detach(ListNode* node) {
+    ListHead& head = *node->head;
+    if (node->prev)
+        node->prev->next = node->next;
+    else
+        head.first = node->next;
+    if (node->next)
+        node->next->prev = node->prev;
+    else
+        head.last = node->prev;
+    --head.count;
+    node->prev = nullptr;
+    node->next = nullptr;
+    node->head = nullptr;
+}
+
+void OrderedLists::Unlink(ListNode* node) {
+    if (!node || !node->head)
+        return;
+    Detach(node);
+    m_pool.Release(node);
+}
+
+void OrderedLists::MoveBefore(ListNode* target, ListNode* node) {
+    if (!target || !node || target == node || !target->head || !node->head)
+        return;
+    Detach(node);
+    InsertAfter(*target->head, target->prev, node);
+}
+
+ListNode* OrderedLists::FindByPk(const ListHead* head, std::uint16_t pk) const {
+    for (ListNode* node = head ? head->first : nullptr; node; node = node->next)
+        if (node->pk == pk)
+            return node;
+    return nullptr;
+}
+
+int OrderedLists::RemovePk(ListKind kind, std::uint16_t pk, bool writeBack) {
+    int removed = 0;
+    for (int i = 0; i < HeadCount(kind); ++i) {
+        ListHead* head = Head(kind, i);
+        ListNode* node = FindByPk(head, pk);
+        if (!node)
+            continue;
+        Unlink(node);
+        Renumber(head);
+        if (writeBack)
+            WriteBack(head);
+        ++removed;
+    }
+    return removed;
+}
+
+int OrderedLists::Sort(ListHead* head) {
+    if (!head || !head->first)
+        return -1;
+    // Side, key and list position packed into one word: unique, so the order of equal keys stays as listed.
+    m_sortScratch.clear();
+    bool alreadySorted = true;
+    std::uint32_t position = 0;
+    for (ListNode* node = head->first; node; node = node->next, ++position) {
+        const std::uint32_t order = (static_cast<std::uint32_t>(TunerSideOfPk(node->pk)) << 31) |
+                                    (static_cast<std::uint32_t>(node->link.key()) << 17) | position;
+        if (!m_sortScratch.empty() && order < m_sortScratch.back().order)
+            alreadySorted = false;
+        m_sortScratch.push_back({order, node->pk, node->link});
+    }
+    if (alreadySorted)
+        return 1;
+    std::sort(m_sortScratch.begin(), m_sortScratch.end(),
+              [](const SortEntry& a, const SortEntry& b) { return a.order < b.order; });
+    // The nodes stay where they are; only their contents take the sorted order.
+    auto entry = m_sortScratch.begin();
+    for (ListNode* node = head->first; node; node = node->next, ++entry) {
+        node->pk = entry->pk;
+        node->link = entry->link;
+    }
+    return 1;
+}
+
+void OrderedLists::Renumber(ListHead* head) {
+    if (!head)
+        return;
+    const bool channelKind = FindListKind(head->kind)->table == RecordTable::Channels;
+    unsigned nextKey[kTunerCount] = {0, 0};
+    std::uint16_t count = 0;
+    for (ListNode* node = head->first; node; node = node->next, ++count) {
+        const int side = TunerSideOfPk(node->pk);
+        node->link = node->link.withKey(nextKey[side]++);
+        if (channelKind)
+            node->link = node->link.withTunerSide(static_cast<unsigned>(side));
+    }
+    head->count = count;
+}
+
+void OrderedLists::WriteBack(const ListHead* head) {
+    if (!head || !m_tables.allocated())
+        return;
+    const ListKindInfo& info = *FindListKind(head->kind);
+    for (const ListNode* node = head->first; node; node = node->next)
+        WriteLinkField(info, m_tables.recordOfPk(info.table, node->pk), TunerSideOfPk(node->pk), node->link);
+}
+
+int OrderedLists::CountSide(const ListHead& head, int side) {
+    int n = 0;
+    for (const ListNode* node = head.first; node; node = node->next)
+        if (TunerSideOfPk(node->pk) == side)
+            ++n;
+    return n;
+}
+
+ListNode* OrderedLists::WalkFirst(const ListHead* head) {
+    m_walk = head ? head->first : nullptr;
+    return m_walk;
+}
+
+ListNode* OrderedLists::WalkLast(const ListHead* head) {
+    m_walk = head ? head->last : nullptr;
+    return m_walk;
+}
+
+ListNode* OrderedLists::WalkNext() {
+    if (m_walk)
+        m_walk = m_walk->next;
+    return m_walk;
+}
+
+ListNode* OrderedLists::WalkPrev() {
+    if (m_walk)
+        m_walk = m_walk->prev;
+    return m_walk;
+}
+
+} // namespace vorlane

@@ -1,0 +1,102 @@
+#pragma once
+// The ordered lists of the database: list heads per kind, nodes from the shared pool, the list
+// primitives (append, insert, unlink, move, find, remove, sort, renumber, write back), the cursor
+// walk and building every list from the records' link words.
+//
+// Keys are numbered per tuner side: in a list holding both tuners the tuner-2 entries (which come
+// after the tuner-1 entries once sorted) count again from 0, because each side keeps its own link
+// word and its own order in the record.
+
+#include "database/list_kind.h"
+#include "database/list_node.h"
+#include "database/node_pool.h"
+#include "database/table_layout.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace vorlane {
+
+class OrderedLists {
+public:
+    // Members a favourite group can order per tuner: the position field has 7 bits.
+    static constexpr int kMaxFavouriteMembers = 128;
+
+    OrderedLists();
+    ~OrderedLists();
+    OrderedLists(const OrderedLists&) = delete;
+    OrderedLists& operator=(const OrderedLists&) = delete;
+
+    // The record tables that links are read from and written back into.
+    void AttachTables(const RecordTables& tables) { m_tables = tables; }
+    // Frees every head and node and returns the pool's storage.
+    void FreeAll();
+
+    // Head `instance` of a kind, or nullptr when the kind has no heads yet or instance is out of range.
+    ListHead* Head(ListKind kind, int instance);
+    const ListHead* Head(ListKind kind, int instance) const;
+    int HeadCount(ListKind kind) const;
+
+    // Builds one kind from the records: old heads emptied and freed, fresh heads, every used record
+    // (each present tuner side for channels) appended by its link, then each head sorted, renumbered
+    // and written back. Returns the number of used records seen, or -1 when the heads cannot be had.
+    int BuildKind(ListKind kind);
+    // Every kind in build order. Returns the number of used satellites, transponders and channels,
+    // or -1 when a kind could not be built.
+    int BuildAll();
+
+    // Appends at the end, then renumbers and writes the list back. 0 when there is no head, the pool
+    // is full, or a favourite group already orders the most members for that tuner.
+    int Append(ListHead* head, std::uint16_t pk, LinkWord link);
+    // Links `node` directly behind `after` (at the front when `after` is nullptr).
+    void InsertAfter(ListHead& head, ListNode* after, ListNode* node);
+    // Takes the node out of its list and returns it to the pool.
+    void Unlink(ListNode* node);
+    // Moves `node` directly before `target`; the node then belongs to the target's list.
+    void MoveBefore(ListNode* target, ListNode* node);
+    ListNode* FindByPk(const ListHead* head, std::uint16_t pk) const;
+    // Removes the PK from every head of the kind; returns the number of nodes removed.
+    int RemovePk(ListKind kind, std::uint16_t pk, bool writeBack);
+
+    // Order by tuner side, then key (ties keep their list order). 1, or -1 for an empty list.
+    int Sort(ListHead* head);
+    // Sets every key to its position among the nodes of the same tuner side and recounts.
+    void Renumber(ListHead* head);
+    // Stores every node's link into its record in the field's width and tuner side.
+    void WriteBack(const ListHead* head);
+
+    // The single shared walk: start at the first (or last) node, then step. Walks must not nest.
+    ListNode* WalkFirst(const ListHead* head);
+    ListNode* WalkLast(const ListHead* head);
+    ListNode* WalkNext();
+    ListNode* WalkPrev();
+
+    const NodePool& pool() const { return m_pool; }
+
+private:
+    struct SortEntry {
+        std::uint32_t order;
+        std::uint16_t pk;
+        LinkWord link;
+    };
+
+    void FreeHeads(ListKind kind);
+    void Empty(ListHead& head);
+    void Detach(ListNode* node);
+    ListNode* AppendNode(ListHead& head, std::uint16_t pk, LinkWord link);
+    void CollectRecord(const ListKindInfo& info, ListHead* heads, int index);
+    void CollectSide(const ListKindInfo& info, ListHead* heads, int pk, const std::uint8_t* record, int side);
+    int HeadForLink(const ListKindInfo& info, const std::uint8_t* record, LinkWord& link) const;
+    void DropFavouriteOverflow(ListHead& head);
+    static int CountSide(const ListHead& head, int side);
+
+    RecordTables m_tables;
+    NodePool m_pool;
+    std::array<std::unique_ptr<ListHead[]>, kMaxListKind + 1> m_heads;
+    ListNode* m_walk = nullptr;
+    std::vector<SortEntry> m_sortScratch;
+};
+
+} // namespace vorlane

@@ -1,0 +1,94 @@
+#pragma once
+// Capacities of the three record tables, where they sit in the working buffers, and how a PK
+// names a record (and, for channels, a tuner side).
+
+#include "database/list_kind.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace vorlane {
+
+inline constexpr int kSatelliteCount = 64;
+inline constexpr int kTransponderCount = 1500;
+inline constexpr int kChannelCount = 5000;
+inline constexpr int kTunerCount = 2;
+
+inline constexpr std::size_t kSatelliteRecordSize = 132;
+inline constexpr std::size_t kTransponderRecordSize = 48;
+inline constexpr std::size_t kChannelRecordSize = 112;
+
+// Satellites followed by transponders in one buffer; channels (room for 10000) in another.
+inline constexpr std::size_t kSatelliteBufferSize = 0x20000;
+inline constexpr std::size_t kChannelBufferSize = 0x120000;
+inline constexpr std::size_t kSatelliteTableOffset = 4;
+inline constexpr std::size_t kTransponderTableOffset = 0x2110;
+inline constexpr std::size_t kChannelTableOffset = 4;
+inline constexpr std::size_t kChannelSlotsInBuffer = 10000;
+
+// The stored regions: 64 x 132 + 12 + 1500 x 48 + 8 bytes, and 5000 x 112 + 8 bytes.
+inline constexpr std::size_t kSatelliteRegionSize = 0x13A54;
+inline constexpr std::size_t kChannelRegionSize = 0x88B88;
+
+constexpr int ChannelPk(int slot, int tunerSide) {
+    return slot + kChannelCount * tunerSide;
+}
+constexpr int ChannelSlotOfPk(int pk) {
+    return pk % kChannelCount;
+}
+constexpr int TunerSideOfPk(int pk) {
+    return pk >= kChannelCount ? 1 : 0;
+}
+
+constexpr int RecordCount(RecordTable table) {
+    switch (table) {
+    case RecordTable::Satellites:
+        return kSatelliteCount;
+    case RecordTable::Transponders:
+        return kTransponderCount;
+    case RecordTable::Channels:
+        return kChannelCount;
+    }
+    return 0;
+}
+
+constexpr std::size_t RecordSize(RecordTable table) {
+    switch (table) {
+    case RecordTable::Satellites:
+        return kSatelliteRecordSize;
+    case RecordTable::Transponders:
+        return kTransponderRecordSize;
+    case RecordTable::Channels:
+        return kChannelRecordSize;
+    }
+    return 0;
+}
+
+// The bases of the three tables; empty until the database has allocated its buffers.
+struct RecordTables {
+    std::uint8_t* satellites = nullptr;
+    std::uint8_t* transponders = nullptr;
+    std::uint8_t* channels = nullptr;
+
+    bool allocated() const { return satellites && transponders && channels; }
+
+    std::uint8_t* base(RecordTable table) const {
+        switch (table) {
+        case RecordTable::Satellites:
+            return satellites;
+        case RecordTable::Transponders:
+            return transponders;
+        case RecordTable::Channels:
+            return channels;
+        }
+        return nullptr;
+    }
+
+    // The record a list node's PK names in the kind's table (a channel PK names slot PK mod 5000).
+    std::uint8_t* recordOfPk(RecordTable table, int pk) const {
+        const int slot = table == RecordTable::Channels ? ChannelSlotOfPk(pk) : pk;
+        return base(table) + RecordSize(table) * static_cast<std::size_t>(slot);
+    }
+};
+
+} // namespace vorlane

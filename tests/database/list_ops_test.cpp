@@ -1,0 +1,156 @@
+#include "database/channel_database.h"
+#include "list_test_util.h"
+#include "support/list_check.h"
+#include "support/record_builders.h"
+
+#include <gtest/gtest.h>
+
+using namespace vorlane;
+using namespace vorlane::testing;
+using Pks = std::vector<int>;
+using Keys = std::vector<unsigned>;
+
+namespace {
+
+// Five tuner-1 TV channels with channel numbers 1..5 on one transponder, and one radio channel.
+class ListOps : public ::testing::Test {
+protected:
+    void SetUp() override {
+        db.AllocateTables();
+        putSatellite(db, 0, "Sat", 0, 0);
+        putTransponder(db, 0, 0, 11000, kPolarisationHorizontal, 0);
+        for (int c = 0; c < 5; ++c) {
+            ChannelSpec spec;
+            spec.key1 = static_cast<unsigned>(c);
+            putChannel(db, c, spec);
+        }
+        ChannelSpec radio;
+        radio.type = ServiceType::Radio;
+        putChannel(db, 5, radio);
+        db.BuildAllLists();
+    }
+
+    OrderedLists& lists() { return db.lists(); }
+    ListHead* tvMain() { return lists().Head(ListKind::TvChannels, 0); }
+
+    ChannelDatabase db;
+};
+
+} // namespace
+
+TEST_F(ListOps, AppendGivesTheLastPositionAndWritesItBack) {
+    ChannelSpec spec;
+    spec.key1 = 0x3FFF; // whatever the record says, the append decides the position
+    putChannel(db, 9, spec);
+    const ChannelRecord added = db.channel(9);
+    EXPECT_EQ(1, lists().Append(tvMain(), 9, added.mainLink(0)));
+    EXPECT_EQ(1, lists().Append(lists().Head(ListKind::TvByScrambling, 0), 9, added.fsLink(0)));
+    EXPECT_EQ(1, lists().Append(lists().Head(ListKind::TvBySatellite, 0), 9, added.satelliteLink(0)));
+    EXPECT_EQ(1, lists().Append(lists().Head(ListKind::TvByTransponder, 0), 9, added.transponderLink(0)));
+    EXPECT_EQ(1, lists().Append(lists().Head(ListKind::Tuner1Tv, 0), 9, added.mainLink(0)));
+
+    EXPECT_EQ((Pks{0, 1, 2, 3, 4, 9}), pksOf(db, ListKind::TvChannels, 0));
+    EXPECT_EQ(6, tvMain()->count);
+    EXPECT_EQ(5u, added.mainLink(0).key());
+    EXPECT_EQ(5u, added.transponderLink(0).key());
+    EXPECT_EQ(0, lists().Append(nullptr, 9, added.mainLink(0)));
+    EXPECT_TRUE(verifyLists(db));
+}
+
+TEST_F(ListOps, InsertAfterNoneGoesToTheFrontAndFixesTheEnds) {
+    ListHead empty;
+    empty.kind = ListKind::TvChannels;
+    ListNode a;
+    ListNode b;
+    lists().InsertAfter(empty, nullptr, &a);
+    EXPECT_EQ(&a, empty.first);
+    EXPECT_EQ(&a, empty.last);
+    lists().InsertAfter(empty, nullptr, &b);
+    EXPECT_EQ(&b, empty.first);
+    EXPECT_EQ(&a, empty.last);
+    EXPECT_EQ(&a, b.next);
+    EXPECT_EQ(&b, a.prev);
+    EXPECT_EQ(2, empty.count);
+    EXPECT_EQ(&empty, a.head);
+}
+
+TEST_F(ListOps, UnlinkReturnsTheNodeToThePoolAndKeepsTheEndsRight) {
+    const std::size_t used = lists().pool().usedCount();
+    ListNode* first = tvMain()->first;
+    ListNode* last = tvMain()->last;
+    lists().Unlink(first);
+    lists().Unlink(last);
+    EXPECT_TRUE(first->isFree());
+    EXPECT_TRUE(last->isFree());
+    EXPECT_EQ(used - 2, lists().pool().usedCount());
+    EXPECT_EQ(3, tvMain()->count);
+    EXPECT_EQ(1, tvMain()->first->pk);
+    EXPECT_EQ(nullptr, tvMain()->first->prev);
+    EXPECT_EQ(3, tvMain()->last->pk);
+    EXPECT_EQ(nullptr, tvMain()->last->next);
+    lists().Unlink(nullptr);
+}
+
+TEST_F(ListOps, MoveBeforeReordersWithinAListAndAcrossLists) {
+    ListNode* target = lists().FindByPk(tvMain(), 1);
+    lists().MoveBefore(target, lists().FindByPk(tvMain(), 4));
+    lists().MoveBefore(target, lists().FindByPk(tvMain(), 3));
+    lists().MoveBefore(target, target); // no-op
+    EXPECT_EQ((Pks{0, 4, 3, 1, 2}), pksOf(db, ListKind::TvChannels, 0));
+
+    // A radio channel dragged into the TV list becomes a node of the TV list.
+    ListHead* radio = lists().Head(ListKind::RadioChannels, 0);
+    ListNode* moved = radio->first;
+    lists().MoveBefore(lists().FindByPk(tvMain(), 0), moved);
+    EXPECT_EQ(tvMain(), moved->head);
+    EXPECT_EQ(0, radio->count);
+    EXPECT_EQ(nullptr, radio->first);
+    EXPECT_EQ(nullptr, radio->last);
+    EXPECT_EQ((Pks{5, 0, 4, 3, 1, 2}), pksOf(db, ListKind::TvChannels, 0));
+
+    // The caller then fixes the record's type and renumbers; the stored numbers follow.
+    db.channel(5).setServiceType(0);
+    lists().Renumber(tvMain());
+    lists().WriteBack(tvMain());
+    EXPECT_EQ((Keys{0, 1, 2, 3, 4, 5}), keysOf(db, ListKind::TvChannels, 0));
+    EXPECT_EQ(2u, db.channel(4).mainLink(0).key());
+    EXPECT_EQ(6, tvMain()->count);
+}
+
+TEST_F(ListOps, RemovePkTakesTheSideOutOfEveryHeadAndClosesUp) {
+    EXPECT_EQ(1, lists().RemovePk(ListKind::TvByTransponder, 2, true));
+    EXPECT_EQ(0, lists().RemovePk(ListKind::TvByTransponder, 2, true));
+    EXPECT_EQ((Pks{0, 1, 3, 4}), pksOf(db, ListKind::TvByTransponder, 0));
+    EXPECT_EQ(2u, db.channel(3).transponderLink(0).key());
+    EXPECT_EQ(1, lists().RemovePk(ListKind::TvChannels, 2, false));
+    EXPECT_EQ(3u, db.channel(3).mainLink(0).key()); // not written back
+    EXPECT_EQ((Keys{0, 1, 2, 3}), keysOf(db, ListKind::TvChannels, 0));
+    EXPECT_EQ(nullptr, lists().FindByPk(tvMain(), 2));
+    EXPECT_EQ(nullptr, lists().FindByPk(nullptr, 2));
+}
+
+TEST_F(ListOps, CursorWalkGoesForwardAndBackward) {
+    std::vector<int> forward;
+    for (ListNode* n = lists().WalkFirst(tvMain()); n; n = lists().WalkNext())
+        forward.push_back(n->pk);
+    std::vector<int> backward;
+    for (ListNode* n = lists().WalkLast(tvMain()); n; n = lists().WalkPrev())
+        backward.push_back(n->pk);
+    EXPECT_EQ((Pks{0, 1, 2, 3, 4}), forward);
+    EXPECT_EQ((Pks{4, 3, 2, 1, 0}), backward);
+    EXPECT_EQ(nullptr, lists().WalkNext());
+    EXPECT_EQ(nullptr, lists().WalkFirst(nullptr));
+}
+
+TEST_F(ListOps, SortOrdersBySideThenKeyAndKeepsTiesAsListed) {
+    ListHead* head = lists().Head(ListKind::DataChannels, 0);
+    EXPECT_EQ(-1, lists().Sort(head));
+    ASSERT_EQ(1, lists().Sort(tvMain()));
+
+    int key = 3;
+    for (ListNode* n = tvMain()->first; n; n = n->next)
+        n->link = n->link.withKey(static_cast<unsigned>(key-- / 2)); // keys 1 1 0 0 0
+    tvMain()->first->pk = 5004;                                      // a tuner-2 side first
+    ASSERT_EQ(1, lists().Sort(tvMain()));
+    EXPECT_EQ((Pks{2, 3, 4, 1, 5004}), pksOf(db, ListKind::TvChannels, 0));
+}

@@ -1,0 +1,39 @@
+#include "full_database.h"
+
+#include "record_builders.h"
+
+namespace vorlane::testing {
+namespace {
+
+ServiceType typeOfSlot(int c) {
+    if (c % 20 == 19)
+        return ServiceType::Data;
+    return c % 5 == 4 ? ServiceType::Radio : ServiceType::Tv;
+}
+
+} // namespace
+
+void fillFullDatabase(ChannelDatabase& db) {
+    if (!db.tablesAllocated())
+        db.AllocateTables();
+    for (int i = 0; i < kSatelliteCount; ++i)
+        putSatellite(db, i, "Sat " + std::to_string(i + 1), i % 3 == 0 ? SatelliteRecord::kLnbTypeUniversal : 0,
+                     static_cast<unsigned>(i));
+    for (int t = 0; t < kTransponderCount; ++t)
+        putTransponder(db, t, t % kSatelliteCount, static_cast<unsigned>(10700 + (t * 7) % 2050),
+                       1 + static_cast<unsigned>(t % 2), static_cast<unsigned>(t / kSatelliteCount));
+    for (int c = 0; c < kChannelCount; ++c) {
+        ChannelSpec spec;
+        spec.type = typeOfSlot(c);
+        spec.transponder = c % kTransponderCount;
+        spec.onTuner1 = true;
+        spec.onTuner2 = true;
+        spec.key1 = static_cast<unsigned>(c);
+        spec.key2 = static_cast<unsigned>(kChannelCount - 1 - c); // tuner 2 keeps the reverse order
+        spec.scrambled = c % 3 == 0;
+        spec.favouriteGroup = c % 10 == 0 ? (c / 10) % 8 : -1;
+        putChannel(db, c, spec);
+    }
+}
+
+} // namespace vorlane::testing
