@@ -1,7 +1,9 @@
 #include "database/list_kind.h"
 
+#include "database/band.h"
 #include "database/channel_record.h"
 #include "database/satellite_record.h"
+#include "database/table_layout.h"
 #include "database/transponder_record.h"
 
 #include <array>
@@ -9,10 +11,13 @@
 namespace vorlane {
 namespace {
 
-constexpr int kSatelliteHeads = 64;
-constexpr int kTransponderHeads = 1500;
-constexpr int kScramblingHeads = 2;
-constexpr int kBandHeads = 6;
+constexpr int kScramblingHeads = 2; // free-to-air and scrambled
+
+// Satellite and transponder lists: one side only, every type.
+constexpr ListKindInfo tableKind(ListKind kind, int heads, RecordTable table, std::size_t field, std::uint8_t width,
+                                 HeadChoice choice) {
+    return {kind, heads, table, field, 0, width, kAllTypes, TunerFilter::Tuner1Only, choice, -1};
+}
 
 constexpr ListKindInfo channelKind(std::uint32_t kind, int heads, std::size_t field, int type, TunerFilter tuners,
                                    HeadChoice choice) {
@@ -42,56 +47,24 @@ constexpr void addTypedTriple(std::array<ListKindInfo, 30>& out, std::size_t& n,
 constexpr std::array<ListKindInfo, 30> makeKinds() {
     std::array<ListKindInfo, 30> out{};
     std::size_t n = 0;
-    out[n++] = {ListKind::Satellites,
-                1,
-                RecordTable::Satellites,
-                SatelliteRecord::kListLink,
-                0,
-                16,
-                kAllTypes,
-                TunerFilter::Tuner1Only,
-                HeadChoice::ByLinkIndex,
-                -1};
-    out[n++] = {ListKind::Transponders,
-                1,
-                RecordTable::Transponders,
-                TransponderRecord::kListLink,
-                0,
-                16,
-                kAllTypes,
-                TunerFilter::Tuner1Only,
-                HeadChoice::ByLinkIndex,
-                -1};
-    out[n++] = {ListKind::SatelliteTransponders,
-                kSatelliteHeads,
-                RecordTable::Transponders,
-                TransponderRecord::kSatelliteLink,
-                0,
-                32,
-                kAllTypes,
-                TunerFilter::Tuner1Only,
-                HeadChoice::ByLinkIndex,
-                -1};
+    out[n++] = tableKind(ListKind::Satellites, 1, RecordTable::Satellites, SatelliteRecord::kListLink, 16,
+                         HeadChoice::ByLinkIndex);
+    out[n++] = tableKind(ListKind::Transponders, 1, RecordTable::Transponders, TransponderRecord::kListLink, 16,
+                         HeadChoice::ByLinkIndex);
+    out[n++] = tableKind(ListKind::SatelliteTransponders, kSatelliteCount, RecordTable::Transponders,
+                         TransponderRecord::kSatelliteLink, 32, HeadChoice::ByLinkIndex);
     addTypedTriple(out, n, 4, 1, ChannelRecord::kMainLink, TunerFilter::Both, HeadChoice::ByLinkIndex);
     addTypedTriple(out, n, 7, kScramblingHeads, ChannelRecord::kFsLink, TunerFilter::Both, HeadChoice::ByLinkIndex);
-    addTypedTriple(out, n, 10, kSatelliteHeads, ChannelRecord::kSatelliteLink, TunerFilter::Both,
+    addTypedTriple(out, n, 10, kSatelliteCount, ChannelRecord::kSatelliteLink, TunerFilter::Both,
                    HeadChoice::ByLinkIndex);
-    addTypedTriple(out, n, 13, kTransponderHeads, ChannelRecord::kTransponderLink, TunerFilter::Both,
+    addTypedTriple(out, n, 13, kTransponderCount, ChannelRecord::kTransponderLink, TunerFilter::Both,
                    HeadChoice::ByLinkIndex);
     for (int group = 0; group < 8; ++group)
         out[n++] = favouriteKind(group);
     addTypedTriple(out, n, 24, 1, ChannelRecord::kMainLink, TunerFilter::Tuner1Only, HeadChoice::Single);
     addTypedTriple(out, n, 27, 1, ChannelRecord::kMainLink, TunerFilter::Tuner2Only, HeadChoice::Single);
-    out[n++] = {ListKind::Bands,
-                kBandHeads,
-                RecordTable::Transponders,
-                TransponderRecord::kBandLink,
-                0,
-                32,
-                kAllTypes,
-                TunerFilter::Tuner1Only,
-                HeadChoice::ByBand,
-                -1};
+    out[n++] = tableKind(ListKind::Bands, kBandCount, RecordTable::Transponders, TransponderRecord::kBandLink, 32,
+                         HeadChoice::ByBand);
     return out;
 }
 
