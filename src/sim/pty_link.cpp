@@ -9,8 +9,10 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <termios.h>
+#include <thread>
 #include <unistd.h>
 
 namespace vorlane {
@@ -75,6 +77,17 @@ int PtyLink::createLink(const std::string& linkPath) {
     }
     m_linkPath = linkPath;
     return 1;
+}
+
+void PtyLink::waitUntilRead(std::chrono::milliseconds timeout) const {
+    // The slave's input queue is shared by every opener, so this end's own slave sees what the PC has not read.
+    constexpr std::chrono::milliseconds kStep{5};
+    for (auto waited = std::chrono::milliseconds(0); m_slave >= 0 && waited < timeout; waited += kStep) {
+        std::this_thread::sleep_for(kStep);
+        int queued = 0;
+        if (ioctl(m_slave, TIOCINQ, &queued) != 0 || queued == 0)
+            return;
+    }
 }
 
 void PtyLink::close() {

@@ -3,6 +3,7 @@
 // reachable under a chosen path through a symbolic link. The slave is kept open here as well, so the
 // PC opening and closing its port never leaves the master without a slave (which would make it hang up).
 
+#include <chrono>
 #include <string>
 
 namespace vorlane {
@@ -19,6 +20,9 @@ public:
     int open(const std::string& linkPath);
     // Closes both ends and removes the link if it still points to this pseudo-terminal.
     void close();
+    // Waits, at most `timeout`, until the PC has read everything written so far: a hang-up discards
+    // what is still queued for it.
+    void waitUntilRead(std::chrono::milliseconds timeout) const;
 
     bool isOpen() const { return m_master >= 0; }
     // Non-blocking master end: what is written here the PC reads from the device.

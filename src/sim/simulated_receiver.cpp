@@ -224,6 +224,7 @@ void SimulatedReceiver::storeBlock(int transferClass, ConstByteSpan bytes) {
 
 void SimulatedReceiver::closeLine() {
     m_lineClosed = true;
+    m_link.waitUntilRead(kWriteStall);
     m_link.close();
 }
 

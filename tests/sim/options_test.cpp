@@ -1,0 +1,100 @@
+#include "sim/sim_options.h"
+
+#include <gtest/gtest.h>
+
+namespace vorlane::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+TEST(SimulatorOptions, EveryOptionReachesTheConfiguration) {
+    SimulatorCommandLine commandLine;
+    std::string error;
+    ASSERT_EQ(1, parseSimulatorCommandLine({"--link",
+                                            "/tmp/s/COM5",
+                                            "--store",
+                                            "/tmp/out",
+                                            "--main",
+                                            "m.bin",
+                                            "--channel",
+                                            "c.bin",
+                                            "--presetting",
+                                            "p.bin",
+                                            "--restart-after",
+                                            "1500",
+                                            "--ident-delay",
+                                            "200",
+                                            "--baud",
+                                            "115200",
+                                            "--log",
+                                            "line.log",
+                                            "--nak-packet",
+                                            "1",
+                                            "--corrupt-download-packet",
+                                            "2",
+                                            "--error-at-packet",
+                                            "3",
+                                            "--end-at-packet",
+                                            "4",
+                                            "--silent-after-packet",
+                                            "5",
+                                            "--close-after-packet",
+                                            "6",
+                                            "--no-ident"},
+                                           commandLine, error))
+        << error;
+    const auto& config = commandLine.config;
+    EXPECT_EQ("/tmp/s/COM5", config.linkPath);
+    EXPECT_EQ("/tmp/out", config.storeFolder);
+    EXPECT_EQ("line.log", config.logPath);
+    EXPECT_EQ((std::array<std::string, 3>{"m.bin", "c.bin", "p.bin"}), commandLine.downloadPaths);
+    EXPECT_EQ(1500ms, config.behaviour.restartAfterBreakIn);
+    EXPECT_EQ(200ms, config.behaviour.identificationDelay);
+    EXPECT_EQ(115200u, config.bitsPerSecond);
+    const auto& faults = config.behaviour.faults;
+    EXPECT_EQ(1, faults.nakPacket);
+    EXPECT_EQ(2, faults.corruptDownloadPacket);
+    EXPECT_EQ(3, faults.errorAtPacket);
+    EXPECT_EQ(4, faults.endAtPacket);
+    EXPECT_EQ(5, faults.silentAfterPacket);
+    EXPECT_EQ(6, faults.closeAfterPacket);
+    EXPECT_TRUE(faults.withoutIdentification);
+    EXPECT_FALSE(commandLine.help);
+}
+
+TEST(SimulatorOptions, DefaultsAreUnpacedWithoutRestartOrFaults) {
+    SimulatorCommandLine commandLine;
+    std::string error;
+    ASSERT_EQ(1, parseSimulatorCommandLine({"--link", "COM1"}, commandLine, error));
+    EXPECT_EQ(0u, commandLine.config.bitsPerSecond);
+    EXPECT_FALSE(commandLine.config.behaviour.restartAfterBreakIn);
+    EXPECT_EQ(0, commandLine.config.behaviour.faults.nakPacket);
+}
+
+TEST(SimulatorOptions, BadCommandLinesAreRefusedWithAReason) {
+    const std::vector<std::vector<std::string_view>> bad = {
+        {},
+        {"--store", "x"},
+        {"--link", "COM1", "--baud"},
+        {"--link", "COM1", "--baud", "fast"},
+        {"--link", "COM1", "--nak-packet", "0"},
+        {"--link", "COM1", "--restart-after", "-5"},
+        {"--link", "COM1", "--speed", "9600"},
+    };
+    for (const auto& arguments : bad) {
+        SimulatorCommandLine commandLine;
+        std::string error;
+        EXPECT_EQ(0, parseSimulatorCommandLine(arguments, commandLine, error));
+        EXPECT_FALSE(error.empty());
+    }
+}
+
+TEST(SimulatorOptions, HelpNeedsNoLink) {
+    SimulatorCommandLine commandLine;
+    std::string error;
+    EXPECT_EQ(1, parseSimulatorCommandLine({"--help"}, commandLine, error));
+    EXPECT_TRUE(commandLine.help);
+}
+
+} // namespace
+} // namespace vorlane::test

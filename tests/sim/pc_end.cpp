@@ -1,0 +1,140 @@
+#include "pc_end.h"
+
+#include "storage/checksum.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <thread>
+#include <unistd.h>
+
+namespace vorlane::test {
+
+PcEnd::PcEnd(const std::string& devicePath) {
+    m_fd = ::open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    termios mode{};
+    if (m_fd >= 0 && tcgetattr(m_fd, &mode) == 0) {
+        cfmakeraw(&mode);
+        tcsetattr(m_fd, TCSANOW, &mode);
+    }
+}
+
+PcEnd::~PcEnd() {
+    close();
+}
+
+void PcEnd::close() {
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+}
+
+void PcEnd::write(ConstByteSpan bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t count = ::write(m_fd, bytes.data() + done, bytes.size() - done);
+        if (count > 0) {
+            done += static_cast<std::size_t>(count);
+            continue;
+        }
+        pollfd writable{m_fd, POLLOUT, 0};
+        if (::poll(&writable, 1, 1000) <= 0)
+            return;
+    }
+}
+
+void PcEnd::write(std::string_view text) {
+    write(ConstByteSpan(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+}
+
+Bytes PcEnd::read(std::size_t count, std::chrono::milliseconds timeout) {
+    Bytes received;
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (received.size() < count) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        pollfd readable{m_fd, POLLIN, 0};
+        if (left.count() <= 0 || ::poll(&readable, 1, static_cast<int>(left.count()) + 1) <= 0)
+            break;
+        if (!(readable.revents & POLLIN))
+            break;
+        std::uint8_t buffer[4096];
+        const ssize_t got = ::read(m_fd, buffer, std::min(sizeof buffer, count - received.size()));
+        if (got <= 0)
+            break;
+        received.insert(received.end(), buffer, buffer + got);
+    }
+    return received;
+}
+
+Bytes PcEnd::readFor(std::chrono::milliseconds span) {
+    Bytes received;
+    const auto deadline = std::chrono::steady_clock::now() + span;
+    while (std::chrono::steady_clock::now() < deadline) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        const Bytes part = read(1 << 20, left);
+        received.insert(received.end(), part.begin(), part.end());
+        if (part.empty())
+            break;
+    }
+    return received;
+}
+
+bool PcEnd::waitForHangUp(std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (std::chrono::steady_clock::now() < deadline) {
+        pollfd line{m_fd, POLLIN, 0};
+        if (::poll(&line, 1, 50) > 0) {
+            if (line.revents & (POLLHUP | POLLERR))
+                return true;
+            std::uint8_t buffer[256];
+            const ssize_t got = ::read(m_fd, buffer, sizeof buffer);
+            if (got < 0 && errno == EIO)
+                return true;
+        }
+    }
+    return false;
+}
+
+void sendWakeUp(PcEnd& pc) {
+    for (int cycle = 0; cycle < 5; ++cycle) {
+        pc.write({0x0A, 0xCC, 0x55, 0xEE, 0xFF});
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+Bytes packetOf(ConstByteSpan data) {
+    Bytes packet(data.begin(), data.end());
+    packet.resize(data.size() + 4);
+    writeBe32(packet.data() + data.size(), Checksum(data));
+    return packet;
+}
+
+Bytes sizeOf(std::uint32_t size) {
+    Bytes bytes(4);
+    writeBe32(bytes.data(), size);
+    return bytes;
+}
+
+Bytes patternBytes(std::size_t count, std::uint8_t seed) {
+    Bytes bytes(count);
+    for (std::size_t i = 0; i < count; ++i)
+        bytes[i] = static_cast<std::uint8_t>(seed + i * 7 + (i >> 8));
+    return bytes;
+}
+
+Bytes join(std::initializer_list<Bytes> parts) {
+    Bytes all;
+    for (const auto& part : parts)
+        all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+Bytes bytesOf(std::string_view text) {
+    return Bytes(text.begin(), text.end());
+}
+
+} // namespace vorlane::test
