@@ -1,0 +1,72 @@
+#pragma once
+// A pseudo-terminal for serial tests: the code under test opens the slave path, the test plays the
+// other end through the master.
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdlib>
+#include <fcntl.h>
+#include <poll.h>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace vorlane::test {
+
+class PseudoTerminal {
+public:
+    PseudoTerminal() {
+        m_master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+        if (m_master >= 0 && grantpt(m_master) == 0 && unlockpt(m_master) == 0)
+            m_slavePath = ptsname(m_master);
+    }
+    ~PseudoTerminal() { closeMaster(); }
+    PseudoTerminal(const PseudoTerminal&) = delete;
+    PseudoTerminal& operator=(const PseudoTerminal&) = delete;
+
+    bool valid() const { return !m_slavePath.empty(); }
+    const std::string& slavePath() const { return m_slavePath; }
+    int master() const { return m_master; }
+
+    void closeMaster() {
+        if (m_master >= 0)
+            ::close(m_master);
+        m_master = -1;
+    }
+
+    bool send(const std::vector<std::uint8_t>& bytes) const {
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            const ssize_t put = ::write(m_master, bytes.data() + done, bytes.size() - done);
+            if (put < 0 && errno == EINTR)
+                continue;
+            if (put <= 0)
+                return false;
+            done += static_cast<std::size_t>(put);
+        }
+        return true;
+    }
+    bool send(const std::string& text) const { return send(std::vector<std::uint8_t>(text.begin(), text.end())); }
+
+    // Reads what the other end wrote until count bytes arrived or nothing came for timeoutMs.
+    std::vector<std::uint8_t> receive(std::size_t count, int timeoutMs = 1000) const {
+        std::vector<std::uint8_t> got;
+        std::uint8_t chunk[4096];
+        while (got.size() < count) {
+            pollfd fd{m_master, POLLIN, 0};
+            if (poll(&fd, 1, timeoutMs) <= 0)
+                break;
+            const ssize_t n = ::read(m_master, chunk, sizeof chunk);
+            if (n <= 0)
+                break;
+            got.insert(got.end(), chunk, chunk + n);
+        }
+        return got;
+    }
+
+private:
+    int m_master = -1;
+    std::string m_slavePath;
+};
+
+} // namespace vorlane::test

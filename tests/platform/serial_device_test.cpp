@@ -1,0 +1,212 @@
+#include "platform/serial_device.h"
+#include "platform/serial_line_config.h"
+#include "platform/serial_speed.h"
+#include "platform/wake_event.h"
+#include "pseudo_terminal.h"
+
+#include <gtest/gtest.h>
+#include <sys/ioctl.h>
+
+using namespace vorlane;
+using vorlane::test::PseudoTerminal;
+
+namespace {
+
+termios built(const SerialLineSettings& line) {
+    termios current{};
+    cfmakeraw(&current);
+    current.c_cflag |= HUPCL;
+    termios result{};
+    EXPECT_TRUE(makeLineTermios(current, line, result));
+    return result;
+}
+
+termios readBack(int fd) {
+    termios t{};
+    EXPECT_EQ(0, tcgetattr(fd, &t));
+    return t;
+}
+
+constexpr tcflag_t kParityBits = PARENB | PARODD | CMSPAR;
+
+} // namespace
+
+TEST(SerialLineTermios, CharacterFormatOfEveryParityAndByteSize) {
+    const tcflag_t parityOf[] = {0, PARENB | PARODD, PARENB, PARENB | CMSPAR | PARODD, PARENB | CMSPAR};
+    const tcflag_t sizeOf[] = {CS5, CS6, CS7, CS8};
+    for (std::uint8_t parity = kParityNone; parity <= kParitySpace; ++parity) {
+        for (std::uint8_t size = 5; size <= 8; ++size) {
+            const termios t = built({9600, parity, size, kOneStopBit, 0});
+            EXPECT_EQ(parityOf[parity], t.c_cflag & kParityBits) << int(parity);
+            EXPECT_EQ(sizeOf[size - 5], t.c_cflag & CSIZE) << int(size);
+            EXPECT_TRUE(t.c_iflag & INPCK) << "parity checking stays on, also without parity";
+            EXPECT_EQ(tcflag_t(CLOCAL | CREAD), t.c_cflag & (CLOCAL | CREAD));
+            EXPECT_TRUE(t.c_cflag & HUPCL) << "unrelated device settings are kept";
+        }
+    }
+}
+
+TEST(SerialLineTermios, StopBitsAndFlowControl) {
+    EXPECT_FALSE(built({9600, 0, 8, kOneStopBit, 0}).c_cflag & CSTOPB);
+    EXPECT_TRUE(built({9600, 0, 8, kOneAndHalfStopBits, 0}).c_cflag & CSTOPB);
+    EXPECT_TRUE(built({9600, 0, 8, kTwoStopBits, 0}).c_cflag & CSTOPB);
+
+    const termios none = built({9600, 0, 8, 0, 0});
+    EXPECT_FALSE(none.c_cflag & CRTSCTS);
+    EXPECT_FALSE(none.c_iflag & (IXON | IXOFF | IXANY));
+    const termios all = built({9600, 0, 8, 0, kFlowDsrDtr | kFlowCtsRts | kFlowXonXoff});
+    EXPECT_TRUE(all.c_cflag & CRTSCTS);
+    EXPECT_EQ(tcflag_t(IXON | IXOFF), all.c_iflag & (IXON | IXOFF | IXANY));
+    EXPECT_EQ(0x11, all.c_cc[VSTART]);
+    EXPECT_EQ(0x13, all.c_cc[VSTOP]);
+    EXPECT_EQ(1, all.c_cc[VMIN]);
+    EXPECT_FALSE(all.c_lflag & (ICANON | ECHO | ISIG));
+    EXPECT_FALSE(all.c_oflag & OPOST);
+}
+
+TEST(SerialLineTermios, RejectsValuesOutOfRange) {
+    termios current{};
+    termios result{};
+    EXPECT_FALSE(makeLineTermios(current, {9600, 5, 8, 0, 0}, result));
+    EXPECT_FALSE(makeLineTermios(current, {9600, 0, 4, 0, 0}, result));
+    EXPECT_FALSE(makeLineTermios(current, {9600, 0, 9, 0, 0}, result));
+    EXPECT_FALSE(makeLineTermios(current, {9600, 0, 8, 3, 0}, result));
+}
+
+// A pseudo-terminal forces 8 bits without parity; the other line bits are kept and read back here.
+TEST(SerialDevice, LineSettingsReachTheDevice) {
+    PseudoTerminal pty;
+    ASSERT_TRUE(pty.valid());
+    SerialDevice device;
+    ASSERT_TRUE(device.open(pty.slavePath()));
+
+    ASSERT_TRUE(device.configure({115200, kParityMark, 7, kOneAndHalfStopBits, kFlowCtsRts | kFlowXonXoff}));
+    termios t = readBack(device.fd());
+    EXPECT_EQ(tcflag_t(PARODD | CMSPAR), t.c_cflag & (PARODD | CMSPAR));
+    EXPECT_TRUE(t.c_cflag & CSTOPB);
+    EXPECT_TRUE(t.c_cflag & CRTSCTS);
+    EXPECT_EQ(tcflag_t(IXON | IXOFF | INPCK), t.c_iflag & (IXON | IXOFF | INPCK));
+    EXPECT_EQ(B115200, cfgetospeed(&t));
+
+    ASSERT_TRUE(device.configure({9600, kParitySpace, 8, kOneStopBit, 0}));
+    t = readBack(device.fd());
+    EXPECT_EQ(tcflag_t(CMSPAR), t.c_cflag & (PARODD | CMSPAR));
+    EXPECT_FALSE(t.c_cflag & (CSTOPB | CRTSCTS));
+    EXPECT_FALSE(t.c_iflag & (IXON | IXOFF));
+    EXPECT_EQ(B9600, cfgetospeed(&t));
+
+    ASSERT_TRUE(device.configure({9600, kParityOdd, 8, kTwoStopBits, 0}));
+    EXPECT_EQ(tcflag_t(PARODD), readBack(device.fd()).c_cflag & (PARODD | CMSPAR));
+    EXPECT_FALSE(device.configure({9600, 7, 8, kOneStopBit, 0}));
+}
+
+TEST(SerialDevice, SpeedsWithoutConstantAreSetExactly) {
+    PseudoTerminal pty;
+    ASSERT_TRUE(pty.valid());
+    SerialDevice device;
+    ASSERT_TRUE(device.open(pty.slavePath()));
+    for (std::uint32_t rate : {14400u, 56000u, 172800u, 110u, 921600u, 250000u}) {
+        ASSERT_TRUE(device.configure({rate, kParityNone, 8, kOneStopBit, 0})) << rate;
+        EXPECT_EQ(rate, readTerminalSpeed(device.fd()));
+    }
+    EXPECT_FALSE(device.configure({0, kParityNone, 8, kOneStopBit, 0})) << "a zero rate would hang up";
+}
+
+TEST(SerialDevice, CloseRestoresTheDeviceSettings) {
+    PseudoTerminal pty;
+    ASSERT_TRUE(pty.valid());
+    const int other = ::open(pty.slavePath().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_GE(other, 0);
+    termios before = readBack(other);
+    before.c_lflag |= ICANON | ECHO;
+    ASSERT_EQ(0, tcsetattr(other, TCSANOW, &before));
+    ASSERT_TRUE(setTerminalSpeed(other, 56000));
+
+    SerialDevice device;
+    ASSERT_TRUE(device.open(pty.slavePath()));
+    ASSERT_TRUE(device.configure({9600, kParityNone, 8, kTwoStopBits, kFlowXonXoff}));
+    device.close();
+
+    const termios after = readBack(other);
+    EXPECT_EQ(before.c_lflag, after.c_lflag);
+    EXPECT_EQ(before.c_iflag, after.c_iflag);
+    EXPECT_FALSE(after.c_cflag & CSTOPB);
+    EXPECT_EQ(56000u, readTerminalSpeed(other));
+    ::close(other);
+}
+
+TEST(SerialDevice, OpensExclusivelyAndOnlyTerminals) {
+    PseudoTerminal pty;
+    ASSERT_TRUE(pty.valid());
+    SerialDevice first;
+    SerialDevice second;
+    EXPECT_FALSE(first.open("/nonexistent/ttyUSB9"));
+    EXPECT_FALSE(first.open("/dev/null")) << "not a terminal";
+    EXPECT_FALSE(first.isOpen());
+
+    EXPECT_TRUE(SerialDevice::probe(pty.slavePath()));
+    ASSERT_TRUE(first.open(pty.slavePath()));
+    EXPECT_FALSE(second.open(pty.slavePath())) << "held by the first";
+    EXPECT_FALSE(SerialDevice::probe(pty.slavePath()));
+    first.close();
+    EXPECT_FALSE(first.isOpen());
+    EXPECT_TRUE(second.open(pty.slavePath()));
+}
+
+TEST(SerialDevice, ReadsQueuedBytesAndNoticesTheOtherEndGoing) {
+    PseudoTerminal pty;
+    ASSERT_TRUE(pty.valid());
+    SerialDevice device;
+    ASSERT_TRUE(device.open(pty.slavePath()));
+    ASSERT_TRUE(device.configure({115200, kParityNone, 8, kOneStopBit, 0}));
+    WakeEvent wake;
+    ASSERT_TRUE(wake.create());
+
+    std::uint8_t buffer[16];
+    std::size_t count = 99;
+    EXPECT_EQ(DeviceRead::Empty, device.read(buffer, sizeof buffer, count));
+    EXPECT_EQ(0u, count);
+    EXPECT_EQ(DeviceWait::TimedOut, device.waitForInput(wake.fd(), 20));
+
+    ASSERT_TRUE(pty.send("\r\nKX70RS\n\x11\x13"));
+    EXPECT_EQ(DeviceWait::Input, device.waitForInput(wake.fd(), 1000));
+    ASSERT_EQ(DeviceRead::Data, device.read(buffer, 4, count));
+    EXPECT_EQ(4u, count) << "at most the capacity";
+    ASSERT_EQ(DeviceRead::Data, device.read(buffer + 4, sizeof buffer - 4, count));
+    EXPECT_EQ("\r\nKX70RS\n\x11\x13", std::string(buffer, buffer + 4 + count))
+        << "raw: no translation, no flow bytes taken";
+
+    wake.signal();
+    EXPECT_EQ(DeviceWait::Woken, device.waitForInput(wake.fd(), -1));
+    wake.reset();
+
+    pty.closeMaster();
+    EXPECT_EQ(DeviceWait::Hangup, device.waitForInput(wake.fd(), 1000));
+    EXPECT_EQ(DeviceRead::Gone, device.read(buffer, sizeof buffer, count));
+}
+
+TEST(SerialDevice, WriteGivesUpWhenTheDriverStaysFull) {
+    PseudoTerminal pty;
+    ASSERT_TRUE(pty.valid());
+    SerialDevice device;
+    ASSERT_TRUE(device.open(pty.slavePath()));
+    ASSERT_TRUE(device.configure({115200, kParityNone, 8, kOneStopBit, 0}));
+    WakeEvent wake;
+    ASSERT_TRUE(wake.create());
+
+    const std::vector<std::uint8_t> block(4096, 0x5A);
+    EXPECT_EQ(DeviceWriteResult::Done, device.write(block.data(), block.size(), wake.fd(), 1000).status);
+    EXPECT_EQ(block, pty.receive(block.size()));
+
+    // Nobody reads the other end: the driver fills up and the write times out.
+    DeviceWriteResult result;
+    for (int i = 0; i < 1000 && result.status == DeviceWriteResult::Done; ++i)
+        result = device.write(block.data(), block.size(), wake.fd(), 50);
+    EXPECT_EQ(DeviceWriteResult::Interrupted, result.status);
+    EXPECT_EQ(ETIMEDOUT, result.error);
+
+    wake.signal();
+    result = device.write(block.data(), block.size(), wake.fd(), 5000);
+    EXPECT_EQ(DeviceWriteResult::Interrupted, result.status);
+    EXPECT_EQ(ECANCELED, result.error);
+}
