@@ -103,9 +103,9 @@ DeviceWait SerialDevice::waitForInput(int wakeFd, int timeoutMs) const {
             return DeviceWait::TimedOut;
         if (fds[1].revents != 0)
             return DeviceWait::Woken;
-        if (fds[0].revents & POLLIN)
-            return DeviceWait::Input;
-        return DeviceWait::Hangup;
+        if (fds[0].revents & (POLLHUP | POLLERR | POLLNVAL))
+            return DeviceWait::Hangup;
+        return DeviceWait::Input;
     }
 }
 

@@ -1,0 +1,64 @@
+#include "loader/serial_port_names.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <map>
+
+using namespace vorlane;
+
+namespace {
+
+// Runs a test body with VORLANE_SERIAL_DIR set to a value (or unset) and restores it afterwards.
+class SerialDirVariable {
+public:
+    explicit SerialDirVariable(const char* value) {
+        if (const char* old = std::getenv("VORLANE_SERIAL_DIR"))
+            m_saved = old;
+        value ? setenv("VORLANE_SERIAL_DIR", value, 1) : unsetenv("VORLANE_SERIAL_DIR");
+    }
+    ~SerialDirVariable() {
+        m_saved.empty() ? unsetenv("VORLANE_SERIAL_DIR") : setenv("VORLANE_SERIAL_DIR", m_saved.c_str(), 1);
+    }
+
+private:
+    std::string m_saved;
+};
+
+} // namespace
+
+TEST(SerialPortNames, DefaultTableCoversAllSixteenPorts) {
+    SerialDirVariable unset(nullptr);
+    EXPECT_EQ("/dev/ttyUSB0", SerialDevicePath(1));
+    EXPECT_EQ("/dev/ttyUSB7", SerialDevicePath(8));
+    EXPECT_EQ("/dev/ttyACM0", SerialDevicePath(9));
+    EXPECT_EQ("/dev/ttyACM3", SerialDevicePath(12));
+    EXPECT_EQ("/dev/ttyS0", SerialDevicePath(13));
+    EXPECT_EQ("/dev/ttyS3", SerialDevicePath(16));
+    EXPECT_EQ("", SerialDevicePath(0));
+    EXPECT_EQ("", SerialDevicePath(17));
+    EXPECT_EQ("COM1", SerialPortName(1));
+    EXPECT_EQ("COM16", SerialPortName(16));
+    EXPECT_EQ("", SerialPortName(17));
+}
+
+TEST(SerialPortNames, StoredPathWinsOverTheTableAndTheFolderVariableOverBoth) {
+    const std::map<std::string, std::string> stored{{"Devices/COM5", "/dev/serial/by-id/stb"}};
+    const StoredTextLookup lookup = [&](const std::string& name) {
+        const auto it = stored.find(name);
+        return it == stored.end() ? std::string() : it->second;
+    };
+    {
+        SerialDirVariable unset(nullptr);
+        EXPECT_EQ("/dev/serial/by-id/stb", SerialDevicePath(5, lookup));
+        EXPECT_EQ("/dev/ttyUSB3", SerialDevicePath(4, lookup));
+    }
+    {
+        SerialDirVariable empty("");
+        EXPECT_EQ("/dev/serial/by-id/stb", SerialDevicePath(5, lookup)) << "an empty folder counts as unset";
+    }
+    {
+        SerialDirVariable folder("/tmp/vorlane-ports");
+        EXPECT_EQ("/tmp/vorlane-ports/COM5", SerialDevicePath(5, lookup));
+        EXPECT_EQ("/tmp/vorlane-ports/COM16", SerialDevicePath(16));
+    }
+}

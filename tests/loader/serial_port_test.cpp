@@ -1,0 +1,348 @@
+#include "loader/event_queue_dispatcher.h"
+#include "loader/serial_port.h"
+#include "loader/serial_port_owner.h"
+#include "platform/clock.h"
+#include "platform/serial_speed.h"
+#include "platform/trace.h"
+#include "pseudo_terminal.h"
+
+#include <algorithm>
+#include <atomic>
+#include <dirent.h>
+#include <gtest/gtest.h>
+#include <termios.h>
+#include <thread>
+
+using namespace vorlane;
+using namespace std::chrono_literals;
+using vorlane::test::PseudoTerminal;
+
+namespace {
+
+constexpr std::uint32_t kReceiveQueue = 40960;
+
+std::size_t entriesIn(const char* folder) {
+    std::size_t count = 0;
+    if (DIR* dir = opendir(folder)) {
+        while (readdir(dir) != nullptr)
+            ++count;
+        closedir(dir);
+    }
+    return count;
+}
+
+// Records what the port hands over, as the view does: copies each batch in its delivery.
+class RecordingOwner : public SerialPortOwner {
+public:
+    void OnSerialData(SerialPort& port) override {
+        std::vector<std::uint8_t> batch(port.ReceiveQueueSize() + 1);
+        batch.resize(port.GetReceived(batch.data()));
+        batchSizes.push_back(batch.size());
+        received.insert(received.end(), batch.begin(), batch.end());
+        if (closeInDelivery)
+            port.Close();
+    }
+    void OnSerialConnectionLost(SerialPort&) override { ++lostReports; }
+
+    std::vector<std::uint8_t> received;
+    std::vector<std::size_t> batchSizes;
+    int lostReports = 0;
+    bool closeInDelivery = false;
+};
+
+class SerialPortTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(pty.valid());
+        ASSERT_TRUE(port.Create(&owner, &dispatcher, kReceiveQueue, 4096));
+    }
+
+    bool open(std::uint32_t baud = 115200, std::uint8_t parity = 0, std::uint8_t byteSize = 8,
+              std::uint8_t stopBits = 0, std::uint8_t flow = 0) {
+        return port.Open(pty.slavePath(), baud, parity, byteSize, stopBits, flow);
+    }
+
+    termios deviceSettings() {
+        // The port holds the device exclusively; a second descriptor of the same terminal reads its settings.
+        const int fd = ::open(pty.slavePath().c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+        termios t{};
+        EXPECT_EQ(0, tcgetattr(fd, &t));
+        speed = readTerminalSpeed(fd);
+        ::close(fd);
+        return t;
+    }
+
+    bool receiveAtLeast(std::size_t count, std::chrono::milliseconds timeout = 3000ms) {
+        return dispatcher.RunUntil([&] { return owner.received.size() >= count; }, timeout);
+    }
+
+    PseudoTerminal pty;
+    RecordingOwner owner;
+    EventQueueDispatcher dispatcher;
+    SerialPort port;
+    std::uint32_t speed = 0;
+};
+
+} // namespace
+
+TEST_F(SerialPortTest, OpenWhileOpenFailsAndKeepsTheConnection) {
+    EXPECT_FALSE(port.IsOpen());
+    ASSERT_TRUE(open());
+    EXPECT_TRUE(port.IsOpen());
+    EXPECT_FALSE(open(9600));
+    EXPECT_TRUE(port.IsOpen());
+
+    deviceSettings();
+    EXPECT_EQ(115200u, speed) << "the running connection keeps its settings";
+    ASSERT_TRUE(pty.send("KX70RS"));
+    ASSERT_TRUE(receiveAtLeast(6));
+    EXPECT_EQ("KX70RS", std::string(owner.received.begin(), owner.received.end()));
+}
+
+TEST_F(SerialPortTest, MissingDeviceFailsAndClosedPortRefusesEverything) {
+    EXPECT_FALSE(port.Open("/nonexistent/COM3", 115200, 0, 8, 0, 0));
+    EXPECT_FALSE(port.IsOpen());
+    port.Close(); // nothing happens
+
+    std::uint8_t buffer[8];
+    std::size_t count = 7;
+    EXPECT_FALSE(port.Write(buffer, 1));
+    EXPECT_FALSE(port.ReadQueued(buffer, sizeof buffer, count));
+    EXPECT_EQ(0u, count);
+    EXPECT_FALSE(port.ReadWithTimeout(buffer, sizeof buffer, count, 10));
+
+    SerialPort uncreated;
+    EXPECT_FALSE(uncreated.Open(pty.slavePath(), 115200, 0, 8, 0, 0));
+    SerialPort ownerWithoutDispatcher;
+    EXPECT_FALSE(ownerWithoutDispatcher.Create(&owner, nullptr, kReceiveQueue, 4096));
+}
+
+TEST_F(SerialPortTest, BadLineSettingsLeaveThePortClosedAndTheDeviceFree) {
+    EXPECT_FALSE(open(115200, 5));
+    EXPECT_FALSE(open(115200, 0, 9));
+    EXPECT_FALSE(open(0));
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_TRUE(SerialDevice::probe(pty.slavePath()));
+}
+
+TEST_F(SerialPortTest, ThousandOpenCloseCyclesLeakNoDescriptorAndNoThread) {
+    ASSERT_TRUE(open());
+    port.Close();
+    const std::size_t descriptors = entriesIn("/proc/self/fd");
+    const std::size_t threads = entriesIn("/proc/self/task");
+    for (int i = 0; i < 1000; ++i) {
+        ASSERT_TRUE(open()) << i;
+        port.Close();
+    }
+    EXPECT_EQ(descriptors, entriesIn("/proc/self/fd"));
+    EXPECT_EQ(threads, entriesIn("/proc/self/task"));
+    EXPECT_TRUE(SerialDevice::probe(pty.slavePath()));
+}
+
+TEST_F(SerialPortTest, LineSettingsReadBackAfterOpen) {
+    struct Case {
+        std::uint8_t parity;
+        tcflag_t kept; // a pseudo-terminal keeps these parity bits; it forces 8 bits without parity
+    };
+    for (const Case c : {Case{0, 0}, Case{1, PARODD}, Case{2, 0}, Case{3, PARODD | CMSPAR}, Case{4, CMSPAR}}) {
+        ASSERT_TRUE(open(9600, c.parity, 7, 2, 0)) << int(c.parity);
+        const termios t = deviceSettings();
+        EXPECT_EQ(c.kept, t.c_cflag & (PARODD | CMSPAR)) << int(c.parity);
+        EXPECT_TRUE(t.c_iflag & INPCK);
+        EXPECT_TRUE(t.c_cflag & CSTOPB);
+        EXPECT_FALSE(t.c_cflag & CRTSCTS);
+        EXPECT_FALSE(t.c_iflag & (IXON | IXOFF));
+        EXPECT_EQ(9600u, speed);
+        port.Close();
+    }
+
+    ASSERT_TRUE(open(14400, 0, 8, 1, kFlowDsrDtr | kFlowCtsRts | kFlowXonXoff));
+    termios t = deviceSettings();
+    EXPECT_TRUE(t.c_cflag & CRTSCTS);
+    EXPECT_EQ(tcflag_t(IXON | IXOFF), t.c_iflag & (IXON | IXOFF));
+    EXPECT_TRUE(t.c_cflag & CSTOPB) << "one and a half stop bits become two";
+    EXPECT_EQ(14400u, speed);
+    port.Close();
+
+    ASSERT_TRUE(open(172800, 0, 8, 0, kFlowCtsRts));
+    t = deviceSettings();
+    EXPECT_TRUE(t.c_cflag & CRTSCTS);
+    EXPECT_FALSE(t.c_iflag & (IXON | IXOFF));
+    EXPECT_FALSE(t.c_cflag & CSTOPB);
+    EXPECT_EQ(172800u, speed);
+}
+
+TEST_F(SerialPortTest, BurstReachesTheOwnerInOrderOverSeveralDeliveries) {
+    ASSERT_TRUE(open());
+    std::vector<std::uint8_t> burst(100 * 1024);
+    for (std::size_t i = 0; i < burst.size(); ++i)
+        burst[i] = static_cast<std::uint8_t>(i * 7 + i / 251);
+    std::thread sender([&] { pty.send(burst); });
+    // The owner is busy for a while, so the bytes pile up and come in large batches.
+    std::this_thread::sleep_for(200ms);
+    EXPECT_TRUE(receiveAtLeast(burst.size(), 5000ms));
+    sender.join();
+
+    EXPECT_EQ(burst, owner.received);
+    EXPECT_GE(owner.batchSizes.size(), 3u);
+    for (std::size_t size : owner.batchSizes)
+        EXPECT_LE(size, kReceiveQueue);
+}
+
+TEST_F(SerialPortTest, ReadWithTimeoutOnASilentLine) {
+    ASSERT_TRUE(open());
+    TraceCapture trace;
+    std::uint8_t buffer[300];
+    std::size_t count = 1;
+    const std::uint64_t start = tickCountMs();
+    EXPECT_FALSE(port.ReadWithTimeout(buffer, sizeof buffer, count, 500));
+    const std::uint64_t elapsed = tickCountMs() - start;
+    EXPECT_EQ(0u, count);
+    EXPECT_GE(elapsed, 500u);
+    EXPECT_LT(elapsed, 1000u);
+    EXPECT_EQ("Timeout occurred", trace.text());
+}
+
+TEST_F(SerialPortTest, ReadWithTimeoutReturnsWithTheFirstBytes) {
+    ASSERT_TRUE(open());
+    std::thread sender([&] {
+        std::this_thread::sleep_for(100ms);
+        pty.send("ID KX70RS");
+    });
+    std::uint8_t buffer[300];
+    std::size_t count = 0;
+    const std::uint64_t start = tickCountMs();
+    EXPECT_TRUE(port.ReadWithTimeout(buffer, sizeof buffer, count, 2000));
+    EXPECT_LT(tickCountMs() - start, 1000u);
+    sender.join();
+    std::this_thread::sleep_for(50ms);
+    std::size_t more = 0;
+    ASSERT_TRUE(port.ReadQueued(buffer + count, sizeof buffer - count, more));
+    EXPECT_EQ("ID KX70RS", std::string(buffer, buffer + count + more));
+    dispatcher.RunPending(100ms);
+    EXPECT_TRUE(owner.received.empty()) << "bytes read directly are not delivered again";
+}
+
+// The owner's thread is busy (as during the port search) while the watcher already holds the reply:
+// a direct read takes the held bytes first, in order, and the owner does not see them afterwards.
+TEST_F(SerialPortTest, DirectReadTakesTheBatchTheWatcherHolds) {
+    ASSERT_TRUE(open());
+    ASSERT_TRUE(pty.send("\r\nKX70RS ver 1.0\r\n"));
+    std::this_thread::sleep_for(200ms);
+    ASSERT_TRUE(pty.send("tail"));
+
+    std::uint8_t buffer[8];
+    std::size_t count = 0;
+    ASSERT_TRUE(port.ReadWithTimeout(buffer, sizeof buffer, count, 500));
+    std::string text(buffer, buffer + count);
+    ASSERT_TRUE(port.ReadQueued(buffer, sizeof buffer, count));
+    text.append(buffer, buffer + count);
+    EXPECT_EQ("\r\nKX70RS", text.substr(0, 8));
+    EXPECT_EQ(16u, text.size());
+
+    ASSERT_TRUE(receiveAtLeast(6));
+    dispatcher.RunPending(100ms);
+    EXPECT_EQ(" 1.0\r\ntail", text.substr(12) + std::string(owner.received.begin(), owner.received.end()));
+}
+
+TEST_F(SerialPortTest, ClosePromptlyWhileTheWatcherWaitsToDeliver) {
+    ASSERT_TRUE(open());
+    ASSERT_TRUE(pty.send("pending"));
+    std::this_thread::sleep_for(200ms); // the watcher now waits for the owner, which does not run
+
+    const std::uint64_t start = tickCountMs();
+    port.Close();
+    EXPECT_LT(tickCountMs() - start, 250u);
+    EXPECT_FALSE(port.IsOpen());
+
+    dispatcher.RunPending(100ms);
+    EXPECT_TRUE(owner.received.empty()) << "a delivery after Close is never handled";
+
+    // A reopened port does not hand over the stale delivery either.
+    ASSERT_TRUE(open());
+    ASSERT_TRUE(pty.send("fresh"));
+    ASSERT_TRUE(receiveAtLeast(5));
+    EXPECT_EQ("fresh", std::string(owner.received.begin(), owner.received.end()));
+}
+
+TEST_F(SerialPortTest, CloseInsideTheDeliveryDoesNotDeadlock) {
+    ASSERT_TRUE(open());
+    owner.closeInDelivery = true;
+    ASSERT_TRUE(pty.send("bye"));
+    ASSERT_TRUE(receiveAtLeast(3));
+    EXPECT_FALSE(port.IsOpen());
+    ASSERT_TRUE(pty.send("late"));
+    dispatcher.RunPending(100ms);
+    EXPECT_EQ("bye", std::string(owner.received.begin(), owner.received.end()));
+}
+
+TEST_F(SerialPortTest, OtherEndClosingMidStreamEndsTheWatcherWithALostReport) {
+    const std::size_t threads = entriesIn("/proc/self/task");
+    ASSERT_TRUE(open());
+    const std::vector<std::uint8_t> first(3000, 0xA5);
+    ASSERT_TRUE(pty.send(first));
+    ASSERT_TRUE(receiveAtLeast(first.size()));
+    std::thread sender([&] {
+        pty.send(std::vector<std::uint8_t>(64 * 1024, 0x5A));
+        pty.closeMaster(); // the receiver goes away while bytes are still on their way
+    });
+
+    EXPECT_TRUE(dispatcher.RunUntil([&] { return owner.lostReports == 1; }, 3000ms));
+    sender.join();
+    // The terminal may discard bytes that were still in its buffers when the other end hung up.
+    ASSERT_LE(owner.received.size(), first.size() + 64 * 1024);
+    EXPECT_TRUE(std::equal(first.begin(), first.end(), owner.received.begin()));
+    EXPECT_TRUE(std::all_of(owner.received.begin() + 3000, owner.received.end(), [](auto b) { return b == 0x5A; }));
+    for (int i = 0; i < 100 && entriesIn("/proc/self/task") != threads; ++i)
+        std::this_thread::sleep_for(10ms); // the report may come just before the thread is gone
+    EXPECT_EQ(threads, entriesIn("/proc/self/task")) << "the watcher has ended";
+    EXPECT_TRUE(port.IsOpen()) << "open until the owner closes it";
+
+    TraceCapture trace;
+    const std::uint8_t byte = 0xCC;
+    EXPECT_FALSE(port.Write(&byte, 1));
+    EXPECT_EQ("[in WirteCommPort] 5 Error\n", trace.text());
+    port.Close();
+    EXPECT_FALSE(port.IsOpen());
+    dispatcher.RunPending(100ms);
+    EXPECT_EQ(1, owner.lostReports);
+}
+
+TEST_F(SerialPortTest, WritesArriveWholeAndInOrderFromTwoThreads) {
+    ASSERT_TRUE(open());
+    const std::vector<std::uint8_t> a(1028, 'a');
+    const std::vector<std::uint8_t> b(1028, 'b');
+    std::vector<std::uint8_t> seen;
+    std::thread receiver([&] { seen = pty.receive(40 * 1028); });
+    std::thread breakIn([&] {
+        for (int i = 0; i < 20; ++i)
+            EXPECT_TRUE(port.Write(b.data(), b.size()));
+    });
+    for (int i = 0; i < 20; ++i)
+        EXPECT_TRUE(port.Write(a.data(), a.size()));
+    breakIn.join();
+    receiver.join();
+
+    ASSERT_EQ(40u * 1028u, seen.size());
+    for (std::size_t i = 0; i < seen.size(); i += 1028)
+        EXPECT_EQ(std::vector<std::uint8_t>(1028, seen[i]),
+                  std::vector<std::uint8_t>(seen.begin() + i, seen.begin() + i + 1028));
+}
+
+TEST_F(SerialPortTest, CloseEndsAWriteThatWaitsForTheDriver) {
+    ASSERT_TRUE(open());
+    TraceCapture trace;
+    std::atomic<bool> writerFailed = false;
+    std::thread writer([&] {
+        const std::vector<std::uint8_t> block(4096, 0x78);
+        for (int i = 0; i < 1000 && !writerFailed; ++i)
+            writerFailed = !port.Write(block.data(), block.size()); // nobody reads: the driver fills up
+    });
+    std::this_thread::sleep_for(300ms);
+    const std::uint64_t start = tickCountMs();
+    port.Close();
+    writer.join();
+    EXPECT_LT(tickCountMs() - start, 500u);
+    EXPECT_TRUE(writerFailed);
+    EXPECT_TRUE(trace.contains("GetLastError() != ERROR_IO_INCOMPLETE\n"));
+}
