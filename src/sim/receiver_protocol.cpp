@@ -44,6 +44,10 @@ ReceiverProtocol::ReceiverProtocol(ReceiverBehaviour behaviour, ReceiverLine& li
     : m_behaviour(std::move(behaviour)), m_line(line), m_faults(m_behaviour.faults) {}
 
 void ReceiverProtocol::receive(std::uint8_t byte, SimClock::time_point at) {
+    // Packet data may hold anything; everywhere else the pattern means the PC is trying to break in,
+    // also while the receiver hangs in a transfer.
+    if (m_phase != Phase::UploadSize && m_phase != Phase::UploadPacket && m_phase != Phase::Closed)
+        watchForBreakIn(byte, at);
     switch (m_phase) {
     case Phase::Commands:
         handleCommandByte(byte, at);
@@ -114,7 +118,7 @@ void ReceiverProtocol::handleCommandByte(std::uint8_t byte, SimClock::time_point
             m_frame[m_frameLength++] = byte;
             return;
         }
-        handleText(byte, at);
+        handleText(byte);
         return;
     case 1:
         if (byte == kFrameSecond) {
@@ -150,16 +154,21 @@ void ReceiverProtocol::dispatchFrame(std::uint8_t command, std::uint8_t argument
     }
 }
 
-void ReceiverProtocol::handleText(std::uint8_t byte, SimClock::time_point at) {
-    if (m_mode == Mode::RunningSoftware) {
-        m_consecutiveX = byte == kBreakInCharacter ? m_consecutiveX + 1 : 0;
-        if (m_consecutiveX >= kBreakInLength && !m_breakInSeen) {
-            m_breakInSeen = true;
-            if (m_behaviour.restartAfterBreakIn)
-                m_restartDue = at + *m_behaviour.restartAfterBreakIn;
-        }
+void ReceiverProtocol::watchForBreakIn(std::uint8_t byte, SimClock::time_point at) {
+    if (m_mode != Mode::RunningSoftware)
         return;
+    m_consecutiveX = byte == kBreakInCharacter ? m_consecutiveX + 1 : 0;
+    if (m_consecutiveX >= kBreakInLength && !m_breakInSeen) {
+        m_breakInSeen = true;
+        if (m_behaviour.restartAfterBreakIn)
+            m_restartDue = at + *m_behaviour.restartAfterBreakIn;
     }
+}
+
+// The running software prints nothing in answer to text; the monitor reads it as command lines.
+void ReceiverProtocol::handleText(std::uint8_t byte) {
+    if (m_mode == Mode::RunningSoftware)
+        return;
     // The monitor does not echo: an echo of the break-in pattern would push its prompt off the PC's line.
     if (byte == '\r') {
         runMonitorCommand();

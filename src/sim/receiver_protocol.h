@@ -75,7 +75,8 @@ private:
 
     void handleCommandByte(std::uint8_t byte, SimClock::time_point at);
     void dispatchFrame(std::uint8_t command, std::uint8_t argument, SimClock::time_point at);
-    void handleText(std::uint8_t byte, SimClock::time_point at);
+    void watchForBreakIn(std::uint8_t byte, SimClock::time_point at);
+    void handleText(std::uint8_t byte);
     void runMonitorCommand();
 
     void requestUpload(int transferClass);

@@ -89,6 +89,35 @@ TEST_F(BootMonitor, RestartsTheGivenTimeAfterTheBreakInIsFirstSeen) {
     EXPECT_LT(elapsed, 600ms);
 }
 
+TEST_F(BootMonitor, PatternInsidePacketDataIsNoBreakIn) {
+    SimulatorConfig config;
+    config.behaviour.restartAfterBreakIn = 50ms;
+    auto receiver = startSimulator(config);
+    PcEnd pc(linkPath());
+    const Bytes block(600, 'x');
+    pc.write({0xCC, 0x55, 0x22, 0x20});
+    uploadOnePacket(pc, block);
+    EXPECT_TRUE(pc.readFor(200ms).empty());
+    EXPECT_EQ(ReceiverProtocol::Mode::RunningSoftware, receiver->mode());
+}
+
+TEST_F(BootMonitor, BreakInRestartsAReceiverThatHangsInATransfer) {
+    SimulatorConfig config;
+    config.behaviour.restartAfterBreakIn = 50ms;
+    config.behaviour.faults.silentAfterPacket = 1;
+    auto receiver = startSimulator(config);
+    PcEnd pc(linkPath());
+    const Bytes block = patternBytes(2000, 1);
+    pc.write({0xCC, 0x55, 0x22, 0x20});
+    ASSERT_EQ(kUploadMarker, pc.read(6));
+    pc.write({0xFA, 0xCC});
+    ASSERT_EQ(Bytes{0xFA}, pc.read(1));
+    pc.write(join({sizeOf(2000), packetOf(ConstByteSpan(block).first(1024))}));
+    ASSERT_EQ((Bytes{0xFA, 0xFA}), pc.read(2));
+    sendBreakIn(pc, 3);
+    expectPrompt(pc);
+}
+
 TEST_F(BootMonitor, WithoutRestartOptionTheBreakInChangesNothing) {
     auto receiver = startSimulator();
     PcEnd pc(linkPath());
