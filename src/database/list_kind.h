@@ -71,6 +71,14 @@ std::span<const ListKindInfo> AllListKinds();
 // The order in which every list is built: kind 1; kinds 2, 3, 31; kinds 4 to 29 and kind 31 once more.
 std::span<const ListKind> ListBuildOrder();
 
+// Keys normally run 0..n-1 over the whole list, tuner-1 entries first. The main lists and the favourite
+// groups count each tuner side from 0: the per-tuner lists write the same main link fields with per-tuner
+// positions, and a favourite byte holds only 7 bits of position per tuner.
+inline constexpr bool KeysCountPerTunerSide(ListKind kind) {
+    const auto n = static_cast<std::uint32_t>(kind);
+    return (n >= 4 && n <= 6) || (n >= 16 && n <= 29);
+}
+
 inline constexpr ListKind FavouriteKind(int group) {
     return static_cast<ListKind>(static_cast<std::uint32_t>(ListKind::Favourite0) + static_cast<std::uint32_t>(group));
 }

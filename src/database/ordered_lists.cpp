@@ -180,13 +180,14 @@ void OrderedLists::Renumber(ListHead* head) {
     if (!head)
         return;
     const bool channelKind = FindListKind(head->kind)->table == RecordTable::Channels;
+    const bool perSide = KeysCountPerTunerSide(head->kind);
     unsigned nextKey[kTunerCount] = {0, 0};
     std::uint16_t count = 0;
     for (ListNode* node = head->first; node; node = node->next, ++count) {
-        const int side = TunerSideOfPk(node->pk);
+        const int side = perSide ? TunerSideOfPk(node->pk) : 0;
         node->link = node->link.withKey(nextKey[side]++);
         if (channelKind)
-            node->link = node->link.withTunerSide(static_cast<unsigned>(side));
+            node->link = node->link.withTunerSide(static_cast<unsigned>(TunerSideOfPk(node->pk)));
     }
     head->count = count;
 }

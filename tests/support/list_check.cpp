@@ -98,7 +98,7 @@ void checkHead(const ChannelDatabase& db, const ListKindInfo& info, const ListHe
         }
         if (node->head != &head || node->prev != previous || node->isFree())
             problems.add() << where(head) << ": node " << nodes - 1 << " badly linked";
-        const int side = TunerSideOfPk(node->pk);
+        const int side = KeysCountPerTunerSide(info.kind) ? TunerSideOfPk(node->pk) : 0;
         if (node->link.key() != nextKey[side])
             problems.add() << where(head) << ": PK " << node->pk << " key " << node->link.key() << ", expected "
                            << nextKey[side];
