@@ -1,0 +1,64 @@
+#pragma once
+// Every modal question the editor asks (message boxes, file and colour choices, custom modal dialogs) goes
+// through UserPrompts. In the program it shows the real window; a test scripts the next answers first, so no
+// test ever blocks on a modal window, and it can read back what was asked.
+
+#include <QColor>
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <variant>
+#include <vector>
+
+class QDialog;
+class QWidget;
+
+namespace vorlane::ui {
+
+enum class PromptKind { Message, OpenFile, SaveFile, Colour, Dialog };
+
+// What one prompt asked; tests inspect these.
+struct AskedPrompt {
+    PromptKind kind;
+    QString title;
+    QString text; // message text, or the file filter of a file choice
+};
+
+class UserPrompts {
+public:
+    // A message box with the given buttons; returns the button pressed (NoButton when closed).
+    static QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                                               const QString& text,
+                                               QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                               QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+
+    // File choices; an empty string means the user cancelled.
+    static QString openFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter);
+    static QString saveFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter);
+
+    // Colour choice; an invalid colour means the user cancelled.
+    static QColor colour(QWidget* parent, const QColor& initial, const QString& title);
+
+    // Runs a modal dialog the program built itself (exec()); a scripted answer lets a test act on the open
+    // dialog through its controls and then returns the given result without entering a modal loop.
+    static int exec(QDialog& dialog);
+
+    // --- test side ---
+    using DialogScript = std::function<int(QDialog&)>;
+    using Answer = std::variant<QMessageBox::StandardButton, QString, QColor, DialogScript>;
+
+    // Queues the answer for the next prompt. Answers are taken in order; a prompt whose kind does not fit its
+    // answer fails loudly (qFatal), so a test never silently answers the wrong question.
+    static void scriptAnswer(Answer answer);
+    static bool scripted();                    // true while answers are queued or recording is on
+    static void startRecording();              // from now on prompts are recorded and never shown
+    static std::vector<AskedPrompt> takeAsked(); // what was asked since the last call
+    static void reset();                       // drops queued answers and records, back to real windows
+
+private:
+    static bool nextAnswer(PromptKind kind, const QString& title, const QString& text, Answer& answer);
+};
+
+} // namespace vorlane::ui

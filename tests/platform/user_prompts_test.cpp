@@ -1,0 +1,58 @@
+#include "platform/widgets/user_prompts.h"
+
+#include <QDialog>
+#include <QLineEdit>
+#include <gtest/gtest.h>
+
+using namespace vorlane::ui;
+
+class UserPromptsTest : public ::testing::Test {
+protected:
+    void TearDown() override { UserPrompts::reset(); }
+};
+
+TEST_F(UserPromptsTest, ScriptedAnswersAreTakenInOrderAndRecordWhatWasAsked) {
+    UserPrompts::scriptAnswer(QMessageBox::Cancel);
+    UserPrompts::scriptAnswer(QString("/tmp/chosen.bin"));
+    UserPrompts::scriptAnswer(QColor(0xFA, 0xDC, 0xDC));
+
+    EXPECT_EQ(QMessageBox::Cancel, UserPrompts::message(nullptr, QMessageBox::Question, "Exit",
+                                                        "Do you want to save the changes ?",
+                                                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel));
+    EXPECT_EQ("/tmp/chosen.bin", UserPrompts::openFileName(nullptr, "Open", "/tmp", "Channel files (*.bin)"));
+    EXPECT_EQ(QColor(0xFA, 0xDC, 0xDC), UserPrompts::colour(nullptr, Qt::white, "Colour"));
+
+    const auto asked = UserPrompts::takeAsked();
+    ASSERT_EQ(3u, asked.size());
+    EXPECT_EQ(PromptKind::Message, asked[0].kind);
+    EXPECT_EQ("Do you want to save the changes ?", asked[0].text);
+    EXPECT_EQ(PromptKind::OpenFile, asked[1].kind);
+    EXPECT_EQ("Channel files (*.bin)", asked[1].text);
+    EXPECT_EQ(PromptKind::Colour, asked[2].kind);
+    EXPECT_FALSE(UserPrompts::scripted());
+}
+
+TEST_F(UserPromptsTest, DialogScriptActsOnTheOpenDialogWithoutAModalLoop) {
+    QDialog dialog;
+    dialog.setWindowTitle("Rename");
+    auto* edit = new QLineEdit(&dialog);
+    edit->setObjectName("name");
+    UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& d) {
+        d.findChild<QLineEdit*>("name")->setText("News");
+        return static_cast<int>(QDialog::Accepted);
+    }));
+    EXPECT_EQ(QDialog::Accepted, UserPrompts::exec(dialog));
+    EXPECT_EQ("News", edit->text());
+    EXPECT_EQ("Rename", UserPrompts::takeAsked().at(0).title);
+}
+
+TEST_F(UserPromptsTest, AnUnexpectedPromptWhileRecordingFailsLoudlyInsteadOfBlocking) {
+    UserPrompts::startRecording();
+    EXPECT_DEATH(UserPrompts::message(nullptr, QMessageBox::Information, "Message", "Complete to write file."),
+                 "no scripted answer");
+}
+
+TEST_F(UserPromptsTest, AnAnswerOfTheWrongKindFailsLoudly) {
+    UserPrompts::scriptAnswer(QString("/tmp/x"));
+    EXPECT_DEATH(UserPrompts::message(nullptr, QMessageBox::Information, "Message", "text"), "does not fit");
+}
