@@ -1,3 +1,4 @@
+#include "platform/widgets/range_check.h"
 #include "platform/widgets/user_prompts.h"
 
 #include <QDialog>
@@ -55,4 +56,26 @@ TEST_F(UserPromptsTest, AnUnexpectedPromptWhileRecordingFailsLoudlyInsteadOfBloc
 TEST_F(UserPromptsTest, AnAnswerOfTheWrongKindFailsLoudly) {
     UserPrompts::scriptAnswer(QString("/tmp/x"));
     EXPECT_DEATH(UserPrompts::message(nullptr, QMessageBox::Information, "Message", "text"), "does not fit");
+}
+
+TEST_F(UserPromptsTest, RangeCheckRefusesOutOfRangeAndTextNamingTheRangeAndKeepsTheField) {
+    QDialog dialog;
+    dialog.setWindowTitle("Editor Configuration");
+    QLineEdit field(&dialog);
+    std::int64_t value = -1;
+
+    field.setText(" 250 ");
+    EXPECT_TRUE(ReadFieldInRange(field, 100, 1000, value));
+    EXPECT_EQ(250, value);
+
+    for (const char* bad : {"99", "1001", "abc", ""}) {
+        UserPrompts::scriptAnswer(QMessageBox::Ok);
+        field.setText(bad);
+        EXPECT_FALSE(ReadFieldInRange(field, 100, 1000, value)) << bad;
+        EXPECT_EQ(250, value);
+        EXPECT_EQ(bad, field.text());
+        const auto asked = UserPrompts::takeAsked();
+        ASSERT_EQ(1u, asked.size());
+        EXPECT_EQ("Please enter an integer between 100 and 1000.", asked[0].text);
+    }
 }
