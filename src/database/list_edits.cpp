@@ -1,0 +1,63 @@
+#include "database/list_edits.h"
+
+namespace vorlane {
+namespace {
+
+constexpr ListKind kFirstChannelKind = ListKind::TvChannels;
+constexpr ListKind kLastChannelKind = ListKind::Tuner2Data;
+
+ListNode* firstTuner2Node(const ListHead& head) {
+    for (ListNode* node = head.first; node; node = node->next)
+        if (TunerSideOfPk(node->pk) == 1)
+            return node;
+    return nullptr;
+}
+
+} // namespace
+
+int AppendInSideOrder(OrderedLists& lists, ListHead* head, std::uint16_t pk, LinkWord link) {
+    if (!head)
+        return 0;
+    ListNode* tuner2Start =
+        TunerSideOfPk(pk) == 0 && head->last && TunerSideOfPk(head->last->pk) == 1 ? firstTuner2Node(*head) : nullptr;
+    if (!lists.Append(head, pk, link))
+        return 0;
+    if (tuner2Start) {
+        lists.MoveBefore(tuner2Start, head->last);
+        lists.Renumber(head);
+        lists.WriteBack(head);
+    }
+    return 1;
+}
+
+int RemoveMarkedPks(OrderedLists& lists, ListKind kind, const std::vector<bool>& marked) {
+    int removed = 0;
+    for (int i = 0; i < lists.HeadCount(kind); ++i) {
+        ListHead* head = lists.Head(kind, i);
+        int removedHere = 0;
+        for (ListNode* node = head->first; node;) {
+            ListNode* next = node->next;
+            if (node->pk < marked.size() && marked[node->pk]) {
+                lists.Unlink(node);
+                ++removedHere;
+            }
+            node = next;
+        }
+        if (removedHere) {
+            lists.Renumber(head);
+            lists.WriteBack(head);
+            removed += removedHere;
+        }
+    }
+    return removed;
+}
+
+int RebuildChannelLists(OrderedLists& lists) {
+    bool failed = false;
+    for (auto k = static_cast<std::uint32_t>(kFirstChannelKind); k <= static_cast<std::uint32_t>(kLastChannelKind); ++k)
+        failed |= lists.BuildKind(static_cast<ListKind>(k)) < 0;
+    failed |= lists.BuildKind(ListKind::Bands) < 0;
+    return failed ? -1 : 1;
+}
+
+} // namespace vorlane

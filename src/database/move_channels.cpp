@@ -1,0 +1,65 @@
+#include "database/move_channels.h"
+
+#include "database/channel_side.h"
+#include "database/list_edits.h"
+
+#include <vector>
+
+namespace vorlane {
+namespace {
+
+ListKind mainKind(unsigned type) {
+    return type == static_cast<unsigned>(ServiceType::Radio) ? ListKind::RadioChannels : ListKind::TvChannels;
+}
+
+bool isTvOrRadio(unsigned type) {
+    return type == static_cast<unsigned>(ServiceType::Tv) || type == static_cast<unsigned>(ServiceType::Radio);
+}
+
+} // namespace
+
+int MoveChannels(ChannelDatabase& db, ServiceType paneType, int targetPk, std::span<const int> movedPks) {
+    const auto type = static_cast<unsigned>(paneType);
+    if (!isTvOrRadio(type) || targetPk < 0 || targetPk >= kChannelCount * kTunerCount)
+        return 0;
+    OrderedLists& lists = db.lists();
+    ListHead* paneList = lists.Head(mainKind(type), 0);
+    ListHead* otherList = lists.Head(mainKind(1 - type), 0);
+    ListNode* target = lists.FindByPk(paneList, static_cast<std::uint16_t>(targetPk));
+    if (!target || !otherList)
+        return 0;
+
+    int moved = 0;
+    std::vector<int> retyped;
+    for (const int pk : movedPks) {
+        if (pk == targetPk || pk < 0 || pk >= kChannelCount * kTunerCount)
+            continue;
+        const ChannelRecord record = db.channelOfPk(pk);
+        const unsigned ownType = record.serviceType();
+        if (record.isFree() || !isTvOrRadio(ownType))
+            continue;
+        ListNode* node = lists.FindByPk(ownType == type ? paneList : otherList, static_cast<std::uint16_t>(pk));
+        if (!node)
+            continue;
+        if (ownType != type) {
+            record.setServiceType(static_cast<std::uint8_t>(type));
+            node->link = node->link.withType(type);
+            retyped.push_back(ChannelSlotOfPk(pk));
+        }
+        lists.MoveBefore(target, node);
+        ++moved;
+    }
+    for (ListHead* head : {paneList, otherList}) {
+        lists.Renumber(head);
+        lists.WriteBack(head);
+    }
+    if (moved == 0)
+        return 0;
+    // The per-tuner lists share the main links, and a changed type moves every list of the record.
+    for (const int slot : retyped)
+        SetChannelType(db.channel(slot), type);
+    RebuildChannelLists(lists);
+    return moved;
+}
+
+} // namespace vorlane

@@ -1,0 +1,18 @@
+#pragma once
+// Moving channels inside the TV or radio main list, as dragging within a pane does.
+
+#include "database/channel_database.h"
+#include "database/link_word.h"
+
+#include <span>
+
+namespace vorlane {
+
+// Moves the listed channel sides (PKs, in selection order) directly in front of `targetPk` in the
+// main list of `paneType` (TV or radio); a radio channel dropped on the TV list becomes a TV channel
+// and the other way round. The main lists are renumbered and written back, and the lists sharing their
+// links are rebuilt from the records. Returns the number of sides moved (0 when the target is not in
+// the list).
+int MoveChannels(ChannelDatabase& db, ServiceType paneType, int targetPk, std::span<const int> movedPks);
+
+} // namespace vorlane
