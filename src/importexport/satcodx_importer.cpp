@@ -1,0 +1,123 @@
+#include "importexport/satcodx_importer.h"
+
+#include "database/table_layout.h"
+#include "importexport/imported_transponder.h"
+
+#include <cstring>
+#include <string_view>
+
+namespace vorlane {
+
+namespace {
+
+constexpr int kTuner2 = 1;
+constexpr int kTestChannel = 0;
+
+} // namespace
+
+ImportResult SatcodxImporter::Read(ConstByteSpan buffer) {
+    ImportResult result;
+    if (!m_db.tablesAllocated() || !StartsWithSatcodxMark(buffer))
+        return result;
+
+    bool full = false;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = SatcodxRecordEnd(buffer, start);
+        const SatcodxRecord record(buffer.subspan(start, end - start));
+        full = full || !Store(record);
+        if (full)
+            ++result.recordsNotFitted;
+
+        start = AfterSatcodxLineEnd(buffer, end);
+        if (start == buffer.size()) {
+            result.accepted = true;
+            break;
+        }
+        if (!StartsWithSatcodxMark(buffer.subspan(start))) {
+            // Once a table is full the import has ended; what follows is only counted.
+            result.accepted = full;
+            break;
+        }
+    }
+    result.satellites = m_satellite + 1;
+    result.transponders = m_transponder + 1;
+    result.channels = m_channel + 1;
+    return result;
+}
+
+bool SatcodxImporter::Store(const SatcodxRecord& record) {
+    const SatcodxRecord::SatelliteName name = record.satelliteName();
+    // Only a change from the previous record's satellite opens a new slot.
+    const bool newSatellite = m_satellite < 0 || name != m_previousSatelliteName;
+    if ((newSatellite && m_satellite + 1 >= kSatelliteCount) || m_transponder + 1 >= kTransponderCount ||
+        m_channel + 1 >= kChannelCount)
+        return false;
+
+    if (newSatellite)
+        ++m_satellite;
+    m_previousSatelliteName = name;
+    ++m_transponder;
+    ++m_channel;
+    WriteSatellite(record);
+    WriteTransponder(record);
+    WriteChannel(record);
+    return true;
+}
+
+void SatcodxImporter::WriteSatellite(const SatcodxRecord& record) {
+    const SatelliteRecord satellite = m_db.satellite(m_satellite);
+    const SatcodxRecord::SatelliteName name = record.satelliteName();
+    // All 16 bytes, without a terminator of their own.
+    satellite.setName(std::string_view(reinterpret_cast<const char*>(name.data()), name.size()));
+    satellite.setTestChannelFrequency(kTestChannel, Field16(record.frequency()));
+    if (const auto polarisation = PolarisationOfSatcodxCode(record.polarisationCode()))
+        satellite.setTestChannelPolarisation(kTestChannel, static_cast<std::uint16_t>(*polarisation));
+}
+
+void SatcodxImporter::WriteTransponder(const SatcodxRecord& record) {
+    const TransponderRecord transponder = m_db.transponder(m_transponder);
+    WritePresetNetworkName(transponder);
+    transponder.setFrequency(Field16(record.frequency()));
+    transponder.setSatelliteLink(transponder.satelliteLink().withIndex(static_cast<unsigned>(m_satellite)));
+    if (const auto digit = record.polarisationDigit()) {
+        if (const auto polarisation = PolarisationOfSatcodxCode(*digit)) {
+            TuningWord tuning = transponder.tuning();
+            tuning.setPolarisation(*polarisation);
+            transponder.setTuning(tuning);
+        }
+    }
+    if (const auto symbolRate = record.symbolRate())
+        transponder.setSymbolRate(Field16(*symbolRate));
+    if (const auto networkId = record.networkId())
+        transponder.setNetworkId(Field16(*networkId));
+    if (const auto transportStreamId = record.transportStreamId())
+        transponder.setTransportStreamId(Field16(*transportStreamId));
+}
+
+void SatcodxImporter::WriteChannel(const SatcodxRecord& record) {
+    const ChannelRecord channel = m_db.channel(m_channel);
+    if (const auto fullName = record.fullChannelName()) {
+        channel.setName(*fullName);
+    } else {
+        // Short records give the 8 name bytes and a NUL; the rest of the field stays.
+        const ConstByteSpan name = record.shortChannelName();
+        std::uint8_t* field = channel.bytes() + ChannelRecord::kName;
+        std::memset(field, 0, SatcodxRecord::kChannelNameLength + 1);
+        if (!name.empty())
+            std::memcpy(field, name.data(), name.size());
+    }
+    channel.setSatelliteLink(kTuner2, channel.satelliteLink(kTuner2).withIndex(static_cast<unsigned>(m_satellite)));
+    m_placement.Place(channel, record.serviceType(), m_satellite, m_transponder);
+
+    if (const auto programNumber = record.programNumber())
+        channel.setProgramNumber(Field16(*programNumber));
+    if (const auto videoPid = record.videoPid())
+        channel.setVideoPid(Field16(*videoPid));
+    if (const auto audioPid = record.audioPid())
+        channel.setAudioPid(0, Field16(*audioPid));
+    if (const auto pcrPid = record.pcrPid())
+        channel.setPcrPid(Field16(*pcrPid));
+}
+
+} // namespace vorlane

@@ -1,0 +1,40 @@
+#pragma once
+// Reads a SATCODX file into the database's tables, from slot 0 of each. The database has been
+// initialised; every field the reader does not name keeps the value it had. The lists are not
+// built: the caller does that.
+
+#include "database/channel_database.h"
+#include "importexport/import_result.h"
+#include "importexport/satcodx_record.h"
+#include "importexport/tuner_one_placement.h"
+#include "platform/bytes.h"
+
+namespace vorlane {
+
+class SatcodxImporter {
+public:
+    explicit SatcodxImporter(ChannelDatabase& db) : m_db(db) {}
+
+    // Not accepted when the buffer does not begin with "SATCODX103" (nothing written) or when a
+    // record's line end is followed by anything but the next record mark (what was written stays).
+    // Records end with a carriage return, a line feed or both. Each record takes one transponder
+    // and one channel slot, and a new satellite slot when its satellite name differs from the
+    // previous record's; at a full table the import stops, accepted, and counts the records left.
+    ImportResult Read(ConstByteSpan buffer);
+
+private:
+    // False, with nothing written, when the record does not fit into the tables.
+    bool Store(const SatcodxRecord& record);
+    void WriteSatellite(const SatcodxRecord& record);
+    void WriteTransponder(const SatcodxRecord& record);
+    void WriteChannel(const SatcodxRecord& record);
+
+    ChannelDatabase& m_db;
+    int m_satellite = -1;
+    int m_transponder = -1;
+    int m_channel = -1;
+    SatcodxRecord::SatelliteName m_previousSatelliteName{};
+    TunerOnePlacement m_placement;
+};
+
+} // namespace vorlane

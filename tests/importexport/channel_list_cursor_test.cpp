@@ -1,0 +1,68 @@
+#include "importexport/channel_list_cursor.h"
+
+#include "import_test_util.h"
+
+#include <gtest/gtest.h>
+
+using namespace vorlane;
+using namespace vorlane::testing;
+
+TEST(ChannelListCursor, TokensEndAtAnyWhiteSpace) {
+    const std::string text = " 1\t11778\r\n27500\v1\fV\n:CHN";
+    ChannelListCursor cursor(bytesOf(text));
+    EXPECT_EQ("1", cursor.NextToken());
+    EXPECT_EQ("11778", cursor.NextToken());
+    EXPECT_EQ("27500", cursor.NextToken());
+    EXPECT_EQ("1", cursor.NextToken());
+    EXPECT_EQ("V", cursor.NextToken());
+    EXPECT_EQ('\n', text[cursor.position()]); // the cursor stays on the character that ended the token
+    EXPECT_EQ(":CHN", cursor.NextToken());
+    EXPECT_TRUE(cursor.atEnd());
+    EXPECT_EQ("", cursor.NextToken());
+}
+
+TEST(ChannelListCursor, TokensHoldAtMost255Characters) {
+    const std::string text = std::string(300, 'a') + " b";
+    ChannelListCursor cursor(bytesOf(text));
+    EXPECT_EQ(std::string(255, 'a'), cursor.NextToken());
+    EXPECT_EQ(std::string(45, 'a'), cursor.NextToken());
+    EXPECT_EQ("b", cursor.NextToken());
+}
+
+TEST(ChannelListCursor, QuotedTextIsCutToTheFieldAndTheCursorEndsBehindTheClosingQuote) {
+    const std::string text = R"(x "News 1" 28106 "" "ABCDEFGHIJKLMNOPQRSTUVWXYZ" 192 "ABCDEFGHIJKLMNOPQRS")";
+    ChannelListCursor cursor(bytesOf(text));
+    EXPECT_EQ("News 1", cursor.QuotedText(20));
+    EXPECT_EQ("28106", cursor.NextToken());
+    EXPECT_EQ("", cursor.QuotedText(20));
+    EXPECT_EQ("ABCDEFGHIJKLMNO", cursor.QuotedText(16));
+    EXPECT_EQ("192", cursor.NextToken());
+    EXPECT_EQ("ABCDEFGHIJKLMNOPQRS", cursor.QuotedText(20)); // exactly the most bytes, then its quote
+    EXPECT_TRUE(cursor.atEnd());
+}
+
+TEST(ChannelListCursor, QuotedTextFailsWithoutOpeningQuoteOrBeforeItsEnd) {
+    ChannelListCursor none(bytesOf("no quote here"));
+    EXPECT_FALSE(none.QuotedText(20));
+    EXPECT_TRUE(none.atEnd());
+
+    ChannelListCursor open(bytesOf("\"unfinished"));
+    EXPECT_FALSE(open.QuotedText(20));
+
+    // Cut at the field's length before the buffer ends: the text stands, the cursor reaches the end.
+    ChannelListCursor cut(bytesOf("\"ABCDEFGHIJKLMNOPQRSTUV"));
+    EXPECT_EQ("ABCDEFGHIJKLMNO", cut.QuotedText(16));
+    EXPECT_TRUE(cut.atEnd());
+}
+
+TEST(ChannelListCursor, FindCharAndMarksNeverReadPastTheEnd) {
+    ChannelListCursor cursor(bytesOf("ab:S"));
+    EXPECT_TRUE(cursor.FindChar(':'));
+    EXPECT_EQ(2u, cursor.position());
+    EXPECT_FALSE(cursor.startsWith(":SAT"));
+    EXPECT_TRUE(cursor.startsWith(":S"));
+    cursor.skip(10);
+    EXPECT_TRUE(cursor.atEnd());
+    EXPECT_FALSE(cursor.FindChar(':'));
+    EXPECT_FALSE(cursor.startsWith(":"));
+}

@@ -1,0 +1,214 @@
+#include "importexport/channel_list_importer.h"
+
+#include "database/table_layout.h"
+#include "import_test_util.h"
+#include "support/list_check.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace vorlane;
+using namespace vorlane::testing;
+
+namespace {
+
+constexpr std::uint32_t kBit31 = 0x80000000u;
+
+class ChannelListImport : public ImportTest {
+protected:
+    ImportResult read(const std::string& text) { return ChannelListImporter(db).Read(bytesOf(text)); }
+};
+
+} // namespace
+
+TEST_F(ChannelListImport, OneLineRecordsGiveExactRecords) {
+    const ImportResult result = read(R"(:SAT "SatOne" 192 :TRP 1 11778 27500 1 V :CHN "News 1" 28106 T)");
+    ASSERT_TRUE(result.accepted);
+    EXPECT_EQ(1, result.satellites);
+    EXPECT_EQ(1, result.transponders);
+    EXPECT_EQ(1, result.channels);
+    EXPECT_EQ(0, result.recordsNotFitted);
+
+    Bytes sat = initialSatellite(0);
+    std::fill_n(sat.begin(), 16, 0);
+    std::copy_n("SatOne", 6, sat.begin());
+    writeLe16(sat.data() + 0x74, 192);
+    EXPECT_EQ(sat, satelliteNow(0));
+
+    Bytes trp = initialTransponder(0);
+    writeLe16(trp.data() + 0x00, 1);
+    std::copy_n("PRE", 4, trp.begin() + 2);
+    writeLe16(trp.data() + 0x10, 11778);
+    writeLe16(trp.data() + 0x12, 27500);
+    writeLe16(trp.data() + 0x14, 1);
+    writeLe32(trp.data() + 0x18, (readLe32(trp.data() + 0x18) & ~3u) | 2u); // Vertical
+    writeLe32(trp.data() + 0x1C, readLe32(trp.data() + 0x1C) & ~0x3FFFu);   // satellite 0
+    EXPECT_EQ(trp, transponderNow(0));
+
+    Bytes ch = initialChannel(0);
+    std::fill_n(ch.begin(), 20, 0);
+    std::copy_n("News 1", 6, ch.begin());
+    ch[0x38] = 0; // TV
+    for (const std::size_t link : {0x3C, 0x44, 0x4C, 0x54})
+        writeLe32(ch.data() + link, readLe32(ch.data() + link) & kBit31); // type 0, key 0, index 0, tuner 1
+    for (const std::size_t link : {0x50, 0x58})
+        writeLe32(ch.data() + link, readLe32(ch.data() + link) & ~0x3FFFu); // tuner 2: indexes only
+    ch[0x6C] = 1;
+    EXPECT_EQ(ch, channelNow(0));
+
+    EXPECT_EQ(initialSatellite(1), satelliteNow(1));
+    EXPECT_EQ(initialTransponder(1), transponderNow(1));
+    EXPECT_EQ(initialChannel(1), channelNow(1));
+}
+
+TEST_F(ChannelListImport, RecordsOnePerLineWithoutTrailingBlanksAreAllRead) {
+    for (const std::string& lineEnd : std::vector<std::string>{"\n", "\r\n", "\r"}) {
+        SCOPED_TRACE(lineEnd == "\n" ? "LF" : lineEnd == "\r" ? "CR" : "CRLF");
+        restart();
+        const std::vector<std::string> records = {
+            R"(:SAT "North" 192)",   ":TRP 1 11778 27500 1 V", R"(:CHN "One" 101 T)",
+            R"(:CHN "Two" 102	R)", ":TRP 2 12000 22000 1 H", R"(:CHN "Three" 103 T)",
+            R"(:SAT "South" -300)",  ":TRP 3 11000 27500 2 V", R"(:CHN "Four" 104 D)",
+        };
+        std::string text;
+        for (const std::string& record : records)
+            text += record + lineEnd;
+        const ImportResult result = read(text);
+        ASSERT_TRUE(result.accepted);
+        EXPECT_EQ(2, result.satellites);
+        EXPECT_EQ(3, result.transponders);
+        EXPECT_EQ(4, result.channels);
+
+        EXPECT_EQ(-300, db.satellite(1).orbitalPosition());
+        EXPECT_EQ(static_cast<unsigned>(kPolarisationHorizontal), db.transponder(1).tuning().polarisation());
+        EXPECT_EQ(1u, db.transponder(2).satelliteLink().index());
+        EXPECT_EQ("Two", db.channel(1).name());
+        EXPECT_EQ(1, db.channel(1).serviceType());
+        EXPECT_EQ(1u, db.channel(2).transponderLink(0).index());
+        EXPECT_EQ(1u, db.channel(3).satelliteLink(0).index());
+        EXPECT_EQ(2u, db.channel(3).transponderLink(1).index());
+        EXPECT_EQ(2, db.channel(3).serviceType());
+
+        db.BuildAllLists();
+        EXPECT_TRUE(verifyLists(db));
+        EXPECT_EQ((std::vector<int>{0, 2}), listPks(db, ListKind::Tuner1Tv));
+        EXPECT_EQ((std::vector<int>{1}), listPks(db, ListKind::Tuner1Radio));
+        EXPECT_EQ((std::vector<int>{3}), listPks(db, ListKind::Tuner1Data));
+        EXPECT_EQ((std::vector<int>{0, 1}), listPks(db, ListKind::SatelliteTransponders, 0));
+        EXPECT_EQ((std::vector<int>{0, 2}), listPks(db, ListKind::TvBySatellite, 0));
+    }
+}
+
+TEST_F(ChannelListImport, KeysRunInFileOrderPerServiceType) {
+    std::string text = R"(:SAT "S" 0 :TRP 1 11000 27500 1 H)";
+    const std::string types = "TRTxRT";
+    for (const char type : types)
+        text += std::string(" :CHN \"C\" 1 ") + type;
+    ASSERT_TRUE(read(text).accepted);
+    const std::vector<unsigned> expectedKey = {0, 0, 1, 0, 1, 2};
+    for (int i = 0; i < 6; ++i) {
+        const ConstChannelRecord ch = db.channel(i);
+        for (const LinkWord link : {ch.mainLink(0), ch.fsLink(0), ch.satelliteLink(0), ch.transponderLink(0)}) {
+            EXPECT_EQ(expectedKey[i], link.key()) << i;
+            EXPECT_EQ(ch.serviceType(), link.type()) << i;
+        }
+    }
+}
+
+TEST_F(ChannelListImport, LongNamesAreCutAndTheFieldsBehindThemStillRead) {
+    ASSERT_TRUE(read(R"(:SAT "Twenty characters!!" 130 :TRP 1 11000 27500 1 V :CHN "A channel name of 28 letters" 5 R)")
+                    .accepted);
+    EXPECT_EQ("Twenty characte", db.satellite(0).name());
+    EXPECT_EQ(130, db.satellite(0).orbitalPosition());
+    EXPECT_EQ("A channel name of 2", db.channel(0).name());
+    EXPECT_EQ(0, db.channel(0).bytes()[19]);
+    EXPECT_EQ(1, db.channel(0).serviceType());
+}
+
+TEST_F(ChannelListImport, EmptyNamesByteNamesAndPolarisationTokens) {
+    ASSERT_TRUE(read(":SAT \"\" 0 :TRP 1 11000 27500 1 h :TRP 1 11000 27500 1 Horizontal :TRP 1 11000 27500 1 x "
+                     ":CHN \"Caf\xe9 \xff\" 1 T")
+                    .accepted);
+    EXPECT_EQ("", db.satellite(0).name());
+    EXPECT_EQ(static_cast<unsigned>(kPolarisationAuto), db.transponder(0).tuning().polarisation());
+    EXPECT_EQ(static_cast<unsigned>(kPolarisationHorizontal), db.transponder(1).tuning().polarisation());
+    EXPECT_EQ(static_cast<unsigned>(kPolarisationAuto), db.transponder(2).tuning().polarisation());
+    EXPECT_EQ("Caf\xe9 \xff", db.channel(0).name());
+}
+
+TEST_F(ChannelListImport, ChannelBeforeAnyTransponderHasAllOnesTransponderIndex) {
+    ASSERT_TRUE(read(R"(:SAT "S" 0 :CHN "Early" 1 T)").accepted);
+    EXPECT_EQ(0x3FFFu, db.channel(0).transponderLink(0).index());
+    EXPECT_EQ(0x3FFFu, db.channel(0).transponderLink(1).index());
+    db.BuildAllLists();
+    EXPECT_TRUE(verifyLists(db));
+    EXPECT_EQ((std::vector<int>{0}), listPks(db, ListKind::Tuner1Tv));
+}
+
+TEST_F(ChannelListImport, OtherColonsAndMarksAreSkipped) {
+    const ImportResult result = read(R"(:SAT "A:B" 10 : :XYZ 12:30 :SA :CH :CHN "C" 1 T :)");
+    ASSERT_TRUE(result.accepted);
+    EXPECT_EQ("A:B", db.satellite(0).name());
+    EXPECT_EQ(10, db.satellite(0).orbitalPosition());
+    EXPECT_EQ(0, result.transponders);
+    EXPECT_EQ(1, result.channels);
+    EXPECT_EQ("C", db.channel(0).name());
+}
+
+TEST_F(ChannelListImport, RefusalsAndBrokenQuotedTexts) {
+    for (const std::string& text :
+         {std::string(" :SAT \"S\" 0"), std::string(":SA"), std::string(), std::string("SATCODX103")}) {
+        EXPECT_FALSE(read(text).accepted);
+        EXPECT_TRUE(tablesUnchanged());
+    }
+
+    const ImportResult unclosed = read(":SAT \"S\" 0 :TRP 1 11000 27500 1 V :CHN \"One\" 1 T :CHN \"Two 1 T");
+    EXPECT_FALSE(unclosed.accepted);
+    EXPECT_EQ(1, unclosed.channels);
+    EXPECT_EQ("One", db.channel(0).name());
+    EXPECT_TRUE(db.channel(1).isFree());
+
+    restart();
+    EXPECT_FALSE(read(":SAT no quotes 0").accepted);
+}
+
+TEST_F(ChannelListImport, SixtyFifthSatelliteStopsTheImportAcceptedAndCountsTheRest) {
+    std::string text;
+    for (int i = 0; i < 66; ++i)
+        text += ":SAT \"Sat " + std::to_string(i) + "\" " + std::to_string(i) +
+                "\n:TRP 1 11000 27500 1 V\n:CHN \"C\" 1 T\n";
+    const ImportResult result = read(text);
+    EXPECT_TRUE(result.accepted);
+    EXPECT_EQ(64, result.satellites);
+    EXPECT_EQ(64, result.transponders);
+    EXPECT_EQ(64, result.channels);
+    EXPECT_EQ(6, result.recordsNotFitted);
+    EXPECT_EQ("Sat 63", db.satellite(63).name());
+    EXPECT_EQ(initialTransponder(64), transponderNow(64));
+}
+
+TEST_F(ChannelListImport, FullTransponderAndChannelTablesStopTheImport) {
+    std::string text = ":SAT \"S\" 0\n";
+    for (int i = 0; i < kTransponderCount + 2; ++i)
+        text += ":TRP 1 11000 27500 1 V\n";
+    text += ":CHN \"late\" 1 T\n:CHN \"unclosed";
+    ImportResult result = read(text);
+    EXPECT_TRUE(result.accepted);
+    EXPECT_EQ(kTransponderCount, result.transponders);
+    EXPECT_EQ(0, result.channels);
+    EXPECT_EQ(3, result.recordsNotFitted); // two transponders and the channel; the broken text ends the count
+
+    restart();
+    text = ":SAT \"S\" 0\n:TRP 1 11000 27500 1 V\n";
+    for (int i = 0; i < kChannelCount + 3; ++i)
+        text += i % 2 ? ":CHN \"R\" 1 R\n" : ":CHN \"T\" 1 T\n";
+    result = read(text);
+    EXPECT_TRUE(result.accepted);
+    EXPECT_EQ(kChannelCount, result.channels);
+    EXPECT_EQ(3, result.recordsNotFitted);
+    db.BuildAllLists();
+    EXPECT_TRUE(verifyLists(db));
+    EXPECT_EQ(static_cast<std::size_t>(kChannelCount / 2), listPks(db, ListKind::Tuner1Radio).size());
+}

@@ -1,0 +1,319 @@
+#include "importexport/satcodx_importer.h"
+
+#include "database/table_layout.h"
+#include "import_test_util.h"
+#include "support/list_check.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace vorlane;
+using namespace vorlane::testing;
+
+namespace {
+
+constexpr std::uint32_t kBit31 = 0x80000000u;
+
+class SatcodxImport : public ImportTest {
+protected:
+    ImportResult read(const std::string& text) { return SatcodxImporter(db).Read(bytesOf(text)); }
+
+    static std::string lines(const std::vector<SdxLine>& records, const std::string& lineEnd) {
+        std::string text;
+        for (const SdxLine& record : records)
+            text += record.text() + lineEnd;
+        return text;
+    }
+};
+
+SdxLine radioLine() {
+    SdxLine line;
+    line.satellite = "Hotbird (13.0E)";
+    line.type = 'R';
+    line.frequency = "012380";
+    line.polarisation = "0000";
+    line.name = "Klassik ";
+    line.nameRest = "Radio Eins";
+    line.symbolRate = "27500";
+    line.videoPid = "0161";
+    line.audioPid = "0084";
+    line.pcrPid = "0162";
+    line.programNumber = "28006";
+    line.networkId = "00318";
+    line.transportStreamId = "01093";
+    return line;
+}
+
+} // namespace
+
+TEST_F(SatcodxImport, WritesEveryFieldOfARecordAndNothingElse) {
+    const ImportResult result = read(lines({SdxLine{}, radioLine()}, "\r"));
+    ASSERT_TRUE(result.accepted);
+    EXPECT_EQ(2, result.satellites);
+    EXPECT_EQ(2, result.transponders);
+    EXPECT_EQ(2, result.channels);
+    EXPECT_EQ(0, result.recordsNotFitted);
+
+    Bytes sat = initialSatellite(1);
+    std::copy_n("Hotbird (13.0E) ", 16, sat.begin()); // all 16 bytes, no NUL added
+    writeLe16(sat.data() + 0x14 + 20, 12380);         // test channel 0 frequency
+    writeLe16(sat.data() + 0x14 + 24, 2);             // code 0: Vertical
+    EXPECT_EQ(sat, satelliteNow(1));
+
+    Bytes trp = initialTransponder(1);
+    writeLe16(trp.data() + 0x00, 318);
+    std::copy_n("PRE", 4, trp.begin() + 2); // with its NUL; the rest of the name field stays
+    writeLe16(trp.data() + 0x10, 12380);
+    writeLe16(trp.data() + 0x12, 27500);
+    writeLe16(trp.data() + 0x14, 1093);
+    writeLe32(trp.data() + 0x18, (readLe32(trp.data() + 0x18) & ~3u) | 2u); // Vertical
+    writeLe32(trp.data() + 0x1C, (readLe32(trp.data() + 0x1C) & ~0x3FFFu) | 1u);
+    EXPECT_EQ(trp, transponderNow(1));
+
+    Bytes ch = initialChannel(1);
+    const std::string name = "Klassik Radio Eins";
+    std::fill_n(ch.begin(), 20, 0);
+    std::copy(name.begin(), name.end(), ch.begin());
+    writeLe16(ch.data() + 0x16, 28006);
+    writeLe16(ch.data() + 0x18, 84);
+    writeLe16(ch.data() + 0x24, 161);
+    writeLe16(ch.data() + 0x26, 162);
+    ch[0x38] = 1; // radio
+    const std::uint32_t radioFirstKey = 0x10000000u;
+    writeLe32(ch.data() + 0x3C, (readLe32(ch.data() + 0x3C) & kBit31) | radioFirstKey);
+    writeLe32(ch.data() + 0x44, (readLe32(ch.data() + 0x44) & kBit31) | radioFirstKey);
+    writeLe32(ch.data() + 0x4C, (readLe32(ch.data() + 0x4C) & kBit31) | radioFirstKey | 1u);
+    writeLe32(ch.data() + 0x54, (readLe32(ch.data() + 0x54) & kBit31) | radioFirstKey | 1u);
+    writeLe32(ch.data() + 0x50, (readLe32(ch.data() + 0x50) & ~0x3FFFu) | 1u); // tuner 2: satellite index only
+    ch[0x6C] = 1;
+    EXPECT_EQ(ch, channelNow(1));
+
+    EXPECT_EQ(initialSatellite(2), satelliteNow(2));
+    EXPECT_EQ(initialTransponder(2), transponderNow(2));
+    EXPECT_EQ(initialChannel(2), channelNow(2));
+}
+
+TEST_F(SatcodxImport, ShortRecordKeepsEightNameBytesAndNulAndBlankFieldsKeepTheirValues) {
+    SdxLine line;
+    line.name = "Beta 1  ";
+    line.symbolRate = "_____";
+    line.networkId = "_____";
+    line.transportStreamId = "_____";
+    line.polarisation = "0009"; // neither the test channel nor the transponder polarisation changes
+    const std::string shortRecord = line.text().substr(0, 100);
+    ASSERT_TRUE(read(shortRecord + "\n").accepted);
+
+    Bytes ch = channelNow(0);
+    const Bytes initial = initialChannel(0);
+    EXPECT_EQ(std::string("Beta 1  "), std::string(ch.begin(), ch.begin() + 8));
+    EXPECT_EQ(0, ch[8]);
+    EXPECT_TRUE(std::equal(ch.begin() + 9, ch.begin() + 20, initial.begin() + 9));
+    EXPECT_EQ(readLe16(initial.data() + 0x16), readLe16(ch.data() + 0x16)); // program number "____"
+    EXPECT_EQ(readLe16(initial.data() + 0x24), readLe16(ch.data() + 0x24));
+
+    const ConstTransponderRecord trp = db.transponder(0);
+    const Bytes trpInitial = initialTransponder(0);
+    EXPECT_EQ(readLe16(trpInitial.data() + 0x12), trp.symbolRate());
+    EXPECT_EQ(readLe16(trpInitial.data() + 0x00), trp.networkId());
+    EXPECT_EQ(readLe16(trpInitial.data() + 0x14), trp.transportStreamId());
+    EXPECT_EQ(readLe32(trpInitial.data() + 0x18), trp.tuning().value());
+    EXPECT_EQ(readLe16(initialSatellite(0).data() + 0x14 + 24), db.satellite(0).testChannelPolarisation(0));
+}
+
+TEST_F(SatcodxImport, NameContinuationIsJoinedAndTrailingBlanksDropped) {
+    SdxLine split;
+    split.name = "Das Erst";
+    split.nameRest = "e HD";
+    SdxLine whole;
+    whole.name = "ORF1 HD ";
+    SdxLine full;
+    full.name = "Eurospor";
+    full.nameRest = "t 1 Deutschl";
+    ASSERT_TRUE(read(lines({split, whole, full}, "\n")).accepted);
+    EXPECT_EQ("Das Erste HD", db.channel(0).name());
+    EXPECT_EQ(0, db.channel(0).bytes()[12]);
+    EXPECT_EQ("ORF1 HD", db.channel(1).name());
+    EXPECT_EQ("Eurosport 1 Deutschl", db.channel(2).name()); // all 20 bytes, no terminator
+}
+
+TEST_F(SatcodxImport, NamesAreStoredAsTheBytesRead) {
+    SdxLine line;
+    line.name = "SAT.1 Go";
+    line.nameRest = "ld \xd6sterreic";
+    ASSERT_TRUE(read(line.text() + "\r\n").accepted);
+    EXPECT_EQ("SAT.1 Gold \xd6sterreic", db.channel(0).name());
+}
+
+TEST_F(SatcodxImport, AcceptsCarriageReturnLineFeedOrBothAndAnEndWithoutLineEnd) {
+    const std::vector<SdxLine> records(3);
+    for (const std::string& lineEnd : std::vector<std::string>{"\r", "\n", "\r\n"}) {
+        SCOPED_TRACE(lineEnd == "\r" ? "CR" : lineEnd == "\n" ? "LF" : "CRLF");
+        restart();
+        const ImportResult result = read(lines(records, lineEnd));
+        EXPECT_TRUE(result.accepted);
+        EXPECT_EQ(3, result.channels);
+    }
+    restart();
+    const std::string text = lines(records, "\r\n");
+    const ImportResult result = read(text.substr(0, text.size() - 2));
+    EXPECT_TRUE(result.accepted);
+    EXPECT_EQ(3, result.channels);
+}
+
+TEST_F(SatcodxImport, SomethingOtherThanAMarkAfterALineEndIsNotAcceptedAndKeepsWhatWasWritten) {
+    SdxLine first;
+    first.name = "First   ";
+    for (const std::string& after : std::vector<std::string>{"\n\n", "\r\r", "\n\r", "\nSATCODX10"}) {
+        restart();
+        const ImportResult result = read(first.text() + after + SdxLine{}.text() + "\n");
+        EXPECT_FALSE(result.accepted);
+        EXPECT_EQ(1, result.channels);
+        EXPECT_EQ("First", db.channel(0).name());
+    }
+}
+
+TEST_F(SatcodxImport, RefusesABufferWithoutTheMarkAndWritesNothing) {
+    for (const std::string& text : {std::string(), std::string("SATCODX10"), std::string(" ") + SdxLine{}.text(),
+                                    std::string("satcodx103") + SdxLine{}.text().substr(10), std::string(":SAT")}) {
+        EXPECT_FALSE(read(text).accepted);
+        EXPECT_TRUE(tablesUnchanged());
+    }
+}
+
+TEST_F(SatcodxImport, SatellitesGroupOnlyWithThePreviousRecordByTheFirstSixteenCharacters) {
+    SdxLine a;
+    a.satellite = "Alpha Sat (1.0W)xy";
+    SdxLine a2 = a;
+    a2.satellite = "Alpha Sat (1.0W)zz"; // differs only after character 16
+    SdxLine b;
+    b.satellite = "Beta Sat";
+    const ImportResult result = read(lines({a, a2, b, a}, "\r"));
+    ASSERT_TRUE(result.accepted);
+    EXPECT_EQ(3, result.satellites);
+    EXPECT_EQ(4, result.transponders);
+    EXPECT_EQ("Alpha Sat (1.0W)", db.satellite(0).name());
+    EXPECT_EQ("Beta Sat        ", db.satellite(1).name());
+    EXPECT_EQ("Alpha Sat (1.0W)", db.satellite(2).name());
+    EXPECT_EQ(
+        (std::vector<unsigned>{0, 0, 1, 2}),
+        (std::vector<unsigned>{db.transponder(0).satelliteLink().index(), db.transponder(1).satelliteLink().index(),
+                               db.transponder(2).satelliteLink().index(), db.transponder(3).satelliteLink().index()}));
+    EXPECT_EQ(2u, db.channel(3).satelliteLink(0).index());
+    EXPECT_EQ(2u, db.channel(3).satelliteLink(1).index());
+}
+
+TEST_F(SatcodxImport, PolarisationCodesFollowTheCodeTable) {
+    struct Case {
+        std::string code;
+        int testChannel; // -1: unchanged
+        int transponder; // -1: unchanged
+    };
+    const std::vector<Case> cases = {{"0000", 2, 2}, {"0001", 1, 1}, {"   1", 1, 1},   {"0002", 0, 0},
+                                     {"0003", 0, 0}, {"9", -1, -1},  {"0009", -1, -1}, {"____", 2, -1}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        restart();
+        // Start from a recognisable value so that "unchanged" shows.
+        db.satellite(0).setTestChannelPolarisation(0, 3);
+        TuningWord tuning = db.transponder(0).tuning();
+        tuning.setPolarisation(3);
+        db.transponder(0).setTuning(tuning);
+
+        SdxLine line;
+        line.polarisation = c.code;
+        ASSERT_TRUE(read(line.text()).accepted);
+        EXPECT_EQ(c.testChannel < 0 ? 3 : c.testChannel, db.satellite(0).testChannelPolarisation(0));
+        EXPECT_EQ(c.transponder < 0 ? 3u : static_cast<unsigned>(c.transponder),
+                  db.transponder(0).tuning().polarisation());
+    }
+}
+
+TEST_F(SatcodxImport, ServiceTypesAndKeysRunInFileOrderPerType) {
+    std::vector<SdxLine> records(7);
+    const std::string types = "TRTDXRT";
+    for (std::size_t i = 0; i < records.size(); ++i)
+        records[i].type = types[i];
+    ASSERT_TRUE(read(lines(records, "\n")).accepted);
+
+    const std::vector<unsigned> expectedType = {0, 1, 0, 2, 2, 1, 0};
+    const std::vector<unsigned> expectedKey = {0, 0, 1, 0, 1, 1, 2};
+    for (int i = 0; i < 7; ++i) {
+        SCOPED_TRACE(i);
+        const ConstChannelRecord ch = db.channel(i);
+        EXPECT_EQ(expectedType[i], ch.serviceType());
+        EXPECT_EQ(1, ch.presence(0));
+        EXPECT_EQ(0, ch.presence(1));
+        for (const LinkWord link : {ch.mainLink(0), ch.fsLink(0), ch.satelliteLink(0), ch.transponderLink(0)}) {
+            EXPECT_EQ(expectedType[i], link.type());
+            EXPECT_EQ(expectedKey[i], link.key());
+            EXPECT_EQ(0u, link.tunerSide());
+        }
+        EXPECT_EQ(0u, ch.mainLink(0).index());
+        EXPECT_EQ(0u, ch.fsLink(0).index());
+        EXPECT_EQ(static_cast<unsigned>(i), ch.transponderLink(0).index());
+    }
+
+    db.BuildAllLists();
+    EXPECT_TRUE(verifyLists(db));
+    EXPECT_EQ((std::vector<int>{0, 2, 6}), listPks(db, ListKind::Tuner1Tv));
+    EXPECT_EQ((std::vector<int>{1, 5}), listPks(db, ListKind::Tuner1Radio));
+    EXPECT_EQ((std::vector<int>{3, 4}), listPks(db, ListKind::Tuner1Data));
+    EXPECT_EQ((std::vector<int>{0, 1, 2, 3, 4, 5, 6}), listPks(db, ListKind::SatelliteTransponders, 0));
+}
+
+TEST_F(SatcodxImport, SixtyFifthSatelliteStopsTheImportAcceptedAndCountsTheRest) {
+    std::vector<SdxLine> records(70);
+    for (std::size_t i = 0; i < records.size(); ++i)
+        records[i].satellite = "Sat " + std::to_string(i);
+    const ImportResult result = read(lines(records, "\r\n"));
+    EXPECT_TRUE(result.accepted);
+    EXPECT_EQ(64, result.satellites);
+    EXPECT_EQ(64, result.transponders);
+    EXPECT_EQ(64, result.channels);
+    EXPECT_EQ(6, result.recordsNotFitted);
+    EXPECT_EQ("Sat 63          ", db.satellite(63).name());
+    EXPECT_EQ(initialTransponder(64), transponderNow(64));
+    EXPECT_EQ(initialChannel(64), channelNow(64));
+}
+
+TEST_F(SatcodxImport, FullTransponderTableStopsTheImportAcceptedAndCountsTheRest) {
+    const std::vector<SdxLine> records(kTransponderCount + 3);
+    std::string text = lines(records, "\n");
+    text += "garbage after the records that did not fit";
+    const ImportResult result = read(text);
+    EXPECT_TRUE(result.accepted);
+    EXPECT_EQ(1, result.satellites);
+    EXPECT_EQ(kTransponderCount, result.transponders);
+    EXPECT_EQ(kTransponderCount, result.channels);
+    EXPECT_EQ(3, result.recordsNotFitted);
+    EXPECT_EQ(initialChannel(kTransponderCount), channelNow(kTransponderCount));
+
+    db.BuildAllLists();
+    EXPECT_TRUE(verifyLists(db));
+    EXPECT_EQ(kTransponderCount, static_cast<int>(listPks(db, ListKind::Tuner1Tv).size()));
+}
+
+TEST_F(SatcodxImport, TruncatedRecordsAreReadOnlyAsFarAsTheyGo) {
+    SdxLine line = radioLine();
+    const std::string full = line.text();
+    for (std::size_t length = 10; length <= full.size(); ++length) {
+        SCOPED_TRACE(length);
+        restart();
+        // Copied into a buffer of exactly that size, so reading past it would be caught by the sanitizers.
+        const std::vector<std::uint8_t> buffer(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(length));
+        const ImportResult result = SatcodxImporter(db).Read(buffer);
+        EXPECT_TRUE(result.accepted);
+        EXPECT_EQ(1, result.channels);
+        if (length >= 39) {
+            EXPECT_EQ(12380, db.transponder(0).frequency());
+        }
+        if (length >= 51 && length < 127) {
+            EXPECT_EQ("Klassik ", db.channel(0).name().substr(0, 8));
+        }
+        if (length >= 102) {
+            EXPECT_EQ(1093, db.transponder(0).transportStreamId());
+        }
+    }
+}
