@@ -1,0 +1,212 @@
+#include "loader/connection.h"
+
+#include "loader/connection_wake_up.h"
+#include "loader/language_texts.h"
+#include "loader/loader_ui.h"
+#include "loader/serial_port.h"
+#include "loader/serial_port_names.h"
+#include "platform/clock.h"
+#include "platform/serial_device.h"
+#include "platform/settings_store.h"
+#include "platform/trace.h"
+
+#include <array>
+#include <cstdio>
+
+namespace vorlane {
+namespace {
+
+// LanguageTexts entries of the status line.
+constexpr int kTextStatusLead = 16;
+constexpr int kTextDisconnected = 6;
+constexpr int kTextConnected = 7;
+constexpr int kTextConnectionFailed = 8;
+
+constexpr int kMessageOkOnly = 1;
+constexpr std::size_t kReplyCapacity = 300;
+
+// Keeps the not-allowed cursor up while the search blocks the user-interface thread.
+class NotAllowedCursorScope {
+public:
+    explicit NotAllowedCursorScope(LoaderUi& ui) : m_ui(ui) { m_ui.ShowNotAllowedCursor(); }
+    ~NotAllowedCursorScope() { m_ui.RestoreCursor(); }
+    NotAllowedCursorScope(const NotAllowedCursorScope&) = delete;
+    NotAllowedCursorScope& operator=(const NotAllowedCursorScope&) = delete;
+
+private:
+    LoaderUi& m_ui;
+};
+
+} // namespace
+
+ConnectionControls ConnectionControlsFor(bool portOpen) {
+    ConnectionControls controls;
+    controls.autoConnect = true;
+    controls.connect = !portOpen;
+    controls.disconnect = portOpen;
+    controls.set = !portOpen;
+    controls.upload = portOpen;
+    controls.download = portOpen;
+    return controls;
+}
+
+std::string StatusLineText(const LanguageTexts& texts, int entry) {
+    return texts.GetText(kTextStatusLead) + "  " + texts.GetText(entry);
+}
+
+Connection::Connection(SerialPort& port, SettingsStore& store, const LanguageTexts& texts, LoaderUi& ui,
+                       ConnectionPauses pauses)
+    : m_port(port), m_store(store), m_texts(texts), m_ui(ui), m_pauses(pauses) {}
+
+Connection::~Connection() {
+    Finish();
+}
+
+void Connection::Start() {
+    SetStatus(kTextDisconnected);
+    m_settings = LoadSerialSettings(m_store);
+    m_started = true;
+}
+
+void Connection::Finish() {
+    if (!m_started || m_finished)
+        return;
+    m_finished = true;
+    if (m_port.IsOpen())
+        m_port.Close();
+    StoreSerialSettings(m_store, m_settings); // a failure at the end has nobody left to tell
+}
+
+int Connection::SetPortAndSpeed(std::uint32_t portIndex, std::uint32_t speedIndex) {
+    if (portIndex >= static_cast<std::uint32_t>(kSerialPortCount) || speedIndex >= kLineSpeedCount)
+        return 0;
+    m_settings.comport = portIndex;
+    m_settings.bart = speedIndex;
+    return 1;
+}
+
+std::string Connection::DevicePath(int portNumber) const {
+    return SerialDevicePath(portNumber, [this](const std::string& valueName) {
+        std::string path;
+        m_store.ReadText(kSerialSettingsKey, valueName, "", path);
+        return path;
+    });
+}
+
+int Connection::ConnectPort() {
+    if (m_port.IsOpen())
+        m_port.Close();
+    sleepMs(m_pauses.beforeOpenMs);
+    const int portNumber = m_settings.PortNumber();
+    DebugOut("m_infPort.m_Comport = %d\n", portNumber);
+    const SerialLineSettings line = m_settings.Line();
+    if (!m_port.Open(DevicePath(portNumber), line.baudRate, line.parity, line.byteSize, line.stopBits,
+                     line.flowControl)) {
+        char message[64];
+        std::snprintf(message, sizeof message, "Can't use Comport #%d", portNumber);
+        m_ui.ShowMessageBox(message);
+        return 0;
+    }
+    DebugOut("Connected");
+    if (m_transfer) {
+        m_transfer->SetTransferIdle();
+        m_transfer->ClearMonitorLines();
+    }
+    return 1;
+}
+
+int Connection::DisconnectPort() {
+    if (m_port.IsOpen())
+        m_port.Close();
+    DebugOut("Disconnected");
+    if (m_transfer)
+        m_transfer->SetTransferIdle();
+    return 1;
+}
+
+int Connection::SearchPort() {
+    const NotAllowedCursorScope cursor(m_ui);
+    sleepMs(m_pauses.beforeSearchMs);
+    if (m_port.IsOpen())
+        m_port.Close();
+
+    for (int portNumber = kSerialPortCount; portNumber >= 1; --portNumber) {
+        if (!SerialDevice::probe(DevicePath(portNumber)))
+            continue;
+        m_settings.comport = static_cast<std::uint32_t>(portNumber - 1);
+        DebugOut("Detect port : %d\n", portNumber);
+        if (ConnectPort()) {
+            SendWakeUp(m_port);
+            if (IsTransferIdle() && AwaitIdentification()) {
+                DebugOut("OK port!!!");
+                m_ui.ShowMessage("COM port searching OK!", kMessageOkOnly);
+                return 1;
+            }
+        }
+        DisconnectPort();
+    }
+    m_ui.ShowMessage("COM port searching fail!", kMessageOkOnly);
+    return 0;
+}
+
+bool Connection::AwaitIdentification() {
+    sleepMs(m_pauses.beforeReplyMs);
+    // The identification may arrive in pieces, so the window is read to its end unless the text shows up
+    // earlier; one extra byte keeps the trace's text terminated.
+    std::array<std::uint8_t, kReplyCapacity + 1> reply{};
+    std::size_t received = 0;
+    bool identified = false;
+    const std::uint64_t deadline = tickCountMs() + m_pauses.replyWindowMs;
+    while (!identified && received < kReplyCapacity) {
+        const std::uint64_t now = tickCountMs();
+        std::size_t count = 0;
+        if (now >= deadline || !m_port.ReadWithTimeout(reply.data() + received, kReplyCapacity - received, count,
+                                                       static_cast<std::uint32_t>(deadline - now)))
+            break;
+        received += count;
+        identified =
+            std::string_view(reinterpret_cast<const char*>(reply.data()), received).find(kReceiverIdentification) !=
+            std::string_view::npos;
+    }
+    DebugOut("buf : %s\n", reinterpret_cast<const char*>(reply.data()));
+    return identified;
+}
+
+bool Connection::IsTransferIdle() const {
+    return m_transfer == nullptr || m_transfer->IsTransferIdle();
+}
+
+int Connection::ConnectCommand() {
+    return FinishConnectCommand(ConnectPort());
+}
+
+int Connection::AutoConnectCommand() {
+    return FinishConnectCommand(SearchPort());
+}
+
+int Connection::FinishConnectCommand(int connected) {
+    if (connected) {
+        SendWakeUp(m_port);
+        SetStatus(kTextConnected);
+    } else {
+        SetStatus(kTextConnectionFailed);
+    }
+    return connected;
+}
+
+void Connection::DisconnectCommand() {
+    if (m_transfer)
+        m_transfer->StopBreakIn();
+    DisconnectPort();
+    SetStatus(kTextDisconnected);
+}
+
+ConnectionControls Connection::Controls() const {
+    return ConnectionControlsFor(m_port.IsOpen());
+}
+
+void Connection::SetStatus(int entry) {
+    m_statusText = StatusLineText(m_texts, entry);
+}
+
+} // namespace vorlane

@@ -1,0 +1,34 @@
+#include "loader/connection_wake_up.h"
+
+#include "loader/serial_port.h"
+#include "platform/clock.h"
+
+#include <array>
+#include <cstdint>
+
+namespace vorlane {
+namespace {
+
+constexpr int kWakeUpCycles = 5;
+constexpr std::array<std::uint8_t, 5> kWakeUpCycleBytes = {0x0A, 0xCC, 0x55, 0xEE, 0xFF};
+constexpr std::uint32_t kPauseAfterByteMs = 1;
+constexpr std::uint32_t kPauseAfterCycleMs = 50;
+
+} // namespace
+
+int SendWakeUp(SerialPort& port) {
+    if (!port.IsOpen())
+        return 0;
+    int written = 1;
+    for (int cycle = 0; cycle < kWakeUpCycles; ++cycle) {
+        for (const std::uint8_t byte : kWakeUpCycleBytes) {
+            if (!port.Write(&byte, 1))
+                written = 0;
+            sleepMs(kPauseAfterByteMs);
+        }
+        sleepMs(kPauseAfterCycleMs);
+    }
+    return written;
+}
+
+} // namespace vorlane

@@ -1,0 +1,74 @@
+#pragma once
+// Shared pieces of the connection tests: a user interface that records what it was asked, a settings store that
+// counts its writes, and a scratch serial folder that VORLANE_SERIAL_DIR points to while a test runs.
+
+#include "loader/loader_ui.h"
+#include "platform/memory_settings_store.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace vorlane::test {
+
+class RecordingLoaderUi : public LoaderUi {
+public:
+    void ShowMessageBox(const std::string& text) override { messageBoxes.push_back(text); }
+    int ShowMessage(const std::string& text, int mode) override {
+        messages.emplace_back(text, mode);
+        return 1;
+    }
+    void ShowNotAllowedCursor() override {
+        ++cursorShown;
+        ++cursorDepth;
+    }
+    void RestoreCursor() override { --cursorDepth; }
+
+    std::vector<std::string> messageBoxes;
+    std::vector<std::pair<std::string, int>> messages;
+    int cursorShown = 0;
+    int cursorDepth = 0;
+};
+
+class CountingSettingsStore : public MemorySettingsStore {
+public:
+    int writes = 0;
+
+protected:
+    bool StoreValue(const std::string& path, const std::string& value) override {
+        ++writes;
+        return MemorySettingsStore::StoreValue(path, value);
+    }
+};
+
+// A fresh folder of COMn links, named by VORLANE_SERIAL_DIR for the fixture's lifetime.
+class ScratchSerialFolder {
+public:
+    ScratchSerialFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "vorlane-ports-XXXXXX").string();
+        if (mkdtemp(pattern.data()) != nullptr)
+            m_folder = pattern;
+        if (const char* old = std::getenv("VORLANE_SERIAL_DIR"))
+            m_saved = old;
+        setenv("VORLANE_SERIAL_DIR", m_folder.c_str(), 1);
+    }
+    ~ScratchSerialFolder() {
+        m_saved.empty() ? unsetenv("VORLANE_SERIAL_DIR") : setenv("VORLANE_SERIAL_DIR", m_saved.c_str(), 1);
+        std::error_code ignored;
+        std::filesystem::remove_all(m_folder, ignored);
+    }
+    ScratchSerialFolder(const ScratchSerialFolder&) = delete;
+    ScratchSerialFolder& operator=(const ScratchSerialFolder&) = delete;
+
+    bool valid() const { return !m_folder.empty(); }
+    std::string portPath(int portNumber) const { return (m_folder / ("COM" + std::to_string(portNumber))).string(); }
+    const std::filesystem::path& folder() const { return m_folder; }
+
+private:
+    std::filesystem::path m_folder;
+    std::string m_saved;
+};
+
+} // namespace vorlane::test

@@ -1,0 +1,153 @@
+#include "connection_fixture.h"
+#include "loader/connection.h"
+#include "loader/language_texts.h"
+#include "loader/serial_port.h"
+#include "platform/serial_device.h"
+#include "platform/trace.h"
+#include "pseudo_terminal.h"
+#include "sim/simulated_receiver.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <thread>
+#include <unistd.h>
+
+using namespace vorlane;
+using namespace vorlane::test;
+using namespace std::chrono_literals;
+
+namespace {
+
+// Only the pauses around the identification window matter to a receiver; the others are left out for speed.
+constexpr ConnectionPauses kSearchPauses{0, 0, 200, 500};
+constexpr std::size_t kWakeUpLength = 25;
+
+class PortSearchTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(ports.valid());
+        ASSERT_TRUE(port.Create(nullptr, nullptr, 40960, 4096));
+        texts.Load("/nonexistent-folder");
+        connection.Start();
+    }
+
+    SimulatedReceiver& StartReceiver(int portNumber, bool identifies = true) {
+        SimulatorConfig config;
+        config.linkPath = ports.portPath(portNumber);
+        config.behaviour.faults.withoutIdentification = !identifies;
+        receivers.push_back(std::make_unique<SimulatedReceiver>(config));
+        EXPECT_EQ(1, receivers.back()->start());
+        return *receivers.back();
+    }
+
+    ScratchSerialFolder ports;
+    std::vector<std::unique_ptr<SimulatedReceiver>> receivers;
+    MemorySettingsStore store;
+    LanguageTexts texts;
+    RecordingLoaderUi ui;
+    SerialPort port;
+    Connection connection{port, store, texts, ui, kSearchPauses};
+};
+
+} // namespace
+
+TEST_F(PortSearchTest, HighestAnsweringPortIsFoundFirst) {
+    SimulatedReceiver& com2 = StartReceiver(2);
+    SimulatedReceiver& com5 = StartReceiver(5);
+
+    TraceCapture trace;
+    ASSERT_EQ(1, connection.AutoConnectCommand());
+    EXPECT_EQ(5, connection.Settings().PortNumber());
+    EXPECT_TRUE(port.IsOpen());
+    EXPECT_FALSE(SerialDevice::probe(ports.portPath(5))); // held by the open port
+    EXPECT_TRUE(trace.contains("Detect port : 5\n"));
+    EXPECT_TRUE(trace.contains("buf : \r\nKX70RS"));
+    EXPECT_TRUE(trace.contains("OK port!!!"));
+    EXPECT_FALSE(trace.contains("Detect port : 2\n"));
+    EXPECT_EQ((std::vector<std::pair<std::string, int>>{{"COM port searching OK!", 1}}), ui.messages);
+    EXPECT_EQ("   Connected", connection.StatusText());
+    EXPECT_EQ(ConnectionControlsFor(true), connection.Controls());
+    EXPECT_EQ(1, ui.cursorShown);
+    EXPECT_EQ(0, ui.cursorDepth);
+
+    // The search's wake-up, then the Connect command's own.
+    EXPECT_EQ(2 * kWakeUpLength, com5.receivedBytes().size());
+    EXPECT_TRUE(com2.receivedBytes().empty());
+}
+
+TEST_F(PortSearchTest, PortAnsweringWithoutIdentificationIsClosedAndSkipped) {
+    StartReceiver(2);
+    SimulatedReceiver& silentOne = StartReceiver(5, false);
+
+    TraceCapture trace;
+    ASSERT_EQ(1, connection.SearchPort());
+    EXPECT_EQ(2, connection.Settings().PortNumber());
+    EXPECT_TRUE(trace.contains("Detect port : 5\n"));
+    EXPECT_TRUE(trace.contains("Detect port : 2\n"));
+    EXPECT_EQ(kWakeUpLength, silentOne.receivedBytes().size());
+    EXPECT_FALSE(silentOne.sentBytes().empty()); // it did answer, just not as a receiver of ours
+    EXPECT_TRUE(SerialDevice::probe(ports.portPath(5)));
+    EXPECT_FALSE(SerialDevice::probe(ports.portPath(2)));
+}
+
+TEST_F(PortSearchTest, NoReceiverFailsWithThePortClosed) {
+    StartReceiver(4, false);
+    ASSERT_EQ(1, connection.SetPortAndSpeed(9, 11));
+
+    EXPECT_EQ(0, connection.AutoConnectCommand());
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_EQ((std::vector<std::pair<std::string, int>>{{"COM port searching fail!", 1}}), ui.messages);
+    EXPECT_EQ("   Connection failed", connection.StatusText());
+    EXPECT_EQ(ConnectionControlsFor(false), connection.Controls());
+    EXPECT_EQ(4, connection.Settings().PortNumber()); // the lowest port that could be opened
+    EXPECT_EQ(0, ui.cursorDepth);
+}
+
+TEST_F(PortSearchTest, NoPortAtAllKeepsThePortIndex) {
+    ASSERT_EQ(1, connection.SetPortAndSpeed(9, 11));
+    EXPECT_EQ(0, connection.SearchPort());
+    EXPECT_EQ(10, connection.Settings().PortNumber());
+    EXPECT_EQ((std::vector<std::pair<std::string, int>>{{"COM port searching fail!", 1}}), ui.messages);
+    EXPECT_TRUE(ui.messageBoxes.empty());
+}
+
+TEST_F(PortSearchTest, SearchWhileConnectedClosesTheOldPortFirst) {
+    StartReceiver(3);
+    ASSERT_EQ(1, connection.SetPortAndSpeed(2, 11));
+    ASSERT_EQ(1, connection.ConnectCommand());
+    ASSERT_EQ(1, connection.SearchPort());
+    EXPECT_EQ(3, connection.Settings().PortNumber());
+    EXPECT_TRUE(port.IsOpen());
+}
+
+TEST(PortSearchPieces, IdentificationArrivingInPiecesIsFound) {
+    ScratchSerialFolder ports;
+    PseudoTerminal receiver;
+    ASSERT_TRUE(receiver.valid());
+    ASSERT_EQ(0, symlink(receiver.slavePath().c_str(), ports.portPath(1).c_str()));
+    SerialPort port;
+    ASSERT_TRUE(port.Create(nullptr, nullptr, 40960, 4096));
+    LanguageTexts texts;
+    MemorySettingsStore store;
+    RecordingLoaderUi ui;
+    Connection connection(port, store, texts, ui, ConnectionPauses{0, 0, 0, 500});
+    connection.Start();
+
+    // A slow line: the text shows up in two parts, the second well after the first was read.
+    std::thread answer([&] {
+        // Reads on the master fail until the search opens the port, so keep trying for a while.
+        std::size_t woken = 0;
+        for (int attempt = 0; attempt < 200 && woken < kWakeUpLength; ++attempt) {
+            woken += receiver.receive(kWakeUpLength - woken, 10).size();
+            std::this_thread::sleep_for(10ms);
+        }
+        std::this_thread::sleep_for(50ms);
+        receiver.send("\r\nKX7");
+        std::this_thread::sleep_for(150ms);
+        receiver.send("0RS digital satellite receiver\r\n");
+    });
+    const int found = connection.SearchPort();
+    answer.join();
+    EXPECT_EQ(1, found);
+    EXPECT_EQ(1, connection.Settings().PortNumber());
+}

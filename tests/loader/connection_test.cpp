@@ -1,0 +1,196 @@
+#include "connection_fixture.h"
+#include "loader/connection.h"
+#include "loader/language_texts.h"
+#include "loader/serial_port.h"
+#include "platform/serial_speed.h"
+#include "platform/trace.h"
+#include "pseudo_terminal.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+using namespace vorlane;
+using namespace vorlane::test;
+
+namespace {
+
+class RecordingTransfer : public TransferControl {
+public:
+    void SetTransferIdle() override { ++idleCalls; }
+    bool IsTransferIdle() const override { return true; }
+    void ClearMonitorLines() override { ++monitorClears; }
+    void StopBreakIn() override { ++breakInStops; }
+
+    int idleCalls = 0;
+    int monitorClears = 0;
+    int breakInStops = 0;
+};
+
+const std::vector<std::uint8_t> kWakeUpCycle = {0x0A, 0xCC, 0x55, 0xEE, 0xFF};
+
+std::vector<std::uint8_t> WakeUpBytes() {
+    std::vector<std::uint8_t> bytes;
+    for (int cycle = 0; cycle < 5; ++cycle)
+        bytes.insert(bytes.end(), kWakeUpCycle.begin(), kWakeUpCycle.end());
+    return bytes;
+}
+
+class ConnectionTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(pty.valid());
+        ASSERT_TRUE(ports.valid());
+        ASSERT_TRUE(port.Create(nullptr, nullptr, 40960, 4096));
+        texts.Load("/nonexistent-folder"); // the built-in texts
+        connection.SetTransferControl(&transfer);
+    }
+
+    void LinkPty(int portNumber) { ASSERT_EQ(0, symlink(pty.slavePath().c_str(), ports.portPath(portNumber).c_str())); }
+
+    PseudoTerminal pty;
+    ScratchSerialFolder ports;
+    CountingSettingsStore store;
+    LanguageTexts texts;
+    RecordingLoaderUi ui;
+    RecordingTransfer transfer;
+    SerialPort port;
+    Connection connection{port, store, texts, ui, ConnectionPauses{0, 0, 0, 0}};
+};
+
+} // namespace
+
+TEST_F(ConnectionTest, StartsDisconnectedAndStoresAllEightValuesOnceAtTheEnd) {
+    connection.Start();
+    EXPECT_EQ("   Disconnected", connection.StatusText());
+    EXPECT_EQ(ConnectionControlsFor(false), connection.Controls());
+    EXPECT_EQ(0, store.writes); // nothing is written at the start
+
+    connection.Finish();
+    EXPECT_EQ(8, store.writes);
+    EXPECT_EQ(8u, store.ValueCount());
+    EXPECT_EQ(11u, store.ReadNumber(kSerialSettingsKey, "Bart", 0));
+    EXPECT_EQ(3u, store.ReadNumber(kSerialSettingsKey, "DataBit", 0));
+    EXPECT_EQ(5000u, store.ReadNumber(kSerialSettingsKey, "Timeout2", 0));
+    EXPECT_EQ(0u, store.ReadNumber(kSerialSettingsKey, "Comport", 99));
+
+    connection.Finish();
+    EXPECT_EQ(8, store.writes);
+}
+
+TEST(ConnectionLifetime, DestructionStoresOnlyWhatWasRead) {
+    SerialPort port;
+    ASSERT_TRUE(port.Create(nullptr, nullptr, 40960, 4096));
+    LanguageTexts texts;
+    RecordingLoaderUi ui;
+    CountingSettingsStore store;
+    ASSERT_EQ(1, store.WriteNumber(kSerialSettingsKey, "Bart", 6));
+    store.writes = 0;
+    { Connection neverStarted(port, store, texts, ui); }
+    EXPECT_EQ(0, store.writes);
+    {
+        Connection started(port, store, texts, ui);
+        started.Start();
+        ASSERT_EQ(1, started.SetPortAndSpeed(2, 13));
+    }
+    EXPECT_EQ(8, store.writes);
+    EXPECT_EQ(2u, store.ReadNumber(kSerialSettingsKey, "Comport", 0));
+    EXPECT_EQ(13u, store.ReadNumber(kSerialSettingsKey, "Bart", 0));
+}
+
+TEST_F(ConnectionTest, PortAndSpeedOutsideTheirListsAreRefused) {
+    connection.Start();
+    EXPECT_EQ(0, connection.SetPortAndSpeed(16, 0));
+    EXPECT_EQ(0, connection.SetPortAndSpeed(0, 16));
+    EXPECT_EQ(0u, connection.Settings().comport);
+    EXPECT_EQ(11u, connection.Settings().bart);
+    EXPECT_EQ(1, connection.SetPortAndSpeed(15, 0));
+    EXPECT_EQ(16, connection.Settings().PortNumber());
+}
+
+TEST_F(ConnectionTest, ConnectOpensTheChosenPortAtItsSpeedAndWakesTheReceiver) {
+    LinkPty(3);
+    connection.Start();
+    ASSERT_EQ(1, connection.SetPortAndSpeed(2, 6)); // COM3 at 9600
+
+    TraceCapture trace;
+    ASSERT_EQ(1, connection.ConnectCommand());
+    EXPECT_TRUE(port.IsOpen());
+    EXPECT_TRUE(trace.contains("m_infPort.m_Comport = 3\n"));
+    EXPECT_TRUE(trace.contains("Connected"));
+    EXPECT_EQ("   Connected", connection.StatusText());
+    EXPECT_EQ(ConnectionControlsFor(true), connection.Controls());
+    EXPECT_EQ(1, transfer.idleCalls);
+    EXPECT_EQ(1, transfer.monitorClears);
+    EXPECT_TRUE(ui.messageBoxes.empty());
+
+    // The port holds the terminal exclusively; a second descriptor can still read its speed. (A pseudo-terminal
+    // always reports 8-bit characters, so the byte size is checked on the settings instead.)
+    const int fd = ::open(pty.slavePath().c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(fd, 0);
+    EXPECT_EQ(9600u, readTerminalSpeed(fd));
+    ::close(fd);
+
+    EXPECT_EQ(WakeUpBytes(), pty.receive(25));
+}
+
+TEST_F(ConnectionTest, DisconnectClosesStopsTheBreakInAndReturnsToIdle) {
+    LinkPty(1);
+    connection.Start();
+    ASSERT_EQ(1, connection.ConnectCommand());
+
+    TraceCapture trace;
+    connection.DisconnectCommand();
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_TRUE(trace.contains("Disconnected"));
+    EXPECT_EQ("   Disconnected", connection.StatusText());
+    EXPECT_EQ(ConnectionControlsFor(false), connection.Controls());
+    EXPECT_EQ(1, transfer.breakInStops);
+    EXPECT_EQ(2, transfer.idleCalls); // once by the connect, once by the disconnect
+}
+
+TEST_F(ConnectionTest, PortThatCannotBeUsedIsNamedAndReportedAsFailed) {
+    connection.Start();
+    ASSERT_EQ(1, connection.SetPortAndSpeed(2, 11));
+    EXPECT_EQ(0, connection.ConnectCommand());
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_EQ(std::vector<std::string>{"Can't use Comport #3"}, ui.messageBoxes);
+    EXPECT_EQ("   Connection failed", connection.StatusText());
+    EXPECT_EQ(ConnectionControlsFor(false), connection.Controls());
+    EXPECT_EQ(0, transfer.idleCalls);
+}
+
+TEST_F(ConnectionTest, FinishClosesAnOpenPort) {
+    LinkPty(1);
+    connection.Start();
+    ASSERT_EQ(1, connection.ConnectPort());
+    connection.Finish();
+    EXPECT_FALSE(port.IsOpen());
+}
+
+TEST(ConnectionControlsTable, FollowsWhetherThePortIsOpen) {
+    const ConnectionControls closed = ConnectionControlsFor(false);
+    EXPECT_TRUE(closed.autoConnect && closed.connect && closed.set);
+    EXPECT_FALSE(closed.disconnect || closed.upload || closed.download);
+    const ConnectionControls open = ConnectionControlsFor(true);
+    EXPECT_TRUE(open.autoConnect && open.disconnect && open.upload && open.download);
+    EXPECT_FALSE(open.connect || open.set);
+}
+
+TEST(ConnectionDevices, StoredDevicePathIsUsedWithoutSerialFolder) {
+    std::string saved;
+    if (const char* old = std::getenv("VORLANE_SERIAL_DIR"))
+        saved = old;
+    unsetenv("VORLANE_SERIAL_DIR");
+
+    SerialPort port;
+    LanguageTexts texts;
+    RecordingLoaderUi ui;
+    MemorySettingsStore store;
+    ASSERT_EQ(1, store.WriteText(kSerialSettingsKey, "Devices/COM2", "/dev/ttyAMA0"));
+    Connection connection(port, store, texts, ui);
+    EXPECT_EQ("/dev/ttyAMA0", connection.DevicePath(2));
+    EXPECT_EQ("/dev/ttyUSB2", connection.DevicePath(3));
+
+    if (!saved.empty())
+        setenv("VORLANE_SERIAL_DIR", saved.c_str(), 1);
+}
