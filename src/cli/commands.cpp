@@ -5,9 +5,12 @@
 namespace vorlane::cli {
 
 // Each command's entry point, defined in its own file.
+int RunSearch(std::span<char* const> args);
 
 std::span<const Command> AllCommands() {
-    static const std::array<Command, 0> commands{};
+    static const std::array commands{
+        Command{"search", "find the port the receiver answers on", RunSearch},
+    };
     return commands;
 }
 

@@ -4,3 +4,9 @@ vorlane_add_test(NAME connection_tests
             ${CMAKE_CURRENT_SOURCE_DIR}/connection_search_test.cpp
     LIBS vorlane_connection vorlane_sim)
 target_include_directories(connection_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/platform)
+
+vorlane_add_test(NAME search_command_tests
+    SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/search_command_test.cpp
+    LIBS vorlane_sim vorlane_connection vorlane_platform_qt)
+target_compile_definitions(search_command_tests PRIVATE VORLANE_CLI_PATH="$<TARGET_FILE:vorlane-cli>")
+add_dependencies(search_command_tests vorlane-cli)

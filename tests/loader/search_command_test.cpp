@@ -1,0 +1,73 @@
+// Runs "vorlane-cli search" as a user would, against simulated receivers linked into a scratch serial folder.
+
+#include "connection_fixture.h"
+#include "loader/connection_settings.h"
+#include "platform/qt/qsettings_store.h"
+#include "sim/simulated_receiver.h"
+
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+using namespace vorlane;
+using namespace vorlane::test;
+
+namespace {
+
+struct CommandResult {
+    int exitStatus = -1;
+    std::string output;
+};
+
+class SearchCommandTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(ports.valid());
+        // The command stores the port it found; keep that away from the user's own settings.
+        if (const char* old = std::getenv("XDG_CONFIG_HOME"))
+            savedConfigHome = old;
+        setenv("XDG_CONFIG_HOME", ports.folder().c_str(), 1);
+    }
+    void TearDown() override {
+        savedConfigHome.empty() ? unsetenv("XDG_CONFIG_HOME") : setenv("XDG_CONFIG_HOME", savedConfigHome.c_str(), 1);
+    }
+
+    CommandResult RunSearch() {
+        CommandResult result;
+        FILE* pipe = popen(VORLANE_CLI_PATH " search", "r");
+        if (pipe == nullptr)
+            return result;
+        char chunk[256];
+        std::size_t got = 0;
+        while ((got = std::fread(chunk, 1, sizeof chunk, pipe)) > 0)
+            result.output.append(chunk, got);
+        const int status = pclose(pipe);
+        result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return result;
+    }
+
+    std::string SettingsFile() const { return (ports.folder() / "Vorlane" / "Vorlane.ini").string(); }
+
+    ScratchSerialFolder ports;
+    std::string savedConfigHome;
+};
+
+} // namespace
+
+TEST_F(SearchCommandTest, PrintsThePortFoundAndStoresIt) {
+    SimulatorConfig config;
+    config.linkPath = ports.portPath(5);
+    SimulatedReceiver receiver(config);
+    ASSERT_EQ(1, receiver.start());
+
+    const CommandResult result = RunSearch();
+    EXPECT_EQ(0, result.exitStatus);
+    EXPECT_EQ("COM port searching OK!\nCOM5 " + ports.portPath(5) + "\n", result.output);
+    EXPECT_EQ(4u, QSettingsStore(SettingsFile()).ReadNumber(kSerialSettingsKey, "Comport", 99));
+}
+
+TEST_F(SearchCommandTest, NoReceiverFails) {
+    const CommandResult result = RunSearch();
+    EXPECT_EQ(1, result.exitStatus);
+    EXPECT_EQ("COM port searching fail!\n", result.output);
+}
