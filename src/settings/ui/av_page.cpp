@@ -1,0 +1,58 @@
+#include "settings/ui/av_page.h"
+
+#include "settings/ui/choice_list.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QSlider>
+
+namespace vorlane::ui {
+namespace {
+constexpr int kMaximumVolume = 19;
+} // namespace
+
+AvPage::AvPage(QWidget* parent)
+    : StbPage(parent), m_tvOutputType(MakeChoiceList(this, "tvOutputType", {"Multi", "PAL", "NTSC"})),
+      m_tvScreenType(MakeChoiceList(this, "tvScreenType", {"4:3", "16:9", "Pan&Scan"})),
+      m_videoOutput(MakeChoiceList(this, "videoOutput", {"RGB", "CVBS"})),
+      m_sound(MakeChoiceList(this, "sound", {"Stereo", "Left", "Right", "Mono"})),
+      m_audioVolume(new QSlider(Qt::Horizontal, this)) {
+    m_audioVolume->setObjectName("audioVolume");
+    m_audioVolume->setRange(0, kMaximumVolume);
+    m_audioVolume->setTickInterval(1);
+    m_audioVolume->setTickPosition(QSlider::TicksBelow);
+    m_audioVolume->setPageStep(1);
+
+    auto* form = new QFormLayout(this);
+    form->addRow("TV Output Type", m_tvOutputType);
+    form->addRow("TV Screen Type", m_tvScreenType);
+    form->addRow("Video Output", m_videoOutput);
+    form->addRow("Sound", m_sound);
+    // The record has no place for the RF modulator; its lists are offered but never stored.
+    form->addRow("RF Output", MakeChoiceList(this, "rfOutput", {"NTSC-M", "PAL-B/G", "PAL-I", "PAL-D/K"}));
+    form->addRow("RF(UHF) Channel No", MakeChoiceList(this, "rfChannel", NumberItems(21, 69)));
+    form->addRow("Audio Volume", m_audioVolume);
+}
+
+void AvPage::initialise(const ReceiverSettings& settings) {
+    ShowCode(*m_tvOutputType, settings.tv_output_type());
+    ShowCode(*m_tvScreenType, settings.tv_screen_type());
+    ShowCode(*m_videoOutput, settings.video_output());
+    ShowCode(*m_sound, settings.sound_mode());
+    m_audioVolume->setValue(settings.audio_volume());
+}
+
+bool AvPage::save(ReceiverSettings& settings) {
+    if (auto code = SelectedCode(*m_tvOutputType))
+        settings.set_tv_output_type(*code);
+    if (auto code = SelectedCode(*m_tvScreenType))
+        settings.set_tv_screen_type(*code);
+    if (auto code = SelectedCode(*m_videoOutput))
+        settings.set_video_output(*code);
+    if (auto code = SelectedCode(*m_sound))
+        settings.set_sound_mode(*code);
+    settings.set_audio_volume(static_cast<std::uint8_t>(m_audioVolume->value()));
+    return true;
+}
+
+} // namespace vorlane::ui

@@ -1,0 +1,34 @@
+#include "settings/ui/choice_list.h"
+
+#include <QComboBox>
+
+namespace vorlane::ui {
+
+QComboBox* MakeChoiceList(QWidget* parent, const char* objectName, const QStringList& items) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(objectName);
+    list->addItems(items);
+    list->setCurrentIndex(-1);
+    list->setMaxVisibleItems(16);
+    return list;
+}
+
+QStringList NumberItems(int from, int to, int width) {
+    QStringList items;
+    for (int n = from; n <= to; ++n)
+        items << QStringLiteral("%1").arg(n, width, 10, QLatin1Char('0'));
+    return items;
+}
+
+void ShowCode(QComboBox& list, int code, int firstCode) {
+    const int index = code - firstCode;
+    list.setCurrentIndex(index >= 0 && index < list.count() ? index : -1);
+}
+
+std::optional<std::uint8_t> SelectedCode(const QComboBox& list, int firstCode) {
+    if (list.currentIndex() < 0)
+        return std::nullopt;
+    return static_cast<std::uint8_t>(list.currentIndex() + firstCode);
+}
+
+} // namespace vorlane::ui

@@ -1,0 +1,112 @@
+#include "settings/ui/etc_page.h"
+
+#include "platform/widgets/user_prompts.h"
+#include "settings/ui/choice_list.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+namespace vorlane::ui {
+namespace {
+
+constexpr int kNegativeSide = 1;
+constexpr double kTenthsPerDegree = 10.0;
+// Typed decimals are not exact in binary ("2.3" x 10 is 22.999...); products this close to a whole number are
+// taken as that number before truncating, so a shown value saves back unchanged.
+constexpr double kWholeTolerance = 1e-6;
+
+QHBoxLayout* PositionRow(QWidget* page, QLineEdit* degrees, QComboBox* side, const char* unit) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(degrees);
+    if (unit)
+        row->addWidget(new QLabel(unit, page));
+    row->addWidget(side);
+    row->addStretch();
+    return row;
+}
+
+QLineEdit* MakeDegreesEdit(QWidget* page, const char* objectName) {
+    auto* edit = new QLineEdit(page);
+    edit->setObjectName(objectName);
+    edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance("-00000.0") + 16);
+    return edit;
+}
+
+bool Refuse(QLineEdit& edit, const QString& message) {
+    UserPrompts::message(edit.window(), QMessageBox::Warning, edit.window()->windowTitle(), message);
+    edit.setFocus(Qt::OtherFocusReason);
+    edit.selectAll();
+    return false;
+}
+
+} // namespace
+
+QString DegreesText(int tenths) {
+    const int magnitude = std::abs(tenths);
+    if (magnitude % 10 == 0)
+        return QString::number(magnitude / 10);
+    return QStringLiteral("%1.%2").arg(magnitude / 10).arg(magnitude % 10);
+}
+
+EtcPage::EtcPage(QWidget* parent)
+    : StbPage(parent), m_longitude{MakeDegreesEdit(this, "baseLongitude"),
+                                   MakeChoiceList(this, "longitudeSide", {"East", "West"})},
+      m_latitude{MakeDegreesEdit(this, "baseLatitude"), MakeChoiceList(this, "latitudeSide", {"North", "South"})} {
+    auto* form = new QFormLayout(this);
+    form->addRow("Base longitude", PositionRow(this, m_longitude.degrees, m_longitude.side, "'"));
+    form->addRow("Base latitude", PositionRow(this, m_latitude.degrees, m_latitude.side, nullptr));
+}
+
+void EtcPage::show(const Position& position, std::int16_t tenths) {
+    position.degrees->setText(DegreesText(tenths));
+    position.side->setCurrentIndex(tenths < 0 ? kNegativeSide : 0);
+}
+
+void EtcPage::initialise(const ReceiverSettings& settings) {
+    show(m_longitude, settings.base_longitude());
+    show(m_latitude, settings.base_latitude());
+}
+
+std::optional<std::int16_t> EtcPage::read(const Position& position) {
+    bool isNumber = false;
+    const double degrees = position.degrees->text().trimmed().toDouble(&isNumber);
+    if (!isNumber || !std::isfinite(degrees)) {
+        Refuse(*position.degrees, "Please enter a number.");
+        return std::nullopt;
+    }
+    const double product = degrees * kTenthsPerDegree;
+    const double whole = std::round(product);
+    const double tenths = std::abs(product - whole) < kWholeTolerance ? whole : std::trunc(product);
+    constexpr int kLowest = std::numeric_limits<std::int16_t>::min();
+    constexpr int kHighest = std::numeric_limits<std::int16_t>::max();
+    if (tenths < kLowest || tenths > kHighest) {
+        Refuse(*position.degrees, QStringLiteral("Please enter a number between -%1 and %2.")
+                                      .arg(DegreesText(kLowest), DegreesText(kHighest)));
+        return std::nullopt;
+    }
+    auto value = static_cast<std::int16_t>(tenths);
+    if (position.side->currentIndex() == kNegativeSide && value > 0)
+        value = static_cast<std::int16_t>(-value);
+    return value;
+}
+
+bool EtcPage::save(ReceiverSettings& settings) {
+    // Both are read before either is written, so a refused page leaves the record as it was.
+    const auto longitude = read(m_longitude);
+    if (!longitude)
+        return false;
+    const auto latitude = read(m_latitude);
+    if (!latitude)
+        return false;
+    settings.set_base_longitude(*longitude);
+    settings.set_base_latitude(*latitude);
+    return true;
+}
+
+} // namespace vorlane::ui

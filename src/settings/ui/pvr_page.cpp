@@ -1,0 +1,35 @@
+#include "settings/ui/pvr_page.h"
+
+#include "settings/ui/choice_list.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+
+namespace vorlane::ui {
+
+PvrPage::PvrPage(QWidget* parent) : StbPage(parent) {
+    auto* recordTime = new QHBoxLayout;
+    recordTime->addWidget(MakeChoiceList(this, "recordHours", NumberItems(0, 10, 2)));
+    recordTime->addWidget(new QLabel("Hour", this));
+    recordTime->addWidget(MakeChoiceList(this, "recordMinutes", NumberItems(0, 59, 2)));
+    recordTime->addWidget(new QLabel("Mins", this));
+    recordTime->addStretch();
+
+    auto* form = new QFormLayout(this);
+    form->addRow("Default Record Time", recordTime);
+    form->addRow("Repeat Playing", MakeChoiceList(this, "repeatPlaying", kOffOn));
+    form->addRow("HDD Sleep",
+                 MakeChoiceList(this, "hddSleep",
+                                {"Disable", "After 1 mins", "After 10 mins", "After 30 mins", "After 60 mins"}));
+    form->addRow("Timeshift", MakeChoiceList(this, "timeshift", {"Disable", "Enable"}));
+}
+
+void PvrPage::initialise(const ReceiverSettings&) {}
+
+bool PvrPage::save(ReceiverSettings&) {
+    return true;
+}
+
+} // namespace vorlane::ui

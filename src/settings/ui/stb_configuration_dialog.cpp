@@ -1,0 +1,85 @@
+#include "settings/ui/stb_configuration_dialog.h"
+
+#include "database/channel_database.h"
+#include "platform/widgets/user_prompts.h"
+#include "settings/ui/av_page.h"
+#include "settings/ui/etc_page.h"
+#include "settings/ui/fav_name_page.h"
+#include "settings/ui/language_page.h"
+#include "settings/ui/lnb_power_page.h"
+#include "settings/ui/lock_page.h"
+#include "settings/ui/osd_page.h"
+#include "settings/ui/pvr_page.h"
+#include "settings/ui/time_page.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace vorlane::ui {
+
+StbConfigurationDialog::StbConfigurationDialog(ReceiverSettings settings, QWidget* parent)
+    : QDialog(parent), m_settings(settings), m_tabs(new QTabWidget(this)) {
+    setObjectName("stbConfigurationDialog");
+    setWindowTitle("STB Configuration");
+    m_tabs->setObjectName("stbTabs");
+    QFont tabFont = m_tabs->tabBar()->font();
+    tabFont.setFamily("Tahoma");
+    m_tabs->tabBar()->setFont(tabFont);
+
+    // Tab order first; the pages are saved in another order below.
+    auto* language = addPage(new LanguagePage, "languagePage", "Langauge");
+    auto* lock = addPage(new LockPage, "lockPage", "Lock");
+    auto* lnbPower = addPage(new LnbPowerPage, "lnbPowerPage", "LNB/Power");
+    auto* time = addPage(new TimePage, "timePage", "Time");
+    auto* pvr = addPage(new PvrPage, "pvrPage", "PVR");
+    auto* av = addPage(new AvPage, "avPage", "A/V");
+    auto* osd = addPage(new OsdPage, "osdPage", "OSD");
+    auto* favName = addPage(new FavNamePage, "favNamePage", "Fav Name");
+    auto* etc = addPage(new EtcPage, "etcPage", "Etc");
+    m_saveOrder = {av, favName, time, language, lock, osd, lnbPower, etc, pvr};
+    m_tabs->setCurrentIndex(0);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName("okButton");
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName("cancelButton");
+    connect(buttons, &QDialogButtonBox::accepted, this, &StbConfigurationDialog::saveAndClose);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_tabs);
+    layout->addWidget(buttons);
+}
+
+StbPage* StbConfigurationDialog::addPage(StbPage* page, const char* objectName, const char* tabLabel) {
+    page->setObjectName(objectName);
+    page->initialise(m_settings);
+    m_tabs->addTab(page, tabLabel);
+    return page;
+}
+
+void StbConfigurationDialog::saveAndClose() {
+    for (StbPage* page : m_saveOrder) {
+        if (!page->save(m_settings)) {
+            // The refusing page comes to the front with the focus on the field it refused; the pages saved
+            // before it keep what they wrote.
+            m_tabs->setCurrentWidget(page);
+            if (QWidget* refused = page->focusWidget())
+                refused->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    accept();
+}
+
+bool RunStbConfiguration(QWidget* parent, ChannelDatabase& db) {
+    StbConfigurationDialog dialog(ReceiverSettings(db.heldSettings().first<ReceiverSettings::kSize>()), parent);
+    if (UserPrompts::exec(dialog) != QDialog::Accepted)
+        return false;
+    db.setModified(true);
+    return true;
+}
+
+} // namespace vorlane::ui

@@ -1,0 +1,37 @@
+#pragma once
+// The "STB Configuration" dialog: nine tabbed pages over the receiver settings record. The pages copy their
+// fields when the dialog opens; "OK" writes them back page by page and stops at the first page that refuses.
+
+#include "settings/receiver_settings.h"
+
+#include <QDialog>
+#include <vector>
+
+class QTabWidget;
+
+namespace vorlane {
+class ChannelDatabase;
+}
+
+namespace vorlane::ui {
+
+class StbPage;
+
+class StbConfigurationDialog : public QDialog {
+public:
+    explicit StbConfigurationDialog(ReceiverSettings settings, QWidget* parent = nullptr);
+
+private:
+    StbPage* addPage(StbPage* page, const char* objectName, const char* tabLabel);
+    void saveAndClose();
+
+    ReceiverSettings m_settings;
+    QTabWidget* m_tabs;
+    std::vector<StbPage*> m_saveOrder;
+};
+
+// Opens the dialog, modal, over the record the database loads and stores; "OK" marks the database modified.
+// Returns whether the user closed it with "OK".
+bool RunStbConfiguration(QWidget* parent, ChannelDatabase& db);
+
+} // namespace vorlane::ui

@@ -1,0 +1,184 @@
+// The dialog as a whole: tab strip, save order with the stop at a refusing page, Cancel, the modified flag.
+#include "database/channel_database.h"
+#include "settings/receiver_settings_layout.h"
+#include "stb_dialog_driver.h"
+
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimeEdit>
+
+using namespace vorlane;
+using namespace vorlane::ui;
+using namespace vorlane::ui::testing;
+namespace L = vorlane::settings_layout;
+
+namespace {
+
+constexpr std::size_t kWeekday = L::kClock + receiver_time_layout::kWeekday;
+
+} // namespace
+
+class StbConfigurationTest : public StbDialogTest {
+protected:
+    void editEarlierPages() {
+        choose("tvOutputType", "NTSC");
+        edit("favName1")->setText("Kino");
+        choose("timeUpdate", "On");
+        choose("menuLanguage", "Spanish");
+        choose("ageRating", "18");
+        choose("pipScreenSize", "Large");
+        choose("tunerConnect", "Dual (Same)");
+    }
+    void expectEarlierPagesSaved() {
+        EXPECT_EQ(2, record[L::kTvOutputType]);
+        EXPECT_EQ("Kino", settings().fav_name(0));
+        EXPECT_EQ(1, record[L::kTimeUpdate]);
+        EXPECT_EQ(3, record[L::kMenuLanguage]);
+        EXPECT_EQ(18, record[L::kAgeRating]);
+        EXPECT_EQ(3, record[L::kPipSize]);
+        EXPECT_EQ(2, record[L::kTunerConnection]);
+    }
+};
+
+TEST_F(StbConfigurationTest, NineTabsInTheirOrderWithTheFirstSelected) {
+    EXPECT_EQ("STB Configuration", dialog->windowTitle());
+    QTabWidget* tabs = control<QTabWidget>("stbTabs");
+    const QStringList expected{"Langauge", "Lock", "LNB/Power", "Time", "PVR", "A/V", "OSD", "Fav Name", "Etc"};
+    ASSERT_EQ(expected.size(), tabs->count());
+    for (int i = 0; i < tabs->count(); ++i)
+        EXPECT_EQ(expected[i], tabs->tabText(i));
+    EXPECT_EQ(0, tabs->currentIndex());
+    EXPECT_EQ("Tahoma", tabs->tabBar()->font().family());
+}
+
+TEST_F(StbConfigurationTest, PvrPageOffersItsListsUnselectedAndStoresNothing) {
+    EXPECT_EQ(11, list("recordHours")->count());
+    EXPECT_EQ("10", list("recordHours")->itemText(10));
+    EXPECT_EQ("59", list("recordMinutes")->itemText(59));
+    EXPECT_EQ("After 60 mins", list("hddSleep")->itemText(4));
+    for (const char* name : {"recordHours", "recordMinutes", "repeatPlaying", "hddSleep", "timeshift"})
+        EXPECT_EQ(-1, list(name)->currentIndex()) << name;
+    const Record before = record;
+    choose("hddSleep", "After 10 mins");
+    choose("timeshift", "Enable");
+    pressOk();
+    EXPECT_TRUE(accepted());
+    Record after = record;
+    after[kWeekday] = before[kWeekday];
+    EXPECT_EQ(before, after);
+}
+
+TEST_F(StbConfigurationTest, OkWithoutChangesWritesOnlyTheRecomputedWeekday) {
+    // The factory clock carries weekday 2 for 1 January 2005; saving it back computes the real one (Saturday).
+    const Record before = record;
+    pressOk();
+    EXPECT_TRUE(accepted());
+    EXPECT_EQ(6, record[kWeekday]);
+    for (std::size_t i = 0; i < record.size(); ++i) {
+        if (i != kWeekday) {
+            ASSERT_EQ(before[i], record[i]) << "byte " << i;
+        }
+    }
+}
+
+TEST_F(StbConfigurationTest, TextInAnEtcEditIsRefusedAfterTheEarlierPagesAreSaved) {
+    settings().set_base_latitude(-515);
+    open();
+    editEarlierPages();
+    edit("baseLongitude")->setText("east");
+    edit("baseLatitude")->setText("40");
+    UserPrompts::scriptAnswer(QMessageBox::Ok);
+    pressOk();
+
+    EXPECT_FALSE(accepted());
+    const auto asked = UserPrompts::takeAsked();
+    ASSERT_EQ(1u, asked.size());
+    EXPECT_EQ("Please enter a number.", asked[0].text);
+    EXPECT_EQ("STB Configuration", asked[0].title);
+    expectEarlierPagesSaved();
+    EXPECT_EQ(0, settings().base_longitude());
+    EXPECT_EQ(-515, settings().base_latitude()); // the refused page writes neither of its fields
+
+    QTabWidget* tabs = control<QTabWidget>("stbTabs");
+    EXPECT_EQ("Etc", tabs->tabText(tabs->currentIndex()));
+    EXPECT_EQ(edit("baseLongitude"), tabs->currentWidget()->focusWidget());
+
+    // Corrected, the next OK saves the rest and closes.
+    edit("baseLongitude")->setText("13");
+    choose("longitudeSide", "West");
+    pressOk();
+    EXPECT_TRUE(accepted());
+    EXPECT_EQ(-130, settings().base_longitude());
+    EXPECT_EQ(-400, settings().base_latitude());
+}
+
+TEST_F(StbConfigurationTest, PositionsBeyondTheStoredRangeAreRefusedNamingTheRange) {
+    edit("baseLatitude")->setText("3276.8");
+    UserPrompts::scriptAnswer(QMessageBox::Ok);
+    pressOk();
+    EXPECT_FALSE(accepted());
+    EXPECT_EQ("Please enter a number between -3276.8 and 3276.7.", UserPrompts::takeAsked().at(0).text);
+
+    edit("baseLatitude")->setText("-3276.8");
+    pressOk();
+    EXPECT_TRUE(accepted());
+    EXPECT_EQ(-32768, settings().base_latitude());
+}
+
+TEST_F(StbConfigurationTest, CancelWritesNothing) {
+    const Record before = record;
+    editEarlierPages();
+    edit("baseLongitude")->setText("7");
+    edit("password")->setText("1");
+    control<QTimeEdit>("localTime")->setTime(QTime(12, 0, 0));
+    pressCancel();
+    EXPECT_EQ(QDialog::Rejected, dialog->result());
+    EXPECT_EQ(before, record);
+}
+
+TEST_F(StbConfigurationTest, SwitchingTabsKeepsWhatWasTyped) {
+    QTabWidget* tabs = control<QTabWidget>("stbTabs");
+    tabs->setCurrentIndex(8);
+    edit("baseLongitude")->setText("28.2");
+    tabs->setCurrentIndex(1);
+    tabs->setCurrentIndex(8);
+    EXPECT_EQ("28.2", edit("baseLongitude")->text());
+}
+
+class RunStbConfigurationTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ReceiverSettings held(db.heldSettings().first<ReceiverSettings::kSize>());
+        FillDefaults(held);
+    }
+    void TearDown() override { UserPrompts::reset(); }
+    ReceiverSettings held() { return ReceiverSettings(db.heldSettings().first<ReceiverSettings::kSize>()); }
+
+    ChannelDatabase db;
+};
+
+TEST_F(RunStbConfigurationTest, OkEditsTheHeldRecordAndMarksTheDatabaseModified) {
+    UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& d) {
+        d.findChild<QComboBox*>("tunerConnect")->setCurrentIndex(1); // "Loop Through"
+        d.findChild<QPushButton*>("okButton")->click();
+        return d.result();
+    }));
+    EXPECT_TRUE(RunStbConfiguration(nullptr, db));
+    EXPECT_TRUE(db.modified());
+    EXPECT_EQ(1, held().tuner_connection());
+    EXPECT_EQ("STB Configuration", UserPrompts::takeAsked().at(0).title);
+}
+
+TEST_F(RunStbConfigurationTest, CancelAfterARefusedOkKeepsTheEarlierWritesButNotTheModifiedFlag) {
+    UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& d) {
+        d.findChild<QComboBox*>("sound")->setCurrentIndex(2); // "Right"
+        d.findChild<QLineEdit*>("baseLatitude")->setText("north");
+        UserPrompts::scriptAnswer(QMessageBox::Ok);
+        d.findChild<QPushButton*>("okButton")->click();
+        d.findChild<QPushButton*>("cancelButton")->click();
+        return d.result();
+    }));
+    EXPECT_FALSE(RunStbConfiguration(nullptr, db));
+    EXPECT_FALSE(db.modified());
+    EXPECT_EQ(2, held().sound_mode());
+}
