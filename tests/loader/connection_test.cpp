@@ -26,6 +26,12 @@ public:
     int breakInStops = 0;
 };
 
+// The enabled commands of the Connect Status menu and the buttons, closed and open.
+constexpr ConnectionControls kDisconnectedControls{
+    .autoConnect = true, .connect = true, .disconnect = false, .set = true, .upload = false, .download = false};
+constexpr ConnectionControls kConnectedControls{
+    .autoConnect = true, .connect = false, .disconnect = true, .set = false, .upload = true, .download = true};
+
 const std::vector<std::uint8_t> kWakeUpCycle = {0x0A, 0xCC, 0x55, 0xEE, 0xFF};
 
 std::vector<std::uint8_t> WakeUpBytes() {
@@ -62,7 +68,7 @@ protected:
 TEST_F(ConnectionTest, StartsDisconnectedAndStoresAllEightValuesOnceAtTheEnd) {
     connection.Start();
     EXPECT_EQ("   Disconnected", connection.StatusText());
-    EXPECT_EQ(ConnectionControlsFor(false), connection.Controls());
+    EXPECT_EQ(kDisconnectedControls, connection.Controls());
     EXPECT_EQ(0, store.writes); // nothing is written at the start
 
     connection.Finish();
@@ -118,7 +124,7 @@ TEST_F(ConnectionTest, ConnectOpensTheChosenPortAtItsSpeedAndWakesTheReceiver) {
     EXPECT_TRUE(trace.contains("m_infPort.m_Comport = 3\n"));
     EXPECT_TRUE(trace.contains("Connected"));
     EXPECT_EQ("   Connected", connection.StatusText());
-    EXPECT_EQ(ConnectionControlsFor(true), connection.Controls());
+    EXPECT_EQ(kConnectedControls, connection.Controls());
     EXPECT_EQ(1, transfer.idleCalls);
     EXPECT_EQ(1, transfer.monitorClears);
     EXPECT_TRUE(ui.messageBoxes.empty());
@@ -143,7 +149,7 @@ TEST_F(ConnectionTest, DisconnectClosesStopsTheBreakInAndReturnsToIdle) {
     EXPECT_FALSE(port.IsOpen());
     EXPECT_TRUE(trace.contains("Disconnected"));
     EXPECT_EQ("   Disconnected", connection.StatusText());
-    EXPECT_EQ(ConnectionControlsFor(false), connection.Controls());
+    EXPECT_EQ(kDisconnectedControls, connection.Controls());
     EXPECT_EQ(1, transfer.breakInStops);
     EXPECT_EQ(2, transfer.idleCalls); // once by the connect, once by the disconnect
 }
@@ -155,7 +161,7 @@ TEST_F(ConnectionTest, PortThatCannotBeUsedIsNamedAndReportedAsFailed) {
     EXPECT_FALSE(port.IsOpen());
     EXPECT_EQ(std::vector<std::string>{"Can't use Comport #3"}, ui.messageBoxes);
     EXPECT_EQ("   Connection failed", connection.StatusText());
-    EXPECT_EQ(ConnectionControlsFor(false), connection.Controls());
+    EXPECT_EQ(kDisconnectedControls, connection.Controls());
     EXPECT_EQ(0, transfer.idleCalls);
 }
 
@@ -165,15 +171,6 @@ TEST_F(ConnectionTest, FinishClosesAnOpenPort) {
     ASSERT_EQ(1, connection.ConnectPort());
     connection.Finish();
     EXPECT_FALSE(port.IsOpen());
-}
-
-TEST(ConnectionControlsTable, FollowsWhetherThePortIsOpen) {
-    const ConnectionControls closed = ConnectionControlsFor(false);
-    EXPECT_TRUE(closed.autoConnect && closed.connect && closed.set);
-    EXPECT_FALSE(closed.disconnect || closed.upload || closed.download);
-    const ConnectionControls open = ConnectionControlsFor(true);
-    EXPECT_TRUE(open.autoConnect && open.disconnect && open.upload && open.download);
-    EXPECT_FALSE(open.connect || open.set);
 }
 
 TEST(ConnectionDevices, StoredDevicePathIsUsedWithoutSerialFolder) {
