@@ -1,0 +1,125 @@
+#include "panes/editor_config_dialog.h"
+
+#include "panes/colour_field.h"
+#include "panes/dialog_buttons.h"
+#include "platform/settings_store.h"
+#include "platform/widgets/range_check.h"
+#include "platform/widgets/user_prompts.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+#include <QWindow>
+
+namespace vorlane::ui {
+namespace {
+
+struct ColourFieldSpec {
+    const char* label;
+    const char* objectName;
+    EditorColour colour;
+};
+
+// The eleven colours the dialog edits, in its reading order (two columns, left to right).
+constexpr ColourFieldSpec kColourFields[] = {
+    {"Active Satellite", "activeSatelliteColour", EditorColour::ActSatellite},
+    {"Active TR", "activeTransponderColour", EditorColour::ActTransponder},
+    {"Channel Index", "channelIndexColour", EditorColour::Index},
+    {"Favorite Channel", "favoriteChannelColour", EditorColour::Favorite},
+    {"Scrambled Text", "scrambledTextColour", EditorColour::ScrambledText},
+    {"Lock Text", "lockTextColour", EditorColour::LockText},
+    {"Satellite Line", "satelliteLineColour", EditorColour::SatLine},
+    {"Transponder Line", "transponderLineColour", EditorColour::TRLine},
+    {"Channel Line", "channelLineColour", EditorColour::CHLine},
+    {"Scrambled", "scrambledColour", EditorColour::Scrambled},
+    {"Lock", "lockColour", EditorColour::Lock},
+};
+
+constexpr int kColourColumns = 2;
+
+} // namespace
+
+EditorConfigDialog::EditorConfigDialog(EditorSettings& settings, SettingsStore& store, QWidget* parent)
+    : QDialog(parent), m_settings(settings), m_store(store) {
+    setWindowTitle(QStringLiteral("Editor Configuration"));
+    auto* layout = new QVBoxLayout(this);
+
+    auto* display = new QGroupBox(QStringLiteral("Display Setting"), this);
+    auto* displayLayout = new QHBoxLayout(display);
+    auto* widthLabel = new QLabel(QStringLiteral("Column width"), display);
+    m_columnWidth = new QLineEdit(display);
+    m_columnWidth->setObjectName(QStringLiteral("columnWidthEdit"));
+    m_columnWidth->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this));
+    m_columnWidth->setMaxLength(9);
+    widthLabel->setBuddy(m_columnWidth);
+    displayLayout->addWidget(widthLabel);
+    displayLayout->addWidget(m_columnWidth);
+    displayLayout->addStretch(1);
+    layout->addWidget(display);
+
+    auto* colours = new QGroupBox(QStringLiteral("Color Setting"), this);
+    auto* colourGrid = new QGridLayout(colours);
+    int position = 0;
+    for (const ColourFieldSpec& spec : kColourFields) {
+        auto* field = new ColourField(QString::fromLatin1(spec.label), colours);
+        field->setObjectName(QString::fromLatin1(spec.objectName));
+        field->setMinimumWidth(150);
+        colourGrid->addWidget(field, position / kColourColumns, position % kColourColumns);
+        m_colourFields.emplace_back(spec.colour, field);
+        ++position;
+    }
+    layout->addWidget(colours);
+
+    auto* defaults = new QPushButton(QStringLiteral("Default Color"), this);
+    defaults->setObjectName(QStringLiteral("defaultColourButton"));
+    connect(defaults, &QPushButton::clicked, this, [this] { ResetColours(); });
+    auto* defaultsRow = new QHBoxLayout;
+    defaultsRow->addWidget(defaults);
+    defaultsRow->addStretch(1);
+    layout->addLayout(defaultsRow);
+
+    const OkCancelButtons buttons = AddOkCancelButtons(*this, *layout);
+    connect(buttons.ok, &QPushButton::clicked, this, [this] { AcceptIfValid(); });
+
+    LoadFields();
+}
+
+void EditorConfigDialog::LoadFields() {
+    m_columnWidth->setText(QString::number(m_settings.column_width()));
+    for (const auto& [colour, field] : m_colourFields)
+        field->setValue(m_settings.colour(colour));
+}
+
+void EditorConfigDialog::ResetColours() {
+    m_settings.ResetColours();
+    LoadFields();
+}
+
+void EditorConfigDialog::AcceptIfValid() {
+    std::int64_t width = 0;
+    if (!ReadFieldInRange(*m_columnWidth, EditorSettings::kMinColumnWidth, EditorSettings::kMaxColumnWidth, width))
+        return;
+    m_settings.set_column_width(static_cast<int>(width));
+    for (const auto& [colour, field] : m_colourFields)
+        m_settings.set_colour(colour, field->value());
+    m_settings.Save(m_store);
+    accept();
+}
+
+void EditorConfigDialog::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && windowHandle() && windowHandle()->startSystemMove())
+        return;
+    QDialog::mousePressEvent(event);
+}
+
+int EditEditorConfiguration(QWidget* parent, EditorSettings& settings, SettingsStore& store) {
+    EditorConfigDialog dialog(settings, store, parent);
+    return UserPrompts::exec(dialog) == QDialog::Accepted ? 1 : 0;
+}
+
+} // namespace vorlane::ui

@@ -1,0 +1,44 @@
+#pragma once
+// "Editor Configuration": the TV and radio panes' column width and eleven of the editor colours. The fields are
+// loaded from EditorSettings when the dialog opens; "OK" checks the width, stores the fields and writes the
+// profile; "Default Color" resets the colours of EditorSettings at once (they stay reset after "Cancel").
+
+#include "panes/editor_settings.h"
+
+#include <QDialog>
+#include <utility>
+#include <vector>
+
+class QLineEdit;
+
+namespace vorlane {
+class SettingsStore;
+}
+
+namespace vorlane::ui {
+
+class ColourField;
+
+class EditorConfigDialog : public QDialog {
+public:
+    EditorConfigDialog(EditorSettings& settings, SettingsStore& store, QWidget* parent = nullptr);
+
+protected:
+    // A press on an empty spot moves the window, as the title bar would.
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void LoadFields();
+    void ResetColours();
+    void AcceptIfValid();
+
+    EditorSettings& m_settings;
+    SettingsStore& m_store;
+    QLineEdit* m_columnWidth;
+    std::vector<std::pair<EditorColour, ColourField*>> m_colourFields;
+};
+
+// Runs the dialog modally; 1 when confirmed with "OK", 0 otherwise.
+int EditEditorConfiguration(QWidget* parent, EditorSettings& settings, SettingsStore& store);
+
+} // namespace vorlane::ui

@@ -1,0 +1,83 @@
+#pragma once
+// The editor's display settings: the column width of the TV and radio panes and the seventeen colours the list
+// panes draw with. One instance lives for the whole run; it is read from the application profile when the main
+// view starts and written back when the Editor Configuration dialog is confirmed. Plain C++, no window system.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+namespace vorlane {
+
+class SettingsStore;
+
+// A colour as 0x00BBGGRR (red in the low byte), the way the profile stores it.
+using EditorColourValue = std::uint32_t;
+
+enum class EditorColour {
+    Icon,
+    Text,
+    Bkgnd,
+    SelText,
+    SelBkgnd,
+    ActSatellite,
+    ActTransponder,
+    Favorite,
+    Index,
+    Scrambled,
+    SatLine,
+    TRLine,
+    CHLine,
+    FavLine,
+    ScrambledText,
+    Lock,
+    LockText,
+};
+
+inline constexpr std::size_t kEditorColourCount = 17;
+
+// One colour's profile entry (section "Color"), the value used when the profile has none, and the value that
+// "Default Color" sets. The two differ for Index.
+struct EditorColourEntry {
+    EditorColour colour;
+    const char* key;
+    EditorColourValue profileDefault;
+    EditorColourValue resetValue;
+};
+
+// All seventeen colours in profile order.
+std::span<const EditorColourEntry, kEditorColourCount> EditorColourTable();
+
+class EditorSettings {
+public:
+    static constexpr const char* kDisplaySection = "Display";
+    static constexpr const char* kColumnWidthKey = "ColumnWidth";
+    static constexpr const char* kColourSection = "Color";
+    static constexpr int kDefaultColumnWidth = 200;
+    static constexpr int kMinColumnWidth = 100;
+    static constexpr int kMaxColumnWidth = 1000;
+
+    // The values of an empty profile.
+    EditorSettings();
+
+    int column_width() const { return m_columnWidth; }
+    void set_column_width(int width) { m_columnWidth = width; }
+    EditorColourValue colour(EditorColour which) const { return m_colours[static_cast<std::size_t>(which)]; }
+    void set_colour(EditorColour which, EditorColourValue value) { m_colours[static_cast<std::size_t>(which)] = value; }
+
+    // Column width and every colour from the profile; a missing value takes its profile default.
+    void Load(const SettingsStore& store);
+    // Writes the column width and all seventeen colours; 1 when every value was stored, else 0.
+    int Save(SettingsStore& store) const;
+    // Every colour to its "Default Color" value; the column width stays.
+    void ResetColours();
+
+    bool operator==(const EditorSettings&) const = default;
+
+private:
+    int m_columnWidth;
+    std::array<EditorColourValue, kEditorColourCount> m_colours;
+};
+
+} // namespace vorlane

@@ -1,0 +1,45 @@
+#include "panes/find_state.h"
+
+#include <algorithm>
+
+namespace vorlane {
+namespace {
+
+constexpr std::string_view kWordSeparators = " ,-+~|/\\`_\t\n";
+
+// ASCII folding only: the receiver's names are ISO-8859-1 bytes and their upper half is compared as is.
+char FoldCase(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+std::string Folded(std::string_view text, bool matchCase) {
+    std::string result(text);
+    if (!matchCase)
+        std::transform(result.begin(), result.end(), result.begin(), FoldCase);
+    return result;
+}
+
+bool HasWord(std::string_view text, std::string_view word) {
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t end = std::min(text.find_first_of(kWordSeparators, start), text.size());
+        if (text.substr(start, end - start) == word)
+            return true;
+        start = end + 1;
+    }
+    return false;
+}
+
+} // namespace
+
+bool FindMatches(const FindState& state, std::string_view rowText) {
+    if (state.find_text.empty())
+        return false;
+    const std::string needle = Folded(state.find_text, state.match_case);
+    const std::string haystack = Folded(rowText, state.match_case);
+    if (state.whole_word)
+        return HasWord(haystack, needle);
+    return haystack.find(needle) != std::string::npos;
+}
+
+} // namespace vorlane
