@@ -1,0 +1,460 @@
+#include "database/database_image.h"
+#include "database/database_lifecycle.h"
+#include "database/image_conversion.h"
+#include "database/settings_record.h"
+#include "platform/trace.h"
+#include "settings/settings_defaults.h"
+#include "support/list_check.h"
+#include "support/list_compare.h"
+#include "support/sample_database.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <regex>
+#include <vector>
+
+using namespace vorlane;
+using vorlane::testing::makeSampleDatabase;
+using vorlane::testing::sameLists;
+using vorlane::testing::SampleOptions;
+using vorlane::testing::verifyLists;
+
+namespace {
+
+// Where a fresh image keeps things, counted by hand from the receiver's flash layout.
+constexpr std::size_t kSectorStride = 0x10000; // physical sector s starts at (s + 1) * 0x10000
+constexpr std::size_t kSectorDataOffset = 0xA0;
+constexpr std::size_t kEeprom0Page0 = 0x8000;
+constexpr std::size_t kPageStateOffset = 0x88;
+constexpr std::size_t kPageDataOffset = 0xA0;
+constexpr int kPhysicalSectors = 12;
+
+std::vector<std::uint8_t> bytesOf(ConstByteSpan span) {
+    return {span.begin(), span.end()};
+}
+
+std::vector<std::uint8_t> factoryRecord() {
+    std::array<std::uint8_t, ReceiverSettings::kSize> record{};
+    ReceiverSettings settings(record);
+    FillDefaults(settings);
+    return {record.begin(), record.end()};
+}
+
+int nodesOfKind(const ChannelDatabase& db, ListKind kind) {
+    int n = 0;
+    for (int i = 0; i < db.lists().HeadCount(kind); ++i)
+        n += db.lists().Head(kind, i)->count;
+    return n;
+}
+
+// A database loaded from the image, with its lists built, as opening a channel file leaves it.
+void openImage(ChannelDatabase& db, std::vector<std::uint8_t> image) {
+    Clear(db);
+    Deinit(db);
+    db.setReceiverModel(1);
+    Init(db);
+    db.fileBuffer() = std::move(image);
+    ASSERT_EQ(1, LoadFromImage(db, db.fileBuffer()));
+    ASSERT_GE(db.BuildAllLists(), 0);
+}
+
+} // namespace
+
+TEST(Init, TracesItsBuffersInOrder) {
+    ChannelDatabase db;
+    TraceCapture capture;
+    ASSERT_EQ(1, Init(db));
+    const std::regex expected("=================> Init\\(\\)\n"
+                              "channel size=1179648, satellite size=131072\n"
+                              "m_arrSatellite=0x([0-9a-f]+), m_arrTransponder=0x([0-9a-f]+), m_arrChannel=0x[0-9a-f]+\n"
+                              "m_pKChannel = 0x[0-9a-f]+, size = 1179648\n"
+                              "t_config_save = 0x([0-9a-f]+)\n"
+                              "[^]*flash_org = 0x[0-9a-f]+\n");
+    std::smatch match;
+    ASSERT_TRUE(std::regex_match(capture.text(), match, expected)) << capture.text();
+    const auto satellites = static_cast<std::uint32_t>(std::stoul(match[1], nullptr, 16));
+    const auto transponders = static_cast<std::uint32_t>(std::stoul(match[2], nullptr, 16));
+    EXPECT_EQ(0x210Cu, transponders - satellites);
+    EXPECT_EQ(static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(db.scratchSettings().data())),
+              std::stoul(match[3], nullptr, 16));
+
+    capture.clear();
+    Deinit(db);
+    EXPECT_EQ("=================> Deinit()\n", capture.text());
+}
+
+TEST(Init, ScratchImageHasTheModelsFlashSize) {
+    EXPECT_EQ(0xCA000u, MakeScratchImage(0).size());
+    EXPECT_EQ(0xD0000u, MakeScratchImage(1).size());
+    const std::vector<std::uint8_t> image = MakeScratchImage(0);
+    EXPECT_TRUE(std::all_of(image.begin(), image.end(), [](std::uint8_t b) { return b == 0xFF; }));
+}
+
+TEST(Init, Gives64NamedSatellitesWithTheThreeTestChannels) {
+    ChannelDatabase db;
+    Init(db);
+    const std::array<std::uint8_t, 32> test0 = {'P',  'R',  'E', '_', 'C', 'H', 'A', 'N', '_', '1',  0,
+                                                0,    0,    0,   0,   0,   0,   0,   0,   0,   0x88, 0x0E,
+                                                0x44, 0x11, 1,   0,   160, 0,   80,  0,   160, 0};
+    const std::array<std::uint8_t, 32> test1 = {'P',  'R',  'E', '_', 'C',  'H',  'A',  'N',  '_',  '2',  0,
+                                                0,    0,    0,   0,   0,    0,    0,    0,    0,    0xA0, 0x0F,
+                                                0xDD, 0x6D, 1,   0,   0x01, 0x09, 0x02, 0x09, 0x00, 0x09};
+    const std::array<std::uint8_t, 32> test2 = {'P',  'R',  'E', '_', 'C', 'H', 'A',  'N',  '_',  '3',  0,
+                                                0,    0,    0,   0,   0,   0,   0,    0,    0,    0xD7, 0x0E,
+                                                0x00, 0x16, 1,   0,   200, 0,   0x18, 0x01, 0xFE, 0x1F};
+    for (int i = 0; i < kSatelliteCount; ++i) {
+        SCOPED_TRACE(i);
+        const std::uint8_t* sat = db.satellite(i).bytes();
+        char name[16] = {};
+        std::snprintf(name, sizeof name, "SAT_%02d", i + 1);
+        EXPECT_EQ(0, std::memcmp(sat, name, 16)) << "name padded with NULs";
+        EXPECT_EQ(0, std::memcmp(sat + 0x10, "\x68\x29\x16\x26", 4)) << "LNB 10600 / 9750";
+        EXPECT_EQ(0, std::memcmp(sat + 0x14, test0.data(), 32));
+        EXPECT_EQ(0, std::memcmp(sat + 0x34, test1.data(), 32));
+        EXPECT_EQ(0, std::memcmp(sat + 0x54, test2.data(), 32));
+        EXPECT_EQ(0, std::memcmp(sat + 0x74, "\0\0\0\xFF\0\0\0\0\0\0\0\0", 12))
+            << "position, motor, LNB type, switches";
+        EXPECT_EQ(i, readLe16(sat + 0x80)) << "list key";
+        EXPECT_EQ(0, sat[0x82]);
+        EXPECT_EQ(0xFF, sat[0x83]);
+    }
+    EXPECT_EQ("SAT_01", db.satellite(0).name());
+    EXPECT_EQ("SAT_64", db.satellite(63).name());
+    ASSERT_NE(nullptr, db.lists().Head(ListKind::Satellites, 0));
+    EXPECT_EQ(64, db.lists().Head(ListKind::Satellites, 0)->count);
+}
+
+TEST(Init, LeavesEveryTransponderAndChannelFree) {
+    ChannelDatabase db;
+    Init(db);
+    EXPECT_EQ(kSatelliteCount, db.BuildAllLists()) << "only the satellites are used";
+    for (int t = 0; t < kTransponderCount; ++t) {
+        const std::uint8_t* tp = db.transponder(t).bytes();
+        ASSERT_TRUE(db.transponder(t).isFree()) << t;
+        ASSERT_EQ(0u, readLe32(tp + 0x10)) << "frequency and symbol rate";
+        ASSERT_EQ(0u, readLe16(tp + 0x14)) << "TS id";
+        ASSERT_EQ(0x14u, readLe32(tp + 0x18)) << "tuning word";
+        ASSERT_EQ(0xC0000000u, readLe32(tp + 0x1C)) << "satellite link keeps bits 30-31";
+        ASSERT_EQ(0u, readLe16(tp + 0x20));
+        ASSERT_EQ(0xFFFFFFFFu, readLe32(tp + 0x24));
+        ASSERT_EQ(0, tp[0x28]);
+    }
+    for (int c = 0; c < kChannelCount; ++c) {
+        const ConstChannelRecord ch = std::as_const(db).channel(c);
+        ASSERT_TRUE(ch.isFree()) << c;
+        ASSERT_EQ(3, ch.serviceType());
+        for (int side = 0; side < kTunerCount; ++side) {
+            ASSERT_EQ(0u, ch.serviceWord(side).value());
+            ASSERT_EQ(0x80000000u, ch.mainLink(side).value());
+            ASSERT_EQ(0xC0000000u, ch.fsLink(side).value());
+            ASSERT_EQ(0xC0000000u, ch.satelliteLink(side).value());
+            ASSERT_EQ(0xC0000000u, ch.transponderLink(side).value());
+            ASSERT_EQ(0, ch.presence(side));
+            for (int g = 0; g < 8; ++g)
+                ASSERT_EQ(0, ch.favouriteByte(side, g));
+        }
+        ASSERT_EQ(0u, ch.audioLanguages().value());
+        ASSERT_EQ(0xFFFF, ch.pmtPid()) << "not among the fields the defaults set";
+    }
+    // The slots behind the table keep the cleared state.
+    const ConstChannelRecord behind(db.arrChannel() + kChannelRecordSize * 7000);
+    EXPECT_EQ(0xFFFFCFFFu, behind.serviceWord(1).value());
+    EXPECT_EQ(0x3FFFFFFFu, behind.audioLanguages().value());
+    EXPECT_EQ(0, nodesOfKind(db, ListKind::Transponders) + nodesOfKind(db, ListKind::TvChannels) +
+                     nodesOfKind(db, ListKind::RadioChannels) + nodesOfKind(db, ListKind::DataChannels));
+    EXPECT_TRUE(verifyLists(db));
+}
+
+TEST(Init, DefaultsAndCursorResetLandInTheScratchRecord) {
+    ChannelDatabase db;
+    ReceiverSettings held = HeldReceiverSettings(db);
+    ApplyStartupSettings(held, 2024);
+    const std::vector<std::uint8_t> startup = bytesOf(db.heldSettings());
+
+    Init(db);
+    ASSERT_TRUE(db.scratchSettingsCurrent());
+    const ReceiverSettings scratch = CurrentReceiverSettings(db);
+    EXPECT_EQ("dArI01", scratch.tag());
+    EXPECT_EQ(63, scratch.last_satellite_slot());
+    EXPECT_EQ(1499, scratch.last_transponder_slot());
+    EXPECT_EQ(4999, scratch.last_channel_slot());
+    EXPECT_EQ(0x8000, readLe16(db.scratchSettings().data() + 0x6A));
+    EXPECT_EQ(0xFFFF, readLe16(db.scratchSettings().data() + 0x18C));
+    EXPECT_EQ(startup, bytesOf(db.heldSettings())) << "the held record is not touched";
+}
+
+TEST(Clear, EmptiesTablesPathModifiedFlagAndFavouriteGroups) {
+    ChannelDatabase db;
+    makeSampleDatabase(db, 3, 4, 20, 60);
+    db.setCurrentPath("/tmp/x.bin");
+    db.setModified(true);
+    db.favourites().block(2)[FavouriteGroups::kTvCountWord] = 17;
+    db.favourites().block(2)[FavouriteGroups::kFirstMemberWord] = 44;
+    Clear(db);
+    EXPECT_TRUE(db.currentPath().empty());
+    EXPECT_FALSE(db.modified());
+    for (int g = 0; g < FavouriteGroups::kGroupCount; ++g) {
+        const auto block = db.favourites().block(g);
+        EXPECT_EQ(g, block[0]);
+        EXPECT_EQ(0, block[FavouriteGroups::kTvCountWord]);
+        EXPECT_EQ(0, block[FavouriteGroups::kRadioCountWord]);
+        EXPECT_TRUE(std::all_of(block.begin() + 3, block.end(), [](std::int32_t w) { return w == -1; }));
+    }
+    EXPECT_EQ("Satellite01", db.satellite(0).name());
+    EXPECT_EQ("Satellite64", db.satellite(63).name());
+    EXPECT_EQ(0, db.satellite(5).lnbType());
+    EXPECT_EQ(2000, db.satellite(5).testChannelSymbolRate(2));
+    EXPECT_EQ(32, db.satellite(5).testChannelPcrPid(1));
+    EXPECT_EQ(0xFFFF, db.satellite(5).testChannelFrequency(0));
+    EXPECT_EQ(0xFFFFFFF7u, db.transponder(9).tuning().value());
+    EXPECT_TRUE(db.transponder(9).isFree());
+    for (int slot : {0, 4999, 5000, 9999}) {
+        const ConstChannelRecord ch(db.arrChannel() + kChannelRecordSize * static_cast<std::size_t>(slot));
+        EXPECT_TRUE(ch.isFree());
+        EXPECT_EQ(3, ch.serviceType());
+        EXPECT_EQ(0xFFFFCFFFu, ch.serviceWord(0).value());
+        EXPECT_EQ(0x3FFFFFFFu, ch.audioLanguages().value());
+    }
+}
+
+TEST(Deinit, FreesBuffersButKeepsTheHeldRecord) {
+    ChannelDatabase db;
+    Init(db);
+    HeldReceiverSettings(db).set_gmt_offset(30);
+    db.fileBuffer().assign(100, 1);
+    Deinit(db);
+    EXPECT_FALSE(db.tablesAllocated());
+    EXPECT_TRUE(db.fileBuffer().empty());
+    EXPECT_TRUE(db.scratchSettings().empty());
+    EXPECT_TRUE(db.pkChannel().empty());
+    EXPECT_EQ(0u, db.lists().pool().usedCount());
+    EXPECT_EQ(nullptr, db.lists().Head(ListKind::Satellites, 0));
+    EXPECT_EQ(30, CurrentReceiverSettings(db).gmt_offset());
+}
+
+TEST(LoadFromImage, AllSectorsAndPagesInvalidGiveFreeTablesAndDefaultSettings) {
+    ChannelDatabase source;
+    makeSampleDatabase(source, 5, 6, 40, 200);
+    std::vector<std::uint8_t> image = StoreIntoImage(source);
+    for (int s = 0; s < kPhysicalSectors; ++s)
+        image[(s + 1) * kSectorStride + kSectorDataOffset + 3] ^= 0x5A; // checksum no longer matches
+    for (std::size_t page = 0; page < 0x10000; page += 0x1000)
+        image[page + kPageDataOffset] ^= 0x5A;
+
+    ChannelDatabase db;
+    makeSampleDatabase(db, 9, 6, 40, 200);
+    HeldReceiverSettings(db).set_gmt_offset(40);
+    ASSERT_EQ(1, LoadFromImage(db, image));
+    EXPECT_FALSE(db.scratchSettingsCurrent());
+    EXPECT_EQ(factoryRecord(), bytesOf(db.heldSettings()));
+    EXPECT_EQ(0, db.BuildAllLists()) << "no used record at all";
+    for (int i = 0; i < kSatelliteCount; ++i)
+        ASSERT_TRUE(db.satellite(i).isFree());
+    EXPECT_TRUE(
+        std::all_of(db.channelRegion().begin(), db.channelRegion().end(), [](std::uint8_t b) { return b == 0xFF; }));
+    EXPECT_EQ(0xAABBCCFFu, readLe32(image.data() + kEeprom0Page0 + kPageStateOffset))
+        << "the defaults were written into the image";
+}
+
+TEST(LoadFromImage, CutsSatelliteNamesTo15Characters) {
+    ChannelDatabase db;
+    makeSampleDatabase(db, 1, 4, 10, 30);
+    db.satellite(3).setName("ABCDEFGHIJKLMNOP");
+    ChannelDatabase loaded;
+    openImage(loaded, StoreIntoImage(db));
+    EXPECT_EQ("ABCDEFGHIJKLMNO", loaded.satellite(3).name());
+    EXPECT_EQ(db.satellite(4).name(), loaded.satellite(4).name());
+}
+
+TEST(StoreIntoImage, FreshImageHoldsRegionsInSectors0To10AndOneSettingsPage) {
+    ChannelDatabase db;
+    makeSampleDatabase(db, 2, 8, 100, 500);
+    const std::vector<std::uint8_t> image = StoreIntoImage(db);
+    ASSERT_EQ(0xD0000u, image.size());
+    EXPECT_EQ(0, std::memcmp(image.data() + kSectorStride + kSectorDataOffset, db.arrSatellite(), 0xFF60));
+    EXPECT_EQ(0, std::memcmp(image.data() + 3 * kSectorStride + kSectorDataOffset, db.arrChannel(), 0xFF60));
+    EXPECT_EQ(11u, readLe32(image.data() + 11 * kSectorStride + 0x88)) << "generation of logical sector 10";
+    EXPECT_TRUE(std::all_of(image.begin() + 12 * kSectorStride, image.end(), [](std::uint8_t b) { return b == 0xFF; }));
+    EXPECT_EQ(0xAABBCCFFu, readLe32(image.data() + kEeprom0Page0 + kPageStateOffset));
+    EXPECT_EQ(0xAAFFFFFFu, readLe32(image.data() + kEeprom0Page0 + 0x1000 + kPageStateOffset));
+    EXPECT_EQ(0, std::memcmp(image.data() + kEeprom0Page0 + kPageDataOffset, db.heldSettings().data(), 3196));
+}
+
+TEST(StoreIntoImage, TwiceInARowGivesIdenticalImages) {
+    ChannelDatabase db;
+    makeSampleDatabase(db, 4, 10, 200, 1000);
+    const std::vector<std::uint8_t> first = StoreIntoImage(db);
+    const std::vector<std::uint8_t> second = StoreIntoImage(db);
+    EXPECT_TRUE(first == second);
+
+    // Saved, opened and saved again: the same file.
+    ChannelDatabase reopened;
+    openImage(reopened, first);
+    EXPECT_TRUE(first == StoreIntoImage(reopened));
+}
+
+TEST(StoreIntoImage, SortsSatelliteTransponderAndScramblingListsByMainList) {
+    ChannelDatabase db;
+    makeSampleDatabase(db, 6, 8, 150, 800);
+    StoreIntoImage(db);
+    const std::array<ListKind, 9> kinds = {
+        ListKind::TvBySatellite,   ListKind::RadioBySatellite,   ListKind::DataBySatellite,
+        ListKind::TvByTransponder, ListKind::RadioByTransponder, ListKind::DataByTransponder,
+        ListKind::TvByScrambling,  ListKind::RadioByScrambling,  ListKind::DataByScrambling};
+    for (const ListKind kind : kinds) {
+        for (int i = 0; i < db.lists().HeadCount(kind); ++i) {
+            int lastSide = 0;
+            int lastMainKey = -1;
+            for (const ListNode* node = db.lists().Head(kind, i)->first; node; node = node->next) {
+                const int side = TunerSideOfPk(node->pk);
+                const int mainKey = static_cast<int>(db.channelOfPk(node->pk).mainLink(side).key());
+                ASSERT_GE(side, lastSide) << "tuner 1 first";
+                if (side != lastSide)
+                    lastMainKey = -1;
+                ASSERT_GT(mainKey, lastMainKey) << "kind " << static_cast<int>(kind) << " head " << i;
+                lastSide = side;
+                lastMainKey = mainKey;
+            }
+        }
+    }
+    EXPECT_TRUE(verifyLists(db));
+}
+
+TEST(StoreIntoImage, RenumbersFavouriteGroups) {
+    ChannelDatabase db;
+    makeSampleDatabase(db, 7, 8, 100, 800);
+    ListHead* group = db.lists().Head(FavouriteKind(3), 0);
+    ASSERT_NE(nullptr, group);
+    ASSERT_GE(group->count, 3);
+    // Positions with gaps, as a removal leaves them before the group is written back.
+    unsigned key = 0;
+    for (ListNode* node = group->first; node; node = node->next)
+        node->link = node->link.withKey(key += 3);
+    StoreIntoImage(db);
+    unsigned expected[kTunerCount] = {0x80, 0x80};
+    for (const ListNode* node = group->first; node; node = node->next) {
+        const int side = TunerSideOfPk(node->pk);
+        EXPECT_EQ(expected[side]++, db.channelOfPk(node->pk).favouriteByte(side, 3));
+    }
+    EXPECT_TRUE(verifyLists(db));
+}
+
+TEST(StoreIntoImage, NewDatabaseAfterOpeningAFileStoresTheFilesSettingsRecord) {
+    ChannelDatabase source;
+    makeSampleDatabase(source, 8, 4, 30, 100);
+    ReceiverSettings record = HeldReceiverSettings(source);
+    ApplyStartupSettings(record, 2023);
+    record.set_gmt_offset(31);
+    const std::vector<std::uint8_t> fileRecord = bytesOf(source.heldSettings());
+
+    ChannelDatabase db;
+    openImage(db, StoreIntoImage(source));
+    ASSERT_EQ(fileRecord, bytesOf(db.heldSettings()));
+
+    // File > New: Clear, Deinit, Init.
+    Clear(db);
+    Deinit(db);
+    Init(db);
+    EXPECT_EQ(kDefaultsPin / 1000, CurrentReceiverSettings(db).password_digits()[0]) << "defaults in the scratch";
+    const std::vector<std::uint8_t> image = StoreIntoImage(db);
+    EXPECT_FALSE(db.scratchSettingsCurrent());
+    EXPECT_EQ(0, std::memcmp(image.data() + kEeprom0Page0 + kPageDataOffset, fileRecord.data(), fileRecord.size()));
+
+    ChannelDatabase reopened;
+    openImage(reopened, image);
+    EXPECT_EQ(fileRecord, bytesOf(reopened.heldSettings()));
+    EXPECT_EQ(kSatelliteCount, reopened.BuildAllLists()) << "an empty new database";
+}
+
+class RoundTrip : public ::testing::TestWithParam<SampleOptions> {};
+
+TEST_P(RoundTrip, LoadedDatabaseHasTheSameTablesAndLists) {
+    ChannelDatabase db;
+    ASSERT_GE(makeSampleDatabase(db, GetParam()), 0);
+    ASSERT_TRUE(verifyLists(db));
+    const std::vector<std::uint8_t> image = StoreIntoImage(db);
+    ASSERT_TRUE(verifyLists(db)) << "storing keeps the lists consistent";
+
+    ChannelDatabase loaded;
+    openImage(loaded, image);
+    EXPECT_TRUE(verifyLists(loaded));
+    EXPECT_TRUE(sameLists(db, loaded));
+    EXPECT_TRUE(bytesOf(db.satelliteRegion()) == bytesOf(loaded.satelliteRegion()));
+    EXPECT_TRUE(bytesOf(db.channelRegion()) == bytesOf(loaded.channelRegion()));
+    EXPECT_EQ(bytesOf(db.heldSettings()), bytesOf(loaded.heldSettings()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Samples, RoundTrip,
+                         ::testing::Values(SampleOptions{1, 1, 1, 1, false}, SampleOptions{2, 8, 120, 600, false},
+                                           SampleOptions{3, 64, 1500, 3000, false},
+                                           vorlane::testing::fullSampleOptions(4)));
+
+TEST(SampleDatabase, SameSeedSameDatabaseOtherSeedOther) {
+    ChannelDatabase a;
+    ChannelDatabase b;
+    ChannelDatabase c;
+    makeSampleDatabase(a, 11, 8, 100, 400);
+    makeSampleDatabase(b, 11, 8, 100, 400);
+    makeSampleDatabase(c, 12, 8, 100, 400);
+    EXPECT_TRUE(bytesOf(a.satelliteBuffer()) == bytesOf(b.satelliteBuffer()));
+    EXPECT_TRUE(bytesOf(a.channelBuffer()) == bytesOf(b.channelBuffer()));
+    EXPECT_TRUE(sameLists(a, b));
+    EXPECT_FALSE(bytesOf(a.channelBuffer()) == bytesOf(c.channelBuffer()));
+}
+
+TEST(SampleDatabase, HasTheVarietyTestsNeed) {
+    ChannelDatabase db;
+    ASSERT_EQ(64 + 300 + 2000, makeSampleDatabase(db, 21, 16, 300, 2000));
+    ASSERT_TRUE(verifyLists(db));
+    // [type][presence: tuner 1 only, tuner 2 only, both]
+    int placement[3][3] = {};
+    int scrambled = 0, locked = 0, skipped = 0, fullNames = 0, shortNames = 0;
+    for (int c = 0; c < kChannelCount; ++c) {
+        const ConstChannelRecord ch = std::as_const(db).channel(c);
+        if (ch.isFree())
+            continue;
+        const int where = ch.presentOn(0) && ch.presentOn(1) ? 2 : ch.presentOn(1) ? 1 : 0;
+        ++placement[ch.serviceType()][where];
+        const int side = where == 1 ? 1 : 0;
+        scrambled += ch.serviceWord(side).scrambled();
+        locked += ch.serviceWord(side).locked();
+        skipped += ch.serviceWord(side).skipped();
+        fullNames += ch.name().size() == 20;
+        shortNames += ch.name().size() <= 4;
+    }
+    for (const auto& type : placement)
+        for (const int n : type)
+            EXPECT_GT(n, 0);
+    EXPECT_GT(scrambled, 0);
+    EXPECT_GT(locked, 0);
+    EXPECT_GT(skipped, 0);
+    EXPECT_GT(fullNames, 0);
+    EXPECT_GT(shortNames, 0);
+    for (int band = 0; band < 6; ++band)
+        EXPECT_GT(db.lists().Head(ListKind::Bands, band)->count, 0) << "band " << band;
+    int groups = 0;
+    for (int g = 0; g < 8; ++g)
+        groups += db.lists().Head(FavouriteKind(g), 0)->count > 0;
+    EXPECT_EQ(8, groups);
+}
+
+TEST(SampleDatabase, FullHas5000ChannelsOnBothTunersAndBoundedFavourites) {
+    ChannelDatabase db;
+    ASSERT_EQ(64 + 1500 + 5000, makeSampleDatabase(db, vorlane::testing::fullSampleOptions()));
+    EXPECT_EQ(10000, nodesOfKind(db, ListKind::TvChannels) + nodesOfKind(db, ListKind::RadioChannels) +
+                         nodesOfKind(db, ListKind::DataChannels));
+    EXPECT_EQ(5000, nodesOfKind(db, ListKind::Tuner2Tv) + nodesOfKind(db, ListKind::Tuner2Radio) +
+                        nodesOfKind(db, ListKind::Tuner2Data));
+    for (int g = 0; g < 8; ++g) {
+        const ListHead* group = db.lists().Head(FavouriteKind(g), 0);
+        int perSide[2] = {};
+        for (const ListNode* node = group->first; node; node = node->next)
+            ++perSide[TunerSideOfPk(node->pk)];
+        EXPECT_LE(perSide[0], 128);
+        EXPECT_LE(perSide[1], 128);
+        EXPECT_GT(perSide[1], 0);
+    }
+}
