@@ -13,7 +13,9 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cstring>
 #include <regex>
+#include <utility>
 #include <vector>
 
 using namespace vorlane;
@@ -96,15 +98,18 @@ TEST(Init, ScratchImageHasTheModelsFlashSize) {
 TEST(Init, Gives64NamedSatellitesWithTheThreeTestChannels) {
     ChannelDatabase db;
     Init(db);
-    const std::array<std::uint8_t, 32> test0 = {'P',  'R',  'E', '_', 'C', 'H', 'A', 'N', '_', '1',  0,
-                                                0,    0,    0,   0,   0,   0,   0,   0,   0,   0x88, 0x0E,
-                                                0x44, 0x11, 1,   0,   160, 0,   80,  0,   160, 0};
-    const std::array<std::uint8_t, 32> test1 = {'P',  'R',  'E', '_', 'C',  'H',  'A',  'N',  '_',  '2',  0,
-                                                0,    0,    0,   0,   0,    0,    0,    0,    0,    0xA0, 0x0F,
-                                                0xDD, 0x6D, 1,   0,   0x01, 0x09, 0x02, 0x09, 0x00, 0x09};
-    const std::array<std::uint8_t, 32> test2 = {'P',  'R',  'E', '_', 'C', 'H', 'A',  'N',  '_',  '3',  0,
-                                                0,    0,    0,   0,   0,   0,   0,    0,    0,    0xD7, 0x0E,
-                                                0x00, 0x16, 1,   0,   200, 0,   0x18, 0x01, 0xFE, 0x1F};
+    // Each: the name padded to 20 bytes, then frequency, symbol rate, polarisation, video, audio and PCR PIDs.
+    // clang-format off
+    const std::array<std::uint8_t, 32> test0 = {
+        'P', 'R', 'E', '_', 'C', 'H', 'A', 'N', '_', '1', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+        0x88, 0x0E, 0x44, 0x11, 1, 0, 0xA0, 0x00, 0x50, 0x00, 0xA0, 0x00};
+    const std::array<std::uint8_t, 32> test1 = {
+        'P', 'R', 'E', '_', 'C', 'H', 'A', 'N', '_', '2', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+        0xA0, 0x0F, 0xDD, 0x6D, 1, 0, 0x01, 0x09, 0x02, 0x09, 0x00, 0x09};
+    const std::array<std::uint8_t, 32> test2 = {
+        'P', 'R', 'E', '_', 'C', 'H', 'A', 'N', '_', '3', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+        0xD7, 0x0E, 0x00, 0x16, 1, 0, 0xC8, 0x00, 0x18, 0x01, 0xFE, 0x1F};
+    // clang-format on
     for (int i = 0; i < kSatelliteCount; ++i) {
         SCOPED_TRACE(i);
         const std::uint8_t* sat = db.satellite(i).bytes();

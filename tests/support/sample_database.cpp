@@ -241,7 +241,7 @@ private:
         for (int n = 0; n < groups; ++n) {
             const int group = m_random.below(ChannelRecord::kFavouriteGroupCount);
             int& members = m_favouriteMembers[static_cast<std::size_t>(group)][static_cast<std::size_t>(side)];
-            if (ch.favouriteByte(side, group) != 0 || members >= 128)
+            if (ch.favouriteByte(side, group) != 0 || members >= OrderedLists::kMaxFavouriteMembers)
                 continue;
             ch.setFavouriteByte(side, group, static_cast<std::uint8_t>(0x80 | members++));
         }
@@ -257,7 +257,7 @@ private:
     bool m_bothTuners;
     std::array<std::vector<int>, kTunerCount> m_mainKeys;
     std::array<std::vector<int>, kTunerCount> m_otherKeys;
-    std::array<std::array<int, kTunerCount>, 8> m_favouriteMembers{};
+    std::array<std::array<int, kTunerCount>, ChannelRecord::kFavouriteGroupCount> m_favouriteMembers{};
 };
 
 } // namespace
