@@ -1,0 +1,123 @@
+#include "panes/editor_config_dialog.h"
+
+#include "panes/colour_field.h"
+#include "platform/memory_settings_store.h"
+#include "scripted_prompts.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+
+namespace vorlane::ui {
+namespace {
+
+class EditorConfigDialogTest : public ScriptedPrompts {
+protected:
+    MemorySettingsStore store;
+    EditorSettings settings;
+};
+
+TEST_F(EditorConfigDialogTest, OpensOnTheCurrentSettings) {
+    settings.set_column_width(345);
+    settings.set_colour(EditorColour::TRLine, 0x00FF00);
+    UserPrompts::scriptAnswer([](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Editor Configuration");
+        EXPECT_EQ(Find<QLineEdit>(dialog, "columnWidthEdit").text(), "345");
+        EXPECT_EQ(Find<ColourField>(dialog, "transponderLineColour").value(), 0x00FF00u);
+        EXPECT_EQ(Find<ColourField>(dialog, "transponderLineColour").text(), "Transponder Line");
+        EXPECT_EQ(Find<ColourField>(dialog, "channelIndexColour").value(), 0xF0C8C8u);
+        const auto buttons = dialog.findChildren<QAbstractButton*>();
+        EXPECT_EQ(std::count_if(buttons.begin(), buttons.end(),
+                                [](QAbstractButton* button) { return dynamic_cast<ColourField*>(button); }),
+                  11);
+        return int(QDialog::Rejected);
+    });
+    EXPECT_EQ(EditEditorConfiguration(nullptr, settings, store), 0);
+    EXPECT_EQ(store.ValueCount(), 0u);
+}
+
+TEST_F(EditorConfigDialogTest, DefaultColourThenOkWritesTheResetIndexToTheProfile) {
+    settings.Load(store);
+    UserPrompts::scriptAnswer([](QDialog& dialog) {
+        Find<QPushButton>(dialog, "defaultColourButton").click();
+        EXPECT_EQ(Find<ColourField>(dialog, "channelIndexColour").value(), 0xFADCDCu);
+        Find<QPushButton>(dialog, "okButton").click();
+        return dialog.result();
+    });
+    EXPECT_EQ(EditEditorConfiguration(nullptr, settings, store), 1);
+    EXPECT_EQ(store.ReadProfileNumber("Color", "Index", 0), 0xFADCDC);
+    EXPECT_EQ(store.ReadProfileNumber("Display", "ColumnWidth", 0), 200);
+    EXPECT_EQ(store.ValueCount(), 18u);
+}
+
+TEST_F(EditorConfigDialogTest, ColourChooserChangesTheFieldAndOkStoresIt) {
+    UserPrompts::scriptAnswer([](QDialog& dialog) {
+        Find<ColourField>(dialog, "lockTextColour").click();
+        Find<QPushButton>(dialog, "okButton").click();
+        return dialog.result();
+    });
+    UserPrompts::scriptAnswer(QColor(0x10, 0x20, 0x30));
+    EXPECT_EQ(EditEditorConfiguration(nullptr, settings, store), 1);
+    EXPECT_EQ(settings.colour(EditorColour::LockText), 0x302010u);
+    EXPECT_EQ(store.ReadProfileNumber("Color", "LockText", 0), 0x302010);
+}
+
+TEST_F(EditorConfigDialogTest, ACancelledChooserKeepsTheColour) {
+    UserPrompts::scriptAnswer([](QDialog& dialog) {
+        Find<ColourField>(dialog, "lockColour").click();
+        EXPECT_EQ(Find<ColourField>(dialog, "lockColour").value(), 0xFA6464u);
+        return int(QDialog::Rejected);
+    });
+    UserPrompts::scriptAnswer(QColor());
+    EditEditorConfiguration(nullptr, settings, store);
+}
+
+TEST_F(EditorConfigDialogTest, ColumnWidthOutsideItsRangeIsRefusedAndTheDialogStays) {
+    UserPrompts::scriptAnswer([](QDialog& dialog) {
+        auto& width = Find<QLineEdit>(dialog, "columnWidthEdit");
+        for (const char* refused : {"99", "1001", ""}) {
+            width.setText(QString::fromLatin1(refused));
+            Find<QPushButton>(dialog, "okButton").click();
+            EXPECT_EQ(dialog.result(), 0) << refused;
+            EXPECT_EQ(dialog.focusWidget(), &width);
+        }
+        width.setText("1000");
+        Find<QPushButton>(dialog, "okButton").click();
+        return dialog.result();
+    });
+    for (int i = 0; i < 3; ++i)
+        UserPrompts::scriptAnswer(QMessageBox::Ok);
+    EXPECT_EQ(EditEditorConfiguration(nullptr, settings, store), 1);
+    const auto asked = UserPrompts::takeAsked();
+    ASSERT_EQ(asked.size(), 4u);
+    EXPECT_EQ(asked[1].text, "Please enter an integer between 100 and 1000.");
+    EXPECT_EQ(settings.column_width(), 1000);
+}
+
+TEST_F(EditorConfigDialogTest, CancelAfterDefaultColourKeepsTheResetButWritesNothing) {
+    settings.set_colour(EditorColour::Favorite, 0x111111);
+    settings.set_column_width(150);
+    UserPrompts::scriptAnswer([](QDialog& dialog) {
+        Find<QLineEdit>(dialog, "columnWidthEdit").setText("700");
+        Find<QPushButton>(dialog, "defaultColourButton").click();
+        EXPECT_EQ(Find<QLineEdit>(dialog, "columnWidthEdit").text(), "150");
+        Find<QPushButton>(dialog, "cancelButton").click();
+        return dialog.result();
+    });
+    EXPECT_EQ(EditEditorConfiguration(nullptr, settings, store), 0);
+    EXPECT_EQ(settings.colour(EditorColour::Favorite), 0xFF46BCu);
+    EXPECT_EQ(settings.colour(EditorColour::Index), 0xFADCDCu);
+    EXPECT_EQ(settings.column_width(), 150);
+    EXPECT_EQ(store.ValueCount(), 0u);
+}
+
+TEST(ColourValue, ConvertsBetweenTheProfileOrderAndQColor) {
+    const QColor colour = ToQColor(0x6B2408);
+    EXPECT_EQ(colour.red(), 8);
+    EXPECT_EQ(colour.green(), 36);
+    EXPECT_EQ(colour.blue(), 107);
+    EXPECT_EQ(FromQColor(colour), 0x6B2408u);
+}
+
+} // namespace
+} // namespace vorlane::ui

@@ -1,0 +1,80 @@
+#include "panes/editor_settings.h"
+
+#include "platform/memory_settings_store.h"
+
+#include <gtest/gtest.h>
+#include <set>
+#include <string>
+
+namespace vorlane {
+namespace {
+
+TEST(EditorSettings, EmptyProfileGivesTheProfileDefaults) {
+    MemorySettingsStore store;
+    EditorSettings settings;
+    settings.set_column_width(555);
+    settings.Load(store);
+    EXPECT_EQ(settings.column_width(), 200);
+    EXPECT_EQ(settings.colour(EditorColour::Index), 0xF0C8C8u);
+    EXPECT_EQ(settings.colour(EditorColour::SelBkgnd), 0x6B2408u);
+    EXPECT_EQ(settings.colour(EditorColour::LockText), 0xF01E1Eu);
+    EXPECT_EQ(settings, EditorSettings());
+}
+
+TEST(EditorSettings, SaveWritesDecimalValuesUnderTheirSectionsAndKeys) {
+    MemorySettingsStore store;
+    EditorSettings settings;
+    settings.set_column_width(321);
+    settings.set_colour(EditorColour::LockText, 0x123456);
+    ASSERT_EQ(settings.Save(store), 1);
+
+    EXPECT_EQ(store.ValueCount(), 18u);
+    EXPECT_EQ(store.ReadProfileText("Display", "ColumnWidth", ""), "321");
+    EXPECT_EQ(store.ReadProfileText("Color", "LockText", ""), "1193046");
+    EXPECT_EQ(store.ReadProfileText("Color", "SelBkgnd", ""), "7021576");
+    EXPECT_EQ(store.ReadProfileText("Color", "Index", ""), "15780040");
+
+    EditorSettings loaded;
+    loaded.Load(store);
+    EXPECT_EQ(loaded, settings);
+}
+
+TEST(EditorSettings, EachColourHasItsOwnProfileKey) {
+    std::set<std::string> keys;
+    for (const EditorColourEntry& entry : EditorColourTable())
+        keys.insert(entry.key);
+    EXPECT_EQ(keys.size(), kEditorColourCount);
+    EXPECT_TRUE(keys.count("ActTransponder"));
+    EXPECT_TRUE(keys.count("ScrambledText"));
+    EXPECT_TRUE(keys.count("CHLine"));
+}
+
+TEST(EditorSettings, ResetColoursSetsTheDefaultColourColumnAndKeepsTheWidth) {
+    EditorSettings settings;
+    settings.set_column_width(400);
+    for (const EditorColourEntry& entry : EditorColourTable())
+        settings.set_colour(entry.colour, 0x010203);
+    settings.ResetColours();
+    EXPECT_EQ(settings.column_width(), 400);
+    EXPECT_EQ(settings.colour(EditorColour::Index), 0xFADCDCu);
+    for (const EditorColourEntry& entry : EditorColourTable())
+        EXPECT_EQ(settings.colour(entry.colour), entry.resetValue) << entry.key;
+    for (const EditorColourEntry& entry : EditorColourTable()) {
+        if (entry.colour != EditorColour::Index) {
+            EXPECT_EQ(entry.resetValue, entry.profileDefault) << entry.key;
+        }
+    }
+}
+
+TEST(EditorSettings, AnUnavailableStoreRefusesTheSaveAndLoadsDefaults) {
+    MemorySettingsStore store;
+    store.SetAvailable(false);
+    EditorSettings settings;
+    settings.set_column_width(999);
+    EXPECT_EQ(settings.Save(store), 0);
+    settings.Load(store);
+    EXPECT_EQ(settings, EditorSettings());
+}
+
+} // namespace
+} // namespace vorlane
