@@ -1,0 +1,241 @@
+#include "panes/channel_dialog.h"
+
+#include "database/add_records.h"
+#include "database/pk_channel.h"
+#include "panes/channel_record_edit.h"
+#include "panes/dialog_buttons.h"
+#include "panes/property_dialog_controls.h"
+#include "panes/property_dialog_text.h"
+#include "platform/widgets/range_check.h"
+#include "platform/widgets/user_prompts.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vorlane::ui {
+namespace {
+
+constexpr int kNameLength = 20;
+constexpr int kPidDigits = 5;
+constexpr std::int64_t kMaxPid = 65535;
+
+QCheckBox* MakeCheckBox(QWidget* parent, const char* objectName, const QString& text) {
+    auto* box = new QCheckBox(text, parent);
+    box->setObjectName(QString::fromLatin1(objectName));
+    return box;
+}
+
+void AddRow(QGridLayout& grid, int row, int column, const QString& label, QWidget* control) {
+    auto* text = new QLabel(label);
+    text->setBuddy(control);
+    grid.addWidget(text, row, column);
+    grid.addWidget(control, row, column + 1);
+}
+
+QLabel* MakeInfoLine(QWidget* parent, const char* objectName, const QString& text) {
+    auto* line = new QLabel(text, parent);
+    line->setObjectName(QString::fromLatin1(objectName));
+    line->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return line;
+}
+
+// The transponder a channel side sits on, or -1 when its link names no used transponder.
+int TransponderOfSide(const ChannelDatabase& db, ConstChannelRecord channel, int side) {
+    const unsigned index = channel.transponderLink(side).index();
+    if (index >= static_cast<unsigned>(kTransponderCount) || db.transponder(static_cast<int>(index)).isFree())
+        return -1;
+    return static_cast<int>(index);
+}
+
+QString SatelliteNameOf(const ChannelDatabase& db, int transponderIndex) {
+    if (transponderIndex < 0)
+        return QString();
+    const unsigned satellite = db.transponder(transponderIndex).satelliteLink().index();
+    return satellite < static_cast<unsigned>(kSatelliteCount)
+               ? RecordNameText(db.satellite(static_cast<int>(satellite)).name())
+               : QString();
+}
+
+QString TransponderTextOf(const ChannelDatabase& db, int transponderIndex) {
+    return transponderIndex < 0 ? QString() : QString::fromLatin1(TransponderSummary(db.transponder(transponderIndex)));
+}
+
+bool ReadPid(QLineEdit& edit, std::uint16_t& pid) {
+    std::int64_t value = 0;
+    if (!ReadFieldInRange(edit, 0, kMaxPid, value))
+        return false;
+    pid = static_cast<std::uint16_t>(value);
+    return true;
+}
+
+} // namespace
+
+ChannelDialog::ChannelDialog(ChannelRecord record, int pk, OrderedLists& lists, const QString& satelliteName,
+                             const QString& transponderText, QWidget* parent)
+    : QDialog(parent), m_record(record), m_pk(pk), m_lists(lists) {
+    setWindowTitle(QStringLiteral("Channel Property"));
+
+    auto* info = new QGridLayout;
+    info->addWidget(new QLabel(QStringLiteral("Satellite :")), 0, 0);
+    info->addWidget(MakeInfoLine(this, "satelliteText", satelliteName), 0, 1);
+    info->addWidget(new QLabel(QStringLiteral("Transponder :")), 1, 0);
+    info->addWidget(MakeInfoLine(this, "transponderText", transponderText), 1, 1);
+    info->setColumnStretch(1, 1);
+
+    m_name = MakeTextEdit(this, "channelName", kNameLength);
+    m_programId = MakeDigitEdit(this, "programId", kPidDigits);
+    m_videoPid = MakeDigitEdit(this, "videoPid", kPidDigits);
+    for (int i = 0; i < ChannelRecord::kAudioPidCount; ++i)
+        m_audioPids[static_cast<std::size_t>(i)] =
+            MakeDigitEdit(this, QStringLiteral("audioPid%1").arg(i).toLatin1().constData(), kPidDigits);
+    m_pcrPid = MakeDigitEdit(this, "pcrPid", kPidDigits);
+    m_teletextPid = MakeDigitEdit(this, "teletextPid", kPidDigits);
+    m_ac3Pid = MakeDigitEdit(this, "ac3Pid", kPidDigits);
+    m_pmtPid = MakeDigitEdit(this, "pmtPid", kPidDigits);
+    m_locked = MakeCheckBox(this, "locked", QStringLiteral("Locked"));
+    m_scrambled = MakeCheckBox(this, "scrambled", QStringLiteral("Scrambled"));
+    m_skipped = MakeCheckBox(this, "skipped", QStringLiteral("Skipped"));
+
+    auto* fields = new QGridLayout;
+    fields->setHorizontalSpacing(12);
+    AddRow(*fields, 0, 0, QStringLiteral("Name"), m_name);
+    AddRow(*fields, 1, 0, QStringLiteral("Program ID"), m_programId);
+    AddRow(*fields, 2, 0, QStringLiteral("V PID"), m_videoPid);
+    AddRow(*fields, 3, 0, QStringLiteral("PCR PID"), m_pcrPid);
+    AddRow(*fields, 4, 0, QStringLiteral("TTX PID"), m_teletextPid);
+    AddRow(*fields, 5, 0, QStringLiteral("AC3 PID"), m_ac3Pid);
+    AddRow(*fields, 6, 0, QStringLiteral("PMT PID"), m_pmtPid);
+    for (int i = 0; i < ChannelRecord::kAudioPidCount; ++i)
+        AddRow(*fields, i + 1, 2, QStringLiteral("A PID"), m_audioPids[static_cast<std::size_t>(i)]);
+
+    auto* boxes = new QHBoxLayout;
+    boxes->addWidget(m_locked);
+    boxes->addWidget(m_scrambled);
+    boxes->addWidget(m_skipped);
+    boxes->addStretch(1);
+
+    auto* tunerGroup = new QGroupBox(QStringLiteral("Tuner Number"), this);
+    tunerGroup->setObjectName(QStringLiteral("tunerNumberGroup"));
+    m_tunerNumber = MakeList(tunerGroup, "tunerNumber", {"Tuner 1", "Tuner 2"});
+    auto* tunerLayout = new QVBoxLayout(tunerGroup);
+    tunerLayout->addWidget(m_tunerNumber);
+    tunerGroup->hide();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(info);
+    layout->addLayout(fields);
+    layout->addLayout(boxes);
+    layout->addWidget(tunerGroup);
+    const OkCancelButtons buttons = AddOkCancelButtons(*this, *layout);
+    connect(buttons.ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    QWidget* order[] = {m_name,         m_programId,    m_videoPid,     m_audioPids[0], m_audioPids[1], m_audioPids[2],
+                        m_audioPids[3], m_audioPids[4], m_audioPids[5], m_pcrPid,       m_teletextPid,  m_ac3Pid,
+                        m_pmtPid,       m_locked,       m_scrambled,    m_skipped,      buttons.ok,     buttons.cancel};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    Load();
+}
+
+int ChannelDialog::side() const {
+    if (m_pk != kNewChannel)
+        return TunerSideOfPk(m_pk);
+    return m_tunerNumber->currentIndex() == 1 ? 1 : 0;
+}
+
+void ChannelDialog::Load() {
+    const int t = side();
+    m_name->setText(RecordNameText(m_record.name()));
+    m_programId->setText(QString::number(m_record.programNumber()));
+    m_videoPid->setText(QString::number(m_record.videoPid()));
+    for (int i = 0; i < ChannelRecord::kAudioPidCount; ++i)
+        m_audioPids[static_cast<std::size_t>(i)]->setText(QString::number(m_record.audioPid(i)));
+    m_pcrPid->setText(QString::number(m_record.pcrPid()));
+    m_teletextPid->setText(QString::number(m_record.teletextPid()));
+    m_ac3Pid->setText(QString::number(m_record.ac3Pid()));
+    m_pmtPid->setText(QString::number(m_record.pmtPid()));
+    const ServiceWord word = m_record.serviceWord(t);
+    m_locked->setChecked(word.locked());
+    m_scrambled->setChecked(word.scrambled());
+    m_skipped->setChecked(word.skipped());
+    m_tunerNumber->setCurrentIndex(t);
+    m_tunerNumber->setEnabled(m_pk == kNewChannel);
+}
+
+void ChannelDialog::accept() {
+    std::uint16_t programNumber = 0, videoPid = 0, pcrPid = 0, teletextPid = 0, ac3Pid = 0, pmtPid = 0;
+    AudioPids audioPids{};
+    if (!ReadPid(*m_programId, programNumber) || !ReadPid(*m_videoPid, videoPid))
+        return;
+    for (std::size_t i = 0; i < audioPids.size(); ++i)
+        if (!ReadPid(*m_audioPids[i], audioPids[i]))
+            return;
+    if (!ReadPid(*m_pcrPid, pcrPid) || !ReadPid(*m_teletextPid, teletextPid) || !ReadPid(*m_ac3Pid, ac3Pid) ||
+        !ReadPid(*m_pmtPid, pmtPid))
+        return;
+
+    const int t = side();
+    m_record.setName(RecordNameBytes(m_name->text()));
+    ServiceWord word = m_record.serviceWord(t);
+    word.setLocked(m_locked->isChecked());
+    word.setSkipped(m_skipped->isChecked());
+    m_record.setServiceWord(t, word);
+    m_record.setVideoPid(videoPid);
+    m_record.setPcrPid(pcrPid);
+    m_record.setPmtPid(pmtPid);
+    m_record.setTeletextPid(teletextPid);
+    m_record.setAc3Pid(ac3Pid);
+    m_record.setProgramNumber(programNumber);
+    StoreAudioPids(m_record, t, audioPids);
+    if (m_pk != kNewChannel) {
+        SetChannelScrambled(m_lists, m_record, m_pk, m_scrambled->isChecked());
+    } else {
+        word = m_record.serviceWord(t);
+        word.setScrambled(m_scrambled->isChecked());
+        m_record.setServiceWord(t, word);
+    }
+    QDialog::accept();
+}
+
+int EditChannel(QWidget* parent, ChannelDatabase& db, int pk) {
+    if (pk < 0 || pk >= kChannelCount * kTunerCount)
+        return 0;
+    const ChannelRecord record = db.channelOfPk(pk);
+    const int side = TunerSideOfPk(pk);
+    if (record.isFree() || !record.presentOn(side))
+        return 0;
+    const int transponder = TransponderOfSide(db, record, side);
+    ChannelDialog dialog(record, pk, db.lists(), SatelliteNameOf(db, transponder), TransponderTextOf(db, transponder),
+                         parent);
+    if (UserPrompts::exec(dialog) != QDialog::Accepted)
+        return 0;
+    RebuildPkChannel(db); // its copies of the records show the edit too
+    return 1;
+}
+
+int AddNewChannel(QWidget* parent, ChannelDatabase& db, int transponderIndex, ServiceType type) {
+    if (transponderIndex < 0 || transponderIndex >= kTransponderCount || db.transponder(transponderIndex).isFree() ||
+        (type != ServiceType::Tv && type != ServiceType::Radio))
+        return 0;
+    std::array<std::uint8_t, ChannelRecord::kSize> bytes{};
+    const ChannelRecord record(bytes.data());
+    FillBlankChannel(record);
+    ChannelDialog dialog(record, ChannelDialog::kNewChannel, db.lists(), SatelliteNameOf(db, transponderIndex),
+                         TransponderTextOf(db, transponderIndex), parent);
+    if (UserPrompts::exec(dialog) != QDialog::Accepted)
+        return 0;
+    PrepareNewChannel(record, dialog.side(), type, transponderIndex, db.transponder(transponderIndex));
+    if (!AddChannel(db, bytes))
+        return 0;
+    RebuildPkChannel(db);
+    return 1;
+}
+
+} // namespace vorlane::ui

@@ -1,0 +1,86 @@
+#include "panes/channel_record_edit.h"
+
+#include "database/list_edits.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace vorlane {
+namespace {
+
+constexpr unsigned kNewChannelKey = 5000;
+constexpr std::uint32_t kNoAudioLanguages = 0xFFFFFFFFu;
+
+ListKind FsKind(unsigned type) {
+    return static_cast<ListKind>(static_cast<std::uint32_t>(ListKind::TvByScrambling) + type);
+}
+
+const char* FecText(unsigned fec) {
+    static const char* const texts[] = {"1/2", "2/3", "3/4", "5/6", "7/8", "Auto"};
+    return fec < std::size(texts) ? texts[fec] : "";
+}
+
+const char* PolarisationText(unsigned polarisation) {
+    static const char* const texts[] = {"Auto", "Horizontal", "Vertical"};
+    return polarisation < std::size(texts) ? texts[polarisation] : "";
+}
+
+} // namespace
+
+void FillBlankChannel(ChannelRecord record) {
+    std::memset(record.bytes(), 0, ChannelRecord::kSize);
+    record.setServiceType(static_cast<std::uint8_t>(ServiceType::None));
+    record.setAudioLanguages(AudioLanguages(kNoAudioLanguages));
+}
+
+void StoreAudioPids(ChannelRecord record, int side, const AudioPids& pids) {
+    int stored = 0;
+    for (const std::uint16_t pid : pids)
+        if (pid != 0)
+            record.setAudioPid(stored++, pid);
+    for (int slot = stored; slot < ChannelRecord::kAudioPidCount; ++slot)
+        record.setAudioPid(slot, 0);
+    ServiceWord word = record.serviceWord(side);
+    word.setAudioPidCount(static_cast<unsigned>(stored));
+    record.setServiceWord(side, word);
+}
+
+void SetChannelScrambled(OrderedLists& lists, ChannelRecord record, int pk, bool scrambled) {
+    const int side = TunerSideOfPk(pk);
+    ServiceWord word = record.serviceWord(side);
+    if (word.scrambled() == scrambled)
+        return;
+    const unsigned fsIndex = scrambled ? 1 : 0;
+    const LinkWord link = record.fsLink(side).withIndex(fsIndex);
+    record.setFsLink(side, link);
+    const unsigned type = record.serviceType();
+    if (type <= static_cast<unsigned>(ServiceType::Data) && record.presentOn(side)) {
+        const auto listedPk = static_cast<std::uint16_t>(pk);
+        lists.RemovePk(FsKind(type), listedPk, true);
+        AppendInSideOrder(lists, lists.Head(FsKind(type), static_cast<int>(fsIndex)), listedPk, link);
+    }
+    word.setScrambled(scrambled);
+    record.setServiceWord(side, word);
+}
+
+void PrepareNewChannel(ChannelRecord record, int side, ServiceType type, int transponderIndex,
+                       ConstTransponderRecord transponder) {
+    const auto typeCode = static_cast<unsigned>(type);
+    record.setPresence(side, 1);
+    record.setServiceType(static_cast<std::uint8_t>(typeCode));
+    const LinkWord base =
+        LinkWord().withType(typeCode).withKey(kNewChannelKey).withTunerSide(static_cast<unsigned>(side));
+    record.setMainLink(side, base.withIndex(0));
+    record.setFsLink(side, base.withIndex(record.serviceWord(side).scrambled() ? 1 : 0));
+    record.setSatelliteLink(side, base.withIndex(transponder.satelliteLink().index()));
+    record.setTransponderLink(side, base.withIndex(static_cast<unsigned>(transponderIndex)));
+}
+
+std::string TransponderSummary(ConstTransponderRecord transponder) {
+    char text[96];
+    std::snprintf(text, sizeof text, "%d   SR : %d   %s   %s\n", transponder.frequency(), transponder.symbolRate(),
+                  FecText(transponder.tuning().fec()), PolarisationText(transponder.tuning().polarisation()));
+    return text;
+}
+
+} // namespace vorlane

@@ -1,0 +1,39 @@
+#include "panes/property_dialog_controls.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+
+namespace vorlane::ui {
+
+QComboBox* MakeList(QWidget* parent, const char* objectName, const QStringList& items) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QString::fromLatin1(objectName));
+    list->addItems(items);
+    return list;
+}
+
+QLineEdit* MakeDigitEdit(QWidget* parent, const char* objectName, int maxDigits) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(objectName));
+    edit->setMaxLength(maxDigits);
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+    return edit;
+}
+
+QLineEdit* MakeTextEdit(QWidget* parent, const char* objectName, int maxLength) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(objectName));
+    edit->setMaxLength(maxLength);
+    return edit;
+}
+
+void ShowCode(QComboBox& list, unsigned code) {
+    list.setCurrentIndex(code < static_cast<unsigned>(list.count()) ? static_cast<int>(code) : -1);
+}
+
+unsigned ChosenCode(const QComboBox& list, unsigned storedCode) {
+    return list.currentIndex() < 0 ? storedCode : static_cast<unsigned>(list.currentIndex());
+}
+
+} // namespace vorlane::ui

@@ -1,0 +1,259 @@
+#include "panes/satellite_dialog.h"
+
+#include "panes/dialog_buttons.h"
+#include "panes/property_dialog_controls.h"
+#include "panes/property_dialog_text.h"
+#include "panes/satellite_position_text.h"
+#include "platform/widgets/range_check.h"
+#include "platform/widgets/user_prompts.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <cstdlib>
+
+namespace vorlane::ui {
+namespace {
+
+constexpr int kNameLength = 16;
+constexpr int kMaxLongitudeTenths = 1800;
+constexpr int kLofDigits = 5;
+constexpr std::int64_t kMaxLof = 65535; // the record holds 16 bits
+constexpr int kUserLofItem = 0;
+constexpr int kDirectionWest = 1;
+constexpr int kLnbTypeStandard = 0;
+constexpr int kDiseqcTypeDisable = 0;
+constexpr int kDiseqcTypeSmatv = 9;
+constexpr int kSmatvPorts = 16;
+constexpr int kMotorDisable = 0;
+constexpr int kTunerOne = 0;
+constexpr int kConnectionLoopThrough = 1;
+
+const QStringList kLofItems = {"user",  "5750",  "9750",  "10000", "10050", "10550", "10600", "10678",
+                               "10700", "10750", "11000", "11200", "11250", "11300", "11475"};
+
+// "2 port" .. "16 port" offer 1 .. 2^n, "SMATV" 1 .. 16; the other types have no port.
+int DiseqcPortCount(int type) {
+    if (type >= 1 && type <= 4)
+        return 1 << type;
+    return type == kDiseqcTypeSmatv ? kSmatvPorts : 0;
+}
+
+void SelectLof(QComboBox& list, QLineEdit& userEdit, std::uint16_t lof) {
+    const int item = list.findText(QString::number(lof));
+    list.setCurrentIndex(item >= 0 ? item : kUserLofItem);
+    userEdit.setText(QString::number(lof));
+}
+
+bool ShowsUser(const QComboBox& list) {
+    return list.currentIndex() <= kUserLofItem;
+}
+
+void AddRow(QGridLayout& grid, int row, int column, const QString& label, QWidget* control) {
+    auto* text = new QLabel(label);
+    text->setBuddy(control);
+    grid.addWidget(text, row, column);
+    grid.addWidget(control, row, column + 1);
+}
+
+} // namespace
+
+SatelliteDialog::SatelliteDialog(SatelliteRecord record, ReceiverSettings settings, QWidget* parent)
+    : QDialog(parent), m_record(record), m_settings(settings), m_side(record.tunerConnection() == 1 ? 1 : 0) {
+    setWindowTitle(QStringLiteral("Satellite"));
+    auto* tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("tabs"));
+    auto* page = new QWidget(tabs);
+    page->setObjectName(QStringLiteral("content"));
+    BuildPage(page);
+    tabs->addTab(page, QStringLiteral("Content"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs);
+    const OkCancelButtons buttons = AddOkCancelButtons(*this, *layout);
+    connect(buttons.ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    Load();
+    connect(m_lnbType, &QComboBox::currentIndexChanged, this, &SatelliteDialog::UpdateLofControls);
+    connect(m_lofLow, &QComboBox::currentIndexChanged, this, &SatelliteDialog::UpdateLofControls);
+    connect(m_lofHigh, &QComboBox::currentIndexChanged, this, &SatelliteDialog::UpdateLofControls);
+    connect(m_diseqcType, &QComboBox::currentIndexChanged, this, &SatelliteDialog::UpdateDiseqcType);
+    connect(m_diseqcMotor, &QComboBox::currentIndexChanged, this, &SatelliteDialog::UpdateDiseqcMotor);
+    connect(m_tunerNumber, &QComboBox::currentIndexChanged, this, &SatelliteDialog::UpdateTunerNumber);
+    connect(m_tunerConnection, &QComboBox::currentIndexChanged, this, &SatelliteDialog::UpdateTunerConnection);
+    UpdateLofControls();
+    UpdateDiseqcType();
+    UpdateDiseqcMotor();
+    UpdateTunerNumber();
+    UpdateTunerConnection();
+}
+
+void SatelliteDialog::BuildPage(QWidget* page) {
+    m_name = MakeTextEdit(page, "satelliteName", kNameLength);
+    m_longitude = MakeTextEdit(page, "longitude", 6);
+    m_direction = MakeList(page, "longitudeDirection", {"EAST", "WEST"});
+    m_lnbType = MakeList(page, "lnbType", {"Standard", "Universal", "Single"});
+    m_lofLow = MakeList(page, "lofLow", kLofItems);
+    m_lofHigh = MakeList(page, "lofHigh", kLofItems);
+    m_lofLowUser = MakeDigitEdit(page, "lofLowUser", kLofDigits);
+    m_lofHighUser = MakeDigitEdit(page, "lofHighUser", kLofDigits);
+    m_diseqcType = MakeList(
+        page, "diseqcType",
+        {"Disable", "2 port", "4 port", "8 port", "16 port", "DiSEqC1", "DiSEqC2", "DiSEqC3", "DiSEqC4", "SMATV"});
+    m_diseqcPort = MakeList(page, "diseqcPort", {});
+    m_diseqcMotor = MakeList(page, "diseqcMotor", {"Disable", "1.2", "USALS"});
+    m_tone22k = MakeList(page, "tone22k", {"On", "Off"});
+    m_lnbPower = MakeList(page, "lnbPower", {"Disable", "0V", "12V"});
+    m_toneBurst = MakeList(page, "toneBurst", {"Off", "A", "B"});
+
+    m_tunerGroup = new QGroupBox(QStringLiteral("Tuner Setting"), page);
+    m_tunerGroup->setObjectName(QStringLiteral("tunerSetting"));
+    m_tunerNumber = MakeList(m_tunerGroup, "tunerNumber", {"Tuner 1", "Tuner 2"});
+    m_tunerConnection = MakeList(m_tunerGroup, "tunerConnection", {"Separate", "Loop Through", "Dual Mode"});
+    auto* tunerGrid = new QGridLayout(m_tunerGroup);
+    AddRow(*tunerGrid, 0, 0, QStringLiteral("Tuner Number"), m_tunerNumber);
+    AddRow(*tunerGrid, 1, 0, QStringLiteral("Tuner Connet"), m_tunerConnection);
+    m_tunerGroup->hide();
+
+    auto* position = new QHBoxLayout;
+    position->addWidget(m_longitude, 1);
+    position->addWidget(m_direction);
+    auto* positionBox = new QWidget(page);
+    positionBox->setLayout(position);
+    position->setContentsMargins(0, 0, 0, 0);
+
+    auto* grid = new QGridLayout(page);
+    grid->setHorizontalSpacing(12);
+    AddRow(*grid, 0, 0, QStringLiteral("Satellite Name"), m_name);
+    AddRow(*grid, 1, 0, QStringLiteral("Longitude"), positionBox);
+    AddRow(*grid, 2, 0, QStringLiteral("LNB Type"), m_lnbType);
+    AddRow(*grid, 3, 0, QStringLiteral("LOF Low"), m_lofLow);
+    AddRow(*grid, 4, 0, QStringLiteral("LOF Low (User)"), m_lofLowUser);
+    AddRow(*grid, 5, 0, QStringLiteral("LOF High"), m_lofHigh);
+    AddRow(*grid, 6, 0, QStringLiteral("LOF High (User)"), m_lofHighUser);
+    AddRow(*grid, 0, 2, QStringLiteral("Diseqc Type"), m_diseqcType);
+    AddRow(*grid, 1, 2, QStringLiteral("Diseqc Port"), m_diseqcPort);
+    AddRow(*grid, 2, 2, QStringLiteral("Diseqc Motor"), m_diseqcMotor);
+    AddRow(*grid, 3, 2, QStringLiteral("0/22 kHz"), m_tone22k);
+    AddRow(*grid, 4, 2, QStringLiteral("12V"), m_lnbPower);
+    AddRow(*grid, 5, 2, QStringLiteral("ToneBurst"), m_toneBurst);
+    grid->addWidget(m_tunerGroup, 7, 0, 1, 4);
+    grid->setRowStretch(8, 1);
+
+    QWidget* order[] = {m_name,     m_longitude,   m_direction,   m_lnbType,        m_lofLow,      m_lofLowUser,
+                        m_lofHigh,  m_lofHighUser, m_diseqcType,  m_diseqcPort,     m_diseqcMotor, m_tone22k,
+                        m_lnbPower, m_toneBurst,   m_tunerNumber, m_tunerConnection};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void SatelliteDialog::Load() {
+    m_name->setText(RecordNameText(m_record.name()));
+    const int position = m_record.orbitalPosition();
+    m_longitude->setText(QString::fromStdString(FormatOrbitalDegrees(std::abs(position))));
+    m_direction->setCurrentIndex(position < 0 ? kDirectionWest : 0);
+    const int lnbType = m_record.lnbType();
+    ShowCode(*m_lnbType, lnbType < 0 ? 0u : static_cast<unsigned>(lnbType));
+    SelectLof(*m_lofLow, *m_lofLowUser, m_record.lnbLowFrequency());
+    SelectLof(*m_lofHigh, *m_lofHighUser, m_record.lnbHighFrequency());
+
+    const LnbSwitchWord word = m_record.lnbSwitch(m_side);
+    ShowCode(*m_diseqcType, word.diseqcType());
+    ShowCode(*m_diseqcMotor, word.motorControl());
+    ShowCode(*m_tone22k, word.toneFlag());
+    ShowCode(*m_lnbPower, word.lnbPower());
+    ShowCode(*m_toneBurst, word.toneBurst());
+
+    m_tunerNumber->setCurrentIndex(m_side);
+    ShowCode(*m_tunerConnection, m_settings.tuner_connection());
+}
+
+void SatelliteDialog::UpdateLofControls() {
+    const bool standard = m_lnbType->currentIndex() == kLnbTypeStandard;
+    m_lofLowUser->setEnabled(ShowsUser(*m_lofLow));
+    m_lofHigh->setEnabled(!standard);
+    m_lofHighUser->setEnabled(!standard && ShowsUser(*m_lofHigh));
+}
+
+void SatelliteDialog::UpdateDiseqcType() {
+    const int type = m_diseqcType->currentIndex();
+    m_diseqcMotor->setEnabled(type == kDiseqcTypeDisable);
+    m_diseqcPort->clear();
+    const int ports = DiseqcPortCount(type);
+    for (int port = 1; port <= ports; ++port)
+        m_diseqcPort->addItem(QString::number(port));
+    m_diseqcPort->setEnabled(ports > 0);
+    if (ports > 0)
+        ShowCode(*m_diseqcPort, m_record.lnbSwitch(m_side).diseqcPort());
+}
+
+void SatelliteDialog::UpdateDiseqcMotor() {
+    m_diseqcType->setEnabled(m_diseqcMotor->currentIndex() == kMotorDisable);
+}
+
+void SatelliteDialog::UpdateTunerNumber() {
+    m_tunerConnection->setEnabled(m_tunerNumber->currentIndex() == kTunerOne);
+}
+
+void SatelliteDialog::UpdateTunerConnection() {
+    m_tunerNumber->setEnabled(m_tunerConnection->currentIndex() != kConnectionLoopThrough);
+}
+
+bool SatelliteDialog::ReadLof(const QComboBox& list, QLineEdit& userEdit, std::uint16_t& lof) const {
+    if (!ShowsUser(list)) {
+        lof = static_cast<std::uint16_t>(list.currentText().toUInt());
+        return true;
+    }
+    std::int64_t value = 0;
+    if (!ReadFieldInRange(userEdit, 0, kMaxLof, value))
+        return false;
+    lof = static_cast<std::uint16_t>(value);
+    return true;
+}
+
+void SatelliteDialog::accept() {
+    int tenths = 0;
+    if (!ParseOrbitalTenths(m_longitude->text().toStdString(), kMaxLongitudeTenths, tenths)) {
+        UserPrompts::message(this, QMessageBox::Warning, windowTitle(),
+                             QStringLiteral("Please enter a number between 0 and %1.").arg(kMaxLongitudeTenths / 10));
+        m_longitude->setFocus(Qt::OtherFocusReason);
+        m_longitude->selectAll();
+        return;
+    }
+    std::uint16_t lofLow = 0;
+    std::uint16_t lofHigh = 0;
+    if (!ReadLof(*m_lofLow, *m_lofLowUser, lofLow) || !ReadLof(*m_lofHigh, *m_lofHighUser, lofHigh))
+        return;
+
+    m_record.setName(RecordNameBytes(m_name->text()));
+    m_settings.set_tuner_connection(
+        static_cast<std::uint8_t>(ChosenCode(*m_tunerConnection, m_settings.tuner_connection())));
+    m_record.setOrbitalPosition(
+        static_cast<std::int16_t>(m_direction->currentIndex() == kDirectionWest ? -tenths : tenths));
+    m_record.setLnbType(
+        static_cast<std::int8_t>(ChosenCode(*m_lnbType, static_cast<std::uint8_t>(m_record.lnbType()))));
+    m_record.setLnbLowFrequency(lofLow);
+    m_record.setLnbHighFrequency(lofHigh);
+
+    LnbSwitchWord word = m_record.lnbSwitch(m_side);
+    word.setDiseqcType(ChosenCode(*m_diseqcType, word.diseqcType()));
+    word.setDiseqcPort(ChosenCode(*m_diseqcPort, word.diseqcPort()));
+    word.setMotorControl(ChosenCode(*m_diseqcMotor, word.motorControl()));
+    word.setLnbPower(ChosenCode(*m_lnbPower, word.lnbPower()));
+    word.setToneFlag(ChosenCode(*m_tone22k, word.toneFlag()));
+    word.setToneBurst(ChosenCode(*m_toneBurst, word.toneBurst()));
+    m_record.setLnbSwitch(m_side, word);
+    QDialog::accept();
+}
+
+int EditSatellite(QWidget* parent, SatelliteRecord record, ReceiverSettings settings) {
+    SatelliteDialog dialog(record, settings, parent);
+    return UserPrompts::exec(dialog) == QDialog::Accepted ? 1 : 0;
+}
+
+} // namespace vorlane::ui

@@ -1,0 +1,158 @@
+#include "panes/transponder_dialog.h"
+
+#include "database/add_records.h"
+#include "panes/dialog_buttons.h"
+#include "panes/property_dialog_controls.h"
+#include "panes/property_dialog_text.h"
+#include "panes/transponder_new_record.h"
+#include "platform/widgets/range_check.h"
+#include "platform/widgets/user_prompts.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <array>
+
+namespace vorlane::ui {
+namespace {
+
+constexpr std::int64_t kMinRate = 1000;
+constexpr std::int64_t kMaxRate = 50000;
+constexpr std::int64_t kMaxTransportStreamId = 99999;
+// Leaving an edit replaces values this far off before the range check.
+constexpr std::int64_t kWildFrequencyLimit = 500000;
+constexpr std::int64_t kFrequencyReplacement = 1000;
+constexpr std::int64_t kSymbolRateReplacement = 27500;
+constexpr int kEditDigits = 6;
+
+std::int64_t NumberIn(const QLineEdit& edit) {
+    return edit.text().trimmed().toLongLong();
+}
+
+QString SatelliteNameOf(const ChannelDatabase& db, TransponderRecord record) {
+    const unsigned satellite = record.satelliteLink().index();
+    return satellite < static_cast<unsigned>(kSatelliteCount)
+               ? RecordNameText(db.satellite(static_cast<int>(satellite)).name())
+               : QString();
+}
+
+// Leaving an edit for another control of the dialog; the dialog losing the focus to a window it opened is not.
+bool LeavesForControl(const QFocusEvent& event) {
+    const Qt::FocusReason reason = event.reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+} // namespace
+
+TransponderDialog::TransponderDialog(TransponderRecord record, const QString& satelliteName, QWidget* parent)
+    : QDialog(parent), m_record(record) {
+    setWindowTitle(QStringLiteral("Transponder Property"));
+    auto* satelliteGroup = new QGroupBox(QStringLiteral("Satellite"), this);
+    auto* satellite = new QLineEdit(satelliteName, satelliteGroup);
+    satellite->setObjectName(QStringLiteral("satelliteName"));
+    satellite->setReadOnly(true);
+    satellite->setFocusPolicy(Qt::NoFocus);
+    auto* satelliteLayout = new QVBoxLayout(satelliteGroup);
+    satelliteLayout->addWidget(satellite);
+
+    m_frequency = MakeDigitEdit(this, "frequency", kEditDigits);
+    m_transportStreamId = MakeDigitEdit(this, "transportStreamId", kEditDigits);
+    m_polarity = MakeList(this, "polarity", {"Auto", "Horizontal", "Vertical"});
+    m_fec = MakeList(this, "fec", {"1 / 2", "2 / 3", "3 / 4", "5 / 6", "7 / 8", "Auto"});
+    m_symbolRate = MakeDigitEdit(this, "symbolRate", kEditDigits);
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral(" Frequency "), m_frequency);
+    form->addRow(QStringLiteral(" TS ID "), m_transportStreamId);
+    form->addRow(QStringLiteral(" Polarity "), m_polarity);
+    form->addRow(QStringLiteral(" FEC "), m_fec);
+    form->addRow(QStringLiteral("Symbol Rate "), m_symbolRate);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(satelliteGroup);
+    layout->addLayout(form);
+    const OkCancelButtons buttons = AddOkCancelButtons(*this, *layout);
+    m_cancel = buttons.cancel;
+    connect(buttons.ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    Load();
+    m_frequency->installEventFilter(this);
+    m_symbolRate->installEventFilter(this);
+}
+
+void TransponderDialog::Load() {
+    m_frequency->setText(QString::number(m_record.frequency()));
+    m_transportStreamId->setText(QString::number(m_record.transportStreamId()));
+    ShowCode(*m_polarity, m_record.tuning().polarisation());
+    ShowCode(*m_fec, m_record.tuning().fec());
+    m_symbolRate->setText(QString::number(m_record.symbolRate()));
+}
+
+bool TransponderDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && !m_checking && LeavesForControl(*static_cast<QFocusEvent*>(event)) &&
+        QApplication::focusWidget() != m_cancel)
+        CorrectOnLeaving(*static_cast<QLineEdit*>(watched));
+    return QDialog::eventFilter(watched, event);
+}
+
+void TransponderDialog::CorrectOnLeaving(QLineEdit& edit) {
+    const std::int64_t value = NumberIn(edit);
+    if (&edit == m_frequency && (value < kMinRate || value > kWildFrequencyLimit))
+        edit.setText(QString::number(kFrequencyReplacement));
+    if (&edit == m_symbolRate && (value < kMinRate || value > kMaxRate))
+        edit.setText(QString::number(kSymbolRateReplacement));
+    Fields ignored;
+    m_checking = true; // the range message takes the focus away from the edit once more
+    ReadFields(ignored);
+    m_checking = false;
+}
+
+bool TransponderDialog::ReadFields(Fields& fields) {
+    return ReadFieldInRange(*m_frequency, kMinRate, kMaxRate, fields.frequency) &&
+           ReadFieldInRange(*m_transportStreamId, 0, kMaxTransportStreamId, fields.transportStreamId) &&
+           ReadFieldInRange(*m_symbolRate, kMinRate, kMaxRate, fields.symbolRate);
+}
+
+void TransponderDialog::accept() {
+    Fields fields;
+    m_checking = true;
+    const bool valid = ReadFields(fields);
+    m_checking = false;
+    if (!valid)
+        return;
+    // The record holds 16 bits of TS ID; a larger number keeps its low 16 bits.
+    m_record.setTransportStreamId(static_cast<std::uint16_t>(fields.transportStreamId & 0xFFFF));
+    m_record.setFrequency(static_cast<std::uint16_t>(fields.frequency));
+    m_record.setSymbolRate(static_cast<std::uint16_t>(fields.symbolRate));
+    TuningWord tuning = m_record.tuning();
+    tuning.setPolarisation(ChosenCode(*m_polarity, tuning.polarisation()));
+    tuning.setFec(ChosenCode(*m_fec, tuning.fec()));
+    m_record.setTuning(tuning);
+    QDialog::accept();
+}
+
+int EditTransponder(QWidget* parent, ChannelDatabase& db, int index) {
+    if (index < 0 || index >= kTransponderCount)
+        return 0;
+    const TransponderRecord record = db.transponder(index);
+    TransponderDialog dialog(record, SatelliteNameOf(db, record), parent);
+    return UserPrompts::exec(dialog) == QDialog::Accepted ? 1 : 0;
+}
+
+int AddNewTransponder(QWidget* parent, ChannelDatabase& db, int satelliteIndex) {
+    if (satelliteIndex < 0 || satelliteIndex >= kSatelliteCount)
+        return 0;
+    std::array<std::uint8_t, TransponderRecord::kSize> bytes{};
+    const TransponderRecord record(bytes.data());
+    FillNewTransponder(record, satelliteIndex);
+    TransponderDialog dialog(record, SatelliteNameOf(db, record), parent);
+    if (UserPrompts::exec(dialog) != QDialog::Accepted)
+        return 0;
+    return AddTransponder(db, bytes);
+}
+
+} // namespace vorlane::ui

@@ -1,0 +1,54 @@
+#pragma once
+// The "Transponder Property" dialog: frequency, TS ID, polarity, FEC and symbol rate of one transponder record.
+// Leaving the frequency or symbol-rate edit first corrects a wild value and then range-checks every field;
+// "OK" range-checks and writes back. Other tuning-word bits are kept.
+
+#include "database/channel_database.h"
+#include "database/transponder_record.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace vorlane::ui {
+
+class TransponderDialog : public QDialog {
+public:
+    TransponderDialog(TransponderRecord record, const QString& satelliteName, QWidget* parent = nullptr);
+
+    void accept() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Fields {
+        std::int64_t frequency = 0;
+        std::int64_t transportStreamId = 0;
+        std::int64_t symbolRate = 0;
+    };
+
+    void Load();
+    void CorrectOnLeaving(QLineEdit& edit);
+    bool ReadFields(Fields& fields);
+
+    TransponderRecord m_record;
+    QLineEdit* m_frequency = nullptr;
+    QLineEdit* m_transportStreamId = nullptr;
+    QComboBox* m_polarity = nullptr;
+    QComboBox* m_fec = nullptr;
+    QLineEdit* m_symbolRate = nullptr;
+    QPushButton* m_cancel = nullptr;
+    bool m_checking = false;
+};
+
+// Opens the dialog on transponder `index`; 1 when the record was changed with "OK", 0 otherwise.
+int EditTransponder(QWidget* parent, ChannelDatabase& db, int index);
+
+// Opens the dialog on a new transponder of the satellite and adds it on "OK" (which also sets the modified flag).
+// 1 when added; 0 on "Cancel" or when the table is full.
+int AddNewTransponder(QWidget* parent, ChannelDatabase& db, int satelliteIndex);
+
+} // namespace vorlane::ui

@@ -1,0 +1,282 @@
+#include "panes/channel_dialog.h"
+#include "panes/channel_record_edit.h"
+#include "property_dialog_test_util.h"
+#include "support/list_check.h"
+#include "support/record_builders.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <array>
+#include <gtest/gtest.h>
+#include <vector>
+
+using namespace vorlane;
+using namespace vorlane::testing;
+using vorlane::ui::ChannelDialog;
+using vorlane::ui::UserPrompts;
+
+namespace {
+
+using Pks = std::vector<int>;
+
+void check(QDialog& dialog, const char* box, bool on) {
+    controlOf<QCheckBox>(dialog, box).setChecked(on);
+}
+
+// Free TV channels in slots 0..2 on tuner 1, slot 3 on both tuners, a radio channel in slot 4.
+class ChannelDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        UserPrompts::startRecording();
+        db.AllocateTables();
+        putSatellite(db, 0, "Astra", 1, 0);
+        putTransponder(db, 0, 0, 11778, kPolarisationVertical, 0);
+        putTransponder(db, 1, 0, 12000, kPolarisationHorizontal, 1);
+        for (int slot = 0; slot < 3; ++slot) {
+            ChannelSpec spec;
+            spec.key1 = static_cast<unsigned>(slot);
+            putChannel(db, slot, spec);
+        }
+        ChannelSpec both;
+        both.onTuner2 = true;
+        both.key1 = 3;
+        putChannel(db, 3, both);
+        ChannelSpec radio;
+        radio.type = ServiceType::Radio;
+        putChannel(db, 4, radio);
+        db.BuildAllLists();
+    }
+    void TearDown() override { UserPrompts::reset(); }
+
+    Pks pksOf(ListKind kind, int head) {
+        Pks pks;
+        for (const ListNode* n = db.lists().Head(kind, head)->first; n; n = n->next)
+            pks.push_back(n->pk);
+        return pks;
+    }
+
+    std::vector<std::uint8_t> channelTable() {
+        return std::vector<std::uint8_t>(db.arrChannel(), db.arrChannel() + kChannelCount * kChannelRecordSize);
+    }
+
+    // Runs the dialog on `pk` with the given actions and "OK".
+    int editWithOk(int pk, std::function<void(QDialog&)> actions) {
+        UserPrompts::scriptAnswer(UserPrompts::DialogScript([actions](QDialog& dialog) {
+            actions(dialog);
+            return pressOk(dialog);
+        }));
+        return ui::EditChannel(nullptr, db, pk);
+    }
+
+    ChannelDatabase db;
+};
+
+TEST_F(ChannelDialogTest, OpensWithTheSidesFieldsAndTheTransponderLine) {
+    ServiceWord word = db.channel(1).serviceWord(0);
+    word.setLocked(true);
+    word.setSkipped(true);
+    db.channel(1).setServiceWord(0, word);
+    UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& dialog) {
+        EXPECT_EQ("Channel Property", dialog.windowTitle());
+        EXPECT_EQ("Astra", controlOf<QLabel>(dialog, "satelliteText").text());
+        EXPECT_EQ("11778   SR : 27500   3/4   Vertical\n", controlOf<QLabel>(dialog, "transponderText").text());
+        EXPECT_EQ("Channel 0001", controlOf<QLineEdit>(dialog, "channelName").text());
+        EXPECT_EQ("2", controlOf<QLineEdit>(dialog, "programId").text());
+        EXPECT_EQ("512", controlOf<QLineEdit>(dialog, "audioPid0").text());
+        EXPECT_EQ("0", controlOf<QLineEdit>(dialog, "audioPid5").text());
+        EXPECT_EQ("768", controlOf<QLineEdit>(dialog, "videoPid").text());
+        EXPECT_EQ("257", controlOf<QLineEdit>(dialog, "pmtPid").text());
+        EXPECT_TRUE(controlOf<QCheckBox>(dialog, "locked").isChecked());
+        EXPECT_FALSE(controlOf<QCheckBox>(dialog, "scrambled").isChecked());
+        EXPECT_TRUE(controlOf<QCheckBox>(dialog, "skipped").isChecked());
+        EXPECT_TRUE(controlOf<QGroupBox>(dialog, "tunerNumberGroup").isHidden());
+        EXPECT_FALSE(controlOf<QComboBox>(dialog, "tunerNumber").isEnabled());
+        return pressCancel(dialog);
+    }));
+    EXPECT_EQ(0, ui::EditChannel(nullptr, db, 1));
+}
+
+TEST_F(ChannelDialogTest, AudioPidsAreStoredWithoutGapsAndCounted) {
+    ServiceWord word = db.channel(2).serviceWord(0);
+    word.setSelectedAudio(1);
+    word.setAudioMode(3);
+    db.channel(2).setServiceWord(0, word);
+    const std::uint32_t tuner2Word = readLe32(db.channel(2).bytes() + 0x34);
+    ASSERT_EQ(1, editWithOk(2, [](QDialog& dialog) {
+                  const char* values[] = {"0", "101", "0", "102", "0", "0"};
+                  for (int i = 0; i < 6; ++i)
+                      type(dialog, QStringLiteral("audioPid%1").arg(i).toLatin1().constData(), values[i]);
+              }));
+    const std::uint8_t* bytes = db.channel(2).bytes();
+    const std::uint16_t expected[] = {101, 102, 0, 0, 0, 0};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(expected[i], readLe16(bytes + 0x18 + 2 * i)) << i;
+    const ServiceWord stored(readLe32(bytes + 0x30));
+    EXPECT_EQ(2u, stored.audioPidCount());
+    EXPECT_EQ(1u, stored.selectedAudio());
+    EXPECT_EQ(3u, stored.audioMode());
+    EXPECT_EQ(tuner2Word, readLe32(bytes + 0x34));
+}
+
+TEST_F(ChannelDialogTest, OkWritesNamePidsAndFlags) {
+    ASSERT_EQ(1, editWithOk(0, [](QDialog& dialog) {
+                  type(dialog, "channelName", QString::fromLatin1("Caf\xE9 TV \xFF"));
+                  type(dialog, "programId", "65535");
+                  type(dialog, "videoPid", "1");
+                  type(dialog, "pcrPid", "2");
+                  type(dialog, "teletextPid", "3");
+                  type(dialog, "ac3Pid", "4");
+                  type(dialog, "pmtPid", "5");
+                  check(dialog, "locked", true);
+                  check(dialog, "skipped", true);
+              }));
+    const ConstChannelRecord ch = db.channel(0);
+    EXPECT_EQ(std::string("Caf\xE9 TV \xFF"), ch.name());
+    EXPECT_EQ(0, ch.bytes()[10]);
+    EXPECT_EQ(0, ch.bytes()[19]);
+    EXPECT_EQ(65535, ch.programNumber());
+    EXPECT_EQ(1, ch.videoPid());
+    EXPECT_EQ(2, ch.pcrPid());
+    EXPECT_EQ(3, ch.teletextPid());
+    EXPECT_EQ(4, ch.ac3Pid());
+    EXPECT_EQ(5, ch.pmtPid());
+    EXPECT_TRUE(ch.serviceWord(0).locked());
+    EXPECT_TRUE(ch.serviceWord(0).skipped());
+    EXPECT_FALSE(ch.serviceWord(0).scrambled());
+    // m_pKChannel's copy shows the edit.
+    const int position = db.pkPositions()[0];
+    ASSERT_GE(position, 0);
+    EXPECT_EQ(0, std::memcmp(ch.bytes(), db.pkChannel().data() + position * ChannelDatabase::kPkChannelEntrySize,
+                             kChannelRecordSize));
+    EXPECT_TRUE(verifyLists(db));
+}
+
+TEST_F(ChannelDialogTest, ScrambledMovesTheChannelBetweenTheFsLists) {
+    ASSERT_EQ((Pks{0, 1, 2, 3, 5003}), pksOf(ListKind::TvByScrambling, 0));
+    ASSERT_EQ(1, editWithOk(1, [](QDialog& dialog) { check(dialog, "scrambled", true); }));
+    EXPECT_EQ((Pks{0, 2, 3, 5003}), pksOf(ListKind::TvByScrambling, 0));
+    EXPECT_EQ((Pks{1}), pksOf(ListKind::TvByScrambling, 1));
+    EXPECT_TRUE(db.channel(1).serviceWord(0).scrambled());
+    EXPECT_EQ(1u, db.channel(1).fsLink(0).index());
+    EXPECT_TRUE(verifyLists(db));
+
+    ASSERT_EQ(1, editWithOk(1, [](QDialog& dialog) { check(dialog, "scrambled", false); }));
+    EXPECT_EQ((Pks{0, 2, 3, 1, 5003}), pksOf(ListKind::TvByScrambling, 0));
+    EXPECT_TRUE(pksOf(ListKind::TvByScrambling, 1).empty());
+    EXPECT_FALSE(db.channel(1).serviceWord(0).scrambled());
+    EXPECT_TRUE(verifyLists(db));
+}
+
+TEST_F(ChannelDialogTest, ScrambledMovesOnlyTheEditedTunerSide) {
+    ASSERT_EQ(1, editWithOk(5003, [](QDialog& dialog) { check(dialog, "scrambled", true); }));
+    EXPECT_EQ((Pks{0, 1, 2, 3}), pksOf(ListKind::TvByScrambling, 0));
+    EXPECT_EQ((Pks{5003}), pksOf(ListKind::TvByScrambling, 1));
+    EXPECT_TRUE(db.channel(3).serviceWord(1).scrambled());
+    EXPECT_FALSE(db.channel(3).serviceWord(0).scrambled());
+    EXPECT_TRUE(verifyLists(db));
+}
+
+TEST_F(ChannelDialogTest, AnOutOfRangePidIsRefusedAndNothingIsWritten) {
+    const auto before = channelTable();
+    UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& dialog) {
+        type(dialog, "channelName", "Changed");
+        check(dialog, "scrambled", true);
+        type(dialog, "pmtPid", "65536");
+        UserPrompts::scriptAnswer(QMessageBox::Ok);
+        EXPECT_NE(QDialog::Accepted, pressOk(dialog));
+        EXPECT_EQ(&controlOf<QLineEdit>(dialog, "pmtPid"), dialog.focusWidget());
+        return pressCancel(dialog);
+    }));
+    EXPECT_EQ(0, ui::EditChannel(nullptr, db, 0));
+    EXPECT_EQ((QStringList{"Please enter an integer between 0 and 65535."}), messagesShown());
+    EXPECT_EQ(before, channelTable());
+}
+
+TEST_F(ChannelDialogTest, CancelWritesNothing) {
+    const auto before = channelTable();
+    UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& dialog) {
+        type(dialog, "channelName", "Changed");
+        type(dialog, "audioPid0", "0");
+        check(dialog, "scrambled", true);
+        check(dialog, "locked", true);
+        return pressCancel(dialog);
+    }));
+    EXPECT_EQ(0, ui::EditChannel(nullptr, db, 0));
+    EXPECT_EQ(before, channelTable());
+    EXPECT_EQ((Pks{0, 1, 2, 3, 5003}), pksOf(ListKind::TvByScrambling, 0));
+}
+
+TEST_F(ChannelDialogTest, AFreeOrAbsentSideIsNotOpened) {
+    EXPECT_EQ(0, ui::EditChannel(nullptr, db, 5000)); // slot 0 is on tuner 1 only
+    EXPECT_EQ(0, ui::EditChannel(nullptr, db, 10));
+    EXPECT_EQ(0, ui::EditChannel(nullptr, db, 10000));
+    EXPECT_TRUE(UserPrompts::takeAsked().empty());
+}
+
+TEST_F(ChannelDialogTest, ANewChannelOpensBlankAndIsAddedOnTheChosenTuner) {
+    UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& dialog) {
+        EXPECT_EQ("12000   SR : 27500   3/4   Horizontal\n", controlOf<QLabel>(dialog, "transponderText").text());
+        EXPECT_EQ("", controlOf<QLineEdit>(dialog, "channelName").text());
+        EXPECT_EQ("0", controlOf<QLineEdit>(dialog, "audioPid0").text());
+        EXPECT_TRUE(controlOf<QComboBox>(dialog, "tunerNumber").isEnabled());
+        type(dialog, "channelName", "New Radio");
+        type(dialog, "audioPid1", "300");
+        check(dialog, "scrambled", true);
+        choose(dialog, "tunerNumber", "Tuner 2");
+        return pressOk(dialog);
+    }));
+    ASSERT_EQ(1, ui::AddNewChannel(nullptr, db, 1, ServiceType::Radio));
+
+    const Pks tuner2Radio = pksOf(ListKind::Tuner2Radio, 0);
+    ASSERT_EQ(1u, tuner2Radio.size());
+    const int pk = tuner2Radio[0];
+    ASSERT_GE(pk, kChannelCount);
+    const ConstChannelRecord ch = db.channelOfPk(pk);
+    EXPECT_EQ("New Radio", ch.name());
+    EXPECT_EQ(1, ch.serviceType());
+    EXPECT_EQ(0, ch.presence(0));
+    EXPECT_EQ(1, ch.presence(1));
+    EXPECT_EQ(300, ch.audioPid(0));
+    EXPECT_EQ(1u, ch.serviceWord(1).audioPidCount());
+    EXPECT_TRUE(ch.serviceWord(1).scrambled());
+    EXPECT_EQ(0u, ch.serviceWord(0).value());
+    EXPECT_EQ(0xFFFFFFFFu, ch.audioLanguages().value());
+    EXPECT_EQ(1u, ch.fsLink(1).index());
+    EXPECT_EQ(1u, ch.transponderLink(1).index());
+    EXPECT_EQ(0u, ch.satelliteLink(1).index());
+    EXPECT_EQ(1u, ch.mainLink(1).tunerSide());
+    EXPECT_EQ(0u, ch.mainLink(0).value());
+    EXPECT_EQ((Pks{pk}), pksOf(ListKind::RadioByScrambling, 1));
+    EXPECT_EQ((Pks{pk}), pksOf(ListKind::RadioByTransponder, 1));
+    EXPECT_GE(db.pkPositions()[static_cast<std::size_t>(pk)], 0);
+    EXPECT_TRUE(verifyLists(db));
+}
+
+TEST_F(ChannelDialogTest, ANewChannelGoesToTunerOneUnlessChosenOtherwise) {
+    UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& dialog) {
+        type(dialog, "channelName", "New TV");
+        return pressOk(dialog);
+    }));
+    ASSERT_EQ(1, ui::AddNewChannel(nullptr, db, 0, ServiceType::Tv));
+    const Pks tuner1Tv = pksOf(ListKind::Tuner1Tv, 0);
+    ASSERT_EQ(5u, tuner1Tv.size());
+    const ConstChannelRecord ch = db.channelOfPk(tuner1Tv.back());
+    EXPECT_EQ("New TV", ch.name());
+    EXPECT_EQ(4u, ch.mainLink(0).key()); // behind every listed channel of tuner 1
+    EXPECT_TRUE(verifyLists(db));
+}
+
+TEST_F(ChannelDialogTest, CancellingANewChannelAddsNothing) {
+    const auto before = channelTable();
+    UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& dialog) {
+        type(dialog, "channelName", "New TV");
+        return pressCancel(dialog);
+    }));
+    EXPECT_EQ(0, ui::AddNewChannel(nullptr, db, 0, ServiceType::Tv));
+    EXPECT_EQ(before, channelTable());
+    EXPECT_EQ(0, ui::AddNewChannel(nullptr, db, 7, ServiceType::Tv)); // a free transponder
+    EXPECT_TRUE(UserPrompts::takeAsked().size() == 1);
+}
+
+} // namespace

@@ -1,0 +1,271 @@
+#include "panes/satellite_dialog.h"
+#include "panes/satellite_position_text.h"
+#include "property_dialog_test_util.h"
+
+#include <QGroupBox>
+#include <array>
+#include <gtest/gtest.h>
+
+using namespace vorlane;
+using namespace vorlane::testing;
+using vorlane::ui::SatelliteDialog;
+using vorlane::ui::UserPrompts;
+
+namespace {
+
+class SatelliteDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        UserPrompts::startRecording();
+        bytes.fill(0xFF);
+        record.setName("Astra 19.2E");
+        record.setOrbitalPosition(192);
+        record.setLnbType(1);
+        record.setLnbLowFrequency(9750);
+        record.setLnbHighFrequency(10600);
+        record.setTunerConnection(1);
+        // Tuner 2's word: "4 port", port 3, 12V, tone flag 1, burst "B", cable compensation and bit 11 set.
+        LnbSwitchWord word;
+        word.setDiseqcType(2);
+        word.setDiseqcPort(2);
+        word.setLnbPower(2);
+        word.setToneFlag(1);
+        word.setToneBurst(2);
+        word.setCableCompensation(1);
+        record.setLnbSwitch(1, LnbSwitchWord(word.value() | (1u << 11) | 0xFFF80000u));
+        record.setLnbSwitch(0, LnbSwitchWord(0x12345678));
+        settingsBytes.fill(0);
+        settings.set_tuner_connection(2);
+        original = bytes;
+    }
+    void TearDown() override { UserPrompts::reset(); }
+
+    std::array<std::uint8_t, SatelliteRecord::kSize> bytes{};
+    std::array<std::uint8_t, ReceiverSettings::kSize> settingsBytes{};
+    SatelliteRecord record{bytes.data()};
+    ReceiverSettings settings{settingsBytes};
+    std::array<std::uint8_t, SatelliteRecord::kSize> original{};
+};
+
+TEST_F(SatelliteDialogTest, OpensWithTheRecordsFieldsOnTheContentTab) {
+    SatelliteDialog dialog(record, settings);
+    EXPECT_EQ("Satellite", dialog.windowTitle());
+    EXPECT_EQ("Content", controlOf<QTabWidget>(dialog, "tabs").tabText(0));
+    EXPECT_EQ("Astra 19.2E", controlOf<QLineEdit>(dialog, "satelliteName").text());
+    EXPECT_EQ("19.2", controlOf<QLineEdit>(dialog, "longitude").text());
+    EXPECT_EQ("EAST", controlOf<QComboBox>(dialog, "longitudeDirection").currentText());
+    EXPECT_EQ("Universal", controlOf<QComboBox>(dialog, "lnbType").currentText());
+    // The switch word of the record's tuner connection (tuner 2) is shown.
+    EXPECT_EQ("4 port", controlOf<QComboBox>(dialog, "diseqcType").currentText());
+    EXPECT_EQ((QStringList{"1", "2", "3", "4"}), itemsOf(dialog, "diseqcPort"));
+    EXPECT_EQ("3", controlOf<QComboBox>(dialog, "diseqcPort").currentText());
+    EXPECT_EQ("Off", controlOf<QComboBox>(dialog, "tone22k").currentText());
+    EXPECT_EQ("12V", controlOf<QComboBox>(dialog, "lnbPower").currentText());
+    EXPECT_EQ("B", controlOf<QComboBox>(dialog, "toneBurst").currentText());
+    EXPECT_EQ((QStringList{"user", "5750", "9750", "10000", "10050", "10550", "10600", "10678", "10700", "10750",
+                           "11000", "11200", "11250", "11300", "11475"}),
+              itemsOf(dialog, "lofHigh"));
+}
+
+TEST_F(SatelliteDialogTest, LofListsSelectTheStoredValueOrUser) {
+    {
+        SatelliteDialog dialog(record, settings);
+        EXPECT_EQ("9750", controlOf<QComboBox>(dialog, "lofLow").currentText());
+        EXPECT_FALSE(controlOf<QLineEdit>(dialog, "lofLowUser").isEnabled());
+        EXPECT_EQ("10600", controlOf<QComboBox>(dialog, "lofHigh").currentText());
+        EXPECT_FALSE(controlOf<QLineEdit>(dialog, "lofHighUser").isEnabled());
+    }
+    record.setLnbLowFrequency(9751);
+    SatelliteDialog dialog(record, settings);
+    EXPECT_EQ("user", controlOf<QComboBox>(dialog, "lofLow").currentText());
+    EXPECT_TRUE(controlOf<QLineEdit>(dialog, "lofLowUser").isEnabled());
+    EXPECT_EQ("9751", controlOf<QLineEdit>(dialog, "lofLowUser").text());
+
+    // A standard LNB has no high band: its list and user edit are off even when "user" is chosen.
+    choose(dialog, "lofHigh", "user");
+    EXPECT_TRUE(controlOf<QLineEdit>(dialog, "lofHighUser").isEnabled());
+    choose(dialog, "lnbType", "Standard");
+    EXPECT_FALSE(controlOf<QComboBox>(dialog, "lofHigh").isEnabled());
+    EXPECT_FALSE(controlOf<QLineEdit>(dialog, "lofHighUser").isEnabled());
+    choose(dialog, "lnbType", "Single");
+    EXPECT_TRUE(controlOf<QComboBox>(dialog, "lofHigh").isEnabled());
+}
+
+TEST_F(SatelliteDialogTest, OkStoresAListLofOrTheUserNumber) {
+    SatelliteDialog dialog(record, settings);
+    choose(dialog, "lofLow", "user");
+    type(dialog, "lofLowUser", "9751");
+    choose(dialog, "lofHigh", "11475");
+    ASSERT_EQ(QDialog::Accepted, pressOk(dialog));
+    EXPECT_EQ(9751, readLe16(bytes.data() + 0x12));
+    EXPECT_EQ(11475, readLe16(bytes.data() + 0x10));
+}
+
+TEST_F(SatelliteDialogTest, AUserLofThatDoesNotFitTheRecordIsRefused) {
+    SatelliteDialog dialog(record, settings);
+    choose(dialog, "lofLow", "user");
+    type(dialog, "lofLowUser", "70000");
+    UserPrompts::scriptAnswer(QMessageBox::Ok);
+    EXPECT_NE(QDialog::Accepted, pressOk(dialog));
+    EXPECT_EQ((QStringList{"Please enter an integer between 0 and 65535."}), messagesShown());
+    EXPECT_EQ(original, bytes);
+}
+
+TEST_F(SatelliteDialogTest, DiseqcPortListFollowsTheType) {
+    SatelliteDialog dialog(record, settings);
+    QComboBox& port = controlOf<QComboBox>(dialog, "diseqcPort");
+    choose(dialog, "diseqcType", "DiSEqC3");
+    EXPECT_EQ(0, port.count());
+    EXPECT_FALSE(port.isEnabled());
+    choose(dialog, "diseqcType", "8 port");
+    EXPECT_EQ((QStringList{"1", "2", "3", "4", "5", "6", "7", "8"}), itemsOf(dialog, "diseqcPort"));
+    EXPECT_TRUE(port.isEnabled());
+    EXPECT_EQ("3", port.currentText()); // the stored port
+    choose(dialog, "diseqcType", "16 port");
+    EXPECT_EQ(16, port.count());
+    choose(dialog, "diseqcType", "SMATV");
+    EXPECT_EQ(16, port.count());
+    EXPECT_EQ("16", port.itemText(15));
+    choose(dialog, "diseqcType", "2 port");
+    EXPECT_EQ((QStringList{"1", "2"}), itemsOf(dialog, "diseqcPort"));
+    EXPECT_EQ(-1, port.currentIndex()); // port 3 does not exist on a 2-port switch
+}
+
+TEST_F(SatelliteDialogTest, MotorAndTypeExcludeEachOther) {
+    SatelliteDialog dialog(record, settings);
+    QComboBox& type = controlOf<QComboBox>(dialog, "diseqcType");
+    QComboBox& motor = controlOf<QComboBox>(dialog, "diseqcMotor");
+    EXPECT_FALSE(motor.isEnabled()); // a switch type is set
+    choose(dialog, "diseqcType", "Disable");
+    EXPECT_TRUE(motor.isEnabled());
+    choose(dialog, "diseqcMotor", "USALS");
+    EXPECT_FALSE(type.isEnabled());
+    choose(dialog, "diseqcMotor", "Disable");
+    EXPECT_TRUE(type.isEnabled());
+}
+
+TEST_F(SatelliteDialogTest, OkWritesTheSwitchWordOfTheTunerConnectionAndKeepsItsOtherBits) {
+    SatelliteDialog dialog(record, settings);
+    choose(dialog, "diseqcType", "8 port");
+    choose(dialog, "diseqcPort", "6");
+    choose(dialog, "tone22k", "On");
+    choose(dialog, "lnbPower", "0V");
+    choose(dialog, "toneBurst", "A");
+    ASSERT_EQ(QDialog::Accepted, pressOk(dialog));
+
+    const std::uint32_t kept = 0xFFF80000u | (1u << 12) | (1u << 11);
+    const std::uint32_t expected = kept | (3u << 3) | (5u << 7) | (1u << 1) | (1u << 13);
+    EXPECT_EQ(expected, readLe32(bytes.data() + 0x7C));
+    EXPECT_EQ(0x12345678u, readLe32(bytes.data() + 0x78));
+}
+
+TEST_F(SatelliteDialogTest, MotorChoiceIsStoredWhenNoSwitchIsUsed) {
+    SatelliteDialog dialog(record, settings);
+    choose(dialog, "diseqcType", "Disable");
+    choose(dialog, "diseqcMotor", "USALS");
+    ASSERT_EQ(QDialog::Accepted, pressOk(dialog));
+    const LnbSwitchWord word = record.lnbSwitch(1);
+    EXPECT_EQ(0u, word.diseqcType());
+    EXPECT_EQ(2u, word.motorControl());
+    EXPECT_EQ(2u, word.diseqcPort()); // an empty port list keeps the stored port
+}
+
+TEST_F(SatelliteDialogTest, NamePositionAndTypeRoundTrip) {
+    SatelliteDialog dialog(record, settings);
+    type(dialog, "satelliteName", QString::fromLatin1("Hisp\xE0sat \xFF"));
+    type(dialog, "longitude", "30.05");
+    choose(dialog, "longitudeDirection", "WEST");
+    choose(dialog, "lnbType", "Single");
+    ASSERT_EQ(QDialog::Accepted, pressOk(dialog));
+    EXPECT_EQ(std::string("Hisp\xE0sat \xFF"), record.name());
+    EXPECT_EQ(0, bytes[0x0A]);
+    EXPECT_EQ(0, bytes[0x0F]);
+    EXPECT_EQ(-300, record.orbitalPosition());
+    EXPECT_EQ(2, record.lnbType());
+
+    SatelliteDialog reopened(record, settings);
+    EXPECT_EQ("30.0", controlOf<QLineEdit>(reopened, "longitude").text());
+    EXPECT_EQ("WEST", controlOf<QComboBox>(reopened, "longitudeDirection").currentText());
+    EXPECT_EQ(QString::fromLatin1("Hisp\xE0sat \xFF"), controlOf<QLineEdit>(reopened, "satelliteName").text());
+}
+
+TEST_F(SatelliteDialogTest, AFullLengthNameComesBackByteForByte) {
+    const std::array<std::uint8_t, 16> name = {'S', 'a', 't', 0xB0, 0xE9, 0xFE, 'A', 'B',
+                                               'C', 'D', 'E', 'F',  'G',  'H',  'I', 'J'};
+    std::copy(name.begin(), name.end(), bytes.begin());
+    original = bytes;
+    SatelliteDialog dialog(record, settings);
+    ASSERT_EQ(QDialog::Accepted, pressOk(dialog));
+    EXPECT_EQ(original, bytes);
+}
+
+TEST_F(SatelliteDialogTest, ALongitudeThatIsNoNumberOrTooFarIsRefused) {
+    SatelliteDialog dialog(record, settings);
+    for (const char* bad : {"abc", "180.1", "1.2.3", ""}) {
+        type(dialog, "longitude", bad);
+        UserPrompts::scriptAnswer(QMessageBox::Ok);
+        EXPECT_NE(QDialog::Accepted, pressOk(dialog)) << bad;
+        EXPECT_EQ((QStringList{"Please enter a number between 0 and 180."}), messagesShown());
+    }
+    EXPECT_EQ(original, bytes);
+}
+
+TEST_F(SatelliteDialogTest, HiddenTunerGroupStillCarriesTheTunerConnection) {
+    SatelliteDialog dialog(record, settings);
+    EXPECT_TRUE(controlOf<QGroupBox>(dialog, "tunerSetting").isHidden());
+    QComboBox& number = controlOf<QComboBox>(dialog, "tunerNumber");
+    QComboBox& connection = controlOf<QComboBox>(dialog, "tunerConnection");
+    EXPECT_EQ("Tuner 2", number.currentText());
+    EXPECT_EQ("Dual Mode", connection.currentText());
+    EXPECT_FALSE(connection.isEnabled()); // only tuner 1 chooses the connection
+    choose(dialog, "tunerNumber", "Tuner 1");
+    EXPECT_TRUE(connection.isEnabled());
+    choose(dialog, "tunerConnection", "Loop Through");
+    EXPECT_FALSE(number.isEnabled());
+    ASSERT_EQ(QDialog::Accepted, pressOk(dialog));
+    EXPECT_EQ(1, settings.tuner_connection());
+    EXPECT_EQ(1, record.tunerConnection()); // the tuner number is not stored
+}
+
+TEST_F(SatelliteDialogTest, CancelWritesNothing) {
+    UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& dialog) {
+        type(dialog, "satelliteName", "Changed");
+        choose(dialog, "lofLow", "5750");
+        choose(dialog, "diseqcType", "SMATV");
+        choose(dialog, "tunerConnection", "Separate");
+        return pressCancel(dialog);
+    }));
+    EXPECT_EQ(0, ui::EditSatellite(nullptr, record, settings));
+    EXPECT_EQ(original, bytes);
+    EXPECT_EQ(2, settings.tuner_connection());
+}
+
+TEST_F(SatelliteDialogTest, EditSatelliteReportsAnAcceptedEdit) {
+    UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& dialog) {
+        choose(dialog, "lofLow", "10000");
+        return pressOk(dialog);
+    }));
+    EXPECT_EQ(1, ui::EditSatellite(nullptr, record, settings));
+    EXPECT_EQ(10000, record.lnbLowFrequency());
+}
+
+TEST(SatellitePositionText, ParsesTenthsExactlyAndTruncates) {
+    int tenths = -1;
+    EXPECT_TRUE(ParseOrbitalTenths("19.2", 1800, tenths));
+    EXPECT_EQ(192, tenths);
+    EXPECT_TRUE(ParseOrbitalTenths(" 19.29 ", 1800, tenths));
+    EXPECT_EQ(192, tenths);
+    EXPECT_TRUE(ParseOrbitalTenths(".5", 1800, tenths));
+    EXPECT_EQ(5, tenths);
+    EXPECT_TRUE(ParseOrbitalTenths("180", 1800, tenths));
+    EXPECT_EQ(1800, tenths);
+    EXPECT_TRUE(ParseOrbitalTenths("7.", 1800, tenths));
+    EXPECT_EQ(70, tenths);
+    for (const char* bad : {"", ".", "180.1", "-5", "1e2", "99999999999999999999", "1..2"})
+        EXPECT_FALSE(ParseOrbitalTenths(bad, 1800, tenths)) << bad;
+    EXPECT_EQ("19.2", FormatOrbitalDegrees(192));
+    EXPECT_EQ("0.5", FormatOrbitalDegrees(5));
+    EXPECT_EQ("3276.8", FormatOrbitalDegrees(32768));
+}
+
+} // namespace

@@ -1,0 +1,203 @@
+#include "panes/transponder_dialog.h"
+#include "panes/transponder_new_record.h"
+#include "property_dialog_test_util.h"
+#include "support/list_check.h"
+#include "support/record_builders.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <array>
+#include <gtest/gtest.h>
+
+using namespace vorlane;
+using namespace vorlane::testing;
+using vorlane::ui::TransponderDialog;
+using vorlane::ui::UserPrompts;
+
+namespace {
+
+// Tabbing out of an edit, as a user leaves it for the next control.
+void leave(QDialog& dialog, const char* edit) {
+    QFocusEvent event(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(&controlOf<QLineEdit>(dialog, edit), &event);
+}
+
+class TransponderDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        UserPrompts::startRecording();
+        bytes.fill(0xAB);
+        record.setFrequency(11778);
+        record.setSymbolRate(27500);
+        record.setTransportStreamId(1101);
+        record.setTuning(TuningWord(0xFFFFFF00u | (1u << 6) | (2u << 2) | 2u)); // FTA, "3 / 4", vertical
+        original = bytes;
+    }
+    void TearDown() override { UserPrompts::reset(); }
+
+    std::array<std::uint8_t, TransponderRecord::kSize> bytes{};
+    TransponderRecord record{bytes.data()};
+    std::array<std::uint8_t, TransponderRecord::kSize> original{};
+};
+
+TEST_F(TransponderDialogTest, OpensWithTheRecordsFields) {
+    TransponderDialog dialog(record, "Astra");
+    EXPECT_EQ("Transponder Property", dialog.windowTitle());
+    EXPECT_EQ("Astra", controlOf<QLineEdit>(dialog, "satelliteName").text());
+    EXPECT_TRUE(controlOf<QLineEdit>(dialog, "satelliteName").isReadOnly());
+    EXPECT_EQ("11778", controlOf<QLineEdit>(dialog, "frequency").text());
+    EXPECT_EQ("27500", controlOf<QLineEdit>(dialog, "symbolRate").text());
+    EXPECT_EQ("1101", controlOf<QLineEdit>(dialog, "transportStreamId").text());
+    EXPECT_EQ("Vertical", controlOf<QComboBox>(dialog, "polarity").currentText());
+    EXPECT_EQ("3 / 4", controlOf<QComboBox>(dialog, "fec").currentText());
+    EXPECT_EQ((QStringList{"1 / 2", "2 / 3", "3 / 4", "5 / 6", "7 / 8", "Auto"}), itemsOf(dialog, "fec"));
+}
+
+TEST_F(TransponderDialogTest, LeavingTheFrequencyCorrectsOnlyWildValuesThenChecksTheRange) {
+    TransponderDialog dialog(record, "Astra");
+    type(dialog, "frequency", "999");
+    leave(dialog, "frequency");
+    EXPECT_EQ("1000", controlOf<QLineEdit>(dialog, "frequency").text());
+    EXPECT_TRUE(messagesShown().isEmpty());
+
+    type(dialog, "frequency", "60000");
+    UserPrompts::scriptAnswer(QMessageBox::Ok);
+    leave(dialog, "frequency");
+    EXPECT_EQ("60000", controlOf<QLineEdit>(dialog, "frequency").text());
+    EXPECT_EQ((QStringList{"Please enter an integer between 1000 and 50000."}), messagesShown());
+
+    type(dialog, "frequency", "600000");
+    leave(dialog, "frequency");
+    EXPECT_EQ("1000", controlOf<QLineEdit>(dialog, "frequency").text());
+    EXPECT_TRUE(messagesShown().isEmpty());
+}
+
+TEST_F(TransponderDialogTest, LeavingTheSymbolRateReplacesAnyValueOutsideItsRange) {
+    TransponderDialog dialog(record, "Astra");
+    for (const char* wild : {"999", "50001", ""}) {
+        type(dialog, "symbolRate", wild);
+        leave(dialog, "symbolRate");
+        EXPECT_EQ("27500", controlOf<QLineEdit>(dialog, "symbolRate").text()) << wild;
+    }
+    EXPECT_TRUE(messagesShown().isEmpty());
+}
+
+TEST_F(TransponderDialogTest, LeavingAnEditChecksTheOtherFieldsToo) {
+    TransponderDialog dialog(record, "Astra");
+    type(dialog, "transportStreamId", "100000");
+    UserPrompts::scriptAnswer(QMessageBox::Ok);
+    leave(dialog, "frequency");
+    EXPECT_EQ((QStringList{"Please enter an integer between 0 and 99999."}), messagesShown());
+}
+
+TEST_F(TransponderDialogTest, OkRefusesAnOutOfRangeFrequencyAndWritesNothing) {
+    TransponderDialog dialog(record, "Astra");
+    type(dialog, "frequency", "60000");
+    type(dialog, "transportStreamId", "5");
+    UserPrompts::scriptAnswer(QMessageBox::Ok);
+    EXPECT_NE(QDialog::Accepted, pressOk(dialog));
+    EXPECT_EQ((QStringList{"Please enter an integer between 1000 and 50000."}), messagesShown());
+    EXPECT_EQ(original, bytes);
+}
+
+TEST_F(TransponderDialogTest, OkWritesTheFieldsAndKeepsTheOtherTuningBits) {
+    TransponderDialog dialog(record, "Astra");
+    type(dialog, "frequency", "12188");
+    type(dialog, "symbolRate", "22000");
+    type(dialog, "transportStreamId", "70000");
+    choose(dialog, "polarity", "Horizontal");
+    choose(dialog, "fec", "Auto");
+    ASSERT_EQ(QDialog::Accepted, pressOk(dialog));
+
+    auto expected = original;
+    writeLe16(expected.data() + 0x10, 12188);
+    writeLe16(expected.data() + 0x12, 22000);
+    writeLe16(expected.data() + 0x14, 70000 & 0xFFFF);
+    writeLe32(expected.data() + 0x18, 0xFFFFFF00u | (1u << 6) | (5u << 2) | 1u);
+    EXPECT_EQ(expected, bytes);
+}
+
+TEST_F(TransponderDialogTest, CancelWritesNothing) {
+    UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& dialog) {
+        type(dialog, "frequency", "12000");
+        choose(dialog, "polarity", "Auto");
+        return pressCancel(dialog);
+    }));
+    ChannelDatabase db;
+    db.AllocateTables();
+    std::copy(bytes.begin(), bytes.end(), db.transponder(7).bytes());
+    EXPECT_EQ(0, ui::EditTransponder(nullptr, db, 7));
+    EXPECT_TRUE(std::equal(original.begin(), original.end(), db.transponder(7).bytes()));
+}
+
+TEST(NewTransponder, StartsFromTheDefaultsAndSortsLast) {
+    std::array<std::uint8_t, TransponderRecord::kSize> bytes;
+    bytes.fill(0xFF);
+    FillNewTransponder(TransponderRecord(bytes.data()), 5);
+    std::array<std::uint8_t, TransponderRecord::kSize> expected{};
+    expected[0x02] = 'A';
+    expected[0x03] = 'D';
+    expected[0x04] = 'D';
+    writeLe16(expected.data() + 0x10, 12000);
+    writeLe16(expected.data() + 0x12, 27500);
+    writeLe32(expected.data() + 0x18, 0x14);
+    writeLe32(expected.data() + 0x1C, 5u | (1499u << 14));
+    writeLe16(expected.data() + 0x20, 1499);
+    EXPECT_EQ(expected, bytes);
+}
+
+class NewTransponderDialog : public ::testing::Test {
+protected:
+    void SetUp() override {
+        UserPrompts::startRecording();
+        db.AllocateTables();
+        putSatellite(db, 0, "Astra", 1, 0);
+        putSatellite(db, 1, "Hotbird", 1, 1);
+        putTransponder(db, 0, 1, 10719, kPolarisationVertical, 0);
+        putTransponder(db, 1, 1, 10758, kPolarisationVertical, 1);
+        db.BuildAllLists();
+    }
+    void TearDown() override { UserPrompts::reset(); }
+
+    std::vector<int> transpondersOf(int satellite) {
+        std::vector<int> pks;
+        for (const ListNode* n = db.lists().Head(ListKind::SatelliteTransponders, satellite)->first; n; n = n->next)
+            pks.push_back(n->pk);
+        return pks;
+    }
+
+    ChannelDatabase db;
+};
+
+TEST_F(NewTransponderDialog, OkAddsTheTransponderAsTheLastOfItsSatellite) {
+    UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& dialog) {
+        EXPECT_EQ("Hotbird", controlOf<QLineEdit>(dialog, "satelliteName").text());
+        EXPECT_EQ("12000", controlOf<QLineEdit>(dialog, "frequency").text());
+        EXPECT_EQ("27500", controlOf<QLineEdit>(dialog, "symbolRate").text());
+        EXPECT_EQ("0", controlOf<QLineEdit>(dialog, "transportStreamId").text());
+        EXPECT_EQ("Auto", controlOf<QComboBox>(dialog, "polarity").currentText());
+        EXPECT_EQ("Auto", controlOf<QComboBox>(dialog, "fec").currentText());
+        type(dialog, "frequency", "11034");
+        return pressOk(dialog);
+    }));
+    EXPECT_EQ(1, ui::AddNewTransponder(nullptr, db, 1));
+    const std::vector<int> listed = transpondersOf(1);
+    ASSERT_EQ(3u, listed.size());
+    const ConstTransponderRecord added = db.transponder(listed.back());
+    EXPECT_EQ(11034, added.frequency());
+    EXPECT_EQ("ADD", added.networkName());
+    EXPECT_EQ(2u, added.satelliteLink().key());
+    EXPECT_TRUE(db.modified());
+    EXPECT_TRUE(verifyLists(db));
+}
+
+TEST_F(NewTransponderDialog, CancelAddsNothing) {
+    UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& dialog) { return pressCancel(dialog); }));
+    EXPECT_EQ(0, ui::AddNewTransponder(nullptr, db, 1));
+    EXPECT_EQ(2u, transpondersOf(1).size());
+    EXPECT_FALSE(db.modified());
+    for (int i = 2; i < kTransponderCount; ++i)
+        ASSERT_TRUE(db.transponder(i).isFree()) << i;
+}
+
+} // namespace
