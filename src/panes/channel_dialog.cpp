@@ -85,8 +85,9 @@ ChannelDialog::ChannelDialog(ChannelRecord record, int pk, OrderedLists& lists, 
     auto* info = new QGridLayout;
     info->addWidget(new QLabel(QStringLiteral("Satellite :")), 0, 0);
     info->addWidget(MakeInfoLine(this, "satelliteText", satelliteName), 0, 1);
-    info->addWidget(new QLabel(QStringLiteral("Transponder :")), 1, 0);
-    info->addWidget(MakeInfoLine(this, "transponderText", transponderText), 1, 1);
+    // The transponder line ends in a line break; keep its first line level with the label.
+    info->addWidget(new QLabel(QStringLiteral("Transponder :")), 1, 0, Qt::AlignLeft | Qt::AlignTop);
+    info->addWidget(MakeInfoLine(this, "transponderText", transponderText), 1, 1, Qt::AlignLeft | Qt::AlignTop);
     info->setColumnStretch(1, 1);
 
     m_name = MakeTextEdit(this, "channelName", kNameLength);

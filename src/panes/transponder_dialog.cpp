@@ -52,6 +52,7 @@ bool LeavesForControl(const QFocusEvent& event) {
 TransponderDialog::TransponderDialog(TransponderRecord record, const QString& satelliteName, QWidget* parent)
     : QDialog(parent), m_record(record) {
     setWindowTitle(QStringLiteral("Transponder Property"));
+    setMinimumWidth(280);
     auto* satelliteGroup = new QGroupBox(QStringLiteral("Satellite"), this);
     auto* satellite = new QLineEdit(satelliteName, satelliteGroup);
     satellite->setObjectName(QStringLiteral("satelliteName"));
