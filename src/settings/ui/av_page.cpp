@@ -1,6 +1,7 @@
 #include "settings/ui/av_page.h"
 
 #include "settings/ui/choice_list.h"
+#include "settings/ui/page_form.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -22,16 +23,19 @@ AvPage::AvPage(QWidget* parent)
     m_audioVolume->setTickInterval(1);
     m_audioVolume->setTickPosition(QSlider::TicksBelow);
     m_audioVolume->setPageStep(1);
+    m_audioVolume->setMinimumWidth(240);
 
-    auto* form = new QFormLayout(this);
+    auto* form = MakePageForm(this);
     form->addRow("TV Output Type", m_tvOutputType);
     form->addRow("TV Screen Type", m_tvScreenType);
     form->addRow("Video Output", m_videoOutput);
     form->addRow("Sound", m_sound);
     // The record has no place for the RF modulator; its lists are offered but never stored.
     form->addRow("RF Output", MakeChoiceList(this, "rfOutput", {"NTSC-M", "PAL-B/G", "PAL-I", "PAL-D/K"}));
-    form->addRow("RF(UHF) Channel No", MakeChoiceList(this, "rfChannel", NumberItems(21, 69)));
+    auto* rfChannel = MakeChoiceList(this, "rfChannel", NumberItems(21, 69));
+    form->addRow("RF(UHF) Channel No", rfChannel);
     form->addRow("Audio Volume", m_audioVolume);
+    setTabOrder(rfChannel, m_audioVolume); // the slider was made first, but sits last
 }
 
 void AvPage::initialise(const ReceiverSettings& settings) {

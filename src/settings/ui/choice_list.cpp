@@ -3,6 +3,9 @@
 #include <QComboBox>
 
 namespace vorlane::ui {
+namespace {
+constexpr int kChoiceListWidthInCharacters = 12;
+} // namespace
 
 QComboBox* MakeChoiceList(QWidget* parent, const char* objectName, const QStringList& items) {
     auto* list = new QComboBox(parent);
@@ -10,6 +13,8 @@ QComboBox* MakeChoiceList(QWidget* parent, const char* objectName, const QString
     list->addItems(items);
     list->setCurrentIndex(-1);
     list->setMaxVisibleItems(16);
+    // A common least width keeps the lists of a page in one column.
+    list->setMinimumContentsLength(kChoiceListWidthInCharacters);
     return list;
 }
 

@@ -4,8 +4,7 @@
 #include "settings/ui/choice_list.h"
 
 #include <QComboBox>
-#include <QFormLayout>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <cmath>
@@ -20,16 +19,6 @@ constexpr double kTenthsPerDegree = 10.0;
 // Typed decimals are not exact in binary ("2.3" x 10 is 22.999...); products this close to a whole number are
 // taken as that number before truncating, so a shown value saves back unchanged.
 constexpr double kWholeTolerance = 1e-6;
-
-QHBoxLayout* PositionRow(QWidget* page, QLineEdit* degrees, QComboBox* side, const char* unit) {
-    auto* row = new QHBoxLayout;
-    row->addWidget(degrees);
-    if (unit)
-        row->addWidget(new QLabel(unit, page));
-    row->addWidget(side);
-    row->addStretch();
-    return row;
-}
 
 QLineEdit* MakeDegreesEdit(QWidget* page, const char* objectName) {
     auto* edit = new QLineEdit(page);
@@ -58,9 +47,17 @@ EtcPage::EtcPage(QWidget* parent)
     : StbPage(parent), m_longitude{MakeDegreesEdit(this, "baseLongitude"),
                                    MakeChoiceList(this, "longitudeSide", {"East", "West"})},
       m_latitude{MakeDegreesEdit(this, "baseLatitude"), MakeChoiceList(this, "latitudeSide", {"North", "South"})} {
-    auto* form = new QFormLayout(this);
-    form->addRow("Base longitude", PositionRow(this, m_longitude.degrees, m_longitude.side, "'"));
-    form->addRow("Base latitude", PositionRow(this, m_latitude.degrees, m_latitude.side, nullptr));
+    // Label, degrees, unit and side in columns, so both sides line up although only longitude shows a unit.
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(new QLabel("Base longitude", this), 0, 0);
+    grid->addWidget(m_longitude.degrees, 0, 1);
+    grid->addWidget(new QLabel("'", this), 0, 2);
+    grid->addWidget(m_longitude.side, 0, 3);
+    grid->addWidget(new QLabel("Base latitude", this), 1, 0);
+    grid->addWidget(m_latitude.degrees, 1, 1);
+    grid->addWidget(m_latitude.side, 1, 3);
+    grid->setColumnStretch(4, 1);
+    grid->setRowStretch(2, 1);
 }
 
 void EtcPage::show(const Position& position, std::int16_t tenths) {

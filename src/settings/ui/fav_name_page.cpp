@@ -1,4 +1,5 @@
 #include "settings/ui/fav_name_page.h"
+#include "settings/ui/page_form.h"
 
 #include <QFormLayout>
 #include <QLineEdit>
@@ -6,7 +7,7 @@
 namespace vorlane::ui {
 
 FavNamePage::FavNamePage(QWidget* parent) : StbPage(parent) {
-    auto* form = new QFormLayout(this);
+    auto* form = MakePageForm(this);
     for (std::size_t group = 0; group < m_names.size(); ++group) {
         auto* name = new QLineEdit(this);
         name->setObjectName(QStringLiteral("favName%1").arg(group + 1));

@@ -1,6 +1,7 @@
 #include "settings/ui/language_page.h"
 
 #include "settings/ui/choice_list.h"
+#include "settings/ui/page_form.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -17,7 +18,7 @@ LanguagePage::LanguagePage(QWidget* parent)
     : StbPage(parent), m_menuLanguage(MakeChoiceList(this, "menuLanguage", kReceiverLanguages)),
       m_audioLanguage(MakeChoiceList(this, "audioLanguage", kReceiverLanguages)),
       m_subtitleLanguage(MakeChoiceList(this, "subtitleLanguage", kReceiverLanguages)) {
-    auto* form = new QFormLayout(this);
+    auto* form = MakePageForm(this);
     form->addRow("Menu Language", m_menuLanguage);
     form->addRow("Audio Language", m_audioLanguage);
     form->addRow("Subtitle Language", m_subtitleLanguage);

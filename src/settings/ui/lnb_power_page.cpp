@@ -1,6 +1,7 @@
 #include "settings/ui/lnb_power_page.h"
 
 #include "settings/ui/choice_list.h"
+#include "settings/ui/page_form.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -16,7 +17,7 @@ LnbPowerPage::LnbPowerPage(QWidget* parent)
     : StbPage(parent),
       m_tunerConnect(MakeChoiceList(this, "tunerConnect", {"Separated", "Loop Through", "Dual (Same)"})),
       m_lnbPower(MakeChoiceList(this, "lnbPower", kOffOn)), m_powerState(MakeChoiceList(this, "powerState", kOffOn)) {
-    auto* form = new QFormLayout(this);
+    auto* form = MakePageForm(this);
     form->addRow("Tuner Connect", m_tunerConnect);
     form->addRow("LNB Power", m_lnbPower);
     form->addRow("Power State", m_powerState);

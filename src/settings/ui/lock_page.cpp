@@ -1,6 +1,7 @@
 #include "settings/ui/lock_page.h"
 
 #include "settings/ui/choice_list.h"
+#include "settings/ui/page_form.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -45,7 +46,7 @@ LockPage::LockPage(QWidget* parent)
     m_password->setMaxLength(static_cast<int>(kPasswordDigits));
     m_password->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), m_password));
 
-    auto* form = new QFormLayout(this);
+    auto* form = MakePageForm(this);
     form->addRow("Age Rating", m_ageRating);
     form->addRow("Password", m_password);
     const char* menuLockLabels[] = {"Language Setting", "Time Setting", "Audio/Video Setting", "Edit Channels",

@@ -1,6 +1,7 @@
 #include "settings/ui/osd_page.h"
 
 #include "settings/ui/choice_list.h"
+#include "settings/ui/page_form.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -36,7 +37,7 @@ OsdPage::OsdPage(QWidget* parent)
       m_osdTransparency(MakeChoiceList(this, "osdTransparency", TransparencyItems())),
       m_infoBoxTimeout(MakeChoiceList(this, "infoBoxTimeout", NumberItems(0, 30))),
       m_volumeIndicator(MakeChoiceList(this, "volumeIndicator", kOffOn)) {
-    auto* form = new QFormLayout(this);
+    auto* form = MakePageForm(this);
     form->addRow("PIP Screen Size", m_pipScreenSize);
     form->addRow("OSD Transparency", WithUnit(this, m_osdTransparency, "%"));
     form->addRow("Info Box Time-Out", WithUnit(this, m_infoBoxTimeout, "sec."));

@@ -1,6 +1,7 @@
 #include "settings/ui/pvr_page.h"
 
 #include "settings/ui/choice_list.h"
+#include "settings/ui/page_form.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -10,14 +11,18 @@
 namespace vorlane::ui {
 
 PvrPage::PvrPage(QWidget* parent) : StbPage(parent) {
+    auto* hours = MakeChoiceList(this, "recordHours", NumberItems(0, 10, 2));
+    auto* minutes = MakeChoiceList(this, "recordMinutes", NumberItems(0, 59, 2));
+    for (QComboBox* twoDigits : {hours, minutes})
+        twoDigits->setMinimumContentsLength(3);
     auto* recordTime = new QHBoxLayout;
-    recordTime->addWidget(MakeChoiceList(this, "recordHours", NumberItems(0, 10, 2)));
+    recordTime->addWidget(hours);
     recordTime->addWidget(new QLabel("Hour", this));
-    recordTime->addWidget(MakeChoiceList(this, "recordMinutes", NumberItems(0, 59, 2)));
+    recordTime->addWidget(minutes);
     recordTime->addWidget(new QLabel("Mins", this));
     recordTime->addStretch();
 
-    auto* form = new QFormLayout(this);
+    auto* form = MakePageForm(this);
     form->addRow("Default Record Time", recordTime);
     form->addRow("Repeat Playing", MakeChoiceList(this, "repeatPlaying", kOffOn));
     form->addRow("HDD Sleep",

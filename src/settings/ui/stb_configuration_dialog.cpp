@@ -28,6 +28,8 @@ StbConfigurationDialog::StbConfigurationDialog(ReceiverSettings settings, QWidge
     QFont tabFont = m_tabs->tabBar()->font();
     tabFont.setFamily("Tahoma");
     m_tabs->tabBar()->setFont(tabFont);
+    // All nine tabs stay in sight: the dialog grows to the strip instead of scrolling it.
+    m_tabs->tabBar()->setUsesScrollButtons(false);
 
     // Tab order first; the pages are saved in another order below.
     auto* language = addPage(new LanguagePage, "languagePage", "Langauge");

@@ -1,6 +1,7 @@
 #include "settings/ui/time_page.h"
 
 #include "settings/ui/choice_list.h"
+#include "settings/ui/page_form.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -52,7 +53,7 @@ TimePage::TimePage(QWidget* parent)
     auto* localTime = new QHBoxLayout;
     localTime->addWidget(m_localDate);
     localTime->addWidget(m_localTime);
-    auto* form = new QFormLayout(this);
+    auto* form = MakePageForm(this);
     form->addRow("Local Time", localTime);
     form->addRow("GMT Offset", m_gmtOffset);
     form->addRow("Time update", m_timeUpdate);

@@ -182,3 +182,20 @@ TEST_F(RunStbConfigurationTest, CancelAfterARefusedOkKeepsTheEarlierWritesButNot
     EXPECT_FALSE(db.modified());
     EXPECT_EQ(2, held().sound_mode());
 }
+
+TEST_F(StbConfigurationTest, TabKeyVisitsEachPagesControlsTopToBottom) {
+    // The page's own controls that the Tab key stops at, in focus-chain order from the first one.
+    const auto chainFrom = [](QWidget* first) {
+        QStringList names;
+        QWidget* page = first->parentWidget();
+        for (QWidget* w = first; w && page->isAncestorOf(w); w = w->nextInFocusChain())
+            if (w->parentWidget() == page && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled())
+                names << w->objectName();
+        return names.join(' ').toStdString();
+    };
+    EXPECT_EQ("tvOutputType tvScreenType videoOutput sound rfOutput rfChannel audioVolume",
+              chainFrom(list("tvOutputType")));
+    EXPECT_EQ("baseLongitude longitudeSide baseLatitude latitudeSide", chainFrom(edit("baseLongitude")));
+    EXPECT_EQ("localDate localTime gmtOffset timeUpdate", chainFrom(control<QWidget>("localDate")));
+    EXPECT_EQ("recordHours recordMinutes repeatPlaying hddSleep timeshift", chainFrom(list("recordHours")));
+}
