@@ -9,6 +9,8 @@ namespace vorlane {
 namespace {
 
 constexpr std::uint8_t kMemberBit = 0x80;
+// A member's link reads as type 1 (the membership bit), as a build gives it.
+constexpr unsigned kMemberType = 1;
 
 bool validGroup(int group) {
     return group >= 0 && group < FavouriteGroups::kGroupCount;
@@ -35,7 +37,8 @@ int AddFavorites(ChannelDatabase& db, int group, std::span<const int> pks) {
         if (record.isFree() || !record.presentOn(side) || (record.favouriteByte(side, group) & kMemberBit))
             continue;
         record.setFavouriteByte(side, group, 1);
-        if (AppendInSideOrder(db.lists(), head, static_cast<std::uint16_t>(pk), LinkWord(head->headWord)))
+        const LinkWord link = LinkWord(head->headWord).withType(kMemberType);
+        if (AppendInSideOrder(db.lists(), head, static_cast<std::uint16_t>(pk), link))
             ++added;
         else
             record.setFavouriteByte(side, group, 0); // a full group: the side stays out
