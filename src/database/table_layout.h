@@ -3,6 +3,7 @@
 // names a record (and, for channels, a tuner side).
 
 #include "database/list_kind.h"
+#include "storage/image_layout.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -26,9 +27,10 @@ inline constexpr std::size_t kTransponderTableOffset = 0x2110;
 inline constexpr std::size_t kChannelTableOffset = 4;
 inline constexpr std::size_t kChannelSlotsInBuffer = 10000;
 
-// The stored regions: 64 x 132 + 12 + 1500 x 48 + 8 bytes, and 5000 x 112 + 8 bytes.
-inline constexpr std::size_t kSatelliteRegionSize = 0x13A54;
-inline constexpr std::size_t kChannelRegionSize = 0x88B88;
+// The stored regions (kSatelliteRegionSize, kChannelRegionSize) come from the image layout:
+// 64 x 132 + 12 + 1500 x 48 + 8 bytes, and 5000 x 112 + 8 bytes.
+static_assert(kSatelliteRegionSize == 64 * 132 + 12 + 1500 * 48 + 8);
+static_assert(kChannelRegionSize == 5000 * 112 + 8);
 
 constexpr int ChannelPk(int slot, int tunerSide) {
     return slot + kChannelCount * tunerSide;
