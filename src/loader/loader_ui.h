@@ -1,10 +1,18 @@
 #pragma once
-// What the loader asks of its user interface: message boxes and the not-allowed cursor. The editor shows real
-// windows, the command-line loader prints the texts, tests record them.
+// What the loader asks of its user interface: message boxes, the not-allowed cursor, the transfer progress, the
+// note window and the modal wait for the boot monitor. The editor shows real windows, the command-line loader
+// prints the texts, tests record them.
 
 #include <string>
 
 namespace vorlane {
+
+// Where an upload stands when progress is reported; the caption shows "  (entry/count)" while one runs.
+struct UploadPosition {
+    bool uploading = false; // an upload state is active
+    int entryNumber = 0;    // the entry being sent, counted from 1
+    int entryCount = 0;
+};
 
 class LoaderUi {
 public:
@@ -20,6 +28,21 @@ public:
     // The slashed-circle cursor while the loader blocks the user-interface thread; restored when the work ends.
     virtual void ShowNotAllowedCursor() = 0;
     virtual void RestoreCursor() = 0;
+
+    // A transfer of `blocks` packets of 1 KiB begins; `action` is "Uploading" or "Downloading".
+    virtual void BeginProgress(int /*blocks*/, const std::string& /*path*/, const std::string& /*action*/) {}
+    // value: 0 or more packets done, -1 completed, -2 error, -3 erasing. Completed and error are modal: they
+    // wait for OK, and received bytes go on being handled meanwhile. An empty text stands for the standard one.
+    virtual void ReportProgress(int /*value*/, const std::string& /*text*/, const UploadPosition& /*upload*/) {}
+
+    // The note window: one text without buttons (please-wait notes), shown until hidden.
+    virtual void ShowNote(const std::string& /*text*/) {}
+    virtual void HideNote() {}
+
+    // Shows `text` without buttons and handles received bytes until EndModalWait ends the wait with its result,
+    // or the user closes it (2). A user interface that cannot wait gives up at once.
+    virtual int RunModalWait(const std::string& /*text*/) { return 2; }
+    virtual void EndModalWait(int /*result*/) {}
 };
 
 } // namespace vorlane

@@ -1,0 +1,139 @@
+#include "loader/transfer.h"
+
+#include "loader/connection_wake_up.h"
+#include "loader/language_texts.h"
+#include "loader/loader_ui.h"
+#include "loader/serial_port.h"
+#include "loader/transfer_requests.h"
+
+#include <vector>
+
+namespace vorlane {
+namespace {
+
+constexpr std::uint8_t kAck = 0xFA;
+constexpr std::uint8_t kFrameFirst = 0xCC;
+constexpr std::uint8_t kFrameSecond = 0x55;
+constexpr std::uint8_t kDownloadCommand = 0x11;
+constexpr std::uint8_t kFirstUploadMarkerKind = 0x22;
+constexpr std::uint8_t kLastUploadMarkerKind = 0x25;
+constexpr std::size_t kMarkerLength = 4;
+
+bool IsUploadMarker(std::span<const std::uint8_t> line) {
+    return line[0] == kFrameFirst && line[1] == kFrameSecond && line[2] == kDownloadCommand &&
+           line[3] >= kFirstUploadMarkerKind && line[3] <= kLastUploadMarkerKind;
+}
+
+bool IsDownloadMarker(std::span<const std::uint8_t> line) {
+    return line[0] == kAck && line[1] == kFrameFirst;
+}
+
+} // namespace
+
+Transfer::Transfer(SerialPort& port, OwnerDispatcher& dispatcher, const LanguageTexts& texts, LoaderUi& ui,
+                   const SerialSettings& settings, TransferPauses pauses)
+    : m_port(port), m_texts(texts), m_ui(ui), m_settings(settings), m_pauses(pauses), m_line(port),
+      m_breakIn(port, dispatcher) {}
+
+Transfer::~Transfer() = default;
+
+int Transfer::SendWakeUp() {
+    return vorlane::SendWakeUp(m_port);
+}
+
+int Transfer::RequestSendFile(std::uint32_t transferClass) {
+    return vorlane::RequestSendFile(m_line, transferClass);
+}
+
+int Transfer::RequestDownload(int receiveFileType) {
+    return vorlane::RequestDownload(m_line, receiveFileType);
+}
+
+void Transfer::OnSerialData(SerialPort& port) {
+    // A delivery of its own: a modal report inside the handling may take further deliveries meanwhile.
+    std::vector<std::uint8_t> received(port.ReceiveQueueSize() + 1);
+    const std::size_t count = port.GetReceived(received.data());
+    HandleReceived(ConstByteSpan(received.data(), count));
+}
+
+void Transfer::HandleReceived(ConstByteSpan bytes) {
+    for (const std::uint8_t byte : bytes) {
+        switch (m_state) {
+        case TransferState::UploadStart:
+        case TransferState::UploadAwaitAck:
+        case TransferState::UploadAwaitReady:
+            Upload(byte);
+            break;
+        case TransferState::DownloadSizeFirst:
+        case TransferState::DownloadSize:
+        case TransferState::DownloadData:
+            Download(byte);
+            break;
+        case TransferState::Idle:
+            m_lines.Add(byte);
+            break;
+        }
+    }
+    ExamineCurrentLine();
+}
+
+// A marker counts only while it still begins the current line at the end of a delivery. Blanking it keeps
+// the same line from starting a transfer again when later deliveries examine it.
+void Transfer::ExamineCurrentLine() {
+    const std::span<const std::uint8_t> line = m_lines.CurrentLine();
+    if (m_state == TransferState::Idle && IsUploadMarker(line)) {
+        m_line.SendByte(kAck);
+        m_line.SendByte(kFrameFirst);
+        m_lines.BlankStart(kMarkerLength);
+        m_state = TransferState::UploadStart;
+    } else if (m_state == TransferState::Idle && IsDownloadMarker(line)) {
+        m_line.SendByte(kAck);
+        m_lines.BlankStart(kMarkerLength);
+        m_state = TransferState::DownloadSizeFirst;
+    } else if (m_forceMode) {
+        CheckMonitorPrompt();
+    }
+}
+
+void Transfer::OnSerialConnectionLost(SerialPort& port) {
+    const bool transferring = m_state != TransferState::Idle;
+    m_breakIn.Stop();
+    SetTransferIdle();
+    port.Close();
+    if (m_awaitingMonitor)
+        m_ui.EndModalWait(2);
+    if (m_hooks.connectionLost)
+        m_hooks.connectionLost();
+    if (transferring)
+        ReportProgress(-2);
+}
+
+void Transfer::SetTransferIdle() {
+    m_downloadFile.Discard();
+    m_state = TransferState::Idle;
+}
+
+void Transfer::FreeUploadEntries() {
+    m_srcData.clear();
+    m_curSrcData = 0;
+}
+
+void Transfer::ReportProgress(int value, const std::string& text) {
+    UploadPosition position;
+    position.uploading = m_state == TransferState::UploadStart || m_state == TransferState::UploadAwaitAck ||
+                         m_state == TransferState::UploadAwaitReady;
+    position.entryNumber = static_cast<int>(m_curSrcData) + 1;
+    position.entryCount = static_cast<int>(m_srcData.count());
+    m_ui.ReportProgress(value, text, position);
+}
+
+std::string Transfer::Text(int entry) const {
+    return m_texts.GetText(entry);
+}
+
+void Transfer::ShowStatus(int entry) {
+    if (m_hooks.showStatus)
+        m_hooks.showStatus(entry);
+}
+
+} // namespace vorlane

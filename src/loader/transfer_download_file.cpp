@@ -1,0 +1,126 @@
+#include "loader/transfer_download_file.h"
+
+#include "blockfile/block_header.h"
+#include "loader/transfer_channel_header.h"
+#include "platform/trace.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <filesystem>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace vorlane {
+namespace {
+
+constexpr int kNameAttempts = 100;
+
+std::string TemporaryName(const std::filesystem::path& target, std::mt19937& random) {
+    char suffix[16];
+    std::snprintf(suffix, sizeof suffix, "%08x", static_cast<unsigned>(random()));
+    return (target.parent_path() / ("." + target.filename().string() + ".part-" + suffix)).string();
+}
+
+int WriteAllAt(int fd, ConstByteSpan bytes, off_t offset) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t put = ::pwrite(fd, bytes.data() + done, bytes.size() - done, offset + static_cast<off_t>(done));
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put <= 0)
+            return 0;
+        done += static_cast<std::size_t>(put);
+    }
+    return 1;
+}
+
+int ReadAll(int fd, ByteSpan bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t got = ::pread(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return 0;
+        done += static_cast<std::size_t>(got);
+    }
+    return 1;
+}
+
+} // namespace
+
+int TransferDownloadFile::Create(const std::string& path) {
+    Discard();
+    const std::filesystem::path target(path);
+    if (target.filename().empty())
+        return 0;
+    std::random_device seed;
+    std::mt19937 random(seed());
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        std::string candidate = TemporaryName(target, random);
+        // Created like any new file (0666 less the umask), so the finished download gets the usual permissions.
+        const int fd = ::open(candidate.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            m_fd = fd;
+            m_targetPath = path;
+            m_temporaryPath = std::move(candidate);
+            return 1;
+        }
+        if (errno != EEXIST)
+            return 0;
+    }
+    return 0;
+}
+
+int TransferDownloadFile::Write(ConstByteSpan bytes) {
+    if (!IsOpen())
+        return 0;
+    const off_t end = ::lseek(m_fd, 0, SEEK_END);
+    return end >= 0 && WriteAllAt(m_fd, bytes, end);
+}
+
+int TransferDownloadFile::RebuildChannelHeader() {
+    if (!IsOpen())
+        return 0;
+    struct stat status {};
+    if (::fstat(m_fd, &status) != 0)
+        return 0;
+    std::vector<std::uint8_t> contents(static_cast<std::size_t>(status.st_size));
+    if (!ReadAll(m_fd, contents))
+        return 0;
+    if (!vorlane::RebuildChannelHeader(contents))
+        return 1; // too short for a header: kept as received
+    if (!WriteAllAt(m_fd, ConstByteSpan(contents).first(block_header::kSize), 0))
+        return 0;
+    DebugOut("Converted...\n");
+    return 1;
+}
+
+int TransferDownloadFile::Commit() {
+    if (!IsOpen())
+        return 0;
+    const bool flushed = ::fsync(m_fd) == 0;
+    const bool closed = ::close(m_fd) == 0;
+    m_fd = -1;
+    if (!flushed || !closed || std::rename(m_temporaryPath.c_str(), m_targetPath.c_str()) != 0) {
+        std::remove(m_temporaryPath.c_str());
+        m_temporaryPath.clear();
+        return 0;
+    }
+    m_temporaryPath.clear();
+    return 1;
+}
+
+void TransferDownloadFile::Discard() {
+    if (!IsOpen())
+        return;
+    ::close(m_fd);
+    m_fd = -1;
+    std::remove(m_temporaryPath.c_str());
+    m_temporaryPath.clear();
+}
+
+} // namespace vorlane

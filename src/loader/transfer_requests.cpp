@@ -1,0 +1,49 @@
+#include "loader/transfer_requests.h"
+
+#include "loader/transfer_line.h"
+#include "platform/trace.h"
+
+#include <array>
+
+namespace vorlane {
+namespace {
+
+constexpr std::uint8_t kFrameFirst = 0xCC;
+constexpr std::uint8_t kFrameSecond = 0x55;
+constexpr std::uint8_t kRequestSendCommand = 0x22;
+constexpr std::uint8_t kDownloadCommand = 0x11;
+constexpr std::uint8_t kFirstClassByte = 0x20;
+constexpr std::uint8_t kFirstDownloadByte = 0x23;
+
+constexpr std::array<const char*, 7> kRequestTraces = {
+    "request program data.\n", "request channel data.\n", "request pre-data data.\n", "request sky data.\n",
+    "request p2 data.\n",      "request p2-gold data.\n", "request conax data.\n",
+};
+
+void SendCommand(TransferLine& line, std::uint8_t command) {
+    line.SendByte(kFrameFirst);
+    line.SendByte(kFrameSecond);
+    line.SendByte(command);
+}
+
+} // namespace
+
+int RequestSendFile(TransferLine& line, std::uint32_t transferClass) {
+    SendCommand(line, kRequestSendCommand);
+    DebugOut("--------> RequestSendFile : %x\n", transferClass);
+    if (transferClass >= kRequestTraces.size())
+        return 0;
+    line.SendByte(static_cast<std::uint8_t>(kFirstClassByte + transferClass));
+    DebugOut("%s", kRequestTraces[transferClass]);
+    return 1;
+}
+
+int RequestDownload(TransferLine& line, int receiveFileType) {
+    SendCommand(line, kDownloadCommand);
+    if (receiveFileType < kReceiveMainSoftware || receiveFileType > kReceivePreSetting)
+        return 0;
+    line.SendByte(static_cast<std::uint8_t>(kFirstDownloadByte + receiveFileType));
+    return 1;
+}
+
+} // namespace vorlane

@@ -1,0 +1,172 @@
+// The upload machine: sends the entries of m_SrcData one block at a time, each as its size and checksummed
+// packets, every packet answered by the receiver with two handshake bytes.
+
+#include "loader/connection_settings.h"
+#include "loader/loader_ui.h"
+#include "loader/transfer.h"
+#include "loader/transfer_texts.h"
+#include "platform/clock.h"
+#include "platform/trace.h"
+#include "storage/checksum.h"
+
+namespace vorlane {
+namespace {
+
+constexpr std::uint8_t kAck = 0xFA;
+constexpr std::uint8_t kNak = 0xFC;
+constexpr std::uint8_t kEnd = 0xF0;
+constexpr std::uint8_t kError = 0xFE;
+
+constexpr char kNextBlockToMonitor[] = "\r\r\r\rq\r";
+constexpr char kResetMonitor[] = "\r\rreset\r";
+
+int PacketCount(std::uint32_t size) {
+    return static_cast<int>((size + Transfer::kPacketDataSize - 1) / Transfer::kPacketDataSize);
+}
+
+} // namespace
+
+void Transfer::Upload(std::uint8_t byte) {
+    switch (m_state) {
+    case TransferState::UploadStart:
+        UploadStart(byte);
+        break;
+    case TransferState::UploadAwaitAck:
+        UploadAwaitAck(byte);
+        break;
+    case TransferState::UploadAwaitReady:
+        UploadAwaitReady(byte);
+        break;
+    default:
+        break;
+    }
+}
+
+BlockEntry& Transfer::CurrentEntry() {
+    return m_curSrcData < m_srcData.count() ? m_srcData[m_curSrcData] : m_noEntry;
+}
+
+std::size_t Transfer::BuildPacket() {
+    const std::size_t length = CurrentEntry().readNext(ByteSpan(m_packet).first(kPacketDataSize));
+    writeBe32(m_packet.data() + length, Checksum(ConstByteSpan(m_packet).first(length)));
+    return length;
+}
+
+void Transfer::UploadStart(std::uint8_t byte) {
+    if (byte != kAck) {
+        m_state = TransferState::Idle;
+        return;
+    }
+    DebugOut("START : m_nCurSrcData=%d\n", static_cast<int>(m_curSrcData));
+    BlockEntry& entry = CurrentEntry();
+    entry.setReadPosition(0);
+    const std::uint32_t size = entry.size();
+    m_line.SendDword(size, kMostSignificantFirst);
+    DebugOut(" -> send file size : 0x%x\n", size);
+    m_ui.BeginProgress(PacketCount(size), m_filePath, Text(transfer_text::kUploading));
+    ReportProgress(0);
+
+    const std::size_t length = BuildPacket();
+    sleepMs(m_pauses.beforeFirstPacketMs);
+    m_line.SendBuffer(m_packet.data(), length + kSumSize);
+    m_lastPacketDataLength = length;
+    m_packetCounter = 0;
+    DebugOut(" -> send buffer, (%d + 4)\n", static_cast<int>(length));
+    if (m_forceMode)
+        ReportProgress(-3, Text(transfer_text::kErasingFlash));
+    else
+        ReportProgress(1);
+    m_state = TransferState::UploadAwaitAck;
+    m_uploadSubState = UploadSubState::FirstPacket;
+}
+
+void Transfer::UploadAwaitAck(std::uint8_t byte) {
+    switch (byte) {
+    case kAck:
+        if (m_uploadSubState == UploadSubState::FirstPacket) {
+            DebugOut("m_nTimeOut2=%d\n", m_settings.timeout2);
+            // The receiver erases its flash after the first packet of a block that goes to the boot monitor.
+            if (m_forceMode && m_settings.timeout2 > 0)
+                sleepMs(static_cast<std::uint32_t>(m_settings.timeout2));
+        }
+        m_state = TransferState::UploadAwaitReady;
+        break;
+    case kEnd:
+        ReportProgress(-1);
+        m_state = TransferState::Idle;
+        break;
+    case kError:
+        ReportProgress(-2);
+        DebugOut("Protocol Error case 1\n");
+        m_state = TransferState::Idle;
+        break;
+    case kNak: {
+        --m_packetCounter;
+        ReportProgress(m_packetCounter + 1);
+        BlockEntry& entry = CurrentEntry();
+        const std::uint32_t position = entry.readPosition();
+        entry.setReadPosition(position - static_cast<std::uint32_t>(m_lastPacketDataLength));
+        m_state = TransferState::UploadAwaitReady;
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void Transfer::UploadAwaitReady(std::uint8_t byte) {
+    if (byte == kAck || byte == kNak) {
+        const std::size_t length = BuildPacket();
+        if (length == 0)
+            FinishBlock();
+        else
+            SendNextPacket(length);
+    } else if (byte == kEnd || byte == kError) {
+        CurrentEntry().freeBytes();
+        m_filePath.clear();
+        ReportProgress(-2);
+        DebugOut("Protocol Error case 2\n");
+        m_state = TransferState::Idle;
+    }
+}
+
+void Transfer::SendNextPacket(std::size_t dataLength) {
+    if (m_settings.timeout1 > 0)
+        sleepMs(static_cast<std::uint32_t>(m_settings.timeout1));
+    m_line.SendBuffer(m_packet.data(), dataLength + kSumSize);
+    m_lastPacketDataLength = dataLength;
+    ++m_packetCounter;
+    BlockEntry& entry = CurrentEntry();
+    if (!m_forceMode && entry.readPosition() == entry.size()) {
+        DebugOut("--------> Writing flash %d\n", static_cast<int>(m_curSrcData));
+        ReportProgress(m_packetCounter + 1);
+        m_ui.ShowNote(Text(transfer_text::kWritingFlash));
+        DebugOut("m_SrcData\n");
+    } else {
+        ReportProgress(m_packetCounter + 1);
+        m_ui.HideNote();
+    }
+    m_state = TransferState::UploadAwaitAck;
+    m_uploadSubState = UploadSubState::LaterPackets;
+}
+
+void Transfer::FinishBlock() {
+    CurrentEntry().freeBytes();
+    ++m_curSrcData;
+    m_state = TransferState::Idle;
+    if (m_curSrcData < m_srcData.count()) {
+        DebugOut("--------> Request next file\n");
+        if (m_forceMode)
+            m_line.SendString(kNextBlockToMonitor);
+        else
+            RequestSendFile(static_cast<std::uint32_t>(CurrentEntry().transferClass()));
+        return;
+    }
+    if (m_forceMode)
+        m_line.SendString(kResetMonitor);
+    ReportProgress(-1);
+    m_filePath.clear();
+    FreeUploadEntries();
+}
+
+} // namespace vorlane
