@@ -77,6 +77,7 @@ TransponderDialog::TransponderDialog(TransponderRecord record, const QString& sa
     layout->addWidget(satelliteGroup);
     layout->addLayout(form);
     const OkCancelButtons buttons = AddOkCancelButtons(*this, *layout);
+    m_ok = buttons.ok;
     m_cancel = buttons.cancel;
     connect(buttons.ok, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -94,18 +95,21 @@ void TransponderDialog::Load() {
 }
 
 bool TransponderDialog::eventFilter(QObject* watched, QEvent* event) {
+    // Going to "Cancel" leaves the values alone; "OK" checks the ranges itself, so only the correction is due.
     if (event->type() == QEvent::FocusOut && !m_checking && LeavesForControl(*static_cast<QFocusEvent*>(event)) &&
         QApplication::focusWidget() != m_cancel)
-        CorrectOnLeaving(*static_cast<QLineEdit*>(watched));
+        CorrectOnLeaving(*static_cast<QLineEdit*>(watched), QApplication::focusWidget() != m_ok);
     return QDialog::eventFilter(watched, event);
 }
 
-void TransponderDialog::CorrectOnLeaving(QLineEdit& edit) {
+void TransponderDialog::CorrectOnLeaving(QLineEdit& edit, bool checkRanges) {
     const std::int64_t value = NumberIn(edit);
     if (&edit == m_frequency && (value < kMinRate || value > kWildFrequencyLimit))
         edit.setText(QString::number(kFrequencyReplacement));
     if (&edit == m_symbolRate && (value < kMinRate || value > kMaxRate))
         edit.setText(QString::number(kSymbolRateReplacement));
+    if (!checkRanges)
+        return;
     Fields ignored;
     m_checking = true; // the range message takes the focus away from the edit once more
     ReadFields(ignored);

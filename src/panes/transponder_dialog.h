@@ -31,7 +31,7 @@ private:
     };
 
     void Load();
-    void CorrectOnLeaving(QLineEdit& edit);
+    void CorrectOnLeaving(QLineEdit& edit, bool checkRanges);
     bool ReadFields(Fields& fields);
 
     TransponderRecord m_record;
@@ -40,6 +40,7 @@ private:
     QComboBox* m_polarity = nullptr;
     QComboBox* m_fec = nullptr;
     QLineEdit* m_symbolRate = nullptr;
+    QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;
     bool m_checking = false;
 };

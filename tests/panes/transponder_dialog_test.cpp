@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QPushButton>
 #include <array>
 #include <gtest/gtest.h>
 
@@ -88,6 +89,26 @@ TEST_F(TransponderDialogTest, LeavingAnEditChecksTheOtherFieldsToo) {
     UserPrompts::scriptAnswer(QMessageBox::Ok);
     leave(dialog, "frequency");
     EXPECT_EQ((QStringList{"Please enter an integer between 0 and 99999."}), messagesShown());
+}
+
+TEST_F(TransponderDialogTest, MovingTheFocusToTheButtonsCorrectsOnlyForOk) {
+    TransponderDialog dialog(record, "Astra");
+    dialog.show();
+    dialog.activateWindow();
+    QApplication::processEvents();
+    QLineEdit& frequency = controlOf<QLineEdit>(dialog, "frequency");
+    QLineEdit& symbolRate = controlOf<QLineEdit>(dialog, "symbolRate");
+
+    frequency.setFocus(Qt::TabFocusReason);
+    frequency.setText("999");
+    controlOf<QPushButton>(dialog, "cancelButton").setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ("999", frequency.text());
+
+    frequency.setFocus(Qt::TabFocusReason);
+    symbolRate.setText("60000"); // "OK" will refuse this one itself
+    controlOf<QPushButton>(dialog, "okButton").setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ("1000", frequency.text());
+    EXPECT_TRUE(messagesShown().isEmpty());
 }
 
 TEST_F(TransponderDialogTest, OkRefusesAnOutOfRangeFrequencyAndWritesNothing) {
