@@ -34,7 +34,7 @@ static void BM_OpenSatcodxSample(benchmark::State& state) {
         Clear(db);
         Deinit(db);
         Init(db);
-        const ImportResult result = SatcodxImporter(db).Read(sample);
+        const ImportResult result = SatcodxImporter::Read(db, sample);
         benchmark::DoNotOptimize(result);
         benchmark::DoNotOptimize(db.BuildAllLists());
     }
@@ -51,6 +51,6 @@ static void BM_ReadSatcodxSample(benchmark::State& state) {
     ChannelDatabase db;
     Init(db);
     for (auto _ : state)
-        benchmark::DoNotOptimize(SatcodxImporter(db).Read(sample));
+        benchmark::DoNotOptimize(SatcodxImporter::Read(db, sample));
 }
 BENCHMARK(BM_ReadSatcodxSample)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);

@@ -36,7 +36,11 @@ ServiceType ServiceTypeOfToken(const std::string& token) {
 
 } // namespace
 
-ImportResult ChannelListImporter::Read(ConstByteSpan buffer) {
+ImportResult ChannelListImporter::Read(ChannelDatabase& db, ConstByteSpan buffer) {
+    return ChannelListImporter(db).ReadAll(buffer);
+}
+
+ImportResult ChannelListImporter::ReadAll(ConstByteSpan buffer) {
     ImportResult result;
     ChannelListCursor cursor(buffer);
     if (!m_db.tablesAllocated() || !cursor.startsWith(":SAT"))

@@ -13,14 +13,14 @@ namespace vorlane {
 
 class ChannelListImporter {
 public:
-    explicit ChannelListImporter(ChannelDatabase& db) : m_db(db) {}
-
     // Not accepted when the buffer does not begin with ":SAT" (nothing written) or when a quoted
     // text cannot be read (what was written stays). A record that finds its table full stops the
     // import, accepted; the records after it are counted as not fitted.
-    ImportResult Read(ConstByteSpan buffer);
+    static ImportResult Read(ChannelDatabase& db, ConstByteSpan buffer);
 
 private:
+    explicit ChannelListImporter(ChannelDatabase& db) : m_db(db) {}
+    ImportResult ReadAll(ConstByteSpan buffer);
     // Each reads the record's fields behind its mark and stores them while the tables have room;
     // false when a quoted text cannot be read.
     bool ReadSatellite(ChannelListCursor& cursor);

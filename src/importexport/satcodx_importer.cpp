@@ -15,7 +15,11 @@ constexpr int kTestChannel = 0;
 
 } // namespace
 
-ImportResult SatcodxImporter::Read(ConstByteSpan buffer) {
+ImportResult SatcodxImporter::Read(ChannelDatabase& db, ConstByteSpan buffer) {
+    return SatcodxImporter(db).ReadAll(buffer);
+}
+
+ImportResult SatcodxImporter::ReadAll(ConstByteSpan buffer) {
     ImportResult result;
     if (!m_db.tablesAllocated() || !StartsWithSatcodxMark(buffer))
         return result;

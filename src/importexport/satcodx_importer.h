@@ -13,16 +13,16 @@ namespace vorlane {
 
 class SatcodxImporter {
 public:
-    explicit SatcodxImporter(ChannelDatabase& db) : m_db(db) {}
-
     // Not accepted when the buffer does not begin with "SATCODX103" (nothing written) or when a
     // record's line end is followed by anything but the next record mark (what was written stays).
     // Records end with a carriage return, a line feed or both. Each record takes one transponder
     // and one channel slot, and a new satellite slot when its satellite name differs from the
     // previous record's; at a full table the import stops, accepted, and counts the records left.
-    ImportResult Read(ConstByteSpan buffer);
+    static ImportResult Read(ChannelDatabase& db, ConstByteSpan buffer);
 
 private:
+    explicit SatcodxImporter(ChannelDatabase& db) : m_db(db) {}
+    ImportResult ReadAll(ConstByteSpan buffer);
     // False, with nothing written, when the record does not fit into the tables.
     bool Store(const SatcodxRecord& record);
     void WriteSatellite(const SatcodxRecord& record);

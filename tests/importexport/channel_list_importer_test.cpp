@@ -18,7 +18,7 @@ constexpr std::uint32_t kBit31 = 0x80000000u;
 
 class ChannelListImport : public ImportTest {
 protected:
-    ImportResult read(const std::string& text) { return ChannelListImporter(db).Read(bytesOf(text)); }
+    ImportResult read(const std::string& text) { return ChannelListImporter::Read(db, bytesOf(text)); }
 };
 
 } // namespace

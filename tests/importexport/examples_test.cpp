@@ -30,7 +30,7 @@ using ExampleFiles = ImportTest;
 TEST_F(ExampleFiles, ChannelListImportsCompletely) {
     const std::vector<std::uint8_t> file = readExample("channels.dat");
     ASSERT_FALSE(file.empty());
-    const ImportResult result = ChannelListImporter(db).Read(file);
+    const ImportResult result = ChannelListImporter::Read(db, file);
     ASSERT_TRUE(result.accepted);
     EXPECT_EQ(3, result.satellites);
     EXPECT_EQ(12, result.transponders);
@@ -47,7 +47,7 @@ TEST_F(ExampleFiles, ChannelListImportsCompletely) {
 TEST_F(ExampleFiles, SatcodxFileImportsCompletely) {
     const std::vector<std::uint8_t> file = readExample("channels.sdx");
     ASSERT_FALSE(file.empty());
-    const ImportResult result = SatcodxImporter(db).Read(file);
+    const ImportResult result = SatcodxImporter::Read(db, file);
     ASSERT_TRUE(result.accepted);
     EXPECT_EQ(2, result.satellites);
     EXPECT_EQ(10, result.channels);

@@ -18,7 +18,7 @@ constexpr std::uint32_t kBit31 = 0x80000000u;
 
 class SatcodxImport : public ImportTest {
 protected:
-    ImportResult read(const std::string& text) { return SatcodxImporter(db).Read(bytesOf(text)); }
+    ImportResult read(const std::string& text) { return SatcodxImporter::Read(db, bytesOf(text)); }
 
     static std::string lines(const std::vector<SdxLine>& records, const std::string& lineEnd) {
         std::string text;
@@ -303,7 +303,7 @@ TEST_F(SatcodxImport, TruncatedRecordsAreReadOnlyAsFarAsTheyGo) {
         restart();
         // Copied into a buffer of exactly that size, so reading past it would be caught by the sanitizers.
         const std::vector<std::uint8_t> buffer(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(length));
-        const ImportResult result = SatcodxImporter(db).Read(buffer);
+        const ImportResult result = SatcodxImporter::Read(db, buffer);
         EXPECT_TRUE(result.accepted);
         EXPECT_EQ(1, result.channels);
         if (length >= 39) {

@@ -41,7 +41,7 @@ protected:
 } // namespace
 
 TEST_F(SatcodxSample, ImportsEveryRecordOntoTunerOneInFileOrder) {
-    const ImportResult result = SatcodxImporter(db).Read(sample);
+    const ImportResult result = SatcodxImporter::Read(db, sample);
     ASSERT_TRUE(result.accepted);
     EXPECT_EQ(1, result.satellites);
     EXPECT_EQ(kSampleRecords, result.transponders);
@@ -67,7 +67,7 @@ TEST_F(SatcodxSample, ImportsEveryRecordOntoTunerOneInFileOrder) {
 }
 
 TEST_F(SatcodxSample, KnownRecordsCarryTheirFields) {
-    ASSERT_TRUE(SatcodxImporter(db).Read(sample).accepted);
+    ASSERT_TRUE(SatcodxImporter::Read(db, sample).accepted);
 
     EXPECT_EQ("Astra 1 (19.2E) ", db.satellite(0).name());
     EXPECT_EQ("SAT_02", db.satellite(1).name());
@@ -99,7 +99,7 @@ TEST_F(SatcodxSample, KnownRecordsCarryTheirFields) {
 }
 
 TEST_F(SatcodxSample, LatinOneNameBytesAreKept) {
-    ASSERT_TRUE(SatcodxImporter(db).Read(sample).accepted);
+    ASSERT_TRUE(SatcodxImporter::Read(db, sample).accepted);
     EXPECT_EQ("SAT.1 Gold \xd6sterreic", db.channel(9).name());
 }
 
@@ -110,7 +110,7 @@ TEST_F(SatcodxSample, CarriageReturnLineEndsImportTheSame) {
             crlf.push_back('\r');
         crlf.push_back(c);
     }
-    const ImportResult result = SatcodxImporter(db).Read(crlf);
+    const ImportResult result = SatcodxImporter::Read(db, crlf);
     EXPECT_TRUE(result.accepted);
     EXPECT_EQ(kSampleRecords, result.channels);
 }

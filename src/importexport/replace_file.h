@@ -1,0 +1,15 @@
+#pragma once
+// Writing a whole file so that readers see either the old contents or the new, never a part.
+
+#include "platform/bytes.h"
+
+#include <string>
+
+namespace vorlane {
+
+// Writes the bytes to a new file in the target's folder, flushes it to disk and renames it over the
+// target. 1 on success; 0 when any step fails, and then the target is as it was and no temporary
+// file is left behind.
+int ReplaceFile(const std::string& path, ConstByteSpan bytes);
+
+} // namespace vorlane
