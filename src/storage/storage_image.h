@@ -9,9 +9,11 @@
 #include "platform/bytes.h"
 #include "storage/eeprom_page.h"
 #include "storage/flash_sector.h"
+#include "storage/generation_wrap.h"
 #include "storage/image_layout.h"
 #include "storage/sector_map.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -65,10 +67,17 @@ public:
     int WriteSector(ConstByteSpan chunk, int physical, int logical);
 
 private:
+    // What writing needs to know of each physical sector (absent ones stay empty). Summing a sector is the costly
+    // part, so a region write surveys the sectors once and keeps the survey up to date as it writes.
+    using SectorSurvey = std::array<std::optional<SectorAge>, kPhysicalSectorCount>;
+
     bool PageIsFree(int number) const;
     void MarkHandedOver(int number);
     int FreeSectorIn(const SectorMap& map) const;
-    std::uint32_t NextGeneration(int physical);
+    SectorSurvey SurveySectors() const;
+    static SectorMap MapOf(const SectorSurvey& survey);
+    int WriteSurveyedSector(ConstByteSpan chunk, int physical, int logical, SectorSurvey& survey);
+    std::uint32_t NextGeneration(int physical, SectorSurvey& survey);
 
     ByteSpan m_bytes;
 };

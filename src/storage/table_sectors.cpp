@@ -21,18 +21,31 @@ std::size_t ChunkCount(std::size_t regionSize) {
 } // namespace
 
 SectorMap StorageImage::BuildSectorMap() const {
+    return MapOf(SurveySectors());
+}
+
+StorageImage::SectorSurvey StorageImage::SurveySectors() const {
+    SectorSurvey survey;
+    for (int physical = 0; physical < kPhysicalSectorCount; ++physical)
+        if (const std::optional<FlashSector> sector = Sector(physical))
+            survey[static_cast<std::size_t>(physical)] =
+                SectorAge{sector->CountedGeneration(), sector->IsValid() ? static_cast<int>(sector->Logical()) : -1};
+    return survey;
+}
+
+SectorMap StorageImage::MapOf(const SectorSurvey& survey) {
     SectorMap map;
     map.physical.fill(SectorMap::kNone);
     std::array<std::uint32_t, kLogicalSectorCount> generations{};
     for (int physical = 0; physical < kPhysicalSectorCount; ++physical) {
-        const std::optional<FlashSector> sector = Sector(physical);
-        if (!sector || !sector->IsValid())
+        const std::optional<SectorAge>& age = survey[static_cast<std::size_t>(physical)];
+        if (!age || age->logical < 0)
             continue;
-        const std::size_t logical = sector->Logical();
+        const auto logical = static_cast<std::size_t>(age->logical);
         // Ties keep the lower physical sector.
-        if (map.physical[logical] == SectorMap::kNone || sector->Generation() > generations[logical]) {
+        if (map.physical[logical] == SectorMap::kNone || age->generation > generations[logical]) {
             map.physical[logical] = physical;
-            generations[logical] = sector->Generation();
+            generations[logical] = age->generation;
         }
     }
     return map;
@@ -71,39 +84,45 @@ std::size_t StorageImage::WriteRegion(ConstByteSpan region, int firstLogical) {
     const auto chunkCount = static_cast<int>(ChunkCount(region.size()));
     if (firstLogical < 0 || firstLogical + chunkCount > kLogicalSectorCount)
         return 0;
-    SectorMap map = BuildSectorMap();
+    SectorSurvey survey = SurveySectors();
     int logical = firstLogical;
     for (std::size_t offset = 0; offset < region.size(); offset += kChunkSize, ++logical) {
         const ConstByteSpan chunk = region.subspan(offset, std::min(kChunkSize, region.size() - offset));
+        const SectorMap map = MapOf(survey);
         const int current = map.PhysicalOf(logical);
         if (current != SectorMap::kNone && std::ranges::equal(Sector(current)->StoredData(), chunk))
             continue;
         const int free = FreeSectorIn(map);
-        if (free == kNone || !WriteSector(chunk, free, logical))
+        if (free == kNone || !WriteSurveyedSector(chunk, free, logical, survey))
             return 0;
-        map = BuildSectorMap();
     }
     return region.size();
 }
 
 int StorageImage::WriteSector(ConstByteSpan chunk, int physical, int logical) {
+    SectorSurvey survey = SurveySectors();
+    return WriteSurveyedSector(chunk, physical, logical, survey);
+}
+
+int StorageImage::WriteSurveyedSector(ConstByteSpan chunk, int physical, int logical, SectorSurvey& survey) {
     std::optional<FlashSector> sector = Sector(physical);
     if (!sector || chunk.size() > FlashSector::kDataCapacity || logical < 0 || logical >= kLogicalSectorCount)
         return 0;
-    const std::uint32_t generation = NextGeneration(physical);
+    const std::uint32_t generation = NextGeneration(physical, survey);
     sector->Write(chunk, static_cast<std::uint32_t>(logical), generation);
+    survey[static_cast<std::size_t>(physical)] = SectorAge{generation, logical};
     return 1;
 }
 
-std::uint32_t StorageImage::NextGeneration(int physical) {
+std::uint32_t StorageImage::NextGeneration(int physical, SectorSurvey& survey) {
     std::vector<int> others;
     std::vector<SectorAge> ages;
     for (int other = 0; other < kPhysicalSectorCount; ++other) {
-        const std::optional<FlashSector> sector = Sector(other);
-        if (other == physical || !sector)
+        const std::optional<SectorAge>& age = survey[static_cast<std::size_t>(other)];
+        if (other == physical || !age)
             continue;
         others.push_back(other);
-        ages.push_back({sector->CountedGeneration(), sector->IsValid() ? static_cast<int>(sector->Logical()) : -1});
+        ages.push_back(*age);
     }
     std::uint32_t newest = 0;
     for (const SectorAge& age : ages)
@@ -111,8 +130,11 @@ std::uint32_t StorageImage::NextGeneration(int physical) {
     if (newest != kLastGeneration)
         return newest + 1;
     const std::vector<std::uint32_t> wrapped = WrapGenerations(ages);
-    for (std::size_t i = 0; i < others.size(); ++i)
+    for (std::size_t i = 0; i < others.size(); ++i) {
         Sector(others[i])->SetGeneration(wrapped[i]);
+        // The generation word is outside the summed data, so the sector's validity is unchanged.
+        survey[static_cast<std::size_t>(others[i])]->generation = wrapped[i];
+    }
     return kFirstGenerationAfterWrap;
 }
 
