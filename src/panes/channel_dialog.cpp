@@ -32,13 +32,6 @@ QCheckBox* MakeCheckBox(QWidget* parent, const char* objectName, const QString& 
     return box;
 }
 
-void AddRow(QGridLayout& grid, int row, int column, const QString& label, QWidget* control) {
-    auto* text = new QLabel(label);
-    text->setBuddy(control);
-    grid.addWidget(text, row, column);
-    grid.addWidget(control, row, column + 1);
-}
-
 QLabel* MakeInfoLine(QWidget* parent, const char* objectName, const QString& text) {
     auto* line = new QLabel(text, parent);
     line->setObjectName(QString::fromLatin1(objectName));
@@ -54,13 +47,8 @@ int TransponderOfSide(const ChannelDatabase& db, ConstChannelRecord channel, int
     return static_cast<int>(index);
 }
 
-QString SatelliteNameOf(const ChannelDatabase& db, int transponderIndex) {
-    if (transponderIndex < 0)
-        return QString();
-    const unsigned satellite = db.transponder(transponderIndex).satelliteLink().index();
-    return satellite < static_cast<unsigned>(kSatelliteCount)
-               ? RecordNameText(db.satellite(static_cast<int>(satellite)).name())
-               : QString();
+QString SatelliteNameAt(const ChannelDatabase& db, int transponderIndex) {
+    return transponderIndex < 0 ? QString() : SatelliteNameOf(db, db.transponder(transponderIndex));
 }
 
 QString TransponderTextOf(const ChannelDatabase& db, int transponderIndex) {
@@ -106,15 +94,15 @@ ChannelDialog::ChannelDialog(ChannelRecord record, int pk, OrderedLists& lists, 
 
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(12);
-    AddRow(*fields, 0, 0, QStringLiteral("Name"), m_name);
-    AddRow(*fields, 1, 0, QStringLiteral("Program ID"), m_programId);
-    AddRow(*fields, 2, 0, QStringLiteral("V PID"), m_videoPid);
-    AddRow(*fields, 3, 0, QStringLiteral("PCR PID"), m_pcrPid);
-    AddRow(*fields, 4, 0, QStringLiteral("TTX PID"), m_teletextPid);
-    AddRow(*fields, 5, 0, QStringLiteral("AC3 PID"), m_ac3Pid);
-    AddRow(*fields, 6, 0, QStringLiteral("PMT PID"), m_pmtPid);
+    AddLabelledControl(*fields, 0, 0, QStringLiteral("Name"), m_name);
+    AddLabelledControl(*fields, 1, 0, QStringLiteral("Program ID"), m_programId);
+    AddLabelledControl(*fields, 2, 0, QStringLiteral("V PID"), m_videoPid);
+    AddLabelledControl(*fields, 3, 0, QStringLiteral("PCR PID"), m_pcrPid);
+    AddLabelledControl(*fields, 4, 0, QStringLiteral("TTX PID"), m_teletextPid);
+    AddLabelledControl(*fields, 5, 0, QStringLiteral("AC3 PID"), m_ac3Pid);
+    AddLabelledControl(*fields, 6, 0, QStringLiteral("PMT PID"), m_pmtPid);
     for (int i = 0; i < ChannelRecord::kAudioPidCount; ++i)
-        AddRow(*fields, i + 1, 2, QStringLiteral("A PID"), m_audioPids[static_cast<std::size_t>(i)]);
+        AddLabelledControl(*fields, i + 1, 2, QStringLiteral("A PID"), m_audioPids[static_cast<std::size_t>(i)]);
 
     auto* boxes = new QHBoxLayout;
     boxes->addWidget(m_locked);
@@ -213,7 +201,7 @@ int EditChannel(QWidget* parent, ChannelDatabase& db, int pk) {
     if (record.isFree() || !record.presentOn(side))
         return 0;
     const int transponder = TransponderOfSide(db, record, side);
-    ChannelDialog dialog(record, pk, db.lists(), SatelliteNameOf(db, transponder), TransponderTextOf(db, transponder),
+    ChannelDialog dialog(record, pk, db.lists(), SatelliteNameAt(db, transponder), TransponderTextOf(db, transponder),
                          parent);
     if (UserPrompts::exec(dialog) != QDialog::Accepted)
         return 0;
@@ -228,7 +216,7 @@ int AddNewChannel(QWidget* parent, ChannelDatabase& db, int transponderIndex, Se
     std::array<std::uint8_t, ChannelRecord::kSize> bytes{};
     const ChannelRecord record(bytes.data());
     FillBlankChannel(record);
-    ChannelDialog dialog(record, ChannelDialog::kNewChannel, db.lists(), SatelliteNameOf(db, transponderIndex),
+    ChannelDialog dialog(record, ChannelDialog::kNewChannel, db.lists(), SatelliteNameAt(db, transponderIndex),
                          TransponderTextOf(db, transponderIndex), parent);
     if (UserPrompts::exec(dialog) != QDialog::Accepted)
         return 0;

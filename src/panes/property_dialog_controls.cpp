@@ -1,6 +1,8 @@
 #include "panes/property_dialog_controls.h"
 
 #include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
@@ -26,6 +28,13 @@ QLineEdit* MakeTextEdit(QWidget* parent, const char* objectName, int maxLength) 
     edit->setObjectName(QString::fromLatin1(objectName));
     edit->setMaxLength(maxLength);
     return edit;
+}
+
+void AddLabelledControl(QGridLayout& grid, int row, int column, const QString& label, QWidget* control) {
+    auto* text = new QLabel(label);
+    text->setBuddy(control);
+    grid.addWidget(text, row, column);
+    grid.addWidget(control, row, column + 1);
 }
 
 void ShowCode(QComboBox& list, unsigned code) {

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class QComboBox;
+class QGridLayout;
 class QLineEdit;
 class QWidget;
 
@@ -13,6 +14,9 @@ namespace vorlane::ui {
 QComboBox* MakeList(QWidget* parent, const char* objectName, const QStringList& items);
 QLineEdit* MakeDigitEdit(QWidget* parent, const char* objectName, int maxDigits);
 QLineEdit* MakeTextEdit(QWidget* parent, const char* objectName, int maxLength);
+
+// A label (the control's buddy) and its control side by side in a grid, from `column` on.
+void AddLabelledControl(QGridLayout& grid, int row, int column, const QString& label, QWidget* control);
 
 // Shows the stored code, or nothing when the list has no item for it.
 void ShowCode(QComboBox& list, unsigned code);

@@ -1,5 +1,7 @@
 #pragma once
-// Record names are shown and edited as ISO-8859-1 so that every stored byte comes back unchanged.
+// Record names as the property dialogs show them: ISO-8859-1, so that every stored byte comes back unchanged.
+
+#include "database/channel_database.h"
 
 #include <QString>
 #include <string>
@@ -12,6 +14,14 @@ inline QString RecordNameText(const std::string& bytes) {
 
 inline std::string RecordNameBytes(const QString& text) {
     return text.toLatin1().toStdString();
+}
+
+// The name of the satellite a transponder belongs to; empty when its link names no satellite.
+inline QString SatelliteNameOf(const ChannelDatabase& db, ConstTransponderRecord transponder) {
+    const unsigned satellite = transponder.satelliteLink().index();
+    return satellite < static_cast<unsigned>(kSatelliteCount)
+               ? RecordNameText(db.satellite(static_cast<int>(satellite)).name())
+               : QString();
 }
 
 } // namespace vorlane::ui

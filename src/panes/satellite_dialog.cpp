@@ -54,13 +54,6 @@ bool ShowsUser(const QComboBox& list) {
     return list.currentIndex() <= kUserLofItem;
 }
 
-void AddRow(QGridLayout& grid, int row, int column, const QString& label, QWidget* control) {
-    auto* text = new QLabel(label);
-    text->setBuddy(control);
-    grid.addWidget(text, row, column);
-    grid.addWidget(control, row, column + 1);
-}
-
 } // namespace
 
 SatelliteDialog::SatelliteDialog(SatelliteRecord record, ReceiverSettings settings, QWidget* parent)
@@ -116,8 +109,8 @@ void SatelliteDialog::BuildPage(QWidget* page) {
     m_tunerNumber = MakeList(m_tunerGroup, "tunerNumber", {"Tuner 1", "Tuner 2"});
     m_tunerConnection = MakeList(m_tunerGroup, "tunerConnection", {"Separate", "Loop Through", "Dual Mode"});
     auto* tunerGrid = new QGridLayout(m_tunerGroup);
-    AddRow(*tunerGrid, 0, 0, QStringLiteral("Tuner Number"), m_tunerNumber);
-    AddRow(*tunerGrid, 1, 0, QStringLiteral("Tuner Connet"), m_tunerConnection);
+    AddLabelledControl(*tunerGrid, 0, 0, QStringLiteral("Tuner Number"), m_tunerNumber);
+    AddLabelledControl(*tunerGrid, 1, 0, QStringLiteral("Tuner Connet"), m_tunerConnection);
     m_tunerGroup->hide();
 
     auto* position = new QHBoxLayout;
@@ -129,19 +122,19 @@ void SatelliteDialog::BuildPage(QWidget* page) {
 
     auto* grid = new QGridLayout(page);
     grid->setHorizontalSpacing(12);
-    AddRow(*grid, 0, 0, QStringLiteral("Satellite Name"), m_name);
-    AddRow(*grid, 1, 0, QStringLiteral("Longitude"), positionBox);
-    AddRow(*grid, 2, 0, QStringLiteral("LNB Type"), m_lnbType);
-    AddRow(*grid, 3, 0, QStringLiteral("LOF Low"), m_lofLow);
-    AddRow(*grid, 4, 0, QStringLiteral("LOF Low (User)"), m_lofLowUser);
-    AddRow(*grid, 5, 0, QStringLiteral("LOF High"), m_lofHigh);
-    AddRow(*grid, 6, 0, QStringLiteral("LOF High (User)"), m_lofHighUser);
-    AddRow(*grid, 0, 2, QStringLiteral("Diseqc Type"), m_diseqcType);
-    AddRow(*grid, 1, 2, QStringLiteral("Diseqc Port"), m_diseqcPort);
-    AddRow(*grid, 2, 2, QStringLiteral("Diseqc Motor"), m_diseqcMotor);
-    AddRow(*grid, 3, 2, QStringLiteral("0/22 kHz"), m_tone22k);
-    AddRow(*grid, 4, 2, QStringLiteral("12V"), m_lnbPower);
-    AddRow(*grid, 5, 2, QStringLiteral("ToneBurst"), m_toneBurst);
+    AddLabelledControl(*grid, 0, 0, QStringLiteral("Satellite Name"), m_name);
+    AddLabelledControl(*grid, 1, 0, QStringLiteral("Longitude"), positionBox);
+    AddLabelledControl(*grid, 2, 0, QStringLiteral("LNB Type"), m_lnbType);
+    AddLabelledControl(*grid, 3, 0, QStringLiteral("LOF Low"), m_lofLow);
+    AddLabelledControl(*grid, 4, 0, QStringLiteral("LOF Low (User)"), m_lofLowUser);
+    AddLabelledControl(*grid, 5, 0, QStringLiteral("LOF High"), m_lofHigh);
+    AddLabelledControl(*grid, 6, 0, QStringLiteral("LOF High (User)"), m_lofHighUser);
+    AddLabelledControl(*grid, 0, 2, QStringLiteral("Diseqc Type"), m_diseqcType);
+    AddLabelledControl(*grid, 1, 2, QStringLiteral("Diseqc Port"), m_diseqcPort);
+    AddLabelledControl(*grid, 2, 2, QStringLiteral("Diseqc Motor"), m_diseqcMotor);
+    AddLabelledControl(*grid, 3, 2, QStringLiteral("0/22 kHz"), m_tone22k);
+    AddLabelledControl(*grid, 4, 2, QStringLiteral("12V"), m_lnbPower);
+    AddLabelledControl(*grid, 5, 2, QStringLiteral("ToneBurst"), m_toneBurst);
     grid->addWidget(m_tunerGroup, 7, 0, 1, 4);
     grid->setRowStretch(8, 1);
 

@@ -34,13 +34,6 @@ std::int64_t NumberIn(const QLineEdit& edit) {
     return edit.text().trimmed().toLongLong();
 }
 
-QString SatelliteNameOf(const ChannelDatabase& db, TransponderRecord record) {
-    const unsigned satellite = record.satelliteLink().index();
-    return satellite < static_cast<unsigned>(kSatelliteCount)
-               ? RecordNameText(db.satellite(static_cast<int>(satellite)).name())
-               : QString();
-}
-
 // Leaving an edit for another control of the dialog; the dialog losing the focus to a window it opened is not.
 bool LeavesForControl(const QFocusEvent& event) {
     const Qt::FocusReason reason = event.reason();
