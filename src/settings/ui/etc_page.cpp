@@ -27,11 +27,10 @@ QLineEdit* MakeDegreesEdit(QWidget* page, const char* objectName) {
     return edit;
 }
 
-bool Refuse(QLineEdit& edit, const QString& message) {
+void Refuse(QLineEdit& edit, const QString& message) {
     UserPrompts::message(edit.window(), QMessageBox::Warning, edit.window()->windowTitle(), message);
     edit.setFocus(Qt::OtherFocusReason);
     edit.selectAll();
-    return false;
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLocale>
 #include <QTimeEdit>
 #include <cstdlib>
 

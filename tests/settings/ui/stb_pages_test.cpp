@@ -6,6 +6,7 @@
 #include <QDateEdit>
 #include <QSlider>
 #include <QTimeEdit>
+#include <cstring>
 
 using namespace vorlane;
 using namespace vorlane::ui;
