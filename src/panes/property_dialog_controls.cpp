@@ -37,11 +37,11 @@ void AddLabelledControl(QGridLayout& grid, int row, int column, const QString& l
     grid.addWidget(control, row, column + 1);
 }
 
-void ShowCode(QComboBox& list, unsigned code) {
+void ShowIndex(QComboBox& list, unsigned code) {
     list.setCurrentIndex(code < static_cast<unsigned>(list.count()) ? static_cast<int>(code) : -1);
 }
 
-unsigned ChosenCode(const QComboBox& list, unsigned storedCode) {
+unsigned ChosenIndex(const QComboBox& list, unsigned storedCode) {
     return list.currentIndex() < 0 ? storedCode : static_cast<unsigned>(list.currentIndex());
 }
 

@@ -19,8 +19,8 @@ QLineEdit* MakeTextEdit(QWidget* parent, const char* objectName, int maxLength);
 void AddLabelledControl(QGridLayout& grid, int row, int column, const QString& label, QWidget* control);
 
 // Shows the stored code, or nothing when the list has no item for it.
-void ShowCode(QComboBox& list, unsigned code);
+void ShowIndex(QComboBox& list, unsigned code);
 // The chosen item's index; a list that shows nothing keeps the stored code.
-unsigned ChosenCode(const QComboBox& list, unsigned storedCode);
+unsigned ChosenIndex(const QComboBox& list, unsigned storedCode);
 
 } // namespace vorlane::ui

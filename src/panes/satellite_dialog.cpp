@@ -151,19 +151,19 @@ void SatelliteDialog::Load() {
     m_longitude->setText(QString::fromStdString(FormatOrbitalDegrees(std::abs(position))));
     m_direction->setCurrentIndex(position < 0 ? kDirectionWest : 0);
     const int lnbType = m_record.lnbType();
-    ShowCode(*m_lnbType, lnbType < 0 ? 0u : static_cast<unsigned>(lnbType));
+    ShowIndex(*m_lnbType, lnbType < 0 ? 0u : static_cast<unsigned>(lnbType));
     SelectLof(*m_lofLow, *m_lofLowUser, m_record.lnbLowFrequency());
     SelectLof(*m_lofHigh, *m_lofHighUser, m_record.lnbHighFrequency());
 
     const LnbSwitchWord word = m_record.lnbSwitch(m_side);
-    ShowCode(*m_diseqcType, word.diseqcType());
-    ShowCode(*m_diseqcMotor, word.motorControl());
-    ShowCode(*m_tone22k, word.toneFlag());
-    ShowCode(*m_lnbPower, word.lnbPower());
-    ShowCode(*m_toneBurst, word.toneBurst());
+    ShowIndex(*m_diseqcType, word.diseqcType());
+    ShowIndex(*m_diseqcMotor, word.motorControl());
+    ShowIndex(*m_tone22k, word.toneFlag());
+    ShowIndex(*m_lnbPower, word.lnbPower());
+    ShowIndex(*m_toneBurst, word.toneBurst());
 
     m_tunerNumber->setCurrentIndex(m_side);
-    ShowCode(*m_tunerConnection, m_settings.tuner_connection());
+    ShowIndex(*m_tunerConnection, m_settings.tuner_connection());
 }
 
 void SatelliteDialog::UpdateLofControls() {
@@ -182,7 +182,7 @@ void SatelliteDialog::UpdateDiseqcType() {
         m_diseqcPort->addItem(QString::number(port));
     m_diseqcPort->setEnabled(ports > 0);
     if (ports > 0)
-        ShowCode(*m_diseqcPort, m_record.lnbSwitch(m_side).diseqcPort());
+        ShowIndex(*m_diseqcPort, m_record.lnbSwitch(m_side).diseqcPort());
 }
 
 void SatelliteDialog::UpdateDiseqcMotor() {
@@ -225,21 +225,21 @@ void SatelliteDialog::accept() {
 
     m_record.setName(RecordNameBytes(m_name->text()));
     m_settings.set_tuner_connection(
-        static_cast<std::uint8_t>(ChosenCode(*m_tunerConnection, m_settings.tuner_connection())));
+        static_cast<std::uint8_t>(ChosenIndex(*m_tunerConnection, m_settings.tuner_connection())));
     m_record.setOrbitalPosition(
         static_cast<std::int16_t>(m_direction->currentIndex() == kDirectionWest ? -tenths : tenths));
     m_record.setLnbType(
-        static_cast<std::int8_t>(ChosenCode(*m_lnbType, static_cast<std::uint8_t>(m_record.lnbType()))));
+        static_cast<std::int8_t>(ChosenIndex(*m_lnbType, static_cast<std::uint8_t>(m_record.lnbType()))));
     m_record.setLnbLowFrequency(lofLow);
     m_record.setLnbHighFrequency(lofHigh);
 
     LnbSwitchWord word = m_record.lnbSwitch(m_side);
-    word.setDiseqcType(ChosenCode(*m_diseqcType, word.diseqcType()));
-    word.setDiseqcPort(ChosenCode(*m_diseqcPort, word.diseqcPort()));
-    word.setMotorControl(ChosenCode(*m_diseqcMotor, word.motorControl()));
-    word.setLnbPower(ChosenCode(*m_lnbPower, word.lnbPower()));
-    word.setToneFlag(ChosenCode(*m_tone22k, word.toneFlag()));
-    word.setToneBurst(ChosenCode(*m_toneBurst, word.toneBurst()));
+    word.setDiseqcType(ChosenIndex(*m_diseqcType, word.diseqcType()));
+    word.setDiseqcPort(ChosenIndex(*m_diseqcPort, word.diseqcPort()));
+    word.setMotorControl(ChosenIndex(*m_diseqcMotor, word.motorControl()));
+    word.setLnbPower(ChosenIndex(*m_lnbPower, word.lnbPower()));
+    word.setToneFlag(ChosenIndex(*m_tone22k, word.toneFlag()));
+    word.setToneBurst(ChosenIndex(*m_toneBurst, word.toneBurst()));
     m_record.setLnbSwitch(m_side, word);
     QDialog::accept();
 }

@@ -82,8 +82,8 @@ TransponderDialog::TransponderDialog(TransponderRecord record, const QString& sa
 void TransponderDialog::Load() {
     m_frequency->setText(QString::number(m_record.frequency()));
     m_transportStreamId->setText(QString::number(m_record.transportStreamId()));
-    ShowCode(*m_polarity, m_record.tuning().polarisation());
-    ShowCode(*m_fec, m_record.tuning().fec());
+    ShowIndex(*m_polarity, m_record.tuning().polarisation());
+    ShowIndex(*m_fec, m_record.tuning().fec());
     m_symbolRate->setText(QString::number(m_record.symbolRate()));
 }
 
@@ -127,8 +127,8 @@ void TransponderDialog::accept() {
     m_record.setFrequency(static_cast<std::uint16_t>(fields.frequency));
     m_record.setSymbolRate(static_cast<std::uint16_t>(fields.symbolRate));
     TuningWord tuning = m_record.tuning();
-    tuning.setPolarisation(ChosenCode(*m_polarity, tuning.polarisation()));
-    tuning.setFec(ChosenCode(*m_fec, tuning.fec()));
+    tuning.setPolarisation(ChosenIndex(*m_polarity, tuning.polarisation()));
+    tuning.setFec(ChosenIndex(*m_fec, tuning.fec()));
     m_record.setTuning(tuning);
     QDialog::accept();
 }
