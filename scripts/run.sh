@@ -4,7 +4,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 bash scripts/build.sh
-if [ -x build/src/shell/vorlane ]; then
-    exec build/src/shell/vorlane "$@"
-fi
-exec build/src/cli/vorlane-cli --help
+exec build/src/shell/vorlane "$@"

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Builds the screenshot programs and writes pictures of the main frame and every dialog into a folder
+# (default: build/screenshots), on the offscreen platform. Usage: scripts/screenshots.sh [folder]
+# Each program gets one function below; add a function and a line in the list for a new one.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${VORLANE_BUILD_DIR:-build}
+out=${1:-$build/screenshots}
+mkdir -p "$out"
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+
+build_targets() {
+    [ -f "$build/build.ninja" ] || cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build "$build" --target "$@"
+}
+
+# Main frame, "Message" in its modes, about box, Editor Configuration, find, Rename, Channel move to.
+shell_shots() { "$build/tests/shell/shell_screenshots" "$out"; }
+# Satellite, Transponder Property and Channel Property.
+property_dialog_shots() { "$build/tests/panes/property_dialog_screenshots" "$out"; }
+# STB Configuration, one picture per page.
+stb_configuration_shots() { "$build/tests/settings/ui/stb_configuration_screenshots" "$out"; }
+
+build_targets shell_screenshots property_dialog_screenshots stb_configuration_screenshots
+shell_shots
+property_dialog_shots
+stb_configuration_shots
+echo "pictures in $out"

@@ -1,0 +1,24 @@
+#include "shell/close_question.h"
+
+#include "database/channel_database.h"
+#include "platform/widgets/user_prompts.h"
+
+namespace vorlane {
+
+bool ConfirmClose(QWidget* parent, const ChannelDatabase& database, const SaveHandler& save) {
+    if (!database.modified())
+        return true;
+    const QMessageBox::StandardButton answer = ui::UserPrompts::message(
+        parent, QMessageBox::Question, QStringLiteral("Exit"), QStringLiteral("Do you want to save the changes ?"),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    switch (answer) {
+    case QMessageBox::No:
+        return true;
+    case QMessageBox::Yes:
+        return save && save() != 0;
+    default:
+        return false;
+    }
+}
+
+} // namespace vorlane

@@ -1,0 +1,56 @@
+#pragma once
+// The "Message" dialog: an icon, one text line and up to three buttons "OK" (1), "Cancel" (2) and "Exit" (3) on
+// three fixed places. The mode chooses the buttons: 1 shows only "OK" (on the middle place), 2 shows "OK" and
+// "Cancel" (on the middle and right places), 0 shows none, any other mode all three. It is used modally (the
+// result is the pressed button) and modelessly (the loader's please-wait note). A new text always closes a
+// message that is still open first.
+
+#include <QDialog>
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+
+namespace vorlane::ui {
+
+class MessageDialog : public QDialog {
+public:
+    static constexpr int kOk = 1;
+    static constexpr int kCancel = 2;
+    static constexpr int kExit = 3;
+
+    static constexpr int kModeNoButton = 0;
+    static constexpr int kModeOk = 1;
+    static constexpr int kModeOkCancel = 2;
+    static constexpr int kModeAllButtons = 3; // as every mode not named here
+
+    static constexpr int kPlaceCount = 3;
+
+    explicit MessageDialog(QWidget* parent = nullptr);
+
+    // Shows the text and waits for a button (or CloseMessage); closing the window counts as "Cancel".
+    int ShowModal(const QString& text, int mode);
+    // Shows the text and returns at once.
+    void ShowModeless(const QString& text, int mode);
+    // Ends the message that is open, modal or not, with the given result; does nothing when none is open.
+    void CloseMessage(int result = kCancel);
+
+    QString text() const;
+    // The place (0 left, 1 middle, 2 right) a shown button sits on; -1 for a hidden one.
+    int placeOf(const QPushButton& button) const;
+
+    void reject() override;
+
+private:
+    void Prepare(const QString& text, int mode);
+    void PlaceButtons(int mode);
+
+    QLabel* m_text;
+    std::array<QWidget*, kPlaceCount> m_places;
+    QPushButton* m_ok;
+    QPushButton* m_cancel;
+    QPushButton* m_exit;
+};
+
+} // namespace vorlane::ui

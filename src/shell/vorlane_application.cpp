@@ -1,0 +1,33 @@
+#include "shell/vorlane_application.h"
+
+#include "shell/main_frame.h"
+
+namespace vorlane {
+namespace {
+
+QFont ApplicationFont() {
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(14);
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
+VorlaneApplication::VorlaneApplication(std::unique_ptr<SettingsStore> store)
+    : m_font(ApplicationFont()), m_store(std::move(store)) {}
+
+// The frame goes before the database it shares.
+VorlaneApplication::~VorlaneApplication() = default;
+
+int VorlaneApplication::Start() {
+    m_frame = std::make_unique<CMainFrame>(m_database, *m_store, m_font);
+    if (!m_frame->centralWidget())
+        return 0;
+    m_frame->showNormal();
+    m_frame->repaint();
+    return 1;
+}
+
+} // namespace vorlane

@@ -1,0 +1,38 @@
+#pragma once
+// The application object: the application-wide font, the per-user settings store, the one channel database and
+// the one main frame, all living from start to exit.
+
+#include "database/channel_database.h"
+#include "platform/settings_store.h"
+
+#include <QFont>
+#include <memory>
+
+namespace vorlane {
+
+class CMainFrame;
+
+class VorlaneApplication {
+public:
+    explicit VorlaneApplication(std::unique_ptr<SettingsStore> store);
+    ~VorlaneApplication();
+    VorlaneApplication(const VorlaneApplication&) = delete;
+    VorlaneApplication& operator=(const VorlaneApplication&) = delete;
+
+    // Creates the frame with its view and shows it; 1 on success, 0 when the window could not be created.
+    int Start();
+
+    const QFont& font() const { return m_font; }
+    SettingsStore& settingsStore() { return *m_store; }
+    ChannelDatabase& database() { return m_database; }
+    // Only after Start.
+    CMainFrame& frame() { return *m_frame; }
+
+private:
+    QFont m_font;
+    std::unique_ptr<SettingsStore> m_store;
+    ChannelDatabase m_database;
+    std::unique_ptr<CMainFrame> m_frame;
+};
+
+} // namespace vorlane

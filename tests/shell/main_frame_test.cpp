@@ -1,0 +1,161 @@
+#include "shell/main_frame.h"
+
+#include "database/channel_database.h"
+#include "database/settings_record.h"
+#include "platform/memory_settings_store.h"
+#include "shell/frame_commands.h"
+#include "shell/mirevo_view.h"
+#include "shell/window_title.h"
+
+#include "../panes/scripted_prompts.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace vorlane {
+namespace {
+
+using ui::Find;
+using ui::UserPrompts;
+
+class MainFrameTest : public ui::ScriptedPrompts {
+protected:
+    void SetUp() override {
+        ScriptedPrompts::SetUp();
+        store.WriteProfileNumber("Display", "ColumnWidth", 300);
+        frame = std::make_unique<CMainFrame>(database, store, QFont());
+        frame->setSaveHandler([this] {
+            ++saves;
+            return saveResult;
+        });
+        frame->show();
+    }
+    void TearDown() override {
+        database.setModified(false);
+        frame.reset();
+        ScriptedPrompts::TearDown();
+    }
+
+    // Closes with one scripted answer to the close question; returns whether the window closed.
+    bool CloseAnswering(QMessageBox::StandardButton answer) {
+        UserPrompts::scriptAnswer(answer);
+        const bool closed = frame->close();
+        const auto asked = UserPrompts::takeAsked();
+        EXPECT_EQ(asked.size(), 1u);
+        if (!asked.empty()) {
+            EXPECT_EQ(asked[0].title, "Exit");
+            EXPECT_EQ(asked[0].text, "Do you want to save the changes ?");
+        }
+        return closed;
+    }
+
+    ChannelDatabase database;
+    MemorySettingsStore store;
+    std::unique_ptr<CMainFrame> frame;
+    int saves = 0;
+    int saveResult = 1;
+};
+
+TEST_F(MainFrameTest, StartsTitledVorlaneWithItsMenusAndMinimumSize) {
+    EXPECT_EQ(frame->windowTitle(), "Vorlane");
+    EXPECT_EQ(frame->minimumSize(), QSize(800, 600));
+    QStringList menus;
+    for (QAction* menu : frame->menuBar()->actions())
+        menus << menu->text();
+    EXPECT_EQ(menus, QStringList({"File(&F)", "Tools(&T)", "Channel(&C)", "About(&A)"}));
+    EXPECT_TRUE(frame->commandAction(kCmdExit)->isEnabled());
+    EXPECT_TRUE(frame->commandAction(kCmdInformation)->isEnabled());
+    EXPECT_FALSE(frame->commandAction(kCmdOpen)->isEnabled());
+    EXPECT_EQ(frame->commandAction(12345), nullptr);
+}
+
+TEST_F(MainFrameTest, FirstUpdatePreparesTheDatabaseAndReadsTheEditorSettings) {
+    ASSERT_TRUE(database.tablesAllocated());
+    EXPECT_FALSE(database.satellite(0).isFree());
+    EXPECT_FALSE(database.satellite(63).isFree());
+    EXPECT_EQ(database.receiverModel(), 0);
+    EXPECT_FALSE(database.modified());
+    const auto pin = HeldReceiverSettings(database).password_digits();
+    EXPECT_EQ(pin, (std::array<std::uint8_t, 4>{8, 8, 8, 8}));
+    EXPECT_EQ(frame->view().editorSettings().column_width(), 300);
+    EXPECT_EQ(frame->view().languageTexts().GetText(12), "Now writting the flash. Do NOT power off the STB.");
+}
+
+TEST_F(MainFrameTest, TitleRules) {
+    frame->ShowNoTitle();
+    EXPECT_EQ(frame->windowTitle(), "Vorlane - (No Title)");
+    frame->ShowFileTitle("/home/user/my channels.bin");
+    EXPECT_EQ(frame->windowTitle(), "Vorlane - (/home/user/my channels.bin)");
+    frame->ShowStartTitle();
+    EXPECT_EQ(frame->windowTitle(), "Vorlane");
+    EXPECT_EQ(FileWindowTitle(""), "Vorlane - ()");
+}
+
+TEST_F(MainFrameTest, ClosingWithoutEditsAsksNothing) {
+    EXPECT_TRUE(frame->close());
+    EXPECT_TRUE(UserPrompts::takeAsked().empty());
+    EXPECT_EQ(saves, 0);
+}
+
+TEST_F(MainFrameTest, CancelKeepsTheWindowAndTheModifiedFlag) {
+    database.setModified(true);
+    EXPECT_FALSE(CloseAnswering(QMessageBox::Cancel));
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_TRUE(database.modified());
+    EXPECT_EQ(saves, 0);
+}
+
+TEST_F(MainFrameTest, NoClosesWithoutSaving) {
+    database.setModified(true);
+    EXPECT_TRUE(CloseAnswering(QMessageBox::No));
+    EXPECT_FALSE(frame->isVisible());
+    EXPECT_EQ(saves, 0);
+}
+
+TEST_F(MainFrameTest, YesSavesThenCloses) {
+    database.setModified(true);
+    EXPECT_TRUE(CloseAnswering(QMessageBox::Yes));
+    EXPECT_EQ(saves, 1);
+    EXPECT_FALSE(frame->isVisible());
+}
+
+TEST_F(MainFrameTest, YesWhoseSaveWroteNothingKeepsTheWindow) {
+    database.setModified(true);
+    saveResult = 0;
+    EXPECT_FALSE(CloseAnswering(QMessageBox::Yes));
+    EXPECT_EQ(saves, 1);
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_TRUE(database.modified());
+}
+
+TEST_F(MainFrameTest, FileExitClosesThroughTheQuestion) {
+    database.setModified(true);
+    UserPrompts::scriptAnswer(QMessageBox::Cancel);
+    frame->commandAction(kCmdExit)->trigger();
+    EXPECT_EQ(UserPrompts::takeAsked().size(), 1u);
+    EXPECT_TRUE(frame->isVisible());
+
+    UserPrompts::scriptAnswer(QMessageBox::No);
+    frame->commandAction(kCmdExit)->trigger();
+    EXPECT_FALSE(frame->isVisible());
+}
+
+TEST_F(MainFrameTest, InformationShowsTheAboutBox) {
+    QStringList lines;
+    UserPrompts::scriptAnswer([&](QDialog& box) {
+        EXPECT_EQ(box.windowTitle(), "Vorlane");
+        for (const char* name : {"programLine", "versionLine", "updateLine"})
+            lines << Find<QLabel>(box, name).text();
+        EXPECT_EQ(Find<QPushButton>(box, "okButton").text(), "OK");
+        Find<QPushButton>(box, "okButton").click();
+        return box.result();
+    });
+    frame->commandAction(kCmdInformation)->trigger();
+    EXPECT_EQ(lines, QStringList({"Vorlane", "version 2.3", "Update 2008.10.21"}));
+    EXPECT_EQ(UserPrompts::takeAsked().size(), 1u);
+}
+
+} // namespace
+} // namespace vorlane

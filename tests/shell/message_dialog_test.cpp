@@ -1,0 +1,110 @@
+#include "shell/message_dialog.h"
+
+#include "../panes/scripted_prompts.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace vorlane::ui {
+namespace {
+
+using MessageDialogTest = ScriptedPrompts;
+
+struct Places {
+    int ok;
+    int cancel;
+    int exit;
+};
+
+Places PlacesIn(MessageDialog& dialog) {
+    return {dialog.placeOf(Find<QPushButton>(dialog, "okButton")),
+            dialog.placeOf(Find<QPushButton>(dialog, "cancelButton")),
+            dialog.placeOf(Find<QPushButton>(dialog, "exitButton"))};
+}
+
+// Shows the text modally in `mode`, records where the buttons sit, presses `button` (or closes the window when
+// it is null) and returns the dialog's result.
+int ShowAndPress(MessageDialog& dialog, int mode, const char* button, Places& places) {
+    UserPrompts::scriptAnswer([&](QDialog&) {
+        places = PlacesIn(dialog);
+        if (button)
+            Find<QPushButton>(dialog, button).click();
+        else
+            dialog.reject();
+        return dialog.result();
+    });
+    return dialog.ShowModal("Are you sure Save?", mode);
+}
+
+TEST_F(MessageDialogTest, ModesChooseTheButtonsAndTheirPlaces) {
+    MessageDialog dialog;
+    EXPECT_EQ(dialog.windowTitle(), "Message");
+    Places places{};
+
+    EXPECT_EQ(ShowAndPress(dialog, MessageDialog::kModeOk, "okButton", places), MessageDialog::kOk);
+    EXPECT_EQ(places.ok, 1);
+    EXPECT_EQ(places.cancel, -1);
+    EXPECT_EQ(places.exit, -1);
+
+    EXPECT_EQ(ShowAndPress(dialog, MessageDialog::kModeOkCancel, "cancelButton", places), MessageDialog::kCancel);
+    EXPECT_EQ(places.ok, 1);
+    EXPECT_EQ(places.cancel, 2);
+    EXPECT_EQ(places.exit, -1);
+
+    EXPECT_EQ(ShowAndPress(dialog, MessageDialog::kModeNoButton, nullptr, places), MessageDialog::kCancel);
+    EXPECT_EQ(places.ok, -1);
+    EXPECT_EQ(places.cancel, -1);
+    EXPECT_EQ(places.exit, -1);
+
+    for (int otherMode : {3, -1, 7}) {
+        EXPECT_EQ(ShowAndPress(dialog, otherMode, "exitButton", places), MessageDialog::kExit);
+        EXPECT_EQ(places.ok, 0);
+        EXPECT_EQ(places.cancel, 1);
+        EXPECT_EQ(places.exit, 2);
+    }
+    EXPECT_EQ(Find<QLabel>(dialog, "messageText").text(), "Are you sure Save?");
+}
+
+TEST_F(MessageDialogTest, ShownButtonsStayOnTheirPlacesOnScreen) {
+    MessageDialog dialog;
+    dialog.ShowModeless("All three", 3);
+    const int cancelX = Find<QPushButton>(dialog, "cancelButton").geometry().x();
+    const int exitX = Find<QPushButton>(dialog, "exitButton").geometry().x();
+    dialog.ShowModeless("OK only", MessageDialog::kModeOk);
+    EXPECT_EQ(Find<QPushButton>(dialog, "okButton").geometry().x(), cancelX);
+    dialog.ShowModeless("OK and Cancel", MessageDialog::kModeOkCancel);
+    EXPECT_EQ(Find<QPushButton>(dialog, "okButton").geometry().x(), cancelX);
+    EXPECT_EQ(Find<QPushButton>(dialog, "cancelButton").geometry().x(), exitX);
+    dialog.CloseMessage();
+}
+
+TEST_F(MessageDialogTest, ModelessNoteReturnsAtOnceAndANewTextClosesIt) {
+    MessageDialog dialog;
+    dialog.ShowModeless("Now erasing the flash. Please wait.", MessageDialog::kModeNoButton);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_FALSE(dialog.isModal());
+
+    bool noteWasOpen = true;
+    UserPrompts::scriptAnswer([&](QDialog& shown) {
+        noteWasOpen = shown.isVisible();
+        EXPECT_EQ(dialog.text(), "Completed");
+        Find<QPushButton>(shown, "okButton").click();
+        return shown.result();
+    });
+    EXPECT_EQ(dialog.ShowModal("Completed", MessageDialog::kModeOk), MessageDialog::kOk);
+    EXPECT_FALSE(noteWasOpen);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(MessageDialogTest, CloseMessageEndsTheOpenMessageWithItsResult) {
+    MessageDialog dialog;
+    dialog.ShowModeless("Reset your STB(s).", MessageDialog::kModeNoButton);
+    dialog.CloseMessage(MessageDialog::kOk);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), MessageDialog::kOk);
+    dialog.CloseMessage(MessageDialog::kCancel); // nothing open: nothing changes
+    EXPECT_EQ(dialog.result(), MessageDialog::kOk);
+}
+
+} // namespace
+} // namespace vorlane::ui
