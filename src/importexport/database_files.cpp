@@ -1,0 +1,140 @@
+#include "importexport/database_files.h"
+
+#include "blockfile/channel_file.h"
+#include "blockfile/file_bytes.h"
+#include "database/channel_database.h"
+#include "database/database_image.h"
+#include "database/database_lifecycle.h"
+#include "database/settings_record.h"
+#include "importexport/channel_list_importer.h"
+#include "importexport/replace_file.h"
+#include "importexport/satcodx_importer.h"
+#include "importexport/satcodx_record.h"
+#include "platform/trace.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <string_view>
+#include <utility>
+
+namespace vorlane {
+namespace {
+
+constexpr std::string_view kChannelListMark = ":SAT";
+// Opening any file makes the database the full-size receiver's.
+constexpr int kOpenedReceiverModel = 1;
+
+bool StartsWith(ConstByteSpan bytes, std::string_view mark) {
+    return bytes.size() >= mark.size() && std::equal(mark.begin(), mark.end(), bytes.begin());
+}
+
+bool IsTextList(FileReader reader) {
+    return reader == FileReader::Satcodx || reader == FileReader::ChannelList;
+}
+
+ImportResult ReadTextList(FileReader reader, ChannelDatabase& db, ConstByteSpan bytes) {
+    return reader == FileReader::Satcodx ? SatcodxImporter::Read(db, bytes) : ChannelListImporter::Read(db, bytes);
+}
+
+// A text reader can refuse after it has written records, so it is first tried on tables of its own; the
+// database is only touched once the file is known to be taken.
+bool TextReaderAccepts(FileReader reader, ConstByteSpan bytes) {
+    ChannelDatabase trial;
+    trial.AllocateTables();
+    return ReadTextList(reader, trial, bytes).accepted;
+}
+
+OpenResult Refused(FileReader reader, OpenRefusal refusal) {
+    OpenResult result;
+    result.reader = reader;
+    result.refusal = refusal;
+    return result;
+}
+
+// Rename would replace what writing in place refuses: a directory, or a file without write permission.
+bool MayReplace(const std::string& path) {
+    struct stat target {};
+    if (::stat(path.c_str(), &target) != 0)
+        return true;
+    return S_ISREG(target.st_mode) && ::access(path.c_str(), W_OK) == 0;
+}
+
+} // namespace
+
+const char* FileReaderName(FileReader reader) {
+    switch (reader) {
+    case FileReader::Satcodx:
+        return "SATCODX";
+    case FileReader::ChannelList:
+        return "channel list";
+    case FileReader::ChannelFile:
+        return "channel file";
+    case FileReader::None:
+        break;
+    }
+    return "none";
+}
+
+FileReader RecogniseFile(ConstByteSpan bytes) {
+    if (StartsWithSatcodxMark(bytes))
+        return FileReader::Satcodx;
+    if (StartsWith(bytes, kChannelListMark))
+        return FileReader::ChannelList;
+    return FileReader::ChannelFile;
+}
+
+int StartLikeEditor(ChannelDatabase& db, int localYear) {
+    ReceiverSettings held = HeldReceiverSettings(db);
+    ApplyStartupSettings(held, localYear);
+    return Init(db);
+}
+
+OpenResult OpenDatabaseFile(ChannelDatabase& db, const std::string& path) {
+    std::vector<std::uint8_t> bytes;
+    if (!ReadFileBytes(path, bytes))
+        return Refused(FileReader::None, OpenRefusal::CannotRead);
+    return OpenDatabaseFromBytes(db, std::move(bytes), path);
+}
+
+OpenResult OpenDatabaseFromBytes(ChannelDatabase& db, std::vector<std::uint8_t> bytes, const std::string& path) {
+    FileReader reader = RecogniseFile(bytes);
+    const bool channelFileLength = bytes.size() == kChannelFileSize;
+    if (reader == FileReader::ChannelFile && !channelFileLength)
+        return Refused(reader, OpenRefusal::WrongLength);
+    if (IsTextList(reader) && !TextReaderAccepts(reader, bytes)) {
+        if (!channelFileLength)
+            return Refused(reader, OpenRefusal::NotAccepted);
+        reader = FileReader::ChannelFile; // the last reader takes every buffer
+    }
+
+    db.setReceiverModel(kOpenedReceiverModel);
+    DebugOut("NEW model=%d\n", db.receiverModel());
+    Clear(db);
+    Deinit(db);
+    Init(db);
+    db.fileBuffer() = std::move(bytes);
+    db.setCurrentPath(path);
+    db.setModified(false);
+
+    OpenResult result;
+    result.accepted = true;
+    result.reader = reader;
+    if (IsTextList(reader))
+        result.import = ReadTextList(reader, db, db.fileBuffer());
+    else
+        LoadFromImage(db, db.fileBuffer());
+    db.BuildAllLists();
+    return result;
+}
+
+int SaveDatabaseFile(ChannelDatabase& db, const std::string& path) {
+    const std::vector<std::uint8_t> file = ChannelFileBytes(db);
+    if (file.empty() || !MayReplace(path) || !ReplaceFile(path, file))
+        return 0;
+    db.setModified(false);
+    return 1;
+}
+
+} // namespace vorlane
