@@ -34,6 +34,7 @@ xvfb)
     xvfb-run -a "$0" "$program" on-x-display
     ;;
 on-x-display)
-    QT_QPA_PLATFORM=xcb run_and_check 'xwininfo -root -tree | grep -q "\"Vorlane\""'
+    # The frame is the top-level window of class "vorlane" named "Vorlane" (Qt's own helper windows have no class).
+    QT_QPA_PLATFORM=xcb run_and_check 'xwininfo -root -tree | grep -qF "\"Vorlane\": (\"vorlane\""'
     ;;
 esac
