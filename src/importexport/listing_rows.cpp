@@ -9,6 +9,7 @@ namespace {
 constexpr const char* kSatelliteRowStart =
     "%-4d | %-20s| %-17d  | %-9s | %-10d | %-10d | %-3s | %-7s | %-10s | %-10s | "
     "%-11s | %-11d | ";
+// The seven columns of a test channel repeat for each of the three, joined by a bar.
 constexpr const char* kTestChannelColumns = "%-23s | %-9d | %-7d | %-10s | %-5d | %-5d | %-5d ";
 constexpr const char* kTestChannelSeparator = "| ";
 constexpr const char* kRowEnd = "\r\n";
@@ -52,10 +53,10 @@ void AppendSatelliteRow(std::string& out, ConstSatelliteRecord satellite) {
     for (int k = 0; k < ConstSatelliteRecord::kTestChannelCount; ++k) {
         if (k > 0)
             out += kTestChannelSeparator;
-        AppendFormat(
-            out, kTestChannelColumns, satellite.testChannelName(k).c_str(), satellite.testChannelFrequency(k),
-            satellite.testChannelSymbolRate(k), TestChannelPolarisationWord(satellite.testChannelPolarisation(k)),
-            satellite.testChannelVideoPid(k), satellite.testChannelAudioPid(k), satellite.testChannelPcrPid(k));
+        AppendFormat(out, kTestChannelColumns, satellite.testChannelName(k).c_str(), satellite.testChannelFrequency(k),
+                     satellite.testChannelSymbolRate(k), PolarisationWord(satellite.testChannelPolarisation(k)),
+                     satellite.testChannelVideoPid(k), satellite.testChannelAudioPid(k),
+                     satellite.testChannelPcrPid(k));
     }
     out += kRowEnd;
 }
@@ -64,7 +65,7 @@ void AppendTransponderRow(std::string& out, ConstTransponderRecord transponder, 
     const TuningWord tuning = transponder.tuning();
     const LinkWord satelliteLink = transponder.satelliteLink();
     AppendFormat(out, kTransponderRow, ListNumber(transponder.listLink()), transponder.networkName().c_str(),
-                 transponder.frequency(), transponder.symbolRate(), TransponderPolarisationWord(tuning.polarisation()),
+                 transponder.frequency(), transponder.symbolRate(), PolarisationWord(tuning.polarisation()),
                  FecWord(tuning.fec()), tuning.freeToAirOnly() ? "Yes" : "No", transponder.transportStreamId(),
                  transponder.networkId(), counts.tv, counts.radio, counts.data, pk, Index(satelliteLink),
                  Key(satelliteLink), kAntennaNumber);

@@ -14,13 +14,9 @@ template <std::size_t N> const char* WordOrEmpty(const std::array<const char*, N
 
 } // namespace
 
-const char* TestChannelPolarisationWord(unsigned code) {
+const char* PolarisationWord(unsigned code) {
     static constexpr std::array<const char*, 3> kWords{"Auto", "Horizontal", "Vertical"};
     return code < kWords.size() ? kWords[code] : "unused";
-}
-
-const char* TransponderPolarisationWord(unsigned code) {
-    return TestChannelPolarisationWord(code);
 }
 
 const char* FecWord(unsigned code) {

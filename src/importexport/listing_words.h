@@ -3,10 +3,9 @@
 
 namespace vorlane {
 
-// Test channel polarisation: 0 "Auto", 1 "Horizontal", 2 "Vertical", any other value "unused".
-const char* TestChannelPolarisationWord(unsigned code);
-// Tuning word polarisation (2 bits): 3 is "unused".
-const char* TransponderPolarisationWord(unsigned code);
+// Polarisation of a test channel or a transponder: 0 "Auto", 1 "Horizontal", 2 "Vertical", any other
+// value "unused".
+const char* PolarisationWord(unsigned code);
 // Tuning word FEC (3 bits): codes 6 and 7 show an empty text.
 const char* FecWord(unsigned code);
 // LNB switch word DiSEqC type (4 bits): codes 9 to 15 show an empty text.

@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <random>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vorlane {
@@ -55,11 +56,19 @@ void SyncFolder(const std::filesystem::path& target) {
     ::close(fd);
 }
 
+// A rename would replace what writing in place refuses: a folder, or a file without write permission.
+bool MayReplace(const std::string& path) {
+    struct stat target {};
+    if (::stat(path.c_str(), &target) != 0)
+        return errno == ENOENT;
+    return S_ISREG(target.st_mode) && ::access(path.c_str(), W_OK) == 0;
+}
+
 } // namespace
 
 int ReplaceFile(const std::string& path, ConstByteSpan bytes) {
     const std::filesystem::path target(path);
-    if (target.filename().empty())
+    if (target.filename().empty() || !MayReplace(path))
         return 0;
     std::string temporary;
     const int fd = CreateTemporary(target, temporary);

@@ -3,6 +3,7 @@
 #include "database/channel_database.h"
 #include "database/table_layout.h"
 #include "support/record_builders.h"
+#include "support/sample_database.h"
 
 #include <gtest/gtest.h>
 
@@ -295,6 +296,33 @@ TEST_F(TextExport, FavouriteSectionsOnlyForGroupsWithMembersAndClassByServiceTyp
     const auto group3 = sectionRows("<Favorite 3 List=1>");
     ASSERT_EQ(1u, group3.size());
     EXPECT_EQ("Radio", group3[0][0]);
+}
+
+TEST(TextExportLayout, FullDatabaseGivesOneRowOfFullWidthPerListNode) {
+    ChannelDatabase db;
+    ASSERT_GT(makeSampleDatabase(db, fullSampleOptions()), 0);
+    const std::vector<std::string> lines = splitLines(TextExporter(db).Listing());
+    auto count = [&](ListKind kind) { return static_cast<std::size_t>(db.lists().Head(kind, 0)->count); };
+
+    std::size_t channelRows = 0;
+    std::size_t favouriteSections = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i] == "<Channel List>") {
+            for (std::size_t row = i + 3; !lines[row].empty(); ++row, ++channelRows)
+                EXPECT_EQ(433u - 2u, lines[row].size()) << lines[row]; // no value overflows its column
+        }
+        if (lines[i].rfind("<Favorite ", 0) == 0) {
+            const int group = lines[i][10] - '1';
+            const std::size_t members = count(FavouriteKind(group));
+            EXPECT_EQ("<Favorite " + std::to_string(group + 1) + " List=" + std::to_string(members) + ">", lines[i]);
+            EXPECT_TRUE(lines[i + 3 + members].empty() && !lines[i + 2 + members].empty()) << lines[i];
+            ++favouriteSections;
+        }
+    }
+    EXPECT_EQ(count(ListKind::TvChannels) + count(ListKind::RadioChannels) + count(ListKind::DataChannels),
+              channelRows);
+    EXPECT_EQ(10000u, channelRows);
+    EXPECT_EQ(8u, favouriteSections);
 }
 
 TEST_F(TextExport, WriteSendsTheListingToAnOpenFile) {
