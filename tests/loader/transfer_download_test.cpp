@@ -1,0 +1,219 @@
+// Downloads from the simulated receiver: the request, the handshakes, the file as stored, and a target file that
+// only a complete download may replace.
+
+#include "blockfile/block_header.h"
+#include "loader/transfer_requests.h"
+#include "platform/trace.h"
+#include "transfer_fixture.h"
+
+#include <fstream>
+#include <iterator>
+
+using namespace vorlane;
+using namespace vorlane::test;
+
+namespace {
+
+const Bytes kGo = {0xFA};
+const Bytes kNext = {0xFA, 0xFA};
+const Bytes kAgain = {0xFC, 0xFA};
+
+Bytes DownloadRequest(std::uint8_t typeByte) {
+    return {0xCC, 0x55, 0x11, typeByte};
+}
+
+Bytes Repeat(const Bytes& bytes, int times) {
+    Bytes all;
+    for (int i = 0; i < times; ++i)
+        all.insert(all.end(), bytes.begin(), bytes.end());
+    return all;
+}
+
+Bytes ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteFile(const std::string& path, const Bytes& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+class TransferDownloadTest : public TransferSimTest {
+protected:
+    void ConnectWithDownload(DownloadKind kind, const Bytes& file, SimulatorFaults faults = {}) {
+        ReceiverBehaviour behaviour;
+        behaviour.downloads[static_cast<std::size_t>(kind)] = file;
+        behaviour.faults = faults;
+        Connect(behaviour);
+    }
+    void StartDownload(int receiveFileType, const std::string& path) {
+        transfer.SetReceiveFileType(receiveFileType);
+        transfer.SetFilePath(path);
+        EXPECT_EQ(1, transfer.SendWakeUp());
+        EXPECT_EQ(1, transfer.RequestDownload(receiveFileType));
+    }
+};
+
+} // namespace
+
+TEST_F(TransferDownloadTest, MainSoftwareIsStoredExactlyAndReplacesTheChosenFileWhenComplete) {
+    const Bytes software = Pattern(2500, 0x51);
+    ConnectWithDownload(DownloadKind::MainSoftware, software);
+    const std::string target = PathIn("main.bin");
+    WriteFile(target, BytesOf("an older download"));
+    StartDownload(kReceiveMainSoftware, target);
+    ASSERT_TRUE(RunUntil([&] { return ui.Finished(); }));
+    RunFor(50ms);
+
+    EXPECT_EQ(Join({WakeUpBytes(), DownloadRequest(0x23), kGo, Repeat(kNext, 3)}), simulator->receivedBytes());
+    EXPECT_EQ(software, ReadFile(target));
+    EXPECT_EQ(std::vector<std::string>{"main.bin"}, FolderFiles());
+    EXPECT_EQ(-1, ui.reports.back().value);
+    EXPECT_EQ(TransferState::Idle, transfer.State());
+    EXPECT_TRUE(transfer.FilePath().empty());
+    ASSERT_EQ(1u, ui.begins.size());
+    EXPECT_EQ(3, ui.begins[0].value);
+    EXPECT_EQ(target + "|Downloading", ui.begins[0].text);
+    EXPECT_FALSE(ui.reports[1].upload.uploading);
+}
+
+TEST_F(TransferDownloadTest, ChannelGetsARebuiltBlockHeaderOverTheReceivedData) {
+    Bytes channel = Pattern(3000, 0x52);
+    const std::uint8_t address[] = {0x7F, 0xC1, 0x00, 0x80};
+    channel[0x32] = address[0];
+    channel[0x33] = address[1];
+    channel[0x36] = address[2];
+    channel[0x37] = address[3];
+    ConnectWithDownload(DownloadKind::Channel, channel);
+    TraceCapture trace;
+    const std::string target = PathIn("channel.bin");
+    StartDownload(kReceiveChannel, target);
+    ASSERT_TRUE(RunUntil([&] { return ui.Finished(); }));
+
+    EXPECT_EQ(Join({WakeUpBytes(), DownloadRequest(0x24), kGo, Repeat(kNext, 3)}), simulator->receivedBytes());
+    const Bytes stored = ReadFile(target);
+    ASSERT_EQ(channel.size(), stored.size());
+    const BlockHeader header(stored);
+    EXPECT_EQ(0xB2, header.blockId());
+    EXPECT_EQ(3000u - 128u, header.dataLength());
+    EXPECT_EQ(Checksum(ConstByteSpan(channel).subspan(128)), header.crc());
+    EXPECT_EQ(0x7FC10080u, header.loadAddress());
+    EXPECT_TRUE(header.signatureValid());
+    EXPECT_FALSE(header.monitorMode());
+    EXPECT_EQ(0x01, stored[0x30]);
+    EXPECT_EQ(0x02, stored[0x31]);
+    EXPECT_EQ(0xEF, stored[0x00]);
+    EXPECT_EQ(0xA5, stored[0x60]);
+    EXPECT_TRUE(std::equal(channel.begin() + 128, channel.end(), stored.begin() + 128));
+    EXPECT_TRUE(trace.contains("Converted...\n"));
+}
+
+TEST_F(TransferDownloadTest, ACorruptedPacketIsAnsweredWithARepeatAndNotWritten) {
+    const Bytes software = Pattern(2500, 0x53);
+    SimulatorFaults faults;
+    faults.corruptDownloadPacket = 2;
+    ConnectWithDownload(DownloadKind::MainSoftware, software, faults);
+    const std::string target = PathIn("main.bin");
+    StartDownload(kReceiveMainSoftware, target);
+    ASSERT_TRUE(RunUntil([&] { return ui.Finished(); }));
+
+    EXPECT_EQ(Join({WakeUpBytes(), DownloadRequest(0x23), kGo, kNext, kAgain, kNext, kNext}),
+              simulator->receivedBytes());
+    EXPECT_EQ(software, ReadFile(target));
+    EXPECT_EQ(-1, ui.reports.back().value);
+}
+
+TEST_F(TransferDownloadTest, ALineLostMidwayLeavesTheChosenFileUntouched) {
+    SimulatorFaults faults;
+    faults.closeAfterPacket = 2;
+    ConnectWithDownload(DownloadKind::MainSoftware, Pattern(4000, 0x54), faults);
+    int lost = 0;
+    transfer.SetHooks({.chooseDownloadFile = {}, .showStatus = {}, .connectionLost = [&] { ++lost; }});
+    const std::string target = PathIn("main.bin");
+    const Bytes before = BytesOf("keep me as I am");
+    WriteFile(target, before);
+    StartDownload(kReceiveMainSoftware, target);
+    ASSERT_TRUE(RunUntil([&] { return ui.Finished(); }));
+
+    EXPECT_EQ(-2, ui.reports.back().value);
+    EXPECT_EQ(1, lost);
+    EXPECT_EQ(TransferState::Idle, transfer.State());
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_EQ(before, ReadFile(target));
+    EXPECT_EQ(std::vector<std::string>{"main.bin"}, FolderFiles());
+}
+
+TEST_F(TransferDownloadTest, DisconnectDuringADownloadLeavesNoTemporaryFile) {
+    SimulatorFaults faults;
+    faults.silentAfterPacket = 1;
+    ConnectWithDownload(DownloadKind::MainSoftware, Pattern(4000, 0x55), faults);
+    const std::string target = PathIn("main.bin");
+    StartDownload(kReceiveMainSoftware, target);
+    ASSERT_TRUE(RunUntil([&] { return ui.HasReport(1); }));
+    RunFor(100ms);
+    EXPECT_EQ(TransferState::DownloadData, transfer.State());
+    EXPECT_EQ(1u, FolderFiles().size()); // the temporary file
+
+    port.Close();
+    transfer.SetTransferIdle();
+    EXPECT_TRUE(FolderFiles().empty());
+    EXPECT_FALSE(ui.Finished());
+}
+
+TEST_F(TransferDownloadTest, AnAnnouncedSizeOfZeroCompletesAtOnceWithAnEmptyFile) {
+    ConnectWithDownload(DownloadKind::Channel, Bytes{});
+    const std::string target = PathIn("empty.bin");
+    StartDownload(kReceiveChannel, target);
+    ASSERT_TRUE(RunUntil([&] { return ui.Finished(); }));
+
+    EXPECT_EQ(-1, ui.reports.back().value);
+    EXPECT_TRUE(std::filesystem::exists(target));
+    EXPECT_EQ(0u, std::filesystem::file_size(target));
+    EXPECT_EQ(Join({WakeUpBytes(), DownloadRequest(0x24), kGo}), simulator->receivedBytes());
+    EXPECT_EQ(TransferState::Idle, transfer.State());
+}
+
+TEST_F(TransferDownloadTest, WithoutAPathTheFileChoiceIsAskedAndACancelRefusesTheDownload) {
+    ConnectWithDownload(DownloadKind::MainSoftware, Pattern(100, 0x56));
+    int choices = 0;
+    transfer.SetHooks({.chooseDownloadFile =
+                           [&](std::string&) {
+                               ++choices;
+                               return 0;
+                           },
+                       .showStatus = {},
+                       .connectionLost = {}});
+    StartDownload(kReceiveMainSoftware, "");
+    ASSERT_TRUE(RunUntil([&] { return ui.Finished(); }));
+    RunFor(50ms);
+
+    EXPECT_EQ(1, choices);
+    EXPECT_EQ(-2, ui.reports.back().value);
+    EXPECT_EQ("The file is not selected.", ui.reports.back().text);
+    EXPECT_EQ(Join({WakeUpBytes(), DownloadRequest(0x23), kGo, Bytes{0xFE}}), simulator->receivedBytes());
+    EXPECT_TRUE(FolderFiles().empty());
+    EXPECT_EQ(TransferState::Idle, transfer.State());
+}
+
+TEST_F(TransferDownloadTest, AChosenPathIsUsedAndAFolderThatCannotTakeTheFileRefusesIt) {
+    ConnectWithDownload(DownloadKind::MainSoftware, Pattern(100, 0x57));
+    const std::string chosen = PathIn("chosen.bin");
+    transfer.SetHooks({.chooseDownloadFile =
+                           [&](std::string& path) {
+                               path = chosen;
+                               return 1;
+                           },
+                       .showStatus = {},
+                       .connectionLost = {}});
+    StartDownload(kReceiveMainSoftware, "");
+    ASSERT_TRUE(RunUntil([&] { return ui.Finished(); }));
+    EXPECT_EQ(Pattern(100, 0x57), ReadFile(chosen));
+
+    ui.reports.clear();
+    StartDownload(kReceiveMainSoftware, PathIn("missing-folder/main.bin"));
+    ASSERT_TRUE(RunUntil([&] { return ui.Finished(); }));
+    EXPECT_EQ(-2, ui.reports.back().value);
+    EXPECT_EQ("Can't open the file.", ui.reports.back().text);
+    EXPECT_EQ(TransferState::Idle, transfer.State());
+}

@@ -1,0 +1,197 @@
+#pragma once
+// Shared pieces of the transfer tests: a user interface that records progress, notes and the modal wait (which
+// runs the event queue like the editor's modal dialogs), and a fixture that puts a Transfer on a port opened on
+// the simulated receiver.
+
+#include "loader/event_queue_dispatcher.h"
+#include "loader/language_texts.h"
+#include "loader/loader_ui.h"
+#include "loader/serial_port.h"
+#include "loader/transfer.h"
+#include "platform/bytes.h"
+#include "sim/simulated_receiver.h"
+#include "storage/checksum.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vorlane::test {
+
+using namespace std::chrono_literals;
+using Bytes = std::vector<std::uint8_t>;
+
+struct ProgressReport {
+    int value;
+    std::string text;
+    UploadPosition upload;
+};
+
+class RecordingTransferUi : public LoaderUi {
+public:
+    explicit RecordingTransferUi(EventQueueDispatcher& events) : m_events(events) {}
+
+    void ShowMessageBox(const std::string& text) override { messageBoxes.push_back(text); }
+    int ShowMessage(const std::string& text, int mode) override {
+        messages.emplace_back(text, mode);
+        return 1;
+    }
+    void ShowNotAllowedCursor() override {}
+    void RestoreCursor() override {}
+
+    void BeginProgress(int blocks, const std::string& path, const std::string& action) override {
+        begins.push_back({blocks, path + "|" + action, {}});
+    }
+    void ReportProgress(int value, const std::string& text, const UploadPosition& upload) override {
+        reports.push_back({value, text, upload});
+    }
+    void ShowNote(const std::string& text) override { notes.push_back(text); }
+    void HideNote() override { ++noteHides; }
+
+    // Runs the event queue until the wait is ended, or the user closes it after `userClosesAfter`.
+    int RunModalWait(const std::string& text) override {
+        modalTexts.push_back(text);
+        m_result.reset();
+        const auto closeAt = std::chrono::steady_clock::now() + userClosesAfter;
+        while (!m_result && std::chrono::steady_clock::now() < closeAt)
+            m_events.RunUntil([this] { return m_result.has_value(); }, 10ms);
+        if (!m_result && whenUserCloses)
+            whenUserCloses();
+        return m_result.value_or(2);
+    }
+    void EndModalWait(int result) override { m_result = result; }
+
+    bool HasReport(int value) const {
+        for (const ProgressReport& report : reports)
+            if (report.value == value)
+                return true;
+        return false;
+    }
+    bool Finished() const { return HasReport(-1) || HasReport(-2); }
+
+    std::vector<std::string> messageBoxes;
+    std::vector<std::pair<std::string, int>> messages;
+    std::vector<ProgressReport> begins; // value = blocks, text = "path|action"
+    std::vector<ProgressReport> reports;
+    std::vector<std::string> notes;
+    int noteHides = 0;
+    std::vector<std::string> modalTexts;
+    std::chrono::milliseconds userClosesAfter = 10s;
+    std::function<void()> whenUserCloses;
+
+private:
+    EventQueueDispatcher& m_events;
+    std::optional<int> m_result;
+};
+
+inline Bytes Join(std::initializer_list<Bytes> parts) {
+    Bytes all;
+    for (const Bytes& part : parts)
+        all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+inline Bytes BytesOf(std::string_view text) {
+    return Bytes(text.begin(), text.end());
+}
+
+inline Bytes Pattern(std::size_t length, std::uint8_t seed) {
+    Bytes bytes(length);
+    for (std::size_t i = 0; i < length; ++i)
+        bytes[i] = static_cast<std::uint8_t>(seed + i * 13 + (i >> 8));
+    return bytes;
+}
+
+inline Bytes SizeBytes(std::uint32_t size) {
+    Bytes bytes(4);
+    writeBe32(bytes.data(), size);
+    return bytes;
+}
+
+// The packets of `data` as the PC sends them: 1024 data bytes at most, each followed by its sum.
+inline std::vector<Bytes> Packets(const Bytes& data) {
+    std::vector<Bytes> packets;
+    for (std::size_t offset = 0; offset < data.size() || packets.empty(); offset += 1024) {
+        const std::size_t length = std::min<std::size_t>(1024, data.size() - offset);
+        Bytes packet(data.begin() + static_cast<std::ptrdiff_t>(offset),
+                     data.begin() + static_cast<std::ptrdiff_t>(offset + length));
+        const Bytes sum = SizeBytes(Checksum(packet));
+        packet.insert(packet.end(), sum.begin(), sum.end());
+        packets.push_back(packet);
+    }
+    return packets;
+}
+
+inline Bytes WakeUpBytes() {
+    Bytes bytes;
+    for (int cycle = 0; cycle < 5; ++cycle)
+        bytes.insert(bytes.end(), {0x0A, 0xCC, 0x55, 0xEE, 0xFF});
+    return bytes;
+}
+
+class TransferSimTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (std::filesystem::temp_directory_path() / "vorlane-transfer-XXXXXX").string();
+        ASSERT_NE(nullptr, mkdtemp(pattern.data()));
+        folder = pattern;
+        texts.Load("/nonexistent-folder"); // the built-in texts
+        settings.timeout2 = 0;
+        ASSERT_TRUE(port.Create(&transfer, &events, 40960, 4096));
+    }
+    void TearDown() override {
+        port.Close();
+        if (simulator)
+            simulator->stop();
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+
+    std::string PathIn(const std::string& name) const { return (folder / name).string(); }
+
+    // Starts the simulated receiver with `behaviour` and opens the port on it.
+    void Connect(ReceiverBehaviour behaviour = {}) {
+        SimulatorConfig config;
+        config.linkPath = PathIn("COM5");
+        config.behaviour = std::move(behaviour);
+        simulator = std::make_unique<SimulatedReceiver>(std::move(config));
+        ASSERT_EQ(1, simulator->start());
+        ASSERT_TRUE(port.Open(simulator->linkPath(), 115200, 0, 8, 0, 0));
+    }
+
+    bool RunUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = 10s) {
+        return events.RunUntil(done, timeout);
+    }
+    // Handles deliveries for `span`.
+    void RunFor(std::chrono::milliseconds span) {
+        RunUntil([] { return false; }, span);
+    }
+
+    // Files in the scratch folder other than the simulator's link.
+    std::vector<std::string> FolderFiles() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            if (entry.path().filename() != "COM5")
+                names.push_back(entry.path().filename().string());
+        return names;
+    }
+
+    std::filesystem::path folder;
+    EventQueueDispatcher events;
+    LanguageTexts texts;
+    SerialSettings settings;
+    RecordingTransferUi ui{events};
+    SerialPort port;
+    Transfer transfer{port, events, texts, ui, settings, TransferPauses{0}};
+    std::unique_ptr<SimulatedReceiver> simulator;
+};
+
+} // namespace vorlane::test

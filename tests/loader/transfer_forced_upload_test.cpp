@@ -1,0 +1,173 @@
+// Forced uploads through the boot monitor of the simulated receiver: the break-in, the prompt that ends the
+// modal wait, the monitor texts between and after the blocks, and the ways a break-in ends without a prompt.
+
+#include "../blockfile/block_file_builder.h"
+#include "blockfile/upload_classifier.h"
+#include "loader/connection.h"
+#include "platform/memory_settings_store.h"
+#include "platform/trace.h"
+#include "transfer_fixture.h"
+
+#include <algorithm>
+
+using namespace vorlane;
+using namespace vorlane::test;
+
+namespace {
+
+const Bytes kUploadGo = {0xFA, 0xCC};
+const Bytes kTenReturns(10, '\r');
+
+// Splits what the PC sent into the leading break-in pattern and the rest.
+std::pair<std::size_t, Bytes> SplitPattern(const Bytes& sent) {
+    const auto end = std::find_if(sent.begin(), sent.end(), [](std::uint8_t byte) { return byte != 'x'; });
+    return {static_cast<std::size_t>(end - sent.begin()), Bytes(end, sent.end())};
+}
+
+Bytes BlockOnTheLine(const Bytes& block) {
+    Bytes bytes = SizeBytes(static_cast<std::uint32_t>(block.size()));
+    for (const Bytes& packet : Packets(block))
+        bytes.insert(bytes.end(), packet.begin(), packet.end());
+    return bytes;
+}
+
+class TransferForcedUploadTest : public TransferSimTest {
+protected:
+    void SetUp() override {
+        TransferSimTest::SetUp();
+        transfer.SetHooks({.chooseDownloadFile = {},
+                           .showStatus = [this](int entry) { statuses.push_back(entry); },
+                           .connectionLost = {}});
+    }
+
+    // A block file of three blocks with ids 0xB1, 0xB2 and 0xB3, loaded as the Upload to STB command does.
+    void LoadThreeBlocks() {
+        vorlane::testing::AppendBlock(file, 0xB1, Pattern(1500, 0x71));
+        vorlane::testing::AppendBlock(file, 0xB2, Pattern(700, 0x72));
+        vorlane::testing::AppendBlock(file, 0xB3, Pattern(40, 0x73));
+        ASSERT_EQ(1, ClassifyUploadFile("software.bin", file, transfer.SrcData()));
+        ASSERT_EQ(3u, transfer.SrcData().count());
+        for (std::size_t i = 0; i < 3; ++i) {
+            const ConstByteSpan bytes = transfer.SrcData()[i].bytes();
+            blocks.emplace_back(bytes.begin(), bytes.end());
+        }
+        transfer.SetForceMode(true);
+        transfer.SetFilePath(PathIn("software.bin"));
+    }
+
+    Bytes file;
+    std::vector<Bytes> blocks;
+    std::vector<int> statuses;
+};
+
+} // namespace
+
+TEST_F(TransferForcedUploadTest, BreaksIntoTheMonitorAndSendsEveryBlockThroughIt) {
+    ReceiverBehaviour behaviour;
+    behaviour.restartAfterBreakIn = 30ms;
+    Connect(behaviour);
+    LoadThreeBlocks();
+    TraceCapture trace;
+
+    EXPECT_EQ(1, transfer.StartForcedUpload());
+    EXPECT_EQ(std::vector<std::string>{"Reset your STB(s)."}, ui.modalTexts);
+    EXPECT_EQ((std::vector<int>{21, 20, 7}), statuses); // trying, connected with the monitor, connected
+    EXPECT_FALSE(transfer.IsBreakInSending());
+    ASSERT_TRUE(RunUntil([&] { return ui.Finished(); }));
+    RunFor(50ms);
+
+    const auto [patternLength, rest] = SplitPattern(simulator->receivedBytes());
+    EXPECT_GT(patternLength, 0u);
+    EXPECT_EQ(0u, patternLength % 4);
+    EXPECT_EQ(Join({kTenReturns, BytesOf("q\r"), kUploadGo, BlockOnTheLine(blocks[0]), BytesOf("\r\r\r\rq\r"),
+                    kUploadGo, BlockOnTheLine(blocks[1]), BytesOf("\r\r\r\rq\r"), kUploadGo, BlockOnTheLine(blocks[2]),
+                    BytesOf("\r\rreset\r")}),
+              rest);
+
+    ASSERT_TRUE(simulator->waitForBlocks(3, 1s));
+    const auto stored = simulator->receivedBlocks();
+    ASSERT_EQ(3u, stored.size());
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(kMonitorUpload, stored[i].transferClass);
+        EXPECT_EQ(blocks[i], stored[i].bytes);
+    }
+
+    EXPECT_EQ(-1, ui.reports.back().value);
+    EXPECT_TRUE(transfer.FilePath().empty());
+    EXPECT_EQ(0u, transfer.SrcData().count());
+    EXPECT_FALSE(transfer.IsBreakInRunning());
+    // The erasing note of each block's first packet, and the second block's place in the caption.
+    int erasing = 0;
+    bool secondOfThree = false;
+    for (const ProgressReport& report : ui.reports) {
+        if (report.value == -3) {
+            ++erasing;
+            EXPECT_EQ("Now erasing the flash. Please wait.", report.text);
+        }
+        secondOfThree |= report.value >= 0 && report.upload.uploading && report.upload.entryNumber == 2 &&
+                         report.upload.entryCount == 3;
+    }
+    EXPECT_EQ(3, erasing);
+    EXPECT_TRUE(secondOfThree);
+    EXPECT_TRUE(ui.notes.empty()); // the writing note belongs to normal uploads
+    EXPECT_TRUE(trace.contains("m_nTimeOut2=0\n"));
+    // The reset restarts the monitor: its prompt only shows the status again.
+    EXPECT_EQ(20, statuses.back());
+}
+
+TEST_F(TransferForcedUploadTest, TheUserClosingTheWaitStopsThePatternWhichEndsWithReturnsAndQuit) {
+    Connect(); // the receiver is never restarted: no prompt comes
+    LoadThreeBlocks();
+    ui.userClosesAfter = 100ms;
+    TraceCapture trace;
+
+    EXPECT_EQ(0, transfer.StartForcedUpload());
+    EXPECT_TRUE(trace.contains("\nOut!!\n"));
+    EXPECT_EQ(std::vector<int>{21}, statuses);
+    ASSERT_TRUE(RunUntil([&] { return !transfer.IsBreakInRunning(); }, 2s));
+    RunFor(50ms);
+
+    const auto [patternLength, rest] = SplitPattern(simulator->receivedBytes());
+    EXPECT_GT(patternLength, 0u);
+    EXPECT_EQ(Join({kTenReturns, BytesOf("q\r")}), rest);
+    EXPECT_EQ(3u, transfer.SrcData().count()); // the upload list stays loaded
+    EXPECT_EQ(TransferState::Idle, transfer.State());
+}
+
+TEST_F(TransferForcedUploadTest, DisconnectDuringTheBreakInStopsEverythingReachingTheReceiver) {
+    Connect();
+    LoadThreeBlocks();
+    MemorySettingsStore store;
+    Connection connection(port, store, texts, ui);
+    connection.SetTransferControl(&transfer);
+    ui.userClosesAfter = 100ms;
+    std::size_t sentAtDisconnect = 0;
+    ui.whenUserCloses = [&] {
+        connection.DisconnectCommand();
+        sentAtDisconnect = simulator->receivedBytes().size();
+    };
+
+    EXPECT_EQ(0, transfer.StartForcedUpload());
+    ASSERT_TRUE(RunUntil([&] { return !transfer.IsBreakInRunning(); }, 2s));
+    RunFor(100ms);
+
+    const Bytes sent = simulator->receivedBytes();
+    EXPECT_GT(sent.size(), 0u);
+    EXPECT_LE(sent.size(), sentAtDisconnect + 4);     // at most the write under way when the port closed
+    EXPECT_EQ(sent.size(), SplitPattern(sent).first); // no carriage returns, no "q\r"
+    EXPECT_FALSE(port.IsOpen());
+}
+
+TEST_F(TransferForcedUploadTest, APromptWithoutForceModeChangesNothing) {
+    Connect();
+    simulator->triggerRestart();
+    RunFor(200ms);
+    EXPECT_TRUE(statuses.empty());
+    EXPECT_TRUE(transfer.MonitorLines().CurrentLineStartsWith("[d-MON]"));
+
+    transfer.SetForceMode(true);
+    simulator->triggerRestart();
+    RunFor(200ms);
+    EXPECT_EQ(std::vector<int>{20}, statuses);
+    EXPECT_TRUE(simulator->receivedBytes().empty());
+}

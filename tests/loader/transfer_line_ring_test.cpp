@@ -1,0 +1,155 @@
+// The receiver's text lines, the rebuilt header of a downloaded channel file and the download's temporary file.
+
+#include "blockfile/block_header.h"
+#include "loader/monitor_line_ring.h"
+#include "loader/transfer_channel_header.h"
+#include "loader/transfer_download_file.h"
+#include "storage/checksum.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+using namespace vorlane;
+
+namespace {
+
+void AddText(MonitorLineRing& ring, const std::string& text) {
+    for (const char c : text)
+        ring.Add(static_cast<std::uint8_t>(c));
+}
+
+std::string CurrentText(const MonitorLineRing& ring) {
+    const auto line = ring.CurrentLine();
+    return std::string(reinterpret_cast<const char*>(line.data()));
+}
+
+} // namespace
+
+TEST(MonitorLineRing, CarriageReturnBackspaceAndLineFeedMoveTheColumnAsTheReceiverMeansIt) {
+    MonitorLineRing ring;
+    AddText(ring, "abcdef\rXY\b\bZ");
+    EXPECT_EQ("ZYcdef", CurrentText(ring));
+    EXPECT_EQ(1u, ring.Column());
+
+    AddText(ring, "\b\b\b"); // never below column 0
+    EXPECT_EQ(0u, ring.Column());
+
+    AddText(ring, "\r\nline");
+    EXPECT_EQ(1u, ring.LineIndex());
+    EXPECT_EQ("line", CurrentText(ring));
+
+    // A line feed alone keeps the column: the next text starts behind zeros.
+    AddText(ring, "\nq");
+    EXPECT_EQ(2u, ring.LineIndex());
+    EXPECT_EQ(5u, ring.Column());
+    EXPECT_EQ(0, ring.CurrentLine()[0]);
+    EXPECT_EQ('q', ring.CurrentLine()[4]);
+}
+
+TEST(MonitorLineRing, AFullLineContinuesOnTheNextBehindTheContinuationMark) {
+    MonitorLineRing ring;
+    AddText(ring, std::string(130, 'a'));
+    EXPECT_EQ(0u, ring.LineIndex());
+    EXPECT_EQ(130u, ring.Column());
+    EXPECT_EQ(0, ring.CurrentLine()[130]); // the terminating zero stays
+    AddText(ring, "b");
+    EXPECT_EQ(1u, ring.LineIndex());
+    EXPECT_EQ(">>> b", CurrentText(ring));
+    EXPECT_EQ(5u, ring.Column());
+}
+
+TEST(MonitorLineRing, AfterTheHundredthLineTheRingWrapsAndClearingStartsOver) {
+    MonitorLineRing ring;
+    AddText(ring, "first");
+    for (int i = 0; i < 99; ++i)
+        ring.Add('\n');
+    EXPECT_EQ(99u, ring.LineIndex());
+    EXPECT_FALSE(ring.Wrapped());
+    ring.Add('\n');
+    EXPECT_EQ(0u, ring.LineIndex());
+    EXPECT_TRUE(ring.Wrapped());
+    EXPECT_EQ("", CurrentText(ring)); // the old line 0 was emptied
+
+    AddText(ring, "\r[d-MON] boot monitor> ");
+    EXPECT_TRUE(ring.CurrentLineStartsWith("[d-MON]"));
+    ring.BlankStart(4);
+    EXPECT_TRUE(ring.CurrentLineStartsWith("    ON]"));
+
+    ring.Clear();
+    EXPECT_EQ(0u, ring.LineIndex());
+    EXPECT_EQ(0u, ring.Column());
+    EXPECT_FALSE(ring.Wrapped());
+    EXPECT_EQ("", CurrentText(ring));
+}
+
+TEST(ChannelHeaderRebuild, KeepsTheLoadAddressAndDescribesTheReceivedData) {
+    std::vector<std::uint8_t> file(128 + 300, 0x5A);
+    for (std::size_t i = 0; i < file.size(); ++i)
+        file[i] = static_cast<std::uint8_t>(i * 3);
+    file[0x32] = 0x11;
+    file[0x33] = 0x22;
+    file[0x36] = 0x33;
+    file[0x37] = 0x44;
+    const std::vector<std::uint8_t> data(file.begin() + 128, file.end());
+    ASSERT_EQ(1, RebuildChannelHeader(file));
+
+    const BlockHeader header(file);
+    EXPECT_EQ(0x11223344u, header.loadAddress());
+    EXPECT_EQ(0xB2, header.blockId());
+    EXPECT_EQ(300u, header.dataLength());
+    EXPECT_EQ(Checksum(data), header.crc());
+    EXPECT_TRUE(std::equal(data.begin(), data.end(), file.begin() + 128));
+    const std::vector<std::uint8_t> expectedStart = {0xEF, 0xEF, 0x01, 0x02, 0x11, 0x22, 0xEF, 0xEF, 0x33, 0x44};
+    EXPECT_EQ(expectedStart, std::vector<std::uint8_t>(file.begin() + 0x2E, file.begin() + 0x38));
+    EXPECT_EQ(0xA5, file[0x60]);
+    EXPECT_EQ(0xEF, file[0x7F]);
+}
+
+TEST(ChannelHeaderRebuild, AnEmptyAddressInTheHeaderIsTakenFromTheFileStart) {
+    std::vector<std::uint8_t> file(128, 0);
+    file[2] = 0xAB;
+    file[3] = 0xCD;
+    file[6] = 0x01;
+    file[7] = 0x23;
+    file[0x32] = file[0x33] = file[0x36] = file[0x37] = 0xFF;
+    EXPECT_EQ(0xABCD0123u, ReceivedChannelLoadAddress(file));
+    ASSERT_EQ(1, RebuildChannelHeader(file));
+    EXPECT_EQ(0u, BlockHeader(file).dataLength());
+
+    std::vector<std::uint8_t> shortFile(127, 0x77);
+    EXPECT_EQ(0, RebuildChannelHeader(shortFile));
+    EXPECT_EQ(std::vector<std::uint8_t>(127, 0x77), shortFile);
+}
+
+TEST(TransferDownloadFile, ReplacesTheTargetOnlyOnCommitAndLeavesNothingBehindOtherwise) {
+    const auto folder = std::filesystem::temp_directory_path() / ("vorlane-dl-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const std::string target = (folder / "out.bin").string();
+    std::ofstream(target) << "old";
+    const std::vector<std::uint8_t> bytes = {1, 2, 3};
+
+    {
+        TransferDownloadFile file;
+        ASSERT_EQ(1, file.Create(target));
+        ASSERT_EQ(1, file.Write(bytes));
+        EXPECT_EQ(folder, std::filesystem::path(file.TemporaryPath()).parent_path());
+    } // destroyed unfinished
+    EXPECT_EQ(3u, std::filesystem::file_size(target));
+    EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()));
+
+    TransferDownloadFile file;
+    ASSERT_EQ(1, file.Create(target));
+    ASSERT_EQ(1, file.Write(bytes));
+    ASSERT_EQ(1, file.Write(bytes));
+    ASSERT_EQ(1, file.Commit());
+    EXPECT_FALSE(file.IsOpen());
+    EXPECT_EQ(6u, std::filesystem::file_size(target));
+    EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()));
+
+    EXPECT_EQ(0, file.Create((folder / "no-such-folder" / "x.bin").string()));
+    std::filesystem::remove_all(folder);
+}

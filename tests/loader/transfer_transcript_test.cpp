@@ -1,0 +1,176 @@
+// What the PC puts on the line for its commands, and how it answers markers, checked on a bare pseudo-terminal
+// where the test plays the receiver.
+
+#include "loader/transfer_line.h"
+#include "loader/transfer_requests.h"
+#include "platform/trace.h"
+#include "pseudo_terminal.h"
+#include "transfer_fixture.h"
+
+using namespace vorlane;
+using namespace vorlane::test;
+
+namespace {
+
+const Bytes kUploadMarker = {0xCC, 0x55, 0x11, 0x22};
+
+class TransferTranscriptTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(pty.valid());
+        texts.Load("/nonexistent-folder");
+        settings.timeout2 = 0;
+        ASSERT_TRUE(port.Create(&transfer, &events, 40960, 4096));
+        ASSERT_TRUE(port.Open(pty.slavePath(), 115200, 0, 8, 0, 0));
+    }
+    void TearDown() override { port.Close(); }
+
+    // What the PC wrote, waiting up to `timeoutMs` for `count` bytes.
+    Bytes Sent(std::size_t count, int timeoutMs = 1000) { return pty.receive(count, timeoutMs); }
+    // Asserts that the PC wrote nothing more.
+    void ExpectNothingSent() { EXPECT_EQ(Bytes{}, pty.receive(1, 100)); }
+
+    PseudoTerminal pty;
+    EventQueueDispatcher events;
+    LanguageTexts texts;
+    SerialSettings settings;
+    RecordingTransferUi ui{events};
+    SerialPort port;
+    Transfer transfer{port, events, texts, ui, settings, TransferPauses{0}};
+};
+
+} // namespace
+
+TEST_F(TransferTranscriptTest, WakeUpIsFiveLineFeedsEachWithItsFrame) {
+    EXPECT_EQ(1, transfer.SendWakeUp());
+    EXPECT_EQ(WakeUpBytes(), Sent(25));
+    ExpectNothingSent();
+}
+
+TEST_F(TransferTranscriptTest, RequestSendFileSendsTheClassByteForClassesZeroToSix) {
+    const char* const traces[] = {"request program data.\n", "request channel data.\n", "request pre-data data.\n",
+                                  "request sky data.\n",     "request p2 data.\n",      "request p2-gold data.\n",
+                                  "request conax data.\n"};
+    for (std::uint32_t transferClass = 0; transferClass <= 6; ++transferClass) {
+        SCOPED_TRACE(transferClass);
+        TraceCapture trace;
+        EXPECT_EQ(1, transfer.RequestSendFile(transferClass));
+        EXPECT_EQ((Bytes{0xCC, 0x55, 0x22, static_cast<std::uint8_t>(0x20 + transferClass)}), Sent(4));
+        EXPECT_EQ("--------> RequestSendFile : " + std::to_string(transferClass) + "\n" + traces[transferClass],
+                  trace.text());
+    }
+    TraceCapture trace;
+    EXPECT_EQ(0, transfer.RequestSendFile(17));
+    EXPECT_EQ((Bytes{0xCC, 0x55, 0x22}), Sent(4, 200));
+    EXPECT_EQ("--------> RequestSendFile : 11\n", trace.text());
+}
+
+TEST_F(TransferTranscriptTest, RequestDownloadSendsTheTypeByte) {
+    for (int type = 0; type <= 2; ++type) {
+        EXPECT_EQ(1, transfer.RequestDownload(type));
+        EXPECT_EQ((Bytes{0xCC, 0x55, 0x11, static_cast<std::uint8_t>(0x23 + type)}), Sent(4));
+    }
+}
+
+TEST_F(TransferTranscriptTest, SendOperationsWriteTheirBytesAndReportAClosedPort) {
+    TransferLine& line = transfer.Line();
+    EXPECT_EQ(1, line.SendDword(0x000009C4, kMostSignificantFirst));
+    EXPECT_EQ(1, line.SendDword(0x000009C4, kLeastSignificantFirst));
+    EXPECT_EQ(1, line.SendString("q\r"));
+    EXPECT_EQ((Bytes{0x00, 0x00, 0x09, 0xC4, 0xC4, 0x09, 0x00, 0x00, 'q', '\r'}), Sent(10));
+
+    port.Close();
+    EXPECT_EQ(-1, line.SendByte(0xFA));
+    EXPECT_EQ(-1, line.SendString("x"));
+    EXPECT_EQ(-1, line.SendDword(1, 0));
+    EXPECT_EQ(-1, line.SendBufferPause(kUploadMarker.data(), kUploadMarker.size(), 0));
+    EXPECT_EQ(0, transfer.SendWakeUp());
+}
+
+TEST_F(TransferTranscriptTest, AnUploadMarkerEndingADeliveryIsAnsweredOnceAndBlanked) {
+    transfer.HandleReceived(Join({BytesOf("\r\n"), kUploadMarker}));
+    EXPECT_EQ((Bytes{0xFA, 0xCC}), Sent(2));
+    EXPECT_EQ(TransferState::UploadStart, transfer.State());
+    EXPECT_TRUE(transfer.MonitorLines().CurrentLineStartsWith("    "));
+
+    // Anything but the go-ahead drops the request; the blanked line is not taken again.
+    transfer.HandleReceived(BytesOf("?"));
+    EXPECT_EQ(TransferState::Idle, transfer.State());
+    transfer.HandleReceived(BytesOf("text"));
+    ExpectNothingSent();
+    EXPECT_EQ('t', transfer.MonitorLines().CurrentLine()[4]); // the column stayed after the blanks
+}
+
+TEST_F(TransferTranscriptTest, AMarkerFollowedByALineEndInTheSameDeliveryIsNotRecognised) {
+    transfer.HandleReceived(Join({BytesOf("\r\n"), kUploadMarker, BytesOf("\r\n")}));
+    transfer.HandleReceived(Join({BytesOf("\r\n"), Bytes{0xFA, 0xCC}, BytesOf("\r\n")}));
+    ExpectNothingSent();
+    EXPECT_EQ(TransferState::Idle, transfer.State());
+}
+
+TEST_F(TransferTranscriptTest, AMarkerSplitOverTwoDeliveriesIsRecognisedAtTheEndOfTheSecond) {
+    transfer.HandleReceived(Bytes{'\r', '\n', 0xCC, 0x55});
+    ExpectNothingSent();
+    transfer.HandleReceived(Bytes{0x11, 0x25});
+    EXPECT_EQ((Bytes{0xFA, 0xCC}), Sent(2));
+}
+
+TEST_F(TransferTranscriptTest, ADownloadMarkerIsAnsweredWithTheGoAhead) {
+    transfer.HandleReceived(Bytes{'\r', '\n', 0xFA, 0xCC});
+    EXPECT_EQ((Bytes{0xFA}), Sent(1));
+    EXPECT_EQ(TransferState::DownloadSizeFirst, transfer.State());
+    ExpectNothingSent();
+}
+
+TEST_F(TransferTranscriptTest, ReturningToIdleLetsTheNextMarkerStartATransfer) {
+    transfer.HandleReceived(Bytes{'\r', '\n', 0xFA, 0xCC});
+    Sent(1);
+    transfer.HandleReceived(Bytes{0x00, 0x00}); // two size bytes
+    transfer.SetTransferIdle();
+    transfer.HandleReceived(Join({BytesOf("\r\n"), kUploadMarker}));
+    EXPECT_EQ((Bytes{0xFA, 0xCC}), Sent(2));
+}
+
+TEST_F(TransferTranscriptTest, ErrorWhileTheNextPacketIsAwaitedEndsTheUploadAndClearsTheFilePath) {
+    const Bytes contents = Pattern(2500, 0x61);
+    ASSERT_EQ(1, transfer.SrcData().append(BlockEntry(contents, TransferClass::P2)));
+    transfer.SetFilePath("/somewhere/update.key");
+    TraceCapture trace;
+    pty.send(Join({BytesOf("\r\n"), kUploadMarker}));
+    ASSERT_TRUE(events.RunUntil([&] { return transfer.State() == TransferState::UploadStart; }, 2s));
+    EXPECT_EQ((Bytes{0xFA, 0xCC}), Sent(2));
+
+    pty.send(Bytes{0xFA});
+    const auto packets = Packets(contents);
+    ASSERT_TRUE(events.RunUntil([&] { return transfer.State() == TransferState::UploadAwaitAck; }, 2s));
+    EXPECT_EQ(Join({SizeBytes(2500), packets[0]}), Sent(4 + 1028));
+
+    // One acknowledgement alone leaves the PC waiting for the ready byte.
+    pty.send(Bytes{0xFA});
+    ASSERT_TRUE(events.RunUntil([&] { return transfer.State() == TransferState::UploadAwaitReady; }, 2s));
+    ExpectNothingSent();
+
+    pty.send(Bytes{0xFE});
+    ASSERT_TRUE(events.RunUntil([&] { return ui.Finished(); }, 2s));
+    EXPECT_EQ(-2, ui.reports.back().value);
+    EXPECT_TRUE(trace.contains("Protocol Error case 2\n"));
+    EXPECT_TRUE(transfer.FilePath().empty());
+    EXPECT_EQ(0u, transfer.SrcData()[0].size()); // its bytes were freed
+    EXPECT_EQ(TransferState::Idle, transfer.State());
+    ExpectNothingSent();
+}
+
+TEST_F(TransferTranscriptTest, TheChecksumOfAPacketIsTheByteSumMostSignificantFirst) {
+    ASSERT_EQ(1, transfer.SrcData().append(BlockEntry(Bytes{0xFF, 0x01}, TransferClass::Sky)));
+    transfer.HandleReceived(Join({BytesOf("\r\n"), kUploadMarker}));
+    Sent(2);
+    transfer.HandleReceived(Bytes{0xFA});
+    EXPECT_EQ((Bytes{0x00, 0x00, 0x00, 0x02, 0xFF, 0x01, 0x00, 0x00, 0x01, 0x00}), Sent(10));
+
+    // A repeat request for the last, short packet sends it again.
+    transfer.HandleReceived(Bytes{0xFC, 0xFA});
+    EXPECT_EQ((Bytes{0xFF, 0x01, 0x00, 0x00, 0x01, 0x00}), Sent(6));
+    transfer.HandleReceived(Bytes{0xFA, 0xFA});
+    EXPECT_EQ(-1, ui.reports.back().value);
+    ExpectNothingSent();
+}
