@@ -6,10 +6,18 @@ namespace vorlane::cli {
 
 // Each command's entry point, defined in its own file.
 int RunSearch(std::span<char* const> args);
+int RunInfo(std::span<char* const> args);
+int RunConvert(std::span<char* const> args);
+int RunExport(std::span<char* const> args);
+int RunBlocks(std::span<char* const> args);
 
 std::span<const Command> AllCommands() {
     static const std::array commands{
         Command{"search", "find the port the receiver answers on", RunSearch},
+        Command{"info", "tell what a file is and what it holds", RunInfo},
+        Command{"convert", "open a file as the editor does and save it as a channel file", RunConvert},
+        Command{"export", "open a file as the editor does and write its text listing", RunExport},
+        Command{"blocks", "show how the loader takes a file: its blocks, its whole-file class, or why not", RunBlocks},
     };
     return commands;
 }

@@ -1,0 +1,13 @@
+#pragma once
+// The start of vorlane-cli's convert and export: a database as the editor has it when started, and a file opened
+// into it with the editor's Open, with what the user is told on the way.
+
+#include "database/channel_database.h"
+
+namespace vorlane::cli {
+
+// Prints "Failed to open file." and the reason on stderr when the file is refused (returns false), and on
+// stdout how many records of a text list did not fit.
+bool OpenAsEditor(ChannelDatabase& db, const char* command, const char* path);
+
+} // namespace vorlane::cli
