@@ -1,0 +1,258 @@
+// vorlane-cli's file commands run as a program: help and usage errors, the files convert and export write, and
+// what info and blocks print.
+
+#include "blockfile/channel_file.h"
+#include "database/channel_database.h"
+#include "importexport/database_files.h"
+#include "support/sample_database.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+using namespace vorlane;
+namespace fs = std::filesystem;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+struct CliRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string readText(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+Bytes readBytes(const fs::path& path) {
+    const std::string text = readText(path);
+    return {text.begin(), text.end()};
+}
+
+void writeText(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+std::string quoted(const std::string& arg) {
+    std::string out = "'";
+    for (const char c : arg)
+        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return out + "'";
+}
+
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() / ("vorlane-cli-" + std::to_string(::getpid()) + "-" +
+                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    CliRun run(const std::vector<std::string>& args) const {
+        std::string command = quoted(VORLANE_CLI);
+        for (const std::string& arg : args)
+            command += " " + quoted(arg);
+        const fs::path out = folder / "stdout.txt";
+        const fs::path err = folder / "stderr.txt";
+        command += " >" + quoted(out.string()) + " 2>" + quoted(err.string());
+        const int status = std::system(command.c_str());
+        CliRun result;
+        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        result.out = readText(out);
+        result.err = readText(err);
+        fs::remove(out);
+        fs::remove(err);
+        return result;
+    }
+
+    std::string path(const char* name) const { return (folder / name).string(); }
+
+    fs::path folder;
+};
+
+bool startsWith(const std::string& text, const std::string& prefix) {
+    return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+} // namespace
+
+TEST_F(CliTest, EveryFileCommandAnswersHelp) {
+    for (const char* command : {"info", "convert", "export", "blocks"}) {
+        const CliRun help = run({command, "--help"});
+        EXPECT_EQ(0, help.exitCode) << command;
+        EXPECT_TRUE(startsWith(help.out, std::string("Usage: vorlane-cli ") + command)) << help.out;
+        EXPECT_EQ("", help.err) << command;
+    }
+}
+
+TEST_F(CliTest, UsageErrorsExitTwoWithTheUsageOnStandardError) {
+    const std::vector<std::vector<std::string>> cases = {
+        {"convert"},
+        {"convert", "a"},
+        {"convert", "a", "b", "c"},
+        {"convert", "-x", "b"},
+        {"export", "a"},
+        {"info"},
+        {"info", "--xml", "a"},
+        {"info", "a", "b"},
+        {"blocks"},
+        {"blocks", "a", "b"},
+    };
+    for (const std::vector<std::string>& args : cases) {
+        const CliRun result = run(args);
+        EXPECT_EQ(2, result.exitCode) << args[0] << " with " << args.size() - 1 << " arguments";
+        EXPECT_EQ("", result.out);
+        EXPECT_NE(std::string::npos, result.err.find("Usage: vorlane-cli " + args[0]));
+    }
+}
+
+TEST_F(CliTest, ConvertReproducesASavedFullDatabaseByteForByte) {
+    ChannelDatabase db;
+    ASSERT_GT(vorlane::testing::makeSampleDatabase(db, vorlane::testing::fullSampleOptions(5)), 0);
+    ASSERT_EQ(1, SaveDatabaseFile(db, path("saved.bin")));
+
+    const CliRun convert = run({"convert", path("saved.bin"), path("converted.bin")});
+    EXPECT_EQ(0, convert.exitCode) << convert.err;
+    EXPECT_EQ("Complete to write file.\n", convert.out);
+    EXPECT_EQ("", convert.err);
+    EXPECT_TRUE(readBytes(path("saved.bin")) == readBytes(path("converted.bin")));
+}
+
+TEST_F(CliTest, ConvertOfTheRealSatcodxSample) {
+    const std::string sample = std::string(VORLANE_TESTDATA_DIR) + "/silva_schneider.sdx";
+    if (!fs::exists(sample))
+        GTEST_SKIP() << "sample file not present";
+    ASSERT_EQ(0, run({"convert", sample, path("astra.bin")}).exitCode);
+    EXPECT_EQ(kChannelFileSize, fs::file_size(path("astra.bin")));
+
+    const CliRun info = run({"info", "--json", path("astra.bin")});
+    EXPECT_EQ(0, info.exitCode);
+    EXPECT_NE(std::string::npos, info.out.find("\"kind\": \"channel file\", \"satellites\": 64, "
+                                               "\"satellitesWithTransponders\": 1, \"transponders\": 1108, "
+                                               "\"tuners\": [{\"tv\": 948, \"radio\": 160, \"data\": 0}, "
+                                               "{\"tv\": 0, \"radio\": 0, \"data\": 0}], \"settingsRecord\": true"))
+        << info.out;
+
+    // The name fills its 16 bytes in the SATCODX file; once cut on the first load, converting is stable.
+    ASSERT_EQ(0, run({"convert", path("astra.bin"), path("again.bin")}).exitCode);
+    ASSERT_EQ(0, run({"convert", path("again.bin"), path("third.bin")}).exitCode);
+    EXPECT_TRUE(readBytes(path("again.bin")) == readBytes(path("third.bin")));
+    ChannelDatabase db;
+    ASSERT_TRUE(OpenDatabaseFile(db, path("third.bin")).accepted);
+    EXPECT_EQ("Astra 1 (19.2E)", db.satellite(0).name());
+}
+
+TEST_F(CliTest, ConvertFailuresExitOneWithTheEditorsMessages) {
+    writeText(path("short.bin"), std::string(100, 'x'));
+    const CliRun refused = run({"convert", path("short.bin"), path("out.bin")});
+    EXPECT_EQ(1, refused.exitCode);
+    EXPECT_TRUE(startsWith(refused.err, "Failed to open file.\n")) << refused.err;
+    EXPECT_FALSE(fs::exists(path("out.bin")));
+
+    const CliRun missing = run({"convert", path("missing.bin"), path("out.bin")});
+    EXPECT_EQ(1, missing.exitCode);
+    EXPECT_TRUE(startsWith(missing.err, "Failed to open file.\n"));
+
+    fs::create_directory(path("folder.bin"));
+    const CliRun unwritable = run({"convert", VORLANE_EXAMPLES_DIR "/channels.dat", path("folder.bin")});
+    EXPECT_EQ(1, unwritable.exitCode);
+    EXPECT_EQ("Failed to write file.\n", unwritable.err);
+    EXPECT_EQ("", unwritable.out);
+    EXPECT_TRUE(fs::is_directory(path("folder.bin")));
+}
+
+TEST_F(CliTest, ConvertTellsHowManyRecordsDidNotFit) {
+    std::string list;
+    for (int i = 0; i < 66; ++i)
+        list += ":SAT \"Sat " + std::to_string(i) + "\" " + std::to_string(i) + "\n";
+    writeText(path("many.dat"), list);
+    const CliRun convert = run({"convert", path("many.dat"), path("many.bin")});
+    EXPECT_EQ(0, convert.exitCode);
+    EXPECT_EQ("2 records did not fit into the tables and were left out.\nComplete to write file.\n", convert.out);
+}
+
+TEST_F(CliTest, ExportWritesTheListing) {
+    const CliRun exported = run({"export", VORLANE_EXAMPLES_DIR "/channels.sdx", path("list.txt")});
+    EXPECT_EQ(0, exported.exitCode) << exported.err;
+    EXPECT_EQ("Complete to write file.\n", exported.out);
+    const std::string listing = readText(path("list.txt"));
+    EXPECT_TRUE(startsWith(listing, "<Satellite List>"));
+    EXPECT_NE(std::string::npos, listing.find("Kanal Aurora"));
+
+    fs::create_directory(path("folder.txt"));
+    const CliRun failed = run({"export", VORLANE_EXAMPLES_DIR "/channels.sdx", path("folder.txt")});
+    EXPECT_EQ(1, failed.exitCode);
+    EXPECT_NE("", failed.err);
+}
+
+TEST_F(CliTest, InfoDescribesAChannelList) {
+    const CliRun info = run({"info", VORLANE_EXAMPLES_DIR "/channels.dat"});
+    EXPECT_EQ(0, info.exitCode);
+    EXPECT_EQ("file: " VORLANE_EXAMPLES_DIR "/channels.dat\n"
+              "kind: channel list\n"
+              "satellites: 64 (3 with transponders)\n"
+              "transponders: 12\n"
+              "tuner 1: 13 TV, 8 radio, 1 data\n"
+              "tuner 2: 0 TV, 0 radio, 0 data\n"
+              "settings record: none (defaults used)\n"
+              "records not fitted: 0\n",
+              info.out);
+}
+
+TEST_F(CliTest, InfoAndBlocksOnBlockFilesAndOtherFiles) {
+    ChannelDatabase db;
+    ASSERT_EQ(1, StartLikeEditor(db, 2025));
+    Bytes channelBlock = ChannelFileBytes(db);
+    channelBlock.resize(channelBlock.size() + 3); // no longer a channel file, and stray bytes behind the block
+    std::ofstream(path("strays.key"), std::ios::binary)
+        .write(reinterpret_cast<const char*>(channelBlock.data()), static_cast<std::streamsize>(channelBlock.size()));
+    channelBlock.resize(kChannelFileSize);
+    channelBlock.insert(channelBlock.end(), channelBlock.begin(), channelBlock.end()); // two blocks
+    std::ofstream(path("two.bin"), std::ios::binary)
+        .write(reinterpret_cast<const char*>(channelBlock.data()), static_cast<std::streamsize>(channelBlock.size()));
+
+    const CliRun info = run({"info", "--json", path("two.bin")});
+    EXPECT_EQ(0, info.exitCode);
+    const std::string block = "{\"id\": 178, \"name\": \"Channel\", \"class\": 1, \"address\": 2143355008, "
+                              "\"length\": 851840, \"monitor\": false, \"crc\": \"ok\"}";
+    EXPECT_EQ("{\"file\": \"" + path("two.bin") + "\", \"kind\": \"block file\", \"blocks\": [" + block + ", " + block +
+                  "]}\n",
+              info.out);
+
+    const CliRun blocks = run({"blocks", path("two.bin")});
+    EXPECT_EQ(0, blocks.exitCode);
+    EXPECT_TRUE(startsWith(blocks.out, "block file: 2 blocks\n")) << blocks.out;
+    EXPECT_NE(std::string::npos, blocks.out.find("1   0xb2  Channel          1     0x7fc10080 0x000cff80 no      ok\n"))
+        << blocks.out;
+
+    const CliRun whole = run({"blocks", path("strays.key")});
+    EXPECT_EQ(0, whole.exitCode);
+    EXPECT_EQ("not a block file: block header truncated (block at offset 0xd0000)\n"
+              "whole file: class 4 (key file), 851971 bytes\n",
+              whole.out);
+
+    writeText(path("junk.bin"), "not a block");
+    const CliRun refused = run({"blocks", path("junk.bin")});
+    EXPECT_EQ(1, refused.exitCode);
+    EXPECT_EQ("", refused.out);
+    EXPECT_NE(std::string::npos, refused.err.find("refused"));
+    const CliRun unknown = run({"info", path("junk.bin")});
+    EXPECT_EQ(1, unknown.exitCode);
+    EXPECT_NE("", unknown.err);
+    const CliRun missing = run({"blocks", path("missing.bin")});
+    EXPECT_EQ(1, missing.exitCode);
+    EXPECT_NE(std::string::npos, missing.err.find("Can't open the file."));
+}
