@@ -6,7 +6,7 @@
 #include "loader/serial_port.h"
 #include "loader/transfer_requests.h"
 
-#include <vector>
+#include <memory>
 
 namespace vorlane {
 namespace {
@@ -50,10 +50,11 @@ int Transfer::RequestDownload(int receiveFileType) {
 }
 
 void Transfer::OnSerialData(SerialPort& port) {
-    // A delivery of its own: a modal report inside the handling may take further deliveries meanwhile.
-    std::vector<std::uint8_t> received(port.ReceiveQueueSize() + 1);
-    const std::size_t count = port.GetReceived(received.data());
-    HandleReceived(ConstByteSpan(received.data(), count));
+    // A buffer per delivery: a modal report inside the handling may take further deliveries meanwhile.
+    // Left uninitialised, as most deliveries carry a few bytes only.
+    const auto received = std::make_unique_for_overwrite<std::uint8_t[]>(port.ReceiveQueueSize() + 1);
+    const std::size_t count = port.GetReceived(received.get());
+    HandleReceived(ConstByteSpan(received.get(), count));
 }
 
 void Transfer::HandleReceived(ConstByteSpan bytes) {
