@@ -77,7 +77,7 @@ void PrintDatabaseText(const char* path, FileReader reader, const DatabaseSummar
     for (int tuner = 0; tuner < kTunerCount; ++tuner)
         std::printf("tuner %d: %d TV, %d radio, %d data\n", tuner + 1, s.tuners[tuner].tv, s.tuners[tuner].radio,
                     s.tuners[tuner].data);
-    std::printf("settings record: %s\n", s.settingsRecordFound ? "found" : "none (defaults used)");
+    std::printf("settings record: %s\n", s.settingsRecordFound ? "found" : "none in the file");
     if (reader != FileReader::ChannelFile)
         std::printf("records not fitted: %d\n", s.recordsNotFitted);
 }

@@ -207,7 +207,7 @@ TEST_F(CliTest, InfoDescribesAChannelList) {
               "transponders: 12\n"
               "tuner 1: 13 TV, 8 radio, 1 data\n"
               "tuner 2: 0 TV, 0 radio, 0 data\n"
-              "settings record: none (defaults used)\n"
+              "settings record: none in the file\n"
               "records not fitted: 0\n",
               info.out);
 }
