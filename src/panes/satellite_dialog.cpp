@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <cstdlib>
@@ -89,6 +90,8 @@ SatelliteDialog::SatelliteDialog(SatelliteRecord record, ReceiverSettings settin
 void SatelliteDialog::BuildPage(QWidget* page) {
     m_name = MakeTextEdit(page, "satelliteName", kNameLength);
     m_longitude = MakeTextEdit(page, "longitude", 6);
+    m_longitude->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*\\.?[0-9]*")), m_longitude));
     m_direction = MakeList(page, "longitudeDirection", {"EAST", "WEST"});
     m_lnbType = MakeList(page, "lnbType", {"Standard", "Universal", "Single"});
     m_lofLow = MakeList(page, "lofLow", kLofItems);

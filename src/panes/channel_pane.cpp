@@ -1,0 +1,296 @@
+#include "panes/channel_pane.h"
+
+#include "database/delete_channels.h"
+#include "database/favourite_ops.h"
+#include "database/move_channels.h"
+#include "database/pk_channel.h"
+#include "panes/channel_row_painter.h"
+#include "panes/pane_commands.h"
+#include "panes/pane_drops.h"
+#include "panes/pane_rows.h"
+#include "platform/trace.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyleOptionViewItem>
+#include <QTimer>
+
+namespace vorlane::ui {
+namespace {
+
+constexpr ChannelPaneCommands kTvCommands{kCmdTvNew,      kCmdTvDelete, kCmdTvMoveTo,
+                                          kCmdTvProperty, kCmdTvCopy,   kCmdTvPaste};
+constexpr ChannelPaneCommands kRadioCommands{kCmdRadioNew,      kCmdRadioDelete, kCmdRadioMoveTo,
+                                             kCmdRadioProperty, kCmdRadioCopy,   kCmdRadioPaste};
+
+bool AnyFavourite(ConstChannelRecord record, int side) {
+    for (int group = 0; group < ChannelRecord::kFavouriteGroupCount; ++group)
+        if (record.favouriteByte(side, group) != 0)
+            return true;
+    return false;
+}
+
+} // namespace
+
+ChannelPane::ChannelPane(PaneHost& host, ServiceType type, QWidget* parent)
+    : PaneListView(host, type == ServiceType::Radio ? PaneKind::Radio : PaneKind::Tv, parent), m_type(type),
+      m_scrollTimer(new QTimer(this)) {
+    setObjectName(type == ServiceType::Radio ? QStringLiteral("radioPane") : QStringLiteral("tvPane"));
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setFlow(QListView::TopToBottom);
+    setWrapping(true);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    set_drag_enabled(true);
+    m_scrollTimer->setInterval(kScrollPeriodMs);
+    connect(m_scrollTimer, &QTimer::timeout, this, [this] { OnScrollTimer(); });
+}
+
+const ChannelPaneCommands& ChannelPane::commands() const {
+    return m_type == ServiceType::Radio ? kRadioCommands : kTvCommands;
+}
+
+void ChannelPane::Refill(int satellite, int transponder, int favourite) {
+    m_filterSatellite = satellite;
+    m_filterTransponder = transponder;
+    m_filterFavorite = favourite;
+    Reload();
+}
+
+void ChannelPane::Reload() {
+    ChannelRowsQuery query;
+    query.type = m_type;
+    query.displayFilter = host().displayFilter();
+    query.chosen = host().chosenList();
+    query.satellite = m_filterSatellite;
+    query.transponder = m_filterTransponder;
+    query.favourite = m_filterFavorite;
+    query.sortedByName = m_sortedByName;
+    SetRows(ChannelRows(host().database(), query));
+}
+
+void ChannelPane::SetSortedByName(bool sorted) {
+    m_sortedByName = sorted;
+    set_drag_enabled(!sorted);
+}
+
+void ChannelPane::SelectByRule(int rule) {
+    std::vector<int> rows;
+    const ChannelDatabase& db = host().database();
+    for (int row = 0; row < rowCount(); ++row)
+        if (MatchesSelectionRule(db, rowId(row), rule))
+            rows.push_back(row);
+    SelectRows(rows);
+}
+
+std::vector<int> ChannelPane::selectedPks() const {
+    std::vector<int> pks;
+    for (const int row : selectedRows())
+        pks.push_back(rowId(row));
+    return pks;
+}
+
+void ChannelPane::SelectPks(std::span<const int> pks) {
+    std::vector<int> rows;
+    for (const int pk : pks)
+        if (const int row = rowOf(pk); row >= 0)
+            rows.push_back(row);
+    std::sort(rows.begin(), rows.end());
+    SelectRows(rows);
+}
+
+int ChannelPane::DropAt(int row, std::span<const int> pks) {
+    ChannelDatabase& db = host().database();
+    const ChosenList chosen = host().chosenList();
+    const int targetPk = rowId(row);
+    if (targetPk < 0)
+        return 0;
+    int moved = 0;
+    if (chosen.favourite()) {
+        moved = MoveFavoriteChannels(db, chosen.index, targetPk, pks);
+    } else {
+        moved = MoveChannels(db, m_type, targetPk, pks);
+        RebuildPkChannel(db);
+    }
+    db.setModified(true);
+    return moved;
+}
+
+int ChannelPane::DeleteSelected() {
+    const std::vector<int> rows = selectedRows();
+    if (rows.empty())
+        return -1;
+    ChannelDatabase& db = host().database();
+    const std::vector<int> pks = selectedPks();
+    const ChosenList chosen = host().chosenList();
+    if (chosen.favourite()) {
+        for (const int pk : pks)
+            RemoveFavorite(db, chosen.index, pk);
+        db.setModified(true);
+        RebuildPkChannel(db);
+    } else {
+        DeleteChannels(db, pks);
+    }
+    return rows.front();
+}
+
+void ChannelPane::ApplyColumnWidth() {
+    const int width = viewport()->width();
+    const int wanted = host().paneSettings().column_width();
+    if (width <= 0 || wanted <= 0)
+        return;
+    const int columns = width / wanted + 1;
+    m_columnWidth = width / columns;
+    scheduleDelayedItemsLayout();
+    viewport()->update();
+}
+
+QSize ChannelPane::RowSize() const {
+    return QSize(m_columnWidth, rowHeight());
+}
+
+void ChannelPane::StartScrollTimer() {
+    if (m_timerId != -1)
+        return;
+    m_timerId = kFirstTimerId + static_cast<int>(m_type);
+    DebugOut("Start Timer... m_nTimerID=%d\n", m_timerId);
+    m_scrollTimer->start();
+}
+
+void ChannelPane::StopScrollTimer() {
+    if (m_timerId == -1)
+        return;
+    DebugOut("Kill Timer... m_nTimerID=%d\n", m_timerId);
+    m_scrollTimer->stop();
+    m_timerId = -1;
+}
+
+void ChannelPane::OnScrollTimer() {
+    if (m_scrollDir == kScrollLeft)
+        horizontalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepSub);
+    else if (m_scrollDir == kScrollRight)
+        horizontalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+}
+
+int ChannelPane::HitTest(QPoint point) {
+    if (!viewport()->rect().contains(point)) {
+        StopScrollTimer();
+        m_scrollDir = kScrollNone;
+        setInsertRow(-1);
+        return host().HitTestOutside(*this, viewport()->mapToGlobal(point));
+    }
+    host().ClearDropTargets();
+    const QModelIndex index = indexAt(point);
+    if (!index.isValid()) {
+        StopScrollTimer();
+        m_scrollDir = kScrollNone;
+        setInsertRow(-1);
+        return kNoDropCursor;
+    }
+    setInsertRow(index.row());
+    if (point.x() < kScrollEdge) {
+        m_scrollDir = kScrollLeft;
+        StartScrollTimer();
+        return kScrollLeftCursor;
+    }
+    if (point.x() > viewport()->width() - kScrollEdge) {
+        m_scrollDir = kScrollRight;
+        StartScrollTimer();
+        return kScrollRightCursor;
+    }
+    m_scrollDir = kScrollNone;
+    StopScrollTimer();
+    return kDropCursor;
+}
+
+void ChannelPane::CancelDrag() {
+    StopScrollTimer();
+    m_scrollDir = kScrollNone;
+    host().ClearDropTargets();
+    PaneListView::CancelDrag();
+}
+
+void ChannelPane::Drop(QPoint point) {
+    StopScrollTimer();
+    m_scrollDir = kScrollNone;
+    const std::vector<int> pks = selectedPks();
+    if (viewport()->rect().contains(point)) {
+        const QModelIndex index = indexAt(point);
+        if (index.isValid()) {
+            DropAt(index.row(), pks);
+            Reload();
+            SelectPks(pks);
+        }
+    } else {
+        host().DropOutside(*this, viewport()->mapToGlobal(point), pks);
+        Reload();
+        SelectPks(pks);
+    }
+    setInsertRow(-1);
+    host().ClearDropTargets();
+    PaneListView::Drop(point);
+}
+
+std::string ChannelPane::RowText(int row) const {
+    const int pk = rowId(row);
+    return pk < 0 ? std::string() : host().database().channelOfPk(pk).name();
+}
+
+void ChannelPane::PaintRow(QPainter& painter, const QStyleOptionViewItem& option, int row) const {
+    const int pk = rowId(row);
+    if (pk < 0)
+        return;
+    const ConstChannelRecord record = host().database().channelOfPk(pk);
+    const int side = TunerSideOfPk(pk);
+    const ServiceWord word = record.serviceWord(side);
+    const std::string name = record.name();
+    ChannelRowLook look;
+    look.number = static_cast<int>(record.mainLink(side).key()) + 1;
+    look.name = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    look.oddRow = row % 2 == 1;
+    look.selected = option.state & QStyle::State_Selected;
+    look.favourite = AnyFavourite(record, side);
+    look.skipped = word.skipped();
+    look.locked = word.locked();
+    look.scrambled = word.scrambled();
+    PaintChannelRow(painter, option.rect, look, colours());
+    PaintMarks(painter, option, row);
+}
+
+void ChannelPane::keyPressEvent(QKeyEvent* event) {
+    const ChannelPaneCommands& own = commands();
+    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && modifiers == Qt::NoModifier) {
+        SendCommand(own.property);
+        return;
+    }
+    if (event->key() == Qt::Key_Delete && modifiers == Qt::NoModifier) {
+        SendCommand(own.remove);
+        return;
+    }
+    if (modifiers == Qt::ControlModifier) {
+        switch (event->key()) {
+        case Qt::Key_M:
+            SendCommand(own.moveTo);
+            return;
+        case Qt::Key_C:
+            SendCommand(own.copy);
+            return;
+        case Qt::Key_V:
+            SendCommand(own.paste);
+            return;
+        default:
+            break;
+        }
+    }
+    PaneListView::keyPressEvent(event);
+}
+
+void ChannelPane::resizeEvent(QResizeEvent* event) {
+    if (!window()->isMinimized())
+        ApplyColumnWidth();
+    PaneListView::resizeEvent(event);
+}
+
+} // namespace vorlane::ui

@@ -1,0 +1,90 @@
+#pragma once
+// The TV and radio panes: the channel sides of the chosen list that pass the display filter and the pane's
+// satellite, transponder and favourite filters, in several columns that scroll sideways. Extended selection,
+// selection rules, the channel keys, and dragging channels inside the pane (moving them in the main list or in
+// the chosen favourite group) with automatic sideways scrolling near the edges.
+
+#include "database/link_word.h"
+#include "panes/pane_list_view.h"
+
+#include <span>
+
+class QTimer;
+
+namespace vorlane::ui {
+
+// The pane's own command numbers (TV or radio).
+struct ChannelPaneCommands {
+    int newChannel, remove, moveTo, property, copy, paste;
+};
+
+class ChannelPane : public PaneListView {
+public:
+    enum ScrollDirection : int { kScrollNone = 0, kScrollLeft = 1, kScrollRight = 2 };
+    static constexpr int kScrollEdge = 20;
+    static constexpr int kScrollPeriodMs = 1000;
+    static constexpr int kFirstTimerId = 100;
+
+    ChannelPane(PaneHost& host, ServiceType type, QWidget* parent);
+
+    ServiceType type() const { return m_type; }
+    const ChannelPaneCommands& commands() const;
+
+    // Stores the three filters (-1 = any) and rebuilds the rows; Reload rebuilds with the stored ones.
+    void Refill(int satellite, int transponder, int favourite);
+    void Reload();
+    int filter_satellite() const { return m_filterSatellite; }
+    int filter_transponder() const { return m_filterTransponder; }
+    int filter_favorite() const { return m_filterFavorite; }
+
+    bool sorted_by_name() const { return m_sortedByName; }
+    void SetSortedByName(bool sorted);
+
+    void SelectByRule(int rule);
+    std::vector<int> selectedPks() const; // top to bottom
+    void SelectPks(std::span<const int> pks);
+
+    // Moves the channels in front of the row's channel (main list, or the chosen favourite group). Sets the
+    // modified flag; returns the number moved.
+    int DropAt(int row, std::span<const int> pks);
+    // Deletes the selected channels (or takes them out of the chosen favourite group); the first selected row,
+    // or -1 with none selected.
+    int DeleteSelected();
+
+    // The column rule: width / ColumnWidth + 1 columns sharing the width.
+    void ApplyColumnWidth();
+    int columnWidth() const { return m_columnWidth; }
+
+    int scroll_dir() const { return m_scrollDir; }
+    int timer_id() const { return m_timerId; }
+    // One tick of the scroll timer: a page left or right.
+    void OnScrollTimer();
+
+    int HitTest(QPoint point) override;
+    void CancelDrag() override;
+    void Drop(QPoint point) override;
+
+    std::string RowText(int row) const override;
+    void PaintRow(QPainter& painter, const QStyleOptionViewItem& option, int row) const override;
+    QSize RowSize() const override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void StartScrollTimer();
+    void StopScrollTimer();
+
+    ServiceType m_type;
+    int m_filterSatellite = -1;
+    int m_filterTransponder = -1;
+    int m_filterFavorite = -1;
+    bool m_sortedByName = false;
+    int m_columnWidth = EditorSettings::kDefaultColumnWidth;
+    int m_scrollDir = kScrollNone;
+    int m_timerId = -1;
+    QTimer* m_scrollTimer;
+};
+
+} // namespace vorlane::ui

@@ -1,0 +1,181 @@
+#include "panes/label_panes.h"
+
+#include "database/delete_transponders.h"
+#include "database/labels.h"
+#include "database/settings_record.h"
+#include "panes/pane_colours.h"
+#include "panes/pane_commands.h"
+#include "panes/pane_rows.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionViewItem>
+#include <cstdio>
+
+namespace vorlane::ui {
+namespace {
+
+constexpr int kTextIndent = 3;
+
+bool IsReturn(const QKeyEvent& event) {
+    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+}
+
+// One row of a one-column pane: its background (SelBkgnd when selected) and its text.
+void PaintLabelRow(QPainter& painter, const QStyleOptionViewItem& option, const EditorSettings& colours,
+                   const QColor& background, const std::string& text, Qt::Alignment alignment) {
+    const bool selected = option.state & QStyle::State_Selected;
+    painter.fillRect(option.rect, selected ? PaneColour(colours, EditorColour::SelBkgnd) : background);
+    painter.setPen(PaneColour(colours, selected ? EditorColour::SelText : EditorColour::Text));
+    const QRect textRect = option.rect.adjusted(alignment & Qt::AlignHCenter ? 0 : kTextIndent, 0, 0, 0);
+    painter.drawText(textRect, static_cast<int>(alignment | Qt::AlignVCenter) | Qt::TextSingleLine,
+                     QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+} // namespace
+
+// --- SatellitePane ---
+
+SatellitePane::SatellitePane(PaneHost& host, QWidget* parent) : PaneListView(host, PaneKind::Satellite, parent) {
+    setObjectName(QStringLiteral("satellitePane"));
+    set_drag_enabled(true);
+    m_allFont = font();
+    m_allFont.setItalic(true);
+}
+
+void SatellitePane::Refill() {
+    std::vector<int> rows{-1};
+    const std::vector<int> satellites = SatelliteRows(host().database(), m_sortMode);
+    rows.insert(rows.end(), satellites.begin(), satellites.end());
+    SetRows(std::move(rows));
+}
+
+void SatellitePane::SetSortMode(int mode) {
+    m_sortMode = mode;
+    set_drag_enabled(mode == 0);
+    Refill();
+}
+
+int SatellitePane::selectedSatellite() const {
+    return rowId(selectedRow());
+}
+
+std::string SatellitePane::RowText(int row) const {
+    const int satellite = rowId(row);
+    if (satellite < 0)
+        return "All";
+    const ChannelDatabase& db = host().database();
+    return SatelliteLabel(db, db.satellite(satellite).bytes());
+}
+
+void SatellitePane::PaintRow(QPainter& painter, const QStyleOptionViewItem& option, int row) const {
+    const EditorSettings& settings = colours();
+    const int satellite = rowId(row);
+    if (satellite < 0) {
+        painter.setFont(m_allFont);
+        PaintLabelRow(painter, option, settings, PaneColour(settings, EditorColour::Bkgnd), "All", Qt::AlignHCenter);
+    } else {
+        const bool carriesChannels = !IsSatelliteEmpty(host().database(), satellite);
+        const QColor background = carriesChannels ? PaneColour(settings, EditorColour::ActSatellite)
+                                                  : RowBackground(settings, row, EditorColour::SatLine);
+        PaintLabelRow(painter, option, settings, background, RowText(row), Qt::AlignLeft);
+    }
+    PaintMarks(painter, option, row);
+}
+
+void SatellitePane::keyPressEvent(QKeyEvent* event) {
+    if (IsReturn(*event)) {
+        SendCommand(kCmdSatelliteProperty);
+        return;
+    }
+    PaneListView::keyPressEvent(event);
+}
+
+// --- TransponderPane ---
+
+TransponderPane::TransponderPane(PaneHost& host, QWidget* parent) : PaneListView(host, PaneKind::Transponder, parent) {
+    setObjectName(QStringLiteral("transponderPane"));
+    set_drag_enabled(true);
+}
+
+void TransponderPane::Refill(int satellite) {
+    m_satellite = satellite;
+    SetRows(TransponderRows(host().database(), satellite, m_sortMode));
+}
+
+void TransponderPane::SetSortMode(int mode) {
+    m_sortMode = mode;
+    set_drag_enabled(mode == 0);
+    Refill(m_satellite);
+}
+
+int TransponderPane::DeleteSelected() {
+    const int transponder = selectedTransponder();
+    if (transponder < 0)
+        return 0;
+    return DeleteTransponder(host().database(), transponder);
+}
+
+std::string TransponderPane::RowText(int row) const {
+    const ChannelDatabase& db = host().database();
+    const int transponder = rowId(row);
+    return transponder < 0 ? std::string() : TransponderLabel(db, db.transponder(transponder).bytes());
+}
+
+void TransponderPane::PaintRow(QPainter& painter, const QStyleOptionViewItem& option, int row) const {
+    PaintLabelRow(painter, option, colours(), RowBackground(colours(), row, EditorColour::TRLine), RowText(row),
+                  Qt::AlignLeft);
+    PaintMarks(painter, option, row);
+}
+
+void TransponderPane::keyPressEvent(QKeyEvent* event) {
+    if (IsReturn(*event) && event->modifiers() == Qt::NoModifier) {
+        SendCommand(kCmdTransponderProperty);
+        return;
+    }
+    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
+        SendCommand(kCmdTransponderDelete);
+        return;
+    }
+    PaneListView::keyPressEvent(event);
+}
+
+// --- FavoritePane ---
+
+FavoritePane::FavoritePane(PaneHost& host, QWidget* parent) : PaneListView(host, PaneKind::Favorite, parent) {
+    setObjectName(QStringLiteral("favoritePane"));
+}
+
+void FavoritePane::Refill() {
+    std::vector<int> groups;
+    for (int group = 0; group < FavouriteGroups::kGroupCount; ++group)
+        groups.push_back(group);
+    SetRows(std::move(groups));
+}
+
+std::string FavoritePane::RowText(int row) const {
+    const int group = rowId(row);
+    ChannelDatabase& db = host().database();
+    const ListHead* head = db.lists().Head(FavouriteKind(group), 0);
+    const std::string name = CurrentReceiverSettings(db).fav_name(static_cast<std::size_t>(group));
+    char text[48];
+    std::snprintf(text, sizeof text, " %s [%d]", name.c_str(), head ? head->count : 0);
+    return text;
+}
+
+void FavoritePane::PaintRow(QPainter& painter, const QStyleOptionViewItem& option, int row) const {
+    PaintLabelRow(painter, option, colours(), RowBackground(colours(), row, EditorColour::TRLine), RowText(row),
+                  Qt::AlignLeft);
+    PaintMarks(painter, option, row);
+}
+
+void FavoritePane::keyPressEvent(QKeyEvent* event) {
+    // No keys of its own, and Return must never reach the form.
+    if (IsReturn(*event)) {
+        event->accept();
+        return;
+    }
+    QListView::keyPressEvent(event);
+}
+
+} // namespace vorlane::ui

@@ -1,0 +1,98 @@
+#include "panes/pane_drops.h"
+
+#include "database/list_edits.h"
+#include "database/pk_channel.h"
+#include "platform/trace.h"
+
+#include <cstdint>
+
+namespace vorlane {
+namespace {
+
+bool ValidPk(int pk) {
+    return pk >= 0 && pk < kChannelCount * kTunerCount;
+}
+
+ListKind Typed(ListKind first, unsigned type) {
+    return static_cast<ListKind>(static_cast<std::uint32_t>(first) + type);
+}
+
+// Takes the side out of every head of `kind` and appends it to head `index` with the link's index changed.
+void Relist(OrderedLists& lists, ListKind kind, int index, int pk, LinkWord link) {
+    lists.RemovePk(kind, static_cast<std::uint16_t>(pk), true);
+    AppendInSideOrder(lists, lists.Head(kind, index), static_cast<std::uint16_t>(pk),
+                      link.withIndex(static_cast<unsigned>(index)));
+}
+
+} // namespace
+
+int MoveChannelsToTransponder(ChannelDatabase& db, int transponder, std::span<const int> pks) {
+    if (transponder < 0 || transponder >= kTransponderCount || !db.tablesAllocated() ||
+        db.transponder(transponder).isFree())
+        return 0;
+    const int satellite = static_cast<int>(db.transponder(transponder).satelliteLink().index());
+    OrderedLists& lists = db.lists();
+    int moved = 0;
+    for (const int pk : pks) {
+        if (!ValidPk(pk))
+            continue;
+        const ChannelRecord record = db.channelOfPk(pk);
+        const int side = TunerSideOfPk(pk);
+        const unsigned type = record.serviceType();
+        if (record.isFree() || !record.presentOn(side) || type > static_cast<unsigned>(ServiceType::Data) ||
+            static_cast<int>(record.transponderLink(side).index()) == transponder)
+            continue;
+        const LinkWord transponderLink = record.transponderLink(side).withIndex(static_cast<unsigned>(transponder));
+        record.setTransponderLink(side, transponderLink);
+        Relist(lists, Typed(ListKind::TvByTransponder, type), transponder, pk, transponderLink);
+        if (satellite < kSatelliteCount && static_cast<int>(record.satelliteLink(side).index()) != satellite) {
+            const LinkWord satelliteLink = record.satelliteLink(side).withIndex(static_cast<unsigned>(satellite));
+            record.setSatelliteLink(side, satelliteLink);
+            Relist(lists, Typed(ListKind::TvBySatellite, type), satellite, pk, satelliteLink);
+        }
+        ++moved;
+    }
+    if (moved > 0) {
+        RebuildPkChannel(db);
+        db.setModified(true);
+    }
+    return moved;
+}
+
+int MoveFavoriteChannels(ChannelDatabase& db, int group, int targetPk, std::span<const int> pks) {
+    if (group < 0 || group >= FavouriteGroups::kGroupCount || !ValidPk(targetPk))
+        return 0;
+    OrderedLists& lists = db.lists();
+    ListHead* head = lists.Head(FavouriteKind(group), 0);
+    ListNode* anchor = lists.FindByPk(head, static_cast<std::uint16_t>(targetPk));
+    if (!anchor)
+        return 0;
+    DebugOut("_MoveFavoriteChannels. nIndex=%d, nFavIndex=%d\n", targetPk, group);
+    int moved = 0;
+    for (const int pk : pks) {
+        ListNode* node = ValidPk(pk) && pk != targetPk ? lists.FindByPk(head, static_cast<std::uint16_t>(pk)) : nullptr;
+        if (!node)
+            continue;
+        if (anchor->next != node) {
+            if (anchor->next) {
+                lists.MoveBefore(anchor->next, node);
+            } else {
+                const LinkWord link = node->link;
+                lists.Unlink(node);
+                lists.Append(head, static_cast<std::uint16_t>(pk), link);
+                node = head->last;
+            }
+        }
+        anchor = node;
+        ++moved;
+    }
+    if (moved == 0)
+        return 0;
+    lists.Renumber(head);
+    lists.WriteBack(head);
+    RebuildPkChannel(db);
+    db.setModified(true);
+    return moved;
+}
+
+} // namespace vorlane

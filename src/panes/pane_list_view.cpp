@@ -1,0 +1,348 @@
+#include "panes/pane_list_view.h"
+
+#include "panes/find_dialog.h"
+#include "panes/pane_colours.h"
+
+#include <QAbstractItemDelegate>
+#include <QAbstractListModel>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+#include <cstdlib>
+
+namespace vorlane::ui {
+
+// The rows of a pane: record numbers only; the pane draws each row from the database.
+class PaneRowModel : public QAbstractListModel {
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override {
+        return parent.isValid() ? 0 : static_cast<int>(m_ids.size());
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role != Qt::UserRole || !index.isValid())
+            return {};
+        return m_ids[static_cast<std::size_t>(index.row())];
+    }
+    void setIds(std::vector<int> ids) {
+        beginResetModel();
+        m_ids = std::move(ids);
+        endResetModel();
+    }
+    const std::vector<int>& ids() const { return m_ids; }
+
+private:
+    std::vector<int> m_ids;
+};
+
+namespace {
+
+class PaneRowDelegate : public QAbstractItemDelegate {
+public:
+    explicit PaneRowDelegate(PaneListView& pane) : QAbstractItemDelegate(&pane), m_pane(pane) {}
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        painter->save();
+        m_pane.PaintRow(*painter, option, index.row());
+        painter->restore();
+    }
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override { return m_pane.RowSize(); }
+
+private:
+    PaneListView& m_pane;
+};
+
+constexpr int kRowPadding = 2;
+
+} // namespace
+
+// Selection changes made by the program itself are not the user's choice.
+class PaneListView::Quiet {
+public:
+    explicit Quiet(PaneListView& pane) : m_pane(pane), m_was(pane.m_quiet) { pane.m_quiet = true; }
+    ~Quiet() { m_pane.m_quiet = m_was; }
+
+private:
+    PaneListView& m_pane;
+    bool m_was;
+};
+
+PaneListView::PaneListView(PaneHost& host, PaneKind kind, QWidget* parent)
+    : QListView(parent), m_host(host), m_kind(kind), m_model(new PaneRowModel(this)) {
+    setModel(m_model);
+    setItemDelegate(new PaneRowDelegate(*this));
+    setUniformItemSizes(true);
+    setResizeMode(QListView::Adjust);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setDragDropMode(QAbstractItemView::NoDragDrop);
+    setContextMenuPolicy(Qt::DefaultContextMenu);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (!m_quiet)
+            m_host.OnPaneChoice(*this);
+    });
+}
+
+PaneListView::~PaneListView() = default;
+
+int PaneListView::rowCount() const {
+    return static_cast<int>(m_model->ids().size());
+}
+
+int PaneListView::rowId(int row) const {
+    return row >= 0 && row < rowCount() ? m_model->ids()[static_cast<std::size_t>(row)] : -1;
+}
+
+int PaneListView::rowOf(int id) const {
+    const auto& ids = m_model->ids();
+    for (std::size_t i = 0; i < ids.size(); ++i)
+        if (ids[i] == id)
+            return static_cast<int>(i);
+    return -1;
+}
+
+const std::vector<int>& PaneListView::rowIds() const {
+    return m_model->ids();
+}
+
+int PaneListView::caretRow() const {
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+std::vector<int> PaneListView::selectedRows() const {
+    std::vector<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedIndexes())
+        rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+int PaneListView::selectedRow() const {
+    const std::vector<int> rows = selectedRows();
+    return rows.empty() ? -1 : rows.front();
+}
+
+void PaneListView::SelectRow(int row) {
+    Quiet quiet(*this);
+    if (row < 0 || row >= rowCount()) {
+        selectionModel()->clear();
+        return;
+    }
+    const QModelIndex index = m_model->index(row);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    scrollTo(index);
+}
+
+void PaneListView::SelectRows(const std::vector<int>& rows) {
+    Quiet quiet(*this);
+    QItemSelection selection;
+    for (const int row : rows)
+        if (row >= 0 && row < rowCount())
+            selection.select(m_model->index(row), m_model->index(row));
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (!selection.isEmpty()) {
+        const QModelIndex first = m_model->index(rows.front());
+        selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+        scrollTo(first);
+    }
+}
+
+void PaneListView::ClearSelection() {
+    Quiet quiet(*this);
+    selectionModel()->clear();
+}
+
+void PaneListView::SetRows(std::vector<int> ids) {
+    Quiet quiet(*this);
+    m_dropRow = -1;
+    m_insertRow = -1;
+    m_model->setIds(std::move(ids));
+}
+
+void PaneListView::setDropRow(int row) {
+    if (row == m_dropRow)
+        return;
+    m_dropRow = row;
+    viewport()->update();
+}
+
+void PaneListView::setInsertRow(int row) {
+    if (row == m_insertRow)
+        return;
+    m_insertRow = row;
+    viewport()->update();
+}
+
+int PaneListView::rowHeight() const {
+    return fontMetrics().height() + kRowPadding;
+}
+
+QSize PaneListView::RowSize() const {
+    return QSize(viewport()->width(), rowHeight());
+}
+
+void PaneListView::BeginDrag(QPoint) {
+    m_dragging = true;
+}
+
+int PaneListView::HitTest(QPoint) {
+    return kNoDropCursor;
+}
+
+void PaneListView::CancelDrag() {
+    setDropRow(-1);
+    setInsertRow(-1);
+    EndDrag();
+}
+
+void PaneListView::Drop(QPoint) {
+    EndDrag();
+}
+
+void PaneListView::EndDrag() {
+    m_dragging = false;
+    viewport()->unsetCursor();
+}
+
+void PaneListView::ShowCursor(int code) {
+    switch (code) {
+    case kDropCursor:
+        viewport()->setCursor(Qt::DragMoveCursor);
+        break;
+    case kScrollRightCursor:
+    case kScrollLeftCursor:
+        viewport()->setCursor(Qt::SizeHorCursor);
+        break;
+    default:
+        viewport()->setCursor(Qt::ForbiddenCursor);
+        break;
+    }
+}
+
+bool PaneListView::Find(int startRow) {
+    if (m_find.find_text.empty() || startRow < 0 || startRow >= rowCount())
+        return false;
+    for (int row = startRow; row < rowCount(); ++row) {
+        if (FindMatches(m_find, RowText(row))) {
+            ShowFindMatch(row);
+            return true;
+        }
+    }
+    return false;
+}
+
+void PaneListView::ShowFindMatch(int row) {
+    SelectRow(row);
+}
+
+void PaneListView::FindWithDialog() {
+    const bool confirmed = AskFind(this, m_find) == 1;
+    setFocus();
+    const int caret = caretRow();
+    if (confirmed && caret >= 0 && caret < rowCount() - 1)
+        Find(caret + 1);
+}
+
+void PaneListView::FindAgain() {
+    const int caret = caretRow();
+    if (caret < 0)
+        return;
+    if (!Find(caret + 1))
+        Find(0);
+}
+
+void PaneListView::PaintMarks(QPainter& painter, const QStyleOptionViewItem& option, int row) const {
+    const QColor text = PaneColour(colours(), EditorColour::Text);
+    if (option.state & QStyle::State_HasFocus) {
+        painter.setPen(QPen(text, 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(option.rect.adjusted(0, 0, -1, -1));
+    }
+    if (row == m_dropRow) {
+        painter.setPen(QPen(text, 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(option.rect.adjusted(0, 0, -1, -1));
+    }
+    if (row == m_insertRow)
+        painter.fillRect(QRect(option.rect.left(), option.rect.top(), option.rect.width(), 2),
+                         QBrush(text, Qt::Dense4Pattern));
+}
+
+void PaneListView::mousePressEvent(QMouseEvent* event) {
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && m_dragEnabled && index.isValid() && selectionModel()->isSelected(index)) {
+        m_pressPending = true;
+        m_pressPoint = event->position().toPoint();
+        m_press.reset(event->clone());
+        event->accept();
+        return;
+    }
+    QListView::mousePressEvent(event);
+}
+
+void PaneListView::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint point = event->position().toPoint();
+    if (m_pressPending) {
+        const QPoint moved = point - m_pressPoint;
+        if (std::abs(moved.x()) <= kDragThreshold && std::abs(moved.y()) <= kDragThreshold)
+            return;
+        m_pressPending = false;
+        m_press.reset();
+        BeginDrag(m_pressPoint);
+    }
+    if (m_dragging) {
+        ShowCursor(HitTest(point));
+        return;
+    }
+    QListView::mouseMoveEvent(event);
+}
+
+void PaneListView::mouseReleaseEvent(QMouseEvent* event) {
+    if (m_pressPending) {
+        // Released before the pointer went far enough: an ordinary click.
+        m_pressPending = false;
+        const std::unique_ptr<QMouseEvent> press = std::move(m_press);
+        QListView::mousePressEvent(press.get());
+        QListView::mouseReleaseEvent(event);
+        return;
+    }
+    if (m_dragging) {
+        const QPoint point = event->position().toPoint();
+        if (HitTest(point) == kNoDropCursor)
+            CancelDrag();
+        else
+            Drop(point);
+        return;
+    }
+    QListView::mouseReleaseEvent(event);
+}
+
+void PaneListView::mouseDoubleClickEvent(QMouseEvent* event) {
+    m_pressPending = false;
+    m_press.reset();
+    QListView::mouseDoubleClickEvent(event);
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && index.isValid())
+        m_host.OnPaneDoubleClick(*this, index.row());
+}
+
+void PaneListView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F && event->modifiers() == Qt::ControlModifier) {
+        FindWithDialog();
+        return;
+    }
+    if (event->key() == Qt::Key_F3 && event->modifiers() == Qt::NoModifier) {
+        FindAgain();
+        return;
+    }
+    QListView::keyPressEvent(event);
+}
+
+void PaneListView::contextMenuEvent(QContextMenuEvent* event) {
+    m_host.ShowPaneMenu(*this, event->globalPos());
+}
+
+} // namespace vorlane::ui

@@ -1,0 +1,139 @@
+#include "panes/pane_rows.h"
+
+#include "panes/pane_commands.h"
+#include "platform/trace.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace vorlane {
+namespace {
+
+std::vector<int> ListMembers(const ListHead* head) {
+    std::vector<int> members;
+    if (!head)
+        return members;
+    members.reserve(head->count);
+    for (const ListNode* node = head->first; node; node = node->next)
+        members.push_back(node->pk);
+    return members;
+}
+
+ListKind Typed(ListKind first, ServiceType type) {
+    return static_cast<ListKind>(static_cast<std::uint32_t>(first) + static_cast<std::uint32_t>(type));
+}
+
+const ListHead* ChannelSource(const ChannelDatabase& db, const ChannelRowsQuery& query) {
+    const OrderedLists& lists = db.lists();
+    if (query.chosen.favourite()) {
+        DebugOut("param1=%d, nFvIndex=%d\n", static_cast<int>(query.type), query.chosen.index);
+        if (query.chosen.index < 0 || query.chosen.index >= FavouriteGroups::kGroupCount)
+            return nullptr;
+        return lists.Head(FavouriteKind(query.chosen.index), 0);
+    }
+    switch (query.displayFilter) {
+    case kFilterAllChannels:
+        return lists.Head(Typed(ListKind::TvChannels, query.type), 0);
+    case kFilterTuner1Channels:
+        return lists.Head(Typed(ListKind::Tuner1Tv, query.type), 0);
+    case kFilterTuner2Channels:
+        return lists.Head(Typed(ListKind::Tuner2Tv, query.type), 0);
+    case kFilterFtaChannels:
+        return lists.Head(Typed(ListKind::TvByScrambling, query.type), 0);
+    case kFilterScrambledChannels:
+        return lists.Head(Typed(ListKind::TvByScrambling, query.type), 1);
+    default:
+        return nullptr;
+    }
+}
+
+bool PassesFilters(const ChannelDatabase& db, const ChannelRowsQuery& query, int pk) {
+    const ConstChannelRecord record = db.channelOfPk(pk);
+    const int side = TunerSideOfPk(pk);
+    if (record.serviceType() != static_cast<std::uint8_t>(query.type))
+        return false;
+    if (query.satellite != -1 && static_cast<int>(record.satelliteLink(side).index()) != query.satellite)
+        return false;
+    if (query.transponder != -1 && static_cast<int>(record.transponderLink(side).index()) != query.transponder)
+        return false;
+    return query.favourite == -1 || record.favouriteByte(side, query.favourite) != 0;
+}
+
+// Names compare without regard to ASCII case, as a sorted list box orders them.
+bool NameBefore(const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        const auto fold = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
+        return static_cast<unsigned char>(fold(x)) < static_cast<unsigned char>(fold(y));
+    });
+}
+
+} // namespace
+
+std::vector<int> SatelliteRows(const ChannelDatabase& db, int sortMode) {
+    std::vector<int> rows = ListMembers(db.lists().Head(ListKind::Satellites, 0));
+    if (sortMode == 1)
+        std::stable_sort(rows.begin(), rows.end(), [&db](int a, int b) {
+            return db.satellite(a).orbitalPosition() < db.satellite(b).orbitalPosition();
+        });
+    return rows;
+}
+
+std::vector<int> TransponderRows(const ChannelDatabase& db, int satellite, int sortMode) {
+    DebugOut("nSatelliteIndex=%d\n", satellite);
+    const ListHead* head = satellite == -1 ? db.lists().Head(ListKind::Transponders, 0)
+                                           : db.lists().Head(ListKind::SatelliteTransponders, satellite);
+    std::vector<int> rows = ListMembers(head);
+    if (sortMode == 1)
+        std::stable_sort(rows.begin(), rows.end(),
+                         [&db](int a, int b) { return db.transponder(a).frequency() < db.transponder(b).frequency(); });
+    else if (sortMode != 0)
+        DebugOut("unknown sort method...\n");
+    return rows;
+}
+
+std::vector<int> ChannelRows(const ChannelDatabase& db, const ChannelRowsQuery& query) {
+    std::vector<int> rows;
+    const ListHead* head = ChannelSource(db, query);
+    if (!head)
+        return rows;
+    rows.reserve(head->count);
+    for (const ListNode* node = head->first; node; node = node->next)
+        if (PassesFilters(db, query, node->pk))
+            rows.push_back(node->pk);
+    if (query.sortedByName) {
+        std::vector<std::pair<std::string, int>> named;
+        named.reserve(rows.size());
+        for (const int pk : rows)
+            named.emplace_back(db.channelOfPk(pk).name(), pk);
+        std::stable_sort(named.begin(), named.end(),
+                         [](const auto& a, const auto& b) { return NameBefore(a.first, b.first); });
+        for (std::size_t i = 0; i < named.size(); ++i)
+            rows[i] = named[i].second;
+    }
+    return rows;
+}
+
+bool MatchesSelectionRule(const ChannelDatabase& db, int pk, int rule) {
+    const int side = TunerSideOfPk(pk);
+    const ServiceWord word = db.channelOfPk(pk).serviceWord(side);
+    switch (rule) {
+    case 0:
+        return true;
+    case 1:
+        return side == 0;
+    case 2:
+        return side == 1;
+    case 3:
+        return !word.scrambled();
+    case 4:
+        return word.scrambled();
+    case 5:
+        return word.locked();
+    case 6:
+        return word.skipped();
+    default:
+        return false;
+    }
+}
+
+} // namespace vorlane
