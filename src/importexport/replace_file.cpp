@@ -57,10 +57,13 @@ void SyncFolder(const std::filesystem::path& target) {
 }
 
 // A rename would replace what writing in place refuses: a folder, or a file without write permission.
-bool MayReplace(const std::string& path) {
+// Reports the permission bits of an existing target (so the new file keeps them), or -1 for a new file.
+bool MayReplace(const std::string& path, int& keptMode) {
+    keptMode = -1;
     struct stat target {};
     if (::stat(path.c_str(), &target) != 0)
         return errno == ENOENT;
+    keptMode = static_cast<int>(target.st_mode & 07777);
     return S_ISREG(target.st_mode) && ::access(path.c_str(), W_OK) == 0;
 }
 
@@ -68,13 +71,15 @@ bool MayReplace(const std::string& path) {
 
 int ReplaceFile(const std::string& path, ConstByteSpan bytes) {
     const std::filesystem::path target(path);
-    if (target.filename().empty() || !MayReplace(path))
+    int keptMode = -1;
+    if (target.filename().empty() || !MayReplace(path, keptMode))
         return 0;
     std::string temporary;
     const int fd = CreateTemporary(target, temporary);
     if (fd < 0)
         return 0;
-    const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    const bool written = (keptMode < 0 || ::fchmod(fd, static_cast<mode_t>(keptMode)) == 0) && WriteAll(fd, bytes) &&
+                         ::fsync(fd) == 0;
     const bool closed = ::close(fd) == 0;
     if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
         std::remove(temporary.c_str());
