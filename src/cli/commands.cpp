@@ -10,6 +10,8 @@ int RunInfo(std::span<char* const> args);
 int RunConvert(std::span<char* const> args);
 int RunExport(std::span<char* const> args);
 int RunBlocks(std::span<char* const> args);
+int RunUpload(std::span<char* const> args);
+int RunDownload(std::span<char* const> args);
 
 std::span<const Command> AllCommands() {
     static const std::array commands{
@@ -18,6 +20,8 @@ std::span<const Command> AllCommands() {
         Command{"convert", "open a file as the editor does and save it as a channel file", RunConvert},
         Command{"export", "open a file as the editor does and write its text listing", RunExport},
         Command{"blocks", "show how the loader takes a file: its blocks, its whole-file class, or why not", RunBlocks},
+        Command{"upload", "send a file to the receiver as Upload to STB does", RunUpload},
+        Command{"download", "receive the main software or the channel data into a file", RunDownload},
     };
     return commands;
 }

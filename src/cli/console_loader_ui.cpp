@@ -1,30 +1,62 @@
 #include "cli/console_loader_ui.h"
 
+#include "cli/interrupt.h"
 #include "loader/event_queue_dispatcher.h"
-#include "loader/language_texts.h"
+#include "loader/transfer_commands.h"
 
-#include <cstdio>
+#include <unistd.h>
 
 namespace vorlane::cli {
 namespace {
 
 constexpr int kButtonOk = 1;
 constexpr int kWaitClosed = 2;
-constexpr int kProgressCompleted = -1;
-constexpr int kProgressError = -2;
-constexpr int kProgressErasing = -3;
-constexpr int kTextCompleted = 17;
-constexpr int kTextErrorOccurred = 18;
-// The modal wait looks for the end of the wait this often when no event arrives.
+// The modal wait looks for its end and for Ctrl+C this often when no event arrives.
 constexpr std::chrono::milliseconds kWaitSlice{100};
+// Erases the rest of the terminal line after a caption written in place.
+constexpr char kEraseToLineEnd[] = "\x1b[K";
 
-void PrintLine(std::FILE* out, const std::string& text) {
+std::string WithoutLeadingBlanks(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    return first == std::string::npos ? std::string() : text.substr(first);
+}
+
+} // namespace
+
+ConsoleLoaderUi::ConsoleLoaderUi(EventQueueDispatcher* events)
+    : m_events(events), m_progressInPlace(::isatty(STDERR_FILENO) == 1) {}
+
+ConsoleLoaderUi::~ConsoleLoaderUi() {
+    FlushStatus();
+}
+
+void ConsoleLoaderUi::EndCaptionLine() {
+    if (!m_captionOpen)
+        return;
+    std::fputc('\n', stderr);
+    std::fflush(stderr);
+    m_captionOpen = false;
+}
+
+void ConsoleLoaderUi::FlushStatus() {
+    if (m_pendingStatus.empty())
+        return;
+    EndCaptionLine();
+    std::fprintf(stderr, "%s\n", m_pendingStatus.c_str());
+    std::fflush(stderr);
+    m_pendingStatus.clear();
+}
+
+void ConsoleLoaderUi::PrintLine(std::FILE* out, const std::string& text) {
+    // The status line of a completed transfer repeats the message that follows it.
+    if (m_pendingStatus == text)
+        m_pendingStatus.clear();
+    FlushStatus();
+    EndCaptionLine();
     std::fwrite(text.data(), 1, text.size(), out);
     std::fputc('\n', out);
     std::fflush(out);
 }
-
-} // namespace
 
 void ConsoleLoaderUi::ShowMessageBox(const std::string& text) {
     PrintLine(stdout, text);
@@ -35,34 +67,14 @@ int ConsoleLoaderUi::ShowMessage(const std::string& text, int mode) {
     return mode == 0 ? 0 : kButtonOk;
 }
 
-std::string ConsoleLoaderUi::TextOr(const std::string& text, int entry) const {
-    return text.empty() && m_texts ? m_texts->GetText(entry) : text;
-}
-
 void ConsoleLoaderUi::BeginProgress(int blocks, const std::string& path, const std::string& action) {
-    m_progressBlocks = blocks;
-    PrintLine(stderr, action + " " + path);
+    if (m_commands)
+        m_commands->BeginProgress(blocks, path, action);
 }
 
 void ConsoleLoaderUi::ReportProgress(int value, const std::string& text, const UploadPosition& upload) {
-    if (value == kProgressCompleted) {
-        PrintLine(stdout, TextOr(text, kTextCompleted));
-        return;
-    }
-    if (value == kProgressError) {
-        PrintLine(stdout, TextOr(text, kTextErrorOccurred));
-        return;
-    }
-    std::string caption = text;
-    if (value >= 0) {
-        const int percent = m_progressBlocks > 0 ? value * 100 / m_progressBlocks : 100;
-        caption = std::to_string(percent) + "%";
-    }
-    if (value >= 0 || value == kProgressErasing) {
-        if (upload.uploading)
-            caption += "  (" + std::to_string(upload.entryNumber) + "/" + std::to_string(upload.entryCount) + ")";
-        PrintLine(stderr, caption);
-    }
+    if (m_commands)
+        m_commands->ReportProgress(value, text, upload);
 }
 
 void ConsoleLoaderUi::ShowNote(const std::string& text) {
@@ -78,9 +90,47 @@ int ConsoleLoaderUi::RunModalWait(const std::string& text) {
     m_waitResult.reset();
     const auto deadline =
         m_waitLimit ? std::chrono::steady_clock::now() + *m_waitLimit : std::chrono::steady_clock::time_point::max();
-    while (!m_waitResult && std::chrono::steady_clock::now() < deadline)
+    while (!m_waitResult && !Interrupted() && std::chrono::steady_clock::now() < deadline)
         m_events->RunUntil([this] { return m_waitResult.has_value(); }, kWaitSlice);
     return m_waitResult.value_or(kWaitClosed);
+}
+
+int ConsoleLoaderUi::ChooseFile(const FileDialogRequest& /*request*/, std::string& path) {
+    path = m_chosenFile;
+    return path.empty() ? 0 : 1;
+}
+
+int ConsoleLoaderUi::ChooseDownload(int& choice) {
+    choice = m_downloadChoice;
+    return 1;
+}
+
+// Only a changed caption is shown: a plain line each, or rewritten in place on a terminal.
+void ConsoleLoaderUi::ShowProgressBar(const ProgressBarState& bar) {
+    if (bar.caption.empty() || bar.caption == m_lastCaption)
+        return;
+    m_lastCaption = bar.caption;
+    FlushStatus();
+    if (!m_progressInPlace) {
+        PrintLine(stderr, bar.caption);
+        return;
+    }
+    std::fputc('\r', stderr);
+    std::fwrite(bar.caption.data(), 1, bar.caption.size(), stderr);
+    std::fputs(kEraseToLineEnd, stderr);
+    std::fflush(stderr);
+    m_captionOpen = true;
+}
+
+// A status is printed when something else follows, so that one the final message repeats can be left out.
+void ConsoleLoaderUi::ShowStatusLine(const std::string& text) {
+    // The status line begins with a blank lead text that a printed line does without.
+    const std::string status = WithoutLeadingBlanks(text);
+    if (status.empty() || status == m_lastStatus)
+        return;
+    FlushStatus();
+    m_lastStatus = status;
+    m_pendingStatus = status;
 }
 
 } // namespace vorlane::cli

@@ -1,28 +1,41 @@
 #pragma once
 // The loader's user interface in vorlane-cli: messages are printed as lines on standard output, questions are
-// answered with OK (the command line runs unattended), and there is no cursor to change. Progress goes to
-// standard error; the modal wait runs the command's event queue, so received bytes are handled meanwhile.
+// answered with OK and the dialogs with what the command line gave (the command line runs unattended), and
+// there is no cursor or button to change. Progress and status go to standard error, the percentage updated in
+// place on a terminal and as plain lines otherwise; the modal wait runs the command's event queue, so received
+// bytes are handled meanwhile, and ends early on Ctrl+C.
 
-#include "loader/loader_ui.h"
+#include "loader/transfer_commands_ui.h"
 
 #include <chrono>
+#include <cstdio>
 #include <optional>
+#include <string>
 
 namespace vorlane {
 class EventQueueDispatcher;
-class LanguageTexts;
+class TransferCommands;
 } // namespace vorlane
 
 namespace vorlane::cli {
 
-class ConsoleLoaderUi : public LoaderUi {
+class ConsoleLoaderUi : public TransferCommandsUi {
 public:
-    // Without texts, empty progress texts stay empty; without an event queue the modal wait gives up at once.
-    explicit ConsoleLoaderUi(const LanguageTexts* texts = nullptr, EventQueueDispatcher* events = nullptr)
-        : m_texts(texts), m_events(events) {}
+    // Without an event queue the modal wait gives up at once.
+    explicit ConsoleLoaderUi(EventQueueDispatcher* events = nullptr);
+    // Prints a status line still held back.
+    ~ConsoleLoaderUi() override;
+    ConsoleLoaderUi(const ConsoleLoaderUi&) = delete;
+    ConsoleLoaderUi& operator=(const ConsoleLoaderUi&) = delete;
 
     // How long the modal wait lasts before it counts as closed by the user; none waits without limit.
     void SetWaitLimit(std::optional<std::chrono::milliseconds> limit) { m_waitLimit = limit; }
+    // Where progress reports go; without commands they are dropped.
+    void SetCommands(TransferCommands* commands) { m_commands = commands; }
+    // The answers of the dialogs: the file (none cancels), the download choice, the Force Mode box.
+    void SetChosenFile(std::string path) { m_chosenFile = std::move(path); }
+    void SetDownloadChoice(int choice) { m_downloadChoice = choice; }
+    void SetForceModeBox(bool checked) { m_forceModeBox = checked; }
 
     void ShowMessageBox(const std::string& text) override;
     int ShowMessage(const std::string& text, int mode) override;
@@ -35,14 +48,31 @@ public:
     int RunModalWait(const std::string& text) override;
     void EndModalWait(int result) override { m_waitResult = result; }
 
-private:
-    std::string TextOr(const std::string& text, int entry) const;
+    int ChooseFile(const FileDialogRequest& request, std::string& path) override;
+    int ChooseDownload(int& choice) override;
+    bool ReadForceModeBox() override { return m_forceModeBox; }
+    void ShowProgressBar(const ProgressBarState& bar) override;
+    void ShowStatusLine(const std::string& text) override;
+    void ShowControls(const ConnectionControls& /*controls*/) override {}
 
-    const LanguageTexts* m_texts;
+private:
+    // A line of its own; a caption still open on the terminal is ended first.
+    void PrintLine(std::FILE* out, const std::string& text);
+    void EndCaptionLine();
+    void FlushStatus();
+
     EventQueueDispatcher* m_events;
+    TransferCommands* m_commands = nullptr;
     std::optional<std::chrono::milliseconds> m_waitLimit;
     std::optional<int> m_waitResult;
-    int m_progressBlocks = 0;
+    std::string m_chosenFile;
+    int m_downloadChoice = 0;
+    bool m_forceModeBox = false;
+    bool m_progressInPlace;
+    bool m_captionOpen = false; // a caption was written in place and its line not yet ended
+    std::string m_lastCaption;
+    std::string m_lastStatus;
+    std::string m_pendingStatus;
     std::string m_lastNote;
 };
 

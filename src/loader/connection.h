@@ -96,6 +96,8 @@ public:
 
     ConnectionControls Controls() const;
     const std::string& StatusText() const { return m_statusText; }
+    // Puts status `entry` on the status line, for the transfer's own status changes.
+    void ShowStatus(int entry) { SetStatus(entry); }
 
 private:
     int FinishConnectCommand(int connected);

@@ -1,0 +1,97 @@
+// vorlane-cli download: the editor's "Download to PC" without windows: the main software or the channel data
+// of the receiver into a file, which only a complete download replaces.
+
+#include "cli/arguments.h"
+#include "cli/cli_command.h"
+#include "cli/loader_session.h"
+#include "loader/transfer_requests.h"
+
+#include <cstdio>
+#include <filesystem>
+
+namespace vorlane::cli {
+namespace {
+
+constexpr std::string_view kCommand = "download";
+
+void PrintDownloadUsage(std::FILE* out) {
+    std::fputs("Usage: vorlane-cli download [--port N | --device PATH] [--speed BPS] --what main|channel OUT\n\n"
+               "Asks the receiver for its main software or its channel data, as \"Download to PC\" does, and\n"
+               "writes it to OUT; channel data get their block header rebuilt. OUT is replaced only when the\n"
+               "download is complete. Progress goes to standard error; \"Completed\" or the error ends the\n"
+               "output. Exit status 0 only when the download completed. The port is COMn of the serial settings\n"
+               "unless --port or --device names another; the speed is the stored one unless --speed gives it.\n",
+               out);
+}
+
+struct DownloadOptions {
+    LinkOptions link;
+    std::optional<int> what;
+    std::string out;
+};
+
+int UsageError(const std::string& text) {
+    std::fprintf(stderr, "vorlane-cli download: %s\n\n", text.c_str());
+    PrintDownloadUsage(stderr);
+    return kExitUsage;
+}
+
+int ParseDownloadArguments(std::span<char* const> args, DownloadOptions& options) {
+    for (std::size_t index = 0; index < args.size(); ++index) {
+        const int taken = TakeLinkOption(kCommand, args, index, options.link);
+        if (taken < 0) {
+            std::fputc('\n', stderr);
+            PrintDownloadUsage(stderr);
+            return kExitUsage;
+        }
+        if (taken > 0) {
+            index += static_cast<std::size_t>(taken) - 1;
+            continue;
+        }
+        const std::string_view arg = args[index];
+        if (arg == "--what") {
+            const std::string_view value = index + 1 < args.size() ? args[++index] : "";
+            if (value == "main")
+                options.what = kReceiveMainSoftware;
+            else if (value == "channel")
+                options.what = kReceiveChannel;
+            else
+                return UsageError("--what takes main or channel, not '" + std::string(value) + "'");
+        } else if (IsOption(args[index])) {
+            return UsageError("unknown option '" + std::string(arg) + "'");
+        } else if (!options.out.empty() || arg.empty()) {
+            return UsageError("expects one output file");
+        } else {
+            options.out = arg;
+        }
+    }
+    if (!options.what)
+        return UsageError("--what main|channel is needed");
+    return options.out.empty() ? UsageError("expects one output file") : kExitOk;
+}
+
+} // namespace
+
+int RunDownload(std::span<char* const> args) {
+    if (WantsHelp(args)) {
+        PrintDownloadUsage(stdout);
+        return kExitOk;
+    }
+    DownloadOptions options;
+    if (const int parsed = ParseDownloadArguments(args, options); parsed != kExitOk)
+        return parsed;
+
+    LoaderSession session(kCommand);
+    if (!session.Open(options.link))
+        return kExitFailed;
+    ConsoleLoaderUi& ui = session.Ui();
+    std::error_code error;
+    const std::filesystem::path out = std::filesystem::absolute(options.out, error);
+    ui.SetChosenFile(error ? options.out : out.string());
+    ui.SetDownloadChoice(*options.what);
+    if (!session.Commands().OnBtnDownloadPc())
+        return kExitFailed;
+    return session.AwaitTransferEnd();
+}
+
+} // namespace vorlane::cli

@@ -1,0 +1,110 @@
+// vorlane-cli upload: the editor's "Upload to STB" without windows: a block file goes through the boot monitor,
+// the three kinds of whole files are asked for from the running software.
+
+#include "cli/arguments.h"
+#include "cli/cli_command.h"
+#include "cli/interrupt.h"
+#include "cli/loader_session.h"
+
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+namespace vorlane::cli {
+namespace {
+
+constexpr std::string_view kCommand = "upload";
+
+void PrintUploadUsage(std::FILE* out) {
+    std::fputs("Usage: vorlane-cli upload [--port N | --device PATH] [--speed BPS] [--force] [--wait SECONDS] FILE\n\n"
+               "Sends FILE to the receiver as \"Upload to STB\" does. A block file (and any file with --force) is\n"
+               "sent through the boot monitor: \"Reset your STB(s).\" is printed and the upload waits for the\n"
+               "monitor's prompt, without limit unless --wait gives the seconds to wait. Other files are sent\n"
+               "whole when their kind is known (update.key, *.s1, QV1 TPDB data). Progress goes to standard\n"
+               "error; \"Completed\" or the error ends the output. Exit status 0 only when the upload completed.\n"
+               "The port is COMn of the serial settings unless --port or --device names another; the speed is\n"
+               "the stored one unless --speed gives it.\n",
+               out);
+}
+
+struct UploadOptions {
+    LinkOptions link;
+    bool force = false;
+    std::optional<std::chrono::milliseconds> wait;
+    std::string file;
+};
+
+int UsageError(const std::string& text) {
+    std::fprintf(stderr, "vorlane-cli upload: %s\n\n", text.c_str());
+    PrintUploadUsage(stderr);
+    return kExitUsage;
+}
+
+// Returns kExitOk when the arguments are complete, kExitUsage after printing what is wrong.
+int ParseUploadArguments(std::span<char* const> args, UploadOptions& options) {
+    for (std::size_t index = 0; index < args.size(); ++index) {
+        const int taken = TakeLinkOption(kCommand, args, index, options.link);
+        if (taken < 0) {
+            std::fputc('\n', stderr);
+            PrintUploadUsage(stderr);
+            return kExitUsage;
+        }
+        if (taken > 0) {
+            index += static_cast<std::size_t>(taken) - 1;
+            continue;
+        }
+        const std::string_view arg = args[index];
+        if (arg == "--force") {
+            options.force = true;
+        } else if (arg == "--wait") {
+            unsigned seconds = 0;
+            const char* value = index + 1 < args.size() ? args[++index] : "";
+            const char* end = value + std::strlen(value);
+            const auto [stop, error] = std::from_chars(value, end, seconds);
+            if (error != std::errc() || stop != end || stop == value)
+                return UsageError(std::string("--wait takes a number of seconds, not '") + value + "'");
+            options.wait = std::chrono::seconds(seconds);
+        } else if (IsOption(args[index])) {
+            return UsageError("unknown option '" + std::string(arg) + "'");
+        } else if (!options.file.empty() || arg.empty()) {
+            return UsageError("expects one file");
+        } else {
+            options.file = arg;
+        }
+    }
+    return options.file.empty() ? UsageError("expects one file") : kExitOk;
+}
+
+} // namespace
+
+int RunUpload(std::span<char* const> args) {
+    if (WantsHelp(args)) {
+        PrintUploadUsage(stdout);
+        return kExitOk;
+    }
+    UploadOptions options;
+    if (const int parsed = ParseUploadArguments(args, options); parsed != kExitOk)
+        return parsed;
+
+    LoaderSession session(kCommand);
+    if (!session.Open(options.link))
+        return kExitFailed;
+    ConsoleLoaderUi& ui = session.Ui();
+    // A file dialog answers with a full path, and the remembered folder is taken from it.
+    std::error_code error;
+    const std::filesystem::path file = std::filesystem::absolute(options.file, error);
+    ui.SetChosenFile(error ? options.file : file.string());
+    ui.SetForceModeBox(options.force);
+    ui.SetWaitLimit(options.wait);
+    if (!session.Commands().OnBtnUploadStb()) {
+        if (session.AwaitBreakInEnd() && !Interrupted())
+            std::fputs("vorlane-cli upload: the boot monitor did not answer\n", stderr);
+        if (Interrupted())
+            std::fputs("vorlane-cli upload: interrupted\n", stderr);
+        return kExitFailed;
+    }
+    return session.AwaitTransferEnd();
+}
+
+} // namespace vorlane::cli

@@ -1,0 +1,119 @@
+#include "cli/loader_session.h"
+
+#include "cli/interrupt.h"
+#include "loader/connection_settings.h"
+
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+
+namespace vorlane::cli {
+namespace {
+
+constexpr std::uint32_t kReceiveQueueSize = 40960;
+constexpr std::uint32_t kTransmitQueueSize = 4096;
+constexpr int kFirstPort = 1;
+constexpr int kLastPort = 16;
+// How often the wait looks for Ctrl+C when nothing arrives.
+constexpr std::chrono::milliseconds kWaitSlice{100};
+// The break-in sender ends within a few writes once stopped.
+constexpr std::chrono::milliseconds kBreakInEndLimit{3000};
+
+template <typename Number> bool ParseNumber(const char* text, Number& value) {
+    const char* end = text + std::strlen(text);
+    const auto [stop, error] = std::from_chars(text, end, value);
+    return error == std::errc() && stop == end && stop != text;
+}
+
+bool IsLineSpeed(std::uint32_t speed) {
+    for (std::uint32_t index = 0; index < kLineSpeedCount; ++index)
+        if (LineSpeedOfIndex(index) == speed)
+            return true;
+    return false;
+}
+
+int UsageError(std::string_view command, const std::string& text) {
+    std::fprintf(stderr, "vorlane-cli %.*s: %s\n", static_cast<int>(command.size()), command.data(), text.c_str());
+    return -1;
+}
+
+} // namespace
+
+int TakeLinkOption(std::string_view command, std::span<char* const> args, std::size_t index, LinkOptions& options) {
+    const std::string_view option = args[index];
+    if (option != "--port" && option != "--device" && option != "--speed")
+        return 0;
+    if (index + 1 >= args.size())
+        return UsageError(command, std::string(option) + " needs a value");
+    const char* value = args[index + 1];
+    if (option == "--port") {
+        int number = 0;
+        if (!ParseNumber(value, number) || number < kFirstPort || number > kLastPort)
+            return UsageError(command, std::string("--port takes 1 to 16, not '") + value + "'");
+        options.portNumber = number;
+    } else if (option == "--device") {
+        if (value[0] == '\0')
+            return UsageError(command, "--device needs a path");
+        options.devicePath = value;
+    } else {
+        std::uint32_t speed = 0;
+        if (!ParseNumber(value, speed) || !IsLineSpeed(speed))
+            return UsageError(command,
+                              std::string("--speed takes a line speed from 110 to 921600, not '") + value + "'");
+        options.speed = speed;
+    }
+    if (options.portNumber && !options.devicePath.empty())
+        return UsageError(command, "--port and --device exclude each other");
+    return 2;
+}
+
+LoaderSession::LoaderSession(std::string_view command) : m_command(command) {
+    m_texts.Load();
+    m_port.Create(&m_transfer, &m_events, kReceiveQueueSize, kTransmitQueueSize);
+    m_connection.SetTransferControl(&m_transfer);
+    m_connection.Start();
+    m_ui.SetCommands(&m_commands);
+    CatchInterrupt();
+}
+
+LoaderSession::~LoaderSession() {
+    m_ui.SetCommands(nullptr);
+    m_connection.DisconnectCommand();
+}
+
+int LoaderSession::Open(const LinkOptions& options) {
+    const SerialSettings& settings = m_connection.Settings();
+    const std::string device = !options.devicePath.empty()
+                                   ? options.devicePath
+                                   : m_connection.DevicePath(options.portNumber.value_or(settings.PortNumber()));
+    const SerialLineSettings line = settings.Line();
+    if (!m_port.Open(device, options.speed.value_or(line.baudRate), line.parity, line.byteSize, line.stopBits,
+                     line.flowControl)) {
+        std::fprintf(stderr, "vorlane-cli %s: can't use the port %s\n", m_command.c_str(), device.c_str());
+        return 0;
+    }
+    m_transfer.ClearMonitorLines();
+    return 1;
+}
+
+int LoaderSession::AwaitTransferEnd() {
+    const auto ended = [this] {
+        return m_commands.Outcome() != TransferOutcome::None || !m_port.IsOpen() || Interrupted();
+    };
+    while (!ended())
+        m_events.RunUntil(ended, kWaitSlice);
+    if (Interrupted())
+        std::fprintf(stderr, "vorlane-cli %s: interrupted\n", m_command.c_str());
+    else if (m_commands.Outcome() == TransferOutcome::None)
+        std::fprintf(stderr, "vorlane-cli %s: the line was lost\n", m_command.c_str());
+    return m_commands.Outcome() == TransferOutcome::Completed ? 0 : 1;
+}
+
+int LoaderSession::AwaitBreakInEnd() {
+    if (!m_transfer.IsBreakInRunning())
+        return 0;
+    m_events.RunUntil([this] { return !m_transfer.IsBreakInRunning() || Interrupted(); }, kBreakInEndLimit);
+    return 1;
+}
+
+} // namespace vorlane::cli

@@ -1,0 +1,66 @@
+#pragma once
+// What vorlane-cli upload and download share: the port options, the loader's parts put together as the
+// editor's view has them (serial settings, port, connection, transfer, commands, console user interface), and
+// waiting for the transfer's end.
+
+#include "cli/console_loader_ui.h"
+#include "loader/connection.h"
+#include "loader/event_queue_dispatcher.h"
+#include "loader/language_texts.h"
+#include "loader/serial_port.h"
+#include "loader/transfer.h"
+#include "loader/transfer_commands.h"
+#include "platform/qt/qsettings_store.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace vorlane::cli {
+
+// --port N, --device PATH and --speed BPS; without them the stored serial settings apply.
+struct LinkOptions {
+    std::optional<int> portNumber;
+    std::string devicePath;
+    std::optional<std::uint32_t> speed;
+};
+
+// Takes the link option at args[index] (and its value). Returns the number of arguments taken: 0 when
+// args[index] is no link option, -1 after printing a usage error for `command`.
+int TakeLinkOption(std::string_view command, std::span<char* const> args, std::size_t index, LinkOptions& options);
+
+class LoaderSession {
+public:
+    explicit LoaderSession(std::string_view command);
+    ~LoaderSession();
+    LoaderSession(const LoaderSession&) = delete;
+    LoaderSession& operator=(const LoaderSession&) = delete;
+
+    // Opens the port the options name with the stored line settings. Prints why not and returns 0 on failure.
+    int Open(const LinkOptions& options);
+
+    ConsoleLoaderUi& Ui() { return m_ui; }
+    TransferCommands& Commands() { return m_commands; }
+
+    // Handles received bytes until the transfer reports its end, the device goes away or Ctrl+C.
+    // Returns the exit status: 0 only when the transfer completed.
+    int AwaitTransferEnd();
+    // After a break-in that found no monitor: lets the sender finish its carriage returns and "q\r". Returns 1
+    // when a break-in was still running, 0 when none was.
+    int AwaitBreakInEnd();
+
+private:
+    std::string m_command;
+    QSettingsStore m_store;
+    LanguageTexts m_texts;
+    EventQueueDispatcher m_events;
+    ConsoleLoaderUi m_ui{&m_events};
+    SerialPort m_port;
+    Connection m_connection{m_port, m_store, m_texts, m_ui};
+    Transfer m_transfer{m_port, m_events, m_texts, m_ui, m_connection.Settings()};
+    TransferCommands m_commands{m_transfer, m_port, m_connection, m_store, m_texts, m_ui};
+};
+
+} // namespace vorlane::cli

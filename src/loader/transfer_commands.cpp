@@ -1,0 +1,134 @@
+#include "loader/transfer_commands.h"
+
+#include "blockfile/upload_classifier.h"
+#include "loader/connection.h"
+#include "loader/language_texts.h"
+#include "loader/serial_port.h"
+#include "loader/transfer.h"
+#include "loader/transfer_commands_file_choice.h"
+#include "loader/transfer_texts.h"
+#include "platform/trace.h"
+
+namespace vorlane {
+namespace {
+
+constexpr int kTextDisconnected = 6;
+constexpr int kMessageOkOnly = 1;
+
+} // namespace
+
+TransferCommands::TransferCommands(Transfer& transfer, SerialPort& port, Connection& connection, SettingsStore& store,
+                                   const LanguageTexts& texts, TransferCommandsUi& ui)
+    : m_transfer(transfer), m_port(port), m_connection(connection), m_store(store), m_texts(texts), m_ui(ui),
+      m_progress(texts, ui, port) {
+    TransferHooks hooks;
+    hooks.chooseDownloadFile = [this](std::string& path) { return ChooseDownloadFile(path); };
+    hooks.showStatus = [this](int entry) { ShowStatus(entry); };
+    hooks.connectionLost = [this] {
+        ShowStatus(kTextDisconnected);
+        m_ui.ShowControls(m_connection.Controls());
+    };
+    m_transfer.SetHooks(std::move(hooks));
+}
+
+int TransferCommands::OnBtnUploadStb() {
+    if (!m_port.IsOpen())
+        return 0;
+    m_progress.ClearOutcome();
+    std::string path;
+    if (!ChooseTransferFile(m_store, m_ui, FileDialogKind::Open, path)) {
+        m_transfer.SetFilePath({});
+        return 0;
+    }
+    m_transfer.SetFilePath(path);
+    if (!LoadUploadFile()) {
+        m_ui.ShowMessage(m_texts.GetText(transfer_text::kNotAcceptable), kMessageOkOnly);
+        return 0;
+    }
+    if (m_ui.ReadForceModeBox()) {
+        DebugOut("Emergency mode\n");
+        m_transfer.SetForceMode(true);
+    }
+
+    m_ui.ShowNotAllowedCursor();
+    int started = 0;
+    if (m_transfer.ForceMode()) {
+        started = m_transfer.StartForcedUpload();
+    } else {
+        m_ui.ShowNote(m_texts.GetText(transfer_text::kTryingToConnect));
+        m_ui.RepaintNow();
+        m_transfer.SendWakeUp();
+        DebugOut("OnBtnUploadStb\n");
+        const BlockTable& entries = m_transfer.SrcData();
+        started =
+            m_transfer.RequestSendFile(static_cast<std::uint32_t>(entries[m_transfer.CurSrcData()].transferClass()));
+    }
+    m_ui.RestoreCursor();
+    ShowTransferRunning();
+    return started;
+}
+
+int TransferCommands::LoadUploadFile() {
+    m_transfer.FreeUploadEntries();
+    UploadRefusal refusal = UploadRefusal::None;
+    const int accepted = vorlane::LoadUploadFile(m_transfer.FilePath(), m_transfer.SrcData(), &refusal);
+    if (refusal == UploadRefusal::CannotOpen)
+        m_ui.ShowMessageBox(m_texts.GetText(transfer_text::kCannotOpenFile));
+    m_transfer.SetForceMode(accepted && m_transfer.SrcData().blockFileFlag());
+    return accepted;
+}
+
+int TransferCommands::OnBtnDownloadPc() {
+    m_transfer.FreeUploadEntries();
+    if (!m_port.IsOpen())
+        return 0;
+    m_progress.ClearOutcome();
+    int choice = 0;
+    if (!m_ui.ChooseDownload(choice))
+        return 0;
+    m_transfer.SetReceiveFileType(choice);
+    DebugOut("m_nReceiveFileType =%d\n", choice);
+    std::string path;
+    const int chosen = ChooseDownloadFile(path);
+    m_transfer.SetFilePath(path);
+    if (!chosen)
+        return 0;
+
+    ShowTransferRunning();
+    m_ui.ShowWaitCursor();
+    m_ui.ShowNote(m_texts.GetText(transfer_text::kTryingToConnect));
+    m_ui.RepaintNow();
+    m_transfer.SendWakeUp();
+    DebugOut("OnBtnDownloadPc\n");
+    const int requested = m_transfer.RequestDownload(choice);
+    m_ui.RestoreCursor();
+    return requested == 1;
+}
+
+int TransferCommands::ChooseDownloadFile(std::string& path) {
+    return ChooseTransferFile(m_store, m_ui, FileDialogKind::SaveAs, path);
+}
+
+void TransferCommands::BeginProgress(int blocks, const std::string& path, const std::string& action) {
+    m_progress.Begin(blocks, path, action);
+}
+
+void TransferCommands::ReportProgress(int value, const std::string& text, const UploadPosition& upload) {
+    m_progress.Report(value, text, upload);
+}
+
+// "Set", "Upload to STB" and "Download to PC" stay off until the transfer reports its end.
+void TransferCommands::ShowTransferRunning() {
+    ConnectionControls controls = ConnectionControlsFor(true);
+    controls.set = false;
+    controls.upload = false;
+    controls.download = false;
+    m_ui.ShowControls(controls);
+}
+
+void TransferCommands::ShowStatus(int entry) {
+    m_connection.ShowStatus(entry);
+    m_ui.ShowStatusLine(m_connection.StatusText());
+}
+
+} // namespace vorlane

@@ -1,0 +1,63 @@
+#pragma once
+// The "Upload to STB" and "Download to PC" commands as the main view has them, shared with vorlane-cli: the
+// file and download choices, loading the upload file into m_SrcData, starting a normal or a forced upload or a
+// download, and the progress the transfer reports, all through TransferCommandsUi.
+
+#include "loader/transfer_commands_progress.h"
+#include "loader/transfer_commands_ui.h"
+
+#include <string>
+
+namespace vorlane {
+
+class Connection;
+class LanguageTexts;
+class SerialPort;
+class SettingsStore;
+class Transfer;
+
+class TransferCommands {
+public:
+    // Installs the transfer's hooks: the download file choice, its status changes and a lost device. All
+    // arguments must outlive the commands; `port` is the transfer's port.
+    TransferCommands(Transfer& transfer, SerialPort& port, Connection& connection, SettingsStore& store,
+                     const LanguageTexts& texts, TransferCommandsUi& ui);
+    TransferCommands(const TransferCommands&) = delete;
+    TransferCommands& operator=(const TransferCommands&) = delete;
+
+    // "Upload to STB". Returns 1 when the receiver was asked for the upload (for a forced upload: when its boot
+    // monitor answered); 0 when the port is closed, a dialog was cancelled, the file was refused or the user
+    // gave up waiting for the monitor.
+    int OnBtnUploadStb();
+    // "Download to PC". Returns 1 when the receiver was asked for the download; 0 when the port is closed or a
+    // dialog was cancelled.
+    int OnBtnDownloadPc();
+
+    // Reads the transfer's file path into m_SrcData; ForceMode follows the block-file flag. Returns 1 when the
+    // file was accepted; "Can't open the file." is shown for a file that cannot be read.
+    int LoadUploadFile();
+    // The download file choice; also asked by the transfer when a download starts without a path.
+    int ChooseDownloadFile(std::string& path);
+
+    // The owner's LoaderUi::BeginProgress and ReportProgress come here.
+    void BeginProgress(int blocks, const std::string& path, const std::string& action);
+    void ReportProgress(int value, const std::string& text, const UploadPosition& upload);
+
+    const ProgressBarState& ProgressBar() const { return m_progress.Bar(); }
+    // How the transfer started by the last command ended; None while it runs.
+    TransferOutcome Outcome() const { return m_progress.Outcome(); }
+
+private:
+    void ShowTransferRunning();
+    void ShowStatus(int entry);
+
+    Transfer& m_transfer;
+    SerialPort& m_port;
+    Connection& m_connection;
+    SettingsStore& m_store;
+    const LanguageTexts& m_texts;
+    TransferCommandsUi& m_ui;
+    TransferProgress m_progress;
+};
+
+} // namespace vorlane

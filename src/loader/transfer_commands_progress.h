@@ -1,0 +1,55 @@
+#pragma once
+// The progress of a transfer as the user sees it: the status line when it begins, the bar with its caption
+// ("%d%%", or the erasing note in green), the place of the block in an upload ("  (2/3)"), and the modal
+// completion and error reports that give the loader's buttons back.
+
+#include "loader/transfer_commands_ui.h"
+
+#include <string>
+
+namespace vorlane {
+
+class LanguageTexts;
+class SerialPort;
+
+enum class TransferOutcome { None, Completed, Failed };
+
+// Progress values besides the packets done (0 or more).
+inline constexpr int kProgressCompleted = -1;
+inline constexpr int kProgressError = -2;
+inline constexpr int kProgressErasing = -3;
+
+// "  (%d/%d)" while an upload runs, otherwise nothing.
+std::string UploadPositionCaption(const UploadPosition& upload);
+
+// (value - lower) / (upper - lower) x 100, truncated toward zero; an empty range counts as done (100).
+int ProgressPercent(int value, int lower, int upper);
+
+class TransferProgress {
+public:
+    // All three must outlive the progress.
+    TransferProgress(const LanguageTexts& texts, TransferCommandsUi& ui, const SerialPort& port)
+        : m_texts(texts), m_ui(ui), m_port(port) {}
+
+    // A transfer of `blocks` packets begins: the status line shows the action, the bar starts empty.
+    void Begin(int blocks, const std::string& path, const std::string& action);
+    // value: packets done, or kProgressCompleted, kProgressError, kProgressErasing. An empty text stands for
+    // the standard completion or error text.
+    void Report(int value, const std::string& text, const UploadPosition& upload);
+
+    const ProgressBarState& Bar() const { return m_bar; }
+    // How the last transfer ended; None until it reported completion or an error.
+    TransferOutcome Outcome() const { return m_outcome; }
+    void ClearOutcome() { m_outcome = TransferOutcome::None; }
+
+private:
+    void Finish(TransferOutcome outcome, const std::string& message);
+
+    const LanguageTexts& m_texts;
+    TransferCommandsUi& m_ui;
+    const SerialPort& m_port;
+    ProgressBarState m_bar;
+    TransferOutcome m_outcome = TransferOutcome::None;
+};
+
+} // namespace vorlane
