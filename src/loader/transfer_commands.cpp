@@ -42,6 +42,8 @@ int TransferCommands::OnBtnUploadStb() {
     }
     m_transfer.SetFilePath(path);
     if (!LoadUploadFile()) {
+        // A path left behind would be taken by a download the receiver starts later, over the refused file.
+        m_transfer.SetFilePath({});
         m_ui.ShowMessage(m_texts.GetText(transfer_text::kNotAcceptable), kMessageOkOnly);
         return 0;
     }

@@ -1,0 +1,333 @@
+// "Upload to STB" and "Download to PC" against the simulated receiver: the dialogs, the remembered file,
+// refused files, normal and forced uploads with their captions, the editor's channel file arriving unchanged,
+// and downloads.
+
+#include "../blockfile/block_file_builder.h"
+#include "commands_fixture.h"
+#include "database/channel_database.h"
+#include "importexport/database_files.h"
+#include "loader/transfer_commands_file_choice.h"
+#include "loader/transfer_requests.h"
+#include "platform/trace.h"
+#include "support/sample_database.h"
+
+using namespace vorlane;
+using namespace vorlane::test;
+
+namespace {
+
+constexpr const char* kFolderValue = "BinPath";
+constexpr const char* kFileNameValue = "BinFileName";
+
+const Bytes kUploadGo = {0xFA, 0xCC};
+
+Bytes BlockOnTheLine(const Bytes& block) {
+    Bytes bytes = SizeBytes(static_cast<std::uint32_t>(block.size()));
+    for (const Bytes& packet : Packets(block))
+        bytes.insert(bytes.end(), packet.begin(), packet.end());
+    return bytes;
+}
+
+struct WholeFileCase {
+    const char* name;
+    int transferClass;
+    std::uint8_t requestByte;
+};
+
+class CommandsUploadTest : public CommandsSimTest {};
+class CommandsWholeFileTest : public CommandsSimTest, public ::testing::WithParamInterface<WholeFileCase> {};
+class CommandsDownloadTest : public CommandsSimTest {};
+
+} // namespace
+
+TEST(TransferFileChoiceTest, TheDialogOpensAtTheRememberedFileAndRemembersTheChoice) {
+    MemorySettingsStore store;
+    RecordingCommandsUi ui;
+    std::string path = "stale";
+    EXPECT_EQ(0, ChooseTransferFile(store, ui, FileDialogKind::Open, path)); // cancelled
+    EXPECT_EQ("", path);
+    ASSERT_EQ(1u, ui.requests.size());
+    EXPECT_EQ(FileDialogKind::Open, ui.requests[0].kind);
+    EXPECT_EQ("BIN Files (*.bin)|*.bin|Key Files (*.key)|*.key|ALL Files (*.*)|*.*||", ui.requests[0].filter);
+    EXPECT_EQ("BIN/KEY", ui.requests[0].defaultExtension);
+    EXPECT_EQ(std::filesystem::current_path().string(), ui.requests[0].initialFolder);
+    EXPECT_EQ("", ui.requests[0].initialFileName);
+    EXPECT_EQ(0u, store.ValueCount()); // a cancelled choice remembers nothing
+
+    ui.chosenFile = "/data/chan.bin";
+    EXPECT_EQ(1, ChooseTransferFile(store, ui, FileDialogKind::SaveAs, path));
+    EXPECT_EQ("/data/chan.bin", path);
+    RememberedTransferFile remembered = ReadRememberedTransferFile(store);
+    EXPECT_EQ("/data/", remembered.folder);
+    EXPECT_EQ("/data/chan.bin", remembered.fileName);
+
+    ui.chosenFile = "/other/update.key";
+    EXPECT_EQ(1, ChooseTransferFile(store, ui, FileDialogKind::Open, path));
+    ASSERT_EQ(3u, ui.requests.size());
+    EXPECT_EQ(FileDialogKind::SaveAs, ui.requests[1].kind);
+    EXPECT_EQ("/data/", ui.requests[2].initialFolder);
+    EXPECT_EQ("/data/chan.bin", ui.requests[2].initialFileName);
+    EXPECT_EQ("/other/", ReadRememberedTransferFile(store).folder);
+
+    EXPECT_EQ("/a/b/", FolderOfPath("/a/b/c.bin"));
+    EXPECT_EQ("/", FolderOfPath("/c.bin"));
+    EXPECT_EQ("", FolderOfPath("c.bin"));
+}
+
+TEST_F(CommandsUploadTest, WithoutAnOpenPortNeitherCommandAsksAnything) {
+    ui.chosenFile = PathIn("update.key");
+    EXPECT_EQ(0, commands.OnBtnUploadStb());
+    EXPECT_EQ(0, commands.OnBtnDownloadPc());
+    EXPECT_TRUE(ui.requests.empty());
+    EXPECT_EQ(0, ui.downloadChoices);
+    EXPECT_TRUE(ui.events.empty());
+}
+
+TEST_P(CommandsWholeFileTest, AWholeFileIsRequestedWithItsClassAndCompletes) {
+    const WholeFileCase& param = GetParam();
+    const Bytes contents = Pattern(2500, 0x61);
+    WriteFile(param.name, contents);
+    Connect();
+    ui.chosenFile = PathIn(param.name);
+
+    TraceCapture trace;
+    ASSERT_EQ(1, commands.OnBtnUploadStb());
+    EXPECT_FALSE(transfer.ForceMode());
+    EXPECT_EQ((std::vector<std::string>{"cursor not-allowed", "note Now trying connect to STB. Please wait.", "repaint",
+                                        "cursor arrow"}),
+              ui.events);
+    EXPECT_EQ(std::vector<ConnectionControls>{RunningControls()}, ui.controls);
+    EXPECT_TRUE(trace.contains("OnBtnUploadStb\n--------> RequestSendFile : " + std::to_string(param.transferClass)));
+    ASSERT_TRUE(RunUntilFinished());
+
+    EXPECT_EQ(TransferOutcome::Completed, commands.Outcome());
+    EXPECT_EQ(Join({WakeUpBytes(), Bytes{0xCC, 0x55, 0x22, param.requestByte}, kUploadGo, BlockOnTheLine(contents)}),
+              simulator->receivedBytes());
+    ASSERT_TRUE(simulator->waitForBlocks(1, 1s));
+    EXPECT_EQ(param.transferClass, simulator->receivedBlocks()[0].transferClass);
+    EXPECT_EQ(contents, simulator->receivedBlocks()[0].bytes);
+    EXPECT_TRUE(ui.HasCaption("33%  (1/1)"));
+    EXPECT_EQ("100%  (1/1)", ui.bars.back().caption);
+    EXPECT_EQ("message1 Completed", ui.events.back());
+    EXPECT_EQ("   Completed", ui.statusLines.back());
+    EXPECT_EQ(ConnectionControlsFor(true), ui.controls.back());
+    EXPECT_EQ(PathIn(""), Remembered(kFolderValue));
+    EXPECT_EQ(PathIn(param.name), Remembered(kFileNameValue));
+}
+
+INSTANTIATE_TEST_SUITE_P(Classes, CommandsWholeFileTest,
+                         ::testing::Values(WholeFileCase{"update.key", 4, 0x24}, WholeFileCase{"UPDATE.Key", 4, 0x24},
+                                           WholeFileCase{"x.s1", 3, 0x23}),
+                         [](const ::testing::TestParamInfo<WholeFileCase>& info) {
+                             std::string name = info.param.name;
+                             std::replace(name.begin(), name.end(), '.', '_');
+                             return name;
+                         });
+
+TEST_F(CommandsUploadTest, AFileOfNoKnownKindIsNotAcceptableAndNothingIsSent) {
+    WriteFile("x.S1", Pattern(100, 0x62));
+    Connect();
+    ui.chosenFile = PathIn("x.S1");
+    EXPECT_EQ(0, commands.OnBtnUploadStb());
+    EXPECT_EQ(std::vector<std::string>{"message1 The selected file is not acceptable."}, ui.events);
+    EXPECT_EQ(0u, transfer.SrcData().count());
+    EXPECT_EQ("", transfer.FilePath());
+    EXPECT_TRUE(ui.controls.empty());
+    RunFor(100ms);
+    EXPECT_TRUE(simulator->receivedBytes().empty());
+    EXPECT_EQ(PathIn("x.S1"), Remembered(kFileNameValue)); // the choice itself is remembered
+}
+
+TEST_F(CommandsUploadTest, AFileThatCannotBeReadIsReportedBeforeItIsRefused) {
+    Connect();
+    ui.chosenFile = PathIn("missing.key");
+    EXPECT_EQ(0, commands.OnBtnUploadStb());
+    EXPECT_EQ((std::vector<std::string>{"box Can't open the file.", "message1 The selected file is not acceptable."}),
+              ui.events);
+}
+
+TEST_F(CommandsUploadTest, ACancelledFileChoiceClearsThePathAndEndsQuietly) {
+    Connect();
+    transfer.SetFilePath(PathIn("earlier.bin"));
+    EXPECT_EQ(0, commands.OnBtnUploadStb());
+    EXPECT_EQ(1u, ui.requests.size());
+    EXPECT_EQ("", transfer.FilePath());
+    EXPECT_TRUE(ui.events.empty());
+    EXPECT_EQ("<none>", Remembered(kFileNameValue));
+}
+
+TEST_F(CommandsUploadTest, ABlockFileGoesThroughTheMonitorWithTheBlockShownInTheCaption) {
+    Bytes file;
+    vorlane::testing::AppendBlock(file, 0xB1, Pattern(1500, 0x63));
+    vorlane::testing::AppendBlock(file, 0xB2, Pattern(2200, 0x64));
+    vorlane::testing::AppendBlock(file, 0xB3, Pattern(40, 0x65));
+    WriteFile("software.bin", file);
+    ReceiverBehaviour behaviour;
+    behaviour.restartAfterBreakIn = 30ms;
+    Connect(behaviour);
+    ui.chosenFile = PathIn("software.bin");
+
+    ASSERT_EQ(1, commands.OnBtnUploadStb());
+    EXPECT_TRUE(transfer.ForceMode());
+    EXPECT_EQ((std::vector<std::string>{"cursor not-allowed", "wait Reset your STB(s).", "cursor arrow"}), ui.events);
+    // Trying the monitor, the monitor's prompt, connected.
+    EXPECT_EQ((std::vector<std::string>{"   Try to connect with the monitor", "   Connected with the monitor",
+                                        "   Connected"}),
+              ui.statusLines);
+    EXPECT_EQ("   Connected", connection.StatusText());
+    ASSERT_TRUE(RunUntilFinished());
+
+    EXPECT_EQ(TransferOutcome::Completed, commands.Outcome());
+    ASSERT_TRUE(simulator->waitForBlocks(3, 1s));
+    EXPECT_EQ(Bytes(file.begin() + 128 + 1500, file.begin() + 2 * 128 + 1500 + 2200),
+              simulator->receivedBlocks()[1].bytes);
+    // The second block: 2328 bytes in three packets.
+    EXPECT_TRUE(ui.HasCaption("Now erasing the flash. Please wait.  (2/3)"));
+    EXPECT_TRUE(ui.HasCaption("0%  (2/3)"));
+    EXPECT_TRUE(ui.HasCaption("66%  (2/3)"));
+    EXPECT_TRUE(ui.HasCaption("100%  (2/3)"));
+    EXPECT_TRUE(ui.HasCaption("Now erasing the flash. Please wait.  (3/3)"));
+    const auto erasing = std::find_if(ui.bars.begin(), ui.bars.end(), [](const ProgressBarState& bar) {
+        return bar.caption == "Now erasing the flash. Please wait.  (2/3)";
+    });
+    EXPECT_EQ(kProgressCaptionGreen, erasing->captionColour);
+    EXPECT_TRUE(erasing->solid);
+    EXPECT_EQ(3, erasing->position);
+    EXPECT_EQ("message1 Completed", ui.events.back());
+}
+
+TEST_F(CommandsUploadTest, TheForceModeBoxSendsAWholeFileThroughTheMonitor) {
+    const Bytes contents = Pattern(300, 0x66);
+    WriteFile("update.key", contents);
+    ReceiverBehaviour behaviour;
+    behaviour.restartAfterBreakIn = 30ms;
+    Connect(behaviour);
+    ui.chosenFile = PathIn("update.key");
+    ui.forceModeBox = true;
+
+    TraceCapture trace;
+    ASSERT_EQ(1, commands.OnBtnUploadStb());
+    EXPECT_TRUE(trace.contains("Emergency mode\n"));
+    ASSERT_TRUE(RunUntilFinished());
+    ASSERT_TRUE(simulator->waitForBlocks(1, 1s));
+    EXPECT_EQ(kMonitorUpload, simulator->receivedBlocks()[0].transferClass);
+    EXPECT_EQ(contents, simulator->receivedBlocks()[0].bytes);
+}
+
+TEST_F(CommandsUploadTest, GivingUpOnTheMonitorKeepsTheListAndStartsNothing) {
+    Bytes file;
+    vorlane::testing::AppendBlock(file, 0xB1, Pattern(100, 0x67));
+    WriteFile("software.bin", file);
+    Connect(); // never restarted: no prompt
+    ui.chosenFile = PathIn("software.bin");
+    ui.waitLimit = 200ms;
+
+    EXPECT_EQ(0, commands.OnBtnUploadStb());
+    EXPECT_EQ(1u, transfer.SrcData().count());
+    EXPECT_EQ(TransferState::Idle, transfer.State());
+    EXPECT_EQ(TransferOutcome::None, commands.Outcome());
+}
+
+TEST_F(CommandsUploadTest, TheEditorsChannelFileArrivesByteForByte) {
+    ChannelDatabase db;
+    ASSERT_GT(vorlane::testing::makeSampleDatabase(db, vorlane::testing::fullSampleOptions(3)), 0);
+    ASSERT_EQ(1, SaveDatabaseFile(db, PathIn("channels.bin")));
+    const Bytes file = ReadFile("channels.bin");
+    ASSERT_EQ(851968u, file.size());
+    ReceiverBehaviour behaviour;
+    behaviour.restartAfterBreakIn = 30ms;
+    Connect(behaviour);
+    ui.chosenFile = PathIn("channels.bin");
+
+    ASSERT_EQ(1, commands.OnBtnUploadStb());
+    EXPECT_TRUE(transfer.ForceMode()); // a channel file is a block file
+    ASSERT_TRUE(RunUntilFinished(60s));
+    EXPECT_EQ(TransferOutcome::Completed, commands.Outcome());
+    ASSERT_TRUE(simulator->waitForBlocks(1, 1s));
+    ASSERT_EQ(1u, simulator->receivedBlocks().size());
+    EXPECT_TRUE(simulator->receivedBlocks()[0].bytes == file);
+    EXPECT_EQ("100%  (1/1)", ui.bars.back().caption);
+}
+
+TEST_F(CommandsDownloadTest, TheChoiceAndTheFileStartTheDownloadAndTheUploadListIsEmptied) {
+    const Bytes software = Pattern(3000, 0x68);
+    ReceiverBehaviour behaviour;
+    behaviour.downloads[static_cast<std::size_t>(DownloadKind::MainSoftware)] = software;
+    Connect(behaviour);
+    ASSERT_EQ(1, transfer.SrcData().append(BlockEntry(Pattern(10, 1), TransferClass::P2)));
+    ui.chosenFile = PathIn("main.bin");
+
+    TraceCapture trace;
+    ASSERT_EQ(1, commands.OnBtnDownloadPc());
+    EXPECT_EQ(0u, transfer.SrcData().count());
+    EXPECT_EQ(FileDialogKind::SaveAs, ui.requests.at(0).kind);
+    EXPECT_TRUE(trace.contains("m_nReceiveFileType =0\n"));
+    EXPECT_TRUE(trace.contains("OnBtnDownloadPc\n"));
+    EXPECT_EQ((std::vector<std::string>{"cursor wait", "note Now trying connect to STB. Please wait.", "repaint",
+                                        "cursor arrow"}),
+              ui.events);
+    EXPECT_EQ(std::vector<ConnectionControls>{RunningControls()}, ui.controls);
+    ASSERT_TRUE(RunUntilFinished());
+
+    EXPECT_EQ(TransferOutcome::Completed, commands.Outcome());
+    EXPECT_EQ(software, ReadFile("main.bin"));
+    const Bytes sent = simulator->receivedBytes();
+    ASSERT_GE(sent.size(), 29u);
+    EXPECT_EQ(Join({WakeUpBytes(), Bytes{0xCC, 0x55, 0x11, 0x23}}), Bytes(sent.begin(), sent.begin() + 29));
+    EXPECT_EQ("   Downloading", ui.statusLines.at(0));
+    EXPECT_EQ("100%", ui.bars.back().caption);
+    EXPECT_EQ(PathIn("main.bin"), Remembered(kFileNameValue));
+}
+
+TEST_F(CommandsDownloadTest, ACancelledChoiceSendsNothing) {
+    Connect();
+    ui.downloadChoice.reset();
+    EXPECT_EQ(0, commands.OnBtnDownloadPc());
+    EXPECT_TRUE(ui.requests.empty());
+
+    ui.downloadChoice = kReceiveChannel;
+    EXPECT_EQ(0, commands.OnBtnDownloadPc()); // no file chosen
+    EXPECT_EQ(1u, ui.requests.size());
+    EXPECT_EQ(kReceiveChannel, transfer.ReceiveFileType());
+    RunFor(100ms);
+    EXPECT_TRUE(simulator->receivedBytes().empty());
+    EXPECT_TRUE(ui.controls.empty());
+}
+
+TEST_F(CommandsDownloadTest, ADownloadStartedWithoutAPathAsksForTheFile) {
+    const Bytes channel = Pattern(2000, 0x69);
+    ReceiverBehaviour behaviour;
+    behaviour.downloads[static_cast<std::size_t>(DownloadKind::Channel)] = channel;
+    Connect(behaviour);
+    ui.chosenFile = PathIn("channel.bin");
+    transfer.SetReceiveFileType(kReceiveChannel);
+    transfer.RequestDownload(kReceiveChannel);
+    ASSERT_TRUE(RunUntilFinished());
+
+    ASSERT_EQ(1u, ui.requests.size());
+    EXPECT_EQ(FileDialogKind::SaveAs, ui.requests[0].kind);
+    EXPECT_EQ(TransferOutcome::Completed, commands.Outcome());
+    const Bytes stored = ReadFile("channel.bin");
+    ASSERT_EQ(channel.size(), stored.size());
+    EXPECT_EQ(0xB2, stored[0x41]); // the rebuilt header
+    EXPECT_TRUE(std::equal(channel.begin() + 128, channel.end(), stored.begin() + 128));
+}
+
+TEST_F(CommandsDownloadTest, ALostDeviceShowsDisconnectedAndTheClosedPortsButtons) {
+    SimulatorFaults faults;
+    faults.closeAfterPacket = 1;
+    ReceiverBehaviour behaviour;
+    behaviour.downloads[static_cast<std::size_t>(DownloadKind::MainSoftware)] = Pattern(4000, 0x6A);
+    behaviour.faults = faults;
+    Connect(behaviour);
+    ui.chosenFile = PathIn("main.bin");
+    ASSERT_EQ(1, commands.OnBtnDownloadPc());
+    ASSERT_TRUE(RunUntilFinished());
+
+    EXPECT_EQ(TransferOutcome::Failed, commands.Outcome());
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_EQ("   Disconnected", connection.StatusText());
+    EXPECT_NE(ui.statusLines.end(), std::find(ui.statusLines.begin(), ui.statusLines.end(), "   Disconnected"));
+    EXPECT_NE(ui.controls.end(), std::find(ui.controls.begin(), ui.controls.end(), ConnectionControlsFor(false)));
+    EXPECT_FALSE(std::filesystem::exists(PathIn("main.bin")));
+}
