@@ -1,9 +1,38 @@
 #include "shell/mirevo_view.h"
 
+#include "database/favourite_ops.h"
+#include "database/pk_channel.h"
+#include "panes/channel_pane.h"
+#include "panes/label_panes.h"
+#include "panes/pane_commands.h"
 #include "shell/database_startup.h"
+#include "shell/view_texts.h"
+
+#include <QButtonGroup>
+#include <QFrame>
+#include <QLabel>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QResizeEvent>
+#include <QToolButton>
+#include <QVBoxLayout>
 
 namespace vorlane {
 namespace {
+
+// Form geometry in pixels; the anchoring, not the margins, is what the layout keeps.
+constexpr int kMargin = 6;
+constexpr int kGap = 5;
+constexpr int kInfoLineHeight = 18;
+constexpr int kLabelTop = 26;
+constexpr int kLabelHeight = 16;
+constexpr int kButtonTop = 43;
+constexpr int kButtonHeight = 18;
+constexpr int kPaneTop = 63;
+constexpr int kListColumnWidth = 160;
+constexpr int kInfoLabelWidth = 34;
+constexpr int kToggleSize = 16;
+constexpr int kLoaderAreaHeight = 56;
 
 QFont ViewFont() {
     QFont font(QStringLiteral("Arial"));
@@ -13,18 +42,268 @@ QFont ViewFont() {
     return font;
 }
 
+QString Latin1(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* objectName, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(objectName));
+    return label;
+}
+
+// Two radio buttons that act as one choice; pressing either sends its command to the view.
+std::pair<QRadioButton*, QRadioButton*> MakeButtonPair(CMirevoView& view, const char* firstName,
+                                                       const QString& firstText, int firstCommand,
+                                                       const char* secondName, const QString& secondText,
+                                                       int secondCommand) {
+    auto* group = new QButtonGroup(&view);
+    auto* first = new QRadioButton(firstText, &view);
+    auto* second = new QRadioButton(secondText, &view);
+    first->setObjectName(QString::fromLatin1(firstName));
+    second->setObjectName(QString::fromLatin1(secondName));
+    group->addButton(first);
+    group->addButton(second);
+    first->setChecked(true);
+    QObject::connect(first, &QRadioButton::clicked, &view, [&view, firstCommand] { view.HandleCommand(firstCommand); });
+    QObject::connect(second, &QRadioButton::clicked, &view,
+                     [&view, secondCommand] { view.HandleCommand(secondCommand); });
+    return {first, second};
+}
+
 } // namespace
 
 CMirevoView::CMirevoView(ChannelDatabase& database, SettingsStore& store, QWidget* parent)
-    : QWidget(parent), m_database(database), m_store(store), m_messageDialog(new ui::MessageDialog(this)) {
+    : QWidget(parent), m_database(database), m_store(store), m_messageDialog(new ui::MessageDialog(this)),
+      m_displayFilter(kFilterAllChannels) {
     setObjectName(QStringLiteral("mirevoView"));
     m_texts.Load();
     setFont(ViewFont());
+    BuildForm();
+}
+
+CMirevoView::~CMirevoView() = default;
+
+void CMirevoView::BuildForm() {
+    m_informationLine = MakeLabel(this, "informationLine", QString());
+    m_informationLine->setFrameShape(QFrame::StyledPanel);
+    m_informationLine->setFrameShadow(QFrame::Sunken);
+    m_infoLabel = MakeLabel(this, "infoLabel", QStringLiteral("INFO"));
+    m_paneToggle = new QToolButton(this);
+    m_paneToggle->setObjectName(QStringLiteral("paneToggleButton"));
+    m_paneToggle->setArrowType(Qt::RightArrow);
+    m_paneToggle->setToolTip(QStringLiteral("Show or hide the radio pane"));
+    connect(m_paneToggle, &QToolButton::clicked, this, [this] { ToggleRadioPane(); });
+
+    m_satelliteLabel = MakeLabel(this, "satelliteCountLabel", QStringLiteral("Satellite"));
+    m_transponderLabel = MakeLabel(this, "transponderCountLabel", QStringLiteral("Transponder"));
+    m_favoriteLabel = MakeLabel(this, "favoriteLabel", QStringLiteral("Favorite"));
+    m_tvLabel = MakeLabel(this, "tvCountLabel", QStringLiteral("TV"));
+    m_radioLabel = MakeLabel(this, "radioCountLabel", QStringLiteral("Radio"));
+
+    std::tie(m_satelliteStandard, m_satelliteLongitude) =
+        MakeButtonPair(*this, "satelliteStandardButton", QStringLiteral("Standard"), kCmdSatelliteSortStandard,
+                       "satelliteLongitudeButton", QStringLiteral("Longitude"), kCmdSatelliteSortLongitude);
+    std::tie(m_transponderStandard, m_transponderFrequency) =
+        MakeButtonPair(*this, "transponderStandardButton", QStringLiteral("Standard"), kCmdTransponderSortStandard,
+                       "transponderFrequencyButton", QStringLiteral("Frequency"), kCmdTransponderSortFrequency);
+    // The channel order buttons stay out of sight; the channel menus' "View sorted by" reaches them.
+    std::tie(m_tvOriginal, m_tvNames) =
+        MakeButtonPair(*this, "tvOriginalButton", QStringLiteral("Original"), kCmdTvOrderOriginal, "tvNamesButton",
+                       QStringLiteral("Names"), kCmdTvOrderNames);
+    std::tie(m_radioOriginal, m_radioNames) =
+        MakeButtonPair(*this, "radioOriginalButton", QStringLiteral("Original"), kCmdRadioOrderOriginal,
+                       "radioNamesButton", QStringLiteral("Names"), kCmdRadioOrderNames);
+    for (QRadioButton* hidden : {m_tvOriginal, m_tvNames, m_radioOriginal, m_radioNames})
+        hidden->hide();
+
+    m_satellitePane = new ui::SatellitePane(*this, this);
+    m_transponderPane = new ui::TransponderPane(*this, this);
+    m_favoritePane = new ui::FavoritePane(*this, this);
+    m_tvPane = new ui::ChannelPane(*this, ServiceType::Tv, this);
+    m_radioPane = new ui::ChannelPane(*this, ServiceType::Radio, this);
+
+    m_loaderArea = new QFrame(this);
+    m_loaderArea->setObjectName(QStringLiteral("loaderArea"));
+    m_loaderArea->setFrameShape(QFrame::StyledPanel);
+    auto* loaderLayout = new QVBoxLayout(m_loaderArea);
+    m_statusLine = MakeLabel(m_loaderArea, "statusLine", QStringLiteral("Disconnected"));
+    m_progressBar = new QProgressBar(m_loaderArea);
+    m_progressBar->setObjectName(QStringLiteral("progressBar"));
+    m_progressBar->setValue(0);
+    loaderLayout->addWidget(m_statusLine);
+    loaderLayout->addWidget(m_progressBar);
+
+    setTabOrder(m_satellitePane, m_satelliteStandard);
+    setTabOrder(m_satelliteStandard, m_transponderPane);
+    setTabOrder(m_transponderPane, m_transponderStandard);
+    setTabOrder(m_transponderStandard, m_favoritePane);
+    setTabOrder(m_favoritePane, m_tvPane);
+    setTabOrder(m_tvPane, m_radioPane);
+    setTabOrder(m_radioPane, m_paneToggle);
+}
+
+void CMirevoView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!window()->isMinimized())
+        LayOut();
+}
+
+void CMirevoView::LayOut() {
+    const int w = width();
+    const int h = height();
+    const int right = w - kMargin;
+
+    m_loaderArea->setGeometry(kMargin, h - kMargin - kLoaderAreaHeight, w - 2 * kMargin, kLoaderAreaHeight);
+    const int paneBottom = h - kMargin - kLoaderAreaHeight - kGap;
+
+    m_infoLabel->setGeometry(right - kInfoLabelWidth, 3, kInfoLabelWidth, kInfoLineHeight);
+    m_informationLine->setGeometry(kMargin, 3, right - kInfoLabelWidth - kGap - kMargin, kInfoLineHeight);
+
+    const int satelliteLeft = kMargin;
+    m_satelliteLabel->setGeometry(satelliteLeft, kLabelTop, kListColumnWidth, kLabelHeight);
+    m_satelliteStandard->setGeometry(satelliteLeft, kButtonTop, kListColumnWidth / 2, kButtonHeight);
+    m_satelliteLongitude->setGeometry(satelliteLeft + kListColumnWidth / 2, kButtonTop, kListColumnWidth / 2,
+                                      kButtonHeight);
+    m_satellitePane->setGeometry(satelliteLeft, kPaneTop, kListColumnWidth, paneBottom - kPaneTop);
+
+    const int transponderLeft = satelliteLeft + kListColumnWidth + kGap;
+    const int columnHeight = paneBottom - kPaneTop - kLabelHeight - kGap;
+    const int transponderHeight = columnHeight / 2;
+    const int favoriteTop = kPaneTop + transponderHeight + kGap + kLabelHeight;
+    m_transponderLabel->setGeometry(transponderLeft, kLabelTop, kListColumnWidth, kLabelHeight);
+    m_transponderStandard->setGeometry(transponderLeft, kButtonTop, kListColumnWidth / 2, kButtonHeight);
+    m_transponderFrequency->setGeometry(transponderLeft + kListColumnWidth / 2, kButtonTop, kListColumnWidth / 2,
+                                        kButtonHeight);
+    m_transponderPane->setGeometry(transponderLeft, kPaneTop, kListColumnWidth, transponderHeight);
+    m_favoriteLabel->setGeometry(transponderLeft, favoriteTop - kLabelHeight, kListColumnWidth, kLabelHeight);
+    m_favoritePane->setGeometry(transponderLeft, favoriteTop, kListColumnWidth, paneBottom - favoriteTop);
+
+    const int channelsLeft = transponderLeft + kListColumnWidth + kGap;
+    const int channelsWidth = right - channelsLeft;
+    const int tvWidth = m_radioShown ? (channelsWidth - kGap) / 2 : channelsWidth;
+    const int radioLeft = channelsLeft + tvWidth + kGap;
+    const int radioWidth = right - radioLeft;
+    m_tvLabel->setGeometry(channelsLeft, kLabelTop, tvWidth, kLabelHeight);
+    m_tvPane->setGeometry(channelsLeft, kButtonTop, tvWidth, paneBottom - kButtonTop);
+    m_radioLabel->setGeometry(radioLeft, kLabelTop, radioWidth - kToggleSize - kGap, kLabelHeight);
+    m_radioPane->setGeometry(radioLeft, kButtonTop, radioWidth, paneBottom - kButtonTop);
+    m_paneToggle->setGeometry(right - kToggleSize, kLabelTop, kToggleSize, kLabelHeight);
 }
 
 void CMirevoView::OnInitialUpdate() {
     PrepareDatabaseAtStart(m_database);
     m_editorSettings.Load(m_store);
+    RefillSatellitePane();
+    RefillFavoritePane();
+    ApplyEditorSettings();
+    m_chosen = ChosenList{};
+    m_satelliteStandard->setChecked(true);
+    setFocus();
+}
+
+void CMirevoView::RefreshAllPanes() {
+    if (!m_radioShown)
+        ToggleRadioPane();
+    ClearFavoriteCounters(m_database);
+    RebuildPkChannel(m_database);
+    m_satellitePane->SetSortMode(0);
+    m_transponderPane->SetSortMode(0);
+    RefillSatellitePane();
+    RefillTransponderPane(-1);
+    m_satelliteStandard->setChecked(true);
+    m_transponderStandard->setChecked(true);
+    m_tvOriginal->setChecked(true);
+    m_radioOriginal->setChecked(true);
+    m_tvPane->SetSortedByName(false);
+    m_radioPane->SetSortedByName(false);
+    RefillChannelPanes();
+    RefillFavoritePane();
+    m_copiedPks.clear();
+    SetInformationLine(QString());
+}
+
+void CMirevoView::RefillTvPane() {
+    RefillChannelPane(*m_tvPane);
+}
+
+void CMirevoView::RefillRadioPane() {
+    RefillChannelPane(*m_radioPane);
+}
+
+void CMirevoView::ApplyEditorSettings() {
+    m_tvPane->ApplyColumnWidth();
+    m_radioPane->ApplyColumnWidth();
+    for (ui::PaneListView* pane :
+         {static_cast<ui::PaneListView*>(m_satellitePane), static_cast<ui::PaneListView*>(m_transponderPane),
+          static_cast<ui::PaneListView*>(m_favoritePane), static_cast<ui::PaneListView*>(m_tvPane),
+          static_cast<ui::PaneListView*>(m_radioPane)})
+        pane->viewport()->update();
+}
+
+void CMirevoView::SetInformationLine(const QString& text) {
+    m_informationLine->setText(text);
+}
+
+QString CMirevoView::informationLine() const {
+    return m_informationLine->text();
+}
+
+void CMirevoView::ToggleRadioPane() {
+    m_radioShown = !m_radioShown;
+    m_radioPane->setVisible(m_radioShown);
+    m_radioLabel->setVisible(m_radioShown);
+    m_paneToggle->setArrowType(m_radioShown ? Qt::RightArrow : Qt::LeftArrow);
+    LayOut();
+}
+
+void CMirevoView::RefillSatellitePane() {
+    m_satellitePane->Refill();
+    RenewCountLabels();
+}
+
+void CMirevoView::RefillTransponderPane(int satellite) {
+    m_transponderPane->Refill(satellite);
+    RenewCountLabels();
+}
+
+void CMirevoView::RefillFavoritePane() {
+    const int row = m_favoritePane->selectedRow();
+    m_favoritePane->Refill();
+    KeepSelection(*m_favoritePane, row);
+}
+
+// The channel panes' filters come from the list chosen last; after a favourite group the satellite and
+// transponder filters are "any".
+void CMirevoView::RefillChannelPane(ui::ChannelPane& pane) {
+    const int satellite = m_chosen.kind == ChosenList::Satellite ? m_chosen.index : -1;
+    const int transponder = m_chosen.kind == ChosenList::Transponder ? m_chosen.index : -1;
+    const int favourite = m_chosen.kind == ChosenList::Favourite ? m_chosen.index : -1;
+    pane.Refill(satellite, transponder, favourite);
+    RenewCountLabels();
+}
+
+void CMirevoView::RefillChannelPanes() {
+    RefillChannelPane(*m_tvPane);
+    RefillChannelPane(*m_radioPane);
+}
+
+void CMirevoView::ReloadChannelPane(ui::ChannelPane& pane) {
+    pane.Reload();
+    RenewCountLabels();
+}
+
+void CMirevoView::RenewCountLabels() {
+    m_satelliteLabel->setText(Latin1(CountLabelText("Satellite", m_satellitePane->rowCount() - 1)));
+    m_transponderLabel->setText(Latin1(CountLabelText("Transponder", m_transponderPane->rowCount())));
+    m_tvLabel->setText(Latin1(CountLabelText("TV", m_tvPane->rowCount())));
+    m_radioLabel->setText(Latin1(CountLabelText("Radio", m_radioPane->rowCount())));
+}
+
+// After a refill the pane shows the same row index again, without that counting as the user's choice.
+void CMirevoView::KeepSelection(ui::PaneListView& pane, int row) {
+    if (row >= 0 && row < pane.rowCount())
+        pane.SelectRow(row);
 }
 
 } // namespace vorlane

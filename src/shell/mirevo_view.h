@@ -1,38 +1,171 @@
 #pragma once
-// CMirevoView: the one form that fills the main frame. It owns the interface texts, its own "Message" dialog and
-// the editor settings; its first update prepares the program's database. The panes and the loader controls are
-// laid out on it by the main view's own code.
+// CMirevoView: the one form that fills the main frame. Its upper part is the channel editor: the information
+// line, the five list panes with their count labels and sort buttons, and the toggle that hides the radio pane;
+// its lower part is reserved for the loader's status line and progress bar. It keeps the panes consistent when
+// the user chooses a satellite, transponder, favourite group or channel, carries out the panes' commands, and
+// routes drops that leave the TV or radio pane. It owns the interface texts, its own "Message" dialog, the editor
+// settings and the display filter.
 
 #include "loader/language_texts.h"
 #include "panes/editor_settings.h"
+#include "panes/pane_host.h"
 #include "shell/message_dialog.h"
 
 #include <QWidget>
+#include <memory>
+#include <vector>
+
+class QFrame;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QRadioButton;
+class QToolButton;
 
 namespace vorlane {
 
-class ChannelDatabase;
 class SettingsStore;
 
-class CMirevoView : public QWidget {
+namespace ui {
+class ChannelPane;
+class FavoritePane;
+class SatellitePane;
+class TransponderPane;
+} // namespace ui
+
+class CMirevoView : public QWidget, public ui::PaneHost {
 public:
     CMirevoView(ChannelDatabase& database, SettingsStore& store, QWidget* parent = nullptr);
+    ~CMirevoView() override;
 
-    // The first update: start-up settings and database initialisation, then the editor settings from the profile.
+    // The first update: start-up settings and database initialisation, the editor settings from the profile, the
+    // satellite and favourite panes filled; the other panes stay empty until the user chooses.
     void OnInitialUpdate();
 
-    ChannelDatabase& database() { return m_database; }
+    // --- for the frame ---
+    // After New and Open: every pane refilled in list order, nothing copied, the information line cleared.
+    void RefreshAllPanes();
+    void RefillTvPane();
+    void RefillRadioPane();
+    // The TV and radio panes take the column width and all panes the colours of the editor settings.
+    void ApplyEditorSettings();
+    void SetInformationLine(const QString& text); // empty clears
+    QString informationLine() const;
+    int displayFilter() const override { return m_displayFilter; }
+    void setDisplayFilter(int command) { m_displayFilter = command; }
+    // A pane command by number (context menus, keys, order buttons); true when the number is a pane command.
+    bool HandleCommand(int command) override;
+
+    ChannelDatabase& database() override { return m_database; }
     SettingsStore& settingsStore() { return m_store; }
     const LanguageTexts& languageTexts() const { return m_texts; }
     EditorSettings& editorSettings() { return m_editorSettings; }
     ui::MessageDialog& messageDialog() { return *m_messageDialog; }
 
+    ui::SatellitePane& satellitePane() { return *m_satellitePane; }
+    ui::TransponderPane& transponderPane() { return *m_transponderPane; }
+    ui::FavoritePane& favoritePane() { return *m_favoritePane; }
+    ui::ChannelPane& tvPane() { return *m_tvPane; }
+    ui::ChannelPane& radioPane() { return *m_radioPane; }
+    // The area at the foot of the form that the loader's controls fill.
+    QFrame& loaderArea() { return *m_loaderArea; }
+    bool radioPaneShown() const { return m_radioShown; }
+    void ToggleRadioPane();
+
+    // The context menu a pane shows, grayed and checked for the present state.
+    std::unique_ptr<QMenu> BuildPaneMenu(ui::PaneListView& pane);
+
+    // --- ui::PaneHost ---
+    const EditorSettings& paneSettings() const override { return m_editorSettings; }
+    ChosenList chosenList() const override { return m_chosen; }
+    void OnPaneChoice(ui::PaneListView& pane) override;
+    void OnPaneDoubleClick(ui::PaneListView& pane, int row) override;
+    void ShowPaneMenu(ui::PaneListView& pane, QPoint globalPos) override;
+    int HitTestOutside(ui::PaneListView& source, QPoint globalPos) override;
+    void DropOutside(ui::PaneListView& source, QPoint globalPos, std::span<const int> pks) override;
+    void ClearDropTargets() override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    void BuildForm();
+    void LayOut();
+
+    // Fills and labels.
+    void RefillSatellitePane();
+    void RefillTransponderPane(int satellite);
+    void RefillChannelPanes();
+    void RefillChannelPane(ui::ChannelPane& pane);
+    void ReloadChannelPane(ui::ChannelPane& pane);
+    void RefillFavoritePane();
+    void RenewCountLabels();
+    void KeepSelection(ui::PaneListView& pane, int row);
+
+    // Choices.
+    void ChooseSatellite();
+    void ChooseTransponder();
+    void ChooseFavouriteGroup();
+    void ChooseChannel(ui::ChannelPane& pane);
+
+    // Commands.
+    ui::ChannelPane* ChannelPaneOfCommand(int command);
+    void SetSatelliteSortMode(int mode);
+    void SetTransponderSortMode(int mode);
+    void SetChannelOrder(ui::ChannelPane& pane, bool byName);
+    void EditSelectedSatellite();
+    void EditSelectedTransponder();
+    void AddTransponderToSatellite();
+    void DeleteSelectedTransponder();
+    void DeleteEmptyTransponders();
+    void RefreshAfterTransponderDelete(int row);
+    void AddChannel(ui::ChannelPane& pane);
+    void DeleteChannels(ui::ChannelPane& pane);
+    void MoveChannelsTo(ui::ChannelPane& pane);
+    void EditCaretChannel(ui::ChannelPane& pane);
+    void RenameGroup(int row);
+    void CopyChannels(ui::ChannelPane& pane);
+    void PasteChannels(ui::ChannelPane& pane);
+    bool SelectByCommand(int command);
+
+    // Drops.
+    ui::PaneListView* PaneAt(ui::PaneListView& source, QPoint globalPos, int& row);
+
     ChannelDatabase& m_database;
     SettingsStore& m_store;
     LanguageTexts m_texts;
     EditorSettings m_editorSettings;
     ui::MessageDialog* m_messageDialog;
+
+    ChosenList m_chosen;
+    int m_displayFilter;
+    bool m_radioShown = true;
+    std::vector<int> m_copiedPks;
+
+    QLabel* m_informationLine = nullptr;
+    QLabel* m_infoLabel = nullptr;
+    QToolButton* m_paneToggle = nullptr;
+    QLabel* m_satelliteLabel = nullptr;
+    QLabel* m_transponderLabel = nullptr;
+    QLabel* m_favoriteLabel = nullptr;
+    QLabel* m_tvLabel = nullptr;
+    QLabel* m_radioLabel = nullptr;
+    QRadioButton* m_satelliteStandard = nullptr;
+    QRadioButton* m_satelliteLongitude = nullptr;
+    QRadioButton* m_transponderStandard = nullptr;
+    QRadioButton* m_transponderFrequency = nullptr;
+    QRadioButton* m_tvOriginal = nullptr;
+    QRadioButton* m_tvNames = nullptr;
+    QRadioButton* m_radioOriginal = nullptr;
+    QRadioButton* m_radioNames = nullptr;
+    ui::SatellitePane* m_satellitePane = nullptr;
+    ui::TransponderPane* m_transponderPane = nullptr;
+    ui::FavoritePane* m_favoritePane = nullptr;
+    ui::ChannelPane* m_tvPane = nullptr;
+    ui::ChannelPane* m_radioPane = nullptr;
+    QFrame* m_loaderArea = nullptr;
+    QLabel* m_statusLine = nullptr;
+    QProgressBar* m_progressBar = nullptr;
 };
 
 } // namespace vorlane

@@ -1,0 +1,322 @@
+// CMirevoView: the commands of the panes' context menus, keys and order buttons.
+#include "shell/mirevo_view.h"
+
+#include "database/delete_transponders.h"
+#include "database/move_channels.h"
+#include "database/pk_channel.h"
+#include "database/settings_record.h"
+#include "panes/channel_dialog.h"
+#include "panes/channel_pane.h"
+#include "panes/label_panes.h"
+#include "panes/move_to_dialog.h"
+#include "panes/pane_commands.h"
+#include "panes/rename_dialog.h"
+#include "panes/satellite_dialog.h"
+#include "panes/transponder_dialog.h"
+#include "platform/widgets/user_prompts.h"
+#include "shell/msg_out.h"
+
+#include <QRadioButton>
+#include <array>
+
+namespace vorlane {
+namespace {
+
+struct SelectCommand {
+    int command;
+    ServiceType type;
+    int rule;
+};
+
+constexpr std::array<SelectCommand, 14> kSelectCommands{{
+    {kCmdTvSelectAll, ServiceType::Tv, 0},
+    {kCmdTvSelectTuner1, ServiceType::Tv, 1},
+    {kCmdTvSelectTuner2, ServiceType::Tv, 2},
+    {kCmdTvSelectFree, ServiceType::Tv, 3},
+    {kCmdTvSelectScrambled, ServiceType::Tv, 4},
+    {kCmdTvSelectLocked, ServiceType::Tv, 5},
+    {kCmdTvSelectSkipped, ServiceType::Tv, 6},
+    {kCmdRadioSelectAll, ServiceType::Radio, 0},
+    {kCmdRadioSelectTuner1, ServiceType::Radio, 1},
+    {kCmdRadioSelectTuner2, ServiceType::Radio, 2},
+    {kCmdRadioSelectFree, ServiceType::Radio, 3},
+    {kCmdRadioSelectScrambled, ServiceType::Radio, 4},
+    {kCmdRadioSelectLocked, ServiceType::Radio, 5},
+    {kCmdRadioSelectSkipped, ServiceType::Radio, 6},
+}};
+
+} // namespace
+
+bool CMirevoView::HandleCommand(int command) {
+    switch (command) {
+    case kCmdSatelliteProperty:
+        EditSelectedSatellite();
+        return true;
+    case kCmdSatelliteSortStandard:
+    case kCmdSatelliteSortLongitude:
+        SetSatelliteSortMode(command == kCmdSatelliteSortLongitude ? 1 : 0);
+        return true;
+    case kCmdTransponderSortStandard:
+    case kCmdTransponderSortFrequency:
+        SetTransponderSortMode(command == kCmdTransponderSortFrequency ? 1 : 0);
+        return true;
+    case kCmdTvOrderOriginal:
+    case kCmdTvOrderNames:
+        SetChannelOrder(*m_tvPane, command == kCmdTvOrderNames);
+        return true;
+    case kCmdRadioOrderOriginal:
+    case kCmdRadioOrderNames:
+        SetChannelOrder(*m_radioPane, command == kCmdRadioOrderNames);
+        return true;
+    case kCmdTransponderProperty:
+        EditSelectedTransponder();
+        return true;
+    case kCmdTransponderNew:
+        AddTransponderToSatellite();
+        return true;
+    case kCmdTransponderDelete:
+        DeleteSelectedTransponder();
+        return true;
+    case kCmdTransponderDeleteEmpty:
+        DeleteEmptyTransponders();
+        return true;
+    case kCmdTransponderNewTv:
+        AddChannel(*m_tvPane);
+        return true;
+    case kCmdTransponderNewRadio:
+        AddChannel(*m_radioPane);
+        return true;
+    default:
+        break;
+    }
+    if (SelectByCommand(command))
+        return true;
+    ui::ChannelPane* pane = ChannelPaneOfCommand(command);
+    if (!pane)
+        return false;
+    const ui::ChannelPaneCommands& own = pane->commands();
+    if (command == own.newChannel)
+        AddChannel(*pane);
+    else if (command == own.remove)
+        DeleteChannels(*pane);
+    else if (command == own.moveTo)
+        MoveChannelsTo(*pane);
+    else if (command == own.property)
+        EditCaretChannel(*pane);
+    else if (command == own.copy)
+        CopyChannels(*pane);
+    else
+        PasteChannels(*pane);
+    return true;
+}
+
+ui::ChannelPane* CMirevoView::ChannelPaneOfCommand(int command) {
+    for (ui::ChannelPane* pane : {m_tvPane, m_radioPane}) {
+        const ui::ChannelPaneCommands& own = pane->commands();
+        for (const int number : {own.newChannel, own.remove, own.moveTo, own.property, own.copy, own.paste})
+            if (number == command)
+                return pane;
+    }
+    return nullptr;
+}
+
+bool CMirevoView::SelectByCommand(int command) {
+    for (const SelectCommand& select : kSelectCommands) {
+        if (select.command == command) {
+            (select.type == ServiceType::Radio ? m_radioPane : m_tvPane)->SelectByRule(select.rule);
+            return true;
+        }
+    }
+    return false;
+}
+
+void CMirevoView::SetSatelliteSortMode(int mode) {
+    const int selected = m_satellitePane->selectedRow() < 0 ? -2 : m_satellitePane->selectedSatellite();
+    m_satellitePane->SetSortMode(mode);
+    KeepSelection(*m_satellitePane, m_satellitePane->rowOf(selected));
+    RenewCountLabels();
+    (mode == 1 ? m_satelliteLongitude : m_satelliteStandard)->setChecked(true);
+}
+
+void CMirevoView::SetTransponderSortMode(int mode) {
+    const int selected = m_transponderPane->selectedTransponder();
+    m_transponderPane->SetSortMode(mode);
+    if (selected >= 0)
+        KeepSelection(*m_transponderPane, m_transponderPane->rowOf(selected));
+    RenewCountLabels();
+    (mode == 1 ? m_transponderFrequency : m_transponderStandard)->setChecked(true);
+}
+
+void CMirevoView::SetChannelOrder(ui::ChannelPane& pane, bool byName) {
+    pane.SetSortedByName(byName);
+    ReloadChannelPane(pane);
+    const bool radio = &pane == m_radioPane;
+    QRadioButton* pressed = byName ? (radio ? m_radioNames : m_tvNames) : (radio ? m_radioOriginal : m_tvOriginal);
+    pressed->setChecked(true);
+}
+
+void CMirevoView::EditSelectedSatellite() {
+    const int satellite = m_satellitePane->selectedSatellite();
+    if (satellite < 0)
+        return;
+    if (ui::EditSatellite(this, m_database.satellite(satellite), CurrentReceiverSettings(m_database)) == 1) {
+        m_database.setModified(true);
+        const int row = m_satellitePane->selectedRow();
+        RefillSatellitePane();
+        KeepSelection(*m_satellitePane, row);
+    }
+    ChooseSatellite();
+}
+
+void CMirevoView::EditSelectedTransponder() {
+    const int transponder = m_transponderPane->selectedTransponder();
+    if (transponder < 0)
+        return;
+    if (ui::EditTransponder(this, m_database, transponder) == 1) {
+        m_database.setModified(true);
+        const int row = m_transponderPane->selectedRow();
+        RefillTransponderPane(m_transponderPane->satellite());
+        KeepSelection(*m_transponderPane, row);
+    }
+    ChooseTransponder();
+}
+
+void CMirevoView::AddTransponderToSatellite() {
+    const int satellite = m_satellitePane->selectedSatellite();
+    if (satellite < 0)
+        return;
+    const int row = m_transponderPane->selectedRow();
+    if (ui::AddNewTransponder(this, m_database, satellite) != 1)
+        return;
+    RefillTransponderPane(m_transponderPane->satellite());
+    RefillChannelPanes();
+    SetInformationLine(QString());
+    KeepSelection(*m_transponderPane, row);
+}
+
+void CMirevoView::DeleteSelectedTransponder() {
+    const auto answer = ui::UserPrompts::message(this, QMessageBox::Warning, QStringLiteral("Warning"),
+                                                 QStringLiteral("Transponder contains channels, delete anyway?"),
+                                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    const int row = m_transponderPane->selectedRow();
+    if (answer != QMessageBox::Yes || row < 0)
+        return;
+    m_transponderPane->DeleteSelected();
+    RefreshAfterTransponderDelete(row);
+}
+
+void CMirevoView::DeleteEmptyTransponders() {
+    const int row = m_transponderPane->selectedRow();
+    vorlane::DeleteEmptyTransponders(m_database);
+    RefreshAfterTransponderDelete(row);
+}
+
+// The transponder pane, the channel panes and the satellite labels (channel counts) show the deletion; the
+// transponder pane selects the same row index again.
+void CMirevoView::RefreshAfterTransponderDelete(int row) {
+    const int satelliteRow = m_satellitePane->selectedRow();
+    RefillSatellitePane();
+    KeepSelection(*m_satellitePane, satelliteRow);
+    RefillTransponderPane(m_transponderPane->satellite());
+    RefillChannelPanes();
+    RefillFavoritePane();
+    SetInformationLine(QString());
+    KeepSelection(*m_transponderPane, row);
+}
+
+void CMirevoView::AddChannel(ui::ChannelPane& pane) {
+    const int transponder = m_transponderPane->selectedTransponder();
+    if (transponder < 0 || m_chosen.favourite())
+        return;
+    const int transponderRow = m_transponderPane->selectedRow();
+    if (ui::AddNewChannel(this, m_database, transponder, pane.type()) != 1)
+        return;
+    m_database.setModified(true);
+    ReloadChannelPane(pane);
+    RefillTransponderPane(m_transponderPane->satellite());
+    KeepSelection(*m_transponderPane, transponderRow);
+    SetInformationLine(QString());
+    pane.setFocus();
+    KeepSelection(pane, pane.rowCount() - 1);
+}
+
+void CMirevoView::DeleteChannels(ui::ChannelPane& pane) {
+    const int first = pane.DeleteSelected();
+    if (first < 0) {
+        KeepSelection(pane, 0);
+        return;
+    }
+    ReloadChannelPane(*m_tvPane);
+    ReloadChannelPane(*m_radioPane);
+    RefillFavoritePane();
+    const int satelliteRow = m_satellitePane->selectedRow();
+    RefillSatellitePane();
+    KeepSelection(*m_satellitePane, satelliteRow);
+    const int transponderRow = m_transponderPane->selectedRow();
+    RefillTransponderPane(m_transponderPane->satellite());
+    KeepSelection(*m_transponderPane, transponderRow);
+    SetInformationLine(QString());
+    RenewCountLabels();
+    KeepSelection(pane, first < pane.rowCount() ? first : first - 1);
+}
+
+void CMirevoView::MoveChannelsTo(ui::ChannelPane& pane) {
+    if (pane.selectedRow() < 0 || pane.sorted_by_name() || m_chosen.favourite())
+        return;
+    int number = 0;
+    if (ui::AskChannelMoveTarget(this, number) != 1)
+        return;
+    if (number >= pane.rowCount())
+        number = pane.rowCount() - 1;
+    const int position = number - 1;
+    if (position < 0) {
+        MsgOut(this, "Channel number is not available.");
+        return;
+    }
+    m_database.setModified(true);
+    const std::vector<int> pks = pane.selectedPks();
+    MoveChannels(m_database, pane.type(), pane.rowId(position), pks);
+    RebuildPkChannel(m_database);
+    ReloadChannelPane(pane);
+    pane.SelectPks(pks);
+    SetInformationLine(QString());
+}
+
+void CMirevoView::EditCaretChannel(ui::ChannelPane& pane) {
+    const int pk = pane.rowId(pane.caretRow());
+    if (pk < 0)
+        return;
+    if (ui::EditChannel(this, m_database, pk) == 1) {
+        m_database.setModified(true);
+        const std::vector<int> selected = pane.selectedPks();
+        ReloadChannelPane(pane);
+        pane.SelectPks(selected);
+    }
+    ChooseChannel(pane);
+}
+
+void CMirevoView::RenameGroup(int row) {
+    const int group = m_favoritePane->rowId(row);
+    if (group < 0)
+        return;
+    if (ui::RenameFavouriteGroup(this, CurrentReceiverSettings(m_database), group) == 1) {
+        m_database.setModified(true);
+        RefillFavoritePane();
+    }
+    KeepSelection(*m_favoritePane, row);
+    ChooseFavouriteGroup();
+}
+
+// Copy and paste keep the channels in mind but change nothing.
+void CMirevoView::CopyChannels(ui::ChannelPane& pane) {
+    m_copiedPks = pane.selectedPks();
+}
+
+void CMirevoView::PasteChannels(ui::ChannelPane& pane) {
+    if (&pane != m_tvPane)
+        return;
+    RenewCountLabels();
+    SetInformationLine(QString());
+}
+
+} // namespace vorlane

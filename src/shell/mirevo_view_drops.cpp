@@ -1,0 +1,98 @@
+// CMirevoView: channels dragged out of the TV or radio pane, outlined on and dropped into the pane under the
+// pointer.
+#include "shell/mirevo_view.h"
+
+#include "database/favourite_ops.h"
+#include "database/move_channels.h"
+#include "database/pk_channel.h"
+#include "panes/channel_pane.h"
+#include "panes/label_panes.h"
+#include "panes/pane_drops.h"
+
+namespace vorlane {
+
+ui::PaneListView* CMirevoView::PaneAt(ui::PaneListView& source, QPoint globalPos, int& row) {
+    for (ui::PaneListView* pane :
+         {static_cast<ui::PaneListView*>(m_satellitePane), static_cast<ui::PaneListView*>(m_transponderPane),
+          static_cast<ui::PaneListView*>(m_favoritePane), static_cast<ui::PaneListView*>(m_tvPane),
+          static_cast<ui::PaneListView*>(m_radioPane)}) {
+        if (pane == &source || !pane->isVisible())
+            continue;
+        const QPoint local = pane->viewport()->mapFromGlobal(globalPos);
+        if (pane->viewport()->rect().contains(local)) {
+            const QModelIndex index = pane->indexAt(local);
+            row = index.isValid() ? index.row() : -1;
+            return pane;
+        }
+    }
+    row = -1;
+    return nullptr;
+}
+
+void CMirevoView::ClearDropTargets() {
+    for (ui::PaneListView* pane :
+         {static_cast<ui::PaneListView*>(m_satellitePane), static_cast<ui::PaneListView*>(m_transponderPane),
+          static_cast<ui::PaneListView*>(m_favoritePane), static_cast<ui::PaneListView*>(m_tvPane),
+          static_cast<ui::PaneListView*>(m_radioPane)})
+        pane->setDropRow(-1);
+}
+
+int CMirevoView::HitTestOutside(ui::PaneListView& source, QPoint globalPos) {
+    ClearDropTargets();
+    int row = -1;
+    ui::PaneListView* pane = PaneAt(source, globalPos, row);
+    if (!pane || row < 0)
+        return ui::PaneListView::kNoDropCursor;
+    pane->setDropRow(row);
+    return ui::PaneListView::kDropCursor;
+}
+
+void CMirevoView::DropOutside(ui::PaneListView& source, QPoint globalPos, std::span<const int> pks) {
+    ClearDropTargets();
+    int row = -1;
+    ui::PaneListView* pane = PaneAt(source, globalPos, row);
+    if (!pane)
+        return;
+    m_database.setModified(true);
+    const int satelliteRow = m_satellitePane->selectedRow();
+    switch (pane->kind()) {
+    case ui::PaneKind::Satellite:
+        RefillSatellitePane();
+        KeepSelection(*m_satellitePane, satelliteRow);
+        break;
+    case ui::PaneKind::Transponder: {
+        if (row < 0)
+            break;
+        const int transponderRow = m_transponderPane->selectedRow();
+        MoveChannelsToTransponder(m_database, m_transponderPane->rowId(row), pks);
+        RefillTransponderPane(m_transponderPane->satellite());
+        KeepSelection(*m_transponderPane, transponderRow);
+        // The labels of the satellites count their channels, and a channel may have changed satellite.
+        RefillSatellitePane();
+        KeepSelection(*m_satellitePane, satelliteRow);
+        break;
+    }
+    case ui::PaneKind::Favorite:
+        if (row < 0)
+            break;
+        AddFavorites(m_database, m_favoritePane->rowId(row), pks);
+        ClearFavoriteCounters(m_database);
+        RefillFavoritePane();
+        break;
+    case ui::PaneKind::Tv:
+    case ui::PaneKind::Radio: {
+        if (row < 0)
+            break;
+        auto& target = static_cast<ui::ChannelPane&>(*pane);
+        MoveChannels(m_database, target.type(), target.rowId(row), pks);
+        ReloadChannelPane(target);
+        target.SelectPks(pks);
+        ClearFavoriteCounters(m_database);
+        RefillFavoritePane();
+        break;
+    }
+    }
+    RebuildPkChannel(m_database);
+}
+
+} // namespace vorlane
