@@ -1,0 +1,295 @@
+// vorlane-cli upload and download run as a program against the simulated receiver in this process: exit
+// statuses, what goes to standard output and error, what arrives on the line, and the files written.
+
+#include "../blockfile/block_file_builder.h"
+#include "platform/bytes.h"
+#include "sim/simulated_receiver.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+using namespace vorlane;
+using namespace std::chrono_literals;
+namespace fs = std::filesystem;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+struct CliRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+Bytes Pattern(std::size_t length, std::uint8_t seed) {
+    Bytes bytes(length);
+    for (std::size_t i = 0; i < length; ++i)
+        bytes[i] = static_cast<std::uint8_t>(seed + i * 11 + (i >> 7));
+    return bytes;
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+class CliLoaderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() / ("vorlane-cli-loader-" + std::to_string(::getpid()) + "-" +
+                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder / "config");
+    }
+    void TearDown() override {
+        if (simulator)
+            simulator->stop();
+        fs::remove_all(folder);
+    }
+
+    std::string PathIn(const std::string& name) const { return (folder / name).string(); }
+    std::string Link() const { return PathIn("COM5"); }
+
+    void WriteFile(const std::string& name, const Bytes& bytes) const {
+        std::ofstream out(PathIn(name), std::ios::binary);
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    }
+    Bytes ReadFile(const std::string& name) const {
+        std::ifstream in(PathIn(name), std::ios::binary);
+        return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    std::string ReadText(const std::string& name) const {
+        const Bytes bytes = ReadFile(name);
+        return std::string(bytes.begin(), bytes.end());
+    }
+
+    void StartSimulator(ReceiverBehaviour behaviour = {}) {
+        SimulatorConfig config;
+        config.linkPath = Link();
+        config.behaviour = std::move(behaviour);
+        simulator = std::make_unique<SimulatedReceiver>(std::move(config));
+        ASSERT_EQ(1, simulator->start());
+    }
+
+    // Starts vorlane-cli in the scratch folder with its own settings file; output goes to files.
+    pid_t Spawn(const std::vector<std::string>& args) const {
+        std::vector<std::string> strings = {VORLANE_CLI};
+        strings.insert(strings.end(), args.begin(), args.end());
+        std::vector<char*> argv;
+        for (std::string& arg : strings)
+            argv.push_back(arg.data());
+        argv.push_back(nullptr);
+        std::vector<std::string> environment = {"XDG_CONFIG_HOME=" + PathIn("config")};
+        for (char** variable = environ; *variable; ++variable)
+            if (std::strncmp(*variable, "XDG_CONFIG_HOME=", 16) != 0)
+                environment.emplace_back(*variable);
+        std::vector<char*> envp;
+        for (std::string& variable : environment)
+            envp.push_back(variable.data());
+        envp.push_back(nullptr);
+        const std::string out = PathIn("stdout.txt");
+        const std::string err = PathIn("stderr.txt");
+        const std::string workingFolder = folder.string();
+
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            const int outFd = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            const int errFd = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            const int nullFd = ::open("/dev/null", O_RDONLY);
+            if (outFd < 0 || errFd < 0 || nullFd < 0 || ::chdir(workingFolder.c_str()) != 0)
+                ::_exit(127);
+            ::dup2(nullFd, STDIN_FILENO);
+            ::dup2(outFd, STDOUT_FILENO);
+            ::dup2(errFd, STDERR_FILENO);
+            ::execve(argv[0], argv.data(), envp.data());
+            ::_exit(127);
+        }
+        return pid;
+    }
+
+    CliRun Finish(pid_t pid) {
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        CliRun result;
+        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        result.out = ReadText("stdout.txt");
+        result.err = ReadText("stderr.txt");
+        fs::remove(PathIn("stdout.txt"));
+        fs::remove(PathIn("stderr.txt"));
+        return result;
+    }
+
+    CliRun Run(const std::vector<std::string>& args) { return Finish(Spawn(args)); }
+
+    // A block file of one program block.
+    Bytes WriteBlockFile(const std::string& name, std::size_t dataLength) const {
+        Bytes file;
+        vorlane::testing::AppendBlock(file, 0xB1, Pattern(dataLength, 0x31));
+        WriteFile(name, file);
+        return file;
+    }
+
+    fs::path folder;
+    std::unique_ptr<SimulatedReceiver> simulator;
+};
+
+} // namespace
+
+TEST_F(CliLoaderTest, HelpAndUsageErrors) {
+    for (const char* command : {"upload", "download"}) {
+        const CliRun help = Run({command, "--help"});
+        EXPECT_EQ(0, help.exitCode);
+        EXPECT_EQ(0u, help.out.rfind(std::string("Usage: vorlane-cli ") + command, 0)) << help.out;
+    }
+    const std::vector<std::vector<std::string>> cases = {
+        {"upload"},
+        {"upload", "a.key", "b.key"},
+        {"upload", "--wait", "soon", "a.key"},
+        {"upload", "--port", "17", "a.key"},
+        {"upload", "--port", "1", "--device", "/dev/null", "a.key"},
+        {"upload", "--speed", "1234", "a.key"},
+        {"upload", "--fast", "a.key"},
+        {"download", "out.bin"},
+        {"download", "--what", "all", "out.bin"},
+        {"download", "--what", "main"},
+        {"download", "--device"},
+    };
+    for (const std::vector<std::string>& args : cases) {
+        const CliRun result = Run(args);
+        EXPECT_EQ(2, result.exitCode) << args.back();
+        EXPECT_EQ("", result.out);
+        EXPECT_TRUE(Contains(result.err, "Usage: vorlane-cli " + args[0])) << result.err;
+    }
+}
+
+TEST_F(CliLoaderTest, APortThatCannotBeOpenedFails) {
+    WriteFile("update.key", Pattern(10, 1));
+    const CliRun result = Run({"upload", "--device", PathIn("COM9"), "update.key"});
+    EXPECT_EQ(1, result.exitCode);
+    EXPECT_TRUE(Contains(result.err, "vorlane-cli upload: can't use the port " + PathIn("COM9"))) << result.err;
+}
+
+TEST_F(CliLoaderTest, UploadOfAKeyFileCompletesWithProgressOnStandardError) {
+    const Bytes contents = Pattern(2500, 0x41);
+    WriteFile("update.key", contents);
+    StartSimulator();
+    const CliRun result = Run({"upload", "--device", Link(), "--speed", "115200", "update.key"});
+
+    EXPECT_EQ(0, result.exitCode) << result.err;
+    EXPECT_EQ("Completed\n", result.out);
+    EXPECT_TRUE(Contains(result.err, "Now trying connect to STB. Please wait.\nUploading\n0%  (1/1)\n33%  (1/1)\n"
+                                     "66%  (1/1)\n100%  (1/1)\n"))
+        << result.err;
+    EXPECT_FALSE(Contains(result.err, "\r")); // not a terminal: plain lines
+    ASSERT_TRUE(simulator->waitForBlocks(1, 1s));
+    EXPECT_EQ(4, simulator->receivedBlocks()[0].transferClass);
+    EXPECT_EQ(contents, simulator->receivedBlocks()[0].bytes);
+    const std::string settings = ReadText("config/Vorlane/Vorlane.ini");
+    EXPECT_TRUE(Contains(settings, "BinFileName=" + PathIn("update.key"))) << settings;
+}
+
+TEST_F(CliLoaderTest, AFileOfNoKnownKindIsRefusedBeforeAnythingIsSent) {
+    WriteFile("x.S1", Pattern(100, 0x42));
+    StartSimulator();
+    const CliRun result = Run({"upload", "--device", Link(), "x.S1"});
+    EXPECT_EQ(1, result.exitCode);
+    EXPECT_EQ("The selected file is not acceptable.\n", result.out);
+    std::this_thread::sleep_for(100ms);
+    EXPECT_TRUE(simulator->receivedBytes().empty());
+}
+
+TEST_F(CliLoaderTest, AForcedUploadWaitsForTheMonitorAndSendsTheBlock) {
+    const Bytes file = WriteBlockFile("software.bin", 1500);
+    ReceiverBehaviour behaviour;
+    behaviour.restartAfterBreakIn = 50ms;
+    StartSimulator(behaviour);
+    const CliRun result = Run({"upload", "--device", Link(), "software.bin"});
+
+    EXPECT_EQ(0, result.exitCode) << result.err;
+    EXPECT_EQ("Reset your STB(s).\nCompleted\n", result.out);
+    EXPECT_TRUE(Contains(result.err, "Try to connect with the monitor\nConnected with the monitor\nConnected\n"))
+        << result.err;
+    EXPECT_TRUE(Contains(result.err, "Now erasing the flash. Please wait.  (1/1)\n")) << result.err;
+    ASSERT_TRUE(simulator->waitForBlocks(1, 1s));
+    EXPECT_EQ(file, simulator->receivedBlocks()[0].bytes);
+}
+
+TEST_F(CliLoaderTest, AForcedUploadGivesUpAfterTheWaitAndLeavesTheMonitorCleanly) {
+    WriteBlockFile("software.bin", 100);
+    StartSimulator(); // never restarted: no prompt
+    const CliRun result = Run({"upload", "--device", Link(), "--wait", "1", "software.bin"});
+
+    EXPECT_EQ(1, result.exitCode);
+    EXPECT_EQ("Reset your STB(s).\n", result.out);
+    EXPECT_TRUE(Contains(result.err, "the boot monitor did not answer")) << result.err;
+    const Bytes sent = simulator->receivedBytes();
+    const auto patternEnd = std::find_if(sent.begin(), sent.end(), [](std::uint8_t byte) { return byte != 'x'; });
+    EXPECT_GT(patternEnd - sent.begin(), 0);
+    const std::string ending(patternEnd, sent.end());
+    EXPECT_EQ(std::string(10, '\r') + "q\r", ending);
+}
+
+TEST_F(CliLoaderTest, CtrlCDuringTheWaitClosesThePortAndFails) {
+    WriteBlockFile("software.bin", 100);
+    StartSimulator();
+    const pid_t pid = Spawn({"upload", "--device", Link(), "software.bin"});
+    const auto deadline = std::chrono::steady_clock::now() + 5s;
+    while (simulator->receivedBytes().size() < 40 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(10ms);
+    ASSERT_EQ(0, ::kill(pid, SIGINT));
+    const CliRun result = Finish(pid);
+
+    EXPECT_EQ(1, result.exitCode);
+    EXPECT_TRUE(Contains(result.err, "vorlane-cli upload: interrupted\n")) << result.err;
+    const std::size_t sentAtExit = simulator->receivedBytes().size();
+    std::this_thread::sleep_for(100ms);
+    EXPECT_EQ(sentAtExit, simulator->receivedBytes().size());
+}
+
+TEST_F(CliLoaderTest, DownloadOfTheMainSoftwareIsStoredExactly) {
+    const Bytes software = Pattern(5000, 0x43);
+    ReceiverBehaviour behaviour;
+    behaviour.downloads[static_cast<std::size_t>(DownloadKind::MainSoftware)] = software;
+    StartSimulator(behaviour);
+    const CliRun result = Run({"download", "--device", Link(), "--what", "main", "main.bin"});
+
+    EXPECT_EQ(0, result.exitCode) << result.err;
+    EXPECT_EQ("Completed\n", result.out);
+    EXPECT_TRUE(Contains(result.err, "Downloading\n0%\n20%\n40%\n60%\n80%\n100%\n")) << result.err;
+    EXPECT_EQ(software, ReadFile("main.bin"));
+}
+
+TEST_F(CliLoaderTest, AFailedDownloadLeavesAnExistingFileUntouched) {
+    ReceiverBehaviour behaviour;
+    behaviour.downloads[static_cast<std::size_t>(DownloadKind::Channel)] = Pattern(4000, 0x44);
+    behaviour.faults.closeAfterPacket = 2;
+    StartSimulator(behaviour);
+    const Bytes before = Pattern(300, 0x45);
+    WriteFile("channel.bin", before);
+    const CliRun result = Run({"download", "--device", Link(), "--what", "channel", "channel.bin"});
+
+    EXPECT_EQ(1, result.exitCode);
+    EXPECT_EQ("Error occurred... Please check the displayed message of the STB\n", result.out);
+    EXPECT_EQ(before, ReadFile("channel.bin"));
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ((std::vector<std::string>{"channel.bin", "config"}), names); // no temporary file left
+}
