@@ -1,0 +1,177 @@
+#include "panes/pane_commands.h"
+#include "panes/pane_drops.h"
+#include "panes/pane_rows.h"
+
+#include "database/favourite_ops.h"
+#include "support/list_check.h"
+#include "support/sample_database.h"
+
+#include <gtest/gtest.h>
+
+namespace vorlane {
+namespace {
+
+class PaneRowsTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_GT(testing::makeSampleDatabase(db, 7, 8, 120, 600), 0); }
+
+    ChannelRowsQuery Query(ServiceType type, int filter = kFilterAllChannels) {
+        ChannelRowsQuery query;
+        query.type = type;
+        query.displayFilter = filter;
+        return query;
+    }
+
+    ChannelDatabase db;
+};
+
+TEST_F(PaneRowsTest, SatellitesInListOrderOrByLongitude) {
+    const std::vector<int> standard = SatelliteRows(db, 0);
+    ASSERT_EQ(standard.size(), 64u);
+    const ListHead* head = db.lists().Head(ListKind::Satellites, 0);
+    EXPECT_EQ(standard.front(), head->first->pk);
+    const std::vector<int> byLongitude = SatelliteRows(db, 1);
+    ASSERT_EQ(byLongitude.size(), 64u);
+    for (std::size_t i = 1; i < byLongitude.size(); ++i)
+        EXPECT_LE(db.satellite(byLongitude[i - 1]).orbitalPosition(), db.satellite(byLongitude[i]).orbitalPosition());
+}
+
+TEST_F(PaneRowsTest, TranspondersOfOneSatelliteOrAllByFrequency) {
+    const std::vector<int> all = TransponderRows(db, -1, 1);
+    EXPECT_EQ(all.size(), 120u);
+    for (std::size_t i = 1; i < all.size(); ++i)
+        EXPECT_LE(db.transponder(all[i - 1]).frequency(), db.transponder(all[i]).frequency());
+    int total = 0;
+    for (int satellite = 0; satellite < kSatelliteCount; ++satellite)
+        for (const int tp : TransponderRows(db, satellite, 0)) {
+            EXPECT_EQ(static_cast<int>(db.transponder(tp).satelliteLink().index()), satellite);
+            ++total;
+        }
+    EXPECT_EQ(total, 120);
+}
+
+TEST_F(PaneRowsTest, DisplayFiltersPickTheirListsAndTheFiltersNarrowThem) {
+    const auto all = ChannelRows(db, Query(ServiceType::Tv));
+    const auto tuner1 = ChannelRows(db, Query(ServiceType::Tv, kFilterTuner1Channels));
+    const auto tuner2 = ChannelRows(db, Query(ServiceType::Tv, kFilterTuner2Channels));
+    const auto free = ChannelRows(db, Query(ServiceType::Tv, kFilterFtaChannels));
+    const auto scrambled = ChannelRows(db, Query(ServiceType::Tv, kFilterScrambledChannels));
+    ASSERT_FALSE(all.empty());
+    EXPECT_EQ(tuner1.size() + tuner2.size(), all.size());
+    EXPECT_EQ(free.size() + scrambled.size(), all.size());
+    for (const int pk : tuner2)
+        EXPECT_GE(pk, kChannelCount);
+    for (const int pk : scrambled)
+        EXPECT_TRUE(db.channelOfPk(pk).serviceWord(TunerSideOfPk(pk)).scrambled());
+    EXPECT_TRUE(ChannelRows(db, Query(ServiceType::Tv, 12345)).empty());
+
+    ChannelRowsQuery onSatellite = Query(ServiceType::Radio);
+    const int pk = ChannelRows(db, onSatellite).front();
+    onSatellite.satellite = static_cast<int>(db.channelOfPk(pk).satelliteLink(TunerSideOfPk(pk)).index());
+    for (const int shown : ChannelRows(db, onSatellite)) {
+        EXPECT_EQ(db.channelOfPk(shown).serviceType(), 1);
+        EXPECT_EQ(static_cast<int>(db.channelOfPk(shown).satelliteLink(TunerSideOfPk(shown)).index()),
+                  onSatellite.satellite);
+    }
+}
+
+TEST_F(PaneRowsTest, AFavouriteGroupIsTheSourceWhenChosenLast) {
+    ChannelRowsQuery query = Query(ServiceType::Tv);
+    query.chosen = ChosenList{ChosenList::Favourite, 2};
+    const ListHead* group = db.lists().Head(FavouriteKind(2), 0);
+    std::vector<int> expected;
+    for (const ListNode* node = group->first; node; node = node->next)
+        if (db.channelOfPk(node->pk).serviceType() == 0)
+            expected.push_back(node->pk);
+    EXPECT_EQ(ChannelRows(db, query), expected);
+}
+
+TEST_F(PaneRowsTest, SortedByNameIgnoresCase) {
+    ChannelRowsQuery query = Query(ServiceType::Tv);
+    const auto rows = ChannelRows(db, query);
+    db.channelOfPk(rows[0]).setName("zebra");
+    db.channelOfPk(rows[1]).setName("Alpha");
+    db.channelOfPk(rows[2]).setName("beta");
+    query.sortedByName = true;
+    const auto sorted = ChannelRows(db, query);
+    ASSERT_EQ(sorted.size(), rows.size());
+    EXPECT_EQ(db.channelOfPk(sorted[0]).name().substr(0, 1) <= "B", true);
+    for (std::size_t i = 1; i < sorted.size(); ++i) {
+        std::string a = db.channelOfPk(sorted[i - 1]).name(), b = db.channelOfPk(sorted[i]).name();
+        for (auto* s : {&a, &b})
+            for (char& c : *s)
+                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        EXPECT_LE(a, b);
+    }
+}
+
+TEST_F(PaneRowsTest, SelectionRulesReadSideAndServiceWord) {
+    const auto rows = ChannelRows(db, Query(ServiceType::Tv));
+    for (const int pk : rows) {
+        const ServiceWord word = db.channelOfPk(pk).serviceWord(TunerSideOfPk(pk));
+        EXPECT_TRUE(MatchesSelectionRule(db, pk, 0));
+        EXPECT_EQ(MatchesSelectionRule(db, pk, 1), pk < kChannelCount);
+        EXPECT_EQ(MatchesSelectionRule(db, pk, 2), pk >= kChannelCount);
+        EXPECT_EQ(MatchesSelectionRule(db, pk, 3), !word.scrambled());
+        EXPECT_EQ(MatchesSelectionRule(db, pk, 4), word.scrambled());
+        EXPECT_EQ(MatchesSelectionRule(db, pk, 5), word.locked());
+        EXPECT_EQ(MatchesSelectionRule(db, pk, 6), word.skipped());
+    }
+}
+
+// Channels dropped on a transponder of another satellite leave the old satellite's list too.
+TEST_F(PaneRowsTest, DropOnATransponderOfAnotherSatelliteMovesTheSatelliteToo) {
+    const auto rows = ChannelRows(db, Query(ServiceType::Tv));
+    const int pk = rows.front();
+    const int side = TunerSideOfPk(pk);
+    const int oldSatellite = static_cast<int>(db.channelOfPk(pk).satelliteLink(side).index());
+    int target = -1;
+    for (const int tp : TransponderRows(db, -1, 0))
+        if (static_cast<int>(db.transponder(tp).satelliteLink().index()) != oldSatellite)
+            target = tp;
+    ASSERT_GE(target, 0);
+    const int newSatellite = static_cast<int>(db.transponder(target).satelliteLink().index());
+    const int tvOnTarget = db.lists().Head(ListKind::TvByTransponder, target)->count;
+    db.setModified(false);
+
+    const int moved[] = {pk};
+    EXPECT_EQ(MoveChannelsToTransponder(db, target, moved), 1);
+    EXPECT_TRUE(db.modified());
+    EXPECT_EQ(static_cast<int>(db.channelOfPk(pk).transponderLink(side).index()), target);
+    EXPECT_EQ(static_cast<int>(db.channelOfPk(pk).satelliteLink(side).index()), newSatellite);
+    EXPECT_EQ(db.lists().Head(ListKind::TvByTransponder, target)->count, tvOnTarget + 1);
+    const ListNode* node = db.lists().FindByPk(db.lists().Head(ListKind::TvByTransponder, target), pk);
+    ASSERT_TRUE(node);
+    EXPECT_TRUE(!node->next || TunerSideOfPk(node->next->pk) != side); // the last of its tuner side
+    EXPECT_TRUE(db.lists().FindByPk(db.lists().Head(ListKind::TvBySatellite, newSatellite), pk));
+    EXPECT_FALSE(db.lists().FindByPk(db.lists().Head(ListKind::TvBySatellite, oldSatellite), pk));
+    EXPECT_TRUE(testing::verifyLists(db));
+    EXPECT_EQ(MoveChannelsToTransponder(db, target, moved), 0); // already there
+}
+
+TEST_F(PaneRowsTest, FavouriteReorderKeepsTheDroppedOrderBehindTheTarget) {
+    const ListHead* group = db.lists().Head(FavouriteKind(0), 0);
+    std::vector<int> members;
+    for (const ListNode* node = group->first; node; node = node->next)
+        if (node->pk < kChannelCount)
+            members.push_back(node->pk);
+    ASSERT_GE(members.size(), 4u);
+    const int dropped[] = {members[3], members[0]};
+    EXPECT_EQ(MoveFavoriteChannels(db, 0, members[1], dropped), 2);
+    std::vector<int> order;
+    for (const ListNode* node = group->first; node; node = node->next)
+        if (node->pk < kChannelCount)
+            order.push_back(node->pk);
+    EXPECT_EQ(order[0], members[1]);
+    EXPECT_EQ(order[1], members[3]);
+    EXPECT_EQ(order[2], members[0]);
+    EXPECT_EQ(order[3], members[2]);
+    EXPECT_TRUE(testing::verifyLists(db));
+
+    const int toEnd[] = {members[1]};
+    EXPECT_EQ(MoveFavoriteChannels(db, 0, order.back(), toEnd), 1);
+    EXPECT_TRUE(testing::verifyLists(db));
+}
+
+} // namespace
+} // namespace vorlane

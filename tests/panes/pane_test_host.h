@@ -1,0 +1,42 @@
+#pragma once
+// A host for panes under test: a generated database, default editor settings, a chosen list and display filter
+// the test sets, and a record of the commands and choices the panes sent.
+
+#include "panes/pane_commands.h"
+#include "panes/pane_host.h"
+#include "panes/pane_list_view.h"
+#include "support/sample_database.h"
+
+#include <vector>
+
+namespace vorlane::ui {
+
+class TestPaneHost : public PaneHost {
+public:
+    ChannelDatabase db;
+    EditorSettings settings;
+    ChosenList chosen;
+    int filter = kFilterAllChannels;
+    std::vector<int> commands;
+    std::vector<PaneKind> choices;
+    std::vector<int> droppedOutside;
+
+    ChannelDatabase& database() override { return db; }
+    const EditorSettings& paneSettings() const override { return settings; }
+    ChosenList chosenList() const override { return chosen; }
+    int displayFilter() const override { return filter; }
+    bool HandleCommand(int command) override {
+        commands.push_back(command);
+        return true;
+    }
+    void OnPaneChoice(PaneListView& pane) override { choices.push_back(pane.kind()); }
+    void OnPaneDoubleClick(PaneListView&, int) override {}
+    void ShowPaneMenu(PaneListView&, QPoint) override {}
+    int HitTestOutside(PaneListView&, QPoint) override { return PaneListView::kDropCursor; }
+    void DropOutside(PaneListView&, QPoint, std::span<const int> pks) override {
+        droppedOutside.assign(pks.begin(), pks.end());
+    }
+    void ClearDropTargets() override {}
+};
+
+} // namespace vorlane::ui

@@ -1,0 +1,354 @@
+#include "panes/channel_pane.h"
+#include "panes/channel_row_painter.h"
+#include "panes/colour_field.h"
+#include "panes/label_panes.h"
+#include "panes/pane_menus.h"
+
+#include "pane_test_host.h"
+#include "platform/trace.h"
+#include "scripted_prompts.h"
+#include "support/list_check.h"
+
+#include <QCheckBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+namespace vorlane::ui {
+namespace {
+
+class ChannelPaneTest : public ScriptedPrompts {
+protected:
+    void SetUp() override {
+        ScriptedPrompts::SetUp();
+        ASSERT_GT(testing::makeSampleDatabase(host.db, 3, 8, 120, 600), 0);
+        pane.resize(450, 300);
+        pane.show();
+        pane.Refill(-1, -1, -1);
+        ASSERT_GT(pane.rowCount(), 20);
+    }
+
+    void Name(int row, const char* name) { host.db.channelOfPk(pane.rowId(row)).setName(name); }
+
+    QPoint CentreOf(int row) { return pane.visualRect(pane.model()->index(row, 0)).center(); }
+
+    // Scripts the find dialog: text, whole word, match case, then "Find Next".
+    void ScriptFind(const char* text, bool wholeWord, bool matchCase) {
+        UserPrompts::scriptAnswer([=](QDialog& dialog) {
+            Find<QLineEdit>(dialog, "findTextEdit").setText(QString::fromLatin1(text));
+            Find<QCheckBox>(dialog, "wholeWordCheck").setChecked(wholeWord);
+            Find<QCheckBox>(dialog, "matchCaseCheck").setChecked(matchCase);
+            Find<QPushButton>(dialog, "findNextButton").click();
+            return dialog.result();
+        });
+    }
+
+    TestPaneHost host;
+    ChannelPane pane{host, ServiceType::Tv, nullptr};
+};
+
+TEST_F(ChannelPaneTest, ColumnRuleSharesTheWidth) {
+    host.settings.set_column_width(100);
+    pane.ApplyColumnWidth();
+    ASSERT_EQ(pane.viewport()->width(), 450 - 2 * pane.frameWidth());
+    const int width = pane.viewport()->width();
+    EXPECT_EQ(pane.columnWidth(), width / (width / 100 + 1));
+    pane.resize(450 + 2 * pane.frameWidth(), 300);
+    EXPECT_EQ(pane.columnWidth(), 90); // 450 / (4 + 1)
+    EXPECT_EQ(pane.RowSize().width(), 90);
+}
+
+TEST_F(ChannelPaneTest, WholeWordFindAndMatchCase) {
+    for (int row = 0; row < pane.rowCount(); ++row)
+        Name(row, "Plain");
+    Name(5, "Eurosport-2");
+    Name(9, "Sport_2");
+    Name(12, "Sky Sport");
+    pane.SelectRow(0);
+    ScriptFind("sport", true, false);
+    pane.FindWithDialog();
+    EXPECT_EQ(pane.selectedRows(), std::vector<int>{9});
+    pane.FindAgain();
+    EXPECT_EQ(pane.selectedRows(), std::vector<int>{12});
+
+    pane.SelectRow(0);
+    ScriptFind("sport", true, true);
+    pane.FindWithDialog();
+    EXPECT_EQ(pane.selectedRows(), std::vector<int>{0}); // neither matches with the case
+
+    // The dialog shows the pane's own last search.
+    UserPrompts::scriptAnswer([](QDialog& dialog) {
+        EXPECT_EQ(Find<QLineEdit>(dialog, "findTextEdit").text(), "sport");
+        return static_cast<int>(QDialog::Rejected);
+    });
+    pane.FindWithDialog();
+}
+
+TEST_F(ChannelPaneTest, F3WrapsOnceAndCtrlFOnTheLastRowDoesNotSearch) {
+    Name(3, "Unique Name");
+    const int last = pane.rowCount() - 1;
+    pane.SelectRow(last);
+    ScriptFind("unique", false, false);
+    pane.FindWithDialog();
+    EXPECT_EQ(pane.caretRow(), last); // no search from the last row
+
+    QTest::keyClick(&pane, Qt::Key_F3);
+    EXPECT_EQ(pane.caretRow(), 3); // from row 0 once more
+    QTest::keyClick(&pane, Qt::Key_F3);
+    EXPECT_EQ(pane.caretRow(), 3); // after row 3 nothing, then from 0 finds it again
+    host.db.channelOfPk(pane.rowId(3)).setName("Other");
+    QTest::keyClick(&pane, Qt::Key_F3);
+    EXPECT_EQ(pane.caretRow(), 3); // nothing found anywhere: unchanged
+}
+
+TEST_F(ChannelPaneTest, KeysSendThePaneCommands) {
+    pane.SelectRow(2);
+    QTest::keyClick(&pane, Qt::Key_Return);
+    QTest::keyClick(&pane, Qt::Key_Delete);
+    QTest::keyClick(&pane, Qt::Key_M, Qt::ControlModifier);
+    QTest::keyClick(&pane, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(&pane, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(host.commands, (std::vector<int>{kCmdTvProperty, kCmdTvDelete, kCmdTvMoveTo, kCmdTvCopy, kCmdTvPaste}));
+}
+
+TEST_F(ChannelPaneTest, ThreePixelsIsAClickFourPixelsADrop) {
+    pane.SelectRows({1, 2});
+    const QPoint from = CentreOf(1);
+    const int movedPk = pane.rowId(1);
+    QTest::mousePress(pane.viewport(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(pane.viewport(), from + QPoint(3, 3));
+    EXPECT_FALSE(pane.dragging());
+    QTest::mouseRelease(pane.viewport(), Qt::LeftButton, {}, from + QPoint(3, 3));
+    EXPECT_FALSE(pane.dragging());
+    EXPECT_EQ(pane.selectedRows(), std::vector<int>{1}); // an ordinary click
+    EXPECT_FALSE(host.db.modified());
+
+    const QPoint target = CentreOf(10);
+    QTest::mousePress(pane.viewport(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(pane.viewport(), from + QPoint(0, 4));
+    EXPECT_TRUE(pane.dragging());
+    QTest::mouseMove(pane.viewport(), target);
+    EXPECT_EQ(pane.insert_row(), 10);
+    QTest::mouseRelease(pane.viewport(), Qt::LeftButton, {}, target);
+    EXPECT_FALSE(pane.dragging());
+    EXPECT_TRUE(host.db.modified());
+    EXPECT_EQ(pane.rowId(9), movedPk); // in front of the former row 10
+    EXPECT_EQ(pane.selectedPks(), std::vector<int>{movedPk});
+    EXPECT_EQ(pane.insert_row(), -1);
+    EXPECT_TRUE(testing::verifyLists(host.db));
+}
+
+TEST_F(ChannelPaneTest, SortedByNameRefusesDrags) {
+    pane.SetSortedByName(true);
+    pane.Reload();
+    pane.SelectRow(1);
+    QTest::mousePress(pane.viewport(), Qt::LeftButton, {}, CentreOf(1));
+    QTest::mouseMove(pane.viewport(), CentreOf(1) + QPoint(0, 10));
+    EXPECT_FALSE(pane.dragging());
+    QTest::mouseRelease(pane.viewport(), Qt::LeftButton, {}, CentreOf(1) + QPoint(0, 10));
+}
+
+TEST_F(ChannelPaneTest, HoveringNearAnEdgeRunsTheScrollTimer) {
+    TraceCapture traces;
+    pane.SelectRow(0);
+    pane.BeginDrag(CentreOf(0));
+    const int y = CentreOf(0).y();
+    EXPECT_EQ(pane.HitTest(QPoint(5, y)), PaneListView::kScrollLeftCursor);
+    EXPECT_EQ(pane.timer_id(), 100);
+    EXPECT_EQ(pane.scroll_dir(), ChannelPane::kScrollLeft);
+    EXPECT_EQ(pane.HitTest(QPoint(pane.viewport()->width() - 5, y)), PaneListView::kScrollRightCursor);
+    EXPECT_EQ(pane.timer_id(), 100); // started once only
+    EXPECT_EQ(pane.HitTest(QPoint(pane.viewport()->width() / 2, y)), PaneListView::kDropCursor);
+    EXPECT_EQ(pane.timer_id(), -1);
+    EXPECT_TRUE(traces.contains("Start Timer... m_nTimerID=100\n"));
+    EXPECT_TRUE(traces.contains("Kill Timer... m_nTimerID=100\n"));
+    EXPECT_EQ(pane.HitTest(QPoint(-30, y)), PaneListView::kDropCursor); // the host answers outside
+    pane.CancelDrag();
+    EXPECT_FALSE(pane.dragging());
+}
+
+TEST_F(ChannelPaneTest, ScrollTimerTicksAPageSideways) {
+    host.settings.set_column_width(100);
+    pane.ApplyColumnWidth();
+    QApplication::processEvents();
+    pane.doItemsLayout();
+    QScrollBar* bar = pane.horizontalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    pane.BeginDrag(QPoint());
+    pane.HitTest(QPoint(pane.viewport()->width() - 2, CentreOf(0).y()));
+    pane.OnScrollTimer();
+    EXPECT_EQ(bar->value(), std::min(bar->maximum(), bar->pageStep()));
+    pane.HitTest(QPoint(2, CentreOf(0).y()));
+    pane.OnScrollTimer();
+    EXPECT_EQ(bar->value(), 0);
+    pane.CancelDrag();
+}
+
+TEST_F(ChannelPaneTest, SelectionRulesAndDeleteReportTheFirstRow) {
+    pane.SelectByRule(0);
+    EXPECT_EQ(static_cast<int>(pane.selectedRows().size()), pane.rowCount());
+    pane.SelectByRule(2);
+    for (const int pk : pane.selectedPks())
+        EXPECT_GE(pk, kChannelCount);
+    pane.ClearSelection();
+    EXPECT_EQ(pane.DeleteSelected(), -1);
+    pane.SelectRows({4, 6});
+    const int gone = pane.rowId(4);
+    EXPECT_EQ(pane.DeleteSelected(), 4);
+    pane.Reload();
+    EXPECT_EQ(pane.rowOf(gone), -1);
+    EXPECT_TRUE(testing::verifyLists(host.db));
+}
+
+TEST_F(ChannelPaneTest, LockedScrambledAndSkippedRowsAreDrawnAsTheirColours) {
+    QImage image(200, 16, QImage::Format_RGB32);
+    QPainter painter(&image);
+    ChannelRowLook look;
+    look.number = 12;
+    look.name = QStringLiteral("Name");
+    look.locked = true;
+    look.scrambled = true;
+    PaintChannelRow(painter, image.rect(), look, host.settings);
+    look.skipped = true;
+    look.locked = look.scrambled = false;
+    QImage skipped(200, 16, QImage::Format_RGB32);
+    QPainter skippedPainter(&skipped);
+    PaintChannelRow(skippedPainter, skipped.rect(), look, host.settings);
+    painter.end();
+    skippedPainter.end();
+
+    const auto colour = [&](EditorColour which) { return ToQColor(host.settings.colour(which)).rgb(); };
+    // The "L" box is the rightmost 10 pixels, the "$" box the 8 left of it, each inset one pixel on the left.
+    EXPECT_EQ(image.pixel(199, 2), colour(EditorColour::Lock));
+    EXPECT_EQ(image.pixel(191, 2), colour(EditorColour::Lock));
+    EXPECT_EQ(image.pixel(190, 2), colour(EditorColour::Bkgnd));
+    EXPECT_EQ(image.pixel(189, 2), colour(EditorColour::Scrambled));
+    EXPECT_EQ(image.pixel(183, 2), colour(EditorColour::Scrambled));
+    EXPECT_EQ(image.pixel(182, 2), colour(EditorColour::Bkgnd));
+    EXPECT_EQ(image.pixel(199, 1), colour(EditorColour::Bkgnd)); // inset two pixels at the top
+    bool lockText = false;
+    for (int x = 190; x < 200; ++x)
+        for (int y = 2; y < 14; ++y)
+            lockText |= image.pixel(x, y) == colour(EditorColour::LockText);
+    EXPECT_TRUE(lockText);
+    bool grey = false;
+    for (int x = 0; x < 33; ++x)
+        for (int y = 0; y < 16; ++y)
+            grey |= skipped.pixel(x, y) == QColor(0x96, 0x96, 0x96).rgb();
+    EXPECT_TRUE(grey);
+}
+
+TEST(ChannelRowPainter, LongNamesEndInDots) {
+    const QFontMetrics metrics(QFont(QStringLiteral("Arial"), 9));
+    const QString name = QStringLiteral("A very long channel name");
+    const QString shown = ShortenedName(name, metrics, metrics.horizontalAdvance(QStringLiteral("A very lo...")));
+    EXPECT_EQ(shown, QStringLiteral("A very lo..."));
+    EXPECT_EQ(ShortenedName(QStringLiteral("Short"), metrics, 200), QStringLiteral("Short"));
+}
+
+class LabelPaneTest : public ScriptedPrompts {
+protected:
+    void SetUp() override {
+        ScriptedPrompts::SetUp();
+        ASSERT_GT(testing::makeSampleDatabase(host.db, 5, 8, 120, 600), 0);
+    }
+    TestPaneHost host;
+};
+
+TEST_F(LabelPaneTest, SatellitePaneStartsWithAllAndLongitudeSortingRefusesDrags) {
+    SatellitePane pane(host, nullptr);
+    pane.resize(160, 400);
+    pane.show();
+    pane.Refill();
+    EXPECT_EQ(pane.rowCount(), 65);
+    EXPECT_EQ(pane.RowText(0), "All");
+    EXPECT_TRUE(pane.drag_enabled());
+    pane.SetSortMode(1);
+    EXPECT_FALSE(pane.drag_enabled());
+    pane.SelectRow(0);
+    EXPECT_EQ(pane.selectedSatellite(), -1);
+    QTest::keyClick(&pane, Qt::Key_Return);
+    EXPECT_EQ(host.commands, std::vector<int>{kCmdSatelliteProperty});
+    EXPECT_TRUE(host.choices.empty()); // programmatic selection is no choice
+}
+
+TEST_F(LabelPaneTest, DragsInTheListPanesEndWithoutEffect) {
+    TransponderPane pane(host, nullptr);
+    pane.resize(160, 300);
+    pane.show();
+    pane.Refill(-1);
+    pane.SelectRow(1);
+    const QPoint from = pane.visualRect(pane.model()->index(1, 0)).center();
+    QTest::mousePress(pane.viewport(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(pane.viewport(), from + QPoint(0, 20));
+    EXPECT_TRUE(pane.dragging());
+    QTest::mouseRelease(pane.viewport(), Qt::LeftButton, {}, from + QPoint(0, 20));
+    EXPECT_FALSE(pane.dragging());
+    EXPECT_FALSE(host.db.modified());
+}
+
+TEST_F(LabelPaneTest, FavouritePaneRowsShowNameAndCountAndIgnoreReturn) {
+    FavoritePane pane(host, nullptr);
+    pane.Refill();
+    ASSERT_EQ(pane.rowCount(), 8);
+    const std::string text = pane.RowText(0);
+    EXPECT_EQ(text.front(), ' ');
+    EXPECT_NE(text.find(" [" + std::to_string(host.db.lists().Head(FavouriteKind(0), 0)->count) + "]"),
+              std::string::npos);
+    pane.SelectRow(0);
+    QTest::keyClick(&pane, Qt::Key_Return);
+    EXPECT_TRUE(host.commands.empty());
+}
+
+TEST(PaneMenus, GrayingAndChecks) {
+    const auto enabled = [](const QMenu& menu, int command) {
+        QAction* action = FindMenuCommand(menu, command);
+        EXPECT_NE(action, nullptr) << command;
+        return action && action->isEnabled();
+    };
+    auto satellite = BuildSatelliteMenu({false, 1});
+    EXPECT_EQ(satellite->title(), "Satellite");
+    EXPECT_FALSE(enabled(*satellite, kCmdSatelliteProperty));
+    EXPECT_TRUE(FindMenuCommand(*satellite, kCmdSatelliteSortLongitude)->isChecked());
+    EXPECT_FALSE(FindMenuCommand(*satellite, kCmdSatelliteSortStandard)->isChecked());
+    EXPECT_TRUE(enabled(*BuildSatelliteMenu({true, 0}), kCmdSatelliteProperty));
+
+    auto transponder = BuildTransponderMenu({false, false, true, 0});
+    EXPECT_FALSE(enabled(*transponder, kCmdTransponderNew));
+    for (const int command : {kCmdTransponderNewTv, kCmdTransponderNewRadio, kCmdTransponderDelete,
+                              kCmdTransponderProperty, kCmdTransponderDeleteEmpty})
+        EXPECT_FALSE(enabled(*transponder, command)) << command;
+    transponder = BuildTransponderMenu({true, true, false, 1});
+    for (const int command : {kCmdTransponderNew, kCmdTransponderNewTv, kCmdTransponderNewRadio, kCmdTransponderDelete,
+                              kCmdTransponderProperty, kCmdTransponderDeleteEmpty})
+        EXPECT_TRUE(enabled(*transponder, command)) << command;
+    EXPECT_TRUE(FindMenuCommand(*transponder, kCmdTransponderSortFrequency)->isChecked());
+
+    // No selection at all.
+    auto tv = BuildChannelMenu({false, false, false, false, false});
+    EXPECT_EQ(tv->title(), "Channel TV");
+    for (const int command : {kCmdTvNew, kCmdTvDelete, kCmdTvMoveTo, kCmdTvProperty})
+        EXPECT_FALSE(enabled(*tv, command)) << command;
+    EXPECT_TRUE(enabled(*tv, kCmdTvSelectAll));
+    // Transponder and channel selected: everything.
+    tv = BuildChannelMenu({false, false, true, true, false});
+    for (const int command : {kCmdTvNew, kCmdTvDelete, kCmdTvMoveTo, kCmdTvProperty})
+        EXPECT_TRUE(enabled(*tv, command)) << command;
+    // A favourite group chosen: New and Move to grayed, Delete and Property not.
+    auto radio = BuildChannelMenu({true, true, true, true, false});
+    EXPECT_EQ(radio->title(), "Channel Radio");
+    EXPECT_FALSE(enabled(*radio, kCmdRadioNew));
+    EXPECT_FALSE(enabled(*radio, kCmdRadioMoveTo));
+    EXPECT_TRUE(enabled(*radio, kCmdRadioDelete));
+    EXPECT_TRUE(enabled(*radio, kCmdRadioProperty));
+    // Sorted by name: Move to always grayed.
+    radio = BuildChannelMenu({true, false, true, true, true});
+    EXPECT_FALSE(enabled(*radio, kCmdRadioMoveTo));
+    EXPECT_TRUE(FindMenuCommand(*radio, kCmdRadioOrderNames)->isChecked());
+}
+
+} // namespace
+} // namespace vorlane::ui
