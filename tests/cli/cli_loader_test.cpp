@@ -45,6 +45,10 @@ Bytes Pattern(std::size_t length, std::uint8_t seed) {
     return bytes;
 }
 
+std::string ToText(const Bytes& bytes) {
+    return std::string(bytes.begin(), bytes.end());
+}
+
 bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
@@ -74,10 +78,7 @@ protected:
         std::ifstream in(PathIn(name), std::ios::binary);
         return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
-    std::string ReadText(const std::string& name) const {
-        const Bytes bytes = ReadFile(name);
-        return std::string(bytes.begin(), bytes.end());
-    }
+    std::string ReadText(const std::string& name) const { return ToText(ReadFile(name)); }
 
     void StartSimulator(ReceiverBehaviour behaviour = {}) {
         SimulatorConfig config;
@@ -88,14 +89,15 @@ protected:
     }
 
     // Starts vorlane-cli in the scratch folder with its own settings file; output goes to files.
-    pid_t Spawn(const std::vector<std::string>& args) const {
+    pid_t Spawn(const std::vector<std::string>& args, const std::vector<std::string>& extraEnvironment = {}) const {
         std::vector<std::string> strings = {VORLANE_CLI};
         strings.insert(strings.end(), args.begin(), args.end());
         std::vector<char*> argv;
         for (std::string& arg : strings)
             argv.push_back(arg.data());
         argv.push_back(nullptr);
-        std::vector<std::string> environment = {"XDG_CONFIG_HOME=" + PathIn("config")};
+        std::vector<std::string> environment = extraEnvironment;
+        environment.push_back("XDG_CONFIG_HOME=" + PathIn("config"));
         for (char** variable = environ; *variable; ++variable)
             if (std::strncmp(*variable, "XDG_CONFIG_HOME=", 16) != 0)
                 environment.emplace_back(*variable);
@@ -238,6 +240,10 @@ TEST_F(CliLoaderTest, AForcedUploadGivesUpAfterTheWaitAndLeavesTheMonitorCleanly
     EXPECT_EQ(1, result.exitCode);
     EXPECT_EQ("Reset your STB(s).\n", result.out);
     EXPECT_TRUE(Contains(result.err, "the boot monitor did not answer")) << result.err;
+    // The last bytes may still be on their way to the simulator when the program has ended.
+    const auto deadline = std::chrono::steady_clock::now() + 2s;
+    while (!Contains(ToText(simulator->receivedBytes()), "q\r") && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(10ms);
     const Bytes sent = simulator->receivedBytes();
     const auto patternEnd = std::find_if(sent.begin(), sent.end(), [](std::uint8_t byte) { return byte != 'x'; });
     EXPECT_GT(patternEnd - sent.begin(), 0);
@@ -267,7 +273,9 @@ TEST_F(CliLoaderTest, DownloadOfTheMainSoftwareIsStoredExactly) {
     ReceiverBehaviour behaviour;
     behaviour.downloads[static_cast<std::size_t>(DownloadKind::MainSoftware)] = software;
     StartSimulator(behaviour);
-    const CliRun result = Run({"download", "--device", Link(), "--what", "main", "main.bin"});
+    // The port's device is the COMn link in VORLANE_SERIAL_DIR.
+    const CliRun result =
+        Finish(Spawn({"download", "--port", "5", "--what", "main", "main.bin"}, {"VORLANE_SERIAL_DIR=" + PathIn("")}));
 
     EXPECT_EQ(0, result.exitCode) << result.err;
     EXPECT_EQ("Completed\n", result.out);
