@@ -1,0 +1,82 @@
+#include "shell/loader_com_setting_dialog.h"
+
+#include "loader/connection.h"
+#include "platform/widgets/user_prompts.h"
+#include "shell/loader_controls.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vorlane::ui {
+namespace {
+
+QComboBox* MakeList(const QStringList& items, std::uint32_t index, const char* objectName, QWidget* parent) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QString::fromLatin1(objectName));
+    list->addItems(items);
+    list->setCurrentIndex(int(index));
+    return list;
+}
+
+} // namespace
+
+ComSettingDialog::ComSettingDialog(std::uint32_t portIndex, std::uint32_t speedIndex,
+                                   const std::function<std::string(int portNumber)>& devicePath, QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle(QStringLiteral("COM Setting"));
+    auto* layout = new QVBoxLayout(this);
+    auto* group = new QGroupBox(QStringLiteral("COM Setting"), this);
+    group->setObjectName(QStringLiteral("comSettingGroup"));
+    auto* grid = new QGridLayout(group);
+
+    m_portList = MakeList(PortListItems(), portIndex, "portList", group);
+    for (int row = 0; row < m_portList->count(); ++row)
+        m_portList->setItemData(row, QString::fromStdString(devicePath(row + 1)), Qt::ToolTipRole);
+    m_speedList = MakeList(SpeedListItems(), speedIndex, "speedList", group);
+
+    auto* portLabel = new QLabel(QStringLiteral("Port"), group);
+    portLabel->setBuddy(m_portList);
+    auto* speedLabel = new QLabel(QStringLiteral("Speed"), group);
+    speedLabel->setBuddy(m_speedList);
+    grid->addWidget(portLabel, 0, 0);
+    grid->addWidget(m_portList, 0, 1);
+    grid->addWidget(speedLabel, 1, 0);
+    grid->addWidget(m_speedList, 1, 1);
+    grid->setColumnStretch(1, 1);
+    layout->addWidget(group);
+
+    auto* set = new QPushButton(QStringLiteral("Set"), this);
+    set->setObjectName(QStringLiteral("setButton"));
+    set->setDefault(true);
+    connect(set, &QPushButton::clicked, this, &QDialog::accept);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addStretch(1);
+    buttonRow->addWidget(set);
+    layout->addLayout(buttonRow);
+    setMinimumWidth(240);
+}
+
+std::uint32_t ComSettingDialog::portIndex() const {
+    return std::uint32_t(m_portList->currentIndex());
+}
+
+std::uint32_t ComSettingDialog::speedIndex() const {
+    return std::uint32_t(m_speedList->currentIndex());
+}
+
+int RunComSettingDialog(Connection& connection, QWidget* parent) {
+    const SerialSettings& settings = connection.Settings();
+    ComSettingDialog dialog(
+        settings.comport, settings.bart, [&connection](int portNumber) { return connection.DevicePath(portNumber); },
+        parent);
+    if (UserPrompts::exec(dialog) != QDialog::Accepted)
+        return 0;
+    return connection.SetPortAndSpeed(dialog.portIndex(), dialog.speedIndex());
+}
+
+} // namespace vorlane::ui

@@ -1,0 +1,62 @@
+#include "shell/loader_download_dialog.h"
+
+#include "platform/widgets/user_prompts.h"
+
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace vorlane::ui {
+namespace {
+
+QRadioButton* MakeToggle(const char* caption, const char* objectName, QWidget* parent) {
+    auto* toggle = new QRadioButton(QString::fromLatin1(caption), parent);
+    toggle->setObjectName(QString::fromLatin1(objectName));
+    return toggle;
+}
+
+} // namespace
+
+DownloadChoiceDialog::DownloadChoiceDialog(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("What do you want to download from the STB?"));
+    auto* layout = new QVBoxLayout(this);
+    m_mainSoftware = MakeToggle("Main Software", "mainSoftwareButton", this);
+    m_preSetting = MakeToggle("Pre-setting", "preSettingButton", this);
+    m_channel = MakeToggle("Channel", "channelButton", this);
+    auto* group = new QButtonGroup(this);
+    group->addButton(m_mainSoftware, kMainSoftware);
+    group->addButton(m_preSetting, kPreSetting);
+    group->addButton(m_channel, kChannel);
+    for (QRadioButton* toggle : {m_mainSoftware, m_preSetting, m_channel})
+        layout->addWidget(toggle);
+    m_preSetting->hide();
+    m_mainSoftware->setChecked(true);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    setMinimumWidth(320);
+}
+
+int DownloadChoiceDialog::choice() const {
+    if (m_channel->isChecked())
+        return kChannel;
+    if (m_preSetting->isChecked())
+        return kPreSetting;
+    return kMainSoftware;
+}
+
+int ChooseDownloadKind(QWidget* parent, int& choice) {
+    DownloadChoiceDialog dialog(parent);
+    if (UserPrompts::exec(dialog) != QDialog::Accepted)
+        return 0;
+    choice = dialog.choice();
+    return 1;
+}
+
+} // namespace vorlane::ui

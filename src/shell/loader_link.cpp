@@ -1,0 +1,89 @@
+#include "shell/loader_link.h"
+
+#include "shell/loader_com_setting_dialog.h"
+#include "shell/loader_controls.h"
+#include "shell/loader_progress_bar.h"
+
+namespace vorlane {
+namespace {
+
+QString Latin1(const std::string& text) {
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
+
+} // namespace
+
+LoaderLink::LoaderLink(QWidget& view, ui::LoaderControls& controls, ui::MessageDialog& messages, SettingsStore& store,
+                       const LanguageTexts& texts, LoaderPauses pauses)
+    : m_view(view), m_controls(controls), m_ui(view, controls, messages),
+      m_connection(m_port, store, texts, m_ui, pauses.connection),
+      m_transfer(m_port, m_dispatcher, texts, m_ui, m_connection.Settings(), pauses.transfer),
+      m_commands(m_transfer, m_port, m_connection, store, texts, m_ui) {
+    m_port.Create(&m_transfer, &m_dispatcher, kReceiveQueueSize, kTransmitQueueSize);
+    m_connection.SetTransferControl(&m_transfer);
+    m_ui.SetCommands(&m_commands);
+    m_ui.SetConnection(&m_connection);
+}
+
+LoaderLink::~LoaderLink() {
+    Finish();
+    m_ui.SetCommands(nullptr);
+}
+
+void LoaderLink::Start() {
+    m_transfer.StopBreakIn();
+    m_connection.Start();
+    const SerialSettings& settings = m_connection.Settings();
+    m_controls.ShowPortAndSpeed(settings.comport, settings.bart);
+    m_controls.progressBar().SetState(ProgressBarState{});
+    ShowConnectionState();
+}
+
+void LoaderLink::Finish() {
+    m_transfer.StopBreakIn();
+    m_connection.Finish();
+}
+
+int LoaderLink::OnAutoConnect() {
+    const int connected = m_connection.AutoConnectCommand();
+    ShowConnectionState();
+    return connected;
+}
+
+int LoaderLink::OnConnect() {
+    const int connected = m_connection.ConnectCommand();
+    ShowConnectionState();
+    return connected;
+}
+
+void LoaderLink::OnDisconnect() {
+    m_connection.DisconnectCommand();
+    ShowConnectionState();
+}
+
+int LoaderLink::OnUploadStb() {
+    return m_commands.OnBtnUploadStb();
+}
+
+int LoaderLink::OnDownloadPc() {
+    return m_commands.OnBtnDownloadPc();
+}
+
+void LoaderLink::OnSet() {
+    m_connection.SetPortAndSpeed(m_controls.chosenPort(), m_controls.chosenSpeed());
+}
+
+int LoaderLink::OnComSetting() {
+    if (!ui::RunComSettingDialog(m_connection, &m_view))
+        return 0;
+    const SerialSettings& settings = m_connection.Settings();
+    m_controls.ShowPortAndSpeed(settings.comport, settings.bart);
+    return 1;
+}
+
+void LoaderLink::ShowConnectionState() {
+    m_controls.ShowStatusLine(Latin1(m_connection.StatusText()));
+    m_controls.ShowControls(m_connection.Controls());
+}
+
+} // namespace vorlane

@@ -1,0 +1,82 @@
+#pragma once
+// The view's loader: the serial port (receive queue 40,960 bytes, transmit queue 4,096), the connection with its
+// serial settings, the transfer protocol and the upload and download commands, wired to the form's loader
+// controls and to the windows of LoaderWindowUi. The view's buttons, the frame's Connect Status commands and its
+// toolbar all run the handlers here.
+
+#include "loader/connection.h"
+#include "loader/serial_port.h"
+#include "loader/transfer.h"
+#include "loader/transfer_commands.h"
+#include "shell/loader_owner_dispatcher.h"
+#include "shell/loader_window_ui.h"
+
+namespace vorlane {
+
+class LanguageTexts;
+class SettingsStore;
+
+namespace ui {
+class LoaderControls;
+class MessageDialog;
+} // namespace ui
+
+// The pauses of connecting and of the transfer; tests shorten those that only cost time.
+struct LoaderPauses {
+    ConnectionPauses connection;
+    TransferPauses transfer;
+};
+
+class LoaderLink {
+public:
+    static constexpr std::uint32_t kReceiveQueueSize = 40960;
+    static constexpr std::uint32_t kTransmitQueueSize = 4096;
+
+    // `view` parents the loader's windows; `messages` is the view's "Message" dialog. All must outlive the link.
+    LoaderLink(QWidget& view, ui::LoaderControls& controls, ui::MessageDialog& messages, SettingsStore& store,
+               const LanguageTexts& texts, LoaderPauses pauses = {});
+    // Finish, if that was not done.
+    ~LoaderLink();
+    LoaderLink(const LoaderLink&) = delete;
+    LoaderLink& operator=(const LoaderLink&) = delete;
+
+    // The view's first update: the serial settings read, status "Disconnected", the lists and buttons set.
+    void Start();
+    // The view's end: the port closed and the serial settings stored.
+    void Finish();
+
+    // The loader's commands, as buttons 1019-1023 and 1025, Tools > Connect Status and the toolbar run them.
+    int OnAutoConnect();
+    int OnConnect();
+    void OnDisconnect();
+    int OnUploadStb();
+    int OnDownloadPc();
+    // "Set": the port and speed lists of the form become the settings.
+    void OnSet();
+    // "COM Setting": the dialog over the port and speed; OK updates the form's lists. Returns 1 on OK.
+    int OnComSetting();
+
+    bool IsPortOpen() const { return m_port.IsOpen(); }
+    // Which Connect Status commands are enabled now (menu and toolbar).
+    ConnectionControls MenuControls() const { return m_connection.Controls(); }
+
+    Connection& connection() { return m_connection; }
+    Transfer& transfer() { return m_transfer; }
+    TransferCommands& commands() { return m_commands; }
+    ui::LoaderWindowUi& windowUi() { return m_ui; }
+
+private:
+    // The connection's status line and enabled buttons onto the form.
+    void ShowConnectionState();
+
+    QWidget& m_view;
+    ui::LoaderControls& m_controls;
+    ui::QtOwnerDispatcher m_dispatcher;
+    ui::LoaderWindowUi m_ui;
+    SerialPort m_port;
+    Connection m_connection;
+    Transfer m_transfer;
+    TransferCommands m_commands;
+};
+
+} // namespace vorlane
