@@ -1,0 +1,396 @@
+#include "shell/mirevo_view.h"
+
+#include "database/favourite_ops.h"
+#include "panes/channel_pane.h"
+#include "panes/label_panes.h"
+#include "panes/pane_commands.h"
+#include "panes/pane_menus.h"
+#include "platform/memory_settings_store.h"
+#include "platform/trace.h"
+#include "platform/widgets/user_prompts.h"
+#include "support/list_check.h"
+#include "support/sample_database.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace vorlane {
+namespace {
+
+using ui::UserPrompts;
+
+class ViewTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        UserPrompts::reset();
+        UserPrompts::startRecording();
+        view.resize(1000, 700);
+        view.OnInitialUpdate();
+        view.show();
+    }
+    void TearDown() override { UserPrompts::reset(); }
+
+    // A generated database in place of the start-up one, shown as after Open.
+    void OpenSample() {
+        ASSERT_GT(testing::makeSampleDatabase(db, 11, 8, 120, 600), 0);
+        view.RefreshAllPanes();
+    }
+
+    QString Label(const char* name) { return view.findChild<QLabel*>(QString::fromLatin1(name))->text(); }
+
+    void ChooseSatelliteRow(int row) { Click(view.satellitePane(), row); }
+    void Click(ui::PaneListView& pane, int row, Qt::KeyboardModifiers modifiers = {}) {
+        const QModelIndex index = pane.model()->index(row, 0);
+        pane.scrollTo(index);
+        QTest::mouseClick(pane.viewport(), Qt::LeftButton, modifiers, pane.visualRect(index).center());
+    }
+    QPoint GlobalCentre(ui::PaneListView& pane, int row) {
+        const QModelIndex index = pane.model()->index(row, 0);
+        pane.scrollTo(index);
+        return pane.viewport()->mapToGlobal(pane.visualRect(index).center());
+    }
+    // Drags the selected channels of a channel pane to a point given in global coordinates.
+    void DragTo(ui::ChannelPane& source, int fromRow, QPoint globalTarget) {
+        const QPoint from = source.visualRect(source.model()->index(fromRow, 0)).center();
+        const QPoint target = source.viewport()->mapFromGlobal(globalTarget);
+        QTest::mousePress(source.viewport(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(source.viewport(), from + QPoint(0, 5));
+        QTest::mouseMove(source.viewport(), target);
+        QTest::mouseRelease(source.viewport(), Qt::LeftButton, {}, target);
+    }
+
+    ChannelDatabase db;
+    MemorySettingsStore store;
+    CMirevoView view{db, store};
+};
+
+TEST_F(ViewTest, FirstUpdateFillsSatellitesAndGroupsOnly) {
+    EXPECT_EQ(view.satellitePane().rowCount(), 65);
+    EXPECT_EQ(Label("satelliteCountLabel"), "Satellite - 64 items");
+    EXPECT_EQ(view.favoritePane().rowCount(), 8);
+    EXPECT_EQ(view.transponderPane().rowCount(), 0);
+    EXPECT_EQ(Label("transponderCountLabel"), "Transponder");
+    EXPECT_EQ(Label("tvCountLabel"), "TV");
+    EXPECT_EQ(Label("radioCountLabel"), "Radio");
+    EXPECT_EQ(view.displayFilter(), kFilterAllChannels);
+    EXPECT_EQ(view.findChild<QLabel*>("statusLine")->text(), "Disconnected");
+}
+
+TEST_F(ViewTest, CountLabelsAfterChoices) {
+    OpenSample();
+    EXPECT_EQ(Label("satelliteCountLabel"), "Satellite - 64 items");
+    EXPECT_EQ(Label("transponderCountLabel"), "Transponder - 120 items");
+    EXPECT_EQ(Label("tvCountLabel"), QString("TV - %1 items").arg(view.tvPane().rowCount()));
+    // A transponder with exactly one TV channel.
+    for (int row = 0; row < view.transponderPane().rowCount(); ++row) {
+        const int tp = view.transponderPane().rowId(row);
+        if (db.lists().Head(ListKind::TvByTransponder, tp)->count != 1)
+            continue;
+        Click(view.transponderPane(), row);
+        EXPECT_EQ(Label("tvCountLabel"), "TV - 1 item");
+        return;
+    }
+}
+
+TEST_F(ViewTest, InformationLineTexts) {
+    OpenSample();
+    const int satellite = view.satellitePane().rowId(1);
+    db.satellite(satellite).setName("Astra");
+    db.satellite(satellite).setOrbitalPosition(192);
+    ChooseSatelliteRow(1);
+    EXPECT_EQ(view.informationLine(), "Astra     Longitude: East 19.2'     ");
+    db.satellite(satellite).setOrbitalPosition(-300);
+    ChooseSatelliteRow(0);
+    EXPECT_EQ(view.informationLine(), "");
+    ChooseSatelliteRow(1);
+    EXPECT_EQ(view.informationLine(), "Astra     Longitude: West -30.0'     ");
+    EXPECT_EQ(view.transponderPane().satellite(), satellite);
+
+    ASSERT_GT(view.transponderPane().rowCount(), 0);
+    const TransponderRecord tp = db.transponder(view.transponderPane().rowId(0));
+    tp.setFrequency(11778);
+    tp.setSymbolRate(27500);
+    tp.setTransportStreamId(1051);
+    TuningWord tuning(0);
+    tuning.setPolarisation(2);
+    tuning.setFec(6);
+    tp.setTuning(tuning);
+    TraceCapture traces;
+    Click(view.transponderPane(), 0);
+    EXPECT_EQ(view.informationLine(),
+              "Frequency : 11778     Symbol Rate : 27500     TSID : 1051     Polar : Vertical     FEC :      ");
+    EXPECT_TRUE(traces.contains("sFlag.fec=6\n"));
+
+    ASSERT_GT(view.tvPane().rowCount(), 0);
+    const int pk = view.tvPane().rowId(0);
+    const ChannelRecord channel = db.channelOfPk(pk);
+    channel.setName("Das Erste");
+    channel.setVideoPid(101);
+    channel.setAudioPid(0, 102);
+    Click(view.tvPane(), 0);
+    EXPECT_EQ(
+        view.informationLine(),
+        "Das Erste     Frequency : 11778     Polar : V     SymbolRate : 27500     VPID :    101     APID :    102");
+    view.SetInformationLine({});
+    EXPECT_EQ(view.informationLine(), "");
+}
+
+TEST_F(ViewTest, ChoosingAGroupFiltersTheChannelPanes) {
+    OpenSample();
+    ChooseSatelliteRow(2);
+    Click(view.favoritePane(), 1);
+    EXPECT_EQ(view.chosenList().kind, ChosenList::Favourite);
+    EXPECT_EQ(view.satellitePane().selectedRow(), -1);
+    const ListHead* group = db.lists().Head(FavouriteKind(1), 0);
+    EXPECT_EQ(view.tvPane().rowCount() + view.radioPane().rowCount(), group->count);
+    EXPECT_TRUE(view.informationLine().endsWith(QString("Number of channel: %1").arg(group->count)));
+}
+
+TEST_F(ViewTest, ChoosingAChannelSelectsItsTransponderAndClearsTheOtherPane) {
+    OpenSample();
+    ChooseSatelliteRow(0);
+    Click(view.radioPane(), 0);
+    Click(view.tvPane(), 3);
+    EXPECT_TRUE(view.radioPane().selectedRows().empty());
+    const int pk = view.tvPane().rowId(3);
+    const int tp = static_cast<int>(db.channelOfPk(pk).transponderLink(TunerSideOfPk(pk)).index());
+    EXPECT_EQ(view.transponderPane().selectedTransponder(), tp);
+    EXPECT_EQ(view.chosenList().kind, ChosenList::Satellite); // no refill happened
+}
+
+TEST_F(ViewTest, DeleteSelectsTheSameRowOrTheNewLastRow) {
+    OpenSample();
+    ChooseSatelliteRow(0);
+    ui::ChannelPane& tv = view.tvPane();
+    const int before = tv.rowCount();
+    tv.SelectRows({2, 3});
+    const int third = tv.rowId(4);
+    QTest::keyClick(&tv, Qt::Key_Delete);
+    EXPECT_TRUE(db.modified());
+    EXPECT_EQ(tv.rowCount(), before - 2);
+    EXPECT_EQ(tv.selectedRows(), std::vector<int>{2});
+    EXPECT_EQ(tv.rowId(2), third);
+    EXPECT_TRUE(testing::verifyLists(db));
+
+    tv.SelectRow(tv.rowCount() - 1);
+    view.HandleCommand(kCmdTvDelete);
+    EXPECT_EQ(tv.selectedRows(), std::vector<int>{tv.rowCount() - 1});
+
+    tv.ClearSelection();
+    const int count = tv.rowCount();
+    view.HandleCommand(kCmdTvDelete);
+    EXPECT_EQ(tv.rowCount(), count);
+    EXPECT_EQ(tv.selectedRows(), std::vector<int>{0});
+}
+
+TEST_F(ViewTest, DeleteInAGroupOnlyLeavesTheGroup) {
+    OpenSample();
+    Click(view.favoritePane(), 0);
+    ui::ChannelPane& tv = view.tvPane();
+    ASSERT_GT(tv.rowCount(), 1);
+    const int pk = tv.rowId(0);
+    tv.SelectRow(0);
+    view.HandleCommand(kCmdTvDelete);
+    EXPECT_FALSE(db.channelOfPk(pk).isFree());
+    EXPECT_EQ(db.channelOfPk(pk).favouriteByte(TunerSideOfPk(pk), 0), 0);
+    EXPECT_TRUE(db.modified());
+    EXPECT_TRUE(testing::verifyLists(db));
+}
+
+TEST_F(ViewTest, MoveToClampsToTheRowCount) {
+    OpenSample();
+    // One tuner side only: each side keeps its own order in the main list.
+    view.setDisplayFilter(kFilterTuner1Channels);
+    ChooseSatelliteRow(0);
+    ui::ChannelPane& tv = view.tvPane();
+    const int count = tv.rowCount();
+    const int pk = tv.rowId(0);
+    const int expectedFront = tv.rowId(count - 2);
+    tv.SelectRow(0);
+    UserPrompts::scriptAnswer([](QDialog& dialog) {
+        dialog.findChild<QLineEdit*>("channelNumberEdit")->setText("9999");
+        dialog.findChild<QPushButton*>("okButton")->click();
+        return dialog.result();
+    });
+    QTest::keyClick(&tv, Qt::Key_M, Qt::ControlModifier);
+    EXPECT_TRUE(db.modified());
+    // In front of the channel that was at row count - 2.
+    EXPECT_EQ(tv.rowOf(pk) + 1, tv.rowOf(expectedFront));
+    EXPECT_EQ(tv.selectedPks(), std::vector<int>{pk});
+    EXPECT_TRUE(testing::verifyLists(db));
+
+    UserPrompts::scriptAnswer([](QDialog& dialog) {
+        dialog.findChild<QPushButton*>("cancelButton")->click();
+        return dialog.result();
+    });
+    db.setModified(false);
+    view.HandleCommand(kCmdTvMoveTo);
+    EXPECT_FALSE(db.modified());
+}
+
+TEST_F(ViewTest, ReturnInTheFavouritePaneDoesNothing) {
+    OpenSample();
+    Click(view.favoritePane(), 2);
+    const auto asked = UserPrompts::takeAsked();
+    QTest::keyClick(&view.favoritePane(), Qt::Key_Return);
+    QTest::keyClick(&view, Qt::Key_Return);
+    EXPECT_TRUE(UserPrompts::takeAsked().empty());
+    EXPECT_TRUE(view.isVisible());
+}
+
+TEST_F(ViewTest, ReturnOnASatelliteOpensItsDialogButNotOnAll) {
+    OpenSample();
+    ChooseSatelliteRow(0);
+    QTest::keyClick(&view.satellitePane(), Qt::Key_Return);
+    EXPECT_TRUE(UserPrompts::takeAsked().empty());
+    ChooseSatelliteRow(1);
+    UserPrompts::scriptAnswer([](QDialog& dialog) { return dialog.windowTitle() == "Satellite" ? 0 : 0; });
+    QTest::keyClick(&view.satellitePane(), Qt::Key_Return);
+    EXPECT_EQ(UserPrompts::takeAsked().size(), 1u);
+}
+
+TEST_F(ViewTest, ContextMenuGrayingFollowsTheSelections) {
+    OpenSample();
+    const auto enabled = [](const std::unique_ptr<QMenu>& menu, int command) {
+        return ui::FindMenuCommand(*menu, command)->isEnabled();
+    };
+    ChooseSatelliteRow(0);
+    EXPECT_FALSE(enabled(view.BuildPaneMenu(view.satellitePane()), kCmdSatelliteProperty));
+    EXPECT_FALSE(enabled(view.BuildPaneMenu(view.transponderPane()), kCmdTransponderNew));
+    EXPECT_FALSE(enabled(view.BuildPaneMenu(view.tvPane()), kCmdTvNew));
+    ChooseSatelliteRow(1);
+    EXPECT_TRUE(enabled(view.BuildPaneMenu(view.satellitePane()), kCmdSatelliteProperty));
+    EXPECT_TRUE(enabled(view.BuildPaneMenu(view.transponderPane()), kCmdTransponderNew));
+    EXPECT_FALSE(enabled(view.BuildPaneMenu(view.transponderPane()), kCmdTransponderDelete));
+    Click(view.transponderPane(), 0);
+    EXPECT_TRUE(enabled(view.BuildPaneMenu(view.transponderPane()), kCmdTransponderDelete));
+    EXPECT_TRUE(enabled(view.BuildPaneMenu(view.tvPane()), kCmdTvNew));
+    EXPECT_FALSE(enabled(view.BuildPaneMenu(view.tvPane()), kCmdTvMoveTo));
+    if (view.tvPane().rowCount() > 0) {
+        Click(view.tvPane(), 0);
+        EXPECT_TRUE(enabled(view.BuildPaneMenu(view.tvPane()), kCmdTvMoveTo));
+        view.HandleCommand(kCmdTvOrderNames);
+        view.tvPane().SelectRow(0);
+        EXPECT_FALSE(enabled(view.BuildPaneMenu(view.tvPane()), kCmdTvMoveTo));
+    }
+    Click(view.favoritePane(), 0);
+    view.tvPane().SelectRow(0);
+    EXPECT_FALSE(enabled(view.BuildPaneMenu(view.tvPane()), kCmdTvNew));
+    EXPECT_TRUE(enabled(view.BuildPaneMenu(view.tvPane()), kCmdTvDelete));
+    EXPECT_EQ(view.BuildPaneMenu(view.favoritePane()), nullptr);
+}
+
+TEST_F(ViewTest, TransponderDeleteAlwaysAsks) {
+    OpenSample();
+    ChooseSatelliteRow(1);
+    Click(view.transponderPane(), 0);
+    const int tp = view.transponderPane().rowId(0);
+    UserPrompts::scriptAnswer(QMessageBox::No);
+    QTest::keyClick(&view.transponderPane(), Qt::Key_Delete);
+    EXPECT_FALSE(db.transponder(tp).isFree());
+    const auto asked = UserPrompts::takeAsked();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].title, "Warning");
+    EXPECT_EQ(asked[0].text, "Transponder contains channels, delete anyway?");
+    UserPrompts::scriptAnswer(QMessageBox::Yes);
+    view.HandleCommand(kCmdTransponderDelete);
+    EXPECT_TRUE(db.transponder(tp).isFree());
+    EXPECT_EQ(view.transponderPane().selectedRow(), view.transponderPane().rowCount() > 0 ? 0 : -1);
+    EXPECT_TRUE(testing::verifyLists(db));
+}
+
+TEST_F(ViewTest, DropsOnEachPaneKind) {
+    OpenSample();
+    ChooseSatelliteRow(0);
+    ui::ChannelPane& tv = view.tvPane();
+    ui::ChannelPane& radio = view.radioPane();
+
+    // On a favourite group.
+    tv.SelectRow(0);
+    const int pk = tv.rowId(0);
+    const int group = 7;
+    RemoveFavorite(db, group, pk);
+    DragTo(tv, 0, GlobalCentre(view.favoritePane(), group));
+    EXPECT_NE(db.channelOfPk(pk).favouriteByte(TunerSideOfPk(pk), group), 0);
+    EXPECT_TRUE(db.modified());
+    EXPECT_TRUE(testing::verifyLists(db));
+
+    // On a transponder of another satellite.
+    const int side = TunerSideOfPk(pk);
+    const int oldSatellite = static_cast<int>(db.channelOfPk(pk).satelliteLink(side).index());
+    int targetRow = -1;
+    for (int row = 0; row < view.transponderPane().rowCount() && targetRow < 0; ++row)
+        if (static_cast<int>(db.transponder(view.transponderPane().rowId(row)).satelliteLink().index()) != oldSatellite)
+            targetRow = row;
+    ASSERT_GE(targetRow, 0);
+    const int tp = view.transponderPane().rowId(targetRow);
+    tv.SelectPks(std::vector<int>{pk});
+    DragTo(tv, tv.rowOf(pk), GlobalCentre(view.transponderPane(), targetRow));
+    EXPECT_EQ(static_cast<int>(db.channelOfPk(pk).transponderLink(side).index()), tp);
+    EXPECT_EQ(db.channelOfPk(pk).satelliteLink(side).index(), db.transponder(tp).satelliteLink().index());
+    EXPECT_TRUE(testing::verifyLists(db));
+
+    // On the radio pane: the channel becomes a radio channel in front of the row.
+    ASSERT_GT(radio.rowCount(), 2);
+    const int radioTarget = radio.rowId(1);
+    tv.SelectPks(std::vector<int>{pk});
+    DragTo(tv, tv.rowOf(pk), GlobalCentre(radio, 1));
+    EXPECT_EQ(db.channelOfPk(pk).serviceType(), 1);
+    EXPECT_EQ(radio.rowOf(pk) + 1, radio.rowOf(radioTarget));
+    EXPECT_EQ(tv.rowOf(pk), -1);
+    EXPECT_EQ(radio.selectedPks(), std::vector<int>{pk});
+    EXPECT_TRUE(testing::verifyLists(db));
+
+    // On the satellite pane: nothing moves.
+    db.setModified(false);
+    radio.SelectPks(std::vector<int>{pk});
+    const auto tvRows = tv.rowIds();
+    DragTo(radio, radio.rowOf(pk), GlobalCentre(view.satellitePane(), 3));
+    EXPECT_TRUE(db.modified());
+    EXPECT_EQ(tv.rowIds(), tvRows);
+    EXPECT_TRUE(testing::verifyLists(db));
+}
+
+TEST_F(ViewTest, TogglingTheRadioPaneGivesTheTvPaneTheWidth) {
+    OpenSample();
+    const int shared = view.tvPane().width();
+    view.findChild<QWidget*>("paneToggleButton")->setFocus();
+    QTest::mouseClick(view.findChild<QWidget*>("paneToggleButton"), Qt::LeftButton);
+    EXPECT_FALSE(view.radioPaneShown());
+    EXPECT_FALSE(view.radioPane().isVisible());
+    EXPECT_GT(view.tvPane().width(), 2 * shared);
+    view.RefreshAllPanes();
+    EXPECT_TRUE(view.radioPane().isVisible());
+    EXPECT_EQ(view.tvPane().width(), shared);
+}
+
+TEST_F(ViewTest, ResizeKeepsTheLoaderAreaAtTheBottom) {
+    view.resize(1200, 900);
+    const QWidget* loader = view.findChild<QWidget*>("loaderArea");
+    const int distance = view.height() - loader->geometry().bottom();
+    EXPECT_LT(view.satellitePane().geometry().bottom(), loader->geometry().top());
+    view.resize(900, 650);
+    EXPECT_EQ(view.height() - loader->geometry().bottom(), distance);
+    EXPECT_LT(view.tvPane().geometry().bottom(), loader->geometry().top());
+    EXPECT_EQ(view.transponderPane().geometry().top(), view.satellitePane().geometry().top());
+}
+
+TEST_F(ViewTest, DisplayFilterRefillsWithTheChosenList) {
+    OpenSample();
+    ChooseSatelliteRow(0);
+    const int all = view.tvPane().rowCount();
+    view.setDisplayFilter(kFilterTuner1Channels);
+    view.RefillTvPane();
+    const int tuner1 = view.tvPane().rowCount();
+    view.setDisplayFilter(kFilterTuner2Channels);
+    view.RefillTvPane();
+    EXPECT_EQ(tuner1 + view.tvPane().rowCount(), all);
+    EXPECT_EQ(Label("tvCountLabel"), QString("TV - %1 items").arg(view.tvPane().rowCount()));
+}
+
+} // namespace
+} // namespace vorlane
