@@ -45,6 +45,7 @@ public:
     void BeginProgress(int blocks, const std::string& path, const std::string& action) override;
     void ReportProgress(int value, const std::string& text, const UploadPosition& upload) override;
     void ShowNote(const std::string& text) override;
+    void HideNote() override { m_lastNote.clear(); }
     int RunModalWait(const std::string& text) override;
     void EndModalWait(int result) override { m_waitResult = result; }
 
