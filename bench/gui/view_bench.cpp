@@ -1,0 +1,97 @@
+// The real view on the offscreen platform with 5000 channel records on both tuners.
+#include "shell/mirevo_view.h"
+
+#include "panes/channel_pane.h"
+#include "panes/label_panes.h"
+#include "panes/pane_commands.h"
+#include "platform/memory_settings_store.h"
+#include "support/sample_database.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+
+namespace vorlane {
+namespace {
+
+struct ViewUnderTest {
+    ChannelDatabase db;
+    MemorySettingsStore store;
+    CMirevoView view{db, store};
+
+    ViewUnderTest() {
+        view.resize(1280, 800);
+        view.OnInitialUpdate();
+        view.show();
+        Open();
+    }
+    void Open() {
+        testing::makeSampleDatabase(db, testing::fullSampleOptions());
+        view.RefreshAllPanes();
+        Settle();
+    }
+    void Choose(ui::PaneListView& pane, int row) {
+        pane.SelectRow(row);
+        view.OnPaneChoice(pane);
+    }
+    // Pending layouts done and the form painted.
+    void Settle() {
+        QApplication::processEvents();
+        view.repaint();
+    }
+};
+
+void BM_ChooseAllSatellitesRefillsEveryPane(benchmark::State& state) {
+    ViewUnderTest t;
+    for (auto _ : state) {
+        state.PauseTiming();
+        t.Choose(t.view.satellitePane(), 1);
+        t.Settle();
+        state.ResumeTiming();
+        t.Choose(t.view.satellitePane(), 0);
+        t.Settle();
+    }
+    state.counters["tv_rows"] = t.view.tvPane().rowCount();
+    state.counters["radio_rows"] = t.view.radioPane().rowCount();
+}
+BENCHMARK(BM_ChooseAllSatellitesRefillsEveryPane)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(20)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+void BM_DeleteEveryTvRow(benchmark::State& state) {
+    ViewUnderTest t;
+    int rows = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        t.Open();
+        t.Choose(t.view.satellitePane(), 0);
+        t.view.tvPane().SelectByRule(0);
+        rows = static_cast<int>(t.view.tvPane().selectedRows().size());
+        t.Settle();
+        state.ResumeTiming();
+        t.view.HandleCommand(kCmdTvDelete);
+        t.Settle();
+    }
+    state.counters["deleted_rows"] = rows;
+}
+BENCHMARK(BM_DeleteEveryTvRow)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(5)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+} // namespace
+} // namespace vorlane
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
