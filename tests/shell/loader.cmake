@@ -1,0 +1,4 @@
+# The loader in the window: its pieces on their own, and end to end against the simulated receiver.
+vorlane_add_test(NAME loader_widgets_test
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/loader_widgets_test.cpp
+    LIBS vorlane_shell QT_APPLICATION)

@@ -1,0 +1,412 @@
+// The loader's window pieces on their own: the dispatcher that brings deliveries to the user-interface thread,
+// the progress bar's drawing, the Connect Status controls, the COM Setting and download choice dialogs, and the
+// windows of LoaderWindowUi.
+
+#include "../panes/scripted_prompts.h"
+#include "loader/connection.h"
+#include "loader/language_texts.h"
+#include "loader/serial_port.h"
+#include "loader_test_util.h"
+#include "platform/memory_settings_store.h"
+#include "shell/loader_com_setting_dialog.h"
+#include "shell/loader_controls.h"
+#include "shell/loader_download_dialog.h"
+#include "shell/loader_owner_dispatcher.h"
+#include "shell/loader_progress_bar.h"
+#include "shell/loader_window_ui.h"
+#include "shell/message_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEventLoop>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QThread>
+#include <QTimer>
+
+#include <cstdlib>
+#include <thread>
+#include <vector>
+
+using namespace vorlane;
+using namespace vorlane::ui;
+using namespace std::chrono_literals;
+
+namespace {
+
+LanguageTexts BuiltInTexts() {
+    LanguageTexts texts;
+    texts.Load("/nonexistent-folder");
+    return texts;
+}
+
+// ---------------------------------------------------------------------------------------------------------------
+
+TEST(QtOwnerDispatcher, RunsTasksOfOtherThreadsOnTheUserInterfaceThreadInPostingOrder) {
+    QtOwnerDispatcher dispatcher;
+    std::vector<int> order;
+    std::vector<bool> onUiThread;
+    std::thread worker([&] {
+        for (int task = 0; task < 5; ++task)
+            dispatcher.Post([&, task] {
+                order.push_back(task);
+                onUiThread.push_back(QThread::currentThread() == QCoreApplication::instance()->thread());
+            });
+    });
+    worker.join();
+    EXPECT_TRUE(order.empty()) << "tasks run from the event loop, never inside Post";
+    ASSERT_TRUE(RunEventsUntil([&] { return order.size() == 5; }, 2s));
+    EXPECT_EQ((std::vector<int>{0, 1, 2, 3, 4}), order);
+    EXPECT_EQ(std::vector<bool>(5, true), onUiThread);
+}
+
+TEST(QtOwnerDispatcher, DeliversInsideANestedModalLoop) {
+    QtOwnerDispatcher dispatcher;
+    QEventLoop modalLoop;
+    bool delivered = false;
+    // The task itself ends the nested loop, as a prompt check ends the modal wait.
+    std::thread worker([&] {
+        dispatcher.Post([&] {
+            delivered = true;
+            modalLoop.exit(1);
+        });
+    });
+    QTimer::singleShot(3000, &modalLoop, [&] { modalLoop.exit(2); });
+    EXPECT_EQ(1, modalLoop.exec());
+    worker.join();
+    EXPECT_TRUE(delivered);
+}
+
+TEST(QtOwnerDispatcher, DropsTasksStillQueuedWhenItIsDestroyed) {
+    bool ran = false;
+    {
+        QtOwnerDispatcher dispatcher;
+        dispatcher.Post([&] { ran = true; });
+    }
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(ran);
+}
+
+// ---------------------------------------------------------------------------------------------------------------
+
+TEST(LoaderProgressBar, ColoursAreBgrValues) {
+    EXPECT_EQ(QColor(0, 0, 255), ColourOfBgr(kProgressBarBlue));
+    EXPECT_EQ(QColor(0, 255, 0), ColourOfBgr(kProgressCaptionGreen));
+    EXPECT_EQ(QColor(0, 0, 0), ColourOfBgr(kProgressCaptionBlack));
+    EXPECT_EQ(QColor(0x12, 0x34, 0x56), ColourOfBgr(0x563412));
+}
+
+TEST(LoaderProgressBar, FillsUpToThePositionWithinTheRangeOrAllOfItWhenSolid) {
+    LoaderProgressBar bar;
+    ProgressBarState state;
+    state.lower = 0;
+    state.upper = 12;
+    state.position = 3;
+    bar.SetState(state);
+    EXPECT_EQ(25, bar.FilledWidth(100));
+    state.position = 40; // beyond the range: full, never more
+    bar.SetState(state);
+    EXPECT_EQ(100, bar.FilledWidth(100));
+    state.position = -5;
+    bar.SetState(state);
+    EXPECT_EQ(0, bar.FilledWidth(100));
+    state.solid = true;
+    bar.SetState(state);
+    EXPECT_EQ(100, bar.FilledWidth(100));
+    state = {};
+    state.upper = 0; // an empty range fills nothing unless solid
+    bar.SetState(state);
+    EXPECT_EQ(0, bar.FilledWidth(100));
+}
+
+TEST(LoaderProgressBar, DrawsTheBlueBarAndTheCaptionInItsColour) {
+    LoaderProgressBar bar;
+    bar.resize(200, 24);
+    ProgressBarState state;
+    state.upper = 4;
+    state.position = 1;
+    state.caption = "25%";
+    bar.SetState(state);
+    QImage image = bar.grab().toImage();
+    EXPECT_EQ(QColor(Qt::blue), image.pixelColor(10, 12)) << "left quarter filled";
+    EXPECT_NE(QColor(Qt::blue), image.pixelColor(190, 12)) << "right part empty";
+
+    state.solid = true;
+    state.captionColour = kProgressCaptionGreen;
+    state.caption = "Now erasing the flash. Please wait.";
+    bar.SetState(state);
+    image = bar.grab().toImage();
+    EXPECT_EQ(QColor(Qt::blue), image.pixelColor(196, 3)) << "solid mode fills the whole bar";
+    bool greenCaption = false;
+    for (int x = 0; x < image.width() && !greenCaption; ++x)
+        for (int y = 0; y < image.height() && !greenCaption; ++y)
+            greenCaption = image.pixelColor(x, y).green() > 200 && image.pixelColor(x, y).red() < 60;
+    EXPECT_TRUE(greenCaption) << "the caption is drawn in green over the bar";
+}
+
+// ---------------------------------------------------------------------------------------------------------------
+
+TEST(LoaderControls, StartDisconnectedWithOnlyTheConnectStatusGroupInSight) {
+    const LanguageTexts texts = BuiltInTexts();
+    QWidget form;
+    auto* controls = new LoaderControls(texts, &form);
+    form.show();
+    EXPECT_EQ(QStringLiteral("   Disconnected"), controls->statusLine());
+    EXPECT_EQ(QStringLiteral("Connect Status"), controls->connectStatusGroup().title());
+    EXPECT_TRUE(controls->connectStatusGroup().isVisible());
+    EXPECT_TRUE(controls->progressBar().isVisible());
+    EXPECT_FALSE(controls->serialSettingGroup().isVisible());
+    for (QWidget* hidden : std::initializer_list<QWidget*>{&controls->autoConnectButton(), &controls->connectButton(),
+                                                           &controls->disconnectButton(), &controls->uploadButton(),
+                                                           &controls->downloadButton(), &controls->forceModeBox()})
+        EXPECT_FALSE(hidden->isVisible()) << hidden->objectName().toStdString();
+
+    EXPECT_TRUE(controls->autoConnectButton().isEnabled());
+    EXPECT_TRUE(controls->connectButton().isEnabled());
+    EXPECT_TRUE(controls->setButton().isEnabled());
+    EXPECT_FALSE(controls->disconnectButton().isEnabled());
+    EXPECT_FALSE(controls->uploadButton().isEnabled());
+    EXPECT_FALSE(controls->downloadButton().isEnabled());
+
+    EXPECT_EQ(QStringLiteral("Auto Connect to STB"), controls->autoConnectButton().toolTip());
+    EXPECT_EQ(QStringLiteral("Port Setup"), controls->setButton().toolTip());
+    EXPECT_EQ(QStringLiteral("Receive from the STB"), controls->downloadButton().toolTip());
+    EXPECT_EQ(QStringLiteral("Force Mode"), controls->forceModeBox().text());
+}
+
+TEST(LoaderControls, HiddenControlsKeepTheirEnabledStateAndLists) {
+    const LanguageTexts texts = BuiltInTexts();
+    LoaderControls controls(texts);
+    controls.ShowControls(ConnectionControlsFor(true));
+    EXPECT_TRUE(controls.disconnectButton().isEnabled());
+    EXPECT_TRUE(controls.uploadButton().isEnabled());
+    EXPECT_FALSE(controls.connectButton().isEnabled());
+    EXPECT_FALSE(controls.setButton().isEnabled());
+
+    controls.ShowPortAndSpeed(2, 6);
+    EXPECT_EQ(2u, controls.chosenPort());
+    EXPECT_EQ(6u, controls.chosenSpeed());
+    EXPECT_EQ(QStringLiteral("COM3"), Find<QComboBox>(controls, "portList").currentText());
+    EXPECT_EQ(QStringLiteral("9600"), Find<QComboBox>(controls, "speedList").currentText());
+}
+
+// ---------------------------------------------------------------------------------------------------------------
+
+class LoaderDialogsTest : public ScriptedPrompts {
+protected:
+    void SetUp() override {
+        ScriptedPrompts::SetUp();
+        texts = BuiltInTexts();
+        ASSERT_TRUE(port.Create(nullptr, nullptr, 40960, 4096));
+        connection.Start();
+    }
+
+    LanguageTexts texts;
+    MemorySettingsStore store;
+    QWidget window;
+    LoaderControls controls{texts, &window};
+    MessageDialog messages{&window};
+    LoaderWindowUi ui{window, controls, messages};
+    SerialPort port;
+    Connection connection{port, store, texts, ui};
+};
+
+TEST_F(LoaderDialogsTest, ComSettingListsSixteenPortsWithTheirDevicesAndSixteenSpeeds) {
+    ::setenv("VORLANE_SERIAL_DIR", "/tmp/vorlane-loader-ports", 1);
+    bool checked = false;
+    UserPrompts::scriptAnswer([&](QDialog& dialog) {
+        EXPECT_EQ(QStringLiteral("COM Setting"), dialog.windowTitle());
+        EXPECT_EQ(QStringLiteral("COM Setting"), Find<QGroupBox>(dialog, "comSettingGroup").title());
+        const auto& ports = Find<QComboBox>(dialog, "portList");
+        const auto& speeds = Find<QComboBox>(dialog, "speedList");
+        EXPECT_EQ(16, ports.count());
+        EXPECT_EQ(QStringLiteral("COM1"), ports.itemText(0));
+        EXPECT_EQ(QStringLiteral("COM16"), ports.itemText(15));
+        EXPECT_EQ(QStringLiteral("/tmp/vorlane-loader-ports/COM1"), ports.itemData(0, Qt::ToolTipRole).toString());
+        EXPECT_EQ(QStringLiteral("/tmp/vorlane-loader-ports/COM16"), ports.itemData(15, Qt::ToolTipRole).toString());
+        EXPECT_EQ(16, speeds.count());
+        EXPECT_EQ(QStringLiteral("110"), speeds.itemText(0));
+        EXPECT_EQ(QStringLiteral("115200"), speeds.itemText(11));
+        EXPECT_EQ(QStringLiteral("921600"), speeds.itemText(15));
+        EXPECT_EQ(0, ports.currentIndex()) << "preset from the settings: COM1";
+        EXPECT_EQ(11, speeds.currentIndex()) << "preset from the settings: 115200";
+        checked = true;
+        return int(QDialog::Rejected);
+    });
+    EXPECT_EQ(0, RunComSettingDialog(connection, &window));
+    ::unsetenv("VORLANE_SERIAL_DIR");
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(0u, connection.Settings().comport) << "closing it changes nothing";
+}
+
+TEST_F(LoaderDialogsTest, ComSettingSetTakesPortAndSpeed) {
+    UserPrompts::scriptAnswer([](QDialog& dialog) {
+        Find<QComboBox>(dialog, "portList").setCurrentIndex(2);
+        Find<QComboBox>(dialog, "speedList").setCurrentIndex(6);
+        Find<QPushButton>(dialog, "setButton").click();
+        return dialog.result();
+    });
+    EXPECT_EQ(1, RunComSettingDialog(connection, &window));
+    EXPECT_EQ(2u, connection.Settings().comport);
+    EXPECT_EQ(6u, connection.Settings().bart);
+}
+
+TEST_F(LoaderDialogsTest, DownloadChoiceStartsAtMainSoftwareWithPreSettingHidden) {
+    int choice = -1;
+    UserPrompts::scriptAnswer([](QDialog& dialog) {
+        EXPECT_EQ(QStringLiteral("What do you want to download from the STB?"), dialog.windowTitle());
+        EXPECT_TRUE(Find<QRadioButton>(dialog, "mainSoftwareButton").isChecked());
+        EXPECT_TRUE(Find<QRadioButton>(dialog, "preSettingButton").isHidden());
+        EXPECT_EQ(QStringLiteral("Channel"), Find<QRadioButton>(dialog, "channelButton").text());
+        Find<QPushButton>(dialog, "okButton").click();
+        return dialog.result();
+    });
+    EXPECT_EQ(1, ui.ChooseDownload(choice));
+    EXPECT_EQ(0, choice);
+
+    UserPrompts::scriptAnswer([](QDialog& dialog) {
+        Find<QRadioButton>(dialog, "channelButton").click();
+        EXPECT_FALSE(Find<QRadioButton>(dialog, "mainSoftwareButton").isChecked()) << "the toggles act as one group";
+        Find<QPushButton>(dialog, "okButton").click();
+        return dialog.result();
+    });
+    EXPECT_EQ(1, ui.ChooseDownload(choice));
+    EXPECT_EQ(1, choice);
+
+    choice = 7;
+    UserPrompts::scriptAnswer([](QDialog& dialog) {
+        Find<QRadioButton>(dialog, "channelButton").click();
+        Find<QPushButton>(dialog, "cancelButton").click();
+        return dialog.result();
+    });
+    EXPECT_EQ(0, ui.ChooseDownload(choice));
+    EXPECT_EQ(7, choice);
+}
+
+TEST(LoaderFileChoice, FilterAndDefaultExtension) {
+    EXPECT_EQ(QStringLiteral("BIN Files (*.bin);;Key Files (*.key);;ALL Files (*.*)"),
+              FileDialogFilter(kTransferFileFilter));
+    EXPECT_EQ(QStringLiteral("/tmp/chan.BIN"), WithDefaultExtension(QStringLiteral("/tmp/chan"), "BIN/KEY"));
+    EXPECT_EQ(QStringLiteral("/tmp/chan.bin"), WithDefaultExtension(QStringLiteral("/tmp/chan.bin"), "BIN/KEY"));
+    EXPECT_EQ(QStringLiteral("/tmp.d/chan.BIN"), WithDefaultExtension(QStringLiteral("/tmp.d/chan"), "BIN/KEY"));
+    EXPECT_EQ(QString(), WithDefaultExtension(QString(), "BIN/KEY")) << "a cancelled choice stays cancelled";
+}
+
+TEST_F(LoaderDialogsTest, FileChoicesOpenAtTheRememberedFileAndKeepTheChosenPath) {
+    FileDialogRequest request;
+    request.initialFolder = "/data/";
+    request.initialFileName = "/data/old.bin";
+    std::string path;
+    UserPrompts::scriptAnswer(QStringLiteral("/data/chan.bin"));
+    EXPECT_EQ(1, ui.ChooseFile(request, path));
+    EXPECT_EQ("/data/chan.bin", path);
+
+    request.kind = FileDialogKind::SaveAs;
+    UserPrompts::scriptAnswer(QStringLiteral("/data/received"));
+    EXPECT_EQ(1, ui.ChooseFile(request, path));
+    EXPECT_EQ("/data/received.BIN", path) << "a name without extension gets the first three characters of BIN/KEY";
+
+    UserPrompts::scriptAnswer(QString());
+    EXPECT_EQ(0, ui.ChooseFile(request, path));
+    EXPECT_EQ("", path);
+
+    const std::vector<AskedPrompt> asked = UserPrompts::takeAsked();
+    ASSERT_EQ(3u, asked.size());
+    EXPECT_EQ(PromptKind::OpenFile, asked[0].kind);
+    EXPECT_EQ(PromptKind::SaveFile, asked[1].kind);
+    EXPECT_EQ(QStringLiteral("BIN Files (*.bin);;Key Files (*.key);;ALL Files (*.*)"), asked[0].text);
+}
+
+TEST_F(LoaderDialogsTest, MessagesGoThroughTheMessageDialogAndTheProgramsBox) {
+    std::string shown;
+    UserPrompts::scriptAnswer([&](QDialog& dialog) {
+        shown = MessageText(dialog);
+        return MessageDialog::kOk;
+    });
+    EXPECT_EQ(1, ui.ShowMessage("COM port searching OK!", MessageDialog::kModeOk));
+    EXPECT_EQ("COM port searching OK!", shown);
+
+    UserPrompts::scriptAnswer(QMessageBox::Ok);
+    ui.ShowMessageBox("Can't use Comport #3");
+    const std::vector<AskedPrompt> asked = UserPrompts::takeAsked();
+    ASSERT_EQ(2u, asked.size());
+    EXPECT_EQ(QStringLiteral("Vorlane"), asked[1].title);
+    EXPECT_EQ(QStringLiteral("Can't use Comport #3"), asked[1].text);
+}
+
+TEST_F(LoaderDialogsTest, NoteWindowIsCreatedOnFirstNeedAndOnlyShownAndHiddenAfterwards) {
+    EXPECT_EQ(nullptr, ui.noteWindow());
+    ui.HideNote();
+    EXPECT_EQ(nullptr, ui.noteWindow());
+    ui.ShowNote("Now trying connect to STB. Please wait.");
+    MessageDialog* note = ui.noteWindow();
+    ASSERT_NE(nullptr, note);
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_FALSE(note->isModal());
+    EXPECT_EQ(QStringLiteral("Now trying connect to STB. Please wait."), note->text());
+    EXPECT_EQ(-1, note->placeOf(Find<QPushButton>(*note, "okButton"))) << "no buttons";
+    ui.HideNote();
+    EXPECT_FALSE(note->isVisible());
+    ui.ShowNote("Now writting the flash. Do NOT power off the STB.");
+    EXPECT_EQ(note, ui.noteWindow());
+    EXPECT_TRUE(note->isVisible());
+    ui.HideNote();
+}
+
+TEST_F(LoaderDialogsTest, ModalWaitEndsWithTheResultADeliveryGives) {
+    QtOwnerDispatcher dispatcher;
+    std::string waitText;
+    bool modeless = false;
+    UserPrompts::scriptAnswer([&](QDialog& dialog) {
+        waitText = MessageText(dialog);
+        // The prompt check runs as a queued delivery while the dialog waits.
+        std::thread watcher([&] { dispatcher.Post([&] { ui.EndModalWait(1); }); });
+        watcher.join();
+        modeless = !Find<QPushButton>(dialog, "okButton").isVisible();
+        return dialog.exec();
+    });
+    EXPECT_EQ(1, ui.RunModalWait("Reset your STB(s)."));
+    EXPECT_EQ("Reset your STB(s).", waitText);
+    EXPECT_TRUE(modeless) << "the wait shows no button";
+
+    ui.EndModalWait(1); // no wait runs: nothing to end, nothing shown
+    EXPECT_FALSE(messages.isVisible());
+
+    UserPrompts::scriptAnswer([](QDialog& dialog) {
+        QTimer::singleShot(0, &dialog, [&dialog] { dialog.reject(); }); // the user closes it
+        return dialog.exec();
+    });
+    EXPECT_EQ(2, ui.RunModalWait("Reset your STB(s)."));
+}
+
+TEST_F(LoaderDialogsTest, ForceModeBoxReadsThePortAndSpeedListsBack) {
+    ui.SetConnection(&connection);
+    controls.ShowPortAndSpeed(4, 8);
+    EXPECT_FALSE(ui.ReadForceModeBox());
+    EXPECT_EQ(4u, connection.Settings().comport);
+    EXPECT_EQ(8u, connection.Settings().bart);
+    controls.forceModeBox().setChecked(true);
+    EXPECT_TRUE(ui.ReadForceModeBox());
+}
+
+TEST_F(LoaderDialogsTest, CursorsAreRestoredInPairsAndNeverBeyondWhatWasSet) {
+    ui.ShowNotAllowedCursor();
+    ASSERT_NE(nullptr, QGuiApplication::overrideCursor());
+    EXPECT_EQ(Qt::ForbiddenCursor, QGuiApplication::overrideCursor()->shape());
+    ui.ShowWaitCursor();
+    EXPECT_EQ(Qt::WaitCursor, QGuiApplication::overrideCursor()->shape());
+    ui.RestoreCursor();
+    EXPECT_EQ(Qt::ForbiddenCursor, QGuiApplication::overrideCursor()->shape());
+    ui.RestoreCursor();
+    EXPECT_EQ(nullptr, QGuiApplication::overrideCursor());
+    QGuiApplication::setOverrideCursor(Qt::BusyCursor); // someone else's
+    ui.RestoreCursor();
+    EXPECT_EQ(Qt::BusyCursor, QGuiApplication::overrideCursor()->shape());
+    QGuiApplication::restoreOverrideCursor();
+}
+
+} // namespace
