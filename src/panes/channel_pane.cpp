@@ -42,6 +42,7 @@ ChannelPane::ChannelPane(PaneHost& host, ServiceType type, QWidget* parent)
     setWrapping(true);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     set_drag_enabled(true);
     m_scrollTimer->setInterval(kScrollPeriodMs);
     connect(m_scrollTimer, &QTimer::timeout, this, [this] { OnScrollTimer(); });

@@ -79,6 +79,8 @@ PaneListView::PaneListView(PaneHost& host, PaneKind kind, QWidget* parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setDragDropMode(QAbstractItemView::NoDragDrop);
     setContextMenuPolicy(Qt::DefaultContextMenu);
+    // One column as wide as the pane; the channel panes scroll sideways instead.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (!m_quiet)
             m_host.OnPaneChoice(*this);
