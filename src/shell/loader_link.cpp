@@ -46,6 +46,9 @@ void LoaderLink::Finish() {
 
 int LoaderLink::OnAutoConnect() {
     const int connected = m_connection.AutoConnectCommand();
+    // The search leaves the port it tried last as the chosen one.
+    const SerialSettings& settings = m_connection.Settings();
+    m_controls.ShowPortAndSpeed(settings.comport, settings.bart);
     ShowConnectionState();
     return connected;
 }
@@ -62,7 +65,11 @@ void LoaderLink::OnDisconnect() {
 }
 
 int LoaderLink::OnUploadStb() {
-    return m_commands.OnBtnUploadStb();
+    const int started = m_commands.OnBtnUploadStb();
+    // A Disconnect during the break-in closed the port: the buttons follow the closed port, not the transfer.
+    if (!m_port.IsOpen())
+        m_controls.ShowControls(m_connection.Controls());
+    return started;
 }
 
 int LoaderLink::OnDownloadPc() {

@@ -2,3 +2,6 @@
 vorlane_add_test(NAME loader_widgets_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/loader_widgets_test.cpp
     LIBS vorlane_shell QT_APPLICATION)
+vorlane_add_test(NAME loader_end_to_end_test
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/loader_end_to_end_test.cpp
+    LIBS vorlane_shell vorlane_sim QT_APPLICATION)

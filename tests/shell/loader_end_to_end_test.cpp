@@ -1,0 +1,321 @@
+// The loader in the window against the simulated receiver on a pseudo-terminal linked as a port of
+// $VORLANE_SERIAL_DIR: COM Setting and Connect, an upload of a channel file saved by the editor through the break-in
+// into the boot monitor, a channel download over an existing file, the receiver's error, Disconnect during the
+// break-in, and Auto Connect searching sixteen ports. Every window is answered through the prompt seam.
+
+#include "../panes/scripted_prompts.h"
+#include "database/channel_database.h"
+#include "importexport/database_files.h"
+#include "loader/language_texts.h"
+#include "loader_test_util.h"
+#include "platform/bytes.h"
+#include "platform/memory_settings_store.h"
+#include "shell/loader_controls.h"
+#include "shell/loader_link.h"
+#include "shell/loader_progress_bar.h"
+#include "shell/message_dialog.h"
+#include "sim/simulated_receiver.h"
+#include "storage/checksum.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <thread>
+
+using namespace vorlane;
+using namespace vorlane::ui;
+using namespace std::chrono_literals;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteFile(const std::string& path, const Bytes& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+}
+
+Bytes Pattern(std::size_t length, std::uint8_t seed) {
+    Bytes bytes(length);
+    for (std::size_t i = 0; i < length; ++i)
+        bytes[i] = std::uint8_t(seed + i * 7 + (i >> 9));
+    return bytes;
+}
+
+// Every caption the progress bar showed when it was painted.
+class PaintedCaptions : public QObject {
+public:
+    explicit PaintedCaptions(LoaderProgressBar& bar) : m_bar(bar) { bar.installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &m_bar && event->type() == QEvent::Paint &&
+            (captions.empty() || captions.back() != m_bar.State().caption))
+            captions.push_back(m_bar.State().caption);
+        return false;
+    }
+    bool Shown(const std::string& caption) const {
+        return std::find(captions.begin(), captions.end(), caption) != captions.end();
+    }
+    std::vector<std::string> captions;
+
+private:
+    LoaderProgressBar& m_bar;
+};
+
+class LoaderEndToEndTest : public ScriptedPrompts {
+protected:
+    void SetUp() override {
+        ScriptedPrompts::SetUp();
+        std::string pattern = (std::filesystem::temp_directory_path() / "vorlane-loader-e2e-XXXXXX").string();
+        ASSERT_NE(nullptr, mkdtemp(pattern.data()));
+        folder = pattern;
+        std::filesystem::create_directory(folder / "ports");
+        ::setenv("VORLANE_SERIAL_DIR", (folder / "ports").c_str(), 1);
+        texts.Load("/nonexistent-folder");
+        link = std::make_unique<LoaderLink>(view, controls, messages, store, texts, Pauses());
+        link->Start();
+        (new QVBoxLayout(&view))->addWidget(&controls);
+        view.resize(640, 120);
+        view.show(); // painting happens only in sight
+    }
+    void TearDown() override {
+        link.reset();
+        for (auto& simulator : simulators)
+            simulator->stop();
+        ::unsetenv("VORLANE_SERIAL_DIR");
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+        ScriptedPrompts::TearDown();
+    }
+
+    static LoaderPauses Pauses() {
+        LoaderPauses pauses;
+        pauses.connection.beforeSearchMs = 0;
+        pauses.connection.beforeOpenMs = 0;
+        pauses.transfer.beforeFirstPacketMs = 0;
+        return pauses;
+    }
+
+    std::string PathIn(const std::string& name) const { return (folder / name).string(); }
+
+    SimulatedReceiver& StartReceiver(const std::string& port, ReceiverBehaviour behaviour = {}) {
+        SimulatorConfig config;
+        config.linkPath = (folder / "ports" / port).string();
+        config.behaviour = std::move(behaviour);
+        simulators.push_back(std::make_unique<SimulatedReceiver>(std::move(config)));
+        EXPECT_EQ(1, simulators.back()->start());
+        return *simulators.back();
+    }
+
+    // Connect on COM3, as chosen in COM Setting.
+    void ConnectOnComThree() {
+        UserPrompts::scriptAnswer([](QDialog& dialog) {
+            Find<QComboBox>(dialog, "portList").setCurrentIndex(2);
+            Find<QPushButton>(dialog, "setButton").click();
+            return dialog.result();
+        });
+        ASSERT_EQ(1, link->OnComSetting());
+        ASSERT_EQ(1, link->OnConnect());
+    }
+
+    // A channel file as the editor saves it: the database of a first start, written by Save as.
+    std::string SaveEditorChannelFile() {
+        auto database = std::make_unique<ChannelDatabase>();
+        EXPECT_EQ(1, StartLikeEditor(*database));
+        const std::string path = PathIn("channels.bin");
+        EXPECT_EQ(1, SaveDatabaseFile(*database, path));
+        return path;
+    }
+
+    // Answers the next "Message" with OK and keeps its text.
+    void AnswerMessage(std::string& text) {
+        UserPrompts::scriptAnswer([&text](QDialog& dialog) {
+            text = MessageText(dialog);
+            return MessageDialog::kOk;
+        });
+    }
+
+    bool AwaitTransferEnd(std::chrono::milliseconds timeout = 60s) {
+        return RunEventsUntil([this] { return link->commands().Outcome() != TransferOutcome::None; }, timeout);
+    }
+
+    std::filesystem::path folder;
+    MemorySettingsStore store;
+    LanguageTexts texts;
+    QWidget view;
+    LoaderControls controls{texts, &view};
+    MessageDialog messages{&view};
+    std::unique_ptr<LoaderLink> link;
+    std::vector<std::unique_ptr<SimulatedReceiver>> simulators;
+};
+
+TEST_F(LoaderEndToEndTest, UploadsAnEditorChannelFileThroughTheBootMonitor) {
+    SimulatedReceiver& receiver = StartReceiver("COM3");
+    ConnectOnComThree();
+    EXPECT_EQ(QStringLiteral("   Connected"), controls.statusLine());
+    EXPECT_FALSE(controls.connectButton().isEnabled());
+    EXPECT_FALSE(link->MenuControls().connect);
+    EXPECT_TRUE(link->MenuControls().upload);
+
+    const std::string path = SaveEditorChannelFile();
+    PaintedCaptions painted(controls.progressBar());
+    std::string waitText;
+    std::string finalText;
+    QString finalStatus;
+    UserPrompts::scriptAnswer(QString::fromStdString(path));
+    UserPrompts::scriptAnswer([&](QDialog& dialog) {
+        waitText = MessageText(dialog);
+        receiver.triggerRestart(); // the user switches the receiver off and on
+        return dialog.exec();
+    });
+    UserPrompts::scriptAnswer([&](QDialog& dialog) {
+        finalText = MessageText(dialog);
+        finalStatus = controls.statusLine();
+        return MessageDialog::kOk;
+    });
+
+    EXPECT_EQ(1, link->OnUploadStb());
+    EXPECT_EQ("Reset your STB(s).", waitText);
+    EXPECT_EQ(QStringLiteral("   Connected"), controls.statusLine()) << "the monitor's prompt ended the wait";
+    ASSERT_TRUE(AwaitTransferEnd());
+
+    EXPECT_EQ(TransferOutcome::Completed, link->commands().Outcome());
+    EXPECT_EQ("Completed", finalText);
+    EXPECT_EQ(QStringLiteral("   Completed"), finalStatus);
+    EXPECT_TRUE(painted.Shown("Now erasing the flash. Please wait.  (1/1)"))
+        << "the erasing note is painted before the pause; painted: " << ::testing::PrintToString(painted.captions);
+    EXPECT_TRUE(painted.Shown("100%  (1/1)"));
+    EXPECT_TRUE(controls.uploadButton().isEnabled());
+    EXPECT_FALSE(controls.setButton().isEnabled());
+
+    ASSERT_TRUE(receiver.waitForBlocks(1, 5s));
+    const std::vector<ReceivedBlock> blocks = receiver.receivedBlocks();
+    ASSERT_EQ(1u, blocks.size());
+    EXPECT_EQ(kMonitorUpload, blocks[0].transferClass);
+    EXPECT_TRUE(blocks[0].bytes == ReadFile(path)) << "the receiver holds the file byte for byte";
+}
+
+TEST_F(LoaderEndToEndTest, DownloadsTheChannelsOverAnExistingFileWithARebuiltHeader) {
+    Bytes sent(128, 0xFF);
+    const Bytes body = Pattern(5000, 0x21);
+    sent.insert(sent.end(), body.begin(), body.end());
+    sent[2] = 0x80; // the load address is taken from bytes 2, 3, 6 and 7 when the header has none
+    sent[3] = 0x12;
+    sent[6] = 0x34;
+    sent[7] = 0x56;
+    ReceiverBehaviour behaviour;
+    behaviour.downloads[1] = sent;
+    StartReceiver("COM3", behaviour);
+    ConnectOnComThree();
+
+    const std::string path = PathIn("download.bin");
+    WriteFile(path, Bytes(20000, 0x55)); // longer than the download: nothing of it may remain
+    std::string finalText;
+    UserPrompts::scriptAnswer([](QDialog& dialog) {
+        Find<QRadioButton>(dialog, "channelButton").click();
+        Find<QPushButton>(dialog, "okButton").click();
+        return dialog.result();
+    });
+    UserPrompts::scriptAnswer(QString::fromStdString(path));
+    AnswerMessage(finalText);
+
+    EXPECT_EQ(1, link->OnDownloadPc());
+    ASSERT_TRUE(AwaitTransferEnd());
+    EXPECT_EQ(TransferOutcome::Completed, link->commands().Outcome());
+    EXPECT_EQ("Completed", finalText);
+
+    const Bytes file = ReadFile(path);
+    ASSERT_EQ(sent.size(), file.size());
+    EXPECT_EQ(0x01, file[0x30]);
+    EXPECT_EQ(0x02, file[0x31]);
+    EXPECT_EQ(0x80123456u, (std::uint32_t(file[0x32]) << 24) | (std::uint32_t(file[0x33]) << 16) |
+                               (std::uint32_t(file[0x36]) << 8) | file[0x37]);
+    EXPECT_EQ(std::uint32_t(sent.size() - 128), readBe32(file.data() + 0x47));
+    EXPECT_EQ(Checksum(ConstByteSpan(body)), readBe32(file.data() + 0x4C));
+    EXPECT_EQ("kWvRtLumoQX47", std::string(file.begin() + 0x50, file.begin() + 0x5D));
+    EXPECT_TRUE(std::equal(body.begin(), body.end(), file.begin() + 128));
+}
+
+TEST_F(LoaderEndToEndTest, ReceiversErrorIsReportedAndGivesTheCommandsBack) {
+    ReceiverBehaviour behaviour;
+    behaviour.faults.errorAtPacket = 2;
+    StartReceiver("COM3", behaviour);
+    ConnectOnComThree();
+    const std::string path = PathIn("update.key");
+    WriteFile(path, Pattern(5000, 0x44));
+
+    std::string finalText;
+    UserPrompts::scriptAnswer(QString::fromStdString(path));
+    AnswerMessage(finalText);
+    EXPECT_EQ(1, link->OnUploadStb());
+    EXPECT_FALSE(controls.uploadButton().isEnabled()) << "no second transfer while one runs";
+    ASSERT_TRUE(AwaitTransferEnd());
+    EXPECT_EQ(TransferOutcome::Failed, link->commands().Outcome());
+    EXPECT_EQ("Error occurred... Please check the displayed message of the STB", finalText);
+    EXPECT_TRUE(controls.uploadButton().isEnabled());
+    EXPECT_TRUE(controls.downloadButton().isEnabled());
+}
+
+TEST_F(LoaderEndToEndTest, DisconnectDuringTheBreakInStopsIt) {
+    SimulatedReceiver& receiver = StartReceiver("COM3");
+    ConnectOnComThree();
+    const std::string path = SaveEditorChannelFile();
+    bool patternSeen = false;
+    UserPrompts::scriptAnswer(QString::fromStdString(path));
+    UserPrompts::scriptAnswer([&](QDialog& dialog) {
+        patternSeen = RunEventsUntil(
+            [&] {
+                const Bytes bytes = receiver.receivedBytes();
+                return std::count(bytes.begin(), bytes.end(), 'x') >= 64;
+            },
+            5s);
+        link->OnDisconnect();
+        dialog.reject(); // then the user closes the message
+        return dialog.result();
+    });
+    EXPECT_EQ(0, link->OnUploadStb());
+    EXPECT_TRUE(patternSeen);
+    EXPECT_FALSE(link->IsPortOpen());
+    EXPECT_FALSE(link->transfer().IsBreakInSending());
+    EXPECT_EQ(QStringLiteral("   Disconnected"), controls.statusLine());
+    EXPECT_TRUE(controls.connectButton().isEnabled());
+    EXPECT_FALSE(controls.uploadButton().isEnabled());
+    ASSERT_TRUE(RunEventsUntil([&] { return !link->transfer().IsBreakInRunning(); }, 3s));
+
+    std::this_thread::sleep_for(100ms);
+    const Bytes settled = receiver.receivedBytes();
+    std::this_thread::sleep_for(300ms);
+    EXPECT_EQ(settled.size(), receiver.receivedBytes().size()) << "nothing more reaches the receiver";
+    EXPECT_EQ(0, std::count(settled.begin(), settled.end(), '\r')) << "the closing carriage returns never went out";
+}
+
+TEST_F(LoaderEndToEndTest, AutoConnectFindsTheReceiverOnComThreeAmongSixteenPorts) {
+    ReceiverBehaviour silent;
+    silent.faults.withoutIdentification = true;
+    StartReceiver("COM7", silent); // answers, but is no receiver of ours
+    StartReceiver("COM3");
+    std::string searchText;
+    AnswerMessage(searchText);
+
+    EXPECT_EQ(1, link->OnAutoConnect());
+    EXPECT_EQ("COM port searching OK!", searchText);
+    EXPECT_EQ(2u, link->connection().Settings().comport);
+    EXPECT_EQ(2u, controls.chosenPort());
+    EXPECT_EQ(QStringLiteral("   Connected"), controls.statusLine());
+    EXPECT_FALSE(controls.connectButton().isEnabled());
+    EXPECT_TRUE(controls.disconnectButton().isEnabled());
+}
+
+} // namespace
