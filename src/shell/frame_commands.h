@@ -6,11 +6,13 @@ namespace vorlane {
 
 enum FrameCommand : int {
     kCmdNew = 32772,
+    kCmdNewKey = 57600, // the same command from the accelerator
     kCmdOpen = 32773,
+    kCmdOpenKey = 57601, // the same command from the accelerator
     kCmdSave = 32774,
     kCmdSaveAs = 32775,
-    kCmdExportMenuEntry = 32776,
-    kCmdPrintMenuEntry = 32777,
+    kCmdExport = 32735,
+    kCmdPrint = 57607,
     kCmdExit = 57665,
     kCmdComSetting = 32784,
     kCmdAutoConnect = 32779,
@@ -19,8 +21,15 @@ enum FrameCommand : int {
     kCmdUploadToStb = 32782,
     kCmdDownloadToPc = 32783,
     kCmdAllChannels = 32729,
+    kCmdTuner1Channels = 32730,
+    kCmdTuner2Channels = 32731,
     kCmdFtaChannels = 32732,
     kCmdScrambledChannels = 32733,
+    kCmdEditorConfig = 32727,
+    kCmdStbConfig = 32728,
+    kCmdCopyT1ToT2 = 32725,
+    kCmdCopyT2ToT1 = 32734,
+    kCmdMergeTuners = 32726,
     kCmdInformation = 57664,
 };
 

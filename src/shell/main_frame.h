@@ -1,13 +1,19 @@
 #pragma once
-// CMainFrame: the main window. It carries the menu bar, its own "Message" dialog and the one form view, keeps the
-// title rules and asks before closing with unsaved changes.
+// CMainFrame: the main window. It carries the menu bar, the toolbar, its own "Message" dialog and the one form
+// view, runs the frame's commands by number, keeps the title rules and asks before closing with unsaved changes.
 
 #include "shell/close_question.h"
+#include "shell/frame_file_commands.h"
+#include "shell/frame_tuner_commands.h"
 #include "shell/main_menu.h"
 #include "shell/message_dialog.h"
 
 #include <QMainWindow>
+#include <functional>
+#include <memory>
 #include <string>
+
+class QToolBar;
 
 namespace vorlane {
 
@@ -20,16 +26,28 @@ public:
     static constexpr int kMinimumWidth = 800;
     static constexpr int kMinimumHeight = 600;
 
-    // Creates the view and runs its first update; the menus use `menuFont`.
+    // Creates the view and runs its first update; the menus use `menuFont`. The close question's "Yes" writes
+    // as Save does.
     CMainFrame(ChannelDatabase& database, SettingsStore& store, const QFont& menuFont, QWidget* parent = nullptr);
+    ~CMainFrame() override;
 
     CMirevoView& view() { return *m_view; }
     ui::MessageDialog& messageDialog() { return *m_messageDialog; }
+    FrameFileCommands& fileCommands() { return m_fileCommands; }
+    QToolBar& toolBar() { return *m_toolBar; }
     // The menu action of a command number; nullptr for a number the menus do not carry.
     QAction* commandAction(int command) const;
 
-    // How "Yes" in the close question writes the data (the Save command).
+    // Runs the command with this number, as its menu entry, toolbar button or accelerator does. False for a
+    // number the frame does not handle.
+    bool OnCommand(int command);
+    // Renews the enabled and checked states of the menus and the toolbar.
+    void UpdateCommandStates();
+
+    // How "Yes" in the close question writes the data.
     void setSaveHandler(SaveHandler handler) { m_saveHandler = std::move(handler); }
+    // Whether the serial port is open, for the connection commands' states; closed until set.
+    void setPortOpenQuery(std::function<bool()> portOpen) { m_portOpen = std::move(portOpen); }
 
     void ShowStartTitle();
     void ShowNoTitle();
@@ -39,11 +57,19 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void ConnectCommands();
+    void PrintNotImplemented();
+
     ChannelDatabase& m_database;
+    SettingsStore& m_store;
     CMirevoView* m_view;
     ui::MessageDialog* m_messageDialog;
     ui::CommandActions m_actions;
+    QToolBar* m_toolBar;
+    FrameFileCommands m_fileCommands;
+    std::unique_ptr<FrameTunerCommands> m_tunerCommands;
     SaveHandler m_saveHandler;
+    std::function<bool()> m_portOpen = [] { return false; };
 };
 
 } // namespace vorlane

@@ -1,6 +1,7 @@
 #pragma once
 // The main frame's menu bar: "File(&F)", "Tools(&T)", "Channel(&C)" and "About(&A)". Every entry is an action
-// carrying its command number; entries start disabled until the frame connects a handler to them.
+// carrying its command number (as its data and in its object name "command<number>") and its tool tip. The
+// toolbar shows some of the same actions.
 
 #include <map>
 
@@ -11,7 +12,7 @@ namespace vorlane::ui {
 
 using CommandActions = std::map<int, QAction*>;
 
-// Fills the menu bar and returns its actions by command number.
+// Fills the menu bar and returns its actions by command number. The display filters are checkable.
 CommandActions BuildMainMenus(QMenuBar& menuBar);
 
 } // namespace vorlane::ui

@@ -67,7 +67,7 @@ TEST_F(MainFrameTest, StartsTitledVorlaneWithItsMenusAndMinimumSize) {
     EXPECT_EQ(menus, QStringList({"File(&F)", "Tools(&T)", "Channel(&C)", "About(&A)"}));
     EXPECT_TRUE(frame->commandAction(kCmdExit)->isEnabled());
     EXPECT_TRUE(frame->commandAction(kCmdInformation)->isEnabled());
-    EXPECT_FALSE(frame->commandAction(kCmdOpen)->isEnabled());
+    EXPECT_TRUE(frame->commandAction(kCmdOpen)->isEnabled());
     EXPECT_EQ(frame->commandAction(12345), nullptr);
 }
 

@@ -1,0 +1,46 @@
+#include "shell/frame_tuner_commands.h"
+
+#include "database/channel_database.h"
+#include "database/tuner_copy.h"
+#include "shell/message_dialog.h"
+#include "shell/mirevo_view.h"
+
+namespace vorlane {
+
+FrameTunerCommands::FrameTunerCommands(ChannelDatabase& database, CMirevoView& view, ui::MessageDialog& messages)
+    : m_database(database), m_view(view), m_messages(messages) {}
+
+int FrameTunerCommands::Copy(int source, int destination) {
+    const QString question = QStringLiteral("Channel Copy  T%1 to T%2").arg(source + 1).arg(destination + 1);
+    if (!Confirmed(question))
+        return 0;
+    const int copied = CopyTunerChannels(m_database, source, destination, false);
+    TakeChanges();
+    m_messages.ShowModal(QStringLiteral("Channel Copy : T%1 -> T%2\n\n[%3] channels copy Complete")
+                             .arg(source + 1)
+                             .arg(destination + 1)
+                             .arg(copied),
+                         ui::MessageDialog::kModeOk);
+    return copied;
+}
+
+int FrameTunerCommands::Merge() {
+    if (!Confirmed(QStringLiteral("Channel Merge  T1 and T2")))
+        return 0;
+    const int copied = MergeTuners(m_database);
+    TakeChanges();
+    m_messages.ShowModal(QStringLiteral("Merge channel : T1 and T2\n\n[%1] channels Merge Complete").arg(copied),
+                         ui::MessageDialog::kModeOk);
+    return copied;
+}
+
+bool FrameTunerCommands::Confirmed(const QString& question) {
+    return m_messages.ShowModal(question, ui::MessageDialog::kModeOkCancel) == ui::MessageDialog::kOk;
+}
+
+void FrameTunerCommands::TakeChanges() {
+    m_database.setModified(true);
+    m_view.RefreshAllPanes();
+}
+
+} // namespace vorlane

@@ -1,0 +1,34 @@
+#pragma once
+// The main frame's tuner commands: Copy T1 to T2, Copy T2 to T1 and Merge T1 and T2, each confirmed and
+// reported in the frame's "Message" dialog.
+
+class QString;
+
+namespace vorlane {
+
+class ChannelDatabase;
+class CMirevoView;
+
+namespace ui {
+class MessageDialog;
+}
+
+class FrameTunerCommands {
+public:
+    FrameTunerCommands(ChannelDatabase& database, CMirevoView& view, ui::MessageDialog& messages);
+
+    // Tuners are numbered 0 (T1) and 1 (T2). Returns the number of channel sides added, 0 when not confirmed.
+    int Copy(int source, int destination);
+    int Merge();
+
+private:
+    bool Confirmed(const QString& question);
+    // The copy changed the lists under the panes and the data to be saved.
+    void TakeChanges();
+
+    ChannelDatabase& m_database;
+    CMirevoView& m_view;
+    ui::MessageDialog& m_messages;
+};
+
+} // namespace vorlane

@@ -1,0 +1,206 @@
+// The main frame's menus, toolbar, command states and the commands that are not file commands: display filters,
+// tuner copy and merge, Print, Editor Config and STB Config.
+
+#include "frame_test_fixture.h"
+
+#include "database/tuner_copy.h"
+#include "importexport/database_files.h"
+#include "shell/frame_command_states.h"
+#include "shell/frame_commands.h"
+#include "shell/mirevo_view.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+
+namespace vorlane::testing {
+namespace {
+
+using ui::UserPrompts;
+
+QStringList EntryTexts(const QMenu& menu) {
+    QStringList texts;
+    for (const QAction* action : menu.actions())
+        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return texts;
+}
+
+QMenu& TopMenu(CMainFrame& frame, int index) {
+    return *frame.menuBar()->actions().at(index)->menu();
+}
+
+class FrameCommandsTest : public FrameTest {
+protected:
+    void OpenSample() {
+        UserPrompts::scriptAnswer(WriteSampleChannelFile("sample.bin"));
+        frame->OnCommand(kCmdOpen);
+        UserPrompts::takeAsked();
+    }
+};
+
+TEST_F(FrameCommandsTest, MenusCarryEveryCommandWithItsNumberAndKey) {
+    EXPECT_EQ(EntryTexts(TopMenu(*frame, 0)),
+              QStringList({"New File", "Open", "Save", "Save as", "-", "Export", "Print", "Exit"}));
+    QMenu& tools = TopMenu(*frame, 1);
+    EXPECT_EQ(EntryTexts(tools), QStringList({"COM Setting", "Connect Status", "-", "Editor Config", "STB Config"}));
+    EXPECT_EQ(EntryTexts(*tools.actions().at(1)->menu()),
+              QStringList({"Auto Connect", "Connect", "Disconnect", "Upload to STB", "Download to PC"}));
+    EXPECT_EQ(EntryTexts(TopMenu(*frame, 2)),
+              QStringList({"All channels", "Tuner 1 channels", "Tuner 2 channels", "FTA channels", "Scramble channels",
+                           "-", "Copy T1 to T2", "Copy T2 to T1", "Merge T1 and T2"}));
+    EXPECT_EQ(EntryTexts(TopMenu(*frame, 3)), QStringList({"Information"}));
+
+    const std::pair<int, const char*> keys[] = {
+        {kCmdNew, "Ctrl+N"}, {kCmdOpen, "Ctrl+O"}, {kCmdSave, "Ctrl+S"}, {kCmdPrint, "Ctrl+P"}};
+    for (const auto& [command, key] : keys)
+        EXPECT_EQ(frame->commandAction(command)->shortcut(), QKeySequence(QString::fromLatin1(key))) << command;
+    EXPECT_EQ(frame->commandAction(kCmdExport)->data().toInt(), 32735);
+    EXPECT_EQ(frame->commandAction(kCmdCopyT2ToT1)->objectName(), "command32734");
+}
+
+TEST_F(FrameCommandsTest, ToolbarLeadsWithOpenAndSaveThenConnectionThenFilters) {
+    QToolBar& toolBar = frame->toolBar();
+    QStringList tips;
+    for (const QAction* action : toolBar.actions()) {
+        tips << (action->isSeparator() ? QStringLiteral("-") : action->toolTip());
+        if (!action->isSeparator()) {
+            EXPECT_FALSE(action->icon().isNull()) << qPrintable(action->toolTip());
+        }
+    }
+    EXPECT_EQ(tips, QStringList({"Open File", "Save File", "-", "Auto Connect", "Connect", "Disconnect",
+                                 "Upload to STB", "Download to PC", "-", "Display All channels",
+                                 "Display Free channels", "Display Scrambled channels"}));
+    EXPECT_EQ(frame->toolBarArea(&toolBar), Qt::TopToolBarArea);
+    EXPECT_TRUE(toolBar.isMovable());
+    EXPECT_EQ(toolBar.allowedAreas(), Qt::AllToolBarAreas);
+    EXPECT_EQ(frame->commandAction(kCmdComSetting)->toolTip(), "Editor COM Configuration");
+    EXPECT_EQ(frame->commandAction(kCmdTuner2Channels)->toolTip(), "Display Tuner2 channels");
+    EXPECT_EQ(frame->commandAction(kCmdMergeTuners)->toolTip(), "Merge channels T1 and T2");
+}
+
+TEST_F(FrameCommandsTest, ConnectionCommandsFollowThePortState) {
+    auto enabled = [&](int command) { return frame->commandAction(command)->isEnabled(); };
+    EXPECT_TRUE(enabled(kCmdAutoConnect));
+    EXPECT_TRUE(enabled(kCmdConnect));
+    EXPECT_FALSE(enabled(kCmdDisconnect));
+    EXPECT_FALSE(enabled(kCmdUploadToStb));
+    EXPECT_FALSE(enabled(kCmdDownloadToPc));
+    EXPECT_TRUE(enabled(kCmdComSetting));
+    EXPECT_FALSE(frame->OnCommand(kCmdUploadToStb));
+
+    frame->setPortOpenQuery([] { return true; });
+    frame->UpdateCommandStates();
+    EXPECT_TRUE(enabled(kCmdAutoConnect));
+    EXPECT_FALSE(enabled(kCmdConnect));
+    EXPECT_TRUE(enabled(kCmdDisconnect));
+    EXPECT_TRUE(enabled(kCmdUploadToStb));
+    EXPECT_TRUE(enabled(kCmdDownloadToPc));
+    EXPECT_TRUE(enabled(kCmdComSetting));
+    for (int command : {kCmdOpen, kCmdExport, kCmdPrint, kCmdStbConfig, kCmdCopyT1ToT2, kCmdInformation})
+        EXPECT_TRUE(enabled(command)) << command;
+    EXPECT_FALSE(frame->OnCommand(12345));
+}
+
+TEST_F(FrameCommandsTest, DisplayFilterIsCheckedAloneAndKeptByTheView) {
+    auto checkedFilters = [&] {
+        std::vector<int> checked;
+        for (int command :
+             {kCmdAllChannels, kCmdTuner1Channels, kCmdTuner2Channels, kCmdFtaChannels, kCmdScrambledChannels})
+            if (frame->commandAction(command)->isChecked())
+                checked.push_back(command);
+        return checked;
+    };
+    EXPECT_EQ(frame->view().displayFilter(), kCmdAllChannels);
+    EXPECT_EQ(checkedFilters(), std::vector<int>({kCmdAllChannels}));
+    for (int command : {kCmdTuner2Channels, kCmdScrambledChannels, kCmdTuner1Channels, kCmdAllChannels}) {
+        frame->commandAction(command)->trigger();
+        EXPECT_EQ(frame->view().displayFilter(), command);
+        EXPECT_EQ(checkedFilters(), std::vector<int>({command}));
+    }
+    EXPECT_TRUE(UserPrompts::takeAsked().empty());
+}
+
+TEST_F(FrameCommandsTest, CopyT1ToT2TwiceReportsNothingCopiedTheSecondTime) {
+    OpenSample();
+    ChannelDatabase expected;
+    ASSERT_TRUE(OpenDatabaseFile(expected, database.currentPath()).accepted);
+    const int firstCount = CopyTunerChannels(expected, 0, 1, false);
+    ASSERT_GT(firstCount, 0);
+
+    for (int count : {firstCount, 0}) {
+        AnswerMessage(ui::MessageDialog::kOk);
+        AnswerMessage(ui::MessageDialog::kOk);
+        frame->OnCommand(kCmdCopyT1ToT2);
+        EXPECT_EQ(messageTexts,
+                  QStringList({"Channel Copy  T1 to T2",
+                               QStringLiteral("Channel Copy : T1 -> T2\n\n[%1] channels copy Complete").arg(count)}));
+        EXPECT_EQ(messageModes, std::vector<int>({2, 1}));
+        messageTexts.clear();
+        messageModes.clear();
+    }
+    EXPECT_TRUE(database.modified());
+    EXPECT_EQ(database.channelRegion().size(), expected.channelRegion().size());
+    EXPECT_TRUE(
+        std::equal(database.channelRegion().begin(), database.channelRegion().end(), expected.channelRegion().begin()));
+}
+
+TEST_F(FrameCommandsTest, CancelledCopyOrMergeChangesNothing) {
+    OpenSample();
+    const DatabaseSnapshot before(database);
+    for (int command : {kCmdCopyT1ToT2, kCmdCopyT2ToT1, kCmdMergeTuners}) {
+        AnswerMessage(ui::MessageDialog::kCancel);
+        frame->OnCommand(command);
+    }
+    EXPECT_EQ(messageTexts,
+              QStringList({"Channel Copy  T1 to T2", "Channel Copy  T2 to T1", "Channel Merge  T1 and T2"}));
+    EXPECT_TRUE(DatabaseSnapshot(database) == before);
+}
+
+TEST_F(FrameCommandsTest, MergeCountsBothPassesAndNothingOnceBothTunersAgree) {
+    OpenSample();
+    ChannelDatabase expected;
+    ASSERT_TRUE(OpenDatabaseFile(expected, database.currentPath()).accepted);
+    const int total = MergeTuners(expected);
+    ASSERT_GT(total, 0);
+    for (int count : {total, 0}) {
+        AnswerMessage(ui::MessageDialog::kOk);
+        AnswerMessage(ui::MessageDialog::kOk);
+        frame->OnCommand(kCmdMergeTuners);
+        EXPECT_EQ(messageTexts.last(),
+                  QStringLiteral("Merge channel : T1 and T2\n\n[%1] channels Merge Complete").arg(count));
+    }
+    AnswerMessage(ui::MessageDialog::kOk);
+    AnswerMessage(ui::MessageDialog::kOk);
+    frame->OnCommand(kCmdCopyT2ToT1);
+    EXPECT_EQ(messageTexts.last(), "Channel Copy : T2 -> T1\n\n[0] channels copy Complete");
+}
+
+TEST_F(FrameCommandsTest, PrintSaysItIsNotImplemented) {
+    AnswerMessage(ui::MessageDialog::kOk);
+    frame->OnCommand(kCmdPrint);
+    EXPECT_EQ(messageTexts, QStringList({"It is not implement yet."}));
+    EXPECT_EQ(messageModes, std::vector<int>({1}));
+}
+
+TEST_F(FrameCommandsTest, ConfigurationDialogs) {
+    UserPrompts::scriptAnswer([](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "STB Configuration");
+        return int(QDialog::Rejected);
+    });
+    frame->OnCommand(kCmdStbConfig);
+    EXPECT_FALSE(database.modified());
+    UserPrompts::scriptAnswer([](QDialog&) { return int(QDialog::Accepted); });
+    frame->OnCommand(kCmdStbConfig);
+    EXPECT_TRUE(database.modified());
+
+    UserPrompts::scriptAnswer([&](QDialog& dialog) {
+        EXPECT_EQ(dialog.parentWidget(), frame.get());
+        return int(QDialog::Rejected);
+    });
+    frame->OnCommand(kCmdEditorConfig);
+    EXPECT_EQ(UserPrompts::takeAsked().size(), 3u);
+}
+
+} // namespace
+} // namespace vorlane::testing

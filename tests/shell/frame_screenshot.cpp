@@ -1,0 +1,49 @@
+// Writes a picture of the editor with a channel list opened through File > Open, "All" satellites chosen and
+// the first TV channel selected:
+//   frame_screenshot <picture.png> <channel list or channel file>
+// (run with QT_QPA_PLATFORM=offscreen or under a virtual display).
+#include "panes/channel_pane.h"
+#include "panes/label_panes.h"
+#include "platform/memory_settings_store.h"
+#include "platform/widgets/user_prompts.h"
+#include "shell/frame_commands.h"
+#include "shell/main_frame.h"
+#include "shell/mirevo_view.h"
+#include "shell/vorlane_application.h"
+
+#include <QApplication>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    QApplication qtApplication(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: frame_screenshot <picture.png> <file to open>\n");
+        return 2;
+    }
+    vorlane::VorlaneApplication application(std::make_unique<vorlane::MemorySettingsStore>());
+    if (!application.Start())
+        return 1;
+    vorlane::CMainFrame& frame = application.frame();
+    vorlane::CMirevoView& view = frame.view();
+
+    // Every prompt is answered by script; one the open did not expect stops the program loudly.
+    vorlane::ui::UserPrompts::startRecording();
+    vorlane::ui::UserPrompts::scriptAnswer(QString::fromLocal8Bit(argv[2]));
+    frame.OnCommand(vorlane::kCmdOpen);
+    if (view.database().currentPath().empty()) {
+        std::fprintf(stderr, "cannot open %s\n", argv[2]);
+        return 1;
+    }
+    // What a click on the "All" row and then on the first TV channel would choose.
+    view.satellitePane().SelectRow(0);
+    view.OnPaneChoice(view.satellitePane());
+    view.tvPane().SelectRow(0);
+    view.OnPaneChoice(view.tvPane());
+    QApplication::processEvents();
+
+    if (!frame.grab().save(QString::fromLocal8Bit(argv[1]))) {
+        std::fprintf(stderr, "cannot write %s\n", argv[1]);
+        return 1;
+    }
+    return 0;
+}

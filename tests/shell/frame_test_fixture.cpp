@@ -1,0 +1,73 @@
+#include "frame_test_fixture.h"
+
+#include "importexport/database_files.h"
+#include "support/sample_database.h"
+
+#include <QFile>
+#include <QPushButton>
+
+namespace vorlane::testing {
+
+Bytes ReadBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    return Bytes(bytes.begin(), bytes.end());
+}
+
+void WriteBytes(const QString& path, const Bytes& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
+}
+
+DatabaseSnapshot::DatabaseSnapshot(const ChannelDatabase& db)
+    : satellites(db.satelliteBuffer().begin(), db.satelliteBuffer().end()),
+      channels(db.channelBuffer().begin(), db.channelBuffer().end()),
+      settings(db.heldSettings().begin(), db.heldSettings().end()), fileBuffer(db.fileBuffer()), path(db.currentPath()),
+      modified(db.modified()), model(db.receiverModel()) {}
+
+void FrameTest::SetUp() {
+    ScriptedPrompts::SetUp();
+    ASSERT_TRUE(folder.isValid());
+    frame = std::make_unique<CMainFrame>(database, store, QFont());
+    frame->show();
+}
+
+void FrameTest::TearDown() {
+    database.setModified(false);
+    frame.reset();
+    ScriptedPrompts::TearDown();
+}
+
+QString FrameTest::WriteSampleChannelFile(const char* name) {
+    ChannelDatabase sample;
+    SampleOptions options;
+    options.everyChannelOnBothTuners = false;
+    EXPECT_GT(makeSampleDatabase(sample, options), 0);
+    const QString path = FilePath(name);
+    EXPECT_EQ(1, SaveDatabaseFile(sample, QFile::encodeName(path).toStdString()));
+    return path;
+}
+
+void FrameTest::AnswerMessage(int result) {
+    ui::UserPrompts::scriptAnswer([this, result](QDialog& dialog) {
+        auto& message = static_cast<ui::MessageDialog&>(dialog);
+        messageTexts << message.text();
+        const bool ok = !ui::Find<QPushButton>(dialog, "okButton").isHidden();
+        const bool cancel = !ui::Find<QPushButton>(dialog, "cancelButton").isHidden();
+        const bool exit = !ui::Find<QPushButton>(dialog, "exitButton").isHidden();
+        messageModes.push_back(exit ? 3 : cancel ? 2 : ok ? 1 : 0);
+        return result;
+    });
+}
+
+QStringList FrameTest::AskedTexts() {
+    QStringList texts;
+    for (const ui::AskedPrompt& asked : ui::UserPrompts::takeAsked())
+        texts << asked.text;
+    return texts;
+}
+
+} // namespace vorlane::testing
