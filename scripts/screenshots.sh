@@ -20,9 +20,15 @@ shell_shots() { "$build/tests/shell/shell_screenshots" "$out"; }
 property_dialog_shots() { "$build/tests/panes/property_dialog_screenshots" "$out"; }
 # STB Configuration, one picture per page.
 stb_configuration_shots() { "$build/tests/settings/ui/stb_configuration_screenshots" "$out"; }
+# The editor with the example channel list opened; also the README's picture in docs/.
+editor_shot() {
+    "$build/tests/shell/frame_screenshot" "$out/screenshot.png" examples/channels.dat
+    cp "$out/screenshot.png" docs/screenshot.png
+}
 
-build_targets shell_screenshots property_dialog_screenshots stb_configuration_screenshots
+build_targets shell_screenshots property_dialog_screenshots stb_configuration_screenshots frame_screenshot
 shell_shots
 property_dialog_shots
 stb_configuration_shots
+editor_shot
 echo "pictures in $out"
