@@ -3,15 +3,20 @@
 
 #include "frame_test_fixture.h"
 
+#include "database/table_layout.h"
 #include "database/tuner_copy.h"
 #include "importexport/database_files.h"
+#include "panes/channel_pane.h"
+#include "panes/label_panes.h"
 #include "shell/frame_command_states.h"
 #include "shell/frame_commands.h"
 #include "shell/mirevo_view.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QToolBar>
 
 namespace vorlane::testing {
@@ -121,6 +126,38 @@ TEST_F(FrameCommandsTest, DisplayFilterIsCheckedAloneAndKeptByTheView) {
     EXPECT_TRUE(UserPrompts::takeAsked().empty());
 }
 
+std::vector<int> RowIds(const ui::PaneListView& pane) {
+    std::vector<int> ids;
+    for (int row = 0; row < pane.rowCount(); ++row)
+        ids.push_back(pane.rowId(row));
+    return ids;
+}
+
+TEST_F(FrameCommandsTest, FiltersRefillBothChannelPanes) {
+    OpenSample();
+    CMirevoView& view = frame->view();
+    view.satellitePane().SelectRow(0); // "All"
+    view.OnPaneChoice(view.satellitePane());
+    std::map<int, std::vector<int>> tv, radio;
+    for (int command :
+         {kCmdAllChannels, kCmdTuner1Channels, kCmdTuner2Channels, kCmdFtaChannels, kCmdScrambledChannels}) {
+        frame->OnCommand(command);
+        tv[command] = RowIds(view.tvPane());
+        radio[command] = RowIds(view.radioPane());
+        EXPECT_FALSE(tv[command].empty()) << command;
+        EXPECT_FALSE(radio[command].empty()) << command;
+    }
+    for (const auto* rows : {&tv, &radio}) {
+        for (int pk : rows->at(kCmdTuner1Channels))
+            EXPECT_LT(pk, kChannelCount);
+        for (int pk : rows->at(kCmdTuner2Channels))
+            EXPECT_GE(pk, kChannelCount);
+        EXPECT_EQ(rows->at(kCmdFtaChannels).size() + rows->at(kCmdScrambledChannels).size(),
+                  rows->at(kCmdAllChannels).size());
+        EXPECT_NE(rows->at(kCmdTuner1Channels), rows->at(kCmdTuner2Channels));
+    }
+}
+
 TEST_F(FrameCommandsTest, CopyT1ToT2TwiceReportsNothingCopiedTheSecondTime) {
     OpenSample();
     ChannelDatabase expected;
@@ -194,12 +231,20 @@ TEST_F(FrameCommandsTest, ConfigurationDialogs) {
     frame->OnCommand(kCmdStbConfig);
     EXPECT_TRUE(database.modified());
 
+    // Editor Config: "OK" gives the TV and radio panes the new column width at once.
     UserPrompts::scriptAnswer([&](QDialog& dialog) {
         EXPECT_EQ(dialog.parentWidget(), frame.get());
-        return int(QDialog::Rejected);
+        ui::Find<QLineEdit>(dialog, "columnWidthEdit").setText(QStringLiteral("350"));
+        ui::Find<QPushButton>(dialog, "okButton").click();
+        return dialog.result();
     });
     frame->OnCommand(kCmdEditorConfig);
     EXPECT_EQ(UserPrompts::takeAsked().size(), 3u);
+    for (ui::ChannelPane* pane : {&frame->view().tvPane(), &frame->view().radioPane()}) {
+        const int width = pane->viewport()->width();
+        EXPECT_EQ(pane->columnWidth(), width / (width / 350 + 1));
+    }
+    EXPECT_EQ(store.ReadProfileNumber("Display", "ColumnWidth", 0), 350);
 }
 
 } // namespace
