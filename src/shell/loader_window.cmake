@@ -1,5 +1,5 @@
 # The loader in the window: the Qt dispatcher of the port's deliveries, the form's loader controls and progress bar,
-# the COM Setting and download choice dialogs, the loader's windows and the view's loader link.
+# the COM Setting and download choice dialogs, the loader's windows, the view's loader link and the view's loader commands.
 target_sources(vorlane_shell PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/loader_com_setting_dialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/loader_controls.cpp
@@ -8,5 +8,6 @@ target_sources(vorlane_shell PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/loader_owner_dispatcher.cpp
     ${CMAKE_CURRENT_LIST_DIR}/loader_progress_bar.cpp
     ${CMAKE_CURRENT_LIST_DIR}/loader_window_ui.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/mirevo_view_loader.cpp
 )
 target_link_libraries(vorlane_shell PUBLIC vorlane_loader_commands)

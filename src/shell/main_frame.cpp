@@ -7,6 +7,7 @@
 #include "shell/frame_commands.h"
 #include "shell/frame_filter_commands.h"
 #include "shell/frame_toolbar.h"
+#include "shell/loader_link.h"
 #include "shell/mirevo_view.h"
 #include "shell/window_title.h"
 
@@ -47,6 +48,7 @@ CMainFrame::CMainFrame(ChannelDatabase& database, SettingsStore& store, const QF
 
     m_view = new CMirevoView(database, store, this);
     setCentralWidget(m_view);
+    m_portOpen = [this] { return m_view->loader().IsPortOpen(); };
     m_tunerCommands = std::make_unique<FrameTunerCommands>(database, *m_view, *m_messageDialog);
     m_saveHandler = [this] { return m_fileCommands.WriteLikeSave(); };
     m_view->OnInitialUpdate();

@@ -6,16 +6,15 @@
 #include "panes/label_panes.h"
 #include "panes/pane_commands.h"
 #include "shell/database_startup.h"
+#include "shell/loader_link.h"
 #include "shell/view_texts.h"
 
 #include <QButtonGroup>
 #include <QFrame>
 #include <QLabel>
-#include <QProgressBar>
 #include <QRadioButton>
 #include <QResizeEvent>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 namespace vorlane {
 namespace {
@@ -32,7 +31,6 @@ constexpr int kPaneTop = 63;
 constexpr int kListColumnWidth = 160;
 constexpr int kInfoLabelWidth = 34;
 constexpr int kToggleSize = 16;
-constexpr int kLoaderAreaHeight = 56;
 
 QFont ViewFont() {
     QFont font(QStringLiteral("Arial"));
@@ -125,14 +123,7 @@ void CMirevoView::BuildForm() {
 
     m_loaderArea = new QFrame(this);
     m_loaderArea->setObjectName(QStringLiteral("loaderArea"));
-    m_loaderArea->setFrameShape(QFrame::StyledPanel);
-    auto* loaderLayout = new QVBoxLayout(m_loaderArea);
-    m_statusLine = MakeLabel(m_loaderArea, "statusLine", QStringLiteral("Disconnected"));
-    m_progressBar = new QProgressBar(m_loaderArea);
-    m_progressBar->setObjectName(QStringLiteral("progressBar"));
-    m_progressBar->setValue(0);
-    loaderLayout->addWidget(m_statusLine);
-    loaderLayout->addWidget(m_progressBar);
+    BuildLoader();
 
     setTabOrder(m_satellitePane, m_satelliteStandard);
     setTabOrder(m_satelliteStandard, m_transponderPane);
@@ -154,8 +145,9 @@ void CMirevoView::LayOut() {
     const int h = height();
     const int right = w - kMargin;
 
-    m_loaderArea->setGeometry(kMargin, h - kMargin - kLoaderAreaHeight, w - 2 * kMargin, kLoaderAreaHeight);
-    const int paneBottom = h - kMargin - kLoaderAreaHeight - kGap;
+    const int loaderHeight = m_loaderArea->sizeHint().height();
+    m_loaderArea->setGeometry(kMargin, h - kMargin - loaderHeight, w - 2 * kMargin, loaderHeight);
+    const int paneBottom = h - kMargin - loaderHeight - kGap;
 
     m_infoLabel->setGeometry(right - kInfoLabelWidth, 3, kInfoLabelWidth, kInfoLineHeight);
     m_informationLine->setGeometry(kMargin, 3, right - kInfoLabelWidth - kGap - kMargin, kInfoLineHeight);
@@ -199,6 +191,7 @@ void CMirevoView::OnInitialUpdate() {
     ApplyEditorSettings();
     m_chosen = ChosenList{};
     m_satelliteStandard->setChecked(true);
+    m_loader->Start();
     setFocus();
 }
 

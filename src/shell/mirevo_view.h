@@ -1,7 +1,8 @@
 #pragma once
 // CMirevoView: the one form that fills the main frame. Its upper part is the channel editor: the information
 // line, the five list panes with their count labels and sort buttons, and the toggle that hides the radio pane;
-// its lower part is reserved for the loader's status line and progress bar. It keeps the panes consistent when
+// its lower part holds the loader's Connect Status group with the status line and the progress bar, over the hidden
+// serial settings and loader buttons. It keeps the panes consistent when
 // the user chooses a satellite, transponder, favourite group or channel, carries out the panes' commands, and
 // routes drops that leave the TV or radio pane. It owns the interface texts, its own "Message" dialog, the editor
 // settings and the display filter.
@@ -18,17 +19,18 @@
 class QFrame;
 class QLabel;
 class QMenu;
-class QProgressBar;
 class QRadioButton;
 class QToolButton;
 
 namespace vorlane {
 
+class LoaderLink;
 class SettingsStore;
 
 namespace ui {
 class ChannelPane;
 class FavoritePane;
+class LoaderControls;
 class SatellitePane;
 class TransponderPane;
 } // namespace ui
@@ -69,6 +71,9 @@ public:
     ui::ChannelPane& radioPane() { return *m_radioPane; }
     // The area at the foot of the form that the loader's controls fill.
     QFrame& loaderArea() { return *m_loaderArea; }
+    // The loader: port, connection, transfer and the upload and download commands.
+    LoaderLink& loader() { return *m_loader; }
+    ui::LoaderControls& loaderControls() { return *m_loaderControls; }
     bool radioPaneShown() const { return m_radioShown; }
     void ToggleRadioPane();
 
@@ -90,6 +95,8 @@ protected:
 
 private:
     void BuildForm();
+    // The loader's controls in the loader area, the loader itself, and its hidden buttons wired to its commands.
+    void BuildLoader();
     void LayOut();
 
     // Fills and labels.
@@ -127,6 +134,8 @@ private:
     void CopyChannels(ui::ChannelPane& pane);
     void PasteChannels(ui::ChannelPane& pane);
     bool SelectByCommand(int command);
+    // The Connect Status commands and COM Setting; true when the number is one of them.
+    bool HandleLoaderCommand(int command);
 
     // Drops.
     ui::PaneListView* PaneAt(ui::PaneListView& source, QPoint globalPos, int& row);
@@ -164,8 +173,8 @@ private:
     ui::ChannelPane* m_tvPane = nullptr;
     ui::ChannelPane* m_radioPane = nullptr;
     QFrame* m_loaderArea = nullptr;
-    QLabel* m_statusLine = nullptr;
-    QProgressBar* m_progressBar = nullptr;
+    ui::LoaderControls* m_loaderControls = nullptr;
+    std::unique_ptr<LoaderLink> m_loader;
 };
 
 } // namespace vorlane

@@ -77,7 +77,7 @@ TEST_F(ViewTest, FirstUpdateFillsSatellitesAndGroupsOnly) {
     EXPECT_EQ(Label("tvCountLabel"), "TV");
     EXPECT_EQ(Label("radioCountLabel"), "Radio");
     EXPECT_EQ(view.displayFilter(), kFilterAllChannels);
-    EXPECT_EQ(view.findChild<QLabel*>("statusLine")->text(), "Disconnected");
+    EXPECT_EQ(view.findChild<QLabel*>("statusLine")->text(), "   Disconnected"); // the blank lead text, two blanks
 }
 
 TEST_F(ViewTest, CountLabelsAfterChoices) {
