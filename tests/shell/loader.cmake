@@ -9,3 +9,6 @@ vorlane_add_test(NAME loader_end_to_end_test
 # cmake --install puts the programs, the desktop entry and its icon in place, and the entry is valid.
 add_test(NAME VorlaneInstallsIntoAPrefix COMMAND ${CMAKE_CURRENT_LIST_DIR}/install_test.sh ${CMAKE_BINARY_DIR})
 set_tests_properties(VorlaneInstallsIntoAPrefix PROPERTIES SKIP_RETURN_CODE 77)
+vorlane_add_test(NAME loader_frame_test
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/loader_frame_test.cpp
+    LIBS vorlane_shell vorlane_sim QT_APPLICATION)
