@@ -26,9 +26,18 @@ editor_shot() {
     cp "$out/screenshot.png" docs/screenshot.png
 }
 
-build_targets shell_screenshots property_dialog_screenshots stb_configuration_screenshots frame_screenshot
+# COM Setting, the download choice and an upload under way against the simulated receiver; the user guide's
+# pictures in docs/.
+loader_shots() {
+    "$build/tests/shell/loader_screenshots" "$out" examples/channels.dat
+    cp "$out/com-setting.png" "$out/upload-in-progress.png" "$out/download-choice.png" docs/
+}
+
+build_targets shell_screenshots property_dialog_screenshots stb_configuration_screenshots frame_screenshot \
+    loader_screenshots
 shell_shots
 property_dialog_shots
 stb_configuration_shots
 editor_shot
+loader_shots
 echo "pictures in $out"
