@@ -2,10 +2,10 @@
 
 #include "database/favourite_ops.h"
 #include "database/pk_channel.h"
+#include "importexport/database_files.h"
 #include "panes/channel_pane.h"
 #include "panes/label_panes.h"
 #include "panes/pane_commands.h"
-#include "shell/database_startup.h"
 #include "shell/loader_link.h"
 #include "shell/view_texts.h"
 
@@ -184,7 +184,7 @@ void CMirevoView::LayOut() {
 }
 
 void CMirevoView::OnInitialUpdate() {
-    PrepareDatabaseAtStart(m_database);
+    StartLikeEditor(m_database);
     m_editorSettings.Load(m_store);
     RefillSatellitePane();
     RefillFavoritePane();
