@@ -137,8 +137,11 @@ int LoaderWindowUi::ChooseFile(const FileDialogRequest& request, std::string& pa
     if (request.kind == FileDialogKind::Open) {
         chosen = UserPrompts::openFileName(&m_window, QStringLiteral("Open"), start, filter);
     } else {
-        chosen = WithDefaultExtension(UserPrompts::saveFileName(&m_window, QStringLiteral("Save As"), start, filter),
-                                      request.defaultExtension);
+        // A download replaces the chosen file only once it is complete, and the loader asks nothing first.
+        const bool confirmOverwrite = false;
+        chosen = WithDefaultExtension(
+            UserPrompts::saveFileName(&m_window, QStringLiteral("Save As"), start, filter, confirmOverwrite),
+            request.defaultExtension);
     }
     path = LocalPath(chosen);
     return chosen.isEmpty() ? 0 : 1;

@@ -88,12 +88,14 @@ QString UserPrompts::openFileName(QWidget* parent, const QString& title, const Q
     return QFileDialog::getOpenFileName(parent, title, folder, filter, nullptr, QFileDialog::ReadOnly);
 }
 
-QString UserPrompts::saveFileName(QWidget* parent, const QString& title, const QString& folder,
-                                  const QString& filter) {
+QString UserPrompts::saveFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter,
+                                  bool confirmOverwrite) {
     Answer answer;
     if (nextAnswer(PromptKind::SaveFile, title, filter, answer))
         return std::get<QString>(answer);
-    return QFileDialog::getSaveFileName(parent, title, folder, filter);
+    const QFileDialog::Options options =
+        confirmOverwrite ? QFileDialog::Options() : QFileDialog::Options(QFileDialog::DontConfirmOverwrite);
+    return QFileDialog::getSaveFileName(parent, title, folder, filter, nullptr, options);
 }
 
 QColor UserPrompts::colour(QWidget* parent, const QColor& initial, const QString& title) {

@@ -36,7 +36,9 @@ public:
 
     // File choices; an empty string means the user cancelled.
     static QString openFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter);
-    static QString saveFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter);
+    // `confirmOverwrite` false: an existing file is chosen without the dialog's own replace question.
+    static QString saveFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter,
+                                bool confirmOverwrite = true);
 
     // Colour choice; an invalid colour means the user cancelled.
     static QColor colour(QWidget* parent, const QColor& initial, const QString& title);
