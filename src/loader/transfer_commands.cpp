@@ -119,8 +119,13 @@ void TransferCommands::ReportProgress(int value, const std::string& text, const 
     m_progress.Report(value, text, upload);
 }
 
-// "Set", "Upload to STB" and "Download to PC" stay off until the transfer reports its end.
+// "Set", "Upload to STB" and "Download to PC" stay off until the transfer reports its end. A Disconnect during
+// the break-in has already closed the port; the buttons then follow the closed port.
 void TransferCommands::ShowTransferRunning() {
+    if (!m_port.IsOpen()) {
+        m_ui.ShowControls(ConnectionControlsFor(false));
+        return;
+    }
     ConnectionControls controls = ConnectionControlsFor(true);
     controls.set = false;
     controls.upload = false;

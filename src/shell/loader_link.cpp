@@ -65,11 +65,7 @@ void LoaderLink::OnDisconnect() {
 }
 
 int LoaderLink::OnUploadStb() {
-    const int started = m_commands.OnBtnUploadStb();
-    // A Disconnect during the break-in closed the port: the buttons follow the closed port, not the transfer.
-    if (!m_port.IsOpen())
-        m_controls.ShowControls(m_connection.Controls());
-    return started;
+    return m_commands.OnBtnUploadStb();
 }
 
 int LoaderLink::OnDownloadPc() {
