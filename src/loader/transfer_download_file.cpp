@@ -2,40 +2,19 @@
 
 #include "blockfile/block_header.h"
 #include "loader/transfer_channel_header.h"
+#include "platform/temporary_file.h"
 #include "platform/trace.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
-#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
 namespace vorlane {
 namespace {
-
-constexpr int kNameAttempts = 100;
-
-std::string TemporaryName(const std::filesystem::path& target, std::mt19937& random) {
-    char suffix[16];
-    std::snprintf(suffix, sizeof suffix, "%08x", static_cast<unsigned>(random()));
-    return (target.parent_path() / ("." + target.filename().string() + ".part-" + suffix)).string();
-}
-
-int WriteAllAt(int fd, ConstByteSpan bytes, off_t offset) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t put = ::pwrite(fd, bytes.data() + done, bytes.size() - done, offset + static_cast<off_t>(done));
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put <= 0)
-            return 0;
-        done += static_cast<std::size_t>(put);
-    }
-    return 1;
-}
 
 int ReadAll(int fd, ByteSpan bytes) {
     std::size_t done = 0;
@@ -57,22 +36,15 @@ int TransferDownloadFile::Create(const std::string& path) {
     const std::filesystem::path target(path);
     if (target.filename().empty())
         return 0;
-    std::random_device seed;
-    std::mt19937 random(seed());
-    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        std::string candidate = TemporaryName(target, random);
-        // Created like any new file (0666 less the umask), so the finished download gets the usual permissions.
-        const int fd = ::open(candidate.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            m_fd = fd;
-            m_targetPath = path;
-            m_temporaryPath = std::move(candidate);
-            return 1;
-        }
-        if (errno != EEXIST)
-            return 0;
-    }
-    return 0;
+    // Created like any new file (0666 less the umask), so the finished download gets the usual permissions.
+    std::string temporary;
+    const int fd = CreateTemporaryBeside(target, O_RDWR, temporary);
+    if (fd < 0)
+        return 0;
+    m_fd = fd;
+    m_targetPath = path;
+    m_temporaryPath = std::move(temporary);
+    return 1;
 }
 
 int TransferDownloadFile::Write(ConstByteSpan bytes) {
@@ -102,16 +74,10 @@ int TransferDownloadFile::RebuildChannelHeader() {
 int TransferDownloadFile::Commit() {
     if (!IsOpen())
         return 0;
-    const bool flushed = ::fsync(m_fd) == 0;
-    const bool closed = ::close(m_fd) == 0;
+    const bool committed = CommitTemporary(m_fd, m_temporaryPath, m_targetPath);
     m_fd = -1;
-    if (!flushed || !closed || std::rename(m_temporaryPath.c_str(), m_targetPath.c_str()) != 0) {
-        std::remove(m_temporaryPath.c_str());
-        m_temporaryPath.clear();
-        return 0;
-    }
     m_temporaryPath.clear();
-    return 1;
+    return committed ? 1 : 0;
 }
 
 void TransferDownloadFile::Discard() {
