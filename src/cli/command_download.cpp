@@ -7,7 +7,6 @@
 #include "loader/transfer_requests.h"
 
 #include <cstdio>
-#include <filesystem>
 
 namespace vorlane::cli {
 namespace {
@@ -31,23 +30,11 @@ struct DownloadOptions {
 };
 
 int UsageError(const std::string& text) {
-    std::fprintf(stderr, "vorlane-cli download: %s\n\n", text.c_str());
-    PrintDownloadUsage(stderr);
-    return kExitUsage;
+    return LoaderUsageError(kCommand, PrintDownloadUsage, text);
 }
 
 int ParseDownloadArguments(std::span<char* const> args, DownloadOptions& options) {
-    for (std::size_t index = 0; index < args.size(); ++index) {
-        const int taken = TakeLinkOption(kCommand, args, index, options.link);
-        if (taken < 0) {
-            std::fputc('\n', stderr);
-            PrintDownloadUsage(stderr);
-            return kExitUsage;
-        }
-        if (taken > 0) {
-            index += static_cast<std::size_t>(taken) - 1;
-            continue;
-        }
+    const int parsed = ParseLoaderArguments(kCommand, PrintDownloadUsage, args, options.link, [&](std::size_t& index) {
         const std::string_view arg = args[index];
         if (arg == "--what") {
             const std::string_view value = index + 1 < args.size() ? args[++index] : "";
@@ -64,7 +51,10 @@ int ParseDownloadArguments(std::span<char* const> args, DownloadOptions& options
         } else {
             options.out = arg;
         }
-    }
+        return kExitOk;
+    });
+    if (parsed != kExitOk)
+        return parsed;
     if (!options.what)
         return UsageError("--what main|channel is needed");
     return options.out.empty() ? UsageError("expects one output file") : kExitOk;
@@ -85,9 +75,7 @@ int RunDownload(std::span<char* const> args) {
     if (!session.Open(options.link))
         return kExitFailed;
     ConsoleLoaderUi& ui = session.Ui();
-    std::error_code error;
-    const std::filesystem::path out = std::filesystem::absolute(options.out, error);
-    ui.SetChosenFile(error ? options.out : out.string());
+    ui.SetChosenFile(ChosenFilePath(options.out));
     ui.SetDownloadChoice(*options.what);
     if (!session.Commands().OnBtnDownloadPc())
         return kExitFailed;

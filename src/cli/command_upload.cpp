@@ -9,7 +9,6 @@
 #include <charconv>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 
 namespace vorlane::cli {
 namespace {
@@ -36,24 +35,12 @@ struct UploadOptions {
 };
 
 int UsageError(const std::string& text) {
-    std::fprintf(stderr, "vorlane-cli upload: %s\n\n", text.c_str());
-    PrintUploadUsage(stderr);
-    return kExitUsage;
+    return LoaderUsageError(kCommand, PrintUploadUsage, text);
 }
 
 // Returns kExitOk when the arguments are complete, kExitUsage after printing what is wrong.
 int ParseUploadArguments(std::span<char* const> args, UploadOptions& options) {
-    for (std::size_t index = 0; index < args.size(); ++index) {
-        const int taken = TakeLinkOption(kCommand, args, index, options.link);
-        if (taken < 0) {
-            std::fputc('\n', stderr);
-            PrintUploadUsage(stderr);
-            return kExitUsage;
-        }
-        if (taken > 0) {
-            index += static_cast<std::size_t>(taken) - 1;
-            continue;
-        }
+    const int parsed = ParseLoaderArguments(kCommand, PrintUploadUsage, args, options.link, [&](std::size_t& index) {
         const std::string_view arg = args[index];
         if (arg == "--force") {
             options.force = true;
@@ -72,7 +59,10 @@ int ParseUploadArguments(std::span<char* const> args, UploadOptions& options) {
         } else {
             options.file = arg;
         }
-    }
+        return kExitOk;
+    });
+    if (parsed != kExitOk)
+        return parsed;
     return options.file.empty() ? UsageError("expects one file") : kExitOk;
 }
 
@@ -91,10 +81,7 @@ int RunUpload(std::span<char* const> args) {
     if (!session.Open(options.link))
         return kExitFailed;
     ConsoleLoaderUi& ui = session.Ui();
-    // A file dialog answers with a full path, and the remembered folder is taken from it.
-    std::error_code error;
-    const std::filesystem::path file = std::filesystem::absolute(options.file, error);
-    ui.SetChosenFile(error ? options.file : file.string());
+    ui.SetChosenFile(ChosenFilePath(options.file));
     ui.SetForceModeBox(options.force);
     ui.SetWaitLimit(options.wait);
     if (!session.Commands().OnBtnUploadStb()) {

@@ -1,11 +1,13 @@
 #include "cli/loader_session.h"
 
+#include "cli/cli_command.h"
 #include "cli/interrupt.h"
 #include "loader/connection_settings.h"
 
 #include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 namespace vorlane::cli {
 namespace {
@@ -65,6 +67,37 @@ int TakeLinkOption(std::string_view command, std::span<char* const> args, std::s
     if (options.portNumber && !options.devicePath.empty())
         return UsageError(command, "--port and --device exclude each other");
     return 2;
+}
+
+int LoaderUsageError(std::string_view command, UsagePrinter printUsage, const std::string& text) {
+    std::fprintf(stderr, "vorlane-cli %.*s: %s\n\n", static_cast<int>(command.size()), command.data(), text.c_str());
+    printUsage(stderr);
+    return kExitUsage;
+}
+
+int ParseLoaderArguments(std::string_view command, UsagePrinter printUsage, std::span<char* const> args,
+                         LinkOptions& link, const std::function<int(std::size_t& index)>& takeOwn) {
+    for (std::size_t index = 0; index < args.size(); ++index) {
+        const int taken = TakeLinkOption(command, args, index, link);
+        if (taken < 0) {
+            std::fputc('\n', stderr);
+            printUsage(stderr);
+            return kExitUsage;
+        }
+        if (taken > 0) {
+            index += static_cast<std::size_t>(taken) - 1;
+            continue;
+        }
+        if (const int status = takeOwn(index); status != kExitOk)
+            return status;
+    }
+    return kExitOk;
+}
+
+std::string ChosenFilePath(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.string();
 }
 
 LoaderSession::LoaderSession(std::string_view command) : m_command(command) {

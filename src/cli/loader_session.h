@@ -13,6 +13,8 @@
 #include "platform/qt/qsettings_store.h"
 
 #include <cstdint>
+#include <cstdio>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -30,6 +32,21 @@ struct LinkOptions {
 // Takes the link option at args[index] (and its value). Returns the number of arguments taken: 0 when
 // args[index] is no link option, -1 after printing a usage error for `command`.
 int TakeLinkOption(std::string_view command, std::span<char* const> args, std::size_t index, LinkOptions& options);
+
+// The usage text of a loader command, printed with its usage errors.
+using UsagePrinter = void (*)(std::FILE* out);
+
+// Prints "vorlane-cli <command>: <text>" and the usage to stderr; returns kExitUsage.
+int LoaderUsageError(std::string_view command, UsagePrinter printUsage, const std::string& text);
+
+// Walks the arguments of a loader command: link options go to `link`, every other argument is handed to
+// `takeOwn` with its index (which it may advance past a value); `takeOwn` returns kExitOk or a usage error's
+// status. Returns kExitOk, or kExitUsage after printing what is wrong.
+int ParseLoaderArguments(std::string_view command, UsagePrinter printUsage, std::span<char* const> args,
+                         LinkOptions& link, const std::function<int(std::size_t& index)>& takeOwn);
+
+// The full path a file dialog would answer with (the remembered folder is taken from it).
+std::string ChosenFilePath(const std::string& path);
 
 class LoaderSession {
 public:

@@ -142,7 +142,8 @@ void FrameFileCommands::Export() {
     if (TextExporter(m_database).Export(fileName))
         ShowInformation(Text(kWriteCompleteText));
     else
-        ShowError(QString::fromStdString(ExportFailureText(fileName)));
+        UserPrompts::message(&m_frame, QMessageBox::NoIcon, ProgramTitle(),
+                             QString::fromLocal8Bit(ExportFailureText(fileName)));
 }
 
 QString FrameFileCommands::ChooseSavePath(const QString& title, const QString& filter, const char* extension) {

@@ -273,7 +273,7 @@ TEST_F(FrameFileCommandsTest, ExportWritesTheListingWithItsDefaultExtension) {
     frame->OnCommand(kCmdExport);
     const QStringList texts = AskedTexts();
     ASSERT_EQ(texts.size(), 2);
-    EXPECT_NE(texts[1], "Complete to write file.");
+    EXPECT_EQ(texts[1], "Error Opening Write source file <" + FilePath("missing/listing.txt") + ">");
 }
 
 TEST_F(FrameFileCommandsTest, CloseQuestionAfterAnEditSavesToTheOpenedFile) {
