@@ -78,7 +78,7 @@ bool SerialPort::Write(const std::uint8_t* data, std::size_t length) {
         return false;
     case DeviceWriteResult::Interrupted:
         DebugOut("GetLastError() != ERROR_IO_INCOMPLETE\n");
-        return false;
+        return false; // the driver did not take all the bytes, so the write is not reported as done
     }
     return false;
 }

@@ -76,7 +76,12 @@ int TransferCommands::LoadUploadFile() {
     const int accepted = vorlane::LoadUploadFile(m_transfer.FilePath(), m_transfer.SrcData(), &refusal);
     if (refusal == UploadRefusal::CannotOpen)
         m_ui.ShowMessageBox(m_texts.GetText(transfer_text::kCannotOpenFile));
-    m_transfer.SetForceMode(accepted && m_transfer.SrcData().blockFileFlag());
+    // The file is read as a block file first, which sets ForceMode; only a file taken whole clears it again.
+    // A file that could not be read leaves it as it was.
+    if (accepted)
+        m_transfer.SetForceMode(m_transfer.SrcData().blockFileFlag());
+    else if (refusal == UploadRefusal::NotAcceptable)
+        m_transfer.SetForceMode(true);
     return accepted;
 }
 

@@ -115,6 +115,7 @@ void Transfer::CompleteDownload() {
     if (!written)
         m_downloadFile.Discard();
     m_filePath.clear();
+    // Idle before the modal report: bytes that arrive while it waits must not run into the finished download.
     m_state = TransferState::Idle;
     ReportProgress(written ? -1 : -2);
 }

@@ -146,6 +146,23 @@ TEST_F(CommandsUploadTest, AFileThatCannotBeReadIsReportedBeforeItIsRefused) {
               ui.events);
 }
 
+TEST_F(CommandsUploadTest, ARefusedFileLeavesForceModeAsTheBlockFileReadingSetItAnUnreadableOneLeavesItAlone) {
+    WriteFile("x.S1", Pattern(100, 0x62));
+    Connect();
+    transfer.SetForceMode(false);
+    ui.chosenFile = PathIn("x.S1");
+    EXPECT_EQ(0, commands.OnBtnUploadStb());
+    EXPECT_TRUE(transfer.ForceMode());
+
+    transfer.SetForceMode(false);
+    ui.chosenFile = PathIn("missing.key");
+    EXPECT_EQ(0, commands.OnBtnUploadStb());
+    EXPECT_FALSE(transfer.ForceMode());
+    transfer.SetForceMode(true);
+    EXPECT_EQ(0, commands.OnBtnUploadStb());
+    EXPECT_TRUE(transfer.ForceMode());
+}
+
 TEST_F(CommandsUploadTest, ACancelledFileChoiceClearsThePathAndEndsQuietly) {
     Connect();
     transfer.SetFilePath(PathIn("earlier.bin"));
