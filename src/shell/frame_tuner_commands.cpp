@@ -38,6 +38,8 @@ bool FrameTunerCommands::Confirmed(const QString& question) {
     return m_messages.ShowModal(question, ui::MessageDialog::kModeOkCancel) == ui::MessageDialog::kOk;
 }
 
+// A copy or merge changes the tuner lists like any edit: without the modified flag the close question would
+// let the copied channels be lost, and without a refill the panes would show the lists as they were.
 void FrameTunerCommands::TakeChanges() {
     m_database.setModified(true);
     m_view.RefreshAllPanes();
