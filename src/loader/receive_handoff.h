@@ -46,8 +46,6 @@ public:
     std::size_t TakeFromBatch(std::uint8_t* destination, std::size_t capacity);
     void EndDirectRead();
 
-    std::size_t Capacity() const { return m_buffer.size(); }
-
 private:
     void MarkTaken(); // with the mutex held
 

@@ -110,8 +110,6 @@ public:
     int ReceiveFileType() const { return m_receiveFileType; }
     void SetReceiveFileType(int receiveFileType) { m_receiveFileType = receiveFileType; }
 
-    // Packets of the current block sent after its first.
-    int PacketCounter() const { return m_packetCounter; }
     bool IsBreakInSending() const { return m_breakIn.IsSending(); }
     bool IsBreakInRunning() const { return m_breakIn.IsRunning(); }
     const MonitorLineRing& MonitorLines() const { return m_lines; }

@@ -43,8 +43,6 @@ public:
     void BeginProgress(int blocks, const std::string& path, const std::string& action);
     void ReportProgress(int value, const std::string& text, const UploadPosition& upload);
 
-    // The bar as last shown; before the first transfer the view's initial bar (range 0 to 100, solid off).
-    const ProgressBarState& ProgressBar() const { return m_progress.Bar(); }
     // How the transfer started by the last command ended; None while it runs.
     TransferOutcome Outcome() const { return m_progress.Outcome(); }
 

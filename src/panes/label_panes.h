@@ -18,7 +18,6 @@ public:
     void SetSortMode(int mode);
     // The satellite of the selected row; -1 for "All" or no selection.
     int selectedSatellite() const;
-    bool allSelected() const { return selectedRow() == 0; }
 
     std::string RowText(int row) const override;
     void PaintRow(QPainter& painter, const QStyleOptionViewItem& option, int row) const override;

@@ -57,7 +57,6 @@ public:
     virtual void CancelDrag();
     virtual void Drop(QPoint point);
 
-    FindState& findState() { return m_find; }
     // Searches from startRow to the last row; a match becomes the current row. False when nothing matched.
     bool Find(int startRow);
     // Ctrl+F: the find dialog, then a search from the row after the caret row (no wrap).

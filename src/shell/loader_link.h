@@ -63,7 +63,6 @@ public:
     Connection& connection() { return m_connection; }
     Transfer& transfer() { return m_transfer; }
     TransferCommands& commands() { return m_commands; }
-    ui::LoaderWindowUi& windowUi() { return m_ui; }
 
 private:
     // The connection's status line and enabled buttons onto the form.

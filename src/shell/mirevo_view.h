@@ -59,7 +59,6 @@ public:
     bool HandleCommand(int command) override;
 
     ChannelDatabase& database() override { return m_database; }
-    SettingsStore& settingsStore() { return m_store; }
     const LanguageTexts& languageTexts() const { return m_texts; }
     EditorSettings& editorSettings() { return m_editorSettings; }
     ui::MessageDialog& messageDialog() { return *m_messageDialog; }

@@ -23,7 +23,6 @@ public:
     int Start();
 
     const QFont& font() const { return m_font; }
-    SettingsStore& settingsStore() { return *m_store; }
     ChannelDatabase& database() { return m_database; }
     // Only after Start.
     CMainFrame& frame() { return *m_frame; }
