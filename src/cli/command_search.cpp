@@ -13,9 +13,6 @@
 namespace vorlane::cli {
 namespace {
 
-constexpr std::uint32_t kReceiveQueueSize = 40960;
-constexpr std::uint32_t kTransmitQueueSize = 4096;
-
 void PrintSearchUsage(std::FILE* out) {
     std::fputs("Usage: vorlane-cli search\n\n"
                "Tries the ports COM16 down to COM1 for a receiver that identifies itself and prints the port\n"
@@ -42,7 +39,7 @@ int RunSearch(std::span<char* const> args) {
     texts.Load();
     ConsoleLoaderUi ui;
     SerialPort port; // the search reads the port itself, so no owner takes deliveries
-    if (!port.Create(nullptr, nullptr, kReceiveQueueSize, kTransmitQueueSize))
+    if (!port.Create(nullptr, nullptr, kLoaderReceiveQueueSize, kLoaderTransmitQueueSize))
         return kExitFailed;
 
     Connection connection(port, store, texts, ui);

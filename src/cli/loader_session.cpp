@@ -12,8 +12,6 @@
 namespace vorlane::cli {
 namespace {
 
-constexpr std::uint32_t kReceiveQueueSize = 40960;
-constexpr std::uint32_t kTransmitQueueSize = 4096;
 constexpr int kFirstPort = 1;
 constexpr int kLastPort = 16;
 // How often the wait looks for Ctrl+C when nothing arrives.
@@ -102,7 +100,7 @@ std::string ChosenFilePath(const std::string& path) {
 
 LoaderSession::LoaderSession(std::string_view command) : m_command(command) {
     m_texts.Load();
-    m_port.Create(&m_transfer, &m_events, kReceiveQueueSize, kTransmitQueueSize);
+    m_port.Create(&m_transfer, &m_events, kLoaderReceiveQueueSize, kLoaderTransmitQueueSize);
     m_connection.SetTransferControl(&m_transfer);
     m_connection.Start();
     m_ui.SetCommands(&m_commands);

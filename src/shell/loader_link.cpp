@@ -19,7 +19,7 @@ LoaderLink::LoaderLink(QWidget& view, ui::LoaderControls& controls, ui::MessageD
       m_connection(m_port, store, texts, m_ui, pauses.connection),
       m_transfer(m_port, m_dispatcher, texts, m_ui, m_connection.Settings(), pauses.transfer),
       m_commands(m_transfer, m_port, m_connection, store, texts, m_ui) {
-    m_port.Create(&m_transfer, &m_dispatcher, kReceiveQueueSize, kTransmitQueueSize);
+    m_port.Create(&m_transfer, &m_dispatcher, kLoaderReceiveQueueSize, kLoaderTransmitQueueSize);
     m_connection.SetTransferControl(&m_transfer);
     m_ui.SetCommands(&m_commands);
     m_ui.SetConnection(&m_connection);

@@ -29,9 +29,6 @@ struct LoaderPauses {
 
 class LoaderLink {
 public:
-    static constexpr std::uint32_t kReceiveQueueSize = 40960;
-    static constexpr std::uint32_t kTransmitQueueSize = 4096;
-
     // `view` parents the loader's windows; `messages` is the view's "Message" dialog. All must outlive the link.
     LoaderLink(QWidget& view, ui::LoaderControls& controls, ui::MessageDialog& messages, SettingsStore& store,
                const LanguageTexts& texts, LoaderPauses pauses = {});
