@@ -4,6 +4,7 @@
 #include "loader/language_texts.h"
 #include "loader/loader_ui.h"
 #include "loader/serial_port.h"
+#include "loader/transfer_protocol_bytes.h"
 #include "loader/transfer_requests.h"
 
 #include <memory>
@@ -11,10 +12,8 @@
 namespace vorlane {
 namespace {
 
-constexpr std::uint8_t kAck = 0xFA;
-constexpr std::uint8_t kFrameFirst = 0xCC;
-constexpr std::uint8_t kFrameSecond = 0x55;
-constexpr std::uint8_t kDownloadCommand = 0x11;
+using namespace transfer_protocol;
+
 constexpr std::uint8_t kFirstUploadMarkerKind = 0x22;
 constexpr std::uint8_t kLastUploadMarkerKind = 0x25;
 constexpr std::size_t kMarkerLength = 4;

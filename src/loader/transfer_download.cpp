@@ -3,6 +3,7 @@
 
 #include "loader/loader_ui.h"
 #include "loader/transfer.h"
+#include "loader/transfer_protocol_bytes.h"
 #include "loader/transfer_requests.h"
 #include "loader/transfer_texts.h"
 #include "storage/checksum.h"
@@ -10,13 +11,8 @@
 #include <algorithm>
 
 namespace vorlane {
-namespace {
 
-constexpr std::uint8_t kAck = 0xFA;
-constexpr std::uint8_t kNak = 0xFC;
-constexpr std::uint8_t kError = 0xFE;
-
-} // namespace
+using namespace transfer_protocol;
 
 void Transfer::Download(std::uint8_t byte) {
     switch (m_state) {

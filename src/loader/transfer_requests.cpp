@@ -1,6 +1,7 @@
 #include "loader/transfer_requests.h"
 
 #include "loader/transfer_line.h"
+#include "loader/transfer_protocol_bytes.h"
 #include "platform/trace.h"
 
 #include <array>
@@ -8,10 +9,9 @@
 namespace vorlane {
 namespace {
 
-constexpr std::uint8_t kFrameFirst = 0xCC;
-constexpr std::uint8_t kFrameSecond = 0x55;
+using namespace transfer_protocol;
+
 constexpr std::uint8_t kRequestSendCommand = 0x22;
-constexpr std::uint8_t kDownloadCommand = 0x11;
 constexpr std::uint8_t kFirstClassByte = 0x20;
 constexpr std::uint8_t kFirstDownloadByte = 0x23;
 

@@ -4,6 +4,7 @@
 #include "loader/connection_settings.h"
 #include "loader/loader_ui.h"
 #include "loader/transfer.h"
+#include "loader/transfer_protocol_bytes.h"
 #include "loader/transfer_texts.h"
 #include "platform/clock.h"
 #include "platform/trace.h"
@@ -12,10 +13,9 @@
 namespace vorlane {
 namespace {
 
-constexpr std::uint8_t kAck = 0xFA;
-constexpr std::uint8_t kNak = 0xFC;
+using namespace transfer_protocol;
+
 constexpr std::uint8_t kEnd = 0xF0;
-constexpr std::uint8_t kError = 0xFE;
 
 constexpr char kNextBlockToMonitor[] = "\r\r\r\rq\r";
 constexpr char kResetMonitor[] = "\r\rreset\r";
