@@ -5,6 +5,7 @@
 #include "loader/loader_ui.h"
 #include "loader/serial_port.h"
 #include "loader/serial_port_names.h"
+#include "loader/transfer_texts.h"
 #include "platform/clock.h"
 #include "platform/serial_device.h"
 #include "platform/settings_store.h"
@@ -17,12 +18,9 @@ namespace vorlane {
 namespace {
 
 // LanguageTexts entries of the status line.
-constexpr int kTextStatusLead = 16;
-constexpr int kTextDisconnected = 6;
 constexpr int kTextConnected = 7;
 constexpr int kTextConnectionFailed = 8;
 
-constexpr int kMessageOkOnly = 1;
 constexpr std::size_t kReplyCapacity = 300;
 
 // Keeps the not-allowed cursor up while the search blocks the user-interface thread.
@@ -51,7 +49,7 @@ ConnectionControls ConnectionControlsFor(bool portOpen) {
 }
 
 std::string StatusLineText(const LanguageTexts& texts, int entry) {
-    return texts.GetText(kTextStatusLead) + "  " + texts.GetText(entry);
+    return texts.GetText(transfer_text::kStatusLead) + "  " + texts.GetText(entry);
 }
 
 Connection::Connection(SerialPort& port, SettingsStore& store, const LanguageTexts& texts, LoaderUi& ui,
@@ -63,7 +61,7 @@ Connection::~Connection() {
 }
 
 void Connection::Start() {
-    SetStatus(kTextDisconnected);
+    SetStatus(transfer_text::kDisconnected);
     m_settings = LoadSerialSettings(m_store);
     m_started = true;
 }
@@ -198,7 +196,7 @@ void Connection::DisconnectCommand() {
     if (m_transfer)
         m_transfer->StopBreakIn();
     DisconnectPort();
-    SetStatus(kTextDisconnected);
+    SetStatus(transfer_text::kDisconnected);
 }
 
 ConnectionControls Connection::Controls() const {

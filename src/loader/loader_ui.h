@@ -14,6 +14,9 @@ struct UploadPosition {
     int entryCount = 0;
 };
 
+// The ShowMessage mode with only an OK button.
+inline constexpr int kMessageOkOnly = 1;
+
 class LoaderUi {
 public:
     virtual ~LoaderUi() = default;

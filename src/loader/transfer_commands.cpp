@@ -10,12 +10,6 @@
 #include "platform/trace.h"
 
 namespace vorlane {
-namespace {
-
-constexpr int kTextDisconnected = 6;
-constexpr int kMessageOkOnly = 1;
-
-} // namespace
 
 TransferCommands::TransferCommands(Transfer& transfer, SerialPort& port, Connection& connection, SettingsStore& store,
                                    const LanguageTexts& texts, TransferCommandsUi& ui)
@@ -25,7 +19,7 @@ TransferCommands::TransferCommands(Transfer& transfer, SerialPort& port, Connect
     hooks.chooseDownloadFile = [this](std::string& path) { return ChooseDownloadFile(path); };
     hooks.showStatus = [this](int entry) { ShowStatus(entry); };
     hooks.connectionLost = [this] {
-        ShowStatus(kTextDisconnected);
+        ShowStatus(transfer_text::kDisconnected);
         m_ui.ShowControls(m_connection.Controls());
     };
     m_transfer.SetHooks(std::move(hooks));

@@ -9,12 +9,6 @@
 #include <cstdio>
 
 namespace vorlane {
-namespace {
-
-constexpr int kTextStatusLead = 16;
-constexpr int kMessageOkOnly = 1;
-
-} // namespace
 
 std::string UploadPositionCaption(const UploadPosition& upload) {
     if (!upload.uploading)
@@ -32,7 +26,7 @@ int ProgressPercent(int value, int lower, int upper) {
 }
 
 void TransferProgress::Begin(int blocks, const std::string& /*path*/, const std::string& action) {
-    m_ui.ShowStatusLine(m_texts.GetText(kTextStatusLead) + "  " + action);
+    m_ui.ShowStatusLine(m_texts.GetText(transfer_text::kStatusLead) + "  " + action);
     m_bar.lower = 0;
     m_bar.upper = blocks;
     m_bar.step = 1;
@@ -47,7 +41,7 @@ void TransferProgress::Report(int value, const std::string& text, const UploadPo
     if (value == kProgressCompleted) {
         m_ui.BringToFront();
         const std::string message = text.empty() ? m_texts.GetText(transfer_text::kCompleted) : text;
-        m_ui.ShowStatusLine(m_texts.GetText(kTextStatusLead) + "  " + message);
+        m_ui.ShowStatusLine(m_texts.GetText(transfer_text::kStatusLead) + "  " + message);
         m_ui.HideNote();
         Finish(TransferOutcome::Completed, message);
         return;

@@ -1,8 +1,10 @@
 #pragma once
-// The LanguageTexts entries the transfer protocol shows.
+// The LanguageTexts entries the loader's connection and transfers show.
 
 namespace vorlane::transfer_text {
 
+inline constexpr int kDisconnected = 6;
+inline constexpr int kStatusLead = 16;
 inline constexpr int kNotAcceptable = 9;
 inline constexpr int kTryingToConnect = 10;
 inline constexpr int kErasingFlash = 11;

@@ -3,6 +3,7 @@
 #include "loader/connection_settings.h"
 #include "loader/language_texts.h"
 #include "loader/serial_port_names.h"
+#include "loader/transfer_texts.h"
 #include "shell/loader_progress_bar.h"
 
 #include <QCheckBox>
@@ -23,7 +24,6 @@ constexpr int kTipDisconnect = 2;
 constexpr int kTipSet = 3;
 constexpr int kTipUpload = 4;
 constexpr int kTipDownload = 5;
-constexpr int kTextDisconnected = 6;
 constexpr int kCaptionForceMode = 24;
 
 QString Latin1(const std::string& text) {
@@ -80,7 +80,7 @@ LoaderControls::LoaderControls(const LanguageTexts& texts, QWidget* parent) : QW
     QWidget* buttons = BuildCommandButtons(texts);
     layout->addWidget(buttons);
 
-    ShowStatusLine(Latin1(StatusLineText(texts, kTextDisconnected)));
+    ShowStatusLine(Latin1(StatusLineText(texts, transfer_text::kDisconnected)));
     ShowControls(ConnectionControlsFor(false));
     m_serialSetting->hide();
     buttons->hide();
