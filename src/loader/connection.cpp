@@ -18,7 +18,6 @@ namespace vorlane {
 namespace {
 
 // LanguageTexts entries of the status line.
-constexpr int kTextConnected = 7;
 constexpr int kTextConnectionFailed = 8;
 
 constexpr std::size_t kReplyCapacity = 300;
@@ -185,7 +184,7 @@ int Connection::AutoConnectCommand() {
 int Connection::FinishConnectCommand(int connected) {
     if (connected) {
         SendWakeUp(m_port);
-        SetStatus(kTextConnected);
+        SetStatus(transfer_text::kConnected);
     } else {
         SetStatus(kTextConnectionFailed);
     }
