@@ -6,6 +6,7 @@
 #include "loader/connection.h"
 #include "loader/transfer_commands.h"
 #include "platform/memory_settings_store.h"
+#include "support/scratch_folder.h"
 #include "transfer_fixture.h"
 
 #include <algorithm>
@@ -104,9 +105,7 @@ inline ConnectionControls RunningControls() {
 class CommandsSimTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (std::filesystem::temp_directory_path() / "vorlane-commands-XXXXXX").string();
-        ASSERT_NE(nullptr, mkdtemp(pattern.data()));
-        folder = pattern;
+        ASSERT_TRUE(scratch.valid());
         texts.Load("/nonexistent-folder");
         settings.timeout2 = 0;
         ui.commands = &commands;
@@ -117,11 +116,9 @@ protected:
         port.Close();
         if (simulator)
             simulator->stop();
-        std::error_code ignored;
-        std::filesystem::remove_all(folder, ignored);
     }
 
-    std::string PathIn(const std::string& name) const { return (folder / name).string(); }
+    std::string PathIn(const std::string& name) const { return scratch.PathIn(name); }
 
     void WriteFile(const std::string& name, const Bytes& bytes) const {
         std::ofstream out(PathIn(name), std::ios::binary);
@@ -154,7 +151,8 @@ protected:
         return text;
     }
 
-    std::filesystem::path folder;
+    ScratchFolder scratch{"vorlane-commands"};
+    const std::filesystem::path& folder = scratch.path();
     EventQueueDispatcher events;
     LanguageTexts texts;
     SerialSettings settings;

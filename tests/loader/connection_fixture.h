@@ -4,6 +4,7 @@
 
 #include "loader/loader_ui.h"
 #include "platform/memory_settings_store.h"
+#include "support/scratch_folder.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -47,27 +48,22 @@ protected:
 class ScratchSerialFolder {
 public:
     ScratchSerialFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "vorlane-ports-XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr)
-            m_folder = pattern;
         if (const char* old = std::getenv("VORLANE_SERIAL_DIR"))
             m_saved = old;
-        setenv("VORLANE_SERIAL_DIR", m_folder.c_str(), 1);
+        setenv("VORLANE_SERIAL_DIR", m_scratch.path().c_str(), 1);
     }
     ~ScratchSerialFolder() {
         m_saved.empty() ? unsetenv("VORLANE_SERIAL_DIR") : setenv("VORLANE_SERIAL_DIR", m_saved.c_str(), 1);
-        std::error_code ignored;
-        std::filesystem::remove_all(m_folder, ignored);
     }
     ScratchSerialFolder(const ScratchSerialFolder&) = delete;
     ScratchSerialFolder& operator=(const ScratchSerialFolder&) = delete;
 
-    bool valid() const { return !m_folder.empty(); }
-    std::string portPath(int portNumber) const { return (m_folder / ("COM" + std::to_string(portNumber))).string(); }
-    const std::filesystem::path& folder() const { return m_folder; }
+    bool valid() const { return m_scratch.valid(); }
+    std::string portPath(int portNumber) const { return m_scratch.PathIn("COM" + std::to_string(portNumber)); }
+    const std::filesystem::path& folder() const { return m_scratch.path(); }
 
 private:
-    std::filesystem::path m_folder;
+    ScratchFolder m_scratch{"vorlane-ports"};
     std::string m_saved;
 };
 

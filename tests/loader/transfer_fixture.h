@@ -11,6 +11,7 @@
 #include "platform/bytes.h"
 #include "sim/simulated_receiver.h"
 #include "storage/checksum.h"
+#include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -140,9 +141,7 @@ inline Bytes WakeUpBytes() {
 class TransferSimTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (std::filesystem::temp_directory_path() / "vorlane-transfer-XXXXXX").string();
-        ASSERT_NE(nullptr, mkdtemp(pattern.data()));
-        folder = pattern;
+        ASSERT_TRUE(scratch.valid());
         texts.Load("/nonexistent-folder"); // the built-in texts
         settings.timeout2 = 0;
         ASSERT_TRUE(port.Create(&transfer, &events, 40960, 4096));
@@ -151,11 +150,9 @@ protected:
         port.Close();
         if (simulator)
             simulator->stop();
-        std::error_code ignored;
-        std::filesystem::remove_all(folder, ignored);
     }
 
-    std::string PathIn(const std::string& name) const { return (folder / name).string(); }
+    std::string PathIn(const std::string& name) const { return scratch.PathIn(name); }
 
     // Starts the simulated receiver with `behaviour` and opens the port on it.
     void Connect(ReceiverBehaviour behaviour = {}) {
@@ -184,7 +181,8 @@ protected:
         return names;
     }
 
-    std::filesystem::path folder;
+    ScratchFolder scratch{"vorlane-transfer"};
+    const std::filesystem::path& folder = scratch.path();
     EventQueueDispatcher events;
     LanguageTexts texts;
     SerialSettings settings;
