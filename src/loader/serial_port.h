@@ -33,8 +33,9 @@ public:
     SerialPort(const SerialPort&) = delete;
     SerialPort& operator=(const SerialPort&) = delete;
 
-    // Called once. The owner (may be null: batches are then dropped) gets its calls through the dispatcher.
-    // The receive queue size is the largest batch; the transmit queue size is kept for reference only.
+    // Called once. The owner gets its calls through the dispatcher; without one (null), a received batch waits
+    // for the next direct read. The receive queue size is the largest batch; the transmit queue size is kept for
+    // reference only.
     bool Create(SerialPortOwner* owner, OwnerDispatcher* dispatcher, std::uint32_t receiveQueueSize,
                 std::uint32_t transmitQueueSize);
 

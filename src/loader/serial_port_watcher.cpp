@@ -32,16 +32,14 @@ void SerialPort::WatchDevice(std::uint64_t session) {
 }
 
 bool SerialPort::Deliver(std::uint64_t delivery) {
-    if (m_owner == nullptr) {
-        m_handoff->Finish(delivery);
-        return true;
-    }
-    m_dispatcher->Post([handoff = m_handoff, owner = m_owner, port = this, delivery] {
-        if (!handoff->IsPending(delivery)) // closed meanwhile, or a direct read took it
-            return;
-        owner->OnSerialData(*port);
-        handoff->Finish(delivery);
-    });
+    // Without an owner the batch waits for the next direct read: a reply that comes at once is not lost.
+    if (m_owner != nullptr)
+        m_dispatcher->Post([handoff = m_handoff, owner = m_owner, port = this, delivery] {
+            if (!handoff->IsPending(delivery)) // closed meanwhile, or a direct read took it
+                return;
+            owner->OnSerialData(*port);
+            handoff->Finish(delivery);
+        });
     return m_handoff->WaitUntilTaken(delivery);
 }
 

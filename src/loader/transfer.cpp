@@ -6,6 +6,7 @@
 #include "loader/serial_port.h"
 #include "loader/transfer_protocol_bytes.h"
 #include "loader/transfer_requests.h"
+#include "platform/clock.h"
 
 #include <memory>
 
@@ -57,6 +58,21 @@ void Transfer::OnSerialData(SerialPort& port) {
 }
 
 void Transfer::HandleReceived(ConstByteSpan bytes) {
+    if (m_handlingDelivery) {
+        m_heldDeliveries.emplace_back(bytes.begin(), bytes.end());
+        return;
+    }
+    m_handlingDelivery = true;
+    HandleDelivery(bytes);
+    while (!m_heldDeliveries.empty()) {
+        const std::vector<std::uint8_t> held = std::move(m_heldDeliveries.front());
+        m_heldDeliveries.pop_front();
+        HandleDelivery(held);
+    }
+    m_handlingDelivery = false;
+}
+
+void Transfer::HandleDelivery(ConstByteSpan bytes) {
     for (const std::uint8_t byte : bytes) {
         switch (m_state) {
         case TransferState::UploadStart:
@@ -75,13 +91,15 @@ void Transfer::HandleReceived(ConstByteSpan bytes) {
         }
     }
     ExamineCurrentLine();
+    // Taken after the pauses the handling may have slept, so they never count as the receiver's silence.
+    m_lastDeliveryHandledMs = tickCountMs();
 }
 
 // A marker counts only while it still begins the current line at the end of a delivery. Blanking it keeps
 // the same line from starting a transfer again when later deliveries examine it.
 void Transfer::ExamineCurrentLine() {
     const std::span<const std::uint8_t> line = m_lines.CurrentLine();
-    if (m_state == TransferState::Idle && IsUploadMarker(line)) {
+    if (m_state == TransferState::Idle && IsUploadMarker(line) && HasEntryToSend()) {
         m_line.SendByte(kAck);
         m_line.SendByte(kFrameFirst);
         m_lines.BlankStart(kMarkerLength);
@@ -111,6 +129,10 @@ void Transfer::OnSerialConnectionLost(SerialPort& port) {
 void Transfer::SetTransferIdle() {
     m_downloadFile.Discard();
     m_state = TransferState::Idle;
+    m_transferStarted = false;
+    m_filePath.clear();
+    FreeUploadEntries();
+    m_heldDeliveries.clear();
 }
 
 void Transfer::FreeUploadEntries() {

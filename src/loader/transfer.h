@@ -16,8 +16,10 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace vorlane {
 
@@ -78,21 +80,31 @@ public:
     // monitor's prompt ended the wait, 0 when the user gave up.
     int StartForcedUpload();
 
-    // The bytes of one delivery, in order; then the current line is examined once.
+    // The bytes of one delivery, in order; then the current line is examined once. A delivery that arrives while
+    // another is handled (a modal report or file choice inside the handling lets it in) waits, and is handled
+    // after the interrupted one, in order.
     void HandleReceived(ConstByteSpan bytes);
+    // When the handling of the last delivery ended (tickCountMs), 0 before the first.
+    std::uint64_t LastDeliveryHandledMs() const { return m_lastDeliveryHandledMs; }
 
     // SerialPortOwner
     void OnSerialData(SerialPort& port) override;
     // A transfer in progress ends with the error report; the port is closed and the break-in stopped.
     void OnSerialConnectionLost(SerialPort& port) override;
 
-    // TransferControl; returning to idle drops an unfinished download.
+    // TransferControl; returning to idle drops an unfinished download, ends a running upload (its path and
+    // entries are forgotten) and drops deliveries that wait.
     void SetTransferIdle() override;
     bool IsTransferIdle() const override { return m_state == TransferState::Idle; }
     void ClearMonitorLines() override { m_lines.Clear(); }
     void StopBreakIn() override { m_breakIn.Stop(); }
 
     TransferState State() const { return m_state; }
+    // A command started a transfer that has not ended, the break-in waits for the monitor, or bytes are moving.
+    // Upload and Download are refused meanwhile.
+    bool IsTransferRunning() const { return m_transferStarted || m_awaitingMonitor || m_state != TransferState::Idle; }
+    // The upload or download command has asked the receiver; the transfer runs until its end is reported.
+    void MarkTransferStarted() { m_transferStarted = true; }
     bool ForceMode() const { return m_forceMode; }
     void SetForceMode(bool forceMode) { m_forceMode = forceMode; }
 
@@ -117,7 +129,10 @@ public:
 private:
     enum class UploadSubState { FirstPacket = 1, LaterPackets = 3 };
 
+    void HandleDelivery(ConstByteSpan bytes);
     void ExamineCurrentLine();
+    // The current entry exists and holds bytes: only then is an upload marker answered.
+    bool HasEntryToSend() const;
     void CheckMonitorPrompt();
     void OnBreakInDone(const std::string& text);
 
@@ -127,6 +142,8 @@ private:
     void UploadAwaitReady(std::uint8_t byte);
     void SendNextPacket(std::size_t dataLength);
     void FinishBlock();
+    // Every end of an upload: Idle before the report, the path and the entries forgotten.
+    void EndUpload(int progress);
     BlockEntry& CurrentEntry();
     // Reads the next chunk of the current entry into the packet buffer and puts its sum after it.
     std::size_t BuildPacket();
@@ -156,6 +173,10 @@ private:
     UploadSubState m_uploadSubState = UploadSubState::FirstPacket;
     bool m_forceMode = false;
     bool m_awaitingMonitor = false; // the modal "Reset your STB(s)." wait runs
+    bool m_transferStarted = false;
+    bool m_handlingDelivery = false;
+    std::deque<std::vector<std::uint8_t>> m_heldDeliveries;
+    std::uint64_t m_lastDeliveryHandledMs = 0;
     BlockTable m_srcData;
     BlockEntry m_noEntry; // stands in when a marker asks for more entries than are loaded
     std::size_t m_curSrcData = 0;

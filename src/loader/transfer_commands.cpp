@@ -10,6 +10,16 @@
 #include "platform/trace.h"
 
 namespace vorlane {
+namespace {
+
+bool HasEmptyEntry(const BlockTable& entries) {
+    for (std::size_t index = 0; index < entries.count(); ++index)
+        if (entries[index].size() == 0)
+            return true;
+    return false;
+}
+
+} // namespace
 
 TransferCommands::TransferCommands(Transfer& transfer, SerialPort& port, Connection& connection, SettingsStore& store,
                                    const LanguageTexts& texts, TransferCommandsUi& ui)
@@ -26,7 +36,8 @@ TransferCommands::TransferCommands(Transfer& transfer, SerialPort& port, Connect
 }
 
 int TransferCommands::OnBtnUploadStb() {
-    if (!m_port.IsOpen())
+    // One transfer at a time: a second command would free the entries the running upload sends.
+    if (!m_port.IsOpen() || m_transfer.IsTransferRunning())
         return 0;
     m_progress.ClearOutcome();
     std::string path;
@@ -58,6 +69,7 @@ int TransferCommands::OnBtnUploadStb() {
         const BlockTable& entries = m_transfer.SrcData();
         started =
             m_transfer.RequestSendFile(static_cast<std::uint32_t>(entries[m_transfer.CurSrcData()].transferClass()));
+        m_transfer.MarkTransferStarted();
     }
     m_ui.RestoreCursor();
     ShowTransferRunning();
@@ -67,7 +79,7 @@ int TransferCommands::OnBtnUploadStb() {
 int TransferCommands::LoadUploadFile() {
     m_transfer.FreeUploadEntries();
     UploadRefusal refusal = UploadRefusal::None;
-    const int accepted = vorlane::LoadUploadFile(m_transfer.FilePath(), m_transfer.SrcData(), &refusal);
+    int accepted = vorlane::LoadUploadFile(m_transfer.FilePath(), m_transfer.SrcData(), &refusal);
     if (refusal == UploadRefusal::CannotOpen)
         m_ui.ShowMessageBox(m_texts.GetText(transfer_text::kCannotOpenFile));
     // The file is read as a block file first, which sets ForceMode; only a file taken whole clears it again.
@@ -76,10 +88,17 @@ int TransferCommands::LoadUploadFile() {
         m_transfer.SetForceMode(m_transfer.SrcData().blockFileFlag());
     else if (refusal == UploadRefusal::NotAcceptable)
         m_transfer.SetForceMode(true);
+    // An empty entry would go out as a size of 0 and a packet of only its sum.
+    if (accepted && HasEmptyEntry(m_transfer.SrcData())) {
+        m_transfer.FreeUploadEntries();
+        accepted = 0;
+    }
     return accepted;
 }
 
 int TransferCommands::OnBtnDownloadPc() {
+    if (m_transfer.IsTransferRunning())
+        return 0;
     m_transfer.FreeUploadEntries();
     if (!m_port.IsOpen())
         return 0;
@@ -102,6 +121,7 @@ int TransferCommands::OnBtnDownloadPc() {
     m_transfer.SendWakeUp();
     DebugOut("OnBtnDownloadPc\n");
     const int requested = m_transfer.RequestDownload(choice);
+    m_transfer.MarkTransferStarted();
     m_ui.RestoreCursor();
     return requested == 1;
 }

@@ -47,8 +47,10 @@ void Transfer::DownloadSize(std::uint8_t byte) {
         return;
     m_downloadSize = readBe32(m_sizeBytes.data());
     m_downloadFile.Discard(); // an unfinished earlier download never reaches its file
-    if (m_filePath.empty() && !(m_hooks.chooseDownloadFile && m_hooks.chooseDownloadFile(m_filePath))) {
-        m_filePath.clear();
+    const bool chosen = !m_filePath.empty() || (m_hooks.chooseDownloadFile && m_hooks.chooseDownloadFile(m_filePath));
+    if (m_state != TransferState::DownloadSize) // the line was lost while the choice was open
+        return;
+    if (!chosen) {
         RefuseDownload(transfer_text::kFileNotSelected);
         return;
     }
@@ -67,6 +69,8 @@ void Transfer::DownloadSize(std::uint8_t byte) {
 void Transfer::RefuseDownload(int textEntry) {
     m_line.SendByte(kError);
     m_state = TransferState::Idle;
+    m_transferStarted = false;
+    m_filePath.clear();
     ReportProgress(-2, Text(textEntry));
 }
 
@@ -91,9 +95,7 @@ void Transfer::DownloadData(std::uint8_t byte) {
     if (!m_downloadFile.Write(ConstByteSpan(m_receivePacket).first(dataLength))) {
         // The receiver is told to stop rather than sending the rest into a file that cannot take it.
         m_downloadFile.Discard();
-        m_line.SendByte(kError);
-        m_state = TransferState::Idle;
-        ReportProgress(-2);
+        RefuseDownload(transfer_text::kErrorOccurred);
         return;
     }
     ++m_blocksReceived;
@@ -111,8 +113,8 @@ void Transfer::CompleteDownload() {
     if (!written)
         m_downloadFile.Discard();
     m_filePath.clear();
-    // Idle before the modal report: bytes that arrive while it waits must not run into the finished download.
     m_state = TransferState::Idle;
+    m_transferStarted = false;
     ReportProgress(written ? -1 : -2);
 }
 

@@ -29,20 +29,32 @@ int ReadAll(int fd, ByteSpan bytes) {
     return 1;
 }
 
+// A symbolic link stays in place: the file it points to is the one replaced, in that file's own folder.
+std::filesystem::path ReplacedFile(const std::filesystem::path& chosen) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(chosen, error))
+        return chosen;
+    const std::filesystem::path resolved = std::filesystem::weakly_canonical(chosen, error);
+    return error ? chosen : resolved;
+}
+
 } // namespace
 
 int TransferDownloadFile::Create(const std::string& path) {
     Discard();
-    const std::filesystem::path target(path);
+    const std::filesystem::path target = ReplacedFile(path);
     if (target.filename().empty())
         return 0;
-    // Created like any new file (0666 less the umask), so the finished download gets the usual permissions.
+    // A new file gets the usual permissions (0666 less the umask); a replaced one keeps its own.
     std::string temporary;
     const int fd = CreateTemporaryBeside(target, O_RDWR, temporary);
     if (fd < 0)
         return 0;
+    struct stat existing {};
+    if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode))
+        ::fchmod(fd, existing.st_mode & 07777);
     m_fd = fd;
-    m_targetPath = path;
+    m_targetPath = target.string();
     m_temporaryPath = std::move(temporary);
     return 1;
 }

@@ -18,19 +18,23 @@ constexpr int kWaitClosedByUser = 2;
 
 int Transfer::StartForcedUpload() {
     ShowStatus(transfer_text::kTryingMonitor);
-    if (!m_breakIn.Start([this](const std::string& text) { OnBreakInDone(text); }))
-        return 0;
-    m_awaitingMonitor = true;
-    const int result = m_ui.RunModalWait(Text(transfer_text::kResetYourStb));
-    m_awaitingMonitor = false;
+    int result = 0;
+    if (m_breakIn.Start([this](const std::string& text) { OnBreakInDone(text); })) {
+        m_awaitingMonitor = true;
+        result = m_ui.RunModalWait(Text(transfer_text::kResetYourStb));
+        m_awaitingMonitor = false;
+    }
     if (result == kWaitEndedByPrompt) {
         ShowStatus(transfer_text::kConnected);
+        m_transferStarted = true;
         return 1;
     }
     if (result == kWaitClosedByUser) {
         DebugOut("\nOut!!\n");
         m_breakIn.Stop();
     }
+    // Given up: the list stays loaded for a marker the receiver may still send, but the path is forgotten.
+    m_filePath.clear();
     return 0;
 }
 

@@ -46,6 +46,10 @@ BlockEntry& Transfer::CurrentEntry() {
     return m_curSrcData < m_srcData.count() ? m_srcData[m_curSrcData] : m_noEntry;
 }
 
+bool Transfer::HasEntryToSend() const {
+    return m_curSrcData < m_srcData.count() && m_srcData[m_curSrcData].size() > 0;
+}
+
 std::size_t Transfer::BuildPacket() {
     const std::size_t length = CurrentEntry().readNext(ByteSpan(m_packet).first(kPacketDataSize));
     writeBe32(m_packet.data() + length, Checksum(ConstByteSpan(m_packet).first(length)));
@@ -54,7 +58,8 @@ std::size_t Transfer::BuildPacket() {
 
 void Transfer::UploadStart(std::uint8_t byte) {
     if (byte != kAck) {
-        m_state = TransferState::Idle;
+        DebugOut("Protocol Error: no ready after the upload request\n");
+        EndUpload(-2);
         return;
     }
     DebugOut("START : m_nCurSrcData=%d\n", static_cast<int>(m_curSrcData));
@@ -91,14 +96,18 @@ void Transfer::UploadAwaitAck(std::uint8_t byte) {
         }
         m_state = TransferState::UploadAwaitReady;
         break;
-    case kEnd:
-        ReportProgress(-1);
-        m_state = TransferState::Idle;
+    case kEnd: {
+        // The receiver's end is a completion only when nothing of this or a later entry is left to send.
+        const BlockEntry& entry = CurrentEntry();
+        const bool allSent = m_curSrcData + 1 >= m_srcData.count() && entry.readPosition() == entry.size();
+        if (!allSent)
+            DebugOut("Protocol Error case 1\n");
+        EndUpload(allSent ? -1 : -2);
         break;
+    }
     case kError:
-        ReportProgress(-2);
         DebugOut("Protocol Error case 1\n");
-        m_state = TransferState::Idle;
+        EndUpload(-2);
         break;
     case kNak: {
         --m_packetCounter;
@@ -122,11 +131,8 @@ void Transfer::UploadAwaitReady(std::uint8_t byte) {
         else
             SendNextPacket(length);
     } else if (byte == kEnd || byte == kError) {
-        CurrentEntry().freeBytes();
-        m_filePath.clear();
-        ReportProgress(-2);
         DebugOut("Protocol Error case 2\n");
-        m_state = TransferState::Idle;
+        EndUpload(-2);
     }
 }
 
@@ -137,7 +143,11 @@ void Transfer::SendNextPacket(std::size_t dataLength) {
     m_lastPacketDataLength = dataLength;
     ++m_packetCounter;
     BlockEntry& entry = CurrentEntry();
-    if (!m_forceMode && entry.readPosition() == entry.size()) {
+    // A repeated first packet is answered like the first: the receiver erases its flash after it.
+    const bool firstPacket = entry.readPosition() == dataLength;
+    if (firstPacket && m_forceMode) {
+        ReportProgress(-3, Text(transfer_text::kErasingFlash));
+    } else if (!m_forceMode && entry.readPosition() == entry.size()) {
         DebugOut("--------> Writing flash %d\n", static_cast<int>(m_curSrcData));
         ReportProgress(m_packetCounter + 1);
         m_ui.ShowNote(Text(transfer_text::kWritingFlash));
@@ -147,7 +157,7 @@ void Transfer::SendNextPacket(std::size_t dataLength) {
         m_ui.HideNote();
     }
     m_state = TransferState::UploadAwaitAck;
-    m_uploadSubState = UploadSubState::LaterPackets;
+    m_uploadSubState = firstPacket ? UploadSubState::FirstPacket : UploadSubState::LaterPackets;
 }
 
 void Transfer::FinishBlock() {
@@ -164,9 +174,15 @@ void Transfer::FinishBlock() {
     }
     if (m_forceMode)
         m_line.SendString(kResetMonitor);
-    ReportProgress(-1);
+    EndUpload(-1);
+}
+
+void Transfer::EndUpload(int progress) {
+    m_state = TransferState::Idle;
+    m_transferStarted = false;
     m_filePath.clear();
     FreeUploadEntries();
+    ReportProgress(progress);
 }
 
 } // namespace vorlane

@@ -25,6 +25,9 @@ protected:
     }
     void TearDown() override { port.Close(); }
 
+    // An upload marker is answered only while an entry with bytes waits to be sent.
+    void LoadEntry() { ASSERT_EQ(1, transfer.SrcData().append(BlockEntry(Bytes{0x01}, TransferClass::P2))); }
+
     // What the PC wrote, waiting up to `timeoutMs` for `count` bytes.
     Bytes Sent(std::size_t count, int timeoutMs = 1000) { return pty.receive(count, timeoutMs); }
     // Asserts that the PC wrote nothing more.
@@ -88,17 +91,24 @@ TEST_F(TransferTranscriptTest, SendOperationsWriteTheirBytesAndReportAClosedPort
 }
 
 TEST_F(TransferTranscriptTest, AnUploadMarkerEndingADeliveryIsAnsweredOnceAndBlanked) {
+    LoadEntry();
     transfer.HandleReceived(Join({BytesOf("\r\n"), kUploadMarker}));
     EXPECT_EQ((Bytes{0xFA, 0xCC}), Sent(2));
     EXPECT_EQ(TransferState::UploadStart, transfer.State());
     EXPECT_TRUE(transfer.MonitorLines().CurrentLineStartsWith("    "));
 
-    // Anything but the go-ahead drops the request; the blanked line is not taken again.
+    // Anything but the go-ahead ends the upload as an error; the blanked line is not taken again.
     transfer.HandleReceived(BytesOf("?"));
     EXPECT_EQ(TransferState::Idle, transfer.State());
+    EXPECT_EQ(-2, ui.reports.back().value);
     transfer.HandleReceived(BytesOf("text"));
     ExpectNothingSent();
     EXPECT_EQ('t', transfer.MonitorLines().CurrentLine()[4]); // the column stayed after the blanks
+
+    // With the entries gone, a further marker finds nothing to send and is not answered.
+    transfer.HandleReceived(Join({BytesOf("\r\n"), kUploadMarker}));
+    ExpectNothingSent();
+    EXPECT_EQ(TransferState::Idle, transfer.State());
 }
 
 TEST_F(TransferTranscriptTest, AMarkerFollowedByALineEndInTheSameDeliveryIsNotRecognised) {
@@ -109,6 +119,7 @@ TEST_F(TransferTranscriptTest, AMarkerFollowedByALineEndInTheSameDeliveryIsNotRe
 }
 
 TEST_F(TransferTranscriptTest, AMarkerSplitOverTwoDeliveriesIsRecognisedAtTheEndOfTheSecond) {
+    LoadEntry();
     transfer.HandleReceived(Bytes{'\r', '\n', 0xCC, 0x55});
     ExpectNothingSent();
     transfer.HandleReceived(Bytes{0x11, 0x25});
@@ -127,6 +138,7 @@ TEST_F(TransferTranscriptTest, ReturningToIdleLetsTheNextMarkerStartATransfer) {
     Sent(1);
     transfer.HandleReceived(Bytes{0x00, 0x00}); // two size bytes
     transfer.SetTransferIdle();
+    LoadEntry();
     transfer.HandleReceived(Join({BytesOf("\r\n"), kUploadMarker}));
     EXPECT_EQ((Bytes{0xFA, 0xCC}), Sent(2));
 }
