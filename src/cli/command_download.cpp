@@ -14,12 +14,15 @@ namespace {
 constexpr std::string_view kCommand = "download";
 
 void PrintDownloadUsage(std::FILE* out) {
-    std::fputs("Usage: vorlane-cli download [--port N | --device PATH] [--speed BPS] --what main|channel OUT\n\n"
+    std::fputs("Usage: vorlane-cli download [--port N | --device PATH] [--speed BPS] [--idle-timeout SECONDS]\n"
+               "                            --what main|channel OUT\n\n"
                "Asks the receiver for its main software or its channel data, as \"Download to PC\" does, and\n"
                "writes it to OUT; channel data get their block header rebuilt. OUT is replaced only when the\n"
                "download is complete. Progress goes to standard error; \"Completed\" or the error ends the\n"
                "output. Exit status 0 only when the download completed. The port is COMn of the serial settings\n"
-               "unless --port or --device names another; the speed is the stored one unless --speed gives it.\n",
+               "unless --port or --device names another; the speed is the stored one unless --speed gives it.\n"
+               "A receiver silent for --idle-timeout seconds (default 30, 0 waits for ever) ends the download\n"
+               "with exit status 1 and OUT untouched.\n",
                out);
 }
 

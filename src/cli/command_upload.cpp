@@ -16,14 +16,16 @@ namespace {
 constexpr std::string_view kCommand = "upload";
 
 void PrintUploadUsage(std::FILE* out) {
-    std::fputs("Usage: vorlane-cli upload [--port N | --device PATH] [--speed BPS] [--force] [--wait SECONDS] FILE\n\n"
+    std::fputs("Usage: vorlane-cli upload [--port N | --device PATH] [--speed BPS] [--force] [--wait SECONDS]\n"
+               "                          [--idle-timeout SECONDS] FILE\n\n"
                "Sends FILE to the receiver as \"Upload to STB\" does. A block file (and any file with --force) is\n"
                "sent through the boot monitor: \"Reset your STB(s).\" is printed and the upload waits for the\n"
                "monitor's prompt, without limit unless --wait gives the seconds to wait. Other files are sent\n"
                "whole when their kind is known (update.key, *.s1, QV1 TPDB data). Progress goes to standard\n"
                "error; \"Completed\" or the error ends the output. Exit status 0 only when the upload completed.\n"
                "The port is COMn of the serial settings unless --port or --device names another; the speed is\n"
-               "the stored one unless --speed gives it.\n",
+               "the stored one unless --speed gives it. Once the upload runs, a receiver silent for\n"
+               "--idle-timeout seconds (default 30, 0 waits for ever) ends it with exit status 1.\n",
                out);
 }
 

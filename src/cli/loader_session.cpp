@@ -3,7 +3,9 @@
 #include "cli/cli_command.h"
 #include "cli/interrupt.h"
 #include "loader/connection_settings.h"
+#include "platform/clock.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <cstring>
@@ -41,7 +43,7 @@ int UsageError(std::string_view command, const std::string& text) {
 
 int TakeLinkOption(std::string_view command, std::span<char* const> args, std::size_t index, LinkOptions& options) {
     const std::string_view option = args[index];
-    if (option != "--port" && option != "--device" && option != "--speed")
+    if (option != "--port" && option != "--device" && option != "--speed" && option != "--idle-timeout")
         return 0;
     if (index + 1 >= args.size())
         return UsageError(command, std::string(option) + " needs a value");
@@ -51,6 +53,11 @@ int TakeLinkOption(std::string_view command, std::span<char* const> args, std::s
         if (!ParseNumber(value, number) || number < kFirstPort || number > kLastPort)
             return UsageError(command, std::string("--port takes 1 to 16, not '") + value + "'");
         options.portNumber = number;
+    } else if (option == "--idle-timeout") {
+        unsigned seconds = 0;
+        if (!ParseNumber(value, seconds))
+            return UsageError(command, std::string("--idle-timeout takes a number of seconds, not '") + value + "'");
+        options.idleTimeout = std::chrono::seconds(seconds);
     } else if (option == "--device") {
         if (value[0] == '\0')
             return UsageError(command, "--device needs a path");
@@ -124,6 +131,7 @@ int LoaderSession::Open(const LinkOptions& options) {
         return 0;
     }
     m_transfer.ClearMonitorLines();
+    m_idleTimeout = options.idleTimeout;
     return 1;
 }
 
@@ -131,13 +139,29 @@ int LoaderSession::AwaitTransferEnd() {
     const auto ended = [this] {
         return m_commands.Outcome() != TransferOutcome::None || !m_port.IsOpen() || Interrupted();
     };
-    while (!ended())
+    const std::uint64_t waitStartMs = tickCountMs();
+    while (!ended()) {
         m_events.RunUntil(ended, kWaitSlice);
+        if (!ended() && EndedBySilence(waitStartMs))
+            return kExitFailed;
+    }
     if (Interrupted())
         std::fprintf(stderr, "vorlane-cli %s: interrupted\n", m_command.c_str());
     else if (m_commands.Outcome() == TransferOutcome::None)
         std::fprintf(stderr, "vorlane-cli %s: the line was lost\n", m_command.c_str());
     return m_commands.Outcome() == TransferOutcome::Completed ? 0 : 1;
+}
+
+bool LoaderSession::EndedBySilence(std::uint64_t waitStartMs) {
+    if (m_idleTimeout.count() == 0)
+        return false;
+    const std::uint64_t lastHeardMs = std::max(waitStartMs, m_transfer.LastDeliveryHandledMs());
+    const auto limitMs = static_cast<std::uint64_t>(std::chrono::milliseconds(m_idleTimeout).count());
+    if (tickCountMs() - lastHeardMs < limitMs)
+        return false;
+    m_connection.DisconnectCommand();
+    m_ui.ShowMessage("The receiver did not answer for " + std::to_string(m_idleTimeout.count()) + " s", kMessageOkOnly);
+    return true;
 }
 
 int LoaderSession::AwaitBreakInEnd() {

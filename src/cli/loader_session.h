@@ -12,6 +12,7 @@
 #include "loader/transfer_commands.h"
 #include "platform/qt/qsettings_store.h"
 
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <functional>
@@ -22,11 +23,13 @@
 
 namespace vorlane::cli {
 
-// --port N, --device PATH and --speed BPS; without them the stored serial settings apply.
+// --port N, --device PATH and --speed BPS; without them the stored serial settings apply. --idle-timeout SECONDS
+// ends a transfer whose receiver has sent nothing for that long; 0 waits for ever.
 struct LinkOptions {
     std::optional<int> portNumber;
     std::string devicePath;
     std::optional<std::uint32_t> speed;
+    std::chrono::seconds idleTimeout{30};
 };
 
 // Takes the link option at args[index] (and its value). Returns the number of arguments taken: 0 when
@@ -61,7 +64,8 @@ public:
     ConsoleLoaderUi& Ui() { return m_ui; }
     TransferCommands& Commands() { return m_commands; }
 
-    // Handles received bytes until the transfer reports its end, the device goes away or Ctrl+C.
+    // Handles received bytes until the transfer reports its end, the device goes away, Ctrl+C, or the receiver
+    // stays silent for the idle time-out (the port is then closed, so a download leaves no file behind).
     // Returns the exit status: 0 only when the transfer completed.
     int AwaitTransferEnd();
     // After a break-in that found no monitor: lets the sender finish its carriage returns and "q\r". Returns 1
@@ -69,7 +73,11 @@ public:
     int AwaitBreakInEnd();
 
 private:
+    // Ends the transfer when the receiver has been silent for the idle time-out; true when it did.
+    bool EndedBySilence(std::uint64_t waitStartMs);
+
     std::string m_command;
+    std::chrono::seconds m_idleTimeout{0};
     QSettingsStore m_store;
     LanguageTexts m_texts;
     EventQueueDispatcher m_events;

@@ -5,7 +5,7 @@ namespace vorlane {
 FaultPlan::FaultPlan(const SimulatorFaults& faults)
     : m_packetOf{faults.nakPacket,   faults.corruptDownloadPacket, faults.errorAtPacket,
                  faults.endAtPacket, faults.silentAfterPacket,     faults.closeAfterPacket},
-      m_withoutIdentification(faults.withoutIdentification) {}
+      m_withoutIdentification(faults.withoutIdentification), m_silentToRequests(faults.silentToRequests) {}
 
 bool FaultPlan::fire(PacketFault fault, int packetNumber) {
     const auto index = static_cast<std::size_t>(fault);

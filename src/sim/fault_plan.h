@@ -11,11 +11,12 @@ namespace vorlane {
 struct SimulatorFaults {
     int nakPacket = 0;                  // answer upload packet k with 0xFC 0xFA although its sum is right
     int corruptDownloadPacket = 0;      // send download packet k with a wrong sum
-    int errorAtPacket = 0;              // answer upload packet k with 0xFE and abandon the transfer
-    int endAtPacket = 0;                // answer upload packet k with 0xF0 and abandon the transfer
+    int errorAtPacket = 0;              // answer upload packet k, or send instead of download packet k, 0xFE
+    int endAtPacket = 0;                // the same with 0xF0; either abandons the transfer
     int silentAfterPacket = 0;          // after packet k (answered or sent) send nothing until restarted
     int closeAfterPacket = 0;           // after packet k (answered or sent) close the line
     bool withoutIdentification = false; // answer the wake-up with a text that lacks the identification
+    bool silentToRequests = false;      // never answer an upload or download request
 };
 
 enum class PacketFault { Nak, CorruptDownloadSum, Error, EarlyEnd, SilentAfter, CloseAfter };
@@ -28,12 +29,14 @@ public:
     bool fire(PacketFault fault, int packetNumber);
 
     bool withoutIdentification() const { return m_withoutIdentification; }
+    bool silentToRequests() const { return m_silentToRequests; }
 
 private:
     static constexpr std::size_t kFaultCount = 6;
     std::array<int, kFaultCount> m_packetOf{};
     std::array<bool, kFaultCount> m_fired{};
     bool m_withoutIdentification;
+    bool m_silentToRequests;
 };
 
 } // namespace vorlane

@@ -143,6 +143,8 @@ void ReceiverProtocol::dispatchFrame(std::uint8_t command, std::uint8_t argument
         m_identificationDue = at + m_behaviour.identificationDelay;
         return;
     }
+    if (m_faults.silentToRequests())
+        return;
     if (command == kRequestSendCommand && argument >= kFirstTransferClassByte && argument <= kLastTransferClassByte) {
         m_identificationDue.reset();
         requestUpload(argument - kFirstTransferClassByte);
@@ -169,7 +171,8 @@ void ReceiverProtocol::watchForBreakIn(std::uint8_t byte, SimClock::time_point a
 void ReceiverProtocol::handleText(std::uint8_t byte) {
     if (m_mode == Mode::RunningSoftware)
         return;
-    // The monitor does not echo: an echo of the break-in pattern would push its prompt off the PC's line.
+    if (m_behaviour.monitorEcho && (byte == '\r' || (byte >= 0x20 && byte < 0x7F)))
+        sendText(byte == '\r' ? std::string(kNewLine) : std::string(1, static_cast<char>(byte)));
     if (byte == '\r') {
         runMonitorCommand();
         m_commandLine.clear();
@@ -309,6 +312,14 @@ std::size_t ReceiverProtocol::currentDownloadPacketSize() const {
 }
 
 void ReceiverProtocol::sendDownloadPacket() {
+    for (const auto& [fault, answer] :
+         {std::pair{PacketFault::Error, kError}, std::pair{PacketFault::EarlyEnd, kEnd}}) {
+        if (m_faults.fire(fault, m_packetNumber)) {
+            m_phase = Phase::Commands;
+            sendBytes({answer});
+            return;
+        }
+    }
     const ConstByteSpan data(m_download->data() + m_downloadOffset, currentDownloadPacketSize());
     std::vector<std::uint8_t> packet(data.begin(), data.end());
     packet.resize(data.size() + kSumSize);

@@ -38,8 +38,10 @@ struct ReceiverBehaviour {
     std::array<std::optional<std::vector<std::uint8_t>>, kDownloadKindCount> downloads;
     // Restart this long after the break-in pattern is first seen; none: only on request.
     std::optional<std::chrono::milliseconds> restartAfterBreakIn;
-    // Quiet time after the last wake-up frame before the identification is printed.
+    // Quiet time after the last wake-up frame before the identification is printed; 0 prints it at once.
     std::chrono::milliseconds identificationDelay{400};
+    // The boot monitor echoes every character it is sent on its prompt's line (a carriage return as a new line).
+    bool monitorEcho = false;
     SimulatorFaults faults;
 };
 

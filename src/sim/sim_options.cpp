@@ -40,11 +40,15 @@ const char* simulatorUsage() {
            "  --log FILE                  write every byte received (RX) and sent (TX) to FILE\n"
            "  --nak-packet K              answer upload packet K once with FC FA although its sum is right\n"
            "  --corrupt-download-packet K send download packet K once with a wrong sum\n"
-           "  --error-at-packet K         answer upload packet K with FE\n"
-           "  --end-at-packet K           answer upload packet K with F0\n"
+           "  --error-at-packet K         answer upload packet K, or send instead of download packet K, FE\n"
+           "  --end-at-packet K           answer upload packet K, or send instead of download packet K, F0\n"
            "  --silent-after-packet K     send nothing more after packet K until restarted\n"
            "  --close-after-packet K      close the line after packet K\n"
            "  --no-ident                  answer the wake-up with a text that lacks the identification\n"
+           "  --silent-to-requests        never answer an upload or download request\n"
+           "  --echo                      the boot monitor echoes what it is sent\n"
+           "  --split-output N            write every answer in pieces of at most N bytes\n"
+           "  --merge-output              hold answers back and write those to the same input in one piece\n"
            "  --help                      show this text\n"
            "\n"
            "Packets are counted from 1 within a transfer. SIGUSR1 restarts the receiver; SIGINT or SIGTERM ends it.\n";
@@ -81,6 +85,14 @@ int parseSimulatorCommandLine(const std::vector<std::string_view>& arguments, Si
         {"--channel", text(commandLine.downloadPaths[1])},
         {"--presetting", text(commandLine.downloadPaths[2])},
         {"--baud", [&](std::string_view value) { return parseCount(value, config.bitsPerSecond); }},
+        {"--split-output",
+         [&](std::string_view value) {
+             unsigned bytes = 0;
+             if (!parseCount(value, bytes) || bytes == 0)
+                 return 0;
+             config.splitOutputBytes = bytes;
+             return 1;
+         }},
         {"--restart-after",
          milliseconds([&](std::chrono::milliseconds ms) { config.behaviour.restartAfterBreakIn = ms; })},
         {"--ident-delay",
@@ -99,8 +111,12 @@ int parseSimulatorCommandLine(const std::vector<std::string_view>& arguments, Si
             commandLine.help = true;
             return 1;
         }
-        if (name == "--no-ident") {
-            faults.withoutIdentification = true;
+        const std::map<std::string_view, bool*> flags = {{"--no-ident", &faults.withoutIdentification},
+                                                         {"--silent-to-requests", &faults.silentToRequests},
+                                                         {"--echo", &config.behaviour.monitorEcho},
+                                                         {"--merge-output", &config.mergeOutput}};
+        if (const auto flag = flags.find(name); flag != flags.end()) {
+            *flag->second = true;
             continue;
         }
         const auto option = valued.find(name);

@@ -18,6 +18,8 @@ constexpr std::size_t kReadChunk = 4096;
 constexpr std::chrono::milliseconds kHangUpPause{100};
 // How long output may wait for the PC to make room before it is dropped (nobody has the port open).
 constexpr std::chrono::milliseconds kWriteStall{1000};
+// Between the pieces of a cut answer: long enough for the PC to read each piece on its own.
+constexpr std::chrono::milliseconds kSplitPause{5};
 
 timespec toTimespec(SimClock::duration span) {
     const auto nanoseconds = std::max<long long>(0, std::chrono::nanoseconds(span).count());
@@ -96,6 +98,7 @@ void SimulatedReceiver::run() {
         takeRequests();
         if (!m_lineClosed)
             m_protocol.onTime(SimClock::now());
+        deliverHeldOutput();
         m_mode = m_protocol.mode();
     }
     m_running = false;
@@ -167,8 +170,31 @@ bool SimulatedReceiver::waitUntil(SimClock::time_point moment) {
 
 void SimulatedReceiver::send(ConstByteSpan bytes) {
     m_transcript.record(LineDirection::Sent, bytes);
+    if (m_config.mergeOutput)
+        m_heldOutput.insert(m_heldOutput.end(), bytes.begin(), bytes.end());
+    else
+        deliver(bytes);
+}
+
+void SimulatedReceiver::deliverHeldOutput() {
+    if (m_heldOutput.empty())
+        return;
+    const std::vector<std::uint8_t> held = std::move(m_heldOutput);
+    m_heldOutput.clear();
+    deliver(held);
+}
+
+void SimulatedReceiver::deliver(ConstByteSpan bytes) {
     if (!m_link.isOpen())
         return;
+    if (m_config.splitOutputBytes > 0 && bytes.size() > m_config.splitOutputBytes) {
+        for (std::size_t done = 0; done < bytes.size(); done += m_config.splitOutputBytes) {
+            if (done > 0 && !waitUntil(SimClock::now() + kSplitPause))
+                return;
+            writeNow(bytes.subspan(done, std::min(m_config.splitOutputBytes, bytes.size() - done)));
+        }
+        return;
+    }
     if (!m_sendPacer.paced()) {
         writeNow(bytes);
         return;
@@ -223,6 +249,7 @@ void SimulatedReceiver::storeBlock(int transferClass, ConstByteSpan bytes) {
 }
 
 void SimulatedReceiver::closeLine() {
+    deliverHeldOutput();
     m_lineClosed = true;
     m_link.waitUntilRead(kWriteStall);
     m_link.close();

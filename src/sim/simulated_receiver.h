@@ -23,6 +23,11 @@ struct SimulatorConfig {
     std::string storeFolder;    // where received blocks are written; empty keeps them in memory only
     std::string logPath;        // transcript file; empty writes none
     unsigned bitsPerSecond = 0; // line speed to emulate in both directions; 0 is unpaced
+    // How the answers reach the PC's reads: cut into writes of at most this many bytes with a short pause
+    // between them (0 writes each answer whole), or held back and merged with the answers that follow to the
+    // same received bytes, so several answers arrive in one read.
+    std::size_t splitOutputBytes = 0;
+    bool mergeOutput = false;
     ReceiverBehaviour behaviour;
 };
 
@@ -57,6 +62,8 @@ public:
 
 private:
     void send(ConstByteSpan bytes) override;
+    void deliver(ConstByteSpan bytes);
+    void deliverHeldOutput();
     void storeBlock(int transferClass, ConstByteSpan bytes) override;
     void closeLine() override;
 
@@ -86,6 +93,7 @@ private:
     std::atomic<bool> m_restartRequested{false};
     std::atomic<ReceiverProtocol::Mode> m_mode{ReceiverProtocol::Mode::RunningSoftware};
     bool m_lineClosed = false;
+    std::vector<std::uint8_t> m_heldOutput; // merged answers not yet written
     // After a hang-up the master is left alone for a moment instead of being polled in a tight loop.
     std::optional<SimClock::time_point> m_masterQuietUntil;
 };

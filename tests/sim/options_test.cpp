@@ -40,7 +40,12 @@ TEST(SimulatorOptions, EveryOptionReachesTheConfiguration) {
                                             "5",
                                             "--close-after-packet",
                                             "6",
-                                            "--no-ident"},
+                                            "--no-ident",
+                                            "--silent-to-requests",
+                                            "--echo",
+                                            "--split-output",
+                                            "3",
+                                            "--merge-output"},
                                            commandLine, error))
         << error;
     const auto& config = commandLine.config;
@@ -59,6 +64,10 @@ TEST(SimulatorOptions, EveryOptionReachesTheConfiguration) {
     EXPECT_EQ(5, faults.silentAfterPacket);
     EXPECT_EQ(6, faults.closeAfterPacket);
     EXPECT_TRUE(faults.withoutIdentification);
+    EXPECT_TRUE(faults.silentToRequests);
+    EXPECT_TRUE(config.behaviour.monitorEcho);
+    EXPECT_EQ(3u, config.splitOutputBytes);
+    EXPECT_TRUE(config.mergeOutput);
     EXPECT_FALSE(commandLine.help);
 }
 
@@ -78,6 +87,7 @@ TEST(SimulatorOptions, BadCommandLinesAreRefusedWithAReason) {
         {"--link", "COM1", "--baud"},
         {"--link", "COM1", "--baud", "fast"},
         {"--link", "COM1", "--nak-packet", "0"},
+        {"--link", "COM1", "--split-output", "0"},
         {"--link", "COM1", "--restart-after", "-5"},
         {"--link", "COM1", "--speed", "9600"},
     };
