@@ -87,6 +87,7 @@ void Transfer::HandleDelivery(ConstByteSpan bytes) {
             break;
         case TransferState::Idle:
             m_lines.Add(byte);
+            NoteMonitorPrompt();
             break;
         }
     }

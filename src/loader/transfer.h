@@ -131,6 +131,8 @@ private:
 
     void HandleDelivery(ConstByteSpan bytes);
     void ExamineCurrentLine();
+    // While the break-in waits, a prompt is noted as soon as it begins the line, before an echo pushes it off.
+    void NoteMonitorPrompt();
     // The current entry exists and holds bytes: only then is an upload marker answered.
     bool HasEntryToSend() const;
     void CheckMonitorPrompt();
@@ -174,6 +176,7 @@ private:
     bool m_forceMode = false;
     bool m_awaitingMonitor = false; // the modal "Reset your STB(s)." wait runs
     bool m_transferStarted = false;
+    bool m_promptSeen = false;
     bool m_handlingDelivery = false;
     std::deque<std::vector<std::uint8_t>> m_heldDeliveries;
     std::uint64_t m_lastDeliveryHandledMs = 0;

@@ -38,8 +38,15 @@ int Transfer::StartForcedUpload() {
     return 0;
 }
 
+void Transfer::NoteMonitorPrompt() {
+    if (m_awaitingMonitor && m_lines.CurrentLineStartsWith(kMonitorPrompt))
+        m_promptSeen = true;
+}
+
 void Transfer::CheckMonitorPrompt() {
-    if (!m_lines.CurrentLineStartsWith(kMonitorPrompt))
+    const bool promptSeen = m_promptSeen || m_lines.CurrentLineStartsWith(kMonitorPrompt);
+    m_promptSeen = false;
+    if (!promptSeen)
         return;
     if (m_breakIn.IsSending() && m_awaitingMonitor)
         m_ui.EndModalWait(kWaitEndedByPrompt);

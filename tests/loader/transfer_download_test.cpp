@@ -6,6 +6,7 @@
 #include "platform/trace.h"
 #include "transfer_fixture.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -197,10 +198,12 @@ TEST_F(TransferDownloadTest, WithoutAPathTheFileChoiceIsAskedAndACancelRefusesTh
 }
 
 TEST_F(TransferDownloadTest, AChosenPathIsUsedAndAFolderThatCannotTakeTheFileRefusesIt) {
-    ConnectWithDownload(DownloadKind::MainSoftware, Pattern(100, 0x57));
+    ConnectWithDownload(DownloadKind::MainSoftware, Pattern(3000, 0x57));
     const std::string chosen = PathIn("chosen.bin");
+    // The choice is modal: the first packet arrives while it is open and waits until it is closed.
     transfer.SetHooks({.chooseDownloadFile =
                            [&](std::string& path) {
+                               RunFor(200ms);
                                path = chosen;
                                return 1;
                            },
@@ -208,7 +211,8 @@ TEST_F(TransferDownloadTest, AChosenPathIsUsedAndAFolderThatCannotTakeTheFileRef
                        .connectionLost = {}});
     StartDownload(kReceiveMainSoftware, "");
     ASSERT_TRUE(RunUntil([&] { return ui.Finished(); }));
-    EXPECT_EQ(Pattern(100, 0x57), ReadFile(chosen));
+    EXPECT_EQ(Pattern(3000, 0x57), ReadFile(chosen));
+    EXPECT_EQ(-1, ui.reports.back().value);
 
     ui.reports.clear();
     StartDownload(kReceiveMainSoftware, PathIn("missing-folder/main.bin"));
@@ -216,4 +220,32 @@ TEST_F(TransferDownloadTest, AChosenPathIsUsedAndAFolderThatCannotTakeTheFileRef
     EXPECT_EQ(-2, ui.reports.back().value);
     EXPECT_EQ("Can't open the file.", ui.reports.back().text);
     EXPECT_EQ(TransferState::Idle, transfer.State());
+}
+
+TEST_F(TransferDownloadTest, AReplacedFileKeepsItsPermissionsAndALinkStaysInPlace) {
+    namespace fs = std::filesystem;
+    const Bytes software = Pattern(1500, 0x58);
+    ConnectWithDownload(DownloadKind::MainSoftware, software);
+    fs::create_directory(folder / "real");
+    const std::string real = PathIn("real/target.bin");
+    WriteFile(real, Bytes{1, 2, 3});
+    const fs::perms mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(real, mode);
+    fs::create_symlink("real/target.bin", folder / "link.bin");
+
+    for (const char* chosen : {"real/target.bin", "link.bin"}) {
+        SCOPED_TRACE(chosen);
+        WriteFile(real, Bytes{1, 2, 3});
+        ui.reports.clear();
+        StartDownload(kReceiveMainSoftware, PathIn(chosen));
+        ASSERT_TRUE(RunUntil([&] { return ui.Finished(); }));
+        EXPECT_EQ(-1, ui.reports.back().value);
+        EXPECT_EQ(software, ReadFile(real));
+        EXPECT_EQ(mode, fs::status(real).permissions());
+        EXPECT_TRUE(fs::is_symlink(folder / "link.bin"));
+        auto names = FolderFiles();
+        std::sort(names.begin(), names.end());
+        EXPECT_EQ((std::vector<std::string>{"link.bin", "real"}), names);
+        EXPECT_EQ(1, std::distance(fs::directory_iterator(folder / "real"), fs::directory_iterator()));
+    }
 }

@@ -53,6 +53,8 @@ public:
     }
     void ReportProgress(int value, const std::string& text, const UploadPosition& upload) override {
         reports.push_back({value, text, upload});
+        if (onReport)
+            onReport(value);
     }
     void ShowNote(const std::string& text) override { notes.push_back(text); }
     void HideNote() override { ++noteHides; }
@@ -87,6 +89,7 @@ public:
     std::vector<std::string> modalTexts;
     std::chrono::milliseconds userClosesAfter = 10s;
     std::function<void()> whenUserCloses;
+    std::function<void(int value)> onReport; // inside the report, as a modal box would run
 
 private:
     EventQueueDispatcher& m_events;
@@ -154,9 +157,9 @@ protected:
 
     std::string PathIn(const std::string& name) const { return scratch.PathIn(name); }
 
-    // Starts the simulated receiver with `behaviour` and opens the port on it.
-    void Connect(ReceiverBehaviour behaviour = {}) {
-        SimulatorConfig config;
+    // Starts the simulated receiver with `behaviour` (answering in the manner `config` gives) and opens the
+    // port on it.
+    void Connect(ReceiverBehaviour behaviour = {}, SimulatorConfig config = {}) {
         config.linkPath = PathIn("COM5");
         config.behaviour = std::move(behaviour);
         simulator = std::make_unique<SimulatedReceiver>(std::move(config));

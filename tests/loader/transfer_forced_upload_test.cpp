@@ -62,10 +62,35 @@ protected:
 
 } // namespace
 
-TEST_F(TransferForcedUploadTest, BreaksIntoTheMonitorAndSendsEveryBlockThroughIt) {
+// Receivers that answer in other manners than the plain one: an echoing monitor, answers cut into pieces or
+// merged into one read, and a repeated first packet, which is still followed by the erase pause.
+struct ReceiverManner {
+    const char* name;
+    bool monitorEcho;
+    std::size_t splitOutputBytes;
+    bool mergeOutput;
+    int nakPacket;
+};
+
+class ForcedUploadMannerTest : public TransferForcedUploadTest, public ::testing::WithParamInterface<ReceiverManner> {};
+
+std::size_t Occurrences(const std::string& text, const std::string& part) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+TEST_P(ForcedUploadMannerTest, BreaksIntoTheMonitorAndSendsEveryBlockThroughIt) {
+    const ReceiverManner& manner = GetParam();
     ReceiverBehaviour behaviour;
     behaviour.restartAfterBreakIn = 30ms;
-    Connect(behaviour);
+    behaviour.monitorEcho = manner.monitorEcho;
+    behaviour.faults.nakPacket = manner.nakPacket;
+    SimulatorConfig config;
+    config.splitOutputBytes = manner.splitOutputBytes;
+    config.mergeOutput = manner.mergeOutput;
+    Connect(behaviour, config);
     LoadThreeBlocks();
     TraceCapture trace;
 
@@ -79,8 +104,13 @@ TEST_F(TransferForcedUploadTest, BreaksIntoTheMonitorAndSendsEveryBlockThroughIt
     const auto [patternLength, rest] = SplitPattern(simulator->receivedBytes());
     EXPECT_GT(patternLength, 0u);
     EXPECT_EQ(0u, patternLength % 4);
-    EXPECT_EQ(Join({kTenReturns, BytesOf("q\r"), kUploadGo, BlockOnTheLine(blocks[0]), BytesOf("\r\r\r\rq\r"),
-                    kUploadGo, BlockOnTheLine(blocks[1]), BytesOf("\r\r\r\rq\r"), kUploadGo, BlockOnTheLine(blocks[2]),
+    const Bytes answers = simulator->sentBytes();
+    EXPECT_EQ(manner.monitorEcho, Occurrences(std::string(answers.begin(), answers.end()), "q\r\n") > 0);
+    Bytes firstBlock = BlockOnTheLine(blocks[0]);
+    if (manner.nakPacket == 1) // the first packet, 1024 bytes and its sum, goes out twice
+        firstBlock.insert(firstBlock.begin() + 4 + 1028, firstBlock.begin() + 4, firstBlock.begin() + 4 + 1028);
+    EXPECT_EQ(Join({kTenReturns, BytesOf("q\r"), kUploadGo, firstBlock, BytesOf("\r\r\r\rq\r"), kUploadGo,
+                    BlockOnTheLine(blocks[1]), BytesOf("\r\r\r\rq\r"), kUploadGo, BlockOnTheLine(blocks[2]),
                     BytesOf("\r\rreset\r")}),
               rest);
 
@@ -96,7 +126,7 @@ TEST_F(TransferForcedUploadTest, BreaksIntoTheMonitorAndSendsEveryBlockThroughIt
     EXPECT_TRUE(transfer.FilePath().empty());
     EXPECT_EQ(0u, transfer.SrcData().count());
     EXPECT_FALSE(transfer.IsBreakInRunning());
-    // The erasing note of each block's first packet, and the second block's place in the caption.
+    // The erasing note and the erase pause follow each block's first packet, also when it was sent again.
     int erasing = 0;
     bool secondOfThree = false;
     for (const ProgressReport& report : ui.reports) {
@@ -107,13 +137,21 @@ TEST_F(TransferForcedUploadTest, BreaksIntoTheMonitorAndSendsEveryBlockThroughIt
         secondOfThree |= report.value >= 0 && report.upload.uploading && report.upload.entryNumber == 2 &&
                          report.upload.entryCount == 3;
     }
-    EXPECT_EQ(3, erasing);
+    EXPECT_EQ(manner.nakPacket == 1 ? 4 : 3, erasing);
     EXPECT_TRUE(secondOfThree);
     EXPECT_TRUE(ui.notes.empty()); // the writing note belongs to normal uploads
-    EXPECT_TRUE(trace.contains("m_nTimeOut2=0\n"));
+    EXPECT_EQ(3u, Occurrences(trace.text(), "m_nTimeOut2=0\n"));
     // The reset restarts the monitor: its prompt only shows the status again.
     EXPECT_EQ(20, statuses.back());
 }
+
+INSTANTIATE_TEST_SUITE_P(Manners, ForcedUploadMannerTest,
+                         ::testing::Values(ReceiverManner{"Plain", false, 0, false, 0},
+                                           ReceiverManner{"EchoingMonitor", true, 0, false, 0},
+                                           ReceiverManner{"CutAnswers", false, 3, false, 0},
+                                           ReceiverManner{"MergedAnswers", false, 0, true, 0},
+                                           ReceiverManner{"FirstPacketRepeated", false, 0, false, 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TransferForcedUploadTest, TheUserClosingTheWaitStopsThePatternWhichEndsWithReturnsAndQuit) {
     Connect(); // the receiver is never restarted: no prompt comes

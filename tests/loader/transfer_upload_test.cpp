@@ -134,25 +134,52 @@ TEST_F(TransferUploadTest, ANakResendsExactlyThePacketItAnswered) {
     }
 }
 
-TEST_F(TransferUploadTest, AnErrorInsteadOfTheAcknowledgementEndsTheUpload) {
+// How an upload ends when the receiver stops it: only an end after the last packet of the last entry is a
+// completion. Either way the state is Idle before the report, and the path and the entries are forgotten.
+struct UploadEndCase {
+    const char* name;
+    std::vector<std::size_t> entrySizes;
+    int endAtPacket;
+    int errorAtPacket;
+    int expectedReport;
+};
+
+class UploadEndTest : public TransferUploadTest, public ::testing::WithParamInterface<UploadEndCase> {};
+
+TEST_P(UploadEndTest, OnlyAnEndAfterEverythingWasSentCompletes) {
+    const UploadEndCase& param = GetParam();
     ReceiverBehaviour behaviour;
-    behaviour.faults.errorAtPacket = 2;
+    behaviour.faults.endAtPacket = param.endAtPacket;
+    behaviour.faults.errorAtPacket = param.errorAtPacket;
     Connect(behaviour);
+    for (const std::size_t size : param.entrySizes)
+        ASSERT_EQ(1, transfer.SrcData().append(BlockEntry(Pattern(size, 0x45), TransferClass::P2)));
+    transfer.SetFilePath(PathIn("update.key"));
+    std::vector<TransferState> statesAtEnd;
+    ui.onReport = [&](int value) {
+        if (value == -1 || value == -2)
+            statesAtEnd.push_back(transfer.State());
+    };
     TraceCapture trace;
-    const Bytes contents = Pattern(2500, 0x45);
-    StartUpload("update.key", contents);
+    transfer.SendWakeUp();
+    transfer.RequestSendFile(4);
     ASSERT_TRUE(RunUntil([&] { return ui.Finished(); }));
     RunFor(50ms);
 
-    const auto packets = Packets(contents);
-    EXPECT_EQ(Join({WakeUpBytes(), RequestBytes(0x24), kUploadGo, SizeBytes(2500), packets[0], packets[1]}),
-              simulator->receivedBytes());
-    EXPECT_EQ(-2, ui.reports.back().value);
-    EXPECT_EQ("", ui.reports.back().text);
-    EXPECT_TRUE(trace.contains("Protocol Error case 1\n"));
-    EXPECT_EQ(TransferState::Idle, transfer.State());
-    EXPECT_TRUE(simulator->receivedBlocks().empty());
+    EXPECT_EQ(param.expectedReport, ui.reports.back().value);
+    EXPECT_EQ(param.expectedReport == -2, trace.contains("Protocol Error case 1\n")) << trace.text();
+    EXPECT_EQ(std::vector<TransferState>{TransferState::Idle}, statesAtEnd);
+    EXPECT_TRUE(transfer.FilePath().empty());
+    EXPECT_EQ(0u, transfer.SrcData().count());
+    EXPECT_FALSE(transfer.IsTransferRunning());
 }
+
+INSTANTIATE_TEST_SUITE_P(Endings, UploadEndTest,
+                         ::testing::Values(UploadEndCase{"EndInTheMiddle", {2500}, 2, 0, -2},
+                                           UploadEndCase{"EndWithAnEntryLeft", {2500, 10}, 3, 0, -2},
+                                           UploadEndCase{"EndAfterTheLastPacket", {2500}, 3, 0, -1},
+                                           UploadEndCase{"ErrorInsteadOfTheAcknowledgement", {2500}, 0, 2, -2}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TransferUploadTest, SilenceLeavesTheUploadWaitingUntilDisconnect) {
     ReceiverBehaviour behaviour;
@@ -170,4 +197,6 @@ TEST_F(TransferUploadTest, SilenceLeavesTheUploadWaitingUntilDisconnect) {
     connection.DisconnectCommand();
     EXPECT_EQ(TransferState::Idle, transfer.State());
     EXPECT_FALSE(port.IsOpen());
+    EXPECT_TRUE(transfer.FilePath().empty()); // a later download can never take the upload's file
+    EXPECT_FALSE(transfer.IsTransferRunning());
 }
