@@ -7,22 +7,23 @@
 
 namespace vorlane::ui {
 
-bool ConnectionCommandEnabled(int command, bool portOpen) {
+bool ConnectionCommandEnabled(int command, bool portOpen, bool transferRunning) {
     switch (command) {
     case kCmdConnect:
         return !portOpen;
     case kCmdDisconnect:
+        return portOpen;
     case kCmdUploadToStb:
     case kCmdDownloadToPc:
-        return portOpen;
+        return portOpen && !transferRunning;
     default:
         return true;
     }
 }
 
-void UpdateCommandStates(const CommandActions& actions, bool portOpen, int displayFilter) {
+void UpdateCommandStates(const CommandActions& actions, bool portOpen, int displayFilter, bool transferRunning) {
     for (const auto& [command, action] : actions) {
-        action->setEnabled(ConnectionCommandEnabled(command, portOpen));
+        action->setEnabled(ConnectionCommandEnabled(command, portOpen, transferRunning));
         if (IsDisplayFilterCommand(command))
             action->setChecked(command == displayFilter);
     }

@@ -54,6 +54,7 @@ public:
     int OnComSetting();
 
     bool IsPortOpen() const { return m_port.IsOpen(); }
+    bool IsTransferRunning() const { return m_transfer.IsTransferRunning(); }
     // Which Connect Status commands are enabled now (menu and toolbar).
     ConnectionControls MenuControls() const { return m_connection.Controls(); }
 

@@ -49,6 +49,7 @@ CMainFrame::CMainFrame(ChannelDatabase& database, SettingsStore& store, const QF
     m_view = new CMirevoView(database, store, this);
     setCentralWidget(m_view);
     m_portOpen = [this] { return m_view->loader().IsPortOpen(); };
+    m_transferRunning = [this] { return m_view->loader().IsTransferRunning(); };
     m_tunerCommands = std::make_unique<FrameTunerCommands>(database, *m_view, *m_messageDialog);
     m_saveHandler = [this] { return m_fileCommands.WriteLikeSave(); };
     m_view->OnInitialUpdate();
@@ -78,7 +79,7 @@ bool CMainFrame::OnCommand(int command) {
     if (IsDisplayFilterCommand(command)) {
         ChooseDisplayFilter(*m_view, command);
     } else if (IsConnectionCommand(command) || command == kCmdComSetting) {
-        if (!ui::ConnectionCommandEnabled(command, m_portOpen()))
+        if (!ui::ConnectionCommandEnabled(command, m_portOpen(), m_transferRunning()))
             return false;
         m_view->HandleCommand(command);
     } else {
@@ -134,7 +135,7 @@ bool CMainFrame::OnCommand(int command) {
 }
 
 void CMainFrame::UpdateCommandStates() {
-    ui::UpdateCommandStates(m_actions, m_portOpen(), m_view->displayFilter());
+    ui::UpdateCommandStates(m_actions, m_portOpen(), m_view->displayFilter(), m_transferRunning());
 }
 
 void CMainFrame::PrintNotImplemented() {

@@ -48,6 +48,7 @@ public:
     void setSaveHandler(SaveHandler handler) { m_saveHandler = std::move(handler); }
     // Whether the serial port is open, for the connection commands' states; closed until set.
     void setPortOpenQuery(std::function<bool()> portOpen) { m_portOpen = std::move(portOpen); }
+    void setTransferRunningQuery(std::function<bool()> running) { m_transferRunning = std::move(running); }
 
     void ShowStartTitle();
     void ShowNoTitle();
@@ -70,6 +71,7 @@ private:
     std::unique_ptr<FrameTunerCommands> m_tunerCommands;
     SaveHandler m_saveHandler;
     std::function<bool()> m_portOpen = [] { return false; };
+    std::function<bool()> m_transferRunning = [] { return false; };
 };
 
 } // namespace vorlane

@@ -124,18 +124,24 @@ INSTANTIATE_TEST_SUITE_P(Classes, CommandsWholeFileTest,
                              return name;
                          });
 
-TEST_F(CommandsUploadTest, AFileOfNoKnownKindIsNotAcceptableAndNothingIsSent) {
-    WriteFile("x.S1", Pattern(100, 0x62));
+TEST_F(CommandsUploadTest, AFileOfNoKnownKindOrAnEmptyFileIsNotAcceptableAndNothingIsSent) {
+    const std::pair<const char*, Bytes> refused[] = {
+        {"x.S1", Pattern(100, 0x62)}, {"update.key", Bytes{}}, {"x.s1", Bytes{}}};
     Connect();
-    ui.chosenFile = PathIn("x.S1");
-    EXPECT_EQ(0, commands.OnBtnUploadStb());
-    EXPECT_EQ(std::vector<std::string>{"message1 The selected file is not acceptable."}, ui.events);
-    EXPECT_EQ(0u, transfer.SrcData().count());
-    EXPECT_EQ("", transfer.FilePath());
-    EXPECT_TRUE(ui.controls.empty());
+    for (const auto& [name, contents] : refused) {
+        SCOPED_TRACE(name);
+        WriteFile(name, contents);
+        ui.events.clear();
+        ui.chosenFile = PathIn(name);
+        EXPECT_EQ(0, commands.OnBtnUploadStb());
+        EXPECT_EQ(std::vector<std::string>{"message1 The selected file is not acceptable."}, ui.events);
+        EXPECT_EQ(0u, transfer.SrcData().count());
+        EXPECT_EQ("", transfer.FilePath());
+        EXPECT_TRUE(ui.controls.empty());
+        EXPECT_EQ(PathIn(name), Remembered(kFileNameValue)); // the choice itself is remembered
+    }
     RunFor(100ms);
     EXPECT_TRUE(simulator->receivedBytes().empty());
-    EXPECT_EQ(PathIn("x.S1"), Remembered(kFileNameValue)); // the choice itself is remembered
 }
 
 TEST_F(CommandsUploadTest, AFileThatCannotBeReadIsReportedBeforeItIsRefused) {
@@ -192,7 +198,19 @@ TEST_F(CommandsUploadTest, ABlockFileGoesThroughTheMonitorWithTheBlockShownInThe
                                         "   Connected"}),
               ui.statusLines);
     EXPECT_EQ("   Connected", connection.StatusText());
+    // One transfer at a time: neither command runs while the upload does, before its first block or midway.
+    const auto secondCommandsRefused = [&] {
+        const std::size_t dialogs = ui.requests.size();
+        EXPECT_EQ(0, commands.OnBtnUploadStb());
+        EXPECT_EQ(0, commands.OnBtnDownloadPc());
+        EXPECT_EQ(dialogs, ui.requests.size());
+        EXPECT_EQ(0, ui.downloadChoices);
+    };
+    secondCommandsRefused();
+    ASSERT_TRUE(events.RunUntil([&] { return simulator->receivedBlocks().size() == 1; }, 20s));
+    secondCommandsRefused();
     ASSERT_TRUE(RunUntilFinished());
+    EXPECT_FALSE(transfer.IsTransferRunning());
 
     EXPECT_EQ(TransferOutcome::Completed, commands.Outcome());
     ASSERT_TRUE(simulator->waitForBlocks(3, 1s));
@@ -243,6 +261,8 @@ TEST_F(CommandsUploadTest, GivingUpOnTheMonitorKeepsTheListAndStartsNothing) {
     EXPECT_EQ(1u, transfer.SrcData().count());
     EXPECT_EQ(TransferState::Idle, transfer.State());
     EXPECT_EQ(TransferOutcome::None, commands.Outcome());
+    EXPECT_EQ("", transfer.FilePath()); // a download the receiver starts later cannot take the upload's file
+    EXPECT_FALSE(transfer.IsTransferRunning());
 }
 
 TEST_F(CommandsUploadTest, TheEditorsChannelFileArrivesByteForByte) {

@@ -104,6 +104,15 @@ TEST_F(FrameCommandsTest, ConnectionCommandsFollowThePortState) {
     EXPECT_TRUE(enabled(kCmdComSetting));
     for (int command : {kCmdOpen, kCmdExport, kCmdPrint, kCmdStbConfig, kCmdCopyT1ToT2, kCmdInformation})
         EXPECT_TRUE(enabled(command)) << command;
+
+    // While a transfer runs, Upload and Download are greyed and refused; Disconnect stays.
+    frame->setTransferRunningQuery([] { return true; });
+    frame->UpdateCommandStates();
+    EXPECT_FALSE(enabled(kCmdUploadToStb));
+    EXPECT_FALSE(enabled(kCmdDownloadToPc));
+    EXPECT_TRUE(enabled(kCmdDisconnect));
+    EXPECT_FALSE(frame->OnCommand(kCmdUploadToStb));
+    EXPECT_FALSE(frame->OnCommand(kCmdDownloadToPc));
     EXPECT_FALSE(frame->OnCommand(12345));
 }
 
