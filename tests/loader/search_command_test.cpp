@@ -11,6 +11,7 @@
 
 using namespace vorlane;
 using namespace vorlane::test;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -54,16 +55,22 @@ protected:
 
 } // namespace
 
-TEST_F(SearchCommandTest, PrintsThePortFoundAndStoresIt) {
-    SimulatorConfig config;
-    config.linkPath = ports.portPath(5);
-    SimulatedReceiver receiver(config);
-    ASSERT_EQ(1, receiver.start());
+// A receiver may print its identification at once after the wake-up or a good while later; no byte of it may
+// be lost before the reply window reads it.
+TEST_F(SearchCommandTest, FindsAReceiverThatAnswersAtOnceOrLateAndStoresItsPort) {
+    for (const auto delay : {0ms, 450ms}) {
+        SCOPED_TRACE(delay.count());
+        SimulatorConfig config;
+        config.linkPath = ports.portPath(5);
+        config.behaviour.identificationDelay = delay;
+        SimulatedReceiver receiver(config);
+        ASSERT_EQ(1, receiver.start());
 
-    const CommandResult result = RunSearch();
-    EXPECT_EQ(0, result.exitStatus);
-    EXPECT_EQ("COM port searching OK!\nCOM5 " + ports.portPath(5) + "\n", result.output);
-    EXPECT_EQ(4u, QSettingsStore(SettingsFile()).ReadNumber(kSerialSettingsKey, "Comport", 99));
+        const CommandResult result = RunSearch();
+        EXPECT_EQ(0, result.exitStatus);
+        EXPECT_EQ("COM port searching OK!\nCOM5 " + ports.portPath(5) + "\n", result.output);
+        EXPECT_EQ(4u, QSettingsStore(SettingsFile()).ReadNumber(kSerialSettingsKey, "Comport", 99));
+    }
 }
 
 TEST_F(SearchCommandTest, NoReceiverFails) {
