@@ -3,8 +3,8 @@
 namespace vorlane {
 
 FaultPlan::FaultPlan(const SimulatorFaults& faults)
-    : m_packetOf{faults.nakPacket,   faults.corruptDownloadPacket, faults.errorAtPacket,
-                 faults.endAtPacket, faults.silentAfterPacket,     faults.closeAfterPacket},
+    : m_packetOf{faults.nakPacket,         faults.corruptDownloadPacket, faults.errorAtPacket,      faults.endAtPacket,
+                 faults.silentAfterPacket, faults.closeAfterPacket,      faults.corruptUploadPacket},
       m_withoutIdentification(faults.withoutIdentification), m_silentToRequests(faults.silentToRequests) {}
 
 bool FaultPlan::fire(PacketFault fault, int packetNumber) {

@@ -11,6 +11,7 @@ namespace vorlane {
 struct SimulatorFaults {
     int nakPacket = 0;                  // answer upload packet k with 0xFC 0xFA although its sum is right
     int corruptDownloadPacket = 0;      // send download packet k with a wrong sum
+    int corruptUploadPacket = 0;        // take upload packet k as damaged on the line: its sum does not match
     int errorAtPacket = 0;              // answer upload packet k, or send instead of download packet k, 0xFE
     int endAtPacket = 0;                // the same with 0xF0; either abandons the transfer
     int silentAfterPacket = 0;          // after packet k (answered or sent) send nothing until restarted
@@ -19,7 +20,7 @@ struct SimulatorFaults {
     bool silentToRequests = false;      // never answer an upload or download request
 };
 
-enum class PacketFault { Nak, CorruptDownloadSum, Error, EarlyEnd, SilentAfter, CloseAfter };
+enum class PacketFault { Nak, CorruptDownloadSum, Error, EarlyEnd, SilentAfter, CloseAfter, CorruptUploadSum };
 
 class FaultPlan {
 public:
@@ -32,7 +33,7 @@ public:
     bool silentToRequests() const { return m_silentToRequests; }
 
 private:
-    static constexpr std::size_t kFaultCount = 6;
+    static constexpr std::size_t kFaultCount = 7;
     std::array<int, kFaultCount> m_packetOf{};
     std::array<bool, kFaultCount> m_fired{};
     bool m_withoutIdentification;

@@ -239,7 +239,8 @@ void ReceiverProtocol::handleUploadPacket(std::uint8_t byte) {
 void ReceiverProtocol::finishUploadPacket() {
     const std::size_t dataSize = m_packet.size() - kSumSize;
     const ConstByteSpan data(m_packet.data(), dataSize);
-    const bool sumRight = Checksum(data) == readBe32(m_packet.data() + dataSize);
+    const bool sumRight = Checksum(data) == readBe32(m_packet.data() + dataSize) &&
+                          !m_faults.fire(PacketFault::CorruptUploadSum, m_packetNumber);
     const int number = m_packetNumber;
 
     if (m_faults.fire(PacketFault::Error, number)) {

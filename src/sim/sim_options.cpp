@@ -40,6 +40,7 @@ const char* simulatorUsage() {
            "  --log FILE                  write every byte received (RX) and sent (TX) to FILE\n"
            "  --nak-packet K              answer upload packet K once with FC FA although its sum is right\n"
            "  --corrupt-download-packet K send download packet K once with a wrong sum\n"
+           "  --corrupt-upload-packet K   take upload packet K once as damaged on the line\n"
            "  --error-at-packet K         answer upload packet K, or send instead of download packet K, FE\n"
            "  --end-at-packet K           answer upload packet K, or send instead of download packet K, F0\n"
            "  --silent-after-packet K     send nothing more after packet K until restarted\n"
@@ -99,6 +100,7 @@ int parseSimulatorCommandLine(const std::vector<std::string_view>& arguments, Si
          milliseconds([&](std::chrono::milliseconds ms) { config.behaviour.identificationDelay = ms; })},
         {"--nak-packet", packet(faults.nakPacket)},
         {"--corrupt-download-packet", packet(faults.corruptDownloadPacket)},
+        {"--corrupt-upload-packet", packet(faults.corruptUploadPacket)},
         {"--error-at-packet", packet(faults.errorAtPacket)},
         {"--end-at-packet", packet(faults.endAtPacket)},
         {"--silent-after-packet", packet(faults.silentAfterPacket)},

@@ -45,7 +45,9 @@ TEST(SimulatorOptions, EveryOptionReachesTheConfiguration) {
                                             "--echo",
                                             "--split-output",
                                             "3",
-                                            "--merge-output"},
+                                            "--merge-output",
+                                            "--corrupt-upload-packet",
+                                            "7"},
                                            commandLine, error))
         << error;
     const auto& config = commandLine.config;
@@ -65,6 +67,7 @@ TEST(SimulatorOptions, EveryOptionReachesTheConfiguration) {
     EXPECT_EQ(6, faults.closeAfterPacket);
     EXPECT_TRUE(faults.withoutIdentification);
     EXPECT_TRUE(faults.silentToRequests);
+    EXPECT_EQ(7, faults.corruptUploadPacket);
     EXPECT_TRUE(config.behaviour.monitorEcho);
     EXPECT_EQ(3u, config.splitOutputBytes);
     EXPECT_TRUE(config.mergeOutput);
