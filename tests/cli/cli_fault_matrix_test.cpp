@@ -10,49 +10,32 @@ using namespace vorlane::test;
 namespace {
 
 enum class TransferKind { Upload, ForcedUpload, Download };
-enum class Fault { None, Nak, CorruptSum, Error, EarlyEnd, Silence, LineLoss };
-
 const char* const kKindNames[] = {"Upload", "ForcedUpload", "Download"};
-const char* const kFaultNames[] = {"NoFault", "Nak", "CorruptSum", "Error", "EarlyEnd", "Silence", "LineLoss"};
 
 // The file is three packets long: 1024, 1024 and 452 bytes.
 constexpr std::size_t kFileLength = 2500;
 
-bool Completes(Fault fault) {
-    return fault == Fault::None || fault == Fault::Nak || fault == Fault::CorruptSum;
-}
+// A fault at packet `packet`, as the receiver commits it in an upload and in a download. On a download the PC
+// answers the packets, so a NAK is its answer to a damaged packet.
+struct FaultCase {
+    const char* name;
+    int SimulatorFaults::*upload;
+    int SimulatorFaults::*download;
+    int packet;
+    bool completes;
+};
 
-// On a download the PC answers the packets: a NAK is its answer to a damaged packet, and a corrupt sum is tried
-// on the last, short one.
-SimulatorFaults FaultsFor(TransferKind kind, Fault fault) {
-    const bool download = kind == TransferKind::Download;
-    SimulatorFaults faults;
-    switch (fault) {
-    case Fault::None:
-        break;
-    case Fault::Nak:
-        (download ? faults.corruptDownloadPacket : faults.nakPacket) = 2;
-        break;
-    case Fault::CorruptSum:
-        (download ? faults.corruptDownloadPacket : faults.corruptUploadPacket) = 3;
-        break;
-    case Fault::Error:
-        faults.errorAtPacket = 1;
-        break;
-    case Fault::EarlyEnd:
-        faults.endAtPacket = 1;
-        break;
-    case Fault::Silence:
-        faults.silentAfterPacket = 1;
-        break;
-    case Fault::LineLoss:
-        faults.closeAfterPacket = 1;
-        break;
-    }
-    return faults;
-}
+const FaultCase kFaults[] = {
+    {"NoFault", nullptr, nullptr, 0, true},
+    {"Nak", &SimulatorFaults::nakPacket, &SimulatorFaults::corruptDownloadPacket, 2, true},
+    {"CorruptSum", &SimulatorFaults::corruptUploadPacket, &SimulatorFaults::corruptDownloadPacket, 3, true},
+    {"Error", &SimulatorFaults::errorAtPacket, &SimulatorFaults::errorAtPacket, 1, false},
+    {"EarlyEnd", &SimulatorFaults::endAtPacket, &SimulatorFaults::endAtPacket, 1, false},
+    {"Silence", &SimulatorFaults::silentAfterPacket, &SimulatorFaults::silentAfterPacket, 1, false},
+    {"LineLoss", &SimulatorFaults::closeAfterPacket, &SimulatorFaults::closeAfterPacket, 1, false},
+};
 
-using MatrixCell = std::tuple<TransferKind, Fault>;
+using MatrixCell = std::tuple<TransferKind, FaultCase>;
 
 class FaultMatrixTest : public CliLoaderTest, public ::testing::WithParamInterface<MatrixCell> {
 protected:
@@ -71,7 +54,8 @@ TEST_P(FaultMatrixTest, EndsCompletedAndIdenticalOrFailedWithNothingTouched) {
     const auto [kind, fault] = GetParam();
     const Bytes data = Pattern(kFileLength, 0x51);
     ReceiverBehaviour behaviour;
-    behaviour.faults = FaultsFor(kind, fault);
+    if (const auto field = kind == TransferKind::Download ? fault.download : fault.upload)
+        behaviour.faults.*field = fault.packet;
     behaviour.restartAfterBreakIn = 50ms;
     behaviour.downloads[static_cast<std::size_t>(DownloadKind::MainSoftware)] = data;
     StartSimulator(behaviour);
@@ -95,10 +79,11 @@ TEST_P(FaultMatrixTest, EndsCompletedAndIdenticalOrFailedWithNothingTouched) {
     const CliRun result = Run(args);
 
     EXPECT_TRUE(TemporaryFiles().empty());
-    if (Completes(fault)) {
+    if (fault.completes) {
         EXPECT_EQ(0, result.exitCode) << result.err;
-        EXPECT_TRUE(Contains(result.out, "Completed\n")) << result.out;
+        EXPECT_EQ(kind == TransferKind::ForcedUpload ? "Reset your STB(s).\nCompleted\n" : "Completed\n", result.out);
         if (kind == TransferKind::Download) {
+            EXPECT_TRUE(Contains(result.err, "Downloading\n0%\n33%\n66%\n100%\n")) << result.err;
             EXPECT_EQ(data, ReadFile("main.bin"));
         } else {
             ASSERT_TRUE(simulator->waitForBlocks(1, 1s));
@@ -108,7 +93,8 @@ TEST_P(FaultMatrixTest, EndsCompletedAndIdenticalOrFailedWithNothingTouched) {
     }
     EXPECT_EQ(1, result.exitCode) << result.out << result.err;
     EXPECT_FALSE(Contains(result.out, "Completed")) << result.out;
-    const bool silent = kind == TransferKind::Download ? fault != Fault::LineLoss : fault == Fault::Silence;
+    const std::string faultName = fault.name;
+    const bool silent = kind == TransferKind::Download ? faultName != "LineLoss" : faultName == "Silence";
     const std::string message = silent ? "The receiver did not answer for 1 s\n"
                                        : "Error occurred... Please check the displayed message of the STB\n";
     EXPECT_TRUE(Contains(result.out, message)) << result.out << result.err;
@@ -121,9 +107,8 @@ TEST_P(FaultMatrixTest, EndsCompletedAndIdenticalOrFailedWithNothingTouched) {
 INSTANTIATE_TEST_SUITE_P(AllCells, FaultMatrixTest,
                          ::testing::Combine(::testing::Values(TransferKind::Upload, TransferKind::ForcedUpload,
                                                               TransferKind::Download),
-                                            ::testing::Values(Fault::None, Fault::Nak, Fault::CorruptSum, Fault::Error,
-                                                              Fault::EarlyEnd, Fault::Silence, Fault::LineLoss)),
+                                            ::testing::ValuesIn(kFaults)),
                          [](const ::testing::TestParamInfo<MatrixCell>& info) {
                              return std::string(kKindNames[static_cast<int>(std::get<0>(info.param))]) +
-                                    kFaultNames[static_cast<int>(std::get<1>(info.param))];
+                                    std::get<1>(info.param).name;
                          });

@@ -75,22 +75,6 @@ TEST_F(CliLoaderTest, AFileOfNoKnownKindIsRefusedBeforeAnythingIsSent) {
     EXPECT_TRUE(simulator->receivedBytes().empty());
 }
 
-TEST_F(CliLoaderTest, AForcedUploadWaitsForTheMonitorAndSendsTheBlock) {
-    const Bytes file = WriteBlockFile("software.bin", 1500);
-    ReceiverBehaviour behaviour;
-    behaviour.restartAfterBreakIn = 50ms;
-    StartSimulator(behaviour);
-    const CliRun result = Run({"upload", "--device", Link(), "software.bin"});
-
-    EXPECT_EQ(0, result.exitCode) << result.err;
-    EXPECT_EQ("Reset your STB(s).\nCompleted\n", result.out);
-    EXPECT_TRUE(Contains(result.err, "Try to connect with the monitor\nConnected with the monitor\nConnected\n"))
-        << result.err;
-    EXPECT_TRUE(Contains(result.err, "Now erasing the flash. Please wait.  (1/1)\n")) << result.err;
-    ASSERT_TRUE(simulator->waitForBlocks(1, 1s));
-    EXPECT_EQ(file, simulator->receivedBlocks()[0].bytes);
-}
-
 TEST_F(CliLoaderTest, AForcedUploadGivesUpAfterTheWaitAndLeavesTheMonitorCleanly) {
     WriteBlockFile("software.bin", 100);
     StartSimulator(); // never restarted: no prompt
@@ -140,25 +124,6 @@ TEST_F(CliLoaderTest, DownloadOfTheMainSoftwareIsStoredExactly) {
     EXPECT_EQ("Completed\n", result.out);
     EXPECT_TRUE(Contains(result.err, "Downloading\n0%\n20%\n40%\n60%\n80%\n100%\n")) << result.err;
     EXPECT_EQ(software, ReadFile("main.bin"));
-}
-
-TEST_F(CliLoaderTest, AFailedDownloadLeavesAnExistingFileUntouched) {
-    ReceiverBehaviour behaviour;
-    behaviour.downloads[static_cast<std::size_t>(DownloadKind::Channel)] = Pattern(4000, 0x44);
-    behaviour.faults.closeAfterPacket = 2;
-    StartSimulator(behaviour);
-    const Bytes before = Pattern(300, 0x45);
-    WriteFile("channel.bin", before);
-    const CliRun result = Run({"download", "--device", Link(), "--what", "channel", "channel.bin"});
-
-    EXPECT_EQ(1, result.exitCode);
-    EXPECT_EQ("Error occurred... Please check the displayed message of the STB\n", result.out);
-    EXPECT_EQ(before, ReadFile("channel.bin"));
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ((std::vector<std::string>{"channel.bin", "config"}), names); // no temporary file left
 }
 
 TEST_F(CliLoaderTest, AReceiverThatNeverAnswersTheRequestEndsTheCommandAfterTheIdleTimeOut) {

@@ -125,26 +125,6 @@ TEST_F(TransferDownloadTest, ACorruptedPacketIsAnsweredWithARepeatAndNotWritten)
     EXPECT_EQ(-1, ui.reports.back().value);
 }
 
-TEST_F(TransferDownloadTest, ALineLostMidwayLeavesTheChosenFileUntouched) {
-    SimulatorFaults faults;
-    faults.closeAfterPacket = 2;
-    ConnectWithDownload(DownloadKind::MainSoftware, Pattern(4000, 0x54), faults);
-    int lost = 0;
-    transfer.SetHooks({.chooseDownloadFile = {}, .showStatus = {}, .connectionLost = [&] { ++lost; }});
-    const std::string target = PathIn("main.bin");
-    const Bytes before = BytesOf("keep me as I am");
-    WriteFile(target, before);
-    StartDownload(kReceiveMainSoftware, target);
-    ASSERT_TRUE(RunUntil([&] { return ui.Finished(); }));
-
-    EXPECT_EQ(-2, ui.reports.back().value);
-    EXPECT_EQ(1, lost);
-    EXPECT_EQ(TransferState::Idle, transfer.State());
-    EXPECT_FALSE(port.IsOpen());
-    EXPECT_EQ(before, ReadFile(target));
-    EXPECT_EQ(std::vector<std::string>{"main.bin"}, FolderFiles());
-}
-
 TEST_F(TransferDownloadTest, DisconnectDuringADownloadLeavesNoTemporaryFile) {
     SimulatorFaults faults;
     faults.silentAfterPacket = 1;

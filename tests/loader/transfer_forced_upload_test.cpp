@@ -199,13 +199,13 @@ TEST_F(TransferForcedUploadTest, DisconnectDuringTheBreakInStopsEverythingReachi
 TEST_F(TransferForcedUploadTest, APromptWithoutForceModeChangesNothing) {
     Connect();
     simulator->triggerRestart();
-    RunFor(200ms);
+    EXPECT_TRUE(RunUntil([&] { return transfer.MonitorLines().CurrentLineStartsWith("[d-MON]"); }, 2s));
     EXPECT_TRUE(statuses.empty());
-    EXPECT_TRUE(transfer.MonitorLines().CurrentLineStartsWith("[d-MON]"));
 
     transfer.SetForceMode(true);
     simulator->triggerRestart();
-    RunFor(200ms);
+    EXPECT_TRUE(RunUntil([&] { return !statuses.empty(); }, 2s));
+    RunFor(50ms);
     EXPECT_EQ(std::vector<int>{20}, statuses);
     EXPECT_TRUE(simulator->receivedBytes().empty());
 }
