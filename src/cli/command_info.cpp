@@ -4,9 +4,9 @@
 #include "blockfile/block_table.h"
 #include "blockfile/channel_file.h"
 #include "blockfile/file_bytes.h"
-#include "cli/arguments.h"
 #include "cli/block_listing.h"
 #include "cli/cli_command.h"
+#include "cli/file_arguments.h"
 #include "cli/json_text.h"
 #include "database/channel_database.h"
 #include "importexport/database_files.h"
@@ -14,7 +14,6 @@
 
 #include <array>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -138,28 +137,12 @@ int InfoOnOtherFile(const char* path, const std::vector<std::uint8_t>& file, boo
 } // namespace
 
 int RunInfo(std::span<char* const> args) {
-    if (WantsHelp(args)) {
-        PrintInfoUsage(stdout);
-        return kExitOk;
-    }
-    bool json = false;
-    const char* path = nullptr;
-    for (const char* arg : args) {
-        if (std::strcmp(arg, "--json") == 0 && !json) {
-            json = true;
-        } else if (!IsOption(arg) && !path) {
-            path = arg;
-        } else {
-            std::fprintf(stderr, "vorlane-cli info: unexpected argument '%s'\n\n", arg);
-            PrintInfoUsage(stderr);
-            return kExitUsage;
-        }
-    }
-    if (!path) {
-        std::fputs("vorlane-cli info: expects a file\n\n", stderr);
-        PrintInfoUsage(stderr);
-        return kExitUsage;
-    }
+    int exitStatus = kExitOk;
+    const auto arguments = ParseFileArguments(args, "info", PrintInfoUsage, exitStatus);
+    if (!arguments)
+        return exitStatus;
+    const char* path = arguments->path;
+    const bool json = arguments->json;
 
     std::vector<std::uint8_t> file;
     if (!ReadFileBytes(path, file)) {
