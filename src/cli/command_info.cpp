@@ -43,6 +43,7 @@ struct DatabaseSummary {
     std::array<TunerCounts, kTunerCount> tuners;
     bool settingsRecordFound = false;
     int recordsNotFitted = 0;
+    int channelsWithoutTransponder = 0;
 };
 
 int ListCount(const ChannelDatabase& db, ListKind kind, int instance = 0) {
@@ -78,7 +79,8 @@ void PrintDatabaseText(const char* path, FileReader reader, const DatabaseSummar
                     s.tuners[tuner].data);
     std::printf("settings record: %s\n", s.settingsRecordFound ? "found" : "none in the file");
     if (reader != FileReader::ChannelFile)
-        std::printf("records not fitted: %d\n", s.recordsNotFitted);
+        std::printf("records not fitted: %d\nchannels without a transponder: %d\n", s.recordsNotFitted,
+                    s.channelsWithoutTransponder);
 }
 
 void PrintDatabaseJson(const char* path, FileReader reader, const DatabaseSummary& s) {
@@ -89,8 +91,8 @@ void PrintDatabaseJson(const char* path, FileReader reader, const DatabaseSummar
     for (int tuner = 0; tuner < kTunerCount; ++tuner)
         std::printf("%s{\"tv\": %d, \"radio\": %d, \"data\": %d}", tuner ? ", " : "", s.tuners[tuner].tv,
                     s.tuners[tuner].radio, s.tuners[tuner].data);
-    std::printf("], \"settingsRecord\": %s, \"recordsNotFitted\": %d}\n", s.settingsRecordFound ? "true" : "false",
-                s.recordsNotFitted);
+    std::printf("], \"settingsRecord\": %s, \"recordsNotFitted\": %d, \"channelsWithoutTransponder\": %d}\n",
+                s.settingsRecordFound ? "true" : "false", s.recordsNotFitted, s.channelsWithoutTransponder);
 }
 
 int InfoOnDatabaseFile(const char* path, std::vector<std::uint8_t> file, bool json) {
@@ -106,6 +108,7 @@ int InfoOnDatabaseFile(const char* path, std::vector<std::uint8_t> file, bool js
     DatabaseSummary summary = Summarise(db);
     summary.settingsRecordFound = result.reader == FileReader::ChannelFile && settingsFound;
     summary.recordsNotFitted = result.import.recordsNotFitted;
+    summary.channelsWithoutTransponder = result.import.channelsWithoutTransponder;
     if (json)
         PrintDatabaseJson(path, result.reader, summary);
     else

@@ -21,13 +21,14 @@ void CheckChannelSide(const ChannelDatabase& db, ConstChannelRecord channel, int
     const unsigned satellite = channel.satelliteLink(side).index();
     const unsigned transponder = channel.transponderLink(side).index();
     if (satellite >= static_cast<unsigned>(kSatelliteCount))
-        problems.push_back({ChannelSide(slot, side), channel.name(), "satellite link names slot " + Slot(satellite) +
-                                                       ", outside the satellite table"});
+        problems.push_back({ChannelSide(slot, side), channel.name(),
+                            "satellite link names slot " + Slot(satellite) + ", outside the satellite table"});
     if (transponder >= static_cast<unsigned>(kTransponderCount))
-        problems.push_back({ChannelSide(slot, side), channel.name(), "transponder link names slot " + Slot(transponder) +
-                                                       ", outside the transponder table"});
+        problems.push_back({ChannelSide(slot, side), channel.name(),
+                            "transponder link names slot " + Slot(transponder) + ", outside the transponder table"});
     else if (db.transponder(static_cast<int>(transponder)).isFree())
-        problems.push_back({ChannelSide(slot, side), channel.name(), "transponder link names free transponder " + Slot(transponder)});
+        problems.push_back(
+            {ChannelSide(slot, side), channel.name(), "transponder link names free transponder " + Slot(transponder)});
 }
 
 void CheckChannels(const ChannelDatabase& db, std::vector<IntegrityProblem>& problems) {
@@ -46,7 +47,8 @@ void CheckTransponders(const ChannelDatabase& db, std::vector<IntegrityProblem>&
         const ConstTransponderRecord transponder = db.transponder(index);
         const unsigned satellite = transponder.satelliteLink().index();
         if (!transponder.isFree() && satellite >= static_cast<unsigned>(kSatelliteCount))
-            problems.push_back({"transponder " + std::to_string(index), {},
+            problems.push_back({"transponder " + std::to_string(index),
+                                {},
                                 "satellite link names slot " + Slot(satellite) + ", outside the satellite table"});
     }
 }

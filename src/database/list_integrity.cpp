@@ -54,8 +54,8 @@ std::string Pk(const ListNode& node) {
     return "PK " + std::to_string(node.pk);
 }
 
-void CheckChannelNode(const ListKindInfo& info, const ListHead& head, const ListNode& node,
-                      ConstChannelRecord channel, int side, std::vector<IntegrityProblem>& problems) {
+void CheckChannelNode(const ListKindInfo& info, const ListHead& head, const ListNode& node, ConstChannelRecord channel,
+                      int side, std::vector<IntegrityProblem>& problems) {
     if (!channel.presentOn(side))
         Add(problems, ListName(head), Pk(node) + " not present on its tuner");
     if (info.typeFilter != kAllTypes && channel.serviceType() != info.typeFilter)
@@ -109,15 +109,15 @@ void CheckHead(const ChannelDatabase& db, const ListKindInfo& info, const ListHe
         const int side = KeysCountPerTunerSide(info.kind) ? lastSide : 0;
         if (node->link.key() != nextKey[side])
             Add(problems, ListName(head),
-                Pk(*node) + " key " + std::to_string(node->link.key()) + ", expected " +
-                    std::to_string(nextKey[side]));
+                Pk(*node) + " key " + std::to_string(node->link.key()) + ", expected " + std::to_string(nextKey[side]));
         nextKey[side] = node->link.key() + 1;
         CheckNodeAgainstRecord(db, info, head, *node, problems);
     }
     if (head.last != previous)
         Add(problems, ListName(head), "last node pointer wrong");
     if (head.count != nodes)
-        Add(problems, ListName(head), "count " + std::to_string(head.count) + " but " + std::to_string(nodes) + " nodes");
+        Add(problems, ListName(head),
+            "count " + std::to_string(head.count) + " but " + std::to_string(nodes) + " nodes");
 }
 
 using HeadCounts = std::array<std::vector<int>, kMaxListKind + 1>;
@@ -126,8 +126,8 @@ using HeadCounts = std::array<std::vector<int>, kMaxListKind + 1>;
 std::vector<const ListKindInfo*> KindsOf(RecordTable table, int type) {
     std::vector<const ListKindInfo*> kinds;
     for (const ListKindInfo& info : AllListKinds())
-        if (info.table == table && (table != RecordTable::Channels || info.typeFilter == kAllTypes ||
-                                    info.typeFilter == type))
+        if (info.table == table &&
+            (table != RecordTable::Channels || info.typeFilter == kAllTypes || info.typeFilter == type))
             kinds.push_back(&info);
     return kinds;
 }
@@ -188,8 +188,7 @@ void CheckListsAgainstRecords(const ChannelDatabase& db, std::vector<IntegrityPr
         for (int i = 0; i < info.headCount; ++i) {
             const ListHead& head = *db.lists().Head(info.kind, i);
             CheckHead(db, info, head, problems);
-            CheckMembership(head, members[static_cast<std::size_t>(info.kind)][static_cast<std::size_t>(i)],
-                            problems);
+            CheckMembership(head, members[static_cast<std::size_t>(info.kind)][static_cast<std::size_t>(i)], problems);
         }
     }
 }

@@ -46,8 +46,7 @@ std::string ChannelListCursor::NextToken() {
     while (m_pos < m_bytes.size() && IsWhiteSpace(m_bytes[m_pos]))
         ++m_pos;
     const std::size_t start = m_pos;
-    while (m_pos < m_bytes.size() && m_pos - start < kMaxTokenLength && !IsWhiteSpace(m_bytes[m_pos]) &&
-           !MarkAt(m_pos))
+    while (m_pos < m_bytes.size() && m_pos - start < kMaxTokenLength && !IsWhiteSpace(m_bytes[m_pos]) && !MarkAt(m_pos))
         ++m_pos;
     return Text(start, m_pos);
 }

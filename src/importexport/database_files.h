@@ -45,7 +45,7 @@ struct OpenResult {
     bool accepted = false;
     FileReader reader = FileReader::None; // who took the file; for a refusal, who would have
     OpenRefusal refusal = OpenRefusal::None;
-    ImportResult import; // what a text reader wrote and how many records did not fit
+    ImportResult import;                    // what a text reader wrote and how many records did not fit
     std::vector<IntegrityProblem> problems; // what the integrity check finds in the opened database
 };
 

@@ -7,10 +7,10 @@ namespace vorlane {
 
 struct ImportResult {
     bool accepted = false;
-    int satellites = 0;       // satellite slots written
-    int transponders = 0;     // transponder slots written
-    int channels = 0;         // channel slots written
-    int recordsNotFitted = 0; // file records after the import stopped at a full table
+    int satellites = 0;                 // satellite slots written
+    int transponders = 0;               // transponder slots written
+    int channels = 0;                   // channel slots written
+    int recordsNotFitted = 0;           // file records after the import stopped at a full table
     int channelsWithoutTransponder = 0; // channel records before any transponder of their satellite
 };
 

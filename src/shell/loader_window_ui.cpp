@@ -1,11 +1,11 @@
 #include "shell/loader_window_ui.h"
 
-#include "loader/connection.h"
 #include "importexport/database_files.h"
+#include "loader/connection.h"
 #include "loader/transfer_commands.h"
 #include "platform/widgets/user_prompts.h"
-#include "shell/loader_controls.h"
 #include "shell/integrity_question.h"
+#include "shell/loader_controls.h"
 #include "shell/loader_download_dialog.h"
 #include "shell/loader_progress_bar.h"
 #include "shell/message_dialog.h"

@@ -16,7 +16,7 @@ TEST(ChannelListCursor, TokensEndAtAnyWhiteSpace) {
     EXPECT_EQ("1", cursor.NextToken());
     EXPECT_EQ("V", cursor.NextToken());
     EXPECT_EQ('\n', text[cursor.position()]); // the cursor stays on the character that ended the token
-    EXPECT_EQ("", cursor.NextToken()); // a record mark is never a token: the field is missing
+    EXPECT_EQ("", cursor.NextToken());        // a record mark is never a token: the field is missing
     EXPECT_TRUE(cursor.startsWith(":CHN"));
     ChannelListCursor glued(bytesOf("V:TRP 1"));
     EXPECT_EQ("V", glued.NextToken());
