@@ -1,6 +1,7 @@
 #include "fuzz_support.h"
 
 #include "database/database_lifecycle.h"
+#include "database/integrity_check.h"
 #include "database/table_layout.h"
 #include "importexport/database_files.h"
 #include "platform/trace.h"
@@ -73,6 +74,14 @@ void CheckImportCounts(const ImportResult& result) {
     Check(result.channels >= 0 && result.channels <= kChannelCount, "channel count within the table");
     Check(result.recordsNotFitted >= 0, "records not fitted is a count");
     Check(result.accepted || result.recordsNotFitted == 0, "a refused file has no records left over");
+}
+
+void BuildListsAndCheckSound(ChannelDatabase& db) {
+    db.BuildAllLists();
+    const std::vector<IntegrityProblem> problems = CheckIntegrity(db);
+    for (const IntegrityProblem& problem : problems)
+        std::fprintf(stderr, "%s\n", IntegrityProblemLine(problem).c_str());
+    Check(problems.empty(), "an accepted import leaves a sound database");
 }
 
 } // namespace vorlane::fuzz

@@ -1,6 +1,6 @@
 #pragma once
-// What the fuzz targets share: a check that stops the run on a broken invariant, traces that are formatted
-// but thrown away, and the program's one database made new the way Open makes it.
+// What the fuzz targets share: a check that stops the run on a broken invariant, the integrity rule after an import,
+// traces that are formatted but thrown away, and the program's one database made new the way Open makes it.
 
 #include "database/channel_database.h"
 #include "importexport/import_result.h"
@@ -26,5 +26,8 @@ ChannelDatabase& DatabaseWithNewTables();
 
 // The counts a reader reports can never exceed the tables.
 void CheckImportCounts(const ImportResult& result);
+
+// After an accepted import: the lists built as Open builds them, and the database passes the integrity check.
+void BuildListsAndCheckSound(ChannelDatabase& db);
 
 } // namespace vorlane::fuzz

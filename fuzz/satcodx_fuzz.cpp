@@ -1,4 +1,5 @@
-// Fuzz target: a SATCODX file read into a new database, and the lists built from what it wrote, as Open does.
+// Fuzz target: a SATCODX file read into a new database, the lists built from what it wrote, as Open does,
+// and the database checked sound.
 
 #include "fuzz_support.h"
 #include "importexport/satcodx_importer.h"
@@ -11,6 +12,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const vorlane::ImportResult result = vorlane::SatcodxImporter::Read(db, vorlane::ConstByteSpan(data, size));
     vorlane::fuzz::CheckImportCounts(result);
     if (result.accepted)
-        db.BuildAllLists();
+        vorlane::fuzz::BuildListsAndCheckSound(db);
     return 0;
 }

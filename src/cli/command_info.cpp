@@ -4,9 +4,9 @@
 #include "blockfile/block_table.h"
 #include "blockfile/channel_file.h"
 #include "blockfile/file_bytes.h"
-#include "cli/arguments.h"
 #include "cli/block_listing.h"
 #include "cli/cli_command.h"
+#include "cli/file_arguments.h"
 #include "cli/json_text.h"
 #include "database/channel_database.h"
 #include "importexport/database_files.h"
@@ -14,7 +14,6 @@
 
 #include <array>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -44,6 +43,7 @@ struct DatabaseSummary {
     std::array<TunerCounts, kTunerCount> tuners;
     bool settingsRecordFound = false;
     int recordsNotFitted = 0;
+    int channelsWithoutTransponder = 0;
 };
 
 int ListCount(const ChannelDatabase& db, ListKind kind, int instance = 0) {
@@ -79,7 +79,8 @@ void PrintDatabaseText(const char* path, FileReader reader, const DatabaseSummar
                     s.tuners[tuner].data);
     std::printf("settings record: %s\n", s.settingsRecordFound ? "found" : "none in the file");
     if (reader != FileReader::ChannelFile)
-        std::printf("records not fitted: %d\n", s.recordsNotFitted);
+        std::printf("records not fitted: %d\nchannels without a transponder: %d\n", s.recordsNotFitted,
+                    s.channelsWithoutTransponder);
 }
 
 void PrintDatabaseJson(const char* path, FileReader reader, const DatabaseSummary& s) {
@@ -90,8 +91,8 @@ void PrintDatabaseJson(const char* path, FileReader reader, const DatabaseSummar
     for (int tuner = 0; tuner < kTunerCount; ++tuner)
         std::printf("%s{\"tv\": %d, \"radio\": %d, \"data\": %d}", tuner ? ", " : "", s.tuners[tuner].tv,
                     s.tuners[tuner].radio, s.tuners[tuner].data);
-    std::printf("], \"settingsRecord\": %s, \"recordsNotFitted\": %d}\n", s.settingsRecordFound ? "true" : "false",
-                s.recordsNotFitted);
+    std::printf("], \"settingsRecord\": %s, \"recordsNotFitted\": %d, \"channelsWithoutTransponder\": %d}\n",
+                s.settingsRecordFound ? "true" : "false", s.recordsNotFitted, s.channelsWithoutTransponder);
 }
 
 int InfoOnDatabaseFile(const char* path, std::vector<std::uint8_t> file, bool json) {
@@ -107,6 +108,7 @@ int InfoOnDatabaseFile(const char* path, std::vector<std::uint8_t> file, bool js
     DatabaseSummary summary = Summarise(db);
     summary.settingsRecordFound = result.reader == FileReader::ChannelFile && settingsFound;
     summary.recordsNotFitted = result.import.recordsNotFitted;
+    summary.channelsWithoutTransponder = result.import.channelsWithoutTransponder;
     if (json)
         PrintDatabaseJson(path, result.reader, summary);
     else
@@ -138,28 +140,12 @@ int InfoOnOtherFile(const char* path, const std::vector<std::uint8_t>& file, boo
 } // namespace
 
 int RunInfo(std::span<char* const> args) {
-    if (WantsHelp(args)) {
-        PrintInfoUsage(stdout);
-        return kExitOk;
-    }
-    bool json = false;
-    const char* path = nullptr;
-    for (const char* arg : args) {
-        if (std::strcmp(arg, "--json") == 0 && !json) {
-            json = true;
-        } else if (!IsOption(arg) && !path) {
-            path = arg;
-        } else {
-            std::fprintf(stderr, "vorlane-cli info: unexpected argument '%s'\n\n", arg);
-            PrintInfoUsage(stderr);
-            return kExitUsage;
-        }
-    }
-    if (!path) {
-        std::fputs("vorlane-cli info: expects a file\n\n", stderr);
-        PrintInfoUsage(stderr);
-        return kExitUsage;
-    }
+    int exitStatus = kExitOk;
+    const auto arguments = ParseFileArguments(args, "info", PrintInfoUsage, exitStatus);
+    if (!arguments)
+        return exitStatus;
+    const char* path = arguments->path;
+    const bool json = arguments->json;
 
     std::vector<std::uint8_t> file;
     if (!ReadFileBytes(path, file)) {

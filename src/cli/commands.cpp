@@ -7,6 +7,7 @@ namespace vorlane::cli {
 // Each command's entry point, defined in its own file.
 int RunSearch(std::span<char* const> args);
 int RunInfo(std::span<char* const> args);
+int RunCheck(std::span<char* const> args);
 int RunConvert(std::span<char* const> args);
 int RunExport(std::span<char* const> args);
 int RunBlocks(std::span<char* const> args);
@@ -17,6 +18,7 @@ std::span<const Command> AllCommands() {
     static const std::array commands{
         Command{"search", "find the port the receiver answers on", RunSearch},
         Command{"info", "tell what a file is and what it holds", RunInfo},
+        Command{"check", "open a file as the editor does and check that its database is sound", RunCheck},
         Command{"convert", "open a file as the editor does and save it as a channel file", RunConvert},
         Command{"export", "open a file as the editor does and write its text listing", RunExport},
         Command{"blocks", "show how the loader takes a file: its blocks, its whole-file class, or why not", RunBlocks},

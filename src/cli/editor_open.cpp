@@ -7,9 +7,7 @@
 
 namespace vorlane::cli {
 
-namespace {
-
-void PrintRefusal(const OpenResult& result, const char* command, const char* path) {
+void PrintOpenRefusal(const OpenResult& result, const char* command, const char* path) {
     std::fprintf(stderr, "%s\n", kOpenFailedText);
     switch (result.refusal) {
     case OpenRefusal::CannotRead:
@@ -30,17 +28,15 @@ void PrintRefusal(const OpenResult& result, const char* command, const char* pat
     }
 }
 
-} // namespace
-
 bool OpenAsEditor(ChannelDatabase& db, const char* command, const char* path) {
     StartLikeEditor(db);
     const OpenResult result = OpenDatabaseFile(db, path);
     if (!result.accepted) {
-        PrintRefusal(result, command, path);
+        PrintOpenRefusal(result, command, path);
         return false;
     }
-    if (result.import.recordsNotFitted > 0)
-        std::printf("%d records did not fit into the tables and were left out.\n", result.import.recordsNotFitted);
+    if (const std::string leftOut = RecordsLeftOutText(result.import); !leftOut.empty())
+        std::printf("%s\n", leftOut.c_str());
     return true;
 }
 

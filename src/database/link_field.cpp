@@ -13,18 +13,6 @@ std::size_t fieldOffset(const ListKindInfo& kind, int tunerSide) {
 
 } // namespace
 
-LinkWord ReadLinkField(const ListKindInfo& kind, const std::uint8_t* record, int tunerSide) {
-    const std::uint8_t* field = record + fieldOffset(kind, tunerSide);
-    switch (kind.linkWidth) {
-    case 8:
-        return LinkWord::FromFavouriteByte(field[0], static_cast<unsigned>(tunerSide));
-    case 16:
-        return LinkWord::FromForm16(readLe16(field));
-    default:
-        return LinkWord(readLe32(field));
-    }
-}
-
 void WriteLinkField(const ListKindInfo& kind, std::uint8_t* record, int tunerSide, LinkWord link) {
     std::uint8_t* field = record + fieldOffset(kind, tunerSide);
     switch (kind.linkWidth) {

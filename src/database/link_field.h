@@ -3,13 +3,26 @@
 
 #include "database/link_word.h"
 #include "database/list_kind.h"
+#include "platform/bytes.h"
 
+#include <cstddef>
 #include <cstdint>
 
 namespace vorlane {
 
-// The field of the given tuner side as a 32-bit link word.
-LinkWord ReadLinkField(const ListKindInfo& kind, const std::uint8_t* record, int tunerSide);
+// The field of the given tuner side as a 32-bit link word. Inline: list builds and checks read it for every
+// record side of every kind.
+inline LinkWord ReadLinkField(const ListKindInfo& kind, const std::uint8_t* record, int tunerSide) {
+    const std::uint8_t* field = record + kind.linkField + kind.sideStride * static_cast<std::size_t>(tunerSide);
+    switch (kind.linkWidth) {
+    case 8:
+        return LinkWord::FromFavouriteByte(field[0], static_cast<unsigned>(tunerSide));
+    case 16:
+        return LinkWord::FromForm16(readLe16(field));
+    default:
+        return LinkWord(readLe32(field));
+    }
+}
 
 // Stores the link word in the field's width; a 32-bit field keeps its own bit 31.
 void WriteLinkField(const ListKindInfo& kind, std::uint8_t* record, int tunerSide, LinkWord link);

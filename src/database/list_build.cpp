@@ -26,6 +26,10 @@ bool takesSide(TunerFilter filter, int side) {
     return filter == TunerFilter::Both || (filter == TunerFilter::Tuner1Only ? side == 0 : side == 1);
 }
 
+std::uint16_t ChannelPkOrIndex(const ListKindInfo& info, int index, int side) {
+    return static_cast<std::uint16_t>(info.table == RecordTable::Channels ? ChannelPk(index, side) : index);
+}
+
 } // namespace
 
 int OrderedLists::BuildKind(ListKind kind) {
@@ -49,7 +53,14 @@ int OrderedLists::BuildKind(ListKind kind) {
         if (readLe32(m_tables.recordOfPk(info->table, index)) == kFreeRecordWord)
             continue;
         ++used;
-        CollectRecord(*info, heads.get(), index);
+        const int sides = info->table == RecordTable::Channels ? kTunerCount : 1;
+        for (int side = 0; side < sides; ++side) {
+            LinkWord link;
+            const int instance = BuildHeadOf(*info, index, side, link);
+            // A full pool skips the record; the list simply lacks it.
+            if (instance >= 0)
+                AppendNode(heads[static_cast<std::size_t>(instance)], ChannelPkOrIndex(*info, index, side), link);
+        }
     }
 
     for (int i = 0; i < info->headCount; ++i) {
@@ -79,31 +90,20 @@ int OrderedLists::BuildAll() {
     return failed ? -1 : usedRecords;
 }
 
-void OrderedLists::CollectRecord(const ListKindInfo& info, ListHead* heads, int index) {
+int OrderedLists::BuildHeadOf(const ListKindInfo& info, int index, int side, LinkWord& link) const {
     const std::uint8_t* record = m_tables.recordOfPk(info.table, index);
-    if (info.table != RecordTable::Channels) {
-        CollectSide(info, heads, index, record, 0);
-        return;
+    if (info.table == RecordTable::Channels) {
+        const ConstChannelRecord channel(record);
+        if ((info.typeFilter != kAllTypes && channel.serviceType() != info.typeFilter) ||
+            !takesSide(info.tuners, side) || !channel.presentOn(side))
+            return -1;
     }
-    const ConstChannelRecord channel(record);
-    if (info.typeFilter != kAllTypes && channel.serviceType() != info.typeFilter)
-        return;
-    for (int side = 0; side < kTunerCount; ++side)
-        if (takesSide(info.tuners, side) && channel.presentOn(side))
-            CollectSide(info, heads, ChannelPk(index, side), record, side);
-}
-
-void OrderedLists::CollectSide(const ListKindInfo& info, ListHead* heads, int pk, const std::uint8_t* record,
-                               int side) {
-    LinkWord link = ReadLinkField(info, record, side);
+    link = ReadLinkField(info, record, side);
     // A favourite byte without its membership bit says the channel is not in the group.
     if (info.favouriteGroup >= 0 && link.type() == 0)
-        return;
+        return -1;
     const int instance = HeadForLink(info, record, link);
-    if (instance < 0 || instance >= info.headCount)
-        return;
-    // A full pool skips the record; the list simply lacks it.
-    AppendNode(heads[instance], static_cast<std::uint16_t>(pk), link);
+    return instance >= 0 && instance < info.headCount ? instance : -1;
 }
 
 int OrderedLists::HeadForLink(const ListKindInfo& info, const std::uint8_t* record, LinkWord& link) const {

@@ -46,6 +46,9 @@ public:
     // Every kind in build order. Returns the number of used satellites, transponders and channels,
     // or -1 when a kind could not be built.
     int BuildAll();
+    // The head a build puts side `side` of used record `index` in (with the link it gets there), or -1 when the
+    // build leaves that side out of every head of the kind.
+    int BuildHeadOf(const ListKindInfo& info, int index, int side, LinkWord& link) const;
 
     // Appends at the end, then renumbers and writes the list back. 0 when there is no head, the pool
     // is full, or a favourite group already orders the most members for that tuner.
@@ -86,8 +89,6 @@ private:
     void Empty(ListHead& head);
     void Detach(ListNode* node);
     ListNode* AppendNode(ListHead& head, std::uint16_t pk, LinkWord link);
-    void CollectRecord(const ListKindInfo& info, ListHead* heads, int index);
-    void CollectSide(const ListKindInfo& info, ListHead* heads, int pk, const std::uint8_t* record, int side);
     int HeadForLink(const ListKindInfo& info, const std::uint8_t* record, LinkWord& link) const;
     void DropFavouriteOverflow(ListHead& head);
     static int CountSide(const ListHead& head, int side);

@@ -3,6 +3,7 @@
 #include "importexport/decimal_field.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace vorlane {
@@ -10,6 +11,11 @@ namespace vorlane {
 namespace {
 
 constexpr std::uint8_t kQuote = '"';
+constexpr std::array<std::string_view, 3> kRecordMarks = {":SAT", ":TRP", ":CHN"};
+
+bool IsLineEnd(std::uint8_t c) {
+    return c == '\n' || c == '\r';
+}
 
 } // namespace
 
@@ -28,37 +34,42 @@ bool ChannelListCursor::FindChar(std::uint8_t c) {
     return m_pos < m_bytes.size();
 }
 
+bool ChannelListCursor::MarkAt(std::size_t at) const {
+    if (at >= m_bytes.size() || m_bytes[at] != ':')
+        return false;
+    const std::string_view rest(reinterpret_cast<const char*>(m_bytes.data()) + at, m_bytes.size() - at);
+    return std::any_of(kRecordMarks.begin(), kRecordMarks.end(),
+                       [&rest](std::string_view mark) { return rest.starts_with(mark); });
+}
+
 std::string ChannelListCursor::NextToken() {
     while (m_pos < m_bytes.size() && IsWhiteSpace(m_bytes[m_pos]))
         ++m_pos;
     const std::size_t start = m_pos;
-    while (m_pos < m_bytes.size() && m_pos - start < kMaxTokenLength && !IsWhiteSpace(m_bytes[m_pos]))
+    while (m_pos < m_bytes.size() && m_pos - start < kMaxTokenLength && !IsWhiteSpace(m_bytes[m_pos]) && !MarkAt(m_pos))
         ++m_pos;
-    return std::string(m_bytes.begin() + static_cast<std::ptrdiff_t>(start),
-                       m_bytes.begin() + static_cast<std::ptrdiff_t>(m_pos));
+    return Text(start, m_pos);
 }
 
-std::optional<std::string> ChannelListCursor::QuotedText(std::size_t maxLength) {
-    if (!FindChar(kQuote))
-        return std::nullopt;
-    const std::size_t start = m_pos + 1;
-    const std::size_t most = maxLength - 1;
-    std::size_t length = 0;
-    while (length < most) {
-        if (start + length >= m_bytes.size())
-            return std::nullopt;
-        if (m_bytes[start + length] == kQuote)
-            break;
-        ++length;
-    }
-    std::string text(m_bytes.begin() + static_cast<std::ptrdiff_t>(start),
-                     m_bytes.begin() + static_cast<std::ptrdiff_t>(start + length));
-    m_pos = start + length;
-    // A text cut at the field's length still ends at its closing quote, so the fields after it
-    // are read from where they stand.
-    FindChar(kQuote);
-    skip(1);
-    return text;
+std::string ChannelListCursor::QuotedText(std::size_t maxLength) {
+    std::size_t opening = m_pos;
+    while (opening < m_bytes.size() && m_bytes[opening] != kQuote && !MarkAt(opening))
+        ++opening;
+    if (opening >= m_bytes.size() || m_bytes[opening] != kQuote)
+        return {};
+    const std::size_t start = opening + 1;
+    // Without its closing quote the text stays inside its line and never takes in the next record.
+    std::size_t end = start;
+    while (end < m_bytes.size() && m_bytes[end] != kQuote && !IsLineEnd(m_bytes[end]) && !MarkAt(end))
+        ++end;
+    const bool closed = end < m_bytes.size() && m_bytes[end] == kQuote;
+    m_pos = closed ? end + 1 : end;
+    return Text(start, std::min(end, start + (maxLength - 1)));
+}
+
+std::string ChannelListCursor::Text(std::size_t begin, std::size_t end) const {
+    return std::string(m_bytes.begin() + static_cast<std::ptrdiff_t>(begin),
+                       m_bytes.begin() + static_cast<std::ptrdiff_t>(end));
 }
 
 } // namespace vorlane

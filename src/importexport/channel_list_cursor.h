@@ -5,7 +5,6 @@
 #include "platform/bytes.h"
 
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,16 +23,22 @@ public:
 
     // Moves to the next `c` at or after the cursor; false (cursor at the end) when there is none.
     bool FindChar(std::uint8_t c);
-    // Skips white space and takes the run of characters up to the next white-space character, at
-    // most 255 of them; the cursor stays on the character that ended the token.
+    // True when a record mark (":SAT", ":TRP", ":CHN") starts at `at`.
+    bool MarkAt(std::size_t at) const;
+    // Skips white space and takes the run of characters up to the next white-space character or record mark, at
+    // most 255 of them; the cursor stays on the character that ended the token. Empty when a record mark or the
+    // end comes first: the field is missing.
     std::string NextToken();
-    // The text between the next double quote and the one after it, at most `maxLength` - 1 bytes
-    // (`maxLength` counts the NUL of the field it goes into); the cursor ends behind the closing
-    // quote, also when the text had to be cut. Empty when there is no opening quote, or when the
-    // buffer ends before the closing quote and before the text reached its most bytes.
-    std::optional<std::string> QuotedText(std::size_t maxLength);
+    // The text between the next double quote and the one after it, at most `maxLength` - 1 bytes (`maxLength`
+    // counts the NUL of the field it goes into); the cursor ends behind the closing quote, also when the text
+    // had to be cut. A text ends early, with the cursor left there, at the end of its line or at a record mark,
+    // whichever comes before a closing quote. Empty, with the cursor where it was, when no opening quote comes
+    // before the next record mark: the field is missing.
+    std::string QuotedText(std::size_t maxLength);
 
 private:
+    std::string Text(std::size_t begin, std::size_t end) const;
+
     ConstByteSpan m_bytes;
     std::size_t m_pos = 0;
 };

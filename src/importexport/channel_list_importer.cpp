@@ -46,28 +46,27 @@ ImportResult ChannelListImporter::ReadAll(ConstByteSpan buffer) {
     if (!m_db.tablesAllocated() || !cursor.startsWith(":SAT"))
         return result;
 
-    bool textsRead = true;
     do {
         if (cursor.startsWith(":SAT")) {
             cursor.skip(4);
-            textsRead = ReadSatellite(cursor);
+            ReadSatellite(cursor);
         } else if (cursor.startsWith(":TRP")) {
             cursor.skip(4);
-            textsRead = ReadTransponder(cursor);
+            ReadTransponder(cursor);
         } else if (cursor.startsWith(":CHN")) {
             cursor.skip(4);
-            textsRead = ReadChannel(cursor);
+            ReadChannel(cursor);
         } else {
             cursor.skip(1);
         }
-    } while (textsRead && cursor.FindChar(':'));
+    } while (cursor.FindChar(':'));
 
-    // Once a table is full the import has ended; a broken text after that only ends the count.
-    result.accepted = textsRead || m_full;
+    result.accepted = true;
     result.satellites = m_satellite + 1;
     result.transponders = m_transponder + 1;
     result.channels = m_channel + 1;
     result.recordsNotFitted = m_notFitted;
+    result.channelsWithoutTransponder = m_withoutTransponder;
     return result;
 }
 
@@ -82,28 +81,26 @@ bool ChannelListImporter::TakeSlot(int& slot, int capacity) {
     return true;
 }
 
-bool ChannelListImporter::ReadSatellite(ChannelListCursor& cursor) {
-    const auto name = cursor.QuotedText(kSatelliteNameField);
-    if (!name)
-        return false;
+void ChannelListImporter::ReadSatellite(ChannelListCursor& cursor) {
+    const std::string name = cursor.QuotedText(kSatelliteNameField);
     const std::int32_t position = NumberToken(cursor);
     if (!TakeSlot(m_satellite, kSatelliteCount))
-        return true;
+        return;
 
+    m_satelliteHasTransponder = false;
     const SatelliteRecord satellite = m_db.satellite(m_satellite);
-    satellite.setName(*name);
+    satellite.setName(name);
     satellite.setOrbitalPosition(static_cast<std::int16_t>(Field16(position)));
-    return true;
 }
 
-bool ChannelListImporter::ReadTransponder(ChannelListCursor& cursor) {
+void ChannelListImporter::ReadTransponder(ChannelListCursor& cursor) {
     const std::int32_t transportStreamId = NumberToken(cursor);
     const std::int32_t frequency = NumberToken(cursor);
     const std::int32_t symbolRate = NumberToken(cursor);
     const std::int32_t networkId = NumberToken(cursor);
     const unsigned polarisation = PolarisationOfToken(cursor.NextToken());
     if (!TakeSlot(m_transponder, kTransponderCount))
-        return true;
+        return;
 
     const TransponderRecord transponder = m_db.transponder(m_transponder);
     WritePresetNetworkName(transponder);
@@ -115,21 +112,23 @@ bool ChannelListImporter::ReadTransponder(ChannelListCursor& cursor) {
     tuning.setPolarisation(polarisation);
     transponder.setTuning(tuning);
     transponder.setSatelliteLink(transponder.satelliteLink().withIndex(static_cast<unsigned>(m_satellite)));
-    return true;
+    m_satelliteHasTransponder = true;
 }
 
-bool ChannelListImporter::ReadChannel(ChannelListCursor& cursor) {
-    const auto name = cursor.QuotedText(kChannelNameField);
-    if (!name)
-        return false;
+void ChannelListImporter::ReadChannel(ChannelListCursor& cursor) {
+    const std::string name = cursor.QuotedText(kChannelNameField);
     cursor.NextToken(); // the column after the name is not used
     const ServiceType type = ServiceTypeOfToken(cursor.NextToken());
+    // A channel with no transponder of its satellite to point at would reach the receiver with a broken link.
+    if (!m_full && !m_satelliteHasTransponder) {
+        ++m_withoutTransponder;
+        return;
+    }
     if (!TakeSlot(m_channel, kChannelCount))
-        return true;
+        return;
 
     const ChannelRecord channel = m_db.channel(m_channel);
-    channel.setName(*name);
-    // Before any ":TRP" the transponder index is -1: all ones in its 14 bits.
+    channel.setName(name);
     const auto satellite = static_cast<unsigned>(m_satellite);
     const auto transponder = static_cast<unsigned>(m_transponder);
     for (int side = 0; side < kTunerCount; ++side) {
@@ -137,7 +136,6 @@ bool ChannelListImporter::ReadChannel(ChannelListCursor& cursor) {
         channel.setTransponderLink(side, channel.transponderLink(side).withIndex(transponder));
     }
     m_placement.Place(channel, type, m_satellite, m_transponder);
-    return true;
 }
 
 } // namespace vorlane

@@ -16,6 +16,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <string>
 #include <string_view>
 #include <utility>
 
@@ -126,7 +127,31 @@ OpenResult OpenDatabaseFromBytes(ChannelDatabase& db, std::vector<std::uint8_t> 
     else
         LoadFromImage(db, db.fileBuffer());
     db.BuildAllLists();
+    result.problems = CheckIntegrity(db);
+    if (IsTextList(reader))
+        for (const IntegrityProblem& problem : result.problems)
+            DebugOut("import left a broken record: %s\n", IntegrityProblemLine(problem).c_str());
     return result;
+}
+
+std::string RecordsLeftOutText(const ImportResult& import) {
+    std::string text;
+    if (import.recordsNotFitted > 0)
+        text = std::to_string(import.recordsNotFitted) + " records did not fit into the tables and were left out.";
+    if (import.channelsWithoutTransponder > 0)
+        text += (text.empty() ? "" : "\n") + std::to_string(import.channelsWithoutTransponder) +
+                " channels came before any transponder of their satellite and were left out.";
+    return text;
+}
+
+std::vector<IntegrityProblem> ChannelFileProblems(const std::string& path) {
+    std::vector<std::uint8_t> bytes;
+    if (!ReadFileBytes(path, bytes) || RecogniseFile(bytes) != FileReader::ChannelFile ||
+        bytes.size() != kChannelFileSize)
+        return {};
+    ChannelDatabase db;
+    StartLikeEditor(db);
+    return OpenDatabaseFromBytes(db, std::move(bytes), path).problems;
 }
 
 int SaveDatabaseFile(ChannelDatabase& db, const std::string& path) {

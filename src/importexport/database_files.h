@@ -3,6 +3,7 @@
 // starts, open a file the way Open does (whole file read first, kind recognised by content, the reader that
 // takes it, lists built, current path and modified flag), and save the database as a channel file.
 
+#include "database/integrity_check.h"
 #include "importexport/import_result.h"
 #include "platform/bytes.h"
 #include "settings/settings_defaults.h"
@@ -44,8 +45,12 @@ struct OpenResult {
     bool accepted = false;
     FileReader reader = FileReader::None; // who took the file; for a refusal, who would have
     OpenRefusal refusal = OpenRefusal::None;
-    ImportResult import; // what a text reader wrote and how many records did not fit
+    ImportResult import;                    // what a text reader wrote and how many records did not fit
+    std::vector<IntegrityProblem> problems; // what the integrity check finds in the opened database
 };
+
+// What Open tells the user about the records of a text list it left out, in one message; empty when none were.
+std::string RecordsLeftOutText(const ImportResult& import);
 
 // The database as the editor has it at start: the start-up settings applied to the held settings record, then
 // a new database for the current receiver model. Reports what Init reports.
@@ -58,8 +63,13 @@ OpenResult OpenDatabaseFile(ChannelDatabase& db, const std::string& path);
 // modified flag exactly as they were. An accepted one sets the receiver model to 1, makes a new database,
 // keeps the bytes as the file buffer and `path` as the current path, clears the modified flag, lets the first
 // reader that accepts the bytes fill the tables (SATCODX, channel list, channel file: a text list of a channel
-// file's length that its reader refuses is read as a channel file), and builds every list.
+// file's length that its reader refuses is read as a channel file), builds every list and runs the integrity
+// check. A text reader must never leave a problem behind; one that does is traced.
 OpenResult OpenDatabaseFromBytes(ChannelDatabase& db, std::vector<std::uint8_t> bytes, const std::string& path);
+
+// What the integrity check finds in the database a channel file opens into; nothing for a file that cannot be
+// read or is not a channel file (a text list, a block file of another length).
+std::vector<IntegrityProblem> ChannelFileProblems(const std::string& path);
 
 // Save and Save as: writes the database as a channel file to `path`, replacing an existing file only once the
 // new one is complete on disk. Success reports 1 and clears the modified flag. Failure reports 0 and leaves the

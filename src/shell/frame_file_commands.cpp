@@ -6,6 +6,7 @@
 #include "importexport/text_exporter.h"
 #include "platform/settings_store.h"
 #include "platform/widgets/user_prompts.h"
+#include "shell/integrity_question.h"
 #include "shell/main_frame.h"
 #include "shell/message_dialog.h"
 #include "shell/mirevo_view.h"
@@ -103,12 +104,10 @@ void FrameFileCommands::OpenChosenFile(const QString& path) {
         RememberPath(path);
         m_frame.view().RefreshAllPanes();
     }
-    const int leftOut = result.import.recordsNotFitted;
-    if (leftOut > 0) {
+    const std::string leftOut = RecordsLeftOutText(result.import);
+    if (!leftOut.empty()) {
         m_frame.repaint();
-        m_frame.messageDialog().ShowModal(
-            QStringLiteral("%1 records did not fit into the tables and were left out.").arg(leftOut),
-            ui::MessageDialog::kModeOk);
+        m_frame.messageDialog().ShowModal(QString::fromStdString(leftOut), ui::MessageDialog::kModeOk);
     }
 }
 
@@ -154,6 +153,8 @@ QString FrameFileCommands::ChooseSavePath(const QString& title, const QString& f
 }
 
 int FrameFileCommands::WriteChannelFile(const std::string& path) {
+    if (!ui::MayGoOnDespiteProblems(&m_frame, CheckIntegrity(m_database), QStringLiteral("Save anyway?")))
+        return 0;
     if (!SaveDatabaseFile(m_database, path)) {
         ShowError(Text(kWriteFailedText));
         return 0;

@@ -1,8 +1,10 @@
 #include "shell/loader_window_ui.h"
 
+#include "importexport/database_files.h"
 #include "loader/connection.h"
 #include "loader/transfer_commands.h"
 #include "platform/widgets/user_prompts.h"
+#include "shell/integrity_question.h"
 #include "shell/loader_controls.h"
 #include "shell/loader_download_dialog.h"
 #include "shell/loader_progress_bar.h"
@@ -144,6 +146,10 @@ int LoaderWindowUi::ChooseFile(const FileDialogRequest& request, std::string& pa
             request.defaultExtension);
     }
     path = LocalPath(chosen);
+    // A channel file with broken records is only sent when the user says so; saying No is like cancelling.
+    if (request.kind == FileDialogKind::Open && !chosen.isEmpty() &&
+        !MayGoOnDespiteProblems(&m_window, ChannelFileProblems(path), QStringLiteral("Upload anyway?")))
+        return 0;
     return chosen.isEmpty() ? 0 : 1;
 }
 

@@ -90,7 +90,7 @@ bool startsWith(const std::string& text, const std::string& prefix) {
 } // namespace
 
 TEST_F(CliTest, EveryFileCommandAnswersHelp) {
-    for (const char* command : {"info", "convert", "export", "blocks"}) {
+    for (const char* command : {"info", "check", "convert", "export", "blocks"}) {
         const CliRun help = run({command, "--help"});
         EXPECT_EQ(0, help.exitCode) << command;
         EXPECT_TRUE(startsWith(help.out, std::string("Usage: vorlane-cli ") + command)) << help.out;
@@ -108,6 +108,8 @@ TEST_F(CliTest, UsageErrorsExitTwoWithTheUsageOnStandardError) {
         {"info"},
         {"info", "--xml", "a"},
         {"info", "a", "b"},
+        {"check"},
+        {"check", "--xml", "a"},
         {"blocks"},
         {"blocks", "a", "b"},
     };
@@ -208,8 +210,53 @@ TEST_F(CliTest, InfoDescribesAChannelList) {
               "tuner 1: 13 TV, 8 radio, 1 data\n"
               "tuner 2: 0 TV, 0 radio, 0 data\n"
               "settings record: none in the file\n"
-              "records not fitted: 0\n",
+              "records not fitted: 0\n"
+              "channels without a transponder: 0\n",
               info.out);
+}
+
+namespace {
+
+// A channel file with a channel on tuner 1 whose transponder link points past the table.
+Bytes brokenChannelFile(const std::string& channelName) {
+    ChannelDatabase db;
+    StartLikeEditor(db);
+    const ChannelRecord channel = db.channel(0);
+    channel.setName(channelName);
+    channel.setServiceType(0);
+    channel.setPresence(0, 1);
+    channel.setTransponderLink(0, LinkWord().withIndex(0x3FFF));
+    return ChannelFileBytes(db);
+}
+
+} // namespace
+
+TEST_F(CliTest, CheckNamesEachProblemAndExitsOneUnlessSound) {
+    const Bytes broken = brokenChannelFile("Caf\xe9");
+    std::ofstream(path("caf\xe9.bin"), std::ios::binary)
+        .write(reinterpret_cast<const char*>(broken.data()), static_cast<std::streamsize>(broken.size()));
+    const std::string problem = "transponder link names slot 16383, outside the transponder table";
+    struct Case {
+        std::vector<std::string> args;
+        int exitCode;
+        std::string out; // a part of what is printed
+    };
+    const Case cases[] = {
+        {{"check", VORLANE_EXAMPLES_DIR "/channels.dat"}, 0, VORLANE_EXAMPLES_DIR "/channels.dat: sound\n"},
+        {{"check", path("caf\xe9.bin")}, 1, "channel 0 tuner 1 \"Caf\xc3\xa9\": " + problem + "\n"},
+        {{"check", "--json", path("caf\xe9.bin")},
+         1,
+         "caf\\\\xe9.bin\", \"kind\": \"channel file\", \"sound\": false, \"recordsNotFitted\": 0, "
+         "\"channelsWithoutTransponder\": 0, \"problems\": [{\"record\": \"channel 0 tuner 1\", \"name\": "
+         "\"Caf\xc3\xa9\", \"problem\": \"" +
+             problem + "\"}]}\n"},
+        {{"check", path("missing.bin")}, 1, ""},
+    };
+    for (const Case& c : cases) {
+        const CliRun result = run(c.args);
+        EXPECT_EQ(c.exitCode, result.exitCode) << c.args.back();
+        EXPECT_NE(std::string::npos, result.out.find(c.out)) << result.out;
+    }
 }
 
 TEST_F(CliTest, InfoAndBlocksOnBlockFilesAndOtherFiles) {

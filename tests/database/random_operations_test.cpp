@@ -1,6 +1,6 @@
-// Long random sequences of database operations on generated databases: after every step the lists must
-// agree with the records, and at the end the database stored into an image and loaded into a second
-// database must give the same lists there.
+// Long random sequences of database operations on generated databases: after every step the database must
+// pass the integrity check (records, lists and favourite groups agree), and at the end the database stored into an
+// image and loaded into a second database must give the same lists there.
 //
 // One fixed seed runs by default. To run more seeds locally:
 //   VORLANE_RANDOM_SEEDS=100 ./random_operations_tests     (seeds 1 to 100)

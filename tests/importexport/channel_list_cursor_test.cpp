@@ -16,9 +16,11 @@ TEST(ChannelListCursor, TokensEndAtAnyWhiteSpace) {
     EXPECT_EQ("1", cursor.NextToken());
     EXPECT_EQ("V", cursor.NextToken());
     EXPECT_EQ('\n', text[cursor.position()]); // the cursor stays on the character that ended the token
-    EXPECT_EQ(":CHN", cursor.NextToken());
-    EXPECT_TRUE(cursor.atEnd());
-    EXPECT_EQ("", cursor.NextToken());
+    EXPECT_EQ("", cursor.NextToken());        // a record mark is never a token: the field is missing
+    EXPECT_TRUE(cursor.startsWith(":CHN"));
+    ChannelListCursor glued(bytesOf("V:TRP 1"));
+    EXPECT_EQ("V", glued.NextToken());
+    EXPECT_TRUE(glued.startsWith(":TRP"));
 }
 
 TEST(ChannelListCursor, TokensHoldAtMost255Characters) {
@@ -41,18 +43,24 @@ TEST(ChannelListCursor, QuotedTextIsCutToTheFieldAndTheCursorEndsBehindTheClosin
     EXPECT_TRUE(cursor.atEnd());
 }
 
-TEST(ChannelListCursor, QuotedTextFailsWithoutOpeningQuoteOrBeforeItsEnd) {
-    ChannelListCursor none(bytesOf("no quote here"));
-    EXPECT_FALSE(none.QuotedText(20));
-    EXPECT_TRUE(none.atEnd());
-
-    ChannelListCursor open(bytesOf("\"unfinished"));
-    EXPECT_FALSE(open.QuotedText(20));
-
-    // Cut at the field's length before the buffer ends: the text stands, the cursor reaches the end.
-    ChannelListCursor cut(bytesOf("\"ABCDEFGHIJKLMNOPQRSTUV"));
-    EXPECT_EQ("ABCDEFGHIJKLMNO", cut.QuotedText(16));
-    EXPECT_TRUE(cut.atEnd());
+TEST(ChannelListCursor, BrokenQuotedTextsStayInsideTheirLineAndRecord) {
+    struct Case {
+        std::string text;
+        std::string quoted;
+        std::string rest; // where the cursor stands afterwards
+    };
+    const Case cases[] = {
+        {"no quote :CHN \"x\"", "", "no quote :CHN \"x\""}, // missing: the cursor stays
+        {"\"unfinished", "unfinished", ""},
+        {"\"to line end\n:TRP 1", "to line end", "\n:TRP 1"},
+        {"\"up to a mark :CHN \"x\"", "up to a mark ", ":CHN \"x\""},
+        {"\"ABCDEFGHIJKLMNOPQRSTUV", "ABCDEFGHIJKLMNO", ""}, // cut to the field, read to the end of its line
+    };
+    for (const Case& c : cases) {
+        ChannelListCursor cursor(bytesOf(c.text));
+        EXPECT_EQ(c.quoted, cursor.QuotedText(16)) << c.text;
+        EXPECT_EQ(c.rest, c.text.substr(cursor.position())) << c.text;
+    }
 }
 
 TEST(ChannelListCursor, FindCharAndMarksNeverReadPastTheEnd) {

@@ -150,14 +150,16 @@ TEST_F(FrameFileCommandsTest, OpenAsksBeforeDroppingUnsavedWork) {
 }
 
 TEST_F(FrameFileCommandsTest, ImportThatDidNotFitReportsWhatWasLeftOut) {
-    std::string text;
-    for (int i = 0; i < 66; ++i)
+    std::string text = ":SAT \"First\" 0\n:CHN \"No transponder yet\" 1 T\n";
+    for (int i = 1; i < 66; ++i)
         text += ":SAT \"Sat " + std::to_string(i) + "\" " + std::to_string(i) + "\n:TRP 1 11000 27500 1 V\n";
     WriteBytes(FilePath("many.dat"), Bytes(text.begin(), text.end()));
     UserPrompts::scriptAnswer(FilePath("many.dat"));
     AnswerMessage(ui::MessageDialog::kOk);
     frame->OnCommand(kCmdOpen);
-    EXPECT_EQ(messageTexts, QStringList({"4 records did not fit into the tables and were left out."}));
+    EXPECT_EQ(messageTexts, QStringList({"4 records did not fit into the tables and were left out.\n"
+                                         "1 channels came before any transponder of their satellite and were left "
+                                         "out."}));
     EXPECT_EQ(messageModes, std::vector<int>({1}));
     EXPECT_EQ(database.satellite(63).name(), "Sat 63");
     EXPECT_TRUE(frame->updatesEnabled());
@@ -215,6 +217,28 @@ TEST_F(FrameFileCommandsTest, CancelledSaveQuestionWritesNothing) {
     frame->OnCommand(kCmdSave);
     EXPECT_EQ(UserPrompts::takeAsked().size(), 1u);
     EXPECT_FALSE(QFile::exists(FilePath("sample.bin")));
+}
+
+// A broken database is listed and saved only on Yes; a sound one asks nothing new (the tests around this one).
+TEST_F(FrameFileCommandsTest, SaveOfABrokenDatabaseAsksSaveAnywayDefaultNo) {
+    Open(WriteSampleChannelFile("sample.bin"));
+    const ChannelRecord broken = database.channel(FirstUsedChannel(database));
+    broken.setPresence(0, 1);
+    broken.setTransponderLink(0, broken.transponderLink(0).withIndex(0x3FFF));
+    for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+        QFile::remove(FilePath("sample.bin"));
+        UserPrompts::takeAsked();
+        UserPrompts::scriptAnswer(FilePath("sample.bin"));
+        UserPrompts::scriptAnswer(answer);
+        if (answer == QMessageBox::Yes)
+            UserPrompts::scriptAnswer(QMessageBox::Ok); // "Complete to write file."
+        frame->fileCommands().SaveAs();
+        const QStringList asked = AskedTexts();
+        ASSERT_GE(asked.size(), 2);
+        EXPECT_TRUE(asked[1].contains("transponder link names slot 16383")) << asked[1].toStdString();
+        EXPECT_TRUE(asked[1].endsWith("Save anyway?"));
+        EXPECT_EQ(QFile::exists(FilePath("sample.bin")), answer == QMessageBox::Yes);
+    }
 }
 
 TEST_F(FrameFileCommandsTest, SaveAsThenSaveWritesTheOpenedFile) {

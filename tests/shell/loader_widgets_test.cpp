@@ -3,6 +3,9 @@
 // windows of LoaderWindowUi.
 
 #include "../panes/scripted_prompts.h"
+#include "blockfile/channel_file.h"
+#include "importexport/database_files.h"
+#include "importexport/replace_file.h"
 #include "loader/connection.h"
 #include "loader/language_texts.h"
 #include "loader/serial_port.h"
@@ -25,6 +28,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
 
@@ -319,6 +323,32 @@ TEST_F(LoaderDialogsTest, FileChoicesOpenAtTheRememberedFileAndKeepTheChosenPath
     EXPECT_EQ(PromptKind::OpenFile, asked[0].kind);
     EXPECT_EQ(PromptKind::SaveFile, asked[1].kind);
     EXPECT_EQ(QStringLiteral("BIN Files (*.bin);;Key Files (*.key);;ALL Files (*.*)"), asked[0].text);
+}
+
+// A channel file whose records are broken is sent only on Yes: No is like cancelling the choice.
+TEST_F(LoaderDialogsTest, UploadOfABrokenChannelFileAsksUploadAnywayDefaultNo) {
+    ChannelDatabase db;
+    StartLikeEditor(db);
+    const ChannelRecord channel = db.channel(0);
+    channel.setName("Broken");
+    channel.setServiceType(0);
+    channel.setPresence(0, 1);
+    channel.setTransponderLink(0, LinkWord().withIndex(0x3FFF));
+    QTemporaryDir folder;
+    const std::string path = folder.filePath(QStringLiteral("broken.bin")).toStdString();
+    ASSERT_TRUE(ReplaceFile(path, ChannelFileBytes(db)));
+
+    FileDialogRequest request;
+    std::string chosen;
+    for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+        UserPrompts::scriptAnswer(QString::fromStdString(path));
+        UserPrompts::scriptAnswer(answer);
+        EXPECT_EQ(answer == QMessageBox::Yes ? 1 : 0, ui.ChooseFile(request, chosen));
+        const std::vector<AskedPrompt> asked = UserPrompts::takeAsked();
+        ASSERT_EQ(2u, asked.size());
+        EXPECT_TRUE(asked[1].text.contains(QStringLiteral("channel 0 tuner 1 \"Broken\"")));
+        EXPECT_TRUE(asked[1].text.endsWith(QStringLiteral("Upload anyway?")));
+    }
 }
 
 TEST_F(LoaderDialogsTest, MessagesGoThroughTheMessageDialogAndTheProgramsBox) {

@@ -1,0 +1,196 @@
+#include "database/list_integrity.h"
+
+#include "database/channel_database.h"
+#include "database/link_field.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace vorlane {
+namespace {
+
+std::string ListName(unsigned kind, int instance) {
+    const int group = static_cast<int>(kind) - static_cast<int>(ListKind::Favourite0);
+    if (group >= 0 && group < FavouriteGroups::kGroupCount)
+        return "favourite group " + std::to_string(group + 1);
+    return "list kind " + std::to_string(kind) + " head " + std::to_string(instance);
+}
+
+std::string ListName(const ListHead& head) {
+    return ListName(static_cast<unsigned>(head.kind), head.instance);
+}
+
+std::string Hex(std::uint32_t value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%x", value);
+    return text;
+}
+
+void Add(std::vector<IntegrityProblem>& problems, std::string record, std::string text) {
+    problems.push_back({std::move(record), {}, std::move(text)});
+}
+
+// The width of the field decides what must match: the favourite byte, the 16-bit form, or the 32-bit word apart
+// from bit 31, which the record keeps for itself.
+bool SameInWidth(std::uint8_t width, LinkWord a, LinkWord b) {
+    switch (width) {
+    case 8:
+        return a.toFavouriteByte() == b.toFavouriteByte();
+    case 16:
+        return a.toForm16() == b.toForm16();
+    default:
+        return (a.value() & ~LinkWord::kKeptBit) == (b.value() & ~LinkWord::kKeptBit);
+    }
+}
+
+bool OnWrongTuner(TunerFilter tuners, int side) {
+    return (tuners == TunerFilter::Tuner1Only && side != 0) || (tuners == TunerFilter::Tuner2Only && side != 1);
+}
+
+std::string Pk(const ListNode& node) {
+    return "PK " + std::to_string(node.pk);
+}
+
+void CheckChannelNode(const ListKindInfo& info, const ListHead& head, const ListNode& node, ConstChannelRecord channel,
+                      int side, std::vector<IntegrityProblem>& problems) {
+    if (!channel.presentOn(side))
+        Add(problems, ListName(head), Pk(node) + " not present on its tuner");
+    if (info.typeFilter != kAllTypes && channel.serviceType() != info.typeFilter)
+        Add(problems, ListName(head), Pk(node) + " has type " + std::to_string(channel.serviceType()));
+    if (OnWrongTuner(info.tuners, side))
+        Add(problems, ListName(head), Pk(node) + " on the wrong tuner");
+    if (node.link.tunerSide() != static_cast<unsigned>(side))
+        Add(problems, ListName(head), Pk(node) + " link side bit differs from its PK");
+}
+
+void CheckNodeAgainstRecord(const ChannelDatabase& db, const ListKindInfo& info, const ListHead& head,
+                            const ListNode& node, std::vector<IntegrityProblem>& problems) {
+    const int side = TunerSideOfPk(node.pk);
+    const int records = info.table == RecordTable::Channels ? kChannelCount * kTunerCount : RecordCount(info.table);
+    if (node.pk >= records) {
+        Add(problems, ListName(head), Pk(node) + " outside the table");
+        return;
+    }
+    const RecordTables tables{db.arrSatellite(), db.arrTransponder(), db.arrChannel()};
+    const std::uint8_t* record = tables.recordOfPk(info.table, node.pk);
+    if (readLe32(record) == kFreeRecordWord)
+        Add(problems, ListName(head), Pk(node) + " names a free record");
+    if (info.table == RecordTable::Channels)
+        CheckChannelNode(info, head, node, ConstChannelRecord(record), side, problems);
+    if (info.headChoice != HeadChoice::Single && node.link.index() != head.instance)
+        Add(problems, ListName(head), Pk(node) + " link index " + std::to_string(node.link.index()));
+    const LinkWord stored = ReadLinkField(info, record, side);
+    if (!SameInWidth(info.linkWidth, node.link, stored))
+        Add(problems, ListName(head),
+            Pk(node) + " node link " + Hex(node.link.value()) + " but record field " + Hex(stored.value()));
+}
+
+void CheckHead(const ChannelDatabase& db, const ListKindInfo& info, const ListHead& head,
+               std::vector<IntegrityProblem>& problems) {
+    if (head.kind != info.kind || head.linkWidth != info.linkWidth)
+        Add(problems, ListName(head), "kind or width of the head wrong");
+    const ListNode* previous = nullptr;
+    unsigned nextKey[kTunerCount] = {0, 0};
+    int lastSide = 0;
+    int nodes = 0;
+    for (const ListNode* node = head.first; node; previous = node, node = node->next) {
+        if (++nodes > kChannelCount * kTunerCount) {
+            Add(problems, ListName(head), "node chain does not end");
+            return;
+        }
+        if (node->head != &head || node->prev != previous || node->isFree())
+            Add(problems, ListName(head), "node " + std::to_string(nodes - 1) + " badly linked");
+        if (TunerSideOfPk(node->pk) < lastSide)
+            Add(problems, ListName(head), Pk(*node) + " of tuner 1 after tuner 2's entries");
+        lastSide = TunerSideOfPk(node->pk);
+        const int side = KeysCountPerTunerSide(info.kind) ? lastSide : 0;
+        if (node->link.key() != nextKey[side])
+            Add(problems, ListName(head),
+                Pk(*node) + " key " + std::to_string(node->link.key()) + ", expected " + std::to_string(nextKey[side]));
+        nextKey[side] = node->link.key() + 1;
+        CheckNodeAgainstRecord(db, info, head, *node, problems);
+    }
+    if (head.last != previous)
+        Add(problems, ListName(head), "last node pointer wrong");
+    if (head.count != nodes)
+        Add(problems, ListName(head),
+            "count " + std::to_string(head.count) + " but " + std::to_string(nodes) + " nodes");
+}
+
+using HeadCounts = std::array<std::vector<int>, kMaxListKind + 1>;
+
+// The kinds of a table a record of service type `type` can join; other types only join kinds taking every type.
+std::vector<const ListKindInfo*> KindsOf(RecordTable table, int type) {
+    std::vector<const ListKindInfo*> kinds;
+    for (const ListKindInfo& info : AllListKinds())
+        if (info.table == table &&
+            (table != RecordTable::Channels || info.typeFilter == kAllTypes || info.typeFilter == type))
+            kinds.push_back(&info);
+    return kinds;
+}
+
+// What a build would put in each head of each kind. One pass over each table, with every kind the record can
+// join asked about it while it is at hand.
+HeadCounts CountBuildMembers(const ChannelDatabase& db) {
+    constexpr int kListedTypes = 3; // TV, radio, data; any other type joins only the kinds taking every type
+    HeadCounts counts;
+    for (const ListKindInfo& info : AllListKinds())
+        counts[static_cast<std::size_t>(info.kind)].assign(static_cast<std::size_t>(info.headCount), 0);
+    std::array<std::vector<const ListKindInfo*>, kListedTypes + 1> channelKinds;
+    for (int type = 0; type <= kListedTypes; ++type)
+        channelKinds[static_cast<std::size_t>(type)] = KindsOf(RecordTable::Channels, type);
+    const RecordTables tables{db.arrSatellite(), db.arrTransponder(), db.arrChannel()};
+    for (const RecordTable table : {RecordTable::Satellites, RecordTable::Transponders, RecordTable::Channels}) {
+        const int sides = table == RecordTable::Channels ? kTunerCount : 1;
+        const std::vector<const ListKindInfo*> tableKinds = KindsOf(table, kAllTypes);
+        for (int index = 0; index < RecordCount(table); ++index) {
+            const std::uint8_t* record = tables.recordOfPk(table, index);
+            if (readLe32(record) == kFreeRecordWord)
+                continue;
+            const auto& kinds =
+                table == RecordTable::Channels
+                    ? channelKinds[std::min<std::size_t>(ConstChannelRecord(record).serviceType(), kListedTypes)]
+                    : tableKinds;
+            for (const ListKindInfo* info : kinds) {
+                for (int side = 0; side < sides; ++side) {
+                    LinkWord link;
+                    const int instance = db.lists().BuildHeadOf(*info, index, side, link);
+                    if (instance >= 0)
+                        ++counts[static_cast<std::size_t>(info->kind)][static_cast<std::size_t>(instance)];
+                }
+            }
+        }
+    }
+    return counts;
+}
+
+// A list holding as many nodes as a build would give it, each of them checked against its record and none
+// twice (their keys run on), holds exactly the build's members.
+void CheckMembership(const ListHead& head, int expected, std::vector<IntegrityProblem>& problems) {
+    if (head.count != expected)
+        Add(problems, ListName(head),
+            "holds " + std::to_string(head.count) + " entries but " + std::to_string(expected) +
+                " records belong in it");
+}
+
+} // namespace
+
+void CheckListsAgainstRecords(const ChannelDatabase& db, std::vector<IntegrityProblem>& problems) {
+    const HeadCounts members = CountBuildMembers(db);
+    for (const ListKindInfo& info : AllListKinds()) {
+        if (db.lists().HeadCount(info.kind) != info.headCount) {
+            Add(problems, "list kind " + std::to_string(static_cast<unsigned>(info.kind)), "has no heads");
+            continue;
+        }
+        for (int i = 0; i < info.headCount; ++i) {
+            const ListHead& head = *db.lists().Head(info.kind, i);
+            CheckHead(db, info, head, problems);
+            CheckMembership(head, members[static_cast<std::size_t>(info.kind)][static_cast<std::size_t>(i)], problems);
+        }
+    }
+}
+
+} // namespace vorlane
