@@ -13,10 +13,10 @@ namespace vorlane {
 
 namespace {
 
-int Fail(BlockFileReport* report, BlockFileFault fault, std::size_t offset) {
+bool Fail(BlockFileReport* report, BlockFileFault fault, std::size_t offset) {
     if (report)
         *report = {fault, offset};
-    return 0;
+    return false;
 }
 
 void TraceBlockId(std::uint8_t id) {
@@ -112,7 +112,7 @@ const char* BlockFileFaultText(BlockFileFault fault) {
     return "unknown fault";
 }
 
-int ReadBlockFile(ConstByteSpan file, BlockTable& table, BlockFileReport* report) {
+bool ReadBlockFile(ConstByteSpan file, BlockTable& table, BlockFileReport* report) {
     std::size_t offset = 0;
     std::size_t blocksRead = 0;
     for (;;) {
@@ -143,7 +143,7 @@ int ReadBlockFile(ConstByteSpan file, BlockTable& table, BlockFileReport* report
     }
     if (report)
         *report = {};
-    return 1;
+    return true;
 }
 
 } // namespace vorlane
