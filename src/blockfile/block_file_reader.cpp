@@ -128,14 +128,15 @@ bool ReadBlockFile(ConstByteSpan file, BlockTable& table, BlockFileReport* repor
         if (fault != BlockFileFault::None)
             return Fail(report, fault, offset);
 
-        if (table.count() == BlockTable::kCapacity) {
+        const ConstByteSpan block = file.subspan(offset, block_header::kSize + dataLength);
+        const BlockHeader header(block);
+        // The count is checked first so that a block with no room writes no class trace.
+        if (table.count() == BlockTable::kCapacity ||
+            !table.append(BlockEntry(std::vector<std::uint8_t>(block.begin(), block.end()),
+                                     ClassOfReadBlock(header.blockId())))) {
             DebugOut("Block table full: more than %zu blocks\n", BlockTable::kCapacity);
             return Fail(report, BlockFileFault::TooManyBlocks, offset);
         }
-        const ConstByteSpan block = file.subspan(offset, block_header::kSize + dataLength);
-        const BlockHeader header(block);
-        table.append(
-            BlockEntry(std::vector<std::uint8_t>(block.begin(), block.end()), ClassOfReadBlock(header.blockId())));
         if (header.monitorMode())
             table.setBlockFileFlag(true);
         ++blocksRead;

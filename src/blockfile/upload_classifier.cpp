@@ -58,8 +58,7 @@ bool ClassifyUploadFile(std::string_view fileName, ConstByteSpan contents, Block
     if (contents.size() > std::numeric_limits<std::uint32_t>::max() ||
         !WholeFileClass(fileName, contents, transferClass))
         return false;
-    table.append(BlockEntry(std::vector<std::uint8_t>(contents.begin(), contents.end()), transferClass));
-    return true;
+    return table.append(BlockEntry(std::vector<std::uint8_t>(contents.begin(), contents.end()), transferClass));
 }
 
 bool LoadUploadFile(const std::string& path, BlockTable& table, UploadRefusal* refusal, BlockFileReport* blockReport) {
