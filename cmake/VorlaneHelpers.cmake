@@ -1,10 +1,24 @@
-# Adds every listed sub-folder of the current folder that has a CMakeLists.txt,
-# so a subsystem joins the build by creating its own CMakeLists.txt only.
+# Warnings on our own code; Qt and GoogleTest come in as system headers and stay quiet. CI builds with
+# VORLANE_WERROR=ON, so a new warning fails there.
+option(VORLANE_WERROR "Treat compiler warnings as errors" OFF)
+add_compile_options(-Wshadow -Wnon-virtual-dtor -Wold-style-cast -Woverloaded-virtual)
+if(VORLANE_WERROR)
+    add_compile_options(-Werror)
+endif()
+
+# Adds the listed sub-folders of the current folder; each must exist, so a missing folder fails the configure
+# instead of leaving its tests out silently.
 function(vorlane_add_subdirectories)
     foreach(dir IN LISTS ARGN)
-        if(EXISTS "${CMAKE_CURRENT_SOURCE_DIR}/${dir}/CMakeLists.txt")
-            add_subdirectory(${dir})
-        endif()
+        add_subdirectory(${dir})
+    endforeach()
+endfunction()
+
+# vorlane_include_paths(target PUBLIC|PRIVATE folder...): folders relative to the project root, so every
+# include in the tree is written from src/ (or tests/) the same way.
+function(vorlane_include_paths target scope)
+    foreach(dir IN LISTS ARGN)
+        target_include_directories(${target} ${scope} ${PROJECT_SOURCE_DIR}/${dir})
     endforeach()
 endfunction()
 
@@ -22,7 +36,7 @@ function(vorlane_add_test)
         add_executable(${T_NAME} ${T_SOURCES})
         target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
     endif()
-    target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+    vorlane_include_paths(${T_NAME} PRIVATE tests)
     target_compile_definitions(${T_NAME} PRIVATE VORLANE_TESTDATA_DIR="${VORLANE_TESTDATA_DIR}")
     gtest_discover_tests(${T_NAME} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "${T_ENVIRONMENT}")
 endfunction()

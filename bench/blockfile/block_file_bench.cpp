@@ -5,6 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <vector>
 
 using namespace vorlane;
@@ -17,7 +18,8 @@ std::vector<std::uint8_t> ChannelFile() {
     std::vector<std::uint8_t> file(kChannelFileSize);
     for (std::size_t i = 0; i < file.size(); ++i)
         file[i] = static_cast<std::uint8_t>(i * 13);
-    WriteChannelBlockHeader(file);
+    if (!WriteChannelBlockHeader(file))
+        std::abort();
     return file;
 }
 
@@ -27,7 +29,8 @@ std::vector<std::uint8_t> FiftyBlockFile(std::size_t dataLength) {
     for (std::size_t i = 0; i < BlockTable::kCapacity; ++i) {
         const std::size_t offset = file.size();
         file.resize(offset + block_header::kSize);
-        WriteBlockHeader(ByteSpan(file).subspan(offset), block_id::kOsdLanguage, 0x80000000, data);
+        if (!WriteBlockHeader(ByteSpan(file).subspan(offset), block_id::kOsdLanguage, 0x80000000, data))
+            std::abort();
         file.insert(file.end(), data.begin(), data.end());
     }
     return file;

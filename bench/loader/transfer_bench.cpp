@@ -109,7 +109,10 @@ void BM_Upload(benchmark::State& state) {
     const std::vector<std::uint8_t> image = Image();
     double totalMs = 0;
     for (auto _ : state) {
-        bench.transfer.SrcData().append(BlockEntry(image, TransferClass::Channel));
+        if (!bench.transfer.SrcData().append(BlockEntry(image, TransferClass::Channel))) {
+            state.SkipWithError("block table full");
+            return;
+        }
         bench.transfer.SetFilePath("channel.bin");
         const auto start = std::chrono::steady_clock::now();
         bench.transfer.SendWakeUp();

@@ -13,10 +13,10 @@ namespace vorlane {
 
 namespace {
 
-int Fail(BlockFileReport* report, BlockFileFault fault, std::size_t offset) {
+bool Fail(BlockFileReport* report, BlockFileFault fault, std::size_t offset) {
     if (report)
         *report = {fault, offset};
-    return 0;
+    return false;
 }
 
 void TraceBlockId(std::uint8_t id) {
@@ -112,7 +112,7 @@ const char* BlockFileFaultText(BlockFileFault fault) {
     return "unknown fault";
 }
 
-int ReadBlockFile(ConstByteSpan file, BlockTable& table, BlockFileReport* report) {
+bool ReadBlockFile(ConstByteSpan file, BlockTable& table, BlockFileReport* report) {
     std::size_t offset = 0;
     std::size_t blocksRead = 0;
     for (;;) {
@@ -128,14 +128,15 @@ int ReadBlockFile(ConstByteSpan file, BlockTable& table, BlockFileReport* report
         if (fault != BlockFileFault::None)
             return Fail(report, fault, offset);
 
-        if (table.count() == BlockTable::kCapacity) {
+        const ConstByteSpan block = file.subspan(offset, block_header::kSize + dataLength);
+        const BlockHeader header(block);
+        // The count is checked first so that a block with no room writes no class trace.
+        if (table.count() == BlockTable::kCapacity ||
+            !table.append(BlockEntry(std::vector<std::uint8_t>(block.begin(), block.end()),
+                                     ClassOfReadBlock(header.blockId())))) {
             DebugOut("Block table full: more than %zu blocks\n", BlockTable::kCapacity);
             return Fail(report, BlockFileFault::TooManyBlocks, offset);
         }
-        const ConstByteSpan block = file.subspan(offset, block_header::kSize + dataLength);
-        const BlockHeader header(block);
-        table.append(
-            BlockEntry(std::vector<std::uint8_t>(block.begin(), block.end()), ClassOfReadBlock(header.blockId())));
         if (header.monitorMode())
             table.setBlockFileFlag(true);
         ++blocksRead;
@@ -143,7 +144,7 @@ int ReadBlockFile(ConstByteSpan file, BlockTable& table, BlockFileReport* report
     }
     if (report)
         *report = {};
-    return 1;
+    return true;
 }
 
 } // namespace vorlane

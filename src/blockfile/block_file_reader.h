@@ -31,8 +31,8 @@ struct BlockFileReport {
 const char* BlockFileFaultText(BlockFileFault fault);
 
 // Appends every block of `file` to `table` (which the caller has cleared) and sets the table's block-file
-// flag when a block asks for monitor mode. Returns 1 for a block file; 0 otherwise, leaving the blocks read
+// flag when a block asks for monitor mode. True for a block file; false otherwise, leaving the blocks read
 // before the fault in the table. `report`, when given, tells where and why the file failed.
-int ReadBlockFile(ConstByteSpan file, BlockTable& table, BlockFileReport* report = nullptr);
+[[nodiscard]] bool ReadBlockFile(ConstByteSpan file, BlockTable& table, BlockFileReport* report = nullptr);
 
 } // namespace vorlane

@@ -23,9 +23,9 @@ std::string_view BlockHeader::signature() const {
     return {reinterpret_cast<const char*>(m_bytes.data() + kSignature), kSignatureText.size()};
 }
 
-int WriteBlockHeader(ByteSpan header, std::uint8_t blockId, std::uint32_t loadAddress, ConstByteSpan data) {
+bool WriteBlockHeader(ByteSpan header, std::uint8_t blockId, std::uint32_t loadAddress, ConstByteSpan data) {
     if (header.size() < kSize || data.size() > std::numeric_limits<std::uint32_t>::max())
-        return 0;
+        return false;
     const ByteSpan h = header.first(kSize);
     std::fill(h.begin(), h.end(), kFill);
     writeBe16(h, kAddressWordA, kAddressWordAPrefix);
@@ -41,12 +41,12 @@ int WriteBlockHeader(ByteSpan header, std::uint8_t blockId, std::uint32_t loadAd
     writeBe32(h, kCrc, Checksum(data));
     std::copy(kSignatureText.begin(), kSignatureText.end(), h.begin() + kSignature);
     h[kTrailerMarker] = kTrailerMarkerValue;
-    return 1;
+    return true;
 }
 
-int WriteChannelBlockHeader(ByteSpan image) {
+bool WriteChannelBlockHeader(ByteSpan image) {
     if (image.size() < kSize)
-        return 0;
+        return false;
     return WriteBlockHeader(image.first(kSize), block_id::kChannel, kChannelLoadAddress, image.subspan(kSize));
 }
 

@@ -71,11 +71,12 @@ private:
 
 // Writes the header of a block whose data are `data`: every byte 0xEF except the markers, the signature,
 // the load address, the id, monitor mode "no", the data length and the CRC (the checksum of the data).
-// The version bytes keep the fill. Returns 0 when `header` is shorter than a header or the data are too
+// The version bytes keep the fill. False when `header` is shorter than a header or the data are too
 // long for the length field.
-int WriteBlockHeader(ByteSpan header, std::uint8_t blockId, std::uint32_t loadAddress, ConstByteSpan data);
+[[nodiscard]] bool WriteBlockHeader(ByteSpan header, std::uint8_t blockId, std::uint32_t loadAddress,
+                                    ConstByteSpan data);
 
 // Puts the channel block header over the first 128 bytes of a channel image; the rest of the image is its data.
-int WriteChannelBlockHeader(ByteSpan image);
+[[nodiscard]] bool WriteChannelBlockHeader(ByteSpan image);
 
 } // namespace vorlane

@@ -4,11 +4,11 @@
 
 namespace vorlane {
 
-int BlockTable::append(BlockEntry entry) {
+bool BlockTable::append(BlockEntry entry) {
     if (m_count == kCapacity)
-        return 0;
+        return false;
     m_entries[m_count++] = std::move(entry);
-    return 1;
+    return true;
 }
 
 void BlockTable::clear() {

@@ -12,8 +12,8 @@ class BlockTable {
 public:
     static constexpr std::size_t kCapacity = 50;
 
-    // Appends in file order; returns 0 (and keeps the table unchanged) when all entries are taken.
-    int append(BlockEntry entry);
+    // Appends in file order; false (and the table unchanged) when all entries are taken.
+    [[nodiscard]] bool append(BlockEntry entry);
     // Frees every entry's bytes; count 0 and the block-file flag cleared.
     void clear();
 

@@ -5,11 +5,11 @@
 
 namespace vorlane {
 
-int ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& out) {
+bool ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& out) {
     out.clear();
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
     if (!file)
-        return 0;
+        return false;
     std::uint8_t chunk[64 * 1024];
     for (;;) {
         const std::size_t got = std::fread(chunk, 1, sizeof chunk, file.get());
@@ -20,9 +20,9 @@ int ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& out) {
     // A directory opens but does not read; any read error means the bytes are not the file.
     if (std::ferror(file.get())) {
         out.clear();
-        return 0;
+        return false;
     }
-    return 1;
+    return true;
 }
 
 } // namespace vorlane

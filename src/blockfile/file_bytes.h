@@ -7,7 +7,7 @@
 
 namespace vorlane {
 
-// Returns 1 with the file's bytes in `out`; 0 when the file cannot be opened or read (`out` is then empty).
-int ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& out);
+// True with the file's bytes in `out`; false when the file cannot be opened or read (`out` is then empty).
+[[nodiscard]] bool ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& out);
 
 } // namespace vorlane

@@ -23,15 +23,15 @@ bool EndsWithKeyInAnyCase(std::string_view name) {
     });
 }
 
-int Outcome(UploadRefusal* refusal, UploadRefusal reason) {
+bool Outcome(UploadRefusal* refusal, UploadRefusal reason) {
     if (refusal)
         *refusal = reason;
-    return reason == UploadRefusal::None ? 1 : 0;
+    return reason == UploadRefusal::None;
 }
 
 } // namespace
 
-int WholeFileClass(std::string_view fileName, ConstByteSpan contents, TransferClass& transferClass) {
+bool WholeFileClass(std::string_view fileName, ConstByteSpan contents, TransferClass& transferClass) {
     const std::string_view head(reinterpret_cast<const char*>(contents.data()),
                                 std::min(contents.size(), kDatabaseFileTag.size()));
     if (head == kDatabaseFileTag)
@@ -41,28 +41,27 @@ int WholeFileClass(std::string_view fileName, ConstByteSpan contents, TransferCl
     else if (fileName.ends_with("s1"))
         transferClass = TransferClass::Sky;
     else
-        return 0;
-    return 1;
+        return false;
+    return true;
 }
 
-int ClassifyUploadFile(std::string_view fileName, ConstByteSpan contents, BlockTable& table,
-                       BlockFileReport* blockReport) {
+bool ClassifyUploadFile(std::string_view fileName, ConstByteSpan contents, BlockTable& table,
+                        BlockFileReport* blockReport) {
     table.clear();
     table.setBlockFileFlag(true);
     if (ReadBlockFile(contents, table, blockReport))
-        return 1;
+        return true;
 
     table.clear();
     TransferClass transferClass{};
     // An entry's size is a 32-bit count, so a larger file cannot be sent whole.
     if (contents.size() > std::numeric_limits<std::uint32_t>::max() ||
         !WholeFileClass(fileName, contents, transferClass))
-        return 0;
-    table.append(BlockEntry(std::vector<std::uint8_t>(contents.begin(), contents.end()), transferClass));
-    return 1;
+        return false;
+    return table.append(BlockEntry(std::vector<std::uint8_t>(contents.begin(), contents.end()), transferClass));
 }
 
-int LoadUploadFile(const std::string& path, BlockTable& table, UploadRefusal* refusal, BlockFileReport* blockReport) {
+bool LoadUploadFile(const std::string& path, BlockTable& table, UploadRefusal* refusal, BlockFileReport* blockReport) {
     table.clear();
     if (path.empty()) {
         DebugOut("File is not selected...\n");

@@ -21,17 +21,17 @@ enum class UploadRefusal {
 
 // The whole file becomes one entry of this class when it is not a block file: P2Gold for a file beginning
 // with "QV1 TPDB Data" and a NUL, P2 for a name ending in "key" in any case, Sky for a name ending in
-// exactly "s1". Returns 0 when none of them applies.
-int WholeFileClass(std::string_view fileName, ConstByteSpan contents, TransferClass& transferClass);
+// exactly "s1". False when none of them applies.
+[[nodiscard]] bool WholeFileClass(std::string_view fileName, ConstByteSpan contents, TransferClass& transferClass);
 
 // Classifies the bytes of a file named `fileName` into `table` (cleared first). A block file leaves its
-// blocks and the block-file flag set; a whole file leaves one entry and the flag cleared. Returns 1 when the
-// file is accepted, 0 when refused (table empty). `blockReport` tells why the file was not a block file.
-int ClassifyUploadFile(std::string_view fileName, ConstByteSpan contents, BlockTable& table,
-                       BlockFileReport* blockReport = nullptr);
+// blocks and the block-file flag set; a whole file leaves one entry and the flag cleared. True when the
+// file is accepted, false when refused (table empty). `blockReport` tells why the file was not a block file.
+[[nodiscard]] bool ClassifyUploadFile(std::string_view fileName, ConstByteSpan contents, BlockTable& table,
+                                      BlockFileReport* blockReport = nullptr);
 
-// Reads the file at `path` and classifies it. Returns 1 when accepted; 0 with the reason in `refusal`.
-int LoadUploadFile(const std::string& path, BlockTable& table, UploadRefusal* refusal = nullptr,
-                   BlockFileReport* blockReport = nullptr);
+// Reads the file at `path` and classifies it. True when accepted; false with the reason in `refusal`.
+[[nodiscard]] bool LoadUploadFile(const std::string& path, BlockTable& table, UploadRefusal* refusal = nullptr,
+                                  BlockFileReport* blockReport = nullptr);
 
 } // namespace vorlane

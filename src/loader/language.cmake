@@ -2,5 +2,5 @@
 add_library(vorlane_language STATIC
     ${CMAKE_CURRENT_SOURCE_DIR}/language_texts.cpp
 )
-target_include_directories(vorlane_language PUBLIC ${PROJECT_SOURCE_DIR}/src)
+vorlane_include_paths(vorlane_language PUBLIC src)
 target_link_libraries(vorlane_language PUBLIC vorlane_platform)

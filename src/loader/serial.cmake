@@ -7,5 +7,5 @@ add_library(vorlane_serial STATIC
     ${CMAKE_CURRENT_SOURCE_DIR}/serial_port_watcher.cpp
 )
 find_package(Threads REQUIRED)
-target_include_directories(vorlane_serial PUBLIC ${PROJECT_SOURCE_DIR}/src)
+vorlane_include_paths(vorlane_serial PUBLIC src)
 target_link_libraries(vorlane_serial PUBLIC vorlane_platform Threads::Threads)

@@ -12,6 +12,6 @@ add_library(vorlane_transfer STATIC
     ${CMAKE_CURRENT_SOURCE_DIR}/transfer_requests.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/transfer_upload.cpp
 )
-target_include_directories(vorlane_transfer PUBLIC ${PROJECT_SOURCE_DIR}/src)
+vorlane_include_paths(vorlane_transfer PUBLIC src)
 target_link_libraries(vorlane_transfer PUBLIC vorlane_connection vorlane_blockfile vorlane_serial vorlane_language
                                               vorlane_platform)

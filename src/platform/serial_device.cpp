@@ -3,6 +3,7 @@
 #include "platform/clock.h"
 #include "platform/serial_line_config.h"
 #include "platform/serial_speed.h"
+#include "platform/trace.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -84,8 +85,9 @@ void SerialDevice::close() {
     tcflush(m_fd, TCIOFLUSH);
     tcsetattr(m_fd, TCSANOW, &m_saved);
     speed_t constant = 0;
-    if (m_savedSpeed != 0 && !speedConstant(m_savedSpeed, constant))
-        setTerminalSpeed(m_fd, m_savedSpeed);
+    // Restoring the speed is best effort: the port closes either way.
+    if (m_savedSpeed != 0 && !speedConstant(m_savedSpeed, constant) && !setTerminalSpeed(m_fd, m_savedSpeed))
+        DebugOut("SerialDevice: speed %u not restored\n", static_cast<unsigned>(m_savedSpeed));
     releaseExclusive(m_fd);
     m_fd = -1;
 }

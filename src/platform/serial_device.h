@@ -42,10 +42,10 @@ public:
     SerialDevice& operator=(const SerialDevice&) = delete;
 
     // Opens the device for exclusive reading and writing and remembers its settings.
-    bool open(const std::string& path);
+    [[nodiscard]] bool open(const std::string& path);
 
     // Applies the line settings, raises DTR and RTS and empties both driver queues.
-    bool configure(const SerialLineSettings& line);
+    [[nodiscard]] bool configure(const SerialLineSettings& line);
 
     // Drops DTR, empties the queues, restores the remembered settings and releases the device.
     void close();
@@ -64,7 +64,7 @@ public:
     DeviceWriteResult write(const std::uint8_t* data, std::size_t length, int wakeFd, int timeoutMs);
 
     // True when the device exists and could be taken exclusively right now; it is released again at once.
-    static bool probe(const std::string& path);
+    [[nodiscard]] static bool probe(const std::string& path);
 
 private:
     int m_fd = -1;

@@ -68,19 +68,19 @@ std::uint32_t SettingsStore::ReadNumber(std::string_view key, std::string_view n
     return LoadNumber(ValuePath(key, name)).value_or(defaultValue);
 }
 
-int SettingsStore::WriteNumber(std::string_view key, std::string_view name, std::uint32_t value) {
-    return StoreValue(ValuePath(key, name), std::to_string(value)) ? 1 : 0;
+bool SettingsStore::WriteNumber(std::string_view key, std::string_view name, std::uint32_t value) {
+    return StoreValue(ValuePath(key, name), std::to_string(value));
 }
 
-int SettingsStore::ReadText(std::string_view key, std::string_view name, std::string_view defaultText,
-                            std::string& text) const {
+bool SettingsStore::ReadText(std::string_view key, std::string_view name, std::string_view defaultText,
+                             std::string& text) const {
     const std::optional<std::string> stored = Load(ValuePath(key, name));
     text = stored ? *stored : std::string(defaultText);
-    return stored ? 1 : 0;
+    return stored.has_value();
 }
 
-int SettingsStore::WriteText(std::string_view key, std::string_view name, std::string_view text) {
-    return StoreValue(ValuePath(key, name), std::string(text)) ? 1 : 0;
+bool SettingsStore::WriteText(std::string_view key, std::string_view name, std::string_view text) {
+    return StoreValue(ValuePath(key, name), std::string(text));
 }
 
 int SettingsStore::ReadProfileNumber(std::string_view section, std::string_view entry, int defaultValue) const {
@@ -88,8 +88,8 @@ int SettingsStore::ReadProfileNumber(std::string_view section, std::string_view 
     return value ? static_cast<int>(*value) : defaultValue;
 }
 
-int SettingsStore::WriteProfileNumber(std::string_view section, std::string_view entry, int value) {
-    return StoreValue(ProfilePath(section, entry), std::to_string(value)) ? 1 : 0;
+bool SettingsStore::WriteProfileNumber(std::string_view section, std::string_view entry, int value) {
+    return StoreValue(ProfilePath(section, entry), std::to_string(value));
 }
 
 std::string SettingsStore::ReadProfileText(std::string_view section, std::string_view entry,
@@ -98,8 +98,8 @@ std::string SettingsStore::ReadProfileText(std::string_view section, std::string
     return stored ? *stored : std::string(defaultText);
 }
 
-int SettingsStore::WriteProfileText(std::string_view section, std::string_view entry, std::string_view text) {
-    return StoreValue(ProfilePath(section, entry), std::string(text)) ? 1 : 0;
+bool SettingsStore::WriteProfileText(std::string_view section, std::string_view entry, std::string_view text) {
+    return StoreValue(ProfilePath(section, entry), std::string(text));
 }
 
 } // namespace vorlane

@@ -21,18 +21,19 @@ public:
     // The stored number; `defaultValue` when the value is missing or not a 32-bit number; 0 when the store cannot
     // be read at all (callers rely on that: an unreadable store gives 0 for every number, not the defaults).
     std::uint32_t ReadNumber(std::string_view key, std::string_view name, std::uint32_t defaultValue) const;
-    // Returns 1 when stored, 0 on failure.
-    int WriteNumber(std::string_view key, std::string_view name, std::uint32_t value);
+    // Writes report whether the value was stored. Remembering a value is best effort, so callers may ignore it.
+    bool WriteNumber(std::string_view key, std::string_view name, std::uint32_t value);
 
-    // Copies the stored text into `text` and returns 1; copies `defaultText` and returns 0 when it cannot be read.
-    int ReadText(std::string_view key, std::string_view name, std::string_view defaultText, std::string& text) const;
-    int WriteText(std::string_view key, std::string_view name, std::string_view text);
+    // Copies the stored text into `text` and returns true; copies `defaultText` and returns false when it cannot
+    // be read.
+    bool ReadText(std::string_view key, std::string_view name, std::string_view defaultText, std::string& text) const;
+    bool WriteText(std::string_view key, std::string_view name, std::string_view text);
 
     // Profile access: `defaultValue` / `defaultText` whenever the entry cannot be read.
     int ReadProfileNumber(std::string_view section, std::string_view entry, int defaultValue) const;
-    int WriteProfileNumber(std::string_view section, std::string_view entry, int value);
+    bool WriteProfileNumber(std::string_view section, std::string_view entry, int value);
     std::string ReadProfileText(std::string_view section, std::string_view entry, std::string_view defaultText) const;
-    int WriteProfileText(std::string_view section, std::string_view entry, std::string_view text);
+    bool WriteProfileText(std::string_view section, std::string_view entry, std::string_view text);
 
 protected:
     // Implementations see one normalised path per value: the key's segments and the value name joined by '/',

@@ -16,10 +16,10 @@ namespace vorlane {
 int CreateTemporaryBeside(const std::filesystem::path& target, int accessFlags, std::string& name);
 
 // Writes every byte at `offset`, retrying interrupted writes; false on any failure.
-bool WriteAllAt(int fd, ConstByteSpan bytes, off_t offset);
+[[nodiscard]] bool WriteAllAt(int fd, ConstByteSpan bytes, off_t offset);
 
 // Flushes and closes the temporary file and renames it over the target; on any failure removes it instead.
 // The descriptor is closed in every case. True when the target now holds the new contents.
-bool CommitTemporary(int fd, const std::string& temporaryName, const std::string& target);
+[[nodiscard]] bool CommitTemporary(int fd, const std::string& temporaryName, const std::string& target);
 
 } // namespace vorlane

@@ -43,7 +43,9 @@ TraceCapture::TraceCapture() {
     m_previous = setTraceSink([this](std::string_view line) { m_text.append(line); });
 }
 
-TraceCapture::~TraceCapture() { setTraceSink(std::move(m_previous)); }
+TraceCapture::~TraceCapture() {
+    setTraceSink(std::move(m_previous));
+}
 
 } // namespace vorlane
 

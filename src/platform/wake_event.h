@@ -11,7 +11,7 @@ public:
     WakeEvent(const WakeEvent&) = delete;
     WakeEvent& operator=(const WakeEvent&) = delete;
 
-    bool create();
+    [[nodiscard]] bool create();
     void signal();
     void reset();
     int fd() const { return m_fd; }

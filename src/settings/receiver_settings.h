@@ -35,7 +35,9 @@ public:
 
     explicit ReceiverSettings(Bytes bytes) : m_bytes(bytes) {}
 
-    Bytes bytes() const { return m_bytes; }
+    // A const view hands out read-only bytes.
+    Bytes bytes() { return m_bytes; }
+    std::span<const std::uint8_t, kSize> bytes() const { return m_bytes; }
 
     std::string_view tag() const;
     std::array<std::uint8_t, 2> tag_version() const;

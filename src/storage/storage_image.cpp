@@ -16,7 +16,7 @@ std::vector<std::uint8_t> MakeFreshImage(std::size_t size) {
     return std::vector<std::uint8_t>(size, 0xFF);
 }
 
-std::optional<EepromPage> StorageImage::Page(int number) const {
+std::optional<EepromPage> StorageImage::PageView(int number) const {
     if (number < 0 || number >= kSettingsPageCount)
         return std::nullopt;
     const std::size_t offset = PageOffset(number);
@@ -25,7 +25,7 @@ std::optional<EepromPage> StorageImage::Page(int number) const {
     return EepromPage(m_bytes.subspan(offset, kPageSize));
 }
 
-std::optional<FlashSector> StorageImage::Sector(int physical) const {
+std::optional<FlashSector> StorageImage::SectorView(int physical) const {
     if (physical < 0 || physical >= kPhysicalSectorCount)
         return std::nullopt;
     const std::size_t offset = kFirstSectorOffset + static_cast<std::size_t>(physical) * kSectorSize;

@@ -30,10 +30,13 @@ public:
 
     explicit StorageImage(ByteSpan bytes) : m_bytes(bytes) {}
 
-    ByteSpan Bytes() const { return m_bytes; }
+    // A const image hands out read-only bytes, pages and sectors.
+    ByteSpan Bytes() { return m_bytes; }
+    ConstByteSpan Bytes() const { return m_bytes; }
 
     // --- settings pages (numbers 0..7 EEPROM0/0..7, 8..9 EEPROM1/0..1) ---
-    std::optional<EepromPage> Page(int number) const;
+    std::optional<EepromPage> Page(int number) { return PageView(number); }
+    std::optional<const EepromPage> Page(int number) const { return PageView(number); }
     // Index within the area (0..7 or 0..1) of its highest page that is a candidate for the state, or kNone.
     int FindPage(EepromArea area, std::uint32_t state) const;
     // The page holding the current settings record, or kNone.
@@ -52,7 +55,8 @@ public:
     int StoreSettings(ConstByteSpan record);
 
     // --- table sectors (physical 0..11, logical 0..10) ---
-    std::optional<FlashSector> Sector(int physical) const;
+    std::optional<FlashSector> Sector(int physical) { return SectorView(physical); }
+    std::optional<const FlashSector> Sector(int physical) const { return SectorView(physical); }
     SectorMap BuildSectorMap() const;
     // Lowest physical sector that holds no current copy, or kNone.
     int FindFreeSector() const;
@@ -62,21 +66,23 @@ public:
     // Writes every chunk of the region whose stored copy is missing or differs; reports the total of the chunk
     // sizes, 0 when the region does not fit the logical sectors or a chunk found no free sector.
     std::size_t WriteRegion(ConstByteSpan region, int firstLogical);
-    // Writes a chunk as the newest copy of a logical sector; reports 1, or 0 when the sector is absent or the
-    // chunk or logical number is out of range.
-    int WriteSector(ConstByteSpan chunk, int physical, int logical);
+    // Writes a chunk as the newest copy of a logical sector; false when the sector is absent or the chunk or
+    // logical number is out of range.
+    [[nodiscard]] bool WriteSector(ConstByteSpan chunk, int physical, int logical);
 
 private:
     // What writing needs to know of each physical sector (absent ones stay empty). Summing a sector is the costly
     // part, so a region write surveys the sectors once and keeps the survey up to date as it writes.
     using SectorSurvey = std::array<std::optional<SectorAge>, kPhysicalSectorCount>;
 
+    std::optional<EepromPage> PageView(int number) const;
+    std::optional<FlashSector> SectorView(int physical) const;
     bool PageIsFree(int number) const;
     void MarkHandedOver(int number);
     int FreeSectorIn(const SectorMap& map) const;
     SectorSurvey SurveySectors() const;
     static SectorMap MapOf(const SectorSurvey& survey);
-    int WriteSurveyedSector(ConstByteSpan chunk, int physical, int logical, SectorSurvey& survey);
+    bool WriteSurveyedSector(ConstByteSpan chunk, int physical, int logical, SectorSurvey& survey);
     std::uint32_t NextGeneration(int physical, SectorSurvey& survey);
 
     ByteSpan m_bytes;

@@ -99,19 +99,19 @@ std::size_t StorageImage::WriteRegion(ConstByteSpan region, int firstLogical) {
     return region.size();
 }
 
-int StorageImage::WriteSector(ConstByteSpan chunk, int physical, int logical) {
+bool StorageImage::WriteSector(ConstByteSpan chunk, int physical, int logical) {
     SectorSurvey survey = SurveySectors();
     return WriteSurveyedSector(chunk, physical, logical, survey);
 }
 
-int StorageImage::WriteSurveyedSector(ConstByteSpan chunk, int physical, int logical, SectorSurvey& survey) {
+bool StorageImage::WriteSurveyedSector(ConstByteSpan chunk, int physical, int logical, SectorSurvey& survey) {
     std::optional<FlashSector> sector = Sector(physical);
     if (!sector || chunk.size() > FlashSector::kDataCapacity || logical < 0 || logical >= kLogicalSectorCount)
-        return 0;
+        return false;
     const std::uint32_t generation = NextGeneration(physical, survey);
     sector->Write(chunk, static_cast<std::uint32_t>(logical), generation);
     survey[static_cast<std::size_t>(physical)] = SectorAge{generation, logical};
-    return 1;
+    return true;
 }
 
 std::uint32_t StorageImage::NextGeneration(int physical, SectorSurvey& survey) {

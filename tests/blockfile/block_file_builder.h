@@ -3,6 +3,8 @@
 
 #include "blockfile/block_header.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <vector>
 
@@ -20,7 +22,8 @@ inline std::size_t AppendBlock(std::vector<std::uint8_t>& file, std::uint8_t blo
                                const std::vector<std::uint8_t>& data, std::uint32_t loadAddress = 0x80010000) {
     const std::size_t offset = file.size();
     file.resize(offset + block_header::kSize);
-    WriteBlockHeader(ByteSpan(file).subspan(offset, block_header::kSize), blockId, loadAddress, data);
+    if (!WriteBlockHeader(ByteSpan(file).subspan(offset, block_header::kSize), blockId, loadAddress, data))
+        ADD_FAILURE() << "block header not written";
     file.insert(file.end(), data.begin(), data.end());
     return offset;
 }

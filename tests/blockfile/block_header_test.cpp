@@ -28,7 +28,7 @@ std::vector<std::uint8_t> ChannelImage() {
 TEST(BlockHeaderWrite, ChannelHeaderIsByteExact) {
     std::vector<std::uint8_t> image = ChannelImage();
     const std::uint32_t dataSum = Checksum(ConstByteSpan(image).subspan(0x80));
-    ASSERT_EQ(1, WriteChannelBlockHeader(image));
+    ASSERT_TRUE(WriteChannelBlockHeader(image));
 
     const std::vector<std::pair<std::size_t, std::uint8_t>> expected = {
         {0x30, 0x01},
@@ -78,7 +78,7 @@ TEST(BlockHeaderWrite, ChannelHeaderIsByteExact) {
 TEST(BlockHeaderWrite, ViewReadsBackWhatWasWritten) {
     const std::vector<std::uint8_t> data = {0xFF, 0xFF, 0xFF, 0x01};
     std::array<std::uint8_t, block_header::kSize> bytes{};
-    ASSERT_EQ(1, WriteBlockHeader(bytes, block_id::kPreset, 0x12345678, data));
+    ASSERT_TRUE(WriteBlockHeader(bytes, block_id::kPreset, 0x12345678, data));
 
     const BlockHeader header(bytes);
     EXPECT_EQ(0x12345678u, header.loadAddress());
@@ -100,7 +100,7 @@ TEST(BlockHeaderWrite, ViewReadsBackWhatWasWritten) {
 
 TEST(BlockHeaderWrite, EmptyDataAndCrcWrapAround) {
     std::array<std::uint8_t, block_header::kSize> bytes{};
-    ASSERT_EQ(1, WriteBlockHeader(bytes, block_id::kProgram, 0, {}));
+    ASSERT_TRUE(WriteBlockHeader(bytes, block_id::kProgram, 0, {}));
     EXPECT_EQ(0u, BlockHeader(bytes).dataLength());
     EXPECT_EQ(0u, BlockHeader(bytes).crc());
 }
@@ -108,8 +108,8 @@ TEST(BlockHeaderWrite, EmptyDataAndCrcWrapAround) {
 TEST(BlockHeaderWrite, RefusesTooSmallTargets) {
     std::array<std::uint8_t, block_header::kSize - 1> small{};
     small.fill(0x11);
-    EXPECT_EQ(0, WriteBlockHeader(small, block_id::kProgram, 0, {}));
-    EXPECT_EQ(0, WriteChannelBlockHeader(small));
+    EXPECT_FALSE(WriteBlockHeader(small, block_id::kProgram, 0, {}));
+    EXPECT_FALSE(WriteChannelBlockHeader(small));
     for (std::uint8_t b : small)
         EXPECT_EQ(0x11, b);
 }

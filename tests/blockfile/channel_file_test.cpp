@@ -82,7 +82,7 @@ TEST_F(ChannelFileBytesTest, DataBehindTheHeaderIsTheStoredImageAndTheFileIsOneV
     EXPECT_TRUE(std::equal(image.begin() + kHeaderSize, image.end(), file.begin() + kHeaderSize));
 
     BlockTable table;
-    ASSERT_EQ(1, ReadBlockFile(file, table));
+    ASSERT_TRUE(ReadBlockFile(file, table));
     ASSERT_EQ(1u, table.count());
     EXPECT_EQ(TransferClass::Channel, table[0].transferClass());
     EXPECT_EQ(0xD0000u, table[0].size());

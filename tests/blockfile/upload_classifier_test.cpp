@@ -60,26 +60,26 @@ TEST(UploadClassifier, WholeFileKindsByContentAndName) {
     struct Case {
         const char* name;
         std::vector<std::uint8_t> bytes;
-        int accepted;
+        bool accepted;
         TransferClass transferClass;
     };
     const Case cases[] = {
-        {"update.key", kPlainBytes, 1, TransferClass::P2},
-        {"UPDATE.Key", kPlainBytes, 1, TransferClass::P2},
-        {"dir/KEY", kPlainBytes, 1, TransferClass::P2},
-        {"x.s1", kPlainBytes, 1, TransferClass::Sky},
-        {"x.S1", kPlainBytes, 0, {}},
-        {"x.bin", kPlainBytes, 0, {}},
-        {"ey", kPlainBytes, 0, {}},
-        {"", kPlainBytes, 0, {}},
-        {"tp.bin", DatabaseFile(), 1, TransferClass::P2Gold},
+        {"update.key", kPlainBytes, true, TransferClass::P2},
+        {"UPDATE.Key", kPlainBytes, true, TransferClass::P2},
+        {"dir/KEY", kPlainBytes, true, TransferClass::P2},
+        {"x.s1", kPlainBytes, true, TransferClass::Sky},
+        {"x.S1", kPlainBytes, false, {}},
+        {"x.bin", kPlainBytes, false, {}},
+        {"ey", kPlainBytes, false, {}},
+        {"", kPlainBytes, false, {}},
+        {"tp.bin", DatabaseFile(), true, TransferClass::P2Gold},
         // Content wins over the name.
-        {"tp.key", DatabaseFile(), 1, TransferClass::P2Gold},
+        {"tp.key", DatabaseFile(), true, TransferClass::P2Gold},
         // The tag needs its NUL.
-        {"tp.bin", {'Q', 'V', '1', ' ', 'T', 'P', 'D', 'B', ' ', 'D', 'a', 't', 'a', 'X'}, 0, {}},
+        {"tp.bin", {'Q', 'V', '1', ' ', 'T', 'P', 'D', 'B', ' ', 'D', 'a', 't', 'a', 'X'}, false, {}},
         // Empty files are classified by name only.
-        {"empty.KeY", {}, 1, TransferClass::P2},
-        {"empty.s1", {}, 1, TransferClass::Sky},
+        {"empty.KeY", {}, true, TransferClass::P2},
+        {"empty.s1", {}, true, TransferClass::Sky},
         {"empty.bin", {}, 0, {}},
     };
     for (const Case& c : cases) {
@@ -97,7 +97,7 @@ TEST(UploadClassifier, BlockFileWinsOverTheKeyName) {
     AppendBlock(file, 0xB8, PatternData(100, 5));
     AppendBlock(file, 0xB1, PatternData(10, 6));
     BlockTable table;
-    ASSERT_EQ(1, ClassifyUploadFile("update.key", file, table));
+    ASSERT_TRUE(ClassifyUploadFile("update.key", file, table));
     ASSERT_EQ(2u, table.count());
     EXPECT_EQ(TransferClass::Program, table[0].transferClass());
     // A block file always goes through the boot monitor, whatever its monitor bytes say.
@@ -110,11 +110,11 @@ TEST(UploadClassifier, FailedBlockReadLeavesOnlyTheWholeFile) {
     file.push_back(0x00); // one stray byte
     BlockTable table;
     BlockFileReport report;
-    ASSERT_EQ(1, ClassifyUploadFile("x.s1", file, table, &report));
+    ASSERT_TRUE(ClassifyUploadFile("x.s1", file, table, &report));
     EXPECT_EQ(BlockFileFault::TruncatedHeader, report.fault);
     ExpectWholeFile(table, TransferClass::Sky, file);
 
-    ASSERT_EQ(0, ClassifyUploadFile("x.bin", file, table));
+    ASSERT_FALSE(ClassifyUploadFile("x.bin", file, table));
     EXPECT_TRUE(table.empty());
     EXPECT_FALSE(table.blockFileFlag());
 }
@@ -125,7 +125,7 @@ TEST(UploadClassifier, MoreThanFiftyBlocksIsNotABlockFile) {
         AppendBlock(file, 0xB1, PatternData(3, static_cast<std::uint8_t>(i)));
     BlockTable table;
     BlockFileReport report;
-    EXPECT_EQ(0, ClassifyUploadFile("many.bin", file, table, &report));
+    EXPECT_FALSE(ClassifyUploadFile("many.bin", file, table, &report));
     EXPECT_EQ(BlockFileFault::TooManyBlocks, report.fault);
     EXPECT_TRUE(table.empty());
 }
@@ -136,19 +136,19 @@ TEST(UploadClassifier, LoadingFromDiskReportsWhyAFileIsRefused) {
     UploadRefusal refusal = UploadRefusal::None;
     {
         TraceCapture capture;
-        EXPECT_EQ(0, LoadUploadFile("", table, &refusal));
+        EXPECT_FALSE(LoadUploadFile("", table, &refusal));
         EXPECT_EQ(UploadRefusal::NoFileSelected, refusal);
         EXPECT_EQ("File is not selected...\n", capture.text());
     }
-    EXPECT_EQ(0, LoadUploadFile(folder.path() + "/missing.key", table, &refusal));
+    EXPECT_FALSE(LoadUploadFile(folder.path() + "/missing.key", table, &refusal));
     EXPECT_EQ(UploadRefusal::CannotOpen, refusal);
-    EXPECT_EQ(0, LoadUploadFile(folder.path(), table, &refusal));
+    EXPECT_FALSE(LoadUploadFile(folder.path(), table, &refusal));
     EXPECT_EQ(UploadRefusal::CannotOpen, refusal);
 
-    EXPECT_EQ(0, LoadUploadFile(folder.write("plain.txt", kPlainBytes), table, &refusal));
+    EXPECT_FALSE(LoadUploadFile(folder.write("plain.txt", kPlainBytes), table, &refusal));
     EXPECT_EQ(UploadRefusal::NotAcceptable, refusal);
 
-    EXPECT_EQ(1, LoadUploadFile(folder.write("update.key", kPlainBytes), table, &refusal));
+    EXPECT_TRUE(LoadUploadFile(folder.write("update.key", kPlainBytes), table, &refusal));
     EXPECT_EQ(UploadRefusal::None, refusal);
     ExpectWholeFile(table, TransferClass::P2, kPlainBytes);
 
@@ -156,7 +156,7 @@ TEST(UploadClassifier, LoadingFromDiskReportsWhyAFileIsRefused) {
     AppendBlock(blocks, 0xB1, PatternData(3000, 1));
     AppendBlock(blocks, 0xB2, PatternData(70000, 2));
     AppendBlock(blocks, 0xB3, PatternData(10, 3));
-    ASSERT_EQ(1, LoadUploadFile(folder.write("all.bin", blocks), table, &refusal));
+    ASSERT_TRUE(LoadUploadFile(folder.write("all.bin", blocks), table, &refusal));
     ASSERT_EQ(3u, table.count());
     EXPECT_EQ(TransferClass::Channel, table[1].transferClass());
     EXPECT_EQ(128u + 70000u, table[1].size());

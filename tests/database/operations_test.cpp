@@ -225,10 +225,9 @@ TEST_F(Operations, AddChannelTakesTheLastPlaceOfItsSideInEveryList) {
     EXPECT_FALSE(db.modified());
     EXPECT_EQ(3, channelCursor(db));
 
-    EXPECT_EQ((Pks{0, 2, 5000, 5001, 5003}), pksOf(db, ListKind::TvChannels, 0));
-    EXPECT_EQ((Pks{0, 2, 5000, 5001, 5003}), pksOf(db, ListKind::TvByTransponder, 0));
-    EXPECT_EQ((Pks{0, 2, 5000, 5001, 5003}), pksOf(db, ListKind::TvBySatellite, 0));
-    EXPECT_EQ((Pks{0, 2, 5000, 5001, 5003}), pksOf(db, ListKind::TvByScrambling, 0));
+    for (const ListKind kind :
+         {ListKind::TvChannels, ListKind::TvByTransponder, ListKind::TvBySatellite, ListKind::TvByScrambling})
+        EXPECT_EQ((Pks{0, 2, 5000, 5001, 5003}), pksOf(db, kind, 0)) << static_cast<int>(kind);
     EXPECT_EQ((Pks{0, 2}), pksOf(db, ListKind::Tuner1Tv, 0));
     EXPECT_EQ((Pks{5000, 5001, 5003}), pksOf(db, ListKind::Tuner2Tv, 0));
     EXPECT_EQ(1u, db.channel(2).mainLink(0).key());

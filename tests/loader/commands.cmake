@@ -2,4 +2,4 @@ vorlane_add_test(NAME loader_commands_tests
     SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/commands_progress_test.cpp
             ${CMAKE_CURRENT_SOURCE_DIR}/commands_test.cpp
     LIBS vorlane_loader_commands vorlane_sim vorlane_database_files vorlane_test_support)
-target_include_directories(loader_commands_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/platform)
+vorlane_include_paths(loader_commands_tests PRIVATE tests/platform)

@@ -3,7 +3,7 @@ vorlane_add_test(NAME connection_tests
             ${CMAKE_CURRENT_SOURCE_DIR}/connection_test.cpp
             ${CMAKE_CURRENT_SOURCE_DIR}/connection_search_test.cpp
     LIBS vorlane_connection vorlane_sim)
-target_include_directories(connection_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/platform)
+vorlane_include_paths(connection_tests PRIVATE tests/platform)
 
 vorlane_add_test(NAME search_command_tests
     SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/search_command_test.cpp

@@ -3,4 +3,4 @@ vorlane_add_test(NAME serial_port_tests
             ${CMAKE_CURRENT_SOURCE_DIR}/serial_port_names_test.cpp
             ${CMAKE_CURRENT_SOURCE_DIR}/event_queue_dispatcher_test.cpp
     LIBS vorlane_serial)
-target_include_directories(serial_port_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/platform)
+vorlane_include_paths(serial_port_tests PRIVATE tests/platform)

@@ -5,4 +5,4 @@ vorlane_add_test(NAME transfer_tests
             ${CMAKE_CURRENT_SOURCE_DIR}/transfer_download_test.cpp
             ${CMAKE_CURRENT_SOURCE_DIR}/transfer_forced_upload_test.cpp
     LIBS vorlane_transfer vorlane_sim)
-target_include_directories(transfer_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/platform)
+vorlane_include_paths(transfer_tests PRIVATE tests/platform)

@@ -29,6 +29,21 @@ termios readBack(int fd) {
 
 constexpr tcflag_t kParityBits = PARENB | PARODD | CMSPAR;
 
+// A device open on a fresh pseudo-terminal at 115200 8N1, and a wake event for its waits.
+class OpenDevice : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(pty.valid());
+        ASSERT_TRUE(device.open(pty.slavePath()));
+        ASSERT_TRUE(device.configure({115200, kParityNone, 8, kOneStopBit, 0}));
+        ASSERT_TRUE(wake.create());
+    }
+
+    PseudoTerminal pty;
+    SerialDevice device;
+    WakeEvent wake;
+};
+
 } // namespace
 
 TEST(SerialLineTermios, CharacterFormatOfEveryParityAndByteSize) {
@@ -65,21 +80,14 @@ TEST(SerialLineTermios, StopBitsAndFlowControl) {
 }
 
 TEST(SerialLineTermios, RejectsValuesOutOfRange) {
-    termios current{};
     termios result{};
-    EXPECT_FALSE(makeLineTermios(current, {9600, 5, 8, 0, 0}, result));
-    EXPECT_FALSE(makeLineTermios(current, {9600, 0, 4, 0, 0}, result));
-    EXPECT_FALSE(makeLineTermios(current, {9600, 0, 9, 0, 0}, result));
-    EXPECT_FALSE(makeLineTermios(current, {9600, 0, 8, 3, 0}, result));
+    for (const SerialLineSettings& line : {SerialLineSettings{9600, 5, 8, 0, 0}, SerialLineSettings{9600, 0, 4, 0, 0},
+                                           SerialLineSettings{9600, 0, 9, 0, 0}, SerialLineSettings{9600, 0, 8, 3, 0}})
+        EXPECT_FALSE(makeLineTermios(termios{}, line, result));
 }
 
 // A pseudo-terminal forces 8 bits without parity; the other line bits are kept and read back here.
-TEST(SerialDevice, LineSettingsReachTheDevice) {
-    PseudoTerminal pty;
-    ASSERT_TRUE(pty.valid());
-    SerialDevice device;
-    ASSERT_TRUE(device.open(pty.slavePath()));
-
+TEST_F(OpenDevice, LineSettingsReachTheDevice) {
     ASSERT_TRUE(device.configure({115200, kParityMark, 7, kOneAndHalfStopBits, kFlowCtsRts | kFlowXonXoff}));
     termios t = readBack(device.fd());
     EXPECT_EQ(tcflag_t(PARODD | CMSPAR), t.c_cflag & (PARODD | CMSPAR));
@@ -100,11 +108,7 @@ TEST(SerialDevice, LineSettingsReachTheDevice) {
     EXPECT_FALSE(device.configure({9600, 7, 8, kOneStopBit, 0}));
 }
 
-TEST(SerialDevice, SpeedsWithoutConstantAreSetExactly) {
-    PseudoTerminal pty;
-    ASSERT_TRUE(pty.valid());
-    SerialDevice device;
-    ASSERT_TRUE(device.open(pty.slavePath()));
+TEST_F(OpenDevice, SpeedsWithoutConstantAreSetExactly) {
     for (std::uint32_t rate : {14400u, 56000u, 172800u, 110u, 921600u, 250000u}) {
         ASSERT_TRUE(device.configure({rate, kParityNone, 8, kOneStopBit, 0})) << rate;
         EXPECT_EQ(rate, readTerminalSpeed(device.fd()));
@@ -153,15 +157,7 @@ TEST(SerialDevice, OpensExclusivelyAndOnlyTerminals) {
     EXPECT_TRUE(second.open(pty.slavePath()));
 }
 
-TEST(SerialDevice, ReadsQueuedBytesAndNoticesTheOtherEndGoing) {
-    PseudoTerminal pty;
-    ASSERT_TRUE(pty.valid());
-    SerialDevice device;
-    ASSERT_TRUE(device.open(pty.slavePath()));
-    ASSERT_TRUE(device.configure({115200, kParityNone, 8, kOneStopBit, 0}));
-    WakeEvent wake;
-    ASSERT_TRUE(wake.create());
-
+TEST_F(OpenDevice, ReadsQueuedBytesAndNoticesTheOtherEndGoing) {
     std::uint8_t buffer[16];
     std::size_t count = 99;
     EXPECT_EQ(DeviceRead::Empty, device.read(buffer, sizeof buffer, count));
@@ -185,15 +181,7 @@ TEST(SerialDevice, ReadsQueuedBytesAndNoticesTheOtherEndGoing) {
     EXPECT_EQ(DeviceRead::Gone, device.read(buffer, sizeof buffer, count));
 }
 
-TEST(SerialDevice, WriteGivesUpWhenTheDriverStaysFull) {
-    PseudoTerminal pty;
-    ASSERT_TRUE(pty.valid());
-    SerialDevice device;
-    ASSERT_TRUE(device.open(pty.slavePath()));
-    ASSERT_TRUE(device.configure({115200, kParityNone, 8, kOneStopBit, 0}));
-    WakeEvent wake;
-    ASSERT_TRUE(wake.create());
-
+TEST_F(OpenDevice, WriteGivesUpWhenTheDriverStaysFull) {
     const std::vector<std::uint8_t> block(4096, 0x5A);
     EXPECT_EQ(DeviceWriteResult::Done, device.write(block.data(), block.size(), wake.fd(), 1000).status);
     EXPECT_EQ(block, pty.receive(block.size()));

@@ -17,9 +17,9 @@ TEST_F(UserPromptsTest, ScriptedAnswersAreTakenInOrderAndRecordWhatWasAsked) {
     UserPrompts::scriptAnswer(QString("/tmp/chosen.bin"));
     UserPrompts::scriptAnswer(QColor(0xFA, 0xDC, 0xDC));
 
-    EXPECT_EQ(QMessageBox::Cancel, UserPrompts::message(nullptr, QMessageBox::Question, "Exit",
-                                                        "Do you want to save the changes ?",
-                                                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel));
+    EXPECT_EQ(QMessageBox::Cancel,
+              UserPrompts::message(nullptr, QMessageBox::Question, "Exit", "Do you want to save the changes ?",
+                                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel));
     EXPECT_EQ("/tmp/chosen.bin", UserPrompts::openFileName(nullptr, "Open", "/tmp", "Channel files (*.bin)"));
     EXPECT_EQ(QColor(0xFA, 0xDC, 0xDC), UserPrompts::colour(nullptr, Qt::white, "Colour"));
 

@@ -9,26 +9,21 @@ using namespace vorlane;
 
 namespace {
 
-// A consistent clock: the date's MJD computed, the weekday as the receiver counts it.
+// A consistent clock: the date's MJD computed, the weekday as the receiver counts it (Monday is 1).
 ReceiverTime At(int year, int month, int day, int hour, int minute, int second = 0) {
-    ReceiverTime t;
-    t.year = year - 1900;
-    t.month = month;
-    t.day = day;
-    t.hour = hour;
-    t.minute = minute;
-    t.second = second;
+    ReceiverTime t{year - 1900, month, day, hour, minute, second, 0, 0};
     date_to_mjd(t);
     t.weekday = ((t.mjd + 2) % 7) + 1;
     return t;
 }
 
-void ExpectClock(const ReceiverTime& t, int year, int month, int day, int hour, int minute) {
-    EXPECT_EQ(year - 1900, t.year);
-    EXPECT_EQ(month, t.month);
-    EXPECT_EQ(day, t.day);
-    EXPECT_EQ(hour, t.hour);
-    EXPECT_EQ(minute, t.minute);
+ReceiverTime With(ReceiverTime t, int month, int day, int hour, int minute, int second) {
+    t.month = month;
+    t.day = day;
+    t.hour = hour;
+    t.minute = minute;
+    t.second = second;
+    return t;
 }
 
 constexpr int kUtc = 24;
@@ -46,142 +41,95 @@ TEST(ReceiverTimeLayout, EightLittleEndianWordsInOrderAndBack) {
     EXPECT_EQ(t, ReadReceiverTime(bytes.data()));
 }
 
-TEST(ReceiverTimeCalendar, MjdOfKnownDates) {
-    EXPECT_EQ(53371, At(2005, 1, 1, 0, 0).mjd);
-    EXPECT_EQ(51544, At(2000, 1, 1, 0, 0).mjd);
-    EXPECT_EQ(49273, At(1993, 10, 13, 0, 0).mjd);
-    EXPECT_EQ(60369, At(2024, 2, 29, 0, 0).mjd);
-    EXPECT_EQ(60370, At(2024, 3, 1, 0, 0).mjd);
-    EXPECT_EQ(88127, At(2100, 2, 28, 0, 0).mjd);
+TEST(ReceiverTimeCalendar, MjdWeekdayAndMonthLengths) {
+    const struct {
+        ReceiverTime date;
+        int mjd;
+    } dates[] = {{At(2005, 1, 1, 0, 0), 53371},  {At(2000, 1, 1, 0, 0), 51544}, {At(1993, 10, 13, 0, 0), 49273},
+                 {At(2024, 2, 29, 0, 0), 60369}, {At(2024, 3, 1, 0, 0), 60370}, {At(2100, 2, 28, 0, 0), 88127}};
+    for (const auto& d : dates)
+        EXPECT_EQ(d.mjd, d.date.mjd) << d.date.year << '-' << d.date.month << '-' << d.date.day;
+
+    // The identity zone recomputes the weekday from the MJD alone: Wednesday, Saturday, Sunday, Monday.
+    EXPECT_EQ(3, utc_to_local(At(1993, 10, 13, 12, 0), kUtc).weekday);
+    EXPECT_EQ(6, utc_to_local(At(2005, 1, 1, 0, 0), kUtc).weekday);
+    EXPECT_EQ(7, utc_to_local(At(2023, 12, 31, 0, 0), kUtc).weekday);
+    EXPECT_EQ(1, utc_to_local(At(2024, 1, 1, 0, 0), kUtc).weekday);
+
+    // year since 1900, month, days: leap years by the Gregorian rule; -1 for no month.
+    const int months[][3] = {{105, 1, 31}, {105, 4, 30}, {105, 12, 31}, {105, 2, 28}, {104, 2, 29},
+                             {100, 2, 29}, {0, 2, 28},   {200, 2, 28},  {105, 0, -1}, {105, 13, -1}};
+    for (const auto& m : months)
+        EXPECT_EQ(m[2], days_in_month(m[0], m[1])) << m[0] << '/' << m[1];
 }
 
-TEST(ReceiverTimeCalendar, DaysInMonthFollowsGregorianLeapYears) {
-    EXPECT_EQ(31, days_in_month(105, 1));
-    EXPECT_EQ(30, days_in_month(105, 4));
-    EXPECT_EQ(31, days_in_month(105, 12));
-    EXPECT_EQ(28, days_in_month(105, 2));
-    EXPECT_EQ(29, days_in_month(104, 2)); // 2004
-    EXPECT_EQ(29, days_in_month(100, 2)); // 2000: divisible by 400
-    EXPECT_EQ(28, days_in_month(0, 2));   // 1900: century
-    EXPECT_EQ(28, days_in_month(200, 2)); // 2100: century
-    EXPECT_EQ(-1, days_in_month(105, 0));
-    EXPECT_EQ(-1, days_in_month(105, 13));
+TEST(ReceiverTimeZones, ShiftsCrossDayMonthAndYearEnds) {
+    const struct {
+        bool toUtc;
+        int zone;
+        ReceiverTime from;
+        ReceiverTime to;
+    } shifts[] = {
+        {false, 23, At(2024, 6, 15, 0, 10, 42), At(2024, 6, 14, 23, 40, 42)}, // UTC-00:30
+        {false, 25, At(2024, 6, 15, 23, 50), At(2024, 6, 16, 0, 20)},
+        {true, kUtcPlusOne, At(2024, 3, 1, 0, 30), At(2024, 2, 29, 23, 30)},
+        {true, kUtcPlusOne, At(2023, 3, 1, 0, 30), At(2023, 2, 28, 23, 30)},
+        {true, kUtcPlusOne, At(2000, 3, 1, 0, 30), At(2000, 2, 29, 23, 30)},
+        {false, kUtcPlusOne, At(2023, 4, 30, 23, 0), At(2023, 5, 1, 0, 0)},
+        {false, 48, At(2023, 12, 31, 13, 0), At(2024, 1, 1, 1, 0)},  // UTC+12:00
+        {true, 35, At(2024, 1, 1, 0, 0), At(2023, 12, 31, 18, 30)},  // UTC+05:30
+        {false, 0, At(2024, 1, 1, 5, 15), At(2023, 12, 31, 17, 15)}, // UTC-12:00
+    };
+    for (const auto& s : shifts)
+        EXPECT_EQ(s.to, s.toUtc ? local_to_utc(s.from, s.zone) : utc_to_local(s.from, s.zone))
+            << "zone " << s.zone << " mjd " << s.from.mjd << " hour " << s.from.hour;
+
+    // Every zone is undone by the way back.
+    for (const ReceiverTime& utc : {At(2024, 2, 29, 23, 59, 59), At(2023, 12, 31, 0, 0), At(2100, 2, 28, 11, 45)})
+        for (int zone = 0; zone <= 48; ++zone)
+            EXPECT_EQ(utc, local_to_utc(utc_to_local(utc, zone), zone)) << "zone " << zone << " mjd " << utc.mjd;
 }
 
-TEST(ReceiverTimeZones, WeekdayCountsMondayAsOne) {
-    // The identity zone recomputes the date and weekday from the MJD alone.
-    EXPECT_EQ(3, utc_to_local(At(1993, 10, 13, 12, 0), kUtc).weekday); // Wednesday
-    EXPECT_EQ(6, utc_to_local(At(2005, 1, 1, 0, 0), kUtc).weekday);    // Saturday
-    EXPECT_EQ(7, utc_to_local(At(2023, 12, 31, 0, 0), kUtc).weekday);  // Sunday
-    EXPECT_EQ(1, utc_to_local(At(2024, 1, 1, 0, 0), kUtc).weekday);    // Monday
-}
-
-TEST(ReceiverTimeZones, HalfHourZonesCrossMidnight) {
-    const ReceiverTime minusHalf = utc_to_local(At(2024, 6, 15, 0, 10, 42), 23);
-    ExpectClock(minusHalf, 2024, 6, 14, 23, 40);
-    EXPECT_EQ(42, minusHalf.second);
-    EXPECT_EQ(At(2024, 6, 14, 0, 0).mjd, minusHalf.mjd);
-
-    const ReceiverTime plusHalf = utc_to_local(At(2024, 6, 15, 23, 50), 25);
-    ExpectClock(plusHalf, 2024, 6, 16, 0, 20);
-    EXPECT_EQ(At(2024, 6, 16, 0, 0).weekday, plusHalf.weekday);
-}
-
-TEST(ReceiverTimeZones, LocalMidnightOfFirstMarchIsLastDayOfFebruaryInUtc) {
-    ExpectClock(local_to_utc(At(2024, 3, 1, 0, 30), kUtcPlusOne), 2024, 2, 29, 23, 30);
-    ExpectClock(local_to_utc(At(2023, 3, 1, 0, 30), kUtcPlusOne), 2023, 2, 28, 23, 30);
-    ExpectClock(local_to_utc(At(2000, 3, 1, 0, 30), kUtcPlusOne), 2000, 2, 29, 23, 30);
-}
-
-TEST(ReceiverTimeZones, MonthAndYearEnds) {
-    ExpectClock(utc_to_local(At(2023, 4, 30, 23, 0), kUtcPlusOne), 2023, 5, 1, 0, 0);
-    ExpectClock(utc_to_local(At(2023, 12, 31, 13, 0), 48), 2024, 1, 1, 1, 0);  // UTC+12:00
-    ExpectClock(local_to_utc(At(2024, 1, 1, 0, 0), 35), 2023, 12, 31, 18, 30); // UTC+05:30
-    ExpectClock(utc_to_local(At(2024, 1, 1, 5, 15), 0), 2023, 12, 31, 17, 15); // UTC-12:00
-}
-
-TEST(ReceiverTimeZones, UnsetClockConvertsToAllZero) {
+TEST(ReceiverTimeZones, UnsetAndGarbageClocks) {
     ReceiverTime unset = At(2024, 1, 1, 5, 15);
     unset.year = kTimeNotSet;
     unset.month = kTimeNotSet;
     EXPECT_EQ(ReceiverTime{}, utc_to_local(unset, 30));
     EXPECT_EQ(ReceiverTime{}, local_to_utc(unset, 30));
-}
 
-TEST(ReceiverTimeZones, LocalToUtcUndoesUtcToLocalInEveryZone) {
-    const ReceiverTime samples[] = {At(2024, 2, 29, 23, 59, 59), At(2023, 12, 31, 0, 0), At(2005, 1, 1, 12, 30),
-                                    At(2100, 2, 28, 11, 45)};
-    for (const ReceiverTime& utc : samples) {
-        for (int zone = 0; zone <= 48; ++zone) {
-            const ReceiverTime local = utc_to_local(utc, zone);
-            EXPECT_EQ(utc, local_to_utc(local, zone)) << "zone " << zone << " mjd " << utc.mjd;
-        }
-    }
-}
-
-TEST(ReceiverTimeZones, GarbageClockDoesNotOverflow) {
     ReceiverTime garbage{0x7FFFFFFF, 3, 1, 0x7FFFFFF0, 59, 0, 0x7FFFFFFF, 0};
     const ReceiverTime shifted = utc_to_local(garbage, 48);
     EXPECT_GE(shifted.weekday, 1);
     EXPECT_LE(shifted.weekday, 7);
-    date_to_mjd(garbage); // must not trap; the value is meaningless
+    date_to_mjd(garbage); // must not overflow; the value is meaningless
 }
 
-TEST(ReceiverTimeClamp, DayBeyondMonthEndTakesTheLastDay) {
-    ReceiverTime leap = At(2004, 2, 1, 10, 0);
-    leap.day = 30;
-    EXPECT_EQ(kClampedDayHigh, clamp_time(leap));
-    ExpectClock(leap, 2004, 2, 29, 10, 0);
-    EXPECT_EQ(At(2004, 2, 29, 0, 0).mjd, leap.mjd);
-
-    ReceiverTime century = At(2000, 2, 1, 0, 0);
-    century.day = 30;
-    EXPECT_EQ(kClampedDayHigh, clamp_time(century));
-    ExpectClock(century, 2000, 2, 29, 0, 0);
-}
-
-TEST(ReceiverTimeClamp, YearOutOfRangeFallsBackBeforeTheDayIsChecked) {
-    ReceiverTime t;
-    t.year = 200; // 2100
-    t.month = 2;
-    t.day = 29;
-    EXPECT_EQ(kClampedYear | kClampedDayHigh, clamp_time(t));
-    ExpectClock(t, 2002, 2, 28, 0, 0);
-    EXPECT_EQ(At(2002, 2, 28, 0, 0).mjd, t.mjd);
-
-    t.year = 20;
-    EXPECT_EQ(kClampedYear, clamp_time(t));
-    EXPECT_EQ(102, t.year);
-}
-
-TEST(ReceiverTimeClamp, EachFieldClampsBothWays) {
-    ReceiverTime low = At(2010, 5, 5, 5, 5);
-    low.month = 0;
-    low.day = 0;
-    EXPECT_EQ(kClampedMonthLow | kClampedDayLow, clamp_time(low));
-    ExpectClock(low, 2010, 1, 1, 5, 5);
-    EXPECT_EQ(At(2010, 1, 1, 0, 0).mjd, low.mjd);
-
-    ReceiverTime high = At(2010, 5, 5, 5, 5);
-    high.month = 13;
-    high.hour = 24;
-    high.minute = 60;
-    high.second = 99;
-    const int mjdBefore = high.mjd;
-    EXPECT_EQ(kClampedMonthHigh | kClampedHourHigh | kClampedMinuteHigh, clamp_time(high));
-    ExpectClock(high, 2010, 12, 5, 23, 59);
-    EXPECT_EQ(99, high.second);
-    EXPECT_EQ(mjdBefore, high.mjd); // a time field was touched: the MJD is left as it was
-
-    ReceiverTime negative = At(2010, 5, 5, -1, -1);
-    EXPECT_EQ(kClampedHourLow | kClampedMinuteLow, clamp_time(negative));
-    ExpectClock(negative, 2010, 5, 5, 0, 0);
-}
-
-TEST(ReceiverTimeClamp, InRangeTimeIsUnchangedButGetsItsMjd) {
-    ReceiverTime t = At(2024, 2, 29, 23, 59, 59);
-    const ReceiverTime expected = t;
-    t.mjd = 0;
-    EXPECT_EQ(0u, clamp_time(t));
-    EXPECT_EQ(expected, t);
+TEST(ReceiverTimeClamp, EachFieldClampsAndReportsWhatChanged) {
+    const ReceiverTime may2010 = At(2010, 5, 5, 5, 5);
+    ReceiverTime noMjd = At(2024, 2, 29, 23, 59, 59);
+    noMjd.mjd = 0;
+    const struct {
+        ReceiverTime in;
+        unsigned changed;
+        ReceiverTime out; // the weekday is not compared
+    } cases[] = {
+        {With(At(2004, 2, 1, 10, 0), 2, 30, 10, 0, 0), kClampedDayHigh, At(2004, 2, 29, 10, 0)},
+        {With(At(2000, 2, 1, 0, 0), 2, 30, 0, 0, 0), kClampedDayHigh, At(2000, 2, 29, 0, 0)},
+        // The year falls back before the day is checked against the month.
+        {ReceiverTime{200, 2, 29, 0, 0, 0, 0, 0}, kClampedYear | kClampedDayHigh, At(2002, 2, 28, 0, 0)},
+        {ReceiverTime{20, 2, 28, 0, 0, 0, 0, 0}, kClampedYear, At(2002, 2, 28, 0, 0)},
+        {With(may2010, 0, 0, 5, 5, 0), kClampedMonthLow | kClampedDayLow, At(2010, 1, 1, 5, 5)},
+        // A time field was touched: the MJD is left as it was.
+        {With(may2010, 13, 5, 24, 60, 99), kClampedMonthHigh | kClampedHourHigh | kClampedMinuteHigh,
+         With(may2010, 12, 5, 23, 59, 99)},
+        {With(may2010, 5, 5, -1, -1, 0), kClampedHourLow | kClampedMinuteLow, With(may2010, 5, 5, 0, 0, 0)},
+        {noMjd, 0u, At(2024, 2, 29, 23, 59, 59)},
+    };
+    for (const auto& c : cases) {
+        ReceiverTime t = c.in;
+        EXPECT_EQ(c.changed, clamp_time(t)) << "year " << c.in.year << " month " << c.in.month;
+        ReceiverTime expected = c.out;
+        expected.weekday = t.weekday;
+        EXPECT_EQ(expected, t) << "year " << c.in.year << " month " << c.in.month;
+    }
 }

@@ -10,7 +10,7 @@
 #include <numeric>
 #include <vector>
 
-namespace vorlane::test {
+namespace vorlane::testing {
 
 inline std::uint32_t ByteSum(ConstByteSpan bytes) {
     return std::accumulate(bytes.begin(), bytes.end(), std::uint32_t{0});
@@ -69,4 +69,4 @@ inline std::vector<std::uint8_t> Slice(const std::vector<std::uint8_t>& image, s
             image.begin() + static_cast<std::ptrdiff_t>(offset + size)};
 }
 
-} // namespace vorlane::test
+} // namespace vorlane::testing

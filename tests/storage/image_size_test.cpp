@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 using namespace vorlane;
-using namespace vorlane::test;
+using namespace vorlane::testing;
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 using namespace vorlane;
-using namespace vorlane::test;
+using namespace vorlane::testing;
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 using namespace vorlane;
-using namespace vorlane::test;
+using namespace vorlane::testing;
 
 namespace {
 
@@ -145,7 +145,7 @@ TEST(TableSectors, GenerationsCountOnlyWithRightTagAndChecksum) {
     bytes[SectorBase(0) + 0xA0] ^= 1;                             // bad checksum: counts as 0
     CraftSector(bytes, 1, 1, 0x40, Pattern(0x10, 2), 0xAABBFFFF); // not valid, but tag and sum right
     StorageImage image(bytes);
-    EXPECT_EQ(1, image.WriteSector(Pattern(0x20, 3), 2, 4));
+    EXPECT_TRUE(image.WriteSector(Pattern(0x20, 3), 2, 4));
     EXPECT_EQ(0x41u, Field(bytes, 2, 0x88));
 }
 
@@ -155,7 +155,7 @@ TEST(TableSectors, GenerationWrapKeepsLowBitsAndRestartsAt0x10) {
     CraftSector(bytes, 1, 1, 0xFFFFFFFE, Pattern(0x10, 2));
     CraftSector(bytes, 3, 2, 0x12345673, Pattern(0x10, 3));
     StorageImage image(bytes);
-    EXPECT_EQ(1, image.WriteSector(Pattern(0x20, 4), 2, 5));
+    EXPECT_TRUE(image.WriteSector(Pattern(0x20, 4), 2, 5));
     EXPECT_EQ(0x10u, Field(bytes, 2, 0x88));
     EXPECT_EQ(0xFu, Field(bytes, 0, 0x88));
     EXPECT_EQ(0xEu, Field(bytes, 1, 0x88));
@@ -164,7 +164,7 @@ TEST(TableSectors, GenerationWrapKeepsLowBitsAndRestartsAt0x10) {
         EXPECT_EQ(0u, Field(bytes, physical, 0x88)) << physical; // erased sectors count as 0
     const SectorMap map = image.BuildSectorMap();
     EXPECT_EQ((std::array<int, 11>{0, 1, 3, -1, -1, 2, -1, -1, -1, -1, -1}), map.physical);
-    EXPECT_EQ(1, image.WriteSector(Pattern(0x20, 5), 4, 6));
+    EXPECT_TRUE(image.WriteSector(Pattern(0x20, 5), 4, 6));
     EXPECT_EQ(0x11u, Field(bytes, 4, 0x88));
 }
 
@@ -175,7 +175,7 @@ TEST(TableSectors, GenerationWrapNeverLetsAnOlderCopyOvertakeTheCurrentOne) {
     CraftSector(bytes, 1, 0, 0xFFFFFEFF, Pattern(0x10, 2)); // older copy of logical 0; low bits 0xF
     CraftSector(bytes, 2, 1, 0xFFFFFFFF, Pattern(0x10, 3));
     StorageImage image(bytes);
-    EXPECT_EQ(1, image.WriteSector(Pattern(0x20, 4), 3, 2));
+    EXPECT_TRUE(image.WriteSector(Pattern(0x20, 4), 3, 2));
     EXPECT_EQ(2u, Field(bytes, 0, 0x88));
     EXPECT_EQ(1u, Field(bytes, 1, 0x88));
     EXPECT_EQ(3u, Field(bytes, 2, 0x88));
@@ -235,8 +235,8 @@ TEST(TableSectors, RegionsBeyondTheLogicalSectorsAreRefused) {
     const auto fresh = bytes;
     EXPECT_EQ(0u, image.WriteRegion(Pattern(kChannelRegionSize, 1), 3)); // would need logical 11
     EXPECT_EQ(0u, image.WriteRegion(Pattern(0x100, 1), -1));
-    EXPECT_EQ(0, image.WriteSector(Pattern(0x100, 1), 0, 11));
-    EXPECT_EQ(0, image.WriteSector(Pattern(kChunkSize + 1, 1), 0, 0));
-    EXPECT_EQ(0, image.WriteSector(Pattern(0x100, 1), 12, 0));
+    EXPECT_FALSE(image.WriteSector(Pattern(0x100, 1), 0, 11));
+    EXPECT_FALSE(image.WriteSector(Pattern(kChunkSize + 1, 1), 0, 0));
+    EXPECT_FALSE(image.WriteSector(Pattern(0x100, 1), 12, 0));
     EXPECT_EQ(fresh, bytes);
 }

@@ -80,8 +80,7 @@ QMessageBox::StandardButton UserPrompts::message(QWidget* parent, QMessageBox::I
     return static_cast<QMessageBox::StandardButton>(pressed);
 }
 
-QString UserPrompts::openFileName(QWidget* parent, const QString& title, const QString& folder,
-                                  const QString& filter) {
+QString UserPrompts::openFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter) {
     Answer answer;
     if (nextAnswer(PromptKind::OpenFile, title, filter, answer))
         return std::get<QString>(answer);
@@ -112,14 +111,24 @@ int UserPrompts::exec(QDialog& dialog) {
     return dialog.exec();
 }
 
-void UserPrompts::scriptAnswer(Answer answer) { script().answers.push_back(std::move(answer)); }
+void UserPrompts::scriptAnswer(Answer answer) {
+    script().answers.push_back(std::move(answer));
+}
 
-bool UserPrompts::scripted() { return script().recording || !script().answers.empty(); }
+bool UserPrompts::scripted() {
+    return script().recording || !script().answers.empty();
+}
 
-void UserPrompts::startRecording() { script().recording = true; }
+void UserPrompts::startRecording() {
+    script().recording = true;
+}
 
-std::vector<AskedPrompt> UserPrompts::takeAsked() { return std::exchange(script().asked, {}); }
+std::vector<AskedPrompt> UserPrompts::takeAsked() {
+    return std::exchange(script().asked, {});
+}
 
-void UserPrompts::reset() { script() = Script{}; }
+void UserPrompts::reset() {
+    script() = Script{};
+}
 
 } // namespace vorlane::ui
