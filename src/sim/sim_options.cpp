@@ -46,6 +46,7 @@ const char* simulatorUsage() {
            "  --close-after-packet K      close the line after packet K\n"
            "  --no-ident                  answer the wake-up with a text that lacks the identification\n"
            "  --help                      show this text\n"
+           "  --version                   show the version\n"
            "\n"
            "Packets are counted from 1 within a transfer. SIGUSR1 restarts the receiver; SIGINT or SIGTERM ends it.\n";
 }
@@ -95,8 +96,8 @@ int parseSimulatorCommandLine(const std::vector<std::string_view>& arguments, Si
 
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view name = arguments[i];
-        if (name == "--help") {
-            commandLine.help = true;
+        if (name == "--help" || name == "--version") {
+            (name == "--help" ? commandLine.help : commandLine.version) = true;
             return 1;
         }
         if (name == "--no-ident") {
