@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-svg-dev
     fonts-liberation xvfb xauth desktop-file-utils
+    dpkg-dev appstream shared-mime-info
 )
 
 missing=()
