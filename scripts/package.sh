@@ -2,7 +2,9 @@
 # Builds a release build in ./build-release and makes the Debian package vorlane_<version>_amd64.deb in ./dist.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release \
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" \
     -DVORLANE_BUILD_TESTS=OFF -DVORLANE_BUILD_BENCHMARKS=OFF
 cmake --build build-release --parallel "$(nproc)"
 mkdir -p dist
