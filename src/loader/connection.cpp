@@ -87,6 +87,10 @@ std::string Connection::DevicePath(int portNumber) const {
     return StoredSerialDevicePath(m_store, portNumber);
 }
 
+int Connection::SetDevicePath(int portNumber, const std::string& path) {
+    return StoreSerialDevicePath(m_store, portNumber, path);
+}
+
 int Connection::ConnectPort() {
     if (m_port.IsOpen())
         m_port.Close();

@@ -3,6 +3,7 @@
 #include "loader/connection.h"
 #include "platform/widgets/user_prompts.h"
 #include "shell/loader_controls.h"
+#include "shell/serial_devices_group.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -26,7 +27,8 @@ QComboBox* MakeList(const QStringList& items, std::uint32_t index, const char* o
 } // namespace
 
 ComSettingDialog::ComSettingDialog(std::uint32_t portIndex, std::uint32_t speedIndex,
-                                   const std::function<std::string(int portNumber)>& devicePath, QWidget* parent)
+                                   const std::function<std::string(int portNumber)>& devicePath,
+                                   const std::vector<FoundSerialDevice>& devices, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("COM Setting"));
     auto* layout = new QVBoxLayout(this);
@@ -50,6 +52,11 @@ ComSettingDialog::ComSettingDialog(std::uint32_t portIndex, std::uint32_t speedI
     grid->setColumnStretch(1, 1);
     layout->addWidget(group);
 
+    m_devices = new SerialDevicesGroup(PortDeviceTable(devicePath), devices, this);
+    m_devices->showPort(m_portList->currentIndex());
+    connect(m_portList, &QComboBox::currentIndexChanged, m_devices, &SerialDevicesGroup::showPort);
+    layout->addWidget(m_devices);
+
     auto* set = new QPushButton(QStringLiteral("Set"), this);
     set->setObjectName(QStringLiteral("setButton"));
     set->setDefault(true);
@@ -58,7 +65,7 @@ ComSettingDialog::ComSettingDialog(std::uint32_t portIndex, std::uint32_t speedI
     buttonRow->addStretch(1);
     buttonRow->addWidget(set);
     layout->addLayout(buttonRow);
-    setMinimumWidth(240);
+    setMinimumWidth(520);
 }
 
 std::uint32_t ComSettingDialog::portIndex() const {
@@ -69,13 +76,20 @@ std::uint32_t ComSettingDialog::speedIndex() const {
     return std::uint32_t(m_speedList->currentIndex());
 }
 
+QString ComSettingDialog::chosenDevice() const {
+    return m_devices->chosenDevice();
+}
+
 int RunComSettingDialog(Connection& connection, QWidget* parent) {
     const SerialSettings& settings = connection.Settings();
     ComSettingDialog dialog(
         settings.comport, settings.bart, [&connection](int portNumber) { return connection.DevicePath(portNumber); },
-        parent);
+        FindSerialDevices(), parent);
     if (UserPrompts::exec(dialog) != QDialog::Accepted)
         return 0;
+    const QString device = dialog.chosenDevice();
+    if (!device.isEmpty())
+        connection.SetDevicePath(int(dialog.portIndex()) + 1, device.toStdString());
     return connection.SetPortAndSpeed(dialog.portIndex(), dialog.speedIndex());
 }
 
