@@ -6,6 +6,7 @@
 #include "shell/serial_devices_group.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -30,9 +31,9 @@ ComSettingDialog::ComSettingDialog(std::uint32_t portIndex, std::uint32_t speedI
                                    const std::function<std::string(int portNumber)>& devicePath,
                                    const std::vector<FoundSerialDevice>& devices, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("COM Setting"));
+    setWindowTitle(QCoreApplication::translate("ComSettingDialog", "COM Setting"));
     auto* layout = new QVBoxLayout(this);
-    auto* group = new QGroupBox(QStringLiteral("COM Setting"), this);
+    auto* group = new QGroupBox(QCoreApplication::translate("ComSettingDialog", "COM Setting"), this);
     group->setObjectName(QStringLiteral("comSettingGroup"));
     auto* grid = new QGridLayout(group);
 
@@ -41,9 +42,9 @@ ComSettingDialog::ComSettingDialog(std::uint32_t portIndex, std::uint32_t speedI
         m_portList->setItemData(row, QString::fromStdString(devicePath(row + 1)), Qt::ToolTipRole);
     m_speedList = MakeList(SpeedListItems(), speedIndex, "speedList", group);
 
-    auto* portLabel = new QLabel(QStringLiteral("Port"), group);
+    auto* portLabel = new QLabel(QCoreApplication::translate("ComSettingDialog", "Port"), group);
     portLabel->setBuddy(m_portList);
-    auto* speedLabel = new QLabel(QStringLiteral("Speed"), group);
+    auto* speedLabel = new QLabel(QCoreApplication::translate("ComSettingDialog", "Speed"), group);
     speedLabel->setBuddy(m_speedList);
     grid->addWidget(portLabel, 0, 0);
     grid->addWidget(m_portList, 0, 1);
@@ -57,7 +58,7 @@ ComSettingDialog::ComSettingDialog(std::uint32_t portIndex, std::uint32_t speedI
     connect(m_portList, &QComboBox::currentIndexChanged, m_devices, &SerialDevicesGroup::showPort);
     layout->addWidget(m_devices);
 
-    auto* set = new QPushButton(QStringLiteral("Set"), this);
+    auto* set = new QPushButton(QCoreApplication::translate("ComSettingDialog", "Set"), this);
     set->setObjectName(QStringLiteral("setButton"));
     set->setDefault(true);
     connect(set, &QPushButton::clicked, this, &QDialog::accept);

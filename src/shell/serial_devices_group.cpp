@@ -13,33 +13,32 @@
 namespace vorlane::ui {
 namespace {
 
-QString Text(const char* source) {
-    return QCoreApplication::translate("SerialDevicesGroup", source);
-}
-
 QString StateText(const PortDevice& port) {
     switch (port.state) {
     case DeviceState::Present:
-        return Text("present");
+        return QCoreApplication::translate("SerialDevicesGroup", "present");
     case DeviceState::NoPermission:
-        return Text("no permission (group %1)").arg(QString::fromStdString(port.group));
+        return QCoreApplication::translate("SerialDevicesGroup", "no permission (group %1)")
+            .arg(QString::fromStdString(port.group));
     case DeviceState::Missing:
         break;
     }
-    return Text("missing");
+    return QCoreApplication::translate("SerialDevicesGroup", "missing");
 }
 
 } // namespace
 
 SerialDevicesGroup::SerialDevicesGroup(const std::vector<PortDevice>& ports,
                                        const std::vector<FoundSerialDevice>& devices, QWidget* parent)
-    : QGroupBox(Text("Serial Devices"), parent) {
+    : QGroupBox(QCoreApplication::translate("SerialDevicesGroup", "Serial Devices"), parent) {
     setObjectName(QStringLiteral("serialDevicesGroup"));
     auto* layout = new QVBoxLayout(this);
 
     m_table = new QTreeWidget(this);
     m_table->setObjectName(QStringLiteral("portDeviceTable"));
-    m_table->setHeaderLabels({Text("Port"), Text("State"), Text("Device")});
+    m_table->setHeaderLabels({QCoreApplication::translate("SerialDevicesGroup", "Port"),
+                              QCoreApplication::translate("SerialDevicesGroup", "State"),
+                              QCoreApplication::translate("SerialDevicesGroup", "Device")});
     m_table->setRootIsDecorated(false);
     m_table->setSelectionMode(QAbstractItemView::NoSelection);
     for (const PortDevice& port : ports)
@@ -51,7 +50,7 @@ SerialDevicesGroup::SerialDevicesGroup(const std::vector<PortDevice>& ports,
     // All sixteen rows at once: the table is the point of the group.
     m_table->setMinimumHeight(m_table->sizeHintForRow(0) * (int(ports.size()) + 1) +
                               m_table->header()->sizeHint().height() + 2 * m_table->frameWidth());
-    m_table->setAccessibleName(Text("Serial Devices"));
+    m_table->setAccessibleName(QCoreApplication::translate("SerialDevicesGroup", "Serial Devices"));
     layout->addWidget(m_table);
 
     m_deviceList = new QComboBox(this);
@@ -64,9 +63,10 @@ SerialDevicesGroup::SerialDevicesGroup(const std::vector<PortDevice>& ports,
         m_deviceList->addItem(
             stable ? path + QStringLiteral(" (") + QString::fromStdString(device.kernelName) + ')' : path, path);
     }
-    m_deviceList->setToolTip(Text("Leave empty to keep the port's device"));
+    m_deviceList->setToolTip(
+        QCoreApplication::translate("SerialDevicesGroup", "Leave empty to keep the port's device"));
     auto* form = new QFormLayout;
-    auto* label = new QLabel(Text("Device for the port"), this);
+    auto* label = new QLabel(QCoreApplication::translate("SerialDevicesGroup", "Device for the port"), this);
     label->setBuddy(m_deviceList);
     form->addRow(label, m_deviceList);
     layout->addLayout(form);
