@@ -8,6 +8,8 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-svg-dev
     fonts-liberation xvfb xauth desktop-file-utils
+    dpkg-dev appstream shared-mime-info
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )
 
 missing=()

@@ -33,6 +33,19 @@ loader_shots() {
     cp "$out/com-setting.png" "$out/upload-in-progress.png" "$out/download-choice.png" docs/
 }
 
+# The editor and COM Setting in German and French, as LANG chooses them: docs/screenshot-de.png, com-setting-de.png,
+# and the same with -fr.
+translated_shots() {
+    for language in de fr; do
+        mkdir -p "$out/$language"
+        LANG=${language}_${language^^}.UTF-8 "$build/tests/shell/frame_screenshot" "$out/$language/screenshot.png" \
+            examples/channels.dat
+        LANG=${language}_${language^^}.UTF-8 "$build/tests/shell/loader_screenshots" "$out/$language" examples/channels.dat
+        cp "$out/$language/screenshot.png" "docs/screenshot-$language.png"
+        cp "$out/$language/com-setting.png" "docs/com-setting-$language.png"
+    done
+}
+
 build_targets shell_screenshots property_dialog_screenshots stb_configuration_screenshots frame_screenshot \
     loader_screenshots
 shell_shots
@@ -40,4 +53,5 @@ property_dialog_shots
 stb_configuration_shots
 editor_shot
 loader_shots
+translated_shots
 echo "pictures in $out"

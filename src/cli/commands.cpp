@@ -13,6 +13,7 @@ int RunExport(std::span<char* const> args);
 int RunBlocks(std::span<char* const> args);
 int RunUpload(std::span<char* const> args);
 int RunDownload(std::span<char* const> args);
+int RunPorts(std::span<char* const> args);
 
 std::span<const Command> AllCommands() {
     static const std::array commands{
@@ -24,6 +25,7 @@ std::span<const Command> AllCommands() {
         Command{"blocks", "show how the loader takes a file: its blocks, its whole-file class, or why not", RunBlocks},
         Command{"upload", "send a file to the receiver as Upload to STB does", RunUpload},
         Command{"download", "receive the main software or the channel data into a file", RunDownload},
+        Command{"ports", "show the device of each port COM1-COM16 and the serial devices on this machine", RunPorts},
     };
     return commands;
 }

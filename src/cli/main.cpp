@@ -1,5 +1,6 @@
 // vorlane-cli: the editor's file commands and the loader without windows.
 #include "cli/commands.h"
+#include "vorlane/version.h"
 
 #include <cstdio>
 #include <cstring>
@@ -15,6 +16,7 @@ void PrintUsage(std::FILE* out) {
         std::fprintf(out, "  %-10.*s %.*s\n", static_cast<int>(command.name.size()), command.name.data(),
                      static_cast<int>(command.summary.size()), command.summary.data());
     std::fputs("\nRun 'vorlane-cli <command> --help' for one command's options.\n", out);
+    std::fputs("'vorlane-cli --version' prints the version.\n", out);
 }
 
 } // namespace
@@ -38,6 +40,10 @@ int main(int argc, char** argv) {
     const std::string_view name = argv[1];
     if (name == "--help" || name == "-h" || name == "help") {
         PrintUsage(stdout);
+        return kExitOk;
+    }
+    if (name == "--version") {
+        std::printf("vorlane-cli %s\n", vorlane::kVersion);
         return kExitOk;
     }
     for (const Command& command : AllCommands())

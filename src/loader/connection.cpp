@@ -3,6 +3,7 @@
 #include "loader/connection_wake_up.h"
 #include "loader/language_texts.h"
 #include "loader/loader_ui.h"
+#include "loader/serial_device_scan.h"
 #include "loader/serial_port.h"
 #include "loader/serial_port_names.h"
 #include "loader/transfer_texts.h"
@@ -83,11 +84,11 @@ int Connection::SetPortAndSpeed(std::uint32_t portIndex, std::uint32_t speedInde
 }
 
 std::string Connection::DevicePath(int portNumber) const {
-    return SerialDevicePath(portNumber, [this](const std::string& valueName) {
-        std::string path;
-        m_store.ReadText(kSerialSettingsKey, valueName, "", path);
-        return path;
-    });
+    return StoredSerialDevicePath(m_store, portNumber);
+}
+
+int Connection::SetDevicePath(int portNumber, const std::string& path) {
+    return StoreSerialDevicePath(m_store, portNumber, path);
 }
 
 int Connection::ConnectPort() {
@@ -97,11 +98,15 @@ int Connection::ConnectPort() {
     const int portNumber = m_settings.PortNumber();
     DebugOut("m_infPort.m_Comport = %d\n", portNumber);
     const SerialLineSettings line = m_settings.Line();
-    if (!m_port.Open(DevicePath(portNumber), line.baudRate, line.parity, line.byteSize, line.stopBits,
-                     line.flowControl)) {
+    const std::string device = DevicePath(portNumber);
+    if (!m_port.Open(device, line.baudRate, line.parity, line.byteSize, line.stopBits, line.flowControl)) {
         char message[64];
         std::snprintf(message, sizeof message, "Can't use Comport #%d", portNumber);
         m_ui.ShowMessageBox(message);
+        // A second box says what the first cannot: the device is there, only the user may not use it.
+        std::string group;
+        if (ProbeDevice(device, group) == DeviceState::NoPermission)
+            m_ui.ShowMessageBox(PermissionAdvice(device, group));
         return 0;
     }
     DebugOut("Connected");

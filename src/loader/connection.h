@@ -80,6 +80,8 @@ public:
     int SetPortAndSpeed(std::uint32_t portIndex, std::uint32_t speedIndex);
     // The device of port 1-16: the VORLANE_SERIAL_DIR link, the stored "Devices/COMn" path or the built-in one.
     std::string DevicePath(int portNumber) const;
+    // Stores the device of port 1-16 as its "Devices/COMn"; used from the next connect on. Returns 1 when stored.
+    int SetDevicePath(int portNumber, const std::string& path);
 
     // Opens the port of the current settings; a message box names the port that cannot be used.
     int ConnectPort();

@@ -71,4 +71,17 @@ int StoreSerialSettings(SettingsStore& store, const SerialSettings& settings) {
     return stored;
 }
 
+std::string StoredSerialDevicePath(const SettingsStore& store, int portNumber) {
+    return SerialDevicePath(portNumber, [&store](const std::string& valueName) {
+        std::string path;
+        store.ReadText(kSerialSettingsKey, valueName, "", path);
+        return path;
+    });
+}
+
+int StoreSerialDevicePath(SettingsStore& store, int portNumber, const std::string& path) {
+    const std::string valueName = StoredDeviceValueName(portNumber);
+    return valueName.empty() ? 0 : store.WriteText(kSerialSettingsKey, valueName, path);
+}
+
 } // namespace vorlane

@@ -5,6 +5,7 @@
 #include "platform/serial_line.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace vorlane {
@@ -42,5 +43,12 @@ SerialSettings LoadSerialSettings(const SettingsStore& store);
 
 // Writes all eight values; returns 1 when every one was stored, 0 otherwise.
 int StoreSerialSettings(SettingsStore& store, const SerialSettings& settings);
+
+// The device of port 1-16: the VORLANE_SERIAL_DIR link, the stored "Devices/COMn" path or the built-in one.
+std::string StoredSerialDevicePath(const SettingsStore& store, int portNumber);
+
+// Stores `path` as the port's "Devices/COMn" at once (the eight values wait for the end of the run, but the
+// device is looked up on every connect). Returns 1 when stored.
+int StoreSerialDevicePath(SettingsStore& store, int portNumber, const std::string& path);
 
 } // namespace vorlane

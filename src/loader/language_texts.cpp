@@ -7,36 +7,41 @@ namespace vorlane {
 
 namespace {
 
+// The marker lets the translation tools collect the texts (they take it for Qt's no-op translation marker); the
+// core itself stays English.
+#define VORLANE_TRANSLATABLE(context, text) text
+
 constexpr std::array<const char*, LanguageTexts::kCount> kDefaultTexts = {
-    "Auto Connect to STB",
-    "Connect to STB",
-    "Disconnect to STB",
-    "Port Setup",
-    "Send to the STB",
-    "Receive from the STB",
-    "Disconnected",
-    "Connected",
-    "Connection failed",
-    "The selected file is not acceptable.",
-    "Now trying connect to STB. Please wait.",
-    "Now erasing the flash. Please wait.",
-    "Now writting the flash. Do NOT power off the STB.",
-    "The file is not selected.",
-    "Can't open the file.",
-    "Downloading",
+    VORLANE_TRANSLATABLE("LanguageTexts", "Auto Connect to STB"),
+    VORLANE_TRANSLATABLE("LanguageTexts", "Connect to STB"),
+    VORLANE_TRANSLATABLE("LanguageTexts", "Disconnect to STB"),
+    VORLANE_TRANSLATABLE("LanguageTexts", "Port Setup"),
+    VORLANE_TRANSLATABLE("LanguageTexts", "Send to the STB"),
+    VORLANE_TRANSLATABLE("LanguageTexts", "Receive from the STB"),
+    VORLANE_TRANSLATABLE("LanguageTexts", "Disconnected"),
+    VORLANE_TRANSLATABLE("LanguageTexts", "Connected"),
+    VORLANE_TRANSLATABLE("LanguageTexts", "Connection failed"),
+    VORLANE_TRANSLATABLE("LanguageTexts", "The selected file is not acceptable."),
+    VORLANE_TRANSLATABLE("LanguageTexts", "Now trying connect to STB. Please wait."),
+    VORLANE_TRANSLATABLE("LanguageTexts", "Now erasing the flash. Please wait."),
+    VORLANE_TRANSLATABLE("LanguageTexts", "Now writting the flash. Do NOT power off the STB."),
+    VORLANE_TRANSLATABLE("LanguageTexts", "The file is not selected."),
+    VORLANE_TRANSLATABLE("LanguageTexts", "Can't open the file."),
+    VORLANE_TRANSLATABLE("LanguageTexts", "Downloading"),
     " ",
-    "Completed",
-    "Error occurred... Please check the displayed message of the STB",
-    "If the 'Loader' message is displayed on the front panel, then press the OK button.",
-    "Connected with the monitor",
-    "Try to connect with the monitor",
-    "Reset your STB(s).",
-    "What do you want to receive from the STB?",
-    "Force Mode",
-    "Download",
-    "Receive",
-    "Uploading",
-    "Searching COM port.. Please Wait!",
+    VORLANE_TRANSLATABLE("LanguageTexts", "Completed"),
+    VORLANE_TRANSLATABLE("LanguageTexts", "Error occurred... Please check the displayed message of the STB"),
+    VORLANE_TRANSLATABLE("LanguageTexts",
+                         "If the 'Loader' message is displayed on the front panel, then press the OK button."),
+    VORLANE_TRANSLATABLE("LanguageTexts", "Connected with the monitor"),
+    VORLANE_TRANSLATABLE("LanguageTexts", "Try to connect with the monitor"),
+    VORLANE_TRANSLATABLE("LanguageTexts", "Reset your STB(s)."),
+    VORLANE_TRANSLATABLE("LanguageTexts", "What do you want to receive from the STB?"),
+    VORLANE_TRANSLATABLE("LanguageTexts", "Force Mode"),
+    VORLANE_TRANSLATABLE("LanguageTexts", "Download"),
+    VORLANE_TRANSLATABLE("LanguageTexts", "Receive"),
+    VORLANE_TRANSLATABLE("LanguageTexts", "Uploading"),
+    VORLANE_TRANSLATABLE("LanguageTexts", "Searching COM port.. Please Wait!"),
 };
 
 // One line without its line end; a CR before the LF (a file written with CRLF line ends) is part of the line end.
@@ -81,7 +86,7 @@ void LanguageTexts::LoadFile(const std::filesystem::path& filePath) {
 
 void LanguageTexts::LoadDefaults() {
     for (int index = 0; index < kCount; ++index) {
-        m_texts[index] = kDefaultTexts[index];
+        m_texts[index] = m_translate ? m_translate(kDefaultTexts[index]) : kDefaultTexts[index];
     }
 }
 

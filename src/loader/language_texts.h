@@ -1,11 +1,13 @@
 #pragma once
 // The 29 interface texts of the loader's connection group and transfer messages, looked up by index. They come
-// from "language.ini" in the working folder when that file exists, else from the built-in English texts.
+// from "language.ini" in the working folder when that file exists, else from the built-in English texts (or their
+// translation, when the user interface gives one).
 // Texts are bytes as the file holds them (ISO-8859-1); no conversion is done here.
 
 #include <array>
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <iosfwd>
 #include <string>
 
@@ -22,6 +24,10 @@ public:
     // Starts with every entry empty; Load fills the table.
     LanguageTexts() = default;
 
+    // Gives the built-in texts in the user's language; "language.ini" still replaces them all. Set before Load.
+    using DefaultTranslation = std::function<std::string(const char* english)>;
+    void SetDefaultTranslation(DefaultTranslation translate) { m_translate = std::move(translate); }
+
     // Reads "language.ini" from the working folder.
     void Load();
     // Reads "language.ini" from `folder`.
@@ -36,6 +42,7 @@ private:
     void LoadLines(std::istream& in);
 
     std::array<std::string, kCount> m_texts;
+    DefaultTranslation m_translate;
 };
 
 } // namespace vorlane

@@ -3,6 +3,7 @@ add_library(vorlane_serial STATIC
     ${CMAKE_CURRENT_SOURCE_DIR}/event_queue_dispatcher.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/receive_handoff.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/serial_port.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/serial_device_scan.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/serial_port_names.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/serial_port_watcher.cpp
 )

@@ -2,6 +2,8 @@
 
 #include "panes/pane_commands.h"
 
+#include <QCoreApplication>
+
 namespace vorlane::ui {
 namespace {
 
@@ -20,8 +22,8 @@ QAction* AddCheckItem(QMenu& menu, const QString& text, int command, bool checke
 }
 
 void AddSortMenu(QMenu& menu, const QString& second, int standardCommand, int secondCommand, bool secondChosen) {
-    QMenu* sorted = menu.addMenu(QStringLiteral("View sorted by"));
-    AddCheckItem(*sorted, QStringLiteral("Standard"), standardCommand, !secondChosen);
+    QMenu* sorted = menu.addMenu(QCoreApplication::translate("PaneMenus", "View sorted by"));
+    AddCheckItem(*sorted, QCoreApplication::translate("PaneMenus", "Standard"), standardCommand, !secondChosen);
     AddCheckItem(*sorted, second, secondCommand, secondChosen);
 }
 
@@ -43,58 +45,64 @@ constexpr ChannelMenuCommands kRadioMenu{kCmdRadioNew,           kCmdRadioDelete
 } // namespace
 
 std::unique_ptr<QMenu> BuildSatelliteMenu(const SatelliteMenuState& state) {
-    auto menu = std::make_unique<QMenu>(QStringLiteral("Satellite"));
-    AddItem(*menu, QStringLiteral("Property"), kCmdSatelliteProperty, state.satelliteSelected);
+    auto menu = std::make_unique<QMenu>(QCoreApplication::translate("PaneMenus", "Satellite"));
+    AddItem(*menu, QCoreApplication::translate("PaneMenus", "Property"), kCmdSatelliteProperty,
+            state.satelliteSelected);
     menu->addSeparator();
-    AddSortMenu(*menu, QStringLiteral("Longitude"), kCmdSatelliteSortStandard, kCmdSatelliteSortLongitude,
-                state.sortMode == 1);
+    AddSortMenu(*menu, QCoreApplication::translate("PaneMenus", "Longitude"), kCmdSatelliteSortStandard,
+                kCmdSatelliteSortLongitude, state.sortMode == 1);
     return menu;
 }
 
 std::unique_ptr<QMenu> BuildTransponderMenu(const TransponderMenuState& state) {
-    auto menu = std::make_unique<QMenu>(QStringLiteral("Transponder"));
-    QMenu* added = menu->addMenu(QStringLiteral("New"));
-    AddItem(*added, QStringLiteral("Transponder\tIns"), kCmdTransponderNew, state.satelliteSelected);
-    AddItem(*added, QStringLiteral("TV Channel on this transponder\tT"), kCmdTransponderNewTv,
+    auto menu = std::make_unique<QMenu>(QCoreApplication::translate("PaneMenus", "Transponder"));
+    QMenu* added = menu->addMenu(QCoreApplication::translate("PaneMenus", "New"));
+    AddItem(*added, QCoreApplication::translate("PaneMenus", "Transponder\tIns"), kCmdTransponderNew,
+            state.satelliteSelected);
+    AddItem(*added, QCoreApplication::translate("PaneMenus", "TV Channel on this transponder\tT"), kCmdTransponderNewTv,
             state.transponderSelected);
-    AddItem(*added, QStringLiteral("Radio Channel on this transponder\tR"), kCmdTransponderNewRadio,
+    AddItem(*added, QCoreApplication::translate("PaneMenus", "Radio Channel on this transponder\tR"),
+            kCmdTransponderNewRadio, state.transponderSelected);
+    AddItem(*menu, QCoreApplication::translate("PaneMenus", "Delete"), kCmdTransponderDelete,
             state.transponderSelected);
-    AddItem(*menu, QStringLiteral("Delete"), kCmdTransponderDelete, state.transponderSelected);
-    AddItem(*menu, QStringLiteral("Delete all empty transponder"), kCmdTransponderDeleteEmpty, !state.paneEmpty);
+    AddItem(*menu, QCoreApplication::translate("PaneMenus", "Delete all empty transponder"), kCmdTransponderDeleteEmpty,
+            !state.paneEmpty);
     menu->addSeparator();
-    AddItem(*menu, QStringLiteral("Property"), kCmdTransponderProperty, state.transponderSelected);
+    AddItem(*menu, QCoreApplication::translate("PaneMenus", "Property"), kCmdTransponderProperty,
+            state.transponderSelected);
     menu->addSeparator();
-    AddSortMenu(*menu, QStringLiteral("Frequency"), kCmdTransponderSortStandard, kCmdTransponderSortFrequency,
-                state.sortMode == 1);
+    AddSortMenu(*menu, QCoreApplication::translate("PaneMenus", "Frequency"), kCmdTransponderSortStandard,
+                kCmdTransponderSortFrequency, state.sortMode == 1);
     return menu;
 }
 
 std::unique_ptr<QMenu> BuildChannelMenu(const ChannelMenuState& state) {
     const ChannelMenuCommands& c = state.radio ? kRadioMenu : kTvMenu;
-    auto menu = std::make_unique<QMenu>(state.radio ? QStringLiteral("Channel Radio") : QStringLiteral("Channel TV"));
+    auto menu = std::make_unique<QMenu>(state.radio ? QCoreApplication::translate("PaneMenus", "Channel Radio")
+                                                    : QCoreApplication::translate("PaneMenus", "Channel TV"));
     const bool newGrayed = state.favouriteChosen || !state.transponderSelected;
     const bool moveGrayed = !state.channelSelected || newGrayed || state.sortedByName;
-    AddItem(*menu, QStringLiteral("New"), c.newChannel, !newGrayed);
-    AddItem(*menu, QStringLiteral("Delete"), c.remove, state.channelSelected);
-    AddItem(*menu, QStringLiteral("Move to"), c.moveTo, !moveGrayed);
-    QMenu* select = menu->addMenu(QStringLiteral("Select"));
-    AddItem(*select, QStringLiteral("All"), c.selectAll);
-    AddItem(*select, QStringLiteral("All free"), c.selectFree);
-    AddItem(*select, QStringLiteral("All scrambled"), c.selectScrambled);
-    AddItem(*select, QStringLiteral("All locked"), c.selectLocked);
+    AddItem(*menu, QCoreApplication::translate("PaneMenus", "New"), c.newChannel, !newGrayed);
+    AddItem(*menu, QCoreApplication::translate("PaneMenus", "Delete"), c.remove, state.channelSelected);
+    AddItem(*menu, QCoreApplication::translate("PaneMenus", "Move to"), c.moveTo, !moveGrayed);
+    QMenu* select = menu->addMenu(QCoreApplication::translate("PaneMenus", "Select"));
+    AddItem(*select, QCoreApplication::translate("PaneMenus", "All"), c.selectAll);
+    AddItem(*select, QCoreApplication::translate("PaneMenus", "All free"), c.selectFree);
+    AddItem(*select, QCoreApplication::translate("PaneMenus", "All scrambled"), c.selectScrambled);
+    AddItem(*select, QCoreApplication::translate("PaneMenus", "All locked"), c.selectLocked);
     select->addSeparator();
-    AddItem(*select, QStringLiteral("All tuner 1"), c.selectTuner1);
-    AddItem(*select, QStringLiteral("All tuner 2"), c.selectTuner2);
-    AddItem(*select, QStringLiteral("All skipped"), c.selectSkipped);
+    AddItem(*select, QCoreApplication::translate("PaneMenus", "All tuner 1"), c.selectTuner1);
+    AddItem(*select, QCoreApplication::translate("PaneMenus", "All tuner 2"), c.selectTuner2);
+    AddItem(*select, QCoreApplication::translate("PaneMenus", "All skipped"), c.selectSkipped);
     menu->addSeparator();
-    AddItem(*menu, QStringLiteral("Copy\tCtrl+C"), c.copy);
-    AddItem(*menu, QStringLiteral("Paste\tCtrl+V"), c.paste);
+    AddItem(*menu, QCoreApplication::translate("PaneMenus", "Copy\tCtrl+C"), c.copy);
+    AddItem(*menu, QCoreApplication::translate("PaneMenus", "Paste\tCtrl+V"), c.paste);
     menu->addSeparator();
-    AddItem(*menu, QStringLiteral("Property"), c.property, state.channelSelected);
+    AddItem(*menu, QCoreApplication::translate("PaneMenus", "Property"), c.property, state.channelSelected);
     menu->addSeparator();
-    QMenu* order = menu->addMenu(QStringLiteral("View sorted by"));
-    AddCheckItem(*order, QStringLiteral("Original"), c.original, !state.sortedByName);
-    AddCheckItem(*order, QStringLiteral("Names"), c.names, state.sortedByName);
+    QMenu* order = menu->addMenu(QCoreApplication::translate("PaneMenus", "View sorted by"));
+    AddCheckItem(*order, QCoreApplication::translate("PaneMenus", "Original"), c.original, !state.sortedByName);
+    AddCheckItem(*order, QCoreApplication::translate("PaneMenus", "Names"), c.names, state.sortedByName);
     return menu;
 }
 

@@ -3,14 +3,17 @@
 #include "database/channel_database.h"
 #include "platform/widgets/user_prompts.h"
 
+#include <QCoreApplication>
+
 namespace vorlane {
 
 bool ConfirmClose(QWidget* parent, const ChannelDatabase& database, const SaveHandler& save) {
     if (!database.modified())
         return true;
-    const QMessageBox::StandardButton answer = ui::UserPrompts::message(
-        parent, QMessageBox::Question, QStringLiteral("Exit"), QStringLiteral("Do you want to save the changes ?"),
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    const QMessageBox::StandardButton answer =
+        ui::UserPrompts::message(parent, QMessageBox::Question, QCoreApplication::translate("CloseQuestion", "Exit"),
+                                 QCoreApplication::translate("CloseQuestion", "Do you want to save the changes ?"),
+                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     switch (answer) {
     case QMessageBox::No:
         return true;

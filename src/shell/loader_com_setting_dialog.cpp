@@ -3,8 +3,10 @@
 #include "loader/connection.h"
 #include "platform/widgets/user_prompts.h"
 #include "shell/loader_controls.h"
+#include "shell/serial_devices_group.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -26,11 +28,12 @@ QComboBox* MakeList(const QStringList& items, std::uint32_t index, const char* o
 } // namespace
 
 ComSettingDialog::ComSettingDialog(std::uint32_t portIndex, std::uint32_t speedIndex,
-                                   const std::function<std::string(int portNumber)>& devicePath, QWidget* parent)
+                                   const std::function<std::string(int portNumber)>& devicePath,
+                                   const std::vector<FoundSerialDevice>& devices, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("COM Setting"));
+    setWindowTitle(QCoreApplication::translate("ComSettingDialog", "COM Setting"));
     auto* layout = new QVBoxLayout(this);
-    auto* group = new QGroupBox(QStringLiteral("COM Setting"), this);
+    auto* group = new QGroupBox(QCoreApplication::translate("ComSettingDialog", "COM Setting"), this);
     group->setObjectName(QStringLiteral("comSettingGroup"));
     auto* grid = new QGridLayout(group);
 
@@ -39,9 +42,9 @@ ComSettingDialog::ComSettingDialog(std::uint32_t portIndex, std::uint32_t speedI
         m_portList->setItemData(row, QString::fromStdString(devicePath(row + 1)), Qt::ToolTipRole);
     m_speedList = MakeList(SpeedListItems(), speedIndex, "speedList", group);
 
-    auto* portLabel = new QLabel(QStringLiteral("Port"), group);
+    auto* portLabel = new QLabel(QCoreApplication::translate("ComSettingDialog", "Port"), group);
     portLabel->setBuddy(m_portList);
-    auto* speedLabel = new QLabel(QStringLiteral("Speed"), group);
+    auto* speedLabel = new QLabel(QCoreApplication::translate("ComSettingDialog", "Speed"), group);
     speedLabel->setBuddy(m_speedList);
     grid->addWidget(portLabel, 0, 0);
     grid->addWidget(m_portList, 0, 1);
@@ -50,7 +53,12 @@ ComSettingDialog::ComSettingDialog(std::uint32_t portIndex, std::uint32_t speedI
     grid->setColumnStretch(1, 1);
     layout->addWidget(group);
 
-    auto* set = new QPushButton(QStringLiteral("Set"), this);
+    m_devices = new SerialDevicesGroup(PortDeviceTable(devicePath), devices, this);
+    m_devices->showPort(m_portList->currentIndex());
+    connect(m_portList, &QComboBox::currentIndexChanged, m_devices, &SerialDevicesGroup::showPort);
+    layout->addWidget(m_devices);
+
+    auto* set = new QPushButton(QCoreApplication::translate("ComSettingDialog", "Set"), this);
     set->setObjectName(QStringLiteral("setButton"));
     set->setDefault(true);
     connect(set, &QPushButton::clicked, this, &QDialog::accept);
@@ -58,7 +66,7 @@ ComSettingDialog::ComSettingDialog(std::uint32_t portIndex, std::uint32_t speedI
     buttonRow->addStretch(1);
     buttonRow->addWidget(set);
     layout->addLayout(buttonRow);
-    setMinimumWidth(240);
+    setMinimumWidth(520);
 }
 
 std::uint32_t ComSettingDialog::portIndex() const {
@@ -69,13 +77,20 @@ std::uint32_t ComSettingDialog::speedIndex() const {
     return std::uint32_t(m_speedList->currentIndex());
 }
 
+QString ComSettingDialog::chosenDevice() const {
+    return m_devices->chosenDevice();
+}
+
 int RunComSettingDialog(Connection& connection, QWidget* parent) {
     const SerialSettings& settings = connection.Settings();
     ComSettingDialog dialog(
         settings.comport, settings.bart, [&connection](int portNumber) { return connection.DevicePath(portNumber); },
-        parent);
+        FindSerialDevices(), parent);
     if (UserPrompts::exec(dialog) != QDialog::Accepted)
         return 0;
+    const QString device = dialog.chosenDevice();
+    if (!device.isEmpty())
+        connection.SetDevicePath(int(dialog.portIndex()) + 1, device.toStdString());
     return connection.SetPortAndSpeed(dialog.portIndex(), dialog.speedIndex());
 }
 

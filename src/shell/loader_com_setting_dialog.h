@@ -1,12 +1,16 @@
 #pragma once
 // "COM Setting": the port ("COM1" to "COM16", each with the device it stands for as its tool tip) and the line speed
-// of the loader, preset from the current choice; "Set" closes it with OK.
+// of the loader, preset from the current choice; "Set" closes it with OK. Below them, the serial devices: what each
+// port stands for, and a device to store for the chosen port.
+
+#include "loader/serial_device_scan.h"
 
 #include <QDialog>
 
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 class QComboBox;
 
@@ -16,22 +20,28 @@ class Connection;
 
 namespace vorlane::ui {
 
+class SerialDevicesGroup;
+
 class ComSettingDialog : public QDialog {
 public:
-    // `devicePath` gives the device of port number 1 to 16.
+    // `devicePath` gives the device of port number 1 to 16; `devices` are the serial devices to choose from.
     ComSettingDialog(std::uint32_t portIndex, std::uint32_t speedIndex,
-                     const std::function<std::string(int portNumber)>& devicePath, QWidget* parent = nullptr);
+                     const std::function<std::string(int portNumber)>& devicePath,
+                     const std::vector<FoundSerialDevice>& devices, QWidget* parent = nullptr);
 
     std::uint32_t portIndex() const;
     std::uint32_t speedIndex() const;
+    // The device to store for the chosen port; empty when it keeps its device.
+    QString chosenDevice() const;
 
 private:
     QComboBox* m_portList;
     QComboBox* m_speedList;
+    SerialDevicesGroup* m_devices;
 };
 
-// Opens the dialog over the connection's port and speed; OK gives both back to the connection. Returns 1 on OK,
-// 0 when the dialog was closed any other way (nothing changes then).
+// Opens the dialog over the connection's port and speed; OK gives both back to the connection and stores a chosen
+// device for the port. Returns 1 on OK, 0 when the dialog was closed any other way (nothing changes then).
 int RunComSettingDialog(Connection& connection, QWidget* parent);
 
 } // namespace vorlane::ui

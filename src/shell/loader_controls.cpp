@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -65,7 +66,7 @@ LoaderControls::LoaderControls(const LanguageTexts& texts, QWidget* parent) : QW
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    m_connectStatus = new QGroupBox(QStringLiteral("Connect Status"), this);
+    m_connectStatus = new QGroupBox(QCoreApplication::translate("LoaderControls", "Connect Status"), this);
     m_connectStatus->setObjectName(QStringLiteral("connectStatusGroup"));
     auto* statusLayout = new QVBoxLayout(m_connectStatus);
     m_statusLine = new QLabel(m_connectStatus);
@@ -87,15 +88,15 @@ LoaderControls::LoaderControls(const LanguageTexts& texts, QWidget* parent) : QW
 }
 
 QGroupBox* LoaderControls::BuildSerialSetting(const LanguageTexts& texts) {
-    auto* group = new QGroupBox(QStringLiteral("Serial Setting"), this);
+    auto* group = new QGroupBox(QCoreApplication::translate("LoaderControls", "Serial Setting"), this);
     group->setObjectName(QStringLiteral("serialSettingGroup"));
     auto* layout = new QHBoxLayout(group);
     m_portList = MakeList(PortListItems(), "portList", group);
     m_speedList = MakeList(SpeedListItems(), "speedList", group);
     m_set = MakeButton("Set", "setButton", Latin1(texts.GetText(kTipSet)), group);
-    layout->addWidget(new QLabel(QStringLiteral("Port"), group));
+    layout->addWidget(new QLabel(QCoreApplication::translate("LoaderControls", "Port"), group));
     layout->addWidget(m_portList);
-    layout->addWidget(new QLabel(QStringLiteral("Speed"), group));
+    layout->addWidget(new QLabel(QCoreApplication::translate("LoaderControls", "Speed"), group));
     layout->addWidget(m_speedList);
     layout->addWidget(m_set);
     return group;

@@ -9,5 +9,6 @@ target_sources(vorlane_shell PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/loader_progress_bar.cpp
     ${CMAKE_CURRENT_LIST_DIR}/loader_window_ui.cpp
     ${CMAKE_CURRENT_LIST_DIR}/mirevo_view_loader.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/serial_devices_group.cpp
 )
 target_link_libraries(vorlane_shell PUBLIC vorlane_loader_commands)

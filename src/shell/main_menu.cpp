@@ -3,6 +3,7 @@
 #include "shell/frame_commands.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <span>
@@ -20,46 +21,48 @@ struct MenuEntry {
 constexpr MenuEntry kSeparator{0, nullptr};
 
 constexpr MenuEntry kFileEntries[] = {
-    {kCmdNew, "New File", QKeySequence::New},
-    {kCmdOpen, "Open", QKeySequence::Open},
-    {kCmdSave, "Save", QKeySequence::Save},
-    {kCmdSaveAs, "Save as"},
+    {kCmdNew, QT_TRANSLATE_NOOP("MainMenu", "New File"), QKeySequence::New},
+    {kCmdOpen, QT_TRANSLATE_NOOP("MainMenu", "Open"), QKeySequence::Open},
+    {kCmdSave, QT_TRANSLATE_NOOP("MainMenu", "Save"), QKeySequence::Save},
+    {kCmdSaveAs, QT_TRANSLATE_NOOP("MainMenu", "Save as")},
     kSeparator,
-    {kCmdExport, "Export"},
-    {kCmdPrint, "Print", QKeySequence::Print},
-    {kCmdExit, "Exit"},
+    {kCmdExport, QT_TRANSLATE_NOOP("MainMenu", "Export")},
+    {kCmdPrint, QT_TRANSLATE_NOOP("MainMenu", "Print"), QKeySequence::Print},
+    {kCmdExit, QT_TRANSLATE_NOOP("MainMenu", "Exit")},
 };
 
 constexpr MenuEntry kToolsEntries[] = {
-    {kCmdComSetting, "COM Setting"},
+    {kCmdComSetting, QT_TRANSLATE_NOOP("MainMenu", "COM Setting")},
 };
 
 constexpr MenuEntry kConnectStatusEntries[] = {
-    {kCmdAutoConnect, "Auto Connect"},    {kCmdConnect, "Connect"},
-    {kCmdDisconnect, "Disconnect"},       {kCmdUploadToStb, "Upload to STB"},
-    {kCmdDownloadToPc, "Download to PC"},
+    {kCmdAutoConnect, QT_TRANSLATE_NOOP("MainMenu", "Auto Connect")},
+    {kCmdConnect, QT_TRANSLATE_NOOP("MainMenu", "Connect")},
+    {kCmdDisconnect, QT_TRANSLATE_NOOP("MainMenu", "Disconnect")},
+    {kCmdUploadToStb, QT_TRANSLATE_NOOP("MainMenu", "Upload to STB")},
+    {kCmdDownloadToPc, QT_TRANSLATE_NOOP("MainMenu", "Download to PC")},
 };
 
 constexpr MenuEntry kConfigurationEntries[] = {
     kSeparator,
-    {kCmdEditorConfig, "Editor Config"},
-    {kCmdStbConfig, "STB Config"},
+    {kCmdEditorConfig, QT_TRANSLATE_NOOP("MainMenu", "Editor Config")},
+    {kCmdStbConfig, QT_TRANSLATE_NOOP("MainMenu", "STB Config")},
 };
 
 constexpr MenuEntry kChannelEntries[] = {
-    {kCmdAllChannels, "All channels", QKeySequence::UnknownKey, true},
-    {kCmdTuner1Channels, "Tuner 1 channels", QKeySequence::UnknownKey, true},
-    {kCmdTuner2Channels, "Tuner 2 channels", QKeySequence::UnknownKey, true},
-    {kCmdFtaChannels, "FTA channels", QKeySequence::UnknownKey, true},
-    {kCmdScrambledChannels, "Scramble channels", QKeySequence::UnknownKey, true},
+    {kCmdAllChannels, QT_TRANSLATE_NOOP("MainMenu", "All channels"), QKeySequence::UnknownKey, true},
+    {kCmdTuner1Channels, QT_TRANSLATE_NOOP("MainMenu", "Tuner 1 channels"), QKeySequence::UnknownKey, true},
+    {kCmdTuner2Channels, QT_TRANSLATE_NOOP("MainMenu", "Tuner 2 channels"), QKeySequence::UnknownKey, true},
+    {kCmdFtaChannels, QT_TRANSLATE_NOOP("MainMenu", "FTA channels"), QKeySequence::UnknownKey, true},
+    {kCmdScrambledChannels, QT_TRANSLATE_NOOP("MainMenu", "Scramble channels"), QKeySequence::UnknownKey, true},
     kSeparator,
-    {kCmdCopyT1ToT2, "Copy T1 to T2"},
-    {kCmdCopyT2ToT1, "Copy T2 to T1"},
-    {kCmdMergeTuners, "Merge T1 and T2"},
+    {kCmdCopyT1ToT2, QT_TRANSLATE_NOOP("MainMenu", "Copy T1 to T2")},
+    {kCmdCopyT2ToT1, QT_TRANSLATE_NOOP("MainMenu", "Copy T2 to T1")},
+    {kCmdMergeTuners, QT_TRANSLATE_NOOP("MainMenu", "Merge T1 and T2")},
 };
 
 constexpr MenuEntry kAboutEntries[] = {
-    {kCmdInformation, "Information"},
+    {kCmdInformation, QT_TRANSLATE_NOOP("MainMenu", "Information")},
 };
 
 struct ToolTip {
@@ -68,25 +71,29 @@ struct ToolTip {
 };
 
 constexpr ToolTip kToolTips[] = {
-    {kCmdCopyT1ToT2, "Copy channels from T1 to T2"},
-    {kCmdMergeTuners, "Merge channels T1 and T2"},
-    {kCmdEditorConfig, "Editor Configuration"},
-    {kCmdStbConfig, "STB Configuration"},
-    {kCmdAllChannels, "Display All channels"},
-    {kCmdTuner1Channels, "Display Tuner1 Channels"},
-    {kCmdTuner2Channels, "Display Tuner2 channels"},
-    {kCmdFtaChannels, "Display Free channels"},
-    {kCmdScrambledChannels, "Display Scrambled channels"},
-    {kCmdCopyT2ToT1, "Copy channels from T2 to T1"},
-    {kCmdOpen, "Open File"},
-    {kCmdSave, "Save File"},
-    {kCmdAutoConnect, "Auto Connect"},
-    {kCmdConnect, "Connect"},
-    {kCmdDisconnect, "Disconnect"},
-    {kCmdUploadToStb, "Upload to STB"},
-    {kCmdDownloadToPc, "Download to PC"},
-    {kCmdComSetting, "Editor COM Configuration"},
+    {kCmdCopyT1ToT2, QT_TRANSLATE_NOOP("MainMenu", "Copy channels from T1 to T2")},
+    {kCmdMergeTuners, QT_TRANSLATE_NOOP("MainMenu", "Merge channels T1 and T2")},
+    {kCmdEditorConfig, QT_TRANSLATE_NOOP("MainMenu", "Editor Configuration")},
+    {kCmdStbConfig, QT_TRANSLATE_NOOP("MainMenu", "STB Configuration")},
+    {kCmdAllChannels, QT_TRANSLATE_NOOP("MainMenu", "Display All channels")},
+    {kCmdTuner1Channels, QT_TRANSLATE_NOOP("MainMenu", "Display Tuner1 Channels")},
+    {kCmdTuner2Channels, QT_TRANSLATE_NOOP("MainMenu", "Display Tuner2 channels")},
+    {kCmdFtaChannels, QT_TRANSLATE_NOOP("MainMenu", "Display Free channels")},
+    {kCmdScrambledChannels, QT_TRANSLATE_NOOP("MainMenu", "Display Scrambled channels")},
+    {kCmdCopyT2ToT1, QT_TRANSLATE_NOOP("MainMenu", "Copy channels from T2 to T1")},
+    {kCmdOpen, QT_TRANSLATE_NOOP("MainMenu", "Open File")},
+    {kCmdSave, QT_TRANSLATE_NOOP("MainMenu", "Save File")},
+    {kCmdAutoConnect, QT_TRANSLATE_NOOP("MainMenu", "Auto Connect")},
+    {kCmdConnect, QT_TRANSLATE_NOOP("MainMenu", "Connect")},
+    {kCmdDisconnect, QT_TRANSLATE_NOOP("MainMenu", "Disconnect")},
+    {kCmdUploadToStb, QT_TRANSLATE_NOOP("MainMenu", "Upload to STB")},
+    {kCmdDownloadToPc, QT_TRANSLATE_NOOP("MainMenu", "Download to PC")},
+    {kCmdComSetting, QT_TRANSLATE_NOOP("MainMenu", "Editor COM Configuration")},
 };
+
+QString Translated(const char* text) {
+    return QCoreApplication::translate("MainMenu", text);
+}
 
 void AddEntries(QMenu& menu, std::span<const MenuEntry> entries, CommandActions& actions) {
     for (const MenuEntry& entry : entries) {
@@ -94,7 +101,7 @@ void AddEntries(QMenu& menu, std::span<const MenuEntry> entries, CommandActions&
             menu.addSeparator();
             continue;
         }
-        QAction* action = menu.addAction(QString::fromLatin1(entry.text));
+        QAction* action = menu.addAction(Translated(entry.text));
         action->setObjectName(QStringLiteral("command%1").arg(entry.command));
         action->setData(entry.command);
         action->setShortcut(entry.shortcut);
@@ -105,22 +112,23 @@ void AddEntries(QMenu& menu, std::span<const MenuEntry> entries, CommandActions&
 
 void SetToolTips(const CommandActions& actions) {
     for (const ToolTip& tip : kToolTips)
-        actions.at(tip.command)->setToolTip(QString::fromLatin1(tip.text));
+        actions.at(tip.command)->setToolTip(Translated(tip.text));
 }
 
 } // namespace
 
 CommandActions BuildMainMenus(QMenuBar& menuBar) {
     CommandActions actions;
-    AddEntries(*menuBar.addMenu(QStringLiteral("File(&F)")), kFileEntries, actions);
+    AddEntries(*menuBar.addMenu(Translated(QT_TRANSLATE_NOOP("MainMenu", "File(&F)"))), kFileEntries, actions);
 
-    QMenu* tools = menuBar.addMenu(QStringLiteral("Tools(&T)"));
+    QMenu* tools = menuBar.addMenu(Translated(QT_TRANSLATE_NOOP("MainMenu", "Tools(&T)")));
     AddEntries(*tools, kToolsEntries, actions);
-    AddEntries(*tools->addMenu(QStringLiteral("Connect Status")), kConnectStatusEntries, actions);
+    AddEntries(*tools->addMenu(Translated(QT_TRANSLATE_NOOP("MainMenu", "Connect Status"))), kConnectStatusEntries,
+               actions);
     AddEntries(*tools, kConfigurationEntries, actions);
 
-    AddEntries(*menuBar.addMenu(QStringLiteral("Channel(&C)")), kChannelEntries, actions);
-    AddEntries(*menuBar.addMenu(QStringLiteral("About(&A)")), kAboutEntries, actions);
+    AddEntries(*menuBar.addMenu(Translated(QT_TRANSLATE_NOOP("MainMenu", "Channel(&C)"))), kChannelEntries, actions);
+    AddEntries(*menuBar.addMenu(Translated(QT_TRANSLATE_NOOP("MainMenu", "About(&A)"))), kAboutEntries, actions);
     SetToolTips(actions);
     return actions;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/widgets/user_prompts.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -21,7 +22,7 @@ QPushButton* MakeButton(const QString& text, const char* objectName, int result,
 } // namespace
 
 MessageDialog::MessageDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Message"));
+    setWindowTitle(QCoreApplication::translate("MessageDialog", "Message"));
     auto* layout = new QVBoxLayout(this);
 
     auto* textRow = new QHBoxLayout;
@@ -36,9 +37,9 @@ MessageDialog::MessageDialog(QWidget* parent) : QDialog(parent) {
     textRow->addWidget(m_text, 1);
     layout->addLayout(textRow);
 
-    m_ok = MakeButton(QStringLiteral("OK"), "okButton", kOk, *this);
-    m_cancel = MakeButton(QStringLiteral("Cancel"), "cancelButton", kCancel, *this);
-    m_exit = MakeButton(QStringLiteral("Exit"), "exitButton", kExit, *this);
+    m_ok = MakeButton(QCoreApplication::translate("MessageDialog", "OK"), "okButton", kOk, *this);
+    m_cancel = MakeButton(QCoreApplication::translate("MessageDialog", "Cancel"), "cancelButton", kCancel, *this);
+    m_exit = MakeButton(QCoreApplication::translate("MessageDialog", "Exit"), "exitButton", kExit, *this);
     // Every place is a fixed slot that stays when its button is hidden, so the shown buttons sit where their mode
     // puts them.
     QSize slotSize;

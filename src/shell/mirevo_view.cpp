@@ -7,6 +7,7 @@
 #include "panes/label_panes.h"
 #include "panes/pane_commands.h"
 #include "shell/loader_link.h"
+#include "shell/translations.h"
 #include "shell/view_texts.h"
 
 #include <QButtonGroup>
@@ -75,6 +76,7 @@ CMirevoView::CMirevoView(ChannelDatabase& database, SettingsStore& store, QWidge
     : QWidget(parent), m_database(database), m_store(store), m_messageDialog(new ui::MessageDialog(this)),
       m_displayFilter(kFilterAllChannels) {
     setObjectName(QStringLiteral("mirevoView"));
+    m_texts.SetDefaultTranslation(ui::LoaderTextTranslation());
     m_texts.Load();
     setFont(ViewFont());
     BuildForm();

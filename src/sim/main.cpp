@@ -2,6 +2,7 @@
 
 #include "sim/sim_options.h"
 #include "sim/simulated_receiver.h"
+#include "vorlane/version.h"
 
 #include <csignal>
 #include <cstdio>
@@ -49,6 +50,10 @@ int main(int argc, char** argv) {
     }
     if (commandLine.help) {
         std::fputs(simulatorUsage(), stdout);
+        return 0;
+    }
+    if (commandLine.version) {
+        std::printf("vorlane-stb-sim %s\n", kVersion);
         return 0;
     }
     if (!loadDownloads(commandLine))

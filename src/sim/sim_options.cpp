@@ -51,6 +51,7 @@ const char* simulatorUsage() {
            "  --split-output N            write every answer in pieces of at most N bytes\n"
            "  --merge-output              hold answers back and write those to the same input in one piece\n"
            "  --help                      show this text\n"
+           "  --version                   show the version\n"
            "\n"
            "Packets are counted from 1 within a transfer. SIGUSR1 restarts the receiver; SIGINT or SIGTERM ends it.\n";
 }
@@ -109,8 +110,8 @@ int parseSimulatorCommandLine(const std::vector<std::string_view>& arguments, Si
 
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view name = arguments[i];
-        if (name == "--help") {
-            commandLine.help = true;
+        if (name == "--help" || name == "--version") {
+            (name == "--help" ? commandLine.help : commandLine.version) = true;
             return 1;
         }
         const std::map<std::string_view, bool*> flags = {{"--no-ident", &faults.withoutIdentification},

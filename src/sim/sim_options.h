@@ -15,6 +15,7 @@ struct SimulatorCommandLine {
     // Files to send for the three download kinds (main software, channel, pre-setting); empty: none.
     std::array<std::string, kDownloadKindCount> downloadPaths;
     bool help = false;
+    bool version = false;
 };
 
 // Parses the arguments after the program name. Returns 1 on success, 0 with `error` set otherwise.

@@ -96,6 +96,16 @@ TEST_F(LanguageTextsTest, WithoutFileTheBuiltInTextsAreUsedExactly) {
     EXPECT_EQ(" ", texts.GetText(16));
 }
 
+TEST_F(LanguageTextsTest, TranslationReplacesTheBuiltInTextsButNotTheFile) {
+    LanguageTexts texts;
+    texts.SetDefaultTranslation([](const char* english) { return std::string("de:") + english; });
+    texts.Load(m_folder);
+    EXPECT_EQ("de:Disconnected", texts.GetText(6));
+    WriteNumberedLines(30);
+    texts.Load(m_folder);
+    ExpectEntriesFromLines(texts, 29);
+}
+
 TEST_F(LanguageTextsTest, LookupOutsideTheTableIsEmpty) {
     const LanguageTexts texts = Loaded();
     EXPECT_EQ("Searching COM port.. Please Wait!", texts.GetText(28));

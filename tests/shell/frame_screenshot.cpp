@@ -9,6 +9,7 @@
 #include "shell/frame_commands.h"
 #include "shell/main_frame.h"
 #include "shell/mirevo_view.h"
+#include "shell/translations.h"
 #include "shell/vorlane_application.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@
 
 int main(int argc, char** argv) {
     QApplication qtApplication(argc, argv);
+    vorlane::ui::InstallTranslations(); // the pictures speak the language of LANG, as the program does
     if (argc != 3) {
         std::fprintf(stderr, "usage: frame_screenshot <picture.png> <file to open>\n");
         return 2;

@@ -14,6 +14,7 @@
 #include "shell/loader_progress_bar.h"
 #include "shell/main_frame.h"
 #include "shell/mirevo_view.h"
+#include "shell/translations.h"
 #include "shell/vorlane_application.h"
 #include "sim/simulated_receiver.h"
 
@@ -57,6 +58,7 @@ int Fail(const char* what) {
 
 int main(int argc, char** argv) {
     QApplication qtApplication(argc, argv);
+    vorlane::ui::InstallTranslations(); // the pictures speak the language of LANG, as the program does
     if (argc != 3) {
         std::fprintf(stderr, "usage: loader_screenshots <folder> <file to open>\n");
         return 2;

@@ -31,6 +31,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <cstdlib>
 #include <thread>
@@ -247,16 +248,21 @@ TEST_F(LoaderDialogsTest, ComSettingListsSixteenPortsWithTheirDevicesAndSixteenS
     EXPECT_EQ(0u, connection.Settings().comport) << "closing it changes nothing";
 }
 
-TEST_F(LoaderDialogsTest, ComSettingSetTakesPortAndSpeed) {
+TEST_F(LoaderDialogsTest, ComSettingSetTakesPortSpeedAndAChosenDevice) {
     UserPrompts::scriptAnswer([](QDialog& dialog) {
         Find<QComboBox>(dialog, "portList").setCurrentIndex(2);
         Find<QComboBox>(dialog, "speedList").setCurrentIndex(6);
+        EXPECT_EQ(16, Find<QTreeWidget>(dialog, "portDeviceTable").topLevelItemCount());
+        EXPECT_TRUE(Find<QTreeWidget>(dialog, "portDeviceTable").topLevelItem(2)->font(0).bold()) << "COM3's row";
+        Find<QComboBox>(dialog, "deviceList").setEditText(QStringLiteral("/dev/serial/by-id/usb-stb"));
         Find<QPushButton>(dialog, "setButton").click();
         return dialog.result();
     });
     EXPECT_EQ(1, RunComSettingDialog(connection, &window));
     EXPECT_EQ(2u, connection.Settings().comport);
     EXPECT_EQ(6u, connection.Settings().bart);
+    EXPECT_EQ("/dev/serial/by-id/usb-stb", connection.DevicePath(3));
+    EXPECT_EQ("/dev/ttyUSB3", connection.DevicePath(4)) << "other ports keep their device";
 }
 
 TEST_F(LoaderDialogsTest, DownloadChoiceStartsAtMainSoftwareWithPreSettingHidden) {
