@@ -10,4 +10,7 @@ namespace vorlane::cli {
 // stdout how many records of a text list did not fit.
 bool OpenAsEditor(ChannelDatabase& db, const char* command, const char* path);
 
+// Save as: prints "Complete to write file." on stdout, or "Failed to write file." on stderr (returns false).
+bool SaveAsEditor(ChannelDatabase& db, const char* path);
+
 } // namespace vorlane::cli

@@ -1,5 +1,6 @@
 #include "listtools/csv_listing.h"
 
+#include "importexport/replace_file.h"
 #include "listtools/channel_entries.h"
 #include "listtools/folded_text.h"
 
@@ -66,6 +67,11 @@ std::string CsvListing(const ChannelDatabase& db) {
         }
     }
     return csv;
+}
+
+int ExportCsv(const ChannelDatabase& db, const std::string& path) {
+    const std::string csv = CsvListing(db);
+    return ReplaceFile(path, ConstByteSpan(reinterpret_cast<const std::uint8_t*>(csv.data()), csv.size()));
 }
 
 } // namespace vorlane
