@@ -46,7 +46,6 @@ ChannelEntry EntryOfPk(const ChannelDatabase& db, int pk) {
     if (satellite < kSatelliteCount) {
         entry.satellite = satellite;
         entry.orbitalPosition = db.satellite(satellite).orbitalPosition();
-        entry.satelliteName = db.satellite(satellite).name();
     }
     const auto transponder = static_cast<int>(channel.transponderLink(side).index());
     if (transponder < kTransponderCount && !db.transponder(transponder).isFree()) {

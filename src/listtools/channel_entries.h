@@ -24,7 +24,6 @@ struct ChannelEntry {
     int satellite = -1;   // satellite index, -1 when the link names none
     int transponder = -1; // transponder index, -1 when the link names no used transponder
     std::int16_t orbitalPosition = 0;
-    std::string satelliteName;
     std::uint16_t frequency = 0;
     unsigned polarisation = 0;
     std::uint16_t symbolRate = 0;

@@ -9,6 +9,7 @@
 #include <map>
 #include <string>
 #include <tuple>
+#include <unordered_map>
 #include <vector>
 
 namespace vorlane {
@@ -27,7 +28,7 @@ private:
 
     const std::vector<ChannelEntry>& m_others;
     std::map<Ids, std::vector<int>> m_byIds;
-    std::map<std::string, std::vector<int>> m_byName;
+    std::unordered_map<std::string, std::vector<int>> m_byName;
     std::vector<bool> m_taken;
 };
 

@@ -25,13 +25,17 @@ std::string FavouriteGroupList(const ChannelEntry& entry) {
     return groups;
 }
 
-std::string Row(const ChannelEntry& entry, int number) {
+std::string SatelliteName(const ChannelDatabase& db, const ChannelEntry& entry) {
+    return entry.satellite < 0 ? std::string() : db.satellite(entry.satellite).name();
+}
+
+std::string Row(const ChannelDatabase& db, const ChannelEntry& entry, int number) {
     std::string row = std::to_string(entry.side + 1);
     const auto add = [&row](const std::string& field) { row += "," + field; };
     add(ServiceTypeName(entry.type));
     add(std::to_string(number));
     add(CsvField(Latin1ToUtf8(entry.name)));
-    add(CsvField(Latin1ToUtf8(Trimmed(entry.satelliteName))));
+    add(CsvField(Latin1ToUtf8(Trimmed(SatelliteName(db, entry)))));
     add(std::to_string(entry.frequency));
     add(std::string(1, PolarisationLetter(entry.polarisation)));
     add(std::to_string(entry.symbolRate));
@@ -63,7 +67,7 @@ std::string CsvListing(const ChannelDatabase& db) {
         for (const ServiceType type : kEveryServiceType) {
             int number = 0;
             for (const ChannelEntry& entry : MainListEntries(db, side, type))
-                csv += Row(entry, ++number) + "\r\n";
+                csv += Row(db, entry, ++number) + "\r\n";
         }
     }
     return csv;
