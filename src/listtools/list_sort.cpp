@@ -72,6 +72,12 @@ void SortMainList(ChannelDatabase& db, int side, ServiceType type, SortKey key) 
     RebuildAfterListEdit(db);
 }
 
+void SortBothTuners(ChannelDatabase& db, ServiceType type, SortKey key) {
+    for (int side = 0; side < kTunerCount; ++side)
+        WriteSortedOrder(db, side, type, key);
+    RebuildAfterListEdit(db);
+}
+
 void SortAllMainLists(ChannelDatabase& db, SortKey key) {
     for (int side = 0; side < kTunerCount; ++side)
         for (const ServiceType type : kTvAndRadio)

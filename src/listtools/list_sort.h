@@ -18,6 +18,9 @@ std::optional<SortKey> SortKeyOfWord(std::string_view word);
 // compare without case and accents; satellites in the satellite list's order. Lists are rebuilt.
 void SortMainList(ChannelDatabase& db, int side, ServiceType type, SortKey key);
 
+// The main lists of one type on both tuners, as a channel pane shows them, with one rebuild.
+void SortBothTuners(ChannelDatabase& db, ServiceType type, SortKey key);
+
 // The TV and radio main lists of both tuners, with one rebuild.
 void SortAllMainLists(ChannelDatabase& db, SortKey key);
 

@@ -116,6 +116,8 @@ private:
 
     // Commands.
     ui::ChannelPane* ChannelPaneOfCommand(int command);
+    // "Sort List by": the pane's lists renumbered for good; false for another command.
+    bool SortListByCommand(int command);
     void SetSatelliteSortMode(int mode);
     void SetTransponderSortMode(int mode);
     void SetChannelOrder(ui::ChannelPane& pane, bool byName);
