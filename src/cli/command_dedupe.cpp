@@ -8,7 +8,6 @@
 #include "listtools/channel_entries.h"
 #include "listtools/duplicate_channels.h"
 #include "listtools/duplicate_transponders.h"
-#include "listtools/folded_text.h"
 
 #include <cstdio>
 #include <cstring>
@@ -29,12 +28,6 @@ void PrintDedupeUsage(std::FILE* out) {
                out);
 }
 
-std::string ChannelText(const ChannelDatabase& db, int pk) {
-    const ChannelEntry entry = EntryOfPk(db, pk);
-    return Latin1ToUtf8(entry.name) + " (" + std::to_string(entry.frequency) + " " +
-           PolarisationLetter(entry.polarisation) + ", program " + std::to_string(entry.programNumber) + ")";
-}
-
 void PrintGroups(const ChannelDatabase& db, const std::vector<TransponderGroup>& transponders,
                  const std::vector<DuplicateGroup>& channels) {
     for (const TransponderGroup& group : transponders) {
@@ -48,9 +41,9 @@ void PrintGroups(const ChannelDatabase& db, const std::vector<TransponderGroup>&
     for (const DuplicateGroup& group : channels) {
         const ChannelEntry kept = EntryOfPk(db, group.keptPk);
         std::printf("Tuner %d %s: keeps %s\n", kept.side + 1, ServiceTypeName(kept.type),
-                    ChannelText(db, group.keptPk).c_str());
+                    ChannelSummary(db, group.keptPk).c_str());
         for (const int pk : group.duplicatePks)
-            std::printf("  removes %s\n", ChannelText(db, pk).c_str());
+            std::printf("  removes %s\n", ChannelSummary(db, pk).c_str());
     }
 }
 

@@ -1,6 +1,7 @@
 #include "listtools/channel_entries.h"
 
 #include "database/list_node.h"
+#include "listtools/folded_text.h"
 
 namespace vorlane {
 
@@ -65,6 +66,12 @@ std::vector<ChannelEntry> MainListEntries(const ChannelDatabase& db, int side, S
     for (const int pk : MainListPks(db, side, type))
         entries.push_back(EntryOfPk(db, pk));
     return entries;
+}
+
+std::string ChannelSummary(const ChannelDatabase& db, int pk) {
+    const ChannelEntry entry = EntryOfPk(db, pk);
+    return Latin1ToUtf8(entry.name) + " (" + std::to_string(entry.frequency) + " " +
+           PolarisationLetter(entry.polarisation) + ", program " + std::to_string(entry.programNumber) + ")";
 }
 
 const char* ServiceTypeName(ServiceType type) {

@@ -49,6 +49,9 @@ std::vector<int> MainListPks(const ChannelDatabase& db, int side, ServiceType ty
 ChannelEntry EntryOfPk(const ChannelDatabase& db, int pk);
 std::vector<ChannelEntry> MainListEntries(const ChannelDatabase& db, int side, ServiceType type);
 
+// "Name (11303 H, program 28006)", in UTF-8, for lists of duplicates.
+std::string ChannelSummary(const ChannelDatabase& db, int pk);
+
 // "TV", "Radio", "Data".
 const char* ServiceTypeName(ServiceType type);
 // "A", "H", "V" or "-" for the unused code.

@@ -26,6 +26,8 @@ constexpr MenuEntry kFileEntries[] = {
     {kCmdSaveAs, "Save as"},
     kSeparator,
     {kCmdExport, "Export"},
+    {kCmdApplyOrder, "Apply Order from Reference List..."},
+    {kCmdCompareWithFile, "Compare with File..."},
     {kCmdPrint, "Print", QKeySequence::Print},
     {kCmdExit, "Exit"},
 };
@@ -56,6 +58,8 @@ constexpr MenuEntry kChannelEntries[] = {
     {kCmdCopyT1ToT2, "Copy T1 to T2"},
     {kCmdCopyT2ToT1, "Copy T2 to T1"},
     {kCmdMergeTuners, "Merge T1 and T2"},
+    kSeparator,
+    {kCmdFindDuplicates, "Find Duplicates..."},
 };
 
 constexpr MenuEntry kAboutEntries[] = {
