@@ -295,8 +295,8 @@ void CMirevoView::ReloadChannelPane(ui::ChannelPane& pane) {
 void CMirevoView::RenewCountLabels() {
     m_satelliteLabel->setText(Latin1(CountLabelText("Satellite", m_satellitePane->rowCount() - 1)));
     m_transponderLabel->setText(Latin1(CountLabelText("Transponder", m_transponderPane->rowCount())));
-    for (const auto& [pane, label, caption] : {std::tuple{m_tvPane, m_tvLabel, "TV"},
-                                               std::tuple{m_radioPane, m_radioLabel, "Radio"}})
+    for (const auto& [pane, label, caption] :
+         {std::tuple{m_tvPane, m_tvLabel, "TV"}, std::tuple{m_radioPane, m_radioLabel, "Radio"}})
         label->setText(Latin1(pane->filtered()
                                   ? FilteredCountLabelText(caption, pane->rowCount(), pane->unfilteredRowCount())
                                   : CountLabelText(caption, pane->rowCount())));
