@@ -33,11 +33,18 @@ loader_shots() {
     cp "$out/com-setting.png" "$out/upload-in-progress.png" "$out/download-choice.png" docs/
 }
 
+# Find Duplicates over a list with duplicates and the print preview of it; the user guide's pictures in docs/.
+list_tool_shots() {
+    "$build/tests/shell/list_tool_screenshots" "$out"
+    cp "$out/find-duplicates.png" "$out/print-preview.png" docs/
+}
+
 build_targets shell_screenshots property_dialog_screenshots stb_configuration_screenshots frame_screenshot \
-    loader_screenshots
+    loader_screenshots list_tool_screenshots
 shell_shots
 property_dialog_shots
 stb_configuration_shots
 editor_shot
 loader_shots
+list_tool_shots
 echo "pictures in $out"

@@ -70,7 +70,7 @@ void DuplicatesDialog::Fill() {
     }
     m_groups->expandAll();
     const std::size_t transponders = FindDuplicateTransponders(m_database).size();
-    m_summary->setText(QStringLiteral("%1 groups of duplicate channels, %2 groups of duplicate transponders")
+    m_summary->setText(QStringLiteral("Groups of duplicate channels: %1; of duplicate transponders: %2")
                            .arg(groups.size())
                            .arg(transponders));
     m_remove->setEnabled(!groups.empty());
