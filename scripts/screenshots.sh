@@ -46,12 +46,19 @@ translated_shots() {
     done
 }
 
+# Find Duplicates over a list with duplicates and the print preview of it; the user guide's pictures in docs/.
+list_tool_shots() {
+    "$build/tests/shell/list_tool_screenshots" "$out"
+    cp "$out/find-duplicates.png" "$out/print-preview.png" docs/
+}
+
 build_targets shell_screenshots property_dialog_screenshots stb_configuration_screenshots frame_screenshot \
-    loader_screenshots
+    loader_screenshots list_tool_screenshots
 shell_shots
 property_dialog_shots
 stb_configuration_shots
 editor_shot
 loader_shots
 translated_shots
+list_tool_shots
 echo "pictures in $out"

@@ -4,7 +4,6 @@
 #include "cli/cli_command.h"
 #include "cli/editor_open.h"
 #include "database/channel_database.h"
-#include "importexport/database_files.h"
 
 #include <cstdio>
 
@@ -34,12 +33,7 @@ int RunConvert(std::span<char* const> args) {
     ChannelDatabase db;
     if (!OpenAsEditor(db, "convert", args[0]))
         return kExitFailed;
-    if (!SaveDatabaseFile(db, args[1])) {
-        std::fprintf(stderr, "%s\n", kWriteFailedText);
-        return kExitFailed;
-    }
-    std::printf("%s\n", kWriteCompleteText);
-    return kExitOk;
+    return SaveAsEditor(db, args[1]) ? kExitOk : kExitFailed;
 }
 
 } // namespace vorlane::cli

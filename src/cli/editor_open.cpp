@@ -40,4 +40,13 @@ bool OpenAsEditor(ChannelDatabase& db, const char* command, const char* path) {
     return true;
 }
 
+bool SaveAsEditor(ChannelDatabase& db, const char* path) {
+    if (!SaveDatabaseFile(db, path)) {
+        std::fprintf(stderr, "%s\n", kWriteFailedText);
+        return false;
+    }
+    std::printf("%s\n", kWriteCompleteText);
+    return true;
+}
+
 } // namespace vorlane::cli

@@ -14,4 +14,7 @@ bool OpenAsEditor(ChannelDatabase& db, const char* command, const char* path);
 // "Failed to open file." and the reason for a refused file, on stderr.
 void PrintOpenRefusal(const OpenResult& result, const char* command, const char* path);
 
+// Save as: prints "Complete to write file." on stdout, or "Failed to write file." on stderr (returns false).
+bool SaveAsEditor(ChannelDatabase& db, const char* path);
+
 } // namespace vorlane::cli

@@ -24,7 +24,7 @@ inline constexpr const char* kWriteFailedText = "Failed to write file.";
 // The reader a file's content asks for.
 enum class FileReader {
     None,
-    Satcodx,     // begins with "SATCODX103"; any length
+    Satcodx,     // begins with "SATCODX103", "SATCODX104" or "SATCODX105"; any length
     ChannelList, // begins with ":SAT"; any length
     ChannelFile, // anything else; must be exactly a channel file's length
 };

@@ -54,17 +54,26 @@ bool SatcodxImporter::Store(const SatcodxRecord& record) {
     const SatcodxRecord::SatelliteName name = record.satelliteName();
     // Only a change from the previous record's satellite opens a new slot.
     const bool newSatellite = m_satellite < 0 || name != m_previousSatelliteName;
-    if ((newSatellite && m_satellite + 1 >= kSatelliteCount) || m_transponder + 1 >= kTransponderCount ||
+    const int satellite = newSatellite ? m_satellite + 1 : m_satellite;
+    TransponderKey key = KeyOf(record);
+    key.satellite = satellite;
+    const auto shared = m_transponderSlots.find(key);
+    const bool newTransponder = shared == m_transponderSlots.end();
+    if (satellite >= kSatelliteCount || (newTransponder && m_transponder + 1 >= kTransponderCount) ||
         m_channel + 1 >= kChannelCount)
         return false;
 
-    if (newSatellite)
-        ++m_satellite;
+    m_satellite = satellite;
     m_previousSatelliteName = name;
-    ++m_transponder;
     ++m_channel;
     WriteSatellite(record);
-    WriteTransponder(record);
+    if (newTransponder) {
+        m_transponderSlots.emplace(key, ++m_transponder);
+        m_currentTransponder = m_transponder;
+        WriteTransponder(record);
+    } else {
+        m_currentTransponder = shared->second;
+    }
     WriteChannel(record);
     return true;
 }
@@ -77,6 +86,16 @@ void SatcodxImporter::WriteSatellite(const SatcodxRecord& record) {
     satellite.setTestChannelFrequency(kTestChannel, Field16(record.frequency()));
     if (const auto polarisation = PolarisationOfSatcodxCode(record.polarisationCode()))
         satellite.setTestChannelPolarisation(kTestChannel, static_cast<std::uint16_t>(*polarisation));
+}
+
+SatcodxImporter::TransponderKey SatcodxImporter::KeyOf(const SatcodxRecord& record) const {
+    TransponderKey key{m_satellite, Field16(record.frequency()), -1, -1};
+    if (const auto digit = record.polarisationDigit())
+        if (const auto polarisation = PolarisationOfSatcodxCode(*digit))
+            key.polarisation = static_cast<int>(*polarisation);
+    if (const auto symbolRate = record.symbolRate())
+        key.symbolRate = Field16(*symbolRate);
+    return key;
 }
 
 void SatcodxImporter::WriteTransponder(const SatcodxRecord& record) {
@@ -112,7 +131,7 @@ void SatcodxImporter::WriteChannel(const SatcodxRecord& record) {
             std::memcpy(field, name.data(), name.size());
     }
     channel.setSatelliteLink(kTuner2, channel.satelliteLink(kTuner2).withIndex(static_cast<unsigned>(m_satellite)));
-    m_placement.Place(channel, record.serviceType(), m_satellite, m_transponder);
+    m_placement.Place(channel, record.serviceType(), m_satellite, m_currentTransponder);
 
     if (const auto programNumber = record.programNumber())
         channel.setProgramNumber(Field16(*programNumber));

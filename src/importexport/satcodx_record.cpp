@@ -17,7 +17,8 @@ constexpr std::uint8_t kLineFeed = '\n';
 
 bool StartsWithSatcodxMark(ConstByteSpan bytes) {
     return bytes.size() >= kSatcodxMark.size() &&
-           std::memcmp(bytes.data(), kSatcodxMark.data(), kSatcodxMark.size()) == 0;
+           std::memcmp(bytes.data(), kSatcodxMarkStem.data(), kSatcodxMarkStem.size()) == 0 &&
+           kSatcodxVersionDigits.find(static_cast<char>(bytes[kSatcodxMarkStem.size()])) != std::string_view::npos;
 }
 
 ConstByteSpan SatcodxRecord::field(std::size_t position, std::size_t width) const {

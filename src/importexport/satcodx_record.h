@@ -14,8 +14,13 @@
 
 namespace vorlane {
 
+// Versions 104 and 105 keep every column this reader takes where version 103 has it, so all three
+// marks are read alike.
 inline constexpr std::string_view kSatcodxMark = "SATCODX103";
+inline constexpr std::string_view kSatcodxMarkStem = "SATCODX10";
+inline constexpr std::string_view kSatcodxVersionDigits = "345";
 
+// A record mark of version 103, 104 or 105.
 bool StartsWithSatcodxMark(ConstByteSpan bytes);
 
 // The bytes of one record, from its mark up to (not including) its line end. Fields that reach

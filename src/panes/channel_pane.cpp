@@ -4,6 +4,7 @@
 #include "database/favourite_ops.h"
 #include "database/move_channels.h"
 #include "database/pk_channel.h"
+#include "listtools/folded_text.h"
 #include "panes/channel_row_painter.h"
 #include "panes/pane_commands.h"
 #include "panes/pane_drops.h"
@@ -68,7 +69,20 @@ void ChannelPane::Reload() {
     query.transponder = m_filterTransponder;
     query.favourite = m_filterFavorite;
     query.sortedByName = m_sortedByName;
-    SetRows(ChannelRows(host().database(), query));
+    std::vector<int> rows = ChannelRows(host().database(), query);
+    m_unfilteredRows = static_cast<int>(rows.size());
+    if (!m_nameFilter.empty()) {
+        const ChannelDatabase& db = host().database();
+        std::erase_if(rows, [&](int pk) {
+            return FoldedText(db.channelOfPk(pk).name()).find(m_nameFilter) == std::string::npos;
+        });
+    }
+    SetRows(std::move(rows));
+}
+
+void ChannelPane::SetNameFilter(const std::string& text) {
+    m_nameFilter = FoldedText(text);
+    Reload();
 }
 
 void ChannelPane::SetSortedByName(bool sorted) {

@@ -8,6 +8,7 @@
 #include "panes/pane_list_view.h"
 
 #include <span>
+#include <string>
 
 class QTimer;
 
@@ -36,6 +37,12 @@ public:
     int filter_satellite() const { return m_filterSatellite; }
     int filter_transponder() const { return m_filterTransponder; }
     int filter_favorite() const { return m_filterFavorite; }
+
+    // Shows only the rows whose name contains the text, without regard to case and accents; empty shows all.
+    void SetNameFilter(const std::string& text);
+    bool filtered() const { return !m_nameFilter.empty(); }
+    // The rows the pane would show without the name filter.
+    int unfilteredRowCount() const { return m_unfilteredRows; }
 
     bool sorted_by_name() const { return m_sortedByName; }
     void SetSortedByName(bool sorted);
@@ -81,6 +88,8 @@ private:
     int m_filterTransponder = -1;
     int m_filterFavorite = -1;
     bool m_sortedByName = false;
+    std::string m_nameFilter; // folded
+    int m_unfilteredRows = 0;
     int m_columnWidth = EditorSettings::kDefaultColumnWidth;
     int m_scrollDir = kScrollNone;
     int m_timerId = -1;

@@ -51,6 +51,15 @@ enum PaneCommand : int {
     kCmdRadioProperty = 32740,
     kCmdRadioCopy = 32766,
     kCmdRadioPaste = 32767,
+    // "Sort List by" in the channel menus: name, frequency, program number, satellite
+    kCmdTvSortByName = 33101,
+    kCmdTvSortByFrequency = 33102,
+    kCmdTvSortByProgramNumber = 33103,
+    kCmdTvSortBySatellite = 33104,
+    kCmdRadioSortByName = 33111,
+    kCmdRadioSortByFrequency = 33112,
+    kCmdRadioSortByProgramNumber = 33113,
+    kCmdRadioSortBySatellite = 33114,
 };
 
 // Which channels the TV and radio panes show, kept as the number of the filter command.

@@ -17,13 +17,20 @@ namespace vorlane::ui {
 // The rows of a pane: record numbers only; the pane draws each row from the database.
 class PaneRowModel : public QAbstractListModel {
 public:
-    using QAbstractListModel::QAbstractListModel;
+    explicit PaneRowModel(PaneListView& pane) : QAbstractListModel(&pane), m_pane(pane) {}
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override {
         return parent.isValid() ? 0 : static_cast<int>(m_ids.size());
     }
+    // The rows are drawn by the pane; their text is given too, for screen readers and type-ahead.
     QVariant data(const QModelIndex& index, int role) const override {
-        if (role != Qt::UserRole || !index.isValid())
+        if (!index.isValid())
+            return {};
+        if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) {
+            const std::string text = m_pane.RowText(index.row());
+            return QString::fromLatin1(text.data(), qsizetype(text.size()));
+        }
+        if (role != Qt::UserRole)
             return {};
         return m_ids[static_cast<std::size_t>(index.row())];
     }
@@ -35,6 +42,7 @@ public:
     const std::vector<int>& ids() const { return m_ids; }
 
 private:
+    PaneListView& m_pane;
     std::vector<int> m_ids;
 };
 
@@ -70,7 +78,7 @@ private:
 };
 
 PaneListView::PaneListView(PaneHost& host, PaneKind kind, QWidget* parent)
-    : QListView(parent), m_host(host), m_kind(kind), m_model(new PaneRowModel(this)) {
+    : QListView(parent), m_host(host), m_kind(kind), m_model(new PaneRowModel(*this)) {
     setModel(m_model);
     setItemDelegate(new PaneRowDelegate(*this));
     setUniformItemSizes(true);

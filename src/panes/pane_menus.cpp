@@ -42,6 +42,14 @@ constexpr ChannelMenuCommands kRadioMenu{kCmdRadioNew,           kCmdRadioDelete
                                          kCmdRadioSelectSkipped, kCmdRadioCopy,          kCmdRadioPaste,
                                          kCmdRadioProperty,      kCmdRadioOrderOriginal, kCmdRadioOrderNames};
 
+// Renumbers the list for good, unlike "View sorted by"; the four commands follow each other.
+void AddSortListMenu(QMenu& menu, int firstCommand) {
+    QMenu* sort = menu.addMenu(QStringLiteral("Sort List by"));
+    int command = firstCommand;
+    for (const char* key : {"Name", "Frequency", "Program Number", "Satellite"})
+        AddItem(*sort, QString::fromLatin1(key), command++);
+}
+
 } // namespace
 
 std::unique_ptr<QMenu> BuildSatelliteMenu(const SatelliteMenuState& state) {
@@ -103,6 +111,7 @@ std::unique_ptr<QMenu> BuildChannelMenu(const ChannelMenuState& state) {
     QMenu* order = menu->addMenu(QCoreApplication::translate("PaneMenus", "View sorted by"));
     AddCheckItem(*order, QCoreApplication::translate("PaneMenus", "Original"), c.original, !state.sortedByName);
     AddCheckItem(*order, QCoreApplication::translate("PaneMenus", "Names"), c.names, state.sortedByName);
+    AddSortListMenu(*menu, state.radio ? kCmdRadioSortByName : kCmdTvSortByName);
     return menu;
 }
 

@@ -31,6 +31,10 @@ enum FrameCommand : int {
     kCmdCopyT2ToT1 = 32734,
     kCmdMergeTuners = 32726,
     kCmdInformation = 57664,
+    // the list tools
+    kCmdFindDuplicates = 33001,
+    kCmdApplyOrder = 33002,
+    kCmdCompareWithFile = 33003,
 };
 
 } // namespace vorlane

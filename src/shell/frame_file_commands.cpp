@@ -4,6 +4,7 @@
 #include "database/database_lifecycle.h"
 #include "importexport/database_files.h"
 #include "importexport/text_exporter.h"
+#include "listtools/csv_listing.h"
 #include "platform/settings_store.h"
 #include "platform/widgets/user_prompts.h"
 #include "shell/integrity_question.h"
@@ -26,7 +27,7 @@ constexpr const char* kPathEntry = "Data";
 const QString kOpenFilter = QStringLiteral("Readable files (*.bin *.sdx *.dat);;Bin files (*.bin);;"
                                            "Satcodx files (*.sdx);;Lyngsat files (*.dat);;All files (*)");
 const QString kSaveAsFilter = QStringLiteral("Bin files (*.bin)");
-const QString kExportFilter = QStringLiteral("TEXT files (*.txt)");
+const QString kExportFilter = QStringLiteral("TEXT files (*.txt);;CSV (*.csv)");
 
 std::string FileName(const QString& path) {
     return QFile::encodeName(path).toStdString();
@@ -138,7 +139,9 @@ void FrameFileCommands::Export() {
         return;
     RememberPath(path);
     const std::string fileName = FileName(path);
-    if (TextExporter(m_database).Export(fileName))
+    // The file's own suffix says which listing it wants; any other name gets the text listing.
+    const bool csv = QFileInfo(path).suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0;
+    if (csv ? ExportCsv(m_database, fileName) : TextExporter(m_database).Export(fileName))
         ShowInformation(Text(kWriteCompleteText));
     else
         UserPrompts::message(&m_frame, QMessageBox::NoIcon, ProgramTitle(),

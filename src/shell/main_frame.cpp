@@ -51,6 +51,7 @@ CMainFrame::CMainFrame(ChannelDatabase& database, SettingsStore& store, const QF
     m_portOpen = [this] { return m_view->loader().IsPortOpen(); };
     m_transferRunning = [this] { return m_view->loader().IsTransferRunning(); };
     m_tunerCommands = std::make_unique<FrameTunerCommands>(database, *m_view, *m_messageDialog);
+    m_listTools = std::make_unique<FrameListToolCommands>(database, *m_view, *this);
     m_saveHandler = [this] { return m_fileCommands.WriteLikeSave(); };
     m_view->OnInitialUpdate();
     ConnectCommands();
@@ -102,7 +103,16 @@ bool CMainFrame::OnCommand(int command) {
             m_fileCommands.Export();
             break;
         case kCmdPrint:
-            PrintNotImplemented();
+            m_listTools->Print();
+            break;
+        case kCmdFindDuplicates:
+            m_listTools->FindDuplicates();
+            break;
+        case kCmdApplyOrder:
+            m_listTools->ApplyOrderFromReference(m_fileCommands.lastChosenPath());
+            break;
+        case kCmdCompareWithFile:
+            m_listTools->CompareWithFile(m_fileCommands.lastChosenPath());
             break;
         case kCmdExit:
             close();
@@ -136,10 +146,6 @@ bool CMainFrame::OnCommand(int command) {
 
 void CMainFrame::UpdateCommandStates() {
     ui::UpdateCommandStates(m_actions, m_portOpen(), m_view->displayFilter(), m_transferRunning());
-}
-
-void CMainFrame::PrintNotImplemented() {
-    m_messageDialog->ShowModal(QStringLiteral("It is not implement yet."), ui::MessageDialog::kModeOk);
 }
 
 void CMainFrame::ShowStartTitle() {

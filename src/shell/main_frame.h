@@ -4,6 +4,7 @@
 
 #include "shell/close_question.h"
 #include "shell/frame_file_commands.h"
+#include "shell/frame_list_tool_commands.h"
 #include "shell/frame_tuner_commands.h"
 #include "shell/main_menu.h"
 #include "shell/message_dialog.h"
@@ -34,6 +35,7 @@ public:
     CMirevoView& view() { return *m_view; }
     ui::MessageDialog& messageDialog() { return *m_messageDialog; }
     FrameFileCommands& fileCommands() { return m_fileCommands; }
+    FrameListToolCommands& listTools() { return *m_listTools; }
     QToolBar& toolBar() { return *m_toolBar; }
     // The menu action of a command number; nullptr for a number the menus do not carry.
     QAction* commandAction(int command) const;
@@ -59,7 +61,6 @@ protected:
 
 private:
     void ConnectCommands();
-    void PrintNotImplemented();
 
     ChannelDatabase& m_database;
     SettingsStore& m_store;
@@ -69,6 +70,7 @@ private:
     QToolBar* m_toolBar;
     FrameFileCommands m_fileCommands;
     std::unique_ptr<FrameTunerCommands> m_tunerCommands;
+    std::unique_ptr<FrameListToolCommands> m_listTools;
     SaveHandler m_saveHandler;
     std::function<bool()> m_portOpen = [] { return false; };
     std::function<bool()> m_transferRunning = [] { return false; };

@@ -27,6 +27,8 @@ constexpr MenuEntry kFileEntries[] = {
     {kCmdSaveAs, QT_TRANSLATE_NOOP("MainMenu", "Save as")},
     kSeparator,
     {kCmdExport, QT_TRANSLATE_NOOP("MainMenu", "Export")},
+    {kCmdApplyOrder, QT_TRANSLATE_NOOP("MainMenu", "Apply Order from Reference List...")},
+    {kCmdCompareWithFile, QT_TRANSLATE_NOOP("MainMenu", "Compare with File...")},
     {kCmdPrint, QT_TRANSLATE_NOOP("MainMenu", "Print"), QKeySequence::Print},
     {kCmdExit, QT_TRANSLATE_NOOP("MainMenu", "Exit")},
 };
@@ -59,6 +61,8 @@ constexpr MenuEntry kChannelEntries[] = {
     {kCmdCopyT1ToT2, QT_TRANSLATE_NOOP("MainMenu", "Copy T1 to T2")},
     {kCmdCopyT2ToT1, QT_TRANSLATE_NOOP("MainMenu", "Copy T2 to T1")},
     {kCmdMergeTuners, QT_TRANSLATE_NOOP("MainMenu", "Merge T1 and T2")},
+    kSeparator,
+    {kCmdFindDuplicates, QT_TRANSLATE_NOOP("MainMenu", "Find Duplicates...")},
 };
 
 constexpr MenuEntry kAboutEntries[] = {

@@ -6,6 +6,7 @@
 #include "panes/channel_pane.h"
 #include "panes/label_panes.h"
 #include "panes/pane_commands.h"
+#include "panes/pane_filter_field.h"
 #include "shell/loader_link.h"
 #include "shell/translations.h"
 #include "shell/view_texts.h"
@@ -16,6 +17,7 @@
 #include <QRadioButton>
 #include <QResizeEvent>
 #include <QToolButton>
+#include <tuple>
 
 namespace vorlane {
 namespace {
@@ -122,6 +124,7 @@ void CMirevoView::BuildForm() {
     m_favoritePane = new ui::FavoritePane(*this, this);
     m_tvPane = new ui::ChannelPane(*this, ServiceType::Tv, this);
     m_radioPane = new ui::ChannelPane(*this, ServiceType::Radio, this);
+    BuildFilterFields();
 
     m_loaderArea = new QFrame(this);
     m_loaderArea->setObjectName(QStringLiteral("loaderArea"));
@@ -179,9 +182,11 @@ void CMirevoView::LayOut() {
     const int radioLeft = channelsLeft + tvWidth + kGap;
     const int radioWidth = right - radioLeft;
     m_tvLabel->setGeometry(channelsLeft, kLabelTop, tvWidth, kLabelHeight);
-    m_tvPane->setGeometry(channelsLeft, kButtonTop, tvWidth, paneBottom - kButtonTop);
+    m_tvFilter->setGeometry(channelsLeft, kButtonTop, tvWidth, kButtonHeight);
+    m_tvPane->setGeometry(channelsLeft, kPaneTop, tvWidth, paneBottom - kPaneTop);
     m_radioLabel->setGeometry(radioLeft, kLabelTop, radioWidth - kToggleSize - kGap, kLabelHeight);
-    m_radioPane->setGeometry(radioLeft, kButtonTop, radioWidth, paneBottom - kButtonTop);
+    m_radioFilter->setGeometry(radioLeft, kButtonTop, radioWidth, kButtonHeight);
+    m_radioPane->setGeometry(radioLeft, kPaneTop, radioWidth, paneBottom - kPaneTop);
     m_paneToggle->setGeometry(right - kToggleSize, kLabelTop, kToggleSize, kLabelHeight);
 }
 
@@ -248,6 +253,7 @@ void CMirevoView::ToggleRadioPane() {
     m_radioShown = !m_radioShown;
     m_radioPane->setVisible(m_radioShown);
     m_radioLabel->setVisible(m_radioShown);
+    m_radioFilter->setVisible(m_radioShown);
     m_paneToggle->setArrowType(m_radioShown ? Qt::RightArrow : Qt::LeftArrow);
     LayOut();
 }
@@ -291,8 +297,11 @@ void CMirevoView::ReloadChannelPane(ui::ChannelPane& pane) {
 void CMirevoView::RenewCountLabels() {
     m_satelliteLabel->setText(Latin1(CountLabelText("Satellite", m_satellitePane->rowCount() - 1)));
     m_transponderLabel->setText(Latin1(CountLabelText("Transponder", m_transponderPane->rowCount())));
-    m_tvLabel->setText(Latin1(CountLabelText("TV", m_tvPane->rowCount())));
-    m_radioLabel->setText(Latin1(CountLabelText("Radio", m_radioPane->rowCount())));
+    for (const auto& [pane, label, caption] :
+         {std::tuple{m_tvPane, m_tvLabel, "TV"}, std::tuple{m_radioPane, m_radioLabel, "Radio"}})
+        label->setText(Latin1(pane->filtered()
+                                  ? FilteredCountLabelText(caption, pane->rowCount(), pane->unfilteredRowCount())
+                                  : CountLabelText(caption, pane->rowCount())));
 }
 
 // After a refill the pane shows the same row index again, without that counting as the user's choice.

@@ -30,6 +30,7 @@ class SettingsStore;
 namespace ui {
 class ChannelPane;
 class FavoritePane;
+class PaneFilterField;
 class LoaderControls;
 class SatellitePane;
 class TransponderPane;
@@ -96,6 +97,10 @@ private:
     void BuildForm();
     // The loader's controls in the loader area, the loader itself, and its hidden buttons wired to its commands.
     void BuildLoader();
+    // The filter fields above the channel panes and Ctrl+Shift+F, which puts the cursor in the field of the
+    // channel pane that has the focus (the TV pane's otherwise).
+    void BuildFilterFields();
+    void FocusFilterField();
     void LayOut();
 
     // Fills and labels.
@@ -116,6 +121,8 @@ private:
 
     // Commands.
     ui::ChannelPane* ChannelPaneOfCommand(int command);
+    // "Sort List by": the pane's lists renumbered for good; false for another command.
+    bool SortListByCommand(int command);
     void SetSatelliteSortMode(int mode);
     void SetTransponderSortMode(int mode);
     void SetChannelOrder(ui::ChannelPane& pane, bool byName);
@@ -158,6 +165,8 @@ private:
     QLabel* m_favoriteLabel = nullptr;
     QLabel* m_tvLabel = nullptr;
     QLabel* m_radioLabel = nullptr;
+    ui::PaneFilterField* m_tvFilter = nullptr;
+    ui::PaneFilterField* m_radioFilter = nullptr;
     QRadioButton* m_satelliteStandard = nullptr;
     QRadioButton* m_satelliteLongitude = nullptr;
     QRadioButton* m_transponderStandard = nullptr;

@@ -89,7 +89,7 @@ bool CMirevoView::HandleCommand(int command) {
     default:
         break;
     }
-    if (SelectByCommand(command) || HandleLoaderCommand(command))
+    if (SelectByCommand(command) || HandleLoaderCommand(command) || SortListByCommand(command))
         return true;
     ui::ChannelPane* pane = ChannelPaneOfCommand(command);
     if (!pane)

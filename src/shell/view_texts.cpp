@@ -37,6 +37,10 @@ std::string CountLabelText(const char* caption, int count) {
     return text;
 }
 
+std::string FilteredCountLabelText(const char* caption, int shown, int total) {
+    return std::string(caption) + " - " + std::to_string(shown) + " of " + std::to_string(total) + " items";
+}
+
 std::string SatelliteInformation(const ChannelDatabase& db, int satellite) {
     if (satellite < 0 || satellite >= kSatelliteCount)
         return {};

@@ -10,6 +10,8 @@ namespace vorlane {
 
 // "Satellite", "Satellite - 1 item", "Satellite - 64 items" for n = 0, 1, 64.
 std::string CountLabelText(const char* caption, int count);
+// A filtered channel pane: "TV - 12 of 948 items".
+std::string FilteredCountLabelText(const char* caption, int shown, int total);
 
 std::string SatelliteInformation(const ChannelDatabase& db, int satellite);
 std::string TransponderInformation(const ChannelDatabase& db, int transponder);

@@ -4,6 +4,7 @@
 #include "blockfile/channel_file.h"
 #include "database/channel_database.h"
 #include "importexport/database_files.h"
+#include "support/list_check.h"
 #include "support/sample_database.h"
 
 #include <gtest/gtest.h>
@@ -90,7 +91,7 @@ bool startsWith(const std::string& text, const std::string& prefix) {
 } // namespace
 
 TEST_F(CliTest, EveryFileCommandAnswersHelp) {
-    for (const char* command : {"info", "check", "convert", "export", "blocks"}) {
+    for (const char* command : {"info", "check", "convert", "export", "blocks", "sort", "dedupe", "apply-order", "diff"}) {
         const CliRun help = run({command, "--help"});
         EXPECT_EQ(0, help.exitCode) << command;
         EXPECT_TRUE(startsWith(help.out, std::string("Usage: vorlane-cli ") + command)) << help.out;
@@ -112,6 +113,14 @@ TEST_F(CliTest, UsageErrorsExitTwoWithTheUsageOnStandardError) {
         {"check", "--xml", "a"},
         {"blocks"},
         {"blocks", "a", "b"},
+        {"export", "--format", "xml", "a", "b"},
+        {"sort", "a", "b"},
+        {"sort", "--by", "colour", "a", "b"},
+        {"dedupe", "a", "b", "--wet-run"},
+        {"apply-order", "r", "a"},
+        {"apply-order", "r", "a", "b", "--favorites"},
+        {"diff", "a"},
+        {"diff", "a", "b", "--xml"},
     };
     for (const std::vector<std::string>& args : cases) {
         const CliRun result = run(args);
@@ -143,7 +152,7 @@ TEST_F(CliTest, ConvertOfTheRealSatcodxSample) {
     const CliRun info = run({"info", "--json", path("astra.bin")});
     EXPECT_EQ(0, info.exitCode);
     EXPECT_NE(std::string::npos, info.out.find("\"kind\": \"channel file\", \"satellites\": 64, "
-                                               "\"satellitesWithTransponders\": 1, \"transponders\": 1108, "
+                                               "\"satellitesWithTransponders\": 1, \"transponders\": 91, "
                                                "\"tuners\": [{\"tv\": 948, \"radio\": 160, \"data\": 0}, "
                                                "{\"tv\": 0, \"radio\": 0, \"data\": 0}], \"settingsRecord\": true"))
         << info.out;
@@ -302,4 +311,41 @@ TEST_F(CliTest, InfoAndBlocksOnBlockFilesAndOtherFiles) {
     const CliRun missing = run({"blocks", path("missing.bin")});
     EXPECT_EQ(1, missing.exitCode);
     EXPECT_NE(std::string::npos, missing.err.find("Can't open the file."));
+}
+
+// Each list tool on a full database: the file it writes opens with consistent lists, and diff reports it.
+TEST_F(CliTest, ListToolsWriteConsistentListsThatDiffTellsApart) {
+    ChannelDatabase db;
+    ASSERT_GT(vorlane::testing::makeSampleDatabase(db, vorlane::testing::fullSampleOptions(3)), 0);
+    ASSERT_EQ(1, SaveDatabaseFile(db, path("in.bin")));
+    const std::string in = path("in.bin");
+    const std::string out = path("out.bin");
+    const std::vector<std::vector<std::string>> tools = {
+        {"sort", "--by", "name", in, out},
+        {"sort", "--by", "satellite", in, out},
+        {"dedupe", in, out},
+        {"apply-order", VORLANE_EXAMPLES_DIR "/channels.sdx", in, out, "--favourites"},
+    };
+    for (const std::vector<std::string>& tool : tools) {
+        SCOPED_TRACE(tool[0] + " " + tool[1]);
+        fs::remove(out);
+        const CliRun result = run(tool);
+        ASSERT_EQ(0, result.exitCode) << result.err;
+        EXPECT_NE(std::string::npos, result.out.find("Complete to write file.")) << result.out;
+        ChannelDatabase written;
+        ASSERT_TRUE(OpenDatabaseFile(written, out).accepted);
+        EXPECT_TRUE(vorlane::testing::verifyLists(written));
+        const CliRun diff = run({"diff", in, out, "--json"});
+        EXPECT_EQ(diff.out.find("\"equal\":true") != std::string::npos ? 0 : 1, diff.exitCode) << diff.out;
+    }
+    EXPECT_EQ(0, run({"diff", in, in}).exitCode);
+    ASSERT_EQ(0, run({"sort", "--by", "name", in, out}).exitCode);
+    EXPECT_EQ(1, run({"diff", in, out}).exitCode);
+
+    const CliRun csv = run({"export", "--format", "csv", in, path("list.csv")});
+    EXPECT_EQ(0, csv.exitCode) << csv.err;
+    EXPECT_TRUE(startsWith(readText(path("list.csv")), "Tuner,Type,Number,Name,Satellite,Frequency,"));
+    ASSERT_EQ(0, run({"export", in, path("plain.txt")}).exitCode);
+    ASSERT_EQ(0, run({"export", "--format", "text", in, path("text.txt")}).exitCode);
+    EXPECT_EQ(readText(path("plain.txt")), readText(path("text.txt")));
 }

@@ -189,6 +189,7 @@ TEST_F(SatcodxImport, SatellitesGroupOnlyWithThePreviousRecordByTheFirstSixteenC
     a2.satellite = "Alpha Sat (1.0W)zz"; // differs only after character 16
     SdxLine b;
     b.satellite = "Beta Sat";
+    a2.frequency = "012000";
     const ImportResult result = read(lines({a, a2, b, a}, "\r"));
     ASSERT_TRUE(result.accepted);
     EXPECT_EQ(3, result.satellites);
@@ -200,6 +201,7 @@ TEST_F(SatcodxImport, SatellitesGroupOnlyWithThePreviousRecordByTheFirstSixteenC
         (std::vector<unsigned>{0, 0, 1, 2}),
         (std::vector<unsigned>{db.transponder(0).satelliteLink().index(), db.transponder(1).satelliteLink().index(),
                                db.transponder(2).satelliteLink().index(), db.transponder(3).satelliteLink().index()}));
+    EXPECT_EQ(3u, db.channel(3).transponderLink(0).index()); // the third satellite slot has a transponder of its own
     EXPECT_EQ(2u, db.channel(3).satelliteLink(0).index());
     EXPECT_EQ(2u, db.channel(3).satelliteLink(1).index());
 }
@@ -233,8 +235,10 @@ TEST_F(SatcodxImport, PolarisationCodesFollowTheCodeTable) {
 TEST_F(SatcodxImport, ServiceTypesAndKeysRunInFileOrderPerType) {
     std::vector<SdxLine> records(7);
     const std::string types = "TRTDXRT";
-    for (std::size_t i = 0; i < records.size(); ++i)
+    for (std::size_t i = 0; i < records.size(); ++i) {
         records[i].type = types[i];
+        records[i].frequency = std::to_string(11000 + i);
+    }
     ASSERT_TRUE(read(lines(records, "\n")).accepted);
 
     const std::vector<unsigned> expectedType = {0, 1, 0, 2, 2, 1, 0};
@@ -279,7 +283,9 @@ TEST_F(SatcodxImport, SixtyFifthSatelliteStopsTheImportAcceptedAndCountsTheRest)
 }
 
 TEST_F(SatcodxImport, FullTransponderTableStopsTheImportAcceptedAndCountsTheRest) {
-    const std::vector<SdxLine> records(kTransponderCount + 3);
+    std::vector<SdxLine> records(kTransponderCount + 3);
+    for (std::size_t i = 0; i < records.size(); ++i)
+        records[i].frequency = std::to_string(10000 + i);
     std::string text = lines(records, "\n");
     text += "garbage after the records that did not fit";
     const ImportResult result = read(text);
@@ -316,4 +322,73 @@ TEST_F(SatcodxImport, TruncatedRecordsAreReadOnlyAsFarAsTheyGo) {
             EXPECT_EQ(1093, db.transponder(0).transportStreamId());
         }
     }
+}
+
+TEST_F(SatcodxImport, RecordsShareATransponderOnlyWhenSatelliteFrequencyPolarisationAndSymbolRateAllMatch) {
+    struct Case {
+        const char* what;
+        void (*change)(SdxLine&);
+        int transponders;
+        unsigned secondTransponder;
+        unsigned thirdTransponder;
+    };
+    const std::vector<Case> cases = {
+        {"same four fields", [](SdxLine&) {}, 1, 0, 0},
+        // Satellites group only with the previous record, so the third record opens a third satellite.
+        {"other satellite", [](SdxLine& l) { l.satellite = "Other Sat"; }, 3, 1, 2},
+        {"other frequency", [](SdxLine& l) { l.frequency = "011304"; }, 2, 1, 0},
+        {"other polarisation", [](SdxLine& l) { l.polarisation = "0000"; }, 2, 1, 0},
+        {"other symbol rate", [](SdxLine& l) { l.symbolRate = "22000"; }, 2, 1, 0},
+        {"other name and ids only",
+         [](SdxLine& l) {
+             l.name = "Beta TV ";
+             l.transportStreamId = "00002";
+         },
+         1, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        restart();
+        SdxLine second;
+        c.change(second);
+        const ImportResult result = read(lines({SdxLine{}, second, SdxLine{}}, "\n"));
+        ASSERT_TRUE(result.accepted);
+        EXPECT_EQ(c.transponders, result.transponders);
+        EXPECT_EQ(3, result.channels);
+        EXPECT_EQ(c.secondTransponder, db.channel(1).transponderLink(0).index());
+        EXPECT_EQ(c.thirdTransponder, db.channel(2).transponderLink(0).index());
+        db.BuildAllLists();
+        EXPECT_TRUE(verifyLists(db));
+        // The shared transponder lists its channels in file order.
+        if (c.transponders == 1) {
+            EXPECT_EQ((std::vector<int>{0, 1, 2}), listPks(db, ListKind::TvByTransponder, 0));
+        }
+    }
+}
+
+TEST_F(SatcodxImport, LaterFormatMarksReadLikeTheFirstAndOthersAreRefused) {
+    for (const std::string mark : {"SATCODX104", "SATCODX105", "SATCODX106", "SATCODX102"}) {
+        SCOPED_TRACE(mark);
+        restart();
+        const std::string record = mark + SdxLine{}.text().substr(10);
+        const bool known = mark == "SATCODX104" || mark == "SATCODX105";
+        // A later version's longer record, then a record of version 103.
+        const ImportResult result = read(record + "  extra columns\n" + SdxLine{}.text() + "\n");
+        EXPECT_EQ(known, result.accepted);
+        EXPECT_EQ(known ? 2 : 0, result.channels);
+        if (known) {
+            EXPECT_EQ("Alpha TV", db.channel(0).name());
+        }
+    }
+}
+
+TEST_F(SatcodxImport, ManyRecordsOnFewTranspondersFillTheChannelTableNotTheTransponderTable) {
+    std::vector<SdxLine> records(kTransponderCount + 500);
+    for (std::size_t i = 0; i < records.size(); ++i)
+        records[i].frequency = std::to_string(11000 + i % 10);
+    const ImportResult result = read(lines(records, "\n"));
+    EXPECT_TRUE(result.accepted);
+    EXPECT_EQ(10, result.transponders);
+    EXPECT_EQ(kTransponderCount + 500, result.channels);
+    EXPECT_EQ(0, result.recordsNotFitted);
 }

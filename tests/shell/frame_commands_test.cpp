@@ -8,6 +8,9 @@
 #include "importexport/database_files.h"
 #include "panes/channel_pane.h"
 #include "panes/label_panes.h"
+#include "panes/pane_commands.h"
+#include "shell/apply_order_dialog.h"
+#include "shell/duplicates_dialog.h"
 #include "shell/frame_command_states.h"
 #include "shell/frame_commands.h"
 #include "shell/mirevo_view.h"
@@ -16,8 +19,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QToolBar>
+#include <QTreeWidget>
 
 namespace vorlane::testing {
 namespace {
@@ -46,14 +51,15 @@ protected:
 
 TEST_F(FrameCommandsTest, MenusCarryEveryCommandWithItsNumberAndKey) {
     EXPECT_EQ(EntryTexts(TopMenu(*frame, 0)),
-              QStringList({"New File", "Open", "Save", "Save as", "-", "Export", "Print", "Exit"}));
+              QStringList({"New File", "Open", "Save", "Save as", "-", "Export", "Apply Order from Reference List...",
+                           "Compare with File...", "Print", "Exit"}));
     QMenu& tools = TopMenu(*frame, 1);
     EXPECT_EQ(EntryTexts(tools), QStringList({"COM Setting", "Connect Status", "-", "Editor Config", "STB Config"}));
     EXPECT_EQ(EntryTexts(*tools.actions().at(1)->menu()),
               QStringList({"Auto Connect", "Connect", "Disconnect", "Upload to STB", "Download to PC"}));
     EXPECT_EQ(EntryTexts(TopMenu(*frame, 2)),
               QStringList({"All channels", "Tuner 1 channels", "Tuner 2 channels", "FTA channels", "Scramble channels",
-                           "-", "Copy T1 to T2", "Copy T2 to T1", "Merge T1 and T2"}));
+                           "-", "Copy T1 to T2", "Copy T2 to T1", "Merge T1 and T2", "-", "Find Duplicates..."}));
     EXPECT_EQ(EntryTexts(TopMenu(*frame, 3)), QStringList({"Information"}));
 
     const std::pair<int, const char*> keys[] = {
@@ -222,11 +228,61 @@ TEST_F(FrameCommandsTest, MergeCountsBothPassesAndNothingOnceBothTunersAgree) {
     EXPECT_EQ(messageTexts.last(), "Channel Copy : T2 -> T1\n\n[0] channels copy Complete");
 }
 
-TEST_F(FrameCommandsTest, PrintSaysItIsNotImplemented) {
-    AnswerMessage(ui::MessageDialog::kOk);
+TEST_F(FrameCommandsTest, PrintShowsAPreviewOfTheListingPages) {
+    OpenSample();
+    int pages = 0;
+    UserPrompts::scriptAnswer([&](QDialog& dialog) {
+        auto* preview = dialog.findChild<QPrintPreviewWidget*>();
+        EXPECT_NE(preview, nullptr);
+        if (preview) {
+            preview->updatePreview();
+            pages = preview->pageCount();
+        }
+        return int(QDialog::Rejected);
+    });
     frame->OnCommand(kCmdPrint);
-    EXPECT_EQ(messageTexts, QStringList({"It is not implement yet."}));
-    EXPECT_EQ(messageModes, std::vector<int>({1}));
+    EXPECT_GT(pages, 1);
+    EXPECT_TRUE(messageTexts.isEmpty());
+}
+
+// Each list tool is one change of the database followed by the refill every whole-list edit takes.
+TEST_F(FrameCommandsTest, ListToolsChangeTheDatabaseOnceAndRefillThePanes) {
+    OpenSample();
+    ChannelDatabase other;
+    ASSERT_TRUE(OpenDatabaseFile(other, database.currentPath()).accepted);
+    ASSERT_EQ(1, SaveDatabaseFile(other, FilePath("reference.bin").toStdString()));
+
+    database.setModified(false);
+    frame->view().HandleCommand(kCmdTvSortByName);
+    EXPECT_TRUE(database.modified());
+
+    database.setModified(false);
+    UserPrompts::scriptAnswer([&](QDialog& dialog) {
+        auto& applyOrder = static_cast<ui::ApplyOrderDialog&>(dialog);
+        applyOrder.pathField().setText(FilePath("reference.bin"));
+        return int(QDialog::Accepted);
+    });
+    UserPrompts::scriptAnswer(QMessageBox::Ok);
+    frame->OnCommand(kCmdApplyOrder);
+    EXPECT_TRUE(database.modified());
+    EXPECT_NE(std::string::npos, AskedTexts().join(' ').toStdString().find(" unmatched."));
+
+    // The reference order again: the lists are as they were before sorting.
+    UserPrompts::scriptAnswer(FilePath("reference.bin"));
+    frame->OnCommand(kCmdCompareWithFile);
+    auto* compare = frame->findChild<QDialog*>(QStringLiteral("compareWindow"));
+    ASSERT_NE(compare, nullptr);
+    EXPECT_EQ(compare->findChild<QTreeWidget*>()->topLevelItem(0)->text(0), "The lists are equal.");
+
+    database.setModified(false);
+    UserPrompts::scriptAnswer([&](QDialog& dialog) {
+        auto& duplicates = static_cast<ui::DuplicatesDialog&>(dialog);
+        if (duplicates.removeButton().isEnabled())
+            duplicates.removeButton().click();
+        EXPECT_EQ(duplicates.groups().topLevelItemCount(), 0);
+        return int(QDialog::Rejected);
+    });
+    frame->OnCommand(kCmdFindDuplicates);
 }
 
 TEST_F(FrameCommandsTest, ConfigurationDialogs) {

@@ -392,5 +392,40 @@ TEST_F(ViewTest, DisplayFilterRefillsWithTheChosenList) {
     EXPECT_EQ(Label("tvCountLabel"), QString("TV - %1 items").arg(view.tvPane().rowCount()));
 }
 
+// Delete on a filtered pane removes exactly the shown rows that are selected; Esc brings the others back.
+TEST_F(ViewTest, FilterFieldNarrowsThePaneAndDeleteActsOnTheShownSelectedRows) {
+    OpenSample();
+    ChooseSatelliteRow(0);
+    ui::ChannelPane& tv = view.tvPane();
+    const int total = tv.rowCount();
+    auto* field = view.findChild<QLineEdit*>("tvFilterField");
+    ASSERT_NE(field, nullptr);
+    view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    QTest::keyClick(&view, Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(field->hasFocus());
+    QTest::keyClicks(field, "A");
+    const int shown = tv.rowCount();
+    ASSERT_GT(shown, 2);
+    ASSERT_LT(shown, total);
+    EXPECT_EQ(Label("tvCountLabel"), QString("TV - %1 of %2 items").arg(shown).arg(total));
+    for (int row = 0; row < shown; ++row) {
+        const QString text = tv.model()->data(tv.model()->index(row, 0), Qt::AccessibleTextRole).toString();
+        EXPECT_TRUE(text.contains('a', Qt::CaseInsensitive)) << text.toStdString();
+    }
+
+    tv.SelectRows({0, 2});
+    const std::vector<int> deleted = tv.selectedPks();
+    QTest::keyClick(&tv, Qt::Key_Delete);
+    for (const int pk : deleted)
+        EXPECT_TRUE(db.channelOfPk(pk).isFree() || !db.channelOfPk(pk).presentOn(TunerSideOfPk(pk)));
+    EXPECT_EQ(tv.rowCount(), shown - 2);
+    QTest::keyClick(field, Qt::Key_Escape);
+    EXPECT_EQ(field->text(), "");
+    EXPECT_EQ(tv.rowCount(), total - 2);
+    EXPECT_EQ(Label("tvCountLabel"), QString("TV - %1 items").arg(total - 2));
+    EXPECT_TRUE(testing::verifyLists(db));
+}
+
 } // namespace
 } // namespace vorlane

@@ -1,0 +1,60 @@
+#pragma once
+// Channel sides as the list tools see them: one tuner side of a channel record with the fields of its
+// transponder and satellite, taken from a main list in its order.
+
+#include "database/channel_database.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vorlane {
+
+// The main lists that sorting, reference order and printing work on.
+inline constexpr std::array<ServiceType, 2> kTvAndRadio = {ServiceType::Tv, ServiceType::Radio};
+inline constexpr std::array<ServiceType, 3> kEveryServiceType = {ServiceType::Tv, ServiceType::Radio,
+                                                                 ServiceType::Data};
+
+struct ChannelEntry {
+    int pk = 0;
+    int side = 0;
+    ServiceType type = ServiceType::Tv;
+    std::string name;
+    int satellite = -1;   // satellite index, -1 when the link names none
+    int transponder = -1; // transponder index, -1 when the link names no used transponder
+    std::int16_t orbitalPosition = 0;
+    std::uint16_t frequency = 0;
+    unsigned polarisation = 0;
+    std::uint16_t symbolRate = 0;
+    std::uint16_t programNumber = 0;
+    std::uint16_t transportStreamId = 0;
+    std::uint16_t networkId = 0;
+    std::uint16_t pmtPid = 0;
+    std::uint16_t videoPid = 0;
+    std::uint16_t pcrPid = 0;
+    std::uint16_t teletextPid = 0;
+    std::uint16_t ac3Pid = 0;
+    std::array<std::uint16_t, 6> audioPids{};
+    bool scrambled = false;
+    bool locked = false;
+    bool skipped = false;
+    std::array<std::uint8_t, 8> favouriteBytes{};
+};
+
+// The main list of one tuner side and type (the per-tuner list kind), in list order.
+ListKind MainListKind(int side, ServiceType type);
+std::vector<int> MainListPks(const ChannelDatabase& db, int side, ServiceType type);
+
+ChannelEntry EntryOfPk(const ChannelDatabase& db, int pk);
+std::vector<ChannelEntry> MainListEntries(const ChannelDatabase& db, int side, ServiceType type);
+
+// "Name (11303 H, program 28006)", in UTF-8, for lists of duplicates.
+std::string ChannelSummary(const ChannelDatabase& db, int pk);
+
+// "TV", "Radio", "Data".
+const char* ServiceTypeName(ServiceType type);
+// "A", "H", "V" or "-" for the unused code.
+char PolarisationLetter(unsigned polarisation);
+
+} // namespace vorlane

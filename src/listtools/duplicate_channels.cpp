@@ -1,0 +1,65 @@
+#include "listtools/duplicate_channels.h"
+
+#include "database/delete_channels.h"
+#include "listtools/channel_entries.h"
+#include "listtools/folded_text.h"
+
+#include <compare>
+#include <map>
+#include <string>
+
+namespace vorlane {
+
+namespace {
+
+struct DuplicateKey {
+    int satellite;
+    std::uint16_t frequency;
+    unsigned polarisation;
+    std::uint16_t programNumber;
+    std::string name; // only when the program number is 0
+    friend auto operator<=>(const DuplicateKey&, const DuplicateKey&) = default;
+};
+
+DuplicateKey KeyOf(const ChannelEntry& entry) {
+    return {entry.satellite, entry.frequency, entry.polarisation, entry.programNumber,
+            entry.programNumber == 0 ? LowerCased(entry.name) : std::string()};
+}
+
+void CollectGroups(const ChannelDatabase& db, int side, ServiceType type, std::vector<DuplicateGroup>& groups) {
+    std::map<DuplicateKey, std::size_t> groupOfKey; // index into `found`
+    std::vector<DuplicateGroup> found;
+    for (const ChannelEntry& entry : MainListEntries(db, side, type)) {
+        const auto [place, isNew] = groupOfKey.try_emplace(KeyOf(entry), found.size());
+        if (isNew)
+            found.push_back({entry.pk, {}});
+        else
+            found[place->second].duplicatePks.push_back(entry.pk);
+    }
+    for (DuplicateGroup& group : found)
+        if (!group.duplicatePks.empty())
+            groups.push_back(std::move(group));
+}
+
+} // namespace
+
+std::vector<DuplicateGroup> FindDuplicateChannels(const ChannelDatabase& db) {
+    std::vector<DuplicateGroup> groups;
+    for (int side = 0; side < kTunerCount; ++side)
+        for (const ServiceType type : kEveryServiceType)
+            CollectGroups(db, side, type, groups);
+    return groups;
+}
+
+int RemoveDuplicateChannels(ChannelDatabase& db, const std::vector<int>& pks) {
+    return DeleteChannels(db, pks);
+}
+
+std::vector<int> AllDuplicatePks(const std::vector<DuplicateGroup>& groups) {
+    std::vector<int> pks;
+    for (const DuplicateGroup& group : groups)
+        pks.insert(pks.end(), group.duplicatePks.begin(), group.duplicatePks.end());
+    return pks;
+}
+
+} // namespace vorlane

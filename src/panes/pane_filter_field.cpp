@@ -1,0 +1,20 @@
+#include "panes/pane_filter_field.h"
+
+#include <QKeyEvent>
+
+namespace vorlane::ui {
+
+PaneFilterField::PaneFilterField(QWidget* parent) : QLineEdit(parent) {
+    setPlaceholderText(QStringLiteral("Filter (Ctrl+Shift+F)"));
+    setClearButtonEnabled(true);
+}
+
+void PaneFilterField::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && !text().isEmpty()) {
+        clear();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+} // namespace vorlane::ui

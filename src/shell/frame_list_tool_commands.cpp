@@ -1,0 +1,100 @@
+#include "shell/frame_list_tool_commands.h"
+
+#include "database/channel_database.h"
+#include "importexport/database_files.h"
+#include "listtools/apply_order.h"
+#include "listtools/duplicate_channels.h"
+#include "listtools/list_diff.h"
+#include "platform/widgets/user_prompts.h"
+#include "shell/apply_order_dialog.h"
+#include "shell/channel_listing_pages.h"
+#include "shell/compare_window.h"
+#include "shell/duplicates_dialog.h"
+#include "shell/mirevo_view.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+namespace vorlane {
+
+using ui::UserPrompts;
+
+FrameListToolCommands::FrameListToolCommands(ChannelDatabase& database, CMirevoView& view, QWidget& frame)
+    : m_database(database), m_view(view), m_frame(frame) {}
+
+void FrameListToolCommands::FindDuplicates() {
+    ui::DuplicatesDialog dialog(
+        m_database, [this](const std::vector<int>& pks) { RemoveDuplicates(pks); }, [this] { MergeTransponders(); },
+        &m_frame);
+    UserPrompts::exec(dialog);
+}
+
+int FrameListToolCommands::RemoveDuplicates(const std::vector<int>& pks) {
+    const int removed = RemoveDuplicateChannels(m_database, pks);
+    if (removed > 0)
+        TakeChanges();
+    return removed;
+}
+
+TransponderMergeResult FrameListToolCommands::MergeTransponders() {
+    const TransponderMergeResult result = MergeDuplicateTransponders(m_database);
+    if (result.transpondersMerged > 0)
+        TakeChanges();
+    return result;
+}
+
+void FrameListToolCommands::ApplyOrderFromReference(const QString& folder) {
+    ui::ApplyOrderDialog dialog(folder, &m_frame);
+    if (UserPrompts::exec(dialog) != QDialog::Accepted || dialog.referencePath().isEmpty())
+        return;
+    ChannelDatabase reference;
+    if (!OpenOther(reference, dialog.referencePath()))
+        return;
+    const ApplyOrderResult result = ApplyReferenceOrder(m_database, reference, dialog.copyFavourites());
+    TakeChanges();
+    UserPrompts::message(
+        &m_frame, QMessageBox::Information, QStringLiteral("Apply Order from Reference List"),
+        QStringLiteral("%1 channels matched, %2 unmatched.").arg(result.matched).arg(result.unmatched));
+}
+
+void FrameListToolCommands::CompareWithFile(const QString& folder) {
+    const QString path = UserPrompts::openFileName(&m_frame, QStringLiteral("Compare with File"), folder,
+                                                   QStringLiteral("All files (*.*)"));
+    if (path.isEmpty())
+        return;
+    ChannelDatabase other;
+    if (!OpenOther(other, path))
+        return;
+    auto* window = new ui::CompareWindow(CompareLists(m_database, other), QFileInfo(path).fileName(), &m_frame);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+}
+
+void FrameListToolCommands::Print() {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, &m_frame);
+    const QString heading = ui::ListingHeading(m_database.currentPath());
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &m_frame,
+                     [this, heading](QPrinter* target) { ui::PrintChannelListing(*target, m_database, heading); });
+    UserPrompts::exec(preview);
+}
+
+bool FrameListToolCommands::OpenOther(ChannelDatabase& other, const QString& path) {
+    StartLikeEditor(other);
+    if (OpenDatabaseFile(other, QFile::encodeName(path).toStdString()).accepted)
+        return true;
+    UserPrompts::message(&m_frame, QMessageBox::Warning, QFileInfo(path).fileName(),
+                         QString::fromLatin1(kOpenFailedText));
+    return false;
+}
+
+// The same as after Copy and Merge: without the flag the close question would let the change be lost, and
+// without a refill the panes would show the lists as they were.
+void FrameListToolCommands::TakeChanges() {
+    m_database.setModified(true);
+    m_view.RefreshAllPanes();
+}
+
+} // namespace vorlane
