@@ -31,6 +31,8 @@ enum FrameCommand : int {
     kCmdCopyT2ToT1 = 32734,
     kCmdMergeTuners = 32726,
     kCmdInformation = 57664,
+    kCmdUndo = 57643,
+    kCmdRedo = 57644,
 };
 
 } // namespace vorlane

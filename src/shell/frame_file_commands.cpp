@@ -6,6 +6,7 @@
 #include "importexport/text_exporter.h"
 #include "platform/settings_store.h"
 #include "platform/widgets/user_prompts.h"
+#include "shell/edit_document.h"
 #include "shell/main_frame.h"
 #include "shell/message_dialog.h"
 #include "shell/mirevo_view.h"
@@ -67,6 +68,7 @@ void FrameFileCommands::New() {
     Clear(m_database);
     Deinit(m_database);
     Init(m_database);
+    m_frame.view().document().StartAfresh();
     m_frame.ShowNoTitle();
     m_frame.view().RefreshAllPanes();
 }
@@ -95,6 +97,7 @@ void FrameFileCommands::OpenChosenFile(const QString& path) {
     {
         FrozenPainting frozen(m_frame);
         result = OpenDatabaseFile(m_database, FileName(path));
+        m_frame.view().document().StartAfresh();
         if (!result.accepted) {
             ShowError(Text(kOpenFailedText));
             return;
@@ -158,6 +161,7 @@ int FrameFileCommands::WriteChannelFile(const std::string& path) {
         ShowError(Text(kWriteFailedText));
         return 0;
     }
+    m_frame.view().document().MarkSaved();
     ShowInformation(Text(kWriteCompleteText));
     return 1;
 }

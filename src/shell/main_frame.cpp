@@ -3,6 +3,7 @@
 #include "panes/editor_config_dialog.h"
 #include "settings/ui/stb_configuration_dialog.h"
 #include "shell/about_dialog.h"
+#include "shell/edit_document.h"
 #include "shell/frame_command_states.h"
 #include "shell/frame_commands.h"
 #include "shell/frame_filter_commands.h"
@@ -52,6 +53,7 @@ CMainFrame::CMainFrame(ChannelDatabase& database, SettingsStore& store, const QF
     m_tunerCommands = std::make_unique<FrameTunerCommands>(database, *m_view, *m_messageDialog);
     m_saveHandler = [this] { return m_fileCommands.WriteLikeSave(); };
     m_view->OnInitialUpdate();
+    connect(&m_view->document(), &EditDocument::historyChanged, this, &CMainFrame::UpdateEditCommands);
     ConnectCommands();
     UpdateCommandStates();
     ShowStartTitle();
@@ -112,6 +114,13 @@ bool CMainFrame::OnCommand(int command) {
             break;
         case kCmdStbConfig:
             ui::RunStbConfiguration(this, m_database);
+            m_view->CommitEdit(QStringLiteral("STB Configuration"));
+            break;
+        case kCmdUndo:
+            m_view->UndoEdit();
+            break;
+        case kCmdRedo:
+            m_view->RedoEdit();
             break;
         case kCmdCopyT1ToT2:
             m_tunerCommands->Copy(0, 1);
@@ -135,6 +144,17 @@ bool CMainFrame::OnCommand(int command) {
 
 void CMainFrame::UpdateCommandStates() {
     ui::UpdateCommandStates(m_actions, m_portOpen(), m_view->displayFilter());
+    UpdateEditCommands();
+}
+
+void CMainFrame::UpdateEditCommands() {
+    const EditDocument& document = m_view->document();
+    QAction* undo = m_actions.at(kCmdUndo);
+    QAction* redo = m_actions.at(kCmdRedo);
+    undo->setText(document.undoText());
+    undo->setEnabled(document.history().CanUndo());
+    redo->setText(document.redoText());
+    redo->setEnabled(document.history().CanRedo());
 }
 
 void CMainFrame::PrintNotImplemented() {

@@ -58,6 +58,8 @@ protected:
 
 private:
     void ConnectCommands();
+    // Undo and Redo name the step they take back or do again, and are grayed when there is none.
+    void UpdateEditCommands();
     void PrintNotImplemented();
 
     ChannelDatabase& m_database;

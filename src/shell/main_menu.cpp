@@ -30,6 +30,11 @@ constexpr MenuEntry kFileEntries[] = {
     {kCmdExit, "Exit"},
 };
 
+constexpr MenuEntry kEditEntries[] = {
+    {kCmdUndo, "Undo", QKeySequence::Undo},
+    {kCmdRedo, "Redo"},
+};
+
 constexpr MenuEntry kToolsEntries[] = {
     {kCmdComSetting, "COM Setting"},
 };
@@ -113,6 +118,9 @@ void SetToolTips(const CommandActions& actions) {
 CommandActions BuildMainMenus(QMenuBar& menuBar) {
     CommandActions actions;
     AddEntries(*menuBar.addMenu(QStringLiteral("File(&F)")), kFileEntries, actions);
+    AddEntries(*menuBar.addMenu(QStringLiteral("Edit(&E)")), kEditEntries, actions);
+    actions.at(kCmdRedo)->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
 
     QMenu* tools = menuBar.addMenu(QStringLiteral("Tools(&T)"));
     AddEntries(*tools, kToolsEntries, actions);
