@@ -6,19 +6,22 @@
 #include "panes/label_panes.h"
 #include "shell/edit_document.h"
 
+#include <unordered_set>
+
 namespace vorlane {
 namespace {
 
-// Selects the rows that carry the ids; a pane showing none of them keeps its selection.
+// Selects the rows that carry the ids; a pane showing none of them keeps its selection. One walk over the rows,
+// as a step may name every channel of a full pane.
 void SelectShown(ui::PaneListView& pane, std::span<const int> ids) {
+    const std::unordered_set<int> wanted(ids.begin(), ids.end());
+    const std::vector<int>& shown = pane.rowIds();
     std::vector<int> rows;
-    for (const int id : ids)
-        if (const int row = pane.rowOf(id); row >= 0)
-            rows.push_back(row);
-    if (rows.empty())
-        return;
-    std::sort(rows.begin(), rows.end());
-    pane.SelectRows(rows);
+    for (std::size_t row = 0; row < shown.size(); ++row)
+        if (wanted.contains(shown[row]))
+            rows.push_back(static_cast<int>(row));
+    if (!rows.empty())
+        pane.SelectRows(rows);
 }
 
 } // namespace
