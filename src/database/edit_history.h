@@ -56,6 +56,8 @@ public:
     // redo comes back here.
     void MarkSaved();
     bool atSavedState() const { return m_saved == m_position; }
+    // No state in the history is the saved one (work recovered after a crash).
+    void ForgetSavedState() { m_saved.reset(); }
 
     std::size_t stepCount() const { return m_steps.size(); }
     // Bytes held by the stored steps (the baseline copy not counted).

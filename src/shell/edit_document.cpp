@@ -46,8 +46,10 @@ std::optional<EditSubjects> EditDocument::Redo() {
     return subjects;
 }
 
-void EditDocument::StartAfresh() {
+void EditDocument::StartAfresh(Start start) {
     m_history.Reset();
+    if (start == kUnsaved)
+        m_history.ForgetSavedState();
     emit historyChanged();
 }
 

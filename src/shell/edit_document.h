@@ -29,8 +29,10 @@ public:
     std::optional<EditSubjects> Undo();
     std::optional<EditSubjects> Redo();
 
-    // A new or opened database: the history starts again and this is the saved state.
-    void StartAfresh();
+    enum Start { kSaved, kUnsaved };
+    // A new or opened database: the history starts again, from the saved state or (recovered work) from an
+    // unsaved one.
+    void StartAfresh(Start start = kSaved);
     // The database was written to a file: undo or redo back to here clears the modified flag.
     void MarkSaved();
 

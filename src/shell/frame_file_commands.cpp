@@ -2,6 +2,7 @@
 
 #include "database/channel_database.h"
 #include "database/database_lifecycle.h"
+#include "importexport/backup_file.h"
 #include "importexport/database_files.h"
 #include "importexport/text_exporter.h"
 #include "platform/settings_store.h"
@@ -58,7 +59,7 @@ private:
 } // namespace
 
 FrameFileCommands::FrameFileCommands(CMainFrame& frame, ChannelDatabase& database, SettingsStore& store)
-    : m_frame(frame), m_database(database), m_store(store) {}
+    : m_frame(frame), m_database(database), m_store(store), m_recentFiles(store) {}
 
 void FrameFileCommands::New() {
     const auto answer = UserPrompts::message(&m_frame, QMessageBox::Warning, ProgramTitle(),
@@ -81,6 +82,11 @@ void FrameFileCommands::Open() {
         OpenChosenFile(path);
 }
 
+void FrameFileCommands::OpenPath(const QString& path) {
+    if (MaySetUnsavedWorkAside())
+        OpenChosenFile(path);
+}
+
 bool FrameFileCommands::MaySetUnsavedWorkAside() {
     if (!m_database.modified())
         return true;
@@ -97,14 +103,13 @@ void FrameFileCommands::OpenChosenFile(const QString& path) {
     {
         FrozenPainting frozen(m_frame);
         result = OpenDatabaseFile(m_database, FileName(path));
-        m_frame.view().document().StartAfresh();
         if (!result.accepted) {
             ShowError(Text(kOpenFailedText));
             return;
         }
-        m_frame.ShowFileTitle(FileName(path));
         RememberPath(path);
-        m_frame.view().RefreshAllPanes();
+        m_recentFiles.Add(FileName(path));
+        ShowOpened(path);
     }
     const int leftOut = result.import.recordsNotFitted;
     if (leftOut > 0) {
@@ -113,6 +118,27 @@ void FrameFileCommands::OpenChosenFile(const QString& path) {
             QStringLiteral("%1 records did not fit into the tables and were left out.").arg(leftOut),
             ui::MessageDialog::kModeOk);
     }
+}
+
+void FrameFileCommands::OpenRecovered(std::vector<std::uint8_t> bytes, const QString& originalPath) {
+    FrozenPainting frozen(m_frame);
+    if (!OpenDatabaseFromBytes(m_database, std::move(bytes), FileName(originalPath)).accepted) {
+        ShowError(Text(kOpenFailedText));
+        return;
+    }
+    ShowOpened(originalPath);
+    m_database.setModified(true);
+    m_frame.view().document().StartAfresh(EditDocument::kUnsaved);
+}
+
+void FrameFileCommands::ShowOpened(const QString& path) {
+    m_frame.view().document().StartAfresh();
+    if (path.isEmpty())
+        m_frame.ShowNoTitle();
+    else
+        m_frame.ShowFileTitle(FileName(path));
+    m_openedFileSaved = false;
+    m_frame.view().RefreshAllPanes();
 }
 
 void FrameFileCommands::Save() {
@@ -157,13 +183,27 @@ QString FrameFileCommands::ChooseSavePath(const QString& title, const QString& f
 }
 
 int FrameFileCommands::WriteChannelFile(const std::string& path) {
+    if (!KeepBackupBeforeSave(path))
+        return 0;
     if (!SaveDatabaseFile(m_database, path)) {
         ShowError(Text(kWriteFailedText));
         return 0;
     }
+    if (path == m_database.currentPath())
+        m_openedFileSaved = true;
     m_frame.view().document().MarkSaved();
     ShowInformation(Text(kWriteCompleteText));
     return 1;
+}
+
+bool FrameFileCommands::KeepBackupBeforeSave(const std::string& path) {
+    if (m_openedFileSaved || path != m_database.currentPath() || !m_frame.view().editorSettings().keep_backup())
+        return true;
+    if (KeepBackup(path))
+        return true;
+    ShowError(QStringLiteral("The backup %1 could not be written, so the file was not saved.")
+                  .arg(QFile::decodeName(QByteArray::fromStdString(BackupPathOf(path)))));
+    return false;
 }
 
 void FrameFileCommands::RememberPath(const QString& path) {

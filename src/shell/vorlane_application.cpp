@@ -21,12 +21,15 @@ VorlaneApplication::VorlaneApplication(std::unique_ptr<SettingsStore> store)
 // The frame goes before the database it shares.
 VorlaneApplication::~VorlaneApplication() = default;
 
-int VorlaneApplication::Start() {
+int VorlaneApplication::Start(const QString& fileToOpen) {
     m_frame = std::make_unique<CMainFrame>(m_database, *m_store, m_font);
     if (!m_frame->centralWidget())
         return 0;
     m_frame->showNormal();
     m_frame->repaint();
+    m_frame->OfferRecovery();
+    if (!fileToOpen.isEmpty())
+        m_frame->fileCommands().OpenPath(fileToOpen);
     return 1;
 }
 

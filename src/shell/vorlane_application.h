@@ -6,6 +6,7 @@
 #include "platform/settings_store.h"
 
 #include <QFont>
+#include <QString>
 #include <memory>
 
 namespace vorlane {
@@ -19,8 +20,9 @@ public:
     VorlaneApplication(const VorlaneApplication&) = delete;
     VorlaneApplication& operator=(const VorlaneApplication&) = delete;
 
-    // Creates the frame with its view and shows it; 1 on success, 0 when the window could not be created.
-    int Start();
+    // Creates the frame with its view and shows it, offers the work a crash left behind, then opens
+    // `fileToOpen` when given; 1 on success, 0 when the window could not be created.
+    int Start(const QString& fileToOpen = QString());
 
     const QFont& font() const { return m_font; }
     ChannelDatabase& database() { return m_database; }

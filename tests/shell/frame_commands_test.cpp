@@ -46,7 +46,7 @@ protected:
 
 TEST_F(FrameCommandsTest, MenusCarryEveryCommandWithItsNumberAndKey) {
     EXPECT_EQ(EntryTexts(TopMenu(*frame, 0)),
-              QStringList({"New File", "Open", "Save", "Save as", "-", "Export", "Print", "Exit"}));
+              QStringList({"New File", "Open", "Save", "Save as", "Recent Files", "-", "Export", "Print", "Exit"}));
     QMenu& tools = TopMenu(*frame, 2);
     EXPECT_EQ(EntryTexts(tools), QStringList({"COM Setting", "Connect Status", "-", "Editor Config", "STB Config"}));
     EXPECT_EQ(EntryTexts(*tools.actions().at(1)->menu()),
