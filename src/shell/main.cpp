@@ -49,7 +49,8 @@ int main(int argc, char** argv) {
     const QStringList files = parser.positionalArguments();
 
     vorlane::VorlaneApplication application(std::make_unique<vorlane::QSettingsStore>());
-    if (!application.Start(files.isEmpty() ? QString() : files.first()))
+    if (!application.Start())
         return 1;
+    application.OpenAtStart(files.isEmpty() ? QString() : files.first());
     return qtApplication.exec();
 }

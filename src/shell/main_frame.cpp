@@ -205,9 +205,10 @@ void CMainFrame::OfferRecovery() {
                                  .arg(work->written.toString(QStringLiteral("yyyy-MM-dd hh:mm")));
     const auto answer = ui::UserPrompts::message(this, QMessageBox::Question, QStringLiteral("Vorlane"), question,
                                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    if (answer == QMessageBox::Yes)
+    if (answer == QMessageBox::Yes) {
+        m_recovery->Adopt();
         m_fileCommands.OpenRecovered(std::move(work->bytes), work->originalPath);
-    else
+    } else
         m_recovery->Remove();
 }
 

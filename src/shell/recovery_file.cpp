@@ -30,7 +30,8 @@ RecoveryFile::RecoveryFile(EditDocument& document, QString folder, QObject* pare
 }
 
 RecoveryFile::~RecoveryFile() {
-    Remove();
+    if (m_owned)
+        Remove();
 }
 
 QString RecoveryFile::path() const {
@@ -41,7 +42,8 @@ QString RecoveryFile::path() const {
 void RecoveryFile::OnHistoryChanged() {
     if (!m_document.database().modified()) {
         m_timer.stop();
-        Remove();
+        if (m_owned)
+            Remove();
     } else if (!m_timer.isActive()) {
         m_timer.start();
     }
@@ -58,7 +60,8 @@ void RecoveryFile::Write() {
     origin.write(QByteArray::fromStdString(db.currentPath()));
     origin.close();
     // The data last: a crash while writing leaves the earlier copy or none, never half a file.
-    ReplaceFile(QFile::encodeName(path()).toStdString(), bytes);
+    if (ReplaceFile(QFile::encodeName(path()).toStdString(), bytes) == 1)
+        m_owned = true;
 }
 
 std::optional<RecoveredWork> RecoveryFile::Find() const {
@@ -72,6 +75,7 @@ std::optional<RecoveredWork> RecoveryFile::Find() const {
 }
 
 void RecoveryFile::Remove() {
+    m_owned = false;
     QFile::remove(path());
     QFile::remove(QDir(m_folder).filePath(QLatin1String(kOriginName)));
 }

@@ -33,12 +33,17 @@ public:
     RecoveryFile(EditDocument& document, QString folder = QString(), QObject* parent = nullptr);
     // A clean exit leaves nothing to recover.
     ~RecoveryFile() override;
+    RecoveryFile(const RecoveryFile&) = delete;
+    RecoveryFile& operator=(const RecoveryFile&) = delete;
 
     void setInterval(int milliseconds) { m_timer.setInterval(milliseconds); }
     QString path() const;
 
     // What an earlier run left behind, if anything.
     std::optional<RecoveredWork> Find() const;
+    // The work found was taken up: from now on this run keeps (and removes) the file.
+    void Adopt() { m_owned = true; }
+    // The user declined the work found, or this run's work is saved or gone.
     void Remove();
 
 private:
@@ -48,6 +53,8 @@ private:
     EditDocument& m_document;
     QString m_folder;
     QTimer m_timer;
+    // Only a file this run wrote or took up is removed by it: another run's may still wait to be offered.
+    bool m_owned = false;
 };
 
 } // namespace vorlane

@@ -21,16 +21,19 @@ VorlaneApplication::VorlaneApplication(std::unique_ptr<SettingsStore> store)
 // The frame goes before the database it shares.
 VorlaneApplication::~VorlaneApplication() = default;
 
-int VorlaneApplication::Start(const QString& fileToOpen) {
+int VorlaneApplication::Start() {
     m_frame = std::make_unique<CMainFrame>(m_database, *m_store, m_font);
     if (!m_frame->centralWidget())
         return 0;
     m_frame->showNormal();
     m_frame->repaint();
+    return 1;
+}
+
+void VorlaneApplication::OpenAtStart(const QString& fileToOpen) {
     m_frame->OfferRecovery();
     if (!fileToOpen.isEmpty())
         m_frame->fileCommands().OpenPath(fileToOpen);
-    return 1;
 }
 
 } // namespace vorlane

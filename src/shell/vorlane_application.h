@@ -20,9 +20,11 @@ public:
     VorlaneApplication(const VorlaneApplication&) = delete;
     VorlaneApplication& operator=(const VorlaneApplication&) = delete;
 
-    // Creates the frame with its view and shows it, offers the work a crash left behind, then opens
-    // `fileToOpen` when given; 1 on success, 0 when the window could not be created.
-    int Start(const QString& fileToOpen = QString());
+    // Creates the frame with its view and shows it; 1 on success, 0 when the window could not be created.
+    int Start();
+    // The program's own start after Start: offers the work a crash left behind, then opens `fileToOpen` when
+    // given.
+    void OpenAtStart(const QString& fileToOpen);
 
     const QFont& font() const { return m_font; }
     ChannelDatabase& database() { return m_database; }

@@ -64,6 +64,7 @@ TEST_P(RecoveryTest, NextStartOffersWhatACrashLeftAndNothingAfterACleanExit) {
         ui::UserPrompts::scriptAnswer(QMessageBox::Yes);
     VorlaneApplication application(std::make_unique<MemorySettingsStore>());
     ASSERT_EQ(application.Start(), 1);
+    application.OpenAtStart(QString());
     const auto asked = ui::UserPrompts::takeAsked();
     ASSERT_EQ(asked.size(), GetParam().offered ? 1u : 0u);
     EXPECT_EQ(application.database().satellite(0).name() == kRecoveredName, GetParam().offered);
