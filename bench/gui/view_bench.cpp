@@ -5,6 +5,7 @@
 #include "panes/label_panes.h"
 #include "panes/pane_commands.h"
 #include "platform/memory_settings_store.h"
+#include "shell/edit_document.h"
 #include "support/sample_database.h"
 
 #include <QApplication>
@@ -27,6 +28,7 @@ struct ViewUnderTest {
     }
     void Open() {
         testing::makeSampleDatabase(db, testing::fullSampleOptions());
+        view.document().StartAfresh();
         view.RefreshAllPanes();
         Settle();
     }
@@ -78,6 +80,41 @@ void BM_DeleteEveryTvRow(benchmark::State& state) {
     state.counters["deleted_rows"] = rows;
 }
 BENCHMARK(BM_DeleteEveryTvRow)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(5)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// Undo (redo=0) or redo (redo=1) of deleting every TV row, with the panes refilled and painted. The other
+// direction runs untimed between the measured ones.
+void BM_UndoOrRedoDeleteEveryTvRow(benchmark::State& state) {
+    const bool redo = state.range(0) != 0;
+    ViewUnderTest t;
+    t.Choose(t.view.satellitePane(), 0);
+    t.view.tvPane().SelectByRule(0);
+    const auto rows = static_cast<double>(t.view.tvPane().selectedRows().size());
+    t.view.HandleCommand(kCmdTvDelete);
+    t.Settle();
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (redo)
+            t.view.UndoEdit();
+        t.Settle();
+        state.ResumeTiming();
+        redo ? t.view.RedoEdit() : t.view.UndoEdit();
+        t.Settle();
+        state.PauseTiming();
+        if (!redo)
+            t.view.RedoEdit();
+        state.ResumeTiming();
+    }
+    state.counters["deleted_rows"] = rows;
+}
+BENCHMARK(BM_UndoOrRedoDeleteEveryTvRow)
+    ->ArgName("redo")
+    ->Arg(0)
+    ->Arg(1)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(5)

@@ -6,6 +6,7 @@
 #include "database/pk_channel.h"
 #include "listtools/folded_text.h"
 #include "panes/channel_row_painter.h"
+#include "panes/edit_labels.h"
 #include "panes/pane_commands.h"
 #include "panes/pane_drops.h"
 #include "panes/pane_rows.h"
@@ -234,6 +235,7 @@ void ChannelPane::Drop(QPoint point) {
         const QModelIndex index = indexAt(point);
         if (index.isValid()) {
             DropAt(index.row(), pks);
+            host().CommitPaneEdit(CountedEditLabel("Move", static_cast<qsizetype>(pks.size()), "channel"), pks);
             Reload();
             SelectPks(pks);
         }

@@ -6,6 +6,7 @@
 #include "platform/widgets/range_check.h"
 #include "platform/widgets/user_prompts.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -83,10 +84,15 @@ EditorConfigDialog::EditorConfigDialog(EditorSettings& settings, SettingsStore& 
     defaultsRow->addStretch(1);
     layout->addLayout(defaultsRow);
 
+    m_keepBackup = new QCheckBox(QStringLiteral("Keep a backup when saving"), this);
+    m_keepBackup->setObjectName(QStringLiteral("keepBackupCheck"));
+    layout->addWidget(m_keepBackup);
+
     const OkCancelButtons buttons = AddOkCancelButtons(*this, *layout);
     connect(buttons.ok, &QPushButton::clicked, this, [this] { AcceptIfValid(); });
 
     LoadFields();
+    m_keepBackup->setChecked(m_settings.keep_backup());
 }
 
 void EditorConfigDialog::LoadFields() {
@@ -98,6 +104,7 @@ void EditorConfigDialog::LoadFields() {
 void EditorConfigDialog::ResetColours() {
     m_settings.ResetColours();
     LoadFields();
+    m_keepBackup->setChecked(m_settings.keep_backup());
 }
 
 void EditorConfigDialog::AcceptIfValid() {
@@ -107,6 +114,7 @@ void EditorConfigDialog::AcceptIfValid() {
     m_settings.set_column_width(static_cast<int>(width));
     for (const auto& [colour, field] : m_colourFields)
         m_settings.set_colour(colour, field->value());
+    m_settings.set_keep_backup(m_keepBackup->isChecked());
     m_settings.Save(m_store);
     accept();
 }

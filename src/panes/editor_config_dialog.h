@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+class QCheckBox;
 class QLineEdit;
 
 namespace vorlane {
@@ -35,6 +36,7 @@ private:
     EditorSettings& m_settings;
     SettingsStore& m_store;
     QLineEdit* m_columnWidth;
+    QCheckBox* m_keepBackup;
     std::vector<std::pair<EditorColour, ColourField*>> m_colourFields;
 };
 

@@ -42,6 +42,7 @@ void EditorSettings::Load(const SettingsStore& store) {
         const int stored = store.ReadProfileNumber(kColourSection, entry.key, static_cast<int>(entry.profileDefault));
         set_colour(entry.colour, static_cast<EditorColourValue>(stored));
     }
+    m_keepBackup = store.ReadProfileNumber(kFilesSection, kKeepBackupKey, 1) != 0;
 }
 
 int EditorSettings::Save(SettingsStore& store) const {
@@ -50,6 +51,8 @@ int EditorSettings::Save(SettingsStore& store) const {
         if (!store.WriteProfileNumber(kColourSection, entry.key, static_cast<int>(colour(entry.colour))))
             allStored = 0;
     }
+    if (!store.WriteProfileNumber(kFilesSection, kKeepBackupKey, m_keepBackup ? 1 : 0))
+        allStored = 0;
     return allStored;
 }
 

@@ -57,6 +57,8 @@ public:
     static constexpr int kDefaultColumnWidth = 200;
     static constexpr int kMinColumnWidth = 100;
     static constexpr int kMaxColumnWidth = 1000;
+    static constexpr const char* kFilesSection = "Files";
+    static constexpr const char* kKeepBackupKey = "KeepBackup";
 
     // The values of an empty profile.
     EditorSettings();
@@ -65,10 +67,13 @@ public:
     void set_column_width(int width) { m_columnWidth = width; }
     EditorColourValue colour(EditorColour which) const { return m_colours[static_cast<std::size_t>(which)]; }
     void set_colour(EditorColour which, EditorColourValue value) { m_colours[static_cast<std::size_t>(which)] = value; }
+    // Whether the first save over an opened file keeps the old file as NAME.bak.
+    bool keep_backup() const { return m_keepBackup; }
+    void set_keep_backup(bool keep) { m_keepBackup = keep; }
 
-    // Column width and every colour from the profile; a missing value takes its profile default.
+    // Column width, every colour and the backup choice from the profile; a missing value takes its default.
     void Load(const SettingsStore& store);
-    // Writes the column width and all seventeen colours; 1 when every value was stored, else 0.
+    // Writes the column width, all seventeen colours and the backup choice; 1 when every value was stored.
     int Save(SettingsStore& store) const;
     // Every colour to its "Default Color" value; the column width stays.
     void ResetColours();
@@ -78,6 +83,7 @@ public:
 private:
     int m_columnWidth;
     std::array<EditorColourValue, kEditorColourCount> m_colours;
+    bool m_keepBackup = true;
 };
 
 } // namespace vorlane

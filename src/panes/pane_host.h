@@ -7,6 +7,7 @@
 #include "panes/pane_chosen_list.h"
 
 #include <QPoint>
+#include <QString>
 #include <span>
 
 namespace vorlane::ui {
@@ -38,6 +39,10 @@ public:
     virtual void DropOutside(PaneListView& source, QPoint globalPos, std::span<const int> pks) = 0;
     // The drag left the other panes: no row of theirs is outlined any more.
     virtual void ClearDropTargets() = 0;
+
+    // A pane changed the database by itself (a drop inside it): the change becomes one undo step named `label`,
+    // with the channels it moved selected after undo or redo.
+    virtual void CommitPaneEdit(const QString& /*label*/, std::span<const int> /*channelPks*/) {}
 };
 
 } // namespace vorlane::ui

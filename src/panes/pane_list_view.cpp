@@ -148,10 +148,17 @@ void PaneListView::SelectRow(int row) {
 
 void PaneListView::SelectRows(const std::vector<int>& rows) {
     Quiet quiet(*this);
+    // Runs of neighbouring rows make one range each: a selection of thousands of single ranges is slow to apply.
     QItemSelection selection;
-    for (const int row : rows)
-        if (row >= 0 && row < rowCount())
-            selection.select(m_model->index(row), m_model->index(row));
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i] < 0 || rows[i] >= rowCount())
+            continue;
+        std::size_t last = i;
+        while (last + 1 < rows.size() && rows[last + 1] == rows[last] + 1 && rows[last + 1] < rowCount())
+            ++last;
+        selection.select(m_model->index(rows[i]), m_model->index(rows[last]));
+        i = last;
+    }
     selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     if (!selection.isEmpty()) {
         const QModelIndex first = m_model->index(rows.front());

@@ -35,6 +35,8 @@ enum FrameCommand : int {
     kCmdFindDuplicates = 33001,
     kCmdApplyOrder = 33002,
     kCmdCompareWithFile = 33003,
+    kCmdUndo = 57643,
+    kCmdRedo = 57644,
 };
 
 } // namespace vorlane

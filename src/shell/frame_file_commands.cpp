@@ -2,12 +2,14 @@
 
 #include "database/channel_database.h"
 #include "database/database_lifecycle.h"
+#include "importexport/backup_file.h"
 #include "importexport/database_files.h"
 #include "importexport/text_exporter.h"
 #include "listtools/csv_listing.h"
 #include "platform/settings_store.h"
 #include "platform/widgets/user_prompts.h"
 #include "shell/integrity_question.h"
+#include "shell/edit_document.h"
 #include "shell/main_frame.h"
 #include "shell/message_dialog.h"
 #include "shell/mirevo_view.h"
@@ -59,7 +61,7 @@ private:
 } // namespace
 
 FrameFileCommands::FrameFileCommands(CMainFrame& frame, ChannelDatabase& database, SettingsStore& store)
-    : m_frame(frame), m_database(database), m_store(store) {}
+    : m_frame(frame), m_database(database), m_store(store), m_recentFiles(store) {}
 
 void FrameFileCommands::New() {
     const auto answer = UserPrompts::message(&m_frame, QMessageBox::Warning, ProgramTitle(),
@@ -69,6 +71,7 @@ void FrameFileCommands::New() {
     Clear(m_database);
     Deinit(m_database);
     Init(m_database);
+    m_frame.view().document().StartAfresh();
     m_frame.ShowNoTitle();
     m_frame.view().RefreshAllPanes();
 }
@@ -78,6 +81,11 @@ void FrameFileCommands::Open() {
         return;
     const QString path = UserPrompts::openFileName(&m_frame, QStringLiteral("Open"), m_lastChosenPath, kOpenFilter);
     if (!path.isEmpty())
+        OpenChosenFile(path);
+}
+
+void FrameFileCommands::OpenPath(const QString& path) {
+    if (MaySetUnsavedWorkAside())
         OpenChosenFile(path);
 }
 
@@ -101,15 +109,36 @@ void FrameFileCommands::OpenChosenFile(const QString& path) {
             ShowError(Text(kOpenFailedText));
             return;
         }
-        m_frame.ShowFileTitle(FileName(path));
         RememberPath(path);
-        m_frame.view().RefreshAllPanes();
+        m_recentFiles.Add(FileName(path));
+        ShowOpened(path);
     }
     const std::string leftOut = RecordsLeftOutText(result.import);
     if (!leftOut.empty()) {
         m_frame.repaint();
         m_frame.messageDialog().ShowModal(QString::fromStdString(leftOut), ui::MessageDialog::kModeOk);
     }
+}
+
+void FrameFileCommands::OpenRecovered(std::vector<std::uint8_t> bytes, const QString& originalPath) {
+    FrozenPainting frozen(m_frame);
+    if (!OpenDatabaseFromBytes(m_database, std::move(bytes), FileName(originalPath)).accepted) {
+        ShowError(Text(kOpenFailedText));
+        return;
+    }
+    ShowOpened(originalPath);
+    m_database.setModified(true);
+    m_frame.view().document().StartAfresh(EditDocument::kUnsaved);
+}
+
+void FrameFileCommands::ShowOpened(const QString& path) {
+    m_frame.view().document().StartAfresh();
+    if (path.isEmpty())
+        m_frame.ShowNoTitle();
+    else
+        m_frame.ShowFileTitle(FileName(path));
+    m_openedFileSaved = false;
+    m_frame.view().RefreshAllPanes();
 }
 
 void FrameFileCommands::Save() {
@@ -158,12 +187,27 @@ QString FrameFileCommands::ChooseSavePath(const QString& title, const QString& f
 int FrameFileCommands::WriteChannelFile(const std::string& path) {
     if (!ui::MayGoOnDespiteProblems(&m_frame, CheckIntegrity(m_database), QStringLiteral("Save anyway?")))
         return 0;
+    if (!KeepBackupBeforeSave(path))
+        return 0;
     if (!SaveDatabaseFile(m_database, path)) {
         ShowError(Text(kWriteFailedText));
         return 0;
     }
+    if (path == m_database.currentPath())
+        m_openedFileSaved = true;
+    m_frame.view().document().MarkSaved();
     ShowInformation(Text(kWriteCompleteText));
     return 1;
+}
+
+bool FrameFileCommands::KeepBackupBeforeSave(const std::string& path) {
+    if (m_openedFileSaved || path != m_database.currentPath() || !m_frame.view().editorSettings().keep_backup())
+        return true;
+    if (KeepBackup(path))
+        return true;
+    ShowError(QStringLiteral("The backup %1 could not be written, so the file was not saved.")
+                  .arg(QFile::decodeName(QByteArray::fromStdString(BackupPathOf(path)))));
+    return false;
 }
 
 void FrameFileCommands::RememberPath(const QString& path) {

@@ -2,8 +2,12 @@
 // The main frame's file commands: New, Open, Save, Save as and Export, with their questions, file choices and
 // reports, and the last chosen path (profile section "Path", entry "Data") that every file choice starts in.
 
+#include "shell/recent_files.h"
+
 #include <QString>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace vorlane {
 
@@ -20,6 +24,11 @@ public:
     void New();
     // Offers to save unsaved changes, then opens the chosen file. A file that cannot be opened changes nothing.
     void Open();
+    // Offers to save unsaved changes, then opens `path`: a recent file, a dropped file, the command line's.
+    void OpenPath(const QString& path);
+    // Takes up the work a crash left: the database from `bytes`, under the name of the file it came from, and
+    // unsaved.
+    void OpenRecovered(std::vector<std::uint8_t> bytes, const QString& originalPath);
     // Asks "Are you sure Save?", then writes as WriteLikeSave does.
     void Save();
     // Writes to a chosen file; the current file and the title stay. 1 when written.
@@ -32,14 +41,19 @@ public:
     int WriteLikeSave();
 
     const QString& lastChosenPath() const { return m_lastChosenPath; }
+    const RecentFiles& recentFiles() const { return m_recentFiles; }
 
 private:
     // False when the user cancelled or the save he asked for did not write.
     bool MaySetUnsavedWorkAside();
     void OpenChosenFile(const QString& path);
+    // After an accepted open: the history starts again, the title names the file, the panes show it.
+    void ShowOpened(const QString& path);
     // The chosen path with `extension` added when it has none; empty when cancelled.
     QString ChooseSavePath(const QString& title, const QString& filter, const char* extension);
     int WriteChannelFile(const std::string& path);
+    // Before the first save over the opened file: its old contents as NAME.bak, when the user keeps backups.
+    bool KeepBackupBeforeSave(const std::string& path);
     void RememberPath(const QString& path);
     void ShowError(const QString& text);
     void ShowInformation(const QString& text);
@@ -48,6 +62,9 @@ private:
     ChannelDatabase& m_database;
     SettingsStore& m_store;
     QString m_lastChosenPath;
+    RecentFiles m_recentFiles;
+    // The opened file was saved over once (and its backup kept, when wanted) since it was opened.
+    bool m_openedFileSaved = false;
 };
 
 } // namespace vorlane

@@ -23,6 +23,8 @@ struct ToolButton {
 constexpr ToolButton kButtons[] = {
     {kCmdOpen, "open"},
     {kCmdSave, "save"},
+    {kCmdUndo, "undo"},
+    {kCmdRedo, "redo"},
     {0, nullptr},
     {kCmdAutoConnect, "auto-connect"},
     {kCmdConnect, "connect"},

@@ -15,7 +15,7 @@ int FrameTunerCommands::Copy(int source, int destination) {
     if (!Confirmed(question))
         return 0;
     const int copied = CopyTunerChannels(m_database, source, destination, false);
-    TakeChanges();
+    TakeChanges(QStringLiteral("Copy T%1 to T%2").arg(source + 1).arg(destination + 1));
     m_messages.ShowModal(QStringLiteral("Channel Copy : T%1 -> T%2\n\n[%3] channels copy Complete")
                              .arg(source + 1)
                              .arg(destination + 1)
@@ -28,7 +28,7 @@ int FrameTunerCommands::Merge() {
     if (!Confirmed(QStringLiteral("Channel Merge  T1 and T2")))
         return 0;
     const int copied = MergeTuners(m_database);
-    TakeChanges();
+    TakeChanges(QStringLiteral("Merge T1 and T2"));
     m_messages.ShowModal(QStringLiteral("Merge channel : T1 and T2\n\n[%1] channels Merge Complete").arg(copied),
                          ui::MessageDialog::kModeOk);
     return copied;
@@ -40,8 +40,9 @@ bool FrameTunerCommands::Confirmed(const QString& question) {
 
 // A copy or merge changes the tuner lists like any edit: without the modified flag the close question would
 // let the copied channels be lost, and without a refill the panes would show the lists as they were.
-void FrameTunerCommands::TakeChanges() {
+void FrameTunerCommands::TakeChanges(const QString& label) {
     m_database.setModified(true);
+    m_view.CommitEdit(label);
     m_view.RefreshAllPanes();
 }
 

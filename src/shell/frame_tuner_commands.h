@@ -24,7 +24,7 @@ public:
 private:
     bool Confirmed(const QString& question);
     // The copy changed the lists under the panes and the data to be saved.
-    void TakeChanges();
+    void TakeChanges(const QString& label);
 
     ChannelDatabase& m_database;
     CMirevoView& m_view;

@@ -1,21 +1,28 @@
 #include "shell/main_frame.h"
 
 #include "panes/editor_config_dialog.h"
+#include "platform/widgets/user_prompts.h"
 #include "settings/ui/stb_configuration_dialog.h"
 #include "shell/about_dialog.h"
+#include "shell/edit_document.h"
 #include "shell/frame_command_states.h"
 #include "shell/frame_commands.h"
 #include "shell/frame_filter_commands.h"
 #include "shell/frame_toolbar.h"
 #include "shell/loader_link.h"
 #include "shell/mirevo_view.h"
+#include "shell/recovery_file.h"
 #include "shell/window_title.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QTimer>
 
 namespace vorlane {
@@ -27,6 +34,14 @@ constexpr int kStateUpdateIntervalMs = 250;
 // Titles may carry a file path, so they are decoded the way file names are.
 QString ToQString(const std::string& text) {
     return QFile::decodeName(QByteArray::fromStdString(text));
+}
+
+// The first local file of a drag; empty when it carries none.
+QString DraggedFile(const QMimeData* data) {
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    return QString();
 }
 
 bool IsConnectionCommand(int command) {
@@ -45,6 +60,8 @@ CMainFrame::CMainFrame(ChannelDatabase& database, SettingsStore& store, const QF
     menuBar()->setFont(menuFont);
     m_actions = ui::BuildMainMenus(*menuBar());
     m_toolBar = ui::BuildFrameToolBar(*this, m_actions);
+    AddRecentFilesMenu();
+    setAcceptDrops(true);
 
     m_view = new CMirevoView(database, store, this);
     setCentralWidget(m_view);
@@ -54,6 +71,8 @@ CMainFrame::CMainFrame(ChannelDatabase& database, SettingsStore& store, const QF
     m_listTools = std::make_unique<FrameListToolCommands>(database, *m_view, *this);
     m_saveHandler = [this] { return m_fileCommands.WriteLikeSave(); };
     m_view->OnInitialUpdate();
+    m_recovery = new RecoveryFile(m_view->document(), QString(), this);
+    connect(&m_view->document(), &EditDocument::historyChanged, this, &CMainFrame::UpdateEditCommands);
     ConnectCommands();
     UpdateCommandStates();
     ShowStartTitle();
@@ -69,6 +88,25 @@ void CMainFrame::ConnectCommands() {
     auto* idleUpdate = new QTimer(this);
     connect(idleUpdate, &QTimer::timeout, this, &CMainFrame::UpdateCommandStates);
     idleUpdate->start(kStateUpdateIntervalMs);
+}
+
+void CMainFrame::AddRecentFilesMenu() {
+    QMenu* file = menuBar()->actions().at(0)->menu();
+    m_recentFilesMenu = new QMenu(QStringLiteral("Recent Files"), this);
+    m_recentFilesMenu->setObjectName(QStringLiteral("recentFilesMenu"));
+    const QList<QAction*> entries = file->actions();
+    file->insertMenu(entries.at(entries.indexOf(m_actions.at(kCmdSaveAs)) + 1), m_recentFilesMenu);
+    connect(m_recentFilesMenu, &QMenu::aboutToShow, this, &CMainFrame::FillRecentFilesMenu);
+}
+
+void CMainFrame::FillRecentFilesMenu() {
+    m_recentFilesMenu->clear();
+    for (const std::string& name : m_fileCommands.recentFiles().paths()) {
+        const QString path = QFile::decodeName(QByteArray::fromStdString(name));
+        QAction* entry = m_recentFilesMenu->addAction(path);
+        entry->setEnabled(QFileInfo::exists(path));
+        connect(entry, &QAction::triggered, this, [this, path] { m_fileCommands.OpenPath(path); });
+    }
 }
 
 QAction* CMainFrame::commandAction(int command) const {
@@ -123,6 +161,13 @@ bool CMainFrame::OnCommand(int command) {
             break;
         case kCmdStbConfig:
             ui::RunStbConfiguration(this, m_database);
+            m_view->CommitEdit(QStringLiteral("STB Configuration"));
+            break;
+        case kCmdUndo:
+            m_view->UndoEdit();
+            break;
+        case kCmdRedo:
+            m_view->RedoEdit();
             break;
         case kCmdCopyT1ToT2:
             m_tunerCommands->Copy(0, 1);
@@ -146,6 +191,32 @@ bool CMainFrame::OnCommand(int command) {
 
 void CMainFrame::UpdateCommandStates() {
     ui::UpdateCommandStates(m_actions, m_portOpen(), m_view->displayFilter(), m_transferRunning());
+    UpdateEditCommands();
+}
+
+void CMainFrame::UpdateEditCommands() {
+    const EditDocument& document = m_view->document();
+    QAction* undo = m_actions.at(kCmdUndo);
+    QAction* redo = m_actions.at(kCmdRedo);
+    undo->setText(document.undoText());
+    undo->setEnabled(document.history().CanUndo());
+    redo->setText(document.redoText());
+    redo->setEnabled(document.history().CanRedo());
+}
+
+void CMainFrame::OfferRecovery() {
+    std::optional<RecoveredWork> work = m_recovery->Find();
+    if (!work)
+        return;
+    const QString question = QStringLiteral("Recover unsaved changes from %1?")
+                                 .arg(work->written.toString(QStringLiteral("yyyy-MM-dd hh:mm")));
+    const auto answer = ui::UserPrompts::message(this, QMessageBox::Question, QStringLiteral("Vorlane"), question,
+                                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (answer == QMessageBox::Yes) {
+        m_recovery->Adopt();
+        m_fileCommands.OpenRecovered(std::move(work->bytes), work->originalPath);
+    } else
+        m_recovery->Remove();
 }
 
 void CMainFrame::ShowStartTitle() {
@@ -158,6 +229,19 @@ void CMainFrame::ShowNoTitle() {
 
 void CMainFrame::ShowFileTitle(const std::string& path) {
     setWindowTitle(ToQString(FileWindowTitle(path)));
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DraggedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const QString path = DraggedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    m_fileCommands.OpenPath(path);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -14,12 +14,16 @@
 #include <memory>
 #include <string>
 
+class QDragEnterEvent;
+class QDropEvent;
+class QMenu;
 class QToolBar;
 
 namespace vorlane {
 
 class ChannelDatabase;
 class CMirevoView;
+class RecoveryFile;
 class SettingsStore;
 
 class CMainFrame : public QMainWindow {
@@ -37,6 +41,7 @@ public:
     FrameFileCommands& fileCommands() { return m_fileCommands; }
     FrameListToolCommands& listTools() { return *m_listTools; }
     QToolBar& toolBar() { return *m_toolBar; }
+    QMenu& recentFilesMenu() { return *m_recentFilesMenu; }
     // The menu action of a command number; nullptr for a number the menus do not carry.
     QAction* commandAction(int command) const;
 
@@ -52,15 +57,27 @@ public:
     void setPortOpenQuery(std::function<bool()> portOpen) { m_portOpen = std::move(portOpen); }
     void setTransferRunningQuery(std::function<bool()> running) { m_transferRunning = std::move(running); }
 
+    // At start: offers the unsaved work an earlier run left behind ("Recover unsaved changes from <time>?").
+    void OfferRecovery();
+    RecoveryFile& recovery() { return *m_recovery; }
+
     void ShowStartTitle();
     void ShowNoTitle();
     void ShowFileTitle(const std::string& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A file dragged from the file manager is opened when dropped, after the question about unsaved work.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void ConnectCommands();
+    // File > "Recent Files", filled from the list each time it opens; files that are gone are grayed.
+    void AddRecentFilesMenu();
+    void FillRecentFilesMenu();
+    // Undo and Redo name the step they take back or do again, and are grayed when there is none.
+    void UpdateEditCommands();
 
     ChannelDatabase& m_database;
     SettingsStore& m_store;
@@ -68,6 +85,8 @@ private:
     ui::MessageDialog* m_messageDialog;
     ui::CommandActions m_actions;
     QToolBar* m_toolBar;
+    QMenu* m_recentFilesMenu = nullptr;
+    RecoveryFile* m_recovery = nullptr;
     FrameFileCommands m_fileCommands;
     std::unique_ptr<FrameTunerCommands> m_tunerCommands;
     std::unique_ptr<FrameListToolCommands> m_listTools;

@@ -33,6 +33,11 @@ constexpr MenuEntry kFileEntries[] = {
     {kCmdExit, QT_TRANSLATE_NOOP("MainMenu", "Exit")},
 };
 
+constexpr MenuEntry kEditEntries[] = {
+    {kCmdUndo, QT_TRANSLATE_NOOP("MainMenu", "Undo"), QKeySequence::Undo},
+    {kCmdRedo, QT_TRANSLATE_NOOP("MainMenu", "Redo")},
+};
+
 constexpr MenuEntry kToolsEntries[] = {
     {kCmdComSetting, QT_TRANSLATE_NOOP("MainMenu", "COM Setting")},
 };
@@ -124,6 +129,9 @@ void SetToolTips(const CommandActions& actions) {
 CommandActions BuildMainMenus(QMenuBar& menuBar) {
     CommandActions actions;
     AddEntries(*menuBar.addMenu(Translated(QT_TRANSLATE_NOOP("MainMenu", "File(&F)"))), kFileEntries, actions);
+    AddEntries(*menuBar.addMenu(Translated(QT_TRANSLATE_NOOP("MainMenu", "Edit(&E)"))), kEditEntries, actions);
+    actions.at(kCmdRedo)->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
 
     QMenu* tools = menuBar.addMenu(Translated(QT_TRANSLATE_NOOP("MainMenu", "Tools(&T)")));
     AddEntries(*tools, kToolsEntries, actions);

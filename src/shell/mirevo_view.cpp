@@ -7,6 +7,7 @@
 #include "panes/label_panes.h"
 #include "panes/pane_commands.h"
 #include "panes/pane_filter_field.h"
+#include "shell/edit_document.h"
 #include "shell/loader_link.h"
 #include "shell/translations.h"
 #include "shell/view_texts.h"
@@ -75,8 +76,8 @@ std::pair<QRadioButton*, QRadioButton*> MakeButtonPair(CMirevoView& view, const 
 } // namespace
 
 CMirevoView::CMirevoView(ChannelDatabase& database, SettingsStore& store, QWidget* parent)
-    : QWidget(parent), m_database(database), m_store(store), m_messageDialog(new ui::MessageDialog(this)),
-      m_displayFilter(kFilterAllChannels) {
+    : QWidget(parent), m_database(database), m_document(new EditDocument(database, this)), m_store(store),
+      m_messageDialog(new ui::MessageDialog(this)), m_displayFilter(kFilterAllChannels) {
     setObjectName(QStringLiteral("mirevoView"));
     m_texts.SetDefaultTranslation(ui::LoaderTextTranslation());
     m_texts.Load();
@@ -192,6 +193,7 @@ void CMirevoView::LayOut() {
 
 void CMirevoView::OnInitialUpdate() {
     StartLikeEditor(m_database);
+    m_document->StartAfresh();
     m_editorSettings.Load(m_store);
     RefillSatellitePane();
     RefillFavoritePane();

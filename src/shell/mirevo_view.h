@@ -7,6 +7,7 @@
 // routes drops that leave the TV or radio pane. It owns the interface texts, its own "Message" dialog, the editor
 // settings and the display filter.
 
+#include "database/edit_history.h"
 #include "loader/language_texts.h"
 #include "panes/editor_settings.h"
 #include "panes/pane_host.h"
@@ -24,6 +25,7 @@ class QToolButton;
 
 namespace vorlane {
 
+class EditDocument;
 class LoaderLink;
 class SettingsStore;
 
@@ -59,6 +61,14 @@ public:
     // A pane command by number (context menus, keys, order buttons); true when the number is a pane command.
     bool HandleCommand(int command) override;
 
+    // The database with its undo history.
+    EditDocument& document() { return *m_document; }
+    // Ends every command that may have changed the database: the change becomes one undo step.
+    void CommitEdit(const QString& label, EditSubjects subjects = {});
+    // Takes back or does again the last step; the panes show the result with the step's records selected.
+    void UndoEdit();
+    void RedoEdit();
+
     ChannelDatabase& database() override { return m_database; }
     const LanguageTexts& languageTexts() const { return m_texts; }
     EditorSettings& editorSettings() { return m_editorSettings; }
@@ -89,6 +99,7 @@ public:
     int HitTestOutside(ui::PaneListView& source, QPoint globalPos) override;
     void DropOutside(ui::PaneListView& source, QPoint globalPos, std::span<const int> pks) override;
     void ClearDropTargets() override;
+    void CommitPaneEdit(const QString& label, std::span<const int> channelPks) override;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -112,6 +123,9 @@ private:
     void RefillFavoritePane();
     void RenewCountLabels();
     void KeepSelection(ui::PaneListView& pane, int row);
+    // After undo or redo: every pane refilled for the lists chosen before where they still exist, and the
+    // step's records selected where they are shown.
+    void ShowRestoredState(const EditSubjects& subjects);
 
     // Choices.
     void ChooseSatellite();
@@ -147,6 +161,7 @@ private:
     ui::PaneListView* PaneAt(ui::PaneListView& source, QPoint globalPos, int& row);
 
     ChannelDatabase& m_database;
+    EditDocument* m_document;
     SettingsStore& m_store;
     LanguageTexts m_texts;
     EditorSettings m_editorSettings;

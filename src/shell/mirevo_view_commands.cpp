@@ -7,6 +7,7 @@
 #include "database/settings_record.h"
 #include "panes/channel_dialog.h"
 #include "panes/channel_pane.h"
+#include "panes/edit_labels.h"
 #include "panes/label_panes.h"
 #include "panes/move_to_dialog.h"
 #include "panes/pane_commands.h"
@@ -161,6 +162,7 @@ void CMirevoView::EditSelectedSatellite() {
         return;
     if (ui::EditSatellite(this, m_database.satellite(satellite), CurrentReceiverSettings(m_database)) == 1) {
         m_database.setModified(true);
+        CommitEdit(QStringLiteral("Edit satellite"), EditSubjects{{satellite}, {}, {}});
         const int row = m_satellitePane->selectedRow();
         RefillSatellitePane();
         KeepSelection(*m_satellitePane, row);
@@ -174,6 +176,7 @@ void CMirevoView::EditSelectedTransponder() {
         return;
     if (ui::EditTransponder(this, m_database, transponder) == 1) {
         m_database.setModified(true);
+        CommitEdit(QStringLiteral("Edit transponder"), EditSubjects{{}, {transponder}, {}});
         const int row = m_transponderPane->selectedRow();
         RefillTransponderPane(m_transponderPane->satellite());
         KeepSelection(*m_transponderPane, row);
@@ -188,6 +191,7 @@ void CMirevoView::AddTransponderToSatellite() {
     const int row = m_transponderPane->selectedRow();
     if (ui::AddNewTransponder(this, m_database, satellite) != 1)
         return;
+    CommitEdit(QStringLiteral("New transponder"));
     RefillTransponderPane(m_transponderPane->satellite());
     RefillChannelPanes();
     SetInformationLine(QString());
@@ -201,13 +205,16 @@ void CMirevoView::DeleteSelectedTransponder() {
     const int row = m_transponderPane->selectedRow();
     if (answer != QMessageBox::Yes || row < 0)
         return;
+    const int transponder = m_transponderPane->selectedTransponder();
     m_transponderPane->DeleteSelected();
+    CommitEdit(QStringLiteral("Delete transponder"), EditSubjects{{}, {transponder}, {}});
     RefreshAfterTransponderDelete(row);
 }
 
 void CMirevoView::DeleteEmptyTransponders() {
     const int row = m_transponderPane->selectedRow();
     vorlane::DeleteEmptyTransponders(m_database);
+    CommitEdit(QStringLiteral("Delete empty transponders"));
     RefreshAfterTransponderDelete(row);
 }
 
@@ -232,6 +239,7 @@ void CMirevoView::AddChannel(ui::ChannelPane& pane) {
     if (ui::AddNewChannel(this, m_database, transponder, pane.type()) != 1)
         return;
     m_database.setModified(true);
+    CommitEdit(QStringLiteral("New channel"));
     ReloadChannelPane(pane);
     RefillTransponderPane(m_transponderPane->satellite());
     KeepSelection(*m_transponderPane, transponderRow);
@@ -241,11 +249,16 @@ void CMirevoView::AddChannel(ui::ChannelPane& pane) {
 }
 
 void CMirevoView::DeleteChannels(ui::ChannelPane& pane) {
+    const std::vector<int> pks = pane.selectedPks();
     const int first = pane.DeleteSelected();
     if (first < 0) {
         KeepSelection(pane, 0);
         return;
     }
+    const auto count = static_cast<qsizetype>(pks.size());
+    CommitEdit(m_chosen.favourite() ? ui::CountedEditLabel("Remove", count, "channel", "from favourites")
+                                    : ui::CountedEditLabel("Delete", count, "channel"),
+               EditSubjects{{}, {}, pks});
     ReloadChannelPane(*m_tvPane);
     ReloadChannelPane(*m_radioPane);
     RefillFavoritePane();
@@ -277,6 +290,7 @@ void CMirevoView::MoveChannelsTo(ui::ChannelPane& pane) {
     const std::vector<int> pks = pane.selectedPks();
     MoveChannels(m_database, pane.type(), pane.rowId(position), pks);
     RebuildPkChannel(m_database);
+    CommitEdit(ui::CountedEditLabel("Move", static_cast<qsizetype>(pks.size()), "channel"), EditSubjects{{}, {}, pks});
     ReloadChannelPane(pane);
     pane.SelectPks(pks);
     SetInformationLine(QString());
@@ -288,6 +302,7 @@ void CMirevoView::EditCaretChannel(ui::ChannelPane& pane) {
         return;
     if (ui::EditChannel(this, m_database, pk) == 1) {
         m_database.setModified(true);
+        CommitEdit(QStringLiteral("Edit channel"), EditSubjects{{}, {}, {pk}});
         const std::vector<int> selected = pane.selectedPks();
         ReloadChannelPane(pane);
         pane.SelectPks(selected);
@@ -301,6 +316,7 @@ void CMirevoView::RenameGroup(int row) {
         return;
     if (ui::RenameFavouriteGroup(this, CurrentReceiverSettings(m_database), group) == 1) {
         m_database.setModified(true);
+        CommitEdit(QStringLiteral("Rename favourite group"));
         RefillFavoritePane();
     }
     KeepSelection(*m_favoritePane, row);

@@ -6,6 +6,7 @@
 #include "database/move_channels.h"
 #include "database/pk_channel.h"
 #include "panes/channel_pane.h"
+#include "panes/edit_labels.h"
 #include "panes/label_panes.h"
 #include "panes/pane_drops.h"
 
@@ -54,6 +55,7 @@ void CMirevoView::DropOutside(ui::PaneListView& source, QPoint globalPos, std::s
     if (!pane)
         return;
     m_database.setModified(true);
+    const auto count = static_cast<qsizetype>(pks.size());
     const int satelliteRow = m_satellitePane->selectedRow();
     switch (pane->kind()) {
     case ui::PaneKind::Satellite:
@@ -65,6 +67,7 @@ void CMirevoView::DropOutside(ui::PaneListView& source, QPoint globalPos, std::s
             break;
         const int transponderRow = m_transponderPane->selectedRow();
         MoveChannelsToTransponder(m_database, m_transponderPane->rowId(row), pks);
+        CommitPaneEdit(ui::CountedEditLabel("Move", count, "channel", "to transponder"), pks);
         RefillTransponderPane(m_transponderPane->satellite());
         KeepSelection(*m_transponderPane, transponderRow);
         // The labels of the satellites count their channels, and a channel may have changed satellite.
@@ -76,6 +79,7 @@ void CMirevoView::DropOutside(ui::PaneListView& source, QPoint globalPos, std::s
         if (row < 0)
             break;
         AddFavorites(m_database, m_favoritePane->rowId(row), pks);
+        CommitPaneEdit(ui::CountedEditLabel("Add", count, "channel", "to favourites"), pks);
         ClearFavoriteCounters(m_database);
         RefillFavoritePane();
         break;
@@ -85,6 +89,7 @@ void CMirevoView::DropOutside(ui::PaneListView& source, QPoint globalPos, std::s
             break;
         auto& target = static_cast<ui::ChannelPane&>(*pane);
         MoveChannels(m_database, target.type(), target.rowId(row), pks);
+        CommitPaneEdit(ui::CountedEditLabel("Move", count, "channel"), pks);
         ReloadChannelPane(target);
         target.SelectPks(pks);
         ClearFavoriteCounters(m_database);

@@ -30,4 +30,10 @@ int VorlaneApplication::Start() {
     return 1;
 }
 
+void VorlaneApplication::OpenAtStart(const QString& fileToOpen) {
+    m_frame->OfferRecovery();
+    if (!fileToOpen.isEmpty())
+        m_frame->fileCommands().OpenPath(fileToOpen);
+}
+
 } // namespace vorlane

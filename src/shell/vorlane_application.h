@@ -6,6 +6,7 @@
 #include "platform/settings_store.h"
 
 #include <QFont>
+#include <QString>
 #include <memory>
 
 namespace vorlane {
@@ -21,6 +22,9 @@ public:
 
     // Creates the frame with its view and shows it; 1 on success, 0 when the window could not be created.
     int Start();
+    // The program's own start after Start: offers the work a crash left behind, then opens `fileToOpen` when
+    // given.
+    void OpenAtStart(const QString& fileToOpen);
 
     const QFont& font() const { return m_font; }
     ChannelDatabase& database() { return m_database; }

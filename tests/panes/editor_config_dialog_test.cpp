@@ -4,6 +4,7 @@
 #include "platform/memory_settings_store.h"
 #include "scripted_prompts.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
@@ -41,13 +42,18 @@ TEST_F(EditorConfigDialogTest, DefaultColourThenOkWritesTheResetIndexToTheProfil
     UserPrompts::scriptAnswer([](QDialog& dialog) {
         Find<QPushButton>(dialog, "defaultColourButton").click();
         EXPECT_EQ(Find<ColourField>(dialog, "channelIndexColour").value(), 0xFADCDCu);
+        auto& keepBackup = Find<QCheckBox>(dialog, "keepBackupCheck");
+        EXPECT_EQ(keepBackup.text(), "Keep a backup when saving");
+        EXPECT_TRUE(keepBackup.isChecked()) << "on by default";
+        keepBackup.setChecked(false);
         Find<QPushButton>(dialog, "okButton").click();
         return dialog.result();
     });
     EXPECT_EQ(EditEditorConfiguration(nullptr, settings, store), 1);
     EXPECT_EQ(store.ReadProfileNumber("Color", "Index", 0), 0xFADCDC);
     EXPECT_EQ(store.ReadProfileNumber("Display", "ColumnWidth", 0), 200);
-    EXPECT_EQ(store.ValueCount(), 18u);
+    EXPECT_EQ(store.ReadProfileNumber("Files", "KeepBackup", 1), 0);
+    EXPECT_EQ(store.ValueCount(), 19u);
 }
 
 TEST_F(EditorConfigDialogTest, ColourChooserChangesTheFieldAndOkStoresIt) {

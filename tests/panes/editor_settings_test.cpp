@@ -26,9 +26,11 @@ TEST(EditorSettings, SaveWritesDecimalValuesUnderTheirSectionsAndKeys) {
     EditorSettings settings;
     settings.set_column_width(321);
     settings.set_colour(EditorColour::LockText, 0x123456);
+    settings.set_keep_backup(false);
     ASSERT_EQ(settings.Save(store), 1);
 
-    EXPECT_EQ(store.ValueCount(), 18u);
+    EXPECT_EQ(store.ValueCount(), 19u);
+    EXPECT_EQ(store.ReadProfileText("Files", "KeepBackup", ""), "0");
     EXPECT_EQ(store.ReadProfileText("Display", "ColumnWidth", ""), "321");
     EXPECT_EQ(store.ReadProfileText("Color", "LockText", ""), "1193046");
     EXPECT_EQ(store.ReadProfileText("Color", "SelBkgnd", ""), "7021576");

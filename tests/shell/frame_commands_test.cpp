@@ -51,16 +51,16 @@ protected:
 
 TEST_F(FrameCommandsTest, MenusCarryEveryCommandWithItsNumberAndKey) {
     EXPECT_EQ(EntryTexts(TopMenu(*frame, 0)),
-              QStringList({"New File", "Open", "Save", "Save as", "-", "Export", "Apply Order from Reference List...",
-                           "Compare with File...", "Print", "Exit"}));
-    QMenu& tools = TopMenu(*frame, 1);
+              QStringList({"New File", "Open", "Save", "Save as", "Recent Files", "-", "Export",
+                           "Apply Order from Reference List...", "Compare with File...", "Print", "Exit"}));
+    QMenu& tools = TopMenu(*frame, 2);
     EXPECT_EQ(EntryTexts(tools), QStringList({"COM Setting", "Connect Status", "-", "Editor Config", "STB Config"}));
     EXPECT_EQ(EntryTexts(*tools.actions().at(1)->menu()),
               QStringList({"Auto Connect", "Connect", "Disconnect", "Upload to STB", "Download to PC"}));
-    EXPECT_EQ(EntryTexts(TopMenu(*frame, 2)),
+    EXPECT_EQ(EntryTexts(TopMenu(*frame, 3)),
               QStringList({"All channels", "Tuner 1 channels", "Tuner 2 channels", "FTA channels", "Scramble channels",
                            "-", "Copy T1 to T2", "Copy T2 to T1", "Merge T1 and T2", "-", "Find Duplicates..."}));
-    EXPECT_EQ(EntryTexts(TopMenu(*frame, 3)), QStringList({"Information"}));
+    EXPECT_EQ(EntryTexts(TopMenu(*frame, 4)), QStringList({"Information"}));
 
     const std::pair<int, const char*> keys[] = {
         {kCmdNew, "Ctrl+N"}, {kCmdOpen, "Ctrl+O"}, {kCmdSave, "Ctrl+S"}, {kCmdPrint, "Ctrl+P"}};
@@ -79,7 +79,7 @@ TEST_F(FrameCommandsTest, ToolbarLeadsWithOpenAndSaveThenConnectionThenFilters) 
             EXPECT_FALSE(action->icon().isNull()) << qPrintable(action->toolTip());
         }
     }
-    EXPECT_EQ(tips, QStringList({"Open File", "Save File", "-", "Auto Connect", "Connect", "Disconnect",
+    EXPECT_EQ(tips, QStringList({"Open File", "Save File", "Undo", "Redo", "-", "Auto Connect", "Connect", "Disconnect",
                                  "Upload to STB", "Download to PC", "-", "Display All channels",
                                  "Display Free channels", "Display Scrambled channels"}));
     EXPECT_EQ(frame->toolBarArea(&toolBar), Qt::TopToolBarArea);

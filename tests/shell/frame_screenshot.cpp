@@ -1,9 +1,10 @@
-// Writes a picture of the editor with a channel list opened through File > Open, "All" satellites chosen and
-// the first TV channel selected:
+// Writes a picture of the editor with a channel list opened through File > Open, "All" satellites chosen, three
+// TV channels deleted and the Edit menu open on "Undo Delete 3 channels":
 //   frame_screenshot <picture.png> <channel list or channel file>
 // (run with QT_QPA_PLATFORM=offscreen or under a virtual display).
 #include "panes/channel_pane.h"
 #include "panes/label_panes.h"
+#include "panes/pane_commands.h"
 #include "platform/memory_settings_store.h"
 #include "platform/widgets/user_prompts.h"
 #include "shell/frame_commands.h"
@@ -12,7 +13,11 @@
 #include "shell/translations.h"
 #include "shell/vorlane_application.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
 #include <cstdio>
 
 int main(int argc, char** argv) {
@@ -36,14 +41,20 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot open %s\n", argv[2]);
         return 1;
     }
-    // What a click on the "All" row and then on the first TV channel would choose.
+    // What a click on the "All" row, a selection of three TV channels and the Delete key would do.
     view.satellitePane().SelectRow(0);
     view.OnPaneChoice(view.satellitePane());
-    view.tvPane().SelectRow(0);
-    view.OnPaneChoice(view.tvPane());
+    view.tvPane().SelectRows({0, 1, 2});
+    view.HandleCommand(vorlane::kCmdTvDelete);
     QApplication::processEvents();
 
-    if (!frame.grab().save(QString::fromLocal8Bit(argv[1]))) {
+    // The open menu is a window of its own, so it is drawn into the frame's picture where it stands.
+    QAction* editMenu = frame.menuBar()->actions().at(1);
+    frame.menuBar()->setActiveAction(editMenu);
+    QApplication::processEvents();
+    QPixmap picture = frame.grab();
+    QPainter(&picture).drawPixmap(frame.mapFromGlobal(editMenu->menu()->pos()), editMenu->menu()->grab());
+    if (!picture.save(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);
         return 1;
     }

@@ -64,7 +64,7 @@ TEST_F(MainFrameTest, StartsTitledVorlaneWithItsMenusAndMinimumSize) {
     QStringList menus;
     for (QAction* menu : frame->menuBar()->actions())
         menus << menu->text();
-    EXPECT_EQ(menus, QStringList({"File(&F)", "Tools(&T)", "Channel(&C)", "About(&A)"}));
+    EXPECT_EQ(menus, QStringList({"File(&F)", "Edit(&E)", "Tools(&T)", "Channel(&C)", "About(&A)"}));
     EXPECT_TRUE(frame->commandAction(kCmdExit)->isEnabled());
     EXPECT_TRUE(frame->commandAction(kCmdInformation)->isEnabled());
     EXPECT_TRUE(frame->commandAction(kCmdOpen)->isEnabled());

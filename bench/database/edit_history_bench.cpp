@@ -1,0 +1,103 @@
+// Memory held by the undo history of a full database (5000 channels on both tuners): 100 random single-channel
+// edits, and 20 operations over whole lists (tuner copy, merge, deleting a tuner's channels). The counter
+// held_mb is what the steps keep besides the one baseline copy.
+#include "database/delete_channels.h"
+#include "database/edit_history.h"
+#include "database/favourite_ops.h"
+#include "database/list_test_util.h"
+#include "database/move_channels.h"
+#include "database/tuner_copy.h"
+#include "support/random_edits.h"
+#include "support/sample_database.h"
+
+#include <benchmark/benchmark.h>
+
+namespace vorlane {
+namespace {
+
+using testing::Dice;
+using testing::pksOf;
+
+constexpr double kMegabyte = 1024.0 * 1024.0;
+
+// One edit of one channel as the panes and dialogs make it: rename, favourite, move, delete.
+void EditOneChannel(Dice& dice, ChannelDatabase& db) {
+    const std::vector<int> tv = pksOf(db, ListKind::TvChannels, 0);
+    const int pk = dice.pick(tv);
+    switch (dice.below(4)) {
+    case 0:
+        db.channelOfPk(pk).setName("Renamed " + std::to_string(dice.below(1000)));
+        break;
+    case 1:
+        AddFavorites(db, dice.below(8), std::vector<int>{pk});
+        break;
+    case 2:
+        MoveChannels(db, ServiceType::Tv, dice.pick(tv), std::vector<int>{pk});
+        break;
+    default:
+        DeleteChannel(db, pk);
+        break;
+    }
+}
+
+std::vector<int> TvSidesOfTuner(const ChannelDatabase& db, int side) {
+    std::vector<int> pks;
+    for (const int pk : pksOf(db, ListKind::TvChannels, 0))
+        if (TunerSideOfPk(pk) == side)
+            pks.push_back(pk);
+    return pks;
+}
+
+// Every operation changes whole lists: a tuner's TV channels go, and a copy or merge brings them back.
+void FullListOperation(int index, ChannelDatabase& db) {
+    switch (index % 4) {
+    case 0:
+        DeleteChannels(db, TvSidesOfTuner(db, 0));
+        break;
+    case 1:
+        CopyTunerChannels(db, 1, 0, false);
+        break;
+    case 2:
+        DeleteChannels(db, TvSidesOfTuner(db, 1));
+        break;
+    default:
+        MergeTuners(db);
+        break;
+    }
+}
+
+template <typename Edit> void MeasureHistory(benchmark::State& state, int edits, Edit edit) {
+    double held = 0;
+    std::size_t steps = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        ChannelDatabase db;
+        testing::makeSampleDatabase(db, testing::fullSampleOptions());
+        EditHistory history(db);
+        Dice dice(7);
+        state.ResumeTiming();
+        for (int i = 0; i < edits; ++i) {
+            edit(i, dice, db);
+            history.Commit("edit");
+        }
+        held = static_cast<double>(history.heldBytes()) / kMegabyte;
+        steps = history.stepCount();
+    }
+    state.counters["held_mb"] = held;
+    state.counters["steps"] = static_cast<double>(steps);
+}
+
+void BM_HistoryOf100SingleChannelEdits(benchmark::State& state) {
+    MeasureHistory(state, 100, [](int, Dice& dice, ChannelDatabase& db) { EditOneChannel(dice, db); });
+}
+BENCHMARK(BM_HistoryOf100SingleChannelEdits)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
+
+void BM_HistoryOf20FullListOperations(benchmark::State& state) {
+    MeasureHistory(state, 20, [](int i, Dice&, ChannelDatabase& db) { FullListOperation(i, db); });
+}
+BENCHMARK(BM_HistoryOf20FullListOperations)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
+
+} // namespace
+} // namespace vorlane
+
+BENCHMARK_MAIN();

@@ -1,0 +1,138 @@
+#include "database/edit_history.h"
+
+#include "database/pk_channel.h"
+#include "database/xor_delta.h"
+
+namespace vorlane {
+namespace {
+
+enum RegionIndex : int { kSatelliteRegion, kChannelRegion, kSettingsRegion };
+
+std::size_t SubjectBytes(const EditSubjects& subjects) {
+    return sizeof(int) * (subjects.satellites.size() + subjects.transponders.size() + subjects.channelPks.size());
+}
+
+} // namespace
+
+std::size_t EditHistory::Step::bytes() const {
+    std::size_t total = sizeof(Step) + label.size() + SubjectBytes(subjects);
+    for (const auto& delta : deltas)
+        total += delta.size();
+    return total;
+}
+
+EditHistory::EditHistory(ChannelDatabase& db, EditHistoryLimits limits) : m_db(db), m_limits(limits) {
+    Reset();
+}
+
+ByteSpan EditHistory::Live(int region) {
+    switch (region) {
+    case kSatelliteRegion:
+        return m_db.satelliteBuffer();
+    case kChannelRegion:
+        return m_db.channelBuffer();
+    default:
+        return m_db.currentSettings();
+    }
+}
+
+void EditHistory::Reset() {
+    for (int region = 0; region < kRegionCount; ++region) {
+        const ByteSpan live = Live(region);
+        m_baselines[static_cast<std::size_t>(region)].assign(live.begin(), live.end());
+    }
+    m_steps.clear();
+    m_position = 0;
+    m_saved = 0;
+    m_heldBytes = 0;
+}
+
+// A database made again behind the history's back (New, Open) starts a new history.
+bool EditHistory::SizesMatch() {
+    for (int region = 0; region < kRegionCount; ++region)
+        if (Live(region).size() != m_baselines[static_cast<std::size_t>(region)].size())
+            return false;
+    return true;
+}
+
+bool EditHistory::Commit(const std::string& label, EditSubjects subjects) {
+    if (!SizesMatch()) {
+        Reset();
+        return false;
+    }
+    Step step{label, std::move(subjects), {}};
+    bool changed = false;
+    for (int region = 0; region < kRegionCount; ++region) {
+        auto& delta = step.deltas[static_cast<std::size_t>(region)];
+        delta = TakeXorDelta(m_baselines[static_cast<std::size_t>(region)], Live(region));
+        changed = changed || !delta.empty();
+    }
+    if (!changed)
+        return false;
+    while (m_steps.size() > m_position) {
+        m_heldBytes -= m_steps.back().bytes();
+        m_steps.pop_back();
+    }
+    if (m_saved && *m_saved > m_position)
+        m_saved.reset();
+    m_heldBytes += step.bytes();
+    m_steps.push_back(std::move(step));
+    ++m_position;
+    Trim();
+    m_db.setModified(!atSavedState());
+    return true;
+}
+
+void EditHistory::Trim() {
+    while (m_steps.size() > 1 && (m_steps.size() > m_limits.steps || m_heldBytes > m_limits.bytes)) {
+        m_heldBytes -= m_steps.front().bytes();
+        m_steps.pop_front();
+        --m_position;
+        if (m_saved && *m_saved == 0)
+            m_saved.reset();
+        else if (m_saved)
+            --*m_saved;
+    }
+}
+
+std::string EditHistory::UndoLabel() const {
+    return CanUndo() ? m_steps[m_position - 1].label : std::string();
+}
+
+std::string EditHistory::RedoLabel() const {
+    return CanRedo() ? m_steps[m_position].label : std::string();
+}
+
+std::optional<EditSubjects> EditHistory::Undo(const std::string& uncommittedLabel) {
+    Commit(uncommittedLabel);
+    if (!CanUndo())
+        return std::nullopt;
+    --m_position;
+    return Apply(m_position);
+}
+
+std::optional<EditSubjects> EditHistory::Redo() {
+    if (!CanRedo() || !SizesMatch())
+        return std::nullopt;
+    ++m_position;
+    return Apply(m_position - 1);
+}
+
+EditSubjects EditHistory::Apply(std::size_t index) {
+    const Step& step = m_steps[index];
+    for (int region = 0; region < kRegionCount; ++region) {
+        auto& baseline = m_baselines[static_cast<std::size_t>(region)];
+        ApplyXorDelta(step.deltas[static_cast<std::size_t>(region)], Live(region), baseline);
+    }
+    // Building the lists from consistent tables leaves the tables as they are, so the baseline stays true.
+    m_db.BuildAllLists();
+    RebuildPkChannel(m_db);
+    m_db.setModified(!atSavedState());
+    return step.subjects;
+}
+
+void EditHistory::MarkSaved() {
+    m_saved = m_position;
+}
+
+} // namespace vorlane

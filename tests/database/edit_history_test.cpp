@@ -1,0 +1,117 @@
+// Undo and redo over long random edit sequences: undoing everything gives the starting tables byte for byte,
+// redoing everything gives the final ones, the lists agree with the records at every step, and the modified
+// flag follows the position of the saved state.
+
+#include "database/edit_history.h"
+#include "support/list_check.h"
+#include "support/random_edits.h"
+#include "support/sample_database.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace vorlane;
+using namespace vorlane::testing;
+
+namespace {
+
+constexpr int kSteps = 300;
+constexpr int kSavedAt = 120;
+
+std::vector<std::uint8_t> tableBytes(const ChannelDatabase& db) {
+    std::vector<std::uint8_t> bytes;
+    for (const ConstByteSpan part : {db.satelliteBuffer(), db.channelBuffer(), db.currentSettings()})
+        bytes.insert(bytes.end(), part.begin(), part.end());
+    return bytes;
+}
+
+struct Scenario {
+    std::uint32_t seed;
+    bool everyChannelOnBothTuners;
+};
+
+class EditHistoryRandom : public ::testing::TestWithParam<Scenario> {};
+
+TEST_P(EditHistoryRandom, UndoAllGivesTheStartAndRedoAllTheEnd) {
+    ChannelDatabase db;
+    SampleOptions options{GetParam().seed, 6, 80, 500, GetParam().everyChannelOnBothTuners};
+    ASSERT_GE(makeSampleDatabase(db, options), 0);
+    EditHistory history(db, EditHistoryLimits{kSteps, std::size_t{1} << 30});
+    const auto start = tableBytes(db);
+    Dice dice(GetParam().seed * 104729u + 3u);
+    std::vector<std::uint8_t> saved;
+    for (int step = 0; step < kSteps; ++step) {
+        const std::string what = randomStep(dice, db);
+        history.Commit(what);
+        if (step == kSavedAt) {
+            history.MarkSaved();
+            db.setModified(false);
+            saved = tableBytes(db);
+        }
+    }
+    const auto end = tableBytes(db);
+    const std::size_t steps = history.stepCount();
+    ASSERT_GT(steps, kSteps / 2u);
+
+    bool passedSaved = false;
+    for (std::size_t undone = 0; undone < steps; ++undone) {
+        ASSERT_TRUE(history.Undo()) << undone;
+        ASSERT_TRUE(verifyLists(db)) << "undo " << undone << ": " << history.RedoLabel();
+        if (db.modified() == false) {
+            EXPECT_EQ(saved, tableBytes(db));
+            passedSaved = true;
+        }
+    }
+    EXPECT_TRUE(passedSaved);
+    EXPECT_FALSE(history.CanUndo());
+    EXPECT_EQ(start, tableBytes(db));
+    EXPECT_FALSE(history.Commit("nothing")) << "undo leaves the baseline in step";
+
+    for (std::size_t redone = 0; redone < steps; ++redone) {
+        ASSERT_TRUE(history.Redo()) << redone;
+        ASSERT_TRUE(verifyLists(db)) << "redo " << redone << ": " << history.UndoLabel();
+    }
+    EXPECT_EQ(end, tableBytes(db));
+    EXPECT_TRUE(db.modified());
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, EditHistoryRandom, ::testing::Values(Scenario{1, false}, Scenario{2, true}));
+
+// Walks one short history through a table of actions and checks the modified flag, the labels and the bytes.
+TEST(EditHistory, ModifiedFlagLimitsAndBranchesFollowTheHistory) {
+    ChannelDatabase db;
+    ASSERT_GE(makeSampleDatabase(db, 3, 4, 30, 100), 0);
+    EditHistory history(db, EditHistoryLimits{3, std::size_t{64} << 20});
+    auto rename = [&db](const char* name) { db.channel(0).setName(name); };
+    const auto opened = tableBytes(db);
+
+    rename("A");
+    EXPECT_TRUE(history.Commit("Rename A", EditSubjects{{}, {}, {7}}));
+    EXPECT_TRUE(db.modified());
+    const auto undone = history.Undo();
+    ASSERT_TRUE(undone);
+    EXPECT_EQ(std::vector<int>{7}, undone->channelPks);
+    EXPECT_FALSE(db.modified()) << "back at the opened state";
+    EXPECT_EQ(opened, tableBytes(db));
+    EXPECT_EQ("Rename A", history.RedoLabel());
+
+    rename("B"); // uncommitted: Undo commits it first, so it can be redone
+    ASSERT_TRUE(history.Undo("Typing"));
+    EXPECT_EQ("Typing", history.RedoLabel()) << "a new step drops the redo branch";
+    ASSERT_TRUE(history.Redo());
+    EXPECT_EQ("B", db.channel(0).name());
+
+    for (const char* name : {"C", "D", "E"}) {
+        rename(name);
+        history.Commit(name);
+    }
+    EXPECT_EQ(3u, history.stepCount()) << "oldest steps dropped";
+    while (history.Undo()) {
+    }
+    EXPECT_EQ("B", db.channel(0).name());
+    EXPECT_TRUE(db.modified()) << "the opened state is no longer in the history";
+    EXPECT_FALSE(history.Redo() && history.Redo() && history.Redo() && history.Redo());
+}
+
+} // namespace

@@ -1,0 +1,29 @@
+#pragma once
+// Random edits of a generated database, as the editor's commands make them, for the long random tests.
+
+#include "database/channel_database.h"
+
+#include <random>
+#include <string>
+#include <vector>
+
+namespace vorlane::testing {
+
+class Dice {
+public:
+    explicit Dice(std::uint32_t seed) : m_engine(seed) {}
+    int below(int n) { return n <= 0 ? 0 : static_cast<int>(m_engine() % static_cast<std::uint32_t>(n)); }
+    bool percent(int p) { return below(100) < p; }
+    template <typename T> T pick(const std::vector<T>& items) {
+        return items[static_cast<std::size_t>(below(static_cast<int>(items.size())))];
+    }
+
+private:
+    std::mt19937 m_engine;
+};
+
+// Runs one random operation (add, delete, favourites, move, tuner copy, merge, ...) and returns what it was,
+// for the failure message.
+std::string randomStep(Dice& dice, ChannelDatabase& db);
+
+} // namespace vorlane::testing
