@@ -25,11 +25,10 @@ void PrintCheckUsage(std::FILE* out) {
                out);
 }
 
-std::string ProblemText(const IntegrityProblem& problem) {
-    std::string line = problem.record;
-    if (!problem.name.empty())
-        line += " \"" + PrintableName(problem.name) + "\"";
-    return line + ": " + problem.text;
+// The line with the name made readable on a UTF-8 terminal.
+std::string ProblemText(IntegrityProblem problem) {
+    problem.name = PrintableName(problem.name);
+    return IntegrityProblemLine(problem);
 }
 
 void PrintText(const char* path, const OpenResult& result) {

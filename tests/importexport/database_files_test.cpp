@@ -203,7 +203,6 @@ TEST_F(DatabaseFilesTest, RefusedFilesChangeNothing) {
         {"long.bin", Bytes(kChannelFileSize + 1, 0xFF), OpenRefusal::WrongLength},
         {"empty.bin", Bytes{}, OpenRefusal::WrongLength},
         {"broken.sdx", textBytes(line.text() + "\r\n" + line.text() + "\nnot a record\n"), OpenRefusal::NotAccepted},
-        {"broken.dat", textBytes(":SAT \"One\" 10\n:SAT unquoted 20\n"), OpenRefusal::NotAccepted},
     };
     for (const Case& c : cases) {
         writeFile(folder / c.name, c.bytes);
