@@ -42,6 +42,12 @@ struct ChannelEntry {
     std::array<std::uint8_t, 8> favouriteBytes{};
 };
 
+// An id field (program number, TS id, network id) that says something: 0 is "none", and 0xFFFF is what a
+// record that never had one carries (lists imported without ids).
+constexpr bool IsKnownId(std::uint16_t id) {
+    return id != 0 && id != 0xFFFF;
+}
+
 // The main list of one tuner side and type (the per-tuner list kind), in list order.
 ListKind MainListKind(int side, ServiceType type);
 std::vector<int> MainListPks(const ChannelDatabase& db, int side, ServiceType type);

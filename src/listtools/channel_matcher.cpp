@@ -11,7 +11,7 @@ namespace {
 constexpr int kFrequencyTolerance = 2; // MHz
 
 bool KnowsIds(const ChannelEntry& entry) {
-    return entry.programNumber != 0 && entry.transportStreamId != 0 && entry.networkId != 0;
+    return IsKnownId(entry.programNumber) && IsKnownId(entry.transportStreamId) && IsKnownId(entry.networkId);
 }
 
 std::string NameKey(const ChannelEntry& entry) {

@@ -1,6 +1,6 @@
 #pragma once
 // Finding a channel of one list in another list of the same service type: by program number, TS id and
-// network id when both channels know them (all non-zero), else by name (ignoring case and surrounding
+// network id when both channels know them (all non-zero and not 0xFFFF), else by name (ignoring case and surrounding
 // blanks) on the same orbital position, at a frequency within 2 MHz and with the same polarisation. Each
 // channel of the other list is matched at most once, the first fitting one first.
 

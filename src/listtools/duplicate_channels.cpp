@@ -17,13 +17,14 @@ struct DuplicateKey {
     std::uint16_t frequency;
     unsigned polarisation;
     std::uint16_t programNumber;
-    std::string name; // only when the program number is 0
+    std::string name; // only when the program number is unknown
     friend auto operator<=>(const DuplicateKey&, const DuplicateKey&) = default;
 };
 
 DuplicateKey KeyOf(const ChannelEntry& entry) {
-    return {entry.satellite, entry.frequency, entry.polarisation, entry.programNumber,
-            entry.programNumber == 0 ? LowerCased(entry.name) : std::string()};
+    const bool known = IsKnownId(entry.programNumber);
+    return {entry.satellite, entry.frequency, entry.polarisation, known ? entry.programNumber : std::uint16_t{0},
+            known ? std::string() : LowerCased(entry.name)};
 }
 
 void CollectGroups(const ChannelDatabase& db, int side, ServiceType type, std::vector<DuplicateGroup>& groups) {

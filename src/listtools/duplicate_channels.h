@@ -1,7 +1,8 @@
 #pragma once
 // Duplicate channels: on one tuner side, channels of one service type on the same satellite, on
-// transponders of the same frequency and polarisation, with the same program number (or, when both
-// program numbers are 0, the same name ignoring case). The first in the main list is kept.
+// transponders of the same frequency and polarisation, with the same program number (or, when neither knows
+// its program number, 0 or the 0xFFFF of a list imported without one, the same name ignoring case). The first
+// in the main list is kept.
 
 #include "database/channel_database.h"
 

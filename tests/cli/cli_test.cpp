@@ -342,6 +342,13 @@ TEST_F(CliTest, ListToolsWriteConsistentListsThatDiffTellsApart) {
     ASSERT_EQ(0, run({"sort", "--by", "name", in, out}).exitCode);
     EXPECT_EQ(1, run({"diff", in, out}).exitCode);
 
+    // A channel list carries no program numbers: its channels are matched by name, so its order comes back whole.
+    const std::string list = VORLANE_EXAMPLES_DIR "/channels.dat";
+    ASSERT_EQ(0, run({"sort", "--by", "name", list, out}).exitCode);
+    ASSERT_EQ(0, run({"apply-order", list, out, path("restored.bin")}).exitCode);
+    const CliRun restored = run({"diff", list, path("restored.bin")});
+    EXPECT_EQ(0, restored.exitCode) << restored.out;
+
     const CliRun csv = run({"export", "--format", "csv", in, path("list.csv")});
     EXPECT_EQ(0, csv.exitCode) << csv.err;
     EXPECT_TRUE(startsWith(readText(path("list.csv")), "Tuner,Type,Number,Name,Satellite,Frequency,"));

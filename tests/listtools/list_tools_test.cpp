@@ -68,6 +68,9 @@ TEST(DuplicateChannels, TheRuleNeedsSatelliteFrequencyPolarisationTypeAndProgram
         {"program 0 on both, names differ in case", 0, {"NEWS", 1, 0}, true},
         {"program 0 on both, other names", 0, {"Sport", 1, 0}, false},
         {"program 0 on one side only", 100, {"News", 1, 0}, false},
+        // A list imported without program numbers leaves 0xFFFF in every record.
+        {"program unset on both, same name", 0xFFFF, {"news", 1, 0xFFFF}, true},
+        {"program unset on both, other names", 0xFFFF, {"Sport", 1, 0xFFFF}, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

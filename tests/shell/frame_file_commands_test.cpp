@@ -287,10 +287,18 @@ TEST_F(FrameFileCommandsTest, ExportWritesTheListingWithItsDefaultExtension) {
     UserPrompts::scriptAnswer(FilePath("listing"));
     UserPrompts::scriptAnswer(QMessageBox::Ok);
     frame->OnCommand(kCmdExport);
-    EXPECT_EQ(AskedTexts(), QStringList({"TEXT files (*.txt)", "Complete to write file."}));
+    EXPECT_EQ(AskedTexts(), QStringList({"TEXT files (*.txt);;CSV (*.csv)", "Complete to write file."}));
     const Bytes listing = ReadBytes(FilePath("listing.TXT"));
     EXPECT_NE(std::string(listing.begin(), listing.end()).find("Kanal Aurora"), std::string::npos);
     EXPECT_EQ(StoredPath(), Name(FilePath("listing.TXT")));
+
+    // A name ending in .csv gets the CSV listing.
+    UserPrompts::scriptAnswer(FilePath("listing.csv"));
+    UserPrompts::scriptAnswer(QMessageBox::Ok);
+    frame->OnCommand(kCmdExport);
+    const Bytes csv = ReadBytes(FilePath("listing.csv"));
+    EXPECT_EQ(std::string(csv.begin(), csv.end()).rfind("Tuner,Type,Number,Name,", 0), 0u);
+    AskedTexts();
 
     UserPrompts::scriptAnswer(FilePath("missing/listing.txt"));
     UserPrompts::scriptAnswer(QMessageBox::Ok);
