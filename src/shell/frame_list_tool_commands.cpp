@@ -5,6 +5,7 @@
 #include "listtools/apply_order.h"
 #include "listtools/duplicate_channels.h"
 #include "listtools/list_diff.h"
+#include "panes/edit_labels.h"
 #include "platform/widgets/user_prompts.h"
 #include "shell/apply_order_dialog.h"
 #include "shell/channel_listing_pages.h"
@@ -34,14 +35,14 @@ void FrameListToolCommands::FindDuplicates() {
 int FrameListToolCommands::RemoveDuplicates(const std::vector<int>& pks) {
     const int removed = RemoveDuplicateChannels(m_database, pks);
     if (removed > 0)
-        TakeChanges();
+        TakeChanges(ui::CountedEditLabel("Remove", removed, "duplicate channel"));
     return removed;
 }
 
 TransponderMergeResult FrameListToolCommands::MergeTransponders() {
     const TransponderMergeResult result = MergeDuplicateTransponders(m_database);
     if (result.transpondersMerged > 0)
-        TakeChanges();
+        TakeChanges(QStringLiteral("Merge Transponders"));
     return result;
 }
 
@@ -53,7 +54,7 @@ void FrameListToolCommands::ApplyOrderFromReference(const QString& folder) {
     if (!OpenOther(reference, dialog.referencePath()))
         return;
     const ApplyOrderResult result = ApplyReferenceOrder(m_database, reference, dialog.copyFavourites());
-    TakeChanges();
+    TakeChanges(QStringLiteral("Apply Order"));
     UserPrompts::message(
         &m_frame, QMessageBox::Information, QStringLiteral("Apply Order from Reference List"),
         QStringLiteral("%1 channels matched, %2 unmatched.").arg(result.matched).arg(result.unmatched));
@@ -90,10 +91,12 @@ bool FrameListToolCommands::OpenOther(ChannelDatabase& other, const QString& pat
     return false;
 }
 
-// The same as after Copy and Merge: without the flag the close question would let the change be lost, and
-// without a refill the panes would show the lists as they were.
-void FrameListToolCommands::TakeChanges() {
+// The same as after Copy and Merge: without the flag the close question would let the change be lost, the
+// undo step makes the tool's whole change one step, and without a refill the panes would show the lists as they
+// were.
+void FrameListToolCommands::TakeChanges(const QString& label) {
     m_database.setModified(true);
+    m_view.CommitEdit(label);
     m_view.RefreshAllPanes();
 }
 

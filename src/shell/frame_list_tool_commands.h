@@ -32,7 +32,7 @@ public:
 private:
     // Opens the file into `other` as Open would, telling the user when it is refused.
     bool OpenOther(ChannelDatabase& other, const QString& path);
-    void TakeChanges();
+    void TakeChanges(const QString& label);
 
     ChannelDatabase& m_database;
     CMirevoView& m_view;

@@ -35,6 +35,7 @@ bool CMirevoView::SortListByCommand(int command) {
         // One change of the database, then the path every whole-list edit takes, so it undoes as one step.
         SortBothTuners(m_database, sort.type, sort.key);
         m_database.setModified(true);
+        CommitEdit(QStringLiteral("Sort List"));
         RefreshAllPanes();
         return true;
     }
