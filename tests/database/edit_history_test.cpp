@@ -26,20 +26,16 @@ std::vector<std::uint8_t> tableBytes(const ChannelDatabase& db) {
     return bytes;
 }
 
-struct Scenario {
-    std::uint32_t seed;
-    bool everyChannelOnBothTuners;
-};
-
-class EditHistoryRandom : public ::testing::TestWithParam<Scenario> {};
+// Odd seeds spread the channels over the tuners, even ones put every channel on both.
+class EditHistoryRandom : public ::testing::TestWithParam<std::uint32_t> {};
 
 TEST_P(EditHistoryRandom, UndoAllGivesTheStartAndRedoAllTheEnd) {
     ChannelDatabase db;
-    SampleOptions options{GetParam().seed, 6, 80, 500, GetParam().everyChannelOnBothTuners};
+    SampleOptions options{GetParam(), 6, 80, 500, GetParam() % 2 == 0};
     ASSERT_GE(makeSampleDatabase(db, options), 0);
     EditHistory history(db, EditHistoryLimits{kSteps, std::size_t{1} << 30});
     const auto start = tableBytes(db);
-    Dice dice(GetParam().seed * 104729u + 3u);
+    Dice dice(GetParam() * 104729u + 3u);
     std::vector<std::uint8_t> saved;
     for (int step = 0; step < kSteps; ++step) {
         const std::string what = randomStep(dice, db);
@@ -76,7 +72,7 @@ TEST_P(EditHistoryRandom, UndoAllGivesTheStartAndRedoAllTheEnd) {
     EXPECT_TRUE(db.modified());
 }
 
-INSTANTIATE_TEST_SUITE_P(Seeds, EditHistoryRandom, ::testing::Values(Scenario{1, false}, Scenario{2, true}));
+INSTANTIATE_TEST_SUITE_P(Seeds, EditHistoryRandom, ::testing::Values(1u, 2u));
 
 // One short history through renames: labels, subjects, the modified flag, a change folded in by a save, the
 // redo branch dropped by a new step, and the oldest steps dropped at the limit.
