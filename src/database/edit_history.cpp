@@ -83,6 +83,30 @@ bool EditHistory::Commit(const std::string& label, EditSubjects subjects) {
     return true;
 }
 
+void EditHistory::AbsorbChanges() {
+    if (!SizesMatch()) {
+        Reset();
+        return;
+    }
+    for (int region = 0; region < kRegionCount; ++region) {
+        const auto delta = TakeXorDelta(m_baselines[static_cast<std::size_t>(region)], Live(region));
+        if (delta.empty())
+            continue;
+        if (m_position > 0)
+            Fold(m_position - 1, region, delta);
+        if (m_position < m_steps.size())
+            Fold(m_position, region, delta);
+    }
+}
+
+void EditHistory::Fold(std::size_t index, int region, const std::vector<std::uint8_t>& delta) {
+    Step& step = m_steps[index];
+    m_heldBytes -= step.bytes();
+    auto& stored = step.deltas[static_cast<std::size_t>(region)];
+    stored = ComposeXorDeltas(stored, delta, Live(region).size());
+    m_heldBytes += step.bytes();
+}
+
 void EditHistory::Trim() {
     while (m_steps.size() > 1 && (m_steps.size() > m_limits.steps || m_heldBytes > m_limits.bytes)) {
         m_heldBytes -= m_steps.front().bytes();

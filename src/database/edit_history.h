@@ -40,6 +40,10 @@ public:
     // Stores what changed since the last commit, undo or redo as one step named `label` and marks the database
     // modified. False, and no step, when nothing changed.
     bool Commit(const std::string& label, EditSubjects subjects = {});
+    // Changes with no meaning of their own (a save writing the sorted lists back into the link words) join the
+    // steps on either side of the present state instead of becoming a step: undo and redo then lead to and from
+    // the database as it is now.
+    void AbsorbChanges();
 
     bool CanUndo() const { return m_position > 0; }
     bool CanRedo() const { return m_position < m_steps.size(); }
@@ -79,6 +83,8 @@ private:
     // Undoes or redoes the step at `index`: the same delta either way.
     EditSubjects Apply(std::size_t index);
     void Trim();
+    // Adds `delta` of `region` to the step at `index`.
+    void Fold(std::size_t index, int region, const std::vector<std::uint8_t>& delta);
 
     ChannelDatabase& m_db;
     EditHistoryLimits m_limits;

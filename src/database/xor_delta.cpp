@@ -90,4 +90,14 @@ void ApplyXorDelta(const std::vector<std::uint8_t>& delta, ByteSpan first, ByteS
     }
 }
 
+std::vector<std::uint8_t> ComposeXorDeltas(const std::vector<std::uint8_t>& first,
+                                           const std::vector<std::uint8_t>& second, std::size_t size) {
+    std::vector<std::uint8_t> combined(size, 0);
+    std::vector<std::uint8_t> unused(size, 0);
+    ApplyXorDelta(first, combined, unused);
+    ApplyXorDelta(second, combined, unused);
+    std::vector<std::uint8_t> zeros(size, 0);
+    return TakeXorDelta(zeros, combined);
+}
+
 } // namespace vorlane

@@ -14,5 +14,8 @@ namespace vorlane {
 std::vector<std::uint8_t> TakeXorDelta(ByteSpan baseline, ConstByteSpan live);
 // Applies `delta` to every buffer in turn.
 void ApplyXorDelta(const std::vector<std::uint8_t>& delta, ByteSpan first, ByteSpan second);
+// One delta doing what `first` and then `second` do, over buffers of `size` bytes.
+std::vector<std::uint8_t> ComposeXorDeltas(const std::vector<std::uint8_t>& first,
+                                           const std::vector<std::uint8_t>& second, std::size_t size);
 
 } // namespace vorlane

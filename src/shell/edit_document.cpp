@@ -19,30 +19,23 @@ EditDocument::EditDocument(ChannelDatabase& database, QObject* parent)
     : QObject(parent), m_database(database), m_history(database) {}
 
 bool EditDocument::CommitEdit(const QString& label, EditSubjects subjects) {
-    const bool wasModified = m_database.modified();
     if (!m_history.Commit(label.toStdString(), std::move(subjects)))
         return false;
-    Announce(wasModified);
+    emit historyChanged();
     return true;
 }
 
 std::optional<EditSubjects> EditDocument::Undo() {
-    const bool wasModified = m_database.modified();
     auto subjects = m_history.Undo(kUnnamedEdit);
-    if (subjects) {
-        emit listsRebuilt();
-        Announce(wasModified);
-    }
+    if (subjects)
+        emit historyChanged();
     return subjects;
 }
 
 std::optional<EditSubjects> EditDocument::Redo() {
-    const bool wasModified = m_database.modified();
     auto subjects = m_history.Redo();
-    if (subjects) {
-        emit listsRebuilt();
-        Announce(wasModified);
-    }
+    if (subjects)
+        emit historyChanged();
     return subjects;
 }
 
@@ -54,7 +47,7 @@ void EditDocument::StartAfresh(Start start) {
 }
 
 void EditDocument::MarkSaved() {
-    m_history.Commit(kUnnamedEdit);
+    m_history.AbsorbChanges();
     m_history.MarkSaved();
     m_database.setModified(false);
     emit historyChanged();
@@ -66,12 +59,6 @@ QString EditDocument::undoText() const {
 
 QString EditDocument::redoText() const {
     return WithLabel("Redo", m_history.RedoLabel());
-}
-
-void EditDocument::Announce(bool wasModified) {
-    emit historyChanged();
-    if (m_database.modified() != wasModified)
-        emit modifiedChanged(m_database.modified());
 }
 
 } // namespace vorlane

@@ -1,7 +1,7 @@
 #pragma once
 // The editor's document: the one ChannelDatabase with its undo history. Every command that changes the database
-// ends in CommitEdit, which stores the change as one undo step named for the user; the signals tell the frame
-// when the modified flag, the history or the lists changed.
+// ends in CommitEdit, which stores the change as one undo step named for the user; historyChanged tells the
+// frame (Undo and Redo texts) and the recovery file (the modified flag may have changed with it).
 
 #include "database/edit_history.h"
 
@@ -33,7 +33,8 @@ public:
     // A new or opened database: the history starts again, from the saved state or (recovered work) from an
     // unsaved one.
     void StartAfresh(Start start = kSaved);
-    // The database was written to a file: undo or redo back to here clears the modified flag.
+    // The database was written to a file (which may have written the sorted lists back into the records): undo or
+    // redo back to here clears the modified flag.
     void MarkSaved();
 
     // "Undo Delete 12 channels", or "Undo" alone when there is nothing to undo; the same for redo.
@@ -41,13 +42,9 @@ public:
     QString redoText() const;
 
 signals:
-    void modifiedChanged(bool modified);
     void historyChanged();
-    void listsRebuilt();
 
 private:
-    void Announce(bool wasModified);
-
     ChannelDatabase& m_database;
     EditHistory m_history;
 };

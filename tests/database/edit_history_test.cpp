@@ -26,20 +26,16 @@ std::vector<std::uint8_t> tableBytes(const ChannelDatabase& db) {
     return bytes;
 }
 
-struct Scenario {
-    std::uint32_t seed;
-    bool everyChannelOnBothTuners;
-};
-
-class EditHistoryRandom : public ::testing::TestWithParam<Scenario> {};
+// Odd seeds spread the channels over the tuners, even ones put every channel on both.
+class EditHistoryRandom : public ::testing::TestWithParam<std::uint32_t> {};
 
 TEST_P(EditHistoryRandom, UndoAllGivesTheStartAndRedoAllTheEnd) {
     ChannelDatabase db;
-    SampleOptions options{GetParam().seed, 6, 80, 500, GetParam().everyChannelOnBothTuners};
+    SampleOptions options{GetParam(), 6, 80, 500, GetParam() % 2 == 0};
     ASSERT_GE(makeSampleDatabase(db, options), 0);
     EditHistory history(db, EditHistoryLimits{kSteps, std::size_t{1} << 30});
     const auto start = tableBytes(db);
-    Dice dice(GetParam().seed * 104729u + 3u);
+    Dice dice(GetParam() * 104729u + 3u);
     std::vector<std::uint8_t> saved;
     for (int step = 0; step < kSteps; ++step) {
         const std::string what = randomStep(dice, db);
@@ -76,10 +72,11 @@ TEST_P(EditHistoryRandom, UndoAllGivesTheStartAndRedoAllTheEnd) {
     EXPECT_TRUE(db.modified());
 }
 
-INSTANTIATE_TEST_SUITE_P(Seeds, EditHistoryRandom, ::testing::Values(Scenario{1, false}, Scenario{2, true}));
+INSTANTIATE_TEST_SUITE_P(Seeds, EditHistoryRandom, ::testing::Values(1u, 2u));
 
-// Walks one short history through a table of actions and checks the modified flag, the labels and the bytes.
-TEST(EditHistory, ModifiedFlagLimitsAndBranchesFollowTheHistory) {
+// One short history through renames: labels, subjects, the modified flag, a change folded in by a save, the
+// redo branch dropped by a new step, and the oldest steps dropped at the limit.
+TEST(EditHistory, ModifiedFlagSavesBranchesAndLimitsFollowTheHistory) {
     ChannelDatabase db;
     ASSERT_GE(makeSampleDatabase(db, 3, 4, 30, 100), 0);
     EditHistory history(db, EditHistoryLimits{3, std::size_t{64} << 20});
@@ -89,29 +86,34 @@ TEST(EditHistory, ModifiedFlagLimitsAndBranchesFollowTheHistory) {
     rename("A");
     EXPECT_TRUE(history.Commit("Rename A", EditSubjects{{}, {}, {7}}));
     EXPECT_TRUE(db.modified());
+    rename("A, sorted"); // what a save may write back, folded into the step
+    history.AbsorbChanges();
+    history.MarkSaved();
+    const auto saved = tableBytes(db);
     const auto undone = history.Undo();
     ASSERT_TRUE(undone);
     EXPECT_EQ(std::vector<int>{7}, undone->channelPks);
-    EXPECT_FALSE(db.modified()) << "back at the opened state";
     EXPECT_EQ(opened, tableBytes(db));
-    EXPECT_EQ("Rename A", history.RedoLabel());
+    ASSERT_TRUE(history.Redo());
+    EXPECT_EQ(saved, tableBytes(db));
+    EXPECT_FALSE(db.modified()) << "back at the saved state";
 
     rename("B"); // uncommitted: Undo commits it first, so it can be redone
     ASSERT_TRUE(history.Undo("Typing"));
-    EXPECT_EQ("Typing", history.RedoLabel()) << "a new step drops the redo branch";
-    ASSERT_TRUE(history.Redo());
-    EXPECT_EQ("B", db.channel(0).name());
-
-    for (const char* name : {"C", "D", "E"}) {
+    EXPECT_EQ("Typing", history.RedoLabel());
+    ASSERT_TRUE(history.Undo());
+    rename("C");
+    EXPECT_TRUE(history.Commit("Rename C"));
+    EXPECT_FALSE(history.CanRedo()) << "a new step drops the redo branch";
+    for (const char* name : {"D", "E", "F"}) {
         rename(name);
         history.Commit(name);
     }
     EXPECT_EQ(3u, history.stepCount()) << "oldest steps dropped";
     while (history.Undo()) {
     }
-    EXPECT_EQ("B", db.channel(0).name());
-    EXPECT_TRUE(db.modified()) << "the opened state is no longer in the history";
-    EXPECT_FALSE(history.Redo() && history.Redo() && history.Redo() && history.Redo());
+    EXPECT_EQ("C", db.channel(0).name());
+    EXPECT_TRUE(db.modified()) << "the saved state is no longer in the history";
 }
 
 } // namespace

@@ -53,6 +53,7 @@ TEST_F(FrameCommandsTest, MenusCarryEveryCommandWithItsNumberAndKey) {
     EXPECT_EQ(EntryTexts(TopMenu(*frame, 0)),
               QStringList({"New File", "Open", "Save", "Save as", "Recent Files", "-", "Export",
                            "Apply Order from Reference List...", "Compare with File...", "Print", "Exit"}));
+    EXPECT_EQ(EntryTexts(TopMenu(*frame, 1)), QStringList({"Undo", "Redo"}));
     QMenu& tools = TopMenu(*frame, 2);
     EXPECT_EQ(EntryTexts(tools), QStringList({"COM Setting", "Connect Status", "-", "Editor Config", "STB Config"}));
     EXPECT_EQ(EntryTexts(*tools.actions().at(1)->menu()),
@@ -63,9 +64,12 @@ TEST_F(FrameCommandsTest, MenusCarryEveryCommandWithItsNumberAndKey) {
     EXPECT_EQ(EntryTexts(TopMenu(*frame, 4)), QStringList({"Information"}));
 
     const std::pair<int, const char*> keys[] = {
-        {kCmdNew, "Ctrl+N"}, {kCmdOpen, "Ctrl+O"}, {kCmdSave, "Ctrl+S"}, {kCmdPrint, "Ctrl+P"}};
+        {kCmdNew, "Ctrl+N"}, {kCmdOpen, "Ctrl+O"}, {kCmdSave, "Ctrl+S"}, {kCmdPrint, "Ctrl+P"}, {kCmdUndo, "Ctrl+Z"}};
     for (const auto& [command, key] : keys)
         EXPECT_EQ(frame->commandAction(command)->shortcut(), QKeySequence(QString::fromLatin1(key))) << command;
+    EXPECT_EQ(
+        frame->commandAction(kCmdRedo)->shortcuts(),
+        QList<QKeySequence>({QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))}));
     EXPECT_EQ(frame->commandAction(kCmdExport)->data().toInt(), 32735);
     EXPECT_EQ(frame->commandAction(kCmdCopyT2ToT1)->objectName(), "command32734");
 }
