@@ -108,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(AllCells, FaultMatrixTest,
                          ::testing::Combine(::testing::Values(TransferKind::Upload, TransferKind::ForcedUpload,
                                                               TransferKind::Download),
                                             ::testing::ValuesIn(kFaults)),
-                         [](const ::testing::TestParamInfo<MatrixCell>& info) {
-                             return std::string(kKindNames[static_cast<int>(std::get<0>(info.param))]) +
-                                    std::get<1>(info.param).name;
+                         [](const ::testing::TestParamInfo<MatrixCell>& cell) {
+                             return std::string(kKindNames[static_cast<int>(std::get<0>(cell.param))]) +
+                                    std::get<1>(cell.param).name;
                          });

@@ -151,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(Manners, ForcedUploadMannerTest,
                                            ReceiverManner{"CutAnswers", false, 3, false, 0},
                                            ReceiverManner{"MergedAnswers", false, 0, true, 0},
                                            ReceiverManner{"FirstPacketRepeated", false, 0, false, 1}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST_F(TransferForcedUploadTest, TheUserClosingTheWaitStopsThePatternWhichEndsWithReturnsAndQuit) {
     Connect(); // the receiver is never restarted: no prompt comes

@@ -179,7 +179,7 @@ INSTANTIATE_TEST_SUITE_P(Endings, UploadEndTest,
                                            UploadEndCase{"EndWithAnEntryLeft", {2500, 10}, 3, 0, -2},
                                            UploadEndCase{"EndAfterTheLastPacket", {2500}, 3, 0, -1},
                                            UploadEndCase{"ErrorInsteadOfTheAcknowledgement", {2500}, 0, 2, -2}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST_F(TransferUploadTest, SilenceLeavesTheUploadWaitingUntilDisconnect) {
     ReceiverBehaviour behaviour;
