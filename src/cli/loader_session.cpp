@@ -140,6 +140,21 @@ int LoaderSession::AwaitTransferEnd() {
     return m_commands.Outcome() == TransferOutcome::Completed ? 0 : 1;
 }
 
+bool LoaderSession::RunUntil(const std::function<bool()>& done, const std::function<void()>& tick) {
+    const auto ended = [&] { return done() || !m_port.IsOpen() || Interrupted(); };
+    while (!ended()) {
+        m_events.RunUntil(ended, kWaitSlice);
+        tick();
+    }
+    // A lost line has reported its end to the owner's queue; that report may still finish the work.
+    m_events.RunPending();
+    if (done())
+        return true;
+    std::fprintf(stderr, "vorlane-cli %s: %s\n", m_command.c_str(),
+                 Interrupted() ? "interrupted" : "the line was lost");
+    return false;
+}
+
 int LoaderSession::AwaitBreakInEnd() {
     if (!m_transfer.IsBreakInRunning())
         return 0;

@@ -109,7 +109,7 @@ void Transfer::OnSerialConnectionLost(SerialPort& port) {
 }
 
 void Transfer::SetTransferIdle() {
-    m_downloadFile.Discard();
+    m_downloadSink->Discard();
     m_state = TransferState::Idle;
 }
 

@@ -34,6 +34,11 @@ int TransferCommands::OnBtnUploadStb() {
         m_transfer.SetFilePath({});
         return 0;
     }
+    return UploadChosenFile(path);
+}
+
+int TransferCommands::UploadChosenFile(const std::string& path) {
+    m_progress.ClearOutcome();
     m_transfer.SetFilePath(path);
     if (!LoadUploadFile()) {
         // A path left behind would be taken by a download the receiver starts later, over the refused file.
@@ -94,7 +99,14 @@ int TransferCommands::OnBtnDownloadPc() {
     m_transfer.SetFilePath(path);
     if (!chosen)
         return 0;
+    return StartDownload(choice, path);
+}
 
+int TransferCommands::StartDownload(int choice, const std::string& path) {
+    m_transfer.FreeUploadEntries();
+    m_progress.ClearOutcome();
+    m_transfer.SetReceiveFileType(choice);
+    m_transfer.SetFilePath(path);
     ShowTransferRunning();
     m_ui.ShowWaitCursor();
     m_ui.ShowNote(m_texts.GetText(transfer_text::kTryingToConnect));

@@ -5,17 +5,19 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 
 namespace vorlane {
 
 struct SimulatorFaults {
-    int nakPacket = 0;                  // answer upload packet k with 0xFC 0xFA although its sum is right
-    int corruptDownloadPacket = 0;      // send download packet k with a wrong sum
-    int errorAtPacket = 0;              // answer upload packet k with 0xFE and abandon the transfer
-    int endAtPacket = 0;                // answer upload packet k with 0xF0 and abandon the transfer
-    int silentAfterPacket = 0;          // after packet k (answered or sent) send nothing until restarted
-    int closeAfterPacket = 0;           // after packet k (answered or sent) close the line
-    bool withoutIdentification = false; // answer the wake-up with a text that lacks the identification
+    int nakPacket = 0;                            // answer upload packet k with 0xFC 0xFA although its sum is right
+    int corruptDownloadPacket = 0;                // send download packet k with a wrong sum
+    int errorAtPacket = 0;                        // answer upload packet k with 0xFE and abandon the transfer
+    int endAtPacket = 0;                          // answer upload packet k with 0xF0 and abandon the transfer
+    int silentAfterPacket = 0;                    // after packet k (answered or sent) send nothing until restarted
+    int closeAfterPacket = 0;                     // after packet k (answered or sent) close the line
+    bool withoutIdentification = false;           // answer the wake-up with a text that lacks the identification
+    std::optional<std::size_t> corruptStoredByte; // a faulty flash: this byte of every stored block is flipped
 };
 
 enum class PacketFault { Nak, CorruptDownloadSum, Error, EarlyEnd, SilentAfter, CloseAfter };

@@ -1,5 +1,6 @@
 #include "sim/receiver_protocol.h"
 
+#include "sim/stored_channel_list.h"
 #include "storage/checksum.h"
 
 #include <algorithm>
@@ -59,7 +60,7 @@ void ReceiverProtocol::receive(std::uint8_t byte, SimClock::time_point at) {
         handleUploadSize(byte);
         break;
     case Phase::UploadPacket:
-        handleUploadPacket(byte);
+        handleUploadPacket(byte, at);
         break;
     case Phase::AwaitDownloadGo:
         handleDownloadGo(byte, at);
@@ -139,6 +140,8 @@ void ReceiverProtocol::handleCommandByte(std::uint8_t byte, SimClock::time_point
 }
 
 void ReceiverProtocol::dispatchFrame(std::uint8_t command, std::uint8_t argument, SimClock::time_point at) {
+    if (m_busyUntil && at < *m_busyUntil)
+        return;
     if (command == kWakeUpCommand && argument == kWakeUpArgument) {
         m_identificationDue = at + m_behaviour.identificationDelay;
         return;
@@ -227,13 +230,13 @@ std::size_t ReceiverProtocol::expectedUploadPacketSize() const {
     return std::min<std::size_t>(kPacketDataSize, m_uploadSize - m_block.size());
 }
 
-void ReceiverProtocol::handleUploadPacket(std::uint8_t byte) {
+void ReceiverProtocol::handleUploadPacket(std::uint8_t byte, SimClock::time_point at) {
     m_packet.push_back(byte);
     if (m_packet.size() == expectedUploadPacketSize() + kSumSize)
-        finishUploadPacket();
+        finishUploadPacket(at);
 }
 
-void ReceiverProtocol::finishUploadPacket() {
+void ReceiverProtocol::finishUploadPacket(SimClock::time_point at) {
     const std::size_t dataSize = m_packet.size() - kSumSize;
     const ConstByteSpan data(m_packet.data(), dataSize);
     const bool sumRight = Checksum(data) == readBe32(m_packet.data() + dataSize);
@@ -259,10 +262,20 @@ void ReceiverProtocol::finishUploadPacket() {
     const bool complete = m_block.size() == m_uploadSize;
     if (complete) {
         m_phase = Phase::Commands;
-        m_line.storeBlock(m_uploadClass, m_block);
+        storeBlock(at);
     }
     sendBytes({kAck, kAck});
     applyFaultsAfterPacket(number);
+}
+
+void ReceiverProtocol::storeBlock(SimClock::time_point at) {
+    if (const auto byte = m_behaviour.faults.corruptStoredByte; byte && *byte < m_block.size())
+        m_block[*byte] ^= 0xFF;
+    m_line.storeBlock(m_uploadClass, m_block);
+    if (IsChannelBlock(m_uploadClass, m_block))
+        m_behaviour.downloads[static_cast<std::size_t>(DownloadKind::Channel)] = ChannelListAsSent(m_block);
+    if (m_behaviour.answerPauseAfterStore.count() > 0)
+        m_busyUntil = at + m_behaviour.answerPauseAfterStore;
 }
 
 void ReceiverProtocol::abandonUpload(std::uint8_t answer) {

@@ -40,6 +40,8 @@ struct ReceiverBehaviour {
     std::optional<std::chrono::milliseconds> restartAfterBreakIn;
     // Quiet time after the last wake-up frame before the identification is printed.
     std::chrono::milliseconds identificationDelay{400};
+    // After storing a block the receiver answers no command frame for this long (it writes its flash).
+    std::chrono::milliseconds answerPauseAfterStore{0};
     SimulatorFaults faults;
 };
 
@@ -82,9 +84,11 @@ private:
     void requestUpload(int transferClass);
     void handleUploadStart(std::uint8_t byte, SimClock::time_point at);
     void handleUploadSize(std::uint8_t byte);
-    void handleUploadPacket(std::uint8_t byte);
+    void handleUploadPacket(std::uint8_t byte, SimClock::time_point at);
     std::size_t expectedUploadPacketSize() const;
-    void finishUploadPacket();
+    void finishUploadPacket(SimClock::time_point at);
+    // Keeps a complete block as the flash holds it; a channel block becomes the channel data to download.
+    void storeBlock(SimClock::time_point at);
     void abandonUpload(std::uint8_t answer);
 
     void requestDownload(DownloadKind kind);
@@ -111,6 +115,7 @@ private:
     std::string m_commandLine;
     std::optional<SimClock::time_point> m_identificationDue;
     std::optional<SimClock::time_point> m_restartDue;
+    std::optional<SimClock::time_point> m_busyUntil;
 
     int m_uploadClass = 0;
     bool m_uploadStartAckSeen = false;
