@@ -63,6 +63,21 @@ std::vector<std::string> ListBackups(const std::string& folder) {
     return backups;
 }
 
+std::string BackupDateText(const std::string& path) {
+    const std::string stem = Stem(path);
+    // channels-YYYYMMDD-HHMMSS, perhaps followed by -N
+    constexpr std::size_t kDate = kPrefix.size();
+    constexpr std::size_t kTime = kDate + 9;
+    constexpr std::size_t kEnd = kTime + 6;
+    if (!stem.starts_with(kPrefix) || stem.size() < kEnd || stem[kTime - 1] != '-')
+        return fs::path(path).filename().string();
+    std::string text = stem.substr(kDate, 4) + "-" + stem.substr(kDate + 4, 2) + "-" + stem.substr(kDate + 6, 2) + " " +
+                       stem.substr(kTime, 2) + ":" + stem.substr(kTime + 2, 2) + ":" + stem.substr(kTime + 4, 2);
+    if (stem.size() > kEnd + 1)
+        text += " (" + stem.substr(kEnd + 1) + ")";
+    return text;
+}
+
 std::size_t PruneBackups(const std::string& folder, std::size_t keep) {
     const std::vector<std::string> backups = ListBackups(folder);
     std::size_t removed = 0;

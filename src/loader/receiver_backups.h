@@ -25,6 +25,10 @@ std::string NewBackupPath(const std::string& folder, std::time_t when);
 // The backups in `folder`, oldest first (by name, which is by time).
 std::vector<std::string> ListBackups(const std::string& folder);
 
+// When a backup was taken, from its name: "2026-12-06 09:05:00", with " (2)" for the second of that second;
+// the bare file name for a name of another form.
+std::string BackupDateText(const std::string& path);
+
 // Removes the oldest backups beyond `keep`. Returns how many were removed.
 std::size_t PruneBackups(const std::string& folder, std::size_t keep = kKeptBackups);
 

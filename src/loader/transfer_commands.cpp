@@ -26,15 +26,19 @@ TransferCommands::TransferCommands(Transfer& transfer, SerialPort& port, Connect
 }
 
 int TransferCommands::OnBtnUploadStb() {
+    std::string path;
+    return ChooseUploadFile(path) ? UploadChosenFile(path) : 0;
+}
+
+int TransferCommands::ChooseUploadFile(std::string& path) {
     if (!m_port.IsOpen())
         return 0;
     m_progress.ClearOutcome();
-    std::string path;
     if (!ChooseTransferFile(m_store, m_ui, FileDialogKind::Open, path)) {
         m_transfer.SetFilePath({});
         return 0;
     }
-    return UploadChosenFile(path);
+    return 1;
 }
 
 int TransferCommands::UploadChosenFile(const std::string& path) {

@@ -29,6 +29,8 @@ public:
     // monitor answered); 0 when the port is closed, a dialog was cancelled, the file was refused or the user
     // gave up waiting for the monitor.
     int OnBtnUploadStb();
+    // The first steps of "Upload to STB": with the port open, the file choice. Returns 1 with the chosen `path`.
+    int ChooseUploadFile(std::string& path);
     // "Upload to STB" from the point where `path` was chosen; returns as OnBtnUploadStb.
     int UploadChosenFile(const std::string& path);
     // "Download to PC". Returns 1 when the receiver was asked for the download; 0 when the port is closed or a

@@ -14,6 +14,7 @@ bool ConnectionCommandEnabled(int command, bool portOpen) {
     case kCmdDisconnect:
     case kCmdUploadToStb:
     case kCmdDownloadToPc:
+    case kCmdRestoreBackup:
         return portOpen;
     default:
         return true;

@@ -30,7 +30,7 @@ QString ToQString(const std::string& text) {
 }
 
 bool IsConnectionCommand(int command) {
-    return command >= kCmdAutoConnect && command <= kCmdDownloadToPc;
+    return (command >= kCmdAutoConnect && command <= kCmdDownloadToPc) || command == kCmdRestoreBackup;
 }
 
 } // namespace

@@ -26,6 +26,7 @@ constexpr MenuEntry kFileEntries[] = {
     {kCmdSaveAs, "Save as"},
     kSeparator,
     {kCmdExport, "Export"},
+    {kCmdRestoreBackup, "Restore Receiver Backup..."},
     {kCmdPrint, "Print", QKeySequence::Print},
     {kCmdExit, "Exit"},
 };

@@ -38,6 +38,8 @@ constexpr char kNothingToDownload[] = "\r\nno data to download\r\n";
 constexpr char kBreakInCharacter = 'x';
 constexpr int kBreakInLength = 4;
 constexpr std::size_t kMaxCommandLine = 64;
+// How long the monitor waits for a command after a reset before the running software starts.
+constexpr std::chrono::milliseconds kSoftwareStartDelay{300};
 
 } // namespace
 
@@ -85,6 +87,7 @@ void ReceiverProtocol::restart() {
     m_commandLine.clear();
     m_identificationDue.reset();
     m_restartDue.reset();
+    m_softwareStartDue.reset();
     m_block.clear();
     m_packet.clear();
     m_download = nullptr;
@@ -93,9 +96,11 @@ void ReceiverProtocol::restart() {
 }
 
 std::optional<SimClock::time_point> ReceiverProtocol::nextDeadline() const {
-    if (m_identificationDue && m_restartDue)
-        return std::min(*m_identificationDue, *m_restartDue);
-    return m_identificationDue ? m_identificationDue : m_restartDue;
+    std::optional<SimClock::time_point> next;
+    for (const auto& due : {m_identificationDue, m_restartDue, m_softwareStartDue})
+        if (due && (!next || *due < *next))
+            next = due;
+    return next;
 }
 
 void ReceiverProtocol::onTime(SimClock::time_point now) {
@@ -108,6 +113,12 @@ void ReceiverProtocol::onTime(SimClock::time_point now) {
         m_restartDue.reset();
         restart();
     }
+    if (m_softwareStartDue && now >= *m_softwareStartDue) {
+        m_softwareStartDue.reset();
+        m_mode = Mode::RunningSoftware;
+        m_consecutiveX = 0;
+        m_breakInSeen = false;
+    }
 }
 
 // Command frames (0xCC 0x55 command argument) are understood by the running software and the monitor alike;
@@ -119,7 +130,7 @@ void ReceiverProtocol::handleCommandByte(std::uint8_t byte, SimClock::time_point
             m_frame[m_frameLength++] = byte;
             return;
         }
-        handleText(byte);
+        handleText(byte, at);
         return;
     case 1:
         if (byte == kFrameSecond) {
@@ -169,23 +180,28 @@ void ReceiverProtocol::watchForBreakIn(std::uint8_t byte, SimClock::time_point a
 }
 
 // The running software prints nothing in answer to text; the monitor reads it as command lines.
-void ReceiverProtocol::handleText(std::uint8_t byte) {
+void ReceiverProtocol::handleText(std::uint8_t byte, SimClock::time_point at) {
     if (m_mode == Mode::RunningSoftware)
         return;
     // The monitor does not echo: an echo of the break-in pattern would push its prompt off the PC's line.
     if (byte == '\r') {
-        runMonitorCommand();
+        runMonitorCommand(at);
         m_commandLine.clear();
     } else if (byte >= 0x20 && byte < 0x7F && m_commandLine.size() < kMaxCommandLine) {
         m_commandLine.push_back(static_cast<char>(byte));
     }
 }
 
-void ReceiverProtocol::runMonitorCommand() {
-    if (m_commandLine == "q")
+void ReceiverProtocol::runMonitorCommand(SimClock::time_point at) {
+    if (m_commandLine.empty())
+        return;
+    m_softwareStartDue.reset();
+    if (m_commandLine == "q") {
         requestUpload(kMonitorUpload);
-    else if (m_commandLine == "reset")
+    } else if (m_commandLine == "reset") {
         restart();
+        m_softwareStartDue = at + kSoftwareStartDelay;
+    }
 }
 
 void ReceiverProtocol::requestUpload(int transferClass) {

@@ -78,8 +78,8 @@ private:
     void handleCommandByte(std::uint8_t byte, SimClock::time_point at);
     void dispatchFrame(std::uint8_t command, std::uint8_t argument, SimClock::time_point at);
     void watchForBreakIn(std::uint8_t byte, SimClock::time_point at);
-    void handleText(std::uint8_t byte);
-    void runMonitorCommand();
+    void handleText(std::uint8_t byte, SimClock::time_point at);
+    void runMonitorCommand(SimClock::time_point at);
 
     void requestUpload(int transferClass);
     void handleUploadStart(std::uint8_t byte, SimClock::time_point at);
@@ -116,6 +116,8 @@ private:
     std::optional<SimClock::time_point> m_identificationDue;
     std::optional<SimClock::time_point> m_restartDue;
     std::optional<SimClock::time_point> m_busyUntil;
+    // After "reset" the monitor hands over to the running software unless it is given a command first.
+    std::optional<SimClock::time_point> m_softwareStartDue;
 
     int m_uploadClass = 0;
     bool m_uploadStartAckSeen = false;

@@ -112,6 +112,8 @@ TEST(ReceiverBackups, FolderNamesOrderPruningAndSummary) {
     ASSERT_EQ(22u, all.size());
     EXPECT_EQ(first, all[0]);
     EXPECT_EQ(second, all[1]);
+    EXPECT_EQ("2026-12-06 09:05:00", BackupDateText(first));
+    EXPECT_EQ("2026-12-06 09:05:00 (2)", BackupDateText(second));
     EXPECT_EQ(2u, PruneBackups(folder.path().string()));
     const std::vector<std::string> kept = ListBackups(folder.path().string());
     EXPECT_EQ(std::vector<std::string>(all.begin() + 2, all.end()), kept);
