@@ -44,6 +44,8 @@ SafeUpload::~SafeUpload() {
 }
 
 int SafeUpload::Start(const SafeUploadPlan& plan) {
+    if (Running())
+        return 0;
     m_plan = plan;
     m_outcome = TransferOutcome::None;
     m_backupPath.clear();
@@ -108,7 +110,8 @@ void SafeUpload::CheckReceiverAnswer(std::chrono::steady_clock::time_point now) 
     }
     ++m_requests;
     m_requestedAt = now;
-    m_commands.StartDownload(kReceiveChannel, m_requestPath);
+    if (!m_commands.StartDownload(kReceiveChannel, m_requestPath))
+        OnTransferEnd(TransferOutcome::Failed, {});
 }
 
 void SafeUpload::OnTransferEnd(TransferOutcome outcome, const std::string& message) {

@@ -50,7 +50,8 @@ public:
     SafeUpload(const SafeUpload&) = delete;
     SafeUpload& operator=(const SafeUpload&) = delete;
 
-    // Starts the first step. Returns 1 when it runs; 0 when the sequence ended at once (its report was shown).
+    // Starts the first step. Returns 1 when it runs; 0 when the sequence ended at once (its report was shown) or
+    // another one still runs.
     int Start(const SafeUploadPlan& plan);
     // Called now and then while a step runs: asks a receiver that has not answered a download request again,
     // and gives up after the last attempt.

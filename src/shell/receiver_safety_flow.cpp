@@ -33,7 +33,7 @@ ReceiverSafetyFlow::ReceiverSafetyFlow(QWidget& view, SettingsStore& store, Tran
 
 int ReceiverSafetyFlow::OnUploadStb() {
     std::string path;
-    if (!m_commands.ChooseUploadFile(path))
+    if (m_sequence.Running() || !m_commands.ChooseUploadFile(path))
         return 0;
     std::vector<std::uint8_t> contents;
     if (!ReadFileBytes(path, contents) || !IsChannelFileUpload(path, contents))
@@ -55,7 +55,7 @@ int ReceiverSafetyFlow::OnUploadStb() {
 
 int ReceiverSafetyFlow::OnRestoreBackup() {
     std::string path;
-    if (!m_port.IsOpen() || !ui::ChooseReceiverBackup(&m_view, DefaultBackupFolder(), path))
+    if (!m_port.IsOpen() || m_sequence.Running() || !ui::ChooseReceiverBackup(&m_view, DefaultBackupFolder(), path))
         return 0;
     return RunSequence({path, {}, true});
 }

@@ -325,6 +325,10 @@ std::string CaseName(const ::testing::TestParamInfo<SafetyCase>& info) {
     return info.param.name;
 }
 
+void PrintTo(const SafetyCase& test, std::ostream* out) {
+    *out << test.name;
+}
+
 // A byte inside the channel table sectors of a sample channel file.
 constexpr std::size_t kChannelSectorByte = 0x30000 + 0x200;
 

@@ -45,8 +45,8 @@ protected:
 };
 
 TEST_F(FrameCommandsTest, MenusCarryEveryCommandWithItsNumberAndKey) {
-    EXPECT_EQ(EntryTexts(TopMenu(*frame, 0)),
-              QStringList({"New File", "Open", "Save", "Save as", "-", "Export", "Print", "Exit"}));
+    EXPECT_EQ(EntryTexts(TopMenu(*frame, 0)), QStringList({"New File", "Open", "Save", "Save as", "-", "Export",
+                                                           "Restore Receiver Backup...", "Print", "Exit"}));
     QMenu& tools = TopMenu(*frame, 1);
     EXPECT_EQ(EntryTexts(tools), QStringList({"COM Setting", "Connect Status", "-", "Editor Config", "STB Config"}));
     EXPECT_EQ(EntryTexts(*tools.actions().at(1)->menu()),

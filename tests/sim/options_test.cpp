@@ -40,6 +40,10 @@ TEST(SimulatorOptions, EveryOptionReachesTheConfiguration) {
                                             "5",
                                             "--close-after-packet",
                                             "6",
+                                            "--answer-pause",
+                                            "700",
+                                            "--corrupt-stored",
+                                            "4096",
                                             "--no-ident"},
                                            commandLine, error))
         << error;
@@ -58,6 +62,8 @@ TEST(SimulatorOptions, EveryOptionReachesTheConfiguration) {
     EXPECT_EQ(4, faults.endAtPacket);
     EXPECT_EQ(5, faults.silentAfterPacket);
     EXPECT_EQ(6, faults.closeAfterPacket);
+    EXPECT_EQ(700ms, config.behaviour.answerPauseAfterStore);
+    EXPECT_EQ(4096u, faults.corruptStoredByte);
     EXPECT_TRUE(faults.withoutIdentification);
     EXPECT_FALSE(commandLine.help);
 }
