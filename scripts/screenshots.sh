@@ -26,11 +26,11 @@ editor_shot() {
     cp "$out/screenshot.png" docs/screenshot.png
 }
 
-# COM Setting, the download choice and an upload under way against the simulated receiver; the user guide's
-# pictures in docs/.
+# COM Setting, the download choice, the safety steps of a channel-file upload and an upload under way against the
+# simulated receiver; the user guide's pictures in docs/.
 loader_shots() {
     "$build/tests/shell/loader_screenshots" "$out" examples/channels.dat
-    cp "$out/com-setting.png" "$out/upload-in-progress.png" "$out/download-choice.png" docs/
+    cp "$out/com-setting.png" "$out/upload-in-progress.png" "$out/download-choice.png" "$out/upload-safety.png" docs/
 }
 
 # The editor and COM Setting in German and French, as LANG chooses them: docs/screenshot-de.png, com-setting-de.png,

@@ -164,6 +164,24 @@ bool LoaderSession::EndedBySilence(std::uint64_t waitStartMs) {
     return true;
 }
 
+bool LoaderSession::RunUntil(const std::function<bool()>& done, const std::function<void()>& tick) {
+    const auto ended = [&] { return done() || !m_port.IsOpen() || Interrupted(); };
+    const std::uint64_t waitStartMs = tickCountMs();
+    while (!ended()) {
+        m_events.RunUntil(ended, kWaitSlice);
+        tick();
+        if (!ended() && EndedBySilence(waitStartMs))
+            return false;
+    }
+    // A lost line has reported its end to the owner's queue; that report may still finish the work.
+    m_events.RunPending();
+    if (done())
+        return true;
+    std::fprintf(stderr, "vorlane-cli %s: %s\n", m_command.c_str(),
+                 Interrupted() ? "interrupted" : "the line was lost");
+    return false;
+}
+
 int LoaderSession::AwaitBreakInEnd() {
     if (!m_transfer.IsBreakInRunning())
         return 0;

@@ -63,11 +63,16 @@ public:
 
     ConsoleLoaderUi& Ui() { return m_ui; }
     TransferCommands& Commands() { return m_commands; }
+    Transfer& TransferProtocol() { return m_transfer; }
+    OwnerDispatcher& Dispatcher() { return m_events; }
 
     // Handles received bytes until the transfer reports its end, the device goes away, Ctrl+C, or the receiver
     // stays silent for the idle time-out (the port is then closed, so a download leaves no file behind).
     // Returns the exit status: 0 only when the transfer completed.
     int AwaitTransferEnd();
+    // Handles received bytes until `done` holds, the device goes away, Ctrl+C or the receiver stays silent for the
+    // idle time-out, running `tick` between waits. Prints why when it was not `done`; returns whether it was.
+    bool RunUntil(const std::function<bool()>& done, const std::function<void()>& tick);
     // After a break-in that found no monitor: lets the sender finish its carriage returns and "q\r". Returns 1
     // when a break-in was still running, 0 when none was.
     int AwaitBreakInEnd();

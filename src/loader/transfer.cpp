@@ -128,7 +128,7 @@ void Transfer::OnSerialConnectionLost(SerialPort& port) {
 }
 
 void Transfer::SetTransferIdle() {
-    m_downloadFile.Discard();
+    m_downloadSink->Discard();
     m_state = TransferState::Idle;
     m_transferStarted = false;
     m_filePath.clear();

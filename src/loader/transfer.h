@@ -121,6 +121,8 @@ public:
 
     int ReceiveFileType() const { return m_receiveFileType; }
     void SetReceiveFileType(int receiveFileType) { m_receiveFileType = receiveFileType; }
+    // Where downloads go from now on; nullptr returns them to the file at the path. The sink must outlive its use.
+    void SetDownloadSink(DownloadSink* sink) { m_downloadSink = sink ? sink : &m_downloadFile; }
 
     bool IsBreakInSending() const { return m_breakIn.IsSending(); }
     bool IsBreakInRunning() const { return m_breakIn.IsRunning(); }
@@ -190,6 +192,7 @@ private:
 
     int m_receiveFileType = 0;
     TransferDownloadFile m_downloadFile;
+    DownloadSink* m_downloadSink = &m_downloadFile;
     std::uint32_t m_downloadSize = 0;
     std::uint32_t m_blocksReceived = 0;
     std::size_t m_packetPosition = 0;

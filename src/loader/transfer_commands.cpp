@@ -36,15 +36,26 @@ TransferCommands::TransferCommands(Transfer& transfer, SerialPort& port, Connect
 }
 
 int TransferCommands::OnBtnUploadStb() {
+    std::string path;
+    return ChooseUploadFile(path) ? UploadChosenFile(path) : 0;
+}
+
+int TransferCommands::ChooseUploadFile(std::string& path) {
     // One transfer at a time: a second command would free the entries the running upload sends.
     if (!m_port.IsOpen() || m_transfer.IsTransferRunning())
         return 0;
     m_progress.ClearOutcome();
-    std::string path;
     if (!ChooseTransferFile(m_store, m_ui, FileDialogKind::Open, path)) {
         m_transfer.SetFilePath({});
         return 0;
     }
+    return 1;
+}
+
+int TransferCommands::UploadChosenFile(const std::string& path) {
+    if (!m_port.IsOpen() || m_transfer.IsTransferRunning())
+        return 0;
+    m_progress.ClearOutcome();
     m_transfer.SetFilePath(path);
     if (!LoadUploadFile()) {
         // A path left behind would be taken by a download the receiver starts later, over the refused file.
@@ -113,7 +124,16 @@ int TransferCommands::OnBtnDownloadPc() {
     m_transfer.SetFilePath(path);
     if (!chosen)
         return 0;
+    return StartDownload(choice, path);
+}
 
+int TransferCommands::StartDownload(int choice, const std::string& path) {
+    if (!m_port.IsOpen() || m_transfer.IsTransferRunning())
+        return 0;
+    m_transfer.FreeUploadEntries();
+    m_progress.ClearOutcome();
+    m_transfer.SetReceiveFileType(choice);
+    m_transfer.SetFilePath(path);
     ShowTransferRunning();
     m_ui.ShowWaitCursor();
     m_ui.ShowNote(m_texts.GetText(transfer_text::kTryingToConnect));

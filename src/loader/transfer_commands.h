@@ -29,9 +29,15 @@ public:
     // monitor answered); 0 when the port is closed, a dialog was cancelled, the file was refused or the user
     // gave up waiting for the monitor.
     int OnBtnUploadStb();
+    // The first steps of "Upload to STB": with the port open, the file choice. Returns 1 with the chosen `path`.
+    int ChooseUploadFile(std::string& path);
+    // "Upload to STB" from the point where `path` was chosen; returns as OnBtnUploadStb.
+    int UploadChosenFile(const std::string& path);
     // "Download to PC". Returns 1 when the receiver was asked for the download; 0 when the port is closed or a
     // dialog was cancelled.
     int OnBtnDownloadPc();
+    // "Download to PC" from the point where `choice` and `path` were chosen; returns as OnBtnDownloadPc.
+    int StartDownload(int choice, const std::string& path);
 
     // Reads the transfer's file path into m_SrcData; ForceMode follows the block-file flag. Returns 1 when the
     // file was accepted; "Can't open the file." is shown for a file that cannot be read.
@@ -42,6 +48,10 @@ public:
     // The owner's LoaderUi::BeginProgress and ReportProgress come here.
     void BeginProgress(int blocks, const std::string& path, const std::string& action);
     void ReportProgress(int value, const std::string& text, const UploadPosition& upload);
+
+    // A sequence of transfers takes each one's end (see TransferProgress) and reports its own end once.
+    void SetTransferEndHandler(TransferProgress::EndHandler handler) { m_progress.SetEndHandler(std::move(handler)); }
+    void ReportTransferEnd(TransferOutcome outcome, const std::string& message) { m_progress.Finish(outcome, message); }
 
     // How the transfer started by the last command ended; None while it runs.
     TransferOutcome Outcome() const { return m_progress.Outcome(); }

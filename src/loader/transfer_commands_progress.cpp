@@ -74,6 +74,10 @@ void TransferProgress::Report(int value, const std::string& text, const UploadPo
 // The outcome is known before the modal report, which handles received bytes while it waits.
 void TransferProgress::Finish(TransferOutcome outcome, const std::string& message) {
     m_outcome = outcome;
+    if (m_endHandler) {
+        m_endHandler(outcome, message);
+        return;
+    }
     m_ui.ShowMessage(message, kMessageOkOnly);
     if (m_port.IsOpen())
         m_ui.ShowControls(ConnectionControlsFor(true));

@@ -5,6 +5,7 @@
 
 #include "loader/transfer_commands_ui.h"
 
+#include <functional>
 #include <string>
 
 namespace vorlane {
@@ -37,19 +38,25 @@ public:
     // the standard completion or error text.
     void Report(int value, const std::string& text, const UploadPosition& upload);
 
+    // While set, a transfer's end goes to the handler instead of the modal report, so that a sequence of
+    // transfers reports once, at its end. An empty handler brings the report back.
+    using EndHandler = std::function<void(TransferOutcome outcome, const std::string& message)>;
+    void SetEndHandler(EndHandler handler) { m_endHandler = std::move(handler); }
+    // The end of a transfer: the modal completion or error report with `message`, then the loader's buttons.
+    void Finish(TransferOutcome outcome, const std::string& message);
+
     const ProgressBarState& Bar() const { return m_bar; }
     // How the last transfer ended; None until it reported completion or an error.
     TransferOutcome Outcome() const { return m_outcome; }
     void ClearOutcome() { m_outcome = TransferOutcome::None; }
 
 private:
-    void Finish(TransferOutcome outcome, const std::string& message);
-
     const LanguageTexts& m_texts;
     TransferCommandsUi& m_ui;
     const SerialPort& m_port;
     ProgressBarState m_bar;
     TransferOutcome m_outcome = TransferOutcome::None;
+    EndHandler m_endHandler;
 };
 
 } // namespace vorlane

@@ -46,7 +46,7 @@ void Transfer::DownloadSize(std::uint8_t byte) {
     if (m_sizeByteCount < m_sizeBytes.size())
         return;
     m_downloadSize = readBe32(m_sizeBytes.data());
-    m_downloadFile.Discard(); // an unfinished earlier download never reaches its file
+    m_downloadSink->Discard(); // an unfinished earlier download never reaches its file
     const bool chosen = !m_filePath.empty() || (m_hooks.chooseDownloadFile && m_hooks.chooseDownloadFile(m_filePath));
     if (m_state != TransferState::DownloadSize) // the line was lost while the choice was open
         return;
@@ -54,7 +54,7 @@ void Transfer::DownloadSize(std::uint8_t byte) {
         RefuseDownload(transfer_text::kFileNotSelected);
         return;
     }
-    if (!m_downloadFile.Create(m_filePath)) {
+    if (!m_downloadSink->Create(m_filePath)) {
         RefuseDownload(transfer_text::kCannotOpenFile);
         return;
     }
@@ -92,9 +92,9 @@ void Transfer::DownloadData(std::uint8_t byte) {
         return;
     }
     m_runningSum = 0;
-    if (!m_downloadFile.Write(ConstByteSpan(m_receivePacket).first(dataLength))) {
+    if (!m_downloadSink->Write(ConstByteSpan(m_receivePacket).first(dataLength))) {
         // The receiver is told to stop rather than sending the rest into a file that cannot take it.
-        m_downloadFile.Discard();
+        m_downloadSink->Discard();
         RefuseDownload(transfer_text::kErrorOccurred);
         return;
     }
@@ -109,9 +109,9 @@ void Transfer::DownloadData(std::uint8_t byte) {
 
 void Transfer::CompleteDownload() {
     const bool written =
-        (m_receiveFileType != kReceiveChannel || m_downloadFile.RebuildChannelHeader()) && m_downloadFile.Commit();
+        (m_receiveFileType != kReceiveChannel || m_downloadSink->RebuildChannelHeader()) && m_downloadSink->Commit();
     if (!written)
-        m_downloadFile.Discard();
+        m_downloadSink->Discard();
     m_filePath.clear();
     m_state = TransferState::Idle;
     m_transferStarted = false;

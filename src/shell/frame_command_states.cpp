@@ -15,6 +15,7 @@ bool ConnectionCommandEnabled(int command, bool portOpen, bool transferRunning) 
         return portOpen;
     case kCmdUploadToStb:
     case kCmdDownloadToPc:
+    case kCmdRestoreBackup:
         return portOpen && !transferRunning;
     default:
         return true;

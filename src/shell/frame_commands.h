@@ -20,6 +20,7 @@ enum FrameCommand : int {
     kCmdDisconnect = 32781,
     kCmdUploadToStb = 32782,
     kCmdDownloadToPc = 32783,
+    kCmdRestoreBackup = 32790, // File > "Restore Receiver Backup..."
     kCmdAllChannels = 32729,
     kCmdTuner1Channels = 32730,
     kCmdTuner2Channels = 32731,

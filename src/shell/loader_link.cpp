@@ -18,7 +18,8 @@ LoaderLink::LoaderLink(QWidget& view, ui::LoaderControls& controls, ui::MessageD
     : m_view(view), m_controls(controls), m_ui(view, controls, messages),
       m_connection(m_port, store, texts, m_ui, pauses.connection),
       m_transfer(m_port, m_dispatcher, texts, m_ui, m_connection.Settings(), pauses.transfer),
-      m_commands(m_transfer, m_port, m_connection, store, texts, m_ui) {
+      m_commands(m_transfer, m_port, m_connection, store, texts, m_ui),
+      m_safety(view, store, m_ui, m_commands, m_transfer, m_dispatcher, m_port) {
     m_port.Create(&m_transfer, &m_dispatcher, kLoaderReceiveQueueSize, kLoaderTransmitQueueSize);
     m_connection.SetTransferControl(&m_transfer);
     m_ui.SetCommands(&m_commands);
@@ -65,7 +66,11 @@ void LoaderLink::OnDisconnect() {
 }
 
 int LoaderLink::OnUploadStb() {
-    return m_commands.OnBtnUploadStb();
+    return m_safety.OnUploadStb();
+}
+
+int LoaderLink::OnRestoreBackup() {
+    return m_safety.OnRestoreBackup();
 }
 
 int LoaderLink::OnDownloadPc() {

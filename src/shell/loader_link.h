@@ -10,6 +10,7 @@
 #include "loader/transfer_commands.h"
 #include "shell/loader_owner_dispatcher.h"
 #include "shell/loader_window_ui.h"
+#include "shell/receiver_safety_flow.h"
 
 namespace vorlane {
 
@@ -48,6 +49,8 @@ public:
     void OnDisconnect();
     int OnUploadStb();
     int OnDownloadPc();
+    // File > "Restore Receiver Backup...".
+    int OnRestoreBackup();
     // "Set": the port and speed lists of the form become the settings.
     void OnSet();
     // "COM Setting": the dialog over the port and speed; OK updates the form's lists. Returns 1 on OK.
@@ -61,6 +64,7 @@ public:
     Connection& connection() { return m_connection; }
     Transfer& transfer() { return m_transfer; }
     TransferCommands& commands() { return m_commands; }
+    const SafeUpload& safetySequence() const { return m_safety.sequence(); }
 
 private:
     // The connection's status line and enabled buttons onto the form.
@@ -74,6 +78,7 @@ private:
     Connection m_connection;
     Transfer m_transfer;
     TransferCommands m_commands;
+    ReceiverSafetyFlow m_safety;
 };
 
 } // namespace vorlane

@@ -10,5 +10,8 @@ target_sources(vorlane_shell PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/loader_window_ui.cpp
     ${CMAKE_CURRENT_LIST_DIR}/mirevo_view_loader.cpp
     ${CMAKE_CURRENT_LIST_DIR}/serial_devices_group.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/receiver_safety_flow.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/restore_backup_dialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/upload_safety_dialog.cpp
 )
-target_link_libraries(vorlane_shell PUBLIC vorlane_loader_commands)
+target_link_libraries(vorlane_shell PUBLIC vorlane_loader_commands vorlane_upload_safety)

@@ -45,7 +45,7 @@ QString DraggedFile(const QMimeData* data) {
 }
 
 bool IsConnectionCommand(int command) {
-    return command >= kCmdAutoConnect && command <= kCmdDownloadToPc;
+    return (command >= kCmdAutoConnect && command <= kCmdDownloadToPc) || command == kCmdRestoreBackup;
 }
 
 } // namespace

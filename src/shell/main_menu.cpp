@@ -29,6 +29,7 @@ constexpr MenuEntry kFileEntries[] = {
     {kCmdExport, QT_TRANSLATE_NOOP("MainMenu", "Export")},
     {kCmdApplyOrder, QT_TRANSLATE_NOOP("MainMenu", "Apply Order from Reference List...")},
     {kCmdCompareWithFile, QT_TRANSLATE_NOOP("MainMenu", "Compare with File...")},
+    {kCmdRestoreBackup, QT_TRANSLATE_NOOP("MainMenu", "Restore Receiver Backup...")},
     {kCmdPrint, QT_TRANSLATE_NOOP("MainMenu", "Print"), QKeySequence::Print},
     {kCmdExit, QT_TRANSLATE_NOOP("MainMenu", "Exit")},
 };

@@ -47,6 +47,9 @@ bool CMirevoView::HandleLoaderCommand(int command) {
     case kCmdDownloadToPc:
         m_loader->OnDownloadPc();
         return true;
+    case kCmdRestoreBackup:
+        m_loader->OnRestoreBackup();
+        return true;
     case kCmdComSetting:
         m_loader->OnComSetting();
         return true;

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 
 namespace vorlane {
 
@@ -18,6 +19,7 @@ struct SimulatorFaults {
     int closeAfterPacket = 0;           // after packet k (answered or sent) close the line
     bool withoutIdentification = false; // answer the wake-up with a text that lacks the identification
     bool silentToRequests = false;      // never answer an upload or download request
+    std::optional<std::size_t> corruptStoredByte; // a faulty flash: this byte of every stored block is flipped
 };
 
 enum class PacketFault { Nak, CorruptDownloadSum, Error, EarlyEnd, SilentAfter, CloseAfter, CorruptUploadSum };

@@ -1,5 +1,6 @@
 #include "sim/receiver_protocol.h"
 
+#include "sim/stored_channel_list.h"
 #include "storage/checksum.h"
 
 #include <algorithm>
@@ -37,6 +38,8 @@ constexpr char kNothingToDownload[] = "\r\nno data to download\r\n";
 constexpr char kBreakInCharacter = 'x';
 constexpr int kBreakInLength = 4;
 constexpr std::size_t kMaxCommandLine = 64;
+// How long the monitor waits for a command after a reset before the running software starts.
+constexpr std::chrono::milliseconds kSoftwareStartDelay{300};
 
 } // namespace
 
@@ -59,7 +62,7 @@ void ReceiverProtocol::receive(std::uint8_t byte, SimClock::time_point at) {
         handleUploadSize(byte);
         break;
     case Phase::UploadPacket:
-        handleUploadPacket(byte);
+        handleUploadPacket(byte, at);
         break;
     case Phase::AwaitDownloadGo:
         handleDownloadGo(byte, at);
@@ -84,6 +87,7 @@ void ReceiverProtocol::restart() {
     m_commandLine.clear();
     m_identificationDue.reset();
     m_restartDue.reset();
+    m_softwareStartDue.reset();
     m_block.clear();
     m_packet.clear();
     m_download = nullptr;
@@ -92,9 +96,11 @@ void ReceiverProtocol::restart() {
 }
 
 std::optional<SimClock::time_point> ReceiverProtocol::nextDeadline() const {
-    if (m_identificationDue && m_restartDue)
-        return std::min(*m_identificationDue, *m_restartDue);
-    return m_identificationDue ? m_identificationDue : m_restartDue;
+    std::optional<SimClock::time_point> next;
+    for (const auto& due : {m_identificationDue, m_restartDue, m_softwareStartDue})
+        if (due && (!next || *due < *next))
+            next = due;
+    return next;
 }
 
 void ReceiverProtocol::onTime(SimClock::time_point now) {
@@ -107,6 +113,12 @@ void ReceiverProtocol::onTime(SimClock::time_point now) {
         m_restartDue.reset();
         restart();
     }
+    if (m_softwareStartDue && now >= *m_softwareStartDue) {
+        m_softwareStartDue.reset();
+        m_mode = Mode::RunningSoftware;
+        m_consecutiveX = 0;
+        m_breakInSeen = false;
+    }
 }
 
 // Command frames (0xCC 0x55 command argument) are understood by the running software and the monitor alike;
@@ -118,7 +130,7 @@ void ReceiverProtocol::handleCommandByte(std::uint8_t byte, SimClock::time_point
             m_frame[m_frameLength++] = byte;
             return;
         }
-        handleText(byte);
+        handleText(byte, at);
         return;
     case 1:
         if (byte == kFrameSecond) {
@@ -139,6 +151,8 @@ void ReceiverProtocol::handleCommandByte(std::uint8_t byte, SimClock::time_point
 }
 
 void ReceiverProtocol::dispatchFrame(std::uint8_t command, std::uint8_t argument, SimClock::time_point at) {
+    if (m_busyUntil && at < *m_busyUntil)
+        return;
     if (command == kWakeUpCommand && argument == kWakeUpArgument) {
         m_identificationDue = at + m_behaviour.identificationDelay;
         return;
@@ -168,24 +182,29 @@ void ReceiverProtocol::watchForBreakIn(std::uint8_t byte, SimClock::time_point a
 }
 
 // The running software prints nothing in answer to text; the monitor reads it as command lines.
-void ReceiverProtocol::handleText(std::uint8_t byte) {
+void ReceiverProtocol::handleText(std::uint8_t byte, SimClock::time_point at) {
     if (m_mode == Mode::RunningSoftware)
         return;
     if (m_behaviour.monitorEcho && (byte == '\r' || (byte >= 0x20 && byte < 0x7F)))
         sendText(byte == '\r' ? std::string(kNewLine) : std::string(1, static_cast<char>(byte)));
     if (byte == '\r') {
-        runMonitorCommand();
+        runMonitorCommand(at);
         m_commandLine.clear();
     } else if (byte >= 0x20 && byte < 0x7F && m_commandLine.size() < kMaxCommandLine) {
         m_commandLine.push_back(static_cast<char>(byte));
     }
 }
 
-void ReceiverProtocol::runMonitorCommand() {
-    if (m_commandLine == "q")
+void ReceiverProtocol::runMonitorCommand(SimClock::time_point at) {
+    if (m_commandLine.empty())
+        return;
+    m_softwareStartDue.reset();
+    if (m_commandLine == "q") {
         requestUpload(kMonitorUpload);
-    else if (m_commandLine == "reset")
+    } else if (m_commandLine == "reset") {
         restart();
+        m_softwareStartDue = at + kSoftwareStartDelay;
+    }
 }
 
 void ReceiverProtocol::requestUpload(int transferClass) {
@@ -230,13 +249,13 @@ std::size_t ReceiverProtocol::expectedUploadPacketSize() const {
     return std::min<std::size_t>(kPacketDataSize, m_uploadSize - m_block.size());
 }
 
-void ReceiverProtocol::handleUploadPacket(std::uint8_t byte) {
+void ReceiverProtocol::handleUploadPacket(std::uint8_t byte, SimClock::time_point at) {
     m_packet.push_back(byte);
     if (m_packet.size() == expectedUploadPacketSize() + kSumSize)
-        finishUploadPacket();
+        finishUploadPacket(at);
 }
 
-void ReceiverProtocol::finishUploadPacket() {
+void ReceiverProtocol::finishUploadPacket(SimClock::time_point at) {
     const std::size_t dataSize = m_packet.size() - kSumSize;
     const ConstByteSpan data(m_packet.data(), dataSize);
     const bool sumRight = Checksum(data) == readBe32(m_packet.data() + dataSize) &&
@@ -263,10 +282,20 @@ void ReceiverProtocol::finishUploadPacket() {
     const bool complete = m_block.size() == m_uploadSize;
     if (complete) {
         m_phase = Phase::Commands;
-        m_line.storeBlock(m_uploadClass, m_block);
+        storeBlock(at);
     }
     sendBytes({kAck, kAck});
     applyFaultsAfterPacket(number);
+}
+
+void ReceiverProtocol::storeBlock(SimClock::time_point at) {
+    if (const auto byte = m_behaviour.faults.corruptStoredByte; byte && *byte < m_block.size())
+        m_block[*byte] ^= 0xFF;
+    m_line.storeBlock(m_uploadClass, m_block);
+    if (IsChannelBlock(m_uploadClass, m_block))
+        m_behaviour.downloads[static_cast<std::size_t>(DownloadKind::Channel)] = ChannelListAsSent(m_block);
+    if (m_behaviour.answerPauseAfterStore.count() > 0)
+        m_busyUntil = at + m_behaviour.answerPauseAfterStore;
 }
 
 void ReceiverProtocol::abandonUpload(std::uint8_t answer) {

@@ -42,6 +42,8 @@ struct ReceiverBehaviour {
     std::chrono::milliseconds identificationDelay{400};
     // The boot monitor echoes every character it is sent on its prompt's line (a carriage return as a new line).
     bool monitorEcho = false;
+    // After storing a block the receiver answers no command frame for this long (it writes its flash).
+    std::chrono::milliseconds answerPauseAfterStore{0};
     SimulatorFaults faults;
 };
 
@@ -78,15 +80,17 @@ private:
     void handleCommandByte(std::uint8_t byte, SimClock::time_point at);
     void dispatchFrame(std::uint8_t command, std::uint8_t argument, SimClock::time_point at);
     void watchForBreakIn(std::uint8_t byte, SimClock::time_point at);
-    void handleText(std::uint8_t byte);
-    void runMonitorCommand();
+    void handleText(std::uint8_t byte, SimClock::time_point at);
+    void runMonitorCommand(SimClock::time_point at);
 
     void requestUpload(int transferClass);
     void handleUploadStart(std::uint8_t byte, SimClock::time_point at);
     void handleUploadSize(std::uint8_t byte);
-    void handleUploadPacket(std::uint8_t byte);
+    void handleUploadPacket(std::uint8_t byte, SimClock::time_point at);
     std::size_t expectedUploadPacketSize() const;
-    void finishUploadPacket();
+    void finishUploadPacket(SimClock::time_point at);
+    // Keeps a complete block as the flash holds it; a channel block becomes the channel data to download.
+    void storeBlock(SimClock::time_point at);
     void abandonUpload(std::uint8_t answer);
 
     void requestDownload(DownloadKind kind);
@@ -113,6 +117,9 @@ private:
     std::string m_commandLine;
     std::optional<SimClock::time_point> m_identificationDue;
     std::optional<SimClock::time_point> m_restartDue;
+    std::optional<SimClock::time_point> m_busyUntil;
+    // After "reset" the monitor hands over to the running software unless it is given a command first.
+    std::optional<SimClock::time_point> m_softwareStartDue;
 
     int m_uploadClass = 0;
     bool m_uploadStartAckSeen = false;

@@ -36,6 +36,8 @@ const char* simulatorUsage() {
            "  --restart-after MS          restart into the boot monitor MS ms after the break-in pattern is first "
            "seen\n"
            "  --ident-delay MS            quiet time after the last wake-up before the identification (default 400)\n"
+           "  --answer-pause MS           after storing a block, answer no request for MS ms\n"
+           "  --corrupt-stored N          a faulty flash: flip byte N (from 0) of every block it stores\n"
            "  --baud N                    emulate a line of N bits per second (10 bits per byte) both ways\n"
            "  --log FILE                  write every byte received (RX) and sent (TX) to FILE\n"
            "  --nak-packet K              answer upload packet K once with FC FA although its sum is right\n"
@@ -99,6 +101,16 @@ int parseSimulatorCommandLine(const std::vector<std::string_view>& arguments, Si
          milliseconds([&](std::chrono::milliseconds ms) { config.behaviour.restartAfterBreakIn = ms; })},
         {"--ident-delay",
          milliseconds([&](std::chrono::milliseconds ms) { config.behaviour.identificationDelay = ms; })},
+        {"--answer-pause",
+         milliseconds([&](std::chrono::milliseconds ms) { config.behaviour.answerPauseAfterStore = ms; })},
+        {"--corrupt-stored",
+         [&](std::string_view value) {
+             unsigned offset = 0;
+             if (!parseCount(value, offset))
+                 return 0;
+             faults.corruptStoredByte = offset;
+             return 1;
+         }},
         {"--nak-packet", packet(faults.nakPacket)},
         {"--corrupt-download-packet", packet(faults.corruptDownloadPacket)},
         {"--corrupt-upload-packet", packet(faults.corruptUploadPacket)},

@@ -2,6 +2,8 @@
 // statuses, what goes to standard output and error, what arrives on the line, and the files written.
 
 #include "cli_loader_fixture.h"
+#include "sim/stored_channel_list.h"
+#include "support/channel_file_sample.h"
 
 #include <csignal>
 #include <thread>
@@ -145,3 +147,135 @@ TEST_F(CliLoaderTest, AReceiverThatNeverAnswersTheRequestEndsTheCommandAfterTheI
     }
     EXPECT_EQ(before, ReadFile("main.bin"));
 }
+
+namespace {
+
+// A channel-file upload with its safety net, end to end: what the command prints, whether the receiver got the
+// file, and the backup folder.
+struct SafetyCase {
+    const char* name;
+    std::vector<std::string> options; // before the file; "DIR" stands for the backup folder
+    SimulatorFaults faults;
+    std::chrono::milliseconds answerPause{0};
+    bool uploadsBackup = false; // the file uploaded is the receiver's own backup (a restore)
+    int exitCode;
+    const char* finalMessage; // the end of standard output
+    bool received;            // the receiver got the file (with the flipped byte of a faulty flash)
+    std::size_t backups;      // files in the backup folder afterwards
+};
+
+std::string CaseName(const ::testing::TestParamInfo<SafetyCase>& info) {
+    return info.param.name;
+}
+
+void PrintTo(const SafetyCase& test, std::ostream* out) {
+    *out << test.name;
+}
+
+// A byte inside the channel table sectors of a sample channel file.
+constexpr std::size_t kChannelSectorByte = 0x30000 + 0x200;
+
+SimulatorFaults CorruptStored() {
+    SimulatorFaults faults;
+    faults.corruptStoredByte = kChannelSectorByte;
+    return faults;
+}
+
+SimulatorFaults CloseDuringDownload() {
+    SimulatorFaults faults;
+    faults.closeAfterPacket = 2;
+    return faults;
+}
+
+class CliSafetyTest : public CliLoaderTest, public ::testing::WithParamInterface<SafetyCase> {};
+
+const SafetyCase kSafetyCases[] = {
+    {"BackupUploadVerify",
+     {"--backup", "DIR", "--verify"},
+     {},
+     1000ms,
+     false,
+     0,
+     "Reset your STB(s).\nCompleted and verified\n",
+     true,
+     1},
+    {"CorruptedStoreFailsVerify",
+     {"--verify"},
+     CorruptStored(),
+     0ms,
+     false,
+     1,
+     "Verify failed: 1 byte differs (channels: 1) between the uploaded file and the receiver's channel list.\n",
+     true,
+     0},
+    {"FailedBackupUploadsNothing",
+     {"--backup", "DIR"},
+     CloseDuringDownload(),
+     0ms,
+     false,
+     1,
+     "The receiver's channel list could not be backed up (Error occurred... Please check the displayed message of "
+     "the STB); nothing was uploaded.\n",
+     false,
+     0},
+    {"RestoreUploadsTheBackup",
+     {"--verify"},
+     {},
+     0ms,
+     true,
+     0,
+     "Reset your STB(s).\nCompleted and verified\n",
+     true,
+     1},
+};
+
+TEST_P(CliSafetyTest, ChannelUploadWithBackupAndVerify) {
+    const SafetyCase& test = GetParam();
+    const std::string backupFolder = PathIn("backups");
+    fs::create_directories(backupFolder);
+    const Bytes onReceiver = vorlane::testing::SampleChannelFile(0x21, 30);
+    const std::string backupPath = backupFolder + "/channels-20260101-120000.bin";
+    const Bytes upload = test.uploadsBackup ? onReceiver : vorlane::testing::SampleChannelFile(0x52, 45);
+    const std::string uploadPath = test.uploadsBackup ? backupPath : PathIn("new.bin");
+    if (test.uploadsBackup)
+        WriteFile("backups/channels-20260101-120000.bin", onReceiver);
+    else
+        WriteFile("new.bin", upload);
+
+    ReceiverBehaviour behaviour;
+    behaviour.downloads[static_cast<std::size_t>(DownloadKind::Channel)] = ChannelListAsSent(onReceiver);
+    behaviour.restartAfterBreakIn = 50ms;
+    behaviour.answerPauseAfterStore = test.answerPause;
+    behaviour.faults = test.faults;
+    StartSimulator(behaviour);
+    std::vector<std::string> args = {"upload", "--device", Link()};
+    for (const std::string& option : test.options)
+        args.push_back(option == "DIR" ? backupFolder : option);
+    args.push_back(uploadPath);
+    const CliRun result = Run(args);
+
+    EXPECT_EQ(test.exitCode, result.exitCode) << result.err;
+    EXPECT_TRUE(result.out.ends_with(test.finalMessage)) << result.out;
+    const std::vector<ReceivedBlock> blocks = simulator->receivedBlocks();
+    EXPECT_EQ(test.received ? 1u : 0u, blocks.size());
+    if (test.received && !blocks.empty()) {
+        Bytes stored = upload;
+        if (test.faults.corruptStoredByte)
+            stored[*test.faults.corruptStoredByte] ^= 0xFF;
+        EXPECT_EQ(stored, blocks[0].bytes);
+    }
+    EXPECT_EQ(upload, ReadFile(fs::relative(uploadPath, folder).string())); // the user's file is left alone
+
+    std::vector<fs::path> backups;
+    for (const auto& entry : fs::directory_iterator(backupFolder))
+        backups.push_back(entry.path());
+    EXPECT_EQ(test.backups, backups.size());
+    if (!test.uploadsBackup && test.backups == 1 && !backups.empty()) {
+        EXPECT_EQ(onReceiver, ReadFile(fs::relative(backups[0], folder).string())) << backups[0];
+        EXPECT_TRUE(Contains(result.err, "backed up to " + backups[0].string())) << result.err;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CliSafetyTest, ::testing::ValuesIn(kSafetyCases), CaseName);
+
+} // namespace

@@ -52,7 +52,7 @@ protected:
 TEST_F(FrameCommandsTest, MenusCarryEveryCommandWithItsNumberAndKey) {
     EXPECT_EQ(EntryTexts(TopMenu(*frame, 0)),
               QStringList({"New File", "Open", "Save", "Save as", "Recent Files", "-", "Export",
-                           "Apply Order from Reference List...", "Compare with File...", "Print", "Exit"}));
+                           "Apply Order from Reference List...", "Compare with File...", "Restore Receiver Backup...", "Print", "Exit"}));
     EXPECT_EQ(EntryTexts(TopMenu(*frame, 1)), QStringList({"Undo", "Redo"}));
     QMenu& tools = TopMenu(*frame, 2);
     EXPECT_EQ(EntryTexts(tools), QStringList({"COM Setting", "Connect Status", "-", "Editor Config", "STB Config"}));

@@ -14,13 +14,17 @@
 #include "shell/loader_link.h"
 #include "shell/loader_progress_bar.h"
 #include "shell/message_dialog.h"
+#include "shell/receiver_safety_flow.h"
 #include "sim/simulated_receiver.h"
+#include "sim/stored_channel_list.h"
 #include "storage/checksum.h"
+#include "support/channel_file_sample.h"
 
 #include <QComboBox>
 #include <QEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <cstdlib>
@@ -175,6 +179,7 @@ TEST_F(LoaderEndToEndTest, UploadsAnEditorChannelFileThroughTheBootMonitor) {
     std::string finalText;
     QString finalStatus;
     UserPrompts::scriptAnswer(QString::fromStdString(path));
+    ScriptUploadSafety(false, false);
     UserPrompts::scriptAnswer([&](QDialog& dialog) {
         waitText = MessageText(dialog);
         receiver.triggerRestart(); // the user switches the receiver off and on
@@ -205,6 +210,63 @@ TEST_F(LoaderEndToEndTest, UploadsAnEditorChannelFileThroughTheBootMonitor) {
     ASSERT_EQ(1u, blocks.size());
     EXPECT_EQ(kMonitorUpload, blocks[0].transferClass);
     EXPECT_TRUE(blocks[0].bytes == ReadFile(path)) << "the receiver holds the file byte for byte";
+}
+
+// The safety net in the window: the dialog's defaults, a backup into the data folder, the verified upload, the
+// remembered choice, and File > "Restore Receiver Backup..." putting the backup back, verified.
+TEST_F(LoaderEndToEndTest, BacksUpUploadsVerifiesAndRestores) {
+    ::setenv("XDG_DATA_HOME", PathIn("data").c_str(), 1);
+    const Bytes onReceiver = vorlane::testing::SampleChannelFile(0x61, 12);
+    ReceiverBehaviour behaviour;
+    behaviour.downloads[static_cast<std::size_t>(DownloadKind::Channel)] = ChannelListAsSent(onReceiver);
+    behaviour.restartAfterBreakIn = 50ms;
+    SimulatedReceiver& receiver = StartReceiver("COM3", behaviour);
+    ConnectOnComThree();
+    const std::string path = SaveEditorChannelFile();
+
+    bool boxesCheckedAtFirst = false;
+    std::vector<std::string> finalTexts;
+    const auto answerUploadMessages = [&] {
+        UserPrompts::scriptAnswer([](QDialog& dialog) { return dialog.exec(); }); // "Reset your STB(s)."
+        UserPrompts::scriptAnswer([&](QDialog& dialog) {
+            finalTexts.push_back(MessageText(dialog));
+            return MessageDialog::kOk;
+        });
+    };
+    UserPrompts::scriptAnswer(QString::fromStdString(path));
+    UserPrompts::scriptAnswer([&](QDialog& dialog) {
+        boxesCheckedAtFirst =
+            Find<QCheckBox>(dialog, "backUpFirstBox").isChecked() && Find<QCheckBox>(dialog, "verifyBox").isChecked();
+        return int(QDialog::Accepted);
+    });
+    answerUploadMessages();
+    EXPECT_EQ(1, link->OnUploadStb());
+    ASSERT_TRUE(RunEventsUntil([&] { return !finalTexts.empty(); }, 60s));
+    EXPECT_TRUE(boxesCheckedAtFirst);
+    EXPECT_EQ("Completed and verified", finalTexts[0]);
+    EXPECT_EQ(1, store.ReadProfileNumber(kBackupSection, kBackUpFirstEntry, 0));
+    const std::string backupFolder = PathIn("data") + "/Vorlane/backups";
+    const std::string backup = link->safetySequence().BackupPath();
+    EXPECT_EQ(backupFolder, std::filesystem::path(backup).parent_path().string());
+    EXPECT_TRUE(ReadFile(backup) == onReceiver) << "the backup holds the receiver's list as it was";
+    ASSERT_TRUE(receiver.waitForBlocks(1, 5s));
+    EXPECT_TRUE(receiver.receivedBlocks()[0].bytes == ReadFile(path));
+
+    int listedBackups = 0;
+    UserPrompts::scriptAnswer([&](QDialog& dialog) {
+        const auto& list = Find<QTreeWidget>(dialog, "backupList");
+        listedBackups = list.topLevelItemCount();
+        EXPECT_EQ(QStringLiteral("12"), list.topLevelItem(0)->text(2)) << "tuner 1 channels of the backup";
+        return int(QDialog::Accepted);
+    });
+    answerUploadMessages();
+    EXPECT_EQ(1, link->OnRestoreBackup());
+    ASSERT_TRUE(RunEventsUntil([&] { return finalTexts.size() == 2; }, 60s));
+    EXPECT_EQ(1, listedBackups);
+    EXPECT_EQ("Completed and verified", finalTexts[1]);
+    ASSERT_TRUE(receiver.waitForBlocks(2, 5s));
+    EXPECT_TRUE(receiver.receivedBlocks()[1].bytes == onReceiver) << "the backup went up byte for byte";
+    ::unsetenv("XDG_DATA_HOME");
 }
 
 TEST_F(LoaderEndToEndTest, DownloadsTheChannelsOverAnExistingFileWithARebuiltHeader) {
@@ -274,6 +336,7 @@ TEST_F(LoaderEndToEndTest, DisconnectDuringTheBreakInStopsIt) {
     const std::string path = SaveEditorChannelFile();
     bool patternSeen = false;
     UserPrompts::scriptAnswer(QString::fromStdString(path));
+    ScriptUploadSafety(false, false);
     UserPrompts::scriptAnswer([&](QDialog& dialog) {
         patternSeen = RunEventsUntil(
             [&] {

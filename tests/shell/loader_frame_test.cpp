@@ -98,6 +98,7 @@ TEST_F(LoaderFrameTest, ConnectStatusCommandsFollowThePortAndUploadTheSavedChann
 
     std::string finalText;
     UserPrompts::scriptAnswer(QString::fromStdString(path));
+    ScriptUploadSafety(false, false);
     UserPrompts::scriptAnswer([&](QDialog& dialog) {
         receiver->triggerRestart();
         return dialog.exec();

@@ -1,7 +1,8 @@
 // Writes pictures of the loader in the editor, against the simulated receiver on a temporary port COM3:
 //   loader_screenshots <folder> <file to open>
-// com-setting.png (COM Setting with COM3 chosen), download-choice.png, and upload-in-progress.png (the editor with
-// the file opened while a key file goes to the receiver at 115200 bit/s). Run with QT_QPA_PLATFORM=offscreen or
+// com-setting.png (COM Setting with COM3 chosen), download-choice.png, upload-safety.png (the safety steps asked for
+// an upload of the opened list saved as a channel file), and upload-in-progress.png (the editor with the file
+// opened while a key file goes to the receiver at 115200 bit/s). Run with QT_QPA_PLATFORM=offscreen or
 // under a virtual display.
 #include "loader_test_util.h"
 #include "panes/channel_pane.h"
@@ -105,6 +106,17 @@ int main(int argc, char** argv) {
     if (!view.loader().IsPortOpen())
         return Fail("cannot connect to the simulated receiver");
     frame.OnCommand(vorlane::kCmdDownloadToPc);
+
+    const QString channelPath = QDir(scratch.path()).filePath(QStringLiteral("mychannels.bin"));
+    UserPrompts::scriptAnswer(channelPath);
+    UserPrompts::scriptAnswer(QMessageBox::Ok); // "Complete to write file."
+    frame.OnCommand(vorlane::kCmdSaveAs);
+    UserPrompts::scriptAnswer(channelPath);
+    UserPrompts::scriptAnswer([&](QDialog& dialog) {
+        saved = Save(dialog, folder, "upload-safety.png") && saved;
+        return int(QDialog::Rejected);
+    });
+    frame.OnCommand(vorlane::kCmdUploadToStb);
 
     // A key file goes up whole, without the break-in, so the picture shows a plain upload under way.
     const std::string keyPath = QDir(scratch.path()).filePath(QStringLiteral("update.key")).toStdString();

@@ -47,7 +47,11 @@ TEST(SimulatorOptions, EveryOptionReachesTheConfiguration) {
                                             "3",
                                             "--merge-output",
                                             "--corrupt-upload-packet",
-                                            "7"},
+                                            "7",
+                                            "--answer-pause",
+                                            "700",
+                                            "--corrupt-stored",
+                                            "4096"},
                                            commandLine, error))
         << error;
     const auto& config = commandLine.config;
@@ -65,6 +69,8 @@ TEST(SimulatorOptions, EveryOptionReachesTheConfiguration) {
     EXPECT_EQ(4, faults.endAtPacket);
     EXPECT_EQ(5, faults.silentAfterPacket);
     EXPECT_EQ(6, faults.closeAfterPacket);
+    EXPECT_EQ(700ms, config.behaviour.answerPauseAfterStore);
+    EXPECT_EQ(4096u, faults.corruptStoredByte);
     EXPECT_TRUE(faults.withoutIdentification);
     EXPECT_TRUE(faults.silentToRequests);
     EXPECT_EQ(7, faults.corruptUploadPacket);

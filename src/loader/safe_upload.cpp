@@ -1,0 +1,170 @@
+#include "loader/safe_upload.h"
+
+#include "blockfile/file_bytes.h"
+#include "blockfile/upload_classifier.h"
+#include "loader/channel_image_compare.h"
+#include "loader/owner_dispatcher.h"
+#include "loader/receiver_backups.h"
+#include "loader/transfer.h"
+#include "loader/transfer_commands.h"
+#include "loader/transfer_requests.h"
+
+#include <ctime>
+#include <filesystem>
+
+namespace vorlane {
+namespace {
+
+// What the read-back download names as its file; it only ever goes to memory.
+constexpr char kReadBackName[] = "receiver channel list";
+
+std::string InBrackets(const std::string& message) {
+    return message.empty() ? std::string() : " (" + message + ")";
+}
+
+} // namespace
+
+bool IsChannelFileUpload(const std::string& fileName, ConstByteSpan contents) {
+    BlockTable table;
+    return ClassifyUploadFile(fileName, contents, table) && table.count() == 1 &&
+           table[0].transferClass() == TransferClass::Channel;
+}
+
+SafeUpload::SafeUpload(TransferCommands& commands, Transfer& transfer, OwnerDispatcher& dispatcher,
+                       ReceiverAnswerWait wait)
+    : m_commands(commands), m_transfer(transfer), m_dispatcher(dispatcher), m_wait(wait),
+      m_self(std::make_shared<SafeUpload*>(this)) {}
+
+SafeUpload::~SafeUpload() {
+    if (Running()) {
+        m_commands.SetTransferEndHandler({});
+        m_transfer.SetDownloadSink(nullptr);
+    }
+    *m_self = nullptr;
+}
+
+int SafeUpload::Start(const SafeUploadPlan& plan) {
+    if (Running())
+        return 0;
+    m_plan = plan;
+    m_outcome = TransferOutcome::None;
+    m_backupPath.clear();
+    m_step = SafeUploadStep::Upload;
+    if (!ReadFileBytes(plan.file, m_sent) || !IsChannelFileUpload(plan.file, m_sent)) {
+        End(TransferOutcome::Failed, "Back up and verify work with channel files only; nothing was uploaded.");
+        return 0;
+    }
+    const std::weak_ptr<SafeUpload*> self = m_self;
+    m_commands.SetTransferEndHandler([this, self](TransferOutcome outcome, const std::string& message) {
+        // The transfer is still inside its own handling here: the next step starts after it.
+        m_dispatcher.Post([self, outcome, message] {
+            if (const auto alive = self.lock(); alive && *alive)
+                (*alive)->OnTransferEnd(outcome, message);
+        });
+    });
+    if (plan.backupFolder.empty())
+        StartUpload();
+    else
+        StartBackup();
+    return Running() ? 1 : 0;
+}
+
+void SafeUpload::StartBackup() {
+    m_step = SafeUploadStep::Backup;
+    std::error_code error;
+    std::filesystem::create_directories(m_plan.backupFolder, error);
+    if (error || !RequestChannelList(NewBackupPath(m_plan.backupFolder, std::time(nullptr))))
+        AfterBackup(TransferOutcome::Failed, error ? "can't create " + m_plan.backupFolder : std::string());
+}
+
+void SafeUpload::StartUpload() {
+    m_step = SafeUploadStep::Upload;
+    m_transfer.SetDownloadSink(nullptr);
+    if (!m_commands.UploadChosenFile(m_plan.file))
+        End(TransferOutcome::Failed, "The upload did not start; nothing was uploaded.");
+}
+
+void SafeUpload::StartVerify() {
+    m_step = SafeUploadStep::Verify;
+    m_transfer.SetDownloadSink(&m_readBack);
+    if (!RequestChannelList(kReadBackName))
+        AfterVerify(TransferOutcome::Failed, {});
+}
+
+int SafeUpload::RequestChannelList(const std::string& path) {
+    m_requestPath = path;
+    m_requestedAt = std::chrono::steady_clock::now();
+    m_requests = 1;
+    return m_commands.StartDownload(kReceiveChannel, path);
+}
+
+void SafeUpload::CheckReceiverAnswer(std::chrono::steady_clock::time_point now) {
+    const bool awaitingDownload = m_step == SafeUploadStep::Backup || m_step == SafeUploadStep::Verify;
+    if (!awaitingDownload || !m_transfer.IsTransferIdle() || m_commands.Outcome() != TransferOutcome::None ||
+        now - m_requestedAt < m_wait.interval)
+        return;
+    if (m_requests >= m_wait.attempts) {
+        m_transfer.SetTransferIdle();
+        OnTransferEnd(TransferOutcome::Failed, "the receiver did not answer");
+        return;
+    }
+    ++m_requests;
+    m_requestedAt = now;
+    if (!m_commands.StartDownload(kReceiveChannel, m_requestPath))
+        OnTransferEnd(TransferOutcome::Failed, {});
+}
+
+void SafeUpload::OnTransferEnd(TransferOutcome outcome, const std::string& message) {
+    switch (m_step) {
+    case SafeUploadStep::Backup:
+        AfterBackup(outcome, message);
+        break;
+    case SafeUploadStep::Upload:
+        if (outcome == TransferOutcome::Completed && m_plan.verify)
+            StartVerify();
+        else
+            End(outcome, message);
+        break;
+    case SafeUploadStep::Verify:
+        AfterVerify(outcome, message);
+        break;
+    case SafeUploadStep::Idle:
+        break;
+    }
+}
+
+void SafeUpload::AfterBackup(TransferOutcome outcome, const std::string& message) {
+    if (outcome != TransferOutcome::Completed) {
+        End(TransferOutcome::Failed,
+            "The receiver's channel list could not be backed up" + InBrackets(message) + "; nothing was uploaded.");
+        return;
+    }
+    m_backupPath = m_requestPath;
+    PruneBackups(m_plan.backupFolder);
+    StartUpload();
+}
+
+void SafeUpload::AfterVerify(TransferOutcome outcome, const std::string& message) {
+    m_transfer.SetDownloadSink(nullptr);
+    if (outcome != TransferOutcome::Completed) {
+        End(TransferOutcome::Failed, "The upload completed, but the channel list could not be read back to verify it" +
+                                         InBrackets(message) + ".");
+        return;
+    }
+    const ChannelImageDifference difference = CompareChannelImages(m_sent, m_readBack.Bytes());
+    if (difference.equal())
+        End(TransferOutcome::Completed, std::string(kCompletedAndVerified));
+    else
+        End(TransferOutcome::Failed, "Verify failed: " + DescribeDifference(difference) +
+                                         " between the uploaded file and the receiver's channel list.");
+}
+
+void SafeUpload::End(TransferOutcome outcome, const std::string& message) {
+    m_step = SafeUploadStep::Idle;
+    m_outcome = outcome;
+    m_transfer.SetDownloadSink(nullptr);
+    m_commands.SetTransferEndHandler({});
+    m_commands.ReportTransferEnd(outcome, message);
+}
+
+} // namespace vorlane

@@ -1,0 +1,51 @@
+#pragma once
+// The editor's side of the safety net around channel-file uploads. "Upload to STB" with a channel file asks for
+// the safety steps (back up first, remembered in the profile; verify after) and runs them as one sequence; File >
+// "Restore Receiver Backup..." uploads a chosen backup with the same verify. Other files go up as before.
+
+#include "loader/safe_upload.h"
+
+#include <QTimer>
+
+class QWidget;
+
+namespace vorlane {
+
+class OwnerDispatcher;
+class SerialPort;
+class SettingsStore;
+class Transfer;
+class TransferCommands;
+class TransferCommandsUi;
+
+// The profile entry of "Back up the receiver's channel list first".
+inline constexpr std::string_view kBackupSection = "Backup";
+inline constexpr std::string_view kBackUpFirstEntry = "BackUpFirst";
+
+class ReceiverSafetyFlow {
+public:
+    // `view` parents the dialogs; all must outlive the flow. `transfer` is the one `commands` drives on `port`.
+    ReceiverSafetyFlow(QWidget& view, SettingsStore& store, TransferCommandsUi& ui, TransferCommands& commands,
+                       Transfer& transfer, OwnerDispatcher& dispatcher, const SerialPort& port);
+
+    // "Upload to STB". Returns 1 when an upload or its sequence started.
+    int OnUploadStb();
+    // File > "Restore Receiver Backup...". Returns 1 when the chosen backup's upload started.
+    int OnRestoreBackup();
+
+    const SafeUpload& sequence() const { return m_sequence; }
+
+private:
+    int RunSequence(const SafeUploadPlan& plan);
+
+    QWidget& m_view;
+    SettingsStore& m_store;
+    TransferCommandsUi& m_ui;
+    TransferCommands& m_commands;
+    const SerialPort& m_port;
+    SafeUpload m_sequence;
+    // Looks after a receiver that does not answer a download request while the sequence runs.
+    QTimer m_answerCheck;
+};
+
+} // namespace vorlane

@@ -1,0 +1,129 @@
+// The safety net's core: the comparison of an uploaded channel file with its read-back, counted per part of the
+// image, and the backup folder's names, order, pruning and summaries.
+
+#include "loader/channel_image_compare.h"
+#include "loader/receiver_backups.h"
+#include "storage/flash_sector.h"
+#include "support/channel_file_sample.h"
+#include "support/scratch_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+
+using namespace vorlane;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+constexpr std::size_t SectorStart(int physical) {
+    return kFirstSectorOffset + kSectorSize * static_cast<std::size_t>(physical);
+}
+
+struct CompareCase {
+    const char* name;
+    std::function<void(Bytes&)> change; // applied to the read-back
+    std::array<std::size_t, kImagePartCount> expected;
+    const char* description;
+};
+
+TEST(ChannelImageCompare, CountsDifferencesPerPartIgnoringOnlyTheHeader) {
+    const Bytes sent = vorlane::testing::SampleChannelFile(0x10, 40);
+    const std::vector<CompareCase> cases = {
+        {"equal", [](Bytes&) {}, {0, 0, 0, 0}, ""},
+        {"header rewritten", [](Bytes& b) { std::fill_n(b.begin(), block_header::kSize, 0xFF); }, {0, 0, 0, 0}, ""},
+        {"first byte after the header",
+         [](Bytes& b) { b[block_header::kSize] ^= 1; },
+         {1, 0, 0, 0},
+         "1 byte differs (settings pages: 1)"},
+        {"satellite sector", [](Bytes& b) { b[SectorStart(1) + 0x200] ^= 1; }, {0, 1, 0, 0}, ""},
+        {"channel sectors",
+         [](Bytes& b) {
+             b[SectorStart(2) + 0x200] ^= 1;
+             b[SectorStart(10) + 5] ^= 1;
+         },
+         {0, 0, 2, 0},
+         "2 bytes differ (channels: 2)"},
+        {"free sector", [](Bytes& b) { b[SectorStart(11) + 9] = 0; }, {0, 0, 0, 1}, ""},
+        {"table only in the read-back",
+         [](Bytes& b) { writeLe32(b, SectorStart(11) + FlashSector::kLogicalOffset, 3); },
+         {0, 0, 4, 0},
+         ""},
+        {"read-back short by 10", [](Bytes& b) { b.resize(b.size() - 10); }, {0, 0, 0, 10}, ""},
+        {"read-back empty", [](Bytes& b) { b.clear(); }, {0, 0, 0, 0}, nullptr},
+    };
+    for (const CompareCase& test : cases) {
+        SCOPED_TRACE(test.name);
+        Bytes readBack = sent;
+        test.change(readBack);
+        const ChannelImageDifference difference = CompareChannelImages(sent, readBack);
+        if (!test.description) { // everything but the header differs
+            EXPECT_EQ(sent.size() - block_header::kSize, difference.total());
+            continue;
+        }
+        EXPECT_EQ(test.expected, difference.bytes);
+        if (*test.description) {
+            EXPECT_EQ(test.description, DescribeDifference(difference));
+        }
+    }
+}
+
+void Touch(const std::string& path, const Bytes& bytes = {}) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+TEST(ReceiverBackups, FolderNamesOrderPruningAndSummary) {
+    const char* savedDataHome = std::getenv("XDG_DATA_HOME");
+    ::setenv("XDG_DATA_HOME", "/data/home", 1);
+    EXPECT_EQ("/data/home/Vorlane/backups", DefaultBackupFolder());
+    ::setenv("XDG_DATA_HOME", "relative", 1);
+    EXPECT_EQ(std::string(std::getenv("HOME")) + "/.local/share/Vorlane/backups", DefaultBackupFolder());
+    if (savedDataHome)
+        ::setenv("XDG_DATA_HOME", savedDataHome, 1);
+    else
+        ::unsetenv("XDG_DATA_HOME");
+
+    ScratchFolder folder("vorlane-backups");
+    ASSERT_TRUE(folder.valid());
+    std::tm when{};
+    when.tm_year = 2026 - 1900;
+    when.tm_mon = 11;
+    when.tm_mday = 6;
+    when.tm_hour = 9;
+    when.tm_min = 5;
+    when.tm_isdst = -1;
+    const std::time_t moment = std::mktime(&when);
+    const std::string first = NewBackupPath(folder.path().string(), moment);
+    EXPECT_EQ(folder.PathIn("channels-20261206-090500.bin"), first);
+    Touch(first);
+    const std::string second = NewBackupPath(folder.path().string(), moment);
+    EXPECT_EQ(folder.PathIn("channels-20261206-090500-2.bin"), second);
+    Touch(second);
+    for (int minute = 10; minute < 30; ++minute)
+        Touch(NewBackupPath(folder.path().string(), moment + 60 * minute));
+    Touch(folder.PathIn("channels-notes.txt"));
+
+    const std::vector<std::string> all = ListBackups(folder.path().string());
+    ASSERT_EQ(22u, all.size());
+    EXPECT_EQ(first, all[0]);
+    EXPECT_EQ(second, all[1]);
+    EXPECT_EQ("2026-12-06 09:05:00", BackupDateText(first));
+    EXPECT_EQ("2026-12-06 09:05:00 (2)", BackupDateText(second));
+    EXPECT_EQ(2u, PruneBackups(folder.path().string()));
+    const std::vector<std::string> kept = ListBackups(folder.path().string());
+    EXPECT_EQ(std::vector<std::string>(all.begin() + 2, all.end()), kept);
+    EXPECT_TRUE(std::filesystem::exists(folder.PathIn("channels-notes.txt")));
+
+    const BackupSummary summary = SummariseChannelImage(vorlane::testing::SampleChannelFile(0x20, 7));
+    EXPECT_EQ(kFullImageSize, summary.size);
+    EXPECT_EQ(7, summary.tuner1Channels);
+    EXPECT_EQ(4, summary.tuner2Channels);
+    EXPECT_EQ(0, SummariseChannelImage(MakeFreshImage()).tuner1Channels);
+}
+
+} // namespace
