@@ -115,7 +115,11 @@ OpenResult OpenDatabaseFromBytes(ChannelDatabase& db, std::vector<std::uint8_t> 
     Deinit(db);
     Init(db);
     db.fileBuffer() = std::move(bytes);
-    db.setCurrentPath(path);
+    // A text list is never the file Save writes to: its channels become a channel file only where the user says.
+    if (IsTextList(reader))
+        db.setImportedPath(path);
+    else
+        db.setCurrentPath(path);
     db.setModified(false);
 
     OpenResult result;
@@ -127,6 +131,18 @@ OpenResult OpenDatabaseFromBytes(ChannelDatabase& db, std::vector<std::uint8_t> 
         LoadFromImage(db, db.fileBuffer());
     db.BuildAllLists();
     return result;
+}
+
+std::string SaveAsOffer(const ChannelDatabase& db) {
+    if (!db.currentPath().empty())
+        return db.currentPath();
+    const std::string& imported = db.importedPath();
+    if (imported.empty())
+        return {};
+    const std::size_t nameStart = imported.find_last_of('/') + 1;
+    const std::size_t dot = imported.find_last_of('.');
+    const std::size_t stemEnd = dot == std::string::npos || dot < nameStart ? imported.size() : dot;
+    return imported.substr(0, stemEnd) + kChannelFileExtension;
 }
 
 int SaveDatabaseFile(ChannelDatabase& db, const std::string& path) {

@@ -26,15 +26,18 @@ void AddSortMenu(QMenu& menu, const QString& second, int standardCommand, int se
 }
 
 struct ChannelMenuCommands {
-    int newChannel, remove, moveTo, selectAll, selectFree, selectScrambled, selectLocked, selectTuner1, selectTuner2,
-        selectSkipped, copy, paste, property, original, names;
+    int newChannel, remove, moveTo, moveTop, moveBottom, addFavourite, selectAll, selectFree, selectScrambled,
+        selectLocked, selectTuner1, selectTuner2, selectSkipped, copy, paste, property, original, names;
 };
 
-constexpr ChannelMenuCommands kTvMenu{kCmdTvNew,          kCmdTvDelete,          kCmdTvMoveTo,       kCmdTvSelectAll,
-                                      kCmdTvSelectFree,   kCmdTvSelectScrambled, kCmdTvSelectLocked, kCmdTvSelectTuner1,
-                                      kCmdTvSelectTuner2, kCmdTvSelectSkipped,   kCmdTvCopy,         kCmdTvPaste,
-                                      kCmdTvProperty,     kCmdTvOrderOriginal,   kCmdTvOrderNames};
+constexpr ChannelMenuCommands kTvMenu{kCmdTvNew,           kCmdTvDelete,        kCmdTvMoveTo,
+                                      kCmdTvMoveTop,       kCmdTvMoveBottom,    kCmdTvAddFavourite,
+                                      kCmdTvSelectAll,     kCmdTvSelectFree,    kCmdTvSelectScrambled,
+                                      kCmdTvSelectLocked,  kCmdTvSelectTuner1,  kCmdTvSelectTuner2,
+                                      kCmdTvSelectSkipped, kCmdTvCopy,          kCmdTvPaste,
+                                      kCmdTvProperty,      kCmdTvOrderOriginal, kCmdTvOrderNames};
 constexpr ChannelMenuCommands kRadioMenu{kCmdRadioNew,           kCmdRadioDelete,        kCmdRadioMoveTo,
+                                         kCmdRadioMoveTop,       kCmdRadioMoveBottom,    kCmdRadioAddFavourite,
                                          kCmdRadioSelectAll,     kCmdRadioSelectFree,    kCmdRadioSelectScrambled,
                                          kCmdRadioSelectLocked,  kCmdRadioSelectTuner1,  kCmdRadioSelectTuner2,
                                          kCmdRadioSelectSkipped, kCmdRadioCopy,          kCmdRadioPaste,
@@ -73,10 +76,18 @@ std::unique_ptr<QMenu> BuildChannelMenu(const ChannelMenuState& state) {
     const ChannelMenuCommands& c = state.radio ? kRadioMenu : kTvMenu;
     auto menu = std::make_unique<QMenu>(state.radio ? QStringLiteral("Channel Radio") : QStringLiteral("Channel TV"));
     const bool newGrayed = state.favouriteChosen || !state.transponderSelected;
-    const bool moveGrayed = !state.channelSelected || newGrayed || state.sortedByName;
+    // Moving works on the numbers the pane shows, in every view but the one sorted by name.
+    const bool moveGrayed = !state.channelSelected || state.sortedByName;
     AddItem(*menu, QStringLiteral("New"), c.newChannel, !newGrayed);
     AddItem(*menu, QStringLiteral("Delete"), c.remove, state.channelSelected);
     AddItem(*menu, QStringLiteral("Move to"), c.moveTo, !moveGrayed);
+    AddItem(*menu, QStringLiteral("Move to Top"), c.moveTop, !moveGrayed);
+    AddItem(*menu, QStringLiteral("Move to Bottom"), c.moveBottom, !moveGrayed);
+    QMenu* favourites = menu->addMenu(QStringLiteral("Add to Favourite"));
+    favourites->setEnabled(state.channelSelected);
+    for (int group = 0; group < static_cast<int>(state.favouriteNames.size()); ++group)
+        AddItem(*favourites, QStringLiteral("FAV %1 (%2)").arg(group + 1).arg(state.favouriteNames[group]),
+                c.addFavourite + group);
     QMenu* select = menu->addMenu(QStringLiteral("Select"));
     AddItem(*select, QStringLiteral("All"), c.selectAll);
     AddItem(*select, QStringLiteral("All free"), c.selectFree);

@@ -25,6 +25,7 @@ struct ChannelMenuState {
     bool transponderSelected = false;
     bool channelSelected = false;
     bool sortedByName = false;
+    QStringList favouriteNames; // the eight group names of "Add to Favourite"
 };
 
 std::unique_ptr<QMenu> BuildSatelliteMenu(const SatelliteMenuState& state);

@@ -22,7 +22,8 @@ public:
     void Open();
     // Asks "Are you sure Save?", then writes as WriteLikeSave does.
     void Save();
-    // Writes to a chosen file; the current file and the title stay. 1 when written.
+    // Writes to a chosen file, offering the current file or the imported one's name as a channel file; the
+    // current file and the title stay. 1 when written.
     int SaveAs();
     // Writes the text listing to a chosen file.
     void Export();
@@ -37,8 +38,9 @@ private:
     // False when the user cancelled or the save he asked for did not write.
     bool MaySetUnsavedWorkAside();
     void OpenChosenFile(const QString& path);
-    // The chosen path with `extension` added when it has none; empty when cancelled.
-    QString ChooseSavePath(const QString& title, const QString& filter, const char* extension);
+    // The chosen path, starting at `start`, with the filter's extension added when it has none; empty when
+    // cancelled.
+    QString ChooseSavePath(const QString& title, const QString& filter, const QString& start);
     int WriteChannelFile(const std::string& path);
     void RememberPath(const QString& path);
     void ShowError(const QString& text);

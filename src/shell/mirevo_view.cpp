@@ -7,6 +7,7 @@
 #include "panes/label_panes.h"
 #include "panes/pane_commands.h"
 #include "shell/loader_link.h"
+#include "shell/pane_border.h"
 #include "shell/view_texts.h"
 
 #include <QButtonGroup>
@@ -15,6 +16,7 @@
 #include <QRadioButton>
 #include <QResizeEvent>
 #include <QToolButton>
+#include <algorithm>
 
 namespace vorlane {
 namespace {
@@ -28,7 +30,6 @@ constexpr int kLabelHeight = 16;
 constexpr int kButtonTop = 43;
 constexpr int kButtonHeight = 18;
 constexpr int kPaneTop = 63;
-constexpr int kListColumnWidth = 160;
 constexpr int kInfoLabelWidth = 34;
 constexpr int kToggleSize = 16;
 
@@ -121,6 +122,22 @@ void CMirevoView::BuildForm() {
     m_tvPane = new ui::ChannelPane(*this, ServiceType::Tv, this);
     m_radioPane = new ui::ChannelPane(*this, ServiceType::Radio, this);
 
+    // The borders between the four pane columns; dragging one widens the column on its left.
+    const auto moveBorder = [this](int border) {
+        return [this, border](int dx) {
+            int& width = border == 0 ? m_widths.satellite : border == 1 ? m_widths.lists : m_widths.tv;
+            if (border == 2 && width == PaneWidths::kShared)
+                width = m_tvPane->width();
+            width += dx;
+            LayOut();
+        };
+    };
+    for (int border = 0; border < 3; ++border) {
+        m_borders[static_cast<std::size_t>(border)] =
+            new PaneBorder(this, moveBorder(border), [this] { m_widths.Save(m_store); });
+        m_borders[static_cast<std::size_t>(border)]->setObjectName(QStringLiteral("paneBorder%1").arg(border));
+    }
+
     m_loaderArea = new QFrame(this);
     m_loaderArea->setObjectName(QStringLiteral("loaderArea"));
     BuildLoader();
@@ -152,28 +169,45 @@ void CMirevoView::LayOut() {
     m_infoLabel->setGeometry(right - kInfoLabelWidth, 3, kInfoLabelWidth, kInfoLineHeight);
     m_informationLine->setGeometry(kMargin, 3, right - kInfoLabelWidth - kGap - kMargin, kInfoLineHeight);
 
-    const int satelliteLeft = kMargin;
-    m_satelliteLabel->setGeometry(satelliteLeft, kLabelTop, kListColumnWidth, kLabelHeight);
-    m_satelliteStandard->setGeometry(satelliteLeft, kButtonTop, kListColumnWidth / 2, kButtonHeight);
-    m_satelliteLongitude->setGeometry(satelliteLeft + kListColumnWidth / 2, kButtonTop, kListColumnWidth / 2,
-                                      kButtonHeight);
-    m_satellitePane->setGeometry(satelliteLeft, kPaneTop, kListColumnWidth, paneBottom - kPaneTop);
+    // Column widths as dragged, kept so that every column stays at least the minimum wide.
+    const int columnSpace = w - 2 * kMargin - 3 * kGap;
+    const int listLimit = std::max(PaneWidths::kMinimumWidth, columnSpace / 3);
+    m_widths.satellite = std::clamp(m_widths.satellite, PaneWidths::kMinimumWidth, listLimit);
+    m_widths.lists = std::clamp(m_widths.lists, PaneWidths::kMinimumWidth, listLimit);
+    const int satelliteWidth = m_widths.satellite;
+    const int listWidth = m_widths.lists;
 
-    const int transponderLeft = satelliteLeft + kListColumnWidth + kGap;
+    const int satelliteLeft = kMargin;
+    m_satelliteLabel->setGeometry(satelliteLeft, kLabelTop, satelliteWidth, kLabelHeight);
+    m_satelliteStandard->setGeometry(satelliteLeft, kButtonTop, satelliteWidth / 2, kButtonHeight);
+    m_satelliteLongitude->setGeometry(satelliteLeft + satelliteWidth / 2, kButtonTop, satelliteWidth / 2,
+                                      kButtonHeight);
+    m_satellitePane->setGeometry(satelliteLeft, kPaneTop, satelliteWidth, paneBottom - kPaneTop);
+
+    const int transponderLeft = satelliteLeft + satelliteWidth + kGap;
     const int columnHeight = paneBottom - kPaneTop - kLabelHeight - kGap;
     const int transponderHeight = columnHeight / 2;
     const int favoriteTop = kPaneTop + transponderHeight + kGap + kLabelHeight;
-    m_transponderLabel->setGeometry(transponderLeft, kLabelTop, kListColumnWidth, kLabelHeight);
-    m_transponderStandard->setGeometry(transponderLeft, kButtonTop, kListColumnWidth / 2, kButtonHeight);
-    m_transponderFrequency->setGeometry(transponderLeft + kListColumnWidth / 2, kButtonTop, kListColumnWidth / 2,
-                                        kButtonHeight);
-    m_transponderPane->setGeometry(transponderLeft, kPaneTop, kListColumnWidth, transponderHeight);
-    m_favoriteLabel->setGeometry(transponderLeft, favoriteTop - kLabelHeight, kListColumnWidth, kLabelHeight);
-    m_favoritePane->setGeometry(transponderLeft, favoriteTop, kListColumnWidth, paneBottom - favoriteTop);
+    m_transponderLabel->setGeometry(transponderLeft, kLabelTop, listWidth, kLabelHeight);
+    m_transponderStandard->setGeometry(transponderLeft, kButtonTop, listWidth / 2, kButtonHeight);
+    m_transponderFrequency->setGeometry(transponderLeft + listWidth / 2, kButtonTop, listWidth / 2, kButtonHeight);
+    m_transponderPane->setGeometry(transponderLeft, kPaneTop, listWidth, transponderHeight);
+    m_favoriteLabel->setGeometry(transponderLeft, favoriteTop - kLabelHeight, listWidth, kLabelHeight);
+    m_favoritePane->setGeometry(transponderLeft, favoriteTop, listWidth, paneBottom - favoriteTop);
 
-    const int channelsLeft = transponderLeft + kListColumnWidth + kGap;
+    const int channelsLeft = transponderLeft + listWidth + kGap;
     const int channelsWidth = right - channelsLeft;
-    const int tvWidth = m_radioShown ? (channelsWidth - kGap) / 2 : channelsWidth;
+    int tvWidth = channelsWidth;
+    if (m_radioShown) {
+        const int shared = (channelsWidth - kGap) / 2;
+        tvWidth =
+            m_widths.tv == PaneWidths::kShared
+                ? shared
+                : std::clamp(m_widths.tv, PaneWidths::kMinimumWidth,
+                             std::max(PaneWidths::kMinimumWidth, channelsWidth - kGap - PaneWidths::kMinimumWidth));
+        if (m_widths.tv != PaneWidths::kShared)
+            m_widths.tv = tvWidth;
+    }
     const int radioLeft = channelsLeft + tvWidth + kGap;
     const int radioWidth = right - radioLeft;
     m_tvLabel->setGeometry(channelsLeft, kLabelTop, tvWidth, kLabelHeight);
@@ -181,11 +215,19 @@ void CMirevoView::LayOut() {
     m_radioLabel->setGeometry(radioLeft, kLabelTop, radioWidth - kToggleSize - kGap, kLabelHeight);
     m_radioPane->setGeometry(radioLeft, kButtonTop, radioWidth, paneBottom - kButtonTop);
     m_paneToggle->setGeometry(right - kToggleSize, kLabelTop, kToggleSize, kLabelHeight);
+
+    const int borderHeight = paneBottom - kLabelTop;
+    m_borders[0]->setGeometry(transponderLeft - kGap, kLabelTop, kGap, borderHeight);
+    m_borders[1]->setGeometry(channelsLeft - kGap, kLabelTop, kGap, borderHeight);
+    m_borders[2]->setGeometry(radioLeft - kGap, kButtonTop, kGap, paneBottom - kButtonTop);
+    m_borders[2]->setVisible(m_radioShown);
 }
 
 void CMirevoView::OnInitialUpdate() {
     StartLikeEditor(m_database);
     m_editorSettings.Load(m_store);
+    m_widths.Load(m_store);
+    LayOut();
     RefillSatellitePane();
     RefillFavoritePane();
     ApplyEditorSettings();
@@ -210,6 +252,9 @@ void CMirevoView::RefreshAllPanes() {
     m_radioOriginal->setChecked(true);
     m_tvPane->SetSortedByName(false);
     m_radioPane->SetSortedByName(false);
+    // The choice goes back to "All", so the channel panes show the whole file.
+    m_chosen = ChosenList{ChosenList::Satellite, -1};
+    m_satellitePane->SelectRow(0);
     RefillChannelPanes();
     RefillFavoritePane();
     m_copiedPks.clear();
@@ -217,11 +262,22 @@ void CMirevoView::RefreshAllPanes() {
 }
 
 void CMirevoView::RefillTvPane() {
-    RefillChannelPane(*m_tvPane);
+    RefillKeepingSelection(*m_tvPane);
 }
 
 void CMirevoView::RefillRadioPane() {
-    RefillChannelPane(*m_radioPane);
+    RefillKeepingSelection(*m_radioPane);
+}
+
+// After a new display filter the channels still shown stay selected, and the information line follows the caret
+// row (or is cleared when its channel is no longer shown).
+void CMirevoView::RefillKeepingSelection(ui::ChannelPane& pane) {
+    const std::vector<int> selected = pane.selectedPks();
+    const bool described = m_describedPane == &pane;
+    RefillChannelPane(pane);
+    pane.SelectPks(selected);
+    if (described)
+        ChooseChannel(pane);
 }
 
 void CMirevoView::ApplyEditorSettings() {
@@ -236,6 +292,7 @@ void CMirevoView::ApplyEditorSettings() {
 
 void CMirevoView::SetInformationLine(const QString& text) {
     m_informationLine->setText(text);
+    m_describedPane = nullptr;
 }
 
 QString CMirevoView::informationLine() const {

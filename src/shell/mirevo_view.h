@@ -11,8 +11,10 @@
 #include "panes/editor_settings.h"
 #include "panes/pane_host.h"
 #include "shell/message_dialog.h"
+#include "shell/pane_widths.h"
 
 #include <QWidget>
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -25,6 +27,7 @@ class QToolButton;
 namespace vorlane {
 
 class LoaderLink;
+class PaneBorder;
 class SettingsStore;
 
 namespace ui {
@@ -104,6 +107,7 @@ private:
     void RefillChannelPanes();
     void RefillChannelPane(ui::ChannelPane& pane);
     void ReloadChannelPane(ui::ChannelPane& pane);
+    void RefillKeepingSelection(ui::ChannelPane& pane);
     void RefillFavoritePane();
     void RenewCountLabels();
     void KeepSelection(ui::PaneListView& pane, int row);
@@ -128,6 +132,10 @@ private:
     void AddChannel(ui::ChannelPane& pane);
     void DeleteChannels(ui::ChannelPane& pane);
     void MoveChannelsTo(ui::ChannelPane& pane);
+    void MoveSelectedChannels(ui::ChannelPane& pane, int number);
+    // Move to Top / Bottom, one place up or down, Add to Favourite.
+    void HandleChannelOrderCommand(ui::ChannelPane& pane, int command);
+    void AddSelectedToFavourite(ui::ChannelPane& pane, int group);
     void EditCaretChannel(ui::ChannelPane& pane);
     void RenameGroup(int row);
     void CopyChannels(ui::ChannelPane& pane);
@@ -149,6 +157,8 @@ private:
     int m_displayFilter;
     bool m_radioShown = true;
     std::vector<int> m_copiedPks;
+    // The channel pane whose caret row the information line describes; nullptr when it describes none.
+    ui::ChannelPane* m_describedPane = nullptr;
 
     QLabel* m_informationLine = nullptr;
     QLabel* m_infoLabel = nullptr;
@@ -171,6 +181,9 @@ private:
     ui::FavoritePane* m_favoritePane = nullptr;
     ui::ChannelPane* m_tvPane = nullptr;
     ui::ChannelPane* m_radioPane = nullptr;
+    // The column widths the user dragged the borders to, and the three borders.
+    PaneWidths m_widths;
+    std::array<PaneBorder*, 3> m_borders{};
     QFrame* m_loaderArea = nullptr;
     ui::LoaderControls* m_loaderControls = nullptr;
     std::unique_ptr<LoaderLink> m_loader;

@@ -14,9 +14,9 @@
 #include "panes/satellite_dialog.h"
 #include "panes/transponder_dialog.h"
 #include "platform/widgets/user_prompts.h"
-#include "shell/msg_out.h"
 
 #include <QRadioButton>
+#include <algorithm>
 #include <array>
 
 namespace vorlane {
@@ -105,17 +105,22 @@ bool CMirevoView::HandleCommand(int command) {
         EditCaretChannel(*pane);
     else if (command == own.copy)
         CopyChannels(*pane);
-    else
+    else if (command == own.paste)
         PasteChannels(*pane);
+    else
+        HandleChannelOrderCommand(*pane, command);
     return true;
 }
 
 ui::ChannelPane* CMirevoView::ChannelPaneOfCommand(int command) {
     for (ui::ChannelPane* pane : {m_tvPane, m_radioPane}) {
         const ui::ChannelPaneCommands& own = pane->commands();
-        for (const int number : {own.newChannel, own.remove, own.moveTo, own.property, own.copy, own.paste})
+        for (const int number : {own.newChannel, own.remove, own.moveTo, own.property, own.copy, own.paste, own.moveTop,
+                                 own.moveBottom, own.moveUp, own.moveDown})
             if (number == command)
                 return pane;
+        if (command >= own.addFavourite && command < own.addFavourite + FavouriteGroups::kGroupCount)
+            return pane;
     }
     return nullptr;
 }
@@ -123,7 +128,9 @@ ui::ChannelPane* CMirevoView::ChannelPaneOfCommand(int command) {
 bool CMirevoView::SelectByCommand(int command) {
     for (const SelectCommand& select : kSelectCommands) {
         if (select.command == command) {
-            (select.type == ServiceType::Radio ? m_radioPane : m_tvPane)->SelectByRule(select.rule);
+            ui::ChannelPane& pane = select.type == ServiceType::Radio ? *m_radioPane : *m_tvPane;
+            pane.SelectByRule(select.rule);
+            ChooseChannel(pane);
             return true;
         }
     }
@@ -159,7 +166,7 @@ void CMirevoView::EditSelectedSatellite() {
     const int satellite = m_satellitePane->selectedSatellite();
     if (satellite < 0)
         return;
-    if (ui::EditSatellite(this, m_database.satellite(satellite), CurrentReceiverSettings(m_database)) == 1) {
+    if (ui::EditSatellite(this, m_database.satellite(satellite), HeldReceiverSettings(m_database)) == 1) {
         m_database.setModified(true);
         const int row = m_satellitePane->selectedRow();
         RefillSatellitePane();
@@ -211,16 +218,27 @@ void CMirevoView::DeleteEmptyTransponders() {
     RefreshAfterTransponderDelete(row);
 }
 
-// The transponder pane, the channel panes and the satellite labels (channel counts) show the deletion; the
-// transponder pane selects the same row index again.
+// The transponder pane, the channel panes and the satellite labels (channel counts) show the deletion. A chosen
+// transponder that is gone hands the choice to the row that took its place (or the one above), so the channel
+// panes never show a list that no longer exists.
 void CMirevoView::RefreshAfterTransponderDelete(int row) {
     const int satelliteRow = m_satellitePane->selectedRow();
     RefillSatellitePane();
     KeepSelection(*m_satellitePane, satelliteRow);
     RefillTransponderPane(m_transponderPane->satellite());
-    RefillChannelPanes();
     RefillFavoritePane();
     SetInformationLine(QString());
+    if (m_chosen.kind == ChosenList::Transponder) {
+        const int count = m_transponderPane->rowCount();
+        const int kept = m_transponderPane->rowOf(m_chosen.index);
+        if (count > 0) {
+            m_transponderPane->SelectRow(kept >= 0 ? kept : std::clamp(row, 0, count - 1));
+            ChooseTransponder();
+            return;
+        }
+        m_chosen = ChosenList{ChosenList::Satellite, m_transponderPane->satellite()};
+    }
+    RefillChannelPanes();
     KeepSelection(*m_transponderPane, row);
 }
 
@@ -255,27 +273,25 @@ void CMirevoView::DeleteChannels(ui::ChannelPane& pane) {
     const int transponderRow = m_transponderPane->selectedRow();
     RefillTransponderPane(m_transponderPane->satellite());
     KeepSelection(*m_transponderPane, transponderRow);
-    SetInformationLine(QString());
     RenewCountLabels();
     KeepSelection(pane, first < pane.rowCount() ? first : first - 1);
+    ChooseChannel(pane);
 }
 
 void CMirevoView::MoveChannelsTo(ui::ChannelPane& pane) {
-    if (pane.selectedRow() < 0 || pane.sorted_by_name() || m_chosen.favourite())
+    if (pane.selectedRow() < 0 || pane.sorted_by_name())
         return;
     int number = 0;
-    if (ui::AskChannelMoveTarget(this, number) != 1)
-        return;
-    if (number >= pane.rowCount())
-        number = pane.rowCount() - 1;
-    const int position = number - 1;
-    if (position < 0) {
-        MsgOut(this, "Channel number is not available.");
-        return;
-    }
-    m_database.setModified(true);
+    if (ui::AskChannelMoveTarget(this, number) == 1)
+        MoveSelectedChannels(pane, number);
+}
+
+// The number is the one the pane's number column shows, in any view.
+void CMirevoView::MoveSelectedChannels(ui::ChannelPane& pane, int number) {
     const std::vector<int> pks = pane.selectedPks();
-    MoveChannels(m_database, pane.type(), pane.rowId(position), pks);
+    if (pks.empty() || MoveChannelsToNumber(m_database, pane.type(), number, pks) == 0)
+        return;
+    m_database.setModified(true);
     RebuildPkChannel(m_database);
     ReloadChannelPane(pane);
     pane.SelectPks(pks);
@@ -299,7 +315,7 @@ void CMirevoView::RenameGroup(int row) {
     const int group = m_favoritePane->rowId(row);
     if (group < 0)
         return;
-    if (ui::RenameFavouriteGroup(this, CurrentReceiverSettings(m_database), group) == 1) {
+    if (ui::RenameFavouriteGroup(this, HeldReceiverSettings(m_database), group) == 1) {
         m_database.setModified(true);
         RefillFavoritePane();
     }

@@ -1,6 +1,6 @@
 // Writes a picture of the editor with a channel list opened through File > Open, "All" satellites chosen and
-// the first TV channel selected:
-//   frame_screenshot <picture.png> <channel list or channel file>
+// the first TV channel selected, optionally with the window at a given size:
+//   frame_screenshot <picture.png> <channel list or channel file> [<width>x<height>]
 // (run with QT_QPA_PLATFORM=offscreen or under a virtual display).
 #include "panes/channel_pane.h"
 #include "panes/label_panes.h"
@@ -16,8 +16,8 @@
 
 int main(int argc, char** argv) {
     QApplication qtApplication(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: frame_screenshot <picture.png> <file to open>\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: frame_screenshot <picture.png> <file to open> [<width>x<height>]\n");
         return 2;
     }
     vorlane::VorlaneApplication application(std::make_unique<vorlane::MemorySettingsStore>());
@@ -25,18 +25,24 @@ int main(int argc, char** argv) {
         return 1;
     vorlane::CMainFrame& frame = application.frame();
     vorlane::CMirevoView& view = frame.view();
+    if (argc == 4) {
+        const QStringList size = QString::fromLocal8Bit(argv[3]).split(QLatin1Char('x'));
+        if (size.size() != 2) {
+            std::fprintf(stderr, "size must read <width>x<height>\n");
+            return 2;
+        }
+        frame.resize(size[0].toInt(), size[1].toInt());
+    }
 
     // Every prompt is answered by script; one the open did not expect stops the program loudly.
     vorlane::ui::UserPrompts::startRecording();
     vorlane::ui::UserPrompts::scriptAnswer(QString::fromLocal8Bit(argv[2]));
     frame.OnCommand(vorlane::kCmdOpen);
-    if (view.database().currentPath().empty()) {
+    if (view.database().currentPath().empty() && view.database().importedPath().empty()) {
         std::fprintf(stderr, "cannot open %s\n", argv[2]);
         return 1;
     }
-    // What a click on the "All" row and then on the first TV channel would choose.
-    view.satellitePane().SelectRow(0);
-    view.OnPaneChoice(view.satellitePane());
+    // Open chose "All"; a click on the first TV channel chooses it.
     view.tvPane().SelectRow(0);
     view.OnPaneChoice(view.tvPane());
     QApplication::processEvents();

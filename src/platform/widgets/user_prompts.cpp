@@ -51,11 +51,12 @@ bool answerFits(PromptKind kind, const UserPrompts::Answer& answer) {
 
 } // namespace
 
-bool UserPrompts::nextAnswer(PromptKind kind, const QString& title, const QString& text, Answer& answer) {
+bool UserPrompts::nextAnswer(PromptKind kind, const QString& title, const QString& text, Answer& answer,
+                             const QString& start) {
     Script& s = script();
     if (!s.recording && s.answers.empty())
         return false;
-    s.asked.push_back({kind, title, text});
+    s.asked.push_back({kind, title, text, start});
     if (s.answers.empty())
         qFatal("UserPrompts: no scripted answer for the %s \"%s\" (%s)", kindName(kind), qPrintable(title),
                qPrintable(text));
@@ -80,10 +81,9 @@ QMessageBox::StandardButton UserPrompts::message(QWidget* parent, QMessageBox::I
     return static_cast<QMessageBox::StandardButton>(pressed);
 }
 
-QString UserPrompts::openFileName(QWidget* parent, const QString& title, const QString& folder,
-                                  const QString& filter) {
+QString UserPrompts::openFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter) {
     Answer answer;
-    if (nextAnswer(PromptKind::OpenFile, title, filter, answer))
+    if (nextAnswer(PromptKind::OpenFile, title, filter, answer, folder))
         return std::get<QString>(answer);
     return QFileDialog::getOpenFileName(parent, title, folder, filter, nullptr, QFileDialog::ReadOnly);
 }
@@ -91,7 +91,7 @@ QString UserPrompts::openFileName(QWidget* parent, const QString& title, const Q
 QString UserPrompts::saveFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter,
                                   bool confirmOverwrite) {
     Answer answer;
-    if (nextAnswer(PromptKind::SaveFile, title, filter, answer))
+    if (nextAnswer(PromptKind::SaveFile, title, filter, answer, folder))
         return std::get<QString>(answer);
     const QFileDialog::Options options =
         confirmOverwrite ? QFileDialog::Options() : QFileDialog::Options(QFileDialog::DontConfirmOverwrite);
@@ -112,14 +112,24 @@ int UserPrompts::exec(QDialog& dialog) {
     return dialog.exec();
 }
 
-void UserPrompts::scriptAnswer(Answer answer) { script().answers.push_back(std::move(answer)); }
+void UserPrompts::scriptAnswer(Answer answer) {
+    script().answers.push_back(std::move(answer));
+}
 
-bool UserPrompts::scripted() { return script().recording || !script().answers.empty(); }
+bool UserPrompts::scripted() {
+    return script().recording || !script().answers.empty();
+}
 
-void UserPrompts::startRecording() { script().recording = true; }
+void UserPrompts::startRecording() {
+    script().recording = true;
+}
 
-std::vector<AskedPrompt> UserPrompts::takeAsked() { return std::exchange(script().asked, {}); }
+std::vector<AskedPrompt> UserPrompts::takeAsked() {
+    return std::exchange(script().asked, {});
+}
 
-void UserPrompts::reset() { script() = Script{}; }
+void UserPrompts::reset() {
+    script() = Script{};
+}
 
 } // namespace vorlane::ui

@@ -23,7 +23,8 @@ enum class PromptKind { Message, OpenFile, SaveFile, Colour, Dialog };
 struct AskedPrompt {
     PromptKind kind;
     QString title;
-    QString text; // message text, or the file filter of a file choice
+    QString text;  // message text, or the file filter of a file choice
+    QString start; // the folder or file name a file choice starts at
 };
 
 class UserPrompts {
@@ -54,13 +55,14 @@ public:
     // Queues the answer for the next prompt. Answers are taken in order; a prompt whose kind does not fit its
     // answer fails loudly (qFatal), so a test never silently answers the wrong question.
     static void scriptAnswer(Answer answer);
-    static bool scripted();                    // true while answers are queued or recording is on
-    static void startRecording();              // from now on prompts are recorded and never shown
+    static bool scripted();                      // true while answers are queued or recording is on
+    static void startRecording();                // from now on prompts are recorded and never shown
     static std::vector<AskedPrompt> takeAsked(); // what was asked since the last call
-    static void reset();                       // drops queued answers and records, back to real windows
+    static void reset();                         // drops queued answers and records, back to real windows
 
 private:
-    static bool nextAnswer(PromptKind kind, const QString& title, const QString& text, Answer& answer);
+    static bool nextAnswer(PromptKind kind, const QString& title, const QString& text, Answer& answer,
+                           const QString& start = QString());
 };
 
 } // namespace vorlane::ui
