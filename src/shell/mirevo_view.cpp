@@ -125,10 +125,13 @@ void CMirevoView::BuildForm() {
     // The borders between the four pane columns; dragging one widens the column on its left.
     const auto moveBorder = [this](int border) {
         return [this, border](int dx) {
-            int& width = border == 0 ? m_widths.satellite : border == 1 ? m_widths.lists : m_widths.tv;
-            if (border == 2 && width == PaneWidths::kShared)
-                width = m_tvPane->width();
-            width += dx;
+            // From the width the column has now: a stored one may have been narrowed to fit the window.
+            if (border == 0)
+                m_widths.satellite = m_satellitePane->width() + dx;
+            else if (border == 1)
+                m_widths.lists = m_transponderPane->width() + dx;
+            else
+                m_widths.tv = m_tvPane->width() + dx;
             LayOut();
         };
     };
@@ -172,10 +175,8 @@ void CMirevoView::LayOut() {
     // Column widths as dragged, kept so that every column stays at least the minimum wide.
     const int columnSpace = w - 2 * kMargin - 3 * kGap;
     const int listLimit = std::max(PaneWidths::kMinimumWidth, columnSpace / 3);
-    m_widths.satellite = std::clamp(m_widths.satellite, PaneWidths::kMinimumWidth, listLimit);
-    m_widths.lists = std::clamp(m_widths.lists, PaneWidths::kMinimumWidth, listLimit);
-    const int satelliteWidth = m_widths.satellite;
-    const int listWidth = m_widths.lists;
+    const int satelliteWidth = std::clamp(m_widths.satellite, PaneWidths::kMinimumWidth, listLimit);
+    const int listWidth = std::clamp(m_widths.lists, PaneWidths::kMinimumWidth, listLimit);
 
     const int satelliteLeft = kMargin;
     m_satelliteLabel->setGeometry(satelliteLeft, kLabelTop, satelliteWidth, kLabelHeight);
@@ -205,8 +206,6 @@ void CMirevoView::LayOut() {
                 ? shared
                 : std::clamp(m_widths.tv, PaneWidths::kMinimumWidth,
                              std::max(PaneWidths::kMinimumWidth, channelsWidth - kGap - PaneWidths::kMinimumWidth));
-        if (m_widths.tv != PaneWidths::kShared)
-            m_widths.tv = tvWidth;
     }
     const int radioLeft = channelsLeft + tvWidth + kGap;
     const int radioWidth = right - radioLeft;
