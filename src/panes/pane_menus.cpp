@@ -98,8 +98,8 @@ std::unique_ptr<QMenu> BuildChannelMenu(const ChannelMenuState& state) {
     AddItem(*select, QStringLiteral("All tuner 2"), c.selectTuner2);
     AddItem(*select, QStringLiteral("All skipped"), c.selectSkipped);
     menu->addSeparator();
-    AddItem(*menu, QStringLiteral("Copy\tCtrl+C"), c.copy);
-    AddItem(*menu, QStringLiteral("Paste\tCtrl+V"), c.paste);
+    AddItem(*menu, QStringLiteral("Copy\tCtrl+C"), c.copy, state.channelSelected);
+    AddItem(*menu, QStringLiteral("Paste\tCtrl+V"), c.paste, state.clipboardHoldsChannels);
     menu->addSeparator();
     AddItem(*menu, QStringLiteral("Property"), c.property, state.channelSelected);
     menu->addSeparator();

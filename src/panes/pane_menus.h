@@ -26,6 +26,7 @@ struct ChannelMenuState {
     bool channelSelected = false;
     bool sortedByName = false;
     QStringList favouriteNames; // the eight group names of "Add to Favourite"
+    bool clipboardHoldsChannels = false;
 };
 
 std::unique_ptr<QMenu> BuildSatelliteMenu(const SatelliteMenuState& state);

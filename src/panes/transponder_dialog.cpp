@@ -4,7 +4,7 @@
 #include "panes/dialog_buttons.h"
 #include "panes/property_dialog_controls.h"
 #include "panes/property_dialog_text.h"
-#include "panes/transponder_new_record.h"
+#include "database/transponder_new_record.h"
 #include "platform/widgets/range_check.h"
 #include "platform/widgets/user_prompts.h"
 

@@ -256,7 +256,6 @@ void CMirevoView::RefreshAllPanes() {
     m_satellitePane->SelectRow(0);
     RefillChannelPanes();
     RefillFavoritePane();
-    m_copiedPks.clear();
     SetInformationLine(QString());
 }
 
@@ -347,6 +346,17 @@ void CMirevoView::RenewCountLabels() {
     m_transponderLabel->setText(Latin1(CountLabelText("Transponder", m_transponderPane->rowCount())));
     m_tvLabel->setText(Latin1(CountLabelText("TV", m_tvPane->rowCount())));
     m_radioLabel->setText(Latin1(CountLabelText("Radio", m_radioPane->rowCount())));
+}
+
+// The satellite labels count channels and the transponder pane lists what exists: both are refilled after
+// channels came or went, with the same rows selected.
+void CMirevoView::RefillListPanesKeepingSelection() {
+    const int satelliteRow = m_satellitePane->selectedRow();
+    RefillSatellitePane();
+    KeepSelection(*m_satellitePane, satelliteRow);
+    const int transponderRow = m_transponderPane->selectedRow();
+    RefillTransponderPane(m_transponderPane->satellite());
+    KeepSelection(*m_transponderPane, transponderRow);
 }
 
 // After a refill the pane shows the same row index again, without that counting as the user's choice.

@@ -108,6 +108,7 @@ private:
     void RefillChannelPane(ui::ChannelPane& pane);
     void ReloadChannelPane(ui::ChannelPane& pane);
     void RefillKeepingSelection(ui::ChannelPane& pane);
+    void RefillListPanesKeepingSelection();
     void RefillFavoritePane();
     void RenewCountLabels();
     void KeepSelection(ui::PaneListView& pane, int row);
@@ -138,8 +139,11 @@ private:
     void AddSelectedToFavourite(ui::ChannelPane& pane, int group);
     void EditCaretChannel(ui::ChannelPane& pane);
     void RenameGroup(int row);
+    // Copy puts the selected channels on the clipboard as text and as channel records; Paste adds the records
+    // after the caret row, in this file or another.
     void CopyChannels(ui::ChannelPane& pane);
     void PasteChannels(ui::ChannelPane& pane);
+    static bool ClipboardHoldsChannels();
     bool SelectByCommand(int command);
     // The Connect Status commands and COM Setting; true when the number is one of them.
     bool HandleLoaderCommand(int command);
@@ -156,7 +160,6 @@ private:
     ChosenList m_chosen;
     int m_displayFilter;
     bool m_radioShown = true;
-    std::vector<int> m_copiedPks;
     // The channel pane whose caret row the information line describes; nullptr when it describes none.
     ui::ChannelPane* m_describedPane = nullptr;
 

@@ -125,7 +125,8 @@ std::unique_ptr<QMenu> CMirevoView::BuildPaneMenu(ui::PaneListView& pane) {
         for (int group = 0; group < FavouriteGroups::kGroupCount; ++group)
             groupNames << Latin1(HeldReceiverSettings(m_database).fav_name(static_cast<std::size_t>(group)));
         return ui::BuildChannelMenu({pane.kind() == ui::PaneKind::Radio, m_chosen.favourite(), transponderSelected,
-                                     channels.selectedRow() >= 0, channels.sorted_by_name(), groupNames});
+                                     channels.selectedRow() >= 0, channels.sorted_by_name(), groupNames,
+                                     ClipboardHoldsChannels()});
     }
     case ui::PaneKind::Favorite:
         break;

@@ -267,12 +267,7 @@ void CMirevoView::DeleteChannels(ui::ChannelPane& pane) {
     ReloadChannelPane(*m_tvPane);
     ReloadChannelPane(*m_radioPane);
     RefillFavoritePane();
-    const int satelliteRow = m_satellitePane->selectedRow();
-    RefillSatellitePane();
-    KeepSelection(*m_satellitePane, satelliteRow);
-    const int transponderRow = m_transponderPane->selectedRow();
-    RefillTransponderPane(m_transponderPane->satellite());
-    KeepSelection(*m_transponderPane, transponderRow);
+    RefillListPanesKeepingSelection();
     RenewCountLabels();
     KeepSelection(pane, first < pane.rowCount() ? first : first - 1);
     ChooseChannel(pane);
@@ -321,18 +316,6 @@ void CMirevoView::RenameGroup(int row) {
     }
     KeepSelection(*m_favoritePane, row);
     ChooseFavouriteGroup();
-}
-
-// Copy and paste keep the channels in mind but change nothing.
-void CMirevoView::CopyChannels(ui::ChannelPane& pane) {
-    m_copiedPks = pane.selectedPks();
-}
-
-void CMirevoView::PasteChannels(ui::ChannelPane& pane) {
-    if (&pane != m_tvPane)
-        return;
-    RenewCountLabels();
-    SetInformationLine(QString());
 }
 
 } // namespace vorlane

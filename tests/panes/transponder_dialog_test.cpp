@@ -1,5 +1,5 @@
 #include "panes/transponder_dialog.h"
-#include "panes/transponder_new_record.h"
+#include "database/transponder_new_record.h"
 #include "property_dialog_test_util.h"
 #include "support/list_check.h"
 #include "support/record_builders.h"

@@ -14,6 +14,8 @@
 #include "support/list_check.h"
 #include "support/sample_database.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -315,6 +317,39 @@ TEST_F(ViewTest, ChannelOrderKeysAndMenuCommands) {
     RemoveFavorite(db, 7, pk);
     runFromMenu(kCmdTvAddFavourite + 7);
     EXPECT_NE(db.channelOfPk(pk).favouriteByte(0, 7), 0);
+    EXPECT_TRUE(testing::verifyLists(db));
+}
+
+// Ctrl+C puts the selection on the clipboard as tab-separated text and as records; Ctrl+V adds them after the
+// caret row; "Paste" is grayed while the clipboard holds no channels.
+TEST_F(ViewTest, CopyAndPasteThroughTheClipboard) {
+    OpenSample();
+    view.setDisplayFilter(kFilterTuner1Channels);
+    ChooseSatelliteRow(0);
+    ui::ChannelPane& tv = view.tvPane();
+    const auto pasteEnabled = [&] { return ui::FindMenuCommand(*view.BuildPaneMenu(tv), kCmdTvPaste)->isEnabled(); };
+    QGuiApplication::clipboard()->clear();
+    EXPECT_FALSE(pasteEnabled());
+
+    const int pk = tv.rowId(2);
+    db.channelOfPk(pk).setName("Kanal Eins");
+    tv.SelectRow(2);
+    QTest::keyClick(&tv, Qt::Key_C, Qt::ControlModifier);
+    const QStringList fields = QGuiApplication::clipboard()->text().split('\t');
+    ASSERT_EQ(fields.size(), 7);
+    EXPECT_EQ(fields[0], "3");
+    EXPECT_EQ(fields[1], "Kanal Eins");
+    EXPECT_EQ(fields[6].trimmed().toInt(), db.channelOfPk(pk).programNumber());
+    EXPECT_TRUE(pasteEnabled());
+
+    const int rows = tv.rowCount();
+    tv.SelectRow(5);
+    QTest::keyClick(&tv, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(tv.rowCount(), rows + 1);
+    EXPECT_EQ(db.channelOfPk(tv.rowId(6)).name(), "Kanal Eins");
+    EXPECT_EQ(ChannelNumber(db, tv.rowId(6)), 7);
+    EXPECT_EQ(Label("tvCountLabel"), QString("TV - %1 items").arg(rows + 1));
+    EXPECT_TRUE(db.modified());
     EXPECT_TRUE(testing::verifyLists(db));
 }
 
