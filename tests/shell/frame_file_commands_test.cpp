@@ -227,7 +227,11 @@ TEST_F(FrameFileCommandsTest, SaveAsThenSaveWritesTheOpenedFile) {
 
     ScriptSaveAs(FilePath("copy.bin"));
     frame->OnCommand(kCmdSaveAs);
-    EXPECT_EQ(AskedTexts(), QStringList({"Bin files (*.bin)", "Complete to write file."}));
+    const auto asked = UserPrompts::takeAsked();
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[0].text, "Bin files (*.bin)");
+    EXPECT_EQ(asked[0].start, opened); // the choice starts with the current file's name
+    EXPECT_EQ(asked[1].text, "Complete to write file.");
     EXPECT_FALSE(database.modified());
     EXPECT_EQ(database.currentPath(), Name(opened));
     EXPECT_EQ(frame->windowTitle(), title);

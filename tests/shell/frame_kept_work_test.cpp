@@ -1,5 +1,5 @@
 // Work the user did reaches the file he chose, and only that file: favourite group names through rename, save
-// and reopen; Save after a text import; the names Save as offers.
+// and reopen; Save after a text import and the name it offers.
 
 #include "frame_test_fixture.h"
 
@@ -114,18 +114,6 @@ TEST_F(FrameKeptWorkTest, SaveAfterAnImportNeverWritesOverTheTextFile) {
         EXPECT_EQ(ReadBytes(text), before);
         EXPECT_FALSE(database.modified());
     }
-}
-
-TEST_F(FrameKeptWorkTest, SaveAsStartsWithTheCurrentFileAndAddsTheFiltersExtension) {
-    const QString opened = WriteSampleChannelFile("opened.bin");
-    Open(opened);
-    UserPrompts::scriptAnswer(FilePath("copy"));
-    UserPrompts::scriptAnswer(QMessageBox::Ok);
-    frame->OnCommand(kCmdSaveAs);
-    const auto asked = UserPrompts::takeAsked();
-    ASSERT_EQ(asked.size(), 2u);
-    EXPECT_EQ(asked[0].start, opened);
-    EXPECT_EQ(ReadBytes(FilePath("copy.bin")), ReadBytes(opened));
 }
 
 } // namespace
