@@ -26,6 +26,14 @@ editor_shot() {
     cp "$out/screenshot.png" docs/screenshot.png
 }
 
+# The editor in its smallest window, 800 x 600, with a full list: a channel list of your own in VORLANE_FULL_LIST
+# (the picture in docs/ shows a real receiver list), else the example list.
+editor_small_shot() {
+    "$build/tests/shell/frame_screenshot" "$out/editor-800x600.png" "${VORLANE_FULL_LIST:-examples/channels.dat}" \
+        800x600
+    cp "$out/editor-800x600.png" docs/editor-800x600.png
+}
+
 # COM Setting, the download choice, the safety steps of a channel-file upload and an upload under way against the
 # simulated receiver; the user guide's pictures in docs/.
 loader_shots() {
@@ -58,6 +66,7 @@ shell_shots
 property_dialog_shots
 stb_configuration_shots
 editor_shot
+editor_small_shot
 loader_shots
 translated_shots
 list_tool_shots

@@ -108,6 +108,9 @@ public:
     void setReceiverModel(int model) { m_receiverModel = model; }
     const std::string& currentPath() const { return m_currentPath; }
     void setCurrentPath(std::string path) { m_currentPath = std::move(path); }
+    // The text list the tables were imported from; there is no current file then, so nothing overwrites it.
+    const std::string& importedPath() const { return m_importedPath; }
+    void setImportedPath(std::string path) { m_importedPath = std::move(path); }
     std::vector<std::uint8_t>& fileBuffer() { return m_fileBuffer; }
     const std::vector<std::uint8_t>& fileBuffer() const { return m_fileBuffer; }
     bool modified() const { return m_modified; }
@@ -131,6 +134,7 @@ private:
     bool m_scratchIsCurrent = false;
     int m_receiverModel = 0;
     std::string m_currentPath;
+    std::string m_importedPath;
     std::vector<std::uint8_t> m_fileBuffer;
     bool m_modified = false;
 };

@@ -52,6 +52,7 @@ void Clear(ChannelDatabase& db) {
     db.favourites().Reset();
     db.favourites().ClearCounters();
     db.setCurrentPath({});
+    db.setImportedPath({});
     db.setModified(false);
 }
 

@@ -3,6 +3,7 @@
 #include "database/channel_side.h"
 #include "database/list_edits.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace vorlane {
@@ -59,6 +60,31 @@ int MoveChannels(ChannelDatabase& db, ServiceType paneType, int targetPk, std::s
     for (const int slot : retyped)
         SetChannelType(db.channel(slot), type);
     RebuildChannelLists(lists);
+    return moved;
+}
+
+int ChannelNumber(const ChannelDatabase& db, int pk) {
+    return static_cast<int>(db.channelOfPk(pk).mainLink(TunerSideOfPk(pk)).key()) + 1;
+}
+
+int MoveChannelsToNumber(ChannelDatabase& db, ServiceType type, int number, std::span<const int> movedPks) {
+    const ListHead* list = db.lists().Head(mainKind(static_cast<unsigned>(type)), 0);
+    if (!list || movedPks.empty())
+        return 0;
+    // The channels that stay, in order; the moved ones go in front of the one at the wanted place.
+    const int side = TunerSideOfPk(movedPks.front());
+    std::vector<int> staying;
+    for (const ListNode* node = list->first; node; node = node->next)
+        if (TunerSideOfPk(node->pk) == side && std::ranges::find(movedPks, node->pk) == movedPks.end())
+            staying.push_back(node->pk);
+    if (staying.empty())
+        return 0;
+    const auto place = static_cast<std::size_t>(std::clamp(number - 1, 0, static_cast<int>(staying.size())));
+    if (place < staying.size())
+        return MoveChannels(db, type, staying[place], movedPks);
+    // Past the end: in front of the last one that stays, which then goes in front of them.
+    const int moved = MoveChannels(db, type, staying.back(), movedPks);
+    MoveChannels(db, type, movedPks.front(), std::span<const int>(&staying.back(), 1));
     return moved;
 }
 

@@ -15,4 +15,12 @@ namespace vorlane {
 // the list).
 int MoveChannels(ChannelDatabase& db, ServiceType paneType, int targetPk, std::span<const int> movedPks);
 
+// The number a channel side shows: its 1-based position among its tuner side's channels in the main list.
+int ChannelNumber(const ChannelDatabase& db, int pk);
+
+// Moves the listed channel sides of one type (PKs, in selection order) together so that the first of them
+// shows `number` afterwards, counted among the channels of its tuner side; moving down works as moving up, and
+// a number past the end (or below 1) places them last (or first). Returns the number of sides moved.
+int MoveChannelsToNumber(ChannelDatabase& db, ServiceType type, int number, std::span<const int> movedPks);
+
 } // namespace vorlane

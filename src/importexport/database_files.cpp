@@ -116,7 +116,11 @@ OpenResult OpenDatabaseFromBytes(ChannelDatabase& db, std::vector<std::uint8_t> 
     Deinit(db);
     Init(db);
     db.fileBuffer() = std::move(bytes);
-    db.setCurrentPath(path);
+    // A text list is never the file Save writes to: its channels become a channel file only where the user says.
+    if (IsTextList(reader))
+        db.setImportedPath(path);
+    else
+        db.setCurrentPath(path);
     db.setModified(false);
 
     OpenResult result;
@@ -152,6 +156,18 @@ std::vector<IntegrityProblem> ChannelFileProblems(const std::string& path) {
     ChannelDatabase db;
     StartLikeEditor(db);
     return OpenDatabaseFromBytes(db, std::move(bytes), path).problems;
+}
+
+std::string SaveAsOffer(const ChannelDatabase& db) {
+    if (!db.currentPath().empty())
+        return db.currentPath();
+    const std::string& imported = db.importedPath();
+    if (imported.empty())
+        return {};
+    const std::size_t nameStart = imported.find_last_of('/') + 1;
+    const std::size_t dot = imported.find_last_of('.');
+    const std::size_t stemEnd = dot == std::string::npos || dot < nameStart ? imported.size() : dot;
+    return imported.substr(0, stemEnd) + kChannelFileExtension;
 }
 
 int SaveDatabaseFile(ChannelDatabase& db, const std::string& path) {

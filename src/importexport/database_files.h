@@ -61,7 +61,8 @@ OpenResult OpenDatabaseFile(ChannelDatabase& db, const std::string& path);
 
 // Open with the file's bytes already read. A refused file leaves the database, its current path and its
 // modified flag exactly as they were. An accepted one sets the receiver model to 1, makes a new database,
-// keeps the bytes as the file buffer and `path` as the current path, clears the modified flag, lets the first
+// keeps the bytes as the file buffer and `path` as the current path (as the imported path for a text list, which
+// leaves no current path), clears the modified flag, lets the first
 // reader that accepts the bytes fill the tables (SATCODX, channel list, channel file: a text list of a channel
 // file's length that its reader refuses is read as a channel file), builds every list and runs the integrity
 // check. A text reader must never leave a problem behind; one that does is traced.
@@ -70,6 +71,13 @@ OpenResult OpenDatabaseFromBytes(ChannelDatabase& db, std::vector<std::uint8_t> 
 // What the integrity check finds in the database a channel file opens into; nothing for a file that cannot be
 // read or is not a channel file (a text list, a block file of another length).
 std::vector<IntegrityProblem> ChannelFileProblems(const std::string& path);
+
+// The extension of channel files.
+inline constexpr const char* kChannelFileExtension = ".bin";
+
+// The name Save as offers: the current file, or after a text import the imported file's name with the channel
+// file extension in place of its own; empty when there is neither.
+std::string SaveAsOffer(const ChannelDatabase& db);
 
 // Save and Save as: writes the database as a channel file to `path`, replacing an existing file only once the
 // new one is complete on disk. Success reports 1 and clears the modified flag. Failure reports 0 and leaves the

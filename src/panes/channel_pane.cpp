@@ -17,14 +17,17 @@
 #include <QScrollBar>
 #include <QStyleOptionViewItem>
 #include <QTimer>
+#include <algorithm>
 
 namespace vorlane::ui {
 namespace {
 
-constexpr ChannelPaneCommands kTvCommands{kCmdTvNew,      kCmdTvDelete, kCmdTvMoveTo,
-                                          kCmdTvProperty, kCmdTvCopy,   kCmdTvPaste};
-constexpr ChannelPaneCommands kRadioCommands{kCmdRadioNew,      kCmdRadioDelete, kCmdRadioMoveTo,
-                                             kCmdRadioProperty, kCmdRadioCopy,   kCmdRadioPaste};
+constexpr ChannelPaneCommands kTvCommands{kCmdTvNew,    kCmdTvDelete,   kCmdTvMoveTo,      kCmdTvProperty,
+                                          kCmdTvCopy,   kCmdTvPaste,    kCmdTvMoveTop,     kCmdTvMoveBottom,
+                                          kCmdTvMoveUp, kCmdTvMoveDown, kCmdTvAddFavourite};
+constexpr ChannelPaneCommands kRadioCommands{
+    kCmdRadioNew,     kCmdRadioDelete,     kCmdRadioMoveTo, kCmdRadioProperty, kCmdRadioCopy,        kCmdRadioPaste,
+    kCmdRadioMoveTop, kCmdRadioMoveBottom, kCmdRadioMoveUp, kCmdRadioMoveDown, kCmdRadioAddFavourite};
 
 bool AnyFavourite(ConstChannelRecord record, int side) {
     for (int group = 0; group < ChannelRecord::kFavouriteGroupCount; ++group)
@@ -156,7 +159,8 @@ void ChannelPane::ApplyColumnWidth() {
     const int wanted = host().paneSettings().column_width();
     if (width <= 0 || wanted <= 0)
         return;
-    const int columns = width / wanted + 1;
+    // As many columns as fit at the configured width each; a narrower pane still shows one column.
+    const int columns = std::max(1, width / wanted);
     m_columnWidth = width / columns;
     scheduleDelayedItemsLayout();
     viewport()->update();
@@ -263,7 +267,7 @@ void ChannelPane::PaintRow(QPainter& painter, const QStyleOptionViewItem& option
     const ServiceWord word = record.serviceWord(side);
     const std::string name = record.name();
     ChannelRowLook look;
-    look.number = static_cast<int>(record.mainLink(side).key()) + 1;
+    look.number = ChannelNumber(host().database(), pk);
     look.name = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
     look.oddRow = row % 2 == 1;
     look.selected = option.state & QStyle::State_Selected;
@@ -284,6 +288,10 @@ void ChannelPane::keyPressEvent(QKeyEvent* event) {
     }
     if (event->key() == Qt::Key_Delete && modifiers == Qt::NoModifier) {
         SendCommand(own.remove);
+        return;
+    }
+    if ((event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) && modifiers == Qt::AltModifier) {
+        SendCommand(event->key() == Qt::Key_Up ? own.moveUp : own.moveDown);
         return;
     }
     if (modifiers == Qt::ControlModifier) {

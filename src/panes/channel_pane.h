@@ -17,6 +17,8 @@ namespace vorlane::ui {
 // The pane's own command numbers (TV or radio).
 struct ChannelPaneCommands {
     int newChannel, remove, moveTo, property, copy, paste;
+    int moveTop, moveBottom, moveUp, moveDown;
+    int addFavourite; // group 0; group n is addFavourite + n
 };
 
 class ChannelPane : public PaneListView {
@@ -58,7 +60,7 @@ public:
     // or -1 with none selected.
     int DeleteSelected();
 
-    // The column rule: width / ColumnWidth + 1 columns sharing the width.
+    // The column rule: as many columns as fit at ColumnWidth each (at least one), sharing the width.
     void ApplyColumnWidth();
     int columnWidth() const { return m_columnWidth; }
 

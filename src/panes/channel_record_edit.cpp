@@ -8,7 +8,6 @@
 namespace vorlane {
 namespace {
 
-constexpr unsigned kNewChannelKey = 5000;
 constexpr std::uint32_t kNoAudioLanguages = 0xFFFFFFFFu;
 
 ListKind FsKind(unsigned type) {
@@ -61,19 +60,6 @@ void SetChannelScrambled(OrderedLists& lists, ChannelRecord record, int pk, bool
     }
     word.setScrambled(scrambled);
     record.setServiceWord(side, word);
-}
-
-void PrepareNewChannel(ChannelRecord record, int side, ServiceType type, int transponderIndex,
-                       ConstTransponderRecord transponder) {
-    const auto typeCode = static_cast<unsigned>(type);
-    record.setPresence(side, 1);
-    record.setServiceType(static_cast<std::uint8_t>(typeCode));
-    const LinkWord base =
-        LinkWord().withType(typeCode).withKey(kNewChannelKey).withTunerSide(static_cast<unsigned>(side));
-    record.setMainLink(side, base.withIndex(0));
-    record.setFsLink(side, base.withIndex(record.serviceWord(side).scrambled() ? 1 : 0));
-    record.setSatelliteLink(side, base.withIndex(transponder.satelliteLink().index()));
-    record.setTransponderLink(side, base.withIndex(static_cast<unsigned>(transponderIndex)));
 }
 
 std::string TransponderSummary(ConstTransponderRecord transponder) {

@@ -46,7 +46,7 @@ constexpr int kColourColumns = 2;
 } // namespace
 
 EditorConfigDialog::EditorConfigDialog(EditorSettings& settings, SettingsStore& store, QWidget* parent)
-    : QDialog(parent), m_settings(settings), m_store(store) {
+    : QDialog(parent), m_settings(settings), m_edited(settings), m_store(store) {
     setWindowTitle(QStringLiteral("Editor Configuration"));
     auto* layout = new QVBoxLayout(this);
 
@@ -91,30 +91,31 @@ EditorConfigDialog::EditorConfigDialog(EditorSettings& settings, SettingsStore& 
     const OkCancelButtons buttons = AddOkCancelButtons(*this, *layout);
     connect(buttons.ok, &QPushButton::clicked, this, [this] { AcceptIfValid(); });
 
-    LoadFields();
-    m_keepBackup->setChecked(m_settings.keep_backup());
+    m_columnWidth->setText(QString::number(m_edited.column_width()));
+    LoadColourFields();
+    m_keepBackup->setChecked(m_edited.keep_backup());
 }
 
-void EditorConfigDialog::LoadFields() {
-    m_columnWidth->setText(QString::number(m_settings.column_width()));
+void EditorConfigDialog::LoadColourFields() {
     for (const auto& [colour, field] : m_colourFields)
-        field->setValue(m_settings.colour(colour));
+        field->setValue(m_edited.colour(colour));
 }
 
+// The reset works on the dialog's copy, so "Cancel" keeps the colours the panes had.
 void EditorConfigDialog::ResetColours() {
-    m_settings.ResetColours();
-    LoadFields();
-    m_keepBackup->setChecked(m_settings.keep_backup());
+    m_edited.ResetColours();
+    LoadColourFields();
 }
 
 void EditorConfigDialog::AcceptIfValid() {
     std::int64_t width = 0;
     if (!ReadFieldInRange(*m_columnWidth, EditorSettings::kMinColumnWidth, EditorSettings::kMaxColumnWidth, width))
         return;
-    m_settings.set_column_width(static_cast<int>(width));
+    m_edited.set_column_width(static_cast<int>(width));
     for (const auto& [colour, field] : m_colourFields)
-        m_settings.set_colour(colour, field->value());
-    m_settings.set_keep_backup(m_keepBackup->isChecked());
+        m_edited.set_colour(colour, field->value());
+    m_edited.set_keep_backup(m_keepBackup->isChecked());
+    m_settings = m_edited;
     m_settings.Save(m_store);
     accept();
 }

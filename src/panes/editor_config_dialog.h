@@ -1,7 +1,7 @@
 #pragma once
 // "Editor Configuration": the TV and radio panes' column width and eleven of the editor colours. The fields are
-// loaded from EditorSettings when the dialog opens; "OK" checks the width, stores the fields and writes the
-// profile; "Default Color" resets the colours of EditorSettings at once (they stay reset after "Cancel").
+// loaded from EditorSettings when the dialog opens; "Default Color" resets the dialog's colours; "OK" checks the
+// width, stores the fields (and a reset's other colours) and writes the profile; "Cancel" changes nothing.
 
 #include "panes/editor_settings.h"
 
@@ -29,11 +29,12 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    void LoadFields();
+    void LoadColourFields();
     void ResetColours();
     void AcceptIfValid();
 
     EditorSettings& m_settings;
+    EditorSettings m_edited;
     SettingsStore& m_store;
     QLineEdit* m_columnWidth;
     QCheckBox* m_keepBackup;

@@ -1,5 +1,7 @@
 #include "panes/find_state.h"
 
+#include "panes/latin1_case.h"
+
 #include <algorithm>
 
 namespace vorlane {
@@ -7,15 +9,10 @@ namespace {
 
 constexpr std::string_view kWordSeparators = " ,-+~|/\\`_\t\n";
 
-// ASCII folding only: the receiver's names are ISO-8859-1 bytes and their upper half is compared as is.
-char FoldCase(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 std::string Folded(std::string_view text, bool matchCase) {
     std::string result(text);
     if (!matchCase)
-        std::transform(result.begin(), result.end(), result.begin(), FoldCase);
+        std::transform(result.begin(), result.end(), result.begin(), FoldLatin1Case);
     return result;
 }
 

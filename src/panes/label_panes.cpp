@@ -10,7 +10,9 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionViewItem>
+#include <array>
 #include <cstdio>
+#include <utility>
 
 namespace vorlane::ui {
 namespace {
@@ -133,9 +135,18 @@ void TransponderPane::keyPressEvent(QKeyEvent* event) {
         SendCommand(kCmdTransponderProperty);
         return;
     }
-    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
-        SendCommand(kCmdTransponderDelete);
-        return;
+    // The keys the "New" menu names beside its items.
+    static constexpr std::array<std::pair<int, int>, 4> kKeyCommands{{{Qt::Key_Delete, kCmdTransponderDelete},
+                                                                      {Qt::Key_Insert, kCmdTransponderNew},
+                                                                      {Qt::Key_T, kCmdTransponderNewTv},
+                                                                      {Qt::Key_R, kCmdTransponderNewRadio}}};
+    if (event->modifiers() == Qt::NoModifier) {
+        for (const auto& [key, command] : kKeyCommands) {
+            if (event->key() == key) {
+                SendCommand(command);
+                return;
+            }
+        }
     }
     PaneListView::keyPressEvent(event);
 }
@@ -157,7 +168,7 @@ std::string FavoritePane::RowText(int row) const {
     const int group = rowId(row);
     ChannelDatabase& db = host().database();
     const ListHead* head = db.lists().Head(FavouriteKind(group), 0);
-    const std::string name = CurrentReceiverSettings(db).fav_name(static_cast<std::size_t>(group));
+    const std::string name = HeldReceiverSettings(db).fav_name(static_cast<std::size_t>(group));
     char text[48];
     std::snprintf(text, sizeof text, " %s [%d]", name.c_str(), head ? head->count : 0);
     return text;

@@ -60,6 +60,18 @@ enum PaneCommand : int {
     kCmdRadioSortByFrequency = 33112,
     kCmdRadioSortByProgramNumber = 33113,
     kCmdRadioSortBySatellite = 33114,
+    // channel order and favourite commands of the channel panes (menu items and Alt+Up / Alt+Down)
+    kCmdTvMoveTop = 33401,
+    kCmdTvMoveBottom = 33402,
+    kCmdTvMoveUp = 33403,
+    kCmdTvMoveDown = 33404,
+    kCmdRadioMoveTop = 33411,
+    kCmdRadioMoveBottom = 33412,
+    kCmdRadioMoveUp = 33413,
+    kCmdRadioMoveDown = 33414,
+    // "Add to Favourite" > FAV 1..8: the first number, then one per group
+    kCmdTvAddFavourite = 33421,
+    kCmdRadioAddFavourite = 33431,
 };
 
 // Which channels the TV and radio panes show, kept as the number of the filter command.

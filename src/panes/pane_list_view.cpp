@@ -2,6 +2,7 @@
 
 #include "panes/find_dialog.h"
 #include "panes/pane_colours.h"
+#include "platform/widgets/user_prompts.h"
 
 #include <QAbstractItemDelegate>
 #include <QAbstractListModel>
@@ -9,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <algorithm>
 #include <cstdlib>
 
@@ -90,8 +92,10 @@ PaneListView::PaneListView(PaneHost& host, PaneKind kind, QWidget* parent)
     // One column as wide as the pane; the channel panes scroll sideways instead.
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        if (!m_quiet)
-            m_host.OnPaneChoice(*this);
+        if (m_quiet)
+            return;
+        m_choiceReported = true;
+        m_host.OnPaneChoice(*this);
     });
 }
 
@@ -177,6 +181,8 @@ void PaneListView::SetRows(std::vector<int> ids) {
     m_dropRow = -1;
     m_insertRow = -1;
     m_model->setIds(std::move(ids));
+    // New rows start at their beginning, not at where the old ones were scrolled to.
+    horizontalScrollBar()->setValue(0);
 }
 
 void PaneListView::setDropRow(int row) {
@@ -245,6 +251,8 @@ bool PaneListView::Find(int startRow) {
     for (int row = startRow; row < rowCount(); ++row) {
         if (FindMatches(m_find, RowText(row))) {
             ShowFindMatch(row);
+            // The match is what the user looked for: the other panes and the information line follow it.
+            m_host.OnPaneChoice(*this);
             return true;
         }
     }
@@ -258,17 +266,18 @@ void PaneListView::ShowFindMatch(int row) {
 void PaneListView::FindWithDialog() {
     const bool confirmed = AskFind(this, m_find) == 1;
     setFocus();
-    const int caret = caretRow();
-    if (confirmed && caret >= 0 && caret < rowCount() - 1)
-        Find(caret + 1);
+    if (confirmed)
+        FindAgain();
 }
 
+// From the row after the caret row (the first row without one) to the end, then once from the top.
 void PaneListView::FindAgain() {
-    const int caret = caretRow();
-    if (caret < 0)
+    if (m_find.find_text.empty())
         return;
-    if (!Find(caret + 1))
-        Find(0);
+    const int start = caretRow() + 1;
+    if (Find(start < rowCount() ? start : 0) || (start > 0 && Find(0)))
+        return;
+    UserPrompts::message(this, QMessageBox::Information, QStringLiteral("Find"), QStringLiteral("Not found"));
 }
 
 void PaneListView::PaintMarks(QPainter& painter, const QStyleOptionViewItem& option, int row) const {
@@ -297,6 +306,7 @@ void PaneListView::mousePressEvent(QMouseEvent* event) {
         event->accept();
         return;
     }
+    m_choiceReported = false;
     QListView::mousePressEvent(event);
 }
 
@@ -322,8 +332,10 @@ void PaneListView::mouseReleaseEvent(QMouseEvent* event) {
         // Released before the pointer went far enough: an ordinary click.
         m_pressPending = false;
         const std::unique_ptr<QMouseEvent> press = std::move(m_press);
+        m_choiceReported = false;
         QListView::mousePressEvent(press.get());
         QListView::mouseReleaseEvent(event);
+        ReportUnchangedClick(event);
         return;
     }
     if (m_dragging) {
@@ -335,6 +347,16 @@ void PaneListView::mouseReleaseEvent(QMouseEvent* event) {
         return;
     }
     QListView::mouseReleaseEvent(event);
+    ReportUnchangedClick(event);
+}
+
+void PaneListView::ReportUnchangedClick(QMouseEvent* event) {
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (event->button() != Qt::LeftButton || m_choiceReported || !index.isValid() ||
+        !selectionModel()->isSelected(index))
+        return;
+    m_choiceReported = true;
+    m_host.OnPaneChoice(*this);
 }
 
 void PaneListView::mouseDoubleClickEvent(QMouseEvent* event) {

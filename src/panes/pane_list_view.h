@@ -57,11 +57,13 @@ public:
     virtual void CancelDrag();
     virtual void Drop(QPoint point);
 
-    // Searches from startRow to the last row; a match becomes the current row. False when nothing matched.
+    // Searches from startRow to the last row; a match becomes the current row and counts as the user's choice.
+    // False when nothing matched.
     bool Find(int startRow);
-    // Ctrl+F: the find dialog, then a search from the row after the caret row (no wrap).
+    // Ctrl+F: the find dialog, then a search as F3 makes it.
     void FindWithDialog();
-    // F3: from the row after the caret row, then once more from row 0.
+    // F3: from the row after the caret row to the end, then once more from the top; "Not found" when no row
+    // matched.
     void FindAgain();
 
     int rowHeight() const;
@@ -91,12 +93,15 @@ protected:
 private:
     class Quiet;
     void ShowCursor(int code);
+    // A click on a row that was already selected changes no selection, yet it is the user's choice.
+    void ReportUnchangedClick(QMouseEvent* event);
 
     PaneHost& m_host;
     PaneKind m_kind;
     PaneRowModel* m_model;
     FindState m_find;
     bool m_quiet = false;
+    bool m_choiceReported = false;
     bool m_dragEnabled = false;
     bool m_dragging = false;
     bool m_pressPending = false;

@@ -28,15 +28,18 @@ void AddSortMenu(QMenu& menu, const QString& second, int standardCommand, int se
 }
 
 struct ChannelMenuCommands {
-    int newChannel, remove, moveTo, selectAll, selectFree, selectScrambled, selectLocked, selectTuner1, selectTuner2,
-        selectSkipped, copy, paste, property, original, names;
+    int newChannel, remove, moveTo, moveTop, moveBottom, addFavourite, selectAll, selectFree, selectScrambled,
+        selectLocked, selectTuner1, selectTuner2, selectSkipped, copy, paste, property, original, names;
 };
 
-constexpr ChannelMenuCommands kTvMenu{kCmdTvNew,          kCmdTvDelete,          kCmdTvMoveTo,       kCmdTvSelectAll,
-                                      kCmdTvSelectFree,   kCmdTvSelectScrambled, kCmdTvSelectLocked, kCmdTvSelectTuner1,
-                                      kCmdTvSelectTuner2, kCmdTvSelectSkipped,   kCmdTvCopy,         kCmdTvPaste,
-                                      kCmdTvProperty,     kCmdTvOrderOriginal,   kCmdTvOrderNames};
+constexpr ChannelMenuCommands kTvMenu{kCmdTvNew,           kCmdTvDelete,        kCmdTvMoveTo,
+                                      kCmdTvMoveTop,       kCmdTvMoveBottom,    kCmdTvAddFavourite,
+                                      kCmdTvSelectAll,     kCmdTvSelectFree,    kCmdTvSelectScrambled,
+                                      kCmdTvSelectLocked,  kCmdTvSelectTuner1,  kCmdTvSelectTuner2,
+                                      kCmdTvSelectSkipped, kCmdTvCopy,          kCmdTvPaste,
+                                      kCmdTvProperty,      kCmdTvOrderOriginal, kCmdTvOrderNames};
 constexpr ChannelMenuCommands kRadioMenu{kCmdRadioNew,           kCmdRadioDelete,        kCmdRadioMoveTo,
+                                         kCmdRadioMoveTop,       kCmdRadioMoveBottom,    kCmdRadioAddFavourite,
                                          kCmdRadioSelectAll,     kCmdRadioSelectFree,    kCmdRadioSelectScrambled,
                                          kCmdRadioSelectLocked,  kCmdRadioSelectTuner1,  kCmdRadioSelectTuner2,
                                          kCmdRadioSelectSkipped, kCmdRadioCopy,          kCmdRadioPaste,
@@ -89,10 +92,18 @@ std::unique_ptr<QMenu> BuildChannelMenu(const ChannelMenuState& state) {
     auto menu = std::make_unique<QMenu>(state.radio ? QCoreApplication::translate("PaneMenus", "Channel Radio")
                                                     : QCoreApplication::translate("PaneMenus", "Channel TV"));
     const bool newGrayed = state.favouriteChosen || !state.transponderSelected;
-    const bool moveGrayed = !state.channelSelected || newGrayed || state.sortedByName;
+    // Moving works on the numbers the pane shows, in every view but the one sorted by name.
+    const bool moveGrayed = !state.channelSelected || state.sortedByName;
     AddItem(*menu, QCoreApplication::translate("PaneMenus", "New"), c.newChannel, !newGrayed);
     AddItem(*menu, QCoreApplication::translate("PaneMenus", "Delete"), c.remove, state.channelSelected);
     AddItem(*menu, QCoreApplication::translate("PaneMenus", "Move to"), c.moveTo, !moveGrayed);
+    AddItem(*menu, QCoreApplication::translate("PaneMenus", "Move to Top"), c.moveTop, !moveGrayed);
+    AddItem(*menu, QCoreApplication::translate("PaneMenus", "Move to Bottom"), c.moveBottom, !moveGrayed);
+    QMenu* favourites = menu->addMenu(QCoreApplication::translate("PaneMenus", "Add to Favourite"));
+    favourites->setEnabled(state.channelSelected);
+    for (int group = 0; group < static_cast<int>(state.favouriteNames.size()); ++group)
+        AddItem(*favourites, QCoreApplication::translate("PaneMenus", "FAV %1 (%2)").arg(group + 1).arg(state.favouriteNames[group]),
+                c.addFavourite + group);
     QMenu* select = menu->addMenu(QCoreApplication::translate("PaneMenus", "Select"));
     AddItem(*select, QCoreApplication::translate("PaneMenus", "All"), c.selectAll);
     AddItem(*select, QCoreApplication::translate("PaneMenus", "All free"), c.selectFree);
@@ -103,8 +114,8 @@ std::unique_ptr<QMenu> BuildChannelMenu(const ChannelMenuState& state) {
     AddItem(*select, QCoreApplication::translate("PaneMenus", "All tuner 2"), c.selectTuner2);
     AddItem(*select, QCoreApplication::translate("PaneMenus", "All skipped"), c.selectSkipped);
     menu->addSeparator();
-    AddItem(*menu, QCoreApplication::translate("PaneMenus", "Copy\tCtrl+C"), c.copy);
-    AddItem(*menu, QCoreApplication::translate("PaneMenus", "Paste\tCtrl+V"), c.paste);
+    AddItem(*menu, QCoreApplication::translate("PaneMenus", "Copy\tCtrl+C"), c.copy, state.channelSelected);
+    AddItem(*menu, QCoreApplication::translate("PaneMenus", "Paste\tCtrl+V"), c.paste, state.clipboardHoldsChannels);
     menu->addSeparator();
     AddItem(*menu, QCoreApplication::translate("PaneMenus", "Property"), c.property, state.channelSelected);
     menu->addSeparator();

@@ -25,6 +25,8 @@ struct ChannelMenuState {
     bool transponderSelected = false;
     bool channelSelected = false;
     bool sortedByName = false;
+    QStringList favouriteNames; // the eight group names of "Add to Favourite"
+    bool clipboardHoldsChannels = false;
 };
 
 std::unique_ptr<QMenu> BuildSatelliteMenu(const SatelliteMenuState& state);

@@ -1,5 +1,6 @@
 #include "panes/pane_rows.h"
 
+#include "panes/latin1_case.h"
 #include "panes/pane_commands.h"
 #include "platform/trace.h"
 
@@ -59,11 +60,17 @@ bool PassesFilters(const ChannelDatabase& db, const ChannelRowsQuery& query, int
     return query.favourite == -1 || record.favouriteByte(side, query.favourite) != 0;
 }
 
-// Names compare without regard to ASCII case, as a sorted list box orders them.
+// Names without a name (empty or ".") say nothing, so they go last.
+bool IsBlankName(const std::string& name) {
+    return name.empty() || name == ".";
+}
+
+// Names compare without regard to case; blank names come after all others.
 bool NameBefore(const std::string& a, const std::string& b) {
+    if (IsBlankName(a) != IsBlankName(b))
+        return IsBlankName(b);
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        const auto fold = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-        return static_cast<unsigned char>(fold(x)) < static_cast<unsigned char>(fold(y));
+        return static_cast<unsigned char>(FoldLatin1Case(x)) < static_cast<unsigned char>(FoldLatin1Case(y));
     });
 }
 

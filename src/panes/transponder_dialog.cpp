@@ -4,7 +4,7 @@
 #include "panes/dialog_buttons.h"
 #include "panes/property_dialog_controls.h"
 #include "panes/property_dialog_text.h"
-#include "panes/transponder_new_record.h"
+#include "database/transponder_new_record.h"
 #include "platform/widgets/range_check.h"
 #include "platform/widgets/user_prompts.h"
 
@@ -23,7 +23,7 @@ namespace {
 
 constexpr std::int64_t kMinRate = 1000;
 constexpr std::int64_t kMaxRate = 50000;
-constexpr std::int64_t kMaxTransportStreamId = 99999;
+constexpr std::int64_t kMaxTransportStreamId = 65535; // the record holds 16 bits
 // Leaving an edit replaces values this far off before the range check.
 constexpr std::int64_t kWildFrequencyLimit = 500000;
 constexpr std::int64_t kFrequencyReplacement = 1000;
@@ -122,8 +122,7 @@ void TransponderDialog::accept() {
     m_checking = false;
     if (!valid)
         return;
-    // The record holds 16 bits of TS ID; a larger number keeps its low 16 bits.
-    m_record.setTransportStreamId(static_cast<std::uint16_t>(fields.transportStreamId & 0xFFFF));
+    m_record.setTransportStreamId(static_cast<std::uint16_t>(fields.transportStreamId));
     m_record.setFrequency(static_cast<std::uint16_t>(fields.frequency));
     m_record.setSymbolRate(static_cast<std::uint16_t>(fields.symbolRate));
     TuningWord tuning = m_record.tuning();

@@ -31,6 +31,17 @@ const QString kOpenFilter = QStringLiteral("Readable files (*.bin *.sdx *.dat);;
 const QString kSaveAsFilter = QStringLiteral("Bin files (*.bin)");
 const QString kExportFilter = QStringLiteral("TEXT files (*.txt);;CSV (*.csv)");
 
+// The extension of a filter's first pattern, with its dot: "Bin files (*.bin)" gives ".bin".
+QString FilterExtension(const QString& filter) {
+    const qsizetype star = filter.indexOf(QLatin1String("*."));
+    if (star < 0)
+        return {};
+    qsizetype end = star + 2;
+    while (end < filter.size() && filter[end].isLetterOrNumber())
+        ++end;
+    return filter.mid(star + 1, end - star - 1);
+}
+
 std::string FileName(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
@@ -135,8 +146,8 @@ void FrameFileCommands::ShowOpened(const QString& path) {
     m_frame.view().document().StartAfresh();
     if (path.isEmpty())
         m_frame.ShowNoTitle();
-    else
-        m_frame.ShowFileTitle(FileName(path));
+    else // an imported text list is named as such: Save will not write over it
+        m_frame.ShowFileTitle(m_database.currentPath().empty() ? FileName(path) + " (imported)" : FileName(path));
     m_openedFileSaved = false;
     m_frame.view().RefreshAllPanes();
 }
@@ -155,7 +166,9 @@ int FrameFileCommands::WriteLikeSave() {
 }
 
 int FrameFileCommands::SaveAs() {
-    const QString path = ChooseSavePath(QStringLiteral("Save as"), kSaveAsFilter, "DAT");
+    const std::string offer = SaveAsOffer(m_database);
+    const QString start = offer.empty() ? m_lastChosenPath : QFile::decodeName(QByteArray::fromStdString(offer));
+    const QString path = ChooseSavePath(QStringLiteral("Save as"), kSaveAsFilter, start);
     if (path.isEmpty())
         return 0;
     RememberPath(path);
@@ -163,7 +176,7 @@ int FrameFileCommands::SaveAs() {
 }
 
 void FrameFileCommands::Export() {
-    const QString path = ChooseSavePath(QStringLiteral("Export"), kExportFilter, "TXT");
+    const QString path = ChooseSavePath(QStringLiteral("Export"), kExportFilter, m_lastChosenPath);
     if (path.isEmpty())
         return;
     RememberPath(path);
@@ -177,10 +190,10 @@ void FrameFileCommands::Export() {
                              QString::fromLocal8Bit(ExportFailureText(fileName)));
 }
 
-QString FrameFileCommands::ChooseSavePath(const QString& title, const QString& filter, const char* extension) {
-    QString path = UserPrompts::saveFileName(&m_frame, title, m_lastChosenPath, filter);
+QString FrameFileCommands::ChooseSavePath(const QString& title, const QString& filter, const QString& start) {
+    QString path = UserPrompts::saveFileName(&m_frame, title, start, filter);
     if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
-        path += QLatin1Char('.') + QLatin1String(extension);
+        path += FilterExtension(filter);
     return path;
 }
 

@@ -31,7 +31,8 @@ public:
     void OpenRecovered(std::vector<std::uint8_t> bytes, const QString& originalPath);
     // Asks "Are you sure Save?", then writes as WriteLikeSave does.
     void Save();
-    // Writes to a chosen file; the current file and the title stay. 1 when written.
+    // Writes to a chosen file, offering the current file or the imported one's name as a channel file; the
+    // current file and the title stay. 1 when written.
     int SaveAs();
     // Writes the text listing to a chosen file.
     void Export();
@@ -49,8 +50,9 @@ private:
     void OpenChosenFile(const QString& path);
     // After an accepted open: the history starts again, the title names the file, the panes show it.
     void ShowOpened(const QString& path);
-    // The chosen path with `extension` added when it has none; empty when cancelled.
-    QString ChooseSavePath(const QString& title, const QString& filter, const char* extension);
+    // The chosen path, starting at `start`, with the filter's extension added when it has none; empty when
+    // cancelled.
+    QString ChooseSavePath(const QString& title, const QString& filter, const QString& start);
     int WriteChannelFile(const std::string& path);
     // Before the first save over the opened file: its old contents as NAME.bak, when the user keeps backups.
     bool KeepBackupBeforeSave(const std::string& path);

@@ -10,6 +10,7 @@
 #include "shell/edit_document.h"
 #include "shell/loader_link.h"
 #include "shell/translations.h"
+#include "shell/pane_border.h"
 #include "shell/view_texts.h"
 
 #include <QButtonGroup>
@@ -19,6 +20,7 @@
 #include <QResizeEvent>
 #include <QToolButton>
 #include <tuple>
+#include <algorithm>
 
 namespace vorlane {
 namespace {
@@ -32,7 +34,6 @@ constexpr int kLabelHeight = 16;
 constexpr int kButtonTop = 43;
 constexpr int kButtonHeight = 18;
 constexpr int kPaneTop = 63;
-constexpr int kListColumnWidth = 160;
 constexpr int kInfoLabelWidth = 34;
 constexpr int kToggleSize = 16;
 
@@ -127,6 +128,25 @@ void CMirevoView::BuildForm() {
     m_radioPane = new ui::ChannelPane(*this, ServiceType::Radio, this);
     BuildFilterFields();
 
+    // The borders between the four pane columns; dragging one widens the column on its left.
+    const auto moveBorder = [this](int border) {
+        return [this, border](int dx) {
+            // From the width the column has now: a stored one may have been narrowed to fit the window.
+            if (border == 0)
+                m_widths.satellite = m_satellitePane->width() + dx;
+            else if (border == 1)
+                m_widths.lists = m_transponderPane->width() + dx;
+            else
+                m_widths.tv = m_tvPane->width() + dx;
+            LayOut();
+        };
+    };
+    for (int border = 0; border < 3; ++border) {
+        m_borders[static_cast<std::size_t>(border)] =
+            new PaneBorder(this, moveBorder(border), [this] { m_widths.Save(m_store); });
+        m_borders[static_cast<std::size_t>(border)]->setObjectName(QStringLiteral("paneBorder%1").arg(border));
+    }
+
     m_loaderArea = new QFrame(this);
     m_loaderArea->setObjectName(QStringLiteral("loaderArea"));
     BuildLoader();
@@ -158,28 +178,41 @@ void CMirevoView::LayOut() {
     m_infoLabel->setGeometry(right - kInfoLabelWidth, 3, kInfoLabelWidth, kInfoLineHeight);
     m_informationLine->setGeometry(kMargin, 3, right - kInfoLabelWidth - kGap - kMargin, kInfoLineHeight);
 
-    const int satelliteLeft = kMargin;
-    m_satelliteLabel->setGeometry(satelliteLeft, kLabelTop, kListColumnWidth, kLabelHeight);
-    m_satelliteStandard->setGeometry(satelliteLeft, kButtonTop, kListColumnWidth / 2, kButtonHeight);
-    m_satelliteLongitude->setGeometry(satelliteLeft + kListColumnWidth / 2, kButtonTop, kListColumnWidth / 2,
-                                      kButtonHeight);
-    m_satellitePane->setGeometry(satelliteLeft, kPaneTop, kListColumnWidth, paneBottom - kPaneTop);
+    // Column widths as dragged, kept so that every column stays at least the minimum wide.
+    const int columnSpace = w - 2 * kMargin - 3 * kGap;
+    const int listLimit = std::max(PaneWidths::kMinimumWidth, columnSpace / 3);
+    const int satelliteWidth = std::clamp(m_widths.satellite, PaneWidths::kMinimumWidth, listLimit);
+    const int listWidth = std::clamp(m_widths.lists, PaneWidths::kMinimumWidth, listLimit);
 
-    const int transponderLeft = satelliteLeft + kListColumnWidth + kGap;
+    const int satelliteLeft = kMargin;
+    m_satelliteLabel->setGeometry(satelliteLeft, kLabelTop, satelliteWidth, kLabelHeight);
+    m_satelliteStandard->setGeometry(satelliteLeft, kButtonTop, satelliteWidth / 2, kButtonHeight);
+    m_satelliteLongitude->setGeometry(satelliteLeft + satelliteWidth / 2, kButtonTop, satelliteWidth / 2,
+                                      kButtonHeight);
+    m_satellitePane->setGeometry(satelliteLeft, kPaneTop, satelliteWidth, paneBottom - kPaneTop);
+
+    const int transponderLeft = satelliteLeft + satelliteWidth + kGap;
     const int columnHeight = paneBottom - kPaneTop - kLabelHeight - kGap;
     const int transponderHeight = columnHeight / 2;
     const int favoriteTop = kPaneTop + transponderHeight + kGap + kLabelHeight;
-    m_transponderLabel->setGeometry(transponderLeft, kLabelTop, kListColumnWidth, kLabelHeight);
-    m_transponderStandard->setGeometry(transponderLeft, kButtonTop, kListColumnWidth / 2, kButtonHeight);
-    m_transponderFrequency->setGeometry(transponderLeft + kListColumnWidth / 2, kButtonTop, kListColumnWidth / 2,
-                                        kButtonHeight);
-    m_transponderPane->setGeometry(transponderLeft, kPaneTop, kListColumnWidth, transponderHeight);
-    m_favoriteLabel->setGeometry(transponderLeft, favoriteTop - kLabelHeight, kListColumnWidth, kLabelHeight);
-    m_favoritePane->setGeometry(transponderLeft, favoriteTop, kListColumnWidth, paneBottom - favoriteTop);
+    m_transponderLabel->setGeometry(transponderLeft, kLabelTop, listWidth, kLabelHeight);
+    m_transponderStandard->setGeometry(transponderLeft, kButtonTop, listWidth / 2, kButtonHeight);
+    m_transponderFrequency->setGeometry(transponderLeft + listWidth / 2, kButtonTop, listWidth / 2, kButtonHeight);
+    m_transponderPane->setGeometry(transponderLeft, kPaneTop, listWidth, transponderHeight);
+    m_favoriteLabel->setGeometry(transponderLeft, favoriteTop - kLabelHeight, listWidth, kLabelHeight);
+    m_favoritePane->setGeometry(transponderLeft, favoriteTop, listWidth, paneBottom - favoriteTop);
 
-    const int channelsLeft = transponderLeft + kListColumnWidth + kGap;
+    const int channelsLeft = transponderLeft + listWidth + kGap;
     const int channelsWidth = right - channelsLeft;
-    const int tvWidth = m_radioShown ? (channelsWidth - kGap) / 2 : channelsWidth;
+    int tvWidth = channelsWidth;
+    if (m_radioShown) {
+        const int shared = (channelsWidth - kGap) / 2;
+        tvWidth =
+            m_widths.tv == PaneWidths::kShared
+                ? shared
+                : std::clamp(m_widths.tv, PaneWidths::kMinimumWidth,
+                             std::max(PaneWidths::kMinimumWidth, channelsWidth - kGap - PaneWidths::kMinimumWidth));
+    }
     const int radioLeft = channelsLeft + tvWidth + kGap;
     const int radioWidth = right - radioLeft;
     m_tvLabel->setGeometry(channelsLeft, kLabelTop, tvWidth, kLabelHeight);
@@ -189,12 +222,20 @@ void CMirevoView::LayOut() {
     m_radioFilter->setGeometry(radioLeft, kButtonTop, radioWidth, kButtonHeight);
     m_radioPane->setGeometry(radioLeft, kPaneTop, radioWidth, paneBottom - kPaneTop);
     m_paneToggle->setGeometry(right - kToggleSize, kLabelTop, kToggleSize, kLabelHeight);
+
+    const int borderHeight = paneBottom - kLabelTop;
+    m_borders[0]->setGeometry(transponderLeft - kGap, kLabelTop, kGap, borderHeight);
+    m_borders[1]->setGeometry(channelsLeft - kGap, kLabelTop, kGap, borderHeight);
+    m_borders[2]->setGeometry(radioLeft - kGap, kButtonTop, kGap, paneBottom - kButtonTop);
+    m_borders[2]->setVisible(m_radioShown);
 }
 
 void CMirevoView::OnInitialUpdate() {
     StartLikeEditor(m_database);
     m_document->StartAfresh();
     m_editorSettings.Load(m_store);
+    m_widths.Load(m_store);
+    LayOut();
     RefillSatellitePane();
     RefillFavoritePane();
     ApplyEditorSettings();
@@ -219,18 +260,31 @@ void CMirevoView::RefreshAllPanes() {
     m_radioOriginal->setChecked(true);
     m_tvPane->SetSortedByName(false);
     m_radioPane->SetSortedByName(false);
+    // The choice goes back to "All", so the channel panes show the whole file.
+    m_chosen = ChosenList{ChosenList::Satellite, -1};
+    m_satellitePane->SelectRow(0);
     RefillChannelPanes();
     RefillFavoritePane();
-    m_copiedPks.clear();
     SetInformationLine(QString());
 }
 
 void CMirevoView::RefillTvPane() {
-    RefillChannelPane(*m_tvPane);
+    RefillKeepingSelection(*m_tvPane);
 }
 
 void CMirevoView::RefillRadioPane() {
-    RefillChannelPane(*m_radioPane);
+    RefillKeepingSelection(*m_radioPane);
+}
+
+// After a new display filter the channels still shown stay selected, and the information line follows the caret
+// row (or is cleared when its channel is no longer shown).
+void CMirevoView::RefillKeepingSelection(ui::ChannelPane& pane) {
+    const std::vector<int> selected = pane.selectedPks();
+    const bool described = m_describedPane == &pane;
+    RefillChannelPane(pane);
+    pane.SelectPks(selected);
+    if (described)
+        ChooseChannel(pane);
 }
 
 void CMirevoView::ApplyEditorSettings() {
@@ -245,6 +299,7 @@ void CMirevoView::ApplyEditorSettings() {
 
 void CMirevoView::SetInformationLine(const QString& text) {
     m_informationLine->setText(text);
+    m_describedPane = nullptr;
 }
 
 QString CMirevoView::informationLine() const {
@@ -304,6 +359,17 @@ void CMirevoView::RenewCountLabels() {
         label->setText(Latin1(pane->filtered()
                                   ? FilteredCountLabelText(caption, pane->rowCount(), pane->unfilteredRowCount())
                                   : CountLabelText(caption, pane->rowCount())));
+}
+
+// The satellite labels count channels and the transponder pane lists what exists: both are refilled after
+// channels came or went, with the same rows selected.
+void CMirevoView::RefillListPanesKeepingSelection() {
+    const int satelliteRow = m_satellitePane->selectedRow();
+    RefillSatellitePane();
+    KeepSelection(*m_satellitePane, satelliteRow);
+    const int transponderRow = m_transponderPane->selectedRow();
+    RefillTransponderPane(m_transponderPane->satellite());
+    KeepSelection(*m_transponderPane, transponderRow);
 }
 
 // After a refill the pane shows the same row index again, without that counting as the user's choice.

@@ -12,8 +12,10 @@
 #include "panes/editor_settings.h"
 #include "panes/pane_host.h"
 #include "shell/message_dialog.h"
+#include "shell/pane_widths.h"
 
 #include <QWidget>
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -27,6 +29,7 @@ namespace vorlane {
 
 class EditDocument;
 class LoaderLink;
+class PaneBorder;
 class SettingsStore;
 
 namespace ui {
@@ -120,6 +123,8 @@ private:
     void RefillChannelPanes();
     void RefillChannelPane(ui::ChannelPane& pane);
     void ReloadChannelPane(ui::ChannelPane& pane);
+    void RefillKeepingSelection(ui::ChannelPane& pane);
+    void RefillListPanesKeepingSelection();
     void RefillFavoritePane();
     void RenewCountLabels();
     void KeepSelection(ui::PaneListView& pane, int row);
@@ -149,10 +154,17 @@ private:
     void AddChannel(ui::ChannelPane& pane);
     void DeleteChannels(ui::ChannelPane& pane);
     void MoveChannelsTo(ui::ChannelPane& pane);
+    void MoveSelectedChannels(ui::ChannelPane& pane, int number);
+    // Move to Top / Bottom, one place up or down, Add to Favourite.
+    void HandleChannelOrderCommand(ui::ChannelPane& pane, int command);
+    void AddSelectedToFavourite(ui::ChannelPane& pane, int group);
     void EditCaretChannel(ui::ChannelPane& pane);
     void RenameGroup(int row);
+    // Copy puts the selected channels on the clipboard as text and as channel records; Paste adds the records
+    // after the caret row, in this file or another.
     void CopyChannels(ui::ChannelPane& pane);
     void PasteChannels(ui::ChannelPane& pane);
+    static bool ClipboardHoldsChannels();
     bool SelectByCommand(int command);
     // The Connect Status commands and COM Setting; true when the number is one of them.
     bool HandleLoaderCommand(int command);
@@ -170,7 +182,8 @@ private:
     ChosenList m_chosen;
     int m_displayFilter;
     bool m_radioShown = true;
-    std::vector<int> m_copiedPks;
+    // The channel pane whose caret row the information line describes; nullptr when it describes none.
+    ui::ChannelPane* m_describedPane = nullptr;
 
     QLabel* m_informationLine = nullptr;
     QLabel* m_infoLabel = nullptr;
@@ -195,6 +208,9 @@ private:
     ui::FavoritePane* m_favoritePane = nullptr;
     ui::ChannelPane* m_tvPane = nullptr;
     ui::ChannelPane* m_radioPane = nullptr;
+    // The column widths the user dragged the borders to, and the three borders.
+    PaneWidths m_widths;
+    std::array<PaneBorder*, 3> m_borders{};
     QFrame* m_loaderArea = nullptr;
     ui::LoaderControls* m_loaderControls = nullptr;
     std::unique_ptr<LoaderLink> m_loader;

@@ -2,6 +2,7 @@
 // clicks, or asks for a pane's context menu.
 #include "shell/mirevo_view.h"
 
+#include "database/settings_record.h"
 #include "panes/channel_pane.h"
 #include "panes/label_panes.h"
 #include "panes/pane_commands.h"
@@ -86,6 +87,7 @@ void CMirevoView::ChooseChannel(ui::ChannelPane& pane) {
     KeepSelection(*m_transponderPane, m_transponderPane->rowOf(transponder));
     KeepSelection(*m_satellitePane, m_satellitePane->rowOf(satellite));
     SetInformationLine(Latin1(ChannelInformation(m_database, pk)));
+    m_describedPane = &pane;
     (&pane == m_tvPane ? m_radioPane : m_tvPane)->ClearSelection();
 }
 
@@ -119,8 +121,12 @@ std::unique_ptr<QMenu> CMirevoView::BuildPaneMenu(ui::PaneListView& pane) {
     case ui::PaneKind::Tv:
     case ui::PaneKind::Radio: {
         const auto& channels = static_cast<ui::ChannelPane&>(pane);
+        QStringList groupNames;
+        for (int group = 0; group < FavouriteGroups::kGroupCount; ++group)
+            groupNames << Latin1(HeldReceiverSettings(m_database).fav_name(static_cast<std::size_t>(group)));
         return ui::BuildChannelMenu({pane.kind() == ui::PaneKind::Radio, m_chosen.favourite(), transponderSelected,
-                                     channels.selectedRow() >= 0, channels.sorted_by_name()});
+                                     channels.selectedRow() >= 0, channels.sorted_by_name(), groupNames,
+                                     ClipboardHoldsChannels()});
     }
     case ui::PaneKind::Favorite:
         break;

@@ -15,9 +15,9 @@
 #include "panes/satellite_dialog.h"
 #include "panes/transponder_dialog.h"
 #include "platform/widgets/user_prompts.h"
-#include "shell/msg_out.h"
 
 #include <QRadioButton>
+#include <algorithm>
 #include <array>
 
 namespace vorlane {
@@ -106,17 +106,22 @@ bool CMirevoView::HandleCommand(int command) {
         EditCaretChannel(*pane);
     else if (command == own.copy)
         CopyChannels(*pane);
-    else
+    else if (command == own.paste)
         PasteChannels(*pane);
+    else
+        HandleChannelOrderCommand(*pane, command);
     return true;
 }
 
 ui::ChannelPane* CMirevoView::ChannelPaneOfCommand(int command) {
     for (ui::ChannelPane* pane : {m_tvPane, m_radioPane}) {
         const ui::ChannelPaneCommands& own = pane->commands();
-        for (const int number : {own.newChannel, own.remove, own.moveTo, own.property, own.copy, own.paste})
+        for (const int number : {own.newChannel, own.remove, own.moveTo, own.property, own.copy, own.paste, own.moveTop,
+                                 own.moveBottom, own.moveUp, own.moveDown})
             if (number == command)
                 return pane;
+        if (command >= own.addFavourite && command < own.addFavourite + FavouriteGroups::kGroupCount)
+            return pane;
     }
     return nullptr;
 }
@@ -124,7 +129,9 @@ ui::ChannelPane* CMirevoView::ChannelPaneOfCommand(int command) {
 bool CMirevoView::SelectByCommand(int command) {
     for (const SelectCommand& select : kSelectCommands) {
         if (select.command == command) {
-            (select.type == ServiceType::Radio ? m_radioPane : m_tvPane)->SelectByRule(select.rule);
+            ui::ChannelPane& pane = select.type == ServiceType::Radio ? *m_radioPane : *m_tvPane;
+            pane.SelectByRule(select.rule);
+            ChooseChannel(pane);
             return true;
         }
     }
@@ -160,7 +167,7 @@ void CMirevoView::EditSelectedSatellite() {
     const int satellite = m_satellitePane->selectedSatellite();
     if (satellite < 0)
         return;
-    if (ui::EditSatellite(this, m_database.satellite(satellite), CurrentReceiverSettings(m_database)) == 1) {
+    if (ui::EditSatellite(this, m_database.satellite(satellite), HeldReceiverSettings(m_database)) == 1) {
         m_database.setModified(true);
         CommitEdit(QStringLiteral("Edit satellite"), EditSubjects{{satellite}, {}, {}});
         const int row = m_satellitePane->selectedRow();
@@ -218,16 +225,27 @@ void CMirevoView::DeleteEmptyTransponders() {
     RefreshAfterTransponderDelete(row);
 }
 
-// The transponder pane, the channel panes and the satellite labels (channel counts) show the deletion; the
-// transponder pane selects the same row index again.
+// The transponder pane, the channel panes and the satellite labels (channel counts) show the deletion. A chosen
+// transponder that is gone hands the choice to the row that took its place (or the one above), so the channel
+// panes never show a list that no longer exists.
 void CMirevoView::RefreshAfterTransponderDelete(int row) {
     const int satelliteRow = m_satellitePane->selectedRow();
     RefillSatellitePane();
     KeepSelection(*m_satellitePane, satelliteRow);
     RefillTransponderPane(m_transponderPane->satellite());
-    RefillChannelPanes();
     RefillFavoritePane();
     SetInformationLine(QString());
+    if (m_chosen.kind == ChosenList::Transponder) {
+        const int count = m_transponderPane->rowCount();
+        const int kept = m_transponderPane->rowOf(m_chosen.index);
+        if (count > 0) {
+            m_transponderPane->SelectRow(kept >= 0 ? kept : std::clamp(row, 0, count - 1));
+            ChooseTransponder();
+            return;
+        }
+        m_chosen = ChosenList{ChosenList::Satellite, m_transponderPane->satellite()};
+    }
+    RefillChannelPanes();
     KeepSelection(*m_transponderPane, row);
 }
 
@@ -262,33 +280,26 @@ void CMirevoView::DeleteChannels(ui::ChannelPane& pane) {
     ReloadChannelPane(*m_tvPane);
     ReloadChannelPane(*m_radioPane);
     RefillFavoritePane();
-    const int satelliteRow = m_satellitePane->selectedRow();
-    RefillSatellitePane();
-    KeepSelection(*m_satellitePane, satelliteRow);
-    const int transponderRow = m_transponderPane->selectedRow();
-    RefillTransponderPane(m_transponderPane->satellite());
-    KeepSelection(*m_transponderPane, transponderRow);
-    SetInformationLine(QString());
+    RefillListPanesKeepingSelection();
     RenewCountLabels();
     KeepSelection(pane, first < pane.rowCount() ? first : first - 1);
+    ChooseChannel(pane);
 }
 
 void CMirevoView::MoveChannelsTo(ui::ChannelPane& pane) {
-    if (pane.selectedRow() < 0 || pane.sorted_by_name() || m_chosen.favourite())
+    if (pane.selectedRow() < 0 || pane.sorted_by_name())
         return;
     int number = 0;
-    if (ui::AskChannelMoveTarget(this, number) != 1)
-        return;
-    if (number >= pane.rowCount())
-        number = pane.rowCount() - 1;
-    const int position = number - 1;
-    if (position < 0) {
-        MsgOut(this, "Channel number is not available.");
-        return;
-    }
-    m_database.setModified(true);
+    if (ui::AskChannelMoveTarget(this, number) == 1)
+        MoveSelectedChannels(pane, number);
+}
+
+// The number is the one the pane's number column shows, in any view.
+void CMirevoView::MoveSelectedChannels(ui::ChannelPane& pane, int number) {
     const std::vector<int> pks = pane.selectedPks();
-    MoveChannels(m_database, pane.type(), pane.rowId(position), pks);
+    if (pks.empty() || MoveChannelsToNumber(m_database, pane.type(), number, pks) == 0)
+        return;
+    m_database.setModified(true);
     RebuildPkChannel(m_database);
     CommitEdit(ui::CountedEditLabel("Move", static_cast<qsizetype>(pks.size()), "channel"), EditSubjects{{}, {}, pks});
     ReloadChannelPane(pane);
@@ -314,25 +325,13 @@ void CMirevoView::RenameGroup(int row) {
     const int group = m_favoritePane->rowId(row);
     if (group < 0)
         return;
-    if (ui::RenameFavouriteGroup(this, CurrentReceiverSettings(m_database), group) == 1) {
+    if (ui::RenameFavouriteGroup(this, HeldReceiverSettings(m_database), group) == 1) {
         m_database.setModified(true);
         CommitEdit(QStringLiteral("Rename favourite group"));
         RefillFavoritePane();
     }
     KeepSelection(*m_favoritePane, row);
     ChooseFavouriteGroup();
-}
-
-// Copy and paste keep the channels in mind but change nothing.
-void CMirevoView::CopyChannels(ui::ChannelPane& pane) {
-    m_copiedPks = pane.selectedPks();
-}
-
-void CMirevoView::PasteChannels(ui::ChannelPane& pane) {
-    if (&pane != m_tvPane)
-        return;
-    RenewCountLabels();
-    SetInformationLine(QString());
 }
 
 } // namespace vorlane

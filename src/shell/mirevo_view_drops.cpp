@@ -52,19 +52,16 @@ void CMirevoView::DropOutside(ui::PaneListView& source, QPoint globalPos, std::s
     ClearDropTargets();
     int row = -1;
     ui::PaneListView* pane = PaneAt(source, globalPos, row);
-    if (!pane)
+    // Off the rows, and on the satellite pane, nothing moves.
+    if (!pane || row < 0 || pane->kind() == ui::PaneKind::Satellite)
         return;
     m_database.setModified(true);
     const auto count = static_cast<qsizetype>(pks.size());
     const int satelliteRow = m_satellitePane->selectedRow();
+    std::vector<int> targetSelection;
+    ui::ChannelPane* target = nullptr;
     switch (pane->kind()) {
-    case ui::PaneKind::Satellite:
-        RefillSatellitePane();
-        KeepSelection(*m_satellitePane, satelliteRow);
-        break;
     case ui::PaneKind::Transponder: {
-        if (row < 0)
-            break;
         const int transponderRow = m_transponderPane->selectedRow();
         MoveChannelsToTransponder(m_database, m_transponderPane->rowId(row), pks);
         CommitPaneEdit(ui::CountedEditLabel("Move", count, "channel", "to transponder"), pks);
@@ -76,28 +73,28 @@ void CMirevoView::DropOutside(ui::PaneListView& source, QPoint globalPos, std::s
         break;
     }
     case ui::PaneKind::Favorite:
-        if (row < 0)
-            break;
         AddFavorites(m_database, m_favoritePane->rowId(row), pks);
         CommitPaneEdit(ui::CountedEditLabel("Add", count, "channel", "to favourites"), pks);
-        ClearFavoriteCounters(m_database);
-        RefillFavoritePane();
         break;
     case ui::PaneKind::Tv:
-    case ui::PaneKind::Radio: {
-        if (row < 0)
-            break;
-        auto& target = static_cast<ui::ChannelPane&>(*pane);
-        MoveChannels(m_database, target.type(), target.rowId(row), pks);
+    case ui::PaneKind::Radio:
+        target = static_cast<ui::ChannelPane*>(pane);
+        MoveChannels(m_database, target->type(), target->rowId(row), pks);
         CommitPaneEdit(ui::CountedEditLabel("Move", count, "channel"), pks);
-        ReloadChannelPane(target);
-        target.SelectPks(pks);
-        ClearFavoriteCounters(m_database);
-        RefillFavoritePane();
+        targetSelection.assign(pks.begin(), pks.end());
+        break;
+    case ui::PaneKind::Satellite:
         break;
     }
-    }
+    ClearFavoriteCounters(m_database);
+    RefillFavoritePane();
     RebuildPkChannel(m_database);
+    // Both channel panes show what the drop left in them, so every count label matches its rows.
+    for (ui::ChannelPane* channels : {m_tvPane, m_radioPane}) {
+        const std::vector<int> selected = channels == target ? targetSelection : channels->selectedPks();
+        ReloadChannelPane(*channels);
+        channels->SelectPks(selected);
+    }
 }
 
 } // namespace vorlane

@@ -70,7 +70,7 @@ std::string FavouriteInformation(ChannelDatabase& db, int group) {
     if (group < 0 || group >= FavouriteGroups::kGroupCount)
         return {};
     const ListHead* head = db.lists().Head(FavouriteKind(group), 0);
-    const std::string name = CurrentReceiverSettings(db).fav_name(static_cast<std::size_t>(group));
+    const std::string name = HeldReceiverSettings(db).fav_name(static_cast<std::size_t>(group));
     char text[96];
     std::snprintf(text, sizeof text, "%s     Number of channel: %d", name.c_str(), head ? head->count : 0);
     return text;

@@ -229,7 +229,10 @@ TEST_F(DatabaseFilesTest, TextListsOfAnyLengthGoToTheirReaders) {
     EXPECT_EQ(FileReader::Satcodx, satcodx.reader);
     EXPECT_EQ(1, satcodx.import.channels);
     EXPECT_EQ(1u, listPks(db, ListKind::Tuner1Tv).size());
-    EXPECT_EQ(sdx.string(), db.currentPath());
+    // An imported text list is no current file; Save as offers its name as a channel file.
+    EXPECT_EQ("", db.currentPath());
+    EXPECT_EQ(sdx.string(), db.importedPath());
+    EXPECT_EQ((folder / "list.bin").string(), SaveAsOffer(db));
 
     const fs::path dat = folder / "list.dat";
     writeFile(dat, textBytes(":SAT \"Nordlys\" 48\n:TRP 1 11727 27500 70 V\n:CHN \"Kanal\" 1101 R\n"));
@@ -276,6 +279,19 @@ TEST_F(DatabaseFilesTest, ImportReportsRecordsThatDidNotFit) {
     ASSERT_TRUE(result.accepted);
     EXPECT_EQ(64, result.import.satellites);
     EXPECT_EQ(2, result.import.recordsNotFitted);
+}
+
+TEST(SaveAsOffer, CurrentFileElseTheImportedNameAsAChannelFile) {
+    struct Case {
+        const char *current, *imported, *offer;
+    };
+    for (const Case& c : {Case{"", "", ""}, Case{"/d/cur.bin", "/d/x.sdx", "/d/cur.bin"},
+                          Case{"", "/d/x.sdx", "/d/x.bin"}, Case{"", "/a.b/list", "/a.b/list.bin"}}) {
+        ChannelDatabase db;
+        db.setCurrentPath(c.current);
+        db.setImportedPath(c.imported);
+        EXPECT_EQ(c.offer, SaveAsOffer(db)) << c.imported;
+    }
 }
 
 TEST_F(DatabaseFilesTest, SaveAsKeepsTheCurrentPathAndClearsTheModifiedFlag) {

@@ -100,19 +100,20 @@ TEST_F(EditorConfigDialogTest, ColumnWidthOutsideItsRangeIsRefusedAndTheDialogSt
     EXPECT_EQ(settings.column_width(), 1000);
 }
 
-TEST_F(EditorConfigDialogTest, CancelAfterDefaultColourKeepsTheResetButWritesNothing) {
+TEST_F(EditorConfigDialogTest, CancelAfterDefaultColourKeepsTheColoursAndWritesNothing) {
     settings.set_colour(EditorColour::Favorite, 0x111111);
     settings.set_column_width(150);
     UserPrompts::scriptAnswer([](QDialog& dialog) {
         Find<QLineEdit>(dialog, "columnWidthEdit").setText("700");
         Find<QPushButton>(dialog, "defaultColourButton").click();
-        EXPECT_EQ(Find<QLineEdit>(dialog, "columnWidthEdit").text(), "150");
+        EXPECT_EQ(Find<ColourField>(dialog, "favoriteChannelColour").value(), 0xFF46BCu);
+        EXPECT_EQ(Find<QLineEdit>(dialog, "columnWidthEdit").text(), "700");
         Find<QPushButton>(dialog, "cancelButton").click();
         return dialog.result();
     });
     EXPECT_EQ(EditEditorConfiguration(nullptr, settings, store), 0);
-    EXPECT_EQ(settings.colour(EditorColour::Favorite), 0xFF46BCu);
-    EXPECT_EQ(settings.colour(EditorColour::Index), 0xFADCDCu);
+    EXPECT_EQ(settings.colour(EditorColour::Favorite), 0x111111u);
+    EXPECT_EQ(settings.colour(EditorColour::Index), 0xF0C8C8u);
     EXPECT_EQ(settings.column_width(), 150);
     EXPECT_EQ(store.ValueCount(), 0u);
 }

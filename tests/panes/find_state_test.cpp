@@ -38,9 +38,16 @@ TEST(FindMatches, WholeWordCutsAtTheSeparatorsOnly) {
     EXPECT_FALSE(FindMatches(Search("abc", true, true), "ABC TV"));
 }
 
-TEST(FindMatches, UpperHalfBytesCompareUnchanged) {
-    EXPECT_TRUE(FindMatches(Search("\xE9t\xE9"), "T\xC9L\xC9 \xE9t\xE9"));
-    EXPECT_FALSE(FindMatches(Search("\xC9T\xC9"), "\xE9t\xE9"));
+// Every ISO-8859-1 capital finds its small letter and back; the multiplication and division signs stay apart.
+TEST(FindMatches, CaseFoldingCoversEveryLatin1Letter) {
+    for (int capital = 0xC0; capital <= 0xDE; ++capital) {
+        const std::string upper(1, static_cast<char>(capital));
+        const std::string lower(1, static_cast<char>(capital + 0x20));
+        EXPECT_EQ(capital != 0xD7, FindMatches(Search(lower), "x" + upper)) << capital;
+        EXPECT_EQ(capital != 0xD7, FindMatches(Search(upper, true), "a " + lower)) << capital;
+        EXPECT_FALSE(FindMatches(Search(lower, false, true), upper)) << capital;
+    }
+    EXPECT_TRUE(FindMatches(Search("\xF6"), "K\xD6LN")); // "ö" finds "Ö"
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "scripted_prompts.h"
 #include "support/list_check.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QImage>
 #include <QLineEdit>
@@ -50,15 +51,14 @@ protected:
     ChannelPane pane{host, ServiceType::Tv, nullptr};
 };
 
+// Every column is at least the configured width: names are never cut shorter than the user asked for.
 TEST_F(ChannelPaneTest, ColumnRuleSharesTheWidth) {
     host.settings.set_column_width(100);
-    pane.ApplyColumnWidth();
-    ASSERT_EQ(pane.viewport()->width(), 450 - 2 * pane.frameWidth());
-    const int width = pane.viewport()->width();
-    EXPECT_EQ(pane.columnWidth(), width / (width / 100 + 1));
-    pane.resize(450 + 2 * pane.frameWidth(), 300);
-    EXPECT_EQ(pane.columnWidth(), 90); // 450 / (4 + 1)
-    EXPECT_EQ(pane.RowSize().width(), 90);
+    for (const auto& [width, columnWidth] : {std::pair{450, 112}, std::pair{99, 99}, std::pair{200, 100}}) {
+        pane.resize(width + 2 * pane.frameWidth(), 300);
+        EXPECT_EQ(pane.columnWidth(), columnWidth) << width;
+        EXPECT_EQ(pane.RowSize().width(), columnWidth) << width;
+    }
 }
 
 TEST_F(ChannelPaneTest, WholeWordFindAndMatchCase) {
@@ -76,6 +76,7 @@ TEST_F(ChannelPaneTest, WholeWordFindAndMatchCase) {
 
     pane.SelectRow(0);
     ScriptFind("sport", true, true);
+    UserPrompts::scriptAnswer(QMessageBox::Ok); // "Not found"
     pane.FindWithDialog();
     EXPECT_EQ(pane.selectedRows(), std::vector<int>{0}); // neither matches with the case
 
@@ -87,21 +88,35 @@ TEST_F(ChannelPaneTest, WholeWordFindAndMatchCase) {
     pane.FindWithDialog();
 }
 
-TEST_F(ChannelPaneTest, F3WrapsOnceAndCtrlFOnTheLastRowDoesNotSearch) {
+// Find and F3 start after the caret row and wrap once; a match is the user's choice (the information line
+// follows it); nothing anywhere says "Not found".
+TEST_F(ChannelPaneTest, FindStartsAfterTheCaretWrapsOnceAndSaysNotFound) {
     Name(3, "Unique Name");
-    const int last = pane.rowCount() - 1;
-    pane.SelectRow(last);
+    pane.SelectRow(pane.rowCount() - 1);
     ScriptFind("unique", false, false);
     pane.FindWithDialog();
-    EXPECT_EQ(pane.caretRow(), last); // no search from the last row
-
+    EXPECT_EQ(pane.caretRow(), 3);
+    EXPECT_EQ(host.choices, std::vector<PaneKind>{PaneKind::Tv});
     QTest::keyClick(&pane, Qt::Key_F3);
-    EXPECT_EQ(pane.caretRow(), 3); // from row 0 once more
-    QTest::keyClick(&pane, Qt::Key_F3);
-    EXPECT_EQ(pane.caretRow(), 3); // after row 3 nothing, then from 0 finds it again
+    EXPECT_EQ(pane.caretRow(), 3); // after row 3 nothing, then from the top it is found again
     host.db.channelOfPk(pane.rowId(3)).setName("Other");
+    UserPrompts::takeAsked();
+    UserPrompts::scriptAnswer(QMessageBox::Ok);
     QTest::keyClick(&pane, Qt::Key_F3);
-    EXPECT_EQ(pane.caretRow(), 3); // nothing found anywhere: unchanged
+    EXPECT_EQ(pane.caretRow(), 3);
+    const auto asked = UserPrompts::takeAsked();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].text, "Not found");
+}
+
+TEST_F(ChannelPaneTest, ARefillStartsAtTheLeft) {
+    pane.resize(200, 100);
+    QApplication::processEvents(); // the delayed layout of the rows
+    QScrollBar* sideways = pane.horizontalScrollBar();
+    sideways->setValue(sideways->maximum());
+    ASSERT_GT(sideways->value(), 0);
+    pane.Refill(-1, -1, -1);
+    EXPECT_EQ(sideways->value(), 0);
 }
 
 TEST_F(ChannelPaneTest, KeysSendThePaneCommands) {
@@ -290,6 +305,17 @@ TEST_F(LabelPaneTest, DragsInTheListPanesEndWithoutEffect) {
     EXPECT_FALSE(host.db.modified());
 }
 
+// The keys the transponder menu names beside its items: "Ins", "T" and "R", with Delete and Return.
+TEST_F(LabelPaneTest, TransponderKeysSendTheMenuCommands) {
+    TransponderPane pane(host, nullptr);
+    pane.Refill(-1);
+    pane.SelectRow(0);
+    for (const auto key : {Qt::Key_Insert, Qt::Key_T, Qt::Key_R, Qt::Key_Delete, Qt::Key_Return})
+        QTest::keyClick(&pane, key);
+    EXPECT_EQ(host.commands, (std::vector<int>{kCmdTransponderNew, kCmdTransponderNewTv, kCmdTransponderNewRadio,
+                                               kCmdTransponderDelete, kCmdTransponderProperty}));
+}
+
 TEST_F(LabelPaneTest, FavouritePaneRowsShowNameAndCountAndIgnoreReturn) {
     FavoritePane pane(host, nullptr);
     pane.Refill();
@@ -328,24 +354,24 @@ TEST(PaneMenus, GrayingAndChecks) {
     EXPECT_TRUE(FindMenuCommand(*transponder, kCmdTransponderSortFrequency)->isChecked());
 
     // No selection at all.
-    auto tv = BuildChannelMenu({false, false, false, false, false});
+    auto tv = BuildChannelMenu({false, false, false, false, false, {}});
     EXPECT_EQ(tv->title(), "Channel TV");
     for (const int command : {kCmdTvNew, kCmdTvDelete, kCmdTvMoveTo, kCmdTvProperty})
         EXPECT_FALSE(enabled(*tv, command)) << command;
     EXPECT_TRUE(enabled(*tv, kCmdTvSelectAll));
     // Transponder and channel selected: everything.
-    tv = BuildChannelMenu({false, false, true, true, false});
+    tv = BuildChannelMenu({false, false, true, true, false, {}});
     for (const int command : {kCmdTvNew, kCmdTvDelete, kCmdTvMoveTo, kCmdTvProperty})
         EXPECT_TRUE(enabled(*tv, command)) << command;
-    // A favourite group chosen: New and Move to grayed, Delete and Property not.
-    auto radio = BuildChannelMenu({true, true, true, true, false});
+    // A favourite group chosen: New grayed; Move to, Delete and Property not.
+    auto radio = BuildChannelMenu({true, true, true, true, false, {}});
     EXPECT_EQ(radio->title(), "Channel Radio");
     EXPECT_FALSE(enabled(*radio, kCmdRadioNew));
-    EXPECT_FALSE(enabled(*radio, kCmdRadioMoveTo));
+    EXPECT_TRUE(enabled(*radio, kCmdRadioMoveTo));
     EXPECT_TRUE(enabled(*radio, kCmdRadioDelete));
     EXPECT_TRUE(enabled(*radio, kCmdRadioProperty));
     // Sorted by name: Move to always grayed.
-    radio = BuildChannelMenu({true, false, true, true, true});
+    radio = BuildChannelMenu({true, false, true, true, true, {}});
     EXPECT_FALSE(enabled(*radio, kCmdRadioMoveTo));
     EXPECT_TRUE(FindMenuCommand(*radio, kCmdRadioOrderNames)->isChecked());
 }

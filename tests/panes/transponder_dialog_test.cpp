@@ -1,5 +1,5 @@
 #include "panes/transponder_dialog.h"
-#include "panes/transponder_new_record.h"
+#include "database/transponder_new_record.h"
 #include "property_dialog_test_util.h"
 #include "support/list_check.h"
 #include "support/record_builders.h"
@@ -83,12 +83,13 @@ TEST_F(TransponderDialogTest, LeavingTheSymbolRateReplacesAnyValueOutsideItsRang
     EXPECT_TRUE(messagesShown().isEmpty());
 }
 
+// A TS ID the record's 16 bits cannot hold is refused, never stored cut.
 TEST_F(TransponderDialogTest, LeavingAnEditChecksTheOtherFieldsToo) {
     TransponderDialog dialog(record, "Astra");
-    type(dialog, "transportStreamId", "100000");
+    type(dialog, "transportStreamId", "65536");
     UserPrompts::scriptAnswer(QMessageBox::Ok);
     leave(dialog, "frequency");
-    EXPECT_EQ((QStringList{"Please enter an integer between 0 and 99999."}), messagesShown());
+    EXPECT_EQ((QStringList{"Please enter an integer between 0 and 65535."}), messagesShown());
 }
 
 TEST_F(TransponderDialogTest, MovingTheFocusToTheButtonsCorrectsOnlyForOk) {
@@ -125,7 +126,7 @@ TEST_F(TransponderDialogTest, OkWritesTheFieldsAndKeepsTheOtherTuningBits) {
     TransponderDialog dialog(record, "Astra");
     type(dialog, "frequency", "12188");
     type(dialog, "symbolRate", "22000");
-    type(dialog, "transportStreamId", "70000");
+    type(dialog, "transportStreamId", "65535");
     choose(dialog, "polarity", "Horizontal");
     choose(dialog, "fec", "Auto");
     ASSERT_EQ(QDialog::Accepted, pressOk(dialog));
@@ -133,7 +134,7 @@ TEST_F(TransponderDialogTest, OkWritesTheFieldsAndKeepsTheOtherTuningBits) {
     auto expected = original;
     writeLe16(expected.data() + 0x10, 12188);
     writeLe16(expected.data() + 0x12, 22000);
-    writeLe16(expected.data() + 0x14, 70000 & 0xFFFF);
+    writeLe16(expected.data() + 0x14, 65535);
     writeLe32(expected.data() + 0x18, 0xFFFFFF00u | (1u << 6) | (5u << 2) | 1u);
     EXPECT_EQ(expected, bytes);
 }

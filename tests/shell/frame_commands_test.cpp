@@ -16,6 +16,7 @@
 #include "shell/mirevo_view.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -296,7 +297,11 @@ TEST_F(FrameCommandsTest, ConfigurationDialogs) {
     });
     frame->OnCommand(kCmdStbConfig);
     EXPECT_FALSE(database.modified());
-    UserPrompts::scriptAnswer([](QDialog&) { return int(QDialog::Accepted); });
+    UserPrompts::scriptAnswer([](QDialog& dialog) {
+        ui::Find<QComboBox>(dialog, "tunerConnect").setCurrentIndex(2);
+        ui::Find<QPushButton>(dialog, "okButton").click();
+        return dialog.result();
+    });
     frame->OnCommand(kCmdStbConfig);
     EXPECT_TRUE(database.modified());
 

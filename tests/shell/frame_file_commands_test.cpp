@@ -76,11 +76,11 @@ TEST_F(FrameFileCommandsTest, OpenRecognisesTheTextListsByTheirFirstBytes) {
     EXPECT_EQ(database.satellite(0).name(), "Nordlys 1");
     EXPECT_EQ(database.channel(0).name(), "Kanal Aurora");
     EXPECT_EQ(UsedChannels(database), 22);
-    EXPECT_EQ(frame->windowTitle(), "Vorlane - (" + Example("channels.dat") + ")");
+    EXPECT_EQ(frame->windowTitle(), "Vorlane - (" + Example("channels.dat") + " (imported))");
 
     Open(Example("channels.sdx"));
     EXPECT_EQ(AskedTexts().size(), 1u);
-    EXPECT_EQ(database.currentPath(), Name(Example("channels.sdx")));
+    EXPECT_EQ(database.importedPath(), Name(Example("channels.sdx")));
     EXPECT_EQ(UsedChannels(database), 10);
 }
 
@@ -146,7 +146,7 @@ TEST_F(FrameFileCommandsTest, OpenAsksBeforeDroppingUnsavedWork) {
     EXPECT_EQ(asked[1].text, "Complete to write file.");
     EXPECT_EQ(asked[2].kind, ui::PromptKind::OpenFile);
     EXPECT_EQ(ReadBytes(current).size(), kChannelFileSize);
-    EXPECT_EQ(database.currentPath(), Name(Example("channels.dat")));
+    EXPECT_EQ(database.importedPath(), Name(Example("channels.dat")));
 }
 
 TEST_F(FrameFileCommandsTest, ImportThatDidNotFitReportsWhatWasLeftOut) {
@@ -188,7 +188,7 @@ TEST_F(FrameFileCommandsTest, NewAsksThenClearsEverything) {
     EXPECT_FALSE(database.satellite(63).isFree());
 }
 
-TEST_F(FrameFileCommandsTest, SaveRightAfterNewRunsSaveAsAndAddsTheDefaultExtension) {
+TEST_F(FrameFileCommandsTest, SaveRightAfterNewRunsSaveAsAndAddsTheFiltersExtension) {
     UserPrompts::scriptAnswer(QMessageBox::Yes);
     frame->OnCommand(kCmdNew);
     UserPrompts::takeAsked();
@@ -203,10 +203,10 @@ TEST_F(FrameFileCommandsTest, SaveRightAfterNewRunsSaveAsAndAddsTheDefaultExtens
     EXPECT_EQ(asked[1].kind, ui::PromptKind::SaveFile);
     EXPECT_EQ(asked[1].text, "Bin files (*.bin)");
     EXPECT_EQ(asked[2].text, "Complete to write file.");
-    EXPECT_EQ(ReadBytes(FilePath("fresh.DAT")).size(), kChannelFileSize);
+    EXPECT_EQ(ReadBytes(FilePath("fresh.bin")).size(), kChannelFileSize);
     EXPECT_TRUE(database.currentPath().empty());
     EXPECT_EQ(frame->windowTitle(), "Vorlane - (No Title)");
-    EXPECT_EQ(StoredPath(), Name(FilePath("fresh.DAT")));
+    EXPECT_EQ(StoredPath(), Name(FilePath("fresh.bin")));
 }
 
 TEST_F(FrameFileCommandsTest, CancelledSaveQuestionWritesNothing) {
@@ -251,7 +251,11 @@ TEST_F(FrameFileCommandsTest, SaveAsThenSaveWritesTheOpenedFile) {
 
     ScriptSaveAs(FilePath("copy.bin"));
     frame->OnCommand(kCmdSaveAs);
-    EXPECT_EQ(AskedTexts(), QStringList({"Bin files (*.bin)", "Complete to write file."}));
+    const auto asked = UserPrompts::takeAsked();
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[0].text, "Bin files (*.bin)");
+    EXPECT_EQ(asked[0].start, opened); // the choice starts with the current file's name
+    EXPECT_EQ(asked[1].text, "Complete to write file.");
     EXPECT_FALSE(database.modified());
     EXPECT_EQ(database.currentPath(), Name(opened));
     EXPECT_EQ(frame->windowTitle(), title);
@@ -281,16 +285,16 @@ TEST_F(FrameFileCommandsTest, FailedSaveReportsAndKeepsTheModifiedFlag) {
     EXPECT_EQ(UserPrompts::takeAsked().size(), 1u);
 }
 
-TEST_F(FrameFileCommandsTest, ExportWritesTheListingWithItsDefaultExtension) {
+TEST_F(FrameFileCommandsTest, ExportWritesTheListingWithItsFiltersExtension) {
     Open(Example("channels.dat"));
     UserPrompts::takeAsked();
     UserPrompts::scriptAnswer(FilePath("listing"));
     UserPrompts::scriptAnswer(QMessageBox::Ok);
     frame->OnCommand(kCmdExport);
     EXPECT_EQ(AskedTexts(), QStringList({"TEXT files (*.txt);;CSV (*.csv)", "Complete to write file."}));
-    const Bytes listing = ReadBytes(FilePath("listing.TXT"));
+    const Bytes listing = ReadBytes(FilePath("listing.txt"));
     EXPECT_NE(std::string(listing.begin(), listing.end()).find("Kanal Aurora"), std::string::npos);
-    EXPECT_EQ(StoredPath(), Name(FilePath("listing.TXT")));
+    EXPECT_EQ(StoredPath(), Name(FilePath("listing.txt")));
 
     // A name ending in .csv gets the CSV listing.
     UserPrompts::scriptAnswer(FilePath("listing.csv"));

@@ -1,16 +1,21 @@
 #include "shell/mirevo_view.h"
 
 #include "database/favourite_ops.h"
+#include "database/move_channels.h"
 #include "panes/channel_pane.h"
+#include "panes/channel_row_painter.h"
 #include "panes/label_panes.h"
 #include "panes/pane_commands.h"
 #include "panes/pane_menus.h"
 #include "platform/memory_settings_store.h"
 #include "platform/trace.h"
 #include "platform/widgets/user_prompts.h"
+#include "shell/view_texts.h"
 #include "support/list_check.h"
 #include "support/sample_database.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -139,6 +144,36 @@ TEST_F(ViewTest, InformationLineTexts) {
     EXPECT_EQ(view.informationLine(), "");
 }
 
+// The information line describes the caret row after a filter change, a Select command and a Delete.
+TEST_F(ViewTest, InformationLineFollowsTheCaretRow) {
+    OpenSample();
+    ChooseSatelliteRow(0);
+    ui::ChannelPane& tv = view.tvPane();
+    Click(tv, 3);
+    const int side = TunerSideOfPk(tv.rowId(3));
+    const auto describes = [&](int row) {
+        return view.informationLine().toStdString() == ChannelInformation(db, tv.rowId(row));
+    };
+    ASSERT_TRUE(describes(3));
+    view.setDisplayFilter(side == 0 ? kFilterTuner2Channels : kFilterTuner1Channels);
+    view.RefillTvPane();
+    EXPECT_EQ(view.informationLine(), "");
+    view.setDisplayFilter(kFilterAllChannels);
+    view.RefillTvPane();
+    Click(tv, 3);
+    view.setDisplayFilter(side == 0 ? kFilterTuner1Channels : kFilterTuner2Channels);
+    view.RefillTvPane();
+    EXPECT_TRUE(describes(tv.caretRow()));
+    EXPECT_EQ(tv.selectedPks().size(), 1u);
+
+    view.HandleCommand(kCmdTvSelectAll);
+    EXPECT_TRUE(describes(tv.caretRow()));
+    tv.SelectRow(2);
+    view.HandleCommand(kCmdTvDelete);
+    EXPECT_EQ(tv.caretRow(), 2);
+    EXPECT_TRUE(describes(2));
+}
+
 TEST_F(ViewTest, ChoosingAGroupFiltersTheChannelPanes) {
     OpenSample();
     ChooseSatelliteRow(2);
@@ -201,28 +236,43 @@ TEST_F(ViewTest, DeleteInAGroupOnlyLeavesTheGroup) {
     EXPECT_TRUE(testing::verifyLists(db));
 }
 
-TEST_F(ViewTest, MoveToClampsToTheRowCount) {
+// The number typed is the number the pane's number column shows afterwards, down as well as up, in any view;
+// past the end means last.
+TEST_F(ViewTest, MoveToPlacesTheChannelAtTheNumberTyped) {
     OpenSample();
-    // One tuner side only: each side keeps its own order in the main list.
+    // One tuner side only: each side is numbered on its own.
     view.setDisplayFilter(kFilterTuner1Channels);
-    ChooseSatelliteRow(0);
     ui::ChannelPane& tv = view.tvPane();
-    const int count = tv.rowCount();
-    const int pk = tv.rowId(0);
-    const int expectedFront = tv.rowId(count - 2);
-    tv.SelectRow(0);
-    UserPrompts::scriptAnswer([](QDialog& dialog) {
-        dialog.findChild<QLineEdit*>("channelNumberEdit")->setText("9999");
-        dialog.findChild<QPushButton*>("okButton")->click();
-        return dialog.result();
-    });
-    QTest::keyClick(&tv, Qt::Key_M, Qt::ControlModifier);
-    EXPECT_TRUE(db.modified());
-    // In front of the channel that was at row count - 2.
-    EXPECT_EQ(tv.rowOf(pk) + 1, tv.rowOf(expectedFront));
-    EXPECT_EQ(tv.selectedPks(), std::vector<int>{pk});
-    EXPECT_TRUE(testing::verifyLists(db));
-
+    struct Case {
+        int satelliteRow, row;
+        const char* typed;
+        int expected; // 0: the number row 0 showed; -1: the last number
+    };
+    // Satellite row -1: the first satellite with more than one channel.
+    for (const Case& c : {Case{0, 1, "5", 5}, Case{0, 6, "2", 2}, Case{0, 0, "9999", -1}, Case{-1, 1, "", 0}}) {
+        ChooseSatelliteRow(std::max(c.satelliteRow, 1));
+        for (int row = 2; c.satelliteRow < 0 && tv.rowCount() < 2; ++row)
+            ChooseSatelliteRow(row);
+        ASSERT_GT(tv.rowCount(), c.row);
+        const int pk = tv.rowId(c.row);
+        const int rowZeroNumber = ChannelNumber(db, tv.rowId(0));
+        const int expected = c.expected > 0    ? c.expected
+                             : c.expected == 0 ? rowZeroNumber
+                                               : static_cast<int>(db.lists().Head(ListKind::Tuner1Tv, 0)->count);
+        const QString typed = *c.typed ? QString::fromLatin1(c.typed) : QString::number(rowZeroNumber);
+        tv.SelectRow(c.row);
+        UserPrompts::scriptAnswer([typed](QDialog& dialog) {
+            dialog.findChild<QLineEdit*>("channelNumberEdit")->setText(typed);
+            dialog.findChild<QPushButton*>("okButton")->click();
+            return dialog.result();
+        });
+        db.setModified(false);
+        QTest::keyClick(&tv, Qt::Key_M, Qt::ControlModifier);
+        EXPECT_TRUE(db.modified());
+        EXPECT_EQ(ChannelNumber(db, pk), expected) << typed.toStdString();
+        EXPECT_EQ(tv.selectedPks(), std::vector<int>{pk});
+        EXPECT_TRUE(testing::verifyLists(db));
+    }
     UserPrompts::scriptAnswer([](QDialog& dialog) {
         dialog.findChild<QPushButton*>("cancelButton")->click();
         return dialog.result();
@@ -230,6 +280,105 @@ TEST_F(ViewTest, MoveToClampsToTheRowCount) {
     db.setModified(false);
     view.HandleCommand(kCmdTvMoveTo);
     EXPECT_FALSE(db.modified());
+}
+
+// Alt+Up / Alt+Down move the selection one place; "Move to Top", "Move to Bottom" and "Add to Favourite" come
+// from the channel menu, the groups named as the favourite pane names them.
+TEST_F(ViewTest, ChannelOrderKeysAndMenuCommands) {
+    OpenSample();
+    view.setDisplayFilter(kFilterTuner1Channels);
+    ChooseSatelliteRow(0);
+    ui::ChannelPane& tv = view.tvPane();
+    const int pk = tv.rowId(4);
+    const int last = static_cast<int>(db.lists().Head(ListKind::Tuner1Tv, 0)->count);
+    tv.SelectRow(4);
+    QTest::keyClick(&tv, Qt::Key_Up, Qt::AltModifier);
+    EXPECT_EQ(ChannelNumber(db, pk), 4);
+    QTest::keyClick(&tv, Qt::Key_Down, Qt::AltModifier);
+    QTest::keyClick(&tv, Qt::Key_Down, Qt::AltModifier);
+    EXPECT_EQ(ChannelNumber(db, pk), 6);
+    EXPECT_EQ(tv.selectedPks(), std::vector<int>{pk});
+
+    const auto runFromMenu = [&](int command) {
+        const std::unique_ptr<QMenu> menu = view.BuildPaneMenu(tv);
+        QAction* action = ui::FindMenuCommand(*menu, command);
+        ASSERT_TRUE(action && action->isEnabled()) << command;
+        view.HandleCommand(action->data().toInt());
+    };
+    runFromMenu(kCmdTvMoveBottom);
+    EXPECT_EQ(ChannelNumber(db, pk), last);
+    runFromMenu(kCmdTvMoveTop);
+    EXPECT_EQ(ChannelNumber(db, pk), 1);
+    EXPECT_TRUE(testing::verifyLists(db));
+
+    const std::unique_ptr<QMenu> menu = view.BuildPaneMenu(tv);
+    const QString name = QString::fromStdString(view.favoritePane().RowText(7)).section(" [", 0, 0).trimmed();
+    EXPECT_EQ(ui::FindMenuCommand(*menu, kCmdTvAddFavourite + 7)->text(), "FAV 8 (" + name + ")");
+    RemoveFavorite(db, 7, pk);
+    runFromMenu(kCmdTvAddFavourite + 7);
+    EXPECT_NE(db.channelOfPk(pk).favouriteByte(0, 7), 0);
+    EXPECT_TRUE(testing::verifyLists(db));
+}
+
+// Ctrl+C puts the selection on the clipboard as tab-separated text and as records; Ctrl+V adds them after the
+// caret row; "Paste" is grayed while the clipboard holds no channels.
+TEST_F(ViewTest, CopyAndPasteThroughTheClipboard) {
+    OpenSample();
+    view.setDisplayFilter(kFilterTuner1Channels);
+    ChooseSatelliteRow(0);
+    ui::ChannelPane& tv = view.tvPane();
+    const auto pasteEnabled = [&] { return ui::FindMenuCommand(*view.BuildPaneMenu(tv), kCmdTvPaste)->isEnabled(); };
+    QGuiApplication::clipboard()->clear();
+    EXPECT_FALSE(pasteEnabled());
+
+    const int pk = tv.rowId(2);
+    db.channelOfPk(pk).setName("Kanal Eins");
+    tv.SelectRow(2);
+    QTest::keyClick(&tv, Qt::Key_C, Qt::ControlModifier);
+    const QStringList fields = QGuiApplication::clipboard()->text().split('\t');
+    ASSERT_EQ(fields.size(), 7);
+    EXPECT_EQ(fields[0], "3");
+    EXPECT_EQ(fields[1], "Kanal Eins");
+    EXPECT_EQ(fields[6].trimmed().toInt(), db.channelOfPk(pk).programNumber());
+    EXPECT_TRUE(pasteEnabled());
+
+    const int rows = tv.rowCount();
+    tv.SelectRow(5);
+    QTest::keyClick(&tv, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(tv.rowCount(), rows + 1);
+    EXPECT_EQ(db.channelOfPk(tv.rowId(6)).name(), "Kanal Eins");
+    EXPECT_EQ(ChannelNumber(db, tv.rowId(6)), 7);
+    EXPECT_EQ(Label("tvCountLabel"), QString("TV - %1 items").arg(rows + 1));
+    EXPECT_TRUE(db.modified());
+    EXPECT_TRUE(testing::verifyLists(db));
+}
+
+// A click always chooses its row, and a choice never outlives what it names: after a delete it moves to a row
+// that exists, after Open to "All".
+TEST_F(ViewTest, EveryClickChoosesAndTheChoiceAlwaysNamesARow) {
+    OpenSample();
+    ChooseSatelliteRow(0);
+    Click(view.transponderPane(), 0);
+    const int satelliteRow = view.satellitePane().selectedRow();
+    ASSERT_GT(satelliteRow, 0);
+    Click(view.satellitePane(), satelliteRow); // highlighted by the transponder, not yet chosen
+    EXPECT_EQ(view.chosenList().kind, ChosenList::Satellite);
+    EXPECT_EQ(view.chosenList().index, view.satellitePane().rowId(satelliteRow));
+
+    Click(view.transponderPane(), 0);
+    const int next = view.transponderPane().rowId(1);
+    UserPrompts::scriptAnswer(QMessageBox::Yes);
+    view.HandleCommand(kCmdTransponderDelete);
+    EXPECT_EQ(view.chosenList().kind, ChosenList::Transponder);
+    EXPECT_EQ(view.chosenList().index, next);
+    EXPECT_EQ(view.transponderPane().selectedTransponder(), next);
+    EXPECT_EQ(view.tvPane().rowCount(), db.lists().Head(ListKind::TvByTransponder, next)->count);
+
+    view.RefreshAllPanes(); // as Open and New do
+    EXPECT_EQ(view.chosenList().kind, ChosenList::Satellite);
+    EXPECT_EQ(view.chosenList().index, -1);
+    EXPECT_EQ(view.satellitePane().selectedRow(), 0);
+    EXPECT_EQ(view.tvPane().rowCount(), db.lists().Head(ListKind::TvChannels, 0)->count);
 }
 
 TEST_F(ViewTest, ReturnInTheFavouritePaneDoesNothing) {
@@ -308,6 +457,12 @@ TEST_F(ViewTest, DropsOnEachPaneKind) {
     ChooseSatelliteRow(0);
     ui::ChannelPane& tv = view.tvPane();
     ui::ChannelPane& radio = view.radioPane();
+    const auto expectCountsOfRows = [&] {
+        EXPECT_EQ(Label("tvCountLabel"), QString::fromStdString(CountLabelText("TV", tv.rowCount())));
+        EXPECT_EQ(Label("radioCountLabel"), QString::fromStdString(CountLabelText("Radio", radio.rowCount())));
+        EXPECT_EQ(Label("transponderCountLabel"),
+                  QString::fromStdString(CountLabelText("Transponder", view.transponderPane().rowCount())));
+    };
 
     // On a favourite group.
     tv.SelectRow(0);
@@ -319,8 +474,10 @@ TEST_F(ViewTest, DropsOnEachPaneKind) {
     EXPECT_TRUE(db.modified());
     EXPECT_TRUE(testing::verifyLists(db));
 
-    // On a transponder of another satellite.
+    // On a transponder of another satellite, while the channel's own transponder is chosen.
     const int side = TunerSideOfPk(pk);
+    Click(view.transponderPane(),
+          view.transponderPane().rowOf(static_cast<int>(db.channelOfPk(pk).transponderLink(side).index())));
     const int oldSatellite = static_cast<int>(db.channelOfPk(pk).satelliteLink(side).index());
     int targetRow = -1;
     for (int row = 0; row < view.transponderPane().rowCount() && targetRow < 0; ++row)
@@ -332,7 +489,10 @@ TEST_F(ViewTest, DropsOnEachPaneKind) {
     DragTo(tv, tv.rowOf(pk), GlobalCentre(view.transponderPane(), targetRow));
     EXPECT_EQ(static_cast<int>(db.channelOfPk(pk).transponderLink(side).index()), tp);
     EXPECT_EQ(db.channelOfPk(pk).satelliteLink(side).index(), db.transponder(tp).satelliteLink().index());
+    EXPECT_EQ(tv.rowOf(pk), -1);
+    expectCountsOfRows();
     EXPECT_TRUE(testing::verifyLists(db));
+    ChooseSatelliteRow(0);
 
     // On the radio pane: the channel becomes a radio channel in front of the row.
     ASSERT_GT(radio.rowCount(), 2);
@@ -343,6 +503,7 @@ TEST_F(ViewTest, DropsOnEachPaneKind) {
     EXPECT_EQ(radio.rowOf(pk) + 1, radio.rowOf(radioTarget));
     EXPECT_EQ(tv.rowOf(pk), -1);
     EXPECT_EQ(radio.selectedPks(), std::vector<int>{pk});
+    expectCountsOfRows();
     EXPECT_TRUE(testing::verifyLists(db));
 
     // On the satellite pane: nothing moves.
@@ -350,7 +511,7 @@ TEST_F(ViewTest, DropsOnEachPaneKind) {
     radio.SelectPks(std::vector<int>{pk});
     const auto tvRows = tv.rowIds();
     DragTo(radio, radio.rowOf(pk), GlobalCentre(view.satellitePane(), 3));
-    EXPECT_TRUE(db.modified());
+    EXPECT_FALSE(db.modified());
     EXPECT_EQ(tv.rowIds(), tvRows);
     EXPECT_TRUE(testing::verifyLists(db));
 }
@@ -366,6 +527,39 @@ TEST_F(ViewTest, TogglingTheRadioPaneGivesTheTvPaneTheWidth) {
     view.RefreshAllPanes();
     EXPECT_TRUE(view.radioPane().isVisible());
     EXPECT_EQ(view.tvPane().width(), shared);
+}
+
+// Dragging a border between pane columns widens the column on its left; the profile keeps the widths.
+TEST_F(ViewTest, PaneBordersWidenColumnsAndTheProfileKeepsThem) {
+    for (const char* name : {"paneBorder0", "paneBorder1", "paneBorder2"}) {
+        auto* border = view.findChild<QWidget*>(QString::fromLatin1(name));
+        ASSERT_NE(border, nullptr) << name;
+        ui::PaneListView& left = name[10] == '0'   ? static_cast<ui::PaneListView&>(view.satellitePane())
+                                 : name[10] == '1' ? static_cast<ui::PaneListView&>(view.transponderPane())
+                                                   : static_cast<ui::PaneListView&>(view.tvPane());
+        const int before = left.width();
+        const QPoint centre = border->rect().center();
+        QTest::mousePress(border, Qt::LeftButton, {}, centre);
+        QTest::mouseMove(border, centre + QPoint(30, 0));
+        QTest::mouseRelease(border, Qt::LeftButton, {}, centre + QPoint(30, 0));
+        EXPECT_EQ(left.width(), before + 30) << name;
+    }
+    ChannelDatabase otherDb;
+    CMirevoView again{otherDb, store};
+    again.resize(1000, 700);
+    again.OnInitialUpdate();
+    EXPECT_EQ(again.satellitePane().width(), view.satellitePane().width());
+    EXPECT_EQ(again.favoritePane().width(), view.favoritePane().width());
+    EXPECT_EQ(again.tvPane().width(), view.tvPane().width());
+}
+
+// In an 800 x 600 window the default widths show a channel name of 20 characters whole.
+TEST_F(ViewTest, DefaultWidthsShowWholeNamesAt800By600) {
+    view.resize(800, 540); // the form below the menu bar and toolbar
+    for (ui::ChannelPane* pane : {&view.tvPane(), &view.radioPane()}) {
+        const int nameSpace = pane->columnWidth() - ui::kNameAreaLeft - ui::kLockBoxWidth - ui::kScrambledBoxWidth;
+        EXPECT_GE(nameSpace, QFontMetrics(pane->font()).horizontalAdvance("Eurosport 2 Deutschl"));
+    }
 }
 
 TEST_F(ViewTest, ResizeKeepsTheLoaderAreaAtTheBottom) {

@@ -51,11 +51,12 @@ bool answerFits(PromptKind kind, const UserPrompts::Answer& answer) {
 
 } // namespace
 
-bool UserPrompts::nextAnswer(PromptKind kind, const QString& title, const QString& text, Answer& answer) {
+bool UserPrompts::nextAnswer(PromptKind kind, const QString& title, const QString& text, Answer& answer,
+                             const QString& start) {
     Script& s = script();
     if (!s.recording && s.answers.empty())
         return false;
-    s.asked.push_back({kind, title, text});
+    s.asked.push_back({kind, title, text, start});
     if (s.answers.empty())
         qFatal("UserPrompts: no scripted answer for the %s \"%s\" (%s)", kindName(kind), qPrintable(title),
                qPrintable(text));
@@ -82,7 +83,7 @@ QMessageBox::StandardButton UserPrompts::message(QWidget* parent, QMessageBox::I
 
 QString UserPrompts::openFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter) {
     Answer answer;
-    if (nextAnswer(PromptKind::OpenFile, title, filter, answer))
+    if (nextAnswer(PromptKind::OpenFile, title, filter, answer, folder))
         return std::get<QString>(answer);
     return QFileDialog::getOpenFileName(parent, title, folder, filter, nullptr, QFileDialog::ReadOnly);
 }
@@ -90,7 +91,7 @@ QString UserPrompts::openFileName(QWidget* parent, const QString& title, const Q
 QString UserPrompts::saveFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter,
                                   bool confirmOverwrite) {
     Answer answer;
-    if (nextAnswer(PromptKind::SaveFile, title, filter, answer))
+    if (nextAnswer(PromptKind::SaveFile, title, filter, answer, folder))
         return std::get<QString>(answer);
     const QFileDialog::Options options =
         confirmOverwrite ? QFileDialog::Options() : QFileDialog::Options(QFileDialog::DontConfirmOverwrite);

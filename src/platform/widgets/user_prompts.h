@@ -23,7 +23,8 @@ enum class PromptKind { Message, OpenFile, SaveFile, Colour, Dialog };
 struct AskedPrompt {
     PromptKind kind;
     QString title;
-    QString text; // message text, or the file filter of a file choice
+    QString text;  // message text, or the file filter of a file choice
+    QString start; // the folder or file name a file choice starts at
 };
 
 class UserPrompts {
@@ -60,7 +61,8 @@ public:
     static void reset();                         // drops queued answers and records, back to real windows
 
 private:
-    static bool nextAnswer(PromptKind kind, const QString& title, const QString& text, Answer& answer);
+    static bool nextAnswer(PromptKind kind, const QString& title, const QString& text, Answer& answer,
+                           const QString& start = QString());
 };
 
 } // namespace vorlane::ui

@@ -1,6 +1,7 @@
 #include "settings/ui/stb_configuration_dialog.h"
 
 #include "database/channel_database.h"
+#include "database/settings_record.h"
 #include "platform/widgets/user_prompts.h"
 #include "settings/ui/av_page.h"
 #include "settings/ui/etc_page.h"
@@ -17,6 +18,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <array>
 
 namespace vorlane::ui {
 
@@ -77,10 +80,17 @@ void StbConfigurationDialog::saveAndClose() {
 }
 
 bool RunStbConfiguration(QWidget* parent, ChannelDatabase& db) {
-    StbConfigurationDialog dialog(ReceiverSettings(db.heldSettings().first<ReceiverSettings::kSize>()), parent);
+    // The pages write into a copy, so a refused page or "Cancel" leaves the record as it was.
+    std::array<std::uint8_t, ReceiverSettings::kSize> copy{};
+    const ReceiverSettings record = HeldReceiverSettings(db);
+    std::ranges::copy(record.bytes(), copy.begin());
+    StbConfigurationDialog dialog(ReceiverSettings(ReceiverSettings::Bytes(copy)), parent);
     if (UserPrompts::exec(dialog) != QDialog::Accepted)
         return false;
-    db.setModified(true);
+    if (!std::ranges::equal(copy, record.bytes())) {
+        std::ranges::copy(copy, record.bytes().begin());
+        db.setModified(true);
+    }
     return true;
 }
 

@@ -30,8 +30,9 @@ private:
     std::vector<StbPage*> m_saveOrder;
 };
 
-// Opens the dialog, modal, over the record the database loads and stores; "OK" marks the database modified.
-// Returns whether the user closed it with "OK".
+// Opens the dialog, modal, over a copy of the record the database loads and stores. "OK", once every page
+// accepted its input, writes the copy back and marks the database modified when anything changed; "Cancel"
+// writes nothing. Returns whether the user closed it with "OK".
 bool RunStbConfiguration(QWidget* parent, ChannelDatabase& db);
 
 } // namespace vorlane::ui

@@ -145,11 +145,23 @@ TEST_F(StbConfigurationTest, SwitchingTabsKeepsWhatWasTyped) {
     EXPECT_EQ("28.2", edit("baseLongitude")->text());
 }
 
-class RunStbConfigurationTest : public ::testing::Test {
+// The dialog edits a copy: the record changes only on an accepted "OK", and the modified flag only with it.
+struct StbRun {
+    const char* name;
+    int tunerConnection;      // chosen on the LNB/Power page; -1 leaves it
+    const char* baseLatitude; // typed on the Etc page; nullptr leaves it
+    bool cancelAtEnd;
+    bool accepted, modified;
+    int storedTunerConnection;
+    int shownTab; // the page in front when the dialog closed
+};
+
+class RunStbConfigurationTest : public ::testing::TestWithParam<StbRun> {
 protected:
     void SetUp() override {
         ReceiverSettings held(db.heldSettings().first<ReceiverSettings::kSize>());
         FillDefaults(held);
+        db.heldSettings()[kWeekday] = 6; // the real weekday, which OK would write back
     }
     void TearDown() override { UserPrompts::reset(); }
     ReceiverSettings held() { return ReceiverSettings(db.heldSettings().first<ReceiverSettings::kSize>()); }
@@ -157,31 +169,34 @@ protected:
     ChannelDatabase db;
 };
 
-TEST_F(RunStbConfigurationTest, OkEditsTheHeldRecordAndMarksTheDatabaseModified) {
-    UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& d) {
-        d.findChild<QComboBox*>("tunerConnect")->setCurrentIndex(1); // "Loop Through"
+TEST_P(RunStbConfigurationTest, OkWritesTheCopyOnlyWhenEveryPageAccepts) {
+    const StbRun& run = GetParam();
+    int shownTab = -1;
+    UserPrompts::scriptAnswer(UserPrompts::DialogScript([&run, &shownTab](QDialog& d) {
+        if (run.tunerConnection >= 0)
+            d.findChild<QComboBox*>("tunerConnect")->setCurrentIndex(run.tunerConnection);
+        if (run.baseLatitude) {
+            d.findChild<QLineEdit*>("baseLatitude")->setText(run.baseLatitude);
+            UserPrompts::scriptAnswer(QMessageBox::Ok); // the range message
+        }
         d.findChild<QPushButton*>("okButton")->click();
+        shownTab = d.findChild<QTabWidget*>("stbTabs")->currentIndex();
+        if (run.cancelAtEnd)
+            d.findChild<QPushButton*>("cancelButton")->click();
         return d.result();
     }));
-    EXPECT_TRUE(RunStbConfiguration(nullptr, db));
-    EXPECT_TRUE(db.modified());
-    EXPECT_EQ(1, held().tuner_connection());
+    EXPECT_EQ(run.accepted, RunStbConfiguration(nullptr, db));
+    EXPECT_EQ(run.modified, db.modified());
+    EXPECT_EQ(run.storedTunerConnection, held().tuner_connection());
+    EXPECT_EQ(run.shownTab, shownTab);
     EXPECT_EQ("STB Configuration", UserPrompts::takeAsked().at(0).title);
 }
 
-TEST_F(RunStbConfigurationTest, CancelAfterARefusedOkKeepsTheEarlierWritesButNotTheModifiedFlag) {
-    UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& d) {
-        d.findChild<QComboBox*>("sound")->setCurrentIndex(2); // "Right"
-        d.findChild<QLineEdit*>("baseLatitude")->setText("north");
-        UserPrompts::scriptAnswer(QMessageBox::Ok);
-        d.findChild<QPushButton*>("okButton")->click();
-        d.findChild<QPushButton*>("cancelButton")->click();
-        return d.result();
-    }));
-    EXPECT_FALSE(RunStbConfiguration(nullptr, db));
-    EXPECT_FALSE(db.modified());
-    EXPECT_EQ(2, held().sound_mode());
-}
+INSTANTIATE_TEST_SUITE_P(Runs, RunStbConfigurationTest,
+                         ::testing::Values(StbRun{"OkWithAChange", 1, nullptr, false, true, true, 1, 0},
+                                           StbRun{"OkWithoutAChange", -1, nullptr, false, true, false, 0, 0},
+                                           StbRun{"RefusedPageThenCancel", 1, "north", true, false, false, 0, 8}),
+                         [](const ::testing::TestParamInfo<StbRun>& info) { return std::string(info.param.name); });
 
 TEST_F(StbConfigurationTest, TabKeyVisitsEachPagesControlsTopToBottom) {
     // The page's own controls that the Tab key stops at, in focus-chain order from the first one.

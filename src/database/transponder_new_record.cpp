@@ -1,4 +1,4 @@
-#include "panes/transponder_new_record.h"
+#include "database/transponder_new_record.h"
 
 #include <cstring>
 

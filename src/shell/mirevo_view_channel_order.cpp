@@ -1,0 +1,46 @@
+// CMirevoView: the channel panes' quick order commands (Move to Top, Move to Bottom, one place up or down with
+// Alt+Up / Alt+Down) and "Add to Favourite".
+#include "shell/mirevo_view.h"
+
+#include "database/favourite_ops.h"
+#include "database/move_channels.h"
+#include "panes/channel_pane.h"
+#include "panes/label_panes.h"
+
+#include <limits>
+
+namespace vorlane {
+
+void CMirevoView::HandleChannelOrderCommand(ui::ChannelPane& pane, int command) {
+    const ui::ChannelPaneCommands& own = pane.commands();
+    if (command >= own.addFavourite && command < own.addFavourite + FavouriteGroups::kGroupCount) {
+        AddSelectedToFavourite(pane, command - own.addFavourite);
+        return;
+    }
+    const std::vector<int> pks = pane.selectedPks();
+    // A pane sorted by name shows no list order to move in.
+    if (pks.empty() || pane.sorted_by_name())
+        return;
+    const int first = ChannelNumber(m_database, pks.front());
+    if (command == own.moveTop)
+        MoveSelectedChannels(pane, 1);
+    else if (command == own.moveBottom)
+        MoveSelectedChannels(pane, std::numeric_limits<int>::max());
+    else if (command == own.moveUp && first > 1)
+        MoveSelectedChannels(pane, first - 1);
+    else if (command == own.moveDown)
+        MoveSelectedChannels(pane, first + 1);
+}
+
+void CMirevoView::AddSelectedToFavourite(ui::ChannelPane& pane, int group) {
+    const std::vector<int> pks = pane.selectedPks();
+    if (pks.empty() || AddFavorites(m_database, group, pks) == 0)
+        return;
+    m_database.setModified(true);
+    ClearFavoriteCounters(m_database);
+    RefillFavoritePane();
+    ReloadChannelPane(pane);
+    pane.SelectPks(pks);
+}
+
+} // namespace vorlane
