@@ -82,7 +82,7 @@ void StbConfigurationDialog::saveAndClose() {
 bool RunStbConfiguration(QWidget* parent, ChannelDatabase& db) {
     // The pages write into a copy, so a refused page or "Cancel" leaves the record as it was.
     std::array<std::uint8_t, ReceiverSettings::kSize> copy{};
-    const ReceiverSettings record = HeldReceiverSettings(db);
+    ReceiverSettings record = HeldReceiverSettings(db);
     std::ranges::copy(record.bytes(), copy.begin());
     StbConfigurationDialog dialog(ReceiverSettings(ReceiverSettings::Bytes(copy)), parent);
     if (UserPrompts::exec(dialog) != QDialog::Accepted)
