@@ -231,41 +231,41 @@ TEST_F(ChannelListImport, RefusedUnlessItBeginsWithASatellite) {
     }
 }
 
-TEST_F(ChannelListImport, SixtyFifthSatelliteStopsTheImportAcceptedAndCountsTheRest) {
-    std::string text;
+// A full table stops the import, accepted, and counts every record left out, an unfinished last one too.
+TEST_F(ChannelListImport, FullTablesStopTheImportAcceptedAndCountTheRest) {
+    std::string manySatellites, manyTransponders = ":SAT \"S\" 0\n",
+                                manyChannels = ":SAT \"S\" 0\n:TRP 1 11000 27500 1 V\n";
     for (int i = 0; i < 66; ++i)
-        text += ":SAT \"Sat " + std::to_string(i) + "\" " + std::to_string(i) +
-                "\n:TRP 1 11000 27500 1 V\n:CHN \"C\" 1 T\n";
-    const ImportResult result = read(text);
-    EXPECT_TRUE(result.accepted);
-    EXPECT_EQ(64, result.satellites);
-    EXPECT_EQ(64, result.transponders);
-    EXPECT_EQ(64, result.channels);
-    EXPECT_EQ(6, result.recordsNotFitted);
-    EXPECT_EQ("Sat 63", db.satellite(63).name());
-    EXPECT_EQ(initialTransponder(64), transponderNow(64));
-}
-
-TEST_F(ChannelListImport, FullTransponderAndChannelTablesStopTheImport) {
-    std::string text = ":SAT \"S\" 0\n";
+        manySatellites += ":SAT \"Sat " + std::to_string(i) + "\" " + std::to_string(i) +
+                          "\n:TRP 1 11000 27500 1 V\n:CHN \"C\" 1 T\n";
     for (int i = 0; i < kTransponderCount + 2; ++i)
-        text += ":TRP 1 11000 27500 1 V\n";
-    text += ":CHN \"late\" 1 T\n:CHN \"unclosed";
-    ImportResult result = read(text);
-    EXPECT_TRUE(result.accepted);
-    EXPECT_EQ(kTransponderCount, result.transponders);
-    EXPECT_EQ(0, result.channels);
-    EXPECT_EQ(4, result.recordsNotFitted); // two transponders and both channels
-
-    restart();
-    text = ":SAT \"S\" 0\n:TRP 1 11000 27500 1 V\n";
+        manyTransponders += ":TRP 1 11000 27500 1 V\n";
+    manyTransponders += ":CHN \"late\" 1 T\n:CHN \"unclosed";
     for (int i = 0; i < kChannelCount + 3; ++i)
-        text += i % 2 ? ":CHN \"R\" 1 R\n" : ":CHN \"T\" 1 T\n";
-    result = read(text);
-    EXPECT_TRUE(result.accepted);
-    EXPECT_EQ(kChannelCount, result.channels);
-    EXPECT_EQ(3, result.recordsNotFitted);
-    db.BuildAllLists();
-    EXPECT_TRUE(verifyLists(db));
-    EXPECT_EQ(static_cast<std::size_t>(kChannelCount / 2), listPks(db, ListKind::Tuner1Radio).size());
+        manyChannels += i % 2 ? ":CHN \"R\" 1 R\n" : ":CHN \"T\" 1 T\n";
+    struct Case {
+        const std::string& text;
+        int satellites, transponders, channels, notFitted;
+        std::size_t radio;
+    };
+    const Case cases[] = {{manySatellites, 64, 64, 64, 6, 0},
+                          {manyTransponders, 1, kTransponderCount, 0, 4, 0}, // two transponders and both channels
+                          {manyChannels, 1, 1, kChannelCount, 3, static_cast<std::size_t>(kChannelCount / 2)}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.notFitted);
+        restart();
+        const ImportResult result = read(c.text);
+        EXPECT_TRUE(result.accepted);
+        EXPECT_EQ(c.satellites, result.satellites);
+        EXPECT_EQ(c.transponders, result.transponders);
+        EXPECT_EQ(c.channels, result.channels);
+        EXPECT_EQ(c.notFitted, result.recordsNotFitted);
+        EXPECT_EQ(c.satellites == 64 ? "Sat 63" : "S", db.satellite(c.satellites - 1).name());
+        if (c.transponders < kTransponderCount) {
+            EXPECT_EQ(initialTransponder(c.transponders), transponderNow(c.transponders));
+        }
+        db.BuildAllLists();
+        EXPECT_TRUE(verifyLists(db));
+        EXPECT_EQ(c.radio, listPks(db, ListKind::Tuner1Radio).size());
+    }
 }
