@@ -263,7 +263,8 @@ TEST_F(DatabaseFilesTest, EachFileGoesToTheReaderThatTakesIt) {
     }
 }
 
-// Save As writes a new file or replaces an old one, keeps the current path and clears the modified flag.
+// Save As writes a new file or replaces an old one (keeping its permissions), keeps the current path and clears
+// the modified flag.
 TEST_F(DatabaseFilesTest, SaveWritesOrReplacesAndKeepsTheCurrentPath) {
     makeEditedDatabase();
     const std::string current = db.currentPath();
@@ -273,9 +274,13 @@ TEST_F(DatabaseFilesTest, SaveWritesOrReplacesAndKeepsTheCurrentPath) {
 
     const fs::path path = folder / "old.bin";
     writeFile(path, textBytes("old contents"));
+    ASSERT_EQ(0, ::chmod(path.c_str(), 0640));
     db.setModified(true);
     ASSERT_EQ(1, SaveDatabaseFile(db, path.string()));
     EXPECT_FALSE(db.modified());
+    struct stat info {};
+    ASSERT_EQ(0, ::stat(path.c_str(), &info));
+    EXPECT_EQ(0640u, info.st_mode & 07777); // the replaced file keeps its permissions
     EXPECT_EQ(ChannelFileBytes(db), readFile(path));
     EXPECT_EQ(readFile(folder / "copy.bin"), readFile(path));
     EXPECT_EQ((std::vector<std::string>{"copy.bin", "old.bin"}), folderEntries());
