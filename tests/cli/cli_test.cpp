@@ -90,16 +90,15 @@ bool startsWith(const std::string& text, const std::string& prefix) {
 
 } // namespace
 
-TEST_F(CliTest, EveryFileCommandAnswersHelp) {
-    for (const char* command : {"info", "check", "convert", "export", "blocks", "sort", "dedupe", "apply-order", "diff"}) {
+// Help on standard output with exit 0; a usage error exits 2 with the usage on standard error only.
+TEST_F(CliTest, HelpAndUsageErrors) {
+    for (const char* command :
+         {"info", "check", "convert", "export", "blocks", "sort", "dedupe", "apply-order", "diff"}) {
         const CliRun help = run({command, "--help"});
         EXPECT_EQ(0, help.exitCode) << command;
         EXPECT_TRUE(startsWith(help.out, std::string("Usage: vorlane-cli ") + command)) << help.out;
         EXPECT_EQ("", help.err) << command;
     }
-}
-
-TEST_F(CliTest, UsageErrorsExitTwoWithTheUsageOnStandardError) {
     const std::vector<std::vector<std::string>> cases = {
         {"convert"},
         {"convert", "a"},
@@ -166,64 +165,6 @@ TEST_F(CliTest, ConvertOfTheRealSatcodxSample) {
     EXPECT_EQ("Astra 1 (19.2E)", db.satellite(0).name());
 }
 
-TEST_F(CliTest, ConvertFailuresExitOneWithTheEditorsMessages) {
-    writeText(path("short.bin"), std::string(100, 'x'));
-    const CliRun refused = run({"convert", path("short.bin"), path("out.bin")});
-    EXPECT_EQ(1, refused.exitCode);
-    EXPECT_TRUE(startsWith(refused.err, "Failed to open file.\n")) << refused.err;
-    EXPECT_FALSE(fs::exists(path("out.bin")));
-
-    const CliRun missing = run({"convert", path("missing.bin"), path("out.bin")});
-    EXPECT_EQ(1, missing.exitCode);
-    EXPECT_TRUE(startsWith(missing.err, "Failed to open file.\n"));
-
-    fs::create_directory(path("folder.bin"));
-    const CliRun unwritable = run({"convert", VORLANE_EXAMPLES_DIR "/channels.dat", path("folder.bin")});
-    EXPECT_EQ(1, unwritable.exitCode);
-    EXPECT_EQ("Failed to write file.\n", unwritable.err);
-    EXPECT_EQ("", unwritable.out);
-    EXPECT_TRUE(fs::is_directory(path("folder.bin")));
-}
-
-TEST_F(CliTest, ConvertTellsHowManyRecordsDidNotFit) {
-    std::string list;
-    for (int i = 0; i < 66; ++i)
-        list += ":SAT \"Sat " + std::to_string(i) + "\" " + std::to_string(i) + "\n";
-    writeText(path("many.dat"), list);
-    const CliRun convert = run({"convert", path("many.dat"), path("many.bin")});
-    EXPECT_EQ(0, convert.exitCode);
-    EXPECT_EQ("2 records did not fit into the tables and were left out.\nComplete to write file.\n", convert.out);
-}
-
-TEST_F(CliTest, ExportWritesTheListing) {
-    const CliRun exported = run({"export", VORLANE_EXAMPLES_DIR "/channels.sdx", path("list.txt")});
-    EXPECT_EQ(0, exported.exitCode) << exported.err;
-    EXPECT_EQ("Complete to write file.\n", exported.out);
-    const std::string listing = readText(path("list.txt"));
-    EXPECT_TRUE(startsWith(listing, "<Satellite List>"));
-    EXPECT_NE(std::string::npos, listing.find("Kanal Aurora"));
-
-    fs::create_directory(path("folder.txt"));
-    const CliRun failed = run({"export", VORLANE_EXAMPLES_DIR "/channels.sdx", path("folder.txt")});
-    EXPECT_EQ(1, failed.exitCode);
-    EXPECT_NE("", failed.err);
-}
-
-TEST_F(CliTest, InfoDescribesAChannelList) {
-    const CliRun info = run({"info", VORLANE_EXAMPLES_DIR "/channels.dat"});
-    EXPECT_EQ(0, info.exitCode);
-    EXPECT_EQ("file: " VORLANE_EXAMPLES_DIR "/channels.dat\n"
-              "kind: channel list\n"
-              "satellites: 64 (3 with transponders)\n"
-              "transponders: 12\n"
-              "tuner 1: 13 TV, 8 radio, 1 data\n"
-              "tuner 2: 0 TV, 0 radio, 0 data\n"
-              "settings record: none in the file\n"
-              "records not fitted: 0\n"
-              "channels without a transponder: 0\n",
-              info.out);
-}
-
 namespace {
 
 // A channel file with a channel on tuner 1 whose transponder link points past the table.
@@ -240,32 +181,76 @@ Bytes brokenChannelFile(const std::string& channelName) {
 
 } // namespace
 
-TEST_F(CliTest, CheckNamesEachProblemAndExitsOneUnlessSound) {
+// What each command prints and how it exits, for good and for refused inputs: `out` is all of standard output
+// unless `outPart`, and standard error holds `err`. A failed command writes no file and keeps what was in the way.
+TEST_F(CliTest, CommandsPrintAndExitAsDocumented) {
     const Bytes broken = brokenChannelFile("Caf\xe9");
     std::ofstream(path("caf\xe9.bin"), std::ios::binary)
         .write(reinterpret_cast<const char*>(broken.data()), static_cast<std::streamsize>(broken.size()));
     const std::string problem = "transponder link names slot 16383, outside the transponder table";
+    writeText(path("short.bin"), std::string(100, 'x'));
+    writeText(path("junk.bin"), "not a block");
+    fs::create_directory(path("folder.bin"));
+    std::string list;
+    for (int i = 0; i < 66; ++i)
+        list += ":SAT \"Sat " + std::to_string(i) + "\" " + std::to_string(i) + "\n";
+    writeText(path("many.dat"), list);
+    const std::string dat = VORLANE_EXAMPLES_DIR "/channels.dat";
+
     struct Case {
         std::vector<std::string> args;
         int exitCode;
-        std::string out; // a part of what is printed
+        std::string out;
+        std::string err;
+        bool outPart = false;
     };
     const Case cases[] = {
-        {{"check", VORLANE_EXAMPLES_DIR "/channels.dat"}, 0, VORLANE_EXAMPLES_DIR "/channels.dat: sound\n"},
-        {{"check", path("caf\xe9.bin")}, 1, "channel 0 tuner 1 \"Caf\xc3\xa9\": " + problem + "\n"},
+        {{"convert", path("short.bin"), path("out.bin")}, 1, "", "Failed to open file.\n"},
+        {{"convert", path("missing.bin"), path("out.bin")}, 1, "", "Failed to open file.\n"},
+        {{"convert", dat, path("folder.bin")}, 1, "", "Failed to write file.\n"},
+        {{"convert", path("many.dat"), path("many.bin")},
+         0,
+         "2 records did not fit into the tables and were left out.\nComplete to write file.\n",
+         ""},
+        {{"export", VORLANE_EXAMPLES_DIR "/channels.sdx", path("folder.bin")}, 1, "", "folder.bin"},
+        {{"info", dat},
+         0,
+         "file: " + dat +
+             "\nkind: channel list\nsatellites: 64 (3 with transponders)\ntransponders: 12\n"
+             "tuner 1: 13 TV, 8 radio, 1 data\ntuner 2: 0 TV, 0 radio, 0 data\nsettings record: none in the file\n"
+             "records not fitted: 0\nchannels without a transponder: 0\n",
+         ""},
+        {{"info", path("junk.bin")}, 1, "", "junk.bin"},
+        {{"check", dat}, 0, dat + ": sound\n", ""},
+        {{"check", path("caf\xe9.bin")}, 1, "channel 0 tuner 1 \"Caf\xc3\xa9\": " + problem + "\n", "", true},
         {{"check", "--json", path("caf\xe9.bin")},
          1,
          "caf\\\\xe9.bin\", \"kind\": \"channel file\", \"sound\": false, \"recordsNotFitted\": 0, "
          "\"channelsWithoutTransponder\": 0, \"problems\": [{\"record\": \"channel 0 tuner 1\", \"name\": "
          "\"Caf\xc3\xa9\", \"problem\": \"" +
-             problem + "\"}]}\n"},
-        {{"check", path("missing.bin")}, 1, ""},
+             problem + "\"}]}\n",
+         "",
+         true},
+        {{"check", path("missing.bin")}, 1, "", "", true},
+        {{"blocks", path("junk.bin")}, 1, "", "refused"},
+        {{"blocks", path("missing.bin")}, 1, "", "Can't open the file."},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.args[0] + " " + c.args[1]);
         const CliRun result = run(c.args);
-        EXPECT_EQ(c.exitCode, result.exitCode) << c.args.back();
-        EXPECT_NE(std::string::npos, result.out.find(c.out)) << result.out;
+        EXPECT_EQ(c.exitCode, result.exitCode);
+        if (c.outPart) {
+            EXPECT_NE(std::string::npos, result.out.find(c.out)) << result.out;
+        } else {
+            EXPECT_EQ(c.out, result.out);
+        }
+        EXPECT_NE(std::string::npos, result.err.find(c.err)) << result.err;
+        if (c.exitCode == 0) {
+            EXPECT_EQ(c.err, result.err);
+        }
     }
+    EXPECT_FALSE(fs::exists(path("out.bin")));
+    EXPECT_TRUE(fs::is_directory(path("folder.bin")));
 }
 
 TEST_F(CliTest, InfoAndBlocksOnBlockFilesAndOtherFiles) {
@@ -299,18 +284,6 @@ TEST_F(CliTest, InfoAndBlocksOnBlockFilesAndOtherFiles) {
     EXPECT_EQ("not a block file: block header truncated (block at offset 0xd0000)\n"
               "whole file: class 4 (key file), 851971 bytes\n",
               whole.out);
-
-    writeText(path("junk.bin"), "not a block");
-    const CliRun refused = run({"blocks", path("junk.bin")});
-    EXPECT_EQ(1, refused.exitCode);
-    EXPECT_EQ("", refused.out);
-    EXPECT_NE(std::string::npos, refused.err.find("refused"));
-    const CliRun unknown = run({"info", path("junk.bin")});
-    EXPECT_EQ(1, unknown.exitCode);
-    EXPECT_NE("", unknown.err);
-    const CliRun missing = run({"blocks", path("missing.bin")});
-    EXPECT_EQ(1, missing.exitCode);
-    EXPECT_NE(std::string::npos, missing.err.find("Can't open the file."));
 }
 
 // Each list tool on a full database: the file it writes opens with consistent lists, and diff reports it.

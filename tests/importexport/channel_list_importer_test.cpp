@@ -117,16 +117,6 @@ TEST_F(ChannelListImport, KeysRunInFileOrderPerServiceType) {
     }
 }
 
-TEST_F(ChannelListImport, LongNamesAreCutAndTheFieldsBehindThemStillRead) {
-    ASSERT_TRUE(read(R"(:SAT "Twenty characters!!" 130 :TRP 1 11000 27500 1 V :CHN "A channel name of 28 letters" 5 R)")
-                    .accepted);
-    EXPECT_EQ("Twenty characte", db.satellite(0).name());
-    EXPECT_EQ(130, db.satellite(0).orbitalPosition());
-    EXPECT_EQ("A channel name of 2", db.channel(0).name());
-    EXPECT_EQ(0, db.channel(0).bytes()[19]);
-    EXPECT_EQ(1, db.channel(0).serviceType());
-}
-
 TEST_F(ChannelListImport, EmptyNamesByteNamesAndPolarisationTokens) {
     ASSERT_TRUE(read(":SAT \"\" 0 :TRP 1 11000 27500 1 h :TRP 1 11000 27500 1 Horizontal :TRP 1 11000 27500 1 x "
                      ":CHN \"Caf\xe9 \xff\" 1 T")
@@ -138,7 +128,8 @@ TEST_F(ChannelListImport, EmptyNamesByteNamesAndPolarisationTokens) {
     EXPECT_EQ("Caf\xe9 \xff", db.channel(0).name());
 }
 
-// Damaged lists: every complete record is read, what is broken stays inside its record, and the database the
+// Odd and damaged lists: long names are cut and the fields behind them still read, colons that are no record
+// mark are skipped, every complete record is read, what is broken stays inside its record, and the database the
 // import leaves is sound.
 TEST_F(ChannelListImport, DamagedListsKeepEveryCompleteRecordAndLeaveASoundDatabase) {
     struct Case {
@@ -148,9 +139,18 @@ TEST_F(ChannelListImport, DamagedListsKeepEveryCompleteRecordAndLeaveASoundDatab
         int transponders;
         std::vector<std::string> channels;
         int withoutTransponder;
+        int firstPosition = 0; // 0: not checked
     };
     const std::string trp = ":TRP 1 11000 27500 1 V\n";
     const Case cases[] = {
+        {"long names",
+         ":SAT \"Twenty characters!!\" 130 :TRP 1 11000 27500 1 V :CHN \"A channel name of 28 letters\" 5 R",
+         {"Twenty characte"},
+         1,
+         {"A channel name of 2"},
+         0,
+         130},
+        {"other colons and marks", ":SAT \"A:B\" 10 : :XYZ 12:30 :SA :CH :CHN \"C\" 1 T :", {"A:B"}, 0, {}, 1, 10},
         {"orphan channel", ":SAT \"A\" 1\n:CHN \"Orphan\" 1 T\n" + trp + ":CHN \"Kept\" 1 T", {"A"}, 1, {"Kept"}, 1},
         {"channel right after a new satellite",
          ":SAT \"A\" 1\n" + trp + ":CHN \"A1\" 1 T\n:SAT \"B\" 2\n:CHN \"Orphan\" 1 T\n" + trp + ":CHN \"B1\" 1 R",
@@ -209,18 +209,12 @@ TEST_F(ChannelListImport, DamagedListsKeepEveryCompleteRecordAndLeaveASoundDatab
         for (int i = 0; i < result.channels; ++i)
             EXPECT_EQ(c.channels[static_cast<std::size_t>(i)], db.channel(i).name());
         EXPECT_EQ(c.withoutTransponder, result.channelsWithoutTransponder);
+        if (c.firstPosition) {
+            EXPECT_EQ(c.firstPosition, db.satellite(0).orbitalPosition());
+        }
         db.BuildAllLists();
         EXPECT_TRUE(verifyLists(db));
     }
-}
-
-TEST_F(ChannelListImport, OtherColonsAndMarksAreSkipped) {
-    const ImportResult result = read(R"(:SAT "A:B" 10 : :XYZ 12:30 :SA :CH :CHN "C" 1 T :)");
-    ASSERT_TRUE(result.accepted);
-    EXPECT_EQ("A:B", db.satellite(0).name());
-    EXPECT_EQ(10, db.satellite(0).orbitalPosition());
-    EXPECT_EQ(0, result.transponders);
-    EXPECT_EQ(1, result.channelsWithoutTransponder);
 }
 
 TEST_F(ChannelListImport, RefusedUnlessItBeginsWithASatellite) {
@@ -231,41 +225,41 @@ TEST_F(ChannelListImport, RefusedUnlessItBeginsWithASatellite) {
     }
 }
 
-TEST_F(ChannelListImport, SixtyFifthSatelliteStopsTheImportAcceptedAndCountsTheRest) {
-    std::string text;
+// A full table stops the import, accepted, and counts every record left out, an unfinished last one too.
+TEST_F(ChannelListImport, FullTablesStopTheImportAcceptedAndCountTheRest) {
+    std::string manySatellites, manyTransponders = ":SAT \"S\" 0\n",
+                                manyChannels = ":SAT \"S\" 0\n:TRP 1 11000 27500 1 V\n";
     for (int i = 0; i < 66; ++i)
-        text += ":SAT \"Sat " + std::to_string(i) + "\" " + std::to_string(i) +
-                "\n:TRP 1 11000 27500 1 V\n:CHN \"C\" 1 T\n";
-    const ImportResult result = read(text);
-    EXPECT_TRUE(result.accepted);
-    EXPECT_EQ(64, result.satellites);
-    EXPECT_EQ(64, result.transponders);
-    EXPECT_EQ(64, result.channels);
-    EXPECT_EQ(6, result.recordsNotFitted);
-    EXPECT_EQ("Sat 63", db.satellite(63).name());
-    EXPECT_EQ(initialTransponder(64), transponderNow(64));
-}
-
-TEST_F(ChannelListImport, FullTransponderAndChannelTablesStopTheImport) {
-    std::string text = ":SAT \"S\" 0\n";
+        manySatellites += ":SAT \"Sat " + std::to_string(i) + "\" " + std::to_string(i) +
+                          "\n:TRP 1 11000 27500 1 V\n:CHN \"C\" 1 T\n";
     for (int i = 0; i < kTransponderCount + 2; ++i)
-        text += ":TRP 1 11000 27500 1 V\n";
-    text += ":CHN \"late\" 1 T\n:CHN \"unclosed";
-    ImportResult result = read(text);
-    EXPECT_TRUE(result.accepted);
-    EXPECT_EQ(kTransponderCount, result.transponders);
-    EXPECT_EQ(0, result.channels);
-    EXPECT_EQ(4, result.recordsNotFitted); // two transponders and both channels
-
-    restart();
-    text = ":SAT \"S\" 0\n:TRP 1 11000 27500 1 V\n";
+        manyTransponders += ":TRP 1 11000 27500 1 V\n";
+    manyTransponders += ":CHN \"late\" 1 T\n:CHN \"unclosed";
     for (int i = 0; i < kChannelCount + 3; ++i)
-        text += i % 2 ? ":CHN \"R\" 1 R\n" : ":CHN \"T\" 1 T\n";
-    result = read(text);
-    EXPECT_TRUE(result.accepted);
-    EXPECT_EQ(kChannelCount, result.channels);
-    EXPECT_EQ(3, result.recordsNotFitted);
-    db.BuildAllLists();
-    EXPECT_TRUE(verifyLists(db));
-    EXPECT_EQ(static_cast<std::size_t>(kChannelCount / 2), listPks(db, ListKind::Tuner1Radio).size());
+        manyChannels += i % 2 ? ":CHN \"R\" 1 R\n" : ":CHN \"T\" 1 T\n";
+    struct Case {
+        const std::string& text;
+        int satellites, transponders, channels, notFitted;
+        std::size_t radio;
+    };
+    const Case cases[] = {{manySatellites, 64, 64, 64, 6, 0},
+                          {manyTransponders, 1, kTransponderCount, 0, 4, 0}, // two transponders and both channels
+                          {manyChannels, 1, 1, kChannelCount, 3, static_cast<std::size_t>(kChannelCount / 2)}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.notFitted);
+        restart();
+        const ImportResult result = read(c.text);
+        EXPECT_TRUE(result.accepted);
+        EXPECT_EQ(c.satellites, result.satellites);
+        EXPECT_EQ(c.transponders, result.transponders);
+        EXPECT_EQ(c.channels, result.channels);
+        EXPECT_EQ(c.notFitted, result.recordsNotFitted);
+        EXPECT_EQ(c.satellites == 64 ? "Sat 63" : "S", db.satellite(c.satellites - 1).name());
+        if (c.transponders < kTransponderCount) {
+            EXPECT_EQ(initialTransponder(c.transponders), transponderNow(c.transponders));
+        }
+        db.BuildAllLists();
+        EXPECT_TRUE(verifyLists(db));
+        EXPECT_EQ(c.radio, listPks(db, ListKind::Tuner1Radio).size());
+    }
 }

@@ -2,6 +2,7 @@
 // that changes nothing, round trips of full databases, and saves that fail without harm.
 
 #include "importexport/database_files.h"
+#include "importexport/satcodx_importer.h"
 
 #include "blockfile/channel_file.h"
 #include "database/channel_database.h"
@@ -20,6 +21,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <numeric>
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -44,6 +46,11 @@ Bytes readFile(const fs::path& path) {
 void writeFile(const fs::path& path, const Bytes& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string exampleText(const std::string& name) {
+    std::ifstream in(std::string(VORLANE_EXAMPLES_DIR) + "/" + name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 Bytes textBytes(std::string_view text) {
@@ -99,27 +106,18 @@ protected:
     ChannelDatabase db;
 };
 
-// Death-test body: runs the save (as an ordinary user when the tests run as root) and exits 0 when it failed
-// and left the database marked modified.
-[[noreturn]] void exitAfterFailingSave(ChannelDatabase& db, const fs::path& path, bool asNobody) {
+// Death-test body: runs the save (as an ordinary user when the tests run as root; with a file size limit, which
+// stops a write part way as a full disk would) and exits 0 when it failed and left the database marked modified.
+[[noreturn]] void exitAfterFailingSave(ChannelDatabase& db, const fs::path& path, bool asNobody, rlim_t sizeLimit) {
+    if (sizeLimit) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{sizeLimit, sizeLimit};
+        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            std::_Exit(3);
+    }
     if (asNobody && ::setuid(kNobody) != 0)
         std::_Exit(2);
     std::_Exit(SaveDatabaseFile(db, path.string()) == 0 && db.modified() ? 0 : 1);
-}
-
-// A file size limit stops a write part way, as a full disk would.
-void limitFileSize(rlim_t bytes) {
-    std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{bytes, bytes};
-    if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
-        std::_Exit(3);
-}
-
-std::string channelListWithSatellites(int count) {
-    std::string text;
-    for (int i = 0; i < count; ++i)
-        text += ":SAT \"Sat " + std::to_string(i) + "\" " + std::to_string(i) + "\n";
-    return text;
 }
 
 } // namespace
@@ -132,6 +130,8 @@ TEST(RecogniseFile, ByContentAlone) {
     EXPECT_EQ(FileReader::ChannelFile, RecogniseFile({}));
 }
 
+// Save, open and save again give the same bytes; the opened file becomes current with model 1 and nothing
+// modified, and a damaged header does not stop a channel file from opening.
 TEST_F(DatabaseFilesTest, FullDatabasesRoundTripByteForByte) {
     for (std::uint32_t seed : {1u, 2u}) {
         ChannelDatabase original;
@@ -142,50 +142,34 @@ TEST_F(DatabaseFilesTest, FullDatabasesRoundTripByteForByte) {
 
         ChannelDatabase reopened;
         ASSERT_EQ(1, StartLikeEditor(reopened, 2025));
+        reopened.setModified(true);
+        TraceCapture trace;
         const OpenResult opened = OpenDatabaseFile(reopened, first.string());
         ASSERT_TRUE(opened.accepted);
+        EXPECT_EQ(OpenRefusal::None, opened.refusal);
         EXPECT_EQ(FileReader::ChannelFile, opened.reader);
+        EXPECT_EQ(first.string(), reopened.currentPath());
+        EXPECT_FALSE(reopened.modified());
+        EXPECT_EQ(1, reopened.receiverModel());
+        EXPECT_TRUE(trace.contains("NEW model=1\n"));
+        EXPECT_EQ(kChannelFileSize, reopened.fileBuffer().size());
         EXPECT_TRUE(verifyLists(reopened));
         expectSameLists(original, reopened);
         EXPECT_TRUE(std::equal(original.heldSettings().begin(), original.heldSettings().end(),
                                reopened.heldSettings().begin()));
 
         ASSERT_EQ(1, SaveDatabaseFile(reopened, second.string()));
-        const Bytes a = readFile(first);
+        Bytes a = readFile(first);
         ASSERT_EQ(kChannelFileSize, a.size());
         EXPECT_TRUE(a == readFile(second)) << "seed " << seed;
+
+        std::fill(a.begin(), a.begin() + 0x80, 0x00);
+        writeFile(first, a);
+        ChannelDatabase damaged;
+        ASSERT_EQ(1, StartLikeEditor(damaged, 2025));
+        ASSERT_TRUE(OpenDatabaseFile(damaged, first.string()).accepted);
+        expectSameLists(original, damaged);
     }
-}
-
-TEST_F(DatabaseFilesTest, OpenedFileBecomesCurrentWithModelOneAndNothingModified) {
-    makeEditedDatabase();
-    const fs::path path = folder / "saved.bin";
-    ASSERT_EQ(1, SaveDatabaseFile(db, path.string()));
-
-    ChannelDatabase other;
-    ASSERT_EQ(1, StartLikeEditor(other, 2025));
-    other.setModified(true);
-    TraceCapture trace;
-    const OpenResult result = OpenDatabaseFile(other, path.string());
-    ASSERT_TRUE(result.accepted);
-    EXPECT_EQ(OpenRefusal::None, result.refusal);
-    EXPECT_EQ(path.string(), other.currentPath());
-    EXPECT_FALSE(other.modified());
-    EXPECT_EQ(1, other.receiverModel());
-    EXPECT_TRUE(trace.contains("NEW model=1\n"));
-    EXPECT_EQ(kChannelFileSize, other.fileBuffer().size());
-}
-
-TEST_F(DatabaseFilesTest, ChannelFileWithDamagedHeaderOpensNormally) {
-    makeEditedDatabase();
-    Bytes file = ChannelFileBytes(db);
-    std::fill(file.begin(), file.begin() + 0x80, 0x00);
-    writeFile(folder / "damaged.bin", file);
-
-    ChannelDatabase other;
-    ASSERT_EQ(1, StartLikeEditor(other, 2025));
-    ASSERT_TRUE(OpenDatabaseFile(other, (folder / "damaged.bin").string()).accepted);
-    expectSameLists(db, other);
 }
 
 TEST_F(DatabaseFilesTest, RefusedFilesChangeNothing) {
@@ -194,7 +178,7 @@ TEST_F(DatabaseFilesTest, RefusedFilesChangeNothing) {
 
     struct Case {
         const char* name;
-        Bytes bytes;
+        Bytes bytes; // nothing is written for "missing.bin" and the folder itself
         OpenRefusal refusal;
     };
     SdxLine line;
@@ -203,198 +187,240 @@ TEST_F(DatabaseFilesTest, RefusedFilesChangeNothing) {
         {"long.bin", Bytes(kChannelFileSize + 1, 0xFF), OpenRefusal::WrongLength},
         {"empty.bin", Bytes{}, OpenRefusal::WrongLength},
         {"broken.sdx", textBytes(line.text() + "\r\n" + line.text() + "\nnot a record\n"), OpenRefusal::NotAccepted},
+        {"missing.bin", Bytes{}, OpenRefusal::CannotRead},
+        {"", Bytes{}, OpenRefusal::CannotRead},
     };
     for (const Case& c : cases) {
-        writeFile(folder / c.name, c.bytes);
-        const OpenResult result = OpenDatabaseFile(db, (folder / c.name).string());
-        EXPECT_FALSE(result.accepted) << c.name;
-        EXPECT_EQ(c.refusal, result.refusal) << c.name;
-        EXPECT_TRUE(DatabaseState(db) == before) << c.name;
+        SCOPED_TRACE(c.name);
+        const fs::path path = folder / c.name;
+        if (c.refusal != OpenRefusal::CannotRead)
+            writeFile(path, c.bytes);
+        const OpenResult result = OpenDatabaseFile(db, path.string());
+        EXPECT_FALSE(result.accepted);
+        EXPECT_EQ(c.refusal, result.refusal);
+        EXPECT_TRUE(DatabaseState(db) == before);
     }
-
-    const OpenResult missing = OpenDatabaseFile(db, (folder / "missing.bin").string());
-    EXPECT_EQ(OpenRefusal::CannotRead, missing.refusal);
-    const OpenResult directory = OpenDatabaseFile(db, folder.string());
-    EXPECT_EQ(OpenRefusal::CannotRead, directory.refusal);
-    EXPECT_TRUE(DatabaseState(db) == before);
     EXPECT_TRUE(verifyLists(db));
 }
 
-TEST_F(DatabaseFilesTest, TextListsOfAnyLengthGoToTheirReaders) {
-    const fs::path sdx = folder / "list.sdx";
-    SdxLine line;
-    writeFile(sdx, textBytes(line.text() + "\r\n"));
-    const OpenResult satcodx = OpenDatabaseFile(db, sdx.string());
-    ASSERT_TRUE(satcodx.accepted);
-    EXPECT_EQ(FileReader::Satcodx, satcodx.reader);
-    EXPECT_EQ(1, satcodx.import.channels);
-    EXPECT_EQ(1u, listPks(db, ListKind::Tuner1Tv).size());
-    // An imported text list is no current file; Save as offers its name as a channel file.
-    EXPECT_EQ("", db.currentPath());
-    EXPECT_EQ(sdx.string(), db.importedPath());
-    EXPECT_EQ((folder / "list.bin").string(), SaveAsOffer(db));
+// Text lists of any length go to their readers, recognised by their first bytes; a file of the channel file's
+// length that the SATCODX reader refuses after its first record goes to the channel file reader. Each open
+// replaces the database the one before made.
+TEST_F(DatabaseFilesTest, EachFileGoesToTheReaderThatTakesIt) {
+    const std::string sdx = SdxLine{}.text();
+    std::string padded = sdx + "\n";
+    padded.resize(kChannelFileSize, ' ');
+    std::string stretched = sdx; // one record whose line end is the file's last byte
+    stretched.resize(kChannelFileSize - 1, ' ');
+    std::string paddedList = ":SAT \"Nordlys\" 48\n";
+    paddedList.resize(kChannelFileSize, ' ');
+    std::string manySatellites;
+    for (int i = 0; i < 66; ++i)
+        manySatellites += ":SAT \"Sat " + std::to_string(i) + "\" " + std::to_string(i) + "\n";
 
-    const fs::path dat = folder / "list.dat";
-    writeFile(dat, textBytes(":SAT \"Nordlys\" 48\n:TRP 1 11727 27500 70 V\n:CHN \"Kanal\" 1101 R\n"));
-    const OpenResult list = OpenDatabaseFile(db, dat.string());
-    ASSERT_TRUE(list.accepted);
-    EXPECT_EQ(FileReader::ChannelList, list.reader);
-    EXPECT_EQ(1u, listPks(db, ListKind::Tuner1Radio).size());
-    EXPECT_TRUE(listPks(db, ListKind::Tuner1Tv).empty()); // the SATCODX channel went with the new database
-    EXPECT_TRUE(verifyLists(db));
-}
-
-TEST_F(DatabaseFilesTest, ChannelFileLengthFilesAreRecognisedByTheirFirstBytes) {
-    SdxLine line;
-    std::string sdx = line.text() + "\n";
-    sdx.resize(kChannelFileSize, ' ');
-    writeFile(folder / "padded.sdx", textBytes(sdx));
-    // The SATCODX reader refuses what follows the first record, so the channel file reader takes it.
-    const OpenResult padded = OpenDatabaseFile(db, (folder / "padded.sdx").string());
-    ASSERT_TRUE(padded.accepted);
-    EXPECT_EQ(FileReader::ChannelFile, padded.reader);
-    EXPECT_TRUE(listPks(db, ListKind::Tuner1Tv).empty());
-
-    // One record stretched to the whole length: its line end is the file's last byte.
-    std::string good = line.text();
-    good.resize(kChannelFileSize - 1, ' ');
-    good += '\n';
-    writeFile(folder / "full.sdx", textBytes(good));
-    const OpenResult full = OpenDatabaseFile(db, (folder / "full.sdx").string());
-    ASSERT_TRUE(full.accepted);
-    EXPECT_EQ(FileReader::Satcodx, full.reader);
-
-    std::string dat = ":SAT \"Nordlys\" 48\n";
-    dat.resize(kChannelFileSize, ' ');
-    writeFile(folder / "padded.dat", textBytes(dat));
-    const OpenResult list = OpenDatabaseFile(db, (folder / "padded.dat").string());
-    ASSERT_TRUE(list.accepted);
-    EXPECT_EQ(FileReader::ChannelList, list.reader);
-    EXPECT_EQ("Nordlys", db.satellite(0).name());
-}
-
-TEST_F(DatabaseFilesTest, ImportReportsRecordsThatDidNotFit) {
-    writeFile(folder / "many.dat", textBytes(channelListWithSatellites(66)));
-    const OpenResult result = OpenDatabaseFile(db, (folder / "many.dat").string());
-    ASSERT_TRUE(result.accepted);
-    EXPECT_EQ(64, result.import.satellites);
-    EXPECT_EQ(2, result.import.recordsNotFitted);
-}
-
-TEST(SaveAsOffer, CurrentFileElseTheImportedNameAsAChannelFile) {
     struct Case {
-        const char *current, *imported, *offer;
+        const char* name;
+        std::string text;
+        FileReader reader;
+        std::size_t tv, radio;
+        const char* firstSatellite; // nullptr: not checked
+        int satellites, notFitted;
+        int channels = 0;
+        std::size_t data = 0;
     };
-    for (const Case& c : {Case{"", "", ""}, Case{"/d/cur.bin", "/d/x.sdx", "/d/cur.bin"},
-                          Case{"", "/d/x.sdx", "/d/x.bin"}, Case{"", "/a.b/list", "/a.b/list.bin"}}) {
-        ChannelDatabase db;
-        db.setCurrentPath(c.current);
-        db.setImportedPath(c.imported);
-        EXPECT_EQ(c.offer, SaveAsOffer(db)) << c.imported;
+    const Case cases[] = {
+        {"list.sdx", sdx + "\r\n", FileReader::Satcodx, 1, 0, "Testsat 1 (9.9E)", 1, 0},
+        {"list.dat", ":SAT \"Nordlys\" 48\n:TRP 1 11727 27500 70 V\n:CHN \"Kanal\" 1101 R\n", FileReader::ChannelList,
+         0, 1, "Nordlys", 1, 0},
+        {"padded.sdx", padded, FileReader::ChannelFile, 0, 0, nullptr, 0, 0},
+        {"full.sdx", stretched + "\n", FileReader::Satcodx, 1, 0, "Testsat 1 (9.9E)", 1, 0},
+        {"padded.dat", paddedList, FileReader::ChannelList, 0, 0, "Nordlys", 1, 0},
+        {"many.dat", manySatellites, FileReader::ChannelList, 0, 0, "Sat 0", 64, 2},
+        // The example files shipped for the README import completely.
+        {"channels.dat", exampleText("channels.dat"), FileReader::ChannelList, 13, 8, nullptr, 3, 0, 22, 1},
+        {"channels.sdx", exampleText("channels.sdx"), FileReader::Satcodx, 6, 3, nullptr, 2, 0, 10, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path path = folder / c.name;
+        writeFile(path, textBytes(c.text));
+        const OpenResult result = OpenDatabaseFile(db, path.string());
+        ASSERT_TRUE(result.accepted);
+        EXPECT_EQ(c.reader, result.reader);
+        // An imported text list is no current file; Save as offers its name as a channel file.
+        if (c.reader == FileReader::ChannelFile) {
+            EXPECT_EQ(path.string(), db.currentPath());
+        } else {
+            EXPECT_EQ("", db.currentPath());
+            EXPECT_EQ(path.string(), db.importedPath());
+            EXPECT_EQ((folder / path.stem()).string() + ".bin", SaveAsOffer(db));
+        }
+        EXPECT_EQ(c.satellites, result.import.satellites);
+        EXPECT_EQ(c.notFitted, result.import.recordsNotFitted);
+        EXPECT_EQ(c.tv, listPks(db, ListKind::Tuner1Tv).size());
+        EXPECT_EQ(c.radio, listPks(db, ListKind::Tuner1Radio).size());
+        EXPECT_EQ(c.data, listPks(db, ListKind::Tuner1Data).size());
+        if (c.channels) {
+            EXPECT_EQ(c.channels, result.import.channels);
+        }
+        if (c.firstSatellite) {
+            EXPECT_EQ(c.firstSatellite, db.satellite(0).name());
+        }
+        EXPECT_TRUE(verifyLists(db));
     }
 }
 
-TEST_F(DatabaseFilesTest, SaveAsKeepsTheCurrentPathAndClearsTheModifiedFlag) {
+// Save As writes a new file or replaces an old one (keeping its permissions), keeps the current path and clears
+// the modified flag.
+TEST_F(DatabaseFilesTest, SaveWritesOrReplacesAndKeepsTheCurrentPath) {
     makeEditedDatabase();
     const std::string current = db.currentPath();
     ASSERT_EQ(1, SaveDatabaseFile(db, (folder / "copy.bin").string()));
     EXPECT_EQ(current, db.currentPath());
     EXPECT_FALSE(db.modified());
-    EXPECT_EQ((std::vector<std::string>{"copy.bin"}), folderEntries());
-}
 
-TEST_F(DatabaseFilesTest, SaveReplacesAnOldFile) {
-    makeEditedDatabase();
     const fs::path path = folder / "old.bin";
     writeFile(path, textBytes("old contents"));
+    ASSERT_EQ(0, ::chmod(path.c_str(), 0640));
+    db.setModified(true);
     ASSERT_EQ(1, SaveDatabaseFile(db, path.string()));
+    EXPECT_FALSE(db.modified());
+    struct stat info {};
+    ASSERT_EQ(0, ::stat(path.c_str(), &info));
+    EXPECT_EQ(0640u, info.st_mode & 07777); // the replaced file keeps its permissions
     EXPECT_EQ(ChannelFileBytes(db), readFile(path));
-    EXPECT_EQ((std::vector<std::string>{"old.bin"}), folderEntries());
+    EXPECT_EQ(readFile(folder / "copy.bin"), readFile(path));
+    EXPECT_EQ((std::vector<std::string>{"copy.bin", "old.bin"}), folderEntries());
 }
 
-TEST_F(DatabaseFilesTest, SaveOverADirectoryFailsAndChangesNothing) {
+// A failed save reports the failure, leaves the database modified, keeps the old file or folder and leaves no
+// temporary file. Root writes anywhere, so where permissions matter the save runs as an ordinary user.
+TEST_F(DatabaseFilesTest, FailedSavesKeepWhatWasThere) {
     makeEditedDatabase();
-    const fs::path target = folder / "target.bin";
-    fs::create_directory(target);
-    writeFile(target / "inside", textBytes("x"));
-    EXPECT_EQ(0, SaveDatabaseFile(db, target.string()));
-    EXPECT_TRUE(db.modified());
-    EXPECT_TRUE(fs::is_directory(target));
-    EXPECT_EQ(textBytes("x"), readFile(target / "inside"));
-    EXPECT_EQ((std::vector<std::string>{"target.bin"}), folderEntries());
-    EXPECT_EQ(0, SaveDatabaseFile(db, (folder / "no-such-folder" / "x.bin").string()));
-    EXPECT_TRUE(db.modified());
-}
-
-TEST_F(DatabaseFilesTest, SaveIntoAReadOnlyFolderFailsAndKeepsTheOldFile) {
-    makeEditedDatabase();
-    const fs::path path = folder / "old.bin";
-    writeFile(path, textBytes("old contents"));
     const bool root = ::geteuid() == 0;
-    // Root writes anywhere; the save runs as an ordinary user who owns the file but may not write the folder.
-    if (root) {
-        ASSERT_EQ(0, ::chown(folder.c_str(), kNobody, kNobody));
-        ASSERT_EQ(0, ::chown(path.c_str(), kNobody, kNobody));
+    struct Case {
+        const char* what;
+        const char* target;
+        bool asNobody;
+        rlim_t sizeLimit; // 0: none
+        void (*prepare)(const fs::path& folder, bool root);
+    };
+    const Case cases[] = {
+        {"read-only folder", "old.bin", root, 0,
+         [](const fs::path& f, bool asRoot) {
+             if (asRoot) {
+                 ASSERT_EQ(0, ::chown(f.c_str(), kNobody, kNobody));
+                 ASSERT_EQ(0, ::chown((f / "old.bin").c_str(), kNobody, kNobody));
+             }
+             fs::permissions(f, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
+                                    fs::perms::others_exec);
+         }},
+        {"full disk", "old.bin", false, 0x10000, [](const fs::path&, bool) {}},
+        {"read-only old file", "old.bin", root, 0,
+         [](const fs::path& f, bool asRoot) {
+             fs::permissions(f / "old.bin", fs::perms::owner_read | fs::perms::others_read);
+             if (asRoot) {
+                 ASSERT_EQ(0, ::chown((f / "old.bin").c_str(), kNobody, kNobody));
+             }
+         }},
+        {"folder in the way", "target.bin", false, 0,
+         [](const fs::path& f, bool) {
+             fs::create_directory(f / "target.bin");
+             writeFile(f / "target.bin" / "inside", textBytes("x"));
+         }},
+        {"missing folder", "no-such-folder/x.bin", false, 0, [](const fs::path&, bool) {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
+        for (const std::string& name : folderEntries())
+            fs::remove_all(folder / name);
+        writeFile(folder / "old.bin", textBytes("old contents"));
+        c.prepare(folder, root);
+        const std::vector<std::string> there = folderEntries();
+        const fs::path target = folder / c.target;
+        EXPECT_EXIT(exitAfterFailingSave(db, target, c.asNobody, c.sizeLimit), ::testing::ExitedWithCode(0), "");
+        EXPECT_EQ(textBytes("old contents"), readFile(folder / "old.bin"));
+        EXPECT_EQ(there, folderEntries());
+        if (fs::is_directory(folder / "target.bin")) {
+            EXPECT_EQ(textBytes("x"), readFile(folder / "target.bin" / "inside"));
+        }
     }
-    fs::permissions(folder,
-                    fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read | fs::perms::others_exec);
-    EXPECT_EXIT(exitAfterFailingSave(db, path, root), ::testing::ExitedWithCode(0), "");
-    EXPECT_EQ(textBytes("old contents"), readFile(path));
-    EXPECT_EQ((std::vector<std::string>{"old.bin"}), folderEntries());
 }
 
-TEST_F(DatabaseFilesTest, SaveOnAFullDiskFailsAndKeepsTheOldFile) {
-    makeEditedDatabase();
-    const fs::path path = folder / "old.bin";
-    writeFile(path, textBytes("old contents"));
-    EXPECT_EXIT((limitFileSize(0x10000), exitAfterFailingSave(db, path, false)), ::testing::ExitedWithCode(0), "");
-    EXPECT_EQ(textBytes("old contents"), readFile(path));
-    EXPECT_EQ((std::vector<std::string>{"old.bin"}), folderEntries());
-}
-
-TEST_F(DatabaseFilesTest, SaveRefusesAnOldFileItMayNotWrite) {
-    makeEditedDatabase();
-    const fs::path path = folder / "old.bin";
-    writeFile(path, textBytes("old contents"));
-    fs::permissions(path, fs::perms::owner_read | fs::perms::others_read);
-    const bool root = ::geteuid() == 0;
-    if (root) {
-        ASSERT_EQ(0, ::chown(path.c_str(), kNobody, kNobody));
-    }
-    EXPECT_EXIT(exitAfterFailingSave(db, path, root), ::testing::ExitedWithCode(0), "");
-    EXPECT_EQ(textBytes("old contents"), readFile(path));
-}
-
+// The real SATCODX sample: 1108 records on 91 transponders of one satellite, Latin-1 names, lines ending in a line
+// feed; read in file order onto tuner 1, the same with CRLF line ends, and kept through a channel file.
 TEST_F(DatabaseFilesTest, RealSatcodxSampleOpensAndSavesAsAChannelFile) {
-    const std::string sample = std::string(VORLANE_TESTDATA_DIR) + "/silva_schneider.sdx";
+    const fs::path sample = fs::path(VORLANE_TESTDATA_DIR) / "silva_schneider.sdx";
     if (!fs::exists(sample))
         GTEST_SKIP() << "sample file not present";
-    const OpenResult result = OpenDatabaseFile(db, sample);
+    const OpenResult result = OpenDatabaseFile(db, sample.string());
     ASSERT_TRUE(result.accepted);
     EXPECT_EQ(FileReader::Satcodx, result.reader);
+    EXPECT_EQ(1, result.import.satellites);
+    EXPECT_EQ(91, result.import.transponders);
+    EXPECT_EQ(1108, result.import.channels);
     EXPECT_EQ(0, result.import.recordsNotFitted);
+    EXPECT_TRUE(verifyLists(db));
+
+    const std::vector<int> tv = listPks(db, ListKind::Tuner1Tv);
+    const std::vector<int> radio = listPks(db, ListKind::Tuner1Radio);
+    ASSERT_EQ(948u, tv.size());
+    ASSERT_EQ(160u, radio.size());
+    EXPECT_TRUE(std::is_sorted(tv.begin(), tv.end()));
+    EXPECT_TRUE(std::is_sorted(radio.begin(), radio.end()));
+    EXPECT_EQ(805, radio.front());
+    EXPECT_TRUE(listPks(db, ListKind::Tuner2Tv).empty());
+    std::vector<int> fileOrder(91);
+    std::iota(fileOrder.begin(), fileOrder.end(), 0);
+    EXPECT_EQ(fileOrder, listPks(db, ListKind::SatelliteTransponders, 0));
+    EXPECT_EQ(tv, listPks(db, ListKind::TvBySatellite, 0));
+
+    EXPECT_EQ("Astra 1 (19.2E) ", db.satellite(0).name());
+    EXPECT_EQ("SAT_02", db.satellite(1).name());
+    const ConstTransponderRecord first = db.transponder(0);
+    EXPECT_EQ("PRE", first.networkName());
+    EXPECT_EQ(11303, first.frequency());
+    EXPECT_EQ(22000, first.symbolRate());
+    EXPECT_EQ(1, first.networkId());
+    EXPECT_EQ(1007, first.transportStreamId());
+    EXPECT_EQ(static_cast<unsigned>(kPolarisationHorizontal), first.tuning().polarisation());
+    EXPECT_EQ(0u, first.satelliteLink().index());
+    EXPECT_EQ("ORF1 HD", db.channel(0).name());
+    EXPECT_EQ(4911, db.channel(0).programNumber());
+    EXPECT_EQ("SAT.1 Gold \xd6sterreic", db.channel(9).name());
+    EXPECT_EQ("Das Erste HD", db.channel(12).name());
+    EXPECT_EQ(10301, db.channel(12).programNumber());
+    EXPECT_EQ(1019, db.transponder(static_cast<int>(db.channel(12).transponderLink(0).index())).transportStreamId());
+    const ConstChannelRecord regenbogen = db.channel(1095);
+    EXPECT_EQ("Regenbogen 2", regenbogen.name());
+    EXPECT_EQ(1, regenbogen.serviceType());
+    EXPECT_EQ(38u, regenbogen.transponderLink(0).index()); // shared with channels before it
+    EXPECT_EQ(159u, regenbogen.mainLink(0).key());
+    EXPECT_EQ("Oberpfalz TV HD", db.channel(1107).name());
+    EXPECT_TRUE(db.channel(1108).isFree());
+    EXPECT_TRUE(db.transponder(91).isFree());
+
+    Bytes crlf;
+    for (const std::uint8_t c : readFile(sample)) {
+        if (c == '\n')
+            crlf.push_back('\r');
+        crlf.push_back(c);
+    }
+    ChannelDatabase other;
+    ASSERT_EQ(1, StartLikeEditor(other, 2025));
+    EXPECT_EQ(1108, SatcodxImporter::Read(other, crlf).channels);
 
     const fs::path saved = folder / "astra.bin";
     ASSERT_EQ(1, SaveDatabaseFile(db, saved.string()));
     ChannelDatabase reopened;
     ASSERT_EQ(1, StartLikeEditor(reopened, 2025));
     ASSERT_TRUE(OpenDatabaseFile(reopened, saved.string()).accepted);
-
-    EXPECT_EQ("Astra 1 (19.2E)", reopened.satellite(0).name());
+    expectSameLists(db, reopened);
     int transponders = 0;
     for (int i = 0; i < kTransponderCount; ++i)
         transponders += reopened.transponder(i).isFree() ? 0 : 1;
-    EXPECT_EQ(91, transponders); // the records share their transponders
-    const std::vector<int> tv = listPks(reopened, ListKind::Tuner1Tv);
-    const std::vector<int> radio = listPks(reopened, ListKind::Tuner1Radio);
-    EXPECT_EQ(948u, tv.size());
-    EXPECT_EQ(160u, radio.size());
-    EXPECT_TRUE(std::is_sorted(tv.begin(), tv.end())); // file order
-    EXPECT_TRUE(std::is_sorted(radio.begin(), radio.end()));
-    EXPECT_TRUE(listPks(reopened, ListKind::Tuner2Tv).empty());
-    bool found = false;
-    for (int pk : tv)
-        found = found || reopened.channelOfPk(pk).name() == "Das Erste HD";
-    EXPECT_TRUE(found);
+    EXPECT_EQ(91, transponders);
+    EXPECT_EQ("Astra 1 (19.2E)", reopened.satellite(0).name());
     EXPECT_TRUE(verifyLists(reopened));
 }

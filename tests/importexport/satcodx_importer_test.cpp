@@ -122,63 +122,69 @@ TEST_F(SatcodxImport, ShortRecordKeepsEightNameBytesAndNulAndBlankFieldsKeepThei
     EXPECT_EQ(readLe16(initialSatellite(0).data() + 0x14 + 24), db.satellite(0).testChannelPolarisation(0));
 }
 
-TEST_F(SatcodxImport, NameContinuationIsJoinedAndTrailingBlanksDropped) {
-    SdxLine split;
-    split.name = "Das Erst";
-    split.nameRest = "e HD";
-    SdxLine whole;
-    whole.name = "ORF1 HD ";
-    SdxLine full;
-    full.name = "Eurospor";
-    full.nameRest = "t 1 Deutschl";
-    ASSERT_TRUE(read(lines({split, whole, full}, "\n")).accepted);
-    EXPECT_EQ("Das Erste HD", db.channel(0).name());
+TEST_F(SatcodxImport, NameContinuationIsJoinedTrailingBlanksDroppedAndBytesKept) {
+    struct Case {
+        std::string name, rest, expected;
+    };
+    const Case cases[] = {{"Das Erst", "e HD", "Das Erste HD"},
+                          {"ORF1 HD ", "", "ORF1 HD"},
+                          {"Eurospor", "t 1 Deutschl", "Eurosport 1 Deutschl"}, // all 20 bytes, no terminator
+                          {"SAT.1 Go", "ld \xd6sterreic", "SAT.1 Gold \xd6sterreic"}};
+    std::vector<SdxLine> records(std::size(cases));
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        records[i].name = cases[i].name;
+        records[i].nameRest = cases[i].rest;
+    }
+    ASSERT_TRUE(read(lines(records, "\r\n")).accepted);
+    for (int i = 0; i < static_cast<int>(records.size()); ++i)
+        EXPECT_EQ(cases[i].expected, db.channel(i).name());
     EXPECT_EQ(0, db.channel(0).bytes()[12]);
-    EXPECT_EQ("ORF1 HD", db.channel(1).name());
-    EXPECT_EQ("Eurosport 1 Deutschl", db.channel(2).name()); // all 20 bytes, no terminator
 }
 
-TEST_F(SatcodxImport, NamesAreStoredAsTheBytesRead) {
-    SdxLine line;
-    line.name = "SAT.1 Go";
-    line.nameRest = "ld \xd6sterreic";
-    ASSERT_TRUE(read(line.text() + "\r\n").accepted);
-    EXPECT_EQ("SAT.1 Gold \xd6sterreic", db.channel(0).name());
-}
-
-TEST_F(SatcodxImport, AcceptsCarriageReturnLineFeedOrBothAndAnEndWithoutLineEnd) {
-    const std::vector<SdxLine> records(3);
-    for (const std::string& lineEnd : std::vector<std::string>{"\r", "\n", "\r\n"}) {
-        SCOPED_TRACE(lineEnd == "\r" ? "CR" : lineEnd == "\n" ? "LF" : "CRLF");
+// Records end in CR, LF or CRLF, the last one may end without; after a line end comes the next mark or nothing.
+// Later format marks read like the first. A refused buffer keeps what was written before the fault, and one
+// refused at its first record writes nothing.
+TEST_F(SatcodxImport, LineEndsAndMarksDecideWhatIsRead) {
+    const std::string rec = SdxLine{}.text();
+    SdxLine firstLine;
+    firstLine.name = "First   ";
+    const std::string first = firstLine.text();
+    const std::string later = "  extra columns\n" + rec + "\n"; // a later version's longer record, then one of 103
+    struct Case {
+        std::string text;
+        bool accepted;
+        int channels;
+    };
+    const Case cases[] = {
+        {rec + "\r" + rec + "\r" + rec + "\r", true, 3},
+        {rec + "\n" + rec + "\n" + rec + "\n", true, 3},
+        {rec + "\r\n" + rec + "\r\n" + rec + "\r\n", true, 3},
+        {rec + "\r\n" + rec + "\r\n" + rec, true, 3},
+        {first + "\n\n" + rec + "\n", false, 1},
+        {first + "\r\r" + rec + "\n", false, 1},
+        {first + "\n\r" + rec + "\n", false, 1},
+        {first + "\nSATCODX10" + rec + "\n", false, 1},
+        {"", false, 0},
+        {"SATCODX10", false, 0},
+        {" " + rec, false, 0},
+        {"satcodx103" + rec.substr(10), false, 0},
+        {":SAT", false, 0},
+        {"SATCODX104" + rec.substr(10) + later, true, 2},
+        {"SATCODX105" + rec.substr(10) + later, true, 2},
+        {"SATCODX106" + rec.substr(10) + later, false, 0},
+        {"SATCODX102" + rec.substr(10) + later, false, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text.substr(0, 20));
         restart();
-        const ImportResult result = read(lines(records, lineEnd));
-        EXPECT_TRUE(result.accepted);
-        EXPECT_EQ(3, result.channels);
-    }
-    restart();
-    const std::string text = lines(records, "\r\n");
-    const ImportResult result = read(text.substr(0, text.size() - 2));
-    EXPECT_TRUE(result.accepted);
-    EXPECT_EQ(3, result.channels);
-}
-
-TEST_F(SatcodxImport, SomethingOtherThanAMarkAfterALineEndIsNotAcceptedAndKeepsWhatWasWritten) {
-    SdxLine first;
-    first.name = "First   ";
-    for (const std::string& after : std::vector<std::string>{"\n\n", "\r\r", "\n\r", "\nSATCODX10"}) {
-        restart();
-        const ImportResult result = read(first.text() + after + SdxLine{}.text() + "\n");
-        EXPECT_FALSE(result.accepted);
-        EXPECT_EQ(1, result.channels);
-        EXPECT_EQ("First", db.channel(0).name());
-    }
-}
-
-TEST_F(SatcodxImport, RefusesABufferWithoutTheMarkAndWritesNothing) {
-    for (const std::string& text : {std::string(), std::string("SATCODX10"), std::string(" ") + SdxLine{}.text(),
-                                    std::string("satcodx103") + SdxLine{}.text().substr(10), std::string(":SAT")}) {
-        EXPECT_FALSE(read(text).accepted);
-        EXPECT_TRUE(tablesUnchanged());
+        const ImportResult result = read(c.text);
+        EXPECT_EQ(c.accepted, result.accepted);
+        EXPECT_EQ(c.channels, result.channels);
+        if (c.channels == 0) {
+            EXPECT_TRUE(tablesUnchanged());
+        } else {
+            EXPECT_EQ(c.accepted ? "Alpha TV" : "First", db.channel(0).name());
+        }
     }
 }
 
@@ -267,38 +273,51 @@ TEST_F(SatcodxImport, ServiceTypesAndKeysRunInFileOrderPerType) {
     EXPECT_EQ((std::vector<int>{0, 1, 2, 3, 4, 5, 6}), listPks(db, ListKind::SatelliteTransponders, 0));
 }
 
-TEST_F(SatcodxImport, SixtyFifthSatelliteStopsTheImportAcceptedAndCountsTheRest) {
-    std::vector<SdxLine> records(70);
-    for (std::size_t i = 0; i < records.size(); ++i)
-        records[i].satellite = "Sat " + std::to_string(i);
-    const ImportResult result = read(lines(records, "\r\n"));
-    EXPECT_TRUE(result.accepted);
-    EXPECT_EQ(64, result.satellites);
-    EXPECT_EQ(64, result.transponders);
-    EXPECT_EQ(64, result.channels);
-    EXPECT_EQ(6, result.recordsNotFitted);
-    EXPECT_EQ("Sat 63          ", db.satellite(63).name());
-    EXPECT_EQ(initialTransponder(64), transponderNow(64));
-    EXPECT_EQ(initialChannel(64), channelNow(64));
-}
-
-TEST_F(SatcodxImport, FullTransponderTableStopsTheImportAcceptedAndCountsTheRest) {
-    std::vector<SdxLine> records(kTransponderCount + 3);
-    for (std::size_t i = 0; i < records.size(); ++i)
-        records[i].frequency = std::to_string(10000 + i);
-    std::string text = lines(records, "\n");
-    text += "garbage after the records that did not fit";
-    const ImportResult result = read(text);
-    EXPECT_TRUE(result.accepted);
-    EXPECT_EQ(1, result.satellites);
-    EXPECT_EQ(kTransponderCount, result.transponders);
-    EXPECT_EQ(kTransponderCount, result.channels);
-    EXPECT_EQ(3, result.recordsNotFitted);
-    EXPECT_EQ(initialChannel(kTransponderCount), channelNow(kTransponderCount));
-
-    db.BuildAllLists();
-    EXPECT_TRUE(verifyLists(db));
-    EXPECT_EQ(kTransponderCount, static_cast<int>(listPks(db, ListKind::Tuner1Tv).size()));
+// A full satellite or transponder table stops the import, accepted, and counts the records left out (what follows
+// them is not read); records on few transponders fill the channel table instead.
+TEST_F(SatcodxImport, FullTablesStopTheImportAcceptedAndCountTheRest) {
+    struct Case {
+        const char* what;
+        int records;
+        bool satellitePerRecord;
+        int frequencies; // distinct frequencies, used in turn
+        int satellites, transponders, notFitted;
+    };
+    const Case cases[] = {
+        {"65th satellite", 70, true, 1, 64, 64, 6},
+        {"full transponder table", kTransponderCount + 3, false, kTransponderCount + 3, 1, kTransponderCount, 3},
+        {"few transponders", kTransponderCount + 500, false, 10, 1, 10, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        restart();
+        std::vector<SdxLine> records(static_cast<std::size_t>(c.records));
+        for (int i = 0; i < c.records; ++i) {
+            if (c.satellitePerRecord)
+                records[static_cast<std::size_t>(i)].satellite = "Sat " + std::to_string(i);
+            records[static_cast<std::size_t>(i)].frequency = std::to_string(10000 + i % c.frequencies);
+        }
+        const std::string garbage = c.notFitted ? "garbage after the records that did not fit" : "";
+        const ImportResult result = read(lines(records, "\r\n") + garbage);
+        EXPECT_TRUE(result.accepted);
+        EXPECT_EQ(c.satellites, result.satellites);
+        EXPECT_EQ(c.transponders, result.transponders);
+        EXPECT_EQ(c.records - c.notFitted, result.channels);
+        EXPECT_EQ(c.notFitted, result.recordsNotFitted);
+        const int written = c.records - c.notFitted;
+        if (c.satellitePerRecord) {
+            EXPECT_EQ("Sat 63          ", db.satellite(63).name());
+        }
+        if (written < kChannelCount) {
+            EXPECT_EQ(initialChannel(written), channelNow(written));
+        }
+        if (c.transponders < kTransponderCount) {
+            EXPECT_EQ(initialTransponder(c.transponders), transponderNow(c.transponders));
+        }
+        db.BuildAllLists();
+        EXPECT_TRUE(verifyLists(db));
+        EXPECT_EQ(static_cast<std::size_t>(written), listPks(db, ListKind::Tuner1Tv).size());
+    }
 }
 
 TEST_F(SatcodxImport, TruncatedRecordsAreReadOnlyAsFarAsTheyGo) {
@@ -364,31 +383,4 @@ TEST_F(SatcodxImport, RecordsShareATransponderOnlyWhenSatelliteFrequencyPolarisa
             EXPECT_EQ((std::vector<int>{0, 1, 2}), listPks(db, ListKind::TvByTransponder, 0));
         }
     }
-}
-
-TEST_F(SatcodxImport, LaterFormatMarksReadLikeTheFirstAndOthersAreRefused) {
-    for (const std::string mark : {"SATCODX104", "SATCODX105", "SATCODX106", "SATCODX102"}) {
-        SCOPED_TRACE(mark);
-        restart();
-        const std::string record = mark + SdxLine{}.text().substr(10);
-        const bool known = mark == "SATCODX104" || mark == "SATCODX105";
-        // A later version's longer record, then a record of version 103.
-        const ImportResult result = read(record + "  extra columns\n" + SdxLine{}.text() + "\n");
-        EXPECT_EQ(known, result.accepted);
-        EXPECT_EQ(known ? 2 : 0, result.channels);
-        if (known) {
-            EXPECT_EQ("Alpha TV", db.channel(0).name());
-        }
-    }
-}
-
-TEST_F(SatcodxImport, ManyRecordsOnFewTranspondersFillTheChannelTableNotTheTransponderTable) {
-    std::vector<SdxLine> records(kTransponderCount + 500);
-    for (std::size_t i = 0; i < records.size(); ++i)
-        records[i].frequency = std::to_string(11000 + i % 10);
-    const ImportResult result = read(lines(records, "\n"));
-    EXPECT_TRUE(result.accepted);
-    EXPECT_EQ(10, result.transponders);
-    EXPECT_EQ(kTransponderCount + 500, result.channels);
-    EXPECT_EQ(0, result.recordsNotFitted);
 }
