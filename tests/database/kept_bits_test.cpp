@@ -101,6 +101,6 @@ INSTANTIATE_TEST_SUITE_P(
         KeptBitsCase{"CopyClearingFirst", [](ChannelDatabase& db) { EXPECT_GT(CopyTunerChannels(db, 1, 0, true), 0); }},
         KeptBitsCase{"Merge", [](ChannelDatabase& db) { EXPECT_GT(MergeTuners(db), 0); }},
         KeptBitsCase{"DeleteOneSide", [](ChannelDatabase& db) { EXPECT_EQ(1, DeleteChannel(db, ChannelPk(1, 0))); }}),
-    [](const ::testing::TestParamInfo<KeptBitsCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<KeptBitsCase>& testInfo) { return std::string(testInfo.param.name); });
 
 } // namespace
