@@ -14,6 +14,7 @@
 #include <array>
 #include <cstring>
 #include <functional>
+#include <ostream>
 
 using namespace vorlane;
 using namespace vorlane::testing;
@@ -51,6 +52,10 @@ struct KeptBitsCase {
     const char* name;
     std::function<void(ChannelDatabase&)> edit;
 };
+
+void PrintTo(const KeptBitsCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class KeptBits : public ::testing::TestWithParam<KeptBitsCase> {};
 
