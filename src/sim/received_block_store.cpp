@@ -27,7 +27,8 @@ int ReceivedBlockStore::add(int transferClass, ConstByteSpan bytes) {
 int ReceivedBlockStore::writeFile(std::size_t index, ConstByteSpan bytes) const {
     const std::string path = (std::filesystem::path(m_folder) / fileName(index)).string();
     std::FILE* file = std::fopen(path.c_str(), "wb");
-    bool written = file && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    // An empty block has no data pointer, and fwrite must not be handed a null one.
+    bool written = file && (bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size());
     if (file && std::fclose(file) != 0)
         written = false;
     if (!written)

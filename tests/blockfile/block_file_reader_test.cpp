@@ -226,8 +226,9 @@ TEST(BlockFileReader, TruncatedFilesAreNoBlockFilesAndNeverReadOutOfBounds) {
         const ReadOutcome out = Read(file, table);
         EXPECT_FALSE(out.result) << length;
         EXPECT_TRUE(table.empty());
-        if (length == 0)
+        if (length == 0) {
             EXPECT_EQ("0 != 0x80(HEADER_SIZE)\n", out.trace);
+        }
     }
 }
 

@@ -14,6 +14,7 @@
 #include <array>
 #include <cstring>
 #include <functional>
+#include <ostream>
 
 using namespace vorlane;
 using namespace vorlane::testing;
@@ -51,6 +52,10 @@ struct KeptBitsCase {
     const char* name;
     std::function<void(ChannelDatabase&)> edit;
 };
+
+void PrintTo(const KeptBitsCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class KeptBits : public ::testing::TestWithParam<KeptBitsCase> {};
 
@@ -101,6 +106,6 @@ INSTANTIATE_TEST_SUITE_P(
         KeptBitsCase{"CopyClearingFirst", [](ChannelDatabase& db) { EXPECT_GT(CopyTunerChannels(db, 1, 0, true), 0); }},
         KeptBitsCase{"Merge", [](ChannelDatabase& db) { EXPECT_GT(MergeTuners(db), 0); }},
         KeptBitsCase{"DeleteOneSide", [](ChannelDatabase& db) { EXPECT_EQ(1, DeleteChannel(db, ChannelPk(1, 0))); }}),
-    [](const ::testing::TestParamInfo<KeptBitsCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<KeptBitsCase>& testInfo) { return std::string(testInfo.param.name); });
 
 } // namespace

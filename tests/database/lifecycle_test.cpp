@@ -422,3 +422,34 @@ TEST(SampleDatabase, HasTheVarietyTestsNeed) {
         groups += db.lists().Head(FavouriteKind(g), 0)->count > 0;
     EXPECT_EQ(8, groups);
 }
+
+TEST(SampleDatabase, SameSeedSameDatabaseOtherSeedOther) {
+    ChannelDatabase a;
+    ChannelDatabase b;
+    ChannelDatabase c;
+    makeSampleDatabase(a, 11, 8, 100, 400);
+    makeSampleDatabase(b, 11, 8, 100, 400);
+    makeSampleDatabase(c, 12, 8, 100, 400);
+    EXPECT_TRUE(bytesOf(a.satelliteBuffer()) == bytesOf(b.satelliteBuffer()));
+    EXPECT_TRUE(bytesOf(a.channelBuffer()) == bytesOf(b.channelBuffer()));
+    EXPECT_TRUE(sameLists(a, b));
+    EXPECT_FALSE(bytesOf(a.channelBuffer()) == bytesOf(c.channelBuffer()));
+}
+
+TEST(SampleDatabase, FullHas5000ChannelsOnBothTunersAndBoundedFavourites) {
+    ChannelDatabase db;
+    ASSERT_EQ(64 + 1500 + 5000, makeSampleDatabase(db, vorlane::testing::fullSampleOptions()));
+    EXPECT_EQ(10000, nodesOfKind(db, ListKind::TvChannels) + nodesOfKind(db, ListKind::RadioChannels) +
+                         nodesOfKind(db, ListKind::DataChannels));
+    EXPECT_EQ(5000, nodesOfKind(db, ListKind::Tuner2Tv) + nodesOfKind(db, ListKind::Tuner2Radio) +
+                        nodesOfKind(db, ListKind::Tuner2Data));
+    for (int g = 0; g < 8; ++g) {
+        const ListHead* group = db.lists().Head(FavouriteKind(g), 0);
+        int perSide[2] = {};
+        for (const ListNode* node = group->first; node; node = node->next)
+            ++perSide[TunerSideOfPk(node->pk)];
+        EXPECT_LE(perSide[0], 128);
+        EXPECT_LE(perSide[1], 128);
+        EXPECT_GT(perSide[1], 0);
+    }
+}

@@ -118,8 +118,8 @@ TEST_P(CommandsWholeFileTest, AWholeFileIsRequestedWithItsClassAndCompletes) {
 INSTANTIATE_TEST_SUITE_P(Classes, CommandsWholeFileTest,
                          ::testing::Values(WholeFileCase{"update.key", 4, 0x24}, WholeFileCase{"UPDATE.Key", 4, 0x24},
                                            WholeFileCase{"x.s1", 3, 0x23}),
-                         [](const ::testing::TestParamInfo<WholeFileCase>& info) {
-                             std::string name = info.param.name;
+                         [](const ::testing::TestParamInfo<WholeFileCase>& testInfo) {
+                             std::string name = testInfo.param.name;
                              std::replace(name.begin(), name.end(), '.', '_');
                              return name;
                          });

@@ -43,6 +43,7 @@ struct QSettingsKind {
     std::shared_ptr<SettingsStore> Open() { return std::make_shared<QSettingsStore>(m_folder.PathIn("settings.ini")); }
     // A folder where the file should be can neither be read nor replaced, even by a privileged user.
     std::shared_ptr<SettingsStore> Unavailable() {
+        fs::remove(m_folder.path() / "settings.ini");
         fs::create_directory(m_folder.path() / "settings.ini");
         return Open();
     }

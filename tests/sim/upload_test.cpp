@@ -160,7 +160,7 @@ TEST_P(SimulatorUploadEnding, AnswersTheGivenPacketWithOneByteAndDropsTheBlock) 
 INSTANTIATE_TEST_SUITE_P(Faults, SimulatorUploadEnding,
                          ::testing::Values(EndingFault{"Error", &SimulatorFaults::errorAtPacket, 0xFE},
                                            EndingFault{"EarlyEnd", &SimulatorFaults::endAtPacket, 0xF0}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST_F(SimulatorUpload, SilentAfterPacketFaultAnswersNothingUntilRestarted) {
     SimulatorConfig config;
