@@ -129,7 +129,7 @@ TEST_F(ChannelPaneTest, KeysSendThePaneCommands) {
     EXPECT_EQ(host.commands, (std::vector<int>{kCmdTvProperty, kCmdTvDelete, kCmdTvMoveTo, kCmdTvCopy, kCmdTvPaste}));
 }
 
-TEST_F(ChannelPaneTest, ThreePixelsIsAClickFourPixelsADrop) {
+TEST_F(ChannelPaneTest, ThreePixelsIsAClickFourPixelsADropAndSortedByNameRefusesDrags) {
     pane.SelectRows({1, 2});
     const QPoint from = CentreOf(1);
     const int movedPk = pane.rowId(1);
@@ -154,9 +154,8 @@ TEST_F(ChannelPaneTest, ThreePixelsIsAClickFourPixelsADrop) {
     EXPECT_EQ(pane.selectedPks(), std::vector<int>{movedPk});
     EXPECT_EQ(pane.insert_row(), -1);
     EXPECT_TRUE(testing::verifyLists(host.db));
-}
 
-TEST_F(ChannelPaneTest, SortedByNameRefusesDrags) {
+    // Sorted by name, the pane refuses drags.
     pane.SetSortedByName(true);
     pane.Reload();
     pane.SelectRow(1);
@@ -166,8 +165,15 @@ TEST_F(ChannelPaneTest, SortedByNameRefusesDrags) {
     QTest::mouseRelease(pane.viewport(), Qt::LeftButton, {}, CentreOf(1) + QPoint(0, 10));
 }
 
-TEST_F(ChannelPaneTest, HoveringNearAnEdgeRunsTheScrollTimer) {
+// Hovering near an edge runs the scroll timer, whose ticks move a page sideways.
+TEST_F(ChannelPaneTest, HoveringNearAnEdgeScrollsAPageSideways) {
     TraceCapture traces;
+    host.settings.set_column_width(100);
+    pane.ApplyColumnWidth();
+    QApplication::processEvents();
+    pane.doItemsLayout();
+    QScrollBar* bar = pane.horizontalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
     pane.SelectRow(0);
     pane.BeginDrag(CentreOf(0));
     const int y = CentreOf(0).y();
@@ -176,6 +182,11 @@ TEST_F(ChannelPaneTest, HoveringNearAnEdgeRunsTheScrollTimer) {
     EXPECT_EQ(pane.scroll_dir(), ChannelPane::kScrollLeft);
     EXPECT_EQ(pane.HitTest(QPoint(pane.viewport()->width() - 5, y)), PaneListView::kScrollRightCursor);
     EXPECT_EQ(pane.timer_id(), 100); // started once only
+    pane.OnScrollTimer();
+    EXPECT_EQ(bar->value(), std::min(bar->maximum(), bar->pageStep()));
+    pane.HitTest(QPoint(2, y));
+    pane.OnScrollTimer();
+    EXPECT_EQ(bar->value(), 0);
     EXPECT_EQ(pane.HitTest(QPoint(pane.viewport()->width() / 2, y)), PaneListView::kDropCursor);
     EXPECT_EQ(pane.timer_id(), -1);
     EXPECT_TRUE(traces.contains("Start Timer... m_nTimerID=100\n"));
@@ -183,23 +194,6 @@ TEST_F(ChannelPaneTest, HoveringNearAnEdgeRunsTheScrollTimer) {
     EXPECT_EQ(pane.HitTest(QPoint(-30, y)), PaneListView::kDropCursor); // the host answers outside
     pane.CancelDrag();
     EXPECT_FALSE(pane.dragging());
-}
-
-TEST_F(ChannelPaneTest, ScrollTimerTicksAPageSideways) {
-    host.settings.set_column_width(100);
-    pane.ApplyColumnWidth();
-    QApplication::processEvents();
-    pane.doItemsLayout();
-    QScrollBar* bar = pane.horizontalScrollBar();
-    ASSERT_GT(bar->maximum(), 0);
-    pane.BeginDrag(QPoint());
-    pane.HitTest(QPoint(pane.viewport()->width() - 2, CentreOf(0).y()));
-    pane.OnScrollTimer();
-    EXPECT_EQ(bar->value(), std::min(bar->maximum(), bar->pageStep()));
-    pane.HitTest(QPoint(2, CentreOf(0).y()));
-    pane.OnScrollTimer();
-    EXPECT_EQ(bar->value(), 0);
-    pane.CancelDrag();
 }
 
 TEST_F(ChannelPaneTest, SelectionRulesAndDeleteReportTheFirstRow) {
