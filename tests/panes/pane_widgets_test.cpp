@@ -324,50 +324,45 @@ TEST_F(LabelPaneTest, FavouritePaneRowsShowNameAndCountAndIgnoreReturn) {
 }
 
 TEST(PaneMenus, GrayingAndChecks) {
-    const auto enabled = [](const QMenu& menu, int command) {
-        QAction* action = FindMenuCommand(menu, command);
-        EXPECT_NE(action, nullptr) << command;
-        return action && action->isEnabled();
+    const auto expectEnabled = [](const QMenu& menu, std::initializer_list<int> commands, bool on) {
+        for (const int command : commands) {
+            QAction* action = FindMenuCommand(menu, command);
+            ASSERT_NE(action, nullptr) << command;
+            EXPECT_EQ(action->isEnabled(), on) << command;
+        }
     };
+    const auto checked = [](const QMenu& menu, int command) { return FindMenuCommand(menu, command)->isChecked(); };
     auto satellite = BuildSatelliteMenu({false, 1});
     EXPECT_EQ(satellite->title(), "Satellite");
-    EXPECT_FALSE(enabled(*satellite, kCmdSatelliteProperty));
-    EXPECT_TRUE(FindMenuCommand(*satellite, kCmdSatelliteSortLongitude)->isChecked());
-    EXPECT_FALSE(FindMenuCommand(*satellite, kCmdSatelliteSortStandard)->isChecked());
-    EXPECT_TRUE(enabled(*BuildSatelliteMenu({true, 0}), kCmdSatelliteProperty));
+    expectEnabled(*satellite, {kCmdSatelliteProperty}, false);
+    EXPECT_TRUE(checked(*satellite, kCmdSatelliteSortLongitude));
+    EXPECT_FALSE(checked(*satellite, kCmdSatelliteSortStandard));
+    expectEnabled(*BuildSatelliteMenu({true, 0}), {kCmdSatelliteProperty}, true);
 
-    auto transponder = BuildTransponderMenu({false, false, true, 0});
-    EXPECT_FALSE(enabled(*transponder, kCmdTransponderNew));
-    for (const int command : {kCmdTransponderNewTv, kCmdTransponderNewRadio, kCmdTransponderDelete,
-                              kCmdTransponderProperty, kCmdTransponderDeleteEmpty})
-        EXPECT_FALSE(enabled(*transponder, command)) << command;
-    transponder = BuildTransponderMenu({true, true, false, 1});
-    for (const int command : {kCmdTransponderNew, kCmdTransponderNewTv, kCmdTransponderNewRadio, kCmdTransponderDelete,
-                              kCmdTransponderProperty, kCmdTransponderDeleteEmpty})
-        EXPECT_TRUE(enabled(*transponder, command)) << command;
-    EXPECT_TRUE(FindMenuCommand(*transponder, kCmdTransponderSortFrequency)->isChecked());
+    const std::initializer_list<int> transponderCommands = {kCmdTransponderNew,      kCmdTransponderNewTv,
+                                                            kCmdTransponderNewRadio, kCmdTransponderDelete,
+                                                            kCmdTransponderProperty, kCmdTransponderDeleteEmpty};
+    expectEnabled(*BuildTransponderMenu({false, false, true, 0}), transponderCommands, false);
+    auto transponder = BuildTransponderMenu({true, true, false, 1});
+    expectEnabled(*transponder, transponderCommands, true);
+    EXPECT_TRUE(checked(*transponder, kCmdTransponderSortFrequency));
 
-    // No selection at all.
+    // No selection at all, then transponder and channel selected: everything.
+    const std::initializer_list<int> tvCommands = {kCmdTvNew, kCmdTvDelete, kCmdTvMoveTo, kCmdTvProperty};
     auto tv = BuildChannelMenu({false, false, false, false, false, {}});
     EXPECT_EQ(tv->title(), "Channel TV");
-    for (const int command : {kCmdTvNew, kCmdTvDelete, kCmdTvMoveTo, kCmdTvProperty})
-        EXPECT_FALSE(enabled(*tv, command)) << command;
-    EXPECT_TRUE(enabled(*tv, kCmdTvSelectAll));
-    // Transponder and channel selected: everything.
-    tv = BuildChannelMenu({false, false, true, true, false, {}});
-    for (const int command : {kCmdTvNew, kCmdTvDelete, kCmdTvMoveTo, kCmdTvProperty})
-        EXPECT_TRUE(enabled(*tv, command)) << command;
+    expectEnabled(*tv, tvCommands, false);
+    expectEnabled(*tv, {kCmdTvSelectAll}, true);
+    expectEnabled(*BuildChannelMenu({false, false, true, true, false, {}}), tvCommands, true);
     // A favourite group chosen: New grayed; Move to, Delete and Property not.
     auto radio = BuildChannelMenu({true, true, true, true, false, {}});
     EXPECT_EQ(radio->title(), "Channel Radio");
-    EXPECT_FALSE(enabled(*radio, kCmdRadioNew));
-    EXPECT_TRUE(enabled(*radio, kCmdRadioMoveTo));
-    EXPECT_TRUE(enabled(*radio, kCmdRadioDelete));
-    EXPECT_TRUE(enabled(*radio, kCmdRadioProperty));
+    expectEnabled(*radio, {kCmdRadioNew}, false);
+    expectEnabled(*radio, {kCmdRadioMoveTo, kCmdRadioDelete, kCmdRadioProperty}, true);
     // Sorted by name: Move to always grayed.
     radio = BuildChannelMenu({true, false, true, true, true, {}});
-    EXPECT_FALSE(enabled(*radio, kCmdRadioMoveTo));
-    EXPECT_TRUE(FindMenuCommand(*radio, kCmdRadioOrderNames)->isChecked());
+    expectEnabled(*radio, {kCmdRadioMoveTo}, false);
+    EXPECT_TRUE(checked(*radio, kCmdRadioOrderNames));
 }
 
 } // namespace

@@ -54,6 +54,11 @@ TEST_F(SatelliteDialogTest, OpensWithTheRecordsFieldsOnTheContentTab) {
     EXPECT_EQ("19.2", Find<QLineEdit>(dialog, "longitude").text());
     EXPECT_EQ("EAST", Find<QComboBox>(dialog, "longitudeDirection").currentText());
     EXPECT_EQ("Universal", Find<QComboBox>(dialog, "lnbType").currentText());
+    // Stored LOFs that are in the lists are chosen there, with the user edits off.
+    EXPECT_EQ("9750", Find<QComboBox>(dialog, "lofLow").currentText());
+    EXPECT_FALSE(Find<QLineEdit>(dialog, "lofLowUser").isEnabled());
+    EXPECT_EQ("10600", Find<QComboBox>(dialog, "lofHigh").currentText());
+    EXPECT_FALSE(Find<QLineEdit>(dialog, "lofHighUser").isEnabled());
     // The switch word of the record's tuner connection (tuner 2) is shown.
     EXPECT_EQ("4 port", Find<QComboBox>(dialog, "diseqcType").currentText());
     EXPECT_EQ((QStringList{"1", "2", "3", "4"}), itemsOf(dialog, "diseqcPort"));
@@ -66,14 +71,7 @@ TEST_F(SatelliteDialogTest, OpensWithTheRecordsFieldsOnTheContentTab) {
               itemsOf(dialog, "lofHigh"));
 }
 
-TEST_F(SatelliteDialogTest, LofListsSelectTheStoredValueOrUser) {
-    {
-        SatelliteDialog dialog(record, settings);
-        EXPECT_EQ("9750", Find<QComboBox>(dialog, "lofLow").currentText());
-        EXPECT_FALSE(Find<QLineEdit>(dialog, "lofLowUser").isEnabled());
-        EXPECT_EQ("10600", Find<QComboBox>(dialog, "lofHigh").currentText());
-        EXPECT_FALSE(Find<QLineEdit>(dialog, "lofHighUser").isEnabled());
-    }
+TEST_F(SatelliteDialogTest, AnUnlistedLofSelectsUser) {
     record.setLnbLowFrequency(9751);
     SatelliteDialog dialog(record, settings);
     EXPECT_EQ("user", Find<QComboBox>(dialog, "lofLow").currentText());
