@@ -21,14 +21,14 @@ namespace {
 using Pks = std::vector<int>;
 
 void check(QDialog& dialog, const char* box, bool on) {
-    controlOf<QCheckBox>(dialog, box).setChecked(on);
+    Find<QCheckBox>(dialog, box).setChecked(on);
 }
 
 // Free TV channels in slots 0..2 on tuner 1, slot 3 on both tuners, a radio channel in slot 4.
-class ChannelDialogTest : public ::testing::Test {
+class ChannelDialogTest : public ui::ScriptedPrompts {
 protected:
     void SetUp() override {
-        UserPrompts::startRecording();
+        ScriptedPrompts::SetUp();
         db.AllocateTables();
         putSatellite(db, 0, "Astra", 1, 0);
         putTransponder(db, 0, 0, 11778, kPolarisationVertical, 0);
@@ -47,7 +47,6 @@ protected:
         putChannel(db, 4, radio);
         db.BuildAllLists();
     }
-    void TearDown() override { UserPrompts::reset(); }
 
     Pks pksOf(ListKind kind, int head) {
         Pks pks;
@@ -79,19 +78,19 @@ TEST_F(ChannelDialogTest, OpensWithTheSidesFieldsAndTheTransponderLine) {
     db.channel(1).setServiceWord(0, word);
     UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& dialog) {
         EXPECT_EQ("Channel Property", dialog.windowTitle());
-        EXPECT_EQ("Astra", controlOf<QLabel>(dialog, "satelliteText").text());
-        EXPECT_EQ("11778   SR : 27500   3/4   Vertical\n", controlOf<QLabel>(dialog, "transponderText").text());
-        EXPECT_EQ("Channel 0001", controlOf<QLineEdit>(dialog, "channelName").text());
-        EXPECT_EQ("2", controlOf<QLineEdit>(dialog, "programId").text());
-        EXPECT_EQ("512", controlOf<QLineEdit>(dialog, "audioPid0").text());
-        EXPECT_EQ("0", controlOf<QLineEdit>(dialog, "audioPid5").text());
-        EXPECT_EQ("768", controlOf<QLineEdit>(dialog, "videoPid").text());
-        EXPECT_EQ("257", controlOf<QLineEdit>(dialog, "pmtPid").text());
-        EXPECT_TRUE(controlOf<QCheckBox>(dialog, "locked").isChecked());
-        EXPECT_FALSE(controlOf<QCheckBox>(dialog, "scrambled").isChecked());
-        EXPECT_TRUE(controlOf<QCheckBox>(dialog, "skipped").isChecked());
-        EXPECT_TRUE(controlOf<QGroupBox>(dialog, "tunerNumberGroup").isHidden());
-        EXPECT_FALSE(controlOf<QComboBox>(dialog, "tunerNumber").isEnabled());
+        EXPECT_EQ("Astra", Find<QLabel>(dialog, "satelliteText").text());
+        EXPECT_EQ("11778   SR : 27500   3/4   Vertical\n", Find<QLabel>(dialog, "transponderText").text());
+        EXPECT_EQ("Channel 0001", Find<QLineEdit>(dialog, "channelName").text());
+        EXPECT_EQ("2", Find<QLineEdit>(dialog, "programId").text());
+        EXPECT_EQ("512", Find<QLineEdit>(dialog, "audioPid0").text());
+        EXPECT_EQ("0", Find<QLineEdit>(dialog, "audioPid5").text());
+        EXPECT_EQ("768", Find<QLineEdit>(dialog, "videoPid").text());
+        EXPECT_EQ("257", Find<QLineEdit>(dialog, "pmtPid").text());
+        EXPECT_TRUE(Find<QCheckBox>(dialog, "locked").isChecked());
+        EXPECT_FALSE(Find<QCheckBox>(dialog, "scrambled").isChecked());
+        EXPECT_TRUE(Find<QCheckBox>(dialog, "skipped").isChecked());
+        EXPECT_TRUE(Find<QGroupBox>(dialog, "tunerNumberGroup").isHidden());
+        EXPECT_FALSE(Find<QComboBox>(dialog, "tunerNumber").isEnabled());
         return pressCancel(dialog);
     }));
     EXPECT_EQ(0, ui::EditChannel(nullptr, db, 1));
@@ -166,11 +165,10 @@ TEST_F(ChannelDialogTest, ScrambledMovesTheChannelBetweenTheFsLists) {
     EXPECT_TRUE(pksOf(ListKind::TvByScrambling, 1).empty());
     EXPECT_FALSE(db.channel(1).serviceWord(0).scrambled());
     EXPECT_TRUE(verifyLists(db));
-}
 
-TEST_F(ChannelDialogTest, ScrambledMovesOnlyTheEditedTunerSide) {
+    // Only the edited tuner side moves.
     ASSERT_EQ(1, editWithOk(5003, [](QDialog& dialog) { check(dialog, "scrambled", true); }));
-    EXPECT_EQ((Pks{0, 1, 2, 3}), pksOf(ListKind::TvByScrambling, 0));
+    EXPECT_EQ((Pks{0, 2, 3, 1}), pksOf(ListKind::TvByScrambling, 0));
     EXPECT_EQ((Pks{5003}), pksOf(ListKind::TvByScrambling, 1));
     EXPECT_TRUE(db.channel(3).serviceWord(1).scrambled());
     EXPECT_FALSE(db.channel(3).serviceWord(0).scrambled());
@@ -185,7 +183,7 @@ TEST_F(ChannelDialogTest, AnOutOfRangePidIsRefusedAndNothingIsWritten) {
         type(dialog, "pmtPid", "65536");
         UserPrompts::scriptAnswer(QMessageBox::Ok);
         EXPECT_NE(QDialog::Accepted, pressOk(dialog));
-        EXPECT_EQ(&controlOf<QLineEdit>(dialog, "pmtPid"), dialog.focusWidget());
+        EXPECT_EQ(&Find<QLineEdit>(dialog, "pmtPid"), dialog.focusWidget());
         return pressCancel(dialog);
     }));
     EXPECT_EQ(0, ui::EditChannel(nullptr, db, 0));
@@ -193,7 +191,8 @@ TEST_F(ChannelDialogTest, AnOutOfRangePidIsRefusedAndNothingIsWritten) {
     EXPECT_EQ(before, channelTable());
 }
 
-TEST_F(ChannelDialogTest, CancelWritesNothing) {
+// Cancel, on an edit or a new channel, writes nothing; a free or absent side or a free transponder asks nothing.
+TEST_F(ChannelDialogTest, CancelWritesNothingAndNothingOpensOnFreeRecords) {
     const auto before = channelTable();
     UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& dialog) {
         type(dialog, "channelName", "Changed");
@@ -203,23 +202,27 @@ TEST_F(ChannelDialogTest, CancelWritesNothing) {
         return pressCancel(dialog);
     }));
     EXPECT_EQ(0, ui::EditChannel(nullptr, db, 0));
+    UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& dialog) {
+        type(dialog, "channelName", "New TV");
+        return pressCancel(dialog);
+    }));
+    EXPECT_EQ(0, ui::AddNewChannel(nullptr, db, 0, ServiceType::Tv));
     EXPECT_EQ(before, channelTable());
     EXPECT_EQ((Pks{0, 1, 2, 3, 5003}), pksOf(ListKind::TvByScrambling, 0));
-}
-
-TEST_F(ChannelDialogTest, AFreeOrAbsentSideIsNotOpened) {
+    EXPECT_EQ(2u, UserPrompts::takeAsked().size());
     EXPECT_EQ(0, ui::EditChannel(nullptr, db, 5000)); // slot 0 is on tuner 1 only
     EXPECT_EQ(0, ui::EditChannel(nullptr, db, 10));
     EXPECT_EQ(0, ui::EditChannel(nullptr, db, 10000));
+    EXPECT_EQ(0, ui::AddNewChannel(nullptr, db, 7, ServiceType::Tv)); // a free transponder
     EXPECT_TRUE(UserPrompts::takeAsked().empty());
 }
 
 TEST_F(ChannelDialogTest, ANewChannelOpensBlankAndIsAddedOnTheChosenTuner) {
     UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& dialog) {
-        EXPECT_EQ("12000   SR : 27500   3/4   Horizontal\n", controlOf<QLabel>(dialog, "transponderText").text());
-        EXPECT_EQ("", controlOf<QLineEdit>(dialog, "channelName").text());
-        EXPECT_EQ("0", controlOf<QLineEdit>(dialog, "audioPid0").text());
-        EXPECT_TRUE(controlOf<QComboBox>(dialog, "tunerNumber").isEnabled());
+        EXPECT_EQ("12000   SR : 27500   3/4   Horizontal\n", Find<QLabel>(dialog, "transponderText").text());
+        EXPECT_EQ("", Find<QLineEdit>(dialog, "channelName").text());
+        EXPECT_EQ("0", Find<QLineEdit>(dialog, "audioPid0").text());
+        EXPECT_TRUE(Find<QComboBox>(dialog, "tunerNumber").isEnabled());
         type(dialog, "channelName", "New Radio");
         type(dialog, "audioPid1", "300");
         check(dialog, "scrambled", true);
@@ -265,18 +268,6 @@ TEST_F(ChannelDialogTest, ANewChannelGoesToTunerOneUnlessChosenOtherwise) {
     EXPECT_EQ("New TV", ch.name());
     EXPECT_EQ(4u, ch.mainLink(0).key()); // behind every listed channel of tuner 1
     EXPECT_TRUE(verifyLists(db));
-}
-
-TEST_F(ChannelDialogTest, CancellingANewChannelAddsNothing) {
-    const auto before = channelTable();
-    UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& dialog) {
-        type(dialog, "channelName", "New TV");
-        return pressCancel(dialog);
-    }));
-    EXPECT_EQ(0, ui::AddNewChannel(nullptr, db, 0, ServiceType::Tv));
-    EXPECT_EQ(before, channelTable());
-    EXPECT_EQ(0, ui::AddNewChannel(nullptr, db, 7, ServiceType::Tv)); // a free transponder
-    EXPECT_TRUE(UserPrompts::takeAsked().size() == 1);
 }
 
 } // namespace

@@ -56,26 +56,21 @@ TEST_F(EditorConfigDialogTest, DefaultColourThenOkWritesTheResetIndexToTheProfil
     EXPECT_EQ(store.ValueCount(), 19u);
 }
 
+// A cancelled chooser keeps the field's colour; a chosen one changes it and OK stores it in the profile's order.
 TEST_F(EditorConfigDialogTest, ColourChooserChangesTheFieldAndOkStoresIt) {
     UserPrompts::scriptAnswer([](QDialog& dialog) {
+        Find<ColourField>(dialog, "lockColour").click();
+        EXPECT_EQ(Find<ColourField>(dialog, "lockColour").value(), 0xFA6464u);
         Find<ColourField>(dialog, "lockTextColour").click();
         Find<QPushButton>(dialog, "okButton").click();
         return dialog.result();
     });
+    UserPrompts::scriptAnswer(QColor());
     UserPrompts::scriptAnswer(QColor(0x10, 0x20, 0x30));
     EXPECT_EQ(EditEditorConfiguration(nullptr, settings, store), 1);
     EXPECT_EQ(settings.colour(EditorColour::LockText), 0x302010u);
     EXPECT_EQ(store.ReadProfileNumber("Color", "LockText", 0), 0x302010);
-}
-
-TEST_F(EditorConfigDialogTest, ACancelledChooserKeepsTheColour) {
-    UserPrompts::scriptAnswer([](QDialog& dialog) {
-        Find<ColourField>(dialog, "lockColour").click();
-        EXPECT_EQ(Find<ColourField>(dialog, "lockColour").value(), 0xFA6464u);
-        return int(QDialog::Rejected);
-    });
-    UserPrompts::scriptAnswer(QColor());
-    EditEditorConfiguration(nullptr, settings, store);
+    EXPECT_EQ(ToQColor(0x6B2408), QColor(8, 36, 107));
 }
 
 TEST_F(EditorConfigDialogTest, ColumnWidthOutsideItsRangeIsRefusedAndTheDialogStays) {
@@ -116,14 +111,6 @@ TEST_F(EditorConfigDialogTest, CancelAfterDefaultColourKeepsTheColoursAndWritesN
     EXPECT_EQ(settings.colour(EditorColour::Index), 0xF0C8C8u);
     EXPECT_EQ(settings.column_width(), 150);
     EXPECT_EQ(store.ValueCount(), 0u);
-}
-
-TEST(ColourValue, ConvertsBetweenTheProfileOrderAndQColor) {
-    const QColor colour = ToQColor(0x6B2408);
-    EXPECT_EQ(colour.red(), 8);
-    EXPECT_EQ(colour.green(), 36);
-    EXPECT_EQ(colour.blue(), 107);
-    EXPECT_EQ(FromQColor(colour), 0x6B2408u);
 }
 
 } // namespace

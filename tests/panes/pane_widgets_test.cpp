@@ -129,7 +129,7 @@ TEST_F(ChannelPaneTest, KeysSendThePaneCommands) {
     EXPECT_EQ(host.commands, (std::vector<int>{kCmdTvProperty, kCmdTvDelete, kCmdTvMoveTo, kCmdTvCopy, kCmdTvPaste}));
 }
 
-TEST_F(ChannelPaneTest, ThreePixelsIsAClickFourPixelsADrop) {
+TEST_F(ChannelPaneTest, ThreePixelsIsAClickFourPixelsADropAndSortedByNameRefusesDrags) {
     pane.SelectRows({1, 2});
     const QPoint from = CentreOf(1);
     const int movedPk = pane.rowId(1);
@@ -154,9 +154,8 @@ TEST_F(ChannelPaneTest, ThreePixelsIsAClickFourPixelsADrop) {
     EXPECT_EQ(pane.selectedPks(), std::vector<int>{movedPk});
     EXPECT_EQ(pane.insert_row(), -1);
     EXPECT_TRUE(testing::verifyLists(host.db));
-}
 
-TEST_F(ChannelPaneTest, SortedByNameRefusesDrags) {
+    // Sorted by name, the pane refuses drags.
     pane.SetSortedByName(true);
     pane.Reload();
     pane.SelectRow(1);
@@ -166,8 +165,15 @@ TEST_F(ChannelPaneTest, SortedByNameRefusesDrags) {
     QTest::mouseRelease(pane.viewport(), Qt::LeftButton, {}, CentreOf(1) + QPoint(0, 10));
 }
 
-TEST_F(ChannelPaneTest, HoveringNearAnEdgeRunsTheScrollTimer) {
+// Hovering near an edge runs the scroll timer, whose ticks move a page sideways.
+TEST_F(ChannelPaneTest, HoveringNearAnEdgeScrollsAPageSideways) {
     TraceCapture traces;
+    host.settings.set_column_width(100);
+    pane.ApplyColumnWidth();
+    QApplication::processEvents();
+    pane.doItemsLayout();
+    QScrollBar* bar = pane.horizontalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
     pane.SelectRow(0);
     pane.BeginDrag(CentreOf(0));
     const int y = CentreOf(0).y();
@@ -176,6 +182,11 @@ TEST_F(ChannelPaneTest, HoveringNearAnEdgeRunsTheScrollTimer) {
     EXPECT_EQ(pane.scroll_dir(), ChannelPane::kScrollLeft);
     EXPECT_EQ(pane.HitTest(QPoint(pane.viewport()->width() - 5, y)), PaneListView::kScrollRightCursor);
     EXPECT_EQ(pane.timer_id(), 100); // started once only
+    pane.OnScrollTimer();
+    EXPECT_EQ(bar->value(), std::min(bar->maximum(), bar->pageStep()));
+    pane.HitTest(QPoint(2, y));
+    pane.OnScrollTimer();
+    EXPECT_EQ(bar->value(), 0);
     EXPECT_EQ(pane.HitTest(QPoint(pane.viewport()->width() / 2, y)), PaneListView::kDropCursor);
     EXPECT_EQ(pane.timer_id(), -1);
     EXPECT_TRUE(traces.contains("Start Timer... m_nTimerID=100\n"));
@@ -183,23 +194,6 @@ TEST_F(ChannelPaneTest, HoveringNearAnEdgeRunsTheScrollTimer) {
     EXPECT_EQ(pane.HitTest(QPoint(-30, y)), PaneListView::kDropCursor); // the host answers outside
     pane.CancelDrag();
     EXPECT_FALSE(pane.dragging());
-}
-
-TEST_F(ChannelPaneTest, ScrollTimerTicksAPageSideways) {
-    host.settings.set_column_width(100);
-    pane.ApplyColumnWidth();
-    QApplication::processEvents();
-    pane.doItemsLayout();
-    QScrollBar* bar = pane.horizontalScrollBar();
-    ASSERT_GT(bar->maximum(), 0);
-    pane.BeginDrag(QPoint());
-    pane.HitTest(QPoint(pane.viewport()->width() - 2, CentreOf(0).y()));
-    pane.OnScrollTimer();
-    EXPECT_EQ(bar->value(), std::min(bar->maximum(), bar->pageStep()));
-    pane.HitTest(QPoint(2, CentreOf(0).y()));
-    pane.OnScrollTimer();
-    EXPECT_EQ(bar->value(), 0);
-    pane.CancelDrag();
 }
 
 TEST_F(ChannelPaneTest, SelectionRulesAndDeleteReportTheFirstRow) {
@@ -330,50 +324,45 @@ TEST_F(LabelPaneTest, FavouritePaneRowsShowNameAndCountAndIgnoreReturn) {
 }
 
 TEST(PaneMenus, GrayingAndChecks) {
-    const auto enabled = [](const QMenu& menu, int command) {
-        QAction* action = FindMenuCommand(menu, command);
-        EXPECT_NE(action, nullptr) << command;
-        return action && action->isEnabled();
+    const auto expectEnabled = [](const QMenu& menu, std::initializer_list<int> commands, bool on) {
+        for (const int command : commands) {
+            QAction* action = FindMenuCommand(menu, command);
+            ASSERT_NE(action, nullptr) << command;
+            EXPECT_EQ(action->isEnabled(), on) << command;
+        }
     };
+    const auto checked = [](const QMenu& menu, int command) { return FindMenuCommand(menu, command)->isChecked(); };
     auto satellite = BuildSatelliteMenu({false, 1});
     EXPECT_EQ(satellite->title(), "Satellite");
-    EXPECT_FALSE(enabled(*satellite, kCmdSatelliteProperty));
-    EXPECT_TRUE(FindMenuCommand(*satellite, kCmdSatelliteSortLongitude)->isChecked());
-    EXPECT_FALSE(FindMenuCommand(*satellite, kCmdSatelliteSortStandard)->isChecked());
-    EXPECT_TRUE(enabled(*BuildSatelliteMenu({true, 0}), kCmdSatelliteProperty));
+    expectEnabled(*satellite, {kCmdSatelliteProperty}, false);
+    EXPECT_TRUE(checked(*satellite, kCmdSatelliteSortLongitude));
+    EXPECT_FALSE(checked(*satellite, kCmdSatelliteSortStandard));
+    expectEnabled(*BuildSatelliteMenu({true, 0}), {kCmdSatelliteProperty}, true);
 
-    auto transponder = BuildTransponderMenu({false, false, true, 0});
-    EXPECT_FALSE(enabled(*transponder, kCmdTransponderNew));
-    for (const int command : {kCmdTransponderNewTv, kCmdTransponderNewRadio, kCmdTransponderDelete,
-                              kCmdTransponderProperty, kCmdTransponderDeleteEmpty})
-        EXPECT_FALSE(enabled(*transponder, command)) << command;
-    transponder = BuildTransponderMenu({true, true, false, 1});
-    for (const int command : {kCmdTransponderNew, kCmdTransponderNewTv, kCmdTransponderNewRadio, kCmdTransponderDelete,
-                              kCmdTransponderProperty, kCmdTransponderDeleteEmpty})
-        EXPECT_TRUE(enabled(*transponder, command)) << command;
-    EXPECT_TRUE(FindMenuCommand(*transponder, kCmdTransponderSortFrequency)->isChecked());
+    const std::initializer_list<int> transponderCommands = {kCmdTransponderNew,      kCmdTransponderNewTv,
+                                                            kCmdTransponderNewRadio, kCmdTransponderDelete,
+                                                            kCmdTransponderProperty, kCmdTransponderDeleteEmpty};
+    expectEnabled(*BuildTransponderMenu({false, false, true, 0}), transponderCommands, false);
+    auto transponder = BuildTransponderMenu({true, true, false, 1});
+    expectEnabled(*transponder, transponderCommands, true);
+    EXPECT_TRUE(checked(*transponder, kCmdTransponderSortFrequency));
 
-    // No selection at all.
+    // No selection at all, then transponder and channel selected: everything.
+    const std::initializer_list<int> tvCommands = {kCmdTvNew, kCmdTvDelete, kCmdTvMoveTo, kCmdTvProperty};
     auto tv = BuildChannelMenu({false, false, false, false, false, {}});
     EXPECT_EQ(tv->title(), "Channel TV");
-    for (const int command : {kCmdTvNew, kCmdTvDelete, kCmdTvMoveTo, kCmdTvProperty})
-        EXPECT_FALSE(enabled(*tv, command)) << command;
-    EXPECT_TRUE(enabled(*tv, kCmdTvSelectAll));
-    // Transponder and channel selected: everything.
-    tv = BuildChannelMenu({false, false, true, true, false, {}});
-    for (const int command : {kCmdTvNew, kCmdTvDelete, kCmdTvMoveTo, kCmdTvProperty})
-        EXPECT_TRUE(enabled(*tv, command)) << command;
+    expectEnabled(*tv, tvCommands, false);
+    expectEnabled(*tv, {kCmdTvSelectAll}, true);
+    expectEnabled(*BuildChannelMenu({false, false, true, true, false, {}}), tvCommands, true);
     // A favourite group chosen: New grayed; Move to, Delete and Property not.
     auto radio = BuildChannelMenu({true, true, true, true, false, {}});
     EXPECT_EQ(radio->title(), "Channel Radio");
-    EXPECT_FALSE(enabled(*radio, kCmdRadioNew));
-    EXPECT_TRUE(enabled(*radio, kCmdRadioMoveTo));
-    EXPECT_TRUE(enabled(*radio, kCmdRadioDelete));
-    EXPECT_TRUE(enabled(*radio, kCmdRadioProperty));
+    expectEnabled(*radio, {kCmdRadioNew}, false);
+    expectEnabled(*radio, {kCmdRadioMoveTo, kCmdRadioDelete, kCmdRadioProperty}, true);
     // Sorted by name: Move to always grayed.
     radio = BuildChannelMenu({true, false, true, true, true, {}});
-    EXPECT_FALSE(enabled(*radio, kCmdRadioMoveTo));
-    EXPECT_TRUE(FindMenuCommand(*radio, kCmdRadioOrderNames)->isChecked());
+    expectEnabled(*radio, {kCmdRadioMoveTo}, false);
+    EXPECT_TRUE(checked(*radio, kCmdRadioOrderNames));
 }
 
 } // namespace

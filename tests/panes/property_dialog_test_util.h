@@ -2,6 +2,7 @@
 // Driving the property dialogs through their named controls, the way a user would.
 
 #include "platform/widgets/user_prompts.h"
+#include "scripted_prompts.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -12,39 +13,34 @@
 
 namespace vorlane::testing {
 
-template <typename Control> Control& controlOf(QDialog& dialog, const char* name) {
-    auto* control = dialog.findChild<Control*>(QString::fromLatin1(name));
-    if (!control)
-        ADD_FAILURE() << "no control named " << name;
-    return *control;
-}
+using ui::Find;
 
 inline void choose(QDialog& dialog, const char* list, const QString& item) {
-    QComboBox& box = controlOf<QComboBox>(dialog, list);
+    QComboBox& box = Find<QComboBox>(dialog, list);
     const int index = box.findText(item);
     ASSERT_GE(index, 0) << item.toStdString() << " is not in " << list;
     box.setCurrentIndex(index);
 }
 
 inline void type(QDialog& dialog, const char* edit, const QString& text) {
-    controlOf<QLineEdit>(dialog, edit).setText(text);
+    Find<QLineEdit>(dialog, edit).setText(text);
 }
 
 inline QStringList itemsOf(QDialog& dialog, const char* list) {
     QStringList items;
-    QComboBox& box = controlOf<QComboBox>(dialog, list);
+    QComboBox& box = Find<QComboBox>(dialog, list);
     for (int i = 0; i < box.count(); ++i)
         items << box.itemText(i);
     return items;
 }
 
 inline int pressOk(QDialog& dialog) {
-    controlOf<QAbstractButton>(dialog, "okButton").click();
+    Find<QAbstractButton>(dialog, "okButton").click();
     return dialog.result();
 }
 
 inline int pressCancel(QDialog& dialog) {
-    controlOf<QAbstractButton>(dialog, "cancelButton").click();
+    Find<QAbstractButton>(dialog, "cancelButton").click();
     return dialog.result();
 }
 

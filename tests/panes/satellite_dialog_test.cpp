@@ -13,10 +13,10 @@ using vorlane::ui::UserPrompts;
 
 namespace {
 
-class SatelliteDialogTest : public ::testing::Test {
+class SatelliteDialogTest : public ui::ScriptedPrompts {
 protected:
     void SetUp() override {
-        UserPrompts::startRecording();
+        ScriptedPrompts::SetUp();
         bytes.fill(0xFF);
         record.setName("Astra 19.2E");
         record.setOrbitalPosition(192);
@@ -38,7 +38,6 @@ protected:
         settings.set_tuner_connection(2);
         original = bytes;
     }
-    void TearDown() override { UserPrompts::reset(); }
 
     std::array<std::uint8_t, SatelliteRecord::kSize> bytes{};
     std::array<std::uint8_t, ReceiverSettings::kSize> settingsBytes{};
@@ -50,70 +49,81 @@ protected:
 TEST_F(SatelliteDialogTest, OpensWithTheRecordsFieldsOnTheContentTab) {
     SatelliteDialog dialog(record, settings);
     EXPECT_EQ("Satellite", dialog.windowTitle());
-    EXPECT_EQ("Content", controlOf<QTabWidget>(dialog, "tabs").tabText(0));
-    EXPECT_EQ("Astra 19.2E", controlOf<QLineEdit>(dialog, "satelliteName").text());
-    EXPECT_EQ("19.2", controlOf<QLineEdit>(dialog, "longitude").text());
-    EXPECT_EQ("EAST", controlOf<QComboBox>(dialog, "longitudeDirection").currentText());
-    EXPECT_EQ("Universal", controlOf<QComboBox>(dialog, "lnbType").currentText());
+    EXPECT_EQ("Content", Find<QTabWidget>(dialog, "tabs").tabText(0));
+    EXPECT_EQ("Astra 19.2E", Find<QLineEdit>(dialog, "satelliteName").text());
+    EXPECT_EQ("19.2", Find<QLineEdit>(dialog, "longitude").text());
+    EXPECT_EQ("EAST", Find<QComboBox>(dialog, "longitudeDirection").currentText());
+    EXPECT_EQ("Universal", Find<QComboBox>(dialog, "lnbType").currentText());
+    // Stored LOFs that are in the lists are chosen there, with the user edits off.
+    EXPECT_EQ("9750", Find<QComboBox>(dialog, "lofLow").currentText());
+    EXPECT_FALSE(Find<QLineEdit>(dialog, "lofLowUser").isEnabled());
+    EXPECT_EQ("10600", Find<QComboBox>(dialog, "lofHigh").currentText());
+    EXPECT_FALSE(Find<QLineEdit>(dialog, "lofHighUser").isEnabled());
     // The switch word of the record's tuner connection (tuner 2) is shown.
-    EXPECT_EQ("4 port", controlOf<QComboBox>(dialog, "diseqcType").currentText());
+    EXPECT_EQ("4 port", Find<QComboBox>(dialog, "diseqcType").currentText());
     EXPECT_EQ((QStringList{"1", "2", "3", "4"}), itemsOf(dialog, "diseqcPort"));
-    EXPECT_EQ("3", controlOf<QComboBox>(dialog, "diseqcPort").currentText());
-    EXPECT_EQ("Off", controlOf<QComboBox>(dialog, "tone22k").currentText());
-    EXPECT_EQ("12V", controlOf<QComboBox>(dialog, "lnbPower").currentText());
-    EXPECT_EQ("B", controlOf<QComboBox>(dialog, "toneBurst").currentText());
+    EXPECT_EQ("3", Find<QComboBox>(dialog, "diseqcPort").currentText());
+    EXPECT_EQ("Off", Find<QComboBox>(dialog, "tone22k").currentText());
+    EXPECT_EQ("12V", Find<QComboBox>(dialog, "lnbPower").currentText());
+    EXPECT_EQ("B", Find<QComboBox>(dialog, "toneBurst").currentText());
     EXPECT_EQ((QStringList{"user", "5750", "9750", "10000", "10050", "10550", "10600", "10678", "10700", "10750",
                            "11000", "11200", "11250", "11300", "11475"}),
               itemsOf(dialog, "lofHigh"));
 }
 
-TEST_F(SatelliteDialogTest, LofListsSelectTheStoredValueOrUser) {
-    {
-        SatelliteDialog dialog(record, settings);
-        EXPECT_EQ("9750", controlOf<QComboBox>(dialog, "lofLow").currentText());
-        EXPECT_FALSE(controlOf<QLineEdit>(dialog, "lofLowUser").isEnabled());
-        EXPECT_EQ("10600", controlOf<QComboBox>(dialog, "lofHigh").currentText());
-        EXPECT_FALSE(controlOf<QLineEdit>(dialog, "lofHighUser").isEnabled());
-    }
+TEST_F(SatelliteDialogTest, AnUnlistedLofSelectsUser) {
     record.setLnbLowFrequency(9751);
     SatelliteDialog dialog(record, settings);
-    EXPECT_EQ("user", controlOf<QComboBox>(dialog, "lofLow").currentText());
-    EXPECT_TRUE(controlOf<QLineEdit>(dialog, "lofLowUser").isEnabled());
-    EXPECT_EQ("9751", controlOf<QLineEdit>(dialog, "lofLowUser").text());
+    EXPECT_EQ("user", Find<QComboBox>(dialog, "lofLow").currentText());
+    EXPECT_TRUE(Find<QLineEdit>(dialog, "lofLowUser").isEnabled());
+    EXPECT_EQ("9751", Find<QLineEdit>(dialog, "lofLowUser").text());
 
     // A standard LNB has no high band: its list and user edit are off even when "user" is chosen.
     choose(dialog, "lofHigh", "user");
-    EXPECT_TRUE(controlOf<QLineEdit>(dialog, "lofHighUser").isEnabled());
+    EXPECT_TRUE(Find<QLineEdit>(dialog, "lofHighUser").isEnabled());
     choose(dialog, "lnbType", "Standard");
-    EXPECT_FALSE(controlOf<QComboBox>(dialog, "lofHigh").isEnabled());
-    EXPECT_FALSE(controlOf<QLineEdit>(dialog, "lofHighUser").isEnabled());
+    EXPECT_FALSE(Find<QComboBox>(dialog, "lofHigh").isEnabled());
+    EXPECT_FALSE(Find<QLineEdit>(dialog, "lofHighUser").isEnabled());
     choose(dialog, "lnbType", "Single");
-    EXPECT_TRUE(controlOf<QComboBox>(dialog, "lofHigh").isEnabled());
+    EXPECT_TRUE(Find<QComboBox>(dialog, "lofHigh").isEnabled());
 }
 
-TEST_F(SatelliteDialogTest, OkStoresAListLofOrTheUserNumber) {
-    SatelliteDialog dialog(record, settings);
-    choose(dialog, "lofLow", "user");
-    type(dialog, "lofLowUser", "9751");
-    choose(dialog, "lofHigh", "11475");
-    ASSERT_EQ(QDialog::Accepted, pressOk(dialog));
+TEST_F(SatelliteDialogTest, OkStoresAListLofOrTheUserNumberAndReportsTheEdit) {
+    UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& dialog) {
+        choose(dialog, "lofLow", "user");
+        type(dialog, "lofLowUser", "9751");
+        choose(dialog, "lofHigh", "11475");
+        return pressOk(dialog);
+    }));
+    EXPECT_EQ(1, ui::EditSatellite(nullptr, record, settings));
     EXPECT_EQ(9751, readLe16(bytes.data() + 0x12));
     EXPECT_EQ(11475, readLe16(bytes.data() + 0x10));
 }
 
-TEST_F(SatelliteDialogTest, AUserLofThatDoesNotFitTheRecordIsRefused) {
-    SatelliteDialog dialog(record, settings);
-    choose(dialog, "lofLow", "user");
-    type(dialog, "lofLowUser", "70000");
-    UserPrompts::scriptAnswer(QMessageBox::Ok);
-    EXPECT_NE(QDialog::Accepted, pressOk(dialog));
-    EXPECT_EQ((QStringList{"Please enter an integer between 0 and 65535."}), messagesShown());
+// A user LOF the record cannot hold, or a longitude that is no number or too far, is refused with its range.
+TEST_F(SatelliteDialogTest, AValueOutsideItsFieldIsRefusedWithItsRange) {
+    const QString lofRange = "Please enter an integer between 0 and 65535.";
+    const QString degrees = "Please enter a number between 0 and 180.";
+    const std::tuple<const char*, const char*, QString> refused[] = {{"lofLowUser", "70000", lofRange},
+                                                                     {"longitude", "abc", degrees},
+                                                                     {"longitude", "180.1", degrees},
+                                                                     {"longitude", "1.2.3", degrees},
+                                                                     {"longitude", "", degrees}};
+    for (const auto& [field, value, message] : refused) {
+        SatelliteDialog dialog(record, settings);
+        choose(dialog, "lofLow", "user");
+        type(dialog, "lofLowUser", "9750");
+        type(dialog, field, value);
+        UserPrompts::scriptAnswer(QMessageBox::Ok);
+        EXPECT_NE(QDialog::Accepted, pressOk(dialog)) << value;
+        EXPECT_EQ((QStringList{message}), messagesShown());
+    }
     EXPECT_EQ(original, bytes);
 }
 
 TEST_F(SatelliteDialogTest, DiseqcPortListFollowsTheType) {
     SatelliteDialog dialog(record, settings);
-    QComboBox& port = controlOf<QComboBox>(dialog, "diseqcPort");
+    QComboBox& port = Find<QComboBox>(dialog, "diseqcPort");
     choose(dialog, "diseqcType", "DiSEqC3");
     EXPECT_EQ(0, port.count());
     EXPECT_FALSE(port.isEnabled());
@@ -131,10 +141,10 @@ TEST_F(SatelliteDialogTest, DiseqcPortListFollowsTheType) {
     EXPECT_EQ(-1, port.currentIndex()); // port 3 does not exist on a 2-port switch
 }
 
-TEST_F(SatelliteDialogTest, MotorAndTypeExcludeEachOther) {
+TEST_F(SatelliteDialogTest, MotorAndTypeExcludeEachOtherAndTheMotorIsStored) {
     SatelliteDialog dialog(record, settings);
-    QComboBox& type = controlOf<QComboBox>(dialog, "diseqcType");
-    QComboBox& motor = controlOf<QComboBox>(dialog, "diseqcMotor");
+    QComboBox& type = Find<QComboBox>(dialog, "diseqcType");
+    QComboBox& motor = Find<QComboBox>(dialog, "diseqcMotor");
     EXPECT_FALSE(motor.isEnabled()); // a switch type is set
     choose(dialog, "diseqcType", "Disable");
     EXPECT_TRUE(motor.isEnabled());
@@ -142,6 +152,15 @@ TEST_F(SatelliteDialogTest, MotorAndTypeExcludeEachOther) {
     EXPECT_FALSE(type.isEnabled());
     choose(dialog, "diseqcMotor", "Disable");
     EXPECT_TRUE(type.isEnabled());
+
+    // With no switch the motor choice is stored; an empty port list keeps the stored port.
+    choose(dialog, "diseqcType", "Disable");
+    choose(dialog, "diseqcMotor", "USALS");
+    ASSERT_EQ(QDialog::Accepted, pressOk(dialog));
+    const LnbSwitchWord word = record.lnbSwitch(1);
+    EXPECT_EQ(0u, word.diseqcType());
+    EXPECT_EQ(2u, word.motorControl());
+    EXPECT_EQ(2u, word.diseqcPort());
 }
 
 TEST_F(SatelliteDialogTest, OkWritesTheSwitchWordOfTheTunerConnectionAndKeepsItsOtherBits) {
@@ -159,17 +178,6 @@ TEST_F(SatelliteDialogTest, OkWritesTheSwitchWordOfTheTunerConnectionAndKeepsIts
     EXPECT_EQ(0x12345678u, readLe32(bytes.data() + 0x78));
 }
 
-TEST_F(SatelliteDialogTest, MotorChoiceIsStoredWhenNoSwitchIsUsed) {
-    SatelliteDialog dialog(record, settings);
-    choose(dialog, "diseqcType", "Disable");
-    choose(dialog, "diseqcMotor", "USALS");
-    ASSERT_EQ(QDialog::Accepted, pressOk(dialog));
-    const LnbSwitchWord word = record.lnbSwitch(1);
-    EXPECT_EQ(0u, word.diseqcType());
-    EXPECT_EQ(2u, word.motorControl());
-    EXPECT_EQ(2u, word.diseqcPort()); // an empty port list keeps the stored port
-}
-
 TEST_F(SatelliteDialogTest, NamePositionAndTypeRoundTrip) {
     SatelliteDialog dialog(record, settings);
     type(dialog, "satelliteName", QString::fromLatin1("Hisp\xE0sat \xFF"));
@@ -184,9 +192,9 @@ TEST_F(SatelliteDialogTest, NamePositionAndTypeRoundTrip) {
     EXPECT_EQ(2, record.lnbType());
 
     SatelliteDialog reopened(record, settings);
-    EXPECT_EQ("30.0", controlOf<QLineEdit>(reopened, "longitude").text());
-    EXPECT_EQ("WEST", controlOf<QComboBox>(reopened, "longitudeDirection").currentText());
-    EXPECT_EQ(QString::fromLatin1("Hisp\xE0sat \xFF"), controlOf<QLineEdit>(reopened, "satelliteName").text());
+    EXPECT_EQ("30.0", Find<QLineEdit>(reopened, "longitude").text());
+    EXPECT_EQ("WEST", Find<QComboBox>(reopened, "longitudeDirection").currentText());
+    EXPECT_EQ(QString::fromLatin1("Hisp\xE0sat \xFF"), Find<QLineEdit>(reopened, "satelliteName").text());
 }
 
 TEST_F(SatelliteDialogTest, AFullLengthNameComesBackByteForByte) {
@@ -199,22 +207,11 @@ TEST_F(SatelliteDialogTest, AFullLengthNameComesBackByteForByte) {
     EXPECT_EQ(original, bytes);
 }
 
-TEST_F(SatelliteDialogTest, ALongitudeThatIsNoNumberOrTooFarIsRefused) {
-    SatelliteDialog dialog(record, settings);
-    for (const char* bad : {"abc", "180.1", "1.2.3", ""}) {
-        type(dialog, "longitude", bad);
-        UserPrompts::scriptAnswer(QMessageBox::Ok);
-        EXPECT_NE(QDialog::Accepted, pressOk(dialog)) << bad;
-        EXPECT_EQ((QStringList{"Please enter a number between 0 and 180."}), messagesShown());
-    }
-    EXPECT_EQ(original, bytes);
-}
-
 TEST_F(SatelliteDialogTest, HiddenTunerGroupStillCarriesTheTunerConnection) {
     SatelliteDialog dialog(record, settings);
-    EXPECT_TRUE(controlOf<QGroupBox>(dialog, "tunerSetting").isHidden());
-    QComboBox& number = controlOf<QComboBox>(dialog, "tunerNumber");
-    QComboBox& connection = controlOf<QComboBox>(dialog, "tunerConnection");
+    EXPECT_TRUE(Find<QGroupBox>(dialog, "tunerSetting").isHidden());
+    QComboBox& number = Find<QComboBox>(dialog, "tunerNumber");
+    QComboBox& connection = Find<QComboBox>(dialog, "tunerConnection");
     EXPECT_EQ("Tuner 2", number.currentText());
     EXPECT_EQ("Dual Mode", connection.currentText());
     EXPECT_FALSE(connection.isEnabled()); // only tuner 1 chooses the connection
@@ -238,15 +235,6 @@ TEST_F(SatelliteDialogTest, CancelWritesNothing) {
     EXPECT_EQ(0, ui::EditSatellite(nullptr, record, settings));
     EXPECT_EQ(original, bytes);
     EXPECT_EQ(2, settings.tuner_connection());
-}
-
-TEST_F(SatelliteDialogTest, EditSatelliteReportsAnAcceptedEdit) {
-    UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& dialog) {
-        choose(dialog, "lofLow", "10000");
-        return pressOk(dialog);
-    }));
-    EXPECT_EQ(1, ui::EditSatellite(nullptr, record, settings));
-    EXPECT_EQ(10000, record.lnbLowFrequency());
 }
 
 TEST(SatellitePositionText, ParsesTenthsExactlyAndTruncates) {

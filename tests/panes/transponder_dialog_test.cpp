@@ -1,5 +1,5 @@
-#include "panes/transponder_dialog.h"
 #include "database/transponder_new_record.h"
+#include "panes/transponder_dialog.h"
 #include "property_dialog_test_util.h"
 #include "support/list_check.h"
 #include "support/record_builders.h"
@@ -20,13 +20,13 @@ namespace {
 // Tabbing out of an edit, as a user leaves it for the next control.
 void leave(QDialog& dialog, const char* edit) {
     QFocusEvent event(QEvent::FocusOut, Qt::TabFocusReason);
-    QApplication::sendEvent(&controlOf<QLineEdit>(dialog, edit), &event);
+    QApplication::sendEvent(&Find<QLineEdit>(dialog, edit), &event);
 }
 
-class TransponderDialogTest : public ::testing::Test {
+class TransponderDialogTest : public ui::ScriptedPrompts {
 protected:
     void SetUp() override {
-        UserPrompts::startRecording();
+        ScriptedPrompts::SetUp();
         bytes.fill(0xAB);
         record.setFrequency(11778);
         record.setSymbolRate(27500);
@@ -34,7 +34,6 @@ protected:
         record.setTuning(TuningWord(0xFFFFFF00u | (1u << 6) | (2u << 2) | 2u)); // FTA, "3 / 4", vertical
         original = bytes;
     }
-    void TearDown() override { UserPrompts::reset(); }
 
     std::array<std::uint8_t, TransponderRecord::kSize> bytes{};
     TransponderRecord record{bytes.data()};
@@ -44,13 +43,13 @@ protected:
 TEST_F(TransponderDialogTest, OpensWithTheRecordsFields) {
     TransponderDialog dialog(record, "Astra");
     EXPECT_EQ("Transponder Property", dialog.windowTitle());
-    EXPECT_EQ("Astra", controlOf<QLineEdit>(dialog, "satelliteName").text());
-    EXPECT_TRUE(controlOf<QLineEdit>(dialog, "satelliteName").isReadOnly());
-    EXPECT_EQ("11778", controlOf<QLineEdit>(dialog, "frequency").text());
-    EXPECT_EQ("27500", controlOf<QLineEdit>(dialog, "symbolRate").text());
-    EXPECT_EQ("1101", controlOf<QLineEdit>(dialog, "transportStreamId").text());
-    EXPECT_EQ("Vertical", controlOf<QComboBox>(dialog, "polarity").currentText());
-    EXPECT_EQ("3 / 4", controlOf<QComboBox>(dialog, "fec").currentText());
+    EXPECT_EQ("Astra", Find<QLineEdit>(dialog, "satelliteName").text());
+    EXPECT_TRUE(Find<QLineEdit>(dialog, "satelliteName").isReadOnly());
+    EXPECT_EQ("11778", Find<QLineEdit>(dialog, "frequency").text());
+    EXPECT_EQ("27500", Find<QLineEdit>(dialog, "symbolRate").text());
+    EXPECT_EQ("1101", Find<QLineEdit>(dialog, "transportStreamId").text());
+    EXPECT_EQ("Vertical", Find<QComboBox>(dialog, "polarity").currentText());
+    EXPECT_EQ("3 / 4", Find<QComboBox>(dialog, "fec").currentText());
     EXPECT_EQ((QStringList{"1 / 2", "2 / 3", "3 / 4", "5 / 6", "7 / 8", "Auto"}), itemsOf(dialog, "fec"));
 }
 
@@ -58,19 +57,25 @@ TEST_F(TransponderDialogTest, LeavingTheFrequencyCorrectsOnlyWildValuesThenCheck
     TransponderDialog dialog(record, "Astra");
     type(dialog, "frequency", "999");
     leave(dialog, "frequency");
-    EXPECT_EQ("1000", controlOf<QLineEdit>(dialog, "frequency").text());
+    EXPECT_EQ("1000", Find<QLineEdit>(dialog, "frequency").text());
     EXPECT_TRUE(messagesShown().isEmpty());
 
     type(dialog, "frequency", "60000");
     UserPrompts::scriptAnswer(QMessageBox::Ok);
     leave(dialog, "frequency");
-    EXPECT_EQ("60000", controlOf<QLineEdit>(dialog, "frequency").text());
+    EXPECT_EQ("60000", Find<QLineEdit>(dialog, "frequency").text());
     EXPECT_EQ((QStringList{"Please enter an integer between 1000 and 50000."}), messagesShown());
 
     type(dialog, "frequency", "600000");
     leave(dialog, "frequency");
-    EXPECT_EQ("1000", controlOf<QLineEdit>(dialog, "frequency").text());
+    EXPECT_EQ("1000", Find<QLineEdit>(dialog, "frequency").text());
     EXPECT_TRUE(messagesShown().isEmpty());
+
+    // Leaving an edit checks the other fields too: a TS ID the record's 16 bits cannot hold is refused.
+    type(dialog, "transportStreamId", "65536");
+    UserPrompts::scriptAnswer(QMessageBox::Ok);
+    leave(dialog, "frequency");
+    EXPECT_EQ((QStringList{"Please enter an integer between 0 and 65535."}), messagesShown());
 }
 
 TEST_F(TransponderDialogTest, LeavingTheSymbolRateReplacesAnyValueOutsideItsRange) {
@@ -78,18 +83,9 @@ TEST_F(TransponderDialogTest, LeavingTheSymbolRateReplacesAnyValueOutsideItsRang
     for (const char* wild : {"999", "50001", ""}) {
         type(dialog, "symbolRate", wild);
         leave(dialog, "symbolRate");
-        EXPECT_EQ("27500", controlOf<QLineEdit>(dialog, "symbolRate").text()) << wild;
+        EXPECT_EQ("27500", Find<QLineEdit>(dialog, "symbolRate").text()) << wild;
     }
     EXPECT_TRUE(messagesShown().isEmpty());
-}
-
-// A TS ID the record's 16 bits cannot hold is refused, never stored cut.
-TEST_F(TransponderDialogTest, LeavingAnEditChecksTheOtherFieldsToo) {
-    TransponderDialog dialog(record, "Astra");
-    type(dialog, "transportStreamId", "65536");
-    UserPrompts::scriptAnswer(QMessageBox::Ok);
-    leave(dialog, "frequency");
-    EXPECT_EQ((QStringList{"Please enter an integer between 0 and 65535."}), messagesShown());
 }
 
 TEST_F(TransponderDialogTest, MovingTheFocusToTheButtonsCorrectsOnlyForOk) {
@@ -97,22 +93,23 @@ TEST_F(TransponderDialogTest, MovingTheFocusToTheButtonsCorrectsOnlyForOk) {
     dialog.show();
     dialog.activateWindow();
     QApplication::processEvents();
-    QLineEdit& frequency = controlOf<QLineEdit>(dialog, "frequency");
-    QLineEdit& symbolRate = controlOf<QLineEdit>(dialog, "symbolRate");
+    QLineEdit& frequency = Find<QLineEdit>(dialog, "frequency");
+    QLineEdit& symbolRate = Find<QLineEdit>(dialog, "symbolRate");
 
     frequency.setFocus(Qt::TabFocusReason);
     frequency.setText("999");
-    controlOf<QPushButton>(dialog, "cancelButton").setFocus(Qt::MouseFocusReason);
+    Find<QPushButton>(dialog, "cancelButton").setFocus(Qt::MouseFocusReason);
     EXPECT_EQ("999", frequency.text());
 
     frequency.setFocus(Qt::TabFocusReason);
     symbolRate.setText("60000"); // "OK" will refuse this one itself
-    controlOf<QPushButton>(dialog, "okButton").setFocus(Qt::MouseFocusReason);
+    Find<QPushButton>(dialog, "okButton").setFocus(Qt::MouseFocusReason);
     EXPECT_EQ("1000", frequency.text());
     EXPECT_TRUE(messagesShown().isEmpty());
 }
 
-TEST_F(TransponderDialogTest, OkRefusesAnOutOfRangeFrequencyAndWritesNothing) {
+// OK refuses an out-of-range frequency and writes nothing; then writes the fields and keeps the other tuning bits.
+TEST_F(TransponderDialogTest, OkRefusesOrWritesTheFieldsAndKeepsTheOtherTuningBits) {
     TransponderDialog dialog(record, "Astra");
     type(dialog, "frequency", "60000");
     type(dialog, "transportStreamId", "5");
@@ -120,10 +117,7 @@ TEST_F(TransponderDialogTest, OkRefusesAnOutOfRangeFrequencyAndWritesNothing) {
     EXPECT_NE(QDialog::Accepted, pressOk(dialog));
     EXPECT_EQ((QStringList{"Please enter an integer between 1000 and 50000."}), messagesShown());
     EXPECT_EQ(original, bytes);
-}
 
-TEST_F(TransponderDialogTest, OkWritesTheFieldsAndKeepsTheOtherTuningBits) {
-    TransponderDialog dialog(record, "Astra");
     type(dialog, "frequency", "12188");
     type(dialog, "symbolRate", "22000");
     type(dialog, "transportStreamId", "65535");
@@ -168,10 +162,10 @@ TEST(NewTransponder, StartsFromTheDefaultsAndSortsLast) {
     EXPECT_EQ(expected, bytes);
 }
 
-class NewTransponderDialog : public ::testing::Test {
+class NewTransponderDialog : public ui::ScriptedPrompts {
 protected:
     void SetUp() override {
-        UserPrompts::startRecording();
+        ScriptedPrompts::SetUp();
         db.AllocateTables();
         putSatellite(db, 0, "Astra", 1, 0);
         putSatellite(db, 1, "Hotbird", 1, 1);
@@ -179,7 +173,6 @@ protected:
         putTransponder(db, 1, 1, 10758, kPolarisationVertical, 1);
         db.BuildAllLists();
     }
-    void TearDown() override { UserPrompts::reset(); }
 
     std::vector<int> transpondersOf(int satellite) {
         std::vector<int> pks;
@@ -193,12 +186,12 @@ protected:
 
 TEST_F(NewTransponderDialog, OkAddsTheTransponderAsTheLastOfItsSatellite) {
     UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& dialog) {
-        EXPECT_EQ("Hotbird", controlOf<QLineEdit>(dialog, "satelliteName").text());
-        EXPECT_EQ("12000", controlOf<QLineEdit>(dialog, "frequency").text());
-        EXPECT_EQ("27500", controlOf<QLineEdit>(dialog, "symbolRate").text());
-        EXPECT_EQ("0", controlOf<QLineEdit>(dialog, "transportStreamId").text());
-        EXPECT_EQ("Auto", controlOf<QComboBox>(dialog, "polarity").currentText());
-        EXPECT_EQ("Auto", controlOf<QComboBox>(dialog, "fec").currentText());
+        EXPECT_EQ("Hotbird", Find<QLineEdit>(dialog, "satelliteName").text());
+        EXPECT_EQ("12000", Find<QLineEdit>(dialog, "frequency").text());
+        EXPECT_EQ("27500", Find<QLineEdit>(dialog, "symbolRate").text());
+        EXPECT_EQ("0", Find<QLineEdit>(dialog, "transportStreamId").text());
+        EXPECT_EQ("Auto", Find<QComboBox>(dialog, "polarity").currentText());
+        EXPECT_EQ("Auto", Find<QComboBox>(dialog, "fec").currentText());
         type(dialog, "frequency", "11034");
         return pressOk(dialog);
     }));
