@@ -17,7 +17,7 @@ namespace vorlane::test {
 
 class RecordingCommandsUi : public TransferCommandsUi {
 public:
-    explicit RecordingCommandsUi(EventQueueDispatcher* events = nullptr) : m_events(events) {}
+    explicit RecordingCommandsUi(EventQueueDispatcher* dispatcher = nullptr) : m_events(dispatcher) {}
 
     void ShowMessageBox(const std::string& text) override { Log("box " + text); }
     int ShowMessage(const std::string& text, int mode) override {
