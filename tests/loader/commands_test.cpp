@@ -11,6 +11,8 @@
 #include "platform/trace.h"
 #include "support/sample_database.h"
 
+#include <optional>
+
 using namespace vorlane;
 using namespace vorlane::test;
 
@@ -124,49 +126,41 @@ INSTANTIATE_TEST_SUITE_P(Classes, CommandsWholeFileTest,
                              return name;
                          });
 
-TEST_F(CommandsUploadTest, AFileOfNoKnownKindOrAnEmptyFileIsNotAcceptableAndNothingIsSent) {
-    const std::pair<const char*, Bytes> refused[] = {
-        {"x.S1", Pattern(100, 0x62)}, {"update.key", Bytes{}}, {"x.s1", Bytes{}}};
+TEST_F(CommandsUploadTest, AFileOfNoKnownKindEmptyOrUnreadableIsNotAcceptableAndNothingIsSent) {
+    const std::vector<std::string> refusedOnly = {"message1 The selected file is not acceptable."};
+    struct Refused {
+        const char* name;
+        std::optional<Bytes> contents; // none: the file does not exist
+        std::vector<std::string> events;
+        std::optional<bool> forceModeAfter; // none: left as it was
+    };
+    const Refused cases[] = {
+        // Reading the file sets force mode for its kind; an unreadable file leaves it alone.
+        {"x.S1", Pattern(100, 0x62), refusedOnly, true},
+        {"update.key", Bytes{}, refusedOnly, false},
+        {"x.s1", Bytes{}, refusedOnly, false},
+        {"missing.key", std::nullopt, {"box Can't open the file.", refusedOnly[0]}, std::nullopt},
+    };
     Connect();
-    for (const auto& [name, contents] : refused) {
-        SCOPED_TRACE(name);
-        WriteFile(name, contents);
-        ui.events.clear();
-        ui.chosenFile = PathIn(name);
-        EXPECT_EQ(0, commands.OnBtnUploadStb());
-        EXPECT_EQ(std::vector<std::string>{"message1 The selected file is not acceptable."}, ui.events);
-        EXPECT_EQ(0u, transfer.SrcData().count());
-        EXPECT_EQ("", transfer.FilePath());
-        EXPECT_TRUE(ui.controls.empty());
-        EXPECT_EQ(PathIn(name), Remembered(kFileNameValue)); // the choice itself is remembered
+    for (const Refused& c : cases) {
+        if (c.contents)
+            WriteFile(c.name, *c.contents);
+        for (const bool forceBefore : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (forceBefore ? " forced" : ""));
+            transfer.SetForceMode(forceBefore);
+            ui.events.clear();
+            ui.chosenFile = PathIn(c.name);
+            EXPECT_EQ(0, commands.OnBtnUploadStb());
+            EXPECT_EQ(c.events, ui.events);
+            EXPECT_EQ(c.forceModeAfter.value_or(forceBefore), transfer.ForceMode());
+            EXPECT_EQ(0u, transfer.SrcData().count());
+            EXPECT_EQ("", transfer.FilePath());
+            EXPECT_TRUE(ui.controls.empty());
+            EXPECT_EQ(PathIn(c.name), Remembered(kFileNameValue)); // the choice itself is remembered
+        }
     }
     RunFor(100ms);
     EXPECT_TRUE(simulator->receivedBytes().empty());
-}
-
-TEST_F(CommandsUploadTest, AFileThatCannotBeReadIsReportedBeforeItIsRefused) {
-    Connect();
-    ui.chosenFile = PathIn("missing.key");
-    EXPECT_EQ(0, commands.OnBtnUploadStb());
-    EXPECT_EQ((std::vector<std::string>{"box Can't open the file.", "message1 The selected file is not acceptable."}),
-              ui.events);
-}
-
-TEST_F(CommandsUploadTest, ARefusedFileLeavesForceModeAsTheBlockFileReadingSetItAnUnreadableOneLeavesItAlone) {
-    WriteFile("x.S1", Pattern(100, 0x62));
-    Connect();
-    transfer.SetForceMode(false);
-    ui.chosenFile = PathIn("x.S1");
-    EXPECT_EQ(0, commands.OnBtnUploadStb());
-    EXPECT_TRUE(transfer.ForceMode());
-
-    transfer.SetForceMode(false);
-    ui.chosenFile = PathIn("missing.key");
-    EXPECT_EQ(0, commands.OnBtnUploadStb());
-    EXPECT_FALSE(transfer.ForceMode());
-    transfer.SetForceMode(true);
-    EXPECT_EQ(0, commands.OnBtnUploadStb());
-    EXPECT_TRUE(transfer.ForceMode());
 }
 
 TEST_F(CommandsUploadTest, ACancelledFileChoiceClearsThePathAndEndsQuietly) {

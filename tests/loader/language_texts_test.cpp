@@ -59,15 +59,6 @@ protected:
         out << bytes;
     }
 
-    // "heading\nline 2\n...line n\n", so entry k is expected to read "line k+2".
-    void WriteNumberedLines(int lineCount, const char* lineEnd = "\n") const {
-        std::string bytes;
-        for (int line = 1; line <= lineCount; ++line) {
-            bytes += (line == 1 ? std::string("heading") : "line " + std::to_string(line)) + lineEnd;
-        }
-        WriteFile(bytes);
-    }
-
     LanguageTexts Loaded() const {
         LanguageTexts texts;
         texts.Load(m_folder);
@@ -77,10 +68,26 @@ protected:
     fs::path m_folder;
 };
 
-void ExpectEntriesFromLines(const LanguageTexts& texts, int filledEntries) {
+// "heading\nline 2\n...line n\n": entry k reads "line k+2".
+std::string NumberedLines(int lineCount, const std::string& lineEnd = "\n") {
+    std::string bytes;
+    for (int line = 1; line <= lineCount; ++line)
+        bytes += (line == 1 ? std::string("heading") : "line " + std::to_string(line)) + lineEnd;
+    return bytes;
+}
+
+std::vector<std::string> LinesFromTwo(int filledEntries) {
+    std::vector<std::string> texts;
+    for (int index = 0; index < filledEntries; ++index)
+        texts.push_back("line " + std::to_string(index + 2));
+    return texts;
+}
+
+// Every entry past the expected ones is empty.
+void ExpectTexts(const LanguageTexts& texts, const std::vector<std::string>& expected) {
     for (int index = 0; index < LanguageTexts::kCount; ++index) {
-        const std::string expected = index < filledEntries ? "line " + std::to_string(index + 2) : "";
-        EXPECT_EQ(expected, texts.GetText(index)) << "entry " << index;
+        const std::size_t at = static_cast<std::size_t>(index);
+        EXPECT_EQ(at < expected.size() ? expected[at] : "", texts.GetText(index)) << "entry " << index;
     }
 }
 
@@ -92,8 +99,9 @@ TEST_F(LanguageTextsTest, WithoutFileTheBuiltInTextsAreUsedExactly) {
     for (int index = 0; index < LanguageTexts::kCount; ++index) {
         EXPECT_EQ(kBuiltInTexts[index], texts.GetText(index)) << "entry " << index;
     }
-    EXPECT_EQ("Now writting the flash. Do NOT power off the STB.", texts.GetText(12));
-    EXPECT_EQ(" ", texts.GetText(16));
+    for (const int outside : {LanguageTexts::kCount, 1000, -1})
+        EXPECT_EQ("", texts.GetText(outside)) << outside;
+    EXPECT_EQ("", LanguageTexts().GetText(0)) << "a table that was never loaded holds no texts";
 }
 
 TEST_F(LanguageTextsTest, TranslationReplacesTheBuiltInTextsButNotTheFile) {
@@ -101,80 +109,45 @@ TEST_F(LanguageTextsTest, TranslationReplacesTheBuiltInTextsButNotTheFile) {
     texts.SetDefaultTranslation([](const char* english) { return std::string("de:") + english; });
     texts.Load(m_folder);
     EXPECT_EQ("de:Disconnected", texts.GetText(6));
-    WriteNumberedLines(30);
+    WriteFile(NumberedLines(30));
     texts.Load(m_folder);
-    ExpectEntriesFromLines(texts, 29);
+    ExpectTexts(texts, LinesFromTwo(29));
 }
 
-TEST_F(LanguageTextsTest, LookupOutsideTheTableIsEmpty) {
-    const LanguageTexts texts = Loaded();
-    EXPECT_EQ("Searching COM port.. Please Wait!", texts.GetText(28));
-    EXPECT_EQ("", texts.GetText(29));
-    EXPECT_EQ("", texts.GetText(1000));
-    EXPECT_EQ("", texts.GetText(-1));
-    EXPECT_EQ("", LanguageTexts().GetText(0)) << "a table that was never loaded holds no texts";
-}
-
-TEST_F(LanguageTextsTest, FileShorterThanTheTableLeavesTheRestEmpty) {
-    WriteFile("");
-    ExpectEntriesFromLines(Loaded(), 0);
-    WriteNumberedLines(1);
-    ExpectEntriesFromLines(Loaded(), 0);
-    WriteNumberedLines(4);
-    ExpectEntriesFromLines(Loaded(), 3);
-}
-
-TEST_F(LanguageTextsTest, FullFileFillsEveryEntryAndLaterLinesAreIgnored) {
-    WriteNumberedLines(30);
-    ExpectEntriesFromLines(Loaded(), 29);
-    WriteNumberedLines(40);
-    const LanguageTexts texts = Loaded();
-    ExpectEntriesFromLines(texts, 29);
-    EXPECT_EQ("line 30", texts.GetText(28));
-    EXPECT_EQ("", texts.GetText(29));
-}
-
-TEST_F(LanguageTextsTest, LastLineWithoutLineEndIsStillALine) {
-    WriteFile("heading\nline 2\nline 3");
-    ExpectEntriesFromLines(Loaded(), 2);
-}
-
-TEST_F(LanguageTextsTest, CrLfLineEndsAreNotPartOfTheTexts) {
-    WriteNumberedLines(4, "\r\n");
-    ExpectEntriesFromLines(Loaded(), 3);
-    WriteFile("heading\r\n\r\n  padded  \r\ninner\rcr\r\n");
-    const LanguageTexts texts = Loaded();
-    EXPECT_EQ("", texts.GetText(0));
-    EXPECT_EQ("  padded  ", texts.GetText(1));
-    EXPECT_EQ("inner\rcr", texts.GetText(2));
-}
-
-TEST_F(LanguageTextsTest, TextBytesAreKeptAsTheFileHoldsThem) {
-    WriteFile("Titel\nVerbindung pr\xFC"
-              "fen \xE4\xF6\xDF\n\xA0\xFF\n");
-    const LanguageTexts texts = Loaded();
-    EXPECT_EQ("Verbindung pr\xFC"
-              "fen \xE4\xF6\xDF",
-              texts.GetText(0));
-    EXPECT_EQ("\xA0\xFF", texts.GetText(1));
-}
-
-TEST_F(LanguageTextsTest, OverlongLineIsCutToTheSlotAndTakesOnlyItsOwnEntry) {
-    const std::string longLine(600, 'x');
-    WriteFile("heading\n" + longLine + "\nnext\n");
-    const LanguageTexts texts = Loaded();
-    EXPECT_EQ(std::string(LanguageTexts::kMaxTextLength, 'x'), texts.GetText(0));
-    EXPECT_EQ("next", texts.GetText(1));
-    EXPECT_EQ("", texts.GetText(2));
-}
-
-TEST_F(LanguageTextsTest, LoadingAgainStartsFromAnEmptyTable) {
-    WriteNumberedLines(30);
-    LanguageTexts texts;
-    texts.Load(m_folder);
-    WriteNumberedLines(4);
-    texts.Load(m_folder);
-    ExpectEntriesFromLines(texts, 3);
+TEST_F(LanguageTextsTest, FileLinesFillTheTableFromTheSecondLine) {
+    struct Case {
+        const char* what;
+        std::string bytes;
+        std::vector<std::string> texts;
+    };
+    const std::vector<Case> cases = {
+        {"empty file", "", {}},
+        {"heading only", NumberedLines(1), {}},
+        {"shorter than the table", NumberedLines(4), LinesFromTwo(3)},
+        {"full table", NumberedLines(30), LinesFromTwo(29)},
+        {"later lines ignored", NumberedLines(40), LinesFromTwo(29)},
+        {"last line without line end", "heading\nline 2\nline 3", LinesFromTwo(2)},
+        {"CR LF line ends", NumberedLines(4, "\r\n"), LinesFromTwo(3)},
+        {"lone CR and spaces kept", "heading\r\n\r\n  padded  \r\ninner\rcr\r\n", {"", "  padded  ", "inner\rcr"}},
+        {"bytes kept as held",
+         "Titel\nVerbindung pr\xFC"
+         "fen \xE4\xF6\xDF\n\xA0\xFF\n",
+         {"Verbindung pr\xFC"
+          "fen \xE4\xF6\xDF",
+          "\xA0\xFF"}},
+        {"overlong line cut to its slot",
+         "heading\n" + std::string(600, 'x') + "\nnext\n",
+         {std::string(LanguageTexts::kMaxTextLength, 'x'), "next"}},
+    };
+    LanguageTexts reused; // loading again starts from an empty table
+    reused.Load(m_folder);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteFile(c.bytes);
+        ExpectTexts(Loaded(), c.texts);
+        reused.Load(m_folder);
+        ExpectTexts(reused, c.texts);
+    }
 }
 
 TEST_F(LanguageTextsTest, FolderNamedLikeTheFileCountsAsNoFile) {
@@ -183,11 +156,11 @@ TEST_F(LanguageTextsTest, FolderNamedLikeTheFileCountsAsNoFile) {
 }
 
 TEST_F(LanguageTextsTest, PlainLoadReadsTheWorkingFolder) {
-    WriteNumberedLines(4);
+    WriteFile(NumberedLines(4));
     const fs::path previous = fs::current_path();
     fs::current_path(m_folder);
     LanguageTexts texts;
     texts.Load();
     fs::current_path(previous);
-    ExpectEntriesFromLines(texts, 3);
+    ExpectTexts(texts, LinesFromTwo(3));
 }

@@ -50,11 +50,31 @@ public:
     bool closeInDelivery = false;
 };
 
+// Counts the deliveries the watcher posts, so a test can wait until one is held instead of pausing.
+class CountingDispatcher : public OwnerDispatcher {
+public:
+    explicit CountingDispatcher(EventQueueDispatcher& queue) : m_queue(queue) {}
+    void Post(std::function<void()> task) override {
+        ++posted;
+        m_queue.Post(std::move(task));
+    }
+    bool WaitForPost(std::chrono::milliseconds timeout = 3000ms) const {
+        const auto deadline = std::chrono::steady_clock::now() + timeout;
+        while (posted == 0 && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(1ms);
+        return posted > 0;
+    }
+    std::atomic<int> posted = 0;
+
+private:
+    EventQueueDispatcher& m_queue;
+};
+
 class SerialPortTest : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(pty.valid());
-        ASSERT_TRUE(port.Create(&owner, &dispatcher, kReceiveQueue, 4096));
+        ASSERT_TRUE(port.Create(&owner, &counting, kReceiveQueue, 4096));
     }
 
     bool open(std::uint32_t baud = 115200, std::uint8_t parity = 0, std::uint8_t byteSize = 8,
@@ -79,6 +99,7 @@ protected:
     PseudoTerminal pty;
     RecordingOwner owner;
     EventQueueDispatcher dispatcher;
+    CountingDispatcher counting{dispatcher};
     SerialPort port;
     std::uint32_t speed = 0;
 };
@@ -178,8 +199,6 @@ TEST_F(SerialPortTest, BurstReachesTheOwnerInOrderOverSeveralDeliveries) {
     for (std::size_t i = 0; i < burst.size(); ++i)
         burst[i] = static_cast<std::uint8_t>(i * 7 + i / 251);
     std::thread sender([&] { pty.send(burst); });
-    // The owner is busy for a while, so the bytes pile up and come in large batches.
-    std::this_thread::sleep_for(200ms);
     EXPECT_TRUE(receiveAtLeast(burst.size(), 5000ms));
     sender.join();
 
@@ -215,10 +234,9 @@ TEST_F(SerialPortTest, ReadWithTimeoutReturnsWithTheFirstBytes) {
     EXPECT_TRUE(port.ReadWithTimeout(buffer, sizeof buffer, count, 2000));
     EXPECT_LT(tickCountMs() - start, 1000u);
     sender.join();
-    std::this_thread::sleep_for(50ms);
-    std::size_t more = 0;
-    ASSERT_TRUE(port.ReadQueued(buffer + count, sizeof buffer - count, more));
-    EXPECT_EQ("ID KX70RS", std::string(buffer, buffer + count + more));
+    for (std::size_t more = 0; count < 9 && port.ReadWithTimeout(buffer + count, sizeof buffer - count, more, 1000);)
+        count += more;
+    EXPECT_EQ("ID KX70RS", std::string(buffer, buffer + count));
     dispatcher.RunPending(100ms);
     EXPECT_TRUE(owner.received.empty()) << "bytes read directly are not delivered again";
 }
@@ -228,7 +246,7 @@ TEST_F(SerialPortTest, ReadWithTimeoutReturnsWithTheFirstBytes) {
 TEST_F(SerialPortTest, DirectReadTakesTheBatchTheWatcherHolds) {
     ASSERT_TRUE(open());
     ASSERT_TRUE(pty.send("\r\nKX70RS ver 1.0\r\n"));
-    std::this_thread::sleep_for(200ms);
+    ASSERT_TRUE(counting.WaitForPost());
     ASSERT_TRUE(pty.send("tail"));
 
     std::uint8_t buffer[8];
@@ -248,7 +266,7 @@ TEST_F(SerialPortTest, DirectReadTakesTheBatchTheWatcherHolds) {
 TEST_F(SerialPortTest, ClosePromptlyWhileTheWatcherWaitsToDeliver) {
     ASSERT_TRUE(open());
     ASSERT_TRUE(pty.send("pending"));
-    std::this_thread::sleep_for(200ms); // the watcher now waits for the owner, which does not run
+    ASSERT_TRUE(counting.WaitForPost()); // the watcher now waits for the owner, which does not run
 
     const std::uint64_t start = tickCountMs();
     port.Close();

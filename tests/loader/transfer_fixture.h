@@ -170,6 +170,12 @@ protected:
     bool RunUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = 10s) {
         return events.RunUntil(done, timeout);
     }
+    // What the receiver got, once it holds at least `count` bytes (or the wait timed out): the PC's last answer
+    // may still be on its way when the transfer reports its end.
+    Bytes ReceivedAtLeast(std::size_t count) {
+        RunUntil([&] { return simulator->receivedBytes().size() >= count; }, 2s);
+        return simulator->receivedBytes();
+    }
     // Handles deliveries for `span`.
     void RunFor(std::chrono::milliseconds span) {
         RunUntil([] { return false; }, span);

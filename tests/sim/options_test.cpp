@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string_view>
+#include <vector>
+
 namespace vorlane::test {
 namespace {
 
@@ -10,50 +14,18 @@ using namespace std::chrono_literals;
 TEST(SimulatorOptions, EveryOptionReachesTheConfiguration) {
     SimulatorCommandLine commandLine;
     std::string error;
-    ASSERT_EQ(1, parseSimulatorCommandLine({"--link",
-                                            "/tmp/s/COM5",
-                                            "--store",
-                                            "/tmp/out",
-                                            "--main",
-                                            "m.bin",
-                                            "--channel",
-                                            "c.bin",
-                                            "--presetting",
-                                            "p.bin",
-                                            "--restart-after",
-                                            "1500",
-                                            "--ident-delay",
-                                            "200",
-                                            "--baud",
-                                            "115200",
-                                            "--log",
-                                            "line.log",
-                                            "--nak-packet",
-                                            "1",
-                                            "--corrupt-download-packet",
-                                            "2",
-                                            "--error-at-packet",
-                                            "3",
-                                            "--end-at-packet",
-                                            "4",
-                                            "--silent-after-packet",
-                                            "5",
-                                            "--close-after-packet",
-                                            "6",
-                                            "--no-ident",
-                                            "--silent-to-requests",
-                                            "--echo",
-                                            "--split-output",
-                                            "3",
-                                            "--merge-output",
-                                            "--corrupt-upload-packet",
-                                            "7",
-                                            "--answer-pause",
-                                            "700",
-                                            "--corrupt-stored",
-                                            "4096"},
-                                           commandLine, error))
-        << error;
+    const std::string line =
+        "--link /tmp/s/COM5 --store /tmp/out --main m.bin --channel c.bin --presetting p.bin --restart-after 1500 "
+        "--ident-delay 200 --baud 115200 --log line.log --nak-packet 1 --corrupt-download-packet 2 --error-at-packet 3 "
+        "--end-at-packet 4 --silent-after-packet 5 --close-after-packet 6 --no-ident --silent-to-requests --echo "
+        "--split-output 3 --merge-output --corrupt-upload-packet 7 --answer-pause 700 --corrupt-stored 4096";
+    std::vector<std::string_view> arguments;
+    for (std::size_t at = 0; at < line.size();) {
+        const std::size_t end = std::min(line.find(' ', at), line.size());
+        arguments.push_back(std::string_view(line).substr(at, end - at));
+        at = end + 1;
+    }
+    ASSERT_EQ(1, parseSimulatorCommandLine(arguments, commandLine, error)) << error;
     const auto& config = commandLine.config;
     EXPECT_EQ("/tmp/s/COM5", config.linkPath);
     EXPECT_EQ("/tmp/out", config.storeFolder);

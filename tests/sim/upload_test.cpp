@@ -101,32 +101,6 @@ TEST_F(SimulatorUpload, RequestForAnUnknownClassIsNotAnswered) {
     EXPECT_TRUE(pc.readFor(150ms).empty());
 }
 
-TEST_F(SimulatorUpload, NakFaultAsksForAGoodPacketOnceThenTakesTheResend) {
-    SimulatorConfig config;
-    config.behaviour.faults.nakPacket = 2;
-    auto receiver = startSimulator(config);
-    PcEnd pc(linkPath());
-    const Bytes block = patternBytes(2048, 5);
-    beginUpload(pc, 0x20, 2048);
-    const Bytes packet1 = packetOf(ConstByteSpan(block).first(1024));
-    const Bytes packet2 = packetOf(ConstByteSpan(block).subspan(1024));
-    pc.write(packet1);
-    EXPECT_EQ(kAccepted, pc.read(2));
-    pc.write(packet2);
-    EXPECT_EQ(kAgain, pc.read(2));
-    pc.write(packet2);
-    EXPECT_EQ(kAccepted, pc.read(2));
-    ASSERT_TRUE(receiver->waitForBlocks(1, 2000ms));
-    EXPECT_EQ(block, receiver->receivedBlocks()[0].bytes);
-
-    // The fault has fired: the next upload goes through untouched.
-    beginUpload(pc, 0x20, 2048);
-    pc.write(packet1);
-    EXPECT_EQ(kAccepted, pc.read(2));
-    pc.write(packet2);
-    EXPECT_EQ(kAccepted, pc.read(2));
-}
-
 struct EndingFault {
     const char* name;
     int SimulatorFaults::*packet;
