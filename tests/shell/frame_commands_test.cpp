@@ -43,17 +43,14 @@ QMenu& TopMenu(CMainFrame& frame, int index) {
 
 class FrameCommandsTest : public FrameTest {
 protected:
-    void OpenSample() {
-        UserPrompts::scriptAnswer(WriteSampleChannelFile("sample.bin"));
-        frame->OnCommand(kCmdOpen);
-        UserPrompts::takeAsked();
-    }
+    void OpenSample() { Open(WriteSampleChannelFile("sample.bin")); }
 };
 
 TEST_F(FrameCommandsTest, MenusCarryEveryCommandWithItsNumberAndKey) {
     EXPECT_EQ(EntryTexts(TopMenu(*frame, 0)),
               QStringList({"New File", "Open", "Save", "Save as", "Recent Files", "-", "Export",
-                           "Apply Order from Reference List...", "Compare with File...", "Restore Receiver Backup...", "Print", "Exit"}));
+                           "Apply Order from Reference List...", "Compare with File...", "Restore Receiver Backup...",
+                           "Print", "Exit"}));
     EXPECT_EQ(EntryTexts(TopMenu(*frame, 1)), QStringList({"Undo", "Redo"}));
     QMenu& tools = TopMenu(*frame, 2);
     EXPECT_EQ(EntryTexts(tools), QStringList({"COM Setting", "Connect Status", "-", "Editor Config", "STB Config"}));
@@ -127,25 +124,6 @@ TEST_F(FrameCommandsTest, ConnectionCommandsFollowThePortState) {
     EXPECT_FALSE(frame->OnCommand(12345));
 }
 
-TEST_F(FrameCommandsTest, DisplayFilterIsCheckedAloneAndKeptByTheView) {
-    auto checkedFilters = [&] {
-        std::vector<int> checked;
-        for (int command :
-             {kCmdAllChannels, kCmdTuner1Channels, kCmdTuner2Channels, kCmdFtaChannels, kCmdScrambledChannels})
-            if (frame->commandAction(command)->isChecked())
-                checked.push_back(command);
-        return checked;
-    };
-    EXPECT_EQ(frame->view().displayFilter(), kCmdAllChannels);
-    EXPECT_EQ(checkedFilters(), std::vector<int>({kCmdAllChannels}));
-    for (int command : {kCmdTuner2Channels, kCmdScrambledChannels, kCmdTuner1Channels, kCmdAllChannels}) {
-        frame->commandAction(command)->trigger();
-        EXPECT_EQ(frame->view().displayFilter(), command);
-        EXPECT_EQ(checkedFilters(), std::vector<int>({command}));
-    }
-    EXPECT_TRUE(UserPrompts::takeAsked().empty());
-}
-
 std::vector<int> RowIds(const ui::PaneListView& pane) {
     std::vector<int> ids;
     for (int row = 0; row < pane.rowCount(); ++row)
@@ -153,26 +131,43 @@ std::vector<int> RowIds(const ui::PaneListView& pane) {
     return ids;
 }
 
-TEST_F(FrameCommandsTest, FiltersRefillBothChannelPanes) {
+// Each filter is checked alone, kept by the view and refills both channel panes with its channels only.
+TEST_F(FrameCommandsTest, FiltersAreCheckedAloneAndRefillBothChannelPanes) {
+    const std::vector<int> filters{kCmdAllChannels, kCmdTuner1Channels, kCmdTuner2Channels, kCmdFtaChannels,
+                                   kCmdScrambledChannels};
+    auto checkedFilters = [&] {
+        std::vector<int> checked;
+        for (int command : filters)
+            if (frame->commandAction(command)->isChecked())
+                checked.push_back(command);
+        return checked;
+    };
+    EXPECT_EQ(frame->view().displayFilter(), kCmdAllChannels);
+    EXPECT_EQ(checkedFilters(), std::vector<int>({kCmdAllChannels}));
     OpenSample();
     CMirevoView& view = frame->view();
     view.satellitePane().SelectRow(0); // "All"
     view.OnPaneChoice(view.satellitePane());
     std::map<int, std::vector<int>> tv, radio;
     for (int command :
-         {kCmdAllChannels, kCmdTuner1Channels, kCmdTuner2Channels, kCmdFtaChannels, kCmdScrambledChannels}) {
-        frame->OnCommand(command);
+         {kCmdTuner2Channels, kCmdScrambledChannels, kCmdTuner1Channels, kCmdFtaChannels, kCmdAllChannels}) {
+        frame->commandAction(command)->trigger();
+        EXPECT_EQ(view.displayFilter(), command);
+        EXPECT_EQ(checkedFilters(), std::vector<int>({command}));
         tv[command] = RowIds(view.tvPane());
         radio[command] = RowIds(view.radioPane());
         EXPECT_FALSE(tv[command].empty()) << command;
         EXPECT_FALSE(radio[command].empty()) << command;
     }
+    EXPECT_TRUE(UserPrompts::takeAsked().empty());
     for (const auto* rows : {&tv, &radio}) {
         for (int pk : rows->at(kCmdTuner1Channels))
             EXPECT_LT(pk, kChannelCount);
         for (int pk : rows->at(kCmdTuner2Channels))
             EXPECT_GE(pk, kChannelCount);
         EXPECT_EQ(rows->at(kCmdFtaChannels).size() + rows->at(kCmdScrambledChannels).size(),
+                  rows->at(kCmdAllChannels).size());
+        EXPECT_EQ(rows->at(kCmdTuner1Channels).size() + rows->at(kCmdTuner2Channels).size(),
                   rows->at(kCmdAllChannels).size());
         EXPECT_NE(rows->at(kCmdTuner1Channels), rows->at(kCmdTuner2Channels));
     }

@@ -19,10 +19,6 @@ constexpr std::size_t kChannelFileSize = 851968;
 const QString kOpenFilter = QStringLiteral("Readable files (*.bin *.sdx *.dat);;Bin files (*.bin);;"
                                            "Satcodx files (*.sdx);;Lyngsat files (*.dat);;All files (*)");
 
-QString Example(const char* name) {
-    return QStringLiteral(VORLANE_EXAMPLES_DIR "/") + QString::fromLatin1(name);
-}
-
 std::string Name(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
@@ -43,10 +39,6 @@ int FirstUsedChannel(const ChannelDatabase& db) {
 
 class FrameFileCommandsTest : public FrameTest {
 protected:
-    void Open(const QString& path) {
-        UserPrompts::scriptAnswer(path);
-        frame->OnCommand(kCmdOpen);
-    }
     // Open, with the "Complete to write file." box answered after a save.
     void ScriptSaveAs(const QString& path) {
         UserPrompts::scriptAnswer(path);
@@ -58,8 +50,7 @@ protected:
 TEST_F(FrameFileCommandsTest, OpenOfAChannelFileReadsItAndNamesItInTheTitle) {
     const QString path = WriteSampleChannelFile("sample.bin");
     database.setReceiverModel(0);
-    Open(path);
-    EXPECT_EQ(AskedTexts(), QStringList({kOpenFilter}));
+    EXPECT_EQ(Open(path), QStringList({kOpenFilter}));
     EXPECT_EQ(frame->windowTitle(), "Vorlane - (" + path + ")");
     EXPECT_EQ(database.currentPath(), Name(path));
     EXPECT_EQ(database.receiverModel(), 1);
@@ -71,22 +62,25 @@ TEST_F(FrameFileCommandsTest, OpenOfAChannelFileReadsItAndNamesItInTheTitle) {
 }
 
 TEST_F(FrameFileCommandsTest, OpenRecognisesTheTextListsByTheirFirstBytes) {
-    Open(Example("channels.dat"));
-    EXPECT_EQ(AskedTexts().size(), 1u);
+    EXPECT_EQ(Open(Example("channels.dat")).size(), 1);
     EXPECT_EQ(database.satellite(0).name(), "Nordlys 1");
     EXPECT_EQ(database.channel(0).name(), "Kanal Aurora");
     EXPECT_EQ(UsedChannels(database), 22);
     EXPECT_EQ(frame->windowTitle(), "Vorlane - (" + Example("channels.dat") + " (imported))");
 
-    Open(Example("channels.sdx"));
-    EXPECT_EQ(AskedTexts().size(), 1u);
+    EXPECT_EQ(Open(Example("channels.sdx")).size(), 1);
     EXPECT_EQ(database.importedPath(), Name(Example("channels.sdx")));
     EXPECT_EQ(UsedChannels(database), 10);
 }
 
-TEST_F(FrameFileCommandsTest, FilesOneByteShortOrLongAreRefusedAndChangeNothing) {
+TEST_F(FrameFileCommandsTest, CancelledOpenAndFilesOneByteShortOrLongChangeNothing) {
+    const DatabaseSnapshot start(database);
+    EXPECT_EQ(Open(QString()).size(), 1);
+    EXPECT_TRUE(DatabaseSnapshot(database) == start);
+    EXPECT_EQ(frame->windowTitle(), "Vorlane");
+    EXPECT_EQ(StoredPath(), "<none>");
+
     Open(WriteSampleChannelFile("before.bin"));
-    UserPrompts::takeAsked();
     database.setModified(true);
     const QString title = frame->windowTitle();
     const std::string storedPath = StoredPath();
@@ -114,19 +108,9 @@ TEST_F(FrameFileCommandsTest, FilesOneByteShortOrLongAreRefusedAndChangeNothing)
     EXPECT_TRUE(frame->updatesEnabled());
 }
 
-TEST_F(FrameFileCommandsTest, CancelledOpenChangesNothing) {
-    const DatabaseSnapshot before(database);
-    Open(QString());
-    EXPECT_EQ(AskedTexts().size(), 1u);
-    EXPECT_TRUE(DatabaseSnapshot(database) == before);
-    EXPECT_EQ(frame->windowTitle(), "Vorlane");
-    EXPECT_EQ(StoredPath(), "<none>");
-}
-
 TEST_F(FrameFileCommandsTest, OpenAsksBeforeDroppingUnsavedWork) {
     const QString current = WriteSampleChannelFile("current.bin");
     Open(current);
-    UserPrompts::takeAsked();
     database.setModified(true);
 
     UserPrompts::scriptAnswer(QMessageBox::Cancel);
@@ -140,7 +124,8 @@ TEST_F(FrameFileCommandsTest, OpenAsksBeforeDroppingUnsavedWork) {
     QFile::remove(current);
     UserPrompts::scriptAnswer(QMessageBox::Yes);
     UserPrompts::scriptAnswer(QMessageBox::Ok);
-    Open(Example("channels.dat"));
+    UserPrompts::scriptAnswer(Example("channels.dat"));
+    frame->OnCommand(kCmdOpen);
     asked = UserPrompts::takeAsked();
     ASSERT_EQ(asked.size(), 3u);
     EXPECT_EQ(asked[1].text, "Complete to write file.");
@@ -167,7 +152,6 @@ TEST_F(FrameFileCommandsTest, ImportThatDidNotFitReportsWhatWasLeftOut) {
 
 TEST_F(FrameFileCommandsTest, NewAsksThenClearsEverything) {
     Open(WriteSampleChannelFile("sample.bin"));
-    UserPrompts::takeAsked();
     database.setModified(true);
 
     UserPrompts::scriptAnswer(QMessageBox::No);
@@ -212,7 +196,6 @@ TEST_F(FrameFileCommandsTest, SaveRightAfterNewRunsSaveAsAndAddsTheFiltersExtens
 TEST_F(FrameFileCommandsTest, CancelledSaveQuestionWritesNothing) {
     Open(WriteSampleChannelFile("sample.bin"));
     QFile::remove(FilePath("sample.bin"));
-    UserPrompts::takeAsked();
     AnswerMessage(ui::MessageDialog::kCancel);
     frame->OnCommand(kCmdSave);
     EXPECT_EQ(UserPrompts::takeAsked().size(), 1u);
@@ -244,7 +227,6 @@ TEST_F(FrameFileCommandsTest, SaveOfABrokenDatabaseAsksSaveAnywayDefaultNo) {
 TEST_F(FrameFileCommandsTest, SaveAsThenSaveWritesTheOpenedFile) {
     const QString opened = WriteSampleChannelFile("opened.bin");
     Open(opened);
-    UserPrompts::takeAsked();
     const QString title = frame->windowTitle();
     database.channel(FirstUsedChannel(database)).setName("Changed");
     database.setModified(true);
@@ -287,7 +269,6 @@ TEST_F(FrameFileCommandsTest, FailedSaveReportsAndKeepsTheModifiedFlag) {
 
 TEST_F(FrameFileCommandsTest, ExportWritesTheListingWithItsFiltersExtension) {
     Open(Example("channels.dat"));
-    UserPrompts::takeAsked();
     UserPrompts::scriptAnswer(FilePath("listing"));
     UserPrompts::scriptAnswer(QMessageBox::Ok);
     frame->OnCommand(kCmdExport);
@@ -315,7 +296,6 @@ TEST_F(FrameFileCommandsTest, ExportWritesTheListingWithItsFiltersExtension) {
 TEST_F(FrameFileCommandsTest, CloseQuestionAfterAnEditSavesToTheOpenedFile) {
     const QString opened = WriteSampleChannelFile("opened.bin");
     Open(opened);
-    UserPrompts::takeAsked();
     const int slot = FirstUsedChannel(database);
     database.channel(slot).setName("Edited");
     database.setModified(true);

@@ -17,17 +17,8 @@ namespace {
 
 using ui::UserPrompts;
 
-QString Example(const char* name) {
-    return QStringLiteral(VORLANE_EXAMPLES_DIR "/") + QString::fromLatin1(name);
-}
-
 class FrameKeptWorkTest : public FrameTest {
 protected:
-    void Open(const QString& path) {
-        UserPrompts::scriptAnswer(path);
-        frame->OnCommand(kCmdOpen);
-        UserPrompts::takeAsked();
-    }
     // Save as the user runs it: the question, the file choice, the report.
     void Save(const QString& chosen) {
         AnswerMessage(ui::MessageDialog::kOk);

@@ -20,11 +20,6 @@ using ui::UserPrompts;
 
 class FrameSafetyTest : public FrameTest {
 protected:
-    void Open(const QString& path) {
-        UserPrompts::scriptAnswer(path);
-        frame->OnCommand(kCmdOpen);
-        UserPrompts::takeAsked();
-    }
     void EditAndSave(const std::string& satelliteName) {
         database.satellite(0).setName(satelliteName);
         frame->view().CommitEdit(QStringLiteral("Edit satellite"));

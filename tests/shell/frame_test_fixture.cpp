@@ -1,6 +1,7 @@
 #include "frame_test_fixture.h"
 
 #include "importexport/database_files.h"
+#include "shell/frame_commands.h"
 #include "support/sample_database.h"
 
 #include <QFile>
@@ -49,6 +50,12 @@ QString FrameTest::WriteSampleChannelFile(const char* name) {
     const QString path = FilePath(name);
     EXPECT_EQ(1, SaveDatabaseFile(sample, QFile::encodeName(path).toStdString()));
     return path;
+}
+
+QStringList FrameTest::Open(const QString& path) {
+    ui::UserPrompts::scriptAnswer(path);
+    frame->OnCommand(kCmdOpen);
+    return AskedTexts();
 }
 
 void FrameTest::AnswerMessage(int result) {

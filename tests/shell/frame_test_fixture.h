@@ -25,6 +25,10 @@ namespace vorlane::testing {
 
 using Bytes = std::vector<std::uint8_t>;
 
+inline QString Example(const char* name) {
+    return QStringLiteral(VORLANE_EXAMPLES_DIR "/") + QString::fromLatin1(name);
+}
+
 Bytes ReadBytes(const QString& path);
 void WriteBytes(const QString& path, const Bytes& bytes);
 
@@ -47,6 +51,8 @@ protected:
     QString FilePath(const char* name) const { return folder.filePath(QString::fromLatin1(name)); }
     // A channel file of a generated database with channels on both tuners, written into the folder.
     QString WriteSampleChannelFile(const char* name);
+    // Runs Open with `path` chosen (empty: cancelled) and returns the texts of what was asked.
+    QStringList Open(const QString& path);
 
     // Scripts the "Message" dialog's next answer and records its text and mode.
     void AnswerMessage(int result);

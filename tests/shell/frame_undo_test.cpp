@@ -21,9 +21,7 @@ class FrameUndoTest : public FrameTest {
 protected:
     void SetUp() override {
         FrameTest::SetUp();
-        UserPrompts::scriptAnswer(WriteSampleChannelFile("sample.bin"));
-        frame->OnCommand(kCmdOpen);
-        UserPrompts::takeAsked();
+        Open(WriteSampleChannelFile("sample.bin"));
         frame->view().satellitePane().SelectRow(0); // "All"
         frame->view().OnPaneChoice(frame->view().satellitePane());
         frame->activateWindow();

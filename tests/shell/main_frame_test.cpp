@@ -93,41 +93,27 @@ TEST_F(MainFrameTest, TitleRules) {
     EXPECT_EQ(FileWindowTitle(""), "Vorlane - ()");
 }
 
-TEST_F(MainFrameTest, ClosingWithoutEditsAsksNothing) {
-    EXPECT_TRUE(frame->close());
+// The close question: what each answer does to the window, the saves and the modified flag.
+TEST_F(MainFrameTest, CloseQuestionAnswers) {
+    EXPECT_TRUE(frame->close()); // without edits nothing is asked
     EXPECT_TRUE(UserPrompts::takeAsked().empty());
-    EXPECT_EQ(saves, 0);
-}
-
-TEST_F(MainFrameTest, CancelKeepsTheWindowAndTheModifiedFlag) {
-    database.setModified(true);
-    EXPECT_FALSE(CloseAnswering(QMessageBox::Cancel));
-    EXPECT_TRUE(frame->isVisible());
-    EXPECT_TRUE(database.modified());
-    EXPECT_EQ(saves, 0);
-}
-
-TEST_F(MainFrameTest, NoClosesWithoutSaving) {
-    database.setModified(true);
-    EXPECT_TRUE(CloseAnswering(QMessageBox::No));
-    EXPECT_FALSE(frame->isVisible());
-    EXPECT_EQ(saves, 0);
-}
-
-TEST_F(MainFrameTest, YesSavesThenCloses) {
-    database.setModified(true);
-    EXPECT_TRUE(CloseAnswering(QMessageBox::Yes));
-    EXPECT_EQ(saves, 1);
-    EXPECT_FALSE(frame->isVisible());
-}
-
-TEST_F(MainFrameTest, YesWhoseSaveWroteNothingKeepsTheWindow) {
-    database.setModified(true);
-    saveResult = 0;
-    EXPECT_FALSE(CloseAnswering(QMessageBox::Yes));
-    EXPECT_EQ(saves, 1);
-    EXPECT_TRUE(frame->isVisible());
-    EXPECT_TRUE(database.modified());
+    struct Case {
+        QMessageBox::StandardButton answer;
+        int saveResult;
+        bool closes;
+        int saves;
+    };
+    for (const Case& c : {Case{QMessageBox::Cancel, 1, false, 0}, Case{QMessageBox::Yes, 0, false, 1},
+                          Case{QMessageBox::No, 1, true, 0}, Case{QMessageBox::Yes, 1, true, 1}}) {
+        frame->show();
+        database.setModified(true);
+        saves = 0;
+        saveResult = c.saveResult;
+        EXPECT_EQ(CloseAnswering(c.answer), c.closes) << c.answer;
+        EXPECT_EQ(frame->isVisible(), !c.closes) << c.answer;
+        EXPECT_EQ(saves, c.saves) << c.answer;
+        EXPECT_TRUE(c.closes || database.modified()) << c.answer;
+    }
 }
 
 TEST_F(MainFrameTest, FileExitClosesThroughTheQuestion) {

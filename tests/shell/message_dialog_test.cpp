@@ -39,28 +39,24 @@ int ShowAndPress(MessageDialog& dialog, int mode, const char* button, Places& pl
 TEST_F(MessageDialogTest, ModesChooseTheButtonsAndTheirPlaces) {
     MessageDialog dialog;
     EXPECT_EQ(dialog.windowTitle(), "Message");
-    Places places{};
-
-    EXPECT_EQ(ShowAndPress(dialog, MessageDialog::kModeOk, "okButton", places), MessageDialog::kOk);
-    EXPECT_EQ(places.ok, 1);
-    EXPECT_EQ(places.cancel, -1);
-    EXPECT_EQ(places.exit, -1);
-
-    EXPECT_EQ(ShowAndPress(dialog, MessageDialog::kModeOkCancel, "cancelButton", places), MessageDialog::kCancel);
-    EXPECT_EQ(places.ok, 1);
-    EXPECT_EQ(places.cancel, 2);
-    EXPECT_EQ(places.exit, -1);
-
-    EXPECT_EQ(ShowAndPress(dialog, MessageDialog::kModeNoButton, nullptr, places), MessageDialog::kCancel);
-    EXPECT_EQ(places.ok, -1);
-    EXPECT_EQ(places.cancel, -1);
-    EXPECT_EQ(places.exit, -1);
-
-    for (int otherMode : {3, -1, 7}) {
-        EXPECT_EQ(ShowAndPress(dialog, otherMode, "exitButton", places), MessageDialog::kExit);
-        EXPECT_EQ(places.ok, 0);
-        EXPECT_EQ(places.cancel, 1);
-        EXPECT_EQ(places.exit, 2);
+    struct Case {
+        int mode;
+        const char* button; // null: the window is closed
+        int result;
+        int ok, cancel, exit;
+    };
+    const Case cases[] = {{MessageDialog::kModeOk, "okButton", MessageDialog::kOk, 1, -1, -1},
+                          {MessageDialog::kModeOkCancel, "cancelButton", MessageDialog::kCancel, 1, 2, -1},
+                          {MessageDialog::kModeNoButton, nullptr, MessageDialog::kCancel, -1, -1, -1},
+                          {3, "exitButton", MessageDialog::kExit, 0, 1, 2},
+                          {-1, "exitButton", MessageDialog::kExit, 0, 1, 2},
+                          {7, "exitButton", MessageDialog::kExit, 0, 1, 2}};
+    for (const Case& c : cases) {
+        Places places{};
+        EXPECT_EQ(ShowAndPress(dialog, c.mode, c.button, places), c.result) << c.mode;
+        EXPECT_EQ(places.ok, c.ok) << c.mode;
+        EXPECT_EQ(places.cancel, c.cancel) << c.mode;
+        EXPECT_EQ(places.exit, c.exit) << c.mode;
     }
     EXPECT_EQ(Find<QLabel>(dialog, "messageText").text(), "Are you sure Save?");
 }

