@@ -335,6 +335,34 @@
         <source>About(&amp;A)</source>
         <translation>Über(&amp;B)</translation>
     </message>
+    <message>
+        <source>Apply Order from Reference List...</source>
+        <translation>Reihenfolge aus Referenzliste übernehmen...</translation>
+    </message>
+    <message>
+        <source>Compare with File...</source>
+        <translation>Mit Datei vergleichen...</translation>
+    </message>
+    <message>
+        <source>Restore Receiver Backup...</source>
+        <translation>Receiver-Sicherung wiederherstellen...</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Find Duplicates...</source>
+        <translation>Duplikate suchen...</translation>
+    </message>
+    <message>
+        <source>Edit(&amp;E)</source>
+        <translation>Bearbeiten(&amp;E)</translation>
+    </message>
 </context>
 <context>
     <name>MessageDialog</name>
@@ -468,6 +496,22 @@
     <message>
         <source>Names</source>
         <translation>Namen</translation>
+    </message>
+    <message>
+        <source>Move to Top</source>
+        <translation>Ganz nach oben</translation>
+    </message>
+    <message>
+        <source>Move to Bottom</source>
+        <translation>Ganz nach unten</translation>
+    </message>
+    <message>
+        <source>Add to Favourite</source>
+        <translation>Zu Favoriten hinzufügen</translation>
+    </message>
+    <message>
+        <source>FAV %1 (%2)</source>
+        <translation>FAV %1 (%2)</translation>
     </message>
 </context>
 <context>

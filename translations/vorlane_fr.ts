@@ -335,6 +335,34 @@
         <source>About(&amp;A)</source>
         <translation>À propos(&amp;A)</translation>
     </message>
+    <message>
+        <source>Apply Order from Reference List...</source>
+        <translation>Appliquer l&apos;ordre d&apos;une liste de référence...</translation>
+    </message>
+    <message>
+        <source>Compare with File...</source>
+        <translation>Comparer avec un fichier...</translation>
+    </message>
+    <message>
+        <source>Restore Receiver Backup...</source>
+        <translation>Restaurer la sauvegarde du récepteur...</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Find Duplicates...</source>
+        <translation>Rechercher les doublons...</translation>
+    </message>
+    <message>
+        <source>Edit(&amp;E)</source>
+        <translation>Édition(&amp;E)</translation>
+    </message>
 </context>
 <context>
     <name>MessageDialog</name>
@@ -468,6 +496,22 @@
     <message>
         <source>Names</source>
         <translation>Noms</translation>
+    </message>
+    <message>
+        <source>Move to Top</source>
+        <translation>Placer en tête</translation>
+    </message>
+    <message>
+        <source>Move to Bottom</source>
+        <translation>Placer en fin</translation>
+    </message>
+    <message>
+        <source>Add to Favourite</source>
+        <translation>Ajouter aux favoris</translation>
+    </message>
+    <message>
+        <source>FAV %1 (%2)</source>
+        <translation>FAV %1 (%2)</translation>
     </message>
 </context>
 <context>
