@@ -850,7 +850,7 @@
     </message>
     <message>
         <source>Longitude</source>
-        <translation>Längengrad</translation>
+        <translation>Länge</translation>
     </message>
     <message>
         <source>Frequency</source>
