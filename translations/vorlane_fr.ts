@@ -156,6 +156,13 @@
     </message>
 </context>
 <context>
+    <name>DialogButtons</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>DuplicatesDialog</name>
     <message>
         <source>Find Duplicates</source>
