@@ -2,6 +2,123 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>ApplyOrderDialog</name>
+    <message>
+        <source>Also copy favourite groups and their names</source>
+        <translation>Auch Favoritengruppen und ihre Namen übernehmen</translation>
+    </message>
+    <message>
+        <source>Apply Order from Reference List</source>
+        <translation>Reihenfolge aus Referenzliste übernehmen</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Reference List</source>
+        <translation>Referenzliste</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>AvPage</name>
+    <message>
+        <source>TV Output Type</source>
+        <translation>TV-Norm</translation>
+    </message>
+    <message>
+        <source>TV Screen Type</source>
+        <translation>TV-Bildformat</translation>
+    </message>
+    <message>
+        <source>Video Output</source>
+        <translation>Videoausgang</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>RF Output</source>
+        <translation>HF-Ausgang</translation>
+    </message>
+    <message>
+        <source>RF(UHF) Channel No</source>
+        <translation>HF-Kanal (UHF)</translation>
+    </message>
+    <message>
+        <source>Audio Volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelDialog</name>
+    <message>
+        <source>Channel Property</source>
+        <translation>Kanaleigenschaften</translation>
+    </message>
+    <message>
+        <source>Satellite :</source>
+        <translation>Satellit :</translation>
+    </message>
+    <message>
+        <source>Transponder :</source>
+        <translation>Transponder :</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Gesperrt</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Verschlüsselt</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Übersprungen</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Program ID</source>
+        <translation>Programm-ID</translation>
+    </message>
+    <message>
+        <source>V PID</source>
+        <translation>V-PID</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR-PID</translation>
+    </message>
+    <message>
+        <source>TTX PID</source>
+        <translation>TTX-PID</translation>
+    </message>
+    <message>
+        <source>AC3 PID</source>
+        <translation>AC3-PID</translation>
+    </message>
+    <message>
+        <source>PMT PID</source>
+        <translation>PMT-PID</translation>
+    </message>
+    <message>
+        <source>A PID</source>
+        <translation>A-PID</translation>
+    </message>
+    <message>
+        <source>Tuner Number</source>
+        <translation>Tuner</translation>
+    </message>
+</context>
+<context>
     <name>CloseQuestion</name>
     <message>
         <source>Exit</source>
@@ -29,6 +146,243 @@
     <message>
         <source>Set</source>
         <translation>Übernehmen</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Compare with %1</source>
+        <translation>Vergleich mit %1</translation>
+    </message>
+</context>
+<context>
+    <name>DialogButtons</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>DuplicatesDialog</name>
+    <message>
+        <source>Find Duplicates</source>
+        <translation>Duplikate suchen</translation>
+    </message>
+    <message>
+        <source>Remove Checked</source>
+        <translation>Markierte entfernen</translation>
+    </message>
+    <message>
+        <source>Merge Transponders</source>
+        <translation>Transponder zusammenführen</translation>
+    </message>
+    <message>
+        <source>Groups of duplicate channels: %1; of duplicate transponders: %2</source>
+        <translation>Gruppen doppelter Kanäle: %1; doppelter Transponder: %2</translation>
+    </message>
+</context>
+<context>
+    <name>EditorConfigDialog</name>
+    <message>
+        <source>Editor Configuration</source>
+        <translation>Editor-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Display Setting</source>
+        <translation>Anzeige</translation>
+    </message>
+    <message>
+        <source>Column width</source>
+        <translation>Spaltenbreite</translation>
+    </message>
+    <message>
+        <source>Color Setting</source>
+        <translation>Farben</translation>
+    </message>
+    <message>
+        <source>Default Color</source>
+        <translation>Standardfarben</translation>
+    </message>
+    <message>
+        <source>Keep a backup when saving</source>
+        <translation>Beim Speichern eine Sicherung behalten</translation>
+    </message>
+    <message>
+        <source>Active Satellite</source>
+        <translation>Aktiver Satellit</translation>
+    </message>
+    <message>
+        <source>Active TR</source>
+        <translation>Aktiver TP</translation>
+    </message>
+    <message>
+        <source>Channel Index</source>
+        <translation>Kanalindex</translation>
+    </message>
+    <message>
+        <source>Favorite Channel</source>
+        <translation>Favoritenkanal</translation>
+    </message>
+    <message>
+        <source>Scrambled Text</source>
+        <translation>Text verschlüsselt</translation>
+    </message>
+    <message>
+        <source>Lock Text</source>
+        <translation>Text gesperrt</translation>
+    </message>
+    <message>
+        <source>Satellite Line</source>
+        <translation>Satellitenlinie</translation>
+    </message>
+    <message>
+        <source>Transponder Line</source>
+        <translation>Transponderlinie</translation>
+    </message>
+    <message>
+        <source>Channel Line</source>
+        <translation>Kanallinie</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Verschlüsselt</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Sperre</translation>
+    </message>
+</context>
+<context>
+    <name>EtcPage</name>
+    <message>
+        <source>Base longitude</source>
+        <translation>Längengrad Standort</translation>
+    </message>
+    <message>
+        <source>Base latitude</source>
+        <translation>Breitengrad Standort</translation>
+    </message>
+    <message>
+        <source>Please enter a number.</source>
+        <translation>Bitte eine Zahl eingeben.</translation>
+    </message>
+    <message>
+        <source>Please enter a number between -%1 and %2.</source>
+        <translation>Bitte eine Zahl zwischen -%1 und %2 eingeben.</translation>
+    </message>
+</context>
+<context>
+    <name>FavNamePage</name>
+    <message>
+        <source>Favorite name %1</source>
+        <translation>Favoritenname %1</translation>
+    </message>
+</context>
+<context>
+    <name>FindDialog</name>
+    <message>
+        <source>Find Continue - &quot;F3&quot;</source>
+        <translation>Weitersuchen - &quot;F3&quot;</translation>
+    </message>
+    <message>
+        <source>Find what :</source>
+        <translation>Suchen nach :</translation>
+    </message>
+    <message>
+        <source>Match whole word only</source>
+        <translation>Nur ganzes Wort</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>Groß-/Kleinschreibung beachten</translation>
+    </message>
+    <message>
+        <source>Find Next</source>
+        <translation>Weitersuchen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>FrameFileCommands</name>
+    <message>
+        <source>Clear all data ?</source>
+        <translation>Alle Daten löschen?</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes ?</source>
+        <translation>Möchten Sie die Änderungen speichern?</translation>
+    </message>
+    <message>
+        <source>Are you sure Save?</source>
+        <translation>Wirklich speichern?</translation>
+    </message>
+    <message>
+        <source>Save anyway?</source>
+        <translation>Trotzdem speichern?</translation>
+    </message>
+    <message>
+        <source>The backup %1 could not be written, so the file was not saved.</source>
+        <translation>Die Sicherung %1 konnte nicht geschrieben werden, daher wurde die Datei nicht gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>FrameListToolCommands</name>
+    <message>
+        <source>Apply Order from Reference List</source>
+        <translation>Reihenfolge aus Referenzliste übernehmen</translation>
+    </message>
+    <message>
+        <source>%1 channels matched, %2 unmatched.</source>
+        <translation>%1 Kanäle zugeordnet, %2 nicht zugeordnet.</translation>
+    </message>
+    <message>
+        <source>Compare with File</source>
+        <translation>Mit Datei vergleichen</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>FrameTunerCommands</name>
+    <message>
+        <source>Channel Copy : T%1 -&gt; T%2
+
+[%3] channels copy Complete</source>
+        <translation>Kanäle kopieren : T%1 -&gt; T%2
+
+[%3] Kanäle kopiert</translation>
+    </message>
+    <message>
+        <source>Merge channel : T1 and T2
+
+[%1] channels Merge Complete</source>
+        <translation>Kanäle zusammenführen : T1 und T2
+
+[%1] Kanäle zusammengeführt</translation>
+    </message>
+</context>
+<context>
+    <name>LanguagePage</name>
+    <message>
+        <source>Menu Language</source>
+        <translation>Menüsprache</translation>
+    </message>
+    <message>
+        <source>Audio Language</source>
+        <translation>Audiosprache</translation>
+    </message>
+    <message>
+        <source>Subtitle Language</source>
+        <translation>Untertitelsprache</translation>
     </message>
 </context>
 <context>
@@ -147,6 +501,25 @@
     </message>
 </context>
 <context>
+    <name>LnbPowerPage</name>
+    <message>
+        <source>Tuner Connect</source>
+        <translation>Tuner-Anschluss</translation>
+    </message>
+    <message>
+        <source>LNB Power</source>
+        <translation>LNB-Versorgung</translation>
+    </message>
+    <message>
+        <source>Power State</source>
+        <translation>Betriebszustand</translation>
+    </message>
+    <message>
+        <source>Tuner Select</source>
+        <translation>Tunerwahl</translation>
+    </message>
+</context>
+<context>
     <name>LoaderControls</name>
     <message>
         <source>Connect Status</source>
@@ -163,6 +536,71 @@
     <message>
         <source>Speed</source>
         <translation>Geschwindigkeit</translation>
+    </message>
+</context>
+<context>
+    <name>LoaderDownloadDialog</name>
+    <message>
+        <source>What do you want to download from the STB?</source>
+        <translation>Was soll vom Receiver heruntergeladen werden?</translation>
+    </message>
+</context>
+<context>
+    <name>LoaderWindowUi</name>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Upload anyway?</source>
+        <translation>Trotzdem senden?</translation>
+    </message>
+</context>
+<context>
+    <name>LockPage</name>
+    <message>
+        <source>Age Rating</source>
+        <translation>Altersfreigabe</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Language Setting</source>
+        <translation>Spracheinstellung</translation>
+    </message>
+    <message>
+        <source>Time Setting</source>
+        <translation>Zeiteinstellung</translation>
+    </message>
+    <message>
+        <source>Audio/Video Setting</source>
+        <translation>Audio/Video-Einstellung</translation>
+    </message>
+    <message>
+        <source>Edit Channels</source>
+        <translation>Kanäle bearbeiten</translation>
+    </message>
+    <message>
+        <source>Lock Edit Favorites</source>
+        <translation>Favoriten bearbeiten sperren</translation>
+    </message>
+    <message>
+        <source>IRD Lock</source>
+        <translation>IRD-Sperre</translation>
+    </message>
+    <message>
+        <source>Lock Installation Menu</source>
+        <translation>Installationsmenü sperren</translation>
+    </message>
+    <message>
+        <source>Channel Lock</source>
+        <translation>Kanalsperre</translation>
     </message>
 </context>
 <context>
@@ -335,6 +773,34 @@
         <source>About(&amp;A)</source>
         <translation>Über(&amp;B)</translation>
     </message>
+    <message>
+        <source>Apply Order from Reference List...</source>
+        <translation>Reihenfolge aus Referenzliste übernehmen...</translation>
+    </message>
+    <message>
+        <source>Compare with File...</source>
+        <translation>Mit Datei vergleichen...</translation>
+    </message>
+    <message>
+        <source>Restore Receiver Backup...</source>
+        <translation>Receiver-Sicherung wiederherstellen...</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Find Duplicates...</source>
+        <translation>Duplikate suchen...</translation>
+    </message>
+    <message>
+        <source>Edit(&amp;E)</source>
+        <translation>Bearbeiten(&amp;E)</translation>
+    </message>
 </context>
 <context>
     <name>MessageDialog</name>
@@ -353,6 +819,98 @@
     <message>
         <source>Exit</source>
         <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>MirevoView</name>
+    <message>
+        <source>INFO</source>
+        <translation>INFO</translation>
+    </message>
+    <message>
+        <source>Show or hide the radio pane</source>
+        <translation>Radioliste ein- oder ausblenden</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>Favoriten</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Namen</translation>
+    </message>
+</context>
+<context>
+    <name>MirevoViewCommands</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Transponder contains channels, delete anyway?</source>
+        <translation>Der Transponder enthält Kanäle. Trotzdem löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>MoveToDialog</name>
+    <message>
+        <source>Channel move to</source>
+        <translation>Kanal verschieben nach</translation>
+    </message>
+    <message>
+        <source>Channel Number</source>
+        <translation>Kanalnummer</translation>
+    </message>
+</context>
+<context>
+    <name>OsdPage</name>
+    <message>
+        <source>PIP Screen Size</source>
+        <translation>PIP-Bildgröße</translation>
+    </message>
+    <message>
+        <source>OSD Transparency</source>
+        <translation>OSD-Transparenz</translation>
+    </message>
+    <message>
+        <source>Info Box Time-Out</source>
+        <translation>Anzeigedauer Infobox</translation>
+    </message>
+    <message>
+        <source>Display Volume Indicator</source>
+        <translation>Lautstärkeanzeige</translation>
     </message>
 </context>
 <context>
@@ -469,6 +1027,162 @@
         <source>Names</source>
         <translation>Namen</translation>
     </message>
+    <message>
+        <source>Move to Top</source>
+        <translation>Ganz nach oben</translation>
+    </message>
+    <message>
+        <source>Move to Bottom</source>
+        <translation>Ganz nach unten</translation>
+    </message>
+    <message>
+        <source>Add to Favourite</source>
+        <translation>Zu Favoriten hinzufügen</translation>
+    </message>
+    <message>
+        <source>FAV %1 (%2)</source>
+        <translation>FAV %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>PvrPage</name>
+    <message>
+        <source>Hour</source>
+        <translation>Std.</translation>
+    </message>
+    <message>
+        <source>Mins</source>
+        <translation>Min.</translation>
+    </message>
+    <message>
+        <source>Default Record Time</source>
+        <translation>Standard-Aufnahmedauer</translation>
+    </message>
+    <message>
+        <source>Repeat Playing</source>
+        <translation>Wiederholte Wiedergabe</translation>
+    </message>
+    <message>
+        <source>HDD Sleep</source>
+        <translation>HDD-Ruhezustand</translation>
+    </message>
+    <message>
+        <source>Timeshift</source>
+        <translation>Timeshift</translation>
+    </message>
+</context>
+<context>
+    <name>RenameDialog</name>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Nach</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreBackupDialog</name>
+    <message>
+        <source>%L1 bytes</source>
+        <translation>%L1 Bytes</translation>
+    </message>
+    <message>
+        <source>Restore Receiver Backup</source>
+        <translation>Receiver-Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Upload which copy of the receiver&apos;s channel list?</source>
+        <translation>Welche Kopie der Kanalliste des Receivers senden?</translation>
+    </message>
+    <message>
+        <source>There is no backup of the receiver&apos;s channel list in %1.</source>
+        <translation>In %1 gibt es keine Sicherung der Kanalliste des Receivers.</translation>
+    </message>
+</context>
+<context>
+    <name>SatelliteDialog</name>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>Tuner Setting</source>
+        <translation>Tuner-Einstellung</translation>
+    </message>
+    <message>
+        <source>Tuner Number</source>
+        <translation>Tuner</translation>
+    </message>
+    <message>
+        <source>Tuner Connet</source>
+        <translation>Tuner-Anschluss</translation>
+    </message>
+    <message>
+        <source>Satellite Name</source>
+        <translation>Satellitenname</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Längengrad</translation>
+    </message>
+    <message>
+        <source>LNB Type</source>
+        <translation>LNB-Typ</translation>
+    </message>
+    <message>
+        <source>LOF Low</source>
+        <translation>LOF niedrig</translation>
+    </message>
+    <message>
+        <source>LOF Low (User)</source>
+        <translation>LOF niedrig (Benutzer)</translation>
+    </message>
+    <message>
+        <source>LOF High</source>
+        <translation>LOF hoch</translation>
+    </message>
+    <message>
+        <source>LOF High (User)</source>
+        <translation>LOF hoch (Benutzer)</translation>
+    </message>
+    <message>
+        <source>Diseqc Type</source>
+        <translation>DiSEqC-Typ</translation>
+    </message>
+    <message>
+        <source>Diseqc Port</source>
+        <translation>DiSEqC-Port</translation>
+    </message>
+    <message>
+        <source>Diseqc Motor</source>
+        <translation>DiSEqC-Motor</translation>
+    </message>
+    <message>
+        <source>0/22 kHz</source>
+        <translation>0/22 kHz</translation>
+    </message>
+    <message>
+        <source>12V</source>
+        <translation>12V</translation>
+    </message>
+    <message>
+        <source>ToneBurst</source>
+        <translation>ToneBurst</translation>
+    </message>
+    <message>
+        <source>Please enter a number between 0 and %1.</source>
+        <translation>Bitte eine Zahl zwischen 0 und %1 eingeben.</translation>
+    </message>
 </context>
 <context>
     <name>SerialDevicesGroup</name>
@@ -507,6 +1221,114 @@
     <message>
         <source>Device for the port</source>
         <translation>Gerät der Schnittstelle</translation>
+    </message>
+</context>
+<context>
+    <name>StbConfigurationDialog</name>
+    <message>
+        <source>STB Configuration</source>
+        <translation>Receiver-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Langauge</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Sperre</translation>
+    </message>
+    <message>
+        <source>LNB/Power</source>
+        <translation>LNB/Strom</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>PVR</source>
+        <translation>PVR</translation>
+    </message>
+    <message>
+        <source>A/V</source>
+        <translation>A/V</translation>
+    </message>
+    <message>
+        <source>OSD</source>
+        <translation>OSD</translation>
+    </message>
+    <message>
+        <source>Fav Name</source>
+        <translation>Fav-Namen</translation>
+    </message>
+    <message>
+        <source>Etc</source>
+        <translation>Sonstiges</translation>
+    </message>
+</context>
+<context>
+    <name>TimePage</name>
+    <message>
+        <source>Local Time</source>
+        <translation>Ortszeit</translation>
+    </message>
+    <message>
+        <source>GMT Offset</source>
+        <translation>GMT-Versatz</translation>
+    </message>
+    <message>
+        <source>Time update</source>
+        <translation>Zeitaktualisierung</translation>
+    </message>
+</context>
+<context>
+    <name>TransponderDialog</name>
+    <message>
+        <source>Transponder Property</source>
+        <translation>Transpondereigenschaften</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source> Frequency </source>
+        <translation> Frequenz </translation>
+    </message>
+    <message>
+        <source> TS ID </source>
+        <translation> TS-ID </translation>
+    </message>
+    <message>
+        <source> Polarity </source>
+        <translation> Polarisation </translation>
+    </message>
+    <message>
+        <source> FEC </source>
+        <translation> FEC </translation>
+    </message>
+    <message>
+        <source>Symbol Rate </source>
+        <translation>Symbolrate </translation>
+    </message>
+</context>
+<context>
+    <name>UploadSafetyDialog</name>
+    <message>
+        <source>Upload Channel File</source>
+        <translation>Kanaldatei senden</translation>
+    </message>
+    <message>
+        <source>%1 replaces the receiver&apos;s channel list.</source>
+        <translation>%1 ersetzt die Kanalliste des Receivers.</translation>
+    </message>
+    <message>
+        <source>Back up the receiver&apos;s channel list first</source>
+        <translation>Zuerst die Kanalliste des Receivers sichern</translation>
+    </message>
+    <message>
+        <source>Verify after upload</source>
+        <translation>Nach dem Senden prüfen</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,123 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>ApplyOrderDialog</name>
+    <message>
+        <source>Also copy favourite groups and their names</source>
+        <translation>Copier aussi les groupes de favoris et leurs noms</translation>
+    </message>
+    <message>
+        <source>Apply Order from Reference List</source>
+        <translation>Appliquer l&apos;ordre d&apos;une liste de référence</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Parcourir...</translation>
+    </message>
+    <message>
+        <source>Reference List</source>
+        <translation>Liste de référence</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Tous les fichiers (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>AvPage</name>
+    <message>
+        <source>TV Output Type</source>
+        <translation>Norme TV</translation>
+    </message>
+    <message>
+        <source>TV Screen Type</source>
+        <translation>Format d&apos;écran</translation>
+    </message>
+    <message>
+        <source>Video Output</source>
+        <translation>Sortie vidéo</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>RF Output</source>
+        <translation>Sortie RF</translation>
+    </message>
+    <message>
+        <source>RF(UHF) Channel No</source>
+        <translation>Canal RF (UHF)</translation>
+    </message>
+    <message>
+        <source>Audio Volume</source>
+        <translation>Volume audio</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelDialog</name>
+    <message>
+        <source>Channel Property</source>
+        <translation>Propriétés de la chaîne</translation>
+    </message>
+    <message>
+        <source>Satellite :</source>
+        <translation>Satellite :</translation>
+    </message>
+    <message>
+        <source>Transponder :</source>
+        <translation>Transpondeur :</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Verrouillée</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Cryptée</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Ignorée</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Program ID</source>
+        <translation>ID programme</translation>
+    </message>
+    <message>
+        <source>V PID</source>
+        <translation>PID V</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID PCR</translation>
+    </message>
+    <message>
+        <source>TTX PID</source>
+        <translation>PID TTX</translation>
+    </message>
+    <message>
+        <source>AC3 PID</source>
+        <translation>PID AC3</translation>
+    </message>
+    <message>
+        <source>PMT PID</source>
+        <translation>PID PMT</translation>
+    </message>
+    <message>
+        <source>A PID</source>
+        <translation>PID A</translation>
+    </message>
+    <message>
+        <source>Tuner Number</source>
+        <translation>Tuner</translation>
+    </message>
+</context>
+<context>
     <name>CloseQuestion</name>
     <message>
         <source>Exit</source>
@@ -29,6 +146,243 @@
     <message>
         <source>Set</source>
         <translation>Appliquer</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Compare with %1</source>
+        <translation>Comparaison avec %1</translation>
+    </message>
+</context>
+<context>
+    <name>DialogButtons</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>DuplicatesDialog</name>
+    <message>
+        <source>Find Duplicates</source>
+        <translation>Rechercher les doublons</translation>
+    </message>
+    <message>
+        <source>Remove Checked</source>
+        <translation>Supprimer la sélection</translation>
+    </message>
+    <message>
+        <source>Merge Transponders</source>
+        <translation>Fusionner les transpondeurs</translation>
+    </message>
+    <message>
+        <source>Groups of duplicate channels: %1; of duplicate transponders: %2</source>
+        <translation>Groupes de chaînes en double : %1 ; de transpondeurs en double : %2</translation>
+    </message>
+</context>
+<context>
+    <name>EditorConfigDialog</name>
+    <message>
+        <source>Editor Configuration</source>
+        <translation>Réglages de l&apos;éditeur</translation>
+    </message>
+    <message>
+        <source>Display Setting</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Column width</source>
+        <translation>Largeur de colonne</translation>
+    </message>
+    <message>
+        <source>Color Setting</source>
+        <translation>Couleurs</translation>
+    </message>
+    <message>
+        <source>Default Color</source>
+        <translation>Couleurs par défaut</translation>
+    </message>
+    <message>
+        <source>Keep a backup when saving</source>
+        <translation>Garder une sauvegarde à l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Active Satellite</source>
+        <translation>Satellite actif</translation>
+    </message>
+    <message>
+        <source>Active TR</source>
+        <translation>TP actif</translation>
+    </message>
+    <message>
+        <source>Channel Index</source>
+        <translation>Index de chaîne</translation>
+    </message>
+    <message>
+        <source>Favorite Channel</source>
+        <translation>Chaîne favorite</translation>
+    </message>
+    <message>
+        <source>Scrambled Text</source>
+        <translation>Texte crypté</translation>
+    </message>
+    <message>
+        <source>Lock Text</source>
+        <translation>Texte verrouillé</translation>
+    </message>
+    <message>
+        <source>Satellite Line</source>
+        <translation>Ligne de satellite</translation>
+    </message>
+    <message>
+        <source>Transponder Line</source>
+        <translation>Ligne de transpondeur</translation>
+    </message>
+    <message>
+        <source>Channel Line</source>
+        <translation>Ligne de chaîne</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Crypté</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Verrou</translation>
+    </message>
+</context>
+<context>
+    <name>EtcPage</name>
+    <message>
+        <source>Base longitude</source>
+        <translation>Longitude du site</translation>
+    </message>
+    <message>
+        <source>Base latitude</source>
+        <translation>Latitude du site</translation>
+    </message>
+    <message>
+        <source>Please enter a number.</source>
+        <translation>Veuillez saisir un nombre.</translation>
+    </message>
+    <message>
+        <source>Please enter a number between -%1 and %2.</source>
+        <translation>Veuillez saisir un nombre entre -%1 et %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FavNamePage</name>
+    <message>
+        <source>Favorite name %1</source>
+        <translation>Nom du favori %1</translation>
+    </message>
+</context>
+<context>
+    <name>FindDialog</name>
+    <message>
+        <source>Find Continue - &quot;F3&quot;</source>
+        <translation>Rechercher la suite - &quot;F3&quot;</translation>
+    </message>
+    <message>
+        <source>Find what :</source>
+        <translation>Rechercher :</translation>
+    </message>
+    <message>
+        <source>Match whole word only</source>
+        <translation>Mot entier uniquement</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>Respecter la casse</translation>
+    </message>
+    <message>
+        <source>Find Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>FrameFileCommands</name>
+    <message>
+        <source>Clear all data ?</source>
+        <translation>Effacer toutes les données ?</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes ?</source>
+        <translation>Voulez-vous enregistrer les modifications ?</translation>
+    </message>
+    <message>
+        <source>Are you sure Save?</source>
+        <translation>Enregistrer vraiment ?</translation>
+    </message>
+    <message>
+        <source>Save anyway?</source>
+        <translation>Enregistrer quand même ?</translation>
+    </message>
+    <message>
+        <source>The backup %1 could not be written, so the file was not saved.</source>
+        <translation>La sauvegarde %1 n&apos;a pas pu être écrite ; le fichier n&apos;a donc pas été enregistré.</translation>
+    </message>
+</context>
+<context>
+    <name>FrameListToolCommands</name>
+    <message>
+        <source>Apply Order from Reference List</source>
+        <translation>Appliquer l&apos;ordre d&apos;une liste de référence</translation>
+    </message>
+    <message>
+        <source>%1 channels matched, %2 unmatched.</source>
+        <translation>%1 chaînes appariées, %2 non appariées.</translation>
+    </message>
+    <message>
+        <source>Compare with File</source>
+        <translation>Comparer avec un fichier</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Tous les fichiers (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>FrameTunerCommands</name>
+    <message>
+        <source>Channel Copy : T%1 -&gt; T%2
+
+[%3] channels copy Complete</source>
+        <translation>Copie des chaînes : T%1 -&gt; T%2
+
+[%3] chaînes copiées</translation>
+    </message>
+    <message>
+        <source>Merge channel : T1 and T2
+
+[%1] channels Merge Complete</source>
+        <translation>Fusion des chaînes : T1 et T2
+
+[%1] chaînes fusionnées</translation>
+    </message>
+</context>
+<context>
+    <name>LanguagePage</name>
+    <message>
+        <source>Menu Language</source>
+        <translation>Langue des menus</translation>
+    </message>
+    <message>
+        <source>Audio Language</source>
+        <translation>Langue audio</translation>
+    </message>
+    <message>
+        <source>Subtitle Language</source>
+        <translation>Langue des sous-titres</translation>
     </message>
 </context>
 <context>
@@ -147,6 +501,25 @@
     </message>
 </context>
 <context>
+    <name>LnbPowerPage</name>
+    <message>
+        <source>Tuner Connect</source>
+        <translation>Connexion tuner</translation>
+    </message>
+    <message>
+        <source>LNB Power</source>
+        <translation>Alimentation LNB</translation>
+    </message>
+    <message>
+        <source>Power State</source>
+        <translation>État d&apos;alimentation</translation>
+    </message>
+    <message>
+        <source>Tuner Select</source>
+        <translation>Choix du tuner</translation>
+    </message>
+</context>
+<context>
     <name>LoaderControls</name>
     <message>
         <source>Connect Status</source>
@@ -163,6 +536,71 @@
     <message>
         <source>Speed</source>
         <translation>Vitesse</translation>
+    </message>
+</context>
+<context>
+    <name>LoaderDownloadDialog</name>
+    <message>
+        <source>What do you want to download from the STB?</source>
+        <translation>Que voulez-vous télécharger du récepteur ?</translation>
+    </message>
+</context>
+<context>
+    <name>LoaderWindowUi</name>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Upload anyway?</source>
+        <translation>Envoyer quand même ?</translation>
+    </message>
+</context>
+<context>
+    <name>LockPage</name>
+    <message>
+        <source>Age Rating</source>
+        <translation>Contrôle parental</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Language Setting</source>
+        <translation>Réglage de la langue</translation>
+    </message>
+    <message>
+        <source>Time Setting</source>
+        <translation>Réglage de l&apos;heure</translation>
+    </message>
+    <message>
+        <source>Audio/Video Setting</source>
+        <translation>Réglage audio/vidéo</translation>
+    </message>
+    <message>
+        <source>Edit Channels</source>
+        <translation>Édition des chaînes</translation>
+    </message>
+    <message>
+        <source>Lock Edit Favorites</source>
+        <translation>Verrouiller l&apos;édition des favoris</translation>
+    </message>
+    <message>
+        <source>IRD Lock</source>
+        <translation>Verrouillage IRD</translation>
+    </message>
+    <message>
+        <source>Lock Installation Menu</source>
+        <translation>Verrouiller le menu d&apos;installation</translation>
+    </message>
+    <message>
+        <source>Channel Lock</source>
+        <translation>Verrouillage des chaînes</translation>
     </message>
 </context>
 <context>
@@ -335,6 +773,34 @@
         <source>About(&amp;A)</source>
         <translation>À propos(&amp;A)</translation>
     </message>
+    <message>
+        <source>Apply Order from Reference List...</source>
+        <translation>Appliquer l&apos;ordre d&apos;une liste de référence...</translation>
+    </message>
+    <message>
+        <source>Compare with File...</source>
+        <translation>Comparer avec un fichier...</translation>
+    </message>
+    <message>
+        <source>Restore Receiver Backup...</source>
+        <translation>Restaurer la sauvegarde du récepteur...</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Find Duplicates...</source>
+        <translation>Rechercher les doublons...</translation>
+    </message>
+    <message>
+        <source>Edit(&amp;E)</source>
+        <translation>Édition(&amp;E)</translation>
+    </message>
 </context>
 <context>
     <name>MessageDialog</name>
@@ -353,6 +819,98 @@
     <message>
         <source>Exit</source>
         <translation>Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>MirevoView</name>
+    <message>
+        <source>INFO</source>
+        <translation>INFO</translation>
+    </message>
+    <message>
+        <source>Show or hide the radio pane</source>
+        <translation>Afficher ou masquer la liste radio</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transpondeur</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>Favoris</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitude</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Noms</translation>
+    </message>
+</context>
+<context>
+    <name>MirevoViewCommands</name>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Transponder contains channels, delete anyway?</source>
+        <translation>Le transpondeur contient des chaînes. Supprimer quand même ?</translation>
+    </message>
+</context>
+<context>
+    <name>MoveToDialog</name>
+    <message>
+        <source>Channel move to</source>
+        <translation>Déplacer la chaîne vers</translation>
+    </message>
+    <message>
+        <source>Channel Number</source>
+        <translation>Numéro de chaîne</translation>
+    </message>
+</context>
+<context>
+    <name>OsdPage</name>
+    <message>
+        <source>PIP Screen Size</source>
+        <translation>Taille de l&apos;image PIP</translation>
+    </message>
+    <message>
+        <source>OSD Transparency</source>
+        <translation>Transparence OSD</translation>
+    </message>
+    <message>
+        <source>Info Box Time-Out</source>
+        <translation>Durée du bandeau</translation>
+    </message>
+    <message>
+        <source>Display Volume Indicator</source>
+        <translation>Indicateur de volume</translation>
     </message>
 </context>
 <context>
@@ -469,6 +1027,162 @@
         <source>Names</source>
         <translation>Noms</translation>
     </message>
+    <message>
+        <source>Move to Top</source>
+        <translation>Placer en tête</translation>
+    </message>
+    <message>
+        <source>Move to Bottom</source>
+        <translation>Placer en fin</translation>
+    </message>
+    <message>
+        <source>Add to Favourite</source>
+        <translation>Ajouter aux favoris</translation>
+    </message>
+    <message>
+        <source>FAV %1 (%2)</source>
+        <translation>FAV %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>PvrPage</name>
+    <message>
+        <source>Hour</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Mins</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Default Record Time</source>
+        <translation>Durée d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Repeat Playing</source>
+        <translation>Lecture en boucle</translation>
+    </message>
+    <message>
+        <source>HDD Sleep</source>
+        <translation>Veille du disque</translation>
+    </message>
+    <message>
+        <source>Timeshift</source>
+        <translation>Timeshift</translation>
+    </message>
+</context>
+<context>
+    <name>RenameDialog</name>
+    <message>
+        <source>Rename</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>De</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>En</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreBackupDialog</name>
+    <message>
+        <source>%L1 bytes</source>
+        <translation>%L1 octets</translation>
+    </message>
+    <message>
+        <source>Restore Receiver Backup</source>
+        <translation>Restaurer la sauvegarde du récepteur</translation>
+    </message>
+    <message>
+        <source>Upload which copy of the receiver&apos;s channel list?</source>
+        <translation>Quelle copie de la liste de chaînes du récepteur envoyer ?</translation>
+    </message>
+    <message>
+        <source>There is no backup of the receiver&apos;s channel list in %1.</source>
+        <translation>Il n&apos;y a aucune sauvegarde de la liste de chaînes du récepteur dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SatelliteDialog</name>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Contenu</translation>
+    </message>
+    <message>
+        <source>Tuner Setting</source>
+        <translation>Réglage du tuner</translation>
+    </message>
+    <message>
+        <source>Tuner Number</source>
+        <translation>Tuner</translation>
+    </message>
+    <message>
+        <source>Tuner Connet</source>
+        <translation>Connexion tuner</translation>
+    </message>
+    <message>
+        <source>Satellite Name</source>
+        <translation>Nom du satellite</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitude</translation>
+    </message>
+    <message>
+        <source>LNB Type</source>
+        <translation>Type de LNB</translation>
+    </message>
+    <message>
+        <source>LOF Low</source>
+        <translation>LOF basse</translation>
+    </message>
+    <message>
+        <source>LOF Low (User)</source>
+        <translation>LOF basse (utilisateur)</translation>
+    </message>
+    <message>
+        <source>LOF High</source>
+        <translation>LOF haute</translation>
+    </message>
+    <message>
+        <source>LOF High (User)</source>
+        <translation>LOF haute (utilisateur)</translation>
+    </message>
+    <message>
+        <source>Diseqc Type</source>
+        <translation>Type DiSEqC</translation>
+    </message>
+    <message>
+        <source>Diseqc Port</source>
+        <translation>Port DiSEqC</translation>
+    </message>
+    <message>
+        <source>Diseqc Motor</source>
+        <translation>Moteur DiSEqC</translation>
+    </message>
+    <message>
+        <source>0/22 kHz</source>
+        <translation>0/22 kHz</translation>
+    </message>
+    <message>
+        <source>12V</source>
+        <translation>12V</translation>
+    </message>
+    <message>
+        <source>ToneBurst</source>
+        <translation>ToneBurst</translation>
+    </message>
+    <message>
+        <source>Please enter a number between 0 and %1.</source>
+        <translation>Veuillez saisir un nombre entre 0 et %1.</translation>
+    </message>
 </context>
 <context>
     <name>SerialDevicesGroup</name>
@@ -507,6 +1221,114 @@
     <message>
         <source>Device for the port</source>
         <translation>Périphérique du port</translation>
+    </message>
+</context>
+<context>
+    <name>StbConfigurationDialog</name>
+    <message>
+        <source>STB Configuration</source>
+        <translation>Réglages du récepteur</translation>
+    </message>
+    <message>
+        <source>Langauge</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Verrou</translation>
+    </message>
+    <message>
+        <source>LNB/Power</source>
+        <translation>LNB/Alim.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>PVR</source>
+        <translation>PVR</translation>
+    </message>
+    <message>
+        <source>A/V</source>
+        <translation>A/V</translation>
+    </message>
+    <message>
+        <source>OSD</source>
+        <translation>OSD</translation>
+    </message>
+    <message>
+        <source>Fav Name</source>
+        <translation>Noms favoris</translation>
+    </message>
+    <message>
+        <source>Etc</source>
+        <translation>Divers</translation>
+    </message>
+</context>
+<context>
+    <name>TimePage</name>
+    <message>
+        <source>Local Time</source>
+        <translation>Heure locale</translation>
+    </message>
+    <message>
+        <source>GMT Offset</source>
+        <translation>Décalage GMT</translation>
+    </message>
+    <message>
+        <source>Time update</source>
+        <translation>Mise à jour de l&apos;heure</translation>
+    </message>
+</context>
+<context>
+    <name>TransponderDialog</name>
+    <message>
+        <source>Transponder Property</source>
+        <translation>Propriétés du transpondeur</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source> Frequency </source>
+        <translation> Fréquence </translation>
+    </message>
+    <message>
+        <source> TS ID </source>
+        <translation> ID TS </translation>
+    </message>
+    <message>
+        <source> Polarity </source>
+        <translation> Polarisation </translation>
+    </message>
+    <message>
+        <source> FEC </source>
+        <translation> FEC </translation>
+    </message>
+    <message>
+        <source>Symbol Rate </source>
+        <translation>Débit symbole </translation>
+    </message>
+</context>
+<context>
+    <name>UploadSafetyDialog</name>
+    <message>
+        <source>Upload Channel File</source>
+        <translation>Envoyer le fichier de chaînes</translation>
+    </message>
+    <message>
+        <source>%1 replaces the receiver&apos;s channel list.</source>
+        <translation>%1 remplace la liste de chaînes du récepteur.</translation>
+    </message>
+    <message>
+        <source>Back up the receiver&apos;s channel list first</source>
+        <translation>Sauvegarder d&apos;abord la liste de chaînes du récepteur</translation>
+    </message>
+    <message>
+        <source>Verify after upload</source>
+        <translation>Vérifier après l&apos;envoi</translation>
     </message>
 </context>
 </TS>

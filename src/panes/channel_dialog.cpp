@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -68,13 +69,14 @@ bool ReadPid(QLineEdit& edit, std::uint16_t& pid) {
 ChannelDialog::ChannelDialog(ChannelRecord record, int pk, OrderedLists& lists, const QString& satelliteName,
                              const QString& transponderText, QWidget* parent)
     : QDialog(parent), m_record(record), m_pk(pk), m_lists(lists) {
-    setWindowTitle(QStringLiteral("Channel Property"));
+    setWindowTitle(QCoreApplication::translate("ChannelDialog", "Channel Property"));
 
     auto* info = new QGridLayout;
-    info->addWidget(new QLabel(QStringLiteral("Satellite :")), 0, 0);
+    info->addWidget(new QLabel(QCoreApplication::translate("ChannelDialog", "Satellite :")), 0, 0);
     info->addWidget(MakeInfoLine(this, "satelliteText", satelliteName), 0, 1);
     // The transponder line ends in a line break; keep its first line level with the label.
-    info->addWidget(new QLabel(QStringLiteral("Transponder :")), 1, 0, Qt::AlignLeft | Qt::AlignTop);
+    info->addWidget(new QLabel(QCoreApplication::translate("ChannelDialog", "Transponder :")), 1, 0,
+                    Qt::AlignLeft | Qt::AlignTop);
     info->addWidget(MakeInfoLine(this, "transponderText", transponderText), 1, 1, Qt::AlignLeft | Qt::AlignTop);
     info->setColumnStretch(1, 1);
 
@@ -88,21 +90,22 @@ ChannelDialog::ChannelDialog(ChannelRecord record, int pk, OrderedLists& lists, 
     m_teletextPid = MakeDigitEdit(this, "teletextPid", kPidDigits);
     m_ac3Pid = MakeDigitEdit(this, "ac3Pid", kPidDigits);
     m_pmtPid = MakeDigitEdit(this, "pmtPid", kPidDigits);
-    m_locked = MakeCheckBox(this, "locked", QStringLiteral("Locked"));
-    m_scrambled = MakeCheckBox(this, "scrambled", QStringLiteral("Scrambled"));
-    m_skipped = MakeCheckBox(this, "skipped", QStringLiteral("Skipped"));
+    m_locked = MakeCheckBox(this, "locked", QCoreApplication::translate("ChannelDialog", "Locked"));
+    m_scrambled = MakeCheckBox(this, "scrambled", QCoreApplication::translate("ChannelDialog", "Scrambled"));
+    m_skipped = MakeCheckBox(this, "skipped", QCoreApplication::translate("ChannelDialog", "Skipped"));
 
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(12);
-    AddLabelledControl(*fields, 0, 0, QStringLiteral("Name"), m_name);
-    AddLabelledControl(*fields, 1, 0, QStringLiteral("Program ID"), m_programId);
-    AddLabelledControl(*fields, 2, 0, QStringLiteral("V PID"), m_videoPid);
-    AddLabelledControl(*fields, 3, 0, QStringLiteral("PCR PID"), m_pcrPid);
-    AddLabelledControl(*fields, 4, 0, QStringLiteral("TTX PID"), m_teletextPid);
-    AddLabelledControl(*fields, 5, 0, QStringLiteral("AC3 PID"), m_ac3Pid);
-    AddLabelledControl(*fields, 6, 0, QStringLiteral("PMT PID"), m_pmtPid);
+    AddLabelledControl(*fields, 0, 0, QCoreApplication::translate("ChannelDialog", "Name"), m_name);
+    AddLabelledControl(*fields, 1, 0, QCoreApplication::translate("ChannelDialog", "Program ID"), m_programId);
+    AddLabelledControl(*fields, 2, 0, QCoreApplication::translate("ChannelDialog", "V PID"), m_videoPid);
+    AddLabelledControl(*fields, 3, 0, QCoreApplication::translate("ChannelDialog", "PCR PID"), m_pcrPid);
+    AddLabelledControl(*fields, 4, 0, QCoreApplication::translate("ChannelDialog", "TTX PID"), m_teletextPid);
+    AddLabelledControl(*fields, 5, 0, QCoreApplication::translate("ChannelDialog", "AC3 PID"), m_ac3Pid);
+    AddLabelledControl(*fields, 6, 0, QCoreApplication::translate("ChannelDialog", "PMT PID"), m_pmtPid);
     for (int i = 0; i < ChannelRecord::kAudioPidCount; ++i)
-        AddLabelledControl(*fields, i + 1, 2, QStringLiteral("A PID"), m_audioPids[static_cast<std::size_t>(i)]);
+        AddLabelledControl(*fields, i + 1, 2, QCoreApplication::translate("ChannelDialog", "A PID"),
+                           m_audioPids[static_cast<std::size_t>(i)]);
 
     auto* boxes = new QHBoxLayout;
     boxes->addWidget(m_locked);
@@ -110,7 +113,7 @@ ChannelDialog::ChannelDialog(ChannelRecord record, int pk, OrderedLists& lists, 
     boxes->addWidget(m_skipped);
     boxes->addStretch(1);
 
-    auto* tunerGroup = new QGroupBox(QStringLiteral("Tuner Number"), this);
+    auto* tunerGroup = new QGroupBox(QCoreApplication::translate("ChannelDialog", "Tuner Number"), this);
     tunerGroup->setObjectName(QStringLiteral("tunerNumberGroup"));
     m_tunerNumber = MakeList(tunerGroup, "tunerNumber", {"Tuner 1", "Tuner 2"});
     auto* tunerLayout = new QVBoxLayout(tunerGroup);

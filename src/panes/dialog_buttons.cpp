@@ -1,6 +1,7 @@
 #include "panes/dialog_buttons.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QPushButton>
 
@@ -12,7 +13,7 @@ OkCancelButtons AddOkCancelButtons(QDialog& dialog, QBoxLayout& layout, const QS
     auto* ok = new QPushButton(okText, &dialog);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), &dialog);
+    auto* cancel = new QPushButton(QCoreApplication::translate("DialogButtons", "Cancel"), &dialog);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
     row->addWidget(ok);

@@ -7,6 +7,7 @@
 #include "platform/widgets/user_prompts.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -28,17 +29,17 @@ struct ColourFieldSpec {
 
 // The eleven colours the dialog edits, in its reading order (two columns, left to right).
 constexpr ColourFieldSpec kColourFields[] = {
-    {"Active Satellite", "activeSatelliteColour", EditorColour::ActSatellite},
-    {"Active TR", "activeTransponderColour", EditorColour::ActTransponder},
-    {"Channel Index", "channelIndexColour", EditorColour::Index},
-    {"Favorite Channel", "favoriteChannelColour", EditorColour::Favorite},
-    {"Scrambled Text", "scrambledTextColour", EditorColour::ScrambledText},
-    {"Lock Text", "lockTextColour", EditorColour::LockText},
-    {"Satellite Line", "satelliteLineColour", EditorColour::SatLine},
-    {"Transponder Line", "transponderLineColour", EditorColour::TRLine},
-    {"Channel Line", "channelLineColour", EditorColour::CHLine},
-    {"Scrambled", "scrambledColour", EditorColour::Scrambled},
-    {"Lock", "lockColour", EditorColour::Lock},
+    {QT_TRANSLATE_NOOP("EditorConfigDialog", "Active Satellite"), "activeSatelliteColour", EditorColour::ActSatellite},
+    {QT_TRANSLATE_NOOP("EditorConfigDialog", "Active TR"), "activeTransponderColour", EditorColour::ActTransponder},
+    {QT_TRANSLATE_NOOP("EditorConfigDialog", "Channel Index"), "channelIndexColour", EditorColour::Index},
+    {QT_TRANSLATE_NOOP("EditorConfigDialog", "Favorite Channel"), "favoriteChannelColour", EditorColour::Favorite},
+    {QT_TRANSLATE_NOOP("EditorConfigDialog", "Scrambled Text"), "scrambledTextColour", EditorColour::ScrambledText},
+    {QT_TRANSLATE_NOOP("EditorConfigDialog", "Lock Text"), "lockTextColour", EditorColour::LockText},
+    {QT_TRANSLATE_NOOP("EditorConfigDialog", "Satellite Line"), "satelliteLineColour", EditorColour::SatLine},
+    {QT_TRANSLATE_NOOP("EditorConfigDialog", "Transponder Line"), "transponderLineColour", EditorColour::TRLine},
+    {QT_TRANSLATE_NOOP("EditorConfigDialog", "Channel Line"), "channelLineColour", EditorColour::CHLine},
+    {QT_TRANSLATE_NOOP("EditorConfigDialog", "Scrambled"), "scrambledColour", EditorColour::Scrambled},
+    {QT_TRANSLATE_NOOP("EditorConfigDialog", "Lock"), "lockColour", EditorColour::Lock},
 };
 
 constexpr int kColourColumns = 2;
@@ -47,12 +48,12 @@ constexpr int kColourColumns = 2;
 
 EditorConfigDialog::EditorConfigDialog(EditorSettings& settings, SettingsStore& store, QWidget* parent)
     : QDialog(parent), m_settings(settings), m_edited(settings), m_store(store) {
-    setWindowTitle(QStringLiteral("Editor Configuration"));
+    setWindowTitle(QCoreApplication::translate("EditorConfigDialog", "Editor Configuration"));
     auto* layout = new QVBoxLayout(this);
 
-    auto* display = new QGroupBox(QStringLiteral("Display Setting"), this);
+    auto* display = new QGroupBox(QCoreApplication::translate("EditorConfigDialog", "Display Setting"), this);
     auto* displayLayout = new QHBoxLayout(display);
-    auto* widthLabel = new QLabel(QStringLiteral("Column width"), display);
+    auto* widthLabel = new QLabel(QCoreApplication::translate("EditorConfigDialog", "Column width"), display);
     m_columnWidth = new QLineEdit(display);
     m_columnWidth->setObjectName(QStringLiteral("columnWidthEdit"));
     m_columnWidth->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this));
@@ -63,11 +64,11 @@ EditorConfigDialog::EditorConfigDialog(EditorSettings& settings, SettingsStore& 
     displayLayout->addStretch(1);
     layout->addWidget(display);
 
-    auto* colours = new QGroupBox(QStringLiteral("Color Setting"), this);
+    auto* colours = new QGroupBox(QCoreApplication::translate("EditorConfigDialog", "Color Setting"), this);
     auto* colourGrid = new QGridLayout(colours);
     int position = 0;
     for (const ColourFieldSpec& spec : kColourFields) {
-        auto* field = new ColourField(QString::fromLatin1(spec.label), colours);
+        auto* field = new ColourField(QCoreApplication::translate("EditorConfigDialog", spec.label), colours);
         field->setObjectName(QString::fromLatin1(spec.objectName));
         field->setMinimumWidth(150);
         colourGrid->addWidget(field, position / kColourColumns, position % kColourColumns);
@@ -76,7 +77,7 @@ EditorConfigDialog::EditorConfigDialog(EditorSettings& settings, SettingsStore& 
     }
     layout->addWidget(colours);
 
-    auto* defaults = new QPushButton(QStringLiteral("Default Color"), this);
+    auto* defaults = new QPushButton(QCoreApplication::translate("EditorConfigDialog", "Default Color"), this);
     defaults->setObjectName(QStringLiteral("defaultColourButton"));
     connect(defaults, &QPushButton::clicked, this, [this] { ResetColours(); });
     auto* defaultsRow = new QHBoxLayout;
@@ -84,7 +85,7 @@ EditorConfigDialog::EditorConfigDialog(EditorSettings& settings, SettingsStore& 
     defaultsRow->addStretch(1);
     layout->addLayout(defaultsRow);
 
-    m_keepBackup = new QCheckBox(QStringLiteral("Keep a backup when saving"), this);
+    m_keepBackup = new QCheckBox(QCoreApplication::translate("EditorConfigDialog", "Keep a backup when saving"), this);
     m_keepBackup->setObjectName(QStringLiteral("keepBackupCheck"));
     layout->addWidget(m_keepBackup);
 

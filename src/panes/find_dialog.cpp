@@ -3,6 +3,7 @@
 #include "platform/widgets/user_prompts.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,24 +13,24 @@
 namespace vorlane::ui {
 
 FindDialog::FindDialog(FindState& state, QWidget* parent) : QDialog(parent), m_state(state) {
-    setWindowTitle(QStringLiteral("Find Continue - \"F3\""));
+    setWindowTitle(QCoreApplication::translate("FindDialog", "Find Continue - \"F3\""));
     auto* grid = new QGridLayout(this);
 
-    auto* label = new QLabel(QStringLiteral("Find what :"), this);
+    auto* label = new QLabel(QCoreApplication::translate("FindDialog", "Find what :"), this);
     m_findText = new QLineEdit(this);
     m_findText->setObjectName(QStringLiteral("findTextEdit"));
     m_findText->setMaxLength(static_cast<int>(FindState::kMaxFindTextLength));
     m_findText->setMinimumWidth(220);
     label->setBuddy(m_findText);
-    m_wholeWord = new QCheckBox(QStringLiteral("Match whole word only"), this);
+    m_wholeWord = new QCheckBox(QCoreApplication::translate("FindDialog", "Match whole word only"), this);
     m_wholeWord->setObjectName(QStringLiteral("wholeWordCheck"));
-    m_matchCase = new QCheckBox(QStringLiteral("Match case"), this);
+    m_matchCase = new QCheckBox(QCoreApplication::translate("FindDialog", "Match case"), this);
     m_matchCase->setObjectName(QStringLiteral("matchCaseCheck"));
 
-    auto* findNext = new QPushButton(QStringLiteral("Find Next"), this);
+    auto* findNext = new QPushButton(QCoreApplication::translate("FindDialog", "Find Next"), this);
     findNext->setObjectName(QStringLiteral("findNextButton"));
     findNext->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(QCoreApplication::translate("FindDialog", "Cancel"), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     connect(findNext, &QPushButton::clicked, this, [this] { StoreAndAccept(); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -4,6 +4,7 @@
 #include "platform/widgets/range_check.h"
 #include "platform/widgets/user_prompts.h"
 
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,7 +14,7 @@
 namespace vorlane::ui {
 
 MoveToDialog::MoveToDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Channel move to"));
+    setWindowTitle(QCoreApplication::translate("MoveToDialog", "Channel move to"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     m_numberEdit = new QLineEdit(QString::number(kMinChannelNumber), this);
@@ -21,7 +22,7 @@ MoveToDialog::MoveToDialog(QWidget* parent) : QDialog(parent) {
     m_numberEdit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this));
     m_numberEdit->setMaxLength(9);
     m_numberEdit->selectAll();
-    form->addRow(QStringLiteral("Channel Number"), m_numberEdit);
+    form->addRow(QCoreApplication::translate("MoveToDialog", "Channel Number"), m_numberEdit);
     layout->addLayout(form);
 
     const OkCancelButtons buttons = AddOkCancelButtons(*this, *layout);

@@ -4,6 +4,7 @@
 #include "panes/dialog_buttons.h"
 #include "platform/widgets/user_prompts.h"
 
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,7 +14,7 @@ namespace vorlane::ui {
 
 RenameDialog::RenameDialog(ReceiverSettings settings, int group, QWidget* parent)
     : QDialog(parent), m_settings(settings), m_group(group) {
-    setWindowTitle(QStringLiteral("Rename"));
+    setWindowTitle(QCoreApplication::translate("RenameDialog", "Rename"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     const QString current = QString::fromLatin1(m_settings.fav_name(static_cast<std::size_t>(m_group)));
@@ -27,8 +28,8 @@ RenameDialog::RenameDialog(ReceiverSettings settings, int group, QWidget* parent
     m_to->setMaxLength(kMaxNameLength);
     m_to->setMinimumWidth(180);
     m_to->selectAll();
-    form->addRow(QStringLiteral("From"), from);
-    form->addRow(QStringLiteral("To"), m_to);
+    form->addRow(QCoreApplication::translate("RenameDialog", "From"), from);
+    form->addRow(QCoreApplication::translate("RenameDialog", "To"), m_to);
     layout->addLayout(form);
 
     const OkCancelButtons buttons = AddOkCancelButtons(*this, *layout);

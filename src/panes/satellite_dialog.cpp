@@ -8,6 +8,7 @@
 #include "platform/widgets/user_prompts.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -59,13 +60,13 @@ bool ShowsUser(const QComboBox& list) {
 
 SatelliteDialog::SatelliteDialog(SatelliteRecord record, ReceiverSettings settings, QWidget* parent)
     : QDialog(parent), m_record(record), m_settings(settings), m_side(record.tunerConnection() == 1 ? 1 : 0) {
-    setWindowTitle(QStringLiteral("Satellite"));
+    setWindowTitle(QCoreApplication::translate("SatelliteDialog", "Satellite"));
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("tabs"));
     auto* page = new QWidget(tabs);
     page->setObjectName(QStringLiteral("content"));
     BuildPage(page);
-    tabs->addTab(page, QStringLiteral("Content"));
+    tabs->addTab(page, QCoreApplication::translate("SatelliteDialog", "Content"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs);
@@ -107,13 +108,14 @@ void SatelliteDialog::BuildPage(QWidget* page) {
     m_lnbPower = MakeList(page, "lnbPower", {"Disable", "0V", "12V"});
     m_toneBurst = MakeList(page, "toneBurst", {"Off", "A", "B"});
 
-    m_tunerGroup = new QGroupBox(QStringLiteral("Tuner Setting"), page);
+    m_tunerGroup = new QGroupBox(QCoreApplication::translate("SatelliteDialog", "Tuner Setting"), page);
     m_tunerGroup->setObjectName(QStringLiteral("tunerSetting"));
     m_tunerNumber = MakeList(m_tunerGroup, "tunerNumber", {"Tuner 1", "Tuner 2"});
     m_tunerConnection = MakeList(m_tunerGroup, "tunerConnection", {"Separate", "Loop Through", "Dual Mode"});
     auto* tunerGrid = new QGridLayout(m_tunerGroup);
-    AddLabelledControl(*tunerGrid, 0, 0, QStringLiteral("Tuner Number"), m_tunerNumber);
-    AddLabelledControl(*tunerGrid, 1, 0, QStringLiteral("Tuner Connet"), m_tunerConnection);
+    AddLabelledControl(*tunerGrid, 0, 0, QCoreApplication::translate("SatelliteDialog", "Tuner Number"), m_tunerNumber);
+    AddLabelledControl(*tunerGrid, 1, 0, QCoreApplication::translate("SatelliteDialog", "Tuner Connet"),
+                       m_tunerConnection);
     m_tunerGroup->hide();
 
     auto* position = new QHBoxLayout;
@@ -125,19 +127,19 @@ void SatelliteDialog::BuildPage(QWidget* page) {
 
     auto* grid = new QGridLayout(page);
     grid->setHorizontalSpacing(12);
-    AddLabelledControl(*grid, 0, 0, QStringLiteral("Satellite Name"), m_name);
-    AddLabelledControl(*grid, 1, 0, QStringLiteral("Longitude"), positionBox);
-    AddLabelledControl(*grid, 2, 0, QStringLiteral("LNB Type"), m_lnbType);
-    AddLabelledControl(*grid, 3, 0, QStringLiteral("LOF Low"), m_lofLow);
-    AddLabelledControl(*grid, 4, 0, QStringLiteral("LOF Low (User)"), m_lofLowUser);
-    AddLabelledControl(*grid, 5, 0, QStringLiteral("LOF High"), m_lofHigh);
-    AddLabelledControl(*grid, 6, 0, QStringLiteral("LOF High (User)"), m_lofHighUser);
-    AddLabelledControl(*grid, 0, 2, QStringLiteral("Diseqc Type"), m_diseqcType);
-    AddLabelledControl(*grid, 1, 2, QStringLiteral("Diseqc Port"), m_diseqcPort);
-    AddLabelledControl(*grid, 2, 2, QStringLiteral("Diseqc Motor"), m_diseqcMotor);
-    AddLabelledControl(*grid, 3, 2, QStringLiteral("0/22 kHz"), m_tone22k);
-    AddLabelledControl(*grid, 4, 2, QStringLiteral("12V"), m_lnbPower);
-    AddLabelledControl(*grid, 5, 2, QStringLiteral("ToneBurst"), m_toneBurst);
+    AddLabelledControl(*grid, 0, 0, QCoreApplication::translate("SatelliteDialog", "Satellite Name"), m_name);
+    AddLabelledControl(*grid, 1, 0, QCoreApplication::translate("SatelliteDialog", "Longitude"), positionBox);
+    AddLabelledControl(*grid, 2, 0, QCoreApplication::translate("SatelliteDialog", "LNB Type"), m_lnbType);
+    AddLabelledControl(*grid, 3, 0, QCoreApplication::translate("SatelliteDialog", "LOF Low"), m_lofLow);
+    AddLabelledControl(*grid, 4, 0, QCoreApplication::translate("SatelliteDialog", "LOF Low (User)"), m_lofLowUser);
+    AddLabelledControl(*grid, 5, 0, QCoreApplication::translate("SatelliteDialog", "LOF High"), m_lofHigh);
+    AddLabelledControl(*grid, 6, 0, QCoreApplication::translate("SatelliteDialog", "LOF High (User)"), m_lofHighUser);
+    AddLabelledControl(*grid, 0, 2, QCoreApplication::translate("SatelliteDialog", "Diseqc Type"), m_diseqcType);
+    AddLabelledControl(*grid, 1, 2, QCoreApplication::translate("SatelliteDialog", "Diseqc Port"), m_diseqcPort);
+    AddLabelledControl(*grid, 2, 2, QCoreApplication::translate("SatelliteDialog", "Diseqc Motor"), m_diseqcMotor);
+    AddLabelledControl(*grid, 3, 2, QCoreApplication::translate("SatelliteDialog", "0/22 kHz"), m_tone22k);
+    AddLabelledControl(*grid, 4, 2, QCoreApplication::translate("SatelliteDialog", "12V"), m_lnbPower);
+    AddLabelledControl(*grid, 5, 2, QCoreApplication::translate("SatelliteDialog", "ToneBurst"), m_toneBurst);
     grid->addWidget(m_tunerGroup, 7, 0, 1, 4);
     grid->setRowStretch(8, 1);
 
@@ -216,7 +218,8 @@ void SatelliteDialog::accept() {
     int tenths = 0;
     if (!ParseOrbitalTenths(m_longitude->text().toStdString(), kMaxLongitudeTenths, tenths)) {
         UserPrompts::message(this, QMessageBox::Warning, windowTitle(),
-                             QStringLiteral("Please enter a number between 0 and %1.").arg(kMaxLongitudeTenths / 10));
+                             QCoreApplication::translate("SatelliteDialog", "Please enter a number between 0 and %1.")
+                                 .arg(kMaxLongitudeTenths / 10));
         m_longitude->setFocus(Qt::OtherFocusReason);
         m_longitude->selectAll();
         return;

@@ -1,15 +1,16 @@
 #include "panes/transponder_dialog.h"
 
 #include "database/add_records.h"
+#include "database/transponder_new_record.h"
 #include "panes/dialog_buttons.h"
 #include "panes/property_dialog_controls.h"
 #include "panes/property_dialog_text.h"
-#include "database/transponder_new_record.h"
 #include "platform/widgets/range_check.h"
 #include "platform/widgets/user_prompts.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -44,9 +45,9 @@ bool LeavesForControl(const QFocusEvent& event) {
 
 TransponderDialog::TransponderDialog(TransponderRecord record, const QString& satelliteName, QWidget* parent)
     : QDialog(parent), m_record(record) {
-    setWindowTitle(QStringLiteral("Transponder Property"));
+    setWindowTitle(QCoreApplication::translate("TransponderDialog", "Transponder Property"));
     setMinimumWidth(280);
-    auto* satelliteGroup = new QGroupBox(QStringLiteral("Satellite"), this);
+    auto* satelliteGroup = new QGroupBox(QCoreApplication::translate("TransponderDialog", "Satellite"), this);
     auto* satellite = new QLineEdit(satelliteName, satelliteGroup);
     satellite->setObjectName(QStringLiteral("satelliteName"));
     satellite->setReadOnly(true);
@@ -60,11 +61,11 @@ TransponderDialog::TransponderDialog(TransponderRecord record, const QString& sa
     m_fec = MakeList(this, "fec", {"1 / 2", "2 / 3", "3 / 4", "5 / 6", "7 / 8", "Auto"});
     m_symbolRate = MakeDigitEdit(this, "symbolRate", kEditDigits);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral(" Frequency "), m_frequency);
-    form->addRow(QStringLiteral(" TS ID "), m_transportStreamId);
-    form->addRow(QStringLiteral(" Polarity "), m_polarity);
-    form->addRow(QStringLiteral(" FEC "), m_fec);
-    form->addRow(QStringLiteral("Symbol Rate "), m_symbolRate);
+    form->addRow(QCoreApplication::translate("TransponderDialog", " Frequency "), m_frequency);
+    form->addRow(QCoreApplication::translate("TransponderDialog", " TS ID "), m_transportStreamId);
+    form->addRow(QCoreApplication::translate("TransponderDialog", " Polarity "), m_polarity);
+    form->addRow(QCoreApplication::translate("TransponderDialog", " FEC "), m_fec);
+    form->addRow(QCoreApplication::translate("TransponderDialog", "Symbol Rate "), m_symbolRate);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(satelliteGroup);

@@ -3,6 +3,7 @@
 #include "platform/widgets/user_prompts.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,13 +15,15 @@ namespace vorlane::ui {
 
 ApplyOrderDialog::ApplyOrderDialog(const QString& folder, QWidget* parent)
     : QDialog(parent), m_folder(folder), m_path(new QLineEdit(this)),
-      m_favourites(new QCheckBox(QStringLiteral("Also copy favourite groups and their names"), this)) {
+      m_favourites(new QCheckBox(
+          QCoreApplication::translate("ApplyOrderDialog", "Also copy favourite groups and their names"), this)) {
     setObjectName(QStringLiteral("applyOrderDialog"));
-    setWindowTitle(QStringLiteral("Apply Order from Reference List"));
-    auto* browse = new QPushButton(QStringLiteral("Browse..."), this);
+    setWindowTitle(QCoreApplication::translate("ApplyOrderDialog", "Apply Order from Reference List"));
+    auto* browse = new QPushButton(QCoreApplication::translate("ApplyOrderDialog", "Browse..."), this);
     connect(browse, &QPushButton::clicked, this, [this] {
-        const QString path = UserPrompts::openFileName(this, QStringLiteral("Reference List"), m_folder,
-                                                       QStringLiteral("All files (*.*)"));
+        const QString path =
+            UserPrompts::openFileName(this, QCoreApplication::translate("ApplyOrderDialog", "Reference List"), m_folder,
+                                      QCoreApplication::translate("ApplyOrderDialog", "All files (*.*)"));
         if (!path.isEmpty())
             m_path->setText(path);
     });

@@ -2,6 +2,7 @@
 
 #include "listtools/list_diff_report.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -11,7 +12,7 @@ namespace vorlane::ui {
 CompareWindow::CompareWindow(const ListDiff& diff, const QString& otherName, QWidget* parent)
     : QDialog(parent), m_sections(new QTreeWidget(this)) {
     setObjectName(QStringLiteral("compareWindow"));
-    setWindowTitle(QStringLiteral("Compare with %1").arg(otherName));
+    setWindowTitle(QCoreApplication::translate("CompareWindow", "Compare with %1").arg(otherName));
     resize(620, 460);
     m_sections->setHeaderHidden(true);
     if (diff.equal())

@@ -4,6 +4,7 @@
 #include "listtools/duplicate_channels.h"
 #include "listtools/duplicate_transponders.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -26,14 +27,16 @@ DuplicatesDialog::DuplicatesDialog(const ChannelDatabase& database, RemoveHandle
                                    QWidget* parent)
     : QDialog(parent), m_database(database), m_groups(new QTreeWidget(this)), m_summary(new QLabel(this)) {
     setObjectName(QStringLiteral("duplicatesDialog"));
-    setWindowTitle(QStringLiteral("Find Duplicates"));
+    setWindowTitle(QCoreApplication::translate("DuplicatesDialog", "Find Duplicates"));
     resize(560, 420);
     m_groups->setHeaderHidden(true);
     m_groups->setRootIsDecorated(true);
 
     auto* buttons = new QDialogButtonBox(this);
-    m_remove = buttons->addButton(QStringLiteral("Remove Checked"), QDialogButtonBox::ActionRole);
-    m_merge = buttons->addButton(QStringLiteral("Merge Transponders"), QDialogButtonBox::ActionRole);
+    m_remove = buttons->addButton(QCoreApplication::translate("DuplicatesDialog", "Remove Checked"),
+                                  QDialogButtonBox::ActionRole);
+    m_merge = buttons->addButton(QCoreApplication::translate("DuplicatesDialog", "Merge Transponders"),
+                                 QDialogButtonBox::ActionRole);
     buttons->addButton(QDialogButtonBox::Close);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_remove, &QPushButton::clicked, this, [this, remove = std::move(remove)] {
@@ -70,7 +73,8 @@ void DuplicatesDialog::Fill() {
     }
     m_groups->expandAll();
     const std::size_t transponders = FindDuplicateTransponders(m_database).size();
-    m_summary->setText(QStringLiteral("Groups of duplicate channels: %1; of duplicate transponders: %2")
+    m_summary->setText(QCoreApplication::translate("DuplicatesDialog",
+                                                   "Groups of duplicate channels: %1; of duplicate transponders: %2")
                            .arg(groups.size())
                            .arg(transponders));
     m_remove->setEnabled(!groups.empty());

@@ -8,13 +8,14 @@
 #include "listtools/csv_listing.h"
 #include "platform/settings_store.h"
 #include "platform/widgets/user_prompts.h"
-#include "shell/integrity_question.h"
 #include "shell/edit_document.h"
+#include "shell/integrity_question.h"
 #include "shell/main_frame.h"
 #include "shell/message_dialog.h"
 #include "shell/mirevo_view.h"
 #include "shell/window_title.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -76,7 +77,8 @@ FrameFileCommands::FrameFileCommands(CMainFrame& frame, ChannelDatabase& databas
 
 void FrameFileCommands::New() {
     const auto answer = UserPrompts::message(&m_frame, QMessageBox::Warning, ProgramTitle(),
-                                             QStringLiteral("Clear all data ?"), QMessageBox::Yes | QMessageBox::No);
+                                             QCoreApplication::translate("FrameFileCommands", "Clear all data ?"),
+                                             QMessageBox::Yes | QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
     Clear(m_database);
@@ -90,7 +92,8 @@ void FrameFileCommands::New() {
 void FrameFileCommands::Open() {
     if (!MaySetUnsavedWorkAside())
         return;
-    const QString path = UserPrompts::openFileName(&m_frame, QStringLiteral("Open"), m_lastChosenPath, kOpenFilter);
+    const QString path = UserPrompts::openFileName(&m_frame, QCoreApplication::translate("FrameFileCommands", "Open"),
+                                                   m_lastChosenPath, kOpenFilter);
     if (!path.isEmpty())
         OpenChosenFile(path);
 }
@@ -103,9 +106,10 @@ void FrameFileCommands::OpenPath(const QString& path) {
 bool FrameFileCommands::MaySetUnsavedWorkAside() {
     if (!m_database.modified())
         return true;
-    const auto answer = UserPrompts::message(
-        &m_frame, QMessageBox::Question, ProgramTitle(), QStringLiteral("Do you want to save the changes ?"),
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    const auto answer =
+        UserPrompts::message(&m_frame, QMessageBox::Question, ProgramTitle(),
+                             QCoreApplication::translate("FrameFileCommands", "Do you want to save the changes ?"),
+                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     if (answer == QMessageBox::Yes)
         return WriteLikeSave() != 0;
     return answer == QMessageBox::No;
@@ -153,8 +157,8 @@ void FrameFileCommands::ShowOpened(const QString& path) {
 }
 
 void FrameFileCommands::Save() {
-    if (m_frame.messageDialog().ShowModal(QStringLiteral("Are you sure Save?"), ui::MessageDialog::kModeOkCancel) !=
-        ui::MessageDialog::kOk)
+    if (m_frame.messageDialog().ShowModal(QCoreApplication::translate("FrameFileCommands", "Are you sure Save?"),
+                                          ui::MessageDialog::kModeOkCancel) != ui::MessageDialog::kOk)
         return;
     WriteLikeSave();
 }
@@ -198,7 +202,8 @@ QString FrameFileCommands::ChooseSavePath(const QString& title, const QString& f
 }
 
 int FrameFileCommands::WriteChannelFile(const std::string& path) {
-    if (!ui::MayGoOnDespiteProblems(&m_frame, CheckIntegrity(m_database), QStringLiteral("Save anyway?")))
+    if (!ui::MayGoOnDespiteProblems(&m_frame, CheckIntegrity(m_database),
+                                    QCoreApplication::translate("FrameFileCommands", "Save anyway?")))
         return 0;
     if (!KeepBackupBeforeSave(path))
         return 0;
@@ -218,7 +223,8 @@ bool FrameFileCommands::KeepBackupBeforeSave(const std::string& path) {
         return true;
     if (KeepBackup(path))
         return true;
-    ShowError(QStringLiteral("The backup %1 could not be written, so the file was not saved.")
+    ShowError(QCoreApplication::translate("FrameFileCommands",
+                                          "The backup %1 could not be written, so the file was not saved.")
                   .arg(QFile::decodeName(QByteArray::fromStdString(BackupPathOf(path)))));
     return false;
 }

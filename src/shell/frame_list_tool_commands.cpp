@@ -13,6 +13,7 @@
 #include "shell/duplicates_dialog.h"
 #include "shell/mirevo_view.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QPrintPreviewDialog>
@@ -55,14 +56,17 @@ void FrameListToolCommands::ApplyOrderFromReference(const QString& folder) {
         return;
     const ApplyOrderResult result = ApplyReferenceOrder(m_database, reference, dialog.copyFavourites());
     TakeChanges(QStringLiteral("Apply Order"));
-    UserPrompts::message(
-        &m_frame, QMessageBox::Information, QStringLiteral("Apply Order from Reference List"),
-        QStringLiteral("%1 channels matched, %2 unmatched.").arg(result.matched).arg(result.unmatched));
+    UserPrompts::message(&m_frame, QMessageBox::Information,
+                         QCoreApplication::translate("FrameListToolCommands", "Apply Order from Reference List"),
+                         QCoreApplication::translate("FrameListToolCommands", "%1 channels matched, %2 unmatched.")
+                             .arg(result.matched)
+                             .arg(result.unmatched));
 }
 
 void FrameListToolCommands::CompareWithFile(const QString& folder) {
-    const QString path = UserPrompts::openFileName(&m_frame, QStringLiteral("Compare with File"), folder,
-                                                   QStringLiteral("All files (*.*)"));
+    const QString path =
+        UserPrompts::openFileName(&m_frame, QCoreApplication::translate("FrameListToolCommands", "Compare with File"),
+                                  folder, QCoreApplication::translate("FrameListToolCommands", "All files (*.*)"));
     if (path.isEmpty())
         return;
     ChannelDatabase other;

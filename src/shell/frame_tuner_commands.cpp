@@ -5,6 +5,8 @@
 #include "shell/message_dialog.h"
 #include "shell/mirevo_view.h"
 
+#include <QCoreApplication>
+
 namespace vorlane {
 
 FrameTunerCommands::FrameTunerCommands(ChannelDatabase& database, CMirevoView& view, ui::MessageDialog& messages)
@@ -16,11 +18,12 @@ int FrameTunerCommands::Copy(int source, int destination) {
         return 0;
     const int copied = CopyTunerChannels(m_database, source, destination, false);
     TakeChanges(QStringLiteral("Copy T%1 to T%2").arg(source + 1).arg(destination + 1));
-    m_messages.ShowModal(QStringLiteral("Channel Copy : T%1 -> T%2\n\n[%3] channels copy Complete")
-                             .arg(source + 1)
-                             .arg(destination + 1)
-                             .arg(copied),
-                         ui::MessageDialog::kModeOk);
+    m_messages.ShowModal(
+        QCoreApplication::translate("FrameTunerCommands", "Channel Copy : T%1 -> T%2\n\n[%3] channels copy Complete")
+            .arg(source + 1)
+            .arg(destination + 1)
+            .arg(copied),
+        ui::MessageDialog::kModeOk);
     return copied;
 }
 
@@ -29,8 +32,10 @@ int FrameTunerCommands::Merge() {
         return 0;
     const int copied = MergeTuners(m_database);
     TakeChanges(QStringLiteral("Merge T1 and T2"));
-    m_messages.ShowModal(QStringLiteral("Merge channel : T1 and T2\n\n[%1] channels Merge Complete").arg(copied),
-                         ui::MessageDialog::kModeOk);
+    m_messages.ShowModal(
+        QCoreApplication::translate("FrameTunerCommands", "Merge channel : T1 and T2\n\n[%1] channels Merge Complete")
+            .arg(copied),
+        ui::MessageDialog::kModeOk);
     return copied;
 }
 

@@ -3,6 +3,7 @@
 #include "platform/widgets/user_prompts.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -20,7 +21,7 @@ QRadioButton* MakeToggle(const char* caption, const char* objectName, QWidget* p
 } // namespace
 
 DownloadChoiceDialog::DownloadChoiceDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("What do you want to download from the STB?"));
+    setWindowTitle(QCoreApplication::translate("LoaderDownloadDialog", "What do you want to download from the STB?"));
     auto* layout = new QVBoxLayout(this);
     m_mainSoftware = MakeToggle("Main Software", "mainSoftwareButton", this);
     m_preSetting = MakeToggle("Pre-setting", "preSettingButton", this);

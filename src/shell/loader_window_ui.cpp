@@ -12,6 +12,7 @@
 #include "shell/window_title.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QWidget>
 
@@ -137,18 +138,21 @@ int LoaderWindowUi::ChooseFile(const FileDialogRequest& request, std::string& pa
     const QString filter = FileDialogFilter(request.filter);
     QString chosen;
     if (request.kind == FileDialogKind::Open) {
-        chosen = UserPrompts::openFileName(&m_window, QStringLiteral("Open"), start, filter);
+        chosen =
+            UserPrompts::openFileName(&m_window, QCoreApplication::translate("LoaderWindowUi", "Open"), start, filter);
     } else {
         // A download replaces the chosen file only once it is complete, and the loader asks nothing first.
         const bool confirmOverwrite = false;
         chosen = WithDefaultExtension(
-            UserPrompts::saveFileName(&m_window, QStringLiteral("Save As"), start, filter, confirmOverwrite),
+            UserPrompts::saveFileName(&m_window, QCoreApplication::translate("LoaderWindowUi", "Save As"), start,
+                                      filter, confirmOverwrite),
             request.defaultExtension);
     }
     path = LocalPath(chosen);
     // A channel file with broken records is only sent when the user says so; saying No is like cancelling.
     if (request.kind == FileDialogKind::Open && !chosen.isEmpty() &&
-        !MayGoOnDespiteProblems(&m_window, ChannelFileProblems(path), QStringLiteral("Upload anyway?")))
+        !MayGoOnDespiteProblems(&m_window, ChannelFileProblems(path),
+                                QCoreApplication::translate("LoaderWindowUi", "Upload anyway?")))
         return 0;
     return chosen.isEmpty() ? 0 : 1;
 }

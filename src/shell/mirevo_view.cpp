@@ -9,18 +9,19 @@
 #include "panes/pane_filter_field.h"
 #include "shell/edit_document.h"
 #include "shell/loader_link.h"
-#include "shell/translations.h"
 #include "shell/pane_border.h"
+#include "shell/translations.h"
 #include "shell/view_texts.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QRadioButton>
 #include <QResizeEvent>
 #include <QToolButton>
-#include <tuple>
 #include <algorithm>
+#include <tuple>
 
 namespace vorlane {
 namespace {
@@ -92,32 +93,35 @@ void CMirevoView::BuildForm() {
     m_informationLine = MakeLabel(this, "informationLine", QString());
     m_informationLine->setFrameShape(QFrame::StyledPanel);
     m_informationLine->setFrameShadow(QFrame::Sunken);
-    m_infoLabel = MakeLabel(this, "infoLabel", QStringLiteral("INFO"));
+    m_infoLabel = MakeLabel(this, "infoLabel", QCoreApplication::translate("MirevoView", "INFO"));
     m_paneToggle = new QToolButton(this);
     m_paneToggle->setObjectName(QStringLiteral("paneToggleButton"));
     m_paneToggle->setArrowType(Qt::RightArrow);
-    m_paneToggle->setToolTip(QStringLiteral("Show or hide the radio pane"));
+    m_paneToggle->setToolTip(QCoreApplication::translate("MirevoView", "Show or hide the radio pane"));
     connect(m_paneToggle, &QToolButton::clicked, this, [this] { ToggleRadioPane(); });
 
-    m_satelliteLabel = MakeLabel(this, "satelliteCountLabel", QStringLiteral("Satellite"));
-    m_transponderLabel = MakeLabel(this, "transponderCountLabel", QStringLiteral("Transponder"));
-    m_favoriteLabel = MakeLabel(this, "favoriteLabel", QStringLiteral("Favorite"));
-    m_tvLabel = MakeLabel(this, "tvCountLabel", QStringLiteral("TV"));
-    m_radioLabel = MakeLabel(this, "radioCountLabel", QStringLiteral("Radio"));
+    m_satelliteLabel = MakeLabel(this, "satelliteCountLabel", QCoreApplication::translate("MirevoView", "Satellite"));
+    m_transponderLabel =
+        MakeLabel(this, "transponderCountLabel", QCoreApplication::translate("MirevoView", "Transponder"));
+    m_favoriteLabel = MakeLabel(this, "favoriteLabel", QCoreApplication::translate("MirevoView", "Favorite"));
+    m_tvLabel = MakeLabel(this, "tvCountLabel", QCoreApplication::translate("MirevoView", "TV"));
+    m_radioLabel = MakeLabel(this, "radioCountLabel", QCoreApplication::translate("MirevoView", "Radio"));
 
     std::tie(m_satelliteStandard, m_satelliteLongitude) =
-        MakeButtonPair(*this, "satelliteStandardButton", QStringLiteral("Standard"), kCmdSatelliteSortStandard,
-                       "satelliteLongitudeButton", QStringLiteral("Longitude"), kCmdSatelliteSortLongitude);
+        MakeButtonPair(*this, "satelliteStandardButton", QCoreApplication::translate("MirevoView", "Standard"),
+                       kCmdSatelliteSortStandard, "satelliteLongitudeButton",
+                       QCoreApplication::translate("MirevoView", "Longitude"), kCmdSatelliteSortLongitude);
     std::tie(m_transponderStandard, m_transponderFrequency) =
-        MakeButtonPair(*this, "transponderStandardButton", QStringLiteral("Standard"), kCmdTransponderSortStandard,
-                       "transponderFrequencyButton", QStringLiteral("Frequency"), kCmdTransponderSortFrequency);
+        MakeButtonPair(*this, "transponderStandardButton", QCoreApplication::translate("MirevoView", "Standard"),
+                       kCmdTransponderSortStandard, "transponderFrequencyButton",
+                       QCoreApplication::translate("MirevoView", "Frequency"), kCmdTransponderSortFrequency);
     // The channel order buttons stay out of sight; the channel menus' "View sorted by" reaches them.
-    std::tie(m_tvOriginal, m_tvNames) =
-        MakeButtonPair(*this, "tvOriginalButton", QStringLiteral("Original"), kCmdTvOrderOriginal, "tvNamesButton",
-                       QStringLiteral("Names"), kCmdTvOrderNames);
-    std::tie(m_radioOriginal, m_radioNames) =
-        MakeButtonPair(*this, "radioOriginalButton", QStringLiteral("Original"), kCmdRadioOrderOriginal,
-                       "radioNamesButton", QStringLiteral("Names"), kCmdRadioOrderNames);
+    std::tie(m_tvOriginal, m_tvNames) = MakeButtonPair(
+        *this, "tvOriginalButton", QCoreApplication::translate("MirevoView", "Original"), kCmdTvOrderOriginal,
+        "tvNamesButton", QCoreApplication::translate("MirevoView", "Names"), kCmdTvOrderNames);
+    std::tie(m_radioOriginal, m_radioNames) = MakeButtonPair(
+        *this, "radioOriginalButton", QCoreApplication::translate("MirevoView", "Original"), kCmdRadioOrderOriginal,
+        "radioNamesButton", QCoreApplication::translate("MirevoView", "Names"), kCmdRadioOrderNames);
     for (QRadioButton* hidden : {m_tvOriginal, m_tvNames, m_radioOriginal, m_radioNames})
         hidden->hide();
 

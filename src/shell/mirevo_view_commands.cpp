@@ -16,6 +16,7 @@
 #include "panes/transponder_dialog.h"
 #include "platform/widgets/user_prompts.h"
 
+#include <QCoreApplication>
 #include <QRadioButton>
 #include <algorithm>
 #include <array>
@@ -206,9 +207,10 @@ void CMirevoView::AddTransponderToSatellite() {
 }
 
 void CMirevoView::DeleteSelectedTransponder() {
-    const auto answer = ui::UserPrompts::message(this, QMessageBox::Warning, QStringLiteral("Warning"),
-                                                 QStringLiteral("Transponder contains channels, delete anyway?"),
-                                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    const auto answer = ui::UserPrompts::message(
+        this, QMessageBox::Warning, QCoreApplication::translate("MirevoViewCommands", "Warning"),
+        QCoreApplication::translate("MirevoViewCommands", "Transponder contains channels, delete anyway?"),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     const int row = m_transponderPane->selectedRow();
     if (answer != QMessageBox::Yes || row < 0)
         return;

@@ -5,6 +5,7 @@
 #include "panes/dialog_buttons.h"
 #include "platform/widgets/user_prompts.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
@@ -24,7 +25,7 @@ QTreeWidgetItem* BackupRow(const std::string& path) {
     const BackupSummary summary = SummariseChannelImage(bytes);
     auto* row = new QTreeWidgetItem;
     row->setText(kDate, QString::fromStdString(BackupDateText(path)));
-    row->setText(kSize, QStringLiteral("%L1 bytes").arg(qulonglong(summary.size)));
+    row->setText(kSize, QCoreApplication::translate("RestoreBackupDialog", "%L1 bytes").arg(qulonglong(summary.size)));
     row->setText(kTuner1, QString::number(summary.tuner1Channels));
     row->setText(kTuner2, QString::number(summary.tuner2Channels));
     for (const int column : {kSize, kTuner1, kTuner2})
@@ -36,9 +37,10 @@ QTreeWidgetItem* BackupRow(const std::string& path) {
 } // namespace
 
 RestoreBackupDialog::RestoreBackupDialog(const std::vector<std::string>& backups, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Restore Receiver Backup"));
+    setWindowTitle(QCoreApplication::translate("RestoreBackupDialog", "Restore Receiver Backup"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Upload which copy of the receiver's channel list?"), this));
+    layout->addWidget(new QLabel(
+        QCoreApplication::translate("RestoreBackupDialog", "Upload which copy of the receiver's channel list?"), this));
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("backupList"));
     m_list->setRootIsDecorated(false);
@@ -66,8 +68,10 @@ std::string RestoreBackupDialog::chosen() const {
 int ChooseReceiverBackup(QWidget* parent, const std::string& folder, std::string& path) {
     const std::vector<std::string> backups = ListBackups(folder);
     if (backups.empty()) {
-        UserPrompts::message(parent, QMessageBox::Information, QStringLiteral("Restore Receiver Backup"),
-                             QStringLiteral("There is no backup of the receiver's channel list in %1.")
+        UserPrompts::message(parent, QMessageBox::Information,
+                             QCoreApplication::translate("RestoreBackupDialog", "Restore Receiver Backup"),
+                             QCoreApplication::translate("RestoreBackupDialog",
+                                                         "There is no backup of the receiver's channel list in %1.")
                                  .arg(QFile::decodeName(QByteArray::fromStdString(folder))));
         return 0;
     }

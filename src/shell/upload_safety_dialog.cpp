@@ -4,6 +4,7 @@
 #include "platform/widgets/user_prompts.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -13,16 +14,19 @@ namespace vorlane::ui {
 UploadSafetyDialog::UploadSafetyDialog(const QString& fileName, const UploadSafetyChoice& initial, bool backupOffered,
                                        QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Upload Channel File"));
+    setWindowTitle(QCoreApplication::translate("UploadSafetyDialog", "Upload Channel File"));
     auto* layout = new QVBoxLayout(this);
-    auto* text = new QLabel(QStringLiteral("%1 replaces the receiver's channel list.").arg(fileName), this);
+    auto* text = new QLabel(
+        QCoreApplication::translate("UploadSafetyDialog", "%1 replaces the receiver's channel list.").arg(fileName),
+        this);
     text->setWordWrap(true);
     layout->addWidget(text);
-    m_backUpFirst = new QCheckBox(QStringLiteral("Back up the receiver's channel list first"), this);
+    m_backUpFirst = new QCheckBox(
+        QCoreApplication::translate("UploadSafetyDialog", "Back up the receiver's channel list first"), this);
     m_backUpFirst->setObjectName(QStringLiteral("backUpFirstBox"));
     m_backUpFirst->setChecked(backupOffered && initial.backUpFirst);
     m_backUpFirst->setEnabled(backupOffered);
-    m_verify = new QCheckBox(QStringLiteral("Verify after upload"), this);
+    m_verify = new QCheckBox(QCoreApplication::translate("UploadSafetyDialog", "Verify after upload"), this);
     m_verify->setObjectName(QStringLiteral("verifyBox"));
     m_verify->setChecked(initial.verify);
     layout->addWidget(m_backUpFirst);

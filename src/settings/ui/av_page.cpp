@@ -4,6 +4,7 @@
 #include "settings/ui/page_form.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QSlider>
 
@@ -26,15 +27,16 @@ AvPage::AvPage(QWidget* parent)
     m_audioVolume->setMinimumWidth(240);
 
     auto* form = MakePageForm(this);
-    form->addRow("TV Output Type", m_tvOutputType);
-    form->addRow("TV Screen Type", m_tvScreenType);
-    form->addRow("Video Output", m_videoOutput);
-    form->addRow("Sound", m_sound);
+    form->addRow(QCoreApplication::translate("AvPage", "TV Output Type"), m_tvOutputType);
+    form->addRow(QCoreApplication::translate("AvPage", "TV Screen Type"), m_tvScreenType);
+    form->addRow(QCoreApplication::translate("AvPage", "Video Output"), m_videoOutput);
+    form->addRow(QCoreApplication::translate("AvPage", "Sound"), m_sound);
     // The record has no place for the RF modulator; its lists are offered but never stored.
-    form->addRow("RF Output", MakeChoiceList(this, "rfOutput", {"NTSC-M", "PAL-B/G", "PAL-I", "PAL-D/K"}));
+    form->addRow(QCoreApplication::translate("AvPage", "RF Output"),
+                 MakeChoiceList(this, "rfOutput", {"NTSC-M", "PAL-B/G", "PAL-I", "PAL-D/K"}));
     auto* rfChannel = MakeChoiceList(this, "rfChannel", NumberItems(21, 69));
-    form->addRow("RF(UHF) Channel No", rfChannel);
-    form->addRow("Audio Volume", m_audioVolume);
+    form->addRow(QCoreApplication::translate("AvPage", "RF(UHF) Channel No"), rfChannel);
+    form->addRow(QCoreApplication::translate("AvPage", "Audio Volume"), m_audioVolume);
     setTabOrder(rfChannel, m_audioVolume); // the slider was made first, but sits last
 }
 

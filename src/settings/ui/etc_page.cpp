@@ -4,6 +4,7 @@
 #include "settings/ui/choice_list.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,11 +49,11 @@ EtcPage::EtcPage(QWidget* parent)
       m_latitude{MakeDegreesEdit(this, "baseLatitude"), MakeChoiceList(this, "latitudeSide", {"North", "South"})} {
     // Label, degrees, unit and side in columns, so both sides line up although only longitude shows a unit.
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel("Base longitude", this), 0, 0);
+    grid->addWidget(new QLabel(QCoreApplication::translate("EtcPage", "Base longitude"), this), 0, 0);
     grid->addWidget(m_longitude.degrees, 0, 1);
     grid->addWidget(new QLabel("'", this), 0, 2);
     grid->addWidget(m_longitude.side, 0, 3);
-    grid->addWidget(new QLabel("Base latitude", this), 1, 0);
+    grid->addWidget(new QLabel(QCoreApplication::translate("EtcPage", "Base latitude"), this), 1, 0);
     grid->addWidget(m_latitude.degrees, 1, 1);
     grid->addWidget(m_latitude.side, 1, 3);
     grid->setColumnStretch(4, 1);
@@ -73,7 +74,7 @@ std::optional<std::int16_t> EtcPage::read(const Position& position) {
     bool isNumber = false;
     const double degrees = position.degrees->text().trimmed().toDouble(&isNumber);
     if (!isNumber || !std::isfinite(degrees)) {
-        Refuse(*position.degrees, "Please enter a number.");
+        Refuse(*position.degrees, QCoreApplication::translate("EtcPage", "Please enter a number."));
         return std::nullopt;
     }
     const double product = degrees * kTenthsPerDegree;
@@ -82,7 +83,7 @@ std::optional<std::int16_t> EtcPage::read(const Position& position) {
     constexpr int kLowest = std::numeric_limits<std::int16_t>::min();
     constexpr int kHighest = std::numeric_limits<std::int16_t>::max();
     if (tenths < kLowest || tenths > kHighest) {
-        Refuse(*position.degrees, QStringLiteral("Please enter a number between -%1 and %2.")
+        Refuse(*position.degrees, QCoreApplication::translate("EtcPage", "Please enter a number between -%1 and %2.")
                                       .arg(DegreesText(kLowest), DegreesText(kHighest)));
         return std::nullopt;
     }

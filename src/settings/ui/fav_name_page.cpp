@@ -1,6 +1,7 @@
 #include "settings/ui/fav_name_page.h"
 #include "settings/ui/page_form.h"
 
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QLineEdit>
 
@@ -12,7 +13,7 @@ FavNamePage::FavNamePage(QWidget* parent) : StbPage(parent) {
         auto* name = new QLineEdit(this);
         name->setObjectName(QStringLiteral("favName%1").arg(group + 1));
         name->setMaxLength(static_cast<int>(settings_layout::kFavNameLength));
-        form->addRow(QStringLiteral("Favorite name %1").arg(group + 1), name);
+        form->addRow(QCoreApplication::translate("FavNamePage", "Favorite name %1").arg(group + 1), name);
         m_names[group] = name;
     }
 }

@@ -4,6 +4,7 @@
 #include "settings/ui/page_form.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 
 namespace vorlane::ui {
@@ -19,9 +20,9 @@ LanguagePage::LanguagePage(QWidget* parent)
       m_audioLanguage(MakeChoiceList(this, "audioLanguage", kReceiverLanguages)),
       m_subtitleLanguage(MakeChoiceList(this, "subtitleLanguage", kReceiverLanguages)) {
     auto* form = MakePageForm(this);
-    form->addRow("Menu Language", m_menuLanguage);
-    form->addRow("Audio Language", m_audioLanguage);
-    form->addRow("Subtitle Language", m_subtitleLanguage);
+    form->addRow(QCoreApplication::translate("LanguagePage", "Menu Language"), m_menuLanguage);
+    form->addRow(QCoreApplication::translate("LanguagePage", "Audio Language"), m_audioLanguage);
+    form->addRow(QCoreApplication::translate("LanguagePage", "Subtitle Language"), m_subtitleLanguage);
 }
 
 void LanguagePage::initialise(const ReceiverSettings& settings) {

@@ -4,6 +4,7 @@
 #include "settings/ui/page_form.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QLabel>
 
@@ -18,12 +19,12 @@ LnbPowerPage::LnbPowerPage(QWidget* parent)
       m_tunerConnect(MakeChoiceList(this, "tunerConnect", {"Separated", "Loop Through", "Dual (Same)"})),
       m_lnbPower(MakeChoiceList(this, "lnbPower", kOffOn)), m_powerState(MakeChoiceList(this, "powerState", kOffOn)) {
     auto* form = MakePageForm(this);
-    form->addRow("Tuner Connect", m_tunerConnect);
-    form->addRow("LNB Power", m_lnbPower);
-    form->addRow("Power State", m_powerState);
+    form->addRow(QCoreApplication::translate("LnbPowerPage", "Tuner Connect"), m_tunerConnect);
+    form->addRow(QCoreApplication::translate("LnbPowerPage", "LNB Power"), m_lnbPower);
+    form->addRow(QCoreApplication::translate("LnbPowerPage", "Power State"), m_powerState);
 
     // The receiver has no tuner choice here; the control stays on the page, hidden and disabled.
-    auto* tunerSelectLabel = new QLabel("Tuner Select", this);
+    auto* tunerSelectLabel = new QLabel(QCoreApplication::translate("LnbPowerPage", "Tuner Select"), this);
     auto* tunerSelect = MakeChoiceList(this, "tunerSelect", {});
     form->addRow(tunerSelectLabel, tunerSelect);
     tunerSelectLabel->setEnabled(false);

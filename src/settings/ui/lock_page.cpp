@@ -4,6 +4,7 @@
 #include "settings/ui/page_form.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
@@ -47,15 +48,17 @@ LockPage::LockPage(QWidget* parent)
     m_password->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), m_password));
 
     auto* form = MakePageForm(this);
-    form->addRow("Age Rating", m_ageRating);
-    form->addRow("Password", m_password);
-    const char* menuLockLabels[] = {"Language Setting", "Time Setting", "Audio/Video Setting", "Edit Channels",
-                                    "Lock Edit Favorites"};
+    form->addRow(QCoreApplication::translate("LockPage", "Age Rating"), m_ageRating);
+    form->addRow(QCoreApplication::translate("LockPage", "Password"), m_password);
+    const char* menuLockLabels[] = {
+        QT_TRANSLATE_NOOP("LockPage", "Language Setting"), QT_TRANSLATE_NOOP("LockPage", "Time Setting"),
+        QT_TRANSLATE_NOOP("LockPage", "Audio/Video Setting"), QT_TRANSLATE_NOOP("LockPage", "Edit Channels"),
+        QT_TRANSLATE_NOOP("LockPage", "Lock Edit Favorites")};
     for (std::size_t i = 0; i < m_menuLocks.size(); ++i)
-        form->addRow(menuLockLabels[i], m_menuLocks[i].list);
-    form->addRow("IRD Lock", m_irdLock);
-    form->addRow("Lock Installation Menu", m_installationLock);
-    form->addRow("Channel Lock", m_channelLock);
+        form->addRow(QCoreApplication::translate("LockPage", menuLockLabels[i]), m_menuLocks[i].list);
+    form->addRow(QCoreApplication::translate("LockPage", "IRD Lock"), m_irdLock);
+    form->addRow(QCoreApplication::translate("LockPage", "Lock Installation Menu"), m_installationLock);
+    form->addRow(QCoreApplication::translate("LockPage", "Channel Lock"), m_channelLock);
 }
 
 void LockPage::initialise(const ReceiverSettings& settings) {

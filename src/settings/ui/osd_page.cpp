@@ -4,6 +4,7 @@
 #include "settings/ui/page_form.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -38,10 +39,10 @@ OsdPage::OsdPage(QWidget* parent)
       m_infoBoxTimeout(MakeChoiceList(this, "infoBoxTimeout", NumberItems(0, 30))),
       m_volumeIndicator(MakeChoiceList(this, "volumeIndicator", kOffOn)) {
     auto* form = MakePageForm(this);
-    form->addRow("PIP Screen Size", m_pipScreenSize);
-    form->addRow("OSD Transparency", WithUnit(this, m_osdTransparency, "%"));
-    form->addRow("Info Box Time-Out", WithUnit(this, m_infoBoxTimeout, "sec."));
-    form->addRow("Display Volume Indicator", m_volumeIndicator);
+    form->addRow(QCoreApplication::translate("OsdPage", "PIP Screen Size"), m_pipScreenSize);
+    form->addRow(QCoreApplication::translate("OsdPage", "OSD Transparency"), WithUnit(this, m_osdTransparency, "%"));
+    form->addRow(QCoreApplication::translate("OsdPage", "Info Box Time-Out"), WithUnit(this, m_infoBoxTimeout, "sec."));
+    form->addRow(QCoreApplication::translate("OsdPage", "Display Volume Indicator"), m_volumeIndicator);
 }
 
 void OsdPage::initialise(const ReceiverSettings& settings) {

@@ -4,6 +4,7 @@
 #include "settings/ui/page_form.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,18 +18,20 @@ PvrPage::PvrPage(QWidget* parent) : StbPage(parent) {
         twoDigits->setMinimumContentsLength(3);
     auto* recordTime = new QHBoxLayout;
     recordTime->addWidget(hours);
-    recordTime->addWidget(new QLabel("Hour", this));
+    recordTime->addWidget(new QLabel(QCoreApplication::translate("PvrPage", "Hour"), this));
     recordTime->addWidget(minutes);
-    recordTime->addWidget(new QLabel("Mins", this));
+    recordTime->addWidget(new QLabel(QCoreApplication::translate("PvrPage", "Mins"), this));
     recordTime->addStretch();
 
     auto* form = MakePageForm(this);
-    form->addRow("Default Record Time", recordTime);
-    form->addRow("Repeat Playing", MakeChoiceList(this, "repeatPlaying", kOffOn));
-    form->addRow("HDD Sleep",
+    form->addRow(QCoreApplication::translate("PvrPage", "Default Record Time"), recordTime);
+    form->addRow(QCoreApplication::translate("PvrPage", "Repeat Playing"),
+                 MakeChoiceList(this, "repeatPlaying", kOffOn));
+    form->addRow(QCoreApplication::translate("PvrPage", "HDD Sleep"),
                  MakeChoiceList(this, "hddSleep",
                                 {"Disable", "After 1 mins", "After 10 mins", "After 30 mins", "After 60 mins"}));
-    form->addRow("Timeshift", MakeChoiceList(this, "timeshift", {"Disable", "Enable"}));
+    form->addRow(QCoreApplication::translate("PvrPage", "Timeshift"),
+                 MakeChoiceList(this, "timeshift", {"Disable", "Enable"}));
 }
 
 void PvrPage::initialise(const ReceiverSettings&) {}

@@ -13,6 +13,7 @@
 #include "settings/ui/pvr_page.h"
 #include "settings/ui/time_page.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QTabBar>
@@ -26,7 +27,7 @@ namespace vorlane::ui {
 StbConfigurationDialog::StbConfigurationDialog(ReceiverSettings settings, QWidget* parent)
     : QDialog(parent), m_settings(settings), m_tabs(new QTabWidget(this)) {
     setObjectName("stbConfigurationDialog");
-    setWindowTitle("STB Configuration");
+    setWindowTitle(QCoreApplication::translate("StbConfigurationDialog", "STB Configuration"));
     m_tabs->setObjectName("stbTabs");
     QFont tabFont = m_tabs->tabBar()->font();
     tabFont.setFamily("Tahoma");
@@ -35,15 +36,16 @@ StbConfigurationDialog::StbConfigurationDialog(ReceiverSettings settings, QWidge
     m_tabs->tabBar()->setUsesScrollButtons(false);
 
     // Tab order first; the pages are saved in another order below.
-    auto* language = addPage(new LanguagePage, "languagePage", "Langauge");
-    auto* lock = addPage(new LockPage, "lockPage", "Lock");
-    auto* lnbPower = addPage(new LnbPowerPage, "lnbPowerPage", "LNB/Power");
-    auto* time = addPage(new TimePage, "timePage", "Time");
-    auto* pvr = addPage(new PvrPage, "pvrPage", "PVR");
-    auto* av = addPage(new AvPage, "avPage", "A/V");
-    auto* osd = addPage(new OsdPage, "osdPage", "OSD");
-    auto* favName = addPage(new FavNamePage, "favNamePage", "Fav Name");
-    auto* etc = addPage(new EtcPage, "etcPage", "Etc");
+    auto* language = addPage(new LanguagePage, "languagePage", QT_TRANSLATE_NOOP("StbConfigurationDialog", "Langauge"));
+    auto* lock = addPage(new LockPage, "lockPage", QT_TRANSLATE_NOOP("StbConfigurationDialog", "Lock"));
+    auto* lnbPower =
+        addPage(new LnbPowerPage, "lnbPowerPage", QT_TRANSLATE_NOOP("StbConfigurationDialog", "LNB/Power"));
+    auto* time = addPage(new TimePage, "timePage", QT_TRANSLATE_NOOP("StbConfigurationDialog", "Time"));
+    auto* pvr = addPage(new PvrPage, "pvrPage", QT_TRANSLATE_NOOP("StbConfigurationDialog", "PVR"));
+    auto* av = addPage(new AvPage, "avPage", QT_TRANSLATE_NOOP("StbConfigurationDialog", "A/V"));
+    auto* osd = addPage(new OsdPage, "osdPage", QT_TRANSLATE_NOOP("StbConfigurationDialog", "OSD"));
+    auto* favName = addPage(new FavNamePage, "favNamePage", QT_TRANSLATE_NOOP("StbConfigurationDialog", "Fav Name"));
+    auto* etc = addPage(new EtcPage, "etcPage", QT_TRANSLATE_NOOP("StbConfigurationDialog", "Etc"));
     m_saveOrder = {av, favName, time, language, lock, osd, lnbPower, etc, pvr};
     m_tabs->setCurrentIndex(0);
 
@@ -61,7 +63,7 @@ StbConfigurationDialog::StbConfigurationDialog(ReceiverSettings settings, QWidge
 StbPage* StbConfigurationDialog::addPage(StbPage* page, const char* objectName, const char* tabLabel) {
     page->setObjectName(objectName);
     page->initialise(m_settings);
-    m_tabs->addTab(page, tabLabel);
+    m_tabs->addTab(page, QCoreApplication::translate("StbConfigurationDialog", tabLabel));
     return page;
 }
 

@@ -4,6 +4,7 @@
 #include "settings/ui/page_form.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QDateTime>
 #include <QFormLayout>
@@ -55,9 +56,9 @@ TimePage::TimePage(QWidget* parent)
     localTime->addWidget(m_localDate);
     localTime->addWidget(m_localTime);
     auto* form = MakePageForm(this);
-    form->addRow("Local Time", localTime);
-    form->addRow("GMT Offset", m_gmtOffset);
-    form->addRow("Time update", m_timeUpdate);
+    form->addRow(QCoreApplication::translate("TimePage", "Local Time"), localTime);
+    form->addRow(QCoreApplication::translate("TimePage", "GMT Offset"), m_gmtOffset);
+    form->addRow(QCoreApplication::translate("TimePage", "Time update"), m_timeUpdate);
 }
 
 void TimePage::initialise(const ReceiverSettings& settings) {
