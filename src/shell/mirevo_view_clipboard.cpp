@@ -37,11 +37,11 @@ void CMirevoView::CopyChannels(ui::ChannelPane& pane) {
         return;
     const std::vector<std::uint8_t> records = EncodeCopiedChannels(vorlane::CopyChannels(m_database, pks));
     const std::string text = ChannelsAsText(m_database, pks);
-    auto* data = new QMimeData;
-    data->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
-    data->setData(kChannelsMimeType,
+    auto* mime = new QMimeData;
+    mime->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    mime->setData(kChannelsMimeType,
                   QByteArray(reinterpret_cast<const char*>(records.data()), static_cast<qsizetype>(records.size())));
-    QGuiApplication::clipboard()->setMimeData(data);
+    QGuiApplication::clipboard()->setMimeData(mime);
 }
 
 void CMirevoView::PasteChannels(ui::ChannelPane& pane) {

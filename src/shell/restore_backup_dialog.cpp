@@ -21,7 +21,8 @@ constexpr int kPathRole = Qt::UserRole;
 
 QTreeWidgetItem* BackupRow(const std::string& path) {
     std::vector<std::uint8_t> bytes;
-    ReadFileBytes(path, bytes);
+    if (!ReadFileBytes(path, bytes))
+        bytes.clear(); // an unreadable backup is listed with no size and no channels
     const BackupSummary summary = SummariseChannelImage(bytes);
     auto* row = new QTreeWidgetItem;
     row->setText(kDate, QString::fromStdString(BackupDateText(path)));

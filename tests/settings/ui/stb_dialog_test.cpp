@@ -196,7 +196,7 @@ INSTANTIATE_TEST_SUITE_P(Runs, RunStbConfigurationTest,
                          ::testing::Values(StbRun{"OkWithAChange", 1, nullptr, false, true, true, 1, 0},
                                            StbRun{"OkWithoutAChange", -1, nullptr, false, true, false, 0, 0},
                                            StbRun{"RefusedPageThenCancel", 1, "north", true, false, false, 0, 8}),
-                         [](const ::testing::TestParamInfo<StbRun>& info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<StbRun>& run) { return std::string(run.param.name); });
 
 TEST_F(StbConfigurationTest, TabKeyVisitsEachPagesControlsTopToBottom) {
     // The page's own controls that the Tab key stops at, in focus-chain order from the first one.
