@@ -110,6 +110,8 @@ void SafeUpload::CheckReceiverAnswer(std::chrono::steady_clock::time_point now) 
     }
     ++m_requests;
     m_requestedAt = now;
+    // The unanswered request ends here, so the next one is a new transfer and not refused as a second one.
+    m_transfer.SetTransferIdle();
     if (!m_commands.StartDownload(kReceiveChannel, m_requestPath))
         OnTransferEnd(TransferOutcome::Failed, {});
 }
