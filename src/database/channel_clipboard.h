@@ -36,8 +36,8 @@ std::vector<CopiedChannel> DecodeCopiedChannels(std::span<const std::uint8_t> by
 // Adds the copies as new channels of `type` right after `afterPk` (its tuner side's numbering; -1: at the end).
 // Each goes on the transponder with its frequency, polarisation and symbol rate on a satellite at its position,
 // which is created there when missing and the table has room; a copy without such a satellite, or without room,
-// is left out, as is a copy of another type. Favourite memberships are not copied. Sets the modified flag when anything was added and returns
-// the new PKs.
+// is left out, as is a copy of another type. Favourite memberships are not copied. Sets the modified flag when anything
+// was added and returns the new PKs.
 std::vector<int> PasteChannels(ChannelDatabase& db, ServiceType type, int afterPk,
                                std::span<const CopiedChannel> channels);
 

@@ -102,7 +102,8 @@ std::unique_ptr<QMenu> BuildChannelMenu(const ChannelMenuState& state) {
     QMenu* favourites = menu->addMenu(QCoreApplication::translate("PaneMenus", "Add to Favourite"));
     favourites->setEnabled(state.channelSelected);
     for (int group = 0; group < static_cast<int>(state.favouriteNames.size()); ++group)
-        AddItem(*favourites, QCoreApplication::translate("PaneMenus", "FAV %1 (%2)").arg(group + 1).arg(state.favouriteNames[group]),
+        AddItem(*favourites,
+                QCoreApplication::translate("PaneMenus", "FAV %1 (%2)").arg(group + 1).arg(state.favouriteNames[group]),
                 c.addFavourite + group);
     QMenu* select = menu->addMenu(QCoreApplication::translate("PaneMenus", "Select"));
     AddItem(*select, QCoreApplication::translate("PaneMenus", "All"), c.selectAll);

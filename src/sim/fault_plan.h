@@ -10,15 +10,15 @@
 namespace vorlane {
 
 struct SimulatorFaults {
-    int nakPacket = 0;                  // answer upload packet k with 0xFC 0xFA although its sum is right
-    int corruptDownloadPacket = 0;      // send download packet k with a wrong sum
-    int corruptUploadPacket = 0;        // take upload packet k as damaged on the line: its sum does not match
-    int errorAtPacket = 0;              // answer upload packet k, or send instead of download packet k, 0xFE
-    int endAtPacket = 0;                // the same with 0xF0; either abandons the transfer
-    int silentAfterPacket = 0;          // after packet k (answered or sent) send nothing until restarted
-    int closeAfterPacket = 0;           // after packet k (answered or sent) close the line
-    bool withoutIdentification = false; // answer the wake-up with a text that lacks the identification
-    bool silentToRequests = false;      // never answer an upload or download request
+    int nakPacket = 0;                            // answer upload packet k with 0xFC 0xFA although its sum is right
+    int corruptDownloadPacket = 0;                // send download packet k with a wrong sum
+    int corruptUploadPacket = 0;                  // take upload packet k as damaged on the line: its sum does not match
+    int errorAtPacket = 0;                        // answer upload packet k, or send instead of download packet k, 0xFE
+    int endAtPacket = 0;                          // the same with 0xF0; either abandons the transfer
+    int silentAfterPacket = 0;                    // after packet k (answered or sent) send nothing until restarted
+    int closeAfterPacket = 0;                     // after packet k (answered or sent) close the line
+    bool withoutIdentification = false;           // answer the wake-up with a text that lacks the identification
+    bool silentToRequests = false;                // never answer an upload or download request
     std::optional<std::size_t> corruptStoredByte; // a faulty flash: this byte of every stored block is flipped
 };
 
