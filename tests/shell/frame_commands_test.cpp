@@ -25,6 +25,8 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
+#include <tuple>
+
 namespace vorlane::testing {
 namespace {
 
@@ -245,16 +247,25 @@ TEST_F(FrameCommandsTest, PrintShowsAPreviewOfTheListingPages) {
     EXPECT_TRUE(messageTexts.isEmpty());
 }
 
-// Each list tool is one change of the database followed by the refill every whole-list edit takes.
+// Each list tool is one change of the database followed by the refill every whole-list edit takes, and one undo
+// step under its own name.
 TEST_F(FrameCommandsTest, ListToolsChangeTheDatabaseOnceAndRefillThePanes) {
     OpenSample();
     ChannelDatabase other;
     ASSERT_TRUE(OpenDatabaseFile(other, database.currentPath()).accepted);
     ASSERT_EQ(1, SaveDatabaseFile(other, FilePath("reference.bin").toStdString()));
+    const auto tables = [this] {
+        const DatabaseSnapshot now(database);
+        return std::tuple{now.satellites, now.channels, now.settings};
+    };
+    const auto opened = tables();
 
     database.setModified(false);
     frame->view().HandleCommand(kCmdTvSortByName);
     EXPECT_TRUE(database.modified());
+    EXPECT_EQ(frame->commandAction(kCmdUndo)->text(), "Undo Sort List");
+    const auto sorted = tables();
+    EXPECT_NE(sorted, opened);
 
     database.setModified(false);
     UserPrompts::scriptAnswer([&](QDialog& dialog) {
@@ -266,6 +277,15 @@ TEST_F(FrameCommandsTest, ListToolsChangeTheDatabaseOnceAndRefillThePanes) {
     frame->OnCommand(kCmdApplyOrder);
     EXPECT_TRUE(database.modified());
     EXPECT_NE(std::string::npos, AskedTexts().join(' ').toStdString().find(" unmatched."));
+    EXPECT_EQ(frame->commandAction(kCmdUndo)->text(), "Undo Apply Order");
+    const auto ordered = tables();
+    frame->OnCommand(kCmdUndo);
+    EXPECT_EQ(tables(), sorted);
+    frame->OnCommand(kCmdUndo);
+    EXPECT_EQ(tables(), opened);
+    frame->OnCommand(kCmdRedo);
+    frame->OnCommand(kCmdRedo);
+    EXPECT_EQ(tables(), ordered);
 
     // The reference order again: the lists are as they were before sorting.
     UserPrompts::scriptAnswer(FilePath("reference.bin"));
