@@ -13,9 +13,10 @@ if command -v ccache > /dev/null; then
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 
-# Sanitizer builds: -O1 keeps them quick to build and run, warnings are errors, no benchmarks.
+# Sanitizer builds: -O1 and line tables only keep them quick to build and run while reports still name files and
+# lines; warnings are errors, no benchmarks.
 configure() {
-    cmake -S . -B "$1" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1 -DVORLANE_SANITIZE="$2" \
+    cmake -S . -B "$1" -G Ninja -DCMAKE_BUILD_TYPE=None "-DCMAKE_CXX_FLAGS=-O1 -g1" -DVORLANE_SANITIZE="$2" \
         -DVORLANE_WERROR=ON -DVORLANE_BUILD_BENCHMARKS=OFF "${launcher[@]}"
 }
 
