@@ -78,7 +78,7 @@ int RunDownload(std::span<char* const> args) {
     if (!session.Open(options.link))
         return kExitFailed;
     ConsoleLoaderUi& ui = session.Ui();
-    ui.SetChosenFile(ChosenFilePath(options.out));
+    ui.SetChosenFile(ChosenFilePath(options.out), FileDialogKind::SaveAs);
     ui.SetDownloadChoice(*options.what);
     if (!session.Commands().OnBtnDownloadPc())
         return kExitFailed;

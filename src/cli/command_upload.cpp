@@ -99,7 +99,7 @@ int RunUpload(std::span<char* const> args) {
     if (!session.Open(options.link))
         return kExitFailed;
     ConsoleLoaderUi& ui = session.Ui();
-    ui.SetChosenFile(ChosenFilePath(options.file));
+    ui.SetChosenFile(ChosenFilePath(options.file), FileDialogKind::Open);
     ui.SetForceModeBox(options.force);
     ui.SetWaitLimit(options.wait);
     if (!options.backupFolder.empty() || options.verify)

@@ -95,8 +95,8 @@ int ConsoleLoaderUi::RunModalWait(const std::string& text) {
     return m_waitResult.value_or(kWaitClosed);
 }
 
-int ConsoleLoaderUi::ChooseFile(const FileDialogRequest& /*request*/, std::string& path) {
-    path = m_chosenFile;
+int ConsoleLoaderUi::ChooseFile(const FileDialogRequest& request, std::string& path) {
+    path = request.kind == m_chosenFileKind ? m_chosenFile : std::string();
     return path.empty() ? 0 : 1;
 }
 

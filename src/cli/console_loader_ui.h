@@ -32,8 +32,13 @@ public:
     void SetWaitLimit(std::optional<std::chrono::milliseconds> limit) { m_waitLimit = limit; }
     // Where progress reports go; without commands they are dropped.
     void SetCommands(TransferCommands* commands) { m_commands = commands; }
-    // The answers of the dialogs: the file (none cancels), the download choice, the Force Mode box.
-    void SetChosenFile(std::string path) { m_chosenFile = std::move(path); }
+    // The answers of the dialogs: the file for the one kind of file choice the command makes (none, and any other
+    // kind, cancels: an upload's file never becomes the target of a download the receiver starts), the download
+    // choice, the Force Mode box.
+    void SetChosenFile(std::string path, FileDialogKind kind) {
+        m_chosenFile = std::move(path);
+        m_chosenFileKind = kind;
+    }
     void SetDownloadChoice(int choice) { m_downloadChoice = choice; }
     void SetForceModeBox(bool checked) { m_forceModeBox = checked; }
 
@@ -67,6 +72,7 @@ private:
     std::optional<std::chrono::milliseconds> m_waitLimit;
     std::optional<int> m_waitResult;
     std::string m_chosenFile;
+    FileDialogKind m_chosenFileKind = FileDialogKind::Open;
     int m_downloadChoice = 0;
     bool m_forceModeBox = false;
     bool m_progressInPlace;

@@ -80,8 +80,12 @@ void SafeUpload::StartBackup() {
 void SafeUpload::StartUpload() {
     m_step = SafeUploadStep::Upload;
     m_transfer.SetDownloadSink(nullptr);
-    if (!m_commands.UploadChosenFile(m_plan.file))
+    if (!m_commands.UploadChosenFile(m_plan.file)) {
+        // "Nothing was uploaded" must stay true: a monitor prompt that comes late may not send the file after all.
+        if (!m_transfer.IsTransferRunning())
+            m_transfer.FreeUploadEntries();
         End(TransferOutcome::Failed, "The upload did not start; nothing was uploaded.");
+    }
 }
 
 void SafeUpload::StartVerify() {
@@ -99,6 +103,13 @@ int SafeUpload::RequestChannelList(const std::string& path) {
 }
 
 void SafeUpload::CheckReceiverAnswer(std::chrono::steady_clock::time_point now) {
+    // A Disconnect or a lost line while the upload waits for the receiver ends the transfer without a report;
+    // without this the sequence would wait for ever and take a later download's end for the upload's.
+    if (m_step == SafeUploadStep::Upload && !m_transfer.IsTransferRunning() &&
+        m_commands.Outcome() == TransferOutcome::None) {
+        End(TransferOutcome::Failed, "The connection ended before the upload did.");
+        return;
+    }
     const bool awaitingDownload = m_step == SafeUploadStep::Backup || m_step == SafeUploadStep::Verify;
     if (!awaitingDownload || !m_transfer.IsTransferIdle() || m_commands.Outcome() != TransferOutcome::None ||
         now - m_requestedAt < m_wait.interval)

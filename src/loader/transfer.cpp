@@ -132,6 +132,7 @@ void Transfer::SetTransferIdle() {
     m_state = TransferState::Idle;
     m_transferStarted = false;
     m_filePath.clear();
+    m_downloadPath.clear();
     FreeUploadEntries();
     m_heldDeliveries.clear();
 }

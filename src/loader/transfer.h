@@ -118,6 +118,10 @@ public:
     // The file being uploaded or downloaded; cleared at the end of a transfer.
     const std::string& FilePath() const { return m_filePath; }
     void SetFilePath(std::string path) { m_filePath = std::move(path); }
+    // The target of the download the commands asked for. Kept apart from the upload's file, so a download the
+    // receiver starts while an upload is set up can never be written over the file being uploaded.
+    const std::string& DownloadPath() const { return m_downloadPath; }
+    void SetDownloadPath(std::string path) { m_downloadPath = std::move(path); }
 
     int ReceiveFileType() const { return m_receiveFileType; }
     void SetReceiveFileType(int receiveFileType) { m_receiveFileType = receiveFileType; }
@@ -186,6 +190,7 @@ private:
     BlockEntry m_noEntry; // stands in when a marker asks for more entries than are loaded
     std::size_t m_curSrcData = 0;
     std::string m_filePath;
+    std::string m_downloadPath;
     std::array<std::uint8_t, kPacketDataSize + kSumSize> m_packet{};
     std::size_t m_lastPacketDataLength = 0;
     int m_packetCounter = 0;

@@ -121,7 +121,7 @@ int TransferCommands::OnBtnDownloadPc() {
     DebugOut("m_nReceiveFileType =%d\n", choice);
     std::string path;
     const int chosen = ChooseDownloadFile(path);
-    m_transfer.SetFilePath(path);
+    m_transfer.SetDownloadPath(path);
     if (!chosen)
         return 0;
     return StartDownload(choice, path);
@@ -133,7 +133,7 @@ int TransferCommands::StartDownload(int choice, const std::string& path) {
     m_transfer.FreeUploadEntries();
     m_progress.ClearOutcome();
     m_transfer.SetReceiveFileType(choice);
-    m_transfer.SetFilePath(path);
+    m_transfer.SetDownloadPath(path);
     ShowTransferRunning();
     m_ui.ShowWaitCursor();
     m_ui.ShowNote(m_texts.GetText(transfer_text::kTryingToConnect));

@@ -47,18 +47,19 @@ void Transfer::DownloadSize(std::uint8_t byte) {
         return;
     m_downloadSize = readBe32(m_sizeBytes.data());
     m_downloadSink->Discard(); // an unfinished earlier download never reaches its file
-    const bool chosen = !m_filePath.empty() || (m_hooks.chooseDownloadFile && m_hooks.chooseDownloadFile(m_filePath));
+    const bool chosen =
+        !m_downloadPath.empty() || (m_hooks.chooseDownloadFile && m_hooks.chooseDownloadFile(m_downloadPath));
     if (m_state != TransferState::DownloadSize) // the line was lost while the choice was open
         return;
     if (!chosen) {
         RefuseDownload(transfer_text::kFileNotSelected);
         return;
     }
-    if (!m_downloadSink->Create(m_filePath)) {
+    if (!m_downloadSink->Create(m_downloadPath)) {
         RefuseDownload(transfer_text::kCannotOpenFile);
         return;
     }
-    m_ui.BeginProgress(static_cast<int>(DownloadPacketCount()), m_filePath, Text(transfer_text::kDownloading));
+    m_ui.BeginProgress(static_cast<int>(DownloadPacketCount()), m_downloadPath, Text(transfer_text::kDownloading));
     ReportProgress(0);
     m_state = TransferState::DownloadData;
     // Nothing follows an announced size of 0: the empty file is complete at once.
@@ -70,7 +71,7 @@ void Transfer::RefuseDownload(int textEntry) {
     m_line.SendByte(kError);
     m_state = TransferState::Idle;
     m_transferStarted = false;
-    m_filePath.clear();
+    m_downloadPath.clear();
     ReportProgress(-2, Text(textEntry));
 }
 
@@ -112,7 +113,7 @@ void Transfer::CompleteDownload() {
         (m_receiveFileType != kReceiveChannel || m_downloadSink->RebuildChannelHeader()) && m_downloadSink->Commit();
     if (!written)
         m_downloadSink->Discard();
-    m_filePath.clear();
+    m_downloadPath.clear();
     m_state = TransferState::Idle;
     m_transferStarted = false;
     ReportProgress(written ? -1 : -2);

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QStringList>
 
 namespace {
@@ -54,6 +55,8 @@ int main(int argc, char** argv) {
     vorlane::VorlaneApplication application(std::make_unique<vorlane::QSettingsStore>());
     if (!application.Start())
         return 1;
-    application.OpenAtStart(files.isEmpty() ? QString() : files.first());
+    // An absolute path, as the file dialog gives: Recent Files and the recovery file must name the same file
+    // from any working folder.
+    application.OpenAtStart(files.isEmpty() ? QString() : QFileInfo(files.first()).absoluteFilePath());
     return qtApplication.exec();
 }

@@ -5,6 +5,7 @@
 #include "database/favourite_ops.h"
 #include "database/move_channels.h"
 #include "panes/channel_pane.h"
+#include "panes/edit_labels.h"
 #include "panes/label_panes.h"
 
 #include <limits>
@@ -37,6 +38,8 @@ void CMirevoView::AddSelectedToFavourite(ui::ChannelPane& pane, int group) {
     if (pks.empty() || AddFavorites(m_database, group, pks) == 0)
         return;
     m_database.setModified(true);
+    CommitEdit(ui::CountedEditLabel("Add", static_cast<qsizetype>(pks.size()), "channel", "to favourites"),
+               EditSubjects{{}, {}, pks});
     ClearFavoriteCounters(m_database);
     RefillFavoritePane();
     ReloadChannelPane(pane);

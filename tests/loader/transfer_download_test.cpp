@@ -50,7 +50,7 @@ protected:
     }
     void StartDownload(int receiveFileType, const std::string& path) {
         transfer.SetReceiveFileType(receiveFileType);
-        transfer.SetFilePath(path);
+        transfer.SetDownloadPath(path);
         EXPECT_EQ(1, transfer.SendWakeUp());
         EXPECT_EQ(1, transfer.RequestDownload(receiveFileType));
     }
@@ -86,7 +86,7 @@ TEST_P(TransferDownloadEndTest, TheFileIsStoredExactlyAndReplacesTheChosenFileWh
     EXPECT_EQ(std::vector<std::string>{"target.bin"}, FolderFiles());
     EXPECT_EQ(-1, ui.reports.back().value);
     EXPECT_EQ(TransferState::Idle, transfer.State());
-    EXPECT_TRUE(transfer.FilePath().empty());
+    EXPECT_TRUE(transfer.DownloadPath().empty());
     ASSERT_EQ(1u, ui.begins.size());
     EXPECT_EQ(c.packets, ui.begins[0].value);
     EXPECT_EQ(target + "|Downloading", ui.begins[0].text);
