@@ -16,8 +16,22 @@ namespace fs = std::filesystem;
 constexpr std::string_view kPrefix = "channels-";
 constexpr std::string_view kExtension = ".bin";
 
-bool IsBackupName(const std::string& name) {
-    return name.size() > kPrefix.size() + kExtension.size() && name.starts_with(kPrefix) && name.ends_with(kExtension);
+bool AllDigits(std::string_view text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Only names this program writes: channels-YYYYMMDD-HHMMSS.bin, perhaps with -N before the extension. A user's
+// --backup folder may hold other channels-*.bin files, which must never be listed or pruned.
+bool IsBackupName(std::string_view name) {
+    constexpr std::size_t kStampSize = 15; // YYYYMMDD-HHMMSS
+    if (!name.starts_with(kPrefix) || !name.ends_with(kExtension))
+        return false;
+    name.remove_prefix(kPrefix.size());
+    name.remove_suffix(kExtension.size());
+    if (name.size() < kStampSize || name[8] != '-' || !AllDigits(name.substr(0, 8)) || !AllDigits(name.substr(9, 6)))
+        return false;
+    const std::string_view number = name.substr(kStampSize);
+    return number.empty() || (number.front() == '-' && AllDigits(number.substr(1)));
 }
 
 std::string Stem(const std::string& path) {

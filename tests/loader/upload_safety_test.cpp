@@ -106,7 +106,11 @@ TEST(ReceiverBackups, FolderNamesOrderPruningAndSummary) {
     Touch(second);
     for (int minute = 10; minute < 30; ++minute)
         Touch(NewBackupPath(folder.path().string(), moment + 60 * minute));
-    Touch(folder.PathIn("channels-notes.txt"));
+    // Files in a user's backup folder that this program did not write are neither listed nor pruned.
+    const std::vector<std::string> foreign = {"channels-notes.txt", "channels-old.bin", "channels-1.bin",
+                                              "channels-20261206-0905.bin", "channels-20261206-090500-x.bin"};
+    for (const std::string& name : foreign)
+        Touch(folder.PathIn(name));
 
     const std::vector<std::string> all = ListBackups(folder.path().string());
     ASSERT_EQ(22u, all.size());
@@ -117,7 +121,8 @@ TEST(ReceiverBackups, FolderNamesOrderPruningAndSummary) {
     EXPECT_EQ(2u, PruneBackups(folder.path().string()));
     const std::vector<std::string> kept = ListBackups(folder.path().string());
     EXPECT_EQ(std::vector<std::string>(all.begin() + 2, all.end()), kept);
-    EXPECT_TRUE(std::filesystem::exists(folder.PathIn("channels-notes.txt")));
+    for (const std::string& name : foreign)
+        EXPECT_TRUE(std::filesystem::exists(folder.PathIn(name))) << name;
 
     const BackupSummary summary = SummariseChannelImage(vorlane::testing::SampleChannelFile(0x20, 7));
     EXPECT_EQ(kFullImageSize, summary.size);
