@@ -80,6 +80,11 @@ int TransferCommands::UploadChosenFile(const std::string& path) {
         const BlockTable& entries = m_transfer.SrcData();
         started =
             m_transfer.RequestSendFile(static_cast<std::uint32_t>(entries[m_transfer.CurSrcData()].transferClass()));
+        if (!started) {
+            m_ui.RestoreCursor();
+            EndUnsentRequest();
+            return 0;
+        }
         m_transfer.MarkTransferStarted();
     }
     m_ui.RestoreCursor();
@@ -141,9 +146,13 @@ int TransferCommands::StartDownload(int choice, const std::string& path) {
     m_transfer.SendWakeUp();
     DebugOut("OnBtnDownloadPc\n");
     const int requested = m_transfer.RequestDownload(choice);
-    m_transfer.MarkTransferStarted();
     m_ui.RestoreCursor();
-    return requested == 1;
+    if (requested != 1) {
+        EndUnsentRequest();
+        return 0;
+    }
+    m_transfer.MarkTransferStarted();
+    return 1;
 }
 
 int TransferCommands::ChooseDownloadFile(std::string& path) {
@@ -170,6 +179,12 @@ void TransferCommands::ShowTransferRunning() {
     controls.upload = false;
     controls.download = false;
     m_ui.ShowControls(controls);
+}
+
+// A request that never went out starts nothing: the next command must not be refused as "already running".
+void TransferCommands::EndUnsentRequest() {
+    m_transfer.SetTransferIdle();
+    m_ui.ShowControls(ConnectionControlsFor(m_port.IsOpen()));
 }
 
 void TransferCommands::ShowStatus(int entry) {

@@ -58,6 +58,7 @@ public:
 
 private:
     void ShowTransferRunning();
+    void EndUnsentRequest();
     void ShowStatus(int entry);
 
     Transfer& m_transfer;

@@ -325,6 +325,15 @@ TEST_F(CommandsDownloadTest, ACancelledChoiceSendsNothing) {
     EXPECT_TRUE(ui.controls.empty());
 }
 
+TEST_F(CommandsDownloadTest, ARequestThatCouldNotBeSentLeavesTheLoaderFree) {
+    Connect();
+    EXPECT_EQ(0, commands.StartDownload(kReceivePreSetting + 1, PathIn("none.bin")));
+    EXPECT_FALSE(transfer.IsTransferRunning());
+    EXPECT_EQ(ConnectionControlsFor(true), ui.controls.back());
+    EXPECT_EQ(1, commands.StartDownload(kReceiveMainSoftware, PathIn("main.bin")));
+    EXPECT_TRUE(transfer.IsTransferRunning());
+}
+
 TEST_F(CommandsDownloadTest, ADownloadStartedWithoutAPathAsksForTheFile) {
     const Bytes channel = Pattern(2000, 0x69);
     ReceiverBehaviour behaviour;
