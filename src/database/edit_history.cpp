@@ -67,8 +67,12 @@ bool EditHistory::Commit(const std::string& label, EditSubjects subjects) {
         delta = TakeXorDelta(m_baselines[static_cast<std::size_t>(region)], Live(region));
         changed = changed || !delta.empty();
     }
-    if (!changed)
+    // Callers mark the database modified before they know whether their command changed anything; a command
+    // that changed nothing leaves the flag where the history says it is.
+    if (!changed) {
+        m_db.setModified(!atSavedState());
         return false;
+    }
     while (m_steps.size() > m_position) {
         m_heldBytes -= m_steps.back().bytes();
         m_steps.pop_back();

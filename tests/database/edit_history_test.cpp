@@ -97,6 +97,9 @@ TEST(EditHistory, ModifiedFlagSavesBranchesAndLimitsFollowTheHistory) {
     ASSERT_TRUE(history.Redo());
     EXPECT_EQ(saved, tableBytes(db));
     EXPECT_FALSE(db.modified()) << "back at the saved state";
+    db.setModified(true); // as a command does before it knows it changed nothing (a drop onto held favourites)
+    EXPECT_FALSE(history.Commit("Nothing"));
+    EXPECT_FALSE(db.modified());
 
     rename("B"); // uncommitted: Undo commits it first, so it can be redone
     ASSERT_TRUE(history.Undo("Typing"));
