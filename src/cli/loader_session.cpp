@@ -160,7 +160,9 @@ bool LoaderSession::EndedBySilence(std::uint64_t waitStartMs) {
     if (tickCountMs() - lastHeardMs < limitMs)
         return false;
     m_connection.DisconnectCommand();
-    m_ui.ShowMessage("The receiver did not answer for " + std::to_string(m_idleTimeout.count()) + " s", kMessageOkOnly);
+    const std::string silence = "did not answer for " + std::to_string(m_idleTimeout.count()) + " s";
+    m_waitEndReason = "the receiver " + silence;
+    m_ui.ShowMessage("The receiver " + silence, kMessageOkOnly);
     return true;
 }
 
@@ -177,8 +179,8 @@ bool LoaderSession::RunUntil(const std::function<bool()>& done, const std::funct
     m_events.RunPending();
     if (done())
         return true;
-    std::fprintf(stderr, "vorlane-cli %s: %s\n", m_command.c_str(),
-                 Interrupted() ? "interrupted" : "the line was lost");
+    m_waitEndReason = Interrupted() ? "interrupted" : "the line was lost";
+    std::fprintf(stderr, "vorlane-cli %s: %s\n", m_command.c_str(), m_waitEndReason.c_str());
     return false;
 }
 

@@ -73,6 +73,9 @@ public:
     // Handles received bytes until `done` holds, the device goes away, Ctrl+C or the receiver stays silent for the
     // idle time-out, running `tick` between waits. Prints why when it was not `done`; returns whether it was.
     bool RunUntil(const std::function<bool()>& done, const std::function<void()>& tick);
+    // Why the last RunUntil was not `done`, in words that fit after "because": "the receiver did not answer
+    // for 30 s", "the line was lost" or "interrupted".
+    const std::string& WaitEndReason() const { return m_waitEndReason; }
     // After a break-in that found no monitor: lets the sender finish its carriage returns and "q\r". Returns 1
     // when a break-in was still running, 0 when none was.
     int AwaitBreakInEnd();
@@ -83,6 +86,7 @@ private:
 
     std::string m_command;
     std::chrono::seconds m_idleTimeout{0};
+    std::string m_waitEndReason;
     QSettingsStore m_store;
     LanguageTexts m_texts;
     EventQueueDispatcher m_events;

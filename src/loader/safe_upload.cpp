@@ -127,6 +127,13 @@ void SafeUpload::CheckReceiverAnswer(std::chrono::steady_clock::time_point now) 
         OnTransferEnd(TransferOutcome::Failed, {});
 }
 
+void SafeUpload::GiveUp(const std::string& reason) {
+    if (!Running())
+        return;
+    m_transfer.SetTransferIdle();
+    OnTransferEnd(TransferOutcome::Failed, reason);
+}
+
 void SafeUpload::OnTransferEnd(TransferOutcome outcome, const std::string& message) {
     switch (m_step) {
     case SafeUploadStep::Backup:

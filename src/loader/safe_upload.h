@@ -57,6 +57,10 @@ public:
     // and gives up after the last attempt.
     void CheckReceiverAnswer(std::chrono::steady_clock::time_point now);
 
+    // Ends a running sequence whose wait was cut short from outside (silence, a lost line, an interrupt), with
+    // the report its current step gives for a failed transfer: a finished upload is still said to be finished.
+    void GiveUp(const std::string& reason);
+
     SafeUploadStep Step() const { return m_step; }
     bool Running() const { return m_step != SafeUploadStep::Idle; }
     // How the last sequence ended; None while it runs.

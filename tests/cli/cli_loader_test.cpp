@@ -218,6 +218,17 @@ const SafetyCase kSafetyCases[] = {
      "the STB); nothing was uploaded.\n",
      false,
      0},
+    // Silence after the upload is cut short by the idle time-out, and the report still says the upload finished.
+    {"UnansweredReadBack",
+     {"--verify", "--idle-timeout", "1"},
+     {},
+     4000ms,
+     false,
+     1,
+     "The upload completed, but the channel list could not be read back to verify it (the receiver did not answer "
+     "for 1 s).\n",
+     true,
+     0},
     {"RestoreUploadsTheBackup",
      {"--verify"},
      {},
