@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The checks CI runs after the README's test command: the layout of every source file, the whole suite under
 # AddressSanitizer and UndefinedBehaviorSanitizer, and the threaded parts (serial port, connection, transfer,
-# loader commands, simulated receiver) under ThreadSanitizer. Each sanitizer build has its own folder, so
+# loader commands, simulated receiver, the editor's loader) under ThreadSanitizer. Each sanitizer build has its own folder, so
 # the normal build stays as it is.
 #   bash scripts/ci-checks.sh [format|asan|tsan]...   (no argument: all three)
 set -euo pipefail
@@ -34,13 +34,12 @@ check_asan() {
         ctest --test-dir build-asan --output-on-failure --parallel "$jobs" --timeout 600
 }
 
-# The test programs whose code runs on more than one thread. The editor's loader tests hand bytes over through
-# Qt's event queue, whose locking ThreadSanitizer cannot see in Debian's Qt, so they are left out until that
-# hand-over is annotated.
-tsan_tests=(serial_port_tests connection_tests transfer_tests loader_commands_tests sim_tests)
+# The test programs whose code runs on more than one thread, the editor's loader among them.
+tsan_tests=(serial_port_tests connection_tests transfer_tests loader_commands_tests sim_tests
+    loader_widgets_test loader_end_to_end_test loader_frame_test)
 
 check_tsan() {
-    echo "== ThreadSanitizer: serial port, connection, transfer, loader commands and simulator"
+    echo "== ThreadSanitizer: serial port, connection, transfer, loader commands, simulator and the editor's loader"
     configure build-tsan thread
     cmake --build build-tsan --parallel "$jobs" --target "${tsan_tests[@]}"
     for test in "${tsan_tests[@]}"; do

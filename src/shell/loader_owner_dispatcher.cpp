@@ -1,11 +1,43 @@
 #include "shell/loader_owner_dispatcher.h"
 
-#include <QMetaObject>
+#include <QCoreApplication>
+#include <QEvent>
 
 namespace vorlane::ui {
+namespace {
+
+const QEvent::Type kRunTaskEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
+
+} // namespace
+
+QtOwnerDispatcher::QtOwnerDispatcher() = default;
 
 void QtOwnerDispatcher::Post(std::function<void()> task) {
-    QMetaObject::invokeMethod(&m_context, std::move(task), Qt::QueuedConnection);
+    {
+        const std::lock_guard lock(m_mutex);
+        m_tasks.push_back(std::move(task));
+    }
+    QCoreApplication::postEvent(&m_context, new QEvent(kRunTaskEvent));
+}
+
+// One task per event, so a task that opens a modal box lets the next ones run inside its loop, in order.
+void QtOwnerDispatcher::RunNext() {
+    std::function<void()> task;
+    {
+        const std::lock_guard lock(m_mutex);
+        if (m_tasks.empty())
+            return;
+        task = std::move(m_tasks.front());
+        m_tasks.pop_front();
+    }
+    task();
+}
+
+bool QtOwnerDispatcher::Context::event(QEvent* event) {
+    if (event->type() != kRunTaskEvent)
+        return QObject::event(event);
+    m_owner.RunNext();
+    return true;
 }
 
 } // namespace vorlane::ui
