@@ -7,6 +7,7 @@ file is then checked with vorlane-cli.
 Run inside a private D-Bus session on a virtual X server (accessibility_journeys.sh sets that up)."""
 
 import csv
+import functools
 import os
 import subprocess
 import sys
@@ -30,7 +31,7 @@ def wait_for(what, find, seconds=WAIT_SECONDS):
     while True:
         try:
             found = find()
-        except SystemExit:
+        except (SystemExit, JourneyFailed):  # the editor is gone, or an inner wait has given up
             raise
         except Exception:  # pylint: disable=broad-except
             found = None
@@ -62,6 +63,7 @@ def find(root, role, name=None, into_lists=False):
     return None
 
 
+@functools.cache
 def accessibility_bus():
     session = Gio.bus_get_sync(Gio.BusType.SESSION)
     reply = session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None,
@@ -92,7 +94,7 @@ def do_action(node, action):
     call = Gio.DBusMessage.new_method_call(node.app.bus_name, node.path, "org.a11y.atspi.Action", "DoAction")
     call.set_body(GLib.Variant("(i)", (names.index(action),)))
     call.set_flags(Gio.DBusMessageFlags.NO_REPLY_EXPECTED)
-    A11Y_BUS.send_message(call, Gio.DBusSendMessageFlags.NONE)
+    accessibility_bus().send_message(call, Gio.DBusSendMessageFlags.NONE)
 
 
 def press_key(keysym_name):
@@ -115,11 +117,14 @@ def dump(node, depth=0):
 class Editor:
     def __init__(self, program, work):
         self.process = subprocess.Popen([program], cwd=work)
+        self.app = None
+
+    def wait_until_started(self):
         self.app = wait_for("the editor on the accessibility bus", self._application)
 
     def _application(self):
         if self.process.poll() is not None:
-            raise SystemExit(f"FAILED: the editor ended at start with status {self.process.returncode}")
+            raise JourneyFailed(f"the editor ended at start with status {self.process.returncode}")
         for app in children(pyatspi.Registry.getDesktop(0)):
             if app.name == "Vorlane" and app.get_process_id() == self.process.pid:
                 return app
@@ -213,18 +218,14 @@ def check_saved_file(cli, path, work):
         raise JourneyFailed(f"the saved file's TV channels are {names}")
 
 
-A11Y_BUS = None
-
-
 def main():
-    global A11Y_BUS  # pylint: disable=global-statement
     program, cli, sdx, work = (os.path.abspath(arg) for arg in sys.argv[1:5])
     os.makedirs(work, exist_ok=True)
     saved = os.path.join(work, "renamed.bin")
-    A11Y_BUS = accessibility_bus()
     editor = Editor(program, work)
     step = "start"
     try:
+        editor.wait_until_started()
         for step, journey in (("open", lambda: open_satcodx(editor, sdx)),
                               ("rename", lambda: rename_channel(editor)), ("save as", lambda: save_as(editor, saved))):
             journey()
@@ -233,8 +234,9 @@ def main():
         check_saved_file(cli, saved, work)
     except (JourneyFailed, subprocess.CalledProcessError, subprocess.TimeoutExpired) as error:
         print(f"FAILED in {step}: {error}")
-        print("The accessibility tree:")
-        dump(editor.app)
+        if editor.app is not None:
+            print("The accessibility tree:")
+            dump(editor.app)
         return 1
     finally:
         editor.close()
