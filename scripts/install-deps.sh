@@ -10,6 +10,7 @@ packages=(
     fonts-liberation xvfb xauth desktop-file-utils
     dpkg-dev appstream shared-mime-info
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
+    dbus at-spi2-core python3-pyatspi
 )
 
 missing=()

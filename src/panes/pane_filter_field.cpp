@@ -7,6 +7,7 @@ namespace vorlane::ui {
 PaneFilterField::PaneFilterField(QWidget* parent) : QLineEdit(parent) {
     setPlaceholderText(QStringLiteral("Filter (Ctrl+Shift+F)"));
     setClearButtonEnabled(true);
+    setAccessibleName(placeholderText()); // the only label the field shows
 }
 
 void PaneFilterField::keyPressEvent(QKeyEvent* event) {

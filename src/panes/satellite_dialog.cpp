@@ -129,6 +129,9 @@ void SatelliteDialog::BuildPage(QWidget* page) {
     grid->setHorizontalSpacing(12);
     AddLabelledControl(*grid, 0, 0, QCoreApplication::translate("SatelliteDialog", "Satellite Name"), m_name);
     AddLabelledControl(*grid, 1, 0, QCoreApplication::translate("SatelliteDialog", "Longitude"), positionBox);
+    // The label stands beside the pair of fields; each field carries its text for screen readers.
+    for (QWidget* field : {static_cast<QWidget*>(m_longitude), static_cast<QWidget*>(m_direction)})
+        field->setAccessibleName(QCoreApplication::translate("SatelliteDialog", "Longitude"));
     AddLabelledControl(*grid, 2, 0, QCoreApplication::translate("SatelliteDialog", "LNB Type"), m_lnbType);
     AddLabelledControl(*grid, 3, 0, QCoreApplication::translate("SatelliteDialog", "LOF Low"), m_lofLow);
     AddLabelledControl(*grid, 4, 0, QCoreApplication::translate("SatelliteDialog", "LOF Low (User)"), m_lofLowUser);

@@ -22,6 +22,7 @@
 #include <QToolButton>
 #include <algorithm>
 #include <tuple>
+#include <utility>
 
 namespace vorlane {
 namespace {
@@ -98,6 +99,7 @@ void CMirevoView::BuildForm() {
     m_paneToggle->setObjectName(QStringLiteral("paneToggleButton"));
     m_paneToggle->setArrowType(Qt::RightArrow);
     m_paneToggle->setToolTip(QCoreApplication::translate("MirevoView", "Show or hide the radio pane"));
+    m_paneToggle->setAccessibleName(m_paneToggle->toolTip()); // an arrow has no text to read out
     connect(m_paneToggle, &QToolButton::clicked, this, [this] { ToggleRadioPane(); });
 
     m_satelliteLabel = MakeLabel(this, "satelliteCountLabel", QCoreApplication::translate("MirevoView", "Satellite"));
@@ -130,6 +132,13 @@ void CMirevoView::BuildForm() {
     m_favoritePane = new ui::FavoritePane(*this, this);
     m_tvPane = new ui::ChannelPane(*this, ServiceType::Tv, this);
     m_radioPane = new ui::ChannelPane(*this, ServiceType::Radio, this);
+    // Screen readers name each pane by its caption, without the count that follows it on screen.
+    for (const auto& [pane, caption] : {std::pair<QWidget*, const char*>{m_satellitePane, "Satellite"},
+                                        {m_transponderPane, "Transponder"},
+                                        {m_favoritePane, "Favorite"},
+                                        {m_tvPane, "TV"},
+                                        {m_radioPane, "Radio"}})
+        pane->setAccessibleName(QCoreApplication::translate("MirevoView", caption));
     BuildFilterFields();
 
     // The borders between the four pane columns; dragging one widens the column on its left.

@@ -26,6 +26,7 @@ int VorlaneApplication::Start() {
     if (!m_frame->centralWidget())
         return 0;
     m_frame->showNormal();
+    m_frame->activateWindow(); // the keyboard works at once, with or without a window manager
     m_frame->repaint();
     return 1;
 }

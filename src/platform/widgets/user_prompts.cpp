@@ -49,6 +49,14 @@ bool answerFits(PromptKind kind, const UserPrompts::Answer& answer) {
     return false;
 }
 
+// The keyboard goes back to the window that asked, also where no window manager hands it back (a bare X server,
+// some kiosk and screen reader set-ups).
+template <typename Result> Result GiveBackKeyboard(QWidget* parent, Result result) {
+    if (parent != nullptr && parent->window()->isVisible())
+        parent->window()->activateWindow();
+    return result;
+}
+
 } // namespace
 
 bool UserPrompts::nextAnswer(PromptKind kind, const QString& title, const QString& text, Answer& answer,
@@ -77,7 +85,7 @@ QMessageBox::StandardButton UserPrompts::message(QWidget* parent, QMessageBox::I
     QMessageBox box(icon, title, text, buttons, parent);
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
-    const int pressed = box.exec();
+    const int pressed = GiveBackKeyboard(parent, box.exec());
     return static_cast<QMessageBox::StandardButton>(pressed);
 }
 
@@ -85,7 +93,8 @@ QString UserPrompts::openFileName(QWidget* parent, const QString& title, const Q
     Answer answer;
     if (nextAnswer(PromptKind::OpenFile, title, filter, answer, folder))
         return std::get<QString>(answer);
-    return QFileDialog::getOpenFileName(parent, title, folder, filter, nullptr, QFileDialog::ReadOnly);
+    return GiveBackKeyboard(
+        parent, QFileDialog::getOpenFileName(parent, title, folder, filter, nullptr, QFileDialog::ReadOnly));
 }
 
 QString UserPrompts::saveFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter,
@@ -95,21 +104,21 @@ QString UserPrompts::saveFileName(QWidget* parent, const QString& title, const Q
         return std::get<QString>(answer);
     const QFileDialog::Options options =
         confirmOverwrite ? QFileDialog::Options() : QFileDialog::Options(QFileDialog::DontConfirmOverwrite);
-    return QFileDialog::getSaveFileName(parent, title, folder, filter, nullptr, options);
+    return GiveBackKeyboard(parent, QFileDialog::getSaveFileName(parent, title, folder, filter, nullptr, options));
 }
 
 QColor UserPrompts::colour(QWidget* parent, const QColor& initial, const QString& title) {
     Answer answer;
     if (nextAnswer(PromptKind::Colour, title, QString(), answer))
         return std::get<QColor>(answer);
-    return QColorDialog::getColor(initial, parent, title);
+    return GiveBackKeyboard(parent, QColorDialog::getColor(initial, parent, title));
 }
 
 int UserPrompts::exec(QDialog& dialog) {
     Answer answer;
     if (nextAnswer(PromptKind::Dialog, dialog.windowTitle(), QString(), answer))
         return std::get<DialogScript>(answer)(dialog);
-    return dialog.exec();
+    return GiveBackKeyboard(dialog.parentWidget(), dialog.exec());
 }
 
 void UserPrompts::scriptAnswer(Answer answer) {
