@@ -45,7 +45,8 @@ check_tsan() {
     for test in "${tsan_tests[@]}"; do
         program="$(find build-tsan/tests -type f -name "$test" -perm -u+x | head -n 1)"
         echo "-- $test"
-        TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 "$program" --gtest_brief=1
+        TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$PWD/scripts/tsan-suppressions.txt" \
+            "$program" --gtest_brief=1
     done
 }
 

@@ -33,11 +33,8 @@ void QtOwnerDispatcher::RunNext() {
     task();
 }
 
-bool QtOwnerDispatcher::Context::event(QEvent* event) {
-    if (event->type() != kRunTaskEvent)
-        return QObject::event(event);
+void QtOwnerDispatcher::Context::customEvent(QEvent*) {
     m_owner.RunNext();
-    return true;
 }
 
 } // namespace vorlane::ui

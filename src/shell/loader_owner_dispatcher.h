@@ -24,7 +24,11 @@ private:
     class Context final : public QObject {
     public:
         explicit Context(QtOwnerDispatcher& owner) : m_owner(owner) {}
-        bool event(QEvent* event) override;
+
+    protected:
+        // Only this dispatcher posts events of its own type here; the event itself is not read, so nothing
+        // handed through Qt's queue is touched from our code.
+        void customEvent(QEvent*) override;
 
     private:
         QtOwnerDispatcher& m_owner;
