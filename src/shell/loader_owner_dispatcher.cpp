@@ -5,7 +5,14 @@
 namespace vorlane::ui {
 
 void QtOwnerDispatcher::Post(std::function<void()> task) {
-    QMetaObject::invokeMethod(&m_context, std::move(task), Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &m_context,
+        [this, task = std::move(task)] {
+            task();
+            if (m_afterTask)
+                m_afterTask();
+        },
+        Qt::QueuedConnection);
 }
 
 } // namespace vorlane::ui

@@ -15,9 +15,12 @@ public:
     QtOwnerDispatcher() = default;
 
     void Post(std::function<void()> task) override;
+    // Runs after every task: a delivery may have opened or closed the port, started or ended a transfer.
+    void SetAfterTask(std::function<void()> afterTask) { m_afterTask = std::move(afterTask); }
 
 private:
     QObject m_context;
+    std::function<void()> m_afterTask;
 };
 
 } // namespace vorlane::ui
