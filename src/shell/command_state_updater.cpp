@@ -20,7 +20,7 @@ CommandStateUpdater::CommandStateUpdater(CMirevoView& view, const ui::CommandAct
     : QObject(&view), m_view(view), m_actions(actions) {
     const EditDocument& document = view.document();
     connect(&document, &EditDocument::ListsRebuilt, this, &CommandStateUpdater::RenewViewCommands);
-    connect(&document, &EditDocument::SelectionChanged, this, &CommandStateUpdater::RenewPaneCommands);
+    connect(&document, &EditDocument::SelectionChanged, this, &CommandStateUpdater::RenewViewCommands);
     connect(&document, &EditDocument::HistoryChanged, this, [this] {
         RenewHistoryCommands();
         RenewPaneCommands(); // a step may rename a favourite group
@@ -35,7 +35,7 @@ void CommandStateUpdater::RenewAll() {
     RenewConnectionCommands(m_view.document().portOpen(), m_view.document().transferRunning());
 }
 
-// Refilled panes may show another display filter, sort order or no rows at all.
+// The panes were refilled (another sort order, or no rows at all) or chose other rows or another display filter.
 void CommandStateUpdater::RenewViewCommands() {
     ui::CheckDisplayFilter(m_actions, m_view.displayFilter());
     RenewPaneCommands();

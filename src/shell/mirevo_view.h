@@ -62,7 +62,8 @@ public:
     void SetInformationLine(const QString& text); // empty clears
     QString informationLine() const;
     int displayFilter() const override { return m_displayFilter; }
-    void setDisplayFilter(int command) { m_displayFilter = command; }
+    // The panes show the new filter's channels only once they are refilled.
+    void setDisplayFilter(int command);
     // A pane command by number (context menus, keys, order buttons); true when the number is a pane command.
     bool HandleCommand(int command) override;
 
