@@ -99,6 +99,7 @@ public:
     void RenewCommandStates();
     // The context menu a pane shows: its commands' actions, grayed and checked for the present state.
     std::unique_ptr<QMenu> BuildPaneMenu(ui::PaneListView& pane);
+    // Whether the clipboard holds channel records that Paste can add.
     static bool ClipboardHoldsChannels();
 
     // --- ui::PaneHost ---
