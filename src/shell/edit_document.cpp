@@ -19,23 +19,26 @@ EditDocument::EditDocument(ChannelDatabase& database, QObject* parent)
     : QObject(parent), m_database(database), m_history(database) {}
 
 bool EditDocument::CommitEdit(const QString& label, EditSubjects subjects) {
-    if (!m_history.Commit(label.toStdString(), std::move(subjects)))
+    if (!m_history.Commit(label.toStdString(), std::move(subjects))) {
+        // A command may have set the modified flag without changing a byte.
+        TellModified();
         return false;
-    emit historyChanged();
+    }
+    TellHistoryChanged();
     return true;
 }
 
 std::optional<EditSubjects> EditDocument::Undo() {
     auto subjects = m_history.Undo(kUnnamedEdit);
     if (subjects)
-        emit historyChanged();
+        TellHistoryChanged();
     return subjects;
 }
 
 std::optional<EditSubjects> EditDocument::Redo() {
     auto subjects = m_history.Redo();
     if (subjects)
-        emit historyChanged();
+        TellHistoryChanged();
     return subjects;
 }
 
@@ -43,14 +46,34 @@ void EditDocument::StartAfresh(Start start) {
     m_history.Reset();
     if (start == kUnsaved)
         m_history.ForgetSavedState();
-    emit historyChanged();
+    TellHistoryChanged();
 }
 
 void EditDocument::MarkSaved() {
     m_history.AbsorbChanges();
     m_history.MarkSaved();
     m_database.setModified(false);
-    emit historyChanged();
+    TellHistoryChanged();
+}
+
+void EditDocument::TellHistoryChanged() {
+    emit HistoryChanged();
+    TellModified();
+}
+
+void EditDocument::TellModified() {
+    if (m_database.modified() == m_modified)
+        return;
+    m_modified = m_database.modified();
+    emit ModifiedChanged(m_modified);
+}
+
+void EditDocument::NoteConnectionState(bool portOpen, bool transferRunning) {
+    if (portOpen == m_portOpen && transferRunning == m_transferRunning)
+        return;
+    m_portOpen = portOpen;
+    m_transferRunning = transferRunning;
+    emit ConnectionStateChanged(portOpen, transferRunning);
 }
 
 QString EditDocument::undoText() const {

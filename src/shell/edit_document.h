@@ -1,7 +1,10 @@
 #pragma once
-// The editor's document: the one ChannelDatabase with its undo history. Every command that changes the database
-// ends in CommitEdit, which stores the change as one undo step named for the user; historyChanged tells the
-// frame (Undo and Redo texts) and the recovery file (the modified flag may have changed with it).
+// The editor's document: the one ChannelDatabase with its undo history, and the signals that the enabled and
+// checked states of the commands follow. Every command that changes the database ends in CommitEdit, which stores
+// the change as one undo step named for the user. HistoryChanged tells the Undo and Redo commands and the
+// recovery file; ModifiedChanged follows the modified flag; ListsRebuilt and SelectionChanged come from the panes
+// (refilled, rows chosen); ConnectionStateChanged from the loader (port opened or closed, transfer started or
+// ended).
 
 #include "database/edit_history.h"
 
@@ -41,12 +44,32 @@ public:
     QString undoText() const;
     QString redoText() const;
 
+    // What the panes show was refilled, or their chosen rows changed.
+    void NoteListsRebuilt() { emit ListsRebuilt(); }
+    void NoteSelectionChanged() { emit SelectionChanged(); }
+    // The loader's port and transfer now; ConnectionStateChanged when either differs from the last note.
+    void NoteConnectionState(bool portOpen, bool transferRunning);
+    bool portOpen() const { return m_portOpen; }
+    bool transferRunning() const { return m_transferRunning; }
+
 signals:
-    void historyChanged();
+    void HistoryChanged();
+    void ModifiedChanged(bool modified);
+    void ListsRebuilt();
+    void SelectionChanged();
+    void ConnectionStateChanged(bool portOpen, bool transferRunning);
 
 private:
+    // HistoryChanged, then TellModified.
+    void TellHistoryChanged();
+    // ModifiedChanged when the flag differs from the last one told.
+    void TellModified();
+
     ChannelDatabase& m_database;
     EditHistory m_history;
+    bool m_modified = false;
+    bool m_portOpen = false;
+    bool m_transferRunning = false;
 };
 
 } // namespace vorlane

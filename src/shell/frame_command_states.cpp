@@ -6,7 +6,13 @@
 #include <QAction>
 
 namespace vorlane::ui {
+namespace {
 
+constexpr int kConnectionCommands[] = {kCmdConnect, kCmdDisconnect, kCmdUploadToStb, kCmdDownloadToPc,
+                                       kCmdRestoreBackup};
+
+// Auto Connect is always enabled; Connect only while the serial port is closed; Disconnect, Upload to STB and
+// Download to PC only while it is open, and Upload and Download not while a transfer runs.
 bool ConnectionCommandEnabled(int command, bool portOpen, bool transferRunning) {
     switch (command) {
     case kCmdConnect:
@@ -22,12 +28,18 @@ bool ConnectionCommandEnabled(int command, bool portOpen, bool transferRunning) 
     }
 }
 
-void UpdateCommandStates(const CommandActions& actions, bool portOpen, int displayFilter, bool transferRunning) {
-    for (const auto& [command, action] : actions) {
-        action->setEnabled(ConnectionCommandEnabled(command, portOpen, transferRunning));
-        if (IsDisplayFilterCommand(command))
+} // namespace
+
+void ApplyConnectionState(const CommandActions& actions, bool portOpen, bool transferRunning) {
+    for (const int command : kConnectionCommands)
+        if (QAction* action = actions.Find(command))
+            action->setEnabled(ConnectionCommandEnabled(command, portOpen, transferRunning));
+}
+
+void CheckDisplayFilter(const CommandActions& actions, int displayFilter) {
+    for (const int command : DisplayFilterCommands())
+        if (QAction* action = actions.Find(command))
             action->setChecked(command == displayFilter);
-    }
 }
 
 } // namespace vorlane::ui

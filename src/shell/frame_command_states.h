@@ -1,15 +1,16 @@
 #pragma once
-// The enabled and checked states of the frame's commands, renewed whenever the menus or the toolbar are updated.
+// The rules for the enabled and checked states of the frame's commands. Commands without a rule here are always
+// enabled.
 
-#include "shell/main_menu.h"
+#include "panes/command_actions.h"
 
 namespace vorlane::ui {
 
-// Auto Connect is always enabled; Connect only while the serial port is closed; Disconnect, Upload to STB and
-// Download to PC only while it is open, and Upload and Download not while a transfer runs.
-bool ConnectionCommandEnabled(int command, bool portOpen, bool transferRunning = false);
-
-// Enables every command by its rule and checks the display filter `displayFilter` alone.
-void UpdateCommandStates(const CommandActions& actions, bool portOpen, int displayFilter, bool transferRunning = false);
+// Enables the connection commands by their rule (Connect only while the serial port is closed, Disconnect only
+// while it is open, the transfers while it is open and no transfer runs); a view without the frame's menus has
+// none to enable.
+void ApplyConnectionState(const CommandActions& actions, bool portOpen, bool transferRunning);
+// Checks the display filter `displayFilter` alone.
+void CheckDisplayFilter(const CommandActions& actions, int displayFilter);
 
 } // namespace vorlane::ui

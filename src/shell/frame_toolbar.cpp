@@ -52,7 +52,7 @@ QToolBar* BuildFrameToolBar(QMainWindow& frame, const CommandActions& actions) {
             toolBar->addSeparator();
             continue;
         }
-        QAction* action = actions.at(button.command);
+        QAction* action = actions.Action(button.command);
         action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(button.icon))));
         toolBar->addAction(action);
     }

@@ -45,6 +45,18 @@ void LoaderLink::Finish() {
     m_connection.Finish();
 }
 
+void LoaderLink::SetStateObserver(std::function<void(bool portOpen, bool transferRunning)> observer) {
+    m_stateObserver = std::move(observer);
+    m_dispatcher.SetAfterTask([this] { TellState(); });
+    m_safety.SetAfterCheck([this] { TellState(); });
+    TellState();
+}
+
+void LoaderLink::TellState() const {
+    if (m_stateObserver)
+        m_stateObserver(IsPortOpen(), IsTransferRunning());
+}
+
 int LoaderLink::OnAutoConnect() {
     const int connected = m_connection.AutoConnectCommand();
     // The search leaves the port it tried last as the chosen one.
@@ -66,15 +78,21 @@ void LoaderLink::OnDisconnect() {
 }
 
 int LoaderLink::OnUploadStb() {
-    return m_safety.OnUploadStb();
+    const int started = m_safety.OnUploadStb();
+    TellState();
+    return started;
 }
 
 int LoaderLink::OnRestoreBackup() {
-    return m_safety.OnRestoreBackup();
+    const int started = m_safety.OnRestoreBackup();
+    TellState();
+    return started;
 }
 
 int LoaderLink::OnDownloadPc() {
-    return m_commands.OnBtnDownloadPc();
+    const int started = m_commands.OnBtnDownloadPc();
+    TellState();
+    return started;
 }
 
 void LoaderLink::OnSet() {
@@ -92,6 +110,7 @@ int LoaderLink::OnComSetting() {
 void LoaderLink::ShowConnectionState() {
     m_controls.ShowStatusLine(Latin1(m_connection.StatusText()));
     m_controls.ShowControls(m_connection.Controls());
+    TellState();
 }
 
 } // namespace vorlane

@@ -61,6 +61,9 @@ public:
     // Which Connect Status commands are enabled now (menu and toolbar).
     ConnectionControls MenuControls() const { return m_connection.Controls(); }
 
+    // Told the port's and the transfer's state after every command and every delivery that may have changed it.
+    void SetStateObserver(std::function<void(bool portOpen, bool transferRunning)> observer);
+
     Connection& connection() { return m_connection; }
     Transfer& transfer() { return m_transfer; }
     TransferCommands& commands() { return m_commands; }
@@ -69,6 +72,7 @@ public:
 private:
     // The connection's status line and enabled buttons onto the form.
     void ShowConnectionState();
+    void TellState() const;
 
     QWidget& m_view;
     ui::LoaderControls& m_controls;
@@ -79,6 +83,7 @@ private:
     Transfer m_transfer;
     TransferCommands m_commands;
     ReceiverSafetyFlow m_safety;
+    std::function<void(bool, bool)> m_stateObserver;
 };
 
 } // namespace vorlane

@@ -31,6 +31,8 @@ void QtOwnerDispatcher::RunNext() {
         m_tasks.pop_front();
     }
     task();
+    if (m_afterTask)
+        m_afterTask();
 }
 
 void QtOwnerDispatcher::Context::customEvent(QEvent*) {

@@ -19,6 +19,8 @@ public:
     QtOwnerDispatcher();
 
     void Post(std::function<void()> task) override;
+    // Runs after every task: a delivery may have opened or closed the port, started or ended a transfer.
+    void SetAfterTask(std::function<void()> afterTask) { m_afterTask = std::move(afterTask); }
 
 private:
     class Context final : public QObject {
@@ -40,6 +42,7 @@ private:
     // then one that race detectors see.
     std::mutex m_mutex;
     std::deque<std::function<void()>> m_tasks;
+    std::function<void()> m_afterTask;
     Context m_context{*this};
 };
 

@@ -5,7 +5,6 @@
 #include "settings/ui/stb_configuration_dialog.h"
 #include "shell/about_dialog.h"
 #include "shell/edit_document.h"
-#include "shell/frame_command_states.h"
 #include "shell/frame_commands.h"
 #include "shell/frame_filter_commands.h"
 #include "shell/frame_toolbar.h"
@@ -23,13 +22,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QTimer>
 
 namespace vorlane {
 namespace {
-
-// The toolbar has no menu to open, so its states are renewed while the program is idle.
-constexpr int kStateUpdateIntervalMs = 250;
 
 // Titles may carry a file path, so they are decoded the way file names are.
 QString ToQString(const std::string& text) {
@@ -57,37 +52,34 @@ CMainFrame::CMainFrame(ChannelDatabase& database, SettingsStore& store, const QF
     setMinimumSize(kMinimumWidth, kMinimumHeight);
     resize(1000, 720);
 
+    // The view holds the registry of the commands' actions, so it comes first; the menus add theirs to it.
+    m_view = new CMirevoView(database, store, this);
+    setCentralWidget(m_view);
+    ui::CommandActions& actions = m_view->commandActions();
     menuBar()->setFont(menuFont);
-    m_actions = ui::BuildMainMenus(*menuBar());
-    m_toolBar = ui::BuildFrameToolBar(*this, m_actions);
+    ui::BuildMainMenus(*menuBar(), actions, *m_view);
+    m_toolBar = ui::BuildFrameToolBar(*this, actions);
     AddRecentFilesMenu();
     setAcceptDrops(true);
 
-    m_view = new CMirevoView(database, store, this);
-    setCentralWidget(m_view);
-    m_portOpen = [this] { return m_view->loader().IsPortOpen(); };
-    m_transferRunning = [this] { return m_view->loader().IsTransferRunning(); };
     m_tunerCommands = std::make_unique<FrameTunerCommands>(database, *m_view, *m_messageDialog);
     m_listTools = std::make_unique<FrameListToolCommands>(database, *m_view, *this);
     m_saveHandler = [this] { return m_fileCommands.WriteLikeSave(); };
     m_view->OnInitialUpdate();
     m_recovery = new RecoveryFile(m_view->document(), QString(), this);
-    connect(&m_view->document(), &EditDocument::historyChanged, this, &CMainFrame::UpdateEditCommands);
     ConnectCommands();
-    UpdateCommandStates();
+    m_view->RenewCommandStates();
     ShowStartTitle();
 }
 
 CMainFrame::~CMainFrame() = default;
 
+// The panes' actions run the view's commands; the menu bar's run the frame's.
 void CMainFrame::ConnectCommands() {
-    for (const auto& [command, action] : m_actions)
-        connect(action, &QAction::triggered, this, [this, command = command] { OnCommand(command); });
     for (QMenu* menu : menuBar()->findChildren<QMenu*>())
-        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
-    auto* idleUpdate = new QTimer(this);
-    connect(idleUpdate, &QTimer::timeout, this, &CMainFrame::UpdateCommandStates);
-    idleUpdate->start(kStateUpdateIntervalMs);
+        for (QAction* action : menu->actions())
+            if (const int command = action->data().toInt(); command != 0 && !action->menu())
+                connect(action, &QAction::triggered, this, [this, command] { OnCommand(command); });
 }
 
 void CMainFrame::AddRecentFilesMenu() {
@@ -95,7 +87,7 @@ void CMainFrame::AddRecentFilesMenu() {
     m_recentFilesMenu = new QMenu(QStringLiteral("Recent Files"), this);
     m_recentFilesMenu->setObjectName(QStringLiteral("recentFilesMenu"));
     const QList<QAction*> entries = file->actions();
-    file->insertMenu(entries.at(entries.indexOf(m_actions.at(kCmdSaveAs)) + 1), m_recentFilesMenu);
+    file->insertMenu(entries.at(entries.indexOf(commandAction(kCmdSaveAs)) + 1), m_recentFilesMenu);
     connect(m_recentFilesMenu, &QMenu::aboutToShow, this, &CMainFrame::FillRecentFilesMenu);
 }
 
@@ -110,15 +102,14 @@ void CMainFrame::FillRecentFilesMenu() {
 }
 
 QAction* CMainFrame::commandAction(int command) const {
-    const auto found = m_actions.find(command);
-    return found == m_actions.end() ? nullptr : found->second;
+    return m_view->commandActions().Find(command);
 }
 
 bool CMainFrame::OnCommand(int command) {
     if (IsDisplayFilterCommand(command)) {
         ChooseDisplayFilter(*m_view, command);
     } else if (IsConnectionCommand(command) || command == kCmdComSetting) {
-        if (!ui::ConnectionCommandEnabled(command, m_portOpen(), m_transferRunning()))
+        if (!commandAction(command)->isEnabled())
             return false;
         m_view->HandleCommand(command);
     } else {
@@ -185,23 +176,7 @@ bool CMainFrame::OnCommand(int command) {
             return false;
         }
     }
-    UpdateCommandStates();
     return true;
-}
-
-void CMainFrame::UpdateCommandStates() {
-    ui::UpdateCommandStates(m_actions, m_portOpen(), m_view->displayFilter(), m_transferRunning());
-    UpdateEditCommands();
-}
-
-void CMainFrame::UpdateEditCommands() {
-    const EditDocument& document = m_view->document();
-    QAction* undo = m_actions.at(kCmdUndo);
-    QAction* redo = m_actions.at(kCmdRedo);
-    undo->setText(document.undoText());
-    undo->setEnabled(document.history().CanUndo());
-    redo->setText(document.redoText());
-    redo->setEnabled(document.history().CanRedo());
 }
 
 void CMainFrame::OfferRecovery() {

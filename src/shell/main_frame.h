@@ -42,20 +42,15 @@ public:
     FrameListToolCommands& listTools() { return *m_listTools; }
     QToolBar& toolBar() { return *m_toolBar; }
     QMenu& recentFilesMenu() { return *m_recentFilesMenu; }
-    // The menu action of a command number; nullptr for a number the menus do not carry.
+    // The action of a command number (menus, toolbar, the panes' context menus); nullptr for a number without one.
     QAction* commandAction(int command) const;
 
     // Runs the command with this number, as its menu entry, toolbar button or accelerator does. False for a
-    // number the frame does not handle.
+    // number the frame does not handle and for a grayed connection command.
     bool OnCommand(int command);
-    // Renews the enabled and checked states of the menus and the toolbar.
-    void UpdateCommandStates();
 
     // How "Yes" in the close question writes the data.
     void setSaveHandler(SaveHandler handler) { m_saveHandler = std::move(handler); }
-    // Whether the serial port is open, for the connection commands' states; closed until set.
-    void setPortOpenQuery(std::function<bool()> portOpen) { m_portOpen = std::move(portOpen); }
-    void setTransferRunningQuery(std::function<bool()> running) { m_transferRunning = std::move(running); }
 
     // At start: offers the unsaved work an earlier run left behind ("Recover unsaved changes from <time>?").
     void OfferRecovery();
@@ -76,14 +71,11 @@ private:
     // File > "Recent Files", filled from the list each time it opens; files that are gone are grayed.
     void AddRecentFilesMenu();
     void FillRecentFilesMenu();
-    // Undo and Redo name the step they take back or do again, and are grayed when there is none.
-    void UpdateEditCommands();
 
     ChannelDatabase& m_database;
     SettingsStore& m_store;
     CMirevoView* m_view;
     ui::MessageDialog* m_messageDialog;
-    ui::CommandActions m_actions;
     QToolBar* m_toolBar;
     QMenu* m_recentFilesMenu = nullptr;
     RecoveryFile* m_recovery = nullptr;
@@ -91,8 +83,6 @@ private:
     std::unique_ptr<FrameTunerCommands> m_tunerCommands;
     std::unique_ptr<FrameListToolCommands> m_listTools;
     SaveHandler m_saveHandler;
-    std::function<bool()> m_portOpen = [] { return false; };
-    std::function<bool()> m_transferRunning = [] { return false; };
 };
 
 } // namespace vorlane

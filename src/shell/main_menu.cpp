@@ -105,45 +105,51 @@ QString Translated(const char* text) {
     return QCoreApplication::translate("MainMenu", text);
 }
 
-void AddEntries(QMenu& menu, std::span<const MenuEntry> entries, CommandActions& actions) {
-    for (const MenuEntry& entry : entries) {
-        if (entry.command == 0) {
-            menu.addSeparator();
-            continue;
+class MenuFiller {
+public:
+    MenuFiller(CommandActions& actions, QObject& owner) : m_actions(actions), m_owner(owner) {}
+
+    void AddEntries(QMenu& menu, std::span<const MenuEntry> entries) {
+        for (const MenuEntry& entry : entries) {
+            if (entry.command == 0) {
+                menu.addSeparator();
+                continue;
+            }
+            QAction* action = m_actions.Add(entry.command, Translated(entry.text), m_owner);
+            action->setShortcut(entry.shortcut);
+            action->setCheckable(entry.checkable);
+            menu.addAction(action);
         }
-        QAction* action = menu.addAction(Translated(entry.text));
-        action->setObjectName(QStringLiteral("command%1").arg(entry.command));
-        action->setData(entry.command);
-        action->setShortcut(entry.shortcut);
-        action->setCheckable(entry.checkable);
-        actions[entry.command] = action;
     }
-}
+
+private:
+    CommandActions& m_actions;
+    QObject& m_owner;
+};
 
 void SetToolTips(const CommandActions& actions) {
     for (const ToolTip& tip : kToolTips)
-        actions.at(tip.command)->setToolTip(Translated(tip.text));
+        actions.Action(tip.command)->setToolTip(Translated(tip.text));
 }
 
 } // namespace
 
-CommandActions BuildMainMenus(QMenuBar& menuBar) {
-    CommandActions actions;
-    AddEntries(*menuBar.addMenu(Translated(QT_TRANSLATE_NOOP("MainMenu", "File(&F)"))), kFileEntries, actions);
-    AddEntries(*menuBar.addMenu(Translated(QT_TRANSLATE_NOOP("MainMenu", "Edit(&E)"))), kEditEntries, actions);
-    actions.at(kCmdRedo)->setShortcuts(
+void BuildMainMenus(QMenuBar& menuBar, CommandActions& actions, QObject& owner) {
+    MenuFiller filler(actions, owner);
+    filler.AddEntries(*menuBar.addMenu(Translated(QT_TRANSLATE_NOOP("MainMenu", "File(&F)"))), kFileEntries);
+    filler.AddEntries(*menuBar.addMenu(Translated(QT_TRANSLATE_NOOP("MainMenu", "Edit(&E)"))), kEditEntries);
+    actions.Action(kCmdRedo)->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
 
     QMenu* tools = menuBar.addMenu(Translated(QT_TRANSLATE_NOOP("MainMenu", "Tools(&T)")));
-    AddEntries(*tools, kToolsEntries, actions);
-    AddEntries(*tools->addMenu(Translated(QT_TRANSLATE_NOOP("MainMenu", "Connect Status"))), kConnectStatusEntries,
-               actions);
-    AddEntries(*tools, kConfigurationEntries, actions);
+    filler.AddEntries(*tools, kToolsEntries);
+    filler.AddEntries(*tools->addMenu(Translated(QT_TRANSLATE_NOOP("MainMenu", "Connect Status"))),
+                      kConnectStatusEntries);
+    filler.AddEntries(*tools, kConfigurationEntries);
 
-    AddEntries(*menuBar.addMenu(Translated(QT_TRANSLATE_NOOP("MainMenu", "Channel(&C)"))), kChannelEntries, actions);
-    AddEntries(*menuBar.addMenu(Translated(QT_TRANSLATE_NOOP("MainMenu", "About(&A)"))), kAboutEntries, actions);
+    filler.AddEntries(*menuBar.addMenu(Translated(QT_TRANSLATE_NOOP("MainMenu", "Channel(&C)"))), kChannelEntries);
+    filler.AddEntries(*menuBar.addMenu(Translated(QT_TRANSLATE_NOOP("MainMenu", "About(&A)"))), kAboutEntries);
     SetToolTips(actions);
-    return actions;
 }
 
 } // namespace vorlane::ui

@@ -1,18 +1,15 @@
 #pragma once
-// The main frame's menu bar: "File(&F)", "Tools(&T)", "Channel(&C)" and "About(&A)". Every entry is an action
-// carrying its command number (as its data and in its object name "command<number>") and its tool tip. The
-// toolbar shows some of the same actions.
+// The main frame's menu bar: "File(&F)", "Edit(&E)", "Tools(&T)", "Channel(&C)" and "About(&A)". Every entry is
+// the one action of its command number (as its data and in its object name "command<number>") with its tool tip.
+// The toolbar shows some of the same actions.
 
-#include <map>
+#include "panes/command_actions.h"
 
-class QAction;
 class QMenuBar;
 
 namespace vorlane::ui {
 
-using CommandActions = std::map<int, QAction*>;
-
-// Fills the menu bar and returns its actions by command number. The display filters are checkable.
-CommandActions BuildMainMenus(QMenuBar& menuBar);
+// Fills the menu bar with new actions in `actions`, owned by `owner`. The display filters are checkable.
+void BuildMainMenus(QMenuBar& menuBar, CommandActions& actions, QObject& owner);
 
 } // namespace vorlane::ui

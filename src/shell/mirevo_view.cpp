@@ -7,6 +7,7 @@
 #include "panes/label_panes.h"
 #include "panes/pane_commands.h"
 #include "panes/pane_filter_field.h"
+#include "shell/command_state_updater.h"
 #include "shell/edit_document.h"
 #include "shell/loader_link.h"
 #include "shell/pane_border.h"
@@ -86,6 +87,7 @@ CMirevoView::CMirevoView(ChannelDatabase& database, SettingsStore& store, QWidge
     m_texts.Load();
     setFont(ViewFont());
     BuildForm();
+    BuildCommandActions();
 }
 
 CMirevoView::~CMirevoView() = default;

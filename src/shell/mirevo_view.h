@@ -9,6 +9,7 @@
 
 #include "database/edit_history.h"
 #include "loader/language_texts.h"
+#include "panes/command_actions.h"
 #include "panes/editor_settings.h"
 #include "panes/pane_host.h"
 #include "shell/message_dialog.h"
@@ -27,6 +28,7 @@ class QToolButton;
 
 namespace vorlane {
 
+class CommandStateUpdater;
 class EditDocument;
 class LoaderLink;
 class PaneBorder;
@@ -60,7 +62,8 @@ public:
     void SetInformationLine(const QString& text); // empty clears
     QString informationLine() const;
     int displayFilter() const override { return m_displayFilter; }
-    void setDisplayFilter(int command) { m_displayFilter = command; }
+    // The panes show the new filter's channels only once they are refilled.
+    void setDisplayFilter(int command);
     // A pane command by number (context menus, keys, order buttons); true when the number is a pane command.
     bool HandleCommand(int command) override;
 
@@ -90,8 +93,14 @@ public:
     bool radioPaneShown() const { return m_radioShown; }
     void ToggleRadioPane();
 
-    // The context menu a pane shows, grayed and checked for the present state.
+    // The one action of every command number: the panes' commands, and the frame's once it added its menus.
+    ui::CommandActions& commandActions() { return m_actions; }
+    // Every action's enabled and checked state, renewed at once; afterwards they follow the document's signals.
+    void RenewCommandStates();
+    // The context menu a pane shows: its commands' actions, grayed and checked for the present state.
     std::unique_ptr<QMenu> BuildPaneMenu(ui::PaneListView& pane);
+    // Whether the clipboard holds channel records that Paste can add.
+    static bool ClipboardHoldsChannels();
 
     // --- ui::PaneHost ---
     const EditorSettings& paneSettings() const override { return m_editorSettings; }
@@ -116,6 +125,8 @@ private:
     void BuildFilterFields();
     void FocusFilterField();
     void LayOut();
+    // The pane commands' actions, run when triggered, and the signals their states follow.
+    void BuildCommandActions();
 
     // Fills and labels.
     void RefillSatellitePane();
@@ -164,7 +175,6 @@ private:
     // after the caret row, in this file or another.
     void CopyChannels(ui::ChannelPane& pane);
     void PasteChannels(ui::ChannelPane& pane);
-    static bool ClipboardHoldsChannels();
     bool SelectByCommand(int command);
     // The Connect Status commands and COM Setting; true when the number is one of them.
     bool HandleLoaderCommand(int command);
@@ -178,6 +188,8 @@ private:
     LanguageTexts m_texts;
     EditorSettings m_editorSettings;
     ui::MessageDialog* m_messageDialog;
+    ui::CommandActions m_actions;
+    CommandStateUpdater* m_commandStates = nullptr;
 
     ChosenList m_chosen;
     int m_displayFilter;

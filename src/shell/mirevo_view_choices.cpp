@@ -1,15 +1,19 @@
 // CMirevoView: what follows when the user chooses a satellite, transponder, favourite group or channel, double
-// clicks, or asks for a pane's context menu.
+// clicks, or asks for a pane's context menu; the pane commands' actions and the signals their states follow.
 #include "shell/mirevo_view.h"
 
-#include "database/settings_record.h"
 #include "panes/channel_pane.h"
 #include "panes/label_panes.h"
 #include "panes/pane_commands.h"
 #include "panes/pane_menus.h"
+#include "shell/command_state_updater.h"
+#include "shell/edit_document.h"
+#include "shell/loader_link.h"
 #include "shell/view_texts.h"
 
+#include <QAction>
 #include <QMenu>
+#include <array>
 
 namespace vorlane {
 namespace {
@@ -110,36 +114,45 @@ void CMirevoView::OnPaneDoubleClick(ui::PaneListView& pane, int row) {
 }
 
 std::unique_ptr<QMenu> CMirevoView::BuildPaneMenu(ui::PaneListView& pane) {
-    const bool satelliteSelected = m_satellitePane->selectedSatellite() >= 0;
-    const bool transponderSelected = m_transponderPane->selectedRow() >= 0;
     switch (pane.kind()) {
     case ui::PaneKind::Satellite:
-        return ui::BuildSatelliteMenu({satelliteSelected, m_satellitePane->sort_mode()});
+        return ui::BuildSatelliteMenu(m_actions);
     case ui::PaneKind::Transponder:
-        return ui::BuildTransponderMenu({satelliteSelected, transponderSelected, m_transponderPane->rowCount() == 0,
-                                         m_transponderPane->sort_mode()});
+        return ui::BuildTransponderMenu(m_actions);
     case ui::PaneKind::Tv:
-    case ui::PaneKind::Radio: {
-        const auto& channels = static_cast<ui::ChannelPane&>(pane);
-        QStringList groupNames;
-        for (int group = 0; group < FavouriteGroups::kGroupCount; ++group)
-            groupNames << Latin1(HeldReceiverSettings(m_database).fav_name(static_cast<std::size_t>(group)));
-        return ui::BuildChannelMenu({pane.kind() == ui::PaneKind::Radio, m_chosen.favourite(), transponderSelected,
-                                     channels.selectedRow() >= 0, channels.sorted_by_name(), groupNames,
-                                     ClipboardHoldsChannels()});
-    }
+    case ui::PaneKind::Radio:
+        return ui::BuildChannelMenu(m_actions, pane.kind() == ui::PaneKind::Radio);
     case ui::PaneKind::Favorite:
         break;
     }
     return nullptr;
 }
 
+// The chosen item's action runs its command.
 void CMirevoView::ShowPaneMenu(ui::PaneListView& pane, QPoint globalPos) {
-    const std::unique_ptr<QMenu> menu = BuildPaneMenu(pane);
-    if (!menu)
-        return;
-    if (QAction* chosen = menu->exec(globalPos))
-        HandleCommand(chosen->data().toInt());
+    if (const std::unique_ptr<QMenu> menu = BuildPaneMenu(pane))
+        menu->exec(globalPos);
+}
+
+void CMirevoView::BuildCommandActions() {
+    ui::AddPaneActions(m_actions, *this);
+    for (const auto& [command, action] : m_actions)
+        connect(action, &QAction::triggered, this, [this, command = command] { HandleCommand(command); });
+    const std::array<ui::PaneListView*, 5> panes{m_satellitePane, m_transponderPane, m_favoritePane, m_tvPane,
+                                                 m_radioPane};
+    for (ui::PaneListView* pane : panes) {
+        connect(pane->model(), &QAbstractItemModel::modelReset, m_document, &EditDocument::NoteListsRebuilt);
+        connect(pane->selectionModel(), &QItemSelectionModel::selectionChanged, m_document,
+                &EditDocument::NoteSelectionChanged);
+    }
+    m_commandStates = new CommandStateUpdater(*this, m_actions);
+    m_loader->SetStateObserver(
+        [this](bool portOpen, bool transferRunning) { m_document->NoteConnectionState(portOpen, transferRunning); });
+    RenewCommandStates();
+}
+
+void CMirevoView::RenewCommandStates() {
+    m_commandStates->RenewAll();
 }
 
 } // namespace vorlane

@@ -1,8 +1,9 @@
-// CMirevoView: the filter fields above the channel panes.
+// CMirevoView: the filter fields above the channel panes, and the display filter they work beside.
 #include "shell/mirevo_view.h"
 
 #include "panes/channel_pane.h"
 #include "panes/pane_filter_field.h"
+#include "shell/edit_document.h"
 
 #include <QShortcut>
 
@@ -28,6 +29,11 @@ void CMirevoView::FocusFilterField() {
     ui::PaneFilterField* field = m_radioPane->hasFocus() && m_radioShown ? m_radioFilter : m_tvFilter;
     field->setFocus(Qt::ShortcutFocusReason);
     field->selectAll();
+}
+
+void CMirevoView::setDisplayFilter(int command) {
+    m_displayFilter = command;
+    m_document->NoteSelectionChanged();
 }
 
 } // namespace vorlane

@@ -28,6 +28,8 @@ ReceiverSafetyFlow::ReceiverSafetyFlow(QWidget& view, SettingsStore& store, Tran
             m_sequence.CheckReceiverAnswer(std::chrono::steady_clock::now());
         else
             m_answerCheck.stop();
+        if (m_afterCheck)
+            m_afterCheck();
     });
 }
 

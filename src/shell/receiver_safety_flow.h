@@ -6,6 +6,7 @@
 #include "loader/safe_upload.h"
 
 #include <QTimer>
+#include <functional>
 
 class QWidget;
 
@@ -34,6 +35,8 @@ public:
     int OnRestoreBackup();
 
     const SafeUpload& sequence() const { return m_sequence; }
+    // Runs after every look at the receiver's answer, which may end the sequence's transfer.
+    void SetAfterCheck(std::function<void()> afterCheck) { m_afterCheck = std::move(afterCheck); }
 
 private:
     int RunSequence(const SafeUploadPlan& plan);
@@ -46,6 +49,7 @@ private:
     SafeUpload m_sequence;
     // Looks after a receiver that does not answer a download request while the sequence runs.
     QTimer m_answerCheck;
+    std::function<void()> m_afterCheck;
 };
 
 } // namespace vorlane

@@ -26,7 +26,8 @@ RecoveryFile::RecoveryFile(EditDocument& document, QString folder, QObject* pare
     m_timer.setSingleShot(true);
     m_timer.setInterval(kDefaultIntervalMs);
     connect(&m_timer, &QTimer::timeout, this, &RecoveryFile::Write);
-    connect(&document, &EditDocument::historyChanged, this, &RecoveryFile::OnHistoryChanged);
+    connect(&document, &EditDocument::HistoryChanged, this, &RecoveryFile::OnHistoryChanged);
+    connect(&document, &EditDocument::ModifiedChanged, this, &RecoveryFile::OnModifiedChanged);
 }
 
 RecoveryFile::~RecoveryFile() {
@@ -40,13 +41,17 @@ QString RecoveryFile::path() const {
 
 // The first unsaved edit starts the clock; later ones wait for the same write.
 void RecoveryFile::OnHistoryChanged() {
-    if (!m_document.database().modified()) {
-        m_timer.stop();
-        if (m_owned)
-            Remove();
-    } else if (!m_timer.isActive()) {
+    if (m_document.database().modified() && !m_timer.isActive())
         m_timer.start();
-    }
+}
+
+// Saved, or undone back to the saved state: nothing is left to recover.
+void RecoveryFile::OnModifiedChanged(bool modified) {
+    if (modified)
+        return;
+    m_timer.stop();
+    if (m_owned)
+        Remove();
 }
 
 void RecoveryFile::Write() {

@@ -48,6 +48,7 @@ public:
 
 private:
     void OnHistoryChanged();
+    void OnModifiedChanged(bool modified);
     void Write();
 
     EditDocument& m_document;

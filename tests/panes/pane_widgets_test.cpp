@@ -324,6 +324,9 @@ TEST_F(LabelPaneTest, FavouritePaneRowsShowNameAndCountAndIgnoreReturn) {
 }
 
 TEST(PaneMenus, GrayingAndChecks) {
+    QObject owner;
+    CommandActions actions;
+    AddPaneActions(actions, owner);
     const auto expectEnabled = [](const QMenu& menu, std::initializer_list<int> commands, bool on) {
         for (const int command : commands) {
             QAction* action = FindMenuCommand(menu, command);
@@ -332,35 +335,47 @@ TEST(PaneMenus, GrayingAndChecks) {
         }
     };
     const auto checked = [](const QMenu& menu, int command) { return FindMenuCommand(menu, command)->isChecked(); };
-    auto satellite = BuildSatelliteMenu({false, 1});
+    const auto satelliteMenu = [&](SatelliteMenuState state) {
+        ApplySatelliteMenuState(actions, state);
+        return BuildSatelliteMenu(actions);
+    };
+    const auto transponderMenu = [&](TransponderMenuState state) {
+        ApplyTransponderMenuState(actions, state);
+        return BuildTransponderMenu(actions);
+    };
+    const auto channelMenu = [&](ChannelMenuState state) {
+        ApplyChannelMenuState(actions, state);
+        return BuildChannelMenu(actions, state.radio);
+    };
+    auto satellite = satelliteMenu({false, 1});
     EXPECT_EQ(satellite->title(), "Satellite");
     expectEnabled(*satellite, {kCmdSatelliteProperty}, false);
     EXPECT_TRUE(checked(*satellite, kCmdSatelliteSortLongitude));
     EXPECT_FALSE(checked(*satellite, kCmdSatelliteSortStandard));
-    expectEnabled(*BuildSatelliteMenu({true, 0}), {kCmdSatelliteProperty}, true);
+    expectEnabled(*satelliteMenu({true, 0}), {kCmdSatelliteProperty}, true);
 
     const std::initializer_list<int> transponderCommands = {kCmdTransponderNew,      kCmdTransponderNewTv,
                                                             kCmdTransponderNewRadio, kCmdTransponderDelete,
                                                             kCmdTransponderProperty, kCmdTransponderDeleteEmpty};
-    expectEnabled(*BuildTransponderMenu({false, false, true, 0}), transponderCommands, false);
-    auto transponder = BuildTransponderMenu({true, true, false, 1});
+    expectEnabled(*transponderMenu({false, false, true, 0}), transponderCommands, false);
+    auto transponder = transponderMenu({true, true, false, 1});
     expectEnabled(*transponder, transponderCommands, true);
     EXPECT_TRUE(checked(*transponder, kCmdTransponderSortFrequency));
 
     // No selection at all, then transponder and channel selected: everything.
     const std::initializer_list<int> tvCommands = {kCmdTvNew, kCmdTvDelete, kCmdTvMoveTo, kCmdTvProperty};
-    auto tv = BuildChannelMenu({false, false, false, false, false, {}});
+    auto tv = channelMenu({false, false, false, false, false, {}});
     EXPECT_EQ(tv->title(), "Channel TV");
     expectEnabled(*tv, tvCommands, false);
     expectEnabled(*tv, {kCmdTvSelectAll}, true);
-    expectEnabled(*BuildChannelMenu({false, false, true, true, false, {}}), tvCommands, true);
+    expectEnabled(*channelMenu({false, false, true, true, false, {}}), tvCommands, true);
     // A favourite group chosen: New grayed; Move to, Delete and Property not.
-    auto radio = BuildChannelMenu({true, true, true, true, false, {}});
+    auto radio = channelMenu({true, true, true, true, false, {}});
     EXPECT_EQ(radio->title(), "Channel Radio");
     expectEnabled(*radio, {kCmdRadioNew}, false);
     expectEnabled(*radio, {kCmdRadioMoveTo, kCmdRadioDelete, kCmdRadioProperty}, true);
     // Sorted by name: Move to always grayed.
-    radio = BuildChannelMenu({true, false, true, true, true, {}});
+    radio = channelMenu({true, false, true, true, true, {}});
     expectEnabled(*radio, {kCmdRadioMoveTo}, false);
     EXPECT_TRUE(checked(*radio, kCmdRadioOrderNames));
 }

@@ -11,7 +11,7 @@
 #include "panes/pane_commands.h"
 #include "shell/apply_order_dialog.h"
 #include "shell/duplicates_dialog.h"
-#include "shell/frame_command_states.h"
+#include "shell/edit_document.h"
 #include "shell/frame_commands.h"
 #include "shell/mirevo_view.h"
 
@@ -104,8 +104,7 @@ TEST_F(FrameCommandsTest, ConnectionCommandsFollowThePortState) {
     EXPECT_TRUE(enabled(kCmdComSetting));
     EXPECT_FALSE(frame->OnCommand(kCmdUploadToStb));
 
-    frame->setPortOpenQuery([] { return true; });
-    frame->UpdateCommandStates();
+    frame->view().document().NoteConnectionState(true, false);
     EXPECT_TRUE(enabled(kCmdAutoConnect));
     EXPECT_FALSE(enabled(kCmdConnect));
     EXPECT_TRUE(enabled(kCmdDisconnect));
@@ -116,8 +115,7 @@ TEST_F(FrameCommandsTest, ConnectionCommandsFollowThePortState) {
         EXPECT_TRUE(enabled(command)) << command;
 
     // While a transfer runs, Upload and Download are greyed and refused; Disconnect stays.
-    frame->setTransferRunningQuery([] { return true; });
-    frame->UpdateCommandStates();
+    frame->view().document().NoteConnectionState(true, true);
     EXPECT_FALSE(enabled(kCmdUploadToStb));
     EXPECT_FALSE(enabled(kCmdDownloadToPc));
     EXPECT_TRUE(enabled(kCmdDisconnect));
