@@ -47,10 +47,12 @@ constexpr ChannelMenuCommands kRadioMenu{kCmdRadioNew,           kCmdRadioDelete
 
 // Renumbers the list for good, unlike "View sorted by"; the four commands follow each other.
 void AddSortListMenu(QMenu& menu, int firstCommand) {
-    QMenu* sort = menu.addMenu(QStringLiteral("Sort List by"));
+    QMenu* sort = menu.addMenu(QCoreApplication::translate("PaneMenus", "Sort List by"));
     int command = firstCommand;
-    for (const char* key : {"Name", "Frequency", "Program Number", "Satellite"})
-        AddItem(*sort, QString::fromLatin1(key), command++);
+    for (const char* key :
+         {QT_TRANSLATE_NOOP("PaneMenus", "Name"), QT_TRANSLATE_NOOP("PaneMenus", "Frequency"),
+          QT_TRANSLATE_NOOP("PaneMenus", "Program Number"), QT_TRANSLATE_NOOP("PaneMenus", "Satellite")})
+        AddItem(*sort, QCoreApplication::translate("PaneMenus", key), command++);
 }
 
 } // namespace

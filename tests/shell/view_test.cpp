@@ -148,9 +148,7 @@ TEST_F(ViewTest, InformationLineFollowsTheCaretRow) {
     ui::ChannelPane& tv = view.tvPane();
     Click(tv, 3);
     const int side = TunerSideOfPk(tv.rowId(3));
-    const auto describes = [&](int row) {
-        return view.informationLine().toStdString() == ChannelInformation(db, tv.rowId(row));
-    };
+    const auto describes = [&](int row) { return view.informationLine() == ChannelInformation(db, tv.rowId(row)); };
     ASSERT_TRUE(describes(3));
     view.setDisplayFilter(side == 0 ? kFilterTuner2Channels : kFilterTuner1Channels);
     view.RefillTvPane();
@@ -449,10 +447,10 @@ TEST_F(ViewTest, DropsOnEachPaneKind) {
     ui::ChannelPane& tv = view.tvPane();
     ui::ChannelPane& radio = view.radioPane();
     const auto expectCountsOfRows = [&] {
-        EXPECT_EQ(Label("tvCountLabel"), QString::fromStdString(CountLabelText("TV", tv.rowCount())));
-        EXPECT_EQ(Label("radioCountLabel"), QString::fromStdString(CountLabelText("Radio", radio.rowCount())));
+        EXPECT_EQ(Label("tvCountLabel"), CountLabelText(PaneCaption::Tv, tv.rowCount()));
+        EXPECT_EQ(Label("radioCountLabel"), CountLabelText(PaneCaption::Radio, radio.rowCount()));
         EXPECT_EQ(Label("transponderCountLabel"),
-                  QString::fromStdString(CountLabelText("Transponder", view.transponderPane().rowCount())));
+                  CountLabelText(PaneCaption::Transponder, view.transponderPane().rowCount()));
     };
 
     // On a favourite group.

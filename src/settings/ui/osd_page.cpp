@@ -33,8 +33,10 @@ QHBoxLayout* WithUnit(QWidget* page, QComboBox* list, const char* unit) {
 } // namespace
 
 OsdPage::OsdPage(QWidget* parent)
-    : StbPage(parent),
-      m_pipScreenSize(MakeChoiceList(this, "pipScreenSize", {"Extra Small", "Small", "Medium", "Large"})),
+    : StbPage(parent), m_pipScreenSize(MakeChoiceList(
+                           this, "pipScreenSize",
+                           {QT_TRANSLATE_NOOP("ChoiceItems", "Extra Small"), QT_TRANSLATE_NOOP("ChoiceItems", "Small"),
+                            QT_TRANSLATE_NOOP("ChoiceItems", "Medium"), QT_TRANSLATE_NOOP("ChoiceItems", "Large")})),
       m_osdTransparency(MakeChoiceList(this, "osdTransparency", TransparencyItems())),
       m_infoBoxTimeout(MakeChoiceList(this, "infoBoxTimeout", NumberItems(0, 30))),
       m_volumeIndicator(MakeChoiceList(this, "volumeIndicator", kOffOn)) {
