@@ -78,7 +78,7 @@ CMirevoView::CMirevoView(ChannelDatabase& database, SettingsStore& store, QWidge
       m_messageDialog(new ui::MessageDialog(this)), m_displayFilter(kFilterAllChannels) {
     setObjectName(QStringLiteral("mirevoView"));
     m_texts.SetDefaultTranslation(ui::LoaderTextTranslation());
-    m_texts.Load();
+    m_texts.Load(ui::LanguageFileFolders());
     setFont(ViewFont());
     BuildForm();
 }
