@@ -2082,5 +2082,29 @@
             <numerusform>%1 - %2 sur %n éléments</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1     Longitude: %2 %3&apos;     </source>
+        <translation>%1     Longitude : %2 %3'     </translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Est</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Ouest</translation>
+    </message>
+    <message>
+        <source>Frequency : %1     Symbol Rate : %2     TSID : %3     Polar : %4     FEC : %5     </source>
+        <translation>Fréquence : %1     Débit symbole : %2     TSID : %3     Polar. : %4     FEC : %5     </translation>
+    </message>
+    <message>
+        <source>%1     Number of channel: %2</source>
+        <translation>%1     Nombre de chaînes : %2</translation>
+    </message>
+    <message>
+        <source>%1     Frequency : %2     Polar : %3     SymbolRate : %4     VPID : %5     APID : %6</source>
+        <translation>%1     Fréquence : %2     Polar. : %3     Débit symbole : %4     VPID : %5     APID : %6</translation>
+    </message>
 </context>
 </TS>

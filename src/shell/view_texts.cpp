@@ -67,8 +67,11 @@ QString SatelliteInformation(const ChannelDatabase& db, int satellite) {
         return {};
     const ConstSatelliteRecord record = db.satellite(satellite);
     const int position = record.orbitalPosition();
-    return Tr("%1     Longitude: %2 %3'     ")
-        .arg(Latin1(record.name()), position >= 0 ? Tr("East") : Tr("West"), QString::number(position / 10.0, 'f', 1));
+    return QCoreApplication::translate("ViewTexts", "%1     Longitude: %2 %3'     ")
+        .arg(Latin1(record.name()),
+             position >= 0 ? QCoreApplication::translate("ViewTexts", "East")
+                           : QCoreApplication::translate("ViewTexts", "West"),
+             QString::number(position / 10.0, 'f', 1));
 }
 
 QString TransponderInformation(const ChannelDatabase& db, int transponder) {
@@ -77,7 +80,8 @@ QString TransponderInformation(const ChannelDatabase& db, int transponder) {
     const ConstTransponderRecord record = db.transponder(transponder);
     const TuningWord tuning = record.tuning();
     DebugOut("sFlag.fec=%d\n", static_cast<int>(tuning.fec()));
-    return Tr("Frequency : %1     Symbol Rate : %2     TSID : %3     Polar : %4     FEC : %5     ")
+    return QCoreApplication::translate(
+               "ViewTexts", "Frequency : %1     Symbol Rate : %2     TSID : %3     Polar : %4     FEC : %5     ")
         .arg(QString::number(record.frequency()), QString::number(record.symbolRate()),
              QString::number(record.transportStreamId()), PolarisationWord(tuning.polarisation()),
              FecWord(tuning.fec()));
@@ -88,7 +92,8 @@ QString FavouriteInformation(ChannelDatabase& db, int group) {
         return {};
     const ListHead* head = db.lists().Head(FavouriteKind(group), 0);
     const std::string name = HeldReceiverSettings(db).fav_name(static_cast<std::size_t>(group));
-    return Tr("%1     Number of channel: %2").arg(Latin1(name), QString::number(head ? head->count : 0));
+    return QCoreApplication::translate("ViewTexts", "%1     Number of channel: %2")
+        .arg(Latin1(name), QString::number(head ? head->count : 0));
 }
 
 QString ChannelInformation(const ChannelDatabase& db, int pk) {
@@ -100,7 +105,8 @@ QString ChannelInformation(const ChannelDatabase& db, int pk) {
         return {};
     const ConstTransponderRecord transponder = db.transponder(static_cast<int>(transponderIndex));
     const auto padded = [](int value) { return QStringLiteral("%1").arg(value, 6); };
-    return Tr("%1     Frequency : %2     Polar : %3     SymbolRate : %4     VPID : %5     APID : %6")
+    return QCoreApplication::translate(
+               "ViewTexts", "%1     Frequency : %2     Polar : %3     SymbolRate : %4     VPID : %5     APID : %6")
         .arg(Latin1(channel.name()), QString::number(transponder.frequency()),
              QString(PolarisationMark(transponder.tuning().polarisation())), QString::number(transponder.symbolRate()),
              padded(channel.videoPid()), padded(channel.audioPid(0)));
