@@ -1558,6 +1558,10 @@
         <source>Display Volume Indicator</source>
         <translation>Indicateur de volume</translation>
     </message>
+    <message>
+        <source>sec.</source>
+        <translation>s</translation>
+    </message>
 </context>
 <context>
     <name>PaneFilterField</name>
@@ -2084,7 +2088,7 @@
     </message>
     <message>
         <source>%1     Longitude: %2 %3&apos;     </source>
-        <translation>%1     Longitude : %2 %3'     </translation>
+        <translation>%1     Longitude : %2 %3&apos;     </translation>
     </message>
     <message>
         <source>East</source>

@@ -25,7 +25,7 @@ QStringList TransparencyItems() {
 QHBoxLayout* WithUnit(QWidget* page, QComboBox* list, const char* unit) {
     auto* row = new QHBoxLayout;
     row->addWidget(list);
-    row->addWidget(new QLabel(unit, page));
+    row->addWidget(new QLabel(QCoreApplication::translate("OsdPage", unit), page));
     row->addStretch();
     return row;
 }
@@ -43,7 +43,8 @@ OsdPage::OsdPage(QWidget* parent)
     auto* form = MakePageForm(this);
     form->addRow(QCoreApplication::translate("OsdPage", "PIP Screen Size"), m_pipScreenSize);
     form->addRow(QCoreApplication::translate("OsdPage", "OSD Transparency"), WithUnit(this, m_osdTransparency, "%"));
-    form->addRow(QCoreApplication::translate("OsdPage", "Info Box Time-Out"), WithUnit(this, m_infoBoxTimeout, "sec."));
+    form->addRow(QCoreApplication::translate("OsdPage", "Info Box Time-Out"),
+                 WithUnit(this, m_infoBoxTimeout, QT_TRANSLATE_NOOP("OsdPage", "sec.")));
     form->addRow(QCoreApplication::translate("OsdPage", "Display Volume Indicator"), m_volumeIndicator);
 }
 
