@@ -4,6 +4,21 @@
 include(GNUInstallDirs)
 set(VORLANE_APP_ID "org.vorlane.Vorlane")
 
+# The repository names no public address and no licence: the address is a setting of the build, and without one
+# the metainfo and the package carry no homepage or screenshot rather than an invented one. The metainfo's
+# LicenseRef-proprietary says that no licence is granted.
+set(VORLANE_HOMEPAGE "" CACHE STRING "Public address of the project (https://...), for the metainfo and the package")
+set(VORLANE_MAINTAINER "Vorlane developers <vorlane@localhost>" CACHE STRING "The package's Maintainer field")
+set(VORLANE_METAINFO_WEB "")
+if(VORLANE_HOMEPAGE)
+    string(REGEX REPLACE "/+$" "" homepage "${VORLANE_HOMEPAGE}")
+    string(CONCAT VORLANE_METAINFO_WEB
+           "  <screenshots>\n    <screenshot type=\"default\">\n"
+           "      <caption>The editor with a channel list opened</caption>\n"
+           "      <image>${homepage}/docs/screenshot.png</image>\n    </screenshot>\n  </screenshots>\n"
+           "  <url type=\"homepage\">${homepage}/</url>\n")
+    set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${homepage}/")
+endif()
 set(metainfo ${PROJECT_BINARY_DIR}/generated/${VORLANE_APP_ID}.metainfo.xml)
 configure_file(${PROJECT_SOURCE_DIR}/resources/metainfo/vorlane.metainfo.xml.in ${metainfo} @ONLY)
 install(FILES ${metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
@@ -29,7 +44,7 @@ install(FILES ${compressed_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 set(CPACK_PACKAGE_NAME vorlane)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "Vorlane developers <vorlane@localhost>")
+set(CPACK_PACKAGE_CONTACT "${VORLANE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "channel editor and serial loader for a satellite receiver")
 set(CPACK_PACKAGE_DESCRIPTION
     "Vorlane edits the channel database of a satellite receiver in the receiver's own byte layout, imports\n"

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>ApplyOrderDialog</name>
     <message>
         <source>Also copy favourite groups and their names</source>
@@ -119,6 +126,336 @@
     </message>
 </context>
 <context>
+    <name>ChannelListingPages</name>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Pol.</source>
+        <translation>Pol.</translation>
+    </message>
+    <message>
+        <source>Symbol rate</source>
+        <translation>Symbolrate</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Tuner %1 - %2 channels</source>
+        <translation>Tuner %1 - %2-Kanäle</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>ChoiceItems</name>
+    <message>
+        <source>Tuner 1</source>
+        <translation>Tuner 1</translation>
+    </message>
+    <message>
+        <source>Tuner 2</source>
+        <translation>Tuner 2</translation>
+    </message>
+    <message>
+        <source>EAST</source>
+        <translation>OST</translation>
+    </message>
+    <message>
+        <source>WEST</source>
+        <translation>WEST</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Universal</source>
+        <translation>Universal</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Einfach</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>2 port</source>
+        <translation>2 Ports</translation>
+    </message>
+    <message>
+        <source>4 port</source>
+        <translation>4 Ports</translation>
+    </message>
+    <message>
+        <source>8 port</source>
+        <translation>8 Ports</translation>
+    </message>
+    <message>
+        <source>16 port</source>
+        <translation>16 Ports</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Separate</source>
+        <translation>Getrennt</translation>
+    </message>
+    <message>
+        <source>Loop Through</source>
+        <translation>Durchgeschleift</translation>
+    </message>
+    <message>
+        <source>Dual Mode</source>
+        <translation>Dual-Modus</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertikal</translation>
+    </message>
+    <message>
+        <source>Pan&amp;Scan</source>
+        <translation>Pan&amp;Scan</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Ost</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>West</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Nord</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Süd</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Englisch</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Französisch</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spanisch</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italienisch</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Portugiesisch</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Schwedisch</translation>
+    </message>
+    <message>
+        <source>Danish</source>
+        <translation>Dänisch</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Niederländisch</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Finnisch</translation>
+    </message>
+    <message>
+        <source>Hungarian</source>
+        <translation>Ungarisch</translation>
+    </message>
+    <message>
+        <source>Norwegian</source>
+        <translation>Norwegisch</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polnisch</translation>
+    </message>
+    <message>
+        <source>Romanian</source>
+        <translation>Rumänisch</translation>
+    </message>
+    <message>
+        <source>Slovenian</source>
+        <translation>Slowenisch</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russisch</translation>
+    </message>
+    <message>
+        <source>Turkish</source>
+        <translation>Türkisch</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Arabisch</translation>
+    </message>
+    <message>
+        <source>Greek</source>
+        <translation>Griechisch</translation>
+    </message>
+    <message>
+        <source>Czech</source>
+        <translation>Tschechisch</translation>
+    </message>
+    <message>
+        <source>China</source>
+        <translation>Chinesisch</translation>
+    </message>
+    <message>
+        <source>Korea</source>
+        <translation>Koreanisch</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japanisch</translation>
+    </message>
+    <message>
+        <source>Persian</source>
+        <translation>Persisch</translation>
+    </message>
+    <message>
+        <source>Latin</source>
+        <translation>Latein</translation>
+    </message>
+    <message>
+        <source>Bengali</source>
+        <translation>Bengalisch</translation>
+    </message>
+    <message>
+        <source>Tamil</source>
+        <translation>Tamil</translation>
+    </message>
+    <message>
+        <source>Hebrew</source>
+        <translation>Hebräisch</translation>
+    </message>
+    <message>
+        <source>Slovak</source>
+        <translation>Slowakisch</translation>
+    </message>
+    <message>
+        <source>Makasar</source>
+        <translation>Makassarisch</translation>
+    </message>
+    <message>
+        <source>Ukrainian</source>
+        <translation>Ukrainisch</translation>
+    </message>
+    <message>
+        <source>Separated</source>
+        <translation>Getrennt</translation>
+    </message>
+    <message>
+        <source>Dual (Same)</source>
+        <translation>Dual (gleich)</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Extra Small</source>
+        <translation>Sehr klein</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Klein</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Groß</translation>
+    </message>
+    <message>
+        <source>After 1 mins</source>
+        <translation>Nach 1 Min.</translation>
+    </message>
+    <message>
+        <source>After 10 mins</source>
+        <translation>Nach 10 Min.</translation>
+    </message>
+    <message>
+        <source>After 30 mins</source>
+        <translation>Nach 30 Min.</translation>
+    </message>
+    <message>
+        <source>After 60 mins</source>
+        <translation>Nach 60 Min.</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Ein</translation>
+    </message>
+</context>
+<context>
     <name>CloseQuestion</name>
     <message>
         <source>Exit</source>
@@ -154,12 +491,31 @@
         <source>Compare with %1</source>
         <translation>Vergleich mit %1</translation>
     </message>
+    <message>
+        <source>The lists are equal.</source>
+        <translation>Die Listen sind gleich.</translation>
+    </message>
 </context>
 <context>
     <name>DialogButtons</name>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadChoiceDialog</name>
+    <message>
+        <source>Main Software</source>
+        <translation>Hauptsoftware</translation>
+    </message>
+    <message>
+        <source>Pre-setting</source>
+        <translation>Voreinstellung</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanäle</translation>
     </message>
 </context>
 <context>
@@ -179,6 +535,102 @@
     <message>
         <source>Groups of duplicate channels: %1; of duplicate transponders: %2</source>
         <translation>Gruppen doppelter Kanäle: %1; doppelter Transponder: %2</translation>
+    </message>
+    <message>
+        <source>Tuner %1 %2: keeps %3</source>
+        <translation>Tuner %1 %2: behält %3</translation>
+    </message>
+</context>
+<context>
+    <name>EditDocument</name>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeitung</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Wiederholen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>EditLabels</name>
+    <message>
+        <source>Add 1 channel to favourites</source>
+        <translation>1 Kanal zu Favoriten hinzufügen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channels to favourites</source>
+        <translation>
+            <numerusform>%n Kanal zu Favoriten hinzufügen</numerusform>
+            <numerusform>%n Kanäle zu Favoriten hinzufügen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete 1 channel</source>
+        <translation>1 Kanal löschen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n channels</source>
+        <translation>
+            <numerusform>%n Kanal löschen</numerusform>
+            <numerusform>%n Kanäle löschen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move 1 channel</source>
+        <translation>1 Kanal verschieben</translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channels</source>
+        <translation>
+            <numerusform>%n Kanal verschieben</numerusform>
+            <numerusform>%n Kanäle verschieben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move 1 channel to transponder</source>
+        <translation>1 Kanal zum Transponder verschieben</translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channels to transponder</source>
+        <translation>
+            <numerusform>%n Kanal zum Transponder verschieben</numerusform>
+            <numerusform>%n Kanäle zum Transponder verschieben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove 1 channel from favourites</source>
+        <translation>1 Kanal aus Favoriten entfernen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n channels from favourites</source>
+        <translation>
+            <numerusform>%n Kanal aus Favoriten entfernen</numerusform>
+            <numerusform>%n Kanäle aus Favoriten entfernen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove 1 duplicate channel</source>
+        <translation>1 doppelten Kanal entfernen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n duplicate channels</source>
+        <translation>
+            <numerusform>%n doppelten Kanal entfernen</numerusform>
+            <numerusform>%n doppelte Kanäle entfernen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -331,6 +783,42 @@
         <source>The backup %1 could not be written, so the file was not saved.</source>
         <translation>Die Sicherung %1 konnte nicht geschrieben werden, daher wurde die Datei nicht gespeichert.</translation>
     </message>
+    <message>
+        <source>Readable files (*.bin *.sdx *.dat);;Bin files (*.bin);;Satcodx files (*.sdx);;Lyngsat files (*.dat);;All files (*)</source>
+        <translation>Lesbare Dateien (*.bin *.sdx *.dat);;Bin-Dateien (*.bin);;Satcodx-Dateien (*.sdx);;Lyngsat-Dateien (*.dat);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Bin files (*.bin)</source>
+        <translation>Bin-Dateien (*.bin)</translation>
+    </message>
+    <message>
+        <source>TEXT files (*.txt);;CSV (*.csv)</source>
+        <translation>Textdateien (*.txt);;CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Failed to open file.</source>
+        <translation>Die Datei konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Complete to write file.</source>
+        <translation>Die Datei wurde geschrieben.</translation>
+    </message>
+    <message>
+        <source>Failed to write file.</source>
+        <translation>Die Datei konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Error Opening Write source file &lt;%1&gt;</source>
+        <translation>Fehler beim Öffnen der Zieldatei &lt;%1&gt;</translation>
+    </message>
 </context>
 <context>
     <name>FrameListToolCommands</name>
@@ -350,6 +838,21 @@
         <source>All files (*.*)</source>
         <translation>Alle Dateien (*.*)</translation>
     </message>
+    <message>
+        <source>Merge Transponders</source>
+        <translation>Transponder zusammenführen</translation>
+    </message>
+    <message>
+        <source>Apply Order</source>
+        <translation>Reihenfolge übernehmen</translation>
+    </message>
+</context>
+<context>
+    <name>FrameToolbar</name>
+    <message>
+        <source>Toolbar</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
 </context>
 <context>
     <name>FrameTunerCommands</name>
@@ -368,6 +871,52 @@
         <translation>Kanäle zusammenführen : T1 und T2
 
 [%1] Kanäle zusammengeführt</translation>
+    </message>
+    <message>
+        <source>Channel Copy  T%1 to T%2</source>
+        <translation>Kanäle kopieren  T%1 nach T%2</translation>
+    </message>
+    <message>
+        <source>Copy T%1 to T%2</source>
+        <translation>T%1 nach T%2 kopieren</translation>
+    </message>
+    <message>
+        <source>Channel Merge  T1 and T2</source>
+        <translation>Kanäle zusammenführen  T1 und T2</translation>
+    </message>
+    <message>
+        <source>Merge T1 and T2</source>
+        <translation>T1 und T2 zusammenführen</translation>
+    </message>
+</context>
+<context>
+    <name>IntegrityQuestion</name>
+    <message numerus="yes">
+        <source>The data has %n problem(s):
+</source>
+        <translation>
+            <numerusform>Die Daten haben %n Problem:
+</numerusform>
+            <numerusform>Die Daten haben %n Probleme:
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more
+</source>
+        <translation>
+            <numerusform>... und %n weiteres
+</numerusform>
+            <numerusform>... und %n weitere
+</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LabelPanes</name>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
     </message>
 </context>
 <context>
@@ -537,6 +1086,30 @@
         <source>Speed</source>
         <translation>Geschwindigkeit</translation>
     </message>
+    <message>
+        <source>Set</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Auto Connect</source>
+        <translation>Automatisch verbinden</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Trennen</translation>
+    </message>
+    <message>
+        <source>Upload to STB</source>
+        <translation>An Receiver senden</translation>
+    </message>
+    <message>
+        <source>Download to PC</source>
+        <translation>Zum PC empfangen</translation>
+    </message>
 </context>
 <context>
     <name>LoaderDownloadDialog</name>
@@ -558,6 +1131,18 @@
     <message>
         <source>Upload anyway?</source>
         <translation>Trotzdem senden?</translation>
+    </message>
+    <message>
+        <source>BIN Files (*.bin)</source>
+        <translation>BIN-Dateien (*.bin)</translation>
+    </message>
+    <message>
+        <source>Key Files (*.key)</source>
+        <translation>Key-Dateien (*.key)</translation>
+    </message>
+    <message>
+        <source>ALL Files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
     </message>
 </context>
 <context>
@@ -601,6 +1186,21 @@
     <message>
         <source>Channel Lock</source>
         <translation>Kanalsperre</translation>
+    </message>
+</context>
+<context>
+    <name>MainFrame</name>
+    <message>
+        <source>Recent Files</source>
+        <translation>Zuletzt geöffnete Dateien</translation>
+    </message>
+    <message>
+        <source>STB Configuration</source>
+        <translation>Receiver-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Recover unsaved changes from %1?</source>
+        <translation>Nicht gespeicherte Änderungen vom %1 wiederherstellen?</translation>
     </message>
 </context>
 <context>
@@ -882,6 +1482,45 @@
         <source>Transponder contains channels, delete anyway?</source>
         <translation>Der Transponder enthält Kanäle. Trotzdem löschen?</translation>
     </message>
+    <message>
+        <source>Edit satellite</source>
+        <translation>Satellit bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit transponder</source>
+        <translation>Transponder bearbeiten</translation>
+    </message>
+    <message>
+        <source>New transponder</source>
+        <translation>Neuer Transponder</translation>
+    </message>
+    <message>
+        <source>Delete transponder</source>
+        <translation>Transponder löschen</translation>
+    </message>
+    <message>
+        <source>Delete empty transponders</source>
+        <translation>Leere Transponder löschen</translation>
+    </message>
+    <message>
+        <source>New channel</source>
+        <translation>Neuer Kanal</translation>
+    </message>
+    <message>
+        <source>Edit channel</source>
+        <translation>Kanal bearbeiten</translation>
+    </message>
+    <message>
+        <source>Rename favourite group</source>
+        <translation>Favoritengruppe umbenennen</translation>
+    </message>
+</context>
+<context>
+    <name>MirevoViewListSort</name>
+    <message>
+        <source>Sort List</source>
+        <translation>Liste sortieren</translation>
+    </message>
 </context>
 <context>
     <name>MoveToDialog</name>
@@ -892,6 +1531,13 @@
     <message>
         <source>Channel Number</source>
         <translation>Kanalnummer</translation>
+    </message>
+</context>
+<context>
+    <name>MsgOut</name>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
     </message>
 </context>
 <context>
@@ -911,6 +1557,28 @@
     <message>
         <source>Display Volume Indicator</source>
         <translation>Lautstärkeanzeige</translation>
+    </message>
+    <message>
+        <source>sec.</source>
+        <translation>Sek.</translation>
+    </message>
+</context>
+<context>
+    <name>PaneFilterField</name>
+    <message>
+        <source>Filter (Ctrl+Shift+F)</source>
+        <translation>Filter (Strg+Umschalt+F)</translation>
+    </message>
+</context>
+<context>
+    <name>PaneListView</name>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Nicht gefunden</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1711,18 @@
         <source>FAV %1 (%2)</source>
         <translation>FAV %1 (%2)</translation>
     </message>
+    <message>
+        <source>Sort List by</source>
+        <translation>Liste sortieren nach</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Program Number</source>
+        <translation>Programmnummer</translation>
+    </message>
 </context>
 <context>
     <name>PvrPage</name>
@@ -1069,6 +1749,13 @@
     <message>
         <source>Timeshift</source>
         <translation>Timeshift</translation>
+    </message>
+</context>
+<context>
+    <name>RangeCheck</name>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Bitte eine ganze Zahl zwischen %1 und %2 eingeben.</translation>
     </message>
 </context>
 <context>
@@ -1103,6 +1790,26 @@
     <message>
         <source>There is no backup of the receiver&apos;s channel list in %1.</source>
         <translation>In %1 gibt es keine Sicherung der Kanalliste des Receivers.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Tuner 1 channels</source>
+        <translation>Kanäle Tuner 1</translation>
+    </message>
+    <message>
+        <source>Tuner 2 channels</source>
+        <translation>Kanäle Tuner 2</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
     </message>
 </context>
 <context>
@@ -1329,6 +2036,79 @@
     <message>
         <source>Verify after upload</source>
         <translation>Nach dem Senden prüfen</translation>
+    </message>
+</context>
+<context>
+    <name>ViewTexts</name>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertikal</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>%1 - 1 item</source>
+        <translation>%1 - 1 Eintrag</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 - %n items</source>
+        <translation>
+            <numerusform>%1 - %n Eintrag</numerusform>
+            <numerusform>%1 - %n Einträge</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 - %2 of %n items</source>
+        <translation>
+            <numerusform>%1 - %2 von %n Eintrag</numerusform>
+            <numerusform>%1 - %2 von %n Einträgen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1     Longitude: %2 %3&apos;     </source>
+        <translation>%1     Länge: %2 %3&apos;     </translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Ost</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>West</translation>
+    </message>
+    <message>
+        <source>Frequency : %1     Symbol Rate : %2     TSID : %3     Polar : %4     FEC : %5     </source>
+        <translation>Frequenz : %1     Symbolrate : %2     TSID : %3     Polar. : %4     FEC : %5     </translation>
+    </message>
+    <message>
+        <source>%1     Number of channel: %2</source>
+        <translation>%1     Anzahl Kanäle: %2</translation>
+    </message>
+    <message>
+        <source>%1     Frequency : %2     Polar : %3     SymbolRate : %4     VPID : %5     APID : %6</source>
+        <translation>%1     Frequenz : %2     Polar. : %3     Symbolrate : %4     VPID : %5     APID : %6</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>ApplyOrderDialog</name>
     <message>
         <source>Also copy favourite groups and their names</source>
@@ -119,6 +126,336 @@
     </message>
 </context>
 <context>
+    <name>ChannelListingPages</name>
+    <message>
+        <source>No.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>Pol.</source>
+        <translation>Pol.</translation>
+    </message>
+    <message>
+        <source>Symbol rate</source>
+        <translation>Débit symbole</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Tuner %1 - %2 channels</source>
+        <translation>Tuner %1 - chaînes %2</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>ChoiceItems</name>
+    <message>
+        <source>Tuner 1</source>
+        <translation>Tuner 1</translation>
+    </message>
+    <message>
+        <source>Tuner 2</source>
+        <translation>Tuner 2</translation>
+    </message>
+    <message>
+        <source>EAST</source>
+        <translation>EST</translation>
+    </message>
+    <message>
+        <source>WEST</source>
+        <translation>OUEST</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Universal</source>
+        <translation>Universel</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Simple</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>2 port</source>
+        <translation>2 ports</translation>
+    </message>
+    <message>
+        <source>4 port</source>
+        <translation>4 ports</translation>
+    </message>
+    <message>
+        <source>8 port</source>
+        <translation>8 ports</translation>
+    </message>
+    <message>
+        <source>16 port</source>
+        <translation>16 ports</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>Separate</source>
+        <translation>Séparé</translation>
+    </message>
+    <message>
+        <source>Loop Through</source>
+        <translation>En boucle</translation>
+    </message>
+    <message>
+        <source>Dual Mode</source>
+        <translation>Mode double</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontale</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Verticale</translation>
+    </message>
+    <message>
+        <source>Pan&amp;Scan</source>
+        <translation>Pan&amp;Scan</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>Stéréo</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Est</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Ouest</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Nord</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Sud</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Anglais</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Allemand</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Espagnol</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italien</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Portugais</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Suédois</translation>
+    </message>
+    <message>
+        <source>Danish</source>
+        <translation>Danois</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Néerlandais</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Finnois</translation>
+    </message>
+    <message>
+        <source>Hungarian</source>
+        <translation>Hongrois</translation>
+    </message>
+    <message>
+        <source>Norwegian</source>
+        <translation>Norvégien</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polonais</translation>
+    </message>
+    <message>
+        <source>Romanian</source>
+        <translation>Roumain</translation>
+    </message>
+    <message>
+        <source>Slovenian</source>
+        <translation>Slovène</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russe</translation>
+    </message>
+    <message>
+        <source>Turkish</source>
+        <translation>Turc</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Arabe</translation>
+    </message>
+    <message>
+        <source>Greek</source>
+        <translation>Grec</translation>
+    </message>
+    <message>
+        <source>Czech</source>
+        <translation>Tchèque</translation>
+    </message>
+    <message>
+        <source>China</source>
+        <translation>Chinois</translation>
+    </message>
+    <message>
+        <source>Korea</source>
+        <translation>Coréen</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japonais</translation>
+    </message>
+    <message>
+        <source>Persian</source>
+        <translation>Persan</translation>
+    </message>
+    <message>
+        <source>Latin</source>
+        <translation>Latin</translation>
+    </message>
+    <message>
+        <source>Bengali</source>
+        <translation>Bengali</translation>
+    </message>
+    <message>
+        <source>Tamil</source>
+        <translation>Tamoul</translation>
+    </message>
+    <message>
+        <source>Hebrew</source>
+        <translation>Hébreu</translation>
+    </message>
+    <message>
+        <source>Slovak</source>
+        <translation>Slovaque</translation>
+    </message>
+    <message>
+        <source>Makasar</source>
+        <translation>Makassar</translation>
+    </message>
+    <message>
+        <source>Ukrainian</source>
+        <translation>Ukrainien</translation>
+    </message>
+    <message>
+        <source>Separated</source>
+        <translation>Séparé</translation>
+    </message>
+    <message>
+        <source>Dual (Same)</source>
+        <translation>Double (identique)</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Extra Small</source>
+        <translation>Très petite</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Petite</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Grande</translation>
+    </message>
+    <message>
+        <source>After 1 mins</source>
+        <translation>Après 1 min</translation>
+    </message>
+    <message>
+        <source>After 10 mins</source>
+        <translation>Après 10 min</translation>
+    </message>
+    <message>
+        <source>After 30 mins</source>
+        <translation>Après 30 min</translation>
+    </message>
+    <message>
+        <source>After 60 mins</source>
+        <translation>Après 60 min</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Activé</translation>
+    </message>
+</context>
+<context>
     <name>CloseQuestion</name>
     <message>
         <source>Exit</source>
@@ -154,12 +491,31 @@
         <source>Compare with %1</source>
         <translation>Comparaison avec %1</translation>
     </message>
+    <message>
+        <source>The lists are equal.</source>
+        <translation>Les listes sont identiques.</translation>
+    </message>
 </context>
 <context>
     <name>DialogButtons</name>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadChoiceDialog</name>
+    <message>
+        <source>Main Software</source>
+        <translation>Logiciel principal</translation>
+    </message>
+    <message>
+        <source>Pre-setting</source>
+        <translation>Préréglages</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Chaînes</translation>
     </message>
 </context>
 <context>
@@ -179,6 +535,102 @@
     <message>
         <source>Groups of duplicate channels: %1; of duplicate transponders: %2</source>
         <translation>Groupes de chaînes en double : %1 ; de transpondeurs en double : %2</translation>
+    </message>
+    <message>
+        <source>Tuner %1 %2: keeps %3</source>
+        <translation>Tuner %1 %2 : garde %3</translation>
+    </message>
+</context>
+<context>
+    <name>EditDocument</name>
+    <message>
+        <source>Edit</source>
+        <translation>Modification</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Annuler «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rétablir «&#xa0;%1&#xa0;»</translation>
+    </message>
+</context>
+<context>
+    <name>EditLabels</name>
+    <message>
+        <source>Add 1 channel to favourites</source>
+        <translation>Ajouter 1 chaîne aux favoris</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channels to favourites</source>
+        <translation>
+            <numerusform>Ajouter %n chaîne aux favoris</numerusform>
+            <numerusform>Ajouter %n chaînes aux favoris</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete 1 channel</source>
+        <translation>Supprimer 1 chaîne</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n channels</source>
+        <translation>
+            <numerusform>Supprimer %n chaîne</numerusform>
+            <numerusform>Supprimer %n chaînes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move 1 channel</source>
+        <translation>Déplacer 1 chaîne</translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channels</source>
+        <translation>
+            <numerusform>Déplacer %n chaîne</numerusform>
+            <numerusform>Déplacer %n chaînes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move 1 channel to transponder</source>
+        <translation>Déplacer 1 chaîne vers le transpondeur</translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channels to transponder</source>
+        <translation>
+            <numerusform>Déplacer %n chaîne vers le transpondeur</numerusform>
+            <numerusform>Déplacer %n chaînes vers le transpondeur</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove 1 channel from favourites</source>
+        <translation>Retirer 1 chaîne des favoris</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n channels from favourites</source>
+        <translation>
+            <numerusform>Retirer %n chaîne des favoris</numerusform>
+            <numerusform>Retirer %n chaînes des favoris</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove 1 duplicate channel</source>
+        <translation>Supprimer 1 chaîne en double</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n duplicate channels</source>
+        <translation>
+            <numerusform>Supprimer %n chaîne en double</numerusform>
+            <numerusform>Supprimer %n chaînes en double</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -331,6 +783,42 @@
         <source>The backup %1 could not be written, so the file was not saved.</source>
         <translation>La sauvegarde %1 n&apos;a pas pu être écrite ; le fichier n&apos;a donc pas été enregistré.</translation>
     </message>
+    <message>
+        <source>Readable files (*.bin *.sdx *.dat);;Bin files (*.bin);;Satcodx files (*.sdx);;Lyngsat files (*.dat);;All files (*)</source>
+        <translation>Fichiers lisibles (*.bin *.sdx *.dat);;Fichiers Bin (*.bin);;Fichiers Satcodx (*.sdx);;Fichiers Lyngsat (*.dat);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Bin files (*.bin)</source>
+        <translation>Fichiers Bin (*.bin)</translation>
+    </message>
+    <message>
+        <source>TEXT files (*.txt);;CSV (*.csv)</source>
+        <translation>Fichiers texte (*.txt);;CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Failed to open file.</source>
+        <translation>Impossible d&apos;ouvrir le fichier.</translation>
+    </message>
+    <message>
+        <source>Complete to write file.</source>
+        <translation>Le fichier a été écrit.</translation>
+    </message>
+    <message>
+        <source>Failed to write file.</source>
+        <translation>Impossible d&apos;écrire le fichier.</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Error Opening Write source file &lt;%1&gt;</source>
+        <translation>Erreur à l&apos;ouverture du fichier de destination &lt;%1&gt;</translation>
+    </message>
 </context>
 <context>
     <name>FrameListToolCommands</name>
@@ -350,6 +838,21 @@
         <source>All files (*.*)</source>
         <translation>Tous les fichiers (*.*)</translation>
     </message>
+    <message>
+        <source>Merge Transponders</source>
+        <translation>Fusionner les transpondeurs</translation>
+    </message>
+    <message>
+        <source>Apply Order</source>
+        <translation>Appliquer l&apos;ordre</translation>
+    </message>
+</context>
+<context>
+    <name>FrameToolbar</name>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barre d&apos;outils</translation>
+    </message>
 </context>
 <context>
     <name>FrameTunerCommands</name>
@@ -368,6 +871,52 @@
         <translation>Fusion des chaînes : T1 et T2
 
 [%1] chaînes fusionnées</translation>
+    </message>
+    <message>
+        <source>Channel Copy  T%1 to T%2</source>
+        <translation>Copie des chaînes  T%1 vers T%2</translation>
+    </message>
+    <message>
+        <source>Copy T%1 to T%2</source>
+        <translation>Copier T%1 vers T%2</translation>
+    </message>
+    <message>
+        <source>Channel Merge  T1 and T2</source>
+        <translation>Fusion des chaînes  T1 et T2</translation>
+    </message>
+    <message>
+        <source>Merge T1 and T2</source>
+        <translation>Fusionner T1 et T2</translation>
+    </message>
+</context>
+<context>
+    <name>IntegrityQuestion</name>
+    <message numerus="yes">
+        <source>The data has %n problem(s):
+</source>
+        <translation>
+            <numerusform>Les données présentent %n problème :
+</numerusform>
+            <numerusform>Les données présentent %n problèmes :
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more
+</source>
+        <translation>
+            <numerusform>... et %n autre
+</numerusform>
+            <numerusform>... et %n autres
+</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LabelPanes</name>
+    <message>
+        <source>All</source>
+        <translation>Tous</translation>
     </message>
 </context>
 <context>
@@ -537,6 +1086,30 @@
         <source>Speed</source>
         <translation>Vitesse</translation>
     </message>
+    <message>
+        <source>Set</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Auto Connect</source>
+        <translation>Connexion automatique</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connecter</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Déconnecter</translation>
+    </message>
+    <message>
+        <source>Upload to STB</source>
+        <translation>Envoyer au récepteur</translation>
+    </message>
+    <message>
+        <source>Download to PC</source>
+        <translation>Recevoir sur le PC</translation>
+    </message>
 </context>
 <context>
     <name>LoaderDownloadDialog</name>
@@ -558,6 +1131,18 @@
     <message>
         <source>Upload anyway?</source>
         <translation>Envoyer quand même ?</translation>
+    </message>
+    <message>
+        <source>BIN Files (*.bin)</source>
+        <translation>Fichiers BIN (*.bin)</translation>
+    </message>
+    <message>
+        <source>Key Files (*.key)</source>
+        <translation>Fichiers de clés (*.key)</translation>
+    </message>
+    <message>
+        <source>ALL Files (*.*)</source>
+        <translation>Tous les fichiers (*.*)</translation>
     </message>
 </context>
 <context>
@@ -601,6 +1186,21 @@
     <message>
         <source>Channel Lock</source>
         <translation>Verrouillage des chaînes</translation>
+    </message>
+</context>
+<context>
+    <name>MainFrame</name>
+    <message>
+        <source>Recent Files</source>
+        <translation>Fichiers récents</translation>
+    </message>
+    <message>
+        <source>STB Configuration</source>
+        <translation>Réglages du récepteur</translation>
+    </message>
+    <message>
+        <source>Recover unsaved changes from %1?</source>
+        <translation>Récupérer les modifications non enregistrées du %1 ?</translation>
     </message>
 </context>
 <context>
@@ -882,6 +1482,45 @@
         <source>Transponder contains channels, delete anyway?</source>
         <translation>Le transpondeur contient des chaînes. Supprimer quand même ?</translation>
     </message>
+    <message>
+        <source>Edit satellite</source>
+        <translation>Modifier le satellite</translation>
+    </message>
+    <message>
+        <source>Edit transponder</source>
+        <translation>Modifier le transpondeur</translation>
+    </message>
+    <message>
+        <source>New transponder</source>
+        <translation>Nouveau transpondeur</translation>
+    </message>
+    <message>
+        <source>Delete transponder</source>
+        <translation>Supprimer le transpondeur</translation>
+    </message>
+    <message>
+        <source>Delete empty transponders</source>
+        <translation>Supprimer les transpondeurs vides</translation>
+    </message>
+    <message>
+        <source>New channel</source>
+        <translation>Nouvelle chaîne</translation>
+    </message>
+    <message>
+        <source>Edit channel</source>
+        <translation>Modifier la chaîne</translation>
+    </message>
+    <message>
+        <source>Rename favourite group</source>
+        <translation>Renommer le groupe de favoris</translation>
+    </message>
+</context>
+<context>
+    <name>MirevoViewListSort</name>
+    <message>
+        <source>Sort List</source>
+        <translation>Trier la liste</translation>
+    </message>
 </context>
 <context>
     <name>MoveToDialog</name>
@@ -892,6 +1531,13 @@
     <message>
         <source>Channel Number</source>
         <translation>Numéro de chaîne</translation>
+    </message>
+</context>
+<context>
+    <name>MsgOut</name>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
     </message>
 </context>
 <context>
@@ -911,6 +1557,28 @@
     <message>
         <source>Display Volume Indicator</source>
         <translation>Indicateur de volume</translation>
+    </message>
+    <message>
+        <source>sec.</source>
+        <translation>s</translation>
+    </message>
+</context>
+<context>
+    <name>PaneFilterField</name>
+    <message>
+        <source>Filter (Ctrl+Shift+F)</source>
+        <translation>Filtre (Ctrl+Maj+F)</translation>
+    </message>
+</context>
+<context>
+    <name>PaneListView</name>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Introuvable</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1711,18 @@
         <source>FAV %1 (%2)</source>
         <translation>FAV %1 (%2)</translation>
     </message>
+    <message>
+        <source>Sort List by</source>
+        <translation>Trier la liste par</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Program Number</source>
+        <translation>Numéro de programme</translation>
+    </message>
 </context>
 <context>
     <name>PvrPage</name>
@@ -1069,6 +1749,13 @@
     <message>
         <source>Timeshift</source>
         <translation>Timeshift</translation>
+    </message>
+</context>
+<context>
+    <name>RangeCheck</name>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Veuillez saisir un nombre entier entre %1 et %2.</translation>
     </message>
 </context>
 <context>
@@ -1103,6 +1790,26 @@
     <message>
         <source>There is no backup of the receiver&apos;s channel list in %1.</source>
         <translation>Il n&apos;y a aucune sauvegarde de la liste de chaînes du récepteur dans %1.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Tuner 1 channels</source>
+        <translation>Chaînes tuner 1</translation>
+    </message>
+    <message>
+        <source>Tuner 2 channels</source>
+        <translation>Chaînes tuner 2</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
     </message>
 </context>
 <context>
@@ -1329,6 +2036,79 @@
     <message>
         <source>Verify after upload</source>
         <translation>Vérifier après l&apos;envoi</translation>
+    </message>
+</context>
+<context>
+    <name>ViewTexts</name>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontale</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Verticale</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transpondeur</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>%1 - 1 item</source>
+        <translation>%1 - 1 élément</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 - %n items</source>
+        <translation>
+            <numerusform>%1 - %n élément</numerusform>
+            <numerusform>%1 - %n éléments</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 - %2 of %n items</source>
+        <translation>
+            <numerusform>%1 - %2 sur %n élément</numerusform>
+            <numerusform>%1 - %2 sur %n éléments</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1     Longitude: %2 %3&apos;     </source>
+        <translation>%1     Longitude : %2 %3&apos;     </translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Est</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Ouest</translation>
+    </message>
+    <message>
+        <source>Frequency : %1     Symbol Rate : %2     TSID : %3     Polar : %4     FEC : %5     </source>
+        <translation>Fréquence : %1     Débit symbole : %2     TSID : %3     Polar. : %4     FEC : %5     </translation>
+    </message>
+    <message>
+        <source>%1     Number of channel: %2</source>
+        <translation>%1     Nombre de chaînes : %2</translation>
+    </message>
+    <message>
+        <source>%1     Frequency : %2     Polar : %3     SymbolRate : %4     VPID : %5     APID : %6</source>
+        <translation>%1     Fréquence : %2     Polar. : %3     Débit symbole : %4     VPID : %5     APID : %6</translation>
     </message>
 </context>
 </TS>

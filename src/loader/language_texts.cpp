@@ -70,7 +70,22 @@ void LanguageTexts::Load(const std::filesystem::path& folder) {
     LoadFile(folder / kFileName);
 }
 
+void LanguageTexts::Load(const std::vector<std::filesystem::path>& folders) {
+    for (const std::filesystem::path& folder : folders) {
+        if (LoadedFile(folder / kFileName)) {
+            return;
+        }
+    }
+    LoadDefaults();
+}
+
 void LanguageTexts::LoadFile(const std::filesystem::path& filePath) {
+    if (!LoadedFile(filePath)) {
+        LoadDefaults();
+    }
+}
+
+bool LanguageTexts::LoadedFile(const std::filesystem::path& filePath) {
     // A folder of that name cannot be opened as a text file either.
     std::error_code error;
     std::ifstream in;
@@ -78,10 +93,10 @@ void LanguageTexts::LoadFile(const std::filesystem::path& filePath) {
         in.open(filePath, std::ios::binary);
     }
     if (!in.is_open()) {
-        LoadDefaults();
-        return;
+        return false;
     }
     LoadLines(in);
+    return true;
 }
 
 void LanguageTexts::LoadDefaults() {

@@ -1,7 +1,7 @@
 #pragma once
 // The 29 interface texts of the loader's connection group and transfer messages, looked up by index. They come
-// from "language.ini" in the working folder when that file exists, else from the built-in English texts (or their
-// translation, when the user interface gives one).
+// from a "language.ini" when one is found, else from the built-in English texts (or their translation, when the
+// user interface gives one).
 // Texts are bytes as the file holds them (ISO-8859-1); no conversion is done here.
 
 #include <array>
@@ -10,6 +10,7 @@
 #include <functional>
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 namespace vorlane {
 
@@ -32,12 +33,15 @@ public:
     void Load();
     // Reads "language.ini" from `folder`.
     void Load(const std::filesystem::path& folder);
+    // Reads "language.ini" from the first of `folders` that has one that opens.
+    void Load(const std::vector<std::filesystem::path>& folders);
 
     // A copy of entry `index`; an empty string for any index outside 0..28.
     std::string GetText(int index) const;
 
 private:
     void LoadFile(const std::filesystem::path& filePath);
+    bool LoadedFile(const std::filesystem::path& filePath);
     void LoadDefaults();
     void LoadLines(std::istream& in);
 

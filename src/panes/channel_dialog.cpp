@@ -115,7 +115,9 @@ ChannelDialog::ChannelDialog(ChannelRecord record, int pk, OrderedLists& lists, 
 
     auto* tunerGroup = new QGroupBox(QCoreApplication::translate("ChannelDialog", "Tuner Number"), this);
     tunerGroup->setObjectName(QStringLiteral("tunerNumberGroup"));
-    m_tunerNumber = MakeList(tunerGroup, "tunerNumber", {"Tuner 1", "Tuner 2"});
+    m_tunerNumber =
+        MakeList(tunerGroup, "tunerNumber",
+                 {QT_TRANSLATE_NOOP("ChoiceItems", "Tuner 1"), QT_TRANSLATE_NOOP("ChoiceItems", "Tuner 2")});
     auto* tunerLayout = new QVBoxLayout(tunerGroup);
     tunerLayout->addWidget(m_tunerNumber);
     tunerGroup->hide();

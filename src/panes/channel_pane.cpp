@@ -239,7 +239,7 @@ void ChannelPane::Drop(QPoint point) {
         const QModelIndex index = indexAt(point);
         if (index.isValid()) {
             DropAt(index.row(), pks);
-            host().CommitPaneEdit(CountedEditLabel("Move", static_cast<qsizetype>(pks.size()), "channel"), pks);
+            host().CommitPaneEdit(CountedEditLabel(CountedEdit::Move, static_cast<qsizetype>(pks.size())), pks);
             Reload();
             SelectPks(pks);
         }

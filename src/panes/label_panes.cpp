@@ -7,6 +7,7 @@
 #include "panes/pane_commands.h"
 #include "panes/pane_rows.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionViewItem>
@@ -24,6 +25,11 @@ bool IsReturn(const QKeyEvent& event) {
 }
 
 // One row of a one-column pane: its background (SelBkgnd when selected) and its text.
+// The first satellite row, as ISO-8859-1 bytes like the names.
+std::string AllSatellitesText() {
+    return QCoreApplication::translate("LabelPanes", "All").toLatin1().toStdString();
+}
+
 void PaintLabelRow(QPainter& painter, const QStyleOptionViewItem& option, const EditorSettings& colours,
                    const QColor& background, const std::string& text, Qt::Alignment alignment) {
     const bool selected = option.state & QStyle::State_Selected;
@@ -65,7 +71,7 @@ int SatellitePane::selectedSatellite() const {
 std::string SatellitePane::RowText(int row) const {
     const int satellite = rowId(row);
     if (satellite < 0)
-        return "All";
+        return AllSatellitesText();
     const ChannelDatabase& db = host().database();
     return SatelliteLabel(db, db.satellite(satellite).bytes());
 }
@@ -75,7 +81,8 @@ void SatellitePane::PaintRow(QPainter& painter, const QStyleOptionViewItem& opti
     const int satellite = rowId(row);
     if (satellite < 0) {
         painter.setFont(m_allFont);
-        PaintLabelRow(painter, option, settings, PaneColour(settings, EditorColour::Bkgnd), "All", Qt::AlignHCenter);
+        PaintLabelRow(painter, option, settings, PaneColour(settings, EditorColour::Bkgnd), AllSatellitesText(),
+                      Qt::AlignHCenter);
     } else {
         const bool carriesChannels = !IsSatelliteEmpty(host().database(), satellite);
         const QColor background = carriesChannels ? PaneColour(settings, EditorColour::ActSatellite)

@@ -1,11 +1,12 @@
 #include "panes/pane_filter_field.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 
 namespace vorlane::ui {
 
 PaneFilterField::PaneFilterField(QWidget* parent) : QLineEdit(parent) {
-    setPlaceholderText(QStringLiteral("Filter (Ctrl+Shift+F)"));
+    setPlaceholderText(QCoreApplication::translate("PaneFilterField", "Filter (Ctrl+Shift+F)"));
     setClearButtonEnabled(true);
     setAccessibleName(placeholderText()); // the only label the field shows
 }

@@ -7,6 +7,7 @@
 #include <QAbstractItemDelegate>
 #include <QAbstractListModel>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -277,7 +278,8 @@ void PaneListView::FindAgain() {
     const int start = caretRow() + 1;
     if (Find(start < rowCount() ? start : 0) || (start > 0 && Find(0)))
         return;
-    UserPrompts::message(this, QMessageBox::Information, QStringLiteral("Find"), QStringLiteral("Not found"));
+    UserPrompts::message(this, QMessageBox::Information, QCoreApplication::translate("PaneListView", "Find"),
+                         QCoreApplication::translate("PaneListView", "Not found"));
 }
 
 void PaneListView::PaintMarks(QPainter& painter, const QStyleOptionViewItem& option, int row) const {

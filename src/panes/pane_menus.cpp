@@ -33,7 +33,9 @@ constexpr ChannelMenuCommands kRadioMenu{kCmdRadioNew,           kCmdRadioDelete
                                          kCmdRadioSortByName};
 
 // The order of "Sort List by"; its four commands follow each other.
-constexpr const char* kSortListKeys[] = {"Name", "Frequency", "Program Number", "Satellite"};
+constexpr const char* kSortListKeys[] = {
+    QT_TRANSLATE_NOOP("PaneMenus", "Name"), QT_TRANSLATE_NOOP("PaneMenus", "Frequency"),
+    QT_TRANSLATE_NOOP("PaneMenus", "Program Number"), QT_TRANSLATE_NOOP("PaneMenus", "Satellite")};
 
 QString Translated(const char* text) {
     return QCoreApplication::translate("PaneMenus", text);
@@ -82,7 +84,7 @@ void AddChannelActions(CommandActions& actions, QObject& owner, const ChannelMen
                  {c.names, QT_TRANSLATE_NOOP("PaneMenus", "Names")});
     int command = c.sortByName;
     for (const char* key : kSortListKeys)
-        actions.Add(command++, QString::fromLatin1(key), owner);
+        actions.Add(command++, Translated(key), owner);
 }
 
 // Adds the actions of `commands` in order; kSeparator adds a separator.
@@ -186,7 +188,7 @@ std::unique_ptr<QMenu> BuildChannelMenu(const CommandActions& actions, bool radi
               c.selectSkipped});
     AddItems(*menu, actions, {kSeparator, c.copy, c.paste, kSeparator, c.property, kSeparator});
     AddSortMenu(*menu, actions, c.original, c.names);
-    QMenu* sortList = menu->addMenu(QStringLiteral("Sort List by"));
+    QMenu* sortList = menu->addMenu(Translated(QT_TRANSLATE_NOOP("PaneMenus", "Sort List by")));
     for (int key = 0; key < static_cast<int>(std::size(kSortListKeys)); ++key)
         sortList->addAction(actions.Action(c.sortByName + key));
     return menu;

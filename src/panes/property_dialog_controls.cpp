@@ -1,6 +1,7 @@
 #include "panes/property_dialog_controls.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,7 +12,9 @@ namespace vorlane::ui {
 QComboBox* MakeList(QWidget* parent, const char* objectName, const QStringList& items) {
     auto* list = new QComboBox(parent);
     list->setObjectName(QString::fromLatin1(objectName));
-    list->addItems(items);
+    // Words among the items are shown in the user's language; numbers and technical names pass unchanged.
+    for (const QString& item : items)
+        list->addItem(QCoreApplication::translate("ChoiceItems", item.toUtf8().constData()));
     return list;
 }
 

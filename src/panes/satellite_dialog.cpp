@@ -93,25 +93,36 @@ void SatelliteDialog::BuildPage(QWidget* page) {
     m_longitude = MakeTextEdit(page, "longitude", 6);
     m_longitude->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*\\.?[0-9]*")), m_longitude));
-    m_direction = MakeList(page, "longitudeDirection", {"EAST", "WEST"});
-    m_lnbType = MakeList(page, "lnbType", {"Standard", "Universal", "Single"});
+    m_direction = MakeList(page, "longitudeDirection",
+                           {QT_TRANSLATE_NOOP("ChoiceItems", "EAST"), QT_TRANSLATE_NOOP("ChoiceItems", "WEST")});
+    m_lnbType = MakeList(page, "lnbType",
+                         {QT_TRANSLATE_NOOP("ChoiceItems", "Standard"), QT_TRANSLATE_NOOP("ChoiceItems", "Universal"),
+                          QT_TRANSLATE_NOOP("ChoiceItems", "Single")});
     m_lofLow = MakeList(page, "lofLow", kLofItems);
     m_lofHigh = MakeList(page, "lofHigh", kLofItems);
     m_lofLowUser = MakeDigitEdit(page, "lofLowUser", kLofDigits);
     m_lofHighUser = MakeDigitEdit(page, "lofHighUser", kLofDigits);
-    m_diseqcType = MakeList(
-        page, "diseqcType",
-        {"Disable", "2 port", "4 port", "8 port", "16 port", "DiSEqC1", "DiSEqC2", "DiSEqC3", "DiSEqC4", "SMATV"});
+    m_diseqcType =
+        MakeList(page, "diseqcType",
+                 {QT_TRANSLATE_NOOP("ChoiceItems", "Disable"), QT_TRANSLATE_NOOP("ChoiceItems", "2 port"),
+                  QT_TRANSLATE_NOOP("ChoiceItems", "4 port"), QT_TRANSLATE_NOOP("ChoiceItems", "8 port"),
+                  QT_TRANSLATE_NOOP("ChoiceItems", "16 port"), "DiSEqC1", "DiSEqC2", "DiSEqC3", "DiSEqC4", "SMATV"});
     m_diseqcPort = MakeList(page, "diseqcPort", {});
-    m_diseqcMotor = MakeList(page, "diseqcMotor", {"Disable", "1.2", "USALS"});
-    m_tone22k = MakeList(page, "tone22k", {"On", "Off"});
-    m_lnbPower = MakeList(page, "lnbPower", {"Disable", "0V", "12V"});
-    m_toneBurst = MakeList(page, "toneBurst", {"Off", "A", "B"});
+    m_diseqcMotor = MakeList(page, "diseqcMotor", {QT_TRANSLATE_NOOP("ChoiceItems", "Disable"), "1.2", "USALS"});
+    m_tone22k =
+        MakeList(page, "tone22k", {QT_TRANSLATE_NOOP("ChoiceItems", "On"), QT_TRANSLATE_NOOP("ChoiceItems", "Off")});
+    m_lnbPower = MakeList(page, "lnbPower", {QT_TRANSLATE_NOOP("ChoiceItems", "Disable"), "0V", "12V"});
+    m_toneBurst = MakeList(page, "toneBurst", {QT_TRANSLATE_NOOP("ChoiceItems", "Off"), "A", "B"});
 
     m_tunerGroup = new QGroupBox(QCoreApplication::translate("SatelliteDialog", "Tuner Setting"), page);
     m_tunerGroup->setObjectName(QStringLiteral("tunerSetting"));
-    m_tunerNumber = MakeList(m_tunerGroup, "tunerNumber", {"Tuner 1", "Tuner 2"});
-    m_tunerConnection = MakeList(m_tunerGroup, "tunerConnection", {"Separate", "Loop Through", "Dual Mode"});
+    m_tunerNumber =
+        MakeList(m_tunerGroup, "tunerNumber",
+                 {QT_TRANSLATE_NOOP("ChoiceItems", "Tuner 1"), QT_TRANSLATE_NOOP("ChoiceItems", "Tuner 2")});
+    m_tunerConnection =
+        MakeList(m_tunerGroup, "tunerConnection",
+                 {QT_TRANSLATE_NOOP("ChoiceItems", "Separate"), QT_TRANSLATE_NOOP("ChoiceItems", "Loop Through"),
+                  QT_TRANSLATE_NOOP("ChoiceItems", "Dual Mode")});
     auto* tunerGrid = new QGridLayout(m_tunerGroup);
     AddLabelledControl(*tunerGrid, 0, 0, QCoreApplication::translate("SatelliteDialog", "Tuner Number"), m_tunerNumber);
     AddLabelledControl(*tunerGrid, 1, 0, QCoreApplication::translate("SatelliteDialog", "Tuner Connet"),

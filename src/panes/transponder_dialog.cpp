@@ -57,8 +57,11 @@ TransponderDialog::TransponderDialog(TransponderRecord record, const QString& sa
 
     m_frequency = MakeDigitEdit(this, "frequency", kEditDigits);
     m_transportStreamId = MakeDigitEdit(this, "transportStreamId", kEditDigits);
-    m_polarity = MakeList(this, "polarity", {"Auto", "Horizontal", "Vertical"});
-    m_fec = MakeList(this, "fec", {"1 / 2", "2 / 3", "3 / 4", "5 / 6", "7 / 8", "Auto"});
+    m_polarity = MakeList(this, "polarity",
+                          {QT_TRANSLATE_NOOP("ChoiceItems", "Auto"), QT_TRANSLATE_NOOP("ChoiceItems", "Horizontal"),
+                           QT_TRANSLATE_NOOP("ChoiceItems", "Vertical")});
+    m_fec =
+        MakeList(this, "fec", {"1 / 2", "2 / 3", "3 / 4", "5 / 6", "7 / 8", QT_TRANSLATE_NOOP("ChoiceItems", "Auto")});
     m_symbolRate = MakeDigitEdit(this, "symbolRate", kEditDigits);
     auto* form = new QFormLayout;
     form->addRow(QCoreApplication::translate("TransponderDialog", " Frequency "), m_frequency);

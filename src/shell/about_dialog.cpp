@@ -3,6 +3,7 @@
 #include "platform/widgets/user_prompts.h"
 #include "shell/window_title.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -24,7 +25,7 @@ void ShowAboutBox(QWidget* parent) {
         line->setAlignment(Qt::AlignCenter);
         layout->addWidget(line);
     }
-    auto* ok = new QPushButton(QStringLiteral("OK"), &box);
+    auto* ok = new QPushButton(QCoreApplication::translate("AboutDialog", "OK"), &box);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
     QObject::connect(ok, &QPushButton::clicked, &box, &QDialog::accept);

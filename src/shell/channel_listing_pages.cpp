@@ -2,7 +2,9 @@
 
 #include "listtools/channel_entries.h"
 #include "listtools/folded_text.h"
+#include "shell/view_texts.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -15,14 +17,23 @@ namespace {
 
 // Share of the line width per column, in hundredths.
 constexpr std::array<int, 7> kColumnShares = {7, 33, 20, 11, 6, 12, 11};
-const QStringList kColumnHeads = {QStringLiteral("No."),       QStringLiteral("Name"), QStringLiteral("Satellite"),
-                                  QStringLiteral("Frequency"), QStringLiteral("Pol."), QStringLiteral("Symbol rate"),
-                                  QStringLiteral("Program")};
+constexpr const char* kColumnHeads[] = {
+    QT_TRANSLATE_NOOP("ChannelListingPages", "No."),       QT_TRANSLATE_NOOP("ChannelListingPages", "Name"),
+    QT_TRANSLATE_NOOP("ChannelListingPages", "Satellite"), QT_TRANSLATE_NOOP("ChannelListingPages", "Frequency"),
+    QT_TRANSLATE_NOOP("ChannelListingPages", "Pol."),      QT_TRANSLATE_NOOP("ChannelListingPages", "Symbol rate"),
+    QT_TRANSLATE_NOOP("ChannelListingPages", "Program")};
 constexpr int kHeadingLines = 2;
 constexpr int kFooterLines = 1;
 
 QString Latin1(const std::string& text) {
     return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
+
+QStringList ColumnHeads() {
+    QStringList heads;
+    for (const char* head : kColumnHeads)
+        heads << QCoreApplication::translate("ChannelListingPages", head);
+    return heads;
 }
 
 } // namespace
@@ -32,16 +43,17 @@ ChannelListingPages::ChannelListingPages(const ChannelDatabase& db, const QStrin
     : m_heading(heading), m_page(page), m_font(font) {
     m_lineHeight = QFontMetrics(font, device).lineSpacing();
     m_linesPerPage = std::max(1, page.height() / m_lineHeight - kHeadingLines - kFooterLines);
+    const QStringList columnHeads = ColumnHeads();
     for (int side = 0; side < kTunerCount; ++side) {
         for (const ServiceType type : kTvAndRadio) {
             const std::vector<ChannelEntry> entries = MainListEntries(db, side, type);
             if (entries.empty())
                 continue;
             m_lines.push_back({true,
-                               {QStringLiteral("Tuner %1 - %2 channels")
+                               {QCoreApplication::translate("ChannelListingPages", "Tuner %1 - %2 channels")
                                     .arg(side + 1)
-                                    .arg(QString::fromLatin1(ServiceTypeName(type)))}});
-            m_lines.push_back({false, kColumnHeads});
+                                    .arg(ServiceTypeText(type))}});
+            m_lines.push_back({false, columnHeads});
             int number = 0;
             for (const ChannelEntry& entry : entries) {
                 const std::string satellite =
@@ -74,9 +86,10 @@ void ChannelListingPages::PaintPage(QPainter& painter, int page) const {
 
     int y = m_page.top() + kHeadingLines * m_lineHeight;
     const std::size_t first = std::size_t(page) * std::size_t(m_linesPerPage);
+    const QStringList columnHeadTexts = ColumnHeads();
     for (std::size_t i = first; i < m_lines.size() && i < first + std::size_t(m_linesPerPage); ++i) {
         const Line& line = m_lines[i];
-        const bool columnHeads = !line.section && line.cells == kColumnHeads;
+        const bool columnHeads = !line.section && line.cells == columnHeadTexts;
         painter.setFont(line.section || columnHeads ? bold : m_font);
         if (line.section) {
             painter.drawText(QRect(left, y, width, m_lineHeight), Qt::AlignLeft | Qt::AlignVCenter, line.cells[0]);
@@ -92,8 +105,9 @@ void ChannelListingPages::PaintPage(QPainter& painter, int page) const {
         y += m_lineHeight;
     }
     painter.setFont(m_font);
-    painter.drawText(QRect(left, m_page.bottom() - m_lineHeight, width, m_lineHeight), Qt::AlignCenter,
-                     QStringLiteral("Page %1 of %2").arg(page + 1).arg(pageCount()));
+    painter.drawText(
+        QRect(left, m_page.bottom() - m_lineHeight, width, m_lineHeight), Qt::AlignCenter,
+        QCoreApplication::translate("ChannelListingPages", "Page %1 of %2").arg(page + 1).arg(pageCount()));
     painter.restore();
 }
 

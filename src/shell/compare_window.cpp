@@ -16,7 +16,7 @@ CompareWindow::CompareWindow(const ListDiff& diff, const QString& otherName, QWi
     resize(620, 460);
     m_sections->setHeaderHidden(true);
     if (diff.equal())
-        new QTreeWidgetItem(m_sections, {QStringLiteral("The lists are equal.")});
+        new QTreeWidgetItem(m_sections, {QCoreApplication::translate("CompareWindow", "The lists are equal.")});
     for (const DiffSection& section : diff.sections) {
         auto* top = new QTreeWidgetItem(
             m_sections, {QString::fromStdString(DiffSectionTitle(section) + ": " + DiffSectionCounts(section))});

@@ -3,6 +3,7 @@
 #include "listtools/channel_entries.h"
 #include "listtools/duplicate_channels.h"
 #include "listtools/duplicate_transponders.h"
+#include "shell/view_texts.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -60,10 +61,11 @@ void DuplicatesDialog::Fill() {
     const std::vector<DuplicateGroup> groups = FindDuplicateChannels(m_database);
     for (const DuplicateGroup& group : groups) {
         const ChannelEntry kept = EntryOfPk(m_database, group.keptPk);
-        auto* top = new QTreeWidgetItem(m_groups, {QStringLiteral("Tuner %1 %2: keeps %3")
-                                                       .arg(kept.side + 1)
-                                                       .arg(QString::fromLatin1(ServiceTypeName(kept.type)))
-                                                       .arg(Summary(m_database, group.keptPk))});
+        auto* top =
+            new QTreeWidgetItem(m_groups, {QCoreApplication::translate("DuplicatesDialog", "Tuner %1 %2: keeps %3")
+                                               .arg(kept.side + 1)
+                                               .arg(ServiceTypeText(kept.type))
+                                               .arg(Summary(m_database, group.keptPk))});
         for (const int pk : group.duplicatePks) {
             auto* item = new QTreeWidgetItem(top, {Summary(m_database, pk)});
             item->setData(0, kPkRole, pk);

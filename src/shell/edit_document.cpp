@@ -1,16 +1,20 @@
 #include "shell/edit_document.h"
 
+#include <QCoreApplication>
+
 namespace vorlane {
 namespace {
 
 // Changes that no command named itself are still undoable under this name.
-constexpr const char* kUnnamedEdit = "Edit";
+QString UnnamedEdit() {
+    return QCoreApplication::translate("EditDocument", "Edit");
+}
 
-QString WithLabel(const char* verb, const std::string& label) {
-    QString text = QString::fromLatin1(verb);
-    if (!label.empty())
-        text += QLatin1Char(' ') + QString::fromStdString(label);
-    return text;
+// "Undo" or "Redo" alone, or with the step's name.
+QString WithLabel(const char* alone, const char* named, const std::string& label) {
+    if (label.empty())
+        return QCoreApplication::translate("EditDocument", alone);
+    return QCoreApplication::translate("EditDocument", named).arg(QString::fromStdString(label));
 }
 
 } // namespace
@@ -29,7 +33,7 @@ bool EditDocument::CommitEdit(const QString& label, EditSubjects subjects) {
 }
 
 std::optional<EditSubjects> EditDocument::Undo() {
-    auto subjects = m_history.Undo(kUnnamedEdit);
+    auto subjects = m_history.Undo(UnnamedEdit().toStdString());
     if (subjects)
         TellHistoryChanged();
     return subjects;
@@ -77,11 +81,13 @@ void EditDocument::NoteConnectionState(bool portOpen, bool transferRunning) {
 }
 
 QString EditDocument::undoText() const {
-    return WithLabel("Undo", m_history.UndoLabel());
+    return WithLabel(QT_TRANSLATE_NOOP("EditDocument", "Undo"), QT_TRANSLATE_NOOP("EditDocument", "Undo %1"),
+                     m_history.UndoLabel());
 }
 
 QString EditDocument::redoText() const {
-    return WithLabel("Redo", m_history.RedoLabel());
+    return WithLabel(QT_TRANSLATE_NOOP("EditDocument", "Redo"), QT_TRANSLATE_NOOP("EditDocument", "Redo %1"),
+                     m_history.RedoLabel());
 }
 
 } // namespace vorlane

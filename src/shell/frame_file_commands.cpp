@@ -27,10 +27,17 @@ using ui::UserPrompts;
 constexpr const char* kPathSection = "Path";
 constexpr const char* kPathEntry = "Data";
 
-const QString kOpenFilter = QStringLiteral("Readable files (*.bin *.sdx *.dat);;Bin files (*.bin);;"
-                                           "Satcodx files (*.sdx);;Lyngsat files (*.dat);;All files (*)");
-const QString kSaveAsFilter = QStringLiteral("Bin files (*.bin)");
-const QString kExportFilter = QStringLiteral("TEXT files (*.txt);;CSV (*.csv)");
+QString OpenFilter() {
+    return QCoreApplication::translate("FrameFileCommands",
+                                       "Readable files (*.bin *.sdx *.dat);;Bin files (*.bin);;"
+                                       "Satcodx files (*.sdx);;Lyngsat files (*.dat);;All files (*)");
+}
+QString SaveAsFilter() {
+    return QCoreApplication::translate("FrameFileCommands", "Bin files (*.bin)");
+}
+QString ExportFilter() {
+    return QCoreApplication::translate("FrameFileCommands", "TEXT files (*.txt);;CSV (*.csv)");
+}
 
 // The extension of a filter's first pattern, with its dot: "Bin files (*.bin)" gives ".bin".
 QString FilterExtension(const QString& filter) {
@@ -47,8 +54,14 @@ std::string FileName(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
+// The file layer's messages, known here so that they are translated.
+[[maybe_unused]] constexpr const char* kFileLayerTexts[] = {
+    QT_TRANSLATE_NOOP("FrameFileCommands", "Failed to open file."),
+    QT_TRANSLATE_NOOP("FrameFileCommands", "Complete to write file."),
+    QT_TRANSLATE_NOOP("FrameFileCommands", "Failed to write file.")};
+
 QString Text(const char* text) {
-    return QString::fromLatin1(text);
+    return QCoreApplication::translate("FrameFileCommands", text);
 }
 
 QString ProgramTitle() {
@@ -93,7 +106,7 @@ void FrameFileCommands::Open() {
     if (!MaySetUnsavedWorkAside())
         return;
     const QString path = UserPrompts::openFileName(&m_frame, QCoreApplication::translate("FrameFileCommands", "Open"),
-                                                   m_lastChosenPath, kOpenFilter);
+                                                   m_lastChosenPath, OpenFilter());
     if (!path.isEmpty())
         OpenChosenFile(path);
 }
@@ -172,7 +185,8 @@ int FrameFileCommands::WriteLikeSave() {
 int FrameFileCommands::SaveAs() {
     const std::string offer = SaveAsOffer(m_database);
     const QString start = offer.empty() ? m_lastChosenPath : QFile::decodeName(QByteArray::fromStdString(offer));
-    const QString path = ChooseSavePath(QStringLiteral("Save as"), kSaveAsFilter, start);
+    const QString path =
+        ChooseSavePath(QCoreApplication::translate("FrameFileCommands", "Save as"), SaveAsFilter(), start);
     if (path.isEmpty())
         return 0;
     RememberPath(path);
@@ -180,7 +194,8 @@ int FrameFileCommands::SaveAs() {
 }
 
 void FrameFileCommands::Export() {
-    const QString path = ChooseSavePath(QStringLiteral("Export"), kExportFilter, m_lastChosenPath);
+    const QString path =
+        ChooseSavePath(QCoreApplication::translate("FrameFileCommands", "Export"), ExportFilter(), m_lastChosenPath);
     if (path.isEmpty())
         return;
     RememberPath(path);
@@ -191,7 +206,8 @@ void FrameFileCommands::Export() {
         ShowInformation(Text(kWriteCompleteText));
     else
         UserPrompts::message(&m_frame, QMessageBox::NoIcon, ProgramTitle(),
-                             QString::fromLocal8Bit(ExportFailureText(fileName)));
+                             QCoreApplication::translate("FrameFileCommands", "Error Opening Write source file <%1>")
+                                 .arg(QFile::decodeName(QByteArray::fromStdString(fileName))));
 }
 
 QString FrameFileCommands::ChooseSavePath(const QString& title, const QString& filter, const QString& start) {

@@ -36,14 +36,14 @@ void FrameListToolCommands::FindDuplicates() {
 int FrameListToolCommands::RemoveDuplicates(const std::vector<int>& pks) {
     const int removed = RemoveDuplicateChannels(m_database, pks);
     if (removed > 0)
-        TakeChanges(ui::CountedEditLabel("Remove", removed, "duplicate channel"));
+        TakeChanges(ui::CountedEditLabel(ui::CountedEdit::RemoveDuplicates, removed));
     return removed;
 }
 
 TransponderMergeResult FrameListToolCommands::MergeTransponders() {
     const TransponderMergeResult result = MergeDuplicateTransponders(m_database);
     if (result.transpondersMerged > 0)
-        TakeChanges(QStringLiteral("Merge Transponders"));
+        TakeChanges(QCoreApplication::translate("FrameListToolCommands", "Merge Transponders"));
     return result;
 }
 
@@ -55,7 +55,7 @@ void FrameListToolCommands::ApplyOrderFromReference(const QString& folder) {
     if (!OpenOther(reference, dialog.referencePath()))
         return;
     const ApplyOrderResult result = ApplyReferenceOrder(m_database, reference, dialog.copyFavourites());
-    TakeChanges(QStringLiteral("Apply Order"));
+    TakeChanges(QCoreApplication::translate("FrameListToolCommands", "Apply Order"));
     UserPrompts::message(&m_frame, QMessageBox::Information,
                          QCoreApplication::translate("FrameListToolCommands", "Apply Order from Reference List"),
                          QCoreApplication::translate("FrameListToolCommands", "%1 channels matched, %2 unmatched.")

@@ -3,6 +3,7 @@
 #include "shell/frame_commands.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QMainWindow>
 #include <QToolBar>
@@ -41,7 +42,7 @@ constexpr ToolButton kButtons[] = {
 
 QToolBar* BuildFrameToolBar(QMainWindow& frame, const CommandActions& actions) {
     RegisterFrameIcons();
-    auto* toolBar = new QToolBar(QStringLiteral("Toolbar"), &frame);
+    auto* toolBar = new QToolBar(QCoreApplication::translate("FrameToolbar", "Toolbar"), &frame);
     toolBar->setObjectName(QStringLiteral("mainToolBar"));
     toolBar->setMovable(true);
     toolBar->setFloatable(true);

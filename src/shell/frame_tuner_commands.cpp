@@ -13,11 +13,14 @@ FrameTunerCommands::FrameTunerCommands(ChannelDatabase& database, CMirevoView& v
     : m_database(database), m_view(view), m_messages(messages) {}
 
 int FrameTunerCommands::Copy(int source, int destination) {
-    const QString question = QStringLiteral("Channel Copy  T%1 to T%2").arg(source + 1).arg(destination + 1);
+    const QString question = QCoreApplication::translate("FrameTunerCommands", "Channel Copy  T%1 to T%2")
+                                 .arg(source + 1)
+                                 .arg(destination + 1);
     if (!Confirmed(question))
         return 0;
     const int copied = CopyTunerChannels(m_database, source, destination, false);
-    TakeChanges(QStringLiteral("Copy T%1 to T%2").arg(source + 1).arg(destination + 1));
+    TakeChanges(
+        QCoreApplication::translate("FrameTunerCommands", "Copy T%1 to T%2").arg(source + 1).arg(destination + 1));
     m_messages.ShowModal(
         QCoreApplication::translate("FrameTunerCommands", "Channel Copy : T%1 -> T%2\n\n[%3] channels copy Complete")
             .arg(source + 1)
@@ -28,10 +31,10 @@ int FrameTunerCommands::Copy(int source, int destination) {
 }
 
 int FrameTunerCommands::Merge() {
-    if (!Confirmed(QStringLiteral("Channel Merge  T1 and T2")))
+    if (!Confirmed(QCoreApplication::translate("FrameTunerCommands", "Channel Merge  T1 and T2")))
         return 0;
     const int copied = MergeTuners(m_database);
-    TakeChanges(QStringLiteral("Merge T1 and T2"));
+    TakeChanges(QCoreApplication::translate("FrameTunerCommands", "Merge T1 and T2"));
     m_messages.ShowModal(
         QCoreApplication::translate("FrameTunerCommands", "Merge channel : T1 and T2\n\n[%1] channels Merge Complete")
             .arg(copied),

@@ -3,6 +3,8 @@
 #include "platform/widgets/user_prompts.h"
 #include "shell/window_title.h"
 
+#include <QCoreApplication>
+
 namespace vorlane::ui {
 namespace {
 
@@ -14,11 +16,13 @@ constexpr std::size_t kListedProblems = 20;
 bool MayGoOnDespiteProblems(QWidget* parent, const std::vector<IntegrityProblem>& problems, const QString& question) {
     if (problems.empty())
         return true;
-    QString text = QStringLiteral("The data has %1 problem(s):\n").arg(problems.size());
+    const int count = static_cast<int>(problems.size());
+    QString text = QCoreApplication::translate("IntegrityQuestion", "The data has %n problem(s):\n", nullptr, count);
     for (std::size_t i = 0; i < problems.size() && i < kListedProblems; ++i)
         text += QString::fromLatin1(IntegrityProblemLine(problems[i])) + QLatin1Char('\n');
-    if (problems.size() > kListedProblems)
-        text += QStringLiteral("... and %1 more\n").arg(problems.size() - kListedProblems);
+    const int unlisted = count - static_cast<int>(kListedProblems);
+    if (unlisted > 0)
+        text += QCoreApplication::translate("IntegrityQuestion", "... and %n more\n", nullptr, unlisted);
     text += QLatin1Char('\n') + question;
     const QString title = QString::fromLatin1(kProgramTitle.data(), qsizetype(kProgramTitle.size()));
     return UserPrompts::message(parent, QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No,

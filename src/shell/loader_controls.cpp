@@ -32,7 +32,7 @@ QString Latin1(const std::string& text) {
 }
 
 QPushButton* MakeButton(const char* caption, const char* objectName, const QString& toolTip, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    auto* button = new QPushButton(QCoreApplication::translate("LoaderControls", caption), parent);
     button->setObjectName(QString::fromLatin1(objectName));
     button->setToolTip(toolTip);
     return button;
@@ -93,7 +93,7 @@ QGroupBox* LoaderControls::BuildSerialSetting(const LanguageTexts& texts) {
     auto* layout = new QHBoxLayout(group);
     m_portList = MakeList(PortListItems(), "portList", group);
     m_speedList = MakeList(SpeedListItems(), "speedList", group);
-    m_set = MakeButton("Set", "setButton", Latin1(texts.GetText(kTipSet)), group);
+    m_set = MakeButton(QT_TRANSLATE_NOOP("LoaderControls", "Set"), "setButton", Latin1(texts.GetText(kTipSet)), group);
     layout->addWidget(new QLabel(QCoreApplication::translate("LoaderControls", "Port"), group));
     layout->addWidget(m_portList);
     layout->addWidget(new QLabel(QCoreApplication::translate("LoaderControls", "Speed"), group));
@@ -106,11 +106,16 @@ QWidget* LoaderControls::BuildCommandButtons(const LanguageTexts& texts) {
     auto* box = new QWidget(this);
     box->setObjectName(QStringLiteral("loaderButtons"));
     auto* layout = new QHBoxLayout(box);
-    m_autoConnect = MakeButton("Auto Connect", "autoConnectButton", Latin1(texts.GetText(kTipAutoConnect)), box);
-    m_connect = MakeButton("Connect", "connectButton", Latin1(texts.GetText(kTipConnect)), box);
-    m_disconnect = MakeButton("Disconnect", "disconnectButton", Latin1(texts.GetText(kTipDisconnect)), box);
-    m_upload = MakeButton("Upload to STB", "uploadButton", Latin1(texts.GetText(kTipUpload)), box);
-    m_download = MakeButton("Download to PC", "downloadButton", Latin1(texts.GetText(kTipDownload)), box);
+    m_autoConnect = MakeButton(QT_TRANSLATE_NOOP("LoaderControls", "Auto Connect"), "autoConnectButton",
+                               Latin1(texts.GetText(kTipAutoConnect)), box);
+    m_connect = MakeButton(QT_TRANSLATE_NOOP("LoaderControls", "Connect"), "connectButton",
+                           Latin1(texts.GetText(kTipConnect)), box);
+    m_disconnect = MakeButton(QT_TRANSLATE_NOOP("LoaderControls", "Disconnect"), "disconnectButton",
+                              Latin1(texts.GetText(kTipDisconnect)), box);
+    m_upload = MakeButton(QT_TRANSLATE_NOOP("LoaderControls", "Upload to STB"), "uploadButton",
+                          Latin1(texts.GetText(kTipUpload)), box);
+    m_download = MakeButton(QT_TRANSLATE_NOOP("LoaderControls", "Download to PC"), "downloadButton",
+                            Latin1(texts.GetText(kTipDownload)), box);
     m_forceMode = new QCheckBox(Latin1(texts.GetText(kCaptionForceMode)), box);
     m_forceMode->setObjectName(QStringLiteral("forceModeBox"));
     for (QWidget* control :

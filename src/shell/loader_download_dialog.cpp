@@ -13,7 +13,7 @@ namespace vorlane::ui {
 namespace {
 
 QRadioButton* MakeToggle(const char* caption, const char* objectName, QWidget* parent) {
-    auto* toggle = new QRadioButton(QString::fromLatin1(caption), parent);
+    auto* toggle = new QRadioButton(QCoreApplication::translate("DownloadChoiceDialog", caption), parent);
     toggle->setObjectName(QString::fromLatin1(objectName));
     return toggle;
 }
@@ -23,9 +23,9 @@ QRadioButton* MakeToggle(const char* caption, const char* objectName, QWidget* p
 DownloadChoiceDialog::DownloadChoiceDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QCoreApplication::translate("LoaderDownloadDialog", "What do you want to download from the STB?"));
     auto* layout = new QVBoxLayout(this);
-    m_mainSoftware = MakeToggle("Main Software", "mainSoftwareButton", this);
-    m_preSetting = MakeToggle("Pre-setting", "preSettingButton", this);
-    m_channel = MakeToggle("Channel", "channelButton", this);
+    m_mainSoftware = MakeToggle(QT_TRANSLATE_NOOP("DownloadChoiceDialog", "Main Software"), "mainSoftwareButton", this);
+    m_preSetting = MakeToggle(QT_TRANSLATE_NOOP("DownloadChoiceDialog", "Pre-setting"), "preSettingButton", this);
+    m_channel = MakeToggle(QT_TRANSLATE_NOOP("DownloadChoiceDialog", "Channel"), "channelButton", this);
     auto* group = new QButtonGroup(this);
     group->addButton(m_mainSoftware, kMainSoftware);
     group->addButton(m_preSetting, kPreSetting);

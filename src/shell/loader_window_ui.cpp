@@ -36,13 +36,18 @@ QString PathOf(const std::string& path) {
 
 } // namespace
 
+// The loader's file filter descriptions, known here so that they are translated.
+[[maybe_unused]] constexpr const char* kFilterDescriptions[] = {
+    QT_TRANSLATE_NOOP("LoaderWindowUi", "BIN Files (*.bin)"), QT_TRANSLATE_NOOP("LoaderWindowUi", "Key Files (*.key)"),
+    QT_TRANSLATE_NOOP("LoaderWindowUi", "ALL Files (*.*)")};
+
 QString FileDialogFilter(std::string_view filter) {
     QStringList parts = Latin1(filter).split(QLatin1Char('|'));
     QStringList entries;
     // Description and pattern alternate; only the descriptions, which carry their patterns, are shown.
     for (qsizetype index = 0; index + 1 < parts.size(); index += 2) {
         if (!parts[index].isEmpty())
-            entries << parts[index];
+            entries << QCoreApplication::translate("LoaderWindowUi", parts[index].toLatin1().constData());
     }
     return entries.join(QStringLiteral(";;"));
 }

@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -84,7 +85,7 @@ void CMainFrame::ConnectCommands() {
 
 void CMainFrame::AddRecentFilesMenu() {
     QMenu* file = menuBar()->actions().at(0)->menu();
-    m_recentFilesMenu = new QMenu(QStringLiteral("Recent Files"), this);
+    m_recentFilesMenu = new QMenu(QCoreApplication::translate("MainFrame", "Recent Files"), this);
     m_recentFilesMenu->setObjectName(QStringLiteral("recentFilesMenu"));
     const QList<QAction*> entries = file->actions();
     file->insertMenu(entries.at(entries.indexOf(commandAction(kCmdSaveAs)) + 1), m_recentFilesMenu);
@@ -152,7 +153,7 @@ bool CMainFrame::OnCommand(int command) {
             break;
         case kCmdStbConfig:
             ui::RunStbConfiguration(this, m_database);
-            m_view->CommitEdit(QStringLiteral("STB Configuration"));
+            m_view->CommitEdit(QCoreApplication::translate("MainFrame", "STB Configuration"));
             break;
         case kCmdUndo:
             m_view->UndoEdit();
@@ -183,7 +184,7 @@ void CMainFrame::OfferRecovery() {
     std::optional<RecoveredWork> work = m_recovery->Find();
     if (!work)
         return;
-    const QString question = QStringLiteral("Recover unsaved changes from %1?")
+    const QString question = QCoreApplication::translate("MainFrame", "Recover unsaved changes from %1?")
                                  .arg(work->written.toString(QStringLiteral("yyyy-MM-dd hh:mm")));
     const auto answer = ui::UserPrompts::message(this, QMessageBox::Question, QStringLiteral("Vorlane"), question,
                                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);

@@ -48,10 +48,6 @@ QFont ViewFont() {
     return font;
 }
 
-QString Latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QLabel* MakeLabel(QWidget* parent, const char* objectName, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(objectName));
@@ -84,7 +80,7 @@ CMirevoView::CMirevoView(ChannelDatabase& database, SettingsStore& store, QWidge
       m_messageDialog(new ui::MessageDialog(this)), m_displayFilter(kFilterAllChannels) {
     setObjectName(QStringLiteral("mirevoView"));
     m_texts.SetDefaultTranslation(ui::LoaderTextTranslation());
-    m_texts.Load();
+    m_texts.Load(ui::LanguageFileFolders());
     setFont(ViewFont());
     BuildForm();
     BuildCommandActions();
@@ -367,13 +363,12 @@ void CMirevoView::ReloadChannelPane(ui::ChannelPane& pane) {
 }
 
 void CMirevoView::RenewCountLabels() {
-    m_satelliteLabel->setText(Latin1(CountLabelText("Satellite", m_satellitePane->rowCount() - 1)));
-    m_transponderLabel->setText(Latin1(CountLabelText("Transponder", m_transponderPane->rowCount())));
+    m_satelliteLabel->setText(CountLabelText(PaneCaption::Satellite, m_satellitePane->rowCount() - 1));
+    m_transponderLabel->setText(CountLabelText(PaneCaption::Transponder, m_transponderPane->rowCount()));
     for (const auto& [pane, label, caption] :
-         {std::tuple{m_tvPane, m_tvLabel, "TV"}, std::tuple{m_radioPane, m_radioLabel, "Radio"}})
-        label->setText(Latin1(pane->filtered()
-                                  ? FilteredCountLabelText(caption, pane->rowCount(), pane->unfilteredRowCount())
-                                  : CountLabelText(caption, pane->rowCount())));
+         {std::tuple{m_tvPane, m_tvLabel, PaneCaption::Tv}, std::tuple{m_radioPane, m_radioLabel, PaneCaption::Radio}})
+        label->setText(pane->filtered() ? FilteredCountLabelText(caption, pane->rowCount(), pane->unfilteredRowCount())
+                                        : CountLabelText(caption, pane->rowCount()));
 }
 
 // The satellite labels count channels and the transponder pane lists what exists: both are refilled after

@@ -38,7 +38,7 @@ void CMirevoView::AddSelectedToFavourite(ui::ChannelPane& pane, int group) {
     if (pks.empty() || AddFavorites(m_database, group, pks) == 0)
         return;
     m_database.setModified(true);
-    CommitEdit(ui::CountedEditLabel("Add", static_cast<qsizetype>(pks.size()), "channel", "to favourites"),
+    CommitEdit(ui::CountedEditLabel(ui::CountedEdit::Add, static_cast<qsizetype>(pks.size())),
                EditSubjects{{}, {}, pks});
     ClearFavoriteCounters(m_database);
     RefillFavoritePane();

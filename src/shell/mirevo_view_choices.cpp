@@ -52,7 +52,7 @@ void CMirevoView::ChooseSatellite() {
     m_chosen = ChosenList{ChosenList::Satellite, satellite};
     RefillTransponderPane(satellite);
     RefillChannelPanes();
-    SetInformationLine(Latin1(SatelliteInformation(m_database, satellite)));
+    SetInformationLine(SatelliteInformation(m_database, satellite));
 }
 
 void CMirevoView::ChooseTransponder() {
@@ -64,7 +64,7 @@ void CMirevoView::ChooseTransponder() {
     KeepSelection(*m_satellitePane, m_satellitePane->rowOf(satellite));
     m_favoritePane->ClearSelection();
     RefillChannelPanes();
-    SetInformationLine(Latin1(TransponderInformation(m_database, transponder)));
+    SetInformationLine(TransponderInformation(m_database, transponder));
 }
 
 void CMirevoView::ChooseFavouriteGroup() {
@@ -75,7 +75,7 @@ void CMirevoView::ChooseFavouriteGroup() {
     m_satellitePane->ClearSelection();
     m_transponderPane->ClearSelection();
     RefillChannelPanes();
-    SetInformationLine(Latin1(FavouriteInformation(m_database, group)));
+    SetInformationLine(FavouriteInformation(m_database, group));
 }
 
 void CMirevoView::ChooseChannel(ui::ChannelPane& pane) {
@@ -90,7 +90,7 @@ void CMirevoView::ChooseChannel(ui::ChannelPane& pane) {
     const int satellite = static_cast<int>(record.satelliteLink(side).index());
     KeepSelection(*m_transponderPane, m_transponderPane->rowOf(transponder));
     KeepSelection(*m_satellitePane, m_satellitePane->rowOf(satellite));
-    SetInformationLine(Latin1(ChannelInformation(m_database, pk)));
+    SetInformationLine(ChannelInformation(m_database, pk));
     m_describedPane = &pane;
     (&pane == m_tvPane ? m_radioPane : m_tvPane)->ClearSelection();
 }

@@ -170,7 +170,8 @@ void CMirevoView::EditSelectedSatellite() {
         return;
     if (ui::EditSatellite(this, m_database.satellite(satellite), HeldReceiverSettings(m_database)) == 1) {
         m_database.setModified(true);
-        CommitEdit(QStringLiteral("Edit satellite"), EditSubjects{{satellite}, {}, {}});
+        CommitEdit(QCoreApplication::translate("MirevoViewCommands", "Edit satellite"),
+                   EditSubjects{{satellite}, {}, {}});
         const int row = m_satellitePane->selectedRow();
         RefillSatellitePane();
         KeepSelection(*m_satellitePane, row);
@@ -184,7 +185,8 @@ void CMirevoView::EditSelectedTransponder() {
         return;
     if (ui::EditTransponder(this, m_database, transponder) == 1) {
         m_database.setModified(true);
-        CommitEdit(QStringLiteral("Edit transponder"), EditSubjects{{}, {transponder}, {}});
+        CommitEdit(QCoreApplication::translate("MirevoViewCommands", "Edit transponder"),
+                   EditSubjects{{}, {transponder}, {}});
         const int row = m_transponderPane->selectedRow();
         RefillTransponderPane(m_transponderPane->satellite());
         KeepSelection(*m_transponderPane, row);
@@ -199,7 +201,7 @@ void CMirevoView::AddTransponderToSatellite() {
     const int row = m_transponderPane->selectedRow();
     if (ui::AddNewTransponder(this, m_database, satellite) != 1)
         return;
-    CommitEdit(QStringLiteral("New transponder"));
+    CommitEdit(QCoreApplication::translate("MirevoViewCommands", "New transponder"));
     RefillTransponderPane(m_transponderPane->satellite());
     RefillChannelPanes();
     SetInformationLine(QString());
@@ -216,14 +218,15 @@ void CMirevoView::DeleteSelectedTransponder() {
         return;
     const int transponder = m_transponderPane->selectedTransponder();
     m_transponderPane->DeleteSelected();
-    CommitEdit(QStringLiteral("Delete transponder"), EditSubjects{{}, {transponder}, {}});
+    CommitEdit(QCoreApplication::translate("MirevoViewCommands", "Delete transponder"),
+               EditSubjects{{}, {transponder}, {}});
     RefreshAfterTransponderDelete(row);
 }
 
 void CMirevoView::DeleteEmptyTransponders() {
     const int row = m_transponderPane->selectedRow();
     vorlane::DeleteEmptyTransponders(m_database);
-    CommitEdit(QStringLiteral("Delete empty transponders"));
+    CommitEdit(QCoreApplication::translate("MirevoViewCommands", "Delete empty transponders"));
     RefreshAfterTransponderDelete(row);
 }
 
@@ -259,7 +262,7 @@ void CMirevoView::AddChannel(ui::ChannelPane& pane) {
     if (ui::AddNewChannel(this, m_database, transponder, pane.type()) != 1)
         return;
     m_database.setModified(true);
-    CommitEdit(QStringLiteral("New channel"));
+    CommitEdit(QCoreApplication::translate("MirevoViewCommands", "New channel"));
     ReloadChannelPane(pane);
     RefillTransponderPane(m_transponderPane->satellite());
     KeepSelection(*m_transponderPane, transponderRow);
@@ -276,8 +279,8 @@ void CMirevoView::DeleteChannels(ui::ChannelPane& pane) {
         return;
     }
     const auto count = static_cast<qsizetype>(pks.size());
-    CommitEdit(m_chosen.favourite() ? ui::CountedEditLabel("Remove", count, "channel", "from favourites")
-                                    : ui::CountedEditLabel("Delete", count, "channel"),
+    CommitEdit(m_chosen.favourite() ? ui::CountedEditLabel(ui::CountedEdit::RemoveFromFavourites, count)
+                                    : ui::CountedEditLabel(ui::CountedEdit::Delete, count),
                EditSubjects{{}, {}, pks});
     ReloadChannelPane(*m_tvPane);
     ReloadChannelPane(*m_radioPane);
@@ -303,7 +306,8 @@ void CMirevoView::MoveSelectedChannels(ui::ChannelPane& pane, int number) {
         return;
     m_database.setModified(true);
     RebuildPkChannel(m_database);
-    CommitEdit(ui::CountedEditLabel("Move", static_cast<qsizetype>(pks.size()), "channel"), EditSubjects{{}, {}, pks});
+    CommitEdit(ui::CountedEditLabel(ui::CountedEdit::Move, static_cast<qsizetype>(pks.size())),
+               EditSubjects{{}, {}, pks});
     ReloadChannelPane(pane);
     pane.SelectPks(pks);
     SetInformationLine(QString());
@@ -315,7 +319,7 @@ void CMirevoView::EditCaretChannel(ui::ChannelPane& pane) {
         return;
     if (ui::EditChannel(this, m_database, pk) == 1) {
         m_database.setModified(true);
-        CommitEdit(QStringLiteral("Edit channel"), EditSubjects{{}, {}, {pk}});
+        CommitEdit(QCoreApplication::translate("MirevoViewCommands", "Edit channel"), EditSubjects{{}, {}, {pk}});
         const std::vector<int> selected = pane.selectedPks();
         ReloadChannelPane(pane);
         pane.SelectPks(selected);
@@ -329,7 +333,7 @@ void CMirevoView::RenameGroup(int row) {
         return;
     if (ui::RenameFavouriteGroup(this, HeldReceiverSettings(m_database), group) == 1) {
         m_database.setModified(true);
-        CommitEdit(QStringLiteral("Rename favourite group"));
+        CommitEdit(QCoreApplication::translate("MirevoViewCommands", "Rename favourite group"));
         RefillFavoritePane();
     }
     KeepSelection(*m_favoritePane, row);

@@ -64,7 +64,7 @@ void CMirevoView::DropOutside(ui::PaneListView& source, QPoint globalPos, std::s
     case ui::PaneKind::Transponder: {
         const int transponderRow = m_transponderPane->selectedRow();
         MoveChannelsToTransponder(m_database, m_transponderPane->rowId(row), pks);
-        CommitPaneEdit(ui::CountedEditLabel("Move", count, "channel", "to transponder"), pks);
+        CommitPaneEdit(ui::CountedEditLabel(ui::CountedEdit::MoveToTransponder, count), pks);
         RefillTransponderPane(m_transponderPane->satellite());
         KeepSelection(*m_transponderPane, transponderRow);
         // The labels of the satellites count their channels, and a channel may have changed satellite.
@@ -74,13 +74,13 @@ void CMirevoView::DropOutside(ui::PaneListView& source, QPoint globalPos, std::s
     }
     case ui::PaneKind::Favorite:
         AddFavorites(m_database, m_favoritePane->rowId(row), pks);
-        CommitPaneEdit(ui::CountedEditLabel("Add", count, "channel", "to favourites"), pks);
+        CommitPaneEdit(ui::CountedEditLabel(ui::CountedEdit::Add, count), pks);
         break;
     case ui::PaneKind::Tv:
     case ui::PaneKind::Radio:
         target = static_cast<ui::ChannelPane*>(pane);
         MoveChannels(m_database, target->type(), target->rowId(row), pks);
-        CommitPaneEdit(ui::CountedEditLabel("Move", count, "channel"), pks);
+        CommitPaneEdit(ui::CountedEditLabel(ui::CountedEdit::Move, count), pks);
         targetSelection.assign(pks.begin(), pks.end());
         break;
     case ui::PaneKind::Satellite:

@@ -6,6 +6,8 @@
 
 #include <array>
 
+#include <QCoreApplication>
+
 namespace vorlane {
 namespace {
 
@@ -35,7 +37,7 @@ bool CMirevoView::SortListByCommand(int command) {
         // One change of the database, then the path every whole-list edit takes, so it undoes as one step.
         SortBothTuners(m_database, sort.type, sort.key);
         m_database.setModified(true);
-        CommitEdit(QStringLiteral("Sort List"));
+        CommitEdit(QCoreApplication::translate("MirevoViewListSort", "Sort List"));
         RefreshAllPanes();
         return true;
     }

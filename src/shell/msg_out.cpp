@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <string>
 
+#include <QCoreApplication>
+
 namespace vorlane {
 namespace {
 
@@ -26,7 +28,7 @@ void MsgOut(QWidget* owner, const char* format, ...) {
     va_start(arguments, format);
     const std::string text = vorlane::FormatBounded(format, arguments);
     va_end(arguments);
-    vorlane::ui::UserPrompts::message(owner, QMessageBox::NoIcon, QStringLiteral("Message"),
+    vorlane::ui::UserPrompts::message(owner, QMessageBox::NoIcon, QCoreApplication::translate("MsgOut", "Message"),
                                       QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())),
                                       QMessageBox::Ok);
 }

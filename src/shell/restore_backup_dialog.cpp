@@ -46,8 +46,10 @@ RestoreBackupDialog::RestoreBackupDialog(const std::vector<std::string>& backups
     m_list->setObjectName(QStringLiteral("backupList"));
     m_list->setRootIsDecorated(false);
     m_list->setColumnCount(kColumnCount);
-    m_list->setHeaderLabels({QStringLiteral("Date"), QStringLiteral("Size"), QStringLiteral("Tuner 1 channels"),
-                             QStringLiteral("Tuner 2 channels")});
+    m_list->setHeaderLabels({QCoreApplication::translate("RestoreBackupDialog", "Date"),
+                             QCoreApplication::translate("RestoreBackupDialog", "Size"),
+                             QCoreApplication::translate("RestoreBackupDialog", "Tuner 1 channels"),
+                             QCoreApplication::translate("RestoreBackupDialog", "Tuner 2 channels")});
     for (auto backup = backups.rbegin(); backup != backups.rend(); ++backup)
         m_list->addTopLevelItem(BackupRow(*backup));
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -55,8 +57,8 @@ RestoreBackupDialog::RestoreBackupDialog(const std::vector<std::string>& backups
         m_list->setCurrentItem(m_list->topLevelItem(0));
     layout->addWidget(m_list);
 
-    connect(AddOkCancelButtons(*this, *layout, QStringLiteral("Restore")).ok, &QPushButton::clicked, this,
-            &QDialog::accept);
+    connect(AddOkCancelButtons(*this, *layout, QCoreApplication::translate("RestoreBackupDialog", "Restore")).ok,
+            &QPushButton::clicked, this, &QDialog::accept);
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, &QDialog::accept);
     resize(520, 320);
 }

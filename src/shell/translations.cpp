@@ -1,8 +1,10 @@
 #include "shell/translations.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStandardPaths>
 #include <QTranslator>
 
 // The .qm files are compiled into this static library, so their resource is registered by name before use.
@@ -33,6 +35,15 @@ LanguageTexts::DefaultTranslation LoaderTextTranslation() {
     return [](const char* english) {
         return QCoreApplication::translate("LanguageTexts", english).toLatin1().toStdString();
     };
+}
+
+std::vector<std::filesystem::path> LanguageFileFolders() {
+    std::vector<std::filesystem::path> folders{std::filesystem::path(".")};
+    for (const QString& folder :
+         {QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), QCoreApplication::applicationDirPath()})
+        if (!folder.isEmpty())
+            folders.emplace_back(QFile::encodeName(folder).toStdString());
+    return folders;
 }
 
 } // namespace vorlane::ui

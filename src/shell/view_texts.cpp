@@ -1,82 +1,102 @@
 #include "shell/view_texts.h"
 
 #include "database/settings_record.h"
+#include "panes/edit_labels.h"
 #include "platform/trace.h"
 
-#include <cstdio>
+#include <QCoreApplication>
 
 namespace vorlane {
 namespace {
 
-const char* PolarisationWord(unsigned code) {
-    static constexpr const char* kWords[] = {"Auto", "Horizontal", "Vertical", ""};
-    return kWords[code & 3u];
+QString Tr(const char* text) {
+    return QCoreApplication::translate("ViewTexts", text);
 }
 
-const char* FecWord(unsigned code) {
-    static constexpr const char* kWords[] = {"1/2", "2/3", "3/4", "5/6", "7/8", "Auto", "", ""};
-    return kWords[code & 7u];
+QString Latin1(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString PolarisationWord(unsigned code) {
+    static constexpr const char* kWords[] = {QT_TRANSLATE_NOOP("ViewTexts", "Auto"),
+                                             QT_TRANSLATE_NOOP("ViewTexts", "Horizontal"),
+                                             QT_TRANSLATE_NOOP("ViewTexts", "Vertical"), ""};
+    return Tr(kWords[code & 3u]);
+}
+
+QString FecWord(unsigned code) {
+    static constexpr const char* kWords[] = {"1/2", "2/3", "3/4", "5/6", "7/8", QT_TRANSLATE_NOOP("ViewTexts", "Auto"),
+                                             "",    ""};
+    return Tr(kWords[code & 7u]);
 }
 
 // Code 3 ("unused") has no letter of its own.
-char PolarisationLetter(unsigned code) {
+QChar PolarisationMark(unsigned code) {
     static constexpr char kLetters[] = "AHV?";
-    return kLetters[code & 3u];
+    return QLatin1Char(kLetters[code & 3u]);
+}
+
+QString CaptionText(PaneCaption caption) {
+    static constexpr const char* kCaptions[] = {
+        QT_TRANSLATE_NOOP("ViewTexts", "Satellite"), QT_TRANSLATE_NOOP("ViewTexts", "Transponder"),
+        QT_TRANSLATE_NOOP("ViewTexts", "TV"), QT_TRANSLATE_NOOP("ViewTexts", "Radio")};
+    return Tr(kCaptions[static_cast<int>(caption)]);
 }
 
 } // namespace
 
-std::string CountLabelText(const char* caption, int count) {
-    char text[64];
+QString CountLabelText(PaneCaption caption, int count) {
     if (count <= 0)
-        std::snprintf(text, sizeof text, "%s", caption);
-    else if (count == 1)
-        std::snprintf(text, sizeof text, "%s - 1 item", caption);
-    else
-        std::snprintf(text, sizeof text, "%s - %d items", caption, count);
-    return text;
+        return CaptionText(caption);
+    return ui::CountedText("ViewTexts", QT_TRANSLATE_NOOP("ViewTexts", "%1 - 1 item"),
+                           QT_TRANSLATE_N_NOOP("ViewTexts", "%1 - %n items"), count)
+        .arg(CaptionText(caption));
 }
 
-std::string FilteredCountLabelText(const char* caption, int shown, int total) {
-    return std::string(caption) + " - " + std::to_string(shown) + " of " + std::to_string(total) + " items";
+QString FilteredCountLabelText(PaneCaption caption, int shown, int total) {
+    return QCoreApplication::translate("ViewTexts", "%1 - %2 of %n items", nullptr, total)
+        .arg(CaptionText(caption), QString::number(shown));
 }
 
-std::string SatelliteInformation(const ChannelDatabase& db, int satellite) {
+QString ServiceTypeText(ServiceType type) {
+    return CaptionText(type == ServiceType::Tv ? PaneCaption::Tv : PaneCaption::Radio);
+}
+
+QString SatelliteInformation(const ChannelDatabase& db, int satellite) {
     if (satellite < 0 || satellite >= kSatelliteCount)
         return {};
     const ConstSatelliteRecord record = db.satellite(satellite);
     const int position = record.orbitalPosition();
-    char text[128];
-    std::snprintf(text, sizeof text, "%s     Longitude: %s %.1f'     ", record.name().c_str(),
-                  position >= 0 ? "East" : "West", position / 10.0);
-    return text;
+    return QCoreApplication::translate("ViewTexts", "%1     Longitude: %2 %3'     ")
+        .arg(Latin1(record.name()),
+             position >= 0 ? QCoreApplication::translate("ViewTexts", "East")
+                           : QCoreApplication::translate("ViewTexts", "West"),
+             QString::number(position / 10.0, 'f', 1));
 }
 
-std::string TransponderInformation(const ChannelDatabase& db, int transponder) {
+QString TransponderInformation(const ChannelDatabase& db, int transponder) {
     if (transponder < 0 || transponder >= kTransponderCount)
         return {};
     const ConstTransponderRecord record = db.transponder(transponder);
     const TuningWord tuning = record.tuning();
     DebugOut("sFlag.fec=%d\n", static_cast<int>(tuning.fec()));
-    char text[192];
-    std::snprintf(text, sizeof text,
-                  "Frequency : %d     Symbol Rate : %d     TSID : %d     Polar : %s     FEC : %s     ",
-                  record.frequency(), record.symbolRate(), record.transportStreamId(),
-                  PolarisationWord(tuning.polarisation()), FecWord(tuning.fec()));
-    return text;
+    return QCoreApplication::translate(
+               "ViewTexts", "Frequency : %1     Symbol Rate : %2     TSID : %3     Polar : %4     FEC : %5     ")
+        .arg(QString::number(record.frequency()), QString::number(record.symbolRate()),
+             QString::number(record.transportStreamId()), PolarisationWord(tuning.polarisation()),
+             FecWord(tuning.fec()));
 }
 
-std::string FavouriteInformation(ChannelDatabase& db, int group) {
+QString FavouriteInformation(ChannelDatabase& db, int group) {
     if (group < 0 || group >= FavouriteGroups::kGroupCount)
         return {};
     const ListHead* head = db.lists().Head(FavouriteKind(group), 0);
     const std::string name = HeldReceiverSettings(db).fav_name(static_cast<std::size_t>(group));
-    char text[96];
-    std::snprintf(text, sizeof text, "%s     Number of channel: %d", name.c_str(), head ? head->count : 0);
-    return text;
+    return QCoreApplication::translate("ViewTexts", "%1     Number of channel: %2")
+        .arg(Latin1(name), QString::number(head ? head->count : 0));
 }
 
-std::string ChannelInformation(const ChannelDatabase& db, int pk) {
+QString ChannelInformation(const ChannelDatabase& db, int pk) {
     if (pk < 0 || pk >= kChannelCount * kTunerCount)
         return {};
     const ConstChannelRecord channel = db.channelOfPk(pk);
@@ -84,12 +104,12 @@ std::string ChannelInformation(const ChannelDatabase& db, int pk) {
     if (transponderIndex >= static_cast<unsigned>(kTransponderCount))
         return {};
     const ConstTransponderRecord transponder = db.transponder(static_cast<int>(transponderIndex));
-    char text[192];
-    std::snprintf(
-        text, sizeof text, "%s     Frequency : %d     Polar : %c     SymbolRate : %d     VPID : %6d     APID : %6d",
-        channel.name().c_str(), transponder.frequency(), PolarisationLetter(transponder.tuning().polarisation()),
-        transponder.symbolRate(), channel.videoPid(), channel.audioPid(0));
-    return text;
+    const auto padded = [](int value) { return QStringLiteral("%1").arg(value, 6); };
+    return QCoreApplication::translate(
+               "ViewTexts", "%1     Frequency : %2     Polar : %3     SymbolRate : %4     VPID : %5     APID : %6")
+        .arg(Latin1(channel.name()), QString::number(transponder.frequency()),
+             QString(PolarisationMark(transponder.tuning().polarisation())), QString::number(transponder.symbolRate()),
+             padded(channel.videoPid()), padded(channel.audioPid(0)));
 }
 
 } // namespace vorlane

@@ -150,9 +150,37 @@ TEST_F(LanguageTextsTest, FileLinesFillTheTableFromTheSecondLine) {
     }
 }
 
-TEST_F(LanguageTextsTest, FolderNamedLikeTheFileCountsAsNoFile) {
-    fs::create_directory(m_folder / "language.ini");
-    EXPECT_EQ("Connect to STB", Loaded().GetText(1));
+// The first folder in the list whose "language.ini" opens gives all texts; a folder of that name is no file.
+TEST_F(LanguageTextsTest, FirstFolderWithAFileWins) {
+    enum Holds { Nothing, File, Folder };
+    struct Case {
+        const char* what;
+        std::vector<Holds> folders;
+        const char* expected; // entry 1: "Connect to STB" or the winning folder's number
+    };
+    const std::vector<Case> cases = {
+        {"no file anywhere", {Nothing, Nothing, Nothing}, "Connect to STB"},
+        {"folder named like the file", {Folder}, "Connect to STB"},
+        {"only the last", {Nothing, Nothing, File}, "folder 2"},
+        {"a folder named like the file is passed over", {Folder, File, File}, "folder 1"},
+        {"the first of several", {File, Nothing, File}, "folder 0"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<fs::path> folders;
+        for (std::size_t i = 0; i < c.folders.size(); ++i) {
+            const fs::path folder = m_folder / c.what / std::to_string(i);
+            fs::create_directories(folder);
+            if (c.folders[i] == File)
+                std::ofstream(folder / "language.ini", std::ios::binary) << "heading\nx\nfolder " << i << "\n";
+            if (c.folders[i] == Folder)
+                fs::create_directory(folder / "language.ini");
+            folders.push_back(folder);
+        }
+        LanguageTexts texts;
+        texts.Load(folders);
+        EXPECT_EQ(c.expected, texts.GetText(1));
+    }
 }
 
 TEST_F(LanguageTextsTest, PlainLoadReadsTheWorkingFolder) {

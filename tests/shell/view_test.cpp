@@ -4,6 +4,7 @@
 #include "database/move_channels.h"
 #include "panes/channel_pane.h"
 #include "panes/channel_row_painter.h"
+#include "panes/edit_labels.h"
 #include "panes/label_panes.h"
 #include "panes/pane_commands.h"
 #include "panes/pane_menus.h"
@@ -21,7 +22,13 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QTranslator>
 #include <gtest/gtest.h>
+
+// The translations are compiled into the shell library; their resource is registered by name (outside any namespace).
+static void RegisterTranslations() {
+    Q_INIT_RESOURCE(translations);
+}
 
 namespace vorlane {
 namespace {
@@ -148,9 +155,7 @@ TEST_F(ViewTest, InformationLineFollowsTheCaretRow) {
     ui::ChannelPane& tv = view.tvPane();
     Click(tv, 3);
     const int side = TunerSideOfPk(tv.rowId(3));
-    const auto describes = [&](int row) {
-        return view.informationLine().toStdString() == ChannelInformation(db, tv.rowId(row));
-    };
+    const auto describes = [&](int row) { return view.informationLine() == ChannelInformation(db, tv.rowId(row)); };
     ASSERT_TRUE(describes(3));
     view.setDisplayFilter(side == 0 ? kFilterTuner2Channels : kFilterTuner1Channels);
     view.RefillTvPane();
@@ -449,10 +454,10 @@ TEST_F(ViewTest, DropsOnEachPaneKind) {
     ui::ChannelPane& tv = view.tvPane();
     ui::ChannelPane& radio = view.radioPane();
     const auto expectCountsOfRows = [&] {
-        EXPECT_EQ(Label("tvCountLabel"), QString::fromStdString(CountLabelText("TV", tv.rowCount())));
-        EXPECT_EQ(Label("radioCountLabel"), QString::fromStdString(CountLabelText("Radio", radio.rowCount())));
+        EXPECT_EQ(Label("tvCountLabel"), CountLabelText(PaneCaption::Tv, tv.rowCount()));
+        EXPECT_EQ(Label("radioCountLabel"), CountLabelText(PaneCaption::Radio, radio.rowCount()));
         EXPECT_EQ(Label("transponderCountLabel"),
-                  QString::fromStdString(CountLabelText("Transponder", view.transponderPane().rowCount())));
+                  CountLabelText(PaneCaption::Transponder, view.transponderPane().rowCount()));
     };
 
     // On a favourite group.
@@ -597,6 +602,38 @@ TEST_F(ViewTest, FilterFieldNarrowsThePaneAndDeleteActsOnTheShownSelectedRows) {
     EXPECT_EQ(tv.rowCount(), total - 2);
     EXPECT_EQ(Label("tvCountLabel"), QString("TV - %1 items").arg(total - 2));
     EXPECT_TRUE(testing::verifyLists(db));
+}
+
+// The texts the view builds reach the translations: German with its plural forms, English unchanged without one.
+TEST_F(ViewTest, CountedTextsInGermanAndEnglish) {
+    RegisterTranslations();
+    const auto texts = [] {
+        return std::vector<QString>{
+            CountLabelText(PaneCaption::Satellite, 64),        CountLabelText(PaneCaption::Tv, 1),
+            FilteredCountLabelText(PaneCaption::Radio, 1, 1),  ui::CountedEditLabel(ui::CountedEdit::Delete, 1),
+            ui::CountedEditLabel(ui::CountedEdit::Delete, 12), ServiceTypeText(ServiceType::Tv)};
+    };
+    const std::vector<std::pair<const char*, const char*>> expected = {
+        {"Satellite - 64 items", "Satellit - 64 Einträge"},  {"TV - 1 item", "TV - 1 Eintrag"},
+        {"Radio - 1 of 1 items", "Radio - 1 von 1 Eintrag"}, {"Delete 1 channel", "1 Kanal löschen"},
+        {"Delete 12 channels", "12 Kanäle löschen"},         {"TV", "TV"}};
+    const std::vector<QString> english = texts();
+    QTranslator german;
+    ASSERT_TRUE(german.load(QStringLiteral(":/i18n/vorlane_de.qm")));
+    QCoreApplication::installTranslator(&german);
+    const std::vector<QString> translated = texts();
+    QCoreApplication::removeTranslator(&german);
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(english[i], QString::fromUtf8(expected[i].first));
+        EXPECT_EQ(translated[i], QString::fromUtf8(expected[i].second));
+    }
+
+    OpenSample();
+    QCoreApplication::installTranslator(&german);
+    Click(view.tvPane(), 0);
+    const QString line = view.informationLine();
+    QCoreApplication::removeTranslator(&german);
+    EXPECT_TRUE(line.contains(QStringLiteral("Frequenz : "))) << line.toStdString();
 }
 
 } // namespace

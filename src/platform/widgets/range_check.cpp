@@ -2,12 +2,15 @@
 
 #include "platform/widgets/user_prompts.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace vorlane::ui {
 
 QString RangeMessageText(std::int64_t minimum, std::int64_t maximum) {
-    return QStringLiteral("Please enter an integer between %1 and %2.").arg(minimum).arg(maximum);
+    return QCoreApplication::translate("RangeCheck", "Please enter an integer between %1 and %2.")
+        .arg(minimum)
+        .arg(maximum);
 }
 
 bool ReadFieldInRange(QLineEdit& field, std::int64_t minimum, std::int64_t maximum, std::int64_t& value) {

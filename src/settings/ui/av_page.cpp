@@ -15,9 +15,12 @@ constexpr int kMaximumVolume = 19;
 
 AvPage::AvPage(QWidget* parent)
     : StbPage(parent), m_tvOutputType(MakeChoiceList(this, "tvOutputType", {"Multi", "PAL", "NTSC"})),
-      m_tvScreenType(MakeChoiceList(this, "tvScreenType", {"4:3", "16:9", "Pan&Scan"})),
+      m_tvScreenType(
+          MakeChoiceList(this, "tvScreenType", {"4:3", "16:9", QT_TRANSLATE_NOOP("ChoiceItems", "Pan&Scan")})),
       m_videoOutput(MakeChoiceList(this, "videoOutput", {"RGB", "CVBS"})),
-      m_sound(MakeChoiceList(this, "sound", {"Stereo", "Left", "Right", "Mono"})),
+      m_sound(MakeChoiceList(this, "sound",
+                             {QT_TRANSLATE_NOOP("ChoiceItems", "Stereo"), QT_TRANSLATE_NOOP("ChoiceItems", "Left"),
+                              QT_TRANSLATE_NOOP("ChoiceItems", "Right"), QT_TRANSLATE_NOOP("ChoiceItems", "Mono")})),
       m_audioVolume(new QSlider(Qt::Horizontal, this)) {
     m_audioVolume->setObjectName("audioVolume");
     m_audioVolume->setRange(0, kMaximumVolume);

@@ -1,6 +1,7 @@
 #include "settings/ui/choice_list.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 
 namespace vorlane::ui {
 namespace {
@@ -10,7 +11,9 @@ constexpr int kChoiceListWidthInCharacters = 12;
 QComboBox* MakeChoiceList(QWidget* parent, const char* objectName, const QStringList& items) {
     auto* list = new QComboBox(parent);
     list->setObjectName(objectName);
-    list->addItems(items);
+    // Words among the items are shown in the user's language; numbers and technical names pass unchanged.
+    for (const QString& item : items)
+        list->addItem(QCoreApplication::translate("ChoiceItems", item.toUtf8().constData()));
     list->setCurrentIndex(-1);
     list->setMaxVisibleItems(16);
     // A common least width keeps the lists of a page in one column.

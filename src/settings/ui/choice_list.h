@@ -23,6 +23,6 @@ void ShowCode(QComboBox& list, int code, int firstCode = 0);
 // show therefore leaves that stored code as it was.
 std::optional<std::uint8_t> SelectedCode(const QComboBox& list, int firstCode = 0);
 
-inline const QStringList kOffOn{"Off", "On"};
+inline const QStringList kOffOn{QT_TRANSLATE_NOOP("ChoiceItems", "Off"), QT_TRANSLATE_NOOP("ChoiceItems", "On")};
 
 } // namespace vorlane::ui

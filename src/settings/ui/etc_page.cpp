@@ -45,8 +45,12 @@ QString DegreesText(int tenths) {
 
 EtcPage::EtcPage(QWidget* parent)
     : StbPage(parent), m_longitude{MakeDegreesEdit(this, "baseLongitude"),
-                                   MakeChoiceList(this, "longitudeSide", {"East", "West"})},
-      m_latitude{MakeDegreesEdit(this, "baseLatitude"), MakeChoiceList(this, "latitudeSide", {"North", "South"})} {
+                                   MakeChoiceList(this, "longitudeSide",
+                                                  {QT_TRANSLATE_NOOP("ChoiceItems", "East"),
+                                                   QT_TRANSLATE_NOOP("ChoiceItems", "West")})},
+      m_latitude{MakeDegreesEdit(this, "baseLatitude"), MakeChoiceList(this, "latitudeSide",
+                                                                       {QT_TRANSLATE_NOOP("ChoiceItems", "North"),
+                                                                        QT_TRANSLATE_NOOP("ChoiceItems", "South")})} {
     // Label, degrees, unit and side in columns, so both sides line up although only longitude shows a unit.
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel(QCoreApplication::translate("EtcPage", "Base longitude"), this), 0, 0);

@@ -10,10 +10,22 @@
 namespace vorlane::ui {
 
 const QStringList kReceiverLanguages{
-    "English", "German",  "French",    "Spanish",   "Italian", "Portuguese", "Swedish",   "Danish",
-    "Dutch",   "Finish",  "Hungarian", "Norwegian", "Polish",  "Romanian",   "Slovenian", "Russian",
-    "Turkish", "Arabic",  "Greek",     "Czech",     "China",   "Korea",      "Japanese",  "Persian",
-    "Latin",   "Bengali", "Tamil",     "Hebrew",    "Slovak",  "Makasar",    "Ukrainian"};
+    QT_TRANSLATE_NOOP("ChoiceItems", "English"),   QT_TRANSLATE_NOOP("ChoiceItems", "German"),
+    QT_TRANSLATE_NOOP("ChoiceItems", "French"),    QT_TRANSLATE_NOOP("ChoiceItems", "Spanish"),
+    QT_TRANSLATE_NOOP("ChoiceItems", "Italian"),   QT_TRANSLATE_NOOP("ChoiceItems", "Portuguese"),
+    QT_TRANSLATE_NOOP("ChoiceItems", "Swedish"),   QT_TRANSLATE_NOOP("ChoiceItems", "Danish"),
+    QT_TRANSLATE_NOOP("ChoiceItems", "Dutch"),     QT_TRANSLATE_NOOP("ChoiceItems", "Finish"),
+    QT_TRANSLATE_NOOP("ChoiceItems", "Hungarian"), QT_TRANSLATE_NOOP("ChoiceItems", "Norwegian"),
+    QT_TRANSLATE_NOOP("ChoiceItems", "Polish"),    QT_TRANSLATE_NOOP("ChoiceItems", "Romanian"),
+    QT_TRANSLATE_NOOP("ChoiceItems", "Slovenian"), QT_TRANSLATE_NOOP("ChoiceItems", "Russian"),
+    QT_TRANSLATE_NOOP("ChoiceItems", "Turkish"),   QT_TRANSLATE_NOOP("ChoiceItems", "Arabic"),
+    QT_TRANSLATE_NOOP("ChoiceItems", "Greek"),     QT_TRANSLATE_NOOP("ChoiceItems", "Czech"),
+    QT_TRANSLATE_NOOP("ChoiceItems", "China"),     QT_TRANSLATE_NOOP("ChoiceItems", "Korea"),
+    QT_TRANSLATE_NOOP("ChoiceItems", "Japanese"),  QT_TRANSLATE_NOOP("ChoiceItems", "Persian"),
+    QT_TRANSLATE_NOOP("ChoiceItems", "Latin"),     QT_TRANSLATE_NOOP("ChoiceItems", "Bengali"),
+    QT_TRANSLATE_NOOP("ChoiceItems", "Tamil"),     QT_TRANSLATE_NOOP("ChoiceItems", "Hebrew"),
+    QT_TRANSLATE_NOOP("ChoiceItems", "Slovak"),    QT_TRANSLATE_NOOP("ChoiceItems", "Makasar"),
+    QT_TRANSLATE_NOOP("ChoiceItems", "Ukrainian")};
 
 LanguagePage::LanguagePage(QWidget* parent)
     : StbPage(parent), m_menuLanguage(MakeChoiceList(this, "menuLanguage", kReceiverLanguages)),

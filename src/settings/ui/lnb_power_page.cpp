@@ -15,8 +15,10 @@ constexpr int kPowerOnItem = 1;
 } // namespace
 
 LnbPowerPage::LnbPowerPage(QWidget* parent)
-    : StbPage(parent),
-      m_tunerConnect(MakeChoiceList(this, "tunerConnect", {"Separated", "Loop Through", "Dual (Same)"})),
+    : StbPage(parent), m_tunerConnect(MakeChoiceList(this, "tunerConnect",
+                                                     {QT_TRANSLATE_NOOP("ChoiceItems", "Separated"),
+                                                      QT_TRANSLATE_NOOP("ChoiceItems", "Loop Through"),
+                                                      QT_TRANSLATE_NOOP("ChoiceItems", "Dual (Same)")})),
       m_lnbPower(MakeChoiceList(this, "lnbPower", kOffOn)), m_powerState(MakeChoiceList(this, "powerState", kOffOn)) {
     auto* form = MakePageForm(this);
     form->addRow(QCoreApplication::translate("LnbPowerPage", "Tuner Connect"), m_tunerConnect);

@@ -15,7 +15,7 @@ namespace {
 constexpr int kAgeRatingNone = 3; // the first item, "None"; the items after it are the minimum ages 4..18
 
 QStringList AgeRatingItems() {
-    return QStringList{"None"} + NumberItems(4, 18);
+    return QStringList{QT_TRANSLATE_NOOP("ChoiceItems", "None")} + NumberItems(4, 18);
 }
 
 // The leading decimal digits of the text as a number; no digits read as 0.

@@ -25,7 +25,7 @@ QStringList TransparencyItems() {
 QHBoxLayout* WithUnit(QWidget* page, QComboBox* list, const char* unit) {
     auto* row = new QHBoxLayout;
     row->addWidget(list);
-    row->addWidget(new QLabel(unit, page));
+    row->addWidget(new QLabel(QCoreApplication::translate("OsdPage", unit), page));
     row->addStretch();
     return row;
 }
@@ -33,15 +33,18 @@ QHBoxLayout* WithUnit(QWidget* page, QComboBox* list, const char* unit) {
 } // namespace
 
 OsdPage::OsdPage(QWidget* parent)
-    : StbPage(parent),
-      m_pipScreenSize(MakeChoiceList(this, "pipScreenSize", {"Extra Small", "Small", "Medium", "Large"})),
+    : StbPage(parent), m_pipScreenSize(MakeChoiceList(
+                           this, "pipScreenSize",
+                           {QT_TRANSLATE_NOOP("ChoiceItems", "Extra Small"), QT_TRANSLATE_NOOP("ChoiceItems", "Small"),
+                            QT_TRANSLATE_NOOP("ChoiceItems", "Medium"), QT_TRANSLATE_NOOP("ChoiceItems", "Large")})),
       m_osdTransparency(MakeChoiceList(this, "osdTransparency", TransparencyItems())),
       m_infoBoxTimeout(MakeChoiceList(this, "infoBoxTimeout", NumberItems(0, 30))),
       m_volumeIndicator(MakeChoiceList(this, "volumeIndicator", kOffOn)) {
     auto* form = MakePageForm(this);
     form->addRow(QCoreApplication::translate("OsdPage", "PIP Screen Size"), m_pipScreenSize);
     form->addRow(QCoreApplication::translate("OsdPage", "OSD Transparency"), WithUnit(this, m_osdTransparency, "%"));
-    form->addRow(QCoreApplication::translate("OsdPage", "Info Box Time-Out"), WithUnit(this, m_infoBoxTimeout, "sec."));
+    form->addRow(QCoreApplication::translate("OsdPage", "Info Box Time-Out"),
+                 WithUnit(this, m_infoBoxTimeout, QT_TRANSLATE_NOOP("OsdPage", "sec.")));
     form->addRow(QCoreApplication::translate("OsdPage", "Display Volume Indicator"), m_volumeIndicator);
 }
 

@@ -27,11 +27,17 @@ PvrPage::PvrPage(QWidget* parent) : StbPage(parent) {
     form->addRow(QCoreApplication::translate("PvrPage", "Default Record Time"), recordTime);
     form->addRow(QCoreApplication::translate("PvrPage", "Repeat Playing"),
                  MakeChoiceList(this, "repeatPlaying", kOffOn));
-    form->addRow(QCoreApplication::translate("PvrPage", "HDD Sleep"),
-                 MakeChoiceList(this, "hddSleep",
-                                {"Disable", "After 1 mins", "After 10 mins", "After 30 mins", "After 60 mins"}));
-    form->addRow(QCoreApplication::translate("PvrPage", "Timeshift"),
-                 MakeChoiceList(this, "timeshift", {"Disable", "Enable"}));
+    form->addRow(
+        QCoreApplication::translate("PvrPage", "HDD Sleep"),
+        MakeChoiceList(this, "hddSleep",
+                       {QT_TRANSLATE_NOOP("ChoiceItems", "Disable"), QT_TRANSLATE_NOOP("ChoiceItems", "After 1 mins"),
+                        QT_TRANSLATE_NOOP("ChoiceItems", "After 10 mins"),
+                        QT_TRANSLATE_NOOP("ChoiceItems", "After 30 mins"),
+                        QT_TRANSLATE_NOOP("ChoiceItems", "After 60 mins")}));
+    form->addRow(
+        QCoreApplication::translate("PvrPage", "Timeshift"),
+        MakeChoiceList(this, "timeshift",
+                       {QT_TRANSLATE_NOOP("ChoiceItems", "Disable"), QT_TRANSLATE_NOOP("ChoiceItems", "Enable")}));
 }
 
 void PvrPage::initialise(const ReceiverSettings&) {}
