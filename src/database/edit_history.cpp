@@ -6,7 +6,9 @@
 namespace vorlane {
 namespace {
 
-enum RegionIndex : int { kSatelliteRegion, kChannelRegion, kSettingsRegion };
+// A new database keeps two settings records: the held one the user edits and Save writes, and a scratch one
+// with its slot cursors. Both are followed, so neither kind of change escapes the history.
+enum RegionIndex : int { kSatelliteRegion, kChannelRegion, kHeldSettingsRegion, kScratchSettingsRegion };
 
 std::size_t SubjectBytes(const EditSubjects& subjects) {
     return sizeof(int) * (subjects.satellites.size() + subjects.transponders.size() + subjects.channelPks.size());
@@ -31,8 +33,10 @@ ByteSpan EditHistory::Live(int region) {
         return m_db.satelliteBuffer();
     case kChannelRegion:
         return m_db.channelBuffer();
+    case kHeldSettingsRegion:
+        return m_db.heldSettings();
     default:
-        return m_db.currentSettings();
+        return m_db.scratchSettings();
     }
 }
 

@@ -68,7 +68,7 @@ public:
     std::size_t heldBytes() const { return m_heldBytes; }
 
 private:
-    static constexpr int kRegionCount = 3;
+    static constexpr int kRegionCount = 4;
     struct Step {
         std::string label;
         EditSubjects subjects;

@@ -21,7 +21,7 @@ constexpr int kSavedAt = 120;
 
 std::vector<std::uint8_t> tableBytes(const ChannelDatabase& db) {
     std::vector<std::uint8_t> bytes;
-    for (const ConstByteSpan part : {db.satelliteBuffer(), db.channelBuffer(), db.currentSettings()})
+    for (const ConstByteSpan part : {db.satelliteBuffer(), db.channelBuffer(), db.heldSettings(), db.scratchSettings()})
         bytes.insert(bytes.end(), part.begin(), part.end());
     return bytes;
 }
