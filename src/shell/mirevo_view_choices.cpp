@@ -16,13 +16,6 @@
 #include <array>
 
 namespace vorlane {
-namespace {
-
-QString Latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 void CMirevoView::OnPaneChoice(ui::PaneListView& pane) {
     switch (pane.kind()) {
