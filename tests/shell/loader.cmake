@@ -12,7 +12,3 @@ set_tests_properties(VorlaneInstallsIntoAPrefix PROPERTIES SKIP_RETURN_CODE 77)
 vorlane_add_test(NAME loader_frame_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/loader_frame_test.cpp
     LIBS vorlane_shell vorlane_sim QT_APPLICATION)
-
-# Pictures of COM Setting, the download choice and an upload under way, for the user guide.
-add_executable(loader_screenshots ${CMAKE_CURRENT_LIST_DIR}/loader_screenshots.cpp)
-target_link_libraries(loader_screenshots PRIVATE vorlane_shell vorlane_sim)
