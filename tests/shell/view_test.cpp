@@ -500,8 +500,8 @@ TEST_F(ViewTest, DropsOnEachPaneKind) {
 }
 
 // The form's layout: the loader area stays at the foot, the default widths show a channel name of 20 characters
-// whole at 800 x 600, dragging a border widens the column on its left (the profile keeps the widths), and hiding
-// the radio pane gives the TV pane its width.
+// whole at 800 x 600, hiding the radio pane gives the TV pane its width, and dragging a border widens the column on
+// its left (the profile keeps the widths).
 TEST_F(ViewTest, LayoutFollowsTheWindowTheBordersAndThePaneToggle) {
     const QWidget* loader = view.findChild<QWidget*>("loaderArea");
     view.resize(1200, 900);
@@ -517,6 +517,16 @@ TEST_F(ViewTest, LayoutFollowsTheWindowTheBordersAndThePaneToggle) {
     }
 
     view.resize(1000, 700);
+    OpenSample();
+    const int shared = view.tvPane().width();
+    view.findChild<QWidget*>("paneToggleButton")->setFocus();
+    QTest::mouseClick(view.findChild<QWidget*>("paneToggleButton"), Qt::LeftButton);
+    EXPECT_FALSE(view.radioPaneShown());
+    EXPECT_FALSE(view.radioPane().isVisible());
+    EXPECT_GT(view.tvPane().width(), 2 * shared);
+    view.RefreshAllPanes();
+    EXPECT_TRUE(view.radioPane().isVisible());
+    EXPECT_EQ(view.tvPane().width(), shared);
     const std::pair<const char*, ui::PaneListView*> borders[] = {{"paneBorder0", &view.satellitePane()},
                                                                  {"paneBorder1", &view.transponderPane()},
                                                                  {"paneBorder2", &view.tvPane()}};
@@ -536,17 +546,6 @@ TEST_F(ViewTest, LayoutFollowsTheWindowTheBordersAndThePaneToggle) {
     EXPECT_EQ(again.satellitePane().width(), view.satellitePane().width());
     EXPECT_EQ(again.favoritePane().width(), view.favoritePane().width());
     EXPECT_EQ(again.tvPane().width(), view.tvPane().width());
-
-    OpenSample();
-    const int shared = view.tvPane().width();
-    view.findChild<QWidget*>("paneToggleButton")->setFocus();
-    QTest::mouseClick(view.findChild<QWidget*>("paneToggleButton"), Qt::LeftButton);
-    EXPECT_FALSE(view.radioPaneShown());
-    EXPECT_FALSE(view.radioPane().isVisible());
-    EXPECT_GT(view.tvPane().width(), 2 * shared);
-    view.RefreshAllPanes();
-    EXPECT_TRUE(view.radioPane().isVisible());
-    EXPECT_EQ(view.tvPane().width(), shared);
 }
 
 // Delete on a filtered pane removes exactly the shown rows that are selected; Esc brings the others back.
