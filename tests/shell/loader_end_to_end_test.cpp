@@ -171,7 +171,8 @@ protected:
 };
 
 // Through the main window, by command number as the Tools menu and the toolbar send them, with the delays the
-// program really uses: COM Setting, Connect, Save as a channel file, its upload through the boot monitor, Disconnect.
+// program really uses: COM Setting, Connect, Disconnect and Connect again, Save as a channel file and its upload
+// through the boot monitor; the window then closes with the port open.
 TEST_F(LoaderEndToEndTest, UploadsTheChannelFileSavedWithSaveAsThroughTheBootMonitor) {
     link.reset(); // the window's own loader does the work
     SimulatedReceiver& receiver = StartReceiver("COM3");
@@ -189,6 +190,10 @@ TEST_F(LoaderEndToEndTest, UploadsTheChannelFileSavedWithSaveAsThroughTheBootMon
     EXPECT_FALSE(enabled(kCmdConnect));
     EXPECT_TRUE(enabled(kCmdUploadToStb));
     EXPECT_FALSE(frame.OnCommand(kCmdConnect)) << "a greyed command does nothing";
+    ASSERT_TRUE(frame.OnCommand(kCmdDisconnect));
+    EXPECT_EQ(QStringLiteral("   Disconnected"), shown.statusLine());
+    EXPECT_FALSE(frame.OnCommand(kCmdDownloadToPc));
+    ASSERT_TRUE(frame.OnCommand(kCmdConnect));
 
     const std::string path = PathIn("edited.bin");
     UserPrompts::scriptAnswer(QString::fromStdString(path));
@@ -230,11 +235,6 @@ TEST_F(LoaderEndToEndTest, UploadsTheChannelFileSavedWithSaveAsThroughTheBootMon
     ASSERT_EQ(1u, blocks.size());
     EXPECT_EQ(kMonitorUpload, blocks[0].transferClass);
     EXPECT_TRUE(blocks[0].bytes == saved) << "the receiver holds the file byte for byte";
-
-    ASSERT_TRUE(frame.OnCommand(kCmdDisconnect));
-    EXPECT_EQ(QStringLiteral("   Disconnected"), shown.statusLine());
-    EXPECT_TRUE(enabled(kCmdConnect));
-    EXPECT_FALSE(frame.OnCommand(kCmdDownloadToPc));
 }
 
 // The safety net in the window: the dialog's defaults, a backup into the data folder, the verified upload, the
