@@ -36,7 +36,7 @@ check_asan() {
 
 # The test programs whose code runs on more than one thread, the editor's loader among them.
 tsan_tests=(serial_port_tests connection_tests transfer_tests loader_commands_tests sim_tests
-    loader_widgets_test loader_end_to_end_test loader_frame_test)
+    loader_widgets_test loader_end_to_end_test)
 
 check_tsan() {
     echo "== ThreadSanitizer: serial port, connection, transfer, loader commands, simulator and the editor's loader"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the screenshot programs and writes pictures of the main frame and every dialog into a folder
 # (default: build/screenshots), on the offscreen platform. Usage: scripts/screenshots.sh [folder]
-# Each program gets one function below; add a function and a line in the list for a new one.
+# Each scene of tools/screenshots gets one function below; add a function and a line in the list for a new one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${VORLANE_BUILD_DIR:-build}
@@ -14,30 +14,28 @@ build_targets() {
     cmake --build "$build" --target "$@"
 }
 
-# Main frame, "Message" in its modes, about box, Editor Configuration, find, Rename, Channel move to.
-shell_shots() { "$build/tests/shell/shell_screenshots" "$out"; }
-# Satellite, Transponder Property and Channel Property.
-property_dialog_shots() { "$build/tests/panes/property_dialog_screenshots" "$out"; }
-# STB Configuration, one picture per page.
-stb_configuration_shots() { "$build/tests/settings/ui/stb_configuration_screenshots" "$out"; }
+shots() { "$build/tools/screenshots/vorlane-screenshots" "$@"; }
+
+# Main frame, "Message" in its modes, about box, Editor Configuration, find, Rename, Channel move to, each
+# STB Configuration page, and Satellite, Transponder Property and Channel Property over the example list.
+dialog_shots() { shots dialogs "$out" examples/channels.dat; }
 # The editor with the example channel list opened; also the README's picture in docs/.
 editor_shot() {
-    "$build/tests/shell/frame_screenshot" "$out/screenshot.png" examples/channels.dat
+    shots editor "$out" examples/channels.dat
     cp "$out/screenshot.png" docs/screenshot.png
 }
 
 # The editor in its smallest window, 800 x 600, with a full list: a channel list of your own in VORLANE_FULL_LIST
 # (the picture in docs/ shows a real receiver list), else the example list.
 editor_small_shot() {
-    "$build/tests/shell/frame_screenshot" "$out/editor-800x600.png" "${VORLANE_FULL_LIST:-examples/channels.dat}" \
-        800x600
+    shots editor "$out" "${VORLANE_FULL_LIST:-examples/channels.dat}" 800x600
     cp "$out/editor-800x600.png" docs/editor-800x600.png
 }
 
 # COM Setting, the download choice, the safety steps of a channel-file upload and an upload under way against the
 # simulated receiver; the user guide's pictures in docs/.
 loader_shots() {
-    "$build/tests/shell/loader_screenshots" "$out" examples/channels.dat
+    shots loader "$out" examples/channels.dat
     cp "$out/com-setting.png" "$out/upload-in-progress.png" "$out/download-choice.png" "$out/upload-safety.png" docs/
 }
 
@@ -46,9 +44,8 @@ loader_shots() {
 translated_shots() {
     for language in de fr; do
         mkdir -p "$out/$language"
-        LANG=${language}_${language^^}.UTF-8 "$build/tests/shell/frame_screenshot" "$out/$language/screenshot.png" \
-            examples/channels.dat
-        LANG=${language}_${language^^}.UTF-8 "$build/tests/shell/loader_screenshots" "$out/$language" examples/channels.dat
+        LANG=${language}_${language^^}.UTF-8 shots editor "$out/$language" examples/channels.dat
+        LANG=${language}_${language^^}.UTF-8 shots loader "$out/$language" examples/channels.dat
         cp "$out/$language/screenshot.png" "docs/screenshot-$language.png"
         cp "$out/$language/com-setting.png" "docs/com-setting-$language.png"
     done
@@ -56,15 +53,12 @@ translated_shots() {
 
 # Find Duplicates over a list with duplicates and the print preview of it; the user guide's pictures in docs/.
 list_tool_shots() {
-    "$build/tests/shell/list_tool_screenshots" "$out"
+    shots list-tools "$out"
     cp "$out/find-duplicates.png" "$out/print-preview.png" docs/
 }
 
-build_targets shell_screenshots property_dialog_screenshots stb_configuration_screenshots frame_screenshot \
-    loader_screenshots list_tool_screenshots
-shell_shots
-property_dialog_shots
-stb_configuration_shots
+build_targets vorlane-screenshots
+dialog_shots
 editor_shot
 editor_small_shot
 loader_shots

@@ -77,7 +77,6 @@ TEST_F(ChannelDialogTest, OpensWithTheSidesFieldsAndTheTransponderLine) {
     word.setSkipped(true);
     db.channel(1).setServiceWord(0, word);
     UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& dialog) {
-        EXPECT_EQ("Channel Property", dialog.windowTitle());
         EXPECT_EQ("Astra", Find<QLabel>(dialog, "satelliteText").text());
         EXPECT_EQ("11778   SR : 27500   3/4   Vertical\n", Find<QLabel>(dialog, "transponderText").text());
         EXPECT_EQ("Channel 0001", Find<QLineEdit>(dialog, "channelName").text());
@@ -217,7 +216,18 @@ TEST_F(ChannelDialogTest, CancelWritesNothingAndNothingOpensOnFreeRecords) {
     EXPECT_TRUE(UserPrompts::takeAsked().empty());
 }
 
+// A new channel goes behind every listed channel of tuner 1, or onto the tuner chosen.
 TEST_F(ChannelDialogTest, ANewChannelOpensBlankAndIsAddedOnTheChosenTuner) {
+    UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& dialog) {
+        type(dialog, "channelName", "New TV");
+        return pressOk(dialog);
+    }));
+    ASSERT_EQ(1, ui::AddNewChannel(nullptr, db, 0, ServiceType::Tv));
+    const Pks tuner1Tv = pksOf(ListKind::Tuner1Tv, 0);
+    ASSERT_EQ(5u, tuner1Tv.size());
+    EXPECT_EQ("New TV", db.channelOfPk(tuner1Tv.back()).name());
+    EXPECT_EQ(4u, db.channelOfPk(tuner1Tv.back()).mainLink(0).key());
+
     UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& dialog) {
         EXPECT_EQ("12000   SR : 27500   3/4   Horizontal\n", Find<QLabel>(dialog, "transponderText").text());
         EXPECT_EQ("", Find<QLineEdit>(dialog, "channelName").text());
@@ -253,20 +263,6 @@ TEST_F(ChannelDialogTest, ANewChannelOpensBlankAndIsAddedOnTheChosenTuner) {
     EXPECT_EQ((Pks{pk}), pksOf(ListKind::RadioByScrambling, 1));
     EXPECT_EQ((Pks{pk}), pksOf(ListKind::RadioByTransponder, 1));
     EXPECT_GE(db.pkPositions()[static_cast<std::size_t>(pk)], 0);
-    EXPECT_TRUE(verifyLists(db));
-}
-
-TEST_F(ChannelDialogTest, ANewChannelGoesToTunerOneUnlessChosenOtherwise) {
-    UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& dialog) {
-        type(dialog, "channelName", "New TV");
-        return pressOk(dialog);
-    }));
-    ASSERT_EQ(1, ui::AddNewChannel(nullptr, db, 0, ServiceType::Tv));
-    const Pks tuner1Tv = pksOf(ListKind::Tuner1Tv, 0);
-    ASSERT_EQ(5u, tuner1Tv.size());
-    const ConstChannelRecord ch = db.channelOfPk(tuner1Tv.back());
-    EXPECT_EQ("New TV", ch.name());
-    EXPECT_EQ(4u, ch.mainLink(0).key()); // behind every listed channel of tuner 1
     EXPECT_TRUE(verifyLists(db));
 }
 

@@ -25,6 +25,7 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
+#include <functional>
 #include <tuple>
 
 namespace vorlane::testing {
@@ -173,59 +174,44 @@ TEST_F(FrameCommandsTest, FiltersAreCheckedAloneAndRefillBothChannelPanes) {
     }
 }
 
-TEST_F(FrameCommandsTest, CopyT1ToT2TwiceReportsNothingCopiedTheSecondTime) {
+// Each tuner command asks first (Cancel changes nothing), then reports its count; run again it finds nothing left to
+// copy or merge, and the database holds what the core function makes of the opened file.
+TEST_F(FrameCommandsTest, TunerCommandsAskReportTheirCountAndNothingTheSecondTime) {
     OpenSample();
-    ChannelDatabase expected;
-    ASSERT_TRUE(OpenDatabaseFile(expected, database.currentPath()).accepted);
-    const int firstCount = CopyTunerChannels(expected, 0, 1, false);
-    ASSERT_GT(firstCount, 0);
-
-    for (int count : {firstCount, 0}) {
-        AnswerMessage(ui::MessageDialog::kOk);
-        AnswerMessage(ui::MessageDialog::kOk);
-        frame->OnCommand(kCmdCopyT1ToT2);
-        EXPECT_EQ(messageTexts,
-                  QStringList({"Channel Copy  T1 to T2",
-                               QStringLiteral("Channel Copy : T1 -> T2\n\n[%1] channels copy Complete").arg(count)}));
-        EXPECT_EQ(messageModes, std::vector<int>({2, 1}));
+    const DatabaseSnapshot opened(database);
+    const std::tuple<int, const char*, const char*, std::function<int(ChannelDatabase&)>> commands[] = {
+        {kCmdCopyT1ToT2, "Channel Copy  T1 to T2", "Channel Copy : T1 -> T2\n\n[%1] channels copy Complete",
+         [](ChannelDatabase& db) { return CopyTunerChannels(db, 0, 1, false); }},
+        {kCmdMergeTuners, "Channel Merge  T1 and T2", "Merge channel : T1 and T2\n\n[%1] channels Merge Complete",
+         [](ChannelDatabase& db) { return MergeTuners(db); }},
+        {kCmdCopyT2ToT1, "Channel Copy  T2 to T1", "Channel Copy : T2 -> T1\n\n[%1] channels copy Complete",
+         [](ChannelDatabase& db) { return CopyTunerChannels(db, 1, 0, false); }}};
+    for (const auto& [command, question, report, run] : commands) {
+        AnswerMessage(ui::MessageDialog::kCancel);
+        frame->OnCommand(command);
+        EXPECT_EQ(messageTexts, QStringList({question}));
+        EXPECT_TRUE(DatabaseSnapshot(database) == opened);
         messageTexts.clear();
         messageModes.clear();
     }
-    EXPECT_TRUE(database.modified());
-    EXPECT_EQ(database.channelRegion().size(), expected.channelRegion().size());
-    EXPECT_TRUE(
-        std::equal(database.channelRegion().begin(), database.channelRegion().end(), expected.channelRegion().begin()));
-}
-
-TEST_F(FrameCommandsTest, CancelledCopyOrMergeChangesNothing) {
-    OpenSample();
-    const DatabaseSnapshot before(database);
-    for (int command : {kCmdCopyT1ToT2, kCmdCopyT2ToT1, kCmdMergeTuners}) {
-        AnswerMessage(ui::MessageDialog::kCancel);
-        frame->OnCommand(command);
-    }
-    EXPECT_EQ(messageTexts,
-              QStringList({"Channel Copy  T1 to T2", "Channel Copy  T2 to T1", "Channel Merge  T1 and T2"}));
-    EXPECT_TRUE(DatabaseSnapshot(database) == before);
-}
-
-TEST_F(FrameCommandsTest, MergeCountsBothPassesAndNothingOnceBothTunersAgree) {
-    OpenSample();
     ChannelDatabase expected;
     ASSERT_TRUE(OpenDatabaseFile(expected, database.currentPath()).accepted);
-    const int total = MergeTuners(expected);
-    ASSERT_GT(total, 0);
-    for (int count : {total, 0}) {
-        AnswerMessage(ui::MessageDialog::kOk);
-        AnswerMessage(ui::MessageDialog::kOk);
-        frame->OnCommand(kCmdMergeTuners);
-        EXPECT_EQ(messageTexts.last(),
-                  QStringLiteral("Merge channel : T1 and T2\n\n[%1] channels Merge Complete").arg(count));
+    for (const auto& [command, question, report, run] : commands) {
+        const int first = run(expected);
+        EXPECT_TRUE(first > 0 || command == kCmdCopyT2ToT1) << question;
+        for (const int count : {first, 0}) {
+            AnswerMessage(ui::MessageDialog::kOk);
+            AnswerMessage(ui::MessageDialog::kOk);
+            frame->OnCommand(command);
+            EXPECT_EQ(messageTexts, QStringList({question, QString::fromLatin1(report).arg(count)})) << question;
+            EXPECT_EQ(messageModes, std::vector<int>({2, 1}));
+            messageTexts.clear();
+            messageModes.clear();
+        }
     }
-    AnswerMessage(ui::MessageDialog::kOk);
-    AnswerMessage(ui::MessageDialog::kOk);
-    frame->OnCommand(kCmdCopyT2ToT1);
-    EXPECT_EQ(messageTexts.last(), "Channel Copy : T2 -> T1\n\n[0] channels copy Complete");
+    EXPECT_TRUE(database.modified());
+    EXPECT_TRUE(
+        std::equal(database.channelRegion().begin(), database.channelRegion().end(), expected.channelRegion().begin()));
 }
 
 TEST_F(FrameCommandsTest, PrintShowsAPreviewOfTheListingPages) {

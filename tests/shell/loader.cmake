@@ -1,4 +1,5 @@
-# The loader in the window: its pieces on their own, and end to end against the simulated receiver.
+# The loader in the window: its pieces on their own, and end to end (through the main window too) against the
+# simulated receiver.
 vorlane_add_test(NAME loader_widgets_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/loader_widgets_test.cpp
     LIBS vorlane_shell QT_APPLICATION)
@@ -9,10 +10,3 @@ vorlane_add_test(NAME loader_end_to_end_test
 # cmake --install puts the programs, the desktop entry and its icon in place, and the entry is valid.
 add_test(NAME VorlaneInstallsIntoAPrefix COMMAND ${CMAKE_CURRENT_LIST_DIR}/install_test.sh ${CMAKE_BINARY_DIR})
 set_tests_properties(VorlaneInstallsIntoAPrefix PROPERTIES SKIP_RETURN_CODE 77)
-vorlane_add_test(NAME loader_frame_test
-    SOURCES ${CMAKE_CURRENT_LIST_DIR}/loader_frame_test.cpp
-    LIBS vorlane_shell vorlane_sim QT_APPLICATION)
-
-# Pictures of COM Setting, the download choice and an upload under way, for the user guide.
-add_executable(loader_screenshots ${CMAKE_CURRENT_LIST_DIR}/loader_screenshots.cpp)
-target_link_libraries(loader_screenshots PRIVATE vorlane_shell vorlane_sim)

@@ -1,7 +1,6 @@
 // The loader in the window against the simulated receiver on a pseudo-terminal linked as a port of
-// $VORLANE_SERIAL_DIR: COM Setting and Connect, an upload of a channel file saved by the editor through the break-in
-// into the boot monitor, a channel download over an existing file, the receiver's error, Disconnect during the
-// break-in, and Auto Connect searching sixteen ports. Every window is answered through the prompt seam.
+// $VORLANE_SERIAL_DIR: uploads through the break-in into the boot monitor, the safety net, a channel download over
+// an existing file, the receiver's error, Disconnect during the break-in, and Auto Connect searching sixteen ports.
 
 #include "../panes/scripted_prompts.h"
 #include "database/channel_database.h"
@@ -10,10 +9,13 @@
 #include "loader_test_util.h"
 #include "platform/bytes.h"
 #include "platform/memory_settings_store.h"
+#include "shell/frame_commands.h"
 #include "shell/loader_controls.h"
 #include "shell/loader_link.h"
 #include "shell/loader_progress_bar.h"
+#include "shell/main_frame.h"
 #include "shell/message_dialog.h"
+#include "shell/mirevo_view.h"
 #include "shell/receiver_safety_flow.h"
 #include "sim/simulated_receiver.h"
 #include "sim/stored_channel_list.h"
@@ -123,13 +125,16 @@ protected:
         return *simulators.back();
     }
 
-    // Connect on COM3, as chosen in COM Setting.
-    void ConnectOnComThree() {
+    static void ScriptComThree() {
         UserPrompts::scriptAnswer([](QDialog& dialog) {
             Find<QComboBox>(dialog, "portList").setCurrentIndex(2);
             Find<QPushButton>(dialog, "setButton").click();
             return dialog.result();
         });
+    }
+    // Connect on COM3, as chosen in COM Setting.
+    void ConnectOnComThree() {
+        ScriptComThree();
         ASSERT_EQ(1, link->OnComSetting());
         ASSERT_EQ(1, link->OnConnect());
     }
@@ -165,16 +170,39 @@ protected:
     std::vector<std::unique_ptr<SimulatedReceiver>> simulators;
 };
 
-TEST_F(LoaderEndToEndTest, UploadsAnEditorChannelFileThroughTheBootMonitor) {
+// Through the main window, by command number as the Tools menu and the toolbar send them, with the delays the
+// program really uses: COM Setting, Connect, Disconnect and Connect again, Save as a channel file and its upload
+// through the boot monitor; the window then closes with the port open.
+TEST_F(LoaderEndToEndTest, UploadsTheChannelFileSavedWithSaveAsThroughTheBootMonitor) {
+    link.reset(); // the window's own loader does the work
     SimulatedReceiver& receiver = StartReceiver("COM3");
-    ConnectOnComThree();
-    EXPECT_EQ(QStringLiteral("   Connected"), controls.statusLine());
-    EXPECT_FALSE(controls.connectButton().isEnabled());
-    EXPECT_FALSE(link->MenuControls().connect);
-    EXPECT_TRUE(link->MenuControls().upload);
+    ChannelDatabase database;
+    CMainFrame frame(database, store, QFont());
+    frame.show();
+    LoaderControls& shown = frame.view().loaderControls();
+    const auto enabled = [&](int command) { return frame.commandAction(command)->isEnabled(); };
+    ScriptComThree();
+    ASSERT_TRUE(frame.OnCommand(kCmdComSetting));
+    EXPECT_EQ(2u, shown.chosenPort()) << "the form's list shows the port chosen";
+    ASSERT_TRUE(frame.OnCommand(kCmdConnect));
+    EXPECT_EQ(QStringLiteral("   Connected"), shown.statusLine());
+    EXPECT_FALSE(frame.view().loader().MenuControls().connect);
+    EXPECT_FALSE(enabled(kCmdConnect));
+    EXPECT_TRUE(enabled(kCmdUploadToStb));
+    EXPECT_FALSE(frame.OnCommand(kCmdConnect)) << "a greyed command does nothing";
+    ASSERT_TRUE(frame.OnCommand(kCmdDisconnect));
+    EXPECT_EQ(QStringLiteral("   Disconnected"), shown.statusLine());
+    EXPECT_FALSE(frame.OnCommand(kCmdDownloadToPc));
+    ASSERT_TRUE(frame.OnCommand(kCmdConnect));
 
-    const std::string path = SaveEditorChannelFile();
-    PaintedCaptions painted(controls.progressBar());
+    const std::string path = PathIn("edited.bin");
+    UserPrompts::scriptAnswer(QString::fromStdString(path));
+    UserPrompts::scriptAnswer(QMessageBox::Ok); // "Complete to write file."
+    ASSERT_EQ(1, frame.fileCommands().SaveAs());
+    const Bytes saved = ReadFile(path);
+    ASSERT_EQ(0xD0000u, saved.size());
+
+    PaintedCaptions painted(frame.view().loaderControls().progressBar());
     std::string waitText;
     std::string finalText;
     QString finalStatus;
@@ -187,29 +215,26 @@ TEST_F(LoaderEndToEndTest, UploadsAnEditorChannelFileThroughTheBootMonitor) {
     });
     UserPrompts::scriptAnswer([&](QDialog& dialog) {
         finalText = MessageText(dialog);
-        finalStatus = controls.statusLine();
+        finalStatus = shown.statusLine();
         return MessageDialog::kOk;
     });
-
-    EXPECT_EQ(1, link->OnUploadStb());
+    ASSERT_TRUE(frame.OnCommand(kCmdUploadToStb));
     EXPECT_EQ("Reset your STB(s).", waitText);
-    EXPECT_EQ(QStringLiteral("   Connected"), controls.statusLine()) << "the monitor's prompt ended the wait";
-    ASSERT_TRUE(AwaitTransferEnd());
-
-    EXPECT_EQ(TransferOutcome::Completed, link->commands().Outcome());
+    ASSERT_TRUE(
+        RunEventsUntil([&] { return frame.view().loader().commands().Outcome() != TransferOutcome::None; }, 60s));
+    EXPECT_EQ(TransferOutcome::Completed, frame.view().loader().commands().Outcome());
     EXPECT_EQ("Completed", finalText);
     EXPECT_EQ(QStringLiteral("   Completed"), finalStatus);
     EXPECT_TRUE(painted.Shown("Now erasing the flash. Please wait.  (1/1)"))
         << "the erasing note is painted before the pause; painted: " << ::testing::PrintToString(painted.captions);
     EXPECT_TRUE(painted.Shown("100%  (1/1)"));
-    EXPECT_TRUE(controls.uploadButton().isEnabled());
-    EXPECT_FALSE(controls.setButton().isEnabled());
-
+    EXPECT_TRUE(shown.uploadButton().isEnabled());
+    EXPECT_FALSE(shown.setButton().isEnabled());
     ASSERT_TRUE(receiver.waitForBlocks(1, 5s));
     const std::vector<ReceivedBlock> blocks = receiver.receivedBlocks();
     ASSERT_EQ(1u, blocks.size());
     EXPECT_EQ(kMonitorUpload, blocks[0].transferClass);
-    EXPECT_TRUE(blocks[0].bytes == ReadFile(path)) << "the receiver holds the file byte for byte";
+    EXPECT_TRUE(blocks[0].bytes == saved) << "the receiver holds the file byte for byte";
 }
 
 // The safety net in the window: the dialog's defaults, a backup into the data folder, the verified upload, the

