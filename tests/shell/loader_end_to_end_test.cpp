@@ -156,7 +156,7 @@ protected:
         });
     }
 
-    bool AwaitTransferEnd(std::chrono::milliseconds timeout = 60s) {
+    bool AwaitTransferEnd(std::chrono::milliseconds timeout = 180s) {
         return RunEventsUntil([this] { return link->commands().Outcome() != TransferOutcome::None; }, timeout);
     }
 
@@ -221,7 +221,7 @@ TEST_F(LoaderEndToEndTest, UploadsTheChannelFileSavedWithSaveAsThroughTheBootMon
     ASSERT_TRUE(frame.OnCommand(kCmdUploadToStb));
     EXPECT_EQ("Reset your STB(s).", waitText);
     ASSERT_TRUE(
-        RunEventsUntil([&] { return frame.view().loader().commands().Outcome() != TransferOutcome::None; }, 60s));
+        RunEventsUntil([&] { return frame.view().loader().commands().Outcome() != TransferOutcome::None; }, 180s));
     EXPECT_EQ(TransferOutcome::Completed, frame.view().loader().commands().Outcome());
     EXPECT_EQ("Completed", finalText);
     EXPECT_EQ(QStringLiteral("   Completed"), finalStatus);
@@ -266,7 +266,7 @@ TEST_F(LoaderEndToEndTest, BacksUpUploadsVerifiesAndRestores) {
     });
     answerUploadMessages();
     EXPECT_EQ(1, link->OnUploadStb());
-    ASSERT_TRUE(RunEventsUntil([&] { return !finalTexts.empty(); }, 60s));
+    ASSERT_TRUE(RunEventsUntil([&] { return !finalTexts.empty(); }, 180s));
     EXPECT_TRUE(boxesCheckedAtFirst);
     EXPECT_EQ("Completed and verified", finalTexts[0]);
     EXPECT_EQ(1, store.ReadProfileNumber(kBackupSection, kBackUpFirstEntry, 0));
@@ -286,7 +286,7 @@ TEST_F(LoaderEndToEndTest, BacksUpUploadsVerifiesAndRestores) {
     });
     answerUploadMessages();
     EXPECT_EQ(1, link->OnRestoreBackup());
-    ASSERT_TRUE(RunEventsUntil([&] { return finalTexts.size() == 2; }, 60s));
+    ASSERT_TRUE(RunEventsUntil([&] { return finalTexts.size() == 2; }, 180s));
     EXPECT_EQ(1, listedBackups);
     EXPECT_EQ("Completed and verified", finalTexts[1]);
     ASSERT_TRUE(receiver.waitForBlocks(2, 5s));
