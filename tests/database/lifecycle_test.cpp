@@ -2,6 +2,7 @@
 #include "database/database_lifecycle.h"
 #include "database/image_conversion.h"
 #include "database/settings_record.h"
+#include "list_test_util.h"
 #include "platform/trace.h"
 #include "settings/settings_defaults.h"
 #include "support/list_check.h"
@@ -20,6 +21,7 @@
 
 using namespace vorlane;
 using vorlane::testing::makeSampleDatabase;
+using vorlane::testing::openImage;
 using vorlane::testing::sameLists;
 using vorlane::testing::SampleOptions;
 using vorlane::testing::verifyLists;
@@ -43,24 +45,6 @@ std::vector<std::uint8_t> factoryRecord() {
     ReceiverSettings settings(record);
     FillDefaults(settings);
     return {record.begin(), record.end()};
-}
-
-int nodesOfKind(const ChannelDatabase& db, ListKind kind) {
-    int n = 0;
-    for (int i = 0; i < db.lists().HeadCount(kind); ++i)
-        n += db.lists().Head(kind, i)->count;
-    return n;
-}
-
-// A database loaded from the image, with its lists built, as opening a channel file leaves it.
-void openImage(ChannelDatabase& db, std::vector<std::uint8_t> image) {
-    Clear(db);
-    Deinit(db);
-    db.setReceiverModel(1);
-    Init(db);
-    db.fileBuffer() = std::move(image);
-    ASSERT_EQ(1, LoadFromImage(db, db.fileBuffer()));
-    ASSERT_GE(db.BuildAllLists(), 0);
 }
 
 } // namespace
@@ -168,8 +152,6 @@ TEST(Init, LeavesEveryTransponderAndChannelFree) {
     const ConstChannelRecord behind(db.arrChannel() + kChannelRecordSize * 7000);
     EXPECT_EQ(0xFFFFCFFFu, behind.serviceWord(1).value());
     EXPECT_EQ(0x3FFFFFFFu, behind.audioLanguages().value());
-    EXPECT_EQ(0, nodesOfKind(db, ListKind::Transponders) + nodesOfKind(db, ListKind::TvChannels) +
-                     nodesOfKind(db, ListKind::RadioChannels) + nodesOfKind(db, ListKind::DataChannels));
     EXPECT_TRUE(verifyLists(db));
 }
 
@@ -386,70 +368,3 @@ INSTANTIATE_TEST_SUITE_P(Samples, RoundTrip,
                          ::testing::Values(SampleOptions{1, 1, 1, 1, false}, SampleOptions{2, 8, 120, 600, false},
                                            SampleOptions{3, 64, 1500, 3000, false},
                                            vorlane::testing::fullSampleOptions(4)));
-
-TEST(SampleDatabase, HasTheVarietyTestsNeed) {
-    ChannelDatabase db;
-    ASSERT_EQ(64 + 300 + 2000, makeSampleDatabase(db, 21, 16, 300, 2000));
-    ASSERT_TRUE(verifyLists(db));
-    // [type][presence: tuner 1 only, tuner 2 only, both]
-    int placement[3][3] = {};
-    int scrambled = 0, locked = 0, skipped = 0, fullNames = 0, shortNames = 0;
-    for (int c = 0; c < kChannelCount; ++c) {
-        const ConstChannelRecord ch = std::as_const(db).channel(c);
-        if (ch.isFree())
-            continue;
-        const int where = ch.presentOn(0) && ch.presentOn(1) ? 2 : ch.presentOn(1) ? 1 : 0;
-        ++placement[ch.serviceType()][where];
-        const int side = where == 1 ? 1 : 0;
-        scrambled += ch.serviceWord(side).scrambled();
-        locked += ch.serviceWord(side).locked();
-        skipped += ch.serviceWord(side).skipped();
-        fullNames += ch.name().size() == 20;
-        shortNames += ch.name().size() <= 4;
-    }
-    for (const auto& type : placement)
-        for (const int n : type)
-            EXPECT_GT(n, 0);
-    EXPECT_GT(scrambled, 0);
-    EXPECT_GT(locked, 0);
-    EXPECT_GT(skipped, 0);
-    EXPECT_GT(fullNames, 0);
-    EXPECT_GT(shortNames, 0);
-    for (int band = 0; band < 6; ++band)
-        EXPECT_GT(db.lists().Head(ListKind::Bands, band)->count, 0) << "band " << band;
-    int groups = 0;
-    for (int g = 0; g < 8; ++g)
-        groups += db.lists().Head(FavouriteKind(g), 0)->count > 0;
-    EXPECT_EQ(8, groups);
-}
-
-TEST(SampleDatabase, SameSeedSameDatabaseOtherSeedOther) {
-    ChannelDatabase a;
-    ChannelDatabase b;
-    ChannelDatabase c;
-    makeSampleDatabase(a, 11, 8, 100, 400);
-    makeSampleDatabase(b, 11, 8, 100, 400);
-    makeSampleDatabase(c, 12, 8, 100, 400);
-    EXPECT_TRUE(bytesOf(a.satelliteBuffer()) == bytesOf(b.satelliteBuffer()));
-    EXPECT_TRUE(bytesOf(a.channelBuffer()) == bytesOf(b.channelBuffer()));
-    EXPECT_TRUE(sameLists(a, b));
-    EXPECT_FALSE(bytesOf(a.channelBuffer()) == bytesOf(c.channelBuffer()));
-}
-
-TEST(SampleDatabase, FullHas5000ChannelsOnBothTunersAndBoundedFavourites) {
-    ChannelDatabase db;
-    ASSERT_EQ(64 + 1500 + 5000, makeSampleDatabase(db, vorlane::testing::fullSampleOptions()));
-    EXPECT_EQ(10000, nodesOfKind(db, ListKind::TvChannels) + nodesOfKind(db, ListKind::RadioChannels) +
-                         nodesOfKind(db, ListKind::DataChannels));
-    EXPECT_EQ(5000, nodesOfKind(db, ListKind::Tuner2Tv) + nodesOfKind(db, ListKind::Tuner2Radio) +
-                        nodesOfKind(db, ListKind::Tuner2Data));
-    for (int g = 0; g < 8; ++g) {
-        const ListHead* group = db.lists().Head(FavouriteKind(g), 0);
-        int perSide[2] = {};
-        for (const ListNode* node = group->first; node; node = node->next)
-            ++perSide[TunerSideOfPk(node->pk)];
-        EXPECT_LE(perSide[0], 128);
-        EXPECT_LE(perSide[1], 128);
-        EXPECT_GT(perSide[1], 0);
-    }
-}

@@ -66,15 +66,7 @@ protected:
 
     void put(int slot, ServiceType type, int transponder, bool t1, bool t2, unsigned key1, unsigned key2,
              int favourite = -1) {
-        ChannelSpec spec;
-        spec.type = type;
-        spec.transponder = transponder;
-        spec.onTuner1 = t1;
-        spec.onTuner2 = t2;
-        spec.key1 = key1;
-        spec.key2 = key2;
-        spec.favouriteGroup = favourite;
-        putChannel(db, slot, spec);
+        putChannel(db, slot, {type, transponder, t1, t2, key1, key2, false, favourite});
     }
 
     void build() { ASSERT_GE(db.BuildAllLists(), 0); }
@@ -93,8 +85,6 @@ protected:
 };
 
 } // namespace
-
-// --- labels and the empty-satellite test ---
 
 TEST_F(Operations, LabelsCountTvAndRadioChannels) {
     put(0, ServiceType::Tv, 0, true, false, 0, 0);
@@ -126,8 +116,6 @@ TEST_F(Operations, LabelsCountTvAndRadioChannels) {
     EXPECT_EQ("", TransponderLabel(db, db.satellite(0).bytes()));
 }
 
-// --- free slots and the cursors ---
-
 TEST_F(Operations, SlotSearchStartsBehindTheCursorAndWraps) {
     build();
     ReceiverSettings settings = CurrentReceiverSettings(db);
@@ -146,20 +134,25 @@ TEST_F(Operations, SlotSearchStartsBehindTheCursorAndWraps) {
     EXPECT_EQ(3, readLe16(db.currentSettings(), kLastTransponderSlotOffset));
 }
 
-TEST(OperationsFullTable, AddChannelGivesUpAfterExactlyOneRoundAndKeepsTheCursor) {
+TEST(OperationsFullTable, AddingGivesUpAfterExactlyOneRoundAndKeepsTheCursors) {
     ChannelDatabase db;
     ASSERT_EQ(1, Init(db));
     fillFullDatabase(db);
     ASSERT_GT(db.BuildAllLists(), 0);
-    const auto record = bytesOfChannel(db, 10);
     CurrentReceiverSettings(db).set_last_channel_slot(1234);
-
+    CurrentReceiverSettings(db).set_last_transponder_slot(77);
+    std::array<std::uint8_t, kTransponderRecordSize> transponder{};
+    std::memcpy(transponder.data(), db.transponder(5).bytes(), transponder.size());
+    db.setModified(false);
     {
         TraceCapture trace;
-        EXPECT_EQ(0, AddChannel(db, record));
-        EXPECT_EQ("AddChannel: channel buffer has no room\n", trace.text());
+        EXPECT_EQ(0, AddChannel(db, bytesOfChannel(db, 10)));
+        EXPECT_EQ(0, AddTransponder(db, transponder));
+        EXPECT_EQ("AddChannel: channel buffer has no room\nAddTransponder: tp buffer has no room\n", trace.text());
     }
     EXPECT_EQ(1234, channelCursor(db));
+    EXPECT_EQ(77, CurrentReceiverSettings(db).last_transponder_slot());
+    EXPECT_FALSE(db.modified());
 
     // The 5000th probe is the cursor's own slot; the first is the one behind it.
     std::memset(db.channel(1234).bytes(), 0xFF, kChannelRecordSize);
@@ -167,24 +160,6 @@ TEST(OperationsFullTable, AddChannelGivesUpAfterExactlyOneRoundAndKeepsTheCursor
     CurrentReceiverSettings(db).set_last_channel_slot(1233);
     EXPECT_EQ(1234, FindFreeChannelSlot(db));
 }
-
-TEST(OperationsFullTable, AddTransponderReportsAFullTable) {
-    ChannelDatabase db;
-    ASSERT_EQ(1, Init(db));
-    fillFullDatabase(db);
-    ASSERT_GT(db.BuildAllLists(), 0);
-    std::array<std::uint8_t, kTransponderRecordSize> record{};
-    std::memcpy(record.data(), db.transponder(5).bytes(), record.size());
-    CurrentReceiverSettings(db).set_last_transponder_slot(77);
-    db.setModified(false);
-    TraceCapture trace;
-    EXPECT_EQ(0, AddTransponder(db, record));
-    EXPECT_EQ("AddTransponder: tp buffer has no room\n", trace.text());
-    EXPECT_EQ(77, CurrentReceiverSettings(db).last_transponder_slot());
-    EXPECT_FALSE(db.modified());
-}
-
-// --- adding records ---
 
 TEST_F(Operations, AddTransponderJoinsItsThreeListsAndItsBand) {
     build();
@@ -254,8 +229,6 @@ TEST_F(Operations, AddChannelListsBothSidesAndNeverAnEmptyRecord) {
     EXPECT_EQ(1, channelCursor(db));
     EXPECT_TRUE(verifyLists(db));
 }
-
-// --- deleting channels ---
 
 TEST_F(Operations, DeletingABothTunerChannelFromEachTunerInTurnFreesItLast) {
     put(0, ServiceType::Tv, 0, true, true, 0, 0, 3);
@@ -328,8 +301,6 @@ TEST(OperationsBatch, DeletingManySidesAtOnceEqualsDeletingThemOneByOne) {
     EXPECT_TRUE(verifyLists(batch));
 }
 
-// --- deleting transponders ---
-
 TEST_F(Operations, DeletingATransponderTakesItsChannelsAlong) {
     put(0, ServiceType::Tv, 0, true, true, 0, 0, 1);
     put(1, ServiceType::Radio, 0, true, false, 0, 0);
@@ -379,8 +350,6 @@ TEST_F(Operations, DeletingEmptyTranspondersDropsThemFromTheListsAtOnce) {
     EXPECT_TRUE(verifyLists(db));
     EXPECT_EQ(0, DeleteEmptyTransponders(db));
 }
-
-// --- favourites ---
 
 TEST_F(Operations, RemovingAFavouriteClosesUpTheGroup) {
     for (int slot = 0; slot < 6; ++slot)
@@ -442,8 +411,6 @@ TEST_F(Operations, AHundredAndTwentyNinthFavouriteOfATunerIsRefused) {
     EXPECT_EQ(0xFF, db.channel(128).favouriteByte(0, 0));
 }
 
-// --- moving ---
-
 TEST_F(Operations, MovedChannelsLandInSelectionOrderBeforeTheTarget) {
     for (int slot = 0; slot < 5; ++slot)
         put(slot, ServiceType::Tv, 0, true, false, static_cast<unsigned>(slot), 0);
@@ -463,8 +430,6 @@ TEST_F(Operations, MovedChannelsLandInSelectionOrderBeforeTheTarget) {
     EXPECT_EQ(0, MoveChannels(db, ServiceType::Tv, 7, Pks{0}));
     EXPECT_EQ(0, MoveChannels(db, ServiceType::Data, 1, Pks{0}));
 }
-
-// --- tuner copy and merge ---
 
 TEST_F(Operations, CopyingTwiceAddsNothingTheSecondTimeButRefreshesServiceWords) {
     put(0, ServiceType::Tv, 0, true, false, 0, 0, 4);
@@ -520,20 +485,14 @@ TEST_F(Operations, MergingPutsEveryTvAndRadioChannelOnBothTuners) {
     build();
 
     EXPECT_EQ(3, MergeTuners(db));
-    EXPECT_EQ((Pks{0, 1, 3}), [&] {
-        Pks slots;
-        for (const int pk : pksOf(db, ListKind::Tuner1Tv, 0))
-            slots.push_back(ChannelSlotOfPk(pk));
-        std::sort(slots.begin(), slots.end());
-        return slots;
-    }());
+    Pks slots = pksOf(db, ListKind::Tuner1Tv, 0);
+    std::sort(slots.begin(), slots.end());
+    EXPECT_EQ((Pks{0, 1, 3}), slots);
     EXPECT_EQ(3u, pksOf(db, ListKind::Tuner2Tv, 0).size());
     EXPECT_EQ(Pks{2}, pksOf(db, ListKind::Tuner1Radio, 0));
     EXPECT_EQ(0, MergeTuners(db));
     EXPECT_TRUE(verifyLists(db));
 }
-
-// --- m_pKChannel ---
 
 TEST_F(Operations, PkChannelHoldsTvThenRadioInListOrder) {
     put(0, ServiceType::Radio, 0, true, false, 0, 0);

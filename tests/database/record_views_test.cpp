@@ -5,6 +5,7 @@
 #include <array>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <vector>
 
 using namespace vorlane;
 
@@ -16,13 +17,20 @@ template <std::size_t N> std::array<std::uint8_t, N> freeBytes() {
     return bytes;
 }
 
+// The bytes at `offset` as a list, to compare a whole field at once.
+template <std::size_t N> std::vector<int> at(const std::array<std::uint8_t, N>& bytes, std::size_t offset, int n) {
+    return {bytes.begin() + static_cast<std::ptrdiff_t>(offset),
+            bytes.begin() + static_cast<std::ptrdiff_t>(offset) + n};
+}
+
+using V = std::vector<int>;
+
 } // namespace
 
 TEST(SatelliteRecordView, FieldsSitAtTheirOffsetsLittleEndian) {
     auto bytes = freeBytes<132>();
     const SatelliteRecord sat(bytes.data());
     EXPECT_TRUE(sat.isFree());
-
     sat.setName("Astra");
     sat.setLnbHighFrequency(10600);
     sat.setLnbLowFrequency(9750);
@@ -37,35 +45,22 @@ TEST(SatelliteRecordView, FieldsSitAtTheirOffsetsLittleEndian) {
 
     EXPECT_FALSE(sat.isFree());
     EXPECT_EQ(0, std::memcmp(bytes.data(), "Astra\0\0\0\0\0\0\0\0\0\0\0", 16));
-    EXPECT_EQ(0x68, bytes[0x10]); // 10600 = 0x2968
-    EXPECT_EQ(0x29, bytes[0x11]);
-    EXPECT_EQ(0x16, bytes[0x12]); // 9750 = 0x2616
+    EXPECT_EQ((V{0x68, 0x29, 0x16}), at(bytes, 0x10, 3)); // 10600 = 0x2968, 9750 = 0x2616
     EXPECT_EQ(0, std::memcmp(bytes.data() + 0x14 + 64, "PRE_CHAN_3\0\0\0\0\0\0\0\0\0\0", 20));
     EXPECT_EQ(3799 & 0xFF, bytes[0x14 + 64 + 20]);
-    EXPECT_EQ(0xFE, bytes[0x14 + 64 + 30]); // 8190 = 0x1FFE
-    EXPECT_EQ(0xCE, bytes[0x74]);           // -50 as i16
-    EXPECT_EQ(0xFF, bytes[0x75]);
-    EXPECT_EQ(7, bytes[0x76]);
-    EXPECT_EQ(1, bytes[0x77]);
-    EXPECT_EQ(0x34, bytes[0x80]);
-    EXPECT_EQ(0x12, bytes[0x81]);
-    EXPECT_EQ(1, bytes[0x82]);
-    EXPECT_EQ(0xFF, bytes[0x83]);
-
+    EXPECT_EQ(0xFE, bytes[0x14 + 64 + 30]);                  // 8190 = 0x1FFE
+    EXPECT_EQ((V{0xCE, 0xFF, 7, 1}), at(bytes, 0x74, 4));    // -50 as i16, motor, LNB type
+    EXPECT_EQ((V{0x34, 0x12, 1, 0xFF}), at(bytes, 0x80, 4)); // list link, tuner connection
     const ConstSatelliteRecord view = sat;
     EXPECT_EQ(-50, view.orbitalPosition());
     EXPECT_EQ(3799, view.testChannelFrequency(2));
     EXPECT_EQ("PRE_CHAN_3", view.testChannelName(2));
     EXPECT_EQ(0xFFFF, view.testChannelFrequency(0)); // untouched test channel keeps the fill
-}
 
-TEST(SatelliteRecordView, NameFillingAllSixteenBytesShowsFifteenOnceByte15IsZero) {
-    auto bytes = freeBytes<132>();
     std::memcpy(bytes.data(), "ABCDEFGHIJKLMNOPQRST", 20); // overflows into the LNB fields on purpose
-    const ConstSatelliteRecord sat(bytes.data());
-    EXPECT_EQ("ABCDEFGHIJKLMNOP", sat.name()); // never reads past the field
+    EXPECT_EQ("ABCDEFGHIJKLMNOP", view.name());            // never reads past the field
     bytes[15] = 0;
-    EXPECT_EQ("ABCDEFGHIJKLMNO", sat.name());
+    EXPECT_EQ("ABCDEFGHIJKLMNO", view.name());
 }
 
 TEST(SatelliteRecordView, LnbSwitchWordsArePerTunerAndBitFieldsStayApart) {
@@ -113,15 +108,12 @@ TEST(TransponderRecordView, FieldsAndTuningWord) {
 
     EXPECT_EQ("ASTRA network", tp.networkName().substr(0, 13));
     EXPECT_EQ(14u, tp.networkName().size());
-    EXPECT_EQ(0x2D, bytes[0x11]); // 11700 = 0x2DB4
-    EXPECT_EQ(0x31, bytes[0x14]);
-    EXPECT_EQ(0xFF, bytes[0x16]); // not used
+    EXPECT_EQ((V{0xB4, 0x2D, 0x6C, 0x6B, 0x31, 0x04, 0xFF}), at(bytes, 0x10, 7)); // 16 unused
     EXPECT_EQ(0x02u | (5u << 2) | (1u << 6), readLe32(bytes.data() + 0x18));
     EXPECT_EQ(3u | (9u << 14), readLe32(bytes.data() + 0x1C));
     EXPECT_EQ(0xBEEF, readLe16(bytes.data() + 0x20));
     EXPECT_EQ(5u, readLe32(bytes.data() + 0x24));
-    EXPECT_EQ(0, bytes[0x28]);
-    EXPECT_EQ(0xFF, bytes[0x29]);
+    EXPECT_EQ((V{0, 0xFF}), at(bytes, 0x28, 2));
 
     const TuningWord unused(0xFFFFFFF7);
     EXPECT_EQ(3u, unused.polarisation());
@@ -151,24 +143,16 @@ TEST(ChannelRecordView, PerTunerFieldsLieBesideEachOther) {
     ch.setPresence(1, 1);
 
     EXPECT_EQ(0x0105, readLe16(bytes.data() + 0x18 + 10));
-    EXPECT_EQ(0x65, bytes[0x24]);
-    EXPECT_EQ(0x66, bytes[0x26]);
-    EXPECT_EQ(0x68, bytes[0x28]);
-    EXPECT_EQ(0x6A, bytes[0x2A]);
+    EXPECT_EQ((V{0x65, 0, 0x66, 0, 0x68, 0, 0x6A, 0}), at(bytes, 0x24, 8));
     EXPECT_EQ(1, bytes[0x38]);
     EXPECT_EQ(0x11u, readLe32(bytes.data() + 0x34));
-    EXPECT_EQ(0x22u, readLe32(bytes.data() + 0x40));
-    EXPECT_EQ(0x33u, readLe32(bytes.data() + 0x48));
-    EXPECT_EQ(0x44u, readLe32(bytes.data() + 0x50));
-    EXPECT_EQ(0x55u, readLe32(bytes.data() + 0x58));
+    for (const std::size_t link : {0x40u, 0x48u, 0x50u, 0x58u})
+        EXPECT_EQ(0x22u + 0x11u * (link - 0x40u) / 8u, readLe32(bytes.data() + link)) << link;
     EXPECT_EQ(0x83, bytes[0x5C + 8 + 7]);
-    EXPECT_EQ(1, bytes[0x6D]);
-    // Tuner-1 copies untouched.
+    EXPECT_EQ((V{0xFF, 1, 0xFF}), at(bytes, 0x6C, 3)); // tuner-1 presence and the byte behind untouched
     EXPECT_EQ(0xFFFFFFFFu, readLe32(bytes.data() + 0x30));
-    EXPECT_EQ(0xFF, bytes[0x6C]);
-    EXPECT_EQ(0xFF, bytes[0x6E]);
     EXPECT_TRUE(ConstChannelRecord(bytes.data()).presentOn(1));
-    EXPECT_FALSE(ConstChannelRecord(bytes.data()).presentOn(0) == false); // 0xFF fill counts as present
+    EXPECT_TRUE(ConstChannelRecord(bytes.data()).presentOn(0)); // 0xFF fill counts as present
 }
 
 TEST(ChannelRecordView, ServiceWordAndLanguagesKeepForeignBits) {

@@ -257,9 +257,9 @@ TEST_F(DatabaseFilesTest, EachFileGoesToTheReaderThatTakesIt) {
         }
         EXPECT_EQ(c.satellites, result.import.satellites);
         EXPECT_EQ(c.notFitted, result.import.recordsNotFitted);
-        EXPECT_EQ(c.tv, listPks(db, ListKind::Tuner1Tv).size());
-        EXPECT_EQ(c.radio, listPks(db, ListKind::Tuner1Radio).size());
-        EXPECT_EQ(c.data, listPks(db, ListKind::Tuner1Data).size());
+        EXPECT_EQ(c.tv, pksOf(db, ListKind::Tuner1Tv).size());
+        EXPECT_EQ(c.radio, pksOf(db, ListKind::Tuner1Radio).size());
+        EXPECT_EQ(c.data, pksOf(db, ListKind::Tuner1Data).size());
         if (c.channels) {
             EXPECT_EQ(c.channels, result.import.channels);
         }
@@ -357,24 +357,21 @@ TEST_F(DatabaseFilesTest, RealSatcodxSampleOpensAndSavesAsAChannelFile) {
     const OpenResult result = OpenDatabaseFile(db, sample.string());
     ASSERT_TRUE(result.accepted);
     EXPECT_EQ(FileReader::Satcodx, result.reader);
-    EXPECT_EQ(1, result.import.satellites);
-    EXPECT_EQ(91, result.import.transponders);
-    EXPECT_EQ(1108, result.import.channels);
-    EXPECT_EQ(0, result.import.recordsNotFitted);
+    EXPECT_EQ((Counts{1, 1, 91, 1108, 0, 0}), counts(result.import));
     EXPECT_TRUE(verifyLists(db));
 
-    const std::vector<int> tv = listPks(db, ListKind::Tuner1Tv);
-    const std::vector<int> radio = listPks(db, ListKind::Tuner1Radio);
+    const std::vector<int> tv = pksOf(db, ListKind::Tuner1Tv);
+    const std::vector<int> radio = pksOf(db, ListKind::Tuner1Radio);
     ASSERT_EQ(948u, tv.size());
     ASSERT_EQ(160u, radio.size());
     EXPECT_TRUE(std::is_sorted(tv.begin(), tv.end()));
     EXPECT_TRUE(std::is_sorted(radio.begin(), radio.end()));
     EXPECT_EQ(805, radio.front());
-    EXPECT_TRUE(listPks(db, ListKind::Tuner2Tv).empty());
+    EXPECT_TRUE(pksOf(db, ListKind::Tuner2Tv).empty());
     std::vector<int> fileOrder(91);
     std::iota(fileOrder.begin(), fileOrder.end(), 0);
-    EXPECT_EQ(fileOrder, listPks(db, ListKind::SatelliteTransponders, 0));
-    EXPECT_EQ(tv, listPks(db, ListKind::TvBySatellite, 0));
+    EXPECT_EQ(fileOrder, pksOf(db, ListKind::SatelliteTransponders, 0));
+    EXPECT_EQ(tv, pksOf(db, ListKind::TvBySatellite, 0));
 
     EXPECT_EQ("Astra 1 (19.2E) ", db.satellite(0).name());
     EXPECT_EQ("SAT_02", db.satellite(1).name());

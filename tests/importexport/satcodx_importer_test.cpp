@@ -49,12 +49,7 @@ SdxLine radioLine() {
 } // namespace
 
 TEST_F(SatcodxImport, WritesEveryFieldOfARecordAndNothingElse) {
-    const ImportResult result = read(lines({SdxLine{}, radioLine()}, "\r"));
-    ASSERT_TRUE(result.accepted);
-    EXPECT_EQ(2, result.satellites);
-    EXPECT_EQ(2, result.transponders);
-    EXPECT_EQ(2, result.channels);
-    EXPECT_EQ(0, result.recordsNotFitted);
+    EXPECT_EQ((Counts{1, 2, 2, 2, 0, 0}), counts(read(lines({SdxLine{}, radioLine()}, "\r"))));
 
     Bytes sat = initialSatellite(1);
     std::copy_n("Hotbird (13.0E) ", 16, sat.begin()); // all 16 bytes, no NUL added
@@ -196,10 +191,7 @@ TEST_F(SatcodxImport, SatellitesGroupOnlyWithThePreviousRecordByTheFirstSixteenC
     SdxLine b;
     b.satellite = "Beta Sat";
     a2.frequency = "012000";
-    const ImportResult result = read(lines({a, a2, b, a}, "\r"));
-    ASSERT_TRUE(result.accepted);
-    EXPECT_EQ(3, result.satellites);
-    EXPECT_EQ(4, result.transponders);
+    EXPECT_EQ((Counts{1, 3, 4, 4, 0, 0}), counts(read(lines({a, a2, b, a}, "\r"))));
     EXPECT_EQ("Alpha Sat (1.0W)", db.satellite(0).name());
     EXPECT_EQ("Beta Sat        ", db.satellite(1).name());
     EXPECT_EQ("Alpha Sat (1.0W)", db.satellite(2).name());
@@ -267,10 +259,10 @@ TEST_F(SatcodxImport, ServiceTypesAndKeysRunInFileOrderPerType) {
 
     db.BuildAllLists();
     EXPECT_TRUE(verifyLists(db));
-    EXPECT_EQ((std::vector<int>{0, 2, 6}), listPks(db, ListKind::Tuner1Tv));
-    EXPECT_EQ((std::vector<int>{1, 5}), listPks(db, ListKind::Tuner1Radio));
-    EXPECT_EQ((std::vector<int>{3, 4}), listPks(db, ListKind::Tuner1Data));
-    EXPECT_EQ((std::vector<int>{0, 1, 2, 3, 4, 5, 6}), listPks(db, ListKind::SatelliteTransponders, 0));
+    EXPECT_EQ((std::vector<int>{0, 2, 6}), pksOf(db, ListKind::Tuner1Tv));
+    EXPECT_EQ((std::vector<int>{1, 5}), pksOf(db, ListKind::Tuner1Radio));
+    EXPECT_EQ((std::vector<int>{3, 4}), pksOf(db, ListKind::Tuner1Data));
+    EXPECT_EQ((std::vector<int>{0, 1, 2, 3, 4, 5, 6}), pksOf(db, ListKind::SatelliteTransponders, 0));
 }
 
 // A full satellite or transponder table stops the import, accepted, and counts the records left out (what follows
@@ -298,13 +290,9 @@ TEST_F(SatcodxImport, FullTablesStopTheImportAcceptedAndCountTheRest) {
             records[static_cast<std::size_t>(i)].frequency = std::to_string(10000 + i % c.frequencies);
         }
         const std::string garbage = c.notFitted ? "garbage after the records that did not fit" : "";
-        const ImportResult result = read(lines(records, "\r\n") + garbage);
-        EXPECT_TRUE(result.accepted);
-        EXPECT_EQ(c.satellites, result.satellites);
-        EXPECT_EQ(c.transponders, result.transponders);
-        EXPECT_EQ(c.records - c.notFitted, result.channels);
-        EXPECT_EQ(c.notFitted, result.recordsNotFitted);
         const int written = c.records - c.notFitted;
+        EXPECT_EQ((Counts{1, c.satellites, c.transponders, written, c.notFitted, 0}),
+                  counts(read(lines(records, "\r\n") + garbage)));
         if (c.satellitePerRecord) {
             EXPECT_EQ("Sat 63          ", db.satellite(63).name());
         }
@@ -316,7 +304,7 @@ TEST_F(SatcodxImport, FullTablesStopTheImportAcceptedAndCountTheRest) {
         }
         db.BuildAllLists();
         EXPECT_TRUE(verifyLists(db));
-        EXPECT_EQ(static_cast<std::size_t>(written), listPks(db, ListKind::Tuner1Tv).size());
+        EXPECT_EQ(static_cast<std::size_t>(written), pksOf(db, ListKind::Tuner1Tv).size());
     }
 }
 
@@ -380,7 +368,7 @@ TEST_F(SatcodxImport, RecordsShareATransponderOnlyWhenSatelliteFrequencyPolarisa
         EXPECT_TRUE(verifyLists(db));
         // The shared transponder lists its channels in file order.
         if (c.transponders == 1) {
-            EXPECT_EQ((std::vector<int>{0, 1, 2}), listPks(db, ListKind::TvByTransponder, 0));
+            EXPECT_EQ((std::vector<int>{0, 1, 2}), pksOf(db, ListKind::TvByTransponder, 0));
         }
     }
 }
