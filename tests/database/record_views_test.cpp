@@ -1,7 +1,13 @@
+// Where the fields of records, link words and tables lie, byte for byte.
+#include "database/band.h"
+#include "database/channel_database.h"
 #include "database/channel_record.h"
+#include "database/link_word.h"
+#include "database/record_words.h"
 #include "database/satellite_record.h"
 #include "database/transponder_record.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -176,4 +182,129 @@ TEST(ChannelRecordView, ServiceWordAndLanguagesKeepForeignBits) {
     EXPECT_EQ(0xC0000000u, languages.value() & 0xC0000000u);
     EXPECT_EQ(26u, languages.language(5));
     EXPECT_EQ(31u, languages.value() & 0x1F);
+}
+
+TEST(LinkWordForms, ThirtyTwoBitFieldsAreIndependent) {
+    const LinkWord link = LinkWord(0x80000000u).withIndex(1499).withKey(9999).withType(2).withTunerSide(1);
+    EXPECT_EQ(1499u, link.index());
+    EXPECT_EQ(9999u, link.key());
+    EXPECT_EQ(2u, link.type());
+    EXPECT_EQ(1u, link.tunerSide());
+    EXPECT_TRUE(link.keptBit());
+    EXPECT_EQ(0x80000000u | 1499u | (9999u << 14) | (2u << 28) | (1u << 30), link.value());
+    EXPECT_EQ(link.value(), link.withKey(9999).value());
+    EXPECT_EQ(0u, LinkWord(0xFFFFFFFFu).withIndex(0).withKey(0).withType(0).withTunerSide(0).value() & 0x7FFFFFFFu);
+}
+
+TEST(LinkWordForms, SixteenBitFormKeepsKeyIndexBitAndType) {
+    const LinkWord link = LinkWord::FromForm16(0xE005);
+    EXPECT_EQ(5u, link.key());
+    EXPECT_EQ(1u, link.index());
+    EXPECT_EQ(3u, link.type());
+    EXPECT_EQ(0xE005, link.toForm16());
+    EXPECT_EQ(0x1FFF, LinkWord().withKey(0x3FFF).toForm16()); // key beyond 13 bits does not spill into index
+    EXPECT_EQ(0x0000, LinkWord().withIndex(2).toForm16());    // only bit 0 of the index
+}
+
+TEST(LinkWordForms, FavouriteByteZeroIsNoMemberAndEightyIsFirst) {
+    const LinkWord none = LinkWord::FromFavouriteByte(0x00, 0);
+    EXPECT_EQ(0u, none.type());
+    const LinkWord first = LinkWord::FromFavouriteByte(0x80, 1);
+    EXPECT_EQ(1u, first.type());
+    EXPECT_EQ(0u, first.key());
+    EXPECT_EQ(1u, first.tunerSide());
+    EXPECT_EQ(0x80, first.toFavouriteByte());
+    EXPECT_EQ(0xFF, LinkWord::FromFavouriteByte(0xFF, 0).toFavouriteByte());
+    EXPECT_EQ(0x83, LinkWord().withKey(3).toFavouriteByte()); // written back always as a member
+}
+
+TEST(BandNumbers, UniversalLnbSplitsBandsOthersDoNot) {
+    constexpr int universal = 1;
+    EXPECT_EQ(5, BandNumber(universal, 11700, kPolarisationVertical));
+    EXPECT_EQ(0, BandNumber(universal, 10699, kPolarisationHorizontal));
+    EXPECT_EQ(2, BandNumber(universal, 10700, kPolarisationHorizontal));
+    EXPECT_EQ(3, BandNumber(universal, 11699, kPolarisationVertical));
+    EXPECT_EQ(4, BandNumber(universal, 12749, kPolarisationAuto));
+    EXPECT_EQ(1, BandNumber(universal, 12750, kPolarisationVertical));
+    EXPECT_EQ(1, BandNumber(0, 11700, kPolarisationVertical));
+    EXPECT_EQ(0, BandNumber(2, 11700, 3));
+    EXPECT_EQ(0, BandNumber(-1, 11000, kPolarisationHorizontal));
+}
+
+TEST(ChannelDatabaseTables, BuffersBasesAndRegionsHaveTheReceiverLayout) {
+    ChannelDatabase db;
+    EXPECT_FALSE(db.tablesAllocated());
+    db.AllocateTables();
+    ASSERT_TRUE(db.tablesAllocated());
+    EXPECT_EQ(db.satelliteBuffer().data() + 4, db.arrSatellite());
+    EXPECT_EQ(db.satelliteBuffer().data() + 0x2110, db.arrTransponder());
+    EXPECT_EQ(db.channelBuffer().data() + 4, db.arrChannel());
+    EXPECT_EQ(0x20000u, db.satelliteBuffer().size());
+    EXPECT_EQ(0x120000u, db.channelBuffer().size());
+    // The satellite region holds 64 satellites, 12 bytes, 1500 transponders and 8 bytes.
+    EXPECT_EQ(db.arrTransponder() + 1500 * 48 + 8, db.satelliteRegion().data() + db.satelliteRegion().size());
+    EXPECT_EQ(db.arrChannel() + 5000 * 112 + 8, db.channelRegion().data() + db.channelRegion().size());
+
+    for (int i = 0; i < kSatelliteCount; ++i)
+        EXPECT_TRUE(db.satellite(i).isFree());
+    EXPECT_TRUE(db.transponder(1499).isFree());
+    EXPECT_TRUE(db.channel(4999).isFree());
+    EXPECT_EQ(0x120000u, db.pkChannel().size());
+    EXPECT_TRUE(std::all_of(db.pkChannel().begin(), db.pkChannel().end(), [](std::uint8_t b) { return b == 0; }));
+    EXPECT_EQ(10000u, db.pkPositions().size());
+    EXPECT_EQ(db.channel(5).bytes(), db.channelOfPk(5005).bytes());
+
+    db.FreeTables();
+    EXPECT_FALSE(db.tablesAllocated());
+    EXPECT_EQ(nullptr, db.lists().Head(ListKind::Satellites, 0));
+    EXPECT_TRUE(db.satelliteBuffer().empty());
+}
+
+TEST(ChannelDatabaseTables, RecordIndexFromAddressIsNoneOutsideTheTable) {
+    ChannelDatabase db;
+    EXPECT_EQ(-1, db.SatelliteIndexOf(nullptr));
+    db.AllocateTables();
+    EXPECT_EQ(5, db.SatelliteIndexOf(db.satellite(5).bytes()));
+    EXPECT_EQ(5, db.SatelliteIndexOf(db.satellite(5).bytes() + 131));
+    EXPECT_EQ(-1, db.SatelliteIndexOf(db.arrSatellite() - 1));
+    EXPECT_EQ(-1, db.SatelliteIndexOf(db.arrSatellite() + 64 * 132));
+    EXPECT_EQ(1499, db.TransponderIndexOf(db.transponder(1499).bytes()));
+    EXPECT_EQ(-1, db.TransponderIndexOf(db.arrSatellite()));
+    EXPECT_EQ(4999, db.ChannelIndexOf(db.channel(4999).bytes()));
+    EXPECT_EQ(-1, db.ChannelIndexOf(db.arrChannel() + 5000 * 112));
+}
+
+TEST(ChannelDatabaseSettings, ScratchRecordIsCurrentAfterAllocationUntilTheHeldOneIsChosen) {
+    ChannelDatabase db;
+    EXPECT_EQ(db.heldSettings().data(), db.currentSettings().data());
+    db.UseScratchSettings(); // nothing to switch to yet
+    EXPECT_FALSE(db.scratchSettingsCurrent());
+
+    db.AllocateTables();
+    ASSERT_TRUE(db.scratchSettingsCurrent());
+    EXPECT_EQ(3196u, db.currentSettings().size());
+    EXPECT_NE(db.heldSettings().data(), db.currentSettings().data());
+    EXPECT_TRUE(
+        std::all_of(db.scratchSettings().begin(), db.scratchSettings().end(), [](std::uint8_t b) { return b == 0; }));
+    db.currentSettings()[0x192] = 0xAB;
+    db.UseHeldSettings();
+    EXPECT_EQ(db.heldSettings().data(), db.currentSettings().data());
+    EXPECT_EQ(0, db.heldSettings()[0x192]);
+    db.heldSettings()[0] = 7;
+    db.FreeTables();
+    EXPECT_EQ(7, db.currentSettings()[0]); // the held record outlives the tables
+}
+
+TEST(ChannelDatabaseFavourites, GroupBlocksStartNumberedAndCountersClear) {
+    FavouriteGroups groups;
+    for (int g = 0; g < FavouriteGroups::kGroupCount; ++g) {
+        EXPECT_EQ(g, groups.block(g)[FavouriteGroups::kGroupNumberWord]);
+        EXPECT_EQ(-1, groups.block(g)[FavouriteGroups::kTvCountWord]);
+        EXPECT_EQ(-1, groups.block(g)[130]);
+    }
+    groups.ClearCounters();
+    EXPECT_EQ(0, groups.block(7)[FavouriteGroups::kTvCountWord]);
+    EXPECT_EQ(0, groups.block(7)[FavouriteGroups::kRadioCountWord]);
+    EXPECT_EQ(-1, groups.block(7)[FavouriteGroups::kFirstMemberWord]);
+    EXPECT_EQ(7, groups.block(7)[FavouriteGroups::kGroupNumberWord]);
 }
