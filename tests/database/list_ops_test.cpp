@@ -1,7 +1,7 @@
 #include "database/channel_database.h"
 #include "database/node_pool.h"
-#include "support/full_database.h"
 #include "list_test_util.h"
+#include "support/full_database.h"
 #include "support/list_check.h"
 #include "support/record_builders.h"
 

@@ -11,6 +11,7 @@
 #include "support/list_check.h"
 #include "support/list_compare.h"
 #include "support/sample_database.h"
+#include "support/scratch_folder.h"
 
 #include "import_test_util.h"
 
@@ -75,17 +76,10 @@ struct DatabaseState {
 class DatabaseFilesTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder = fs::temp_directory_path() / ("vorlane-files-" + std::to_string(::getpid()) + "-" +
-                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
+        ASSERT_TRUE(scratch.valid());
         ASSERT_EQ(1, StartLikeEditor(db, 2025));
     }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add, ignored);
-        fs::remove_all(folder, ignored);
-    }
+    void TearDown() override { fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add); }
 
     // A database with contents, as if opened from "old.bin" and then edited.
     void makeEditedDatabase() {
@@ -102,7 +96,8 @@ protected:
         return names;
     }
 
-    fs::path folder;
+    ScratchFolder scratch{"vorlane-files"};
+    const fs::path& folder = scratch.path();
     ChannelDatabase db;
 };
 
