@@ -131,19 +131,6 @@ TEST_F(ListOps, RemovePkTakesTheSideOutOfEveryHeadAndClosesUp) {
     EXPECT_EQ(nullptr, lists().FindByPk(nullptr, 2));
 }
 
-TEST_F(ListOps, CursorWalkGoesForwardAndBackward) {
-    std::vector<int> forward;
-    for (ListNode* n = lists().WalkFirst(tvMain()); n; n = lists().WalkNext())
-        forward.push_back(n->pk);
-    std::vector<int> backward;
-    for (ListNode* n = lists().WalkLast(tvMain()); n; n = lists().WalkPrev())
-        backward.push_back(n->pk);
-    EXPECT_EQ((Pks{0, 1, 2, 3, 4}), forward);
-    EXPECT_EQ((Pks{4, 3, 2, 1, 0}), backward);
-    EXPECT_EQ(nullptr, lists().WalkNext());
-    EXPECT_EQ(nullptr, lists().WalkFirst(nullptr));
-}
-
 TEST_F(ListOps, SortOrdersBySideThenKeyAndKeepsTiesAsListed) {
     ListHead* head = lists().Head(ListKind::DataChannels, 0);
     EXPECT_EQ(-1, lists().Sort(head));
