@@ -101,10 +101,10 @@ TEST_F(SatcodxImport, ShortRecordKeepsEightNameBytesAndNulAndBlankFieldsKeepThei
     ASSERT_TRUE(read(shortRecord + "\n").accepted);
 
     Bytes ch = channelNow(0);
-    const Bytes initial = initialChannel(0);
-    EXPECT_EQ(std::string("Beta 1  "), std::string(ch.begin(), ch.begin() + 8));
-    EXPECT_EQ(0, ch[8]);
-    EXPECT_TRUE(std::equal(ch.begin() + 9, ch.begin() + 20, initial.begin() + 9));
+    Bytes expected = initialChannel(0);
+    std::copy_n("Beta 1  ", 9, expected.begin()); // with its NUL; the rest of the name field stays
+    EXPECT_TRUE(std::equal(ch.begin(), ch.begin() + 20, expected.begin()));
+    const Bytes& initial = expected;
     EXPECT_EQ(readLe16(initial.data() + 0x16), readLe16(ch.data() + 0x16)); // program number "____"
     EXPECT_EQ(readLe16(initial.data() + 0x24), readLe16(ch.data() + 0x24));
 
@@ -121,10 +121,11 @@ TEST_F(SatcodxImport, NameContinuationIsJoinedTrailingBlanksDroppedAndBytesKept)
     struct Case {
         std::string name, rest, expected;
     };
-    const Case cases[] = {{"Das Erst", "e HD", "Das Erste HD"},
-                          {"ORF1 HD ", "", "ORF1 HD"},
+    // clang-format off
+    const Case cases[] = {{"Das Erst", "e HD", "Das Erste HD"}, {"ORF1 HD ", "", "ORF1 HD"},
                           {"Eurospor", "t 1 Deutschl", "Eurosport 1 Deutschl"}, // all 20 bytes, no terminator
                           {"SAT.1 Go", "ld \xd6sterreic", "SAT.1 Gold \xd6sterreic"}};
+    // clang-format on
     std::vector<SdxLine> records(std::size(cases));
     for (std::size_t i = 0; i < records.size(); ++i) {
         records[i].name = cases[i].name;
@@ -195,10 +196,10 @@ TEST_F(SatcodxImport, SatellitesGroupOnlyWithThePreviousRecordByTheFirstSixteenC
     EXPECT_EQ("Alpha Sat (1.0W)", db.satellite(0).name());
     EXPECT_EQ("Beta Sat        ", db.satellite(1).name());
     EXPECT_EQ("Alpha Sat (1.0W)", db.satellite(2).name());
-    EXPECT_EQ(
-        (std::vector<unsigned>{0, 0, 1, 2}),
-        (std::vector<unsigned>{db.transponder(0).satelliteLink().index(), db.transponder(1).satelliteLink().index(),
-                               db.transponder(2).satelliteLink().index(), db.transponder(3).satelliteLink().index()}));
+    std::vector<unsigned> satelliteOf;
+    for (int t = 0; t < 4; ++t)
+        satelliteOf.push_back(db.transponder(t).satelliteLink().index());
+    EXPECT_EQ((std::vector<unsigned>{0, 0, 1, 2}), satelliteOf);
     EXPECT_EQ(3u, db.channel(3).transponderLink(0).index()); // the third satellite slot has a transponder of its own
     EXPECT_EQ(2u, db.channel(3).satelliteLink(0).index());
     EXPECT_EQ(2u, db.channel(3).satelliteLink(1).index());
@@ -275,11 +276,11 @@ TEST_F(SatcodxImport, FullTablesStopTheImportAcceptedAndCountTheRest) {
         int frequencies; // distinct frequencies, used in turn
         int satellites, transponders, notFitted;
     };
-    const Case cases[] = {
-        {"65th satellite", 70, true, 1, 64, 64, 6},
+    // clang-format off
+    const Case cases[] = {{"65th satellite", 70, true, 1, 64, 64, 6},
         {"full transponder table", kTransponderCount + 3, false, kTransponderCount + 3, 1, kTransponderCount, 3},
-        {"few transponders", kTransponderCount + 500, false, 10, 1, 10, 0},
-    };
+        {"few transponders", kTransponderCount + 500, false, 10, 1, 10, 0}};
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         restart();
@@ -339,20 +340,17 @@ TEST_F(SatcodxImport, RecordsShareATransponderOnlyWhenSatelliteFrequencyPolarisa
         unsigned secondTransponder;
         unsigned thirdTransponder;
     };
+    // Satellites group only with the previous record, so another satellite in the middle makes three.
+    // clang-format off
     const std::vector<Case> cases = {
         {"same four fields", [](SdxLine&) {}, 1, 0, 0},
-        // Satellites group only with the previous record, so the third record opens a third satellite.
         {"other satellite", [](SdxLine& l) { l.satellite = "Other Sat"; }, 3, 1, 2},
         {"other frequency", [](SdxLine& l) { l.frequency = "011304"; }, 2, 1, 0},
         {"other polarisation", [](SdxLine& l) { l.polarisation = "0000"; }, 2, 1, 0},
         {"other symbol rate", [](SdxLine& l) { l.symbolRate = "22000"; }, 2, 1, 0},
-        {"other name and ids only",
-         [](SdxLine& l) {
-             l.name = "Beta TV ";
-             l.transportStreamId = "00002";
-         },
-         1, 0, 0},
+        {"other name and ids only", [](SdxLine& l) { l.name = "Beta TV "; l.transportStreamId = "00002"; }, 1, 0, 0},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         restart();
