@@ -207,21 +207,6 @@ TEST(Clear, EmptiesTablesPathModifiedFlagAndFavouriteGroups) {
     }
 }
 
-TEST(Deinit, FreesBuffersButKeepsTheHeldRecord) {
-    ChannelDatabase db;
-    Init(db);
-    HeldReceiverSettings(db).set_gmt_offset(30);
-    db.fileBuffer().assign(100, 1);
-    Deinit(db);
-    EXPECT_FALSE(db.tablesAllocated());
-    EXPECT_TRUE(db.fileBuffer().empty());
-    EXPECT_TRUE(db.scratchSettings().empty());
-    EXPECT_TRUE(db.pkChannel().empty());
-    EXPECT_EQ(0u, db.lists().pool().usedCount());
-    EXPECT_EQ(nullptr, db.lists().Head(ListKind::Satellites, 0));
-    EXPECT_EQ(30, CurrentReceiverSettings(db).gmt_offset());
-}
-
 TEST(LoadFromImage, AllSectorsAndPagesInvalidGiveFreeTablesAndDefaultSettings) {
     ChannelDatabase source;
     makeSampleDatabase(source, 5, 6, 40, 200);

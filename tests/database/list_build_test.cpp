@@ -35,26 +35,6 @@ protected:
 
 } // namespace
 
-TEST_F(ListBuild, BothTunerChannelIsListedTwiceInTypeKindsAndOnceInPerTunerKinds) {
-    ChannelSpec both = tv(1);
-    both.onTuner2 = true;
-    both.key2 = 0;
-    putChannel(db, 7, both);
-    putChannel(db, 3, tv(0));
-    ASSERT_EQ(2 + 3 + 2, db.BuildAllLists());
-
-    EXPECT_EQ((Pks{3, 7, 5007}), pksOf(db, ListKind::TvChannels, 0));
-    EXPECT_EQ((Keys{0, 1, 0}), keysOf(db, ListKind::TvChannels, 0)); // tuner 2 counts from 0 again
-    EXPECT_EQ((Pks{3, 7, 5007}), pksOf(db, ListKind::TvByScrambling, 0));
-    EXPECT_EQ((Pks{3, 7, 5007}), pksOf(db, ListKind::TvBySatellite, 0));
-    EXPECT_EQ((Pks{3, 7, 5007}), pksOf(db, ListKind::TvByTransponder, 0));
-    EXPECT_EQ((Pks{3, 7}), pksOf(db, ListKind::Tuner1Tv, 0));
-    EXPECT_EQ((Pks{5007}), pksOf(db, ListKind::Tuner2Tv, 0));
-    EXPECT_TRUE(pksOf(db, ListKind::RadioChannels, 0).empty());
-    EXPECT_EQ(3, db.lists().Head(ListKind::TvChannels, 0)->count);
-    EXPECT_TRUE(verifyLists(db));
-}
-
 TEST_F(ListBuild, TypeFilterPresenceAndFreeSlotsDecideMembership) {
     ChannelSpec radio = tv(0);
     radio.type = ServiceType::Radio;
@@ -101,23 +81,6 @@ TEST_F(ListBuild, FavouriteByteZeroIsNoMemberAndEightyIsTheFirstMember) {
     EXPECT_EQ(0x81, db.channel(3).favouriteByte(0, 2)); // closed up behind the first member
     EXPECT_EQ(0x00, db.channel(2).favouriteByte(0, 2));
     EXPECT_TRUE(pksOf(db, FavouriteKind(0), 0).empty());
-    EXPECT_TRUE(verifyLists(db));
-}
-
-TEST_F(ListBuild, BandListsFollowFrequencyPolarisationAndTheSatelliteLnb) {
-    db.BuildAllLists();
-    EXPECT_EQ((Pks{0}), pksOf(db, ListKind::Bands, 5)); // universal, 11700 MHz, vertical
-    EXPECT_EQ((Pks{1}), pksOf(db, ListKind::Bands, 0)); // universal, 10699 MHz, horizontal
-    EXPECT_EQ((Pks{2}), pksOf(db, ListKind::Bands, 1)); // standard LNB: no sub-band
-    EXPECT_EQ(5u, db.transponder(0).bandLink().index());
-    EXPECT_EQ((Pks{0, 1}), pksOf(db, ListKind::SatelliteTransponders, 0));
-    EXPECT_EQ((Pks{2}), pksOf(db, ListKind::SatelliteTransponders, 1));
-
-    // A changed frequency moves the transponder to its new band on the next build.
-    db.transponder(0).setFrequency(10800);
-    db.BuildAllLists();
-    EXPECT_EQ((Pks{0}), pksOf(db, ListKind::Bands, 3));
-    EXPECT_TRUE(pksOf(db, ListKind::Bands, 5).empty());
     EXPECT_TRUE(verifyLists(db));
 }
 
@@ -244,25 +207,4 @@ TEST_F(ListBuild, FavouriteGroupOrdersAtMost128MembersPerTuner) {
     db.channel(3).setPresence(1, 1);
     EXPECT_EQ(1, db.lists().Append(head, 5003, LinkWord(head->headWord)));
     EXPECT_EQ(0x83, db.channel(3).favouriteByte(1, 0));
-}
-
-TEST(ListBuildFull, FullDatabaseBuildsConsistentListsAndRebuildsToTheSameBytes) {
-    ChannelDatabase db;
-    fillFullDatabase(db);
-    EXPECT_EQ(kSatelliteCount + kTransponderCount + kChannelCount, db.BuildAllLists());
-
-    int tv = 0;
-    int lastTvSlot = -1;
-    for (int c = 0; c < kChannelCount; ++c)
-        if (db.channel(c).serviceType() == 0) {
-            ++tv;
-            lastTvSlot = c;
-        }
-    EXPECT_EQ(2 * tv, db.lists().Head(ListKind::TvChannels, 0)->count);
-    EXPECT_EQ(tv, db.lists().Head(ListKind::Tuner2Tv, 0)->count);
-    EXPECT_EQ(kSatelliteCount, db.lists().Head(ListKind::Satellites, 0)->count);
-    EXPECT_EQ(kTransponderCount, db.lists().Head(ListKind::Transponders, 0)->count);
-    // Tuner 2 was stored in reverse order; its list follows the stored keys.
-    EXPECT_EQ(ChannelPk(lastTvSlot, 1), db.lists().Head(ListKind::Tuner2Tv, 0)->first->pk);
-    EXPECT_TRUE(verifyLists(db));
 }

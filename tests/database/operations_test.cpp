@@ -396,20 +396,6 @@ TEST_F(Operations, CopyingTwiceAddsNothingTheSecondTimeButRefreshesServiceWords)
     EXPECT_EQ(0, CopyTunerChannels(db, 0, 2, false));
 }
 
-TEST_F(Operations, CopyingWithClearingFirstKeepsTheDestinationsDataChannels) {
-    put(0, ServiceType::Tv, 0, true, false, 0, 0);
-    put(1, ServiceType::Tv, 0, false, true, 0, 0);
-    put(2, ServiceType::Radio, 0, false, true, 0, 0);
-    put(3, ServiceType::Data, 0, false, true, 0, 0);
-    build();
-    EXPECT_EQ(1, CopyTunerChannels(db, 0, 1, true));
-    EXPECT_TRUE(db.channel(1).isFree());
-    EXPECT_TRUE(db.channel(2).isFree());
-    EXPECT_EQ((Pks{5000}), pksOf(db, ListKind::Tuner2Tv, 0));
-    EXPECT_EQ(Pks{5003}, pksOf(db, ListKind::Tuner2Data, 0));
-    EXPECT_TRUE(verifyLists(db));
-}
-
 TEST_F(Operations, PkChannelHoldsTvThenRadioInListOrder) {
     put(0, ServiceType::Radio, 0, true, false, 0, 0);
     put(1, ServiceType::Tv, 0, true, true, 1, 0);

