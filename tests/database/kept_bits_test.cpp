@@ -90,32 +90,32 @@ TEST_P(KeptBits, SurviveTheEditByteForByte) {
     EXPECT_TRUE(verifyLists(kept));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryEdit, KeptBits,
-    ::testing::Values(
-        KeptBitsCase{"Build", [](ChannelDatabase& db) { return db.BuildAllLists(); }},
-        KeptBitsCase{"AddTuner1", [](ChannelDatabase& db) { return addCopyOfFirst(db, ListKind::Tuner1Tv); }},
-        KeptBitsCase{"AddTuner2", [](ChannelDatabase& db) { return addCopyOfFirst(db, ListKind::Tuner2Radio); }},
-        KeptBitsCase{"AddTransponder",
-                     [](ChannelDatabase& db) {
-                         std::array<std::uint8_t, kTransponderRecordSize> record{};
-                         std::memcpy(record.data(), db.transponder(pksOf(db, ListKind::Transponders, 0)[2]).bytes(),
-                                     record.size());
-                         return AddTransponder(db, record);
-                     }},
-        KeptBitsCase{"Move",
-                     [](ChannelDatabase& db) {
-                         const std::vector<int> tv = pksOf(db, ListKind::TvChannels, 0);
-                         const std::vector<int> radio = pksOf(db, ListKind::RadioChannels, 0);
-                         const int moved[] = {tv[7], radio[0], radio.back(), tv.back()};
-                         return MoveChannels(db, ServiceType::Tv, tv[2], moved);
-                     }},
-        KeptBitsCase{"CopyTuner1To2", [](ChannelDatabase& db) { return CopyTunerChannels(db, 0, 1, false); }},
-        KeptBitsCase{"CopyTuner2To1", [](ChannelDatabase& db) { return CopyTunerChannels(db, 1, 0, false); }},
-        KeptBitsCase{"CopyClearingFirst", [](ChannelDatabase& db) { return CopyTunerChannels(db, 1, 0, true); }},
-        KeptBitsCase{"Merge", [](ChannelDatabase& db) { return MergeTuners(db); }},
-        KeptBitsCase{"DeleteOneSide",
-                     [](ChannelDatabase& db) { return DeleteChannels(db, pksOf(db, ListKind::Tuner2Tv, 0)); }}),
+int addCopyOfTransponder(ChannelDatabase& db) {
+    std::array<std::uint8_t, kTransponderRecordSize> record{};
+    std::memcpy(record.data(), db.transponder(pksOf(db, ListKind::Transponders, 0)[2]).bytes(), record.size());
+    return AddTransponder(db, record);
+}
+
+int moveIntoTv(ChannelDatabase& db) {
+    const std::vector<int> tv = pksOf(db, ListKind::TvChannels, 0);
+    const std::vector<int> radio = pksOf(db, ListKind::RadioChannels, 0);
+    const int moved[] = {tv[7], radio[0], radio.back(), tv.back()};
+    return MoveChannels(db, ServiceType::Tv, tv[2], moved);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(EveryEdit, KeptBits, ::testing::Values(
+    KeptBitsCase{"Build", [](ChannelDatabase& db) { return db.BuildAllLists(); }},
+    KeptBitsCase{"AddTuner1", [](ChannelDatabase& db) { return addCopyOfFirst(db, ListKind::Tuner1Tv); }},
+    KeptBitsCase{"AddTuner2", [](ChannelDatabase& db) { return addCopyOfFirst(db, ListKind::Tuner2Radio); }},
+    KeptBitsCase{"AddTransponder", addCopyOfTransponder},
+    KeptBitsCase{"Move", moveIntoTv},
+    KeptBitsCase{"CopyTuner1To2", [](ChannelDatabase& db) { return CopyTunerChannels(db, 0, 1, false); }},
+    KeptBitsCase{"CopyTuner2To1", [](ChannelDatabase& db) { return CopyTunerChannels(db, 1, 0, false); }},
+    KeptBitsCase{"CopyClearingFirst", [](ChannelDatabase& db) { return CopyTunerChannels(db, 1, 0, true); }},
+    KeptBitsCase{"Merge", [](ChannelDatabase& db) { return MergeTuners(db); }},
+    KeptBitsCase{"DeleteOneSide", [](ChannelDatabase& db) { return DeleteChannels(db, pksOf(db, ListKind::Tuner2Tv, 0)); }}),
     [](const ::testing::TestParamInfo<KeptBitsCase>& testInfo) { return std::string(testInfo.param.name); });
+// clang-format on
 
 } // namespace

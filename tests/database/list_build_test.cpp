@@ -35,35 +35,6 @@ protected:
 
 } // namespace
 
-TEST_F(ListBuild, TypeFilterPresenceAndFreeSlotsDecideMembership) {
-    ChannelSpec radio = tv(0);
-    radio.type = ServiceType::Radio;
-    ChannelSpec data = tv(0);
-    data.type = ServiceType::Data;
-    data.transponder = 2;
-    ChannelSpec none = tv(1);
-    none.type = ServiceType::None;
-    ChannelSpec absent = tv(2);
-    absent.onTuner1 = false;
-    putChannel(db, 0, radio);
-    putChannel(db, 1, data);
-    putChannel(db, 2, none);
-    putChannel(db, 3, absent);
-    putChannel(db, 4, tv(2));
-
-    EXPECT_EQ(5, db.lists().BuildKind(ListKind::TvChannels)); // used records seen, not nodes listed
-    EXPECT_EQ((Pks{4}), pksOf(db, ListKind::TvChannels, 0));
-    db.BuildAllLists();
-    EXPECT_EQ((Pks{0}), pksOf(db, ListKind::RadioChannels, 0));
-    EXPECT_EQ((Pks{1}), pksOf(db, ListKind::DataChannels, 0));
-    EXPECT_EQ((Pks{1}), pksOf(db, ListKind::DataBySatellite, 1));
-    EXPECT_EQ((Pks{1}), pksOf(db, ListKind::DataByTransponder, 2));
-    EXPECT_EQ((Pks{1}), pksOf(db, ListKind::Tuner1Data, 0));
-    EXPECT_EQ(LinkWord().withType(1).value(), db.lists().Head(ListKind::RadioChannels, 0)->headWord);
-    EXPECT_EQ(LinkWord().withIndex(1499).value(), db.lists().Head(ListKind::TvByTransponder, 1499)->headWord);
-    EXPECT_TRUE(verifyLists(db));
-}
-
 TEST_F(ListBuild, FavouriteByteZeroIsNoMemberAndEightyIsTheFirstMember) {
     ChannelSpec member = tv(0);
     member.favouriteGroup = 2;
@@ -134,24 +105,6 @@ TEST_F(ListBuild, WriteBackStoresEachFieldInItsOwnWidth) {
     // Transponders 0 and 2 share key 0 and stay in table order; transponder 1 (key 1) comes last.
     EXPECT_EQ(LinkWord().withKey(2).toForm16(), db.transponder(1).listLink());
     EXPECT_TRUE(verifyLists(db));
-}
-
-TEST_F(ListBuild, HeadsExistOnlyInsideTheirKindsCount) {
-    EXPECT_EQ(nullptr, db.lists().Head(ListKind::Satellites, 0)); // nothing built yet
-    db.BuildAllLists();
-    EXPECT_NE(nullptr, db.lists().Head(ListKind::Satellites, 0));
-    EXPECT_EQ(nullptr, db.lists().Head(ListKind::Satellites, 1));
-    EXPECT_NE(nullptr, db.lists().Head(ListKind::SatelliteTransponders, 63));
-    EXPECT_EQ(nullptr, db.lists().Head(ListKind::SatelliteTransponders, 64));
-    EXPECT_NE(nullptr, db.lists().Head(ListKind::DataByTransponder, 1499));
-    EXPECT_EQ(nullptr, db.lists().Head(ListKind::DataByTransponder, 1500));
-    EXPECT_EQ(nullptr, db.lists().Head(ListKind::Bands, 6));
-    EXPECT_EQ(nullptr, db.lists().Head(ListKind::Bands, -1));
-    EXPECT_EQ(nullptr, db.lists().Head(static_cast<ListKind>(30), 0));
-    EXPECT_EQ(nullptr, db.lists().Head(static_cast<ListKind>(0), 0));
-    EXPECT_EQ(nullptr, db.lists().Head(static_cast<ListKind>(32), 0));
-    EXPECT_EQ(-1, db.lists().BuildKind(static_cast<ListKind>(30)));
-    EXPECT_EQ(30u, AllListKinds().size()); // 1..29 and 31
 }
 
 TEST_F(ListBuild, LinkIndexBeyondTheHeadsLeavesTheRecordOut) {

@@ -59,40 +59,6 @@ TEST_F(ListOps, AppendGivesTheLastPositionAndWritesItBack) {
     EXPECT_TRUE(verifyLists(db));
 }
 
-TEST_F(ListOps, InsertAfterNoneGoesToTheFrontAndFixesTheEnds) {
-    ListHead empty;
-    empty.kind = ListKind::TvChannels;
-    ListNode a;
-    ListNode b;
-    lists().InsertAfter(empty, nullptr, &a);
-    EXPECT_EQ(&a, empty.first);
-    EXPECT_EQ(&a, empty.last);
-    lists().InsertAfter(empty, nullptr, &b);
-    EXPECT_EQ(&b, empty.first);
-    EXPECT_EQ(&a, empty.last);
-    EXPECT_EQ(&a, b.next);
-    EXPECT_EQ(&b, a.prev);
-    EXPECT_EQ(2, empty.count);
-    EXPECT_EQ(&empty, a.head);
-}
-
-TEST_F(ListOps, UnlinkReturnsTheNodeToThePoolAndKeepsTheEndsRight) {
-    const std::size_t used = lists().pool().usedCount();
-    ListNode* first = tvMain()->first;
-    ListNode* last = tvMain()->last;
-    lists().Unlink(first);
-    lists().Unlink(last);
-    EXPECT_TRUE(first->isFree());
-    EXPECT_TRUE(last->isFree());
-    EXPECT_EQ(used - 2, lists().pool().usedCount());
-    EXPECT_EQ(3, tvMain()->count);
-    EXPECT_EQ(1, tvMain()->first->pk);
-    EXPECT_EQ(nullptr, tvMain()->first->prev);
-    EXPECT_EQ(3, tvMain()->last->pk);
-    EXPECT_EQ(nullptr, tvMain()->last->next);
-    lists().Unlink(nullptr);
-}
-
 TEST_F(ListOps, MoveBeforeReordersWithinAListAndAcrossLists) {
     ListNode* target = lists().FindByPk(tvMain(), 1);
     lists().MoveBefore(target, lists().FindByPk(tvMain(), 4));

@@ -206,18 +206,6 @@ TEST(LinkWordForms, SixteenBitFormKeepsKeyIndexBitAndType) {
     EXPECT_EQ(0x0000, LinkWord().withIndex(2).toForm16());    // only bit 0 of the index
 }
 
-TEST(LinkWordForms, FavouriteByteZeroIsNoMemberAndEightyIsFirst) {
-    const LinkWord none = LinkWord::FromFavouriteByte(0x00, 0);
-    EXPECT_EQ(0u, none.type());
-    const LinkWord first = LinkWord::FromFavouriteByte(0x80, 1);
-    EXPECT_EQ(1u, first.type());
-    EXPECT_EQ(0u, first.key());
-    EXPECT_EQ(1u, first.tunerSide());
-    EXPECT_EQ(0x80, first.toFavouriteByte());
-    EXPECT_EQ(0xFF, LinkWord::FromFavouriteByte(0xFF, 0).toFavouriteByte());
-    EXPECT_EQ(0x83, LinkWord().withKey(3).toFavouriteByte()); // written back always as a member
-}
-
 TEST(BandNumbers, UniversalLnbSplitsBandsOthersDoNot) {
     constexpr int universal = 1;
     EXPECT_EQ(5, BandNumber(universal, 11700, kPolarisationVertical));
@@ -260,20 +248,6 @@ TEST(ChannelDatabaseTables, BuffersBasesAndRegionsHaveTheReceiverLayout) {
     EXPECT_TRUE(db.satelliteBuffer().empty());
 }
 
-TEST(ChannelDatabaseTables, RecordIndexFromAddressIsNoneOutsideTheTable) {
-    ChannelDatabase db;
-    EXPECT_EQ(-1, db.SatelliteIndexOf(nullptr));
-    db.AllocateTables();
-    EXPECT_EQ(5, db.SatelliteIndexOf(db.satellite(5).bytes()));
-    EXPECT_EQ(5, db.SatelliteIndexOf(db.satellite(5).bytes() + 131));
-    EXPECT_EQ(-1, db.SatelliteIndexOf(db.arrSatellite() - 1));
-    EXPECT_EQ(-1, db.SatelliteIndexOf(db.arrSatellite() + 64 * 132));
-    EXPECT_EQ(1499, db.TransponderIndexOf(db.transponder(1499).bytes()));
-    EXPECT_EQ(-1, db.TransponderIndexOf(db.arrSatellite()));
-    EXPECT_EQ(4999, db.ChannelIndexOf(db.channel(4999).bytes()));
-    EXPECT_EQ(-1, db.ChannelIndexOf(db.arrChannel() + 5000 * 112));
-}
-
 TEST(ChannelDatabaseSettings, ScratchRecordIsCurrentAfterAllocationUntilTheHeldOneIsChosen) {
     ChannelDatabase db;
     EXPECT_EQ(db.heldSettings().data(), db.currentSettings().data());
@@ -293,4 +267,5 @@ TEST(ChannelDatabaseSettings, ScratchRecordIsCurrentAfterAllocationUntilTheHeldO
     db.heldSettings()[0] = 7;
     db.FreeTables();
     EXPECT_EQ(7, db.currentSettings()[0]); // the held record outlives the tables
+    EXPECT_TRUE(db.scratchSettings().empty());
 }

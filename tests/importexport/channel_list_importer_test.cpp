@@ -88,22 +88,6 @@ TEST_F(ChannelListImport, RecordsOnePerLineWithoutTrailingBlanksAreAllRead) {
     }
 }
 
-TEST_F(ChannelListImport, KeysRunInFileOrderPerServiceType) {
-    std::string text = R"(:SAT "S" 0 :TRP 1 11000 27500 1 H)";
-    const std::string types = "TRTxRT";
-    for (const char type : types)
-        text += std::string(" :CHN \"C\" 1 ") + type;
-    ASSERT_TRUE(read(text).accepted);
-    const std::vector<unsigned> expectedKey = {0, 0, 1, 0, 1, 2};
-    for (int i = 0; i < 6; ++i) {
-        const ConstChannelRecord ch = db.channel(i);
-        for (const LinkWord link : {ch.mainLink(0), ch.fsLink(0), ch.satelliteLink(0), ch.transponderLink(0)}) {
-            EXPECT_EQ(expectedKey[i], link.key()) << i;
-            EXPECT_EQ(ch.serviceType(), link.type()) << i;
-        }
-    }
-}
-
 TEST_F(ChannelListImport, EmptyNamesByteNamesAndPolarisationTokens) {
     ASSERT_TRUE(read(":SAT \"\" 0 :TRP 1 11000 27500 1 h :TRP 1 11000 27500 1 Horizontal :TRP 1 11000 27500 1 x "
                      ":CHN \"Caf\xe9 \xff\" 1 T")

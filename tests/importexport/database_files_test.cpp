@@ -222,10 +222,10 @@ TEST_F(DatabaseFilesTest, EachFileGoesToTheReaderThatTakesIt) {
         int channels = 0;
         std::size_t data = 0;
     };
+    // clang-format off
     const Case cases[] = {
         {"list.sdx", sdx + "\r\n", FileReader::Satcodx, 1, 0, "Testsat 1 (9.9E)", 1, 0},
-        {"list.dat", ":SAT \"Nordlys\" 48\n:TRP 1 11727 27500 70 V\n:CHN \"Kanal\" 1101 R\n", FileReader::ChannelList,
-         0, 1, "Nordlys", 1, 0},
+        {"list.dat", ":SAT \"Nordlys\" 48\n:TRP 1 11727 27500 70 V\n:CHN \"Kanal\" 1101 R\n", FileReader::ChannelList, 0, 1, "Nordlys", 1, 0},
         {"padded.sdx", padded, FileReader::ChannelFile, 0, 0, nullptr, 0, 0},
         {"full.sdx", stretched + "\n", FileReader::Satcodx, 1, 0, "Testsat 1 (9.9E)", 1, 0},
         {"padded.dat", paddedList, FileReader::ChannelList, 0, 0, "Nordlys", 1, 0},
@@ -234,6 +234,7 @@ TEST_F(DatabaseFilesTest, EachFileGoesToTheReaderThatTakesIt) {
         {"channels.dat", exampleText("channels.dat"), FileReader::ChannelList, 13, 8, nullptr, 3, 0, 22, 1},
         {"channels.sdx", exampleText("channels.sdx"), FileReader::Satcodx, 6, 3, nullptr, 2, 0, 10, 1},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const fs::path path = folder / c.name;
@@ -299,31 +300,21 @@ TEST_F(DatabaseFilesTest, FailedSavesKeepWhatWasThere) {
         rlim_t sizeLimit; // 0: none
         void (*prepare)(const fs::path& folder, bool root);
     };
+    constexpr auto kReadOnly = fs::perms::owner_read | fs::perms::others_read;
+    // clang-format off
     const Case cases[] = {
-        {"read-only folder", "old.bin", root, 0,
-         [](const fs::path& f, bool asRoot) {
-             if (asRoot) {
-                 ASSERT_EQ(0, ::chown(f.c_str(), kNobody, kNobody));
-                 ASSERT_EQ(0, ::chown((f / "old.bin").c_str(), kNobody, kNobody));
-             }
-             fs::permissions(f, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
-                                    fs::perms::others_exec);
-         }},
+        {"read-only folder", "old.bin", root, 0, [](const fs::path& f, bool asRoot) {
+             if (asRoot) { ASSERT_EQ(0, ::chown(f.c_str(), kNobody, kNobody)); ASSERT_EQ(0, ::chown((f / "old.bin").c_str(), kNobody, kNobody)); }
+             fs::permissions(f, kReadOnly | fs::perms::owner_exec | fs::perms::others_exec); }},
         {"full disk", "old.bin", false, 0x10000, [](const fs::path&, bool) {}},
-        {"read-only old file", "old.bin", root, 0,
-         [](const fs::path& f, bool asRoot) {
-             fs::permissions(f / "old.bin", fs::perms::owner_read | fs::perms::others_read);
-             if (asRoot) {
-                 ASSERT_EQ(0, ::chown((f / "old.bin").c_str(), kNobody, kNobody));
-             }
-         }},
-        {"folder in the way", "target.bin", false, 0,
-         [](const fs::path& f, bool) {
-             fs::create_directory(f / "target.bin");
-             writeFile(f / "target.bin" / "inside", textBytes("x"));
-         }},
+        {"read-only old file", "old.bin", root, 0, [](const fs::path& f, bool asRoot) {
+             fs::permissions(f / "old.bin", kReadOnly);
+             if (asRoot) { ASSERT_EQ(0, ::chown((f / "old.bin").c_str(), kNobody, kNobody)); } }},
+        {"folder in the way", "target.bin", false, 0, [](const fs::path& f, bool) {
+             fs::create_directory(f / "target.bin"); writeFile(f / "target.bin" / "inside", textBytes("x")); }},
         {"missing folder", "no-such-folder/x.bin", false, 0, [](const fs::path&, bool) {}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);

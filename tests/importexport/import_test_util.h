@@ -93,21 +93,10 @@ struct SdxLine {
     std::string nameRest = "";
 
     std::string text() const {
-        std::string line = "SATCODX103";
-        line += pad(satellite, 18);
-        line += type;
-        line += "MPG2";
-        line += pad(frequency, 6);
-        line += pad(polarisation, 4);
-        line += pad(name, 8);
-        line += "0099___     ______";
-        line += pad(symbolRate, 5);
-        line += "0";
-        line += pad(videoPid, 4) + pad(audioPid, 4) + pad(pcrPid, 4);
-        line += pad(programNumber, 5) + pad(networkId, 5) + pad(transportStreamId, 5);
-        line += "_____________";
-        line += pad(nameRest, 12);
-        return line;
+        return "SATCODX103" + pad(satellite, 18) + type + "MPG2" + pad(frequency, 6) + pad(polarisation, 4) +
+               pad(name, 8) + "0099___     ______" + pad(symbolRate, 5) + "0" + pad(videoPid, 4) + pad(audioPid, 4) +
+               pad(pcrPid, 4) + pad(programNumber, 5) + pad(networkId, 5) + pad(transportStreamId, 5) +
+               "_____________" + pad(nameRest, 12);
     }
 
     static std::string pad(const std::string& s, std::size_t width) {

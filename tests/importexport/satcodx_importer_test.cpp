@@ -28,23 +28,13 @@ protected:
     }
 };
 
+// clang-format off
 SdxLine radioLine() {
-    SdxLine line;
-    line.satellite = "Hotbird (13.0E)";
-    line.type = 'R';
-    line.frequency = "012380";
-    line.polarisation = "0000";
-    line.name = "Klassik ";
-    line.nameRest = "Radio Eins";
-    line.symbolRate = "27500";
-    line.videoPid = "0161";
-    line.audioPid = "0084";
-    line.pcrPid = "0162";
-    line.programNumber = "28006";
-    line.networkId = "00318";
-    line.transportStreamId = "01093";
-    return line;
+    return {.satellite = "Hotbird (13.0E)", .type = 'R', .frequency = "012380", .polarisation = "0000",
+            .name = "Klassik ", .symbolRate = "27500", .videoPid = "0161", .audioPid = "0084", .pcrPid = "0162",
+            .programNumber = "28006", .networkId = "00318", .transportStreamId = "01093", .nameRest = "Radio Eins"};
 }
+// clang-format on
 
 } // namespace
 
