@@ -55,36 +55,6 @@ TEST_F(ListBuild, FavouriteByteZeroIsNoMemberAndEightyIsTheFirstMember) {
     EXPECT_TRUE(verifyLists(db));
 }
 
-TEST_F(ListBuild, SortPutsTuner1BeforeTuner2ThenAscendingKeys) {
-    ChannelSpec onlyT2 = tv(0);
-    onlyT2.onTuner1 = false;
-    onlyT2.onTuner2 = true;
-    onlyT2.key2 = 7;
-    ChannelSpec both = tv(9);
-    both.onTuner2 = true;
-    both.key2 = 1;
-    putChannel(db, 0, onlyT2);
-    putChannel(db, 1, tv(5));
-    putChannel(db, 2, tv(2));
-    putChannel(db, 3, both);
-    db.BuildAllLists();
-
-    EXPECT_EQ((Pks{2, 1, 3, 5003, 5000}), pksOf(db, ListKind::TvChannels, 0));
-    EXPECT_EQ((Keys{0, 1, 2, 0, 1}), keysOf(db, ListKind::TvChannels, 0));
-    EXPECT_EQ((Pks{2, 1, 3}), pksOf(db, ListKind::Tuner1Tv, 0));
-    EXPECT_EQ((Pks{5003, 5000}), pksOf(db, ListKind::Tuner2Tv, 0));
-    // The new positions are the channel numbers stored in the records.
-    EXPECT_EQ(0u, db.channel(2).mainLink(0).key());
-    EXPECT_EQ(1u, db.channel(1).mainLink(0).key());
-    EXPECT_EQ(2u, db.channel(3).mainLink(0).key());
-    EXPECT_EQ(0u, db.channel(3).mainLink(1).key());
-    EXPECT_EQ(1u, db.channel(0).mainLink(1).key());
-    EXPECT_EQ(1u, db.channel(0).mainLink(1).tunerSide());
-    // Lists other than the main and favourite ones number both sides in one run: tuner 2 follows tuner 1.
-    EXPECT_EQ(4u, db.channel(0).transponderLink(1).key());
-    EXPECT_TRUE(verifyLists(db));
-}
-
 TEST_F(ListBuild, WriteBackStoresEachFieldInItsOwnWidth) {
     // 16-bit: key renumbered, type bits kept, neighbouring byte untouched.
     db.satellite(0).setListLink(0xC00A);
@@ -160,4 +130,5 @@ TEST_F(ListBuild, FavouriteGroupOrdersAtMost128MembersPerTuner) {
     db.channel(3).setPresence(1, 1);
     EXPECT_EQ(1, db.lists().Append(head, 5003, LinkWord(head->headWord)));
     EXPECT_EQ(0x83, db.channel(3).favouriteByte(1, 0));
+    EXPECT_EQ(-1, db.lists().BuildKind(static_cast<ListKind>(30))); // no such kind
 }

@@ -95,6 +95,7 @@ TEST_F(ListOps, RemovePkTakesTheSideOutOfEveryHeadAndClosesUp) {
     EXPECT_EQ((Keys{0, 1, 2, 3}), keysOf(db, ListKind::TvChannels, 0));
     EXPECT_EQ(nullptr, lists().FindByPk(tvMain(), 2));
     EXPECT_EQ(nullptr, lists().FindByPk(nullptr, 2));
+    lists().Unlink(nullptr);
 }
 
 TEST_F(ListOps, SortOrdersBySideThenKeyAndKeepsTiesAsListed) {

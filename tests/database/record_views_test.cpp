@@ -241,6 +241,8 @@ TEST(ChannelDatabaseTables, BuffersBasesAndRegionsHaveTheReceiverLayout) {
     EXPECT_TRUE(std::all_of(db.pkChannel().begin(), db.pkChannel().end(), [](std::uint8_t b) { return b == 0; }));
     EXPECT_EQ(10000u, db.pkPositions().size());
     EXPECT_EQ(db.channel(5).bytes(), db.channelOfPk(5005).bytes());
+    EXPECT_EQ(4999, db.ChannelIndexOf(db.channel(4999).bytes()));
+    EXPECT_EQ(-1, db.ChannelIndexOf(db.arrChannel() + 5000 * 112));
 
     db.FreeTables();
     EXPECT_FALSE(db.tablesAllocated());

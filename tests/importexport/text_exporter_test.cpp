@@ -3,6 +3,7 @@
 #include "database/channel_database.h"
 #include "database/table_layout.h"
 #include "support/record_builders.h"
+#include "support/sample_database.h"
 #include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
@@ -22,6 +23,15 @@ using namespace vorlane::testing;
 namespace fs = std::filesystem;
 
 namespace {
+
+std::vector<std::string> splitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    lines.push_back(text.substr(start));
+    return lines;
+}
 
 std::string readFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -190,6 +200,33 @@ TEST_P(GoldenListing, MatchesByteForByteAndLeavesTheDatabaseAlone) {
 INSTANTIATE_TEST_SUITE_P(TextExport, GoldenListing,
                          ::testing::Values(GoldenCase{"small_database.txt", buildSmallDatabase},
                                            GoldenCase{"empty_database.txt", buildEmptyDatabase}));
+
+TEST(TextExportLayout, FullDatabaseGivesOneRowOfFullWidthPerListNode) {
+    ChannelDatabase db;
+    ASSERT_GT(makeSampleDatabase(db, fullSampleOptions()), 0);
+    const std::vector<std::string> lines = splitLines(TextExporter(db).Listing());
+    auto count = [&](ListKind kind) { return static_cast<std::size_t>(db.lists().Head(kind, 0)->count); };
+
+    std::size_t channelRows = 0;
+    std::size_t favouriteSections = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i] == "<Channel List>") {
+            for (std::size_t row = i + 3; !lines[row].empty(); ++row, ++channelRows)
+                EXPECT_EQ(433u - 2u, lines[row].size()) << lines[row]; // no value overflows its column
+        }
+        if (lines[i].rfind("<Favorite ", 0) == 0) {
+            const int group = lines[i][10] - '1';
+            const std::size_t members = count(FavouriteKind(group));
+            EXPECT_EQ("<Favorite " + std::to_string(group + 1) + " List=" + std::to_string(members) + ">", lines[i]);
+            EXPECT_TRUE(lines[i + 3 + members].empty() && !lines[i + 2 + members].empty()) << lines[i];
+            ++favouriteSections;
+        }
+    }
+    EXPECT_EQ(count(ListKind::TvChannels) + count(ListKind::RadioChannels) + count(ListKind::DataChannels),
+              channelRows);
+    EXPECT_EQ(10000u, channelRows);
+    EXPECT_EQ(8u, favouriteSections);
+}
 
 TEST_F(TemporaryFolder, WriteSendsTheListingToAnOpenFileAndFailsOnOneOpenForReading) {
     std::FILE* file = std::tmpfile();
