@@ -17,7 +17,6 @@ void OrderedLists::FreeAll() {
     for (auto& heads : m_heads)
         heads.reset();
     m_pool.Reset();
-    m_walk = nullptr;
 }
 
 ListHead* OrderedLists::Head(ListKind kind, int instance) {
@@ -44,7 +43,6 @@ void OrderedLists::FreeHeads(ListKind kind) {
     for (int i = 0; i < FindListKind(kind)->headCount; ++i)
         Empty(heads[static_cast<std::size_t>(i)]);
     heads.reset();
-    m_walk = nullptr;
 }
 
 void OrderedLists::Empty(ListHead& head) {
@@ -206,28 +204,6 @@ int OrderedLists::CountSide(const ListHead& head, int side) {
         if (TunerSideOfPk(node->pk) == side)
             ++n;
     return n;
-}
-
-ListNode* OrderedLists::WalkFirst(const ListHead* head) {
-    m_walk = head ? head->first : nullptr;
-    return m_walk;
-}
-
-ListNode* OrderedLists::WalkLast(const ListHead* head) {
-    m_walk = head ? head->last : nullptr;
-    return m_walk;
-}
-
-ListNode* OrderedLists::WalkNext() {
-    if (m_walk)
-        m_walk = m_walk->next;
-    return m_walk;
-}
-
-ListNode* OrderedLists::WalkPrev() {
-    if (m_walk)
-        m_walk = m_walk->prev;
-    return m_walk;
 }
 
 } // namespace vorlane

@@ -1,7 +1,7 @@
 #pragma once
 // The ordered lists of the database: list heads per kind, nodes from the shared pool, the list
-// primitives (append, insert, unlink, move, find, remove, sort, renumber, write back), the cursor
-// walk and building every list from the records' link words.
+// primitives (append, insert, unlink, move, find, remove, sort, renumber, write back) and building every list from the
+// records' link words.
 //
 // Keys are numbered per tuner side: in a list holding both tuners the tuner-2 entries (which come
 // after the tuner-1 entries once sorted) count again from 0, because each side keeps its own link
@@ -70,12 +70,6 @@ public:
     // Stores every node's link into its record in the field's width and tuner side.
     void WriteBack(const ListHead* head);
 
-    // The single shared walk: start at the first (or last) node, then step. Walks must not nest.
-    ListNode* WalkFirst(const ListHead* head);
-    ListNode* WalkLast(const ListHead* head);
-    ListNode* WalkNext();
-    ListNode* WalkPrev();
-
     const NodePool& pool() const { return m_pool; }
 
 private:
@@ -96,7 +90,6 @@ private:
     RecordTables m_tables;
     NodePool m_pool;
     std::array<std::unique_ptr<ListHead[]>, kMaxListKind + 1> m_heads;
-    ListNode* m_walk = nullptr;
     std::vector<SortEntry> m_sortScratch;
 };
 

@@ -1,16 +1,17 @@
-// Bit 31 of a 32-bit link field belongs to the record, not to its lists: building the lists and every edit
-// keep it, on both tuner sides, whether the side is present or not.
+// Bit 31 of a 32-bit link field belongs to the record, not to its lists: every edit keeps it on both tuner sides,
+// present or not (a side that becomes present keeps its own), and no other byte changes because of it.
 
 #include "database/add_records.h"
-#include "database/database_lifecycle.h"
 #include "database/delete_channels.h"
 #include "database/move_channels.h"
 #include "database/tuner_copy.h"
+#include "list_test_util.h"
 #include "support/list_check.h"
-#include "support/record_builders.h"
+#include "support/sample_database.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <functional>
@@ -21,7 +22,7 @@ using namespace vorlane::testing;
 
 namespace {
 
-std::uint8_t* RecordBytes(ChannelDatabase& db, RecordTable table, int index) {
+std::uint8_t* recordBytes(ChannelDatabase& db, RecordTable table, int index) {
     switch (table) {
     case RecordTable::Satellites:
         return db.satellite(index).bytes();
@@ -32,25 +33,41 @@ std::uint8_t* RecordBytes(ChannelDatabase& db, RecordTable table, int index) {
     }
 }
 
-// Calls `visit` with the top byte of every 32-bit link field of every used record, both sides of a channel.
-void ForEachWideLinkTop(ChannelDatabase& db, const std::function<void(std::uint8_t&)>& visit) {
+// Sets or clears bit 31 of every 32-bit link field of every used record, the two sides of a channel in opposite
+// fields, so that a side taking its neighbour's bit shows as well as a bit lost.
+void markKeptBits(ChannelDatabase& db) {
     for (const ListKindInfo& kind : AllListKinds()) {
         if (kind.linkWidth != 32)
             continue;
         const int sides = kind.sideStride == 0 ? 1 : kTunerCount;
         for (int index = 0; index < RecordCount(kind.table); ++index) {
-            std::uint8_t* record = RecordBytes(db, kind.table, index);
-            if (readLe32(record) == kFreeRecordWord)
-                continue;
-            for (int side = 0; side < sides; ++side)
-                visit(record[kind.linkField + kind.sideStride * static_cast<std::size_t>(side) + 3]);
+            std::uint8_t* record = recordBytes(db, kind.table, index);
+            for (int side = 0; side < sides && readLe32(record) != kFreeRecordWord; ++side) {
+                std::uint8_t& top = record[kind.linkField + kind.sideStride * static_cast<std::size_t>(side) + 3];
+                top = static_cast<std::uint8_t>((top & 0x7F) | ((kind.linkField / 8 + side) % 2 ? 0x80 : 0));
+            }
         }
     }
 }
 
+bool sameTables(const ChannelDatabase& a, const ChannelDatabase& b) {
+    return std::ranges::equal(a.satelliteRegion(), b.satelliteRegion()) &&
+           std::ranges::equal(a.channelRegion(), b.channelRegion());
+}
+
+int addCopyOfFirst(ChannelDatabase& db, ListKind kind) {
+    const int slot = ChannelSlotOfPk(pksOf(db, kind, 0).front());
+    std::array<std::uint8_t, kChannelRecordSize> record{};
+    std::memcpy(record.data(), db.channel(slot).bytes(), record.size());
+    for (int group = 0; group < ChannelRecord::kFavouriteGroupCount; ++group)
+        for (int side = 0; side < kTunerCount; ++side)
+            ChannelRecord(record.data()).setFavouriteByte(side, group, 0); // an added channel joins no group
+    return AddChannel(db, record);
+}
+
 struct KeptBitsCase {
     const char* name;
-    std::function<void(ChannelDatabase&)> edit;
+    std::function<int(ChannelDatabase&)> edit;
 };
 
 void PrintTo(const KeptBitsCase& c, std::ostream* out) {
@@ -59,53 +76,46 @@ void PrintTo(const KeptBitsCase& c, std::ostream* out) {
 
 class KeptBits : public ::testing::TestWithParam<KeptBitsCase> {};
 
-TEST_P(KeptBits, SurviveTheEdit) {
-    ChannelDatabase db;
-    ASSERT_EQ(1, Init(db));
-    putSatellite(db, 0, "Orbis 19.2E", SatelliteRecord::kLnbTypeUniversal, 0);
-    putTransponder(db, 0, 0, 11700, kPolarisationVertical, 0);
-    putTransponder(db, 1, 0, 10700, kPolarisationHorizontal, 1);
-    const ChannelSpec specs[] = {
-        {ServiceType::Tv, 0, true, false, 0, 0, false, 2},     {ServiceType::Tv, 0, true, true, 1, 0, true, -1},
-        {ServiceType::Radio, 1, false, true, 0, 0, false, -1}, {ServiceType::Tv, 1, true, false, 2, 0, false, -1},
-        {ServiceType::Radio, 0, true, false, 0, 1, false, -1},
-    };
-    for (int slot = 0; slot < static_cast<int>(std::size(specs)); ++slot)
-        putChannel(db, slot, specs[slot]);
-    ForEachWideLinkTop(db, [](std::uint8_t& top) { top |= 0x80; });
-    ASSERT_GE(db.BuildAllLists(), 0);
-
-    GetParam().edit(db);
-
-    int fields = 0;
-    ForEachWideLinkTop(db, [&](std::uint8_t& top) {
-        EXPECT_NE(0, top & 0x80) << "field " << fields;
-        ++fields;
-    });
-    EXPECT_GT(fields, 40);
-    EXPECT_TRUE(verifyLists(db));
+// The same edit on the same database with and without the bits set: afterwards they differ only in those bits.
+TEST_P(KeptBits, SurviveTheEditByteForByte) {
+    ChannelDatabase plain, kept;
+    ASSERT_GT(makeSampleDatabase(plain, 5, 6, 60, 300), 0);
+    ASSERT_GT(makeSampleDatabase(kept, 5, 6, 60, 300), 0);
+    markKeptBits(kept); // after the build: the lists' own copies of the links do not have them
+    const int changed = GetParam().edit(plain);
+    EXPECT_GT(changed, 0);
+    EXPECT_EQ(changed, GetParam().edit(kept));
+    markKeptBits(plain);
+    EXPECT_TRUE(sameTables(plain, kept));
+    EXPECT_TRUE(verifyLists(kept));
 }
 
-void AddCopyOf(ChannelDatabase& db, int slot) {
-    std::array<std::uint8_t, kChannelRecordSize> record{};
-    std::memcpy(record.data(), db.channel(slot).bytes(), record.size());
-    ASSERT_EQ(1, AddChannel(db, record));
+int addCopyOfTransponder(ChannelDatabase& db) {
+    std::array<std::uint8_t, kTransponderRecordSize> record{};
+    std::memcpy(record.data(), db.transponder(pksOf(db, ListKind::Transponders, 0)[2]).bytes(), record.size());
+    return AddTransponder(db, record);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryEdit, KeptBits,
-    ::testing::Values(
-        KeptBitsCase{"Build", [](ChannelDatabase&) {}},
-        KeptBitsCase{"Add", [](ChannelDatabase& db) { AddCopyOf(db, 1); }},
-        KeptBitsCase{"Move",
-                     [](ChannelDatabase& db) {
-                         const int moved[] = {3, 4, ChannelPk(2, 1)};
-                         EXPECT_GT(MoveChannels(db, ServiceType::Tv, 0, moved), 0);
-                     }},
-        KeptBitsCase{"Copy", [](ChannelDatabase& db) { EXPECT_GT(CopyTunerChannels(db, 0, 1, false), 0); }},
-        KeptBitsCase{"CopyClearingFirst", [](ChannelDatabase& db) { EXPECT_GT(CopyTunerChannels(db, 1, 0, true), 0); }},
-        KeptBitsCase{"Merge", [](ChannelDatabase& db) { EXPECT_GT(MergeTuners(db), 0); }},
-        KeptBitsCase{"DeleteOneSide", [](ChannelDatabase& db) { EXPECT_EQ(1, DeleteChannel(db, ChannelPk(1, 0))); }}),
+int moveIntoTv(ChannelDatabase& db) {
+    const std::vector<int> tv = pksOf(db, ListKind::TvChannels, 0);
+    const std::vector<int> radio = pksOf(db, ListKind::RadioChannels, 0);
+    const int moved[] = {tv[7], radio[0], radio.back(), tv.back()};
+    return MoveChannels(db, ServiceType::Tv, tv[2], moved);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(EveryEdit, KeptBits, ::testing::Values(
+    KeptBitsCase{"Build", [](ChannelDatabase& db) { return db.BuildAllLists(); }},
+    KeptBitsCase{"AddTuner1", [](ChannelDatabase& db) { return addCopyOfFirst(db, ListKind::Tuner1Tv); }},
+    KeptBitsCase{"AddTuner2", [](ChannelDatabase& db) { return addCopyOfFirst(db, ListKind::Tuner2Radio); }},
+    KeptBitsCase{"AddTransponder", addCopyOfTransponder},
+    KeptBitsCase{"Move", moveIntoTv},
+    KeptBitsCase{"CopyTuner1To2", [](ChannelDatabase& db) { return CopyTunerChannels(db, 0, 1, false); }},
+    KeptBitsCase{"CopyTuner2To1", [](ChannelDatabase& db) { return CopyTunerChannels(db, 1, 0, false); }},
+    KeptBitsCase{"CopyClearingFirst", [](ChannelDatabase& db) { return CopyTunerChannels(db, 1, 0, true); }},
+    KeptBitsCase{"Merge", [](ChannelDatabase& db) { return MergeTuners(db); }},
+    KeptBitsCase{"DeleteOneSide", [](ChannelDatabase& db) { return DeleteChannels(db, pksOf(db, ListKind::Tuner2Tv, 0)); }}),
     [](const ::testing::TestParamInfo<KeptBitsCase>& testInfo) { return std::string(testInfo.param.name); });
+// clang-format on
 
 } // namespace

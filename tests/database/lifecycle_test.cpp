@@ -2,6 +2,7 @@
 #include "database/database_lifecycle.h"
 #include "database/image_conversion.h"
 #include "database/settings_record.h"
+#include "list_test_util.h"
 #include "platform/trace.h"
 #include "settings/settings_defaults.h"
 #include "support/list_check.h"
@@ -20,6 +21,7 @@
 
 using namespace vorlane;
 using vorlane::testing::makeSampleDatabase;
+using vorlane::testing::openImage;
 using vorlane::testing::sameLists;
 using vorlane::testing::SampleOptions;
 using vorlane::testing::verifyLists;
@@ -43,24 +45,6 @@ std::vector<std::uint8_t> factoryRecord() {
     ReceiverSettings settings(record);
     FillDefaults(settings);
     return {record.begin(), record.end()};
-}
-
-int nodesOfKind(const ChannelDatabase& db, ListKind kind) {
-    int n = 0;
-    for (int i = 0; i < db.lists().HeadCount(kind); ++i)
-        n += db.lists().Head(kind, i)->count;
-    return n;
-}
-
-// A database loaded from the image, with its lists built, as opening a channel file leaves it.
-void openImage(ChannelDatabase& db, std::vector<std::uint8_t> image) {
-    Clear(db);
-    Deinit(db);
-    db.setReceiverModel(1);
-    Init(db);
-    db.fileBuffer() = std::move(image);
-    ASSERT_EQ(1, LoadFromImage(db, db.fileBuffer()));
-    ASSERT_GE(db.BuildAllLists(), 0);
 }
 
 } // namespace
@@ -136,40 +120,39 @@ TEST(Init, LeavesEveryTransponderAndChannelFree) {
     ChannelDatabase db;
     Init(db);
     EXPECT_EQ(kSatelliteCount, db.BuildAllLists()) << "only the satellites are used";
-    for (int t = 0; t < kTransponderCount; ++t) {
-        const std::uint8_t* tp = db.transponder(t).bytes();
-        ASSERT_TRUE(db.transponder(t).isFree()) << t;
-        ASSERT_EQ(0u, readLe32(tp + 0x10)) << "frequency and symbol rate";
-        ASSERT_EQ(0u, readLe16(tp + 0x14)) << "TS id";
-        ASSERT_EQ(0x14u, readLe32(tp + 0x18)) << "tuning word";
-        ASSERT_EQ(0xC0000000u, readLe32(tp + 0x1C)) << "satellite link keeps bits 30-31";
-        ASSERT_EQ(0u, readLe16(tp + 0x20));
-        ASSERT_EQ(0xFFFFFFFFu, readLe32(tp + 0x24));
-        ASSERT_EQ(0, tp[0x28]);
+    // Every record equals the first, which is checked field by field.
+    for (int t = 1; t < kTransponderCount; ++t)
+        ASSERT_EQ(0, std::memcmp(db.transponder(0).bytes(), db.transponder(t).bytes(), kTransponderRecordSize)) << t;
+    for (int c = 1; c < kChannelCount; ++c)
+        ASSERT_EQ(0, std::memcmp(db.channel(0).bytes(), db.channel(c).bytes(), kChannelRecordSize)) << c;
+    const std::uint8_t* tp = db.transponder(0).bytes();
+    EXPECT_TRUE(db.transponder(0).isFree());
+    EXPECT_EQ(0u, readLe32(tp + 0x10)) << "frequency and symbol rate";
+    EXPECT_EQ(0u, readLe16(tp + 0x14)) << "TS id";
+    EXPECT_EQ(0x14u, readLe32(tp + 0x18)) << "tuning word";
+    EXPECT_EQ(0xC0000000u, readLe32(tp + 0x1C)) << "satellite link keeps bits 30-31";
+    EXPECT_EQ(0u, readLe16(tp + 0x20));
+    EXPECT_EQ(0xFFFFFFFFu, readLe32(tp + 0x24));
+    EXPECT_EQ(0, tp[0x28]);
+    const ConstChannelRecord ch = std::as_const(db).channel(0);
+    EXPECT_TRUE(ch.isFree());
+    EXPECT_EQ(3, ch.serviceType());
+    for (int side = 0; side < kTunerCount; ++side) {
+        EXPECT_EQ(0u, ch.serviceWord(side).value());
+        EXPECT_EQ(0x80000000u, ch.mainLink(side).value());
+        EXPECT_EQ(0xC0000000u, ch.fsLink(side).value());
+        EXPECT_EQ(0xC0000000u, ch.satelliteLink(side).value());
+        EXPECT_EQ(0xC0000000u, ch.transponderLink(side).value());
+        EXPECT_EQ(0, ch.presence(side));
+        for (int g = 0; g < 8; ++g)
+            EXPECT_EQ(0, ch.favouriteByte(side, g));
     }
-    for (int c = 0; c < kChannelCount; ++c) {
-        const ConstChannelRecord ch = std::as_const(db).channel(c);
-        ASSERT_TRUE(ch.isFree()) << c;
-        ASSERT_EQ(3, ch.serviceType());
-        for (int side = 0; side < kTunerCount; ++side) {
-            ASSERT_EQ(0u, ch.serviceWord(side).value());
-            ASSERT_EQ(0x80000000u, ch.mainLink(side).value());
-            ASSERT_EQ(0xC0000000u, ch.fsLink(side).value());
-            ASSERT_EQ(0xC0000000u, ch.satelliteLink(side).value());
-            ASSERT_EQ(0xC0000000u, ch.transponderLink(side).value());
-            ASSERT_EQ(0, ch.presence(side));
-            for (int g = 0; g < 8; ++g)
-                ASSERT_EQ(0, ch.favouriteByte(side, g));
-        }
-        ASSERT_EQ(0u, ch.audioLanguages().value());
-        ASSERT_EQ(0xFFFF, ch.pmtPid()) << "not among the fields the defaults set";
-    }
+    EXPECT_EQ(0u, ch.audioLanguages().value());
+    EXPECT_EQ(0xFFFF, ch.pmtPid()) << "not among the fields the defaults set";
     // The slots behind the table keep the cleared state.
     const ConstChannelRecord behind(db.arrChannel() + kChannelRecordSize * 7000);
     EXPECT_EQ(0xFFFFCFFFu, behind.serviceWord(1).value());
     EXPECT_EQ(0x3FFFFFFFu, behind.audioLanguages().value());
-    EXPECT_EQ(0, nodesOfKind(db, ListKind::Transponders) + nodesOfKind(db, ListKind::TvChannels) +
-                     nodesOfKind(db, ListKind::RadioChannels) + nodesOfKind(db, ListKind::DataChannels));
     EXPECT_TRUE(verifyLists(db));
 }
 
@@ -223,21 +206,6 @@ TEST(Clear, EmptiesTablesPathModifiedFlagAndFavouriteGroups) {
         EXPECT_EQ(0xFFFFCFFFu, ch.serviceWord(0).value());
         EXPECT_EQ(0x3FFFFFFFu, ch.audioLanguages().value());
     }
-}
-
-TEST(Deinit, FreesBuffersButKeepsTheHeldRecord) {
-    ChannelDatabase db;
-    Init(db);
-    HeldReceiverSettings(db).set_gmt_offset(30);
-    db.fileBuffer().assign(100, 1);
-    Deinit(db);
-    EXPECT_FALSE(db.tablesAllocated());
-    EXPECT_TRUE(db.fileBuffer().empty());
-    EXPECT_TRUE(db.scratchSettings().empty());
-    EXPECT_TRUE(db.pkChannel().empty());
-    EXPECT_EQ(0u, db.lists().pool().usedCount());
-    EXPECT_EQ(nullptr, db.lists().Head(ListKind::Satellites, 0));
-    EXPECT_EQ(30, CurrentReceiverSettings(db).gmt_offset());
 }
 
 TEST(LoadFromImage, AllSectorsAndPagesInvalidGiveFreeTablesAndDefaultSettings) {
@@ -315,25 +283,6 @@ TEST(StoreIntoImage, SortsSatelliteTransponderAndScramblingListsByMainList) {
     EXPECT_TRUE(verifyLists(db));
 }
 
-TEST(StoreIntoImage, RenumbersFavouriteGroups) {
-    ChannelDatabase db;
-    makeSampleDatabase(db, 7, 8, 100, 800);
-    ListHead* group = db.lists().Head(FavouriteKind(3), 0);
-    ASSERT_NE(nullptr, group);
-    ASSERT_GE(group->count, 3);
-    // Positions with gaps, as a removal leaves them before the group is written back.
-    unsigned key = 0;
-    for (ListNode* node = group->first; node; node = node->next)
-        node->link = node->link.withKey(key += 3);
-    StoreIntoImage(db);
-    unsigned expected[kTunerCount] = {0x80, 0x80};
-    for (const ListNode* node = group->first; node; node = node->next) {
-        const int side = TunerSideOfPk(node->pk);
-        EXPECT_EQ(expected[side]++, db.channelOfPk(node->pk).favouriteByte(side, 3));
-    }
-    EXPECT_TRUE(verifyLists(db));
-}
-
 TEST(StoreIntoImage, NewDatabaseAfterOpeningAFileStoresTheFilesSettingsRecord) {
     ChannelDatabase source;
     makeSampleDatabase(source, 8, 4, 30, 100);
@@ -345,6 +294,7 @@ TEST(StoreIntoImage, NewDatabaseAfterOpeningAFileStoresTheFilesSettingsRecord) {
     ChannelDatabase db;
     openImage(db, StoreIntoImage(source));
     ASSERT_EQ(fileRecord, bytesOf(db.heldSettings()));
+    EXPECT_EQ(31, HeldReceiverSettings(db).gmt_offset());
 
     // File > New: Clear, Deinit, Init.
     Clear(db);
@@ -386,70 +336,3 @@ INSTANTIATE_TEST_SUITE_P(Samples, RoundTrip,
                          ::testing::Values(SampleOptions{1, 1, 1, 1, false}, SampleOptions{2, 8, 120, 600, false},
                                            SampleOptions{3, 64, 1500, 3000, false},
                                            vorlane::testing::fullSampleOptions(4)));
-
-TEST(SampleDatabase, HasTheVarietyTestsNeed) {
-    ChannelDatabase db;
-    ASSERT_EQ(64 + 300 + 2000, makeSampleDatabase(db, 21, 16, 300, 2000));
-    ASSERT_TRUE(verifyLists(db));
-    // [type][presence: tuner 1 only, tuner 2 only, both]
-    int placement[3][3] = {};
-    int scrambled = 0, locked = 0, skipped = 0, fullNames = 0, shortNames = 0;
-    for (int c = 0; c < kChannelCount; ++c) {
-        const ConstChannelRecord ch = std::as_const(db).channel(c);
-        if (ch.isFree())
-            continue;
-        const int where = ch.presentOn(0) && ch.presentOn(1) ? 2 : ch.presentOn(1) ? 1 : 0;
-        ++placement[ch.serviceType()][where];
-        const int side = where == 1 ? 1 : 0;
-        scrambled += ch.serviceWord(side).scrambled();
-        locked += ch.serviceWord(side).locked();
-        skipped += ch.serviceWord(side).skipped();
-        fullNames += ch.name().size() == 20;
-        shortNames += ch.name().size() <= 4;
-    }
-    for (const auto& type : placement)
-        for (const int n : type)
-            EXPECT_GT(n, 0);
-    EXPECT_GT(scrambled, 0);
-    EXPECT_GT(locked, 0);
-    EXPECT_GT(skipped, 0);
-    EXPECT_GT(fullNames, 0);
-    EXPECT_GT(shortNames, 0);
-    for (int band = 0; band < 6; ++band)
-        EXPECT_GT(db.lists().Head(ListKind::Bands, band)->count, 0) << "band " << band;
-    int groups = 0;
-    for (int g = 0; g < 8; ++g)
-        groups += db.lists().Head(FavouriteKind(g), 0)->count > 0;
-    EXPECT_EQ(8, groups);
-}
-
-TEST(SampleDatabase, SameSeedSameDatabaseOtherSeedOther) {
-    ChannelDatabase a;
-    ChannelDatabase b;
-    ChannelDatabase c;
-    makeSampleDatabase(a, 11, 8, 100, 400);
-    makeSampleDatabase(b, 11, 8, 100, 400);
-    makeSampleDatabase(c, 12, 8, 100, 400);
-    EXPECT_TRUE(bytesOf(a.satelliteBuffer()) == bytesOf(b.satelliteBuffer()));
-    EXPECT_TRUE(bytesOf(a.channelBuffer()) == bytesOf(b.channelBuffer()));
-    EXPECT_TRUE(sameLists(a, b));
-    EXPECT_FALSE(bytesOf(a.channelBuffer()) == bytesOf(c.channelBuffer()));
-}
-
-TEST(SampleDatabase, FullHas5000ChannelsOnBothTunersAndBoundedFavourites) {
-    ChannelDatabase db;
-    ASSERT_EQ(64 + 1500 + 5000, makeSampleDatabase(db, vorlane::testing::fullSampleOptions()));
-    EXPECT_EQ(10000, nodesOfKind(db, ListKind::TvChannels) + nodesOfKind(db, ListKind::RadioChannels) +
-                         nodesOfKind(db, ListKind::DataChannels));
-    EXPECT_EQ(5000, nodesOfKind(db, ListKind::Tuner2Tv) + nodesOfKind(db, ListKind::Tuner2Radio) +
-                        nodesOfKind(db, ListKind::Tuner2Data));
-    for (int g = 0; g < 8; ++g) {
-        const ListHead* group = db.lists().Head(FavouriteKind(g), 0);
-        int perSide[2] = {};
-        for (const ListNode* node = group->first; node; node = node->next)
-            ++perSide[TunerSideOfPk(node->pk)];
-        EXPECT_LE(perSide[0], 128);
-        EXPECT_LE(perSide[1], 128);
-        EXPECT_GT(perSide[1], 0);
-    }
-}

@@ -1,5 +1,7 @@
 #include "database/channel_database.h"
+#include "database/node_pool.h"
 #include "list_test_util.h"
+#include "support/full_database.h"
 #include "support/list_check.h"
 #include "support/record_builders.h"
 
@@ -57,40 +59,6 @@ TEST_F(ListOps, AppendGivesTheLastPositionAndWritesItBack) {
     EXPECT_TRUE(verifyLists(db));
 }
 
-TEST_F(ListOps, InsertAfterNoneGoesToTheFrontAndFixesTheEnds) {
-    ListHead empty;
-    empty.kind = ListKind::TvChannels;
-    ListNode a;
-    ListNode b;
-    lists().InsertAfter(empty, nullptr, &a);
-    EXPECT_EQ(&a, empty.first);
-    EXPECT_EQ(&a, empty.last);
-    lists().InsertAfter(empty, nullptr, &b);
-    EXPECT_EQ(&b, empty.first);
-    EXPECT_EQ(&a, empty.last);
-    EXPECT_EQ(&a, b.next);
-    EXPECT_EQ(&b, a.prev);
-    EXPECT_EQ(2, empty.count);
-    EXPECT_EQ(&empty, a.head);
-}
-
-TEST_F(ListOps, UnlinkReturnsTheNodeToThePoolAndKeepsTheEndsRight) {
-    const std::size_t used = lists().pool().usedCount();
-    ListNode* first = tvMain()->first;
-    ListNode* last = tvMain()->last;
-    lists().Unlink(first);
-    lists().Unlink(last);
-    EXPECT_TRUE(first->isFree());
-    EXPECT_TRUE(last->isFree());
-    EXPECT_EQ(used - 2, lists().pool().usedCount());
-    EXPECT_EQ(3, tvMain()->count);
-    EXPECT_EQ(1, tvMain()->first->pk);
-    EXPECT_EQ(nullptr, tvMain()->first->prev);
-    EXPECT_EQ(3, tvMain()->last->pk);
-    EXPECT_EQ(nullptr, tvMain()->last->next);
-    lists().Unlink(nullptr);
-}
-
 TEST_F(ListOps, MoveBeforeReordersWithinAListAndAcrossLists) {
     ListNode* target = lists().FindByPk(tvMain(), 1);
     lists().MoveBefore(target, lists().FindByPk(tvMain(), 4));
@@ -127,19 +95,7 @@ TEST_F(ListOps, RemovePkTakesTheSideOutOfEveryHeadAndClosesUp) {
     EXPECT_EQ((Keys{0, 1, 2, 3}), keysOf(db, ListKind::TvChannels, 0));
     EXPECT_EQ(nullptr, lists().FindByPk(tvMain(), 2));
     EXPECT_EQ(nullptr, lists().FindByPk(nullptr, 2));
-}
-
-TEST_F(ListOps, CursorWalkGoesForwardAndBackward) {
-    std::vector<int> forward;
-    for (ListNode* n = lists().WalkFirst(tvMain()); n; n = lists().WalkNext())
-        forward.push_back(n->pk);
-    std::vector<int> backward;
-    for (ListNode* n = lists().WalkLast(tvMain()); n; n = lists().WalkPrev())
-        backward.push_back(n->pk);
-    EXPECT_EQ((Pks{0, 1, 2, 3, 4}), forward);
-    EXPECT_EQ((Pks{4, 3, 2, 1, 0}), backward);
-    EXPECT_EQ(nullptr, lists().WalkNext());
-    EXPECT_EQ(nullptr, lists().WalkFirst(nullptr));
+    lists().Unlink(nullptr);
 }
 
 TEST_F(ListOps, SortOrdersBySideThenKeyAndKeepsTiesAsListed) {
@@ -153,4 +109,65 @@ TEST_F(ListOps, SortOrdersBySideThenKeyAndKeepsTiesAsListed) {
     tvMain()->first->pk = 5004;                                      // a tuner-2 side first
     ASSERT_EQ(1, lists().Sort(tvMain()));
     EXPECT_EQ((Pks{2, 3, 4, 1, 5004}), pksOf(db, ListKind::TvChannels, 0));
+}
+
+TEST(NodePool, CursorMovesOnAndReleasedNodesAreFoundAgainAfterTheWrap) {
+    NodePool pool;
+    ListNode* first = pool.Allocate();
+    ASSERT_NE(nullptr, first);
+    EXPECT_EQ(1u, pool.cursor());
+    EXPECT_FALSE(first->isFree());
+    EXPECT_EQ(0, first->pk);
+    ListNode* second = pool.Allocate();
+    EXPECT_EQ(first + 1, second);
+
+    pool.Release(first);
+    EXPECT_TRUE(first->isFree());
+    EXPECT_EQ(ListNode::kFreeMark, first->pk);
+    EXPECT_EQ(ListNode::kFreeMark, first->spare);
+    EXPECT_EQ(first + 2, pool.Allocate()); // the cursor does not go back for it
+    EXPECT_EQ(2u, pool.usedCount());
+    pool.Release(first); // releasing a free node changes nothing
+    EXPECT_EQ(2u, pool.usedCount());
+}
+
+TEST(NodePool, FullPoolHandsOutNothingUntilANodeIsReleased) {
+    NodePool pool;
+    std::vector<ListNode*> nodes;
+    for (std::size_t i = 0; i < NodePool::kCapacity; ++i)
+        nodes.push_back(pool.Allocate());
+    EXPECT_NE(nullptr, nodes.back());
+    EXPECT_EQ(NodePool::kCapacity, pool.usedCount());
+    EXPECT_EQ(nullptr, pool.Allocate());
+    pool.Release(nodes[100]);
+    EXPECT_EQ(nodes[100], pool.Allocate());
+    EXPECT_EQ(nullptr, pool.Allocate());
+}
+
+TEST(NodePool, FullPoolSkipsInsertionsAndReportsThem) {
+    ChannelDatabase db;
+    fillFullDatabase(db);
+    db.BuildAllLists();
+    OrderedLists& lists = db.lists();
+    const int favouritesBefore = lists.Head(FavouriteKind(0), 0)->count;
+
+    // Fill the rest of the pool with short lists.
+    int instance = 0;
+    while (lists.pool().usedCount() < NodePool::kCapacity) {
+        ASSERT_EQ(1, lists.Append(lists.Head(ListKind::DataByTransponder, instance), 0, LinkWord()));
+        instance = (instance + 1) % kTransponderCount;
+    }
+    const ListHead* tail = lists.Head(ListKind::DataByTransponder, instance);
+    const int countBefore = tail->count;
+    EXPECT_EQ(0, lists.Append(lists.Head(ListKind::DataByTransponder, instance), 0, LinkWord()));
+    EXPECT_EQ(countBefore, tail->count);
+
+    // One more favourite member than before: the rebuild lists in scan order until the pool runs
+    // dry, so the last side scanned (tuner 2 of slot 4960) is the one left out.
+    const ChannelRecord extra = db.channel(1);
+    extra.setFavouriteByte(0, 0, 0x80);
+    EXPECT_EQ(kChannelCount, lists.BuildKind(FavouriteKind(0)));
+    EXPECT_EQ(favouritesBefore, lists.Head(FavouriteKind(0), 0)->count);
+    EXPECT_NE(nullptr, lists.FindByPk(lists.Head(FavouriteKind(0), 0), 1));
+    EXPECT_EQ(nullptr, lists.FindByPk(lists.Head(FavouriteKind(0), 0), ChannelPk(4960, 1)));
 }

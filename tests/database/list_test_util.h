@@ -1,13 +1,19 @@
 #pragma once
-// Small readers shared by the list tests.
+// Small readers and loaders shared by the database tests.
 
 #include "database/channel_database.h"
+#include "database/database_image.h"
+#include "database/database_lifecycle.h"
+
+#include <gtest/gtest.h>
+
+#include <utility>
 
 #include <vector>
 
 namespace vorlane::testing {
 
-inline std::vector<int> pksOf(const ChannelDatabase& db, ListKind kind, int instance) {
+inline std::vector<int> pksOf(const ChannelDatabase& db, ListKind kind, int instance = 0) {
     std::vector<int> pks;
     const ListHead* head = db.lists().Head(kind, instance);
     for (const ListNode* node = head ? head->first : nullptr; node; node = node->next)
@@ -21,6 +27,17 @@ inline std::vector<unsigned> keysOf(const ChannelDatabase& db, ListKind kind, in
     for (const ListNode* node = head ? head->first : nullptr; node; node = node->next)
         keys.push_back(node->link.key());
     return keys;
+}
+
+// A database loaded from the image, with its lists built, as opening a channel file leaves it.
+inline void openImage(ChannelDatabase& db, std::vector<std::uint8_t> image) {
+    Clear(db);
+    Deinit(db);
+    db.setReceiverModel(1);
+    ASSERT_EQ(1, Init(db));
+    db.fileBuffer() = std::move(image);
+    ASSERT_EQ(1, LoadFromImage(db, db.fileBuffer()));
+    ASSERT_GE(db.BuildAllLists(), 0);
 }
 
 } // namespace vorlane::testing

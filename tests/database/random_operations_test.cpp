@@ -8,6 +8,7 @@
 
 #include "database/database_image.h"
 #include "database/database_lifecycle.h"
+#include "list_test_util.h"
 #include "support/list_check.h"
 #include "support/list_compare.h"
 #include "support/random_edits.h"
@@ -31,16 +32,6 @@ int environmentNumber(const char* name, int fallback) {
     return text && *text ? std::atoi(text) : fallback;
 }
 
-void loadImage(ChannelDatabase& db, std::vector<std::uint8_t> image) {
-    Clear(db);
-    Deinit(db);
-    db.setReceiverModel(1);
-    ASSERT_EQ(1, Init(db));
-    db.fileBuffer() = std::move(image);
-    ASSERT_EQ(1, LoadFromImage(db, db.fileBuffer()));
-    ASSERT_GE(db.BuildAllLists(), 0);
-}
-
 void runSeed(std::uint32_t seed) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     ChannelDatabase db;
@@ -56,7 +47,7 @@ void runSeed(std::uint32_t seed) {
         ASSERT_TRUE(verifyLists(db)) << "step " << step << ": " << what;
     }
     ChannelDatabase loaded;
-    loadImage(loaded, StoreIntoImage(db));
+    openImage(loaded, StoreIntoImage(db));
     EXPECT_TRUE(sameLists(db, loaded));
 }
 

@@ -1,10 +1,17 @@
+// Where the fields of records, link words and tables lie, byte for byte.
+#include "database/band.h"
+#include "database/channel_database.h"
 #include "database/channel_record.h"
+#include "database/link_word.h"
+#include "database/record_words.h"
 #include "database/satellite_record.h"
 #include "database/transponder_record.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <vector>
 
 using namespace vorlane;
 
@@ -16,13 +23,20 @@ template <std::size_t N> std::array<std::uint8_t, N> freeBytes() {
     return bytes;
 }
 
+// The bytes at `offset` as a list, to compare a whole field at once.
+template <std::size_t N> std::vector<int> at(const std::array<std::uint8_t, N>& bytes, std::size_t offset, int n) {
+    return {bytes.begin() + static_cast<std::ptrdiff_t>(offset),
+            bytes.begin() + static_cast<std::ptrdiff_t>(offset) + n};
+}
+
+using V = std::vector<int>;
+
 } // namespace
 
 TEST(SatelliteRecordView, FieldsSitAtTheirOffsetsLittleEndian) {
     auto bytes = freeBytes<132>();
     const SatelliteRecord sat(bytes.data());
     EXPECT_TRUE(sat.isFree());
-
     sat.setName("Astra");
     sat.setLnbHighFrequency(10600);
     sat.setLnbLowFrequency(9750);
@@ -37,35 +51,22 @@ TEST(SatelliteRecordView, FieldsSitAtTheirOffsetsLittleEndian) {
 
     EXPECT_FALSE(sat.isFree());
     EXPECT_EQ(0, std::memcmp(bytes.data(), "Astra\0\0\0\0\0\0\0\0\0\0\0", 16));
-    EXPECT_EQ(0x68, bytes[0x10]); // 10600 = 0x2968
-    EXPECT_EQ(0x29, bytes[0x11]);
-    EXPECT_EQ(0x16, bytes[0x12]); // 9750 = 0x2616
+    EXPECT_EQ((V{0x68, 0x29, 0x16}), at(bytes, 0x10, 3)); // 10600 = 0x2968, 9750 = 0x2616
     EXPECT_EQ(0, std::memcmp(bytes.data() + 0x14 + 64, "PRE_CHAN_3\0\0\0\0\0\0\0\0\0\0", 20));
     EXPECT_EQ(3799 & 0xFF, bytes[0x14 + 64 + 20]);
-    EXPECT_EQ(0xFE, bytes[0x14 + 64 + 30]); // 8190 = 0x1FFE
-    EXPECT_EQ(0xCE, bytes[0x74]);           // -50 as i16
-    EXPECT_EQ(0xFF, bytes[0x75]);
-    EXPECT_EQ(7, bytes[0x76]);
-    EXPECT_EQ(1, bytes[0x77]);
-    EXPECT_EQ(0x34, bytes[0x80]);
-    EXPECT_EQ(0x12, bytes[0x81]);
-    EXPECT_EQ(1, bytes[0x82]);
-    EXPECT_EQ(0xFF, bytes[0x83]);
-
+    EXPECT_EQ(0xFE, bytes[0x14 + 64 + 30]);                  // 8190 = 0x1FFE
+    EXPECT_EQ((V{0xCE, 0xFF, 7, 1}), at(bytes, 0x74, 4));    // -50 as i16, motor, LNB type
+    EXPECT_EQ((V{0x34, 0x12, 1, 0xFF}), at(bytes, 0x80, 4)); // list link, tuner connection
     const ConstSatelliteRecord view = sat;
     EXPECT_EQ(-50, view.orbitalPosition());
     EXPECT_EQ(3799, view.testChannelFrequency(2));
     EXPECT_EQ("PRE_CHAN_3", view.testChannelName(2));
     EXPECT_EQ(0xFFFF, view.testChannelFrequency(0)); // untouched test channel keeps the fill
-}
 
-TEST(SatelliteRecordView, NameFillingAllSixteenBytesShowsFifteenOnceByte15IsZero) {
-    auto bytes = freeBytes<132>();
     std::memcpy(bytes.data(), "ABCDEFGHIJKLMNOPQRST", 20); // overflows into the LNB fields on purpose
-    const ConstSatelliteRecord sat(bytes.data());
-    EXPECT_EQ("ABCDEFGHIJKLMNOP", sat.name()); // never reads past the field
+    EXPECT_EQ("ABCDEFGHIJKLMNOP", view.name());            // never reads past the field
     bytes[15] = 0;
-    EXPECT_EQ("ABCDEFGHIJKLMNO", sat.name());
+    EXPECT_EQ("ABCDEFGHIJKLMNO", view.name());
 }
 
 TEST(SatelliteRecordView, LnbSwitchWordsArePerTunerAndBitFieldsStayApart) {
@@ -113,15 +114,12 @@ TEST(TransponderRecordView, FieldsAndTuningWord) {
 
     EXPECT_EQ("ASTRA network", tp.networkName().substr(0, 13));
     EXPECT_EQ(14u, tp.networkName().size());
-    EXPECT_EQ(0x2D, bytes[0x11]); // 11700 = 0x2DB4
-    EXPECT_EQ(0x31, bytes[0x14]);
-    EXPECT_EQ(0xFF, bytes[0x16]); // not used
+    EXPECT_EQ((V{0xB4, 0x2D, 0x6C, 0x6B, 0x31, 0x04, 0xFF}), at(bytes, 0x10, 7)); // 16 unused
     EXPECT_EQ(0x02u | (5u << 2) | (1u << 6), readLe32(bytes.data() + 0x18));
     EXPECT_EQ(3u | (9u << 14), readLe32(bytes.data() + 0x1C));
     EXPECT_EQ(0xBEEF, readLe16(bytes.data() + 0x20));
     EXPECT_EQ(5u, readLe32(bytes.data() + 0x24));
-    EXPECT_EQ(0, bytes[0x28]);
-    EXPECT_EQ(0xFF, bytes[0x29]);
+    EXPECT_EQ((V{0, 0xFF}), at(bytes, 0x28, 2));
 
     const TuningWord unused(0xFFFFFFF7);
     EXPECT_EQ(3u, unused.polarisation());
@@ -151,24 +149,16 @@ TEST(ChannelRecordView, PerTunerFieldsLieBesideEachOther) {
     ch.setPresence(1, 1);
 
     EXPECT_EQ(0x0105, readLe16(bytes.data() + 0x18 + 10));
-    EXPECT_EQ(0x65, bytes[0x24]);
-    EXPECT_EQ(0x66, bytes[0x26]);
-    EXPECT_EQ(0x68, bytes[0x28]);
-    EXPECT_EQ(0x6A, bytes[0x2A]);
+    EXPECT_EQ((V{0x65, 0, 0x66, 0, 0x68, 0, 0x6A, 0}), at(bytes, 0x24, 8));
     EXPECT_EQ(1, bytes[0x38]);
     EXPECT_EQ(0x11u, readLe32(bytes.data() + 0x34));
-    EXPECT_EQ(0x22u, readLe32(bytes.data() + 0x40));
-    EXPECT_EQ(0x33u, readLe32(bytes.data() + 0x48));
-    EXPECT_EQ(0x44u, readLe32(bytes.data() + 0x50));
-    EXPECT_EQ(0x55u, readLe32(bytes.data() + 0x58));
+    for (const std::size_t link : {0x40u, 0x48u, 0x50u, 0x58u})
+        EXPECT_EQ(0x22u + 0x11u * (link - 0x40u) / 8u, readLe32(bytes.data() + link)) << link;
     EXPECT_EQ(0x83, bytes[0x5C + 8 + 7]);
-    EXPECT_EQ(1, bytes[0x6D]);
-    // Tuner-1 copies untouched.
+    EXPECT_EQ((V{0xFF, 1, 0xFF}), at(bytes, 0x6C, 3)); // tuner-1 presence and the byte behind untouched
     EXPECT_EQ(0xFFFFFFFFu, readLe32(bytes.data() + 0x30));
-    EXPECT_EQ(0xFF, bytes[0x6C]);
-    EXPECT_EQ(0xFF, bytes[0x6E]);
     EXPECT_TRUE(ConstChannelRecord(bytes.data()).presentOn(1));
-    EXPECT_FALSE(ConstChannelRecord(bytes.data()).presentOn(0) == false); // 0xFF fill counts as present
+    EXPECT_TRUE(ConstChannelRecord(bytes.data()).presentOn(0)); // 0xFF fill counts as present
 }
 
 TEST(ChannelRecordView, ServiceWordAndLanguagesKeepForeignBits) {
@@ -192,4 +182,92 @@ TEST(ChannelRecordView, ServiceWordAndLanguagesKeepForeignBits) {
     EXPECT_EQ(0xC0000000u, languages.value() & 0xC0000000u);
     EXPECT_EQ(26u, languages.language(5));
     EXPECT_EQ(31u, languages.value() & 0x1F);
+}
+
+TEST(LinkWordForms, ThirtyTwoBitFieldsAreIndependent) {
+    const LinkWord link = LinkWord(0x80000000u).withIndex(1499).withKey(9999).withType(2).withTunerSide(1);
+    EXPECT_EQ(1499u, link.index());
+    EXPECT_EQ(9999u, link.key());
+    EXPECT_EQ(2u, link.type());
+    EXPECT_EQ(1u, link.tunerSide());
+    EXPECT_TRUE(link.keptBit());
+    EXPECT_EQ(0x80000000u | 1499u | (9999u << 14) | (2u << 28) | (1u << 30), link.value());
+    EXPECT_EQ(link.value(), link.withKey(9999).value());
+    EXPECT_EQ(0u, LinkWord(0xFFFFFFFFu).withIndex(0).withKey(0).withType(0).withTunerSide(0).value() & 0x7FFFFFFFu);
+}
+
+TEST(LinkWordForms, SixteenBitFormKeepsKeyIndexBitAndType) {
+    const LinkWord link = LinkWord::FromForm16(0xE005);
+    EXPECT_EQ(5u, link.key());
+    EXPECT_EQ(1u, link.index());
+    EXPECT_EQ(3u, link.type());
+    EXPECT_EQ(0xE005, link.toForm16());
+    EXPECT_EQ(0x1FFF, LinkWord().withKey(0x3FFF).toForm16()); // key beyond 13 bits does not spill into index
+    EXPECT_EQ(0x0000, LinkWord().withIndex(2).toForm16());    // only bit 0 of the index
+}
+
+TEST(BandNumbers, UniversalLnbSplitsBandsOthersDoNot) {
+    constexpr int universal = 1;
+    EXPECT_EQ(5, BandNumber(universal, 11700, kPolarisationVertical));
+    EXPECT_EQ(0, BandNumber(universal, 10699, kPolarisationHorizontal));
+    EXPECT_EQ(2, BandNumber(universal, 10700, kPolarisationHorizontal));
+    EXPECT_EQ(3, BandNumber(universal, 11699, kPolarisationVertical));
+    EXPECT_EQ(4, BandNumber(universal, 12749, kPolarisationAuto));
+    EXPECT_EQ(1, BandNumber(universal, 12750, kPolarisationVertical));
+    EXPECT_EQ(1, BandNumber(0, 11700, kPolarisationVertical));
+    EXPECT_EQ(0, BandNumber(2, 11700, 3));
+    EXPECT_EQ(0, BandNumber(-1, 11000, kPolarisationHorizontal));
+}
+
+TEST(ChannelDatabaseTables, BuffersBasesAndRegionsHaveTheReceiverLayout) {
+    ChannelDatabase db;
+    EXPECT_FALSE(db.tablesAllocated());
+    db.AllocateTables();
+    ASSERT_TRUE(db.tablesAllocated());
+    EXPECT_EQ(db.satelliteBuffer().data() + 4, db.arrSatellite());
+    EXPECT_EQ(db.satelliteBuffer().data() + 0x2110, db.arrTransponder());
+    EXPECT_EQ(db.channelBuffer().data() + 4, db.arrChannel());
+    EXPECT_EQ(0x20000u, db.satelliteBuffer().size());
+    EXPECT_EQ(0x120000u, db.channelBuffer().size());
+    // The satellite region holds 64 satellites, 12 bytes, 1500 transponders and 8 bytes.
+    EXPECT_EQ(db.arrTransponder() + 1500 * 48 + 8, db.satelliteRegion().data() + db.satelliteRegion().size());
+    EXPECT_EQ(db.arrChannel() + 5000 * 112 + 8, db.channelRegion().data() + db.channelRegion().size());
+
+    for (int i = 0; i < kSatelliteCount; ++i)
+        EXPECT_TRUE(db.satellite(i).isFree());
+    EXPECT_TRUE(db.transponder(1499).isFree());
+    EXPECT_TRUE(db.channel(4999).isFree());
+    EXPECT_EQ(0x120000u, db.pkChannel().size());
+    EXPECT_TRUE(std::all_of(db.pkChannel().begin(), db.pkChannel().end(), [](std::uint8_t b) { return b == 0; }));
+    EXPECT_EQ(10000u, db.pkPositions().size());
+    EXPECT_EQ(db.channel(5).bytes(), db.channelOfPk(5005).bytes());
+    EXPECT_EQ(4999, db.ChannelIndexOf(db.channel(4999).bytes()));
+    EXPECT_EQ(-1, db.ChannelIndexOf(db.arrChannel() + 5000 * 112));
+
+    db.FreeTables();
+    EXPECT_FALSE(db.tablesAllocated());
+    EXPECT_EQ(nullptr, db.lists().Head(ListKind::Satellites, 0));
+    EXPECT_TRUE(db.satelliteBuffer().empty());
+}
+
+TEST(ChannelDatabaseSettings, ScratchRecordIsCurrentAfterAllocationUntilTheHeldOneIsChosen) {
+    ChannelDatabase db;
+    EXPECT_EQ(db.heldSettings().data(), db.currentSettings().data());
+    db.UseScratchSettings(); // nothing to switch to yet
+    EXPECT_FALSE(db.scratchSettingsCurrent());
+
+    db.AllocateTables();
+    ASSERT_TRUE(db.scratchSettingsCurrent());
+    EXPECT_EQ(3196u, db.currentSettings().size());
+    EXPECT_NE(db.heldSettings().data(), db.currentSettings().data());
+    EXPECT_TRUE(
+        std::all_of(db.scratchSettings().begin(), db.scratchSettings().end(), [](std::uint8_t b) { return b == 0; }));
+    db.currentSettings()[0x192] = 0xAB;
+    db.UseHeldSettings();
+    EXPECT_EQ(db.heldSettings().data(), db.currentSettings().data());
+    EXPECT_EQ(0, db.heldSettings()[0x192]);
+    db.heldSettings()[0] = 7;
+    db.FreeTables();
+    EXPECT_EQ(7, db.currentSettings()[0]); // the held record outlives the tables
+    EXPECT_TRUE(db.scratchSettings().empty());
 }

@@ -4,11 +4,14 @@
 
 #include "database/channel_database.h"
 #include "database/database_lifecycle.h"
+#include "database/list_test_util.h"
 #include "database/table_layout.h"
+#include "importexport/import_result.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -66,12 +69,11 @@ private:
     }
 };
 
-inline std::vector<int> listPks(const ChannelDatabase& db, ListKind kind, int instance = 0) {
-    std::vector<int> pks;
-    const ListHead* head = db.lists().Head(kind, instance);
-    for (const ListNode* node = head ? head->first : nullptr; node; node = node->next)
-        pks.push_back(node->pk);
-    return pks;
+// What an import reports, as one value: accepted, satellites, transponders, channels, records not fitted and
+// channels without a transponder.
+using Counts = std::array<int, 6>;
+inline Counts counts(const ImportResult& r) {
+    return {r.accepted, r.satellites, r.transponders, r.channels, r.recordsNotFitted, r.channelsWithoutTransponder};
 }
 
 // One SATCODX record of the real files' 127 characters, field by field; the line end is not included.
@@ -91,21 +93,10 @@ struct SdxLine {
     std::string nameRest = "";
 
     std::string text() const {
-        std::string line = "SATCODX103";
-        line += pad(satellite, 18);
-        line += type;
-        line += "MPG2";
-        line += pad(frequency, 6);
-        line += pad(polarisation, 4);
-        line += pad(name, 8);
-        line += "0099___     ______";
-        line += pad(symbolRate, 5);
-        line += "0";
-        line += pad(videoPid, 4) + pad(audioPid, 4) + pad(pcrPid, 4);
-        line += pad(programNumber, 5) + pad(networkId, 5) + pad(transportStreamId, 5);
-        line += "_____________";
-        line += pad(nameRest, 12);
-        return line;
+        return "SATCODX103" + pad(satellite, 18) + type + "MPG2" + pad(frequency, 6) + pad(polarisation, 4) +
+               pad(name, 8) + "0099___     ______" + pad(symbolRate, 5) + "0" + pad(videoPid, 4) + pad(audioPid, 4) +
+               pad(pcrPid, 4) + pad(programNumber, 5) + pad(networkId, 5) + pad(transportStreamId, 5) +
+               "_____________" + pad(nameRest, 12);
     }
 
     static std::string pad(const std::string& s, std::size_t width) {

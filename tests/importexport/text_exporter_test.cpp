@@ -4,6 +4,7 @@
 #include "database/table_layout.h"
 #include "support/record_builders.h"
 #include "support/sample_database.h"
+#include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -155,21 +156,15 @@ class TemporaryFolder : public ::testing::Test {
 protected:
     void SetUp() override {
         buildSmallDatabase(db);
-        std::string pattern = (fs::temp_directory_path() / "vorlane-export-XXXXXX").string();
-        ASSERT_NE(nullptr, mkdtemp(pattern.data()));
-        folder = pattern;
+        ASSERT_TRUE(scratch.valid());
     }
-    void TearDown() override {
-        if (!folder.empty()) {
-            fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
-            fs::remove_all(folder);
-        }
-    }
+    void TearDown() override { fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add); }
 
     std::vector<fs::path> folderEntries() const { return {fs::directory_iterator(folder), fs::directory_iterator()}; }
 
     ChannelDatabase db;
-    fs::path folder;
+    ScratchFolder scratch{"vorlane-export"};
+    const fs::path& folder = scratch.path();
 };
 
 } // namespace
@@ -268,21 +263,19 @@ TEST_F(TemporaryFolder, FailedExportsKeepWhatWasThere) {
         const char* what;
         std::function<fs::path(const fs::path&)> prepare; // returns the target
     };
+    // clang-format off
     const Case cases[] = {
         {"missing folder", [](const fs::path& f) { return f / "missing" / "channels.txt"; }},
-        {"over a folder",
-         [](const fs::path& f) {
+        {"over a folder", [](const fs::path& f) {
              fs::create_directory(f / "listing.txt");
              std::ofstream(f / "listing.txt" / "kept", std::ios::binary) << "kept";
-             return f / "listing.txt";
-         }},
-        {"read-only folder",
-         [](const fs::path& f) {
+             return f / "listing.txt"; }},
+        {"read-only folder", [](const fs::path& f) {
              std::ofstream(f / "channels.txt", std::ios::binary) << "old listing";
              fs::permissions(f, fs::perms::owner_write, fs::perm_options::remove);
-             return f / "channels.txt";
-         }},
+             return f / "channels.txt"; }},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         if (std::string(c.what) == "read-only folder" && ::geteuid() == 0)
