@@ -61,7 +61,7 @@ TEST(SerialLineTermios, CharacterFormatOfEveryParityAndByteSize) {
     }
 }
 
-TEST(SerialLineTermios, StopBitsAndFlowControl) {
+TEST(SerialLineTermios, StopBitsFlowControlAndValuesOutOfRange) {
     EXPECT_FALSE(built({9600, 0, 8, kOneStopBit, 0}).c_cflag & CSTOPB);
     EXPECT_TRUE(built({9600, 0, 8, kOneAndHalfStopBits, 0}).c_cflag & CSTOPB);
     EXPECT_TRUE(built({9600, 0, 8, kTwoStopBits, 0}).c_cflag & CSTOPB);
@@ -77,9 +77,7 @@ TEST(SerialLineTermios, StopBitsAndFlowControl) {
     EXPECT_EQ(1, all.c_cc[VMIN]);
     EXPECT_FALSE(all.c_lflag & (ICANON | ECHO | ISIG));
     EXPECT_FALSE(all.c_oflag & OPOST);
-}
 
-TEST(SerialLineTermios, RejectsValuesOutOfRange) {
     termios result{};
     for (const SerialLineSettings& line : {SerialLineSettings{9600, 5, 8, 0, 0}, SerialLineSettings{9600, 0, 4, 0, 0},
                                            SerialLineSettings{9600, 0, 9, 0, 0}, SerialLineSettings{9600, 0, 8, 3, 0}})
@@ -87,7 +85,7 @@ TEST(SerialLineTermios, RejectsValuesOutOfRange) {
 }
 
 // A pseudo-terminal forces 8 bits without parity; the other line bits are kept and read back here.
-TEST_F(OpenDevice, LineSettingsReachTheDevice) {
+TEST_F(OpenDevice, LineSettingsAndSpeedsReachTheDevice) {
     ASSERT_TRUE(device.configure({115200, kParityMark, 7, kOneAndHalfStopBits, kFlowCtsRts | kFlowXonXoff}));
     termios t = readBack(device.fd());
     EXPECT_EQ(tcflag_t(PARODD | CMSPAR), t.c_cflag & (PARODD | CMSPAR));
@@ -106,9 +104,8 @@ TEST_F(OpenDevice, LineSettingsReachTheDevice) {
     ASSERT_TRUE(device.configure({9600, kParityOdd, 8, kTwoStopBits, 0}));
     EXPECT_EQ(tcflag_t(PARODD), readBack(device.fd()).c_cflag & (PARODD | CMSPAR));
     EXPECT_FALSE(device.configure({9600, 7, 8, kOneStopBit, 0}));
-}
 
-TEST_F(OpenDevice, SpeedsWithoutConstantAreSetExactly) {
+    // Speeds without a constant are set exactly.
     for (std::uint32_t rate : {14400u, 56000u, 172800u, 110u, 921600u, 250000u}) {
         ASSERT_TRUE(device.configure({rate, kParityNone, 8, kOneStopBit, 0})) << rate;
         EXPECT_EQ(rate, readTerminalSpeed(device.fd()));
