@@ -8,13 +8,13 @@
 #include "settings/ui/stb_configuration_dialog.h"
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLineEdit>
+#include <QMetaProperty>
 #include <QPushButton>
 #include <QSlider>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTimeEdit>
+#include <QTime>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -84,35 +84,17 @@ protected:
     QComboBox* list(const char* name) { return control<QComboBox>(name); }
     QLineEdit* edit(const char* name) { return control<QLineEdit>(name); }
 
-    // What a control shows, as text: the list's item, the edit's text, a date or time in ISO form.
+    // A control's value as text through its user property: the list's item, the edit's text, an ISO date or time.
     QString shown(const char* name) {
         QWidget* w = control(name);
-        if (auto* box = qobject_cast<QComboBox*>(w))
-            return box->currentText();
-        if (auto* line = qobject_cast<QLineEdit*>(w))
-            return line->text();
-        if (auto* date = qobject_cast<QDateEdit*>(w))
-            return date->date().toString(Qt::ISODate);
-        if (auto* time = qobject_cast<QTimeEdit*>(w))
-            return time->time().toString(Qt::ISODate);
-        return QString::number(qobject_cast<QSlider*>(w)->value());
+        const QVariant value = w->metaObject()->userProperty().read(w);
+        return value.typeId() == QMetaType::QTime ? value.toTime().toString(Qt::ISODate) : value.toString();
     }
     // Enters a value the way a user would: picks the list item, types the text, sets date, time or slider.
     void enter(const char* name, const char* value) {
         QWidget* w = control(name);
-        if (auto* box = qobject_cast<QComboBox*>(w)) {
-            const int index = box->findText(value);
-            ASSERT_GE(index, 0) << name << ": " << value;
-            box->setCurrentIndex(index);
-        } else if (auto* line = qobject_cast<QLineEdit*>(w)) {
-            line->setText(QString::fromUtf8(value));
-        } else if (auto* date = qobject_cast<QDateEdit*>(w)) {
-            date->setDate(QDate::fromString(value, Qt::ISODate));
-        } else if (auto* time = qobject_cast<QTimeEdit*>(w)) {
-            time->setTime(QTime::fromString(value, Qt::ISODate));
-        } else {
-            qobject_cast<QSlider*>(w)->setValue(QString(value).toInt());
-        }
+        w->metaObject()->userProperty().write(w, QString::fromUtf8(value));
+        EXPECT_EQ(QString::fromUtf8(value), shown(name)) << name;
     }
 
     void pressOk() { control<QPushButton>("okButton")->click(); }
