@@ -8,7 +8,6 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -137,41 +136,31 @@ TEST(ReceiverSettingsPositions, ResetKeepsFlagsClearsValuesAndPlacesTheCursors) 
 
 TEST(ReceiverSettingsFields, EachAccessorOwnsItsOffset) {
     using RS = ReceiverSettings;
-    const struct {
+    struct Field {
         std::size_t offset;
-        std::function<void(RS&, std::uint8_t)> set;
-        std::function<std::uint8_t(const RS&)> get;
-    } fields[] = {{0x008, &RS::set_power_state, &RS::power_state},
-                  {0x00C, &RS::set_menu_language, &RS::menu_language},
-                  {0x00D, &RS::set_audio_language, &RS::audio_language},
-                  {0x00E, &RS::set_audio_language_2, &RS::audio_language_2},
-                  {0x00F, &RS::set_subtitle_language, &RS::subtitle_language},
-                  {0x034, &RS::set_time_update, &RS::time_update},
-                  {0x035, &RS::set_gmt_offset, &RS::gmt_offset},
-                  {0x039, &RS::set_age_rating, &RS::age_rating},
-                  {0x03A, &RS::set_channel_lock, &RS::channel_lock},
-                  {0x03B, &RS::set_menu_locks, &RS::menu_locks},
-                  {0x03C, &RS::set_ird_lock, &RS::ird_lock},
-                  {0x03D, &RS::set_installation_lock, &RS::installation_lock},
-                  {0x03E, &RS::set_tv_output_type, &RS::tv_output_type},
-                  {0x03F, &RS::set_tv_screen_type, &RS::tv_screen_type},
-                  {0x040, &RS::set_video_output, &RS::video_output},
-                  {0x041, &RS::set_audio_volume, &RS::audio_volume},
-                  {0x042, &RS::set_sound_mode, &RS::sound_mode},
-                  {0x043, &RS::set_osd_transparency, &RS::osd_transparency},
-                  {0x044, &RS::set_volume_indicator, &RS::volume_indicator},
-                  {0x045, &RS::set_info_box_timeout, &RS::info_box_timeout},
-                  {0x046, &RS::set_info_box_timeout_2, &RS::info_box_timeout_2},
-                  {0x050, &RS::set_lnb_power, &RS::lnb_power},
-                  {0x064, &RS::set_tuner_connection, &RS::tuner_connection},
-                  {0x065, &RS::set_pip_size, &RS::pip_size}};
+        void (RS::*set)(std::uint8_t);
+        std::uint8_t (RS::*get)() const;
+    };
+    // clang-format off
+#define FIELD(offset, name) Field{offset, &RS::set_##name, &RS::name}
+    // clang-format on
+    const Field fields[] = {
+        FIELD(0x008, power_state),      FIELD(0x00C, menu_language),     FIELD(0x00D, audio_language),
+        FIELD(0x00E, audio_language_2), FIELD(0x00F, subtitle_language), FIELD(0x034, time_update),
+        FIELD(0x035, gmt_offset),       FIELD(0x039, age_rating),        FIELD(0x03A, channel_lock),
+        FIELD(0x03B, menu_locks),       FIELD(0x03C, ird_lock),          FIELD(0x03D, installation_lock),
+        FIELD(0x03E, tv_output_type),   FIELD(0x03F, tv_screen_type),    FIELD(0x040, video_output),
+        FIELD(0x041, audio_volume),     FIELD(0x042, sound_mode),        FIELD(0x043, osd_transparency),
+        FIELD(0x044, volume_indicator), FIELD(0x045, info_box_timeout),  FIELD(0x046, info_box_timeout_2),
+        FIELD(0x050, lnb_power),        FIELD(0x064, tuner_connection),  FIELD(0x065, pip_size)};
+#undef FIELD
     for (const auto& field : fields) {
         Record bytes = Patterned();
         Record expected = bytes;
         expected[field.offset] = 0xC3;
         ReceiverSettings settings{bytes};
-        field.set(settings, 0xC3);
-        EXPECT_EQ(0xC3, field.get(settings)) << "offset 0x" << std::hex << field.offset;
+        (settings.*field.set)(0xC3);
+        EXPECT_EQ(0xC3, (settings.*field.get)()) << "offset 0x" << std::hex << field.offset;
         ExpectSameBytes(expected, bytes);
     }
 }
