@@ -1,5 +1,4 @@
 #include "blockfile/block_entry.h"
-#include "blockfile/block_table.h"
 
 #include <gtest/gtest.h>
 
@@ -33,21 +32,6 @@ TEST(BlockEntry, ReadsInChunksRewindsAndFrees) {
     EXPECT_EQ(0u, entry.readNext(chunk));
     EXPECT_EQ(TransferClass::P2, entry.transferClass());
     EXPECT_EQ(0u, BlockEntry().size());
-}
-
-TEST(BlockTable, HoldsFiftyEntriesAndClearsEverything) {
-    BlockTable table;
-    for (std::size_t i = 0; i < BlockTable::kCapacity; ++i)
-        ASSERT_TRUE(table.append(BlockEntry(std::vector<std::uint8_t>(i + 1, 0), TransferClass::Program)));
-    EXPECT_FALSE(table.append(BlockEntry(std::vector<std::uint8_t>(1, 0), TransferClass::Program)));
-    EXPECT_EQ(50u, table.count());
-    EXPECT_EQ(50u, table[49].size());
-    table.setBlockFileFlag(true);
-    table.clear();
-    EXPECT_TRUE(table.empty());
-    EXPECT_FALSE(table.blockFileFlag());
-    ASSERT_TRUE(table.append(BlockEntry(std::vector<std::uint8_t>(7, 0), TransferClass::Sky)));
-    EXPECT_EQ(7u, table[0].size());
 }
 
 } // namespace

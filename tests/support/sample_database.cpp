@@ -1,11 +1,12 @@
 #include "sample_database.h"
 
+#include "random_edits.h"
+
 #include "database/database_lifecycle.h"
 
 #include <algorithm>
 #include <array>
 #include <numeric>
-#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,16 +14,10 @@
 namespace vorlane::testing {
 namespace {
 
-// mt19937 and plain modulo, so that a seed gives the same database with every standard library.
-class Random {
+class Random : public Dice {
 public:
-    explicit Random(std::uint32_t seed) : m_engine(seed) {}
-    int below(int n) { return static_cast<int>(m_engine() % static_cast<std::uint32_t>(n)); }
+    using Dice::Dice;
     int between(int low, int high) { return low + below(high - low + 1); }
-    bool percent(int p) { return below(100) < p; }
-    template <typename C> const auto& pick(const C& items) {
-        return items[static_cast<std::size_t>(below(static_cast<int>(std::size(items))))];
-    }
     unsigned any(int n) { return static_cast<unsigned>(below(n)); }
     // Fisher-Yates over 0..n-1.
     std::vector<int> permutation(int n) {
@@ -39,9 +34,6 @@ public:
         std::sort(chosen.begin(), chosen.end());
         return chosen;
     }
-
-private:
-    std::mt19937 m_engine;
 };
 
 constexpr std::array<std::string_view, 12> kSatelliteNames = {"Orbis",   "Helion",    "Kestrel", "Vanta",

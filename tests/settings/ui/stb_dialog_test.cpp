@@ -298,22 +298,6 @@ TEST_F(StbConfigurationTest, PositionsBeyondTheStoredRangeAreRefusedNamingTheRan
     EXPECT_EQ(-32768, settings().base_latitude());
 }
 
-TEST_F(StbConfigurationTest, CancelWritesNothingAndSwitchingTabsKeepsWhatWasTyped) {
-    const Record before = record;
-    open();
-    enter("menuLanguage", "Spanish");
-    enter("password", "1");
-    enter("localTime", "12:00:00");
-    tabs()->setCurrentIndex(8);
-    enter("baseLongitude", "28.2");
-    tabs()->setCurrentIndex(1);
-    tabs()->setCurrentIndex(8);
-    EXPECT_EQ("28.2", shown("baseLongitude"));
-    control<QPushButton>("cancelButton")->click();
-    EXPECT_EQ(QDialog::Rejected, dialog->result());
-    EXPECT_EQ(before, record);
-}
-
 // The dialog edits a copy: the record changes only on an accepted "OK", and the modified flag only with it.
 struct StbRun {
     const char* name;
