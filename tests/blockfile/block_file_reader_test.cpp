@@ -113,6 +113,7 @@ TEST(BlockFileReader, BlocksWithoutCrcBitsOrNameAreTakenWithTheirClass) {
     table.clear();
     ASSERT_TRUE(Read(file, table).result);
     EXPECT_EQ(50u, table.count());
+    EXPECT_FALSE(table.append(BlockEntry())) << "the table is full at 50";
 }
 
 // Each refused file: the fault, the header offset of the failing block, the last trace lines, and the blocks

@@ -9,23 +9,21 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
-#include <sstream>
 #include <string>
 
-using namespace vorlane;
-namespace fs = std::filesystem;
-
+namespace vorlane::testing {
 namespace {
+
+namespace fs = std::filesystem;
 
 constexpr const char* kSerialKey = "Software\\QV\\QvLinkDesk\\Serial";
 constexpr const char* kFileKey = "Software\\QV\\QvLinkDesk\\File";
 
 std::string ReadWholeFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 // Each store kind under test: Open gives the same store again (a new instance on the same file), Unavailable
@@ -57,8 +55,6 @@ protected:
 
 using StoreKinds = ::testing::Types<MemoryKind, QSettingsKind>;
 TYPED_TEST_SUITE(SettingsStoreTest, StoreKinds);
-
-} // namespace
 
 TYPED_TEST(SettingsStoreTest, NumbersAndTextBytesRoundTripAcrossReopening) {
     const std::string texts[] = {"",
@@ -185,3 +181,6 @@ TEST(QSettingsStore, DefaultStoreIsThePerUserIniOfTheProgram) {
     EXPECT_TRUE(fs::exists(folder.path() / "Vorlane" / "Vorlane.ini"));
     EXPECT_EQ(9u, QSettingsStore().ReadNumber(kSerialKey, "Bart", 0));
 }
+
+} // namespace
+} // namespace vorlane::testing
