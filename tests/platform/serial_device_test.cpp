@@ -122,22 +122,17 @@ TEST(SerialDevice, CloseRestoresTheDeviceSettings) {
     ::close(other);
 }
 
-TEST(SerialDevice, OpensExclusivelyAndOnlyTerminals) {
-    PseudoTerminal pty;
-    ASSERT_TRUE(pty.valid());
-    SerialDevice first;
-    SerialDevice second;
-    EXPECT_FALSE(first.open("/nonexistent/ttyUSB9"));
-    EXPECT_FALSE(first.open("/dev/null")) << "not a terminal";
-    EXPECT_FALSE(first.isOpen());
-
-    EXPECT_TRUE(SerialDevice::probe(pty.slavePath()));
-    ASSERT_TRUE(first.open(pty.slavePath()));
-    EXPECT_FALSE(second.open(pty.slavePath())) << "held by the first";
+TEST_F(OpenDevice, OpensExclusivelyAndOnlyTerminals) {
+    SerialDevice other;
+    EXPECT_FALSE(other.open("/nonexistent/ttyUSB9"));
+    EXPECT_FALSE(other.open("/dev/null")) << "not a terminal";
+    EXPECT_FALSE(other.isOpen());
+    EXPECT_FALSE(other.open(pty.slavePath())) << "held by the device";
     EXPECT_FALSE(SerialDevice::probe(pty.slavePath()));
-    first.close();
-    EXPECT_FALSE(first.isOpen());
-    EXPECT_TRUE(second.open(pty.slavePath()));
+    device.close();
+    EXPECT_FALSE(device.isOpen());
+    EXPECT_TRUE(SerialDevice::probe(pty.slavePath()));
+    EXPECT_TRUE(other.open(pty.slavePath()));
 }
 
 TEST_F(OpenDevice, ReadsQueuedBytesAndNoticesTheOtherEndGoing) {

@@ -16,13 +16,8 @@ ReceiverTime At(int year, int month, int day, int hour, int minute, int second =
     return t;
 }
 
-ReceiverTime With(ReceiverTime t, int month, int day, int hour, int minute, int second) {
-    t.month = month;
-    t.day = day;
-    t.hour = hour;
-    t.minute = minute;
-    t.second = second;
-    return t;
+ReceiverTime With(const ReceiverTime& t, int month, int day, int hour, int minute, int second) {
+    return {t.year, month, day, hour, minute, second, t.mjd, t.weekday};
 }
 
 constexpr int kUtc = 24;
