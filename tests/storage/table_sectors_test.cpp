@@ -25,15 +25,6 @@ Image ReadChannels(const StorageImage& image, std::size_t expectedCount) {
     return channels;
 }
 
-TEST(TableSectors, FreshImageReadsAsErasedRegions) {
-    auto bytes = MakeFreshImage();
-    const StorageImage image(bytes);
-    for (int logical = 0; logical < kLogicalSectorCount; ++logical)
-        EXPECT_EQ(SectorMap::kNone, image.BuildSectorMap().PhysicalOf(logical));
-    EXPECT_EQ(0, image.FindFreeSector());
-    EXPECT_EQ(Image(kChannelRegionSize, 0xFF), ReadChannels(image, 0));
-}
-
 TEST(TableSectors, FirstWriteFillsPhysicalSectorsInOrderByteExactly) {
     auto bytes = MakeFreshImage();
     StorageImage image(bytes);
