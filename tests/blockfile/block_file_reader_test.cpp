@@ -8,20 +8,33 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
 
-using namespace vorlane;
-using vorlane::testing::AppendBlock;
-using vorlane::testing::PatternData;
-
+namespace vorlane::testing {
 namespace {
 
-std::vector<std::uint8_t> OneBlockFile(std::uint8_t id, std::size_t length) {
-    std::vector<std::uint8_t> file;
-    AppendBlock(file, id, PatternData(length, 3));
+using File = std::vector<std::uint8_t>;
+
+File Blocks(std::initializer_list<std::pair<std::uint8_t, std::size_t>> blocks) { // id, data length
+    File file;
+    std::uint8_t seed = 3;
+    for (const auto& [id, length] : blocks)
+        AppendBlock(file, id, PatternData(length, seed++));
     return file;
+}
+
+File Changed(File file, const std::function<void(File&)>& change) {
+    change(file);
+    return file;
+}
+
+std::string Hex(const char* format, unsigned value) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
 }
 
 struct ReadOutcome {
@@ -30,18 +43,16 @@ struct ReadOutcome {
     std::string trace;
 };
 
-ReadOutcome Read(const std::vector<std::uint8_t>& file, BlockTable& table) {
+ReadOutcome Read(const File& file, BlockTable& table) {
     TraceCapture capture;
     BlockFileReport report;
     const bool result = ReadBlockFile(file, table, &report);
     return {result, report, capture.text()};
 }
 
-} // namespace
-
 TEST(BlockFileReader, ThreeBlocksRoundTripInFileOrder) {
     const auto program = PatternData(1000, 1), channel = PatternData(2500, 2), preset = PatternData(0, 3);
-    std::vector<std::uint8_t> file;
+    File file;
     AppendBlock(file, 0xB1, program, 0x80000000);
     AppendBlock(file, 0xB2, channel, 0x7FC10080);
     const std::size_t presetOffset = AppendBlock(file, 0xB3, preset, 0x7FC00000);
@@ -55,191 +66,135 @@ TEST(BlockFileReader, ThreeBlocksRoundTripInFileOrder) {
     EXPECT_EQ(BlockFileFault::None, out.report.fault);
     ASSERT_EQ(3u, table.count());
     EXPECT_TRUE(table.blockFileFlag());
-
     const TransferClass classes[] = {TransferClass::Program, TransferClass::Channel, TransferClass::Preset};
     std::size_t offset = 0;
     for (std::size_t i = 0; i < 3; ++i) {
-        const BlockEntry& entry = table[i];
-        EXPECT_EQ(classes[i], entry.transferClass());
-        EXPECT_EQ(0u, entry.readPosition());
-        ASSERT_LE(offset + entry.size(), file.size());
-        EXPECT_TRUE(std::equal(entry.bytes().begin(), entry.bytes().end(), file.begin() + offset)) << i;
-        offset += entry.size();
+        EXPECT_EQ(classes[i], table[i].transferClass());
+        EXPECT_EQ(0u, table[i].readPosition());
+        ASSERT_LE(offset + table[i].size(), file.size());
+        EXPECT_TRUE(std::equal(table[i].bytes().begin(), table[i].bytes().end(), file.begin() + offset)) << i;
+        offset += table[i].size();
     }
     EXPECT_EQ(file.size(), offset);
     EXPECT_EQ(128u + 2500u, table[1].size());
-
-    const std::string presetTrace = "SW version : 2.05\n"
-                                    "Signature : kWvRtLumoQX47\n"
-                                    "Address : 0x7fc00000\n"
-                                    "Monitor mode : YES\n"
-                                    "Block ID : 0xb3 Preset\n"
-                                    "Length : 0\n"
-                                    "CRC : 0\n"
-                                    "CRC=0\n";
-    EXPECT_TRUE(out.trace.ends_with(presetTrace)) << out.trace;
-    EXPECT_NE(std::string::npos, out.trace.find("SW version : 239.239\n"
-                                                "Signature : kWvRtLumoQX47\n"
-                                                "Address : 0x7fc10080\n"
-                                                "Monitor mode : NO\n"
-                                                "Block ID : 0xb2 Channel\n"
-                                                "Length : 0x9c4\n"))
+    EXPECT_TRUE(out.trace.ends_with("SW version : 2.05\nSignature : kWvRtLumoQX47\nAddress : 0x7fc00000\n"
+                                    "Monitor mode : YES\nBlock ID : 0xb3 Preset\nLength : 0\nCRC : 0\nCRC=0\n"))
+        << out.trace;
+    EXPECT_NE(std::string::npos, out.trace.find("SW version : 239.239\nSignature : kWvRtLumoQX47\n"
+                                                "Address : 0x7fc10080\nMonitor mode : NO\n"
+                                                "Block ID : 0xb2 Channel\nLength : 0x9c4\n"))
         << out.trace;
 }
 
-TEST(BlockFileReader, StrayBytesAfterAValidBlockFailTheFile) {
-    for (std::size_t stray = 1; stray < block_header::kSize; ++stray) {
-        std::vector<std::uint8_t> file = OneBlockFile(0xB1, 300);
-        file.resize(file.size() + stray, 0x5A);
-        BlockTable table;
-        const ReadOutcome out = Read(file, table);
-        EXPECT_FALSE(out.result) << stray;
-        EXPECT_EQ(BlockFileFault::TruncatedHeader, out.report.fault);
-        EXPECT_EQ(128u + 300u, out.report.faultOffset);
-        char expected[64];
-        std::snprintf(expected, sizeof expected, "%#x != 0x80(HEADER_SIZE)\n", static_cast<unsigned>(stray));
-        EXPECT_TRUE(out.trace.ends_with(expected)) << out.trace;
-        // The block read before the fault stays in the table; the caller drops it.
-        EXPECT_EQ(1u, table.count());
-    }
-}
-
-TEST(BlockFileReader, EachBrokenMarkerStopsWithItsTrace) {
-    struct Case {
-        std::size_t offset;
-        std::uint8_t value;
-        BlockFileFault fault;
-        const char* lastTrace;
-    };
-    const Case cases[] = {
-        {block_header::kSignature + 12, '8', BlockFileFault::BadSignature,
-         "SW version : 239.239\nHEADER Signature is invalid\n"},
-        {block_header::kMonitorMarker, 0xA5, BlockFileFault::BadMonitorMarker,
-         "Address : 0x80010000\nmonitor_signature is invalid...\n"},
-        {block_header::kBlockIdMarker, 0x00, BlockFileFault::BadBlockIdMarker,
-         "Monitor mode : NO\nblock_id_signature is invalid...\n"},
-        {block_header::kLengthMarker, 0xA3, BlockFileFault::BadLengthMarker,
-         "Block ID : 0xb1 Program\nlength_signature is invalid...\n"},
-        {block_header::kCrcMarker, 0xA2, BlockFileFault::BadCrcMarker, "Length : 0x40\ncrc_signature is invalid...\n"},
-    };
-    for (const Case& c : cases) {
-        std::vector<std::uint8_t> file;
-        AppendBlock(file, 0xB1, PatternData(16, 9));
-        const std::size_t second = AppendBlock(file, 0xB1, PatternData(64, 4));
-        file[second + c.offset] = c.value;
-        BlockTable table;
-        const ReadOutcome out = Read(file, table);
-        EXPECT_FALSE(out.result);
-        EXPECT_EQ(c.fault, out.report.fault);
-        EXPECT_EQ(second, out.report.faultOffset);
-        EXPECT_TRUE(out.trace.ends_with(c.lastTrace)) << out.trace;
-        EXPECT_EQ(1u, table.count());
-    }
-}
-
-TEST(BlockFileReader, CrcOffByOneFailsWithoutMarkerTraces) {
-    for (const int delta : {-1, +1}) {
-        std::vector<std::uint8_t> file = OneBlockFile(0xB1, 200);
-        const std::uint32_t crc = BlockHeader(file).crc();
-        writeBe32(ByteSpan(file), block_header::kCrc, crc + delta);
-        BlockTable table;
-        const ReadOutcome out = Read(file, table);
-        EXPECT_FALSE(out.result);
-        EXPECT_EQ(BlockFileFault::CrcMismatch, out.report.fault);
-        EXPECT_EQ(std::string::npos, out.trace.find("invalid")) << out.trace;
-        char expected[32];
-        std::snprintf(expected, sizeof expected, "CRC=%#x\n", crc);
-        EXPECT_TRUE(out.trace.ends_with(expected)) << out.trace;
-        EXPECT_TRUE(table.empty());
-    }
-}
-
-TEST(BlockFileReader, IdWithoutCrcBitsIgnoresCrcAndIsClass17) {
-    std::vector<std::uint8_t> file = OneBlockFile(0x42, 32);
-    file[block_header::kCrcMarker] = 0x00;
-    writeBe32(ByteSpan(file), block_header::kCrc, 0xDEADBEEF);
+TEST(BlockFileReader, BlocksWithoutCrcBitsOrNameAreTakenWithTheirClass) {
     BlockTable table;
-    const ReadOutcome out = Read(file, table);
+    File unknown = Blocks({{0x42, 32}});
+    unknown[block_header::kCrcMarker] = 0x00;
+    writeBe32(ByteSpan(unknown), block_header::kCrc, 0xDEADBEEF); // no CRC bits in the id: not checked
+    ReadOutcome out = Read(unknown, table);
     ASSERT_TRUE(out.result);
     ASSERT_EQ(1u, table.count());
-    EXPECT_EQ(TransferClass::UnknownBlock, table[0].transferClass());
-    EXPECT_EQ(static_cast<std::uint32_t>(17), static_cast<std::uint32_t>(table[0].transferClass()));
-    EXPECT_TRUE(out.trace.ends_with("Block ID : 0x42 -------------> Block unknown  42\n"
-                                    "Length : 0x20\n"
+    EXPECT_EQ(17u, static_cast<std::uint32_t>(table[0].transferClass()));
+    EXPECT_TRUE(out.trace.ends_with("Block ID : 0x42 -------------> Block unknown  42\nLength : 0x20\n"
                                     "      ----------->>>>> Unknown  block id = 42 \n"))
         << out.trace;
-}
 
-TEST(BlockFileReader, ReservedIdB7HasNoNameButClass0) {
-    BlockTable table;
-    const ReadOutcome out = Read(OneBlockFile(0xB7, 8), table);
+    table.clear();
+    out = Read(Blocks({{0xB7, 8}}), table); // reserved: no name, but class 0
     ASSERT_TRUE(out.result);
     EXPECT_EQ(TransferClass::Program, table[0].transferClass());
     EXPECT_FALSE(table.blockFileFlag()) << "no block asked for monitor mode";
     EXPECT_NE(std::string::npos, out.trace.find("Block ID : 0xb7 -------------> Block unknown  b7\n"));
     EXPECT_EQ(std::string::npos, out.trace.find("Unknown  block id"));
-}
 
-TEST(BlockFileReader, DataRunningPastTheEndIsRefusedEvenWithZeroCrc) {
-    struct Case {
-        std::uint8_t id;
-        std::uint32_t length;
-        std::uint32_t crc;
-    };
-    // A zero CRC would equal the sum the loader takes for a short read; huge lengths must not wrap.
-    for (const Case c : {Case{0xB1, 1000, 0}, Case{0xB1, 0xFFFFFFFF, 0}, Case{0x42, 0xFFFFFF80, 7}}) {
-        std::vector<std::uint8_t> file = OneBlockFile(c.id, 100);
-        writeBe32(ByteSpan(file), block_header::kDataLength, c.length);
-        writeBe32(ByteSpan(file), block_header::kCrc, c.crc);
-        BlockTable table;
-        const ReadOutcome out = Read(file, table);
-        EXPECT_FALSE(out.result);
-        EXPECT_EQ(BlockFileFault::TruncatedData, out.report.fault);
-        EXPECT_TRUE(out.trace.ends_with("nRead=100\n")) << out.trace;
-        EXPECT_TRUE(table.empty());
-    }
-}
-
-TEST(BlockFileReader, FiftyBlocksFitAndTheFiftyFirstIsRefused) {
-    std::vector<std::uint8_t> file;
+    File file;
     for (int i = 0; i < 50; ++i)
         AppendBlock(file, 0xB4, PatternData(i, static_cast<std::uint8_t>(i)));
-    BlockTable table;
+    table.clear();
     ASSERT_TRUE(Read(file, table).result);
     EXPECT_EQ(50u, table.count());
-
-    const std::size_t extra = AppendBlock(file, 0xB4, PatternData(5, 1));
-    table.clear();
-    const ReadOutcome out = Read(file, table);
-    EXPECT_FALSE(out.result);
-    EXPECT_EQ(BlockFileFault::TooManyBlocks, out.report.fault);
-    EXPECT_EQ(extra, out.report.faultOffset);
-    EXPECT_EQ(BlockTable::kCapacity, table.count());
-    EXPECT_TRUE(out.trace.ends_with("Block table full: more than 50 blocks\n")) << out.trace;
+    EXPECT_FALSE(table.append(BlockEntry())) << "the table is full at 50";
 }
 
-TEST(BlockFileReader, TruncatedFilesAreNoBlockFilesAndNeverReadOutOfBounds) {
-    const std::vector<std::uint8_t> whole = OneBlockFile(0xB1, 40);
-    for (std::size_t length = 0; length < whole.size(); ++length) {
-        const std::vector<std::uint8_t> file(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(length));
+// Each refused file: the fault, the header offset of the failing block, the last trace lines, and the blocks
+// read before the fault (left in the table; the caller drops them).
+TEST(BlockFileReader, RefusedFilesReportTheFaultWhereAndWhy) {
+    const auto second = [](std::size_t offset, std::uint8_t value) {
+        return Changed(Blocks({{0xB1, 16}, {0xB1, 64}}), [=](File& f) { f[144 + offset] = value; });
+    };
+    const auto stray = [](std::size_t count) {
+        return Changed(Blocks({{0xB1, 300}}), [=](File& f) { f.resize(f.size() + count, 0x5A); });
+    };
+    // A zero CRC would equal the sum the loader takes for a short read; huge lengths must not wrap.
+    const auto pastTheEnd = [](std::uint8_t id, std::uint32_t length, std::uint32_t crc) {
+        return Changed(Blocks({{id, 100}}), [=](File& f) {
+            writeBe32(ByteSpan(f), block_header::kDataLength, length);
+            writeBe32(ByteSpan(f), block_header::kCrc, crc);
+        });
+    };
+    const File crcBlock = Blocks({{0xB1, 200}});
+    const std::uint32_t crc = BlockHeader(crcBlock).crc();
+    const auto crcPlus = [&](int delta) {
+        return Changed(crcBlock, [=](File& f) { writeBe32(ByteSpan(f), block_header::kCrc, crc + delta); });
+    };
+    File tooMany;
+    for (int i = 0; i < 51; ++i)
+        AppendBlock(tooMany, 0xB4, PatternData(i % 50, static_cast<std::uint8_t>(i)));
+
+    using F = BlockFileFault;
+    const struct {
+        const char* name;
+        File file;
+        F fault;
+        std::size_t offset;
+        std::string trace;
+        std::size_t kept;
+    } cases[] = {
+        {"empty", {}, F::TruncatedHeader, 0, "0 != 0x80(HEADER_SIZE)\n", 0},
+        {"one stray byte", stray(1), F::TruncatedHeader, 428, "0x1 != 0x80(HEADER_SIZE)\n", 1},
+        {"127 stray bytes", stray(127), F::TruncatedHeader, 428, "0x7f != 0x80(HEADER_SIZE)\n", 1},
+        {"signature", second(block_header::kSignature + 12, '8'), F::BadSignature, 144,
+         "SW version : 239.239\nHEADER Signature is invalid\n", 1},
+        {"monitor marker", second(block_header::kMonitorMarker, 0xA5), F::BadMonitorMarker, 144,
+         "Address : 0x80010000\nmonitor_signature is invalid...\n", 1},
+        {"block id marker", second(block_header::kBlockIdMarker, 0x00), F::BadBlockIdMarker, 144,
+         "Monitor mode : NO\nblock_id_signature is invalid...\n", 1},
+        {"length marker", second(block_header::kLengthMarker, 0xA3), F::BadLengthMarker, 144,
+         "Block ID : 0xb1 Program\nlength_signature is invalid...\n", 1},
+        {"crc marker", second(block_header::kCrcMarker, 0xA2), F::BadCrcMarker, 144,
+         "Length : 0x40\ncrc_signature is invalid...\n", 1},
+        {"crc one less", crcPlus(-1), F::CrcMismatch, 0, Hex("CRC=%#x\n", crc), 0},
+        {"crc one more", crcPlus(+1), F::CrcMismatch, 0, Hex("CRC=%#x\n", crc), 0},
+        {"length past the end", pastTheEnd(0xB1, 1000, 0), F::TruncatedData, 0, "nRead=100\n", 0},
+        {"length 0xFFFFFFFF", pastTheEnd(0xB1, 0xFFFFFFFF, 0), F::TruncatedData, 0, "nRead=100\n", 0},
+        {"unknown id, length 0xFFFFFF80", pastTheEnd(0x42, 0xFFFFFF80, 7), F::TruncatedData, 0, "nRead=100\n", 0},
+        {"51 blocks", tooMany, F::TooManyBlocks, 50 * 128 + 49 * 50 / 2, "Block table full: more than 50 blocks\n", 50},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         BlockTable table;
-        const ReadOutcome out = Read(file, table);
-        EXPECT_FALSE(out.result) << length;
-        EXPECT_TRUE(table.empty());
-        if (length == 0) {
-            EXPECT_EQ("0 != 0x80(HEADER_SIZE)\n", out.trace);
-        }
+        const ReadOutcome out = Read(c.file, table);
+        EXPECT_FALSE(out.result);
+        EXPECT_EQ(c.fault, out.report.fault);
+        EXPECT_EQ(c.offset, out.report.faultOffset);
+        EXPECT_TRUE(out.trace.ends_with(c.trace)) << out.trace;
+        EXPECT_EQ(c.trace.find("invalid") == std::string::npos, out.trace.find("invalid") == std::string::npos);
+        EXPECT_EQ(c.kept, table.count());
     }
 }
 
-TEST(BlockFileReader, MutatedFilesAreHandledSafely) {
-    std::vector<std::uint8_t> base;
-    AppendBlock(base, 0xB1, PatternData(50, 1));
-    AppendBlock(base, 0x42, PatternData(20, 2));
-    AppendBlock(base, 0xB3, PatternData(70, 3));
+TEST(BlockFileReader, TruncatedAndMutatedFilesAreHandledSafely) {
+    const File whole = Blocks({{0xB1, 40}});
+    for (std::size_t length = 1; length < whole.size(); ++length) {
+        BlockTable table;
+        EXPECT_FALSE(ReadBlockFile(File(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(length)), table))
+            << length;
+        EXPECT_TRUE(table.empty());
+    }
+    const File base = Blocks({{0xB1, 50}, {0x42, 20}, {0xB3, 70}});
     std::mt19937 random(12345);
     for (int round = 0; round < 3000; ++round) {
-        std::vector<std::uint8_t> file = base;
+        File file = base;
         const int changes = 1 + static_cast<int>(random() % 4);
         for (int i = 0; i < changes; ++i)
             file[random() % file.size()] = static_cast<std::uint8_t>(random());
@@ -257,3 +212,6 @@ TEST(BlockFileReader, MutatedFilesAreHandledSafely) {
             EXPECT_NE(BlockFileFault::None, report.fault);
     }
 }
+
+} // namespace
+} // namespace vorlane::testing

@@ -4,30 +4,20 @@
 #include "platform/wake_event.h"
 #include "pseudo_terminal.h"
 
+#include <array>
 #include <gtest/gtest.h>
 #include <sys/ioctl.h>
 
-using namespace vorlane;
-using vorlane::test::PseudoTerminal;
-
+namespace vorlane::testing {
 namespace {
 
-termios built(const SerialLineSettings& line) {
-    termios current{};
-    cfmakeraw(&current);
-    current.c_cflag |= HUPCL;
-    termios result{};
-    EXPECT_TRUE(makeLineTermios(current, line, result));
-    return result;
-}
+using vorlane::test::PseudoTerminal;
 
 termios readBack(int fd) {
     termios t{};
     EXPECT_EQ(0, tcgetattr(fd, &t));
     return t;
 }
-
-constexpr tcflag_t kParityBits = PARENB | PARODD | CMSPAR;
 
 // A device open on a fresh pseudo-terminal at 115200 8N1, and a wake event for its waits.
 class OpenDevice : public ::testing::Test {
@@ -44,71 +34,64 @@ protected:
     WakeEvent wake;
 };
 
-} // namespace
+// Each line setting as built from raw settings, and as read back from a pseudo-terminal, which forces 8 bits
+// without parity but keeps the other line bits.
+TEST_F(OpenDevice, LineSettingsBuildTheirTermiosAndReachTheDevice) {
+    const struct {
+        SerialLineSettings line;
+        tcflag_t parity, size;
+        bool twoStopBits;
+        tcflag_t flow;
+        speed_t speed;
+    } cases[] = {
+        {{9600, kParityNone, 5, kOneStopBit, 0}, 0, CS5, false, 0, B9600},
+        {{9600, kParityOdd, 6, kOneAndHalfStopBits, 0}, PARENB | PARODD, CS6, true, 0, B9600},
+        {{9600, kParityEven, 7, kTwoStopBits, 0}, PARENB, CS7, true, 0, B9600},
+        {{115200, kParityMark, 7, kOneAndHalfStopBits, kFlowCtsRts | kFlowXonXoff},
+         PARENB | CMSPAR | PARODD,
+         CS7,
+         true,
+         CRTSCTS,
+         B115200},
+        {{9600, kParitySpace, 8, kOneStopBit, 0}, PARENB | CMSPAR, CS8, false, 0, B9600},
+        {{9600, kParityNone, 8, kOneStopBit, kFlowDsrDtr | kFlowCtsRts | kFlowXonXoff}, 0, CS8, false, CRTSCTS, B9600},
+    };
+    constexpr tcflag_t kParityBits = PARENB | PARODD | CMSPAR;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(int(c.line.parity) * 10 + c.line.byteSize);
+        termios current{};
+        cfmakeraw(&current);
+        current.c_cflag |= HUPCL;
+        termios t{};
+        ASSERT_TRUE(makeLineTermios(current, c.line, t));
+        EXPECT_EQ(c.parity, t.c_cflag & kParityBits);
+        EXPECT_EQ(c.size, t.c_cflag & CSIZE);
+        EXPECT_EQ(c.twoStopBits, (t.c_cflag & CSTOPB) != 0);
+        EXPECT_EQ(c.flow, t.c_cflag & CRTSCTS);
+        EXPECT_EQ(c.flow ? tcflag_t(IXON | IXOFF) : 0, t.c_iflag & (IXON | IXOFF | IXANY));
+        EXPECT_TRUE(t.c_iflag & INPCK) << "parity checking stays on, also without parity";
+        EXPECT_EQ(tcflag_t(CLOCAL | CREAD | HUPCL), t.c_cflag & (CLOCAL | CREAD | HUPCL)) << "HUPCL is kept";
+        EXPECT_EQ((std::array<int, 3>{0x11, 0x13, 1}),
+                  (std::array<int, 3>{t.c_cc[VSTART], t.c_cc[VSTOP], t.c_cc[VMIN]}));
+        EXPECT_FALSE(t.c_lflag & (ICANON | ECHO | ISIG));
+        EXPECT_FALSE(t.c_oflag & OPOST);
 
-TEST(SerialLineTermios, CharacterFormatOfEveryParityAndByteSize) {
-    const tcflag_t parityOf[] = {0, PARENB | PARODD, PARENB, PARENB | CMSPAR | PARODD, PARENB | CMSPAR};
-    const tcflag_t sizeOf[] = {CS5, CS6, CS7, CS8};
-    for (std::uint8_t parity = kParityNone; parity <= kParitySpace; ++parity) {
-        for (std::uint8_t size = 5; size <= 8; ++size) {
-            const termios t = built({9600, parity, size, kOneStopBit, 0});
-            EXPECT_EQ(parityOf[parity], t.c_cflag & kParityBits) << int(parity);
-            EXPECT_EQ(sizeOf[size - 5], t.c_cflag & CSIZE) << int(size);
-            EXPECT_TRUE(t.c_iflag & INPCK) << "parity checking stays on, also without parity";
-            EXPECT_EQ(tcflag_t(CLOCAL | CREAD), t.c_cflag & (CLOCAL | CREAD));
-            EXPECT_TRUE(t.c_cflag & HUPCL) << "unrelated device settings are kept";
-        }
+        ASSERT_TRUE(device.configure(c.line));
+        const termios back = readBack(device.fd());
+        EXPECT_EQ(c.parity & (PARODD | CMSPAR), back.c_cflag & (PARODD | CMSPAR));
+        EXPECT_EQ(c.twoStopBits, (back.c_cflag & CSTOPB) != 0);
+        EXPECT_EQ(c.flow, back.c_cflag & CRTSCTS);
+        EXPECT_EQ((c.flow ? tcflag_t(IXON | IXOFF) : 0) | INPCK, back.c_iflag & (IXON | IXOFF | INPCK));
+        EXPECT_EQ(c.speed, cfgetospeed(&back));
     }
-}
-
-TEST(SerialLineTermios, StopBitsAndFlowControl) {
-    EXPECT_FALSE(built({9600, 0, 8, kOneStopBit, 0}).c_cflag & CSTOPB);
-    EXPECT_TRUE(built({9600, 0, 8, kOneAndHalfStopBits, 0}).c_cflag & CSTOPB);
-    EXPECT_TRUE(built({9600, 0, 8, kTwoStopBits, 0}).c_cflag & CSTOPB);
-
-    const termios none = built({9600, 0, 8, 0, 0});
-    EXPECT_FALSE(none.c_cflag & CRTSCTS);
-    EXPECT_FALSE(none.c_iflag & (IXON | IXOFF | IXANY));
-    const termios all = built({9600, 0, 8, 0, kFlowDsrDtr | kFlowCtsRts | kFlowXonXoff});
-    EXPECT_TRUE(all.c_cflag & CRTSCTS);
-    EXPECT_EQ(tcflag_t(IXON | IXOFF), all.c_iflag & (IXON | IXOFF | IXANY));
-    EXPECT_EQ(0x11, all.c_cc[VSTART]);
-    EXPECT_EQ(0x13, all.c_cc[VSTOP]);
-    EXPECT_EQ(1, all.c_cc[VMIN]);
-    EXPECT_FALSE(all.c_lflag & (ICANON | ECHO | ISIG));
-    EXPECT_FALSE(all.c_oflag & OPOST);
-}
-
-TEST(SerialLineTermios, RejectsValuesOutOfRange) {
     termios result{};
-    for (const SerialLineSettings& line : {SerialLineSettings{9600, 5, 8, 0, 0}, SerialLineSettings{9600, 0, 4, 0, 0},
-                                           SerialLineSettings{9600, 0, 9, 0, 0}, SerialLineSettings{9600, 0, 8, 3, 0}})
+    for (const SerialLineSettings& line :
+         {SerialLineSettings{9600, 5, 8, 0, 0}, SerialLineSettings{9600, 0, 4, 0, 0},
+          SerialLineSettings{9600, 0, 9, 0, 0}, SerialLineSettings{9600, 0, 8, 3, 0}}) {
         EXPECT_FALSE(makeLineTermios(termios{}, line, result));
-}
-
-// A pseudo-terminal forces 8 bits without parity; the other line bits are kept and read back here.
-TEST_F(OpenDevice, LineSettingsReachTheDevice) {
-    ASSERT_TRUE(device.configure({115200, kParityMark, 7, kOneAndHalfStopBits, kFlowCtsRts | kFlowXonXoff}));
-    termios t = readBack(device.fd());
-    EXPECT_EQ(tcflag_t(PARODD | CMSPAR), t.c_cflag & (PARODD | CMSPAR));
-    EXPECT_TRUE(t.c_cflag & CSTOPB);
-    EXPECT_TRUE(t.c_cflag & CRTSCTS);
-    EXPECT_EQ(tcflag_t(IXON | IXOFF | INPCK), t.c_iflag & (IXON | IXOFF | INPCK));
-    EXPECT_EQ(B115200, cfgetospeed(&t));
-
-    ASSERT_TRUE(device.configure({9600, kParitySpace, 8, kOneStopBit, 0}));
-    t = readBack(device.fd());
-    EXPECT_EQ(tcflag_t(CMSPAR), t.c_cflag & (PARODD | CMSPAR));
-    EXPECT_FALSE(t.c_cflag & (CSTOPB | CRTSCTS));
-    EXPECT_FALSE(t.c_iflag & (IXON | IXOFF));
-    EXPECT_EQ(B9600, cfgetospeed(&t));
-
-    ASSERT_TRUE(device.configure({9600, kParityOdd, 8, kTwoStopBits, 0}));
-    EXPECT_EQ(tcflag_t(PARODD), readBack(device.fd()).c_cflag & (PARODD | CMSPAR));
-    EXPECT_FALSE(device.configure({9600, 7, 8, kOneStopBit, 0}));
-}
-
-TEST_F(OpenDevice, SpeedsWithoutConstantAreSetExactly) {
+        EXPECT_FALSE(device.configure(line));
+    }
+    // Speeds without a constant are set exactly.
     for (std::uint32_t rate : {14400u, 56000u, 172800u, 110u, 921600u, 250000u}) {
         ASSERT_TRUE(device.configure({rate, kParityNone, 8, kOneStopBit, 0})) << rate;
         EXPECT_EQ(rate, readTerminalSpeed(device.fd()));
@@ -139,22 +122,17 @@ TEST(SerialDevice, CloseRestoresTheDeviceSettings) {
     ::close(other);
 }
 
-TEST(SerialDevice, OpensExclusivelyAndOnlyTerminals) {
-    PseudoTerminal pty;
-    ASSERT_TRUE(pty.valid());
-    SerialDevice first;
-    SerialDevice second;
-    EXPECT_FALSE(first.open("/nonexistent/ttyUSB9"));
-    EXPECT_FALSE(first.open("/dev/null")) << "not a terminal";
-    EXPECT_FALSE(first.isOpen());
-
-    EXPECT_TRUE(SerialDevice::probe(pty.slavePath()));
-    ASSERT_TRUE(first.open(pty.slavePath()));
-    EXPECT_FALSE(second.open(pty.slavePath())) << "held by the first";
+TEST_F(OpenDevice, OpensExclusivelyAndOnlyTerminals) {
+    SerialDevice other;
+    EXPECT_FALSE(other.open("/nonexistent/ttyUSB9"));
+    EXPECT_FALSE(other.open("/dev/null")) << "not a terminal";
+    EXPECT_FALSE(other.isOpen());
+    EXPECT_FALSE(other.open(pty.slavePath())) << "held by the device";
     EXPECT_FALSE(SerialDevice::probe(pty.slavePath()));
-    first.close();
-    EXPECT_FALSE(first.isOpen());
-    EXPECT_TRUE(second.open(pty.slavePath()));
+    device.close();
+    EXPECT_FALSE(device.isOpen());
+    EXPECT_TRUE(SerialDevice::probe(pty.slavePath()));
+    EXPECT_TRUE(other.open(pty.slavePath()));
 }
 
 TEST_F(OpenDevice, ReadsQueuedBytesAndNoticesTheOtherEndGoing) {
@@ -198,3 +176,6 @@ TEST_F(OpenDevice, WriteGivesUpWhenTheDriverStaysFull) {
     EXPECT_EQ(DeviceWriteResult::Interrupted, result.status);
     EXPECT_EQ(ECANCELED, result.error);
 }
+
+} // namespace
+} // namespace vorlane::testing

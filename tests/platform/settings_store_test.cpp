@@ -9,23 +9,21 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
-#include <sstream>
 #include <string>
 
-using namespace vorlane;
-namespace fs = std::filesystem;
-
+namespace vorlane::testing {
 namespace {
+
+namespace fs = std::filesystem;
 
 constexpr const char* kSerialKey = "Software\\QV\\QvLinkDesk\\Serial";
 constexpr const char* kFileKey = "Software\\QV\\QvLinkDesk\\File";
 
 std::string ReadWholeFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 // Each store kind under test: Open gives the same store again (a new instance on the same file), Unavailable
@@ -58,27 +56,23 @@ protected:
 using StoreKinds = ::testing::Types<MemoryKind, QSettingsKind>;
 TYPED_TEST_SUITE(SettingsStoreTest, StoreKinds);
 
-} // namespace
-
 TYPED_TEST(SettingsStoreTest, NumbersAndTextBytesRoundTripAcrossReopening) {
-    const std::string texts[] = {
-        "",
-        "/home/user/STB files/channel.bin",
-        "C:\\STB\\update.key",
-        "a, b, c",
-        "\"quoted\" ; not a comment = still text",
-        "@at start",
-        "  padded  ",
-        "line one\nline two\ttab",
-        "Latin-1 \xE4\xF6\xFC\xDF \xA0\xFF",
-        "UTF-8 \xC3\xA9t\xC3\xA9",
-    };
+    const std::string texts[] = {"",
+                                 "/home/user/STB files/channel.bin",
+                                 "C:\\STB\\update.key",
+                                 "a, b, c",
+                                 "\"quoted\" ; not a comment = still text",
+                                 "@at start",
+                                 "  padded  ",
+                                 "line one\nline two\ttab",
+                                 "Latin-1 \xE4\xF6\xFC\xDF \xA0\xFF",
+                                 "UTF-8 \xC3\xA9t\xC3\xA9"};
+    const std::pair<const char*, std::uint32_t> numbers[] = {
+        {"Bart", 11}, {"Comport", 0}, {"Timeout2", 0xFFFFFFFFu}, {"Timeout1", static_cast<std::uint32_t>(-250)}};
     {
         auto store = this->m_kind.Open();
-        EXPECT_TRUE(store->WriteNumber(kSerialKey, "Bart", 11));
-        EXPECT_TRUE(store->WriteNumber(kSerialKey, "Comport", 0));
-        EXPECT_TRUE(store->WriteNumber(kSerialKey, "Timeout2", 0xFFFFFFFFu));
-        EXPECT_TRUE(store->WriteNumber(kSerialKey, "Timeout1", static_cast<std::uint32_t>(-250)));
+        for (const auto& [name, number] : numbers)
+            EXPECT_TRUE(store->WriteNumber(kSerialKey, name, number));
         EXPECT_TRUE(store->WriteProfileNumber("Color", "SelBkgnd", 0x6B2408));
         EXPECT_TRUE(store->WriteProfileNumber("Display", "ColumnWidth", -7));
         for (std::size_t i = 0; i < std::size(texts); ++i)
@@ -86,10 +80,8 @@ TYPED_TEST(SettingsStoreTest, NumbersAndTextBytesRoundTripAcrossReopening) {
         EXPECT_TRUE(store->WriteProfileText("Path", "Data", texts[8]));
     }
     auto store = this->m_kind.Open();
-    EXPECT_EQ(11u, store->ReadNumber(kSerialKey, "Bart", 99));
-    EXPECT_EQ(0u, store->ReadNumber(kSerialKey, "Comport", 99));
-    EXPECT_EQ(0xFFFFFFFFu, store->ReadNumber(kSerialKey, "Timeout2", 99));
-    EXPECT_EQ(-250, static_cast<std::int32_t>(store->ReadNumber(kSerialKey, "Timeout1", 99)));
+    for (const auto& [name, number] : numbers)
+        EXPECT_EQ(number, store->ReadNumber(kSerialKey, name, 99)) << name;
     EXPECT_EQ(0x6B2408, store->ReadProfileNumber("Color", "SelBkgnd", 0));
     EXPECT_EQ(-7, store->ReadProfileNumber("Display", "ColumnWidth", 200));
     for (std::size_t i = 0; i < std::size(texts); ++i) {
@@ -189,3 +181,6 @@ TEST(QSettingsStore, DefaultStoreIsThePerUserIniOfTheProgram) {
     EXPECT_TRUE(fs::exists(folder.path() / "Vorlane" / "Vorlane.ini"));
     EXPECT_EQ(9u, QSettingsStore().ReadNumber(kSerialKey, "Bart", 0));
 }
+
+} // namespace
+} // namespace vorlane::testing

@@ -5,6 +5,9 @@
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
+namespace vorlane::testing {
+namespace {
+
 using namespace vorlane::ui;
 
 class UserPromptsTest : public ::testing::Test {
@@ -16,44 +19,39 @@ TEST_F(UserPromptsTest, ScriptedAnswersAreTakenInOrderAndRecordWhatWasAsked) {
     UserPrompts::scriptAnswer(QMessageBox::Cancel);
     UserPrompts::scriptAnswer(QString("/tmp/chosen.bin"));
     UserPrompts::scriptAnswer(QColor(0xFA, 0xDC, 0xDC));
+    UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& d) {
+        d.findChild<QLineEdit*>("name")->setText("News");
+        return static_cast<int>(QDialog::Accepted);
+    }));
 
     EXPECT_EQ(QMessageBox::Cancel,
               UserPrompts::message(nullptr, QMessageBox::Question, "Exit", "Do you want to save the changes ?",
                                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel));
     EXPECT_EQ("/tmp/chosen.bin", UserPrompts::openFileName(nullptr, "Open", "/tmp", "Channel files (*.bin)"));
     EXPECT_EQ(QColor(0xFA, 0xDC, 0xDC), UserPrompts::colour(nullptr, Qt::white, "Colour"));
+    // A dialog script acts on the open dialog without a modal loop.
+    QDialog dialog;
+    dialog.setWindowTitle("Rename");
+    auto* edit = new QLineEdit(&dialog);
+    edit->setObjectName("name");
+    EXPECT_EQ(QDialog::Accepted, UserPrompts::exec(dialog));
+    EXPECT_EQ("News", edit->text());
 
     const auto asked = UserPrompts::takeAsked();
-    ASSERT_EQ(3u, asked.size());
+    ASSERT_EQ(4u, asked.size());
     EXPECT_EQ(PromptKind::Message, asked[0].kind);
     EXPECT_EQ("Do you want to save the changes ?", asked[0].text);
     EXPECT_EQ(PromptKind::OpenFile, asked[1].kind);
     EXPECT_EQ("Channel files (*.bin)", asked[1].text);
     EXPECT_EQ(PromptKind::Colour, asked[2].kind);
+    EXPECT_EQ("Rename", asked[3].title);
     EXPECT_FALSE(UserPrompts::scripted());
 }
 
-TEST_F(UserPromptsTest, DialogScriptActsOnTheOpenDialogWithoutAModalLoop) {
-    QDialog dialog;
-    dialog.setWindowTitle("Rename");
-    auto* edit = new QLineEdit(&dialog);
-    edit->setObjectName("name");
-    UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& d) {
-        d.findChild<QLineEdit*>("name")->setText("News");
-        return static_cast<int>(QDialog::Accepted);
-    }));
-    EXPECT_EQ(QDialog::Accepted, UserPrompts::exec(dialog));
-    EXPECT_EQ("News", edit->text());
-    EXPECT_EQ("Rename", UserPrompts::takeAsked().at(0).title);
-}
-
-TEST_F(UserPromptsTest, AnUnexpectedPromptWhileRecordingFailsLoudlyInsteadOfBlocking) {
+TEST_F(UserPromptsTest, AnUnexpectedPromptOrAnAnswerOfTheWrongKindFailsLoudlyInsteadOfBlocking) {
     UserPrompts::startRecording();
     EXPECT_DEATH(UserPrompts::message(nullptr, QMessageBox::Information, "Message", "Complete to write file."),
                  "no scripted answer");
-}
-
-TEST_F(UserPromptsTest, AnAnswerOfTheWrongKindFailsLoudly) {
     UserPrompts::scriptAnswer(QString("/tmp/x"));
     EXPECT_DEATH(UserPrompts::message(nullptr, QMessageBox::Information, "Message", "text"), "does not fit");
 }
@@ -63,11 +61,9 @@ TEST_F(UserPromptsTest, RangeCheckRefusesOutOfRangeAndTextNamingTheRangeAndKeeps
     dialog.setWindowTitle("Editor Configuration");
     QLineEdit field(&dialog);
     std::int64_t value = -1;
-
     field.setText(" 250 ");
     EXPECT_TRUE(ReadFieldInRange(field, 100, 1000, value));
     EXPECT_EQ(250, value);
-
     for (const char* bad : {"99", "1001", "abc", ""}) {
         UserPrompts::scriptAnswer(QMessageBox::Ok);
         field.setText(bad);
@@ -79,3 +75,6 @@ TEST_F(UserPromptsTest, RangeCheckRefusesOutOfRangeAndTextNamingTheRangeAndKeeps
         EXPECT_EQ("Please enter an integer between 100 and 1000.", asked[0].text);
     }
 }
+
+} // namespace
+} // namespace vorlane::testing

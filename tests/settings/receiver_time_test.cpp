@@ -5,8 +5,7 @@
 #include <array>
 #include <cstdint>
 
-using namespace vorlane;
-
+namespace vorlane::testing {
 namespace {
 
 // A consistent clock: the date's MJD computed, the weekday as the receiver counts it (Monday is 1).
@@ -17,19 +16,12 @@ ReceiverTime At(int year, int month, int day, int hour, int minute, int second =
     return t;
 }
 
-ReceiverTime With(ReceiverTime t, int month, int day, int hour, int minute, int second) {
-    t.month = month;
-    t.day = day;
-    t.hour = hour;
-    t.minute = minute;
-    t.second = second;
-    return t;
+ReceiverTime With(const ReceiverTime& t, int month, int day, int hour, int minute, int second) {
+    return {t.year, month, day, hour, minute, second, t.mjd, t.weekday};
 }
 
 constexpr int kUtc = 24;
 constexpr int kUtcPlusOne = 26;
-
-} // namespace
 
 TEST(ReceiverTimeLayout, EightLittleEndianWordsInOrderAndBack) {
     ReceiverTime t{105, 1, 2, 3, 4, 5, 53372, -1};
@@ -51,10 +43,11 @@ TEST(ReceiverTimeCalendar, MjdWeekdayAndMonthLengths) {
         EXPECT_EQ(d.mjd, d.date.mjd) << d.date.year << '-' << d.date.month << '-' << d.date.day;
 
     // The identity zone recomputes the weekday from the MJD alone: Wednesday, Saturday, Sunday, Monday.
-    EXPECT_EQ(3, utc_to_local(At(1993, 10, 13, 12, 0), kUtc).weekday);
-    EXPECT_EQ(6, utc_to_local(At(2005, 1, 1, 0, 0), kUtc).weekday);
-    EXPECT_EQ(7, utc_to_local(At(2023, 12, 31, 0, 0), kUtc).weekday);
-    EXPECT_EQ(1, utc_to_local(At(2024, 1, 1, 0, 0), kUtc).weekday);
+    for (const auto& [date, weekday] : {std::pair{At(1993, 10, 13, 12, 0), 3},
+                                        {At(2005, 1, 1, 0, 0), 6},
+                                        {At(2023, 12, 31, 0, 0), 7},
+                                        {At(2024, 1, 1, 0, 0), 1}})
+        EXPECT_EQ(weekday, utc_to_local(date, kUtc).weekday) << date.mjd;
 
     // year since 1900, month, days: leap years by the Gregorian rule; -1 for no month.
     const int months[][3] = {{105, 1, 31}, {105, 4, 30}, {105, 12, 31}, {105, 2, 28}, {104, 2, 29},
@@ -133,3 +126,6 @@ TEST(ReceiverTimeClamp, EachFieldClampsAndReportsWhatChanged) {
         EXPECT_EQ(expected, t) << "year " << c.in.year << " month " << c.in.month;
     }
 }
+
+} // namespace
+} // namespace vorlane::testing

@@ -2,20 +2,25 @@
 
 #include <gtest/gtest.h>
 
-using namespace vorlane;
+namespace vorlane::testing {
+namespace {
 
-TEST(GenerationWrap, LowBitsWhenTheyKeepEachLogicalSectorsOrder) {
-    // Copies of different logical sectors may reorder freely; invalid sectors keep their counted generation's bits.
-    const std::vector<SectorAge> ages{{0xFFFFFFFE, 0}, {0xFFFFFFF5, 0}, {0x00000021, 1}, {0, -1}, {0x12345678, -1}};
-    EXPECT_EQ((std::vector<std::uint32_t>{0xE, 0x5, 0x1, 0x0, 0x8}), WrapGenerations(ages));
+TEST(GenerationWrap, LowBitsUnlessTheyWouldReorderCopiesOfOneLogicalSector) {
+    const struct {
+        const char* name;
+        std::vector<SectorAge> ages;
+        std::vector<std::uint32_t> wrapped;
+    } cases[] = {
+        // Copies of different logical sectors may reorder freely; invalid ones keep their counted generation's bits.
+        {"low bits",
+         {{0xFFFFFFFE, 0}, {0xFFFFFFF5, 0}, {0x00000021, 1}, {0, -1}, {0x12345678, -1}},
+         {0xE, 0x5, 0x1, 0x0, 0x8}},
+        {"ranks", {{0xFFFFFFE0, 4}, {0xFFFFFFDF, 4}, {0xFFFFFFDF, 2}, {0, -1}, {0x7, -1}}, {3, 2, 2, 0, 1}},
+        {"equal stay equal", {{0x1F, 3}, {0x1F, 3}, {0x10, 3}}, {0xF, 0xF, 0x0}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.wrapped, WrapGenerations(c.ages)) << c.name;
 }
 
-TEST(GenerationWrap, RanksWhenLowBitsWouldReorderCopiesOfOneLogicalSector) {
-    const std::vector<SectorAge> ages{{0xFFFFFFE0, 4}, {0xFFFFFFDF, 4}, {0xFFFFFFDF, 2}, {0, -1}, {0x7, -1}};
-    EXPECT_EQ((std::vector<std::uint32_t>{3, 2, 2, 0, 1}), WrapGenerations(ages));
-}
-
-TEST(GenerationWrap, EqualGenerationsStayEqual) {
-    const std::vector<SectorAge> ages{{0x1F, 3}, {0x1F, 3}, {0x10, 3}};
-    EXPECT_EQ((std::vector<std::uint32_t>{0xF, 0xF, 0x0}), WrapGenerations(ages));
-}
+} // namespace
+} // namespace vorlane::testing

@@ -4,26 +4,23 @@
 
 #include <gtest/gtest.h>
 
-using namespace vorlane;
-using namespace vorlane::testing;
-
+namespace vorlane::testing {
 namespace {
 
+using Image = std::vector<std::uint8_t>;
 constexpr std::uint8_t kGuard = 0x5A;
 
 // The image is the first `size` bytes; the rest of the buffer is a guard that must never change.
-std::vector<std::uint8_t> GuardedImage(std::size_t size) {
-    std::vector<std::uint8_t> buffer(kFullImageSize + 0x100, kGuard);
+Image GuardedImage(std::size_t size) {
+    Image buffer(kFullImageSize + 0x100, kGuard);
     std::fill(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(size), 0xFF);
     return buffer;
 }
 
-bool GuardIntact(const std::vector<std::uint8_t>& buffer, std::size_t size) {
+bool GuardIntact(const Image& buffer, std::size_t size) {
     return std::all_of(buffer.begin() + static_cast<std::ptrdiff_t>(size), buffer.end(),
                        [](std::uint8_t b) { return b == kGuard; });
 }
-
-} // namespace
 
 TEST(ImageSize, Model0ImageHasNoLastSector) {
     auto buffer = GuardedImage(kModel0ImageSize);
@@ -31,14 +28,12 @@ TEST(ImageSize, Model0ImageHasNoLastSector) {
     CraftSector(buffer, 11, 4, 99, Pattern(0x100, 1));
     std::fill(buffer.begin() + kModel0ImageSize, buffer.end(), kGuard);
     StorageImage image(ByteSpan(buffer.data(), kModel0ImageSize));
-
     EXPECT_FALSE(image.Sector(11).has_value());
     EXPECT_TRUE(image.Sector(10).has_value());
     EXPECT_EQ(SectorMap::kNone, image.BuildSectorMap().PhysicalOf(4));
 
-    const auto satellites = Pattern(kSatelliteRegionSize, 2);
     auto channels = Pattern(kChannelRegionSize, 3);
-    EXPECT_EQ(kSatelliteRegionSize, image.WriteRegion(satellites, 0));
+    EXPECT_EQ(kSatelliteRegionSize, image.WriteRegion(Pattern(kSatelliteRegionSize, 2), 0));
     EXPECT_EQ(kChannelRegionSize, image.WriteRegion(channels, 2));
     for (int logical = 0; logical < kLogicalSectorCount; ++logical)
         EXPECT_EQ(logical, image.BuildSectorMap().PhysicalOf(logical));
@@ -49,23 +44,21 @@ TEST(ImageSize, Model0ImageHasNoLastSector) {
     channels[0] ^= 1;
     EXPECT_EQ(0u, image.WriteRegion(channels, 2));
     EXPECT_EQ(full, buffer);
-
-    std::vector<std::uint8_t> back(kChannelRegionSize);
+    Image back(kChannelRegionSize);
     EXPECT_EQ(kChannelRegionSize, image.ReadRegion(back, 2));
     channels[0] ^= 1;
     EXPECT_EQ(channels, back);
 
     const auto record = Pattern(kSettingsRecordSize, 4);
     EXPECT_EQ(3196, image.WriteSettings(record));
-    std::vector<std::uint8_t> read(kSettingsRecordSize);
+    Image read(kSettingsRecordSize);
     EXPECT_EQ(3196, image.ReadSettings(read));
     EXPECT_EQ(record, read);
     EXPECT_TRUE(GuardIntact(buffer, kModel0ImageSize));
 }
 
-TEST(ImageSize, AnySizeIsSafe) {
-    for (const std::size_t size : {std::size_t{0}, std::size_t{0x1800}, std::size_t{0x8800}, std::size_t{0x10000},
-                                   std::size_t{0x2FFFF}, std::size_t{0xCFFFF}}) {
+TEST(ImageSize, AnySizeIsSafeAndSettingsNeedTheirPagesInsideTheImage) {
+    for (const std::size_t size : {0x0, 0x1800, 0x8800, 0x10000, 0x2FFFF, 0xCFFFF}) {
         SCOPED_TRACE(size);
         auto buffer = GuardedImage(size);
         StorageImage image(ByteSpan(buffer.data(), size));
@@ -73,22 +66,21 @@ TEST(ImageSize, AnySizeIsSafe) {
         for (int i = 0; i < 12; ++i)
             image.WriteSettings(record);
         image.StoreSettings(record);
-        std::vector<std::uint8_t> read(kSettingsRecordSize);
+        Image read(kSettingsRecordSize);
         image.ReadSettings(read);
         image.WriteRegion(Pattern(kSatelliteRegionSize, 2), 0);
         image.WriteRegion(Pattern(kChannelRegionSize, 3), 2);
-        std::vector<std::uint8_t> channels(kChannelRegionSize);
+        Image channels(kChannelRegionSize);
         image.ReadRegion(channels, 2);
         EXPECT_TRUE(GuardIntact(buffer, size));
     }
-}
-
-TEST(ImageSize, SettingsNeedTheirPagesInsideTheImage) {
     auto buffer = GuardedImage(0x8800); // EEPROM1 fits, EEPROM0/0 does not
     StorageImage image(ByteSpan(buffer.data(), 0x8800));
     EXPECT_FALSE(image.Page(0).has_value());
     EXPECT_TRUE(image.Page(9).has_value());
     EXPECT_EQ(0, image.WriteSettings(Pattern(kSettingsRecordSize, 1)));
     EXPECT_EQ(StorageImage::kNone, image.CurrentSettingsPage());
-    EXPECT_TRUE(GuardIntact(buffer, 0x8800));
 }
+
+} // namespace
+} // namespace vorlane::testing

@@ -3,65 +3,53 @@
 
 #include <gtest/gtest.h>
 
-using namespace vorlane;
-using namespace vorlane::testing;
-
+namespace vorlane::testing {
 namespace {
 
-const std::vector<std::uint8_t> kEeprom0Descriptor{0x20, 0x20, 0x00, 0x00, 0x20, 0x20, 0x80, 0x80};
-const std::vector<std::uint8_t> kEeprom1Descriptor{0x20, 0x20, 0x00, 0x00, 0x20, 0x20, 0x00, 0x80};
-const std::vector<std::uint8_t> kEeprom0Tag{'E', 'E', 'P', 'R', 'O', 'M', '0', 0};
-const std::vector<std::uint8_t> kEeprom1Tag{'E', 'E', 'P', 'R', 'O', 'M', '1', 0};
+using Image = std::vector<std::uint8_t>;
+constexpr int kRecord = static_cast<int>(kSettingsRecordSize);
 
-std::vector<std::uint8_t> Record(std::uint32_t seed) {
-    return Pattern(kSettingsRecordSize, seed);
-}
-
-std::vector<std::uint8_t> ReadBack(const StorageImage& image) {
-    std::vector<std::uint8_t> record(kSettingsRecordSize, 0);
-    EXPECT_EQ(static_cast<int>(kSettingsRecordSize), image.ReadSettings(record));
+Image ReadBack(const StorageImage& image) {
+    Image record(kSettingsRecordSize, 0);
+    EXPECT_EQ(kRecord, image.ReadSettings(record));
     return record;
 }
 
-std::uint32_t StateAt(const std::vector<std::uint8_t>& bytes, int number) {
+std::uint32_t StateAt(const Image& bytes, int number) {
     return readLe32(bytes.data() + PageBase(number) + 0x88);
 }
 
-} // namespace
-
-TEST(SettingsPages, FreshImageHasNoPageAndReadingLeavesTheRecordAlone) {
-    auto bytes = MakeFreshImage();
-    ASSERT_EQ(kFullImageSize, bytes.size());
-    const StorageImage image(bytes);
-    EXPECT_EQ(StorageImage::kNone, image.CurrentSettingsPage());
-    std::vector<std::uint8_t> record(kSettingsRecordSize, 0x5A);
-    EXPECT_EQ(StorageImage::kNone, image.ReadSettings(record));
-    EXPECT_EQ(std::vector<std::uint8_t>(kSettingsRecordSize, 0x5A), record);
+// Descriptor at 0x30 and tag at 0x80 of a formatted page of EEPROM0 or EEPROM1.
+void ExpectFormatted(const Image& bytes, int page) {
+    const std::uint8_t area = page < 8 ? 0x80 : 0x00;
+    EXPECT_EQ((Image{0x20, 0x20, 0x00, 0x00, 0x20, 0x20, area, 0x80}), Slice(bytes, PageBase(page) + 0x30, 8)) << page;
+    const std::uint8_t digit = page < 8 ? '0' : '1';
+    EXPECT_EQ((Image{'E', 'E', 'P', 'R', 'O', 'M', digit, 0}), Slice(bytes, PageBase(page) + 0x80, 8)) << page;
 }
 
-TEST(SettingsPages, FirstWriteFormatsEeprom0AndFillsItsFirstPageByteExactly) {
+TEST(SettingsPages, FreshImageHasNoPageAndFirstWriteFormatsEeprom0ByteExactly) {
     auto bytes = MakeFreshImage();
+    ASSERT_EQ(kFullImageSize, bytes.size());
     StorageImage image(bytes);
-    std::vector<std::uint8_t> record(kSettingsRecordSize, 0x01);
+    EXPECT_EQ(StorageImage::kNone, image.CurrentSettingsPage());
+    Image record(kSettingsRecordSize, 0x5A);
+    EXPECT_EQ(StorageImage::kNone, image.ReadSettings(record));
+    EXPECT_EQ(Image(kSettingsRecordSize, 0x5A), record); // reading left the record alone
+
+    std::fill(record.begin(), record.end(), 0x01);
     record[0] = 0xFF; // sum = 3195 + 255 = 0x0D7A
-
-    EXPECT_EQ(3196, image.WriteSettings(record));
-
+    EXPECT_EQ(kRecord, image.WriteSettings(record));
     for (int page = 0; page < 8; ++page) {
-        const std::size_t base = PageBase(page);
-        EXPECT_EQ(kEeprom0Descriptor, Slice(bytes, base + 0x30, 8)) << page;
-        EXPECT_EQ(kEeprom0Tag, Slice(bytes, base + 0x80, 8)) << page;
-        EXPECT_EQ(Le32(page == 0 ? 0xAABBCCFF : 0xAAFFFFFF), Slice(bytes, base + 0x88, 4)) << page;
+        ExpectFormatted(bytes, page);
+        EXPECT_EQ(Le32(page == 0 ? 0xAABBCCFF : 0xAAFFFFFF), Slice(bytes, PageBase(page) + 0x88, 4)) << page;
     }
     EXPECT_EQ(Le32(0x0D7A), Slice(bytes, 0x808C, 4));
     EXPECT_EQ(Le32(0x0C7C), Slice(bytes, 0x8090, 4));
     EXPECT_EQ(record, Slice(bytes, 0x80A0, kSettingsRecordSize));
     // Formatting touches only descriptor, tag and state; EEPROM1 and the unused area stay erased.
-    EXPECT_EQ(std::vector<std::uint8_t>(0x30, 0xFF), Slice(bytes, 0x9000, 0x30));
-    EXPECT_EQ(std::vector<std::uint8_t>(0x8000, 0xFF), Slice(bytes, 0, 0x8000));
-    EXPECT_EQ(std::vector<std::uint8_t>(kFullImageSize - 0x10000, 0xFF),
-              Slice(bytes, 0x10000, kFullImageSize - 0x10000));
-
+    EXPECT_EQ(Image(0x30, 0xFF), Slice(bytes, 0x9000, 0x30));
+    EXPECT_EQ(Image(0x8000, 0xFF), Slice(bytes, 0, 0x8000));
+    EXPECT_EQ(Image(kFullImageSize - 0x10000, 0xFF), Slice(bytes, 0x10000, kFullImageSize - 0x10000));
     EXPECT_EQ(0, image.CurrentSettingsPage());
     EXPECT_EQ(record, ReadBack(image));
 }
@@ -70,36 +58,27 @@ TEST(SettingsPages, WritesWalkThroughBothAreasWithHandOvers) {
     auto bytes = MakeFreshImage();
     StorageImage image(bytes);
     std::uint32_t seed = 0;
-    auto write = [&] {
-        const auto record = Record(++seed);
-        EXPECT_EQ(3196, image.WriteSettings(record));
+    auto write = [&](int expectedPage) {
+        const auto record = Pattern(kSettingsRecordSize, ++seed);
+        EXPECT_EQ(kRecord, image.WriteSettings(record));
         EXPECT_EQ(record, ReadBack(image)) << "write " << seed;
+        EXPECT_EQ(expectedPage, image.CurrentSettingsPage()) << "write " << seed;
     };
+    for (int page = 0; page < 8; ++page)
+        write(page);
+    EXPECT_EQ(Image(0x2000, 0xFF), Slice(bytes, 0, 0x2000));
 
-    for (int page = 0; page < 8; ++page) {
-        write();
-        EXPECT_EQ(page, image.CurrentSettingsPage());
-    }
-    EXPECT_EQ(std::vector<std::uint8_t>(0x2000, 0xFF), Slice(bytes, 0, 0x2000));
-
-    // EEPROM0/7 -> EEPROM1/0
-    write();
-    EXPECT_EQ(8, image.CurrentSettingsPage());
+    write(8); // EEPROM0/7 -> EEPROM1/0
     EXPECT_EQ(0xAABBCCDDu, StateAt(bytes, 7));
-    for (int page = 8; page < 10; ++page) {
-        EXPECT_EQ(kEeprom1Descriptor, Slice(bytes, PageBase(page) + 0x30, 8));
-        EXPECT_EQ(kEeprom1Tag, Slice(bytes, PageBase(page) + 0x80, 8));
-    }
+    ExpectFormatted(bytes, 8);
+    ExpectFormatted(bytes, 9);
     EXPECT_EQ(0xAABBCCFFu, StateAt(bytes, 8));
     EXPECT_EQ(0xAAFFFFFFu, StateAt(bytes, 9));
-
-    write();
-    EXPECT_EQ(9, image.CurrentSettingsPage());
+    write(9);
 
     // EEPROM1/1 -> EEPROM0/0: EEPROM1 keeps its bytes apart from the state of its last page.
     auto before = bytes;
-    write();
-    EXPECT_EQ(0, image.CurrentSettingsPage());
+    write(0);
     EXPECT_EQ(0xAABBCCDDu, StateAt(bytes, 9));
     writeLe32(before.data() + PageBase(9) + 0x88, 0xAABBCCDD);
     EXPECT_EQ(Slice(before, 0, 0x2000), Slice(bytes, 0, 0x2000));
@@ -108,23 +87,18 @@ TEST(SettingsPages, WritesWalkThroughBothAreasWithHandOvers) {
         EXPECT_EQ(0xAAFFFFFFu, StateAt(bytes, page)) << page;
 
     // Second round: EEPROM0/7 is current while EEPROM1/1 is handed over, then EEPROM1 takes over again.
-    for (int page = 1; page < 8; ++page) {
-        write();
-        EXPECT_EQ(page, image.CurrentSettingsPage());
-    }
-    write();
-    EXPECT_EQ(8, image.CurrentSettingsPage());
+    for (int page = 1; page < 9; ++page)
+        write(page);
     EXPECT_EQ(0xAAFFFFFFu, StateAt(bytes, 9)); // reformatted
 }
 
 TEST(SettingsPages, CurrentPageChoice) {
-    const auto data = Record(7);
-    struct Case {
+    const auto data = Pattern(kSettingsRecordSize, 7);
+    const struct {
         const char* name;
         std::vector<std::pair<int, std::uint32_t>> pages; // page number, state
         int expected;
-    };
-    const std::vector<Case> cases{
+    } cases[] = {
         {"EEPROM0 only", {{0, 0xAABBCCFF}, {3, 0xAABBCCFF}, {4, 0xAAFFFFFF}}, 3},
         {"EEPROM1 only", {{8, 0xAABBCCFF}, {9, 0xAABBCCFF}}, 9},
         {"free EEPROM0 page above a keeps a", {{2, 0xAABBCCFF}, {5, 0xAAFFFFFF}, {8, 0xAABBCCFF}}, 2},
@@ -135,7 +109,7 @@ TEST(SettingsPages, CurrentPageChoice) {
         {"being-written page is not valid", {{0, 0xAABBCCFF}, {1, 0xAABBFFFF}, {2, 0xAAFFFFFF}}, 0},
         {"empty write is not valid", {{0, 0xAABBCCFF}, {1, 0x00000000}}, 0},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         auto bytes = MakeFreshImage();
         for (const auto& [page, state] : c.pages)
             CraftPage(bytes, page, state, data);
@@ -144,7 +118,7 @@ TEST(SettingsPages, CurrentPageChoice) {
 }
 
 TEST(SettingsPages, PagesWithWrongTagChecksumOrLengthAreSkipped) {
-    const auto data = Record(3);
+    const auto data = Pattern(kSettingsRecordSize, 3);
     auto bytes = MakeFreshImage();
     CraftPage(bytes, 0, 0xAABBCCFF, data);
     CraftPage(bytes, 1, 0xAABBCCFF, data, "EEPROM1"); // tag of the other area
@@ -161,55 +135,52 @@ TEST(SettingsPages, PagesWithWrongTagChecksumOrLengthAreSkipped) {
     // An absurd length word is rejected without reading past the page.
     writeLe32(bytes.data() + PageBase(3) + 0x90, 0xFFFFFFFF);
     EXPECT_EQ(0, StorageImage(bytes).CurrentSettingsPage());
-}
 
-TEST(SettingsPages, ReadingReportsTheStoredLengthAndCopiesTheWholeRecord) {
-    auto bytes = MakeFreshImage();
-    const auto full = Record(4);
-    CraftPage(bytes, 0, 0xAABBCCFF, std::vector<std::uint8_t>(full.begin(), full.begin() + 100));
-    std::copy(full.begin(), full.end(), bytes.begin() + PageBase(0) + 0xA0);
-    std::vector<std::uint8_t> record(kSettingsRecordSize, 0);
+    // Reading reports the stored length but copies the whole record.
+    bytes = MakeFreshImage();
+    CraftPage(bytes, 0, 0xAABBCCFF, Slice(data, 0, 100));
+    std::copy(data.begin(), data.end(), bytes.begin() + PageBase(0) + 0xA0);
+    Image record(kSettingsRecordSize, 0);
     EXPECT_EQ(100, StorageImage(bytes).ReadSettings(record));
-    EXPECT_EQ(full, record);
+    EXPECT_EQ(data, record);
 }
 
-TEST(SettingsPages, LengthLimitAndEmptyWrites) {
+TEST(SettingsPages, LengthLimitEmptyWritesAndStoringOnlyWhenChanged) {
     auto bytes = MakeFreshImage();
     StorageImage image(bytes);
     const auto fresh = bytes;
     EXPECT_EQ(0, image.WriteSettings(Pattern(0xF60, 1)));
     EXPECT_EQ(fresh, bytes);
     EXPECT_EQ(0xF5F, image.WriteSettings(Pattern(0xF5F, 1)));
-
     // No data: the page is marked 0x00000000 and is never current.
     EXPECT_EQ(0, image.WriteSettingsPage(1, {}));
     EXPECT_EQ(0u, StateAt(bytes, 1));
     EXPECT_EQ(0, image.CurrentSettingsPage());
+
+    auto other = MakeFreshImage();
+    StorageImage storing(other);
+    auto record = Pattern(kSettingsRecordSize, 5);
+    EXPECT_EQ(kRecord, storing.StoreSettings(record));
+    const auto once = other;
+    EXPECT_EQ(0, storing.StoreSettings(record));
+    EXPECT_EQ(once, other);
+    record[kSettingsRecordSize - 1] ^= 0x80; // last word differs
+    EXPECT_EQ(kRecord, storing.StoreSettings(record));
+    EXPECT_EQ(1, storing.CurrentSettingsPage());
+    EXPECT_EQ(record, ReadBack(storing));
 }
 
 TEST(SettingsPages, Eeprom1FirstPageWithoutFreeSuccessorHandsOverToEeprom0) {
     auto bytes = MakeFreshImage();
-    CraftPage(bytes, 8, 0xAABBCCFF, Record(1)); // EEPROM1/1 is erased, not formatted
+    CraftPage(bytes, 8, 0xAABBCCFF, Pattern(kSettingsRecordSize, 1)); // EEPROM1/1 is erased, not formatted
     StorageImage image(bytes);
     ASSERT_EQ(8, image.CurrentSettingsPage());
-    const auto record = Record(2);
-    EXPECT_EQ(3196, image.WriteSettings(record));
+    const auto record = Pattern(kSettingsRecordSize, 2);
+    EXPECT_EQ(kRecord, image.WriteSettings(record));
     EXPECT_EQ(0xAABBCCDDu, StateAt(bytes, 9));
     EXPECT_EQ(0, image.CurrentSettingsPage());
     EXPECT_EQ(record, ReadBack(image));
 }
 
-TEST(SettingsPages, StoringWritesOnlyWhenTheRecordChanged) {
-    auto bytes = MakeFreshImage();
-    StorageImage image(bytes);
-    auto record = Record(5);
-    EXPECT_EQ(3196, image.StoreSettings(record));
-    const auto once = bytes;
-    EXPECT_EQ(0, image.StoreSettings(record));
-    EXPECT_EQ(once, bytes);
-
-    record[kSettingsRecordSize - 1] ^= 0x80; // last word differs
-    EXPECT_EQ(3196, image.StoreSettings(record));
-    EXPECT_EQ(1, image.CurrentSettingsPage());
-    EXPECT_EQ(record, ReadBack(image));
-}
+} // namespace
+} // namespace vorlane::testing

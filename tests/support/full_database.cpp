@@ -3,15 +3,6 @@
 #include "record_builders.h"
 
 namespace vorlane::testing {
-namespace {
-
-ServiceType typeOfSlot(int c) {
-    if (c % 20 == 19)
-        return ServiceType::Data;
-    return c % 5 == 4 ? ServiceType::Radio : ServiceType::Tv;
-}
-
-} // namespace
 
 void fillFullDatabase(ChannelDatabase& db) {
     if (!db.tablesAllocated())
@@ -23,16 +14,12 @@ void fillFullDatabase(ChannelDatabase& db) {
         putTransponder(db, t, t % kSatelliteCount, static_cast<unsigned>(10700 + (t * 7) % 2050),
                        1 + static_cast<unsigned>(t % 2), static_cast<unsigned>(t / kSatelliteCount));
     for (int c = 0; c < kChannelCount; ++c) {
-        ChannelSpec spec;
-        spec.type = typeOfSlot(c);
-        spec.transponder = c % kTransponderCount;
-        spec.onTuner1 = true;
-        spec.onTuner2 = true;
-        spec.key1 = static_cast<unsigned>(c);
-        spec.key2 = static_cast<unsigned>(kChannelCount - 1 - c); // tuner 2 keeps the reverse order
-        spec.scrambled = c % 3 == 0;
-        spec.favouriteGroup = c % 10 == 0 ? (c / 10) % 8 : -1;
-        putChannel(db, c, spec);
+        const ServiceType type = c % 20 == 19 ? ServiceType::Data : c % 5 == 4 ? ServiceType::Radio : ServiceType::Tv;
+        // Tuner 2 keeps the reverse order.
+        putChannel(db, c,
+                   ChannelSpec{type, c % kTransponderCount, true, true, static_cast<unsigned>(c),
+                               static_cast<unsigned>(kChannelCount - 1 - c), c % 3 == 0,
+                               c % 10 == 0 ? (c / 10) % 8 : -1});
     }
 }
 

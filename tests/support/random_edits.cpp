@@ -8,7 +8,9 @@
 #include "database/move_channels.h"
 #include "database/tuner_copy.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 
 namespace vorlane::testing {
 namespace {
@@ -16,8 +18,7 @@ namespace {
 std::vector<int> channelSides(const ChannelDatabase& db) {
     std::vector<int> pks;
     for (const ListKind kind : {ListKind::TvChannels, ListKind::RadioChannels, ListKind::DataChannels})
-        for (const int pk : pksOf(db, kind, 0))
-            pks.push_back(pk);
+        std::ranges::copy(pksOf(db, kind, 0), std::back_inserter(pks));
     return pks;
 }
 
@@ -32,8 +33,7 @@ std::vector<int> someOf(Dice& dice, const std::vector<int>& from, int most) {
 // A channel record as an importer or the channel dialog would hand it over: links that name its
 // satellite and transponder, keys that say nothing in particular.
 std::array<std::uint8_t, kChannelRecordSize> randomChannel(Dice& dice, const ChannelDatabase& db, int transponder) {
-    std::array<std::uint8_t, kChannelRecordSize> bytes;
-    bytes.fill(0);
+    std::array<std::uint8_t, kChannelRecordSize> bytes{};
     const ChannelRecord record(bytes.data());
     record.setName("Random " + std::to_string(dice.below(1000)));
     record.setVideoPid(static_cast<std::uint16_t>(0x100 + dice.below(0x1000)));
@@ -56,8 +56,7 @@ std::array<std::uint8_t, kChannelRecordSize> randomChannel(Dice& dice, const Cha
 }
 
 std::array<std::uint8_t, kTransponderRecordSize> randomTransponder(Dice& dice) {
-    std::array<std::uint8_t, kTransponderRecordSize> bytes;
-    bytes.fill(0);
+    std::array<std::uint8_t, kTransponderRecordSize> bytes{};
     const TransponderRecord record(bytes.data());
     record.setNetworkId(static_cast<std::uint16_t>(1 + dice.below(100)));
     record.setNetworkName("Net");

@@ -1,5 +1,6 @@
 #pragma once
 // Random edits of a generated database, as the editor's commands make them, for the long random tests.
+// Dice: mt19937 and plain modulo, so that a seed gives the same rolls with every standard library.
 
 #include "database/channel_database.h"
 
@@ -14,8 +15,8 @@ public:
     explicit Dice(std::uint32_t seed) : m_engine(seed) {}
     int below(int n) { return n <= 0 ? 0 : static_cast<int>(m_engine() % static_cast<std::uint32_t>(n)); }
     bool percent(int p) { return below(100) < p; }
-    template <typename T> T pick(const std::vector<T>& items) {
-        return items[static_cast<std::size_t>(below(static_cast<int>(items.size())))];
+    template <typename C> auto pick(const C& items) {
+        return items[static_cast<std::size_t>(below(static_cast<int>(std::size(items))))];
     }
 
 private:

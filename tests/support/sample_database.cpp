@@ -1,11 +1,12 @@
 #include "sample_database.h"
 
+#include "random_edits.h"
+
 #include "database/database_lifecycle.h"
 
 #include <algorithm>
 #include <array>
 #include <numeric>
-#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,19 +14,11 @@
 namespace vorlane::testing {
 namespace {
 
-// mt19937 and plain modulo, so that a seed gives the same database with every standard library.
-class Random {
+class Random : public Dice {
 public:
-    explicit Random(std::uint32_t seed) : m_engine(seed) {}
-    int below(int n) { return static_cast<int>(m_engine() % static_cast<std::uint32_t>(n)); }
+    using Dice::Dice;
     int between(int low, int high) { return low + below(high - low + 1); }
-    bool percent(int p) { return below(100) < p; }
-    template <typename T> const T& pick(const std::vector<T>& items) {
-        return items[static_cast<std::size_t>(below(static_cast<int>(items.size())))];
-    }
-    template <typename T, std::size_t N> const T& pick(const std::array<T, N>& items) {
-        return items[static_cast<std::size_t>(below(static_cast<int>(N)))];
-    }
+    unsigned any(int n) { return static_cast<unsigned>(below(n)); }
     // Fisher-Yates over 0..n-1.
     std::vector<int> permutation(int n) {
         std::vector<int> order(static_cast<std::size_t>(n));
@@ -41,9 +34,6 @@ public:
         std::sort(chosen.begin(), chosen.end());
         return chosen;
     }
-
-private:
-    std::mt19937 m_engine;
 };
 
 constexpr std::array<std::string_view, 12> kSatelliteNames = {"Orbis",   "Helion",    "Kestrel", "Vanta",
@@ -88,25 +78,24 @@ std::string channelName(Random& random, int slot) {
 void fillSatellites(ChannelDatabase& db, Random& random, int used) {
     const std::vector<int> listOrder = random.permutation(kSatelliteCount);
     for (int i = 0; i < kSatelliteCount; ++i)
-        db.satellite(i).setListLink(
-            LinkWord().withKey(static_cast<unsigned>(listOrder[static_cast<std::size_t>(i)])).toForm16());
+        db.satellite(i).setListLink(LinkWord().withKey(static_cast<unsigned>(listOrder[i])).toForm16());
     for (int i = 0; i < used; ++i) {
         const SatelliteRecord sat = db.satellite(i);
         const auto position = static_cast<std::int16_t>(random.between(-300, 1800));
         sat.setName(satelliteName(random, i, position));
         sat.setOrbitalPosition(position);
         sat.setMotorIndex(static_cast<std::uint8_t>(random.below(4)));
-        const int lnbType = i % 2 == 0 ? SatelliteRecord::kLnbTypeUniversal : random.pick(std::array<int, 2>{0, 2});
-        sat.setLnbType(static_cast<std::int8_t>(lnbType));
-        sat.setLnbHighFrequency(lnbType == SatelliteRecord::kLnbTypeUniversal ? 10600 : 10750);
-        sat.setLnbLowFrequency(lnbType == SatelliteRecord::kLnbTypeUniversal ? 9750 : 10750);
+        const bool universal = i % 2 == 0;
+        sat.setLnbType(static_cast<std::int8_t>(universal ? SatelliteRecord::kLnbTypeUniversal : 2 * random.below(2)));
+        sat.setLnbHighFrequency(universal ? 10600 : 10750);
+        sat.setLnbLowFrequency(universal ? 9750 : 10750);
         for (int side = 0; side < kTunerCount; ++side) {
             LnbSwitchWord lnbSwitch;
-            lnbSwitch.setToneFlag(static_cast<unsigned>(random.below(2)));
+            lnbSwitch.setToneFlag(random.any(2));
             lnbSwitch.setLnbPower(2);
-            lnbSwitch.setDiseqcType(static_cast<unsigned>(random.below(6)));
-            lnbSwitch.setDiseqcPort(static_cast<unsigned>(random.below(4)));
-            lnbSwitch.setToneBurst(static_cast<unsigned>(random.below(3)));
+            lnbSwitch.setDiseqcType(random.any(6));
+            lnbSwitch.setDiseqcPort(random.any(4));
+            lnbSwitch.setToneBurst(random.any(3));
             sat.setLnbSwitch(side, lnbSwitch);
         }
         sat.setTunerConnection(static_cast<std::int8_t>(random.below(2)));
@@ -128,7 +117,7 @@ unsigned transponderFrequency(Random& random) {
 std::vector<int> fillTransponders(ChannelDatabase& db, Random& random, int count, int satellites) {
     const std::vector<int> used = random.slots(count, kTransponderCount);
     const std::vector<int> listOrder = random.permutation(count);
-    std::vector<unsigned> perSatellite(static_cast<std::size_t>(kSatelliteCount), 0);
+    std::array<unsigned, kSatelliteCount> perSatellite{};
     for (std::size_t n = 0; n < used.size(); ++n) {
         const TransponderRecord tp = db.transponder(used[n]);
         const int satellite = random.below(satellites);
@@ -144,12 +133,12 @@ std::vector<int> fillTransponders(ChannelDatabase& db, Random& random, int count
         tuning.setPolarisation(pol == 0   ? kPolarisationAuto
                                : pol <= 5 ? kPolarisationHorizontal
                                           : kPolarisationVertical);
-        tuning.setFec(static_cast<unsigned>(random.below(6)));
+        tuning.setFec(random.any(6));
         tuning.setFreeToAirOnly(random.percent(30));
         tp.setTuning(tuning);
         const LinkWord satelliteLink = LinkWord(tp.satelliteLink().value() & kKept)
                                            .withIndex(static_cast<unsigned>(satellite))
-                                           .withKey(perSatellite[static_cast<std::size_t>(satellite)]++);
+                                           .withKey(perSatellite[satellite]++);
         tp.setSatelliteLink(satelliteLink);
         tp.setListLink(LinkWord().withKey(static_cast<unsigned>(listOrder[n])).toForm16());
         tp.setBandLink(LinkWord());
@@ -169,7 +158,7 @@ void fillChannelPids(const ChannelRecord& ch, Random& random, ServiceType type, 
     AudioLanguages languages(0);
     for (int a = 0; a < ChannelRecord::kAudioPidCount; ++a) {
         ch.setAudioPid(a, static_cast<std::uint16_t>(a < audioCount ? random.between(0x40, 0x1FFE) : 0));
-        languages.setLanguage(a, a < audioCount ? static_cast<unsigned>(random.below(31)) : 0u);
+        languages.setLanguage(a, a < audioCount ? random.any(31) : 0u);
     }
     ch.setAudioLanguages(languages);
     const auto video = static_cast<std::uint16_t>(type == ServiceType::Tv ? random.between(0x40, 0x1FFE) : 0);
@@ -215,16 +204,15 @@ private:
         service.setLocked(m_random.percent(5));
         service.setSkipped(m_random.percent(5));
         service.setAudioPidCount(static_cast<unsigned>(audioCount));
-        service.setSelectedAudio(audioCount > 1 ? static_cast<unsigned>(m_random.below(audioCount)) : 0u);
-        service.setAudioMode(static_cast<unsigned>(m_random.below(4)));
+        service.setSelectedAudio(audioCount > 1 ? m_random.any(audioCount) : 0u);
+        service.setAudioMode(m_random.any(4));
         ch.setServiceWord(side, service);
 
         const unsigned satellite = m_db.transponder(transponder).satelliteLink().index();
-        const auto s = static_cast<std::size_t>(side);
         const LinkWord typed =
             LinkWord().withType(static_cast<unsigned>(type)).withTunerSide(static_cast<unsigned>(side));
-        const LinkWord main = typed.withKey(static_cast<unsigned>(m_mainKeys[s][static_cast<std::size_t>(slot)]));
-        const LinkWord other = typed.withKey(static_cast<unsigned>(m_otherKeys[s][static_cast<std::size_t>(slot)]));
+        const LinkWord main = typed.withKey(static_cast<unsigned>(m_mainKeys[side][slot]));
+        const LinkWord other = typed.withKey(static_cast<unsigned>(m_otherKeys[side][slot]));
         ch.setMainLink(side, keepBit31(ch.mainLink(side), main));
         ch.setFsLink(side, keepBit31(ch.fsLink(side), other.withIndex(scrambled ? 1 : 0)));
         ch.setSatelliteLink(side, keepBit31(ch.satelliteLink(side), other.withIndex(satellite)));
@@ -240,7 +228,7 @@ private:
         const int groups = m_random.percent(25) ? 2 : 1;
         for (int n = 0; n < groups; ++n) {
             const int group = m_random.below(ChannelRecord::kFavouriteGroupCount);
-            int& members = m_favouriteMembers[static_cast<std::size_t>(group)][static_cast<std::size_t>(side)];
+            int& members = m_favouriteMembers[group][side];
             if (ch.favouriteByte(side, group) != 0 || members >= OrderedLists::kMaxFavouriteMembers)
                 continue;
             ch.setFavouriteByte(side, group, static_cast<std::uint8_t>(0x80 | members++));
