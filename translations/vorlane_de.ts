@@ -890,6 +890,117 @@
     </message>
 </context>
 <context>
+    <name>IntegrityCheck</name>
+    <message>
+        <source>channel %1 tuner %2</source>
+        <translation>Kanal %1 Tuner %2</translation>
+    </message>
+    <message>
+        <source>satellite link names slot %1, outside the satellite table</source>
+        <translation>Satellitenverweis nennt Platz %1, außerhalb der Satellitentabelle</translation>
+    </message>
+    <message>
+        <source>transponder link names slot %1, outside the transponder table</source>
+        <translation>Transponderverweis nennt Platz %1, außerhalb der Transpondertabelle</translation>
+    </message>
+    <message>
+        <source>transponder link names free transponder %1</source>
+        <translation>Transponderverweis nennt den freien Transponder %1</translation>
+    </message>
+    <message>
+        <source>transponder %1</source>
+        <translation>Transponder %1</translation>
+    </message>
+    <message>
+        <source>database</source>
+        <translation>Datenbank</translation>
+    </message>
+    <message>
+        <source>has no tables</source>
+        <translation>hat keine Tabellen</translation>
+    </message>
+    <message>
+        <source>favourite group %1</source>
+        <translation>Favoritengruppe %1</translation>
+    </message>
+    <message>
+        <source>list kind %1 head %2</source>
+        <translation>Listenart %1 Kopf %2</translation>
+    </message>
+    <message>
+        <source>PK %1 not present on its tuner</source>
+        <translation>PK %1 auf seinem Tuner nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>PK %1 has type %2</source>
+        <translation>PK %1 hat den Typ %2</translation>
+    </message>
+    <message>
+        <source>PK %1 on the wrong tuner</source>
+        <translation>PK %1 auf dem falschen Tuner</translation>
+    </message>
+    <message>
+        <source>PK %1 link side bit differs from its PK</source>
+        <translation>PK %1: Seitenbit des Verweises weicht von seinem PK ab</translation>
+    </message>
+    <message>
+        <source>PK %1 outside the table</source>
+        <translation>PK %1 außerhalb der Tabelle</translation>
+    </message>
+    <message>
+        <source>PK %1 names a free record</source>
+        <translation>PK %1 nennt einen freien Datensatz</translation>
+    </message>
+    <message>
+        <source>PK %1 link index %2</source>
+        <translation>PK %1 Verweisindex %2</translation>
+    </message>
+    <message>
+        <source>PK %1 node link %2 but record field %3</source>
+        <translation>PK %1 Knotenverweis %2, aber Datensatzfeld %3</translation>
+    </message>
+    <message>
+        <source>kind or width of the head wrong</source>
+        <translation>Art oder Breite des Kopfes falsch</translation>
+    </message>
+    <message>
+        <source>node chain does not end</source>
+        <translation>Knotenkette endet nicht</translation>
+    </message>
+    <message>
+        <source>node %1 badly linked</source>
+        <translation>Knoten %1 falsch verkettet</translation>
+    </message>
+    <message>
+        <source>PK %1 of tuner 1 after tuner 2&apos;s entries</source>
+        <translation>PK %1 von Tuner 1 nach den Einträgen von Tuner 2</translation>
+    </message>
+    <message>
+        <source>PK %1 key %2, expected %3</source>
+        <translation>PK %1 Schlüssel %2, erwartet %3</translation>
+    </message>
+    <message>
+        <source>last node pointer wrong</source>
+        <translation>Zeiger auf den letzten Knoten falsch</translation>
+    </message>
+    <message>
+        <source>count %1 but %2 nodes</source>
+        <translation>Anzahl %1, aber %2 Knoten</translation>
+    </message>
+    <message>
+        <source>holds %1 entries but %2 records belong in it</source>
+        <translation>enthält %1 Einträge, aber %2 Datensätze gehören hinein</translation>
+    </message>
+    <message>
+        <source>list kind %1</source>
+        <translation>Listenart %1</translation>
+    </message>
+    <message>
+        <source>has no heads</source>
+        <translation>hat keine Köpfe</translation>
+    </message>
+</context>
+<context>
     <name>IntegrityQuestion</name>
     <message numerus="yes">
         <source>The data has %n problem(s):

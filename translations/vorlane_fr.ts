@@ -890,6 +890,117 @@
     </message>
 </context>
 <context>
+    <name>IntegrityCheck</name>
+    <message>
+        <source>channel %1 tuner %2</source>
+        <translation>chaîne %1 tuner %2</translation>
+    </message>
+    <message>
+        <source>satellite link names slot %1, outside the satellite table</source>
+        <translation>le lien satellite désigne l&apos;emplacement %1, hors de la table des satellites</translation>
+    </message>
+    <message>
+        <source>transponder link names slot %1, outside the transponder table</source>
+        <translation>le lien transpondeur désigne l&apos;emplacement %1, hors de la table des transpondeurs</translation>
+    </message>
+    <message>
+        <source>transponder link names free transponder %1</source>
+        <translation>le lien transpondeur désigne le transpondeur libre %1</translation>
+    </message>
+    <message>
+        <source>transponder %1</source>
+        <translation>transpondeur %1</translation>
+    </message>
+    <message>
+        <source>database</source>
+        <translation>base de données</translation>
+    </message>
+    <message>
+        <source>has no tables</source>
+        <translation>n&apos;a pas de tables</translation>
+    </message>
+    <message>
+        <source>favourite group %1</source>
+        <translation>groupe favori %1</translation>
+    </message>
+    <message>
+        <source>list kind %1 head %2</source>
+        <translation>liste de type %1 tête %2</translation>
+    </message>
+    <message>
+        <source>PK %1 not present on its tuner</source>
+        <translation>PK %1 absent de son tuner</translation>
+    </message>
+    <message>
+        <source>PK %1 has type %2</source>
+        <translation>PK %1 est de type %2</translation>
+    </message>
+    <message>
+        <source>PK %1 on the wrong tuner</source>
+        <translation>PK %1 sur le mauvais tuner</translation>
+    </message>
+    <message>
+        <source>PK %1 link side bit differs from its PK</source>
+        <translation>PK %1 : le bit de côté du lien diffère de son PK</translation>
+    </message>
+    <message>
+        <source>PK %1 outside the table</source>
+        <translation>PK %1 hors de la table</translation>
+    </message>
+    <message>
+        <source>PK %1 names a free record</source>
+        <translation>PK %1 désigne un enregistrement libre</translation>
+    </message>
+    <message>
+        <source>PK %1 link index %2</source>
+        <translation>PK %1 indice de lien %2</translation>
+    </message>
+    <message>
+        <source>PK %1 node link %2 but record field %3</source>
+        <translation>PK %1 lien du nœud %2 mais champ de l&apos;enregistrement %3</translation>
+    </message>
+    <message>
+        <source>kind or width of the head wrong</source>
+        <translation>type ou largeur de la tête incorrect</translation>
+    </message>
+    <message>
+        <source>node chain does not end</source>
+        <translation>la chaîne de nœuds ne se termine pas</translation>
+    </message>
+    <message>
+        <source>node %1 badly linked</source>
+        <translation>nœud %1 mal chaîné</translation>
+    </message>
+    <message>
+        <source>PK %1 of tuner 1 after tuner 2&apos;s entries</source>
+        <translation>PK %1 du tuner 1 après les entrées du tuner 2</translation>
+    </message>
+    <message>
+        <source>PK %1 key %2, expected %3</source>
+        <translation>PK %1 clé %2, attendu %3</translation>
+    </message>
+    <message>
+        <source>last node pointer wrong</source>
+        <translation>pointeur du dernier nœud incorrect</translation>
+    </message>
+    <message>
+        <source>count %1 but %2 nodes</source>
+        <translation>nombre %1 mais %2 nœuds</translation>
+    </message>
+    <message>
+        <source>holds %1 entries but %2 records belong in it</source>
+        <translation>contient %1 entrées mais %2 enregistrements lui appartiennent</translation>
+    </message>
+    <message>
+        <source>list kind %1</source>
+        <translation>liste de type %1</translation>
+    </message>
+    <message>
+        <source>has no heads</source>
+        <translation>n&apos;a pas de têtes</translation>
+    </message>
+</context>
+<context>
     <name>IntegrityQuestion</name>
     <message numerus="yes">
         <source>The data has %n problem(s):

@@ -12,8 +12,14 @@ std::string Slot(unsigned index) {
     return std::to_string(index);
 }
 
-std::string ChannelSide(int slot, int side) {
-    return "channel " + std::to_string(slot) + " tuner " + std::to_string(side + 1);
+IntegrityPhrase ChannelSide(int slot, int side) {
+    return {VORLANE_TRANSLATABLE("IntegrityCheck", "channel %1 tuner %2"),
+            {std::to_string(slot), std::to_string(side + 1)}};
+}
+
+IntegrityPhrase SatelliteOutside(unsigned satellite) {
+    return {VORLANE_TRANSLATABLE("IntegrityCheck", "satellite link names slot %1, outside the satellite table"),
+            {Slot(satellite)}};
 }
 
 void CheckChannelSide(const ChannelDatabase& db, ConstChannelRecord channel, int slot, int side,
@@ -21,14 +27,18 @@ void CheckChannelSide(const ChannelDatabase& db, ConstChannelRecord channel, int
     const unsigned satellite = channel.satelliteLink(side).index();
     const unsigned transponder = channel.transponderLink(side).index();
     if (satellite >= static_cast<unsigned>(kSatelliteCount))
-        problems.push_back({ChannelSide(slot, side), channel.name(),
-                            "satellite link names slot " + Slot(satellite) + ", outside the satellite table"});
+        problems.push_back({ChannelSide(slot, side), channel.name(), SatelliteOutside(satellite)});
     if (transponder >= static_cast<unsigned>(kTransponderCount))
-        problems.push_back({ChannelSide(slot, side), channel.name(),
-                            "transponder link names slot " + Slot(transponder) + ", outside the transponder table"});
-    else if (db.transponder(static_cast<int>(transponder)).isFree())
         problems.push_back(
-            {ChannelSide(slot, side), channel.name(), "transponder link names free transponder " + Slot(transponder)});
+            {ChannelSide(slot, side),
+             channel.name(),
+             {VORLANE_TRANSLATABLE("IntegrityCheck", "transponder link names slot %1, outside the transponder table"),
+              {Slot(transponder)}}});
+    else if (db.transponder(static_cast<int>(transponder)).isFree())
+        problems.push_back({ChannelSide(slot, side),
+                            channel.name(),
+                            {VORLANE_TRANSLATABLE("IntegrityCheck", "transponder link names free transponder %1"),
+                             {Slot(transponder)}}});
 }
 
 void CheckChannels(const ChannelDatabase& db, std::vector<IntegrityProblem>& problems) {
@@ -47,9 +57,9 @@ void CheckTransponders(const ChannelDatabase& db, std::vector<IntegrityProblem>&
         const ConstTransponderRecord transponder = db.transponder(index);
         const unsigned satellite = transponder.satelliteLink().index();
         if (!transponder.isFree() && satellite >= static_cast<unsigned>(kSatelliteCount))
-            problems.push_back({"transponder " + std::to_string(index),
+            problems.push_back({{VORLANE_TRANSLATABLE("IntegrityCheck", "transponder %1"), {std::to_string(index)}},
                                 {},
-                                "satellite link names slot " + Slot(satellite) + ", outside the satellite table"});
+                                SatelliteOutside(satellite)});
     }
 }
 
@@ -58,7 +68,9 @@ void CheckTransponders(const ChannelDatabase& db, std::vector<IntegrityProblem>&
 std::vector<IntegrityProblem> CheckIntegrity(const ChannelDatabase& db) {
     std::vector<IntegrityProblem> problems;
     if (!db.tablesAllocated()) {
-        problems.push_back({"database", {}, "has no tables"});
+        problems.push_back({{VORLANE_TRANSLATABLE("IntegrityCheck", "database"), {}},
+                            {},
+                            {VORLANE_TRANSLATABLE("IntegrityCheck", "has no tables"), {}}});
         return problems;
     }
     CheckTransponders(db, problems);
@@ -68,10 +80,10 @@ std::vector<IntegrityProblem> CheckIntegrity(const ChannelDatabase& db) {
 }
 
 std::string IntegrityProblemLine(const IntegrityProblem& problem) {
-    std::string line = problem.record;
+    std::string line = problem.record.Text();
     if (!problem.name.empty())
         line += " \"" + problem.name + "\"";
-    return line + ": " + problem.text;
+    return line + ": " + problem.text.Text();
 }
 
 } // namespace vorlane

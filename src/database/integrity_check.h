@@ -4,6 +4,8 @@
 // every ordered list agrees with its records (chain, counts, keys, link fields, and the members a build from
 // the tables alone would give them), and every favourite group counts exactly its members.
 
+#include "database/integrity_phrase.h"
+
 #include <string>
 #include <vector>
 
@@ -12,9 +14,9 @@ namespace vorlane {
 class ChannelDatabase;
 
 struct IntegrityProblem {
-    std::string record; // the record or list concerned: "channel 12 tuner 1", "transponder 7", "list kind 4 head 0"
-    std::string name;   // that record's name bytes as stored (ISO-8859-1); empty for lists and nameless records
-    std::string text;   // what is wrong
+    IntegrityPhrase record; // the record or list concerned: "channel 12 tuner 1", "transponder 7", "list kind 4 head 0"
+    std::string name;       // that record's name bytes as stored (ISO-8859-1); empty for lists and nameless records
+    IntegrityPhrase text;   // what is wrong
 };
 
 // Every problem found, in table order; empty for a sound database. The database is not touched.

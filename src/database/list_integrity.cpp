@@ -12,14 +12,15 @@
 namespace vorlane {
 namespace {
 
-std::string ListName(unsigned kind, int instance) {
+IntegrityPhrase ListName(unsigned kind, int instance) {
     const int group = static_cast<int>(kind) - static_cast<int>(ListKind::Favourite0);
     if (group >= 0 && group < FavouriteGroups::kGroupCount)
-        return "favourite group " + std::to_string(group + 1);
-    return "list kind " + std::to_string(kind) + " head " + std::to_string(instance);
+        return {VORLANE_TRANSLATABLE("IntegrityCheck", "favourite group %1"), {std::to_string(group + 1)}};
+    return {VORLANE_TRANSLATABLE("IntegrityCheck", "list kind %1 head %2"),
+            {std::to_string(kind), std::to_string(instance)}};
 }
 
-std::string ListName(const ListHead& head) {
+IntegrityPhrase ListName(const ListHead& head) {
     return ListName(static_cast<unsigned>(head.kind), head.instance);
 }
 
@@ -29,8 +30,9 @@ std::string Hex(std::uint32_t value) {
     return text;
 }
 
-void Add(std::vector<IntegrityProblem>& problems, std::string record, std::string text) {
-    problems.push_back({std::move(record), {}, std::move(text)});
+void Add(std::vector<IntegrityProblem>& problems, IntegrityPhrase record, const char* pattern,
+         std::vector<std::string> values = {}) {
+    problems.push_back({std::move(record), {}, {pattern, std::move(values)}});
 }
 
 // The width of the field decides what must match: the favourite byte, the 16-bit form, or the 32-bit word apart
@@ -51,19 +53,22 @@ bool OnWrongTuner(TunerFilter tuners, int side) {
 }
 
 std::string Pk(const ListNode& node) {
-    return "PK " + std::to_string(node.pk);
+    return std::to_string(node.pk);
 }
 
 void CheckChannelNode(const ListKindInfo& info, const ListHead& head, const ListNode& node, ConstChannelRecord channel,
                       int side, std::vector<IntegrityProblem>& problems) {
     if (!channel.presentOn(side))
-        Add(problems, ListName(head), Pk(node) + " not present on its tuner");
+        Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 not present on its tuner"),
+            {Pk(node)});
     if (info.typeFilter != kAllTypes && channel.serviceType() != info.typeFilter)
-        Add(problems, ListName(head), Pk(node) + " has type " + std::to_string(channel.serviceType()));
+        Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 has type %2"),
+            {Pk(node), std::to_string(channel.serviceType())});
     if (OnWrongTuner(info.tuners, side))
-        Add(problems, ListName(head), Pk(node) + " on the wrong tuner");
+        Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 on the wrong tuner"), {Pk(node)});
     if (node.link.tunerSide() != static_cast<unsigned>(side))
-        Add(problems, ListName(head), Pk(node) + " link side bit differs from its PK");
+        Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 link side bit differs from its PK"),
+            {Pk(node)});
 }
 
 void CheckNodeAgainstRecord(const ChannelDatabase& db, const ListKindInfo& info, const ListHead& head,
@@ -71,53 +76,56 @@ void CheckNodeAgainstRecord(const ChannelDatabase& db, const ListKindInfo& info,
     const int side = TunerSideOfPk(node.pk);
     const int records = info.table == RecordTable::Channels ? kChannelCount * kTunerCount : RecordCount(info.table);
     if (node.pk >= records) {
-        Add(problems, ListName(head), Pk(node) + " outside the table");
+        Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 outside the table"), {Pk(node)});
         return;
     }
     const RecordTables tables{db.arrSatellite(), db.arrTransponder(), db.arrChannel()};
     const std::uint8_t* record = tables.recordOfPk(info.table, node.pk);
     if (readLe32(record) == kFreeRecordWord)
-        Add(problems, ListName(head), Pk(node) + " names a free record");
+        Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 names a free record"), {Pk(node)});
     if (info.table == RecordTable::Channels)
         CheckChannelNode(info, head, node, ConstChannelRecord(record), side, problems);
     if (info.headChoice != HeadChoice::Single && node.link.index() != head.instance)
-        Add(problems, ListName(head), Pk(node) + " link index " + std::to_string(node.link.index()));
+        Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 link index %2"),
+            {Pk(node), std::to_string(node.link.index())});
     const LinkWord stored = ReadLinkField(info, record, side);
     if (!SameInWidth(info.linkWidth, node.link, stored))
-        Add(problems, ListName(head),
-            Pk(node) + " node link " + Hex(node.link.value()) + " but record field " + Hex(stored.value()));
+        Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 node link %2 but record field %3"),
+            {Pk(node), Hex(node.link.value()), Hex(stored.value())});
 }
 
 void CheckHead(const ChannelDatabase& db, const ListKindInfo& info, const ListHead& head,
                std::vector<IntegrityProblem>& problems) {
     if (head.kind != info.kind || head.linkWidth != info.linkWidth)
-        Add(problems, ListName(head), "kind or width of the head wrong");
+        Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "kind or width of the head wrong"));
     const ListNode* previous = nullptr;
     unsigned nextKey[kTunerCount] = {0, 0};
     int lastSide = 0;
     int nodes = 0;
     for (const ListNode* node = head.first; node; previous = node, node = node->next) {
         if (++nodes > kChannelCount * kTunerCount) {
-            Add(problems, ListName(head), "node chain does not end");
+            Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "node chain does not end"));
             return;
         }
         if (node->head != &head || node->prev != previous || node->isFree())
-            Add(problems, ListName(head), "node " + std::to_string(nodes - 1) + " badly linked");
+            Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "node %1 badly linked"),
+                {std::to_string(nodes - 1)});
         if (TunerSideOfPk(node->pk) < lastSide)
-            Add(problems, ListName(head), Pk(*node) + " of tuner 1 after tuner 2's entries");
+            Add(problems, ListName(head),
+                VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 of tuner 1 after tuner 2's entries"), {Pk(*node)});
         lastSide = TunerSideOfPk(node->pk);
         const int side = KeysCountPerTunerSide(info.kind) ? lastSide : 0;
         if (node->link.key() != nextKey[side])
-            Add(problems, ListName(head),
-                Pk(*node) + " key " + std::to_string(node->link.key()) + ", expected " + std::to_string(nextKey[side]));
+            Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 key %2, expected %3"),
+                {Pk(*node), std::to_string(node->link.key()), std::to_string(nextKey[side])});
         nextKey[side] = node->link.key() + 1;
         CheckNodeAgainstRecord(db, info, head, *node, problems);
     }
     if (head.last != previous)
-        Add(problems, ListName(head), "last node pointer wrong");
+        Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "last node pointer wrong"));
     if (head.count != nodes)
-        Add(problems, ListName(head),
-            "count " + std::to_string(head.count) + " but " + std::to_string(nodes) + " nodes");
+        Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "count %1 but %2 nodes"),
+            {std::to_string(head.count), std::to_string(nodes)});
 }
 
 using HeadCounts = std::array<std::vector<int>, kMaxListKind + 1>;
@@ -172,8 +180,8 @@ HeadCounts CountBuildMembers(const ChannelDatabase& db) {
 void CheckMembership(const ListHead& head, int expected, std::vector<IntegrityProblem>& problems) {
     if (head.count != expected)
         Add(problems, ListName(head),
-            "holds " + std::to_string(head.count) + " entries but " + std::to_string(expected) +
-                " records belong in it");
+            VORLANE_TRANSLATABLE("IntegrityCheck", "holds %1 entries but %2 records belong in it"),
+            {std::to_string(head.count), std::to_string(expected)});
 }
 
 } // namespace
@@ -182,7 +190,10 @@ void CheckListsAgainstRecords(const ChannelDatabase& db, std::vector<IntegrityPr
     const HeadCounts members = CountBuildMembers(db);
     for (const ListKindInfo& info : AllListKinds()) {
         if (db.lists().HeadCount(info.kind) != info.headCount) {
-            Add(problems, "list kind " + std::to_string(static_cast<unsigned>(info.kind)), "has no heads");
+            Add(problems,
+                {VORLANE_TRANSLATABLE("IntegrityCheck", "list kind %1"),
+                 {std::to_string(static_cast<unsigned>(info.kind))}},
+                VORLANE_TRANSLATABLE("IntegrityCheck", "has no heads"));
             continue;
         }
         for (int i = 0; i < info.headCount; ++i) {

@@ -1,15 +1,13 @@
 #include "loader/language_texts.h"
 
+#include "platform/translatable.h"
+
 #include <fstream>
 #include <system_error>
 
 namespace vorlane {
 
 namespace {
-
-// The marker lets the translation tools collect the texts (they take it for Qt's no-op translation marker); the
-// core itself stays English.
-#define VORLANE_TRANSLATABLE(context, text) text
 
 constexpr std::array<const char*, LanguageTexts::kCount> kDefaultTexts = {
     VORLANE_TRANSLATABLE("LanguageTexts", "Auto Connect to STB"),

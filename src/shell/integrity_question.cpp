@@ -11,7 +11,21 @@ namespace {
 // More lines would push the buttons off the screen; the count tells how many were left unlisted.
 constexpr std::size_t kListedProblems = 20;
 
+QString Translated(const IntegrityPhrase& phrase) {
+    QString text = QCoreApplication::translate("IntegrityCheck", phrase.pattern);
+    for (const std::string& value : phrase.values)
+        text = text.arg(QString::fromStdString(value));
+    return text;
+}
+
 } // namespace
+
+QString IntegrityProblemText(const IntegrityProblem& problem) {
+    QString line = Translated(problem.record);
+    if (!problem.name.empty())
+        line += QStringLiteral(" \"") + QString::fromLatin1(problem.name) + QLatin1Char('"');
+    return line + QStringLiteral(": ") + Translated(problem.text);
+}
 
 bool MayGoOnDespiteProblems(QWidget* parent, const std::vector<IntegrityProblem>& problems, const QString& question) {
     if (problems.empty())
@@ -19,7 +33,7 @@ bool MayGoOnDespiteProblems(QWidget* parent, const std::vector<IntegrityProblem>
     const int count = static_cast<int>(problems.size());
     QString text = QCoreApplication::translate("IntegrityQuestion", "The data has %n problem(s):\n", nullptr, count);
     for (std::size_t i = 0; i < problems.size() && i < kListedProblems; ++i)
-        text += QString::fromLatin1(IntegrityProblemLine(problems[i])) + QLatin1Char('\n');
+        text += IntegrityProblemText(problems[i]) + QLatin1Char('\n');
     const int unlisted = count - static_cast<int>(kListedProblems);
     if (unlisted > 0)
         text += QCoreApplication::translate("IntegrityQuestion", "... and %n more\n", nullptr, unlisted);

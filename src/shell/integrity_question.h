@@ -15,4 +15,7 @@ namespace vorlane::ui {
 // anyway?") under the listed problems; No is the default.
 bool MayGoOnDespiteProblems(QWidget* parent, const std::vector<IntegrityProblem>& problems, const QString& question);
 
+// One problem as a line in the user's language; in English the same as IntegrityProblemLine.
+QString IntegrityProblemText(const IntegrityProblem& problem);
+
 } // namespace vorlane::ui

@@ -12,6 +12,7 @@
 #include "platform/memory_settings_store.h"
 #include "platform/trace.h"
 #include "platform/widgets/user_prompts.h"
+#include "shell/integrity_question.h"
 #include "shell/view_texts.h"
 #include "support/list_check.h"
 #include "support/sample_database.h"
@@ -591,16 +592,27 @@ TEST_F(ViewTest, FilterFieldNarrowsThePaneAndDeleteActsOnTheShownSelectedRows) {
 // The texts the view builds reach the translations: German with its plural forms, English unchanged without one.
 TEST_F(ViewTest, CountedTextsInGermanAndEnglish) {
     RegisterTranslations();
-    const auto texts = [] {
-        return std::vector<QString>{
-            CountLabelText(PaneCaption::Satellite, 64),        CountLabelText(PaneCaption::Tv, 1),
-            FilteredCountLabelText(PaneCaption::Radio, 1, 1),  ui::CountedEditLabel(ui::CountedEdit::Delete, 1),
-            ui::CountedEditLabel(ui::CountedEdit::Delete, 12), ServiceTypeText(ServiceType::Tv)};
+    const IntegrityProblem problem{
+        {"channel %1 tuner %2", {"12", "1"}}, "News", {"PK %1 key %2, expected %3", {"7", "3", "2"}}};
+    const auto texts = [&problem] {
+        return std::vector<QString>{CountLabelText(PaneCaption::Satellite, 64),
+                                    CountLabelText(PaneCaption::Tv, 1),
+                                    FilteredCountLabelText(PaneCaption::Radio, 1, 1),
+                                    ui::CountedEditLabel(ui::CountedEdit::Delete, 1),
+                                    ui::CountedEditLabel(ui::CountedEdit::Delete, 12),
+                                    ServiceTypeText(ServiceType::Tv),
+                                    ui::IntegrityProblemText(problem)};
     };
     const std::vector<std::pair<const char*, const char*>> expected = {
-        {"Satellite - 64 items", "Satellit - 64 Einträge"},  {"TV - 1 item", "TV - 1 Eintrag"},
-        {"Radio - 1 of 1 items", "Radio - 1 von 1 Eintrag"}, {"Delete 1 channel", "1 Kanal löschen"},
-        {"Delete 12 channels", "12 Kanäle löschen"},         {"TV", "TV"}};
+        {"Satellite - 64 items", "Satellit - 64 Einträge"},
+        {"TV - 1 item", "TV - 1 Eintrag"},
+        {"Radio - 1 of 1 items", "Radio - 1 von 1 Eintrag"},
+        {"Delete 1 channel", "1 Kanal löschen"},
+        {"Delete 12 channels", "12 Kanäle löschen"},
+        {"TV", "TV"},
+        {"channel 12 tuner 1 \"News\": PK 7 key 3, expected 2",
+         "Kanal 12 Tuner 1 \"News\": PK 7 Schlüssel 3, erwartet 2"}};
+    EXPECT_EQ(IntegrityProblemLine(problem), expected.back().first);
     const std::vector<QString> english = texts();
     QTranslator german;
     ASSERT_TRUE(german.load(QStringLiteral(":/i18n/vorlane_de.qm")));
