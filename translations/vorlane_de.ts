@@ -1300,6 +1300,17 @@
     </message>
 </context>
 <context>
+    <name>Main</name>
+    <message>
+        <source>Channel editor and loader for the receiver&apos;s channel files.</source>
+        <translation>Kanaleditor und Loader für die Kanaldateien des Receivers.</translation>
+    </message>
+    <message>
+        <source>A channel file to open at start.</source>
+        <translation>Eine Kanaldatei, die beim Start geöffnet wird.</translation>
+    </message>
+</context>
+<context>
     <name>MainFrame</name>
     <message>
         <source>Recent Files</source>

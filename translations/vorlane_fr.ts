@@ -1300,6 +1300,17 @@
     </message>
 </context>
 <context>
+    <name>Main</name>
+    <message>
+        <source>Channel editor and loader for the receiver&apos;s channel files.</source>
+        <translation>Éditeur de chaînes et chargeur pour les fichiers de chaînes du récepteur.</translation>
+    </message>
+    <message>
+        <source>A channel file to open at start.</source>
+        <translation>Un fichier de chaînes à ouvrir au démarrage.</translation>
+    </message>
+</context>
+<context>
     <name>MainFrame</name>
     <message>
         <source>Recent Files</source>

@@ -12,10 +12,12 @@
 namespace {
 
 void DescribeOptions(QCommandLineParser& parser) {
-    parser.setApplicationDescription(QStringLiteral("Channel editor and loader for the receiver's channel files."));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("Main", "Channel editor and loader for the receiver's channel files."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A channel file to open at start."),
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QCoreApplication::translate("Main", "A channel file to open at start."),
                                  QStringLiteral("[FILE]"));
 }
 
@@ -39,6 +41,7 @@ int main(int argc, char** argv) {
     if (early.isSet(QStringLiteral("help")) || early.isSet(QStringLiteral("help-all")) ||
         early.isSet(QStringLiteral("version"))) {
         QCoreApplication core(argc, argv);
+        vorlane::ui::InstallTranslations();
         QCommandLineParser answer;
         DescribeOptions(answer);
         answer.process(core);
