@@ -52,16 +52,17 @@ TEST(SimulatorOptions, EveryOptionReachesTheConfiguration) {
     EXPECT_FALSE(commandLine.help);
 }
 
-TEST(SimulatorOptions, DefaultsAreUnpacedWithoutRestartOrFaults) {
+// Defaults are unpaced without restart or faults; --help needs no link; bad lines are refused with a reason.
+TEST(SimulatorOptions, DefaultsHelpAndRefusedLines) {
     SimulatorCommandLine commandLine;
     std::string error;
     ASSERT_EQ(1, parseSimulatorCommandLine({"--link", "COM1"}, commandLine, error));
     EXPECT_EQ(0u, commandLine.config.bitsPerSecond);
     EXPECT_FALSE(commandLine.config.behaviour.restartAfterBreakIn);
     EXPECT_EQ(0, commandLine.config.behaviour.faults.nakPacket);
-}
+    EXPECT_EQ(1, parseSimulatorCommandLine({"--help"}, commandLine, error));
+    EXPECT_TRUE(commandLine.help);
 
-TEST(SimulatorOptions, BadCommandLinesAreRefusedWithAReason) {
     const std::vector<std::vector<std::string_view>> bad = {
         {},
         {"--store", "x"},
@@ -73,18 +74,11 @@ TEST(SimulatorOptions, BadCommandLinesAreRefusedWithAReason) {
         {"--link", "COM1", "--speed", "9600"},
     };
     for (const auto& arguments : bad) {
-        SimulatorCommandLine commandLine;
-        std::string error;
-        EXPECT_EQ(0, parseSimulatorCommandLine(arguments, commandLine, error));
+        SimulatorCommandLine refused;
+        error.clear();
+        EXPECT_EQ(0, parseSimulatorCommandLine(arguments, refused, error));
         EXPECT_FALSE(error.empty());
     }
-}
-
-TEST(SimulatorOptions, HelpNeedsNoLink) {
-    SimulatorCommandLine commandLine;
-    std::string error;
-    EXPECT_EQ(1, parseSimulatorCommandLine({"--help"}, commandLine, error));
-    EXPECT_TRUE(commandLine.help);
 }
 
 } // namespace

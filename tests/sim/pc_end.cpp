@@ -3,7 +3,6 @@
 #include "storage/checksum.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <fcntl.h>
 #include <poll.h>
 #include <termios.h>
@@ -81,22 +80,6 @@ Bytes PcEnd::readFor(std::chrono::milliseconds span) {
             break;
     }
     return received;
-}
-
-bool PcEnd::waitForHangUp(std::chrono::milliseconds timeout) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (std::chrono::steady_clock::now() < deadline) {
-        pollfd line{m_fd, POLLIN, 0};
-        if (::poll(&line, 1, 50) > 0) {
-            if (line.revents & (POLLHUP | POLLERR))
-                return true;
-            std::uint8_t buffer[256];
-            const ssize_t got = ::read(m_fd, buffer, sizeof buffer);
-            if (got < 0 && errno == EIO)
-                return true;
-        }
-    }
-    return false;
 }
 
 void sendWakeUp(PcEnd& pc) {

@@ -32,8 +32,6 @@ public:
     Bytes read(std::size_t count, std::chrono::milliseconds timeout = std::chrono::milliseconds(2000));
     // Everything that arrives within `span`.
     Bytes readFor(std::chrono::milliseconds span);
-    // True when the line reports a hang-up (or an error) within the time-out.
-    bool waitForHangUp(std::chrono::milliseconds timeout);
 
 private:
     int m_fd = -1;
