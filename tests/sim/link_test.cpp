@@ -3,7 +3,7 @@
 #include <fstream>
 #include <iterator>
 
-namespace vorlane::test {
+namespace vorlane::testing {
 namespace {
 
 namespace fs = std::filesystem;
@@ -66,4 +66,4 @@ TEST_F(SimulatorLink, IdentificationFollowsTheWakeUpAfterTheQuietTime) {
 }
 
 } // namespace
-} // namespace vorlane::test
+} // namespace vorlane::testing

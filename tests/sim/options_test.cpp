@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace vorlane::test {
+namespace vorlane::testing {
 namespace {
 
 using namespace std::chrono_literals;
@@ -82,4 +82,4 @@ TEST(SimulatorOptions, DefaultsHelpAndRefusedLines) {
 }
 
 } // namespace
-} // namespace vorlane::test
+} // namespace vorlane::testing

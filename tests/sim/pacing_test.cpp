@@ -2,7 +2,7 @@
 
 #include "sim/line_pacer.h"
 
-namespace vorlane::test {
+namespace vorlane::testing {
 namespace {
 
 TEST(LinePacer, BytesFollowEachOtherAtTenBitTimesAndAnIdleLineStartsAfresh) {
@@ -39,4 +39,4 @@ TEST_F(SimulatorPacing, DownloadPacketTakesTheLineTime) {
 }
 
 } // namespace
-} // namespace vorlane::test
+} // namespace vorlane::testing

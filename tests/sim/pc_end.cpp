@@ -9,7 +9,7 @@
 #include <thread>
 #include <unistd.h>
 
-namespace vorlane::test {
+namespace vorlane::testing {
 
 PcEnd::PcEnd(const std::string& devicePath) {
     m_fd = ::open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
@@ -120,4 +120,4 @@ Bytes bytesOf(std::string_view text) {
     return Bytes(text.begin(), text.end());
 }
 
-} // namespace vorlane::test
+} // namespace vorlane::testing

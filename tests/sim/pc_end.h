@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace vorlane::test {
+namespace vorlane::testing {
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -46,4 +46,4 @@ Bytes patternBytes(std::size_t count, std::uint8_t seed);
 Bytes join(std::initializer_list<Bytes> parts);
 Bytes bytesOf(std::string_view text);
 
-} // namespace vorlane::test
+} // namespace vorlane::testing

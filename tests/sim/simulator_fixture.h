@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-namespace vorlane::test {
+namespace vorlane::testing {
 
 using namespace std::chrono_literals;
 
@@ -43,4 +43,4 @@ protected:
     std::filesystem::path m_folder;
 };
 
-} // namespace vorlane::test
+} // namespace vorlane::testing

@@ -8,7 +8,7 @@
 #include <iterator>
 #include <thread>
 
-namespace vorlane::test {
+namespace vorlane::testing {
 namespace {
 
 struct Step {
@@ -240,4 +240,4 @@ INSTANTIATE_TEST_SUITE_P(Rows, SimulatorTranscript, ::testing::ValuesIn(kCases),
                          [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace
-} // namespace vorlane::test
+} // namespace vorlane::testing
