@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-namespace vorlane::test {
+namespace vorlane::testing {
 
 class RecordingLoaderUi : public LoaderUi {
 public:
@@ -67,4 +67,4 @@ private:
     std::string m_saved;
 };
 
-} // namespace vorlane::test
+} // namespace vorlane::testing

@@ -13,7 +13,8 @@
 #include <unistd.h>
 
 using namespace vorlane;
-using namespace vorlane::test;
+using namespace vorlane::testing;
+using vorlane::test::PseudoTerminal;
 using namespace std::chrono_literals;
 
 namespace {
@@ -22,7 +23,7 @@ namespace {
 constexpr ConnectionPauses kSearchPauses{0, 0, 200, 500};
 constexpr std::size_t kWakeUpLength = 25;
 
-class PortSearchTest : public testing::Test {
+class PortSearchTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(ports.valid());

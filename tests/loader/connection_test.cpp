@@ -10,7 +10,8 @@
 #include <unistd.h>
 
 using namespace vorlane;
-using namespace vorlane::test;
+using namespace vorlane::testing;
+using vorlane::test::PseudoTerminal;
 
 namespace {
 
@@ -41,7 +42,7 @@ std::vector<std::uint8_t> WakeUpBytes() {
     return bytes;
 }
 
-class ConnectionTest : public testing::Test {
+class ConnectionTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(pty.valid());
@@ -113,7 +114,7 @@ TEST_F(ConnectionTest, PortAndSpeedOutsideTheirListsAreRefused) {
     EXPECT_EQ(16, connection.Settings().PortNumber());
 }
 
-TEST_F(ConnectionTest, ConnectOpensTheChosenPortAtItsSpeedAndWakesTheReceiver) {
+TEST_F(ConnectionTest, ConnectOpensTheChosenPortAtItsSpeedAndWakesTheReceiverUntilDisconnect) {
     LinkPty(3);
     connection.Start();
     ASSERT_EQ(1, connection.SetPortAndSpeed(2, 6)); // COM3 at 9600
@@ -137,14 +138,8 @@ TEST_F(ConnectionTest, ConnectOpensTheChosenPortAtItsSpeedAndWakesTheReceiver) {
     ::close(fd);
 
     EXPECT_EQ(WakeUpBytes(), pty.receive(25));
-}
 
-TEST_F(ConnectionTest, DisconnectClosesStopsTheBreakInAndReturnsToIdle) {
-    LinkPty(1);
-    connection.Start();
-    ASSERT_EQ(1, connection.ConnectCommand());
-
-    TraceCapture trace;
+    // Disconnect closes, stops the break-in and returns to idle.
     connection.DisconnectCommand();
     EXPECT_FALSE(port.IsOpen());
     EXPECT_TRUE(trace.contains("Disconnected"));
@@ -152,6 +147,11 @@ TEST_F(ConnectionTest, DisconnectClosesStopsTheBreakInAndReturnsToIdle) {
     EXPECT_EQ(kDisconnectedControls, connection.Controls());
     EXPECT_EQ(1, transfer.breakInStops);
     EXPECT_EQ(2, transfer.idleCalls); // once by the connect, once by the disconnect
+
+    // Finish closes an open port.
+    ASSERT_EQ(1, connection.ConnectPort());
+    connection.Finish();
+    EXPECT_FALSE(port.IsOpen());
 }
 
 TEST_F(ConnectionTest, PortThatCannotBeUsedIsNamedAndReportedAsFailed) {
@@ -163,14 +163,6 @@ TEST_F(ConnectionTest, PortThatCannotBeUsedIsNamedAndReportedAsFailed) {
     EXPECT_EQ("   Connection failed", connection.StatusText());
     EXPECT_EQ(kDisconnectedControls, connection.Controls());
     EXPECT_EQ(0, transfer.idleCalls);
-}
-
-TEST_F(ConnectionTest, FinishClosesAnOpenPort) {
-    LinkPty(1);
-    connection.Start();
-    ASSERT_EQ(1, connection.ConnectPort());
-    connection.Finish();
-    EXPECT_FALSE(port.IsOpen());
 }
 
 TEST(ConnectionDevices, StoredDevicePathIsUsedWithoutSerialFolder) {

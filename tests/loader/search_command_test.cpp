@@ -10,7 +10,7 @@
 #include <sys/wait.h>
 
 using namespace vorlane;
-using namespace vorlane::test;
+using namespace vorlane::testing;
 using namespace std::chrono_literals;
 
 namespace {
@@ -20,7 +20,7 @@ struct CommandResult {
     std::string output;
 };
 
-class SearchCommandTest : public testing::Test {
+class SearchCommandTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(ports.valid());

@@ -70,7 +70,7 @@ private:
     EventQueueDispatcher& m_queue;
 };
 
-class SerialPortTest : public testing::Test {
+class SerialPortTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(pty.valid());
@@ -120,7 +120,7 @@ TEST_F(SerialPortTest, OpenWhileOpenFailsAndKeepsTheConnection) {
     EXPECT_EQ("KX70RS", std::string(owner.received.begin(), owner.received.end()));
 }
 
-TEST_F(SerialPortTest, MissingDeviceFailsAndClosedPortRefusesEverything) {
+TEST_F(SerialPortTest, MissingDeviceOrBadSettingsFailAndAClosedPortRefusesEverything) {
     EXPECT_FALSE(port.Open("/nonexistent/COM3", 115200, 0, 8, 0, 0));
     EXPECT_FALSE(port.IsOpen());
     port.Close(); // nothing happens
@@ -136,9 +136,8 @@ TEST_F(SerialPortTest, MissingDeviceFailsAndClosedPortRefusesEverything) {
     EXPECT_FALSE(uncreated.Open(pty.slavePath(), 115200, 0, 8, 0, 0));
     SerialPort ownerWithoutDispatcher;
     EXPECT_FALSE(ownerWithoutDispatcher.Create(&owner, nullptr, kReceiveQueue, 4096));
-}
 
-TEST_F(SerialPortTest, BadLineSettingsLeaveThePortClosedAndTheDeviceFree) {
+    // Bad line settings leave the port closed and the device free.
     EXPECT_FALSE(open(115200, 5));
     EXPECT_FALSE(open(115200, 0, 9));
     EXPECT_FALSE(open(0));
@@ -208,7 +207,7 @@ TEST_F(SerialPortTest, BurstReachesTheOwnerInOrderOverSeveralDeliveries) {
         EXPECT_LE(size, kReceiveQueue);
 }
 
-TEST_F(SerialPortTest, ReadWithTimeoutOnASilentLine) {
+TEST_F(SerialPortTest, ReadWithTimeoutWaitsOnASilentLineAndReturnsWithTheFirstBytes) {
     ASSERT_TRUE(open());
     TraceCapture trace;
     std::uint8_t buffer[300];
@@ -220,19 +219,15 @@ TEST_F(SerialPortTest, ReadWithTimeoutOnASilentLine) {
     EXPECT_GE(elapsed, 500u);
     EXPECT_LT(elapsed, 1000u);
     EXPECT_EQ("Timeout occurred", trace.text());
-}
 
-TEST_F(SerialPortTest, ReadWithTimeoutReturnsWithTheFirstBytes) {
-    ASSERT_TRUE(open());
+    // Bytes that come while it waits end the wait at once.
     std::thread sender([&] {
         std::this_thread::sleep_for(100ms);
         pty.send("ID KX70RS");
     });
-    std::uint8_t buffer[300];
-    std::size_t count = 0;
-    const std::uint64_t start = tickCountMs();
+    const std::uint64_t restart = tickCountMs();
     EXPECT_TRUE(port.ReadWithTimeout(buffer, sizeof buffer, count, 2000));
-    EXPECT_LT(tickCountMs() - start, 1000u);
+    EXPECT_LT(tickCountMs() - restart, 1000u);
     sender.join();
     for (std::size_t more = 0; count < 9 && port.ReadWithTimeout(buffer + count, sizeof buffer - count, more, 1000);)
         count += more;
