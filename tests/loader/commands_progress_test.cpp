@@ -5,7 +5,7 @@
 #include "platform/trace.h"
 
 using namespace vorlane;
-using namespace vorlane::test;
+using namespace vorlane::testing;
 
 namespace {
 

@@ -107,6 +107,9 @@ TEST(ChannelHeaderRebuild, KeepsTheLoadAddressAndDescribesTheReceivedData) {
     EXPECT_EQ(expectedStart, std::vector<std::uint8_t>(file.begin() + 0x2E, file.begin() + 0x38));
     EXPECT_EQ(0xA5, file[0x60]);
     EXPECT_EQ(0xEF, file[0x7F]);
+    EXPECT_EQ(0xEF, file[0x00]);
+    EXPECT_TRUE(header.signatureValid());
+    EXPECT_FALSE(header.monitorMode());
 }
 
 TEST(ChannelHeaderRebuild, AnEmptyAddressInTheHeaderIsTakenFromTheFileStart) {
