@@ -5,7 +5,7 @@
 #include "cli_loader_fixture.h"
 
 using namespace vorlane;
-using namespace vorlane::test;
+using namespace vorlane::testing;
 
 namespace {
 

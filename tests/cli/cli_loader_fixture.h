@@ -25,7 +25,7 @@
 
 extern char** environ;
 
-namespace vorlane::test {
+namespace vorlane::testing {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
@@ -150,4 +150,4 @@ protected:
     std::unique_ptr<SimulatedReceiver> simulator;
 };
 
-} // namespace vorlane::test
+} // namespace vorlane::testing

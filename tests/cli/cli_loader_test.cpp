@@ -9,37 +9,9 @@
 #include <thread>
 
 using namespace vorlane;
-using namespace vorlane::test;
+using namespace vorlane::testing;
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
-
-TEST_F(CliLoaderTest, HelpAndUsageErrors) {
-    for (const char* command : {"upload", "download"}) {
-        const CliRun help = Run({command, "--help"});
-        EXPECT_EQ(0, help.exitCode);
-        EXPECT_EQ(0u, help.out.rfind(std::string("Usage: vorlane-cli ") + command, 0)) << help.out;
-    }
-    const std::vector<std::vector<std::string>> cases = {
-        {"upload"},
-        {"upload", "a.key", "b.key"},
-        {"upload", "--wait", "soon", "a.key"},
-        {"upload", "--idle-timeout", "-1", "a.key"},
-        {"upload", "--port", "17", "a.key"},
-        {"upload", "--port", "1", "--device", "/dev/null", "a.key"},
-        {"upload", "--speed", "1234", "a.key"},
-        {"upload", "--fast", "a.key"},
-        {"download", "out.bin"},
-        {"download", "--what", "all", "out.bin"},
-        {"download", "--what", "main"},
-        {"download", "--device"},
-    };
-    for (const std::vector<std::string>& args : cases) {
-        const CliRun result = Run(args);
-        EXPECT_EQ(2, result.exitCode) << args.back();
-        EXPECT_EQ("", result.out);
-        EXPECT_TRUE(Contains(result.err, "Usage: vorlane-cli " + args[0])) << result.err;
-    }
-}
 
 TEST_F(CliLoaderTest, APortThatCannotBeOpenedFails) {
     WriteFile("update.key", Pattern(10, 1));

@@ -2,6 +2,7 @@
 // what info and blocks print.
 
 #include "blockfile/channel_file.h"
+#include "cli_loader_fixture.h"
 #include "database/channel_database.h"
 #include "importexport/database_files.h"
 #include "support/list_check.h"
@@ -9,27 +10,17 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 using namespace vorlane;
+using namespace vorlane::testing;
 namespace fs = std::filesystem;
 
 namespace {
-
-using Bytes = std::vector<std::uint8_t>;
-
-struct CliRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
 
 std::string readText(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -45,58 +36,22 @@ void writeText(const fs::path& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
-std::string quoted(const std::string& arg) {
-    std::string out = "'";
-    for (const char c : arg)
-        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return out + "'";
-}
-
-class CliTest : public ::testing::Test {
+// The file commands need no receiver: the loader tests' fixture runs the program with its own settings folder.
+class CliTest : public CliLoaderTest {
 protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() / ("vorlane-cli-" + std::to_string(::getpid()) + "-" +
-                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
-    CliRun run(const std::vector<std::string>& args) const {
-        std::string command = quoted(VORLANE_CLI);
-        for (const std::string& arg : args)
-            command += " " + quoted(arg);
-        const fs::path out = folder / "stdout.txt";
-        const fs::path err = folder / "stderr.txt";
-        command += " >" + quoted(out.string()) + " 2>" + quoted(err.string());
-        const int status = std::system(command.c_str());
-        CliRun result;
-        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.out = readText(out);
-        result.err = readText(err);
-        fs::remove(out);
-        fs::remove(err);
-        return result;
-    }
-
-    std::string path(const char* name) const { return (folder / name).string(); }
-
-    fs::path folder;
+    CliRun run(const std::vector<std::string>& args) { return Run(args); }
+    std::string path(const char* name) const { return PathIn(name); }
 };
-
-bool startsWith(const std::string& text, const std::string& prefix) {
-    return text.compare(0, prefix.size(), prefix) == 0;
-}
 
 } // namespace
 
 // Help on standard output with exit 0; a usage error exits 2 with the usage on standard error only.
 TEST_F(CliTest, HelpAndUsageErrors) {
-    for (const char* command :
-         {"info", "check", "convert", "export", "blocks", "sort", "dedupe", "apply-order", "diff"}) {
+    for (const char* command : {"info", "check", "convert", "export", "blocks", "sort", "dedupe", "apply-order", "diff",
+                                "upload", "download"}) {
         const CliRun help = run({command, "--help"});
         EXPECT_EQ(0, help.exitCode) << command;
-        EXPECT_TRUE(startsWith(help.out, std::string("Usage: vorlane-cli ") + command)) << help.out;
+        EXPECT_TRUE(help.out.starts_with(std::string("Usage: vorlane-cli ") + command)) << help.out;
         EXPECT_EQ("", help.err) << command;
     }
     const std::vector<std::vector<std::string>> cases = {
@@ -120,6 +75,18 @@ TEST_F(CliTest, HelpAndUsageErrors) {
         {"apply-order", "r", "a", "b", "--favorites"},
         {"diff", "a"},
         {"diff", "a", "b", "--xml"},
+        {"upload"},
+        {"upload", "a.key", "b.key"},
+        {"upload", "--wait", "soon", "a.key"},
+        {"upload", "--idle-timeout", "-1", "a.key"},
+        {"upload", "--port", "17", "a.key"},
+        {"upload", "--port", "1", "--device", "/dev/null", "a.key"},
+        {"upload", "--speed", "1234", "a.key"},
+        {"upload", "--fast", "a.key"},
+        {"download", "out.bin"},
+        {"download", "--what", "all", "out.bin"},
+        {"download", "--what", "main"},
+        {"download", "--device"},
     };
     for (const std::vector<std::string>& args : cases) {
         const CliRun result = run(args);
@@ -275,7 +242,7 @@ TEST_F(CliTest, InfoAndBlocksOnBlockFilesAndOtherFiles) {
 
     const CliRun blocks = run({"blocks", path("two.bin")});
     EXPECT_EQ(0, blocks.exitCode);
-    EXPECT_TRUE(startsWith(blocks.out, "block file: 2 blocks\n")) << blocks.out;
+    EXPECT_TRUE(blocks.out.starts_with("block file: 2 blocks\n")) << blocks.out;
     EXPECT_NE(std::string::npos, blocks.out.find("1   0xb2  Channel          1     0x7fc10080 0x000cff80 no      ok\n"))
         << blocks.out;
 
@@ -324,7 +291,7 @@ TEST_F(CliTest, ListToolsWriteConsistentListsThatDiffTellsApart) {
 
     const CliRun csv = run({"export", "--format", "csv", in, path("list.csv")});
     EXPECT_EQ(0, csv.exitCode) << csv.err;
-    EXPECT_TRUE(startsWith(readText(path("list.csv")), "Tuner,Type,Number,Name,Satellite,Frequency,"));
+    EXPECT_TRUE(readText(path("list.csv")).starts_with("Tuner,Type,Number,Name,Satellite,Frequency,"));
     ASSERT_EQ(0, run({"export", in, path("plain.txt")}).exitCode);
     ASSERT_EQ(0, run({"export", "--format", "text", in, path("text.txt")}).exitCode);
     EXPECT_EQ(readText(path("plain.txt")), readText(path("text.txt")));
