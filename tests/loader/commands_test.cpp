@@ -179,11 +179,9 @@ TEST_F(CommandsUploadTest, ABlockFileGoesThroughTheMonitorWithTheBlockShownInThe
     EXPECT_EQ(Bytes(file.begin() + 128 + 1500, file.begin() + 2 * 128 + 1500 + 2200),
               simulator->receivedBlocks()[1].bytes);
     // The second block: 2328 bytes in three packets.
-    EXPECT_TRUE(ui.HasCaption("Now erasing the flash. Please wait.  (2/3)"));
-    EXPECT_TRUE(ui.HasCaption("0%  (2/3)"));
-    EXPECT_TRUE(ui.HasCaption("66%  (2/3)"));
-    EXPECT_TRUE(ui.HasCaption("100%  (2/3)"));
-    EXPECT_TRUE(ui.HasCaption("Now erasing the flash. Please wait.  (3/3)"));
+    for (const char* caption : {"Now erasing the flash. Please wait.  (2/3)", "0%  (2/3)", "66%  (2/3)", "100%  (2/3)",
+                                "Now erasing the flash. Please wait.  (3/3)"})
+        EXPECT_TRUE(ui.HasCaption(caption)) << caption;
     const auto erasing = std::find_if(ui.bars.begin(), ui.bars.end(), [](const ProgressBarState& bar) {
         return bar.caption == "Now erasing the flash. Please wait.  (2/3)";
     });
