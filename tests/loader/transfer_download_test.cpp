@@ -151,9 +151,14 @@ TEST_F(TransferDownloadTest, WithoutAPathTheFileChoiceIsAskedAndACancelRefusesTh
 }
 
 TEST_F(TransferDownloadTest, AChosenPathIsUsedAndAFolderThatCannotTakeTheFileRefusesIt) {
-    ConnectWithDownload(DownloadKind::MainSoftware, Pattern(3000, 0x57));
+    ReceiverBehaviour behaviour;
+    behaviour.downloads[static_cast<std::size_t>(DownloadKind::MainSoftware)] = Pattern(3000, 0x57);
+    SimulatorConfig config;
+    config.splitOutputBytes = 512;
+    Connect(behaviour, config);
     const std::string chosen = PathIn("chosen.bin");
-    // The choice is modal: the first packet arrives while it is open and waits until it is closed.
+    // The choice is modal: the rest of the first packet, cut off its size, arrives while it is open and waits
+    // until it is closed.
     transfer.SetHooks({.chooseDownloadFile =
                            [&](std::string& path) {
                                RunFor(200ms);
