@@ -78,12 +78,6 @@ TEST_F(CommandsProgressTest, CaptionsShowThePercentageAndTheBlockOfAnUpload) {
     EXPECT_EQ(TransferOutcome::None, progress.Outcome());
 }
 
-TEST_F(CommandsProgressTest, AnEmptyTransferShowsDoneInsteadOfDividingByZero) {
-    progress.Begin(0, "", "Downloading");
-    progress.Report(0, "", kNoUpload);
-    EXPECT_EQ("100%", progress.Bar().caption);
-}
-
 TEST_F(CommandsProgressTest, CompletionShowsTheStandardTextOnTheStatusLineAndInTheMessage) {
     progress.Begin(2, "", "Downloading");
     ui.statusLines.clear();

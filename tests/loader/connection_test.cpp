@@ -164,22 +164,3 @@ TEST_F(ConnectionTest, PortThatCannotBeUsedIsNamedAndReportedAsFailed) {
     EXPECT_EQ(kDisconnectedControls, connection.Controls());
     EXPECT_EQ(0, transfer.idleCalls);
 }
-
-TEST(ConnectionDevices, StoredDevicePathIsUsedWithoutSerialFolder) {
-    std::string saved;
-    if (const char* old = std::getenv("VORLANE_SERIAL_DIR"))
-        saved = old;
-    unsetenv("VORLANE_SERIAL_DIR");
-
-    SerialPort port;
-    LanguageTexts texts;
-    RecordingLoaderUi ui;
-    MemorySettingsStore store;
-    ASSERT_EQ(1, store.WriteText(kSerialSettingsKey, "Devices/COM2", "/dev/ttyAMA0"));
-    Connection connection(port, store, texts, ui);
-    EXPECT_EQ("/dev/ttyAMA0", connection.DevicePath(2));
-    EXPECT_EQ("/dev/ttyUSB2", connection.DevicePath(3));
-
-    if (!saved.empty())
-        setenv("VORLANE_SERIAL_DIR", saved.c_str(), 1);
-}

@@ -36,12 +36,6 @@ protected:
 
 } // namespace
 
-TEST_F(TransferTranscriptTest, WakeUpIsFiveLineFeedsEachWithItsFrame) {
-    EXPECT_EQ(1, transfer.SendWakeUp());
-    EXPECT_EQ(WakeUpBytes(), Sent(25));
-    ExpectNothingSent();
-}
-
 TEST_F(TransferTranscriptTest, RequestSendFileSendsTheClassByteForClassesZeroToSix) {
     const char* const traces[] = {"request program data.\n", "request channel data.\n", "request pre-data data.\n",
                                   "request sky data.\n",     "request p2 data.\n",      "request p2-gold data.\n",
@@ -58,13 +52,6 @@ TEST_F(TransferTranscriptTest, RequestSendFileSendsTheClassByteForClassesZeroToS
     EXPECT_EQ(0, transfer.RequestSendFile(17));
     EXPECT_EQ((Bytes{0xCC, 0x55, 0x22}), Sent(4, 200));
     EXPECT_EQ("--------> RequestSendFile : 11\n", trace.text());
-}
-
-TEST_F(TransferTranscriptTest, RequestDownloadSendsTheTypeByte) {
-    for (int type = 0; type <= 2; ++type) {
-        EXPECT_EQ(1, transfer.RequestDownload(type));
-        EXPECT_EQ((Bytes{0xCC, 0x55, 0x11, static_cast<std::uint8_t>(0x23 + type)}), Sent(4));
-    }
 }
 
 TEST_F(TransferTranscriptTest, SendOperationsWriteTheirBytesAndReportAClosedPort) {

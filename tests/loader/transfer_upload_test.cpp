@@ -24,7 +24,6 @@ struct UploadCase {
 const UploadCase kUploads[] = {
     // Packets of 1024, 1024 and 452 bytes.
     {"OneEntry", {{2500, TransferClass::P2}}, nullptr, 0, -1, {}},
-    {"SkyEntry", {{2500, TransferClass::Sky}}, nullptr, 0, -1, {}},
     // A full packet, then an entry requested with its own class.
     {"EachFurtherEntryRequestedWithItsClass",
      {{1024, TransferClass::P2}, {10, TransferClass::Sky}},

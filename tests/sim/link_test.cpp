@@ -51,19 +51,5 @@ TEST_F(SimulatorLink, KeepsAnsweringAcrossReopenedPortsAndLogsBothDirections) {
     EXPECT_NE(std::string::npos, text.find(" TX 0d 0a 4b 58 37 30 52 53")) << text;
 }
 
-TEST_F(SimulatorLink, IdentificationFollowsTheWakeUpAfterTheQuietTime) {
-    SimulatorConfig config;
-    config.behaviour.identificationDelay = 300ms;
-    auto receiver = startSimulator(config);
-    PcEnd pc(linkPath());
-    sendWakeUp(pc);
-    const auto lastFrame = std::chrono::steady_clock::now();
-    const Bytes first = pc.read(1, 1000ms);
-    const auto elapsed = std::chrono::steady_clock::now() - lastFrame;
-    ASSERT_EQ(1u, first.size());
-    EXPECT_GE(elapsed, 250ms);
-    EXPECT_LT(elapsed, 500ms) << "the port search reads for 500 ms after its wake-up";
-}
-
 } // namespace
 } // namespace vorlane::testing

@@ -19,24 +19,5 @@ TEST(LinePacer, BytesFollowEachOtherAtTenBitTimesAndAnIdleLineStartsAfresh) {
     EXPECT_EQ(start, unpaced.scheduleByte(start));
 }
 
-class SimulatorPacing : public SimulatorTest {};
-
-// The size and a full packet after the PC's one-byte go-ahead take at least as long as the line needs for them.
-TEST_F(SimulatorPacing, DownloadPacketTakesTheLineTime) {
-    SimulatorConfig config;
-    config.bitsPerSecond = 19200;
-    config.behaviour.downloads[0] = patternBytes(1024, 3);
-    auto receiver = startSimulator(config);
-    PcEnd pc(linkPath());
-    pc.write({0xCC, 0x55, 0x11, 0x23});
-    ASSERT_EQ(4u, pc.read(4).size());
-
-    const auto start = std::chrono::steady_clock::now();
-    pc.write({0xFA});
-    ASSERT_EQ(4u + 1028u, pc.read(4 + 1028, 3000ms).size());
-    const double lineSeconds = (1.0 + 4 + 1028) * LinePacer::kBitsPerByte / 19200;
-    EXPECT_GE(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), lineSeconds * 0.95);
-}
-
 } // namespace
 } // namespace vorlane::testing
