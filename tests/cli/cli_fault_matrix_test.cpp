@@ -85,9 +85,18 @@ TEST_P(FaultMatrixTest, EndsCompletedAndIdenticalOrFailedWithNothingTouched) {
         if (kind == TransferKind::Download) {
             EXPECT_TRUE(Contains(result.err, "Downloading\n0%\n33%\n66%\n100%\n")) << result.err;
             EXPECT_EQ(data, ReadFile("main.bin"));
-        } else {
-            ASSERT_TRUE(simulator->waitForBlocks(1, 1s));
-            EXPECT_EQ(expected, simulator->receivedBlocks()[0].bytes);
+            return;
+        }
+        ASSERT_TRUE(simulator->waitForBlocks(1, 1s));
+        EXPECT_EQ(expected, simulator->receivedBlocks()[0].bytes);
+        if (kind == TransferKind::Upload) {
+            EXPECT_EQ(4, simulator->receivedBlocks()[0].transferClass);
+            if (!fault.upload) { // not a terminal: plain lines
+                EXPECT_TRUE(Contains(result.err, "Uploading\n0%  (1/1)\n33%  (1/1)\n66%  (1/1)\n100%  (1/1)\n"))
+                    << result.err;
+                EXPECT_FALSE(Contains(result.err, "\r"));
+            }
+            EXPECT_TRUE(Contains(ReadText("config/Vorlane/Vorlane.ini"), "BinFileName=" + PathIn("update.key")));
         }
         return;
     }
