@@ -142,37 +142,36 @@ TEST_F(SerialPortTest, MissingDeviceOrBadSettingsFailAndAClosedPortRefusesEveryt
     EXPECT_TRUE(SerialDevice::probe(pty.slavePath()));
 }
 
+// A pseudo-terminal keeps the parity bits PARODD and CMSPAR but forces 8 bits without parity; one and a half
+// stop bits become two.
 TEST_F(SerialPortTest, LineSettingsReadBackAfterOpen) {
     struct Case {
-        std::uint8_t parity;
-        tcflag_t kept; // a pseudo-terminal keeps these parity bits; it forces 8 bits without parity
+        std::uint32_t baud;
+        std::uint8_t parity, byteSize, stopBits, flow;
+        tcflag_t parityBits, flowBits;
+        bool twoStopBits;
     };
-    for (const Case c : {Case{0, 0}, Case{1, PARODD}, Case{2, 0}, Case{3, PARODD | CMSPAR}, Case{4, CMSPAR}}) {
-        ASSERT_TRUE(open(9600, c.parity, 7, 2, 0)) << int(c.parity);
+    const tcflag_t xonXoff = IXON | IXOFF;
+    const Case cases[] = {
+        {9600, 0, 7, 2, 0, 0, 0, true},
+        {9600, 1, 7, 2, 0, PARODD, 0, true},
+        {9600, 2, 7, 2, 0, 0, 0, true},
+        {9600, 3, 7, 2, 0, PARODD | CMSPAR, 0, true},
+        {9600, 4, 7, 2, 0, CMSPAR, 0, true},
+        {14400, 0, 8, 1, kFlowDsrDtr | kFlowCtsRts | kFlowXonXoff, 0, CRTSCTS | xonXoff, true},
+        {172800, 0, 8, 0, kFlowCtsRts, 0, CRTSCTS, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.baud) + " parity " + std::to_string(c.parity));
+        ASSERT_TRUE(open(c.baud, c.parity, c.byteSize, c.stopBits, c.flow));
         const termios t = deviceSettings();
-        EXPECT_EQ(c.kept, t.c_cflag & (PARODD | CMSPAR)) << int(c.parity);
+        EXPECT_EQ(c.parityBits, t.c_cflag & (PARODD | CMSPAR));
         EXPECT_TRUE(t.c_iflag & INPCK);
-        EXPECT_TRUE(t.c_cflag & CSTOPB);
-        EXPECT_FALSE(t.c_cflag & CRTSCTS);
-        EXPECT_FALSE(t.c_iflag & (IXON | IXOFF));
-        EXPECT_EQ(9600u, speed);
+        EXPECT_EQ(c.twoStopBits, (t.c_cflag & CSTOPB) != 0);
+        EXPECT_EQ(c.flowBits, (t.c_cflag & CRTSCTS) | (t.c_iflag & xonXoff));
+        EXPECT_EQ(c.baud, speed);
         port.Close();
     }
-
-    ASSERT_TRUE(open(14400, 0, 8, 1, kFlowDsrDtr | kFlowCtsRts | kFlowXonXoff));
-    termios t = deviceSettings();
-    EXPECT_TRUE(t.c_cflag & CRTSCTS);
-    EXPECT_EQ(tcflag_t(IXON | IXOFF), t.c_iflag & (IXON | IXOFF));
-    EXPECT_TRUE(t.c_cflag & CSTOPB) << "one and a half stop bits become two";
-    EXPECT_EQ(14400u, speed);
-    port.Close();
-
-    ASSERT_TRUE(open(172800, 0, 8, 0, kFlowCtsRts));
-    t = deviceSettings();
-    EXPECT_TRUE(t.c_cflag & CRTSCTS);
-    EXPECT_FALSE(t.c_iflag & (IXON | IXOFF));
-    EXPECT_FALSE(t.c_cflag & CSTOPB);
-    EXPECT_EQ(172800u, speed);
 }
 
 TEST_F(SerialPortTest, BurstReachesTheOwnerInOrderOverSeveralDeliveries) {
