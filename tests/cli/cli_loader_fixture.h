@@ -1,6 +1,4 @@
 #pragma once
-// The fixture of the vorlane-cli loader tests: a scratch folder with its own settings, the simulated receiver in
-// this process, and vorlane-cli run as a program with its exit status and output.
 
 #include "../blockfile/block_file_builder.h"
 #include "platform/bytes.h"

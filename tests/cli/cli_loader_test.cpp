@@ -1,6 +1,3 @@
-// vorlane-cli upload and download run as a program against the simulated receiver in this process: exit
-// statuses, what goes to standard output and error, what arrives on the line, and the files written.
-
 #include "cli_loader_fixture.h"
 #include "sim/stored_channel_list.h"
 #include "support/channel_file_sample.h"

@@ -1,6 +1,3 @@
-// vorlane-cli's file commands run as a program: help and usage errors, the files convert and export write, and
-// what info and blocks print.
-
 #include "blockfile/channel_file.h"
 #include "cli_loader_fixture.h"
 #include "database/channel_database.h"

@@ -1,7 +1,4 @@
 #pragma once
-// Shared pieces of the upload and download command tests: a user interface that answers the dialogs as told and
-// records what the commands show, and a fixture that puts the commands, a connection and a transfer on a port
-// opened on the simulated receiver.
 
 #include "loader/connection.h"
 #include "loader/transfer_commands.h"

@@ -1,6 +1,3 @@
-// The progress a transfer shows: the status line and bar when it begins, the captions with the block's place
-// in an upload, the erasing caption, and the completion and error reports.
-
 #include "commands_fixture.h"
 #include "platform/trace.h"
 

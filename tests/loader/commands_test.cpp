@@ -1,6 +1,3 @@
-// "Upload to STB" and "Download to PC" against the simulated receiver: the dialogs, the remembered file,
-// refused files, normal and forced uploads with their captions, and downloads.
-
 #include "../blockfile/block_file_builder.h"
 #include "commands_fixture.h"
 #include "loader/transfer_commands_file_choice.h"

@@ -45,7 +45,7 @@ protected:
     std::vector<std::unique_ptr<SimulatedReceiver>> receivers;
     MemorySettingsStore store;
     LanguageTexts texts;
-    RecordingLoaderUi ui;
+    RecordingTransferUi ui;
     SerialPort port;
     Connection connection{port, store, texts, ui, kSearchPauses};
 };
@@ -129,7 +129,7 @@ TEST(PortSearchPieces, IdentificationArrivingInPiecesIsFound) {
     ASSERT_TRUE(port.Create(nullptr, nullptr, 40960, 4096));
     LanguageTexts texts;
     MemorySettingsStore store;
-    RecordingLoaderUi ui;
+    RecordingTransferUi ui;
     Connection connection(port, store, texts, ui, ConnectionPauses{0, 0, 0, 500});
     connection.Start();
 

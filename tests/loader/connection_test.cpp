@@ -33,15 +33,6 @@ constexpr ConnectionControls kDisconnectedControls{
 constexpr ConnectionControls kConnectedControls{
     .autoConnect = true, .connect = false, .disconnect = true, .set = false, .upload = true, .download = true};
 
-const std::vector<std::uint8_t> kWakeUpCycle = {0x0A, 0xCC, 0x55, 0xEE, 0xFF};
-
-std::vector<std::uint8_t> WakeUpBytes() {
-    std::vector<std::uint8_t> bytes;
-    for (int cycle = 0; cycle < 5; ++cycle)
-        bytes.insert(bytes.end(), kWakeUpCycle.begin(), kWakeUpCycle.end());
-    return bytes;
-}
-
 class ConnectionTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -58,7 +49,7 @@ protected:
     ScratchSerialFolder ports;
     CountingSettingsStore store;
     LanguageTexts texts;
-    RecordingLoaderUi ui;
+    RecordingTransferUi ui;
     RecordingTransfer transfer;
     SerialPort port;
     Connection connection{port, store, texts, ui, ConnectionPauses{0, 0, 0, 0}};
@@ -88,7 +79,7 @@ TEST(ConnectionLifetime, DestructionStoresOnlyWhatWasRead) {
     SerialPort port;
     ASSERT_TRUE(port.Create(nullptr, nullptr, 40960, 4096));
     LanguageTexts texts;
-    RecordingLoaderUi ui;
+    RecordingTransferUi ui;
     CountingSettingsStore store;
     ASSERT_EQ(1, store.WriteNumber(kSerialSettingsKey, "Bart", 6));
     store.writes = 0;

@@ -1,5 +1,3 @@
-// Runs "vorlane-cli search" as a user would, against simulated receivers linked into a scratch serial folder.
-
 #include "connection_fixture.h"
 #include "loader/connection_settings.h"
 #include "platform/qt/qsettings_store.h"

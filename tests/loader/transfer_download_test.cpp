@@ -1,6 +1,3 @@
-// Downloads from the simulated receiver: the request, the handshakes, the file as stored, and a target file that
-// only a complete download may replace.
-
 #include "loader/transfer_channel_header.h"
 #include "loader/transfer_requests.h"
 #include "platform/trace.h"

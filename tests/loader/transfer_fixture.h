@@ -1,7 +1,4 @@
 #pragma once
-// Shared pieces of the transfer tests: a user interface that records progress, notes and the modal wait (which
-// runs the event queue like the editor's modal dialogs), and a fixture that puts a Transfer on a port opened on
-// the simulated receiver.
 
 #include "loader/event_queue_dispatcher.h"
 #include "loader/language_texts.h"
@@ -40,15 +37,18 @@ struct ProgressReport {
 
 class RecordingTransferUi : public LoaderUi {
 public:
-    explicit RecordingTransferUi(EventQueueDispatcher* events) : m_events(*events) {}
+    explicit RecordingTransferUi(EventQueueDispatcher* events = nullptr) : m_events(events) {}
 
     void ShowMessageBox(const std::string& text) override { messageBoxes.push_back(text); }
     int ShowMessage(const std::string& text, int mode) override {
         messages.emplace_back(text, mode);
         return 1;
     }
-    void ShowNotAllowedCursor() override {}
-    void RestoreCursor() override {}
+    void ShowNotAllowedCursor() override {
+        ++cursorShown;
+        ++cursorDepth;
+    }
+    void RestoreCursor() override { --cursorDepth; }
 
     void BeginProgress(int blocks, const std::string& path, const std::string& action) override {
         begins.push_back({blocks, path + "|" + action, {}});
@@ -67,7 +67,7 @@ public:
         m_result.reset();
         const auto closeAt = std::chrono::steady_clock::now() + userClosesAfter;
         while (!m_result && std::chrono::steady_clock::now() < closeAt)
-            m_events.RunUntil([this] { return m_result.has_value(); }, 10ms);
+            m_events->RunUntil([this] { return m_result.has_value(); }, 10ms);
         if (!m_result && whenUserCloses)
             whenUserCloses();
         return m_result.value_or(2);
@@ -88,13 +88,15 @@ public:
     std::vector<ProgressReport> reports;
     std::vector<std::string> notes;
     int noteHides = 0;
+    int cursorShown = 0;
+    int cursorDepth = 0;
     std::vector<std::string> modalTexts;
     std::chrono::milliseconds userClosesAfter = 10s;
     std::function<void()> whenUserCloses;
     std::function<void(int value)> onReport; // inside the report, as a modal box would run
 
 private:
-    EventQueueDispatcher& m_events;
+    EventQueueDispatcher* m_events;
     std::optional<int> m_result;
 };
 

@@ -1,6 +1,3 @@
-// Forced uploads through the boot monitor of the simulated receiver: the break-in, the prompt that ends the
-// modal wait, the monitor texts between and after the blocks, and the ways a break-in ends without a prompt.
-
 #include "../blockfile/block_file_builder.h"
 #include "blockfile/upload_classifier.h"
 #include "loader/connection.h"

@@ -1,5 +1,3 @@
-// The receiver's text lines and the rebuilt header of a downloaded channel file.
-
 #include "blockfile/block_header.h"
 #include "loader/monitor_line_ring.h"
 #include "loader/transfer_channel_header.h"

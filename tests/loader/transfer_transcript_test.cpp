@@ -1,6 +1,3 @@
-// What the PC puts on the line for its commands, and how it answers markers, checked on a bare pseudo-terminal
-// where the test plays the receiver.
-
 #include "loader/transfer_line.h"
 #include "loader/transfer_requests.h"
 #include "platform/trace.h"

@@ -1,6 +1,3 @@
-// The safety net's core: the comparison of an uploaded channel file with its read-back, counted per part of the
-// image, and the backup folder's names, order, pruning and summaries.
-
 #include "loader/channel_image_compare.h"
 #include "loader/receiver_backups.h"
 #include "storage/flash_sector.h"

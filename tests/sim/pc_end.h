@@ -1,5 +1,4 @@
 #pragma once
-// The PC's end of a simulated receiver's line for tests: the linked device opened raw, with reads that wait.
 
 #include "platform/bytes.h"
 

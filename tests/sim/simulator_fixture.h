@@ -1,5 +1,4 @@
 #pragma once
-// A scratch folder per test with the simulator's link and store inside it.
 
 #include "pc_end.h"
 #include "sim/simulated_receiver.h"

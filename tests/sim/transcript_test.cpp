@@ -1,6 +1,3 @@
-// The simulated receiver's answers, byte for byte: each row is a script of what the PC writes and exactly what
-// comes back (nothing at all where the answer is empty), followed by the blocks the receiver stored.
-
 #include "simulator_fixture.h"
 
 #include <fstream>
