@@ -60,9 +60,6 @@ public:
     void RepaintNow() override { Log("repaint"); }
     void ShowWaitCursor() override { Log("cursor wait"); }
 
-    bool HasEvent(const std::string& event) const {
-        return std::find(events.begin(), events.end(), event) != events.end();
-    }
     bool HasCaption(const std::string& caption) const {
         return std::any_of(bars.begin(), bars.end(),
                            [&](const ProgressBarState& bar) { return bar.caption == caption; });
