@@ -61,7 +61,7 @@ TEST_P(FaultMatrixTest, EndsCompletedAndIdenticalOrFailedWithNothingTouched) {
     StartSimulator(behaviour);
 
     Bytes expected = data; // what has to arrive
-    std::vector<std::string> args = {"--device", Link(), "--idle-timeout", "1"};
+    std::vector<std::string> args = {"--device", Link(), "--speed", "115200", "--idle-timeout", "1"};
     const Bytes before = Pattern(300, 0x52); // a download's target as it was
     if (kind == TransferKind::Download) {
         WriteFile("main.bin", before);

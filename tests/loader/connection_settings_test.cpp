@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <utility>
 #include <vector>
 
@@ -69,6 +71,11 @@ TEST(SerialSettings, StoredValuesAreUsedAndWrittenBackUnchanged) {
     Store(store, "bFlowCtrl", 7);
     Store(store, "Timeout1", 30);
     Store(store, "Timeout2", 9000);
+
+    ASSERT_EQ(1, store.WriteText(kSerialSettingsKey, "Devices/COM2", "/dev/ttyAMA0"));
+    if (!std::getenv("VORLANE_SERIAL_DIR")) { // the folder would win over the stored path
+        EXPECT_EQ("/dev/ttyAMA0", StoredSerialDevicePath(store, 2));
+    }
 
     const SerialSettings settings = LoadSerialSettings(store);
     const SerialLineSettings line = settings.Line();
