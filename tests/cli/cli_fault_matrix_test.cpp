@@ -5,7 +5,7 @@
 #include "cli_loader_fixture.h"
 
 using namespace vorlane;
-using namespace vorlane::test;
+using namespace vorlane::testing;
 
 namespace {
 
@@ -61,7 +61,7 @@ TEST_P(FaultMatrixTest, EndsCompletedAndIdenticalOrFailedWithNothingTouched) {
     StartSimulator(behaviour);
 
     Bytes expected = data; // what has to arrive
-    std::vector<std::string> args = {"--device", Link(), "--idle-timeout", "1"};
+    std::vector<std::string> args = {"--device", Link(), "--speed", "115200", "--idle-timeout", "1"};
     const Bytes before = Pattern(300, 0x52); // a download's target as it was
     if (kind == TransferKind::Download) {
         WriteFile("main.bin", before);
@@ -85,9 +85,18 @@ TEST_P(FaultMatrixTest, EndsCompletedAndIdenticalOrFailedWithNothingTouched) {
         if (kind == TransferKind::Download) {
             EXPECT_TRUE(Contains(result.err, "Downloading\n0%\n33%\n66%\n100%\n")) << result.err;
             EXPECT_EQ(data, ReadFile("main.bin"));
-        } else {
-            ASSERT_TRUE(simulator->waitForBlocks(1, 1s));
-            EXPECT_EQ(expected, simulator->receivedBlocks()[0].bytes);
+            return;
+        }
+        ASSERT_TRUE(simulator->waitForBlocks(1, 1s));
+        EXPECT_EQ(expected, simulator->receivedBlocks()[0].bytes);
+        if (kind == TransferKind::Upload) {
+            EXPECT_EQ(4, simulator->receivedBlocks()[0].transferClass);
+            if (!fault.upload) { // not a terminal: plain lines
+                EXPECT_TRUE(Contains(result.err, "Uploading\n0%  (1/1)\n33%  (1/1)\n66%  (1/1)\n100%  (1/1)\n"))
+                    << result.err;
+                EXPECT_FALSE(Contains(result.err, "\r"));
+            }
+            EXPECT_TRUE(Contains(ReadText("config/Vorlane/Vorlane.ini"), "BinFileName=" + PathIn("update.key")));
         }
         return;
     }

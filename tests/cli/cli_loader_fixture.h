@@ -1,6 +1,4 @@
 #pragma once
-// The fixture of the vorlane-cli loader tests: a scratch folder with its own settings, the simulated receiver in
-// this process, and vorlane-cli run as a program with its exit status and output.
 
 #include "../blockfile/block_file_builder.h"
 #include "platform/bytes.h"
@@ -25,7 +23,7 @@
 
 extern char** environ;
 
-namespace vorlane::test {
+namespace vorlane::testing {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
@@ -150,4 +148,4 @@ protected:
     std::unique_ptr<SimulatedReceiver> simulator;
 };
 
-} // namespace vorlane::test
+} // namespace vorlane::testing

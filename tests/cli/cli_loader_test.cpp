@@ -1,6 +1,3 @@
-// vorlane-cli upload and download run as a program against the simulated receiver in this process: exit
-// statuses, what goes to standard output and error, what arrives on the line, and the files written.
-
 #include "cli_loader_fixture.h"
 #include "sim/stored_channel_list.h"
 #include "support/channel_file_sample.h"
@@ -9,68 +6,19 @@
 #include <thread>
 
 using namespace vorlane;
-using namespace vorlane::test;
+using namespace vorlane::testing;
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 
-TEST_F(CliLoaderTest, HelpAndUsageErrors) {
-    for (const char* command : {"upload", "download"}) {
-        const CliRun help = Run({command, "--help"});
-        EXPECT_EQ(0, help.exitCode);
-        EXPECT_EQ(0u, help.out.rfind(std::string("Usage: vorlane-cli ") + command, 0)) << help.out;
-    }
-    const std::vector<std::vector<std::string>> cases = {
-        {"upload"},
-        {"upload", "a.key", "b.key"},
-        {"upload", "--wait", "soon", "a.key"},
-        {"upload", "--idle-timeout", "-1", "a.key"},
-        {"upload", "--port", "17", "a.key"},
-        {"upload", "--port", "1", "--device", "/dev/null", "a.key"},
-        {"upload", "--speed", "1234", "a.key"},
-        {"upload", "--fast", "a.key"},
-        {"download", "out.bin"},
-        {"download", "--what", "all", "out.bin"},
-        {"download", "--what", "main"},
-        {"download", "--device"},
-    };
-    for (const std::vector<std::string>& args : cases) {
-        const CliRun result = Run(args);
-        EXPECT_EQ(2, result.exitCode) << args.back();
-        EXPECT_EQ("", result.out);
-        EXPECT_TRUE(Contains(result.err, "Usage: vorlane-cli " + args[0])) << result.err;
-    }
-}
-
-TEST_F(CliLoaderTest, APortThatCannotBeOpenedFails) {
+TEST_F(CliLoaderTest, APortThatCannotBeOpenedOrAFileOfNoKnownKindFailsBeforeAnythingIsSent) {
     WriteFile("update.key", Pattern(10, 1));
-    const CliRun result = Run({"upload", "--device", PathIn("COM9"), "update.key"});
+    CliRun result = Run({"upload", "--device", PathIn("COM9"), "update.key"});
     EXPECT_EQ(1, result.exitCode);
     EXPECT_TRUE(Contains(result.err, "vorlane-cli upload: can't use the port " + PathIn("COM9"))) << result.err;
-}
 
-TEST_F(CliLoaderTest, UploadOfAKeyFileCompletesWithProgressOnStandardError) {
-    const Bytes contents = Pattern(2500, 0x41);
-    WriteFile("update.key", contents);
-    StartSimulator();
-    const CliRun result = Run({"upload", "--device", Link(), "--speed", "115200", "update.key"});
-
-    EXPECT_EQ(0, result.exitCode) << result.err;
-    EXPECT_EQ("Completed\n", result.out);
-    EXPECT_TRUE(Contains(result.err, "Now trying connect to STB. Please wait.\nUploading\n0%  (1/1)\n33%  (1/1)\n"
-                                     "66%  (1/1)\n100%  (1/1)\n"))
-        << result.err;
-    EXPECT_FALSE(Contains(result.err, "\r")); // not a terminal: plain lines
-    ASSERT_TRUE(simulator->waitForBlocks(1, 1s));
-    EXPECT_EQ(4, simulator->receivedBlocks()[0].transferClass);
-    EXPECT_EQ(contents, simulator->receivedBlocks()[0].bytes);
-    const std::string settings = ReadText("config/Vorlane/Vorlane.ini");
-    EXPECT_TRUE(Contains(settings, "BinFileName=" + PathIn("update.key"))) << settings;
-}
-
-TEST_F(CliLoaderTest, AFileOfNoKnownKindIsRefusedBeforeAnythingIsSent) {
     WriteFile("x.S1", Pattern(100, 0x42));
     StartSimulator();
-    const CliRun result = Run({"upload", "--device", Link(), "x.S1"});
+    result = Run({"upload", "--device", Link(), "x.S1"});
     EXPECT_EQ(1, result.exitCode);
     EXPECT_EQ("The selected file is not acceptable.\n", result.out);
     std::this_thread::sleep_for(100ms);
@@ -126,26 +74,6 @@ TEST_F(CliLoaderTest, DownloadOfTheMainSoftwareIsStoredExactly) {
     EXPECT_EQ("Completed\n", result.out);
     EXPECT_TRUE(Contains(result.err, "Downloading\n0%\n20%\n40%\n60%\n80%\n100%\n")) << result.err;
     EXPECT_EQ(software, ReadFile("main.bin"));
-}
-
-TEST_F(CliLoaderTest, AReceiverThatNeverAnswersTheRequestEndsTheCommandAfterTheIdleTimeOut) {
-    ReceiverBehaviour behaviour;
-    behaviour.faults.silentToRequests = true;
-    behaviour.downloads[static_cast<std::size_t>(DownloadKind::MainSoftware)] = Pattern(100, 0x46);
-    StartSimulator(behaviour);
-    WriteFile("update.key", Pattern(100, 0x47));
-    const Bytes before = Pattern(30, 0x48);
-    WriteFile("main.bin", before);
-    const std::vector<std::vector<std::string>> commands = {
-        {"upload", "--device", Link(), "--idle-timeout", "1", "update.key"},
-        {"download", "--device", Link(), "--idle-timeout", "1", "--what", "main", "main.bin"},
-    };
-    for (const std::vector<std::string>& args : commands) {
-        const CliRun result = Run(args);
-        EXPECT_EQ(1, result.exitCode) << args[0];
-        EXPECT_EQ("The receiver did not answer for 1 s\n", result.out) << result.err;
-    }
-    EXPECT_EQ(before, ReadFile("main.bin"));
 }
 
 namespace {

@@ -1,7 +1,5 @@
-// vorlane-cli's file commands run as a program: help and usage errors, the files convert and export write, and
-// what info and blocks print.
-
 #include "blockfile/channel_file.h"
+#include "cli_loader_fixture.h"
 #include "database/channel_database.h"
 #include "importexport/database_files.h"
 #include "support/list_check.h"
@@ -9,94 +7,34 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 using namespace vorlane;
+using namespace vorlane::testing;
 namespace fs = std::filesystem;
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-struct CliRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string readText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-Bytes readBytes(const fs::path& path) {
-    const std::string text = readText(path);
-    return {text.begin(), text.end()};
-}
-
-void writeText(const fs::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
-
-std::string quoted(const std::string& arg) {
-    std::string out = "'";
-    for (const char c : arg)
-        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return out + "'";
-}
-
-class CliTest : public ::testing::Test {
+// The file commands need no receiver: the loader tests' fixture runs the program with its own settings folder.
+class CliTest : public CliLoaderTest {
 protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() / ("vorlane-cli-" + std::to_string(::getpid()) + "-" +
-                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
+    std::string path(const char* name) const { return PathIn(name); }
+    void WriteText(const char* name, const std::string& text) const {
+        WriteFile(name, Bytes(text.begin(), text.end()));
     }
-    void TearDown() override { fs::remove_all(folder); }
-
-    CliRun run(const std::vector<std::string>& args) const {
-        std::string command = quoted(VORLANE_CLI);
-        for (const std::string& arg : args)
-            command += " " + quoted(arg);
-        const fs::path out = folder / "stdout.txt";
-        const fs::path err = folder / "stderr.txt";
-        command += " >" + quoted(out.string()) + " 2>" + quoted(err.string());
-        const int status = std::system(command.c_str());
-        CliRun result;
-        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.out = readText(out);
-        result.err = readText(err);
-        fs::remove(out);
-        fs::remove(err);
-        return result;
-    }
-
-    std::string path(const char* name) const { return (folder / name).string(); }
-
-    fs::path folder;
 };
-
-bool startsWith(const std::string& text, const std::string& prefix) {
-    return text.compare(0, prefix.size(), prefix) == 0;
-}
 
 } // namespace
 
 // Help on standard output with exit 0; a usage error exits 2 with the usage on standard error only.
 TEST_F(CliTest, HelpAndUsageErrors) {
-    for (const char* command :
-         {"info", "check", "convert", "export", "blocks", "sort", "dedupe", "apply-order", "diff"}) {
-        const CliRun help = run({command, "--help"});
+    for (const char* command : {"info", "check", "convert", "export", "blocks", "sort", "dedupe", "apply-order", "diff",
+                                "upload", "download"}) {
+        const CliRun help = Run({command, "--help"});
         EXPECT_EQ(0, help.exitCode) << command;
-        EXPECT_TRUE(startsWith(help.out, std::string("Usage: vorlane-cli ") + command)) << help.out;
+        EXPECT_TRUE(help.out.starts_with(std::string("Usage: vorlane-cli ") + command)) << help.out;
         EXPECT_EQ("", help.err) << command;
     }
     const std::vector<std::vector<std::string>> cases = {
@@ -120,9 +58,21 @@ TEST_F(CliTest, HelpAndUsageErrors) {
         {"apply-order", "r", "a", "b", "--favorites"},
         {"diff", "a"},
         {"diff", "a", "b", "--xml"},
+        {"upload"},
+        {"upload", "a.key", "b.key"},
+        {"upload", "--wait", "soon", "a.key"},
+        {"upload", "--idle-timeout", "-1", "a.key"},
+        {"upload", "--port", "17", "a.key"},
+        {"upload", "--port", "1", "--device", "/dev/null", "a.key"},
+        {"upload", "--speed", "1234", "a.key"},
+        {"upload", "--fast", "a.key"},
+        {"download", "out.bin"},
+        {"download", "--what", "all", "out.bin"},
+        {"download", "--what", "main"},
+        {"download", "--device"},
     };
     for (const std::vector<std::string>& args : cases) {
-        const CliRun result = run(args);
+        const CliRun result = Run(args);
         EXPECT_EQ(2, result.exitCode) << args[0] << " with " << args.size() - 1 << " arguments";
         EXPECT_EQ("", result.out);
         EXPECT_NE(std::string::npos, result.err.find("Usage: vorlane-cli " + args[0]));
@@ -134,21 +84,21 @@ TEST_F(CliTest, ConvertReproducesASavedFullDatabaseByteForByte) {
     ASSERT_GT(vorlane::testing::makeSampleDatabase(db, vorlane::testing::fullSampleOptions(5)), 0);
     ASSERT_EQ(1, SaveDatabaseFile(db, path("saved.bin")));
 
-    const CliRun convert = run({"convert", path("saved.bin"), path("converted.bin")});
+    const CliRun convert = Run({"convert", path("saved.bin"), path("converted.bin")});
     EXPECT_EQ(0, convert.exitCode) << convert.err;
     EXPECT_EQ("Complete to write file.\n", convert.out);
     EXPECT_EQ("", convert.err);
-    EXPECT_TRUE(readBytes(path("saved.bin")) == readBytes(path("converted.bin")));
+    EXPECT_TRUE(ReadFile("saved.bin") == ReadFile("converted.bin"));
 }
 
 TEST_F(CliTest, ConvertOfTheRealSatcodxSample) {
     const std::string sample = std::string(VORLANE_TESTDATA_DIR) + "/silva_schneider.sdx";
     if (!fs::exists(sample))
         GTEST_SKIP() << "sample file not present";
-    ASSERT_EQ(0, run({"convert", sample, path("astra.bin")}).exitCode);
+    ASSERT_EQ(0, Run({"convert", sample, path("astra.bin")}).exitCode);
     EXPECT_EQ(kChannelFileSize, fs::file_size(path("astra.bin")));
 
-    const CliRun info = run({"info", "--json", path("astra.bin")});
+    const CliRun info = Run({"info", "--json", path("astra.bin")});
     EXPECT_EQ(0, info.exitCode);
     EXPECT_NE(std::string::npos, info.out.find("\"kind\": \"channel file\", \"satellites\": 64, "
                                                "\"satellitesWithTransponders\": 1, \"transponders\": 91, "
@@ -157,9 +107,9 @@ TEST_F(CliTest, ConvertOfTheRealSatcodxSample) {
         << info.out;
 
     // The name fills its 16 bytes in the SATCODX file; once cut on the first load, converting is stable.
-    ASSERT_EQ(0, run({"convert", path("astra.bin"), path("again.bin")}).exitCode);
-    ASSERT_EQ(0, run({"convert", path("again.bin"), path("third.bin")}).exitCode);
-    EXPECT_TRUE(readBytes(path("again.bin")) == readBytes(path("third.bin")));
+    ASSERT_EQ(0, Run({"convert", path("astra.bin"), path("again.bin")}).exitCode);
+    ASSERT_EQ(0, Run({"convert", path("again.bin"), path("third.bin")}).exitCode);
+    EXPECT_TRUE(ReadFile("again.bin") == ReadFile("third.bin"));
     ChannelDatabase db;
     ASSERT_TRUE(OpenDatabaseFile(db, path("third.bin")).accepted);
     EXPECT_EQ("Astra 1 (19.2E)", db.satellite(0).name());
@@ -185,16 +135,15 @@ Bytes brokenChannelFile(const std::string& channelName) {
 // unless `outPart`, and standard error holds `err`. A failed command writes no file and keeps what was in the way.
 TEST_F(CliTest, CommandsPrintAndExitAsDocumented) {
     const Bytes broken = brokenChannelFile("Caf\xe9");
-    std::ofstream(path("caf\xe9.bin"), std::ios::binary)
-        .write(reinterpret_cast<const char*>(broken.data()), static_cast<std::streamsize>(broken.size()));
+    WriteFile("caf\xe9.bin", broken);
     const std::string problem = "transponder link names slot 16383, outside the transponder table";
-    writeText(path("short.bin"), std::string(100, 'x'));
-    writeText(path("junk.bin"), "not a block");
+    WriteText("short.bin", std::string(100, 'x'));
+    WriteText("junk.bin", "not a block");
     fs::create_directory(path("folder.bin"));
     std::string list;
     for (int i = 0; i < 66; ++i)
         list += ":SAT \"Sat " + std::to_string(i) + "\" " + std::to_string(i) + "\n";
-    writeText(path("many.dat"), list);
+    WriteText("many.dat", list);
     const std::string dat = VORLANE_EXAMPLES_DIR "/channels.dat";
 
     struct Case {
@@ -237,7 +186,7 @@ TEST_F(CliTest, CommandsPrintAndExitAsDocumented) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args[0] + " " + c.args[1]);
-        const CliRun result = run(c.args);
+        const CliRun result = Run(c.args);
         EXPECT_EQ(c.exitCode, result.exitCode);
         if (c.outPart) {
             EXPECT_NE(std::string::npos, result.out.find(c.out)) << result.out;
@@ -258,14 +207,12 @@ TEST_F(CliTest, InfoAndBlocksOnBlockFilesAndOtherFiles) {
     ASSERT_EQ(1, StartLikeEditor(db, 2025));
     Bytes channelBlock = ChannelFileBytes(db);
     channelBlock.resize(channelBlock.size() + 3); // no longer a channel file, and stray bytes behind the block
-    std::ofstream(path("strays.key"), std::ios::binary)
-        .write(reinterpret_cast<const char*>(channelBlock.data()), static_cast<std::streamsize>(channelBlock.size()));
+    WriteFile("strays.key", channelBlock);
     channelBlock.resize(kChannelFileSize);
     channelBlock.insert(channelBlock.end(), channelBlock.begin(), channelBlock.end()); // two blocks
-    std::ofstream(path("two.bin"), std::ios::binary)
-        .write(reinterpret_cast<const char*>(channelBlock.data()), static_cast<std::streamsize>(channelBlock.size()));
+    WriteFile("two.bin", channelBlock);
 
-    const CliRun info = run({"info", "--json", path("two.bin")});
+    const CliRun info = Run({"info", "--json", path("two.bin")});
     EXPECT_EQ(0, info.exitCode);
     const std::string block = "{\"id\": 178, \"name\": \"Channel\", \"class\": 1, \"address\": 2143355008, "
                               "\"length\": 851840, \"monitor\": false, \"crc\": \"ok\"}";
@@ -273,13 +220,13 @@ TEST_F(CliTest, InfoAndBlocksOnBlockFilesAndOtherFiles) {
                   "]}\n",
               info.out);
 
-    const CliRun blocks = run({"blocks", path("two.bin")});
+    const CliRun blocks = Run({"blocks", path("two.bin")});
     EXPECT_EQ(0, blocks.exitCode);
-    EXPECT_TRUE(startsWith(blocks.out, "block file: 2 blocks\n")) << blocks.out;
+    EXPECT_TRUE(blocks.out.starts_with("block file: 2 blocks\n")) << blocks.out;
     EXPECT_NE(std::string::npos, blocks.out.find("1   0xb2  Channel          1     0x7fc10080 0x000cff80 no      ok\n"))
         << blocks.out;
 
-    const CliRun whole = run({"blocks", path("strays.key")});
+    const CliRun whole = Run({"blocks", path("strays.key")});
     EXPECT_EQ(0, whole.exitCode);
     EXPECT_EQ("not a block file: block header truncated (block at offset 0xd0000)\n"
               "whole file: class 4 (key file), 851971 bytes\n",
@@ -302,30 +249,30 @@ TEST_F(CliTest, ListToolsWriteConsistentListsThatDiffTellsApart) {
     for (const std::vector<std::string>& tool : tools) {
         SCOPED_TRACE(tool[0] + " " + tool[1]);
         fs::remove(out);
-        const CliRun result = run(tool);
+        const CliRun result = Run(tool);
         ASSERT_EQ(0, result.exitCode) << result.err;
         EXPECT_NE(std::string::npos, result.out.find("Complete to write file.")) << result.out;
         ChannelDatabase written;
         ASSERT_TRUE(OpenDatabaseFile(written, out).accepted);
         EXPECT_TRUE(vorlane::testing::verifyLists(written));
-        const CliRun diff = run({"diff", in, out, "--json"});
+        const CliRun diff = Run({"diff", in, out, "--json"});
         EXPECT_EQ(diff.out.find("\"equal\":true") != std::string::npos ? 0 : 1, diff.exitCode) << diff.out;
     }
-    EXPECT_EQ(0, run({"diff", in, in}).exitCode);
-    ASSERT_EQ(0, run({"sort", "--by", "name", in, out}).exitCode);
-    EXPECT_EQ(1, run({"diff", in, out}).exitCode);
+    EXPECT_EQ(0, Run({"diff", in, in}).exitCode);
+    ASSERT_EQ(0, Run({"sort", "--by", "name", in, out}).exitCode);
+    EXPECT_EQ(1, Run({"diff", in, out}).exitCode);
 
     // A channel list carries no program numbers: its channels are matched by name, so its order comes back whole.
     const std::string list = VORLANE_EXAMPLES_DIR "/channels.dat";
-    ASSERT_EQ(0, run({"sort", "--by", "name", list, out}).exitCode);
-    ASSERT_EQ(0, run({"apply-order", list, out, path("restored.bin")}).exitCode);
-    const CliRun restored = run({"diff", list, path("restored.bin")});
+    ASSERT_EQ(0, Run({"sort", "--by", "name", list, out}).exitCode);
+    ASSERT_EQ(0, Run({"apply-order", list, out, path("restored.bin")}).exitCode);
+    const CliRun restored = Run({"diff", list, path("restored.bin")});
     EXPECT_EQ(0, restored.exitCode) << restored.out;
 
-    const CliRun csv = run({"export", "--format", "csv", in, path("list.csv")});
+    const CliRun csv = Run({"export", "--format", "csv", in, path("list.csv")});
     EXPECT_EQ(0, csv.exitCode) << csv.err;
-    EXPECT_TRUE(startsWith(readText(path("list.csv")), "Tuner,Type,Number,Name,Satellite,Frequency,"));
-    ASSERT_EQ(0, run({"export", in, path("plain.txt")}).exitCode);
-    ASSERT_EQ(0, run({"export", "--format", "text", in, path("text.txt")}).exitCode);
-    EXPECT_EQ(readText(path("plain.txt")), readText(path("text.txt")));
+    EXPECT_TRUE(ReadText("list.csv").starts_with("Tuner,Type,Number,Name,Satellite,Frequency,"));
+    ASSERT_EQ(0, Run({"export", in, path("plain.txt")}).exitCode);
+    ASSERT_EQ(0, Run({"export", "--format", "text", in, path("text.txt")}).exitCode);
+    EXPECT_EQ(ReadText("plain.txt"), ReadText("text.txt"));
 }

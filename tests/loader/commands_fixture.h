@@ -1,19 +1,13 @@
 #pragma once
-// Shared pieces of the upload and download command tests: a user interface that answers the dialogs as told and
-// records what the commands show, and a fixture that puts the commands, a connection and a transfer on a port
-// opened on the simulated receiver.
 
 #include "loader/connection.h"
 #include "loader/transfer_commands.h"
 #include "platform/memory_settings_store.h"
-#include "support/scratch_folder.h"
 #include "transfer_fixture.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
-namespace vorlane::test {
+namespace vorlane::testing {
 
 class RecordingCommandsUi : public TransferCommandsUi {
 public:
@@ -66,9 +60,6 @@ public:
     void RepaintNow() override { Log("repaint"); }
     void ShowWaitCursor() override { Log("cursor wait"); }
 
-    bool HasEvent(const std::string& event) const {
-        return std::find(events.begin(), events.end(), event) != events.end();
-    }
     bool HasCaption(const std::string& caption) const {
         return std::any_of(bars.begin(), bars.end(),
                            [&](const ProgressBarState& bar) { return bar.caption == caption; });
@@ -102,47 +93,20 @@ inline ConnectionControls RunningControls() {
     return controls;
 }
 
-class CommandsSimTest : public ::testing::Test {
+// The commands and a connection over the transfer of the simulated line.
+class CommandsSimTest : public SimulatedLineTest<RecordingCommandsUi> {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(scratch.valid());
-        texts.Load("/nonexistent-folder");
-        settings.timeout2 = 0;
+        SimulatedLineTest::SetUp();
         ui.commands = &commands;
         connection.SetTransferControl(&transfer);
-        ASSERT_TRUE(port.Create(&transfer, &events, 40960, 4096));
-    }
-    void TearDown() override {
-        port.Close();
-        if (simulator)
-            simulator->stop();
     }
 
-    std::string PathIn(const std::string& name) const { return scratch.PathIn(name); }
-
-    void WriteFile(const std::string& name, const Bytes& bytes) const {
-        std::ofstream out(PathIn(name), std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    }
-    Bytes ReadFile(const std::string& name) const {
-        std::ifstream in(PathIn(name), std::ios::binary);
-        return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-
-    void Connect(ReceiverBehaviour behaviour = {}) {
-        SimulatorConfig config;
-        config.linkPath = PathIn("COM5");
-        config.behaviour = std::move(behaviour);
-        simulator = std::make_unique<SimulatedReceiver>(std::move(config));
-        ASSERT_EQ(1, simulator->start());
-        ASSERT_TRUE(port.Open(simulator->linkPath(), 115200, 0, 8, 0, 0));
-    }
+    void WriteFile(const std::string& name, const Bytes& bytes) const { testing::WriteFile(PathIn(name), bytes); }
+    Bytes ReadFile(const std::string& name) const { return testing::ReadFile(PathIn(name)); }
 
     bool RunUntilFinished(std::chrono::milliseconds timeout = 20s) {
-        return events.RunUntil([this] { return commands.Outcome() != TransferOutcome::None; }, timeout);
-    }
-    void RunFor(std::chrono::milliseconds span) {
-        events.RunUntil([] { return false; }, span);
+        return RunUntil([this] { return commands.Outcome() != TransferOutcome::None; }, timeout);
     }
 
     std::string Remembered(const char* value) const {
@@ -151,18 +115,9 @@ protected:
         return text;
     }
 
-    ScratchFolder scratch{"vorlane-commands"};
-    const std::filesystem::path& folder = scratch.path();
-    EventQueueDispatcher events;
-    LanguageTexts texts;
-    SerialSettings settings;
     MemorySettingsStore store;
-    RecordingCommandsUi ui{&events};
-    SerialPort port;
     Connection connection{port, store, texts, ui};
-    Transfer transfer{port, events, texts, ui, settings, TransferPauses{0}};
     TransferCommands commands{transfer, port, connection, store, texts, ui};
-    std::unique_ptr<SimulatedReceiver> simulator;
 };
 
-} // namespace vorlane::test
+} // namespace vorlane::testing

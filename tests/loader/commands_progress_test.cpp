@@ -1,11 +1,8 @@
-// The progress a transfer shows: the status line and bar when it begins, the captions with the block's place
-// in an upload, the erasing caption, and the completion and error reports.
-
 #include "commands_fixture.h"
 #include "platform/trace.h"
 
 using namespace vorlane;
-using namespace vorlane::test;
+using namespace vorlane::testing;
 
 namespace {
 
@@ -76,12 +73,6 @@ TEST_F(CommandsProgressTest, CaptionsShowThePercentageAndTheBlockOfAnUpload) {
     EXPECT_FALSE(progress.Bar().solid);
     EXPECT_EQ(kProgressCaptionBlack, progress.Bar().captionColour);
     EXPECT_EQ(TransferOutcome::None, progress.Outcome());
-}
-
-TEST_F(CommandsProgressTest, AnEmptyTransferShowsDoneInsteadOfDividingByZero) {
-    progress.Begin(0, "", "Downloading");
-    progress.Report(0, "", kNoUpload);
-    EXPECT_EQ("100%", progress.Bar().caption);
 }
 
 TEST_F(CommandsProgressTest, CompletionShowsTheStandardTextOnTheStatusLineAndInTheMessage) {

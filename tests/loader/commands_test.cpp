@@ -1,34 +1,18 @@
-// "Upload to STB" and "Download to PC" against the simulated receiver: the dialogs, the remembered file,
-// refused files, normal and forced uploads with their captions, the editor's channel file arriving unchanged,
-// and downloads.
-
 #include "../blockfile/block_file_builder.h"
 #include "commands_fixture.h"
-#include "database/channel_database.h"
-#include "importexport/database_files.h"
 #include "loader/transfer_commands_file_choice.h"
 #include "loader/transfer_requests.h"
 #include "platform/trace.h"
-#include "support/sample_database.h"
 
 #include <optional>
 
 using namespace vorlane;
-using namespace vorlane::test;
+using namespace vorlane::testing;
 
 namespace {
 
 constexpr const char* kFolderValue = "BinPath";
 constexpr const char* kFileNameValue = "BinFileName";
-
-const Bytes kUploadGo = {0xFA, 0xCC};
-
-Bytes BlockOnTheLine(const Bytes& block) {
-    Bytes bytes = SizeBytes(static_cast<std::uint32_t>(block.size()));
-    for (const Bytes& packet : Packets(block))
-        bytes.insert(bytes.end(), packet.begin(), packet.end());
-    return bytes;
-}
 
 struct WholeFileCase {
     const char* name;
@@ -76,15 +60,6 @@ TEST(TransferFileChoiceTest, TheDialogOpensAtTheRememberedFileAndRemembersTheCho
     EXPECT_EQ("", FolderOfPath("c.bin"));
 }
 
-TEST_F(CommandsUploadTest, WithoutAnOpenPortNeitherCommandAsksAnything) {
-    ui.chosenFile = PathIn("update.key");
-    EXPECT_EQ(0, commands.OnBtnUploadStb());
-    EXPECT_EQ(0, commands.OnBtnDownloadPc());
-    EXPECT_TRUE(ui.requests.empty());
-    EXPECT_EQ(0, ui.downloadChoices);
-    EXPECT_TRUE(ui.events.empty());
-}
-
 TEST_P(CommandsWholeFileTest, AWholeFileIsRequestedWithItsClassAndCompletes) {
     const WholeFileCase& param = GetParam();
     const Bytes contents = Pattern(2500, 0x61);
@@ -103,7 +78,7 @@ TEST_P(CommandsWholeFileTest, AWholeFileIsRequestedWithItsClassAndCompletes) {
     ASSERT_TRUE(RunUntilFinished());
 
     EXPECT_EQ(TransferOutcome::Completed, commands.Outcome());
-    EXPECT_EQ(Join({WakeUpBytes(), Bytes{0xCC, 0x55, 0x22, param.requestByte}, kUploadGo, BlockOnTheLine(contents)}),
+    EXPECT_EQ(Join({WakeUpBytes(), UploadRequest(param.requestByte), kUploadGo, BlockOnTheLine(contents)}),
               simulator->receivedBytes());
     ASSERT_TRUE(simulator->waitForBlocks(1, 1s));
     EXPECT_EQ(param.transferClass, simulator->receivedBlocks()[0].transferClass);
@@ -163,16 +138,6 @@ TEST_F(CommandsUploadTest, AFileOfNoKnownKindEmptyOrUnreadableIsNotAcceptableAnd
     EXPECT_TRUE(simulator->receivedBytes().empty());
 }
 
-TEST_F(CommandsUploadTest, ACancelledFileChoiceClearsThePathAndEndsQuietly) {
-    Connect();
-    transfer.SetFilePath(PathIn("earlier.bin"));
-    EXPECT_EQ(0, commands.OnBtnUploadStb());
-    EXPECT_EQ(1u, ui.requests.size());
-    EXPECT_EQ("", transfer.FilePath());
-    EXPECT_TRUE(ui.events.empty());
-    EXPECT_EQ("<none>", Remembered(kFileNameValue));
-}
-
 TEST_F(CommandsUploadTest, ABlockFileGoesThroughTheMonitorWithTheBlockShownInTheCaption) {
     Bytes file;
     vorlane::testing::AppendBlock(file, 0xB1, Pattern(1500, 0x63));
@@ -211,11 +176,9 @@ TEST_F(CommandsUploadTest, ABlockFileGoesThroughTheMonitorWithTheBlockShownInThe
     EXPECT_EQ(Bytes(file.begin() + 128 + 1500, file.begin() + 2 * 128 + 1500 + 2200),
               simulator->receivedBlocks()[1].bytes);
     // The second block: 2328 bytes in three packets.
-    EXPECT_TRUE(ui.HasCaption("Now erasing the flash. Please wait.  (2/3)"));
-    EXPECT_TRUE(ui.HasCaption("0%  (2/3)"));
-    EXPECT_TRUE(ui.HasCaption("66%  (2/3)"));
-    EXPECT_TRUE(ui.HasCaption("100%  (2/3)"));
-    EXPECT_TRUE(ui.HasCaption("Now erasing the flash. Please wait.  (3/3)"));
+    for (const char* caption : {"Now erasing the flash. Please wait.  (2/3)", "0%  (2/3)", "66%  (2/3)", "100%  (2/3)",
+                                "Now erasing the flash. Please wait.  (3/3)"})
+        EXPECT_TRUE(ui.HasCaption(caption)) << caption;
     const auto erasing = std::find_if(ui.bars.begin(), ui.bars.end(), [](const ProgressBarState& bar) {
         return bar.caption == "Now erasing the flash. Please wait.  (2/3)";
     });
@@ -259,27 +222,6 @@ TEST_F(CommandsUploadTest, GivingUpOnTheMonitorKeepsTheListAndStartsNothing) {
     EXPECT_FALSE(transfer.IsTransferRunning());
 }
 
-TEST_F(CommandsUploadTest, TheEditorsChannelFileArrivesByteForByte) {
-    ChannelDatabase db;
-    ASSERT_GT(vorlane::testing::makeSampleDatabase(db, vorlane::testing::fullSampleOptions(3)), 0);
-    ASSERT_EQ(1, SaveDatabaseFile(db, PathIn("channels.bin")));
-    const Bytes file = ReadFile("channels.bin");
-    ASSERT_EQ(851968u, file.size());
-    ReceiverBehaviour behaviour;
-    behaviour.restartAfterBreakIn = 30ms;
-    Connect(behaviour);
-    ui.chosenFile = PathIn("channels.bin");
-
-    ASSERT_EQ(1, commands.OnBtnUploadStb());
-    EXPECT_TRUE(transfer.ForceMode()); // a channel file is a block file
-    ASSERT_TRUE(RunUntilFinished(60s));
-    EXPECT_EQ(TransferOutcome::Completed, commands.Outcome());
-    ASSERT_TRUE(simulator->waitForBlocks(1, 1s));
-    ASSERT_EQ(1u, simulator->receivedBlocks().size());
-    EXPECT_TRUE(simulator->receivedBlocks()[0].bytes == file);
-    EXPECT_EQ("100%  (1/1)", ui.bars.back().caption);
-}
-
 TEST_F(CommandsDownloadTest, TheChoiceAndTheFileStartTheDownloadAndTheUploadListIsEmptied) {
     const Bytes software = Pattern(3000, 0x68);
     ReceiverBehaviour behaviour;
@@ -304,14 +246,31 @@ TEST_F(CommandsDownloadTest, TheChoiceAndTheFileStartTheDownloadAndTheUploadList
     EXPECT_EQ(software, ReadFile("main.bin"));
     const Bytes sent = simulator->receivedBytes();
     ASSERT_GE(sent.size(), 29u);
-    EXPECT_EQ(Join({WakeUpBytes(), Bytes{0xCC, 0x55, 0x11, 0x23}}), Bytes(sent.begin(), sent.begin() + 29));
+    EXPECT_EQ(Join({WakeUpBytes(), DownloadRequest(0x23)}), Bytes(sent.begin(), sent.begin() + 29));
     EXPECT_EQ("   Downloading", ui.statusLines.at(0));
     EXPECT_EQ("100%", ui.bars.back().caption);
     EXPECT_EQ(PathIn("main.bin"), Remembered(kFileNameValue));
 }
 
-TEST_F(CommandsDownloadTest, ACancelledChoiceSendsNothing) {
+// Without an open port neither command asks anything; a cancelled choice clears the path and sends nothing.
+TEST_F(CommandsDownloadTest, NothingStartsWithoutAPortOrAChoice) {
+    ui.chosenFile = PathIn("update.key");
+    EXPECT_EQ(0, commands.OnBtnUploadStb());
+    EXPECT_EQ(0, commands.OnBtnDownloadPc());
+    EXPECT_TRUE(ui.requests.empty());
+    EXPECT_EQ(0, ui.downloadChoices);
+    EXPECT_TRUE(ui.events.empty());
+
     Connect();
+    ui.chosenFile.clear();
+    transfer.SetFilePath(PathIn("earlier.bin"));
+    EXPECT_EQ(0, commands.OnBtnUploadStb());
+    EXPECT_EQ(1u, ui.requests.size());
+    EXPECT_EQ("", transfer.FilePath());
+    EXPECT_TRUE(ui.events.empty());
+    EXPECT_EQ("<none>", Remembered(kFileNameValue));
+
+    ui.requests.clear();
     ui.downloadChoice.reset();
     EXPECT_EQ(0, commands.OnBtnDownloadPc());
     EXPECT_TRUE(ui.requests.empty());

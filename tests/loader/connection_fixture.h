@@ -1,10 +1,8 @@
 #pragma once
-// Shared pieces of the connection tests: a user interface that records what it was asked, a settings store that
-// counts its writes, and a scratch serial folder that VORLANE_SERIAL_DIR points to while a test runs.
 
-#include "loader/loader_ui.h"
 #include "platform/memory_settings_store.h"
 #include "support/scratch_folder.h"
+#include "transfer_fixture.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -12,26 +10,7 @@
 #include <utility>
 #include <vector>
 
-namespace vorlane::test {
-
-class RecordingLoaderUi : public LoaderUi {
-public:
-    void ShowMessageBox(const std::string& text) override { messageBoxes.push_back(text); }
-    int ShowMessage(const std::string& text, int mode) override {
-        messages.emplace_back(text, mode);
-        return 1;
-    }
-    void ShowNotAllowedCursor() override {
-        ++cursorShown;
-        ++cursorDepth;
-    }
-    void RestoreCursor() override { --cursorDepth; }
-
-    std::vector<std::string> messageBoxes;
-    std::vector<std::pair<std::string, int>> messages;
-    int cursorShown = 0;
-    int cursorDepth = 0;
-};
+namespace vorlane::testing {
 
 class CountingSettingsStore : public MemorySettingsStore {
 public:
@@ -67,4 +46,4 @@ private:
     std::string m_saved;
 };
 
-} // namespace vorlane::test
+} // namespace vorlane::testing

@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
+#include <utility>
+#include <vector>
+
 using namespace vorlane;
 
 namespace {
@@ -13,33 +18,46 @@ void Store(MemorySettingsStore& store, const char* name, std::uint32_t value) {
 
 } // namespace
 
-TEST(SerialSettings, FirstStartGivesTheDefaults) {
-    MemorySettingsStore store;
-    const SerialSettings settings = LoadSerialSettings(store);
-    EXPECT_EQ(0u, settings.comport);
-    EXPECT_EQ(1, settings.PortNumber());
-    EXPECT_EQ(11u, settings.bart);
-    EXPECT_EQ(3u, settings.dataBit);
-    EXPECT_EQ(0u, settings.parityBit);
-    EXPECT_EQ(0u, settings.stopBit);
-    EXPECT_EQ(0u, settings.flowCtrl);
-    EXPECT_EQ(0, settings.timeout1);
-    EXPECT_EQ(5000, settings.timeout2);
-
-    const SerialLineSettings line = settings.Line();
-    EXPECT_EQ(115200u, line.baudRate);
-    EXPECT_EQ(8, line.byteSize);
-    EXPECT_EQ(kParityNone, line.parity);
-    EXPECT_EQ(kOneStopBit, line.stopBits);
-    EXPECT_EQ(0, line.flowControl);
-}
-
-TEST(SerialSettings, Timeout2NeverBelowItsMinimum) {
-    for (const auto& [stored, used] :
-         {std::pair<std::int32_t, std::int32_t>{1000, 5000}, {4999, 5000}, {5000, 5000}, {8000, 8000}, {-1, 5000}}) {
+// What a first start, an unreadable store and stored values outside their lists or below the Timeout2 minimum give.
+TEST(SerialSettings, DefaultsAndFallBacks) {
+    struct Case {
+        const char* what;
+        std::vector<std::pair<const char*, std::uint32_t>> stored;
+        bool available;
+        std::uint32_t bart, flowCtrl, baudRate;
+        std::uint8_t byteSize;
+        std::int32_t timeout2;
+    };
+    const Case cases[] = {
+        {"first start", {}, true, 11, 0, 115200, 8, 5000},
+        {"unreadable store", {}, false, 0, 0, 110, 5, 5000},
+        {"outside the lists", {{"Comport", 16}, {"Bart", 16}, {"bFlowCtrl", 0x105}}, true, 11, 5, 115200, 8, 5000},
+        {"Timeout2 1000", {{"Timeout2", 1000}}, true, 11, 0, 115200, 8, 5000},
+        {"Timeout2 4999", {{"Timeout2", 4999}}, true, 11, 0, 115200, 8, 5000},
+        {"Timeout2 5000", {{"Timeout2", 5000}}, true, 11, 0, 115200, 8, 5000},
+        {"Timeout2 8000", {{"Timeout2", 8000}}, true, 11, 0, 115200, 8, 8000},
+        {"Timeout2 -1", {{"Timeout2", 0xFFFFFFFFu}}, true, 11, 0, 115200, 8, 5000},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         MemorySettingsStore store;
-        Store(store, "Timeout2", static_cast<std::uint32_t>(stored));
-        EXPECT_EQ(used, LoadSerialSettings(store).timeout2) << "stored " << stored;
+        for (const auto& [name, value] : c.stored)
+            Store(store, name, value);
+        store.SetAvailable(c.available);
+        const SerialSettings settings = LoadSerialSettings(store);
+        EXPECT_EQ(0u, settings.comport);
+        EXPECT_EQ(1, settings.PortNumber());
+        EXPECT_EQ(c.bart, settings.bart);
+        EXPECT_EQ(c.flowCtrl, settings.flowCtrl);
+        EXPECT_EQ(c.timeout2, settings.timeout2);
+        EXPECT_EQ(0, settings.timeout1);
+        const SerialLineSettings line = settings.Line();
+        EXPECT_EQ(c.baudRate, line.baudRate);
+        EXPECT_EQ(c.byteSize, line.byteSize);
+        EXPECT_EQ(kParityNone, line.parity);
+        EXPECT_EQ(kOneStopBit, line.stopBits);
+        EXPECT_EQ(c.flowCtrl, line.flowControl);
+        EXPECT_EQ(c.available ? 1 : 0, StoreSerialSettings(store, settings));
     }
 }
 
@@ -53,6 +71,11 @@ TEST(SerialSettings, StoredValuesAreUsedAndWrittenBackUnchanged) {
     Store(store, "bFlowCtrl", 7);
     Store(store, "Timeout1", 30);
     Store(store, "Timeout2", 9000);
+
+    ASSERT_EQ(1, store.WriteText(kSerialSettingsKey, "Devices/COM2", "/dev/ttyAMA0"));
+    if (!std::getenv("VORLANE_SERIAL_DIR")) { // the folder would win over the stored path
+        EXPECT_EQ("/dev/ttyAMA0", StoredSerialDevicePath(store, 2));
+    }
 
     const SerialSettings settings = LoadSerialSettings(store);
     const SerialLineSettings line = settings.Line();
@@ -70,29 +93,6 @@ TEST(SerialSettings, StoredValuesAreUsedAndWrittenBackUnchanged) {
     for (const char* name : {"Comport", "Bart", "DataBit", "ParityBit", "StopBit", "bFlowCtrl", "Timeout1", "Timeout2"})
         EXPECT_EQ(store.ReadNumber(kSerialSettingsKey, name, 12345), copy.ReadNumber(kSerialSettingsKey, name, 0))
             << name;
-}
-
-TEST(SerialSettings, UnreadableStoreGivesZeroForEveryNumber) {
-    MemorySettingsStore store;
-    store.SetAvailable(false);
-    const SerialSettings settings = LoadSerialSettings(store);
-    EXPECT_EQ(0u, settings.bart);
-    EXPECT_EQ(110u, settings.Line().baudRate);
-    EXPECT_EQ(5, settings.Line().byteSize);
-    EXPECT_EQ(0u, settings.comport);
-    EXPECT_EQ(5000, settings.timeout2);
-    EXPECT_EQ(0, StoreSerialSettings(store, settings));
-}
-
-TEST(SerialSettings, ValuesOutsideTheirListsFallBackToDefaults) {
-    MemorySettingsStore store;
-    Store(store, "Comport", 16);
-    Store(store, "Bart", 16);
-    Store(store, "bFlowCtrl", 0x105); // only 8 bits are kept
-    const SerialSettings settings = LoadSerialSettings(store);
-    EXPECT_EQ(0u, settings.comport);
-    EXPECT_EQ(11u, settings.bart);
-    EXPECT_EQ(5u, settings.flowCtrl);
 }
 
 TEST(SerialSettings, SpeedTable) {

@@ -10,7 +10,8 @@
 #include <unistd.h>
 
 using namespace vorlane;
-using namespace vorlane::test;
+using namespace vorlane::testing;
+using vorlane::test::PseudoTerminal;
 
 namespace {
 
@@ -32,16 +33,7 @@ constexpr ConnectionControls kDisconnectedControls{
 constexpr ConnectionControls kConnectedControls{
     .autoConnect = true, .connect = false, .disconnect = true, .set = false, .upload = true, .download = true};
 
-const std::vector<std::uint8_t> kWakeUpCycle = {0x0A, 0xCC, 0x55, 0xEE, 0xFF};
-
-std::vector<std::uint8_t> WakeUpBytes() {
-    std::vector<std::uint8_t> bytes;
-    for (int cycle = 0; cycle < 5; ++cycle)
-        bytes.insert(bytes.end(), kWakeUpCycle.begin(), kWakeUpCycle.end());
-    return bytes;
-}
-
-class ConnectionTest : public testing::Test {
+class ConnectionTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(pty.valid());
@@ -57,7 +49,7 @@ protected:
     ScratchSerialFolder ports;
     CountingSettingsStore store;
     LanguageTexts texts;
-    RecordingLoaderUi ui;
+    RecordingTransferUi ui;
     RecordingTransfer transfer;
     SerialPort port;
     Connection connection{port, store, texts, ui, ConnectionPauses{0, 0, 0, 0}};
@@ -87,7 +79,7 @@ TEST(ConnectionLifetime, DestructionStoresOnlyWhatWasRead) {
     SerialPort port;
     ASSERT_TRUE(port.Create(nullptr, nullptr, 40960, 4096));
     LanguageTexts texts;
-    RecordingLoaderUi ui;
+    RecordingTransferUi ui;
     CountingSettingsStore store;
     ASSERT_EQ(1, store.WriteNumber(kSerialSettingsKey, "Bart", 6));
     store.writes = 0;
@@ -113,7 +105,7 @@ TEST_F(ConnectionTest, PortAndSpeedOutsideTheirListsAreRefused) {
     EXPECT_EQ(16, connection.Settings().PortNumber());
 }
 
-TEST_F(ConnectionTest, ConnectOpensTheChosenPortAtItsSpeedAndWakesTheReceiver) {
+TEST_F(ConnectionTest, ConnectOpensTheChosenPortAtItsSpeedAndWakesTheReceiverUntilDisconnect) {
     LinkPty(3);
     connection.Start();
     ASSERT_EQ(1, connection.SetPortAndSpeed(2, 6)); // COM3 at 9600
@@ -137,14 +129,8 @@ TEST_F(ConnectionTest, ConnectOpensTheChosenPortAtItsSpeedAndWakesTheReceiver) {
     ::close(fd);
 
     EXPECT_EQ(WakeUpBytes(), pty.receive(25));
-}
 
-TEST_F(ConnectionTest, DisconnectClosesStopsTheBreakInAndReturnsToIdle) {
-    LinkPty(1);
-    connection.Start();
-    ASSERT_EQ(1, connection.ConnectCommand());
-
-    TraceCapture trace;
+    // Disconnect closes, stops the break-in and returns to idle.
     connection.DisconnectCommand();
     EXPECT_FALSE(port.IsOpen());
     EXPECT_TRUE(trace.contains("Disconnected"));
@@ -152,6 +138,11 @@ TEST_F(ConnectionTest, DisconnectClosesStopsTheBreakInAndReturnsToIdle) {
     EXPECT_EQ(kDisconnectedControls, connection.Controls());
     EXPECT_EQ(1, transfer.breakInStops);
     EXPECT_EQ(2, transfer.idleCalls); // once by the connect, once by the disconnect
+
+    // Finish closes an open port.
+    ASSERT_EQ(1, connection.ConnectPort());
+    connection.Finish();
+    EXPECT_FALSE(port.IsOpen());
 }
 
 TEST_F(ConnectionTest, PortThatCannotBeUsedIsNamedAndReportedAsFailed) {
@@ -163,31 +154,4 @@ TEST_F(ConnectionTest, PortThatCannotBeUsedIsNamedAndReportedAsFailed) {
     EXPECT_EQ("   Connection failed", connection.StatusText());
     EXPECT_EQ(kDisconnectedControls, connection.Controls());
     EXPECT_EQ(0, transfer.idleCalls);
-}
-
-TEST_F(ConnectionTest, FinishClosesAnOpenPort) {
-    LinkPty(1);
-    connection.Start();
-    ASSERT_EQ(1, connection.ConnectPort());
-    connection.Finish();
-    EXPECT_FALSE(port.IsOpen());
-}
-
-TEST(ConnectionDevices, StoredDevicePathIsUsedWithoutSerialFolder) {
-    std::string saved;
-    if (const char* old = std::getenv("VORLANE_SERIAL_DIR"))
-        saved = old;
-    unsetenv("VORLANE_SERIAL_DIR");
-
-    SerialPort port;
-    LanguageTexts texts;
-    RecordingLoaderUi ui;
-    MemorySettingsStore store;
-    ASSERT_EQ(1, store.WriteText(kSerialSettingsKey, "Devices/COM2", "/dev/ttyAMA0"));
-    Connection connection(port, store, texts, ui);
-    EXPECT_EQ("/dev/ttyAMA0", connection.DevicePath(2));
-    EXPECT_EQ("/dev/ttyUSB2", connection.DevicePath(3));
-
-    if (!saved.empty())
-        setenv("VORLANE_SERIAL_DIR", saved.c_str(), 1);
 }

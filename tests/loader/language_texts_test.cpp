@@ -1,8 +1,8 @@
 #include "loader/language_texts.h"
+#include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -45,29 +45,6 @@ const std::vector<std::string> kBuiltInTexts = {
     "Searching COM port.. Please Wait!",
 };
 
-class LanguageTextsTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "vorlane-language-XXXXXX").string();
-        ASSERT_NE(nullptr, mkdtemp(pattern.data()));
-        m_folder = pattern;
-    }
-    void TearDown() override { fs::remove_all(m_folder); }
-
-    void WriteFile(const std::string& bytes) const {
-        std::ofstream out(m_folder / "language.ini", std::ios::binary);
-        out << bytes;
-    }
-
-    LanguageTexts Loaded() const {
-        LanguageTexts texts;
-        texts.Load(m_folder);
-        return texts;
-    }
-
-    fs::path m_folder;
-};
-
 // "heading\nline 2\n...line n\n": entry k reads "line k+2".
 std::string NumberedLines(int lineCount, const std::string& lineEnd = "\n") {
     std::string bytes;
@@ -93,65 +70,81 @@ void ExpectTexts(const LanguageTexts& texts, const std::vector<std::string>& exp
 
 } // namespace
 
-TEST_F(LanguageTextsTest, WithoutFileTheBuiltInTextsAreUsedExactly) {
-    const LanguageTexts texts = Loaded();
-    ASSERT_EQ(static_cast<std::size_t>(LanguageTexts::kCount), kBuiltInTexts.size());
-    for (int index = 0; index < LanguageTexts::kCount; ++index) {
-        EXPECT_EQ(kBuiltInTexts[index], texts.GetText(index)) << "entry " << index;
-    }
-    for (const int outside : {LanguageTexts::kCount, 1000, -1})
-        EXPECT_EQ("", texts.GetText(outside)) << outside;
-    EXPECT_EQ("", LanguageTexts().GetText(0)) << "a table that was never loaded holds no texts";
-}
-
-TEST_F(LanguageTextsTest, TranslationReplacesTheBuiltInTextsButNotTheFile) {
-    LanguageTexts texts;
-    texts.SetDefaultTranslation([](const char* english) { return std::string("de:") + english; });
-    texts.Load(m_folder);
-    EXPECT_EQ("de:Disconnected", texts.GetText(6));
-    WriteFile(NumberedLines(30));
-    texts.Load(m_folder);
-    ExpectTexts(texts, LinesFromTwo(29));
-}
-
-TEST_F(LanguageTextsTest, FileLinesFillTheTableFromTheSecondLine) {
+// Each row writes language.ini (or not) and loads the table: without a file the built-in texts (translated when
+// a translation is set), with one its lines from the second on.
+TEST(LanguageTextsTest, IniContentGivesTheTexts) {
+    enum class Setup { File, NoFile, Folder, Translated, WorkingFolder };
     struct Case {
         const char* what;
+        Setup setup;
         std::string bytes;
         std::vector<std::string> texts;
     };
+    std::vector<std::string> translated;
+    for (const std::string& text : kBuiltInTexts)
+        translated.push_back("de:" + text);
     const std::vector<Case> cases = {
-        {"empty file", "", {}},
-        {"heading only", NumberedLines(1), {}},
-        {"shorter than the table", NumberedLines(4), LinesFromTwo(3)},
-        {"full table", NumberedLines(30), LinesFromTwo(29)},
-        {"later lines ignored", NumberedLines(40), LinesFromTwo(29)},
-        {"last line without line end", "heading\nline 2\nline 3", LinesFromTwo(2)},
-        {"CR LF line ends", NumberedLines(4, "\r\n"), LinesFromTwo(3)},
-        {"lone CR and spaces kept", "heading\r\n\r\n  padded  \r\ninner\rcr\r\n", {"", "  padded  ", "inner\rcr"}},
+        {"no file", Setup::NoFile, "", kBuiltInTexts},
+        {"folder named like the file", Setup::Folder, "", kBuiltInTexts},
+        {"no file, translated", Setup::Translated, "", translated},
+        {"file wins over the translation", Setup::Translated, NumberedLines(30), LinesFromTwo(29)},
+        {"plain load reads the working folder", Setup::WorkingFolder, NumberedLines(4), LinesFromTwo(3)},
+        {"empty file", Setup::File, "", {}},
+        {"heading only", Setup::File, NumberedLines(1), {}},
+        {"shorter than the table", Setup::File, NumberedLines(4), LinesFromTwo(3)},
+        {"full table", Setup::File, NumberedLines(30), LinesFromTwo(29)},
+        {"later lines ignored", Setup::File, NumberedLines(40), LinesFromTwo(29)},
+        {"last line without line end", Setup::File, "heading\nline 2\nline 3", LinesFromTwo(2)},
+        {"CR LF line ends", Setup::File, NumberedLines(4, "\r\n"), LinesFromTwo(3)},
+        {"lone CR and spaces kept",
+         Setup::File,
+         "heading\r\n\r\n  padded  \r\ninner\rcr\r\n",
+         {"", "  padded  ", "inner\rcr"}},
         {"bytes kept as held",
+         Setup::File,
          "Titel\nVerbindung pr\xFC"
          "fen \xE4\xF6\xDF\n\xA0\xFF\n",
          {"Verbindung pr\xFC"
           "fen \xE4\xF6\xDF",
           "\xA0\xFF"}},
         {"overlong line cut to its slot",
+         Setup::File,
          "heading\n" + std::string(600, 'x') + "\nnext\n",
          {std::string(LanguageTexts::kMaxTextLength, 'x'), "next"}},
     };
+    ASSERT_EQ(static_cast<std::size_t>(LanguageTexts::kCount), kBuiltInTexts.size());
     LanguageTexts reused; // loading again starts from an empty table
-    reused.Load(m_folder);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        WriteFile(c.bytes);
-        ExpectTexts(Loaded(), c.texts);
-        reused.Load(m_folder);
-        ExpectTexts(reused, c.texts);
+        const ScratchFolder folder("vorlane-language");
+        if (c.setup == Setup::Folder)
+            fs::create_directory(folder.path() / "language.ini");
+        else if (c.setup != Setup::NoFile && (c.setup != Setup::Translated || !c.bytes.empty()))
+            std::ofstream(folder.path() / "language.ini", std::ios::binary) << c.bytes;
+        LanguageTexts texts;
+        if (c.setup == Setup::Translated)
+            texts.SetDefaultTranslation([](const char* english) { return std::string("de:") + english; });
+        if (c.setup == Setup::WorkingFolder) {
+            const fs::path previous = fs::current_path();
+            fs::current_path(folder.path());
+            texts.Load();
+            fs::current_path(previous);
+        } else {
+            texts.Load(folder.path());
+        }
+        ExpectTexts(texts, c.texts);
+        if (c.setup == Setup::File) {
+            reused.Load(folder.path());
+            ExpectTexts(reused, c.texts);
+        }
     }
+    for (const int outside : {LanguageTexts::kCount, 1000, -1})
+        EXPECT_EQ("", reused.GetText(outside)) << outside;
+    EXPECT_EQ("", LanguageTexts().GetText(0)) << "a table that was never loaded holds no texts";
 }
 
 // The first folder in the list whose "language.ini" opens gives all texts; a folder of that name is no file.
-TEST_F(LanguageTextsTest, FirstFolderWithAFileWins) {
+TEST(LanguageTextsTest, FirstFolderWithAFileWins) {
     enum Holds { Nothing, File, Folder };
     struct Case {
         const char* what;
@@ -167,9 +160,10 @@ TEST_F(LanguageTextsTest, FirstFolderWithAFileWins) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
+        const ScratchFolder scratch("vorlane-language");
         std::vector<fs::path> folders;
         for (std::size_t i = 0; i < c.folders.size(); ++i) {
-            const fs::path folder = m_folder / c.what / std::to_string(i);
+            const fs::path folder = scratch.path() / std::to_string(i);
             fs::create_directories(folder);
             if (c.folders[i] == File)
                 std::ofstream(folder / "language.ini", std::ios::binary) << "heading\nx\nfolder " << i << "\n";
@@ -181,14 +175,4 @@ TEST_F(LanguageTextsTest, FirstFolderWithAFileWins) {
         texts.Load(folders);
         EXPECT_EQ(c.expected, texts.GetText(1));
     }
-}
-
-TEST_F(LanguageTextsTest, PlainLoadReadsTheWorkingFolder) {
-    WriteFile(NumberedLines(4));
-    const fs::path previous = fs::current_path();
-    fs::current_path(m_folder);
-    LanguageTexts texts;
-    texts.Load();
-    fs::current_path(previous);
-    ExpectTexts(texts, LinesFromTwo(3));
 }

@@ -1,5 +1,3 @@
-// Runs "vorlane-cli search" as a user would, against simulated receivers linked into a scratch serial folder.
-
 #include "connection_fixture.h"
 #include "loader/connection_settings.h"
 #include "platform/qt/qsettings_store.h"
@@ -10,7 +8,7 @@
 #include <sys/wait.h>
 
 using namespace vorlane;
-using namespace vorlane::test;
+using namespace vorlane::testing;
 using namespace std::chrono_literals;
 
 namespace {
@@ -20,7 +18,7 @@ struct CommandResult {
     std::string output;
 };
 
-class SearchCommandTest : public testing::Test {
+class SearchCommandTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(ports.valid());

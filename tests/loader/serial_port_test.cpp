@@ -70,7 +70,7 @@ private:
     EventQueueDispatcher& m_queue;
 };
 
-class SerialPortTest : public testing::Test {
+class SerialPortTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(pty.valid());
@@ -115,12 +115,9 @@ TEST_F(SerialPortTest, OpenWhileOpenFailsAndKeepsTheConnection) {
 
     deviceSettings();
     EXPECT_EQ(115200u, speed) << "the running connection keeps its settings";
-    ASSERT_TRUE(pty.send("KX70RS"));
-    ASSERT_TRUE(receiveAtLeast(6));
-    EXPECT_EQ("KX70RS", std::string(owner.received.begin(), owner.received.end()));
 }
 
-TEST_F(SerialPortTest, MissingDeviceFailsAndClosedPortRefusesEverything) {
+TEST_F(SerialPortTest, MissingDeviceOrBadSettingsFailAndAClosedPortRefusesEverything) {
     EXPECT_FALSE(port.Open("/nonexistent/COM3", 115200, 0, 8, 0, 0));
     EXPECT_FALSE(port.IsOpen());
     port.Close(); // nothing happens
@@ -136,9 +133,8 @@ TEST_F(SerialPortTest, MissingDeviceFailsAndClosedPortRefusesEverything) {
     EXPECT_FALSE(uncreated.Open(pty.slavePath(), 115200, 0, 8, 0, 0));
     SerialPort ownerWithoutDispatcher;
     EXPECT_FALSE(ownerWithoutDispatcher.Create(&owner, nullptr, kReceiveQueue, 4096));
-}
 
-TEST_F(SerialPortTest, BadLineSettingsLeaveThePortClosedAndTheDeviceFree) {
+    // Bad line settings leave the port closed and the device free.
     EXPECT_FALSE(open(115200, 5));
     EXPECT_FALSE(open(115200, 0, 9));
     EXPECT_FALSE(open(0));
@@ -146,6 +142,9 @@ TEST_F(SerialPortTest, BadLineSettingsLeaveThePortClosedAndTheDeviceFree) {
     EXPECT_TRUE(SerialDevice::probe(pty.slavePath()));
 }
 
+// A pseudo-terminal keeps the parity bits PARODD and CMSPAR but forces 8 bits without parity; one and a half
+// stop bits become two.
+// A port that leaks its descriptor or watcher thread would run out of both in a long session.
 TEST_F(SerialPortTest, ThousandOpenCloseCyclesLeakNoDescriptorAndNoThread) {
     ASSERT_TRUE(open());
     port.Close();
@@ -162,35 +161,32 @@ TEST_F(SerialPortTest, ThousandOpenCloseCyclesLeakNoDescriptorAndNoThread) {
 
 TEST_F(SerialPortTest, LineSettingsReadBackAfterOpen) {
     struct Case {
-        std::uint8_t parity;
-        tcflag_t kept; // a pseudo-terminal keeps these parity bits; it forces 8 bits without parity
+        std::uint32_t baud;
+        std::uint8_t parity, byteSize, stopBits, flow;
+        tcflag_t parityBits, flowBits;
+        bool twoStopBits;
     };
-    for (const Case c : {Case{0, 0}, Case{1, PARODD}, Case{2, 0}, Case{3, PARODD | CMSPAR}, Case{4, CMSPAR}}) {
-        ASSERT_TRUE(open(9600, c.parity, 7, 2, 0)) << int(c.parity);
+    const tcflag_t xonXoff = IXON | IXOFF;
+    const Case cases[] = {
+        {9600, 0, 7, 2, 0, 0, 0, true},
+        {9600, 1, 7, 2, 0, PARODD, 0, true},
+        {9600, 2, 7, 2, 0, 0, 0, true},
+        {9600, 3, 7, 2, 0, PARODD | CMSPAR, 0, true},
+        {9600, 4, 7, 2, 0, CMSPAR, 0, true},
+        {14400, 0, 8, 1, kFlowDsrDtr | kFlowCtsRts | kFlowXonXoff, 0, CRTSCTS | xonXoff, true},
+        {172800, 0, 8, 0, kFlowCtsRts, 0, CRTSCTS, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.baud) + " parity " + std::to_string(c.parity));
+        ASSERT_TRUE(open(c.baud, c.parity, c.byteSize, c.stopBits, c.flow));
         const termios t = deviceSettings();
-        EXPECT_EQ(c.kept, t.c_cflag & (PARODD | CMSPAR)) << int(c.parity);
+        EXPECT_EQ(c.parityBits, t.c_cflag & (PARODD | CMSPAR));
         EXPECT_TRUE(t.c_iflag & INPCK);
-        EXPECT_TRUE(t.c_cflag & CSTOPB);
-        EXPECT_FALSE(t.c_cflag & CRTSCTS);
-        EXPECT_FALSE(t.c_iflag & (IXON | IXOFF));
-        EXPECT_EQ(9600u, speed);
+        EXPECT_EQ(c.twoStopBits, (t.c_cflag & CSTOPB) != 0);
+        EXPECT_EQ(c.flowBits, (t.c_cflag & CRTSCTS) | (t.c_iflag & xonXoff));
+        EXPECT_EQ(c.baud, speed);
         port.Close();
     }
-
-    ASSERT_TRUE(open(14400, 0, 8, 1, kFlowDsrDtr | kFlowCtsRts | kFlowXonXoff));
-    termios t = deviceSettings();
-    EXPECT_TRUE(t.c_cflag & CRTSCTS);
-    EXPECT_EQ(tcflag_t(IXON | IXOFF), t.c_iflag & (IXON | IXOFF));
-    EXPECT_TRUE(t.c_cflag & CSTOPB) << "one and a half stop bits become two";
-    EXPECT_EQ(14400u, speed);
-    port.Close();
-
-    ASSERT_TRUE(open(172800, 0, 8, 0, kFlowCtsRts));
-    t = deviceSettings();
-    EXPECT_TRUE(t.c_cflag & CRTSCTS);
-    EXPECT_FALSE(t.c_iflag & (IXON | IXOFF));
-    EXPECT_FALSE(t.c_cflag & CSTOPB);
-    EXPECT_EQ(172800u, speed);
 }
 
 TEST_F(SerialPortTest, BurstReachesTheOwnerInOrderOverSeveralDeliveries) {
@@ -208,7 +204,7 @@ TEST_F(SerialPortTest, BurstReachesTheOwnerInOrderOverSeveralDeliveries) {
         EXPECT_LE(size, kReceiveQueue);
 }
 
-TEST_F(SerialPortTest, ReadWithTimeoutOnASilentLine) {
+TEST_F(SerialPortTest, ReadWithTimeoutWaitsOnASilentLineAndReturnsWithTheFirstBytes) {
     ASSERT_TRUE(open());
     TraceCapture trace;
     std::uint8_t buffer[300];
@@ -220,19 +216,15 @@ TEST_F(SerialPortTest, ReadWithTimeoutOnASilentLine) {
     EXPECT_GE(elapsed, 500u);
     EXPECT_LT(elapsed, 1000u);
     EXPECT_EQ("Timeout occurred", trace.text());
-}
 
-TEST_F(SerialPortTest, ReadWithTimeoutReturnsWithTheFirstBytes) {
-    ASSERT_TRUE(open());
+    // Bytes that come while it waits end the wait at once.
     std::thread sender([&] {
         std::this_thread::sleep_for(100ms);
         pty.send("ID KX70RS");
     });
-    std::uint8_t buffer[300];
-    std::size_t count = 0;
-    const std::uint64_t start = tickCountMs();
+    const std::uint64_t restart = tickCountMs();
     EXPECT_TRUE(port.ReadWithTimeout(buffer, sizeof buffer, count, 2000));
-    EXPECT_LT(tickCountMs() - start, 1000u);
+    EXPECT_LT(tickCountMs() - restart, 1000u);
     sender.join();
     for (std::size_t more = 0; count < 9 && port.ReadWithTimeout(buffer + count, sizeof buffer - count, more, 1000);)
         count += more;

@@ -1,7 +1,4 @@
 #pragma once
-// Shared pieces of the transfer tests: a user interface that records progress, notes and the modal wait (which
-// runs the event queue like the editor's modal dialogs), and a fixture that puts a Transfer on a port opened on
-// the simulated receiver.
 
 #include "loader/event_queue_dispatcher.h"
 #include "loader/language_texts.h"
@@ -18,14 +15,16 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace vorlane::test {
+namespace vorlane::testing {
 
 using namespace std::chrono_literals;
 using Bytes = std::vector<std::uint8_t>;
@@ -38,15 +37,18 @@ struct ProgressReport {
 
 class RecordingTransferUi : public LoaderUi {
 public:
-    explicit RecordingTransferUi(EventQueueDispatcher& events) : m_events(events) {}
+    explicit RecordingTransferUi(EventQueueDispatcher* events = nullptr) : m_events(events) {}
 
     void ShowMessageBox(const std::string& text) override { messageBoxes.push_back(text); }
     int ShowMessage(const std::string& text, int mode) override {
         messages.emplace_back(text, mode);
         return 1;
     }
-    void ShowNotAllowedCursor() override {}
-    void RestoreCursor() override {}
+    void ShowNotAllowedCursor() override {
+        ++cursorShown;
+        ++cursorDepth;
+    }
+    void RestoreCursor() override { --cursorDepth; }
 
     void BeginProgress(int blocks, const std::string& path, const std::string& action) override {
         begins.push_back({blocks, path + "|" + action, {}});
@@ -65,7 +67,7 @@ public:
         m_result.reset();
         const auto closeAt = std::chrono::steady_clock::now() + userClosesAfter;
         while (!m_result && std::chrono::steady_clock::now() < closeAt)
-            m_events.RunUntil([this] { return m_result.has_value(); }, 10ms);
+            m_events->RunUntil([this] { return m_result.has_value(); }, 10ms);
         if (!m_result && whenUserCloses)
             whenUserCloses();
         return m_result.value_or(2);
@@ -86,13 +88,15 @@ public:
     std::vector<ProgressReport> reports;
     std::vector<std::string> notes;
     int noteHides = 0;
+    int cursorShown = 0;
+    int cursorDepth = 0;
     std::vector<std::string> modalTexts;
     std::chrono::milliseconds userClosesAfter = 10s;
     std::function<void()> whenUserCloses;
     std::function<void(int value)> onReport; // inside the report, as a modal box would run
 
 private:
-    EventQueueDispatcher& m_events;
+    EventQueueDispatcher* m_events;
     std::optional<int> m_result;
 };
 
@@ -134,6 +138,38 @@ inline std::vector<Bytes> Packets(const Bytes& data) {
     return packets;
 }
 
+// The size and the packets of one entry as the PC sends them, with packet `repeated` (counted from 1) sent twice.
+inline Bytes BlockOnTheLine(const Bytes& data, int repeated = 0) {
+    Bytes bytes = SizeBytes(static_cast<std::uint32_t>(data.size()));
+    int number = 0;
+    for (const Bytes& packet : Packets(data)) {
+        const int copies = ++number == repeated ? 2 : 1;
+        for (int copy = 0; copy < copies; ++copy)
+            bytes.insert(bytes.end(), packet.begin(), packet.end());
+    }
+    return bytes;
+}
+
+inline const Bytes kUploadGo = {0xFA, 0xCC};
+
+inline Bytes UploadRequest(std::uint8_t classByte) {
+    return {0xCC, 0x55, 0x22, classByte};
+}
+
+inline Bytes DownloadRequest(std::uint8_t typeByte) {
+    return {0xCC, 0x55, 0x11, typeByte};
+}
+
+inline Bytes ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void WriteFile(const std::string& path, const Bytes& bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
 inline Bytes WakeUpBytes() {
     Bytes bytes;
     for (int cycle = 0; cycle < 5; ++cycle)
@@ -141,7 +177,8 @@ inline Bytes WakeUpBytes() {
     return bytes;
 }
 
-class TransferSimTest : public ::testing::Test {
+// A Transfer on a port opened on the simulated receiver, with the user interface `Ui`.
+template <class Ui> class SimulatedLineTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(scratch.valid());
@@ -195,10 +232,12 @@ protected:
     EventQueueDispatcher events;
     LanguageTexts texts;
     SerialSettings settings;
-    RecordingTransferUi ui{events};
+    Ui ui{&events};
     SerialPort port;
     Transfer transfer{port, events, texts, ui, settings, TransferPauses{0}};
     std::unique_ptr<SimulatedReceiver> simulator;
 };
 
-} // namespace vorlane::test
+using TransferSimTest = SimulatedLineTest<RecordingTransferUi>;
+
+} // namespace vorlane::testing

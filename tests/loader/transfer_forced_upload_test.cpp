@@ -1,6 +1,3 @@
-// Forced uploads through the boot monitor of the simulated receiver: the break-in, the prompt that ends the
-// modal wait, the monitor texts between and after the blocks, and the ways a break-in ends without a prompt.
-
 #include "../blockfile/block_file_builder.h"
 #include "blockfile/upload_classifier.h"
 #include "loader/connection.h"
@@ -11,24 +8,16 @@
 #include <algorithm>
 
 using namespace vorlane;
-using namespace vorlane::test;
+using namespace vorlane::testing;
 
 namespace {
 
-const Bytes kUploadGo = {0xFA, 0xCC};
 const Bytes kTenReturns(10, '\r');
 
 // Splits what the PC sent into the leading break-in pattern and the rest.
 std::pair<std::size_t, Bytes> SplitPattern(const Bytes& sent) {
     const auto end = std::find_if(sent.begin(), sent.end(), [](std::uint8_t byte) { return byte != 'x'; });
     return {static_cast<std::size_t>(end - sent.begin()), Bytes(end, sent.end())};
-}
-
-Bytes BlockOnTheLine(const Bytes& block) {
-    Bytes bytes = SizeBytes(static_cast<std::uint32_t>(block.size()));
-    for (const Bytes& packet : Packets(block))
-        bytes.insert(bytes.end(), packet.begin(), packet.end());
-    return bytes;
 }
 
 class TransferForcedUploadTest : public TransferSimTest {
@@ -106,12 +95,9 @@ TEST_P(ForcedUploadMannerTest, BreaksIntoTheMonitorAndSendsEveryBlockThroughIt) 
     EXPECT_EQ(0u, patternLength % 4);
     const Bytes answers = simulator->sentBytes();
     EXPECT_EQ(manner.monitorEcho, Occurrences(std::string(answers.begin(), answers.end()), "q\r\n") > 0);
-    Bytes firstBlock = BlockOnTheLine(blocks[0]);
-    if (manner.nakPacket == 1) // the first packet, 1024 bytes and its sum, goes out twice
-        firstBlock.insert(firstBlock.begin() + 4 + 1028, firstBlock.begin() + 4, firstBlock.begin() + 4 + 1028);
-    EXPECT_EQ(Join({kTenReturns, BytesOf("q\r"), kUploadGo, firstBlock, BytesOf("\r\r\r\rq\r"), kUploadGo,
-                    BlockOnTheLine(blocks[1]), BytesOf("\r\r\r\rq\r"), kUploadGo, BlockOnTheLine(blocks[2]),
-                    BytesOf("\r\rreset\r")}),
+    EXPECT_EQ(Join({kTenReturns, BytesOf("q\r"), kUploadGo, BlockOnTheLine(blocks[0], manner.nakPacket),
+                    BytesOf("\r\r\r\rq\r"), kUploadGo, BlockOnTheLine(blocks[1]), BytesOf("\r\r\r\rq\r"), kUploadGo,
+                    BlockOnTheLine(blocks[2]), BytesOf("\r\rreset\r")}),
               rest);
 
     ASSERT_TRUE(simulator->waitForBlocks(3, 1s));

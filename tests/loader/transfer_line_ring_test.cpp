@@ -1,15 +1,13 @@
-// The receiver's text lines, the rebuilt header of a downloaded channel file and the download's temporary file.
-
 #include "blockfile/block_header.h"
 #include "loader/monitor_line_ring.h"
 #include "loader/transfer_channel_header.h"
 #include "loader/transfer_download_file.h"
 #include "storage/checksum.h"
+#include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -107,6 +105,9 @@ TEST(ChannelHeaderRebuild, KeepsTheLoadAddressAndDescribesTheReceivedData) {
     EXPECT_EQ(expectedStart, std::vector<std::uint8_t>(file.begin() + 0x2E, file.begin() + 0x38));
     EXPECT_EQ(0xA5, file[0x60]);
     EXPECT_EQ(0xEF, file[0x7F]);
+    EXPECT_EQ(0xEF, file[0x00]);
+    EXPECT_TRUE(header.signatureValid());
+    EXPECT_FALSE(header.monitorMode());
 }
 
 TEST(ChannelHeaderRebuild, AnEmptyAddressInTheHeaderIsTakenFromTheFileStart) {
@@ -125,31 +126,9 @@ TEST(ChannelHeaderRebuild, AnEmptyAddressInTheHeaderIsTakenFromTheFileStart) {
     EXPECT_EQ(std::vector<std::uint8_t>(127, 0x77), shortFile);
 }
 
-TEST(TransferDownloadFile, ReplacesTheTargetOnlyOnCommitAndLeavesNothingBehindOtherwise) {
-    const auto folder = std::filesystem::temp_directory_path() / ("vorlane-dl-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    const std::string target = (folder / "out.bin").string();
-    std::ofstream(target) << "old";
-    const std::vector<std::uint8_t> bytes = {1, 2, 3};
-
-    {
-        TransferDownloadFile file;
-        ASSERT_EQ(1, file.Create(target));
-        ASSERT_EQ(1, file.Write(bytes));
-        EXPECT_EQ(folder, std::filesystem::path(file.TemporaryPath()).parent_path());
-    } // destroyed unfinished
-    EXPECT_EQ(3u, std::filesystem::file_size(target));
-    EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()));
-
+TEST(TransferDownloadFile, TheTemporaryFileLiesBesideTheTargetForTheRename) {
+    const ScratchFolder folder("vorlane-download");
     TransferDownloadFile file;
-    ASSERT_EQ(1, file.Create(target));
-    ASSERT_EQ(1, file.Write(bytes));
-    ASSERT_EQ(1, file.Write(bytes));
-    ASSERT_EQ(1, file.Commit());
-    EXPECT_FALSE(file.IsOpen());
-    EXPECT_EQ(6u, std::filesystem::file_size(target));
-    EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()));
-
-    EXPECT_EQ(0, file.Create((folder / "no-such-folder" / "x.bin").string()));
-    std::filesystem::remove_all(folder);
+    ASSERT_EQ(1, file.Create(folder.PathIn("out.bin")));
+    EXPECT_EQ(folder.path(), std::filesystem::path(file.TemporaryPath()).parent_path());
 }

@@ -1,6 +1,3 @@
-// What the PC puts on the line for its commands, and how it answers markers, checked on a bare pseudo-terminal
-// where the test plays the receiver.
-
 #include "loader/transfer_line.h"
 #include "loader/transfer_requests.h"
 #include "platform/trace.h"
@@ -8,22 +5,20 @@
 #include "transfer_fixture.h"
 
 using namespace vorlane;
-using namespace vorlane::test;
+using namespace vorlane::testing;
+using vorlane::test::PseudoTerminal;
 
 namespace {
 
 const Bytes kUploadMarker = {0xCC, 0x55, 0x11, 0x22};
 
-class TransferTranscriptTest : public ::testing::Test {
+class TransferTranscriptTest : public TransferSimTest {
 protected:
     void SetUp() override {
+        TransferSimTest::SetUp();
         ASSERT_TRUE(pty.valid());
-        texts.Load("/nonexistent-folder");
-        settings.timeout2 = 0;
-        ASSERT_TRUE(port.Create(&transfer, &events, 40960, 4096));
         ASSERT_TRUE(port.Open(pty.slavePath(), 115200, 0, 8, 0, 0));
     }
-    void TearDown() override { port.Close(); }
 
     // An upload marker is answered only while an entry with bytes waits to be sent.
     void LoadEntry() { ASSERT_EQ(1, transfer.SrcData().append(BlockEntry(Bytes{0x01}, TransferClass::P2))); }
@@ -34,21 +29,9 @@ protected:
     void ExpectNothingSent() { EXPECT_EQ(Bytes{}, pty.receive(1, 100)); }
 
     PseudoTerminal pty;
-    EventQueueDispatcher events;
-    LanguageTexts texts;
-    SerialSettings settings;
-    RecordingTransferUi ui{events};
-    SerialPort port;
-    Transfer transfer{port, events, texts, ui, settings, TransferPauses{0}};
 };
 
 } // namespace
-
-TEST_F(TransferTranscriptTest, WakeUpIsFiveLineFeedsEachWithItsFrame) {
-    EXPECT_EQ(1, transfer.SendWakeUp());
-    EXPECT_EQ(WakeUpBytes(), Sent(25));
-    ExpectNothingSent();
-}
 
 TEST_F(TransferTranscriptTest, RequestSendFileSendsTheClassByteForClassesZeroToSix) {
     const char* const traces[] = {"request program data.\n", "request channel data.\n", "request pre-data data.\n",
@@ -66,13 +49,6 @@ TEST_F(TransferTranscriptTest, RequestSendFileSendsTheClassByteForClassesZeroToS
     EXPECT_EQ(0, transfer.RequestSendFile(17));
     EXPECT_EQ((Bytes{0xCC, 0x55, 0x22}), Sent(4, 200));
     EXPECT_EQ("--------> RequestSendFile : 11\n", trace.text());
-}
-
-TEST_F(TransferTranscriptTest, RequestDownloadSendsTheTypeByte) {
-    for (int type = 0; type <= 2; ++type) {
-        EXPECT_EQ(1, transfer.RequestDownload(type));
-        EXPECT_EQ((Bytes{0xCC, 0x55, 0x11, static_cast<std::uint8_t>(0x23 + type)}), Sent(4));
-    }
 }
 
 TEST_F(TransferTranscriptTest, SendOperationsWriteTheirBytesAndReportAClosedPort) {
@@ -126,16 +102,11 @@ TEST_F(TransferTranscriptTest, AMarkerSplitOverTwoDeliveriesIsRecognisedAtTheEnd
     EXPECT_EQ((Bytes{0xFA, 0xCC}), Sent(2));
 }
 
-TEST_F(TransferTranscriptTest, ADownloadMarkerIsAnsweredWithTheGoAhead) {
+TEST_F(TransferTranscriptTest, ADownloadMarkerIsAnsweredWithTheGoAheadAndIdleLetsTheNextMarkerIn) {
     transfer.HandleReceived(Bytes{'\r', '\n', 0xFA, 0xCC});
     EXPECT_EQ((Bytes{0xFA}), Sent(1));
     EXPECT_EQ(TransferState::DownloadSizeFirst, transfer.State());
     ExpectNothingSent();
-}
-
-TEST_F(TransferTranscriptTest, ReturningToIdleLetsTheNextMarkerStartATransfer) {
-    transfer.HandleReceived(Bytes{'\r', '\n', 0xFA, 0xCC});
-    Sent(1);
     transfer.HandleReceived(Bytes{0x00, 0x00}); // two size bytes
     transfer.SetTransferIdle();
     LoadEntry();

@@ -1,6 +1,3 @@
-// The safety net's core: the comparison of an uploaded channel file with its read-back, counted per part of the
-// image, and the backup folder's names, order, pruning and summaries.
-
 #include "loader/channel_image_compare.h"
 #include "loader/receiver_backups.h"
 #include "storage/flash_sector.h"
@@ -13,6 +10,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <tuple>
 
 using namespace vorlane;
 
@@ -91,12 +89,8 @@ TEST(ReceiverBackups, FolderNamesOrderPruningAndSummary) {
     ScratchFolder folder("vorlane-backups");
     ASSERT_TRUE(folder.valid());
     std::tm when{};
-    when.tm_year = 2026 - 1900;
-    when.tm_mon = 11;
-    when.tm_mday = 6;
-    when.tm_hour = 9;
-    when.tm_min = 5;
-    when.tm_isdst = -1;
+    std::tie(when.tm_year, when.tm_mon, when.tm_mday, when.tm_hour, when.tm_min, when.tm_isdst) =
+        std::tuple(2026 - 1900, 11, 6, 9, 5, -1);
     const std::time_t moment = std::mktime(&when);
     const std::string first = NewBackupPath(folder.path().string(), moment);
     EXPECT_EQ(folder.PathIn("channels-20261206-090500.bin"), first);

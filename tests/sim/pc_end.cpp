@@ -3,14 +3,13 @@
 #include "storage/checksum.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <fcntl.h>
 #include <poll.h>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
 
-namespace vorlane::test {
+namespace vorlane::testing {
 
 PcEnd::PcEnd(const std::string& devicePath) {
     m_fd = ::open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
@@ -83,22 +82,6 @@ Bytes PcEnd::readFor(std::chrono::milliseconds span) {
     return received;
 }
 
-bool PcEnd::waitForHangUp(std::chrono::milliseconds timeout) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (std::chrono::steady_clock::now() < deadline) {
-        pollfd line{m_fd, POLLIN, 0};
-        if (::poll(&line, 1, 50) > 0) {
-            if (line.revents & (POLLHUP | POLLERR))
-                return true;
-            std::uint8_t buffer[256];
-            const ssize_t got = ::read(m_fd, buffer, sizeof buffer);
-            if (got < 0 && errno == EIO)
-                return true;
-        }
-    }
-    return false;
-}
-
 void sendWakeUp(PcEnd& pc) {
     for (int cycle = 0; cycle < 5; ++cycle) {
         pc.write({0x0A, 0xCC, 0x55, 0xEE, 0xFF});
@@ -137,4 +120,4 @@ Bytes bytesOf(std::string_view text) {
     return Bytes(text.begin(), text.end());
 }
 
-} // namespace vorlane::test
+} // namespace vorlane::testing

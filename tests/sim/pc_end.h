@@ -1,5 +1,4 @@
 #pragma once
-// The PC's end of a simulated receiver's line for tests: the linked device opened raw, with reads that wait.
 
 #include "platform/bytes.h"
 
@@ -10,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-namespace vorlane::test {
+namespace vorlane::testing {
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -32,8 +31,6 @@ public:
     Bytes read(std::size_t count, std::chrono::milliseconds timeout = std::chrono::milliseconds(2000));
     // Everything that arrives within `span`.
     Bytes readFor(std::chrono::milliseconds span);
-    // True when the line reports a hang-up (or an error) within the time-out.
-    bool waitForHangUp(std::chrono::milliseconds timeout);
 
 private:
     int m_fd = -1;
@@ -48,4 +45,4 @@ Bytes patternBytes(std::size_t count, std::uint8_t seed);
 Bytes join(std::initializer_list<Bytes> parts);
 Bytes bytesOf(std::string_view text);
 
-} // namespace vorlane::test
+} // namespace vorlane::testing

@@ -1,5 +1,4 @@
 #pragma once
-// A scratch folder per test with the simulator's link and store inside it.
 
 #include "pc_end.h"
 #include "sim/simulated_receiver.h"
@@ -10,7 +9,7 @@
 #include <memory>
 #include <string>
 
-namespace vorlane::test {
+namespace vorlane::testing {
 
 using namespace std::chrono_literals;
 
@@ -43,4 +42,4 @@ protected:
     std::filesystem::path m_folder;
 };
 
-} // namespace vorlane::test
+} // namespace vorlane::testing

@@ -1,0 +1,184 @@
+#include "simulator_fixture.h"
+
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <thread>
+
+namespace vorlane::testing {
+namespace {
+
+struct Step {
+    Bytes write;
+    Bytes answer; // empty: nothing comes within a short while
+    int breakInGroups = 0;
+    bool restart = false;
+};
+
+struct TranscriptCase {
+    const char* name;
+    std::function<void(ReceiverBehaviour&)> configure;
+    std::vector<Step> script;
+    std::vector<ReceivedBlock> stored;
+};
+
+void PrintTo(const TranscriptCase& test, std::ostream* out) {
+    *out << test.name;
+}
+
+const Bytes kUploadMarker = bytesOf("\r\n\xCC\x55\x11\x22");
+const Bytes kDownloadMarker = bytesOf("\r\n\xFA\xCC");
+const Bytes kPrompt = bytesOf("\r\n[d-MON] boot monitor> ");
+const Bytes kGo{0xFA, 0xCC};
+const Bytes kAccepted{0xFA, 0xFA};
+const Bytes kAgain{0xFC, 0xFA};
+const Bytes kWakeUp = join({{0x0A, 0xCC, 0x55, 0xEE, 0xFF},
+                            {0x0A, 0xCC, 0x55, 0xEE, 0xFF},
+                            {0x0A, 0xCC, 0x55, 0xEE, 0xFF},
+                            {0x0A, 0xCC, 0x55, 0xEE, 0xFF},
+                            {0x0A, 0xCC, 0x55, 0xEE, 0xFF}});
+
+Bytes Request(std::uint8_t kind, std::uint8_t classByte) {
+    return {0xCC, 0x55, kind, classByte};
+}
+Bytes Part(const Bytes& data, std::size_t offset, std::size_t length) {
+    return Bytes(data.begin() + static_cast<std::ptrdiff_t>(offset),
+                 data.begin() + static_cast<std::ptrdiff_t>(std::min(data.size(), offset + length)));
+}
+Bytes Packet(const Bytes& data, std::size_t number) {
+    return packetOf(Part(data, number * 1024, 1024));
+}
+// Request, marker, go-ahead: the PC's steps before it sends the size.
+std::vector<Step> UploadStart(std::uint8_t classByte) {
+    return {{Request(0x22, classByte), kUploadMarker}, {kGo, {0xFA}}};
+}
+std::vector<Step> Script(std::initializer_list<std::vector<Step>> parts) {
+    std::vector<Step> all;
+    for (const auto& part : parts)
+        all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+std::function<void(ReceiverBehaviour&)> Faults(int SimulatorFaults::*field, int packet,
+                                               std::chrono::milliseconds restartAfter = {}) {
+    return [=](ReceiverBehaviour& behaviour) {
+        behaviour.faults.*field = packet;
+        if (restartAfter.count())
+            behaviour.restartAfterBreakIn = restartAfter;
+    };
+}
+std::function<void(ReceiverBehaviour&)> Downloads(const decltype(ReceiverBehaviour::downloads)& files) {
+    return [=](ReceiverBehaviour& behaviour) { behaviour.downloads = files; };
+}
+
+const Bytes kBlock = patternBytes(2500, 3);
+const Bytes kDownload = patternBytes(1500, 11);
+const Bytes kXs(600, 'x');
+
+const TranscriptCase kCases[] = {
+    {"WrongSumAskedAgain",
+     {},
+     Script({UploadStart(0x20),
+             {{join({sizeOf(2), {0xFF, 0x01, 0x00, 0x00, 0x00, 0xFF}}), kAgain},
+              {{0xFF, 0x01, 0x00, 0x00, 0x01, 0x00}, kAccepted}}}),
+     {{0, {0xFF, 0x01}}}},
+    {"EmptyBlockIsOnlyItsSum", {}, Script({UploadStart(0x24), {{join({sizeOf(0), sizeOf(0)}), kAccepted}}}), {{4, {}}}},
+    {"UnknownClassIsNotAnswered", {}, {{Request(0x22, 0x31), {}}}, {}},
+    {"SilentAfterAnUploadPacketUntilRestarted",
+     Faults(&SimulatorFaults::silentAfterPacket, 1),
+     Script({UploadStart(0x20),
+             {{join({sizeOf(2048), Packet(kBlock, 0)}), kAccepted},
+              {Packet(kBlock, 1), {}},
+              {kWakeUp, {}},
+              {{}, kPrompt, 0, true}}}),
+     {}},
+    {"DownloadRepeatsAPacketOnRequest",
+     Downloads({std::nullopt, kDownload, std::nullopt}),
+     {{Request(0x11, 0x24), kDownloadMarker},
+      {{}, {}}, // the receiver waits for the go-ahead
+      {{0xFA}, join({{0x00, 0x00, 0x05, 0xDC}, Packet(kDownload, 0)})},
+      {kAccepted, Packet(kDownload, 1)},
+      {kAgain, Packet(kDownload, 1)},
+      {kAccepted, {}}},
+     {}},
+    {"KindWithoutAFileGetsNoMarker", {}, {{Request(0x11, 0x23), bytesOf("\r\nno data to download\r\n")}}, {}},
+    {"RefusalEndsTheDownload",
+     Downloads({std::nullopt, patternBytes(3000, 1), std::nullopt}),
+     {{Request(0x11, 0x24), kDownloadMarker},
+      {{0xFA}, join({sizeOf(3000), Packet(patternBytes(3000, 1), 0)})},
+      {{0xFE, 0xFA, 0xFA}, {}},
+      {Request(0x11, 0x24), kDownloadMarker}},
+     {}},
+    {"SilentAfterADownloadPacket",
+     [](ReceiverBehaviour& behaviour) {
+         behaviour.downloads[1] = patternBytes(2048, 1);
+         behaviour.faults.silentAfterPacket = 1;
+     },
+     {{Request(0x11, 0x24), kDownloadMarker},
+      {{0xFA}, join({sizeOf(2048), Packet(patternBytes(2048, 1), 0)})},
+      {kAccepted, {}}},
+     {}},
+    {"RunningSoftwareIgnoresMonitorCommands", {}, {{bytesOf("\r\r\r\r\r\r\r\r\r\rq\r\r\rreset\r"), {}}}, {}},
+    {"PatternInsidePacketDataIsNoBreakIn",
+     [](ReceiverBehaviour& behaviour) { behaviour.restartAfterBreakIn = 50ms; },
+     Script({UploadStart(0x20), {{join({sizeOf(600), packetOf(kXs)}), kAccepted}, {{}, {}}}}),
+     {{0, kXs}}},
+    {"BreakInRestartsAReceiverHangingInATransfer",
+     Faults(&SimulatorFaults::silentAfterPacket, 1, 50ms),
+     Script({UploadStart(0x20), {{join({sizeOf(2000), Packet(kBlock, 0)}), kAccepted}, {{}, kPrompt, 3}}}),
+     {}},
+    {"WithoutRestartTheBreakInChangesNothing", {}, {{{}, {}, 50}}, {}},
+    {"MonitorStillAnswersRequests", {}, Script({{{{}, kPrompt, 0, true}}, UploadStart(0x21)}), {}},
+    {"IdentifiesItselfOnceAfterTheWakeUp", {}, {{kWakeUp, bytesOf("\r\nKX70RS digital satellite receiver\r\n")}}, {}},
+    {"ForeignIdentification",
+     [](ReceiverBehaviour& behaviour) { behaviour.faults.withoutIdentification = true; },
+     {{kWakeUp, bytesOf("\r\nDVB-S receiver ready\r\n")}},
+     {}},
+};
+
+class SimulatorTranscript : public SimulatorTest, public ::testing::WithParamInterface<TranscriptCase> {};
+
+TEST_P(SimulatorTranscript, AnswersExactlyAndStoresTheBlocks) {
+    const TranscriptCase& test = GetParam();
+    SimulatorConfig config;
+    if (test.configure)
+        test.configure(config.behaviour);
+    auto receiver = startSimulator(config);
+    PcEnd pc(linkPath());
+    ASSERT_TRUE(pc.isOpen());
+    Bytes written;
+    Bytes heard;
+    for (std::size_t i = 0; i < test.script.size(); ++i) {
+        SCOPED_TRACE("step " + std::to_string(i));
+        const Step& step = test.script[i];
+        for (int group = 0; group < step.breakInGroups; ++group) {
+            pc.write("xxxx");
+            written.insert(written.end(), 4, 'x');
+            std::this_thread::sleep_for(1ms);
+        }
+        if (step.restart)
+            receiver->triggerRestart();
+        pc.write(step.write);
+        written.insert(written.end(), step.write.begin(), step.write.end());
+        const Bytes answer = step.answer.empty() ? pc.readFor(150ms) : pc.read(step.answer.size());
+        EXPECT_EQ(step.answer, answer);
+        heard.insert(heard.end(), answer.begin(), answer.end());
+    }
+    EXPECT_EQ(written, receiver->receivedBytes());
+    EXPECT_EQ(heard, receiver->sentBytes());
+
+    ASSERT_TRUE(receiver->waitForBlocks(test.stored.size(), 1000ms));
+    const auto blocks = receiver->receivedBlocks();
+    ASSERT_EQ(test.stored.size(), blocks.size());
+    for (std::size_t i = 0; i < blocks.size(); ++i) {
+        EXPECT_EQ(test.stored[i].transferClass, blocks[i].transferClass);
+        EXPECT_EQ(test.stored[i].bytes, blocks[i].bytes);
+        std::ifstream file(pathIn("block-" + std::to_string(i) + ".bin"), std::ios::binary);
+        EXPECT_EQ(test.stored[i].bytes, Bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, SimulatorTranscript, ::testing::ValuesIn(kCases),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+} // namespace
+} // namespace vorlane::testing
