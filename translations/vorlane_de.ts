@@ -819,6 +819,20 @@
         <source>Error Opening Write source file &lt;%1&gt;</source>
         <translation>Fehler beim Öffnen der Zieldatei &lt;%1&gt;</translation>
     </message>
+    <message numerus="yes">
+        <source>%n records did not fit into the tables and were left out.</source>
+        <translation>
+            <numerusform>%n Datensatz passte nicht in die Tabellen und wurde ausgelassen.</numerusform>
+            <numerusform>%n Datensätze passten nicht in die Tabellen und wurden ausgelassen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels came before any transponder of their satellite and were left out.</source>
+        <translation>
+            <numerusform>%n Kanal stand vor jedem Transponder seines Satelliten und wurde ausgelassen.</numerusform>
+            <numerusform>%n Kanäle standen vor jedem Transponder ihres Satelliten und wurden ausgelassen.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>FrameListToolCommands</name>

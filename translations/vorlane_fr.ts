@@ -819,6 +819,20 @@
         <source>Error Opening Write source file &lt;%1&gt;</source>
         <translation>Erreur à l&apos;ouverture du fichier de destination &lt;%1&gt;</translation>
     </message>
+    <message numerus="yes">
+        <source>%n records did not fit into the tables and were left out.</source>
+        <translation>
+            <numerusform>%n enregistrement n&apos;a pas tenu dans les tables et a été omis.</numerusform>
+            <numerusform>%n enregistrements n&apos;ont pas tenu dans les tables et ont été omis.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels came before any transponder of their satellite and were left out.</source>
+        <translation>
+            <numerusform>%n chaîne venait avant tout transpondeur de son satellite et a été omise.</numerusform>
+            <numerusform>%n chaînes venaient avant tout transpondeur de leur satellite et ont été omises.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>FrameListToolCommands</name>

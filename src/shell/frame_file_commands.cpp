@@ -18,6 +18,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 
 namespace vorlane {
 namespace {
@@ -62,6 +63,20 @@ std::string FileName(const QString& path) {
 
 QString Text(const char* text) {
     return QCoreApplication::translate("FrameFileCommands", text);
+}
+
+// What an import left out, in the user's language (the command line prints the core's English text).
+QString LeftOutText(const ImportResult& import) {
+    QStringList lines;
+    if (import.recordsNotFitted > 0)
+        lines << QCoreApplication::translate("FrameFileCommands",
+                                             "%n records did not fit into the tables and were left out.", nullptr,
+                                             import.recordsNotFitted);
+    if (import.channelsWithoutTransponder > 0)
+        lines << QCoreApplication::translate(
+            "FrameFileCommands", "%n channels came before any transponder of their satellite and were left out.",
+            nullptr, import.channelsWithoutTransponder);
+    return lines.join(QLatin1Char('\n'));
 }
 
 QString ProgramTitle() {
@@ -141,10 +156,10 @@ void FrameFileCommands::OpenChosenFile(const QString& path) {
         m_recentFiles.Add(FileName(path));
         ShowOpened(path);
     }
-    const std::string leftOut = RecordsLeftOutText(result.import);
-    if (!leftOut.empty()) {
+    const QString leftOut = LeftOutText(result.import);
+    if (!leftOut.isEmpty()) {
         m_frame.repaint();
-        m_frame.messageDialog().ShowModal(QString::fromStdString(leftOut), ui::MessageDialog::kModeOk);
+        m_frame.messageDialog().ShowModal(leftOut, ui::MessageDialog::kModeOk);
     }
 }
 
