@@ -91,7 +91,7 @@ bool FrameListToolCommands::OpenOther(ChannelDatabase& other, const QString& pat
     if (OpenDatabaseFile(other, QFile::encodeName(path).toStdString()).accepted)
         return true;
     UserPrompts::message(&m_frame, QMessageBox::Warning, QFileInfo(path).fileName(),
-                         QString::fromLatin1(kOpenFailedText));
+                         QCoreApplication::translate("FrameFileCommands", kOpenFailedText));
     return false;
 }
 
