@@ -22,7 +22,7 @@ configure() {
 
 check_format() {
     echo "== clang-format"
-    find src tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format --dry-run --Werror
+    find src tests bench fuzz tools \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format --dry-run --Werror
 }
 
 check_asan() {

@@ -50,8 +50,9 @@ void PrintJson(const char* path, const OpenResult& result) {
                 result.import.channelsWithoutTransponder);
     const char* separator = "";
     for (const IntegrityProblem& problem : result.problems) {
-        std::printf("%s{\"record\": %s, \"name\": %s, \"problem\": %s}", separator, JsonString(problem.record.Text()).c_str(),
-                    JsonString(Utf8FromLatin1(problem.name)).c_str(), JsonString(problem.text.Text()).c_str());
+        std::printf("%s{\"record\": %s, \"name\": %s, \"problem\": %s}", separator,
+                    JsonString(problem.record.Text()).c_str(), JsonString(Utf8FromLatin1(problem.name)).c_str(),
+                    JsonString(problem.text.Text()).c_str());
         separator = ", ";
     }
     std::printf("]}\n");
