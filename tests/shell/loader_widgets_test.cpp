@@ -196,34 +196,27 @@ TEST_F(LoaderDialogsTest, ComSettingSetTakesPortSpeedAndAChosenDevice) {
     EXPECT_EQ("/dev/ttyUSB3", connection.DevicePath(4)) << "other ports keep their device";
 }
 
-TEST_F(LoaderDialogsTest, DownloadChoiceStartsAtMainSoftwareWithPreSettingHidden) {
-    int choice = -1;
-    UserPrompts::scriptAnswer([](QDialog& dialog) {
-        EXPECT_TRUE(Find<QRadioButton>(dialog, "mainSoftwareButton").isChecked());
-        EXPECT_TRUE(Find<QRadioButton>(dialog, "preSettingButton").isHidden());
-        Find<QPushButton>(dialog, "okButton").click();
-        return dialog.result();
-    });
-    EXPECT_EQ(1, ui.ChooseDownload(choice));
-    EXPECT_EQ(0, choice);
-
-    UserPrompts::scriptAnswer([](QDialog& dialog) {
-        Find<QRadioButton>(dialog, "channelButton").click();
-        EXPECT_FALSE(Find<QRadioButton>(dialog, "mainSoftwareButton").isChecked()) << "the toggles act as one group";
-        Find<QPushButton>(dialog, "okButton").click();
-        return dialog.result();
-    });
-    EXPECT_EQ(1, ui.ChooseDownload(choice));
-    EXPECT_EQ(1, choice);
-
-    choice = 7;
-    UserPrompts::scriptAnswer([](QDialog& dialog) {
-        Find<QRadioButton>(dialog, "channelButton").click();
-        Find<QPushButton>(dialog, "cancelButton").click();
-        return dialog.result();
-    });
-    EXPECT_EQ(0, ui.ChooseDownload(choice));
-    EXPECT_EQ(7, choice);
+// The choice starts at main software with pre-setting hidden; the toggles act as one group; Cancel keeps the choice.
+TEST_F(LoaderDialogsTest, DownloadChoice) {
+    struct Case {
+        const char* toggle; // null: none clicked
+        const char* button;
+        int result, choice;
+    };
+    for (const Case& c : {Case{nullptr, "okButton", 1, 0}, Case{"channelButton", "okButton", 1, 1},
+                          Case{"channelButton", "cancelButton", 0, 7}}) {
+        int choice = 7;
+        UserPrompts::scriptAnswer([&c](QDialog& dialog) {
+            EXPECT_TRUE(Find<QRadioButton>(dialog, "preSettingButton").isHidden());
+            if (c.toggle)
+                Find<QRadioButton>(dialog, c.toggle).click();
+            EXPECT_EQ(!c.toggle, Find<QRadioButton>(dialog, "mainSoftwareButton").isChecked());
+            Find<QPushButton>(dialog, c.button).click();
+            return dialog.result();
+        });
+        EXPECT_EQ(c.result, ui.ChooseDownload(choice)) << c.toggle << c.button;
+        EXPECT_EQ(c.choice, choice) << c.toggle << c.button;
+    }
 }
 
 TEST_F(LoaderDialogsTest, FileChoicesOpenAtTheRememberedFileAndKeepTheChosenPath) {
