@@ -91,7 +91,16 @@ TEST_F(CommandStatesTest, ActionsFollowEveryStateChangeWithoutPolling) {
          {{kCmdSatelliteSortLongitude, true}, {kCmdSatelliteSortStandard, false}}},
         {"frequency order", trigger(kCmdTransponderSortFrequency), {}, {{kCmdTransponderSortFrequency, true}}},
         {"display filter",
-         trigger(kCmdScrambledChannels),
+         [this](CMirevoView& view) {
+             frame->commandAction(kCmdScrambledChannels)->trigger();
+             EXPECT_EQ(view.displayFilter(), kCmdScrambledChannels);
+             for (const ui::ChannelPane* pane : {&view.tvPane(), &view.radioPane()})
+                 for (int row = 0; row < pane->rowCount(); ++row)
+                     EXPECT_TRUE(view.database()
+                                     .channelOfPk(pane->rowId(row))
+                                     .serviceWord(TunerSideOfPk(pane->rowId(row)))
+                                     .scrambled());
+         },
          {},
          {{kCmdScrambledChannels, true}, {kCmdAllChannels, false}}},
         {"copied",

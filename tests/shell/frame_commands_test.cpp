@@ -64,55 +64,6 @@ TEST_F(FrameCommandsTest, MenusCarryEveryCommand) {
     EXPECT_EQ(EntryTexts(TopMenu(*frame, 4)), QStringList({"Information"}));
 }
 
-std::vector<int> RowIds(const ui::PaneListView& pane) {
-    std::vector<int> ids;
-    for (int row = 0; row < pane.rowCount(); ++row)
-        ids.push_back(pane.rowId(row));
-    return ids;
-}
-
-// Each filter is checked alone, kept by the view and refills both channel panes with its channels only.
-TEST_F(FrameCommandsTest, FiltersAreCheckedAloneAndRefillBothChannelPanes) {
-    const std::vector<int> filters{kCmdAllChannels, kCmdTuner1Channels, kCmdTuner2Channels, kCmdFtaChannels,
-                                   kCmdScrambledChannels};
-    auto checkedFilters = [&] {
-        std::vector<int> checked;
-        for (int command : filters)
-            if (frame->commandAction(command)->isChecked())
-                checked.push_back(command);
-        return checked;
-    };
-    EXPECT_EQ(frame->view().displayFilter(), kCmdAllChannels);
-    EXPECT_EQ(checkedFilters(), std::vector<int>({kCmdAllChannels}));
-    OpenSample();
-    CMirevoView& view = frame->view();
-    view.satellitePane().SelectRow(0); // "All"
-    view.OnPaneChoice(view.satellitePane());
-    std::map<int, std::vector<int>> tv, radio;
-    for (int command :
-         {kCmdTuner2Channels, kCmdScrambledChannels, kCmdTuner1Channels, kCmdFtaChannels, kCmdAllChannels}) {
-        frame->commandAction(command)->trigger();
-        EXPECT_EQ(view.displayFilter(), command);
-        EXPECT_EQ(checkedFilters(), std::vector<int>({command}));
-        tv[command] = RowIds(view.tvPane());
-        radio[command] = RowIds(view.radioPane());
-        EXPECT_FALSE(tv[command].empty()) << command;
-        EXPECT_FALSE(radio[command].empty()) << command;
-    }
-    EXPECT_TRUE(UserPrompts::takeAsked().empty());
-    for (const auto* rows : {&tv, &radio}) {
-        for (int pk : rows->at(kCmdTuner1Channels))
-            EXPECT_LT(pk, kChannelCount);
-        for (int pk : rows->at(kCmdTuner2Channels))
-            EXPECT_GE(pk, kChannelCount);
-        EXPECT_EQ(rows->at(kCmdFtaChannels).size() + rows->at(kCmdScrambledChannels).size(),
-                  rows->at(kCmdAllChannels).size());
-        EXPECT_EQ(rows->at(kCmdTuner1Channels).size() + rows->at(kCmdTuner2Channels).size(),
-                  rows->at(kCmdAllChannels).size());
-        EXPECT_NE(rows->at(kCmdTuner1Channels), rows->at(kCmdTuner2Channels));
-    }
-}
-
 // Each tuner command asks first (Cancel changes nothing), then reports its count; run again it finds nothing left to
 // copy or merge, and the database holds what the core function makes of the opened file.
 TEST_F(FrameCommandsTest, TunerCommandsAskReportTheirCountAndNothingTheSecondTime) {
