@@ -122,22 +122,6 @@ TEST(LoaderProgressBar, DrawsTheBlueBarAndTheCaptionInItsColour) {
     EXPECT_TRUE(greenCaption) << "the caption is drawn in green over the bar";
 }
 
-TEST(LoaderControls, HiddenControlsKeepTheirEnabledStateAndLists) {
-    const LanguageTexts texts = BuiltInTexts();
-    LoaderControls controls(texts);
-    controls.ShowControls(ConnectionControlsFor(true));
-    EXPECT_TRUE(controls.disconnectButton().isEnabled());
-    EXPECT_TRUE(controls.uploadButton().isEnabled());
-    EXPECT_FALSE(controls.connectButton().isEnabled());
-    EXPECT_FALSE(controls.setButton().isEnabled());
-
-    controls.ShowPortAndSpeed(2, 6);
-    EXPECT_EQ(2u, controls.chosenPort());
-    EXPECT_EQ(6u, controls.chosenSpeed());
-    EXPECT_EQ(QStringLiteral("COM3"), Find<QComboBox>(controls, "portList").currentText());
-    EXPECT_EQ(QStringLiteral("9600"), Find<QComboBox>(controls, "speedList").currentText());
-}
-
 class LoaderDialogsTest : public ScriptedPrompts {
 protected:
     void SetUp() override {
