@@ -163,6 +163,9 @@ TEST_F(ChannelPaneTest, SelectionRulesAndDeleteReportTheFirstRow) {
         EXPECT_GE(pk, kChannelCount);
     pane.ClearSelection();
     EXPECT_EQ(pane.DeleteSelected(), -1);
+    pane.SelectRow(2);
+    QTest::keyClick(&pane, Qt::Key_Return);
+    EXPECT_EQ(host.commands, std::vector<int>{kCmdTvProperty});
     pane.SelectRows({4, 6});
     const int gone = pane.rowId(4);
     EXPECT_EQ(pane.DeleteSelected(), 4);

@@ -17,6 +17,7 @@ using ApplicationTest = ui::ScriptedPrompts;
 
 TEST_F(ApplicationTest, StartShowsTheFrameTitledVorlaneWithTheApplicationFont) {
     VorlaneApplication application(std::make_unique<MemorySettingsStore>());
+    EXPECT_EQ(application.font().family(), "Arial");
     ASSERT_EQ(application.Start(), 1);
     CMainFrame& frame = application.frame();
     EXPECT_TRUE(frame.isVisible());

@@ -146,6 +146,10 @@ TEST_F(CommandStatesTest, ActionsFollowEveryStateChangeWithoutPolling) {
     EXPECT_EQ(ui::FindMenuCommand(*frame->view().BuildPaneMenu(frame->view().tvPane()), kCmdTvDelete),
               frame->commandAction(kCmdTvDelete));
     EXPECT_EQ(frame->view().BuildPaneMenu(frame->view().favoritePane()), nullptr);
+    EXPECT_EQ(ui::FindMenuCommand(*frame->view().BuildPaneMenu(frame->view().satellitePane()), kCmdSatelliteProperty),
+              frame->commandAction(kCmdSatelliteProperty));
+    EXPECT_EQ(ui::FindMenuCommand(*frame->view().BuildPaneMenu(frame->view().transponderPane()), kCmdTransponderNewTv),
+              frame->commandAction(kCmdTransponderNewTv));
 }
 
 } // namespace

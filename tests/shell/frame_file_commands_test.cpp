@@ -112,6 +112,10 @@ TEST_F(FrameFileCommandsTest, OpenAsksBeforeDroppingUnsavedWork) {
     const QString current = WriteSampleChannelFile("current.bin");
     Open(current);
     database.setModified(true);
+    UserPrompts::scriptAnswer(QMessageBox::Cancel);
+    frame->OnCommand(kCmdOpen);
+    EXPECT_EQ(AskedTexts(), QStringList({"Do you want to save the changes ?"}));
+    EXPECT_TRUE(database.modified());
 
     // Yes writes the current file without a second question, then the chosen file is opened.
     QFile::remove(current);

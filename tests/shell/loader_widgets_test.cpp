@@ -320,6 +320,8 @@ TEST_F(LoaderDialogsTest, ModalWaitEndsWithTheResultADeliveryGives) {
 
 TEST_F(LoaderDialogsTest, ForceModeBoxReadsThePortAndSpeedListsBack) {
     ui.SetConnection(&connection);
+    EXPECT_FALSE(controls.connectStatusGroup().isHidden());
+    EXPECT_TRUE(controls.serialSettingGroup().isHidden());
     controls.ShowPortAndSpeed(4, 8);
     EXPECT_FALSE(ui.ReadForceModeBox());
     EXPECT_EQ(4u, connection.Settings().comport);

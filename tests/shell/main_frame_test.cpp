@@ -67,6 +67,7 @@ TEST_F(MainFrameTest, FirstUpdatePreparesTheDatabaseAndReadsTheEditorSettings) {
     const auto pin = HeldReceiverSettings(database).password_digits();
     EXPECT_EQ(pin, (std::array<std::uint8_t, 4>{8, 8, 8, 8}));
     EXPECT_EQ(frame->view().editorSettings().column_width(), 300);
+    EXPECT_EQ(frame->view().languageTexts().GetText(12), "Now writting the flash. Do NOT power off the STB.");
 }
 
 // The close question, from the window or File > Exit: what each answer does to the window, the saves and the
