@@ -150,6 +150,7 @@ TEST_F(CommandStatesTest, ActionsFollowEveryStateChangeWithoutPolling) {
               frame->commandAction(kCmdSatelliteProperty));
     EXPECT_EQ(ui::FindMenuCommand(*frame->view().BuildPaneMenu(frame->view().transponderPane()), kCmdTransponderNewTv),
               frame->commandAction(kCmdTransponderNewTv));
+    EXPECT_EQ(ui::FindMenuCommand(*frame->view().BuildPaneMenu(frame->view().tvPane()), 12345), nullptr);
 }
 
 } // namespace
