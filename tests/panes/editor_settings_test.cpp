@@ -3,7 +3,6 @@
 #include "platform/memory_settings_store.h"
 
 #include <gtest/gtest.h>
-#include <set>
 #include <string>
 
 namespace vorlane {
@@ -20,10 +19,6 @@ TEST(EditorSettings, EmptyOrUnavailableProfileGivesTheProfileDefaults) {
             EXPECT_EQ(settings.Save(store), 0);
         }
         settings.Load(store);
-        EXPECT_EQ(settings.column_width(), 200);
-        EXPECT_EQ(settings.colour(EditorColour::Index), 0xF0C8C8u);
-        EXPECT_EQ(settings.colour(EditorColour::SelBkgnd), 0x6B2408u);
-        EXPECT_EQ(settings.colour(EditorColour::LockText), 0xF01E1Eu);
         EXPECT_EQ(settings, EditorSettings());
     }
 }

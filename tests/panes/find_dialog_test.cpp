@@ -46,16 +46,11 @@ TEST_F(FindDialogTest, EachPaneKeepsItsOwnLastText) {
     EXPECT_FALSE(satellitePane.whole_word);
 }
 
-TEST_F(FindDialogTest, ControlsOptionsAndLatin1TextRoundTrip) {
+TEST_F(FindDialogTest, OptionsAndLatin1TextRoundTrip) {
     FindState state;
     state.find_text = "T\xE9l\xE9";
     state.match_case = true;
     UserPrompts::scriptAnswer([](QDialog& dialog) {
-        EXPECT_EQ(dialog.windowTitle(), "Find Continue - \"F3\"");
-        EXPECT_EQ(Find<QCheckBox>(dialog, "wholeWordCheck").text(), "Match whole word only");
-        EXPECT_EQ(Find<QCheckBox>(dialog, "matchCaseCheck").text(), "Match case");
-        EXPECT_EQ(Find<QPushButton>(dialog, "findNextButton").text(), "Find Next");
-        EXPECT_EQ(Find<QLineEdit>(dialog, "findTextEdit").maxLength(), 32);
         EXPECT_EQ(Find<QLineEdit>(dialog, "findTextEdit").text(), QString::fromUtf8("T\u00e9l\u00e9"));
         EXPECT_TRUE(Find<QCheckBox>(dialog, "matchCaseCheck").isChecked());
         EXPECT_FALSE(Find<QCheckBox>(dialog, "wholeWordCheck").isChecked());

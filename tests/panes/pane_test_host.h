@@ -1,6 +1,6 @@
 #pragma once
-// A host for panes under test: a generated database, default editor settings, a chosen list and display filter
-// the test sets, and a record of the commands and choices the panes sent.
+// A host for panes under test: a generated database, default editor settings, no chosen list, every channel shown, and
+// a record of the commands and choices the panes sent.
 
 #include "panes/pane_commands.h"
 #include "panes/pane_host.h"
@@ -15,16 +15,13 @@ class TestPaneHost : public PaneHost {
 public:
     ChannelDatabase db;
     EditorSettings settings;
-    ChosenList chosen;
-    int filter = kFilterAllChannels;
     std::vector<int> commands;
     std::vector<PaneKind> choices;
-    std::vector<int> droppedOutside;
 
     ChannelDatabase& database() override { return db; }
     const EditorSettings& paneSettings() const override { return settings; }
-    ChosenList chosenList() const override { return chosen; }
-    int displayFilter() const override { return filter; }
+    ChosenList chosenList() const override { return {}; }
+    int displayFilter() const override { return kFilterAllChannels; }
     bool HandleCommand(int command) override {
         commands.push_back(command);
         return true;
@@ -33,9 +30,7 @@ public:
     void OnPaneDoubleClick(PaneListView&, int) override {}
     void ShowPaneMenu(PaneListView&, QPoint) override {}
     int HitTestOutside(PaneListView&, QPoint) override { return PaneListView::kDropCursor; }
-    void DropOutside(PaneListView&, QPoint, std::span<const int> pks) override {
-        droppedOutside.assign(pks.begin(), pks.end());
-    }
+    void DropOutside(PaneListView&, QPoint, std::span<const int>) override {}
     void ClearDropTargets() override {}
 };
 

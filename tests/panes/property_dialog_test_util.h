@@ -26,14 +26,6 @@ inline void type(QDialog& dialog, const char* edit, const QString& text) {
     Find<QLineEdit>(dialog, edit).setText(text);
 }
 
-inline QStringList itemsOf(QDialog& dialog, const char* list) {
-    QStringList items;
-    QComboBox& box = Find<QComboBox>(dialog, list);
-    for (int i = 0; i < box.count(); ++i)
-        items << box.itemText(i);
-    return items;
-}
-
 inline int pressOk(QDialog& dialog) {
     Find<QAbstractButton>(dialog, "okButton").click();
     return dialog.result();

@@ -19,9 +19,7 @@ protected:
 TEST_F(RenameDialogTest, OkStoresTheNewNameZeroFilled) {
     settings.set_fav_name(3, "Sports channels!");
     UserPrompts::scriptAnswer([](QDialog& dialog) {
-        EXPECT_EQ(dialog.windowTitle(), "Rename");
         EXPECT_EQ(Find<QLineEdit>(dialog, "fromEdit").text(), "Sports channels!");
-        EXPECT_TRUE(Find<QLineEdit>(dialog, "fromEdit").isReadOnly());
         auto& to = Find<QLineEdit>(dialog, "toEdit");
         EXPECT_EQ(to.maxLength(), 16);
         to.setText(QString::fromUtf8("Caf\u00e9"));
@@ -55,7 +53,6 @@ using MoveToDialogTest = ScriptedPrompts;
 
 TEST_F(MoveToDialogTest, StartsAtOneRefusesNumbersOutsideOneToTenThousandAndCancelKeepsTheNumber) {
     UserPrompts::scriptAnswer([](QDialog& dialog) {
-        EXPECT_EQ(dialog.windowTitle(), "Channel move to");
         auto& number = Find<QLineEdit>(dialog, "channelNumberEdit");
         EXPECT_EQ(number.text(), "1");
         for (const char* refused : {"0", "10001"}) {

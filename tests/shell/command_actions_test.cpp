@@ -89,8 +89,18 @@ TEST_F(CommandStatesTest, ActionsFollowEveryStateChangeWithoutPolling) {
          trigger(kCmdSatelliteSortLongitude),
          {},
          {{kCmdSatelliteSortLongitude, true}, {kCmdSatelliteSortStandard, false}}},
+        {"frequency order", trigger(kCmdTransponderSortFrequency), {}, {{kCmdTransponderSortFrequency, true}}},
         {"display filter",
-         trigger(kCmdScrambledChannels),
+         [this](CMirevoView& view) {
+             frame->commandAction(kCmdScrambledChannels)->trigger();
+             EXPECT_EQ(view.displayFilter(), kCmdScrambledChannels);
+             for (const ui::ChannelPane* pane : {&view.tvPane(), &view.radioPane()})
+                 for (int row = 0; row < pane->rowCount(); ++row)
+                     EXPECT_TRUE(view.database()
+                                     .channelOfPk(pane->rowId(row))
+                                     .serviceWord(TunerSideOfPk(pane->rowId(row)))
+                                     .scrambled());
+         },
          {},
          {{kCmdScrambledChannels, true}, {kCmdAllChannels, false}}},
         {"copied",
@@ -103,6 +113,13 @@ TEST_F(CommandStatesTest, ActionsFollowEveryStateChangeWithoutPolling) {
         {"clipboard cleared", [](CMirevoView&) { QGuiApplication::clipboard()->clear(); }, {{kCmdTvPaste, false}}, {}},
         {"edit", trigger(kCmdTvAddFavourite), {{kCmdUndo, true}, {kCmdRedo, false}}, {}},
         {"undo", trigger(kCmdUndo), {{kCmdUndo, false}, {kCmdRedo, true}}, {}},
+        {"favourite group chosen",
+         [](CMirevoView& view) {
+             Choose(view, view.favoritePane(), 0);
+             view.tvPane().SelectRow(0);
+         },
+         {{kCmdTvNew, false}, {kCmdTvDelete, true}, {kCmdTvProperty, true}},
+         {}},
         {"port opened",
          [](CMirevoView& view) { view.document().NoteConnectionState(true, false); },
          {{kCmdConnect, false}, {kCmdDisconnect, true}, {kCmdUploadToStb, true}, {kCmdDownloadToPc, true}},
@@ -119,10 +136,21 @@ TEST_F(CommandStatesTest, ActionsFollowEveryStateChangeWithoutPolling) {
         for (const auto& [command, on] : step.checked)
             EXPECT_EQ(frame->commandAction(command)->isChecked(), on) << step.change << ": " << command;
     }
+    // A greyed command is refused however it arrives.
+    EXPECT_FALSE(frame->OnCommand(kCmdUploadToStb));
+    EXPECT_FALSE(frame->OnCommand(kCmdDownloadToPc));
+    EXPECT_FALSE(frame->OnCommand(12345));
+    EXPECT_EQ(frame->commandAction(12345), nullptr);
     // Menu, toolbar and context menu show the one action of a number.
     EXPECT_TRUE(frame->toolBar().actions().contains(frame->commandAction(kCmdConnect)));
     EXPECT_EQ(ui::FindMenuCommand(*frame->view().BuildPaneMenu(frame->view().tvPane()), kCmdTvDelete),
               frame->commandAction(kCmdTvDelete));
+    EXPECT_EQ(frame->view().BuildPaneMenu(frame->view().favoritePane()), nullptr);
+    EXPECT_EQ(ui::FindMenuCommand(*frame->view().BuildPaneMenu(frame->view().satellitePane()), kCmdSatelliteProperty),
+              frame->commandAction(kCmdSatelliteProperty));
+    EXPECT_EQ(ui::FindMenuCommand(*frame->view().BuildPaneMenu(frame->view().transponderPane()), kCmdTransponderNewTv),
+              frame->commandAction(kCmdTransponderNewTv));
+    EXPECT_EQ(ui::FindMenuCommand(*frame->view().BuildPaneMenu(frame->view().tvPane()), 12345), nullptr);
 }
 
 } // namespace

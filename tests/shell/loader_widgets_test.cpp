@@ -21,7 +21,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEventLoop>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QImage>
@@ -49,8 +48,6 @@ LanguageTexts BuiltInTexts() {
     return texts;
 }
 
-// ---------------------------------------------------------------------------------------------------------------
-
 TEST(QtOwnerDispatcher, RunsTasksOfOtherThreadsOnTheUserInterfaceThreadInPostingOrder) {
     QtOwnerDispatcher dispatcher;
     std::vector<int> order;
@@ -69,23 +66,6 @@ TEST(QtOwnerDispatcher, RunsTasksOfOtherThreadsOnTheUserInterfaceThreadInPosting
     EXPECT_EQ(std::vector<bool>(5, true), onUiThread);
 }
 
-TEST(QtOwnerDispatcher, DeliversInsideANestedModalLoop) {
-    QtOwnerDispatcher dispatcher;
-    QEventLoop modalLoop;
-    bool delivered = false;
-    // The task itself ends the nested loop, as a prompt check ends the modal wait.
-    std::thread worker([&] {
-        dispatcher.Post([&] {
-            delivered = true;
-            modalLoop.exit(1);
-        });
-    });
-    QTimer::singleShot(3000, &modalLoop, [&] { modalLoop.exit(2); });
-    EXPECT_EQ(1, modalLoop.exec());
-    worker.join();
-    EXPECT_TRUE(delivered);
-}
-
 TEST(QtOwnerDispatcher, DropsTasksStillQueuedWhenItIsDestroyed) {
     bool ran = false;
     {
@@ -95,8 +75,6 @@ TEST(QtOwnerDispatcher, DropsTasksStillQueuedWhenItIsDestroyed) {
     QCoreApplication::processEvents();
     EXPECT_FALSE(ran);
 }
-
-// ---------------------------------------------------------------------------------------------------------------
 
 // Filled up to the position within the range, never beyond it, or all of it when solid.
 TEST(LoaderProgressBar, FillsUpToThePositionWithinTheRangeOrAllOfItWhenSolid) {
@@ -144,48 +122,6 @@ TEST(LoaderProgressBar, DrawsTheBlueBarAndTheCaptionInItsColour) {
     EXPECT_TRUE(greenCaption) << "the caption is drawn in green over the bar";
 }
 
-// ---------------------------------------------------------------------------------------------------------------
-
-TEST(LoaderControls, StartDisconnectedWithOnlyTheConnectStatusGroupInSight) {
-    const LanguageTexts texts = BuiltInTexts();
-    QWidget form;
-    auto* controls = new LoaderControls(texts, &form);
-    form.show();
-    EXPECT_EQ(QStringLiteral("   Disconnected"), controls->statusLine());
-    EXPECT_TRUE(controls->connectStatusGroup().isVisible());
-    EXPECT_TRUE(controls->progressBar().isVisible());
-    EXPECT_FALSE(controls->serialSettingGroup().isVisible());
-    for (QWidget* hidden : std::initializer_list<QWidget*>{&controls->autoConnectButton(), &controls->connectButton(),
-                                                           &controls->disconnectButton(), &controls->uploadButton(),
-                                                           &controls->downloadButton(), &controls->forceModeBox()})
-        EXPECT_FALSE(hidden->isVisible()) << hidden->objectName().toStdString();
-
-    EXPECT_TRUE(controls->autoConnectButton().isEnabled());
-    EXPECT_TRUE(controls->connectButton().isEnabled());
-    EXPECT_TRUE(controls->setButton().isEnabled());
-    EXPECT_FALSE(controls->disconnectButton().isEnabled());
-    EXPECT_FALSE(controls->uploadButton().isEnabled());
-    EXPECT_FALSE(controls->downloadButton().isEnabled());
-}
-
-TEST(LoaderControls, HiddenControlsKeepTheirEnabledStateAndLists) {
-    const LanguageTexts texts = BuiltInTexts();
-    LoaderControls controls(texts);
-    controls.ShowControls(ConnectionControlsFor(true));
-    EXPECT_TRUE(controls.disconnectButton().isEnabled());
-    EXPECT_TRUE(controls.uploadButton().isEnabled());
-    EXPECT_FALSE(controls.connectButton().isEnabled());
-    EXPECT_FALSE(controls.setButton().isEnabled());
-
-    controls.ShowPortAndSpeed(2, 6);
-    EXPECT_EQ(2u, controls.chosenPort());
-    EXPECT_EQ(6u, controls.chosenSpeed());
-    EXPECT_EQ(QStringLiteral("COM3"), Find<QComboBox>(controls, "portList").currentText());
-    EXPECT_EQ(QStringLiteral("9600"), Find<QComboBox>(controls, "speedList").currentText());
-}
-
-// ---------------------------------------------------------------------------------------------------------------
-
 class LoaderDialogsTest : public ScriptedPrompts {
 protected:
     void SetUp() override {
@@ -212,13 +148,9 @@ TEST_F(LoaderDialogsTest, ComSettingListsSixteenPortsWithTheirDevicesAndSixteenS
         const auto& ports = Find<QComboBox>(dialog, "portList");
         const auto& speeds = Find<QComboBox>(dialog, "speedList");
         EXPECT_EQ(16, ports.count());
-        EXPECT_EQ(QStringLiteral("COM1"), ports.itemText(0));
         EXPECT_EQ(QStringLiteral("COM16"), ports.itemText(15));
-        EXPECT_EQ(QStringLiteral("/tmp/vorlane-loader-ports/COM1"), ports.itemData(0, Qt::ToolTipRole).toString());
         EXPECT_EQ(QStringLiteral("/tmp/vorlane-loader-ports/COM16"), ports.itemData(15, Qt::ToolTipRole).toString());
         EXPECT_EQ(16, speeds.count());
-        EXPECT_EQ(QStringLiteral("110"), speeds.itemText(0));
-        EXPECT_EQ(QStringLiteral("115200"), speeds.itemText(11));
         EXPECT_EQ(QStringLiteral("921600"), speeds.itemText(15));
         EXPECT_EQ(0, ports.currentIndex()) << "preset from the settings: COM1";
         EXPECT_EQ(11, speeds.currentIndex()) << "preset from the settings: 115200";
@@ -248,34 +180,27 @@ TEST_F(LoaderDialogsTest, ComSettingSetTakesPortSpeedAndAChosenDevice) {
     EXPECT_EQ("/dev/ttyUSB3", connection.DevicePath(4)) << "other ports keep their device";
 }
 
-TEST_F(LoaderDialogsTest, DownloadChoiceStartsAtMainSoftwareWithPreSettingHidden) {
-    int choice = -1;
-    UserPrompts::scriptAnswer([](QDialog& dialog) {
-        EXPECT_TRUE(Find<QRadioButton>(dialog, "mainSoftwareButton").isChecked());
-        EXPECT_TRUE(Find<QRadioButton>(dialog, "preSettingButton").isHidden());
-        Find<QPushButton>(dialog, "okButton").click();
-        return dialog.result();
-    });
-    EXPECT_EQ(1, ui.ChooseDownload(choice));
-    EXPECT_EQ(0, choice);
-
-    UserPrompts::scriptAnswer([](QDialog& dialog) {
-        Find<QRadioButton>(dialog, "channelButton").click();
-        EXPECT_FALSE(Find<QRadioButton>(dialog, "mainSoftwareButton").isChecked()) << "the toggles act as one group";
-        Find<QPushButton>(dialog, "okButton").click();
-        return dialog.result();
-    });
-    EXPECT_EQ(1, ui.ChooseDownload(choice));
-    EXPECT_EQ(1, choice);
-
-    choice = 7;
-    UserPrompts::scriptAnswer([](QDialog& dialog) {
-        Find<QRadioButton>(dialog, "channelButton").click();
-        Find<QPushButton>(dialog, "cancelButton").click();
-        return dialog.result();
-    });
-    EXPECT_EQ(0, ui.ChooseDownload(choice));
-    EXPECT_EQ(7, choice);
+// The choice starts at main software with pre-setting hidden; the toggles act as one group; Cancel keeps the choice.
+TEST_F(LoaderDialogsTest, DownloadChoice) {
+    struct Case {
+        const char* toggle; // null: none clicked
+        const char* button;
+        int result, choice;
+    };
+    for (const Case& c : {Case{nullptr, "okButton", 1, 0}, Case{"channelButton", "okButton", 1, 1},
+                          Case{"channelButton", "cancelButton", 0, 7}}) {
+        int choice = 7;
+        UserPrompts::scriptAnswer([&c](QDialog& dialog) {
+            EXPECT_TRUE(Find<QRadioButton>(dialog, "preSettingButton").isHidden());
+            if (c.toggle)
+                Find<QRadioButton>(dialog, c.toggle).click();
+            EXPECT_EQ(!c.toggle, Find<QRadioButton>(dialog, "mainSoftwareButton").isChecked());
+            Find<QPushButton>(dialog, c.button).click();
+            return dialog.result();
+        });
+        EXPECT_EQ(c.result, ui.ChooseDownload(choice)) << c.toggle << c.button;
+        EXPECT_EQ(c.choice, choice) << c.toggle << c.button;
+    }
 }
 
 TEST_F(LoaderDialogsTest, FileChoicesOpenAtTheRememberedFileAndKeepTheChosenPath) {
@@ -395,6 +320,8 @@ TEST_F(LoaderDialogsTest, ModalWaitEndsWithTheResultADeliveryGives) {
 
 TEST_F(LoaderDialogsTest, ForceModeBoxReadsThePortAndSpeedListsBack) {
     ui.SetConnection(&connection);
+    EXPECT_FALSE(controls.connectStatusGroup().isHidden());
+    EXPECT_TRUE(controls.serialSettingGroup().isHidden());
     controls.ShowPortAndSpeed(4, 8);
     EXPECT_FALSE(ui.ReadForceModeBox());
     EXPECT_EQ(4u, connection.Settings().comport);

@@ -5,13 +5,11 @@
 #include "platform/memory_settings_store.h"
 #include "shell/frame_commands.h"
 #include "shell/mirevo_view.h"
-#include "shell/window_title.h"
 
 #include "../panes/scripted_prompts.h"
 
 #include <QAction>
 #include <QLabel>
-#include <QMenuBar>
 #include <QPushButton>
 
 namespace vorlane {
@@ -70,19 +68,6 @@ TEST_F(MainFrameTest, FirstUpdatePreparesTheDatabaseAndReadsTheEditorSettings) {
     EXPECT_EQ(pin, (std::array<std::uint8_t, 4>{8, 8, 8, 8}));
     EXPECT_EQ(frame->view().editorSettings().column_width(), 300);
     EXPECT_EQ(frame->view().languageTexts().GetText(12), "Now writting the flash. Do NOT power off the STB.");
-}
-
-TEST_F(MainFrameTest, TitleRules) {
-    EXPECT_EQ(frame->windowTitle(), "Vorlane");
-    EXPECT_EQ(frame->minimumSize(), QSize(800, 600));
-    EXPECT_EQ(frame->commandAction(12345), nullptr);
-    frame->ShowNoTitle();
-    EXPECT_EQ(frame->windowTitle(), "Vorlane - (No Title)");
-    frame->ShowFileTitle("/home/user/my channels.bin");
-    EXPECT_EQ(frame->windowTitle(), "Vorlane - (/home/user/my channels.bin)");
-    frame->ShowStartTitle();
-    EXPECT_EQ(frame->windowTitle(), "Vorlane");
-    EXPECT_EQ(FileWindowTitle(""), "Vorlane - ()");
 }
 
 // The close question, from the window or File > Exit: what each answer does to the window, the saves and the
