@@ -11,11 +11,10 @@ namespace {
 // More lines would push the buttons off the screen; the count tells how many were left unlisted.
 constexpr std::size_t kListedProblems = 20;
 
+// The pattern in the user's language with the values put in as the core puts them into the English one.
 QString Translated(const IntegrityPhrase& phrase) {
-    QString text = QCoreApplication::translate("IntegrityCheck", phrase.pattern);
-    for (const std::string& value : phrase.values)
-        text = text.arg(QString::fromStdString(value));
-    return text;
+    const QString pattern = QCoreApplication::translate("IntegrityCheck", phrase.pattern);
+    return QString::fromStdString(FillPattern(pattern.toStdString(), phrase.values));
 }
 
 } // namespace
