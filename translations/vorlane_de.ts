@@ -491,10 +491,6 @@
         <source>Compare with %1</source>
         <translation>Vergleich mit %1</translation>
     </message>
-    <message>
-        <source>The lists are equal.</source>
-        <translation>Die Listen sind gleich.</translation>
-    </message>
 </context>
 <context>
     <name>DialogButtons</name>
@@ -1172,6 +1168,117 @@
     <message>
         <source>Searching COM port.. Please Wait!</source>
         <translation>COM-Schnittstelle wird gesucht. Bitte warten!</translation>
+    </message>
+</context>
+<context>
+    <name>ListCompare</name>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Daten</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>polarisation</source>
+        <translation>Polarisation</translation>
+    </message>
+    <message>
+        <source>symbol rate</source>
+        <translation>Symbolrate</translation>
+    </message>
+    <message>
+        <source>program number</source>
+        <translation>Programmnummer</translation>
+    </message>
+    <message>
+        <source>PMT PID</source>
+        <translation>PMT-PID</translation>
+    </message>
+    <message>
+        <source>video PID</source>
+        <translation>Video-PID</translation>
+    </message>
+    <message>
+        <source>audio PID %1</source>
+        <translation>Audio-PID %1</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR-PID</translation>
+    </message>
+    <message>
+        <source>teletext PID</source>
+        <translation>Videotext-PID</translation>
+    </message>
+    <message>
+        <source>AC3 PID</source>
+        <translation>AC3-PID</translation>
+    </message>
+    <message>
+        <source>scrambled</source>
+        <translation>verschlüsselt</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>gesperrt</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>übersprungen</translation>
+    </message>
+    <message>
+        <source>Tuner %1 %2</source>
+        <translation>Tuner %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 removed, %3 renamed, %4 moved, %5 changed</source>
+        <translation>%1 hinzugefügt, %2 entfernt, %3 umbenannt, %4 verschoben, %5 geändert</translation>
+    </message>
+    <message>
+        <source>added    %1</source>
+        <translation>hinzugefügt  %1</translation>
+    </message>
+    <message>
+        <source>removed  %1</source>
+        <translation>entfernt     %1</translation>
+    </message>
+    <message>
+        <source>renamed  %1 -&gt; %2</source>
+        <translation>umbenannt    %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>moved    %1 #%2 -&gt; #%3</source>
+        <translation>verschoben   %1 #%2 -&gt; #%3</translation>
+    </message>
+    <message>
+        <source>%1 %2 -&gt; %3</source>
+        <translation>%1 %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>changed  %1: %2</source>
+        <translation>geändert     %1: %2</translation>
+    </message>
+    <message>
+        <source>The lists are equal.</source>
+        <translation>Die Listen sind gleich.</translation>
     </message>
 </context>
 <context>
@@ -2153,6 +2260,77 @@
     <message>
         <source>Symbol Rate </source>
         <translation>Symbolrate </translation>
+    </message>
+</context>
+<context>
+    <name>UploadSafety</name>
+    <message>
+        <source>settings pages</source>
+        <translation>Einstellungsseiten</translation>
+    </message>
+    <message>
+        <source>satellites/transponders</source>
+        <translation>Satelliten/Transponder</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <source>unused sectors</source>
+        <translation>unbenutzte Sektoren</translation>
+    </message>
+    <message>
+        <source>%1 byte differs (%2)</source>
+        <translation>%1 Byte weicht ab (%2)</translation>
+    </message>
+    <message>
+        <source>%1 bytes differ (%2)</source>
+        <translation>%1 Bytes weichen ab (%2)</translation>
+    </message>
+    <message>
+        <source>Back up and verify work with channel files only; nothing was uploaded.</source>
+        <translation>Sichern und Prüfen gehen nur mit Kanaldateien; es wurde nichts hochgeladen.</translation>
+    </message>
+    <message>
+        <source>can&apos;t create %1</source>
+        <translation>%1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>The upload did not start; nothing was uploaded.</source>
+        <translation>Das Hochladen hat nicht begonnen; es wurde nichts hochgeladen.</translation>
+    </message>
+    <message>
+        <source>The connection ended before the upload did.</source>
+        <translation>Die Verbindung endete vor dem Hochladen.</translation>
+    </message>
+    <message>
+        <source>the receiver did not answer</source>
+        <translation>der Receiver hat nicht geantwortet</translation>
+    </message>
+    <message>
+        <source>The receiver&apos;s channel list could not be backed up; nothing was uploaded.</source>
+        <translation>Die Kanalliste des Receivers konnte nicht gesichert werden; es wurde nichts hochgeladen.</translation>
+    </message>
+    <message>
+        <source>The receiver&apos;s channel list could not be backed up (%1); nothing was uploaded.</source>
+        <translation>Die Kanalliste des Receivers konnte nicht gesichert werden (%1); es wurde nichts hochgeladen.</translation>
+    </message>
+    <message>
+        <source>The upload completed, but the channel list could not be read back to verify it.</source>
+        <translation>Das Hochladen ist abgeschlossen, aber die Kanalliste konnte zum Prüfen nicht zurückgelesen werden.</translation>
+    </message>
+    <message>
+        <source>The upload completed, but the channel list could not be read back to verify it (%1).</source>
+        <translation>Das Hochladen ist abgeschlossen, aber die Kanalliste konnte zum Prüfen nicht zurückgelesen werden (%1).</translation>
+    </message>
+    <message>
+        <source>Completed and verified</source>
+        <translation>Abgeschlossen und geprüft</translation>
+    </message>
+    <message>
+        <source>Verify failed: %1 between the uploaded file and the receiver&apos;s channel list.</source>
+        <translation>Prüfung fehlgeschlagen: %1 zwischen der hochgeladenen Datei und der Kanalliste des Receivers.</translation>
     </message>
 </context>
 <context>

@@ -491,10 +491,6 @@
         <source>Compare with %1</source>
         <translation>Comparaison avec %1</translation>
     </message>
-    <message>
-        <source>The lists are equal.</source>
-        <translation>Les listes sont identiques.</translation>
-    </message>
 </context>
 <context>
     <name>DialogButtons</name>
@@ -1172,6 +1168,117 @@
     <message>
         <source>Searching COM port.. Please Wait!</source>
         <translation>Recherche du port COM. Veuillez patienter !</translation>
+    </message>
+</context>
+<context>
+    <name>ListCompare</name>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Données</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>non</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>fréquence</translation>
+    </message>
+    <message>
+        <source>polarisation</source>
+        <translation>polarisation</translation>
+    </message>
+    <message>
+        <source>symbol rate</source>
+        <translation>débit de symboles</translation>
+    </message>
+    <message>
+        <source>program number</source>
+        <translation>numéro de programme</translation>
+    </message>
+    <message>
+        <source>PMT PID</source>
+        <translation>PID PMT</translation>
+    </message>
+    <message>
+        <source>video PID</source>
+        <translation>PID vidéo</translation>
+    </message>
+    <message>
+        <source>audio PID %1</source>
+        <translation>PID audio %1</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID PCR</translation>
+    </message>
+    <message>
+        <source>teletext PID</source>
+        <translation>PID télétexte</translation>
+    </message>
+    <message>
+        <source>AC3 PID</source>
+        <translation>PID AC3</translation>
+    </message>
+    <message>
+        <source>scrambled</source>
+        <translation>crypté</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>verrouillé</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>ignoré</translation>
+    </message>
+    <message>
+        <source>Tuner %1 %2</source>
+        <translation>Tuner %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 removed, %3 renamed, %4 moved, %5 changed</source>
+        <translation>%1 ajoutés, %2 supprimés, %3 renommés, %4 déplacés, %5 modifiés</translation>
+    </message>
+    <message>
+        <source>added    %1</source>
+        <translation>ajouté     %1</translation>
+    </message>
+    <message>
+        <source>removed  %1</source>
+        <translation>supprimé   %1</translation>
+    </message>
+    <message>
+        <source>renamed  %1 -&gt; %2</source>
+        <translation>renommé    %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>moved    %1 #%2 -&gt; #%3</source>
+        <translation>déplacé    %1 #%2 -&gt; #%3</translation>
+    </message>
+    <message>
+        <source>%1 %2 -&gt; %3</source>
+        <translation>%1 %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>changed  %1: %2</source>
+        <translation>modifié    %1 : %2</translation>
+    </message>
+    <message>
+        <source>The lists are equal.</source>
+        <translation>Les listes sont identiques.</translation>
     </message>
 </context>
 <context>
@@ -2153,6 +2260,77 @@
     <message>
         <source>Symbol Rate </source>
         <translation>Débit symbole </translation>
+    </message>
+</context>
+<context>
+    <name>UploadSafety</name>
+    <message>
+        <source>settings pages</source>
+        <translation>pages de réglages</translation>
+    </message>
+    <message>
+        <source>satellites/transponders</source>
+        <translation>satellites/transpondeurs</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>chaînes</translation>
+    </message>
+    <message>
+        <source>unused sectors</source>
+        <translation>secteurs inutilisés</translation>
+    </message>
+    <message>
+        <source>%1 byte differs (%2)</source>
+        <translation>%1 octet diffère (%2)</translation>
+    </message>
+    <message>
+        <source>%1 bytes differ (%2)</source>
+        <translation>%1 octets diffèrent (%2)</translation>
+    </message>
+    <message>
+        <source>Back up and verify work with channel files only; nothing was uploaded.</source>
+        <translation>La sauvegarde et la vérification ne fonctionnent qu&apos;avec des fichiers de chaînes ; rien n&apos;a été envoyé.</translation>
+    </message>
+    <message>
+        <source>can&apos;t create %1</source>
+        <translation>impossible de créer %1</translation>
+    </message>
+    <message>
+        <source>The upload did not start; nothing was uploaded.</source>
+        <translation>L&apos;envoi n&apos;a pas commencé ; rien n&apos;a été envoyé.</translation>
+    </message>
+    <message>
+        <source>The connection ended before the upload did.</source>
+        <translation>La connexion s&apos;est terminée avant l&apos;envoi.</translation>
+    </message>
+    <message>
+        <source>the receiver did not answer</source>
+        <translation>le récepteur n&apos;a pas répondu</translation>
+    </message>
+    <message>
+        <source>The receiver&apos;s channel list could not be backed up; nothing was uploaded.</source>
+        <translation>La liste de chaînes du récepteur n&apos;a pas pu être sauvegardée ; rien n&apos;a été envoyé.</translation>
+    </message>
+    <message>
+        <source>The receiver&apos;s channel list could not be backed up (%1); nothing was uploaded.</source>
+        <translation>La liste de chaînes du récepteur n&apos;a pas pu être sauvegardée (%1) ; rien n&apos;a été envoyé.</translation>
+    </message>
+    <message>
+        <source>The upload completed, but the channel list could not be read back to verify it.</source>
+        <translation>L&apos;envoi est terminé, mais la liste de chaînes n&apos;a pas pu être relue pour la vérifier.</translation>
+    </message>
+    <message>
+        <source>The upload completed, but the channel list could not be read back to verify it (%1).</source>
+        <translation>L&apos;envoi est terminé, mais la liste de chaînes n&apos;a pas pu être relue pour la vérifier (%1).</translation>
+    </message>
+    <message>
+        <source>Completed and verified</source>
+        <translation>Terminé et vérifié</translation>
+    </message>
+    <message>
+        <source>Verify failed: %1 between the uploaded file and the receiver&apos;s channel list.</source>
+        <translation>Échec de la vérification : %1 entre le fichier envoyé et la liste de chaînes du récepteur.</translation>
     </message>
 </context>
 <context>

@@ -57,7 +57,7 @@ std::string SectionJson(const DiffSection& section) {
                ",\"new_number\":" + std::to_string(m.newNumber) + "}";
     };
     const auto field = [](const DiffField& f) {
-        return "{\"field\":" + JsonString(f.field) + ",\"old\":" + JsonString(f.oldValue) +
+        return "{\"field\":" + JsonString(f.Field()) + ",\"old\":" + JsonString(f.oldValue) +
                ",\"new\":" + JsonString(f.newValue) + "}";
     };
     const auto change = [&field](const DiffChange& c) {

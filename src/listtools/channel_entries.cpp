@@ -2,6 +2,7 @@
 
 #include "database/list_node.h"
 #include "listtools/folded_text.h"
+#include "platform/translatable.h"
 
 namespace vorlane {
 
@@ -77,11 +78,11 @@ std::string ChannelSummary(const ChannelDatabase& db, int pk) {
 const char* ServiceTypeName(ServiceType type) {
     switch (type) {
     case ServiceType::Tv:
-        return "TV";
+        return VORLANE_TRANSLATABLE("ListCompare", "TV");
     case ServiceType::Radio:
-        return "Radio";
+        return VORLANE_TRANSLATABLE("ListCompare", "Radio");
     case ServiceType::Data:
-        return "Data";
+        return VORLANE_TRANSLATABLE("ListCompare", "Data");
     case ServiceType::None:
         break;
     }

@@ -58,7 +58,7 @@ std::vector<ChannelEntry> MainListEntries(const ChannelDatabase& db, int side, S
 // "Name (11303 H, program 28006)", in UTF-8, for lists of duplicates.
 std::string ChannelSummary(const ChannelDatabase& db, int pk);
 
-// "TV", "Radio", "Data".
+// "TV", "Radio", "Data" (context "ListCompare" for the editor's translations).
 const char* ServiceTypeName(ServiceType type);
 // "A", "H", "V" or "-" for the unused code.
 char PolarisationLetter(unsigned polarisation);

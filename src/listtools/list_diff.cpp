@@ -15,36 +15,40 @@ struct MatchedPair {
     std::size_t b; // position in B
 };
 
-void AddField(std::vector<DiffField>& fields, const char* field, unsigned oldValue, unsigned newValue) {
+void AddField(std::vector<DiffField>& fields, const char* name, unsigned oldValue, unsigned newValue, int number = 0) {
     if (oldValue != newValue)
-        fields.push_back({field, std::to_string(oldValue), std::to_string(newValue)});
+        fields.push_back({name, number, std::to_string(oldValue), std::to_string(newValue)});
 }
 
-void AddFlag(std::vector<DiffField>& fields, const char* field, bool oldValue, bool newValue) {
+const char* YesOrNo(bool value) {
+    return value ? VORLANE_TRANSLATABLE("ListCompare", "yes") : VORLANE_TRANSLATABLE("ListCompare", "no");
+}
+
+void AddFlag(std::vector<DiffField>& fields, const char* name, bool oldValue, bool newValue) {
     if (oldValue != newValue)
-        fields.push_back({field, oldValue ? "yes" : "no", newValue ? "yes" : "no"});
+        fields.push_back({name, 0, YesOrNo(oldValue), YesOrNo(newValue)});
 }
 
 std::vector<DiffField> ChangedFields(const ChannelEntry& a, const ChannelEntry& b) {
     std::vector<DiffField> fields;
-    AddField(fields, "frequency", a.frequency, b.frequency);
+    AddField(fields, VORLANE_TRANSLATABLE("ListCompare", "frequency"), a.frequency, b.frequency);
     if (a.polarisation != b.polarisation)
-        fields.push_back({"polarisation", std::string(1, PolarisationLetter(a.polarisation)),
+        fields.push_back({VORLANE_TRANSLATABLE("ListCompare", "polarisation"), 0,
+                          std::string(1, PolarisationLetter(a.polarisation)),
                           std::string(1, PolarisationLetter(b.polarisation))});
-    AddField(fields, "symbol rate", a.symbolRate, b.symbolRate);
-    AddField(fields, "program number", a.programNumber, b.programNumber);
-    AddField(fields, "PMT PID", a.pmtPid, b.pmtPid);
-    AddField(fields, "video PID", a.videoPid, b.videoPid);
-    for (std::size_t i = 0; i < a.audioPids.size(); ++i) {
-        const std::string field = "audio PID " + std::to_string(i + 1);
-        AddField(fields, field.c_str(), a.audioPids[i], b.audioPids[i]);
-    }
-    AddField(fields, "PCR PID", a.pcrPid, b.pcrPid);
-    AddField(fields, "teletext PID", a.teletextPid, b.teletextPid);
-    AddField(fields, "AC3 PID", a.ac3Pid, b.ac3Pid);
-    AddFlag(fields, "scrambled", a.scrambled, b.scrambled);
-    AddFlag(fields, "locked", a.locked, b.locked);
-    AddFlag(fields, "skipped", a.skipped, b.skipped);
+    AddField(fields, VORLANE_TRANSLATABLE("ListCompare", "symbol rate"), a.symbolRate, b.symbolRate);
+    AddField(fields, VORLANE_TRANSLATABLE("ListCompare", "program number"), a.programNumber, b.programNumber);
+    AddField(fields, VORLANE_TRANSLATABLE("ListCompare", "PMT PID"), a.pmtPid, b.pmtPid);
+    AddField(fields, VORLANE_TRANSLATABLE("ListCompare", "video PID"), a.videoPid, b.videoPid);
+    for (std::size_t i = 0; i < a.audioPids.size(); ++i)
+        AddField(fields, VORLANE_TRANSLATABLE("ListCompare", "audio PID %1"), a.audioPids[i], b.audioPids[i],
+                 static_cast<int>(i) + 1);
+    AddField(fields, VORLANE_TRANSLATABLE("ListCompare", "PCR PID"), a.pcrPid, b.pcrPid);
+    AddField(fields, VORLANE_TRANSLATABLE("ListCompare", "teletext PID"), a.teletextPid, b.teletextPid);
+    AddField(fields, VORLANE_TRANSLATABLE("ListCompare", "AC3 PID"), a.ac3Pid, b.ac3Pid);
+    AddFlag(fields, VORLANE_TRANSLATABLE("ListCompare", "scrambled"), a.scrambled, b.scrambled);
+    AddFlag(fields, VORLANE_TRANSLATABLE("ListCompare", "locked"), a.locked, b.locked);
+    AddFlag(fields, VORLANE_TRANSLATABLE("ListCompare", "skipped"), a.skipped, b.skipped);
     return fields;
 }
 
@@ -97,6 +101,10 @@ DiffSection CompareList(const ChannelDatabase& dbA, const ChannelDatabase& dbB, 
 }
 
 } // namespace
+
+std::string DiffField::Field(const TextTranslator& texts) const {
+    return texts.Fill("ListCompare", name, {std::to_string(number)});
+}
 
 std::vector<std::size_t> LongestIncreasingRun(const std::vector<int>& sequence) {
     // Patience sorting: tails[k] is the position of the smallest end of an increasing run of length k + 1.

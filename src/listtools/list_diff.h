@@ -3,6 +3,7 @@
 // ChannelMatcher does: what was added, removed, renamed, moved or changed from A to B.
 
 #include "database/channel_database.h"
+#include "platform/text_translator.h"
 
 #include <string>
 #include <vector>
@@ -29,9 +30,13 @@ struct DiffMove {
 };
 
 struct DiffField {
-    std::string field; // "frequency", "video PID", "scrambled", ...
-    std::string oldValue;
+    const char* name = ""; // "frequency", "video PID", "audio PID %1", "scrambled", ... (context "ListCompare")
+    int number = 0;        // what %1 in the name stands for: the audio PID's number
+    std::string oldValue;  // a number, a polarisation letter, or "yes"/"no" (context "ListCompare")
     std::string newValue;
+
+    // "audio PID 2"; in the language of `texts`.
+    std::string Field(const TextTranslator& texts = EnglishTexts()) const;
 };
 
 struct DiffChange {

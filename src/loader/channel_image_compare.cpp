@@ -60,30 +60,30 @@ ChannelImageDifference CompareChannelImages(ConstByteSpan sent, ConstByteSpan re
 const char* ImagePartName(ImagePart part) {
     switch (part) {
     case ImagePart::SettingsPages:
-        return "settings pages";
+        return VORLANE_TRANSLATABLE("UploadSafety", "settings pages");
     case ImagePart::SatellitesTransponders:
-        return "satellites/transponders";
+        return VORLANE_TRANSLATABLE("UploadSafety", "satellites/transponders");
     case ImagePart::Channels:
-        return "channels";
+        return VORLANE_TRANSLATABLE("UploadSafety", "channels");
     case ImagePart::UnusedSectors:
-        return "unused sectors";
+        return VORLANE_TRANSLATABLE("UploadSafety", "unused sectors");
     }
     return "";
 }
 
-std::string DescribeDifference(const ChannelImageDifference& difference) {
+std::string DescribeDifference(const ChannelImageDifference& difference, const TextTranslator& texts) {
     const std::size_t total = difference.total();
-    std::string text = std::to_string(total) + (total == 1 ? " byte differs (" : " bytes differ (");
-    const char* separator = "";
+    std::string parts;
     for (std::size_t part = 0; part < kImagePartCount; ++part) {
         if (difference.bytes[part] == 0)
             continue;
-        text += separator;
-        text += ImagePartName(static_cast<ImagePart>(part));
-        text += ": " + std::to_string(difference.bytes[part]);
-        separator = ", ";
+        parts += (parts.empty() ? "" : ", ") +
+                 texts.Translate("UploadSafety", ImagePartName(static_cast<ImagePart>(part))) + ": " +
+                 std::to_string(difference.bytes[part]);
     }
-    return text + ")";
+    const char* pattern = total == 1 ? VORLANE_TRANSLATABLE("UploadSafety", "%1 byte differs (%2)")
+                                     : VORLANE_TRANSLATABLE("UploadSafety", "%1 bytes differ (%2)");
+    return texts.Fill("UploadSafety", pattern, {std::to_string(total), parts});
 }
 
 } // namespace vorlane

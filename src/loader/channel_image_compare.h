@@ -4,6 +4,7 @@
 // a header of its own there, and the download rebuilds it.
 
 #include "platform/bytes.h"
+#include "platform/text_translator.h"
 
 #include <array>
 #include <cstddef>
@@ -32,10 +33,11 @@ struct ChannelImageDifference {
 // differing. A table sector belongs to the table its logical number names in `sent`, or else in `readBack`.
 ChannelImageDifference CompareChannelImages(ConstByteSpan sent, ConstByteSpan readBack);
 
+// The texts below are filed under the "UploadSafety" context.
 // "settings pages", "satellites/transponders", "channels", "unused sectors".
 const char* ImagePartName(ImagePart part);
 
 // "13 bytes differ (satellites/transponders: 1, channels: 12)"; only the parts with differences are named.
-std::string DescribeDifference(const ChannelImageDifference& difference);
+std::string DescribeDifference(const ChannelImageDifference& difference, const TextTranslator& texts = EnglishTexts());
 
 } // namespace vorlane

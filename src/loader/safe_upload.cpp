@@ -18,10 +18,6 @@ namespace {
 // What the read-back download names as its file; it only ever goes to memory.
 constexpr char kReadBackName[] = "receiver channel list";
 
-std::string InBrackets(const std::string& message) {
-    return message.empty() ? std::string() : " (" + message + ")";
-}
-
 } // namespace
 
 bool IsChannelFileUpload(const std::string& fileName, ConstByteSpan contents) {
@@ -31,8 +27,8 @@ bool IsChannelFileUpload(const std::string& fileName, ConstByteSpan contents) {
 }
 
 SafeUpload::SafeUpload(TransferCommands& commands, Transfer& transfer, OwnerDispatcher& dispatcher,
-                       ReceiverAnswerWait wait)
-    : m_commands(commands), m_transfer(transfer), m_dispatcher(dispatcher), m_wait(wait),
+                       const TextTranslator& texts, ReceiverAnswerWait wait)
+    : m_commands(commands), m_transfer(transfer), m_dispatcher(dispatcher), m_texts(texts), m_wait(wait),
       m_self(std::make_shared<SafeUpload*>(this)) {}
 
 SafeUpload::~SafeUpload() {
@@ -51,7 +47,9 @@ int SafeUpload::Start(const SafeUploadPlan& plan) {
     m_backupPath.clear();
     m_step = SafeUploadStep::Upload;
     if (!ReadFileBytes(plan.file, m_sent) || !IsChannelFileUpload(plan.file, m_sent)) {
-        End(TransferOutcome::Failed, "Back up and verify work with channel files only; nothing was uploaded.");
+        End(TransferOutcome::Failed,
+            Translated(VORLANE_TRANSLATABLE("UploadSafety",
+                                            "Back up and verify work with channel files only; nothing was uploaded.")));
         return 0;
     }
     const std::weak_ptr<SafeUpload*> self = m_self;
@@ -74,7 +72,10 @@ void SafeUpload::StartBackup() {
     std::error_code error;
     std::filesystem::create_directories(m_plan.backupFolder, error);
     if (error || !RequestChannelList(NewBackupPath(m_plan.backupFolder, std::time(nullptr))))
-        AfterBackup(TransferOutcome::Failed, error ? "can't create " + m_plan.backupFolder : std::string());
+        AfterBackup(TransferOutcome::Failed,
+                    error ? m_texts.Fill(kContext, VORLANE_TRANSLATABLE("UploadSafety", "can't create %1"),
+                                         {m_plan.backupFolder})
+                          : std::string());
 }
 
 void SafeUpload::StartUpload() {
@@ -84,7 +85,8 @@ void SafeUpload::StartUpload() {
         // "Nothing was uploaded" must stay true: a monitor prompt that comes late may not send the file after all.
         if (!m_transfer.IsTransferRunning())
             m_transfer.FreeUploadEntries();
-        End(TransferOutcome::Failed, "The upload did not start; nothing was uploaded.");
+        End(TransferOutcome::Failed,
+            Translated(VORLANE_TRANSLATABLE("UploadSafety", "The upload did not start; nothing was uploaded.")));
     }
 }
 
@@ -107,7 +109,8 @@ void SafeUpload::CheckReceiverAnswer(std::chrono::steady_clock::time_point now) 
     // without this the sequence would wait for ever and take a later download's end for the upload's.
     if (m_step == SafeUploadStep::Upload && !m_transfer.IsTransferRunning() &&
         m_commands.Outcome() == TransferOutcome::None) {
-        End(TransferOutcome::Failed, "The connection ended before the upload did.");
+        End(TransferOutcome::Failed,
+            Translated(VORLANE_TRANSLATABLE("UploadSafety", "The connection ended before the upload did.")));
         return;
     }
     const bool awaitingDownload = m_step == SafeUploadStep::Backup || m_step == SafeUploadStep::Verify;
@@ -116,7 +119,8 @@ void SafeUpload::CheckReceiverAnswer(std::chrono::steady_clock::time_point now) 
         return;
     if (m_requests >= m_wait.attempts) {
         m_transfer.SetTransferIdle();
-        OnTransferEnd(TransferOutcome::Failed, "the receiver did not answer");
+        OnTransferEnd(TransferOutcome::Failed,
+                      Translated(VORLANE_TRANSLATABLE("UploadSafety", "the receiver did not answer")));
         return;
     }
     ++m_requests;
@@ -155,8 +159,11 @@ void SafeUpload::OnTransferEnd(TransferOutcome outcome, const std::string& messa
 
 void SafeUpload::AfterBackup(TransferOutcome outcome, const std::string& message) {
     if (outcome != TransferOutcome::Completed) {
-        End(TransferOutcome::Failed,
-            "The receiver's channel list could not be backed up" + InBrackets(message) + "; nothing was uploaded.");
+        EndFailed(VORLANE_TRANSLATABLE("UploadSafety",
+                                       "The receiver's channel list could not be backed up; nothing was uploaded."),
+                  VORLANE_TRANSLATABLE(
+                      "UploadSafety", "The receiver's channel list could not be backed up (%1); nothing was uploaded."),
+                  message);
         return;
     }
     m_backupPath = m_requestPath;
@@ -167,16 +174,24 @@ void SafeUpload::AfterBackup(TransferOutcome outcome, const std::string& message
 void SafeUpload::AfterVerify(TransferOutcome outcome, const std::string& message) {
     m_transfer.SetDownloadSink(nullptr);
     if (outcome != TransferOutcome::Completed) {
-        End(TransferOutcome::Failed, "The upload completed, but the channel list could not be read back to verify it" +
-                                         InBrackets(message) + ".");
+        EndFailed(
+            VORLANE_TRANSLATABLE("UploadSafety",
+                                 "The upload completed, but the channel list could not be read back to verify it."),
+            VORLANE_TRANSLATABLE(
+                "UploadSafety", "The upload completed, but the channel list could not be read back to verify it (%1)."),
+            message);
         return;
     }
     const ChannelImageDifference difference = CompareChannelImages(m_sent, m_readBack.Bytes());
     if (difference.equal())
-        End(TransferOutcome::Completed, std::string(kCompletedAndVerified));
+        End(TransferOutcome::Completed, Translated(VORLANE_TRANSLATABLE("UploadSafety", "Completed and verified")));
     else
-        End(TransferOutcome::Failed, "Verify failed: " + DescribeDifference(difference) +
-                                         " between the uploaded file and the receiver's channel list.");
+        End(TransferOutcome::Failed,
+            m_texts.Fill(
+                kContext,
+                VORLANE_TRANSLATABLE("UploadSafety",
+                                     "Verify failed: %1 between the uploaded file and the receiver's channel list."),
+                {DescribeDifference(difference, m_texts)}));
 }
 
 void SafeUpload::End(TransferOutcome outcome, const std::string& message) {
@@ -185,6 +200,10 @@ void SafeUpload::End(TransferOutcome outcome, const std::string& message) {
     m_transfer.SetDownloadSink(nullptr);
     m_commands.SetTransferEndHandler({});
     m_commands.ReportTransferEnd(outcome, message);
+}
+
+void SafeUpload::EndFailed(const char* plainPattern, const char* pattern, const std::string& detail) {
+    End(TransferOutcome::Failed, detail.empty() ? Translated(plainPattern) : m_texts.Fill(kContext, pattern, {detail}));
 }
 
 } // namespace vorlane

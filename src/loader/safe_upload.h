@@ -7,6 +7,7 @@
 
 #include "loader/memory_download_sink.h"
 #include "loader/transfer_commands_progress.h"
+#include "platform/text_translator.h"
 
 #include <chrono>
 #include <cstdint>
@@ -35,17 +36,15 @@ struct ReceiverAnswerWait {
 
 enum class SafeUploadStep { Idle, Backup, Upload, Verify };
 
-// The sequence's own final texts.
-inline constexpr std::string_view kCompletedAndVerified = "Completed and verified";
-
 // True when the bytes of the file named `fileName` are uploaded as one channel block.
 bool IsChannelFileUpload(const std::string& fileName, ConstByteSpan contents);
 
 class SafeUpload {
 public:
-    // All must outlive the sequence; `transfer` is the one `commands` drives.
+    // All must outlive the sequence; `transfer` is the one `commands` drives. The final reports are put into the
+    // language of `texts` (context "UploadSafety").
     SafeUpload(TransferCommands& commands, Transfer& transfer, OwnerDispatcher& dispatcher,
-               ReceiverAnswerWait wait = {});
+               const TextTranslator& texts = EnglishTexts(), ReceiverAnswerWait wait = {});
     ~SafeUpload();
     SafeUpload(const SafeUpload&) = delete;
     SafeUpload& operator=(const SafeUpload&) = delete;
@@ -78,10 +77,16 @@ private:
     void AfterBackup(TransferOutcome outcome, const std::string& message);
     void AfterVerify(TransferOutcome outcome, const std::string& message);
     void End(TransferOutcome outcome, const std::string& message);
+    // End with the translated `pattern`, %1 filled with `detail`; `plainPattern` when there is no detail.
+    void EndFailed(const char* plainPattern, const char* pattern, const std::string& detail);
+    std::string Translated(const char* text) const { return m_texts.Translate(kContext, text); }
+
+    static constexpr const char* kContext = "UploadSafety";
 
     TransferCommands& m_commands;
     Transfer& m_transfer;
     OwnerDispatcher& m_dispatcher;
+    const TextTranslator& m_texts;
     ReceiverAnswerWait m_wait;
     // Ends held back by the sequence are handled after the transfer's own handling; a sequence destroyed
     // meanwhile lets them go.

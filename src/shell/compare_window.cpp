@@ -1,6 +1,7 @@
 #include "shell/compare_window.h"
 
 #include "listtools/list_diff_report.h"
+#include "platform/qt/qt_text_translator.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -16,11 +17,12 @@ CompareWindow::CompareWindow(const ListDiff& diff, const QString& otherName, QWi
     resize(620, 460);
     m_sections->setHeaderHidden(true);
     if (diff.equal())
-        new QTreeWidgetItem(m_sections, {QCoreApplication::translate("CompareWindow", "The lists are equal.")});
+        new QTreeWidgetItem(m_sections, {QString::fromStdString(ListsEqualText(QtTexts()))});
     for (const DiffSection& section : diff.sections) {
-        auto* top = new QTreeWidgetItem(
-            m_sections, {QString::fromStdString(DiffSectionTitle(section) + ": " + DiffSectionCounts(section))});
-        for (const std::string& line : DiffSectionLines(section))
+        auto* top =
+            new QTreeWidgetItem(m_sections, {QString::fromStdString(DiffSectionTitle(section, QtTexts()) + ": " +
+                                                                    DiffSectionCounts(section, QtTexts()))});
+        for (const std::string& line : DiffSectionLines(section, QtTexts()))
             new QTreeWidgetItem(top, {QString::fromStdString(line)});
     }
     m_sections->expandAll();

@@ -1,5 +1,6 @@
 #include "shell/integrity_question.h"
 
+#include "platform/qt/qt_text_translator.h"
 #include "platform/widgets/user_prompts.h"
 #include "shell/window_title.h"
 
@@ -11,10 +12,8 @@ namespace {
 // More lines would push the buttons off the screen; the count tells how many were left unlisted.
 constexpr std::size_t kListedProblems = 20;
 
-// The pattern in the user's language with the values put in as the core puts them into the English one.
 QString Translated(const IntegrityPhrase& phrase) {
-    const QString pattern = QCoreApplication::translate("IntegrityCheck", phrase.pattern);
-    return QString::fromStdString(FillPattern(pattern.toStdString(), phrase.values));
+    return QString::fromStdString(phrase.Text(QtTexts()));
 }
 
 } // namespace

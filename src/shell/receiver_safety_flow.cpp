@@ -4,6 +4,7 @@
 #include "loader/receiver_backups.h"
 #include "loader/serial_port.h"
 #include "loader/transfer_commands.h"
+#include "platform/qt/qt_text_translator.h"
 #include "platform/settings_store.h"
 #include "shell/restore_backup_dialog.h"
 #include "shell/upload_safety_dialog.h"
@@ -21,7 +22,7 @@ ReceiverSafetyFlow::ReceiverSafetyFlow(QWidget& view, SettingsStore& store, Tran
                                        TransferCommands& commands, Transfer& transfer, OwnerDispatcher& dispatcher,
                                        const SerialPort& port)
     : m_view(view), m_store(store), m_ui(ui), m_commands(commands), m_port(port),
-      m_sequence(commands, transfer, dispatcher) {
+      m_sequence(commands, transfer, dispatcher, QtTexts()) {
     m_answerCheck.setInterval(kAnswerCheckMs);
     QObject::connect(&m_answerCheck, &QTimer::timeout, &m_answerCheck, [this] {
         if (m_sequence.Running())

@@ -49,8 +49,8 @@ TEST(CompareLists, ReportsAddedRemovedRenamedMovedAndChangedButNotShiftedNumbers
     ASSERT_EQ(1u, s.changed.size());
     EXPECT_EQ("four", s.changed[0].name);
     ASSERT_EQ(2u, s.changed[0].fields.size());
-    EXPECT_EQ("video PID", s.changed[0].fields[0].field);
-    EXPECT_EQ("scrambled", s.changed[0].fields[1].field);
+    EXPECT_EQ("video PID", s.changed[0].fields[0].Field());
+    EXPECT_EQ("scrambled", s.changed[0].fields[1].Field());
     EXPECT_EQ("changed  #5 four: video PID 768 -> 769; scrambled no -> yes", DiffSectionLines(s).back());
 
     EXPECT_TRUE(CompareLists(a, a).equal());

@@ -3,6 +3,8 @@
 #include "../panes/scripted_prompts.h"
 #include "database/favourite_ops.h"
 #include "database/move_channels.h"
+#include "listtools/list_diff_report.h"
+#include "loader/channel_image_compare.h"
 #include "panes/channel_pane.h"
 #include "panes/channel_row_painter.h"
 #include "panes/edit_labels.h"
@@ -10,6 +12,7 @@
 #include "panes/pane_commands.h"
 #include "panes/pane_menus.h"
 #include "platform/memory_settings_store.h"
+#include "platform/qt/qt_text_translator.h"
 #include "platform/trace.h"
 #include "platform/widgets/user_prompts.h"
 #include "shell/integrity_question.h"
@@ -546,19 +549,28 @@ TEST_F(ViewTest, FilterFieldNarrowsThePaneAndDeleteActsOnTheShownSelectedRows) {
     EXPECT_TRUE(testing::verifyLists(db));
 }
 
-// The texts the view builds reach the translations: German with its plural forms, English unchanged without one.
+// The texts the view and the core build reach the translations: German with its plural forms, English unchanged
+// without one.
 TEST_F(ViewTest, CountedTextsInGermanAndEnglish) {
     RegisterTranslations();
     const IntegrityProblem problem{
         {"channel %1 tuner %2", {"12", "1"}}, "News", {"PK %1 key %2, expected %3", {"7", "3", "2"}}};
-    const auto texts = [&problem] {
-        return std::vector<QString>{CountLabelText(PaneCaption::Satellite, 64),
-                                    CountLabelText(PaneCaption::Tv, 1),
-                                    FilteredCountLabelText(PaneCaption::Radio, 1, 1),
-                                    ui::CountedEditLabel(ui::CountedEdit::Delete, 1),
-                                    ui::CountedEditLabel(ui::CountedEdit::Delete, 12),
-                                    ServiceTypeText(ServiceType::Tv),
-                                    ui::IntegrityProblemText(problem)};
+    ChannelImageDifference difference;
+    difference.bytes = {0, 1, 12, 0};
+    DiffSection section;
+    section.changed.push_back({3, "ORF", {{"audio PID %1", 2, "101", "102"}, {"scrambled", 0, "no", "yes"}}});
+    const auto texts = [&] {
+        return std::vector<QString>{
+            CountLabelText(PaneCaption::Satellite, 64),
+            CountLabelText(PaneCaption::Tv, 1),
+            FilteredCountLabelText(PaneCaption::Radio, 1, 1),
+            ui::CountedEditLabel(ui::CountedEdit::Delete, 1),
+            ui::CountedEditLabel(ui::CountedEdit::Delete, 12),
+            ServiceTypeText(ServiceType::Tv),
+            QString::fromStdString(DescribeDifference(difference, QtTexts())),
+            QString::fromStdString(DiffSectionTitle(section, QtTexts()) + ": " + DiffSectionCounts(section, QtTexts())),
+            QString::fromStdString(DiffSectionLines(section, QtTexts())[0]),
+            ui::IntegrityProblemText(problem)};
     };
     const std::vector<std::pair<const char*, const char*>> expected = {
         {"Satellite - 64 items", "Satellit - 64 Einträge"},
@@ -567,6 +579,12 @@ TEST_F(ViewTest, CountedTextsInGermanAndEnglish) {
         {"Delete 1 channel", "1 Kanal löschen"},
         {"Delete 12 channels", "12 Kanäle löschen"},
         {"TV", "TV"},
+        {"13 bytes differ (satellites/transponders: 1, channels: 12)",
+         "13 Bytes weichen ab (Satelliten/Transponder: 1, Kanäle: 12)"},
+        {"Tuner 1 TV: 0 added, 0 removed, 0 renamed, 0 moved, 1 changed",
+         "Tuner 1 TV: 0 hinzugefügt, 0 entfernt, 0 umbenannt, 0 verschoben, 1 geändert"},
+        {"changed  #3 ORF: audio PID 2 101 -> 102; scrambled no -> yes",
+         "geändert     #3 ORF: Audio-PID 2 101 -> 102; verschlüsselt nein -> ja"},
         {"channel 12 tuner 1 \"News\": PK 7 key 3, expected 2",
          "Kanal 12 Tuner 1 \"News\": PK 7 Schlüssel 3, erwartet 2"}};
     EXPECT_EQ(IntegrityProblemLine(problem), expected.back().first);
