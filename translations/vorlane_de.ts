@@ -1280,6 +1280,10 @@
         <source>The lists are equal.</source>
         <translation>Die Listen sind gleich.</translation>
     </message>
+    <message>
+        <source>%1 (%2 %3, program %4)</source>
+        <translation>%1 (%2 %3, Programm %4)</translation>
+    </message>
 </context>
 <context>
     <name>LnbPowerPage</name>

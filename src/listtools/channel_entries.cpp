@@ -2,7 +2,6 @@
 
 #include "database/list_node.h"
 #include "listtools/folded_text.h"
-#include "platform/translatable.h"
 
 namespace vorlane {
 
@@ -69,10 +68,11 @@ std::vector<ChannelEntry> MainListEntries(const ChannelDatabase& db, int side, S
     return entries;
 }
 
-std::string ChannelSummary(const ChannelDatabase& db, int pk) {
+std::string ChannelSummary(const ChannelDatabase& db, int pk, const TextTranslator& texts) {
     const ChannelEntry entry = EntryOfPk(db, pk);
-    return Latin1ToUtf8(entry.name) + " (" + std::to_string(entry.frequency) + " " +
-           PolarisationLetter(entry.polarisation) + ", program " + std::to_string(entry.programNumber) + ")";
+    return texts.Fill("ListCompare", VORLANE_TRANSLATABLE("ListCompare", "%1 (%2 %3, program %4)"),
+                      {Latin1ToUtf8(entry.name), std::to_string(entry.frequency),
+                       std::string(1, PolarisationLetter(entry.polarisation)), std::to_string(entry.programNumber)});
 }
 
 const char* ServiceTypeName(ServiceType type) {

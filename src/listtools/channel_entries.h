@@ -3,6 +3,7 @@
 // transponder and satellite, taken from a main list in its order.
 
 #include "database/channel_database.h"
+#include "platform/text_translator.h"
 
 #include <array>
 #include <cstdint>
@@ -55,8 +56,8 @@ std::vector<int> MainListPks(const ChannelDatabase& db, int side, ServiceType ty
 ChannelEntry EntryOfPk(const ChannelDatabase& db, int pk);
 std::vector<ChannelEntry> MainListEntries(const ChannelDatabase& db, int side, ServiceType type);
 
-// "Name (11303 H, program 28006)", in UTF-8, for lists of duplicates.
-std::string ChannelSummary(const ChannelDatabase& db, int pk);
+// "Name (11303 H, program 28006)", in UTF-8 and the language of `texts`, for lists of duplicates.
+std::string ChannelSummary(const ChannelDatabase& db, int pk, const TextTranslator& texts = EnglishTexts());
 
 // "TV", "Radio", "Data" (context "ListCompare" for the editor's translations).
 const char* ServiceTypeName(ServiceType type);

@@ -3,6 +3,7 @@
 #include "listtools/channel_entries.h"
 #include "listtools/duplicate_channels.h"
 #include "listtools/duplicate_transponders.h"
+#include "platform/qt/qt_text_translator.h"
 #include "shell/view_texts.h"
 
 #include <QCoreApplication>
@@ -19,7 +20,7 @@ namespace {
 constexpr int kPkRole = Qt::UserRole;
 
 QString Summary(const ChannelDatabase& db, int pk) {
-    return QString::fromStdString(ChannelSummary(db, pk));
+    return QString::fromStdString(ChannelSummary(db, pk, QtTexts()));
 }
 
 } // namespace
