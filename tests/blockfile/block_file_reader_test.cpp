@@ -106,14 +106,6 @@ TEST(BlockFileReader, BlocksWithoutCrcBitsOrNameAreTakenWithTheirClass) {
     EXPECT_FALSE(table.blockFileFlag()) << "no block asked for monitor mode";
     EXPECT_NE(std::string::npos, out.trace.find("Block ID : 0xb7 -------------> Block unknown  b7\n"));
     EXPECT_EQ(std::string::npos, out.trace.find("Unknown  block id"));
-
-    File file;
-    for (int i = 0; i < 50; ++i)
-        AppendBlock(file, 0xB4, PatternData(i, static_cast<std::uint8_t>(i)));
-    table.clear();
-    ASSERT_TRUE(Read(file, table).result);
-    EXPECT_EQ(50u, table.count());
-    EXPECT_FALSE(table.append(BlockEntry())) << "the table is full at 50";
 }
 
 // Each refused file: the fault, the header offset of the failing block, the last trace lines, and the blocks

@@ -16,10 +16,12 @@
 #include <cstdio>
 #include <cstring>
 #include <regex>
+#include <string>
 #include <utility>
 #include <vector>
 
 using namespace vorlane;
+using namespace std::string_literals;
 using vorlane::testing::makeSampleDatabase;
 using vorlane::testing::openImage;
 using vorlane::testing::sameLists;
@@ -72,47 +74,24 @@ TEST(Init, TracesItsBuffersInOrder) {
     EXPECT_EQ("=================> Deinit()\n", capture.text());
 }
 
-TEST(Init, ScratchImageHasTheModelsFlashSize) {
-    EXPECT_EQ(0xCA000u, MakeScratchImage(0).size());
-    EXPECT_EQ(0xD0000u, MakeScratchImage(1).size());
-    const std::vector<std::uint8_t> image = MakeScratchImage(0);
-    EXPECT_TRUE(std::all_of(image.begin(), image.end(), [](std::uint8_t b) { return b == 0xFF; }));
-}
-
 TEST(Init, Gives64NamedSatellitesWithTheThreeTestChannels) {
     ChannelDatabase db;
     Init(db);
-    // Each: the name padded to 20 bytes, then frequency, symbol rate, polarisation, video, audio and PCR PIDs.
-    // clang-format off
-    const std::array<std::uint8_t, 32> test0 = {
-        'P', 'R', 'E', '_', 'C', 'H', 'A', 'N', '_', '1', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-        0x88, 0x0E, 0x44, 0x11, 1, 0, 0xA0, 0x00, 0x50, 0x00, 0xA0, 0x00};
-    const std::array<std::uint8_t, 32> test1 = {
-        'P', 'R', 'E', '_', 'C', 'H', 'A', 'N', '_', '2', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-        0xA0, 0x0F, 0xDD, 0x6D, 1, 0, 0x01, 0x09, 0x02, 0x09, 0x00, 0x09};
-    const std::array<std::uint8_t, 32> test2 = {
-        'P', 'R', 'E', '_', 'C', 'H', 'A', 'N', '_', '3', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-        0xD7, 0x0E, 0x00, 0x16, 1, 0, 0xC8, 0x00, 0x18, 0x01, 0xFE, 0x1F};
-    // clang-format on
+    // Behind the name: LNB 10600 / 9750; three test channels (name padded to 20 bytes, frequency, symbol rate,
+    // polarisation, video, audio and PCR PIDs); position, motor, LNB type and switches.
+    const std::string nul10(10, '\0');
+    const std::string shared = "\x68\x29\x16\x26"s + "PRE_CHAN_1" + nul10 +
+                               "\x88\x0E\x44\x11\x01\0\xA0\0\x50\0\xA0\0"s + "PRE_CHAN_2" + nul10 +
+                               "\xA0\x0F\xDD\x6D\x01\0\x01\x09\x02\x09\0\x09"s + "PRE_CHAN_3" + nul10 +
+                               "\xD7\x0E\0\x16\x01\0\xC8\0\x18\x01\xFE\x1F"s + "\0\0\0\xFF\0\0\0\0\0\0\0\0"s;
     for (int i = 0; i < kSatelliteCount; ++i) {
-        SCOPED_TRACE(i);
-        const std::uint8_t* sat = db.satellite(i).bytes();
-        char name[16] = {};
+        char name[17] = {};
         std::snprintf(name, sizeof name, "SAT_%02d", i + 1);
-        EXPECT_EQ(0, std::memcmp(sat, name, 16)) << "name padded with NULs";
-        EXPECT_EQ(0, std::memcmp(sat + 0x10, "\x68\x29\x16\x26", 4)) << "LNB 10600 / 9750";
-        EXPECT_EQ(0, std::memcmp(sat + 0x14, test0.data(), 32));
-        EXPECT_EQ(0, std::memcmp(sat + 0x34, test1.data(), 32));
-        EXPECT_EQ(0, std::memcmp(sat + 0x54, test2.data(), 32));
-        EXPECT_EQ(0, std::memcmp(sat + 0x74, "\0\0\0\xFF\0\0\0\0\0\0\0\0", 12))
-            << "position, motor, LNB type, switches";
-        EXPECT_EQ(i, readLe16(sat + 0x80)) << "list key";
-        EXPECT_EQ(0, sat[0x82]);
-        EXPECT_EQ(0xFF, sat[0x83]);
+        const std::string listKey = {static_cast<char>(i), '\0', '\0', '\xFF'};
+        EXPECT_EQ(std::string(name, 16) + shared + listKey,
+                  std::string(reinterpret_cast<const char*>(db.satellite(i).bytes()), kSatelliteRecordSize));
     }
-    EXPECT_EQ("SAT_01", db.satellite(0).name());
     EXPECT_EQ("SAT_64", db.satellite(63).name());
-    ASSERT_NE(nullptr, db.lists().Head(ListKind::Satellites, 0));
     EXPECT_EQ(64, db.lists().Head(ListKind::Satellites, 0)->count);
 }
 
@@ -232,21 +211,13 @@ TEST(LoadFromImage, AllSectorsAndPagesInvalidGiveFreeTablesAndDefaultSettings) {
         << "the defaults were written into the image";
 }
 
-TEST(LoadFromImage, CutsSatelliteNamesTo15Characters) {
-    ChannelDatabase db;
-    makeSampleDatabase(db, 1, 4, 10, 30);
-    db.satellite(3).setName("ABCDEFGHIJKLMNOP");
-    ChannelDatabase loaded;
-    openImage(loaded, StoreIntoImage(db));
-    EXPECT_EQ("ABCDEFGHIJKLMNO", loaded.satellite(3).name());
-    EXPECT_EQ(db.satellite(4).name(), loaded.satellite(4).name());
-}
-
 TEST(StoreIntoImage, FreshImageHoldsRegionsInSectors0To10AndOneSettingsPage) {
     ChannelDatabase db;
     makeSampleDatabase(db, 2, 8, 100, 500);
     const std::vector<std::uint8_t> image = StoreIntoImage(db);
     ASSERT_EQ(0xD0000u, image.size());
+    EXPECT_EQ(0xCA000u, MakeScratchImage(0).size()); // the other model's flash
+    EXPECT_TRUE(std::ranges::all_of(MakeScratchImage(1), [](std::uint8_t b) { return b == 0xFF; }));
     EXPECT_EQ(0, std::memcmp(image.data() + kSectorStride + kSectorDataOffset, db.arrSatellite(), 0xFF60));
     EXPECT_EQ(0, std::memcmp(image.data() + 3 * kSectorStride + kSectorDataOffset, db.arrChannel(), 0xFF60));
     EXPECT_EQ(11u, readLe32(image.data() + 11 * kSectorStride + 0x88)) << "generation of logical sector 10";
@@ -290,11 +261,14 @@ TEST(StoreIntoImage, NewDatabaseAfterOpeningAFileStoresTheFilesSettingsRecord) {
     ApplyStartupSettings(record, 2023);
     record.set_gmt_offset(31);
     const std::vector<std::uint8_t> fileRecord = bytesOf(source.heldSettings());
+    source.satellite(3).setName("ABCDEFGHIJKLMNOP");
 
     ChannelDatabase db;
     openImage(db, StoreIntoImage(source));
     ASSERT_EQ(fileRecord, bytesOf(db.heldSettings()));
     EXPECT_EQ(31, HeldReceiverSettings(db).gmt_offset());
+    EXPECT_EQ("ABCDEFGHIJKLMNO", db.satellite(3).name()) << "loading cuts names to 15 characters";
+    EXPECT_EQ(source.satellite(4).name(), db.satellite(4).name());
 
     // File > New: Clear, Deinit, Init.
     Clear(db);

@@ -1,4 +1,5 @@
 #include "database/channel_database.h"
+#include "database/favourite_ops.h"
 #include "list_test_util.h"
 #include "support/full_database.h"
 #include "support/list_check.h"
@@ -121,14 +122,19 @@ TEST_F(ListBuild, FavouriteGroupOrdersAtMost128MembersPerTuner) {
     EXPECT_EQ(0x82, db.channel(2).favouriteByte(1, 0));
     EXPECT_TRUE(verifyLists(db));
 
-    // A 129th tuner-1 member is refused, a fourth tuner-2 member is not.
+    // A 129th tuner-1 member is refused, a fourth tuner-2 member is not; a freed place takes the refused side.
     ListHead* head = db.lists().Head(FavouriteKind(0), 0);
     int dropped = 0;
     while (db.channel(dropped).favouriteByte(0, 0) != 0)
         ++dropped;
     EXPECT_EQ(0, db.lists().Append(head, static_cast<std::uint16_t>(dropped), LinkWord(head->headWord)));
+    EXPECT_EQ(0, AddFavorites(db, 0, Pks{dropped}));
+    EXPECT_EQ(0, db.channel(dropped).favouriteByte(0, 0));
     db.channel(3).setPresence(1, 1);
-    EXPECT_EQ(1, db.lists().Append(head, 5003, LinkWord(head->headWord)));
+    EXPECT_EQ(1, AddFavorites(db, 0, Pks{5003}));
     EXPECT_EQ(0x83, db.channel(3).favouriteByte(1, 0));
+    EXPECT_EQ(1, RemoveFavorite(db, 0, dropped == 5 ? 6 : 5));
+    EXPECT_EQ(1, AddFavorites(db, 0, Pks{dropped}));
+    EXPECT_EQ(0xFF, db.channel(dropped).favouriteByte(0, 0));
     EXPECT_EQ(-1, db.lists().BuildKind(static_cast<ListKind>(30))); // no such kind
 }

@@ -334,26 +334,6 @@ TEST_F(Operations, RemovingAFavouriteClosesUpTheGroup) {
     EXPECT_EQ(0, block[FavouriteGroups::kRadioCountWord]);
 }
 
-TEST_F(Operations, AHundredAndTwentyNinthFavouriteOfATunerIsRefused) {
-    Pks pks;
-    for (int slot = 0; slot < 130; ++slot) {
-        put(slot, ServiceType::Tv, 0, true, slot == 129, static_cast<unsigned>(slot), 0);
-        pks.push_back(slot);
-    }
-    pks.push_back(ChannelPk(129, 1));
-    build();
-    EXPECT_EQ(129, AddFavorites(db, 0, pks)); // 128 on tuner 1, one on tuner 2
-    EXPECT_EQ(0xFF, db.channel(127).favouriteByte(0, 0));
-    EXPECT_EQ(0, db.channel(128).favouriteByte(0, 0));
-    EXPECT_EQ(0x80, db.channel(129).favouriteByte(1, 0));
-    EXPECT_EQ(129, db.lists().Head(FavouriteKind(0), 0)->count);
-    EXPECT_EQ(0, AddFavorites(db, 0, Pks{128}));
-    EXPECT_TRUE(verifyLists(db));
-    EXPECT_EQ(1, RemoveFavorite(db, 0, 5));
-    EXPECT_EQ(1, AddFavorites(db, 0, Pks{128}));
-    EXPECT_EQ(0xFF, db.channel(128).favouriteByte(0, 0));
-}
-
 TEST_F(Operations, MovedChannelsLandInSelectionOrderBeforeTheTarget) {
     for (int slot = 0; slot < 5; ++slot)
         put(slot, ServiceType::Tv, 0, true, false, static_cast<unsigned>(slot), 0);
