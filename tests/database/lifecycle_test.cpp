@@ -22,8 +22,10 @@
 
 using namespace vorlane;
 using namespace std::string_literals;
+using vorlane::testing::bytesAt;
 using vorlane::testing::makeSampleDatabase;
 using vorlane::testing::openImage;
+using vorlane::testing::recordOf;
 using vorlane::testing::sameLists;
 using vorlane::testing::SampleOptions;
 using vorlane::testing::verifyLists;
@@ -37,6 +39,9 @@ constexpr std::size_t kEeprom0Page0 = 0x8000;
 constexpr std::size_t kPageStateOffset = 0x88;
 constexpr std::size_t kPageDataOffset = 0xA0;
 constexpr int kPhysicalSectors = 12;
+
+// An erased channel slot: service type 3, service words 0xFFFFCFFF, languages 0x3FFFFFFF.
+const std::vector<std::uint8_t> kClearedChannel = recordOf(112, {{0x2F, "3FFFCF"}, {0x35, "CF"}, {0x38, "03"}});
 
 std::vector<std::uint8_t> bytesOf(ConstByteSpan span) {
     return {span.begin(), span.end()};
@@ -99,39 +104,19 @@ TEST(Init, LeavesEveryTransponderAndChannelFree) {
     ChannelDatabase db;
     Init(db);
     EXPECT_EQ(kSatelliteCount, db.BuildAllLists()) << "only the satellites are used";
-    // Every record equals the first, which is checked field by field.
-    for (int t = 1; t < kTransponderCount; ++t)
-        ASSERT_EQ(0, std::memcmp(db.transponder(0).bytes(), db.transponder(t).bytes(), kTransponderRecordSize)) << t;
-    for (int c = 1; c < kChannelCount; ++c)
-        ASSERT_EQ(0, std::memcmp(db.channel(0).bytes(), db.channel(c).bytes(), kChannelRecordSize)) << c;
-    const std::uint8_t* tp = db.transponder(0).bytes();
-    EXPECT_TRUE(db.transponder(0).isFree());
-    EXPECT_EQ(0u, readLe32(tp + 0x10)) << "frequency and symbol rate";
-    EXPECT_EQ(0u, readLe16(tp + 0x14)) << "TS id";
-    EXPECT_EQ(0x14u, readLe32(tp + 0x18)) << "tuning word";
-    EXPECT_EQ(0xC0000000u, readLe32(tp + 0x1C)) << "satellite link keeps bits 30-31";
-    EXPECT_EQ(0u, readLe16(tp + 0x20));
-    EXPECT_EQ(0xFFFFFFFFu, readLe32(tp + 0x24));
-    EXPECT_EQ(0, tp[0x28]);
-    const ConstChannelRecord ch = std::as_const(db).channel(0);
-    EXPECT_TRUE(ch.isFree());
-    EXPECT_EQ(3, ch.serviceType());
-    for (int side = 0; side < kTunerCount; ++side) {
-        EXPECT_EQ(0u, ch.serviceWord(side).value());
-        EXPECT_EQ(0x80000000u, ch.mainLink(side).value());
-        EXPECT_EQ(0xC0000000u, ch.fsLink(side).value());
-        EXPECT_EQ(0xC0000000u, ch.satelliteLink(side).value());
-        EXPECT_EQ(0xC0000000u, ch.transponderLink(side).value());
-        EXPECT_EQ(0, ch.presence(side));
-        for (int g = 0; g < 8; ++g)
-            EXPECT_EQ(0, ch.favouriteByte(side, g));
-    }
-    EXPECT_EQ(0u, ch.audioLanguages().value());
-    EXPECT_EQ(0xFFFF, ch.pmtPid()) << "not among the fields the defaults set";
-    // The slots behind the table keep the cleared state.
-    const ConstChannelRecord behind(db.arrChannel() + kChannelRecordSize * 7000);
-    EXPECT_EQ(0xFFFFCFFFu, behind.serviceWord(1).value());
-    EXPECT_EQ(0x3FFFFFFFu, behind.audioLanguages().value());
+    // Frequency, symbol rate, TS id 0; tuning word 0x14; the satellite link keeps bits 30-31; list link 0.
+    const auto transponder = recordOf(48, {{0x10, "000000000000"}, {0x18, "14000000000000C00000"}, {0x28, "00"}});
+    for (int t = 0; t < kTransponderCount; ++t)
+        ASSERT_EQ(transponder, bytesAt(db.transponder(t).bytes(), kTransponderRecordSize)) << t;
+    // PIDs (not the PMT PID), languages and service words 0, service type 3, the links keep their bits 30-31.
+    const auto channel = recordOf(112, {{0x18, "000000000000000000000000000000000000"},
+                                        {0x2C, "00000000000000000000000003"},
+                                        {0x3C, "0000008000000080000000C0000000C0000000C0000000C0000000C0000000C0"},
+                                        {0x5C, "000000000000000000000000000000000000"}});
+    for (int c = 0; c < kChannelCount; ++c)
+        ASSERT_EQ(channel, bytesAt(db.channel(c).bytes(), kChannelRecordSize)) << c;
+    EXPECT_EQ(kClearedChannel, bytesAt(db.arrChannel() + kChannelRecordSize * 7000, kChannelRecordSize))
+        << "the slots behind the table keep the cleared state";
     EXPECT_TRUE(verifyLists(db));
 }
 
@@ -170,21 +155,22 @@ TEST(Clear, EmptiesTablesPathModifiedFlagAndFavouriteGroups) {
         EXPECT_EQ(0, block[FavouriteGroups::kRadioCountWord]);
         EXPECT_TRUE(std::all_of(block.begin() + 3, block.end(), [](std::int32_t w) { return w == -1; }));
     }
-    EXPECT_EQ("Satellite01", db.satellite(0).name());
+    // Default names, LNB and test channels (symbol rate 2000, PIDs 32); erased transponders and channels.
     EXPECT_EQ("Satellite64", db.satellite(63).name());
-    EXPECT_EQ(0, db.satellite(5).lnbType());
-    EXPECT_EQ(2000, db.satellite(5).testChannelSymbolRate(2));
-    EXPECT_EQ(32, db.satellite(5).testChannelPcrPid(1));
-    EXPECT_EQ(0xFFFF, db.satellite(5).testChannelFrequency(0));
-    EXPECT_EQ(0xFFFFFFF7u, db.transponder(9).tuning().value());
-    EXPECT_TRUE(db.transponder(9).isFree());
-    for (int slot : {0, 4999, 5000, 9999}) {
-        const ConstChannelRecord ch(db.arrChannel() + kChannelRecordSize * static_cast<std::size_t>(slot));
-        EXPECT_TRUE(ch.isFree());
-        EXPECT_EQ(3, ch.serviceType());
-        EXPECT_EQ(0xFFFFCFFFu, ch.serviceWord(0).value());
-        EXPECT_EQ(0x3FFFFFFFu, ch.audioLanguages().value());
-    }
+    EXPECT_EQ(recordOf(132, {{0x00, "536174656C6C6974653036000000000068291626"},
+                             {0x2A, "D007"},
+                             {0x2E, "200020002000"},
+                             {0x4A, "D007"},
+                             {0x4E, "200020002000"},
+                             {0x6A, "D007"},
+                             {0x6E, "200020002000"},
+                             {0x77, "00"}}),
+              bytesAt(db.satellite(5).bytes(), kSatelliteRecordSize));
+    EXPECT_EQ(recordOf(48, {{0x18, "F7"}}), bytesAt(db.transponder(9).bytes(), kTransponderRecordSize));
+    for (int slot : {0, 4999, 5000, 9999})
+        EXPECT_EQ(kClearedChannel,
+                  bytesAt(db.arrChannel() + kChannelRecordSize * static_cast<std::size_t>(slot), kChannelRecordSize))
+            << slot;
 }
 
 TEST(LoadFromImage, AllSectorsAndPagesInvalidGiveFreeTablesAndDefaultSettings) {
