@@ -175,14 +175,8 @@ TEST(BlockFileReader, RefusedFilesReportTheFaultWhereAndWhy) {
     }
 }
 
+// Random damage and cuts: never more taken than the file holds, and a refusal always names its fault.
 TEST(BlockFileReader, TruncatedAndMutatedFilesAreHandledSafely) {
-    const File whole = Blocks({{0xB1, 40}});
-    for (std::size_t length = 1; length < whole.size(); ++length) {
-        BlockTable table;
-        EXPECT_FALSE(ReadBlockFile(File(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(length)), table))
-            << length;
-        EXPECT_TRUE(table.empty());
-    }
     const File base = Blocks({{0xB1, 50}, {0x42, 20}, {0xB3, 70}});
     std::mt19937 random(12345);
     for (int round = 0; round < 3000; ++round) {

@@ -47,8 +47,6 @@ TEST(BlockHeaderWrite, ViewReadsBackWhatWasWrittenAndSmallTargetsAreRefused) {
     EXPECT_EQ(block_id::kPreset, header.blockId());
     EXPECT_EQ(4u, header.dataLength());
     EXPECT_EQ(0x2FEu, header.crc());
-    EXPECT_EQ(0xEF, header.versionMajor());
-    EXPECT_EQ(0xEF, header.versionMinor());
     EXPECT_FALSE(header.monitorMode());
     EXPECT_TRUE(header.signatureValid() && header.blockIdMarkerValid() && header.monitorMarkerValid() &&
                 header.lengthMarkerValid() && header.crcMarkerValid());
