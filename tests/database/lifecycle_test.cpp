@@ -15,6 +15,7 @@
 #include <array>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <regex>
 #include <string>
 #include <utility>
@@ -219,22 +220,14 @@ TEST(StoreIntoImage, SortsSatelliteTransponderAndScramblingListsByMainList) {
         ListKind::TvBySatellite,   ListKind::RadioBySatellite,   ListKind::DataBySatellite,
         ListKind::TvByTransponder, ListKind::RadioByTransponder, ListKind::DataByTransponder,
         ListKind::TvByScrambling,  ListKind::RadioByScrambling,  ListKind::DataByScrambling};
-    for (const ListKind kind : kinds) {
+    for (const ListKind kind : kinds)
         for (int i = 0; i < db.lists().HeadCount(kind); ++i) {
-            int lastSide = 0;
-            int lastMainKey = -1;
-            for (const ListNode* node = db.lists().Head(kind, i)->first; node; node = node->next) {
-                const int side = TunerSideOfPk(node->pk);
-                const int mainKey = static_cast<int>(db.channelOfPk(node->pk).mainLink(side).key());
-                ASSERT_GE(side, lastSide) << "tuner 1 first";
-                if (side != lastSide)
-                    lastMainKey = -1;
-                ASSERT_GT(mainKey, lastMainKey) << "kind " << static_cast<int>(kind) << " head " << i;
-                lastSide = side;
-                lastMainKey = mainKey;
-            }
+            std::vector<std::pair<int, unsigned>> order; // tuner side, then main-list key
+            for (const int pk : vorlane::testing::pksOf(db, kind, i))
+                order.emplace_back(TunerSideOfPk(pk), db.channelOfPk(pk).mainLink(TunerSideOfPk(pk)).key());
+            EXPECT_TRUE(std::ranges::adjacent_find(order, std::greater_equal<>()) == order.end())
+                << "kind " << static_cast<int>(kind) << " head " << i;
         }
-    }
     EXPECT_TRUE(verifyLists(db));
 }
 

@@ -391,28 +391,13 @@ TEST_F(Operations, PkChannelHoldsTvThenRadioInListOrder) {
     EXPECT_EQ(-1, db.pkPositions()[3]);
 }
 
-namespace {
-
-int FirstTvPk(const ChannelDatabase& db) {
-    for (const ListNode* node = db.lists().Head(ListKind::TvChannels, 0)->first; node; node = node->next)
-        if (TunerSideOfPk(node->pk) == 0)
-            return node->pk;
-    return -1;
-}
-
-int UsedTransponders(const ChannelDatabase& db) {
-    return db.lists().Head(ListKind::Transponders, 0)->count;
-}
-
-} // namespace
-
 // A paste into another file needs a satellite at the copy's position; the first paste adds the transponder, the
 // second finds it.
 TEST(ChannelClipboard, PasteIntoAnotherFileFindsOrCreatesTheTransponder) {
     ChannelDatabase from, into;
     ASSERT_GT(makeSampleDatabase(from, 1, 8, 120, 600), 0);
     ASSERT_GT(makeSampleDatabase(into, 2, 8, 120, 600), 0);
-    const int pk = FirstTvPk(from);
+    const int pk = pksOf(from, ListKind::TvChannels).front(); // tuner 1 comes first
     const std::vector<CopiedChannel> copies = DecodeCopiedChannels(EncodeCopiedChannels(CopyChannels(from, {&pk, 1})));
     ASSERT_EQ(copies.size(), 1u);
     EXPECT_TRUE(DecodeCopiedChannels(std::vector<std::uint8_t>{'x', 'y'}).empty());
@@ -425,14 +410,14 @@ TEST(ChannelClipboard, PasteIntoAnotherFileFindsOrCreatesTheTransponder) {
     EXPECT_FALSE(into.modified());
 
     into.satellite(target).setOrbitalPosition(copies[0].satellitePosition);
-    const int transponders = UsedTransponders(into);
-    const int after = FirstTvPk(into);
+    const std::size_t transponders = pksOf(into, ListKind::Transponders).size();
+    const int after = pksOf(into, ListKind::TvChannels).front();
     for (int paste = 1; paste <= 2; ++paste) {
         const std::vector<int> pasted = PasteChannels(into, ServiceType::Tv, after, copies);
         ASSERT_EQ(pasted.size(), 1u);
         EXPECT_EQ(ChannelNumber(into, pasted[0]), ChannelNumber(into, after) + 1);
         EXPECT_EQ(into.channelOfPk(pasted[0]).name(), from.channelOfPk(pk).name());
-        EXPECT_EQ(UsedTransponders(into), transponders + 1);
+        EXPECT_EQ(pksOf(into, ListKind::Transponders).size(), transponders + 1);
         const auto tp = into.transponder(static_cast<int>(into.channelOfPk(pasted[0]).transponderLink(0).index()));
         EXPECT_EQ(tp.frequency(), copies[0].frequency);
         EXPECT_EQ(static_cast<int>(tp.satelliteLink().index()), target);
