@@ -169,6 +169,10 @@ TEST(BlockFileReader, RefusedFilesReportTheFaultWhereAndWhy) {
         EXPECT_EQ(c.trace.find("invalid") == std::string::npos, out.trace.find("invalid") == std::string::npos);
         EXPECT_EQ(c.kept, table.count());
     }
+    BlockTable full;
+    for (std::size_t i = 0; i < 50; ++i)
+        EXPECT_TRUE(full.append(BlockEntry()));
+    EXPECT_FALSE(full.append(BlockEntry())) << "the table is full at 50";
 }
 
 // Random damage and cuts: never more taken than the file holds, and a refusal always names its fault.

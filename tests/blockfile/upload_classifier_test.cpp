@@ -112,9 +112,10 @@ TEST(UploadClassifier, LoadingFromDiskReportsWhyAFileIsRefused) {
     }
     EXPECT_FALSE(LoadUploadFile(write("plain.txt", kPlainBytes), table, &refusal));
     EXPECT_EQ(UploadRefusal::NotAcceptable, refusal);
-    EXPECT_TRUE(LoadUploadFile(write("update.key", kPlainBytes), table, &refusal));
+    const std::vector<std::uint8_t> large(70000, 0x4B); // more than one read
+    EXPECT_TRUE(LoadUploadFile(write("update.key", large), table, &refusal));
     EXPECT_EQ(UploadRefusal::None, refusal);
-    ExpectWholeFile(table, TransferClass::P2, kPlainBytes);
+    ExpectWholeFile(table, TransferClass::P2, large);
 }
 
 } // namespace

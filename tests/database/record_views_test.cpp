@@ -52,6 +52,8 @@ TEST(SatelliteRecordView, FieldsSitAtTheirOffsetsLittleEndian) {
     EXPECT_EQ(-50, view.orbitalPosition());
     EXPECT_EQ(3799, view.testChannelFrequency(2));
     EXPECT_EQ("PRE_CHAN_3", view.testChannelName(2));
+    EXPECT_EQ(8190, view.testChannelPcrPid(2));
+    EXPECT_EQ(0xFFFF, view.testChannelSymbolRate(2));
     EXPECT_EQ(0xFFFF, view.testChannelFrequency(0)); // untouched test channel keeps the fill
 
     std::memcpy(bytes.data(), "ABCDEFGHIJKLMNOPQRST", 20); // overflows into the LNB fields on purpose
@@ -148,8 +150,11 @@ TEST(ChannelRecordView, PerTunerFieldsLieBesideEachOther) {
                              {0x58, "55000000"},
                              {0x6B, "83FF01"}}),
               bytes);
-    EXPECT_TRUE(ConstChannelRecord(bytes.data()).presentOn(1));
-    EXPECT_TRUE(ConstChannelRecord(bytes.data()).presentOn(0)); // 0xFF fill counts as present
+    const ConstChannelRecord view(bytes.data());
+    EXPECT_EQ(0x64, view.pmtPid());
+    EXPECT_EQ(0xFFFFFFFFu, view.audioLanguages().value());
+    EXPECT_TRUE(view.presentOn(1));
+    EXPECT_TRUE(view.presentOn(0)); // 0xFF fill counts as present
 }
 
 TEST(ChannelRecordView, ServiceWordAndLanguagesKeepForeignBits) {
