@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <functional>
 #include <numeric>
 #include <random>
@@ -31,12 +30,6 @@ File Blocks(std::initializer_list<std::pair<std::uint8_t, std::size_t>> blocks) 
 File Changed(File file, const std::function<void(File&)>& change) {
     change(file);
     return file;
-}
-
-std::string Hex(const char* format, unsigned value) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
 }
 
 struct ReadOutcome {
@@ -123,7 +116,7 @@ TEST(BlockFileReader, RefusedFilesReportTheFaultWhereAndWhy) {
         });
     };
     const File crcBlock = Blocks({{0xB1, 200}});
-    const std::uint32_t crc = BlockHeader(crcBlock).crc();
+    const std::uint32_t crc = BlockHeader(crcBlock).crc(); // the byte sum of the data, 0x5f7c
     const auto crcPlus = [&](int delta) {
         return Changed(crcBlock, [=](File& f) { writeBe32(ByteSpan(f), block_header::kCrc, crc + delta); });
     };
@@ -153,8 +146,8 @@ TEST(BlockFileReader, RefusedFilesReportTheFaultWhereAndWhy) {
          "Block ID : 0xb1 Program\nlength_signature is invalid...\n", 1},
         {"crc marker", second(block_header::kCrcMarker, 0xA2), F::BadCrcMarker, 144,
          "Length : 0x40\ncrc_signature is invalid...\n", 1},
-        {"crc one less", crcPlus(-1), F::CrcMismatch, 0, Hex("CRC=%#x\n", crc), 0},
-        {"crc one more", crcPlus(+1), F::CrcMismatch, 0, Hex("CRC=%#x\n", crc), 0},
+        {"crc one less", crcPlus(-1), F::CrcMismatch, 0, "CRC=0x5f7c\n", 0},
+        {"crc one more", crcPlus(+1), F::CrcMismatch, 0, "CRC=0x5f7c\n", 0},
         {"length past the end", pastTheEnd(0xB1, 1000, 0), F::TruncatedData, 0, "nRead=100\n", 0},
         {"length 0xFFFFFFFF", pastTheEnd(0xB1, 0xFFFFFFFF, 0), F::TruncatedData, 0, "nRead=100\n", 0},
         {"unknown id, length 0xFFFFFF80", pastTheEnd(0x42, 0xFFFFFF80, 7), F::TruncatedData, 0, "nRead=100\n", 0},
