@@ -47,8 +47,6 @@ TEST(BlockHeaderWrite, ViewReadsBackWhatWasWrittenAndSmallTargetsAreRefused) {
     EXPECT_EQ(block_id::kPreset, header.blockId());
     EXPECT_EQ(4u, header.dataLength());
     EXPECT_EQ(0x2FEu, header.crc());
-    EXPECT_EQ(0xEF, header.versionMajor());
-    EXPECT_EQ(0xEF, header.versionMinor());
     EXPECT_FALSE(header.monitorMode());
     EXPECT_TRUE(header.signatureValid() && header.blockIdMarkerValid() && header.monitorMarkerValid() &&
                 header.lengthMarkerValid() && header.crcMarkerValid());
@@ -67,13 +65,7 @@ TEST(BlockHeaderWrite, ViewReadsBackWhatWasWrittenAndSmallTargetsAreRefused) {
     EXPECT_TRUE(std::all_of(small.begin(), small.end(), [](std::uint8_t b) { return b == 0x11; }));
 }
 
-TEST(BlockIds, NamesAndClasses) {
-    const std::pair<std::uint8_t, const char*> names[] = {
-        {0xAF, nullptr},  {0xB0, "All data blocks"}, {0xB1, "Program"}, {0xB2, "Channel"},
-        {0xB3, "Preset"}, {0xB4, "Osd lang"},        {0xB5, "icon"},    {0xB6, "Mpeg data"},
-        {0xB7, nullptr},  {0xB8, "P2 key data"},     {0xB9, nullptr}};
-    for (const auto& [id, name] : names)
-        EXPECT_STREQ(name, BlockIdName(id)) << std::hex << int(id);
+TEST(BlockIds, Classes) {
     for (int id = 0; id < 256; ++id) {
         const auto b = static_cast<std::uint8_t>(id);
         const bool known = b >= 0xB0 && b <= 0xB8;

@@ -20,8 +20,6 @@ TEST(ChannelFileBytes, IsTheStoredImageUnderTheChannelBlockHeaderAndOneValidBloc
     std::vector<std::uint8_t> expected = StoreIntoImage(db);
     ASSERT_TRUE(WriteChannelBlockHeader(expected));
     EXPECT_EQ(expected, file);
-    EXPECT_EQ(0x7FC10080u, BlockHeader(file).loadAddress());
-    EXPECT_EQ(file, ChannelFileBytes(db)) << "storing twice gives the same file";
 
     BlockTable table;
     ASSERT_TRUE(ReadBlockFile(file, table));

@@ -1,9 +1,12 @@
-// Undo and redo over long random edit sequences: undoing everything gives the starting tables byte for byte,
-// redoing everything gives the final ones, the lists agree with the records at every step, and the modified
-// flag follows the position of the saved state.
+// Long random edit sequences: the lists agree with the records after every step, undo and redo included; undoing
+// everything gives the starting tables byte for byte, redoing everything the final ones, which survive an image;
+// the modified flag follows the position of the saved state.
 
+#include "database/database_image.h"
 #include "database/edit_history.h"
+#include "list_test_util.h"
 #include "support/list_check.h"
+#include "support/list_compare.h"
 #include "support/random_edits.h"
 #include "support/sample_database.h"
 
@@ -39,6 +42,7 @@ TEST_P(EditHistoryRandom, UndoAllGivesTheStartAndRedoAllTheEnd) {
     std::vector<std::uint8_t> saved;
     for (int step = 0; step < kSteps; ++step) {
         const std::string what = randomStep(dice, db);
+        ASSERT_TRUE(verifyLists(db)) << "step " << step << ": " << what;
         history.Commit(what);
         if (step == kSavedAt) {
             history.MarkSaved();
@@ -70,6 +74,9 @@ TEST_P(EditHistoryRandom, UndoAllGivesTheStartAndRedoAllTheEnd) {
     }
     EXPECT_EQ(end, tableBytes(db));
     EXPECT_TRUE(db.modified());
+    ChannelDatabase loaded;
+    openImage(loaded, StoreIntoImage(db));
+    EXPECT_TRUE(sameLists(db, loaded));
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, EditHistoryRandom, ::testing::Values(1u, 2u));

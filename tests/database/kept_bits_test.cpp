@@ -22,26 +22,16 @@ using namespace vorlane::testing;
 
 namespace {
 
-std::uint8_t* recordBytes(ChannelDatabase& db, RecordTable table, int index) {
-    switch (table) {
-    case RecordTable::Satellites:
-        return db.satellite(index).bytes();
-    case RecordTable::Transponders:
-        return db.transponder(index).bytes();
-    default:
-        return db.channel(index).bytes();
-    }
-}
-
 // Sets or clears bit 31 of every 32-bit link field of every used record, the two sides of a channel in opposite
 // fields, so that a side taking its neighbour's bit shows as well as a bit lost.
 void markKeptBits(ChannelDatabase& db) {
+    const RecordTables tables{db.arrSatellite(), db.arrTransponder(), db.arrChannel()};
     for (const ListKindInfo& kind : AllListKinds()) {
         if (kind.linkWidth != 32)
             continue;
         const int sides = kind.sideStride == 0 ? 1 : kTunerCount;
         for (int index = 0; index < RecordCount(kind.table); ++index) {
-            std::uint8_t* record = recordBytes(db, kind.table, index);
+            std::uint8_t* record = tables.recordOfPk(kind.table, index);
             for (int side = 0; side < sides && readLe32(record) != kFreeRecordWord; ++side) {
                 std::uint8_t& top = record[kind.linkField + kind.sideStride * static_cast<std::size_t>(side) + 3];
                 top = static_cast<std::uint8_t>((top & 0x7F) | ((kind.linkField / 8 + side) % 2 ? 0x80 : 0));

@@ -15,13 +15,18 @@
 #include <array>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <regex>
+#include <string>
 #include <utility>
 #include <vector>
 
 using namespace vorlane;
+using namespace std::string_literals;
+using vorlane::testing::bytesAt;
 using vorlane::testing::makeSampleDatabase;
 using vorlane::testing::openImage;
+using vorlane::testing::recordOf;
 using vorlane::testing::sameLists;
 using vorlane::testing::SampleOptions;
 using vorlane::testing::verifyLists;
@@ -35,6 +40,9 @@ constexpr std::size_t kEeprom0Page0 = 0x8000;
 constexpr std::size_t kPageStateOffset = 0x88;
 constexpr std::size_t kPageDataOffset = 0xA0;
 constexpr int kPhysicalSectors = 12;
+
+// An erased channel slot: service type 3, service words 0xFFFFCFFF, languages 0x3FFFFFFF.
+const std::vector<std::uint8_t> kClearedChannel = recordOf(112, {{0x2F, "3FFFCF"}, {0x35, "CF"}, {0x38, "03"}});
 
 std::vector<std::uint8_t> bytesOf(ConstByteSpan span) {
     return {span.begin(), span.end()};
@@ -72,47 +80,24 @@ TEST(Init, TracesItsBuffersInOrder) {
     EXPECT_EQ("=================> Deinit()\n", capture.text());
 }
 
-TEST(Init, ScratchImageHasTheModelsFlashSize) {
-    EXPECT_EQ(0xCA000u, MakeScratchImage(0).size());
-    EXPECT_EQ(0xD0000u, MakeScratchImage(1).size());
-    const std::vector<std::uint8_t> image = MakeScratchImage(0);
-    EXPECT_TRUE(std::all_of(image.begin(), image.end(), [](std::uint8_t b) { return b == 0xFF; }));
-}
-
 TEST(Init, Gives64NamedSatellitesWithTheThreeTestChannels) {
     ChannelDatabase db;
     Init(db);
-    // Each: the name padded to 20 bytes, then frequency, symbol rate, polarisation, video, audio and PCR PIDs.
-    // clang-format off
-    const std::array<std::uint8_t, 32> test0 = {
-        'P', 'R', 'E', '_', 'C', 'H', 'A', 'N', '_', '1', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-        0x88, 0x0E, 0x44, 0x11, 1, 0, 0xA0, 0x00, 0x50, 0x00, 0xA0, 0x00};
-    const std::array<std::uint8_t, 32> test1 = {
-        'P', 'R', 'E', '_', 'C', 'H', 'A', 'N', '_', '2', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-        0xA0, 0x0F, 0xDD, 0x6D, 1, 0, 0x01, 0x09, 0x02, 0x09, 0x00, 0x09};
-    const std::array<std::uint8_t, 32> test2 = {
-        'P', 'R', 'E', '_', 'C', 'H', 'A', 'N', '_', '3', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-        0xD7, 0x0E, 0x00, 0x16, 1, 0, 0xC8, 0x00, 0x18, 0x01, 0xFE, 0x1F};
-    // clang-format on
+    // Behind the name: LNB 10600 / 9750; three test channels (name padded to 20 bytes, frequency, symbol rate,
+    // polarisation, video, audio and PCR PIDs); position, motor, LNB type and switches.
+    const std::string nul10(10, '\0');
+    const std::string shared = "\x68\x29\x16\x26"s + "PRE_CHAN_1" + nul10 +
+                               "\x88\x0E\x44\x11\x01\0\xA0\0\x50\0\xA0\0"s + "PRE_CHAN_2" + nul10 +
+                               "\xA0\x0F\xDD\x6D\x01\0\x01\x09\x02\x09\0\x09"s + "PRE_CHAN_3" + nul10 +
+                               "\xD7\x0E\0\x16\x01\0\xC8\0\x18\x01\xFE\x1F"s + "\0\0\0\xFF\0\0\0\0\0\0\0\0"s;
     for (int i = 0; i < kSatelliteCount; ++i) {
-        SCOPED_TRACE(i);
-        const std::uint8_t* sat = db.satellite(i).bytes();
-        char name[16] = {};
+        char name[17] = {};
         std::snprintf(name, sizeof name, "SAT_%02d", i + 1);
-        EXPECT_EQ(0, std::memcmp(sat, name, 16)) << "name padded with NULs";
-        EXPECT_EQ(0, std::memcmp(sat + 0x10, "\x68\x29\x16\x26", 4)) << "LNB 10600 / 9750";
-        EXPECT_EQ(0, std::memcmp(sat + 0x14, test0.data(), 32));
-        EXPECT_EQ(0, std::memcmp(sat + 0x34, test1.data(), 32));
-        EXPECT_EQ(0, std::memcmp(sat + 0x54, test2.data(), 32));
-        EXPECT_EQ(0, std::memcmp(sat + 0x74, "\0\0\0\xFF\0\0\0\0\0\0\0\0", 12))
-            << "position, motor, LNB type, switches";
-        EXPECT_EQ(i, readLe16(sat + 0x80)) << "list key";
-        EXPECT_EQ(0, sat[0x82]);
-        EXPECT_EQ(0xFF, sat[0x83]);
+        const std::string listKey = {static_cast<char>(i), '\0', '\0', '\xFF'};
+        EXPECT_EQ(std::string(name, 16) + shared + listKey,
+                  std::string(reinterpret_cast<const char*>(db.satellite(i).bytes()), kSatelliteRecordSize));
     }
-    EXPECT_EQ("SAT_01", db.satellite(0).name());
     EXPECT_EQ("SAT_64", db.satellite(63).name());
-    ASSERT_NE(nullptr, db.lists().Head(ListKind::Satellites, 0));
     EXPECT_EQ(64, db.lists().Head(ListKind::Satellites, 0)->count);
 }
 
@@ -120,39 +105,19 @@ TEST(Init, LeavesEveryTransponderAndChannelFree) {
     ChannelDatabase db;
     Init(db);
     EXPECT_EQ(kSatelliteCount, db.BuildAllLists()) << "only the satellites are used";
-    // Every record equals the first, which is checked field by field.
-    for (int t = 1; t < kTransponderCount; ++t)
-        ASSERT_EQ(0, std::memcmp(db.transponder(0).bytes(), db.transponder(t).bytes(), kTransponderRecordSize)) << t;
-    for (int c = 1; c < kChannelCount; ++c)
-        ASSERT_EQ(0, std::memcmp(db.channel(0).bytes(), db.channel(c).bytes(), kChannelRecordSize)) << c;
-    const std::uint8_t* tp = db.transponder(0).bytes();
-    EXPECT_TRUE(db.transponder(0).isFree());
-    EXPECT_EQ(0u, readLe32(tp + 0x10)) << "frequency and symbol rate";
-    EXPECT_EQ(0u, readLe16(tp + 0x14)) << "TS id";
-    EXPECT_EQ(0x14u, readLe32(tp + 0x18)) << "tuning word";
-    EXPECT_EQ(0xC0000000u, readLe32(tp + 0x1C)) << "satellite link keeps bits 30-31";
-    EXPECT_EQ(0u, readLe16(tp + 0x20));
-    EXPECT_EQ(0xFFFFFFFFu, readLe32(tp + 0x24));
-    EXPECT_EQ(0, tp[0x28]);
-    const ConstChannelRecord ch = std::as_const(db).channel(0);
-    EXPECT_TRUE(ch.isFree());
-    EXPECT_EQ(3, ch.serviceType());
-    for (int side = 0; side < kTunerCount; ++side) {
-        EXPECT_EQ(0u, ch.serviceWord(side).value());
-        EXPECT_EQ(0x80000000u, ch.mainLink(side).value());
-        EXPECT_EQ(0xC0000000u, ch.fsLink(side).value());
-        EXPECT_EQ(0xC0000000u, ch.satelliteLink(side).value());
-        EXPECT_EQ(0xC0000000u, ch.transponderLink(side).value());
-        EXPECT_EQ(0, ch.presence(side));
-        for (int g = 0; g < 8; ++g)
-            EXPECT_EQ(0, ch.favouriteByte(side, g));
-    }
-    EXPECT_EQ(0u, ch.audioLanguages().value());
-    EXPECT_EQ(0xFFFF, ch.pmtPid()) << "not among the fields the defaults set";
-    // The slots behind the table keep the cleared state.
-    const ConstChannelRecord behind(db.arrChannel() + kChannelRecordSize * 7000);
-    EXPECT_EQ(0xFFFFCFFFu, behind.serviceWord(1).value());
-    EXPECT_EQ(0x3FFFFFFFu, behind.audioLanguages().value());
+    // Frequency, symbol rate, TS id 0; tuning word 0x14; the satellite link keeps bits 30-31; list link 0.
+    const auto transponder = recordOf(48, {{0x10, "000000000000"}, {0x18, "14000000000000C00000"}, {0x28, "00"}});
+    for (int t = 0; t < kTransponderCount; ++t)
+        ASSERT_EQ(transponder, bytesAt(db.transponder(t).bytes(), kTransponderRecordSize)) << t;
+    // PIDs (not the PMT PID), languages and service words 0, service type 3, the links keep their bits 30-31.
+    const auto channel = recordOf(112, {{0x18, "000000000000000000000000000000000000"},
+                                        {0x2C, "00000000000000000000000003"},
+                                        {0x3C, "0000008000000080000000C0000000C0000000C0000000C0000000C0000000C0"},
+                                        {0x5C, "000000000000000000000000000000000000"}});
+    for (int c = 0; c < kChannelCount; ++c)
+        ASSERT_EQ(channel, bytesAt(db.channel(c).bytes(), kChannelRecordSize)) << c;
+    EXPECT_EQ(kClearedChannel, bytesAt(db.arrChannel() + kChannelRecordSize * 7000, kChannelRecordSize))
+        << "the slots behind the table keep the cleared state";
     EXPECT_TRUE(verifyLists(db));
 }
 
@@ -191,21 +156,22 @@ TEST(Clear, EmptiesTablesPathModifiedFlagAndFavouriteGroups) {
         EXPECT_EQ(0, block[FavouriteGroups::kRadioCountWord]);
         EXPECT_TRUE(std::all_of(block.begin() + 3, block.end(), [](std::int32_t w) { return w == -1; }));
     }
-    EXPECT_EQ("Satellite01", db.satellite(0).name());
+    // Default names, LNB and test channels (symbol rate 2000, PIDs 32); erased transponders and channels.
     EXPECT_EQ("Satellite64", db.satellite(63).name());
-    EXPECT_EQ(0, db.satellite(5).lnbType());
-    EXPECT_EQ(2000, db.satellite(5).testChannelSymbolRate(2));
-    EXPECT_EQ(32, db.satellite(5).testChannelPcrPid(1));
-    EXPECT_EQ(0xFFFF, db.satellite(5).testChannelFrequency(0));
-    EXPECT_EQ(0xFFFFFFF7u, db.transponder(9).tuning().value());
-    EXPECT_TRUE(db.transponder(9).isFree());
-    for (int slot : {0, 4999, 5000, 9999}) {
-        const ConstChannelRecord ch(db.arrChannel() + kChannelRecordSize * static_cast<std::size_t>(slot));
-        EXPECT_TRUE(ch.isFree());
-        EXPECT_EQ(3, ch.serviceType());
-        EXPECT_EQ(0xFFFFCFFFu, ch.serviceWord(0).value());
-        EXPECT_EQ(0x3FFFFFFFu, ch.audioLanguages().value());
-    }
+    EXPECT_EQ(recordOf(132, {{0x00, "536174656C6C6974653036000000000068291626"},
+                             {0x2A, "D007"},
+                             {0x2E, "200020002000"},
+                             {0x4A, "D007"},
+                             {0x4E, "200020002000"},
+                             {0x6A, "D007"},
+                             {0x6E, "200020002000"},
+                             {0x77, "00"}}),
+              bytesAt(db.satellite(5).bytes(), kSatelliteRecordSize));
+    EXPECT_EQ(recordOf(48, {{0x18, "F7"}}), bytesAt(db.transponder(9).bytes(), kTransponderRecordSize));
+    for (int slot : {0, 4999, 5000, 9999})
+        EXPECT_EQ(kClearedChannel,
+                  bytesAt(db.arrChannel() + kChannelRecordSize * static_cast<std::size_t>(slot), kChannelRecordSize))
+            << slot;
 }
 
 TEST(LoadFromImage, AllSectorsAndPagesInvalidGiveFreeTablesAndDefaultSettings) {
@@ -232,27 +198,17 @@ TEST(LoadFromImage, AllSectorsAndPagesInvalidGiveFreeTablesAndDefaultSettings) {
         << "the defaults were written into the image";
 }
 
-TEST(LoadFromImage, CutsSatelliteNamesTo15Characters) {
-    ChannelDatabase db;
-    makeSampleDatabase(db, 1, 4, 10, 30);
-    db.satellite(3).setName("ABCDEFGHIJKLMNOP");
-    ChannelDatabase loaded;
-    openImage(loaded, StoreIntoImage(db));
-    EXPECT_EQ("ABCDEFGHIJKLMNO", loaded.satellite(3).name());
-    EXPECT_EQ(db.satellite(4).name(), loaded.satellite(4).name());
-}
-
 TEST(StoreIntoImage, FreshImageHoldsRegionsInSectors0To10AndOneSettingsPage) {
     ChannelDatabase db;
     makeSampleDatabase(db, 2, 8, 100, 500);
     const std::vector<std::uint8_t> image = StoreIntoImage(db);
     ASSERT_EQ(0xD0000u, image.size());
+    EXPECT_EQ(0xCA000u, MakeScratchImage(0).size()); // the other model's flash
+    EXPECT_TRUE(std::ranges::all_of(MakeScratchImage(1), [](std::uint8_t b) { return b == 0xFF; }));
     EXPECT_EQ(0, std::memcmp(image.data() + kSectorStride + kSectorDataOffset, db.arrSatellite(), 0xFF60));
     EXPECT_EQ(0, std::memcmp(image.data() + 3 * kSectorStride + kSectorDataOffset, db.arrChannel(), 0xFF60));
-    EXPECT_EQ(11u, readLe32(image.data() + 11 * kSectorStride + 0x88)) << "generation of logical sector 10";
     EXPECT_TRUE(std::all_of(image.begin() + 12 * kSectorStride, image.end(), [](std::uint8_t b) { return b == 0xFF; }));
     EXPECT_EQ(0xAABBCCFFu, readLe32(image.data() + kEeprom0Page0 + kPageStateOffset));
-    EXPECT_EQ(0xAAFFFFFFu, readLe32(image.data() + kEeprom0Page0 + 0x1000 + kPageStateOffset));
     EXPECT_EQ(0, std::memcmp(image.data() + kEeprom0Page0 + kPageDataOffset, db.heldSettings().data(), 3196));
 }
 
@@ -264,22 +220,14 @@ TEST(StoreIntoImage, SortsSatelliteTransponderAndScramblingListsByMainList) {
         ListKind::TvBySatellite,   ListKind::RadioBySatellite,   ListKind::DataBySatellite,
         ListKind::TvByTransponder, ListKind::RadioByTransponder, ListKind::DataByTransponder,
         ListKind::TvByScrambling,  ListKind::RadioByScrambling,  ListKind::DataByScrambling};
-    for (const ListKind kind : kinds) {
+    for (const ListKind kind : kinds)
         for (int i = 0; i < db.lists().HeadCount(kind); ++i) {
-            int lastSide = 0;
-            int lastMainKey = -1;
-            for (const ListNode* node = db.lists().Head(kind, i)->first; node; node = node->next) {
-                const int side = TunerSideOfPk(node->pk);
-                const int mainKey = static_cast<int>(db.channelOfPk(node->pk).mainLink(side).key());
-                ASSERT_GE(side, lastSide) << "tuner 1 first";
-                if (side != lastSide)
-                    lastMainKey = -1;
-                ASSERT_GT(mainKey, lastMainKey) << "kind " << static_cast<int>(kind) << " head " << i;
-                lastSide = side;
-                lastMainKey = mainKey;
-            }
+            std::vector<std::pair<int, unsigned>> order; // tuner side, then main-list key
+            for (const int pk : vorlane::testing::pksOf(db, kind, i))
+                order.emplace_back(TunerSideOfPk(pk), db.channelOfPk(pk).mainLink(TunerSideOfPk(pk)).key());
+            EXPECT_TRUE(std::ranges::adjacent_find(order, std::greater_equal<>()) == order.end())
+                << "kind " << static_cast<int>(kind) << " head " << i;
         }
-    }
     EXPECT_TRUE(verifyLists(db));
 }
 
@@ -290,11 +238,14 @@ TEST(StoreIntoImage, NewDatabaseAfterOpeningAFileStoresTheFilesSettingsRecord) {
     ApplyStartupSettings(record, 2023);
     record.set_gmt_offset(31);
     const std::vector<std::uint8_t> fileRecord = bytesOf(source.heldSettings());
+    source.satellite(3).setName("ABCDEFGHIJKLMNOP");
 
     ChannelDatabase db;
     openImage(db, StoreIntoImage(source));
     ASSERT_EQ(fileRecord, bytesOf(db.heldSettings()));
     EXPECT_EQ(31, HeldReceiverSettings(db).gmt_offset());
+    EXPECT_EQ("ABCDEFGHIJKLMNO", db.satellite(3).name()) << "loading cuts names to 15 characters";
+    EXPECT_EQ(source.satellite(4).name(), db.satellite(4).name());
 
     // File > New: Clear, Deinit, Init.
     Clear(db);

@@ -7,11 +7,27 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <string>
+#include <string_view>
 #include <utility>
-
 #include <vector>
 
 namespace vorlane::testing {
+
+// A record of `size` bytes, 0xFF (the erased fill) except for the hex bytes written at their offsets.
+inline std::vector<std::uint8_t> recordOf(std::size_t size,
+                                          std::initializer_list<std::pair<std::size_t, std::string_view>> fields) {
+    std::vector<std::uint8_t> bytes(size, 0xFF);
+    for (const auto& [offset, hex] : fields)
+        for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
+            bytes.at(offset + i / 2) = static_cast<std::uint8_t>(std::stoi(std::string(hex.substr(i, 2)), nullptr, 16));
+    return bytes;
+}
+
+inline std::vector<std::uint8_t> bytesAt(const std::uint8_t* bytes, std::size_t size) {
+    return {bytes, bytes + size};
+}
 
 inline std::vector<int> pksOf(const ChannelDatabase& db, ListKind kind, int instance = 0) {
     std::vector<int> pks;

@@ -6,35 +6,26 @@
 #include "database/record_words.h"
 #include "database/satellite_record.h"
 #include "database/transponder_record.h"
+#include "list_test_util.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <vector>
 
 using namespace vorlane;
+using vorlane::testing::recordOf;
 
 namespace {
 
-template <std::size_t N> std::array<std::uint8_t, N> freeBytes() {
-    std::array<std::uint8_t, N> bytes;
-    bytes.fill(0xFF);
-    return bytes;
+std::vector<std::uint8_t> freeBytes(std::size_t size) {
+    return std::vector<std::uint8_t>(size, 0xFF);
 }
-
-// The bytes at `offset` as a list, to compare a whole field at once.
-template <std::size_t N> std::vector<int> at(const std::array<std::uint8_t, N>& bytes, std::size_t offset, int n) {
-    return {bytes.begin() + static_cast<std::ptrdiff_t>(offset),
-            bytes.begin() + static_cast<std::ptrdiff_t>(offset) + n};
-}
-
-using V = std::vector<int>;
 
 } // namespace
 
 TEST(SatelliteRecordView, FieldsSitAtTheirOffsetsLittleEndian) {
-    auto bytes = freeBytes<132>();
+    auto bytes = freeBytes(132);
     const SatelliteRecord sat(bytes.data());
     EXPECT_TRUE(sat.isFree());
     sat.setName("Astra");
@@ -50,17 +41,19 @@ TEST(SatelliteRecordView, FieldsSitAtTheirOffsetsLittleEndian) {
     sat.setTunerConnection(1);
 
     EXPECT_FALSE(sat.isFree());
-    EXPECT_EQ(0, std::memcmp(bytes.data(), "Astra\0\0\0\0\0\0\0\0\0\0\0", 16));
-    EXPECT_EQ((V{0x68, 0x29, 0x16}), at(bytes, 0x10, 3)); // 10600 = 0x2968, 9750 = 0x2616
-    EXPECT_EQ(0, std::memcmp(bytes.data() + 0x14 + 64, "PRE_CHAN_3\0\0\0\0\0\0\0\0\0\0", 20));
-    EXPECT_EQ(3799 & 0xFF, bytes[0x14 + 64 + 20]);
-    EXPECT_EQ(0xFE, bytes[0x14 + 64 + 30]);                  // 8190 = 0x1FFE
-    EXPECT_EQ((V{0xCE, 0xFF, 7, 1}), at(bytes, 0x74, 4));    // -50 as i16, motor, LNB type
-    EXPECT_EQ((V{0x34, 0x12, 1, 0xFF}), at(bytes, 0x80, 4)); // list link, tuner connection
+    // Name; LNB 10600, 9750; test channel 3: name, 3799, ..., PCR PID 8190; -50 as i16, motor, LNB type; list
+    // link, tuner connection.
+    EXPECT_EQ(recordOf(132, {{0x00, "4173747261000000000000000000000068291626"},
+                             {0x54, "5052455F4348414E5F3300000000000000000000D70E"},
+                             {0x72, "FE1FCEFF0701"},
+                             {0x80, "341201"}}),
+              bytes);
     const ConstSatelliteRecord view = sat;
     EXPECT_EQ(-50, view.orbitalPosition());
     EXPECT_EQ(3799, view.testChannelFrequency(2));
     EXPECT_EQ("PRE_CHAN_3", view.testChannelName(2));
+    EXPECT_EQ(8190, view.testChannelPcrPid(2));
+    EXPECT_EQ(0xFFFF, view.testChannelSymbolRate(2));
     EXPECT_EQ(0xFFFF, view.testChannelFrequency(0)); // untouched test channel keeps the fill
 
     std::memcpy(bytes.data(), "ABCDEFGHIJKLMNOPQRST", 20); // overflows into the LNB fields on purpose
@@ -70,7 +63,7 @@ TEST(SatelliteRecordView, FieldsSitAtTheirOffsetsLittleEndian) {
 }
 
 TEST(SatelliteRecordView, LnbSwitchWordsArePerTunerAndBitFieldsStayApart) {
-    auto bytes = freeBytes<132>();
+    auto bytes = freeBytes(132);
     const SatelliteRecord sat(bytes.data());
     LnbSwitchWord word;
     word.setToneFlag(1);
@@ -95,7 +88,7 @@ TEST(SatelliteRecordView, LnbSwitchWordsArePerTunerAndBitFieldsStayApart) {
 }
 
 TEST(TransponderRecordView, FieldsAndTuningWord) {
-    auto bytes = freeBytes<48>();
+    auto bytes = freeBytes(48);
     const TransponderRecord tp(bytes.data());
     tp.setNetworkId(0x0001);
     tp.setNetworkName("ASTRA network 1"); // longer than 14: cut
@@ -112,14 +105,12 @@ TEST(TransponderRecordView, FieldsAndTuningWord) {
     tp.setBandLink(LinkWord().withIndex(5));
     tp.setNewRecordMark(0);
 
-    EXPECT_EQ("ASTRA network", tp.networkName().substr(0, 13));
-    EXPECT_EQ(14u, tp.networkName().size());
-    EXPECT_EQ((V{0xB4, 0x2D, 0x6C, 0x6B, 0x31, 0x04, 0xFF}), at(bytes, 0x10, 7)); // 16 unused
-    EXPECT_EQ(0x02u | (5u << 2) | (1u << 6), readLe32(bytes.data() + 0x18));
-    EXPECT_EQ(3u | (9u << 14), readLe32(bytes.data() + 0x1C));
-    EXPECT_EQ(0xBEEF, readLe16(bytes.data() + 0x20));
-    EXPECT_EQ(5u, readLe32(bytes.data() + 0x24));
-    EXPECT_EQ((V{0, 0xFF}), at(bytes, 0x28, 2));
+    // Network id and name cut to 14 bytes, frequency, symbol rate, TS id; tuning, satellite, list and band links.
+    EXPECT_EQ(recordOf(48, {{0x00, "01004153545241206E6574776F726B20B42D6C6B3104"},
+                            {0x18, "5600000003400200EFBE"},
+                            {0x24, "0500000000"}}),
+              bytes);
+    EXPECT_EQ("ASTRA network ", tp.networkName());
 
     const TuningWord unused(0xFFFFFFF7);
     EXPECT_EQ(3u, unused.polarisation());
@@ -128,7 +119,7 @@ TEST(TransponderRecordView, FieldsAndTuningWord) {
 }
 
 TEST(ChannelRecordView, PerTunerFieldsLieBesideEachOther) {
-    auto bytes = freeBytes<112>();
+    auto bytes = freeBytes(112);
     const ChannelRecord ch(bytes.data());
     ch.setName("Das Erste");
     ch.setPmtPid(0x64);
@@ -148,17 +139,22 @@ TEST(ChannelRecordView, PerTunerFieldsLieBesideEachOther) {
     ch.setFavouriteByte(1, 7, 0x83);
     ch.setPresence(1, 1);
 
-    EXPECT_EQ(0x0105, readLe16(bytes.data() + 0x18 + 10));
-    EXPECT_EQ((V{0x65, 0, 0x66, 0, 0x68, 0, 0x6A, 0}), at(bytes, 0x24, 8));
-    EXPECT_EQ(1, bytes[0x38]);
-    EXPECT_EQ(0x11u, readLe32(bytes.data() + 0x34));
-    for (const std::size_t link : {0x40u, 0x48u, 0x50u, 0x58u})
-        EXPECT_EQ(0x22u + 0x11u * (link - 0x40u) / 8u, readLe32(bytes.data() + link)) << link;
-    EXPECT_EQ(0x83, bytes[0x5C + 8 + 7]);
-    EXPECT_EQ((V{0xFF, 1, 0xFF}), at(bytes, 0x6C, 3)); // tuner-1 presence and the byte behind untouched
-    EXPECT_EQ(0xFFFFFFFFu, readLe32(bytes.data() + 0x30));
-    EXPECT_TRUE(ConstChannelRecord(bytes.data()).presentOn(1));
-    EXPECT_TRUE(ConstChannelRecord(bytes.data()).presentOn(0)); // 0xFF fill counts as present
+    // Name, PMT PID, program number, six audio PIDs, video, PCR, teletext, AC3; then the tuner-2 halves of the
+    // service word (behind the service type), the four links, favourite group 7 and the presence byte.
+    EXPECT_EQ(recordOf(112, {{0x00, "44617320457273746500000000000000000000006400CA6D000101010201030104010501"},
+                             {0x24, "6500660068006A00"},
+                             {0x34, "1100000001"},
+                             {0x40, "22000000"},
+                             {0x48, "33000000"},
+                             {0x50, "44000000"},
+                             {0x58, "55000000"},
+                             {0x6B, "83FF01"}}),
+              bytes);
+    const ConstChannelRecord view(bytes.data());
+    EXPECT_EQ(0x64, view.pmtPid());
+    EXPECT_EQ(0xFFFFFFFFu, view.audioLanguages().value());
+    EXPECT_TRUE(view.presentOn(1));
+    EXPECT_TRUE(view.presentOn(0)); // 0xFF fill counts as present
 }
 
 TEST(ChannelRecordView, ServiceWordAndLanguagesKeepForeignBits) {

@@ -48,12 +48,6 @@ TEST(ImageSize, Model0ImageHasNoLastSector) {
     EXPECT_EQ(kChannelRegionSize, image.ReadRegion(back, 2));
     channels[0] ^= 1;
     EXPECT_EQ(channels, back);
-
-    const auto record = Pattern(kSettingsRecordSize, 4);
-    EXPECT_EQ(3196, image.WriteSettings(record));
-    Image read(kSettingsRecordSize);
-    EXPECT_EQ(3196, image.ReadSettings(read));
-    EXPECT_EQ(record, read);
     EXPECT_TRUE(GuardIntact(buffer, kModel0ImageSize));
 }
 

@@ -98,6 +98,7 @@ TEST(SettingsPages, CurrentPageChoice) {
         const char* name;
         std::vector<std::pair<int, std::uint32_t>> pages; // page number, state
         int expected;
+        void (*damage)(Image&) = nullptr;
     } cases[] = {
         {"EEPROM0 only", {{0, 0xAABBCCFF}, {3, 0xAABBCCFF}, {4, 0xAAFFFFFF}}, 3},
         {"EEPROM1 only", {{8, 0xAABBCCFF}, {9, 0xAABBCCFF}}, 9},
@@ -108,41 +109,29 @@ TEST(SettingsPages, CurrentPageChoice) {
         {"handed-over page counts as valid", {{4, 0xAABBCCDD}}, 4},
         {"being-written page is not valid", {{0, 0xAABBCCFF}, {1, 0xAABBFFFF}, {2, 0xAAFFFFFF}}, 0},
         {"empty write is not valid", {{0, 0xAABBCCFF}, {1, 0x00000000}}, 0},
+        {"tag of the other area", {{0, 0xAABBCCFF}, {1, 0xAABBCCFF}}, 0, [](Image& b) { b[PageBase(1) + 0x86] = '1'; }},
+        {"checksum does not match",
+         {{0, 0xAABBCCFF}, {2, 0xAABBCCFF}},
+         0,
+         [](Image& b) { b[PageBase(2) + 0xA0] ^= 1; }},
+        {"length 0xF60 even with a matching checksum",
+         {{0, 0xAABBCCFF}},
+         0,
+         [](Image& b) { CraftPage(b, 3, 0xAABBCCFF, Pattern(0xF60, 9)); }},
+        {"length 0xF5F", {{0, 0xAABBCCFF}}, 3, [](Image& b) { CraftPage(b, 3, 0xAABBCCFF, Pattern(0xF5F, 9)); }},
+        {"absurd length, not read past the page",
+         {{0, 0xAABBCCFF}, {3, 0xAABBCCFF}},
+         0,
+         [](Image& b) { writeLe32(b.data() + PageBase(3) + 0x90, 0xFFFFFFFF); }},
     };
     for (const auto& c : cases) {
         auto bytes = MakeFreshImage();
         for (const auto& [page, state] : c.pages)
             CraftPage(bytes, page, state, data);
+        if (c.damage)
+            c.damage(bytes);
         EXPECT_EQ(c.expected, StorageImage(bytes).CurrentSettingsPage()) << c.name;
     }
-}
-
-TEST(SettingsPages, PagesWithWrongTagChecksumOrLengthAreSkipped) {
-    const auto data = Pattern(kSettingsRecordSize, 3);
-    auto bytes = MakeFreshImage();
-    CraftPage(bytes, 0, 0xAABBCCFF, data);
-    CraftPage(bytes, 1, 0xAABBCCFF, data, "EEPROM1"); // tag of the other area
-    CraftPage(bytes, 2, 0xAABBCCFF, data);
-    bytes[PageBase(2) + 0xA0] ^= 1; // checksum no longer matches
-    EXPECT_EQ(0, StorageImage(bytes).CurrentSettingsPage());
-
-    // A length of 0xF60 is invalid even with a matching checksum; 0xF5F is fine.
-    CraftPage(bytes, 3, 0xAABBCCFF, Pattern(0xF60, 9));
-    EXPECT_EQ(0, StorageImage(bytes).CurrentSettingsPage());
-    CraftPage(bytes, 3, 0xAABBCCFF, Pattern(0xF5F, 9));
-    EXPECT_EQ(3, StorageImage(bytes).CurrentSettingsPage());
-
-    // An absurd length word is rejected without reading past the page.
-    writeLe32(bytes.data() + PageBase(3) + 0x90, 0xFFFFFFFF);
-    EXPECT_EQ(0, StorageImage(bytes).CurrentSettingsPage());
-
-    // Reading reports the stored length but copies the whole record.
-    bytes = MakeFreshImage();
-    CraftPage(bytes, 0, 0xAABBCCFF, Slice(data, 0, 100));
-    std::copy(data.begin(), data.end(), bytes.begin() + PageBase(0) + 0xA0);
-    Image record(kSettingsRecordSize, 0);
-    EXPECT_EQ(100, StorageImage(bytes).ReadSettings(record));
-    EXPECT_EQ(data, record);
 }
 
 TEST(SettingsPages, LengthLimitEmptyWritesAndStoringOnlyWhenChanged) {
@@ -168,6 +157,14 @@ TEST(SettingsPages, LengthLimitEmptyWritesAndStoringOnlyWhenChanged) {
     EXPECT_EQ(kRecord, storing.StoreSettings(record));
     EXPECT_EQ(1, storing.CurrentSettingsPage());
     EXPECT_EQ(record, ReadBack(storing));
+
+    // Reading reports the stored length but copies the whole record.
+    bytes = MakeFreshImage();
+    CraftPage(bytes, 0, 0xAABBCCFF, Slice(record, 0, 100));
+    std::copy(record.begin(), record.end(), bytes.begin() + PageBase(0) + 0xA0);
+    Image read(kSettingsRecordSize, 0);
+    EXPECT_EQ(100, StorageImage(bytes).ReadSettings(read));
+    EXPECT_EQ(record, read);
 }
 
 TEST(SettingsPages, Eeprom1FirstPageWithoutFreeSuccessorHandsOverToEeprom0) {
