@@ -41,13 +41,13 @@ TEST_F(SimulatorLink, KeepsAnsweringAcrossReopenedPortsAndLogsBothDirections) {
     const std::string identification = "\r\nKX70RS digital satellite receiver\r\n";
     for (int opening = 0; opening < 3; ++opening) {
         PcEnd pc(linkPath());
-        sendWakeUp(pc);
+        pc.write(wakeUp());
         EXPECT_EQ(bytesOf(identification), pc.readFor(700ms)) << opening;
     }
     receiver->stop();
     std::ifstream log(pathIn("line.log"));
     const std::string text((std::istreambuf_iterator<char>(log)), std::istreambuf_iterator<char>());
-    EXPECT_NE(std::string::npos, text.find(" RX 0a cc 55 ee ff\n")) << text;
+    EXPECT_NE(std::string::npos, text.find(" RX 0a cc 55 ee ff 0a cc")) << text;
     EXPECT_NE(std::string::npos, text.find(" TX 0d 0a 4b 58 37 30 52 53")) << text;
 }
 
