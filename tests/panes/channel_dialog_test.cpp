@@ -1,3 +1,4 @@
+#include "database/list_test_util.h"
 #include "panes/channel_dialog.h"
 #include "panes/channel_record_edit.h"
 #include "property_dialog_test_util.h"
@@ -42,13 +43,6 @@ protected:
         radio.type = ServiceType::Radio;
         putChannel(db, 4, radio);
         db.BuildAllLists();
-    }
-
-    Pks pksOf(ListKind kind, int head) {
-        Pks pks;
-        for (const ListNode* n = db.lists().Head(kind, head)->first; n; n = n->next)
-            pks.push_back(n->pk);
-        return pks;
     }
 
     std::vector<std::uint8_t> channelTable() {
@@ -122,30 +116,32 @@ TEST_F(ChannelDialogTest, OkWritesNamePidsAndFlags) {
 }
 
 TEST_F(ChannelDialogTest, ScrambledMovesTheChannelBetweenTheFsLists) {
-    ASSERT_EQ((Pks{0, 1, 2, 3, 5003}), pksOf(ListKind::TvByScrambling, 0));
+    ASSERT_EQ((Pks{0, 1, 2, 3, 5003}), pksOf(db, ListKind::TvByScrambling, 0));
     ASSERT_EQ(1, editWithOk(1, "scrambled=on"));
-    EXPECT_EQ((Pks{0, 2, 3, 5003}), pksOf(ListKind::TvByScrambling, 0));
-    EXPECT_EQ((Pks{1}), pksOf(ListKind::TvByScrambling, 1));
+    EXPECT_EQ((Pks{0, 2, 3, 5003}), pksOf(db, ListKind::TvByScrambling, 0));
+    EXPECT_EQ((Pks{1}), pksOf(db, ListKind::TvByScrambling, 1));
     EXPECT_TRUE(db.channel(1).serviceWord(0).scrambled());
     EXPECT_EQ(1u, db.channel(1).fsLink(0).index());
     EXPECT_TRUE(verifyLists(db));
 
     ASSERT_EQ(1, editWithOk(1, "scrambled=off"));
-    EXPECT_EQ((Pks{0, 2, 3, 1, 5003}), pksOf(ListKind::TvByScrambling, 0));
-    EXPECT_TRUE(pksOf(ListKind::TvByScrambling, 1).empty());
+    EXPECT_EQ((Pks{0, 2, 3, 1, 5003}), pksOf(db, ListKind::TvByScrambling, 0));
+    EXPECT_TRUE(pksOf(db, ListKind::TvByScrambling, 1).empty());
     EXPECT_FALSE(db.channel(1).serviceWord(0).scrambled());
     EXPECT_TRUE(verifyLists(db));
 
     // Only the edited tuner side moves.
     ASSERT_EQ(1, editWithOk(5003, "scrambled=on"));
-    EXPECT_EQ((Pks{0, 2, 3, 1}), pksOf(ListKind::TvByScrambling, 0));
-    EXPECT_EQ((Pks{5003}), pksOf(ListKind::TvByScrambling, 1));
+    EXPECT_EQ((Pks{0, 2, 3, 1}), pksOf(db, ListKind::TvByScrambling, 0));
+    EXPECT_EQ((Pks{5003}), pksOf(db, ListKind::TvByScrambling, 1));
     EXPECT_TRUE(db.channel(3).serviceWord(1).scrambled());
     EXPECT_FALSE(db.channel(3).serviceWord(0).scrambled());
     EXPECT_TRUE(verifyLists(db));
 }
 
-TEST_F(ChannelDialogTest, AnOutOfRangePidIsRefusedAndNothingIsWritten) {
+// An out-of-range PID is refused and Cancel, on an edit or a new channel, writes nothing; a free or absent side or a
+// free transponder asks nothing.
+TEST_F(ChannelDialogTest, RefusalAndCancelWriteNothingAndNothingOpensOnFreeRecords) {
     const auto before = channelTable();
     answerDialog("", false, [](QDialog& dialog) {
         set(dialog, "channelName=Changed|scrambled=on|pmtPid=65536");
@@ -155,18 +151,12 @@ TEST_F(ChannelDialogTest, AnOutOfRangePidIsRefusedAndNothingIsWritten) {
     });
     EXPECT_EQ(0, ui::EditChannel(nullptr, db, 0));
     EXPECT_EQ((QStringList{"Please enter an integer between 0 and 65535."}), messagesShown());
-    EXPECT_EQ(before, channelTable());
-}
-
-// Cancel, on an edit or a new channel, writes nothing; a free or absent side or a free transponder asks nothing.
-TEST_F(ChannelDialogTest, CancelWritesNothingAndNothingOpensOnFreeRecords) {
-    const auto before = channelTable();
     answerDialog("channelName=Changed|audioPid0=0|scrambled=on|locked=on", false);
     EXPECT_EQ(0, ui::EditChannel(nullptr, db, 0));
     answerDialog("channelName=New TV", false);
     EXPECT_EQ(0, ui::AddNewChannel(nullptr, db, 0, ServiceType::Tv));
     EXPECT_EQ(before, channelTable());
-    EXPECT_EQ((Pks{0, 1, 2, 3, 5003}), pksOf(ListKind::TvByScrambling, 0));
+    EXPECT_EQ((Pks{0, 1, 2, 3, 5003}), pksOf(db, ListKind::TvByScrambling, 0));
     EXPECT_EQ(2u, UserPrompts::takeAsked().size());
     EXPECT_EQ(0, ui::EditChannel(nullptr, db, 5000)); // slot 0 is on tuner 1 only
     EXPECT_EQ(0, ui::EditChannel(nullptr, db, 10));
@@ -179,7 +169,7 @@ TEST_F(ChannelDialogTest, CancelWritesNothingAndNothingOpensOnFreeRecords) {
 TEST_F(ChannelDialogTest, ANewChannelOpensBlankAndIsAddedOnTheChosenTuner) {
     answerDialog("channelName=New TV");
     ASSERT_EQ(1, ui::AddNewChannel(nullptr, db, 0, ServiceType::Tv));
-    const Pks tuner1Tv = pksOf(ListKind::Tuner1Tv, 0);
+    const Pks tuner1Tv = pksOf(db, ListKind::Tuner1Tv, 0);
     ASSERT_EQ(5u, tuner1Tv.size());
     EXPECT_EQ("New TV", db.channelOfPk(tuner1Tv.back()).name());
     EXPECT_EQ(4u, db.channelOfPk(tuner1Tv.back()).mainLink(0).key());
@@ -190,7 +180,7 @@ TEST_F(ChannelDialogTest, ANewChannelOpensBlankAndIsAddedOnTheChosenTuner) {
     });
     ASSERT_EQ(1, ui::AddNewChannel(nullptr, db, 1, ServiceType::Radio));
 
-    const Pks tuner2Radio = pksOf(ListKind::Tuner2Radio, 0);
+    const Pks tuner2Radio = pksOf(db, ListKind::Tuner2Radio, 0);
     ASSERT_EQ(1u, tuner2Radio.size());
     const int pk = tuner2Radio[0];
     ASSERT_GE(pk, kChannelCount);
@@ -209,8 +199,8 @@ TEST_F(ChannelDialogTest, ANewChannelOpensBlankAndIsAddedOnTheChosenTuner) {
     EXPECT_EQ(0u, ch.satelliteLink(1).index());
     EXPECT_EQ(1u, ch.mainLink(1).tunerSide());
     EXPECT_EQ(0u, ch.mainLink(0).value());
-    EXPECT_EQ((Pks{pk}), pksOf(ListKind::RadioByScrambling, 1));
-    EXPECT_EQ((Pks{pk}), pksOf(ListKind::RadioByTransponder, 1));
+    EXPECT_EQ((Pks{pk}), pksOf(db, ListKind::RadioByScrambling, 1));
+    EXPECT_EQ((Pks{pk}), pksOf(db, ListKind::RadioByTransponder, 1));
     EXPECT_GE(db.pkPositions()[static_cast<std::size_t>(pk)], 0);
     EXPECT_TRUE(verifyLists(db));
 }

@@ -3,6 +3,7 @@
 #include "panes/pane_rows.h"
 
 #include "database/favourite_ops.h"
+#include "database/list_test_util.h"
 #include "support/list_check.h"
 #include "support/sample_database.h"
 
@@ -76,11 +77,8 @@ TEST_F(PaneRowsTest, DisplayFiltersPickTheirListsAndTheFiltersNarrowThem) {
 TEST_F(PaneRowsTest, AFavouriteGroupIsTheSourceWhenChosenLast) {
     ChannelRowsQuery query = Query(ServiceType::Tv);
     query.chosen = ChosenList{ChosenList::Favourite, 2};
-    const ListHead* group = db.lists().Head(FavouriteKind(2), 0);
-    std::vector<int> expected;
-    for (const ListNode* node = group->first; node; node = node->next)
-        if (db.channelOfPk(node->pk).serviceType() == 0)
-            expected.push_back(node->pk);
+    std::vector<int> expected = testing::pksOf(db, FavouriteKind(2), 0);
+    std::erase_if(expected, [&](int pk) { return db.channelOfPk(pk).serviceType() != 0; });
     EXPECT_EQ(ChannelRows(db, query), expected);
 }
 
@@ -145,22 +143,18 @@ TEST_F(PaneRowsTest, DropOnATransponderOfAnotherSatelliteMovesTheSatelliteToo) {
 }
 
 TEST_F(PaneRowsTest, FavouriteReorderKeepsTheDroppedOrderBehindTheTarget) {
-    const ListHead* group = db.lists().Head(FavouriteKind(0), 0);
-    std::vector<int> members;
-    for (const ListNode* node = group->first; node; node = node->next)
-        if (node->pk < kChannelCount)
-            members.push_back(node->pk);
+    const auto tuner1Members = [this] {
+        std::vector<int> pks = testing::pksOf(db, FavouriteKind(0), 0);
+        std::erase_if(pks, [](int pk) { return pk >= kChannelCount; });
+        return pks;
+    };
+    const std::vector<int> members = tuner1Members();
     ASSERT_GE(members.size(), 4u);
     const int dropped[] = {members[3], members[0]};
     EXPECT_EQ(MoveFavoriteChannels(db, 0, members[1], dropped), 2);
-    std::vector<int> order;
-    for (const ListNode* node = group->first; node; node = node->next)
-        if (node->pk < kChannelCount)
-            order.push_back(node->pk);
-    EXPECT_EQ(order[0], members[1]);
-    EXPECT_EQ(order[1], members[3]);
-    EXPECT_EQ(order[2], members[0]);
-    EXPECT_EQ(order[3], members[2]);
+    const std::vector<int> order = tuner1Members();
+    EXPECT_EQ((std::vector<int>(order.begin(), order.begin() + 4)),
+              (std::vector<int>{members[1], members[3], members[0], members[2]}));
     EXPECT_TRUE(testing::verifyLists(db));
 
     const int toEnd[] = {members[1]};

@@ -1,3 +1,4 @@
+#include "database/list_test_util.h"
 #include "database/transponder_new_record.h"
 #include "panes/transponder_dialog.h"
 #include "property_dialog_test_util.h"
@@ -145,13 +146,6 @@ protected:
         db.BuildAllLists();
     }
 
-    std::vector<int> transpondersOf(int satellite) {
-        std::vector<int> pks;
-        for (const ListNode* n = db.lists().Head(ListKind::SatelliteTransponders, satellite)->first; n; n = n->next)
-            pks.push_back(n->pk);
-        return pks;
-    }
-
     ChannelDatabase db;
 };
 
@@ -167,7 +161,7 @@ TEST_F(NewTransponderDialog, CancelAddsNothingAndOkAddsTheTransponderAsTheLastOf
                             "fec=Auto");
     });
     EXPECT_EQ(1, ui::AddNewTransponder(nullptr, db, 1));
-    const std::vector<int> listed = transpondersOf(1);
+    const std::vector<int> listed = pksOf(db, ListKind::SatelliteTransponders, 1);
     ASSERT_EQ(3u, listed.size());
     const ConstTransponderRecord added = db.transponder(listed.back());
     EXPECT_EQ(11034, added.frequency());
