@@ -186,19 +186,13 @@ TEST_F(ChannelDialogTest, ANewChannelOpensBlankAndIsAddedOnTheChosenTuner) {
     ASSERT_GE(pk, kChannelCount);
     const ConstChannelRecord ch = db.channelOfPk(pk);
     EXPECT_EQ("New Radio", ch.name());
-    EXPECT_EQ(1, ch.serviceType());
-    EXPECT_EQ(0, ch.presence(0));
-    EXPECT_EQ(1, ch.presence(1));
-    EXPECT_EQ(300, ch.audioPid(0));
-    EXPECT_EQ(1u, ch.serviceWord(1).audioPidCount());
-    EXPECT_TRUE(ch.serviceWord(1).scrambled());
-    EXPECT_EQ(0u, ch.serviceWord(0).value());
-    EXPECT_EQ(0xFFFFFFFFu, ch.audioLanguages().value());
-    EXPECT_EQ(1u, ch.fsLink(1).index());
-    EXPECT_EQ(1u, ch.transponderLink(1).index());
-    EXPECT_EQ(0u, ch.satelliteLink(1).index());
-    EXPECT_EQ(1u, ch.mainLink(1).tunerSide());
-    EXPECT_EQ(0u, ch.mainLink(0).value());
+    // Type, presences, audio PID and count, scrambling, the empty tuner 1 side, languages and tuner 2's links.
+    EXPECT_EQ((std::vector<std::uint32_t>{
+                  ch.serviceType(), ch.presence(0), ch.presence(1), ch.audioPid(0), ch.serviceWord(1).audioPidCount(),
+                  ch.serviceWord(1).scrambled(), ch.serviceWord(0).value(), ch.mainLink(0).value(),
+                  ch.audioLanguages().value(), ch.fsLink(1).index(), ch.transponderLink(1).index(),
+                  ch.satelliteLink(1).index(), ch.mainLink(1).tunerSide()}),
+              (std::vector<std::uint32_t>{1, 0, 1, 300, 1, 1, 0, 0, 0xFFFFFFFFu, 1, 1, 0, 1}));
     EXPECT_EQ((Pks{pk}), pksOf(db, ListKind::RadioByScrambling, 1));
     EXPECT_EQ((Pks{pk}), pksOf(db, ListKind::RadioByTransponder, 1));
     EXPECT_GE(db.pkPositions()[static_cast<std::size_t>(pk)], 0);

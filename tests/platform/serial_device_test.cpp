@@ -66,10 +66,6 @@ TEST_F(OpenDevice, LineSettingsBuildTheirTermiosAndReachTheDevice) {
         ASSERT_TRUE(makeLineTermios(current, c.line, t));
         EXPECT_EQ(c.parity, t.c_cflag & kParityBits);
         EXPECT_EQ(c.size, t.c_cflag & CSIZE);
-        EXPECT_EQ(c.twoStopBits, (t.c_cflag & CSTOPB) != 0);
-        EXPECT_EQ(c.flow, t.c_cflag & CRTSCTS);
-        EXPECT_EQ(c.flow ? tcflag_t(IXON | IXOFF) : 0, t.c_iflag & (IXON | IXOFF | IXANY));
-        EXPECT_TRUE(t.c_iflag & INPCK) << "parity checking stays on, also without parity";
         EXPECT_EQ(tcflag_t(CLOCAL | CREAD | HUPCL), t.c_cflag & (CLOCAL | CREAD | HUPCL)) << "HUPCL is kept";
         EXPECT_EQ((std::array<int, 3>{0x11, 0x13, 1}),
                   (std::array<int, 3>{t.c_cc[VSTART], t.c_cc[VSTOP], t.c_cc[VMIN]}));
@@ -81,7 +77,8 @@ TEST_F(OpenDevice, LineSettingsBuildTheirTermiosAndReachTheDevice) {
         EXPECT_EQ(c.parity & (PARODD | CMSPAR), back.c_cflag & (PARODD | CMSPAR));
         EXPECT_EQ(c.twoStopBits, (back.c_cflag & CSTOPB) != 0);
         EXPECT_EQ(c.flow, back.c_cflag & CRTSCTS);
-        EXPECT_EQ((c.flow ? tcflag_t(IXON | IXOFF) : 0) | INPCK, back.c_iflag & (IXON | IXOFF | INPCK));
+        EXPECT_EQ((c.flow ? tcflag_t(IXON | IXOFF) : 0) | INPCK, back.c_iflag & (IXON | IXOFF | IXANY | INPCK))
+            << "parity checking stays on, also without parity";
         EXPECT_EQ(c.speed, cfgetospeed(&back));
     }
     termios result{};
@@ -101,7 +98,6 @@ TEST_F(OpenDevice, LineSettingsBuildTheirTermiosAndReachTheDevice) {
 
 TEST(SerialDevice, CloseRestoresTheDeviceSettings) {
     PseudoTerminal pty;
-    ASSERT_TRUE(pty.valid());
     const int other = ::open(pty.slavePath().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
     ASSERT_GE(other, 0);
     termios before = readBack(other);
