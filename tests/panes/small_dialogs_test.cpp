@@ -1,8 +1,10 @@
+#include "panes/find_dialog.h"
 #include "panes/move_to_dialog.h"
 #include "panes/rename_dialog.h"
 
 #include "property_dialog_test_util.h"
 
+#include <QPushButton>
 #include <array>
 
 namespace vorlane::ui {
@@ -63,6 +65,56 @@ TEST_F(MoveToDialogTest, StartsAtOneRefusesNumbersOutsideOneToTenThousandAndCanc
     answerDialog("channelNumberEdit=7", false);
     EXPECT_EQ(AskChannelMoveTarget(nullptr, channelNumber), 0); // Cancel leaves the number
     EXPECT_EQ(channelNumber, 10000);
+}
+
+using FindDialogTest = ScriptedPrompts;
+
+// Opens the dialog over `state`, types `text` and presses "Find Next" or "Cancel"; returns what the edit showed
+// when the dialog opened.
+QString TypeAndPress(FindState& state, const QString& text, const char* button, bool wholeWord = false) {
+    QString shown;
+    UserPrompts::scriptAnswer([&](QDialog& dialog) {
+        shown = testing::valueOf(dialog, "findTextEdit");
+        Find<QLineEdit>(dialog, "findTextEdit").setText(text);
+        Find<QCheckBox>(dialog, "wholeWordCheck").setChecked(wholeWord);
+        Find<QPushButton>(dialog, button).click();
+        return dialog.result();
+    });
+    AskFind(nullptr, state);
+    return shown;
+}
+
+TEST_F(FindDialogTest, EachPaneKeepsItsOwnLastText) {
+    FindState satellitePane;
+    FindState tvPane;
+    EXPECT_EQ(TypeAndPress(satellitePane, "Astra", "findNextButton", true), "");
+    EXPECT_EQ(satellitePane.find_text, "Astra");
+    EXPECT_TRUE(satellitePane.whole_word);
+
+    EXPECT_EQ(TypeAndPress(tvPane, "BBC", "findNextButton"), "");
+    EXPECT_EQ(TypeAndPress(satellitePane, "Hot", "findNextButton"), "Astra");
+    EXPECT_EQ(TypeAndPress(tvPane, "BBC", "findNextButton"), "BBC");
+    EXPECT_EQ(satellitePane.find_text, "Hot");
+    EXPECT_EQ(tvPane.find_text, "BBC");
+
+    // Cancel keeps the previous search.
+    EXPECT_EQ(TypeAndPress(satellitePane, "XYZ", "cancelButton", true), "Hot");
+    EXPECT_EQ(satellitePane.find_text, "Hot");
+    EXPECT_FALSE(satellitePane.whole_word);
+}
+
+TEST_F(FindDialogTest, OptionsAndLatin1TextRoundTrip) {
+    FindState state;
+    state.find_text = "T\xE9l\xE9";
+    state.match_case = true;
+    UserPrompts::scriptAnswer([](QDialog& dialog) {
+        expectShown(dialog, "findTextEdit=T\xE9l\xE9|matchCaseCheck=on|wholeWordCheck=off");
+        Find<QPushButton>(dialog, "findNextButton").click();
+        return dialog.result();
+    });
+    EXPECT_EQ(AskFind(nullptr, state), 1);
+    EXPECT_EQ(state.find_text, "T\xE9l\xE9");
+    EXPECT_TRUE(state.match_case);
 }
 
 } // namespace
