@@ -7,6 +7,7 @@
 #include <array>
 #include <gtest/gtest.h>
 #include <sys/ioctl.h>
+#include <thread>
 
 namespace vorlane::testing {
 namespace {
@@ -171,6 +172,16 @@ TEST_F(OpenDevice, WriteGivesUpWhenTheDriverStaysFull) {
     result = device.write(block.data(), block.size(), wake.fd(), 5000);
     EXPECT_EQ(DeviceWriteResult::Interrupted, result.status);
     EXPECT_EQ(ECANCELED, result.error);
+
+    // The other end going away while the write waits for room ends it with an I/O error.
+    wake.reset();
+    std::thread hangUp([this] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        pty.closeMaster();
+    });
+    result = device.write(block.data(), block.size(), wake.fd(), 5000);
+    hangUp.join();
+    EXPECT_EQ(EIO, result.error);
 }
 
 } // namespace
