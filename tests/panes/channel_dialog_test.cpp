@@ -1,3 +1,4 @@
+#include "database/list_test_util.h"
 #include "panes/channel_dialog.h"
 #include "panes/channel_record_edit.h"
 #include "property_dialog_test_util.h"
@@ -19,10 +20,6 @@ using vorlane::ui::UserPrompts;
 namespace {
 
 using Pks = std::vector<int>;
-
-void check(QDialog& dialog, const char* box, bool on) {
-    Find<QCheckBox>(dialog, box).setChecked(on);
-}
 
 // Free TV channels in slots 0..2 on tuner 1, slot 3 on both tuners, a radio channel in slot 4.
 class ChannelDialogTest : public ui::ScriptedPrompts {
@@ -48,23 +45,13 @@ protected:
         db.BuildAllLists();
     }
 
-    Pks pksOf(ListKind kind, int head) {
-        Pks pks;
-        for (const ListNode* n = db.lists().Head(kind, head)->first; n; n = n->next)
-            pks.push_back(n->pk);
-        return pks;
-    }
-
     std::vector<std::uint8_t> channelTable() {
         return std::vector<std::uint8_t>(db.arrChannel(), db.arrChannel() + kChannelCount * kChannelRecordSize);
     }
 
-    // Runs the dialog on `pk` with the given actions and "OK".
-    int editWithOk(int pk, std::function<void(QDialog&)> actions) {
-        UserPrompts::scriptAnswer(UserPrompts::DialogScript([actions](QDialog& dialog) {
-            actions(dialog);
-            return pressOk(dialog);
-        }));
+    // Runs the dialog on `pk` with the given fields and "OK".
+    int editWithOk(int pk, const char* fields) {
+        answerDialog(fields);
         return ui::EditChannel(nullptr, db, pk);
     }
 
@@ -76,22 +63,13 @@ TEST_F(ChannelDialogTest, OpensWithTheSidesFieldsAndTheTransponderLine) {
     word.setLocked(true);
     word.setSkipped(true);
     db.channel(1).setServiceWord(0, word);
-    UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& dialog) {
-        EXPECT_EQ("Astra", Find<QLabel>(dialog, "satelliteText").text());
-        EXPECT_EQ("11778   SR : 27500   3/4   Vertical\n", Find<QLabel>(dialog, "transponderText").text());
-        EXPECT_EQ("Channel 0001", Find<QLineEdit>(dialog, "channelName").text());
-        EXPECT_EQ("2", Find<QLineEdit>(dialog, "programId").text());
-        EXPECT_EQ("512", Find<QLineEdit>(dialog, "audioPid0").text());
-        EXPECT_EQ("0", Find<QLineEdit>(dialog, "audioPid5").text());
-        EXPECT_EQ("768", Find<QLineEdit>(dialog, "videoPid").text());
-        EXPECT_EQ("257", Find<QLineEdit>(dialog, "pmtPid").text());
-        EXPECT_TRUE(Find<QCheckBox>(dialog, "locked").isChecked());
-        EXPECT_FALSE(Find<QCheckBox>(dialog, "scrambled").isChecked());
-        EXPECT_TRUE(Find<QCheckBox>(dialog, "skipped").isChecked());
+    answerDialog("", false, [](QDialog& dialog) {
+        expectShown(dialog, "satelliteText=Astra|transponderText=11778   SR : 27500   3/4   Vertical\n|"
+                            "channelName=Channel 0001|programId=2|audioPid0=512|audioPid5=0|videoPid=768|pmtPid=257|"
+                            "locked=on|scrambled=off|skipped=on");
         EXPECT_TRUE(Find<QGroupBox>(dialog, "tunerNumberGroup").isHidden());
-        EXPECT_FALSE(Find<QComboBox>(dialog, "tunerNumber").isEnabled());
-        return pressCancel(dialog);
-    }));
+        EXPECT_FALSE(enabled(dialog, "tunerNumber"));
+    });
     EXPECT_EQ(0, ui::EditChannel(nullptr, db, 1));
 }
 
@@ -101,11 +79,7 @@ TEST_F(ChannelDialogTest, AudioPidsAreStoredWithoutGapsAndCounted) {
     word.setAudioMode(3);
     db.channel(2).setServiceWord(0, word);
     const std::uint32_t tuner2Word = readLe32(db.channel(2).bytes() + 0x34);
-    ASSERT_EQ(1, editWithOk(2, [](QDialog& dialog) {
-                  const char* values[] = {"0", "101", "0", "102", "0", "0"};
-                  for (int i = 0; i < 6; ++i)
-                      type(dialog, QStringLiteral("audioPid%1").arg(i).toLatin1().constData(), values[i]);
-              }));
+    ASSERT_EQ(1, editWithOk(2, "audioPid0=0|audioPid1=101|audioPid2=0|audioPid3=102|audioPid4=0|audioPid5=0"));
     const std::uint8_t* bytes = db.channel(2).bytes();
     const std::uint16_t expected[] = {101, 102, 0, 0, 0, 0};
     for (int i = 0; i < 6; ++i)
@@ -118,17 +92,8 @@ TEST_F(ChannelDialogTest, AudioPidsAreStoredWithoutGapsAndCounted) {
 }
 
 TEST_F(ChannelDialogTest, OkWritesNamePidsAndFlags) {
-    ASSERT_EQ(1, editWithOk(0, [](QDialog& dialog) {
-                  type(dialog, "channelName", QString::fromLatin1("Caf\xE9 TV \xFF"));
-                  type(dialog, "programId", "65535");
-                  type(dialog, "videoPid", "1");
-                  type(dialog, "pcrPid", "2");
-                  type(dialog, "teletextPid", "3");
-                  type(dialog, "ac3Pid", "4");
-                  type(dialog, "pmtPid", "5");
-                  check(dialog, "locked", true);
-                  check(dialog, "skipped", true);
-              }));
+    ASSERT_EQ(1, editWithOk(0, "channelName=Caf\xE9 TV \xFF|programId=65535|videoPid=1|pcrPid=2|teletextPid=3|ac3Pid=4|"
+                               "pmtPid=5|locked=on|skipped=on"));
     const ConstChannelRecord ch = db.channel(0);
     EXPECT_EQ(std::string("Caf\xE9 TV \xFF"), ch.name());
     EXPECT_EQ(0, ch.bytes()[10]);
@@ -151,63 +116,47 @@ TEST_F(ChannelDialogTest, OkWritesNamePidsAndFlags) {
 }
 
 TEST_F(ChannelDialogTest, ScrambledMovesTheChannelBetweenTheFsLists) {
-    ASSERT_EQ((Pks{0, 1, 2, 3, 5003}), pksOf(ListKind::TvByScrambling, 0));
-    ASSERT_EQ(1, editWithOk(1, [](QDialog& dialog) { check(dialog, "scrambled", true); }));
-    EXPECT_EQ((Pks{0, 2, 3, 5003}), pksOf(ListKind::TvByScrambling, 0));
-    EXPECT_EQ((Pks{1}), pksOf(ListKind::TvByScrambling, 1));
+    ASSERT_EQ((Pks{0, 1, 2, 3, 5003}), pksOf(db, ListKind::TvByScrambling, 0));
+    ASSERT_EQ(1, editWithOk(1, "scrambled=on"));
+    EXPECT_EQ((Pks{0, 2, 3, 5003}), pksOf(db, ListKind::TvByScrambling, 0));
+    EXPECT_EQ((Pks{1}), pksOf(db, ListKind::TvByScrambling, 1));
     EXPECT_TRUE(db.channel(1).serviceWord(0).scrambled());
     EXPECT_EQ(1u, db.channel(1).fsLink(0).index());
     EXPECT_TRUE(verifyLists(db));
 
-    ASSERT_EQ(1, editWithOk(1, [](QDialog& dialog) { check(dialog, "scrambled", false); }));
-    EXPECT_EQ((Pks{0, 2, 3, 1, 5003}), pksOf(ListKind::TvByScrambling, 0));
-    EXPECT_TRUE(pksOf(ListKind::TvByScrambling, 1).empty());
+    ASSERT_EQ(1, editWithOk(1, "scrambled=off"));
+    EXPECT_EQ((Pks{0, 2, 3, 1, 5003}), pksOf(db, ListKind::TvByScrambling, 0));
+    EXPECT_TRUE(pksOf(db, ListKind::TvByScrambling, 1).empty());
     EXPECT_FALSE(db.channel(1).serviceWord(0).scrambled());
     EXPECT_TRUE(verifyLists(db));
 
     // Only the edited tuner side moves.
-    ASSERT_EQ(1, editWithOk(5003, [](QDialog& dialog) { check(dialog, "scrambled", true); }));
-    EXPECT_EQ((Pks{0, 2, 3, 1}), pksOf(ListKind::TvByScrambling, 0));
-    EXPECT_EQ((Pks{5003}), pksOf(ListKind::TvByScrambling, 1));
+    ASSERT_EQ(1, editWithOk(5003, "scrambled=on"));
+    EXPECT_EQ((Pks{0, 2, 3, 1}), pksOf(db, ListKind::TvByScrambling, 0));
+    EXPECT_EQ((Pks{5003}), pksOf(db, ListKind::TvByScrambling, 1));
     EXPECT_TRUE(db.channel(3).serviceWord(1).scrambled());
     EXPECT_FALSE(db.channel(3).serviceWord(0).scrambled());
     EXPECT_TRUE(verifyLists(db));
 }
 
-TEST_F(ChannelDialogTest, AnOutOfRangePidIsRefusedAndNothingIsWritten) {
+// An out-of-range PID is refused and Cancel, on an edit or a new channel, writes nothing; a free or absent side or a
+// free transponder asks nothing.
+TEST_F(ChannelDialogTest, RefusalAndCancelWriteNothingAndNothingOpensOnFreeRecords) {
     const auto before = channelTable();
-    UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& dialog) {
-        type(dialog, "channelName", "Changed");
-        check(dialog, "scrambled", true);
-        type(dialog, "pmtPid", "65536");
+    answerDialog("", false, [](QDialog& dialog) {
+        set(dialog, "channelName=Changed|scrambled=on|pmtPid=65536");
         UserPrompts::scriptAnswer(QMessageBox::Ok);
         EXPECT_NE(QDialog::Accepted, pressOk(dialog));
         EXPECT_EQ(&Find<QLineEdit>(dialog, "pmtPid"), dialog.focusWidget());
-        return pressCancel(dialog);
-    }));
+    });
     EXPECT_EQ(0, ui::EditChannel(nullptr, db, 0));
     EXPECT_EQ((QStringList{"Please enter an integer between 0 and 65535."}), messagesShown());
-    EXPECT_EQ(before, channelTable());
-}
-
-// Cancel, on an edit or a new channel, writes nothing; a free or absent side or a free transponder asks nothing.
-TEST_F(ChannelDialogTest, CancelWritesNothingAndNothingOpensOnFreeRecords) {
-    const auto before = channelTable();
-    UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& dialog) {
-        type(dialog, "channelName", "Changed");
-        type(dialog, "audioPid0", "0");
-        check(dialog, "scrambled", true);
-        check(dialog, "locked", true);
-        return pressCancel(dialog);
-    }));
+    answerDialog("channelName=Changed|audioPid0=0|scrambled=on|locked=on", false);
     EXPECT_EQ(0, ui::EditChannel(nullptr, db, 0));
-    UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& dialog) {
-        type(dialog, "channelName", "New TV");
-        return pressCancel(dialog);
-    }));
+    answerDialog("channelName=New TV", false);
     EXPECT_EQ(0, ui::AddNewChannel(nullptr, db, 0, ServiceType::Tv));
     EXPECT_EQ(before, channelTable());
-    EXPECT_EQ((Pks{0, 1, 2, 3, 5003}), pksOf(ListKind::TvByScrambling, 0));
+    EXPECT_EQ((Pks{0, 1, 2, 3, 5003}), pksOf(db, ListKind::TvByScrambling, 0));
     EXPECT_EQ(2u, UserPrompts::takeAsked().size());
     EXPECT_EQ(0, ui::EditChannel(nullptr, db, 5000)); // slot 0 is on tuner 1 only
     EXPECT_EQ(0, ui::EditChannel(nullptr, db, 10));
@@ -218,50 +167,34 @@ TEST_F(ChannelDialogTest, CancelWritesNothingAndNothingOpensOnFreeRecords) {
 
 // A new channel goes behind every listed channel of tuner 1, or onto the tuner chosen.
 TEST_F(ChannelDialogTest, ANewChannelOpensBlankAndIsAddedOnTheChosenTuner) {
-    UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& dialog) {
-        type(dialog, "channelName", "New TV");
-        return pressOk(dialog);
-    }));
+    answerDialog("channelName=New TV");
     ASSERT_EQ(1, ui::AddNewChannel(nullptr, db, 0, ServiceType::Tv));
-    const Pks tuner1Tv = pksOf(ListKind::Tuner1Tv, 0);
+    const Pks tuner1Tv = pksOf(db, ListKind::Tuner1Tv, 0);
     ASSERT_EQ(5u, tuner1Tv.size());
     EXPECT_EQ("New TV", db.channelOfPk(tuner1Tv.back()).name());
     EXPECT_EQ(4u, db.channelOfPk(tuner1Tv.back()).mainLink(0).key());
 
-    UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& dialog) {
-        EXPECT_EQ("12000   SR : 27500   3/4   Horizontal\n", Find<QLabel>(dialog, "transponderText").text());
-        EXPECT_EQ("", Find<QLineEdit>(dialog, "channelName").text());
-        EXPECT_EQ("0", Find<QLineEdit>(dialog, "audioPid0").text());
-        EXPECT_TRUE(Find<QComboBox>(dialog, "tunerNumber").isEnabled());
-        type(dialog, "channelName", "New Radio");
-        type(dialog, "audioPid1", "300");
-        check(dialog, "scrambled", true);
-        choose(dialog, "tunerNumber", "Tuner 2");
-        return pressOk(dialog);
-    }));
+    answerDialog("channelName=New Radio|audioPid1=300|scrambled=on|tunerNumber=Tuner 2", true, [](QDialog& dialog) {
+        expectShown(dialog, "transponderText=12000   SR : 27500   3/4   Horizontal\n|channelName=|audioPid0=0");
+        EXPECT_TRUE(enabled(dialog, "tunerNumber"));
+    });
     ASSERT_EQ(1, ui::AddNewChannel(nullptr, db, 1, ServiceType::Radio));
 
-    const Pks tuner2Radio = pksOf(ListKind::Tuner2Radio, 0);
+    const Pks tuner2Radio = pksOf(db, ListKind::Tuner2Radio, 0);
     ASSERT_EQ(1u, tuner2Radio.size());
     const int pk = tuner2Radio[0];
     ASSERT_GE(pk, kChannelCount);
     const ConstChannelRecord ch = db.channelOfPk(pk);
     EXPECT_EQ("New Radio", ch.name());
-    EXPECT_EQ(1, ch.serviceType());
-    EXPECT_EQ(0, ch.presence(0));
-    EXPECT_EQ(1, ch.presence(1));
-    EXPECT_EQ(300, ch.audioPid(0));
-    EXPECT_EQ(1u, ch.serviceWord(1).audioPidCount());
-    EXPECT_TRUE(ch.serviceWord(1).scrambled());
-    EXPECT_EQ(0u, ch.serviceWord(0).value());
-    EXPECT_EQ(0xFFFFFFFFu, ch.audioLanguages().value());
-    EXPECT_EQ(1u, ch.fsLink(1).index());
-    EXPECT_EQ(1u, ch.transponderLink(1).index());
-    EXPECT_EQ(0u, ch.satelliteLink(1).index());
-    EXPECT_EQ(1u, ch.mainLink(1).tunerSide());
-    EXPECT_EQ(0u, ch.mainLink(0).value());
-    EXPECT_EQ((Pks{pk}), pksOf(ListKind::RadioByScrambling, 1));
-    EXPECT_EQ((Pks{pk}), pksOf(ListKind::RadioByTransponder, 1));
+    // Type, presences, audio PID and count, scrambling, the empty tuner 1 side, languages and tuner 2's links.
+    EXPECT_EQ((std::vector<std::uint32_t>{
+                  ch.serviceType(), ch.presence(0), ch.presence(1), ch.audioPid(0), ch.serviceWord(1).audioPidCount(),
+                  ch.serviceWord(1).scrambled(), ch.serviceWord(0).value(), ch.mainLink(0).value(),
+                  ch.audioLanguages().value(), ch.fsLink(1).index(), ch.transponderLink(1).index(),
+                  ch.satelliteLink(1).index(), ch.mainLink(1).tunerSide()}),
+              (std::vector<std::uint32_t>{1, 0, 1, 300, 1, 1, 0, 0, 0xFFFFFFFFu, 1, 1, 0, 1}));
+    EXPECT_EQ((Pks{pk}), pksOf(db, ListKind::RadioByScrambling, 1));
+    EXPECT_EQ((Pks{pk}), pksOf(db, ListKind::RadioByTransponder, 1));
     EXPECT_GE(db.pkPositions()[static_cast<std::size_t>(pk)], 0);
     EXPECT_TRUE(verifyLists(db));
 }

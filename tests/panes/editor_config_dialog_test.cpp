@@ -2,14 +2,22 @@
 
 #include "panes/colour_field.h"
 #include "platform/memory_settings_store.h"
-#include "scripted_prompts.h"
+#include "property_dialog_test_util.h"
 
-#include <QCheckBox>
-#include <QLineEdit>
 #include <QPushButton>
 
 namespace vorlane::ui {
 namespace {
+
+using namespace vorlane::testing;
+
+void pressDefaultColour(QDialog& dialog) {
+    Find<QPushButton>(dialog, "defaultColourButton").click();
+}
+
+std::uint32_t colourOf(QDialog& dialog, const char* field) {
+    return Find<ColourField>(dialog, field).value();
+}
 
 class EditorConfigDialogTest : public ScriptedPrompts {
 protected:
@@ -19,14 +27,10 @@ protected:
 
 TEST_F(EditorConfigDialogTest, DefaultColourThenOkWritesTheResetIndexToTheProfile) {
     settings.Load(store);
-    UserPrompts::scriptAnswer([](QDialog& dialog) {
-        Find<QPushButton>(dialog, "defaultColourButton").click();
-        EXPECT_EQ(Find<ColourField>(dialog, "channelIndexColour").value(), 0xFADCDCu);
-        auto& keepBackup = Find<QCheckBox>(dialog, "keepBackupCheck");
-        EXPECT_TRUE(keepBackup.isChecked());
-        keepBackup.setChecked(false);
-        Find<QPushButton>(dialog, "okButton").click();
-        return dialog.result();
+    answerDialog("keepBackupCheck=off", true, [](QDialog& dialog) {
+        pressDefaultColour(dialog);
+        EXPECT_EQ(colourOf(dialog, "channelIndexColour"), 0xFADCDCu);
+        expectShown(dialog, "keepBackupCheck=on");
     });
     EXPECT_EQ(EditEditorConfiguration(nullptr, settings, store), 1);
     EXPECT_EQ(store.ReadProfileNumber("Color", "Index", 0), 0xFADCDC);
@@ -37,12 +41,10 @@ TEST_F(EditorConfigDialogTest, DefaultColourThenOkWritesTheResetIndexToTheProfil
 
 // A cancelled chooser keeps the field's colour; a chosen one changes it and OK stores it in the profile's order.
 TEST_F(EditorConfigDialogTest, ColourChooserChangesTheFieldAndOkStoresIt) {
-    UserPrompts::scriptAnswer([](QDialog& dialog) {
+    answerDialog("", true, [](QDialog& dialog) {
         Find<ColourField>(dialog, "lockColour").click();
-        EXPECT_EQ(Find<ColourField>(dialog, "lockColour").value(), 0xFA6464u);
+        EXPECT_EQ(colourOf(dialog, "lockColour"), 0xFA6464u);
         Find<ColourField>(dialog, "lockTextColour").click();
-        Find<QPushButton>(dialog, "okButton").click();
-        return dialog.result();
     });
     UserPrompts::scriptAnswer(QColor());
     UserPrompts::scriptAnswer(QColor(0x10, 0x20, 0x30));
@@ -52,17 +54,13 @@ TEST_F(EditorConfigDialogTest, ColourChooserChangesTheFieldAndOkStoresIt) {
 }
 
 TEST_F(EditorConfigDialogTest, ColumnWidthOutsideItsRangeIsRefusedAndTheDialogStays) {
-    UserPrompts::scriptAnswer([](QDialog& dialog) {
+    answerDialog("columnWidthEdit=1000", true, [](QDialog& dialog) {
         auto& width = Find<QLineEdit>(dialog, "columnWidthEdit");
         for (const char* refused : {"99", "1001", ""}) {
             width.setText(QString::fromLatin1(refused));
-            Find<QPushButton>(dialog, "okButton").click();
-            EXPECT_EQ(dialog.result(), 0) << refused;
+            EXPECT_EQ(pressOk(dialog), 0) << refused;
             EXPECT_EQ(dialog.focusWidget(), &width);
         }
-        width.setText("1000");
-        Find<QPushButton>(dialog, "okButton").click();
-        return dialog.result();
     });
     for (int i = 0; i < 3; ++i)
         UserPrompts::scriptAnswer(QMessageBox::Ok);
@@ -76,15 +74,13 @@ TEST_F(EditorConfigDialogTest, ColumnWidthOutsideItsRangeIsRefusedAndTheDialogSt
 TEST_F(EditorConfigDialogTest, CancelAfterDefaultColourKeepsTheColoursAndWritesNothing) {
     settings.set_colour(EditorColour::Favorite, 0x111111);
     settings.set_column_width(150);
-    UserPrompts::scriptAnswer([](QDialog& dialog) {
-        EXPECT_EQ(Find<QLineEdit>(dialog, "columnWidthEdit").text(), "150");
-        EXPECT_EQ(Find<ColourField>(dialog, "favoriteChannelColour").value(), 0x111111u);
-        Find<QLineEdit>(dialog, "columnWidthEdit").setText("700");
-        Find<QPushButton>(dialog, "defaultColourButton").click();
-        EXPECT_EQ(Find<ColourField>(dialog, "favoriteChannelColour").value(), 0xFF46BCu);
-        EXPECT_EQ(Find<QLineEdit>(dialog, "columnWidthEdit").text(), "700");
-        Find<QPushButton>(dialog, "cancelButton").click();
-        return dialog.result();
+    answerDialog("", false, [](QDialog& dialog) {
+        expectShown(dialog, "columnWidthEdit=150");
+        EXPECT_EQ(colourOf(dialog, "favoriteChannelColour"), 0x111111u);
+        set(dialog, "columnWidthEdit=700");
+        pressDefaultColour(dialog);
+        EXPECT_EQ(colourOf(dialog, "favoriteChannelColour"), 0xFF46BCu);
+        expectShown(dialog, "columnWidthEdit=700");
     });
     EXPECT_EQ(EditEditorConfiguration(nullptr, settings, store), 0);
     EXPECT_EQ(settings.colour(EditorColour::Favorite), 0x111111u);

@@ -3,6 +3,7 @@
 #include "panes/pane_rows.h"
 
 #include "database/favourite_ops.h"
+#include "database/list_test_util.h"
 #include "support/list_check.h"
 #include "support/sample_database.h"
 
@@ -48,19 +49,30 @@ TEST_F(PaneRowsTest, SatelliteAndTransponderRowsInTheirOrders) {
     EXPECT_EQ(total, all.size());
 }
 
-TEST_F(PaneRowsTest, DisplayFiltersPickTheirListsAndTheFiltersNarrowThem) {
+// The selection rules read the side and the service word; each display filter shows the rows of its rule.
+TEST_F(PaneRowsTest, SelectionRulesAndTheDisplayFiltersThatPickThem) {
     const auto all = ChannelRows(db, Query(ServiceType::Tv));
-    const auto tuner1 = ChannelRows(db, Query(ServiceType::Tv, kFilterTuner1Channels));
-    const auto tuner2 = ChannelRows(db, Query(ServiceType::Tv, kFilterTuner2Channels));
-    const auto free = ChannelRows(db, Query(ServiceType::Tv, kFilterFtaChannels));
-    const auto scrambled = ChannelRows(db, Query(ServiceType::Tv, kFilterScrambledChannels));
     ASSERT_FALSE(all.empty());
-    EXPECT_EQ(tuner1.size() + tuner2.size(), all.size());
-    EXPECT_EQ(free.size() + scrambled.size(), all.size());
-    for (const int pk : tuner2)
-        EXPECT_GE(pk, kChannelCount);
-    for (const int pk : scrambled)
-        EXPECT_TRUE(db.channelOfPk(pk).serviceWord(TunerSideOfPk(pk)).scrambled());
+    for (const int pk : all) {
+        const ServiceWord word = db.channelOfPk(pk).serviceWord(TunerSideOfPk(pk));
+        EXPECT_TRUE(MatchesSelectionRule(db, pk, 0));
+        EXPECT_EQ(MatchesSelectionRule(db, pk, 1), pk < kChannelCount);
+        EXPECT_EQ(MatchesSelectionRule(db, pk, 2), pk >= kChannelCount);
+        EXPECT_EQ(MatchesSelectionRule(db, pk, 3), !word.scrambled());
+        EXPECT_EQ(MatchesSelectionRule(db, pk, 4), word.scrambled());
+        EXPECT_EQ(MatchesSelectionRule(db, pk, 5), word.locked());
+        EXPECT_EQ(MatchesSelectionRule(db, pk, 6), word.skipped());
+    }
+    const std::pair<int, int> filters[] = {
+        {kFilterTuner1Channels, 1}, {kFilterTuner2Channels, 2}, {kFilterFtaChannels, 3}, {kFilterScrambledChannels, 4}};
+    for (const auto& [filter, rule] : filters) {
+        std::vector<int> expected = all;
+        std::erase_if(expected, [&](int pk) { return !MatchesSelectionRule(db, pk, rule); });
+        std::vector<int> shown = ChannelRows(db, Query(ServiceType::Tv, filter));
+        std::ranges::sort(expected);
+        std::ranges::sort(shown);
+        EXPECT_EQ(shown, expected) << filter;
+    }
     EXPECT_TRUE(ChannelRows(db, Query(ServiceType::Tv, 12345)).empty());
 
     ChannelRowsQuery onSatellite = Query(ServiceType::Radio);
@@ -76,11 +88,8 @@ TEST_F(PaneRowsTest, DisplayFiltersPickTheirListsAndTheFiltersNarrowThem) {
 TEST_F(PaneRowsTest, AFavouriteGroupIsTheSourceWhenChosenLast) {
     ChannelRowsQuery query = Query(ServiceType::Tv);
     query.chosen = ChosenList{ChosenList::Favourite, 2};
-    const ListHead* group = db.lists().Head(FavouriteKind(2), 0);
-    std::vector<int> expected;
-    for (const ListNode* node = group->first; node; node = node->next)
-        if (db.channelOfPk(node->pk).serviceType() == 0)
-            expected.push_back(node->pk);
+    std::vector<int> expected = testing::pksOf(db, FavouriteKind(2), 0);
+    std::erase_if(expected, [&](int pk) { return db.channelOfPk(pk).serviceType() != 0; });
     EXPECT_EQ(ChannelRows(db, query), expected);
 }
 
@@ -98,20 +107,6 @@ TEST_F(PaneRowsTest, SortedByNameIgnoresLatin1CaseAndPutsBlankNamesLast) {
             rows.begin() + static_cast<long>(names.size()))
             ours.push_back(db.channelOfPk(pk).name());
     EXPECT_EQ(ours, (std::vector<std::string>{"Alpha", "beta", "zebra", "\xF6l", "\xD6m", "", "."}));
-}
-
-TEST_F(PaneRowsTest, SelectionRulesReadSideAndServiceWord) {
-    const auto rows = ChannelRows(db, Query(ServiceType::Tv));
-    for (const int pk : rows) {
-        const ServiceWord word = db.channelOfPk(pk).serviceWord(TunerSideOfPk(pk));
-        EXPECT_TRUE(MatchesSelectionRule(db, pk, 0));
-        EXPECT_EQ(MatchesSelectionRule(db, pk, 1), pk < kChannelCount);
-        EXPECT_EQ(MatchesSelectionRule(db, pk, 2), pk >= kChannelCount);
-        EXPECT_EQ(MatchesSelectionRule(db, pk, 3), !word.scrambled());
-        EXPECT_EQ(MatchesSelectionRule(db, pk, 4), word.scrambled());
-        EXPECT_EQ(MatchesSelectionRule(db, pk, 5), word.locked());
-        EXPECT_EQ(MatchesSelectionRule(db, pk, 6), word.skipped());
-    }
 }
 
 // Channels dropped on a transponder of another satellite leave the old satellite's list too.
@@ -145,22 +140,18 @@ TEST_F(PaneRowsTest, DropOnATransponderOfAnotherSatelliteMovesTheSatelliteToo) {
 }
 
 TEST_F(PaneRowsTest, FavouriteReorderKeepsTheDroppedOrderBehindTheTarget) {
-    const ListHead* group = db.lists().Head(FavouriteKind(0), 0);
-    std::vector<int> members;
-    for (const ListNode* node = group->first; node; node = node->next)
-        if (node->pk < kChannelCount)
-            members.push_back(node->pk);
+    const auto tuner1Members = [this] {
+        std::vector<int> pks = testing::pksOf(db, FavouriteKind(0), 0);
+        std::erase_if(pks, [](int pk) { return pk >= kChannelCount; });
+        return pks;
+    };
+    const std::vector<int> members = tuner1Members();
     ASSERT_GE(members.size(), 4u);
     const int dropped[] = {members[3], members[0]};
     EXPECT_EQ(MoveFavoriteChannels(db, 0, members[1], dropped), 2);
-    std::vector<int> order;
-    for (const ListNode* node = group->first; node; node = node->next)
-        if (node->pk < kChannelCount)
-            order.push_back(node->pk);
-    EXPECT_EQ(order[0], members[1]);
-    EXPECT_EQ(order[1], members[3]);
-    EXPECT_EQ(order[2], members[0]);
-    EXPECT_EQ(order[3], members[2]);
+    const std::vector<int> order = tuner1Members();
+    EXPECT_EQ((std::vector<int>(order.begin(), order.begin() + 4)),
+              (std::vector<int>{members[1], members[3], members[0], members[2]}));
     EXPECT_TRUE(testing::verifyLists(db));
 
     const int toEnd[] = {members[1]};

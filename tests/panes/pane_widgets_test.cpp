@@ -175,41 +175,37 @@ TEST_F(ChannelPaneTest, SelectionRulesAndDeleteReportTheFirstRow) {
 }
 
 TEST_F(ChannelPaneTest, LockedScrambledAndSkippedRowsAreDrawnAsTheirColours) {
-    QImage image(200, 16, QImage::Format_RGB32);
-    QPainter painter(&image);
-    ChannelRowLook look;
-    look.number = 12;
-    look.name = QStringLiteral("Name");
-    look.locked = true;
-    look.scrambled = true;
-    PaintChannelRow(painter, image.rect(), look, host.settings);
-    look.skipped = true;
-    look.locked = look.scrambled = false;
-    QImage skipped(200, 16, QImage::Format_RGB32);
-    QPainter skippedPainter(&skipped);
-    PaintChannelRow(skippedPainter, skipped.rect(), look, host.settings);
-    painter.end();
-    skippedPainter.end();
-
+    const auto paint = [this](bool locked, bool scrambled, bool skipped) {
+        QImage image(200, 16, QImage::Format_RGB32);
+        QPainter painter(&image);
+        ChannelRowLook look;
+        look.number = 12;
+        look.name = QStringLiteral("Name");
+        look.locked = locked;
+        look.scrambled = scrambled;
+        look.skipped = skipped;
+        PaintChannelRow(painter, image.rect(), look, host.settings);
+        return image;
+    };
+    const QImage image = paint(true, true, false);
     const auto colour = [&](EditorColour which) { return ToQColor(host.settings.colour(which)).rgb(); };
-    // The "L" box is the rightmost 10 pixels, the "$" box the 8 left of it, each inset one pixel on the left.
-    EXPECT_EQ(image.pixel(199, 2), colour(EditorColour::Lock));
-    EXPECT_EQ(image.pixel(191, 2), colour(EditorColour::Lock));
-    EXPECT_EQ(image.pixel(190, 2), colour(EditorColour::Bkgnd));
-    EXPECT_EQ(image.pixel(189, 2), colour(EditorColour::Scrambled));
-    EXPECT_EQ(image.pixel(183, 2), colour(EditorColour::Scrambled));
-    EXPECT_EQ(image.pixel(182, 2), colour(EditorColour::Bkgnd));
-    EXPECT_EQ(image.pixel(199, 1), colour(EditorColour::Bkgnd)); // inset two pixels at the top
-    bool lockText = false;
-    for (int x = 190; x < 200; ++x)
-        for (int y = 2; y < 14; ++y)
-            lockText |= image.pixel(x, y) == colour(EditorColour::LockText);
-    EXPECT_TRUE(lockText);
-    bool grey = false;
-    for (int x = 0; x < 33; ++x)
-        for (int y = 0; y < 16; ++y)
-            grey |= skipped.pixel(x, y) == QColor(0x96, 0x96, 0x96).rgb();
-    EXPECT_TRUE(grey);
+    // The "L" box is the rightmost 10 pixels, the "$" box the 8 left of it, each inset one pixel on the left and
+    // two at the top.
+    const std::tuple<int, int, EditorColour> pixels[] = {
+        {199, 2, EditorColour::Lock},      {191, 2, EditorColour::Lock},      {190, 2, EditorColour::Bkgnd},
+        {189, 2, EditorColour::Scrambled}, {183, 2, EditorColour::Scrambled}, {182, 2, EditorColour::Bkgnd},
+        {199, 1, EditorColour::Bkgnd}};
+    for (const auto& [x, y, expected] : pixels)
+        EXPECT_EQ(image.pixel(x, y), colour(expected)) << x << "," << y;
+    const auto anyPixel = [](const QImage& in, QRect area, QRgb wanted) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                if (in.pixel(x, y) == wanted)
+                    return true;
+        return false;
+    };
+    EXPECT_TRUE(anyPixel(image, QRect(190, 2, 10, 12), colour(EditorColour::LockText)));
+    EXPECT_TRUE(anyPixel(paint(false, false, true), QRect(0, 0, 33, 16), QColor(0x96, 0x96, 0x96).rgb()));
 }
 
 TEST(ChannelRowPainter, LongNamesEndInDots) {
@@ -229,59 +225,52 @@ protected:
     TestPaneHost host;
 };
 
-TEST_F(LabelPaneTest, SatellitePaneStartsWithAllAndLongitudeSortingRefusesDrags) {
-    SatellitePane pane(host, nullptr);
-    pane.resize(160, 400);
-    pane.show();
-    pane.Refill();
-    EXPECT_EQ(pane.rowCount(), 65);
-    EXPECT_EQ(pane.RowText(0), "All");
-    EXPECT_TRUE(pane.drag_enabled());
-    pane.SetSortMode(1);
-    EXPECT_FALSE(pane.drag_enabled());
-    pane.SelectRow(0);
-    EXPECT_EQ(pane.selectedSatellite(), -1);
-    QTest::keyClick(&pane, Qt::Key_Return);
+// The satellite pane starts with "All" and refuses drags sorted by longitude; programmatic selection is no
+// choice. Drags in the transponder pane end without effect; its keys are the menu's "Ins", "T" and "R", with Delete
+// and Return. Favourite rows show name and count and ignore Return.
+TEST_F(LabelPaneTest, RowsKeysAndDragsOfTheSatelliteTransponderAndFavouritePanes) {
+    SatellitePane satellites(host, nullptr);
+    satellites.Refill();
+    EXPECT_EQ(satellites.rowCount(), 65);
+    EXPECT_EQ(satellites.RowText(0), "All");
+    EXPECT_TRUE(satellites.drag_enabled());
+    satellites.SetSortMode(1);
+    EXPECT_FALSE(satellites.drag_enabled());
+    satellites.SelectRow(0);
+    EXPECT_EQ(satellites.selectedSatellite(), -1);
+    QTest::keyClick(&satellites, Qt::Key_Return);
     EXPECT_EQ(host.commands, std::vector<int>{kCmdSatelliteProperty});
-    EXPECT_TRUE(host.choices.empty()); // programmatic selection is no choice
-}
+    EXPECT_TRUE(host.choices.empty());
 
-TEST_F(LabelPaneTest, DragsInTheListPanesEndWithoutEffect) {
-    TransponderPane pane(host, nullptr);
-    pane.resize(160, 300);
-    pane.show();
-    pane.Refill(-1);
-    pane.SelectRow(1);
-    const QPoint from = pane.visualRect(pane.model()->index(1, 0)).center();
-    QTest::mousePress(pane.viewport(), Qt::LeftButton, {}, from);
-    QTest::mouseMove(pane.viewport(), from + QPoint(0, 20));
-    EXPECT_TRUE(pane.dragging());
-    QTest::mouseRelease(pane.viewport(), Qt::LeftButton, {}, from + QPoint(0, 20));
-    EXPECT_FALSE(pane.dragging());
+    TransponderPane transponders(host, nullptr);
+    transponders.resize(160, 300);
+    transponders.show();
+    transponders.Refill(-1);
+    transponders.SelectRow(1);
+    const QPoint from = transponders.visualRect(transponders.model()->index(1, 0)).center();
+    QTest::mousePress(transponders.viewport(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(transponders.viewport(), from + QPoint(0, 20));
+    EXPECT_TRUE(transponders.dragging());
+    QTest::mouseRelease(transponders.viewport(), Qt::LeftButton, {}, from + QPoint(0, 20));
+    EXPECT_FALSE(transponders.dragging());
     EXPECT_FALSE(host.db.modified());
-}
-
-// The keys the transponder menu names beside its items: "Ins", "T" and "R", with Delete and Return.
-TEST_F(LabelPaneTest, TransponderKeysSendTheMenuCommands) {
-    TransponderPane pane(host, nullptr);
-    pane.Refill(-1);
-    pane.SelectRow(0);
+    transponders.SelectRow(0);
+    host.commands.clear();
     for (const auto key : {Qt::Key_Insert, Qt::Key_T, Qt::Key_R, Qt::Key_Delete, Qt::Key_Return})
-        QTest::keyClick(&pane, key);
+        QTest::keyClick(&transponders, key);
     EXPECT_EQ(host.commands, (std::vector<int>{kCmdTransponderNew, kCmdTransponderNewTv, kCmdTransponderNewRadio,
                                                kCmdTransponderDelete, kCmdTransponderProperty}));
-}
 
-TEST_F(LabelPaneTest, FavouritePaneRowsShowNameAndCountAndIgnoreReturn) {
-    FavoritePane pane(host, nullptr);
-    pane.Refill();
-    ASSERT_EQ(pane.rowCount(), 8);
-    const std::string text = pane.RowText(0);
+    FavoritePane favourites(host, nullptr);
+    favourites.Refill();
+    ASSERT_EQ(favourites.rowCount(), 8);
+    const std::string text = favourites.RowText(0);
     EXPECT_EQ(text.front(), ' ');
     EXPECT_NE(text.find(" [" + std::to_string(host.db.lists().Head(FavouriteKind(0), 0)->count) + "]"),
               std::string::npos);
-    pane.SelectRow(0);
-    QTest::keyClick(&pane, Qt::Key_Return);
+    favourites.SelectRow(0);
+    host.commands.clear();
+    QTest::keyClick(&favourites, Qt::Key_Return);
     EXPECT_TRUE(host.commands.empty());
 }
 

@@ -5,25 +5,64 @@
 #include "scripted_prompts.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QStringList>
+#include <functional>
 #include <gtest/gtest.h>
+#include <utility>
+#include <vector>
 
 namespace vorlane::testing {
 
 using ui::Find;
 
-inline void choose(QDialog& dialog, const char* list, const QString& item) {
-    QComboBox& box = Find<QComboBox>(dialog, list);
-    const int index = box.findText(item);
-    ASSERT_GE(index, 0) << item.toStdString() << " is not in " << list;
-    box.setCurrentIndex(index);
+// Controls and their values as "name=value|name=value" in Latin-1: an edit's or a label's text, a list's current
+// item, "on" or "off" for a check box.
+inline std::vector<std::pair<QString, QString>> fieldsOf(const char* spec) {
+    std::vector<std::pair<QString, QString>> fields;
+    for (const QString& field : QString::fromLatin1(spec).split('|', Qt::SkipEmptyParts))
+        fields.emplace_back(field.section('=', 0, 0), field.section('=', 1));
+    return fields;
 }
 
-inline void type(QDialog& dialog, const char* edit, const QString& text) {
-    Find<QLineEdit>(dialog, edit).setText(text);
+inline QString valueOf(QWidget& dialog, const QString& name) {
+    QWidget& control = Find<QWidget>(dialog, name.toLatin1().constData());
+    if (auto* edit = qobject_cast<QLineEdit*>(&control))
+        return edit->text();
+    if (auto* list = qobject_cast<QComboBox*>(&control))
+        return list->currentText();
+    if (auto* box = qobject_cast<QCheckBox*>(&control))
+        return box->isChecked() ? "on" : "off";
+    return Find<QLabel>(dialog, name.toLatin1().constData()).text();
+}
+
+inline void expectShown(QWidget& dialog, const char* spec) {
+    for (const auto& [name, value] : fieldsOf(spec))
+        EXPECT_EQ(value, valueOf(dialog, name)) << name.toStdString();
+}
+
+inline bool enabled(QWidget& dialog, const char* name) {
+    return Find<QWidget>(dialog, name).isEnabled();
+}
+
+// Types into edits, chooses list items and sets check boxes.
+inline void set(QDialog& dialog, const char* spec) {
+    for (const auto& [name, value] : fieldsOf(spec)) {
+        QWidget& control = Find<QWidget>(dialog, name.toLatin1().constData());
+        if (auto* list = qobject_cast<QComboBox*>(&control)) {
+            const int index = list->findText(value);
+            ASSERT_GE(index, 0) << value.toStdString() << " is not in " << name.toStdString();
+            list->setCurrentIndex(index);
+        } else if (auto* box = qobject_cast<QCheckBox*>(&control)) {
+            box->setChecked(value == "on");
+        } else {
+            Find<QLineEdit>(dialog, name.toLatin1().constData()).setText(value);
+        }
+    }
 }
 
 inline int pressOk(QDialog& dialog) {
@@ -34,6 +73,16 @@ inline int pressOk(QDialog& dialog) {
 inline int pressCancel(QDialog& dialog) {
     Find<QAbstractButton>(dialog, "cancelButton").click();
     return dialog.result();
+}
+
+// The next dialog opened gets `spec` and then "OK" (or "Cancel"), after `more` ran on it.
+inline void answerDialog(const char* spec, bool ok = true, std::function<void(QDialog&)> more = {}) {
+    ui::UserPrompts::scriptAnswer(ui::UserPrompts::DialogScript([=](QDialog& dialog) {
+        if (more)
+            more(dialog);
+        set(dialog, spec);
+        return ok ? pressOk(dialog) : pressCancel(dialog);
+    }));
 }
 
 // The texts of the messages shown since the last call.

@@ -46,49 +46,37 @@ protected:
     std::array<std::uint8_t, SatelliteRecord::kSize> original{};
 };
 
-TEST_F(SatelliteDialogTest, OpensWithTheRecordsFields) {
+// Listed LOFs are chosen in their lists with the user edits off; the switch word shown is tuner 2's, the record's
+// tuner connection. An unlisted LOF selects "user"; a standard LNB has no high band.
+TEST_F(SatelliteDialogTest, OpensWithTheRecordsFieldsAndAnUnlistedLofSelectsUser) {
     SatelliteDialog dialog(record, settings);
-    EXPECT_EQ("Astra 19.2E", Find<QLineEdit>(dialog, "satelliteName").text());
-    EXPECT_EQ("19.2", Find<QLineEdit>(dialog, "longitude").text());
-    EXPECT_EQ("EAST", Find<QComboBox>(dialog, "longitudeDirection").currentText());
-    EXPECT_EQ("Universal", Find<QComboBox>(dialog, "lnbType").currentText());
-    // Stored LOFs that are in the lists are chosen there, with the user edits off.
-    EXPECT_EQ("9750", Find<QComboBox>(dialog, "lofLow").currentText());
-    EXPECT_FALSE(Find<QLineEdit>(dialog, "lofLowUser").isEnabled());
-    EXPECT_EQ("10600", Find<QComboBox>(dialog, "lofHigh").currentText());
-    EXPECT_FALSE(Find<QLineEdit>(dialog, "lofHighUser").isEnabled());
-    // The switch word of the record's tuner connection (tuner 2) is shown.
-    EXPECT_EQ("4 port", Find<QComboBox>(dialog, "diseqcType").currentText());
-    EXPECT_EQ("3", Find<QComboBox>(dialog, "diseqcPort").currentText());
-    EXPECT_EQ("Off", Find<QComboBox>(dialog, "tone22k").currentText());
-    EXPECT_EQ("12V", Find<QComboBox>(dialog, "lnbPower").currentText());
-    EXPECT_EQ("B", Find<QComboBox>(dialog, "toneBurst").currentText());
-}
+    expectShown(dialog, "satelliteName=Astra "
+                        "19.2E|longitude=19.2|longitudeDirection=EAST|lnbType=Universal|lofLow=9750|lofHigh=10600|"
+                        "diseqcType=4 port|diseqcPort=3|tone22k=Off|lnbPower=12V|toneBurst=B");
+    EXPECT_FALSE(enabled(dialog, "lofLowUser"));
+    EXPECT_FALSE(enabled(dialog, "lofHighUser"));
 
-TEST_F(SatelliteDialogTest, AnUnlistedLofSelectsUser) {
     record.setLnbLowFrequency(9751);
-    SatelliteDialog dialog(record, settings);
-    EXPECT_EQ("user", Find<QComboBox>(dialog, "lofLow").currentText());
-    EXPECT_TRUE(Find<QLineEdit>(dialog, "lofLowUser").isEnabled());
-    EXPECT_EQ("9751", Find<QLineEdit>(dialog, "lofLowUser").text());
-
-    // A standard LNB has no high band: its list and user edit are off even when "user" is chosen.
-    choose(dialog, "lofHigh", "user");
-    EXPECT_TRUE(Find<QLineEdit>(dialog, "lofHighUser").isEnabled());
-    choose(dialog, "lnbType", "Standard");
-    EXPECT_FALSE(Find<QComboBox>(dialog, "lofHigh").isEnabled());
-    EXPECT_FALSE(Find<QLineEdit>(dialog, "lofHighUser").isEnabled());
-    choose(dialog, "lnbType", "Single");
-    EXPECT_TRUE(Find<QComboBox>(dialog, "lofHigh").isEnabled());
+    SatelliteDialog unlisted(record, settings);
+    expectShown(unlisted, "lofLow=user|lofLowUser=9751");
+    EXPECT_TRUE(enabled(unlisted, "lofLowUser"));
+    set(unlisted, "lofHigh=user");
+    EXPECT_TRUE(enabled(unlisted, "lofHighUser"));
+    set(unlisted, "lnbType=Standard");
+    EXPECT_FALSE(enabled(unlisted, "lofHigh"));
+    EXPECT_FALSE(enabled(unlisted, "lofHighUser"));
+    set(unlisted, "lnbType=Single");
+    EXPECT_TRUE(enabled(unlisted, "lofHigh"));
 }
 
-TEST_F(SatelliteDialogTest, OkStoresAListLofOrTheUserNumberAndReportsTheEdit) {
-    UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& dialog) {
-        choose(dialog, "lofLow", "user");
-        type(dialog, "lofLowUser", "9751");
-        choose(dialog, "lofHigh", "11475");
-        return pressOk(dialog);
-    }));
+// OK stores a list LOF or the user number and reports the edit; Cancel writes nothing.
+TEST_F(SatelliteDialogTest, OkStoresTheLofsAndCancelWritesNothing) {
+    answerDialog("satelliteName=Changed|lofLow=5750|diseqcType=SMATV|tunerConnection=Separate", false);
+    EXPECT_EQ(0, ui::EditSatellite(nullptr, record, settings));
+    EXPECT_EQ(original, bytes);
+    EXPECT_EQ(2, settings.tuner_connection());
+
+    answerDialog("lofLow=user|lofLowUser=9751|lofHigh=11475");
     EXPECT_EQ(1, ui::EditSatellite(nullptr, record, settings));
     EXPECT_EQ(9751, readLe16(bytes.data() + 0x12));
     EXPECT_EQ(11475, readLe16(bytes.data() + 0x10));
@@ -105,9 +93,8 @@ TEST_F(SatelliteDialogTest, AValueOutsideItsFieldIsRefusedWithItsRange) {
                                                                      {"longitude", "", degrees}};
     for (const auto& [field, value, message] : refused) {
         SatelliteDialog dialog(record, settings);
-        choose(dialog, "lofLow", "user");
-        type(dialog, "lofLowUser", "9750");
-        type(dialog, field, value);
+        set(dialog, "lofLow=user|lofLowUser=9750");
+        Find<QLineEdit>(dialog, field).setText(value);
         UserPrompts::scriptAnswer(QMessageBox::Ok);
         EXPECT_NE(QDialog::Accepted, pressOk(dialog)) << value;
         EXPECT_EQ((QStringList{message}), messagesShown());
@@ -122,7 +109,7 @@ TEST_F(SatelliteDialogTest, DiseqcPortListFollowsTheType) {
     const std::tuple<const char*, int, const char*> types[] = {
         {"DiSEqC3", 0, ""}, {"8 port", 8, "3"}, {"16 port", 16, "3"}, {"SMATV", 16, "3"}, {"2 port", 2, ""}};
     for (const auto& [type, count, current] : types) {
-        choose(dialog, "diseqcType", type);
+        set(dialog, ("diseqcType=" + std::string(type)).c_str());
         EXPECT_EQ(count, port.count()) << type;
         EXPECT_EQ(count > 0, port.isEnabled()) << type;
         EXPECT_EQ(current, port.currentText()) << type;
@@ -132,19 +119,16 @@ TEST_F(SatelliteDialogTest, DiseqcPortListFollowsTheType) {
 
 TEST_F(SatelliteDialogTest, MotorAndTypeExcludeEachOtherAndTheMotorIsStored) {
     SatelliteDialog dialog(record, settings);
-    QComboBox& type = Find<QComboBox>(dialog, "diseqcType");
-    QComboBox& motor = Find<QComboBox>(dialog, "diseqcMotor");
-    EXPECT_FALSE(motor.isEnabled()); // a switch type is set
-    choose(dialog, "diseqcType", "Disable");
-    EXPECT_TRUE(motor.isEnabled());
-    choose(dialog, "diseqcMotor", "USALS");
-    EXPECT_FALSE(type.isEnabled());
-    choose(dialog, "diseqcMotor", "Disable");
-    EXPECT_TRUE(type.isEnabled());
+    EXPECT_FALSE(enabled(dialog, "diseqcMotor")); // a switch type is set
+    set(dialog, "diseqcType=Disable");
+    EXPECT_TRUE(enabled(dialog, "diseqcMotor"));
+    set(dialog, "diseqcMotor=USALS");
+    EXPECT_FALSE(enabled(dialog, "diseqcType"));
+    set(dialog, "diseqcMotor=Disable");
+    EXPECT_TRUE(enabled(dialog, "diseqcType"));
 
     // With no switch the motor choice is stored; an empty port list keeps the stored port.
-    choose(dialog, "diseqcType", "Disable");
-    choose(dialog, "diseqcMotor", "USALS");
+    set(dialog, "diseqcType=Disable|diseqcMotor=USALS");
     ASSERT_EQ(QDialog::Accepted, pressOk(dialog));
     const LnbSwitchWord word = record.lnbSwitch(1);
     EXPECT_EQ(0u, word.diseqcType());
@@ -152,40 +136,25 @@ TEST_F(SatelliteDialogTest, MotorAndTypeExcludeEachOtherAndTheMotorIsStored) {
     EXPECT_EQ(2u, word.diseqcPort());
 }
 
-TEST_F(SatelliteDialogTest, OkWritesTheSwitchWordOfTheTunerConnectionAndKeepsItsOtherBits) {
+// OK writes name, position and type, and the switch word of the tuner connection keeping its other bits; a
+// full-length name of any bytes comes back byte for byte.
+TEST_F(SatelliteDialogTest, OkWritesTheFieldsAndTheSwitchWordAndTheyRoundTrip) {
     SatelliteDialog dialog(record, settings);
-    choose(dialog, "diseqcType", "8 port");
-    choose(dialog, "diseqcPort", "6");
-    choose(dialog, "tone22k", "On");
-    choose(dialog, "lnbPower", "0V");
-    choose(dialog, "toneBurst", "A");
-    ASSERT_EQ(QDialog::Accepted, pressOk(dialog));
-
-    const std::uint32_t kept = 0xFFF80000u | (1u << 12) | (1u << 11);
-    const std::uint32_t expected = kept | (3u << 3) | (5u << 7) | (1u << 1) | (1u << 13);
-    EXPECT_EQ(expected, readLe32(bytes.data() + 0x7C));
-    EXPECT_EQ(0x12345678u, readLe32(bytes.data() + 0x78));
-}
-
-TEST_F(SatelliteDialogTest, NamePositionAndTypeRoundTrip) {
-    SatelliteDialog dialog(record, settings);
-    type(dialog, "satelliteName", QString::fromLatin1("Hisp\xE0sat \xFF"));
-    type(dialog, "longitude", "30.05");
-    choose(dialog, "longitudeDirection", "WEST");
-    choose(dialog, "lnbType", "Single");
+    set(dialog, "satelliteName=Hisp\xE0sat \xFF|longitude=30.05|longitudeDirection=WEST|lnbType=Single|diseqcType=8 "
+                "port|diseqcPort=6|tone22k=On|lnbPower=0V|toneBurst=A");
     ASSERT_EQ(QDialog::Accepted, pressOk(dialog));
     EXPECT_EQ(std::string("Hisp\xE0sat \xFF"), record.name());
     EXPECT_EQ(0, bytes[0x0A]);
     EXPECT_EQ(0, bytes[0x0F]);
     EXPECT_EQ(-300, record.orbitalPosition());
     EXPECT_EQ(2, record.lnbType());
+    const std::uint32_t kept = 0xFFF80000u | (1u << 12) | (1u << 11);
+    EXPECT_EQ(kept | (3u << 3) | (5u << 7) | (1u << 1) | (1u << 13), readLe32(bytes.data() + 0x7C));
+    EXPECT_EQ(0x12345678u, readLe32(bytes.data() + 0x78));
 
     SatelliteDialog reopened(record, settings);
-    EXPECT_EQ("30.0", Find<QLineEdit>(reopened, "longitude").text());
-    EXPECT_EQ("WEST", Find<QComboBox>(reopened, "longitudeDirection").currentText());
-    EXPECT_EQ(QString::fromLatin1("Hisp\xE0sat \xFF"), Find<QLineEdit>(reopened, "satelliteName").text());
+    expectShown(reopened, "longitude=30.0|longitudeDirection=WEST|satelliteName=Hisp\xE0sat \xFF");
 
-    // A full-length name of any bytes comes back byte for byte.
     const std::array<std::uint8_t, 16> name = {'S', 'a', 't', 0xB0, 0xE9, 0xFE, 'A', 'B',
                                                'C', 'D', 'E', 'F',  'G',  'H',  'I', 'J'};
     std::copy(name.begin(), name.end(), bytes.begin());
@@ -198,31 +167,15 @@ TEST_F(SatelliteDialogTest, NamePositionAndTypeRoundTrip) {
 TEST_F(SatelliteDialogTest, HiddenTunerGroupStillCarriesTheTunerConnection) {
     SatelliteDialog dialog(record, settings);
     EXPECT_TRUE(Find<QGroupBox>(dialog, "tunerSetting").isHidden());
-    QComboBox& number = Find<QComboBox>(dialog, "tunerNumber");
-    QComboBox& connection = Find<QComboBox>(dialog, "tunerConnection");
-    EXPECT_EQ("Tuner 2", number.currentText());
-    EXPECT_EQ("Dual Mode", connection.currentText());
-    EXPECT_FALSE(connection.isEnabled()); // only tuner 1 chooses the connection
-    choose(dialog, "tunerNumber", "Tuner 1");
-    EXPECT_TRUE(connection.isEnabled());
-    choose(dialog, "tunerConnection", "Loop Through");
-    EXPECT_FALSE(number.isEnabled());
+    expectShown(dialog, "tunerNumber=Tuner 2|tunerConnection=Dual Mode");
+    EXPECT_FALSE(enabled(dialog, "tunerConnection")); // only tuner 1 chooses the connection
+    set(dialog, "tunerNumber=Tuner 1");
+    EXPECT_TRUE(enabled(dialog, "tunerConnection"));
+    set(dialog, "tunerConnection=Loop Through");
+    EXPECT_FALSE(enabled(dialog, "tunerNumber"));
     ASSERT_EQ(QDialog::Accepted, pressOk(dialog));
     EXPECT_EQ(1, settings.tuner_connection());
     EXPECT_EQ(1, record.tunerConnection()); // the tuner number is not stored
-}
-
-TEST_F(SatelliteDialogTest, CancelWritesNothing) {
-    UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& dialog) {
-        type(dialog, "satelliteName", "Changed");
-        choose(dialog, "lofLow", "5750");
-        choose(dialog, "diseqcType", "SMATV");
-        choose(dialog, "tunerConnection", "Separate");
-        return pressCancel(dialog);
-    }));
-    EXPECT_EQ(0, ui::EditSatellite(nullptr, record, settings));
-    EXPECT_EQ(original, bytes);
-    EXPECT_EQ(2, settings.tuner_connection());
 }
 
 TEST(SatellitePositionText, ParsesTenthsExactlyAndTruncates) {

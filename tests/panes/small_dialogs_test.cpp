@@ -1,14 +1,17 @@
+#include "panes/find_dialog.h"
 #include "panes/move_to_dialog.h"
 #include "panes/rename_dialog.h"
 
-#include "scripted_prompts.h"
+#include "property_dialog_test_util.h"
 
-#include <QLineEdit>
 #include <QPushButton>
 #include <array>
 
 namespace vorlane::ui {
 namespace {
+
+using testing::answerDialog;
+using testing::expectShown;
 
 class RenameDialogTest : public ScriptedPrompts {
 protected:
@@ -16,15 +19,21 @@ protected:
     ReceiverSettings settings{bytes};
 };
 
-TEST_F(RenameDialogTest, OkStoresTheNewNameZeroFilled) {
+// OK stores the new name zero-filled; Cancel and groups that do not exist leave the record.
+TEST_F(RenameDialogTest, OkStoresTheNewNameZeroFilledAndCancelOrBadGroupsKeepIt) {
+    settings.set_fav_name(0, "News");
+    const auto before = bytes;
+    answerDialog("toEdit=Other", false);
+    EXPECT_EQ(RenameFavouriteGroup(nullptr, settings, 0), 0);
+    EXPECT_EQ(RenameFavouriteGroup(nullptr, settings, 8), 0);
+    EXPECT_EQ(RenameFavouriteGroup(nullptr, settings, -1), 0);
+    EXPECT_EQ(UserPrompts::takeAsked().size(), 1u);
+    EXPECT_EQ(bytes, before);
+
     settings.set_fav_name(3, "Sports channels!");
-    UserPrompts::scriptAnswer([](QDialog& dialog) {
-        EXPECT_EQ(Find<QLineEdit>(dialog, "fromEdit").text(), "Sports channels!");
-        auto& to = Find<QLineEdit>(dialog, "toEdit");
-        EXPECT_EQ(to.maxLength(), 16);
-        to.setText(QString::fromUtf8("Caf\u00e9"));
-        Find<QPushButton>(dialog, "okButton").click();
-        return dialog.result();
+    answerDialog("toEdit=Caf\xE9", true, [](QDialog& dialog) {
+        expectShown(dialog, "fromEdit=Sports channels!");
+        EXPECT_EQ(Find<QLineEdit>(dialog, "toEdit").maxLength(), 16);
     });
     EXPECT_EQ(RenameFavouriteGroup(nullptr, settings, 3), 1);
     EXPECT_EQ(settings.fav_name(3), "Caf\xE9");
@@ -34,35 +43,15 @@ TEST_F(RenameDialogTest, OkStoresTheNewNameZeroFilled) {
         EXPECT_EQ(bytes[offset + i], 0) << i;
 }
 
-TEST_F(RenameDialogTest, CancelLeavesTheRecordAndBadGroupsAskNothing) {
-    settings.set_fav_name(0, "News");
-    const auto before = bytes;
-    UserPrompts::scriptAnswer([](QDialog& dialog) {
-        Find<QLineEdit>(dialog, "toEdit").setText("Other");
-        Find<QPushButton>(dialog, "cancelButton").click();
-        return dialog.result();
-    });
-    EXPECT_EQ(RenameFavouriteGroup(nullptr, settings, 0), 0);
-    EXPECT_EQ(RenameFavouriteGroup(nullptr, settings, 8), 0);
-    EXPECT_EQ(RenameFavouriteGroup(nullptr, settings, -1), 0);
-    EXPECT_EQ(UserPrompts::takeAsked().size(), 1u);
-    EXPECT_EQ(bytes, before);
-}
-
 using MoveToDialogTest = ScriptedPrompts;
 
 TEST_F(MoveToDialogTest, StartsAtOneRefusesNumbersOutsideOneToTenThousandAndCancelKeepsTheNumber) {
-    UserPrompts::scriptAnswer([](QDialog& dialog) {
-        auto& number = Find<QLineEdit>(dialog, "channelNumberEdit");
-        EXPECT_EQ(number.text(), "1");
+    answerDialog("channelNumberEdit=10000", true, [](QDialog& dialog) {
+        expectShown(dialog, "channelNumberEdit=1");
         for (const char* refused : {"0", "10001"}) {
-            number.setText(QString::fromLatin1(refused));
-            Find<QPushButton>(dialog, "okButton").click();
-            EXPECT_EQ(dialog.result(), 0) << refused;
+            Find<QLineEdit>(dialog, "channelNumberEdit").setText(QString::fromLatin1(refused));
+            EXPECT_EQ(testing::pressOk(dialog), 0) << refused;
         }
-        number.setText("10000");
-        Find<QPushButton>(dialog, "okButton").click();
-        return dialog.result();
     });
     UserPrompts::scriptAnswer(QMessageBox::Ok);
     UserPrompts::scriptAnswer(QMessageBox::Ok);
@@ -73,13 +62,59 @@ TEST_F(MoveToDialogTest, StartsAtOneRefusesNumbersOutsideOneToTenThousandAndCanc
     ASSERT_EQ(asked.size(), 3u);
     EXPECT_EQ(asked[1].text, "Please enter an integer between 1 and 10000.");
 
-    UserPrompts::scriptAnswer([](QDialog& dialog) {
-        Find<QLineEdit>(dialog, "channelNumberEdit").setText("7");
-        Find<QPushButton>(dialog, "cancelButton").click();
-        return dialog.result();
-    });
+    answerDialog("channelNumberEdit=7", false);
     EXPECT_EQ(AskChannelMoveTarget(nullptr, channelNumber), 0); // Cancel leaves the number
     EXPECT_EQ(channelNumber, 10000);
+}
+
+using FindDialogTest = ScriptedPrompts;
+
+// Opens the dialog over `state`, types `text` and presses "Find Next" or "Cancel"; returns what the edit showed
+// when the dialog opened.
+QString TypeAndPress(FindState& state, const QString& text, const char* button, bool wholeWord = false) {
+    QString shown;
+    UserPrompts::scriptAnswer([&](QDialog& dialog) {
+        shown = testing::valueOf(dialog, "findTextEdit");
+        Find<QLineEdit>(dialog, "findTextEdit").setText(text);
+        Find<QCheckBox>(dialog, "wholeWordCheck").setChecked(wholeWord);
+        Find<QPushButton>(dialog, button).click();
+        return dialog.result();
+    });
+    AskFind(nullptr, state);
+    return shown;
+}
+
+TEST_F(FindDialogTest, EachPaneKeepsItsOwnLastText) {
+    FindState satellitePane;
+    FindState tvPane;
+    EXPECT_EQ(TypeAndPress(satellitePane, "Astra", "findNextButton", true), "");
+    EXPECT_EQ(satellitePane.find_text, "Astra");
+    EXPECT_TRUE(satellitePane.whole_word);
+
+    EXPECT_EQ(TypeAndPress(tvPane, "BBC", "findNextButton"), "");
+    EXPECT_EQ(TypeAndPress(satellitePane, "Hot", "findNextButton"), "Astra");
+    EXPECT_EQ(TypeAndPress(tvPane, "BBC", "findNextButton"), "BBC");
+    EXPECT_EQ(satellitePane.find_text, "Hot");
+    EXPECT_EQ(tvPane.find_text, "BBC");
+
+    // Cancel keeps the previous search.
+    EXPECT_EQ(TypeAndPress(satellitePane, "XYZ", "cancelButton", true), "Hot");
+    EXPECT_EQ(satellitePane.find_text, "Hot");
+    EXPECT_FALSE(satellitePane.whole_word);
+}
+
+TEST_F(FindDialogTest, OptionsAndLatin1TextRoundTrip) {
+    FindState state;
+    state.find_text = "T\xE9l\xE9";
+    state.match_case = true;
+    UserPrompts::scriptAnswer([](QDialog& dialog) {
+        expectShown(dialog, "findTextEdit=T\xE9l\xE9|matchCaseCheck=on|wholeWordCheck=off");
+        Find<QPushButton>(dialog, "findNextButton").click();
+        return dialog.result();
+    });
+    EXPECT_EQ(AskFind(nullptr, state), 1);
+    EXPECT_EQ(state.find_text, "T\xE9l\xE9");
+    EXPECT_TRUE(state.match_case);
 }
 
 } // namespace

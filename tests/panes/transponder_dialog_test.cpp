@@ -1,3 +1,4 @@
+#include "database/list_test_util.h"
 #include "database/transponder_new_record.h"
 #include "panes/transponder_dialog.h"
 #include "property_dialog_test_util.h"
@@ -40,46 +41,34 @@ protected:
     std::array<std::uint8_t, TransponderRecord::kSize> original{};
 };
 
-TEST_F(TransponderDialogTest, OpensWithTheRecordsFields) {
-    TransponderDialog dialog(record, "Astra");
-    EXPECT_EQ("Astra", Find<QLineEdit>(dialog, "satelliteName").text());
-    EXPECT_EQ("11778", Find<QLineEdit>(dialog, "frequency").text());
-    EXPECT_EQ("27500", Find<QLineEdit>(dialog, "symbolRate").text());
-    EXPECT_EQ("1101", Find<QLineEdit>(dialog, "transportStreamId").text());
-    EXPECT_EQ("Vertical", Find<QComboBox>(dialog, "polarity").currentText());
-    EXPECT_EQ("3 / 4", Find<QComboBox>(dialog, "fec").currentText());
-}
-
 // Leaving the symbol rate replaces any value outside its range; leaving the frequency corrects only wild values,
-// then checks the range.
-TEST_F(TransponderDialogTest, LeavingAnEditCorrectsOrChecksItsValue) {
+// then checks the range, and checks the other fields too.
+TEST_F(TransponderDialogTest, OpensWithTheRecordsFieldsAndLeavingAnEditCorrectsOrChecksItsValue) {
     TransponderDialog dialog(record, "Astra");
+    expectShown(dialog, "satelliteName=Astra|frequency=11778|symbolRate=27500|transportStreamId=1101|"
+                        "polarity=Vertical|fec=3 / 4");
     for (const char* wild : {"999", "50001", ""}) {
-        type(dialog, "symbolRate", wild);
+        Find<QLineEdit>(dialog, "symbolRate").setText(wild);
         leave(dialog, "symbolRate");
-        EXPECT_EQ("27500", Find<QLineEdit>(dialog, "symbolRate").text()) << wild;
+        expectShown(dialog, "symbolRate=27500");
     }
-    type(dialog, "frequency", "999");
-    leave(dialog, "frequency");
-    EXPECT_EQ("1000", Find<QLineEdit>(dialog, "frequency").text());
-    EXPECT_TRUE(messagesShown().isEmpty());
-
-    type(dialog, "frequency", "60000");
-    UserPrompts::scriptAnswer(QMessageBox::Ok);
-    leave(dialog, "frequency");
-    EXPECT_EQ("60000", Find<QLineEdit>(dialog, "frequency").text());
-    EXPECT_EQ((QStringList{"Please enter an integer between 1000 and 50000."}), messagesShown());
-
-    type(dialog, "frequency", "600000");
-    leave(dialog, "frequency");
-    EXPECT_EQ("1000", Find<QLineEdit>(dialog, "frequency").text());
-    EXPECT_TRUE(messagesShown().isEmpty());
-
-    // Leaving an edit checks the other fields too: a TS ID the record's 16 bits cannot hold is refused.
-    type(dialog, "transportStreamId", "65536");
-    UserPrompts::scriptAnswer(QMessageBox::Ok);
-    leave(dialog, "frequency");
-    EXPECT_EQ((QStringList{"Please enter an integer between 0 and 65535."}), messagesShown());
+    const struct {
+        const char* fields;
+        const char* shown;
+        QString message;
+    } leaving[] = {{"frequency=999", "frequency=1000", {}},
+                   {"frequency=60000", "frequency=60000", "Please enter an integer between 1000 and 50000."},
+                   {"frequency=600000", "frequency=1000", {}},
+                   {"transportStreamId=65536", "frequency=1000", "Please enter an integer between 0 and 65535."}};
+    for (const auto& step : leaving) {
+        SCOPED_TRACE(step.fields);
+        set(dialog, step.fields);
+        if (!step.message.isEmpty())
+            UserPrompts::scriptAnswer(QMessageBox::Ok);
+        leave(dialog, "frequency");
+        expectShown(dialog, step.shown);
+        EXPECT_EQ(step.message.isEmpty() ? QStringList() : QStringList{step.message}, messagesShown());
+    }
 }
 
 TEST_F(TransponderDialogTest, MovingTheFocusToTheButtonsCorrectsOnlyForOk) {
@@ -88,7 +77,6 @@ TEST_F(TransponderDialogTest, MovingTheFocusToTheButtonsCorrectsOnlyForOk) {
     dialog.activateWindow();
     QApplication::processEvents();
     QLineEdit& frequency = Find<QLineEdit>(dialog, "frequency");
-    QLineEdit& symbolRate = Find<QLineEdit>(dialog, "symbolRate");
 
     frequency.setFocus(Qt::TabFocusReason);
     frequency.setText("999");
@@ -96,7 +84,7 @@ TEST_F(TransponderDialogTest, MovingTheFocusToTheButtonsCorrectsOnlyForOk) {
     EXPECT_EQ("999", frequency.text());
 
     frequency.setFocus(Qt::TabFocusReason);
-    symbolRate.setText("60000"); // "OK" will refuse this one itself
+    Find<QLineEdit>(dialog, "symbolRate").setText("60000"); // "OK" will refuse this one itself
     Find<QPushButton>(dialog, "okButton").setFocus(Qt::MouseFocusReason);
     EXPECT_EQ("1000", frequency.text());
     EXPECT_TRUE(messagesShown().isEmpty());
@@ -105,20 +93,14 @@ TEST_F(TransponderDialogTest, MovingTheFocusToTheButtonsCorrectsOnlyForOk) {
 // OK refuses an out-of-range frequency and writes nothing; then writes the fields and keeps the other tuning bits.
 TEST_F(TransponderDialogTest, OkRefusesOrWritesTheFieldsAndKeepsTheOtherTuningBits) {
     TransponderDialog dialog(record, "Astra");
-    type(dialog, "frequency", "60000");
-    type(dialog, "transportStreamId", "5");
+    set(dialog, "frequency=60000|transportStreamId=5");
     UserPrompts::scriptAnswer(QMessageBox::Ok);
     EXPECT_NE(QDialog::Accepted, pressOk(dialog));
     EXPECT_EQ((QStringList{"Please enter an integer between 1000 and 50000."}), messagesShown());
     EXPECT_EQ(original, bytes);
 
-    type(dialog, "frequency", "12188");
-    type(dialog, "symbolRate", "22000");
-    type(dialog, "transportStreamId", "65535");
-    choose(dialog, "polarity", "Horizontal");
-    choose(dialog, "fec", "Auto");
+    set(dialog, "frequency=12188|symbolRate=22000|transportStreamId=65535|polarity=Horizontal|fec=Auto");
     ASSERT_EQ(QDialog::Accepted, pressOk(dialog));
-
     auto expected = original;
     writeLe16(expected.data() + 0x10, 12188);
     writeLe16(expected.data() + 0x12, 22000);
@@ -128,11 +110,7 @@ TEST_F(TransponderDialogTest, OkRefusesOrWritesTheFieldsAndKeepsTheOtherTuningBi
 }
 
 TEST_F(TransponderDialogTest, CancelWritesNothing) {
-    UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& dialog) {
-        type(dialog, "frequency", "12000");
-        choose(dialog, "polarity", "Auto");
-        return pressCancel(dialog);
-    }));
+    answerDialog("frequency=12000|polarity=Auto", false);
     ChannelDatabase db;
     db.AllocateTables();
     std::copy(bytes.begin(), bytes.end(), db.transponder(7).bytes());
@@ -168,35 +146,22 @@ protected:
         db.BuildAllLists();
     }
 
-    std::vector<int> transpondersOf(int satellite) {
-        std::vector<int> pks;
-        for (const ListNode* n = db.lists().Head(ListKind::SatelliteTransponders, satellite)->first; n; n = n->next)
-            pks.push_back(n->pk);
-        return pks;
-    }
-
     ChannelDatabase db;
 };
 
 TEST_F(NewTransponderDialog, CancelAddsNothingAndOkAddsTheTransponderAsTheLastOfItsSatellite) {
-    UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& dialog) { return pressCancel(dialog); }));
+    answerDialog("", false);
     EXPECT_EQ(0, ui::AddNewTransponder(nullptr, db, 1));
     EXPECT_FALSE(db.modified());
     for (int i = 2; i < kTransponderCount; ++i)
         ASSERT_TRUE(db.transponder(i).isFree()) << i;
 
-    UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& dialog) {
-        EXPECT_EQ("Hotbird", Find<QLineEdit>(dialog, "satelliteName").text());
-        EXPECT_EQ("12000", Find<QLineEdit>(dialog, "frequency").text());
-        EXPECT_EQ("27500", Find<QLineEdit>(dialog, "symbolRate").text());
-        EXPECT_EQ("0", Find<QLineEdit>(dialog, "transportStreamId").text());
-        EXPECT_EQ("Auto", Find<QComboBox>(dialog, "polarity").currentText());
-        EXPECT_EQ("Auto", Find<QComboBox>(dialog, "fec").currentText());
-        type(dialog, "frequency", "11034");
-        return pressOk(dialog);
-    }));
+    answerDialog("frequency=11034", true, [](QDialog& dialog) {
+        expectShown(dialog, "satelliteName=Hotbird|frequency=12000|symbolRate=27500|transportStreamId=0|polarity=Auto|"
+                            "fec=Auto");
+    });
     EXPECT_EQ(1, ui::AddNewTransponder(nullptr, db, 1));
-    const std::vector<int> listed = transpondersOf(1);
+    const std::vector<int> listed = pksOf(db, ListKind::SatelliteTransponders, 1);
     ASSERT_EQ(3u, listed.size());
     const ConstTransponderRecord added = db.transponder(listed.back());
     EXPECT_EQ(11034, added.frequency());

@@ -146,10 +146,9 @@ TYPED_TEST(SettingsStoreTest, UnavailableStoreReadsNumbersAsZeroAndRefusesWrites
     EXPECT_EQ("/default/", text);
     EXPECT_EQ(200, store->ReadProfileNumber("Display", "ColumnWidth", 200));
     EXPECT_EQ("none", store->ReadProfileText("Path", "Data", "none"));
-    EXPECT_FALSE(store->WriteNumber(kSerialKey, "Bart", 6));
-    EXPECT_FALSE(store->WriteText(kFileKey, "BinPath", "/x/"));
-    EXPECT_FALSE(store->WriteProfileNumber("Display", "ColumnWidth", 100));
-    EXPECT_FALSE(store->WriteProfileText("Path", "Data", "/x"));
+    EXPECT_FALSE(store->WriteNumber(kSerialKey, "Bart", 6) || store->WriteText(kFileKey, "BinPath", "/x/") ||
+                 store->WriteProfileNumber("Display", "ColumnWidth", 100) ||
+                 store->WriteProfileText("Path", "Data", "/x"));
 }
 
 TEST(QSettingsStore, FileIsAnIniWithOneGroupPerKey) {

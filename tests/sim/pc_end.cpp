@@ -6,7 +6,6 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <termios.h>
-#include <thread>
 #include <unistd.h>
 
 namespace vorlane::testing {
@@ -21,13 +20,8 @@ PcEnd::PcEnd(const std::string& devicePath) {
 }
 
 PcEnd::~PcEnd() {
-    close();
-}
-
-void PcEnd::close() {
     if (m_fd >= 0)
         ::close(m_fd);
-    m_fd = -1;
 }
 
 void PcEnd::write(ConstByteSpan bytes) {
@@ -42,10 +36,6 @@ void PcEnd::write(ConstByteSpan bytes) {
         if (::poll(&writable, 1, 1000) <= 0)
             return;
     }
-}
-
-void PcEnd::write(std::string_view text) {
-    write(ConstByteSpan(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
 }
 
 Bytes PcEnd::read(std::size_t count, std::chrono::milliseconds timeout) {
@@ -68,25 +58,9 @@ Bytes PcEnd::read(std::size_t count, std::chrono::milliseconds timeout) {
     return received;
 }
 
-Bytes PcEnd::readFor(std::chrono::milliseconds span) {
-    Bytes received;
-    const auto deadline = std::chrono::steady_clock::now() + span;
-    while (std::chrono::steady_clock::now() < deadline) {
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-        const Bytes part = read(1 << 20, left);
-        received.insert(received.end(), part.begin(), part.end());
-        if (part.empty())
-            break;
-    }
-    return received;
-}
-
-void sendWakeUp(PcEnd& pc) {
-    for (int cycle = 0; cycle < 5; ++cycle) {
-        pc.write({0x0A, 0xCC, 0x55, 0xEE, 0xFF});
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
+Bytes wakeUp() {
+    const Bytes frame{0x0A, 0xCC, 0x55, 0xEE, 0xFF};
+    return join({frame, frame, frame, frame, frame});
 }
 
 Bytes packetOf(ConstByteSpan data) {

@@ -1,4 +1,5 @@
 #pragma once
+// The PC's end of the simulator's line, and the bytes the PC sends.
 
 #include "platform/bytes.h"
 
@@ -21,23 +22,18 @@ public:
     PcEnd& operator=(const PcEnd&) = delete;
 
     bool isOpen() const { return m_fd >= 0; }
-    void close();
-
     void write(ConstByteSpan bytes);
-    void write(std::initializer_list<std::uint8_t> bytes) { write(ConstByteSpan(bytes.begin(), bytes.size())); }
-    void write(std::string_view text);
-
     // Reads until `count` bytes arrived or the time-out passed; returns what arrived.
     Bytes read(std::size_t count, std::chrono::milliseconds timeout = std::chrono::milliseconds(2000));
     // Everything that arrives within `span`.
-    Bytes readFor(std::chrono::milliseconds span);
+    Bytes readFor(std::chrono::milliseconds span) { return read(1 << 20, span); }
 
 private:
     int m_fd = -1;
 };
 
 // The wake-up of the PC: five times a line feed and CC 55 EE FF.
-void sendWakeUp(PcEnd& pc);
+Bytes wakeUp();
 // A packet as the PC sends it: the data followed by their byte sum, most significant byte first.
 Bytes packetOf(ConstByteSpan data);
 Bytes sizeOf(std::uint32_t size);

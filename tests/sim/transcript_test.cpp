@@ -32,21 +32,14 @@ const Bytes kPrompt = bytesOf("\r\n[d-MON] boot monitor> ");
 const Bytes kGo{0xFA, 0xCC};
 const Bytes kAccepted{0xFA, 0xFA};
 const Bytes kAgain{0xFC, 0xFA};
-const Bytes kWakeUp = join({{0x0A, 0xCC, 0x55, 0xEE, 0xFF},
-                            {0x0A, 0xCC, 0x55, 0xEE, 0xFF},
-                            {0x0A, 0xCC, 0x55, 0xEE, 0xFF},
-                            {0x0A, 0xCC, 0x55, 0xEE, 0xFF},
-                            {0x0A, 0xCC, 0x55, 0xEE, 0xFF}});
+const Bytes kWakeUp = wakeUp();
 
 Bytes Request(std::uint8_t kind, std::uint8_t classByte) {
     return {0xCC, 0x55, kind, classByte};
 }
-Bytes Part(const Bytes& data, std::size_t offset, std::size_t length) {
-    return Bytes(data.begin() + static_cast<std::ptrdiff_t>(offset),
-                 data.begin() + static_cast<std::ptrdiff_t>(std::min(data.size(), offset + length)));
-}
 Bytes Packet(const Bytes& data, std::size_t number) {
-    return packetOf(Part(data, number * 1024, 1024));
+    const std::size_t from = number * 1024;
+    return packetOf(ConstByteSpan(data.data() + from, std::min<std::size_t>(1024, data.size() - from)));
 }
 // Request, marker, go-ahead: the PC's steps before it sends the size.
 std::vector<Step> UploadStart(std::uint8_t classByte) {
@@ -58,21 +51,8 @@ std::vector<Step> Script(std::initializer_list<std::vector<Step>> parts) {
         all.insert(all.end(), part.begin(), part.end());
     return all;
 }
-std::function<void(ReceiverBehaviour&)> Faults(int SimulatorFaults::*field, int packet,
-                                               std::chrono::milliseconds restartAfter = {}) {
-    return [=](ReceiverBehaviour& behaviour) {
-        behaviour.faults.*field = packet;
-        if (restartAfter.count())
-            behaviour.restartAfterBreakIn = restartAfter;
-    };
-}
-std::function<void(ReceiverBehaviour&)> Downloads(const decltype(ReceiverBehaviour::downloads)& files) {
-    return [=](ReceiverBehaviour& behaviour) { behaviour.downloads = files; };
-}
-
 const Bytes kBlock = patternBytes(2500, 3);
 const Bytes kDownload = patternBytes(1500, 11);
-const Bytes kXs(600, 'x');
 
 const TranscriptCase kCases[] = {
     {"WrongSumAskedAgain",
@@ -81,10 +61,8 @@ const TranscriptCase kCases[] = {
              {{join({sizeOf(2), {0xFF, 0x01, 0x00, 0x00, 0x00, 0xFF}}), kAgain},
               {{0xFF, 0x01, 0x00, 0x00, 0x01, 0x00}, kAccepted}}}),
      {{0, {0xFF, 0x01}}}},
-    {"EmptyBlockIsOnlyItsSum", {}, Script({UploadStart(0x24), {{join({sizeOf(0), sizeOf(0)}), kAccepted}}}), {{4, {}}}},
-    {"UnknownClassIsNotAnswered", {}, {{Request(0x22, 0x31), {}}}, {}},
     {"SilentAfterAnUploadPacketUntilRestarted",
-     Faults(&SimulatorFaults::silentAfterPacket, 1),
+     [](ReceiverBehaviour& behaviour) { behaviour.faults.silentAfterPacket = 1; },
      Script({UploadStart(0x20),
              {{join({sizeOf(2048), Packet(kBlock, 0)}), kAccepted},
               {Packet(kBlock, 1), {}},
@@ -92,7 +70,7 @@ const TranscriptCase kCases[] = {
               {{}, kPrompt, 0, true}}}),
      {}},
     {"DownloadRepeatsAPacketOnRequest",
-     Downloads({std::nullopt, kDownload, std::nullopt}),
+     [](ReceiverBehaviour& behaviour) { behaviour.downloads[1] = kDownload; },
      {{Request(0x11, 0x24), kDownloadMarker},
       {{}, {}}, // the receiver waits for the go-ahead
       {{0xFA}, join({{0x00, 0x00, 0x05, 0xDC}, Packet(kDownload, 0)})},
@@ -100,35 +78,21 @@ const TranscriptCase kCases[] = {
       {kAgain, Packet(kDownload, 1)},
       {kAccepted, {}}},
      {}},
-    {"KindWithoutAFileGetsNoMarker", {}, {{Request(0x11, 0x23), bytesOf("\r\nno data to download\r\n")}}, {}},
     {"RefusalEndsTheDownload",
-     Downloads({std::nullopt, patternBytes(3000, 1), std::nullopt}),
+     [](ReceiverBehaviour& behaviour) { behaviour.downloads[1] = patternBytes(3000, 1); },
      {{Request(0x11, 0x24), kDownloadMarker},
       {{0xFA}, join({sizeOf(3000), Packet(patternBytes(3000, 1), 0)})},
       {{0xFE, 0xFA, 0xFA}, {}},
       {Request(0x11, 0x24), kDownloadMarker}},
      {}},
-    {"SilentAfterADownloadPacket",
-     [](ReceiverBehaviour& behaviour) {
-         behaviour.downloads[1] = patternBytes(2048, 1);
-         behaviour.faults.silentAfterPacket = 1;
-     },
-     {{Request(0x11, 0x24), kDownloadMarker},
-      {{0xFA}, join({sizeOf(2048), Packet(patternBytes(2048, 1), 0)})},
-      {kAccepted, {}}},
-     {}},
-    {"RunningSoftwareIgnoresMonitorCommands", {}, {{bytesOf("\r\r\r\r\r\r\r\r\r\rq\r\r\rreset\r"), {}}}, {}},
-    {"PatternInsidePacketDataIsNoBreakIn",
-     [](ReceiverBehaviour& behaviour) { behaviour.restartAfterBreakIn = 50ms; },
-     Script({UploadStart(0x20), {{join({sizeOf(600), packetOf(kXs)}), kAccepted}, {{}, {}}}}),
-     {{0, kXs}}},
     {"BreakInRestartsAReceiverHangingInATransfer",
-     Faults(&SimulatorFaults::silentAfterPacket, 1, 50ms),
+     [](ReceiverBehaviour& behaviour) {
+         behaviour.faults.silentAfterPacket = 1;
+         behaviour.restartAfterBreakIn = 50ms;
+     },
      Script({UploadStart(0x20), {{join({sizeOf(2000), Packet(kBlock, 0)}), kAccepted}, {{}, kPrompt, 3}}}),
      {}},
-    {"WithoutRestartTheBreakInChangesNothing", {}, {{{}, {}, 50}}, {}},
     {"MonitorStillAnswersRequests", {}, Script({{{{}, kPrompt, 0, true}}, UploadStart(0x21)}), {}},
-    {"IdentifiesItselfOnceAfterTheWakeUp", {}, {{kWakeUp, bytesOf("\r\nKX70RS digital satellite receiver\r\n")}}, {}},
     {"ForeignIdentification",
      [](ReceiverBehaviour& behaviour) { behaviour.faults.withoutIdentification = true; },
      {{kWakeUp, bytesOf("\r\nDVB-S receiver ready\r\n")}},
@@ -151,7 +115,7 @@ TEST_P(SimulatorTranscript, AnswersExactlyAndStoresTheBlocks) {
         SCOPED_TRACE("step " + std::to_string(i));
         const Step& step = test.script[i];
         for (int group = 0; group < step.breakInGroups; ++group) {
-            pc.write("xxxx");
+            pc.write(bytesOf("xxxx"));
             written.insert(written.end(), 4, 'x');
             std::this_thread::sleep_for(1ms);
         }

@@ -1,5 +1,7 @@
 #include "simulator_fixture.h"
 
+#include "sim/line_pacer.h"
+
 #include <fstream>
 #include <iterator>
 
@@ -41,14 +43,28 @@ TEST_F(SimulatorLink, KeepsAnsweringAcrossReopenedPortsAndLogsBothDirections) {
     const std::string identification = "\r\nKX70RS digital satellite receiver\r\n";
     for (int opening = 0; opening < 3; ++opening) {
         PcEnd pc(linkPath());
-        sendWakeUp(pc);
+        pc.write(wakeUp());
         EXPECT_EQ(bytesOf(identification), pc.readFor(700ms)) << opening;
     }
     receiver->stop();
     std::ifstream log(pathIn("line.log"));
     const std::string text((std::istreambuf_iterator<char>(log)), std::istreambuf_iterator<char>());
-    EXPECT_NE(std::string::npos, text.find(" RX 0a cc 55 ee ff\n")) << text;
+    EXPECT_NE(std::string::npos, text.find(" RX 0a cc 55 ee ff 0a cc")) << text;
     EXPECT_NE(std::string::npos, text.find(" TX 0d 0a 4b 58 37 30 52 53")) << text;
+}
+
+TEST(LinePacer, BytesFollowEachOtherAtTenBitTimesAndAnIdleLineStartsAfresh) {
+    LinePacer pacer(9600);
+    const auto start = SimClock::now();
+    const auto after = [](SimClock::time_point from, SimClock::time_point at) {
+        return std::chrono::duration_cast<std::chrono::microseconds>(at - from).count();
+    };
+    EXPECT_NEAR(1042, after(start, pacer.scheduleByte(start)), 1); // 10 / 9600 s, rounded
+    EXPECT_NEAR(2083, after(start, pacer.scheduleByte(start)), 1);
+    const auto later = start + std::chrono::seconds(5);
+    EXPECT_NEAR(1042, after(later, pacer.scheduleByte(later)), 1);
+    LinePacer unpaced(0);
+    EXPECT_EQ(start, unpaced.scheduleByte(start));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "panes/editor_settings.h"
+#include "panes/find_state.h"
 
 #include "platform/memory_settings_store.h"
 
@@ -58,6 +59,47 @@ TEST(EditorSettings, ResetColoursSetsTheDefaultColourColumnAndKeepsTheWidth) {
         if (entry.colour != EditorColour::Index) {
             EXPECT_EQ(entry.resetValue, entry.profileDefault) << entry.key;
         }
+    }
+}
+
+FindState Search(std::string text, bool wholeWord = false, bool matchCase = false) {
+    FindState state;
+    state.find_text = std::move(text);
+    state.whole_word = wholeWord;
+    state.match_case = matchCase;
+    return state;
+}
+
+// Whole word cuts at the separators only (not at '.' or ':'); an empty text matches nothing.
+TEST(FindMatches, TextWholeWordAndCase) {
+    struct Case {
+        const char* text;
+        bool wholeWord, matchCase;
+        const char* row;
+        bool matches;
+    };
+    const Case cases[] = {{"", false, false, "ABC", false},     {"", true, false, "", false},
+                          {"BC", false, false, "ABC.TV", true}, {"tv", false, false, "ABC.TV", true},
+                          {"tv", false, true, "ABC.TV", false}, {"TV", false, true, "ABC.TV", true},
+                          {"ABCD", false, false, "ABC", false}, {"ABC", true, false, "ABC.TV", false},
+                          {"ABC", true, false, "ABC-TV", true}, {"ABC", true, false, "ABCD", false},
+                          {"ABC", true, false, "x:ABC", false}, {"abc", true, false, "ABC TV", true},
+                          {"abc", true, true, "ABC TV", false}, {"\xF6", false, false, "K\xD6LN", true}};
+    for (const Case& c : cases)
+        EXPECT_EQ(FindMatches(Search(c.text, c.wholeWord, c.matchCase), c.row), c.matches) << c.text << " in " << c.row;
+    for (const char* row :
+         {"x ABC", "x,ABC", "x+ABC", "x~ABC", "x|ABC", "x/ABC", "x\\ABC", "x`ABC", "x_ABC", "x\tABC", "x\nABC", "ABC-"})
+        EXPECT_TRUE(FindMatches(Search("ABC", true), row)) << row;
+}
+
+// Every ISO-8859-1 capital finds its small letter and back; the multiplication and division signs stay apart.
+TEST(FindMatches, CaseFoldingCoversEveryLatin1Letter) {
+    for (int capital = 0xC0; capital <= 0xDE; ++capital) {
+        const std::string upper(1, static_cast<char>(capital));
+        const std::string lower(1, static_cast<char>(capital + 0x20));
+        EXPECT_EQ(capital != 0xD7, FindMatches(Search(lower), "x" + upper)) << capital;
+        EXPECT_EQ(capital != 0xD7, FindMatches(Search(upper, true), "a " + lower)) << capital;
+        EXPECT_FALSE(FindMatches(Search(lower, false, true), upper)) << capital;
     }
 }
 
