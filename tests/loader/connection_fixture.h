@@ -46,4 +46,20 @@ private:
     std::string m_saved;
 };
 
+// The pieces of a connection over a scratch folder of ports, with the built-in texts.
+class ConnectionPieces : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(ports.valid());
+        ASSERT_TRUE(port.Create(nullptr, nullptr, 40960, 4096));
+        texts.Load("/nonexistent-folder");
+    }
+
+    ScratchSerialFolder ports;
+    CountingSettingsStore store;
+    LanguageTexts texts;
+    RecordingTransferUi ui;
+    SerialPort port;
+};
+
 } // namespace vorlane::testing

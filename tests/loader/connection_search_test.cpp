@@ -1,14 +1,10 @@
 #include "connection_fixture.h"
 #include "loader/connection.h"
-#include "loader/language_texts.h"
-#include "loader/serial_port.h"
 #include "platform/serial_device.h"
 #include "platform/trace.h"
 #include "pseudo_terminal.h"
 #include "sim/simulated_receiver.h"
 
-#include <gtest/gtest.h>
-#include <memory>
 #include <thread>
 #include <unistd.h>
 
@@ -23,12 +19,10 @@ namespace {
 constexpr ConnectionPauses kSearchPauses{0, 0, 200, 500};
 constexpr std::size_t kWakeUpLength = 25;
 
-class PortSearchTest : public ::testing::Test {
+class PortSearchTest : public ConnectionPieces {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(ports.valid());
-        ASSERT_TRUE(port.Create(nullptr, nullptr, 40960, 4096));
-        texts.Load("/nonexistent-folder");
+        ConnectionPieces::SetUp();
         connection.Start();
     }
 
@@ -41,12 +35,7 @@ protected:
         return *receivers.back();
     }
 
-    ScratchSerialFolder ports;
     std::vector<std::unique_ptr<SimulatedReceiver>> receivers;
-    MemorySettingsStore store;
-    LanguageTexts texts;
-    RecordingTransferUi ui;
-    SerialPort port;
     Connection connection{port, store, texts, ui, kSearchPauses};
 };
 
@@ -120,19 +109,11 @@ TEST_F(PortSearchTest, SearchWhileConnectedClosesTheOldPortFirst) {
     EXPECT_TRUE(port.IsOpen());
 }
 
-TEST(PortSearchPieces, IdentificationArrivingInPiecesIsFound) {
-    ScratchSerialFolder ports;
+TEST_F(PortSearchTest, IdentificationArrivingInPiecesIsFound) {
     PseudoTerminal receiver;
-    ASSERT_TRUE(receiver.valid());
     ASSERT_EQ(0, symlink(receiver.slavePath().c_str(), ports.portPath(1).c_str()));
-    SerialPort port;
-    ASSERT_TRUE(port.Create(nullptr, nullptr, 40960, 4096));
-    LanguageTexts texts;
-    MemorySettingsStore store;
-    RecordingTransferUi ui;
-    Connection connection(port, store, texts, ui, ConnectionPauses{0, 0, 0, 500});
-    connection.Start();
-
+    Connection slowLine(port, store, texts, ui, ConnectionPauses{0, 0, 0, 500});
+    slowLine.Start();
     // A slow line: the text shows up in two parts, the second well after the first was read.
     std::thread answer([&] {
         // Reads on the master fail until the search opens the port, so keep trying for a while.
@@ -146,8 +127,8 @@ TEST(PortSearchPieces, IdentificationArrivingInPiecesIsFound) {
         std::this_thread::sleep_for(150ms);
         receiver.send("0RS digital satellite receiver\r\n");
     });
-    const int found = connection.SearchPort();
+    const int found = slowLine.SearchPort();
     answer.join();
     EXPECT_EQ(1, found);
-    EXPECT_EQ(1, connection.Settings().PortNumber());
+    EXPECT_EQ(1, slowLine.Settings().PortNumber());
 }

@@ -1,12 +1,9 @@
 #include "connection_fixture.h"
 #include "loader/connection.h"
-#include "loader/language_texts.h"
-#include "loader/serial_port.h"
 #include "platform/serial_speed.h"
 #include "platform/trace.h"
 #include "pseudo_terminal.h"
 
-#include <gtest/gtest.h>
 #include <unistd.h>
 
 using namespace vorlane;
@@ -33,25 +30,18 @@ constexpr ConnectionControls kDisconnectedControls{
 constexpr ConnectionControls kConnectedControls{
     .autoConnect = true, .connect = false, .disconnect = true, .set = false, .upload = true, .download = true};
 
-class ConnectionTest : public ::testing::Test {
+class ConnectionTest : public ConnectionPieces {
 protected:
     void SetUp() override {
+        ConnectionPieces::SetUp();
         ASSERT_TRUE(pty.valid());
-        ASSERT_TRUE(ports.valid());
-        ASSERT_TRUE(port.Create(nullptr, nullptr, 40960, 4096));
-        texts.Load("/nonexistent-folder"); // the built-in texts
         connection.SetTransferControl(&transfer);
     }
 
     void LinkPty(int portNumber) { ASSERT_EQ(0, symlink(pty.slavePath().c_str(), ports.portPath(portNumber).c_str())); }
 
     PseudoTerminal pty;
-    ScratchSerialFolder ports;
-    CountingSettingsStore store;
-    LanguageTexts texts;
-    RecordingTransferUi ui;
     RecordingTransfer transfer;
-    SerialPort port;
     Connection connection{port, store, texts, ui, ConnectionPauses{0, 0, 0, 0}};
 };
 
@@ -75,12 +65,7 @@ TEST_F(ConnectionTest, StartsDisconnectedAndStoresAllEightValuesOnceAtTheEnd) {
     EXPECT_EQ(8, store.writes);
 }
 
-TEST(ConnectionLifetime, DestructionStoresOnlyWhatWasRead) {
-    SerialPort port;
-    ASSERT_TRUE(port.Create(nullptr, nullptr, 40960, 4096));
-    LanguageTexts texts;
-    RecordingTransferUi ui;
-    CountingSettingsStore store;
+TEST_F(ConnectionTest, DestructionStoresOnlyWhatWasRead) {
     ASSERT_EQ(1, store.WriteNumber(kSerialSettingsKey, "Bart", 6));
     store.writes = 0;
     { Connection neverStarted(port, store, texts, ui); }
