@@ -12,8 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -59,7 +59,7 @@ public:
             onReport(value);
     }
     void ShowNote(const std::string& text) override { notes.push_back(text); }
-    void HideNote() override { ++noteHides; }
+    void HideNote() override {}
 
     // Runs the event queue until the wait is ended, or the user closes it after `userClosesAfter`.
     int RunModalWait(const std::string& text) override {
@@ -75,10 +75,7 @@ public:
     void EndModalWait(int result) override { m_result = result; }
 
     bool HasReport(int value) const {
-        for (const ProgressReport& report : reports)
-            if (report.value == value)
-                return true;
-        return false;
+        return std::any_of(reports.begin(), reports.end(), [&](const ProgressReport& r) { return r.value == value; });
     }
     bool Finished() const { return HasReport(-1) || HasReport(-2); }
 
@@ -87,7 +84,6 @@ public:
     std::vector<ProgressReport> begins; // value = blocks, text = "path|action"
     std::vector<ProgressReport> reports;
     std::vector<std::string> notes;
-    int noteHides = 0;
     int cursorShown = 0;
     int cursorDepth = 0;
     std::vector<std::string> modalTexts;
@@ -194,8 +190,7 @@ protected:
 
     std::string PathIn(const std::string& name) const { return scratch.PathIn(name); }
 
-    // Starts the simulated receiver with `behaviour` (answering in the manner `config` gives) and opens the
-    // port on it.
+    // Starts the simulated receiver, answering in the manner `config` gives, and opens the port on it.
     void Connect(ReceiverBehaviour behaviour = {}, SimulatorConfig config = {}) {
         config.linkPath = PathIn("COM5");
         config.behaviour = std::move(behaviour);
@@ -213,7 +208,6 @@ protected:
         RunUntil([&] { return simulator->receivedBytes().size() >= count; }, 2s);
         return simulator->receivedBytes();
     }
-    // Handles deliveries for `span`.
     void RunFor(std::chrono::milliseconds span) {
         RunUntil([] { return false; }, span);
     }

@@ -1,6 +1,5 @@
-// Normal uploads against the simulated receiver: exactly what the PC sends for every entry, what the receiver
-// stores, and how an upload ends when the receiver stops it. Only an end after the last packet of the last entry
-// is a completion; either way the state is Idle before the report, and the path and the entries are forgotten.
+// Normal uploads: exactly what the PC sends for every entry, what the receiver stores, and how an upload ends. Only
+// an end after the last packet of the last entry is a completion; either way the state is Idle before the report.
 
 #include "loader/connection.h"
 #include "platform/memory_settings_store.h"
@@ -46,10 +45,6 @@ const UploadCase kUploads[] = {
     {"EndAfterTheLastPacket", {{2500, TransferClass::P2}}, &SimulatorFaults::endAtPacket, 3, -1, {}},
     {"ErrorInsteadOfTheAcknowledgement", {{2500, TransferClass::P2}}, &SimulatorFaults::errorAtPacket, 2, -2, {}},
 };
-
-void PrintTo(const UploadCase& test, std::ostream* out) {
-    *out << test.name;
-}
 
 class TransferUploadTest : public TransferSimTest, public ::testing::WithParamInterface<UploadCase> {};
 
