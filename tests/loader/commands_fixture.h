@@ -1,8 +1,6 @@
 #pragma once
 
-#include "loader/connection.h"
 #include "loader/transfer_commands.h"
-#include "platform/memory_settings_store.h"
 #include "transfer_fixture.h"
 
 #include <algorithm>

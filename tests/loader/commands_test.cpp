@@ -2,7 +2,6 @@
 #include "commands_fixture.h"
 #include "loader/transfer_commands_file_choice.h"
 #include "loader/transfer_requests.h"
-#include "platform/trace.h"
 
 #include <optional>
 
@@ -136,7 +135,7 @@ TEST_F(CommandsUploadTest, AFileOfNoKnownKindEmptyOrUnreadableIsNotAcceptableAnd
     EXPECT_TRUE(simulator->receivedBytes().empty());
 }
 
-TEST_F(CommandsUploadTest, ABlockFileGoesThroughTheMonitorWithTheBlockShownInTheCaption) {
+TEST_F(CommandsUploadTest, ABlockFileOrTheForceModeBoxGoesThroughTheMonitorWithTheBlockInTheCaption) {
     Bytes file;
     vorlane::testing::AppendBlock(file, 0xB1, Pattern(1500, 0x63));
     vorlane::testing::AppendBlock(file, 0xB2, Pattern(2200, 0x64));
@@ -178,24 +177,18 @@ TEST_F(CommandsUploadTest, ABlockFileGoesThroughTheMonitorWithTheBlockShownInThe
                                 "Now erasing the flash. Please wait.  (3/3)"})
         EXPECT_TRUE(ui.HasCaption(caption)) << caption;
     EXPECT_EQ("message1 Completed", ui.events.back());
-}
 
-TEST_F(CommandsUploadTest, TheForceModeBoxSendsAWholeFileThroughTheMonitor) {
-    const Bytes contents = Pattern(300, 0x66);
-    WriteFile("update.key", contents);
-    ReceiverBehaviour behaviour;
-    behaviour.restartAfterBreakIn = 30ms;
-    Connect(behaviour);
+    // The force mode box sends a whole file through the monitor as well.
+    WriteFile("update.key", Pattern(300, 0x66));
     ui.chosenFile = PathIn("update.key");
     ui.forceModeBox = true;
-
     TraceCapture trace;
     ASSERT_EQ(1, commands.OnBtnUploadStb());
     EXPECT_TRUE(trace.contains("Emergency mode\n"));
     ASSERT_TRUE(RunUntilFinished());
-    ASSERT_TRUE(simulator->waitForBlocks(1, 1s));
-    EXPECT_EQ(kMonitorUpload, simulator->receivedBlocks()[0].transferClass);
-    EXPECT_EQ(contents, simulator->receivedBlocks()[0].bytes);
+    ASSERT_TRUE(simulator->waitForBlocks(4, 1s));
+    EXPECT_EQ(kMonitorUpload, simulator->receivedBlocks()[3].transferClass);
+    EXPECT_EQ(Pattern(300, 0x66), simulator->receivedBlocks()[3].bytes);
 }
 
 TEST_F(CommandsDownloadTest, TheChoiceAndTheFileStartTheDownloadAndTheUploadListIsEmptied) {

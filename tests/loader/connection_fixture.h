@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/memory_settings_store.h"
 #include "support/scratch_folder.h"
 #include "transfer_fixture.h"
 

@@ -1,7 +1,5 @@
 #include "connection_fixture.h"
-#include "loader/connection.h"
 #include "platform/serial_device.h"
-#include "platform/trace.h"
 #include "pseudo_terminal.h"
 #include "sim/simulated_receiver.h"
 

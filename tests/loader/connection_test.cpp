@@ -1,7 +1,5 @@
 #include "connection_fixture.h"
-#include "loader/connection.h"
 #include "platform/serial_speed.h"
-#include "platform/trace.h"
 #include "pseudo_terminal.h"
 
 #include <unistd.h>

@@ -1,6 +1,5 @@
 #include "loader/transfer_channel_header.h"
 #include "loader/transfer_requests.h"
-#include "platform/trace.h"
 #include "transfer_fixture.h"
 
 #include <algorithm>
@@ -100,7 +99,7 @@ TEST_F(TransferDownloadTest, DisconnectDuringADownloadLeavesNoTemporaryFile) {
     ASSERT_TRUE(RunUntil([&] { return ui.HasReport(1); }));
     RunFor(100ms);
     EXPECT_EQ(TransferState::DownloadData, transfer.State());
-    EXPECT_EQ(1u, FolderFiles().size()); // the temporary file
+    EXPECT_EQ(1u, FolderFiles().size()); // the temporary file, beside the target for the rename
 
     port.Close();
     transfer.SetTransferIdle();

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "loader/connection.h"
 #include "loader/event_queue_dispatcher.h"
 #include "loader/language_texts.h"
 #include "loader/loader_ui.h"
 #include "loader/serial_port.h"
 #include "loader/transfer.h"
 #include "platform/bytes.h"
+#include "platform/memory_settings_store.h"
+#include "platform/trace.h"
 #include "sim/simulated_receiver.h"
 #include "storage/checksum.h"
 #include "support/scratch_folder.h"

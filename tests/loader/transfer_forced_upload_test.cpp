@@ -1,8 +1,5 @@
 #include "../blockfile/block_file_builder.h"
 #include "blockfile/upload_classifier.h"
-#include "loader/connection.h"
-#include "platform/memory_settings_store.h"
-#include "platform/trace.h"
 #include "transfer_fixture.h"
 
 #include <algorithm>

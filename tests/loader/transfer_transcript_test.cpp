@@ -1,6 +1,5 @@
 #include "loader/transfer_line.h"
 #include "loader/transfer_requests.h"
-#include "platform/trace.h"
 #include "pseudo_terminal.h"
 #include "transfer_fixture.h"
 

@@ -1,9 +1,6 @@
 // Normal uploads: exactly what the PC sends for every entry, what the receiver stores, and how an upload ends. Only
 // an end after the last packet of the last entry is a completion; either way the state is Idle before the report.
 
-#include "loader/connection.h"
-#include "platform/memory_settings_store.h"
-#include "platform/trace.h"
 #include "transfer_fixture.h"
 
 using namespace vorlane;
