@@ -258,7 +258,7 @@ TEST_F(CommandsDownloadTest, NothingStartsWithoutAPortAChoiceOrTheMonitor) {
     vorlane::testing::AppendBlock(file, 0xB1, Pattern(100, 0x67));
     WriteFile("software.bin", file);
     ui.chosenFile = PathIn("software.bin");
-    ui.waitLimit = 200ms;
+    ui.userClosesAfter = 200ms;
     EXPECT_EQ(0, commands.OnBtnUploadStb());
     EXPECT_EQ(1u, transfer.SrcData().count());
     EXPECT_EQ(TransferState::Idle, transfer.State());

@@ -52,11 +52,10 @@ TEST_F(PortSearchTest, HighestAnsweringPortIsFoundFirst) {
     EXPECT_TRUE(trace.contains("buf : \r\nKX70RS"));
     EXPECT_TRUE(trace.contains("OK port!!!"));
     EXPECT_FALSE(trace.contains("Detect port : 2\n"));
-    EXPECT_EQ((std::vector<std::pair<std::string, int>>{{"COM port searching OK!", 1}}), ui.messages);
+    EXPECT_EQ((std::vector<std::string>{"cursor not-allowed", "message1 COM port searching OK!", "cursor arrow"}),
+              ui.events);
     EXPECT_EQ("   Connected", connection.StatusText());
     EXPECT_EQ(ConnectionControlsFor(true), connection.Controls());
-    EXPECT_EQ(1, ui.cursorShown);
-    EXPECT_EQ(0, ui.cursorDepth);
 
     // The search's wake-up, then the Connect command's own.
     EXPECT_EQ(2 * kWakeUpLength, com5.receivedBytes().size());
@@ -84,18 +83,18 @@ TEST_F(PortSearchTest, NoReceiverFailsWithThePortClosed) {
     ASSERT_EQ(1, connection.SetPortAndSpeed(9, 11));
     EXPECT_EQ(0, connection.SearchPort());
     EXPECT_EQ(10, connection.Settings().PortNumber());
-    EXPECT_TRUE(ui.messageBoxes.empty());
 
     StartReceiver(4, false);
     EXPECT_EQ(0, connection.AutoConnectCommand());
     EXPECT_FALSE(port.IsOpen());
-    EXPECT_EQ(
-        (std::vector<std::pair<std::string, int>>{{"COM port searching fail!", 1}, {"COM port searching fail!", 1}}),
-        ui.messages);
+    // The search alone, then the command: never a message box.
+    const std::string failed = "message1 COM port searching fail!";
+    EXPECT_EQ((std::vector<std::string>{"cursor not-allowed", failed, "cursor arrow", "cursor not-allowed", failed,
+                                        "cursor arrow"}),
+              ui.events);
     EXPECT_EQ("   Connection failed", connection.StatusText());
     EXPECT_EQ(ConnectionControlsFor(false), connection.Controls());
     EXPECT_EQ(4, connection.Settings().PortNumber()); // the lowest port that could be opened
-    EXPECT_EQ(0, ui.cursorDepth);
 }
 
 TEST_F(PortSearchTest, SearchWhileConnectedClosesTheOldPortFirst) {

@@ -102,7 +102,7 @@ TEST_F(ConnectionTest, ConnectOpensTheChosenPortAtItsSpeedAndWakesTheReceiverUnt
     EXPECT_EQ(kConnectedControls, connection.Controls());
     EXPECT_EQ(1, transfer.idleCalls);
     EXPECT_EQ(1, transfer.monitorClears);
-    EXPECT_TRUE(ui.messageBoxes.empty());
+    EXPECT_TRUE(ui.events.empty());
 
     // The port holds the terminal exclusively; a second descriptor can still read its speed. (A pseudo-terminal
     // always reports 8-bit characters, so the byte size is checked on the settings instead.)
@@ -133,7 +133,7 @@ TEST_F(ConnectionTest, PortThatCannotBeUsedIsNamedAndReportedAsFailed) {
     ASSERT_EQ(1, connection.SetPortAndSpeed(2, 11));
     EXPECT_EQ(0, connection.ConnectCommand());
     EXPECT_FALSE(port.IsOpen());
-    EXPECT_EQ(std::vector<std::string>{"Can't use Comport #3"}, ui.messageBoxes);
+    EXPECT_EQ(std::vector<std::string>{"box Can't use Comport #3"}, ui.events);
     EXPECT_EQ("   Connection failed", connection.StatusText());
     EXPECT_EQ(kDisconnectedControls, connection.Controls());
     EXPECT_EQ(0, transfer.idleCalls);

@@ -53,9 +53,8 @@ public:
         ++posted;
         m_queue.Post(std::move(task));
     }
-    bool WaitForPost(std::chrono::milliseconds timeout = 3000ms) const {
-        const auto deadline = std::chrono::steady_clock::now() + timeout;
-        while (posted == 0 && std::chrono::steady_clock::now() < deadline)
+    bool WaitForPost() const {
+        for (int wait = 0; wait < 3000 && posted == 0; ++wait)
             std::this_thread::sleep_for(1ms);
         return posted > 0;
     }

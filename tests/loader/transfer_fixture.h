@@ -38,20 +38,46 @@ struct ProgressReport {
     UploadPosition upload;
 };
 
-class RecordingTransferUi : public LoaderUi {
+// Records what the loader asks of the user, in order: "box <text>", "message<mode> <text>", "note <text>",
+// "wait <text>", "cursor not-allowed" and "cursor arrow".
+template <class Base> class RecordingUi : public Base {
 public:
-    explicit RecordingTransferUi(EventQueueDispatcher* events = nullptr) : m_events(events) {}
+    explicit RecordingUi(EventQueueDispatcher* dispatcher = nullptr) : m_events(dispatcher) {}
 
-    void ShowMessageBox(const std::string& text) override { messageBoxes.push_back(text); }
+    void ShowMessageBox(const std::string& text) override { events.push_back("box " + text); }
     int ShowMessage(const std::string& text, int mode) override {
-        messages.emplace_back(text, mode);
-        return 1;
+        events.push_back("message" + std::to_string(mode) + " " + text);
+        return mode == 0 ? 0 : 1;
     }
-    void ShowNotAllowedCursor() override {
-        ++cursorShown;
-        ++cursorDepth;
+    void ShowNotAllowedCursor() override { events.push_back("cursor not-allowed"); }
+    void RestoreCursor() override { events.push_back("cursor arrow"); }
+    void ShowNote(const std::string& text) override { events.push_back("note " + text); }
+    void HideNote() override { ++noteHides; }
+    // Runs the event queue until the wait is ended, or the user closes it after `userClosesAfter`.
+    int RunModalWait(const std::string& text) override {
+        events.push_back("wait " + text);
+        m_result.reset();
+        if (m_events)
+            m_events->RunUntil([this] { return m_result.has_value(); }, userClosesAfter);
+        if (!m_result && whenUserCloses)
+            whenUserCloses();
+        return m_result.value_or(2);
     }
-    void RestoreCursor() override { --cursorDepth; }
+    void EndModalWait(int result) override { m_result = result; }
+
+    std::vector<std::string> events;
+    int noteHides = 0;
+    std::chrono::milliseconds userClosesAfter = 10s;
+    std::function<void()> whenUserCloses;
+
+private:
+    EventQueueDispatcher* m_events;
+    std::optional<int> m_result;
+};
+
+class RecordingTransferUi : public RecordingUi<LoaderUi> {
+public:
+    using RecordingUi::RecordingUi;
 
     void BeginProgress(int blocks, const std::string& path, const std::string& action) override {
         begins.push_back({blocks, path + "|" + action, {}});
@@ -61,42 +87,15 @@ public:
         if (onReport)
             onReport(value);
     }
-    void ShowNote(const std::string& text) override { notes.push_back(text); }
-    void HideNote() override {}
-
-    // Runs the event queue until the wait is ended, or the user closes it after `userClosesAfter`.
-    int RunModalWait(const std::string& text) override {
-        modalTexts.push_back(text);
-        m_result.reset();
-        const auto closeAt = std::chrono::steady_clock::now() + userClosesAfter;
-        while (!m_result && std::chrono::steady_clock::now() < closeAt)
-            m_events->RunUntil([this] { return m_result.has_value(); }, 10ms);
-        if (!m_result && whenUserCloses)
-            whenUserCloses();
-        return m_result.value_or(2);
-    }
-    void EndModalWait(int result) override { m_result = result; }
 
     bool HasReport(int value) const {
         return std::any_of(reports.begin(), reports.end(), [&](const ProgressReport& r) { return r.value == value; });
     }
     bool Finished() const { return HasReport(-1) || HasReport(-2); }
 
-    std::vector<std::string> messageBoxes;
-    std::vector<std::pair<std::string, int>> messages;
     std::vector<ProgressReport> begins; // value = blocks, text = "path|action"
     std::vector<ProgressReport> reports;
-    std::vector<std::string> notes;
-    int cursorShown = 0;
-    int cursorDepth = 0;
-    std::vector<std::string> modalTexts;
-    std::chrono::milliseconds userClosesAfter = 10s;
-    std::function<void()> whenUserCloses;
     std::function<void(int value)> onReport; // inside the report, as a modal box would run
-
-private:
-    EventQueueDispatcher* m_events;
-    std::optional<int> m_result;
 };
 
 inline Bytes Join(std::initializer_list<Bytes> parts) {

@@ -81,7 +81,6 @@ TEST_P(ForcedUploadMannerTest, BreaksIntoTheMonitorAndSendsEveryBlockThroughIt) 
     TraceCapture trace;
 
     EXPECT_EQ(1, transfer.StartForcedUpload());
-    EXPECT_EQ(std::vector<std::string>{"Reset your STB(s)."}, ui.modalTexts);
     EXPECT_EQ((std::vector<int>{21, 20, 7}), statuses); // trying, connected with the monitor, connected
     EXPECT_FALSE(transfer.IsBreakInSending());
     ASSERT_TRUE(RunUntil([&] { return ui.Finished(); }));
@@ -122,7 +121,7 @@ TEST_P(ForcedUploadMannerTest, BreaksIntoTheMonitorAndSendsEveryBlockThroughIt) 
     }
     EXPECT_EQ(manner.nakPacket == 1 ? 4 : 3, erasing);
     EXPECT_TRUE(secondOfThree);
-    EXPECT_TRUE(ui.notes.empty()); // the writing note belongs to normal uploads
+    EXPECT_EQ(std::vector<std::string>{"wait Reset your STB(s)."}, ui.events); // no writing note
     EXPECT_EQ(3u, Occurrences(trace.text(), "m_nTimeOut2=0\n"));
     // The reset restarts the monitor: its prompt only shows the status again.
     EXPECT_EQ(20, statuses.back());

@@ -108,7 +108,7 @@ TEST_P(TransferUploadTest, SendsEveryEntryExactlyAndEndsAsTheReceiverDecides) {
     }
     EXPECT_EQ(entries.size(), ui.begins.size());
     if (!test.fault && entries.size() == 1) {
-        EXPECT_EQ(std::vector<std::string>{"Now writting the flash. Do NOT power off the STB."}, ui.notes);
+        EXPECT_EQ(std::vector<std::string>{"note Now writting the flash. Do NOT power off the STB."}, ui.events);
         // The note goes up when the last packet was sent.
         std::vector<int> values;
         for (const ProgressReport& report : ui.reports)
