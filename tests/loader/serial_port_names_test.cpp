@@ -28,16 +28,14 @@ private:
 
 TEST(SerialPortNames, DefaultTableCoversAllSixteenPorts) {
     SerialDirVariable unset(nullptr);
-    const std::pair<int, const char*> paths[] = {{1, "/dev/ttyUSB0"},
-                                                 {8, "/dev/ttyUSB7"},
-                                                 {9, "/dev/ttyACM0"},
-                                                 {12, "/dev/ttyACM3"},
-                                                 {13, "/dev/ttyS0"},
-                                                 {16, "/dev/ttyS3"},
-                                                 {0, ""},
-                                                 {17, ""}};
-    for (const auto& [number, path] : paths)
-        EXPECT_EQ(path, SerialDevicePath(number)) << number;
+    EXPECT_EQ("/dev/ttyUSB0", SerialDevicePath(1));
+    EXPECT_EQ("/dev/ttyUSB7", SerialDevicePath(8));
+    EXPECT_EQ("/dev/ttyACM0", SerialDevicePath(9));
+    EXPECT_EQ("/dev/ttyACM3", SerialDevicePath(12));
+    EXPECT_EQ("/dev/ttyS0", SerialDevicePath(13));
+    EXPECT_EQ("/dev/ttyS3", SerialDevicePath(16));
+    EXPECT_EQ("", SerialDevicePath(0));
+    EXPECT_EQ("", SerialDevicePath(17));
     EXPECT_EQ("COM1", SerialPortName(1));
     EXPECT_EQ("COM16", SerialPortName(16));
     EXPECT_EQ("", SerialPortName(17));
