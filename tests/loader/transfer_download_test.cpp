@@ -16,12 +16,6 @@ const Bytes kAgain = {0xFC, 0xFA};
 
 class TransferDownloadTest : public TransferSimTest {
 protected:
-    void ConnectWithDownload(DownloadKind kind, const Bytes& file, SimulatorFaults faults = {}) {
-        ReceiverBehaviour behaviour;
-        behaviour.downloads[static_cast<std::size_t>(kind)] = file;
-        behaviour.faults = faults;
-        Connect(behaviour);
-    }
     void StartDownload(int receiveFileType, const std::string& path) {
         transfer.SetReceiveFileType(receiveFileType);
         transfer.SetDownloadPath(path);

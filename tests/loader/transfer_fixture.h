@@ -201,6 +201,12 @@ protected:
         ASSERT_TRUE(port.Open(simulator->linkPath(), 115200, 0, 8, 0, 0));
     }
 
+    void ConnectWithDownload(DownloadKind kind, const Bytes& file, SimulatorFaults faults = {}) {
+        ReceiverBehaviour behaviour;
+        behaviour.downloads[static_cast<std::size_t>(kind)] = file;
+        behaviour.faults = faults;
+        Connect(behaviour);
+    }
     bool RunUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = 10s) {
         return events.RunUntil(done, timeout);
     }
