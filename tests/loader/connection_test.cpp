@@ -45,11 +45,13 @@ protected:
 
 } // namespace
 
-TEST_F(ConnectionTest, StartsDisconnectedAndStoresAllEightValuesOnceAtTheEnd) {
+TEST_F(ConnectionTest, StartsDisconnectedRefusesValuesOutsideTheListsAndStoresAllEightOnceAtTheEnd) {
     connection.Start();
     EXPECT_EQ("   Disconnected", connection.StatusText());
     EXPECT_EQ(kDisconnectedControls, connection.Controls());
-    EXPECT_EQ(0, store.writes); // nothing is written at the start
+    EXPECT_EQ(0, store.writes);                      // nothing is written at the start
+    EXPECT_EQ(0, connection.SetPortAndSpeed(16, 0)); // outside their lists
+    EXPECT_EQ(0, connection.SetPortAndSpeed(0, 16));
 
     connection.Finish();
     EXPECT_EQ(8, store.writes);
@@ -61,6 +63,8 @@ TEST_F(ConnectionTest, StartsDisconnectedAndStoresAllEightValuesOnceAtTheEnd) {
 
     connection.Finish();
     EXPECT_EQ(8, store.writes);
+    EXPECT_EQ(1, connection.SetPortAndSpeed(15, 0));
+    EXPECT_EQ(16, connection.Settings().PortNumber());
 }
 
 TEST_F(ConnectionTest, DestructionStoresOnlyWhatWasRead) {
@@ -78,21 +82,19 @@ TEST_F(ConnectionTest, DestructionStoresOnlyWhatWasRead) {
     EXPECT_EQ(13u, store.ReadNumber(kSerialSettingsKey, "Bart", 0));
 }
 
-TEST_F(ConnectionTest, PortAndSpeedOutsideTheirListsAreRefused) {
-    connection.Start();
-    EXPECT_EQ(0, connection.SetPortAndSpeed(16, 0));
-    EXPECT_EQ(0, connection.SetPortAndSpeed(0, 16));
-    EXPECT_EQ(0u, connection.Settings().comport);
-    EXPECT_EQ(11u, connection.Settings().bart);
-    EXPECT_EQ(1, connection.SetPortAndSpeed(15, 0));
-    EXPECT_EQ(16, connection.Settings().PortNumber());
-}
-
 TEST_F(ConnectionTest, ConnectOpensTheChosenPortAtItsSpeedAndWakesTheReceiverUntilDisconnect) {
-    LinkPty(3);
     connection.Start();
     ASSERT_EQ(1, connection.SetPortAndSpeed(2, 6)); // COM3 at 9600
+    // Before it exists the port is named and reported as failed.
+    EXPECT_EQ(0, connection.ConnectCommand());
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_EQ(std::vector<std::string>{"box Can't use Comport #3"}, ui.events);
+    EXPECT_EQ("   Connection failed", connection.StatusText());
+    EXPECT_EQ(kDisconnectedControls, connection.Controls());
+    EXPECT_EQ(0, transfer.idleCalls);
 
+    LinkPty(3);
+    ui.events.clear();
     TraceCapture trace;
     ASSERT_EQ(1, connection.ConnectCommand());
     EXPECT_TRUE(port.IsOpen());
@@ -126,15 +128,4 @@ TEST_F(ConnectionTest, ConnectOpensTheChosenPortAtItsSpeedAndWakesTheReceiverUnt
     ASSERT_EQ(1, connection.ConnectPort());
     connection.Finish();
     EXPECT_FALSE(port.IsOpen());
-}
-
-TEST_F(ConnectionTest, PortThatCannotBeUsedIsNamedAndReportedAsFailed) {
-    connection.Start();
-    ASSERT_EQ(1, connection.SetPortAndSpeed(2, 11));
-    EXPECT_EQ(0, connection.ConnectCommand());
-    EXPECT_FALSE(port.IsOpen());
-    EXPECT_EQ(std::vector<std::string>{"box Can't use Comport #3"}, ui.events);
-    EXPECT_EQ("   Connection failed", connection.StatusText());
-    EXPECT_EQ(kDisconnectedControls, connection.Controls());
-    EXPECT_EQ(0, transfer.idleCalls);
 }
