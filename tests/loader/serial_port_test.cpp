@@ -229,7 +229,7 @@ TEST_F(SerialPortTest, DirectReadTakesTheBatchTheWatcherHolds) {
     EXPECT_EQ(" 1.0\r\ntail", text.substr(12) + std::string(received.begin(), received.end()));
 }
 
-TEST_F(SerialPortTest, ClosePromptlyWhileTheWatcherWaitsToDeliverOrInsideTheDelivery) {
+TEST_F(SerialPortTest, ClosePromptlyWhileTheWatcherWaitsToDeliver) {
     ASSERT_TRUE(open());
     ASSERT_TRUE(pty.send("pending"));
     ASSERT_TRUE(WaitForPost()); // the watcher now waits for the owner, which does not run
@@ -247,15 +247,17 @@ TEST_F(SerialPortTest, ClosePromptlyWhileTheWatcherWaitsToDeliverOrInsideTheDeli
     ASSERT_TRUE(pty.send("fresh"));
     ASSERT_TRUE(receiveAtLeast(5));
     EXPECT_EQ("fresh", std::string(received.begin(), received.end()));
+}
 
-    // A close inside the delivery does not deadlock, and nothing arrives afterwards.
+TEST_F(SerialPortTest, CloseInsideTheDeliveryDoesNotDeadlock) {
+    ASSERT_TRUE(open());
     closeInDelivery = true;
     ASSERT_TRUE(pty.send("bye"));
-    ASSERT_TRUE(receiveAtLeast(8));
+    ASSERT_TRUE(receiveAtLeast(3));
     EXPECT_FALSE(port.IsOpen());
     ASSERT_TRUE(pty.send("late"));
     dispatcher.RunPending(100ms);
-    EXPECT_EQ("freshbye", std::string(received.begin(), received.end()));
+    EXPECT_EQ("bye", std::string(received.begin(), received.end()));
 }
 
 TEST_F(SerialPortTest, OtherEndClosingMidStreamEndsTheWatcherWithALostReport) {

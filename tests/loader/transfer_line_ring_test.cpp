@@ -1,7 +1,9 @@
 #include "blockfile/block_header.h"
 #include "loader/monitor_line_ring.h"
 #include "loader/transfer_channel_header.h"
+#include "loader/transfer_download_file.h"
 #include "storage/checksum.h"
+#include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -118,4 +120,11 @@ TEST(ChannelHeaderRebuild, KeepsTheLoadAddressAndDescribesTheReceivedData) {
     std::vector<std::uint8_t> shortFile(127, 0x77);
     EXPECT_EQ(0, RebuildChannelHeader(shortFile));
     EXPECT_EQ(std::vector<std::uint8_t>(127, 0x77), shortFile);
+}
+
+TEST(TransferDownloadFile, TheTemporaryFileLiesBesideTheTargetForTheRename) {
+    const ScratchFolder folder("vorlane-download");
+    TransferDownloadFile file;
+    ASSERT_EQ(1, file.Create(folder.PathIn("out.bin")));
+    EXPECT_EQ(folder.path(), std::filesystem::path(file.TemporaryPath()).parent_path());
 }
