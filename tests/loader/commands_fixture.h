@@ -1,25 +1,15 @@
 #pragma once
 
-#include "loader/connection.h"
 #include "loader/transfer_commands.h"
-#include "platform/memory_settings_store.h"
 #include "transfer_fixture.h"
 
 #include <algorithm>
 
 namespace vorlane::testing {
 
-class RecordingCommandsUi : public TransferCommandsUi {
+class RecordingCommandsUi : public RecordingUi<TransferCommandsUi> {
 public:
-    explicit RecordingCommandsUi(EventQueueDispatcher* dispatcher = nullptr) : m_events(dispatcher) {}
-
-    void ShowMessageBox(const std::string& text) override { Log("box " + text); }
-    int ShowMessage(const std::string& text, int mode) override {
-        Log("message" + std::to_string(mode) + " " + text);
-        return mode == 0 ? 0 : 1;
-    }
-    void ShowNotAllowedCursor() override { Log("cursor not-allowed"); }
-    void RestoreCursor() override { Log("cursor arrow"); }
+    using RecordingUi::RecordingUi;
 
     void BeginProgress(int blocks, const std::string& path, const std::string& action) override {
         if (commands)
@@ -29,17 +19,6 @@ public:
         if (commands)
             commands->ReportProgress(value, text, upload);
     }
-    void ShowNote(const std::string& text) override { Log("note " + text); }
-    void HideNote() override { ++noteHides; }
-    int RunModalWait(const std::string& text) override {
-        Log("wait " + text);
-        m_result.reset();
-        if (m_events)
-            m_events->RunUntil([this] { return m_result.has_value(); }, waitLimit);
-        return m_result.value_or(2);
-    }
-    void EndModalWait(int result) override { m_result = result; }
-
     int ChooseFile(const FileDialogRequest& request, std::string& path) override {
         requests.push_back(request);
         path = chosenFile;
@@ -56,9 +35,9 @@ public:
     void ShowProgressBar(const ProgressBarState& bar) override { bars.push_back(bar); }
     void ShowStatusLine(const std::string& text) override { statusLines.push_back(text); }
     void ShowControls(const ConnectionControls& shown) override { controls.push_back(shown); }
-    void BringToFront() override { Log("front"); }
-    void RepaintNow() override { Log("repaint"); }
-    void ShowWaitCursor() override { Log("cursor wait"); }
+    void BringToFront() override { events.push_back("front"); }
+    void RepaintNow() override { events.push_back("repaint"); }
+    void ShowWaitCursor() override { events.push_back("cursor wait"); }
 
     bool HasCaption(const std::string& caption) const {
         return std::any_of(bars.begin(), bars.end(),
@@ -69,21 +48,11 @@ public:
     std::string chosenFile;
     std::optional<int> downloadChoice = 0;
     bool forceModeBox = false;
-    std::chrono::milliseconds waitLimit = 10s; // then the wait counts as closed by the user
-
-    std::vector<std::string> events; // messages, notes, waits and cursors in order
     std::vector<FileDialogRequest> requests;
     int downloadChoices = 0;
-    int noteHides = 0;
     std::vector<ProgressBarState> bars;
     std::vector<std::string> statusLines;
     std::vector<ConnectionControls> controls;
-
-private:
-    void Log(const std::string& event) { events.push_back(event); }
-
-    EventQueueDispatcher* m_events;
-    std::optional<int> m_result;
 };
 
 // "Set", "Upload to STB" and "Download to PC" off while a transfer runs, back on when it ended.

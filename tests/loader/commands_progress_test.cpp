@@ -1,5 +1,4 @@
 #include "commands_fixture.h"
-#include "platform/trace.h"
 
 using namespace vorlane;
 using namespace vorlane::testing;
@@ -38,7 +37,7 @@ TEST(ProgressCaptionTest, PercentTruncatesTowardZeroAndAnEmptyRangeCountsAsDone)
     EXPECT_EQ("", UploadPositionCaption(kNoUpload));
 }
 
-TEST_F(CommandsProgressTest, BeginShowsTheActionAndAnEmptySolidBar) {
+TEST_F(CommandsProgressTest, BeginShowsAnEmptySolidBarAndCaptionsThePercentageAndTheBlockOfAnUpload) {
     progress.Begin(12, "/data/file.bin", "Uploading");
     EXPECT_EQ(std::vector<std::string>{"   Uploading"}, ui.statusLines); // the blank lead text, two blanks
     ProgressBarState expected;
@@ -47,10 +46,7 @@ TEST_F(CommandsProgressTest, BeginShowsTheActionAndAnEmptySolidBar) {
     ASSERT_EQ(1u, ui.bars.size());
     EXPECT_EQ(expected, ui.bars[0]);
     EXPECT_EQ(0xFF0000u, ui.bars[0].barColour);
-}
 
-TEST_F(CommandsProgressTest, CaptionsShowThePercentageAndTheBlockOfAnUpload) {
-    progress.Begin(12, "", "Uploading");
     progress.Report(3, "", Uploading(2, 2));
     EXPECT_EQ("25%  (2/2)", progress.Bar().caption);
     EXPECT_FALSE(progress.Bar().solid);
@@ -75,7 +71,18 @@ TEST_F(CommandsProgressTest, CaptionsShowThePercentageAndTheBlockOfAnUpload) {
     EXPECT_EQ(TransferOutcome::None, progress.Outcome());
 }
 
-TEST_F(CommandsProgressTest, CompletionShowsTheStandardTextOnTheStatusLineAndInTheMessage) {
+// An error shows its text or the standard one and leaves status and note; completion shows the standard text.
+TEST_F(CommandsProgressTest, EndsShowTheirTextsOnTheStatusLineAndInTheMessage) {
+    progress.Report(kProgressError, "The file is not selected.", kNoUpload);
+    progress.Report(kProgressError, "", kNoUpload);
+    EXPECT_EQ((std::vector<std::string>{"front", "message1 The file is not selected.", "front",
+                                        "message1 Error occurred... Please check the displayed message of the STB"}),
+              ui.events);
+    EXPECT_TRUE(ui.statusLines.empty());
+    EXPECT_EQ(0, ui.noteHides);
+    EXPECT_EQ(TransferOutcome::Failed, progress.Outcome());
+
+    ui.events.clear();
     progress.Begin(2, "", "Downloading");
     ui.statusLines.clear();
     progress.Report(kProgressCompleted, "", kNoUpload);
@@ -87,15 +94,4 @@ TEST_F(CommandsProgressTest, CompletionShowsTheStandardTextOnTheStatusLineAndInT
 
     progress.ClearOutcome();
     EXPECT_EQ(TransferOutcome::None, progress.Outcome());
-}
-
-TEST_F(CommandsProgressTest, AnErrorShowsItsTextOrTheStandardOneAndLeavesStatusAndNote) {
-    progress.Report(kProgressError, "The file is not selected.", kNoUpload);
-    progress.Report(kProgressError, "", kNoUpload);
-    EXPECT_EQ((std::vector<std::string>{"front", "message1 The file is not selected.", "front",
-                                        "message1 Error occurred... Please check the displayed message of the STB"}),
-              ui.events);
-    EXPECT_TRUE(ui.statusLines.empty());
-    EXPECT_EQ(0, ui.noteHides);
-    EXPECT_EQ(TransferOutcome::Failed, progress.Outcome());
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/memory_settings_store.h"
 #include "support/scratch_folder.h"
 #include "transfer_fixture.h"
 
@@ -44,6 +43,22 @@ public:
 private:
     ScratchFolder m_scratch{"vorlane-ports"};
     std::string m_saved;
+};
+
+// The pieces of a connection over a scratch folder of ports, with the built-in texts.
+class ConnectionPieces : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(ports.valid());
+        ASSERT_TRUE(port.Create(nullptr, nullptr, 40960, 4096));
+        texts.Load("/nonexistent-folder");
+    }
+
+    ScratchSerialFolder ports;
+    CountingSettingsStore store;
+    LanguageTexts texts;
+    RecordingTransferUi ui;
+    SerialPort port;
 };
 
 } // namespace vorlane::testing

@@ -1,14 +1,8 @@
 #include "connection_fixture.h"
-#include "loader/connection.h"
-#include "loader/language_texts.h"
-#include "loader/serial_port.h"
 #include "platform/serial_device.h"
-#include "platform/trace.h"
 #include "pseudo_terminal.h"
 #include "sim/simulated_receiver.h"
 
-#include <gtest/gtest.h>
-#include <memory>
 #include <thread>
 #include <unistd.h>
 
@@ -23,12 +17,10 @@ namespace {
 constexpr ConnectionPauses kSearchPauses{0, 0, 200, 500};
 constexpr std::size_t kWakeUpLength = 25;
 
-class PortSearchTest : public ::testing::Test {
+class PortSearchTest : public ConnectionPieces {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(ports.valid());
-        ASSERT_TRUE(port.Create(nullptr, nullptr, 40960, 4096));
-        texts.Load("/nonexistent-folder");
+        ConnectionPieces::SetUp();
         connection.Start();
     }
 
@@ -41,12 +33,7 @@ protected:
         return *receivers.back();
     }
 
-    ScratchSerialFolder ports;
     std::vector<std::unique_ptr<SimulatedReceiver>> receivers;
-    MemorySettingsStore store;
-    LanguageTexts texts;
-    RecordingTransferUi ui;
-    SerialPort port;
     Connection connection{port, store, texts, ui, kSearchPauses};
 };
 
@@ -65,11 +52,10 @@ TEST_F(PortSearchTest, HighestAnsweringPortIsFoundFirst) {
     EXPECT_TRUE(trace.contains("buf : \r\nKX70RS"));
     EXPECT_TRUE(trace.contains("OK port!!!"));
     EXPECT_FALSE(trace.contains("Detect port : 2\n"));
-    EXPECT_EQ((std::vector<std::pair<std::string, int>>{{"COM port searching OK!", 1}}), ui.messages);
+    EXPECT_EQ((std::vector<std::string>{"cursor not-allowed", "message1 COM port searching OK!", "cursor arrow"}),
+              ui.events);
     EXPECT_EQ("   Connected", connection.StatusText());
     EXPECT_EQ(ConnectionControlsFor(true), connection.Controls());
-    EXPECT_EQ(1, ui.cursorShown);
-    EXPECT_EQ(0, ui.cursorDepth);
 
     // The search's wake-up, then the Connect command's own.
     EXPECT_EQ(2 * kWakeUpLength, com5.receivedBytes().size());
@@ -97,18 +83,18 @@ TEST_F(PortSearchTest, NoReceiverFailsWithThePortClosed) {
     ASSERT_EQ(1, connection.SetPortAndSpeed(9, 11));
     EXPECT_EQ(0, connection.SearchPort());
     EXPECT_EQ(10, connection.Settings().PortNumber());
-    EXPECT_TRUE(ui.messageBoxes.empty());
 
     StartReceiver(4, false);
     EXPECT_EQ(0, connection.AutoConnectCommand());
     EXPECT_FALSE(port.IsOpen());
-    EXPECT_EQ(
-        (std::vector<std::pair<std::string, int>>{{"COM port searching fail!", 1}, {"COM port searching fail!", 1}}),
-        ui.messages);
+    // The search alone, then the command: never a message box.
+    const std::string failed = "message1 COM port searching fail!";
+    EXPECT_EQ((std::vector<std::string>{"cursor not-allowed", failed, "cursor arrow", "cursor not-allowed", failed,
+                                        "cursor arrow"}),
+              ui.events);
     EXPECT_EQ("   Connection failed", connection.StatusText());
     EXPECT_EQ(ConnectionControlsFor(false), connection.Controls());
     EXPECT_EQ(4, connection.Settings().PortNumber()); // the lowest port that could be opened
-    EXPECT_EQ(0, ui.cursorDepth);
 }
 
 TEST_F(PortSearchTest, SearchWhileConnectedClosesTheOldPortFirst) {
@@ -120,19 +106,11 @@ TEST_F(PortSearchTest, SearchWhileConnectedClosesTheOldPortFirst) {
     EXPECT_TRUE(port.IsOpen());
 }
 
-TEST(PortSearchPieces, IdentificationArrivingInPiecesIsFound) {
-    ScratchSerialFolder ports;
+TEST_F(PortSearchTest, IdentificationArrivingInPiecesIsFound) {
     PseudoTerminal receiver;
-    ASSERT_TRUE(receiver.valid());
     ASSERT_EQ(0, symlink(receiver.slavePath().c_str(), ports.portPath(1).c_str()));
-    SerialPort port;
-    ASSERT_TRUE(port.Create(nullptr, nullptr, 40960, 4096));
-    LanguageTexts texts;
-    MemorySettingsStore store;
-    RecordingTransferUi ui;
-    Connection connection(port, store, texts, ui, ConnectionPauses{0, 0, 0, 500});
-    connection.Start();
-
+    Connection slowLine(port, store, texts, ui, ConnectionPauses{0, 0, 0, 500});
+    slowLine.Start();
     // A slow line: the text shows up in two parts, the second well after the first was read.
     std::thread answer([&] {
         // Reads on the master fail until the search opens the port, so keep trying for a while.
@@ -146,8 +124,8 @@ TEST(PortSearchPieces, IdentificationArrivingInPiecesIsFound) {
         std::this_thread::sleep_for(150ms);
         receiver.send("0RS digital satellite receiver\r\n");
     });
-    const int found = connection.SearchPort();
+    const int found = slowLine.SearchPort();
     answer.join();
     EXPECT_EQ(1, found);
-    EXPECT_EQ(1, connection.Settings().PortNumber());
+    EXPECT_EQ(1, slowLine.Settings().PortNumber());
 }

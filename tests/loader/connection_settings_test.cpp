@@ -63,14 +63,11 @@ TEST(SerialSettings, DefaultsAndFallBacks) {
 
 TEST(SerialSettings, StoredValuesAreUsedAndWrittenBackUnchanged) {
     MemorySettingsStore store;
-    Store(store, "Comport", 4);
-    Store(store, "Bart", 6);
-    Store(store, "DataBit", 0);
-    Store(store, "ParityBit", 3);
-    Store(store, "StopBit", 2);
-    Store(store, "bFlowCtrl", 7);
-    Store(store, "Timeout1", 30);
-    Store(store, "Timeout2", 9000);
+    const std::pair<const char*, std::uint32_t> stored[] = {{"Comport", 4},   {"Bart", 6},       {"DataBit", 0},
+                                                            {"ParityBit", 3}, {"StopBit", 2},    {"bFlowCtrl", 7},
+                                                            {"Timeout1", 30}, {"Timeout2", 9000}};
+    for (const auto& [name, value] : stored)
+        Store(store, name, value);
 
     ASSERT_EQ(1, store.WriteText(kSerialSettingsKey, "Devices/COM2", "/dev/ttyAMA0"));
     if (!std::getenv("VORLANE_SERIAL_DIR")) { // the folder would win over the stored path
@@ -90,9 +87,8 @@ TEST(SerialSettings, StoredValuesAreUsedAndWrittenBackUnchanged) {
     MemorySettingsStore copy;
     ASSERT_EQ(1, StoreSerialSettings(copy, settings));
     EXPECT_EQ(8u, copy.ValueCount());
-    for (const char* name : {"Comport", "Bart", "DataBit", "ParityBit", "StopBit", "bFlowCtrl", "Timeout1", "Timeout2"})
-        EXPECT_EQ(store.ReadNumber(kSerialSettingsKey, name, 12345), copy.ReadNumber(kSerialSettingsKey, name, 0))
-            << name;
+    for (const auto& [name, value] : stored)
+        EXPECT_EQ(value, copy.ReadNumber(kSerialSettingsKey, name, 0)) << name;
 }
 
 TEST(SerialSettings, SpeedTable) {

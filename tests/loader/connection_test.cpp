@@ -1,12 +1,7 @@
 #include "connection_fixture.h"
-#include "loader/connection.h"
-#include "loader/language_texts.h"
-#include "loader/serial_port.h"
 #include "platform/serial_speed.h"
-#include "platform/trace.h"
 #include "pseudo_terminal.h"
 
-#include <gtest/gtest.h>
 #include <unistd.h>
 
 using namespace vorlane;
@@ -33,35 +28,30 @@ constexpr ConnectionControls kDisconnectedControls{
 constexpr ConnectionControls kConnectedControls{
     .autoConnect = true, .connect = false, .disconnect = true, .set = false, .upload = true, .download = true};
 
-class ConnectionTest : public ::testing::Test {
+class ConnectionTest : public ConnectionPieces {
 protected:
     void SetUp() override {
+        ConnectionPieces::SetUp();
         ASSERT_TRUE(pty.valid());
-        ASSERT_TRUE(ports.valid());
-        ASSERT_TRUE(port.Create(nullptr, nullptr, 40960, 4096));
-        texts.Load("/nonexistent-folder"); // the built-in texts
         connection.SetTransferControl(&transfer);
     }
 
     void LinkPty(int portNumber) { ASSERT_EQ(0, symlink(pty.slavePath().c_str(), ports.portPath(portNumber).c_str())); }
 
     PseudoTerminal pty;
-    ScratchSerialFolder ports;
-    CountingSettingsStore store;
-    LanguageTexts texts;
-    RecordingTransferUi ui;
     RecordingTransfer transfer;
-    SerialPort port;
     Connection connection{port, store, texts, ui, ConnectionPauses{0, 0, 0, 0}};
 };
 
 } // namespace
 
-TEST_F(ConnectionTest, StartsDisconnectedAndStoresAllEightValuesOnceAtTheEnd) {
+TEST_F(ConnectionTest, StartsDisconnectedRefusesValuesOutsideTheListsAndStoresAllEightOnceAtTheEnd) {
     connection.Start();
     EXPECT_EQ("   Disconnected", connection.StatusText());
     EXPECT_EQ(kDisconnectedControls, connection.Controls());
-    EXPECT_EQ(0, store.writes); // nothing is written at the start
+    EXPECT_EQ(0, store.writes);                      // nothing is written at the start
+    EXPECT_EQ(0, connection.SetPortAndSpeed(16, 0)); // outside their lists
+    EXPECT_EQ(0, connection.SetPortAndSpeed(0, 16));
 
     connection.Finish();
     EXPECT_EQ(8, store.writes);
@@ -73,14 +63,11 @@ TEST_F(ConnectionTest, StartsDisconnectedAndStoresAllEightValuesOnceAtTheEnd) {
 
     connection.Finish();
     EXPECT_EQ(8, store.writes);
+    EXPECT_EQ(1, connection.SetPortAndSpeed(15, 0));
+    EXPECT_EQ(16, connection.Settings().PortNumber());
 }
 
-TEST(ConnectionLifetime, DestructionStoresOnlyWhatWasRead) {
-    SerialPort port;
-    ASSERT_TRUE(port.Create(nullptr, nullptr, 40960, 4096));
-    LanguageTexts texts;
-    RecordingTransferUi ui;
-    CountingSettingsStore store;
+TEST_F(ConnectionTest, DestructionStoresOnlyWhatWasRead) {
     ASSERT_EQ(1, store.WriteNumber(kSerialSettingsKey, "Bart", 6));
     store.writes = 0;
     { Connection neverStarted(port, store, texts, ui); }
@@ -95,21 +82,19 @@ TEST(ConnectionLifetime, DestructionStoresOnlyWhatWasRead) {
     EXPECT_EQ(13u, store.ReadNumber(kSerialSettingsKey, "Bart", 0));
 }
 
-TEST_F(ConnectionTest, PortAndSpeedOutsideTheirListsAreRefused) {
-    connection.Start();
-    EXPECT_EQ(0, connection.SetPortAndSpeed(16, 0));
-    EXPECT_EQ(0, connection.SetPortAndSpeed(0, 16));
-    EXPECT_EQ(0u, connection.Settings().comport);
-    EXPECT_EQ(11u, connection.Settings().bart);
-    EXPECT_EQ(1, connection.SetPortAndSpeed(15, 0));
-    EXPECT_EQ(16, connection.Settings().PortNumber());
-}
-
 TEST_F(ConnectionTest, ConnectOpensTheChosenPortAtItsSpeedAndWakesTheReceiverUntilDisconnect) {
-    LinkPty(3);
     connection.Start();
     ASSERT_EQ(1, connection.SetPortAndSpeed(2, 6)); // COM3 at 9600
+    // Before it exists the port is named and reported as failed.
+    EXPECT_EQ(0, connection.ConnectCommand());
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_EQ(std::vector<std::string>{"box Can't use Comport #3"}, ui.events);
+    EXPECT_EQ("   Connection failed", connection.StatusText());
+    EXPECT_EQ(kDisconnectedControls, connection.Controls());
+    EXPECT_EQ(0, transfer.idleCalls);
 
+    LinkPty(3);
+    ui.events.clear();
     TraceCapture trace;
     ASSERT_EQ(1, connection.ConnectCommand());
     EXPECT_TRUE(port.IsOpen());
@@ -119,7 +104,7 @@ TEST_F(ConnectionTest, ConnectOpensTheChosenPortAtItsSpeedAndWakesTheReceiverUnt
     EXPECT_EQ(kConnectedControls, connection.Controls());
     EXPECT_EQ(1, transfer.idleCalls);
     EXPECT_EQ(1, transfer.monitorClears);
-    EXPECT_TRUE(ui.messageBoxes.empty());
+    EXPECT_TRUE(ui.events.empty());
 
     // The port holds the terminal exclusively; a second descriptor can still read its speed. (A pseudo-terminal
     // always reports 8-bit characters, so the byte size is checked on the settings instead.)
@@ -143,15 +128,4 @@ TEST_F(ConnectionTest, ConnectOpensTheChosenPortAtItsSpeedAndWakesTheReceiverUnt
     ASSERT_EQ(1, connection.ConnectPort());
     connection.Finish();
     EXPECT_FALSE(port.IsOpen());
-}
-
-TEST_F(ConnectionTest, PortThatCannotBeUsedIsNamedAndReportedAsFailed) {
-    connection.Start();
-    ASSERT_EQ(1, connection.SetPortAndSpeed(2, 11));
-    EXPECT_EQ(0, connection.ConnectCommand());
-    EXPECT_FALSE(port.IsOpen());
-    EXPECT_EQ(std::vector<std::string>{"Can't use Comport #3"}, ui.messageBoxes);
-    EXPECT_EQ("   Connection failed", connection.StatusText());
-    EXPECT_EQ(kDisconnectedControls, connection.Controls());
-    EXPECT_EQ(0, transfer.idleCalls);
 }

@@ -13,37 +13,26 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::vector<std::string> kBuiltInTexts = {
-    "Auto Connect to STB",
-    "Connect to STB",
-    "Disconnect to STB",
-    "Port Setup",
-    "Send to the STB",
-    "Receive from the STB",
-    "Disconnected",
-    "Connected",
-    "Connection failed",
-    "The selected file is not acceptable.",
-    "Now trying connect to STB. Please wait.",
-    "Now erasing the flash. Please wait.",
-    "Now writting the flash. Do NOT power off the STB.",
-    "The file is not selected.",
-    "Can't open the file.",
-    "Downloading",
-    " ",
-    "Completed",
-    "Error occurred... Please check the displayed message of the STB",
-    "If the 'Loader' message is displayed on the front panel, then press the OK button.",
-    "Connected with the monitor",
-    "Try to connect with the monitor",
-    "Reset your STB(s).",
-    "What do you want to receive from the STB?",
-    "Force Mode",
-    "Download",
-    "Receive",
-    "Uploading",
-    "Searching COM port.. Please Wait!",
-};
+// The built-in texts in table order, separated by '|'.
+std::vector<std::string> BuiltInTexts() {
+    const std::string all =
+        "Auto Connect to STB|Connect to STB|Disconnect to STB|Port Setup|Send to the STB|"
+        "Receive from the STB|Disconnected|Connected|Connection failed|The selected file is not acceptable.|"
+        "Now trying connect to STB. Please wait.|Now erasing the flash. Please wait.|"
+        "Now writting the flash. Do NOT power off the STB.|The file is not selected.|Can't open the file.|"
+        "Downloading| |Completed|Error occurred... Please check the displayed message of the STB|"
+        "If the 'Loader' message is displayed on the front panel, then press the OK button.|"
+        "Connected with the monitor|Try to connect with the monitor|Reset your STB(s).|"
+        "What do you want to receive from the STB?|Force Mode|Download|Receive|Uploading|"
+        "Searching COM port.. Please Wait!";
+    std::vector<std::string> texts;
+    for (std::size_t start = 0, bar = 0; bar != std::string::npos; start = bar + 1) {
+        bar = all.find('|', start);
+        texts.push_back(all.substr(start, bar - start));
+    }
+    return texts;
+}
+const std::vector<std::string> kBuiltInTexts = BuiltInTexts();
 
 // "heading\nline 2\n...line n\n": entry k reads "line k+2".
 std::string NumberedLines(int lineCount, const std::string& lineEnd = "\n") {
@@ -70,109 +59,89 @@ void ExpectTexts(const LanguageTexts& texts, const std::vector<std::string>& exp
 
 } // namespace
 
-// Each row writes language.ini (or not) and loads the table: without a file the built-in texts (translated when
-// a translation is set), with one its lines from the second on.
+// Each row lays out folders holding language.ini (a file, a folder of that name, or nothing) and loads the table:
+// without a file the built-in texts (translated when a translation is set), with one its lines from the second on;
+// of several folders the first whose file opens gives all texts.
 TEST(LanguageTextsTest, IniContentGivesTheTexts) {
-    enum class Setup { File, NoFile, Folder, Translated, WorkingFolder };
+    enum Holds { Nothing, File, Folder };
+    enum How { FromFolders, Translated, FromWorkingFolder };
     struct Case {
         const char* what;
-        Setup setup;
-        std::string bytes;
+        std::vector<Holds> folders;
+        std::string bytes; // of each file; in a row of several folders "heading\nfolder <n>\n"
         std::vector<std::string> texts;
+        How how = FromFolders;
     };
     std::vector<std::string> translated;
     for (const std::string& text : kBuiltInTexts)
         translated.push_back("de:" + text);
     const std::vector<Case> cases = {
-        {"no file", Setup::NoFile, "", kBuiltInTexts},
-        {"folder named like the file", Setup::Folder, "", kBuiltInTexts},
-        {"no file, translated", Setup::Translated, "", translated},
-        {"file wins over the translation", Setup::Translated, NumberedLines(30), LinesFromTwo(29)},
-        {"plain load reads the working folder", Setup::WorkingFolder, NumberedLines(4), LinesFromTwo(3)},
-        {"empty file", Setup::File, "", {}},
-        {"heading only", Setup::File, NumberedLines(1), {}},
-        {"shorter than the table", Setup::File, NumberedLines(4), LinesFromTwo(3)},
-        {"full table", Setup::File, NumberedLines(30), LinesFromTwo(29)},
-        {"later lines ignored", Setup::File, NumberedLines(40), LinesFromTwo(29)},
-        {"last line without line end", Setup::File, "heading\nline 2\nline 3", LinesFromTwo(2)},
-        {"CR LF line ends", Setup::File, NumberedLines(4, "\r\n"), LinesFromTwo(3)},
+        {"no file", {Nothing}, "", kBuiltInTexts},
+        {"folder named like the file", {Folder}, "", kBuiltInTexts},
+        {"no file, translated", {Nothing}, "", translated, Translated},
+        {"file wins over the translation", {File}, NumberedLines(30), LinesFromTwo(29), Translated},
+        {"plain load reads the working folder", {File}, NumberedLines(4), LinesFromTwo(3), FromWorkingFolder},
+        {"empty file", {File}, "", {}},
+        {"heading only", {File}, NumberedLines(1), {}},
+        {"shorter than the table", {File}, NumberedLines(4), LinesFromTwo(3)},
+        {"full table", {File}, NumberedLines(30), LinesFromTwo(29)},
+        {"later lines ignored", {File}, NumberedLines(40), LinesFromTwo(29)},
+        {"last line without line end", {File}, "heading\nline 2\nline 3", LinesFromTwo(2)},
+        {"CR LF line ends", {File}, NumberedLines(4, "\r\n"), LinesFromTwo(3)},
         {"lone CR and spaces kept",
-         Setup::File,
+         {File},
          "heading\r\n\r\n  padded  \r\ninner\rcr\r\n",
          {"", "  padded  ", "inner\rcr"}},
         {"bytes kept as held",
-         Setup::File,
+         {File},
          "Titel\nVerbindung pr\xFC"
          "fen \xE4\xF6\xDF\n\xA0\xFF\n",
          {"Verbindung pr\xFC"
           "fen \xE4\xF6\xDF",
           "\xA0\xFF"}},
         {"overlong line cut to its slot",
-         Setup::File,
+         {File},
          "heading\n" + std::string(600, 'x') + "\nnext\n",
          {std::string(LanguageTexts::kMaxTextLength, 'x'), "next"}},
+        {"no file anywhere", {Nothing, Nothing, Nothing}, "", kBuiltInTexts},
+        {"only the last", {Nothing, Nothing, File}, "", {"folder 2"}},
+        {"a folder named like the file is passed over", {Folder, File, File}, "", {"folder 1"}},
+        {"the first of several", {File, Nothing, File}, "", {"folder 0"}},
     };
     ASSERT_EQ(static_cast<std::size_t>(LanguageTexts::kCount), kBuiltInTexts.size());
     LanguageTexts reused; // loading again starts from an empty table
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const ScratchFolder folder("vorlane-language");
-        if (c.setup == Setup::Folder)
-            fs::create_directory(folder.path() / "language.ini");
-        else if (c.setup != Setup::NoFile && (c.setup != Setup::Translated || !c.bytes.empty()))
-            std::ofstream(folder.path() / "language.ini", std::ios::binary) << c.bytes;
+        const ScratchFolder scratch("vorlane-language");
+        std::vector<fs::path> folders;
+        for (std::size_t i = 0; i < c.folders.size(); ++i) {
+            folders.push_back(scratch.path() / std::to_string(i));
+            fs::create_directories(folders.back());
+            const std::string bytes = c.folders.size() > 1 ? "heading\nfolder " + std::to_string(i) + "\n" : c.bytes;
+            if (c.folders[i] == File)
+                std::ofstream(folders.back() / "language.ini", std::ios::binary) << bytes;
+            if (c.folders[i] == Folder)
+                fs::create_directory(folders.back() / "language.ini");
+        }
         LanguageTexts texts;
-        if (c.setup == Setup::Translated)
+        if (c.how == Translated)
             texts.SetDefaultTranslation([](const char* english) { return std::string("de:") + english; });
-        if (c.setup == Setup::WorkingFolder) {
+        if (c.how == FromWorkingFolder) {
             const fs::path previous = fs::current_path();
-            fs::current_path(folder.path());
+            fs::current_path(folders[0]);
             texts.Load();
             fs::current_path(previous);
+        } else if (folders.size() > 1) {
+            texts.Load(folders);
         } else {
-            texts.Load(folder.path());
+            texts.Load(folders[0]);
+            reused.Load(folders[0]);
+            if (c.how == FromFolders)
+                ExpectTexts(reused, c.texts);
         }
         ExpectTexts(texts, c.texts);
-        if (c.setup == Setup::File) {
-            reused.Load(folder.path());
-            ExpectTexts(reused, c.texts);
-        }
     }
     for (const int outside : {LanguageTexts::kCount, 1000, -1})
         EXPECT_EQ("", reused.GetText(outside)) << outside;
     EXPECT_EQ("", LanguageTexts().GetText(0)) << "a table that was never loaded holds no texts";
-}
-
-// The first folder in the list whose "language.ini" opens gives all texts; a folder of that name is no file.
-TEST(LanguageTextsTest, FirstFolderWithAFileWins) {
-    enum Holds { Nothing, File, Folder };
-    struct Case {
-        const char* what;
-        std::vector<Holds> folders;
-        const char* expected; // entry 1: "Connect to STB" or the winning folder's number
-    };
-    const std::vector<Case> cases = {
-        {"no file anywhere", {Nothing, Nothing, Nothing}, "Connect to STB"},
-        {"folder named like the file", {Folder}, "Connect to STB"},
-        {"only the last", {Nothing, Nothing, File}, "folder 2"},
-        {"a folder named like the file is passed over", {Folder, File, File}, "folder 1"},
-        {"the first of several", {File, Nothing, File}, "folder 0"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        const ScratchFolder scratch("vorlane-language");
-        std::vector<fs::path> folders;
-        for (std::size_t i = 0; i < c.folders.size(); ++i) {
-            const fs::path folder = scratch.path() / std::to_string(i);
-            fs::create_directories(folder);
-            if (c.folders[i] == File)
-                std::ofstream(folder / "language.ini", std::ios::binary) << "heading\nx\nfolder " << i << "\n";
-            if (c.folders[i] == Folder)
-                fs::create_directory(folder / "language.ini");
-            folders.push_back(folder);
-        }
-        LanguageTexts texts;
-        texts.Load(folders);
-        EXPECT_EQ(c.expected, texts.GetText(1));
-    }
 }

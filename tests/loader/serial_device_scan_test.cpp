@@ -41,7 +41,7 @@ private:
 
 } // namespace
 
-TEST(SerialDeviceScan, StableNamesFirstThenUnlinkedAdaptersThenPortsWithAUart) {
+TEST(SerialDeviceScan, StableNamesFirstThenUnlinkedAdaptersThenPortsWithAUartAndThePortTable) {
     const FakeMachine machine;
     const std::vector<FoundSerialDevice> found = FindSerialDevices(machine.Root());
     const std::vector<std::pair<std::string, std::string>> expected = {
@@ -58,10 +58,8 @@ TEST(SerialDeviceScan, StableNamesFirstThenUnlinkedAdaptersThenPortsWithAUart) {
         EXPECT_EQ(expected[i].second, found[i].kernelName) << i;
     }
     EXPECT_TRUE(FindSerialDevices(machine.Root() + "/nothing-here").empty());
-}
 
-TEST(SerialDeviceScan, PortTableTellsPresentAndMissingDevices) {
-    const FakeMachine machine;
+    // The port table tells present and missing devices.
     const std::vector<PortDevice> table = PortDeviceTable([&](int portNumber) {
         return portNumber == 16 ? std::string() : machine.Root() + "/dev/ttyUSB" + std::to_string(portNumber - 1);
     });

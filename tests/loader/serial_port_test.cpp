@@ -8,7 +8,7 @@
 
 #include <algorithm>
 #include <atomic>
-#include <dirent.h>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <termios.h>
 #include <thread>
@@ -22,59 +22,37 @@ namespace {
 constexpr std::uint32_t kReceiveQueue = 40960;
 
 std::size_t entriesIn(const char* folder) {
-    std::size_t count = 0;
-    if (DIR* dir = opendir(folder)) {
-        while (readdir(dir) != nullptr)
-            ++count;
-        closedir(dir);
-    }
-    return count;
+    namespace fs = std::filesystem;
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
 }
 
-// Records what the port hands over, as the view does: copies each batch in its delivery.
-class RecordingOwner : public SerialPortOwner {
-public:
-    void OnSerialData(SerialPort& port) override {
-        std::vector<std::uint8_t> batch(port.ReceiveQueueSize() + 1);
-        batch.resize(port.GetReceived(batch.data()));
-        batchSizes.push_back(batch.size());
-        received.insert(received.end(), batch.begin(), batch.end());
-        if (closeInDelivery)
-            port.Close();
-    }
-    void OnSerialConnectionLost(SerialPort&) override { ++lostReports; }
-
-    std::vector<std::uint8_t> received;
-    std::vector<std::size_t> batchSizes;
-    int lostReports = 0;
-    bool closeInDelivery = false;
-};
-
-// Counts the deliveries the watcher posts, so a test can wait until one is held instead of pausing.
-class CountingDispatcher : public OwnerDispatcher {
-public:
-    explicit CountingDispatcher(EventQueueDispatcher& queue) : m_queue(queue) {}
-    void Post(std::function<void()> task) override {
-        ++posted;
-        m_queue.Post(std::move(task));
-    }
-    bool WaitForPost(std::chrono::milliseconds timeout = 3000ms) const {
-        const auto deadline = std::chrono::steady_clock::now() + timeout;
-        while (posted == 0 && std::chrono::steady_clock::now() < deadline)
-            std::this_thread::sleep_for(1ms);
-        return posted > 0;
-    }
-    std::atomic<int> posted = 0;
-
-private:
-    EventQueueDispatcher& m_queue;
-};
-
-class SerialPortTest : public ::testing::Test {
+// The port's owner, as the view is, and its dispatcher.
+class SerialPortTest : public ::testing::Test, public SerialPortOwner, public OwnerDispatcher {
 protected:
     void SetUp() override {
         ASSERT_TRUE(pty.valid());
-        ASSERT_TRUE(port.Create(&owner, &counting, kReceiveQueue, 4096));
+        ASSERT_TRUE(port.Create(this, this, kReceiveQueue, 4096));
+    }
+
+    // Copies each batch in its delivery, as the view does.
+    void OnSerialData(SerialPort& from) override {
+        std::vector<std::uint8_t> batch(from.ReceiveQueueSize() + 1);
+        batch.resize(from.GetReceived(batch.data()));
+        batchSizes.push_back(batch.size());
+        received.insert(received.end(), batch.begin(), batch.end());
+        if (closeInDelivery)
+            from.Close();
+    }
+    void OnSerialConnectionLost(SerialPort&) override { ++lostReports; }
+    // Counts the deliveries the watcher posts, so a test can wait until one is held instead of pausing.
+    void Post(std::function<void()> task) override {
+        ++posted;
+        dispatcher.Post(std::move(task));
+    }
+    bool WaitForPost() const {
+        for (int wait = 0; wait < 3000 && posted == 0; ++wait)
+            std::this_thread::sleep_for(1ms);
+        return posted > 0;
     }
 
     bool open(std::uint32_t baud = 115200, std::uint8_t parity = 0, std::uint8_t byteSize = 8,
@@ -93,29 +71,21 @@ protected:
     }
 
     bool receiveAtLeast(std::size_t count, std::chrono::milliseconds timeout = 3000ms) {
-        return dispatcher.RunUntil([&] { return owner.received.size() >= count; }, timeout);
+        return dispatcher.RunUntil([&] { return received.size() >= count; }, timeout);
     }
 
     PseudoTerminal pty;
-    RecordingOwner owner;
     EventQueueDispatcher dispatcher;
-    CountingDispatcher counting{dispatcher};
-    SerialPort port;
+    std::vector<std::uint8_t> received;
+    std::vector<std::size_t> batchSizes;
+    int lostReports = 0;
+    bool closeInDelivery = false;
+    std::atomic<int> posted = 0;
+    SerialPort port; // last, so it closes first
     std::uint32_t speed = 0;
 };
 
 } // namespace
-
-TEST_F(SerialPortTest, OpenWhileOpenFailsAndKeepsTheConnection) {
-    EXPECT_FALSE(port.IsOpen());
-    ASSERT_TRUE(open());
-    EXPECT_TRUE(port.IsOpen());
-    EXPECT_FALSE(open(9600));
-    EXPECT_TRUE(port.IsOpen());
-
-    deviceSettings();
-    EXPECT_EQ(115200u, speed) << "the running connection keeps its settings";
-}
 
 TEST_F(SerialPortTest, MissingDeviceOrBadSettingsFailAndAClosedPortRefusesEverything) {
     EXPECT_FALSE(port.Open("/nonexistent/COM3", 115200, 0, 8, 0, 0));
@@ -132,7 +102,7 @@ TEST_F(SerialPortTest, MissingDeviceOrBadSettingsFailAndAClosedPortRefusesEveryt
     SerialPort uncreated;
     EXPECT_FALSE(uncreated.Open(pty.slavePath(), 115200, 0, 8, 0, 0));
     SerialPort ownerWithoutDispatcher;
-    EXPECT_FALSE(ownerWithoutDispatcher.Create(&owner, nullptr, kReceiveQueue, 4096));
+    EXPECT_FALSE(ownerWithoutDispatcher.Create(this, nullptr, kReceiveQueue, 4096));
 
     // Bad line settings leave the port closed and the device free.
     EXPECT_FALSE(open(115200, 5));
@@ -142,8 +112,6 @@ TEST_F(SerialPortTest, MissingDeviceOrBadSettingsFailAndAClosedPortRefusesEveryt
     EXPECT_TRUE(SerialDevice::probe(pty.slavePath()));
 }
 
-// A pseudo-terminal keeps the parity bits PARODD and CMSPAR but forces 8 bits without parity; one and a half
-// stop bits become two.
 // A port that leaks its descriptor or watcher thread would run out of both in a long session.
 TEST_F(SerialPortTest, ThousandOpenCloseCyclesLeakNoDescriptorAndNoThread) {
     ASSERT_TRUE(open());
@@ -159,7 +127,8 @@ TEST_F(SerialPortTest, ThousandOpenCloseCyclesLeakNoDescriptorAndNoThread) {
     EXPECT_TRUE(SerialDevice::probe(pty.slavePath()));
 }
 
-TEST_F(SerialPortTest, LineSettingsReadBackAfterOpen) {
+// A pseudo-terminal keeps PARODD and CMSPAR but forces 8 bits without parity; 1.5 stop bits become two.
+TEST_F(SerialPortTest, LineSettingsReadBackAfterOpenAndASecondOpenKeepsThem) {
     struct Case {
         std::uint32_t baud;
         std::uint8_t parity, byteSize, stopBits, flow;
@@ -187,6 +156,11 @@ TEST_F(SerialPortTest, LineSettingsReadBackAfterOpen) {
         EXPECT_EQ(c.baud, speed);
         port.Close();
     }
+    ASSERT_TRUE(open());
+    EXPECT_FALSE(open(9600)); // opening an open port fails and keeps the running connection's settings
+    EXPECT_TRUE(port.IsOpen());
+    deviceSettings();
+    EXPECT_EQ(115200u, speed);
 }
 
 TEST_F(SerialPortTest, BurstReachesTheOwnerInOrderOverSeveralDeliveries) {
@@ -198,9 +172,9 @@ TEST_F(SerialPortTest, BurstReachesTheOwnerInOrderOverSeveralDeliveries) {
     EXPECT_TRUE(receiveAtLeast(burst.size(), 5000ms));
     sender.join();
 
-    EXPECT_EQ(burst, owner.received);
-    EXPECT_GE(owner.batchSizes.size(), 3u);
-    for (std::size_t size : owner.batchSizes)
+    EXPECT_EQ(burst, received);
+    EXPECT_GE(batchSizes.size(), 3u);
+    for (std::size_t size : batchSizes)
         EXPECT_LE(size, kReceiveQueue);
 }
 
@@ -230,7 +204,7 @@ TEST_F(SerialPortTest, ReadWithTimeoutWaitsOnASilentLineAndReturnsWithTheFirstBy
         count += more;
     EXPECT_EQ("ID KX70RS", std::string(buffer, buffer + count));
     dispatcher.RunPending(100ms);
-    EXPECT_TRUE(owner.received.empty()) << "bytes read directly are not delivered again";
+    EXPECT_TRUE(received.empty()) << "bytes read directly are not delivered again";
 }
 
 // The owner's thread is busy (as during the port search) while the watcher already holds the reply:
@@ -238,7 +212,7 @@ TEST_F(SerialPortTest, ReadWithTimeoutWaitsOnASilentLineAndReturnsWithTheFirstBy
 TEST_F(SerialPortTest, DirectReadTakesTheBatchTheWatcherHolds) {
     ASSERT_TRUE(open());
     ASSERT_TRUE(pty.send("\r\nKX70RS ver 1.0\r\n"));
-    ASSERT_TRUE(counting.WaitForPost());
+    ASSERT_TRUE(WaitForPost());
     ASSERT_TRUE(pty.send("tail"));
 
     std::uint8_t buffer[8];
@@ -252,13 +226,13 @@ TEST_F(SerialPortTest, DirectReadTakesTheBatchTheWatcherHolds) {
 
     ASSERT_TRUE(receiveAtLeast(6));
     dispatcher.RunPending(100ms);
-    EXPECT_EQ(" 1.0\r\ntail", text.substr(12) + std::string(owner.received.begin(), owner.received.end()));
+    EXPECT_EQ(" 1.0\r\ntail", text.substr(12) + std::string(received.begin(), received.end()));
 }
 
 TEST_F(SerialPortTest, ClosePromptlyWhileTheWatcherWaitsToDeliver) {
     ASSERT_TRUE(open());
     ASSERT_TRUE(pty.send("pending"));
-    ASSERT_TRUE(counting.WaitForPost()); // the watcher now waits for the owner, which does not run
+    ASSERT_TRUE(WaitForPost()); // the watcher now waits for the owner, which does not run
 
     const std::uint64_t start = tickCountMs();
     port.Close();
@@ -266,24 +240,24 @@ TEST_F(SerialPortTest, ClosePromptlyWhileTheWatcherWaitsToDeliver) {
     EXPECT_FALSE(port.IsOpen());
 
     dispatcher.RunPending(100ms);
-    EXPECT_TRUE(owner.received.empty()) << "a delivery after Close is never handled";
+    EXPECT_TRUE(received.empty()) << "a delivery after Close is never handled";
 
     // A reopened port does not hand over the stale delivery either.
     ASSERT_TRUE(open());
     ASSERT_TRUE(pty.send("fresh"));
     ASSERT_TRUE(receiveAtLeast(5));
-    EXPECT_EQ("fresh", std::string(owner.received.begin(), owner.received.end()));
+    EXPECT_EQ("fresh", std::string(received.begin(), received.end()));
 }
 
 TEST_F(SerialPortTest, CloseInsideTheDeliveryDoesNotDeadlock) {
     ASSERT_TRUE(open());
-    owner.closeInDelivery = true;
+    closeInDelivery = true;
     ASSERT_TRUE(pty.send("bye"));
     ASSERT_TRUE(receiveAtLeast(3));
     EXPECT_FALSE(port.IsOpen());
     ASSERT_TRUE(pty.send("late"));
     dispatcher.RunPending(100ms);
-    EXPECT_EQ("bye", std::string(owner.received.begin(), owner.received.end()));
+    EXPECT_EQ("bye", std::string(received.begin(), received.end()));
 }
 
 TEST_F(SerialPortTest, OtherEndClosingMidStreamEndsTheWatcherWithALostReport) {
@@ -297,12 +271,12 @@ TEST_F(SerialPortTest, OtherEndClosingMidStreamEndsTheWatcherWithALostReport) {
         pty.closeMaster(); // the receiver goes away while bytes are still on their way
     });
 
-    EXPECT_TRUE(dispatcher.RunUntil([&] { return owner.lostReports == 1; }, 3000ms));
+    EXPECT_TRUE(dispatcher.RunUntil([&] { return lostReports == 1; }, 3000ms));
     sender.join();
     // The terminal may discard bytes that were still in its buffers when the other end hung up.
-    ASSERT_LE(owner.received.size(), first.size() + 64 * 1024);
-    EXPECT_TRUE(std::equal(first.begin(), first.end(), owner.received.begin()));
-    EXPECT_TRUE(std::all_of(owner.received.begin() + 3000, owner.received.end(), [](auto b) { return b == 0x5A; }));
+    ASSERT_LE(received.size(), first.size() + 64 * 1024);
+    EXPECT_TRUE(std::equal(first.begin(), first.end(), received.begin()));
+    EXPECT_TRUE(std::all_of(received.begin() + 3000, received.end(), [](auto b) { return b == 0x5A; }));
     for (int i = 0; i < 100 && entriesIn("/proc/self/task") != threads; ++i)
         std::this_thread::sleep_for(10ms); // the report may come just before the thread is gone
     EXPECT_EQ(threads, entriesIn("/proc/self/task")) << "the watcher has ended";
@@ -315,7 +289,7 @@ TEST_F(SerialPortTest, OtherEndClosingMidStreamEndsTheWatcherWithALostReport) {
     port.Close();
     EXPECT_FALSE(port.IsOpen());
     dispatcher.RunPending(100ms);
-    EXPECT_EQ(1, owner.lostReports);
+    EXPECT_EQ(1, lostReports);
 }
 
 TEST_F(SerialPortTest, WritesArriveWholeAndInOrderFromTwoThreads) {

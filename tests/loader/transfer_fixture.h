@@ -1,19 +1,22 @@
 #pragma once
 
+#include "loader/connection.h"
 #include "loader/event_queue_dispatcher.h"
 #include "loader/language_texts.h"
 #include "loader/loader_ui.h"
 #include "loader/serial_port.h"
 #include "loader/transfer.h"
 #include "platform/bytes.h"
+#include "platform/memory_settings_store.h"
+#include "platform/trace.h"
 #include "sim/simulated_receiver.h"
 #include "storage/checksum.h"
 #include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -35,20 +38,46 @@ struct ProgressReport {
     UploadPosition upload;
 };
 
-class RecordingTransferUi : public LoaderUi {
+// Records what the loader asks of the user, in order: "box <text>", "message<mode> <text>", "note <text>",
+// "wait <text>", "cursor not-allowed" and "cursor arrow".
+template <class Base> class RecordingUi : public Base {
 public:
-    explicit RecordingTransferUi(EventQueueDispatcher* events = nullptr) : m_events(events) {}
+    explicit RecordingUi(EventQueueDispatcher* dispatcher = nullptr) : m_events(dispatcher) {}
 
-    void ShowMessageBox(const std::string& text) override { messageBoxes.push_back(text); }
+    void ShowMessageBox(const std::string& text) override { events.push_back("box " + text); }
     int ShowMessage(const std::string& text, int mode) override {
-        messages.emplace_back(text, mode);
-        return 1;
+        events.push_back("message" + std::to_string(mode) + " " + text);
+        return mode == 0 ? 0 : 1;
     }
-    void ShowNotAllowedCursor() override {
-        ++cursorShown;
-        ++cursorDepth;
+    void ShowNotAllowedCursor() override { events.push_back("cursor not-allowed"); }
+    void RestoreCursor() override { events.push_back("cursor arrow"); }
+    void ShowNote(const std::string& text) override { events.push_back("note " + text); }
+    void HideNote() override { ++noteHides; }
+    // Runs the event queue until the wait is ended, or the user closes it after `userClosesAfter`.
+    int RunModalWait(const std::string& text) override {
+        events.push_back("wait " + text);
+        m_result.reset();
+        if (m_events)
+            m_events->RunUntil([this] { return m_result.has_value(); }, userClosesAfter);
+        if (!m_result && whenUserCloses)
+            whenUserCloses();
+        return m_result.value_or(2);
     }
-    void RestoreCursor() override { --cursorDepth; }
+    void EndModalWait(int result) override { m_result = result; }
+
+    std::vector<std::string> events;
+    int noteHides = 0;
+    std::chrono::milliseconds userClosesAfter = 10s;
+    std::function<void()> whenUserCloses;
+
+private:
+    EventQueueDispatcher* m_events;
+    std::optional<int> m_result;
+};
+
+class RecordingTransferUi : public RecordingUi<LoaderUi> {
+public:
+    using RecordingUi::RecordingUi;
 
     void BeginProgress(int blocks, const std::string& path, const std::string& action) override {
         begins.push_back({blocks, path + "|" + action, {}});
@@ -58,46 +87,15 @@ public:
         if (onReport)
             onReport(value);
     }
-    void ShowNote(const std::string& text) override { notes.push_back(text); }
-    void HideNote() override { ++noteHides; }
-
-    // Runs the event queue until the wait is ended, or the user closes it after `userClosesAfter`.
-    int RunModalWait(const std::string& text) override {
-        modalTexts.push_back(text);
-        m_result.reset();
-        const auto closeAt = std::chrono::steady_clock::now() + userClosesAfter;
-        while (!m_result && std::chrono::steady_clock::now() < closeAt)
-            m_events->RunUntil([this] { return m_result.has_value(); }, 10ms);
-        if (!m_result && whenUserCloses)
-            whenUserCloses();
-        return m_result.value_or(2);
-    }
-    void EndModalWait(int result) override { m_result = result; }
 
     bool HasReport(int value) const {
-        for (const ProgressReport& report : reports)
-            if (report.value == value)
-                return true;
-        return false;
+        return std::any_of(reports.begin(), reports.end(), [&](const ProgressReport& r) { return r.value == value; });
     }
     bool Finished() const { return HasReport(-1) || HasReport(-2); }
 
-    std::vector<std::string> messageBoxes;
-    std::vector<std::pair<std::string, int>> messages;
     std::vector<ProgressReport> begins; // value = blocks, text = "path|action"
     std::vector<ProgressReport> reports;
-    std::vector<std::string> notes;
-    int noteHides = 0;
-    int cursorShown = 0;
-    int cursorDepth = 0;
-    std::vector<std::string> modalTexts;
-    std::chrono::milliseconds userClosesAfter = 10s;
-    std::function<void()> whenUserCloses;
     std::function<void(int value)> onReport; // inside the report, as a modal box would run
-
-private:
-    EventQueueDispatcher* m_events;
-    std::optional<int> m_result;
 };
 
 inline Bytes Join(std::initializer_list<Bytes> parts) {
@@ -194,8 +192,7 @@ protected:
 
     std::string PathIn(const std::string& name) const { return scratch.PathIn(name); }
 
-    // Starts the simulated receiver with `behaviour` (answering in the manner `config` gives) and opens the
-    // port on it.
+    // Starts the simulated receiver, answering in the manner `config` gives, and opens the port on it.
     void Connect(ReceiverBehaviour behaviour = {}, SimulatorConfig config = {}) {
         config.linkPath = PathIn("COM5");
         config.behaviour = std::move(behaviour);
@@ -204,6 +201,12 @@ protected:
         ASSERT_TRUE(port.Open(simulator->linkPath(), 115200, 0, 8, 0, 0));
     }
 
+    void ConnectWithDownload(DownloadKind kind, const Bytes& file, SimulatorFaults faults = {}) {
+        ReceiverBehaviour behaviour;
+        behaviour.downloads[static_cast<std::size_t>(kind)] = file;
+        behaviour.faults = faults;
+        Connect(behaviour);
+    }
     bool RunUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = 10s) {
         return events.RunUntil(done, timeout);
     }
@@ -213,7 +216,6 @@ protected:
         RunUntil([&] { return simulator->receivedBytes().size() >= count; }, 2s);
         return simulator->receivedBytes();
     }
-    // Handles deliveries for `span`.
     void RunFor(std::chrono::milliseconds span) {
         RunUntil([] { return false; }, span);
     }

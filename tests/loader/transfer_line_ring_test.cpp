@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -27,7 +26,9 @@ std::string CurrentText(const MonitorLineRing& ring) {
 
 } // namespace
 
-TEST(MonitorLineRing, CarriageReturnBackspaceAndLineFeedMoveTheColumnAsTheReceiverMeansIt) {
+// Carriage return, backspace and line feed move the column as the receiver means it; a full line continues behind
+// the continuation mark; after the hundredth line the ring wraps.
+TEST(MonitorLineRing, TheColumnAndTheLineMoveAsTheReceiverMeansIt) {
     MonitorLineRing ring;
     AddText(ring, "abcdef\rXY\b\bZ");
     EXPECT_EQ("ZYcdef", CurrentText(ring));
@@ -46,10 +47,8 @@ TEST(MonitorLineRing, CarriageReturnBackspaceAndLineFeedMoveTheColumnAsTheReceiv
     EXPECT_EQ(5u, ring.Column());
     EXPECT_EQ(0, ring.CurrentLine()[0]);
     EXPECT_EQ('q', ring.CurrentLine()[4]);
-}
 
-TEST(MonitorLineRing, AFullLineContinuesOnTheNextBehindTheContinuationMark) {
-    MonitorLineRing ring;
+    ring.Clear();
     AddText(ring, std::string(130, 'a'));
     EXPECT_EQ(0u, ring.LineIndex());
     EXPECT_EQ(130u, ring.Column());
@@ -58,10 +57,8 @@ TEST(MonitorLineRing, AFullLineContinuesOnTheNextBehindTheContinuationMark) {
     EXPECT_EQ(1u, ring.LineIndex());
     EXPECT_EQ(">>> b", CurrentText(ring));
     EXPECT_EQ(5u, ring.Column());
-}
 
-TEST(MonitorLineRing, AfterTheHundredthLineTheRingWrapsAndClearingStartsOver) {
-    MonitorLineRing ring;
+    ring.Clear();
     AddText(ring, "first");
     for (int i = 0; i < 99; ++i)
         ring.Add('\n');
@@ -108,10 +105,9 @@ TEST(ChannelHeaderRebuild, KeepsTheLoadAddressAndDescribesTheReceivedData) {
     EXPECT_EQ(0xEF, file[0x00]);
     EXPECT_TRUE(header.signatureValid());
     EXPECT_FALSE(header.monitorMode());
-}
 
-TEST(ChannelHeaderRebuild, AnEmptyAddressInTheHeaderIsTakenFromTheFileStart) {
-    std::vector<std::uint8_t> file(128, 0);
+    // An empty address in the header is taken from the file start.
+    file.assign(128, 0);
     file[2] = 0xAB;
     file[3] = 0xCD;
     file[6] = 0x01;

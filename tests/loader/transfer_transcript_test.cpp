@@ -1,6 +1,5 @@
 #include "loader/transfer_line.h"
 #include "loader/transfer_requests.h"
-#include "platform/trace.h"
 #include "pseudo_terminal.h"
 #include "transfer_fixture.h"
 
@@ -85,9 +84,8 @@ TEST_F(TransferTranscriptTest, AnUploadMarkerEndingADeliveryIsAnsweredOnceAndBla
     transfer.HandleReceived(Join({BytesOf("\r\n"), kUploadMarker}));
     ExpectNothingSent();
     EXPECT_EQ(TransferState::Idle, transfer.State());
-}
 
-TEST_F(TransferTranscriptTest, AMarkerFollowedByALineEndInTheSameDeliveryIsNotRecognised) {
+    // A marker followed by a line end in the same delivery is not recognised.
     transfer.HandleReceived(Join({BytesOf("\r\n"), kUploadMarker, BytesOf("\r\n")}));
     transfer.HandleReceived(Join({BytesOf("\r\n"), Bytes{0xFA, 0xCC}, BytesOf("\r\n")}));
     ExpectNothingSent();

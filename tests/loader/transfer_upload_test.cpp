@@ -1,10 +1,6 @@
-// Normal uploads against the simulated receiver: exactly what the PC sends for every entry, what the receiver
-// stores, and how an upload ends when the receiver stops it. Only an end after the last packet of the last entry
-// is a completion; either way the state is Idle before the report, and the path and the entries are forgotten.
+// Normal uploads: exactly what the PC sends for every entry, what the receiver stores, and how an upload ends. Only
+// an end after the last packet of the last entry is a completion; either way the state is Idle before the report.
 
-#include "loader/connection.h"
-#include "platform/memory_settings_store.h"
-#include "platform/trace.h"
 #include "transfer_fixture.h"
 
 using namespace vorlane;
@@ -46,10 +42,6 @@ const UploadCase kUploads[] = {
     {"EndAfterTheLastPacket", {{2500, TransferClass::P2}}, &SimulatorFaults::endAtPacket, 3, -1, {}},
     {"ErrorInsteadOfTheAcknowledgement", {{2500, TransferClass::P2}}, &SimulatorFaults::errorAtPacket, 2, -2, {}},
 };
-
-void PrintTo(const UploadCase& test, std::ostream* out) {
-    *out << test.name;
-}
 
 class TransferUploadTest : public TransferSimTest, public ::testing::WithParamInterface<UploadCase> {};
 
@@ -116,7 +108,7 @@ TEST_P(TransferUploadTest, SendsEveryEntryExactlyAndEndsAsTheReceiverDecides) {
     }
     EXPECT_EQ(entries.size(), ui.begins.size());
     if (!test.fault && entries.size() == 1) {
-        EXPECT_EQ(std::vector<std::string>{"Now writting the flash. Do NOT power off the STB."}, ui.notes);
+        EXPECT_EQ(std::vector<std::string>{"note Now writting the flash. Do NOT power off the STB."}, ui.events);
         // The note goes up when the last packet was sent.
         std::vector<int> values;
         for (const ProgressReport& report : ui.reports)
