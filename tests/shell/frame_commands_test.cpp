@@ -1,7 +1,6 @@
-// The main frame's menus and the commands that are not file commands: tuner
-// copy and merge, Print, the list tools, Editor Config and STB Config; Undo and
-// Redo from the Edit menu and every key, with the step names, the restored
-// panes and the modified flag at the opened and saved states.
+// The main frame's menus and the commands that are not file commands: tuner copy and merge, Print, the list tools,
+// Editor Config and STB Config; Undo and Redo from the Edit menu and every key, with the step names, the restored panes
+// and the modified flag at the opened and saved states.
 
 #include "frame_test_fixture.h"
 
@@ -74,9 +73,9 @@ TEST_F(FrameCommandsTest, MenusCarryEveryCommand) {
 }
 
 // Each tuner command asks first (Cancel changes nothing), then reports its count; run again it finds nothing left to
-// copy or merge, and the database holds what the core function makes of the opened file. Each is one step under
-// its own name: undo gives the bytes before it, redo those after. A save marks the saved state: undo sets the
-// modified flag, redo back to it clears it.
+// copy or merge, and the database holds what the core function makes of the opened file. Each is one step under its own
+// name: undo gives the bytes before it, redo those after. A save marks the saved state: undo sets the modified flag,
+// redo back to it clears it.
 TEST_F(FrameCommandsTest, TunerCommandsAskReportTheirCountAndFollowTheHistory) {
     OpenSample();
     const DatabaseSnapshot opened(database);
@@ -143,8 +142,8 @@ TEST_F(FrameCommandsTest, PrintShowsAPreviewOfTheListingPages) {
     EXPECT_TRUE(messageTexts.isEmpty());
 }
 
-// Each list tool is one change of the database followed by the refill every
-// whole-list edit takes, and one undo step under its own name.
+// Each list tool is one change of the database followed by the refill every whole-list edit takes, and one undo step
+// under its own name.
 TEST_F(FrameCommandsTest, ListToolsChangeTheDatabaseOnceAndRefillThePanes) {
     OpenSample();
     ChannelDatabase other;
@@ -216,8 +215,7 @@ TEST_F(FrameCommandsTest, ConfigurationDialogs) {
     frame->OnCommand(kCmdStbConfig);
     EXPECT_TRUE(database.modified());
 
-    // Editor Config: "OK" gives the TV and radio panes the new column width at
-    // once.
+    // Editor Config: "OK" gives the TV and radio panes the new column width at once.
     UserPrompts::scriptAnswer([&](QDialog& dialog) {
         EXPECT_EQ(dialog.parentWidget(), frame.get());
         ui::Find<QLineEdit>(dialog, "columnWidthEdit").setText(QStringLiteral("350"));
@@ -282,9 +280,8 @@ TEST_F(FrameUndoTest, DeleteIsTakenBackAndDoneAgainFromTheMenuAndEveryKey) {
     }
 }
 
-// Every command is one action whose enabled and checked states follow the
-// document's signals at once: each step below changes one kind of state through
-// the real frame, and the states are right before any event is handled.
+// Every command is one action whose enabled and checked states follow the document's signals at once: each step below
+// changes one kind of state through the real frame, and the states are right before any event is handled.
 struct StateStep {
     const char* change;
     std::function<void(CMirevoView&)> run;

@@ -34,6 +34,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <numeric>
 #include <thread>
 
 using namespace vorlane;
@@ -52,13 +53,6 @@ Bytes ReadFile(const std::string& path) {
 void WriteFile(const std::string& path, const Bytes& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-}
-
-Bytes Pattern(std::size_t length, std::uint8_t seed) {
-    Bytes bytes(length);
-    for (std::size_t i = 0; i < length; ++i)
-        bytes[i] = std::uint8_t(seed + i * 7 + (i >> 9));
-    return bytes;
 }
 
 // Every caption the progress bar showed when it was painted.
@@ -180,6 +174,7 @@ TEST_F(LoaderEndToEndTest, UploadsTheChannelFileSavedWithSaveAsThroughTheBootMon
     EXPECT_EQ(2u, shown.chosenPort()) << "the form's list shows the port chosen";
     ASSERT_TRUE(frame.OnCommand(kCmdConnect));
     EXPECT_EQ(QStringLiteral("   Connected"), shown.statusLine());
+    EXPECT_FALSE(frame.view().loader().MenuControls().connect);
     EXPECT_FALSE(frame.OnCommand(kCmdConnect)) << "a greyed command does nothing";
     ASSERT_TRUE(frame.OnCommand(kCmdDisconnect));
     EXPECT_EQ(QStringLiteral("   Disconnected"), shown.statusLine());
@@ -287,7 +282,8 @@ TEST_F(LoaderEndToEndTest, BacksUpUploadsVerifiesAndRestores) {
 
 TEST_F(LoaderEndToEndTest, DownloadsTheChannelsOverAnExistingFileWithARebuiltHeader) {
     Bytes sent(128, 0xFF);
-    const Bytes body = Pattern(5000, 0x21);
+    Bytes body(5000);
+    std::iota(body.begin(), body.end(), std::uint8_t(0x21));
     sent.insert(sent.end(), body.begin(), body.end());
     sent[2] = 0x80; // the load address is taken from bytes 2, 3, 6 and 7 when the header has none
     sent[3] = 0x12;
@@ -374,7 +370,7 @@ TEST_F(LoaderEndToEndTest, AutoConnectFindsTheReceiverAndItsErrorIsReportedAndGi
     EXPECT_TRUE(controls.disconnectButton().isEnabled());
 
     const std::string path = PathIn("update.key");
-    WriteFile(path, Pattern(5000, 0x44));
+    WriteFile(path, Bytes(5000, 0x44));
     std::string finalText;
     UserPrompts::scriptAnswer(QString::fromStdString(path));
     AnswerMessage(finalText);

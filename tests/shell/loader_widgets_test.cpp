@@ -43,12 +43,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-LanguageTexts BuiltInTexts() {
-    LanguageTexts texts;
-    texts.Load("/nonexistent-folder");
-    return texts;
-}
-
 TEST(QtOwnerDispatcher, RunsTasksOfOtherThreadsInPostingOrderAndDropsThoseQueuedAtItsEnd) {
     QtOwnerDispatcher dispatcher;
     std::vector<int> order;
@@ -123,7 +117,7 @@ class LoaderDialogsTest : public ScriptedPrompts {
 protected:
     void SetUp() override {
         ScriptedPrompts::SetUp();
-        texts = BuiltInTexts();
+        texts.Load("/nonexistent-folder"); // the built-in texts
         ASSERT_TRUE(port.Create(nullptr, nullptr, 40960, 4096));
         connection.Start();
     }
