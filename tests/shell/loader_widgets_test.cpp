@@ -67,8 +67,9 @@ TEST(QtOwnerDispatcher, RunsTasksOfOtherThreadsInPostingOrderAndDropsThoseQueued
     EXPECT_EQ(5u, order.size());
 }
 
-// Filled up to the position within the range, never beyond it, or all of it when solid.
-TEST(LoaderProgressBar, FillsUpToThePositionWithinTheRangeOrAllOfItWhenSolid) {
+// Filled up to the position within the range, never beyond it, or all of it when solid; colours are kept as BGR
+// values, as the receiver's tools gave them.
+TEST(LoaderProgressBar, FillsUpToThePositionAndDrawsTheBlueBarAndTheCaptionInItsColour) {
     struct Case {
         int upper, position;
         bool solid;
@@ -84,12 +85,8 @@ TEST(LoaderProgressBar, FillsUpToThePositionWithinTheRangeOrAllOfItWhenSolid) {
         bar.SetState(state);
         EXPECT_EQ(c.filled, bar.FilledWidth(100)) << c.upper << ' ' << c.position << ' ' << c.solid;
     }
-}
 
-// Colours are kept as BGR values, as the receiver's tools gave them.
-TEST(LoaderProgressBar, DrawsTheBlueBarAndTheCaptionInItsColour) {
     EXPECT_EQ(QColor(0x12, 0x34, 0x56), ColourOfBgr(0x563412));
-    LoaderProgressBar bar;
     bar.resize(200, 24);
     ProgressBarState state;
     state.upper = 4;
@@ -192,7 +189,9 @@ TEST_F(LoaderDialogsTest, DownloadChoice) {
     }
 }
 
-TEST_F(LoaderDialogsTest, FileChoicesOpenAtTheRememberedFileAndKeepTheChosenPath) {
+// File choices open at the remembered file and keep the chosen path; a channel file whose records are broken is
+// sent only on Yes: No is like cancelling the choice.
+TEST_F(LoaderDialogsTest, FileChoicesKeepTheChosenPathAndABrokenChannelFileAsksUploadAnyway) {
     FileDialogRequest request;
     request.initialFolder = "/data/";
     request.initialFileName = "/data/old.bin";
@@ -217,10 +216,7 @@ TEST_F(LoaderDialogsTest, FileChoicesOpenAtTheRememberedFileAndKeepTheChosenPath
     EXPECT_EQ(PromptKind::OpenFile, asked[0].kind);
     EXPECT_EQ(PromptKind::SaveFile, asked[1].kind);
     EXPECT_EQ(QStringLiteral("BIN Files (*.bin);;Key Files (*.key);;ALL Files (*.*)"), asked[0].text);
-}
 
-// A channel file whose records are broken is sent only on Yes: No is like cancelling the choice.
-TEST_F(LoaderDialogsTest, UploadOfABrokenChannelFileAsksUploadAnywayDefaultNo) {
     ChannelDatabase db;
     StartLikeEditor(db);
     const ChannelRecord channel = db.channel(0);
@@ -229,19 +225,18 @@ TEST_F(LoaderDialogsTest, UploadOfABrokenChannelFileAsksUploadAnywayDefaultNo) {
     channel.setPresence(0, 1);
     channel.setTransponderLink(0, LinkWord().withIndex(0x3FFF));
     QTemporaryDir folder;
-    const std::string path = folder.filePath(QStringLiteral("broken.bin")).toStdString();
-    ASSERT_TRUE(ReplaceFile(path, ChannelFileBytes(db)));
+    const std::string broken = folder.filePath(QStringLiteral("broken.bin")).toStdString();
+    ASSERT_TRUE(ReplaceFile(broken, ChannelFileBytes(db)));
 
-    FileDialogRequest request;
-    std::string chosen;
+    request = FileDialogRequest();
     for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
-        UserPrompts::scriptAnswer(QString::fromStdString(path));
+        UserPrompts::scriptAnswer(QString::fromStdString(broken));
         UserPrompts::scriptAnswer(answer);
-        EXPECT_EQ(answer == QMessageBox::Yes ? 1 : 0, ui.ChooseFile(request, chosen));
-        const std::vector<AskedPrompt> asked = UserPrompts::takeAsked();
-        ASSERT_EQ(2u, asked.size());
-        EXPECT_TRUE(asked[1].text.contains(QStringLiteral("channel 0 tuner 1 \"Broken\"")));
-        EXPECT_TRUE(asked[1].text.endsWith(QStringLiteral("Upload anyway?")));
+        EXPECT_EQ(answer == QMessageBox::Yes ? 1 : 0, ui.ChooseFile(request, path));
+        const std::vector<AskedPrompt> question = UserPrompts::takeAsked();
+        ASSERT_EQ(2u, question.size());
+        EXPECT_TRUE(question[1].text.contains(QStringLiteral("channel 0 tuner 1 \"Broken\"")));
+        EXPECT_TRUE(question[1].text.endsWith(QStringLiteral("Upload anyway?")));
     }
 }
 
