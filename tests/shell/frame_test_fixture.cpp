@@ -58,6 +58,14 @@ QStringList FrameTest::Open(const QString& path) {
     return AskedTexts();
 }
 
+void FrameTest::Save(const QString& chosen) {
+    AnswerMessage(ui::MessageDialog::kOk);
+    if (!chosen.isNull())
+        ui::UserPrompts::scriptAnswer(chosen);
+    ui::UserPrompts::scriptAnswer(QMessageBox::Ok);
+    frame->OnCommand(kCmdSave);
+}
+
 void FrameTest::AnswerMessage(int result) {
     ui::UserPrompts::scriptAnswer([this, result](QDialog& dialog) {
         auto& message = static_cast<ui::MessageDialog&>(dialog);

@@ -54,6 +54,9 @@ protected:
     // Runs Open with `path` chosen (empty: cancelled) and returns the texts of what was asked.
     QStringList Open(const QString& path);
 
+    // Save as the user runs it: "Are you sure Save?" answered OK, `chosen` picked when a file is asked for (null:
+    // none is asked), "Complete to write file." acknowledged.
+    void Save(const QString& chosen = QString());
     // Scripts the "Message" dialog's next answer and records its text and mode.
     void AnswerMessage(int result);
     // Takes what was asked and returns the texts (message, or file filter of a file choice).

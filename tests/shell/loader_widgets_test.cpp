@@ -33,6 +33,7 @@
 #include <QTreeWidget>
 
 #include <cstdlib>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -42,13 +43,7 @@ using namespace std::chrono_literals;
 
 namespace {
 
-LanguageTexts BuiltInTexts() {
-    LanguageTexts texts;
-    texts.Load("/nonexistent-folder");
-    return texts;
-}
-
-TEST(QtOwnerDispatcher, RunsTasksOfOtherThreadsOnTheUserInterfaceThreadInPostingOrder) {
+TEST(QtOwnerDispatcher, RunsTasksOfOtherThreadsInPostingOrderAndDropsThoseQueuedAtItsEnd) {
     QtOwnerDispatcher dispatcher;
     std::vector<int> order;
     std::vector<bool> onUiThread;
@@ -64,20 +59,17 @@ TEST(QtOwnerDispatcher, RunsTasksOfOtherThreadsOnTheUserInterfaceThreadInPosting
     ASSERT_TRUE(RunEventsUntil([&] { return order.size() == 5; }, 2s));
     EXPECT_EQ((std::vector<int>{0, 1, 2, 3, 4}), order);
     EXPECT_EQ(std::vector<bool>(5, true), onUiThread);
-}
 
-TEST(QtOwnerDispatcher, DropsTasksStillQueuedWhenItIsDestroyed) {
-    bool ran = false;
-    {
-        QtOwnerDispatcher dispatcher;
-        dispatcher.Post([&] { ran = true; });
-    }
+    std::optional<QtOwnerDispatcher> destroyed(std::in_place);
+    destroyed->Post([&] { order.push_back(5); });
+    destroyed.reset();
     QCoreApplication::processEvents();
-    EXPECT_FALSE(ran);
+    EXPECT_EQ(5u, order.size());
 }
 
-// Filled up to the position within the range, never beyond it, or all of it when solid.
-TEST(LoaderProgressBar, FillsUpToThePositionWithinTheRangeOrAllOfItWhenSolid) {
+// Filled up to the position within the range, never beyond it, or all of it when solid; colours are kept as BGR
+// values, as the receiver's tools gave them.
+TEST(LoaderProgressBar, FillsUpToThePositionAndDrawsTheBlueBarAndTheCaptionInItsColour) {
     struct Case {
         int upper, position;
         bool solid;
@@ -93,12 +85,8 @@ TEST(LoaderProgressBar, FillsUpToThePositionWithinTheRangeOrAllOfItWhenSolid) {
         bar.SetState(state);
         EXPECT_EQ(c.filled, bar.FilledWidth(100)) << c.upper << ' ' << c.position << ' ' << c.solid;
     }
-}
 
-// Colours are kept as BGR values, as the receiver's tools gave them.
-TEST(LoaderProgressBar, DrawsTheBlueBarAndTheCaptionInItsColour) {
     EXPECT_EQ(QColor(0x12, 0x34, 0x56), ColourOfBgr(0x563412));
-    LoaderProgressBar bar;
     bar.resize(200, 24);
     ProgressBarState state;
     state.upper = 4;
@@ -126,7 +114,7 @@ class LoaderDialogsTest : public ScriptedPrompts {
 protected:
     void SetUp() override {
         ScriptedPrompts::SetUp();
-        texts = BuiltInTexts();
+        texts.Load("/nonexistent-folder"); // the built-in texts
         ASSERT_TRUE(port.Create(nullptr, nullptr, 40960, 4096));
         connection.Start();
     }
@@ -141,7 +129,7 @@ protected:
     Connection connection{port, store, texts, ui};
 };
 
-TEST_F(LoaderDialogsTest, ComSettingListsSixteenPortsWithTheirDevicesAndSixteenSpeeds) {
+TEST_F(LoaderDialogsTest, ComSettingListsPortsAndSpeedsAndSetTakesThem) {
     ::setenv("VORLANE_SERIAL_DIR", "/tmp/vorlane-loader-ports", 1);
     bool checked = false;
     UserPrompts::scriptAnswer([&](QDialog& dialog) {
@@ -161,9 +149,7 @@ TEST_F(LoaderDialogsTest, ComSettingListsSixteenPortsWithTheirDevicesAndSixteenS
     ::unsetenv("VORLANE_SERIAL_DIR");
     EXPECT_TRUE(checked);
     EXPECT_EQ(0u, connection.Settings().comport) << "closing it changes nothing";
-}
 
-TEST_F(LoaderDialogsTest, ComSettingSetTakesPortSpeedAndAChosenDevice) {
     UserPrompts::scriptAnswer([](QDialog& dialog) {
         Find<QComboBox>(dialog, "portList").setCurrentIndex(2);
         Find<QComboBox>(dialog, "speedList").setCurrentIndex(6);
@@ -203,7 +189,9 @@ TEST_F(LoaderDialogsTest, DownloadChoice) {
     }
 }
 
-TEST_F(LoaderDialogsTest, FileChoicesOpenAtTheRememberedFileAndKeepTheChosenPath) {
+// File choices open at the remembered file and keep the chosen path; a channel file whose records are broken is
+// sent only on Yes: No is like cancelling the choice.
+TEST_F(LoaderDialogsTest, FileChoicesKeepTheChosenPathAndABrokenChannelFileAsksUploadAnyway) {
     FileDialogRequest request;
     request.initialFolder = "/data/";
     request.initialFileName = "/data/old.bin";
@@ -228,10 +216,7 @@ TEST_F(LoaderDialogsTest, FileChoicesOpenAtTheRememberedFileAndKeepTheChosenPath
     EXPECT_EQ(PromptKind::OpenFile, asked[0].kind);
     EXPECT_EQ(PromptKind::SaveFile, asked[1].kind);
     EXPECT_EQ(QStringLiteral("BIN Files (*.bin);;Key Files (*.key);;ALL Files (*.*)"), asked[0].text);
-}
 
-// A channel file whose records are broken is sent only on Yes: No is like cancelling the choice.
-TEST_F(LoaderDialogsTest, UploadOfABrokenChannelFileAsksUploadAnywayDefaultNo) {
     ChannelDatabase db;
     StartLikeEditor(db);
     const ChannelRecord channel = db.channel(0);
@@ -240,23 +225,23 @@ TEST_F(LoaderDialogsTest, UploadOfABrokenChannelFileAsksUploadAnywayDefaultNo) {
     channel.setPresence(0, 1);
     channel.setTransponderLink(0, LinkWord().withIndex(0x3FFF));
     QTemporaryDir folder;
-    const std::string path = folder.filePath(QStringLiteral("broken.bin")).toStdString();
-    ASSERT_TRUE(ReplaceFile(path, ChannelFileBytes(db)));
+    const std::string broken = folder.filePath(QStringLiteral("broken.bin")).toStdString();
+    ASSERT_TRUE(ReplaceFile(broken, ChannelFileBytes(db)));
 
-    FileDialogRequest request;
-    std::string chosen;
+    request = FileDialogRequest();
     for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
-        UserPrompts::scriptAnswer(QString::fromStdString(path));
+        UserPrompts::scriptAnswer(QString::fromStdString(broken));
         UserPrompts::scriptAnswer(answer);
-        EXPECT_EQ(answer == QMessageBox::Yes ? 1 : 0, ui.ChooseFile(request, chosen));
-        const std::vector<AskedPrompt> asked = UserPrompts::takeAsked();
-        ASSERT_EQ(2u, asked.size());
-        EXPECT_TRUE(asked[1].text.contains(QStringLiteral("channel 0 tuner 1 \"Broken\"")));
-        EXPECT_TRUE(asked[1].text.endsWith(QStringLiteral("Upload anyway?")));
+        EXPECT_EQ(answer == QMessageBox::Yes ? 1 : 0, ui.ChooseFile(request, path));
+        const std::vector<AskedPrompt> question = UserPrompts::takeAsked();
+        ASSERT_EQ(2u, question.size());
+        EXPECT_TRUE(question[1].text.contains(QStringLiteral("channel 0 tuner 1 \"Broken\"")));
+        EXPECT_TRUE(question[1].text.endsWith(QStringLiteral("Upload anyway?")));
     }
 }
 
-TEST_F(LoaderDialogsTest, MessagesGoThroughTheMessageDialogAndTheProgramsBox) {
+// The note window is created on first need and only shown and hidden afterwards.
+TEST_F(LoaderDialogsTest, MessagesGoThroughTheMessageDialogTheProgramsBoxAndTheNoteWindow) {
     std::string shown;
     UserPrompts::scriptAnswer([&](QDialog& dialog) {
         shown = MessageText(dialog);
@@ -271,9 +256,7 @@ TEST_F(LoaderDialogsTest, MessagesGoThroughTheMessageDialogAndTheProgramsBox) {
     ASSERT_EQ(2u, asked.size());
     EXPECT_EQ(QStringLiteral("Vorlane"), asked[1].title);
     EXPECT_EQ(QStringLiteral("Can't use Comport #3"), asked[1].text);
-}
 
-TEST_F(LoaderDialogsTest, NoteWindowIsCreatedOnFirstNeedAndOnlyShownAndHiddenAfterwards) {
     EXPECT_EQ(nullptr, ui.noteWindow());
     ui.HideNote();
     EXPECT_EQ(nullptr, ui.noteWindow());

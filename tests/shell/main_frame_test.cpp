@@ -2,15 +2,20 @@
 
 #include "database/channel_database.h"
 #include "database/settings_record.h"
+#include "importexport/database_files.h"
 #include "platform/memory_settings_store.h"
 #include "shell/frame_commands.h"
 #include "shell/mirevo_view.h"
+#include "shell/vorlane_application.h"
 
 #include "../panes/scripted_prompts.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 namespace vorlane {
 namespace {
@@ -60,12 +65,10 @@ protected:
 
 TEST_F(MainFrameTest, FirstUpdatePreparesTheDatabaseAndReadsTheEditorSettings) {
     ASSERT_TRUE(database.tablesAllocated());
-    EXPECT_FALSE(database.satellite(0).isFree());
     EXPECT_FALSE(database.satellite(63).isFree());
     EXPECT_EQ(database.receiverModel(), 0);
     EXPECT_FALSE(database.modified());
-    const auto pin = HeldReceiverSettings(database).password_digits();
-    EXPECT_EQ(pin, (std::array<std::uint8_t, 4>{8, 8, 8, 8}));
+    EXPECT_EQ(HeldReceiverSettings(database).password_digits(), (std::array<std::uint8_t, 4>{8, 8, 8, 8}));
     EXPECT_EQ(frame->view().editorSettings().column_width(), 300);
     EXPECT_EQ(frame->view().languageTexts().GetText(12), "Now writting the flash. Do NOT power off the STB.");
 }
@@ -107,6 +110,36 @@ TEST_F(MainFrameTest, InformationShowsTheAboutBox) {
     frame->commandAction(kCmdInformation)->trigger();
     EXPECT_EQ(lines, QStringList({"Vorlane", "version 2.3", "Update 2008.10.21"}));
     EXPECT_EQ(UserPrompts::takeAsked().size(), 1u);
+}
+
+using ApplicationTest = ui::ScriptedPrompts;
+
+TEST_F(ApplicationTest, StartShowsTheFrameTitledVorlaneWithTheApplicationFont) {
+    VorlaneApplication application(std::make_unique<MemorySettingsStore>());
+    EXPECT_EQ(application.font().family(), "Arial");
+    ASSERT_EQ(application.Start(), 1);
+    CMainFrame& frame = application.frame();
+    EXPECT_TRUE(frame.isVisible());
+    EXPECT_EQ(frame.windowTitle(), "Vorlane");
+    EXPECT_EQ(frame.menuBar()->font().pixelSize(), 14);
+    EXPECT_TRUE(application.database().tablesAllocated());
+    EXPECT_TRUE(frame.close());
+}
+
+TEST_F(ApplicationTest, OpensTheFileNamedOnTheCommandLine) {
+    QTemporaryDir folder;
+    const std::string path = QFile::encodeName(folder.filePath(QStringLiteral("start.bin"))).toStdString();
+    ChannelDatabase written;
+    ASSERT_EQ(StartLikeEditor(written), 1);
+    written.satellite(3).setName("Named at start");
+    ASSERT_EQ(SaveDatabaseFile(written, path), 1);
+
+    VorlaneApplication application(std::make_unique<MemorySettingsStore>());
+    ASSERT_EQ(application.Start(), 1);
+    application.OpenAtStart(QFile::decodeName(QByteArray::fromStdString(path)));
+    EXPECT_EQ(application.database().currentPath(), path);
+    EXPECT_EQ(application.database().satellite(3).name(), "Named at start");
+    EXPECT_TRUE(ui::UserPrompts::takeAsked().empty());
 }
 
 } // namespace

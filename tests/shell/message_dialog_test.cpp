@@ -18,17 +18,13 @@ struct Places {
     int exit;
 };
 
-Places PlacesIn(MessageDialog& dialog) {
-    return {dialog.placeOf(Find<QPushButton>(dialog, "okButton")),
-            dialog.placeOf(Find<QPushButton>(dialog, "cancelButton")),
-            dialog.placeOf(Find<QPushButton>(dialog, "exitButton"))};
-}
-
 // Shows the text modally in `mode`, records where the buttons sit, presses `button` (or closes the window when
 // it is null) and returns the dialog's result.
 int ShowAndPress(MessageDialog& dialog, int mode, const char* button, Places& places) {
     UserPrompts::scriptAnswer([&](QDialog&) {
-        places = PlacesIn(dialog);
+        places = {dialog.placeOf(Find<QPushButton>(dialog, "okButton")),
+                  dialog.placeOf(Find<QPushButton>(dialog, "cancelButton")),
+                  dialog.placeOf(Find<QPushButton>(dialog, "exitButton"))};
         if (button)
             Find<QPushButton>(dialog, button).click();
         else
@@ -62,7 +58,9 @@ TEST_F(MessageDialogTest, ModesChooseTheButtonsAndTheirPlaces) {
     EXPECT_EQ(Find<QLabel>(dialog, "messageText").text(), "Are you sure Save?");
 }
 
-TEST_F(MessageDialogTest, ShownButtonsStayOnTheirPlacesOnScreen) {
+// A modeless message keeps the shown buttons on their places on screen; a modal one closes it first, and
+// CloseMessage ends the open message with its result.
+TEST_F(MessageDialogTest, ModelessMessagesKeepThePlacesAndEndOnAModalOneOrCloseMessage) {
     MessageDialog dialog;
     dialog.ShowModeless("All three", 3);
     const int cancelX = Find<QPushButton>(dialog, "cancelButton").geometry().x();
@@ -72,15 +70,10 @@ TEST_F(MessageDialogTest, ShownButtonsStayOnTheirPlacesOnScreen) {
     dialog.ShowModeless("OK and Cancel", MessageDialog::kModeOkCancel);
     EXPECT_EQ(Find<QPushButton>(dialog, "okButton").geometry().x(), cancelX);
     EXPECT_EQ(Find<QPushButton>(dialog, "cancelButton").geometry().x(), exitX);
-    dialog.CloseMessage();
-}
 
-TEST_F(MessageDialogTest, ModelessNoteReturnsAtOnceAndANewTextClosesIt) {
-    MessageDialog dialog;
     dialog.ShowModeless("Now erasing the flash. Please wait.", MessageDialog::kModeNoButton);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_FALSE(dialog.isModal());
-
     bool noteWasOpen = true;
     UserPrompts::scriptAnswer([&](QDialog& shown) {
         noteWasOpen = shown.isVisible();
@@ -91,16 +84,13 @@ TEST_F(MessageDialogTest, ModelessNoteReturnsAtOnceAndANewTextClosesIt) {
     EXPECT_EQ(dialog.ShowModal("Completed", MessageDialog::kModeOk), MessageDialog::kOk);
     EXPECT_FALSE(noteWasOpen);
     EXPECT_FALSE(dialog.isVisible());
-}
 
-TEST_F(MessageDialogTest, CloseMessageEndsTheOpenMessageWithItsResult) {
-    MessageDialog dialog;
     dialog.ShowModeless("Reset your STB(s).", MessageDialog::kModeNoButton);
-    dialog.CloseMessage(MessageDialog::kOk);
+    dialog.CloseMessage(MessageDialog::kCancel);
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), MessageDialog::kOk);
-    dialog.CloseMessage(MessageDialog::kCancel); // nothing open: nothing changes
-    EXPECT_EQ(dialog.result(), MessageDialog::kOk);
+    EXPECT_EQ(dialog.result(), MessageDialog::kCancel);
+    dialog.CloseMessage(MessageDialog::kOk); // nothing open: nothing changes
+    EXPECT_EQ(dialog.result(), MessageDialog::kCancel);
 }
 
 // MsgOut: formatting, the cut at the buffer size and Latin-1 bytes, each in a box titled "Message".

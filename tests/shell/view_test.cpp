@@ -20,7 +20,9 @@
 #include "support/list_check.h"
 #include "support/sample_database.h"
 
+#include <QAccessible>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +32,8 @@
 #include <QTranslator>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 // The translations are compiled into the shell library; their resource is registered by name (outside any namespace).
 static void RegisterTranslations() {
     Q_INIT_RESOURCE(translations);
@@ -38,8 +42,10 @@ static void RegisterTranslations() {
 namespace vorlane {
 namespace {
 
+using testing::verifyLists;
 using ui::UserPrompts;
 
+// The view over a generated database, shown as after Open, with "All" chosen.
 class ViewTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -48,27 +54,25 @@ protected:
         view.resize(1000, 700);
         view.OnInitialUpdate();
         view.show();
+        ASSERT_GT(testing::makeSampleDatabase(db, 11, 8, 120, 600), 0);
+        view.RefreshAllPanes();
+        ChooseSatelliteRow(0);
     }
     void TearDown() override { UserPrompts::reset(); }
 
-    // A generated database in place of the start-up one, shown as after Open.
-    void OpenSample() {
-        ASSERT_GT(testing::makeSampleDatabase(db, 11, 8, 120, 600), 0);
-        view.RefreshAllPanes();
+    QString Label(const char* name, const QWidget* in = nullptr) {
+        return (in ? in : &view)->findChild<QLabel*>(QString::fromLatin1(name))->text();
     }
-
-    QString Label(const char* name) { return view.findChild<QLabel*>(QString::fromLatin1(name))->text(); }
 
     void ChooseSatelliteRow(int row) { Click(view.satellitePane(), row); }
-    void Click(ui::PaneListView& pane, int row, Qt::KeyboardModifiers modifiers = {}) {
-        const QModelIndex index = pane.model()->index(row, 0);
-        pane.scrollTo(index);
-        QTest::mouseClick(pane.viewport(), Qt::LeftButton, modifiers, pane.visualRect(index).center());
+    void Click(ui::PaneListView& pane, int row) {
+        QTest::mouseClick(pane.viewport(), Qt::LeftButton, {}, GlobalCentre(pane, row, false));
     }
-    QPoint GlobalCentre(ui::PaneListView& pane, int row) {
+    QPoint GlobalCentre(ui::PaneListView& pane, int row, bool global = true) {
         const QModelIndex index = pane.model()->index(row, 0);
         pane.scrollTo(index);
-        return pane.viewport()->mapToGlobal(pane.visualRect(index).center());
+        const QPoint centre = pane.visualRect(index).center();
+        return global ? pane.viewport()->mapToGlobal(centre) : centre;
     }
     // Drags the selected channels of a channel pane to a point given in global coordinates.
     void DragTo(ui::ChannelPane& source, int fromRow, QPoint globalTarget) {
@@ -79,34 +83,26 @@ protected:
         QTest::mouseMove(source.viewport(), target);
         QTest::mouseRelease(source.viewport(), Qt::LeftButton, {}, target);
     }
+    // Scripts the "Move to" dialog: the number typed and OK, or Cancel when `typed` is null.
+    static void ScriptMoveTo(const QString& typed) {
+        UserPrompts::scriptAnswer([typed](QDialog& dialog) {
+            if (!typed.isNull())
+                dialog.findChild<QLineEdit*>("channelNumberEdit")->setText(typed);
+            dialog.findChild<QPushButton*>(typed.isNull() ? "cancelButton" : "okButton")->click();
+            return dialog.result();
+        });
+    }
 
     ChannelDatabase db;
     MemorySettingsStore store;
     CMirevoView view{db, store};
 };
 
-// Before Open only satellites and groups are filled; afterwards every count label counts its pane.
-TEST_F(ViewTest, CountLabelsBeforeAndAfterChoices) {
-    EXPECT_EQ(view.satellitePane().rowCount(), 65);
-    EXPECT_EQ(view.transponderPane().rowCount(), 0);
-    EXPECT_EQ(Label("tvCountLabel"), "TV");
-    OpenSample();
+// Every count label counts its pane; the information line describes the chosen satellite, transponder or channel.
+TEST_F(ViewTest, CountLabelsAndInformationLineTexts) {
     EXPECT_EQ(Label("satelliteCountLabel"), "Satellite - 64 items");
     EXPECT_EQ(Label("transponderCountLabel"), "Transponder - 120 items");
     EXPECT_EQ(Label("tvCountLabel"), QString("TV - %1 items").arg(view.tvPane().rowCount()));
-    // A transponder with exactly one TV channel.
-    for (int row = 0; row < view.transponderPane().rowCount(); ++row) {
-        const int tp = view.transponderPane().rowId(row);
-        if (db.lists().Head(ListKind::TvByTransponder, tp)->count != 1)
-            continue;
-        Click(view.transponderPane(), row);
-        EXPECT_EQ(Label("tvCountLabel"), "TV - 1 item");
-        return;
-    }
-}
-
-TEST_F(ViewTest, InformationLineTexts) {
-    OpenSample();
     const int satellite = view.satellitePane().rowId(1);
     db.satellite(satellite).setName("Astra");
     db.satellite(satellite).setOrbitalPosition(192);
@@ -119,7 +115,6 @@ TEST_F(ViewTest, InformationLineTexts) {
     EXPECT_EQ(view.informationLine(), "Astra     Longitude: West -30.0'     ");
     EXPECT_EQ(view.transponderPane().satellite(), satellite);
 
-    ASSERT_GT(view.transponderPane().rowCount(), 0);
     const TransponderRecord tp = db.transponder(view.transponderPane().rowId(0));
     tp.setFrequency(11778);
     tp.setSymbolRate(27500);
@@ -134,9 +129,7 @@ TEST_F(ViewTest, InformationLineTexts) {
               "Frequency : 11778     Symbol Rate : 27500     TSID : 1051     Polar : Vertical     FEC :      ");
     EXPECT_TRUE(traces.contains("sFlag.fec=6\n"));
 
-    ASSERT_GT(view.tvPane().rowCount(), 0);
-    const int pk = view.tvPane().rowId(0);
-    const ChannelRecord channel = db.channelOfPk(pk);
+    const ChannelRecord channel = db.channelOfPk(view.tvPane().rowId(0));
     channel.setName("Das Erste");
     channel.setVideoPid(101);
     channel.setAudioPid(0, 102);
@@ -148,8 +141,6 @@ TEST_F(ViewTest, InformationLineTexts) {
 
 // The information line describes the caret row after a filter change, a Select command and a Delete.
 TEST_F(ViewTest, InformationLineFollowsTheCaretRow) {
-    OpenSample();
-    ChooseSatelliteRow(0);
     ui::ChannelPane& tv = view.tvPane();
     Click(tv, 3);
     const int side = TunerSideOfPk(tv.rowId(3));
@@ -176,7 +167,6 @@ TEST_F(ViewTest, InformationLineFollowsTheCaretRow) {
 
 // A group filters the channel panes, and Delete there only takes the channel out of the group.
 TEST_F(ViewTest, ChoosingAGroupFiltersTheChannelPanesAndDeleteOnlyLeavesTheGroup) {
-    OpenSample();
     ChooseSatelliteRow(2);
     Click(view.favoritePane(), 1);
     EXPECT_EQ(view.chosenList().kind, ChosenList::Favourite);
@@ -186,32 +176,16 @@ TEST_F(ViewTest, ChoosingAGroupFiltersTheChannelPanesAndDeleteOnlyLeavesTheGroup
     EXPECT_TRUE(view.informationLine().endsWith(QString("Number of channel: %1").arg(group->count)));
 
     Click(view.favoritePane(), 0);
-    ui::ChannelPane& tv = view.tvPane();
-    ASSERT_GT(tv.rowCount(), 1);
-    const int pk = tv.rowId(0);
-    tv.SelectRow(0);
+    const int pk = view.tvPane().rowId(0);
+    view.tvPane().SelectRow(0);
     view.HandleCommand(kCmdTvDelete);
     EXPECT_FALSE(db.channelOfPk(pk).isFree());
     EXPECT_EQ(db.channelOfPk(pk).favouriteByte(TunerSideOfPk(pk), 0), 0);
     EXPECT_TRUE(db.modified());
-    EXPECT_TRUE(testing::verifyLists(db));
-}
-
-TEST_F(ViewTest, ChoosingAChannelSelectsItsTransponderAndClearsTheOtherPane) {
-    OpenSample();
-    ChooseSatelliteRow(0);
-    Click(view.radioPane(), 0);
-    Click(view.tvPane(), 3);
-    EXPECT_TRUE(view.radioPane().selectedRows().empty());
-    const int pk = view.tvPane().rowId(3);
-    const int tp = static_cast<int>(db.channelOfPk(pk).transponderLink(TunerSideOfPk(pk)).index());
-    EXPECT_EQ(view.transponderPane().selectedTransponder(), tp);
-    EXPECT_EQ(view.chosenList().kind, ChosenList::Satellite); // no refill happened
+    EXPECT_TRUE(verifyLists(db));
 }
 
 TEST_F(ViewTest, DeleteSelectsTheSameRowOrTheNewLastRow) {
-    OpenSample();
-    ChooseSatelliteRow(0);
     ui::ChannelPane& tv = view.tvPane();
     const int before = tv.rowCount();
     tv.SelectRows({2, 3});
@@ -221,7 +195,6 @@ TEST_F(ViewTest, DeleteSelectsTheSameRowOrTheNewLastRow) {
     EXPECT_EQ(tv.rowCount(), before - 2);
     EXPECT_EQ(tv.selectedRows(), std::vector<int>{2});
     EXPECT_EQ(tv.rowId(2), third);
-    EXPECT_TRUE(testing::verifyLists(db));
 
     tv.SelectRow(tv.rowCount() - 1);
     view.HandleCommand(kCmdTvDelete);
@@ -232,12 +205,12 @@ TEST_F(ViewTest, DeleteSelectsTheSameRowOrTheNewLastRow) {
     view.HandleCommand(kCmdTvDelete);
     EXPECT_EQ(tv.rowCount(), count);
     EXPECT_EQ(tv.selectedRows(), std::vector<int>{0});
+    EXPECT_TRUE(verifyLists(db));
 }
 
-// The number typed is the number the pane's number column shows afterwards, down as well as up, in any view;
-// past the end means last.
-TEST_F(ViewTest, MoveToPlacesTheChannelAtTheNumberTyped) {
-    OpenSample();
+// Move to: the number typed is the number the pane's number column shows afterwards, down as well as up, in any
+// view; past the end means last.
+TEST_F(ViewTest, MoveToKeysAndMenuCommandsPlaceTheChannel) {
     // One tuner side only: each side is numbered on its own.
     view.setDisplayFilter(kFilterTuner1Channels);
     ui::ChannelPane& tv = view.tvPane();
@@ -252,41 +225,28 @@ TEST_F(ViewTest, MoveToPlacesTheChannelAtTheNumberTyped) {
         for (int row = 2; c.satelliteRow < 0 && tv.rowCount() < 2; ++row)
             ChooseSatelliteRow(row);
         ASSERT_GT(tv.rowCount(), c.row);
-        const int pk = tv.rowId(c.row);
+        const int moved = tv.rowId(c.row);
         const int rowZeroNumber = ChannelNumber(db, tv.rowId(0));
         const int expected = c.expected > 0    ? c.expected
                              : c.expected == 0 ? rowZeroNumber
                                                : static_cast<int>(db.lists().Head(ListKind::Tuner1Tv, 0)->count);
         const QString typed = *c.typed ? QString::fromLatin1(c.typed) : QString::number(rowZeroNumber);
         tv.SelectRow(c.row);
-        UserPrompts::scriptAnswer([typed](QDialog& dialog) {
-            dialog.findChild<QLineEdit*>("channelNumberEdit")->setText(typed);
-            dialog.findChild<QPushButton*>("okButton")->click();
-            return dialog.result();
-        });
+        ScriptMoveTo(typed);
         db.setModified(false);
         QTest::keyClick(&tv, Qt::Key_M, Qt::ControlModifier);
         EXPECT_TRUE(db.modified());
-        EXPECT_EQ(ChannelNumber(db, pk), expected) << typed.toStdString();
-        EXPECT_EQ(tv.selectedPks(), std::vector<int>{pk});
-        EXPECT_TRUE(testing::verifyLists(db));
+        EXPECT_EQ(ChannelNumber(db, moved), expected) << typed.toStdString();
+        EXPECT_EQ(tv.selectedPks(), std::vector<int>{moved});
     }
-    UserPrompts::scriptAnswer([](QDialog& dialog) {
-        dialog.findChild<QPushButton*>("cancelButton")->click();
-        return dialog.result();
-    });
+    ScriptMoveTo(QString());
     db.setModified(false);
     view.HandleCommand(kCmdTvMoveTo);
     EXPECT_FALSE(db.modified());
-}
 
-// Alt+Up / Alt+Down move the selection one place; "Move to Top", "Move to Bottom" and "Add to Favourite" come
-// from the channel menu, the groups named as the favourite pane names them.
-TEST_F(ViewTest, ChannelOrderKeysAndMenuCommands) {
-    OpenSample();
-    view.setDisplayFilter(kFilterTuner1Channels);
+    // Alt+Up / Alt+Down move the selection one place; "Move to Top", "Move to Bottom" and "Add to Favourite" come
+    // from the channel menu, the groups named as the favourite pane names them.
     ChooseSatelliteRow(0);
-    ui::ChannelPane& tv = view.tvPane();
     const int pk = tv.rowId(4);
     const int last = static_cast<int>(db.lists().Head(ListKind::Tuner1Tv, 0)->count);
     tv.SelectRow(4);
@@ -307,7 +267,6 @@ TEST_F(ViewTest, ChannelOrderKeysAndMenuCommands) {
     EXPECT_EQ(ChannelNumber(db, pk), last);
     runFromMenu(kCmdTvMoveTop);
     EXPECT_EQ(ChannelNumber(db, pk), 1);
-    EXPECT_TRUE(testing::verifyLists(db));
 
     const std::unique_ptr<QMenu> menu = view.BuildPaneMenu(tv);
     const QString name = QString::fromStdString(view.favoritePane().RowText(7)).section(" [", 0, 0).trimmed();
@@ -315,27 +274,21 @@ TEST_F(ViewTest, ChannelOrderKeysAndMenuCommands) {
     RemoveFavorite(db, 7, pk);
     runFromMenu(kCmdTvAddFavourite + 7);
     EXPECT_NE(db.channelOfPk(pk).favouriteByte(0, 7), 0);
-    EXPECT_TRUE(testing::verifyLists(db));
-}
 
-// Ctrl+C puts the selection on the clipboard as tab-separated text and as records; Ctrl+V adds them after the
-// caret row.
-TEST_F(ViewTest, CopyAndPasteThroughTheClipboard) {
-    OpenSample();
-    view.setDisplayFilter(kFilterTuner1Channels);
-    ChooseSatelliteRow(0);
-    ui::ChannelPane& tv = view.tvPane();
-    const int pk = tv.rowId(2);
-    db.channelOfPk(pk).setName("Kanal Eins");
+    // Ctrl+C puts the selection on the clipboard as tab-separated text and as records; Ctrl+V adds them after the
+    // caret row.
+    const int copied = tv.rowId(2);
+    db.channelOfPk(copied).setName("Kanal Eins");
     tv.SelectRow(2);
     QTest::keyClick(&tv, Qt::Key_C, Qt::ControlModifier);
     const QStringList fields = QGuiApplication::clipboard()->text().split('\t');
     ASSERT_EQ(fields.size(), 7);
     EXPECT_EQ(fields[0], "3");
     EXPECT_EQ(fields[1], "Kanal Eins");
-    EXPECT_EQ(fields[6].trimmed().toInt(), db.channelOfPk(pk).programNumber());
+    EXPECT_EQ(fields[6].trimmed().toInt(), db.channelOfPk(copied).programNumber());
 
     const int rows = tv.rowCount();
+    db.setModified(false);
     tv.SelectRow(5);
     QTest::keyClick(&tv, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(tv.rowCount(), rows + 1);
@@ -343,14 +296,21 @@ TEST_F(ViewTest, CopyAndPasteThroughTheClipboard) {
     EXPECT_EQ(ChannelNumber(db, tv.rowId(6)), 7);
     EXPECT_EQ(Label("tvCountLabel"), QString("TV - %1 items").arg(rows + 1));
     EXPECT_TRUE(db.modified());
-    EXPECT_TRUE(testing::verifyLists(db));
+    EXPECT_TRUE(verifyLists(db));
 }
 
-// A click always chooses its row, and a choice never outlives what it names: after a delete (always asked) it
-// moves to a row that exists, after Open to "All".
+// A click always chooses its row (a channel selects its transponder and clears the other channel pane without a
+// refill), and a choice never outlives what it names: after a delete (always asked) it moves to a row that
+// exists, after Open to "All".
 TEST_F(ViewTest, EveryClickChoosesAndTheChoiceAlwaysNamesARow) {
-    OpenSample();
-    ChooseSatelliteRow(0);
+    Click(view.radioPane(), 0);
+    Click(view.tvPane(), 3);
+    EXPECT_TRUE(view.radioPane().selectedRows().empty());
+    const int pk = view.tvPane().rowId(3);
+    const int channelTp = static_cast<int>(db.channelOfPk(pk).transponderLink(TunerSideOfPk(pk)).index());
+    EXPECT_EQ(view.transponderPane().selectedTransponder(), channelTp);
+    EXPECT_EQ(view.chosenList().kind, ChosenList::Satellite);
+
     Click(view.transponderPane(), 0);
     const int satelliteRow = view.satellitePane().selectedRow();
     ASSERT_GT(satelliteRow, 0);
@@ -371,7 +331,6 @@ TEST_F(ViewTest, EveryClickChoosesAndTheChoiceAlwaysNamesARow) {
     UserPrompts::scriptAnswer(QMessageBox::Yes);
     view.HandleCommand(kCmdTransponderDelete);
     EXPECT_TRUE(db.transponder(tp).isFree());
-    EXPECT_TRUE(testing::verifyLists(db));
     EXPECT_EQ(view.chosenList().kind, ChosenList::Transponder);
     EXPECT_EQ(view.chosenList().index, next);
     EXPECT_EQ(view.transponderPane().selectedTransponder(), next);
@@ -386,7 +345,6 @@ TEST_F(ViewTest, EveryClickChoosesAndTheChoiceAlwaysNamesARow) {
 
 // Return opens a satellite's dialog, but not on "All" and never in the favourite pane.
 TEST_F(ViewTest, ReturnOpensTheSatelliteDialogOnlyOnARealSatellite) {
-    OpenSample();
     Click(view.favoritePane(), 2);
     UserPrompts::takeAsked();
     QTest::keyClick(&view.favoritePane(), Qt::Key_Return);
@@ -402,8 +360,6 @@ TEST_F(ViewTest, ReturnOpensTheSatelliteDialogOnlyOnARealSatellite) {
 }
 
 TEST_F(ViewTest, DropsOnEachPaneKind) {
-    OpenSample();
-    ChooseSatelliteRow(0);
     ui::ChannelPane& tv = view.tvPane();
     ui::ChannelPane& radio = view.radioPane();
     const auto expectCountsOfRows = [&] {
@@ -421,7 +377,6 @@ TEST_F(ViewTest, DropsOnEachPaneKind) {
     DragTo(tv, 0, GlobalCentre(view.favoritePane(), group));
     EXPECT_NE(db.channelOfPk(pk).favouriteByte(TunerSideOfPk(pk), group), 0);
     EXPECT_TRUE(db.modified());
-    EXPECT_TRUE(testing::verifyLists(db));
 
     // On a transponder of another satellite, while the channel's own transponder is chosen.
     const int side = TunerSideOfPk(pk);
@@ -437,14 +392,11 @@ TEST_F(ViewTest, DropsOnEachPaneKind) {
     tv.SelectPks(std::vector<int>{pk});
     DragTo(tv, tv.rowOf(pk), GlobalCentre(view.transponderPane(), targetRow));
     EXPECT_EQ(static_cast<int>(db.channelOfPk(pk).transponderLink(side).index()), tp);
-    EXPECT_EQ(db.channelOfPk(pk).satelliteLink(side).index(), db.transponder(tp).satelliteLink().index());
     EXPECT_EQ(tv.rowOf(pk), -1);
     expectCountsOfRows();
-    EXPECT_TRUE(testing::verifyLists(db));
     ChooseSatelliteRow(0);
 
     // On the radio pane: the channel becomes a radio channel in front of the row.
-    ASSERT_GT(radio.rowCount(), 2);
     const int radioTarget = radio.rowId(1);
     tv.SelectPks(std::vector<int>{pk});
     DragTo(tv, tv.rowOf(pk), GlobalCentre(radio, 1));
@@ -453,7 +405,6 @@ TEST_F(ViewTest, DropsOnEachPaneKind) {
     EXPECT_EQ(tv.rowOf(pk), -1);
     EXPECT_EQ(radio.selectedPks(), std::vector<int>{pk});
     expectCountsOfRows();
-    EXPECT_TRUE(testing::verifyLists(db));
 
     // On the satellite pane: nothing moves.
     db.setModified(false);
@@ -462,12 +413,12 @@ TEST_F(ViewTest, DropsOnEachPaneKind) {
     DragTo(radio, radio.rowOf(pk), GlobalCentre(view.satellitePane(), 3));
     EXPECT_FALSE(db.modified());
     EXPECT_EQ(tv.rowIds(), tvRows);
-    EXPECT_TRUE(testing::verifyLists(db));
+    EXPECT_TRUE(verifyLists(db));
 }
 
 // The form's layout: the loader area stays at the foot, the default widths show a channel name of 20 characters
 // whole at 800 x 600, hiding the radio pane gives the TV pane its width, and dragging a border widens the column on
-// its left (the profile keeps the widths).
+// its left (the profile keeps the widths). Before Open only satellites and groups are filled.
 TEST_F(ViewTest, LayoutFollowsTheWindowTheBordersAndThePaneToggle) {
     const QWidget* loader = view.findChild<QWidget*>("loaderArea");
     view.resize(1200, 900);
@@ -483,7 +434,6 @@ TEST_F(ViewTest, LayoutFollowsTheWindowTheBordersAndThePaneToggle) {
     }
 
     view.resize(1000, 700);
-    OpenSample();
     const int shared = view.tvPane().width();
     view.findChild<QWidget*>("paneToggleButton")->setFocus();
     QTest::mouseClick(view.findChild<QWidget*>("paneToggleButton"), Qt::LeftButton);
@@ -512,16 +462,16 @@ TEST_F(ViewTest, LayoutFollowsTheWindowTheBordersAndThePaneToggle) {
     EXPECT_EQ(again.satellitePane().width(), view.satellitePane().width());
     EXPECT_EQ(again.favoritePane().width(), view.favoritePane().width());
     EXPECT_EQ(again.tvPane().width(), view.tvPane().width());
+    EXPECT_EQ(again.satellitePane().rowCount(), 65);
+    EXPECT_EQ(again.transponderPane().rowCount(), 0);
+    EXPECT_EQ(Label("tvCountLabel", &again), "TV");
 }
 
 // Delete on a filtered pane removes exactly the shown rows that are selected; Esc brings the others back.
 TEST_F(ViewTest, FilterFieldNarrowsThePaneAndDeleteActsOnTheShownSelectedRows) {
-    OpenSample();
-    ChooseSatelliteRow(0);
     ui::ChannelPane& tv = view.tvPane();
     const int total = tv.rowCount();
     auto* field = view.findChild<QLineEdit*>("tvFilterField");
-    ASSERT_NE(field, nullptr);
     view.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
     QTest::keyClick(&view, Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
@@ -546,9 +496,8 @@ TEST_F(ViewTest, FilterFieldNarrowsThePaneAndDeleteActsOnTheShownSelectedRows) {
     EXPECT_EQ(field->text(), "");
     EXPECT_EQ(tv.rowCount(), total - 2);
     EXPECT_EQ(Label("tvCountLabel"), QString("TV - %1 items").arg(total - 2));
-    EXPECT_TRUE(testing::verifyLists(db));
+    EXPECT_TRUE(verifyLists(db));
 }
-
 // The texts the view and the core build reach the translations: German with its plural forms, English unchanged
 // without one.
 TEST_F(ViewTest, CountedTextsInGermanAndEnglish) {
@@ -599,12 +548,50 @@ TEST_F(ViewTest, CountedTextsInGermanAndEnglish) {
         EXPECT_EQ(translated[i], QString::fromUtf8(expected[i].second));
     }
 
-    OpenSample();
     QCoreApplication::installTranslator(&german);
     Click(view.tvPane(), 0);
     const QString line = view.informationLine();
     QCoreApplication::removeTranslator(&german);
     EXPECT_TRUE(line.contains(QStringLiteral("Frequenz : "))) << line.toStdString();
+}
+
+// A combo box reads out its value as its name, so only its label or an accessible name of its own names it.
+bool Named(QWidget& widget) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&widget);
+    return !widget.accessibleName().isEmpty() || !accessible->relations(QAccessible::Label).isEmpty() ||
+           (!qobject_cast<QComboBox*>(&widget) && !accessible->text(QAccessible::Name).isEmpty());
+}
+
+std::string UnnamedControls(QWidget& window) {
+    QStringList unnamed;
+    for (QWidget* widget : window.findChildren<QWidget*>())
+        if (widget->focusPolicy() != Qt::NoFocus && widget->isVisibleTo(&window) && !widget->focusProxy() &&
+            !Named(*widget))
+            unnamed << widget->objectName() + QStringLiteral(" (") + widget->metaObject()->className() + ')';
+    return unnamed.join(QStringLiteral(", ")).toStdString();
+}
+
+// Every control a keyboard reaches has a name a screen reader can read out: its own, its label's or its text.
+TEST_F(ViewTest, TheWindowAndEveryPropertyDialogNameTheirControls) {
+    EXPECT_EQ(UnnamedControls(view), "");
+    // Command 0: only choose the row (every transponder shown).
+    const std::tuple<ui::PaneListView*, int, int> dialogs[] = {{&view.satellitePane(), 0, 0},
+                                                               {&view.transponderPane(), 0, kCmdTransponderProperty},
+                                                               {&view.tvPane(), 0, kCmdTvProperty},
+                                                               {&view.satellitePane(), 1, kCmdSatelliteProperty}};
+    for (const auto& [pane, row, command] : dialogs) {
+        Click(*pane, row);
+        if (command == 0)
+            continue;
+        bool shown = false;
+        UserPrompts::scriptAnswer([&shown](QDialog& shownDialog) {
+            shown = true;
+            EXPECT_EQ(UnnamedControls(shownDialog), "") << shownDialog.windowTitle().toStdString();
+            return int(QDialog::Rejected);
+        });
+        view.HandleCommand(command);
+        EXPECT_TRUE(shown) << command;
+    }
 }
 
 } // namespace
