@@ -2,8 +2,6 @@
 
 #include "import_test_util.h"
 
-#include <gtest/gtest.h>
-
 using namespace vorlane;
 using namespace vorlane::testing;
 
@@ -41,26 +39,6 @@ TEST(ChannelListCursor, QuotedTextIsCutToTheFieldAndTheCursorEndsBehindTheClosin
     EXPECT_EQ("192", cursor.NextToken());
     EXPECT_EQ("ABCDEFGHIJKLMNOPQRS", cursor.QuotedText(20)); // exactly the most bytes, then its quote
     EXPECT_TRUE(cursor.atEnd());
-}
-
-TEST(ChannelListCursor, BrokenQuotedTextsStayInsideTheirLineAndRecord) {
-    struct Case {
-        std::string text;
-        std::string quoted;
-        std::string rest; // where the cursor stands afterwards
-    };
-    const Case cases[] = {
-        {"no quote :CHN \"x\"", "", "no quote :CHN \"x\""}, // missing: the cursor stays
-        {"\"unfinished", "unfinished", ""},
-        {"\"to line end\n:TRP 1", "to line end", "\n:TRP 1"},
-        {"\"up to a mark :CHN \"x\"", "up to a mark ", ":CHN \"x\""},
-        {"\"ABCDEFGHIJKLMNOPQRSTUV", "ABCDEFGHIJKLMNO", ""}, // cut to the field, read to the end of its line
-    };
-    for (const Case& c : cases) {
-        ChannelListCursor cursor(bytesOf(c.text));
-        EXPECT_EQ(c.quoted, cursor.QuotedText(16)) << c.text;
-        EXPECT_EQ(c.rest, c.text.substr(cursor.position())) << c.text;
-    }
 }
 
 TEST(ChannelListCursor, FindCharAndMarksNeverReadPastTheEnd) {

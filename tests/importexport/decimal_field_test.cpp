@@ -2,8 +2,6 @@
 
 #include "import_test_util.h"
 
-#include <gtest/gtest.h>
-
 #include <limits>
 
 using namespace vorlane;

@@ -1,13 +1,7 @@
 #include "importexport/satcodx_importer.h"
 
-#include "database/table_layout.h"
 #include "import_test_util.h"
 #include "support/list_check.h"
-
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
 
 using namespace vorlane;
 using namespace vorlane::testing;
@@ -81,22 +75,20 @@ TEST_F(SatcodxImport, WritesEveryFieldOfARecordAndNothingElse) {
 }
 
 TEST_F(SatcodxImport, ShortRecordKeepsEightNameBytesAndNulAndBlankFieldsKeepTheirValues) {
-    SdxLine line;
-    line.name = "Beta 1  ";
-    line.symbolRate = "_____";
-    line.networkId = "_____";
-    line.transportStreamId = "_____";
-    line.polarisation = "0009"; // neither the test channel nor the transponder polarisation changes
-    const std::string shortRecord = line.text().substr(0, 100);
-    ASSERT_TRUE(read(shortRecord + "\n").accepted);
+    // Polarisation code 9 changes neither the test channel nor the transponder polarisation.
+    const SdxLine line{.polarisation = "0009",
+                       .name = "Beta 1  ",
+                       .symbolRate = "_____",
+                       .networkId = "_____",
+                       .transportStreamId = "_____"};
+    ASSERT_TRUE(read(line.text().substr(0, 100) + "\n").accepted);
 
-    Bytes ch = channelNow(0);
+    const Bytes ch = channelNow(0);
     Bytes expected = initialChannel(0);
     std::copy_n("Beta 1  ", 9, expected.begin()); // with its NUL; the rest of the name field stays
     EXPECT_TRUE(std::equal(ch.begin(), ch.begin() + 20, expected.begin()));
-    const Bytes& initial = expected;
-    EXPECT_EQ(readLe16(initial.data() + 0x16), readLe16(ch.data() + 0x16)); // program number "____"
-    EXPECT_EQ(readLe16(initial.data() + 0x24), readLe16(ch.data() + 0x24));
+    EXPECT_EQ(readLe16(expected.data() + 0x16), readLe16(ch.data() + 0x16)); // program number "____"
+    EXPECT_EQ(readLe16(expected.data() + 0x24), readLe16(ch.data() + 0x24));
 
     const ConstTransponderRecord trp = db.transponder(0);
     const Bytes trpInitial = initialTransponder(0);
@@ -127,39 +119,28 @@ TEST_F(SatcodxImport, NameContinuationIsJoinedTrailingBlanksDroppedAndBytesKept)
     EXPECT_EQ(0, db.channel(0).bytes()[12]);
 }
 
-// Records end in CR, LF or CRLF, the last one may end without; after a line end comes the next mark or nothing.
-// Later format marks read like the first. A refused buffer keeps what was written before the fault, and one
-// refused at its first record writes nothing.
+// A refused buffer keeps what was written before the fault; one refused at its first record writes nothing.
 TEST_F(SatcodxImport, LineEndsAndMarksDecideWhatIsRead) {
     const std::string rec = SdxLine{}.text();
-    SdxLine firstLine;
-    firstLine.name = "First   ";
-    const std::string first = firstLine.text();
+    const std::string first = SdxLine{.name = "First   "}.text();
     const std::string later = "  extra columns\n" + rec + "\n"; // a later version's longer record, then one of 103
     struct Case {
         std::string text;
         bool accepted;
         int channels;
     };
+    // clang-format off
     const Case cases[] = {
-        {rec + "\r" + rec + "\r" + rec + "\r", true, 3},
-        {rec + "\n" + rec + "\n" + rec + "\n", true, 3},
-        {rec + "\r\n" + rec + "\r\n" + rec + "\r\n", true, 3},
-        {rec + "\r\n" + rec + "\r\n" + rec, true, 3},
-        {first + "\n\n" + rec + "\n", false, 1},
-        {first + "\r\r" + rec + "\n", false, 1},
-        {first + "\n\r" + rec + "\n", false, 1},
-        {first + "\nSATCODX10" + rec + "\n", false, 1},
-        {"", false, 0},
-        {"SATCODX10", false, 0},
-        {" " + rec, false, 0},
-        {"satcodx103" + rec.substr(10), false, 0},
-        {":SAT", false, 0},
-        {"SATCODX104" + rec.substr(10) + later, true, 2},
-        {"SATCODX105" + rec.substr(10) + later, true, 2},
-        {"SATCODX106" + rec.substr(10) + later, false, 0},
+        {rec + "\r" + rec + "\r" + rec + "\r", true, 3}, {rec + "\n" + rec + "\n" + rec + "\n", true, 3},
+        {rec + "\r\n" + rec + "\r\n" + rec + "\r\n", true, 3}, {rec + "\r\n" + rec + "\r\n" + rec, true, 3},
+        {first + "\n\n" + rec + "\n", false, 1}, {first + "\r\r" + rec + "\n", false, 1},
+        {first + "\n\r" + rec + "\n", false, 1}, {first + "\nSATCODX10" + rec + "\n", false, 1},
+        {"", false, 0}, {"SATCODX10", false, 0}, {" " + rec, false, 0}, {"satcodx103" + rec.substr(10), false, 0},
+        {":SAT", false, 0}, {"SATCODX104" + rec.substr(10) + later, true, 2},
+        {"SATCODX105" + rec.substr(10) + later, true, 2}, {"SATCODX106" + rec.substr(10) + later, false, 0},
         {"SATCODX102" + rec.substr(10) + later, false, 0},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text.substr(0, 20));
         restart();
@@ -172,27 +153,6 @@ TEST_F(SatcodxImport, LineEndsAndMarksDecideWhatIsRead) {
             EXPECT_EQ(c.accepted ? "Alpha TV" : "First", db.channel(0).name());
         }
     }
-}
-
-TEST_F(SatcodxImport, SatellitesGroupOnlyWithThePreviousRecordByTheFirstSixteenCharacters) {
-    SdxLine a;
-    a.satellite = "Alpha Sat (1.0W)xy";
-    SdxLine a2 = a;
-    a2.satellite = "Alpha Sat (1.0W)zz"; // differs only after character 16
-    SdxLine b;
-    b.satellite = "Beta Sat";
-    a2.frequency = "012000";
-    EXPECT_EQ((Counts{1, 3, 4, 4, 0, 0}), counts(read(lines({a, a2, b, a}, "\r"))));
-    EXPECT_EQ("Alpha Sat (1.0W)", db.satellite(0).name());
-    EXPECT_EQ("Beta Sat        ", db.satellite(1).name());
-    EXPECT_EQ("Alpha Sat (1.0W)", db.satellite(2).name());
-    std::vector<unsigned> satelliteOf;
-    for (int t = 0; t < 4; ++t)
-        satelliteOf.push_back(db.transponder(t).satelliteLink().index());
-    EXPECT_EQ((std::vector<unsigned>{0, 0, 1, 2}), satelliteOf);
-    EXPECT_EQ(3u, db.channel(3).transponderLink(0).index()); // the third satellite slot has a transponder of its own
-    EXPECT_EQ(2u, db.channel(3).satelliteLink(0).index());
-    EXPECT_EQ(2u, db.channel(3).satelliteLink(1).index());
 }
 
 TEST_F(SatcodxImport, PolarisationCodesFollowTheCodeTable) {
@@ -218,49 +178,6 @@ TEST_F(SatcodxImport, PolarisationCodesFollowTheCodeTable) {
         EXPECT_EQ(c.testChannel < 0 ? 3 : c.testChannel, db.satellite(0).testChannelPolarisation(0));
         EXPECT_EQ(c.transponder < 0 ? 3u : static_cast<unsigned>(c.transponder),
                   db.transponder(0).tuning().polarisation());
-    }
-}
-
-// A full satellite or transponder table stops the import, accepted, and counts the records left out (what follows
-// them is not read); records on few transponders fill the channel table instead.
-TEST_F(SatcodxImport, FullTablesStopTheImportAcceptedAndCountTheRest) {
-    struct Case {
-        const char* what;
-        int records;
-        bool satellitePerRecord;
-        int frequencies; // distinct frequencies, used in turn
-        int satellites, transponders, notFitted;
-    };
-    // clang-format off
-    const Case cases[] = {{"65th satellite", 70, true, 1, 64, 64, 6},
-        {"full transponder table", kTransponderCount + 3, false, kTransponderCount + 3, 1, kTransponderCount, 3},
-        {"few transponders", kTransponderCount + 500, false, 10, 1, 10, 0}};
-    // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        restart();
-        std::vector<SdxLine> records(static_cast<std::size_t>(c.records));
-        for (int i = 0; i < c.records; ++i) {
-            if (c.satellitePerRecord)
-                records[static_cast<std::size_t>(i)].satellite = "Sat " + std::to_string(i);
-            records[static_cast<std::size_t>(i)].frequency = std::to_string(10000 + i % c.frequencies);
-        }
-        const std::string garbage = c.notFitted ? "garbage after the records that did not fit" : "";
-        const int written = c.records - c.notFitted;
-        EXPECT_EQ((Counts{1, c.satellites, c.transponders, written, c.notFitted, 0}),
-                  counts(read(lines(records, "\r\n") + garbage)));
-        if (c.satellitePerRecord) {
-            EXPECT_EQ("Sat 63          ", db.satellite(63).name());
-        }
-        if (written < kChannelCount) {
-            EXPECT_EQ(initialChannel(written), channelNow(written));
-        }
-        if (c.transponders < kTransponderCount) {
-            EXPECT_EQ(initialTransponder(c.transponders), transponderNow(c.transponders));
-        }
-        db.BuildAllLists();
-        EXPECT_TRUE(verifyLists(db));
-        EXPECT_EQ(static_cast<std::size_t>(written), pksOf(db, ListKind::Tuner1Tv).size());
     }
 }
 
@@ -295,11 +212,12 @@ TEST_F(SatcodxImport, RecordsShareATransponderOnlyWhenSatelliteFrequencyPolarisa
         unsigned secondTransponder;
         unsigned thirdTransponder;
     };
-    // Satellites group only with the previous record, so another satellite in the middle makes three.
+    // Satellites group only with the previous record, by their first 16 characters.
     // clang-format off
     const std::vector<Case> cases = {
         {"same four fields", [](SdxLine&) {}, 1, 0, 0},
         {"other satellite", [](SdxLine& l) { l.satellite = "Other Sat"; }, 3, 1, 2},
+        {"satellite differing after 16 characters", [](SdxLine& l) { l.satellite += "zz"; }, 1, 0, 0},
         {"other frequency", [](SdxLine& l) { l.frequency = "011304"; }, 2, 1, 0},
         {"other polarisation", [](SdxLine& l) { l.polarisation = "0000"; }, 2, 1, 0},
         {"other symbol rate", [](SdxLine& l) { l.symbolRate = "22000"; }, 2, 1, 0},
