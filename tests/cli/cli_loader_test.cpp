@@ -132,9 +132,7 @@ TEST_P(CliSafetyTest, ChannelUploadWithBackupAndVerify) {
     }
     EXPECT_EQ(upload, ReadFile(uploadName)); // the user's file is left alone
 
-    std::vector<fs::path> backups;
-    for (const auto& entry : fs::directory_iterator(backupFolder))
-        backups.push_back(entry.path());
+    const std::vector<fs::path> backups(fs::directory_iterator(backupFolder), {});
     EXPECT_EQ(test.backups, backups.size());
     if (!test.uploadsBackup && test.backups == 1 && !backups.empty()) {
         EXPECT_EQ(onReceiver, ReadFile(fs::relative(backups[0], folder).string())) << backups[0];

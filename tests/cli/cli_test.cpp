@@ -16,7 +16,6 @@ namespace {
 // The file commands need no receiver: the loader tests' fixture runs the program with its own settings folder.
 class CliTest : public CliLoaderTest {
 protected:
-    std::string path(const char* name) const { return PathIn(name); }
     void WriteText(const char* name, const std::string& text) const {
         WriteFile(name, Bytes(text.begin(), text.end()));
     }
@@ -79,7 +78,7 @@ TEST_F(CliTest, CommandsPrintAndExitAsDocumented) {
     const std::string problem = "transponder link names slot 16383, outside the transponder table";
     WriteText("short.bin", std::string(100, 'x'));
     WriteText("junk.bin", "not a block");
-    fs::create_directory(path("folder.bin"));
+    fs::create_directory(PathIn("folder.bin"));
     std::string list;
     for (int i = 0; i < 66; ++i)
         list += ":SAT \"Sat " + std::to_string(i) + "\" " + std::to_string(i) + "\n";
@@ -95,34 +94,34 @@ TEST_F(CliTest, CommandsPrintAndExitAsDocumented) {
     };
     // clang-format off
     const Case cases[] = {
-        {{"convert", path("short.bin"), path("out.bin")}, 1, "Failed to open file.\n", false, ""},
-        {{"convert", path("missing.bin"), path("out.bin")}, 1, "Failed to open file.\n", false, ""},
-        {{"convert", dat, path("folder.bin")}, 1, "Failed to write file.\n", false, ""},
-        {{"convert", path("many.dat"), path("many.bin")}, 0, "", false,
+        {{"convert", PathIn("short.bin"), PathIn("out.bin")}, 1, "Failed to open file.\n", false, ""},
+        {{"convert", PathIn("missing.bin"), PathIn("out.bin")}, 1, "Failed to open file.\n", false, ""},
+        {{"convert", dat, PathIn("folder.bin")}, 1, "Failed to write file.\n", false, ""},
+        {{"convert", PathIn("many.dat"), PathIn("many.bin")}, 0, "", false,
          "2 records did not fit into the tables and were left out.\nComplete to write file.\n"},
-        {{"export", VORLANE_EXAMPLES_DIR "/channels.sdx", path("folder.bin")}, 1, "folder.bin", false, ""},
+        {{"export", VORLANE_EXAMPLES_DIR "/channels.sdx", PathIn("folder.bin")}, 1, "folder.bin", false, ""},
         {{"info", dat}, 0, "", false, "file: " + dat + "\nkind: channel list\nsatellites: 64 (3 with transponders)\n"
          "transponders: 12\ntuner 1: 13 TV, 8 radio, 1 data\ntuner 2: 0 TV, 0 radio, 0 data\n"
          "settings record: none in the file\nrecords not fitted: 0\nchannels without a transponder: 0\n"},
-        {{"info", path("junk.bin")}, 1, "junk.bin", false, ""},
+        {{"info", PathIn("junk.bin")}, 1, "junk.bin", false, ""},
         {{"check", dat}, 0, "", false, dat + ": sound\n"},
-        {{"check", path("caf\xe9.bin")}, 1, "", true, "channel 0 tuner 1 \"Caf\xc3\xa9\": " + problem + "\n"},
-        {{"check", "--json", path("caf\xe9.bin")}, 1, "", true, "caf\\\\xe9.bin\", \"kind\": \"channel file\", "
+        {{"check", PathIn("caf\xe9.bin")}, 1, "", true, "channel 0 tuner 1 \"Caf\xc3\xa9\": " + problem + "\n"},
+        {{"check", "--json", PathIn("caf\xe9.bin")}, 1, "", true, "caf\\\\xe9.bin\", \"kind\": \"channel file\", "
          "\"sound\": false, \"recordsNotFitted\": 0, \"channelsWithoutTransponder\": 0, \"problems\": [{\"record\": "
          "\"channel 0 tuner 1\", \"name\": \"Caf\xc3\xa9\", \"problem\": \"" + problem + "\"}]}\n"},
-        {{"convert", dat, path("dat.bin")}, 0, "", false, "Complete to write file.\n"},
-        {{"info", "--json", path("dat.bin")}, 0, "", true, "\"kind\": \"channel file\", \"satellites\": 64, "
+        {{"convert", dat, PathIn("dat.bin")}, 0, "", false, "Complete to write file.\n"},
+        {{"info", "--json", PathIn("dat.bin")}, 0, "", true, "\"kind\": \"channel file\", \"satellites\": 64, "
          "\"satellitesWithTransponders\": 3, \"transponders\": 12, \"tuners\": [{\"tv\": 13, \"radio\": 8, \"data\": 1}, "
          "{\"tv\": 0, \"radio\": 0, \"data\": 0}], \"settingsRecord\": true"},
-        {{"check", path("missing.bin")}, 1, "", true, ""},
-        {{"blocks", path("junk.bin")}, 1, "refused", false, ""},
-        {{"info", "--json", path("two.bin")}, 0, "", false, "{\"file\": \"" + path("two.bin") + "\", \"kind\": \"block file\", "
+        {{"check", PathIn("missing.bin")}, 1, "", true, ""},
+        {{"blocks", PathIn("junk.bin")}, 1, "refused", false, ""},
+        {{"info", "--json", PathIn("two.bin")}, 0, "", false, "{\"file\": \"" + PathIn("two.bin") + "\", \"kind\": \"block file\", "
          "\"blocks\": [" + block + ", " + block + "]}\n"},
-        {{"blocks", path("two.bin")}, 0, "", true, "block file: 2 blocks\n"},
-        {{"blocks", path("two.bin")}, 0, "", true, "1   0xb2  Channel          1     0x7fc10080 0x000cff80 no      ok\n"},
-        {{"blocks", path("strays.key")}, 0, "", false, "not a block file: block header truncated (block at offset "
+        {{"blocks", PathIn("two.bin")}, 0, "", true, "block file: 2 blocks\n"},
+        {{"blocks", PathIn("two.bin")}, 0, "", true, "1   0xb2  Channel          1     0x7fc10080 0x000cff80 no      ok\n"},
+        {{"blocks", PathIn("strays.key")}, 0, "", false, "not a block file: block header truncated (block at offset "
          "0xd0000)\nwhole file: class 4 (key file), 851971 bytes\n"},
-        {{"blocks", path("missing.bin")}, 1, "Can't open the file.", false, ""},
+        {{"blocks", PathIn("missing.bin")}, 1, "Can't open the file.", false, ""},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -137,17 +136,16 @@ TEST_F(CliTest, CommandsPrintAndExitAsDocumented) {
         EXPECT_THAT(result.err, HasSubstr(c.err));
         EXPECT_TRUE(c.exitCode != 0 || c.err == result.err) << result.err; // a success prints no error
     }
-    EXPECT_FALSE(fs::exists(path("out.bin")));
-    EXPECT_TRUE(fs::is_directory(path("folder.bin")));
+    EXPECT_FALSE(fs::exists(PathIn("out.bin")));
+    EXPECT_TRUE(fs::is_directory(PathIn("folder.bin")));
 }
 
 // Each list tool on a full database: the file it writes opens with consistent lists, and diff reports it.
 TEST_F(CliTest, ListToolsWriteConsistentListsThatDiffTellsApart) {
     ChannelDatabase db;
     ASSERT_GT(makeSampleDatabase(db, fullSampleOptions(3)), 0);
-    ASSERT_EQ(1, SaveDatabaseFile(db, path("in.bin")));
-    const std::string in = path("in.bin");
-    const std::string out = path("out.bin");
+    ASSERT_EQ(1, SaveDatabaseFile(db, PathIn("in.bin")));
+    const std::string in = PathIn("in.bin"), out = PathIn("out.bin");
     const std::vector<std::vector<std::string>> tools = {
         {"convert", in, out},
         {"sort", "--by", "name", in, out},
@@ -177,14 +175,14 @@ TEST_F(CliTest, ListToolsWriteConsistentListsThatDiffTellsApart) {
     // A channel list carries no program numbers: its channels are matched by name, so its order comes back whole.
     const std::string list = VORLANE_EXAMPLES_DIR "/channels.dat";
     ASSERT_EQ(0, Run({"sort", "--by", "name", list, out}).exitCode);
-    ASSERT_EQ(0, Run({"apply-order", list, out, path("restored.bin")}).exitCode);
-    const CliRun restored = Run({"diff", list, path("restored.bin")});
+    ASSERT_EQ(0, Run({"apply-order", list, out, PathIn("restored.bin")}).exitCode);
+    const CliRun restored = Run({"diff", list, PathIn("restored.bin")});
     EXPECT_EQ(0, restored.exitCode) << restored.out;
 
-    const CliRun csv = Run({"export", "--format", "csv", in, path("list.csv")});
+    const CliRun csv = Run({"export", "--format", "csv", in, PathIn("list.csv")});
     EXPECT_EQ(0, csv.exitCode) << csv.err;
     EXPECT_TRUE(ReadText("list.csv").starts_with("Tuner,Type,Number,Name,Satellite,Frequency,"));
-    ASSERT_EQ(0, Run({"export", in, path("plain.txt")}).exitCode);
-    ASSERT_EQ(0, Run({"export", "--format", "text", in, path("text.txt")}).exitCode);
+    ASSERT_EQ(0, Run({"export", in, PathIn("plain.txt")}).exitCode);
+    ASSERT_EQ(0, Run({"export", "--format", "text", in, PathIn("text.txt")}).exitCode);
     EXPECT_EQ(ReadText("plain.txt"), ReadText("text.txt"));
 }

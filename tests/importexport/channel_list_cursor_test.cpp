@@ -5,7 +5,7 @@
 using namespace vorlane;
 using namespace vorlane::testing;
 
-TEST(ChannelListCursor, TokensEndAtAnyWhiteSpace) {
+TEST(ChannelListCursor, TokensEndAtAnyWhiteSpaceAndHoldAtMost255Characters) {
     const std::string text = " 1\t11778\r\n27500\v1\fV\n:CHN";
     ChannelListCursor cursor(bytesOf(text));
     EXPECT_EQ("1", cursor.NextToken());
@@ -19,14 +19,11 @@ TEST(ChannelListCursor, TokensEndAtAnyWhiteSpace) {
     ChannelListCursor glued(bytesOf("V:TRP 1"));
     EXPECT_EQ("V", glued.NextToken());
     EXPECT_TRUE(glued.startsWith(":TRP"));
-}
-
-TEST(ChannelListCursor, TokensHoldAtMost255Characters) {
-    const std::string text = std::string(300, 'a') + " b";
-    ChannelListCursor cursor(bytesOf(text));
-    EXPECT_EQ(std::string(255, 'a'), cursor.NextToken());
-    EXPECT_EQ(std::string(45, 'a'), cursor.NextToken());
-    EXPECT_EQ("b", cursor.NextToken());
+    const std::string longText = std::string(300, 'a') + " b"; // tokens hold at most 255 characters
+    ChannelListCursor longToken(bytesOf(longText));
+    EXPECT_EQ(std::string(255, 'a'), longToken.NextToken());
+    EXPECT_EQ(std::string(45, 'a'), longToken.NextToken());
+    EXPECT_EQ("b", longToken.NextToken());
 }
 
 TEST(ChannelListCursor, QuotedTextIsCutToTheFieldAndTheCursorEndsBehindTheClosingQuote) {

@@ -23,8 +23,7 @@ TEST_F(ChannelListImport, OneLineRecordsGiveExactRecords) {
               counts(read(R"(:SAT "SatOne" 192 :TRP 1 11778 27500 1 V :CHN "News 1" 28106 T)")));
 
     Bytes sat = initialSatellite(0);
-    std::fill_n(sat.begin(), 16, 0);
-    std::copy_n("SatOne", 6, sat.begin());
+    std::copy_n("SatOne\0\0\0\0\0\0\0\0\0\0", 16, sat.begin());
     writeLe16(sat.data() + 0x74, 192);
     EXPECT_EQ(sat, satelliteNow(0));
 
@@ -39,8 +38,7 @@ TEST_F(ChannelListImport, OneLineRecordsGiveExactRecords) {
     EXPECT_EQ(trp, transponderNow(0));
 
     Bytes ch = initialChannel(0);
-    std::fill_n(ch.begin(), 20, 0);
-    std::copy_n("News 1", 6, ch.begin());
+    std::copy_n("News 1\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 20, ch.begin());
     ch[0x38] = 0; // TV
     for (const std::size_t link : {0x3C, 0x44, 0x4C, 0x54})
         writeLe32(ch.data() + link, readLe32(ch.data() + link) & kBit31); // type 0, key 0, index 0, tuner 1

@@ -52,9 +52,7 @@ TEST_F(SatcodxImport, WritesEveryFieldOfARecordAndNothingElse) {
     EXPECT_EQ(trp, transponderNow(1));
 
     Bytes ch = initialChannel(1);
-    const std::string name = "Klassik Radio Eins";
-    std::fill_n(ch.begin(), 20, 0);
-    std::copy(name.begin(), name.end(), ch.begin());
+    std::copy_n("Klassik Radio Eins\0\0", 20, ch.begin());
     writeLe16(ch.data() + 0x16, 28006);
     writeLe16(ch.data() + 0x18, 84);
     writeLe16(ch.data() + 0x24, 161);
@@ -100,22 +98,15 @@ TEST_F(SatcodxImport, ShortRecordKeepsEightNameBytesAndNulAndBlankFieldsKeepThei
 }
 
 TEST_F(SatcodxImport, NameContinuationIsJoinedTrailingBlanksDroppedAndBytesKept) {
-    struct Case {
-        std::string name, rest, expected;
-    };
     // clang-format off
-    const Case cases[] = {{"Das Erst", "e HD", "Das Erste HD"}, {"ORF1 HD ", "", "ORF1 HD"},
-                          {"Eurospor", "t 1 Deutschl", "Eurosport 1 Deutschl"}, // all 20 bytes, no terminator
-                          {"SAT.1 Go", "ld \xd6sterreic", "SAT.1 Gold \xd6sterreic"}};
+    ASSERT_TRUE(read(lines({{.name = "Das Erst", .nameRest = "e HD"}, {.name = "ORF1 HD ", .nameRest = ""},
+                            {.name = "Eurospor", .nameRest = "t 1 Deutschl"}, {.name = "SAT.1 Go", .nameRest = "ld \xd6sterreic"}},
+                           "\r\n")).accepted);
     // clang-format on
-    std::vector<SdxLine> records(std::size(cases));
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        records[i].name = cases[i].name;
-        records[i].nameRest = cases[i].rest;
-    }
-    ASSERT_TRUE(read(lines(records, "\r\n")).accepted);
-    for (int i = 0; i < static_cast<int>(records.size()); ++i)
-        EXPECT_EQ(cases[i].expected, db.channel(i).name());
+    const char* const expected[] = {"Das Erste HD", "ORF1 HD", "Eurosport 1 Deutschl" /* all 20 bytes, no NUL */,
+                                    "SAT.1 Gold \xd6sterreic"};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(expected[i], db.channel(i).name());
     EXPECT_EQ(0, db.channel(0).bytes()[12]);
 }
 
@@ -166,15 +157,9 @@ TEST_F(SatcodxImport, PolarisationCodesFollowTheCodeTable) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.code);
         restart();
-        // Start from a recognisable value so that "unchanged" shows.
-        db.satellite(0).setTestChannelPolarisation(0, 3);
-        TuningWord tuning = db.transponder(0).tuning();
-        tuning.setPolarisation(3);
-        db.transponder(0).setTuning(tuning);
-
-        SdxLine line;
-        line.polarisation = c.code;
-        ASSERT_TRUE(read(line.text()).accepted);
+        db.satellite(0).setTestChannelPolarisation(0, 3); // a recognisable value, so that "unchanged" shows
+        db.transponder(0).setTuning(TuningWord(db.transponder(0).tuning().value() | 3u));
+        ASSERT_TRUE(read(SdxLine{.polarisation = c.code}.text()).accepted);
         EXPECT_EQ(c.testChannel < 0 ? 3 : c.testChannel, db.satellite(0).testChannelPolarisation(0));
         EXPECT_EQ(c.transponder < 0 ? 3u : static_cast<unsigned>(c.transponder),
                   db.transponder(0).tuning().polarisation());

@@ -1,6 +1,5 @@
 #include "importexport/text_exporter.h"
 
-#include "database/table_layout.h"
 #include "support/record_builders.h"
 #include "support/sample_database.h"
 #include "support/scratch_folder.h"
@@ -120,19 +119,12 @@ struct GoldenCase {
 
 class GoldenListing : public ::testing::TestWithParam<GoldenCase> {};
 
-class TemporaryFolder : public ::testing::Test {
-protected:
-    void SetUp() override { buildSmallDatabase(db); }
-
-    ChannelDatabase db;
-    ScratchFolder scratch{"vorlane-export"};
-    const fs::path& folder = scratch.path();
-};
-
 } // namespace
 
-// Set VORLANE_UPDATE_GOLDEN=1 to rewrite the golden files after an intended change of the listing.
-TEST_P(GoldenListing, MatchesByteForByteAndLeavesTheDatabaseAlone) {
+// The listing goes the same to a string, an open file and an exported file; Export goes through the file
+// replacement that Save uses, whose failure paths the database file tests pin. Set VORLANE_UPDATE_GOLDEN=1 to
+// rewrite the golden files after an intended change of the listing.
+TEST_P(GoldenListing, MatchesByteForByteEverywhereAndLeavesTheDatabaseAlone) {
     ChannelDatabase db;
     GetParam().build(db);
     const fs::path golden = fs::path(VORLANE_GOLDEN_DIR) / GetParam().file;
@@ -151,6 +143,25 @@ TEST_P(GoldenListing, MatchesByteForByteAndLeavesTheDatabaseAlone) {
         << "first difference at byte "
         << std::mismatch(expected.begin(), expected.end(), listing.begin(), listing.end()).first - expected.begin();
     EXPECT_EQ(listing, TextExporter(db).Listing());
+
+    std::FILE* file = std::tmpfile();
+    ASSERT_EQ(1, TextExporter(db).Write(file));
+    std::string written(listing.size() + 1, '\0');
+    std::rewind(file);
+    written.resize(std::fread(written.data(), 1, written.size(), file));
+    std::fclose(file);
+    EXPECT_TRUE(listing == written);
+    std::FILE* readOnly = std::fopen("/dev/null", "r");
+    EXPECT_EQ(0, TextExporter(db).Write(readOnly));
+    std::fclose(readOnly);
+
+    const ScratchFolder scratch("vorlane-export");
+    const fs::path target = scratch.path() / "channels.txt";
+    ASSERT_EQ(1, TextExporter(db).Export(target.string()));
+    EXPECT_TRUE(readFile(target) == listing);
+    EXPECT_EQ(0, TextExporter(db).Export((scratch.path() / "missing" / "channels.txt").string()));
+    EXPECT_EQ(std::vector<fs::path>{target}, std::vector<fs::path>(fs::directory_iterator(scratch.path()), {}));
+    EXPECT_EQ("Error Opening Write source file <" + target.string() + ">", ExportFailureText(target.string()));
     EXPECT_TRUE(std::equal(satellites.begin(), satellites.end(), db.satelliteBuffer().begin()));
     EXPECT_TRUE(std::equal(channels.begin(), channels.end(), db.channelBuffer().begin()));
     EXPECT_FALSE(db.modified());
@@ -185,26 +196,4 @@ TEST(TextExportLayout, FullDatabaseGivesOneRowOfFullWidthPerListNode) {
               channelRows);
     EXPECT_EQ(10000u, channelRows);
     EXPECT_EQ(8u, favouriteSections);
-}
-
-// Export goes through the file replacement that Save uses, whose failure paths the database file tests pin.
-TEST_F(TemporaryFolder, WriteAndExportSendTheListingOrFail) {
-    const std::string listing = TextExporter(db).Listing();
-    std::FILE* file = std::tmpfile();
-    ASSERT_EQ(1, TextExporter(db).Write(file));
-    std::string written(listing.size() + 1, '\0');
-    std::rewind(file);
-    written.resize(std::fread(written.data(), 1, written.size(), file));
-    std::fclose(file);
-    EXPECT_TRUE(listing == written);
-    std::FILE* readOnly = std::fopen("/dev/null", "r");
-    EXPECT_EQ(0, TextExporter(db).Write(readOnly));
-    std::fclose(readOnly);
-
-    const fs::path target = folder / "channels.txt";
-    ASSERT_EQ(1, TextExporter(db).Export(target.string()));
-    EXPECT_TRUE(readFile(target) == listing);
-    EXPECT_EQ(0, TextExporter(db).Export((folder / "missing" / "channels.txt").string()));
-    EXPECT_EQ(std::vector<fs::path>{target}, std::vector<fs::path>(fs::directory_iterator(folder), {}));
-    EXPECT_EQ("Error Opening Write source file <" + target.string() + ">", ExportFailureText(target.string()));
 }
