@@ -6,6 +6,7 @@
 
 #include <iterator>
 #include <sstream>
+#include <tuple>
 
 using namespace vorlane;
 using namespace vorlane::testing;
@@ -85,15 +86,9 @@ TEST_F(CliTest, CommandsPrintAndExitAsDocumented) {
     WriteText("many.dat", list);
     const std::string dat = VORLANE_EXAMPLES_DIR "/channels.dat";
 
-    struct Case {
-        std::vector<std::string> args;
-        int exitCode;
-        std::string err;
-        bool outPart; // `out` is only part of standard output
-        std::string out;
-    };
+    // The command, its exit status, part of its standard error, whether `out` is only part of standard output, `out`.
     // clang-format off
-    const Case cases[] = {
+    const std::tuple<std::vector<std::string>, int, std::string, bool, std::string> cases[] = {
         {{"convert", PathIn("short.bin"), PathIn("out.bin")}, 1, "Failed to open file.\n", false, ""},
         {{"convert", PathIn("missing.bin"), PathIn("out.bin")}, 1, "Failed to open file.\n", false, ""},
         {{"convert", dat, PathIn("folder.bin")}, 1, "Failed to write file.\n", false, ""},
@@ -124,17 +119,17 @@ TEST_F(CliTest, CommandsPrintAndExitAsDocumented) {
         {{"blocks", PathIn("missing.bin")}, 1, "Can't open the file.", false, ""},
     };
     // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.args[0] + " " + c.args[1]);
-        const CliRun result = Run(c.args);
-        EXPECT_EQ(c.exitCode, result.exitCode);
-        if (c.outPart) {
-            EXPECT_THAT(result.out, HasSubstr(c.out));
+    for (const auto& [args, exitCode, err, outPart, out] : cases) {
+        SCOPED_TRACE(args[0] + " " + args[1]);
+        const CliRun result = Run(args);
+        EXPECT_EQ(exitCode, result.exitCode);
+        if (outPart) {
+            EXPECT_THAT(result.out, HasSubstr(out));
         } else {
-            EXPECT_EQ(c.out, result.out);
+            EXPECT_EQ(out, result.out);
         }
-        EXPECT_THAT(result.err, HasSubstr(c.err));
-        EXPECT_TRUE(c.exitCode != 0 || c.err == result.err) << result.err; // a success prints no error
+        EXPECT_THAT(result.err, HasSubstr(err));
+        EXPECT_TRUE(exitCode != 0 || err == result.err) << result.err; // a success prints no error
     }
     EXPECT_FALSE(fs::exists(PathIn("out.bin")));
     EXPECT_TRUE(fs::is_directory(PathIn("folder.bin")));

@@ -4,6 +4,8 @@
 #include "import_test_util.h"
 #include "support/list_check.h"
 
+#include <tuple>
+
 using namespace vorlane;
 using namespace vorlane::testing;
 
@@ -167,19 +169,13 @@ TEST_F(ChannelListAndSatcodxImport, FullTablesStopTheImportAcceptedAndCountTheRe
     manyTransponders += ":CHN \"late\" 1 T\n:CHN \"unclosed";
     for (int i = 0; i < kChannelCount + 3; ++i)
         manyChannels += i % 2 ? ":CHN \"R\" 1 R\n" : ":CHN \"T\" 1 T\n";
-    struct Case {
-        ImportResult (*read)(ChannelDatabase&, ConstByteSpan);
-        std::string text;
-        Counts counts;
-        std::size_t tv, radio;
-        std::string lastSatellite;
-    };
     const auto sdx = SatcodxImporter::Read;
     const auto list = ChannelListImporter::Read;
     constexpr int kT = kTransponderCount;
     constexpr std::size_t kHalf = kChannelCount / 2;
+    // The reader, the text, what it reports, tuner 1's TV and radio channels, the last satellite's name.
     // clang-format off
-    const Case cases[] = {
+    const std::tuple<decltype(&SatcodxImporter::Read), std::string, Counts, std::size_t, std::size_t, std::string> cases[] = {
         {sdx, sdxSatellites + garbage, {1, 64, 64, 64, 6, 0}, 64, 0, "Sat 63          "},
         {sdx, sdxTransponders + garbage, {1, 1, kT, kT, 3, 0}, kT, 0, "Testsat 1 (9.9E)"},
         {sdx, sdxFewTransponders, {1, 1, 10, kT + 500, 0, 0}, kT + 500, 0, "Testsat 1 (9.9E)"},
@@ -187,20 +183,20 @@ TEST_F(ChannelListAndSatcodxImport, FullTablesStopTheImportAcceptedAndCountTheRe
         {list, manyTransponders, {1, 1, kT, 0, 4, 0}, 0, 0, "S"}, // two transponders and both channels
         {list, manyChannels, {1, 1, 1, kChannelCount, 3, 0}, kHalf, kHalf, "S"}};
     // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text.substr(0, 40));
+    for (const auto& [reader, text, expected, tv, radio, lastSatellite] : cases) {
+        SCOPED_TRACE(text.substr(0, 40));
         restart();
-        EXPECT_EQ(c.counts, counts(c.read(db, bytesOf(c.text))));
-        EXPECT_EQ(c.lastSatellite, db.satellite(c.counts[1] - 1).name());
-        if (c.counts[2] < kTransponderCount) {
-            EXPECT_EQ(initialTransponder(c.counts[2]), transponderNow(c.counts[2]));
+        EXPECT_EQ(expected, counts(reader(db, bytesOf(text))));
+        EXPECT_EQ(lastSatellite, db.satellite(expected[1] - 1).name());
+        if (expected[2] < kTransponderCount) {
+            EXPECT_EQ(initialTransponder(expected[2]), transponderNow(expected[2]));
         }
-        if (c.counts[3] < kChannelCount) {
-            EXPECT_EQ(initialChannel(c.counts[3]), channelNow(c.counts[3]));
+        if (expected[3] < kChannelCount) {
+            EXPECT_EQ(initialChannel(expected[3]), channelNow(expected[3]));
         }
         db.BuildAllLists();
         EXPECT_TRUE(verifyLists(db));
-        EXPECT_EQ(c.tv, pksOf(db, ListKind::Tuner1Tv).size());
-        EXPECT_EQ(c.radio, pksOf(db, ListKind::Tuner1Radio).size());
+        EXPECT_EQ(tv, pksOf(db, ListKind::Tuner1Tv).size());
+        EXPECT_EQ(radio, pksOf(db, ListKind::Tuner1Radio).size());
     }
 }

@@ -144,30 +144,26 @@ TEST_F(DatabaseFilesTest, RefusedFilesChangeNothing) {
     makeEditedDatabase();
     const auto before = stateOf(db);
 
-    struct Case {
-        const char* name;
-        Bytes bytes; // nothing is written for "missing.bin" and the folder itself
-        OpenRefusal refusal;
-    };
-    SdxLine line;
-    const std::vector<Case> cases = {
+    // The file's name and bytes (none written for "missing.bin" and the folder itself), and the refusal.
+    const std::string line = SdxLine{}.text();
+    const std::tuple<const char*, Bytes, OpenRefusal> cases[] = {
         {"short.bin", Bytes(kChannelFileSize - 1, 0xFF), OpenRefusal::WrongLength},
         {"long.bin", Bytes(kChannelFileSize + 1, 0xFF), OpenRefusal::WrongLength},
         {"empty.bin", Bytes{}, OpenRefusal::WrongLength},
         {"short-mark.sdx", textBytes("SATCODX10"), OpenRefusal::WrongLength}, // no text list: marks are exact
         {"lower-case.dat", textBytes(":sat \"x\" 1"), OpenRefusal::WrongLength},
-        {"broken.sdx", textBytes(line.text() + "\r\n" + line.text() + "\nnot a record\n"), OpenRefusal::NotAccepted},
+        {"broken.sdx", textBytes(line + "\r\n" + line + "\nnot a record\n"), OpenRefusal::NotAccepted},
         {"missing.bin", Bytes{}, OpenRefusal::CannotRead},
         {"", Bytes{}, OpenRefusal::CannotRead},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const fs::path path = folder / c.name;
-        if (c.refusal != OpenRefusal::CannotRead)
-            writeFile(path, c.bytes);
+    for (const auto& [name, bytes, refusal] : cases) {
+        SCOPED_TRACE(name);
+        const fs::path path = folder / name;
+        if (refusal != OpenRefusal::CannotRead)
+            writeFile(path, bytes);
         const OpenResult result = OpenDatabaseFile(db, path.string());
         EXPECT_FALSE(result.accepted);
-        EXPECT_EQ(c.refusal, result.refusal);
+        EXPECT_EQ(refusal, result.refusal);
         EXPECT_TRUE(stateOf(db) == before);
     }
     EXPECT_TRUE(verifyLists(db));

@@ -3,6 +3,8 @@
 #include "import_test_util.h"
 #include "support/list_check.h"
 
+#include <tuple>
+
 using namespace vorlane;
 using namespace vorlane::testing;
 
@@ -115,13 +117,9 @@ TEST_F(SatcodxImport, LineEndsAndMarksDecideWhatIsRead) {
     const std::string rec = SdxLine{}.text();
     const std::string first = SdxLine{.name = "First   "}.text();
     const std::string later = "  extra columns\n" + rec + "\n"; // a later version's longer record, then one of 103
-    struct Case {
-        std::string text;
-        bool accepted;
-        int channels;
-    };
+    // The buffer, whether it is accepted and the channels read.
     // clang-format off
-    const Case cases[] = {
+    const std::tuple<std::string, bool, int> cases[] = {
         {rec + "\r" + rec + "\r" + rec + "\r", true, 3}, {rec + "\n" + rec + "\n" + rec + "\n", true, 3},
         {rec + "\r\n" + rec + "\r\n" + rec + "\r\n", true, 3}, {rec + "\r\n" + rec + "\r\n" + rec, true, 3},
         {first + "\n\n" + rec + "\n", false, 1}, {first + "\r\r" + rec + "\n", false, 1},
@@ -132,37 +130,33 @@ TEST_F(SatcodxImport, LineEndsAndMarksDecideWhatIsRead) {
         {"SATCODX102" + rec.substr(10) + later, false, 0},
     };
     // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text.substr(0, 20));
+    for (const auto& [text, accepted, channelsRead] : cases) {
+        SCOPED_TRACE(text.substr(0, 20));
         restart();
-        const ImportResult result = read(c.text);
-        EXPECT_EQ(c.accepted, result.accepted);
-        EXPECT_EQ(c.channels, result.channels);
-        if (c.channels == 0) {
+        const ImportResult result = read(text);
+        EXPECT_EQ(accepted, result.accepted);
+        EXPECT_EQ(channelsRead, result.channels);
+        if (channelsRead == 0) {
             EXPECT_TRUE(tablesUnchanged());
         } else {
-            EXPECT_EQ(c.accepted ? "Alpha TV" : "First", db.channel(0).name());
+            EXPECT_EQ(accepted ? "Alpha TV" : "First", db.channel(0).name());
         }
     }
 }
 
 TEST_F(SatcodxImport, PolarisationCodesFollowTheCodeTable) {
-    struct Case {
-        std::string code;
-        int testChannel; // -1: unchanged
-        int transponder; // -1: unchanged
-    };
-    const std::vector<Case> cases = {{"0000", 2, 2}, {"0001", 1, 1}, {"   1", 1, 1},   {"0002", 0, 0},
-                                     {"0003", 0, 0}, {"9", -1, -1},  {"0009", -1, -1}, {"____", 2, -1}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.code);
+    // The code, then the test channel's and the transponder's polarisation (-1: unchanged).
+    const std::tuple<std::string, int, int> cases[] = {{"0000", 2, 2},   {"0001", 1, 1}, {"   1", 1, 1},
+                                                       {"0002", 0, 0},   {"0003", 0, 0}, {"9", -1, -1},
+                                                       {"0009", -1, -1}, {"____", 2, -1}};
+    for (const auto& [code, testChannel, transponder] : cases) {
+        SCOPED_TRACE(code);
         restart();
         db.satellite(0).setTestChannelPolarisation(0, 3); // a recognisable value, so that "unchanged" shows
         db.transponder(0).setTuning(TuningWord(db.transponder(0).tuning().value() | 3u));
-        ASSERT_TRUE(read(SdxLine{.polarisation = c.code}.text()).accepted);
-        EXPECT_EQ(c.testChannel < 0 ? 3 : c.testChannel, db.satellite(0).testChannelPolarisation(0));
-        EXPECT_EQ(c.transponder < 0 ? 3u : static_cast<unsigned>(c.transponder),
-                  db.transponder(0).tuning().polarisation());
+        ASSERT_TRUE(read(SdxLine{.polarisation = code}.text()).accepted);
+        EXPECT_EQ(testChannel < 0 ? 3 : testChannel, db.satellite(0).testChannelPolarisation(0));
+        EXPECT_EQ(transponder < 0 ? 3u : static_cast<unsigned>(transponder), db.transponder(0).tuning().polarisation());
     }
 }
 
@@ -190,16 +184,10 @@ TEST_F(SatcodxImport, TruncatedRecordsAreReadOnlyAsFarAsTheyGo) {
 }
 
 TEST_F(SatcodxImport, RecordsShareATransponderOnlyWhenSatelliteFrequencyPolarisationAndSymbolRateAllMatch) {
-    struct Case {
-        const char* what;
-        void (*change)(SdxLine&);
-        int transponders;
-        unsigned secondTransponder;
-        unsigned thirdTransponder;
-    };
+    // The change to the second of three records, the transponders and those of the second and third channel.
     // Satellites group only with the previous record, by their first 16 characters.
     // clang-format off
-    const std::vector<Case> cases = {
+    const std::tuple<const char*, void (*)(SdxLine&), int, unsigned, unsigned> cases[] = {
         {"same four fields", [](SdxLine&) {}, 1, 0, 0},
         {"other satellite", [](SdxLine& l) { l.satellite = "Other Sat"; }, 3, 1, 2},
         {"satellite differing after 16 characters", [](SdxLine& l) { l.satellite += "zz"; }, 1, 0, 0},
@@ -209,21 +197,21 @@ TEST_F(SatcodxImport, RecordsShareATransponderOnlyWhenSatelliteFrequencyPolarisa
         {"other name and ids only", [](SdxLine& l) { l.name = "Beta TV "; l.transportStreamId = "00002"; }, 1, 0, 0},
     };
     // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [what, change, transponders, secondTransponder, thirdTransponder] : cases) {
+        SCOPED_TRACE(what);
         restart();
         SdxLine second;
-        c.change(second);
+        change(second);
         const ImportResult result = read(lines({SdxLine{}, second, SdxLine{}}, "\n"));
         ASSERT_TRUE(result.accepted);
-        EXPECT_EQ(c.transponders, result.transponders);
+        EXPECT_EQ(transponders, result.transponders);
         EXPECT_EQ(3, result.channels);
-        EXPECT_EQ(c.secondTransponder, db.channel(1).transponderLink(0).index());
-        EXPECT_EQ(c.thirdTransponder, db.channel(2).transponderLink(0).index());
+        EXPECT_EQ(secondTransponder, db.channel(1).transponderLink(0).index());
+        EXPECT_EQ(thirdTransponder, db.channel(2).transponderLink(0).index());
         db.BuildAllLists();
         EXPECT_TRUE(verifyLists(db));
         // The shared transponder lists its channels in file order.
-        if (c.transponders == 1) {
+        if (transponders == 1) {
             EXPECT_EQ((std::vector<int>{0, 1, 2}), pksOf(db, ListKind::TvByTransponder, 0));
         }
     }

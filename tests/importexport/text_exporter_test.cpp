@@ -50,7 +50,9 @@ void buildSmallDatabase(ChannelDatabase& db) {
 
     putSatellite(db, 0, "Orbis 19.2E", SatelliteRecord::kLnbTypeUniversal, 1);
     const SatelliteRecord orbis = db.satellite(0);
-    orbis.setLnbSwitch(0, LnbSwitchWord(1 | 2 << 1 | 2 << 3 | 3 << 7 | 1 << 12 | 1 << 13));
+    LnbSwitchWord lnb(1 | 2 << 1 | 2 << 3 | 3 << 7 | 1 << 13);
+    lnb.setCableCompensation(1);
+    orbis.setLnbSwitch(0, lnb);
     orbis.setTunerConnection(1);
     orbis.setMotorIndex(5);
     setTestChannel(orbis, 0, "Test Eins", 11494, 1);

@@ -74,6 +74,7 @@ TEST(ReceiverSettingsDefaults, WholeRecordIsByteExactStoredAndReadsBackThroughTh
     EXPECT_EQ(static_cast<int>(ReceiverSettings::kSize), storage.ReadSettings(readBack));
     EXPECT_EQ(bytes, readBack);
 
+    EXPECT_EQ("dArI01", settings.tag());
     EXPECT_EQ((std::array<std::uint8_t, 2>{0, 0}), settings.tag_version());
     EXPECT_EQ(2, settings.clock().weekday);      // kept as the receiver writes it, not the real Saturday
     EXPECT_EQ(0u, settings.last_channel_slot()); // the position reset is not part of the defaults

