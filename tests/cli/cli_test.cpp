@@ -112,8 +112,8 @@ TEST_F(CliTest, CommandsPrintAndExitAsDocumented) {
         {{"blocks", PathIn("junk.bin")}, 1, "refused", false, ""},
         {{"info", "--json", PathIn("two.bin")}, 0, "", false, "{\"file\": \"" + PathIn("two.bin") + "\", \"kind\": \"block file\", "
          "\"blocks\": [" + block + ", " + block + "]}\n"},
-        {{"blocks", PathIn("two.bin")}, 0, "", true, "block file: 2 blocks\n"},
-        {{"blocks", PathIn("two.bin")}, 0, "", true, "1   0xb2  Channel          1     0x7fc10080 0x000cff80 no      ok\n"},
+        {{"blocks", PathIn("two.bin")}, 0, "", false, "block file: 2 blocks\n#   id    name             class address    length     monitor crc\n"
+         "0   0xb2  Channel          1     0x7fc10080 0x000cff80 no      ok\n1   0xb2  Channel          1     0x7fc10080 0x000cff80 no      ok\n"},
         {{"blocks", PathIn("strays.key")}, 0, "", false, "not a block file: block header truncated (block at offset "
          "0xd0000)\nwhole file: class 4 (key file), 851971 bytes\n"},
         {{"blocks", PathIn("missing.bin")}, 1, "Can't open the file.", false, ""},
