@@ -3,21 +3,20 @@
 #include "../blockfile/block_file_builder.h"
 #include "platform/bytes.h"
 #include "sim/simulated_receiver.h"
+#include "support/scratch_folder.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <chrono>
-#include <csignal>
-#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <spawn.h>
 #include <string>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -46,22 +45,15 @@ inline std::string ToText(const Bytes& bytes) {
     return std::string(bytes.begin(), bytes.end());
 }
 
-inline bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
+using ::testing::HasSubstr;
+using ::testing::Not;
 
 class CliLoaderTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() / ("vorlane-cli-loader-" + std::to_string(::getpid()) + "-" +
-                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder / "config");
-    }
+    void SetUp() override { fs::create_directories(folder / "config"); }
     void TearDown() override {
         if (simulator)
             simulator->stop();
-        fs::remove_all(folder);
     }
 
     std::string PathIn(const std::string& name) const { return (folder / name).string(); }
@@ -85,40 +77,26 @@ protected:
         ASSERT_EQ(1, simulator->start());
     }
 
-    // Starts vorlane-cli in the scratch folder with its own settings file; output goes to files.
+    // Starts vorlane-cli through env(1) in the scratch folder with its own settings file; output goes to files.
     pid_t Spawn(const std::vector<std::string>& args, const std::vector<std::string>& extraEnvironment = {}) const {
-        std::vector<std::string> strings = {VORLANE_CLI};
+        std::vector<std::string> strings = {"/usr/bin/env", "-C", folder.string(),
+                                            "XDG_CONFIG_HOME=" + PathIn("config")};
+        strings.insert(strings.end(), extraEnvironment.begin(), extraEnvironment.end());
+        strings.push_back(VORLANE_CLI);
         strings.insert(strings.end(), args.begin(), args.end());
         std::vector<char*> argv;
         for (std::string& arg : strings)
             argv.push_back(arg.data());
         argv.push_back(nullptr);
-        std::vector<std::string> environment = extraEnvironment;
-        environment.push_back("XDG_CONFIG_HOME=" + PathIn("config"));
-        for (char** variable = environ; *variable; ++variable)
-            if (std::strncmp(*variable, "XDG_CONFIG_HOME=", 16) != 0)
-                environment.emplace_back(*variable);
-        std::vector<char*> envp;
-        for (std::string& variable : environment)
-            envp.push_back(variable.data());
-        envp.push_back(nullptr);
-        const std::string out = PathIn("stdout.txt");
-        const std::string err = PathIn("stderr.txt");
-        const std::string workingFolder = folder.string();
-
-        const pid_t pid = ::fork();
-        if (pid == 0) {
-            const int outFd = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-            const int errFd = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-            const int nullFd = ::open("/dev/null", O_RDONLY);
-            if (outFd < 0 || errFd < 0 || nullFd < 0 || ::chdir(workingFolder.c_str()) != 0)
-                ::_exit(127);
-            ::dup2(nullFd, STDIN_FILENO);
-            ::dup2(outFd, STDOUT_FILENO);
-            ::dup2(errFd, STDERR_FILENO);
-            ::execve(argv[0], argv.data(), envp.data());
-            ::_exit(127);
-        }
+        const std::string out = PathIn("stdout.txt"), err = PathIn("stderr.txt");
+        posix_spawn_file_actions_t files;
+        ::posix_spawn_file_actions_init(&files);
+        ::posix_spawn_file_actions_addopen(&files, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+        ::posix_spawn_file_actions_addopen(&files, STDOUT_FILENO, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        ::posix_spawn_file_actions_addopen(&files, STDERR_FILENO, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        pid_t pid = -1;
+        ::posix_spawn(&pid, argv[0], &files, nullptr, argv.data(), environ);
+        ::posix_spawn_file_actions_destroy(&files);
         return pid;
     }
 
@@ -144,7 +122,8 @@ protected:
         return file;
     }
 
-    fs::path folder;
+    ScratchFolder scratch{"vorlane-cli"};
+    const fs::path& folder = scratch.path();
     std::unique_ptr<SimulatedReceiver> simulator;
 };
 

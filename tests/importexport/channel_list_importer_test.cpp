@@ -1,13 +1,10 @@
 #include "importexport/channel_list_importer.h"
+#include "importexport/satcodx_importer.h"
 
-#include "database/table_layout.h"
 #include "import_test_util.h"
 #include "support/list_check.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
+#include <tuple>
 
 using namespace vorlane;
 using namespace vorlane::testing;
@@ -28,8 +25,7 @@ TEST_F(ChannelListImport, OneLineRecordsGiveExactRecords) {
               counts(read(R"(:SAT "SatOne" 192 :TRP 1 11778 27500 1 V :CHN "News 1" 28106 T)")));
 
     Bytes sat = initialSatellite(0);
-    std::fill_n(sat.begin(), 16, 0);
-    std::copy_n("SatOne", 6, sat.begin());
+    std::copy_n("SatOne\0\0\0\0\0\0\0\0\0\0", 16, sat.begin());
     writeLe16(sat.data() + 0x74, 192);
     EXPECT_EQ(sat, satelliteNow(0));
 
@@ -44,8 +40,7 @@ TEST_F(ChannelListImport, OneLineRecordsGiveExactRecords) {
     EXPECT_EQ(trp, transponderNow(0));
 
     Bytes ch = initialChannel(0);
-    std::fill_n(ch.begin(), 20, 0);
-    std::copy_n("News 1", 6, ch.begin());
+    std::copy_n("News 1\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 20, ch.begin());
     ch[0x38] = 0; // TV
     for (const std::size_t link : {0x3C, 0x44, 0x4C, 0x54})
         writeLe32(ch.data() + link, readLe32(ch.data() + link) & kBit31); // type 0, key 0, index 0, tuner 1
@@ -60,32 +55,24 @@ TEST_F(ChannelListImport, OneLineRecordsGiveExactRecords) {
 }
 
 TEST_F(ChannelListImport, RecordsOnePerLineWithoutTrailingBlanksAreAllRead) {
-    for (const std::string& lineEnd : std::vector<std::string>{"\n", "\r\n", "\r"}) {
-        SCOPED_TRACE(lineEnd == "\n" ? "LF" : lineEnd == "\r" ? "CR" : "CRLF");
-        restart();
-        const std::vector<std::string> records = {
-            R"(:SAT "North" 192)",   ":TRP 1 11778 27500 1 V", R"(:CHN "One" 101 T)",
-            R"(:CHN "Two" 102	R)", ":TRP 2 12000 22000 1 H", R"(:CHN "Three" 103 T)",
-            R"(:SAT "South" -300)",  ":TRP 3 11000 27500 2 V", R"(:CHN "Four" 104 D)",
-        };
-        std::string text;
-        for (const std::string& record : records)
-            text += record + lineEnd;
-        EXPECT_EQ((Counts{1, 2, 3, 4, 0, 0}), counts(read(text)));
+    // LF, CRLF and CR line ends in turn, and a tab between fields.
+    const std::string text = ":SAT \"North\" 192\n:TRP 1 11778 27500 1 V\r\n:CHN \"One\" 101 T\r:CHN \"Two\" 102\tR\n"
+                             ":TRP 2 12000 22000 1 H\r\n:CHN \"Three\" 103 T\r:SAT \"South\" -300\n"
+                             ":TRP 3 11000 27500 2 V\r\n:CHN \"Four\" 104 D\r";
+    EXPECT_EQ((Counts{1, 2, 3, 4, 0, 0}), counts(read(text)));
 
-        EXPECT_EQ(-300, db.satellite(1).orbitalPosition());
-        EXPECT_EQ(static_cast<unsigned>(kPolarisationHorizontal), db.transponder(1).tuning().polarisation());
-        EXPECT_EQ(1u, db.transponder(2).satelliteLink().index());
-        EXPECT_EQ("Two", db.channel(1).name());
-        EXPECT_EQ(1u, db.channel(3).satelliteLink(0).index());
-        EXPECT_EQ(2u, db.channel(3).transponderLink(1).index());
+    EXPECT_EQ(-300, db.satellite(1).orbitalPosition());
+    EXPECT_EQ(static_cast<unsigned>(kPolarisationHorizontal), db.transponder(1).tuning().polarisation());
+    EXPECT_EQ(1u, db.transponder(2).satelliteLink().index());
+    EXPECT_EQ("Two", db.channel(1).name());
+    EXPECT_EQ(1u, db.channel(3).satelliteLink(0).index());
+    EXPECT_EQ(2u, db.channel(3).transponderLink(1).index());
 
-        db.BuildAllLists();
-        EXPECT_TRUE(verifyLists(db));
-        EXPECT_EQ((std::vector<int>{0, 2}), pksOf(db, ListKind::Tuner1Tv));
-        EXPECT_EQ((std::vector<int>{1}), pksOf(db, ListKind::Tuner1Radio));
-        EXPECT_EQ((std::vector<int>{3}), pksOf(db, ListKind::Tuner1Data));
-    }
+    db.BuildAllLists();
+    EXPECT_TRUE(verifyLists(db));
+    EXPECT_EQ((std::vector<int>{0, 2}), pksOf(db, ListKind::Tuner1Tv));
+    EXPECT_EQ((std::vector<int>{1}), pksOf(db, ListKind::Tuner1Radio));
+    EXPECT_EQ((std::vector<int>{3}), pksOf(db, ListKind::Tuner1Data));
 }
 
 TEST_F(ChannelListImport, EmptyNamesByteNamesAndPolarisationTokens) {
@@ -99,9 +86,7 @@ TEST_F(ChannelListImport, EmptyNamesByteNamesAndPolarisationTokens) {
     EXPECT_EQ("Caf\xe9 \xff", db.channel(0).name());
 }
 
-// Odd and damaged lists: long names are cut and the fields behind them still read, colons that are no record
-// mark are skipped, every complete record is read, what is broken stays inside its record, and the database the
-// import leaves is sound.
+// What is broken stays inside its record, every complete record is read and the database is left sound.
 TEST_F(ChannelListImport, DamagedListsKeepEveryCompleteRecordAndLeaveASoundDatabase) {
     struct Case {
         const char* what;
@@ -122,6 +107,7 @@ TEST_F(ChannelListImport, DamagedListsKeepEveryCompleteRecordAndLeaveASoundDatab
         {"channel right after a new satellite", a + ":CHN \"A1\" 1 T\n:SAT \"B\" 2\n:CHN \"Orphan\" 1 T\n" + trp + ":CHN \"B1\" 1 R", {"A", "B"}, 2, {"A1", "B1"}, 1},
         {"missing quote on a satellite name", ":SAT \"Broken 10\n" + trp + ":CHN \"One\" 1 T", {"Broken 10"}, 1, {"One"}, 0},
         {"missing quote on a channel name", a + ":CHN \"Broken 1 T\n:CHN \"Two\" 2 R", {"A"}, 1, {"Broken 1 T", "Two"}, 0},
+        {"long name missing its quote", a + ":CHN \"A channel name of 28 letters 1 T\n:CHN \"Two\" 2 R", {"A"}, 1, {"A channel name of 2", "Two"}, 0},
         {"missing quote, records on one line", ":SAT \"A\" 1 :TRP 1 11000 27500 1 V :CHN \"Broken :CHN \"Two\" 2 R", {"A"}, 1, {"Broken ", "Two"}, 0},
         {"missing fields", ":SAT\n:TRP 1 11000\n:CHN\n:CHN \"Two\" 2 R", {""}, 1, {"", "Two"}, 0},
         {"record cut by the end of the file", a + ":CHN \"One\" 1 T\n:TRP 2 12", {"A"}, 2, {"One"}, 0},
@@ -158,8 +144,21 @@ TEST_F(ChannelListImport, RefusedUnlessItBeginsWithASatellite) {
     }
 }
 
-// A full table stops the import, accepted, and counts every record left out, an unfinished last one too.
-TEST_F(ChannelListImport, FullTablesStopTheImportAcceptedAndCountTheRest) {
+// A full table stops either import, accepted, counting every record left out; nothing behind them is read.
+using ChannelListAndSatcodxImport = ImportTest;
+TEST_F(ChannelListAndSatcodxImport, FullTablesStopTheImportAcceptedAndCountTheRest) {
+    const std::string garbage = "garbage after the records that did not fit";
+    std::string sdxSatellites, sdxTransponders, sdxFewTransponders;
+    for (int i = 0; i < kTransponderCount + 500; ++i) {
+        SdxLine record{.frequency = std::to_string(10000 + i)};
+        if (i < kTransponderCount + 3)
+            sdxTransponders += record.text() + "\r\n";
+        record.frequency = std::to_string(10000 + i % 10);
+        sdxFewTransponders += record.text() + "\r\n";
+        record.satellite = "Sat " + std::to_string(i);
+        if (i < 70)
+            sdxSatellites += record.text() + "\r\n";
+    }
     std::string manySatellites, manyTransponders = ":SAT \"S\" 0\n",
                                 manyChannels = ":SAT \"S\" 0\n:TRP 1 11000 27500 1 V\n";
     for (int i = 0; i < 66; ++i)
@@ -170,24 +169,34 @@ TEST_F(ChannelListImport, FullTablesStopTheImportAcceptedAndCountTheRest) {
     manyTransponders += ":CHN \"late\" 1 T\n:CHN \"unclosed";
     for (int i = 0; i < kChannelCount + 3; ++i)
         manyChannels += i % 2 ? ":CHN \"R\" 1 R\n" : ":CHN \"T\" 1 T\n";
-    struct Case {
-        const std::string& text;
-        int satellites, transponders, channels, notFitted;
-        std::size_t radio;
-    };
-    const Case cases[] = {{manySatellites, 64, 64, 64, 6, 0},
-                          {manyTransponders, 1, kTransponderCount, 0, 4, 0}, // two transponders and both channels
-                          {manyChannels, 1, 1, kChannelCount, 3, static_cast<std::size_t>(kChannelCount / 2)}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.notFitted);
+    const auto sdx = SatcodxImporter::Read;
+    const auto list = ChannelListImporter::Read;
+    constexpr int kT = kTransponderCount;
+    constexpr std::size_t kHalf = kChannelCount / 2;
+    // The reader, the text, what it reports, tuner 1's TV and radio channels, the last satellite's name.
+    // clang-format off
+    const std::tuple<decltype(&SatcodxImporter::Read), std::string, Counts, std::size_t, std::size_t, std::string> cases[] = {
+        {sdx, sdxSatellites + garbage, {1, 64, 64, 64, 6, 0}, 64, 0, "Sat 63          "},
+        {sdx, sdxTransponders + garbage, {1, 1, kT, kT, 3, 0}, kT, 0, "Testsat 1 (9.9E)"},
+        {sdx, sdxFewTransponders, {1, 1, 10, kT + 500, 0, 0}, kT + 500, 0, "Testsat 1 (9.9E)"},
+        {list, manySatellites, {1, 64, 64, 64, 6, 0}, 64, 0, "Sat 63"},
+        {list, manyTransponders, {1, 1, kT, 0, 4, 0}, 0, 0, "S"}, // two transponders and both channels
+        {list, manyChannels, {1, 1, 1, kChannelCount, 3, 0}, kHalf, kHalf, "S"}};
+    // clang-format on
+    for (const auto& [reader, text, expected, tv, radio, lastSatellite] : cases) {
+        SCOPED_TRACE(text.substr(0, 40));
         restart();
-        EXPECT_EQ((Counts{1, c.satellites, c.transponders, c.channels, c.notFitted, 0}), counts(read(c.text)));
-        EXPECT_EQ(c.satellites == 64 ? "Sat 63" : "S", db.satellite(c.satellites - 1).name());
-        if (c.transponders < kTransponderCount) {
-            EXPECT_EQ(initialTransponder(c.transponders), transponderNow(c.transponders));
+        EXPECT_EQ(expected, counts(reader(db, bytesOf(text))));
+        EXPECT_EQ(lastSatellite, db.satellite(expected[1] - 1).name());
+        if (expected[2] < kTransponderCount) {
+            EXPECT_EQ(initialTransponder(expected[2]), transponderNow(expected[2]));
+        }
+        if (expected[3] < kChannelCount) {
+            EXPECT_EQ(initialChannel(expected[3]), channelNow(expected[3]));
         }
         db.BuildAllLists();
         EXPECT_TRUE(verifyLists(db));
-        EXPECT_EQ(c.radio, pksOf(db, ListKind::Tuner1Radio).size());
+        EXPECT_EQ(tv, pksOf(db, ListKind::Tuner1Tv).size());
+        EXPECT_EQ(radio, pksOf(db, ListKind::Tuner1Radio).size());
     }
 }

@@ -1,12 +1,8 @@
-// Open and Save as the editor and vorlane-cli run them: recognition by content, the length rule, a refused file
-// that changes nothing, round trips of full databases, and saves that fail without harm.
+// Open and Save as the editor and vorlane-cli run them.
 
 #include "importexport/database_files.h"
-#include "importexport/satcodx_importer.h"
 
 #include "blockfile/channel_file.h"
-#include "database/channel_database.h"
-#include "database/database_lifecycle.h"
 #include "platform/trace.h"
 #include "support/list_check.h"
 #include "support/list_compare.h"
@@ -15,18 +11,15 @@
 
 #include "import_test_util.h"
 
-#include <gtest/gtest.h>
-
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
-#include <vector>
 
 using namespace vorlane;
 using namespace vorlane::testing;
@@ -58,19 +51,12 @@ Bytes textBytes(std::string_view text) {
 }
 
 // Everything an Open may change, to show that a refused one changed nothing.
-struct DatabaseState {
-    explicit DatabaseState(const ChannelDatabase& db)
-        : satellites(db.satelliteBuffer().begin(), db.satelliteBuffer().end()),
-          channels(db.channelBuffer().begin(), db.channelBuffer().end()),
-          settings(db.heldSettings().begin(), db.heldSettings().end()), fileBuffer(db.fileBuffer()),
-          path(db.currentPath()), modified(db.modified()), model(db.receiverModel()) {}
-    bool operator==(const DatabaseState&) const = default;
-
-    Bytes satellites, channels, settings, fileBuffer;
-    std::string path;
-    bool modified;
-    int model;
-};
+auto stateOf(const ChannelDatabase& db) {
+    return std::tuple(Bytes(db.satelliteBuffer().begin(), db.satelliteBuffer().end()),
+                      Bytes(db.channelBuffer().begin(), db.channelBuffer().end()),
+                      Bytes(db.heldSettings().begin(), db.heldSettings().end()), db.fileBuffer(), db.currentPath(),
+                      db.modified(), db.receiverModel());
+}
 
 class DatabaseFilesTest : public ::testing::Test {
 protected:
@@ -100,8 +86,7 @@ protected:
     ChannelDatabase db;
 };
 
-// Death-test body: runs the save (as an ordinary user when the tests run as root; with a file size limit, which
-// stops a write part way as a full disk would) and exits 0 when it failed and left the database marked modified.
+// Exits 0 when the save failed and left the database modified; a size limit stops a write as a full disk would.
 [[noreturn]] void exitAfterFailingSave(ChannelDatabase& db, const fs::path& path, bool asNobody, rlim_t sizeLimit) {
     if (sizeLimit) {
         std::signal(SIGXFSZ, SIG_IGN);
@@ -116,16 +101,7 @@ protected:
 
 } // namespace
 
-TEST(RecogniseFile, ByContentAlone) {
-    EXPECT_EQ(FileReader::Satcodx, RecogniseFile(textBytes("SATCODX103")));
-    EXPECT_EQ(FileReader::ChannelList, RecogniseFile(textBytes(":SAT \"x\" 1")));
-    EXPECT_EQ(FileReader::ChannelFile, RecogniseFile(textBytes("SATCODX10")));
-    EXPECT_EQ(FileReader::ChannelFile, RecogniseFile(textBytes(":sat")));
-    EXPECT_EQ(FileReader::ChannelFile, RecogniseFile({}));
-}
-
-// Save, open and save again give the same bytes; the opened file becomes current with model 1 and nothing
-// modified, and a damaged header does not stop a channel file from opening.
+// A damaged header does not stop a channel file from opening.
 TEST_F(DatabaseFilesTest, FullDatabasesRoundTripByteForByte) {
     for (std::uint32_t seed : {1u, 2u}) {
         ChannelDatabase original;
@@ -140,8 +116,6 @@ TEST_F(DatabaseFilesTest, FullDatabasesRoundTripByteForByte) {
         TraceCapture trace;
         const OpenResult opened = OpenDatabaseFile(reopened, first.string());
         ASSERT_TRUE(opened.accepted);
-        EXPECT_EQ(OpenRefusal::None, opened.refusal);
-        EXPECT_EQ(FileReader::ChannelFile, opened.reader);
         EXPECT_EQ(first.string(), reopened.currentPath());
         EXPECT_FALSE(reopened.modified());
         EXPECT_EQ(1, reopened.receiverModel());
@@ -168,38 +142,34 @@ TEST_F(DatabaseFilesTest, FullDatabasesRoundTripByteForByte) {
 
 TEST_F(DatabaseFilesTest, RefusedFilesChangeNothing) {
     makeEditedDatabase();
-    const DatabaseState before(db);
+    const auto before = stateOf(db);
 
-    struct Case {
-        const char* name;
-        Bytes bytes; // nothing is written for "missing.bin" and the folder itself
-        OpenRefusal refusal;
-    };
-    SdxLine line;
-    const std::vector<Case> cases = {
+    // The file's name and bytes (none written for "missing.bin" and the folder itself), and the refusal.
+    const std::string line = SdxLine{}.text();
+    const std::tuple<const char*, Bytes, OpenRefusal> cases[] = {
         {"short.bin", Bytes(kChannelFileSize - 1, 0xFF), OpenRefusal::WrongLength},
         {"long.bin", Bytes(kChannelFileSize + 1, 0xFF), OpenRefusal::WrongLength},
         {"empty.bin", Bytes{}, OpenRefusal::WrongLength},
-        {"broken.sdx", textBytes(line.text() + "\r\n" + line.text() + "\nnot a record\n"), OpenRefusal::NotAccepted},
+        {"short-mark.sdx", textBytes("SATCODX10"), OpenRefusal::WrongLength}, // no text list: marks are exact
+        {"lower-case.dat", textBytes(":sat \"x\" 1"), OpenRefusal::WrongLength},
+        {"broken.sdx", textBytes(line + "\r\n" + line + "\nnot a record\n"), OpenRefusal::NotAccepted},
         {"missing.bin", Bytes{}, OpenRefusal::CannotRead},
         {"", Bytes{}, OpenRefusal::CannotRead},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const fs::path path = folder / c.name;
-        if (c.refusal != OpenRefusal::CannotRead)
-            writeFile(path, c.bytes);
+    for (const auto& [name, bytes, refusal] : cases) {
+        SCOPED_TRACE(name);
+        const fs::path path = folder / name;
+        if (refusal != OpenRefusal::CannotRead)
+            writeFile(path, bytes);
         const OpenResult result = OpenDatabaseFile(db, path.string());
         EXPECT_FALSE(result.accepted);
-        EXPECT_EQ(c.refusal, result.refusal);
-        EXPECT_TRUE(DatabaseState(db) == before);
+        EXPECT_EQ(refusal, result.refusal);
+        EXPECT_TRUE(stateOf(db) == before);
     }
     EXPECT_TRUE(verifyLists(db));
 }
 
-// Text lists of any length go to their readers, recognised by their first bytes; a file of the channel file's
-// length that the SATCODX reader refuses after its first record goes to the channel file reader. Each open
-// replaces the database the one before made.
+// A file of the channel file's length that the SATCODX reader refuses after its first record is a channel file.
 TEST_F(DatabaseFilesTest, EachFileGoesToTheReaderThatTakesIt) {
     const std::string sdx = SdxLine{}.text();
     std::string padded = sdx + "\n";
@@ -208,31 +178,25 @@ TEST_F(DatabaseFilesTest, EachFileGoesToTheReaderThatTakesIt) {
     stretched.resize(kChannelFileSize - 1, ' ');
     std::string paddedList = ":SAT \"Nordlys\" 48\n";
     paddedList.resize(kChannelFileSize, ' ');
-    std::string manySatellites;
-    for (int i = 0; i < 66; ++i)
-        manySatellites += ":SAT \"Sat " + std::to_string(i) + "\" " + std::to_string(i) + "\n";
 
     struct Case {
         const char* name;
         std::string text;
         FileReader reader;
-        std::size_t tv, radio;
+        std::size_t tv, radio, data;
+        int satellites, channels;
         const char* firstSatellite; // nullptr: not checked
-        int satellites, notFitted;
-        int channels = 0;
-        std::size_t data = 0;
     };
     // clang-format off
     const Case cases[] = {
-        {"list.sdx", sdx + "\r\n", FileReader::Satcodx, 1, 0, "Testsat 1 (9.9E)", 1, 0},
-        {"list.dat", ":SAT \"Nordlys\" 48\n:TRP 1 11727 27500 70 V\n:CHN \"Kanal\" 1101 R\n", FileReader::ChannelList, 0, 1, "Nordlys", 1, 0},
-        {"padded.sdx", padded, FileReader::ChannelFile, 0, 0, nullptr, 0, 0},
-        {"full.sdx", stretched + "\n", FileReader::Satcodx, 1, 0, "Testsat 1 (9.9E)", 1, 0},
-        {"padded.dat", paddedList, FileReader::ChannelList, 0, 0, "Nordlys", 1, 0},
-        {"many.dat", manySatellites, FileReader::ChannelList, 0, 0, "Sat 0", 64, 2},
+        {"list.sdx", sdx + "\r\n", FileReader::Satcodx, 1, 0, 0, 1, 1, "Testsat 1 (9.9E)"},
+        {"list.dat", ":SAT \"Nordlys\" 48\n:TRP 1 11727 27500 70 V\n:CHN \"Kanal\" 1101 R\n", FileReader::ChannelList, 0, 1, 0, 1, 1, "Nordlys"},
+        {"padded.sdx", padded, FileReader::ChannelFile, 0, 0, 0, 0, 0, nullptr},
+        {"full.sdx", stretched + "\n", FileReader::Satcodx, 1, 0, 0, 1, 1, "Testsat 1 (9.9E)"},
+        {"padded.dat", paddedList, FileReader::ChannelList, 0, 0, 0, 1, 0, "Nordlys"},
         // The example files shipped for the README import completely.
-        {"channels.dat", exampleText("channels.dat"), FileReader::ChannelList, 13, 8, nullptr, 3, 0, 22, 1},
-        {"channels.sdx", exampleText("channels.sdx"), FileReader::Satcodx, 6, 3, nullptr, 2, 0, 10, 1},
+        {"channels.dat", exampleText("channels.dat"), FileReader::ChannelList, 13, 8, 1, 3, 22, nullptr},
+        {"channels.sdx", exampleText("channels.sdx"), FileReader::Satcodx, 6, 3, 1, 2, 10, nullptr},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -251,13 +215,10 @@ TEST_F(DatabaseFilesTest, EachFileGoesToTheReaderThatTakesIt) {
             EXPECT_EQ((folder / path.stem()).string() + ".bin", SaveAsOffer(db));
         }
         EXPECT_EQ(c.satellites, result.import.satellites);
-        EXPECT_EQ(c.notFitted, result.import.recordsNotFitted);
+        EXPECT_EQ(c.channels, result.import.channels);
         EXPECT_EQ(c.tv, pksOf(db, ListKind::Tuner1Tv).size());
         EXPECT_EQ(c.radio, pksOf(db, ListKind::Tuner1Radio).size());
         EXPECT_EQ(c.data, pksOf(db, ListKind::Tuner1Data).size());
-        if (c.channels) {
-            EXPECT_EQ(c.channels, result.import.channels);
-        }
         if (c.firstSatellite) {
             EXPECT_EQ(c.firstSatellite, db.satellite(0).name());
         }
@@ -265,8 +226,6 @@ TEST_F(DatabaseFilesTest, EachFileGoesToTheReaderThatTakesIt) {
     }
 }
 
-// Save As writes a new file or replaces an old one (keeping its permissions), keeps the current path and clears
-// the modified flag.
 TEST_F(DatabaseFilesTest, SaveWritesOrReplacesAndKeepsTheCurrentPath) {
     makeEditedDatabase();
     const std::string current = db.currentPath();
@@ -288,8 +247,7 @@ TEST_F(DatabaseFilesTest, SaveWritesOrReplacesAndKeepsTheCurrentPath) {
     EXPECT_EQ((std::vector<std::string>{"copy.bin", "old.bin"}), folderEntries());
 }
 
-// A failed save reports the failure, leaves the database modified, keeps the old file or folder and leaves no
-// temporary file. Root writes anywhere, so where permissions matter the save runs as an ordinary user.
+// Root writes anywhere, so where permissions matter the save runs as an ordinary user.
 TEST_F(DatabaseFilesTest, FailedSavesKeepWhatWasThere) {
     makeEditedDatabase();
     const bool root = ::geteuid() == 0;
@@ -333,8 +291,6 @@ TEST_F(DatabaseFilesTest, FailedSavesKeepWhatWasThere) {
     }
 }
 
-// The real SATCODX sample: 1108 records on 91 transponders of one satellite, Latin-1 names, lines ending in a line
-// feed; read in file order onto tuner 1, the same with CRLF line ends, and kept through a channel file.
 TEST_F(DatabaseFilesTest, RealSatcodxSampleOpensAndSavesAsAChannelFile) {
     const fs::path sample = fs::path(VORLANE_TESTDATA_DIR) / "silva_schneider.sdx";
     if (!fs::exists(sample))
@@ -350,31 +306,16 @@ TEST_F(DatabaseFilesTest, RealSatcodxSampleOpensAndSavesAsAChannelFile) {
     ASSERT_EQ(948u, tv.size());
     ASSERT_EQ(160u, radio.size());
     EXPECT_TRUE(std::is_sorted(tv.begin(), tv.end()));
-    EXPECT_TRUE(std::is_sorted(radio.begin(), radio.end()));
     EXPECT_EQ(805, radio.front());
-    EXPECT_TRUE(pksOf(db, ListKind::Tuner2Tv).empty());
     EXPECT_EQ(tv, pksOf(db, ListKind::TvBySatellite, 0));
     EXPECT_EQ("Astra 1 (19.2E) ", db.satellite(0).name());
     const ConstTransponderRecord first = db.transponder(0);
     EXPECT_EQ(11303, first.frequency());
-    EXPECT_EQ(22000, first.symbolRate());
-    EXPECT_EQ(1007, first.transportStreamId());
     EXPECT_EQ(static_cast<unsigned>(kPolarisationHorizontal), first.tuning().polarisation());
-    EXPECT_EQ("SAT.1 Gold \xd6sterreic", db.channel(9).name());
     EXPECT_EQ(10301, db.channel(12).programNumber());
     EXPECT_EQ(38u, db.channel(1095).transponderLink(0).index()); // shared with channels before it
     EXPECT_EQ(159u, db.channel(1095).mainLink(0).key());
     EXPECT_TRUE(db.channel(1108).isFree());
-
-    Bytes crlf;
-    for (const std::uint8_t c : readFile(sample)) {
-        if (c == '\n')
-            crlf.push_back('\r');
-        crlf.push_back(c);
-    }
-    ChannelDatabase other;
-    ASSERT_EQ(1, StartLikeEditor(other, 2025));
-    EXPECT_EQ(1108, SatcodxImporter::Read(other, crlf).channels);
 
     const fs::path saved = folder / "astra.bin";
     ASSERT_EQ(1, SaveDatabaseFile(db, saved.string()));

@@ -2,14 +2,12 @@
 
 #include "import_test_util.h"
 
-#include <gtest/gtest.h>
-
 #include <limits>
 
 using namespace vorlane;
 using namespace vorlane::testing;
 
-TEST(DecimalField, ReadsLikeTheStandardConversionWithinTheField) {
+TEST(DecimalField, ReadsLikeTheStandardConversionWithinTheFieldClampedAndEmptyWithoutDigits) {
     EXPECT_EQ(11303, ParseDecimal(bytesOf("011303")));
     EXPECT_EQ(1, ParseDecimal(bytesOf("   1")));
     EXPECT_EQ(-192, ParseDecimal(bytesOf("\t-192")));
@@ -17,16 +15,10 @@ TEST(DecimalField, ReadsLikeTheStandardConversionWithinTheField) {
     EXPECT_EQ(12, ParseDecimal(bytesOf("12 34")));
     // The field ends where its width ends, even when digits follow in the buffer.
     EXPECT_EQ(123, ParseDecimal(bytesOf("12345").first(3)));
-}
-
-TEST(DecimalField, FieldsWithoutDigitsAreEmptyOrZero) {
     for (const char* text : {"", "____", "    ", "-", "+ 1", "x1"}) {
         EXPECT_FALSE(ParseDecimal(bytesOf(text)).has_value()) << text;
         EXPECT_EQ(0, DecimalOrZero(bytesOf(text))) << text;
     }
-}
-
-TEST(DecimalField, HugeNumbersAreClamped) {
     EXPECT_EQ(std::numeric_limits<std::int32_t>::max(), ParseDecimal(bytesOf(std::string(300, '9'))));
     EXPECT_EQ(-std::numeric_limits<std::int32_t>::max(), ParseDecimal(bytesOf("-99999999999")));
 }

@@ -1,6 +1,5 @@
 #pragma once
-// Shared pieces of the import tests: a freshly initialised database with snapshots of its tables,
-// SATCODX lines built field by field, and readers of list order.
+// Shared pieces of the import tests.
 
 #include "database/channel_database.h"
 #include "database/database_lifecycle.h"
@@ -69,8 +68,7 @@ private:
     }
 };
 
-// What an import reports, as one value: accepted, satellites, transponders, channels, records not fitted and
-// channels without a transponder.
+// Accepted, satellites, transponders, channels, records not fitted and channels without a transponder.
 using Counts = std::array<int, 6>;
 inline Counts counts(const ImportResult& r) {
     return {r.accepted, r.satellites, r.transponders, r.channels, r.recordsNotFitted, r.channelsWithoutTransponder};

@@ -1,13 +1,9 @@
 #include "importexport/satcodx_importer.h"
 
-#include "database/table_layout.h"
 #include "import_test_util.h"
 #include "support/list_check.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
+#include <tuple>
 
 using namespace vorlane;
 using namespace vorlane::testing;
@@ -58,9 +54,7 @@ TEST_F(SatcodxImport, WritesEveryFieldOfARecordAndNothingElse) {
     EXPECT_EQ(trp, transponderNow(1));
 
     Bytes ch = initialChannel(1);
-    const std::string name = "Klassik Radio Eins";
-    std::fill_n(ch.begin(), 20, 0);
-    std::copy(name.begin(), name.end(), ch.begin());
+    std::copy_n("Klassik Radio Eins\0\0", 20, ch.begin());
     writeLe16(ch.data() + 0x16, 28006);
     writeLe16(ch.data() + 0x18, 84);
     writeLe16(ch.data() + 0x24, 161);
@@ -81,22 +75,20 @@ TEST_F(SatcodxImport, WritesEveryFieldOfARecordAndNothingElse) {
 }
 
 TEST_F(SatcodxImport, ShortRecordKeepsEightNameBytesAndNulAndBlankFieldsKeepTheirValues) {
-    SdxLine line;
-    line.name = "Beta 1  ";
-    line.symbolRate = "_____";
-    line.networkId = "_____";
-    line.transportStreamId = "_____";
-    line.polarisation = "0009"; // neither the test channel nor the transponder polarisation changes
-    const std::string shortRecord = line.text().substr(0, 100);
-    ASSERT_TRUE(read(shortRecord + "\n").accepted);
+    // Polarisation code 9 changes neither the test channel nor the transponder polarisation.
+    const SdxLine line{.polarisation = "0009",
+                       .name = "Beta 1  ",
+                       .symbolRate = "_____",
+                       .networkId = "_____",
+                       .transportStreamId = "_____"};
+    ASSERT_TRUE(read(line.text().substr(0, 100) + "\n").accepted);
 
-    Bytes ch = channelNow(0);
+    const Bytes ch = channelNow(0);
     Bytes expected = initialChannel(0);
     std::copy_n("Beta 1  ", 9, expected.begin()); // with its NUL; the rest of the name field stays
     EXPECT_TRUE(std::equal(ch.begin(), ch.begin() + 20, expected.begin()));
-    const Bytes& initial = expected;
-    EXPECT_EQ(readLe16(initial.data() + 0x16), readLe16(ch.data() + 0x16)); // program number "____"
-    EXPECT_EQ(readLe16(initial.data() + 0x24), readLe16(ch.data() + 0x24));
+    EXPECT_EQ(readLe16(expected.data() + 0x16), readLe16(ch.data() + 0x16)); // program number "____"
+    EXPECT_EQ(readLe16(expected.data() + 0x24), readLe16(ch.data() + 0x24));
 
     const ConstTransponderRecord trp = db.transponder(0);
     const Bytes trpInitial = initialTransponder(0);
@@ -108,159 +100,63 @@ TEST_F(SatcodxImport, ShortRecordKeepsEightNameBytesAndNulAndBlankFieldsKeepThei
 }
 
 TEST_F(SatcodxImport, NameContinuationIsJoinedTrailingBlanksDroppedAndBytesKept) {
-    struct Case {
-        std::string name, rest, expected;
-    };
     // clang-format off
-    const Case cases[] = {{"Das Erst", "e HD", "Das Erste HD"}, {"ORF1 HD ", "", "ORF1 HD"},
-                          {"Eurospor", "t 1 Deutschl", "Eurosport 1 Deutschl"}, // all 20 bytes, no terminator
-                          {"SAT.1 Go", "ld \xd6sterreic", "SAT.1 Gold \xd6sterreic"}};
+    ASSERT_TRUE(read(lines({{.name = "Das Erst", .nameRest = "e HD"}, {.name = "ORF1 HD ", .nameRest = ""},
+                            {.name = "Eurospor", .nameRest = "t 1 Deutschl"}, {.name = "SAT.1 Go", .nameRest = "ld \xd6sterreic"}},
+                           "\r\n")).accepted);
     // clang-format on
-    std::vector<SdxLine> records(std::size(cases));
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        records[i].name = cases[i].name;
-        records[i].nameRest = cases[i].rest;
-    }
-    ASSERT_TRUE(read(lines(records, "\r\n")).accepted);
-    for (int i = 0; i < static_cast<int>(records.size()); ++i)
-        EXPECT_EQ(cases[i].expected, db.channel(i).name());
+    const char* const expected[] = {"Das Erste HD", "ORF1 HD", "Eurosport 1 Deutschl" /* all 20 bytes, no NUL */,
+                                    "SAT.1 Gold \xd6sterreic"};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(expected[i], db.channel(i).name());
     EXPECT_EQ(0, db.channel(0).bytes()[12]);
 }
 
-// Records end in CR, LF or CRLF, the last one may end without; after a line end comes the next mark or nothing.
-// Later format marks read like the first. A refused buffer keeps what was written before the fault, and one
-// refused at its first record writes nothing.
+// A refused buffer keeps what was written before the fault; one refused at its first record writes nothing.
 TEST_F(SatcodxImport, LineEndsAndMarksDecideWhatIsRead) {
     const std::string rec = SdxLine{}.text();
-    SdxLine firstLine;
-    firstLine.name = "First   ";
-    const std::string first = firstLine.text();
+    const std::string first = SdxLine{.name = "First   "}.text();
     const std::string later = "  extra columns\n" + rec + "\n"; // a later version's longer record, then one of 103
-    struct Case {
-        std::string text;
-        bool accepted;
-        int channels;
-    };
-    const Case cases[] = {
-        {rec + "\r" + rec + "\r" + rec + "\r", true, 3},
-        {rec + "\n" + rec + "\n" + rec + "\n", true, 3},
-        {rec + "\r\n" + rec + "\r\n" + rec + "\r\n", true, 3},
-        {rec + "\r\n" + rec + "\r\n" + rec, true, 3},
-        {first + "\n\n" + rec + "\n", false, 1},
-        {first + "\r\r" + rec + "\n", false, 1},
-        {first + "\n\r" + rec + "\n", false, 1},
-        {first + "\nSATCODX10" + rec + "\n", false, 1},
-        {"", false, 0},
-        {"SATCODX10", false, 0},
-        {" " + rec, false, 0},
-        {"satcodx103" + rec.substr(10), false, 0},
-        {":SAT", false, 0},
-        {"SATCODX104" + rec.substr(10) + later, true, 2},
-        {"SATCODX105" + rec.substr(10) + later, true, 2},
-        {"SATCODX106" + rec.substr(10) + later, false, 0},
+    // The buffer, whether it is accepted and the channels read.
+    // clang-format off
+    const std::tuple<std::string, bool, int> cases[] = {
+        {rec + "\r" + rec + "\r" + rec + "\r", true, 3}, {rec + "\n" + rec + "\n" + rec + "\n", true, 3},
+        {rec + "\r\n" + rec + "\r\n" + rec + "\r\n", true, 3}, {rec + "\r\n" + rec + "\r\n" + rec, true, 3},
+        {first + "\n\n" + rec + "\n", false, 1}, {first + "\r\r" + rec + "\n", false, 1},
+        {first + "\n\r" + rec + "\n", false, 1}, {first + "\nSATCODX10" + rec + "\n", false, 1},
+        {"", false, 0}, {"SATCODX10", false, 0}, {" " + rec, false, 0}, {"satcodx103" + rec.substr(10), false, 0},
+        {":SAT", false, 0}, {"SATCODX104" + rec.substr(10) + later, true, 2},
+        {"SATCODX105" + rec.substr(10) + later, true, 2}, {"SATCODX106" + rec.substr(10) + later, false, 0},
         {"SATCODX102" + rec.substr(10) + later, false, 0},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text.substr(0, 20));
+    // clang-format on
+    for (const auto& [text, accepted, channelsRead] : cases) {
+        SCOPED_TRACE(text.substr(0, 20));
         restart();
-        const ImportResult result = read(c.text);
-        EXPECT_EQ(c.accepted, result.accepted);
-        EXPECT_EQ(c.channels, result.channels);
-        if (c.channels == 0) {
+        const ImportResult result = read(text);
+        EXPECT_EQ(accepted, result.accepted);
+        EXPECT_EQ(channelsRead, result.channels);
+        if (channelsRead == 0) {
             EXPECT_TRUE(tablesUnchanged());
         } else {
-            EXPECT_EQ(c.accepted ? "Alpha TV" : "First", db.channel(0).name());
+            EXPECT_EQ(accepted ? "Alpha TV" : "First", db.channel(0).name());
         }
     }
-}
-
-TEST_F(SatcodxImport, SatellitesGroupOnlyWithThePreviousRecordByTheFirstSixteenCharacters) {
-    SdxLine a;
-    a.satellite = "Alpha Sat (1.0W)xy";
-    SdxLine a2 = a;
-    a2.satellite = "Alpha Sat (1.0W)zz"; // differs only after character 16
-    SdxLine b;
-    b.satellite = "Beta Sat";
-    a2.frequency = "012000";
-    EXPECT_EQ((Counts{1, 3, 4, 4, 0, 0}), counts(read(lines({a, a2, b, a}, "\r"))));
-    EXPECT_EQ("Alpha Sat (1.0W)", db.satellite(0).name());
-    EXPECT_EQ("Beta Sat        ", db.satellite(1).name());
-    EXPECT_EQ("Alpha Sat (1.0W)", db.satellite(2).name());
-    std::vector<unsigned> satelliteOf;
-    for (int t = 0; t < 4; ++t)
-        satelliteOf.push_back(db.transponder(t).satelliteLink().index());
-    EXPECT_EQ((std::vector<unsigned>{0, 0, 1, 2}), satelliteOf);
-    EXPECT_EQ(3u, db.channel(3).transponderLink(0).index()); // the third satellite slot has a transponder of its own
-    EXPECT_EQ(2u, db.channel(3).satelliteLink(0).index());
-    EXPECT_EQ(2u, db.channel(3).satelliteLink(1).index());
 }
 
 TEST_F(SatcodxImport, PolarisationCodesFollowTheCodeTable) {
-    struct Case {
-        std::string code;
-        int testChannel; // -1: unchanged
-        int transponder; // -1: unchanged
-    };
-    const std::vector<Case> cases = {{"0000", 2, 2}, {"0001", 1, 1}, {"   1", 1, 1},   {"0002", 0, 0},
-                                     {"0003", 0, 0}, {"9", -1, -1},  {"0009", -1, -1}, {"____", 2, -1}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.code);
+    // The code, then the test channel's and the transponder's polarisation (-1: unchanged).
+    const std::tuple<std::string, int, int> cases[] = {{"0000", 2, 2},   {"0001", 1, 1}, {"   1", 1, 1},
+                                                       {"0002", 0, 0},   {"0003", 0, 0}, {"9", -1, -1},
+                                                       {"0009", -1, -1}, {"____", 2, -1}};
+    for (const auto& [code, testChannel, transponder] : cases) {
+        SCOPED_TRACE(code);
         restart();
-        // Start from a recognisable value so that "unchanged" shows.
-        db.satellite(0).setTestChannelPolarisation(0, 3);
-        TuningWord tuning = db.transponder(0).tuning();
-        tuning.setPolarisation(3);
-        db.transponder(0).setTuning(tuning);
-
-        SdxLine line;
-        line.polarisation = c.code;
-        ASSERT_TRUE(read(line.text()).accepted);
-        EXPECT_EQ(c.testChannel < 0 ? 3 : c.testChannel, db.satellite(0).testChannelPolarisation(0));
-        EXPECT_EQ(c.transponder < 0 ? 3u : static_cast<unsigned>(c.transponder),
-                  db.transponder(0).tuning().polarisation());
-    }
-}
-
-// A full satellite or transponder table stops the import, accepted, and counts the records left out (what follows
-// them is not read); records on few transponders fill the channel table instead.
-TEST_F(SatcodxImport, FullTablesStopTheImportAcceptedAndCountTheRest) {
-    struct Case {
-        const char* what;
-        int records;
-        bool satellitePerRecord;
-        int frequencies; // distinct frequencies, used in turn
-        int satellites, transponders, notFitted;
-    };
-    // clang-format off
-    const Case cases[] = {{"65th satellite", 70, true, 1, 64, 64, 6},
-        {"full transponder table", kTransponderCount + 3, false, kTransponderCount + 3, 1, kTransponderCount, 3},
-        {"few transponders", kTransponderCount + 500, false, 10, 1, 10, 0}};
-    // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        restart();
-        std::vector<SdxLine> records(static_cast<std::size_t>(c.records));
-        for (int i = 0; i < c.records; ++i) {
-            if (c.satellitePerRecord)
-                records[static_cast<std::size_t>(i)].satellite = "Sat " + std::to_string(i);
-            records[static_cast<std::size_t>(i)].frequency = std::to_string(10000 + i % c.frequencies);
-        }
-        const std::string garbage = c.notFitted ? "garbage after the records that did not fit" : "";
-        const int written = c.records - c.notFitted;
-        EXPECT_EQ((Counts{1, c.satellites, c.transponders, written, c.notFitted, 0}),
-                  counts(read(lines(records, "\r\n") + garbage)));
-        if (c.satellitePerRecord) {
-            EXPECT_EQ("Sat 63          ", db.satellite(63).name());
-        }
-        if (written < kChannelCount) {
-            EXPECT_EQ(initialChannel(written), channelNow(written));
-        }
-        if (c.transponders < kTransponderCount) {
-            EXPECT_EQ(initialTransponder(c.transponders), transponderNow(c.transponders));
-        }
-        db.BuildAllLists();
-        EXPECT_TRUE(verifyLists(db));
-        EXPECT_EQ(static_cast<std::size_t>(written), pksOf(db, ListKind::Tuner1Tv).size());
+        db.satellite(0).setTestChannelPolarisation(0, 3); // a recognisable value, so that "unchanged" shows
+        db.transponder(0).setTuning(TuningWord(db.transponder(0).tuning().value() | 3u));
+        ASSERT_TRUE(read(SdxLine{.polarisation = code}.text()).accepted);
+        EXPECT_EQ(testChannel < 0 ? 3 : testChannel, db.satellite(0).testChannelPolarisation(0));
+        EXPECT_EQ(transponder < 0 ? 3u : static_cast<unsigned>(transponder), db.transponder(0).tuning().polarisation());
     }
 }
 
@@ -288,39 +184,34 @@ TEST_F(SatcodxImport, TruncatedRecordsAreReadOnlyAsFarAsTheyGo) {
 }
 
 TEST_F(SatcodxImport, RecordsShareATransponderOnlyWhenSatelliteFrequencyPolarisationAndSymbolRateAllMatch) {
-    struct Case {
-        const char* what;
-        void (*change)(SdxLine&);
-        int transponders;
-        unsigned secondTransponder;
-        unsigned thirdTransponder;
-    };
-    // Satellites group only with the previous record, so another satellite in the middle makes three.
+    // The change to the second of three records, the transponders and those of the second and third channel.
+    // Satellites group only with the previous record, by their first 16 characters.
     // clang-format off
-    const std::vector<Case> cases = {
+    const std::tuple<const char*, void (*)(SdxLine&), int, unsigned, unsigned> cases[] = {
         {"same four fields", [](SdxLine&) {}, 1, 0, 0},
         {"other satellite", [](SdxLine& l) { l.satellite = "Other Sat"; }, 3, 1, 2},
+        {"satellite differing after 16 characters", [](SdxLine& l) { l.satellite += "zz"; }, 1, 0, 0},
         {"other frequency", [](SdxLine& l) { l.frequency = "011304"; }, 2, 1, 0},
         {"other polarisation", [](SdxLine& l) { l.polarisation = "0000"; }, 2, 1, 0},
         {"other symbol rate", [](SdxLine& l) { l.symbolRate = "22000"; }, 2, 1, 0},
         {"other name and ids only", [](SdxLine& l) { l.name = "Beta TV "; l.transportStreamId = "00002"; }, 1, 0, 0},
     };
     // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [what, change, transponders, secondTransponder, thirdTransponder] : cases) {
+        SCOPED_TRACE(what);
         restart();
         SdxLine second;
-        c.change(second);
+        change(second);
         const ImportResult result = read(lines({SdxLine{}, second, SdxLine{}}, "\n"));
         ASSERT_TRUE(result.accepted);
-        EXPECT_EQ(c.transponders, result.transponders);
+        EXPECT_EQ(transponders, result.transponders);
         EXPECT_EQ(3, result.channels);
-        EXPECT_EQ(c.secondTransponder, db.channel(1).transponderLink(0).index());
-        EXPECT_EQ(c.thirdTransponder, db.channel(2).transponderLink(0).index());
+        EXPECT_EQ(secondTransponder, db.channel(1).transponderLink(0).index());
+        EXPECT_EQ(thirdTransponder, db.channel(2).transponderLink(0).index());
         db.BuildAllLists();
         EXPECT_TRUE(verifyLists(db));
         // The shared transponder lists its channels in file order.
-        if (c.transponders == 1) {
+        if (transponders == 1) {
             EXPECT_EQ((std::vector<int>{0, 1, 2}), pksOf(db, ListKind::TvByTransponder, 0));
         }
     }

@@ -48,8 +48,8 @@ void ExpectSameBytes(const Record& expected, const Record& actual) {
         EXPECT_EQ(expected[i], actual[i]) << "offset 0x" << std::hex << i;
 }
 
-// The factory record is written out here offset by offset, independently of the accessors.
-TEST(ReceiverSettingsDefaults, WholeRecordIsByteExactAndReadsBackThroughTheAccessors) {
+// The factory record offset by offset, independently of the accessors.
+TEST(ReceiverSettingsDefaults, WholeRecordIsByteExactStoredAndReadsBackThroughTheAccessors) {
     Record expected{};
     Put(expected, 0x000, {'d', 'A', 'r', 'I', '0', '1'});
     expected[0x011] = 1;
@@ -63,20 +63,27 @@ TEST(ReceiverSettingsDefaults, WholeRecordIsByteExactAndReadsBackThroughTheAcces
     Put(expected, 0xB50, {16, 16, 16});
     PutFavNames(expected, {"FAV 1", "FAV 2", "FAV 3", "FAV 4", "FAV 5", "FAV 6", "FAV 7", "FAV 8"});
 
+    std::vector<std::uint8_t> image = MakeFreshImage();
+    StorageImage storage{image};
     Record bytes;
     bytes.fill(0xA5);
     ReceiverSettings settings{bytes};
-    FillDefaults(settings);
+    EXPECT_EQ(static_cast<int>(ReceiverSettings::kSize), SetDefaults(settings, storage));
     ExpectSameBytes(expected, bytes);
+    Record readBack{};
+    EXPECT_EQ(static_cast<int>(ReceiverSettings::kSize), storage.ReadSettings(readBack));
+    EXPECT_EQ(bytes, readBack);
 
     EXPECT_EQ("dArI01", settings.tag());
     EXPECT_EQ((std::array<std::uint8_t, 2>{0, 0}), settings.tag_version());
-    EXPECT_TRUE(settings.power_on());
-    EXPECT_EQ(53371, settings.clock().mjd);
-    EXPECT_EQ(2, settings.clock().weekday); // kept as the receiver writes it, not the real Saturday
-    EXPECT_EQ((std::array<std::uint8_t, 4>{1, 2, 3, 4}), settings.password_digits());
-    EXPECT_EQ("FAV 8", settings.fav_name(7));
+    EXPECT_EQ(2, settings.clock().weekday);      // kept as the receiver writes it, not the real Saturday
     EXPECT_EQ(0u, settings.last_channel_slot()); // the position reset is not part of the defaults
+
+    std::vector<std::uint8_t> small(0x100, 0xFF);
+    StorageImage smallStorage{small};
+    bytes.fill(0xA5);
+    EXPECT_EQ(0, SetDefaults(settings, smallStorage));
+    ExpectSameBytes(expected, bytes);
 }
 
 TEST(ReceiverSettingsStartup, ChangesOnlyItsFieldsAndKeepsEveryOtherByte) {
@@ -158,16 +165,11 @@ TEST(ReceiverSettingsFields, EachAccessorOwnsItsOffset) {
     }
 }
 
-TEST(ReceiverSettingsFields, SignedPositionsClockCursorsAndPasswordAreLittleEndianOrPacked) {
+// The base position's bytes are pinned through the STB Configuration dialog.
+TEST(ReceiverSettingsFields, ClockCursorsAndPasswordAreLittleEndianOrPacked) {
     Record bytes{};
     ReceiverSettings settings{bytes};
-    settings.set_base_latitude(-515);
-    settings.set_base_longitude(192);
     settings.set_last_transponder_slot(0x0102);
-    EXPECT_EQ((std::vector<std::uint8_t>{0xC0, 0x00, 0xFD, 0xFD}),
-              std::vector<std::uint8_t>(&bytes[0x56], &bytes[0x5A]));
-    EXPECT_EQ(-515, settings.base_latitude());
-    EXPECT_EQ(192, settings.base_longitude());
     EXPECT_EQ(0x02, bytes[0x192]);
     EXPECT_EQ(0x01, bytes[0x193]);
 
@@ -183,31 +185,19 @@ TEST(ReceiverSettingsFields, SignedPositionsClockCursorsAndPasswordAreLittleEndi
     settings.set_position_word(settings_layout::kPosFav, 8, 0x1234); // past the group: ignored
     EXPECT_EQ(0, bytes[0x17A]);
 
-    // The password is packed BCD of its last four digits, the first digit in the high nibble.
-    const struct {
-        unsigned password;
-        std::uint8_t high, low;
-        std::array<std::uint8_t, 4> digits;
-    } passwords[] = {
-        {1234, 0x12, 0x34, {1, 2, 3, 4}}, {42, 0x00, 0x42, {0, 0, 4, 2}}, {98765, 0x87, 0x65, {8, 7, 6, 5}}};
-    for (const auto& p : passwords) {
-        settings.set_password(p.password);
-        EXPECT_EQ(p.high, bytes[0x037]) << p.password;
-        EXPECT_EQ(p.low, bytes[0x038]) << p.password;
-        EXPECT_EQ(p.digits, settings.password_digits());
-    }
+    // Packed BCD of the last four digits (shorter passwords are pinned through the dialog).
+    settings.set_password(98765);
+    EXPECT_EQ(0x87, bytes[0x037]);
+    EXPECT_EQ(0x65, bytes[0x038]);
+    EXPECT_EQ((std::array<std::uint8_t, 4>{8, 7, 6, 5}), settings.password_digits());
     bytes[0x037] = 0xAF; // damaged record: nibbles come back as stored
     EXPECT_EQ((std::array<std::uint8_t, 4>{10, 15, 6, 5}), settings.password_digits());
 }
 
-TEST(ReceiverSettingsFields, FavouriteNamesFillSixteenBytesWithoutSpilling) {
+// A full name followed by a shorter one is pinned byte for byte through the STB Configuration dialog.
+TEST(ReceiverSettingsFields, FavouriteNamesAreCutToSixteenBytesWithoutSpilling) {
     Record bytes = Patterned();
     ReceiverSettings settings{bytes};
-    settings.set_fav_name(1, "Sixteen chars!!!");
-    settings.set_fav_name(2, "Short");
-    EXPECT_EQ("Sixteen chars!!!", settings.fav_name(1));
-    EXPECT_EQ(0, std::memcmp(bytes.data() + 0xB6A, "Sixteen chars!!!Short\0\0\0\0\0\0\0\0\0\0\0", 32));
-
     settings.set_fav_name(7, "a name far longer than sixteen");
     EXPECT_EQ("a name far longe", settings.fav_name(7));
     EXPECT_EQ(static_cast<std::uint8_t>(0xBDA * 7 + 3), bytes[0xBDA]); // the reserved tail is untouched
@@ -216,26 +206,6 @@ TEST(ReceiverSettingsFields, FavouriteNamesFillSixteenBytesWithoutSpilling) {
     settings.set_fav_name(8, "ignored");
     ExpectSameBytes(before, bytes);
     EXPECT_EQ("", settings.fav_name(8));
-}
-
-TEST(ReceiverSettingsStore, DefaultsAreWrittenIntoTheImageAndReadBackUnchanged) {
-    std::vector<std::uint8_t> image = MakeFreshImage();
-    StorageImage storage{image};
-    Record bytes;
-    bytes.fill(0x5A);
-    ReceiverSettings settings{bytes};
-    EXPECT_EQ(static_cast<int>(ReceiverSettings::kSize), SetDefaults(settings, storage));
-    Record readBack{};
-    EXPECT_EQ(static_cast<int>(ReceiverSettings::kSize), storage.ReadSettings(readBack));
-    EXPECT_EQ(bytes, readBack);
-
-    // An image too small for the settings pages reports zero, but the record is still filled.
-    std::vector<std::uint8_t> small(0x100, 0xFF);
-    StorageImage smallStorage{small};
-    Record other{};
-    ReceiverSettings otherSettings{other};
-    EXPECT_EQ(0, SetDefaults(otherSettings, smallStorage));
-    EXPECT_EQ("dArI01", otherSettings.tag());
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <tuple>
 
 namespace vorlane::testing {
 namespace {
@@ -34,20 +35,15 @@ TEST(ReceiverTimeLayout, EightLittleEndianWordsInOrderAndBack) {
 }
 
 TEST(ReceiverTimeCalendar, MjdWeekdayAndMonthLengths) {
-    const struct {
-        ReceiverTime date;
-        int mjd;
-    } dates[] = {{At(2005, 1, 1, 0, 0), 53371},  {At(2000, 1, 1, 0, 0), 51544}, {At(1993, 10, 13, 0, 0), 49273},
-                 {At(2024, 2, 29, 0, 0), 60369}, {At(2024, 3, 1, 0, 0), 60370}, {At(2100, 2, 28, 0, 0), 88127}};
-    for (const auto& d : dates)
-        EXPECT_EQ(d.mjd, d.date.mjd) << d.date.year << '-' << d.date.month << '-' << d.date.day;
-
-    // The identity zone recomputes the weekday from the MJD alone: Wednesday, Saturday, Sunday, Monday.
-    for (const auto& [date, weekday] : {std::pair{At(1993, 10, 13, 12, 0), 3},
-                                        {At(2005, 1, 1, 0, 0), 6},
-                                        {At(2023, 12, 31, 0, 0), 7},
-                                        {At(2024, 1, 1, 0, 0), 1}})
-        EXPECT_EQ(weekday, utc_to_local(date, kUtc).weekday) << date.mjd;
+    // Date, its MJD and weekday: the identity zone recomputes the weekday from the MJD alone, Monday as 1.
+    const std::tuple<ReceiverTime, int, int> dates[] = {
+        {At(2005, 1, 1, 0, 0), 53371, 6},   {At(2000, 1, 1, 0, 0), 51544, 6}, {At(1993, 10, 13, 12, 0), 49273, 3},
+        {At(2024, 2, 29, 0, 0), 60369, 4},  {At(2024, 3, 1, 0, 0), 60370, 5}, {At(2100, 2, 28, 0, 0), 88127, 7},
+        {At(2023, 12, 31, 0, 0), 60309, 7}, {At(2024, 1, 1, 0, 0), 60310, 1}};
+    for (const auto& [date, mjd, weekday] : dates) {
+        EXPECT_EQ(mjd, date.mjd) << date.year << '-' << date.month << '-' << date.day;
+        EXPECT_EQ(weekday, utc_to_local(date, kUtc).weekday) << mjd;
+    }
 
     // year since 1900, month, days: leap years by the Gregorian rule; -1 for no month.
     const int months[][3] = {{105, 1, 31}, {105, 4, 30}, {105, 12, 31}, {105, 2, 28}, {104, 2, 29},
@@ -56,13 +52,9 @@ TEST(ReceiverTimeCalendar, MjdWeekdayAndMonthLengths) {
         EXPECT_EQ(m[2], days_in_month(m[0], m[1])) << m[0] << '/' << m[1];
 }
 
-TEST(ReceiverTimeZones, ShiftsCrossDayMonthAndYearEnds) {
-    const struct {
-        bool toUtc;
-        int zone;
-        ReceiverTime from;
-        ReceiverTime to;
-    } shifts[] = {
+TEST(ReceiverTimeZones, ShiftsCrossDayMonthAndYearEndsAndUnsetClocksStayUnset) {
+    // To UTC or from it, the zone, the time given and the time expected.
+    const std::tuple<bool, int, ReceiverTime, ReceiverTime> shifts[] = {
         {false, 23, At(2024, 6, 15, 0, 10, 42), At(2024, 6, 14, 23, 40, 42)}, // UTC-00:30
         {false, 25, At(2024, 6, 15, 23, 50), At(2024, 6, 16, 0, 20)},
         {true, kUtcPlusOne, At(2024, 3, 1, 0, 30), At(2024, 2, 29, 23, 30)},
@@ -73,17 +65,16 @@ TEST(ReceiverTimeZones, ShiftsCrossDayMonthAndYearEnds) {
         {true, 35, At(2024, 1, 1, 0, 0), At(2023, 12, 31, 18, 30)},  // UTC+05:30
         {false, 0, At(2024, 1, 1, 5, 15), At(2023, 12, 31, 17, 15)}, // UTC-12:00
     };
-    for (const auto& s : shifts)
-        EXPECT_EQ(s.to, s.toUtc ? local_to_utc(s.from, s.zone) : utc_to_local(s.from, s.zone))
-            << "zone " << s.zone << " mjd " << s.from.mjd << " hour " << s.from.hour;
+    for (const auto& [toUtc, zone, from, to] : shifts)
+        EXPECT_EQ(to, toUtc ? local_to_utc(from, zone) : utc_to_local(from, zone))
+            << "zone " << zone << " mjd " << from.mjd << " hour " << from.hour;
 
     // Every zone is undone by the way back.
     for (const ReceiverTime& utc : {At(2024, 2, 29, 23, 59, 59), At(2023, 12, 31, 0, 0), At(2100, 2, 28, 11, 45)})
         for (int zone = 0; zone <= 48; ++zone)
             EXPECT_EQ(utc, local_to_utc(utc_to_local(utc, zone), zone)) << "zone " << zone << " mjd " << utc.mjd;
-}
 
-TEST(ReceiverTimeZones, UnsetAndGarbageClocks) {
+    // An unset clock stays unset; a garbage one gives a weekday and no overflow.
     ReceiverTime unset = At(2024, 1, 1, 5, 15);
     unset.year = kTimeNotSet;
     unset.month = kTimeNotSet;
@@ -101,11 +92,8 @@ TEST(ReceiverTimeClamp, EachFieldClampsAndReportsWhatChanged) {
     const ReceiverTime may2010 = At(2010, 5, 5, 5, 5);
     ReceiverTime noMjd = At(2024, 2, 29, 23, 59, 59);
     noMjd.mjd = 0;
-    const struct {
-        ReceiverTime in;
-        unsigned changed;
-        ReceiverTime out; // the weekday is not compared
-    } cases[] = {
+    // The time in, the fields clamped, the time out (its weekday not compared).
+    const std::tuple<ReceiverTime, unsigned, ReceiverTime> cases[] = {
         {With(At(2004, 2, 1, 10, 0), 2, 30, 10, 0, 0), kClampedDayHigh, At(2004, 2, 29, 10, 0)},
         {With(At(2000, 2, 1, 0, 0), 2, 30, 0, 0, 0), kClampedDayHigh, At(2000, 2, 29, 0, 0)},
         // The year falls back before the day is checked against the month.
@@ -118,12 +106,12 @@ TEST(ReceiverTimeClamp, EachFieldClampsAndReportsWhatChanged) {
         {With(may2010, 5, 5, -1, -1, 0), kClampedHourLow | kClampedMinuteLow, With(may2010, 5, 5, 0, 0, 0)},
         {noMjd, 0u, At(2024, 2, 29, 23, 59, 59)},
     };
-    for (const auto& c : cases) {
-        ReceiverTime t = c.in;
-        EXPECT_EQ(c.changed, clamp_time(t)) << "year " << c.in.year << " month " << c.in.month;
-        ReceiverTime expected = c.out;
+    for (const auto& [in, changed, out] : cases) {
+        ReceiverTime t = in;
+        EXPECT_EQ(changed, clamp_time(t)) << "year " << in.year << " month " << in.month;
+        ReceiverTime expected = out;
         expected.weekday = t.weekday;
-        EXPECT_EQ(expected, t) << "year " << c.in.year << " month " << c.in.month;
+        EXPECT_EQ(expected, t) << "year " << in.year << " month " << in.month;
     }
 }
 
