@@ -35,7 +35,7 @@ TEST_F(CliLoaderTest, AForcedUploadGivesUpAfterTheWaitAndLeavesTheMonitorCleanly
     EXPECT_EQ("Reset your STB(s).\n", result.out);
     EXPECT_THAT(result.err, HasSubstr("the boot monitor did not answer"));
     // The last bytes may still be on their way to the simulator when the program has ended.
-    const auto deadline = std::chrono::steady_clock::now() + 2s;
+    const auto deadline = std::chrono::steady_clock::now() + 10s;
     while (ToText(simulator->receivedBytes()).find("q\r") == std::string::npos &&
            std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(10ms);
