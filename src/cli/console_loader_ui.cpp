@@ -72,9 +72,9 @@ void ConsoleLoaderUi::BeginProgress(int blocks, const std::string& path, const s
         m_commands->BeginProgress(blocks, path, action);
 }
 
-void ConsoleLoaderUi::ReportProgress(int value, const std::string& text, const UploadPosition& upload) {
+void ConsoleLoaderUi::ReportProgress(const ProgressStep& step, const std::string& text, const UploadPosition& upload) {
     if (m_commands)
-        m_commands->ReportProgress(value, text, upload);
+        m_commands->ReportProgress(step, text, upload);
 }
 
 void ConsoleLoaderUi::ShowNote(const std::string& text) {

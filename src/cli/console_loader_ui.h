@@ -48,7 +48,7 @@ public:
     void RestoreCursor() override {}
 
     void BeginProgress(int blocks, const std::string& path, const std::string& action) override;
-    void ReportProgress(int value, const std::string& text, const UploadPosition& upload) override;
+    void ReportProgress(const ProgressStep& step, const std::string& text, const UploadPosition& upload) override;
     void ShowNote(const std::string& text) override;
     void HideNote() override { m_lastNote.clear(); }
     int RunModalWait(const std::string& text) override;

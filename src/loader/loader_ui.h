@@ -14,6 +14,14 @@ struct UploadPosition {
     int entryCount = 0;
 };
 
+// What a progress report tells: packets done so far, the end of the transfer, or the erasing of the flash.
+enum class ProgressEvent { Packets, Completed, Error, Erasing };
+
+struct ProgressStep {
+    ProgressEvent event = ProgressEvent::Packets;
+    int packets = 0; // packets done (0 or more); only with ProgressEvent::Packets
+};
+
 // The ShowMessage mode with only an OK button.
 inline constexpr int kMessageOkOnly = 1;
 
@@ -34,9 +42,10 @@ public:
 
     // A transfer of `blocks` packets of 1 KiB begins; `action` is "Uploading" or "Downloading".
     virtual void BeginProgress(int /*blocks*/, const std::string& /*path*/, const std::string& /*action*/) {}
-    // value: 0 or more packets done, -1 completed, -2 error, -3 erasing. Completed and error are modal: they
-    // wait for OK, and received bytes go on being handled meanwhile. An empty text stands for the standard one.
-    virtual void ReportProgress(int /*value*/, const std::string& /*text*/, const UploadPosition& /*upload*/) {}
+    // Completed and error are modal: they wait for OK, and received bytes go on being handled meanwhile. An empty
+    // text stands for the standard one.
+    virtual void ReportProgress(const ProgressStep& /*step*/, const std::string& /*text*/,
+                                const UploadPosition& /*upload*/) {}
 
     // The note window: one text without buttons (please-wait notes), shown until hidden.
     virtual void ShowNote(const std::string& /*text*/) {}

@@ -124,7 +124,7 @@ void Transfer::OnSerialConnectionLost(SerialPort& port) {
     if (m_hooks.connectionLost)
         m_hooks.connectionLost();
     if (transferring)
-        ReportProgress(-2);
+        ReportProgress({ProgressEvent::Error});
 }
 
 void Transfer::SetTransferIdle() {
@@ -142,13 +142,13 @@ void Transfer::FreeUploadEntries() {
     m_curSrcData = 0;
 }
 
-void Transfer::ReportProgress(int value, const std::string& text) {
+void Transfer::ReportProgress(const ProgressStep& step, const std::string& text) {
     UploadPosition position;
     position.uploading = m_state == TransferState::UploadStart || m_state == TransferState::UploadAwaitAck ||
                          m_state == TransferState::UploadAwaitReady;
     position.entryNumber = static_cast<int>(m_curSrcData) + 1;
     position.entryCount = static_cast<int>(m_srcData.count());
-    m_ui.ReportProgress(value, text, position);
+    m_ui.ReportProgress(step, text, position);
 }
 
 std::string Transfer::Text(int entry) const {

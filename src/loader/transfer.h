@@ -8,6 +8,7 @@
 #include "blockfile/block_table.h"
 #include "loader/break_in_sender.h"
 #include "loader/connection.h"
+#include "loader/loader_ui.h"
 #include "loader/monitor_line_ring.h"
 #include "loader/serial_port_owner.h"
 #include "loader/transfer_download_file.h"
@@ -151,7 +152,7 @@ private:
     void SendNextPacket(std::size_t dataLength);
     void FinishBlock();
     // Every end of an upload: Idle before the report, the path and the entries forgotten.
-    void EndUpload(int progress);
+    void EndUpload(ProgressEvent end);
     BlockEntry& CurrentEntry();
     // Reads the next chunk of the current entry into the packet buffer and puts its sum after it.
     std::size_t BuildPacket();
@@ -163,7 +164,7 @@ private:
     void CompleteDownload();
     std::uint32_t DownloadPacketCount() const;
 
-    void ReportProgress(int value, const std::string& text = {});
+    void ReportProgress(const ProgressStep& step, const std::string& text = {});
     std::string Text(int entry) const;
     void ShowStatus(int entry);
 

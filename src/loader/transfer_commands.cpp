@@ -163,8 +163,8 @@ void TransferCommands::BeginProgress(int blocks, const std::string& path, const 
     m_progress.Begin(blocks, path, action);
 }
 
-void TransferCommands::ReportProgress(int value, const std::string& text, const UploadPosition& upload) {
-    m_progress.Report(value, text, upload);
+void TransferCommands::ReportProgress(const ProgressStep& step, const std::string& text, const UploadPosition& upload) {
+    m_progress.Report(step, text, upload);
 }
 
 // "Set", "Upload to STB" and "Download to PC" stay off until the transfer reports its end. A Disconnect during

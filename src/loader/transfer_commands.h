@@ -47,7 +47,7 @@ public:
 
     // The owner's LoaderUi::BeginProgress and ReportProgress come here.
     void BeginProgress(int blocks, const std::string& path, const std::string& action);
-    void ReportProgress(int value, const std::string& text, const UploadPosition& upload);
+    void ReportProgress(const ProgressStep& step, const std::string& text, const UploadPosition& upload);
 
     // A sequence of transfers takes each one's end (see TransferProgress) and reports its own end once.
     void SetTransferEndHandler(TransferProgress::EndHandler handler) { m_progress.SetEndHandler(std::move(handler)); }

@@ -100,9 +100,9 @@ void LoaderWindowUi::BeginProgress(int blocks, const std::string& path, const st
         m_commands->BeginProgress(blocks, path, action);
 }
 
-void LoaderWindowUi::ReportProgress(int value, const std::string& text, const UploadPosition& upload) {
+void LoaderWindowUi::ReportProgress(const ProgressStep& step, const std::string& text, const UploadPosition& upload) {
     if (m_commands)
-        m_commands->ReportProgress(value, text, upload);
+        m_commands->ReportProgress(step, text, upload);
 }
 
 MessageDialog& LoaderWindowUi::NoteWindow() {

@@ -49,7 +49,7 @@ public:
     void ShowNotAllowedCursor() override;
     void RestoreCursor() override;
     void BeginProgress(int blocks, const std::string& path, const std::string& action) override;
-    void ReportProgress(int value, const std::string& text, const UploadPosition& upload) override;
+    void ReportProgress(const ProgressStep& step, const std::string& text, const UploadPosition& upload) override;
     void ShowNote(const std::string& text) override;
     void HideNote() override;
     int RunModalWait(const std::string& text) override;

@@ -25,9 +25,9 @@ public:
         if (commands)
             commands->BeginProgress(blocks, path, action);
     }
-    void ReportProgress(int value, const std::string& text, const UploadPosition& upload) override {
+    void ReportProgress(const ProgressStep& step, const std::string& text, const UploadPosition& upload) override {
         if (commands)
-            commands->ReportProgress(value, text, upload);
+            commands->ReportProgress(step, text, upload);
     }
     void ShowNote(const std::string& text) override { Log("note " + text); }
     void HideNote() override { ++noteHides; }

@@ -33,6 +33,7 @@ struct ProgressReport {
     int value;
     std::string text;
     UploadPosition upload;
+    ProgressEvent event = ProgressEvent::Packets;
 };
 
 class RecordingTransferUi : public LoaderUi {
@@ -53,10 +54,10 @@ public:
     void BeginProgress(int blocks, const std::string& path, const std::string& action) override {
         begins.push_back({blocks, path + "|" + action, {}});
     }
-    void ReportProgress(int value, const std::string& text, const UploadPosition& upload) override {
-        reports.push_back({value, text, upload});
+    void ReportProgress(const ProgressStep& step, const std::string& text, const UploadPosition& upload) override {
+        reports.push_back({step.packets, text, upload, step.event});
         if (onReport)
-            onReport(value);
+            onReport(step);
     }
     void ShowNote(const std::string& text) override { notes.push_back(text); }
     void HideNote() override { ++noteHides; }
@@ -76,11 +77,17 @@ public:
 
     bool HasReport(int value) const {
         for (const ProgressReport& report : reports)
-            if (report.value == value)
+            if (report.event == ProgressEvent::Packets && report.value == value)
                 return true;
         return false;
     }
-    bool Finished() const { return HasReport(-1) || HasReport(-2); }
+    bool HasReport(ProgressEvent event) const {
+        for (const ProgressReport& report : reports)
+            if (report.event == event)
+                return true;
+        return false;
+    }
+    bool Finished() const { return HasReport(ProgressEvent::Completed) || HasReport(ProgressEvent::Error); }
 
     std::vector<std::string> messageBoxes;
     std::vector<std::pair<std::string, int>> messages;
@@ -93,7 +100,7 @@ public:
     std::vector<std::string> modalTexts;
     std::chrono::milliseconds userClosesAfter = 10s;
     std::function<void()> whenUserCloses;
-    std::function<void(int value)> onReport; // inside the report, as a modal box would run
+    std::function<void(const ProgressStep& step)> onReport; // inside the report, as a modal box would run
 
 private:
     EventQueueDispatcher* m_events;
