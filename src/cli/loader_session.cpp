@@ -119,7 +119,7 @@ LoaderSession::~LoaderSession() {
     m_connection.DisconnectCommand();
 }
 
-int LoaderSession::Open(const LinkOptions& options) {
+bool LoaderSession::Open(const LinkOptions& options) {
     const SerialSettings& settings = m_connection.Settings();
     const std::string device = !options.devicePath.empty()
                                    ? options.devicePath
@@ -128,11 +128,11 @@ int LoaderSession::Open(const LinkOptions& options) {
     if (!m_port.Open(device, options.speed.value_or(line.baudRate), line.parity, line.byteSize, line.stopBits,
                      line.flowControl)) {
         std::fprintf(stderr, "vorlane-cli %s: can't use the port %s\n", m_command.c_str(), device.c_str());
-        return 0;
+        return false;
     }
     m_transfer.ClearMonitorLines();
     m_idleTimeout = options.idleTimeout;
-    return 1;
+    return true;
 }
 
 int LoaderSession::AwaitTransferEnd() {
@@ -184,11 +184,11 @@ bool LoaderSession::RunUntil(const std::function<bool()>& done, const std::funct
     return false;
 }
 
-int LoaderSession::AwaitBreakInEnd() {
+bool LoaderSession::AwaitBreakInEnd() {
     if (!m_transfer.IsBreakInRunning())
-        return 0;
+        return false;
     m_events.RunUntil([this] { return !m_transfer.IsBreakInRunning() || Interrupted(); }, kBreakInEndLimit);
-    return 1;
+    return true;
 }
 
 } // namespace vorlane::cli

@@ -58,8 +58,8 @@ public:
     LoaderSession(const LoaderSession&) = delete;
     LoaderSession& operator=(const LoaderSession&) = delete;
 
-    // Opens the port the options name with the stored line settings. Prints why not and returns 0 on failure.
-    int Open(const LinkOptions& options);
+    // Opens the port the options name with the stored line settings. Prints why not and returns false on failure.
+    [[nodiscard]] bool Open(const LinkOptions& options);
 
     ConsoleLoaderUi& Ui() { return m_ui; }
     TransferCommands& Commands() { return m_commands; }
@@ -76,9 +76,9 @@ public:
     // Why the last RunUntil was not `done`, in words that fit after "because": "the receiver did not answer
     // for 30 s", "the line was lost" or "interrupted".
     const std::string& WaitEndReason() const { return m_waitEndReason; }
-    // After a break-in that found no monitor: lets the sender finish its carriage returns and "q\r". Returns 1
-    // when a break-in was still running, 0 when none was.
-    int AwaitBreakInEnd();
+    // After a break-in that found no monitor: lets the sender finish its carriage returns and "q\r". True
+    // when a break-in was still running, false when none was.
+    bool AwaitBreakInEnd();
 
 private:
     // Ends the transfer when the receiver has been silent for the idle time-out; true when it did.

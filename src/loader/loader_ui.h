@@ -22,6 +22,10 @@ struct ProgressStep {
     int packets = 0; // packets done (0 or more); only with ProgressEvent::Packets
 };
 
+// The buttons of the "Message" dialog, numbered as the receiver's loader numbers them; also how a modal wait
+// ended (Ok: ended by EndModalWait with Ok, Cancel: closed).
+enum class MessageButton : int { None = 0, Ok = 1, Cancel = 2, Exit = 3 };
+
 // The ShowMessage mode with only an OK button.
 inline constexpr int kMessageOkOnly = 1;
 
@@ -33,8 +37,8 @@ public:
     virtual void ShowMessageBox(const std::string& text) = 0;
 
     // The "Message" dialog. Mode 0 shows no button and does not wait, mode 1 only OK, mode 2 OK and Cancel,
-    // any other mode all three buttons. Returns the button pressed: 1 OK, 2 Cancel (0 in mode 0).
-    virtual int ShowMessage(const std::string& text, int mode) = 0;
+    // any other mode all three buttons. Returns the button pressed (None in mode 0).
+    virtual MessageButton ShowMessage(const std::string& text, int mode) = 0;
 
     // The slashed-circle cursor while the loader blocks the user-interface thread; restored when the work ends.
     virtual void ShowNotAllowedCursor() = 0;
@@ -52,9 +56,9 @@ public:
     virtual void HideNote() {}
 
     // Shows `text` without buttons and handles received bytes until EndModalWait ends the wait with its result,
-    // or the user closes it (2). A user interface that cannot wait gives up at once.
-    virtual int RunModalWait(const std::string& /*text*/) { return 2; }
-    virtual void EndModalWait(int /*result*/) {}
+    // or the user closes it (Cancel). A user interface that cannot wait gives up at once.
+    virtual MessageButton RunModalWait(const std::string& /*text*/) { return MessageButton::Cancel; }
+    virtual void EndModalWait(MessageButton /*result*/) {}
 };
 
 } // namespace vorlane

@@ -37,15 +37,15 @@ Transfer::Transfer(SerialPort& port, OwnerDispatcher& dispatcher, const Language
 
 Transfer::~Transfer() = default;
 
-int Transfer::SendWakeUp() {
+bool Transfer::SendWakeUp() {
     return vorlane::SendWakeUp(m_port);
 }
 
-int Transfer::RequestSendFile(std::uint32_t transferClass) {
+bool Transfer::RequestSendFile(std::uint32_t transferClass) {
     return vorlane::RequestSendFile(m_line, transferClass);
 }
 
-int Transfer::RequestDownload(int receiveFileType) {
+bool Transfer::RequestDownload(int receiveFileType) {
     return vorlane::RequestDownload(m_line, receiveFileType);
 }
 
@@ -120,7 +120,7 @@ void Transfer::OnSerialConnectionLost(SerialPort& port) {
     SetTransferIdle();
     port.Close();
     if (m_awaitingMonitor)
-        m_ui.EndModalWait(2);
+        m_ui.EndModalWait(MessageButton::Cancel);
     if (m_hooks.connectionLost)
         m_hooks.connectionLost();
     if (transferring)

@@ -14,9 +14,9 @@ public:
     explicit RecordingCommandsUi(EventQueueDispatcher* dispatcher = nullptr) : m_events(dispatcher) {}
 
     void ShowMessageBox(const std::string& text) override { Log("box " + text); }
-    int ShowMessage(const std::string& text, int mode) override {
+    MessageButton ShowMessage(const std::string& text, int mode) override {
         Log("message" + std::to_string(mode) + " " + text);
-        return mode == 0 ? 0 : 1;
+        return mode == 0 ? MessageButton::None : MessageButton::Ok;
     }
     void ShowNotAllowedCursor() override { Log("cursor not-allowed"); }
     void RestoreCursor() override { Log("cursor arrow"); }
@@ -31,21 +31,21 @@ public:
     }
     void ShowNote(const std::string& text) override { Log("note " + text); }
     void HideNote() override { ++noteHides; }
-    int RunModalWait(const std::string& text) override {
+    MessageButton RunModalWait(const std::string& text) override {
         Log("wait " + text);
         m_result.reset();
         if (m_events)
             m_events->RunUntil([this] { return m_result.has_value(); }, waitLimit);
-        return m_result.value_or(2);
+        return m_result.value_or(MessageButton::Cancel);
     }
-    void EndModalWait(int result) override { m_result = result; }
+    void EndModalWait(MessageButton result) override { m_result = result; }
 
-    int ChooseFile(const FileDialogRequest& request, std::string& path) override {
+    bool ChooseFile(const FileDialogRequest& request, std::string& path) override {
         requests.push_back(request);
         path = chosenFile;
         return chosenFile.empty() ? 0 : 1;
     }
-    int ChooseDownload(int& choice) override {
+    bool ChooseDownload(int& choice) override {
         ++downloadChoices;
         if (!downloadChoice)
             return 0;
@@ -83,7 +83,7 @@ private:
     void Log(const std::string& event) { events.push_back(event); }
 
     EventQueueDispatcher* m_events;
-    std::optional<int> m_result;
+    std::optional<MessageButton> m_result;
 };
 
 // "Set", "Upload to STB" and "Download to PC" off while a transfer runs, back on when it ended.

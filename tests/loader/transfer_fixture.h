@@ -41,9 +41,9 @@ public:
     explicit RecordingTransferUi(EventQueueDispatcher* events = nullptr) : m_events(events) {}
 
     void ShowMessageBox(const std::string& text) override { messageBoxes.push_back(text); }
-    int ShowMessage(const std::string& text, int mode) override {
+    MessageButton ShowMessage(const std::string& text, int mode) override {
         messages.emplace_back(text, mode);
-        return 1;
+        return MessageButton::Ok;
     }
     void ShowNotAllowedCursor() override {
         ++cursorShown;
@@ -63,7 +63,7 @@ public:
     void HideNote() override { ++noteHides; }
 
     // Runs the event queue until the wait is ended, or the user closes it after `userClosesAfter`.
-    int RunModalWait(const std::string& text) override {
+    MessageButton RunModalWait(const std::string& text) override {
         modalTexts.push_back(text);
         m_result.reset();
         const auto closeAt = std::chrono::steady_clock::now() + userClosesAfter;
@@ -71,9 +71,9 @@ public:
             m_events->RunUntil([this] { return m_result.has_value(); }, 10ms);
         if (!m_result && whenUserCloses)
             whenUserCloses();
-        return m_result.value_or(2);
+        return m_result.value_or(MessageButton::Cancel);
     }
-    void EndModalWait(int result) override { m_result = result; }
+    void EndModalWait(MessageButton result) override { m_result = result; }
 
     bool HasReport(int value) const {
         for (const ProgressReport& report : reports)
@@ -104,7 +104,7 @@ public:
 
 private:
     EventQueueDispatcher* m_events;
-    std::optional<int> m_result;
+    std::optional<MessageButton> m_result;
 };
 
 inline Bytes Join(std::initializer_list<Bytes> parts) {
