@@ -32,9 +32,13 @@ struct LinkOptions {
     std::chrono::seconds idleTimeout{30};
 };
 
-// Takes the link option at args[index] (and its value). Returns the number of arguments taken: 0 when
-// args[index] is no link option, -1 after printing a usage error for `command`.
-int TakeLinkOption(std::string_view command, std::span<char* const> args, std::size_t index, LinkOptions& options);
+// What TakeLinkOption did with an argument: left it (no link option), took it with its value (two arguments),
+// or printed a usage error for the command.
+enum class LinkOptionTake { NotLinkOption, TakenWithValue, UsageError };
+
+// Takes the link option at args[index] and its value.
+[[nodiscard]] LinkOptionTake TakeLinkOption(std::string_view command, std::span<char* const> args, std::size_t index,
+                                            LinkOptions& options);
 
 // The usage text of a loader command, printed with its usage errors.
 using UsagePrinter = void (*)(std::FILE* out);
