@@ -30,14 +30,14 @@ constexpr std::size_t kWakeUpBytes = 25;
 class FinishWatchingUi : public LoaderUi {
 public:
     void ShowMessageBox(const std::string&) override {}
-    int ShowMessage(const std::string&, int) override { return 1; }
+    MessageButton ShowMessage(const std::string&, int) override { return MessageButton::Ok; }
     void ShowNotAllowedCursor() override {}
     void RestoreCursor() override {}
-    void ReportProgress(int value, const std::string&, const UploadPosition&) override {
-        if (value == -1 || value == -2)
-            result = value;
+    void ReportProgress(const ProgressStep& step, const std::string&, const UploadPosition&) override {
+        if (step.event == ProgressEvent::Completed || step.event == ProgressEvent::Error)
+            result = step.event;
     }
-    int result = 0;
+    ProgressEvent result = ProgressEvent::Packets; // Packets until the transfer ends
 };
 
 std::vector<std::uint8_t> Image() {
@@ -75,8 +75,8 @@ struct Bench {
         std::filesystem::remove_all(folder);
     }
     void Run() {
-        ui.result = 0;
-        events.RunUntil([this] { return ui.result != 0; }, std::chrono::minutes(2));
+        ui.result = ProgressEvent::Packets;
+        events.RunUntil([this] { return ui.result != ProgressEvent::Packets; }, std::chrono::minutes(2));
     }
 
     std::filesystem::path folder;
@@ -119,7 +119,7 @@ void BM_Upload(benchmark::State& state) {
         bench.transfer.RequestSendFile(1);
         bench.Run();
         totalMs += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-        if (bench.ui.result != -1)
+        if (bench.ui.result != ProgressEvent::Completed)
             state.SkipWithError("upload failed");
     }
     // Request (4) and the marker exchange: "\r\n", marker (4), FA CC, FA.
@@ -143,7 +143,7 @@ void BM_Download(benchmark::State& state) {
         bench.transfer.RequestDownload(kReceiveMainSoftware);
         bench.Run();
         totalMs += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-        if (bench.ui.result != -1 || std::filesystem::file_size(target) != kImageSize)
+        if (bench.ui.result != ProgressEvent::Completed || std::filesystem::file_size(target) != kImageSize)
             state.SkipWithError("download failed");
     }
     // Request (4) and the marker exchange: "\r\n", FA CC, FA.

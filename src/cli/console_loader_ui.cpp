@@ -9,8 +9,6 @@
 namespace vorlane::cli {
 namespace {
 
-constexpr int kButtonOk = 1;
-constexpr int kWaitClosed = 2;
 // The modal wait looks for its end and for Ctrl+C this often when no event arrives.
 constexpr std::chrono::milliseconds kWaitSlice{100};
 // Erases the rest of the terminal line after a caption written in place.
@@ -62,9 +60,9 @@ void ConsoleLoaderUi::ShowMessageBox(const std::string& text) {
     PrintLine(stdout, text);
 }
 
-int ConsoleLoaderUi::ShowMessage(const std::string& text, int mode) {
+MessageButton ConsoleLoaderUi::ShowMessage(const std::string& text, int mode) {
     PrintLine(stdout, text);
-    return mode == 0 ? 0 : kButtonOk;
+    return mode == 0 ? MessageButton::None : MessageButton::Ok;
 }
 
 void ConsoleLoaderUi::BeginProgress(int blocks, const std::string& path, const std::string& action) {
@@ -72,9 +70,9 @@ void ConsoleLoaderUi::BeginProgress(int blocks, const std::string& path, const s
         m_commands->BeginProgress(blocks, path, action);
 }
 
-void ConsoleLoaderUi::ReportProgress(int value, const std::string& text, const UploadPosition& upload) {
+void ConsoleLoaderUi::ReportProgress(const ProgressStep& step, const std::string& text, const UploadPosition& upload) {
     if (m_commands)
-        m_commands->ReportProgress(value, text, upload);
+        m_commands->ReportProgress(step, text, upload);
 }
 
 void ConsoleLoaderUi::ShowNote(const std::string& text) {
@@ -83,26 +81,26 @@ void ConsoleLoaderUi::ShowNote(const std::string& text) {
     m_lastNote = text;
 }
 
-int ConsoleLoaderUi::RunModalWait(const std::string& text) {
+MessageButton ConsoleLoaderUi::RunModalWait(const std::string& text) {
     PrintLine(stdout, text);
     if (!m_events)
-        return kWaitClosed;
+        return MessageButton::Cancel;
     m_waitResult.reset();
     const auto deadline =
         m_waitLimit ? std::chrono::steady_clock::now() + *m_waitLimit : std::chrono::steady_clock::time_point::max();
     while (!m_waitResult && !Interrupted() && std::chrono::steady_clock::now() < deadline)
         m_events->RunUntil([this] { return m_waitResult.has_value(); }, kWaitSlice);
-    return m_waitResult.value_or(kWaitClosed);
+    return m_waitResult.value_or(MessageButton::Cancel);
 }
 
-int ConsoleLoaderUi::ChooseFile(const FileDialogRequest& request, std::string& path) {
+bool ConsoleLoaderUi::ChooseFile(const FileDialogRequest& request, std::string& path) {
     path = request.kind == m_chosenFileKind ? m_chosenFile : std::string();
-    return path.empty() ? 0 : 1;
+    return !path.empty();
 }
 
-int ConsoleLoaderUi::ChooseDownload(int& choice) {
+bool ConsoleLoaderUi::ChooseDownload(int& choice) {
     choice = m_downloadChoice;
-    return 1;
+    return true;
 }
 
 // Only a changed caption is shown: a plain line each, or rewritten in place on a terminal.

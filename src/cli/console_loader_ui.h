@@ -43,19 +43,19 @@ public:
     void SetForceModeBox(bool checked) { m_forceModeBox = checked; }
 
     void ShowMessageBox(const std::string& text) override;
-    int ShowMessage(const std::string& text, int mode) override;
+    MessageButton ShowMessage(const std::string& text, int mode) override;
     void ShowNotAllowedCursor() override {}
     void RestoreCursor() override {}
 
     void BeginProgress(int blocks, const std::string& path, const std::string& action) override;
-    void ReportProgress(int value, const std::string& text, const UploadPosition& upload) override;
+    void ReportProgress(const ProgressStep& step, const std::string& text, const UploadPosition& upload) override;
     void ShowNote(const std::string& text) override;
     void HideNote() override { m_lastNote.clear(); }
-    int RunModalWait(const std::string& text) override;
-    void EndModalWait(int result) override { m_waitResult = result; }
+    MessageButton RunModalWait(const std::string& text) override;
+    void EndModalWait(MessageButton result) override { m_waitResult = result; }
 
-    int ChooseFile(const FileDialogRequest& request, std::string& path) override;
-    int ChooseDownload(int& choice) override;
+    bool ChooseFile(const FileDialogRequest& request, std::string& path) override;
+    bool ChooseDownload(int& choice) override;
     bool ReadForceModeBox() override { return m_forceModeBox; }
     void ShowProgressBar(const ProgressBarState& bar) override;
     void ShowStatusLine(const std::string& text) override;
@@ -70,7 +70,7 @@ private:
     EventQueueDispatcher* m_events;
     TransferCommands* m_commands = nullptr;
     std::optional<std::chrono::milliseconds> m_waitLimit;
-    std::optional<int> m_waitResult;
+    std::optional<MessageButton> m_waitResult;
     std::string m_chosenFile;
     FileDialogKind m_chosenFileKind = FileDialogKind::Open;
     int m_downloadChoice = 0;

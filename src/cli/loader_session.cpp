@@ -34,17 +34,18 @@ bool IsLineSpeed(std::uint32_t speed) {
     return false;
 }
 
-int UsageError(std::string_view command, const std::string& text) {
+LinkOptionTake UsageError(std::string_view command, const std::string& text) {
     std::fprintf(stderr, "vorlane-cli %.*s: %s\n", static_cast<int>(command.size()), command.data(), text.c_str());
-    return -1;
+    return LinkOptionTake::UsageError;
 }
 
 } // namespace
 
-int TakeLinkOption(std::string_view command, std::span<char* const> args, std::size_t index, LinkOptions& options) {
+LinkOptionTake TakeLinkOption(std::string_view command, std::span<char* const> args, std::size_t index,
+                              LinkOptions& options) {
     const std::string_view option = args[index];
     if (option != "--port" && option != "--device" && option != "--speed" && option != "--idle-timeout")
-        return 0;
+        return LinkOptionTake::NotLinkOption;
     if (index + 1 >= args.size())
         return UsageError(command, std::string(option) + " needs a value");
     const char* value = args[index + 1];
@@ -71,7 +72,7 @@ int TakeLinkOption(std::string_view command, std::span<char* const> args, std::s
     }
     if (options.portNumber && !options.devicePath.empty())
         return UsageError(command, "--port and --device exclude each other");
-    return 2;
+    return LinkOptionTake::TakenWithValue;
 }
 
 int LoaderUsageError(std::string_view command, UsagePrinter printUsage, const std::string& text) {
@@ -83,14 +84,14 @@ int LoaderUsageError(std::string_view command, UsagePrinter printUsage, const st
 int ParseLoaderArguments(std::string_view command, UsagePrinter printUsage, std::span<char* const> args,
                          LinkOptions& link, const std::function<int(std::size_t& index)>& takeOwn) {
     for (std::size_t index = 0; index < args.size(); ++index) {
-        const int taken = TakeLinkOption(command, args, index, link);
-        if (taken < 0) {
+        const LinkOptionTake taken = TakeLinkOption(command, args, index, link);
+        if (taken == LinkOptionTake::UsageError) {
             std::fputc('\n', stderr);
             printUsage(stderr);
             return kExitUsage;
         }
-        if (taken > 0) {
-            index += static_cast<std::size_t>(taken) - 1;
+        if (taken == LinkOptionTake::TakenWithValue) {
+            ++index; // past the value
             continue;
         }
         if (const int status = takeOwn(index); status != kExitOk)
@@ -119,7 +120,7 @@ LoaderSession::~LoaderSession() {
     m_connection.DisconnectCommand();
 }
 
-int LoaderSession::Open(const LinkOptions& options) {
+bool LoaderSession::Open(const LinkOptions& options) {
     const SerialSettings& settings = m_connection.Settings();
     const std::string device = !options.devicePath.empty()
                                    ? options.devicePath
@@ -128,11 +129,11 @@ int LoaderSession::Open(const LinkOptions& options) {
     if (!m_port.Open(device, options.speed.value_or(line.baudRate), line.parity, line.byteSize, line.stopBits,
                      line.flowControl)) {
         std::fprintf(stderr, "vorlane-cli %s: can't use the port %s\n", m_command.c_str(), device.c_str());
-        return 0;
+        return false;
     }
     m_transfer.ClearMonitorLines();
     m_idleTimeout = options.idleTimeout;
-    return 1;
+    return true;
 }
 
 int LoaderSession::AwaitTransferEnd() {
@@ -184,11 +185,11 @@ bool LoaderSession::RunUntil(const std::function<bool()>& done, const std::funct
     return false;
 }
 
-int LoaderSession::AwaitBreakInEnd() {
+bool LoaderSession::AwaitBreakInEnd() {
     if (!m_transfer.IsBreakInRunning())
-        return 0;
+        return false;
     m_events.RunUntil([this] { return !m_transfer.IsBreakInRunning() || Interrupted(); }, kBreakInEndLimit);
-    return 1;
+    return true;
 }
 
 } // namespace vorlane::cli

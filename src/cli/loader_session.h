@@ -32,9 +32,13 @@ struct LinkOptions {
     std::chrono::seconds idleTimeout{30};
 };
 
-// Takes the link option at args[index] (and its value). Returns the number of arguments taken: 0 when
-// args[index] is no link option, -1 after printing a usage error for `command`.
-int TakeLinkOption(std::string_view command, std::span<char* const> args, std::size_t index, LinkOptions& options);
+// What TakeLinkOption did with an argument: left it (no link option), took it with its value (two arguments),
+// or printed a usage error for the command.
+enum class LinkOptionTake { NotLinkOption, TakenWithValue, UsageError };
+
+// Takes the link option at args[index] and its value.
+[[nodiscard]] LinkOptionTake TakeLinkOption(std::string_view command, std::span<char* const> args, std::size_t index,
+                                            LinkOptions& options);
 
 // The usage text of a loader command, printed with its usage errors.
 using UsagePrinter = void (*)(std::FILE* out);
@@ -58,8 +62,8 @@ public:
     LoaderSession(const LoaderSession&) = delete;
     LoaderSession& operator=(const LoaderSession&) = delete;
 
-    // Opens the port the options name with the stored line settings. Prints why not and returns 0 on failure.
-    int Open(const LinkOptions& options);
+    // Opens the port the options name with the stored line settings. Prints why not and returns false on failure.
+    [[nodiscard]] bool Open(const LinkOptions& options);
 
     ConsoleLoaderUi& Ui() { return m_ui; }
     TransferCommands& Commands() { return m_commands; }
@@ -76,9 +80,9 @@ public:
     // Why the last RunUntil was not `done`, in words that fit after "because": "the receiver did not answer
     // for 30 s", "the line was lost" or "interrupted".
     const std::string& WaitEndReason() const { return m_waitEndReason; }
-    // After a break-in that found no monitor: lets the sender finish its carriage returns and "q\r". Returns 1
-    // when a break-in was still running, 0 when none was.
-    int AwaitBreakInEnd();
+    // After a break-in that found no monitor: lets the sender finish its carriage returns and "q\r". True
+    // when a break-in was still running, false when none was.
+    bool AwaitBreakInEnd();
 
 private:
     // Ends the transfer when the receiver has been silent for the idle time-out; true when it did.

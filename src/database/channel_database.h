@@ -66,10 +66,15 @@ public:
     int TransponderIndexOf(const std::uint8_t* address) const;
     int ChannelIndexOf(const std::uint8_t* address) const;
 
-    // Table bases.
-    std::uint8_t* arrSatellite() const { return m_tables.satellites; }
-    std::uint8_t* arrTransponder() const { return m_tables.transponders; }
-    std::uint8_t* arrChannel() const { return m_tables.channels; }
+    // Table bases; a const database hands out read-only ones.
+    std::uint8_t* arrSatellite() { return m_tables.satellites; }
+    const std::uint8_t* arrSatellite() const { return m_tables.satellites; }
+    std::uint8_t* arrTransponder() { return m_tables.transponders; }
+    const std::uint8_t* arrTransponder() const { return m_tables.transponders; }
+    std::uint8_t* arrChannel() { return m_tables.channels; }
+    const std::uint8_t* arrChannel() const { return m_tables.channels; }
+    // The record a list node's PK names in `table` (a channel PK names slot PK mod 5000), read-only.
+    const std::uint8_t* RecordOfPk(RecordTable table, int pk) const { return m_tables.recordOfPk(table, pk); }
     // The two regions that are stored in an image.
     ByteSpan satelliteRegion() { return {m_tables.satellites, kSatelliteRegionSize}; }
     ConstByteSpan satelliteRegion() const { return {m_tables.satellites, kSatelliteRegionSize}; }
@@ -117,7 +122,10 @@ public:
     void setModified(bool modified) { m_modified = modified; }
 
 private:
-    std::uint8_t* recordAt(RecordTable table, int index) const {
+    std::uint8_t* recordAt(RecordTable table, int index) {
+        return m_tables.base(table) + RecordSize(table) * static_cast<std::size_t>(index);
+    }
+    const std::uint8_t* recordAt(RecordTable table, int index) const {
         return m_tables.base(table) + RecordSize(table) * static_cast<std::size_t>(index);
     }
     int IndexOf(RecordTable table, const std::uint8_t* address) const;

@@ -79,8 +79,7 @@ void CheckNodeAgainstRecord(const ChannelDatabase& db, const ListKindInfo& info,
         Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 outside the table"), {Pk(node)});
         return;
     }
-    const RecordTables tables{db.arrSatellite(), db.arrTransponder(), db.arrChannel()};
-    const std::uint8_t* record = tables.recordOfPk(info.table, node.pk);
+    const std::uint8_t* record = db.RecordOfPk(info.table, node.pk);
     if (readLe32(record) == kFreeRecordWord)
         Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 names a free record"), {Pk(node)});
     if (info.table == RecordTable::Channels)
@@ -150,12 +149,11 @@ HeadCounts CountBuildMembers(const ChannelDatabase& db) {
     std::array<std::vector<const ListKindInfo*>, kListedTypes + 1> channelKinds;
     for (int type = 0; type <= kListedTypes; ++type)
         channelKinds[static_cast<std::size_t>(type)] = KindsOf(RecordTable::Channels, type);
-    const RecordTables tables{db.arrSatellite(), db.arrTransponder(), db.arrChannel()};
     for (const RecordTable table : {RecordTable::Satellites, RecordTable::Transponders, RecordTable::Channels}) {
         const int sides = table == RecordTable::Channels ? kTunerCount : 1;
         const std::vector<const ListKindInfo*> tableKinds = KindsOf(table, kAllTypes);
         for (int index = 0; index < RecordCount(table); ++index) {
-            const std::uint8_t* record = tables.recordOfPk(table, index);
+            const std::uint8_t* record = db.RecordOfPk(table, index);
             if (readLe32(record) == kFreeRecordWord)
                 continue;
             const auto& kinds =

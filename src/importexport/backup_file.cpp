@@ -23,7 +23,7 @@ bool KeepBackup(const std::string& path) {
     const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     if (!in.good() && !in.eof())
         return false;
-    return ReplaceFile(BackupPathOf(path), bytes) == 1;
+    return ReplaceFile(BackupPathOf(path), bytes);
 }
 
 } // namespace vorlane

@@ -170,12 +170,12 @@ std::string SaveAsOffer(const ChannelDatabase& db) {
     return imported.substr(0, stemEnd) + kChannelFileExtension;
 }
 
-int SaveDatabaseFile(ChannelDatabase& db, const std::string& path) {
+bool SaveDatabaseFile(ChannelDatabase& db, const std::string& path) {
     const std::vector<std::uint8_t> file = ChannelFileBytes(db);
     if (file.empty() || !MayReplace(path) || !ReplaceFile(path, file))
-        return 0;
+        return false;
     db.setModified(false);
-    return 1;
+    return true;
 }
 
 } // namespace vorlane

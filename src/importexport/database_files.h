@@ -80,9 +80,9 @@ inline constexpr const char* kChannelFileExtension = ".bin";
 std::string SaveAsOffer(const ChannelDatabase& db);
 
 // Save and Save as: writes the database as a channel file to `path`, replacing an existing file only once the
-// new one is complete on disk. Success reports 1 and clears the modified flag. Failure reports 0 and leaves the
+// new one is complete on disk. Success reports true and clears the modified flag. Failure reports false and leaves the
 // old file, the modified flag and the data as they were; an existing target that is no plain file or may not
 // be written is not replaced. The current path never changes.
-int SaveDatabaseFile(ChannelDatabase& db, const std::string& path);
+[[nodiscard]] bool SaveDatabaseFile(ChannelDatabase& db, const std::string& path);
 
 } // namespace vorlane

@@ -35,25 +35,25 @@ bool MayReplace(const std::string& path, int& keptMode) {
 
 } // namespace
 
-int ReplaceFile(const std::string& path, ConstByteSpan bytes) {
+bool ReplaceFile(const std::string& path, ConstByteSpan bytes) {
     const std::filesystem::path target(path);
     int keptMode = -1;
     if (target.filename().empty() || !MayReplace(path, keptMode))
-        return 0;
+        return false;
     std::string temporary;
     const int fd = CreateTemporaryBeside(target, O_WRONLY, temporary);
     if (fd < 0)
-        return 0;
+        return false;
     const bool written = (keptMode < 0 || ::fchmod(fd, static_cast<mode_t>(keptMode)) == 0) && WriteAllAt(fd, bytes, 0);
     if (!written) {
         ::close(fd);
         std::remove(temporary.c_str());
-        return 0;
+        return false;
     }
     if (!CommitTemporary(fd, temporary, path))
-        return 0;
+        return false;
     SyncFolder(target);
-    return 1;
+    return true;
 }
 
 } // namespace vorlane

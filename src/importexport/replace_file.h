@@ -9,8 +9,8 @@ namespace vorlane {
 
 // Writes the bytes to a new file in the target's folder, flushes it to disk and renames it over the
 // target. A target that exists must be a regular file the user may write, as it must for writing in
-// place. 1 on success; 0 when any step fails, and then the target is as it was and no temporary file is
-// left behind.
-int ReplaceFile(const std::string& path, ConstByteSpan bytes);
+// place. False when any step fails, and then the target is as it was and no temporary file is left
+// behind.
+[[nodiscard]] bool ReplaceFile(const std::string& path, ConstByteSpan bytes);
 
 } // namespace vorlane

@@ -58,13 +58,13 @@ std::string TextExporter::Listing() const {
     return out;
 }
 
-int TextExporter::Write(std::FILE* file) const {
+bool TextExporter::Write(std::FILE* file) const {
     const std::string listing = Listing();
     const bool written = std::fwrite(listing.data(), 1, listing.size(), file) == listing.size();
-    return written && std::fflush(file) == 0 ? 1 : 0;
+    return written && std::fflush(file) == 0;
 }
 
-int TextExporter::Export(const std::string& path) const {
+bool TextExporter::Export(const std::string& path) const {
     const std::string listing = Listing();
     return ReplaceFile(path, ConstByteSpan(reinterpret_cast<const std::uint8_t*>(listing.data()), listing.size()));
 }

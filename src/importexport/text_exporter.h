@@ -16,11 +16,11 @@ public:
 
     // The whole listing: single-byte text with CR LF line ends, names as their stored bytes.
     std::string Listing() const;
-    // Writes the listing to an open file. 1, or 0 when the write fails.
-    int Write(std::FILE* file) const;
-    // Creates or replaces the file at `path` with the listing. 1, or 0 when the file cannot be
-    // written; then whatever was at `path` is left as it was.
-    int Export(const std::string& path) const;
+    // Writes the listing to an open file; false when the write fails.
+    [[nodiscard]] bool Write(std::FILE* file) const;
+    // Creates or replaces the file at `path` with the listing; false when the file cannot be written, and
+    // then whatever was at `path` is left as it was.
+    [[nodiscard]] bool Export(const std::string& path) const;
 
 private:
     void AppendSatellites(std::string& out) const;

@@ -73,7 +73,7 @@ std::string CsvListing(const ChannelDatabase& db) {
     return csv;
 }
 
-int ExportCsv(const ChannelDatabase& db, const std::string& path) {
+bool ExportCsv(const ChannelDatabase& db, const std::string& path) {
     const std::string csv = CsvListing(db);
     return ReplaceFile(path, ConstByteSpan(reinterpret_cast<const std::uint8_t*>(csv.data()), csv.size()));
 }

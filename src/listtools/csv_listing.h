@@ -12,8 +12,8 @@ inline constexpr const char* kCsvHeader = "Tuner,Type,Number,Name,Satellite,Freq
                                           "Program number,Favourite groups,Scrambled,Locked,Skipped";
 
 std::string CsvListing(const ChannelDatabase& db);
-// Creates or replaces the file with the listing, whole or not at all. 1, or 0 when it cannot be written.
-int ExportCsv(const ChannelDatabase& db, const std::string& path);
+// Creates or replaces the file with the listing, whole or not at all; false when it cannot be written.
+[[nodiscard]] bool ExportCsv(const ChannelDatabase& db, const std::string& path);
 
 // A field quoted when it holds a comma, a quote or a line end (quotes doubled).
 std::string CsvField(const std::string& text);

@@ -37,7 +37,7 @@ BreakInSender::~BreakInSender() {
     Retire();
 }
 
-int BreakInSender::Start(DoneHandler onDone) {
+bool BreakInSender::Start(DoneHandler onDone) {
     Retire();
     m_onDone = std::move(onDone);
     m_report = std::make_shared<Report>();
@@ -46,10 +46,10 @@ int BreakInSender::Start(DoneHandler onDone) {
         m_thread = std::thread(&BreakInSender::Run, this, m_report);
     } catch (const std::system_error&) {
         m_sending = false;
-        return 0;
+        return false;
     }
     m_running = true;
-    return 1;
+    return true;
 }
 
 void BreakInSender::Retire() {

@@ -28,8 +28,8 @@ public:
     BreakInSender(const BreakInSender&) = delete;
     BreakInSender& operator=(const BreakInSender&) = delete;
 
-    // Sets the flag and starts the thread. Returns 1, or 0 when the thread cannot be started (flag cleared).
-    int Start(DoneHandler onDone);
+    // Sets the flag and starts the thread. False when the thread cannot be started (flag cleared).
+    [[nodiscard]] bool Start(DoneHandler onDone);
     // Clears the flag: the pattern stops after the current write.
     void Stop() { m_sending = false; }
     // The break-in flag.

@@ -75,23 +75,23 @@ void Connection::Finish() {
     StoreSerialSettings(m_store, m_settings); // a failure at the end has nobody left to tell
 }
 
-int Connection::SetPortAndSpeed(std::uint32_t portIndex, std::uint32_t speedIndex) {
+bool Connection::SetPortAndSpeed(std::uint32_t portIndex, std::uint32_t speedIndex) {
     if (portIndex >= static_cast<std::uint32_t>(kSerialPortCount) || speedIndex >= kLineSpeedCount)
-        return 0;
+        return false;
     m_settings.comport = portIndex;
     m_settings.bart = speedIndex;
-    return 1;
+    return true;
 }
 
 std::string Connection::DevicePath(int portNumber) const {
     return StoredSerialDevicePath(m_store, portNumber);
 }
 
-int Connection::SetDevicePath(int portNumber, const std::string& path) {
+bool Connection::SetDevicePath(int portNumber, const std::string& path) {
     return StoreSerialDevicePath(m_store, portNumber, path);
 }
 
-int Connection::ConnectPort() {
+bool Connection::ConnectPort() {
     if (m_port.IsOpen())
         m_port.Close();
     sleepMs(m_pauses.beforeOpenMs);
@@ -107,26 +107,25 @@ int Connection::ConnectPort() {
         std::string group;
         if (ProbeDevice(device, group) == DeviceState::NoPermission)
             m_ui.ShowMessageBox(PermissionAdvice(device, group));
-        return 0;
+        return false;
     }
     DebugOut("Connected");
     if (m_transfer) {
         m_transfer->SetTransferIdle();
         m_transfer->ClearMonitorLines();
     }
-    return 1;
+    return true;
 }
 
-int Connection::DisconnectPort() {
+void Connection::DisconnectPort() {
     if (m_port.IsOpen())
         m_port.Close();
     DebugOut("Disconnected");
     if (m_transfer)
         m_transfer->SetTransferIdle();
-    return 1;
 }
 
-int Connection::SearchPort() {
+bool Connection::SearchPort() {
     const NotAllowedCursorScope cursor(m_ui);
     sleepMs(m_pauses.beforeSearchMs);
     if (m_port.IsOpen())
@@ -142,13 +141,13 @@ int Connection::SearchPort() {
             if (IsTransferIdle() && AwaitIdentification()) {
                 DebugOut("OK port!!!");
                 m_ui.ShowMessage("COM port searching OK!", kMessageOkOnly);
-                return 1;
+                return true;
             }
         }
         DisconnectPort();
     }
     m_ui.ShowMessage("COM port searching fail!", kMessageOkOnly);
-    return 0;
+    return false;
 }
 
 bool Connection::AwaitIdentification() {
@@ -178,15 +177,15 @@ bool Connection::IsTransferIdle() const {
     return m_transfer == nullptr || m_transfer->IsTransferIdle();
 }
 
-int Connection::ConnectCommand() {
+bool Connection::ConnectCommand() {
     return FinishConnectCommand(ConnectPort());
 }
 
-int Connection::AutoConnectCommand() {
+bool Connection::AutoConnectCommand() {
     return FinishConnectCommand(SearchPort());
 }
 
-int Connection::FinishConnectCommand(int connected) {
+bool Connection::FinishConnectCommand(bool connected) {
     if (connected) {
         SendWakeUp(m_port);
         SetStatus(transfer_text::kConnected);

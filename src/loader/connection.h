@@ -76,24 +76,25 @@ public:
     void Finish();
 
     const SerialSettings& Settings() const { return m_settings; }
-    // "Set" and the COM Setting dialog. Returns 1; 0 and nothing changes when an index is outside its list.
-    int SetPortAndSpeed(std::uint32_t portIndex, std::uint32_t speedIndex);
+    // "Set" and the COM Setting dialog. False, and nothing changes, when an index is outside its list; callers
+    // passing the form's own choice may ignore it.
+    bool SetPortAndSpeed(std::uint32_t portIndex, std::uint32_t speedIndex);
     // The device of port 1-16: the VORLANE_SERIAL_DIR link, the stored "Devices/COMn" path or the built-in one.
     std::string DevicePath(int portNumber) const;
-    // Stores the device of port 1-16 as its "Devices/COMn"; used from the next connect on. Returns 1 when stored.
-    int SetDevicePath(int portNumber, const std::string& path);
+    // Stores the device of port 1-16 as its "Devices/COMn"; used from the next connect on. True when stored.
+    bool SetDevicePath(int portNumber, const std::string& path);
 
     // Opens the port of the current settings; a message box names the port that cannot be used.
-    int ConnectPort();
-    // Closes the port if it is open and returns the transfer to idle. Returns 1.
-    int DisconnectPort();
-    // Tries ports 16 down to 1 and keeps the first whose receiver identifies itself open. Returns 1 when one
-    // was found, 0 (port closed) when none.
-    int SearchPort();
+    [[nodiscard]] bool ConnectPort();
+    // Closes the port if it is open and returns the transfer to idle.
+    void DisconnectPort();
+    // Tries ports 16 down to 1 and keeps the first whose receiver identifies itself open. True when one was
+    // found, false (port closed) when none.
+    [[nodiscard]] bool SearchPort();
 
     // The Connect, Auto Connect and Disconnect commands of the buttons, menu and toolbar, with their status.
-    int ConnectCommand();
-    int AutoConnectCommand();
+    [[nodiscard]] bool ConnectCommand();
+    [[nodiscard]] bool AutoConnectCommand();
     void DisconnectCommand();
 
     ConnectionControls Controls() const;
@@ -102,7 +103,7 @@ public:
     void ShowStatus(int entry) { SetStatus(entry); }
 
 private:
-    int FinishConnectCommand(int connected);
+    bool FinishConnectCommand(bool connected);
     // Reads during the reply window until the identification shows up; true when it did.
     bool AwaitIdentification();
     bool IsTransferIdle() const;

@@ -55,10 +55,10 @@ SerialSettings LoadSerialSettings(const SettingsStore& store) {
     return settings;
 }
 
-int StoreSerialSettings(SettingsStore& store, const SerialSettings& settings) {
-    int stored = 1;
+bool StoreSerialSettings(SettingsStore& store, const SerialSettings& settings) {
+    bool stored = true;
     const auto write = [&](std::string_view name, std::uint32_t value) {
-        stored &= store.WriteNumber(kSerialSettingsKey, name, value);
+        stored = store.WriteNumber(kSerialSettingsKey, name, value) && stored;
     };
     write("Bart", settings.bart);
     write("ParityBit", settings.parityBit);
@@ -79,9 +79,9 @@ std::string StoredSerialDevicePath(const SettingsStore& store, int portNumber) {
     });
 }
 
-int StoreSerialDevicePath(SettingsStore& store, int portNumber, const std::string& path) {
+bool StoreSerialDevicePath(SettingsStore& store, int portNumber, const std::string& path) {
     const std::string valueName = StoredDeviceValueName(portNumber);
-    return valueName.empty() ? 0 : store.WriteText(kSerialSettingsKey, valueName, path);
+    return !valueName.empty() && store.WriteText(kSerialSettingsKey, valueName, path);
 }
 
 } // namespace vorlane

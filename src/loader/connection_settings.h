@@ -41,14 +41,14 @@ struct SerialSettings {
 // Indexes outside the port and speed lists fall back to their defaults; Timeout2 is raised to its minimum.
 SerialSettings LoadSerialSettings(const SettingsStore& store);
 
-// Writes all eight values; returns 1 when every one was stored, 0 otherwise.
-int StoreSerialSettings(SettingsStore& store, const SerialSettings& settings);
+// Writes all eight values; true when every one was stored.
+bool StoreSerialSettings(SettingsStore& store, const SerialSettings& settings);
 
 // The device of port 1-16: the VORLANE_SERIAL_DIR link, the stored "Devices/COMn" path or the built-in one.
 std::string StoredSerialDevicePath(const SettingsStore& store, int portNumber);
 
 // Stores `path` as the port's "Devices/COMn" at once (the eight values wait for the end of the run, but the
-// device is looked up on every connect). Returns 1 when stored.
-int StoreSerialDevicePath(SettingsStore& store, int portNumber, const std::string& path);
+// device is looked up on every connect). True when stored.
+bool StoreSerialDevicePath(SettingsStore& store, int portNumber, const std::string& path);
 
 } // namespace vorlane

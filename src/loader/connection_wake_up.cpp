@@ -16,14 +16,14 @@ constexpr std::uint32_t kPauseAfterCycleMs = 50;
 
 } // namespace
 
-int SendWakeUp(SerialPort& port) {
+bool SendWakeUp(SerialPort& port) {
     if (!port.IsOpen())
-        return 0;
-    int written = 1;
+        return false;
+    bool written = true;
     for (int cycle = 0; cycle < kWakeUpCycles; ++cycle) {
         for (const std::uint8_t byte : kWakeUpCycleBytes) {
             if (!port.Write(&byte, 1))
-                written = 0;
+                written = false;
             sleepMs(kPauseAfterByteMs);
         }
         sleepMs(kPauseAfterCycleMs);

@@ -6,8 +6,8 @@ namespace vorlane {
 
 class SerialPort;
 
-// Returns 1 when every byte was written, 0 when the port is closed or a write failed (the rest is still tried,
-// as the pauses are part of the sequence).
-int SendWakeUp(SerialPort& port);
+// True when every byte was written, false when the port is closed or a write failed (the rest is still tried,
+// as the pauses are part of the sequence). Callers may ignore it: the receiver's answer tells what matters.
+bool SendWakeUp(SerialPort& port);
 
 } // namespace vorlane

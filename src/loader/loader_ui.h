@@ -14,6 +14,18 @@ struct UploadPosition {
     int entryCount = 0;
 };
 
+// What a progress report tells: packets done so far, the end of the transfer, or the erasing of the flash.
+enum class ProgressEvent { Packets, Completed, Error, Erasing };
+
+struct ProgressStep {
+    ProgressEvent event = ProgressEvent::Packets;
+    int packets = 0; // packets done (0 or more); only with ProgressEvent::Packets
+};
+
+// The buttons of the "Message" dialog, numbered as the receiver's loader numbers them; also how a modal wait
+// ended (Ok: ended by EndModalWait with Ok, Cancel: closed).
+enum class MessageButton : int { None = 0, Ok = 1, Cancel = 2, Exit = 3 };
+
 // The ShowMessage mode with only an OK button.
 inline constexpr int kMessageOkOnly = 1;
 
@@ -25,8 +37,8 @@ public:
     virtual void ShowMessageBox(const std::string& text) = 0;
 
     // The "Message" dialog. Mode 0 shows no button and does not wait, mode 1 only OK, mode 2 OK and Cancel,
-    // any other mode all three buttons. Returns the button pressed: 1 OK, 2 Cancel (0 in mode 0).
-    virtual int ShowMessage(const std::string& text, int mode) = 0;
+    // any other mode all three buttons. Returns the button pressed (None in mode 0).
+    virtual MessageButton ShowMessage(const std::string& text, int mode) = 0;
 
     // The slashed-circle cursor while the loader blocks the user-interface thread; restored when the work ends.
     virtual void ShowNotAllowedCursor() = 0;
@@ -34,18 +46,19 @@ public:
 
     // A transfer of `blocks` packets of 1 KiB begins; `action` is "Uploading" or "Downloading".
     virtual void BeginProgress(int /*blocks*/, const std::string& /*path*/, const std::string& /*action*/) {}
-    // value: 0 or more packets done, -1 completed, -2 error, -3 erasing. Completed and error are modal: they
-    // wait for OK, and received bytes go on being handled meanwhile. An empty text stands for the standard one.
-    virtual void ReportProgress(int /*value*/, const std::string& /*text*/, const UploadPosition& /*upload*/) {}
+    // Completed and error are modal: they wait for OK, and received bytes go on being handled meanwhile. An empty
+    // text stands for the standard one.
+    virtual void ReportProgress(const ProgressStep& /*step*/, const std::string& /*text*/,
+                                const UploadPosition& /*upload*/) {}
 
     // The note window: one text without buttons (please-wait notes), shown until hidden.
     virtual void ShowNote(const std::string& /*text*/) {}
     virtual void HideNote() {}
 
     // Shows `text` without buttons and handles received bytes until EndModalWait ends the wait with its result,
-    // or the user closes it (2). A user interface that cannot wait gives up at once.
-    virtual int RunModalWait(const std::string& /*text*/) { return 2; }
-    virtual void EndModalWait(int /*result*/) {}
+    // or the user closes it (Cancel). A user interface that cannot wait gives up at once.
+    virtual MessageButton RunModalWait(const std::string& /*text*/) { return MessageButton::Cancel; }
+    virtual void EndModalWait(MessageButton /*result*/) {}
 };
 
 } // namespace vorlane

@@ -4,34 +4,35 @@
 
 namespace vorlane {
 
-int MemoryDownloadSink::Create(const std::string& /*path*/) {
+bool MemoryDownloadSink::Create(const std::string& /*path*/) {
     m_receiving.clear();
     m_committed.clear();
     m_open = true;
-    return 1;
+    return true;
 }
 
-int MemoryDownloadSink::Write(ConstByteSpan bytes) {
+bool MemoryDownloadSink::Write(ConstByteSpan bytes) {
     if (!m_open)
-        return 0;
+        return false;
     m_receiving.insert(m_receiving.end(), bytes.begin(), bytes.end());
-    return 1;
+    return true;
 }
 
-int MemoryDownloadSink::RebuildChannelHeader() {
+bool MemoryDownloadSink::RebuildChannelHeader() {
     if (!m_open)
-        return 0;
-    vorlane::RebuildChannelHeader(m_receiving); // bytes too short for a header stay as received
-    return 1;
+        return false;
+    // Bytes too short for a header stay as received.
+    static_cast<void>(vorlane::RebuildChannelHeader(m_receiving));
+    return true;
 }
 
-int MemoryDownloadSink::Commit() {
+bool MemoryDownloadSink::Commit() {
     if (!m_open)
-        return 0;
+        return false;
     m_committed = std::move(m_receiving);
     m_receiving.clear();
     m_open = false;
-    return 1;
+    return true;
 }
 
 void MemoryDownloadSink::Discard() {

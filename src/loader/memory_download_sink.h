@@ -10,11 +10,11 @@ namespace vorlane {
 
 class MemoryDownloadSink final : public DownloadSink {
 public:
-    int Create(const std::string& path) override;
+    [[nodiscard]] bool Create(const std::string& path) override;
     bool IsOpen() const override { return m_open; }
-    int Write(ConstByteSpan bytes) override;
-    int RebuildChannelHeader() override;
-    int Commit() override;
+    [[nodiscard]] bool Write(ConstByteSpan bytes) override;
+    [[nodiscard]] bool RebuildChannelHeader() override;
+    [[nodiscard]] bool Commit() override;
     void Discard() override;
 
     // The bytes of the last committed download; empty until one was committed.

@@ -39,9 +39,9 @@ SafeUpload::~SafeUpload() {
     *m_self = nullptr;
 }
 
-int SafeUpload::Start(const SafeUploadPlan& plan) {
+bool SafeUpload::Start(const SafeUploadPlan& plan) {
     if (Running())
-        return 0;
+        return false;
     m_plan = plan;
     m_outcome = TransferOutcome::None;
     m_backupPath.clear();
@@ -50,7 +50,7 @@ int SafeUpload::Start(const SafeUploadPlan& plan) {
         End(TransferOutcome::Failed,
             Translated(VORLANE_TRANSLATABLE("UploadSafety",
                                             "Back up and verify work with channel files only; nothing was uploaded.")));
-        return 0;
+        return false;
     }
     const std::weak_ptr<SafeUpload*> self = m_self;
     m_commands.SetTransferEndHandler([this, self](TransferOutcome outcome, const std::string& message) {
@@ -97,7 +97,7 @@ void SafeUpload::StartVerify() {
         AfterVerify(TransferOutcome::Failed, {});
 }
 
-int SafeUpload::RequestChannelList(const std::string& path) {
+bool SafeUpload::RequestChannelList(const std::string& path) {
     m_requestPath = path;
     m_requestedAt = std::chrono::steady_clock::now();
     m_requests = 1;

@@ -49,9 +49,9 @@ public:
     SafeUpload(const SafeUpload&) = delete;
     SafeUpload& operator=(const SafeUpload&) = delete;
 
-    // Starts the first step. Returns 1 when it runs; 0 when the sequence ended at once (its report was shown) or
+    // Starts the first step. True when it runs; false when the sequence ended at once (its report was shown) or
     // another one still runs.
-    int Start(const SafeUploadPlan& plan);
+    [[nodiscard]] bool Start(const SafeUploadPlan& plan);
     // Called now and then while a step runs: asks a receiver that has not answered a download request again,
     // and gives up after the last attempt.
     void CheckReceiverAnswer(std::chrono::steady_clock::time_point now);
@@ -72,7 +72,7 @@ private:
     void StartUpload();
     void StartVerify();
     // Asks the receiver for its channel list into the current download sink.
-    int RequestChannelList(const std::string& path);
+    [[nodiscard]] bool RequestChannelList(const std::string& path);
     void OnTransferEnd(TransferOutcome outcome, const std::string& message);
     void AfterBackup(TransferOutcome outcome, const std::string& message);
     void AfterVerify(TransferOutcome outcome, const std::string& message);

@@ -37,15 +37,15 @@ Transfer::Transfer(SerialPort& port, OwnerDispatcher& dispatcher, const Language
 
 Transfer::~Transfer() = default;
 
-int Transfer::SendWakeUp() {
+bool Transfer::SendWakeUp() {
     return vorlane::SendWakeUp(m_port);
 }
 
-int Transfer::RequestSendFile(std::uint32_t transferClass) {
+bool Transfer::RequestSendFile(std::uint32_t transferClass) {
     return vorlane::RequestSendFile(m_line, transferClass);
 }
 
-int Transfer::RequestDownload(int receiveFileType) {
+bool Transfer::RequestDownload(int receiveFileType) {
     return vorlane::RequestDownload(m_line, receiveFileType);
 }
 
@@ -120,11 +120,11 @@ void Transfer::OnSerialConnectionLost(SerialPort& port) {
     SetTransferIdle();
     port.Close();
     if (m_awaitingMonitor)
-        m_ui.EndModalWait(2);
+        m_ui.EndModalWait(MessageButton::Cancel);
     if (m_hooks.connectionLost)
         m_hooks.connectionLost();
     if (transferring)
-        ReportProgress(-2);
+        ReportProgress({ProgressEvent::Error});
 }
 
 void Transfer::SetTransferIdle() {
@@ -142,13 +142,13 @@ void Transfer::FreeUploadEntries() {
     m_curSrcData = 0;
 }
 
-void Transfer::ReportProgress(int value, const std::string& text) {
+void Transfer::ReportProgress(const ProgressStep& step, const std::string& text) {
     UploadPosition position;
     position.uploading = m_state == TransferState::UploadStart || m_state == TransferState::UploadAwaitAck ||
                          m_state == TransferState::UploadAwaitReady;
     position.entryNumber = static_cast<int>(m_curSrcData) + 1;
     position.entryCount = static_cast<int>(m_srcData.count());
-    m_ui.ReportProgress(value, text, position);
+    m_ui.ReportProgress(step, text, position);
 }
 
 std::string Transfer::Text(int entry) const {

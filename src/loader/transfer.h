@@ -8,6 +8,7 @@
 #include "blockfile/block_table.h"
 #include "loader/break_in_sender.h"
 #include "loader/connection.h"
+#include "loader/loader_ui.h"
 #include "loader/monitor_line_ring.h"
 #include "loader/serial_port_owner.h"
 #include "loader/transfer_download_file.h"
@@ -47,7 +48,7 @@ struct TransferPauses {
 // What the transfer asks of its owner beyond the user interface. Each may be left empty.
 struct TransferHooks {
     // The download file choice: sets the path and returns 1, or returns 0 when cancelled.
-    std::function<int(std::string& path)> chooseDownloadFile;
+    std::function<bool(std::string& path)> chooseDownloadFile;
     // Shows status `entry` of the LanguageTexts on the status line.
     std::function<void(int entry)> showStatus;
     // The device went away; the port has been closed and any transfer ended.
@@ -71,14 +72,16 @@ public:
 
     // Send operations; -1 on a closed port.
     TransferLine& Line() { return m_line; }
-    // Five cycles of a line feed and 0xCC 0x55 0xEE 0xFF. Returns 1 when all was written.
-    int SendWakeUp();
-    int RequestSendFile(std::uint32_t transferClass);
-    int RequestDownload(int receiveFileType);
+    // Five cycles of a line feed and 0xCC 0x55 0xEE 0xFF. True when all was written; the receiver's answer, not
+    // this, tells whether it woke up.
+    bool SendWakeUp();
+    // RequestSendFile and RequestDownload of transfer_requests.h on this transfer's line.
+    bool RequestSendFile(std::uint32_t transferClass);
+    bool RequestDownload(int receiveFileType);
 
-    // The break-in into the boot monitor, then the modal "Reset your STB(s)." wait. Returns 1 when the
-    // monitor's prompt ended the wait, 0 when the user gave up.
-    int StartForcedUpload();
+    // The break-in into the boot monitor, then the modal "Reset your STB(s)." wait. True when the
+    // monitor's prompt ended the wait, false when the user gave up.
+    [[nodiscard]] bool StartForcedUpload();
 
     // The bytes of one delivery, in order; then the current line is examined once. A delivery that arrives while
     // another is handled (a modal report or file choice inside the handling lets it in) waits, and is handled
@@ -151,7 +154,7 @@ private:
     void SendNextPacket(std::size_t dataLength);
     void FinishBlock();
     // Every end of an upload: Idle before the report, the path and the entries forgotten.
-    void EndUpload(int progress);
+    void EndUpload(ProgressEvent end);
     BlockEntry& CurrentEntry();
     // Reads the next chunk of the current entry into the packet buffer and puts its sum after it.
     std::size_t BuildPacket();
@@ -163,7 +166,7 @@ private:
     void CompleteDownload();
     std::uint32_t DownloadPacketCount() const;
 
-    void ReportProgress(int value, const std::string& text = {});
+    void ReportProgress(const ProgressStep& step, const std::string& text = {});
     std::string Text(int entry) const;
     void ShowStatus(int entry);
 

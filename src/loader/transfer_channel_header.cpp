@@ -24,9 +24,9 @@ std::uint32_t ReceivedChannelLoadAddress(ConstByteSpan file) {
     return AddressAt(file, kFallbackAddressHigh, kFallbackAddressLow);
 }
 
-int RebuildChannelHeader(ByteSpan file) {
+bool RebuildChannelHeader(ByteSpan file) {
     if (file.size() < block_header::kSize)
-        return 0;
+        return false;
     const std::uint32_t address = ReceivedChannelLoadAddress(file);
     return WriteBlockHeader(file.first(block_header::kSize), block_id::kChannel, address,
                             file.subspan(block_header::kSize));

@@ -13,7 +13,7 @@ namespace vorlane {
 std::uint32_t ReceivedChannelLoadAddress(ConstByteSpan file);
 
 // Rewrites the first 128 bytes of `file` as a channel block header (id 0xB2, length and CRC of the rest).
-// Returns 0 and leaves the bytes alone when the file is shorter than a header.
-int RebuildChannelHeader(ByteSpan file);
+// Returns false and leaves the bytes alone when the file is shorter than a header.
+[[nodiscard]] bool RebuildChannelHeader(ByteSpan file);
 
 } // namespace vorlane

@@ -35,33 +35,33 @@ TransferCommands::TransferCommands(Transfer& transfer, SerialPort& port, Connect
     m_transfer.SetHooks(std::move(hooks));
 }
 
-int TransferCommands::OnBtnUploadStb() {
+bool TransferCommands::OnBtnUploadStb() {
     std::string path;
-    return ChooseUploadFile(path) ? UploadChosenFile(path) : 0;
+    return ChooseUploadFile(path) && UploadChosenFile(path);
 }
 
-int TransferCommands::ChooseUploadFile(std::string& path) {
+bool TransferCommands::ChooseUploadFile(std::string& path) {
     // One transfer at a time: a second command would free the entries the running upload sends.
     if (!m_port.IsOpen() || m_transfer.IsTransferRunning())
-        return 0;
+        return false;
     m_progress.ClearOutcome();
     if (!ChooseTransferFile(m_store, m_ui, FileDialogKind::Open, path)) {
         m_transfer.SetFilePath({});
-        return 0;
+        return false;
     }
-    return 1;
+    return true;
 }
 
-int TransferCommands::UploadChosenFile(const std::string& path) {
+bool TransferCommands::UploadChosenFile(const std::string& path) {
     if (!m_port.IsOpen() || m_transfer.IsTransferRunning())
-        return 0;
+        return false;
     m_progress.ClearOutcome();
     m_transfer.SetFilePath(path);
     if (!LoadUploadFile()) {
         // A path left behind would be taken by a download the receiver starts later, over the refused file.
         m_transfer.SetFilePath({});
         m_ui.ShowMessage(m_texts.GetText(transfer_text::kNotAcceptable), kMessageOkOnly);
-        return 0;
+        return false;
     }
     if (m_ui.ReadForceModeBox()) {
         DebugOut("Emergency mode\n");
@@ -69,7 +69,7 @@ int TransferCommands::UploadChosenFile(const std::string& path) {
     }
 
     m_ui.ShowNotAllowedCursor();
-    int started = 0;
+    bool started = false;
     if (m_transfer.ForceMode()) {
         started = m_transfer.StartForcedUpload();
     } else {
@@ -83,7 +83,7 @@ int TransferCommands::UploadChosenFile(const std::string& path) {
         if (!started) {
             m_ui.RestoreCursor();
             EndUnsentRequest();
-            return 0;
+            return false;
         }
         m_transfer.MarkTransferStarted();
     }
@@ -92,10 +92,10 @@ int TransferCommands::UploadChosenFile(const std::string& path) {
     return started;
 }
 
-int TransferCommands::LoadUploadFile() {
+bool TransferCommands::LoadUploadFile() {
     m_transfer.FreeUploadEntries();
     UploadRefusal refusal = UploadRefusal::None;
-    int accepted = vorlane::LoadUploadFile(m_transfer.FilePath(), m_transfer.SrcData(), &refusal);
+    bool accepted = vorlane::LoadUploadFile(m_transfer.FilePath(), m_transfer.SrcData(), &refusal);
     if (refusal == UploadRefusal::CannotOpen)
         m_ui.ShowMessageBox(m_texts.GetText(transfer_text::kCannotOpenFile));
     // The file is read as a block file first, which sets ForceMode; only a file taken whole clears it again.
@@ -107,34 +107,34 @@ int TransferCommands::LoadUploadFile() {
     // An empty entry would go out as a size of 0 and a packet of only its sum.
     if (accepted && HasEmptyEntry(m_transfer.SrcData())) {
         m_transfer.FreeUploadEntries();
-        accepted = 0;
+        accepted = false;
     }
     return accepted;
 }
 
-int TransferCommands::OnBtnDownloadPc() {
+bool TransferCommands::OnBtnDownloadPc() {
     if (m_transfer.IsTransferRunning())
-        return 0;
+        return false;
     m_transfer.FreeUploadEntries();
     if (!m_port.IsOpen())
-        return 0;
+        return false;
     m_progress.ClearOutcome();
     int choice = 0;
     if (!m_ui.ChooseDownload(choice))
-        return 0;
+        return false;
     m_transfer.SetReceiveFileType(choice);
     DebugOut("m_nReceiveFileType =%d\n", choice);
     std::string path;
-    const int chosen = ChooseDownloadFile(path);
+    const bool chosen = ChooseDownloadFile(path);
     m_transfer.SetDownloadPath(path);
     if (!chosen)
-        return 0;
+        return false;
     return StartDownload(choice, path);
 }
 
-int TransferCommands::StartDownload(int choice, const std::string& path) {
+bool TransferCommands::StartDownload(int choice, const std::string& path) {
     if (!m_port.IsOpen() || m_transfer.IsTransferRunning())
-        return 0;
+        return false;
     m_transfer.FreeUploadEntries();
     m_progress.ClearOutcome();
     m_transfer.SetReceiveFileType(choice);
@@ -145,17 +145,17 @@ int TransferCommands::StartDownload(int choice, const std::string& path) {
     m_ui.RepaintNow();
     m_transfer.SendWakeUp();
     DebugOut("OnBtnDownloadPc\n");
-    const int requested = m_transfer.RequestDownload(choice);
+    const bool requested = m_transfer.RequestDownload(choice);
     m_ui.RestoreCursor();
-    if (requested != 1) {
+    if (!requested) {
         EndUnsentRequest();
-        return 0;
+        return false;
     }
     m_transfer.MarkTransferStarted();
-    return 1;
+    return true;
 }
 
-int TransferCommands::ChooseDownloadFile(std::string& path) {
+bool TransferCommands::ChooseDownloadFile(std::string& path) {
     return ChooseTransferFile(m_store, m_ui, FileDialogKind::SaveAs, path);
 }
 
@@ -163,8 +163,8 @@ void TransferCommands::BeginProgress(int blocks, const std::string& path, const 
     m_progress.Begin(blocks, path, action);
 }
 
-void TransferCommands::ReportProgress(int value, const std::string& text, const UploadPosition& upload) {
-    m_progress.Report(value, text, upload);
+void TransferCommands::ReportProgress(const ProgressStep& step, const std::string& text, const UploadPosition& upload) {
+    m_progress.Report(step, text, upload);
 }
 
 // "Set", "Upload to STB" and "Download to PC" stay off until the transfer reports its end. A Disconnect during

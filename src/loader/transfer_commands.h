@@ -25,29 +25,29 @@ public:
     TransferCommands(const TransferCommands&) = delete;
     TransferCommands& operator=(const TransferCommands&) = delete;
 
-    // "Upload to STB". Returns 1 when the receiver was asked for the upload (for a forced upload: when its boot
-    // monitor answered); 0 when the port is closed, a dialog was cancelled, the file was refused or the user
+    // "Upload to STB". True when the receiver was asked for the upload (for a forced upload: when its boot
+    // monitor answered); false when the port is closed, a dialog was cancelled, the file was refused or the user
     // gave up waiting for the monitor.
-    int OnBtnUploadStb();
-    // The first steps of "Upload to STB": with the port open, the file choice. Returns 1 with the chosen `path`.
-    int ChooseUploadFile(std::string& path);
+    [[nodiscard]] bool OnBtnUploadStb();
+    // The first steps of "Upload to STB": with the port open, the file choice. True with the chosen `path`.
+    [[nodiscard]] bool ChooseUploadFile(std::string& path);
     // "Upload to STB" from the point where `path` was chosen; returns as OnBtnUploadStb.
-    int UploadChosenFile(const std::string& path);
-    // "Download to PC". Returns 1 when the receiver was asked for the download; 0 when the port is closed or a
+    [[nodiscard]] bool UploadChosenFile(const std::string& path);
+    // "Download to PC". True when the receiver was asked for the download; false when the port is closed or a
     // dialog was cancelled.
-    int OnBtnDownloadPc();
+    [[nodiscard]] bool OnBtnDownloadPc();
     // "Download to PC" from the point where `choice` and `path` were chosen; returns as OnBtnDownloadPc.
-    int StartDownload(int choice, const std::string& path);
+    [[nodiscard]] bool StartDownload(int choice, const std::string& path);
 
-    // Reads the transfer's file path into m_SrcData; ForceMode follows the block-file flag. Returns 1 when the
-    // file was accepted; "Can't open the file." is shown for a file that cannot be read.
-    int LoadUploadFile();
+    // Reads the transfer's file path into m_SrcData; ForceMode follows the block-file flag. True when the file
+    // was accepted; "Can't open the file." is shown for a file that cannot be read.
+    [[nodiscard]] bool LoadUploadFile();
     // The download file choice; also asked by the transfer when a download starts without a path.
-    int ChooseDownloadFile(std::string& path);
+    [[nodiscard]] bool ChooseDownloadFile(std::string& path);
 
     // The owner's LoaderUi::BeginProgress and ReportProgress come here.
     void BeginProgress(int blocks, const std::string& path, const std::string& action);
-    void ReportProgress(int value, const std::string& text, const UploadPosition& upload);
+    void ReportProgress(const ProgressStep& step, const std::string& text, const UploadPosition& upload);
 
     // A sequence of transfers takes each one's end (see TransferProgress) and reports its own end once.
     void SetTransferEndHandler(TransferProgress::EndHandler handler) { m_progress.SetEndHandler(std::move(handler)); }

@@ -26,7 +26,7 @@ RememberedTransferFile ReadRememberedTransferFile(const SettingsStore& store) {
     return remembered;
 }
 
-int RememberTransferFile(SettingsStore& store, const std::string& path) {
+bool RememberTransferFile(SettingsStore& store, const std::string& path) {
     const int folderStored = store.WriteText(kTransferFileKey, kFolderValue, FolderOfPath(path));
     const int nameStored = store.WriteText(kTransferFileKey, kFileNameValue, path);
     return folderStored && nameStored;
@@ -37,7 +37,7 @@ std::string FolderOfPath(const std::string& path) {
     return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
 }
 
-int ChooseTransferFile(SettingsStore& store, TransferCommandsUi& ui, FileDialogKind kind, std::string& path) {
+bool ChooseTransferFile(SettingsStore& store, TransferCommandsUi& ui, FileDialogKind kind, std::string& path) {
     const RememberedTransferFile remembered = ReadRememberedTransferFile(store);
     FileDialogRequest request;
     request.kind = kind;
@@ -46,11 +46,11 @@ int ChooseTransferFile(SettingsStore& store, TransferCommandsUi& ui, FileDialogK
     std::string chosen;
     if (!ui.ChooseFile(request, chosen) || chosen.empty()) {
         path.clear();
-        return 0;
+        return false;
     }
     RememberTransferFile(store, chosen); // a store that cannot keep it only costs the next dialog its start
     path = chosen;
-    return 1;
+    return true;
 }
 
 } // namespace vorlane

@@ -21,14 +21,15 @@ struct RememberedTransferFile {
 };
 
 RememberedTransferFile ReadRememberedTransferFile(const SettingsStore& store);
-// Stores the folder and the full path of `path`; 1 when both were stored.
-int RememberTransferFile(SettingsStore& store, const std::string& path);
+// Stores the folder and the full path of `path`; true when both were stored.
+bool RememberTransferFile(SettingsStore& store, const std::string& path);
 
 // The part of `path` up to and including its last separator; empty when it has none.
 std::string FolderOfPath(const std::string& path);
 
-// Shows the dialog of `kind` at the remembered file. Chosen: remembers it, sets `path` and returns 1.
-// Cancelled: clears `path` and returns 0.
-int ChooseTransferFile(SettingsStore& store, TransferCommandsUi& ui, FileDialogKind kind, std::string& path);
+// Shows the dialog of `kind` at the remembered file. Chosen: remembers it, sets `path` and returns true.
+// Cancelled: clears `path` and returns false.
+[[nodiscard]] bool ChooseTransferFile(SettingsStore& store, TransferCommandsUi& ui, FileDialogKind kind,
+                                      std::string& path);
 
 } // namespace vorlane

@@ -37,8 +37,8 @@ void TransferProgress::Begin(int blocks, const std::string& /*path*/, const std:
     m_ui.ShowProgressBar(m_bar);
 }
 
-void TransferProgress::Report(int value, const std::string& text, const UploadPosition& upload) {
-    if (value == kProgressCompleted) {
+void TransferProgress::Report(const ProgressStep& step, const std::string& text, const UploadPosition& upload) {
+    if (step.event == ProgressEvent::Completed) {
         m_ui.BringToFront();
         const std::string message = text.empty() ? m_texts.GetText(transfer_text::kCompleted) : text;
         m_ui.ShowStatusLine(m_texts.GetText(transfer_text::kStatusLead) + "  " + message);
@@ -46,12 +46,12 @@ void TransferProgress::Report(int value, const std::string& text, const UploadPo
         Finish(TransferOutcome::Completed, message);
         return;
     }
-    if (value == kProgressError) {
+    if (step.event == ProgressEvent::Error) {
         m_ui.BringToFront();
         Finish(TransferOutcome::Failed, text.empty() ? m_texts.GetText(transfer_text::kErrorOccurred) : text);
         return;
     }
-    if (value == kProgressErasing) {
+    if (step.event == ProgressEvent::Erasing) {
         DebugOut("=====>\n");
         m_bar.caption = text + UploadPositionCaption(upload);
         m_bar.solid = true;
@@ -60,14 +60,14 @@ void TransferProgress::Report(int value, const std::string& text, const UploadPo
         m_ui.ShowProgressBar(m_bar);
         return;
     }
-    if (value < 0)
+    if (step.packets < 0)
         return;
     char percent[16];
-    std::snprintf(percent, sizeof percent, "%d%%", ProgressPercent(value, m_bar.lower, m_bar.upper));
+    std::snprintf(percent, sizeof percent, "%d%%", ProgressPercent(step.packets, m_bar.lower, m_bar.upper));
     m_bar.caption = percent + UploadPositionCaption(upload);
     m_bar.solid = false;
     m_bar.captionColour = kProgressCaptionBlack;
-    m_bar.position = value;
+    m_bar.position = step.packets;
     m_ui.ShowProgressBar(m_bar);
 }
 

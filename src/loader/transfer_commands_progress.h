@@ -15,11 +15,6 @@ class SerialPort;
 
 enum class TransferOutcome { None, Completed, Failed };
 
-// Progress values besides the packets done (0 or more).
-inline constexpr int kProgressCompleted = -1;
-inline constexpr int kProgressError = -2;
-inline constexpr int kProgressErasing = -3;
-
 // "  (%d/%d)" while an upload runs, otherwise nothing.
 std::string UploadPositionCaption(const UploadPosition& upload);
 
@@ -34,9 +29,8 @@ public:
 
     // A transfer of `blocks` packets begins: the status line shows the action, the bar starts empty.
     void Begin(int blocks, const std::string& path, const std::string& action);
-    // value: packets done, or kProgressCompleted, kProgressError, kProgressErasing. An empty text stands for
-    // the standard completion or error text.
-    void Report(int value, const std::string& text, const UploadPosition& upload);
+    // An empty text stands for the standard completion or error text.
+    void Report(const ProgressStep& step, const std::string& text, const UploadPosition& upload);
 
     // While set, a transfer's end goes to the handler instead of the modal report, so that a sequence of
     // transfers reports once, at its end. An empty handler brings the report back.

@@ -51,11 +51,11 @@ struct ProgressBarState {
 
 class TransferCommandsUi : public LoaderUi {
 public:
-    // Shows the file dialog; returns 1 with the full chosen path, 0 when cancelled.
-    virtual int ChooseFile(const FileDialogRequest& request, std::string& path) = 0;
+    // Shows the file dialog; returns true with the full chosen path, false when cancelled.
+    [[nodiscard]] virtual bool ChooseFile(const FileDialogRequest& request, std::string& path) = 0;
     // The download choice dialog ("Main Software" 0, "Channel" 1; "Pre-setting" 2 is hidden). `choice` comes in
-    // as 0. Returns 1 when chosen, 0 when cancelled.
-    virtual int ChooseDownload(int& choice) = 0;
+    // as 0. Returns true when chosen, false when cancelled.
+    [[nodiscard]] virtual bool ChooseDownload(int& choice) = 0;
     // Reads the form's controls back (port, speed) and tells whether the "Force Mode" box is checked.
     virtual bool ReadForceModeBox() = 0;
 

@@ -60,7 +60,7 @@ void Transfer::DownloadSize(std::uint8_t byte) {
         return;
     }
     m_ui.BeginProgress(static_cast<int>(DownloadPacketCount()), m_downloadPath, Text(transfer_text::kDownloading));
-    ReportProgress(0);
+    ReportProgress({ProgressEvent::Packets, 0});
     m_state = TransferState::DownloadData;
     // Nothing follows an announced size of 0: the empty file is complete at once.
     if (m_downloadSize == 0)
@@ -72,7 +72,7 @@ void Transfer::RefuseDownload(int textEntry) {
     m_state = TransferState::Idle;
     m_transferStarted = false;
     m_downloadPath.clear();
-    ReportProgress(-2, Text(textEntry));
+    ReportProgress({ProgressEvent::Error}, Text(textEntry));
 }
 
 void Transfer::DownloadData(std::uint8_t byte) {
@@ -100,7 +100,7 @@ void Transfer::DownloadData(std::uint8_t byte) {
         return;
     }
     ++m_blocksReceived;
-    ReportProgress(static_cast<int>(m_blocksReceived));
+    ReportProgress({ProgressEvent::Packets, static_cast<int>(m_blocksReceived)});
     m_ui.HideNote();
     m_line.SendByte(kAck);
     m_line.SendByte(kAck);
@@ -116,7 +116,7 @@ void Transfer::CompleteDownload() {
     m_downloadPath.clear();
     m_state = TransferState::Idle;
     m_transferStarted = false;
-    ReportProgress(written ? -1 : -2);
+    ReportProgress({written ? ProgressEvent::Completed : ProgressEvent::Error});
 }
 
 } // namespace vorlane

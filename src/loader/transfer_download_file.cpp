@@ -40,56 +40,56 @@ std::filesystem::path ReplacedFile(const std::filesystem::path& chosen) {
 
 } // namespace
 
-int TransferDownloadFile::Create(const std::string& path) {
+bool TransferDownloadFile::Create(const std::string& path) {
     Discard();
     const std::filesystem::path target = ReplacedFile(path);
     if (target.filename().empty())
-        return 0;
+        return false;
     // A new file gets the usual permissions (0666 less the umask); a replaced one keeps its own.
     std::string temporary;
     const int fd = CreateTemporaryBeside(target, O_RDWR, temporary);
     if (fd < 0)
-        return 0;
+        return false;
     struct stat existing {};
     if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode))
         ::fchmod(fd, existing.st_mode & 07777);
     m_fd = fd;
     m_targetPath = target.string();
     m_temporaryPath = std::move(temporary);
-    return 1;
+    return true;
 }
 
-int TransferDownloadFile::Write(ConstByteSpan bytes) {
+bool TransferDownloadFile::Write(ConstByteSpan bytes) {
     if (!IsOpen())
-        return 0;
+        return false;
     const off_t end = ::lseek(m_fd, 0, SEEK_END);
     return end >= 0 && WriteAllAt(m_fd, bytes, end);
 }
 
-int TransferDownloadFile::RebuildChannelHeader() {
+bool TransferDownloadFile::RebuildChannelHeader() {
     if (!IsOpen())
-        return 0;
+        return false;
     struct stat status {};
     if (::fstat(m_fd, &status) != 0)
-        return 0;
+        return false;
     std::vector<std::uint8_t> contents(static_cast<std::size_t>(status.st_size));
     if (!ReadAll(m_fd, contents))
-        return 0;
+        return false;
     if (!vorlane::RebuildChannelHeader(contents))
-        return 1; // too short for a header: kept as received
+        return true; // too short for a header: kept as received
     if (!WriteAllAt(m_fd, ConstByteSpan(contents).first(block_header::kSize), 0))
-        return 0;
+        return false;
     DebugOut("Converted...\n");
-    return 1;
+    return true;
 }
 
-int TransferDownloadFile::Commit() {
+bool TransferDownloadFile::Commit() {
     if (!IsOpen())
-        return 0;
+        return false;
     const bool committed = CommitTemporary(m_fd, m_temporaryPath, m_targetPath);
     m_fd = -1;
     m_temporaryPath.clear();
-    return committed ? 1 : 0;
+    return committed;
 }
 
 void TransferDownloadFile::Discard() {

@@ -18,17 +18,17 @@ public:
 
     // Creates the temporary file in the folder of `path` (a download still open is discarded first).
     // Returns 1 on success, 0 when it cannot be created.
-    int Create(const std::string& path) override;
+    [[nodiscard]] bool Create(const std::string& path) override;
     bool IsOpen() const override { return m_fd >= 0; }
 
     // Appends the bytes; returns 1 when all were written.
-    int Write(ConstByteSpan bytes) override;
+    [[nodiscard]] bool Write(ConstByteSpan bytes) override;
     // Rebuilds the channel block header over the written bytes; 1 on success or when the file is too short
     // to hold a header (it then stays as received), 0 when it could not be read or written.
-    int RebuildChannelHeader() override;
+    [[nodiscard]] bool RebuildChannelHeader() override;
     // Puts the temporary file in place of the chosen path. Returns 1 on success; 0 when that failed, and the
     // temporary file is removed.
-    int Commit() override;
+    [[nodiscard]] bool Commit() override;
     // Removes the temporary file; nothing when none is open.
     void Discard() override;
 

@@ -11,14 +11,14 @@ namespace {
 
 constexpr char kMonitorPrompt[] = "[d-MON]";
 constexpr char kLeaveMonitorPrompt[] = "q\r";
-constexpr int kWaitEndedByPrompt = 1;
-constexpr int kWaitClosedByUser = 2;
+constexpr MessageButton kWaitEndedByPrompt = MessageButton::Ok;
+constexpr MessageButton kWaitClosedByUser = MessageButton::Cancel;
 
 } // namespace
 
-int Transfer::StartForcedUpload() {
+bool Transfer::StartForcedUpload() {
     ShowStatus(transfer_text::kTryingMonitor);
-    int result = 0;
+    MessageButton result = MessageButton::None;
     if (m_breakIn.Start([this](const std::string& text) { OnBreakInDone(text); })) {
         m_awaitingMonitor = true;
         result = m_ui.RunModalWait(Text(transfer_text::kResetYourStb));
@@ -27,7 +27,7 @@ int Transfer::StartForcedUpload() {
     if (result == kWaitEndedByPrompt) {
         ShowStatus(transfer_text::kConnected);
         m_transferStarted = true;
-        return 1;
+        return true;
     }
     if (result == kWaitClosedByUser) {
         DebugOut("\nOut!!\n");
@@ -35,7 +35,7 @@ int Transfer::StartForcedUpload() {
     }
     // Given up: the list stays loaded for a marker the receiver may still send, but the path is forgotten.
     m_filePath.clear();
-    return 0;
+    return false;
 }
 
 void Transfer::NoteMonitorPrompt() {

@@ -28,22 +28,22 @@ void SendCommand(TransferLine& line, std::uint8_t command) {
 
 } // namespace
 
-int RequestSendFile(TransferLine& line, std::uint32_t transferClass) {
+bool RequestSendFile(TransferLine& line, std::uint32_t transferClass) {
     SendCommand(line, kRequestSendCommand);
     DebugOut("--------> RequestSendFile : %x\n", transferClass);
     if (transferClass >= kRequestTraces.size())
-        return 0;
+        return false;
     line.SendByte(static_cast<std::uint8_t>(kFirstClassByte + transferClass));
     DebugOut("%s", kRequestTraces[transferClass]);
-    return 1;
+    return true;
 }
 
-int RequestDownload(TransferLine& line, int receiveFileType) {
+bool RequestDownload(TransferLine& line, int receiveFileType) {
     SendCommand(line, kDownloadCommand);
     if (receiveFileType < kReceiveMainSoftware || receiveFileType > kReceivePreSetting)
-        return 0;
+        return false;
     line.SendByte(static_cast<std::uint8_t>(kFirstDownloadByte + receiveFileType));
-    return 1;
+    return true;
 }
 
 } // namespace vorlane

@@ -59,7 +59,7 @@ std::size_t Transfer::BuildPacket() {
 void Transfer::UploadStart(std::uint8_t byte) {
     if (byte != kAck) {
         DebugOut("Protocol Error: no ready after the upload request\n");
-        EndUpload(-2);
+        EndUpload(ProgressEvent::Error);
         return;
     }
     DebugOut("START : m_nCurSrcData=%d\n", static_cast<int>(m_curSrcData));
@@ -69,7 +69,7 @@ void Transfer::UploadStart(std::uint8_t byte) {
     m_line.SendDword(size, kMostSignificantFirst);
     DebugOut(" -> send file size : 0x%x\n", size);
     m_ui.BeginProgress(PacketCount(size), m_filePath, Text(transfer_text::kUploading));
-    ReportProgress(0);
+    ReportProgress({ProgressEvent::Packets, 0});
 
     const std::size_t length = BuildPacket();
     sleepMs(m_pauses.beforeFirstPacketMs);
@@ -78,9 +78,9 @@ void Transfer::UploadStart(std::uint8_t byte) {
     m_packetCounter = 0;
     DebugOut(" -> send buffer, (%d + 4)\n", static_cast<int>(length));
     if (m_forceMode)
-        ReportProgress(-3, Text(transfer_text::kErasingFlash));
+        ReportProgress({ProgressEvent::Erasing}, Text(transfer_text::kErasingFlash));
     else
-        ReportProgress(1);
+        ReportProgress({ProgressEvent::Packets, 1});
     m_state = TransferState::UploadAwaitAck;
     m_uploadSubState = UploadSubState::FirstPacket;
 }
@@ -102,16 +102,16 @@ void Transfer::UploadAwaitAck(std::uint8_t byte) {
         const bool allSent = m_curSrcData + 1 >= m_srcData.count() && entry.readPosition() == entry.size();
         if (!allSent)
             DebugOut("Protocol Error case 1\n");
-        EndUpload(allSent ? -1 : -2);
+        EndUpload(allSent ? ProgressEvent::Completed : ProgressEvent::Error);
         break;
     }
     case kError:
         DebugOut("Protocol Error case 1\n");
-        EndUpload(-2);
+        EndUpload(ProgressEvent::Error);
         break;
     case kNak: {
         --m_packetCounter;
-        ReportProgress(m_packetCounter + 1);
+        ReportProgress({ProgressEvent::Packets, m_packetCounter + 1});
         BlockEntry& entry = CurrentEntry();
         const std::uint32_t position = entry.readPosition();
         entry.setReadPosition(position - static_cast<std::uint32_t>(m_lastPacketDataLength));
@@ -132,7 +132,7 @@ void Transfer::UploadAwaitReady(std::uint8_t byte) {
             SendNextPacket(length);
     } else if (byte == kEnd || byte == kError) {
         DebugOut("Protocol Error case 2\n");
-        EndUpload(-2);
+        EndUpload(ProgressEvent::Error);
     }
 }
 
@@ -146,14 +146,14 @@ void Transfer::SendNextPacket(std::size_t dataLength) {
     // A repeated first packet is answered like the first: the receiver erases its flash after it.
     const bool firstPacket = entry.readPosition() == dataLength;
     if (firstPacket && m_forceMode) {
-        ReportProgress(-3, Text(transfer_text::kErasingFlash));
+        ReportProgress({ProgressEvent::Erasing}, Text(transfer_text::kErasingFlash));
     } else if (!m_forceMode && entry.readPosition() == entry.size()) {
         DebugOut("--------> Writing flash %d\n", static_cast<int>(m_curSrcData));
-        ReportProgress(m_packetCounter + 1);
+        ReportProgress({ProgressEvent::Packets, m_packetCounter + 1});
         m_ui.ShowNote(Text(transfer_text::kWritingFlash));
         DebugOut("m_SrcData\n");
     } else {
-        ReportProgress(m_packetCounter + 1);
+        ReportProgress({ProgressEvent::Packets, m_packetCounter + 1});
         m_ui.HideNote();
     }
     m_state = TransferState::UploadAwaitAck;
@@ -174,15 +174,15 @@ void Transfer::FinishBlock() {
     }
     if (m_forceMode)
         m_line.SendString(kResetMonitor);
-    EndUpload(-1);
+    EndUpload(ProgressEvent::Completed);
 }
 
-void Transfer::EndUpload(int progress) {
+void Transfer::EndUpload(ProgressEvent end) {
     m_state = TransferState::Idle;
     m_transferStarted = false;
     m_filePath.clear();
     FreeUploadEntries();
-    ReportProgress(progress);
+    ReportProgress({end});
 }
 
 } // namespace vorlane

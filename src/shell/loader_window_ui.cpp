@@ -70,12 +70,17 @@ void LoaderWindowUi::ShowMessageBox(const std::string& text) {
     UserPrompts::message(&m_window, QMessageBox::Warning, Latin1(kProgramTitle), Latin1(text));
 }
 
-int LoaderWindowUi::ShowMessage(const std::string& text, int mode) {
+// The dialog's results are the loader's button numbers.
+static_assert(static_cast<int>(MessageButton::Ok) == MessageDialog::kOk &&
+              static_cast<int>(MessageButton::Cancel) == MessageDialog::kCancel &&
+              static_cast<int>(MessageButton::Exit) == MessageDialog::kExit);
+
+MessageButton LoaderWindowUi::ShowMessage(const std::string& text, int mode) {
     if (mode == MessageDialog::kModeNoButton) {
         m_messages.ShowModeless(Latin1(text), mode);
-        return 0;
+        return MessageButton::None;
     }
-    return m_messages.ShowModal(Latin1(text), mode);
+    return static_cast<MessageButton>(m_messages.ShowModal(Latin1(text), mode));
 }
 
 void LoaderWindowUi::ShowNotAllowedCursor() {
@@ -100,9 +105,9 @@ void LoaderWindowUi::BeginProgress(int blocks, const std::string& path, const st
         m_commands->BeginProgress(blocks, path, action);
 }
 
-void LoaderWindowUi::ReportProgress(int value, const std::string& text, const UploadPosition& upload) {
+void LoaderWindowUi::ReportProgress(const ProgressStep& step, const std::string& text, const UploadPosition& upload) {
     if (m_commands)
-        m_commands->ReportProgress(value, text, upload);
+        m_commands->ReportProgress(step, text, upload);
 }
 
 MessageDialog& LoaderWindowUi::NoteWindow() {
@@ -125,19 +130,19 @@ void LoaderWindowUi::HideNote() {
         m_note->hide();
 }
 
-int LoaderWindowUi::RunModalWait(const std::string& text) {
+MessageButton LoaderWindowUi::RunModalWait(const std::string& text) {
     m_modalWaitRuns = true;
     const int result = m_messages.ShowModal(Latin1(text), MessageDialog::kModeNoButton);
     m_modalWaitRuns = false;
-    return result;
+    return static_cast<MessageButton>(result);
 }
 
-void LoaderWindowUi::EndModalWait(int result) {
+void LoaderWindowUi::EndModalWait(MessageButton result) {
     if (m_modalWaitRuns)
-        m_messages.CloseMessage(result);
+        m_messages.CloseMessage(static_cast<int>(result));
 }
 
-int LoaderWindowUi::ChooseFile(const FileDialogRequest& request, std::string& path) {
+bool LoaderWindowUi::ChooseFile(const FileDialogRequest& request, std::string& path) {
     const QString start =
         request.initialFileName.empty() ? PathOf(request.initialFolder) : PathOf(request.initialFileName);
     const QString filter = FileDialogFilter(request.filter);
@@ -158,11 +163,11 @@ int LoaderWindowUi::ChooseFile(const FileDialogRequest& request, std::string& pa
     if (request.kind == FileDialogKind::Open && !chosen.isEmpty() &&
         !MayGoOnDespiteProblems(&m_window, ChannelFileProblems(path),
                                 QCoreApplication::translate("LoaderWindowUi", "Upload anyway?")))
-        return 0;
-    return chosen.isEmpty() ? 0 : 1;
+        return false;
+    return !chosen.isEmpty();
 }
 
-int LoaderWindowUi::ChooseDownload(int& choice) {
+bool LoaderWindowUi::ChooseDownload(int& choice) {
     return ChooseDownloadKind(&m_window, choice);
 }
 

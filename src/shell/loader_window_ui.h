@@ -45,19 +45,19 @@ public:
 
     // LoaderUi
     void ShowMessageBox(const std::string& text) override;
-    int ShowMessage(const std::string& text, int mode) override;
+    MessageButton ShowMessage(const std::string& text, int mode) override;
     void ShowNotAllowedCursor() override;
     void RestoreCursor() override;
     void BeginProgress(int blocks, const std::string& path, const std::string& action) override;
-    void ReportProgress(int value, const std::string& text, const UploadPosition& upload) override;
+    void ReportProgress(const ProgressStep& step, const std::string& text, const UploadPosition& upload) override;
     void ShowNote(const std::string& text) override;
     void HideNote() override;
-    int RunModalWait(const std::string& text) override;
-    void EndModalWait(int result) override;
+    MessageButton RunModalWait(const std::string& text) override;
+    void EndModalWait(MessageButton result) override;
 
     // TransferCommandsUi
-    int ChooseFile(const FileDialogRequest& request, std::string& path) override;
-    int ChooseDownload(int& choice) override;
+    bool ChooseFile(const FileDialogRequest& request, std::string& path) override;
+    bool ChooseDownload(int& choice) override;
     bool ReadForceModeBox() override;
     void ShowProgressBar(const ProgressBarState& bar) override;
     void ShowStatusLine(const std::string& text) override;

@@ -65,7 +65,7 @@ void RecoveryFile::Write() {
     origin.write(QByteArray::fromStdString(db.currentPath()));
     origin.close();
     // The data last: a crash while writing leaves the earlier copy or none, never half a file.
-    if (ReplaceFile(QFile::encodeName(path()).toStdString(), bytes) == 1)
+    if (ReplaceFile(QFile::encodeName(path()).toStdString(), bytes))
         m_owned = true;
 }
 

@@ -15,21 +15,21 @@ public:
         if (commands)
             commands->BeginProgress(blocks, path, action);
     }
-    void ReportProgress(int value, const std::string& text, const UploadPosition& upload) override {
+    void ReportProgress(const ProgressStep& step, const std::string& text, const UploadPosition& upload) override {
         if (commands)
-            commands->ReportProgress(value, text, upload);
+            commands->ReportProgress(step, text, upload);
     }
-    int ChooseFile(const FileDialogRequest& request, std::string& path) override {
+    bool ChooseFile(const FileDialogRequest& request, std::string& path) override {
         requests.push_back(request);
         path = chosenFile;
-        return chosenFile.empty() ? 0 : 1;
+        return !chosenFile.empty();
     }
-    int ChooseDownload(int& choice) override {
+    bool ChooseDownload(int& choice) override {
         ++downloadChoices;
         if (!downloadChoice)
-            return 0;
+            return false;
         choice = *downloadChoice;
-        return 1;
+        return true;
     }
     bool ReadForceModeBox() override { return forceModeBox; }
     void ShowProgressBar(const ProgressBarState& bar) override { bars.push_back(bar); }

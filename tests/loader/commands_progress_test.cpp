@@ -47,24 +47,24 @@ TEST_F(CommandsProgressTest, BeginShowsAnEmptySolidBarAndCaptionsThePercentageAn
     EXPECT_EQ(expected, ui.bars[0]);
     EXPECT_EQ(0xFF0000u, ui.bars[0].barColour);
 
-    progress.Report(3, "", Uploading(2, 2));
+    progress.Report({ProgressEvent::Packets, 3}, "", Uploading(2, 2));
     EXPECT_EQ("25%  (2/2)", progress.Bar().caption);
     EXPECT_FALSE(progress.Bar().solid);
     EXPECT_EQ(kProgressCaptionBlack, progress.Bar().captionColour);
     EXPECT_EQ(3, progress.Bar().position);
 
-    progress.Report(5, "", kNoUpload);
+    progress.Report({ProgressEvent::Packets, 5}, "", kNoUpload);
     EXPECT_EQ("41%", progress.Bar().caption);
 
     TraceCapture trace;
-    progress.Report(kProgressErasing, "Now erasing the flash. Please wait.", Uploading(1, 3));
+    progress.Report({ProgressEvent::Erasing}, "Now erasing the flash. Please wait.", Uploading(1, 3));
     EXPECT_EQ("Now erasing the flash. Please wait.  (1/3)", progress.Bar().caption);
     EXPECT_TRUE(progress.Bar().solid);
     EXPECT_EQ(0x00FF00u, progress.Bar().captionColour);
     EXPECT_EQ(12, progress.Bar().position);
     EXPECT_EQ("=====>\n", trace.text());
 
-    progress.Report(1, "", Uploading(1, 3));
+    progress.Report({ProgressEvent::Packets, 1}, "", Uploading(1, 3));
     EXPECT_EQ("8%  (1/3)", progress.Bar().caption);
     EXPECT_FALSE(progress.Bar().solid);
     EXPECT_EQ(kProgressCaptionBlack, progress.Bar().captionColour);
@@ -73,8 +73,8 @@ TEST_F(CommandsProgressTest, BeginShowsAnEmptySolidBarAndCaptionsThePercentageAn
 
 // An error shows its text or the standard one and leaves status and note; completion shows the standard text.
 TEST_F(CommandsProgressTest, EndsShowTheirTextsOnTheStatusLineAndInTheMessage) {
-    progress.Report(kProgressError, "The file is not selected.", kNoUpload);
-    progress.Report(kProgressError, "", kNoUpload);
+    progress.Report({ProgressEvent::Error}, "The file is not selected.", kNoUpload);
+    progress.Report({ProgressEvent::Error}, "", kNoUpload);
     EXPECT_EQ((std::vector<std::string>{"front", "message1 The file is not selected.", "front",
                                         "message1 Error occurred... Please check the displayed message of the STB"}),
               ui.events);
@@ -85,7 +85,7 @@ TEST_F(CommandsProgressTest, EndsShowTheirTextsOnTheStatusLineAndInTheMessage) {
     ui.events.clear();
     progress.Begin(2, "", "Downloading");
     ui.statusLines.clear();
-    progress.Report(kProgressCompleted, "", kNoUpload);
+    progress.Report({ProgressEvent::Completed}, "", kNoUpload);
     EXPECT_EQ((std::vector<std::string>{"front", "message1 Completed"}), ui.events);
     EXPECT_EQ(std::vector<std::string>{"   Completed"}, ui.statusLines);
     EXPECT_EQ(1, ui.noteHides);

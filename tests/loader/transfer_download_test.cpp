@@ -60,7 +60,7 @@ TEST_P(TransferDownloadEndTest, TheFileIsStoredExactlyAndReplacesTheChosenFileWh
     EXPECT_EQ(channel, trace.contains("Converted...\n"));
     EXPECT_EQ(expected, ReadFile(target));
     EXPECT_EQ(std::vector<std::string>{"target.bin"}, FolderFiles());
-    EXPECT_EQ(-1, ui.reports.back().value);
+    EXPECT_EQ(ProgressEvent::Completed, ui.reports.back().event);
     EXPECT_EQ(TransferState::Idle, transfer.State());
     EXPECT_TRUE(transfer.DownloadPath().empty());
     ASSERT_EQ(1u, ui.begins.size());
@@ -115,7 +115,7 @@ TEST_F(TransferDownloadTest, WithoutAPathTheFileChoiceIsAskedAndACancelRefusesTh
     ASSERT_TRUE(RunUntil([&] { return ui.Finished(); }));
 
     EXPECT_EQ(1, choices);
-    EXPECT_EQ(-2, ui.reports.back().value);
+    EXPECT_EQ(ProgressEvent::Error, ui.reports.back().event);
     EXPECT_EQ("The file is not selected.", ui.reports.back().text);
     const Bytes refused = Join({WakeUpBytes(), DownloadRequest(0x23), kGo, Bytes{0xFE}});
     EXPECT_EQ(refused, ReceivedAtLeast(refused.size()));
@@ -143,12 +143,12 @@ TEST_F(TransferDownloadTest, AChosenPathIsUsedAndAFolderThatCannotTakeTheFileRef
     StartDownload(kReceiveMainSoftware, "");
     ASSERT_TRUE(RunUntil([&] { return ui.Finished(); }));
     EXPECT_EQ(Pattern(3000, 0x57), ReadFile(chosen));
-    EXPECT_EQ(-1, ui.reports.back().value);
+    EXPECT_EQ(ProgressEvent::Completed, ui.reports.back().event);
 
     ui.reports.clear();
     StartDownload(kReceiveMainSoftware, PathIn("missing-folder/main.bin"));
     ASSERT_TRUE(RunUntil([&] { return ui.Finished(); }));
-    EXPECT_EQ(-2, ui.reports.back().value);
+    EXPECT_EQ(ProgressEvent::Error, ui.reports.back().event);
     EXPECT_EQ("Can't open the file.", ui.reports.back().text);
     EXPECT_EQ(TransferState::Idle, transfer.State());
 }
@@ -170,7 +170,7 @@ TEST_F(TransferDownloadTest, AReplacedFileKeepsItsPermissionsAndALinkStaysInPlac
         ui.reports.clear();
         StartDownload(kReceiveMainSoftware, PathIn(chosen));
         ASSERT_TRUE(RunUntil([&] { return ui.Finished(); }));
-        EXPECT_EQ(-1, ui.reports.back().value);
+        EXPECT_EQ(ProgressEvent::Completed, ui.reports.back().event);
         EXPECT_EQ(software, ReadFile(real));
         EXPECT_EQ(mode, fs::status(real).permissions());
         EXPECT_TRUE(fs::is_symlink(folder / "link.bin"));

@@ -36,6 +36,7 @@ struct ProgressReport {
     int value;
     std::string text;
     UploadPosition upload;
+    ProgressEvent event = ProgressEvent::Packets;
 };
 
 // Records what the loader asks of the user, in order: "box <text>", "message<mode> <text>", "note <text>",
@@ -45,25 +46,25 @@ public:
     explicit RecordingUi(EventQueueDispatcher* dispatcher = nullptr) : m_events(dispatcher) {}
 
     void ShowMessageBox(const std::string& text) override { events.push_back("box " + text); }
-    int ShowMessage(const std::string& text, int mode) override {
+    MessageButton ShowMessage(const std::string& text, int mode) override {
         events.push_back("message" + std::to_string(mode) + " " + text);
-        return mode == 0 ? 0 : 1;
+        return mode == 0 ? MessageButton::None : MessageButton::Ok;
     }
     void ShowNotAllowedCursor() override { events.push_back("cursor not-allowed"); }
     void RestoreCursor() override { events.push_back("cursor arrow"); }
     void ShowNote(const std::string& text) override { events.push_back("note " + text); }
     void HideNote() override { ++noteHides; }
     // Runs the event queue until the wait is ended, or the user closes it after `userClosesAfter`.
-    int RunModalWait(const std::string& text) override {
+    MessageButton RunModalWait(const std::string& text) override {
         events.push_back("wait " + text);
         m_result.reset();
         if (m_events)
             m_events->RunUntil([this] { return m_result.has_value(); }, userClosesAfter);
         if (!m_result && whenUserCloses)
             whenUserCloses();
-        return m_result.value_or(2);
+        return m_result.value_or(MessageButton::Cancel);
     }
-    void EndModalWait(int result) override { m_result = result; }
+    void EndModalWait(MessageButton result) override { m_result = result; }
 
     std::vector<std::string> events;
     int noteHides = 0;
@@ -72,7 +73,7 @@ public:
 
 private:
     EventQueueDispatcher* m_events;
-    std::optional<int> m_result;
+    std::optional<MessageButton> m_result;
 };
 
 class RecordingTransferUi : public RecordingUi<LoaderUi> {
@@ -82,20 +83,25 @@ public:
     void BeginProgress(int blocks, const std::string& path, const std::string& action) override {
         begins.push_back({blocks, path + "|" + action, {}});
     }
-    void ReportProgress(int value, const std::string& text, const UploadPosition& upload) override {
-        reports.push_back({value, text, upload});
+    void ReportProgress(const ProgressStep& step, const std::string& text, const UploadPosition& upload) override {
+        reports.push_back({step.packets, text, upload, step.event});
         if (onReport)
-            onReport(value);
+            onReport(step);
     }
 
-    bool HasReport(int value) const {
-        return std::any_of(reports.begin(), reports.end(), [&](const ProgressReport& r) { return r.value == value; });
+    bool HasReport(int packets) const {
+        return std::any_of(reports.begin(), reports.end(), [&](const ProgressReport& r) {
+            return r.event == ProgressEvent::Packets && r.value == packets;
+        });
     }
-    bool Finished() const { return HasReport(-1) || HasReport(-2); }
+    bool HasReport(ProgressEvent event) const {
+        return std::any_of(reports.begin(), reports.end(), [&](const ProgressReport& r) { return r.event == event; });
+    }
+    bool Finished() const { return HasReport(ProgressEvent::Completed) || HasReport(ProgressEvent::Error); }
 
     std::vector<ProgressReport> begins; // value = blocks, text = "path|action"
     std::vector<ProgressReport> reports;
-    std::function<void(int value)> onReport; // inside the report, as a modal box would run
+    std::function<void(const ProgressStep& step)> onReport; // inside the report, as a modal box would run
 };
 
 inline Bytes Join(std::initializer_list<Bytes> parts) {

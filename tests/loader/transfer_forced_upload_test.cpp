@@ -104,7 +104,7 @@ TEST_P(ForcedUploadMannerTest, BreaksIntoTheMonitorAndSendsEveryBlockThroughIt) 
         EXPECT_EQ(blocks[i], stored[i].bytes);
     }
 
-    EXPECT_EQ(-1, ui.reports.back().value);
+    EXPECT_EQ(ProgressEvent::Completed, ui.reports.back().event);
     EXPECT_TRUE(transfer.FilePath().empty());
     EXPECT_EQ(0u, transfer.SrcData().count());
     EXPECT_FALSE(transfer.IsBreakInRunning());
@@ -112,12 +112,12 @@ TEST_P(ForcedUploadMannerTest, BreaksIntoTheMonitorAndSendsEveryBlockThroughIt) 
     int erasing = 0;
     bool secondOfThree = false;
     for (const ProgressReport& report : ui.reports) {
-        if (report.value == -3) {
+        if (report.event == ProgressEvent::Erasing) {
             ++erasing;
             EXPECT_EQ("Now erasing the flash. Please wait.", report.text);
         }
-        secondOfThree |= report.value >= 0 && report.upload.uploading && report.upload.entryNumber == 2 &&
-                         report.upload.entryCount == 3;
+        secondOfThree |= report.event == ProgressEvent::Packets && report.upload.uploading &&
+                         report.upload.entryNumber == 2 && report.upload.entryCount == 3;
     }
     EXPECT_EQ(manner.nakPacket == 1 ? 4 : 3, erasing);
     EXPECT_TRUE(secondOfThree);

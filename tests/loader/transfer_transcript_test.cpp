@@ -75,7 +75,7 @@ TEST_F(TransferTranscriptTest, AnUploadMarkerEndingADeliveryIsAnsweredOnceAndBla
     // Anything but the go-ahead ends the upload as an error; the blanked line is not taken again.
     transfer.HandleReceived(BytesOf("?"));
     EXPECT_EQ(TransferState::Idle, transfer.State());
-    EXPECT_EQ(-2, ui.reports.back().value);
+    EXPECT_EQ(ProgressEvent::Error, ui.reports.back().event);
     transfer.HandleReceived(BytesOf("text"));
     ExpectNothingSent();
     EXPECT_EQ('t', transfer.MonitorLines().CurrentLine()[4]); // the column stayed after the blanks
@@ -133,7 +133,7 @@ TEST_F(TransferTranscriptTest, ErrorWhileTheNextPacketIsAwaitedEndsTheUploadAndC
 
     pty.send(Bytes{0xFE});
     ASSERT_TRUE(events.RunUntil([&] { return ui.Finished(); }, 2s));
-    EXPECT_EQ(-2, ui.reports.back().value);
+    EXPECT_EQ(ProgressEvent::Error, ui.reports.back().event);
     EXPECT_TRUE(trace.contains("Protocol Error case 2\n"));
     EXPECT_TRUE(transfer.FilePath().empty());
     EXPECT_EQ(0u, transfer.SrcData()[0].size()); // its bytes were freed
@@ -152,6 +152,6 @@ TEST_F(TransferTranscriptTest, TheChecksumOfAPacketIsTheByteSumMostSignificantFi
     transfer.HandleReceived(Bytes{0xFC, 0xFA});
     EXPECT_EQ((Bytes{0xFF, 0x01, 0x00, 0x00, 0x01, 0x00}), Sent(6));
     transfer.HandleReceived(Bytes{0xFA, 0xFA});
-    EXPECT_EQ(-1, ui.reports.back().value);
+    EXPECT_EQ(ProgressEvent::Completed, ui.reports.back().event);
     ExpectNothingSent();
 }

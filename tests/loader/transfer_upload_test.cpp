@@ -13,34 +13,44 @@ struct UploadCase {
     std::vector<std::pair<std::size_t, TransferClass>> entries;
     int SimulatorFaults::*fault;
     int faultPacket;
-    int expectedReport;
+    ProgressEvent expectedReport;
     std::vector<std::string> traces; // parts of the trace
 };
 
 const UploadCase kUploads[] = {
     // Packets of 1024, 1024 and 452 bytes.
-    {"OneEntry", {{2500, TransferClass::P2}}, nullptr, 0, -1, {}},
+    {"OneEntry", {{2500, TransferClass::P2}}, nullptr, 0, ProgressEvent::Completed, {}},
     // A full packet, then an entry requested with its own class.
     {"EachFurtherEntryRequestedWithItsClass",
      {{1024, TransferClass::P2}, {10, TransferClass::Sky}},
      nullptr,
      0,
-     -1,
+     ProgressEvent::Completed,
      {"--------> Request next file\n", "START : m_nCurSrcData=1\n -> send file size : 0xa\n",
       " -> send buffer, (10 + 4)\n"}},
     // A NAK resends exactly the packet it answered: the first, a middle and the last, short one.
-    {"NakOfTheFirstPacket", {{2500, TransferClass::P2}}, &SimulatorFaults::nakPacket, 1, -1, {}},
-    {"NakOfAMiddlePacket", {{2500, TransferClass::P2}}, &SimulatorFaults::nakPacket, 2, -1, {}},
-    {"NakOfTheLastPacket", {{2500, TransferClass::P2}}, &SimulatorFaults::nakPacket, 3, -1, {}},
-    {"EndInTheMiddle", {{2500, TransferClass::P2}}, &SimulatorFaults::endAtPacket, 2, -2, {}},
+    {"NakOfTheFirstPacket", {{2500, TransferClass::P2}}, &SimulatorFaults::nakPacket, 1, ProgressEvent::Completed, {}},
+    {"NakOfAMiddlePacket", {{2500, TransferClass::P2}}, &SimulatorFaults::nakPacket, 2, ProgressEvent::Completed, {}},
+    {"NakOfTheLastPacket", {{2500, TransferClass::P2}}, &SimulatorFaults::nakPacket, 3, ProgressEvent::Completed, {}},
+    {"EndInTheMiddle", {{2500, TransferClass::P2}}, &SimulatorFaults::endAtPacket, 2, ProgressEvent::Error, {}},
     {"EndWithAnEntryLeft",
      {{2500, TransferClass::P2}, {10, TransferClass::P2}},
      &SimulatorFaults::endAtPacket,
      3,
-     -2,
+     ProgressEvent::Error,
      {}},
-    {"EndAfterTheLastPacket", {{2500, TransferClass::P2}}, &SimulatorFaults::endAtPacket, 3, -1, {}},
-    {"ErrorInsteadOfTheAcknowledgement", {{2500, TransferClass::P2}}, &SimulatorFaults::errorAtPacket, 2, -2, {}},
+    {"EndAfterTheLastPacket",
+     {{2500, TransferClass::P2}},
+     &SimulatorFaults::endAtPacket,
+     3,
+     ProgressEvent::Completed,
+     {}},
+    {"ErrorInsteadOfTheAcknowledgement",
+     {{2500, TransferClass::P2}},
+     &SimulatorFaults::errorAtPacket,
+     2,
+     ProgressEvent::Error,
+     {}},
 };
 
 class TransferUploadTest : public TransferSimTest, public ::testing::WithParamInterface<UploadCase> {};
@@ -60,8 +70,8 @@ TEST_P(TransferUploadTest, SendsEveryEntryExactlyAndEndsAsTheReceiverDecides) {
     }
     transfer.SetFilePath(PathIn("update.key"));
     std::vector<TransferState> statesAtEnd;
-    ui.onReport = [&](int value) {
-        if (value == -1 || value == -2)
+    ui.onReport = [&](const ProgressStep& step) {
+        if (step.event == ProgressEvent::Completed || step.event == ProgressEvent::Error)
             statesAtEnd.push_back(transfer.State());
     };
     TraceCapture trace;
@@ -70,8 +80,8 @@ TEST_P(TransferUploadTest, SendsEveryEntryExactlyAndEndsAsTheReceiverDecides) {
     ASSERT_TRUE(RunUntil([&] { return ui.Finished(); }));
     RunFor(50ms);
 
-    EXPECT_EQ(test.expectedReport, ui.reports.back().value);
-    EXPECT_EQ(test.expectedReport == -2, trace.contains("Protocol Error case 1\n")) << trace.text();
+    EXPECT_EQ(test.expectedReport, ui.reports.back().event);
+    EXPECT_EQ(test.expectedReport == ProgressEvent::Error, trace.contains("Protocol Error case 1\n")) << trace.text();
     for (const std::string& part : test.traces)
         EXPECT_TRUE(trace.contains(part)) << part;
     EXPECT_EQ(std::vector<TransferState>{TransferState::Idle}, statesAtEnd);
@@ -81,7 +91,7 @@ TEST_P(TransferUploadTest, SendsEveryEntryExactlyAndEndsAsTheReceiverDecides) {
     ASSERT_FALSE(ui.begins.empty()); // one per entry begun
     EXPECT_EQ(static_cast<int>(Packets(entries[0]).size()), ui.begins[0].value);
     EXPECT_EQ(PathIn("update.key") + "|Uploading", ui.begins[0].text);
-    if (test.expectedReport == -2)
+    if (test.expectedReport == ProgressEvent::Error)
         return;
 
     Bytes line = WakeUpBytes();
@@ -110,10 +120,13 @@ TEST_P(TransferUploadTest, SendsEveryEntryExactlyAndEndsAsTheReceiverDecides) {
     if (!test.fault && entries.size() == 1) {
         EXPECT_EQ(std::vector<std::string>{"note Now writting the flash. Do NOT power off the STB."}, ui.events);
         // The note goes up when the last packet was sent.
-        std::vector<int> values;
+        std::vector<std::pair<ProgressEvent, int>> values;
         for (const ProgressReport& report : ui.reports)
-            values.push_back(report.value);
-        EXPECT_EQ((std::vector<int>{0, 1, 2, 3, -1}), values);
+            values.push_back({report.event, report.value});
+        constexpr ProgressEvent kPackets = ProgressEvent::Packets;
+        EXPECT_EQ((std::vector<std::pair<ProgressEvent, int>>{
+                      {kPackets, 0}, {kPackets, 1}, {kPackets, 2}, {kPackets, 3}, {ProgressEvent::Completed, 0}}),
+                  values);
     }
 }
 

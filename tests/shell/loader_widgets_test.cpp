@@ -247,7 +247,7 @@ TEST_F(LoaderDialogsTest, MessagesGoThroughTheMessageDialogTheProgramsBoxAndTheN
         shown = MessageText(dialog);
         return MessageDialog::kOk;
     });
-    EXPECT_EQ(1, ui.ShowMessage("COM port searching OK!", MessageDialog::kModeOk));
+    EXPECT_EQ(MessageButton::Ok, ui.ShowMessage("COM port searching OK!", MessageDialog::kModeOk));
     EXPECT_EQ("COM port searching OK!", shown);
 
     UserPrompts::scriptAnswer(QMessageBox::Ok);
@@ -282,23 +282,23 @@ TEST_F(LoaderDialogsTest, ModalWaitEndsWithTheResultADeliveryGives) {
     UserPrompts::scriptAnswer([&](QDialog& dialog) {
         waitText = MessageText(dialog);
         // The prompt check runs as a queued delivery while the dialog waits.
-        std::thread watcher([&] { dispatcher.Post([&] { ui.EndModalWait(1); }); });
+        std::thread watcher([&] { dispatcher.Post([&] { ui.EndModalWait(MessageButton::Ok); }); });
         watcher.join();
         modeless = !Find<QPushButton>(dialog, "okButton").isVisible();
         return dialog.exec();
     });
-    EXPECT_EQ(1, ui.RunModalWait("Reset your STB(s)."));
+    EXPECT_EQ(MessageButton::Ok, ui.RunModalWait("Reset your STB(s)."));
     EXPECT_EQ("Reset your STB(s).", waitText);
     EXPECT_TRUE(modeless) << "the wait shows no button";
 
-    ui.EndModalWait(1); // no wait runs: nothing to end, nothing shown
+    ui.EndModalWait(MessageButton::Ok); // no wait runs: nothing to end, nothing shown
     EXPECT_FALSE(messages.isVisible());
 
     UserPrompts::scriptAnswer([](QDialog& dialog) {
         QTimer::singleShot(0, &dialog, [&dialog] { dialog.reject(); }); // the user closes it
         return dialog.exec();
     });
-    EXPECT_EQ(2, ui.RunModalWait("Reset your STB(s)."));
+    EXPECT_EQ(MessageButton::Cancel, ui.RunModalWait("Reset your STB(s)."));
 }
 
 TEST_F(LoaderDialogsTest, ForceModeBoxReadsThePortAndSpeedListsBack) {
