@@ -21,8 +21,8 @@ constexpr std::size_t kPacketSize = 1024;
 std::size_t SentBytes(vorlane::BlockEntry& entry) {
     std::array<std::uint8_t, kPacketSize> packet{};
     std::size_t sent = 0;
-    entry.setReadPosition(0);
-    while (const std::size_t copied = entry.readNext(packet))
+    entry.SetReadPosition(0);
+    while (const std::size_t copied = entry.ReadNext(packet))
         sent += copied;
     return sent;
 }
@@ -42,17 +42,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(table.empty(), "a refused file leaves the table empty");
         return 0;
     }
-    Check(table.count() >= 1 && table.count() <= vorlane::BlockTable::kCapacity, "entry count within the table");
+    Check(table.Count() >= 1 && table.Count() <= vorlane::BlockTable::kCapacity, "entry count within the table");
     const bool blockFile = report.fault == vorlane::BlockFileFault::None;
-    Check(table.blockFileFlag() == blockFile, "the block-file flag tells a block file from a whole file");
-    Check(blockFile || table.count() == 1, "a whole file is one entry");
+    Check(table.BlockFileFlag() == blockFile, "the block-file flag tells a block file from a whole file");
+    Check(blockFile || table.Count() == 1, "a whole file is one entry");
 
     std::size_t total = 0;
-    for (std::size_t i = 0; i < table.count(); ++i) {
+    for (std::size_t i = 0; i < table.Count(); ++i) {
         Check(SentBytes(table[i]) == table[i].size(), "an entry sends exactly its bytes");
         total += table[i].size();
     }
     Check(total == size, "the entries cover the file exactly");
-    table.clear();
+    table.Clear();
     return 0;
 }

@@ -33,13 +33,13 @@ constexpr std::size_t kOffsetSize = 3;
 // A small but varied database: several satellites, both tuners, scrambled channels and favourites.
 std::vector<std::uint8_t> SavedSampleFile() {
     vorlane::ChannelDatabase db;
-    db.setReceiverModel(1);
+    db.SetReceiverModel(1);
     vorlane::testing::SampleOptions options;
     options.seed = 7;
     options.satellites = 4;
     options.transponders = 40;
     options.channels = 160;
-    Check(vorlane::testing::makeSampleDatabase(db, options) >= 0, "the sample database builds its lists");
+    Check(vorlane::testing::MakeSampleDatabase(db, options) >= 0, "the sample database builds its lists");
     std::vector<std::uint8_t> file = vorlane::ChannelFileBytes(db);
     Check(file.size() == vorlane::kChannelFileSize, "the sample saves as a channel file");
     return file;
@@ -62,7 +62,7 @@ void ResealSectors(vorlane::StorageImage& image) {
     for (int physical = 0; physical < vorlane::kPhysicalSectorCount; ++physical) {
         if (const auto sector = image.Sector(physical); sector && sector->HasTag()) {
             const std::uint32_t sum = vorlane::Checksum(sector->StoredData());
-            vorlane::writeLe32(image.Bytes(),
+            vorlane::WriteLe32(image.Bytes(),
                                vorlane::kFirstSectorOffset + physical * vorlane::kSectorSize +
                                    vorlane::FlashSector::kChecksumOffset,
                                sum);
@@ -76,7 +76,7 @@ void ResealPages(vorlane::StorageImage& image) {
             const ConstByteSpan data = page->Data();
             const std::size_t pageOffset =
                 static_cast<std::size_t>(data.data() - image.Bytes().data()) - vorlane::EepromPage::kDataOffset;
-            vorlane::writeLe32(image.Bytes(), pageOffset + vorlane::EepromPage::kChecksumOffset,
+            vorlane::WriteLe32(image.Bytes(), pageOffset + vorlane::EepromPage::kChecksumOffset,
                                vorlane::Checksum(data.first(page->Length())));
         }
     }

@@ -30,7 +30,7 @@ void Check(bool holds, const char* what) {
 }
 
 void FormatAndDropTraces() {
-    setTraceSink([](std::string_view) {});
+    SetTraceSink([](std::string_view) {});
 }
 
 ChannelDatabase& EditorDatabase() {
@@ -45,7 +45,7 @@ ChannelDatabase& EditorDatabase() {
 
 ChannelDatabase& NewDatabaseAsOpenDoes() {
     ChannelDatabase& db = EditorDatabase();
-    db.setReceiverModel(kFullSizeReceiverModel);
+    db.SetReceiverModel(kFullSizeReceiverModel);
     Clear(db);
     Deinit(db);
     Check(Init(db) == 1, "Init builds the lists of a new database");
@@ -59,12 +59,12 @@ ChannelDatabase& DatabaseWithNewTables() {
     };
     static const NewTables fresh = [] {
         ChannelDatabase& db = NewDatabaseAsOpenDoes();
-        return NewTables{{db.satelliteBuffer().begin(), db.satelliteBuffer().end()},
-                         {db.channelBuffer().begin(), db.channelBuffer().end()}};
+        return NewTables{{db.SatelliteBuffer().begin(), db.SatelliteBuffer().end()},
+                         {db.ChannelBuffer().begin(), db.ChannelBuffer().end()}};
     }();
     ChannelDatabase& db = EditorDatabase();
-    std::copy(fresh.satellites.begin(), fresh.satellites.end(), db.satelliteBuffer().begin());
-    std::copy(fresh.channels.begin(), fresh.channels.end(), db.channelBuffer().begin());
+    std::copy(fresh.satellites.begin(), fresh.satellites.end(), db.SatelliteBuffer().begin());
+    std::copy(fresh.channels.begin(), fresh.channels.end(), db.ChannelBuffer().begin());
     return db;
 }
 

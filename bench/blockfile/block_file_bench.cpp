@@ -49,7 +49,7 @@ void BM_ReadFiftyBlocks(benchmark::State& state) {
     const std::vector<std::uint8_t> file = FiftyBlockFile(64 * 1024);
     BlockTable table;
     for (auto _ : state) {
-        table.clear();
+        table.Clear();
         benchmark::DoNotOptimize(ReadBlockFile(file, table));
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * file.size()));

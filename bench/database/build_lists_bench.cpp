@@ -10,10 +10,10 @@ using namespace vorlane;
 
 static void BM_BuildAllLists(benchmark::State& state) {
     ChannelDatabase db;
-    testing::fillFullDatabase(db);
+    testing::FillFullDatabase(db);
     for (auto _ : state)
         benchmark::DoNotOptimize(db.BuildAllLists());
-    state.counters["nodes"] = static_cast<double>(db.lists().pool().usedCount());
+    state.counters["nodes"] = static_cast<double>(db.Lists().Pool().UsedCount());
 }
 BENCHMARK(BM_BuildAllLists)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 
@@ -23,7 +23,7 @@ static void BM_BuildAllListsFromFreshTables(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         db.FreeTables();
-        testing::fillFullDatabase(db);
+        testing::FillFullDatabase(db);
         state.ResumeTiming();
         benchmark::DoNotOptimize(db.BuildAllLists());
     }

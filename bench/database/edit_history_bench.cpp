@@ -16,23 +16,23 @@ namespace vorlane {
 namespace {
 
 using testing::Dice;
-using testing::pksOf;
+using testing::PksOf;
 
 constexpr double kMegabyte = 1024.0 * 1024.0;
 
 // One edit of one channel as the panes and dialogs make it: rename, favourite, move, delete.
 void EditOneChannel(Dice& dice, ChannelDatabase& db) {
-    const std::vector<int> tv = pksOf(db, ListKind::TvChannels, 0);
-    const int pk = dice.pick(tv);
-    switch (dice.below(4)) {
+    const std::vector<int> tv = PksOf(db, ListKind::TvChannels, 0);
+    const int pk = dice.Pick(tv);
+    switch (dice.Below(4)) {
     case 0:
-        db.channelOfPk(pk).setName("Renamed " + std::to_string(dice.below(1000)));
+        db.ChannelOfPk(pk).SetName("Renamed " + std::to_string(dice.Below(1000)));
         break;
     case 1:
-        AddFavorites(db, dice.below(8), std::vector<int>{pk});
+        AddFavourites(db, dice.Below(8), std::vector<int>{pk});
         break;
     case 2:
-        MoveChannels(db, ServiceType::Tv, dice.pick(tv), std::vector<int>{pk});
+        MoveChannels(db, ServiceType::Tv, dice.Pick(tv), std::vector<int>{pk});
         break;
     default:
         DeleteChannel(db, pk);
@@ -42,7 +42,7 @@ void EditOneChannel(Dice& dice, ChannelDatabase& db) {
 
 std::vector<int> TvSidesOfTuner(const ChannelDatabase& db, int side) {
     std::vector<int> pks;
-    for (const int pk : pksOf(db, ListKind::TvChannels, 0))
+    for (const int pk : PksOf(db, ListKind::TvChannels, 0))
         if (TunerSideOfPk(pk) == side)
             pks.push_back(pk);
     return pks;
@@ -72,7 +72,7 @@ template <typename Edit> void MeasureHistory(benchmark::State& state, int edits,
     for (auto _ : state) {
         state.PauseTiming();
         ChannelDatabase db;
-        testing::makeSampleDatabase(db, testing::fullSampleOptions());
+        testing::MakeSampleDatabase(db, testing::FullSampleOptions());
         EditHistory history(db);
         Dice dice(7);
         state.ResumeTiming();
@@ -80,8 +80,8 @@ template <typename Edit> void MeasureHistory(benchmark::State& state, int edits,
             edit(i, dice, db);
             history.Commit("edit");
         }
-        held = static_cast<double>(history.heldBytes()) / kMegabyte;
-        steps = history.stepCount();
+        held = static_cast<double>(history.HeldBytes()) / kMegabyte;
+        steps = history.StepCount();
     }
     state.counters["held_mb"] = held;
     state.counters["steps"] = static_cast<double>(steps);

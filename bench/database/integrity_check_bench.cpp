@@ -11,7 +11,7 @@ using namespace vorlane;
 
 static void BM_CheckIntegrity(benchmark::State& state) {
     ChannelDatabase db;
-    testing::fillFullDatabase(db);
+    testing::FillFullDatabase(db);
     db.BuildAllLists();
     if (!CheckIntegrity(db).empty())
         state.SkipWithError("the full database is not sound");

@@ -19,7 +19,7 @@ BENCHMARK(BM_Init)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggreg
 
 static void BM_StoreIntoImage(benchmark::State& state) {
     ChannelDatabase db;
-    testing::makeSampleDatabase(db, testing::fullSampleOptions());
+    testing::MakeSampleDatabase(db, testing::FullSampleOptions());
     for (auto _ : state) {
         std::vector<std::uint8_t> image = StoreIntoImage(db);
         benchmark::DoNotOptimize(image.data());
@@ -29,7 +29,7 @@ BENCHMARK(BM_StoreIntoImage)->Unit(benchmark::kMillisecond)->Repetitions(10)->Re
 
 static void BM_LoadFromImageAndBuildLists(benchmark::State& state) {
     ChannelDatabase source;
-    testing::makeSampleDatabase(source, testing::fullSampleOptions());
+    testing::MakeSampleDatabase(source, testing::FullSampleOptions());
     std::vector<std::uint8_t> image = StoreIntoImage(source);
     ChannelDatabase db;
     Init(db);

@@ -15,15 +15,15 @@ using namespace vorlane;
 
 namespace {
 
-void makeFullDatabase(ChannelDatabase& db) {
-    testing::makeSampleDatabase(db, testing::fullSampleOptions());
+void MakeFullDatabase(ChannelDatabase& db) {
+    testing::MakeSampleDatabase(db, testing::FullSampleOptions());
 }
 
 } // namespace
 
 static void BM_CopyTuner1ToTuner2(benchmark::State& state) {
     ChannelDatabase db;
-    makeFullDatabase(db);
+    MakeFullDatabase(db);
     for (auto _ : state)
         benchmark::DoNotOptimize(CopyTunerChannels(db, 0, 1, false));
 }
@@ -32,7 +32,7 @@ BENCHMARK(BM_CopyTuner1ToTuner2)->Unit(benchmark::kMillisecond)->Repetitions(10)
 // Every tuner-2 TV and radio side removed and copied back from tuner 1.
 static void BM_CopyTuner1ToTuner2ClearingFirst(benchmark::State& state) {
     ChannelDatabase db;
-    makeFullDatabase(db);
+    MakeFullDatabase(db);
     for (auto _ : state)
         benchmark::DoNotOptimize(CopyTunerChannels(db, 0, 1, true));
 }
@@ -43,7 +43,7 @@ BENCHMARK(BM_CopyTuner1ToTuner2ClearingFirst)
 
 static void BM_MergeTuners(benchmark::State& state) {
     ChannelDatabase db;
-    makeFullDatabase(db);
+    MakeFullDatabase(db);
     for (auto _ : state)
         benchmark::DoNotOptimize(MergeTuners(db));
 }
@@ -52,15 +52,15 @@ BENCHMARK(BM_MergeTuners)->Unit(benchmark::kMillisecond)->Repetitions(10)->Repor
 // All 10,000 channel sides in main-list order, as the panes hand over a full selection.
 static void BM_DeleteAllChannelSidesAsOneBatch(benchmark::State& state) {
     ChannelDatabase db;
-    makeFullDatabase(db);
-    const std::vector<std::uint8_t> tables(db.channelBuffer().begin(), db.channelBuffer().end());
+    MakeFullDatabase(db);
+    const std::vector<std::uint8_t> tables(db.ChannelBuffer().begin(), db.ChannelBuffer().end());
     std::vector<int> pks;
     for (const ListKind kind : {ListKind::TvChannels, ListKind::RadioChannels, ListKind::DataChannels})
-        for (const ListNode* node = db.lists().Head(kind, 0)->first; node; node = node->next)
+        for (const ListNode* node = db.Lists().Head(kind, 0)->first; node; node = node->next)
             pks.push_back(node->pk);
     for (auto _ : state) {
         state.PauseTiming();
-        std::copy(tables.begin(), tables.end(), db.channelBuffer().begin());
+        std::copy(tables.begin(), tables.end(), db.ChannelBuffer().begin());
         db.BuildAllLists();
         state.ResumeTiming();
         benchmark::DoNotOptimize(DeleteChannels(db, pks));

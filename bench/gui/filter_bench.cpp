@@ -22,16 +22,16 @@ void BM_FilterKeystrokeOnTenThousandRows(benchmark::State& state) {
     view.resize(1280, 800);
     view.OnInitialUpdate();
     view.show();
-    testing::makeSampleDatabase(db, testing::fullSampleOptions());
+    testing::MakeSampleDatabase(db, testing::FullSampleOptions());
     for (int slot = 0; slot < kChannelCount; ++slot)
-        if (!db.channel(slot).isFree())
-            SetChannelType(db.channel(slot), static_cast<unsigned>(ServiceType::Tv));
+        if (!db.Channel(slot).IsFree())
+            SetChannelType(db.Channel(slot), static_cast<unsigned>(ServiceType::Tv));
     db.BuildAllLists();
     view.RefreshAllPanes();
-    view.satellitePane().SelectRow(0);
-    view.OnPaneChoice(view.satellitePane());
+    view.SatelliteListPane().SelectRow(0);
+    view.OnPaneChoice(view.SatelliteListPane());
     auto* field = view.findChild<QLineEdit*>("tvFilterField");
-    const int rows = view.tvPane().rowCount();
+    const int rows = view.TvPane().RowCount();
     for (auto _ : state) {
         state.PauseTiming();
         field->clear();
@@ -43,7 +43,7 @@ void BM_FilterKeystrokeOnTenThousandRows(benchmark::State& state) {
         view.repaint();
     }
     state.counters["rows"] = rows;
-    state.counters["shown_rows"] = view.tvPane().rowCount();
+    state.counters["shown_rows"] = view.TvPane().RowCount();
 }
 BENCHMARK(BM_FilterKeystrokeOnTenThousandRows)
     ->Unit(benchmark::kMillisecond)

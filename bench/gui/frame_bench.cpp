@@ -23,7 +23,7 @@ void BM_OpenFullChannelFileToPaintedWindow(benchmark::State& state) {
     const QString path = folder.filePath(QStringLiteral("full.bin"));
     {
         vorlane::ChannelDatabase full;
-        if (!vorlane::testing::makeSampleDatabase(full, vorlane::testing::fullSampleOptions()) ||
+        if (!vorlane::testing::MakeSampleDatabase(full, vorlane::testing::FullSampleOptions()) ||
             !vorlane::SaveDatabaseFile(full, QFile::encodeName(path).toStdString())) {
             state.SkipWithError("cannot write the full channel file");
             return;
@@ -34,16 +34,16 @@ void BM_OpenFullChannelFileToPaintedWindow(benchmark::State& state) {
     vorlane::CMainFrame frame(database, store, QFont());
     frame.show();
     QApplication::processEvents();
-    UserPrompts::startRecording();
+    UserPrompts::StartRecording();
     for (auto _ : state) {
-        UserPrompts::scriptAnswer(path);
+        UserPrompts::ScriptAnswer(path);
         frame.OnCommand(vorlane::kCmdOpen);
         frame.repaint();
     }
-    if (static_cast<benchmark::IterationCount>(UserPrompts::takeAsked().size()) != state.iterations() ||
-        database.currentPath().empty())
+    if (static_cast<benchmark::IterationCount>(UserPrompts::TakeAsked().size()) != state.iterations() ||
+        database.CurrentPath().empty())
         state.SkipWithError("the file was not opened as asked");
-    UserPrompts::reset();
+    UserPrompts::Reset();
 }
 BENCHMARK(BM_OpenFullChannelFileToPaintedWindow)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 

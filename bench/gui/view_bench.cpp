@@ -27,8 +27,8 @@ struct ViewUnderTest {
         Open();
     }
     void Open() {
-        testing::makeSampleDatabase(db, testing::fullSampleOptions());
-        view.document().StartAfresh();
+        testing::MakeSampleDatabase(db, testing::FullSampleOptions());
+        view.Document().StartAfresh();
         view.RefreshAllPanes();
         Settle();
     }
@@ -47,14 +47,14 @@ void BM_ChooseAllSatellitesRefillsEveryPane(benchmark::State& state) {
     ViewUnderTest t;
     for (auto _ : state) {
         state.PauseTiming();
-        t.Choose(t.view.satellitePane(), 1);
+        t.Choose(t.view.SatelliteListPane(), 1);
         t.Settle();
         state.ResumeTiming();
-        t.Choose(t.view.satellitePane(), 0);
+        t.Choose(t.view.SatelliteListPane(), 0);
         t.Settle();
     }
-    state.counters["tv_rows"] = t.view.tvPane().rowCount();
-    state.counters["radio_rows"] = t.view.radioPane().rowCount();
+    state.counters["tv_rows"] = t.view.TvPane().RowCount();
+    state.counters["radio_rows"] = t.view.RadioPane().RowCount();
 }
 BENCHMARK(BM_ChooseAllSatellitesRefillsEveryPane)
     ->Unit(benchmark::kMillisecond)
@@ -69,9 +69,9 @@ void BM_DeleteEveryTvRow(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         t.Open();
-        t.Choose(t.view.satellitePane(), 0);
-        t.view.tvPane().SelectByRule(0);
-        rows = static_cast<int>(t.view.tvPane().selectedRows().size());
+        t.Choose(t.view.SatelliteListPane(), 0);
+        t.view.TvPane().SelectByRule(0);
+        rows = static_cast<int>(t.view.TvPane().SelectedRows().size());
         t.Settle();
         state.ResumeTiming();
         t.view.HandleCommand(kCmdTvDelete);
@@ -91,9 +91,9 @@ BENCHMARK(BM_DeleteEveryTvRow)
 void BM_UndoOrRedoDeleteEveryTvRow(benchmark::State& state) {
     const bool redo = state.range(0) != 0;
     ViewUnderTest t;
-    t.Choose(t.view.satellitePane(), 0);
-    t.view.tvPane().SelectByRule(0);
-    const auto rows = static_cast<double>(t.view.tvPane().selectedRows().size());
+    t.Choose(t.view.SatelliteListPane(), 0);
+    t.view.TvPane().SelectByRule(0);
+    const auto rows = static_cast<double>(t.view.TvPane().SelectedRows().size());
     t.view.HandleCommand(kCmdTvDelete);
     t.Settle();
     for (auto _ : state) {

@@ -17,17 +17,17 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path benchFile(const char* name) {
+fs::path BenchFile(const char* name) {
     return fs::temp_directory_path() / ("vorlane-bench-" + std::to_string(::getpid()) + "-" + name);
 }
 
 } // namespace
 
 static void BM_OpenFullChannelFile(benchmark::State& state) {
-    const fs::path path = benchFile("open.bin");
+    const fs::path path = BenchFile("open.bin");
     {
         ChannelDatabase full;
-        vorlane::testing::makeSampleDatabase(full, vorlane::testing::fullSampleOptions());
+        vorlane::testing::MakeSampleDatabase(full, vorlane::testing::FullSampleOptions());
         if (!SaveDatabaseFile(full, path.string())) {
             state.SkipWithError("cannot write the channel file");
             return;
@@ -58,7 +58,7 @@ BENCHMARK(BM_OpenSatcodxSampleFile)->Unit(benchmark::kMillisecond)->Repetitions(
 // Store and header only, without the disk.
 static void BM_FullDatabaseChannelFileBytes(benchmark::State& state) {
     ChannelDatabase db;
-    vorlane::testing::makeSampleDatabase(db, vorlane::testing::fullSampleOptions());
+    vorlane::testing::MakeSampleDatabase(db, vorlane::testing::FullSampleOptions());
     for (auto _ : state)
         benchmark::DoNotOptimize(ChannelFileBytes(db).data());
 }
@@ -66,9 +66,9 @@ BENCHMARK(BM_FullDatabaseChannelFileBytes)->Unit(benchmark::kMillisecond)->Repet
 
 // The whole save, flushing the file to disk before it replaces the old one.
 static void BM_SaveFullDatabase(benchmark::State& state) {
-    const fs::path path = benchFile("save.bin");
+    const fs::path path = BenchFile("save.bin");
     ChannelDatabase db;
-    vorlane::testing::makeSampleDatabase(db, vorlane::testing::fullSampleOptions());
+    vorlane::testing::MakeSampleDatabase(db, vorlane::testing::FullSampleOptions());
     for (auto _ : state) {
         if (!SaveDatabaseFile(db, path.string())) {
             state.SkipWithError("cannot write the channel file");

@@ -15,7 +15,7 @@ using namespace vorlane;
 
 static void BM_ListFullDatabase(benchmark::State& state) {
     ChannelDatabase db;
-    testing::makeSampleDatabase(db, testing::fullSampleOptions());
+    testing::MakeSampleDatabase(db, testing::FullSampleOptions());
     const TextExporter exporter(db);
     for (auto _ : state) {
         std::string listing = exporter.Listing();
@@ -27,7 +27,7 @@ BENCHMARK(BM_ListFullDatabase)->Unit(benchmark::kMillisecond)->Repetitions(10)->
 
 static void BM_ExportFullDatabase(benchmark::State& state) {
     ChannelDatabase db;
-    testing::makeSampleDatabase(db, testing::fullSampleOptions());
+    testing::MakeSampleDatabase(db, testing::FullSampleOptions());
     const TextExporter exporter(db);
     const std::filesystem::path path =
         std::filesystem::temp_directory_path() / ("vorlane-export-bench-" + std::to_string(::getpid()) + ".txt");

@@ -16,7 +16,7 @@ using namespace vorlane;
 
 namespace {
 
-std::vector<std::uint8_t> readSample() {
+std::vector<std::uint8_t> ReadSample() {
     std::ifstream in(std::string(VORLANE_TESTDATA_DIR) + "/silva_schneider.sdx", std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
@@ -24,7 +24,7 @@ std::vector<std::uint8_t> readSample() {
 } // namespace
 
 static void BM_OpenSatcodxSample(benchmark::State& state) {
-    const std::vector<std::uint8_t> sample = readSample();
+    const std::vector<std::uint8_t> sample = ReadSample();
     if (sample.empty()) {
         state.SkipWithError("sample file not present");
         return;
@@ -43,7 +43,7 @@ BENCHMARK(BM_OpenSatcodxSample)->Unit(benchmark::kMillisecond)->Repetitions(10)-
 
 // The reader alone, on an initialised database.
 static void BM_ReadSatcodxSample(benchmark::State& state) {
-    const std::vector<std::uint8_t> sample = readSample();
+    const std::vector<std::uint8_t> sample = ReadSample();
     if (sample.empty()) {
         state.SkipWithError("sample file not present");
         return;

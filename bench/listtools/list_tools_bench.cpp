@@ -14,13 +14,13 @@ using namespace vorlane;
 
 namespace {
 
-void makeFullDatabase(ChannelDatabase& db) {
-    testing::makeSampleDatabase(db, testing::fullSampleOptions());
+void MakeFullDatabase(ChannelDatabase& db) {
+    testing::MakeSampleDatabase(db, testing::FullSampleOptions());
 }
 
 // The same channels in another order, so that every channel is matched and many have moved.
-void makeSortedFullDatabase(ChannelDatabase& db) {
-    makeFullDatabase(db);
+void MakeSortedFullDatabase(ChannelDatabase& db) {
+    MakeFullDatabase(db);
     SortAllMainLists(db, SortKey::Name);
 }
 
@@ -28,7 +28,7 @@ void makeSortedFullDatabase(ChannelDatabase& db) {
 
 static void BM_SortAllMainListsByName(benchmark::State& state) {
     ChannelDatabase db;
-    makeFullDatabase(db);
+    MakeFullDatabase(db);
     for (auto _ : state)
         SortAllMainLists(db, SortKey::Name);
 }
@@ -40,7 +40,7 @@ static void BM_Dedupe(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         ChannelDatabase db;
-        makeFullDatabase(db);
+        MakeFullDatabase(db);
         state.ResumeTiming();
         RemoveDuplicateChannels(db, AllDuplicatePks(FindDuplicateChannels(db)));
         benchmark::DoNotOptimize(MergeDuplicateTransponders(db));
@@ -50,9 +50,9 @@ BENCHMARK(BM_Dedupe)->Unit(benchmark::kMillisecond)->Iterations(10)->Repetitions
 
 static void BM_ApplyOrder(benchmark::State& state) {
     ChannelDatabase reference;
-    makeSortedFullDatabase(reference);
+    MakeSortedFullDatabase(reference);
     ChannelDatabase db;
-    makeFullDatabase(db);
+    MakeFullDatabase(db);
     for (auto _ : state)
         benchmark::DoNotOptimize(ApplyReferenceOrder(db, reference, true));
 }
@@ -60,9 +60,9 @@ BENCHMARK(BM_ApplyOrder)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportA
 
 static void BM_Diff(benchmark::State& state) {
     ChannelDatabase a;
-    makeFullDatabase(a);
+    MakeFullDatabase(a);
     ChannelDatabase b;
-    makeSortedFullDatabase(b);
+    MakeSortedFullDatabase(b);
     for (auto _ : state)
         benchmark::DoNotOptimize(CompareLists(a, b));
 }

@@ -66,12 +66,12 @@ struct Bench {
         if (download)
             config.behaviour.downloads[static_cast<std::size_t>(DownloadKind::MainSoftware)] = Image();
         simulator = std::make_unique<SimulatedReceiver>(config);
-        ok = simulator->start() && port.Create(&transfer, &events, 40960, 4096) &&
-             port.Open(simulator->linkPath(), kPacedBitsPerSecond, 0, 8, 0, 0);
+        ok = simulator->Start() && port.Create(&transfer, &events, 40960, 4096) &&
+             port.Open(simulator->LinkPath(), kPacedBitsPerSecond, 0, 8, 0, 0);
     }
     ~Bench() {
         port.Close();
-        simulator->stop();
+        simulator->Stop();
         std::filesystem::remove_all(folder);
     }
     void Run() {
@@ -109,7 +109,7 @@ void BM_Upload(benchmark::State& state) {
     const std::vector<std::uint8_t> image = Image();
     double totalMs = 0;
     for (auto _ : state) {
-        if (!bench.transfer.SrcData().append(BlockEntry(image, TransferClass::Channel))) {
+        if (!bench.transfer.SrcData().Append(BlockEntry(image, TransferClass::Channel))) {
             state.SkipWithError("block table full");
             return;
         }

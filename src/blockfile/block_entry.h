@@ -18,18 +18,18 @@ public:
 
     // Copies up to out.size() bytes from the read position on and advances it; returns the number copied
     // (0 at the end or when the entry holds no bytes).
-    std::size_t readNext(ByteSpan out);
-    std::uint32_t readPosition() const { return m_readPosition; }
+    std::size_t ReadNext(ByteSpan out);
+    std::uint32_t ReadPosition() const { return m_readPosition; }
     // Positions past the end are taken as the end.
-    void setReadPosition(std::uint32_t position);
+    void SetReadPosition(std::uint32_t position);
 
     // Header plus data for a block, the file length for a whole file; 0 when the entry holds no bytes.
     std::uint32_t size() const { return static_cast<std::uint32_t>(m_bytes.size()); }
-    ConstByteSpan bytes() const { return m_bytes; }
-    TransferClass transferClass() const { return m_transferClass; }
+    ConstByteSpan Content() const { return m_bytes; }
+    TransferClass EntryClass() const { return m_transferClass; }
 
     // Releases the bytes; the entry then has size 0 and reads nothing.
-    void freeBytes();
+    void FreeBytes();
 
 private:
     std::vector<std::uint8_t> m_bytes;

@@ -36,37 +36,37 @@ TransferClass ClassOfReadBlock(std::uint8_t id) {
 // Checks one header and its data at `offset`; on success `dataLength` is the block's data length.
 BlockFileFault CheckBlock(ConstByteSpan file, std::size_t offset, std::uint32_t& dataLength) {
     const BlockHeader header(file.subspan(offset, block_header::kSize));
-    DebugOut("SW version : %d.%02d\n", header.versionMajor(), header.versionMinor());
-    if (!header.signatureValid()) {
+    DebugOut("SW version : %d.%02d\n", header.VersionMajor(), header.VersionMinor());
+    if (!header.SignatureValid()) {
         DebugOut("HEADER Signature is invalid\n");
         return BlockFileFault::BadSignature;
     }
-    DebugOut("Signature : %s\n", std::string(header.signature()).c_str());
-    DebugOut("Address : %#x\n", header.loadAddress());
-    if (!header.monitorMarkerValid()) {
+    DebugOut("Signature : %s\n", std::string(header.Signature()).c_str());
+    DebugOut("Address : %#x\n", header.LoadAddress());
+    if (!header.MonitorMarkerValid()) {
         DebugOut("monitor_signature is invalid...\n");
         return BlockFileFault::BadMonitorMarker;
     }
-    DebugOut("Monitor mode : %s\n", header.monitorMode() ? "YES" : "NO");
-    if (!header.blockIdMarkerValid()) {
+    DebugOut("Monitor mode : %s\n", header.MonitorMode() ? "YES" : "NO");
+    if (!header.BlockIdMarkerValid()) {
         DebugOut("block_id_signature is invalid...\n");
         return BlockFileFault::BadBlockIdMarker;
     }
-    TraceBlockId(header.blockId());
-    if (!header.lengthMarkerValid()) {
+    TraceBlockId(header.BlockId());
+    if (!header.LengthMarkerValid()) {
         DebugOut("length_signature is invalid...\n");
         return BlockFileFault::BadLengthMarker;
     }
-    dataLength = header.dataLength();
+    dataLength = header.DataLength();
     DebugOut("Length : %#x\n", dataLength);
 
-    const bool hasCrc = BlockIdHasCrc(header.blockId());
+    const bool hasCrc = BlockIdHasCrc(header.BlockId());
     if (hasCrc) {
-        if (!header.crcMarkerValid()) {
+        if (!header.CrcMarkerValid()) {
             DebugOut("crc_signature is invalid...\n");
             return BlockFileFault::BadCrcMarker;
         }
-        DebugOut("CRC : %#x\n", header.crc());
+        DebugOut("CRC : %#x\n", header.Crc());
     }
     // A block whose data run past the end is refused whatever its CRC says: taking the short read's sum
     // as 0 would let a truncated block with a stored CRC of 0 through.
@@ -78,7 +78,7 @@ BlockFileFault CheckBlock(ConstByteSpan file, std::size_t offset, std::uint32_t&
     if (hasCrc) {
         const std::uint32_t sum = Checksum(file.subspan(offset + block_header::kSize, dataLength));
         DebugOut("CRC=%#x\n", sum);
-        if (sum != header.crc())
+        if (sum != header.Crc())
             return BlockFileFault::CrcMismatch;
     }
     return BlockFileFault::None;
@@ -131,14 +131,14 @@ bool ReadBlockFile(ConstByteSpan file, BlockTable& table, BlockFileReport* repor
         const ConstByteSpan block = file.subspan(offset, block_header::kSize + dataLength);
         const BlockHeader header(block);
         // The count is checked first so that a block with no room writes no class trace.
-        if (table.count() == BlockTable::kCapacity ||
-            !table.append(BlockEntry(std::vector<std::uint8_t>(block.begin(), block.end()),
-                                     ClassOfReadBlock(header.blockId())))) {
+        if (table.Count() == BlockTable::kCapacity ||
+            !table.Append(BlockEntry(std::vector<std::uint8_t>(block.begin(), block.end()),
+                                     ClassOfReadBlock(header.BlockId())))) {
             DebugOut("Block table full: more than %zu blocks\n", BlockTable::kCapacity);
             return Fail(report, BlockFileFault::TooManyBlocks, offset);
         }
-        if (header.monitorMode())
-            table.setBlockFileFlag(true);
+        if (header.MonitorMode())
+            table.SetBlockFileFlag(true);
         ++blocksRead;
         offset += block.size();
     }

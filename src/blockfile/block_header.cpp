@@ -15,11 +15,11 @@ BlockHeader::BlockHeader(ConstByteSpan bytes) : m_bytes(bytes) {
     assert(bytes.size() >= kSize);
 }
 
-std::uint32_t BlockHeader::loadAddress() const {
-    return (static_cast<std::uint32_t>(readBe16(m_bytes, kAddressHigh)) << 16) | readBe16(m_bytes, kAddressLow);
+std::uint32_t BlockHeader::LoadAddress() const {
+    return (static_cast<std::uint32_t>(ReadBe16(m_bytes, kAddressHigh)) << 16) | ReadBe16(m_bytes, kAddressLow);
 }
 
-std::string_view BlockHeader::signature() const {
+std::string_view BlockHeader::Signature() const {
     return {reinterpret_cast<const char*>(m_bytes.data() + kSignature), kSignatureText.size()};
 }
 
@@ -28,17 +28,17 @@ bool WriteBlockHeader(ByteSpan header, std::uint8_t blockId, std::uint32_t loadA
         return false;
     const ByteSpan h = header.first(kSize);
     std::fill(h.begin(), h.end(), kFill);
-    writeBe16(h, kAddressWordA, kAddressWordAPrefix);
-    writeBe16(h, kAddressHigh, static_cast<std::uint16_t>(loadAddress >> 16));
-    writeBe16(h, kAddressLow, static_cast<std::uint16_t>(loadAddress));
+    WriteBe16(h, kAddressWordA, kAddressWordAPrefix);
+    WriteBe16(h, kAddressHigh, static_cast<std::uint16_t>(loadAddress >> 16));
+    WriteBe16(h, kAddressLow, static_cast<std::uint16_t>(loadAddress));
     h[kBlockIdMarker] = kBlockIdMarkerValue;
     h[kBlockId] = blockId;
     h[kMonitorMarker] = kMonitorMarkerValue;
     h[kMonitorMode] = 0x00;
     h[kLengthMarker] = kLengthMarkerValue;
-    writeBe32(h, kDataLength, static_cast<std::uint32_t>(data.size()));
+    WriteBe32(h, kDataLength, static_cast<std::uint32_t>(data.size()));
     h[kCrcMarker] = kCrcMarkerValue;
-    writeBe32(h, kCrc, Checksum(data));
+    WriteBe32(h, kCrc, Checksum(data));
     std::copy(kSignatureText.begin(), kSignatureText.end(), h.begin() + kSignature);
     h[kTrailerMarker] = kTrailerMarkerValue;
     return true;

@@ -48,23 +48,23 @@ class BlockHeader {
 public:
     explicit BlockHeader(ConstByteSpan bytes);
 
-    std::uint32_t loadAddress() const;
-    std::uint8_t versionMajor() const { return m_bytes[block_header::kVersionMajor]; }
-    std::uint8_t versionMinor() const { return m_bytes[block_header::kVersionMinor]; }
-    std::uint8_t blockId() const { return m_bytes[block_header::kBlockId]; }
-    bool monitorMode() const { return m_bytes[block_header::kMonitorMode] == block_header::kMonitorModeYes; }
-    std::uint32_t dataLength() const { return readBe32(m_bytes, block_header::kDataLength); }
-    std::uint32_t crc() const { return readBe32(m_bytes, block_header::kCrc); }
-    std::string_view signature() const;
+    std::uint32_t LoadAddress() const;
+    std::uint8_t VersionMajor() const { return m_bytes[block_header::kVersionMajor]; }
+    std::uint8_t VersionMinor() const { return m_bytes[block_header::kVersionMinor]; }
+    std::uint8_t BlockId() const { return m_bytes[block_header::kBlockId]; }
+    bool MonitorMode() const { return m_bytes[block_header::kMonitorMode] == block_header::kMonitorModeYes; }
+    std::uint32_t DataLength() const { return ReadBe32(m_bytes, block_header::kDataLength); }
+    std::uint32_t Crc() const { return ReadBe32(m_bytes, block_header::kCrc); }
+    std::string_view Signature() const;
 
-    bool signatureValid() const { return signature() == block_header::kSignatureText; }
-    bool blockIdMarkerValid() const { return marker(block_header::kBlockIdMarker, block_header::kBlockIdMarkerValue); }
-    bool monitorMarkerValid() const { return marker(block_header::kMonitorMarker, block_header::kMonitorMarkerValue); }
-    bool lengthMarkerValid() const { return marker(block_header::kLengthMarker, block_header::kLengthMarkerValue); }
-    bool crcMarkerValid() const { return marker(block_header::kCrcMarker, block_header::kCrcMarkerValue); }
+    bool SignatureValid() const { return Signature() == block_header::kSignatureText; }
+    bool BlockIdMarkerValid() const { return Marker(block_header::kBlockIdMarker, block_header::kBlockIdMarkerValue); }
+    bool MonitorMarkerValid() const { return Marker(block_header::kMonitorMarker, block_header::kMonitorMarkerValue); }
+    bool LengthMarkerValid() const { return Marker(block_header::kLengthMarker, block_header::kLengthMarkerValue); }
+    bool CrcMarkerValid() const { return Marker(block_header::kCrcMarker, block_header::kCrcMarkerValue); }
 
 private:
-    bool marker(std::size_t offset, std::uint8_t value) const { return m_bytes[offset] == value; }
+    bool Marker(std::size_t offset, std::uint8_t value) const { return m_bytes[offset] == value; }
 
     ConstByteSpan m_bytes;
 };

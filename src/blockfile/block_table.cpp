@@ -4,14 +4,14 @@
 
 namespace vorlane {
 
-bool BlockTable::append(BlockEntry entry) {
+bool BlockTable::Append(BlockEntry entry) {
     if (m_count == kCapacity)
         return false;
     m_entries[m_count++] = std::move(entry);
     return true;
 }
 
-void BlockTable::clear() {
+void BlockTable::Clear() {
     for (BlockEntry& entry : m_entries)
         entry = BlockEntry();
     m_count = 0;

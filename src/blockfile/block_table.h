@@ -13,11 +13,11 @@ public:
     static constexpr std::size_t kCapacity = 50;
 
     // Appends in file order; false (and the table unchanged) when all entries are taken.
-    [[nodiscard]] bool append(BlockEntry entry);
+    [[nodiscard]] bool Append(BlockEntry entry);
     // Frees every entry's bytes; count 0 and the block-file flag cleared.
-    void clear();
+    void Clear();
 
-    std::size_t count() const { return m_count; }
+    std::size_t Count() const { return m_count; }
     bool empty() const { return m_count == 0; }
     // Index below count().
     BlockEntry& operator[](std::size_t index) { return m_entries[index]; }
@@ -25,8 +25,8 @@ public:
 
     // Set while the table holds a block file (the upload then goes through the boot monitor),
     // cleared for a file taken whole.
-    bool blockFileFlag() const { return m_blockFileFlag; }
-    void setBlockFileFlag(bool set) { m_blockFileFlag = set; }
+    bool BlockFileFlag() const { return m_blockFileFlag; }
+    void SetBlockFileFlag(bool set) { m_blockFileFlag = set; }
 
 private:
     std::array<BlockEntry, kCapacity> m_entries;

@@ -47,22 +47,22 @@ bool WholeFileClass(std::string_view fileName, ConstByteSpan contents, TransferC
 
 bool ClassifyUploadFile(std::string_view fileName, ConstByteSpan contents, BlockTable& table,
                         BlockFileReport* blockReport) {
-    table.clear();
-    table.setBlockFileFlag(true);
+    table.Clear();
+    table.SetBlockFileFlag(true);
     if (ReadBlockFile(contents, table, blockReport))
         return true;
 
-    table.clear();
+    table.Clear();
     TransferClass transferClass{};
     // An entry's size is a 32-bit count, so a larger file cannot be sent whole.
     if (contents.size() > std::numeric_limits<std::uint32_t>::max() ||
         !WholeFileClass(fileName, contents, transferClass))
         return false;
-    return table.append(BlockEntry(std::vector<std::uint8_t>(contents.begin(), contents.end()), transferClass));
+    return table.Append(BlockEntry(std::vector<std::uint8_t>(contents.begin(), contents.end()), transferClass));
 }
 
 bool LoadUploadFile(const std::string& path, BlockTable& table, UploadRefusal* refusal, BlockFileReport* blockReport) {
-    table.clear();
+    table.Clear();
     if (path.empty()) {
         DebugOut("File is not selected...\n");
         return Outcome(refusal, UploadRefusal::NoFileSelected);

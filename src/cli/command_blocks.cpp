@@ -65,13 +65,13 @@ int RunBlocks(std::span<char* const> args) {
         return kExitFailed;
     }
     // The loader keeps the flag set for a block file and clears it for a file sent whole.
-    if (table.blockFileFlag()) {
-        std::printf("block file: %zu block%s\n", table.count(), table.count() == 1 ? "" : "s");
+    if (table.BlockFileFlag()) {
+        std::printf("block file: %zu block%s\n", table.Count(), table.Count() == 1 ? "" : "s");
         PrintBlockTable(stdout, table);
     } else {
         PrintNotABlockFile(stdout, report);
-        std::printf("whole file: class %u (%s), %u bytes\n", static_cast<unsigned>(table[0].transferClass()),
-                    WholeFileKind(table[0].transferClass()), table[0].size());
+        std::printf("whole file: class %u (%s), %u bytes\n", static_cast<unsigned>(table[0].EntryClass()),
+                    WholeFileKind(table[0].EntryClass()), table[0].size());
     }
     return kExitOk;
 }

@@ -31,9 +31,9 @@ void PrintDedupeUsage(std::FILE* out) {
 void PrintGroups(const ChannelDatabase& db, const std::vector<TransponderGroup>& transponders,
                  const std::vector<DuplicateGroup>& channels) {
     for (const TransponderGroup& group : transponders) {
-        const ConstTransponderRecord kept = db.transponder(group.kept);
-        std::printf("transponder %u %c %u: keeps #%d, merges", kept.frequency(),
-                    PolarisationLetter(kept.tuning().polarisation()), kept.symbolRate(), group.kept);
+        const ConstTransponderRecord kept = db.Transponder(group.kept);
+        std::printf("transponder %u %c %u: keeps #%d, merges", kept.Frequency(),
+                    PolarisationLetter(kept.Tuning().PolarisationCode()), kept.SymbolRate(), group.kept);
         for (const int duplicate : group.duplicates)
             std::printf(" #%d", duplicate);
         std::printf("\n");

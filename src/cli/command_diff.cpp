@@ -90,11 +90,11 @@ int RunDiff(std::span<char* const> args) {
         return kExitUsage;
     const ListDiff diff = CompareLists(a, b);
     if (json)
-        std::printf("{\"equal\":%s,\"sections\":%s}\n", diff.equal() ? "true" : "false",
+        std::printf("{\"equal\":%s,\"sections\":%s}\n", diff.Equal() ? "true" : "false",
                     JsonArray(diff.sections, SectionJson).c_str());
     else
         std::fputs(DiffText(diff).c_str(), stdout);
-    return diff.equal() ? kExitOk : kExitDifferent;
+    return diff.Equal() ? kExitOk : kExitDifferent;
 }
 
 } // namespace vorlane::cli

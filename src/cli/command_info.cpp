@@ -47,7 +47,7 @@ struct DatabaseSummary {
 };
 
 int ListCount(const ChannelDatabase& db, ListKind kind, int instance = 0) {
-    const ListHead* head = db.lists().Head(kind, instance);
+    const ListHead* head = db.Lists().Head(kind, instance);
     return head ? head->count : 0;
 }
 

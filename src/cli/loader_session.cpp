@@ -140,7 +140,7 @@ int LoaderSession::AwaitTransferEnd() {
     const auto ended = [this] {
         return m_commands.Outcome() != TransferOutcome::None || !m_port.IsOpen() || Interrupted();
     };
-    const std::uint64_t waitStartMs = tickCountMs();
+    const std::uint64_t waitStartMs = TickCountMs();
     while (!ended()) {
         m_events.RunUntil(ended, kWaitSlice);
         if (!ended() && EndedBySilence(waitStartMs))
@@ -158,7 +158,7 @@ bool LoaderSession::EndedBySilence(std::uint64_t waitStartMs) {
         return false;
     const std::uint64_t lastHeardMs = std::max(waitStartMs, m_transfer.LastDeliveryHandledMs());
     const auto limitMs = static_cast<std::uint64_t>(std::chrono::milliseconds(m_idleTimeout).count());
-    if (tickCountMs() - lastHeardMs < limitMs)
+    if (TickCountMs() - lastHeardMs < limitMs)
         return false;
     m_connection.DisconnectCommand();
     const std::string silence = "did not answer for " + std::to_string(m_idleTimeout.count()) + " s";
@@ -169,7 +169,7 @@ bool LoaderSession::EndedBySilence(std::uint64_t waitStartMs) {
 
 bool LoaderSession::RunUntil(const std::function<bool()>& done, const std::function<void()>& tick) {
     const auto ended = [&] { return done() || !m_port.IsOpen() || Interrupted(); };
-    const std::uint64_t waitStartMs = tickCountMs();
+    const std::uint64_t waitStartMs = TickCountMs();
     while (!ended()) {
         m_events.RunUntil(ended, kWaitSlice);
         tick();

@@ -91,14 +91,14 @@ private:
     std::string m_command;
     std::chrono::seconds m_idleTimeout{0};
     std::string m_waitEndReason;
-    QSettingsStore m_store;
+    QSettingsStore mStore;
     LanguageTexts m_texts;
     EventQueueDispatcher m_events;
     ConsoleLoaderUi m_ui{&m_events};
     SerialPort m_port;
-    Connection m_connection{m_port, m_store, m_texts, m_ui};
+    Connection m_connection{m_port, mStore, m_texts, m_ui};
     Transfer m_transfer{m_port, m_events, m_texts, m_ui, m_connection.Settings()};
-    TransferCommands m_commands{m_transfer, m_port, m_connection, m_store, m_texts, m_ui};
+    TransferCommands m_commands{m_transfer, m_port, m_connection, mStore, m_texts, m_ui};
 };
 
 } // namespace vorlane::cli

@@ -10,77 +10,77 @@
 namespace vorlane {
 namespace {
 
-ListKind kindAt(ListKind first, unsigned offset) {
+ListKind KindAt(ListKind first, unsigned offset) {
     return static_cast<ListKind>(static_cast<std::uint32_t>(first) + offset);
 }
 
-void listChannelSide(OrderedLists& lists, const ChannelRecord& channel, int slot, int side, unsigned type) {
+void ListChannelSide(OrderedLists& lists, const ChannelRecord& channel, int slot, int side, unsigned type) {
     const auto pk = static_cast<std::uint16_t>(ChannelPk(slot, side));
     // The main list has one head, so the main link's index must say 0 for a build to find it again.
-    const LinkWord main = channel.mainLink(side).withIndex(0).withType(type);
-    const LinkWord fs = channel.fsLink(side).withType(type);
-    const LinkWord satellite = channel.satelliteLink(side).withType(type);
-    const LinkWord transponder = channel.transponderLink(side).withType(type);
+    const LinkWord main = channel.MainLink(side).WithIndex(0).WithType(type);
+    const LinkWord fs = channel.FsLink(side).WithType(type);
+    const LinkWord satellite = channel.SatelliteLink(side).WithType(type);
+    const LinkWord transponder = channel.TransponderLink(side).WithType(type);
     const ListKind perTuner = side == 0 ? ListKind::Tuner1Tv : ListKind::Tuner2Tv;
 
-    AppendInSideOrder(lists, lists.Head(kindAt(ListKind::TvChannels, type), 0), pk, main);
-    AppendInSideOrder(lists, lists.Head(kindAt(ListKind::TvByScrambling, type), static_cast<int>(fs.index())), pk, fs);
-    AppendInSideOrder(lists, lists.Head(kindAt(ListKind::TvBySatellite, type), static_cast<int>(satellite.index())), pk,
+    AppendInSideOrder(lists, lists.Head(KindAt(ListKind::TvChannels, type), 0), pk, main);
+    AppendInSideOrder(lists, lists.Head(KindAt(ListKind::TvByScrambling, type), static_cast<int>(fs.Index())), pk, fs);
+    AppendInSideOrder(lists, lists.Head(KindAt(ListKind::TvBySatellite, type), static_cast<int>(satellite.Index())), pk,
                       satellite);
-    AppendInSideOrder(lists, lists.Head(kindAt(ListKind::TvByTransponder, type), static_cast<int>(transponder.index())),
+    AppendInSideOrder(lists, lists.Head(KindAt(ListKind::TvByTransponder, type), static_cast<int>(transponder.Index())),
                       pk, transponder);
-    AppendInSideOrder(lists, lists.Head(kindAt(perTuner, type), 0), pk, main);
+    AppendInSideOrder(lists, lists.Head(KindAt(perTuner, type), 0), pk, main);
 }
 
-int satelliteLnbType(const ChannelDatabase& db, unsigned satellite) {
-    return satellite < static_cast<unsigned>(kSatelliteCount) ? db.satellite(static_cast<int>(satellite)).lnbType() : 0;
+int SatelliteLnbType(const ChannelDatabase& db, unsigned satellite) {
+    return satellite < static_cast<unsigned>(kSatelliteCount) ? db.Satellite(static_cast<int>(satellite)).LnbType() : 0;
 }
 
 } // namespace
 
 int AddChannel(ChannelDatabase& db, ChannelRecordBytes record) {
-    if (readLe32(record.data()) == kFreeRecordWord)
+    if (ReadLe32(record.data()) == kFreeRecordWord)
         return 0;
     const int slot = FindFreeChannelSlot(db);
     if (slot < 0) {
         DebugOut("AddChannel: channel buffer has no room\n");
         return 0;
     }
-    const ChannelRecord channel = db.channel(slot);
-    std::memcpy(channel.bytes(), record.data(), record.size());
-    const unsigned type = channel.serviceType();
+    const ChannelRecord channel = db.Channel(slot);
+    std::memcpy(channel.RecordBytes(), record.data(), record.size());
+    const unsigned type = channel.ServiceTypeCode();
     if (type > static_cast<unsigned>(ServiceType::Data))
         return 1;
     for (int side = 0; side < kTunerCount; ++side)
-        if (channel.presentOn(side))
-            listChannelSide(db.lists(), channel, slot, side, type);
+        if (channel.PresentOn(side))
+            ListChannelSide(db.Lists(), channel, slot, side, type);
     return 1;
 }
 
 int AddTransponder(ChannelDatabase& db, TransponderRecordBytes record) {
-    if (readLe32(record.data()) == kFreeRecordWord)
+    if (ReadLe32(record.data()) == kFreeRecordWord)
         return 0;
     const int slot = FindFreeTransponderSlot(db);
     if (slot < 0) {
         DebugOut("AddTransponder: tp buffer has no room\n");
         return 0;
     }
-    const TransponderRecord transponder = db.transponder(slot);
-    std::memcpy(transponder.bytes(), record.data(), record.size());
+    const TransponderRecord transponder = db.Transponder(slot);
+    std::memcpy(transponder.RecordBytes(), record.data(), record.size());
     DebugOut("TP ADDED... NEW PK=%d\n", slot);
 
-    OrderedLists& lists = db.lists();
+    OrderedLists& lists = db.Lists();
     const auto pk = static_cast<std::uint16_t>(slot);
-    lists.Append(lists.Head(ListKind::Transponders, 0), pk, LinkWord::FromForm16(transponder.listLink()).withIndex(0));
-    const LinkWord satellite = transponder.satelliteLink();
-    lists.Append(lists.Head(ListKind::SatelliteTransponders, static_cast<int>(satellite.index())), pk, satellite);
-    const int band = BandNumber(satelliteLnbType(db, satellite.index()), transponder.frequency(),
-                                transponder.tuning().polarisation());
-    const LinkWord bandLink = transponder.bandLink().withIndex(static_cast<unsigned>(band)).withKey(0).withType(0);
-    transponder.setBandLink(bandLink);
+    lists.Append(lists.Head(ListKind::Transponders, 0), pk, LinkWord::FromForm16(transponder.ListLink()).WithIndex(0));
+    const LinkWord satellite = transponder.SatelliteLink();
+    lists.Append(lists.Head(ListKind::SatelliteTransponders, static_cast<int>(satellite.Index())), pk, satellite);
+    const int band = BandNumber(SatelliteLnbType(db, satellite.Index()), transponder.Frequency(),
+                                transponder.Tuning().PolarisationCode());
+    const LinkWord bandLink = transponder.BandLink().WithIndex(static_cast<unsigned>(band)).WithKey(0).WithType(0);
+    transponder.SetBandLink(bandLink);
     lists.Append(lists.Head(ListKind::Bands, band), pk, bandLink);
 
-    db.setModified(true);
+    db.SetModified(true);
     return 1;
 }
 

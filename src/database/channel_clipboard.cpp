@@ -27,23 +27,23 @@ const char* PolarisationLetter(unsigned polarisation) {
 }
 
 int TransponderOfSide(const ChannelDatabase& db, int pk) {
-    const unsigned index = db.channelOfPk(pk).transponderLink(TunerSideOfPk(pk)).index();
-    if (index >= static_cast<unsigned>(kTransponderCount) || db.transponder(static_cast<int>(index)).isFree())
+    const unsigned index = db.ChannelOfPk(pk).TransponderLink(TunerSideOfPk(pk)).Index();
+    if (index >= static_cast<unsigned>(kTransponderCount) || db.Transponder(static_cast<int>(index)).IsFree())
         return -1;
     return static_cast<int>(index);
 }
 
 int SatelliteAt(const ChannelDatabase& db, std::int16_t position) {
-    const ListHead* satellites = db.lists().Head(ListKind::Satellites, 0);
+    const ListHead* satellites = db.Lists().Head(ListKind::Satellites, 0);
     for (const ListNode* node = satellites ? satellites->first : nullptr; node; node = node->next)
-        if (db.satellite(node->pk).orbitalPosition() == position)
+        if (db.Satellite(node->pk).OrbitalPosition() == position)
             return node->pk;
     return -1;
 }
 
 bool Receives(ConstTransponderRecord transponder, const CopiedChannel& copied) {
-    return transponder.frequency() == copied.frequency && transponder.symbolRate() == copied.symbolRate &&
-           transponder.tuning().polarisation() == copied.polarisation;
+    return transponder.Frequency() == copied.frequency && transponder.SymbolRate() == copied.symbolRate &&
+           transponder.Tuning().PolarisationCode() == copied.polarisation;
 }
 
 // The last entry of a list, or of one tuner side of it: where an added record lands.
@@ -59,21 +59,21 @@ int FindOrAddTransponder(ChannelDatabase& db, const CopiedChannel& copied) {
     const int satellite = SatelliteAt(db, copied.satellitePosition);
     if (satellite < 0)
         return -1;
-    const ListHead* transponders = db.lists().Head(ListKind::SatelliteTransponders, satellite);
+    const ListHead* transponders = db.Lists().Head(ListKind::SatelliteTransponders, satellite);
     for (const ListNode* node = transponders ? transponders->first : nullptr; node; node = node->next)
-        if (Receives(db.transponder(node->pk), copied))
+        if (Receives(db.Transponder(node->pk), copied))
             return node->pk;
     std::array<std::uint8_t, kTransponderRecordSize> bytes{};
     const TransponderRecord record(bytes.data());
     FillNewTransponder(record, satellite);
-    record.setFrequency(copied.frequency);
-    record.setSymbolRate(copied.symbolRate);
-    TuningWord tuning = record.tuning();
-    tuning.setPolarisation(copied.polarisation);
-    record.setTuning(tuning);
+    record.SetFrequency(copied.frequency);
+    record.SetSymbolRate(copied.symbolRate);
+    TuningWord tuning = record.Tuning();
+    tuning.SetPolarisation(copied.polarisation);
+    record.SetTuning(tuning);
     if (!AddTransponder(db, bytes))
         return -1;
-    return LastOf(db.lists().Head(ListKind::SatelliteTransponders, satellite));
+    return LastOf(db.Lists().Head(ListKind::SatelliteTransponders, satellite));
 }
 
 // The copy as a new channel on the transponder: its own side only, in no favourite group.
@@ -81,19 +81,19 @@ int AddCopy(ChannelDatabase& db, ServiceType type, const CopiedChannel& copied, 
     std::array<std::uint8_t, kChannelRecordSize> bytes = copied.record;
     const ChannelRecord record(bytes.data());
     for (int side = 0; side < kTunerCount; ++side) {
-        record.setPresence(side, 0);
-        record.setMainLink(side, LinkWord());
-        record.setFsLink(side, LinkWord());
-        record.setSatelliteLink(side, LinkWord());
-        record.setTransponderLink(side, LinkWord());
+        record.SetPresence(side, 0);
+        record.SetMainLink(side, LinkWord());
+        record.SetFsLink(side, LinkWord());
+        record.SetSatelliteLink(side, LinkWord());
+        record.SetTransponderLink(side, LinkWord());
         for (int group = 0; group < ChannelRecord::kFavouriteGroupCount; ++group)
-            record.setFavouriteByte(side, group, 0);
+            record.SetFavouriteByte(side, group, 0);
     }
-    PrepareNewChannel(record, copied.side, type, transponder, db.transponder(transponder));
+    PrepareNewChannel(record, copied.side, type, transponder, db.Transponder(transponder));
     if (!AddChannel(db, bytes))
         return -1;
     const ListKind main = type == ServiceType::Radio ? ListKind::RadioChannels : ListKind::TvChannels;
-    return LastOf(db.lists().Head(main, 0), copied.side);
+    return LastOf(db.Lists().Head(main, 0), copied.side);
 }
 
 } // namespace
@@ -104,15 +104,15 @@ std::vector<CopiedChannel> CopyChannels(const ChannelDatabase& db, std::span<con
         const int transponder = TransponderOfSide(db, pk);
         if (transponder < 0)
             continue;
-        const ConstTransponderRecord tp = db.transponder(transponder);
+        const ConstTransponderRecord tp = db.Transponder(transponder);
         CopiedChannel copied;
-        const ConstChannelRecord record = db.channelOfPk(pk);
-        std::copy_n(record.bytes(), kChannelRecordSize, copied.record.begin());
+        const ConstChannelRecord record = db.ChannelOfPk(pk);
+        std::copy_n(record.RecordBytes(), kChannelRecordSize, copied.record.begin());
         copied.side = TunerSideOfPk(pk);
-        copied.satellitePosition = db.satellite(static_cast<int>(tp.satelliteLink().index())).orbitalPosition();
-        copied.frequency = tp.frequency();
-        copied.symbolRate = tp.symbolRate();
-        copied.polarisation = tp.tuning().polarisation();
+        copied.satellitePosition = db.Satellite(static_cast<int>(tp.SatelliteLink().Index())).OrbitalPosition();
+        copied.frequency = tp.Frequency();
+        copied.symbolRate = tp.SymbolRate();
+        copied.polarisation = tp.Tuning().PolarisationCode();
         copies.push_back(copied);
     }
     return copies;
@@ -124,12 +124,12 @@ std::string ChannelsAsText(const ChannelDatabase& db, std::span<const int> pks) 
         const int transponder = TransponderOfSide(db, pk);
         if (transponder < 0)
             continue;
-        const ConstTransponderRecord tp = db.transponder(transponder);
-        const ConstChannelRecord record = db.channelOfPk(pk);
+        const ConstTransponderRecord tp = db.Transponder(transponder);
+        const ConstChannelRecord record = db.ChannelOfPk(pk);
         char line[160];
-        std::snprintf(line, sizeof line, "%d\t%s\t%s\t%d\t%s\t%d\t%d\n", ChannelNumber(db, pk), record.name().c_str(),
-                      db.satellite(static_cast<int>(tp.satelliteLink().index())).name().c_str(), tp.frequency(),
-                      PolarisationLetter(tp.tuning().polarisation()), tp.symbolRate(), record.programNumber());
+        std::snprintf(line, sizeof line, "%d\t%s\t%s\t%d\t%s\t%d\t%d\n", ChannelNumber(db, pk), record.Name().c_str(),
+                      db.Satellite(static_cast<int>(tp.SatelliteLink().Index())).Name().c_str(), tp.Frequency(),
+                      PolarisationLetter(tp.Tuning().PolarisationCode()), tp.SymbolRate(), record.ProgramNumber());
         text += line;
     }
     return text;
@@ -139,11 +139,11 @@ std::vector<std::uint8_t> EncodeCopiedChannels(std::span<const CopiedChannel> ch
     std::vector<std::uint8_t> bytes(kMark.begin(), kMark.end());
     for (const CopiedChannel& copied : channels) {
         std::array<std::uint8_t, kEntrySize> entry{};
-        writeU8(entry.data() + kSideAt, static_cast<std::uint8_t>(copied.side));
-        writeLe16(entry.data() + kPositionAt, static_cast<std::uint16_t>(copied.satellitePosition));
-        writeLe16(entry.data() + kFrequencyAt, copied.frequency);
-        writeLe16(entry.data() + kSymbolRateAt, copied.symbolRate);
-        writeU8(entry.data() + kPolarisationAt, static_cast<std::uint8_t>(copied.polarisation));
+        WriteU8(entry.data() + kSideAt, static_cast<std::uint8_t>(copied.side));
+        WriteLe16(entry.data() + kPositionAt, static_cast<std::uint16_t>(copied.satellitePosition));
+        WriteLe16(entry.data() + kFrequencyAt, copied.frequency);
+        WriteLe16(entry.data() + kSymbolRateAt, copied.symbolRate);
+        WriteU8(entry.data() + kPolarisationAt, static_cast<std::uint8_t>(copied.polarisation));
         std::ranges::copy(copied.record, entry.begin() + kRecordAt);
         bytes.insert(bytes.end(), entry.begin(), entry.end());
     }
@@ -158,11 +158,11 @@ std::vector<CopiedChannel> DecodeCopiedChannels(std::span<const std::uint8_t> by
     for (std::size_t at = kMark.size(); at < bytes.size(); at += kEntrySize) {
         const std::uint8_t* entry = bytes.data() + at;
         CopiedChannel copied;
-        copied.side = readU8(entry + kSideAt) == 0 ? 0 : 1;
-        copied.satellitePosition = static_cast<std::int16_t>(readLe16(entry + kPositionAt));
-        copied.frequency = readLe16(entry + kFrequencyAt);
-        copied.symbolRate = readLe16(entry + kSymbolRateAt);
-        copied.polarisation = readU8(entry + kPolarisationAt) & 3u;
+        copied.side = ReadU8(entry + kSideAt) == 0 ? 0 : 1;
+        copied.satellitePosition = static_cast<std::int16_t>(ReadLe16(entry + kPositionAt));
+        copied.frequency = ReadLe16(entry + kFrequencyAt);
+        copied.symbolRate = ReadLe16(entry + kSymbolRateAt);
+        copied.polarisation = ReadU8(entry + kPolarisationAt) & 3u;
         std::copy_n(entry + kRecordAt, kChannelRecordSize, copied.record.begin());
         channels.push_back(copied);
     }
@@ -174,7 +174,7 @@ std::vector<int> PasteChannels(ChannelDatabase& db, ServiceType type, int afterP
     std::vector<int> pasted;
     for (const CopiedChannel& copied : channels) {
         // A pane takes channels of its own type only.
-        if (ConstChannelRecord(copied.record.data()).serviceType() != static_cast<unsigned>(type))
+        if (ConstChannelRecord(copied.record.data()).ServiceTypeCode() != static_cast<unsigned>(type))
             continue;
         const int transponder = FindOrAddTransponder(db, copied);
         const int pk = transponder < 0 ? -1 : AddCopy(db, type, copied, transponder);
@@ -183,7 +183,7 @@ std::vector<int> PasteChannels(ChannelDatabase& db, ServiceType type, int afterP
     }
     if (pasted.empty())
         return pasted;
-    db.setModified(true);
+    db.SetModified(true);
     if (afterPk >= 0)
         MoveChannelsToNumber(db, type, ChannelNumber(db, afterPk) + 1, pasted);
     RebuildPkChannel(db);

@@ -40,20 +40,20 @@ void ChannelDatabase::FreeTables() {
     m_scratchIsCurrent = false;
 }
 
-ByteSpan ChannelDatabase::scratchSettings() {
+ByteSpan ChannelDatabase::ScratchSettings() {
     if (!m_scratchSettings)
         return {};
     return {m_scratchSettings.get() + kScratchSettingsOffset, kSettingsSize};
 }
 
-ConstByteSpan ChannelDatabase::scratchSettings() const {
+ConstByteSpan ChannelDatabase::ScratchSettings() const {
     if (!m_scratchSettings)
         return {};
     return {m_scratchSettings.get() + kScratchSettingsOffset, kSettingsSize};
 }
 
 int ChannelDatabase::IndexOf(RecordTable table, const std::uint8_t* address) const {
-    const auto base = reinterpret_cast<std::uintptr_t>(m_tables.base(table));
+    const auto base = reinterpret_cast<std::uintptr_t>(m_tables.Base(table));
     const auto at = reinterpret_cast<std::uintptr_t>(address);
     if (!base || at < base)
         return -1;

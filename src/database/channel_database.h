@@ -40,26 +40,26 @@ public:
     void AllocateTables();
     // Frees the buffers, every list head and the node pool; the held settings record stays.
     void FreeTables();
-    bool tablesAllocated() const { return m_tables.allocated(); }
+    bool TablesAllocated() const { return m_tables.Allocated(); }
 
     // Builds every ordered list; see OrderedLists::BuildAll.
     int BuildAllLists() { return m_lists.BuildAll(); }
-    OrderedLists& lists() { return m_lists; }
-    const OrderedLists& lists() const { return m_lists; }
+    OrderedLists& Lists() { return m_lists; }
+    const OrderedLists& Lists() const { return m_lists; }
 
-    SatelliteRecord satellite(int index) { return SatelliteRecord(recordAt(RecordTable::Satellites, index)); }
-    ConstSatelliteRecord satellite(int index) const {
-        return ConstSatelliteRecord(recordAt(RecordTable::Satellites, index));
+    SatelliteRecord Satellite(int index) { return SatelliteRecord(RecordAt(RecordTable::Satellites, index)); }
+    ConstSatelliteRecord Satellite(int index) const {
+        return ConstSatelliteRecord(RecordAt(RecordTable::Satellites, index));
     }
-    TransponderRecord transponder(int index) { return TransponderRecord(recordAt(RecordTable::Transponders, index)); }
-    ConstTransponderRecord transponder(int index) const {
-        return ConstTransponderRecord(recordAt(RecordTable::Transponders, index));
+    TransponderRecord Transponder(int index) { return TransponderRecord(RecordAt(RecordTable::Transponders, index)); }
+    ConstTransponderRecord Transponder(int index) const {
+        return ConstTransponderRecord(RecordAt(RecordTable::Transponders, index));
     }
-    ChannelRecord channel(int slot) { return ChannelRecord(recordAt(RecordTable::Channels, slot)); }
-    ConstChannelRecord channel(int slot) const { return ConstChannelRecord(recordAt(RecordTable::Channels, slot)); }
+    ChannelRecord Channel(int slot) { return ChannelRecord(RecordAt(RecordTable::Channels, slot)); }
+    ConstChannelRecord Channel(int slot) const { return ConstChannelRecord(RecordAt(RecordTable::Channels, slot)); }
     // The record behind a channel PK (either tuner side).
-    ChannelRecord channelOfPk(int pk) { return channel(ChannelSlotOfPk(pk)); }
-    ConstChannelRecord channelOfPk(int pk) const { return channel(ChannelSlotOfPk(pk)); }
+    ChannelRecord ChannelOfPk(int pk) { return Channel(ChannelSlotOfPk(pk)); }
+    ConstChannelRecord ChannelOfPk(int pk) const { return Channel(ChannelSlotOfPk(pk)); }
 
     // Record index from a record address; -1 when the address lies outside the table.
     int SatelliteIndexOf(const std::uint8_t* address) const;
@@ -74,59 +74,59 @@ public:
     std::uint8_t* arrChannel() { return m_tables.channels; }
     const std::uint8_t* arrChannel() const { return m_tables.channels; }
     // The record a list node's PK names in `table` (a channel PK names slot PK mod 5000), read-only.
-    const std::uint8_t* RecordOfPk(RecordTable table, int pk) const { return m_tables.recordOfPk(table, pk); }
+    const std::uint8_t* RecordOfPk(RecordTable table, int pk) const { return m_tables.RecordOfPk(table, pk); }
     // The two regions that are stored in an image.
-    ByteSpan satelliteRegion() { return {m_tables.satellites, kSatelliteRegionSize}; }
-    ConstByteSpan satelliteRegion() const { return {m_tables.satellites, kSatelliteRegionSize}; }
-    ByteSpan channelRegion() { return {m_tables.channels, kChannelRegionSize}; }
-    ConstByteSpan channelRegion() const { return {m_tables.channels, kChannelRegionSize}; }
+    ByteSpan SatelliteRegion() { return {m_tables.satellites, kSatelliteRegionSize}; }
+    ConstByteSpan SatelliteRegion() const { return {m_tables.satellites, kSatelliteRegionSize}; }
+    ByteSpan ChannelRegion() { return {m_tables.channels, kChannelRegionSize}; }
+    ConstByteSpan ChannelRegion() const { return {m_tables.channels, kChannelRegionSize}; }
     // The whole working buffers.
-    ByteSpan satelliteBuffer() { return {m_satelliteBuffer.get(), m_satelliteBuffer ? kSatelliteBufferSize : 0}; }
-    ConstByteSpan satelliteBuffer() const {
+    ByteSpan SatelliteBuffer() { return {m_satelliteBuffer.get(), m_satelliteBuffer ? kSatelliteBufferSize : 0}; }
+    ConstByteSpan SatelliteBuffer() const {
         return {m_satelliteBuffer.get(), m_satelliteBuffer ? kSatelliteBufferSize : 0};
     }
-    ByteSpan channelBuffer() { return {m_channelBuffer.get(), m_channelBuffer ? kChannelBufferSize : 0}; }
-    ConstByteSpan channelBuffer() const { return {m_channelBuffer.get(), m_channelBuffer ? kChannelBufferSize : 0}; }
+    ByteSpan ChannelBuffer() { return {m_channelBuffer.get(), m_channelBuffer ? kChannelBufferSize : 0}; }
+    ConstByteSpan ChannelBuffer() const { return {m_channelBuffer.get(), m_channelBuffer ? kChannelBufferSize : 0}; }
 
     // m_pKChannel: channel records in list order, and for each PK its position in that array.
-    ByteSpan pkChannel() { return {m_pkChannel.get(), m_pkChannel ? kPkChannelSize : 0}; }
-    ConstByteSpan pkChannel() const { return {m_pkChannel.get(), m_pkChannel ? kPkChannelSize : 0}; }
-    std::span<std::int32_t> pkPositions() { return m_pkPositions; }
-    std::span<const std::int32_t> pkPositions() const { return m_pkPositions; }
+    ByteSpan PkChannel() { return {m_pkChannel.get(), m_pkChannel ? kPkChannelSize : 0}; }
+    ConstByteSpan PkChannel() const { return {m_pkChannel.get(), m_pkChannel ? kPkChannelSize : 0}; }
+    std::span<std::int32_t> PkPositions() { return m_pkPositions; }
+    std::span<const std::int32_t> PkPositions() const { return m_pkPositions; }
 
-    FavouriteGroups& favourites() { return m_favourites; }
-    const FavouriteGroups& favourites() const { return m_favourites; }
+    FavouriteGroups& Favourites() { return m_favourites; }
+    const FavouriteGroups& Favourites() const { return m_favourites; }
 
     // The receiver settings record: the one held here, a scratch one, and which of them is current.
-    ByteSpan heldSettings() { return m_heldSettings; }
-    ConstByteSpan heldSettings() const { return m_heldSettings; }
-    ByteSpan scratchSettings();
-    ConstByteSpan scratchSettings() const;
-    ByteSpan currentSettings() { return m_scratchIsCurrent ? scratchSettings() : heldSettings(); }
-    ConstByteSpan currentSettings() const { return m_scratchIsCurrent ? scratchSettings() : heldSettings(); }
+    ByteSpan HeldSettings() { return m_heldSettings; }
+    ConstByteSpan HeldSettings() const { return m_heldSettings; }
+    ByteSpan ScratchSettings();
+    ConstByteSpan ScratchSettings() const;
+    ByteSpan CurrentSettings() { return m_scratchIsCurrent ? ScratchSettings() : HeldSettings(); }
+    ConstByteSpan CurrentSettings() const { return m_scratchIsCurrent ? ScratchSettings() : HeldSettings(); }
     void UseHeldSettings() { m_scratchIsCurrent = false; }
     // Only once the scratch record exists.
     void UseScratchSettings() { m_scratchIsCurrent = static_cast<bool>(m_scratchSettings); }
-    bool scratchSettingsCurrent() const { return m_scratchIsCurrent; }
+    bool ScratchSettingsCurrent() const { return m_scratchIsCurrent; }
 
-    int receiverModel() const { return m_receiverModel; }
-    void setReceiverModel(int model) { m_receiverModel = model; }
-    const std::string& currentPath() const { return m_currentPath; }
-    void setCurrentPath(std::string path) { m_currentPath = std::move(path); }
+    int ReceiverModel() const { return m_receiverModel; }
+    void SetReceiverModel(int model) { m_receiverModel = model; }
+    const std::string& CurrentPath() const { return m_currentPath; }
+    void SetCurrentPath(std::string path) { m_currentPath = std::move(path); }
     // The text list the tables were imported from; there is no current file then, so nothing overwrites it.
-    const std::string& importedPath() const { return m_importedPath; }
-    void setImportedPath(std::string path) { m_importedPath = std::move(path); }
-    std::vector<std::uint8_t>& fileBuffer() { return m_fileBuffer; }
-    const std::vector<std::uint8_t>& fileBuffer() const { return m_fileBuffer; }
-    bool modified() const { return m_modified; }
-    void setModified(bool modified) { m_modified = modified; }
+    const std::string& ImportedPath() const { return m_importedPath; }
+    void SetImportedPath(std::string path) { m_importedPath = std::move(path); }
+    std::vector<std::uint8_t>& FileBuffer() { return m_fileBuffer; }
+    const std::vector<std::uint8_t>& FileBuffer() const { return m_fileBuffer; }
+    bool Modified() const { return m_modified; }
+    void SetModified(bool modified) { m_modified = modified; }
 
 private:
-    std::uint8_t* recordAt(RecordTable table, int index) {
-        return m_tables.base(table) + RecordSize(table) * static_cast<std::size_t>(index);
+    std::uint8_t* RecordAt(RecordTable table, int index) {
+        return m_tables.Base(table) + RecordSize(table) * static_cast<std::size_t>(index);
     }
-    const std::uint8_t* recordAt(RecordTable table, int index) const {
-        return m_tables.base(table) + RecordSize(table) * static_cast<std::size_t>(index);
+    const std::uint8_t* RecordAt(RecordTable table, int index) const {
+        return m_tables.Base(table) + RecordSize(table) * static_cast<std::size_t>(index);
     }
     int IndexOf(RecordTable table, const std::uint8_t* address) const;
 

@@ -42,73 +42,73 @@ public:
     explicit BasicChannelRecord(Byte* bytes) : m_p(bytes) {}
     template <typename Other>
     requires std::is_convertible_v<Other*, Byte*> BasicChannelRecord(BasicChannelRecord<Other> other)
-        : m_p(other.bytes()) {}
+        : m_p(other.RecordBytes()) {}
 
-    Byte* bytes() const { return m_p; }
-    bool isFree() const { return readLe32(m_p) == kFreeRecordWord; }
+    Byte* RecordBytes() const { return m_p; }
+    bool IsFree() const { return ReadLe32(m_p) == kFreeRecordWord; }
 
-    std::string name() const { return readFixedString(m_p + kName, kNameLength); }
-    std::uint16_t pmtPid() const { return readLe16(m_p + kPmtPid); }
-    std::uint16_t programNumber() const { return readLe16(m_p + kProgramNumber); }
-    std::uint16_t audioPid(int i) const { return readLe16(m_p + audioPidOffset(i)); }
-    std::uint16_t videoPid() const { return readLe16(m_p + kVideoPid); }
-    std::uint16_t pcrPid() const { return readLe16(m_p + kPcrPid); }
-    std::uint16_t teletextPid() const { return readLe16(m_p + kTeletextPid); }
-    std::uint16_t ac3Pid() const { return readLe16(m_p + kAc3Pid); }
-    AudioLanguages audioLanguages() const { return AudioLanguages(readLe32(m_p + kAudioLanguages)); }
-    std::uint8_t serviceType() const { return m_p[kServiceType]; }
+    std::string Name() const { return ReadFixedString(m_p + kName, kNameLength); }
+    std::uint16_t PmtPid() const { return ReadLe16(m_p + kPmtPid); }
+    std::uint16_t ProgramNumber() const { return ReadLe16(m_p + kProgramNumber); }
+    std::uint16_t AudioPid(int i) const { return ReadLe16(m_p + AudioPidOffset(i)); }
+    std::uint16_t VideoPid() const { return ReadLe16(m_p + kVideoPid); }
+    std::uint16_t PcrPid() const { return ReadLe16(m_p + kPcrPid); }
+    std::uint16_t TeletextPid() const { return ReadLe16(m_p + kTeletextPid); }
+    std::uint16_t Ac3Pid() const { return ReadLe16(m_p + kAc3Pid); }
+    AudioLanguages AudioLanguagesWord() const { return AudioLanguages(ReadLe32(m_p + kAudioLanguages)); }
+    std::uint8_t ServiceTypeCode() const { return m_p[kServiceType]; }
 
-    ServiceWord serviceWord(int side) const { return ServiceWord(readLe32(m_p + sided(kServiceWord, side))); }
-    LinkWord mainLink(int side) const { return LinkWord(readLe32(m_p + sided(kMainLink, side))); }
-    LinkWord fsLink(int side) const { return LinkWord(readLe32(m_p + sided(kFsLink, side))); }
-    LinkWord satelliteLink(int side) const { return LinkWord(readLe32(m_p + sided(kSatelliteLink, side))); }
-    LinkWord transponderLink(int side) const { return LinkWord(readLe32(m_p + sided(kTransponderLink, side))); }
-    std::uint8_t favouriteByte(int side, int group) const { return m_p[favouriteOffset(side, group)]; }
-    std::uint8_t presence(int side) const { return m_p[kPresence + static_cast<std::size_t>(side)]; }
-    bool presentOn(int side) const { return presence(side) != 0; }
+    ServiceWord SidedServiceWord(int side) const { return ServiceWord(ReadLe32(m_p + Sided(kServiceWord, side))); }
+    LinkWord MainLink(int side) const { return LinkWord(ReadLe32(m_p + Sided(kMainLink, side))); }
+    LinkWord FsLink(int side) const { return LinkWord(ReadLe32(m_p + Sided(kFsLink, side))); }
+    LinkWord SatelliteLink(int side) const { return LinkWord(ReadLe32(m_p + Sided(kSatelliteLink, side))); }
+    LinkWord TransponderLink(int side) const { return LinkWord(ReadLe32(m_p + Sided(kTransponderLink, side))); }
+    std::uint8_t FavouriteByte(int side, int group) const { return m_p[FavouriteOffset(side, group)]; }
+    std::uint8_t Presence(int side) const { return m_p[kPresence + static_cast<std::size_t>(side)]; }
+    bool PresentOn(int side) const { return Presence(side) != 0; }
 
-    void setName(std::string_view v) const requires MutableBytes<Byte> {
-        writeFixedString(m_p + kName, kNameLength, v);
+    void SetName(std::string_view v) const requires MutableBytes<Byte> {
+        WriteFixedString(m_p + kName, kNameLength, v);
     }
-    void setPmtPid(std::uint16_t v) const requires MutableBytes<Byte> { writeLe16(m_p + kPmtPid, v); }
-    void setProgramNumber(std::uint16_t v) const requires MutableBytes<Byte> { writeLe16(m_p + kProgramNumber, v); }
-    void setAudioPid(int i, std::uint16_t v) const requires MutableBytes<Byte> {
-        writeLe16(m_p + audioPidOffset(i), v);
+    void SetPmtPid(std::uint16_t v) const requires MutableBytes<Byte> { WriteLe16(m_p + kPmtPid, v); }
+    void SetProgramNumber(std::uint16_t v) const requires MutableBytes<Byte> { WriteLe16(m_p + kProgramNumber, v); }
+    void SetAudioPid(int i, std::uint16_t v) const requires MutableBytes<Byte> {
+        WriteLe16(m_p + AudioPidOffset(i), v);
     }
-    void setVideoPid(std::uint16_t v) const requires MutableBytes<Byte> { writeLe16(m_p + kVideoPid, v); }
-    void setPcrPid(std::uint16_t v) const requires MutableBytes<Byte> { writeLe16(m_p + kPcrPid, v); }
-    void setTeletextPid(std::uint16_t v) const requires MutableBytes<Byte> { writeLe16(m_p + kTeletextPid, v); }
-    void setAc3Pid(std::uint16_t v) const requires MutableBytes<Byte> { writeLe16(m_p + kAc3Pid, v); }
-    void setAudioLanguages(AudioLanguages v) const requires MutableBytes<Byte> {
-        writeLe32(m_p + kAudioLanguages, v.value());
+    void SetVideoPid(std::uint16_t v) const requires MutableBytes<Byte> { WriteLe16(m_p + kVideoPid, v); }
+    void SetPcrPid(std::uint16_t v) const requires MutableBytes<Byte> { WriteLe16(m_p + kPcrPid, v); }
+    void SetTeletextPid(std::uint16_t v) const requires MutableBytes<Byte> { WriteLe16(m_p + kTeletextPid, v); }
+    void SetAc3Pid(std::uint16_t v) const requires MutableBytes<Byte> { WriteLe16(m_p + kAc3Pid, v); }
+    void SetAudioLanguages(AudioLanguages v) const requires MutableBytes<Byte> {
+        WriteLe32(m_p + kAudioLanguages, v.Value());
     }
-    void setServiceType(std::uint8_t v) const requires MutableBytes<Byte> { m_p[kServiceType] = v; }
-    void setServiceWord(int side, ServiceWord v) const requires MutableBytes<Byte> {
-        writeLe32(m_p + sided(kServiceWord, side), v.value());
+    void SetServiceType(std::uint8_t v) const requires MutableBytes<Byte> { m_p[kServiceType] = v; }
+    void SetServiceWord(int side, ServiceWord v) const requires MutableBytes<Byte> {
+        WriteLe32(m_p + Sided(kServiceWord, side), v.Value());
     }
-    void setMainLink(int side, LinkWord v) const requires MutableBytes<Byte> {
-        writeLe32(m_p + sided(kMainLink, side), v.value());
+    void SetMainLink(int side, LinkWord v) const requires MutableBytes<Byte> {
+        WriteLe32(m_p + Sided(kMainLink, side), v.Value());
     }
-    void setFsLink(int side, LinkWord v) const requires MutableBytes<Byte> {
-        writeLe32(m_p + sided(kFsLink, side), v.value());
+    void SetFsLink(int side, LinkWord v) const requires MutableBytes<Byte> {
+        WriteLe32(m_p + Sided(kFsLink, side), v.Value());
     }
-    void setSatelliteLink(int side, LinkWord v) const requires MutableBytes<Byte> {
-        writeLe32(m_p + sided(kSatelliteLink, side), v.value());
+    void SetSatelliteLink(int side, LinkWord v) const requires MutableBytes<Byte> {
+        WriteLe32(m_p + Sided(kSatelliteLink, side), v.Value());
     }
-    void setTransponderLink(int side, LinkWord v) const requires MutableBytes<Byte> {
-        writeLe32(m_p + sided(kTransponderLink, side), v.value());
+    void SetTransponderLink(int side, LinkWord v) const requires MutableBytes<Byte> {
+        WriteLe32(m_p + Sided(kTransponderLink, side), v.Value());
     }
-    void setFavouriteByte(int side, int group, std::uint8_t v) const requires MutableBytes<Byte> {
-        m_p[favouriteOffset(side, group)] = v;
+    void SetFavouriteByte(int side, int group, std::uint8_t v) const requires MutableBytes<Byte> {
+        m_p[FavouriteOffset(side, group)] = v;
     }
-    void setPresence(int side, std::uint8_t v) const requires MutableBytes<Byte> {
+    void SetPresence(int side, std::uint8_t v) const requires MutableBytes<Byte> {
         m_p[kPresence + static_cast<std::size_t>(side)] = v;
     }
 
 private:
-    static std::size_t audioPidOffset(int i) { return kAudioPids + 2u * static_cast<std::size_t>(i); }
-    static std::size_t sided(std::size_t offset, int side) { return offset + 4u * static_cast<std::size_t>(side); }
-    static std::size_t favouriteOffset(int side, int group) {
+    static std::size_t AudioPidOffset(int i) { return kAudioPids + 2u * static_cast<std::size_t>(i); }
+    static std::size_t Sided(std::size_t offset, int side) { return offset + 4u * static_cast<std::size_t>(side); }
+    static std::size_t FavouriteOffset(int side, int group) {
         return kFavouriteBytes + 8u * static_cast<std::size_t>(side) + static_cast<std::size_t>(group);
     }
 

@@ -8,20 +8,20 @@ namespace {
 
 constexpr int kServiceTypes = 3; // TV, radio, data
 
-ListKind typedKind(ListKind tvKind, int type) {
+ListKind TypedKind(ListKind tvKind, int type) {
     return static_cast<ListKind>(static_cast<std::uint32_t>(tvKind) + static_cast<std::uint32_t>(type));
 }
 
 // Orders every non-empty head of the kind as its channel sides stand in their main lists.
-void sortByMainLink(ChannelDatabase& db, ListKind kind) {
-    OrderedLists& lists = db.lists();
+void SortByMainLink(ChannelDatabase& db, ListKind kind) {
+    OrderedLists& lists = db.Lists();
     for (int i = 0; i < lists.HeadCount(kind); ++i) {
         ListHead* head = lists.Head(kind, i);
         if (!head->first)
             continue;
         for (ListNode* node = head->first; node; node = node->next) {
-            const unsigned mainKey = db.channelOfPk(node->pk).mainLink(TunerSideOfPk(node->pk)).key();
-            node->link = node->link.withKey(mainKey);
+            const unsigned mainKey = db.ChannelOfPk(node->pk).MainLink(TunerSideOfPk(node->pk)).Key();
+            node->link = node->link.WithKey(mainKey);
         }
         lists.Sort(head);
         lists.Renumber(head);
@@ -29,8 +29,8 @@ void sortByMainLink(ChannelDatabase& db, ListKind kind) {
     }
 }
 
-void renumberFavourites(ChannelDatabase& db) {
-    OrderedLists& lists = db.lists();
+void RenumberFavourites(ChannelDatabase& db) {
+    OrderedLists& lists = db.Lists();
     for (int group = 0; group < FavouriteGroups::kGroupCount; ++group) {
         ListHead* head = lists.Head(FavouriteKind(group), 0);
         if (!head || !head->first)
@@ -45,28 +45,28 @@ constexpr std::size_t kSatelliteNameLast = SatelliteRecord::kName + SatelliteRec
 } // namespace
 
 int LoadFromImage(ChannelDatabase& db, ByteSpan image) {
-    if (!db.tablesAllocated())
+    if (!db.TablesAllocated())
         return 0;
-    ReadTableRegions(image, {db.satelliteRegion(), db.channelRegion()});
+    ReadTableRegions(image, {db.SatelliteRegion(), db.ChannelRegion()});
     db.UseHeldSettings();
     ReadSettingsRecord(image, HeldReceiverSettings(db));
     for (int i = 0; i < kSatelliteCount; ++i)
-        db.satellite(i).bytes()[kSatelliteNameLast] = 0;
-    db.setModified(false);
+        db.Satellite(i).RecordBytes()[kSatelliteNameLast] = 0;
+    db.SetModified(false);
     return 1;
 }
 
 std::vector<std::uint8_t> StoreIntoImage(ChannelDatabase& db) {
-    if (!db.tablesAllocated())
+    if (!db.TablesAllocated())
         return {};
     for (int type = 0; type < kServiceTypes; ++type) {
-        sortByMainLink(db, typedKind(ListKind::TvBySatellite, type));
-        sortByMainLink(db, typedKind(ListKind::TvByTransponder, type));
-        sortByMainLink(db, typedKind(ListKind::TvByScrambling, type));
+        SortByMainLink(db, TypedKind(ListKind::TvBySatellite, type));
+        SortByMainLink(db, TypedKind(ListKind::TvByTransponder, type));
+        SortByMainLink(db, TypedKind(ListKind::TvByScrambling, type));
     }
-    renumberFavourites(db);
+    RenumberFavourites(db);
     db.UseHeldSettings();
-    return WriteFreshImage({db.satelliteRegion(), db.channelRegion()}, db.heldSettings());
+    return WriteFreshImage({db.SatelliteRegion(), db.ChannelRegion()}, db.HeldSettings());
 }
 
 } // namespace vorlane

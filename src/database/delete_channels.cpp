@@ -12,22 +12,22 @@ namespace {
 constexpr auto kFirstChannelKind = static_cast<std::uint32_t>(ListKind::TvChannels);
 constexpr auto kLastChannelKind = static_cast<std::uint32_t>(ListKind::Tuner2Data);
 
-bool namesPresentSide(const ChannelDatabase& db, int pk) {
+bool NamesPresentSide(const ChannelDatabase& db, int pk) {
     if (pk < 0 || pk >= kChannelCount * kTunerCount)
         return false;
-    const ConstChannelRecord record = db.channelOfPk(pk);
-    return !record.isFree() && record.presentOn(TunerSideOfPk(pk));
+    const ConstChannelRecord record = db.ChannelOfPk(pk);
+    return !record.IsFree() && record.PresentOn(TunerSideOfPk(pk));
 }
 
 } // namespace
 
 int RemoveChannelSides(ChannelDatabase& db, std::span<const int> pks) {
-    if (!db.tablesAllocated())
+    if (!db.TablesAllocated())
         return 0;
     std::vector<bool> marked(static_cast<std::size_t>(kChannelCount * kTunerCount), false);
     int sides = 0;
     for (const int pk : pks) {
-        if (namesPresentSide(db, pk) && !marked[static_cast<std::size_t>(pk)]) {
+        if (NamesPresentSide(db, pk) && !marked[static_cast<std::size_t>(pk)]) {
             marked[static_cast<std::size_t>(pk)] = true;
             ++sides;
         }
@@ -35,13 +35,13 @@ int RemoveChannelSides(ChannelDatabase& db, std::span<const int> pks) {
     if (sides == 0)
         return 0;
     for (std::uint32_t kind = kFirstChannelKind; kind <= kLastChannelKind; ++kind)
-        RemoveMarkedPks(db.lists(), static_cast<ListKind>(kind), marked);
+        RemoveMarkedPks(db.Lists(), static_cast<ListKind>(kind), marked);
     // In the given order, as one-by-one deletion would: the second side of a record frees it.
     for (const int pk : pks) {
         if (pk < 0 || pk >= kChannelCount * kTunerCount || !marked[static_cast<std::size_t>(pk)])
             continue;
         marked[static_cast<std::size_t>(pk)] = false;
-        RemoveChannelSide(db.channelOfPk(pk), TunerSideOfPk(pk));
+        RemoveChannelSide(db.ChannelOfPk(pk), TunerSideOfPk(pk));
     }
     return sides;
 }
@@ -51,7 +51,7 @@ int DeleteChannels(ChannelDatabase& db, std::span<const int> pks) {
     if (removed == 0)
         return 0;
     RebuildPkChannel(db);
-    db.setModified(true);
+    db.SetModified(true);
     return removed;
 }
 

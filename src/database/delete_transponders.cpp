@@ -13,66 +13,66 @@ namespace {
 // What a freed transponder slot keeps in its tuning word: FEC "auto", polarisation "unused".
 constexpr std::uint32_t kFreedTuningWord = 0xFFFFFFF7u;
 
-void collectPks(const ChannelDatabase& db, ListKind kind, int instance, std::vector<int>& pks) {
-    const ListHead* head = db.lists().Head(kind, instance);
+void CollectPks(const ChannelDatabase& db, ListKind kind, int instance, std::vector<int>& pks) {
+    const ListHead* head = db.Lists().Head(kind, instance);
     for (const ListNode* node = head ? head->first : nullptr; node; node = node->next)
         pks.push_back(node->pk);
 }
 
-void removeFromTransponderLists(OrderedLists& lists, const std::vector<bool>& marked) {
+void RemoveFromTransponderLists(OrderedLists& lists, const std::vector<bool>& marked) {
     for (const ListKind kind : {ListKind::Transponders, ListKind::SatelliteTransponders, ListKind::Bands})
         RemoveMarkedPks(lists, kind, marked);
 }
 
-bool carriesNoTvOrRadio(const ChannelDatabase& db, int index) {
-    const ListHead* tv = db.lists().Head(ListKind::TvByTransponder, index);
-    const ListHead* radio = db.lists().Head(ListKind::RadioByTransponder, index);
+bool CarriesNoTvOrRadio(const ChannelDatabase& db, int index) {
+    const ListHead* tv = db.Lists().Head(ListKind::TvByTransponder, index);
+    const ListHead* radio = db.Lists().Head(ListKind::RadioByTransponder, index);
     return tv && radio && !tv->first && !radio->first;
 }
 
 } // namespace
 
 int DeleteTransponder(ChannelDatabase& db, int index) {
-    if (index < 0 || index >= kTransponderCount || !db.tablesAllocated())
+    if (index < 0 || index >= kTransponderCount || !db.TablesAllocated())
         return 0;
     std::vector<int> sides;
     for (const ListKind kind : {ListKind::TvByTransponder, ListKind::RadioByTransponder, ListKind::DataByTransponder})
-        collectPks(db, kind, index, sides);
+        CollectPks(db, kind, index, sides);
     RemoveChannelSides(db, sides);
 
     std::vector<bool> marked(kTransponderCount, false);
     marked[static_cast<std::size_t>(index)] = true;
-    removeFromTransponderLists(db.lists(), marked);
-    std::memset(db.transponder(index).bytes(), 0xFF, kTransponderRecordSize);
+    RemoveFromTransponderLists(db.Lists(), marked);
+    std::memset(db.Transponder(index).RecordBytes(), 0xFF, kTransponderRecordSize);
     RebuildPkChannel(db);
-    db.setModified(true);
+    db.SetModified(true);
     return 1;
 }
 
 int DeleteEmptyTransponders(ChannelDatabase& db) {
-    if (!db.tablesAllocated())
+    if (!db.TablesAllocated())
         return 0;
     std::vector<bool> emptied(kTransponderCount, false);
     std::vector<int> dataSides;
     int freed = 0;
     for (int index = 0; index < kTransponderCount; ++index) {
-        if (!carriesNoTvOrRadio(db, index))
+        if (!CarriesNoTvOrRadio(db, index))
             continue;
         emptied[static_cast<std::size_t>(index)] = true;
-        freed += db.transponder(index).isFree() ? 0 : 1;
-        collectPks(db, ListKind::DataByTransponder, index, dataSides);
+        freed += db.Transponder(index).IsFree() ? 0 : 1;
+        CollectPks(db, ListKind::DataByTransponder, index, dataSides);
     }
     // Data channels are not in m_pKChannel, so it stays as it is.
     RemoveChannelSides(db, dataSides);
-    removeFromTransponderLists(db.lists(), emptied);
+    RemoveFromTransponderLists(db.Lists(), emptied);
     for (int index = 0; index < kTransponderCount; ++index) {
         if (!emptied[static_cast<std::size_t>(index)])
             continue;
-        const TransponderRecord transponder = db.transponder(index);
-        std::memset(transponder.bytes(), 0xFF, kTransponderRecordSize);
-        transponder.setTuning(TuningWord(kFreedTuningWord));
+        const TransponderRecord transponder = db.Transponder(index);
+        std::memset(transponder.RecordBytes(), 0xFF, kTransponderRecordSize);
+        transponder.SetTuning(TuningWord(kFreedTuningWord));
     }
-    db.setModified(true);
+    db.SetModified(true);
     return freed;
 }
 

@@ -16,7 +16,7 @@ std::size_t SubjectBytes(const EditSubjects& subjects) {
 
 } // namespace
 
-std::size_t EditHistory::Step::bytes() const {
+std::size_t EditHistory::Step::SizeInBytes() const {
     std::size_t total = sizeof(Step) + label.size() + SubjectBytes(subjects);
     for (const auto& delta : deltas)
         total += delta.size();
@@ -30,13 +30,13 @@ EditHistory::EditHistory(ChannelDatabase& db, EditHistoryLimits limits) : m_db(d
 ByteSpan EditHistory::Live(int region) {
     switch (region) {
     case kSatelliteRegion:
-        return m_db.satelliteBuffer();
+        return m_db.SatelliteBuffer();
     case kChannelRegion:
-        return m_db.channelBuffer();
+        return m_db.ChannelBuffer();
     case kHeldSettingsRegion:
-        return m_db.heldSettings();
+        return m_db.HeldSettings();
     default:
-        return m_db.scratchSettings();
+        return m_db.ScratchSettings();
     }
 }
 
@@ -74,20 +74,20 @@ bool EditHistory::Commit(const std::string& label, EditSubjects subjects) {
     // Callers mark the database modified before they know whether their command changed anything; a command
     // that changed nothing leaves the flag where the history says it is.
     if (!changed) {
-        m_db.setModified(!atSavedState());
+        m_db.SetModified(!AtSavedState());
         return false;
     }
     while (m_steps.size() > m_position) {
-        m_heldBytes -= m_steps.back().bytes();
+        m_heldBytes -= m_steps.back().SizeInBytes();
         m_steps.pop_back();
     }
     if (m_saved && *m_saved > m_position)
         m_saved.reset();
-    m_heldBytes += step.bytes();
+    m_heldBytes += step.SizeInBytes();
     m_steps.push_back(std::move(step));
     ++m_position;
     Trim();
-    m_db.setModified(!atSavedState());
+    m_db.SetModified(!AtSavedState());
     return true;
 }
 
@@ -109,15 +109,15 @@ void EditHistory::AbsorbChanges() {
 
 void EditHistory::Fold(std::size_t index, int region, const std::vector<std::uint8_t>& delta) {
     Step& step = m_steps[index];
-    m_heldBytes -= step.bytes();
+    m_heldBytes -= step.SizeInBytes();
     auto& stored = step.deltas[static_cast<std::size_t>(region)];
     stored = ComposeXorDeltas(stored, delta, Live(region).size());
-    m_heldBytes += step.bytes();
+    m_heldBytes += step.SizeInBytes();
 }
 
 void EditHistory::Trim() {
     while (m_steps.size() > 1 && (m_steps.size() > m_limits.steps || m_heldBytes > m_limits.bytes)) {
-        m_heldBytes -= m_steps.front().bytes();
+        m_heldBytes -= m_steps.front().SizeInBytes();
         m_steps.pop_front();
         --m_position;
         if (m_saved && *m_saved == 0)
@@ -159,7 +159,7 @@ EditSubjects EditHistory::Apply(std::size_t index) {
     // Building the lists from consistent tables leaves the tables as they are, so the baseline stays true.
     m_db.BuildAllLists();
     RebuildPkChannel(m_db);
-    m_db.setModified(!atSavedState());
+    m_db.SetModified(!AtSavedState());
     return step.subjects;
 }
 

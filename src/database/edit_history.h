@@ -59,13 +59,13 @@ public:
     // The database as it is now was written to its file (or opened): the modified flag clears when undo or
     // redo comes back here.
     void MarkSaved();
-    bool atSavedState() const { return m_saved == m_position; }
+    bool AtSavedState() const { return m_saved == m_position; }
     // No state in the history is the saved one (work recovered after a crash).
     void ForgetSavedState() { m_saved.reset(); }
 
-    std::size_t stepCount() const { return m_steps.size(); }
+    std::size_t StepCount() const { return m_steps.size(); }
     // Bytes held by the stored steps (the baseline copy not counted).
-    std::size_t heldBytes() const { return m_heldBytes; }
+    std::size_t HeldBytes() const { return m_heldBytes; }
 
 private:
     static constexpr int kRegionCount = 4;
@@ -75,7 +75,7 @@ private:
         // Per region: pairs of (zero run, changed run) lengths as varints, each changed run followed by its
         // exclusive-or bytes.
         std::array<std::vector<std::uint8_t>, kRegionCount> deltas;
-        std::size_t bytes() const;
+        std::size_t SizeInBytes() const;
     };
 
     ByteSpan Live(int region);

@@ -34,8 +34,8 @@ public:
         }
     }
 
-    std::span<std::int32_t, kWordsPerGroup> block(int group) { return m_blocks[static_cast<std::size_t>(group)]; }
-    std::span<const std::int32_t, kWordsPerGroup> block(int group) const {
+    std::span<std::int32_t, kWordsPerGroup> Block(int group) { return m_blocks[static_cast<std::size_t>(group)]; }
+    std::span<const std::int32_t, kWordsPerGroup> Block(int group) const {
         return m_blocks[static_cast<std::size_t>(group)];
     }
 

@@ -12,63 +12,63 @@ constexpr std::uint8_t kMemberBit = 0x80;
 // A member's link reads as type 1 (the membership bit), as a build gives it.
 constexpr unsigned kMemberType = 1;
 
-bool validGroup(int group) {
+bool ValidGroup(int group) {
     return group >= 0 && group < FavouriteGroups::kGroupCount;
 }
 
-bool validPk(int pk) {
+bool ValidPk(int pk) {
     return pk >= 0 && pk < kChannelCount * kTunerCount;
 }
 
 } // namespace
 
-int AddFavorites(ChannelDatabase& db, int group, std::span<const int> pks) {
-    if (!validGroup(group) || !db.tablesAllocated())
+int AddFavourites(ChannelDatabase& db, int group, std::span<const int> pks) {
+    if (!ValidGroup(group) || !db.TablesAllocated())
         return 0;
-    ListHead* head = db.lists().Head(FavouriteKind(group), 0);
+    ListHead* head = db.Lists().Head(FavouriteKind(group), 0);
     if (!head)
         return 0;
     int added = 0;
     for (const int pk : pks) {
-        if (!validPk(pk))
+        if (!ValidPk(pk))
             continue;
-        const ChannelRecord record = db.channelOfPk(pk);
+        const ChannelRecord record = db.ChannelOfPk(pk);
         const int side = TunerSideOfPk(pk);
-        if (record.isFree() || !record.presentOn(side) || (record.favouriteByte(side, group) & kMemberBit))
+        if (record.IsFree() || !record.PresentOn(side) || (record.FavouriteByte(side, group) & kMemberBit))
             continue;
-        record.setFavouriteByte(side, group, 1);
-        const LinkWord link = LinkWord(head->headWord).withType(kMemberType);
-        if (AppendInSideOrder(db.lists(), head, static_cast<std::uint16_t>(pk), link))
+        record.SetFavouriteByte(side, group, 1);
+        const LinkWord link = LinkWord(head->headWord).WithType(kMemberType);
+        if (AppendInSideOrder(db.Lists(), head, static_cast<std::uint16_t>(pk), link))
             ++added;
         else
-            record.setFavouriteByte(side, group, 0); // a full group: the side stays out
+            record.SetFavouriteByte(side, group, 0); // a full group: the side stays out
     }
     return added;
 }
 
-int RemoveFavorite(ChannelDatabase& db, int nFavIndex, int pk) {
-    const bool known = validPk(pk) && db.tablesAllocated();
-    const std::uint8_t* address = known ? db.channelOfPk(pk).bytes() : nullptr;
+int RemoveFavourite(ChannelDatabase& db, int nFavIndex, int pk) {
+    const bool known = ValidPk(pk) && db.TablesAllocated();
+    const std::uint8_t* address = known ? db.ChannelOfPk(pk).RecordBytes() : nullptr;
     DebugOut("RemoveFavorite: nFavIndex=%d, pChannel=%#x\n", nFavIndex,
              static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(address)));
-    if (!known || !validGroup(nFavIndex))
+    if (!known || !ValidGroup(nFavIndex))
         return 0;
-    const ChannelRecord record = db.channelOfPk(pk);
+    const ChannelRecord record = db.ChannelOfPk(pk);
     const int side = TunerSideOfPk(pk);
-    if (record.isFree() || !(record.favouriteByte(side, nFavIndex) & kMemberBit))
+    if (record.IsFree() || !(record.FavouriteByte(side, nFavIndex) & kMemberBit))
         return 0;
-    auto block = db.favourites().block(nFavIndex);
-    if (record.serviceType() == static_cast<std::uint8_t>(ServiceType::Tv))
+    auto block = db.Favourites().Block(nFavIndex);
+    if (record.ServiceTypeCode() == static_cast<std::uint8_t>(ServiceType::Tv))
         --block[FavouriteGroups::kTvCountWord];
-    else if (record.serviceType() == static_cast<std::uint8_t>(ServiceType::Radio))
+    else if (record.ServiceTypeCode() == static_cast<std::uint8_t>(ServiceType::Radio))
         --block[FavouriteGroups::kRadioCountWord];
-    record.setFavouriteByte(side, nFavIndex, 0);
-    db.lists().RemovePk(FavouriteKind(nFavIndex), static_cast<std::uint16_t>(pk), true);
+    record.SetFavouriteByte(side, nFavIndex, 0);
+    db.Lists().RemovePk(FavouriteKind(nFavIndex), static_cast<std::uint16_t>(pk), true);
     return 1;
 }
 
-void ClearFavoriteCounters(ChannelDatabase& db) {
-    db.favourites().ClearCounters();
+void ClearFavouriteCounters(ChannelDatabase& db) {
+    db.Favourites().ClearCounters();
 }
 
 } // namespace vorlane

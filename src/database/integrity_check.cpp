@@ -24,39 +24,39 @@ IntegrityPhrase SatelliteOutside(unsigned satellite) {
 
 void CheckChannelSide(const ChannelDatabase& db, ConstChannelRecord channel, int slot, int side,
                       std::vector<IntegrityProblem>& problems) {
-    const unsigned satellite = channel.satelliteLink(side).index();
-    const unsigned transponder = channel.transponderLink(side).index();
+    const unsigned satellite = channel.SatelliteLink(side).Index();
+    const unsigned transponder = channel.TransponderLink(side).Index();
     if (satellite >= static_cast<unsigned>(kSatelliteCount))
-        problems.push_back({ChannelSide(slot, side), channel.name(), SatelliteOutside(satellite)});
+        problems.push_back({ChannelSide(slot, side), channel.Name(), SatelliteOutside(satellite)});
     if (transponder >= static_cast<unsigned>(kTransponderCount))
         problems.push_back(
             {ChannelSide(slot, side),
-             channel.name(),
+             channel.Name(),
              {VORLANE_TRANSLATABLE("IntegrityCheck", "transponder link names slot %1, outside the transponder table"),
               {Slot(transponder)}}});
-    else if (db.transponder(static_cast<int>(transponder)).isFree())
+    else if (db.Transponder(static_cast<int>(transponder)).IsFree())
         problems.push_back({ChannelSide(slot, side),
-                            channel.name(),
+                            channel.Name(),
                             {VORLANE_TRANSLATABLE("IntegrityCheck", "transponder link names free transponder %1"),
                              {Slot(transponder)}}});
 }
 
 void CheckChannels(const ChannelDatabase& db, std::vector<IntegrityProblem>& problems) {
     for (int slot = 0; slot < kChannelCount; ++slot) {
-        const ConstChannelRecord channel = db.channel(slot);
-        if (channel.isFree())
+        const ConstChannelRecord channel = db.Channel(slot);
+        if (channel.IsFree())
             continue;
         for (int side = 0; side < kTunerCount; ++side)
-            if (channel.presentOn(side))
+            if (channel.PresentOn(side))
                 CheckChannelSide(db, channel, slot, side, problems);
     }
 }
 
 void CheckTransponders(const ChannelDatabase& db, std::vector<IntegrityProblem>& problems) {
     for (int index = 0; index < kTransponderCount; ++index) {
-        const ConstTransponderRecord transponder = db.transponder(index);
-        const unsigned satellite = transponder.satelliteLink().index();
-        if (!transponder.isFree() && satellite >= static_cast<unsigned>(kSatelliteCount))
+        const ConstTransponderRecord transponder = db.Transponder(index);
+        const unsigned satellite = transponder.SatelliteLink().Index();
+        if (!transponder.IsFree() && satellite >= static_cast<unsigned>(kSatelliteCount))
             problems.push_back({{VORLANE_TRANSLATABLE("IntegrityCheck", "transponder %1"), {std::to_string(index)}},
                                 {},
                                 SatelliteOutside(satellite)});
@@ -67,7 +67,7 @@ void CheckTransponders(const ChannelDatabase& db, std::vector<IntegrityProblem>&
 
 std::vector<IntegrityProblem> CheckIntegrity(const ChannelDatabase& db) {
     std::vector<IntegrityProblem> problems;
-    if (!db.tablesAllocated()) {
+    if (!db.TablesAllocated()) {
         problems.push_back({{VORLANE_TRANSLATABLE("IntegrityCheck", "database"), {}},
                             {},
                             {VORLANE_TRANSLATABLE("IntegrityCheck", "has no tables"), {}}});

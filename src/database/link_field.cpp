@@ -7,23 +7,23 @@
 namespace vorlane {
 namespace {
 
-std::size_t fieldOffset(const ListKindInfo& kind, int tunerSide) {
+std::size_t FieldOffset(const ListKindInfo& kind, int tunerSide) {
     return kind.linkField + kind.sideStride * static_cast<std::size_t>(tunerSide);
 }
 
 } // namespace
 
 void WriteLinkField(const ListKindInfo& kind, std::uint8_t* record, int tunerSide, LinkWord link) {
-    std::uint8_t* field = record + fieldOffset(kind, tunerSide);
+    std::uint8_t* field = record + FieldOffset(kind, tunerSide);
     switch (kind.linkWidth) {
     case 8:
-        field[0] = link.toFavouriteByte();
+        field[0] = link.ToFavouriteByte();
         break;
     case 16:
-        writeLe16(field, link.toForm16());
+        WriteLe16(field, link.ToForm16());
         break;
     default:
-        writeLe32(field, (link.value() & ~LinkWord::kKeptBit) | (readLe32(field) & LinkWord::kKeptBit));
+        WriteLe32(field, (link.Value() & ~LinkWord::kKeptBit) | (ReadLe32(field) & LinkWord::kKeptBit));
         break;
     }
 }

@@ -18,9 +18,9 @@ inline LinkWord ReadLinkField(const ListKindInfo& kind, const std::uint8_t* reco
     case 8:
         return LinkWord::FromFavouriteByte(field[0], static_cast<unsigned>(tunerSide));
     case 16:
-        return LinkWord::FromForm16(readLe16(field));
+        return LinkWord::FromForm16(ReadLe16(field));
     default:
-        return LinkWord(readLe32(field));
+        return LinkWord(ReadLe32(field));
     }
 }
 

@@ -18,35 +18,35 @@ public:
 
     constexpr LinkWord() = default;
     constexpr explicit LinkWord(std::uint32_t value) : m_value(value) {}
-    constexpr std::uint32_t value() const { return m_value; }
+    constexpr std::uint32_t Value() const { return m_value; }
     friend constexpr bool operator==(LinkWord, LinkWord) = default;
 
-    constexpr unsigned index() const { return bitsOf(m_value, 0, 14); }
-    constexpr unsigned key() const { return bitsOf(m_value, 14, 14); }
-    constexpr unsigned type() const { return bitsOf(m_value, 28, 2); }
-    constexpr unsigned tunerSide() const { return bitsOf(m_value, 30, 1); }
-    constexpr bool keptBit() const { return bitsOf(m_value, 31, 1) != 0; }
+    constexpr unsigned Index() const { return BitsOf(m_value, 0, 14); }
+    constexpr unsigned Key() const { return BitsOf(m_value, 14, 14); }
+    constexpr unsigned Type() const { return BitsOf(m_value, 28, 2); }
+    constexpr unsigned TunerSide() const { return BitsOf(m_value, 30, 1); }
+    constexpr bool KeptBit() const { return BitsOf(m_value, 31, 1) != 0; }
 
-    constexpr LinkWord withIndex(unsigned v) const { return LinkWord(withBits(m_value, 0, 14, v)); }
-    constexpr LinkWord withKey(unsigned v) const { return LinkWord(withBits(m_value, 14, 14, v)); }
-    constexpr LinkWord withType(unsigned v) const { return LinkWord(withBits(m_value, 28, 2, v)); }
-    constexpr LinkWord withTunerSide(unsigned v) const { return LinkWord(withBits(m_value, 30, 1, v)); }
+    constexpr LinkWord WithIndex(unsigned v) const { return LinkWord(WithBits(m_value, 0, 14, v)); }
+    constexpr LinkWord WithKey(unsigned v) const { return LinkWord(WithBits(m_value, 14, 14, v)); }
+    constexpr LinkWord WithType(unsigned v) const { return LinkWord(WithBits(m_value, 28, 2, v)); }
+    constexpr LinkWord WithTunerSide(unsigned v) const { return LinkWord(WithBits(m_value, 30, 1, v)); }
 
     // 16-bit form: key in bits 0-12, bit 0 of the index in bit 13, type in bits 14-15.
     static constexpr LinkWord FromForm16(std::uint16_t v) {
-        return LinkWord().withKey(bitsOf(v, 0, 13)).withIndex(bitsOf(v, 13, 1)).withType(bitsOf(v, 14, 2));
+        return LinkWord().WithKey(BitsOf(v, 0, 13)).WithIndex(BitsOf(v, 13, 1)).WithType(BitsOf(v, 14, 2));
     }
-    constexpr std::uint16_t toForm16() const {
-        return static_cast<std::uint16_t>((key() & 0x1FFFu) | ((index() & 1u) << 13) | (type() << 14));
+    constexpr std::uint16_t ToForm16() const {
+        return static_cast<std::uint16_t>((Key() & 0x1FFFu) | ((Index() & 1u) << 13) | (Type() << 14));
     }
 
     // 8-bit form: position in bits 0-6, membership in bit 7 (read as type 1). The byte has no side
     // bit, so the side comes from the PK of the channel side that owns the byte.
     static constexpr LinkWord FromFavouriteByte(std::uint8_t v, unsigned tunerSide) {
-        return LinkWord().withKey(bitsOf(v, 0, 7)).withType(bitsOf(v, 7, 1)).withTunerSide(tunerSide);
+        return LinkWord().WithKey(BitsOf(v, 0, 7)).WithType(BitsOf(v, 7, 1)).WithTunerSide(tunerSide);
     }
     // Only list members are written back, so the membership bit is always set.
-    constexpr std::uint8_t toFavouriteByte() const { return static_cast<std::uint8_t>(0x80u | (key() & 0x7Fu)); }
+    constexpr std::uint8_t ToFavouriteByte() const { return static_cast<std::uint8_t>(0x80u | (Key() & 0x7Fu)); }
 
 private:
     std::uint32_t m_value = 0;

@@ -13,16 +13,16 @@
 namespace vorlane {
 namespace {
 
-std::uint32_t headWordOf(const ListKindInfo& info, int instance) {
+std::uint32_t HeadWordOf(const ListKindInfo& info, int instance) {
     const bool typed =
         info.typeFilter == static_cast<int>(ServiceType::Tv) || info.typeFilter == static_cast<int>(ServiceType::Radio);
     return LinkWord()
-        .withIndex(static_cast<unsigned>(instance))
-        .withType(typed ? static_cast<unsigned>(info.typeFilter) : 0u)
-        .value();
+        .WithIndex(static_cast<unsigned>(instance))
+        .WithType(typed ? static_cast<unsigned>(info.typeFilter) : 0u)
+        .Value();
 }
 
-bool takesSide(TunerFilter filter, int side) {
+bool TakesSide(TunerFilter filter, int side) {
     return filter == TunerFilter::Both || (filter == TunerFilter::Tuner1Only ? side == 0 : side == 1);
 }
 
@@ -34,7 +34,7 @@ std::uint16_t ChannelPkOrIndex(const ListKindInfo& info, int index, int side) {
 
 int OrderedLists::BuildKind(ListKind kind) {
     const ListKindInfo* info = FindListKind(kind);
-    if (!info || !m_tables.allocated())
+    if (!info || !m_tables.Allocated())
         return -1;
     FreeHeads(kind);
     std::unique_ptr<ListHead[]> heads(new (std::nothrow) ListHead[static_cast<std::size_t>(info->headCount)]);
@@ -45,12 +45,12 @@ int OrderedLists::BuildKind(ListKind kind) {
         head.kind = kind;
         head.instance = static_cast<std::uint16_t>(i);
         head.linkWidth = info->linkWidth;
-        head.headWord = headWordOf(*info, i);
+        head.headWord = HeadWordOf(*info, i);
     }
 
     int used = 0;
     for (int index = 0; index < RecordCount(info->table); ++index) {
-        if (readLe32(m_tables.recordOfPk(info->table, index)) == kFreeRecordWord)
+        if (ReadLe32(m_tables.RecordOfPk(info->table, index)) == kFreeRecordWord)
             continue;
         ++used;
         const int sides = info->table == RecordTable::Channels ? kTunerCount : 1;
@@ -91,16 +91,16 @@ int OrderedLists::BuildAll() {
 }
 
 int OrderedLists::BuildHeadOf(const ListKindInfo& info, int index, int side, LinkWord& link) const {
-    const std::uint8_t* record = m_tables.recordOfPk(info.table, index);
+    const std::uint8_t* record = m_tables.RecordOfPk(info.table, index);
     if (info.table == RecordTable::Channels) {
         const ConstChannelRecord channel(record);
-        if ((info.typeFilter != kAllTypes && channel.serviceType() != info.typeFilter) ||
-            !takesSide(info.tuners, side) || !channel.presentOn(side))
+        if ((info.typeFilter != kAllTypes && channel.ServiceTypeCode() != info.typeFilter) ||
+            !TakesSide(info.tuners, side) || !channel.PresentOn(side))
             return -1;
     }
     link = ReadLinkField(info, record, side);
     // A favourite byte without its membership bit says the channel is not in the group.
-    if (info.favouriteGroup >= 0 && link.type() == 0)
+    if (info.favouriteGroup >= 0 && link.Type() == 0)
         return -1;
     const int instance = HeadForLink(info, record, link);
     return instance >= 0 && instance < info.headCount ? instance : -1;
@@ -111,19 +111,19 @@ int OrderedLists::HeadForLink(const ListKindInfo& info, const std::uint8_t* reco
     case HeadChoice::Single:
         return 0;
     case HeadChoice::ByLinkIndex:
-        return static_cast<int>(link.index());
+        return static_cast<int>(link.Index());
     case HeadChoice::ByBand: {
         // The band follows the transponder's current frequency, polarisation and satellite LNB,
         // and the link's index is kept in step with it.
         const ConstTransponderRecord transponder(record);
-        const unsigned satellite = transponder.satelliteLink().index();
+        const unsigned satellite = transponder.SatelliteLink().Index();
         const int lnbType =
             satellite < static_cast<unsigned>(kSatelliteCount)
-                ? ConstSatelliteRecord(m_tables.recordOfPk(RecordTable::Satellites, static_cast<int>(satellite)))
-                      .lnbType()
+                ? ConstSatelliteRecord(m_tables.RecordOfPk(RecordTable::Satellites, static_cast<int>(satellite)))
+                      .LnbType()
                 : 0;
-        const int band = BandNumber(lnbType, transponder.frequency(), transponder.tuning().polarisation());
-        link = link.withIndex(static_cast<unsigned>(band));
+        const int band = BandNumber(lnbType, transponder.Frequency(), transponder.Tuning().PolarisationCode());
+        link = link.WithIndex(static_cast<unsigned>(band));
         return band;
     }
     }
@@ -139,8 +139,8 @@ void OrderedLists::DropFavouriteOverflow(ListHead& head) {
         ListNode* next = node->next;
         const int side = TunerSideOfPk(node->pk);
         if (++members[side] > kMaxFavouriteMembers) {
-            ChannelRecord(m_tables.recordOfPk(RecordTable::Channels, node->pk))
-                .setFavouriteByte(side, info.favouriteGroup, 0);
+            ChannelRecord(m_tables.RecordOfPk(RecordTable::Channels, node->pk))
+                .SetFavouriteByte(side, info.favouriteGroup, 0);
             Unlink(node);
         }
         node = next;

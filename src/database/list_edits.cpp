@@ -6,7 +6,7 @@ namespace {
 constexpr ListKind kFirstChannelKind = ListKind::TvChannels;
 constexpr ListKind kLastChannelKind = ListKind::Tuner2Data;
 
-ListNode* firstTuner2Node(const ListHead& head) {
+ListNode* FirstTuner2Node(const ListHead& head) {
     for (ListNode* node = head.first; node; node = node->next)
         if (TunerSideOfPk(node->pk) == 1)
             return node;
@@ -19,7 +19,7 @@ int AppendInSideOrder(OrderedLists& lists, ListHead* head, std::uint16_t pk, Lin
     if (!head)
         return 0;
     ListNode* tuner2Start =
-        TunerSideOfPk(pk) == 0 && head->last && TunerSideOfPk(head->last->pk) == 1 ? firstTuner2Node(*head) : nullptr;
+        TunerSideOfPk(pk) == 0 && head->last && TunerSideOfPk(head->last->pk) == 1 ? FirstTuner2Node(*head) : nullptr;
     if (!lists.Append(head, pk, link))
         return 0;
     if (tuner2Start) {

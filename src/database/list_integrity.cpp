@@ -40,11 +40,11 @@ void Add(std::vector<IntegrityProblem>& problems, IntegrityPhrase record, const 
 bool SameInWidth(std::uint8_t width, LinkWord a, LinkWord b) {
     switch (width) {
     case 8:
-        return a.toFavouriteByte() == b.toFavouriteByte();
+        return a.ToFavouriteByte() == b.ToFavouriteByte();
     case 16:
-        return a.toForm16() == b.toForm16();
+        return a.ToForm16() == b.ToForm16();
     default:
-        return (a.value() & ~LinkWord::kKeptBit) == (b.value() & ~LinkWord::kKeptBit);
+        return (a.Value() & ~LinkWord::kKeptBit) == (b.Value() & ~LinkWord::kKeptBit);
     }
 }
 
@@ -58,15 +58,15 @@ std::string Pk(const ListNode& node) {
 
 void CheckChannelNode(const ListKindInfo& info, const ListHead& head, const ListNode& node, ConstChannelRecord channel,
                       int side, std::vector<IntegrityProblem>& problems) {
-    if (!channel.presentOn(side))
+    if (!channel.PresentOn(side))
         Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 not present on its tuner"),
             {Pk(node)});
-    if (info.typeFilter != kAllTypes && channel.serviceType() != info.typeFilter)
+    if (info.typeFilter != kAllTypes && channel.ServiceTypeCode() != info.typeFilter)
         Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 has type %2"),
-            {Pk(node), std::to_string(channel.serviceType())});
+            {Pk(node), std::to_string(channel.ServiceTypeCode())});
     if (OnWrongTuner(info.tuners, side))
         Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 on the wrong tuner"), {Pk(node)});
-    if (node.link.tunerSide() != static_cast<unsigned>(side))
+    if (node.link.TunerSide() != static_cast<unsigned>(side))
         Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 link side bit differs from its PK"),
             {Pk(node)});
 }
@@ -80,17 +80,17 @@ void CheckNodeAgainstRecord(const ChannelDatabase& db, const ListKindInfo& info,
         return;
     }
     const std::uint8_t* record = db.RecordOfPk(info.table, node.pk);
-    if (readLe32(record) == kFreeRecordWord)
+    if (ReadLe32(record) == kFreeRecordWord)
         Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 names a free record"), {Pk(node)});
     if (info.table == RecordTable::Channels)
         CheckChannelNode(info, head, node, ConstChannelRecord(record), side, problems);
-    if (info.headChoice != HeadChoice::Single && node.link.index() != head.instance)
+    if (info.headChoice != HeadChoice::Single && node.link.Index() != head.instance)
         Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 link index %2"),
-            {Pk(node), std::to_string(node.link.index())});
+            {Pk(node), std::to_string(node.link.Index())});
     const LinkWord stored = ReadLinkField(info, record, side);
     if (!SameInWidth(info.linkWidth, node.link, stored))
         Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 node link %2 but record field %3"),
-            {Pk(node), Hex(node.link.value()), Hex(stored.value())});
+            {Pk(node), Hex(node.link.Value()), Hex(stored.Value())});
 }
 
 void CheckHead(const ChannelDatabase& db, const ListKindInfo& info, const ListHead& head,
@@ -106,7 +106,7 @@ void CheckHead(const ChannelDatabase& db, const ListKindInfo& info, const ListHe
             Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "node chain does not end"));
             return;
         }
-        if (node->head != &head || node->prev != previous || node->isFree())
+        if (node->head != &head || node->prev != previous || node->IsFree())
             Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "node %1 badly linked"),
                 {std::to_string(nodes - 1)});
         if (TunerSideOfPk(node->pk) < lastSide)
@@ -114,10 +114,10 @@ void CheckHead(const ChannelDatabase& db, const ListKindInfo& info, const ListHe
                 VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 of tuner 1 after tuner 2's entries"), {Pk(*node)});
         lastSide = TunerSideOfPk(node->pk);
         const int side = KeysCountPerTunerSide(info.kind) ? lastSide : 0;
-        if (node->link.key() != nextKey[side])
+        if (node->link.Key() != nextKey[side])
             Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 key %2, expected %3"),
-                {Pk(*node), std::to_string(node->link.key()), std::to_string(nextKey[side])});
-        nextKey[side] = node->link.key() + 1;
+                {Pk(*node), std::to_string(node->link.Key()), std::to_string(nextKey[side])});
+        nextKey[side] = node->link.Key() + 1;
         CheckNodeAgainstRecord(db, info, head, *node, problems);
     }
     if (head.last != previous)
@@ -154,16 +154,16 @@ HeadCounts CountBuildMembers(const ChannelDatabase& db) {
         const std::vector<const ListKindInfo*> tableKinds = KindsOf(table, kAllTypes);
         for (int index = 0; index < RecordCount(table); ++index) {
             const std::uint8_t* record = db.RecordOfPk(table, index);
-            if (readLe32(record) == kFreeRecordWord)
+            if (ReadLe32(record) == kFreeRecordWord)
                 continue;
             const auto& kinds =
                 table == RecordTable::Channels
-                    ? channelKinds[std::min<std::size_t>(ConstChannelRecord(record).serviceType(), kListedTypes)]
+                    ? channelKinds[std::min<std::size_t>(ConstChannelRecord(record).ServiceTypeCode(), kListedTypes)]
                     : tableKinds;
             for (const ListKindInfo* info : kinds) {
                 for (int side = 0; side < sides; ++side) {
                     LinkWord link;
-                    const int instance = db.lists().BuildHeadOf(*info, index, side, link);
+                    const int instance = db.Lists().BuildHeadOf(*info, index, side, link);
                     if (instance >= 0)
                         ++counts[static_cast<std::size_t>(info->kind)][static_cast<std::size_t>(instance)];
                 }
@@ -187,7 +187,7 @@ void CheckMembership(const ListHead& head, int expected, std::vector<IntegrityPr
 void CheckListsAgainstRecords(const ChannelDatabase& db, std::vector<IntegrityProblem>& problems) {
     const HeadCounts members = CountBuildMembers(db);
     for (const ListKindInfo& info : AllListKinds()) {
-        if (db.lists().HeadCount(info.kind) != info.headCount) {
+        if (db.Lists().HeadCount(info.kind) != info.headCount) {
             Add(problems,
                 {VORLANE_TRANSLATABLE("IntegrityCheck", "list kind %1"),
                  {std::to_string(static_cast<unsigned>(info.kind))}},
@@ -195,7 +195,7 @@ void CheckListsAgainstRecords(const ChannelDatabase& db, std::vector<IntegrityPr
             continue;
         }
         for (int i = 0; i < info.headCount; ++i) {
-            const ListHead& head = *db.lists().Head(info.kind, i);
+            const ListHead& head = *db.Lists().Head(info.kind, i);
             CheckHead(db, info, head, problems);
             CheckMembership(head, members[static_cast<std::size_t>(info.kind)][static_cast<std::size_t>(i)], problems);
         }

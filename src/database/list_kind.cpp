@@ -14,17 +14,17 @@ namespace {
 constexpr int kScramblingHeads = 2; // free-to-air and scrambled
 
 // Satellite and transponder lists: one side only, every type.
-constexpr ListKindInfo tableKind(ListKind kind, int heads, RecordTable table, std::size_t field, std::uint8_t width,
+constexpr ListKindInfo TableKind(ListKind kind, int heads, RecordTable table, std::size_t field, std::uint8_t width,
                                  HeadChoice choice) {
     return {kind, heads, table, field, 0, width, kAllTypes, TunerFilter::Tuner1Only, choice, -1};
 }
 
-constexpr ListKindInfo channelKind(std::uint32_t kind, int heads, std::size_t field, int type, TunerFilter tuners,
+constexpr ListKindInfo ChannelKind(std::uint32_t kind, int heads, std::size_t field, int type, TunerFilter tuners,
                                    HeadChoice choice) {
     return {static_cast<ListKind>(kind), heads, RecordTable::Channels, field, 4, 32, type, tuners, choice, -1};
 }
 
-constexpr ListKindInfo favouriteKind(int group) {
+constexpr ListKindInfo FavouriteKindInfo(int group) {
     return {FavouriteKind(group),
             1,
             RecordTable::Channels,
@@ -38,39 +38,39 @@ constexpr ListKindInfo favouriteKind(int group) {
 }
 
 // Main, scrambling, satellite and transponder lists come in threes: TV, radio, data.
-constexpr void addTypedTriple(std::array<ListKindInfo, 30>& out, std::size_t& n, std::uint32_t firstKind, int heads,
+constexpr void AddTypedTriple(std::array<ListKindInfo, 30>& out, std::size_t& n, std::uint32_t firstKind, int heads,
                               std::size_t field, TunerFilter tuners, HeadChoice choice) {
     for (int type = 0; type < 3; ++type)
-        out[n++] = channelKind(firstKind + static_cast<std::uint32_t>(type), heads, field, type, tuners, choice);
+        out[n++] = ChannelKind(firstKind + static_cast<std::uint32_t>(type), heads, field, type, tuners, choice);
 }
 
-constexpr std::array<ListKindInfo, 30> makeKinds() {
+constexpr std::array<ListKindInfo, 30> MakeKinds() {
     std::array<ListKindInfo, 30> out{};
     std::size_t n = 0;
-    out[n++] = tableKind(ListKind::Satellites, 1, RecordTable::Satellites, SatelliteRecord::kListLink, 16,
+    out[n++] = TableKind(ListKind::Satellites, 1, RecordTable::Satellites, SatelliteRecord::kListLink, 16,
                          HeadChoice::ByLinkIndex);
-    out[n++] = tableKind(ListKind::Transponders, 1, RecordTable::Transponders, TransponderRecord::kListLink, 16,
+    out[n++] = TableKind(ListKind::Transponders, 1, RecordTable::Transponders, TransponderRecord::kListLink, 16,
                          HeadChoice::ByLinkIndex);
-    out[n++] = tableKind(ListKind::SatelliteTransponders, kSatelliteCount, RecordTable::Transponders,
+    out[n++] = TableKind(ListKind::SatelliteTransponders, kSatelliteCount, RecordTable::Transponders,
                          TransponderRecord::kSatelliteLink, 32, HeadChoice::ByLinkIndex);
-    addTypedTriple(out, n, 4, 1, ChannelRecord::kMainLink, TunerFilter::Both, HeadChoice::ByLinkIndex);
-    addTypedTriple(out, n, 7, kScramblingHeads, ChannelRecord::kFsLink, TunerFilter::Both, HeadChoice::ByLinkIndex);
-    addTypedTriple(out, n, 10, kSatelliteCount, ChannelRecord::kSatelliteLink, TunerFilter::Both,
+    AddTypedTriple(out, n, 4, 1, ChannelRecord::kMainLink, TunerFilter::Both, HeadChoice::ByLinkIndex);
+    AddTypedTriple(out, n, 7, kScramblingHeads, ChannelRecord::kFsLink, TunerFilter::Both, HeadChoice::ByLinkIndex);
+    AddTypedTriple(out, n, 10, kSatelliteCount, ChannelRecord::kSatelliteLink, TunerFilter::Both,
                    HeadChoice::ByLinkIndex);
-    addTypedTriple(out, n, 13, kTransponderCount, ChannelRecord::kTransponderLink, TunerFilter::Both,
+    AddTypedTriple(out, n, 13, kTransponderCount, ChannelRecord::kTransponderLink, TunerFilter::Both,
                    HeadChoice::ByLinkIndex);
     for (int group = 0; group < 8; ++group)
-        out[n++] = favouriteKind(group);
-    addTypedTriple(out, n, 24, 1, ChannelRecord::kMainLink, TunerFilter::Tuner1Only, HeadChoice::Single);
-    addTypedTriple(out, n, 27, 1, ChannelRecord::kMainLink, TunerFilter::Tuner2Only, HeadChoice::Single);
-    out[n++] = tableKind(ListKind::Bands, kBandCount, RecordTable::Transponders, TransponderRecord::kBandLink, 32,
+        out[n++] = FavouriteKindInfo(group);
+    AddTypedTriple(out, n, 24, 1, ChannelRecord::kMainLink, TunerFilter::Tuner1Only, HeadChoice::Single);
+    AddTypedTriple(out, n, 27, 1, ChannelRecord::kMainLink, TunerFilter::Tuner2Only, HeadChoice::Single);
+    out[n++] = TableKind(ListKind::Bands, kBandCount, RecordTable::Transponders, TransponderRecord::kBandLink, 32,
                          HeadChoice::ByBand);
     return out;
 }
 
-constexpr std::array<ListKindInfo, 30> kKinds = makeKinds();
+constexpr std::array<ListKindInfo, 30> kKinds = MakeKinds();
 
-constexpr std::array<ListKind, 31> makeBuildOrder() {
+constexpr std::array<ListKind, 31> MakeBuildOrder() {
     std::array<ListKind, 31> out{};
     std::size_t n = 0;
     for (const ListKind k :
@@ -82,9 +82,9 @@ constexpr std::array<ListKind, 31> makeBuildOrder() {
     return out;
 }
 
-constexpr std::array<ListKind, 31> kBuildOrder = makeBuildOrder();
+constexpr std::array<ListKind, 31> kBuildOrder = MakeBuildOrder();
 
-constexpr std::array<int, kMaxListKind + 1> makeSlots() {
+constexpr std::array<int, kMaxListKind + 1> MakeSlots() {
     std::array<int, kMaxListKind + 1> slots{};
     for (auto& s : slots)
         s = -1;
@@ -93,7 +93,7 @@ constexpr std::array<int, kMaxListKind + 1> makeSlots() {
     return slots;
 }
 
-constexpr std::array<int, kMaxListKind + 1> kSlotOfKind = makeSlots();
+constexpr std::array<int, kMaxListKind + 1> kSlotOfKind = MakeSlots();
 
 } // namespace
 

@@ -21,7 +21,7 @@ struct ListNode {
     ListHead* head = nullptr;
 
     // A free node carries 0xFFFFFFFF in its first word (PK and spare).
-    bool isFree() const { return pk == kFreeMark && spare == kFreeMark; }
+    bool IsFree() const { return pk == kFreeMark && spare == kFreeMark; }
 };
 
 struct ListHead {

@@ -9,11 +9,11 @@
 namespace vorlane {
 namespace {
 
-ListKind mainKind(unsigned type) {
+ListKind MainKind(unsigned type) {
     return type == static_cast<unsigned>(ServiceType::Radio) ? ListKind::RadioChannels : ListKind::TvChannels;
 }
 
-bool isTvOrRadio(unsigned type) {
+bool IsTvOrRadio(unsigned type) {
     return type == static_cast<unsigned>(ServiceType::Tv) || type == static_cast<unsigned>(ServiceType::Radio);
 }
 
@@ -21,11 +21,11 @@ bool isTvOrRadio(unsigned type) {
 
 int MoveChannels(ChannelDatabase& db, ServiceType paneType, int targetPk, std::span<const int> movedPks) {
     const auto type = static_cast<unsigned>(paneType);
-    if (!isTvOrRadio(type) || targetPk < 0 || targetPk >= kChannelCount * kTunerCount)
+    if (!IsTvOrRadio(type) || targetPk < 0 || targetPk >= kChannelCount * kTunerCount)
         return 0;
-    OrderedLists& lists = db.lists();
-    ListHead* paneList = lists.Head(mainKind(type), 0);
-    ListHead* otherList = lists.Head(mainKind(1 - type), 0);
+    OrderedLists& lists = db.Lists();
+    ListHead* paneList = lists.Head(MainKind(type), 0);
+    ListHead* otherList = lists.Head(MainKind(1 - type), 0);
     ListNode* target = lists.FindByPk(paneList, static_cast<std::uint16_t>(targetPk));
     if (!target || !otherList)
         return 0;
@@ -35,16 +35,16 @@ int MoveChannels(ChannelDatabase& db, ServiceType paneType, int targetPk, std::s
     for (const int pk : movedPks) {
         if (pk == targetPk || pk < 0 || pk >= kChannelCount * kTunerCount)
             continue;
-        const ChannelRecord record = db.channelOfPk(pk);
-        const unsigned ownType = record.serviceType();
-        if (record.isFree() || !isTvOrRadio(ownType))
+        const ChannelRecord record = db.ChannelOfPk(pk);
+        const unsigned ownType = record.ServiceTypeCode();
+        if (record.IsFree() || !IsTvOrRadio(ownType))
             continue;
         ListNode* node = lists.FindByPk(ownType == type ? paneList : otherList, static_cast<std::uint16_t>(pk));
         if (!node)
             continue;
         if (ownType != type) {
-            record.setServiceType(static_cast<std::uint8_t>(type));
-            node->link = node->link.withType(type);
+            record.SetServiceType(static_cast<std::uint8_t>(type));
+            node->link = node->link.WithType(type);
             retyped.push_back(ChannelSlotOfPk(pk));
         }
         lists.MoveBefore(target, node);
@@ -58,17 +58,17 @@ int MoveChannels(ChannelDatabase& db, ServiceType paneType, int targetPk, std::s
         return 0;
     // The per-tuner lists share the main links, and a changed type moves every list of the record.
     for (const int slot : retyped)
-        SetChannelType(db.channel(slot), type);
+        SetChannelType(db.Channel(slot), type);
     RebuildChannelLists(lists);
     return moved;
 }
 
 int ChannelNumber(const ChannelDatabase& db, int pk) {
-    return static_cast<int>(db.channelOfPk(pk).mainLink(TunerSideOfPk(pk)).key()) + 1;
+    return static_cast<int>(db.ChannelOfPk(pk).MainLink(TunerSideOfPk(pk)).Key()) + 1;
 }
 
 int MoveChannelsToNumber(ChannelDatabase& db, ServiceType type, int number, std::span<const int> movedPks) {
-    const ListHead* list = db.lists().Head(mainKind(static_cast<unsigned>(type)), 0);
+    const ListHead* list = db.Lists().Head(MainKind(static_cast<unsigned>(type)), 0);
     if (!list || movedPks.empty())
         return 0;
     // The channels that stay, in order; the moved ones go in front of the one at the wanted place.

@@ -10,14 +10,14 @@ constexpr unsigned kNewChannelKey = 5000;
 void PrepareNewChannel(ChannelRecord record, int side, ServiceType type, int transponderIndex,
                        ConstTransponderRecord transponder) {
     const auto typeCode = static_cast<unsigned>(type);
-    record.setPresence(side, 1);
-    record.setServiceType(static_cast<std::uint8_t>(typeCode));
+    record.SetPresence(side, 1);
+    record.SetServiceType(static_cast<std::uint8_t>(typeCode));
     const LinkWord base =
-        LinkWord().withType(typeCode).withKey(kNewChannelKey).withTunerSide(static_cast<unsigned>(side));
-    record.setMainLink(side, base.withIndex(0));
-    record.setFsLink(side, base.withIndex(record.serviceWord(side).scrambled() ? 1 : 0));
-    record.setSatelliteLink(side, base.withIndex(transponder.satelliteLink().index()));
-    record.setTransponderLink(side, base.withIndex(static_cast<unsigned>(transponderIndex)));
+        LinkWord().WithType(typeCode).WithKey(kNewChannelKey).WithTunerSide(static_cast<unsigned>(side));
+    record.SetMainLink(side, base.WithIndex(0));
+    record.SetFsLink(side, base.WithIndex(record.SidedServiceWord(side).Scrambled() ? 1 : 0));
+    record.SetSatelliteLink(side, base.WithIndex(transponder.SatelliteLink().Index()));
+    record.SetTransponderLink(side, base.WithIndex(static_cast<unsigned>(transponderIndex)));
 }
 
 } // namespace vorlane

@@ -16,7 +16,7 @@ ListNode* NodePool::Allocate() {
     for (std::size_t step = 0; step < kCapacity; ++step) {
         m_cursor = (m_cursor + 1) % kCapacity;
         ListNode& node = m_nodes[m_cursor];
-        if (node.isFree()) {
+        if (node.IsFree()) {
             node = ListNode{};
             node.pk = 0;
             node.spare = 0;
@@ -28,7 +28,7 @@ ListNode* NodePool::Allocate() {
 }
 
 void NodePool::Release(ListNode* node) {
-    if (!node || node->isFree())
+    if (!node || node->IsFree())
         return;
     *node = ListNode{};
     --m_used;

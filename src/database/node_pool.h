@@ -19,8 +19,8 @@ public:
     // Returns the storage; the next allocation starts over with every node free.
     void Reset();
 
-    std::size_t usedCount() const { return m_used; }
-    std::size_t cursor() const { return m_cursor; }
+    std::size_t UsedCount() const { return m_used; }
+    std::size_t Cursor() const { return m_cursor; }
 
 private:
     std::unique_ptr<ListNode[]> m_nodes;

@@ -156,7 +156,7 @@ int OrderedLists::Sort(ListHead* head) {
     std::uint32_t position = 0;
     for (ListNode* node = head->first; node; node = node->next, ++position) {
         const std::uint32_t order = (static_cast<std::uint32_t>(TunerSideOfPk(node->pk)) << 31) |
-                                    (static_cast<std::uint32_t>(node->link.key()) << 17) | position;
+                                    (static_cast<std::uint32_t>(node->link.Key()) << 17) | position;
         if (!m_sortScratch.empty() && order < m_sortScratch.back().order)
             alreadySorted = false;
         m_sortScratch.push_back({order, node->pk, node->link});
@@ -183,19 +183,19 @@ void OrderedLists::Renumber(ListHead* head) {
     std::uint16_t count = 0;
     for (ListNode* node = head->first; node; node = node->next, ++count) {
         const int side = perSide ? TunerSideOfPk(node->pk) : 0;
-        node->link = node->link.withKey(nextKey[side]++);
+        node->link = node->link.WithKey(nextKey[side]++);
         if (channelKind)
-            node->link = node->link.withTunerSide(static_cast<unsigned>(TunerSideOfPk(node->pk)));
+            node->link = node->link.WithTunerSide(static_cast<unsigned>(TunerSideOfPk(node->pk)));
     }
     head->count = count;
 }
 
 void OrderedLists::WriteBack(const ListHead* head) {
-    if (!head || !m_tables.allocated())
+    if (!head || !m_tables.Allocated())
         return;
     const ListKindInfo& info = *FindListKind(head->kind);
     for (const ListNode* node = head->first; node; node = node->next)
-        WriteLinkField(info, m_tables.recordOfPk(info.table, node->pk), TunerSideOfPk(node->pk), node->link);
+        WriteLinkField(info, m_tables.RecordOfPk(info.table, node->pk), TunerSideOfPk(node->pk), node->link);
 }
 
 int OrderedLists::CountSide(const ListHead& head, int side) {

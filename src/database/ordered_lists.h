@@ -70,7 +70,7 @@ public:
     // Stores every node's link into its record in the field's width and tuner side.
     void WriteBack(const ListHead* head);
 
-    const NodePool& pool() const { return m_pool; }
+    const NodePool& Pool() const { return m_pool; }
 
 private:
     struct SortEntry {

@@ -6,18 +6,18 @@
 namespace vorlane {
 
 int RebuildPkChannel(ChannelDatabase& db) {
-    const ByteSpan entries = db.pkChannel();
-    const std::span<std::int32_t> positions = db.pkPositions();
+    const ByteSpan entries = db.PkChannel();
+    const std::span<std::int32_t> positions = db.PkPositions();
     std::fill(entries.begin(), entries.end(), std::uint8_t{0});
     std::fill(positions.begin(), positions.end(), -1);
     const std::size_t capacity = entries.size() / ChannelDatabase::kPkChannelEntrySize;
     std::size_t n = 0;
     for (const ListKind kind : {ListKind::TvChannels, ListKind::RadioChannels}) {
-        const ListHead* head = db.lists().Head(kind, 0);
+        const ListHead* head = db.Lists().Head(kind, 0);
         for (const ListNode* node = head ? head->first : nullptr; node && n < capacity; node = node->next, ++n) {
             std::uint8_t* entry = entries.data() + n * ChannelDatabase::kPkChannelEntrySize;
-            std::memcpy(entry, db.channelOfPk(node->pk).bytes(), kChannelRecordSize);
-            writeLe16(entry + kChannelRecordSize, node->pk);
+            std::memcpy(entry, db.ChannelOfPk(node->pk).RecordBytes(), kChannelRecordSize);
+            WriteLe16(entry + kChannelRecordSize, node->pk);
             if (node->pk < positions.size())
                 positions[node->pk] = static_cast<std::int32_t>(n);
         }

@@ -19,23 +19,23 @@ inline constexpr std::uint32_t kFreeRecordWord = 0xFFFFFFFFu;
 template <typename Byte>
 concept MutableBytes = !std::is_const_v<Byte>;
 
-constexpr std::uint32_t bitsOf(std::uint32_t word, unsigned shift, unsigned width) {
+constexpr std::uint32_t BitsOf(std::uint32_t word, unsigned shift, unsigned width) {
     return (word >> shift) & ((1u << width) - 1u);
 }
 
-constexpr std::uint32_t withBits(std::uint32_t word, unsigned shift, unsigned width, std::uint32_t value) {
+constexpr std::uint32_t WithBits(std::uint32_t word, unsigned shift, unsigned width, std::uint32_t value) {
     const std::uint32_t mask = ((1u << width) - 1u) << shift;
     return (word & ~mask) | ((value << shift) & mask);
 }
 
 // Reads at most `length` bytes and stops at the first NUL.
-inline std::string readFixedString(const std::uint8_t* field, std::size_t length) {
+inline std::string ReadFixedString(const std::uint8_t* field, std::size_t length) {
     const auto* end = std::find(field, field + length, std::uint8_t{0});
     return std::string(field, end);
 }
 
 // Copies at most `length` bytes of text and pads the rest of the field with NULs.
-inline void writeFixedString(std::uint8_t* field, std::size_t length, std::string_view text) {
+inline void WriteFixedString(std::uint8_t* field, std::size_t length, std::string_view text) {
     const std::size_t n = std::min(length, text.size());
     std::memcpy(field, text.data(), n);
     std::memset(field + n, 0, length - n);

@@ -43,73 +43,73 @@ public:
     explicit BasicSatelliteRecord(Byte* bytes) : m_p(bytes) {}
     template <typename Other>
     requires std::is_convertible_v<Other*, Byte*> BasicSatelliteRecord(BasicSatelliteRecord<Other> other)
-        : m_p(other.bytes()) {}
+        : m_p(other.RecordBytes()) {}
 
-    Byte* bytes() const { return m_p; }
-    bool isFree() const { return readLe32(m_p) == kFreeRecordWord; }
+    Byte* RecordBytes() const { return m_p; }
+    bool IsFree() const { return ReadLe32(m_p) == kFreeRecordWord; }
 
     // At most 16 bytes, up to the first NUL: a name filling the field has no terminator.
-    std::string name() const { return readFixedString(m_p + kName, kNameLength); }
-    std::uint16_t lnbHighFrequency() const { return readLe16(m_p + kLnbHighFrequency); }
-    std::uint16_t lnbLowFrequency() const { return readLe16(m_p + kLnbLowFrequency); }
-    std::string testChannelName(int i) const { return readFixedString(test(i) + kTestName, kTestNameLength); }
-    std::uint16_t testChannelFrequency(int i) const { return readLe16(test(i) + kTestFrequency); }
-    std::uint16_t testChannelSymbolRate(int i) const { return readLe16(test(i) + kTestSymbolRate); }
-    std::uint16_t testChannelPolarisation(int i) const { return readLe16(test(i) + kTestPolarisation); }
-    std::uint16_t testChannelVideoPid(int i) const { return readLe16(test(i) + kTestVideoPid); }
-    std::uint16_t testChannelAudioPid(int i) const { return readLe16(test(i) + kTestAudioPid); }
-    std::uint16_t testChannelPcrPid(int i) const { return readLe16(test(i) + kTestPcrPid); }
-    std::int16_t orbitalPosition() const { return static_cast<std::int16_t>(readLe16(m_p + kOrbitalPosition)); }
-    std::uint8_t motorIndex() const { return m_p[kMotorIndex]; }
-    std::int8_t lnbType() const { return static_cast<std::int8_t>(m_p[kLnbType]); }
-    LnbSwitchWord lnbSwitch(int tunerSide) const { return LnbSwitchWord(readLe32(m_p + switchOffset(tunerSide))); }
-    std::uint16_t listLink() const { return readLe16(m_p + kListLink); }
-    std::int8_t tunerConnection() const { return static_cast<std::int8_t>(m_p[kTunerConnection]); }
+    std::string Name() const { return ReadFixedString(m_p + kName, kNameLength); }
+    std::uint16_t LnbHighFrequency() const { return ReadLe16(m_p + kLnbHighFrequency); }
+    std::uint16_t LnbLowFrequency() const { return ReadLe16(m_p + kLnbLowFrequency); }
+    std::string TestChannelName(int i) const { return ReadFixedString(Test(i) + kTestName, kTestNameLength); }
+    std::uint16_t TestChannelFrequency(int i) const { return ReadLe16(Test(i) + kTestFrequency); }
+    std::uint16_t TestChannelSymbolRate(int i) const { return ReadLe16(Test(i) + kTestSymbolRate); }
+    std::uint16_t TestChannelPolarisation(int i) const { return ReadLe16(Test(i) + kTestPolarisation); }
+    std::uint16_t TestChannelVideoPid(int i) const { return ReadLe16(Test(i) + kTestVideoPid); }
+    std::uint16_t TestChannelAudioPid(int i) const { return ReadLe16(Test(i) + kTestAudioPid); }
+    std::uint16_t TestChannelPcrPid(int i) const { return ReadLe16(Test(i) + kTestPcrPid); }
+    std::int16_t OrbitalPosition() const { return static_cast<std::int16_t>(ReadLe16(m_p + kOrbitalPosition)); }
+    std::uint8_t MotorIndex() const { return m_p[kMotorIndex]; }
+    std::int8_t LnbType() const { return static_cast<std::int8_t>(m_p[kLnbType]); }
+    LnbSwitchWord LnbSwitch(int tunerSide) const { return LnbSwitchWord(ReadLe32(m_p + SwitchOffset(tunerSide))); }
+    std::uint16_t ListLink() const { return ReadLe16(m_p + kListLink); }
+    std::int8_t TunerConnection() const { return static_cast<std::int8_t>(m_p[kTunerConnection]); }
 
-    void setName(std::string_view v) const requires MutableBytes<Byte> {
-        writeFixedString(m_p + kName, kNameLength, v);
+    void SetName(std::string_view v) const requires MutableBytes<Byte> {
+        WriteFixedString(m_p + kName, kNameLength, v);
     }
-    void setLnbHighFrequency(std::uint16_t v) const requires MutableBytes<Byte> {
-        writeLe16(m_p + kLnbHighFrequency, v);
+    void SetLnbHighFrequency(std::uint16_t v) const requires MutableBytes<Byte> {
+        WriteLe16(m_p + kLnbHighFrequency, v);
     }
-    void setLnbLowFrequency(std::uint16_t v) const requires MutableBytes<Byte> { writeLe16(m_p + kLnbLowFrequency, v); }
-    void setTestChannelName(int i, std::string_view v) const requires MutableBytes<Byte> {
-        writeFixedString(test(i) + kTestName, kTestNameLength, v);
+    void SetLnbLowFrequency(std::uint16_t v) const requires MutableBytes<Byte> { WriteLe16(m_p + kLnbLowFrequency, v); }
+    void SetTestChannelName(int i, std::string_view v) const requires MutableBytes<Byte> {
+        WriteFixedString(Test(i) + kTestName, kTestNameLength, v);
     }
-    void setTestChannelFrequency(int i, std::uint16_t v) const requires MutableBytes<Byte> {
-        writeLe16(test(i) + kTestFrequency, v);
+    void SetTestChannelFrequency(int i, std::uint16_t v) const requires MutableBytes<Byte> {
+        WriteLe16(Test(i) + kTestFrequency, v);
     }
-    void setTestChannelSymbolRate(int i, std::uint16_t v) const requires MutableBytes<Byte> {
-        writeLe16(test(i) + kTestSymbolRate, v);
+    void SetTestChannelSymbolRate(int i, std::uint16_t v) const requires MutableBytes<Byte> {
+        WriteLe16(Test(i) + kTestSymbolRate, v);
     }
-    void setTestChannelPolarisation(int i, std::uint16_t v) const requires MutableBytes<Byte> {
-        writeLe16(test(i) + kTestPolarisation, v);
+    void SetTestChannelPolarisation(int i, std::uint16_t v) const requires MutableBytes<Byte> {
+        WriteLe16(Test(i) + kTestPolarisation, v);
     }
-    void setTestChannelVideoPid(int i, std::uint16_t v) const requires MutableBytes<Byte> {
-        writeLe16(test(i) + kTestVideoPid, v);
+    void SetTestChannelVideoPid(int i, std::uint16_t v) const requires MutableBytes<Byte> {
+        WriteLe16(Test(i) + kTestVideoPid, v);
     }
-    void setTestChannelAudioPid(int i, std::uint16_t v) const requires MutableBytes<Byte> {
-        writeLe16(test(i) + kTestAudioPid, v);
+    void SetTestChannelAudioPid(int i, std::uint16_t v) const requires MutableBytes<Byte> {
+        WriteLe16(Test(i) + kTestAudioPid, v);
     }
-    void setTestChannelPcrPid(int i, std::uint16_t v) const requires MutableBytes<Byte> {
-        writeLe16(test(i) + kTestPcrPid, v);
+    void SetTestChannelPcrPid(int i, std::uint16_t v) const requires MutableBytes<Byte> {
+        WriteLe16(Test(i) + kTestPcrPid, v);
     }
-    void setOrbitalPosition(std::int16_t v) const requires MutableBytes<Byte> {
-        writeLe16(m_p + kOrbitalPosition, static_cast<std::uint16_t>(v));
+    void SetOrbitalPosition(std::int16_t v) const requires MutableBytes<Byte> {
+        WriteLe16(m_p + kOrbitalPosition, static_cast<std::uint16_t>(v));
     }
-    void setMotorIndex(std::uint8_t v) const requires MutableBytes<Byte> { m_p[kMotorIndex] = v; }
-    void setLnbType(std::int8_t v) const requires MutableBytes<Byte> { m_p[kLnbType] = static_cast<std::uint8_t>(v); }
-    void setLnbSwitch(int tunerSide, LnbSwitchWord v) const requires MutableBytes<Byte> {
-        writeLe32(m_p + switchOffset(tunerSide), v.value());
+    void SetMotorIndex(std::uint8_t v) const requires MutableBytes<Byte> { m_p[kMotorIndex] = v; }
+    void SetLnbType(std::int8_t v) const requires MutableBytes<Byte> { m_p[kLnbType] = static_cast<std::uint8_t>(v); }
+    void SetLnbSwitch(int tunerSide, LnbSwitchWord v) const requires MutableBytes<Byte> {
+        WriteLe32(m_p + SwitchOffset(tunerSide), v.Value());
     }
-    void setListLink(std::uint16_t v) const requires MutableBytes<Byte> { writeLe16(m_p + kListLink, v); }
-    void setTunerConnection(std::int8_t v) const requires MutableBytes<Byte> {
+    void SetListLink(std::uint16_t v) const requires MutableBytes<Byte> { WriteLe16(m_p + kListLink, v); }
+    void SetTunerConnection(std::int8_t v) const requires MutableBytes<Byte> {
         m_p[kTunerConnection] = static_cast<std::uint8_t>(v);
     }
 
 private:
-    Byte* test(int i) const { return m_p + kTestChannels + kTestChannelSize * static_cast<std::size_t>(i); }
-    static std::size_t switchOffset(int tunerSide) { return kLnbSwitch + 4u * static_cast<std::size_t>(tunerSide); }
+    Byte* Test(int i) const { return m_p + kTestChannels + kTestChannelSize * static_cast<std::size_t>(i); }
+    static std::size_t SwitchOffset(int tunerSide) { return kLnbSwitch + 4u * static_cast<std::size_t>(tunerSide); }
 
     Byte* m_p;
 };

@@ -44,120 +44,120 @@ constexpr std::array<TestChannel, SatelliteRecord::kTestChannelCount> kDefaultTe
     {"PRE_CHAN_3", 3799, 5632, 1, 200, 280, 8190},
 }};
 
-std::uint8_t* channelSlot(ChannelDatabase& db, int slot) {
+std::uint8_t* ChannelSlot(ChannelDatabase& db, int slot) {
     return db.arrChannel() + kChannelRecordSize * static_cast<std::size_t>(slot);
 }
 
-void fillTable(std::uint8_t* base, std::size_t recordSize, int count) {
+void FillTable(std::uint8_t* base, std::size_t recordSize, int count) {
     std::memset(base, 0xFF, recordSize * static_cast<std::size_t>(count));
 }
 
-std::string numberedName(const char* format, int number) {
+std::string NumberedName(const char* format, int number) {
     char name[24];
     std::snprintf(name, sizeof name, format, number);
     return name;
 }
 
-void clearSatellite(const SatelliteRecord& sat, int index) {
-    sat.setName(numberedName("Satellite%02d", index + 1));
+void ClearSatellite(const SatelliteRecord& sat, int index) {
+    sat.SetName(NumberedName("Satellite%02d", index + 1));
     for (int t = 0; t < SatelliteRecord::kTestChannelCount; ++t) {
-        sat.setTestChannelSymbolRate(t, kClearedTestSymbolRate);
-        sat.setTestChannelVideoPid(t, kClearedTestPid);
-        sat.setTestChannelAudioPid(t, kClearedTestPid);
-        sat.setTestChannelPcrPid(t, kClearedTestPid);
+        sat.SetTestChannelSymbolRate(t, kClearedTestSymbolRate);
+        sat.SetTestChannelVideoPid(t, kClearedTestPid);
+        sat.SetTestChannelAudioPid(t, kClearedTestPid);
+        sat.SetTestChannelPcrPid(t, kClearedTestPid);
     }
-    sat.setLnbType(0);
-    sat.setLnbHighFrequency(kLnbHighDefault);
-    sat.setLnbLowFrequency(kLnbLowDefault);
+    sat.SetLnbType(0);
+    sat.SetLnbHighFrequency(kLnbHighDefault);
+    sat.SetLnbLowFrequency(kLnbLowDefault);
 }
 
-void defaultSatellite(const SatelliteRecord& sat, int index) {
-    sat.setName(numberedName("SAT_%02i", index + 1));
-    sat.setListLink(LinkWord().withKey(static_cast<unsigned>(index)).toForm16());
-    sat.setOrbitalPosition(0);
-    sat.setMotorIndex(0);
-    sat.setLnbHighFrequency(kLnbHighDefault);
-    sat.setLnbLowFrequency(kLnbLowDefault);
-    sat.setLnbSwitch(0, LnbSwitchWord(0));
-    sat.setLnbSwitch(1, LnbSwitchWord(0));
-    sat.setTunerConnection(0);
+void DefaultSatellite(const SatelliteRecord& sat, int index) {
+    sat.SetName(NumberedName("SAT_%02i", index + 1));
+    sat.SetListLink(LinkWord().WithKey(static_cast<unsigned>(index)).ToForm16());
+    sat.SetOrbitalPosition(0);
+    sat.SetMotorIndex(0);
+    sat.SetLnbHighFrequency(kLnbHighDefault);
+    sat.SetLnbLowFrequency(kLnbLowDefault);
+    sat.SetLnbSwitch(0, LnbSwitchWord(0));
+    sat.SetLnbSwitch(1, LnbSwitchWord(0));
+    sat.SetTunerConnection(0);
     for (int t = 0; t < SatelliteRecord::kTestChannelCount; ++t) {
         const TestChannel& test = kDefaultTestChannels[static_cast<std::size_t>(t)];
-        sat.setTestChannelName(t, test.name);
-        sat.setTestChannelFrequency(t, test.frequency);
-        sat.setTestChannelSymbolRate(t, test.symbolRate);
-        sat.setTestChannelPolarisation(t, test.polarisation);
-        sat.setTestChannelVideoPid(t, test.videoPid);
-        sat.setTestChannelAudioPid(t, test.audioPid);
-        sat.setTestChannelPcrPid(t, test.pcrPid);
+        sat.SetTestChannelName(t, test.name);
+        sat.SetTestChannelFrequency(t, test.frequency);
+        sat.SetTestChannelSymbolRate(t, test.symbolRate);
+        sat.SetTestChannelPolarisation(t, test.polarisation);
+        sat.SetTestChannelVideoPid(t, test.videoPid);
+        sat.SetTestChannelAudioPid(t, test.audioPid);
+        sat.SetTestChannelPcrPid(t, test.pcrPid);
     }
 }
 
-void defaultTransponder(const TransponderRecord& tp) {
-    tp.setNewRecordMark(0);
-    tp.setFrequency(0);
-    tp.setSymbolRate(0);
-    tp.setTransportStreamId(0);
-    tp.setTuning(TuningWord(kDefaultTuning));
-    tp.setListLink(0);
-    tp.setSatelliteLink(LinkWord(tp.satelliteLink().value() & kOtherLinkKeptBits));
+void DefaultTransponder(const TransponderRecord& tp) {
+    tp.SetNewRecordMark(0);
+    tp.SetFrequency(0);
+    tp.SetSymbolRate(0);
+    tp.SetTransportStreamId(0);
+    tp.SetTuning(TuningWord(kDefaultTuning));
+    tp.SetListLink(0);
+    tp.SetSatelliteLink(LinkWord(tp.SatelliteLink().Value() & kOtherLinkKeptBits));
 }
 
-void defaultChannel(const ChannelRecord& ch) {
-    ch.setServiceType(kServiceTypeNone);
-    ch.setAudioLanguages(AudioLanguages(0));
+void DefaultChannel(const ChannelRecord& ch) {
+    ch.SetServiceType(kServiceTypeNone);
+    ch.SetAudioLanguages(AudioLanguages(0));
     for (int a = 0; a < ChannelRecord::kAudioPidCount; ++a)
-        ch.setAudioPid(a, 0);
-    ch.setVideoPid(0);
-    ch.setPcrPid(0);
-    ch.setTeletextPid(0);
+        ch.SetAudioPid(a, 0);
+    ch.SetVideoPid(0);
+    ch.SetPcrPid(0);
+    ch.SetTeletextPid(0);
     for (int side = 0; side < kTunerCount; ++side) {
-        ch.setServiceWord(side, ServiceWord(0));
-        ch.setMainLink(side, LinkWord(ch.mainLink(side).value() & kMainLinkKeptBits));
-        ch.setFsLink(side, LinkWord(ch.fsLink(side).value() & kOtherLinkKeptBits));
-        ch.setSatelliteLink(side, LinkWord(ch.satelliteLink(side).value() & kOtherLinkKeptBits));
-        ch.setTransponderLink(side, LinkWord(ch.transponderLink(side).value() & kOtherLinkKeptBits));
+        ch.SetServiceWord(side, ServiceWord(0));
+        ch.SetMainLink(side, LinkWord(ch.MainLink(side).Value() & kMainLinkKeptBits));
+        ch.SetFsLink(side, LinkWord(ch.FsLink(side).Value() & kOtherLinkKeptBits));
+        ch.SetSatelliteLink(side, LinkWord(ch.SatelliteLink(side).Value() & kOtherLinkKeptBits));
+        ch.SetTransponderLink(side, LinkWord(ch.TransponderLink(side).Value() & kOtherLinkKeptBits));
         for (int g = 0; g < ChannelRecord::kFavouriteGroupCount; ++g)
-            ch.setFavouriteByte(side, g, 0);
-        ch.setPresence(side, 0);
+            ch.SetFavouriteByte(side, g, 0);
+        ch.SetPresence(side, 0);
     }
 }
 
 } // namespace
 
 void ClearTables(ChannelDatabase& db) {
-    fillTable(db.arrChannel(), kChannelRecordSize, static_cast<int>(kChannelSlotsInBuffer));
+    FillTable(db.arrChannel(), kChannelRecordSize, static_cast<int>(kChannelSlotsInBuffer));
     for (int slot = 0; slot < static_cast<int>(kChannelSlotsInBuffer); ++slot) {
-        const ChannelRecord ch(channelSlot(db, slot));
-        ch.setServiceType(kServiceTypeNone);
-        ch.setServiceWord(0, ServiceWord(kClearedServiceWord));
-        ch.setServiceWord(1, ServiceWord(kClearedServiceWord));
-        ch.setAudioLanguages(AudioLanguages(kClearedLanguages));
+        const ChannelRecord ch(ChannelSlot(db, slot));
+        ch.SetServiceType(kServiceTypeNone);
+        ch.SetServiceWord(0, ServiceWord(kClearedServiceWord));
+        ch.SetServiceWord(1, ServiceWord(kClearedServiceWord));
+        ch.SetAudioLanguages(AudioLanguages(kClearedLanguages));
     }
 
-    const ByteSpan satellites = db.satelliteBuffer();
+    const ByteSpan satellites = db.SatelliteBuffer();
     std::memset(satellites.data(), 0xFF, satellites.size());
     for (int i = 0; i < kSatelliteCount; ++i)
-        clearSatellite(db.satellite(i), i);
+        ClearSatellite(db.Satellite(i), i);
     for (int t = 0; t < kTransponderCount; ++t)
-        db.transponder(t).setTuning(TuningWord(kClearedTuning));
+        db.Transponder(t).SetTuning(TuningWord(kClearedTuning));
 }
 
 void ApplyImageDefaults(ChannelDatabase& db) {
     ReceiverSettings settings = CurrentReceiverSettings(db);
     ResetPositions(settings);
 
-    fillTable(db.arrSatellite(), kSatelliteRecordSize, kSatelliteCount);
+    FillTable(db.arrSatellite(), kSatelliteRecordSize, kSatelliteCount);
     for (int i = 0; i < kSatelliteCount; ++i)
-        defaultSatellite(db.satellite(i), i);
+        DefaultSatellite(db.Satellite(i), i);
 
-    fillTable(db.arrTransponder(), kTransponderRecordSize, kTransponderCount);
+    FillTable(db.arrTransponder(), kTransponderRecordSize, kTransponderCount);
     for (int t = 0; t < kTransponderCount; ++t)
-        defaultTransponder(db.transponder(t));
+        DefaultTransponder(db.Transponder(t));
 
-    fillTable(db.arrChannel(), kChannelRecordSize, kChannelCount);
+    FillTable(db.arrChannel(), kChannelRecordSize, kChannelCount);
     for (int c = 0; c < kChannelCount; ++c)
-        defaultChannel(db.channel(c));
+        DefaultChannel(db.Channel(c));
 }
 
 } // namespace vorlane

@@ -72,9 +72,9 @@ struct RecordTables {
     std::uint8_t* transponders = nullptr;
     std::uint8_t* channels = nullptr;
 
-    bool allocated() const { return satellites && transponders && channels; }
+    bool Allocated() const { return satellites && transponders && channels; }
 
-    std::uint8_t* base(RecordTable table) const {
+    std::uint8_t* Base(RecordTable table) const {
         switch (table) {
         case RecordTable::Satellites:
             return satellites;
@@ -87,9 +87,9 @@ struct RecordTables {
     }
 
     // The record a list node's PK names in the kind's table (a channel PK names slot PK mod 5000).
-    std::uint8_t* recordOfPk(RecordTable table, int pk) const {
+    std::uint8_t* RecordOfPk(RecordTable table, int pk) const {
         const int slot = table == RecordTable::Channels ? ChannelSlotOfPk(pk) : pk;
-        return base(table) + RecordSize(table) * static_cast<std::size_t>(slot);
+        return Base(table) + RecordSize(table) * static_cast<std::size_t>(slot);
     }
 };
 

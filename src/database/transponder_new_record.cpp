@@ -5,18 +5,18 @@
 namespace vorlane {
 
 void FillNewTransponder(TransponderRecord record, int satelliteIndex) {
-    std::memset(record.bytes(), 0, TransponderRecord::kSize);
-    record.setNetworkName("ADD");
-    record.setFrequency(kNewTransponderFrequency);
-    record.setSymbolRate(kNewTransponderSymbolRate);
-    record.setTransportStreamId(0);
+    std::memset(record.RecordBytes(), 0, TransponderRecord::kSize);
+    record.SetNetworkName("ADD");
+    record.SetFrequency(kNewTransponderFrequency);
+    record.SetSymbolRate(kNewTransponderSymbolRate);
+    record.SetTransportStreamId(0);
     TuningWord tuning;
-    tuning.setPolarisation(kPolarisationAuto);
-    tuning.setFec(5); // "Auto"
-    record.setTuning(tuning);
-    record.setListLink(LinkWord().withKey(kNewTransponderKey).toForm16());
-    record.setSatelliteLink(LinkWord().withIndex(static_cast<unsigned>(satelliteIndex)).withKey(kNewTransponderKey));
-    record.setNewRecordMark(0);
+    tuning.SetPolarisation(kPolarisationAuto);
+    tuning.SetFec(5); // "Auto"
+    record.SetTuning(tuning);
+    record.SetListLink(LinkWord().WithKey(kNewTransponderKey).ToForm16());
+    record.SetSatelliteLink(LinkWord().WithIndex(static_cast<unsigned>(satelliteIndex)).WithKey(kNewTransponderKey));
+    record.SetNewRecordMark(0);
 }
 
 } // namespace vorlane

@@ -32,36 +32,36 @@ public:
     explicit BasicTransponderRecord(Byte* bytes) : m_p(bytes) {}
     template <typename Other>
     requires std::is_convertible_v<Other*, Byte*> BasicTransponderRecord(BasicTransponderRecord<Other> other)
-        : m_p(other.bytes()) {}
+        : m_p(other.RecordBytes()) {}
 
-    Byte* bytes() const { return m_p; }
-    bool isFree() const { return readLe32(m_p) == kFreeRecordWord; }
+    Byte* RecordBytes() const { return m_p; }
+    bool IsFree() const { return ReadLe32(m_p) == kFreeRecordWord; }
 
-    std::uint16_t networkId() const { return readLe16(m_p + kNetworkId); }
-    std::string networkName() const { return readFixedString(m_p + kNetworkName, kNetworkNameLength); }
-    std::uint16_t frequency() const { return readLe16(m_p + kFrequency); }
-    std::uint16_t symbolRate() const { return readLe16(m_p + kSymbolRate); }
-    std::uint16_t transportStreamId() const { return readLe16(m_p + kTransportStreamId); }
-    TuningWord tuning() const { return TuningWord(readLe32(m_p + kTuning)); }
-    LinkWord satelliteLink() const { return LinkWord(readLe32(m_p + kSatelliteLink)); }
-    std::uint16_t listLink() const { return readLe16(m_p + kListLink); }
-    LinkWord bandLink() const { return LinkWord(readLe32(m_p + kBandLink)); }
-    std::uint8_t newRecordMark() const { return m_p[kNewRecordMark]; }
+    std::uint16_t NetworkId() const { return ReadLe16(m_p + kNetworkId); }
+    std::string NetworkName() const { return ReadFixedString(m_p + kNetworkName, kNetworkNameLength); }
+    std::uint16_t Frequency() const { return ReadLe16(m_p + kFrequency); }
+    std::uint16_t SymbolRate() const { return ReadLe16(m_p + kSymbolRate); }
+    std::uint16_t TransportStreamId() const { return ReadLe16(m_p + kTransportStreamId); }
+    TuningWord Tuning() const { return TuningWord(ReadLe32(m_p + kTuning)); }
+    LinkWord SatelliteLink() const { return LinkWord(ReadLe32(m_p + kSatelliteLink)); }
+    std::uint16_t ListLink() const { return ReadLe16(m_p + kListLink); }
+    LinkWord BandLink() const { return LinkWord(ReadLe32(m_p + kBandLink)); }
+    std::uint8_t NewRecordMark() const { return m_p[kNewRecordMark]; }
 
-    void setNetworkId(std::uint16_t v) const requires MutableBytes<Byte> { writeLe16(m_p + kNetworkId, v); }
-    void setNetworkName(std::string_view v) const requires MutableBytes<Byte> {
-        writeFixedString(m_p + kNetworkName, kNetworkNameLength, v);
+    void SetNetworkId(std::uint16_t v) const requires MutableBytes<Byte> { WriteLe16(m_p + kNetworkId, v); }
+    void SetNetworkName(std::string_view v) const requires MutableBytes<Byte> {
+        WriteFixedString(m_p + kNetworkName, kNetworkNameLength, v);
     }
-    void setFrequency(std::uint16_t v) const requires MutableBytes<Byte> { writeLe16(m_p + kFrequency, v); }
-    void setSymbolRate(std::uint16_t v) const requires MutableBytes<Byte> { writeLe16(m_p + kSymbolRate, v); }
-    void setTransportStreamId(std::uint16_t v) const requires MutableBytes<Byte> {
-        writeLe16(m_p + kTransportStreamId, v);
+    void SetFrequency(std::uint16_t v) const requires MutableBytes<Byte> { WriteLe16(m_p + kFrequency, v); }
+    void SetSymbolRate(std::uint16_t v) const requires MutableBytes<Byte> { WriteLe16(m_p + kSymbolRate, v); }
+    void SetTransportStreamId(std::uint16_t v) const requires MutableBytes<Byte> {
+        WriteLe16(m_p + kTransportStreamId, v);
     }
-    void setTuning(TuningWord v) const requires MutableBytes<Byte> { writeLe32(m_p + kTuning, v.value()); }
-    void setSatelliteLink(LinkWord v) const requires MutableBytes<Byte> { writeLe32(m_p + kSatelliteLink, v.value()); }
-    void setListLink(std::uint16_t v) const requires MutableBytes<Byte> { writeLe16(m_p + kListLink, v); }
-    void setBandLink(LinkWord v) const requires MutableBytes<Byte> { writeLe32(m_p + kBandLink, v.value()); }
-    void setNewRecordMark(std::uint8_t v) const requires MutableBytes<Byte> { m_p[kNewRecordMark] = v; }
+    void SetTuning(TuningWord v) const requires MutableBytes<Byte> { WriteLe32(m_p + kTuning, v.Value()); }
+    void SetSatelliteLink(LinkWord v) const requires MutableBytes<Byte> { WriteLe32(m_p + kSatelliteLink, v.Value()); }
+    void SetListLink(std::uint16_t v) const requires MutableBytes<Byte> { WriteLe16(m_p + kListLink, v); }
+    void SetBandLink(LinkWord v) const requires MutableBytes<Byte> { WriteLe32(m_p + kBandLink, v.Value()); }
+    void SetNewRecordMark(std::uint8_t v) const requires MutableBytes<Byte> { m_p[kNewRecordMark] = v; }
 
 private:
     Byte* m_p;

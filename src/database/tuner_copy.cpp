@@ -6,51 +6,51 @@
 namespace vorlane {
 namespace {
 
-ListKind perTunerKind(int tuner, ServiceType type) {
+ListKind PerTunerKind(int tuner, ServiceType type) {
     const ListKind tv = tuner == 0 ? ListKind::Tuner1Tv : ListKind::Tuner2Tv;
     return static_cast<ListKind>(static_cast<std::uint32_t>(tv) + static_cast<std::uint32_t>(type));
 }
 
 // Calls `visit` with the record of every node of the tuner's TV list, then its radio list.
-template <typename Visit> void forEachTvAndRadioSide(ChannelDatabase& db, int tuner, Visit visit) {
+template <typename Visit> void ForEachTvAndRadioSide(ChannelDatabase& db, int tuner, Visit visit) {
     for (const ServiceType type : {ServiceType::Tv, ServiceType::Radio}) {
-        const ListHead* head = db.lists().Head(perTunerKind(tuner, type), 0);
+        const ListHead* head = db.Lists().Head(PerTunerKind(tuner, type), 0);
         for (const ListNode* node = head ? head->first : nullptr; node; node = node->next)
-            visit(db.channelOfPk(node->pk));
+            visit(db.ChannelOfPk(node->pk));
     }
 }
 
-int copySides(ChannelDatabase& db, int source, int destination) {
+int CopySides(ChannelDatabase& db, int source, int destination) {
     int copied = 0;
-    forEachTvAndRadioSide(db, source,
+    ForEachTvAndRadioSide(db, source,
                           [&](ChannelRecord record) { copied += CopyChannelSide(record, source, destination); });
     return copied;
 }
 
-bool isTuner(int tuner) {
+bool IsTuner(int tuner) {
     return tuner == 0 || tuner == 1;
 }
 
 } // namespace
 
 int CopyTunerChannels(ChannelDatabase& db, int source, int destination, bool clearFirst) {
-    if (!isTuner(source) || !isTuner(destination) || source == destination || !db.tablesAllocated())
+    if (!IsTuner(source) || !IsTuner(destination) || source == destination || !db.TablesAllocated())
         return 0;
     if (clearFirst) {
-        forEachTvAndRadioSide(db, destination, [&](ChannelRecord record) { RemoveChannelSide(record, destination); });
-        RebuildChannelLists(db.lists());
+        ForEachTvAndRadioSide(db, destination, [&](ChannelRecord record) { RemoveChannelSide(record, destination); });
+        RebuildChannelLists(db.Lists());
     }
-    const int copied = copySides(db, source, destination);
-    RebuildChannelLists(db.lists());
+    const int copied = CopySides(db, source, destination);
+    RebuildChannelLists(db.Lists());
     return copied;
 }
 
 int MergeTuners(ChannelDatabase& db) {
-    if (!db.tablesAllocated())
+    if (!db.TablesAllocated())
         return 0;
-    int copied = copySides(db, 0, 1);
-    copied += copySides(db, 1, 0);
-    RebuildChannelLists(db.lists());
+    int copied = CopySides(db, 0, 1);
+    copied += CopySides(db, 1, 0);
+    RebuildChannelLists(db.Lists());
     return copied;
 }
 

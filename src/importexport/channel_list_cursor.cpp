@@ -19,12 +19,12 @@ bool IsLineEnd(std::uint8_t c) {
 
 } // namespace
 
-bool ChannelListCursor::startsWith(std::string_view text) const {
+bool ChannelListCursor::StartsWith(std::string_view text) const {
     return m_bytes.size() - std::min(m_pos, m_bytes.size()) >= text.size() &&
            std::memcmp(m_bytes.data() + m_pos, text.data(), text.size()) == 0;
 }
 
-void ChannelListCursor::skip(std::size_t count) {
+void ChannelListCursor::Skip(std::size_t count) {
     m_pos = std::min(m_bytes.size(), m_pos + count);
 }
 

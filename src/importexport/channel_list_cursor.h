@@ -16,10 +16,10 @@ public:
 
     explicit ChannelListCursor(ConstByteSpan bytes) : m_bytes(bytes) {}
 
-    bool atEnd() const { return m_pos >= m_bytes.size(); }
-    std::size_t position() const { return m_pos; }
-    bool startsWith(std::string_view text) const;
-    void skip(std::size_t count);
+    bool AtEnd() const { return m_pos >= m_bytes.size(); }
+    std::size_t CurrentPosition() const { return m_pos; }
+    bool StartsWith(std::string_view text) const;
+    void Skip(std::size_t count);
 
     // Moves to the next `c` at or after the cursor; false (cursor at the end) when there is none.
     bool FindChar(std::uint8_t c);

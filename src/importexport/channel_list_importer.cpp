@@ -43,21 +43,21 @@ ImportResult ChannelListImporter::Read(ChannelDatabase& db, ConstByteSpan buffer
 ImportResult ChannelListImporter::ReadAll(ConstByteSpan buffer) {
     ImportResult result;
     ChannelListCursor cursor(buffer);
-    if (!m_db.tablesAllocated() || !cursor.startsWith(":SAT"))
+    if (!m_db.TablesAllocated() || !cursor.StartsWith(":SAT"))
         return result;
 
     do {
-        if (cursor.startsWith(":SAT")) {
-            cursor.skip(4);
+        if (cursor.StartsWith(":SAT")) {
+            cursor.Skip(4);
             ReadSatellite(cursor);
-        } else if (cursor.startsWith(":TRP")) {
-            cursor.skip(4);
+        } else if (cursor.StartsWith(":TRP")) {
+            cursor.Skip(4);
             ReadTransponder(cursor);
-        } else if (cursor.startsWith(":CHN")) {
-            cursor.skip(4);
+        } else if (cursor.StartsWith(":CHN")) {
+            cursor.Skip(4);
             ReadChannel(cursor);
         } else {
-            cursor.skip(1);
+            cursor.Skip(1);
         }
     } while (cursor.FindChar(':'));
 
@@ -88,9 +88,9 @@ void ChannelListImporter::ReadSatellite(ChannelListCursor& cursor) {
         return;
 
     m_satelliteHasTransponder = false;
-    const SatelliteRecord satellite = m_db.satellite(m_satellite);
-    satellite.setName(name);
-    satellite.setOrbitalPosition(static_cast<std::int16_t>(Field16(position)));
+    const SatelliteRecord satellite = m_db.Satellite(m_satellite);
+    satellite.SetName(name);
+    satellite.SetOrbitalPosition(static_cast<std::int16_t>(Field16(position)));
 }
 
 void ChannelListImporter::ReadTransponder(ChannelListCursor& cursor) {
@@ -102,16 +102,16 @@ void ChannelListImporter::ReadTransponder(ChannelListCursor& cursor) {
     if (!TakeSlot(m_transponder, kTransponderCount))
         return;
 
-    const TransponderRecord transponder = m_db.transponder(m_transponder);
+    const TransponderRecord transponder = m_db.Transponder(m_transponder);
     WritePresetNetworkName(transponder);
-    transponder.setTransportStreamId(Field16(transportStreamId));
-    transponder.setFrequency(Field16(frequency));
-    transponder.setSymbolRate(Field16(symbolRate));
-    transponder.setNetworkId(Field16(networkId));
-    TuningWord tuning = transponder.tuning();
-    tuning.setPolarisation(polarisation);
-    transponder.setTuning(tuning);
-    transponder.setSatelliteLink(transponder.satelliteLink().withIndex(static_cast<unsigned>(m_satellite)));
+    transponder.SetTransportStreamId(Field16(transportStreamId));
+    transponder.SetFrequency(Field16(frequency));
+    transponder.SetSymbolRate(Field16(symbolRate));
+    transponder.SetNetworkId(Field16(networkId));
+    TuningWord tuning = transponder.Tuning();
+    tuning.SetPolarisation(polarisation);
+    transponder.SetTuning(tuning);
+    transponder.SetSatelliteLink(transponder.SatelliteLink().WithIndex(static_cast<unsigned>(m_satellite)));
     m_satelliteHasTransponder = true;
 }
 
@@ -127,13 +127,13 @@ void ChannelListImporter::ReadChannel(ChannelListCursor& cursor) {
     if (!TakeSlot(m_channel, kChannelCount))
         return;
 
-    const ChannelRecord channel = m_db.channel(m_channel);
-    channel.setName(name);
+    const ChannelRecord channel = m_db.Channel(m_channel);
+    channel.SetName(name);
     const auto satellite = static_cast<unsigned>(m_satellite);
     const auto transponder = static_cast<unsigned>(m_transponder);
     for (int side = 0; side < kTunerCount; ++side) {
-        channel.setSatelliteLink(side, channel.satelliteLink(side).withIndex(satellite));
-        channel.setTransponderLink(side, channel.transponderLink(side).withIndex(transponder));
+        channel.SetSatelliteLink(side, channel.SatelliteLink(side).WithIndex(satellite));
+        channel.SetTransponderLink(side, channel.TransponderLink(side).WithIndex(transponder));
     }
     m_placement.Place(channel, type, m_satellite, m_transponder);
 }

@@ -110,26 +110,26 @@ OpenResult OpenDatabaseFromBytes(ChannelDatabase& db, std::vector<std::uint8_t> 
         reader = FileReader::ChannelFile; // the last reader takes every buffer
     }
 
-    db.setReceiverModel(kOpenedReceiverModel);
-    DebugOut("NEW model=%d\n", db.receiverModel());
+    db.SetReceiverModel(kOpenedReceiverModel);
+    DebugOut("NEW model=%d\n", db.ReceiverModel());
     Clear(db);
     Deinit(db);
     Init(db);
-    db.fileBuffer() = std::move(bytes);
+    db.FileBuffer() = std::move(bytes);
     // A text list is never the file Save writes to: its channels become a channel file only where the user says.
     if (IsTextList(reader))
-        db.setImportedPath(path);
+        db.SetImportedPath(path);
     else
-        db.setCurrentPath(path);
-    db.setModified(false);
+        db.SetCurrentPath(path);
+    db.SetModified(false);
 
     OpenResult result;
     result.accepted = true;
     result.reader = reader;
     if (IsTextList(reader))
-        result.import = ReadTextList(reader, db, db.fileBuffer());
+        result.import = ReadTextList(reader, db, db.FileBuffer());
     else
-        LoadFromImage(db, db.fileBuffer());
+        LoadFromImage(db, db.FileBuffer());
     db.BuildAllLists();
     result.problems = CheckIntegrity(db);
     if (IsTextList(reader))
@@ -159,9 +159,9 @@ std::vector<IntegrityProblem> ChannelFileProblems(const std::string& path) {
 }
 
 std::string SaveAsOffer(const ChannelDatabase& db) {
-    if (!db.currentPath().empty())
-        return db.currentPath();
-    const std::string& imported = db.importedPath();
+    if (!db.CurrentPath().empty())
+        return db.CurrentPath();
+    const std::string& imported = db.ImportedPath();
     if (imported.empty())
         return {};
     const std::size_t nameStart = imported.find_last_of('/') + 1;
@@ -174,7 +174,7 @@ bool SaveDatabaseFile(ChannelDatabase& db, const std::string& path) {
     const std::vector<std::uint8_t> file = ChannelFileBytes(db);
     if (file.empty() || !MayReplace(path) || !ReplaceFile(path, file))
         return false;
-    db.setModified(false);
+    db.SetModified(false);
     return true;
 }
 

@@ -11,7 +11,8 @@ namespace vorlane {
 // The network name "PRE" with its NUL in the first 4 bytes of the field; the rest of the field stays.
 inline void WritePresetNetworkName(TransponderRecord transponder) {
     constexpr std::uint8_t kPresetNetworkName[] = {'P', 'R', 'E', 0};
-    std::memcpy(transponder.bytes() + TransponderRecord::kNetworkName, kPresetNetworkName, sizeof kPresetNetworkName);
+    std::memcpy(transponder.RecordBytes() + TransponderRecord::kNetworkName, kPresetNetworkName,
+                sizeof kPresetNetworkName);
 }
 
 // Numbers go into the records' 16-bit fields as their low 16 bits.

@@ -29,67 +29,67 @@ constexpr unsigned kFavouritePositionMask = 0x7F;
 
 // The number shown for a 16-bit list link: its key plus 1.
 int ListNumber(std::uint16_t listLink) {
-    return static_cast<int>(LinkWord::FromForm16(listLink).key()) + 1;
+    return static_cast<int>(LinkWord::FromForm16(listLink).Key()) + 1;
 }
 
 int Index(LinkWord link) {
-    return static_cast<int>(link.index());
+    return static_cast<int>(link.Index());
 }
 
 int Key(LinkWord link) {
-    return static_cast<int>(link.key());
+    return static_cast<int>(link.Key());
 }
 
 } // namespace
 
 void AppendSatelliteRow(std::string& out, ConstSatelliteRecord satellite) {
     // Only the first switch word is listed, whichever tuner the satellite is connected to.
-    const LnbSwitchWord lnb = satellite.lnbSwitch(0);
+    const LnbSwitchWord lnb = satellite.LnbSwitch(0);
     AppendFormat(
-        out, kSatelliteRowStart, ListNumber(satellite.listLink()), satellite.name().c_str(), satellite.motorIndex(),
-        satellite.lnbType() == 0 ? "Single" : "Universal", satellite.lnbHighFrequency(), satellite.lnbLowFrequency(),
-        lnb.toneFlag() ? "ON" : "OFF", lnb.lnbPower() ? "12V" : "Disable", lnb.toneBurst() ? "SB" : "Off",
-        lnb.cableCompensation() ? "+1V" : "0V", DiseqcTypeWord(lnb.diseqcType()), static_cast<int>(lnb.diseqcPort()));
+        out, kSatelliteRowStart, ListNumber(satellite.ListLink()), satellite.Name().c_str(), satellite.MotorIndex(),
+        satellite.LnbType() == 0 ? "Single" : "Universal", satellite.LnbHighFrequency(), satellite.LnbLowFrequency(),
+        lnb.ToneFlag() ? "ON" : "OFF", lnb.LnbPower() ? "12V" : "Disable", lnb.ToneBurst() ? "SB" : "Off",
+        lnb.CableCompensation() ? "+1V" : "0V", DiseqcTypeWord(lnb.DiseqcType()), static_cast<int>(lnb.DiseqcPort()));
     for (int k = 0; k < ConstSatelliteRecord::kTestChannelCount; ++k) {
         if (k > 0)
             out += kTestChannelSeparator;
-        AppendFormat(out, kTestChannelColumns, satellite.testChannelName(k).c_str(), satellite.testChannelFrequency(k),
-                     satellite.testChannelSymbolRate(k), PolarisationWord(satellite.testChannelPolarisation(k)),
-                     satellite.testChannelVideoPid(k), satellite.testChannelAudioPid(k),
-                     satellite.testChannelPcrPid(k));
+        AppendFormat(out, kTestChannelColumns, satellite.TestChannelName(k).c_str(), satellite.TestChannelFrequency(k),
+                     satellite.TestChannelSymbolRate(k), PolarisationWord(satellite.TestChannelPolarisation(k)),
+                     satellite.TestChannelVideoPid(k), satellite.TestChannelAudioPid(k),
+                     satellite.TestChannelPcrPid(k));
     }
     out += kRowEnd;
 }
 
 void AppendTransponderRow(std::string& out, ConstTransponderRecord transponder, int pk, TransponderCounts counts) {
-    const TuningWord tuning = transponder.tuning();
-    const LinkWord satelliteLink = transponder.satelliteLink();
-    AppendFormat(out, kTransponderRow, ListNumber(transponder.listLink()), transponder.networkName().c_str(),
-                 transponder.frequency(), transponder.symbolRate(), PolarisationWord(tuning.polarisation()),
-                 FecWord(tuning.fec()), tuning.freeToAirOnly() ? "Yes" : "No", transponder.transportStreamId(),
-                 transponder.networkId(), counts.tv, counts.radio, counts.data, pk, Index(satelliteLink),
+    const TuningWord tuning = transponder.Tuning();
+    const LinkWord satelliteLink = transponder.SatelliteLink();
+    AppendFormat(out, kTransponderRow, ListNumber(transponder.ListLink()), transponder.NetworkName().c_str(),
+                 transponder.Frequency(), transponder.SymbolRate(), PolarisationWord(tuning.PolarisationCode()),
+                 FecWord(tuning.Fec()), tuning.FreeToAirOnly() ? "Yes" : "No", transponder.TransportStreamId(),
+                 transponder.NetworkId(), counts.tv, counts.radio, counts.data, pk, Index(satelliteLink),
                  Key(satelliteLink), kAntennaNumber);
 }
 
 void AppendChannelRow(std::string& out, ConstChannelRecord channel, int pk, const char* classWord) {
     const int side = TunerSideOfPk(pk);
-    const ServiceWord service = channel.serviceWord(side);
-    const AudioLanguages languages = channel.audioLanguages();
-    const LinkWord fs = channel.fsLink(side);
-    const LinkWord sat = channel.satelliteLink(side);
-    const LinkWord tp = channel.transponderLink(side);
+    const ServiceWord service = channel.SidedServiceWord(side);
+    const AudioLanguages languages = channel.AudioLanguagesWord();
+    const LinkWord fs = channel.FsLink(side);
+    const LinkWord sat = channel.SatelliteLink(side);
+    const LinkWord tp = channel.TransponderLink(side);
     auto favourite = [&](int group) {
-        return static_cast<int>(channel.favouriteByte(side, group) & kFavouritePositionMask);
+        return static_cast<int>(channel.FavouriteByte(side, group) & kFavouritePositionMask);
     };
-    AppendFormat(out, kChannelRow, classWord, Key(channel.mainLink(side)) + 1, channel.name().c_str(), Index(tp),
-                 channel.programNumber(), channel.pmtPid(), channel.videoPid(), channel.pcrPid(), channel.teletextPid(),
-                 channel.ac3Pid(), static_cast<int>(service.audioPidCount()), static_cast<int>(service.selectedAudio()),
-                 channel.audioPid(0), channel.audioPid(1), channel.audioPid(2), channel.audioPid(3),
-                 channel.audioPid(4), channel.audioPid(5), static_cast<int>(languages.language(0)),
-                 static_cast<int>(languages.language(1)), static_cast<int>(languages.language(2)),
-                 static_cast<int>(languages.language(3)), static_cast<int>(languages.language(4)),
-                 static_cast<int>(languages.language(5)), service.scrambled() ? "Scrambled" : " ",
-                 AudioModeWord(service.audioMode()), pk, Index(fs), Key(fs), Index(sat), Key(sat), Index(tp), Key(tp),
+    AppendFormat(out, kChannelRow, classWord, Key(channel.MainLink(side)) + 1, channel.Name().c_str(), Index(tp),
+                 channel.ProgramNumber(), channel.PmtPid(), channel.VideoPid(), channel.PcrPid(), channel.TeletextPid(),
+                 channel.Ac3Pid(), static_cast<int>(service.AudioPidCount()), static_cast<int>(service.SelectedAudio()),
+                 channel.AudioPid(0), channel.AudioPid(1), channel.AudioPid(2), channel.AudioPid(3),
+                 channel.AudioPid(4), channel.AudioPid(5), static_cast<int>(languages.Language(0)),
+                 static_cast<int>(languages.Language(1)), static_cast<int>(languages.Language(2)),
+                 static_cast<int>(languages.Language(3)), static_cast<int>(languages.Language(4)),
+                 static_cast<int>(languages.Language(5)), service.Scrambled() ? "Scrambled" : " ",
+                 AudioModeWord(service.AudioMode()), pk, Index(fs), Key(fs), Index(sat), Key(sat), Index(tp), Key(tp),
                  favourite(0), favourite(1), favourite(2), favourite(3), favourite(4), favourite(5), favourite(6),
                  favourite(7));
 }

@@ -21,7 +21,7 @@ ImportResult SatcodxImporter::Read(ChannelDatabase& db, ConstByteSpan buffer) {
 
 ImportResult SatcodxImporter::ReadAll(ConstByteSpan buffer) {
     ImportResult result;
-    if (!m_db.tablesAllocated() || !StartsWithSatcodxMark(buffer))
+    if (!m_db.TablesAllocated() || !StartsWithSatcodxMark(buffer))
         return result;
 
     bool full = false;
@@ -51,7 +51,7 @@ ImportResult SatcodxImporter::ReadAll(ConstByteSpan buffer) {
 }
 
 bool SatcodxImporter::Store(const SatcodxRecord& record) {
-    const SatcodxRecord::SatelliteName name = record.satelliteName();
+    const SatcodxRecord::SatelliteName name = record.NameOfSatellite();
     // Only a change from the previous record's satellite opens a new slot.
     const bool newSatellite = m_satellite < 0 || name != m_previousSatelliteName;
     const int satellite = newSatellite ? m_satellite + 1 : m_satellite;
@@ -79,68 +79,68 @@ bool SatcodxImporter::Store(const SatcodxRecord& record) {
 }
 
 void SatcodxImporter::WriteSatellite(const SatcodxRecord& record) {
-    const SatelliteRecord satellite = m_db.satellite(m_satellite);
-    const SatcodxRecord::SatelliteName name = record.satelliteName();
+    const SatelliteRecord satellite = m_db.Satellite(m_satellite);
+    const SatcodxRecord::SatelliteName name = record.NameOfSatellite();
     // All 16 bytes, without a terminator of their own.
-    satellite.setName(std::string_view(reinterpret_cast<const char*>(name.data()), name.size()));
-    satellite.setTestChannelFrequency(kTestChannel, Field16(record.frequency()));
-    if (const auto polarisation = PolarisationOfSatcodxCode(record.polarisationCode()))
-        satellite.setTestChannelPolarisation(kTestChannel, static_cast<std::uint16_t>(*polarisation));
+    satellite.SetName(std::string_view(reinterpret_cast<const char*>(name.data()), name.size()));
+    satellite.SetTestChannelFrequency(kTestChannel, Field16(record.Frequency()));
+    if (const auto polarisation = PolarisationOfSatcodxCode(record.PolarisationCode()))
+        satellite.SetTestChannelPolarisation(kTestChannel, static_cast<std::uint16_t>(*polarisation));
 }
 
 SatcodxImporter::TransponderKey SatcodxImporter::KeyOf(const SatcodxRecord& record) const {
-    TransponderKey key{m_satellite, Field16(record.frequency()), -1, -1};
-    if (const auto digit = record.polarisationDigit())
+    TransponderKey key{m_satellite, Field16(record.Frequency()), -1, -1};
+    if (const auto digit = record.PolarisationDigit())
         if (const auto polarisation = PolarisationOfSatcodxCode(*digit))
             key.polarisation = static_cast<int>(*polarisation);
-    if (const auto symbolRate = record.symbolRate())
+    if (const auto symbolRate = record.SymbolRate())
         key.symbolRate = Field16(*symbolRate);
     return key;
 }
 
 void SatcodxImporter::WriteTransponder(const SatcodxRecord& record) {
-    const TransponderRecord transponder = m_db.transponder(m_transponder);
+    const TransponderRecord transponder = m_db.Transponder(m_transponder);
     WritePresetNetworkName(transponder);
-    transponder.setFrequency(Field16(record.frequency()));
-    transponder.setSatelliteLink(transponder.satelliteLink().withIndex(static_cast<unsigned>(m_satellite)));
-    if (const auto digit = record.polarisationDigit()) {
+    transponder.SetFrequency(Field16(record.Frequency()));
+    transponder.SetSatelliteLink(transponder.SatelliteLink().WithIndex(static_cast<unsigned>(m_satellite)));
+    if (const auto digit = record.PolarisationDigit()) {
         if (const auto polarisation = PolarisationOfSatcodxCode(*digit)) {
-            TuningWord tuning = transponder.tuning();
-            tuning.setPolarisation(*polarisation);
-            transponder.setTuning(tuning);
+            TuningWord tuning = transponder.Tuning();
+            tuning.SetPolarisation(*polarisation);
+            transponder.SetTuning(tuning);
         }
     }
-    if (const auto symbolRate = record.symbolRate())
-        transponder.setSymbolRate(Field16(*symbolRate));
-    if (const auto networkId = record.networkId())
-        transponder.setNetworkId(Field16(*networkId));
-    if (const auto transportStreamId = record.transportStreamId())
-        transponder.setTransportStreamId(Field16(*transportStreamId));
+    if (const auto symbolRate = record.SymbolRate())
+        transponder.SetSymbolRate(Field16(*symbolRate));
+    if (const auto networkId = record.NetworkId())
+        transponder.SetNetworkId(Field16(*networkId));
+    if (const auto transportStreamId = record.TransportStreamId())
+        transponder.SetTransportStreamId(Field16(*transportStreamId));
 }
 
 void SatcodxImporter::WriteChannel(const SatcodxRecord& record) {
-    const ChannelRecord channel = m_db.channel(m_channel);
-    if (const auto fullName = record.fullChannelName()) {
-        channel.setName(*fullName);
+    const ChannelRecord channel = m_db.Channel(m_channel);
+    if (const auto fullName = record.FullChannelName()) {
+        channel.SetName(*fullName);
     } else {
         // Short records give the 8 name bytes and a NUL; the rest of the field stays.
-        const ConstByteSpan name = record.shortChannelName();
-        std::uint8_t* field = channel.bytes() + ChannelRecord::kName;
+        const ConstByteSpan name = record.ShortChannelName();
+        std::uint8_t* field = channel.RecordBytes() + ChannelRecord::kName;
         std::memset(field, 0, SatcodxRecord::kChannelNameLength + 1);
         if (!name.empty())
             std::memcpy(field, name.data(), name.size());
     }
-    channel.setSatelliteLink(kTuner2, channel.satelliteLink(kTuner2).withIndex(static_cast<unsigned>(m_satellite)));
-    m_placement.Place(channel, record.serviceType(), m_satellite, m_currentTransponder);
+    channel.SetSatelliteLink(kTuner2, channel.SatelliteLink(kTuner2).WithIndex(static_cast<unsigned>(m_satellite)));
+    m_placement.Place(channel, record.TypeOfService(), m_satellite, m_currentTransponder);
 
-    if (const auto programNumber = record.programNumber())
-        channel.setProgramNumber(Field16(*programNumber));
-    if (const auto videoPid = record.videoPid())
-        channel.setVideoPid(Field16(*videoPid));
-    if (const auto audioPid = record.audioPid())
-        channel.setAudioPid(0, Field16(*audioPid));
-    if (const auto pcrPid = record.pcrPid())
-        channel.setPcrPid(Field16(*pcrPid));
+    if (const auto programNumber = record.ProgramNumber())
+        channel.SetProgramNumber(Field16(*programNumber));
+    if (const auto videoPid = record.VideoPid())
+        channel.SetVideoPid(Field16(*videoPid));
+    if (const auto audioPid = record.AudioPid())
+        channel.SetAudioPid(0, Field16(*audioPid));
+    if (const auto pcrPid = record.PcrPid())
+        channel.SetPcrPid(Field16(*pcrPid));
 }
 
 } // namespace vorlane

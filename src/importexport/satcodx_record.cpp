@@ -21,21 +21,21 @@ bool StartsWithSatcodxMark(ConstByteSpan bytes) {
            kSatcodxVersionDigits.find(static_cast<char>(bytes[kSatcodxMarkStem.size()])) != std::string_view::npos;
 }
 
-ConstByteSpan SatcodxRecord::field(std::size_t position, std::size_t width) const {
+ConstByteSpan SatcodxRecord::FieldBytes(std::size_t position, std::size_t width) const {
     if (position >= m_bytes.size())
         return {};
     return m_bytes.subspan(position, std::min(width, m_bytes.size() - position));
 }
 
-SatcodxRecord::SatelliteName SatcodxRecord::satelliteName() const {
+SatcodxRecord::SatelliteName SatcodxRecord::NameOfSatellite() const {
     SatelliteName name{};
-    const ConstByteSpan bytes = field(kSatelliteName, kSatelliteNameLength);
+    const ConstByteSpan bytes = FieldBytes(kSatelliteName, kSatelliteNameLength);
     std::copy(bytes.begin(), bytes.end(), name.begin());
     return name;
 }
 
-ServiceType SatcodxRecord::serviceType() const {
-    const ConstByteSpan code = field(kServiceType, 1);
+ServiceType SatcodxRecord::TypeOfService() const {
+    const ConstByteSpan code = FieldBytes(kServiceType, 1);
     if (code.empty())
         return ServiceType::Data;
     switch (code[0]) {
@@ -48,57 +48,57 @@ ServiceType SatcodxRecord::serviceType() const {
     }
 }
 
-std::int32_t SatcodxRecord::frequency() const {
-    return DecimalOrZero(field(kFrequency, kFrequencyLength));
+std::int32_t SatcodxRecord::Frequency() const {
+    return DecimalOrZero(FieldBytes(kFrequency, kFrequencyLength));
 }
 
-std::int32_t SatcodxRecord::polarisationCode() const {
-    return DecimalOrZero(field(kPolarisationCode, kPolarisationCodeLength));
+std::int32_t SatcodxRecord::PolarisationCode() const {
+    return DecimalOrZero(FieldBytes(kPolarisationCode, kPolarisationCodeLength));
 }
 
-std::optional<std::string> SatcodxRecord::fullChannelName() const {
+std::optional<std::string> SatcodxRecord::FullChannelName() const {
     if (m_bytes.size() < kNameContinuation + kNameContinuationLength)
         return std::nullopt;
-    std::string name(shortChannelName().begin(), shortChannelName().end());
-    const ConstByteSpan rest = field(kNameContinuation, kNameContinuationLength);
+    std::string name(ShortChannelName().begin(), ShortChannelName().end());
+    const ConstByteSpan rest = FieldBytes(kNameContinuation, kNameContinuationLength);
     name.append(rest.begin(), rest.end());
     name.erase(name.find_last_not_of(' ') + 1);
     return name;
 }
 
-std::optional<int> SatcodxRecord::polarisationDigit() const {
-    const ConstByteSpan digit = field(kPolarisationDigit, 1);
+std::optional<int> SatcodxRecord::PolarisationDigit() const {
+    const ConstByteSpan digit = FieldBytes(kPolarisationDigit, 1);
     if (digit.empty() || !IsDigit(digit[0]))
         return std::nullopt;
     return digit[0] - '0';
 }
 
-std::optional<std::int32_t> SatcodxRecord::symbolRate() const {
-    return ParseDecimal(field(kSymbolRate, kSymbolRateLength));
+std::optional<std::int32_t> SatcodxRecord::SymbolRate() const {
+    return ParseDecimal(FieldBytes(kSymbolRate, kSymbolRateLength));
 }
 
-std::optional<std::int32_t> SatcodxRecord::videoPid() const {
-    return ParseDecimal(field(kVideoPid, kPidLength));
+std::optional<std::int32_t> SatcodxRecord::VideoPid() const {
+    return ParseDecimal(FieldBytes(kVideoPid, kPidLength));
 }
 
-std::optional<std::int32_t> SatcodxRecord::audioPid() const {
-    return ParseDecimal(field(kAudioPid, kPidLength));
+std::optional<std::int32_t> SatcodxRecord::AudioPid() const {
+    return ParseDecimal(FieldBytes(kAudioPid, kPidLength));
 }
 
-std::optional<std::int32_t> SatcodxRecord::pcrPid() const {
-    return ParseDecimal(field(kPcrPid, kPidLength));
+std::optional<std::int32_t> SatcodxRecord::PcrPid() const {
+    return ParseDecimal(FieldBytes(kPcrPid, kPidLength));
 }
 
-std::optional<std::int32_t> SatcodxRecord::programNumber() const {
-    return ParseDecimal(field(kProgramNumber, kIdLength));
+std::optional<std::int32_t> SatcodxRecord::ProgramNumber() const {
+    return ParseDecimal(FieldBytes(kProgramNumber, kIdLength));
 }
 
-std::optional<std::int32_t> SatcodxRecord::networkId() const {
-    return ParseDecimal(field(kNetworkId, kIdLength));
+std::optional<std::int32_t> SatcodxRecord::NetworkId() const {
+    return ParseDecimal(FieldBytes(kNetworkId, kIdLength));
 }
 
-std::optional<std::int32_t> SatcodxRecord::transportStreamId() const {
-    return ParseDecimal(field(kTransportStreamId, kIdLength));
+std::optional<std::int32_t> SatcodxRecord::TransportStreamId() const {
+    return ParseDecimal(FieldBytes(kTransportStreamId, kIdLength));
 }
 
 std::size_t SatcodxRecordEnd(ConstByteSpan buffer, std::size_t start) {

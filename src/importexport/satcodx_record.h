@@ -56,29 +56,29 @@ public:
     explicit SatcodxRecord(ConstByteSpan bytes) : m_bytes(bytes) {}
 
     // Positions 10-25, NUL where the record is shorter.
-    SatelliteName satelliteName() const;
-    ServiceType serviceType() const;
+    SatelliteName NameOfSatellite() const;
+    ServiceType TypeOfService() const;
     // Read from every record; a field without digits reads as 0.
-    std::int32_t frequency() const;
-    std::int32_t polarisationCode() const;
+    std::int32_t Frequency() const;
+    std::int32_t PolarisationCode() const;
     // Positions 43-50 as they stand (shorter only when the record is).
-    ConstByteSpan shortChannelName() const { return field(kChannelName, kChannelNameLength); }
+    ConstByteSpan ShortChannelName() const { return FieldBytes(kChannelName, kChannelNameLength); }
     // The name joined with its continuation at 115-126 and trailing blanks dropped; empty when the
     // record does not reach position 126.
-    std::optional<std::string> fullChannelName() const;
+    std::optional<std::string> FullChannelName() const;
     // The digit at position 42, when there is one.
-    std::optional<int> polarisationDigit() const;
+    std::optional<int> PolarisationDigit() const;
     // Fields that only count where the record has digits.
-    std::optional<std::int32_t> symbolRate() const;
-    std::optional<std::int32_t> videoPid() const;
-    std::optional<std::int32_t> audioPid() const;
-    std::optional<std::int32_t> pcrPid() const;
-    std::optional<std::int32_t> programNumber() const;
-    std::optional<std::int32_t> networkId() const;
-    std::optional<std::int32_t> transportStreamId() const;
+    std::optional<std::int32_t> SymbolRate() const;
+    std::optional<std::int32_t> VideoPid() const;
+    std::optional<std::int32_t> AudioPid() const;
+    std::optional<std::int32_t> PcrPid() const;
+    std::optional<std::int32_t> ProgramNumber() const;
+    std::optional<std::int32_t> NetworkId() const;
+    std::optional<std::int32_t> TransportStreamId() const;
 
 private:
-    ConstByteSpan field(std::size_t position, std::size_t width) const;
+    ConstByteSpan FieldBytes(std::size_t position, std::size_t width) const;
 
     ConstByteSpan m_bytes;
 };

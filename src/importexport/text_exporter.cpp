@@ -72,20 +72,20 @@ bool TextExporter::Export(const std::string& path) const {
 void TextExporter::AppendSatellites(std::string& out) const {
     out += kSatelliteTitle;
     AppendHeader(out, kSatelliteHeader);
-    const ListHead* head = m_db.lists().Head(ListKind::Satellites, 0);
+    const ListHead* head = m_db.Lists().Head(ListKind::Satellites, 0);
     for (const ListNode* node = head ? head->first : nullptr; node; node = node->next)
-        AppendSatelliteRow(out, m_db.satellite(node->pk));
+        AppendSatelliteRow(out, m_db.Satellite(node->pk));
 }
 
 void TextExporter::AppendTransponders(std::string& out) const {
     out += kTransponderTitle;
     AppendHeader(out, kTransponderHeader);
-    const ListHead* head = m_db.lists().Head(ListKind::Transponders, 0);
+    const ListHead* head = m_db.Lists().Head(ListKind::Transponders, 0);
     for (const ListNode* node = head ? head->first : nullptr; node; node = node->next) {
         const TransponderCounts counts{ListCount(ListKind::TvByTransponder, node->pk),
                                        ListCount(ListKind::RadioByTransponder, node->pk),
                                        ListCount(ListKind::DataByTransponder, node->pk)};
-        AppendTransponderRow(out, m_db.transponder(node->pk), node->pk, counts);
+        AppendTransponderRow(out, m_db.Transponder(node->pk), node->pk, counts);
     }
 }
 
@@ -100,29 +100,29 @@ void TextExporter::AppendChannels(std::string& out) const {
 // Each node names one tuner side, and its row shows that side's fields, so a channel on both tuners
 // gives one row per tuner.
 void TextExporter::AppendChannelRows(std::string& out, ListKind kind, const char* classWord) const {
-    const ListHead* head = m_db.lists().Head(kind, 0);
+    const ListHead* head = m_db.Lists().Head(kind, 0);
     for (const ListNode* node = head ? head->first : nullptr; node; node = node->next)
-        AppendChannelRow(out, m_db.channelOfPk(node->pk), node->pk, classWord);
+        AppendChannelRow(out, m_db.ChannelOfPk(node->pk), node->pk, classWord);
 }
 
 // Groups without members get no section. A group holds TV and radio channels alike, so each member's
 // CLASS comes from its record's service type.
 void TextExporter::AppendFavourites(std::string& out) const {
     for (int group = 0; group < ChannelRecord::kFavouriteGroupCount; ++group) {
-        const ListHead* head = m_db.lists().Head(FavouriteKind(group), 0);
+        const ListHead* head = m_db.Lists().Head(FavouriteKind(group), 0);
         if (!head || !head->first)
             continue;
         AppendFormat(out, kFavouriteTitle, group + 1, NodeCount(*head));
         AppendHeader(out, kChannelHeader);
         for (const ListNode* node = head->first; node; node = node->next) {
-            const ConstChannelRecord channel = m_db.channelOfPk(node->pk);
-            AppendChannelRow(out, channel, node->pk, ServiceClassWord(channel.serviceType()));
+            const ConstChannelRecord channel = m_db.ChannelOfPk(node->pk);
+            AppendChannelRow(out, channel, node->pk, ServiceClassWord(channel.ServiceTypeCode()));
         }
     }
 }
 
 int TextExporter::ListCount(ListKind kind, int instance) const {
-    const ListHead* head = m_db.lists().Head(kind, instance);
+    const ListHead* head = m_db.Lists().Head(kind, instance);
     return head ? head->count : 0;
 }
 

@@ -35,13 +35,13 @@ void WriteFavourites(ChannelDatabase& db, const SideMatches& matches, int side) 
             if (byte != 0)
                 members.emplace_back(byte & 0x7Fu, pk);
             else
-                db.channelOfPk(pk).setFavouriteByte(side, group, 0);
+                db.ChannelOfPk(pk).SetFavouriteByte(side, group, 0);
         }
         std::stable_sort(members.begin(), members.end(),
                          [](const auto& a, const auto& b) { return a.first < b.first; });
         std::vector<std::pair<unsigned, int>> own;
         for (const int pk : matches.unmatched)
-            if (const std::uint8_t byte = db.channelOfPk(pk).favouriteByte(side, group); byte != 0)
+            if (const std::uint8_t byte = db.ChannelOfPk(pk).FavouriteByte(side, group); byte != 0)
                 own.emplace_back(byte & 0x7Fu, pk);
         std::stable_sort(own.begin(), own.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
         members.insert(members.end(), own.begin(), own.end());
@@ -51,7 +51,7 @@ void WriteFavourites(ChannelDatabase& db, const SideMatches& matches, int side) 
             const std::uint8_t byte = position <= LinkWord::kMaxFavouritePosition
                                           ? static_cast<std::uint8_t>(0x80u | position)
                                           : std::uint8_t{0};
-            db.channelOfPk(member.second).setFavouriteByte(side, group, byte);
+            db.ChannelOfPk(member.second).SetFavouriteByte(side, group, byte);
             ++position;
         }
     }
@@ -60,7 +60,7 @@ void WriteFavourites(ChannelDatabase& db, const SideMatches& matches, int side) 
 void CopyGroupNames(ChannelDatabase& db, const ChannelDatabase& reference) {
     // The settings view reads through writable bytes, so it gets a copy of the reference's record.
     std::array<std::uint8_t, ReceiverSettings::kSize> copy{};
-    const ConstByteSpan source = reference.currentSettings();
+    const ConstByteSpan source = reference.CurrentSettings();
     std::copy_n(source.begin(), copy.size(), copy.begin());
     const ReceiverSettings from(copy);
     ReceiverSettings to = CurrentReceiverSettings(db);
@@ -107,7 +107,7 @@ ApplyOrderResult ApplyReferenceOrder(ChannelDatabase& db, const ChannelDatabase&
     if (favourites)
         CopyGroupNames(db, reference);
     RebuildAfterListEdit(db);
-    db.setModified(true);
+    db.SetModified(true);
     return result;
 }
 

@@ -12,7 +12,7 @@ ListKind MainListKind(int side, ServiceType type) {
 
 std::vector<int> MainListPks(const ChannelDatabase& db, int side, ServiceType type) {
     std::vector<int> pks;
-    if (const ListHead* head = db.lists().Head(MainListKind(side, type), 0)) {
+    if (const ListHead* head = db.Lists().Head(MainListKind(side, type), 0)) {
         pks.reserve(head->count);
         for (const ListNode* node = head->first; node != nullptr; node = node->next)
             pks.push_back(node->pk);
@@ -21,42 +21,42 @@ std::vector<int> MainListPks(const ChannelDatabase& db, int side, ServiceType ty
 }
 
 ChannelEntry EntryOfPk(const ChannelDatabase& db, int pk) {
-    const ConstChannelRecord channel = db.channelOfPk(pk);
+    const ConstChannelRecord channel = db.ChannelOfPk(pk);
     ChannelEntry entry;
     entry.pk = pk;
     entry.side = TunerSideOfPk(pk);
     const int side = entry.side;
-    entry.type = static_cast<ServiceType>(channel.serviceType() & 3u);
-    entry.name = channel.name();
-    entry.programNumber = channel.programNumber();
-    entry.pmtPid = channel.pmtPid();
-    entry.videoPid = channel.videoPid();
-    entry.pcrPid = channel.pcrPid();
-    entry.teletextPid = channel.teletextPid();
-    entry.ac3Pid = channel.ac3Pid();
+    entry.type = static_cast<ServiceType>(channel.ServiceTypeCode() & 3u);
+    entry.name = channel.Name();
+    entry.programNumber = channel.ProgramNumber();
+    entry.pmtPid = channel.PmtPid();
+    entry.videoPid = channel.VideoPid();
+    entry.pcrPid = channel.PcrPid();
+    entry.teletextPid = channel.TeletextPid();
+    entry.ac3Pid = channel.Ac3Pid();
     for (int i = 0; i < ChannelRecord::kAudioPidCount; ++i)
-        entry.audioPids[static_cast<std::size_t>(i)] = channel.audioPid(i);
-    const ServiceWord service = channel.serviceWord(side);
-    entry.scrambled = service.scrambled();
-    entry.locked = service.locked();
-    entry.skipped = service.skipped();
+        entry.audioPids[static_cast<std::size_t>(i)] = channel.AudioPid(i);
+    const ServiceWord service = channel.SidedServiceWord(side);
+    entry.scrambled = service.Scrambled();
+    entry.locked = service.Locked();
+    entry.skipped = service.Skipped();
     for (int g = 0; g < ChannelRecord::kFavouriteGroupCount; ++g)
-        entry.favouriteBytes[static_cast<std::size_t>(g)] = channel.favouriteByte(side, g);
+        entry.favouriteBytes[static_cast<std::size_t>(g)] = channel.FavouriteByte(side, g);
 
-    const auto satellite = static_cast<int>(channel.satelliteLink(side).index());
+    const auto satellite = static_cast<int>(channel.SatelliteLink(side).Index());
     if (satellite < kSatelliteCount) {
         entry.satellite = satellite;
-        entry.orbitalPosition = db.satellite(satellite).orbitalPosition();
+        entry.orbitalPosition = db.Satellite(satellite).OrbitalPosition();
     }
-    const auto transponder = static_cast<int>(channel.transponderLink(side).index());
-    if (transponder < kTransponderCount && !db.transponder(transponder).isFree()) {
-        const ConstTransponderRecord record = db.transponder(transponder);
+    const auto transponder = static_cast<int>(channel.TransponderLink(side).Index());
+    if (transponder < kTransponderCount && !db.Transponder(transponder).IsFree()) {
+        const ConstTransponderRecord record = db.Transponder(transponder);
         entry.transponder = transponder;
-        entry.frequency = record.frequency();
-        entry.polarisation = record.tuning().polarisation();
-        entry.symbolRate = record.symbolRate();
-        entry.transportStreamId = record.transportStreamId();
-        entry.networkId = record.networkId();
+        entry.frequency = record.Frequency();
+        entry.polarisation = record.Tuning().PolarisationCode();
+        entry.symbolRate = record.SymbolRate();
+        entry.transportStreamId = record.TransportStreamId();
+        entry.networkId = record.NetworkId();
     }
     return entry;
 }

@@ -26,7 +26,7 @@ std::string FavouriteGroupList(const ChannelEntry& entry) {
 }
 
 std::string SatelliteName(const ChannelDatabase& db, const ChannelEntry& entry) {
-    return entry.satellite < 0 ? std::string() : db.satellite(entry.satellite).name();
+    return entry.satellite < 0 ? std::string() : db.Satellite(entry.satellite).Name();
 }
 
 std::string Row(const ChannelDatabase& db, const ChannelEntry& entry, int number) {

@@ -28,7 +28,7 @@ ListKind ByTransponderKind(ServiceType type) {
 
 std::vector<int> ChannelsOnTransponder(const ChannelDatabase& db, ServiceType type, int transponder) {
     std::vector<int> pks;
-    if (const ListHead* head = db.lists().Head(ByTransponderKind(type), transponder))
+    if (const ListHead* head = db.Lists().Head(ByTransponderKind(type), transponder))
         for (const ListNode* node = head->first; node != nullptr; node = node->next)
             pks.push_back(node->pk);
     return pks;
@@ -47,17 +47,17 @@ int MoveChannels(ChannelDatabase& db, const TransponderGroup& group) {
         moved += static_cast<int>(pks.size() - own);
         unsigned key = 0;
         for (const int pk : pks) {
-            const ChannelRecord channel = db.channelOfPk(pk);
+            const ChannelRecord channel = db.ChannelOfPk(pk);
             const int side = TunerSideOfPk(pk);
-            channel.setTransponderLink(
-                side, channel.transponderLink(side).withIndex(static_cast<unsigned>(group.kept)).withKey(key++));
+            channel.SetTransponderLink(
+                side, channel.TransponderLink(side).WithIndex(static_cast<unsigned>(group.kept)).WithKey(key++));
         }
     }
     return moved;
 }
 
 void FreeTransponder(ChannelDatabase& db, int index) {
-    std::memset(db.transponder(index).bytes(), 0xFF, kTransponderRecordSize);
+    std::memset(db.Transponder(index).RecordBytes(), 0xFF, kTransponderRecordSize);
 }
 
 } // namespace
@@ -65,11 +65,11 @@ void FreeTransponder(ChannelDatabase& db, int index) {
 std::vector<TransponderGroup> FindDuplicateTransponders(const ChannelDatabase& db) {
     std::map<TransponderKey, std::size_t> groupOfKey;
     std::vector<TransponderGroup> found;
-    if (const ListHead* head = db.lists().Head(ListKind::Transponders, 0)) {
+    if (const ListHead* head = db.Lists().Head(ListKind::Transponders, 0)) {
         for (const ListNode* node = head->first; node != nullptr; node = node->next) {
-            const ConstTransponderRecord record = db.transponder(node->pk);
-            const TransponderKey key{record.satelliteLink().index(), record.frequency(), record.tuning().polarisation(),
-                                     record.symbolRate()};
+            const ConstTransponderRecord record = db.Transponder(node->pk);
+            const TransponderKey key{record.SatelliteLink().Index(), record.Frequency(),
+                                     record.Tuning().PolarisationCode(), record.SymbolRate()};
             const auto [place, isNew] = groupOfKey.try_emplace(key, found.size());
             if (isNew)
                 found.push_back({node->pk, {}});
@@ -94,7 +94,7 @@ TransponderMergeResult MergeDuplicateTransponders(ChannelDatabase& db) {
         result.transpondersMerged += static_cast<int>(group.duplicates.size());
     }
     RebuildAfterListEdit(db);
-    db.setModified(true);
+    db.SetModified(true);
     return result;
 }
 

@@ -61,7 +61,7 @@ struct DiffSection {
 
 struct ListDiff {
     std::vector<DiffSection> sections; // only lists with a difference; tuner 1 first, then TV, radio, data
-    bool equal() const { return sections.empty(); }
+    bool Equal() const { return sections.empty(); }
 };
 
 ListDiff CompareLists(const ChannelDatabase& a, const ChannelDatabase& b);

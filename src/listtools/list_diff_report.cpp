@@ -64,7 +64,7 @@ std::string ListsEqualText(const TextTranslator& texts) {
 }
 
 std::string DiffText(const ListDiff& diff, const TextTranslator& texts) {
-    if (diff.equal())
+    if (diff.Equal())
         return ListsEqualText(texts) + "\n";
     std::string text;
     for (const DiffSection& section : diff.sections) {

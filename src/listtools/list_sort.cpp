@@ -22,7 +22,7 @@ struct SortItem {
 std::uint32_t SatelliteOrder(const ChannelDatabase& db, const ChannelEntry& entry) {
     if (entry.satellite < 0)
         return UINT32_MAX;
-    return LinkWord::FromForm16(db.satellite(entry.satellite).listLink()).key();
+    return LinkWord::FromForm16(db.Satellite(entry.satellite).ListLink()).Key();
 }
 
 SortItem ItemOf(const ChannelDatabase& db, const ChannelEntry& entry, SortKey key) {

@@ -7,9 +7,9 @@ namespace vorlane {
 void WriteMainOrder(ChannelDatabase& db, const std::vector<int>& pks) {
     unsigned key = 0;
     for (const int pk : pks) {
-        const ChannelRecord channel = db.channelOfPk(pk);
+        const ChannelRecord channel = db.ChannelOfPk(pk);
         const int side = TunerSideOfPk(pk);
-        channel.setMainLink(side, channel.mainLink(side).withKey(key++));
+        channel.SetMainLink(side, channel.MainLink(side).WithKey(key++));
     }
 }
 

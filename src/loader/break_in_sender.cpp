@@ -69,12 +69,12 @@ void BreakInSender::Retire() {
 void BreakInSender::Run(std::shared_ptr<Report> report) {
     while (m_sending) {
         m_port.Write(kPattern.data(), kPattern.size());
-        sleepMs(kPauseAfterPatternMs);
+        SleepMs(kPauseAfterPatternMs);
     }
-    sleepMs(kPauseBeforeReturnsMs);
+    SleepMs(kPauseBeforeReturnsMs);
     for (int i = 0; i < kCarriageReturns; ++i) {
         m_port.Write(&kCarriageReturn, 1);
-        sleepMs(kPauseAfterByteMs);
+        SleepMs(kPauseAfterByteMs);
     }
     ReportDone(report);
 }

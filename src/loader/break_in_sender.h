@@ -1,6 +1,6 @@
 #pragma once
 // The break-in sender of a forced upload: a worker thread that writes "xxxx" with 1 ms pauses while its flag is
-// set, then ten carriage returns, and reports its end (UM_BREAKIN_DONE) on the owner's thread, waiting until the
+// set, then ten carriage returns, and reports its end (kUmBreakinDone) on the owner's thread, waiting until the
 // report was handled.
 
 #include <atomic>
@@ -15,7 +15,7 @@ class OwnerDispatcher;
 class SerialPort;
 
 // The notification number of the sender's end, for owners that route it through their own event loop.
-inline constexpr unsigned UM_BREAKIN_DONE = 0x0464;
+inline constexpr unsigned kUmBreakinDone = 0x0464;
 
 class BreakInSender {
 public:

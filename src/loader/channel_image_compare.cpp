@@ -14,7 +14,7 @@ namespace {
 std::optional<ImagePart> TablePartOf(ConstByteSpan image, std::size_t sectorStart) {
     if (sectorStart + FlashSector::kLogicalOffset + 4 > image.size())
         return std::nullopt;
-    const std::uint32_t logical = readLe32(image, sectorStart + FlashSector::kLogicalOffset);
+    const std::uint32_t logical = ReadLe32(image, sectorStart + FlashSector::kLogicalOffset);
     if (logical >= static_cast<std::uint32_t>(kLogicalSectorCount))
         return std::nullopt;
     return static_cast<int>(logical) < kChannelRegionFirstLogical ? ImagePart::SatellitesTransponders
@@ -38,7 +38,7 @@ std::size_t CountDifferences(ConstByteSpan sent, ConstByteSpan readBack, std::si
 
 } // namespace
 
-std::size_t ChannelImageDifference::total() const {
+std::size_t ChannelImageDifference::Total() const {
     return std::accumulate(bytes.begin(), bytes.end(), std::size_t{0});
 }
 
@@ -72,7 +72,7 @@ const char* ImagePartName(ImagePart part) {
 }
 
 std::string DescribeDifference(const ChannelImageDifference& difference, const TextTranslator& texts) {
-    const std::size_t total = difference.total();
+    const std::size_t total = difference.Total();
     std::string parts;
     for (std::size_t part = 0; part < kImagePartCount; ++part) {
         if (difference.bytes[part] == 0)

@@ -24,9 +24,9 @@ inline constexpr std::size_t kImagePartCount = 4;
 struct ChannelImageDifference {
     std::array<std::size_t, kImagePartCount> bytes{}; // differing bytes per ImagePart
 
-    std::size_t total() const;
-    bool equal() const { return total() == 0; }
-    std::size_t in(ImagePart part) const { return bytes[static_cast<std::size_t>(part)]; }
+    std::size_t Total() const;
+    bool Equal() const { return Total() == 0; }
+    std::size_t In(ImagePart part) const { return bytes[static_cast<std::size_t>(part)]; }
 };
 
 // Bytes at the same offset are compared; where one image is longer, each byte beyond the other counts as

@@ -54,7 +54,7 @@ std::string StatusLineText(const LanguageTexts& texts, int entry) {
 
 Connection::Connection(SerialPort& port, SettingsStore& store, const LanguageTexts& texts, LoaderUi& ui,
                        ConnectionPauses pauses)
-    : m_port(port), m_store(store), m_texts(texts), m_ui(ui), m_pauses(pauses) {}
+    : m_port(port), mStore(store), m_texts(texts), m_ui(ui), m_pauses(pauses) {}
 
 Connection::~Connection() {
     Finish();
@@ -62,7 +62,7 @@ Connection::~Connection() {
 
 void Connection::Start() {
     SetStatus(transfer_text::kDisconnected);
-    m_settings = LoadSerialSettings(m_store);
+    m_settings = LoadSerialSettings(mStore);
     m_started = true;
 }
 
@@ -72,7 +72,7 @@ void Connection::Finish() {
     m_finished = true;
     if (m_port.IsOpen())
         m_port.Close();
-    StoreSerialSettings(m_store, m_settings); // a failure at the end has nobody left to tell
+    StoreSerialSettings(mStore, m_settings); // a failure at the end has nobody left to tell
 }
 
 bool Connection::SetPortAndSpeed(std::uint32_t portIndex, std::uint32_t speedIndex) {
@@ -84,17 +84,17 @@ bool Connection::SetPortAndSpeed(std::uint32_t portIndex, std::uint32_t speedInd
 }
 
 std::string Connection::DevicePath(int portNumber) const {
-    return StoredSerialDevicePath(m_store, portNumber);
+    return StoredSerialDevicePath(mStore, portNumber);
 }
 
 bool Connection::SetDevicePath(int portNumber, const std::string& path) {
-    return StoreSerialDevicePath(m_store, portNumber, path);
+    return StoreSerialDevicePath(mStore, portNumber, path);
 }
 
 bool Connection::ConnectPort() {
     if (m_port.IsOpen())
         m_port.Close();
-    sleepMs(m_pauses.beforeOpenMs);
+    SleepMs(m_pauses.beforeOpenMs);
     const int portNumber = m_settings.PortNumber();
     DebugOut("m_infPort.m_Comport = %d\n", portNumber);
     const SerialLineSettings line = m_settings.Line();
@@ -127,12 +127,12 @@ void Connection::DisconnectPort() {
 
 bool Connection::SearchPort() {
     const NotAllowedCursorScope cursor(m_ui);
-    sleepMs(m_pauses.beforeSearchMs);
+    SleepMs(m_pauses.beforeSearchMs);
     if (m_port.IsOpen())
         m_port.Close();
 
     for (int portNumber = kSerialPortCount; portNumber >= 1; --portNumber) {
-        if (!SerialDevice::probe(DevicePath(portNumber)))
+        if (!SerialDevice::Probe(DevicePath(portNumber)))
             continue;
         m_settings.comport = static_cast<std::uint32_t>(portNumber - 1);
         DebugOut("Detect port : %d\n", portNumber);
@@ -151,15 +151,15 @@ bool Connection::SearchPort() {
 }
 
 bool Connection::AwaitIdentification() {
-    sleepMs(m_pauses.beforeReplyMs);
+    SleepMs(m_pauses.beforeReplyMs);
     // The identification may arrive in pieces, so the window is read to its end unless the text shows up
     // earlier; one extra byte keeps the trace's text terminated.
     std::array<std::uint8_t, kReplyCapacity + 1> reply{};
     std::size_t received = 0;
     bool identified = false;
-    const std::uint64_t deadline = tickCountMs() + m_pauses.replyWindowMs;
+    const std::uint64_t deadline = TickCountMs() + m_pauses.replyWindowMs;
     while (!identified && received < kReplyCapacity) {
-        const std::uint64_t now = tickCountMs();
+        const std::uint64_t now = TickCountMs();
         std::size_t count = 0;
         if (now >= deadline || !m_port.ReadWithTimeout(reply.data() + received, kReplyCapacity - received, count,
                                                        static_cast<std::uint32_t>(deadline - now)))

@@ -110,7 +110,7 @@ private:
     void SetStatus(int entry);
 
     SerialPort& m_port;
-    SettingsStore& m_store;
+    SettingsStore& mStore;
     const LanguageTexts& m_texts;
     LoaderUi& m_ui;
     ConnectionPauses m_pauses;

@@ -24,9 +24,9 @@ bool SendWakeUp(SerialPort& port) {
         for (const std::uint8_t byte : kWakeUpCycleBytes) {
             if (!port.Write(&byte, 1))
                 written = false;
-            sleepMs(kPauseAfterByteMs);
+            SleepMs(kPauseAfterByteMs);
         }
-        sleepMs(kPauseAfterCycleMs);
+        SleepMs(kPauseAfterCycleMs);
     }
     return written;
 }

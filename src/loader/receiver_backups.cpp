@@ -110,10 +110,10 @@ BackupSummary SummariseChannelImage(ConstByteSpan image) {
     for (int slot = 0; slot < kChannelCount; ++slot) {
         const ConstChannelRecord record(region.data() + kChannelTableOffset +
                                         kChannelRecordSize * static_cast<std::size_t>(slot));
-        if (record.isFree())
+        if (record.IsFree())
             continue;
-        summary.tuner1Channels += record.presentOn(0) ? 1 : 0;
-        summary.tuner2Channels += record.presentOn(1) ? 1 : 0;
+        summary.tuner1Channels += record.PresentOn(0) ? 1 : 0;
+        summary.tuner2Channels += record.PresentOn(1) ? 1 : 0;
     }
     return summary;
 }

@@ -22,8 +22,8 @@ constexpr char kReadBackName[] = "receiver channel list";
 
 bool IsChannelFileUpload(const std::string& fileName, ConstByteSpan contents) {
     BlockTable table;
-    return ClassifyUploadFile(fileName, contents, table) && table.count() == 1 &&
-           table[0].transferClass() == TransferClass::Channel;
+    return ClassifyUploadFile(fileName, contents, table) && table.Count() == 1 &&
+           table[0].EntryClass() == TransferClass::Channel;
 }
 
 SafeUpload::SafeUpload(TransferCommands& commands, Transfer& transfer, OwnerDispatcher& dispatcher,
@@ -183,7 +183,7 @@ void SafeUpload::AfterVerify(TransferOutcome outcome, const std::string& message
         return;
     }
     const ChannelImageDifference difference = CompareChannelImages(m_sent, m_readBack.Bytes());
-    if (difference.equal())
+    if (difference.Equal())
         End(TransferOutcome::Completed, Translated(VORLANE_TRANSLATABLE("UploadSafety", "Completed and verified")));
     else
         End(TransferOutcome::Failed,

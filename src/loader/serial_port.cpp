@@ -21,7 +21,7 @@ SerialPort::~SerialPort() {
 
 bool SerialPort::Create(SerialPortOwner* owner, OwnerDispatcher* dispatcher, std::uint32_t receiveQueueSize,
                         std::uint32_t transmitQueueSize) {
-    if (m_handoff || receiveQueueSize == 0 || (owner != nullptr && dispatcher == nullptr) || !m_wake.create())
+    if (m_handoff || receiveQueueSize == 0 || (owner != nullptr && dispatcher == nullptr) || !m_wake.Create())
         return false;
     m_owner = owner;
     m_dispatcher = dispatcher;
@@ -37,19 +37,19 @@ bool SerialPort::Open(const std::string& devicePath, std::uint32_t baudRate, std
         return false;
 
     std::lock_guard lock(m_writeMutex);
-    if (!m_device.open(devicePath))
+    if (!m_device.Open(devicePath))
         return false;
-    if (!m_device.configure({baudRate, parity, byteSize, stopBits, flowControl})) {
-        m_device.close();
+    if (!m_device.Configure({baudRate, parity, byteSize, stopBits, flowControl})) {
+        m_device.Close();
         return false;
     }
-    m_wake.reset();
+    m_wake.Reset();
     const std::uint64_t session = m_handoff->Start();
     try {
         m_watcher = std::thread(&SerialPort::WatchDevice, this, session);
     } catch (const std::system_error&) {
         m_handoff->Stop();
-        m_device.close();
+        m_device.Close();
         return false;
     }
     return true;
@@ -59,24 +59,24 @@ void SerialPort::Close() {
     if (!IsOpen())
         return;
     m_handoff->Stop();
-    m_wake.signal(); // stays signalled until the next Open, so a write waiting for the driver gives up too
+    m_wake.Signal(); // stays signalled until the next Open, so a write waiting for the driver gives up too
     m_watcher.join();
     std::lock_guard lock(m_writeMutex);
-    m_device.close();
+    m_device.Close();
 }
 
 bool SerialPort::Write(const std::uint8_t* data, std::size_t length) {
     std::lock_guard lock(m_writeMutex);
-    if (!m_device.isOpen())
+    if (!m_device.IsOpen())
         return false;
-    const DeviceWriteResult result = m_device.write(data, length, m_wake.fd(), kWriteTimeoutMs);
+    const DeviceWriteResult result = m_device.Write(data, length, m_wake.Fd(), kWriteTimeoutMs);
     switch (result.status) {
-    case DeviceWriteResult::Done:
+    case DeviceWriteResult::kDone:
         return true;
-    case DeviceWriteResult::Refused:
+    case DeviceWriteResult::kRefused:
         DebugOut("[in WirteCommPort] %d Error\n", result.error);
         return false;
-    case DeviceWriteResult::Interrupted:
+    case DeviceWriteResult::kInterrupted:
         DebugOut("GetLastError() != ERROR_IO_INCOMPLETE\n");
         return false; // the driver did not take all the bytes, so the write is not reported as done
     }
@@ -88,7 +88,7 @@ bool SerialPort::DrainDuringDirectRead(std::uint8_t* buffer, std::size_t capacit
     if (count == capacity)
         return true;
     std::size_t read = 0;
-    const DeviceRead result = m_device.read(buffer + count, capacity - count, read);
+    const DeviceRead result = m_device.Read(buffer + count, capacity - count, read);
     count += read;
     return result != DeviceRead::Gone || count > 0;
 }
@@ -107,16 +107,16 @@ bool SerialPort::ReadWithTimeout(std::uint8_t* buffer, std::size_t capacity, std
     if (!IsOpen())
         return false;
     DirectReadScope directRead(*m_handoff);
-    const std::uint64_t deadline = tickCountMs() + timeoutMs;
+    const std::uint64_t deadline = TickCountMs() + timeoutMs;
     for (;;) {
         if (!DrainDuringDirectRead(buffer, capacity, count))
             return false;
         if (count > 0)
             return true;
-        const std::uint64_t now = tickCountMs();
+        const std::uint64_t now = TickCountMs();
         if (now >= deadline)
             break;
-        m_device.waitForInput(m_wake.fd(), static_cast<int>(deadline - now));
+        m_device.WaitForInput(m_wake.Fd(), static_cast<int>(deadline - now));
     }
     DebugOut("Timeout occurred");
     return false;

@@ -20,7 +20,7 @@ class OwnerDispatcher;
 class SerialPortOwner;
 
 // The notification number of a received batch, for owners that route it through their own event loop.
-inline constexpr unsigned UM_SERIAL_DATA = 0x04C9;
+inline constexpr unsigned kUmSerialData = 0x04C9;
 
 // The queue sizes the editor and the command-line tool create their connection to the receiver with.
 inline constexpr std::uint32_t kLoaderReceiveQueueSize = 40960;

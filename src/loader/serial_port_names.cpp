@@ -5,22 +5,22 @@
 namespace vorlane {
 namespace {
 
-bool isPortNumber(int portNumber) {
+bool IsPortNumber(int portNumber) {
     return portNumber >= 1 && portNumber <= kSerialPortCount;
 }
 
 } // namespace
 
 std::string SerialPortName(int portNumber) {
-    return isPortNumber(portNumber) ? "COM" + std::to_string(portNumber) : std::string();
+    return IsPortNumber(portNumber) ? "COM" + std::to_string(portNumber) : std::string();
 }
 
 std::string StoredDeviceValueName(int portNumber) {
-    return isPortNumber(portNumber) ? "Devices/" + SerialPortName(portNumber) : std::string();
+    return IsPortNumber(portNumber) ? "Devices/" + SerialPortName(portNumber) : std::string();
 }
 
 std::string DefaultSerialDevicePath(int portNumber) {
-    if (!isPortNumber(portNumber))
+    if (!IsPortNumber(portNumber))
         return {};
     if (portNumber <= 8)
         return "/dev/ttyUSB" + std::to_string(portNumber - 1);
@@ -30,7 +30,7 @@ std::string DefaultSerialDevicePath(int portNumber) {
 }
 
 std::string SerialDevicePath(int portNumber, const StoredTextLookup& stored) {
-    if (!isPortNumber(portNumber))
+    if (!IsPortNumber(portNumber))
         return {};
     const char* folder = std::getenv("VORLANE_SERIAL_DIR");
     if (folder != nullptr && *folder != '\0')

@@ -10,7 +10,7 @@ class SerialPortOwner {
 public:
     virtual ~SerialPortOwner() = default;
 
-    // A batch of received bytes is waiting (UM_SERIAL_DATA). Take it with port.GetReceived(); the watcher
+    // A batch of received bytes is waiting (kUmSerialData). Take it with port.GetReceived(); the watcher
     // reads on as soon as it was taken, or when this returns.
     virtual void OnSerialData(SerialPort& port) = 0;
 

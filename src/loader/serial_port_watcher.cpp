@@ -8,14 +8,14 @@ namespace vorlane {
 
 void SerialPort::WatchDevice(std::uint64_t session) {
     for (;;) {
-        const DeviceWait wait = m_device.waitForInput(m_wake.fd(), -1);
+        const DeviceWait wait = m_device.WaitForInput(m_wake.Fd(), -1);
         if (wait == DeviceWait::Woken)
             return;
         std::uint8_t* buffer = m_handoff->BeginWatcherRead();
         if (buffer == nullptr)
             return;
         std::size_t count = 0;
-        const DeviceRead result = m_device.read(buffer, m_receiveQueueSize, count);
+        const DeviceRead result = m_device.Read(buffer, m_receiveQueueSize, count);
         const std::uint64_t delivery = m_handoff->EndWatcherRead(count);
         if (result == DeviceRead::Data) {
             if (delivery == 0 || !Deliver(delivery)) // no delivery number: stopped while reading

@@ -93,7 +93,7 @@ void Transfer::HandleDelivery(ConstByteSpan bytes) {
     }
     ExamineCurrentLine();
     // Taken after the pauses the handling may have slept, so they never count as the receiver's silence.
-    m_lastDeliveryHandledMs = tickCountMs();
+    m_lastDeliveryHandledMs = TickCountMs();
 }
 
 // A marker counts only while it still begins the current line at the end of a delivery. Blanking it keeps
@@ -138,7 +138,7 @@ void Transfer::SetTransferIdle() {
 }
 
 void Transfer::FreeUploadEntries() {
-    m_srcData.clear();
+    m_srcData.Clear();
     m_curSrcData = 0;
 }
 
@@ -147,7 +147,7 @@ void Transfer::ReportProgress(const ProgressStep& step, const std::string& text)
     position.uploading = m_state == TransferState::UploadStart || m_state == TransferState::UploadAwaitAck ||
                          m_state == TransferState::UploadAwaitReady;
     position.entryNumber = static_cast<int>(m_curSrcData) + 1;
-    position.entryCount = static_cast<int>(m_srcData.count());
+    position.entryCount = static_cast<int>(m_srcData.Count());
     m_ui.ReportProgress(step, text, position);
 }
 

@@ -12,7 +12,7 @@ constexpr std::size_t kFallbackAddressHigh = 2;
 constexpr std::size_t kFallbackAddressLow = 6;
 
 std::uint32_t AddressAt(ConstByteSpan file, std::size_t highOffset, std::size_t lowOffset) {
-    return (static_cast<std::uint32_t>(readBe16(file, highOffset)) << 16) | readBe16(file, lowOffset);
+    return (static_cast<std::uint32_t>(ReadBe16(file, highOffset)) << 16) | ReadBe16(file, lowOffset);
 }
 
 } // namespace

@@ -13,7 +13,7 @@ namespace vorlane {
 namespace {
 
 bool HasEmptyEntry(const BlockTable& entries) {
-    for (std::size_t index = 0; index < entries.count(); ++index)
+    for (std::size_t index = 0; index < entries.Count(); ++index)
         if (entries[index].size() == 0)
             return true;
     return false;
@@ -23,7 +23,7 @@ bool HasEmptyEntry(const BlockTable& entries) {
 
 TransferCommands::TransferCommands(Transfer& transfer, SerialPort& port, Connection& connection, SettingsStore& store,
                                    const LanguageTexts& texts, TransferCommandsUi& ui)
-    : m_transfer(transfer), m_port(port), m_connection(connection), m_store(store), m_texts(texts), m_ui(ui),
+    : m_transfer(transfer), m_port(port), m_connection(connection), mStore(store), m_texts(texts), m_ui(ui),
       m_progress(texts, ui, port) {
     TransferHooks hooks;
     hooks.chooseDownloadFile = [this](std::string& path) { return ChooseDownloadFile(path); };
@@ -45,7 +45,7 @@ bool TransferCommands::ChooseUploadFile(std::string& path) {
     if (!m_port.IsOpen() || m_transfer.IsTransferRunning())
         return false;
     m_progress.ClearOutcome();
-    if (!ChooseTransferFile(m_store, m_ui, FileDialogKind::Open, path)) {
+    if (!ChooseTransferFile(mStore, m_ui, FileDialogKind::Open, path)) {
         m_transfer.SetFilePath({});
         return false;
     }
@@ -78,8 +78,7 @@ bool TransferCommands::UploadChosenFile(const std::string& path) {
         m_transfer.SendWakeUp();
         DebugOut("OnBtnUploadStb\n");
         const BlockTable& entries = m_transfer.SrcData();
-        started =
-            m_transfer.RequestSendFile(static_cast<std::uint32_t>(entries[m_transfer.CurSrcData()].transferClass()));
+        started = m_transfer.RequestSendFile(static_cast<std::uint32_t>(entries[m_transfer.CurSrcData()].EntryClass()));
         if (!started) {
             m_ui.RestoreCursor();
             EndUnsentRequest();
@@ -101,7 +100,7 @@ bool TransferCommands::LoadUploadFile() {
     // The file is read as a block file first, which sets ForceMode; only a file taken whole clears it again.
     // A file that could not be read leaves it as it was.
     if (accepted)
-        m_transfer.SetForceMode(m_transfer.SrcData().blockFileFlag());
+        m_transfer.SetForceMode(m_transfer.SrcData().BlockFileFlag());
     else if (refusal == UploadRefusal::NotAcceptable)
         m_transfer.SetForceMode(true);
     // An empty entry would go out as a size of 0 and a packet of only its sum.
@@ -156,7 +155,7 @@ bool TransferCommands::StartDownload(int choice, const std::string& path) {
 }
 
 bool TransferCommands::ChooseDownloadFile(std::string& path) {
-    return ChooseTransferFile(m_store, m_ui, FileDialogKind::SaveAs, path);
+    return ChooseTransferFile(mStore, m_ui, FileDialogKind::SaveAs, path);
 }
 
 void TransferCommands::BeginProgress(int blocks, const std::string& path, const std::string& action) {

@@ -64,7 +64,7 @@ private:
     Transfer& m_transfer;
     SerialPort& m_port;
     Connection& m_connection;
-    SettingsStore& m_store;
+    SettingsStore& mStore;
     const LanguageTexts& m_texts;
     TransferCommandsUi& m_ui;
     TransferProgress m_progress;

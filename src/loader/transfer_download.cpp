@@ -45,7 +45,7 @@ void Transfer::DownloadSize(std::uint8_t byte) {
     m_sizeBytes[m_sizeByteCount++] = byte;
     if (m_sizeByteCount < m_sizeBytes.size())
         return;
-    m_downloadSize = readBe32(m_sizeBytes.data());
+    m_downloadSize = ReadBe32(m_sizeBytes.data());
     m_downloadSink->Discard(); // an unfinished earlier download never reaches its file
     const bool chosen =
         !m_downloadPath.empty() || (m_hooks.chooseDownloadFile && m_hooks.chooseDownloadFile(m_downloadPath));
@@ -84,7 +84,7 @@ void Transfer::DownloadData(std::uint8_t byte) {
     if (m_packetPosition != dataLength + kSumSize)
         return;
 
-    const std::uint32_t receivedSum = readBe32(m_receivePacket.data() + dataLength);
+    const std::uint32_t receivedSum = ReadBe32(m_receivePacket.data() + dataLength);
     m_packetPosition = 0;
     if (receivedSum != m_runningSum) {
         m_runningSum = 0;

@@ -54,7 +54,7 @@ void Transfer::CheckMonitorPrompt() {
     ShowStatus(transfer_text::kConnectedWithMonitor);
 }
 
-// UM_BREAKIN_DONE: the sender has written its carriage returns; the monitor is left for the upload request.
+// kUmBreakinDone: the sender has written its carriage returns; the monitor is left for the upload request.
 void Transfer::OnBreakInDone(const std::string& /*text*/) {
     m_line.SendString(kLeaveMonitorPrompt);
 }

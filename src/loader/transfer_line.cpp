@@ -25,16 +25,16 @@ int TransferLine::SendBufferPause(const std::uint8_t* bytes, std::size_t length,
         return -1;
     const int written = m_port.Write(bytes, length) ? 1 : 0;
     if (pauseMs != 0)
-        sleepMs(pauseMs);
+        SleepMs(pauseMs);
     return written;
 }
 
 int TransferLine::SendDword(std::uint32_t value, int order) {
     std::array<std::uint8_t, 4> bytes{};
     if (order == kMostSignificantFirst)
-        writeBe32(bytes.data(), value);
+        WriteBe32(bytes.data(), value);
     else
-        writeLe32(bytes.data(), value);
+        WriteLe32(bytes.data(), value);
     return SendBuffer(bytes.data(), bytes.size());
 }
 

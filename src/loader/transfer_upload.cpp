@@ -43,16 +43,16 @@ void Transfer::Upload(std::uint8_t byte) {
 }
 
 BlockEntry& Transfer::CurrentEntry() {
-    return m_curSrcData < m_srcData.count() ? m_srcData[m_curSrcData] : m_noEntry;
+    return m_curSrcData < m_srcData.Count() ? m_srcData[m_curSrcData] : m_noEntry;
 }
 
 bool Transfer::HasEntryToSend() const {
-    return m_curSrcData < m_srcData.count() && m_srcData[m_curSrcData].size() > 0;
+    return m_curSrcData < m_srcData.Count() && m_srcData[m_curSrcData].size() > 0;
 }
 
 std::size_t Transfer::BuildPacket() {
-    const std::size_t length = CurrentEntry().readNext(ByteSpan(m_packet).first(kPacketDataSize));
-    writeBe32(m_packet.data() + length, Checksum(ConstByteSpan(m_packet).first(length)));
+    const std::size_t length = CurrentEntry().ReadNext(ByteSpan(m_packet).first(kPacketDataSize));
+    WriteBe32(m_packet.data() + length, Checksum(ConstByteSpan(m_packet).first(length)));
     return length;
 }
 
@@ -64,7 +64,7 @@ void Transfer::UploadStart(std::uint8_t byte) {
     }
     DebugOut("START : m_nCurSrcData=%d\n", static_cast<int>(m_curSrcData));
     BlockEntry& entry = CurrentEntry();
-    entry.setReadPosition(0);
+    entry.SetReadPosition(0);
     const std::uint32_t size = entry.size();
     m_line.SendDword(size, kMostSignificantFirst);
     DebugOut(" -> send file size : 0x%x\n", size);
@@ -72,7 +72,7 @@ void Transfer::UploadStart(std::uint8_t byte) {
     ReportProgress({ProgressEvent::Packets, 0});
 
     const std::size_t length = BuildPacket();
-    sleepMs(m_pauses.beforeFirstPacketMs);
+    SleepMs(m_pauses.beforeFirstPacketMs);
     m_line.SendBuffer(m_packet.data(), length + kSumSize);
     m_lastPacketDataLength = length;
     m_packetCounter = 0;
@@ -92,14 +92,14 @@ void Transfer::UploadAwaitAck(std::uint8_t byte) {
             DebugOut("m_nTimeOut2=%d\n", m_settings.timeout2);
             // The receiver erases its flash after the first packet of a block that goes to the boot monitor.
             if (m_forceMode && m_settings.timeout2 > 0)
-                sleepMs(static_cast<std::uint32_t>(m_settings.timeout2));
+                SleepMs(static_cast<std::uint32_t>(m_settings.timeout2));
         }
         m_state = TransferState::UploadAwaitReady;
         break;
     case kEnd: {
         // The receiver's end is a completion only when nothing of this or a later entry is left to send.
         const BlockEntry& entry = CurrentEntry();
-        const bool allSent = m_curSrcData + 1 >= m_srcData.count() && entry.readPosition() == entry.size();
+        const bool allSent = m_curSrcData + 1 >= m_srcData.Count() && entry.ReadPosition() == entry.size();
         if (!allSent)
             DebugOut("Protocol Error case 1\n");
         EndUpload(allSent ? ProgressEvent::Completed : ProgressEvent::Error);
@@ -113,8 +113,8 @@ void Transfer::UploadAwaitAck(std::uint8_t byte) {
         --m_packetCounter;
         ReportProgress({ProgressEvent::Packets, m_packetCounter + 1});
         BlockEntry& entry = CurrentEntry();
-        const std::uint32_t position = entry.readPosition();
-        entry.setReadPosition(position - static_cast<std::uint32_t>(m_lastPacketDataLength));
+        const std::uint32_t position = entry.ReadPosition();
+        entry.SetReadPosition(position - static_cast<std::uint32_t>(m_lastPacketDataLength));
         m_state = TransferState::UploadAwaitReady;
         break;
     }
@@ -138,16 +138,16 @@ void Transfer::UploadAwaitReady(std::uint8_t byte) {
 
 void Transfer::SendNextPacket(std::size_t dataLength) {
     if (m_settings.timeout1 > 0)
-        sleepMs(static_cast<std::uint32_t>(m_settings.timeout1));
+        SleepMs(static_cast<std::uint32_t>(m_settings.timeout1));
     m_line.SendBuffer(m_packet.data(), dataLength + kSumSize);
     m_lastPacketDataLength = dataLength;
     ++m_packetCounter;
     BlockEntry& entry = CurrentEntry();
     // A repeated first packet is answered like the first: the receiver erases its flash after it.
-    const bool firstPacket = entry.readPosition() == dataLength;
+    const bool firstPacket = entry.ReadPosition() == dataLength;
     if (firstPacket && m_forceMode) {
         ReportProgress({ProgressEvent::Erasing}, Text(transfer_text::kErasingFlash));
-    } else if (!m_forceMode && entry.readPosition() == entry.size()) {
+    } else if (!m_forceMode && entry.ReadPosition() == entry.size()) {
         DebugOut("--------> Writing flash %d\n", static_cast<int>(m_curSrcData));
         ReportProgress({ProgressEvent::Packets, m_packetCounter + 1});
         m_ui.ShowNote(Text(transfer_text::kWritingFlash));
@@ -161,15 +161,15 @@ void Transfer::SendNextPacket(std::size_t dataLength) {
 }
 
 void Transfer::FinishBlock() {
-    CurrentEntry().freeBytes();
+    CurrentEntry().FreeBytes();
     ++m_curSrcData;
     m_state = TransferState::Idle;
-    if (m_curSrcData < m_srcData.count()) {
+    if (m_curSrcData < m_srcData.Count()) {
         DebugOut("--------> Request next file\n");
         if (m_forceMode)
             m_line.SendString(kNextBlockToMonitor);
         else
-            RequestSendFile(static_cast<std::uint32_t>(CurrentEntry().transferClass()));
+            RequestSendFile(static_cast<std::uint32_t>(CurrentEntry().EntryClass()));
         return;
     }
     if (m_forceMode)

@@ -42,18 +42,18 @@ QLabel* MakeInfoLine(QWidget* parent, const char* objectName, const QString& tex
 
 // The transponder a channel side sits on, or -1 when its link names no used transponder.
 int TransponderOfSide(const ChannelDatabase& db, ConstChannelRecord channel, int side) {
-    const unsigned index = channel.transponderLink(side).index();
-    if (index >= static_cast<unsigned>(kTransponderCount) || db.transponder(static_cast<int>(index)).isFree())
+    const unsigned index = channel.TransponderLink(side).Index();
+    if (index >= static_cast<unsigned>(kTransponderCount) || db.Transponder(static_cast<int>(index)).IsFree())
         return -1;
     return static_cast<int>(index);
 }
 
 QString SatelliteNameAt(const ChannelDatabase& db, int transponderIndex) {
-    return transponderIndex < 0 ? QString() : SatelliteNameOf(db, db.transponder(transponderIndex));
+    return transponderIndex < 0 ? QString() : SatelliteNameOf(db, db.Transponder(transponderIndex));
 }
 
 QString TransponderTextOf(const ChannelDatabase& db, int transponderIndex) {
-    return transponderIndex < 0 ? QString() : QString::fromLatin1(TransponderSummary(db.transponder(transponderIndex)));
+    return transponderIndex < 0 ? QString() : QString::fromLatin1(TransponderSummary(db.Transponder(transponderIndex)));
 }
 
 bool ReadPid(QLineEdit& edit, std::uint16_t& pid) {
@@ -138,27 +138,27 @@ ChannelDialog::ChannelDialog(ChannelRecord record, int pk, OrderedLists& lists, 
     Load();
 }
 
-int ChannelDialog::side() const {
+int ChannelDialog::Side() const {
     if (m_pk != kNewChannel)
         return TunerSideOfPk(m_pk);
     return m_tunerNumber->currentIndex() == 1 ? 1 : 0;
 }
 
 void ChannelDialog::Load() {
-    const int t = side();
-    m_name->setText(RecordNameText(m_record.name()));
-    m_programId->setText(QString::number(m_record.programNumber()));
-    m_videoPid->setText(QString::number(m_record.videoPid()));
+    const int t = Side();
+    m_name->setText(RecordNameText(m_record.Name()));
+    m_programId->setText(QString::number(m_record.ProgramNumber()));
+    m_videoPid->setText(QString::number(m_record.VideoPid()));
     for (int i = 0; i < ChannelRecord::kAudioPidCount; ++i)
-        m_audioPids[static_cast<std::size_t>(i)]->setText(QString::number(m_record.audioPid(i)));
-    m_pcrPid->setText(QString::number(m_record.pcrPid()));
-    m_teletextPid->setText(QString::number(m_record.teletextPid()));
-    m_ac3Pid->setText(QString::number(m_record.ac3Pid()));
-    m_pmtPid->setText(QString::number(m_record.pmtPid()));
-    const ServiceWord word = m_record.serviceWord(t);
-    m_locked->setChecked(word.locked());
-    m_scrambled->setChecked(word.scrambled());
-    m_skipped->setChecked(word.skipped());
+        m_audioPids[static_cast<std::size_t>(i)]->setText(QString::number(m_record.AudioPid(i)));
+    m_pcrPid->setText(QString::number(m_record.PcrPid()));
+    m_teletextPid->setText(QString::number(m_record.TeletextPid()));
+    m_ac3Pid->setText(QString::number(m_record.Ac3Pid()));
+    m_pmtPid->setText(QString::number(m_record.PmtPid()));
+    const ServiceWord word = m_record.SidedServiceWord(t);
+    m_locked->setChecked(word.Locked());
+    m_scrambled->setChecked(word.Scrambled());
+    m_skipped->setChecked(word.Skipped());
     m_tunerNumber->setCurrentIndex(t);
     m_tunerNumber->setEnabled(m_pk == kNewChannel);
 }
@@ -175,25 +175,25 @@ void ChannelDialog::accept() {
         !ReadPid(*m_pmtPid, pmtPid))
         return;
 
-    const int t = side();
-    m_record.setName(RecordNameBytes(m_name->text()));
-    ServiceWord word = m_record.serviceWord(t);
-    word.setLocked(m_locked->isChecked());
-    word.setSkipped(m_skipped->isChecked());
-    m_record.setServiceWord(t, word);
-    m_record.setVideoPid(videoPid);
-    m_record.setPcrPid(pcrPid);
-    m_record.setPmtPid(pmtPid);
-    m_record.setTeletextPid(teletextPid);
-    m_record.setAc3Pid(ac3Pid);
-    m_record.setProgramNumber(programNumber);
+    const int t = Side();
+    m_record.SetName(RecordNameBytes(m_name->text()));
+    ServiceWord word = m_record.SidedServiceWord(t);
+    word.SetLocked(m_locked->isChecked());
+    word.SetSkipped(m_skipped->isChecked());
+    m_record.SetServiceWord(t, word);
+    m_record.SetVideoPid(videoPid);
+    m_record.SetPcrPid(pcrPid);
+    m_record.SetPmtPid(pmtPid);
+    m_record.SetTeletextPid(teletextPid);
+    m_record.SetAc3Pid(ac3Pid);
+    m_record.SetProgramNumber(programNumber);
     StoreAudioPids(m_record, t, audioPids);
     if (m_pk != kNewChannel) {
         SetChannelScrambled(m_lists, m_record, m_pk, m_scrambled->isChecked());
     } else {
-        word = m_record.serviceWord(t);
-        word.setScrambled(m_scrambled->isChecked());
-        m_record.setServiceWord(t, word);
+        word = m_record.SidedServiceWord(t);
+        word.SetScrambled(m_scrambled->isChecked());
+        m_record.SetServiceWord(t, word);
     }
     QDialog::accept();
 }
@@ -201,31 +201,31 @@ void ChannelDialog::accept() {
 int EditChannel(QWidget* parent, ChannelDatabase& db, int pk) {
     if (pk < 0 || pk >= kChannelCount * kTunerCount)
         return 0;
-    const ChannelRecord record = db.channelOfPk(pk);
+    const ChannelRecord record = db.ChannelOfPk(pk);
     const int side = TunerSideOfPk(pk);
-    if (record.isFree() || !record.presentOn(side))
+    if (record.IsFree() || !record.PresentOn(side))
         return 0;
     const int transponder = TransponderOfSide(db, record, side);
-    ChannelDialog dialog(record, pk, db.lists(), SatelliteNameAt(db, transponder), TransponderTextOf(db, transponder),
+    ChannelDialog dialog(record, pk, db.Lists(), SatelliteNameAt(db, transponder), TransponderTextOf(db, transponder),
                          parent);
-    if (UserPrompts::exec(dialog) != QDialog::Accepted)
+    if (UserPrompts::Exec(dialog) != QDialog::Accepted)
         return 0;
     RebuildPkChannel(db); // its copies of the records show the edit too
     return 1;
 }
 
 int AddNewChannel(QWidget* parent, ChannelDatabase& db, int transponderIndex, ServiceType type) {
-    if (transponderIndex < 0 || transponderIndex >= kTransponderCount || db.transponder(transponderIndex).isFree() ||
+    if (transponderIndex < 0 || transponderIndex >= kTransponderCount || db.Transponder(transponderIndex).IsFree() ||
         (type != ServiceType::Tv && type != ServiceType::Radio))
         return 0;
     std::array<std::uint8_t, ChannelRecord::kSize> bytes{};
     const ChannelRecord record(bytes.data());
     FillBlankChannel(record);
-    ChannelDialog dialog(record, ChannelDialog::kNewChannel, db.lists(), SatelliteNameAt(db, transponderIndex),
+    ChannelDialog dialog(record, ChannelDialog::kNewChannel, db.Lists(), SatelliteNameAt(db, transponderIndex),
                          TransponderTextOf(db, transponderIndex), parent);
-    if (UserPrompts::exec(dialog) != QDialog::Accepted)
+    if (UserPrompts::Exec(dialog) != QDialog::Accepted)
         return 0;
-    PrepareNewChannel(record, dialog.side(), type, transponderIndex, db.transponder(transponderIndex));
+    PrepareNewChannel(record, dialog.Side(), type, transponderIndex, db.Transponder(transponderIndex));
     if (!AddChannel(db, bytes))
         return 0;
     RebuildPkChannel(db);

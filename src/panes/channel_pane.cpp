@@ -31,7 +31,7 @@ constexpr ChannelPaneCommands kRadioCommands{
 
 bool AnyFavourite(ConstChannelRecord record, int side) {
     for (int group = 0; group < ChannelRecord::kFavouriteGroupCount; ++group)
-        if (record.favouriteByte(side, group) != 0)
+        if (record.FavouriteByte(side, group) != 0)
             return true;
     return false;
 }
@@ -48,37 +48,37 @@ ChannelPane::ChannelPane(PaneHost& host, ServiceType type, QWidget* parent)
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    set_drag_enabled(true);
+    SetDragEnabled(true);
     m_scrollTimer->setInterval(kScrollPeriodMs);
     connect(m_scrollTimer, &QTimer::timeout, this, [this] { OnScrollTimer(); });
 }
 
-const ChannelPaneCommands& ChannelPane::commands() const {
+const ChannelPaneCommands& ChannelPane::Commands() const {
     return m_type == ServiceType::Radio ? kRadioCommands : kTvCommands;
 }
 
 void ChannelPane::Refill(int satellite, int transponder, int favourite) {
     m_filterSatellite = satellite;
     m_filterTransponder = transponder;
-    m_filterFavorite = favourite;
+    m_filterFavourite = favourite;
     Reload();
 }
 
 void ChannelPane::Reload() {
     ChannelRowsQuery query;
     query.type = m_type;
-    query.displayFilter = host().displayFilter();
-    query.chosen = host().chosenList();
+    query.displayFilter = Host().DisplayFilter();
+    query.chosen = Host().CurrentChosenList();
     query.satellite = m_filterSatellite;
     query.transponder = m_filterTransponder;
-    query.favourite = m_filterFavorite;
+    query.favourite = m_filterFavourite;
     query.sortedByName = m_sortedByName;
-    std::vector<int> rows = ChannelRows(host().database(), query);
+    std::vector<int> rows = ChannelRows(Host().Database(), query);
     m_unfilteredRows = static_cast<int>(rows.size());
     if (!m_nameFilter.empty()) {
-        const ChannelDatabase& db = host().database();
+        const ChannelDatabase& db = Host().Database();
         std::erase_if(rows, [&](int pk) {
-            return FoldedText(db.channelOfPk(pk).name()).find(m_nameFilter) == std::string::npos;
+            return FoldedText(db.ChannelOfPk(pk).Name()).find(m_nameFilter) == std::string::npos;
         });
     }
     SetRows(std::move(rows));
@@ -91,62 +91,62 @@ void ChannelPane::SetNameFilter(const std::string& text) {
 
 void ChannelPane::SetSortedByName(bool sorted) {
     m_sortedByName = sorted;
-    set_drag_enabled(!sorted);
+    SetDragEnabled(!sorted);
 }
 
 void ChannelPane::SelectByRule(int rule) {
     std::vector<int> rows;
-    const ChannelDatabase& db = host().database();
-    for (int row = 0; row < rowCount(); ++row)
-        if (MatchesSelectionRule(db, rowId(row), rule))
+    const ChannelDatabase& db = Host().Database();
+    for (int row = 0; row < RowCount(); ++row)
+        if (MatchesSelectionRule(db, RowId(row), rule))
             rows.push_back(row);
     SelectRows(rows);
 }
 
-std::vector<int> ChannelPane::selectedPks() const {
+std::vector<int> ChannelPane::SelectedPks() const {
     std::vector<int> pks;
-    for (const int row : selectedRows())
-        pks.push_back(rowId(row));
+    for (const int row : SelectedRows())
+        pks.push_back(RowId(row));
     return pks;
 }
 
 void ChannelPane::SelectPks(std::span<const int> pks) {
     std::vector<int> rows;
     for (const int pk : pks)
-        if (const int row = rowOf(pk); row >= 0)
+        if (const int row = RowOf(pk); row >= 0)
             rows.push_back(row);
     std::sort(rows.begin(), rows.end());
     SelectRows(rows);
 }
 
 int ChannelPane::DropAt(int row, std::span<const int> pks) {
-    ChannelDatabase& db = host().database();
-    const ChosenList chosen = host().chosenList();
-    const int targetPk = rowId(row);
+    ChannelDatabase& db = Host().Database();
+    const ChosenList chosen = Host().CurrentChosenList();
+    const int targetPk = RowId(row);
     if (targetPk < 0)
         return 0;
     int moved = 0;
-    if (chosen.favourite()) {
-        moved = MoveFavoriteChannels(db, chosen.index, targetPk, pks);
+    if (chosen.Favourite()) {
+        moved = MoveFavouriteChannels(db, chosen.index, targetPk, pks);
     } else {
         moved = MoveChannels(db, m_type, targetPk, pks);
         RebuildPkChannel(db);
     }
-    db.setModified(true);
+    db.SetModified(true);
     return moved;
 }
 
 int ChannelPane::DeleteSelected() {
-    const std::vector<int> rows = selectedRows();
+    const std::vector<int> rows = SelectedRows();
     if (rows.empty())
         return -1;
-    ChannelDatabase& db = host().database();
-    const std::vector<int> pks = selectedPks();
-    const ChosenList chosen = host().chosenList();
-    if (chosen.favourite()) {
+    ChannelDatabase& db = Host().Database();
+    const std::vector<int> pks = SelectedPks();
+    const ChosenList chosen = Host().CurrentChosenList();
+    if (chosen.Favourite()) {
         for (const int pk : pks)
-            RemoveFavorite(db, chosen.index, pk);
-        db.setModified(true);
+            RemoveFavourite(db, chosen.index, pk);
+        db.SetModified(true);
         RebuildPkChannel(db);
     } else {
         DeleteChannels(db, pks);
@@ -156,7 +156,7 @@ int ChannelPane::DeleteSelected() {
 
 void ChannelPane::ApplyColumnWidth() {
     const int width = viewport()->width();
-    const int wanted = host().paneSettings().column_width();
+    const int wanted = Host().PaneSettings().ColumnWidth();
     if (width <= 0 || wanted <= 0)
         return;
     // As many columns as fit at the configured width each; a narrower pane still shows one column.
@@ -167,7 +167,7 @@ void ChannelPane::ApplyColumnWidth() {
 }
 
 QSize ChannelPane::RowSize() const {
-    return QSize(m_columnWidth, rowHeight());
+    return QSize(m_columnWidth, RowHeight());
 }
 
 void ChannelPane::StartScrollTimer() {
@@ -197,18 +197,18 @@ int ChannelPane::HitTest(QPoint point) {
     if (!viewport()->rect().contains(point)) {
         StopScrollTimer();
         m_scrollDir = kScrollNone;
-        setInsertRow(-1);
-        return host().HitTestOutside(*this, viewport()->mapToGlobal(point));
+        SetInsertRow(-1);
+        return Host().HitTestOutside(*this, viewport()->mapToGlobal(point));
     }
-    host().ClearDropTargets();
+    Host().ClearDropTargets();
     const QModelIndex index = indexAt(point);
     if (!index.isValid()) {
         StopScrollTimer();
         m_scrollDir = kScrollNone;
-        setInsertRow(-1);
+        SetInsertRow(-1);
         return kNoDropCursor;
     }
-    setInsertRow(index.row());
+    SetInsertRow(index.row());
     if (point.x() < kScrollEdge) {
         m_scrollDir = kScrollLeft;
         StartScrollTimer();
@@ -227,60 +227,60 @@ int ChannelPane::HitTest(QPoint point) {
 void ChannelPane::CancelDrag() {
     StopScrollTimer();
     m_scrollDir = kScrollNone;
-    host().ClearDropTargets();
+    Host().ClearDropTargets();
     PaneListView::CancelDrag();
 }
 
 void ChannelPane::Drop(QPoint point) {
     StopScrollTimer();
     m_scrollDir = kScrollNone;
-    const std::vector<int> pks = selectedPks();
+    const std::vector<int> pks = SelectedPks();
     if (viewport()->rect().contains(point)) {
         const QModelIndex index = indexAt(point);
         if (index.isValid()) {
             DropAt(index.row(), pks);
-            host().CommitPaneEdit(CountedEditLabel(CountedEdit::Move, static_cast<qsizetype>(pks.size())), pks);
+            Host().CommitPaneEdit(CountedEditLabel(CountedEdit::Move, static_cast<qsizetype>(pks.size())), pks);
             Reload();
             SelectPks(pks);
         }
     } else {
-        host().DropOutside(*this, viewport()->mapToGlobal(point), pks);
+        Host().DropOutside(*this, viewport()->mapToGlobal(point), pks);
         Reload();
         SelectPks(pks);
     }
-    setInsertRow(-1);
-    host().ClearDropTargets();
+    SetInsertRow(-1);
+    Host().ClearDropTargets();
     PaneListView::Drop(point);
 }
 
 std::string ChannelPane::RowText(int row) const {
-    const int pk = rowId(row);
-    return pk < 0 ? std::string() : host().database().channelOfPk(pk).name();
+    const int pk = RowId(row);
+    return pk < 0 ? std::string() : Host().Database().ChannelOfPk(pk).Name();
 }
 
 void ChannelPane::PaintRow(QPainter& painter, const QStyleOptionViewItem& option, int row) const {
-    const int pk = rowId(row);
+    const int pk = RowId(row);
     if (pk < 0)
         return;
-    const ConstChannelRecord record = host().database().channelOfPk(pk);
+    const ConstChannelRecord record = Host().Database().ChannelOfPk(pk);
     const int side = TunerSideOfPk(pk);
-    const ServiceWord word = record.serviceWord(side);
-    const std::string name = record.name();
+    const ServiceWord word = record.SidedServiceWord(side);
+    const std::string name = record.Name();
     ChannelRowLook look;
-    look.number = ChannelNumber(host().database(), pk);
+    look.number = ChannelNumber(Host().Database(), pk);
     look.name = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
     look.oddRow = row % 2 == 1;
     look.selected = option.state & QStyle::State_Selected;
     look.favourite = AnyFavourite(record, side);
-    look.skipped = word.skipped();
-    look.locked = word.locked();
-    look.scrambled = word.scrambled();
-    PaintChannelRow(painter, option.rect, look, colours());
+    look.skipped = word.Skipped();
+    look.locked = word.Locked();
+    look.scrambled = word.Scrambled();
+    PaintChannelRow(painter, option.rect, look, Colours());
     PaintMarks(painter, option, row);
 }
 
 void ChannelPane::keyPressEvent(QKeyEvent* event) {
-    const ChannelPaneCommands& own = commands();
+    const ChannelPaneCommands& own = Commands();
     const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && modifiers == Qt::NoModifier) {
         SendCommand(own.property);

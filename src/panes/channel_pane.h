@@ -30,27 +30,27 @@ public:
 
     ChannelPane(PaneHost& host, ServiceType type, QWidget* parent);
 
-    ServiceType type() const { return m_type; }
-    const ChannelPaneCommands& commands() const;
+    ServiceType Type() const { return m_type; }
+    const ChannelPaneCommands& Commands() const;
 
     // Stores the three filters (-1 = any) and rebuilds the rows; Reload rebuilds with the stored ones.
     void Refill(int satellite, int transponder, int favourite);
     void Reload();
-    int filter_satellite() const { return m_filterSatellite; }
-    int filter_transponder() const { return m_filterTransponder; }
-    int filter_favorite() const { return m_filterFavorite; }
+    int FilterSatellite() const { return m_filterSatellite; }
+    int FilterTransponder() const { return m_filterTransponder; }
+    int FilterFavourite() const { return m_filterFavourite; }
 
     // Shows only the rows whose name contains the text, without regard to case and accents; empty shows all.
     void SetNameFilter(const std::string& text);
-    bool filtered() const { return !m_nameFilter.empty(); }
+    bool Filtered() const { return !m_nameFilter.empty(); }
     // The rows the pane would show without the name filter.
-    int unfilteredRowCount() const { return m_unfilteredRows; }
+    int UnfilteredRowCount() const { return m_unfilteredRows; }
 
-    bool sorted_by_name() const { return m_sortedByName; }
+    bool SortedByName() const { return m_sortedByName; }
     void SetSortedByName(bool sorted);
 
     void SelectByRule(int rule);
-    std::vector<int> selectedPks() const; // top to bottom
+    std::vector<int> SelectedPks() const; // top to bottom
     void SelectPks(std::span<const int> pks);
 
     // Moves the channels in front of the row's channel (main list, or the chosen favourite group). Sets the
@@ -62,10 +62,10 @@ public:
 
     // The column rule: as many columns as fit at ColumnWidth each (at least one), sharing the width.
     void ApplyColumnWidth();
-    int columnWidth() const { return m_columnWidth; }
+    int ColumnWidth() const { return m_columnWidth; }
 
-    int scroll_dir() const { return m_scrollDir; }
-    int timer_id() const { return m_timerId; }
+    int ScrollDir() const { return m_scrollDir; }
+    int TimerId() const { return m_timerId; }
     // One tick of the scroll timer: a page left or right.
     void OnScrollTimer();
 
@@ -88,7 +88,7 @@ private:
     ServiceType m_type;
     int m_filterSatellite = -1;
     int m_filterTransponder = -1;
-    int m_filterFavorite = -1;
+    int m_filterFavourite = -1;
     bool m_sortedByName = false;
     std::string m_nameFilter; // folded
     int m_unfilteredRows = 0;

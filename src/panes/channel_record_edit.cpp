@@ -27,45 +27,45 @@ const char* PolarisationText(unsigned polarisation) {
 } // namespace
 
 void FillBlankChannel(ChannelRecord record) {
-    std::memset(record.bytes(), 0, ChannelRecord::kSize);
-    record.setServiceType(static_cast<std::uint8_t>(ServiceType::None));
-    record.setAudioLanguages(AudioLanguages(kNoAudioLanguages));
+    std::memset(record.RecordBytes(), 0, ChannelRecord::kSize);
+    record.SetServiceType(static_cast<std::uint8_t>(ServiceType::None));
+    record.SetAudioLanguages(AudioLanguages(kNoAudioLanguages));
 }
 
 void StoreAudioPids(ChannelRecord record, int side, const AudioPids& pids) {
     int stored = 0;
     for (const std::uint16_t pid : pids)
         if (pid != 0)
-            record.setAudioPid(stored++, pid);
+            record.SetAudioPid(stored++, pid);
     for (int slot = stored; slot < ChannelRecord::kAudioPidCount; ++slot)
-        record.setAudioPid(slot, 0);
-    ServiceWord word = record.serviceWord(side);
-    word.setAudioPidCount(static_cast<unsigned>(stored));
-    record.setServiceWord(side, word);
+        record.SetAudioPid(slot, 0);
+    ServiceWord word = record.SidedServiceWord(side);
+    word.SetAudioPidCount(static_cast<unsigned>(stored));
+    record.SetServiceWord(side, word);
 }
 
 void SetChannelScrambled(OrderedLists& lists, ChannelRecord record, int pk, bool scrambled) {
     const int side = TunerSideOfPk(pk);
-    ServiceWord word = record.serviceWord(side);
-    if (word.scrambled() == scrambled)
+    ServiceWord word = record.SidedServiceWord(side);
+    if (word.Scrambled() == scrambled)
         return;
     const unsigned fsIndex = scrambled ? 1 : 0;
-    const LinkWord link = record.fsLink(side).withIndex(fsIndex);
-    record.setFsLink(side, link);
-    const unsigned type = record.serviceType();
-    if (type <= static_cast<unsigned>(ServiceType::Data) && record.presentOn(side)) {
+    const LinkWord link = record.FsLink(side).WithIndex(fsIndex);
+    record.SetFsLink(side, link);
+    const unsigned type = record.ServiceTypeCode();
+    if (type <= static_cast<unsigned>(ServiceType::Data) && record.PresentOn(side)) {
         const auto listedPk = static_cast<std::uint16_t>(pk);
         lists.RemovePk(FsKind(type), listedPk, true);
         AppendInSideOrder(lists, lists.Head(FsKind(type), static_cast<int>(fsIndex)), listedPk, link);
     }
-    word.setScrambled(scrambled);
-    record.setServiceWord(side, word);
+    word.SetScrambled(scrambled);
+    record.SetServiceWord(side, word);
 }
 
 std::string TransponderSummary(ConstTransponderRecord transponder) {
     char text[96];
-    std::snprintf(text, sizeof text, "%d   SR : %d   %s   %s\n", transponder.frequency(), transponder.symbolRate(),
-                  FecText(transponder.tuning().fec()), PolarisationText(transponder.tuning().polarisation()));
+    std::snprintf(text, sizeof text, "%d   SR : %d   %s   %s\n", transponder.Frequency(), transponder.SymbolRate(),
+                  FecText(transponder.Tuning().Fec()), PolarisationText(transponder.Tuning().PolarisationCode()));
     return text;
 }
 

@@ -46,7 +46,7 @@ void PaintChannelRow(QPainter& painter, const QRect& rect, const ChannelRowLook&
     if (look.selected)
         nameBackground = PaneColour(colours, EditorColour::SelBkgnd);
     else if (look.favourite)
-        nameBackground = PaneColour(colours, EditorColour::Favorite);
+        nameBackground = PaneColour(colours, EditorColour::Favourite);
     painter.fillRect(nameArea, nameBackground);
     QColor nameColour = PaneColour(colours, look.selected ? EditorColour::SelText : EditorColour::Text);
     if (look.skipped)

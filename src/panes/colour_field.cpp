@@ -24,7 +24,7 @@ ColourField::ColourField(const QString& label, QWidget* parent) : QAbstractButto
     connect(this, &QAbstractButton::clicked, this, [this] { ChooseColour(); });
 }
 
-void ColourField::setValue(EditorColourValue value) {
+void ColourField::SetValue(EditorColourValue value) {
     m_value = value;
     update();
 }
@@ -53,9 +53,9 @@ void ColourField::paintEvent(QPaintEvent*) {
 }
 
 void ColourField::ChooseColour() {
-    const QColor chosen = UserPrompts::colour(this, ToQColor(m_value), text());
+    const QColor chosen = UserPrompts::Colour(this, ToQColor(m_value), text());
     if (chosen.isValid())
-        setValue(FromQColor(chosen));
+        SetValue(FromQColor(chosen));
 }
 
 } // namespace vorlane::ui

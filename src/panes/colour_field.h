@@ -16,8 +16,8 @@ class ColourField : public QAbstractButton {
 public:
     ColourField(const QString& label, QWidget* parent);
 
-    EditorColourValue value() const { return m_value; }
-    void setValue(EditorColourValue value);
+    EditorColourValue Value() const { return m_value; }
+    void SetValue(EditorColourValue value);
 
     QSize sizeHint() const override;
 

@@ -32,7 +32,7 @@ constexpr ColourFieldSpec kColourFields[] = {
     {QT_TRANSLATE_NOOP("EditorConfigDialog", "Active Satellite"), "activeSatelliteColour", EditorColour::ActSatellite},
     {QT_TRANSLATE_NOOP("EditorConfigDialog", "Active TR"), "activeTransponderColour", EditorColour::ActTransponder},
     {QT_TRANSLATE_NOOP("EditorConfigDialog", "Channel Index"), "channelIndexColour", EditorColour::Index},
-    {QT_TRANSLATE_NOOP("EditorConfigDialog", "Favorite Channel"), "favoriteChannelColour", EditorColour::Favorite},
+    {QT_TRANSLATE_NOOP("EditorConfigDialog", "Favorite Channel"), "favoriteChannelColour", EditorColour::Favourite},
     {QT_TRANSLATE_NOOP("EditorConfigDialog", "Scrambled Text"), "scrambledTextColour", EditorColour::ScrambledText},
     {QT_TRANSLATE_NOOP("EditorConfigDialog", "Lock Text"), "lockTextColour", EditorColour::LockText},
     {QT_TRANSLATE_NOOP("EditorConfigDialog", "Satellite Line"), "satelliteLineColour", EditorColour::SatLine},
@@ -47,7 +47,7 @@ constexpr int kColourColumns = 2;
 } // namespace
 
 EditorConfigDialog::EditorConfigDialog(EditorSettings& settings, SettingsStore& store, QWidget* parent)
-    : QDialog(parent), m_settings(settings), m_edited(settings), m_store(store) {
+    : QDialog(parent), m_settings(settings), m_edited(settings), mStore(store) {
     setWindowTitle(QCoreApplication::translate("EditorConfigDialog", "Editor Configuration"));
     auto* layout = new QVBoxLayout(this);
 
@@ -92,14 +92,14 @@ EditorConfigDialog::EditorConfigDialog(EditorSettings& settings, SettingsStore& 
     const OkCancelButtons buttons = AddOkCancelButtons(*this, *layout);
     connect(buttons.ok, &QPushButton::clicked, this, [this] { AcceptIfValid(); });
 
-    m_columnWidth->setText(QString::number(m_edited.column_width()));
+    m_columnWidth->setText(QString::number(m_edited.ColumnWidth()));
     LoadColourFields();
-    m_keepBackup->setChecked(m_edited.keep_backup());
+    m_keepBackup->setChecked(m_edited.KeepBackup());
 }
 
 void EditorConfigDialog::LoadColourFields() {
     for (const auto& [colour, field] : m_colourFields)
-        field->setValue(m_edited.colour(colour));
+        field->SetValue(m_edited.Colour(colour));
 }
 
 // The reset works on the dialog's copy, so "Cancel" keeps the colours the panes had.
@@ -112,12 +112,12 @@ void EditorConfigDialog::AcceptIfValid() {
     std::int64_t width = 0;
     if (!ReadFieldInRange(*m_columnWidth, EditorSettings::kMinColumnWidth, EditorSettings::kMaxColumnWidth, width))
         return;
-    m_edited.set_column_width(static_cast<int>(width));
+    m_edited.SetColumnWidth(static_cast<int>(width));
     for (const auto& [colour, field] : m_colourFields)
-        m_edited.set_colour(colour, field->value());
-    m_edited.set_keep_backup(m_keepBackup->isChecked());
+        m_edited.SetColour(colour, field->Value());
+    m_edited.SetKeepBackup(m_keepBackup->isChecked());
     m_settings = m_edited;
-    m_settings.Save(m_store);
+    m_settings.Save(mStore);
     accept();
 }
 
@@ -129,7 +129,7 @@ void EditorConfigDialog::mousePressEvent(QMouseEvent* event) {
 
 int EditEditorConfiguration(QWidget* parent, EditorSettings& settings, SettingsStore& store) {
     EditorConfigDialog dialog(settings, store, parent);
-    return UserPrompts::exec(dialog) == QDialog::Accepted ? 1 : 0;
+    return UserPrompts::Exec(dialog) == QDialog::Accepted ? 1 : 0;
 }
 
 } // namespace vorlane::ui

@@ -35,7 +35,7 @@ private:
 
     EditorSettings& m_settings;
     EditorSettings m_edited;
-    SettingsStore& m_store;
+    SettingsStore& mStore;
     QLineEdit* m_columnWidth;
     QCheckBox* m_keepBackup;
     std::vector<std::pair<EditorColour, ColourField*>> m_colourFields;

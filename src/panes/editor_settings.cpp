@@ -13,7 +13,7 @@ constexpr std::array<EditorColourEntry, kEditorColourCount> kColourTable{{
     {EditorColour::SelBkgnd, "SelBkgnd", 0x6B2408, 0x6B2408},
     {EditorColour::ActSatellite, "ActSatellite", 0xFFAAFF, 0xFFAAFF},
     {EditorColour::ActTransponder, "ActTransponder", 0xFFFFC3, 0xFFFFC3},
-    {EditorColour::Favorite, "Favorite", 0xFF46BC, 0xFF46BC},
+    {EditorColour::Favourite, "Favorite", 0xFF46BC, 0xFF46BC},
     {EditorColour::Index, "Index", 0xF0C8C8, 0xFADCDC},
     {EditorColour::Scrambled, "Scrambled", 0xC8C8FF, 0xC8C8FF},
     {EditorColour::SatLine, "SatLine", 0xFFEBFF, 0xFFEBFF},
@@ -33,14 +33,14 @@ std::span<const EditorColourEntry, kEditorColourCount> EditorColourTable() {
 
 EditorSettings::EditorSettings() : m_columnWidth(kDefaultColumnWidth) {
     for (const EditorColourEntry& entry : kColourTable)
-        set_colour(entry.colour, entry.profileDefault);
+        SetColour(entry.colour, entry.profileDefault);
 }
 
 void EditorSettings::Load(const SettingsStore& store) {
     m_columnWidth = store.ReadProfileNumber(kDisplaySection, kColumnWidthKey, kDefaultColumnWidth);
     for (const EditorColourEntry& entry : kColourTable) {
         const int stored = store.ReadProfileNumber(kColourSection, entry.key, static_cast<int>(entry.profileDefault));
-        set_colour(entry.colour, static_cast<EditorColourValue>(stored));
+        SetColour(entry.colour, static_cast<EditorColourValue>(stored));
     }
     m_keepBackup = store.ReadProfileNumber(kFilesSection, kKeepBackupKey, 1) != 0;
 }
@@ -48,7 +48,7 @@ void EditorSettings::Load(const SettingsStore& store) {
 int EditorSettings::Save(SettingsStore& store) const {
     int allStored = store.WriteProfileNumber(kDisplaySection, kColumnWidthKey, m_columnWidth);
     for (const EditorColourEntry& entry : kColourTable) {
-        if (!store.WriteProfileNumber(kColourSection, entry.key, static_cast<int>(colour(entry.colour))))
+        if (!store.WriteProfileNumber(kColourSection, entry.key, static_cast<int>(Colour(entry.colour))))
             allStored = 0;
     }
     if (!store.WriteProfileNumber(kFilesSection, kKeepBackupKey, m_keepBackup ? 1 : 0))
@@ -58,7 +58,7 @@ int EditorSettings::Save(SettingsStore& store) const {
 
 void EditorSettings::ResetColours() {
     for (const EditorColourEntry& entry : kColourTable)
-        set_colour(entry.colour, entry.resetValue);
+        SetColour(entry.colour, entry.resetValue);
 }
 
 } // namespace vorlane

@@ -23,7 +23,7 @@ enum class EditorColour {
     SelBkgnd,
     ActSatellite,
     ActTransponder,
-    Favorite,
+    Favourite,
     Index,
     Scrambled,
     SatLine,
@@ -63,13 +63,13 @@ public:
     // The values of an empty profile.
     EditorSettings();
 
-    int column_width() const { return m_columnWidth; }
-    void set_column_width(int width) { m_columnWidth = width; }
-    EditorColourValue colour(EditorColour which) const { return m_colours[static_cast<std::size_t>(which)]; }
-    void set_colour(EditorColour which, EditorColourValue value) { m_colours[static_cast<std::size_t>(which)] = value; }
+    int ColumnWidth() const { return m_columnWidth; }
+    void SetColumnWidth(int width) { m_columnWidth = width; }
+    EditorColourValue Colour(EditorColour which) const { return m_colours[static_cast<std::size_t>(which)]; }
+    void SetColour(EditorColour which, EditorColourValue value) { m_colours[static_cast<std::size_t>(which)] = value; }
     // Whether the first save over an opened file keeps the old file as NAME.bak.
-    bool keep_backup() const { return m_keepBackup; }
-    void set_keep_backup(bool keep) { m_keepBackup = keep; }
+    bool KeepBackup() const { return m_keepBackup; }
+    void SetKeepBackup(bool keep) { m_keepBackup = keep; }
 
     // Column width, every colour and the backup choice from the profile; a missing value takes its default.
     void Load(const SettingsStore& store);

@@ -44,23 +44,23 @@ FindDialog::FindDialog(FindState& state, QWidget* parent) : QDialog(parent), m_s
     grid->addLayout(options, 1, 0, 1, 2);
     grid->addWidget(cancel, 1, 2, Qt::AlignTop);
 
-    m_findText->setText(QString::fromLatin1(m_state.find_text));
+    m_findText->setText(QString::fromLatin1(m_state.findText));
     m_findText->selectAll();
-    m_wholeWord->setChecked(m_state.whole_word);
-    m_matchCase->setChecked(m_state.match_case);
+    m_wholeWord->setChecked(m_state.wholeWord);
+    m_matchCase->setChecked(m_state.matchCase);
 }
 
 void FindDialog::StoreAndAccept() {
-    m_state.find_text =
+    m_state.findText =
         m_findText->text().left(static_cast<int>(FindState::kMaxFindTextLength)).toLatin1().toStdString();
-    m_state.whole_word = m_wholeWord->isChecked();
-    m_state.match_case = m_matchCase->isChecked();
+    m_state.wholeWord = m_wholeWord->isChecked();
+    m_state.matchCase = m_matchCase->isChecked();
     accept();
 }
 
 int AskFind(QWidget* parent, FindState& state) {
     FindDialog dialog(state, parent);
-    return UserPrompts::exec(dialog) == QDialog::Accepted ? 1 : 0;
+    return UserPrompts::Exec(dialog) == QDialog::Accepted ? 1 : 0;
 }
 
 } // namespace vorlane::ui

@@ -30,11 +30,11 @@ bool HasWord(std::string_view text, std::string_view word) {
 } // namespace
 
 bool FindMatches(const FindState& state, std::string_view rowText) {
-    if (state.find_text.empty())
+    if (state.findText.empty())
         return false;
-    const std::string needle = Folded(state.find_text, state.match_case);
-    const std::string haystack = Folded(rowText, state.match_case);
-    if (state.whole_word)
+    const std::string needle = Folded(state.findText, state.matchCase);
+    const std::string haystack = Folded(rowText, state.matchCase);
+    if (state.wholeWord)
         return HasWord(haystack, needle);
     return haystack.find(needle) != std::string::npos;
 }

@@ -11,13 +11,13 @@ namespace vorlane {
 struct FindState {
     static constexpr std::size_t kMaxFindTextLength = 32;
 
-    std::string find_text; // bytes as the rows show them (ISO-8859-1)
-    bool whole_word = false;
-    bool match_case = false;
+    std::string findText; // bytes as the rows show them (ISO-8859-1)
+    bool wholeWord = false;
+    bool matchCase = false;
 };
 
-// Without whole_word the text may occur anywhere in the row; with it, one of the row's words (cut at space , - +
-// ~ | / \ ` _ tab and newline) must equal the text. Without match_case both sides compare in lower case. An
+// Without wholeWord the text may occur anywhere in the row; with it, one of the row's words (cut at space , - +
+// ~ | / \ ` _ tab and newline) must equal the text. Without matchCase both sides compare in lower case. An
 // empty find text matches nothing.
 bool FindMatches(const FindState& state, std::string_view rowText);
 

@@ -46,45 +46,45 @@ void PaintLabelRow(QPainter& painter, const QStyleOptionViewItem& option, const 
 
 SatellitePane::SatellitePane(PaneHost& host, QWidget* parent) : PaneListView(host, PaneKind::Satellite, parent) {
     setObjectName(QStringLiteral("satellitePane"));
-    set_drag_enabled(true);
+    SetDragEnabled(true);
     m_allFont = font();
     m_allFont.setItalic(true);
 }
 
 void SatellitePane::Refill() {
     std::vector<int> rows{-1};
-    const std::vector<int> satellites = SatelliteRows(host().database(), m_sortMode);
+    const std::vector<int> satellites = SatelliteRows(Host().Database(), m_sortMode);
     rows.insert(rows.end(), satellites.begin(), satellites.end());
     SetRows(std::move(rows));
 }
 
 void SatellitePane::SetSortMode(int mode) {
     m_sortMode = mode;
-    set_drag_enabled(mode == 0);
+    SetDragEnabled(mode == 0);
     Refill();
 }
 
-int SatellitePane::selectedSatellite() const {
-    return rowId(selectedRow());
+int SatellitePane::SelectedSatellite() const {
+    return RowId(SelectedRow());
 }
 
 std::string SatellitePane::RowText(int row) const {
-    const int satellite = rowId(row);
+    const int satellite = RowId(row);
     if (satellite < 0)
         return AllSatellitesText();
-    const ChannelDatabase& db = host().database();
-    return SatelliteLabel(db, db.satellite(satellite).bytes());
+    const ChannelDatabase& db = Host().Database();
+    return SatelliteLabel(db, db.Satellite(satellite).RecordBytes());
 }
 
 void SatellitePane::PaintRow(QPainter& painter, const QStyleOptionViewItem& option, int row) const {
-    const EditorSettings& settings = colours();
-    const int satellite = rowId(row);
+    const EditorSettings& settings = Colours();
+    const int satellite = RowId(row);
     if (satellite < 0) {
         painter.setFont(m_allFont);
         PaintLabelRow(painter, option, settings, PaneColour(settings, EditorColour::Bkgnd), AllSatellitesText(),
                       Qt::AlignHCenter);
     } else {
-        const bool carriesChannels = !IsSatelliteEmpty(host().database(), satellite);
+        const bool carriesChannels = !IsSatelliteEmpty(Host().Database(), satellite);
         const QColor background = carriesChannels ? PaneColour(settings, EditorColour::ActSatellite)
                                                   : RowBackground(settings, row, EditorColour::SatLine);
         PaintLabelRow(painter, option, settings, background, RowText(row), Qt::AlignLeft);
@@ -104,35 +104,35 @@ void SatellitePane::keyPressEvent(QKeyEvent* event) {
 
 TransponderPane::TransponderPane(PaneHost& host, QWidget* parent) : PaneListView(host, PaneKind::Transponder, parent) {
     setObjectName(QStringLiteral("transponderPane"));
-    set_drag_enabled(true);
+    SetDragEnabled(true);
 }
 
 void TransponderPane::Refill(int satellite) {
     m_satellite = satellite;
-    SetRows(TransponderRows(host().database(), satellite, m_sortMode));
+    SetRows(TransponderRows(Host().Database(), satellite, m_sortMode));
 }
 
 void TransponderPane::SetSortMode(int mode) {
     m_sortMode = mode;
-    set_drag_enabled(mode == 0);
+    SetDragEnabled(mode == 0);
     Refill(m_satellite);
 }
 
 int TransponderPane::DeleteSelected() {
-    const int transponder = selectedTransponder();
+    const int transponder = SelectedTransponder();
     if (transponder < 0)
         return 0;
-    return DeleteTransponder(host().database(), transponder);
+    return DeleteTransponder(Host().Database(), transponder);
 }
 
 std::string TransponderPane::RowText(int row) const {
-    const ChannelDatabase& db = host().database();
-    const int transponder = rowId(row);
-    return transponder < 0 ? std::string() : TransponderLabel(db, db.transponder(transponder).bytes());
+    const ChannelDatabase& db = Host().Database();
+    const int transponder = RowId(row);
+    return transponder < 0 ? std::string() : TransponderLabel(db, db.Transponder(transponder).RecordBytes());
 }
 
 void TransponderPane::PaintRow(QPainter& painter, const QStyleOptionViewItem& option, int row) const {
-    PaintLabelRow(painter, option, colours(), RowBackground(colours(), row, EditorColour::TRLine), RowText(row),
+    PaintLabelRow(painter, option, Colours(), RowBackground(Colours(), row, EditorColour::TRLine), RowText(row),
                   Qt::AlignLeft);
     PaintMarks(painter, option, row);
 }
@@ -158,36 +158,36 @@ void TransponderPane::keyPressEvent(QKeyEvent* event) {
     PaneListView::keyPressEvent(event);
 }
 
-// --- FavoritePane ---
+// --- FavouritePane ---
 
-FavoritePane::FavoritePane(PaneHost& host, QWidget* parent) : PaneListView(host, PaneKind::Favorite, parent) {
+FavouritePane::FavouritePane(PaneHost& host, QWidget* parent) : PaneListView(host, PaneKind::Favourite, parent) {
     setObjectName(QStringLiteral("favoritePane"));
 }
 
-void FavoritePane::Refill() {
+void FavouritePane::Refill() {
     std::vector<int> groups;
     for (int group = 0; group < FavouriteGroups::kGroupCount; ++group)
         groups.push_back(group);
     SetRows(std::move(groups));
 }
 
-std::string FavoritePane::RowText(int row) const {
-    const int group = rowId(row);
-    ChannelDatabase& db = host().database();
-    const ListHead* head = db.lists().Head(FavouriteKind(group), 0);
+std::string FavouritePane::RowText(int row) const {
+    const int group = RowId(row);
+    ChannelDatabase& db = Host().Database();
+    const ListHead* head = db.Lists().Head(FavouriteKind(group), 0);
     const std::string name = HeldReceiverSettings(db).fav_name(static_cast<std::size_t>(group));
     char text[48];
     std::snprintf(text, sizeof text, " %s [%d]", name.c_str(), head ? head->count : 0);
     return text;
 }
 
-void FavoritePane::PaintRow(QPainter& painter, const QStyleOptionViewItem& option, int row) const {
-    PaintLabelRow(painter, option, colours(), RowBackground(colours(), row, EditorColour::TRLine), RowText(row),
+void FavouritePane::PaintRow(QPainter& painter, const QStyleOptionViewItem& option, int row) const {
+    PaintLabelRow(painter, option, Colours(), RowBackground(Colours(), row, EditorColour::TRLine), RowText(row),
                   Qt::AlignLeft);
     PaintMarks(painter, option, row);
 }
 
-void FavoritePane::keyPressEvent(QKeyEvent* event) {
+void FavouritePane::keyPressEvent(QKeyEvent* event) {
     // No keys of its own, and Return must never reach the form.
     if (IsReturn(*event)) {
         event->accept();

@@ -14,10 +14,10 @@ public:
     SatellitePane(PaneHost& host, QWidget* parent);
 
     void Refill();
-    int sort_mode() const { return m_sortMode; }
+    int SortMode() const { return m_sortMode; }
     void SetSortMode(int mode);
     // The satellite of the selected row; -1 for "All" or no selection.
-    int selectedSatellite() const;
+    int SelectedSatellite() const;
 
     std::string RowText(int row) const override;
     void PaintRow(QPainter& painter, const QStyleOptionViewItem& option, int row) const override;
@@ -36,10 +36,10 @@ public:
 
     // Transponders of a satellite, -1 for all.
     void Refill(int satellite);
-    int satellite() const { return m_satellite; }
-    int sort_mode() const { return m_sortMode; }
+    int Satellite() const { return m_satellite; }
+    int SortMode() const { return m_sortMode; }
     void SetSortMode(int mode);
-    int selectedTransponder() const { return rowId(selectedRow()); }
+    int SelectedTransponder() const { return RowId(SelectedRow()); }
     // Deletes the transponder of the selected row; 1, or 0 with none selected.
     int DeleteSelected();
 
@@ -54,12 +54,12 @@ private:
     int m_sortMode = 0;
 };
 
-class FavoritePane : public PaneListView {
+class FavouritePane : public PaneListView {
 public:
-    FavoritePane(PaneHost& host, QWidget* parent);
+    FavouritePane(PaneHost& host, QWidget* parent);
 
     void Refill();
-    int selectedGroup() const { return rowId(selectedRow()); }
+    int SelectedGroup() const { return RowId(SelectedRow()); }
 
     std::string RowText(int row) const override;
     void PaintRow(QPainter& painter, const QStyleOptionViewItem& option, int row) const override;

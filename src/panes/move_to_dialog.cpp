@@ -39,9 +39,9 @@ void MoveToDialog::AcceptIfValid() {
 
 int AskChannelMoveTarget(QWidget* parent, int& channelNumber) {
     MoveToDialog dialog(parent);
-    if (UserPrompts::exec(dialog) != QDialog::Accepted)
+    if (UserPrompts::Exec(dialog) != QDialog::Accepted)
         return 0;
-    channelNumber = dialog.channelNumber();
+    channelNumber = dialog.ChannelNumber();
     return 1;
 }
 

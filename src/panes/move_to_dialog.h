@@ -14,7 +14,7 @@ public:
 
     explicit MoveToDialog(QWidget* parent = nullptr);
 
-    int channelNumber() const { return m_number; }
+    int ChannelNumber() const { return m_number; }
 
 private:
     void AcceptIfValid();

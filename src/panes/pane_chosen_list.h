@@ -5,12 +5,12 @@
 namespace vorlane {
 
 struct ChosenList {
-    enum Kind : int { Satellite = 1, Transponder = 2, Favourite = 3 };
+    enum Kind : int { kSatellite = 1, kTransponder = 2, kFavourite = 3 };
 
-    Kind kind = Satellite;
+    Kind kind = kSatellite;
     int index = -1; // satellite (-1 = "All"), transponder or favourite group index
 
-    bool favourite() const { return kind == Favourite; }
+    bool Favourite() const { return kind == kFavourite; }
 };
 
 } // namespace vorlane

@@ -9,7 +9,7 @@
 namespace vorlane::ui {
 
 inline QColor PaneColour(const EditorSettings& settings, EditorColour which) {
-    return ToQColor(settings.colour(which));
+    return ToQColor(settings.Colour(which));
 }
 
 // Unselected rows alternate between the background and the pane's line colour (odd rows).

@@ -21,48 +21,48 @@ ListKind Typed(ListKind first, unsigned type) {
 void Relist(OrderedLists& lists, ListKind kind, int index, int pk, LinkWord link) {
     lists.RemovePk(kind, static_cast<std::uint16_t>(pk), true);
     AppendInSideOrder(lists, lists.Head(kind, index), static_cast<std::uint16_t>(pk),
-                      link.withIndex(static_cast<unsigned>(index)));
+                      link.WithIndex(static_cast<unsigned>(index)));
 }
 
 } // namespace
 
 int MoveChannelsToTransponder(ChannelDatabase& db, int transponder, std::span<const int> pks) {
-    if (transponder < 0 || transponder >= kTransponderCount || !db.tablesAllocated() ||
-        db.transponder(transponder).isFree())
+    if (transponder < 0 || transponder >= kTransponderCount || !db.TablesAllocated() ||
+        db.Transponder(transponder).IsFree())
         return 0;
-    const int satellite = static_cast<int>(db.transponder(transponder).satelliteLink().index());
-    OrderedLists& lists = db.lists();
+    const int satellite = static_cast<int>(db.Transponder(transponder).SatelliteLink().Index());
+    OrderedLists& lists = db.Lists();
     int moved = 0;
     for (const int pk : pks) {
         if (!ValidPk(pk))
             continue;
-        const ChannelRecord record = db.channelOfPk(pk);
+        const ChannelRecord record = db.ChannelOfPk(pk);
         const int side = TunerSideOfPk(pk);
-        const unsigned type = record.serviceType();
-        if (record.isFree() || !record.presentOn(side) || type > static_cast<unsigned>(ServiceType::Data) ||
-            static_cast<int>(record.transponderLink(side).index()) == transponder)
+        const unsigned type = record.ServiceTypeCode();
+        if (record.IsFree() || !record.PresentOn(side) || type > static_cast<unsigned>(ServiceType::Data) ||
+            static_cast<int>(record.TransponderLink(side).Index()) == transponder)
             continue;
-        const LinkWord transponderLink = record.transponderLink(side).withIndex(static_cast<unsigned>(transponder));
-        record.setTransponderLink(side, transponderLink);
+        const LinkWord transponderLink = record.TransponderLink(side).WithIndex(static_cast<unsigned>(transponder));
+        record.SetTransponderLink(side, transponderLink);
         Relist(lists, Typed(ListKind::TvByTransponder, type), transponder, pk, transponderLink);
-        if (satellite < kSatelliteCount && static_cast<int>(record.satelliteLink(side).index()) != satellite) {
-            const LinkWord satelliteLink = record.satelliteLink(side).withIndex(static_cast<unsigned>(satellite));
-            record.setSatelliteLink(side, satelliteLink);
+        if (satellite < kSatelliteCount && static_cast<int>(record.SatelliteLink(side).Index()) != satellite) {
+            const LinkWord satelliteLink = record.SatelliteLink(side).WithIndex(static_cast<unsigned>(satellite));
+            record.SetSatelliteLink(side, satelliteLink);
             Relist(lists, Typed(ListKind::TvBySatellite, type), satellite, pk, satelliteLink);
         }
         ++moved;
     }
     if (moved > 0) {
         RebuildPkChannel(db);
-        db.setModified(true);
+        db.SetModified(true);
     }
     return moved;
 }
 
-int MoveFavoriteChannels(ChannelDatabase& db, int group, int targetPk, std::span<const int> pks) {
+int MoveFavouriteChannels(ChannelDatabase& db, int group, int targetPk, std::span<const int> pks) {
     if (group < 0 || group >= FavouriteGroups::kGroupCount || !ValidPk(targetPk))
         return 0;
-    OrderedLists& lists = db.lists();
+    OrderedLists& lists = db.Lists();
     ListHead* head = lists.Head(FavouriteKind(group), 0);
     ListNode* anchor = lists.FindByPk(head, static_cast<std::uint16_t>(targetPk));
     if (!anchor)
@@ -91,7 +91,7 @@ int MoveFavoriteChannels(ChannelDatabase& db, int group, int targetPk, std::span
     lists.Renumber(head);
     lists.WriteBack(head);
     RebuildPkChannel(db);
-    db.setModified(true);
+    db.SetModified(true);
     return moved;
 }
 

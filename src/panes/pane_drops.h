@@ -18,6 +18,6 @@ int MoveChannelsToTransponder(ChannelDatabase& db, int transponder, std::span<co
 // Reorders favourite group `group`: the listed members follow the target member in the given order; the group
 // is renumbered and written back. Sets the modified flag when a member moved and rebuilds m_pKChannel.
 // Returns the number of members moved.
-int MoveFavoriteChannels(ChannelDatabase& db, int group, int targetPk, std::span<const int> pks);
+int MoveFavouriteChannels(ChannelDatabase& db, int group, int targetPk, std::span<const int> pks);
 
 } // namespace vorlane

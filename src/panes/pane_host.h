@@ -18,10 +18,10 @@ class PaneHost {
 public:
     virtual ~PaneHost() = default;
 
-    virtual ChannelDatabase& database() = 0;
-    virtual const EditorSettings& paneSettings() const = 0;
-    virtual ChosenList chosenList() const = 0;
-    virtual int displayFilter() const = 0;
+    virtual ChannelDatabase& Database() = 0;
+    virtual const EditorSettings& PaneSettings() const = 0;
+    virtual ChosenList CurrentChosenList() const = 0;
+    virtual int DisplayFilter() const = 0;
 
     // A pane command (menu, key); true when handled.
     virtual bool HandleCommand(int command) = 0;

@@ -37,12 +37,12 @@ public:
             return {};
         return m_ids[static_cast<std::size_t>(index.row())];
     }
-    void setIds(std::vector<int> ids) {
+    void SetIds(std::vector<int> ids) {
         beginResetModel();
         m_ids = std::move(ids);
         endResetModel();
     }
-    const std::vector<int>& ids() const { return m_ids; }
+    const std::vector<int>& Ids() const { return m_ids; }
 
 private:
     PaneListView& m_pane;
@@ -102,32 +102,32 @@ PaneListView::PaneListView(PaneHost& host, PaneKind kind, QWidget* parent)
 
 PaneListView::~PaneListView() = default;
 
-int PaneListView::rowCount() const {
-    return static_cast<int>(m_model->ids().size());
+int PaneListView::RowCount() const {
+    return static_cast<int>(m_model->Ids().size());
 }
 
-int PaneListView::rowId(int row) const {
-    return row >= 0 && row < rowCount() ? m_model->ids()[static_cast<std::size_t>(row)] : -1;
+int PaneListView::RowId(int row) const {
+    return row >= 0 && row < RowCount() ? m_model->Ids()[static_cast<std::size_t>(row)] : -1;
 }
 
-int PaneListView::rowOf(int id) const {
-    const auto& ids = m_model->ids();
+int PaneListView::RowOf(int id) const {
+    const auto& ids = m_model->Ids();
     for (std::size_t i = 0; i < ids.size(); ++i)
         if (ids[i] == id)
             return static_cast<int>(i);
     return -1;
 }
 
-const std::vector<int>& PaneListView::rowIds() const {
-    return m_model->ids();
+const std::vector<int>& PaneListView::RowIds() const {
+    return m_model->Ids();
 }
 
-int PaneListView::caretRow() const {
+int PaneListView::CaretRow() const {
     const QModelIndex current = currentIndex();
     return current.isValid() ? current.row() : -1;
 }
 
-std::vector<int> PaneListView::selectedRows() const {
+std::vector<int> PaneListView::SelectedRows() const {
     std::vector<int> rows;
     for (const QModelIndex& index : selectionModel()->selectedIndexes())
         rows.push_back(index.row());
@@ -135,14 +135,14 @@ std::vector<int> PaneListView::selectedRows() const {
     return rows;
 }
 
-int PaneListView::selectedRow() const {
-    const std::vector<int> rows = selectedRows();
+int PaneListView::SelectedRow() const {
+    const std::vector<int> rows = SelectedRows();
     return rows.empty() ? -1 : rows.front();
 }
 
 void PaneListView::SelectRow(int row) {
     Quiet quiet(*this);
-    if (row < 0 || row >= rowCount()) {
+    if (row < 0 || row >= RowCount()) {
         selectionModel()->clear();
         return;
     }
@@ -156,10 +156,10 @@ void PaneListView::SelectRows(const std::vector<int>& rows) {
     // Runs of neighbouring rows make one range each: a selection of thousands of single ranges is slow to apply.
     QItemSelection selection;
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (rows[i] < 0 || rows[i] >= rowCount())
+        if (rows[i] < 0 || rows[i] >= RowCount())
             continue;
         std::size_t last = i;
-        while (last + 1 < rows.size() && rows[last + 1] == rows[last] + 1 && rows[last + 1] < rowCount())
+        while (last + 1 < rows.size() && rows[last + 1] == rows[last] + 1 && rows[last + 1] < RowCount())
             ++last;
         selection.select(m_model->index(rows[i]), m_model->index(rows[last]));
         i = last;
@@ -181,31 +181,31 @@ void PaneListView::SetRows(std::vector<int> ids) {
     Quiet quiet(*this);
     m_dropRow = -1;
     m_insertRow = -1;
-    m_model->setIds(std::move(ids));
+    m_model->SetIds(std::move(ids));
     // New rows start at their beginning, not at where the old ones were scrolled to.
     horizontalScrollBar()->setValue(0);
 }
 
-void PaneListView::setDropRow(int row) {
+void PaneListView::SetDropRow(int row) {
     if (row == m_dropRow)
         return;
     m_dropRow = row;
     viewport()->update();
 }
 
-void PaneListView::setInsertRow(int row) {
+void PaneListView::SetInsertRow(int row) {
     if (row == m_insertRow)
         return;
     m_insertRow = row;
     viewport()->update();
 }
 
-int PaneListView::rowHeight() const {
+int PaneListView::RowHeight() const {
     return fontMetrics().height() + kRowPadding;
 }
 
 QSize PaneListView::RowSize() const {
-    return QSize(viewport()->width(), rowHeight());
+    return QSize(viewport()->width(), RowHeight());
 }
 
 void PaneListView::BeginDrag(QPoint) {
@@ -217,8 +217,8 @@ int PaneListView::HitTest(QPoint) {
 }
 
 void PaneListView::CancelDrag() {
-    setDropRow(-1);
-    setInsertRow(-1);
+    SetDropRow(-1);
+    SetInsertRow(-1);
     EndDrag();
 }
 
@@ -247,9 +247,9 @@ void PaneListView::ShowCursor(int code) {
 }
 
 bool PaneListView::Find(int startRow) {
-    if (m_find.find_text.empty() || startRow < 0 || startRow >= rowCount())
+    if (m_find.findText.empty() || startRow < 0 || startRow >= RowCount())
         return false;
-    for (int row = startRow; row < rowCount(); ++row) {
+    for (int row = startRow; row < RowCount(); ++row) {
         if (FindMatches(m_find, RowText(row))) {
             ShowFindMatch(row);
             // The match is what the user looked for: the other panes and the information line follow it.
@@ -273,17 +273,17 @@ void PaneListView::FindWithDialog() {
 
 // From the row after the caret row (the first row without one) to the end, then once from the top.
 void PaneListView::FindAgain() {
-    if (m_find.find_text.empty())
+    if (m_find.findText.empty())
         return;
-    const int start = caretRow() + 1;
-    if (Find(start < rowCount() ? start : 0) || (start > 0 && Find(0)))
+    const int start = CaretRow() + 1;
+    if (Find(start < RowCount() ? start : 0) || (start > 0 && Find(0)))
         return;
-    UserPrompts::message(this, QMessageBox::Information, QCoreApplication::translate("PaneListView", "Find"),
+    UserPrompts::Message(this, QMessageBox::Information, QCoreApplication::translate("PaneListView", "Find"),
                          QCoreApplication::translate("PaneListView", "Not found"));
 }
 
 void PaneListView::PaintMarks(QPainter& painter, const QStyleOptionViewItem& option, int row) const {
-    const QColor text = PaneColour(colours(), EditorColour::Text);
+    const QColor text = PaneColour(Colours(), EditorColour::Text);
     if (option.state & QStyle::State_HasFocus) {
         painter.setPen(QPen(text, 1, Qt::DotLine));
         painter.setBrush(Qt::NoBrush);

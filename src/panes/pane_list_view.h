@@ -16,7 +16,7 @@ class QStyleOptionViewItem;
 
 namespace vorlane::ui {
 
-enum class PaneKind { Satellite, Transponder, Favorite, Tv, Radio };
+enum class PaneKind { Satellite, Transponder, Favourite, Tv, Radio };
 
 class PaneRowModel;
 
@@ -28,28 +28,28 @@ public:
     PaneListView(PaneHost& host, PaneKind kind, QWidget* parent);
     ~PaneListView() override;
 
-    PaneKind kind() const { return m_kind; }
-    int rowCount() const;
+    PaneKind ShownKind() const { return m_kind; }
+    int RowCount() const;
     // The record number of a row (satellite, transponder or group index, channel PK; -1 for "All").
-    int rowId(int row) const;
-    int rowOf(int id) const; // -1 when no row carries it
-    const std::vector<int>& rowIds() const;
+    int RowId(int row) const;
+    int RowOf(int id) const; // -1 when no row carries it
+    const std::vector<int>& RowIds() const;
 
-    int caretRow() const;                  // the current row, -1 for none
-    std::vector<int> selectedRows() const; // ascending
-    int selectedRow() const;               // the first selected row, -1 for none
+    int CaretRow() const;                  // the current row, -1 for none
+    std::vector<int> SelectedRows() const; // ascending
+    int SelectedRow() const;               // the first selected row, -1 for none
     // Programmatic selection, never reported to the host as a choice.
     void SelectRow(int row);
     void SelectRows(const std::vector<int>& rows);
     void ClearSelection();
 
-    bool drag_enabled() const { return m_dragEnabled; }
-    void set_drag_enabled(bool enabled) { m_dragEnabled = enabled; }
-    bool dragging() const { return m_dragging; }
-    int drop_row() const { return m_dropRow; }
-    int insert_row() const { return m_insertRow; }
-    void setDropRow(int row);
-    void setInsertRow(int row);
+    bool DragEnabled() const { return m_dragEnabled; }
+    void SetDragEnabled(bool enabled) { m_dragEnabled = enabled; }
+    bool Dragging() const { return m_dragging; }
+    int DropRow() const { return m_dropRow; }
+    int InsertRow() const { return m_insertRow; }
+    void SetDropRow(int row);
+    void SetInsertRow(int row);
 
     // Drag protocol; points in viewport coordinates.
     virtual void BeginDrag(QPoint point);
@@ -66,15 +66,15 @@ public:
     // matched.
     void FindAgain();
 
-    int rowHeight() const;
+    int RowHeight() const;
     // The text a search compares, as drawn (ISO-8859-1 bytes).
     virtual std::string RowText(int row) const = 0;
     virtual void PaintRow(QPainter& painter, const QStyleOptionViewItem& option, int row) const = 0;
     virtual QSize RowSize() const;
 
 protected:
-    PaneHost& host() const { return m_host; }
-    const EditorSettings& colours() const { return m_host.paneSettings(); }
+    PaneHost& Host() const { return m_host; }
+    const EditorSettings& Colours() const { return m_host.PaneSettings(); }
     void SetRows(std::vector<int> ids);
     // The match found by Find: the other panes make it the current row.
     virtual void ShowFindMatch(int row);

@@ -25,8 +25,8 @@ ListKind Typed(ListKind first, ServiceType type) {
 }
 
 const ListHead* ChannelSource(const ChannelDatabase& db, const ChannelRowsQuery& query) {
-    const OrderedLists& lists = db.lists();
-    if (query.chosen.favourite()) {
+    const OrderedLists& lists = db.Lists();
+    if (query.chosen.Favourite()) {
         DebugOut("param1=%d, nFvIndex=%d\n", static_cast<int>(query.type), query.chosen.index);
         if (query.chosen.index < 0 || query.chosen.index >= FavouriteGroups::kGroupCount)
             return nullptr;
@@ -49,15 +49,15 @@ const ListHead* ChannelSource(const ChannelDatabase& db, const ChannelRowsQuery&
 }
 
 bool PassesFilters(const ChannelDatabase& db, const ChannelRowsQuery& query, int pk) {
-    const ConstChannelRecord record = db.channelOfPk(pk);
+    const ConstChannelRecord record = db.ChannelOfPk(pk);
     const int side = TunerSideOfPk(pk);
-    if (record.serviceType() != static_cast<std::uint8_t>(query.type))
+    if (record.ServiceTypeCode() != static_cast<std::uint8_t>(query.type))
         return false;
-    if (query.satellite != -1 && static_cast<int>(record.satelliteLink(side).index()) != query.satellite)
+    if (query.satellite != -1 && static_cast<int>(record.SatelliteLink(side).Index()) != query.satellite)
         return false;
-    if (query.transponder != -1 && static_cast<int>(record.transponderLink(side).index()) != query.transponder)
+    if (query.transponder != -1 && static_cast<int>(record.TransponderLink(side).Index()) != query.transponder)
         return false;
-    return query.favourite == -1 || record.favouriteByte(side, query.favourite) != 0;
+    return query.favourite == -1 || record.FavouriteByte(side, query.favourite) != 0;
 }
 
 // Names without a name (empty or ".") say nothing, so they go last.
@@ -77,22 +77,22 @@ bool NameBefore(const std::string& a, const std::string& b) {
 } // namespace
 
 std::vector<int> SatelliteRows(const ChannelDatabase& db, int sortMode) {
-    std::vector<int> rows = ListMembers(db.lists().Head(ListKind::Satellites, 0));
+    std::vector<int> rows = ListMembers(db.Lists().Head(ListKind::Satellites, 0));
     if (sortMode == 1)
         std::stable_sort(rows.begin(), rows.end(), [&db](int a, int b) {
-            return db.satellite(a).orbitalPosition() < db.satellite(b).orbitalPosition();
+            return db.Satellite(a).OrbitalPosition() < db.Satellite(b).OrbitalPosition();
         });
     return rows;
 }
 
 std::vector<int> TransponderRows(const ChannelDatabase& db, int satellite, int sortMode) {
     DebugOut("nSatelliteIndex=%d\n", satellite);
-    const ListHead* head = satellite == -1 ? db.lists().Head(ListKind::Transponders, 0)
-                                           : db.lists().Head(ListKind::SatelliteTransponders, satellite);
+    const ListHead* head = satellite == -1 ? db.Lists().Head(ListKind::Transponders, 0)
+                                           : db.Lists().Head(ListKind::SatelliteTransponders, satellite);
     std::vector<int> rows = ListMembers(head);
     if (sortMode == 1)
         std::stable_sort(rows.begin(), rows.end(),
-                         [&db](int a, int b) { return db.transponder(a).frequency() < db.transponder(b).frequency(); });
+                         [&db](int a, int b) { return db.Transponder(a).Frequency() < db.Transponder(b).Frequency(); });
     else if (sortMode != 0)
         DebugOut("unknown sort method...\n");
     return rows;
@@ -111,7 +111,7 @@ std::vector<int> ChannelRows(const ChannelDatabase& db, const ChannelRowsQuery& 
         std::vector<std::pair<std::string, int>> named;
         named.reserve(rows.size());
         for (const int pk : rows)
-            named.emplace_back(db.channelOfPk(pk).name(), pk);
+            named.emplace_back(db.ChannelOfPk(pk).Name(), pk);
         std::stable_sort(named.begin(), named.end(),
                          [](const auto& a, const auto& b) { return NameBefore(a.first, b.first); });
         for (std::size_t i = 0; i < named.size(); ++i)
@@ -122,7 +122,7 @@ std::vector<int> ChannelRows(const ChannelDatabase& db, const ChannelRowsQuery& 
 
 bool MatchesSelectionRule(const ChannelDatabase& db, int pk, int rule) {
     const int side = TunerSideOfPk(pk);
-    const ServiceWord word = db.channelOfPk(pk).serviceWord(side);
+    const ServiceWord word = db.ChannelOfPk(pk).SidedServiceWord(side);
     switch (rule) {
     case 0:
         return true;
@@ -131,13 +131,13 @@ bool MatchesSelectionRule(const ChannelDatabase& db, int pk, int rule) {
     case 2:
         return side == 1;
     case 3:
-        return !word.scrambled();
+        return !word.Scrambled();
     case 4:
-        return word.scrambled();
+        return word.Scrambled();
     case 5:
-        return word.locked();
+        return word.Locked();
     case 6:
-        return word.skipped();
+        return word.Skipped();
     default:
         return false;
     }

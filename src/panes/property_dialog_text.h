@@ -18,9 +18,9 @@ inline std::string RecordNameBytes(const QString& text) {
 
 // The name of the satellite a transponder belongs to; empty when its link names no satellite.
 inline QString SatelliteNameOf(const ChannelDatabase& db, ConstTransponderRecord transponder) {
-    const unsigned satellite = transponder.satelliteLink().index();
+    const unsigned satellite = transponder.SatelliteLink().Index();
     return satellite < static_cast<unsigned>(kSatelliteCount)
-               ? RecordNameText(db.satellite(static_cast<int>(satellite)).name())
+               ? RecordNameText(db.Satellite(static_cast<int>(satellite)).Name())
                : QString();
 }
 

@@ -46,7 +46,7 @@ int RenameFavouriteGroup(QWidget* parent, ReceiverSettings settings, int group) 
     if (group < 0 || group >= FavouriteGroups::kGroupCount)
         return 0;
     RenameDialog dialog(settings, group, parent);
-    return UserPrompts::exec(dialog) == QDialog::Accepted ? 1 : 0;
+    return UserPrompts::Exec(dialog) == QDialog::Accepted ? 1 : 0;
 }
 
 } // namespace vorlane::ui

@@ -59,7 +59,7 @@ bool ShowsUser(const QComboBox& list) {
 } // namespace
 
 SatelliteDialog::SatelliteDialog(SatelliteRecord record, ReceiverSettings settings, QWidget* parent)
-    : QDialog(parent), m_record(record), m_settings(settings), m_side(record.tunerConnection() == 1 ? 1 : 0) {
+    : QDialog(parent), m_record(record), m_settings(settings), m_side(record.TunerConnection() == 1 ? 1 : 0) {
     setWindowTitle(QCoreApplication::translate("SatelliteDialog", "Satellite"));
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("tabs"));
@@ -165,21 +165,21 @@ void SatelliteDialog::BuildPage(QWidget* page) {
 }
 
 void SatelliteDialog::Load() {
-    m_name->setText(RecordNameText(m_record.name()));
-    const int position = m_record.orbitalPosition();
+    m_name->setText(RecordNameText(m_record.Name()));
+    const int position = m_record.OrbitalPosition();
     m_longitude->setText(QString::fromStdString(FormatOrbitalDegrees(std::abs(position))));
     m_direction->setCurrentIndex(position < 0 ? kDirectionWest : 0);
-    const int lnbType = m_record.lnbType();
+    const int lnbType = m_record.LnbType();
     ShowIndex(*m_lnbType, lnbType < 0 ? 0u : static_cast<unsigned>(lnbType));
-    SelectLof(*m_lofLow, *m_lofLowUser, m_record.lnbLowFrequency());
-    SelectLof(*m_lofHigh, *m_lofHighUser, m_record.lnbHighFrequency());
+    SelectLof(*m_lofLow, *m_lofLowUser, m_record.LnbLowFrequency());
+    SelectLof(*m_lofHigh, *m_lofHighUser, m_record.LnbHighFrequency());
 
-    const LnbSwitchWord word = m_record.lnbSwitch(m_side);
-    ShowIndex(*m_diseqcType, word.diseqcType());
-    ShowIndex(*m_diseqcMotor, word.motorControl());
-    ShowIndex(*m_tone22k, word.toneFlag());
-    ShowIndex(*m_lnbPower, word.lnbPower());
-    ShowIndex(*m_toneBurst, word.toneBurst());
+    const LnbSwitchWord word = m_record.LnbSwitch(m_side);
+    ShowIndex(*m_diseqcType, word.DiseqcType());
+    ShowIndex(*m_diseqcMotor, word.MotorControl());
+    ShowIndex(*m_tone22k, word.ToneFlag());
+    ShowIndex(*m_lnbPower, word.LnbPower());
+    ShowIndex(*m_toneBurst, word.ToneBurst());
 
     m_tunerNumber->setCurrentIndex(m_side);
     ShowIndex(*m_tunerConnection, m_settings.tuner_connection());
@@ -201,7 +201,7 @@ void SatelliteDialog::UpdateDiseqcType() {
         m_diseqcPort->addItem(QString::number(port));
     m_diseqcPort->setEnabled(ports > 0);
     if (ports > 0)
-        ShowIndex(*m_diseqcPort, m_record.lnbSwitch(m_side).diseqcPort());
+        ShowIndex(*m_diseqcPort, m_record.LnbSwitch(m_side).DiseqcPort());
 }
 
 void SatelliteDialog::UpdateDiseqcMotor() {
@@ -231,7 +231,7 @@ bool SatelliteDialog::ReadLof(const QComboBox& list, QLineEdit& userEdit, std::u
 void SatelliteDialog::accept() {
     int tenths = 0;
     if (!ParseOrbitalTenths(m_longitude->text().toStdString(), kMaxLongitudeTenths, tenths)) {
-        UserPrompts::message(this, QMessageBox::Warning, windowTitle(),
+        UserPrompts::Message(this, QMessageBox::Warning, windowTitle(),
                              QCoreApplication::translate("SatelliteDialog", "Please enter a number between 0 and %1.")
                                  .arg(kMaxLongitudeTenths / 10));
         m_longitude->setFocus(Qt::OtherFocusReason);
@@ -243,30 +243,30 @@ void SatelliteDialog::accept() {
     if (!ReadLof(*m_lofLow, *m_lofLowUser, lofLow) || !ReadLof(*m_lofHigh, *m_lofHighUser, lofHigh))
         return;
 
-    m_record.setName(RecordNameBytes(m_name->text()));
+    m_record.SetName(RecordNameBytes(m_name->text()));
     m_settings.set_tuner_connection(
         static_cast<std::uint8_t>(ChosenIndex(*m_tunerConnection, m_settings.tuner_connection())));
-    m_record.setOrbitalPosition(
+    m_record.SetOrbitalPosition(
         static_cast<std::int16_t>(m_direction->currentIndex() == kDirectionWest ? -tenths : tenths));
-    m_record.setLnbType(
-        static_cast<std::int8_t>(ChosenIndex(*m_lnbType, static_cast<std::uint8_t>(m_record.lnbType()))));
-    m_record.setLnbLowFrequency(lofLow);
-    m_record.setLnbHighFrequency(lofHigh);
+    m_record.SetLnbType(
+        static_cast<std::int8_t>(ChosenIndex(*m_lnbType, static_cast<std::uint8_t>(m_record.LnbType()))));
+    m_record.SetLnbLowFrequency(lofLow);
+    m_record.SetLnbHighFrequency(lofHigh);
 
-    LnbSwitchWord word = m_record.lnbSwitch(m_side);
-    word.setDiseqcType(ChosenIndex(*m_diseqcType, word.diseqcType()));
-    word.setDiseqcPort(ChosenIndex(*m_diseqcPort, word.diseqcPort()));
-    word.setMotorControl(ChosenIndex(*m_diseqcMotor, word.motorControl()));
-    word.setLnbPower(ChosenIndex(*m_lnbPower, word.lnbPower()));
-    word.setToneFlag(ChosenIndex(*m_tone22k, word.toneFlag()));
-    word.setToneBurst(ChosenIndex(*m_toneBurst, word.toneBurst()));
-    m_record.setLnbSwitch(m_side, word);
+    LnbSwitchWord word = m_record.LnbSwitch(m_side);
+    word.SetDiseqcType(ChosenIndex(*m_diseqcType, word.DiseqcType()));
+    word.SetDiseqcPort(ChosenIndex(*m_diseqcPort, word.DiseqcPort()));
+    word.SetMotorControl(ChosenIndex(*m_diseqcMotor, word.MotorControl()));
+    word.SetLnbPower(ChosenIndex(*m_lnbPower, word.LnbPower()));
+    word.SetToneFlag(ChosenIndex(*m_tone22k, word.ToneFlag()));
+    word.SetToneBurst(ChosenIndex(*m_toneBurst, word.ToneBurst()));
+    m_record.SetLnbSwitch(m_side, word);
     QDialog::accept();
 }
 
 int EditSatellite(QWidget* parent, SatelliteRecord record, ReceiverSettings settings) {
     SatelliteDialog dialog(record, settings, parent);
-    return UserPrompts::exec(dialog) == QDialog::Accepted ? 1 : 0;
+    return UserPrompts::Exec(dialog) == QDialog::Accepted ? 1 : 0;
 }
 
 } // namespace vorlane::ui

@@ -84,11 +84,11 @@ TransponderDialog::TransponderDialog(TransponderRecord record, const QString& sa
 }
 
 void TransponderDialog::Load() {
-    m_frequency->setText(QString::number(m_record.frequency()));
-    m_transportStreamId->setText(QString::number(m_record.transportStreamId()));
-    ShowIndex(*m_polarity, m_record.tuning().polarisation());
-    ShowIndex(*m_fec, m_record.tuning().fec());
-    m_symbolRate->setText(QString::number(m_record.symbolRate()));
+    m_frequency->setText(QString::number(m_record.Frequency()));
+    m_transportStreamId->setText(QString::number(m_record.TransportStreamId()));
+    ShowIndex(*m_polarity, m_record.Tuning().PolarisationCode());
+    ShowIndex(*m_fec, m_record.Tuning().Fec());
+    m_symbolRate->setText(QString::number(m_record.SymbolRate()));
 }
 
 bool TransponderDialog::eventFilter(QObject* watched, QEvent* event) {
@@ -126,22 +126,22 @@ void TransponderDialog::accept() {
     m_checking = false;
     if (!valid)
         return;
-    m_record.setTransportStreamId(static_cast<std::uint16_t>(fields.transportStreamId));
-    m_record.setFrequency(static_cast<std::uint16_t>(fields.frequency));
-    m_record.setSymbolRate(static_cast<std::uint16_t>(fields.symbolRate));
-    TuningWord tuning = m_record.tuning();
-    tuning.setPolarisation(ChosenIndex(*m_polarity, tuning.polarisation()));
-    tuning.setFec(ChosenIndex(*m_fec, tuning.fec()));
-    m_record.setTuning(tuning);
+    m_record.SetTransportStreamId(static_cast<std::uint16_t>(fields.transportStreamId));
+    m_record.SetFrequency(static_cast<std::uint16_t>(fields.frequency));
+    m_record.SetSymbolRate(static_cast<std::uint16_t>(fields.symbolRate));
+    TuningWord tuning = m_record.Tuning();
+    tuning.SetPolarisation(ChosenIndex(*m_polarity, tuning.PolarisationCode()));
+    tuning.SetFec(ChosenIndex(*m_fec, tuning.Fec()));
+    m_record.SetTuning(tuning);
     QDialog::accept();
 }
 
 int EditTransponder(QWidget* parent, ChannelDatabase& db, int index) {
     if (index < 0 || index >= kTransponderCount)
         return 0;
-    const TransponderRecord record = db.transponder(index);
+    const TransponderRecord record = db.Transponder(index);
     TransponderDialog dialog(record, SatelliteNameOf(db, record), parent);
-    return UserPrompts::exec(dialog) == QDialog::Accepted ? 1 : 0;
+    return UserPrompts::Exec(dialog) == QDialog::Accepted ? 1 : 0;
 }
 
 int AddNewTransponder(QWidget* parent, ChannelDatabase& db, int satelliteIndex) {
@@ -151,7 +151,7 @@ int AddNewTransponder(QWidget* parent, ChannelDatabase& db, int satelliteIndex) 
     const TransponderRecord record(bytes.data());
     FillNewTransponder(record, satelliteIndex);
     TransponderDialog dialog(record, SatelliteNameOf(db, record), parent);
-    if (UserPrompts::exec(dialog) != QDialog::Accepted)
+    if (UserPrompts::Exec(dialog) != QDialog::Accepted)
         return 0;
     return AddTransponder(db, bytes);
 }

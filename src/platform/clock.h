@@ -6,8 +6,8 @@
 namespace vorlane {
 
 // Milliseconds from a monotonic clock; unaffected by changes of the wall-clock time.
-std::uint64_t tickCountMs();
+std::uint64_t TickCountMs();
 
-void sleepMs(std::uint32_t milliseconds);
+void SleepMs(std::uint32_t milliseconds);
 
 } // namespace vorlane

@@ -26,11 +26,11 @@ enum class DeviceRead {
 
 struct DeviceWriteResult {
     enum Status {
-        Done,
-        Refused,     // the first attempt failed
-        Interrupted, // failed, timed out or was woken while waiting for the driver to take the rest
+        kDone,
+        kRefused,     // the first attempt failed
+        kInterrupted, // failed, timed out or was woken while waiting for the driver to take the rest
     };
-    Status status = Done;
+    Status status = kDone;
     int error = 0; // errno of the failure
 };
 
@@ -42,29 +42,29 @@ public:
     SerialDevice& operator=(const SerialDevice&) = delete;
 
     // Opens the device for exclusive reading and writing and remembers its settings.
-    [[nodiscard]] bool open(const std::string& path);
+    [[nodiscard]] bool Open(const std::string& path);
 
     // Applies the line settings, raises DTR and RTS and empties both driver queues.
-    [[nodiscard]] bool configure(const SerialLineSettings& line);
+    [[nodiscard]] bool Configure(const SerialLineSettings& line);
 
     // Drops DTR, empties the queues, restores the remembered settings and releases the device.
-    void close();
+    void Close();
 
-    bool isOpen() const { return m_fd >= 0; }
-    int fd() const { return m_fd; }
+    bool IsOpen() const { return m_fd >= 0; }
+    int Fd() const { return m_fd; }
 
     // Waits for input, a hang-up or a signal of wakeFd; timeoutMs < 0 waits without limit.
-    DeviceWait waitForInput(int wakeFd, int timeoutMs) const;
+    DeviceWait WaitForInput(int wakeFd, int timeoutMs) const;
 
     // Reads the queued bytes, at most capacity; count tells how many were read.
-    DeviceRead read(std::uint8_t* buffer, std::size_t capacity, std::size_t& count);
+    DeviceRead Read(std::uint8_t* buffer, std::size_t capacity, std::size_t& count);
 
     // Writes all bytes, waiting for room in the driver at most timeoutMs in all and giving up when
     // wakeFd is signalled.
-    DeviceWriteResult write(const std::uint8_t* data, std::size_t length, int wakeFd, int timeoutMs);
+    DeviceWriteResult Write(const std::uint8_t* data, std::size_t length, int wakeFd, int timeoutMs);
 
     // True when the device exists and could be taken exclusively right now; it is released again at once.
-    [[nodiscard]] static bool probe(const std::string& path);
+    [[nodiscard]] static bool Probe(const std::string& path);
 
 private:
     int m_fd = -1;

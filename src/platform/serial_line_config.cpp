@@ -8,7 +8,7 @@
 namespace vorlane {
 namespace {
 
-tcflag_t byteSizeFlag(std::uint8_t byteSize) {
+tcflag_t ByteSizeFlag(std::uint8_t byteSize) {
     switch (byteSize) {
     case 5:
         return CS5;
@@ -21,7 +21,7 @@ tcflag_t byteSizeFlag(std::uint8_t byteSize) {
     }
 }
 
-tcflag_t parityFlags(std::uint8_t parity) {
+tcflag_t ParityFlags(std::uint8_t parity) {
     switch (parity) {
     case kParityOdd:
         return PARENB | PARODD;
@@ -38,7 +38,7 @@ tcflag_t parityFlags(std::uint8_t parity) {
 
 } // namespace
 
-bool speedConstant(std::uint32_t bitsPerSecond, speed_t& constant) {
+bool SpeedConstant(std::uint32_t bitsPerSecond, speed_t& constant) {
     static constexpr std::array<std::pair<std::uint32_t, speed_t>, 13> kConstants{{
         {110, B110},
         {300, B300},
@@ -63,7 +63,7 @@ bool speedConstant(std::uint32_t bitsPerSecond, speed_t& constant) {
     return false;
 }
 
-bool makeLineTermios(const termios& current, const SerialLineSettings& line, termios& result) {
+bool MakeLineTermios(const termios& current, const SerialLineSettings& line, termios& result) {
     if (line.byteSize < 5 || line.byteSize > 8 || line.parity > kParitySpace || line.stopBits > kTwoStopBits)
         return false;
 
@@ -75,7 +75,7 @@ bool makeLineTermios(const termios& current, const SerialLineSettings& line, ter
         result.c_iflag |= IXON | IXOFF;
 
     result.c_cflag &= ~(CSIZE | PARENB | PARODD | CMSPAR | CSTOPB | CRTSCTS);
-    result.c_cflag |= CLOCAL | CREAD | byteSizeFlag(line.byteSize) | parityFlags(line.parity);
+    result.c_cflag |= CLOCAL | CREAD | ByteSizeFlag(line.byteSize) | ParityFlags(line.parity);
     if (line.stopBits != kOneStopBit) // one and a half is what the hardware sends for two at 5 bits
         result.c_cflag |= CSTOPB;
     if (line.flowControl & kFlowCtsRts)
@@ -90,21 +90,21 @@ bool makeLineTermios(const termios& current, const SerialLineSettings& line, ter
     return true;
 }
 
-bool applyLineSettings(int fd, const SerialLineSettings& line) {
+bool ApplyLineSettings(int fd, const SerialLineSettings& line) {
     termios current{};
     if (tcgetattr(fd, &current) != 0)
         return false;
     termios wanted{};
-    if (!makeLineTermios(current, line, wanted))
+    if (!MakeLineTermios(current, line, wanted))
         return false;
 
     speed_t constant = 0;
-    const bool hasConstant = speedConstant(line.baudRate, constant);
+    const bool hasConstant = SpeedConstant(line.baudRate, constant);
     if (hasConstant && cfsetspeed(&wanted, constant) != 0)
         return false;
     if (tcsetattr(fd, TCSANOW, &wanted) != 0)
         return false;
-    return hasConstant || setTerminalSpeed(fd, line.baudRate);
+    return hasConstant || SetTerminalSpeed(fd, line.baudRate);
 }
 
 } // namespace vorlane

@@ -10,12 +10,12 @@ namespace vorlane {
 // The terminal settings for a line, derived from the device's current ones: raw binary mode, receiver on,
 // modem status ignored, parity checking on, the given character format and flow control. The speed is
 // left alone (see applyLineSettings). False when a value is out of range.
-[[nodiscard]] bool makeLineTermios(const termios& current, const SerialLineSettings& line, termios& result);
+[[nodiscard]] bool MakeLineTermios(const termios& current, const SerialLineSettings& line, termios& result);
 
 // The B-constant of a rate, or false when the rate has none.
-[[nodiscard]] bool speedConstant(std::uint32_t bitsPerSecond, speed_t& constant);
+[[nodiscard]] bool SpeedConstant(std::uint32_t bitsPerSecond, speed_t& constant);
 
 // Applies the settings and the speed to an open terminal.
-[[nodiscard]] bool applyLineSettings(int fd, const SerialLineSettings& line);
+[[nodiscard]] bool ApplyLineSettings(int fd, const SerialLineSettings& line);
 
 } // namespace vorlane

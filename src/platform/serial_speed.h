@@ -7,9 +7,9 @@
 namespace vorlane {
 
 // Sets input and output speed of an open terminal to any rate, also one without a B-constant.
-[[nodiscard]] bool setTerminalSpeed(int fd, std::uint32_t bitsPerSecond);
+[[nodiscard]] bool SetTerminalSpeed(int fd, std::uint32_t bitsPerSecond);
 
 // Reads the output speed of an open terminal in bits per second; 0 when it cannot be read.
-std::uint32_t readTerminalSpeed(int fd);
+std::uint32_t ReadTerminalSpeed(int fd);
 
 } // namespace vorlane

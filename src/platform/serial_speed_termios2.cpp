@@ -6,7 +6,7 @@
 
 namespace vorlane {
 
-bool setTerminalSpeed(int fd, std::uint32_t bitsPerSecond) {
+bool SetTerminalSpeed(int fd, std::uint32_t bitsPerSecond) {
     if (bitsPerSecond == 0) // a zero rate would hang up the line
         return false;
     struct termios2 settings {};
@@ -20,7 +20,7 @@ bool setTerminalSpeed(int fd, std::uint32_t bitsPerSecond) {
     return ioctl(fd, TCSETS2, &settings) == 0;
 }
 
-std::uint32_t readTerminalSpeed(int fd) {
+std::uint32_t ReadTerminalSpeed(int fd) {
     struct termios2 settings {};
     if (ioctl(fd, TCGETS2, &settings) != 0)
         return 0;

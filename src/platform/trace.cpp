@@ -10,48 +10,48 @@ namespace vorlane {
 namespace {
 
 // Traces come from the user-interface thread and from the serial watcher, so the sink is guarded.
-std::mutex& sinkMutex() {
+std::mutex& SinkMutex() {
     static std::mutex m;
     return m;
 }
 
-TraceSink& installedSink() {
+TraceSink& InstalledSink() {
     static TraceSink sink;
     return sink;
 }
 
-bool environmentWantsTrace() {
+bool EnvironmentWantsTrace() {
     static const bool wanted = std::getenv("VORLANE_TRACE") != nullptr;
     return wanted;
 }
 
 } // namespace
 
-TraceSink setTraceSink(TraceSink sink) {
-    std::lock_guard lock(sinkMutex());
-    TraceSink previous = std::move(installedSink());
-    installedSink() = std::move(sink);
+TraceSink SetTraceSink(TraceSink sink) {
+    std::lock_guard lock(SinkMutex());
+    TraceSink previous = std::move(InstalledSink());
+    InstalledSink() = std::move(sink);
     return previous;
 }
 
-bool traceEnabled() {
-    std::lock_guard lock(sinkMutex());
-    return installedSink() || environmentWantsTrace();
+bool TraceEnabled() {
+    std::lock_guard lock(SinkMutex());
+    return InstalledSink() || EnvironmentWantsTrace();
 }
 
 TraceCapture::TraceCapture() {
-    m_previous = setTraceSink([this](std::string_view line) { m_text.append(line); });
+    m_previous = SetTraceSink([this](std::string_view line) { m_text.append(line); });
 }
 
 TraceCapture::~TraceCapture() {
-    setTraceSink(std::move(m_previous));
+    SetTraceSink(std::move(m_previous));
 }
 
 } // namespace vorlane
 
 void DebugOut(const char* format, ...) {
     using namespace vorlane;
-    if (!traceEnabled())
+    if (!TraceEnabled())
         return;
 
     va_list args;
@@ -65,9 +65,9 @@ void DebugOut(const char* format, ...) {
         std::vsnprintf(text.data(), text.size(), format, args);
     va_end(args);
 
-    std::lock_guard lock(sinkMutex());
-    if (installedSink())
-        installedSink()(std::string_view(text.data(), length > 0 ? static_cast<std::size_t>(length) : 0));
+    std::lock_guard lock(SinkMutex());
+    if (InstalledSink())
+        InstalledSink()(std::string_view(text.data(), length > 0 ? static_cast<std::size_t>(length) : 0));
     else
         std::fputs(text.data(), stderr);
 }

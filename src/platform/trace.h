@@ -11,10 +11,10 @@ namespace vorlane {
 using TraceSink = std::function<void(std::string_view line)>;
 
 // Installs a sink (an empty one restores the environment-controlled default) and returns the previous one.
-TraceSink setTraceSink(TraceSink sink);
+TraceSink SetTraceSink(TraceSink sink);
 
 // True when a trace would go anywhere; lets hot paths skip formatting.
-bool traceEnabled();
+bool TraceEnabled();
 
 // Captures every trace while it lives; restores the previous sink on destruction.
 class TraceCapture {
@@ -24,9 +24,9 @@ public:
     TraceCapture(const TraceCapture&) = delete;
     TraceCapture& operator=(const TraceCapture&) = delete;
 
-    const std::string& text() const { return m_text; }
-    bool contains(std::string_view needle) const { return m_text.find(needle) != std::string::npos; }
-    void clear() { m_text.clear(); }
+    const std::string& Text() const { return m_text; }
+    bool Contains(std::string_view needle) const { return m_text.find(needle) != std::string::npos; }
+    void Clear() { m_text.clear(); }
 
 private:
     std::string m_text;

@@ -11,10 +11,10 @@ public:
     WakeEvent(const WakeEvent&) = delete;
     WakeEvent& operator=(const WakeEvent&) = delete;
 
-    [[nodiscard]] bool create();
-    void signal();
-    void reset();
-    int fd() const { return m_fd; }
+    [[nodiscard]] bool Create();
+    void Signal();
+    void Reset();
+    int Fd() const { return m_fd; }
 
 private:
     int m_fd = -1;

@@ -47,7 +47,7 @@ void ReceiverSettings::set_position_word(PositionGroup group, std::size_t index,
 }
 
 std::string ReceiverSettings::fav_name(std::size_t group) const {
-    if (group >= L::kFavoriteGroupCount)
+    if (group >= L::kFavouriteGroupCount)
         return {};
     const auto field = m_bytes.subspan(L::kFavName + group * L::kFavNameLength, L::kFavNameLength);
     const auto end = std::find(field.begin(), field.end(), std::uint8_t{0});
@@ -55,7 +55,7 @@ std::string ReceiverSettings::fav_name(std::size_t group) const {
 }
 
 void ReceiverSettings::set_fav_name(std::size_t group, std::string_view name) {
-    if (group >= L::kFavoriteGroupCount)
+    if (group >= L::kFavouriteGroupCount)
         return;
     const auto field = m_bytes.subspan(L::kFavName + group * L::kFavNameLength, L::kFavNameLength);
     const std::size_t copied = std::min(name.size(), field.size());

@@ -23,7 +23,7 @@ inline constexpr std::uint8_t kMenuLockLanguage = 0x01;
 inline constexpr std::uint8_t kMenuLockTime = 0x02;
 inline constexpr std::uint8_t kMenuLockAudioVideo = 0x04;
 inline constexpr std::uint8_t kMenuLockEditChannels = 0x08;
-inline constexpr std::uint8_t kMenuLockEditFavorites = 0x10;
+inline constexpr std::uint8_t kMenuLockEditFavourites = 0x10;
 
 inline constexpr std::size_t kPasswordDigits = 4;
 
@@ -123,8 +123,8 @@ public:
     void set_pos_end_a(std::uint16_t v) { setU16(settings_layout::kPosEndA, v); }
     std::uint16_t pos_end_b() const { return u16(settings_layout::kPosEndB); }
     void set_pos_end_b(std::uint16_t v) { setU16(settings_layout::kPosEndB, v); }
-    std::uint32_t pos_word() const { return readLe32(m_bytes, settings_layout::kPosWord); }
-    void set_pos_word(std::uint32_t v) { writeLe32(m_bytes, settings_layout::kPosWord, v); }
+    std::uint32_t pos_word() const { return ReadLe32(m_bytes, settings_layout::kPosWord); }
+    void set_pos_word(std::uint32_t v) { WriteLe32(m_bytes, settings_layout::kPosWord, v); }
 
     // Slot-allocation cursors: the slot handed out last in each table.
     std::uint16_t last_satellite_slot() const { return u16(settings_layout::kLastSatelliteSlot); }
@@ -142,8 +142,8 @@ public:
 private:
     std::uint8_t u8(std::size_t offset) const { return m_bytes[offset]; }
     void setU8(std::size_t offset, std::uint8_t v) { m_bytes[offset] = v; }
-    std::uint16_t u16(std::size_t offset) const { return readLe16(m_bytes, offset); }
-    void setU16(std::size_t offset, std::uint16_t v) { writeLe16(m_bytes, offset, v); }
+    std::uint16_t u16(std::size_t offset) const { return ReadLe16(m_bytes, offset); }
+    void setU16(std::size_t offset, std::uint16_t v) { WriteLe16(m_bytes, offset, v); }
     std::int16_t s16(std::size_t offset) const { return static_cast<std::int16_t>(u16(offset)); }
     void setS16(std::size_t offset, std::int16_t v) { setU16(offset, static_cast<std::uint16_t>(v)); }
 

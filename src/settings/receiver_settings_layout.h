@@ -80,6 +80,6 @@ inline constexpr std::size_t kPrivateLevelsLength = 3;
 // Favourite group names, group 1 first.
 inline constexpr std::size_t kFavName = 0xB5A;
 inline constexpr std::size_t kFavNameLength = 16;
-inline constexpr std::size_t kFavoriteGroupCount = 8;
+inline constexpr std::size_t kFavouriteGroupCount = 8;
 
 } // namespace vorlane::settings_layout

@@ -61,11 +61,11 @@ ReceiverTime ShiftByHalfHours(const ReceiverTime& source, int halfHours) {
 }
 
 std::int32_t ReadLeInt32(const std::uint8_t* p, std::size_t offset) {
-    return static_cast<std::int32_t>(readLe32(p + offset));
+    return static_cast<std::int32_t>(ReadLe32(p + offset));
 }
 
 void WriteLeInt32(std::uint8_t* p, std::size_t offset, std::int32_t value) {
-    writeLe32(p + offset, static_cast<std::uint32_t>(value));
+    WriteLe32(p + offset, static_cast<std::uint32_t>(value));
 }
 
 } // namespace

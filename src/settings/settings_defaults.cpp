@@ -22,7 +22,7 @@ constexpr std::uint8_t kPrivateLevel = 16;
 // The receiver's start-of-year clock carries weekday 2 whatever day New Year falls on.
 constexpr std::int32_t kNewYearWeekday = 2;
 
-constexpr std::array<std::string_view, L::kFavoriteGroupCount> kStartupFavoriteNames = {
+constexpr std::array<std::string_view, L::kFavouriteGroupCount> kStartupFavouriteNames = {
     "NEWS", "MOVIE", "SPORTS", "MUSIC", "VARIETY", "CARTOON", "CULTURE", "ADULT"};
 
 ReceiverTime NewYearMidnight(std::int32_t yearSince1900) {
@@ -75,8 +75,8 @@ void SetPrivateDefaults(ReceiverSettings& settings) {
     std::ranges::fill(bytes.subspan(L::kPrivateLevels, L::kPrivateLevelsLength), kPrivateLevel);
 }
 
-void SetNumberedFavoriteNames(ReceiverSettings& settings) {
-    for (std::size_t group = 0; group < L::kFavoriteGroupCount; ++group) {
+void SetNumberedFavouriteNames(ReceiverSettings& settings) {
+    for (std::size_t group = 0; group < L::kFavouriteGroupCount; ++group) {
         char name[L::kFavNameLength + 1];
         std::snprintf(name, sizeof name, "FAV %d", static_cast<int>(group + 1));
         settings.set_fav_name(group, name);
@@ -94,7 +94,7 @@ void FillDefaults(ReceiverSettings& settings) {
     SetFactoryGeneralFields(settings);
     settings.set_clock(NewYearMidnight(2005 - kCalendarYearOfZero));
     SetPrivateDefaults(settings);
-    SetNumberedFavoriteNames(settings);
+    SetNumberedFavouriteNames(settings);
 }
 
 int CurrentLocalYear() {
@@ -131,8 +131,8 @@ void ApplyStartupSettings(ReceiverSettings& settings, int localYear) {
     settings.set_base_longitude(0);
     settings.set_base_latitude(0);
 
-    for (std::size_t group = 0; group < L::kFavoriteGroupCount; ++group)
-        settings.set_fav_name(group, kStartupFavoriteNames[group]);
+    for (std::size_t group = 0; group < L::kFavouriteGroupCount; ++group)
+        settings.set_fav_name(group, kStartupFavouriteNames[group]);
 }
 
 } // namespace vorlane

@@ -36,7 +36,7 @@ void ShowAboutBox(QWidget* parent) {
     layout->addSpacing(8);
     layout->addLayout(row);
     box.setMinimumWidth(240);
-    UserPrompts::exec(box);
+    UserPrompts::Exec(box);
 }
 
 } // namespace vorlane::ui

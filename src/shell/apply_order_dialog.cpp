@@ -14,7 +14,7 @@
 namespace vorlane::ui {
 
 ApplyOrderDialog::ApplyOrderDialog(const QString& folder, QWidget* parent)
-    : QDialog(parent), m_folder(folder), m_path(new QLineEdit(this)),
+    : QDialog(parent), mFolder(folder), m_path(new QLineEdit(this)),
       m_favourites(new QCheckBox(
           QCoreApplication::translate("ApplyOrderDialog", "Also copy favourite groups and their names"), this)) {
     setObjectName(QStringLiteral("applyOrderDialog"));
@@ -22,7 +22,7 @@ ApplyOrderDialog::ApplyOrderDialog(const QString& folder, QWidget* parent)
     auto* browse = new QPushButton(QCoreApplication::translate("ApplyOrderDialog", "Browse..."), this);
     connect(browse, &QPushButton::clicked, this, [this] {
         const QString path =
-            UserPrompts::openFileName(this, QCoreApplication::translate("ApplyOrderDialog", "Reference List"), m_folder,
+            UserPrompts::OpenFileName(this, QCoreApplication::translate("ApplyOrderDialog", "Reference List"), mFolder,
                                       QCoreApplication::translate("ApplyOrderDialog", "All files (*.*)"));
         if (!path.isEmpty())
             m_path->setText(path);
@@ -44,11 +44,11 @@ ApplyOrderDialog::ApplyOrderDialog(const QString& folder, QWidget* parent)
     layout->addWidget(buttons);
 }
 
-QString ApplyOrderDialog::referencePath() const {
+QString ApplyOrderDialog::ReferencePath() const {
     return m_path->text();
 }
 
-bool ApplyOrderDialog::copyFavourites() const {
+bool ApplyOrderDialog::CopyFavourites() const {
     return m_favourites->isChecked();
 }
 

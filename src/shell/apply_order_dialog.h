@@ -13,13 +13,13 @@ class ApplyOrderDialog : public QDialog {
 public:
     ApplyOrderDialog(const QString& folder, QWidget* parent = nullptr);
 
-    QString referencePath() const;
-    bool copyFavourites() const;
-    QLineEdit& pathField() { return *m_path; }
-    QCheckBox& favouritesBox() { return *m_favourites; }
+    QString ReferencePath() const;
+    bool CopyFavourites() const;
+    QLineEdit& PathField() { return *m_path; }
+    QCheckBox& FavouritesBox() { return *m_favourites; }
 
 private:
-    QString m_folder;
+    QString mFolder;
     QLineEdit* m_path;
     QCheckBox* m_favourites;
 };

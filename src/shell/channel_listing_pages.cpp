@@ -57,7 +57,7 @@ ChannelListingPages::ChannelListingPages(const ChannelDatabase& db, const QStrin
             int number = 0;
             for (const ChannelEntry& entry : entries) {
                 const std::string satellite =
-                    entry.satellite < 0 ? std::string() : db.satellite(entry.satellite).name();
+                    entry.satellite < 0 ? std::string() : db.Satellite(entry.satellite).Name();
                 m_lines.push_back(
                     {false,
                      {QString::number(++number), Latin1(entry.name), Latin1(std::string(Trimmed(satellite))),
@@ -68,7 +68,7 @@ ChannelListingPages::ChannelListingPages(const ChannelDatabase& db, const QStrin
     }
 }
 
-int ChannelListingPages::pageCount() const {
+int ChannelListingPages::PageCount() const {
     return std::max<int>(1, int((m_lines.size() + std::size_t(m_linesPerPage) - 1) / std::size_t(m_linesPerPage)));
 }
 
@@ -107,7 +107,7 @@ void ChannelListingPages::PaintPage(QPainter& painter, int page) const {
     painter.setFont(m_font);
     painter.drawText(
         QRect(left, m_page.bottom() - m_lineHeight, width, m_lineHeight), Qt::AlignCenter,
-        QCoreApplication::translate("ChannelListingPages", "Page %1 of %2").arg(page + 1).arg(pageCount()));
+        QCoreApplication::translate("ChannelListingPages", "Page %1 of %2").arg(page + 1).arg(PageCount()));
     painter.restore();
 }
 
@@ -115,7 +115,7 @@ void PrintChannelListing(QPrinter& printer, const ChannelDatabase& db, const QSt
     QPainter painter(&printer);
     const QRect page(QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
     const ChannelListingPages pages(db, heading, page, QFont(QStringLiteral("Sans Serif"), 9), &printer);
-    for (int i = 0; i < pages.pageCount(); ++i) {
+    for (int i = 0; i < pages.PageCount(); ++i) {
         if (i > 0)
             printer.newPage();
         pages.PaintPage(painter, i);

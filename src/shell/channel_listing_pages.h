@@ -22,7 +22,7 @@ public:
     ChannelListingPages(const ChannelDatabase& db, const QString& heading, const QRect& page, const QFont& font,
                         QPaintDevice* device);
 
-    int pageCount() const;
+    int PageCount() const;
     void PaintPage(QPainter& painter, int page) const;
 
 private:

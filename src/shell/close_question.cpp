@@ -8,10 +8,10 @@
 namespace vorlane {
 
 bool ConfirmClose(QWidget* parent, const ChannelDatabase& database, const SaveHandler& save) {
-    if (!database.modified())
+    if (!database.Modified())
         return true;
     const QMessageBox::StandardButton answer =
-        ui::UserPrompts::message(parent, QMessageBox::Question, QCoreApplication::translate("CloseQuestion", "Exit"),
+        ui::UserPrompts::Message(parent, QMessageBox::Question, QCoreApplication::translate("CloseQuestion", "Exit"),
                                  QCoreApplication::translate("CloseQuestion", "Do you want to save the changes ?"),
                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     switch (answer) {

@@ -18,7 +18,7 @@ namespace vorlane {
 
 CommandStateUpdater::CommandStateUpdater(CMirevoView& view, const ui::CommandActions& actions)
     : QObject(&view), m_view(view), m_actions(actions) {
-    const EditDocument& document = view.document();
+    const EditDocument& document = view.Document();
     connect(&document, &EditDocument::ListsRebuilt, this, &CommandStateUpdater::RenewViewCommands);
     connect(&document, &EditDocument::SelectionChanged, this, &CommandStateUpdater::RenewViewCommands);
     connect(&document, &EditDocument::HistoryChanged, this, [this] {
@@ -32,34 +32,34 @@ CommandStateUpdater::CommandStateUpdater(CMirevoView& view, const ui::CommandAct
 void CommandStateUpdater::RenewAll() {
     RenewViewCommands();
     RenewHistoryCommands();
-    RenewConnectionCommands(m_view.document().portOpen(), m_view.document().transferRunning());
+    RenewConnectionCommands(m_view.Document().PortOpen(), m_view.Document().TransferRunning());
 }
 
 // The panes were refilled (another sort order, or no rows at all) or chose other rows or another display filter.
 void CommandStateUpdater::RenewViewCommands() {
-    ui::CheckDisplayFilter(m_actions, m_view.displayFilter());
+    ui::CheckDisplayFilter(m_actions, m_view.DisplayFilter());
     RenewPaneCommands();
 }
 
 void CommandStateUpdater::RenewPaneCommands() {
-    const bool satelliteSelected = m_view.satellitePane().selectedSatellite() >= 0;
-    const bool transponderSelected = m_view.transponderPane().selectedRow() >= 0;
-    ui::ApplySatelliteMenuState(m_actions, {satelliteSelected, m_view.satellitePane().sort_mode()});
+    const bool satelliteSelected = m_view.SatelliteListPane().SelectedSatellite() >= 0;
+    const bool transponderSelected = m_view.TransponderListPane().SelectedRow() >= 0;
+    ui::ApplySatelliteMenuState(m_actions, {satelliteSelected, m_view.SatelliteListPane().SortMode()});
     ui::ApplyTransponderMenuState(m_actions,
-                                  {satelliteSelected, transponderSelected, m_view.transponderPane().rowCount() == 0,
-                                   m_view.transponderPane().sort_mode()});
-    const ReceiverSettings settings = HeldReceiverSettings(m_view.database());
+                                  {satelliteSelected, transponderSelected, m_view.TransponderListPane().RowCount() == 0,
+                                   m_view.TransponderListPane().SortMode()});
+    const ReceiverSettings settings = HeldReceiverSettings(m_view.Database());
     QStringList groupNames;
     for (int group = 0; group < FavouriteGroups::kGroupCount; ++group) {
         const std::string name = settings.fav_name(static_cast<std::size_t>(group));
         groupNames << QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
     }
-    const bool favouriteChosen = m_view.chosenList().favourite();
+    const bool favouriteChosen = m_view.CurrentChosenList().Favourite();
     const bool clipboardHoldsChannels = CMirevoView::ClipboardHoldsChannels();
-    for (ui::ChannelPane* pane : {&m_view.tvPane(), &m_view.radioPane()})
-        ui::ApplyChannelMenuState(m_actions, {pane == &m_view.radioPane(), favouriteChosen, transponderSelected,
-                                              pane->selectedRow() >= 0, pane->sorted_by_name(), groupNames,
-                                              clipboardHoldsChannels});
+    for (ui::ChannelPane* pane : {&m_view.TvPane(), &m_view.RadioPane()})
+        ui::ApplyChannelMenuState(m_actions,
+                                  {pane == &m_view.RadioPane(), favouriteChosen, transponderSelected,
+                                   pane->SelectedRow() >= 0, pane->SortedByName(), groupNames, clipboardHoldsChannels});
 }
 
 void CommandStateUpdater::RenewHistoryCommands() {
@@ -67,11 +67,11 @@ void CommandStateUpdater::RenewHistoryCommands() {
     QAction* redo = m_actions.Find(kCmdRedo);
     if (!undo || !redo)
         return;
-    const EditDocument& document = m_view.document();
-    undo->setText(document.undoText());
-    undo->setEnabled(document.history().CanUndo());
-    redo->setText(document.redoText());
-    redo->setEnabled(document.history().CanRedo());
+    const EditDocument& document = m_view.Document();
+    undo->setText(document.UndoText());
+    undo->setEnabled(document.History().CanUndo());
+    redo->setText(document.RedoText());
+    redo->setEnabled(document.History().CanRedo());
 }
 
 void CommandStateUpdater::RenewConnectionCommands(bool portOpen, bool transferRunning) {

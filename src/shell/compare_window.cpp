@@ -16,7 +16,7 @@ CompareWindow::CompareWindow(const ListDiff& diff, const QString& otherName, QWi
     setWindowTitle(QCoreApplication::translate("CompareWindow", "Compare with %1").arg(otherName));
     resize(620, 460);
     m_sections->setHeaderHidden(true);
-    if (diff.equal())
+    if (diff.Equal())
         new QTreeWidgetItem(m_sections, {QString::fromStdString(ListsEqualText(QtTexts()))});
     for (const DiffSection& section : diff.sections) {
         auto* top =

@@ -13,7 +13,7 @@ namespace vorlane::ui {
 class CompareWindow : public QDialog {
 public:
     CompareWindow(const ListDiff& diff, const QString& otherName, QWidget* parent = nullptr);
-    QTreeWidget& sections() { return *m_sections; }
+    QTreeWidget& Sections() { return *m_sections; }
 
 private:
     QTreeWidget* m_sections;

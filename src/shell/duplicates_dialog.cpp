@@ -42,7 +42,7 @@ DuplicatesDialog::DuplicatesDialog(const ChannelDatabase& database, RemoveHandle
     buttons->addButton(QDialogButtonBox::Close);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_remove, &QPushButton::clicked, this, [this, remove = std::move(remove)] {
-        remove(checkedPks());
+        remove(CheckedPks());
         Fill();
     });
     connect(m_merge, &QPushButton::clicked, this, [this, merge = std::move(merge)] {
@@ -84,7 +84,7 @@ void DuplicatesDialog::Fill() {
     m_merge->setEnabled(transponders > 0);
 }
 
-std::vector<int> DuplicatesDialog::checkedPks() const {
+std::vector<int> DuplicatesDialog::CheckedPks() const {
     std::vector<int> pks;
     for (int g = 0; g < m_groups->topLevelItemCount(); ++g) {
         const QTreeWidgetItem* group = m_groups->topLevelItem(g);

@@ -24,10 +24,10 @@ public:
                      QWidget* parent = nullptr);
 
     // The channel sides whose boxes are checked, group by group.
-    std::vector<int> checkedPks() const;
-    QTreeWidget& groups() { return *m_groups; }
-    QPushButton& removeButton() { return *m_remove; }
-    QPushButton& mergeButton() { return *m_merge; }
+    std::vector<int> CheckedPks() const;
+    QTreeWidget& Groups() { return *m_groups; }
+    QPushButton& RemoveButton() { return *m_remove; }
+    QPushButton& MergeButton() { return *m_merge; }
 
     // Finds the groups again after the database changed.
     void Fill();

@@ -56,7 +56,7 @@ void EditDocument::StartAfresh(Start start) {
 void EditDocument::MarkSaved() {
     m_history.AbsorbChanges();
     m_history.MarkSaved();
-    m_database.setModified(false);
+    m_database.SetModified(false);
     TellHistoryChanged();
 }
 
@@ -66,9 +66,9 @@ void EditDocument::TellHistoryChanged() {
 }
 
 void EditDocument::TellModified() {
-    if (m_database.modified() == m_modified)
+    if (m_database.Modified() == m_modified)
         return;
-    m_modified = m_database.modified();
+    m_modified = m_database.Modified();
     emit ModifiedChanged(m_modified);
 }
 
@@ -80,12 +80,12 @@ void EditDocument::NoteConnectionState(bool portOpen, bool transferRunning) {
     emit ConnectionStateChanged(portOpen, transferRunning);
 }
 
-QString EditDocument::undoText() const {
+QString EditDocument::UndoText() const {
     return WithLabel(QT_TRANSLATE_NOOP("EditDocument", "Undo"), QT_TRANSLATE_NOOP("EditDocument", "Undo %1"),
                      m_history.UndoLabel());
 }
 
-QString EditDocument::redoText() const {
+QString EditDocument::RedoText() const {
     return WithLabel(QT_TRANSLATE_NOOP("EditDocument", "Redo"), QT_TRANSLATE_NOOP("EditDocument", "Redo %1"),
                      m_history.RedoLabel());
 }

@@ -20,8 +20,8 @@ class EditDocument : public QObject {
 public:
     explicit EditDocument(ChannelDatabase& database, QObject* parent = nullptr);
 
-    ChannelDatabase& database() { return m_database; }
-    const EditHistory& history() const { return m_history; }
+    ChannelDatabase& Database() { return m_database; }
+    const EditHistory& History() const { return m_history; }
 
     // The end of every command that may have changed the database: what changed becomes one undo step named
     // `label` ("Delete 12 channels"), with the records the command worked on for the selection after undo.
@@ -41,16 +41,16 @@ public:
     void MarkSaved();
 
     // "Undo Delete 12 channels", or "Undo" alone when there is nothing to undo; the same for redo.
-    QString undoText() const;
-    QString redoText() const;
+    QString UndoText() const;
+    QString RedoText() const;
 
     // What the panes show was refilled, or their chosen rows changed.
     void NoteListsRebuilt() { emit ListsRebuilt(); }
     void NoteSelectionChanged() { emit SelectionChanged(); }
     // The loader's port and transfer now; ConnectionStateChanged when either differs from the last note.
     void NoteConnectionState(bool portOpen, bool transferRunning);
-    bool portOpen() const { return m_portOpen; }
-    bool transferRunning() const { return m_transferRunning; }
+    bool PortOpen() const { return m_portOpen; }
+    bool TransferRunning() const { return m_transferRunning; }
 
 signals:
     void HistoryChanged();

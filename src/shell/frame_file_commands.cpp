@@ -101,10 +101,10 @@ private:
 } // namespace
 
 FrameFileCommands::FrameFileCommands(CMainFrame& frame, ChannelDatabase& database, SettingsStore& store)
-    : m_frame(frame), m_database(database), m_store(store), m_recentFiles(store) {}
+    : m_frame(frame), m_database(database), mStore(store), m_recentFiles(store) {}
 
 void FrameFileCommands::New() {
-    const auto answer = UserPrompts::message(&m_frame, QMessageBox::Warning, ProgramTitle(),
+    const auto answer = UserPrompts::Message(&m_frame, QMessageBox::Warning, ProgramTitle(),
                                              QCoreApplication::translate("FrameFileCommands", "Clear all data ?"),
                                              QMessageBox::Yes | QMessageBox::No);
     if (answer != QMessageBox::Yes)
@@ -112,15 +112,15 @@ void FrameFileCommands::New() {
     Clear(m_database);
     Deinit(m_database);
     Init(m_database);
-    m_frame.view().document().StartAfresh();
+    m_frame.View().Document().StartAfresh();
     m_frame.ShowNoTitle();
-    m_frame.view().RefreshAllPanes();
+    m_frame.View().RefreshAllPanes();
 }
 
 void FrameFileCommands::Open() {
     if (!MaySetUnsavedWorkAside())
         return;
-    const QString path = UserPrompts::openFileName(&m_frame, QCoreApplication::translate("FrameFileCommands", "Open"),
+    const QString path = UserPrompts::OpenFileName(&m_frame, QCoreApplication::translate("FrameFileCommands", "Open"),
                                                    m_lastChosenPath, OpenFilter());
     if (!path.isEmpty())
         OpenChosenFile(path);
@@ -132,10 +132,10 @@ void FrameFileCommands::OpenPath(const QString& path) {
 }
 
 bool FrameFileCommands::MaySetUnsavedWorkAside() {
-    if (!m_database.modified())
+    if (!m_database.Modified())
         return true;
     const auto answer =
-        UserPrompts::message(&m_frame, QMessageBox::Question, ProgramTitle(),
+        UserPrompts::Message(&m_frame, QMessageBox::Question, ProgramTitle(),
                              QCoreApplication::translate("FrameFileCommands", "Do you want to save the changes ?"),
                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     if (answer == QMessageBox::Yes)
@@ -159,7 +159,7 @@ void FrameFileCommands::OpenChosenFile(const QString& path) {
     const QString leftOut = LeftOutText(result.import);
     if (!leftOut.isEmpty()) {
         m_frame.repaint();
-        m_frame.messageDialog().ShowModal(leftOut, ui::MessageDialog::kModeOk);
+        m_frame.Messages().ShowModal(leftOut, ui::MessageDialog::kModeOk);
     }
 }
 
@@ -170,31 +170,31 @@ void FrameFileCommands::OpenRecovered(std::vector<std::uint8_t> bytes, const QSt
         return;
     }
     ShowOpened(originalPath);
-    m_database.setModified(true);
-    m_frame.view().document().StartAfresh(EditDocument::kUnsaved);
+    m_database.SetModified(true);
+    m_frame.View().Document().StartAfresh(EditDocument::kUnsaved);
 }
 
 void FrameFileCommands::ShowOpened(const QString& path) {
-    m_frame.view().document().StartAfresh();
+    m_frame.View().Document().StartAfresh();
     if (path.isEmpty())
         m_frame.ShowNoTitle();
     else // an imported text list is named as such: Save will not write over it
-        m_frame.ShowFileTitle(m_database.currentPath().empty() ? FileName(path) + " (imported)" : FileName(path));
+        m_frame.ShowFileTitle(m_database.CurrentPath().empty() ? FileName(path) + " (imported)" : FileName(path));
     m_openedFileSaved = false;
-    m_frame.view().RefreshAllPanes();
+    m_frame.View().RefreshAllPanes();
 }
 
 void FrameFileCommands::Save() {
-    if (m_frame.messageDialog().ShowModal(QCoreApplication::translate("FrameFileCommands", "Are you sure Save?"),
-                                          ui::MessageDialog::kModeOkCancel) != ui::MessageDialog::kOk)
+    if (m_frame.Messages().ShowModal(QCoreApplication::translate("FrameFileCommands", "Are you sure Save?"),
+                                     ui::MessageDialog::kModeOkCancel) != ui::MessageDialog::kOk)
         return;
     WriteLikeSave();
 }
 
 int FrameFileCommands::WriteLikeSave() {
-    if (m_database.currentPath().empty())
+    if (m_database.CurrentPath().empty())
         return SaveAs();
-    return WriteChannelFile(m_database.currentPath());
+    return WriteChannelFile(m_database.CurrentPath());
 }
 
 int FrameFileCommands::SaveAs() {
@@ -220,13 +220,13 @@ void FrameFileCommands::Export() {
     if (csv ? ExportCsv(m_database, fileName) : TextExporter(m_database).Export(fileName))
         ShowInformation(Text(kWriteCompleteText));
     else
-        UserPrompts::message(&m_frame, QMessageBox::NoIcon, ProgramTitle(),
+        UserPrompts::Message(&m_frame, QMessageBox::NoIcon, ProgramTitle(),
                              QCoreApplication::translate("FrameFileCommands", "Error Opening Write source file <%1>")
                                  .arg(QFile::decodeName(QByteArray::fromStdString(fileName))));
 }
 
 QString FrameFileCommands::ChooseSavePath(const QString& title, const QString& filter, const QString& start) {
-    QString path = UserPrompts::saveFileName(&m_frame, title, start, filter);
+    QString path = UserPrompts::SaveFileName(&m_frame, title, start, filter);
     if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
         path += FilterExtension(filter);
     return path;
@@ -242,15 +242,15 @@ int FrameFileCommands::WriteChannelFile(const std::string& path) {
         ShowError(Text(kWriteFailedText));
         return 0;
     }
-    if (path == m_database.currentPath())
+    if (path == m_database.CurrentPath())
         m_openedFileSaved = true;
-    m_frame.view().document().MarkSaved();
+    m_frame.View().Document().MarkSaved();
     ShowInformation(Text(kWriteCompleteText));
     return 1;
 }
 
 bool FrameFileCommands::KeepBackupBeforeSave(const std::string& path) {
-    if (m_openedFileSaved || path != m_database.currentPath() || !m_frame.view().editorSettings().keep_backup())
+    if (m_openedFileSaved || path != m_database.CurrentPath() || !m_frame.View().CurrentEditorSettings().KeepBackup())
         return true;
     if (KeepBackup(path))
         return true;
@@ -262,15 +262,15 @@ bool FrameFileCommands::KeepBackupBeforeSave(const std::string& path) {
 
 void FrameFileCommands::RememberPath(const QString& path) {
     m_lastChosenPath = path;
-    m_store.WriteProfileText(kPathSection, kPathEntry, FileName(path));
+    mStore.WriteProfileText(kPathSection, kPathEntry, FileName(path));
 }
 
 void FrameFileCommands::ShowError(const QString& text) {
-    UserPrompts::message(&m_frame, QMessageBox::Critical, ProgramTitle(), text);
+    UserPrompts::Message(&m_frame, QMessageBox::Critical, ProgramTitle(), text);
 }
 
 void FrameFileCommands::ShowInformation(const QString& text) {
-    UserPrompts::message(&m_frame, QMessageBox::Information, ProgramTitle(), text);
+    UserPrompts::Message(&m_frame, QMessageBox::Information, ProgramTitle(), text);
 }
 
 } // namespace vorlane

@@ -41,8 +41,8 @@ public:
     // written, 0 when the write failed or the choice was cancelled.
     int WriteLikeSave();
 
-    const QString& lastChosenPath() const { return m_lastChosenPath; }
-    const RecentFiles& recentFiles() const { return m_recentFiles; }
+    const QString& LastChosenPath() const { return m_lastChosenPath; }
+    const RecentFiles& RecentFileList() const { return m_recentFiles; }
 
 private:
     // False when the user cancelled or the save he asked for did not write.
@@ -62,7 +62,7 @@ private:
 
     CMainFrame& m_frame;
     ChannelDatabase& m_database;
-    SettingsStore& m_store;
+    SettingsStore& mStore;
     QString m_lastChosenPath;
     RecentFiles m_recentFiles;
     // The opened file was saved over once (and its backup kept, when wanted) since it was opened.

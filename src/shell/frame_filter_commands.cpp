@@ -19,7 +19,7 @@ bool IsDisplayFilterCommand(int command) {
 }
 
 void ChooseDisplayFilter(CMirevoView& view, int command) {
-    view.setDisplayFilter(command);
+    view.SetDisplayFilter(command);
     view.RefillTvPane();
     view.RefillRadioPane();
 }

@@ -30,7 +30,7 @@ void FrameListToolCommands::FindDuplicates() {
     ui::DuplicatesDialog dialog(
         m_database, [this](const std::vector<int>& pks) { RemoveDuplicates(pks); }, [this] { MergeTransponders(); },
         &m_frame);
-    UserPrompts::exec(dialog);
+    UserPrompts::Exec(dialog);
 }
 
 int FrameListToolCommands::RemoveDuplicates(const std::vector<int>& pks) {
@@ -49,14 +49,14 @@ TransponderMergeResult FrameListToolCommands::MergeTransponders() {
 
 void FrameListToolCommands::ApplyOrderFromReference(const QString& folder) {
     ui::ApplyOrderDialog dialog(folder, &m_frame);
-    if (UserPrompts::exec(dialog) != QDialog::Accepted || dialog.referencePath().isEmpty())
+    if (UserPrompts::Exec(dialog) != QDialog::Accepted || dialog.ReferencePath().isEmpty())
         return;
     ChannelDatabase reference;
-    if (!OpenOther(reference, dialog.referencePath()))
+    if (!OpenOther(reference, dialog.ReferencePath()))
         return;
-    const ApplyOrderResult result = ApplyReferenceOrder(m_database, reference, dialog.copyFavourites());
+    const ApplyOrderResult result = ApplyReferenceOrder(m_database, reference, dialog.CopyFavourites());
     TakeChanges(QCoreApplication::translate("FrameListToolCommands", "Apply Order"));
-    UserPrompts::message(&m_frame, QMessageBox::Information,
+    UserPrompts::Message(&m_frame, QMessageBox::Information,
                          QCoreApplication::translate("FrameListToolCommands", "Apply Order from Reference List"),
                          QCoreApplication::translate("FrameListToolCommands", "%1 channels matched, %2 unmatched.")
                              .arg(result.matched)
@@ -65,7 +65,7 @@ void FrameListToolCommands::ApplyOrderFromReference(const QString& folder) {
 
 void FrameListToolCommands::CompareWithFile(const QString& folder) {
     const QString path =
-        UserPrompts::openFileName(&m_frame, QCoreApplication::translate("FrameListToolCommands", "Compare with File"),
+        UserPrompts::OpenFileName(&m_frame, QCoreApplication::translate("FrameListToolCommands", "Compare with File"),
                                   folder, QCoreApplication::translate("FrameListToolCommands", "All files (*.*)"));
     if (path.isEmpty())
         return;
@@ -80,17 +80,17 @@ void FrameListToolCommands::CompareWithFile(const QString& folder) {
 void FrameListToolCommands::Print() {
     QPrinter printer(QPrinter::HighResolution);
     QPrintPreviewDialog preview(&printer, &m_frame);
-    const QString heading = ui::ListingHeading(m_database.currentPath());
+    const QString heading = ui::ListingHeading(m_database.CurrentPath());
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &m_frame,
                      [this, heading](QPrinter* target) { ui::PrintChannelListing(*target, m_database, heading); });
-    UserPrompts::exec(preview);
+    UserPrompts::Exec(preview);
 }
 
 bool FrameListToolCommands::OpenOther(ChannelDatabase& other, const QString& path) {
     StartLikeEditor(other);
     if (OpenDatabaseFile(other, QFile::encodeName(path).toStdString()).accepted)
         return true;
-    UserPrompts::message(&m_frame, QMessageBox::Warning, QFileInfo(path).fileName(),
+    UserPrompts::Message(&m_frame, QMessageBox::Warning, QFileInfo(path).fileName(),
                          QCoreApplication::translate("FrameFileCommands", kOpenFailedText));
     return false;
 }
@@ -99,7 +99,7 @@ bool FrameListToolCommands::OpenOther(ChannelDatabase& other, const QString& pat
 // undo step makes the tool's whole change one step, and without a refill the panes would show the lists as they
 // were.
 void FrameListToolCommands::TakeChanges(const QString& label) {
-    m_database.setModified(true);
+    m_database.SetModified(true);
     m_view.CommitEdit(label);
     m_view.RefreshAllPanes();
 }

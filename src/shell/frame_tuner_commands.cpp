@@ -49,7 +49,7 @@ bool FrameTunerCommands::Confirmed(const QString& question) {
 // A copy or merge changes the tuner lists like any edit: without the modified flag the close question would
 // let the copied channels be lost, and without a refill the panes would show the lists as they were.
 void FrameTunerCommands::TakeChanges(const QString& label) {
-    m_database.setModified(true);
+    m_database.SetModified(true);
     m_view.CommitEdit(label);
     m_view.RefreshAllPanes();
 }

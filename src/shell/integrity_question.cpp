@@ -37,7 +37,7 @@ bool MayGoOnDespiteProblems(QWidget* parent, const std::vector<IntegrityProblem>
         text += QCoreApplication::translate("IntegrityQuestion", "... and %n more\n", nullptr, unlisted);
     text += QLatin1Char('\n') + question;
     const QString title = QString::fromLatin1(kProgramTitle.data(), qsizetype(kProgramTitle.size()));
-    return UserPrompts::message(parent, QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No,
+    return UserPrompts::Message(parent, QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No,
                                 QMessageBox::No) == QMessageBox::Yes;
 }
 

@@ -54,8 +54,8 @@ ComSettingDialog::ComSettingDialog(std::uint32_t portIndex, std::uint32_t speedI
     layout->addWidget(group);
 
     m_devices = new SerialDevicesGroup(PortDeviceTable(devicePath), devices, this);
-    m_devices->showPort(m_portList->currentIndex());
-    connect(m_portList, &QComboBox::currentIndexChanged, m_devices, &SerialDevicesGroup::showPort);
+    m_devices->ShowPort(m_portList->currentIndex());
+    connect(m_portList, &QComboBox::currentIndexChanged, m_devices, &SerialDevicesGroup::ShowPort);
     layout->addWidget(m_devices);
 
     auto* set = new QPushButton(QCoreApplication::translate("ComSettingDialog", "Set"), this);
@@ -69,16 +69,16 @@ ComSettingDialog::ComSettingDialog(std::uint32_t portIndex, std::uint32_t speedI
     setMinimumWidth(520);
 }
 
-std::uint32_t ComSettingDialog::portIndex() const {
+std::uint32_t ComSettingDialog::PortIndex() const {
     return std::uint32_t(m_portList->currentIndex());
 }
 
-std::uint32_t ComSettingDialog::speedIndex() const {
+std::uint32_t ComSettingDialog::SpeedIndex() const {
     return std::uint32_t(m_speedList->currentIndex());
 }
 
-QString ComSettingDialog::chosenDevice() const {
-    return m_devices->chosenDevice();
+QString ComSettingDialog::ChosenDevice() const {
+    return m_devices->ChosenDevice();
 }
 
 int RunComSettingDialog(Connection& connection, QWidget* parent) {
@@ -86,12 +86,12 @@ int RunComSettingDialog(Connection& connection, QWidget* parent) {
     ComSettingDialog dialog(
         settings.comport, settings.bart, [&connection](int portNumber) { return connection.DevicePath(portNumber); },
         FindSerialDevices(), parent);
-    if (UserPrompts::exec(dialog) != QDialog::Accepted)
+    if (UserPrompts::Exec(dialog) != QDialog::Accepted)
         return 0;
-    const QString device = dialog.chosenDevice();
+    const QString device = dialog.ChosenDevice();
     if (!device.isEmpty())
-        connection.SetDevicePath(int(dialog.portIndex()) + 1, device.toStdString());
-    return connection.SetPortAndSpeed(dialog.portIndex(), dialog.speedIndex());
+        connection.SetDevicePath(int(dialog.PortIndex()) + 1, device.toStdString());
+    return connection.SetPortAndSpeed(dialog.PortIndex(), dialog.SpeedIndex());
 }
 
 } // namespace vorlane::ui

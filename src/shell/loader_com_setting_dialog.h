@@ -29,10 +29,10 @@ public:
                      const std::function<std::string(int portNumber)>& devicePath,
                      const std::vector<FoundSerialDevice>& devices, QWidget* parent = nullptr);
 
-    std::uint32_t portIndex() const;
-    std::uint32_t speedIndex() const;
+    std::uint32_t PortIndex() const;
+    std::uint32_t SpeedIndex() const;
     // The device to store for the chosen port; empty when it keeps its device.
-    QString chosenDevice() const;
+    QString ChosenDevice() const;
 
 private:
     QComboBox* m_portList;

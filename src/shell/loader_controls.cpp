@@ -129,7 +129,7 @@ void LoaderControls::ShowStatusLine(const QString& text) {
     m_statusLine->repaint();
 }
 
-QString LoaderControls::statusLine() const {
+QString LoaderControls::StatusLine() const {
     return m_statusLine->text();
 }
 
@@ -147,15 +147,15 @@ void LoaderControls::ShowPortAndSpeed(std::uint32_t portIndex, std::uint32_t spe
     m_speedList->setCurrentIndex(int(speedIndex));
 }
 
-std::uint32_t LoaderControls::chosenPort() const {
+std::uint32_t LoaderControls::ChosenPort() const {
     return std::uint32_t(m_portList->currentIndex());
 }
 
-std::uint32_t LoaderControls::chosenSpeed() const {
+std::uint32_t LoaderControls::ChosenSpeed() const {
     return std::uint32_t(m_speedList->currentIndex());
 }
 
-bool LoaderControls::forceMode() const {
+bool LoaderControls::ForceMode() const {
     return m_forceMode->isChecked();
 }
 

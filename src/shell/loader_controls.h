@@ -32,24 +32,24 @@ public:
     LoaderControls(const LanguageTexts& texts, QWidget* parent = nullptr);
 
     void ShowStatusLine(const QString& text);
-    QString statusLine() const;
+    QString StatusLine() const;
     void ShowControls(const ConnectionControls& controls);
     // The port and speed lists show these indexes.
     void ShowPortAndSpeed(std::uint32_t portIndex, std::uint32_t speedIndex);
-    std::uint32_t chosenPort() const;
-    std::uint32_t chosenSpeed() const;
-    bool forceMode() const;
+    std::uint32_t ChosenPort() const;
+    std::uint32_t ChosenSpeed() const;
+    bool ForceMode() const;
 
-    LoaderProgressBar& progressBar() { return *m_progressBar; }
-    QGroupBox& connectStatusGroup() { return *m_connectStatus; }
-    QGroupBox& serialSettingGroup() { return *m_serialSetting; }
-    QPushButton& autoConnectButton() { return *m_autoConnect; }
-    QPushButton& connectButton() { return *m_connect; }
-    QPushButton& disconnectButton() { return *m_disconnect; }
-    QPushButton& setButton() { return *m_set; }
-    QPushButton& uploadButton() { return *m_upload; }
-    QPushButton& downloadButton() { return *m_download; }
-    QCheckBox& forceModeBox() { return *m_forceMode; }
+    LoaderProgressBar& ProgressBar() { return *m_progressBar; }
+    QGroupBox& ConnectStatusGroup() { return *m_connectStatus; }
+    QGroupBox& SerialSettingGroup() { return *m_serialSetting; }
+    QPushButton& AutoConnectButton() { return *m_autoConnect; }
+    QPushButton& ConnectButton() { return *m_connect; }
+    QPushButton& DisconnectButton() { return *m_disconnect; }
+    QPushButton& SetButton() { return *m_set; }
+    QPushButton& UploadButton() { return *m_upload; }
+    QPushButton& DownloadButton() { return *m_download; }
+    QCheckBox& ForceModeBox() { return *m_forceMode; }
 
 private:
     QGroupBox* BuildSerialSetting(const LanguageTexts& texts);

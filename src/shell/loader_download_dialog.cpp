@@ -44,7 +44,7 @@ DownloadChoiceDialog::DownloadChoiceDialog(QWidget* parent) : QDialog(parent) {
     setMinimumWidth(320);
 }
 
-int DownloadChoiceDialog::choice() const {
+int DownloadChoiceDialog::Choice() const {
     if (m_channel->isChecked())
         return kChannel;
     if (m_preSetting->isChecked())
@@ -54,9 +54,9 @@ int DownloadChoiceDialog::choice() const {
 
 int ChooseDownloadKind(QWidget* parent, int& choice) {
     DownloadChoiceDialog dialog(parent);
-    if (UserPrompts::exec(dialog) != QDialog::Accepted)
+    if (UserPrompts::Exec(dialog) != QDialog::Accepted)
         return 0;
-    choice = dialog.choice();
+    choice = dialog.Choice();
     return 1;
 }
 

@@ -17,7 +17,7 @@ public:
     explicit DownloadChoiceDialog(QWidget* parent = nullptr);
 
     // The chosen kind: 0 main software, 1 channel, 2 pre-setting.
-    int choice() const;
+    int Choice() const;
 
 private:
     QRadioButton* m_mainSoftware;

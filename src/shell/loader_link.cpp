@@ -36,7 +36,7 @@ void LoaderLink::Start() {
     m_connection.Start();
     const SerialSettings& settings = m_connection.Settings();
     m_controls.ShowPortAndSpeed(settings.comport, settings.bart);
-    m_controls.progressBar().SetState(ProgressBarState{});
+    m_controls.ProgressBar().SetState(ProgressBarState{});
     ShowConnectionState();
 }
 
@@ -96,7 +96,7 @@ int LoaderLink::OnDownloadPc() {
 }
 
 void LoaderLink::OnSet() {
-    m_connection.SetPortAndSpeed(m_controls.chosenPort(), m_controls.chosenSpeed());
+    m_connection.SetPortAndSpeed(m_controls.ChosenPort(), m_controls.ChosenSpeed());
 }
 
 int LoaderLink::OnComSetting() {

@@ -64,10 +64,10 @@ public:
     // Told the port's and the transfer's state after every command and every delivery that may have changed it.
     void SetStateObserver(std::function<void(bool portOpen, bool transferRunning)> observer);
 
-    Connection& connection() { return m_connection; }
-    Transfer& transfer() { return m_transfer; }
-    TransferCommands& commands() { return m_commands; }
-    const SafeUpload& safetySequence() const { return m_safety.sequence(); }
+    Connection& SerialConnection() { return m_connection; }
+    Transfer& LinkTransfer() { return m_transfer; }
+    TransferCommands& Commands() { return m_commands; }
+    const SafeUpload& SafetySequence() const { return m_safety.Sequence(); }
 
 private:
     // The connection's status line and enabled buttons onto the form.

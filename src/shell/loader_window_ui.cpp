@@ -67,7 +67,7 @@ LoaderWindowUi::~LoaderWindowUi() {
 }
 
 void LoaderWindowUi::ShowMessageBox(const std::string& text) {
-    UserPrompts::message(&m_window, QMessageBox::Warning, Latin1(kProgramTitle), Latin1(text));
+    UserPrompts::Message(&m_window, QMessageBox::Warning, Latin1(kProgramTitle), Latin1(text));
 }
 
 // The dialog's results are the loader's button numbers.
@@ -149,12 +149,12 @@ bool LoaderWindowUi::ChooseFile(const FileDialogRequest& request, std::string& p
     QString chosen;
     if (request.kind == FileDialogKind::Open) {
         chosen =
-            UserPrompts::openFileName(&m_window, QCoreApplication::translate("LoaderWindowUi", "Open"), start, filter);
+            UserPrompts::OpenFileName(&m_window, QCoreApplication::translate("LoaderWindowUi", "Open"), start, filter);
     } else {
         // A download replaces the chosen file only once it is complete, and the loader asks nothing first.
         const bool confirmOverwrite = false;
         chosen = WithDefaultExtension(
-            UserPrompts::saveFileName(&m_window, QCoreApplication::translate("LoaderWindowUi", "Save As"), start,
+            UserPrompts::SaveFileName(&m_window, QCoreApplication::translate("LoaderWindowUi", "Save As"), start,
                                       filter, confirmOverwrite),
             request.defaultExtension);
     }
@@ -173,12 +173,12 @@ bool LoaderWindowUi::ChooseDownload(int& choice) {
 
 bool LoaderWindowUi::ReadForceModeBox() {
     if (m_connection)
-        m_connection->SetPortAndSpeed(m_controls.chosenPort(), m_controls.chosenSpeed());
-    return m_controls.forceMode();
+        m_connection->SetPortAndSpeed(m_controls.ChosenPort(), m_controls.ChosenSpeed());
+    return m_controls.ForceMode();
 }
 
 void LoaderWindowUi::ShowProgressBar(const ProgressBarState& bar) {
-    m_controls.progressBar().SetState(bar);
+    m_controls.ProgressBar().SetState(bar);
 }
 
 void LoaderWindowUi::ShowStatusLine(const std::string& text) {

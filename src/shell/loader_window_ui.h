@@ -41,7 +41,7 @@ public:
     void SetConnection(Connection* connection) { m_connection = connection; }
 
     // The note window, once it was needed.
-    MessageDialog* noteWindow() const { return m_note.get(); }
+    MessageDialog* NoteWindowIfAny() const { return m_note.get(); }
 
     // LoaderUi
     void ShowMessageBox(const std::string& text) override;

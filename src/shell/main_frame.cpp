@@ -47,7 +47,7 @@ bool IsConnectionCommand(int command) {
 } // namespace
 
 CMainFrame::CMainFrame(ChannelDatabase& database, SettingsStore& store, const QFont& menuFont, QWidget* parent)
-    : QMainWindow(parent), m_database(database), m_store(store), m_messageDialog(new ui::MessageDialog(this)),
+    : QMainWindow(parent), m_database(database), mStore(store), m_messageDialog(new ui::MessageDialog(this)),
       m_fileCommands(*this, database, store) {
     setObjectName(QStringLiteral("mainFrame"));
     setMinimumSize(kMinimumWidth, kMinimumHeight);
@@ -56,7 +56,7 @@ CMainFrame::CMainFrame(ChannelDatabase& database, SettingsStore& store, const QF
     // The view holds the registry of the commands' actions, so it comes first; the menus add theirs to it.
     m_view = new CMirevoView(database, store, this);
     setCentralWidget(m_view);
-    ui::CommandActions& actions = m_view->commandActions();
+    ui::CommandActions& actions = m_view->CommandActions();
     menuBar()->setFont(menuFont);
     ui::BuildMainMenus(*menuBar(), actions, *m_view);
     m_toolBar = ui::BuildFrameToolBar(*this, actions);
@@ -67,7 +67,7 @@ CMainFrame::CMainFrame(ChannelDatabase& database, SettingsStore& store, const QF
     m_listTools = std::make_unique<FrameListToolCommands>(database, *m_view, *this);
     m_saveHandler = [this] { return m_fileCommands.WriteLikeSave(); };
     m_view->OnInitialUpdate();
-    m_recovery = new RecoveryFile(m_view->document(), QString(), this);
+    m_recovery = new RecoveryFile(m_view->Document(), QString(), this);
     ConnectCommands();
     m_view->RenewCommandStates();
     ShowStartTitle();
@@ -88,13 +88,13 @@ void CMainFrame::AddRecentFilesMenu() {
     m_recentFilesMenu = new QMenu(QCoreApplication::translate("MainFrame", "Recent Files"), this);
     m_recentFilesMenu->setObjectName(QStringLiteral("recentFilesMenu"));
     const QList<QAction*> entries = file->actions();
-    file->insertMenu(entries.at(entries.indexOf(commandAction(kCmdSaveAs)) + 1), m_recentFilesMenu);
+    file->insertMenu(entries.at(entries.indexOf(CommandAction(kCmdSaveAs)) + 1), m_recentFilesMenu);
     connect(m_recentFilesMenu, &QMenu::aboutToShow, this, &CMainFrame::FillRecentFilesMenu);
 }
 
 void CMainFrame::FillRecentFilesMenu() {
     m_recentFilesMenu->clear();
-    for (const std::string& name : m_fileCommands.recentFiles().paths()) {
+    for (const std::string& name : m_fileCommands.RecentFileList().Paths()) {
         const QString path = QFile::decodeName(QByteArray::fromStdString(name));
         QAction* entry = m_recentFilesMenu->addAction(path);
         entry->setEnabled(QFileInfo::exists(path));
@@ -102,15 +102,15 @@ void CMainFrame::FillRecentFilesMenu() {
     }
 }
 
-QAction* CMainFrame::commandAction(int command) const {
-    return m_view->commandActions().Find(command);
+QAction* CMainFrame::CommandAction(int command) const {
+    return m_view->CommandActions().Find(command);
 }
 
 bool CMainFrame::OnCommand(int command) {
     if (IsDisplayFilterCommand(command)) {
         ChooseDisplayFilter(*m_view, command);
     } else if (IsConnectionCommand(command) || command == kCmdComSetting) {
-        if (!commandAction(command)->isEnabled())
+        if (!CommandAction(command)->isEnabled())
             return false;
         m_view->HandleCommand(command);
     } else {
@@ -139,16 +139,16 @@ bool CMainFrame::OnCommand(int command) {
             m_listTools->FindDuplicates();
             break;
         case kCmdApplyOrder:
-            m_listTools->ApplyOrderFromReference(m_fileCommands.lastChosenPath());
+            m_listTools->ApplyOrderFromReference(m_fileCommands.LastChosenPath());
             break;
         case kCmdCompareWithFile:
-            m_listTools->CompareWithFile(m_fileCommands.lastChosenPath());
+            m_listTools->CompareWithFile(m_fileCommands.LastChosenPath());
             break;
         case kCmdExit:
             close();
             break;
         case kCmdEditorConfig:
-            if (ui::EditEditorConfiguration(this, m_view->editorSettings(), m_store))
+            if (ui::EditEditorConfiguration(this, m_view->CurrentEditorSettings(), mStore))
                 m_view->ApplyEditorSettings();
             break;
         case kCmdStbConfig:
@@ -186,7 +186,7 @@ void CMainFrame::OfferRecovery() {
         return;
     const QString question = QCoreApplication::translate("MainFrame", "Recover unsaved changes from %1?")
                                  .arg(work->written.toString(QStringLiteral("yyyy-MM-dd hh:mm")));
-    const auto answer = ui::UserPrompts::message(this, QMessageBox::Question, QStringLiteral("Vorlane"), question,
+    const auto answer = ui::UserPrompts::Message(this, QMessageBox::Question, QStringLiteral("Vorlane"), question,
                                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     if (answer == QMessageBox::Yes) {
         m_recovery->Adopt();

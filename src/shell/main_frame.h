@@ -36,25 +36,25 @@ public:
     CMainFrame(ChannelDatabase& database, SettingsStore& store, const QFont& menuFont, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
-    CMirevoView& view() { return *m_view; }
-    ui::MessageDialog& messageDialog() { return *m_messageDialog; }
-    FrameFileCommands& fileCommands() { return m_fileCommands; }
-    FrameListToolCommands& listTools() { return *m_listTools; }
-    QToolBar& toolBar() { return *m_toolBar; }
-    QMenu& recentFilesMenu() { return *m_recentFilesMenu; }
+    CMirevoView& View() { return *m_view; }
+    ui::MessageDialog& Messages() { return *m_messageDialog; }
+    FrameFileCommands& FileCommands() { return m_fileCommands; }
+    FrameListToolCommands& ListTools() { return *m_listTools; }
+    QToolBar& ToolBar() { return *m_toolBar; }
+    QMenu& RecentFilesMenu() { return *m_recentFilesMenu; }
     // The action of a command number (menus, toolbar, the panes' context menus); nullptr for a number without one.
-    QAction* commandAction(int command) const;
+    QAction* CommandAction(int command) const;
 
     // Runs the command with this number, as its menu entry, toolbar button or accelerator does. False for a
     // number the frame does not handle and for a grayed connection command.
     bool OnCommand(int command);
 
     // How "Yes" in the close question writes the data.
-    void setSaveHandler(SaveHandler handler) { m_saveHandler = std::move(handler); }
+    void SetSaveHandler(SaveHandler handler) { m_saveHandler = std::move(handler); }
 
     // At start: offers the unsaved work an earlier run left behind ("Recover unsaved changes from <time>?").
     void OfferRecovery();
-    RecoveryFile& recovery() { return *m_recovery; }
+    RecoveryFile& Recovery() { return *m_recovery; }
 
     void ShowStartTitle();
     void ShowNoTitle();
@@ -73,7 +73,7 @@ private:
     void FillRecentFilesMenu();
 
     ChannelDatabase& m_database;
-    SettingsStore& m_store;
+    SettingsStore& mStore;
     CMirevoView* m_view;
     ui::MessageDialog* m_messageDialog;
     QToolBar* m_toolBar;

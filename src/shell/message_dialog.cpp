@@ -63,7 +63,7 @@ int MessageDialog::ShowModal(const QString& text, int mode) {
     CloseMessage();
     Prepare(text, mode);
     setModal(true);
-    return UserPrompts::exec(*this);
+    return UserPrompts::Exec(*this);
 }
 
 void MessageDialog::ShowModeless(const QString& text, int mode) {
@@ -79,11 +79,11 @@ void MessageDialog::CloseMessage(int result) {
         done(result);
 }
 
-QString MessageDialog::text() const {
+QString MessageDialog::Text() const {
     return m_text->text();
 }
 
-int MessageDialog::placeOf(const QPushButton& button) const {
+int MessageDialog::PlaceOf(const QPushButton& button) const {
     if (button.isHidden())
         return -1;
     for (int place = 0; place < kPlaceCount; ++place) {

@@ -36,9 +36,9 @@ public:
     // Ends the message that is open, modal or not, with the given result; does nothing when none is open.
     void CloseMessage(int result = kCancel);
 
-    QString text() const;
+    QString Text() const;
     // The place (0 left, 1 middle, 2 right) a shown button sits on; -1 for a hidden one.
-    int placeOf(const QPushButton& button) const;
+    int PlaceOf(const QPushButton& button) const;
 
     void reject() override;
 

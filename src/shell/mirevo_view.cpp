@@ -76,7 +76,7 @@ std::pair<QRadioButton*, QRadioButton*> MakeButtonPair(CMirevoView& view, const 
 } // namespace
 
 CMirevoView::CMirevoView(ChannelDatabase& database, SettingsStore& store, QWidget* parent)
-    : QWidget(parent), m_database(database), m_document(new EditDocument(database, this)), m_store(store),
+    : QWidget(parent), m_database(database), m_document(new EditDocument(database, this)), mStore(store),
       m_messageDialog(new ui::MessageDialog(this)), m_displayFilter(kFilterAllChannels) {
     setObjectName(QStringLiteral("mirevoView"));
     m_texts.SetDefaultTranslation(ui::LoaderTextTranslation());
@@ -103,7 +103,7 @@ void CMirevoView::BuildForm() {
     m_satelliteLabel = MakeLabel(this, "satelliteCountLabel", QCoreApplication::translate("MirevoView", "Satellite"));
     m_transponderLabel =
         MakeLabel(this, "transponderCountLabel", QCoreApplication::translate("MirevoView", "Transponder"));
-    m_favoriteLabel = MakeLabel(this, "favoriteLabel", QCoreApplication::translate("MirevoView", "Favorite"));
+    m_favouriteLabel = MakeLabel(this, "favoriteLabel", QCoreApplication::translate("MirevoView", "Favorite"));
     m_tvLabel = MakeLabel(this, "tvCountLabel", QCoreApplication::translate("MirevoView", "TV"));
     m_radioLabel = MakeLabel(this, "radioCountLabel", QCoreApplication::translate("MirevoView", "Radio"));
 
@@ -127,13 +127,13 @@ void CMirevoView::BuildForm() {
 
     m_satellitePane = new ui::SatellitePane(*this, this);
     m_transponderPane = new ui::TransponderPane(*this, this);
-    m_favoritePane = new ui::FavoritePane(*this, this);
+    m_favouritePane = new ui::FavouritePane(*this, this);
     m_tvPane = new ui::ChannelPane(*this, ServiceType::Tv, this);
     m_radioPane = new ui::ChannelPane(*this, ServiceType::Radio, this);
     // Screen readers name each pane by its caption, without the count that follows it on screen.
     for (const auto& [pane, caption] : {std::pair<QWidget*, const char*>{m_satellitePane, "Satellite"},
                                         {m_transponderPane, "Transponder"},
-                                        {m_favoritePane, "Favorite"},
+                                        {m_favouritePane, "Favorite"},
                                         {m_tvPane, "TV"},
                                         {m_radioPane, "Radio"}})
         pane->setAccessibleName(QCoreApplication::translate("MirevoView", caption));
@@ -154,7 +154,7 @@ void CMirevoView::BuildForm() {
     };
     for (int border = 0; border < 3; ++border) {
         m_borders[static_cast<std::size_t>(border)] =
-            new PaneBorder(this, moveBorder(border), [this] { m_widths.Save(m_store); });
+            new PaneBorder(this, moveBorder(border), [this] { m_widths.Save(mStore); });
         m_borders[static_cast<std::size_t>(border)]->setObjectName(QStringLiteral("paneBorder%1").arg(border));
     }
 
@@ -165,8 +165,8 @@ void CMirevoView::BuildForm() {
     setTabOrder(m_satellitePane, m_satelliteStandard);
     setTabOrder(m_satelliteStandard, m_transponderPane);
     setTabOrder(m_transponderPane, m_transponderStandard);
-    setTabOrder(m_transponderStandard, m_favoritePane);
-    setTabOrder(m_favoritePane, m_tvPane);
+    setTabOrder(m_transponderStandard, m_favouritePane);
+    setTabOrder(m_favouritePane, m_tvPane);
     setTabOrder(m_tvPane, m_radioPane);
     setTabOrder(m_radioPane, m_paneToggle);
 }
@@ -205,13 +205,13 @@ void CMirevoView::LayOut() {
     const int transponderLeft = satelliteLeft + satelliteWidth + kGap;
     const int columnHeight = paneBottom - kPaneTop - kLabelHeight - kGap;
     const int transponderHeight = columnHeight / 2;
-    const int favoriteTop = kPaneTop + transponderHeight + kGap + kLabelHeight;
+    const int favouriteTop = kPaneTop + transponderHeight + kGap + kLabelHeight;
     m_transponderLabel->setGeometry(transponderLeft, kLabelTop, listWidth, kLabelHeight);
     m_transponderStandard->setGeometry(transponderLeft, kButtonTop, listWidth / 2, kButtonHeight);
     m_transponderFrequency->setGeometry(transponderLeft + listWidth / 2, kButtonTop, listWidth / 2, kButtonHeight);
     m_transponderPane->setGeometry(transponderLeft, kPaneTop, listWidth, transponderHeight);
-    m_favoriteLabel->setGeometry(transponderLeft, favoriteTop - kLabelHeight, listWidth, kLabelHeight);
-    m_favoritePane->setGeometry(transponderLeft, favoriteTop, listWidth, paneBottom - favoriteTop);
+    m_favouriteLabel->setGeometry(transponderLeft, favouriteTop - kLabelHeight, listWidth, kLabelHeight);
+    m_favouritePane->setGeometry(transponderLeft, favouriteTop, listWidth, paneBottom - favouriteTop);
 
     const int channelsLeft = transponderLeft + listWidth + kGap;
     const int channelsWidth = right - channelsLeft;
@@ -244,11 +244,11 @@ void CMirevoView::LayOut() {
 void CMirevoView::OnInitialUpdate() {
     StartLikeEditor(m_database);
     m_document->StartAfresh();
-    m_editorSettings.Load(m_store);
-    m_widths.Load(m_store);
+    m_editorSettings.Load(mStore);
+    m_widths.Load(mStore);
     LayOut();
     RefillSatellitePane();
-    RefillFavoritePane();
+    RefillFavouritePane();
     ApplyEditorSettings();
     m_chosen = ChosenList{};
     m_satelliteStandard->setChecked(true);
@@ -259,7 +259,7 @@ void CMirevoView::OnInitialUpdate() {
 void CMirevoView::RefreshAllPanes() {
     if (!m_radioShown)
         ToggleRadioPane();
-    ClearFavoriteCounters(m_database);
+    ClearFavouriteCounters(m_database);
     RebuildPkChannel(m_database);
     m_satellitePane->SetSortMode(0);
     m_transponderPane->SetSortMode(0);
@@ -272,10 +272,10 @@ void CMirevoView::RefreshAllPanes() {
     m_tvPane->SetSortedByName(false);
     m_radioPane->SetSortedByName(false);
     // The choice goes back to "All", so the channel panes show the whole file.
-    m_chosen = ChosenList{ChosenList::Satellite, -1};
+    m_chosen = ChosenList{ChosenList::kSatellite, -1};
     m_satellitePane->SelectRow(0);
     RefillChannelPanes();
-    RefillFavoritePane();
+    RefillFavouritePane();
     SetInformationLine(QString());
 }
 
@@ -290,7 +290,7 @@ void CMirevoView::RefillRadioPane() {
 // After a new display filter the channels still shown stay selected, and the information line follows the caret
 // row (or is cleared when its channel is no longer shown).
 void CMirevoView::RefillKeepingSelection(ui::ChannelPane& pane) {
-    const std::vector<int> selected = pane.selectedPks();
+    const std::vector<int> selected = pane.SelectedPks();
     const bool described = m_describedPane == &pane;
     RefillChannelPane(pane);
     pane.SelectPks(selected);
@@ -303,7 +303,7 @@ void CMirevoView::ApplyEditorSettings() {
     m_radioPane->ApplyColumnWidth();
     for (ui::PaneListView* pane :
          {static_cast<ui::PaneListView*>(m_satellitePane), static_cast<ui::PaneListView*>(m_transponderPane),
-          static_cast<ui::PaneListView*>(m_favoritePane), static_cast<ui::PaneListView*>(m_tvPane),
+          static_cast<ui::PaneListView*>(m_favouritePane), static_cast<ui::PaneListView*>(m_tvPane),
           static_cast<ui::PaneListView*>(m_radioPane)})
         pane->viewport()->update();
 }
@@ -313,7 +313,7 @@ void CMirevoView::SetInformationLine(const QString& text) {
     m_describedPane = nullptr;
 }
 
-QString CMirevoView::informationLine() const {
+QString CMirevoView::InformationLine() const {
     return m_informationLine->text();
 }
 
@@ -336,18 +336,18 @@ void CMirevoView::RefillTransponderPane(int satellite) {
     RenewCountLabels();
 }
 
-void CMirevoView::RefillFavoritePane() {
-    const int row = m_favoritePane->selectedRow();
-    m_favoritePane->Refill();
-    KeepSelection(*m_favoritePane, row);
+void CMirevoView::RefillFavouritePane() {
+    const int row = m_favouritePane->SelectedRow();
+    m_favouritePane->Refill();
+    KeepSelection(*m_favouritePane, row);
 }
 
 // The channel panes' filters come from the list chosen last; after a favourite group the satellite and
 // transponder filters are "any".
 void CMirevoView::RefillChannelPane(ui::ChannelPane& pane) {
-    const int satellite = m_chosen.kind == ChosenList::Satellite ? m_chosen.index : -1;
-    const int transponder = m_chosen.kind == ChosenList::Transponder ? m_chosen.index : -1;
-    const int favourite = m_chosen.kind == ChosenList::Favourite ? m_chosen.index : -1;
+    const int satellite = m_chosen.kind == ChosenList::kSatellite ? m_chosen.index : -1;
+    const int transponder = m_chosen.kind == ChosenList::kTransponder ? m_chosen.index : -1;
+    const int favourite = m_chosen.kind == ChosenList::kFavourite ? m_chosen.index : -1;
     pane.Refill(satellite, transponder, favourite);
     RenewCountLabels();
 }
@@ -363,28 +363,28 @@ void CMirevoView::ReloadChannelPane(ui::ChannelPane& pane) {
 }
 
 void CMirevoView::RenewCountLabels() {
-    m_satelliteLabel->setText(CountLabelText(PaneCaption::Satellite, m_satellitePane->rowCount() - 1));
-    m_transponderLabel->setText(CountLabelText(PaneCaption::Transponder, m_transponderPane->rowCount()));
+    m_satelliteLabel->setText(CountLabelText(PaneCaption::Satellite, m_satellitePane->RowCount() - 1));
+    m_transponderLabel->setText(CountLabelText(PaneCaption::Transponder, m_transponderPane->RowCount()));
     for (const auto& [pane, label, caption] :
          {std::tuple{m_tvPane, m_tvLabel, PaneCaption::Tv}, std::tuple{m_radioPane, m_radioLabel, PaneCaption::Radio}})
-        label->setText(pane->filtered() ? FilteredCountLabelText(caption, pane->rowCount(), pane->unfilteredRowCount())
-                                        : CountLabelText(caption, pane->rowCount()));
+        label->setText(pane->Filtered() ? FilteredCountLabelText(caption, pane->RowCount(), pane->UnfilteredRowCount())
+                                        : CountLabelText(caption, pane->RowCount()));
 }
 
 // The satellite labels count channels and the transponder pane lists what exists: both are refilled after
 // channels came or went, with the same rows selected.
 void CMirevoView::RefillListPanesKeepingSelection() {
-    const int satelliteRow = m_satellitePane->selectedRow();
+    const int satelliteRow = m_satellitePane->SelectedRow();
     RefillSatellitePane();
     KeepSelection(*m_satellitePane, satelliteRow);
-    const int transponderRow = m_transponderPane->selectedRow();
-    RefillTransponderPane(m_transponderPane->satellite());
+    const int transponderRow = m_transponderPane->SelectedRow();
+    RefillTransponderPane(m_transponderPane->Satellite());
     KeepSelection(*m_transponderPane, transponderRow);
 }
 
 // After a refill the pane shows the same row index again, without that counting as the user's choice.
 void CMirevoView::KeepSelection(ui::PaneListView& pane, int row) {
-    if (row >= 0 && row < pane.rowCount())
+    if (row >= 0 && row < pane.RowCount())
         pane.SelectRow(row);
 }
 

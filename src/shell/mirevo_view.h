@@ -36,7 +36,7 @@ class SettingsStore;
 
 namespace ui {
 class ChannelPane;
-class FavoritePane;
+class FavouritePane;
 class PaneFilterField;
 class LoaderControls;
 class SatellitePane;
@@ -60,41 +60,41 @@ public:
     // The TV and radio panes take the column width and all panes the colours of the editor settings.
     void ApplyEditorSettings();
     void SetInformationLine(const QString& text); // empty clears
-    QString informationLine() const;
-    int displayFilter() const override { return m_displayFilter; }
+    QString InformationLine() const;
+    int DisplayFilter() const override { return m_displayFilter; }
     // The panes show the new filter's channels only once they are refilled.
-    void setDisplayFilter(int command);
+    void SetDisplayFilter(int command);
     // A pane command by number (context menus, keys, order buttons); true when the number is a pane command.
     bool HandleCommand(int command) override;
 
     // The database with its undo history.
-    EditDocument& document() { return *m_document; }
+    EditDocument& Document() { return *m_document; }
     // Ends every command that may have changed the database: the change becomes one undo step.
     void CommitEdit(const QString& label, EditSubjects subjects = {});
     // Takes back or does again the last step; the panes show the result with the step's records selected.
     void UndoEdit();
     void RedoEdit();
 
-    ChannelDatabase& database() override { return m_database; }
-    const LanguageTexts& languageTexts() const { return m_texts; }
-    EditorSettings& editorSettings() { return m_editorSettings; }
-    ui::MessageDialog& messageDialog() { return *m_messageDialog; }
+    ChannelDatabase& Database() override { return m_database; }
+    const LanguageTexts& CurrentLanguageTexts() const { return m_texts; }
+    EditorSettings& CurrentEditorSettings() { return m_editorSettings; }
+    ui::MessageDialog& Messages() { return *m_messageDialog; }
 
-    ui::SatellitePane& satellitePane() { return *m_satellitePane; }
-    ui::TransponderPane& transponderPane() { return *m_transponderPane; }
-    ui::FavoritePane& favoritePane() { return *m_favoritePane; }
-    ui::ChannelPane& tvPane() { return *m_tvPane; }
-    ui::ChannelPane& radioPane() { return *m_radioPane; }
+    ui::SatellitePane& SatelliteListPane() { return *m_satellitePane; }
+    ui::TransponderPane& TransponderListPane() { return *m_transponderPane; }
+    ui::FavouritePane& FavouriteListPane() { return *m_favouritePane; }
+    ui::ChannelPane& TvPane() { return *m_tvPane; }
+    ui::ChannelPane& RadioPane() { return *m_radioPane; }
     // The area at the foot of the form that the loader's controls fill.
-    QFrame& loaderArea() { return *m_loaderArea; }
+    QFrame& LoaderArea() { return *m_loaderArea; }
     // The loader: port, connection, transfer and the upload and download commands.
-    LoaderLink& loader() { return *m_loader; }
-    ui::LoaderControls& loaderControls() { return *m_loaderControls; }
-    bool radioPaneShown() const { return m_radioShown; }
+    LoaderLink& Loader() { return *m_loader; }
+    ui::LoaderControls& LoaderControlsPanel() { return *m_loaderControls; }
+    bool RadioPaneShown() const { return m_radioShown; }
     void ToggleRadioPane();
 
     // The one action of every command number: the panes' commands, and the frame's once it added its menus.
-    ui::CommandActions& commandActions() { return m_actions; }
+    ui::CommandActions& CommandActions() { return m_actions; }
     // Every action's enabled and checked state, renewed at once; afterwards they follow the document's signals.
     void RenewCommandStates();
     // The context menu a pane shows: its commands' actions, grayed and checked for the present state.
@@ -103,8 +103,8 @@ public:
     static bool ClipboardHoldsChannels();
 
     // --- ui::PaneHost ---
-    const EditorSettings& paneSettings() const override { return m_editorSettings; }
-    ChosenList chosenList() const override { return m_chosen; }
+    const EditorSettings& PaneSettings() const override { return m_editorSettings; }
+    ChosenList CurrentChosenList() const override { return m_chosen; }
     void OnPaneChoice(ui::PaneListView& pane) override;
     void OnPaneDoubleClick(ui::PaneListView& pane, int row) override;
     void ShowPaneMenu(ui::PaneListView& pane, QPoint globalPos) override;
@@ -136,7 +136,7 @@ private:
     void ReloadChannelPane(ui::ChannelPane& pane);
     void RefillKeepingSelection(ui::ChannelPane& pane);
     void RefillListPanesKeepingSelection();
-    void RefillFavoritePane();
+    void RefillFavouritePane();
     void RenewCountLabels();
     void KeepSelection(ui::PaneListView& pane, int row);
     // After undo or redo: every pane refilled for the lists chosen before where they still exist, and the
@@ -184,7 +184,7 @@ private:
 
     ChannelDatabase& m_database;
     EditDocument* m_document;
-    SettingsStore& m_store;
+    SettingsStore& mStore;
     LanguageTexts m_texts;
     EditorSettings m_editorSettings;
     ui::MessageDialog* m_messageDialog;
@@ -202,7 +202,7 @@ private:
     QToolButton* m_paneToggle = nullptr;
     QLabel* m_satelliteLabel = nullptr;
     QLabel* m_transponderLabel = nullptr;
-    QLabel* m_favoriteLabel = nullptr;
+    QLabel* m_favouriteLabel = nullptr;
     QLabel* m_tvLabel = nullptr;
     QLabel* m_radioLabel = nullptr;
     ui::PaneFilterField* m_tvFilter = nullptr;
@@ -217,7 +217,7 @@ private:
     QRadioButton* m_radioNames = nullptr;
     ui::SatellitePane* m_satellitePane = nullptr;
     ui::TransponderPane* m_transponderPane = nullptr;
-    ui::FavoritePane* m_favoritePane = nullptr;
+    ui::FavouritePane* m_favouritePane = nullptr;
     ui::ChannelPane* m_tvPane = nullptr;
     ui::ChannelPane* m_radioPane = nullptr;
     // The column widths the user dragged the borders to, and the three borders.

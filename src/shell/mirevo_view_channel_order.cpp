@@ -13,14 +13,14 @@
 namespace vorlane {
 
 void CMirevoView::HandleChannelOrderCommand(ui::ChannelPane& pane, int command) {
-    const ui::ChannelPaneCommands& own = pane.commands();
+    const ui::ChannelPaneCommands& own = pane.Commands();
     if (command >= own.addFavourite && command < own.addFavourite + FavouriteGroups::kGroupCount) {
         AddSelectedToFavourite(pane, command - own.addFavourite);
         return;
     }
-    const std::vector<int> pks = pane.selectedPks();
+    const std::vector<int> pks = pane.SelectedPks();
     // A pane sorted by name shows no list order to move in.
-    if (pks.empty() || pane.sorted_by_name())
+    if (pks.empty() || pane.SortedByName())
         return;
     const int first = ChannelNumber(m_database, pks.front());
     if (command == own.moveTop)
@@ -34,14 +34,14 @@ void CMirevoView::HandleChannelOrderCommand(ui::ChannelPane& pane, int command) 
 }
 
 void CMirevoView::AddSelectedToFavourite(ui::ChannelPane& pane, int group) {
-    const std::vector<int> pks = pane.selectedPks();
-    if (pks.empty() || AddFavorites(m_database, group, pks) == 0)
+    const std::vector<int> pks = pane.SelectedPks();
+    if (pks.empty() || AddFavourites(m_database, group, pks) == 0)
         return;
-    m_database.setModified(true);
+    m_database.SetModified(true);
     CommitEdit(ui::CountedEditLabel(ui::CountedEdit::Add, static_cast<qsizetype>(pks.size())),
                EditSubjects{{}, {}, pks});
-    ClearFavoriteCounters(m_database);
-    RefillFavoritePane();
+    ClearFavouriteCounters(m_database);
+    RefillFavouritePane();
     ReloadChannelPane(pane);
     pane.SelectPks(pks);
 }

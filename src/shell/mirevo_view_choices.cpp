@@ -18,14 +18,14 @@
 namespace vorlane {
 
 void CMirevoView::OnPaneChoice(ui::PaneListView& pane) {
-    switch (pane.kind()) {
+    switch (pane.ShownKind()) {
     case ui::PaneKind::Satellite:
         ChooseSatellite();
         break;
     case ui::PaneKind::Transponder:
         ChooseTransponder();
         break;
-    case ui::PaneKind::Favorite:
+    case ui::PaneKind::Favourite:
         ChooseFavouriteGroup();
         break;
     case ui::PaneKind::Tv:
@@ -38,33 +38,33 @@ void CMirevoView::OnPaneChoice(ui::PaneListView& pane) {
 }
 
 void CMirevoView::ChooseSatellite() {
-    if (m_satellitePane->selectedRow() < 0)
+    if (m_satellitePane->SelectedRow() < 0)
         return;
-    const int satellite = m_satellitePane->selectedSatellite();
-    m_favoritePane->ClearSelection();
-    m_chosen = ChosenList{ChosenList::Satellite, satellite};
+    const int satellite = m_satellitePane->SelectedSatellite();
+    m_favouritePane->ClearSelection();
+    m_chosen = ChosenList{ChosenList::kSatellite, satellite};
     RefillTransponderPane(satellite);
     RefillChannelPanes();
     SetInformationLine(SatelliteInformation(m_database, satellite));
 }
 
 void CMirevoView::ChooseTransponder() {
-    const int transponder = m_transponderPane->selectedTransponder();
+    const int transponder = m_transponderPane->SelectedTransponder();
     if (transponder < 0)
         return;
-    m_chosen = ChosenList{ChosenList::Transponder, transponder};
-    const int satellite = static_cast<int>(m_database.transponder(transponder).satelliteLink().index());
-    KeepSelection(*m_satellitePane, m_satellitePane->rowOf(satellite));
-    m_favoritePane->ClearSelection();
+    m_chosen = ChosenList{ChosenList::kTransponder, transponder};
+    const int satellite = static_cast<int>(m_database.Transponder(transponder).SatelliteLink().Index());
+    KeepSelection(*m_satellitePane, m_satellitePane->RowOf(satellite));
+    m_favouritePane->ClearSelection();
     RefillChannelPanes();
     SetInformationLine(TransponderInformation(m_database, transponder));
 }
 
 void CMirevoView::ChooseFavouriteGroup() {
-    const int group = m_favoritePane->selectedGroup();
+    const int group = m_favouritePane->SelectedGroup();
     if (group < 0)
         return;
-    m_chosen = ChosenList{ChosenList::Favourite, group};
+    m_chosen = ChosenList{ChosenList::kFavourite, group};
     m_satellitePane->ClearSelection();
     m_transponderPane->ClearSelection();
     RefillChannelPanes();
@@ -72,50 +72,50 @@ void CMirevoView::ChooseFavouriteGroup() {
 }
 
 void CMirevoView::ChooseChannel(ui::ChannelPane& pane) {
-    const int pk = pane.rowId(pane.caretRow());
+    const int pk = pane.RowId(pane.CaretRow());
     if (pk < 0) {
         SetInformationLine(QString());
         return;
     }
-    const ConstChannelRecord record = m_database.channelOfPk(pk);
+    const ConstChannelRecord record = m_database.ChannelOfPk(pk);
     const int side = TunerSideOfPk(pk);
-    const int transponder = static_cast<int>(record.transponderLink(side).index());
-    const int satellite = static_cast<int>(record.satelliteLink(side).index());
-    KeepSelection(*m_transponderPane, m_transponderPane->rowOf(transponder));
-    KeepSelection(*m_satellitePane, m_satellitePane->rowOf(satellite));
+    const int transponder = static_cast<int>(record.TransponderLink(side).Index());
+    const int satellite = static_cast<int>(record.SatelliteLink(side).Index());
+    KeepSelection(*m_transponderPane, m_transponderPane->RowOf(transponder));
+    KeepSelection(*m_satellitePane, m_satellitePane->RowOf(satellite));
     SetInformationLine(ChannelInformation(m_database, pk));
     m_describedPane = &pane;
     (&pane == m_tvPane ? m_radioPane : m_tvPane)->ClearSelection();
 }
 
 void CMirevoView::OnPaneDoubleClick(ui::PaneListView& pane, int row) {
-    switch (pane.kind()) {
+    switch (pane.ShownKind()) {
     case ui::PaneKind::Satellite:
         HandleCommand(kCmdSatelliteProperty);
         break;
     case ui::PaneKind::Transponder:
         HandleCommand(kCmdTransponderProperty);
         break;
-    case ui::PaneKind::Favorite:
+    case ui::PaneKind::Favourite:
         RenameGroup(row);
         break;
     case ui::PaneKind::Tv:
     case ui::PaneKind::Radio:
-        HandleCommand(static_cast<ui::ChannelPane&>(pane).commands().property);
+        HandleCommand(static_cast<ui::ChannelPane&>(pane).Commands().property);
         break;
     }
 }
 
 std::unique_ptr<QMenu> CMirevoView::BuildPaneMenu(ui::PaneListView& pane) {
-    switch (pane.kind()) {
+    switch (pane.ShownKind()) {
     case ui::PaneKind::Satellite:
         return ui::BuildSatelliteMenu(m_actions);
     case ui::PaneKind::Transponder:
         return ui::BuildTransponderMenu(m_actions);
     case ui::PaneKind::Tv:
     case ui::PaneKind::Radio:
-        return ui::BuildChannelMenu(m_actions, pane.kind() == ui::PaneKind::Radio);
-    case ui::PaneKind::Favorite:
+        return ui::BuildChannelMenu(m_actions, pane.ShownKind() == ui::PaneKind::Radio);
+    case ui::PaneKind::Favourite:
         break;
     }
     return nullptr;
@@ -131,7 +131,7 @@ void CMirevoView::BuildCommandActions() {
     ui::AddPaneActions(m_actions, *this);
     for (const auto& [command, action] : m_actions)
         connect(action, &QAction::triggered, this, [this, command = command] { HandleCommand(command); });
-    const std::array<ui::PaneListView*, 5> panes{m_satellitePane, m_transponderPane, m_favoritePane, m_tvPane,
+    const std::array<ui::PaneListView*, 5> panes{m_satellitePane, m_transponderPane, m_favouritePane, m_tvPane,
                                                  m_radioPane};
     for (ui::PaneListView* pane : panes) {
         connect(pane->model(), &QAbstractItemModel::modelReset, m_document, &EditDocument::NoteListsRebuilt);

@@ -96,7 +96,7 @@ bool CMirevoView::HandleCommand(int command) {
     ui::ChannelPane* pane = ChannelPaneOfCommand(command);
     if (!pane)
         return false;
-    const ui::ChannelPaneCommands& own = pane->commands();
+    const ui::ChannelPaneCommands& own = pane->Commands();
     if (command == own.newChannel)
         AddChannel(*pane);
     else if (command == own.remove)
@@ -116,7 +116,7 @@ bool CMirevoView::HandleCommand(int command) {
 
 ui::ChannelPane* CMirevoView::ChannelPaneOfCommand(int command) {
     for (ui::ChannelPane* pane : {m_tvPane, m_radioPane}) {
-        const ui::ChannelPaneCommands& own = pane->commands();
+        const ui::ChannelPaneCommands& own = pane->Commands();
         for (const int number : {own.newChannel, own.remove, own.moveTo, own.property, own.copy, own.paste, own.moveTop,
                                  own.moveBottom, own.moveUp, own.moveDown})
             if (number == command)
@@ -140,18 +140,18 @@ bool CMirevoView::SelectByCommand(int command) {
 }
 
 void CMirevoView::SetSatelliteSortMode(int mode) {
-    const int selected = m_satellitePane->selectedRow() < 0 ? -2 : m_satellitePane->selectedSatellite();
+    const int selected = m_satellitePane->SelectedRow() < 0 ? -2 : m_satellitePane->SelectedSatellite();
     m_satellitePane->SetSortMode(mode);
-    KeepSelection(*m_satellitePane, m_satellitePane->rowOf(selected));
+    KeepSelection(*m_satellitePane, m_satellitePane->RowOf(selected));
     RenewCountLabels();
     (mode == 1 ? m_satelliteLongitude : m_satelliteStandard)->setChecked(true);
 }
 
 void CMirevoView::SetTransponderSortMode(int mode) {
-    const int selected = m_transponderPane->selectedTransponder();
+    const int selected = m_transponderPane->SelectedTransponder();
     m_transponderPane->SetSortMode(mode);
     if (selected >= 0)
-        KeepSelection(*m_transponderPane, m_transponderPane->rowOf(selected));
+        KeepSelection(*m_transponderPane, m_transponderPane->RowOf(selected));
     RenewCountLabels();
     (mode == 1 ? m_transponderFrequency : m_transponderStandard)->setChecked(true);
 }
@@ -165,14 +165,14 @@ void CMirevoView::SetChannelOrder(ui::ChannelPane& pane, bool byName) {
 }
 
 void CMirevoView::EditSelectedSatellite() {
-    const int satellite = m_satellitePane->selectedSatellite();
+    const int satellite = m_satellitePane->SelectedSatellite();
     if (satellite < 0)
         return;
-    if (ui::EditSatellite(this, m_database.satellite(satellite), HeldReceiverSettings(m_database)) == 1) {
-        m_database.setModified(true);
+    if (ui::EditSatellite(this, m_database.Satellite(satellite), HeldReceiverSettings(m_database)) == 1) {
+        m_database.SetModified(true);
         CommitEdit(QCoreApplication::translate("MirevoViewCommands", "Edit satellite"),
                    EditSubjects{{satellite}, {}, {}});
-        const int row = m_satellitePane->selectedRow();
+        const int row = m_satellitePane->SelectedRow();
         RefillSatellitePane();
         KeepSelection(*m_satellitePane, row);
     }
@@ -180,43 +180,43 @@ void CMirevoView::EditSelectedSatellite() {
 }
 
 void CMirevoView::EditSelectedTransponder() {
-    const int transponder = m_transponderPane->selectedTransponder();
+    const int transponder = m_transponderPane->SelectedTransponder();
     if (transponder < 0)
         return;
     if (ui::EditTransponder(this, m_database, transponder) == 1) {
-        m_database.setModified(true);
+        m_database.SetModified(true);
         CommitEdit(QCoreApplication::translate("MirevoViewCommands", "Edit transponder"),
                    EditSubjects{{}, {transponder}, {}});
-        const int row = m_transponderPane->selectedRow();
-        RefillTransponderPane(m_transponderPane->satellite());
+        const int row = m_transponderPane->SelectedRow();
+        RefillTransponderPane(m_transponderPane->Satellite());
         KeepSelection(*m_transponderPane, row);
     }
     ChooseTransponder();
 }
 
 void CMirevoView::AddTransponderToSatellite() {
-    const int satellite = m_satellitePane->selectedSatellite();
+    const int satellite = m_satellitePane->SelectedSatellite();
     if (satellite < 0)
         return;
-    const int row = m_transponderPane->selectedRow();
+    const int row = m_transponderPane->SelectedRow();
     if (ui::AddNewTransponder(this, m_database, satellite) != 1)
         return;
     CommitEdit(QCoreApplication::translate("MirevoViewCommands", "New transponder"));
-    RefillTransponderPane(m_transponderPane->satellite());
+    RefillTransponderPane(m_transponderPane->Satellite());
     RefillChannelPanes();
     SetInformationLine(QString());
     KeepSelection(*m_transponderPane, row);
 }
 
 void CMirevoView::DeleteSelectedTransponder() {
-    const auto answer = ui::UserPrompts::message(
+    const auto answer = ui::UserPrompts::Message(
         this, QMessageBox::Warning, QCoreApplication::translate("MirevoViewCommands", "Warning"),
         QCoreApplication::translate("MirevoViewCommands", "Transponder contains channels, delete anyway?"),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-    const int row = m_transponderPane->selectedRow();
+    const int row = m_transponderPane->SelectedRow();
     if (answer != QMessageBox::Yes || row < 0)
         return;
-    const int transponder = m_transponderPane->selectedTransponder();
+    const int transponder = m_transponderPane->SelectedTransponder();
     m_transponderPane->DeleteSelected();
     CommitEdit(QCoreApplication::translate("MirevoViewCommands", "Delete transponder"),
                EditSubjects{{}, {transponder}, {}});
@@ -224,7 +224,7 @@ void CMirevoView::DeleteSelectedTransponder() {
 }
 
 void CMirevoView::DeleteEmptyTransponders() {
-    const int row = m_transponderPane->selectedRow();
+    const int row = m_transponderPane->SelectedRow();
     vorlane::DeleteEmptyTransponders(m_database);
     CommitEdit(QCoreApplication::translate("MirevoViewCommands", "Delete empty transponders"));
     RefreshAfterTransponderDelete(row);
@@ -234,65 +234,65 @@ void CMirevoView::DeleteEmptyTransponders() {
 // transponder that is gone hands the choice to the row that took its place (or the one above), so the channel
 // panes never show a list that no longer exists.
 void CMirevoView::RefreshAfterTransponderDelete(int row) {
-    const int satelliteRow = m_satellitePane->selectedRow();
+    const int satelliteRow = m_satellitePane->SelectedRow();
     RefillSatellitePane();
     KeepSelection(*m_satellitePane, satelliteRow);
-    RefillTransponderPane(m_transponderPane->satellite());
-    RefillFavoritePane();
+    RefillTransponderPane(m_transponderPane->Satellite());
+    RefillFavouritePane();
     SetInformationLine(QString());
-    if (m_chosen.kind == ChosenList::Transponder) {
-        const int count = m_transponderPane->rowCount();
-        const int kept = m_transponderPane->rowOf(m_chosen.index);
+    if (m_chosen.kind == ChosenList::kTransponder) {
+        const int count = m_transponderPane->RowCount();
+        const int kept = m_transponderPane->RowOf(m_chosen.index);
         if (count > 0) {
             m_transponderPane->SelectRow(kept >= 0 ? kept : std::clamp(row, 0, count - 1));
             ChooseTransponder();
             return;
         }
-        m_chosen = ChosenList{ChosenList::Satellite, m_transponderPane->satellite()};
+        m_chosen = ChosenList{ChosenList::kSatellite, m_transponderPane->Satellite()};
     }
     RefillChannelPanes();
     KeepSelection(*m_transponderPane, row);
 }
 
 void CMirevoView::AddChannel(ui::ChannelPane& pane) {
-    const int transponder = m_transponderPane->selectedTransponder();
-    if (transponder < 0 || m_chosen.favourite())
+    const int transponder = m_transponderPane->SelectedTransponder();
+    if (transponder < 0 || m_chosen.Favourite())
         return;
-    const int transponderRow = m_transponderPane->selectedRow();
-    if (ui::AddNewChannel(this, m_database, transponder, pane.type()) != 1)
+    const int transponderRow = m_transponderPane->SelectedRow();
+    if (ui::AddNewChannel(this, m_database, transponder, pane.Type()) != 1)
         return;
-    m_database.setModified(true);
+    m_database.SetModified(true);
     CommitEdit(QCoreApplication::translate("MirevoViewCommands", "New channel"));
     ReloadChannelPane(pane);
-    RefillTransponderPane(m_transponderPane->satellite());
+    RefillTransponderPane(m_transponderPane->Satellite());
     KeepSelection(*m_transponderPane, transponderRow);
     SetInformationLine(QString());
     pane.setFocus();
-    KeepSelection(pane, pane.rowCount() - 1);
+    KeepSelection(pane, pane.RowCount() - 1);
 }
 
 void CMirevoView::DeleteChannels(ui::ChannelPane& pane) {
-    const std::vector<int> pks = pane.selectedPks();
+    const std::vector<int> pks = pane.SelectedPks();
     const int first = pane.DeleteSelected();
     if (first < 0) {
         KeepSelection(pane, 0);
         return;
     }
     const auto count = static_cast<qsizetype>(pks.size());
-    CommitEdit(m_chosen.favourite() ? ui::CountedEditLabel(ui::CountedEdit::RemoveFromFavourites, count)
+    CommitEdit(m_chosen.Favourite() ? ui::CountedEditLabel(ui::CountedEdit::RemoveFromFavourites, count)
                                     : ui::CountedEditLabel(ui::CountedEdit::Delete, count),
                EditSubjects{{}, {}, pks});
     ReloadChannelPane(*m_tvPane);
     ReloadChannelPane(*m_radioPane);
-    RefillFavoritePane();
+    RefillFavouritePane();
     RefillListPanesKeepingSelection();
     RenewCountLabels();
-    KeepSelection(pane, first < pane.rowCount() ? first : first - 1);
+    KeepSelection(pane, first < pane.RowCount() ? first : first - 1);
     ChooseChannel(pane);
 }
 
 void CMirevoView::MoveChannelsTo(ui::ChannelPane& pane) {
-    if (pane.selectedRow() < 0 || pane.sorted_by_name())
+    if (pane.SelectedRow() < 0 || pane.SortedByName())
         return;
     int number = 0;
     if (ui::AskChannelMoveTarget(this, number) == 1)
@@ -301,10 +301,10 @@ void CMirevoView::MoveChannelsTo(ui::ChannelPane& pane) {
 
 // The number is the one the pane's number column shows, in any view.
 void CMirevoView::MoveSelectedChannels(ui::ChannelPane& pane, int number) {
-    const std::vector<int> pks = pane.selectedPks();
-    if (pks.empty() || MoveChannelsToNumber(m_database, pane.type(), number, pks) == 0)
+    const std::vector<int> pks = pane.SelectedPks();
+    if (pks.empty() || MoveChannelsToNumber(m_database, pane.Type(), number, pks) == 0)
         return;
-    m_database.setModified(true);
+    m_database.SetModified(true);
     RebuildPkChannel(m_database);
     CommitEdit(ui::CountedEditLabel(ui::CountedEdit::Move, static_cast<qsizetype>(pks.size())),
                EditSubjects{{}, {}, pks});
@@ -314,13 +314,13 @@ void CMirevoView::MoveSelectedChannels(ui::ChannelPane& pane, int number) {
 }
 
 void CMirevoView::EditCaretChannel(ui::ChannelPane& pane) {
-    const int pk = pane.rowId(pane.caretRow());
+    const int pk = pane.RowId(pane.CaretRow());
     if (pk < 0)
         return;
     if (ui::EditChannel(this, m_database, pk) == 1) {
-        m_database.setModified(true);
+        m_database.SetModified(true);
         CommitEdit(QCoreApplication::translate("MirevoViewCommands", "Edit channel"), EditSubjects{{}, {}, {pk}});
-        const std::vector<int> selected = pane.selectedPks();
+        const std::vector<int> selected = pane.SelectedPks();
         ReloadChannelPane(pane);
         pane.SelectPks(selected);
     }
@@ -328,15 +328,15 @@ void CMirevoView::EditCaretChannel(ui::ChannelPane& pane) {
 }
 
 void CMirevoView::RenameGroup(int row) {
-    const int group = m_favoritePane->rowId(row);
+    const int group = m_favouritePane->RowId(row);
     if (group < 0)
         return;
     if (ui::RenameFavouriteGroup(this, HeldReceiverSettings(m_database), group) == 1) {
-        m_database.setModified(true);
+        m_database.SetModified(true);
         CommitEdit(QCoreApplication::translate("MirevoViewCommands", "Rename favourite group"));
-        RefillFavoritePane();
+        RefillFavouritePane();
     }
-    KeepSelection(*m_favoritePane, row);
+    KeepSelection(*m_favouritePane, row);
     ChooseFavouriteGroup();
 }
 

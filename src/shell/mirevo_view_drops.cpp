@@ -15,7 +15,7 @@ namespace vorlane {
 ui::PaneListView* CMirevoView::PaneAt(ui::PaneListView& source, QPoint globalPos, int& row) {
     for (ui::PaneListView* pane :
          {static_cast<ui::PaneListView*>(m_satellitePane), static_cast<ui::PaneListView*>(m_transponderPane),
-          static_cast<ui::PaneListView*>(m_favoritePane), static_cast<ui::PaneListView*>(m_tvPane),
+          static_cast<ui::PaneListView*>(m_favouritePane), static_cast<ui::PaneListView*>(m_tvPane),
           static_cast<ui::PaneListView*>(m_radioPane)}) {
         if (pane == &source || !pane->isVisible())
             continue;
@@ -33,9 +33,9 @@ ui::PaneListView* CMirevoView::PaneAt(ui::PaneListView& source, QPoint globalPos
 void CMirevoView::ClearDropTargets() {
     for (ui::PaneListView* pane :
          {static_cast<ui::PaneListView*>(m_satellitePane), static_cast<ui::PaneListView*>(m_transponderPane),
-          static_cast<ui::PaneListView*>(m_favoritePane), static_cast<ui::PaneListView*>(m_tvPane),
+          static_cast<ui::PaneListView*>(m_favouritePane), static_cast<ui::PaneListView*>(m_tvPane),
           static_cast<ui::PaneListView*>(m_radioPane)})
-        pane->setDropRow(-1);
+        pane->SetDropRow(-1);
 }
 
 int CMirevoView::HitTestOutside(ui::PaneListView& source, QPoint globalPos) {
@@ -44,7 +44,7 @@ int CMirevoView::HitTestOutside(ui::PaneListView& source, QPoint globalPos) {
     ui::PaneListView* pane = PaneAt(source, globalPos, row);
     if (!pane || row < 0)
         return ui::PaneListView::kNoDropCursor;
-    pane->setDropRow(row);
+    pane->SetDropRow(row);
     return ui::PaneListView::kDropCursor;
 }
 
@@ -53,45 +53,45 @@ void CMirevoView::DropOutside(ui::PaneListView& source, QPoint globalPos, std::s
     int row = -1;
     ui::PaneListView* pane = PaneAt(source, globalPos, row);
     // Off the rows, and on the satellite pane, nothing moves.
-    if (!pane || row < 0 || pane->kind() == ui::PaneKind::Satellite)
+    if (!pane || row < 0 || pane->ShownKind() == ui::PaneKind::Satellite)
         return;
-    m_database.setModified(true);
+    m_database.SetModified(true);
     const auto count = static_cast<qsizetype>(pks.size());
-    const int satelliteRow = m_satellitePane->selectedRow();
+    const int satelliteRow = m_satellitePane->SelectedRow();
     std::vector<int> targetSelection;
     ui::ChannelPane* target = nullptr;
-    switch (pane->kind()) {
+    switch (pane->ShownKind()) {
     case ui::PaneKind::Transponder: {
-        const int transponderRow = m_transponderPane->selectedRow();
-        MoveChannelsToTransponder(m_database, m_transponderPane->rowId(row), pks);
+        const int transponderRow = m_transponderPane->SelectedRow();
+        MoveChannelsToTransponder(m_database, m_transponderPane->RowId(row), pks);
         CommitPaneEdit(ui::CountedEditLabel(ui::CountedEdit::MoveToTransponder, count), pks);
-        RefillTransponderPane(m_transponderPane->satellite());
+        RefillTransponderPane(m_transponderPane->Satellite());
         KeepSelection(*m_transponderPane, transponderRow);
         // The labels of the satellites count their channels, and a channel may have changed satellite.
         RefillSatellitePane();
         KeepSelection(*m_satellitePane, satelliteRow);
         break;
     }
-    case ui::PaneKind::Favorite:
-        AddFavorites(m_database, m_favoritePane->rowId(row), pks);
+    case ui::PaneKind::Favourite:
+        AddFavourites(m_database, m_favouritePane->RowId(row), pks);
         CommitPaneEdit(ui::CountedEditLabel(ui::CountedEdit::Add, count), pks);
         break;
     case ui::PaneKind::Tv:
     case ui::PaneKind::Radio:
         target = static_cast<ui::ChannelPane*>(pane);
-        MoveChannels(m_database, target->type(), target->rowId(row), pks);
+        MoveChannels(m_database, target->Type(), target->RowId(row), pks);
         CommitPaneEdit(ui::CountedEditLabel(ui::CountedEdit::Move, count), pks);
         targetSelection.assign(pks.begin(), pks.end());
         break;
     case ui::PaneKind::Satellite:
         break;
     }
-    ClearFavoriteCounters(m_database);
-    RefillFavoritePane();
+    ClearFavouriteCounters(m_database);
+    RefillFavouritePane();
     RebuildPkChannel(m_database);
     // Both channel panes show what the drop left in them, so every count label matches its rows.
     for (ui::ChannelPane* channels : {m_tvPane, m_radioPane}) {
-        const std::vector<int> selected = channels == target ? targetSelection : channels->selectedPks();
+        const std::vector<int> selected = channels == target ? targetSelection : channels->SelectedPks();
         ReloadChannelPane(*channels);
         channels->SelectPks(selected);
     }

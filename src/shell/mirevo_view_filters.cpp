@@ -31,7 +31,7 @@ void CMirevoView::FocusFilterField() {
     field->selectAll();
 }
 
-void CMirevoView::setDisplayFilter(int command) {
+void CMirevoView::SetDisplayFilter(int command) {
     m_displayFilter = command;
     m_document->NoteSelectionChanged();
 }

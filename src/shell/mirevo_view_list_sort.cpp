@@ -36,7 +36,7 @@ bool CMirevoView::SortListByCommand(int command) {
             continue;
         // One change of the database, then the path every whole-list edit takes, so it undoes as one step.
         SortBothTuners(m_database, sort.type, sort.key);
-        m_database.setModified(true);
+        m_database.SetModified(true);
         CommitEdit(QCoreApplication::translate("MirevoViewListSort", "Sort List"));
         RefreshAllPanes();
         return true;

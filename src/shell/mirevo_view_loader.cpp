@@ -18,16 +18,16 @@ void CMirevoView::BuildLoader() {
     layout->setContentsMargins(0, 0, 0, 0);
     m_loaderControls = new ui::LoaderControls(m_texts, m_loaderArea);
     layout->addWidget(m_loaderControls);
-    m_loader = std::make_unique<LoaderLink>(*this, *m_loaderControls, *m_messageDialog, m_store, m_texts);
+    m_loader = std::make_unique<LoaderLink>(*this, *m_loaderControls, *m_messageDialog, mStore, m_texts);
 
     const std::pair<QPushButton*, int> buttons[] = {
-        {&m_loaderControls->autoConnectButton(), kCmdAutoConnect}, {&m_loaderControls->connectButton(), kCmdConnect},
-        {&m_loaderControls->disconnectButton(), kCmdDisconnect},   {&m_loaderControls->uploadButton(), kCmdUploadToStb},
-        {&m_loaderControls->downloadButton(), kCmdDownloadToPc},
+        {&m_loaderControls->AutoConnectButton(), kCmdAutoConnect}, {&m_loaderControls->ConnectButton(), kCmdConnect},
+        {&m_loaderControls->DisconnectButton(), kCmdDisconnect},   {&m_loaderControls->UploadButton(), kCmdUploadToStb},
+        {&m_loaderControls->DownloadButton(), kCmdDownloadToPc},
     };
     for (const auto& [button, command] : buttons)
         connect(button, &QPushButton::clicked, this, [this, command = command] { HandleLoaderCommand(command); });
-    connect(&m_loaderControls->setButton(), &QPushButton::clicked, this, [this] { m_loader->OnSet(); });
+    connect(&m_loaderControls->SetButton(), &QPushButton::clicked, this, [this] { m_loader->OnSet(); });
 }
 
 bool CMirevoView::HandleLoaderCommand(int command) {

@@ -15,7 +15,7 @@ namespace {
 // as a step may name every channel of a full pane.
 void SelectShown(ui::PaneListView& pane, std::span<const int> ids) {
     const std::unordered_set<int> wanted(ids.begin(), ids.end());
-    const std::vector<int>& shown = pane.rowIds();
+    const std::vector<int>& shown = pane.RowIds();
     std::vector<int> rows;
     for (std::size_t row = 0; row < shown.size(); ++row)
         if (wanted.contains(shown[row]))
@@ -45,16 +45,16 @@ void CMirevoView::RedoEdit() {
 }
 
 void CMirevoView::ShowRestoredState(const EditSubjects& subjects) {
-    const int satelliteRow = m_satellitePane->selectedRow();
-    const int transponder = m_transponderPane->selectedTransponder();
+    const int satelliteRow = m_satellitePane->SelectedRow();
+    const int transponder = m_transponderPane->SelectedTransponder();
     RefillSatellitePane();
     KeepSelection(*m_satellitePane, satelliteRow);
-    RefillTransponderPane(m_transponderPane->satellite());
-    KeepSelection(*m_transponderPane, m_transponderPane->rowOf(transponder));
+    RefillTransponderPane(m_transponderPane->Satellite());
+    KeepSelection(*m_transponderPane, m_transponderPane->RowOf(transponder));
     // A chosen transponder that the step took away leaves its satellite's channels shown.
-    if (m_chosen.kind == ChosenList::Transponder && m_transponderPane->rowOf(m_chosen.index) < 0)
-        m_chosen = ChosenList{ChosenList::Satellite, m_transponderPane->satellite()};
-    RefillFavoritePane();
+    if (m_chosen.kind == ChosenList::kTransponder && m_transponderPane->RowOf(m_chosen.index) < 0)
+        m_chosen = ChosenList{ChosenList::kSatellite, m_transponderPane->Satellite()};
+    RefillFavouritePane();
     RefillChannelPanes();
     SelectShown(*m_satellitePane, subjects.satellites);
     SelectShown(*m_transponderPane, subjects.transponders);

@@ -28,7 +28,7 @@ void MsgOut(QWidget* owner, const char* format, ...) {
     va_start(arguments, format);
     const std::string text = vorlane::FormatBounded(format, arguments);
     va_end(arguments);
-    vorlane::ui::UserPrompts::message(owner, QMessageBox::NoIcon, QCoreApplication::translate("MsgOut", "Message"),
+    vorlane::ui::UserPrompts::Message(owner, QMessageBox::NoIcon, QCoreApplication::translate("MsgOut", "Message"),
                                       QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())),
                                       QMessageBox::Ok);
 }

@@ -21,7 +21,7 @@ constexpr int kAnswerCheckMs = 250;
 ReceiverSafetyFlow::ReceiverSafetyFlow(QWidget& view, SettingsStore& store, TransferCommandsUi& ui,
                                        TransferCommands& commands, Transfer& transfer, OwnerDispatcher& dispatcher,
                                        const SerialPort& port)
-    : m_view(view), m_store(store), m_ui(ui), m_commands(commands), m_port(port),
+    : m_view(view), mStore(store), m_ui(ui), m_commands(commands), m_port(port),
       m_sequence(commands, transfer, dispatcher, QtTexts()) {
     m_answerCheck.setInterval(kAnswerCheckMs);
     QObject::connect(&m_answerCheck, &QTimer::timeout, &m_answerCheck, [this] {
@@ -45,12 +45,12 @@ int ReceiverSafetyFlow::OnUploadStb() {
     // A forced upload is for a receiver whose running software cannot be asked for its list.
     const bool backupOffered = !m_ui.ReadForceModeBox();
     ui::UploadSafetyChoice choice;
-    choice.backUpFirst = m_store.ReadProfileNumber(kBackupSection, kBackUpFirstEntry, 1) != 0;
+    choice.backUpFirst = mStore.ReadProfileNumber(kBackupSection, kBackUpFirstEntry, 1) != 0;
     const QString fileName = QFileInfo(QFile::decodeName(QByteArray::fromStdString(path))).fileName();
     if (!ui::ChooseUploadSafety(&m_view, fileName, backupOffered, choice))
         return 0;
     if (backupOffered)
-        m_store.WriteProfileNumber(kBackupSection, kBackUpFirstEntry, choice.backUpFirst ? 1 : 0);
+        mStore.WriteProfileNumber(kBackupSection, kBackUpFirstEntry, choice.backUpFirst ? 1 : 0);
     if (!choice.backUpFirst && !choice.verify)
         return m_commands.UploadChosenFile(path);
     return RunSequence({path, choice.backUpFirst ? DefaultBackupFolder() : std::string(), choice.verify});

@@ -34,7 +34,7 @@ public:
     // File > "Restore Receiver Backup...". Returns 1 when the chosen backup's upload started.
     int OnRestoreBackup();
 
-    const SafeUpload& sequence() const { return m_sequence; }
+    const SafeUpload& Sequence() const { return m_sequence; }
     // Runs after every look at the receiver's answer, which may end the sequence's transfer.
     void SetAfterCheck(std::function<void()> afterCheck) { m_afterCheck = std::move(afterCheck); }
 
@@ -42,7 +42,7 @@ private:
     int RunSequence(const SafeUploadPlan& plan);
 
     QWidget& m_view;
-    SettingsStore& m_store;
+    SettingsStore& mStore;
     TransferCommandsUi& m_ui;
     TransferCommands& m_commands;
     const SerialPort& m_port;

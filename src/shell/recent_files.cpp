@@ -15,9 +15,9 @@ std::string EntryName(std::size_t index) {
 
 } // namespace
 
-RecentFiles::RecentFiles(SettingsStore& store) : m_store(store) {
+RecentFiles::RecentFiles(SettingsStore& store) : mStore(store) {
     for (std::size_t i = 0; i < kMaxFiles; ++i) {
-        std::string path = m_store.ReadProfileText(kSection, EntryName(i), "");
+        std::string path = mStore.ReadProfileText(kSection, EntryName(i), "");
         if (!path.empty())
             m_paths.push_back(std::move(path));
     }
@@ -29,7 +29,7 @@ void RecentFiles::Add(const std::string& path) {
     if (m_paths.size() > kMaxFiles)
         m_paths.resize(kMaxFiles);
     for (std::size_t i = 0; i < kMaxFiles; ++i)
-        m_store.WriteProfileText(kSection, EntryName(i), i < m_paths.size() ? m_paths[i] : std::string());
+        mStore.WriteProfileText(kSection, EntryName(i), i < m_paths.size() ? m_paths[i] : std::string());
 }
 
 } // namespace vorlane

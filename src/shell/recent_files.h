@@ -17,10 +17,10 @@ public:
 
     // `path` moves to the front (once only); the oldest beyond eight drop out. The profile follows at once.
     void Add(const std::string& path);
-    const std::vector<std::string>& paths() const { return m_paths; }
+    const std::vector<std::string>& Paths() const { return m_paths; }
 
 private:
-    SettingsStore& m_store;
+    SettingsStore& mStore;
     std::vector<std::string> m_paths;
 };
 

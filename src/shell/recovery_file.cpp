@@ -22,7 +22,7 @@ QString DefaultFolder() {
 } // namespace
 
 RecoveryFile::RecoveryFile(EditDocument& document, QString folder, QObject* parent)
-    : QObject(parent), m_document(document), m_folder(folder.isEmpty() ? DefaultFolder() : std::move(folder)) {
+    : QObject(parent), m_document(document), mFolder(folder.isEmpty() ? DefaultFolder() : std::move(folder)) {
     m_timer.setSingleShot(true);
     m_timer.setInterval(kDefaultIntervalMs);
     connect(&m_timer, &QTimer::timeout, this, &RecoveryFile::Write);
@@ -35,13 +35,13 @@ RecoveryFile::~RecoveryFile() {
         Remove();
 }
 
-QString RecoveryFile::path() const {
-    return QDir(m_folder).filePath(QLatin1String(kDataName));
+QString RecoveryFile::Path() const {
+    return QDir(mFolder).filePath(QLatin1String(kDataName));
 }
 
 // The first unsaved edit starts the clock; later ones wait for the same write.
 void RecoveryFile::OnHistoryChanged() {
-    if (m_document.database().modified() && !m_timer.isActive())
+    if (m_document.Database().Modified() && !m_timer.isActive())
         m_timer.start();
 }
 
@@ -55,34 +55,34 @@ void RecoveryFile::OnModifiedChanged(bool modified) {
 }
 
 void RecoveryFile::Write() {
-    ChannelDatabase& db = m_document.database();
-    if (!db.modified() || !QDir().mkpath(m_folder))
+    ChannelDatabase& db = m_document.Database();
+    if (!db.Modified() || !QDir().mkpath(mFolder))
         return;
     const std::vector<std::uint8_t> bytes = ChannelFileBytes(db);
-    QFile origin(QDir(m_folder).filePath(QLatin1String(kOriginName)));
+    QFile origin(QDir(mFolder).filePath(QLatin1String(kOriginName)));
     if (bytes.empty() || !origin.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return;
-    origin.write(QByteArray::fromStdString(db.currentPath()));
+    origin.write(QByteArray::fromStdString(db.CurrentPath()));
     origin.close();
     // The data last: a crash while writing leaves the earlier copy or none, never half a file.
-    if (ReplaceFile(QFile::encodeName(path()).toStdString(), bytes))
+    if (ReplaceFile(QFile::encodeName(Path()).toStdString(), bytes))
         m_owned = true;
 }
 
 std::optional<RecoveredWork> RecoveryFile::Find() const {
-    QFile data(path());
+    QFile data(Path());
     if (!data.open(QIODevice::ReadOnly))
         return std::nullopt;
     const QByteArray bytes = data.readAll();
-    QFile origin(QDir(m_folder).filePath(QLatin1String(kOriginName)));
+    QFile origin(QDir(mFolder).filePath(QLatin1String(kOriginName)));
     const QByteArray originPath = origin.open(QIODevice::ReadOnly) ? origin.readAll() : QByteArray();
     return RecoveredWork{{bytes.begin(), bytes.end()}, QFile::decodeName(originPath), QFileInfo(data).lastModified()};
 }
 
 void RecoveryFile::Remove() {
     m_owned = false;
-    QFile::remove(path());
-    QFile::remove(QDir(m_folder).filePath(QLatin1String(kOriginName)));
+    QFile::remove(Path());
+    QFile::remove(QDir(mFolder).filePath(QLatin1String(kOriginName)));
 }
 
 } // namespace vorlane

@@ -36,8 +36,8 @@ public:
     RecoveryFile(const RecoveryFile&) = delete;
     RecoveryFile& operator=(const RecoveryFile&) = delete;
 
-    void setInterval(int milliseconds) { m_timer.setInterval(milliseconds); }
-    QString path() const;
+    void SetInterval(int milliseconds) { m_timer.setInterval(milliseconds); }
+    QString Path() const;
 
     // What an earlier run left behind, if anything.
     std::optional<RecoveredWork> Find() const;
@@ -52,7 +52,7 @@ private:
     void Write();
 
     EditDocument& m_document;
-    QString m_folder;
+    QString mFolder;
     QTimer m_timer;
     // Only a file this run wrote or took up is removed by it: another run's may still wait to be offered.
     bool m_owned = false;

@@ -63,7 +63,7 @@ RestoreBackupDialog::RestoreBackupDialog(const std::vector<std::string>& backups
     resize(520, 320);
 }
 
-std::string RestoreBackupDialog::chosen() const {
+std::string RestoreBackupDialog::Chosen() const {
     const QTreeWidgetItem* row = m_list->currentItem();
     return row ? QFile::encodeName(row->data(kDate, kPathRole).toString()).toStdString() : std::string();
 }
@@ -71,7 +71,7 @@ std::string RestoreBackupDialog::chosen() const {
 int ChooseReceiverBackup(QWidget* parent, const std::string& folder, std::string& path) {
     const std::vector<std::string> backups = ListBackups(folder);
     if (backups.empty()) {
-        UserPrompts::message(parent, QMessageBox::Information,
+        UserPrompts::Message(parent, QMessageBox::Information,
                              QCoreApplication::translate("RestoreBackupDialog", "Restore Receiver Backup"),
                              QCoreApplication::translate("RestoreBackupDialog",
                                                          "There is no backup of the receiver's channel list in %1.")
@@ -79,9 +79,9 @@ int ChooseReceiverBackup(QWidget* parent, const std::string& folder, std::string
         return 0;
     }
     RestoreBackupDialog dialog(backups, parent);
-    if (UserPrompts::exec(dialog) != QDialog::Accepted || dialog.chosen().empty())
+    if (UserPrompts::Exec(dialog) != QDialog::Accepted || dialog.Chosen().empty())
         return 0;
-    path = dialog.chosen();
+    path = dialog.Chosen();
     return 1;
 }
 

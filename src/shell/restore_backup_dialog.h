@@ -17,7 +17,7 @@ public:
     explicit RestoreBackupDialog(const std::vector<std::string>& backups, QWidget* parent = nullptr);
 
     // The chosen backup's path; empty when none is selected.
-    std::string chosen() const;
+    std::string Chosen() const;
 
 private:
     QTreeWidget* m_list;

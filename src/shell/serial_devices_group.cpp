@@ -72,7 +72,7 @@ SerialDevicesGroup::SerialDevicesGroup(const std::vector<PortDevice>& ports,
     layout->addLayout(form);
 }
 
-void SerialDevicesGroup::showPort(int portIndex) {
+void SerialDevicesGroup::ShowPort(int portIndex) {
     for (int row = 0; row < m_table->topLevelItemCount(); ++row) {
         QFont font = m_table->topLevelItem(row)->font(0);
         font.setBold(row == portIndex);
@@ -81,7 +81,7 @@ void SerialDevicesGroup::showPort(int portIndex) {
     }
 }
 
-QString SerialDevicesGroup::chosenDevice() const {
+QString SerialDevicesGroup::ChosenDevice() const {
     const int index = m_deviceList->currentIndex();
     // A listed device stands for its path; a typed one for itself.
     if (index > 0 && m_deviceList->currentText() == m_deviceList->itemText(index))

@@ -19,9 +19,9 @@ public:
                        QWidget* parent = nullptr);
 
     // Marks the row of port index 0 to 15 as the one the device choice is for.
-    void showPort(int portIndex);
+    void ShowPort(int portIndex);
     // The device chosen for the port; empty when the port keeps its device.
-    QString chosenDevice() const;
+    QString ChosenDevice() const;
 
 private:
     QTreeWidget* m_table;

@@ -36,15 +36,15 @@ UploadSafetyDialog::UploadSafetyDialog(const QString& fileName, const UploadSafe
     setMinimumWidth(360);
 }
 
-UploadSafetyChoice UploadSafetyDialog::choice() const {
+UploadSafetyChoice UploadSafetyDialog::Choice() const {
     return {m_backUpFirst->isChecked(), m_verify->isChecked()};
 }
 
 int ChooseUploadSafety(QWidget* parent, const QString& fileName, bool backupOffered, UploadSafetyChoice& choice) {
     UploadSafetyDialog dialog(fileName, choice, backupOffered, parent);
-    if (UserPrompts::exec(dialog) != QDialog::Accepted)
+    if (UserPrompts::Exec(dialog) != QDialog::Accepted)
         return 0;
-    choice = dialog.choice();
+    choice = dialog.Choice();
     return 1;
 }
 

@@ -20,7 +20,7 @@ public:
     UploadSafetyDialog(const QString& fileName, const UploadSafetyChoice& initial, bool backupOffered,
                        QWidget* parent = nullptr);
 
-    UploadSafetyChoice choice() const;
+    UploadSafetyChoice Choice() const;
 
 private:
     QCheckBox* m_backUpFirst;

@@ -65,10 +65,10 @@ QString ServiceTypeText(ServiceType type) {
 QString SatelliteInformation(const ChannelDatabase& db, int satellite) {
     if (satellite < 0 || satellite >= kSatelliteCount)
         return {};
-    const ConstSatelliteRecord record = db.satellite(satellite);
-    const int position = record.orbitalPosition();
+    const ConstSatelliteRecord record = db.Satellite(satellite);
+    const int position = record.OrbitalPosition();
     return QCoreApplication::translate("ViewTexts", "%1     Longitude: %2 %3'     ")
-        .arg(Latin1(record.name()),
+        .arg(Latin1(record.Name()),
              position >= 0 ? QCoreApplication::translate("ViewTexts", "East")
                            : QCoreApplication::translate("ViewTexts", "West"),
              QString::number(position / 10.0, 'f', 1));
@@ -77,20 +77,20 @@ QString SatelliteInformation(const ChannelDatabase& db, int satellite) {
 QString TransponderInformation(const ChannelDatabase& db, int transponder) {
     if (transponder < 0 || transponder >= kTransponderCount)
         return {};
-    const ConstTransponderRecord record = db.transponder(transponder);
-    const TuningWord tuning = record.tuning();
-    DebugOut("sFlag.fec=%d\n", static_cast<int>(tuning.fec()));
+    const ConstTransponderRecord record = db.Transponder(transponder);
+    const TuningWord tuning = record.Tuning();
+    DebugOut("sFlag.fec=%d\n", static_cast<int>(tuning.Fec()));
     return QCoreApplication::translate(
                "ViewTexts", "Frequency : %1     Symbol Rate : %2     TSID : %3     Polar : %4     FEC : %5     ")
-        .arg(QString::number(record.frequency()), QString::number(record.symbolRate()),
-             QString::number(record.transportStreamId()), PolarisationWord(tuning.polarisation()),
-             FecWord(tuning.fec()));
+        .arg(QString::number(record.Frequency()), QString::number(record.SymbolRate()),
+             QString::number(record.TransportStreamId()), PolarisationWord(tuning.PolarisationCode()),
+             FecWord(tuning.Fec()));
 }
 
 QString FavouriteInformation(ChannelDatabase& db, int group) {
     if (group < 0 || group >= FavouriteGroups::kGroupCount)
         return {};
-    const ListHead* head = db.lists().Head(FavouriteKind(group), 0);
+    const ListHead* head = db.Lists().Head(FavouriteKind(group), 0);
     const std::string name = HeldReceiverSettings(db).fav_name(static_cast<std::size_t>(group));
     return QCoreApplication::translate("ViewTexts", "%1     Number of channel: %2")
         .arg(Latin1(name), QString::number(head ? head->count : 0));
@@ -99,17 +99,17 @@ QString FavouriteInformation(ChannelDatabase& db, int group) {
 QString ChannelInformation(const ChannelDatabase& db, int pk) {
     if (pk < 0 || pk >= kChannelCount * kTunerCount)
         return {};
-    const ConstChannelRecord channel = db.channelOfPk(pk);
-    const unsigned transponderIndex = channel.transponderLink(TunerSideOfPk(pk)).index();
+    const ConstChannelRecord channel = db.ChannelOfPk(pk);
+    const unsigned transponderIndex = channel.TransponderLink(TunerSideOfPk(pk)).Index();
     if (transponderIndex >= static_cast<unsigned>(kTransponderCount))
         return {};
-    const ConstTransponderRecord transponder = db.transponder(static_cast<int>(transponderIndex));
+    const ConstTransponderRecord transponder = db.Transponder(static_cast<int>(transponderIndex));
     const auto padded = [](int value) { return QStringLiteral("%1").arg(value, 6); };
     return QCoreApplication::translate(
                "ViewTexts", "%1     Frequency : %2     Polar : %3     SymbolRate : %4     VPID : %5     APID : %6")
-        .arg(Latin1(channel.name()), QString::number(transponder.frequency()),
-             QString(PolarisationMark(transponder.tuning().polarisation())), QString::number(transponder.symbolRate()),
-             padded(channel.videoPid()), padded(channel.audioPid(0)));
+        .arg(Latin1(channel.Name()), QString::number(transponder.Frequency()),
+             QString(PolarisationMark(transponder.Tuning().PolarisationCode())),
+             QString::number(transponder.SymbolRate()), padded(channel.VideoPid()), padded(channel.AudioPid(0)));
 }
 
 } // namespace vorlane

@@ -16,13 +16,13 @@ QFont ApplicationFont() {
 } // namespace
 
 VorlaneApplication::VorlaneApplication(std::unique_ptr<SettingsStore> store)
-    : m_font(ApplicationFont()), m_store(std::move(store)) {}
+    : m_font(ApplicationFont()), mStore(std::move(store)) {}
 
 // The frame goes before the database it shares.
 VorlaneApplication::~VorlaneApplication() = default;
 
 int VorlaneApplication::Start() {
-    m_frame = std::make_unique<CMainFrame>(m_database, *m_store, m_font);
+    m_frame = std::make_unique<CMainFrame>(m_database, *mStore, m_font);
     if (!m_frame->centralWidget())
         return 0;
     m_frame->showNormal();
@@ -34,7 +34,7 @@ int VorlaneApplication::Start() {
 void VorlaneApplication::OpenAtStart(const QString& fileToOpen) {
     m_frame->OfferRecovery();
     if (!fileToOpen.isEmpty())
-        m_frame->fileCommands().OpenPath(fileToOpen);
+        m_frame->FileCommands().OpenPath(fileToOpen);
 }
 
 } // namespace vorlane

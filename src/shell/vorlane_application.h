@@ -26,14 +26,14 @@ public:
     // given.
     void OpenAtStart(const QString& fileToOpen);
 
-    const QFont& font() const { return m_font; }
-    ChannelDatabase& database() { return m_database; }
+    const QFont& Font() const { return m_font; }
+    ChannelDatabase& Database() { return m_database; }
     // Only after Start.
-    CMainFrame& frame() { return *m_frame; }
+    CMainFrame& Frame() { return *m_frame; }
 
 private:
     QFont m_font;
-    std::unique_ptr<SettingsStore> m_store;
+    std::unique_ptr<SettingsStore> mStore;
     ChannelDatabase m_database;
     std::unique_ptr<CMainFrame> m_frame;
 };

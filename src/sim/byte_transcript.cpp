@@ -5,7 +5,7 @@ namespace {
 
 constexpr std::size_t kBytesPerFileLine = 32;
 
-const char* directionTag(LineDirection direction) {
+const char* DirectionTag(LineDirection direction) {
     return direction == LineDirection::Received ? "RX" : "TX";
 }
 
@@ -14,18 +14,18 @@ const char* directionTag(LineDirection direction) {
 ByteTranscript::ByteTranscript() : m_start(SimClock::now()) {}
 
 ByteTranscript::~ByteTranscript() {
-    flush();
+    Flush();
     if (m_file)
         std::fclose(m_file);
 }
 
-int ByteTranscript::openFile(const std::string& path) {
+int ByteTranscript::OpenFile(const std::string& path) {
     std::lock_guard lock(m_mutex);
     m_file = std::fopen(path.c_str(), "w");
     return m_file ? 1 : 0;
 }
 
-void ByteTranscript::record(LineDirection direction, ConstByteSpan bytes) {
+void ByteTranscript::RecordBytes(LineDirection direction, ConstByteSpan bytes) {
     if (bytes.empty())
         return;
     std::lock_guard lock(m_mutex);
@@ -38,7 +38,7 @@ void ByteTranscript::record(LineDirection direction, ConstByteSpan bytes) {
         return;
     for (const std::uint8_t byte : bytes) {
         if (!m_lineBytes.empty() && (m_lineDirection != direction || m_lineBytes.size() == kBytesPerFileLine))
-            writeFileLine();
+            WriteFileLine();
         if (m_lineBytes.empty()) {
             m_lineDirection = direction;
             m_lineTime = SimClock::now();
@@ -47,15 +47,15 @@ void ByteTranscript::record(LineDirection direction, ConstByteSpan bytes) {
     }
 }
 
-void ByteTranscript::flush() {
+void ByteTranscript::Flush() {
     std::lock_guard lock(m_mutex);
     if (m_file && !m_lineBytes.empty())
-        writeFileLine();
+        WriteFileLine();
 }
 
-void ByteTranscript::writeFileLine() {
+void ByteTranscript::WriteFileLine() {
     const double milliseconds = std::chrono::duration<double, std::milli>(m_lineTime - m_start).count();
-    std::fprintf(m_file, "%10.3f %s", milliseconds, directionTag(m_lineDirection));
+    std::fprintf(m_file, "%10.3f %s", milliseconds, DirectionTag(m_lineDirection));
     for (const std::uint8_t byte : m_lineBytes)
         std::fprintf(m_file, " %02x", byte);
     std::fputc('\n', m_file);
@@ -63,12 +63,12 @@ void ByteTranscript::writeFileLine() {
     m_lineBytes.clear();
 }
 
-std::vector<TranscriptChunk> ByteTranscript::chunks() const {
+std::vector<TranscriptChunk> ByteTranscript::Chunks() const {
     std::lock_guard lock(m_mutex);
     return m_chunks;
 }
 
-std::vector<std::uint8_t> ByteTranscript::bytes(LineDirection direction) const {
+std::vector<std::uint8_t> ByteTranscript::RecordedBytes(LineDirection direction) const {
     std::lock_guard lock(m_mutex);
     std::vector<std::uint8_t> all;
     for (const auto& chunk : m_chunks)

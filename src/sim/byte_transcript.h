@@ -29,16 +29,16 @@ public:
     ByteTranscript& operator=(const ByteTranscript&) = delete;
 
     // Starts writing the log file (truncating it); returns 1 on success, 0 when it cannot be created.
-    int openFile(const std::string& path);
-    void record(LineDirection direction, ConstByteSpan bytes);
+    int OpenFile(const std::string& path);
+    void RecordBytes(LineDirection direction, ConstByteSpan bytes);
     // Writes out a partly filled file line, so the file is current while the line is quiet.
-    void flush();
+    void Flush();
 
-    std::vector<TranscriptChunk> chunks() const;
-    std::vector<std::uint8_t> bytes(LineDirection direction) const;
+    std::vector<TranscriptChunk> Chunks() const;
+    std::vector<std::uint8_t> RecordedBytes(LineDirection direction) const;
 
 private:
-    void writeFileLine();
+    void WriteFileLine();
 
     mutable std::mutex m_mutex;
     std::vector<TranscriptChunk> m_chunks;

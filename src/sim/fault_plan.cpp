@@ -7,7 +7,7 @@ FaultPlan::FaultPlan(const SimulatorFaults& faults)
                  faults.silentAfterPacket, faults.closeAfterPacket,      faults.corruptUploadPacket},
       m_withoutIdentification(faults.withoutIdentification), m_silentToRequests(faults.silentToRequests) {}
 
-bool FaultPlan::fire(PacketFault fault, int packetNumber) {
+bool FaultPlan::Fire(PacketFault fault, int packetNumber) {
     const auto index = static_cast<std::size_t>(fault);
     if (m_fired[index] || m_packetOf[index] <= 0 || m_packetOf[index] != packetNumber)
         return false;

@@ -29,10 +29,10 @@ public:
     explicit FaultPlan(const SimulatorFaults& faults);
 
     // True, once, when `fault` is planned for this packet number.
-    bool fire(PacketFault fault, int packetNumber);
+    bool Fire(PacketFault fault, int packetNumber);
 
-    bool withoutIdentification() const { return m_withoutIdentification; }
-    bool silentToRequests() const { return m_silentToRequests; }
+    bool WithoutIdentification() const { return m_withoutIdentification; }
+    bool SilentToRequests() const { return m_silentToRequests; }
 
 private:
     static constexpr std::size_t kFaultCount = 7;

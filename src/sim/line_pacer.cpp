@@ -4,8 +4,8 @@ namespace vorlane {
 
 LinePacer::LinePacer(unsigned bitsPerSecond) : m_bitsPerSecond(bitsPerSecond) {}
 
-SimClock::time_point LinePacer::scheduleByte(SimClock::time_point earliest) {
-    if (!paced())
+SimClock::time_point LinePacer::ScheduleByte(SimClock::time_point earliest) {
+    if (!Paced())
         return earliest;
     if (earliest > m_lineFreeAt) {
         m_burstStart = earliest;

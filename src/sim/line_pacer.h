@@ -13,10 +13,10 @@ public:
     // 0 bits per second means an infinitely fast line: nothing is delayed.
     explicit LinePacer(unsigned bitsPerSecond);
 
-    bool paced() const { return m_bitsPerSecond != 0; }
+    bool Paced() const { return m_bitsPerSecond != 0; }
 
     // Hands one byte to the line no earlier than `earliest`; returns when it has completely passed.
-    SimClock::time_point scheduleByte(SimClock::time_point earliest);
+    SimClock::time_point ScheduleByte(SimClock::time_point earliest);
 
 private:
     unsigned m_bitsPerSecond;

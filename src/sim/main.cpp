@@ -15,7 +15,7 @@ using namespace vorlane;
 
 namespace {
 
-int readWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
+int ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
     std::ifstream file(path, std::ios::binary);
     if (!file)
         return 0;
@@ -23,13 +23,13 @@ int readWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
     return file.bad() ? 0 : 1;
 }
 
-int loadDownloads(SimulatorCommandLine& commandLine) {
+int LoadDownloads(SimulatorCommandLine& commandLine) {
     for (std::size_t kind = 0; kind < kDownloadKindCount; ++kind) {
         const std::string& path = commandLine.downloadPaths[kind];
         if (path.empty())
             continue;
         std::vector<std::uint8_t> bytes;
-        if (!readWholeFile(path, bytes)) {
+        if (!ReadWholeFile(path, bytes)) {
             std::fprintf(stderr, "vorlane-stb-sim: cannot read %s\n", path.c_str());
             return 0;
         }
@@ -44,19 +44,19 @@ int main(int argc, char** argv) {
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
     SimulatorCommandLine commandLine;
     std::string error;
-    if (!parseSimulatorCommandLine(arguments, commandLine, error)) {
-        std::fprintf(stderr, "vorlane-stb-sim: %s\n\n%s", error.c_str(), simulatorUsage());
+    if (!ParseSimulatorCommandLine(arguments, commandLine, error)) {
+        std::fprintf(stderr, "vorlane-stb-sim: %s\n\n%s", error.c_str(), SimulatorUsage());
         return 2;
     }
     if (commandLine.help) {
-        std::fputs(simulatorUsage(), stdout);
+        std::fputs(SimulatorUsage(), stdout);
         return 0;
     }
     if (commandLine.version) {
         std::printf("vorlane-stb-sim %s\n", kVersion);
         return 0;
     }
-    if (!loadDownloads(commandLine))
+    if (!LoadDownloads(commandLine))
         return 1;
 
     // The signals are taken synchronously below, so they are blocked before the receiver's thread starts.
@@ -67,22 +67,22 @@ int main(int argc, char** argv) {
     pthread_sigmask(SIG_BLOCK, &signals, nullptr);
 
     SimulatedReceiver receiver(commandLine.config);
-    if (!receiver.start()) {
+    if (!receiver.Start()) {
         std::fprintf(stderr, "vorlane-stb-sim: cannot open a pseudo-terminal linked as %s\n",
                      commandLine.config.linkPath.c_str());
         return 1;
     }
-    std::printf("%s -> %s\n", receiver.linkPath().c_str(), receiver.devicePath().c_str());
+    std::printf("%s -> %s\n", receiver.LinkPath().c_str(), receiver.DevicePath().c_str());
     std::fflush(stdout);
 
     const timespec poll{0, 200'000'000};
-    while (receiver.isRunning()) {
+    while (receiver.IsRunning()) {
         const int signal = sigtimedwait(&signals, nullptr, &poll);
         if (signal == SIGUSR1)
-            receiver.triggerRestart();
+            receiver.TriggerRestart();
         else if (signal > 0)
             break;
     }
-    receiver.stop();
+    receiver.Stop();
     return 0;
 }

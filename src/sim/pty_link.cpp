@@ -18,19 +18,19 @@
 namespace vorlane {
 
 PtyLink::~PtyLink() {
-    close();
+    Close();
 }
 
-int PtyLink::open(const std::string& linkPath) {
-    close();
-    if (!openPseudoTerminal() || !createLink(linkPath)) {
-        close();
+int PtyLink::Open(const std::string& linkPath) {
+    Close();
+    if (!OpenPseudoTerminal() || !CreateLink(linkPath)) {
+        Close();
         return 0;
     }
     return 1;
 }
 
-int PtyLink::openPseudoTerminal() {
+int PtyLink::OpenPseudoTerminal() {
     m_master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (m_master < 0 || grantpt(m_master) != 0 || unlockpt(m_master) != 0) {
         DebugOut("sim: cannot create a pseudo-terminal: %s\n", std::strerror(errno));
@@ -55,7 +55,7 @@ int PtyLink::openPseudoTerminal() {
     return flags >= 0 && fcntl(m_master, F_SETFL, flags | O_NONBLOCK) == 0 ? 1 : 0;
 }
 
-int PtyLink::createLink(const std::string& linkPath) {
+int PtyLink::CreateLink(const std::string& linkPath) {
     namespace fs = std::filesystem;
     std::error_code error;
     const fs::path link(linkPath);
@@ -79,7 +79,7 @@ int PtyLink::createLink(const std::string& linkPath) {
     return 1;
 }
 
-void PtyLink::waitUntilRead(std::chrono::milliseconds timeout) const {
+void PtyLink::WaitUntilRead(std::chrono::milliseconds timeout) const {
     // The slave's input queue is shared by every opener, so this end's own slave sees what the PC has not read.
     constexpr std::chrono::milliseconds kStep{5};
     for (auto waited = std::chrono::milliseconds(0); m_slave >= 0 && waited < timeout; waited += kStep) {
@@ -90,7 +90,7 @@ void PtyLink::waitUntilRead(std::chrono::milliseconds timeout) const {
     }
 }
 
-void PtyLink::close() {
+void PtyLink::Close() {
     if (!m_linkPath.empty()) {
         std::error_code error;
         // Another simulator may have taken the name over since; its link stays.

@@ -17,22 +17,22 @@ public:
 
     // Creates the pseudo-terminal and links `linkPath` to its slave, replacing an existing link there
     // (never a file that is not a link). Returns 1 on success, 0 on failure (nothing is left open).
-    int open(const std::string& linkPath);
+    int Open(const std::string& linkPath);
     // Closes both ends and removes the link if it still points to this pseudo-terminal.
-    void close();
+    void Close();
     // Waits, at most `timeout`, until the PC has read everything written so far: a hang-up discards
     // what is still queued for it.
-    void waitUntilRead(std::chrono::milliseconds timeout) const;
+    void WaitUntilRead(std::chrono::milliseconds timeout) const;
 
-    bool isOpen() const { return m_master >= 0; }
+    bool IsOpen() const { return m_master >= 0; }
     // Non-blocking master end: what is written here the PC reads from the device.
-    int masterFd() const { return m_master; }
-    const std::string& devicePath() const { return m_devicePath; }
-    const std::string& linkPath() const { return m_linkPath; }
+    int MasterFd() const { return m_master; }
+    const std::string& DevicePath() const { return m_devicePath; }
+    const std::string& LinkPath() const { return m_linkPath; }
 
 private:
-    int openPseudoTerminal();
-    int createLink(const std::string& linkPath);
+    int OpenPseudoTerminal();
+    int CreateLink(const std::string& linkPath);
 
     int m_master = -1;
     int m_slave = -1;

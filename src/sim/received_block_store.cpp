@@ -7,13 +7,13 @@
 
 namespace vorlane {
 
-ReceivedBlockStore::ReceivedBlockStore(std::string folder) : m_folder(std::move(folder)) {}
+ReceivedBlockStore::ReceivedBlockStore(std::string folder) : mFolder(std::move(folder)) {}
 
-std::string ReceivedBlockStore::fileName(std::size_t index) {
+std::string ReceivedBlockStore::FileName(std::size_t index) {
     return "block-" + std::to_string(index) + ".bin";
 }
 
-int ReceivedBlockStore::add(int transferClass, ConstByteSpan bytes) {
+int ReceivedBlockStore::Add(int transferClass, ConstByteSpan bytes) {
     std::size_t index = 0;
     {
         std::lock_guard lock(m_mutex);
@@ -21,11 +21,11 @@ int ReceivedBlockStore::add(int transferClass, ConstByteSpan bytes) {
         m_blocks.push_back({transferClass, std::vector<std::uint8_t>(bytes.begin(), bytes.end())});
     }
     m_arrived.notify_all();
-    return m_folder.empty() ? 1 : writeFile(index, bytes);
+    return mFolder.empty() ? 1 : WriteFile(index, bytes);
 }
 
-int ReceivedBlockStore::writeFile(std::size_t index, ConstByteSpan bytes) const {
-    const std::string path = (std::filesystem::path(m_folder) / fileName(index)).string();
+int ReceivedBlockStore::WriteFile(std::size_t index, ConstByteSpan bytes) const {
+    const std::string path = (std::filesystem::path(mFolder) / FileName(index)).string();
     std::FILE* file = std::fopen(path.c_str(), "wb");
     // An empty block has no data pointer, and fwrite must not be handed a null one.
     bool written = file && (bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size());
@@ -36,12 +36,12 @@ int ReceivedBlockStore::writeFile(std::size_t index, ConstByteSpan bytes) const 
     return written ? 1 : 0;
 }
 
-std::vector<ReceivedBlock> ReceivedBlockStore::blocks() const {
+std::vector<ReceivedBlock> ReceivedBlockStore::Blocks() const {
     std::lock_guard lock(m_mutex);
     return m_blocks;
 }
 
-bool ReceivedBlockStore::waitFor(std::size_t count, std::chrono::milliseconds timeout) const {
+bool ReceivedBlockStore::WaitFor(std::size_t count, std::chrono::milliseconds timeout) const {
     std::unique_lock lock(m_mutex);
     return m_arrived.wait_for(lock, timeout, [&] { return m_blocks.size() >= count; });
 }

@@ -24,18 +24,18 @@ public:
     explicit ReceivedBlockStore(std::string folder);
 
     // Returns 1 when the block was kept (and written, when a folder is set), 0 when its file failed.
-    int add(int transferClass, ConstByteSpan bytes);
+    int Add(int transferClass, ConstByteSpan bytes);
 
-    std::vector<ReceivedBlock> blocks() const;
+    std::vector<ReceivedBlock> Blocks() const;
     // Waits until at least `count` blocks arrived; returns whether they did within the time-out.
-    bool waitFor(std::size_t count, std::chrono::milliseconds timeout) const;
+    bool WaitFor(std::size_t count, std::chrono::milliseconds timeout) const;
 
-    static std::string fileName(std::size_t index);
+    static std::string FileName(std::size_t index);
 
 private:
-    int writeFile(std::size_t index, ConstByteSpan bytes) const;
+    int WriteFile(std::size_t index, ConstByteSpan bytes) const;
 
-    std::string m_folder;
+    std::string mFolder;
     mutable std::mutex m_mutex;
     mutable std::condition_variable m_arrived;
     std::vector<ReceivedBlock> m_blocks;

@@ -46,29 +46,29 @@ constexpr std::chrono::milliseconds kSoftwareStartDelay{300};
 ReceiverProtocol::ReceiverProtocol(ReceiverBehaviour behaviour, ReceiverLine& line)
     : m_behaviour(std::move(behaviour)), m_line(line), m_faults(m_behaviour.faults) {}
 
-void ReceiverProtocol::receive(std::uint8_t byte, SimClock::time_point at) {
+void ReceiverProtocol::Receive(std::uint8_t byte, SimClock::time_point at) {
     // Packet data may hold anything; everywhere else the pattern means the PC is trying to break in,
     // also while the receiver hangs in a transfer.
     if (m_phase != Phase::UploadSize && m_phase != Phase::UploadPacket && m_phase != Phase::Closed)
-        watchForBreakIn(byte, at);
+        WatchForBreakIn(byte, at);
     switch (m_phase) {
     case Phase::Commands:
-        handleCommandByte(byte, at);
+        HandleCommandByte(byte, at);
         break;
     case Phase::AwaitUploadStart:
-        handleUploadStart(byte, at);
+        HandleUploadStart(byte, at);
         break;
     case Phase::UploadSize:
-        handleUploadSize(byte);
+        HandleUploadSize(byte);
         break;
     case Phase::UploadPacket:
-        handleUploadPacket(byte, at);
+        HandleUploadPacket(byte, at);
         break;
     case Phase::AwaitDownloadGo:
-        handleDownloadGo(byte, at);
+        HandleDownloadGo(byte, at);
         break;
     case Phase::DownloadHandshake:
-        handleDownloadHandshake(byte);
+        HandleDownloadHandshake(byte);
         break;
     case Phase::Silent:
     case Phase::Closed:
@@ -76,7 +76,7 @@ void ReceiverProtocol::receive(std::uint8_t byte, SimClock::time_point at) {
     }
 }
 
-void ReceiverProtocol::restart() {
+void ReceiverProtocol::Restart() {
     if (m_phase == Phase::Closed)
         return;
     m_mode = Mode::BootMonitor;
@@ -92,10 +92,10 @@ void ReceiverProtocol::restart() {
     m_packet.clear();
     m_download = nullptr;
     m_handshakeFirst.reset();
-    sendText(kMonitorPrompt);
+    SendText(kMonitorPrompt);
 }
 
-std::optional<SimClock::time_point> ReceiverProtocol::nextDeadline() const {
+std::optional<SimClock::time_point> ReceiverProtocol::NextDeadline() const {
     std::optional<SimClock::time_point> next;
     for (const auto& due : {m_identificationDue, m_restartDue, m_softwareStartDue})
         if (due && (!next || *due < *next))
@@ -103,15 +103,15 @@ std::optional<SimClock::time_point> ReceiverProtocol::nextDeadline() const {
     return next;
 }
 
-void ReceiverProtocol::onTime(SimClock::time_point now) {
+void ReceiverProtocol::OnTime(SimClock::time_point now) {
     if (m_identificationDue && now >= *m_identificationDue) {
         m_identificationDue.reset();
         if (m_phase == Phase::Commands)
-            sendText(m_faults.withoutIdentification() ? kForeignIdentification : kIdentification);
+            SendText(m_faults.WithoutIdentification() ? kForeignIdentification : kIdentification);
     }
     if (m_restartDue && now >= *m_restartDue) {
         m_restartDue.reset();
-        restart();
+        Restart();
     }
     if (m_softwareStartDue && now >= *m_softwareStartDue) {
         m_softwareStartDue.reset();
@@ -123,14 +123,14 @@ void ReceiverProtocol::onTime(SimClock::time_point now) {
 
 // Command frames (0xCC 0x55 command argument) are understood by the running software and the monitor alike;
 // everything else is text.
-void ReceiverProtocol::handleCommandByte(std::uint8_t byte, SimClock::time_point at) {
+void ReceiverProtocol::HandleCommandByte(std::uint8_t byte, SimClock::time_point at) {
     switch (m_frameLength) {
     case 0:
         if (byte == kFrameFirst) {
             m_frame[m_frameLength++] = byte;
             return;
         }
-        handleText(byte, at);
+        HandleText(byte, at);
         return;
     case 1:
         if (byte == kFrameSecond) {
@@ -138,39 +138,39 @@ void ReceiverProtocol::handleCommandByte(std::uint8_t byte, SimClock::time_point
             return;
         }
         m_frameLength = 0;
-        handleCommandByte(byte, at);
+        HandleCommandByte(byte, at);
         return;
     case 2:
         m_frame[m_frameLength++] = byte;
         return;
     default:
         m_frameLength = 0;
-        dispatchFrame(m_frame[2], byte, at);
+        DispatchFrame(m_frame[2], byte, at);
         return;
     }
 }
 
-void ReceiverProtocol::dispatchFrame(std::uint8_t command, std::uint8_t argument, SimClock::time_point at) {
+void ReceiverProtocol::DispatchFrame(std::uint8_t command, std::uint8_t argument, SimClock::time_point at) {
     if (m_busyUntil && at < *m_busyUntil)
         return;
     if (command == kWakeUpCommand && argument == kWakeUpArgument) {
         m_identificationDue = at + m_behaviour.identificationDelay;
         return;
     }
-    if (m_faults.silentToRequests())
+    if (m_faults.SilentToRequests())
         return;
     if (command == kRequestSendCommand && argument >= kFirstTransferClassByte && argument <= kLastTransferClassByte) {
         m_identificationDue.reset();
-        requestUpload(argument - kFirstTransferClassByte);
+        RequestUpload(argument - kFirstTransferClassByte);
         return;
     }
     if (command == kDownloadCommand && argument >= kFirstDownloadByte && argument <= kLastDownloadByte) {
         m_identificationDue.reset();
-        requestDownload(static_cast<DownloadKind>(argument - kFirstDownloadByte));
+        RequestDownload(static_cast<DownloadKind>(argument - kFirstDownloadByte));
     }
 }
 
-void ReceiverProtocol::watchForBreakIn(std::uint8_t byte, SimClock::time_point at) {
+void ReceiverProtocol::WatchForBreakIn(std::uint8_t byte, SimClock::time_point at) {
     if (m_mode != Mode::RunningSoftware)
         return;
     m_consecutiveX = byte == kBreakInCharacter ? m_consecutiveX + 1 : 0;
@@ -182,41 +182,41 @@ void ReceiverProtocol::watchForBreakIn(std::uint8_t byte, SimClock::time_point a
 }
 
 // The running software prints nothing in answer to text; the monitor reads it as command lines.
-void ReceiverProtocol::handleText(std::uint8_t byte, SimClock::time_point at) {
+void ReceiverProtocol::HandleText(std::uint8_t byte, SimClock::time_point at) {
     if (m_mode == Mode::RunningSoftware)
         return;
     if (m_behaviour.monitorEcho && (byte == '\r' || (byte >= 0x20 && byte < 0x7F)))
-        sendText(byte == '\r' ? std::string(kNewLine) : std::string(1, static_cast<char>(byte)));
+        SendText(byte == '\r' ? std::string(kNewLine) : std::string(1, static_cast<char>(byte)));
     if (byte == '\r') {
-        runMonitorCommand(at);
+        RunMonitorCommand(at);
         m_commandLine.clear();
     } else if (byte >= 0x20 && byte < 0x7F && m_commandLine.size() < kMaxCommandLine) {
         m_commandLine.push_back(static_cast<char>(byte));
     }
 }
 
-void ReceiverProtocol::runMonitorCommand(SimClock::time_point at) {
+void ReceiverProtocol::RunMonitorCommand(SimClock::time_point at) {
     if (m_commandLine.empty())
         return;
     m_softwareStartDue.reset();
     if (m_commandLine == "q") {
-        requestUpload(kMonitorUpload);
+        RequestUpload(kMonitorUpload);
     } else if (m_commandLine == "reset") {
-        restart();
+        Restart();
         m_softwareStartDue = at + kSoftwareStartDelay;
     }
 }
 
-void ReceiverProtocol::requestUpload(int transferClass) {
+void ReceiverProtocol::RequestUpload(int transferClass) {
     m_uploadClass = transferClass;
     m_uploadStartAckSeen = false;
     m_commandLine.clear();
     m_phase = Phase::AwaitUploadStart;
-    sendText(kNewLine);
-    sendBytes({kFrameFirst, kFrameSecond, kDownloadCommand, kUploadMarkerKind});
+    SendText(kNewLine);
+    SendBytes({kFrameFirst, kFrameSecond, kDownloadCommand, kUploadMarkerKind});
 }
 
-void ReceiverProtocol::handleUploadStart(std::uint8_t byte, SimClock::time_point at) {
+void ReceiverProtocol::HandleUploadStart(std::uint8_t byte, SimClock::time_point at) {
     if (!m_uploadStartAckSeen && byte == kAck) {
         m_uploadStartAckSeen = true;
         return;
@@ -224,19 +224,19 @@ void ReceiverProtocol::handleUploadStart(std::uint8_t byte, SimClock::time_point
     if (m_uploadStartAckSeen && byte == kFrameFirst) {
         m_sizeByteCount = 0;
         m_phase = Phase::UploadSize;
-        sendBytes({kAck});
+        SendBytes({kAck});
         return;
     }
     // Not the PC's go-ahead: the request is dropped and the byte is read as an ordinary one.
     m_phase = Phase::Commands;
-    handleCommandByte(byte, at);
+    HandleCommandByte(byte, at);
 }
 
-void ReceiverProtocol::handleUploadSize(std::uint8_t byte) {
+void ReceiverProtocol::HandleUploadSize(std::uint8_t byte) {
     m_sizeBytes[m_sizeByteCount++] = byte;
     if (m_sizeByteCount < m_sizeBytes.size())
         return;
-    m_uploadSize = readBe32(m_sizeBytes.data());
+    m_uploadSize = ReadBe32(m_sizeBytes.data());
     m_block.clear();
     m_block.reserve(m_uploadSize);
     m_packet.clear();
@@ -245,34 +245,34 @@ void ReceiverProtocol::handleUploadSize(std::uint8_t byte) {
 }
 
 // The PC sends one packet even for an empty block: four sum bytes and no data.
-std::size_t ReceiverProtocol::expectedUploadPacketSize() const {
+std::size_t ReceiverProtocol::ExpectedUploadPacketSize() const {
     return std::min<std::size_t>(kPacketDataSize, m_uploadSize - m_block.size());
 }
 
-void ReceiverProtocol::handleUploadPacket(std::uint8_t byte, SimClock::time_point at) {
+void ReceiverProtocol::HandleUploadPacket(std::uint8_t byte, SimClock::time_point at) {
     m_packet.push_back(byte);
-    if (m_packet.size() == expectedUploadPacketSize() + kSumSize)
-        finishUploadPacket(at);
+    if (m_packet.size() == ExpectedUploadPacketSize() + kSumSize)
+        FinishUploadPacket(at);
 }
 
-void ReceiverProtocol::finishUploadPacket(SimClock::time_point at) {
+void ReceiverProtocol::FinishUploadPacket(SimClock::time_point at) {
     const std::size_t dataSize = m_packet.size() - kSumSize;
     const ConstByteSpan data(m_packet.data(), dataSize);
-    const bool sumRight = Checksum(data) == readBe32(m_packet.data() + dataSize) &&
-                          !m_faults.fire(PacketFault::CorruptUploadSum, m_packetNumber);
+    const bool sumRight = Checksum(data) == ReadBe32(m_packet.data() + dataSize) &&
+                          !m_faults.Fire(PacketFault::CorruptUploadSum, m_packetNumber);
     const int number = m_packetNumber;
 
-    if (m_faults.fire(PacketFault::Error, number)) {
-        abandonUpload(kError);
+    if (m_faults.Fire(PacketFault::Error, number)) {
+        AbandonUpload(kError);
         return;
     }
-    if (m_faults.fire(PacketFault::EarlyEnd, number)) {
-        abandonUpload(kEnd);
+    if (m_faults.Fire(PacketFault::EarlyEnd, number)) {
+        AbandonUpload(kEnd);
         return;
     }
-    if (!sumRight || m_faults.fire(PacketFault::Nak, number)) {
+    if (!sumRight || m_faults.Fire(PacketFault::Nak, number)) {
         m_packet.clear();
-        sendBytes({kNak, kAck});
+        SendBytes({kNak, kAck});
         return;
     }
 
@@ -282,50 +282,50 @@ void ReceiverProtocol::finishUploadPacket(SimClock::time_point at) {
     const bool complete = m_block.size() == m_uploadSize;
     if (complete) {
         m_phase = Phase::Commands;
-        storeBlock(at);
+        StoreBlock(at);
     }
-    sendBytes({kAck, kAck});
-    applyFaultsAfterPacket(number);
+    SendBytes({kAck, kAck});
+    ApplyFaultsAfterPacket(number);
 }
 
-void ReceiverProtocol::storeBlock(SimClock::time_point at) {
+void ReceiverProtocol::StoreBlock(SimClock::time_point at) {
     if (const auto byte = m_behaviour.faults.corruptStoredByte; byte && *byte < m_block.size())
         m_block[*byte] ^= 0xFF;
-    m_line.storeBlock(m_uploadClass, m_block);
+    m_line.StoreBlock(m_uploadClass, m_block);
     if (IsChannelBlock(m_uploadClass, m_block))
         m_behaviour.downloads[static_cast<std::size_t>(DownloadKind::Channel)] = ChannelListAsSent(m_block);
     if (m_behaviour.answerPauseAfterStore.count() > 0)
         m_busyUntil = at + m_behaviour.answerPauseAfterStore;
 }
 
-void ReceiverProtocol::abandonUpload(std::uint8_t answer) {
+void ReceiverProtocol::AbandonUpload(std::uint8_t answer) {
     m_phase = Phase::Commands;
     m_packet.clear();
     m_block.clear();
-    sendBytes({answer});
+    SendBytes({answer});
 }
 
-void ReceiverProtocol::requestDownload(DownloadKind kind) {
+void ReceiverProtocol::RequestDownload(DownloadKind kind) {
     const auto& file = m_behaviour.downloads[static_cast<std::size_t>(kind)];
     if (!file) {
-        sendText(kNothingToDownload);
+        SendText(kNothingToDownload);
         return;
     }
     m_download = &*file;
     m_phase = Phase::AwaitDownloadGo;
-    sendText(kNewLine);
-    sendBytes({kAck, kDownloadMarkerSecond});
+    SendText(kNewLine);
+    SendBytes({kAck, kDownloadMarkerSecond});
 }
 
-void ReceiverProtocol::handleDownloadGo(std::uint8_t byte, SimClock::time_point at) {
+void ReceiverProtocol::HandleDownloadGo(std::uint8_t byte, SimClock::time_point at) {
     if (byte != kAck) {
         m_phase = Phase::Commands;
-        handleCommandByte(byte, at);
+        HandleCommandByte(byte, at);
         return;
     }
     std::array<std::uint8_t, 4> size{};
-    writeBe32(size.data(), static_cast<std::uint32_t>(m_download->size()));
-    m_line.send(size);
+    WriteBe32(size.data(), static_cast<std::uint32_t>(m_download->size()));
+    m_line.Send(size);
     m_downloadOffset = 0;
     m_packetNumber = 1;
     m_handshakeFirst.reset();
@@ -334,37 +334,37 @@ void ReceiverProtocol::handleDownloadGo(std::uint8_t byte, SimClock::time_point 
         m_phase = Phase::Commands;
         return;
     }
-    sendDownloadPacket();
+    SendDownloadPacket();
 }
 
-std::size_t ReceiverProtocol::currentDownloadPacketSize() const {
+std::size_t ReceiverProtocol::CurrentDownloadPacketSize() const {
     return std::min(kPacketDataSize, m_download->size() - m_downloadOffset);
 }
 
-void ReceiverProtocol::sendDownloadPacket() {
+void ReceiverProtocol::SendDownloadPacket() {
     for (const auto& [fault, answer] :
          {std::pair{PacketFault::Error, kError}, std::pair{PacketFault::EarlyEnd, kEnd}}) {
-        if (m_faults.fire(fault, m_packetNumber)) {
+        if (m_faults.Fire(fault, m_packetNumber)) {
             m_phase = Phase::Commands;
-            sendBytes({answer});
+            SendBytes({answer});
             return;
         }
     }
-    const ConstByteSpan data(m_download->data() + m_downloadOffset, currentDownloadPacketSize());
+    const ConstByteSpan data(m_download->data() + m_downloadOffset, CurrentDownloadPacketSize());
     std::vector<std::uint8_t> packet(data.begin(), data.end());
     packet.resize(data.size() + kSumSize);
     std::uint32_t sum = Checksum(data);
-    if (m_faults.fire(PacketFault::CorruptDownloadSum, m_packetNumber))
+    if (m_faults.Fire(PacketFault::CorruptDownloadSum, m_packetNumber))
         sum += 1;
-    writeBe32(packet.data() + data.size(), sum);
+    WriteBe32(packet.data() + data.size(), sum);
     m_phase = Phase::DownloadHandshake;
-    m_line.send(packet);
-    applyFaultsAfterPacket(m_packetNumber);
+    m_line.Send(packet);
+    ApplyFaultsAfterPacket(m_packetNumber);
 }
 
 // The PC answers a packet with two bytes: 0xFA 0xFA for the next one, 0xFC 0xFA to have it again;
 // 0xFE means it could not take the download at all.
-void ReceiverProtocol::handleDownloadHandshake(std::uint8_t byte) {
+void ReceiverProtocol::HandleDownloadHandshake(std::uint8_t byte) {
     if (!m_handshakeFirst) {
         if (byte == kError)
             m_phase = Phase::Commands;
@@ -375,36 +375,36 @@ void ReceiverProtocol::handleDownloadHandshake(std::uint8_t byte) {
     const std::uint8_t first = *m_handshakeFirst;
     m_handshakeFirst.reset();
     if (byte != kAck) {
-        handleDownloadHandshake(byte);
+        HandleDownloadHandshake(byte);
         return;
     }
     if (first == kNak) {
-        sendDownloadPacket();
+        SendDownloadPacket();
         return;
     }
-    m_downloadOffset += currentDownloadPacketSize();
+    m_downloadOffset += CurrentDownloadPacketSize();
     ++m_packetNumber;
     if (m_downloadOffset == m_download->size())
         m_phase = Phase::Commands;
     else
-        sendDownloadPacket();
+        SendDownloadPacket();
 }
 
-void ReceiverProtocol::applyFaultsAfterPacket(int number) {
-    if (m_faults.fire(PacketFault::SilentAfter, number)) {
+void ReceiverProtocol::ApplyFaultsAfterPacket(int number) {
+    if (m_faults.Fire(PacketFault::SilentAfter, number)) {
         m_phase = Phase::Silent;
-    } else if (m_faults.fire(PacketFault::CloseAfter, number)) {
+    } else if (m_faults.Fire(PacketFault::CloseAfter, number)) {
         m_phase = Phase::Closed;
-        m_line.closeLine();
+        m_line.CloseLine();
     }
 }
 
-void ReceiverProtocol::sendText(const std::string& text) {
-    m_line.send(ConstByteSpan(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+void ReceiverProtocol::SendText(const std::string& text) {
+    m_line.Send(ConstByteSpan(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
 }
 
-void ReceiverProtocol::sendBytes(std::initializer_list<std::uint8_t> bytes) {
-    m_line.send(ConstByteSpan(bytes.begin(), bytes.size()));
+void ReceiverProtocol::SendBytes(std::initializer_list<std::uint8_t> bytes) {
+    m_line.Send(ConstByteSpan(bytes.begin(), bytes.size()));
 }
 
 } // namespace vorlane

@@ -21,10 +21,10 @@ namespace vorlane {
 class ReceiverLine {
 public:
     virtual ~ReceiverLine() = default;
-    virtual void send(ConstByteSpan bytes) = 0;
+    virtual void Send(ConstByteSpan bytes) = 0;
     // A complete, checked upload; transferClass is the requested class, or kMonitorUpload.
-    virtual void storeBlock(int transferClass, ConstByteSpan bytes) = 0;
-    virtual void closeLine() = 0;
+    virtual void StoreBlock(int transferClass, ConstByteSpan bytes) = 0;
+    virtual void CloseLine() = 0;
 };
 
 inline constexpr int kMonitorUpload = -1;
@@ -56,14 +56,14 @@ public:
 
     ReceiverProtocol(ReceiverBehaviour behaviour, ReceiverLine& line);
 
-    void receive(std::uint8_t byte, SimClock::time_point at);
+    void Receive(std::uint8_t byte, SimClock::time_point at);
     // Power cycle: any transfer is dropped and the boot monitor prints its prompt.
-    void restart();
-    // The next moment onTime() has something to do, if any.
-    std::optional<SimClock::time_point> nextDeadline() const;
-    void onTime(SimClock::time_point now);
+    void Restart();
+    // The next moment OnTime() has something to do, if any.
+    std::optional<SimClock::time_point> NextDeadline() const;
+    void OnTime(SimClock::time_point now);
 
-    Mode mode() const { return m_mode; }
+    Mode CurrentMode() const { return m_mode; }
 
 private:
     enum class Phase {
@@ -77,32 +77,32 @@ private:
         Closed
     };
 
-    void handleCommandByte(std::uint8_t byte, SimClock::time_point at);
-    void dispatchFrame(std::uint8_t command, std::uint8_t argument, SimClock::time_point at);
-    void watchForBreakIn(std::uint8_t byte, SimClock::time_point at);
-    void handleText(std::uint8_t byte, SimClock::time_point at);
-    void runMonitorCommand(SimClock::time_point at);
+    void HandleCommandByte(std::uint8_t byte, SimClock::time_point at);
+    void DispatchFrame(std::uint8_t command, std::uint8_t argument, SimClock::time_point at);
+    void WatchForBreakIn(std::uint8_t byte, SimClock::time_point at);
+    void HandleText(std::uint8_t byte, SimClock::time_point at);
+    void RunMonitorCommand(SimClock::time_point at);
 
-    void requestUpload(int transferClass);
-    void handleUploadStart(std::uint8_t byte, SimClock::time_point at);
-    void handleUploadSize(std::uint8_t byte);
-    void handleUploadPacket(std::uint8_t byte, SimClock::time_point at);
-    std::size_t expectedUploadPacketSize() const;
-    void finishUploadPacket(SimClock::time_point at);
+    void RequestUpload(int transferClass);
+    void HandleUploadStart(std::uint8_t byte, SimClock::time_point at);
+    void HandleUploadSize(std::uint8_t byte);
+    void HandleUploadPacket(std::uint8_t byte, SimClock::time_point at);
+    std::size_t ExpectedUploadPacketSize() const;
+    void FinishUploadPacket(SimClock::time_point at);
     // Keeps a complete block as the flash holds it; a channel block becomes the channel data to download.
-    void storeBlock(SimClock::time_point at);
-    void abandonUpload(std::uint8_t answer);
+    void StoreBlock(SimClock::time_point at);
+    void AbandonUpload(std::uint8_t answer);
 
-    void requestDownload(DownloadKind kind);
-    void handleDownloadGo(std::uint8_t byte, SimClock::time_point at);
-    void handleDownloadHandshake(std::uint8_t byte);
-    void sendDownloadPacket();
-    std::size_t currentDownloadPacketSize() const;
+    void RequestDownload(DownloadKind kind);
+    void HandleDownloadGo(std::uint8_t byte, SimClock::time_point at);
+    void HandleDownloadHandshake(std::uint8_t byte);
+    void SendDownloadPacket();
+    std::size_t CurrentDownloadPacketSize() const;
 
     // Silence or closing once packet `number` has been answered or sent.
-    void applyFaultsAfterPacket(int number);
-    void sendText(const std::string& text);
-    void sendBytes(std::initializer_list<std::uint8_t> bytes);
+    void ApplyFaultsAfterPacket(int number);
+    void SendText(const std::string& text);
+    void SendBytes(std::initializer_list<std::uint8_t> bytes);
 
     ReceiverBehaviour m_behaviour;
     ReceiverLine& m_line;

@@ -8,15 +8,15 @@
 namespace vorlane {
 namespace {
 
-int parseCount(std::string_view text, unsigned& value) {
+int ParseCount(std::string_view text, unsigned& value) {
     const auto* end = text.data() + text.size();
     const auto result = std::from_chars(text.data(), end, value);
     return result.ec == std::errc() && result.ptr == end ? 1 : 0;
 }
 
-int parsePositive(std::string_view text, int& value) {
+int ParsePositive(std::string_view text, int& value) {
     unsigned number = 0;
-    if (!parseCount(text, number) || number == 0 || number > static_cast<unsigned>(std::numeric_limits<int>::max()))
+    if (!ParseCount(text, number) || number == 0 || number > static_cast<unsigned>(std::numeric_limits<int>::max()))
         return 0;
     value = static_cast<int>(number);
     return 1;
@@ -24,7 +24,7 @@ int parsePositive(std::string_view text, int& value) {
 
 } // namespace
 
-const char* simulatorUsage() {
+const char* SimulatorUsage() {
     return "Usage: vorlane-stb-sim --link PATH [options]\n"
            "Simulated satellite receiver on a pseudo-terminal linked to PATH (for example $VORLANE_SERIAL_DIR/COM5).\n"
            "\n"
@@ -58,7 +58,7 @@ const char* simulatorUsage() {
            "Packets are counted from 1 within a transfer. SIGUSR1 restarts the receiver; SIGINT or SIGTERM ends it.\n";
 }
 
-int parseSimulatorCommandLine(const std::vector<std::string_view>& arguments, SimulatorCommandLine& commandLine,
+int ParseSimulatorCommandLine(const std::vector<std::string_view>& arguments, SimulatorCommandLine& commandLine,
                               std::string& error) {
     auto& config = commandLine.config;
     auto& faults = config.behaviour.faults;
@@ -70,12 +70,12 @@ int parseSimulatorCommandLine(const std::vector<std::string_view>& arguments, Si
         };
     };
     const auto packet = [](int& target) -> Setter {
-        return [&target](std::string_view value) { return parsePositive(value, target); };
+        return [&target](std::string_view value) { return ParsePositive(value, target); };
     };
     const auto milliseconds = [](auto assign) -> Setter {
         return [assign](std::string_view value) {
             unsigned ms = 0;
-            if (!parseCount(value, ms))
+            if (!ParseCount(value, ms))
                 return 0;
             assign(std::chrono::milliseconds(ms));
             return 1;
@@ -88,11 +88,11 @@ int parseSimulatorCommandLine(const std::vector<std::string_view>& arguments, Si
         {"--main", text(commandLine.downloadPaths[0])},
         {"--channel", text(commandLine.downloadPaths[1])},
         {"--presetting", text(commandLine.downloadPaths[2])},
-        {"--baud", [&](std::string_view value) { return parseCount(value, config.bitsPerSecond); }},
+        {"--baud", [&](std::string_view value) { return ParseCount(value, config.bitsPerSecond); }},
         {"--split-output",
          [&](std::string_view value) {
              unsigned bytes = 0;
-             if (!parseCount(value, bytes) || bytes == 0)
+             if (!ParseCount(value, bytes) || bytes == 0)
                  return 0;
              config.splitOutputBytes = bytes;
              return 1;
@@ -106,7 +106,7 @@ int parseSimulatorCommandLine(const std::vector<std::string_view>& arguments, Si
         {"--corrupt-stored",
          [&](std::string_view value) {
              unsigned offset = 0;
-             if (!parseCount(value, offset))
+             if (!ParseCount(value, offset))
                  return 0;
              faults.corruptStoredByte = offset;
              return 1;

@@ -19,9 +19,9 @@ struct SimulatorCommandLine {
 };
 
 // Parses the arguments after the program name. Returns 1 on success, 0 with `error` set otherwise.
-int parseSimulatorCommandLine(const std::vector<std::string_view>& arguments, SimulatorCommandLine& commandLine,
+int ParseSimulatorCommandLine(const std::vector<std::string_view>& arguments, SimulatorCommandLine& commandLine,
                               std::string& error);
 
-const char* simulatorUsage();
+const char* SimulatorUsage();
 
 } // namespace vorlane

@@ -21,12 +21,12 @@ constexpr std::chrono::milliseconds kWriteStall{1000};
 // Between the pieces of a cut answer: long enough for the PC to read each piece on its own.
 constexpr std::chrono::milliseconds kSplitPause{5};
 
-timespec toTimespec(SimClock::duration span) {
+timespec ToTimespec(SimClock::duration span) {
     const auto nanoseconds = std::max<long long>(0, std::chrono::nanoseconds(span).count());
     return timespec{static_cast<time_t>(nanoseconds / 1'000'000'000), static_cast<long>(nanoseconds % 1'000'000'000)};
 }
 
-void drainEventFd(int fd) {
+void DrainEventFd(int fd) {
     std::uint64_t count = 0;
     while (::read(fd, &count, sizeof count) > 0) {
     }
@@ -39,51 +39,51 @@ SimulatedReceiver::SimulatedReceiver(SimulatorConfig config)
       m_receivePacer(m_config.bitsPerSecond), m_sendPacer(m_config.bitsPerSecond) {}
 
 SimulatedReceiver::~SimulatedReceiver() {
-    stop();
+    Stop();
 }
 
-int SimulatedReceiver::start() {
+int SimulatedReceiver::Start() {
     if (m_thread.joinable())
         return 0;
-    if (!m_config.logPath.empty() && !m_transcript.openFile(m_config.logPath)) {
+    if (!m_config.logPath.empty() && !m_transcript.OpenFile(m_config.logPath)) {
         DebugOut("sim: cannot create the log %s\n", m_config.logPath.c_str());
         return 0;
     }
     m_wakeFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     if (m_wakeFd < 0)
         return 0;
-    if (!m_link.open(m_config.linkPath)) {
+    if (!m_link.Open(m_config.linkPath)) {
         ::close(m_wakeFd);
         m_wakeFd = -1;
         return 0;
     }
-    m_devicePath = m_link.devicePath();
+    m_devicePath = m_link.DevicePath();
     m_stopRequested = false;
     m_running = true;
-    m_thread = std::thread(&SimulatedReceiver::run, this);
+    m_thread = std::thread(&SimulatedReceiver::Run, this);
     return 1;
 }
 
-void SimulatedReceiver::stop() {
+void SimulatedReceiver::Stop() {
     m_stopRequested = true;
     if (m_thread.joinable()) {
-        wake();
+        Wake();
         m_thread.join();
     }
-    m_link.close();
+    m_link.Close();
     if (m_wakeFd >= 0)
         ::close(m_wakeFd);
     m_wakeFd = -1;
     m_running = false;
-    m_transcript.flush();
+    m_transcript.Flush();
 }
 
-void SimulatedReceiver::triggerRestart() {
+void SimulatedReceiver::TriggerRestart() {
     m_restartRequested = true;
-    wake();
+    Wake();
 }
 
-void SimulatedReceiver::wake() {
+void SimulatedReceiver::Wake() {
     if (m_wakeFd < 0)
         return;
     // A counter that cannot take more is already readable, so a failed write still wakes the thread.
@@ -91,53 +91,53 @@ void SimulatedReceiver::wake() {
     [[maybe_unused]] const ssize_t written = ::write(m_wakeFd, &one, sizeof one);
 }
 
-void SimulatedReceiver::run() {
+void SimulatedReceiver::Run() {
     while (!m_stopRequested && !m_lineClosed) {
-        m_transcript.flush();
-        waitForEvent();
-        takeRequests();
+        m_transcript.Flush();
+        WaitForEvent();
+        TakeRequests();
         if (!m_lineClosed)
-            m_protocol.onTime(SimClock::now());
-        deliverHeldOutput();
-        m_mode = m_protocol.mode();
+            m_protocol.OnTime(SimClock::now());
+        DeliverHeldOutput();
+        m_mode = m_protocol.CurrentMode();
     }
     m_running = false;
 }
 
-void SimulatedReceiver::takeRequests() {
+void SimulatedReceiver::TakeRequests() {
     if (m_restartRequested.exchange(false))
-        m_protocol.restart();
+        m_protocol.Restart();
 }
 
-void SimulatedReceiver::waitForEvent() {
+void SimulatedReceiver::WaitForEvent() {
     const auto now = SimClock::now();
     if (m_masterQuietUntil && now >= *m_masterQuietUntil)
         m_masterQuietUntil.reset();
 
-    std::optional<SimClock::time_point> deadline = m_protocol.nextDeadline();
+    std::optional<SimClock::time_point> deadline = m_protocol.NextDeadline();
     if (m_masterQuietUntil)
         deadline = deadline ? std::min(*deadline, *m_masterQuietUntil) : m_masterQuietUntil;
     timespec timeout{};
     if (deadline)
-        timeout = toTimespec(*deadline - now);
+        timeout = ToTimespec(*deadline - now);
 
-    std::array<pollfd, 2> fds{pollfd{m_wakeFd, POLLIN, 0}, pollfd{m_link.masterFd(), POLLIN, 0}};
+    std::array<pollfd, 2> fds{pollfd{m_wakeFd, POLLIN, 0}, pollfd{m_link.MasterFd(), POLLIN, 0}};
     const nfds_t count = m_masterQuietUntil ? 1 : 2;
     if (::ppoll(fds.data(), count, deadline ? &timeout : nullptr, nullptr) <= 0)
         return;
     if (fds[0].revents & POLLIN)
-        drainEventFd(m_wakeFd);
+        DrainEventFd(m_wakeFd);
     if (count < 2)
         return;
     if (fds[1].revents & POLLIN)
-        readFromLine();
+        ReadFromLine();
     else if (fds[1].revents & (POLLHUP | POLLERR | POLLNVAL))
         m_masterQuietUntil = SimClock::now() + kHangUpPause;
 }
 
-void SimulatedReceiver::readFromLine() {
+void SimulatedReceiver::ReadFromLine() {
     std::array<std::uint8_t, kReadChunk> buffer{};
-    const ssize_t count = ::read(m_link.masterFd(), buffer.data(), buffer.size());
+    const ssize_t count = ::read(m_link.MasterFd(), buffer.data(), buffer.size());
     if (count <= 0) {
         // EIO: no slave is open. The next poll would report the same at once, so pause instead.
         if (count == 0 || (errno != EAGAIN && errno != EINTR))
@@ -146,113 +146,113 @@ void SimulatedReceiver::readFromLine() {
     }
     const auto readAt = SimClock::now();
     for (ssize_t i = 0; i < count && !m_lineClosed; ++i) {
-        const auto arrival = m_receivePacer.scheduleByte(readAt);
-        if (!waitUntil(arrival))
+        const auto arrival = m_receivePacer.ScheduleByte(readAt);
+        if (!WaitUntil(arrival))
             return;
-        m_transcript.record(LineDirection::Received, ConstByteSpan(&buffer[static_cast<std::size_t>(i)], 1));
-        m_protocol.receive(buffer[static_cast<std::size_t>(i)], arrival);
+        m_transcript.RecordBytes(LineDirection::Received, ConstByteSpan(&buffer[static_cast<std::size_t>(i)], 1));
+        m_protocol.Receive(buffer[static_cast<std::size_t>(i)], arrival);
     }
 }
 
-bool SimulatedReceiver::waitUntil(SimClock::time_point moment) {
+bool SimulatedReceiver::WaitUntil(SimClock::time_point moment) {
     for (;;) {
         if (m_stopRequested)
             return false;
         const auto now = SimClock::now();
         if (now >= moment)
             return true;
-        const timespec timeout = toTimespec(moment - now);
+        const timespec timeout = ToTimespec(moment - now);
         pollfd wakeUp{m_wakeFd, POLLIN, 0};
         if (::ppoll(&wakeUp, 1, &timeout, nullptr) > 0)
-            drainEventFd(m_wakeFd); // a restart request stays flagged for the main loop
+            DrainEventFd(m_wakeFd); // a restart request stays flagged for the main loop
     }
 }
 
-void SimulatedReceiver::send(ConstByteSpan bytes) {
-    m_transcript.record(LineDirection::Sent, bytes);
+void SimulatedReceiver::Send(ConstByteSpan bytes) {
+    m_transcript.RecordBytes(LineDirection::Sent, bytes);
     if (m_config.mergeOutput)
         m_heldOutput.insert(m_heldOutput.end(), bytes.begin(), bytes.end());
     else
-        deliver(bytes);
+        Deliver(bytes);
 }
 
-void SimulatedReceiver::deliverHeldOutput() {
+void SimulatedReceiver::DeliverHeldOutput() {
     if (m_heldOutput.empty())
         return;
     const std::vector<std::uint8_t> held = std::move(m_heldOutput);
     m_heldOutput.clear();
-    deliver(held);
+    Deliver(held);
 }
 
-void SimulatedReceiver::deliver(ConstByteSpan bytes) {
-    if (!m_link.isOpen())
+void SimulatedReceiver::Deliver(ConstByteSpan bytes) {
+    if (!m_link.IsOpen())
         return;
     if (m_config.splitOutputBytes > 0 && bytes.size() > m_config.splitOutputBytes) {
         for (std::size_t done = 0; done < bytes.size(); done += m_config.splitOutputBytes) {
-            if (done > 0 && !waitUntil(SimClock::now() + kSplitPause))
+            if (done > 0 && !WaitUntil(SimClock::now() + kSplitPause))
                 return;
-            writeNow(bytes.subspan(done, std::min(m_config.splitOutputBytes, bytes.size() - done)));
+            WriteNow(bytes.subspan(done, std::min(m_config.splitOutputBytes, bytes.size() - done)));
         }
         return;
     }
-    if (!m_sendPacer.paced()) {
-        writeNow(bytes);
+    if (!m_sendPacer.Paced()) {
+        WriteNow(bytes);
         return;
     }
     // Each byte reaches the PC once it has fully crossed the emulated line; whatever is due goes in one write.
     std::vector<SimClock::time_point> due(bytes.size());
     const auto start = SimClock::now();
     for (auto& moment : due)
-        moment = m_sendPacer.scheduleByte(start);
+        moment = m_sendPacer.ScheduleByte(start);
     std::size_t done = 0;
     while (done < bytes.size()) {
-        if (!waitUntil(due[done]))
+        if (!WaitUntil(due[done]))
             return;
         const auto now = SimClock::now();
         std::size_t end = done;
         while (end < bytes.size() && due[end] <= now)
             ++end;
-        writeNow(bytes.subspan(done, end - done));
+        WriteNow(bytes.subspan(done, end - done));
         done = end;
     }
 }
 
-void SimulatedReceiver::writeNow(ConstByteSpan bytes) {
+void SimulatedReceiver::WriteNow(ConstByteSpan bytes) {
     std::size_t written = 0;
     while (written < bytes.size()) {
-        const ssize_t count = ::write(m_link.masterFd(), bytes.data() + written, bytes.size() - written);
+        const ssize_t count = ::write(m_link.MasterFd(), bytes.data() + written, bytes.size() - written);
         if (count > 0) {
             written += static_cast<std::size_t>(count);
             continue;
         }
         if (count < 0 && errno == EINTR)
             continue;
-        if (count < 0 && errno == EAGAIN && waitWritable())
+        if (count < 0 && errno == EAGAIN && WaitWritable())
             continue;
         DebugOut("sim: %zu bytes not delivered\n", bytes.size() - written);
         return;
     }
 }
 
-bool SimulatedReceiver::waitWritable() {
-    const timespec timeout = toTimespec(kWriteStall);
-    std::array<pollfd, 2> fds{pollfd{m_link.masterFd(), POLLOUT, 0}, pollfd{m_wakeFd, POLLIN, 0}};
+bool SimulatedReceiver::WaitWritable() {
+    const timespec timeout = ToTimespec(kWriteStall);
+    std::array<pollfd, 2> fds{pollfd{m_link.MasterFd(), POLLOUT, 0}, pollfd{m_wakeFd, POLLIN, 0}};
     if (::ppoll(fds.data(), fds.size(), &timeout, nullptr) <= 0)
         return false;
     if (fds[1].revents & POLLIN)
-        drainEventFd(m_wakeFd);
+        DrainEventFd(m_wakeFd);
     return !m_stopRequested && (fds[0].revents & POLLOUT);
 }
 
-void SimulatedReceiver::storeBlock(int transferClass, ConstByteSpan bytes) {
-    m_blocks.add(transferClass, bytes);
+void SimulatedReceiver::StoreBlock(int transferClass, ConstByteSpan bytes) {
+    m_blocks.Add(transferClass, bytes);
 }
 
-void SimulatedReceiver::closeLine() {
-    deliverHeldOutput();
+void SimulatedReceiver::CloseLine() {
+    DeliverHeldOutput();
     m_lineClosed = true;
-    m_link.waitUntilRead(kWriteStall);
-    m_link.close();
+    m_link.WaitUntilRead(kWriteStall);
+    m_link.Close();
 }
 
 } // namespace vorlane

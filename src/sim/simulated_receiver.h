@@ -39,43 +39,43 @@ public:
     SimulatedReceiver& operator=(const SimulatedReceiver&) = delete;
 
     // Opens the pseudo-terminal, creates the link and starts answering. Returns 1 on success, 0 on failure.
-    int start();
+    int Start();
     // Stops answering, closes the line and removes the link. Safe to call more than once.
-    void stop();
+    void Stop();
     // False before start, after stop and after the receiver closed the line itself (fault injection).
-    bool isRunning() const { return m_running.load(); }
+    bool IsRunning() const { return m_running.load(); }
 
-    const std::string& devicePath() const { return m_devicePath; }
-    const std::string& linkPath() const { return m_config.linkPath; }
+    const std::string& DevicePath() const { return m_devicePath; }
+    const std::string& LinkPath() const { return m_config.linkPath; }
 
     // Simulates switching the receiver off and on: its boot monitor prints the "[d-MON]" prompt.
-    void triggerRestart();
-    ReceiverProtocol::Mode mode() const { return m_mode.load(); }
+    void TriggerRestart();
+    ReceiverProtocol::Mode CurrentMode() const { return m_mode.load(); }
 
-    std::vector<ReceivedBlock> receivedBlocks() const { return m_blocks.blocks(); }
-    bool waitForBlocks(std::size_t count, std::chrono::milliseconds timeout) const {
-        return m_blocks.waitFor(count, timeout);
+    std::vector<ReceivedBlock> ReceivedBlocks() const { return m_blocks.Blocks(); }
+    bool WaitForBlocks(std::size_t count, std::chrono::milliseconds timeout) const {
+        return m_blocks.WaitFor(count, timeout);
     }
-    std::vector<TranscriptChunk> transcript() const { return m_transcript.chunks(); }
-    std::vector<std::uint8_t> receivedBytes() const { return m_transcript.bytes(LineDirection::Received); }
-    std::vector<std::uint8_t> sentBytes() const { return m_transcript.bytes(LineDirection::Sent); }
+    std::vector<TranscriptChunk> Transcript() const { return m_transcript.Chunks(); }
+    std::vector<std::uint8_t> ReceivedBytes() const { return m_transcript.RecordedBytes(LineDirection::Received); }
+    std::vector<std::uint8_t> SentBytes() const { return m_transcript.RecordedBytes(LineDirection::Sent); }
 
 private:
-    void send(ConstByteSpan bytes) override;
-    void deliver(ConstByteSpan bytes);
-    void deliverHeldOutput();
-    void storeBlock(int transferClass, ConstByteSpan bytes) override;
-    void closeLine() override;
+    void Send(ConstByteSpan bytes) override;
+    void Deliver(ConstByteSpan bytes);
+    void DeliverHeldOutput();
+    void StoreBlock(int transferClass, ConstByteSpan bytes) override;
+    void CloseLine() override;
 
-    void run();
-    void waitForEvent();
-    void readFromLine();
-    void takeRequests();
+    void Run();
+    void WaitForEvent();
+    void ReadFromLine();
+    void TakeRequests();
     // Sleeps until `moment` unless a stop is requested first; returns false on a stop.
-    bool waitUntil(SimClock::time_point moment);
-    bool waitWritable();
-    void writeNow(ConstByteSpan bytes);
-    void wake();
+    bool WaitUntil(SimClock::time_point moment);
+    bool WaitWritable();
+    void WriteNow(ConstByteSpan bytes);
+    void Wake();
 
     SimulatorConfig m_config;
     PtyLink m_link;

@@ -32,8 +32,8 @@ std::vector<std::uint8_t> ChannelListAsSent(ConstByteSpan block) {
         return sent;
     const ByteSpan header = ByteSpan(sent).first(kHeaderSize);
     std::fill(header.begin(), header.end(), kErased);
-    writeBe16(header, kOwnAddressHigh, readBe16(block, kSentAddressHigh));
-    writeBe16(header, kOwnAddressLow, readBe16(block, kSentAddressLow));
+    WriteBe16(header, kOwnAddressHigh, ReadBe16(block, kSentAddressHigh));
+    WriteBe16(header, kOwnAddressLow, ReadBe16(block, kSentAddressLow));
     return sent;
 }
 

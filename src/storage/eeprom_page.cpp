@@ -27,7 +27,7 @@ bool EepromPage::HasTag(EepromArea area) const {
 bool EepromPage::IsCandidate(EepromArea area, std::uint32_t state) const {
     if (!HasTag(area) || State() != state)
         return false;
-    if (state == PageState::kFree)
+    if (state == page_state::kFree)
         return true;
     return Length() < kDataCapacity && StoredChecksum() == Checksum(Data().first(Length()));
 }
@@ -37,21 +37,21 @@ void EepromPage::Format(EepromArea area) {
     std::copy(descriptor.begin(), descriptor.end(), m_bytes.begin() + kDescriptorOffset);
     const char* tag = TagOf(area);
     std::copy(tag, tag + kTagSize, m_bytes.begin() + kTagOffset);
-    SetState(PageState::kFree);
+    SetState(page_state::kFree);
 }
 
 int EepromPage::Write(ConstByteSpan data) {
     if (data.size() >= kDataCapacity)
         return 0;
     if (data.empty()) {
-        SetState(PageState::kEmptyWrite);
+        SetState(page_state::kEmptyWrite);
         return 0;
     }
-    SetState(PageState::kWriting);
+    SetState(page_state::kWriting);
     std::copy(data.begin(), data.end(), m_bytes.begin() + kDataOffset);
-    writeLe32(m_bytes, kLengthOffset, static_cast<std::uint32_t>(data.size()));
-    writeLe32(m_bytes, kChecksumOffset, Checksum(data));
-    SetState(PageState::kValid);
+    WriteLe32(m_bytes, kLengthOffset, static_cast<std::uint32_t>(data.size()));
+    WriteLe32(m_bytes, kChecksumOffset, Checksum(data));
+    SetState(page_state::kValid);
     return static_cast<int>(data.size());
 }
 

@@ -10,13 +10,13 @@ namespace vorlane {
 
 enum class EepromArea { Eeprom0, Eeprom1 };
 
-namespace PageState {
+namespace page_state {
 inline constexpr std::uint32_t kFree = 0xAAFFFFFF;
 inline constexpr std::uint32_t kWriting = 0xAABBFFFF;
 inline constexpr std::uint32_t kValid = 0xAABBCCFF;
 inline constexpr std::uint32_t kHandedOver = 0xAABBCCDD; // last page of an area, successor in the other area
 inline constexpr std::uint32_t kEmptyWrite = 0x00000000;
-} // namespace PageState
+} // namespace page_state
 
 class EepromPage {
 public:
@@ -35,10 +35,10 @@ public:
     explicit EepromPage(ByteSpan bytes) : m_bytes(bytes) {}
 
     bool HasTag(EepromArea area) const;
-    std::uint32_t State() const { return readLe32(m_bytes, kStateOffset); }
-    void SetState(std::uint32_t state) { writeLe32(m_bytes, kStateOffset, state); }
-    std::uint32_t StoredChecksum() const { return readLe32(m_bytes, kChecksumOffset); }
-    std::uint32_t Length() const { return readLe32(m_bytes, kLengthOffset); }
+    std::uint32_t State() const { return ReadLe32(m_bytes, kStateOffset); }
+    void SetState(std::uint32_t state) { WriteLe32(m_bytes, kStateOffset, state); }
+    std::uint32_t StoredChecksum() const { return ReadLe32(m_bytes, kChecksumOffset); }
+    std::uint32_t Length() const { return ReadLe32(m_bytes, kLengthOffset); }
     ConstByteSpan Data() const { return ConstByteSpan(m_bytes).subspan(kDataOffset, kDataCapacity); }
 
     // Tag of the area and the given state; apart from a free page also a sane length and a matching checksum.

@@ -26,7 +26,7 @@ bool FlashSector::ChecksumMatches() const {
 }
 
 bool FlashSector::IsValid() const {
-    return HasTag() && State() == SectorState::kValid && Logical() < static_cast<std::uint32_t>(kLogicalSectorCount) &&
+    return HasTag() && State() == sector_state::kValid && Logical() < static_cast<std::uint32_t>(kLogicalSectorCount) &&
            ChecksumMatches();
 }
 
@@ -35,14 +35,14 @@ std::uint32_t FlashSector::CountedGeneration() const {
 }
 
 void FlashSector::Write(ConstByteSpan chunk, std::uint32_t logical, std::uint32_t generation) {
-    writeLe32(m_bytes, kStateOffset, SectorState::kWriting);
+    WriteLe32(m_bytes, kStateOffset, sector_state::kWriting);
     std::copy(kTag, kTag + kTagSize, m_bytes.begin() + kTagOffset);
     std::copy(chunk.begin(), chunk.end(), m_bytes.begin() + kDataOffset);
-    writeLe32(m_bytes, kLengthOffset, static_cast<std::uint32_t>(chunk.size()));
-    writeLe32(m_bytes, kChecksumOffset, Checksum(chunk));
+    WriteLe32(m_bytes, kLengthOffset, static_cast<std::uint32_t>(chunk.size()));
+    WriteLe32(m_bytes, kChecksumOffset, Checksum(chunk));
     SetGeneration(generation);
-    writeLe32(m_bytes, kLogicalOffset, logical);
-    writeLe32(m_bytes, kStateOffset, SectorState::kValid);
+    WriteLe32(m_bytes, kLogicalOffset, logical);
+    WriteLe32(m_bytes, kStateOffset, sector_state::kValid);
 }
 
 } // namespace vorlane

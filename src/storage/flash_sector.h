@@ -8,10 +8,10 @@
 
 namespace vorlane {
 
-namespace SectorState {
+namespace sector_state {
 inline constexpr std::uint32_t kWriting = 0xAABBFFFF;
 inline constexpr std::uint32_t kValid = 0xAABBCCFF;
-} // namespace SectorState
+} // namespace sector_state
 
 class FlashSector {
 public:
@@ -29,12 +29,12 @@ public:
     explicit FlashSector(ByteSpan bytes) : m_bytes(bytes) {}
 
     bool HasTag() const;
-    std::uint32_t Generation() const { return readLe32(m_bytes, kGenerationOffset); }
-    void SetGeneration(std::uint32_t generation) { writeLe32(m_bytes, kGenerationOffset, generation); }
-    std::uint32_t State() const { return readLe32(m_bytes, kStateOffset); }
-    std::uint32_t Logical() const { return readLe32(m_bytes, kLogicalOffset); }
-    std::uint32_t StoredChecksum() const { return readLe32(m_bytes, kChecksumOffset); }
-    std::uint32_t Length() const { return readLe32(m_bytes, kLengthOffset); }
+    std::uint32_t Generation() const { return ReadLe32(m_bytes, kGenerationOffset); }
+    void SetGeneration(std::uint32_t generation) { WriteLe32(m_bytes, kGenerationOffset, generation); }
+    std::uint32_t State() const { return ReadLe32(m_bytes, kStateOffset); }
+    std::uint32_t Logical() const { return ReadLe32(m_bytes, kLogicalOffset); }
+    std::uint32_t StoredChecksum() const { return ReadLe32(m_bytes, kChecksumOffset); }
+    std::uint32_t Length() const { return ReadLe32(m_bytes, kLengthOffset); }
 
     // Length within the data area and checksum equal to the sum of the stored data.
     bool ChecksumMatches() const;

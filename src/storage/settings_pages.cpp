@@ -36,11 +36,11 @@ int StorageImage::FindPage(EepromArea area, std::uint32_t state) const {
 }
 
 int StorageImage::CurrentSettingsPage() const {
-    const int a = std::max(FindPage(EepromArea::Eeprom0, PageState::kValid),
-                           FindPage(EepromArea::Eeprom0, PageState::kHandedOver));
-    const int f = FindPage(EepromArea::Eeprom0, PageState::kFree);
-    const int d = FindPage(EepromArea::Eeprom1, PageState::kHandedOver);
-    const int b = std::max(FindPage(EepromArea::Eeprom1, PageState::kValid), d);
+    const int a = std::max(FindPage(EepromArea::Eeprom0, page_state::kValid),
+                           FindPage(EepromArea::Eeprom0, page_state::kHandedOver));
+    const int f = FindPage(EepromArea::Eeprom0, page_state::kFree);
+    const int d = FindPage(EepromArea::Eeprom1, page_state::kHandedOver);
+    const int b = std::max(FindPage(EepromArea::Eeprom1, page_state::kValid), d);
     if (b == kNone)
         return a;
     if (a == kNone)
@@ -69,12 +69,12 @@ void StorageImage::FormatArea(EepromArea area) {
 
 bool StorageImage::PageIsFree(int number) const {
     const std::optional<EepromPage> page = Page(number);
-    return page && page->IsCandidate(AreaOf(number), PageState::kFree);
+    return page && page->IsCandidate(AreaOf(number), page_state::kFree);
 }
 
 void StorageImage::MarkHandedOver(int number) {
     if (std::optional<EepromPage> page = Page(number))
-        page->SetState(PageState::kHandedOver);
+        page->SetState(page_state::kHandedOver);
 }
 
 int StorageImage::WriteSettingsPage(int number, ConstByteSpan data) {

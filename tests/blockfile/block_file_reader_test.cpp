@@ -42,7 +42,7 @@ ReadOutcome Read(const File& file, BlockTable& table) {
     TraceCapture capture;
     BlockFileReport report;
     const bool result = ReadBlockFile(file, table, &report);
-    return {result, report, capture.text()};
+    return {result, report, capture.Text()};
 }
 
 TEST(BlockFileReader, ThreeBlocksRoundTripInFileOrder) {
@@ -59,15 +59,15 @@ TEST(BlockFileReader, ThreeBlocksRoundTripInFileOrder) {
     const ReadOutcome out = Read(file, table);
     ASSERT_TRUE(out.result);
     EXPECT_EQ(BlockFileFault::None, out.report.fault);
-    ASSERT_EQ(3u, table.count());
-    EXPECT_TRUE(table.blockFileFlag());
+    ASSERT_EQ(3u, table.Count());
+    EXPECT_TRUE(table.BlockFileFlag());
     const TransferClass classes[] = {TransferClass::Program, TransferClass::Channel, TransferClass::Preset};
     std::size_t offset = 0;
     for (std::size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(classes[i], table[i].transferClass());
-        EXPECT_EQ(0u, table[i].readPosition());
+        EXPECT_EQ(classes[i], table[i].EntryClass());
+        EXPECT_EQ(0u, table[i].ReadPosition());
         ASSERT_LE(offset + table[i].size(), file.size());
-        EXPECT_TRUE(std::equal(table[i].bytes().begin(), table[i].bytes().end(), file.begin() + offset)) << i;
+        EXPECT_TRUE(std::equal(table[i].Content().begin(), table[i].Content().end(), file.begin() + offset)) << i;
         offset += table[i].size();
     }
     EXPECT_EQ(file.size(), offset);
@@ -81,20 +81,20 @@ TEST(BlockFileReader, BlocksWithoutCrcBitsOrNameAreTakenWithTheirClass) {
     BlockTable table;
     File unknown = Blocks({{0x42, 32}});
     unknown[block_header::kCrcMarker] = 0x00;
-    writeBe32(ByteSpan(unknown), block_header::kCrc, 0xDEADBEEF); // no CRC bits in the id: not checked
+    WriteBe32(ByteSpan(unknown), block_header::kCrc, 0xDEADBEEF); // no CRC bits in the id: not checked
     ReadOutcome out = Read(unknown, table);
     ASSERT_TRUE(out.result);
-    ASSERT_EQ(1u, table.count());
-    EXPECT_EQ(17u, static_cast<std::uint32_t>(table[0].transferClass()));
+    ASSERT_EQ(1u, table.Count());
+    EXPECT_EQ(17u, static_cast<std::uint32_t>(table[0].EntryClass()));
     EXPECT_TRUE(out.trace.ends_with("Block ID : 0x42 -------------> Block unknown  42\nLength : 0x20\n"
                                     "      ----------->>>>> Unknown  block id = 42 \n"))
         << out.trace;
 
-    table.clear();
+    table.Clear();
     out = Read(Blocks({{0xB7, 8}}), table); // reserved: no name, but class 0
     ASSERT_TRUE(out.result);
-    EXPECT_EQ(TransferClass::Program, table[0].transferClass());
-    EXPECT_FALSE(table.blockFileFlag()) << "no block asked for monitor mode";
+    EXPECT_EQ(TransferClass::Program, table[0].EntryClass());
+    EXPECT_FALSE(table.BlockFileFlag()) << "no block asked for monitor mode";
     EXPECT_NE(std::string::npos, out.trace.find("Block ID : 0xb7 -------------> Block unknown  b7\n"));
     EXPECT_EQ(std::string::npos, out.trace.find("Unknown  block id"));
 }
@@ -111,14 +111,14 @@ TEST(BlockFileReader, RefusedFilesReportTheFaultWhereAndWhy) {
     // A zero CRC would equal the sum the loader takes for a short read; huge lengths must not wrap.
     const auto pastTheEnd = [](std::uint8_t id, std::uint32_t length, std::uint32_t crc) {
         return Changed(Blocks({{id, 100}}), [=](File& f) {
-            writeBe32(ByteSpan(f), block_header::kDataLength, length);
-            writeBe32(ByteSpan(f), block_header::kCrc, crc);
+            WriteBe32(ByteSpan(f), block_header::kDataLength, length);
+            WriteBe32(ByteSpan(f), block_header::kCrc, crc);
         });
     };
     const File crcBlock = Blocks({{0xB1, 200}});
-    const std::uint32_t crc = BlockHeader(crcBlock).crc(); // the byte sum of the data, 0x5f7c
+    const std::uint32_t crc = BlockHeader(crcBlock).Crc(); // the byte sum of the data, 0x5f7c
     const auto crcPlus = [&](int delta) {
-        return Changed(crcBlock, [=](File& f) { writeBe32(ByteSpan(f), block_header::kCrc, crc + delta); });
+        return Changed(crcBlock, [=](File& f) { WriteBe32(ByteSpan(f), block_header::kCrc, crc + delta); });
     };
     File tooMany;
     for (int i = 0; i < 51; ++i)
@@ -162,12 +162,12 @@ TEST(BlockFileReader, RefusedFilesReportTheFaultWhereAndWhy) {
         EXPECT_EQ(c.offset, out.report.faultOffset);
         EXPECT_TRUE(out.trace.ends_with(c.trace)) << out.trace;
         EXPECT_EQ(c.trace.find("invalid") == std::string::npos, out.trace.find("invalid") == std::string::npos);
-        EXPECT_EQ(c.kept, table.count());
+        EXPECT_EQ(c.kept, table.Count());
     }
     BlockTable full;
     for (std::size_t i = 0; i < 50; ++i)
-        EXPECT_TRUE(full.append(BlockEntry()));
-    EXPECT_FALSE(full.append(BlockEntry())) << "the table is full at 50";
+        EXPECT_TRUE(full.Append(BlockEntry()));
+    EXPECT_FALSE(full.Append(BlockEntry())) << "the table is full at 50";
 }
 
 // Random damage and cuts: never more taken than the file holds, and a refusal always names its fault.
@@ -184,7 +184,7 @@ TEST(BlockFileReader, TruncatedAndMutatedFilesAreHandledSafely) {
         BlockFileReport report;
         const bool result = ReadBlockFile(file, table, &report);
         std::size_t total = 0;
-        for (std::size_t i = 0; i < table.count(); ++i)
+        for (std::size_t i = 0; i < table.Count(); ++i)
             total += table[i].size();
         EXPECT_LE(total, file.size());
         if (result)
@@ -200,22 +200,22 @@ TEST(BlockEntry, ReadsInChunksRewindsAndFrees) {
     BlockEntry entry(bytes, TransferClass::P2);
     std::array<std::uint8_t, 1024> chunk{};
     for (const std::size_t expected : {1024u, 1024u, 452u})
-        EXPECT_EQ(expected, entry.readNext(chunk));
+        EXPECT_EQ(expected, entry.ReadNext(chunk));
     EXPECT_EQ(bytes[2048], chunk[0]);
-    EXPECT_EQ(2500u, entry.readPosition());
-    EXPECT_EQ(0u, entry.readNext(chunk));
-    entry.setReadPosition(2500 - 452); // resend the last, short packet
-    EXPECT_EQ(452u, entry.readNext(chunk));
-    entry.setReadPosition(99999);
-    EXPECT_EQ(2500u, entry.readPosition());
-    EXPECT_EQ(0u, entry.readNext(chunk));
+    EXPECT_EQ(2500u, entry.ReadPosition());
+    EXPECT_EQ(0u, entry.ReadNext(chunk));
+    entry.SetReadPosition(2500 - 452); // resend the last, short packet
+    EXPECT_EQ(452u, entry.ReadNext(chunk));
+    entry.SetReadPosition(99999);
+    EXPECT_EQ(2500u, entry.ReadPosition());
+    EXPECT_EQ(0u, entry.ReadNext(chunk));
 
-    entry.setReadPosition(10);
-    entry.freeBytes();
+    entry.SetReadPosition(10);
+    entry.FreeBytes();
     EXPECT_EQ(0u, entry.size());
-    EXPECT_EQ(0u, entry.readPosition());
-    EXPECT_EQ(0u, entry.readNext(chunk));
-    EXPECT_EQ(TransferClass::P2, entry.transferClass());
+    EXPECT_EQ(0u, entry.ReadPosition());
+    EXPECT_EQ(0u, entry.ReadNext(chunk));
+    EXPECT_EQ(TransferClass::P2, entry.EntryClass());
     EXPECT_EQ(0u, BlockEntry().size());
 }
 

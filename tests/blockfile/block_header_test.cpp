@@ -31,7 +31,7 @@ TEST(BlockHeaderWrite, ChannelHeaderIsByteExactAndItsCrcCoversTheDataBehind) {
     Put(expected, 0x36, {0x00, 0x80});
     Put(expected, 0x40, {0xA1, 0xB2});
     Put(expected, 0x44, {0xA4, 0x00, 0xA2, 0x00, 0x0C, 0xFF, 0x80, 0xA3});
-    writeBe32(expected.data() + 0x4C, sum);
+    WriteBe32(expected.data() + 0x4C, sum);
     Put(expected, 0x50, {'k', 'W', 'v', 'R', 't', 'L', 'u', 'm', 'o', 'Q', 'X', '4', '7'});
     expected[0x60] = 0xA5;
     for (std::size_t offset = 0; offset < expected.size(); ++offset)
@@ -43,20 +43,20 @@ TEST(BlockHeaderWrite, ViewReadsBackWhatWasWrittenAndSmallTargetsAreRefused) {
     Header bytes{};
     ASSERT_TRUE(WriteBlockHeader(bytes, block_id::kPreset, 0x12345678, std::vector<std::uint8_t>{0xFF, 0xFF, 0xFF, 1}));
     const BlockHeader header(bytes);
-    EXPECT_EQ(0x12345678u, header.loadAddress());
-    EXPECT_EQ(block_id::kPreset, header.blockId());
-    EXPECT_EQ(4u, header.dataLength());
-    EXPECT_EQ(0x2FEu, header.crc());
-    EXPECT_FALSE(header.monitorMode());
-    EXPECT_TRUE(header.signatureValid() && header.blockIdMarkerValid() && header.monitorMarkerValid() &&
-                header.lengthMarkerValid() && header.crcMarkerValid());
+    EXPECT_EQ(0x12345678u, header.LoadAddress());
+    EXPECT_EQ(block_id::kPreset, header.BlockId());
+    EXPECT_EQ(4u, header.DataLength());
+    EXPECT_EQ(0x2FEu, header.Crc());
+    EXPECT_FALSE(header.MonitorMode());
+    EXPECT_TRUE(header.SignatureValid() && header.BlockIdMarkerValid() && header.MonitorMarkerValid() &&
+                header.LengthMarkerValid() && header.CrcMarkerValid());
     // Bytes 0x34 and 0x35 of address word B are not part of the address.
     EXPECT_EQ(0xEF, bytes[0x34]);
     EXPECT_EQ(0xEF, bytes[0x35]);
 
     ASSERT_TRUE(WriteBlockHeader(bytes, block_id::kProgram, 0, {}));
-    EXPECT_EQ(0u, BlockHeader(bytes).dataLength());
-    EXPECT_EQ(0u, BlockHeader(bytes).crc());
+    EXPECT_EQ(0u, BlockHeader(bytes).DataLength());
+    EXPECT_EQ(0u, BlockHeader(bytes).Crc());
 
     std::array<std::uint8_t, block_header::kSize - 1> small;
     small.fill(0x11);

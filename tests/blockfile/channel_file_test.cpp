@@ -14,7 +14,7 @@ namespace {
 // The header's own bytes are pinned in the block header tests; here the file is the stored image under it.
 TEST(ChannelFileBytes, IsTheStoredImageUnderTheChannelBlockHeaderAndOneValidBlock) {
     ChannelDatabase db;
-    ASSERT_GT(makeSampleDatabase(db, 7, 8, 120, 600), 0);
+    ASSERT_GT(MakeSampleDatabase(db, 7, 8, 120, 600), 0);
     const std::vector<std::uint8_t> file = ChannelFileBytes(db);
     ASSERT_EQ(0xD0000u, file.size());
     std::vector<std::uint8_t> expected = StoreIntoImage(db);
@@ -23,10 +23,10 @@ TEST(ChannelFileBytes, IsTheStoredImageUnderTheChannelBlockHeaderAndOneValidBloc
 
     BlockTable table;
     ASSERT_TRUE(ReadBlockFile(file, table));
-    ASSERT_EQ(1u, table.count());
-    EXPECT_EQ(TransferClass::Channel, table[0].transferClass());
+    ASSERT_EQ(1u, table.Count());
+    EXPECT_EQ(TransferClass::Channel, table[0].EntryClass());
     EXPECT_EQ(0xD0000u, table[0].size());
-    EXPECT_FALSE(table.blockFileFlag());
+    EXPECT_FALSE(table.BlockFileFlag());
 
     ChannelDatabase empty;
     EXPECT_TRUE(ChannelFileBytes(empty).empty()) << "no tables, no file";

@@ -25,11 +25,11 @@ std::vector<std::uint8_t> DatabaseFile() {
 }
 
 void ExpectWholeFile(const BlockTable& table, TransferClass transferClass, const std::vector<std::uint8_t>& bytes) {
-    ASSERT_EQ(1u, table.count());
-    EXPECT_EQ(transferClass, table[0].transferClass());
-    EXPECT_FALSE(table.blockFileFlag());
+    ASSERT_EQ(1u, table.Count());
+    EXPECT_EQ(transferClass, table[0].EntryClass());
+    EXPECT_FALSE(table.BlockFileFlag());
     EXPECT_EQ(bytes.size(), table[0].size());
-    EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), table[0].bytes().begin()));
+    EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), table[0].Content().begin()));
 }
 
 TEST(UploadClassifier, WholeFileKindsByContentAndName) {
@@ -70,9 +70,9 @@ TEST(UploadClassifier, BlockFilesWinOverTheNameAndFailedOnesFallBackToTheWholeFi
     AppendBlock(file, 0xB1, PatternData(10, 6));
     BlockTable table;
     ASSERT_TRUE(ClassifyUploadFile("update.key", file, table));
-    ASSERT_EQ(2u, table.count());
-    EXPECT_EQ(TransferClass::Program, table[0].transferClass());
-    EXPECT_TRUE(table.blockFileFlag()) << "a block file always goes through the boot monitor";
+    ASSERT_EQ(2u, table.Count());
+    EXPECT_EQ(TransferClass::Program, table[0].EntryClass());
+    EXPECT_TRUE(table.BlockFileFlag()) << "a block file always goes through the boot monitor";
 
     file.push_back(0x00); // one stray byte
     BlockFileReport report;
@@ -81,7 +81,7 @@ TEST(UploadClassifier, BlockFilesWinOverTheNameAndFailedOnesFallBackToTheWholeFi
     ExpectWholeFile(table, TransferClass::Sky, file);
     ASSERT_FALSE(ClassifyUploadFile("x.bin", file, table));
     EXPECT_TRUE(table.empty());
-    EXPECT_FALSE(table.blockFileFlag());
+    EXPECT_FALSE(table.BlockFileFlag());
 
     file.clear();
     for (int i = 0; i < 51; ++i)
@@ -104,9 +104,9 @@ TEST(UploadClassifier, LoadingFromDiskReportsWhyAFileIsRefused) {
         TraceCapture capture;
         EXPECT_FALSE(LoadUploadFile("", table, &refusal));
         EXPECT_EQ(UploadRefusal::NoFileSelected, refusal);
-        EXPECT_EQ("File is not selected...\n", capture.text());
+        EXPECT_EQ("File is not selected...\n", capture.Text());
     }
-    for (const std::string& unreadable : {folder.PathIn("missing.key"), folder.path().string()}) {
+    for (const std::string& unreadable : {folder.PathIn("missing.key"), folder.Path().string()}) {
         EXPECT_FALSE(LoadUploadFile(unreadable, table, &refusal));
         EXPECT_EQ(UploadRefusal::CannotOpen, refusal);
     }

@@ -66,7 +66,7 @@ TEST_P(FaultMatrixTest, EndsCompletedAndIdenticalOrFailedWithNothingTouched) {
     }
     const CliRun result = Finish(Spawn(args, {"VORLANE_SERIAL_DIR=" + PathIn("")}));
 
-    for (const auto& entry : fs::recursive_directory_iterator(folder)) // no temporary file is left
+    for (const auto& entry : fs::recursive_directory_iterator(mFolder)) // no temporary file is left
         EXPECT_THAT(entry.path().filename().string(), Not(HasSubstr(".part-")));
     if (fault.completes) {
         EXPECT_EQ(0, result.exitCode) << result.err;
@@ -76,10 +76,10 @@ TEST_P(FaultMatrixTest, EndsCompletedAndIdenticalOrFailedWithNothingTouched) {
             EXPECT_EQ(data, ReadFile("main.bin"));
             return;
         }
-        ASSERT_TRUE(simulator->waitForBlocks(1, 1s));
-        EXPECT_EQ(expected, simulator->receivedBlocks()[0].bytes);
+        ASSERT_TRUE(m_simulator->WaitForBlocks(1, 1s));
+        EXPECT_EQ(expected, m_simulator->ReceivedBlocks()[0].bytes);
         if (kind == TransferKind::Upload) {
-            EXPECT_EQ(4, simulator->receivedBlocks()[0].transferClass);
+            EXPECT_EQ(4, m_simulator->ReceivedBlocks()[0].transferClass);
             if (!fault.upload) { // not a terminal: plain lines
                 EXPECT_THAT(result.err, HasSubstr("Uploading\n0%  (1/1)\n33%  (1/1)\n66%  (1/1)\n100%  (1/1)\n"));
                 EXPECT_THAT(result.err, Not(HasSubstr("\r")));
@@ -98,7 +98,7 @@ TEST_P(FaultMatrixTest, EndsCompletedAndIdenticalOrFailedWithNothingTouched) {
     if (kind == TransferKind::Download)
         EXPECT_EQ(before, ReadFile("main.bin"));
     else
-        EXPECT_TRUE(simulator->receivedBlocks().empty());
+        EXPECT_TRUE(m_simulator->ReceivedBlocks().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(AllCells, FaultMatrixTest,

@@ -50,13 +50,13 @@ using ::testing::Not;
 
 class CliLoaderTest : public ::testing::Test {
 protected:
-    void SetUp() override { fs::create_directories(folder / "config"); }
+    void SetUp() override { fs::create_directories(mFolder / "config"); }
     void TearDown() override {
-        if (simulator)
-            simulator->stop();
+        if (m_simulator)
+            m_simulator->Stop();
     }
 
-    std::string PathIn(const std::string& name) const { return (folder / name).string(); }
+    std::string PathIn(const std::string& name) const { return (mFolder / name).string(); }
     std::string Link() const { return PathIn("COM5"); }
 
     void WriteFile(const std::string& name, const Bytes& bytes) const {
@@ -73,13 +73,13 @@ protected:
         SimulatorConfig config;
         config.linkPath = Link();
         config.behaviour = std::move(behaviour);
-        simulator = std::make_unique<SimulatedReceiver>(std::move(config));
-        ASSERT_EQ(1, simulator->start());
+        m_simulator = std::make_unique<SimulatedReceiver>(std::move(config));
+        ASSERT_EQ(1, m_simulator->Start());
     }
 
     // Starts vorlane-cli through env(1) in the scratch folder with its own settings file; output goes to files.
     pid_t Spawn(const std::vector<std::string>& args, const std::vector<std::string>& extraEnvironment = {}) const {
-        std::vector<std::string> strings = {"/usr/bin/env", "-C", folder.string(),
+        std::vector<std::string> strings = {"/usr/bin/env", "-C", mFolder.string(),
                                             "XDG_CONFIG_HOME=" + PathIn("config")};
         strings.insert(strings.end(), extraEnvironment.begin(), extraEnvironment.end());
         strings.push_back(VORLANE_CLI);
@@ -122,9 +122,9 @@ protected:
         return file;
     }
 
-    ScratchFolder scratch{"vorlane-cli"};
-    const fs::path& folder = scratch.path();
-    std::unique_ptr<SimulatedReceiver> simulator;
+    ScratchFolder m_scratch{"vorlane-cli"};
+    const fs::path& mFolder = m_scratch.Path();
+    std::unique_ptr<SimulatedReceiver> m_simulator;
 };
 
 } // namespace vorlane::testing

@@ -23,7 +23,7 @@ TEST_F(CliLoaderTest, APortThatCannotBeOpenedOrAFileOfNoKnownKindFailsBeforeAnyt
     EXPECT_EQ(1, result.exitCode);
     EXPECT_EQ("The selected file is not acceptable.\n", result.out);
     std::this_thread::sleep_for(100ms);
-    EXPECT_TRUE(simulator->receivedBytes().empty());
+    EXPECT_TRUE(m_simulator->ReceivedBytes().empty());
 }
 
 TEST_F(CliLoaderTest, AForcedUploadGivesUpAfterTheWaitAndLeavesTheMonitorCleanly) {
@@ -36,10 +36,10 @@ TEST_F(CliLoaderTest, AForcedUploadGivesUpAfterTheWaitAndLeavesTheMonitorCleanly
     EXPECT_THAT(result.err, HasSubstr("the boot monitor did not answer"));
     // The last bytes may still be on their way to the simulator when the program has ended.
     const auto deadline = std::chrono::steady_clock::now() + 10s;
-    while (ToText(simulator->receivedBytes()).find("q\r") == std::string::npos &&
+    while (ToText(m_simulator->ReceivedBytes()).find("q\r") == std::string::npos &&
            std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(10ms);
-    const Bytes sent = simulator->receivedBytes();
+    const Bytes sent = m_simulator->ReceivedBytes();
     const auto patternEnd = std::find_if(sent.begin(), sent.end(), [](std::uint8_t byte) { return byte != 'x'; });
     EXPECT_GT(patternEnd - sent.begin(), 0);
     const std::string ending(patternEnd, sent.end());
@@ -51,16 +51,16 @@ TEST_F(CliLoaderTest, CtrlCDuringTheWaitClosesThePortAndFails) {
     StartSimulator();
     const pid_t pid = Spawn({"upload", "--device", Link(), "software.bin"});
     const auto deadline = std::chrono::steady_clock::now() + 5s;
-    while (simulator->receivedBytes().size() < 40 && std::chrono::steady_clock::now() < deadline)
+    while (m_simulator->ReceivedBytes().size() < 40 && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(10ms);
     ASSERT_EQ(0, ::kill(pid, SIGINT));
     const CliRun result = Finish(pid);
 
     EXPECT_EQ(1, result.exitCode);
     EXPECT_THAT(result.err, HasSubstr("vorlane-cli upload: interrupted\n"));
-    const std::size_t sentAtExit = simulator->receivedBytes().size();
+    const std::size_t sentAtExit = m_simulator->ReceivedBytes().size();
     std::this_thread::sleep_for(100ms);
-    EXPECT_EQ(sentAtExit, simulator->receivedBytes().size());
+    EXPECT_EQ(sentAtExit, m_simulator->ReceivedBytes().size());
 }
 
 namespace {
@@ -122,7 +122,7 @@ TEST_P(CliSafetyTest, ChannelUploadWithBackupAndVerify) {
 
     EXPECT_EQ(test.exitCode, result.exitCode) << result.err;
     EXPECT_TRUE(result.out.ends_with(test.finalMessage)) << result.out;
-    const std::vector<ReceivedBlock> blocks = simulator->receivedBlocks();
+    const std::vector<ReceivedBlock> blocks = m_simulator->ReceivedBlocks();
     EXPECT_EQ(test.received ? 1u : 0u, blocks.size());
     if (test.received && !blocks.empty()) {
         Bytes stored = upload;
@@ -135,7 +135,7 @@ TEST_P(CliSafetyTest, ChannelUploadWithBackupAndVerify) {
     const std::vector<fs::path> backups(fs::directory_iterator(backupFolder), {});
     EXPECT_EQ(test.backups, backups.size());
     if (!test.uploadsBackup && test.backups == 1 && !backups.empty()) {
-        EXPECT_EQ(onReceiver, ReadFile(fs::relative(backups[0], folder).string())) << backups[0];
+        EXPECT_EQ(onReceiver, ReadFile(fs::relative(backups[0], mFolder).string())) << backups[0];
         EXPECT_THAT(result.err, HasSubstr("backed up to " + backups[0].string()));
     }
 }

@@ -23,14 +23,14 @@ protected:
 };
 
 // A channel file with a channel on tuner 1 whose transponder link points past the table.
-Bytes brokenChannelFile(const std::string& channelName) {
+Bytes BrokenChannelFile(const std::string& channelName) {
     ChannelDatabase db;
     StartLikeEditor(db);
-    const ChannelRecord channel = db.channel(0);
-    channel.setName(channelName);
-    channel.setServiceType(0);
-    channel.setPresence(0, 1);
-    channel.setTransponderLink(0, LinkWord().withIndex(0x3FFF));
+    const ChannelRecord channel = db.Channel(0);
+    channel.SetName(channelName);
+    channel.SetServiceType(0);
+    channel.SetPresence(0, 1);
+    channel.SetTransponderLink(0, LinkWord().WithIndex(0x3FFF));
     return ChannelFileBytes(db);
 }
 
@@ -67,7 +67,7 @@ TEST_F(CliTest, HelpAndUsageErrors) {
 
 // A failed command writes no file and keeps what was in the way.
 TEST_F(CliTest, CommandsPrintAndExitAsDocumented) {
-    Bytes broken = brokenChannelFile("Caf\xe9");
+    Bytes broken = BrokenChannelFile("Caf\xe9");
     WriteFile("caf\xe9.bin", broken);
     broken.resize(broken.size() + 3); // no longer a channel file, and stray bytes behind the block
     WriteFile("strays.key", broken);
@@ -138,7 +138,7 @@ TEST_F(CliTest, CommandsPrintAndExitAsDocumented) {
 // Each list tool on a full database: the file it writes opens with consistent lists, and diff reports it.
 TEST_F(CliTest, ListToolsWriteConsistentListsThatDiffTellsApart) {
     ChannelDatabase db;
-    ASSERT_GT(makeSampleDatabase(db, fullSampleOptions(3)), 0);
+    ASSERT_GT(MakeSampleDatabase(db, FullSampleOptions(3)), 0);
     ASSERT_EQ(1, SaveDatabaseFile(db, PathIn("in.bin")));
     const std::string in = PathIn("in.bin"), out = PathIn("out.bin");
     const std::vector<std::vector<std::string>> tools = {
@@ -156,7 +156,7 @@ TEST_F(CliTest, ListToolsWriteConsistentListsThatDiffTellsApart) {
         EXPECT_THAT(result.out, HasSubstr("Complete to write file."));
         ChannelDatabase written;
         ASSERT_TRUE(OpenDatabaseFile(written, out).accepted);
-        EXPECT_TRUE(verifyLists(written));
+        EXPECT_TRUE(VerifyLists(written));
         if (tool[0] == "convert") {
             EXPECT_TRUE(ReadFile("in.bin") == ReadFile("out.bin")); // a saved full database reproduces exactly
         }

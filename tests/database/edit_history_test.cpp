@@ -22,9 +22,9 @@ namespace {
 constexpr int kSteps = 300;
 constexpr int kSavedAt = 120;
 
-std::vector<std::uint8_t> tableBytes(const ChannelDatabase& db) {
+std::vector<std::uint8_t> TableBytes(const ChannelDatabase& db) {
     std::vector<std::uint8_t> bytes;
-    for (const ConstByteSpan part : {db.satelliteBuffer(), db.channelBuffer(), db.heldSettings(), db.scratchSettings()})
+    for (const ConstByteSpan part : {db.SatelliteBuffer(), db.ChannelBuffer(), db.HeldSettings(), db.ScratchSettings()})
         bytes.insert(bytes.end(), part.begin(), part.end());
     return bytes;
 }
@@ -35,48 +35,48 @@ class EditHistoryRandom : public ::testing::TestWithParam<std::uint32_t> {};
 TEST_P(EditHistoryRandom, UndoAllGivesTheStartAndRedoAllTheEnd) {
     ChannelDatabase db;
     SampleOptions options{GetParam(), 6, 80, 500, GetParam() % 2 == 0};
-    ASSERT_GE(makeSampleDatabase(db, options), 0);
+    ASSERT_GE(MakeSampleDatabase(db, options), 0);
     EditHistory history(db, EditHistoryLimits{kSteps, std::size_t{1} << 30});
-    const auto start = tableBytes(db);
+    const auto start = TableBytes(db);
     Dice dice(GetParam() * 104729u + 3u);
     std::vector<std::uint8_t> saved;
     for (int step = 0; step < kSteps; ++step) {
-        const std::string what = randomStep(dice, db);
-        ASSERT_TRUE(verifyLists(db)) << "step " << step << ": " << what;
+        const std::string what = RandomStep(dice, db);
+        ASSERT_TRUE(VerifyLists(db)) << "step " << step << ": " << what;
         history.Commit(what);
         if (step == kSavedAt) {
             history.MarkSaved();
-            db.setModified(false);
-            saved = tableBytes(db);
+            db.SetModified(false);
+            saved = TableBytes(db);
         }
     }
-    const auto end = tableBytes(db);
-    const std::size_t steps = history.stepCount();
+    const auto end = TableBytes(db);
+    const std::size_t steps = history.StepCount();
     ASSERT_GT(steps, kSteps / 2u);
 
     bool passedSaved = false;
     for (std::size_t undone = 0; undone < steps; ++undone) {
         ASSERT_TRUE(history.Undo()) << undone;
-        ASSERT_TRUE(verifyLists(db)) << "undo " << undone << ": " << history.RedoLabel();
-        if (db.modified() == false) {
-            EXPECT_EQ(saved, tableBytes(db));
+        ASSERT_TRUE(VerifyLists(db)) << "undo " << undone << ": " << history.RedoLabel();
+        if (db.Modified() == false) {
+            EXPECT_EQ(saved, TableBytes(db));
             passedSaved = true;
         }
     }
     EXPECT_TRUE(passedSaved);
     EXPECT_FALSE(history.CanUndo());
-    EXPECT_EQ(start, tableBytes(db));
+    EXPECT_EQ(start, TableBytes(db));
     EXPECT_FALSE(history.Commit("nothing")) << "undo leaves the baseline in step";
 
     for (std::size_t redone = 0; redone < steps; ++redone) {
         ASSERT_TRUE(history.Redo()) << redone;
-        ASSERT_TRUE(verifyLists(db)) << "redo " << redone << ": " << history.UndoLabel();
+        ASSERT_TRUE(VerifyLists(db)) << "redo " << redone << ": " << history.UndoLabel();
     }
-    EXPECT_EQ(end, tableBytes(db));
-    EXPECT_TRUE(db.modified());
+    EXPECT_EQ(end, TableBytes(db));
+    EXPECT_TRUE(db.Modified());
     ChannelDatabase loaded;
-    openImage(loaded, StoreIntoImage(db));
-    EXPECT_TRUE(sameLists(db, loaded));
+    OpenImage(loaded, StoreIntoImage(db));
+    EXPECT_TRUE(SameLists(db, loaded));
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, EditHistoryRandom, ::testing::Values(1u, 2u));
@@ -85,28 +85,28 @@ INSTANTIATE_TEST_SUITE_P(Seeds, EditHistoryRandom, ::testing::Values(1u, 2u));
 // redo branch dropped by a new step, and the oldest steps dropped at the limit.
 TEST(EditHistory, ModifiedFlagSavesBranchesAndLimitsFollowTheHistory) {
     ChannelDatabase db;
-    ASSERT_GE(makeSampleDatabase(db, 3, 4, 30, 100), 0);
+    ASSERT_GE(MakeSampleDatabase(db, 3, 4, 30, 100), 0);
     EditHistory history(db, EditHistoryLimits{3, std::size_t{64} << 20});
-    auto rename = [&db](const char* name) { db.channel(0).setName(name); };
-    const auto opened = tableBytes(db);
+    auto rename = [&db](const char* name) { db.Channel(0).SetName(name); };
+    const auto opened = TableBytes(db);
 
     rename("A");
     EXPECT_TRUE(history.Commit("Rename A", EditSubjects{{}, {}, {7}}));
-    EXPECT_TRUE(db.modified());
+    EXPECT_TRUE(db.Modified());
     rename("A, sorted"); // what a save may write back, folded into the step
     history.AbsorbChanges();
     history.MarkSaved();
-    const auto saved = tableBytes(db);
+    const auto saved = TableBytes(db);
     const auto undone = history.Undo();
     ASSERT_TRUE(undone);
     EXPECT_EQ(std::vector<int>{7}, undone->channelPks);
-    EXPECT_EQ(opened, tableBytes(db));
+    EXPECT_EQ(opened, TableBytes(db));
     ASSERT_TRUE(history.Redo());
-    EXPECT_EQ(saved, tableBytes(db));
-    EXPECT_FALSE(db.modified()) << "back at the saved state";
-    db.setModified(true); // as a command does before it knows it changed nothing (a drop onto held favourites)
+    EXPECT_EQ(saved, TableBytes(db));
+    EXPECT_FALSE(db.Modified()) << "back at the saved state";
+    db.SetModified(true); // as a command does before it knows it changed nothing (a drop onto held favourites)
     EXPECT_FALSE(history.Commit("Nothing"));
-    EXPECT_FALSE(db.modified());
+    EXPECT_FALSE(db.Modified());
 
     rename("B"); // uncommitted: Undo commits it first, so it can be redone
     ASSERT_TRUE(history.Undo("Typing"));
@@ -119,11 +119,11 @@ TEST(EditHistory, ModifiedFlagSavesBranchesAndLimitsFollowTheHistory) {
         rename(name);
         history.Commit(name);
     }
-    EXPECT_EQ(3u, history.stepCount()) << "oldest steps dropped";
+    EXPECT_EQ(3u, history.StepCount()) << "oldest steps dropped";
     while (history.Undo()) {
     }
-    EXPECT_EQ("C", db.channel(0).name());
-    EXPECT_TRUE(db.modified()) << "the saved state is no longer in the history";
+    EXPECT_EQ("C", db.Channel(0).Name());
+    EXPECT_TRUE(db.Modified()) << "the saved state is no longer in the history";
 }
 
 } // namespace

@@ -24,15 +24,15 @@ namespace {
 
 // Sets or clears bit 31 of every 32-bit link field of every used record, the two sides of a channel in opposite
 // fields, so that a side taking its neighbour's bit shows as well as a bit lost.
-void markKeptBits(ChannelDatabase& db) {
+void MarkKeptBits(ChannelDatabase& db) {
     const RecordTables tables{db.arrSatellite(), db.arrTransponder(), db.arrChannel()};
     for (const ListKindInfo& kind : AllListKinds()) {
         if (kind.linkWidth != 32)
             continue;
         const int sides = kind.sideStride == 0 ? 1 : kTunerCount;
         for (int index = 0; index < RecordCount(kind.table); ++index) {
-            std::uint8_t* record = tables.recordOfPk(kind.table, index);
-            for (int side = 0; side < sides && readLe32(record) != kFreeRecordWord; ++side) {
+            std::uint8_t* record = tables.RecordOfPk(kind.table, index);
+            for (int side = 0; side < sides && ReadLe32(record) != kFreeRecordWord; ++side) {
                 std::uint8_t& top = record[kind.linkField + kind.sideStride * static_cast<std::size_t>(side) + 3];
                 top = static_cast<std::uint8_t>((top & 0x7F) | ((kind.linkField / 8 + side) % 2 ? 0x80 : 0));
             }
@@ -40,18 +40,18 @@ void markKeptBits(ChannelDatabase& db) {
     }
 }
 
-bool sameTables(const ChannelDatabase& a, const ChannelDatabase& b) {
-    return std::ranges::equal(a.satelliteRegion(), b.satelliteRegion()) &&
-           std::ranges::equal(a.channelRegion(), b.channelRegion());
+bool SameTables(const ChannelDatabase& a, const ChannelDatabase& b) {
+    return std::ranges::equal(a.SatelliteRegion(), b.SatelliteRegion()) &&
+           std::ranges::equal(a.ChannelRegion(), b.ChannelRegion());
 }
 
-int addCopyOfFirst(ChannelDatabase& db, ListKind kind) {
-    const int slot = ChannelSlotOfPk(pksOf(db, kind, 0).front());
+int AddCopyOfFirst(ChannelDatabase& db, ListKind kind) {
+    const int slot = ChannelSlotOfPk(PksOf(db, kind, 0).front());
     std::array<std::uint8_t, kChannelRecordSize> record{};
-    std::memcpy(record.data(), db.channel(slot).bytes(), record.size());
+    std::memcpy(record.data(), db.Channel(slot).RecordBytes(), record.size());
     for (int group = 0; group < ChannelRecord::kFavouriteGroupCount; ++group)
         for (int side = 0; side < kTunerCount; ++side)
-            ChannelRecord(record.data()).setFavouriteByte(side, group, 0); // an added channel joins no group
+            ChannelRecord(record.data()).SetFavouriteByte(side, group, 0); // an added channel joins no group
     return AddChannel(db, record);
 }
 
@@ -69,26 +69,26 @@ class KeptBits : public ::testing::TestWithParam<KeptBitsCase> {};
 // The same edit on the same database with and without the bits set: afterwards they differ only in those bits.
 TEST_P(KeptBits, SurviveTheEditByteForByte) {
     ChannelDatabase plain, kept;
-    ASSERT_GT(makeSampleDatabase(plain, 5, 6, 60, 300), 0);
-    ASSERT_GT(makeSampleDatabase(kept, 5, 6, 60, 300), 0);
-    markKeptBits(kept); // after the build: the lists' own copies of the links do not have them
+    ASSERT_GT(MakeSampleDatabase(plain, 5, 6, 60, 300), 0);
+    ASSERT_GT(MakeSampleDatabase(kept, 5, 6, 60, 300), 0);
+    MarkKeptBits(kept); // after the build: the lists' own copies of the links do not have them
     const int changed = GetParam().edit(plain);
     EXPECT_GT(changed, 0);
     EXPECT_EQ(changed, GetParam().edit(kept));
-    markKeptBits(plain);
-    EXPECT_TRUE(sameTables(plain, kept));
-    EXPECT_TRUE(verifyLists(kept));
+    MarkKeptBits(plain);
+    EXPECT_TRUE(SameTables(plain, kept));
+    EXPECT_TRUE(VerifyLists(kept));
 }
 
-int addCopyOfTransponder(ChannelDatabase& db) {
+int AddCopyOfTransponder(ChannelDatabase& db) {
     std::array<std::uint8_t, kTransponderRecordSize> record{};
-    std::memcpy(record.data(), db.transponder(pksOf(db, ListKind::Transponders, 0)[2]).bytes(), record.size());
+    std::memcpy(record.data(), db.Transponder(PksOf(db, ListKind::Transponders, 0)[2]).RecordBytes(), record.size());
     return AddTransponder(db, record);
 }
 
-int moveIntoTv(ChannelDatabase& db) {
-    const std::vector<int> tv = pksOf(db, ListKind::TvChannels, 0);
-    const std::vector<int> radio = pksOf(db, ListKind::RadioChannels, 0);
+int MoveIntoTv(ChannelDatabase& db) {
+    const std::vector<int> tv = PksOf(db, ListKind::TvChannels, 0);
+    const std::vector<int> radio = PksOf(db, ListKind::RadioChannels, 0);
     const int moved[] = {tv[7], radio[0], radio.back(), tv.back()};
     return MoveChannels(db, ServiceType::Tv, tv[2], moved);
 }
@@ -96,15 +96,15 @@ int moveIntoTv(ChannelDatabase& db) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(EveryEdit, KeptBits, ::testing::Values(
     KeptBitsCase{"Build", [](ChannelDatabase& db) { return db.BuildAllLists(); }},
-    KeptBitsCase{"AddTuner1", [](ChannelDatabase& db) { return addCopyOfFirst(db, ListKind::Tuner1Tv); }},
-    KeptBitsCase{"AddTuner2", [](ChannelDatabase& db) { return addCopyOfFirst(db, ListKind::Tuner2Radio); }},
-    KeptBitsCase{"AddTransponder", addCopyOfTransponder},
-    KeptBitsCase{"Move", moveIntoTv},
+    KeptBitsCase{"AddTuner1", [](ChannelDatabase& db) { return AddCopyOfFirst(db, ListKind::Tuner1Tv); }},
+    KeptBitsCase{"AddTuner2", [](ChannelDatabase& db) { return AddCopyOfFirst(db, ListKind::Tuner2Radio); }},
+    KeptBitsCase{"AddTransponder", AddCopyOfTransponder},
+    KeptBitsCase{"Move", MoveIntoTv},
     KeptBitsCase{"CopyTuner1To2", [](ChannelDatabase& db) { return CopyTunerChannels(db, 0, 1, false); }},
     KeptBitsCase{"CopyTuner2To1", [](ChannelDatabase& db) { return CopyTunerChannels(db, 1, 0, false); }},
     KeptBitsCase{"CopyClearingFirst", [](ChannelDatabase& db) { return CopyTunerChannels(db, 1, 0, true); }},
     KeptBitsCase{"Merge", [](ChannelDatabase& db) { return MergeTuners(db); }},
-    KeptBitsCase{"DeleteOneSide", [](ChannelDatabase& db) { return DeleteChannels(db, pksOf(db, ListKind::Tuner2Tv, 0)); }}),
+    KeptBitsCase{"DeleteOneSide", [](ChannelDatabase& db) { return DeleteChannels(db, PksOf(db, ListKind::Tuner2Tv, 0)); }}),
     [](const ::testing::TestParamInfo<KeptBitsCase>& testInfo) { return std::string(testInfo.param.name); });
 // clang-format on
 

@@ -23,13 +23,13 @@
 
 using namespace vorlane;
 using namespace std::string_literals;
-using vorlane::testing::bytesAt;
-using vorlane::testing::makeSampleDatabase;
-using vorlane::testing::openImage;
-using vorlane::testing::recordOf;
-using vorlane::testing::sameLists;
+using vorlane::testing::BytesAt;
+using vorlane::testing::MakeSampleDatabase;
+using vorlane::testing::OpenImage;
+using vorlane::testing::RecordOf;
+using vorlane::testing::SameLists;
 using vorlane::testing::SampleOptions;
-using vorlane::testing::verifyLists;
+using vorlane::testing::VerifyLists;
 
 namespace {
 
@@ -42,13 +42,13 @@ constexpr std::size_t kPageDataOffset = 0xA0;
 constexpr int kPhysicalSectors = 12;
 
 // An erased channel slot: service type 3, service words 0xFFFFCFFF, languages 0x3FFFFFFF.
-const std::vector<std::uint8_t> kClearedChannel = recordOf(112, {{0x2F, "3FFFCF"}, {0x35, "CF"}, {0x38, "03"}});
+const std::vector<std::uint8_t> kClearedChannel = RecordOf(112, {{0x2F, "3FFFCF"}, {0x35, "CF"}, {0x38, "03"}});
 
-std::vector<std::uint8_t> bytesOf(ConstByteSpan span) {
+std::vector<std::uint8_t> BytesOf(ConstByteSpan span) {
     return {span.begin(), span.end()};
 }
 
-std::vector<std::uint8_t> factoryRecord() {
+std::vector<std::uint8_t> FactoryRecord() {
     std::array<std::uint8_t, ReceiverSettings::kSize> record{};
     ReceiverSettings settings(record);
     FillDefaults(settings);
@@ -68,16 +68,16 @@ TEST(Init, TracesItsBuffersInOrder) {
                               "t_config_save = 0x([0-9a-f]+)\n"
                               "[^]*flash_org = 0x[0-9a-f]+\n");
     std::smatch match;
-    ASSERT_TRUE(std::regex_match(capture.text(), match, expected)) << capture.text();
+    ASSERT_TRUE(std::regex_match(capture.Text(), match, expected)) << capture.Text();
     const auto satellites = static_cast<std::uint32_t>(std::stoul(match[1], nullptr, 16));
     const auto transponders = static_cast<std::uint32_t>(std::stoul(match[2], nullptr, 16));
     EXPECT_EQ(0x210Cu, transponders - satellites);
-    EXPECT_EQ(static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(db.scratchSettings().data())),
+    EXPECT_EQ(static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(db.ScratchSettings().data())),
               std::stoul(match[3], nullptr, 16));
 
-    capture.clear();
+    capture.Clear();
     Deinit(db);
-    EXPECT_EQ("=================> Deinit()\n", capture.text());
+    EXPECT_EQ("=================> Deinit()\n", capture.Text());
 }
 
 TEST(Init, Gives64NamedSatellitesWithTheThreeTestChannels) {
@@ -95,10 +95,10 @@ TEST(Init, Gives64NamedSatellitesWithTheThreeTestChannels) {
         std::snprintf(name, sizeof name, "SAT_%02d", i + 1);
         const std::string listKey = {static_cast<char>(i), '\0', '\0', '\xFF'};
         EXPECT_EQ(std::string(name, 16) + shared + listKey,
-                  std::string(reinterpret_cast<const char*>(db.satellite(i).bytes()), kSatelliteRecordSize));
+                  std::string(reinterpret_cast<const char*>(db.Satellite(i).RecordBytes()), kSatelliteRecordSize));
     }
-    EXPECT_EQ("SAT_64", db.satellite(63).name());
-    EXPECT_EQ(64, db.lists().Head(ListKind::Satellites, 0)->count);
+    EXPECT_EQ("SAT_64", db.Satellite(63).Name());
+    EXPECT_EQ(64, db.Lists().Head(ListKind::Satellites, 0)->count);
 }
 
 TEST(Init, LeavesEveryTransponderAndChannelFree) {
@@ -106,59 +106,59 @@ TEST(Init, LeavesEveryTransponderAndChannelFree) {
     Init(db);
     EXPECT_EQ(kSatelliteCount, db.BuildAllLists()) << "only the satellites are used";
     // Frequency, symbol rate, TS id 0; tuning word 0x14; the satellite link keeps bits 30-31; list link 0.
-    const auto transponder = recordOf(48, {{0x10, "000000000000"}, {0x18, "14000000000000C00000"}, {0x28, "00"}});
+    const auto transponder = RecordOf(48, {{0x10, "000000000000"}, {0x18, "14000000000000C00000"}, {0x28, "00"}});
     for (int t = 0; t < kTransponderCount; ++t)
-        ASSERT_EQ(transponder, bytesAt(db.transponder(t).bytes(), kTransponderRecordSize)) << t;
+        ASSERT_EQ(transponder, BytesAt(db.Transponder(t).RecordBytes(), kTransponderRecordSize)) << t;
     // PIDs (not the PMT PID), languages and service words 0, service type 3, the links keep their bits 30-31.
-    const auto channel = recordOf(112, {{0x18, "000000000000000000000000000000000000"},
+    const auto channel = RecordOf(112, {{0x18, "000000000000000000000000000000000000"},
                                         {0x2C, "00000000000000000000000003"},
                                         {0x3C, "0000008000000080000000C0000000C0000000C0000000C0000000C0000000C0"},
                                         {0x5C, "000000000000000000000000000000000000"}});
     for (int c = 0; c < kChannelCount; ++c)
-        ASSERT_EQ(channel, bytesAt(db.channel(c).bytes(), kChannelRecordSize)) << c;
-    EXPECT_EQ(kClearedChannel, bytesAt(db.arrChannel() + kChannelRecordSize * 7000, kChannelRecordSize))
+        ASSERT_EQ(channel, BytesAt(db.Channel(c).RecordBytes(), kChannelRecordSize)) << c;
+    EXPECT_EQ(kClearedChannel, BytesAt(db.arrChannel() + kChannelRecordSize * 7000, kChannelRecordSize))
         << "the slots behind the table keep the cleared state";
-    EXPECT_TRUE(verifyLists(db));
+    EXPECT_TRUE(VerifyLists(db));
 }
 
 TEST(Init, DefaultsAndCursorResetLandInTheScratchRecord) {
     ChannelDatabase db;
     ReceiverSettings held = HeldReceiverSettings(db);
     ApplyStartupSettings(held, 2024);
-    const std::vector<std::uint8_t> startup = bytesOf(db.heldSettings());
+    const std::vector<std::uint8_t> startup = BytesOf(db.HeldSettings());
 
     Init(db);
-    ASSERT_TRUE(db.scratchSettingsCurrent());
+    ASSERT_TRUE(db.ScratchSettingsCurrent());
     const ReceiverSettings scratch = CurrentReceiverSettings(db);
     EXPECT_EQ("dArI01", scratch.tag());
     EXPECT_EQ(63, scratch.last_satellite_slot());
     EXPECT_EQ(1499, scratch.last_transponder_slot());
     EXPECT_EQ(4999, scratch.last_channel_slot());
-    EXPECT_EQ(0x8000, readLe16(db.scratchSettings().data() + 0x6A));
-    EXPECT_EQ(0xFFFF, readLe16(db.scratchSettings().data() + 0x18C));
-    EXPECT_EQ(startup, bytesOf(db.heldSettings())) << "the held record is not touched";
+    EXPECT_EQ(0x8000, ReadLe16(db.ScratchSettings().data() + 0x6A));
+    EXPECT_EQ(0xFFFF, ReadLe16(db.ScratchSettings().data() + 0x18C));
+    EXPECT_EQ(startup, BytesOf(db.HeldSettings())) << "the held record is not touched";
 }
 
 TEST(Clear, EmptiesTablesPathModifiedFlagAndFavouriteGroups) {
     ChannelDatabase db;
-    makeSampleDatabase(db, 3, 4, 20, 60);
-    db.setCurrentPath("/tmp/x.bin");
-    db.setModified(true);
-    db.favourites().block(2)[FavouriteGroups::kTvCountWord] = 17;
-    db.favourites().block(2)[FavouriteGroups::kFirstMemberWord] = 44;
+    MakeSampleDatabase(db, 3, 4, 20, 60);
+    db.SetCurrentPath("/tmp/x.bin");
+    db.SetModified(true);
+    db.Favourites().Block(2)[FavouriteGroups::kTvCountWord] = 17;
+    db.Favourites().Block(2)[FavouriteGroups::kFirstMemberWord] = 44;
     Clear(db);
-    EXPECT_TRUE(db.currentPath().empty());
-    EXPECT_FALSE(db.modified());
+    EXPECT_TRUE(db.CurrentPath().empty());
+    EXPECT_FALSE(db.Modified());
     for (int g = 0; g < FavouriteGroups::kGroupCount; ++g) {
-        const auto block = db.favourites().block(g);
+        const auto block = db.Favourites().Block(g);
         EXPECT_EQ(g, block[0]);
         EXPECT_EQ(0, block[FavouriteGroups::kTvCountWord]);
         EXPECT_EQ(0, block[FavouriteGroups::kRadioCountWord]);
         EXPECT_TRUE(std::all_of(block.begin() + 3, block.end(), [](std::int32_t w) { return w == -1; }));
     }
     // Default names, LNB and test channels (symbol rate 2000, PIDs 32); erased transponders and channels.
-    EXPECT_EQ("Satellite64", db.satellite(63).name());
-    EXPECT_EQ(recordOf(132, {{0x00, "536174656C6C6974653036000000000068291626"},
+    EXPECT_EQ("Satellite64", db.Satellite(63).Name());
+    EXPECT_EQ(RecordOf(132, {{0x00, "536174656C6C6974653036000000000068291626"},
                              {0x2A, "D007"},
                              {0x2E, "200020002000"},
                              {0x4A, "D007"},
@@ -166,17 +166,17 @@ TEST(Clear, EmptiesTablesPathModifiedFlagAndFavouriteGroups) {
                              {0x6A, "D007"},
                              {0x6E, "200020002000"},
                              {0x77, "00"}}),
-              bytesAt(db.satellite(5).bytes(), kSatelliteRecordSize));
-    EXPECT_EQ(recordOf(48, {{0x18, "F7"}}), bytesAt(db.transponder(9).bytes(), kTransponderRecordSize));
+              BytesAt(db.Satellite(5).RecordBytes(), kSatelliteRecordSize));
+    EXPECT_EQ(RecordOf(48, {{0x18, "F7"}}), BytesAt(db.Transponder(9).RecordBytes(), kTransponderRecordSize));
     for (int slot : {0, 4999, 5000, 9999})
         EXPECT_EQ(kClearedChannel,
-                  bytesAt(db.arrChannel() + kChannelRecordSize * static_cast<std::size_t>(slot), kChannelRecordSize))
+                  BytesAt(db.arrChannel() + kChannelRecordSize * static_cast<std::size_t>(slot), kChannelRecordSize))
             << slot;
 }
 
 TEST(LoadFromImage, AllSectorsAndPagesInvalidGiveFreeTablesAndDefaultSettings) {
     ChannelDatabase source;
-    makeSampleDatabase(source, 5, 6, 40, 200);
+    MakeSampleDatabase(source, 5, 6, 40, 200);
     std::vector<std::uint8_t> image = StoreIntoImage(source);
     for (int s = 0; s < kPhysicalSectors; ++s)
         image[(s + 1) * kSectorStride + kSectorDataOffset + 3] ^= 0x5A; // checksum no longer matches
@@ -184,23 +184,23 @@ TEST(LoadFromImage, AllSectorsAndPagesInvalidGiveFreeTablesAndDefaultSettings) {
         image[page + kPageDataOffset] ^= 0x5A;
 
     ChannelDatabase db;
-    makeSampleDatabase(db, 9, 6, 40, 200);
+    MakeSampleDatabase(db, 9, 6, 40, 200);
     HeldReceiverSettings(db).set_gmt_offset(40);
     ASSERT_EQ(1, LoadFromImage(db, image));
-    EXPECT_FALSE(db.scratchSettingsCurrent());
-    EXPECT_EQ(factoryRecord(), bytesOf(db.heldSettings()));
+    EXPECT_FALSE(db.ScratchSettingsCurrent());
+    EXPECT_EQ(FactoryRecord(), BytesOf(db.HeldSettings()));
     EXPECT_EQ(0, db.BuildAllLists()) << "no used record at all";
     for (int i = 0; i < kSatelliteCount; ++i)
-        ASSERT_TRUE(db.satellite(i).isFree());
+        ASSERT_TRUE(db.Satellite(i).IsFree());
     EXPECT_TRUE(
-        std::all_of(db.channelRegion().begin(), db.channelRegion().end(), [](std::uint8_t b) { return b == 0xFF; }));
-    EXPECT_EQ(0xAABBCCFFu, readLe32(image.data() + kEeprom0Page0 + kPageStateOffset))
+        std::all_of(db.ChannelRegion().begin(), db.ChannelRegion().end(), [](std::uint8_t b) { return b == 0xFF; }));
+    EXPECT_EQ(0xAABBCCFFu, ReadLe32(image.data() + kEeprom0Page0 + kPageStateOffset))
         << "the defaults were written into the image";
 }
 
 TEST(StoreIntoImage, FreshImageHoldsRegionsInSectors0To10AndOneSettingsPage) {
     ChannelDatabase db;
-    makeSampleDatabase(db, 2, 8, 100, 500);
+    MakeSampleDatabase(db, 2, 8, 100, 500);
     const std::vector<std::uint8_t> image = StoreIntoImage(db);
     ASSERT_EQ(0xD0000u, image.size());
     EXPECT_EQ(0xCA000u, MakeScratchImage(0).size()); // the other model's flash
@@ -208,44 +208,44 @@ TEST(StoreIntoImage, FreshImageHoldsRegionsInSectors0To10AndOneSettingsPage) {
     EXPECT_EQ(0, std::memcmp(image.data() + kSectorStride + kSectorDataOffset, db.arrSatellite(), 0xFF60));
     EXPECT_EQ(0, std::memcmp(image.data() + 3 * kSectorStride + kSectorDataOffset, db.arrChannel(), 0xFF60));
     EXPECT_TRUE(std::all_of(image.begin() + 12 * kSectorStride, image.end(), [](std::uint8_t b) { return b == 0xFF; }));
-    EXPECT_EQ(0xAABBCCFFu, readLe32(image.data() + kEeprom0Page0 + kPageStateOffset));
-    EXPECT_EQ(0, std::memcmp(image.data() + kEeprom0Page0 + kPageDataOffset, db.heldSettings().data(), 3196));
+    EXPECT_EQ(0xAABBCCFFu, ReadLe32(image.data() + kEeprom0Page0 + kPageStateOffset));
+    EXPECT_EQ(0, std::memcmp(image.data() + kEeprom0Page0 + kPageDataOffset, db.HeldSettings().data(), 3196));
 }
 
 TEST(StoreIntoImage, SortsSatelliteTransponderAndScramblingListsByMainList) {
     ChannelDatabase db;
-    makeSampleDatabase(db, 6, 8, 150, 800);
+    MakeSampleDatabase(db, 6, 8, 150, 800);
     StoreIntoImage(db);
     const std::array<ListKind, 9> kinds = {
         ListKind::TvBySatellite,   ListKind::RadioBySatellite,   ListKind::DataBySatellite,
         ListKind::TvByTransponder, ListKind::RadioByTransponder, ListKind::DataByTransponder,
         ListKind::TvByScrambling,  ListKind::RadioByScrambling,  ListKind::DataByScrambling};
     for (const ListKind kind : kinds)
-        for (int i = 0; i < db.lists().HeadCount(kind); ++i) {
+        for (int i = 0; i < db.Lists().HeadCount(kind); ++i) {
             std::vector<std::pair<int, unsigned>> order; // tuner side, then main-list key
-            for (const int pk : vorlane::testing::pksOf(db, kind, i))
-                order.emplace_back(TunerSideOfPk(pk), db.channelOfPk(pk).mainLink(TunerSideOfPk(pk)).key());
+            for (const int pk : vorlane::testing::PksOf(db, kind, i))
+                order.emplace_back(TunerSideOfPk(pk), db.ChannelOfPk(pk).MainLink(TunerSideOfPk(pk)).Key());
             EXPECT_TRUE(std::ranges::adjacent_find(order, std::greater_equal<>()) == order.end())
                 << "kind " << static_cast<int>(kind) << " head " << i;
         }
-    EXPECT_TRUE(verifyLists(db));
+    EXPECT_TRUE(VerifyLists(db));
 }
 
 TEST(StoreIntoImage, NewDatabaseAfterOpeningAFileStoresTheFilesSettingsRecord) {
     ChannelDatabase source;
-    makeSampleDatabase(source, 8, 4, 30, 100);
+    MakeSampleDatabase(source, 8, 4, 30, 100);
     ReceiverSettings record = HeldReceiverSettings(source);
     ApplyStartupSettings(record, 2023);
     record.set_gmt_offset(31);
-    const std::vector<std::uint8_t> fileRecord = bytesOf(source.heldSettings());
-    source.satellite(3).setName("ABCDEFGHIJKLMNOP");
+    const std::vector<std::uint8_t> fileRecord = BytesOf(source.HeldSettings());
+    source.Satellite(3).SetName("ABCDEFGHIJKLMNOP");
 
     ChannelDatabase db;
-    openImage(db, StoreIntoImage(source));
-    ASSERT_EQ(fileRecord, bytesOf(db.heldSettings()));
+    OpenImage(db, StoreIntoImage(source));
+    ASSERT_EQ(fileRecord, BytesOf(db.HeldSettings()));
     EXPECT_EQ(31, HeldReceiverSettings(db).gmt_offset());
-    EXPECT_EQ("ABCDEFGHIJKLMNO", db.satellite(3).name()) << "loading cuts names to 15 characters";
-    EXPECT_EQ(source.satellite(4).name(), db.satellite(4).name());
+    EXPECT_EQ("ABCDEFGHIJKLMNO", db.Satellite(3).Name()) << "loading cuts names to 15 characters";
+    EXPECT_EQ(source.Satellite(4).Name(), db.Satellite(4).Name());
 
     // File > New: Clear, Deinit, Init.
     Clear(db);
@@ -253,12 +253,12 @@ TEST(StoreIntoImage, NewDatabaseAfterOpeningAFileStoresTheFilesSettingsRecord) {
     Init(db);
     EXPECT_EQ(kDefaultsPin / 1000, CurrentReceiverSettings(db).password_digits()[0]) << "defaults in the scratch";
     const std::vector<std::uint8_t> image = StoreIntoImage(db);
-    EXPECT_FALSE(db.scratchSettingsCurrent());
+    EXPECT_FALSE(db.ScratchSettingsCurrent());
     EXPECT_EQ(0, std::memcmp(image.data() + kEeprom0Page0 + kPageDataOffset, fileRecord.data(), fileRecord.size()));
 
     ChannelDatabase reopened;
-    openImage(reopened, image);
-    EXPECT_EQ(fileRecord, bytesOf(reopened.heldSettings()));
+    OpenImage(reopened, image);
+    EXPECT_EQ(fileRecord, BytesOf(reopened.HeldSettings()));
     EXPECT_EQ(kSatelliteCount, reopened.BuildAllLists()) << "an empty new database";
 }
 
@@ -266,24 +266,24 @@ class RoundTrip : public ::testing::TestWithParam<SampleOptions> {};
 
 TEST_P(RoundTrip, LoadedDatabaseHasTheSameTablesAndLists) {
     ChannelDatabase db;
-    ASSERT_GE(makeSampleDatabase(db, GetParam()), 0);
-    ASSERT_TRUE(verifyLists(db));
+    ASSERT_GE(MakeSampleDatabase(db, GetParam()), 0);
+    ASSERT_TRUE(VerifyLists(db));
     const std::vector<std::uint8_t> image = StoreIntoImage(db);
-    ASSERT_TRUE(verifyLists(db)) << "storing keeps the lists consistent";
+    ASSERT_TRUE(VerifyLists(db)) << "storing keeps the lists consistent";
 
     EXPECT_TRUE(image == StoreIntoImage(db)) << "storing twice gives the same image";
 
     ChannelDatabase loaded;
-    openImage(loaded, image);
-    EXPECT_TRUE(verifyLists(loaded));
+    OpenImage(loaded, image);
+    EXPECT_TRUE(VerifyLists(loaded));
     EXPECT_TRUE(image == StoreIntoImage(loaded)) << "saved, opened and saved again: the same file";
-    EXPECT_TRUE(sameLists(db, loaded));
-    EXPECT_TRUE(bytesOf(db.satelliteRegion()) == bytesOf(loaded.satelliteRegion()));
-    EXPECT_TRUE(bytesOf(db.channelRegion()) == bytesOf(loaded.channelRegion()));
-    EXPECT_EQ(bytesOf(db.heldSettings()), bytesOf(loaded.heldSettings()));
+    EXPECT_TRUE(SameLists(db, loaded));
+    EXPECT_TRUE(BytesOf(db.SatelliteRegion()) == BytesOf(loaded.SatelliteRegion()));
+    EXPECT_TRUE(BytesOf(db.ChannelRegion()) == BytesOf(loaded.ChannelRegion()));
+    EXPECT_EQ(BytesOf(db.HeldSettings()), BytesOf(loaded.HeldSettings()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Samples, RoundTrip,
                          ::testing::Values(SampleOptions{1, 1, 1, 1, false}, SampleOptions{2, 8, 120, 600, false},
                                            SampleOptions{3, 64, 1500, 3000, false},
-                                           vorlane::testing::fullSampleOptions(4)));
+                                           vorlane::testing::FullSampleOptions(4)));

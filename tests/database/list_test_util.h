@@ -16,7 +16,7 @@
 namespace vorlane::testing {
 
 // A record of `size` bytes, 0xFF (the erased fill) except for the hex bytes written at their offsets.
-inline std::vector<std::uint8_t> recordOf(std::size_t size,
+inline std::vector<std::uint8_t> RecordOf(std::size_t size,
                                           std::initializer_list<std::pair<std::size_t, std::string_view>> fields) {
     std::vector<std::uint8_t> bytes(size, 0xFF);
     for (const auto& [offset, hex] : fields)
@@ -25,34 +25,34 @@ inline std::vector<std::uint8_t> recordOf(std::size_t size,
     return bytes;
 }
 
-inline std::vector<std::uint8_t> bytesAt(const std::uint8_t* bytes, std::size_t size) {
+inline std::vector<std::uint8_t> BytesAt(const std::uint8_t* bytes, std::size_t size) {
     return {bytes, bytes + size};
 }
 
-inline std::vector<int> pksOf(const ChannelDatabase& db, ListKind kind, int instance = 0) {
+inline std::vector<int> PksOf(const ChannelDatabase& db, ListKind kind, int instance = 0) {
     std::vector<int> pks;
-    const ListHead* head = db.lists().Head(kind, instance);
+    const ListHead* head = db.Lists().Head(kind, instance);
     for (const ListNode* node = head ? head->first : nullptr; node; node = node->next)
         pks.push_back(node->pk);
     return pks;
 }
 
-inline std::vector<unsigned> keysOf(const ChannelDatabase& db, ListKind kind, int instance) {
+inline std::vector<unsigned> KeysOf(const ChannelDatabase& db, ListKind kind, int instance) {
     std::vector<unsigned> keys;
-    const ListHead* head = db.lists().Head(kind, instance);
+    const ListHead* head = db.Lists().Head(kind, instance);
     for (const ListNode* node = head ? head->first : nullptr; node; node = node->next)
-        keys.push_back(node->link.key());
+        keys.push_back(node->link.Key());
     return keys;
 }
 
 // A database loaded from the image, with its lists built, as opening a channel file leaves it.
-inline void openImage(ChannelDatabase& db, std::vector<std::uint8_t> image) {
+inline void OpenImage(ChannelDatabase& db, std::vector<std::uint8_t> image) {
     Clear(db);
     Deinit(db);
-    db.setReceiverModel(1);
+    db.SetReceiverModel(1);
     ASSERT_EQ(1, Init(db));
-    db.fileBuffer() = std::move(image);
-    ASSERT_EQ(1, LoadFromImage(db, db.fileBuffer()));
+    db.FileBuffer() = std::move(image);
+    ASSERT_EQ(1, LoadFromImage(db, db.FileBuffer()));
     ASSERT_GE(db.BuildAllLists(), 0);
 }
 

@@ -14,134 +14,134 @@
 #include <vector>
 
 using namespace vorlane;
-using vorlane::testing::recordOf;
+using vorlane::testing::RecordOf;
 
 namespace {
 
-std::vector<std::uint8_t> freeBytes(std::size_t size) {
+std::vector<std::uint8_t> FreeBytes(std::size_t size) {
     return std::vector<std::uint8_t>(size, 0xFF);
 }
 
 } // namespace
 
 TEST(SatelliteRecordView, FieldsSitAtTheirOffsetsLittleEndian) {
-    auto bytes = freeBytes(132);
+    auto bytes = FreeBytes(132);
     const SatelliteRecord sat(bytes.data());
-    EXPECT_TRUE(sat.isFree());
-    sat.setName("Astra");
-    sat.setLnbHighFrequency(10600);
-    sat.setLnbLowFrequency(9750);
-    sat.setTestChannelName(2, "PRE_CHAN_3");
-    sat.setTestChannelFrequency(2, 3799);
-    sat.setTestChannelPcrPid(2, 8190);
-    sat.setOrbitalPosition(-50);
-    sat.setMotorIndex(7);
-    sat.setLnbType(1);
-    sat.setListLink(0x1234);
-    sat.setTunerConnection(1);
+    EXPECT_TRUE(sat.IsFree());
+    sat.SetName("Astra");
+    sat.SetLnbHighFrequency(10600);
+    sat.SetLnbLowFrequency(9750);
+    sat.SetTestChannelName(2, "PRE_CHAN_3");
+    sat.SetTestChannelFrequency(2, 3799);
+    sat.SetTestChannelPcrPid(2, 8190);
+    sat.SetOrbitalPosition(-50);
+    sat.SetMotorIndex(7);
+    sat.SetLnbType(1);
+    sat.SetListLink(0x1234);
+    sat.SetTunerConnection(1);
 
-    EXPECT_FALSE(sat.isFree());
+    EXPECT_FALSE(sat.IsFree());
     // Name; LNB 10600, 9750; test channel 3: name, 3799, ..., PCR PID 8190; -50 as i16, motor, LNB type; list
     // link, tuner connection.
-    EXPECT_EQ(recordOf(132, {{0x00, "4173747261000000000000000000000068291626"},
+    EXPECT_EQ(RecordOf(132, {{0x00, "4173747261000000000000000000000068291626"},
                              {0x54, "5052455F4348414E5F3300000000000000000000D70E"},
                              {0x72, "FE1FCEFF0701"},
                              {0x80, "341201"}}),
               bytes);
     const ConstSatelliteRecord view = sat;
-    EXPECT_EQ(-50, view.orbitalPosition());
-    EXPECT_EQ(3799, view.testChannelFrequency(2));
-    EXPECT_EQ("PRE_CHAN_3", view.testChannelName(2));
-    EXPECT_EQ(8190, view.testChannelPcrPid(2));
-    EXPECT_EQ(0xFFFF, view.testChannelSymbolRate(2));
-    EXPECT_EQ(0xFFFF, view.testChannelFrequency(0)); // untouched test channel keeps the fill
+    EXPECT_EQ(-50, view.OrbitalPosition());
+    EXPECT_EQ(3799, view.TestChannelFrequency(2));
+    EXPECT_EQ("PRE_CHAN_3", view.TestChannelName(2));
+    EXPECT_EQ(8190, view.TestChannelPcrPid(2));
+    EXPECT_EQ(0xFFFF, view.TestChannelSymbolRate(2));
+    EXPECT_EQ(0xFFFF, view.TestChannelFrequency(0)); // untouched test channel keeps the fill
 
     std::memcpy(bytes.data(), "ABCDEFGHIJKLMNOPQRST", 20); // overflows into the LNB fields on purpose
-    EXPECT_EQ("ABCDEFGHIJKLMNOP", view.name());            // never reads past the field
+    EXPECT_EQ("ABCDEFGHIJKLMNOP", view.Name());            // never reads past the field
     bytes[15] = 0;
-    EXPECT_EQ("ABCDEFGHIJKLMNO", view.name());
+    EXPECT_EQ("ABCDEFGHIJKLMNO", view.Name());
 }
 
 TEST(SatelliteRecordView, LnbSwitchWordsArePerTunerAndBitFieldsStayApart) {
-    auto bytes = freeBytes(132);
+    auto bytes = FreeBytes(132);
     const SatelliteRecord sat(bytes.data());
     LnbSwitchWord word;
-    word.setToneFlag(1);
-    word.setLnbPower(2);
-    word.setDiseqcType(9);
-    word.setDiseqcPort(15);
-    word.setCableCompensation(1);
-    word.setToneBurst(2);
-    word.setMotorControl(2);
-    EXPECT_EQ(0x1u | (2u << 1) | (9u << 3) | (15u << 7) | (1u << 12) | (2u << 13) | (2u << 15), word.value());
-    sat.setLnbSwitch(1, word);
-    sat.setLnbSwitch(0, LnbSwitchWord(0));
-    EXPECT_EQ(0u, sat.lnbSwitch(0).value());
-    EXPECT_EQ(word.value(), sat.lnbSwitch(1).value());
-    EXPECT_EQ(word.value(), readLe32(bytes.data() + 0x7C)); // tuner-2 word 4 bytes after tuner-1
+    word.SetToneFlag(1);
+    word.SetLnbPower(2);
+    word.SetDiseqcType(9);
+    word.SetDiseqcPort(15);
+    word.SetCableCompensation(1);
+    word.SetToneBurst(2);
+    word.SetMotorControl(2);
+    EXPECT_EQ(0x1u | (2u << 1) | (9u << 3) | (15u << 7) | (1u << 12) | (2u << 13) | (2u << 15), word.Value());
+    sat.SetLnbSwitch(1, word);
+    sat.SetLnbSwitch(0, LnbSwitchWord(0));
+    EXPECT_EQ(0u, sat.LnbSwitch(0).Value());
+    EXPECT_EQ(word.Value(), sat.LnbSwitch(1).Value());
+    EXPECT_EQ(word.Value(), ReadLe32(bytes.data() + 0x7C)); // tuner-2 word 4 bytes after tuner-1
 
     LnbSwitchWord kept(0xFFFFFFFF);
-    kept.setDiseqcPort(0);
-    EXPECT_EQ(0xFFFFF87Fu, kept.value()); // bit 11 and everything else untouched
-    EXPECT_EQ(1u, kept.toneFlag());
-    EXPECT_EQ(3u, kept.motorControl());
+    kept.SetDiseqcPort(0);
+    EXPECT_EQ(0xFFFFF87Fu, kept.Value()); // bit 11 and everything else untouched
+    EXPECT_EQ(1u, kept.ToneFlag());
+    EXPECT_EQ(3u, kept.MotorControl());
 }
 
 TEST(TransponderRecordView, FieldsAndTuningWord) {
-    auto bytes = freeBytes(48);
+    auto bytes = FreeBytes(48);
     const TransponderRecord tp(bytes.data());
-    tp.setNetworkId(0x0001);
-    tp.setNetworkName("ASTRA network 1"); // longer than 14: cut
-    tp.setFrequency(11700);
-    tp.setSymbolRate(27500);
-    tp.setTransportStreamId(0x0431);
+    tp.SetNetworkId(0x0001);
+    tp.SetNetworkName("ASTRA network 1"); // longer than 14: cut
+    tp.SetFrequency(11700);
+    tp.SetSymbolRate(27500);
+    tp.SetTransportStreamId(0x0431);
     TuningWord tuning(0);
-    tuning.setPolarisation(kPolarisationVertical);
-    tuning.setFec(5);
-    tuning.setFreeToAirOnly(true);
-    tp.setTuning(tuning);
-    tp.setSatelliteLink(LinkWord().withIndex(3).withKey(9));
-    tp.setListLink(0xBEEF);
-    tp.setBandLink(LinkWord().withIndex(5));
-    tp.setNewRecordMark(0);
+    tuning.SetPolarisation(kPolarisationVertical);
+    tuning.SetFec(5);
+    tuning.SetFreeToAirOnly(true);
+    tp.SetTuning(tuning);
+    tp.SetSatelliteLink(LinkWord().WithIndex(3).WithKey(9));
+    tp.SetListLink(0xBEEF);
+    tp.SetBandLink(LinkWord().WithIndex(5));
+    tp.SetNewRecordMark(0);
 
     // Network id and name cut to 14 bytes, frequency, symbol rate, TS id; tuning, satellite, list and band links.
-    EXPECT_EQ(recordOf(48, {{0x00, "01004153545241206E6574776F726B20B42D6C6B3104"},
+    EXPECT_EQ(RecordOf(48, {{0x00, "01004153545241206E6574776F726B20B42D6C6B3104"},
                             {0x18, "5600000003400200EFBE"},
                             {0x24, "0500000000"}}),
               bytes);
-    EXPECT_EQ("ASTRA network ", tp.networkName());
+    EXPECT_EQ("ASTRA network ", tp.NetworkName());
 
     const TuningWord unused(0xFFFFFFF7);
-    EXPECT_EQ(3u, unused.polarisation());
-    EXPECT_EQ(5u, unused.fec());
-    EXPECT_TRUE(unused.freeToAirOnly());
+    EXPECT_EQ(3u, unused.PolarisationCode());
+    EXPECT_EQ(5u, unused.Fec());
+    EXPECT_TRUE(unused.FreeToAirOnly());
 }
 
 TEST(ChannelRecordView, PerTunerFieldsLieBesideEachOther) {
-    auto bytes = freeBytes(112);
+    auto bytes = FreeBytes(112);
     const ChannelRecord ch(bytes.data());
-    ch.setName("Das Erste");
-    ch.setPmtPid(0x64);
-    ch.setProgramNumber(28106);
+    ch.SetName("Das Erste");
+    ch.SetPmtPid(0x64);
+    ch.SetProgramNumber(28106);
     for (int a = 0; a < 6; ++a)
-        ch.setAudioPid(a, static_cast<std::uint16_t>(0x100 + a));
-    ch.setVideoPid(0x65);
-    ch.setPcrPid(0x66);
-    ch.setTeletextPid(0x68);
-    ch.setAc3Pid(0x6A);
-    ch.setServiceType(1);
-    ch.setServiceWord(1, ServiceWord(0x11));
-    ch.setMainLink(1, LinkWord(0x22));
-    ch.setFsLink(1, LinkWord(0x33));
-    ch.setSatelliteLink(1, LinkWord(0x44));
-    ch.setTransponderLink(1, LinkWord(0x55));
-    ch.setFavouriteByte(1, 7, 0x83);
-    ch.setPresence(1, 1);
+        ch.SetAudioPid(a, static_cast<std::uint16_t>(0x100 + a));
+    ch.SetVideoPid(0x65);
+    ch.SetPcrPid(0x66);
+    ch.SetTeletextPid(0x68);
+    ch.SetAc3Pid(0x6A);
+    ch.SetServiceType(1);
+    ch.SetServiceWord(1, ServiceWord(0x11));
+    ch.SetMainLink(1, LinkWord(0x22));
+    ch.SetFsLink(1, LinkWord(0x33));
+    ch.SetSatelliteLink(1, LinkWord(0x44));
+    ch.SetTransponderLink(1, LinkWord(0x55));
+    ch.SetFavouriteByte(1, 7, 0x83);
+    ch.SetPresence(1, 1);
 
     // Name, PMT PID, program number, six audio PIDs, video, PCR, teletext, AC3; then the tuner-2 halves of the
     // service word (behind the service type), the four links, favourite group 7 and the presence byte.
-    EXPECT_EQ(recordOf(112, {{0x00, "44617320457273746500000000000000000000006400CA6D000101010201030104010501"},
+    EXPECT_EQ(RecordOf(112, {{0x00, "44617320457273746500000000000000000000006400CA6D000101010201030104010501"},
                              {0x24, "6500660068006A00"},
                              {0x34, "1100000001"},
                              {0x40, "22000000"},
@@ -151,65 +151,65 @@ TEST(ChannelRecordView, PerTunerFieldsLieBesideEachOther) {
                              {0x6B, "83FF01"}}),
               bytes);
     const ConstChannelRecord view(bytes.data());
-    EXPECT_EQ(0x64, view.pmtPid());
-    EXPECT_EQ(0xFFFFFFFFu, view.audioLanguages().value());
-    EXPECT_TRUE(view.presentOn(1));
-    EXPECT_TRUE(view.presentOn(0)); // 0xFF fill counts as present
+    EXPECT_EQ(0x64, view.PmtPid());
+    EXPECT_EQ(0xFFFFFFFFu, view.AudioLanguagesWord().Value());
+    EXPECT_TRUE(view.PresentOn(1));
+    EXPECT_TRUE(view.PresentOn(0)); // 0xFF fill counts as present
 }
 
 TEST(ChannelRecordView, ServiceWordAndLanguagesKeepForeignBits) {
     ServiceWord service(0);
-    service.setScrambled(true);
-    service.setSkipped(true);
-    service.setAudioPidCount(6);
-    service.setSelectedAudio(5);
-    service.setAudioMode(3);
-    EXPECT_EQ(0x1u | 0x4u | (6u << 11) | (5u << 14) | (3u << 17), service.value());
-    EXPECT_FALSE(service.locked());
+    service.SetScrambled(true);
+    service.SetSkipped(true);
+    service.SetAudioPidCount(6);
+    service.SetSelectedAudio(5);
+    service.SetAudioMode(3);
+    EXPECT_EQ(0x1u | 0x4u | (6u << 11) | (5u << 14) | (3u << 17), service.Value());
+    EXPECT_FALSE(service.Locked());
 
     ServiceWord cleared(0xFFFFCFFF);
-    EXPECT_EQ(1u, cleared.audioPidCount()); // bits 12-13 clear
-    cleared.setScrambled(false);
-    EXPECT_EQ(0xFFFFCFFEu, cleared.value());
+    EXPECT_EQ(1u, cleared.AudioPidCount()); // bits 12-13 clear
+    cleared.SetScrambled(false);
+    EXPECT_EQ(0xFFFFCFFEu, cleared.Value());
 
     AudioLanguages languages(0xC0000000u);
     for (int i = 0; i < AudioLanguages::kCount; ++i)
-        languages.setLanguage(i, static_cast<unsigned>(31 - i));
-    EXPECT_EQ(0xC0000000u, languages.value() & 0xC0000000u);
-    EXPECT_EQ(26u, languages.language(5));
-    EXPECT_EQ(31u, languages.value() & 0x1F);
+        languages.SetLanguage(i, static_cast<unsigned>(31 - i));
+    EXPECT_EQ(0xC0000000u, languages.Value() & 0xC0000000u);
+    EXPECT_EQ(26u, languages.Language(5));
+    EXPECT_EQ(31u, languages.Value() & 0x1F);
 }
 
 TEST(LinkWordForms, ThirtyTwoBitFieldsAreIndependent) {
-    const LinkWord link = LinkWord(0x80000000u).withIndex(1499).withKey(9999).withType(2).withTunerSide(1);
-    EXPECT_EQ(1499u, link.index());
-    EXPECT_EQ(9999u, link.key());
-    EXPECT_EQ(2u, link.type());
-    EXPECT_EQ(1u, link.tunerSide());
-    EXPECT_TRUE(link.keptBit());
-    EXPECT_EQ(0x80000000u | 1499u | (9999u << 14) | (2u << 28) | (1u << 30), link.value());
-    EXPECT_EQ(link.value(), link.withKey(9999).value());
-    EXPECT_EQ(0u, LinkWord(0xFFFFFFFFu).withIndex(0).withKey(0).withType(0).withTunerSide(0).value() & 0x7FFFFFFFu);
+    const LinkWord link = LinkWord(0x80000000u).WithIndex(1499).WithKey(9999).WithType(2).WithTunerSide(1);
+    EXPECT_EQ(1499u, link.Index());
+    EXPECT_EQ(9999u, link.Key());
+    EXPECT_EQ(2u, link.Type());
+    EXPECT_EQ(1u, link.TunerSide());
+    EXPECT_TRUE(link.KeptBit());
+    EXPECT_EQ(0x80000000u | 1499u | (9999u << 14) | (2u << 28) | (1u << 30), link.Value());
+    EXPECT_EQ(link.Value(), link.WithKey(9999).Value());
+    EXPECT_EQ(0u, LinkWord(0xFFFFFFFFu).WithIndex(0).WithKey(0).WithType(0).WithTunerSide(0).Value() & 0x7FFFFFFFu);
 }
 
 TEST(LinkWordForms, SixteenBitFormKeepsKeyIndexBitAndType) {
     const LinkWord link = LinkWord::FromForm16(0xE005);
-    EXPECT_EQ(5u, link.key());
-    EXPECT_EQ(1u, link.index());
-    EXPECT_EQ(3u, link.type());
-    EXPECT_EQ(0xE005, link.toForm16());
-    EXPECT_EQ(0x1FFF, LinkWord().withKey(0x3FFF).toForm16()); // key beyond 13 bits does not spill into index
-    EXPECT_EQ(0x0000, LinkWord().withIndex(2).toForm16());    // only bit 0 of the index
+    EXPECT_EQ(5u, link.Key());
+    EXPECT_EQ(1u, link.Index());
+    EXPECT_EQ(3u, link.Type());
+    EXPECT_EQ(0xE005, link.ToForm16());
+    EXPECT_EQ(0x1FFF, LinkWord().WithKey(0x3FFF).ToForm16()); // key beyond 13 bits does not spill into index
+    EXPECT_EQ(0x0000, LinkWord().WithIndex(2).ToForm16());    // only bit 0 of the index
 }
 
 TEST(BandNumbers, UniversalLnbSplitsBandsOthersDoNot) {
-    constexpr int universal = 1;
-    EXPECT_EQ(5, BandNumber(universal, 11700, kPolarisationVertical));
-    EXPECT_EQ(0, BandNumber(universal, 10699, kPolarisationHorizontal));
-    EXPECT_EQ(2, BandNumber(universal, 10700, kPolarisationHorizontal));
-    EXPECT_EQ(3, BandNumber(universal, 11699, kPolarisationVertical));
-    EXPECT_EQ(4, BandNumber(universal, 12749, kPolarisationAuto));
-    EXPECT_EQ(1, BandNumber(universal, 12750, kPolarisationVertical));
+    constexpr int kUniversal = 1;
+    EXPECT_EQ(5, BandNumber(kUniversal, 11700, kPolarisationVertical));
+    EXPECT_EQ(0, BandNumber(kUniversal, 10699, kPolarisationHorizontal));
+    EXPECT_EQ(2, BandNumber(kUniversal, 10700, kPolarisationHorizontal));
+    EXPECT_EQ(3, BandNumber(kUniversal, 11699, kPolarisationVertical));
+    EXPECT_EQ(4, BandNumber(kUniversal, 12749, kPolarisationAuto));
+    EXPECT_EQ(1, BandNumber(kUniversal, 12750, kPolarisationVertical));
     EXPECT_EQ(1, BandNumber(0, 11700, kPolarisationVertical));
     EXPECT_EQ(0, BandNumber(2, 11700, 3));
     EXPECT_EQ(0, BandNumber(-1, 11000, kPolarisationHorizontal));
@@ -217,53 +217,53 @@ TEST(BandNumbers, UniversalLnbSplitsBandsOthersDoNot) {
 
 TEST(ChannelDatabaseTables, BuffersBasesAndRegionsHaveTheReceiverLayout) {
     ChannelDatabase db;
-    EXPECT_FALSE(db.tablesAllocated());
+    EXPECT_FALSE(db.TablesAllocated());
     db.AllocateTables();
-    ASSERT_TRUE(db.tablesAllocated());
-    EXPECT_EQ(db.satelliteBuffer().data() + 4, db.arrSatellite());
-    EXPECT_EQ(db.satelliteBuffer().data() + 0x2110, db.arrTransponder());
-    EXPECT_EQ(db.channelBuffer().data() + 4, db.arrChannel());
-    EXPECT_EQ(0x20000u, db.satelliteBuffer().size());
-    EXPECT_EQ(0x120000u, db.channelBuffer().size());
+    ASSERT_TRUE(db.TablesAllocated());
+    EXPECT_EQ(db.SatelliteBuffer().data() + 4, db.arrSatellite());
+    EXPECT_EQ(db.SatelliteBuffer().data() + 0x2110, db.arrTransponder());
+    EXPECT_EQ(db.ChannelBuffer().data() + 4, db.arrChannel());
+    EXPECT_EQ(0x20000u, db.SatelliteBuffer().size());
+    EXPECT_EQ(0x120000u, db.ChannelBuffer().size());
     // The satellite region holds 64 satellites, 12 bytes, 1500 transponders and 8 bytes.
-    EXPECT_EQ(db.arrTransponder() + 1500 * 48 + 8, db.satelliteRegion().data() + db.satelliteRegion().size());
-    EXPECT_EQ(db.arrChannel() + 5000 * 112 + 8, db.channelRegion().data() + db.channelRegion().size());
+    EXPECT_EQ(db.arrTransponder() + 1500 * 48 + 8, db.SatelliteRegion().data() + db.SatelliteRegion().size());
+    EXPECT_EQ(db.arrChannel() + 5000 * 112 + 8, db.ChannelRegion().data() + db.ChannelRegion().size());
 
     for (int i = 0; i < kSatelliteCount; ++i)
-        EXPECT_TRUE(db.satellite(i).isFree());
-    EXPECT_TRUE(db.transponder(1499).isFree());
-    EXPECT_TRUE(db.channel(4999).isFree());
-    EXPECT_EQ(0x120000u, db.pkChannel().size());
-    EXPECT_TRUE(std::all_of(db.pkChannel().begin(), db.pkChannel().end(), [](std::uint8_t b) { return b == 0; }));
-    EXPECT_EQ(10000u, db.pkPositions().size());
-    EXPECT_EQ(db.channel(5).bytes(), db.channelOfPk(5005).bytes());
-    EXPECT_EQ(4999, db.ChannelIndexOf(db.channel(4999).bytes()));
+        EXPECT_TRUE(db.Satellite(i).IsFree());
+    EXPECT_TRUE(db.Transponder(1499).IsFree());
+    EXPECT_TRUE(db.Channel(4999).IsFree());
+    EXPECT_EQ(0x120000u, db.PkChannel().size());
+    EXPECT_TRUE(std::all_of(db.PkChannel().begin(), db.PkChannel().end(), [](std::uint8_t b) { return b == 0; }));
+    EXPECT_EQ(10000u, db.PkPositions().size());
+    EXPECT_EQ(db.Channel(5).RecordBytes(), db.ChannelOfPk(5005).RecordBytes());
+    EXPECT_EQ(4999, db.ChannelIndexOf(db.Channel(4999).RecordBytes()));
     EXPECT_EQ(-1, db.ChannelIndexOf(db.arrChannel() + 5000 * 112));
 
     db.FreeTables();
-    EXPECT_FALSE(db.tablesAllocated());
-    EXPECT_EQ(nullptr, db.lists().Head(ListKind::Satellites, 0));
-    EXPECT_TRUE(db.satelliteBuffer().empty());
+    EXPECT_FALSE(db.TablesAllocated());
+    EXPECT_EQ(nullptr, db.Lists().Head(ListKind::Satellites, 0));
+    EXPECT_TRUE(db.SatelliteBuffer().empty());
 }
 
 TEST(ChannelDatabaseSettings, ScratchRecordIsCurrentAfterAllocationUntilTheHeldOneIsChosen) {
     ChannelDatabase db;
-    EXPECT_EQ(db.heldSettings().data(), db.currentSettings().data());
+    EXPECT_EQ(db.HeldSettings().data(), db.CurrentSettings().data());
     db.UseScratchSettings(); // nothing to switch to yet
-    EXPECT_FALSE(db.scratchSettingsCurrent());
+    EXPECT_FALSE(db.ScratchSettingsCurrent());
 
     db.AllocateTables();
-    ASSERT_TRUE(db.scratchSettingsCurrent());
-    EXPECT_EQ(3196u, db.currentSettings().size());
-    EXPECT_NE(db.heldSettings().data(), db.currentSettings().data());
+    ASSERT_TRUE(db.ScratchSettingsCurrent());
+    EXPECT_EQ(3196u, db.CurrentSettings().size());
+    EXPECT_NE(db.HeldSettings().data(), db.CurrentSettings().data());
     EXPECT_TRUE(
-        std::all_of(db.scratchSettings().begin(), db.scratchSettings().end(), [](std::uint8_t b) { return b == 0; }));
-    db.currentSettings()[0x192] = 0xAB;
+        std::all_of(db.ScratchSettings().begin(), db.ScratchSettings().end(), [](std::uint8_t b) { return b == 0; }));
+    db.CurrentSettings()[0x192] = 0xAB;
     db.UseHeldSettings();
-    EXPECT_EQ(db.heldSettings().data(), db.currentSettings().data());
-    EXPECT_EQ(0, db.heldSettings()[0x192]);
-    db.heldSettings()[0] = 7;
+    EXPECT_EQ(db.HeldSettings().data(), db.CurrentSettings().data());
+    EXPECT_EQ(0, db.HeldSettings()[0x192]);
+    db.HeldSettings()[0] = 7;
     db.FreeTables();
-    EXPECT_EQ(7, db.currentSettings()[0]); // the held record outlives the tables
-    EXPECT_TRUE(db.scratchSettings().empty());
+    EXPECT_EQ(7, db.CurrentSettings()[0]); // the held record outlives the tables
+    EXPECT_TRUE(db.ScratchSettings().empty());
 }

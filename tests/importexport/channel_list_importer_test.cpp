@@ -15,43 +15,43 @@ constexpr std::uint32_t kBit31 = 0x80000000u;
 
 class ChannelListImport : public ImportTest {
 protected:
-    ImportResult read(const std::string& text) { return ChannelListImporter::Read(db, bytesOf(text)); }
+    ImportResult Read(const std::string& text) { return ChannelListImporter::Read(m_db, BytesOf(text)); }
 };
 
 } // namespace
 
 TEST_F(ChannelListImport, OneLineRecordsGiveExactRecords) {
     EXPECT_EQ((Counts{1, 1, 1, 1, 0, 0}),
-              counts(read(R"(:SAT "SatOne" 192 :TRP 1 11778 27500 1 V :CHN "News 1" 28106 T)")));
+              CountsOf(Read(R"(:SAT "SatOne" 192 :TRP 1 11778 27500 1 V :CHN "News 1" 28106 T)")));
 
-    Bytes sat = initialSatellite(0);
+    Bytes sat = InitialSatellite(0);
     std::copy_n("SatOne\0\0\0\0\0\0\0\0\0\0", 16, sat.begin());
-    writeLe16(sat.data() + 0x74, 192);
-    EXPECT_EQ(sat, satelliteNow(0));
+    WriteLe16(sat.data() + 0x74, 192);
+    EXPECT_EQ(sat, SatelliteNow(0));
 
-    Bytes trp = initialTransponder(0);
-    writeLe16(trp.data() + 0x00, 1);
+    Bytes trp = InitialTransponder(0);
+    WriteLe16(trp.data() + 0x00, 1);
     std::copy_n("PRE", 4, trp.begin() + 2);
-    writeLe16(trp.data() + 0x10, 11778);
-    writeLe16(trp.data() + 0x12, 27500);
-    writeLe16(trp.data() + 0x14, 1);
-    writeLe32(trp.data() + 0x18, (readLe32(trp.data() + 0x18) & ~3u) | 2u); // Vertical
-    writeLe32(trp.data() + 0x1C, readLe32(trp.data() + 0x1C) & ~0x3FFFu);   // satellite 0
-    EXPECT_EQ(trp, transponderNow(0));
+    WriteLe16(trp.data() + 0x10, 11778);
+    WriteLe16(trp.data() + 0x12, 27500);
+    WriteLe16(trp.data() + 0x14, 1);
+    WriteLe32(trp.data() + 0x18, (ReadLe32(trp.data() + 0x18) & ~3u) | 2u); // Vertical
+    WriteLe32(trp.data() + 0x1C, ReadLe32(trp.data() + 0x1C) & ~0x3FFFu);   // satellite 0
+    EXPECT_EQ(trp, TransponderNow(0));
 
-    Bytes ch = initialChannel(0);
+    Bytes ch = InitialChannel(0);
     std::copy_n("News 1\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 20, ch.begin());
     ch[0x38] = 0; // TV
     for (const std::size_t link : {0x3C, 0x44, 0x4C, 0x54})
-        writeLe32(ch.data() + link, readLe32(ch.data() + link) & kBit31); // type 0, key 0, index 0, tuner 1
+        WriteLe32(ch.data() + link, ReadLe32(ch.data() + link) & kBit31); // type 0, key 0, index 0, tuner 1
     for (const std::size_t link : {0x50, 0x58})
-        writeLe32(ch.data() + link, readLe32(ch.data() + link) & ~0x3FFFu); // tuner 2: indexes only
+        WriteLe32(ch.data() + link, ReadLe32(ch.data() + link) & ~0x3FFFu); // tuner 2: indexes only
     ch[0x6C] = 1;
-    EXPECT_EQ(ch, channelNow(0));
+    EXPECT_EQ(ch, ChannelNow(0));
 
-    EXPECT_EQ(initialSatellite(1), satelliteNow(1));
-    EXPECT_EQ(initialTransponder(1), transponderNow(1));
-    EXPECT_EQ(initialChannel(1), channelNow(1));
+    EXPECT_EQ(InitialSatellite(1), SatelliteNow(1));
+    EXPECT_EQ(InitialTransponder(1), TransponderNow(1));
+    EXPECT_EQ(InitialChannel(1), ChannelNow(1));
 }
 
 TEST_F(ChannelListImport, RecordsOnePerLineWithoutTrailingBlanksAreAllRead) {
@@ -59,31 +59,31 @@ TEST_F(ChannelListImport, RecordsOnePerLineWithoutTrailingBlanksAreAllRead) {
     const std::string text = ":SAT \"North\" 192\n:TRP 1 11778 27500 1 V\r\n:CHN \"One\" 101 T\r:CHN \"Two\" 102\tR\n"
                              ":TRP 2 12000 22000 1 H\r\n:CHN \"Three\" 103 T\r:SAT \"South\" -300\n"
                              ":TRP 3 11000 27500 2 V\r\n:CHN \"Four\" 104 D\r";
-    EXPECT_EQ((Counts{1, 2, 3, 4, 0, 0}), counts(read(text)));
+    EXPECT_EQ((Counts{1, 2, 3, 4, 0, 0}), CountsOf(Read(text)));
 
-    EXPECT_EQ(-300, db.satellite(1).orbitalPosition());
-    EXPECT_EQ(static_cast<unsigned>(kPolarisationHorizontal), db.transponder(1).tuning().polarisation());
-    EXPECT_EQ(1u, db.transponder(2).satelliteLink().index());
-    EXPECT_EQ("Two", db.channel(1).name());
-    EXPECT_EQ(1u, db.channel(3).satelliteLink(0).index());
-    EXPECT_EQ(2u, db.channel(3).transponderLink(1).index());
+    EXPECT_EQ(-300, m_db.Satellite(1).OrbitalPosition());
+    EXPECT_EQ(static_cast<unsigned>(kPolarisationHorizontal), m_db.Transponder(1).Tuning().PolarisationCode());
+    EXPECT_EQ(1u, m_db.Transponder(2).SatelliteLink().Index());
+    EXPECT_EQ("Two", m_db.Channel(1).Name());
+    EXPECT_EQ(1u, m_db.Channel(3).SatelliteLink(0).Index());
+    EXPECT_EQ(2u, m_db.Channel(3).TransponderLink(1).Index());
 
-    db.BuildAllLists();
-    EXPECT_TRUE(verifyLists(db));
-    EXPECT_EQ((std::vector<int>{0, 2}), pksOf(db, ListKind::Tuner1Tv));
-    EXPECT_EQ((std::vector<int>{1}), pksOf(db, ListKind::Tuner1Radio));
-    EXPECT_EQ((std::vector<int>{3}), pksOf(db, ListKind::Tuner1Data));
+    m_db.BuildAllLists();
+    EXPECT_TRUE(VerifyLists(m_db));
+    EXPECT_EQ((std::vector<int>{0, 2}), PksOf(m_db, ListKind::Tuner1Tv));
+    EXPECT_EQ((std::vector<int>{1}), PksOf(m_db, ListKind::Tuner1Radio));
+    EXPECT_EQ((std::vector<int>{3}), PksOf(m_db, ListKind::Tuner1Data));
 }
 
 TEST_F(ChannelListImport, EmptyNamesByteNamesAndPolarisationTokens) {
-    ASSERT_TRUE(read(":SAT \"\" 0 :TRP 1 11000 27500 1 h :TRP 1 11000 27500 1 Horizontal :TRP 1 11000 27500 1 x "
+    ASSERT_TRUE(Read(":SAT \"\" 0 :TRP 1 11000 27500 1 h :TRP 1 11000 27500 1 Horizontal :TRP 1 11000 27500 1 x "
                      ":CHN \"Caf\xe9 \xff\" 1 T")
                     .accepted);
-    EXPECT_EQ("", db.satellite(0).name());
-    EXPECT_EQ(static_cast<unsigned>(kPolarisationAuto), db.transponder(0).tuning().polarisation());
-    EXPECT_EQ(static_cast<unsigned>(kPolarisationHorizontal), db.transponder(1).tuning().polarisation());
-    EXPECT_EQ(static_cast<unsigned>(kPolarisationAuto), db.transponder(2).tuning().polarisation());
-    EXPECT_EQ("Caf\xe9 \xff", db.channel(0).name());
+    EXPECT_EQ("", m_db.Satellite(0).Name());
+    EXPECT_EQ(static_cast<unsigned>(kPolarisationAuto), m_db.Transponder(0).Tuning().PolarisationCode());
+    EXPECT_EQ(static_cast<unsigned>(kPolarisationHorizontal), m_db.Transponder(1).Tuning().PolarisationCode());
+    EXPECT_EQ(static_cast<unsigned>(kPolarisationAuto), m_db.Transponder(2).Tuning().PolarisationCode());
+    EXPECT_EQ("Caf\xe9 \xff", m_db.Channel(0).Name());
 }
 
 // What is broken stays inside its record, every complete record is read and the database is left sound.
@@ -117,30 +117,30 @@ TEST_F(ChannelListImport, DamagedListsKeepEveryCompleteRecordAndLeaveASoundDatab
     // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        restart();
-        const ImportResult result = read(c.text);
+        Restart();
+        const ImportResult result = Read(c.text);
         ASSERT_TRUE(result.accepted);
         ASSERT_EQ(static_cast<int>(c.satellites.size()), result.satellites);
         for (int i = 0; i < result.satellites; ++i)
-            EXPECT_EQ(c.satellites[static_cast<std::size_t>(i)], db.satellite(i).name());
+            EXPECT_EQ(c.satellites[static_cast<std::size_t>(i)], m_db.Satellite(i).Name());
         EXPECT_EQ(c.transponders, result.transponders);
         ASSERT_EQ(static_cast<int>(c.channels.size()), result.channels);
         for (int i = 0; i < result.channels; ++i)
-            EXPECT_EQ(c.channels[static_cast<std::size_t>(i)], db.channel(i).name());
+            EXPECT_EQ(c.channels[static_cast<std::size_t>(i)], m_db.Channel(i).Name());
         EXPECT_EQ(c.withoutTransponder, result.channelsWithoutTransponder);
         if (c.firstPosition) {
-            EXPECT_EQ(c.firstPosition, db.satellite(0).orbitalPosition());
+            EXPECT_EQ(c.firstPosition, m_db.Satellite(0).OrbitalPosition());
         }
-        db.BuildAllLists();
-        EXPECT_TRUE(verifyLists(db));
+        m_db.BuildAllLists();
+        EXPECT_TRUE(VerifyLists(m_db));
     }
 }
 
 TEST_F(ChannelListImport, RefusedUnlessItBeginsWithASatellite) {
     for (const std::string& text :
          {std::string(" :SAT \"S\" 0"), std::string(":SA"), std::string(), std::string("SATCODX103")}) {
-        EXPECT_FALSE(read(text).accepted);
-        EXPECT_TRUE(tablesUnchanged());
+        EXPECT_FALSE(Read(text).accepted);
+        EXPECT_TRUE(TablesUnchanged());
     }
 }
 
@@ -152,12 +152,12 @@ TEST_F(ChannelListAndSatcodxImport, FullTablesStopTheImportAcceptedAndCountTheRe
     for (int i = 0; i < kTransponderCount + 500; ++i) {
         SdxLine record{.frequency = std::to_string(10000 + i)};
         if (i < kTransponderCount + 3)
-            sdxTransponders += record.text() + "\r\n";
+            sdxTransponders += record.Text() + "\r\n";
         record.frequency = std::to_string(10000 + i % 10);
-        sdxFewTransponders += record.text() + "\r\n";
+        sdxFewTransponders += record.Text() + "\r\n";
         record.satellite = "Sat " + std::to_string(i);
         if (i < 70)
-            sdxSatellites += record.text() + "\r\n";
+            sdxSatellites += record.Text() + "\r\n";
     }
     std::string manySatellites, manyTransponders = ":SAT \"S\" 0\n",
                                 manyChannels = ":SAT \"S\" 0\n:TRP 1 11000 27500 1 V\n";
@@ -185,18 +185,18 @@ TEST_F(ChannelListAndSatcodxImport, FullTablesStopTheImportAcceptedAndCountTheRe
     // clang-format on
     for (const auto& [reader, text, expected, tv, radio, lastSatellite] : cases) {
         SCOPED_TRACE(text.substr(0, 40));
-        restart();
-        EXPECT_EQ(expected, counts(reader(db, bytesOf(text))));
-        EXPECT_EQ(lastSatellite, db.satellite(expected[1] - 1).name());
+        Restart();
+        EXPECT_EQ(expected, CountsOf(reader(m_db, BytesOf(text))));
+        EXPECT_EQ(lastSatellite, m_db.Satellite(expected[1] - 1).Name());
         if (expected[2] < kTransponderCount) {
-            EXPECT_EQ(initialTransponder(expected[2]), transponderNow(expected[2]));
+            EXPECT_EQ(InitialTransponder(expected[2]), TransponderNow(expected[2]));
         }
         if (expected[3] < kChannelCount) {
-            EXPECT_EQ(initialChannel(expected[3]), channelNow(expected[3]));
+            EXPECT_EQ(InitialChannel(expected[3]), ChannelNow(expected[3]));
         }
-        db.BuildAllLists();
-        EXPECT_TRUE(verifyLists(db));
-        EXPECT_EQ(tv, pksOf(db, ListKind::Tuner1Tv).size());
-        EXPECT_EQ(radio, pksOf(db, ListKind::Tuner1Radio).size());
+        m_db.BuildAllLists();
+        EXPECT_TRUE(VerifyLists(m_db));
+        EXPECT_EQ(tv, PksOf(m_db, ListKind::Tuner1Tv).size());
+        EXPECT_EQ(radio, PksOf(m_db, ListKind::Tuner1Radio).size());
     }
 }

@@ -18,7 +18,7 @@
 
 namespace vorlane::testing {
 
-inline ConstByteSpan bytesOf(std::string_view text) {
+inline ConstByteSpan BytesOf(std::string_view text) {
     return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
 }
 
@@ -26,43 +26,43 @@ inline ConstByteSpan bytesOf(std::string_view text) {
 class ImportTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_EQ(1, Init(db));
-        satellites.assign(db.satelliteBuffer().begin(), db.satelliteBuffer().end());
-        channels.assign(db.channelBuffer().begin(), db.channelBuffer().end());
+        ASSERT_EQ(1, Init(m_db));
+        m_satellites.assign(m_db.SatelliteBuffer().begin(), m_db.SatelliteBuffer().end());
+        m_channels.assign(m_db.ChannelBuffer().begin(), m_db.ChannelBuffer().end());
     }
 
     using Bytes = std::vector<std::uint8_t>;
 
     // A fresh database again, as the next Open would make it.
-    void restart() {
-        Clear(db);
-        Deinit(db);
+    void Restart() {
+        Clear(m_db);
+        Deinit(m_db);
         SetUp();
     }
 
     // Records as Init left them, and as they are now.
-    Bytes initialSatellite(int i) const {
-        return slice(satellites.data() + kSatelliteTableOffset, kSatelliteRecordSize, i);
+    Bytes InitialSatellite(int i) const {
+        return Slice(m_satellites.data() + kSatelliteTableOffset, kSatelliteRecordSize, i);
     }
-    Bytes initialTransponder(int i) const {
-        return slice(satellites.data() + kTransponderTableOffset, kTransponderRecordSize, i);
+    Bytes InitialTransponder(int i) const {
+        return Slice(m_satellites.data() + kTransponderTableOffset, kTransponderRecordSize, i);
     }
-    Bytes initialChannel(int i) const { return slice(channels.data() + kChannelTableOffset, kChannelRecordSize, i); }
-    Bytes satelliteNow(int i) const { return slice(db.arrSatellite(), kSatelliteRecordSize, i); }
-    Bytes transponderNow(int i) const { return slice(db.arrTransponder(), kTransponderRecordSize, i); }
-    Bytes channelNow(int i) const { return slice(db.arrChannel(), kChannelRecordSize, i); }
+    Bytes InitialChannel(int i) const { return Slice(m_channels.data() + kChannelTableOffset, kChannelRecordSize, i); }
+    Bytes SatelliteNow(int i) const { return Slice(m_db.arrSatellite(), kSatelliteRecordSize, i); }
+    Bytes TransponderNow(int i) const { return Slice(m_db.arrTransponder(), kTransponderRecordSize, i); }
+    Bytes ChannelNow(int i) const { return Slice(m_db.arrChannel(), kChannelRecordSize, i); }
 
-    bool tablesUnchanged() const {
-        return std::equal(satellites.begin(), satellites.end(), db.satelliteBuffer().begin()) &&
-               std::equal(channels.begin(), channels.end(), db.channelBuffer().begin());
+    bool TablesUnchanged() const {
+        return std::equal(m_satellites.begin(), m_satellites.end(), m_db.SatelliteBuffer().begin()) &&
+               std::equal(m_channels.begin(), m_channels.end(), m_db.ChannelBuffer().begin());
     }
 
-    ChannelDatabase db;
-    Bytes satellites; // the whole satellite-and-transponder buffer after Init
-    Bytes channels;   // the whole channel buffer after Init
+    ChannelDatabase m_db;
+    Bytes m_satellites; // the whole satellite-and-transponder buffer after Init
+    Bytes m_channels;   // the whole channel buffer after Init
 
 private:
-    static Bytes slice(const std::uint8_t* table, std::size_t size, int i) {
+    static Bytes Slice(const std::uint8_t* table, std::size_t size, int i) {
         const std::uint8_t* record = table + size * static_cast<std::size_t>(i);
         return {record, record + size};
     }
@@ -70,7 +70,7 @@ private:
 
 // Accepted, satellites, transponders, channels, records not fitted and channels without a transponder.
 using Counts = std::array<int, 6>;
-inline Counts counts(const ImportResult& r) {
+inline Counts CountsOf(const ImportResult& r) {
     return {r.accepted, r.satellites, r.transponders, r.channels, r.recordsNotFitted, r.channelsWithoutTransponder};
 }
 
@@ -90,14 +90,14 @@ struct SdxLine {
     std::string transportStreamId = "01007";
     std::string nameRest = "";
 
-    std::string text() const {
-        return "SATCODX103" + pad(satellite, 18) + type + "MPG2" + pad(frequency, 6) + pad(polarisation, 4) +
-               pad(name, 8) + "0099___     ______" + pad(symbolRate, 5) + "0" + pad(videoPid, 4) + pad(audioPid, 4) +
-               pad(pcrPid, 4) + pad(programNumber, 5) + pad(networkId, 5) + pad(transportStreamId, 5) +
-               "_____________" + pad(nameRest, 12);
+    std::string Text() const {
+        return "SATCODX103" + Pad(satellite, 18) + type + "MPG2" + Pad(frequency, 6) + Pad(polarisation, 4) +
+               Pad(name, 8) + "0099___     ______" + Pad(symbolRate, 5) + "0" + Pad(videoPid, 4) + Pad(audioPid, 4) +
+               Pad(pcrPid, 4) + Pad(programNumber, 5) + Pad(networkId, 5) + Pad(transportStreamId, 5) +
+               "_____________" + Pad(nameRest, 12);
     }
 
-    static std::string pad(const std::string& s, std::size_t width) {
+    static std::string Pad(const std::string& s, std::size_t width) {
         return s.size() >= width ? s.substr(0, width) : s + std::string(width - s.size(), ' ');
     }
 };

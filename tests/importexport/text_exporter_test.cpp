@@ -18,7 +18,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<std::string> splitLines(const std::string& text) {
+std::vector<std::string> SplitLines(const std::string& text) {
     std::vector<std::string> lines;
     std::size_t start = 0;
     for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
@@ -27,89 +27,89 @@ std::vector<std::string> splitLines(const std::string& text) {
     return lines;
 }
 
-std::string readFile(const fs::path& path) {
+std::string ReadFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void setTestChannel(SatelliteRecord sat, int k, const char* name, int frequency, int polarisation) {
-    sat.setTestChannelName(k, name);
-    sat.setTestChannelFrequency(k, static_cast<std::uint16_t>(frequency));
-    sat.setTestChannelSymbolRate(k, frequency ? 27500 : 0);
-    sat.setTestChannelPolarisation(k, static_cast<std::uint16_t>(polarisation));
-    sat.setTestChannelVideoPid(k, frequency ? 101 : 0);
-    sat.setTestChannelAudioPid(k, frequency ? 102 : 0);
-    sat.setTestChannelPcrPid(k, frequency ? 101 : 0);
+void SetTestChannel(SatelliteRecord sat, int k, const char* name, int frequency, int polarisation) {
+    sat.SetTestChannelName(k, name);
+    sat.SetTestChannelFrequency(k, static_cast<std::uint16_t>(frequency));
+    sat.SetTestChannelSymbolRate(k, frequency ? 27500 : 0);
+    sat.SetTestChannelPolarisation(k, static_cast<std::uint16_t>(polarisation));
+    sat.SetTestChannelVideoPid(k, frequency ? 101 : 0);
+    sat.SetTestChannelAudioPid(k, frequency ? 102 : 0);
+    sat.SetTestChannelPcrPid(k, frequency ? 101 : 0);
 }
 
 // Reaches every coded column, both tuners, full-width names, Latin-1 and two favourite groups. Coded words whole:
 // LNB switch tone | power << 1 | DiSEqC type << 3 | port << 7 | cable compensation << 12 | tone burst << 13; tuning
 // polarisation | FEC << 2 | free-to-air << 6; service scrambled | audio PIDs << 11 | selected << 14 | mode << 17.
-void buildSmallDatabase(ChannelDatabase& db) {
+void BuildSmallDatabase(ChannelDatabase& db) {
     db.AllocateTables();
 
-    putSatellite(db, 0, "Orbis 19.2E", SatelliteRecord::kLnbTypeUniversal, 1);
-    const SatelliteRecord orbis = db.satellite(0);
+    PutSatellite(db, 0, "Orbis 19.2E", SatelliteRecord::kLnbTypeUniversal, 1);
+    const SatelliteRecord orbis = db.Satellite(0);
     LnbSwitchWord lnb(1 | 2 << 1 | 2 << 3 | 3 << 7 | 1 << 13);
-    lnb.setCableCompensation(1);
-    orbis.setLnbSwitch(0, lnb);
-    orbis.setTunerConnection(1);
-    orbis.setMotorIndex(5);
-    setTestChannel(orbis, 0, "Test Eins", 11494, 1);
-    setTestChannel(orbis, 1, "Twenty bytes of name", 12603, 7);
-    setTestChannel(orbis, 2, "", 0, 0);
+    lnb.SetCableCompensation(1);
+    orbis.SetLnbSwitch(0, lnb);
+    orbis.SetTunerConnection(1);
+    orbis.SetMotorIndex(5);
+    SetTestChannel(orbis, 0, "Test Eins", 11494, 1);
+    SetTestChannel(orbis, 1, "Twenty bytes of name", 12603, 7);
+    SetTestChannel(orbis, 2, "", 0, 0);
 
-    putSatellite(db, 1, "Helion 13.0E", 0, 0);
-    const SatelliteRecord helion = db.satellite(1);
-    setTestChannel(helion, 0, "Uno", 10992, 2);
-    setTestChannel(helion, 1, "Due", 11013, 1);
-    setTestChannel(helion, 2, "Tre", 11034, 0);
+    PutSatellite(db, 1, "Helion 13.0E", 0, 0);
+    const SatelliteRecord helion = db.Satellite(1);
+    SetTestChannel(helion, 0, "Uno", 10992, 2);
+    SetTestChannel(helion, 1, "Due", 11013, 1);
+    SetTestChannel(helion, 2, "Tre", 11034, 0);
 
-    putSatellite(db, 2, "Sixteen-byte-sat", 2, 2);
-    const SatelliteRecord sixteen = db.satellite(2);
-    sixteen.setLnbSwitch(0, LnbSwitchWord(1 << 1 | 12 << 3 | 2 << 13)); // a DiSEqC type without a name
+    PutSatellite(db, 2, "Sixteen-byte-sat", 2, 2);
+    const SatelliteRecord sixteen = db.Satellite(2);
+    sixteen.SetLnbSwitch(0, LnbSwitchWord(1 << 1 | 12 << 3 | 2 << 13)); // a DiSEqC type without a name
     for (int k = 0; k < SatelliteRecord::kTestChannelCount; ++k)
-        setTestChannel(sixteen, k, "", 0, 0);
+        SetTestChannel(sixteen, k, "", 0, 0);
 
-    putTransponder(db, 0, 0, 11494, 1, 0);
-    putTransponder(db, 1, 0, 12188, 3, 1);
-    db.transponder(1).setTuning(TuningWord(3 | 6 << 2 | 1 << 6)); // no FEC
-    db.transponder(1).setNetworkName("Fourteen chars");
-    putTransponder(db, 5, 1, 10992, 2, 2);
-    db.transponder(5).setTuning(TuningWord(2 | 5 << 2)); // automatic FEC
-    db.transponder(5).setNetworkName("R\xF6hre");
-    db.transponder(5).setSatelliteLink(LinkWord().withIndex(1).withKey(0));
+    PutTransponder(db, 0, 0, 11494, 1, 0);
+    PutTransponder(db, 1, 0, 12188, 3, 1);
+    db.Transponder(1).SetTuning(TuningWord(3 | 6 << 2 | 1 << 6)); // no FEC
+    db.Transponder(1).SetNetworkName("Fourteen chars");
+    PutTransponder(db, 5, 1, 10992, 2, 2);
+    db.Transponder(5).SetTuning(TuningWord(2 | 5 << 2)); // automatic FEC
+    db.Transponder(5).SetNetworkName("R\xF6hre");
+    db.Transponder(5).SetSatelliteLink(LinkWord().WithIndex(1).WithKey(0));
 
-    putChannel(db, 0, {ServiceType::Tv, 0, true, false, 1, 0, false, 0});
-    db.channel(0).setName("Das Erste HD");
+    PutChannel(db, 0, {ServiceType::Tv, 0, true, false, 1, 0, false, 0});
+    db.Channel(0).SetName("Das Erste HD");
 
-    putChannel(db, 1, {ServiceType::Tv, 0, true, true, 0, 1, true, 0});
-    const ChannelRecord both = db.channel(1);
-    both.setName("Both Tuners");
-    both.setTeletextPid(0x320);
-    both.setAc3Pid(0x330);
-    both.setAudioPid(1, 0x201);
-    both.setAudioLanguages(AudioLanguages(1 | 4 << 5 | 7 << 10 | 10 << 15 | 13 << 20 | 16 << 25));
-    both.setServiceWord(0, ServiceWord(1 | 2 << 11 | 1 << 14 | 3 << 17));
-    both.setServiceWord(1, ServiceWord(1 | 1 << 11 | 1 << 17));
+    PutChannel(db, 1, {ServiceType::Tv, 0, true, true, 0, 1, true, 0});
+    const ChannelRecord both = db.Channel(1);
+    both.SetName("Both Tuners");
+    both.SetTeletextPid(0x320);
+    both.SetAc3Pid(0x330);
+    both.SetAudioPid(1, 0x201);
+    both.SetAudioLanguages(AudioLanguages(1 | 4 << 5 | 7 << 10 | 10 << 15 | 13 << 20 | 16 << 25));
+    both.SetServiceWord(0, ServiceWord(1 | 2 << 11 | 1 << 14 | 3 << 17));
+    both.SetServiceWord(1, ServiceWord(1 | 1 << 11 | 1 << 17));
 
-    putChannel(db, 3, {ServiceType::Tv, 0, false, true, 0, 0, false, -1});
+    PutChannel(db, 3, {ServiceType::Tv, 0, false, true, 0, 0, false, -1});
 
-    putChannel(db, 2, {ServiceType::Radio, 1, false, true, 0, 0, false, 0});
-    db.channel(2).setServiceWord(1, ServiceWord(1 << 11 | 2 << 17));
+    PutChannel(db, 2, {ServiceType::Radio, 1, false, true, 0, 0, false, 0});
+    db.Channel(2).SetServiceWord(1, ServiceWord(1 << 11 | 2 << 17));
 
-    putChannel(db, 7, {ServiceType::Data, 5, true, false, 0, 0, false, -1});
-    db.channel(7).setName("Caf\xE9 Daten");
+    PutChannel(db, 7, {ServiceType::Data, 5, true, false, 0, 0, false, -1});
+    db.Channel(7).SetName("Caf\xE9 Daten");
 
-    putChannel(db, 8, {ServiceType::Radio, 5, true, false, 0, 0, false, 2});
-    db.channel(8).setName("Radio Twenty Chars!!");
+    PutChannel(db, 8, {ServiceType::Radio, 5, true, false, 0, 0, false, 2});
+    db.Channel(8).SetName("Radio Twenty Chars!!");
 
-    putChannel(db, 9, {ServiceType::Tv, 1, true, false, 2, 0, false, -1});
+    PutChannel(db, 9, {ServiceType::Tv, 1, true, false, 2, 0, false, -1});
 
     ASSERT_EQ(3 + 3 + 7, db.BuildAllLists());
 }
 
-void buildEmptyDatabase(ChannelDatabase& db) {
+void BuildEmptyDatabase(ChannelDatabase& db) {
     db.AllocateTables();
     ASSERT_EQ(0, db.BuildAllLists());
 }
@@ -130,15 +130,15 @@ TEST_P(GoldenListing, MatchesByteForByteEverywhereAndLeavesTheDatabaseAlone) {
     ChannelDatabase db;
     GetParam().build(db);
     const fs::path golden = fs::path(VORLANE_GOLDEN_DIR) / GetParam().file;
-    const std::vector<std::uint8_t> satellites(db.satelliteBuffer().begin(), db.satelliteBuffer().end());
-    const std::vector<std::uint8_t> channels(db.channelBuffer().begin(), db.channelBuffer().end());
-    db.setModified(false);
+    const std::vector<std::uint8_t> satellites(db.SatelliteBuffer().begin(), db.SatelliteBuffer().end());
+    const std::vector<std::uint8_t> channels(db.ChannelBuffer().begin(), db.ChannelBuffer().end());
+    db.SetModified(false);
     const std::string listing = TextExporter(db).Listing();
     if (std::getenv("VORLANE_UPDATE_GOLDEN")) {
         std::ofstream(golden, std::ios::binary) << listing;
         GTEST_SKIP() << "golden listing rewritten";
     }
-    const std::string expected = readFile(golden);
+    const std::string expected = ReadFile(golden);
     ASSERT_FALSE(expected.empty()) << golden;
     EXPECT_EQ(expected.size(), listing.size());
     EXPECT_TRUE(expected == listing)
@@ -158,26 +158,26 @@ TEST_P(GoldenListing, MatchesByteForByteEverywhereAndLeavesTheDatabaseAlone) {
     std::fclose(readOnly);
 
     const ScratchFolder scratch("vorlane-export");
-    const fs::path target = scratch.path() / "channels.txt";
+    const fs::path target = scratch.Path() / "channels.txt";
     ASSERT_EQ(1, TextExporter(db).Export(target.string()));
-    EXPECT_TRUE(readFile(target) == listing);
-    EXPECT_EQ(0, TextExporter(db).Export((scratch.path() / "missing" / "channels.txt").string()));
-    EXPECT_EQ(std::vector<fs::path>{target}, std::vector<fs::path>(fs::directory_iterator(scratch.path()), {}));
+    EXPECT_TRUE(ReadFile(target) == listing);
+    EXPECT_EQ(0, TextExporter(db).Export((scratch.Path() / "missing" / "channels.txt").string()));
+    EXPECT_EQ(std::vector<fs::path>{target}, std::vector<fs::path>(fs::directory_iterator(scratch.Path()), {}));
     EXPECT_EQ("Error Opening Write source file <" + target.string() + ">", ExportFailureText(target.string()));
-    EXPECT_TRUE(std::equal(satellites.begin(), satellites.end(), db.satelliteBuffer().begin()));
-    EXPECT_TRUE(std::equal(channels.begin(), channels.end(), db.channelBuffer().begin()));
-    EXPECT_FALSE(db.modified());
+    EXPECT_TRUE(std::equal(satellites.begin(), satellites.end(), db.SatelliteBuffer().begin()));
+    EXPECT_TRUE(std::equal(channels.begin(), channels.end(), db.ChannelBuffer().begin()));
+    EXPECT_FALSE(db.Modified());
 }
 
 INSTANTIATE_TEST_SUITE_P(TextExport, GoldenListing,
-                         ::testing::Values(GoldenCase{"small_database.txt", buildSmallDatabase},
-                                           GoldenCase{"empty_database.txt", buildEmptyDatabase}));
+                         ::testing::Values(GoldenCase{"small_database.txt", BuildSmallDatabase},
+                                           GoldenCase{"empty_database.txt", BuildEmptyDatabase}));
 
 TEST(TextExportLayout, FullDatabaseGivesOneRowOfFullWidthPerListNode) {
     ChannelDatabase db;
-    ASSERT_GT(makeSampleDatabase(db, fullSampleOptions()), 0);
-    const std::vector<std::string> lines = splitLines(TextExporter(db).Listing());
-    auto count = [&](ListKind kind) { return static_cast<std::size_t>(db.lists().Head(kind, 0)->count); };
+    ASSERT_GT(MakeSampleDatabase(db, FullSampleOptions()), 0);
+    const std::vector<std::string> lines = SplitLines(TextExporter(db).Listing());
+    auto count = [&](ListKind kind) { return static_cast<std::size_t>(db.Lists().Head(kind, 0)->count); };
 
     std::size_t channelRows = 0;
     std::size_t favouriteSections = 0;

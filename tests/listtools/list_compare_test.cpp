@@ -23,15 +23,15 @@ TEST(LongestIncreasingRun, FindsOneLongestRun) {
 
 TEST(CompareLists, ReportsAddedRemovedRenamedMovedAndChangedButNotShiftedNumbers) {
     ChannelDatabase a;
-    makeListToolDatabase(a, {{"one", 0, 1}, {"two", 0, 2}, {"three", 0, 3}, {"four", 0, 4}, {"five", 0, 5}});
+    MakeListToolDatabase(a, {{"one", 0, 1}, {"two", 0, 2}, {"three", 0, 3}, {"four", 0, 4}, {"five", 0, 5}});
     ChannelDatabase b;
     // "new" shifts everything behind it, "five" moves to the front, "two" goes,
     // "three" is renamed.
-    makeListToolDatabase(b, {{"five", 0, 5}, {"new", 0, 9}, {"one", 0, 1}, {"Three", 0, 3}, {"four", 0, 4}});
-    ServiceWord service = b.channel(4).serviceWord(0);
-    service.setScrambled(true);
-    b.channel(4).setServiceWord(0, service);
-    b.channel(4).setVideoPid(0x301);
+    MakeListToolDatabase(b, {{"five", 0, 5}, {"new", 0, 9}, {"one", 0, 1}, {"Three", 0, 3}, {"four", 0, 4}});
+    ServiceWord service = b.Channel(4).SidedServiceWord(0);
+    service.SetScrambled(true);
+    b.Channel(4).SetServiceWord(0, service);
+    b.Channel(4).SetVideoPid(0x301);
 
     const ListDiff diff = CompareLists(a, b);
     ASSERT_EQ(1u, diff.sections.size());
@@ -41,6 +41,6 @@ TEST(CompareLists, ReportsAddedRemovedRenamedMovedAndChangedButNotShiftedNumbers
                                         "changed  #5 four: video PID 768 -> 769; scrambled no -> yes"}),
               DiffSectionLines(diff.sections[0]));
 
-    EXPECT_TRUE(CompareLists(a, a).equal());
+    EXPECT_TRUE(CompareLists(a, a).Equal());
     EXPECT_EQ("The lists are equal.\n", DiffText(CompareLists(b, b)));
 }

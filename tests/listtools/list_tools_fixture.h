@@ -15,14 +15,14 @@ namespace vorlane::testing {
 
 // Transponders: 0 and 1 on satellite 0 at 11303 H, 2 on satellite 0 at 11304 H, 3 on satellite 0 at
 // 11303 V, 4 on satellite 1 at 12000 V. Satellite 1 comes first in the satellite list.
-inline void putListToolSatellites(ChannelDatabase& db) {
-    putSatellite(db, 0, "Astra", 1, 1);
-    putSatellite(db, 1, "Hotbird", 1, 0);
-    putTransponder(db, 0, 0, 11303, 1, 0);
-    putTransponder(db, 1, 0, 11303, 1, 1);
-    putTransponder(db, 2, 0, 11304, 1, 2);
-    putTransponder(db, 3, 0, 11303, 2, 3);
-    putTransponder(db, 4, 1, 12000, 2, 0);
+inline void PutListToolSatellites(ChannelDatabase& db) {
+    PutSatellite(db, 0, "Astra", 1, 1);
+    PutSatellite(db, 1, "Hotbird", 1, 0);
+    PutTransponder(db, 0, 0, 11303, 1, 0);
+    PutTransponder(db, 1, 0, 11303, 1, 1);
+    PutTransponder(db, 2, 0, 11304, 1, 2);
+    PutTransponder(db, 3, 0, 11303, 2, 3);
+    PutTransponder(db, 4, 1, 12000, 2, 0);
 }
 
 struct Channel {
@@ -35,7 +35,7 @@ struct Channel {
 };
 
 // Channels in list order on tuner 1 (and tuner 2 where asked), slots from 0.
-inline void putChannels(ChannelDatabase& db, const std::vector<Channel>& channels) {
+inline void PutChannels(ChannelDatabase& db, const std::vector<Channel>& channels) {
     for (std::size_t i = 0; i < channels.size(); ++i) {
         const Channel& c = channels[i];
         ChannelSpec spec;
@@ -44,21 +44,21 @@ inline void putChannels(ChannelDatabase& db, const std::vector<Channel>& channel
         spec.onTuner2 = c.onTuner2;
         spec.key1 = spec.key2 = static_cast<unsigned>(i);
         spec.favouriteGroup = c.favouriteGroup;
-        putChannel(db, static_cast<int>(i), spec);
-        db.channel(static_cast<int>(i)).setName(c.name);
-        db.channel(static_cast<int>(i)).setProgramNumber(static_cast<std::uint16_t>(c.programNumber));
-        db.channel(static_cast<int>(i)).setPmtPid(0x100); // the same in every list, so only real changes show
+        PutChannel(db, static_cast<int>(i), spec);
+        db.Channel(static_cast<int>(i)).SetName(c.name);
+        db.Channel(static_cast<int>(i)).SetProgramNumber(static_cast<std::uint16_t>(c.programNumber));
+        db.Channel(static_cast<int>(i)).SetPmtPid(0x100); // the same in every list, so only real changes show
     }
     db.BuildAllLists();
 }
 
-inline void makeListToolDatabase(ChannelDatabase& db, const std::vector<Channel>& channels) {
+inline void MakeListToolDatabase(ChannelDatabase& db, const std::vector<Channel>& channels) {
     ASSERT_EQ(1, Init(db));
-    putListToolSatellites(db);
-    putChannels(db, channels);
+    PutListToolSatellites(db);
+    PutChannels(db, channels);
 }
 
-inline std::vector<std::string> mainListNames(const ChannelDatabase& db, int side = 0,
+inline std::vector<std::string> MainListNames(const ChannelDatabase& db, int side = 0,
                                               ServiceType type = ServiceType::Tv) {
     std::vector<std::string> names;
     for (const ChannelEntry& entry : MainListEntries(db, side, type))

@@ -31,7 +31,7 @@ TEST(FoldedText, CaseAndAccentsFoldForSortingCaseOnlyForDuplicates) {
 
 TEST(ListSort, EachKeyRenumbersStablyAndKeepsTheListsConsistent) {
     ChannelDatabase db;
-    makeListToolDatabase(db,
+    MakeListToolDatabase(db,
                          {{"zulu", 4, 30}, {"\xc9mile", 2, 10}, {"alpha", 0, 20}, {"emile", 0, 10}, {"Bravo", 4, 5}});
     const std::vector<std::pair<SortKey, Names>> cases = {
         // Émile and emile fold alike: their tie keeps the old order.
@@ -44,8 +44,8 @@ TEST(ListSort, EachKeyRenumbersStablyAndKeepsTheListsConsistent) {
     for (const auto& [key, expected] : cases) {
         SCOPED_TRACE(static_cast<int>(key));
         SortMainList(db, 0, ServiceType::Tv, key);
-        EXPECT_EQ(expected, mainListNames(db));
-        EXPECT_TRUE(verifyLists(db));
+        EXPECT_EQ(expected, MainListNames(db));
+        EXPECT_TRUE(VerifyLists(db));
     }
     EXPECT_EQ(SortKey::ProgramNumber, SortKeyOfWord("sid"));
     EXPECT_FALSE(SortKeyOfWord("colour"));
@@ -76,7 +76,7 @@ TEST(DuplicateChannels, TheRuleNeedsSatelliteFrequencyPolarisationTypeAndProgram
         SCOPED_TRACE(c.what);
         const Channel kept{"News", 0, c.keptProgram};
         ChannelDatabase db;
-        makeListToolDatabase(db, {kept, c.second, {"Other", 0, 7}});
+        MakeListToolDatabase(db, {kept, c.second, {"Other", 0, 7}});
         const std::vector<DuplicateGroup> groups = FindDuplicateChannels(db);
         ASSERT_EQ(c.duplicate ? 1u : 0u, groups.size());
         if (!c.duplicate)
@@ -84,27 +84,27 @@ TEST(DuplicateChannels, TheRuleNeedsSatelliteFrequencyPolarisationTypeAndProgram
         EXPECT_EQ(0, groups[0].keptPk);
         EXPECT_EQ(std::vector<int>{1}, groups[0].duplicatePks);
         EXPECT_EQ(1, RemoveDuplicateChannels(db, AllDuplicatePks(groups)));
-        EXPECT_EQ((Names{kept.name, "Other"}), mainListNames(db));
-        EXPECT_TRUE(db.channel(1).isFree());
-        EXPECT_TRUE(verifyLists(db));
+        EXPECT_EQ((Names{kept.name, "Other"}), MainListNames(db));
+        EXPECT_TRUE(db.Channel(1).IsFree());
+        EXPECT_TRUE(VerifyLists(db));
     }
 }
 
 TEST(DuplicateChannels, OnlyTheDuplicateTunerSideGoesAndTheRecordStaysForTheOther) {
     ChannelDatabase db;
-    makeListToolDatabase(db, {{"A", 0, 1}, {"A", 0, 1, ServiceType::Tv, true}});
+    MakeListToolDatabase(db, {{"A", 0, 1}, {"A", 0, 1, ServiceType::Tv, true}});
     const std::vector<DuplicateGroup> groups = FindDuplicateChannels(db);
     ASSERT_EQ(1u, groups.size());
     EXPECT_EQ(std::vector<int>{1}, groups[0].duplicatePks);
     RemoveDuplicateChannels(db, AllDuplicatePks(groups));
-    EXPECT_FALSE(db.channel(1).presentOn(0));
-    EXPECT_TRUE(db.channel(1).presentOn(1));
-    EXPECT_TRUE(verifyLists(db));
+    EXPECT_FALSE(db.Channel(1).PresentOn(0));
+    EXPECT_TRUE(db.Channel(1).PresentOn(1));
+    EXPECT_TRUE(VerifyLists(db));
 }
 
 TEST(DuplicateTransponders, ChannelsMoveBehindTheKeptTransponderInOrderAndTheTwinIsFreed) {
     ChannelDatabase db;
-    makeListToolDatabase(db, {{"on twin 1", 1, 1}, {"on kept", 0, 2}, {"on twin 2", 1, 3}, {"elsewhere", 2, 4}});
+    MakeListToolDatabase(db, {{"on twin 1", 1, 1}, {"on kept", 0, 2}, {"on twin 2", 1, 3}, {"elsewhere", 2, 4}});
     const std::vector<TransponderGroup> groups = FindDuplicateTransponders(db);
     ASSERT_EQ(1u, groups.size());
     EXPECT_EQ(0, groups[0].kept);
@@ -113,25 +113,25 @@ TEST(DuplicateTransponders, ChannelsMoveBehindTheKeptTransponderInOrderAndTheTwi
     const TransponderMergeResult result = MergeDuplicateTransponders(db);
     EXPECT_EQ(1, result.transpondersMerged);
     EXPECT_EQ(2, result.channelSidesMoved);
-    EXPECT_TRUE(db.transponder(1).isFree());
+    EXPECT_TRUE(db.Transponder(1).IsFree());
     std::vector<int> onKept;
-    for (const ListNode* node = db.lists().Head(ListKind::TvByTransponder, 0)->first; node; node = node->next)
+    for (const ListNode* node = db.Lists().Head(ListKind::TvByTransponder, 0)->first; node; node = node->next)
         onKept.push_back(node->pk);
     EXPECT_EQ((std::vector<int>{1, 0, 2}), onKept);
-    EXPECT_TRUE(verifyLists(db));
+    EXPECT_TRUE(VerifyLists(db));
     EXPECT_TRUE(FindDuplicateTransponders(db).empty());
 }
 
 TEST(ApplyOrder, MatchesByIdsOrByNameNearbyAndKeepsTheUnmatchedBehindInTheirOrder) {
     ChannelDatabase reference;
     // Transponder 2 lies 1 MHz from transponder 0; program numbers 0 force matching by name.
-    makeListToolDatabase(reference, {{"gamma", 0, 3, ServiceType::Tv, false, 2},
+    MakeListToolDatabase(reference, {{"gamma", 0, 3, ServiceType::Tv, false, 2},
                                      {"  BETA ", 2, 0, ServiceType::Tv, false, 2},
                                      {"alpha", 1, 1},
                                      {"delta", 3, 0},
                                      {"radio", 0, 9, ServiceType::Radio}});
     ChannelDatabase db;
-    makeListToolDatabase(db, {{"unmatched 1", 0, 50},
+    MakeListToolDatabase(db, {{"unmatched 1", 0, 50},
                               {"alpha renamed", 1, 1}, // same ids as "alpha"
                               {"beta", 0, 0},
                               {"delta", 0, 0}, // other polarisation than the reference's delta
@@ -142,16 +142,16 @@ TEST(ApplyOrder, MatchesByIdsOrByNameNearbyAndKeepsTheUnmatchedBehindInTheirOrde
     const ApplyOrderResult result = ApplyReferenceOrder(db, reference, true);
     EXPECT_EQ(4, result.matched);
     EXPECT_EQ(3, result.unmatched);
-    EXPECT_EQ((Names{"gamma", "beta", "alpha renamed", "unmatched 1", "delta", "unmatched 2"}), mainListNames(db));
-    EXPECT_EQ(0x80, db.channel(4).favouriteByte(0, 2)); // gamma first in group 3, as in the reference
-    EXPECT_EQ(0x81, db.channel(2).favouriteByte(0, 2));
-    EXPECT_EQ(0, db.channel(0).favouriteByte(0, 2));
-    EXPECT_TRUE(verifyLists(db));
+    EXPECT_EQ((Names{"gamma", "beta", "alpha renamed", "unmatched 1", "delta", "unmatched 2"}), MainListNames(db));
+    EXPECT_EQ(0x80, db.Channel(4).FavouriteByte(0, 2)); // gamma first in group 3, as in the reference
+    EXPECT_EQ(0x81, db.Channel(2).FavouriteByte(0, 2));
+    EXPECT_EQ(0, db.Channel(0).FavouriteByte(0, 2));
+    EXPECT_TRUE(VerifyLists(db));
 }
 
 TEST(CsvListing, OneQuotedUtf8RowPerChannelSideAfterTheHeader) {
     ChannelDatabase db;
-    makeListToolDatabase(db, {{"Caf\xe9, Bar", 0, 12, ServiceType::Tv, true, 0}, {"Say \"hi\"", 4, 13}});
+    MakeListToolDatabase(db, {{"Caf\xe9, Bar", 0, 12, ServiceType::Tv, true, 0}, {"Say \"hi\"", 4, 13}});
     const std::string csv = CsvListing(db);
     EXPECT_EQ(std::string(kCsvHeader) + "\r\n" +
                   "1,TV,1,\"Caf\xc3\xa9, Bar\",Astra,11303,H,27500,12,1,no,no,no\r\n"

@@ -67,26 +67,26 @@ class CommandsSimTest : public SimulatedLineTest<RecordingCommandsUi> {
 protected:
     void SetUp() override {
         SimulatedLineTest::SetUp();
-        ui.commands = &commands;
-        connection.SetTransferControl(&transfer);
+        m_ui.commands = &m_commands;
+        m_connection.SetTransferControl(&m_transfer);
     }
 
     void WriteFile(const std::string& name, const Bytes& bytes) const { testing::WriteFile(PathIn(name), bytes); }
     Bytes ReadFile(const std::string& name) const { return testing::ReadFile(PathIn(name)); }
 
     bool RunUntilFinished(std::chrono::milliseconds timeout = 20s) {
-        return RunUntil([this] { return commands.Outcome() != TransferOutcome::None; }, timeout);
+        return RunUntil([this] { return m_commands.Outcome() != TransferOutcome::None; }, timeout);
     }
 
     std::string Remembered(const char* value) const {
         std::string text;
-        store.ReadText("Software\\QV\\QvLinkDesk\\File", value, "<none>", text);
+        mStore.ReadText("Software\\QV\\QvLinkDesk\\File", value, "<none>", text);
         return text;
     }
 
-    MemorySettingsStore store;
-    Connection connection{port, store, texts, ui};
-    TransferCommands commands{transfer, port, connection, store, texts, ui};
+    MemorySettingsStore mStore;
+    Connection m_connection{m_port, mStore, m_texts, m_ui};
+    TransferCommands m_commands{m_transfer, m_port, m_connection, mStore, m_texts, m_ui};
 };
 
 } // namespace vorlane::testing

@@ -13,12 +13,12 @@ UploadPosition Uploading(int entryNumber, int entryCount) {
 
 class CommandsProgressTest : public ::testing::Test {
 protected:
-    void SetUp() override { texts.Load("/nonexistent-folder"); }
+    void SetUp() override { m_texts.Load("/nonexistent-folder"); }
 
-    LanguageTexts texts;
-    RecordingCommandsUi ui;
-    SerialPort port; // never opened
-    TransferProgress progress{texts, ui, port};
+    LanguageTexts m_texts;
+    RecordingCommandsUi m_ui;
+    SerialPort m_port; // never opened
+    TransferProgress m_progress{m_texts, m_ui, m_port};
 };
 
 } // namespace
@@ -38,60 +38,60 @@ TEST(ProgressCaptionTest, PercentTruncatesTowardZeroAndAnEmptyRangeCountsAsDone)
 }
 
 TEST_F(CommandsProgressTest, BeginShowsAnEmptySolidBarAndCaptionsThePercentageAndTheBlockOfAnUpload) {
-    progress.Begin(12, "/data/file.bin", "Uploading");
-    EXPECT_EQ(std::vector<std::string>{"   Uploading"}, ui.statusLines); // the blank lead text, two blanks
+    m_progress.Begin(12, "/data/file.bin", "Uploading");
+    EXPECT_EQ(std::vector<std::string>{"   Uploading"}, m_ui.statusLines); // the blank lead text, two blanks
     ProgressBarState expected;
     expected.upper = 12;
     expected.solid = true;
-    ASSERT_EQ(1u, ui.bars.size());
-    EXPECT_EQ(expected, ui.bars[0]);
-    EXPECT_EQ(0xFF0000u, ui.bars[0].barColour);
+    ASSERT_EQ(1u, m_ui.bars.size());
+    EXPECT_EQ(expected, m_ui.bars[0]);
+    EXPECT_EQ(0xFF0000u, m_ui.bars[0].barColour);
 
-    progress.Report({ProgressEvent::Packets, 3}, "", Uploading(2, 2));
-    EXPECT_EQ("25%  (2/2)", progress.Bar().caption);
-    EXPECT_FALSE(progress.Bar().solid);
-    EXPECT_EQ(kProgressCaptionBlack, progress.Bar().captionColour);
-    EXPECT_EQ(3, progress.Bar().position);
+    m_progress.Report({ProgressEvent::Packets, 3}, "", Uploading(2, 2));
+    EXPECT_EQ("25%  (2/2)", m_progress.Bar().caption);
+    EXPECT_FALSE(m_progress.Bar().solid);
+    EXPECT_EQ(kProgressCaptionBlack, m_progress.Bar().captionColour);
+    EXPECT_EQ(3, m_progress.Bar().position);
 
-    progress.Report({ProgressEvent::Packets, 5}, "", kNoUpload);
-    EXPECT_EQ("41%", progress.Bar().caption);
+    m_progress.Report({ProgressEvent::Packets, 5}, "", kNoUpload);
+    EXPECT_EQ("41%", m_progress.Bar().caption);
 
     TraceCapture trace;
-    progress.Report({ProgressEvent::Erasing}, "Now erasing the flash. Please wait.", Uploading(1, 3));
-    EXPECT_EQ("Now erasing the flash. Please wait.  (1/3)", progress.Bar().caption);
-    EXPECT_TRUE(progress.Bar().solid);
-    EXPECT_EQ(0x00FF00u, progress.Bar().captionColour);
-    EXPECT_EQ(12, progress.Bar().position);
-    EXPECT_EQ("=====>\n", trace.text());
+    m_progress.Report({ProgressEvent::Erasing}, "Now erasing the flash. Please wait.", Uploading(1, 3));
+    EXPECT_EQ("Now erasing the flash. Please wait.  (1/3)", m_progress.Bar().caption);
+    EXPECT_TRUE(m_progress.Bar().solid);
+    EXPECT_EQ(0x00FF00u, m_progress.Bar().captionColour);
+    EXPECT_EQ(12, m_progress.Bar().position);
+    EXPECT_EQ("=====>\n", trace.Text());
 
-    progress.Report({ProgressEvent::Packets, 1}, "", Uploading(1, 3));
-    EXPECT_EQ("8%  (1/3)", progress.Bar().caption);
-    EXPECT_FALSE(progress.Bar().solid);
-    EXPECT_EQ(kProgressCaptionBlack, progress.Bar().captionColour);
-    EXPECT_EQ(TransferOutcome::None, progress.Outcome());
+    m_progress.Report({ProgressEvent::Packets, 1}, "", Uploading(1, 3));
+    EXPECT_EQ("8%  (1/3)", m_progress.Bar().caption);
+    EXPECT_FALSE(m_progress.Bar().solid);
+    EXPECT_EQ(kProgressCaptionBlack, m_progress.Bar().captionColour);
+    EXPECT_EQ(TransferOutcome::None, m_progress.Outcome());
 }
 
 // An error shows its text or the standard one and leaves status and note; completion shows the standard text.
 TEST_F(CommandsProgressTest, EndsShowTheirTextsOnTheStatusLineAndInTheMessage) {
-    progress.Report({ProgressEvent::Error}, "The file is not selected.", kNoUpload);
-    progress.Report({ProgressEvent::Error}, "", kNoUpload);
+    m_progress.Report({ProgressEvent::Error}, "The file is not selected.", kNoUpload);
+    m_progress.Report({ProgressEvent::Error}, "", kNoUpload);
     EXPECT_EQ((std::vector<std::string>{"front", "message1 The file is not selected.", "front",
                                         "message1 Error occurred... Please check the displayed message of the STB"}),
-              ui.events);
-    EXPECT_TRUE(ui.statusLines.empty());
-    EXPECT_EQ(0, ui.noteHides);
-    EXPECT_EQ(TransferOutcome::Failed, progress.Outcome());
+              m_ui.events);
+    EXPECT_TRUE(m_ui.statusLines.empty());
+    EXPECT_EQ(0, m_ui.noteHides);
+    EXPECT_EQ(TransferOutcome::Failed, m_progress.Outcome());
 
-    ui.events.clear();
-    progress.Begin(2, "", "Downloading");
-    ui.statusLines.clear();
-    progress.Report({ProgressEvent::Completed}, "", kNoUpload);
-    EXPECT_EQ((std::vector<std::string>{"front", "message1 Completed"}), ui.events);
-    EXPECT_EQ(std::vector<std::string>{"   Completed"}, ui.statusLines);
-    EXPECT_EQ(1, ui.noteHides);
-    EXPECT_TRUE(ui.controls.empty()); // the port is closed: the buttons stay as they are
-    EXPECT_EQ(TransferOutcome::Completed, progress.Outcome());
+    m_ui.events.clear();
+    m_progress.Begin(2, "", "Downloading");
+    m_ui.statusLines.clear();
+    m_progress.Report({ProgressEvent::Completed}, "", kNoUpload);
+    EXPECT_EQ((std::vector<std::string>{"front", "message1 Completed"}), m_ui.events);
+    EXPECT_EQ(std::vector<std::string>{"   Completed"}, m_ui.statusLines);
+    EXPECT_EQ(1, m_ui.noteHides);
+    EXPECT_TRUE(m_ui.controls.empty()); // the port is closed: the buttons stay as they are
+    EXPECT_EQ(TransferOutcome::Completed, m_progress.Outcome());
 
-    progress.ClearOutcome();
-    EXPECT_EQ(TransferOutcome::None, progress.Outcome());
+    m_progress.ClearOutcome();
+    EXPECT_EQ(TransferOutcome::None, m_progress.Outcome());
 }

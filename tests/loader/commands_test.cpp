@@ -64,27 +64,27 @@ TEST_P(CommandsWholeFileTest, AWholeFileIsRequestedWithItsClassAndCompletes) {
     const Bytes contents = Pattern(2500, 0x61);
     WriteFile(param.name, contents);
     Connect();
-    ui.chosenFile = PathIn(param.name);
+    m_ui.chosenFile = PathIn(param.name);
 
     TraceCapture trace;
-    ASSERT_EQ(1, commands.OnBtnUploadStb());
-    EXPECT_FALSE(transfer.ForceMode());
+    ASSERT_EQ(1, m_commands.OnBtnUploadStb());
+    EXPECT_FALSE(m_transfer.ForceMode());
     EXPECT_EQ((std::vector<std::string>{"cursor not-allowed", "note Now trying connect to STB. Please wait.", "repaint",
                                         "cursor arrow"}),
-              ui.events);
-    EXPECT_EQ(std::vector<ConnectionControls>{RunningControls()}, ui.controls);
-    EXPECT_TRUE(trace.contains("OnBtnUploadStb\n--------> RequestSendFile : " + std::to_string(param.transferClass)));
+              m_ui.events);
+    EXPECT_EQ(std::vector<ConnectionControls>{RunningControls()}, m_ui.controls);
+    EXPECT_TRUE(trace.Contains("OnBtnUploadStb\n--------> RequestSendFile : " + std::to_string(param.transferClass)));
     ASSERT_TRUE(RunUntilFinished());
 
-    EXPECT_EQ(TransferOutcome::Completed, commands.Outcome());
+    EXPECT_EQ(TransferOutcome::Completed, m_commands.Outcome());
     // The line itself is pinned by the transfer tests; the request names the file's class.
-    const Bytes sent = simulator->receivedBytes();
+    const Bytes sent = m_simulator->ReceivedBytes();
     EXPECT_EQ(UploadRequest(param.requestByte), Bytes(sent.begin() + 25, sent.begin() + 29));
-    EXPECT_TRUE(ui.HasCaption("33%  (1/1)"));
-    EXPECT_EQ("100%  (1/1)", ui.bars.back().caption);
-    EXPECT_EQ("message1 Completed", ui.events.back());
-    EXPECT_EQ("   Completed", ui.statusLines.back());
-    EXPECT_EQ(ConnectionControlsFor(true), ui.controls.back());
+    EXPECT_TRUE(m_ui.HasCaption("33%  (1/1)"));
+    EXPECT_EQ("100%  (1/1)", m_ui.bars.back().caption);
+    EXPECT_EQ("message1 Completed", m_ui.events.back());
+    EXPECT_EQ("   Completed", m_ui.statusLines.back());
+    EXPECT_EQ(ConnectionControlsFor(true), m_ui.controls.back());
     EXPECT_EQ(PathIn(""), Remembered(kFolderValue));
     EXPECT_EQ(PathIn(param.name), Remembered(kFileNameValue));
 }
@@ -114,20 +114,20 @@ TEST_F(CommandsUploadTest, AFileOfNoKnownKindEmptyOrUnreadableIsNotAcceptableAnd
             WriteFile(c.name, *c.contents);
         for (const bool forceBefore : {false, true}) {
             SCOPED_TRACE(std::string(c.name) + (forceBefore ? " forced" : ""));
-            transfer.SetForceMode(forceBefore);
-            ui.events.clear();
-            ui.chosenFile = PathIn(c.name);
-            EXPECT_EQ(0, commands.OnBtnUploadStb());
-            EXPECT_EQ(c.events, ui.events);
-            EXPECT_EQ(c.forceModeAfter.value_or(forceBefore), transfer.ForceMode());
-            EXPECT_EQ(0u, transfer.SrcData().count());
-            EXPECT_EQ("", transfer.FilePath());
-            EXPECT_TRUE(ui.controls.empty());
+            m_transfer.SetForceMode(forceBefore);
+            m_ui.events.clear();
+            m_ui.chosenFile = PathIn(c.name);
+            EXPECT_EQ(0, m_commands.OnBtnUploadStb());
+            EXPECT_EQ(c.events, m_ui.events);
+            EXPECT_EQ(c.forceModeAfter.value_or(forceBefore), m_transfer.ForceMode());
+            EXPECT_EQ(0u, m_transfer.SrcData().Count());
+            EXPECT_EQ("", m_transfer.FilePath());
+            EXPECT_TRUE(m_ui.controls.empty());
             EXPECT_EQ(PathIn(c.name), Remembered(kFileNameValue)); // the choice itself is remembered
         }
     }
     RunFor(100ms);
-    EXPECT_TRUE(simulator->receivedBytes().empty());
+    EXPECT_TRUE(m_simulator->ReceivedBytes().empty());
 }
 
 TEST_F(CommandsUploadTest, ABlockFileOrTheForceModeBoxGoesThroughTheMonitorWithTheBlockInTheCaption) {
@@ -139,142 +139,142 @@ TEST_F(CommandsUploadTest, ABlockFileOrTheForceModeBoxGoesThroughTheMonitorWithT
     ReceiverBehaviour behaviour;
     behaviour.restartAfterBreakIn = 30ms;
     Connect(behaviour);
-    ui.chosenFile = PathIn("software.bin");
+    m_ui.chosenFile = PathIn("software.bin");
 
-    ASSERT_EQ(1, commands.OnBtnUploadStb());
-    EXPECT_TRUE(transfer.ForceMode());
-    EXPECT_EQ((std::vector<std::string>{"cursor not-allowed", "wait Reset your STB(s).", "cursor arrow"}), ui.events);
+    ASSERT_EQ(1, m_commands.OnBtnUploadStb());
+    EXPECT_TRUE(m_transfer.ForceMode());
+    EXPECT_EQ((std::vector<std::string>{"cursor not-allowed", "wait Reset your STB(s).", "cursor arrow"}), m_ui.events);
     // Trying the monitor, the monitor's prompt, connected.
     EXPECT_EQ((std::vector<std::string>{"   Try to connect with the monitor", "   Connected with the monitor",
                                         "   Connected"}),
-              ui.statusLines);
-    EXPECT_EQ("   Connected", connection.StatusText());
+              m_ui.statusLines);
+    EXPECT_EQ("   Connected", m_connection.StatusText());
     // One transfer at a time: neither command runs while the upload does, before its first block or midway.
     const auto secondCommandsRefused = [&] {
-        const std::size_t dialogs = ui.requests.size();
-        EXPECT_EQ(0, commands.OnBtnUploadStb());
-        EXPECT_EQ(0, commands.OnBtnDownloadPc());
-        EXPECT_EQ(dialogs, ui.requests.size());
-        EXPECT_EQ(0, ui.downloadChoices);
+        const std::size_t dialogs = m_ui.requests.size();
+        EXPECT_EQ(0, m_commands.OnBtnUploadStb());
+        EXPECT_EQ(0, m_commands.OnBtnDownloadPc());
+        EXPECT_EQ(dialogs, m_ui.requests.size());
+        EXPECT_EQ(0, m_ui.downloadChoices);
     };
     secondCommandsRefused();
-    ASSERT_TRUE(events.RunUntil([&] { return simulator->receivedBlocks().size() == 1; }, 20s));
+    ASSERT_TRUE(m_events.RunUntil([&] { return m_simulator->ReceivedBlocks().size() == 1; }, 20s));
     secondCommandsRefused();
     ASSERT_TRUE(RunUntilFinished());
-    EXPECT_FALSE(transfer.IsTransferRunning());
+    EXPECT_FALSE(m_transfer.IsTransferRunning());
 
-    EXPECT_EQ(TransferOutcome::Completed, commands.Outcome());
-    ASSERT_TRUE(simulator->waitForBlocks(3, 1s));
+    EXPECT_EQ(TransferOutcome::Completed, m_commands.Outcome());
+    ASSERT_TRUE(m_simulator->WaitForBlocks(3, 1s));
     EXPECT_EQ(Bytes(file.begin() + 128 + 1500, file.begin() + 2 * 128 + 1500 + 2200),
-              simulator->receivedBlocks()[1].bytes);
+              m_simulator->ReceivedBlocks()[1].bytes);
     // The second block: 2328 bytes in three packets.
     for (const char* caption : {"Now erasing the flash. Please wait.  (2/3)", "0%  (2/3)", "66%  (2/3)", "100%  (2/3)",
                                 "Now erasing the flash. Please wait.  (3/3)"})
-        EXPECT_TRUE(ui.HasCaption(caption)) << caption;
-    EXPECT_EQ("message1 Completed", ui.events.back());
+        EXPECT_TRUE(m_ui.HasCaption(caption)) << caption;
+    EXPECT_EQ("message1 Completed", m_ui.events.back());
 
     // The force mode box sends a whole file through the monitor as well.
     WriteFile("update.key", Pattern(300, 0x66));
-    ui.chosenFile = PathIn("update.key");
-    ui.forceModeBox = true;
+    m_ui.chosenFile = PathIn("update.key");
+    m_ui.forceModeBox = true;
     TraceCapture trace;
-    ASSERT_EQ(1, commands.OnBtnUploadStb());
-    EXPECT_TRUE(trace.contains("Emergency mode\n"));
+    ASSERT_EQ(1, m_commands.OnBtnUploadStb());
+    EXPECT_TRUE(trace.Contains("Emergency mode\n"));
     ASSERT_TRUE(RunUntilFinished());
-    ASSERT_TRUE(simulator->waitForBlocks(4, 1s));
-    EXPECT_EQ(kMonitorUpload, simulator->receivedBlocks()[3].transferClass);
-    EXPECT_EQ(Pattern(300, 0x66), simulator->receivedBlocks()[3].bytes);
+    ASSERT_TRUE(m_simulator->WaitForBlocks(4, 1s));
+    EXPECT_EQ(kMonitorUpload, m_simulator->ReceivedBlocks()[3].transferClass);
+    EXPECT_EQ(Pattern(300, 0x66), m_simulator->ReceivedBlocks()[3].bytes);
 }
 
 TEST_F(CommandsDownloadTest, TheChoiceAndTheFileStartTheDownloadAndTheUploadListIsEmptied) {
     const Bytes software = Pattern(3000, 0x68);
     ConnectWithDownload(DownloadKind::MainSoftware, software);
-    ASSERT_EQ(1, transfer.SrcData().append(BlockEntry(Pattern(10, 1), TransferClass::P2)));
-    ui.chosenFile = PathIn("main.bin");
+    ASSERT_EQ(1, m_transfer.SrcData().Append(BlockEntry(Pattern(10, 1), TransferClass::P2)));
+    m_ui.chosenFile = PathIn("main.bin");
 
     TraceCapture trace;
-    ASSERT_EQ(1, commands.OnBtnDownloadPc());
-    EXPECT_EQ(0u, transfer.SrcData().count());
-    EXPECT_EQ(FileDialogKind::SaveAs, ui.requests.at(0).kind);
-    EXPECT_TRUE(trace.contains("m_nReceiveFileType =0\n"));
-    EXPECT_TRUE(trace.contains("OnBtnDownloadPc\n"));
+    ASSERT_EQ(1, m_commands.OnBtnDownloadPc());
+    EXPECT_EQ(0u, m_transfer.SrcData().Count());
+    EXPECT_EQ(FileDialogKind::SaveAs, m_ui.requests.at(0).kind);
+    EXPECT_TRUE(trace.Contains("m_nReceiveFileType =0\n"));
+    EXPECT_TRUE(trace.Contains("OnBtnDownloadPc\n"));
     EXPECT_EQ((std::vector<std::string>{"cursor wait", "note Now trying connect to STB. Please wait.", "repaint",
                                         "cursor arrow"}),
-              ui.events);
-    EXPECT_EQ(std::vector<ConnectionControls>{RunningControls()}, ui.controls);
+              m_ui.events);
+    EXPECT_EQ(std::vector<ConnectionControls>{RunningControls()}, m_ui.controls);
     ASSERT_TRUE(RunUntilFinished());
 
-    EXPECT_EQ(TransferOutcome::Completed, commands.Outcome());
+    EXPECT_EQ(TransferOutcome::Completed, m_commands.Outcome());
     EXPECT_EQ(software, ReadFile("main.bin"));
-    EXPECT_EQ("   Downloading", ui.statusLines.at(0));
-    EXPECT_EQ("100%", ui.bars.back().caption);
+    EXPECT_EQ("   Downloading", m_ui.statusLines.at(0));
+    EXPECT_EQ("100%", m_ui.bars.back().caption);
     EXPECT_EQ(PathIn("main.bin"), Remembered(kFileNameValue));
 }
 
 // Without an open port neither command asks anything; a cancelled choice clears the path and sends nothing.
 TEST_F(CommandsDownloadTest, NothingStartsWithoutAPortAChoiceOrTheMonitor) {
-    ui.chosenFile = PathIn("update.key");
-    EXPECT_EQ(0, commands.OnBtnUploadStb());
-    EXPECT_EQ(0, commands.OnBtnDownloadPc());
-    EXPECT_TRUE(ui.requests.empty());
-    EXPECT_EQ(0, ui.downloadChoices);
-    EXPECT_TRUE(ui.events.empty());
+    m_ui.chosenFile = PathIn("update.key");
+    EXPECT_EQ(0, m_commands.OnBtnUploadStb());
+    EXPECT_EQ(0, m_commands.OnBtnDownloadPc());
+    EXPECT_TRUE(m_ui.requests.empty());
+    EXPECT_EQ(0, m_ui.downloadChoices);
+    EXPECT_TRUE(m_ui.events.empty());
 
     Connect();
-    ui.chosenFile.clear();
-    transfer.SetFilePath(PathIn("earlier.bin"));
-    EXPECT_EQ(0, commands.OnBtnUploadStb());
-    EXPECT_EQ(1u, ui.requests.size());
-    EXPECT_EQ("", transfer.FilePath());
-    EXPECT_TRUE(ui.events.empty());
+    m_ui.chosenFile.clear();
+    m_transfer.SetFilePath(PathIn("earlier.bin"));
+    EXPECT_EQ(0, m_commands.OnBtnUploadStb());
+    EXPECT_EQ(1u, m_ui.requests.size());
+    EXPECT_EQ("", m_transfer.FilePath());
+    EXPECT_TRUE(m_ui.events.empty());
     EXPECT_EQ("<none>", Remembered(kFileNameValue));
 
-    ui.requests.clear();
-    ui.downloadChoice.reset();
-    EXPECT_EQ(0, commands.OnBtnDownloadPc());
-    EXPECT_TRUE(ui.requests.empty());
+    m_ui.requests.clear();
+    m_ui.downloadChoice.reset();
+    EXPECT_EQ(0, m_commands.OnBtnDownloadPc());
+    EXPECT_TRUE(m_ui.requests.empty());
 
-    ui.downloadChoice = kReceiveChannel;
-    EXPECT_EQ(0, commands.OnBtnDownloadPc()); // no file chosen
-    EXPECT_EQ(1u, ui.requests.size());
-    EXPECT_EQ(kReceiveChannel, transfer.ReceiveFileType());
+    m_ui.downloadChoice = kReceiveChannel;
+    EXPECT_EQ(0, m_commands.OnBtnDownloadPc()); // no file chosen
+    EXPECT_EQ(1u, m_ui.requests.size());
+    EXPECT_EQ(kReceiveChannel, m_transfer.ReceiveFileType());
     RunFor(100ms);
-    EXPECT_TRUE(simulator->receivedBytes().empty());
-    EXPECT_TRUE(ui.controls.empty());
+    EXPECT_TRUE(m_simulator->ReceivedBytes().empty());
+    EXPECT_TRUE(m_ui.controls.empty());
 
     // Giving up on the monitor keeps the list and forgets the path: a download the receiver starts later cannot
     // take the upload's file.
     Bytes file;
     vorlane::testing::AppendBlock(file, 0xB1, Pattern(100, 0x67));
     WriteFile("software.bin", file);
-    ui.chosenFile = PathIn("software.bin");
-    ui.userClosesAfter = 200ms;
-    EXPECT_EQ(0, commands.OnBtnUploadStb());
-    EXPECT_EQ(1u, transfer.SrcData().count());
-    EXPECT_EQ(TransferState::Idle, transfer.State());
-    EXPECT_EQ(TransferOutcome::None, commands.Outcome());
-    EXPECT_EQ("", transfer.FilePath());
-    EXPECT_FALSE(transfer.IsTransferRunning());
+    m_ui.chosenFile = PathIn("software.bin");
+    m_ui.userClosesAfter = 200ms;
+    EXPECT_EQ(0, m_commands.OnBtnUploadStb());
+    EXPECT_EQ(1u, m_transfer.SrcData().Count());
+    EXPECT_EQ(TransferState::Idle, m_transfer.State());
+    EXPECT_EQ(TransferOutcome::None, m_commands.Outcome());
+    EXPECT_EQ("", m_transfer.FilePath());
+    EXPECT_FALSE(m_transfer.IsTransferRunning());
 
     // A request that could not be sent leaves the loader free.
-    EXPECT_EQ(0, commands.StartDownload(kReceivePreSetting + 1, PathIn("none.bin")));
-    EXPECT_FALSE(transfer.IsTransferRunning());
-    EXPECT_EQ(ConnectionControlsFor(true), ui.controls.back());
-    EXPECT_EQ(1, commands.StartDownload(kReceiveMainSoftware, PathIn("main.bin")));
-    EXPECT_TRUE(transfer.IsTransferRunning());
+    EXPECT_EQ(0, m_commands.StartDownload(kReceivePreSetting + 1, PathIn("none.bin")));
+    EXPECT_FALSE(m_transfer.IsTransferRunning());
+    EXPECT_EQ(ConnectionControlsFor(true), m_ui.controls.back());
+    EXPECT_EQ(1, m_commands.StartDownload(kReceiveMainSoftware, PathIn("main.bin")));
+    EXPECT_TRUE(m_transfer.IsTransferRunning());
 }
 
 TEST_F(CommandsDownloadTest, ADownloadStartedWithoutAPathAsksForTheFile) {
     const Bytes channel = Pattern(2000, 0x69);
     ConnectWithDownload(DownloadKind::Channel, channel);
-    ui.chosenFile = PathIn("channel.bin");
-    transfer.SetReceiveFileType(kReceiveChannel);
-    transfer.RequestDownload(kReceiveChannel);
+    m_ui.chosenFile = PathIn("channel.bin");
+    m_transfer.SetReceiveFileType(kReceiveChannel);
+    m_transfer.RequestDownload(kReceiveChannel);
     ASSERT_TRUE(RunUntilFinished());
 
-    ASSERT_EQ(1u, ui.requests.size());
-    EXPECT_EQ(FileDialogKind::SaveAs, ui.requests[0].kind);
-    EXPECT_EQ(TransferOutcome::Completed, commands.Outcome());
+    ASSERT_EQ(1u, m_ui.requests.size());
+    EXPECT_EQ(FileDialogKind::SaveAs, m_ui.requests[0].kind);
+    EXPECT_EQ(TransferOutcome::Completed, m_commands.Outcome());
     const Bytes stored = ReadFile("channel.bin");
     ASSERT_EQ(channel.size(), stored.size());
     EXPECT_EQ(0xB2, stored[0x41]); // the rebuilt header
@@ -285,14 +285,14 @@ TEST_F(CommandsDownloadTest, ALostDeviceShowsDisconnectedAndTheClosedPortsButton
     SimulatorFaults faults;
     faults.closeAfterPacket = 1;
     ConnectWithDownload(DownloadKind::MainSoftware, Pattern(4000, 0x6A), faults);
-    ui.chosenFile = PathIn("main.bin");
-    ASSERT_EQ(1, commands.OnBtnDownloadPc());
+    m_ui.chosenFile = PathIn("main.bin");
+    ASSERT_EQ(1, m_commands.OnBtnDownloadPc());
     ASSERT_TRUE(RunUntilFinished());
 
-    EXPECT_EQ(TransferOutcome::Failed, commands.Outcome());
-    EXPECT_FALSE(port.IsOpen());
-    EXPECT_EQ("   Disconnected", connection.StatusText());
-    EXPECT_NE(ui.statusLines.end(), std::find(ui.statusLines.begin(), ui.statusLines.end(), "   Disconnected"));
-    EXPECT_NE(ui.controls.end(), std::find(ui.controls.begin(), ui.controls.end(), ConnectionControlsFor(false)));
+    EXPECT_EQ(TransferOutcome::Failed, m_commands.Outcome());
+    EXPECT_FALSE(m_port.IsOpen());
+    EXPECT_EQ("   Disconnected", m_connection.StatusText());
+    EXPECT_NE(m_ui.statusLines.end(), std::find(m_ui.statusLines.begin(), m_ui.statusLines.end(), "   Disconnected"));
+    EXPECT_NE(m_ui.controls.end(), std::find(m_ui.controls.begin(), m_ui.controls.end(), ConnectionControlsFor(false)));
     EXPECT_FALSE(std::filesystem::exists(PathIn("main.bin")));
 }

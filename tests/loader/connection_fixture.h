@@ -28,7 +28,7 @@ public:
     ScratchSerialFolder() {
         if (const char* old = std::getenv("VORLANE_SERIAL_DIR"))
             m_saved = old;
-        setenv("VORLANE_SERIAL_DIR", m_scratch.path().c_str(), 1);
+        setenv("VORLANE_SERIAL_DIR", m_scratch.Path().c_str(), 1);
     }
     ~ScratchSerialFolder() {
         m_saved.empty() ? unsetenv("VORLANE_SERIAL_DIR") : setenv("VORLANE_SERIAL_DIR", m_saved.c_str(), 1);
@@ -36,9 +36,9 @@ public:
     ScratchSerialFolder(const ScratchSerialFolder&) = delete;
     ScratchSerialFolder& operator=(const ScratchSerialFolder&) = delete;
 
-    bool valid() const { return m_scratch.valid(); }
-    std::string portPath(int portNumber) const { return m_scratch.PathIn("COM" + std::to_string(portNumber)); }
-    const std::filesystem::path& folder() const { return m_scratch.path(); }
+    bool Valid() const { return m_scratch.Valid(); }
+    std::string PortPath(int portNumber) const { return m_scratch.PathIn("COM" + std::to_string(portNumber)); }
+    const std::filesystem::path& Folder() const { return m_scratch.Path(); }
 
 private:
     ScratchFolder m_scratch{"vorlane-ports"};
@@ -49,16 +49,16 @@ private:
 class ConnectionPieces : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(ports.valid());
-        ASSERT_TRUE(port.Create(nullptr, nullptr, 40960, 4096));
-        texts.Load("/nonexistent-folder");
+        ASSERT_TRUE(m_ports.Valid());
+        ASSERT_TRUE(m_port.Create(nullptr, nullptr, 40960, 4096));
+        m_texts.Load("/nonexistent-folder");
     }
 
-    ScratchSerialFolder ports;
-    CountingSettingsStore store;
-    LanguageTexts texts;
-    RecordingTransferUi ui;
-    SerialPort port;
+    ScratchSerialFolder m_ports;
+    CountingSettingsStore mStore;
+    LanguageTexts m_texts;
+    RecordingTransferUi m_ui;
+    SerialPort m_port;
 };
 
 } // namespace vorlane::testing

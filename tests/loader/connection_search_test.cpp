@@ -8,7 +8,7 @@
 
 using namespace vorlane;
 using namespace vorlane::testing;
-using vorlane::test::PseudoTerminal;
+using vorlane::testing::PseudoTerminal;
 using namespace std::chrono_literals;
 
 namespace {
@@ -21,20 +21,20 @@ class PortSearchTest : public ConnectionPieces {
 protected:
     void SetUp() override {
         ConnectionPieces::SetUp();
-        connection.Start();
+        m_connection.Start();
     }
 
     SimulatedReceiver& StartReceiver(int portNumber, bool identifies = true) {
         SimulatorConfig config;
-        config.linkPath = ports.portPath(portNumber);
+        config.linkPath = m_ports.PortPath(portNumber);
         config.behaviour.faults.withoutIdentification = !identifies;
-        receivers.push_back(std::make_unique<SimulatedReceiver>(config));
-        EXPECT_EQ(1, receivers.back()->start());
-        return *receivers.back();
+        m_receivers.push_back(std::make_unique<SimulatedReceiver>(config));
+        EXPECT_EQ(1, m_receivers.back()->Start());
+        return *m_receivers.back();
     }
 
-    std::vector<std::unique_ptr<SimulatedReceiver>> receivers;
-    Connection connection{port, store, texts, ui, kSearchPauses};
+    std::vector<std::unique_ptr<SimulatedReceiver>> m_receivers;
+    Connection m_connection{m_port, mStore, m_texts, m_ui, kSearchPauses};
 };
 
 } // namespace
@@ -44,22 +44,22 @@ TEST_F(PortSearchTest, HighestAnsweringPortIsFoundFirst) {
     SimulatedReceiver& com5 = StartReceiver(5);
 
     TraceCapture trace;
-    ASSERT_EQ(1, connection.AutoConnectCommand());
-    EXPECT_EQ(5, connection.Settings().PortNumber());
-    EXPECT_TRUE(port.IsOpen());
-    EXPECT_FALSE(SerialDevice::probe(ports.portPath(5))); // held by the open port
-    EXPECT_TRUE(trace.contains("Detect port : 5\n"));
-    EXPECT_TRUE(trace.contains("buf : \r\nKX70RS"));
-    EXPECT_TRUE(trace.contains("OK port!!!"));
-    EXPECT_FALSE(trace.contains("Detect port : 2\n"));
+    ASSERT_EQ(1, m_connection.AutoConnectCommand());
+    EXPECT_EQ(5, m_connection.Settings().PortNumber());
+    EXPECT_TRUE(m_port.IsOpen());
+    EXPECT_FALSE(SerialDevice::Probe(m_ports.PortPath(5))); // held by the open port
+    EXPECT_TRUE(trace.Contains("Detect port : 5\n"));
+    EXPECT_TRUE(trace.Contains("buf : \r\nKX70RS"));
+    EXPECT_TRUE(trace.Contains("OK port!!!"));
+    EXPECT_FALSE(trace.Contains("Detect port : 2\n"));
     EXPECT_EQ((std::vector<std::string>{"cursor not-allowed", "message1 COM port searching OK!", "cursor arrow"}),
-              ui.events);
-    EXPECT_EQ("   Connected", connection.StatusText());
-    EXPECT_EQ(ConnectionControlsFor(true), connection.Controls());
+              m_ui.events);
+    EXPECT_EQ("   Connected", m_connection.StatusText());
+    EXPECT_EQ(ConnectionControlsFor(true), m_connection.Controls());
 
     // The search's wake-up, then the Connect command's own.
-    EXPECT_EQ(2 * kWakeUpLength, com5.receivedBytes().size());
-    EXPECT_TRUE(com2.receivedBytes().empty());
+    EXPECT_EQ(2 * kWakeUpLength, com5.ReceivedBytes().size());
+    EXPECT_TRUE(com2.ReceivedBytes().empty());
 }
 
 TEST_F(PortSearchTest, PortAnsweringWithoutIdentificationIsClosedAndSkipped) {
@@ -67,62 +67,62 @@ TEST_F(PortSearchTest, PortAnsweringWithoutIdentificationIsClosedAndSkipped) {
     SimulatedReceiver& silentOne = StartReceiver(5, false);
 
     TraceCapture trace;
-    ASSERT_EQ(1, connection.SearchPort());
-    EXPECT_EQ(2, connection.Settings().PortNumber());
-    EXPECT_TRUE(trace.contains("Detect port : 5\n"));
-    EXPECT_TRUE(trace.contains("Detect port : 2\n"));
-    EXPECT_EQ(kWakeUpLength, silentOne.receivedBytes().size());
-    EXPECT_FALSE(silentOne.sentBytes().empty()); // it did answer, just not as a receiver of ours
-    EXPECT_TRUE(SerialDevice::probe(ports.portPath(5)));
-    EXPECT_FALSE(SerialDevice::probe(ports.portPath(2)));
+    ASSERT_EQ(1, m_connection.SearchPort());
+    EXPECT_EQ(2, m_connection.Settings().PortNumber());
+    EXPECT_TRUE(trace.Contains("Detect port : 5\n"));
+    EXPECT_TRUE(trace.Contains("Detect port : 2\n"));
+    EXPECT_EQ(kWakeUpLength, silentOne.ReceivedBytes().size());
+    EXPECT_FALSE(silentOne.SentBytes().empty()); // it did answer, just not as a receiver of ours
+    EXPECT_TRUE(SerialDevice::Probe(m_ports.PortPath(5)));
+    EXPECT_FALSE(SerialDevice::Probe(m_ports.PortPath(2)));
 }
 
 // Without any port the port index stays; with only a port that gives no identification the search ends there,
 // failed and closed.
 TEST_F(PortSearchTest, NoReceiverFailsWithThePortClosed) {
-    ASSERT_EQ(1, connection.SetPortAndSpeed(9, 11));
-    EXPECT_EQ(0, connection.SearchPort());
-    EXPECT_EQ(10, connection.Settings().PortNumber());
+    ASSERT_EQ(1, m_connection.SetPortAndSpeed(9, 11));
+    EXPECT_EQ(0, m_connection.SearchPort());
+    EXPECT_EQ(10, m_connection.Settings().PortNumber());
 
     StartReceiver(4, false);
-    EXPECT_EQ(0, connection.AutoConnectCommand());
-    EXPECT_FALSE(port.IsOpen());
+    EXPECT_EQ(0, m_connection.AutoConnectCommand());
+    EXPECT_FALSE(m_port.IsOpen());
     // The search alone, then the command: never a message box.
     const std::string failed = "message1 COM port searching fail!";
     EXPECT_EQ((std::vector<std::string>{"cursor not-allowed", failed, "cursor arrow", "cursor not-allowed", failed,
                                         "cursor arrow"}),
-              ui.events);
-    EXPECT_EQ("   Connection failed", connection.StatusText());
-    EXPECT_EQ(ConnectionControlsFor(false), connection.Controls());
-    EXPECT_EQ(4, connection.Settings().PortNumber()); // the lowest port that could be opened
+              m_ui.events);
+    EXPECT_EQ("   Connection failed", m_connection.StatusText());
+    EXPECT_EQ(ConnectionControlsFor(false), m_connection.Controls());
+    EXPECT_EQ(4, m_connection.Settings().PortNumber()); // the lowest port that could be opened
 }
 
 TEST_F(PortSearchTest, SearchWhileConnectedClosesTheOldPortFirst) {
     StartReceiver(3);
-    ASSERT_EQ(1, connection.SetPortAndSpeed(2, 11));
-    ASSERT_EQ(1, connection.ConnectCommand());
-    ASSERT_EQ(1, connection.SearchPort());
-    EXPECT_EQ(3, connection.Settings().PortNumber());
-    EXPECT_TRUE(port.IsOpen());
+    ASSERT_EQ(1, m_connection.SetPortAndSpeed(2, 11));
+    ASSERT_EQ(1, m_connection.ConnectCommand());
+    ASSERT_EQ(1, m_connection.SearchPort());
+    EXPECT_EQ(3, m_connection.Settings().PortNumber());
+    EXPECT_TRUE(m_port.IsOpen());
 }
 
 TEST_F(PortSearchTest, IdentificationArrivingInPiecesIsFound) {
     PseudoTerminal receiver;
-    ASSERT_EQ(0, symlink(receiver.slavePath().c_str(), ports.portPath(1).c_str()));
-    Connection slowLine(port, store, texts, ui, ConnectionPauses{0, 0, 0, 500});
+    ASSERT_EQ(0, symlink(receiver.SlavePath().c_str(), m_ports.PortPath(1).c_str()));
+    Connection slowLine(m_port, mStore, m_texts, m_ui, ConnectionPauses{0, 0, 0, 500});
     slowLine.Start();
     // A slow line: the text shows up in two parts, the second well after the first was read.
     std::thread answer([&] {
         // Reads on the master fail until the search opens the port, so keep trying for a while.
         std::size_t woken = 0;
         for (int attempt = 0; attempt < 200 && woken < kWakeUpLength; ++attempt) {
-            woken += receiver.receive(kWakeUpLength - woken, 10).size();
+            woken += receiver.Receive(kWakeUpLength - woken, 10).size();
             std::this_thread::sleep_for(10ms);
         }
         std::this_thread::sleep_for(50ms);
-        receiver.send("\r\nKX7");
+        receiver.Send("\r\nKX7");
         std::this_thread::sleep_for(150ms);
-        receiver.send("0RS digital satellite receiver\r\n");
+        receiver.Send("0RS digital satellite receiver\r\n");
     });
     const int found = slowLine.SearchPort();
     answer.join();

@@ -6,7 +6,7 @@
 
 using namespace vorlane;
 using namespace vorlane::testing;
-using vorlane::test::PseudoTerminal;
+using vorlane::testing::PseudoTerminal;
 
 namespace {
 
@@ -32,100 +32,102 @@ class ConnectionTest : public ConnectionPieces {
 protected:
     void SetUp() override {
         ConnectionPieces::SetUp();
-        ASSERT_TRUE(pty.valid());
-        connection.SetTransferControl(&transfer);
+        ASSERT_TRUE(m_pty.Valid());
+        m_connection.SetTransferControl(&m_transfer);
     }
 
-    void LinkPty(int portNumber) { ASSERT_EQ(0, symlink(pty.slavePath().c_str(), ports.portPath(portNumber).c_str())); }
+    void LinkPty(int portNumber) {
+        ASSERT_EQ(0, symlink(m_pty.SlavePath().c_str(), m_ports.PortPath(portNumber).c_str()));
+    }
 
-    PseudoTerminal pty;
-    RecordingTransfer transfer;
-    Connection connection{port, store, texts, ui, ConnectionPauses{0, 0, 0, 0}};
+    PseudoTerminal m_pty;
+    RecordingTransfer m_transfer;
+    Connection m_connection{m_port, mStore, m_texts, m_ui, ConnectionPauses{0, 0, 0, 0}};
 };
 
 } // namespace
 
 TEST_F(ConnectionTest, StartsDisconnectedRefusesValuesOutsideTheListsAndStoresAllEightOnceAtTheEnd) {
-    connection.Start();
-    EXPECT_EQ("   Disconnected", connection.StatusText());
-    EXPECT_EQ(kDisconnectedControls, connection.Controls());
-    EXPECT_EQ(0, store.writes);                      // nothing is written at the start
-    EXPECT_EQ(0, connection.SetPortAndSpeed(16, 0)); // outside their lists
-    EXPECT_EQ(0, connection.SetPortAndSpeed(0, 16));
+    m_connection.Start();
+    EXPECT_EQ("   Disconnected", m_connection.StatusText());
+    EXPECT_EQ(kDisconnectedControls, m_connection.Controls());
+    EXPECT_EQ(0, mStore.writes);                       // nothing is written at the start
+    EXPECT_EQ(0, m_connection.SetPortAndSpeed(16, 0)); // outside their lists
+    EXPECT_EQ(0, m_connection.SetPortAndSpeed(0, 16));
 
-    connection.Finish();
-    EXPECT_EQ(8, store.writes);
-    EXPECT_EQ(8u, store.ValueCount());
-    EXPECT_EQ(11u, store.ReadNumber(kSerialSettingsKey, "Bart", 0));
-    EXPECT_EQ(3u, store.ReadNumber(kSerialSettingsKey, "DataBit", 0));
-    EXPECT_EQ(5000u, store.ReadNumber(kSerialSettingsKey, "Timeout2", 0));
-    EXPECT_EQ(0u, store.ReadNumber(kSerialSettingsKey, "Comport", 99));
+    m_connection.Finish();
+    EXPECT_EQ(8, mStore.writes);
+    EXPECT_EQ(8u, mStore.ValueCount());
+    EXPECT_EQ(11u, mStore.ReadNumber(kSerialSettingsKey, "Bart", 0));
+    EXPECT_EQ(3u, mStore.ReadNumber(kSerialSettingsKey, "DataBit", 0));
+    EXPECT_EQ(5000u, mStore.ReadNumber(kSerialSettingsKey, "Timeout2", 0));
+    EXPECT_EQ(0u, mStore.ReadNumber(kSerialSettingsKey, "Comport", 99));
 
-    connection.Finish();
-    EXPECT_EQ(8, store.writes);
-    EXPECT_EQ(1, connection.SetPortAndSpeed(15, 0));
-    EXPECT_EQ(16, connection.Settings().PortNumber());
+    m_connection.Finish();
+    EXPECT_EQ(8, mStore.writes);
+    EXPECT_EQ(1, m_connection.SetPortAndSpeed(15, 0));
+    EXPECT_EQ(16, m_connection.Settings().PortNumber());
 }
 
 TEST_F(ConnectionTest, DestructionStoresOnlyWhatWasRead) {
-    ASSERT_EQ(1, store.WriteNumber(kSerialSettingsKey, "Bart", 6));
-    store.writes = 0;
-    { Connection neverStarted(port, store, texts, ui); }
-    EXPECT_EQ(0, store.writes);
+    ASSERT_EQ(1, mStore.WriteNumber(kSerialSettingsKey, "Bart", 6));
+    mStore.writes = 0;
+    { Connection neverStarted(m_port, mStore, m_texts, m_ui); }
+    EXPECT_EQ(0, mStore.writes);
     {
-        Connection started(port, store, texts, ui);
+        Connection started(m_port, mStore, m_texts, m_ui);
         started.Start();
         ASSERT_EQ(1, started.SetPortAndSpeed(2, 13));
     }
-    EXPECT_EQ(8, store.writes);
-    EXPECT_EQ(2u, store.ReadNumber(kSerialSettingsKey, "Comport", 0));
-    EXPECT_EQ(13u, store.ReadNumber(kSerialSettingsKey, "Bart", 0));
+    EXPECT_EQ(8, mStore.writes);
+    EXPECT_EQ(2u, mStore.ReadNumber(kSerialSettingsKey, "Comport", 0));
+    EXPECT_EQ(13u, mStore.ReadNumber(kSerialSettingsKey, "Bart", 0));
 }
 
 TEST_F(ConnectionTest, ConnectOpensTheChosenPortAtItsSpeedAndWakesTheReceiverUntilDisconnect) {
-    connection.Start();
-    ASSERT_EQ(1, connection.SetPortAndSpeed(2, 6)); // COM3 at 9600
+    m_connection.Start();
+    ASSERT_EQ(1, m_connection.SetPortAndSpeed(2, 6)); // COM3 at 9600
     // Before it exists the port is named and reported as failed.
-    EXPECT_EQ(0, connection.ConnectCommand());
-    EXPECT_FALSE(port.IsOpen());
-    EXPECT_EQ(std::vector<std::string>{"box Can't use Comport #3"}, ui.events);
-    EXPECT_EQ("   Connection failed", connection.StatusText());
-    EXPECT_EQ(kDisconnectedControls, connection.Controls());
-    EXPECT_EQ(0, transfer.idleCalls);
+    EXPECT_EQ(0, m_connection.ConnectCommand());
+    EXPECT_FALSE(m_port.IsOpen());
+    EXPECT_EQ(std::vector<std::string>{"box Can't use Comport #3"}, m_ui.events);
+    EXPECT_EQ("   Connection failed", m_connection.StatusText());
+    EXPECT_EQ(kDisconnectedControls, m_connection.Controls());
+    EXPECT_EQ(0, m_transfer.idleCalls);
 
     LinkPty(3);
-    ui.events.clear();
+    m_ui.events.clear();
     TraceCapture trace;
-    ASSERT_EQ(1, connection.ConnectCommand());
-    EXPECT_TRUE(port.IsOpen());
-    EXPECT_TRUE(trace.contains("m_infPort.m_Comport = 3\n"));
-    EXPECT_TRUE(trace.contains("Connected"));
-    EXPECT_EQ("   Connected", connection.StatusText());
-    EXPECT_EQ(kConnectedControls, connection.Controls());
-    EXPECT_EQ(1, transfer.idleCalls);
-    EXPECT_EQ(1, transfer.monitorClears);
-    EXPECT_TRUE(ui.events.empty());
+    ASSERT_EQ(1, m_connection.ConnectCommand());
+    EXPECT_TRUE(m_port.IsOpen());
+    EXPECT_TRUE(trace.Contains("m_infPort.m_Comport = 3\n"));
+    EXPECT_TRUE(trace.Contains("Connected"));
+    EXPECT_EQ("   Connected", m_connection.StatusText());
+    EXPECT_EQ(kConnectedControls, m_connection.Controls());
+    EXPECT_EQ(1, m_transfer.idleCalls);
+    EXPECT_EQ(1, m_transfer.monitorClears);
+    EXPECT_TRUE(m_ui.events.empty());
 
     // The port holds the terminal exclusively; a second descriptor can still read its speed. (A pseudo-terminal
     // always reports 8-bit characters, so the byte size is checked on the settings instead.)
-    const int fd = ::open(pty.slavePath().c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(m_pty.SlavePath().c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     ASSERT_GE(fd, 0);
-    EXPECT_EQ(9600u, readTerminalSpeed(fd));
+    EXPECT_EQ(9600u, ReadTerminalSpeed(fd));
     ::close(fd);
 
-    EXPECT_EQ(WakeUpBytes(), pty.receive(25));
+    EXPECT_EQ(WakeUpBytes(), m_pty.Receive(25));
 
     // Disconnect closes, stops the break-in and returns to idle.
-    connection.DisconnectCommand();
-    EXPECT_FALSE(port.IsOpen());
-    EXPECT_TRUE(trace.contains("Disconnected"));
-    EXPECT_EQ("   Disconnected", connection.StatusText());
-    EXPECT_EQ(kDisconnectedControls, connection.Controls());
-    EXPECT_EQ(1, transfer.breakInStops);
-    EXPECT_EQ(2, transfer.idleCalls); // once by the connect, once by the disconnect
+    m_connection.DisconnectCommand();
+    EXPECT_FALSE(m_port.IsOpen());
+    EXPECT_TRUE(trace.Contains("Disconnected"));
+    EXPECT_EQ("   Disconnected", m_connection.StatusText());
+    EXPECT_EQ(kDisconnectedControls, m_connection.Controls());
+    EXPECT_EQ(1, m_transfer.breakInStops);
+    EXPECT_EQ(2, m_transfer.idleCalls); // once by the connect, once by the disconnect
 
     // Finish closes an open port.
-    ASSERT_EQ(1, connection.ConnectPort());
-    connection.Finish();
-    EXPECT_FALSE(port.IsOpen());
+    ASSERT_EQ(1, m_connection.ConnectPort());
+    m_connection.Finish();
+    EXPECT_FALSE(m_port.IsOpen());
 }

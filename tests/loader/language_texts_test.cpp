@@ -63,50 +63,50 @@ void ExpectTexts(const LanguageTexts& texts, const std::vector<std::string>& exp
 // without a file the built-in texts (translated when a translation is set), with one its lines from the second on;
 // of several folders the first whose file opens gives all texts.
 TEST(LanguageTextsTest, IniContentGivesTheTexts) {
-    enum Holds { Nothing, File, Folder };
-    enum How { FromFolders, Translated, FromWorkingFolder };
+    enum Holds { kNothing, kFile, kFolder };
+    enum How { kFromFolders, kTranslated, kFromWorkingFolder };
     struct Case {
         const char* what;
         std::vector<Holds> folders;
         std::string bytes; // of each file; in a row of several folders "heading\nfolder <n>\n"
         std::vector<std::string> texts;
-        How how = FromFolders;
+        How how = kFromFolders;
     };
     std::vector<std::string> translated;
     for (const std::string& text : kBuiltInTexts)
         translated.push_back("de:" + text);
     const std::vector<Case> cases = {
-        {"no file", {Nothing}, "", kBuiltInTexts},
-        {"folder named like the file", {Folder}, "", kBuiltInTexts},
-        {"no file, translated", {Nothing}, "", translated, Translated},
-        {"file wins over the translation", {File}, NumberedLines(30), LinesFromTwo(29), Translated},
-        {"plain load reads the working folder", {File}, NumberedLines(4), LinesFromTwo(3), FromWorkingFolder},
-        {"empty file", {File}, "", {}},
-        {"heading only", {File}, NumberedLines(1), {}},
-        {"shorter than the table", {File}, NumberedLines(4), LinesFromTwo(3)},
-        {"full table", {File}, NumberedLines(30), LinesFromTwo(29)},
-        {"later lines ignored", {File}, NumberedLines(40), LinesFromTwo(29)},
-        {"last line without line end", {File}, "heading\nline 2\nline 3", LinesFromTwo(2)},
-        {"CR LF line ends", {File}, NumberedLines(4, "\r\n"), LinesFromTwo(3)},
+        {"no file", {kNothing}, "", kBuiltInTexts},
+        {"folder named like the file", {kFolder}, "", kBuiltInTexts},
+        {"no file, translated", {kNothing}, "", translated, kTranslated},
+        {"file wins over the translation", {kFile}, NumberedLines(30), LinesFromTwo(29), kTranslated},
+        {"plain load reads the working folder", {kFile}, NumberedLines(4), LinesFromTwo(3), kFromWorkingFolder},
+        {"empty file", {kFile}, "", {}},
+        {"heading only", {kFile}, NumberedLines(1), {}},
+        {"shorter than the table", {kFile}, NumberedLines(4), LinesFromTwo(3)},
+        {"full table", {kFile}, NumberedLines(30), LinesFromTwo(29)},
+        {"later lines ignored", {kFile}, NumberedLines(40), LinesFromTwo(29)},
+        {"last line without line end", {kFile}, "heading\nline 2\nline 3", LinesFromTwo(2)},
+        {"CR LF line ends", {kFile}, NumberedLines(4, "\r\n"), LinesFromTwo(3)},
         {"lone CR and spaces kept",
-         {File},
+         {kFile},
          "heading\r\n\r\n  padded  \r\ninner\rcr\r\n",
          {"", "  padded  ", "inner\rcr"}},
         {"bytes kept as held",
-         {File},
+         {kFile},
          "Titel\nVerbindung pr\xFC"
          "fen \xE4\xF6\xDF\n\xA0\xFF\n",
          {"Verbindung pr\xFC"
           "fen \xE4\xF6\xDF",
           "\xA0\xFF"}},
         {"overlong line cut to its slot",
-         {File},
+         {kFile},
          "heading\n" + std::string(600, 'x') + "\nnext\n",
          {std::string(LanguageTexts::kMaxTextLength, 'x'), "next"}},
-        {"no file anywhere", {Nothing, Nothing, Nothing}, "", kBuiltInTexts},
-        {"only the last", {Nothing, Nothing, File}, "", {"folder 2"}},
-        {"a folder named like the file is passed over", {Folder, File, File}, "", {"folder 1"}},
-        {"the first of several", {File, Nothing, File}, "", {"folder 0"}},
+        {"no file anywhere", {kNothing, kNothing, kNothing}, "", kBuiltInTexts},
+        {"only the last", {kNothing, kNothing, kFile}, "", {"folder 2"}},
+        {"a folder named like the file is passed over", {kFolder, kFile, kFile}, "", {"folder 1"}},
+        {"the first of several", {kFile, kNothing, kFile}, "", {"folder 0"}},
     };
     ASSERT_EQ(static_cast<std::size_t>(LanguageTexts::kCount), kBuiltInTexts.size());
     LanguageTexts reused; // loading again starts from an empty table
@@ -115,18 +115,18 @@ TEST(LanguageTextsTest, IniContentGivesTheTexts) {
         const ScratchFolder scratch("vorlane-language");
         std::vector<fs::path> folders;
         for (std::size_t i = 0; i < c.folders.size(); ++i) {
-            folders.push_back(scratch.path() / std::to_string(i));
+            folders.push_back(scratch.Path() / std::to_string(i));
             fs::create_directories(folders.back());
             const std::string bytes = c.folders.size() > 1 ? "heading\nfolder " + std::to_string(i) + "\n" : c.bytes;
-            if (c.folders[i] == File)
+            if (c.folders[i] == kFile)
                 std::ofstream(folders.back() / "language.ini", std::ios::binary) << bytes;
-            if (c.folders[i] == Folder)
+            if (c.folders[i] == kFolder)
                 fs::create_directory(folders.back() / "language.ini");
         }
         LanguageTexts texts;
-        if (c.how == Translated)
+        if (c.how == kTranslated)
             texts.SetDefaultTranslation([](const char* english) { return std::string("de:") + english; });
-        if (c.how == FromWorkingFolder) {
+        if (c.how == kFromWorkingFolder) {
             const fs::path previous = fs::current_path();
             fs::current_path(folders[0]);
             texts.Load();
@@ -136,7 +136,7 @@ TEST(LanguageTextsTest, IniContentGivesTheTexts) {
         } else {
             texts.Load(folders[0]);
             reused.Load(folders[0]);
-            if (c.how == FromFolders)
+            if (c.how == kFromFolders)
                 ExpectTexts(reused, c.texts);
         }
         ExpectTexts(texts, c.texts);

@@ -21,14 +21,15 @@ struct CommandResult {
 class SearchCommandTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(ports.valid());
+        ASSERT_TRUE(m_ports.Valid());
         // The command stores the port it found; keep that away from the user's own settings.
         if (const char* old = std::getenv("XDG_CONFIG_HOME"))
-            savedConfigHome = old;
-        setenv("XDG_CONFIG_HOME", ports.folder().c_str(), 1);
+            m_savedConfigHome = old;
+        setenv("XDG_CONFIG_HOME", m_ports.Folder().c_str(), 1);
     }
     void TearDown() override {
-        savedConfigHome.empty() ? unsetenv("XDG_CONFIG_HOME") : setenv("XDG_CONFIG_HOME", savedConfigHome.c_str(), 1);
+        m_savedConfigHome.empty() ? unsetenv("XDG_CONFIG_HOME")
+                                  : setenv("XDG_CONFIG_HOME", m_savedConfigHome.c_str(), 1);
     }
 
     CommandResult RunSearch() {
@@ -43,10 +44,10 @@ protected:
         return result;
     }
 
-    std::string SettingsFile() const { return (ports.folder() / "Vorlane" / "Vorlane.ini").string(); }
+    std::string SettingsFile() const { return (m_ports.Folder() / "Vorlane" / "Vorlane.ini").string(); }
 
-    ScratchSerialFolder ports;
-    std::string savedConfigHome;
+    ScratchSerialFolder m_ports;
+    std::string m_savedConfigHome;
 };
 
 } // namespace
@@ -60,14 +61,14 @@ TEST_F(SearchCommandTest, FindsAReceiverThatAnswersAtOnceOrLateAndStoresItsPortA
     for (const auto delay : {0ms, 450ms}) {
         SCOPED_TRACE(delay.count());
         SimulatorConfig config;
-        config.linkPath = ports.portPath(5);
+        config.linkPath = m_ports.PortPath(5);
         config.behaviour.identificationDelay = delay;
         SimulatedReceiver receiver(config);
-        ASSERT_EQ(1, receiver.start());
+        ASSERT_EQ(1, receiver.Start());
 
         const CommandResult result = RunSearch();
         EXPECT_EQ(0, result.exitStatus);
-        EXPECT_EQ("COM port searching OK!\nCOM5 " + ports.portPath(5) + "\n", result.output);
+        EXPECT_EQ("COM port searching OK!\nCOM5 " + m_ports.PortPath(5) + "\n", result.output);
         EXPECT_EQ(4u, QSettingsStore(SettingsFile()).ReadNumber(kSerialSettingsKey, "Comport", 99));
     }
 }

@@ -16,7 +16,7 @@ namespace {
 class FakeMachine {
 public:
     FakeMachine() : m_root("vorlane-serial-scan") {
-        fs::create_directories(m_root.path() / "dev");
+        fs::create_directories(m_root.Path() / "dev");
         for (const char* node :
              {"ttyUSB0", "ttyUSB1", "ttyUSB2", "ttyUSB10", "ttyUSBx", "ttyACM0", "ttyS0", "ttyS1", "ttyS", "tty0"})
             std::ofstream(m_root.PathIn("dev/" + std::string(node)));
@@ -25,16 +25,16 @@ public:
         Type("ttyS0", "4");
         Type("ttyS1", "0");
     }
-    std::string Root() const { return m_root.path().string(); }
+    std::string Root() const { return m_root.Path().string(); }
 
 private:
     void Link(const std::string& name, const std::string& node) {
-        fs::create_directories(m_root.path() / "dev/serial/by-id");
-        fs::create_symlink("../../" + node, m_root.path() / "dev/serial/by-id" / name);
+        fs::create_directories(m_root.Path() / "dev/serial/by-id");
+        fs::create_symlink("../../" + node, m_root.Path() / "dev/serial/by-id" / name);
     }
     void Type(const std::string& node, const char* type) {
-        fs::create_directories(m_root.path() / "sys/class/tty" / node);
-        std::ofstream(m_root.path() / "sys/class/tty" / node / "type") << type << "\n";
+        fs::create_directories(m_root.Path() / "sys/class/tty" / node);
+        std::ofstream(m_root.Path() / "sys/class/tty" / node / "type") << type << "\n";
     }
     ScratchFolder m_root;
 };

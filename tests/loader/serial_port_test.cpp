@@ -15,13 +15,13 @@
 
 using namespace vorlane;
 using namespace std::chrono_literals;
-using vorlane::test::PseudoTerminal;
+using vorlane::testing::PseudoTerminal;
 
 namespace {
 
 constexpr std::uint32_t kReceiveQueue = 40960;
 
-std::size_t entriesIn(const char* folder) {
+std::size_t EntriesIn(const char* folder) {
     namespace fs = std::filesystem;
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
 }
@@ -30,101 +30,101 @@ std::size_t entriesIn(const char* folder) {
 class SerialPortTest : public ::testing::Test, public SerialPortOwner, public OwnerDispatcher {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(pty.valid());
-        ASSERT_TRUE(port.Create(this, this, kReceiveQueue, 4096));
+        ASSERT_TRUE(m_pty.Valid());
+        ASSERT_TRUE(m_port.Create(this, this, kReceiveQueue, 4096));
     }
 
     // Copies each batch in its delivery, as the view does.
     void OnSerialData(SerialPort& from) override {
         std::vector<std::uint8_t> batch(from.ReceiveQueueSize() + 1);
         batch.resize(from.GetReceived(batch.data()));
-        batchSizes.push_back(batch.size());
-        received.insert(received.end(), batch.begin(), batch.end());
-        if (closeInDelivery)
+        m_batchSizes.push_back(batch.size());
+        m_received.insert(m_received.end(), batch.begin(), batch.end());
+        if (m_closeInDelivery)
             from.Close();
     }
-    void OnSerialConnectionLost(SerialPort&) override { ++lostReports; }
+    void OnSerialConnectionLost(SerialPort&) override { ++m_lostReports; }
     // Counts the deliveries the watcher posts, so a test can wait until one is held instead of pausing.
     void Post(std::function<void()> task) override {
-        ++posted;
-        dispatcher.Post(std::move(task));
+        ++m_posted;
+        m_dispatcher.Post(std::move(task));
     }
     bool WaitForPost() const {
-        for (int wait = 0; wait < 3000 && posted == 0; ++wait)
+        for (int wait = 0; wait < 3000 && m_posted == 0; ++wait)
             std::this_thread::sleep_for(1ms);
-        return posted > 0;
+        return m_posted > 0;
     }
 
-    bool open(std::uint32_t baud = 115200, std::uint8_t parity = 0, std::uint8_t byteSize = 8,
+    bool Open(std::uint32_t baud = 115200, std::uint8_t parity = 0, std::uint8_t byteSize = 8,
               std::uint8_t stopBits = 0, std::uint8_t flow = 0) {
-        return port.Open(pty.slavePath(), baud, parity, byteSize, stopBits, flow);
+        return m_port.Open(m_pty.SlavePath(), baud, parity, byteSize, stopBits, flow);
     }
 
-    termios deviceSettings() {
+    termios DeviceSettings() {
         // The port holds the device exclusively; a second descriptor of the same terminal reads its settings.
-        const int fd = ::open(pty.slavePath().c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+        const int fd = ::open(m_pty.SlavePath().c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
         termios t{};
         EXPECT_EQ(0, tcgetattr(fd, &t));
-        speed = readTerminalSpeed(fd);
+        m_speed = ReadTerminalSpeed(fd);
         ::close(fd);
         return t;
     }
 
-    bool receiveAtLeast(std::size_t count, std::chrono::milliseconds timeout = 3000ms) {
-        return dispatcher.RunUntil([&] { return received.size() >= count; }, timeout);
+    bool ReceiveAtLeast(std::size_t count, std::chrono::milliseconds timeout = 3000ms) {
+        return m_dispatcher.RunUntil([&] { return m_received.size() >= count; }, timeout);
     }
 
-    PseudoTerminal pty;
-    EventQueueDispatcher dispatcher;
-    std::vector<std::uint8_t> received;
-    std::vector<std::size_t> batchSizes;
-    int lostReports = 0;
-    bool closeInDelivery = false;
-    std::atomic<int> posted = 0;
-    SerialPort port; // last, so it closes first
-    std::uint32_t speed = 0;
+    PseudoTerminal m_pty;
+    EventQueueDispatcher m_dispatcher;
+    std::vector<std::uint8_t> m_received;
+    std::vector<std::size_t> m_batchSizes;
+    int m_lostReports = 0;
+    bool m_closeInDelivery = false;
+    std::atomic<int> m_posted = 0;
+    SerialPort m_port; // last, so it closes first
+    std::uint32_t m_speed = 0;
 };
 
 } // namespace
 
 TEST_F(SerialPortTest, MissingDeviceOrBadSettingsFailAndAClosedPortRefusesEverything) {
-    EXPECT_FALSE(port.Open("/nonexistent/COM3", 115200, 0, 8, 0, 0));
-    EXPECT_FALSE(port.IsOpen());
-    port.Close(); // nothing happens
+    EXPECT_FALSE(m_port.Open("/nonexistent/COM3", 115200, 0, 8, 0, 0));
+    EXPECT_FALSE(m_port.IsOpen());
+    m_port.Close(); // nothing happens
 
     std::uint8_t buffer[8];
     std::size_t count = 7;
-    EXPECT_FALSE(port.Write(buffer, 1));
-    EXPECT_FALSE(port.ReadQueued(buffer, sizeof buffer, count));
+    EXPECT_FALSE(m_port.Write(buffer, 1));
+    EXPECT_FALSE(m_port.ReadQueued(buffer, sizeof buffer, count));
     EXPECT_EQ(0u, count);
-    EXPECT_FALSE(port.ReadWithTimeout(buffer, sizeof buffer, count, 10));
+    EXPECT_FALSE(m_port.ReadWithTimeout(buffer, sizeof buffer, count, 10));
 
     SerialPort uncreated;
-    EXPECT_FALSE(uncreated.Open(pty.slavePath(), 115200, 0, 8, 0, 0));
+    EXPECT_FALSE(uncreated.Open(m_pty.SlavePath(), 115200, 0, 8, 0, 0));
     SerialPort ownerWithoutDispatcher;
     EXPECT_FALSE(ownerWithoutDispatcher.Create(this, nullptr, kReceiveQueue, 4096));
 
     // Bad line settings leave the port closed and the device free.
-    EXPECT_FALSE(open(115200, 5));
-    EXPECT_FALSE(open(115200, 0, 9));
-    EXPECT_FALSE(open(0));
-    EXPECT_FALSE(port.IsOpen());
-    EXPECT_TRUE(SerialDevice::probe(pty.slavePath()));
+    EXPECT_FALSE(Open(115200, 5));
+    EXPECT_FALSE(Open(115200, 0, 9));
+    EXPECT_FALSE(Open(0));
+    EXPECT_FALSE(m_port.IsOpen());
+    EXPECT_TRUE(SerialDevice::Probe(m_pty.SlavePath()));
 }
 
 // A port that leaks its descriptor or watcher thread would run out of both in a long session.
 TEST_F(SerialPortTest, ThousandOpenCloseCyclesLeakNoDescriptorAndNoThread) {
-    ASSERT_TRUE(open());
-    port.Close();
-    const std::size_t descriptors = entriesIn("/proc/self/fd");
-    const std::size_t threads = entriesIn("/proc/self/task");
+    ASSERT_TRUE(Open());
+    m_port.Close();
+    const std::size_t descriptors = EntriesIn("/proc/self/fd");
+    const std::size_t threads = EntriesIn("/proc/self/task");
     for (int i = 0; i < 1000; ++i) {
-        ASSERT_TRUE(open()) << i;
-        port.Close();
+        ASSERT_TRUE(Open()) << i;
+        m_port.Close();
     }
-    EXPECT_EQ(descriptors, entriesIn("/proc/self/fd"));
-    EXPECT_EQ(threads, entriesIn("/proc/self/task"));
-    EXPECT_TRUE(SerialDevice::probe(pty.slavePath()));
+    EXPECT_EQ(descriptors, EntriesIn("/proc/self/fd"));
+    EXPECT_EQ(threads, EntriesIn("/proc/self/task"));
+    EXPECT_TRUE(SerialDevice::Probe(m_pty.SlavePath()));
 }
 
 // A pseudo-terminal keeps PARODD and CMSPAR but forces 8 bits without parity; 1.5 stop bits become two.
@@ -147,163 +147,163 @@ TEST_F(SerialPortTest, LineSettingsReadBackAfterOpenAndASecondOpenKeepsThem) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.baud) + " parity " + std::to_string(c.parity));
-        ASSERT_TRUE(open(c.baud, c.parity, c.byteSize, c.stopBits, c.flow));
-        const termios t = deviceSettings();
+        ASSERT_TRUE(Open(c.baud, c.parity, c.byteSize, c.stopBits, c.flow));
+        const termios t = DeviceSettings();
         EXPECT_EQ(c.parityBits, t.c_cflag & (PARODD | CMSPAR));
         EXPECT_TRUE(t.c_iflag & INPCK);
         EXPECT_EQ(c.twoStopBits, (t.c_cflag & CSTOPB) != 0);
         EXPECT_EQ(c.flowBits, (t.c_cflag & CRTSCTS) | (t.c_iflag & xonXoff));
-        EXPECT_EQ(c.baud, speed);
-        port.Close();
+        EXPECT_EQ(c.baud, m_speed);
+        m_port.Close();
     }
-    ASSERT_TRUE(open());
-    EXPECT_FALSE(open(9600)); // opening an open port fails and keeps the running connection's settings
-    EXPECT_TRUE(port.IsOpen());
-    deviceSettings();
-    EXPECT_EQ(115200u, speed);
+    ASSERT_TRUE(Open());
+    EXPECT_FALSE(Open(9600)); // opening an open port fails and keeps the running connection's settings
+    EXPECT_TRUE(m_port.IsOpen());
+    DeviceSettings();
+    EXPECT_EQ(115200u, m_speed);
 }
 
 TEST_F(SerialPortTest, BurstReachesTheOwnerInOrderOverSeveralDeliveries) {
-    ASSERT_TRUE(open());
+    ASSERT_TRUE(Open());
     std::vector<std::uint8_t> burst(100 * 1024);
     for (std::size_t i = 0; i < burst.size(); ++i)
         burst[i] = static_cast<std::uint8_t>(i * 7 + i / 251);
-    std::thread sender([&] { pty.send(burst); });
-    EXPECT_TRUE(receiveAtLeast(burst.size(), 5000ms));
+    std::thread sender([&] { m_pty.Send(burst); });
+    EXPECT_TRUE(ReceiveAtLeast(burst.size(), 5000ms));
     sender.join();
 
-    EXPECT_EQ(burst, received);
-    EXPECT_GE(batchSizes.size(), 3u);
-    for (std::size_t size : batchSizes)
+    EXPECT_EQ(burst, m_received);
+    EXPECT_GE(m_batchSizes.size(), 3u);
+    for (std::size_t size : m_batchSizes)
         EXPECT_LE(size, kReceiveQueue);
 }
 
 TEST_F(SerialPortTest, ReadWithTimeoutWaitsOnASilentLineAndReturnsWithTheFirstBytes) {
-    ASSERT_TRUE(open());
+    ASSERT_TRUE(Open());
     TraceCapture trace;
     std::uint8_t buffer[300];
     std::size_t count = 1;
-    const std::uint64_t start = tickCountMs();
-    EXPECT_FALSE(port.ReadWithTimeout(buffer, sizeof buffer, count, 500));
-    const std::uint64_t elapsed = tickCountMs() - start;
+    const std::uint64_t start = TickCountMs();
+    EXPECT_FALSE(m_port.ReadWithTimeout(buffer, sizeof buffer, count, 500));
+    const std::uint64_t elapsed = TickCountMs() - start;
     EXPECT_EQ(0u, count);
     EXPECT_GE(elapsed, 500u);
     EXPECT_LT(elapsed, 1000u);
-    EXPECT_EQ("Timeout occurred", trace.text());
+    EXPECT_EQ("Timeout occurred", trace.Text());
 
     // Bytes that come while it waits end the wait at once.
     std::thread sender([&] {
         std::this_thread::sleep_for(100ms);
-        pty.send("ID KX70RS");
+        m_pty.Send("ID KX70RS");
     });
-    const std::uint64_t restart = tickCountMs();
-    EXPECT_TRUE(port.ReadWithTimeout(buffer, sizeof buffer, count, 2000));
-    EXPECT_LT(tickCountMs() - restart, 1000u);
+    const std::uint64_t restart = TickCountMs();
+    EXPECT_TRUE(m_port.ReadWithTimeout(buffer, sizeof buffer, count, 2000));
+    EXPECT_LT(TickCountMs() - restart, 1000u);
     sender.join();
-    for (std::size_t more = 0; count < 9 && port.ReadWithTimeout(buffer + count, sizeof buffer - count, more, 1000);)
+    for (std::size_t more = 0; count < 9 && m_port.ReadWithTimeout(buffer + count, sizeof buffer - count, more, 1000);)
         count += more;
     EXPECT_EQ("ID KX70RS", std::string(buffer, buffer + count));
-    dispatcher.RunPending(100ms);
-    EXPECT_TRUE(received.empty()) << "bytes read directly are not delivered again";
+    m_dispatcher.RunPending(100ms);
+    EXPECT_TRUE(m_received.empty()) << "bytes read directly are not delivered again";
 }
 
 // The owner's thread is busy (as during the port search) while the watcher already holds the reply:
 // a direct read takes the held bytes first, in order, and the owner does not see them afterwards.
 TEST_F(SerialPortTest, DirectReadTakesTheBatchTheWatcherHolds) {
-    ASSERT_TRUE(open());
-    ASSERT_TRUE(pty.send("\r\nKX70RS ver 1.0\r\n"));
+    ASSERT_TRUE(Open());
+    ASSERT_TRUE(m_pty.Send("\r\nKX70RS ver 1.0\r\n"));
     ASSERT_TRUE(WaitForPost());
-    ASSERT_TRUE(pty.send("tail"));
+    ASSERT_TRUE(m_pty.Send("tail"));
 
     std::uint8_t buffer[8];
     std::size_t count = 0;
-    ASSERT_TRUE(port.ReadWithTimeout(buffer, sizeof buffer, count, 500));
+    ASSERT_TRUE(m_port.ReadWithTimeout(buffer, sizeof buffer, count, 500));
     std::string text(buffer, buffer + count);
-    ASSERT_TRUE(port.ReadQueued(buffer, sizeof buffer, count));
+    ASSERT_TRUE(m_port.ReadQueued(buffer, sizeof buffer, count));
     text.append(buffer, buffer + count);
     EXPECT_EQ("\r\nKX70RS", text.substr(0, 8));
     EXPECT_EQ(16u, text.size());
 
-    ASSERT_TRUE(receiveAtLeast(6));
-    dispatcher.RunPending(100ms);
-    EXPECT_EQ(" 1.0\r\ntail", text.substr(12) + std::string(received.begin(), received.end()));
+    ASSERT_TRUE(ReceiveAtLeast(6));
+    m_dispatcher.RunPending(100ms);
+    EXPECT_EQ(" 1.0\r\ntail", text.substr(12) + std::string(m_received.begin(), m_received.end()));
 }
 
 TEST_F(SerialPortTest, ClosePromptlyWhileTheWatcherWaitsToDeliver) {
-    ASSERT_TRUE(open());
-    ASSERT_TRUE(pty.send("pending"));
+    ASSERT_TRUE(Open());
+    ASSERT_TRUE(m_pty.Send("pending"));
     ASSERT_TRUE(WaitForPost()); // the watcher now waits for the owner, which does not run
 
-    const std::uint64_t start = tickCountMs();
-    port.Close();
-    EXPECT_LT(tickCountMs() - start, 250u);
-    EXPECT_FALSE(port.IsOpen());
+    const std::uint64_t start = TickCountMs();
+    m_port.Close();
+    EXPECT_LT(TickCountMs() - start, 250u);
+    EXPECT_FALSE(m_port.IsOpen());
 
-    dispatcher.RunPending(100ms);
-    EXPECT_TRUE(received.empty()) << "a delivery after Close is never handled";
+    m_dispatcher.RunPending(100ms);
+    EXPECT_TRUE(m_received.empty()) << "a delivery after Close is never handled";
 
     // A reopened port does not hand over the stale delivery either.
-    ASSERT_TRUE(open());
-    ASSERT_TRUE(pty.send("fresh"));
-    ASSERT_TRUE(receiveAtLeast(5));
-    EXPECT_EQ("fresh", std::string(received.begin(), received.end()));
+    ASSERT_TRUE(Open());
+    ASSERT_TRUE(m_pty.Send("fresh"));
+    ASSERT_TRUE(ReceiveAtLeast(5));
+    EXPECT_EQ("fresh", std::string(m_received.begin(), m_received.end()));
 }
 
 TEST_F(SerialPortTest, CloseInsideTheDeliveryDoesNotDeadlock) {
-    ASSERT_TRUE(open());
-    closeInDelivery = true;
-    ASSERT_TRUE(pty.send("bye"));
-    ASSERT_TRUE(receiveAtLeast(3));
-    EXPECT_FALSE(port.IsOpen());
-    ASSERT_TRUE(pty.send("late"));
-    dispatcher.RunPending(100ms);
-    EXPECT_EQ("bye", std::string(received.begin(), received.end()));
+    ASSERT_TRUE(Open());
+    m_closeInDelivery = true;
+    ASSERT_TRUE(m_pty.Send("bye"));
+    ASSERT_TRUE(ReceiveAtLeast(3));
+    EXPECT_FALSE(m_port.IsOpen());
+    ASSERT_TRUE(m_pty.Send("late"));
+    m_dispatcher.RunPending(100ms);
+    EXPECT_EQ("bye", std::string(m_received.begin(), m_received.end()));
 }
 
 TEST_F(SerialPortTest, OtherEndClosingMidStreamEndsTheWatcherWithALostReport) {
-    const std::size_t threads = entriesIn("/proc/self/task");
-    ASSERT_TRUE(open());
+    const std::size_t threads = EntriesIn("/proc/self/task");
+    ASSERT_TRUE(Open());
     const std::vector<std::uint8_t> first(3000, 0xA5);
-    ASSERT_TRUE(pty.send(first));
-    ASSERT_TRUE(receiveAtLeast(first.size()));
+    ASSERT_TRUE(m_pty.Send(first));
+    ASSERT_TRUE(ReceiveAtLeast(first.size()));
     std::thread sender([&] {
-        pty.send(std::vector<std::uint8_t>(64 * 1024, 0x5A));
-        pty.closeMaster(); // the receiver goes away while bytes are still on their way
+        m_pty.Send(std::vector<std::uint8_t>(64 * 1024, 0x5A));
+        m_pty.CloseMaster(); // the receiver goes away while bytes are still on their way
     });
 
-    EXPECT_TRUE(dispatcher.RunUntil([&] { return lostReports == 1; }, 3000ms));
+    EXPECT_TRUE(m_dispatcher.RunUntil([&] { return m_lostReports == 1; }, 3000ms));
     sender.join();
     // The terminal may discard bytes that were still in its buffers when the other end hung up.
-    ASSERT_LE(received.size(), first.size() + 64 * 1024);
-    EXPECT_TRUE(std::equal(first.begin(), first.end(), received.begin()));
-    EXPECT_TRUE(std::all_of(received.begin() + 3000, received.end(), [](auto b) { return b == 0x5A; }));
-    for (int i = 0; i < 100 && entriesIn("/proc/self/task") != threads; ++i)
+    ASSERT_LE(m_received.size(), first.size() + 64 * 1024);
+    EXPECT_TRUE(std::equal(first.begin(), first.end(), m_received.begin()));
+    EXPECT_TRUE(std::all_of(m_received.begin() + 3000, m_received.end(), [](auto b) { return b == 0x5A; }));
+    for (int i = 0; i < 100 && EntriesIn("/proc/self/task") != threads; ++i)
         std::this_thread::sleep_for(10ms); // the report may come just before the thread is gone
-    EXPECT_EQ(threads, entriesIn("/proc/self/task")) << "the watcher has ended";
-    EXPECT_TRUE(port.IsOpen()) << "open until the owner closes it";
+    EXPECT_EQ(threads, EntriesIn("/proc/self/task")) << "the watcher has ended";
+    EXPECT_TRUE(m_port.IsOpen()) << "open until the owner closes it";
 
     TraceCapture trace;
     const std::uint8_t byte = 0xCC;
-    EXPECT_FALSE(port.Write(&byte, 1));
-    EXPECT_EQ("[in WirteCommPort] 5 Error\n", trace.text());
-    port.Close();
-    EXPECT_FALSE(port.IsOpen());
-    dispatcher.RunPending(100ms);
-    EXPECT_EQ(1, lostReports);
+    EXPECT_FALSE(m_port.Write(&byte, 1));
+    EXPECT_EQ("[in WirteCommPort] 5 Error\n", trace.Text());
+    m_port.Close();
+    EXPECT_FALSE(m_port.IsOpen());
+    m_dispatcher.RunPending(100ms);
+    EXPECT_EQ(1, m_lostReports);
 }
 
 TEST_F(SerialPortTest, WritesArriveWholeAndInOrderFromTwoThreads) {
-    ASSERT_TRUE(open());
+    ASSERT_TRUE(Open());
     const std::vector<std::uint8_t> a(1028, 'a');
     const std::vector<std::uint8_t> b(1028, 'b');
     std::vector<std::uint8_t> seen;
-    std::thread receiver([&] { seen = pty.receive(40 * 1028); });
+    std::thread receiver([&] { seen = m_pty.Receive(40 * 1028); });
     std::thread breakIn([&] {
         for (int i = 0; i < 20; ++i)
-            EXPECT_TRUE(port.Write(b.data(), b.size()));
+            EXPECT_TRUE(m_port.Write(b.data(), b.size()));
     });
     for (int i = 0; i < 20; ++i)
-        EXPECT_TRUE(port.Write(a.data(), a.size()));
+        EXPECT_TRUE(m_port.Write(a.data(), a.size()));
     breakIn.join();
     receiver.join();
 
@@ -314,19 +314,19 @@ TEST_F(SerialPortTest, WritesArriveWholeAndInOrderFromTwoThreads) {
 }
 
 TEST_F(SerialPortTest, CloseEndsAWriteThatWaitsForTheDriver) {
-    ASSERT_TRUE(open());
+    ASSERT_TRUE(Open());
     TraceCapture trace;
     std::atomic<bool> writerFailed = false;
     std::thread writer([&] {
         const std::vector<std::uint8_t> block(4096, 0x78);
         for (int i = 0; i < 1000 && !writerFailed; ++i)
-            writerFailed = !port.Write(block.data(), block.size()); // nobody reads: the driver fills up
+            writerFailed = !m_port.Write(block.data(), block.size()); // nobody reads: the driver fills up
     });
     std::this_thread::sleep_for(300ms);
-    const std::uint64_t start = tickCountMs();
-    port.Close();
+    const std::uint64_t start = TickCountMs();
+    m_port.Close();
     writer.join();
-    EXPECT_LT(tickCountMs() - start, 500u);
+    EXPECT_LT(TickCountMs() - start, 500u);
     EXPECT_TRUE(writerFailed);
-    EXPECT_TRUE(trace.contains("GetLastError() != ERROR_IO_INCOMPLETE\n"));
+    EXPECT_TRUE(trace.Contains("GetLastError() != ERROR_IO_INCOMPLETE\n"));
 }

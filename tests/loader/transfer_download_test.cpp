@@ -17,10 +17,10 @@ const Bytes kAgain = {0xFC, 0xFA};
 class TransferDownloadTest : public TransferSimTest {
 protected:
     void StartDownload(int receiveFileType, const std::string& path) {
-        transfer.SetReceiveFileType(receiveFileType);
-        transfer.SetDownloadPath(path);
-        EXPECT_EQ(1, transfer.SendWakeUp());
-        EXPECT_EQ(1, transfer.RequestDownload(receiveFileType));
+        m_transfer.SetReceiveFileType(receiveFileType);
+        m_transfer.SetDownloadPath(path);
+        EXPECT_EQ(1, m_transfer.SendWakeUp());
+        EXPECT_EQ(1, m_transfer.RequestDownload(receiveFileType));
     }
 };
 
@@ -47,7 +47,7 @@ TEST_P(TransferDownloadEndTest, TheFileIsStoredExactlyAndReplacesTheChosenFileWh
     WriteFile(target, BytesOf("an older download"));
     TraceCapture trace;
     StartDownload(c.receiveFileType, target);
-    ASSERT_TRUE(RunUntil([&] { return ui.Finished(); }));
+    ASSERT_TRUE(RunUntil([&] { return m_ui.Finished(); }));
 
     const Bytes transcript = Join({WakeUpBytes(), c.answers});
     EXPECT_EQ(transcript, ReceivedAtLeast(transcript.size()));
@@ -57,16 +57,16 @@ TEST_P(TransferDownloadEndTest, TheFileIsStoredExactlyAndReplacesTheChosenFileWh
     if (channel) {
         ASSERT_EQ(1, RebuildChannelHeader(expected));
     }
-    EXPECT_EQ(channel, trace.contains("Converted...\n"));
+    EXPECT_EQ(channel, trace.Contains("Converted...\n"));
     EXPECT_EQ(expected, ReadFile(target));
     EXPECT_EQ(std::vector<std::string>{"target.bin"}, FolderFiles());
-    EXPECT_EQ(ProgressEvent::Completed, ui.reports.back().event);
-    EXPECT_EQ(TransferState::Idle, transfer.State());
-    EXPECT_TRUE(transfer.DownloadPath().empty());
-    ASSERT_EQ(1u, ui.begins.size());
-    EXPECT_EQ(c.packets, ui.begins[0].value);
-    EXPECT_EQ(target + "|Downloading", ui.begins[0].text);
-    EXPECT_FALSE(ui.reports.front().upload.uploading);
+    EXPECT_EQ(ProgressEvent::Completed, m_ui.reports.back().event);
+    EXPECT_EQ(TransferState::Idle, m_transfer.State());
+    EXPECT_TRUE(m_transfer.DownloadPath().empty());
+    ASSERT_EQ(1u, m_ui.begins.size());
+    EXPECT_EQ(c.packets, m_ui.begins[0].value);
+    EXPECT_EQ(target + "|Downloading", m_ui.begins[0].text);
+    EXPECT_FALSE(m_ui.reports.front().upload.uploading);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -90,37 +90,37 @@ TEST_F(TransferDownloadTest, DisconnectDuringADownloadLeavesNoTemporaryFile) {
     ConnectWithDownload(DownloadKind::MainSoftware, Pattern(4000, 0x55), faults);
     const std::string target = PathIn("main.bin");
     StartDownload(kReceiveMainSoftware, target);
-    ASSERT_TRUE(RunUntil([&] { return ui.HasReport(1); }));
+    ASSERT_TRUE(RunUntil([&] { return m_ui.HasReport(1); }));
     RunFor(100ms);
-    EXPECT_EQ(TransferState::DownloadData, transfer.State());
+    EXPECT_EQ(TransferState::DownloadData, m_transfer.State());
     EXPECT_EQ(1u, FolderFiles().size()); // the temporary file, beside the target for the rename
 
-    port.Close();
-    transfer.SetTransferIdle();
+    m_port.Close();
+    m_transfer.SetTransferIdle();
     EXPECT_TRUE(FolderFiles().empty());
-    EXPECT_FALSE(ui.Finished());
+    EXPECT_FALSE(m_ui.Finished());
 }
 
 TEST_F(TransferDownloadTest, WithoutAPathTheFileChoiceIsAskedAndACancelRefusesTheDownload) {
     ConnectWithDownload(DownloadKind::MainSoftware, Pattern(100, 0x56));
     int choices = 0;
-    transfer.SetHooks({.chooseDownloadFile =
-                           [&](std::string&) {
-                               ++choices;
-                               return 0;
-                           },
-                       .showStatus = {},
-                       .connectionLost = {}});
+    m_transfer.SetHooks({.chooseDownloadFile =
+                             [&](std::string&) {
+                                 ++choices;
+                                 return 0;
+                             },
+                         .showStatus = {},
+                         .connectionLost = {}});
     StartDownload(kReceiveMainSoftware, "");
-    ASSERT_TRUE(RunUntil([&] { return ui.Finished(); }));
+    ASSERT_TRUE(RunUntil([&] { return m_ui.Finished(); }));
 
     EXPECT_EQ(1, choices);
-    EXPECT_EQ(ProgressEvent::Error, ui.reports.back().event);
-    EXPECT_EQ("The file is not selected.", ui.reports.back().text);
+    EXPECT_EQ(ProgressEvent::Error, m_ui.reports.back().event);
+    EXPECT_EQ("The file is not selected.", m_ui.reports.back().text);
     const Bytes refused = Join({WakeUpBytes(), DownloadRequest(0x23), kGo, Bytes{0xFE}});
     EXPECT_EQ(refused, ReceivedAtLeast(refused.size()));
     EXPECT_TRUE(FolderFiles().empty());
-    EXPECT_EQ(TransferState::Idle, transfer.State());
+    EXPECT_EQ(TransferState::Idle, m_transfer.State());
 }
 
 TEST_F(TransferDownloadTest, AChosenPathIsUsedAndAFolderThatCannotTakeTheFileRefusesIt) {
@@ -132,51 +132,51 @@ TEST_F(TransferDownloadTest, AChosenPathIsUsedAndAFolderThatCannotTakeTheFileRef
     const std::string chosen = PathIn("chosen.bin");
     // The choice is modal: the rest of the first packet, cut off its size, arrives while it is open and waits
     // until it is closed.
-    transfer.SetHooks({.chooseDownloadFile =
-                           [&](std::string& path) {
-                               RunFor(200ms);
-                               path = chosen;
-                               return 1;
-                           },
-                       .showStatus = {},
-                       .connectionLost = {}});
+    m_transfer.SetHooks({.chooseDownloadFile =
+                             [&](std::string& path) {
+                                 RunFor(200ms);
+                                 path = chosen;
+                                 return 1;
+                             },
+                         .showStatus = {},
+                         .connectionLost = {}});
     StartDownload(kReceiveMainSoftware, "");
-    ASSERT_TRUE(RunUntil([&] { return ui.Finished(); }));
+    ASSERT_TRUE(RunUntil([&] { return m_ui.Finished(); }));
     EXPECT_EQ(Pattern(3000, 0x57), ReadFile(chosen));
-    EXPECT_EQ(ProgressEvent::Completed, ui.reports.back().event);
+    EXPECT_EQ(ProgressEvent::Completed, m_ui.reports.back().event);
 
-    ui.reports.clear();
+    m_ui.reports.clear();
     StartDownload(kReceiveMainSoftware, PathIn("missing-folder/main.bin"));
-    ASSERT_TRUE(RunUntil([&] { return ui.Finished(); }));
-    EXPECT_EQ(ProgressEvent::Error, ui.reports.back().event);
-    EXPECT_EQ("Can't open the file.", ui.reports.back().text);
-    EXPECT_EQ(TransferState::Idle, transfer.State());
+    ASSERT_TRUE(RunUntil([&] { return m_ui.Finished(); }));
+    EXPECT_EQ(ProgressEvent::Error, m_ui.reports.back().event);
+    EXPECT_EQ("Can't open the file.", m_ui.reports.back().text);
+    EXPECT_EQ(TransferState::Idle, m_transfer.State());
 }
 
 TEST_F(TransferDownloadTest, AReplacedFileKeepsItsPermissionsAndALinkStaysInPlace) {
     namespace fs = std::filesystem;
     const Bytes software = Pattern(1500, 0x58);
     ConnectWithDownload(DownloadKind::MainSoftware, software);
-    fs::create_directory(folder / "real");
+    fs::create_directory(mFolder / "real");
     const std::string real = PathIn("real/target.bin");
     WriteFile(real, Bytes{1, 2, 3});
     const fs::perms mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
     fs::permissions(real, mode);
-    fs::create_symlink("real/target.bin", folder / "link.bin");
+    fs::create_symlink("real/target.bin", mFolder / "link.bin");
 
     for (const char* chosen : {"real/target.bin", "link.bin"}) {
         SCOPED_TRACE(chosen);
         WriteFile(real, Bytes{1, 2, 3});
-        ui.reports.clear();
+        m_ui.reports.clear();
         StartDownload(kReceiveMainSoftware, PathIn(chosen));
-        ASSERT_TRUE(RunUntil([&] { return ui.Finished(); }));
-        EXPECT_EQ(ProgressEvent::Completed, ui.reports.back().event);
+        ASSERT_TRUE(RunUntil([&] { return m_ui.Finished(); }));
+        EXPECT_EQ(ProgressEvent::Completed, m_ui.reports.back().event);
         EXPECT_EQ(software, ReadFile(real));
         EXPECT_EQ(mode, fs::status(real).permissions());
-        EXPECT_TRUE(fs::is_symlink(folder / "link.bin"));
+        EXPECT_TRUE(fs::is_symlink(mFolder / "link.bin"));
         auto names = FolderFiles();
         std::sort(names.begin(), names.end());
         EXPECT_EQ((std::vector<std::string>{"link.bin", "real"}), names);
-        EXPECT_EQ(1, std::distance(fs::directory_iterator(folder / "real"), fs::directory_iterator()));
+        EXPECT_EQ(1, std::distance(fs::directory_iterator(mFolder / "real"), fs::directory_iterator()));
     }
 }

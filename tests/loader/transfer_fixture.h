@@ -124,7 +124,7 @@ inline Bytes Pattern(std::size_t length, std::uint8_t seed) {
 
 inline Bytes SizeBytes(std::uint32_t size) {
     Bytes bytes(4);
-    writeBe32(bytes.data(), size);
+    WriteBe32(bytes.data(), size);
     return bytes;
 }
 
@@ -185,26 +185,26 @@ inline Bytes WakeUpBytes() {
 template <class Ui> class SimulatedLineTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(scratch.valid());
-        texts.Load("/nonexistent-folder"); // the built-in texts
-        settings.timeout2 = 0;
-        ASSERT_TRUE(port.Create(&transfer, &events, 40960, 4096));
+        ASSERT_TRUE(m_scratch.Valid());
+        m_texts.Load("/nonexistent-folder"); // the built-in texts
+        m_settings.timeout2 = 0;
+        ASSERT_TRUE(m_port.Create(&m_transfer, &m_events, 40960, 4096));
     }
     void TearDown() override {
-        port.Close();
-        if (simulator)
-            simulator->stop();
+        m_port.Close();
+        if (m_simulator)
+            m_simulator->Stop();
     }
 
-    std::string PathIn(const std::string& name) const { return scratch.PathIn(name); }
+    std::string PathIn(const std::string& name) const { return m_scratch.PathIn(name); }
 
     // Starts the simulated receiver, answering in the manner `config` gives, and opens the port on it.
     void Connect(ReceiverBehaviour behaviour = {}, SimulatorConfig config = {}) {
         config.linkPath = PathIn("COM5");
         config.behaviour = std::move(behaviour);
-        simulator = std::make_unique<SimulatedReceiver>(std::move(config));
-        ASSERT_EQ(1, simulator->start());
-        ASSERT_TRUE(port.Open(simulator->linkPath(), 115200, 0, 8, 0, 0));
+        m_simulator = std::make_unique<SimulatedReceiver>(std::move(config));
+        ASSERT_EQ(1, m_simulator->Start());
+        ASSERT_TRUE(m_port.Open(m_simulator->LinkPath(), 115200, 0, 8, 0, 0));
     }
 
     void ConnectWithDownload(DownloadKind kind, const Bytes& file, SimulatorFaults faults = {}) {
@@ -214,13 +214,13 @@ protected:
         Connect(behaviour);
     }
     bool RunUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = 10s) {
-        return events.RunUntil(done, timeout);
+        return m_events.RunUntil(done, timeout);
     }
     // What the receiver got, once it holds at least `count` bytes (or the wait timed out): the PC's last answer
     // may still be on its way when the transfer reports its end.
     Bytes ReceivedAtLeast(std::size_t count) {
-        RunUntil([&] { return simulator->receivedBytes().size() >= count; }, 2s);
-        return simulator->receivedBytes();
+        RunUntil([&] { return m_simulator->ReceivedBytes().size() >= count; }, 2s);
+        return m_simulator->ReceivedBytes();
     }
     void RunFor(std::chrono::milliseconds span) {
         RunUntil([] { return false; }, span);
@@ -229,21 +229,21 @@ protected:
     // Files in the scratch folder other than the simulator's link.
     std::vector<std::string> FolderFiles() const {
         std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(folder))
+        for (const auto& entry : std::filesystem::directory_iterator(mFolder))
             if (entry.path().filename() != "COM5")
                 names.push_back(entry.path().filename().string());
         return names;
     }
 
-    ScratchFolder scratch{"vorlane-transfer"};
-    const std::filesystem::path& folder = scratch.path();
-    EventQueueDispatcher events;
-    LanguageTexts texts;
-    SerialSettings settings;
-    Ui ui{&events};
-    SerialPort port;
-    Transfer transfer{port, events, texts, ui, settings, TransferPauses{0}};
-    std::unique_ptr<SimulatedReceiver> simulator;
+    ScratchFolder m_scratch{"vorlane-transfer"};
+    const std::filesystem::path& mFolder = m_scratch.Path();
+    EventQueueDispatcher m_events;
+    LanguageTexts m_texts;
+    SerialSettings m_settings;
+    Ui m_ui{&m_events};
+    SerialPort m_port;
+    Transfer m_transfer{m_port, m_events, m_texts, m_ui, m_settings, TransferPauses{0}};
+    std::unique_ptr<SimulatedReceiver> m_simulator;
 };
 
 using TransferSimTest = SimulatedLineTest<RecordingTransferUi>;

@@ -21,29 +21,29 @@ class TransferForcedUploadTest : public TransferSimTest {
 protected:
     void SetUp() override {
         TransferSimTest::SetUp();
-        transfer.SetHooks({.chooseDownloadFile = {},
-                           .showStatus = [this](int entry) { statuses.push_back(entry); },
-                           .connectionLost = {}});
+        m_transfer.SetHooks({.chooseDownloadFile = {},
+                             .showStatus = [this](int entry) { m_statuses.push_back(entry); },
+                             .connectionLost = {}});
     }
 
     // A block file of three blocks with ids 0xB1, 0xB2 and 0xB3, loaded as the Upload to STB command does.
     void LoadThreeBlocks() {
-        vorlane::testing::AppendBlock(file, 0xB1, Pattern(1500, 0x71));
-        vorlane::testing::AppendBlock(file, 0xB2, Pattern(700, 0x72));
-        vorlane::testing::AppendBlock(file, 0xB3, Pattern(40, 0x73));
-        ASSERT_EQ(1, ClassifyUploadFile("software.bin", file, transfer.SrcData()));
-        ASSERT_EQ(3u, transfer.SrcData().count());
+        vorlane::testing::AppendBlock(m_file, 0xB1, Pattern(1500, 0x71));
+        vorlane::testing::AppendBlock(m_file, 0xB2, Pattern(700, 0x72));
+        vorlane::testing::AppendBlock(m_file, 0xB3, Pattern(40, 0x73));
+        ASSERT_EQ(1, ClassifyUploadFile("software.bin", m_file, m_transfer.SrcData()));
+        ASSERT_EQ(3u, m_transfer.SrcData().Count());
         for (std::size_t i = 0; i < 3; ++i) {
-            const ConstByteSpan bytes = transfer.SrcData()[i].bytes();
-            blocks.emplace_back(bytes.begin(), bytes.end());
+            const ConstByteSpan bytes = m_transfer.SrcData()[i].Content();
+            m_blocks.emplace_back(bytes.begin(), bytes.end());
         }
-        transfer.SetForceMode(true);
-        transfer.SetFilePath(PathIn("software.bin"));
+        m_transfer.SetForceMode(true);
+        m_transfer.SetFilePath(PathIn("software.bin"));
     }
 
-    Bytes file;
-    std::vector<Bytes> blocks;
-    std::vector<int> statuses;
+    Bytes m_file;
+    std::vector<Bytes> m_blocks;
+    std::vector<int> m_statuses;
 };
 
 } // namespace
@@ -80,38 +80,38 @@ TEST_P(ForcedUploadMannerTest, BreaksIntoTheMonitorAndSendsEveryBlockThroughIt) 
     LoadThreeBlocks();
     TraceCapture trace;
 
-    EXPECT_EQ(1, transfer.StartForcedUpload());
-    EXPECT_EQ((std::vector<int>{21, 20, 7}), statuses); // trying, connected with the monitor, connected
-    EXPECT_FALSE(transfer.IsBreakInSending());
-    ASSERT_TRUE(RunUntil([&] { return ui.Finished(); }));
+    EXPECT_EQ(1, m_transfer.StartForcedUpload());
+    EXPECT_EQ((std::vector<int>{21, 20, 7}), m_statuses); // trying, connected with the monitor, connected
+    EXPECT_FALSE(m_transfer.IsBreakInSending());
+    ASSERT_TRUE(RunUntil([&] { return m_ui.Finished(); }));
     RunFor(50ms);
 
-    const auto [patternLength, rest] = SplitPattern(simulator->receivedBytes());
+    const auto [patternLength, rest] = SplitPattern(m_simulator->ReceivedBytes());
     EXPECT_GT(patternLength, 0u);
     EXPECT_EQ(0u, patternLength % 4);
-    const Bytes answers = simulator->sentBytes();
+    const Bytes answers = m_simulator->SentBytes();
     EXPECT_EQ(manner.monitorEcho, Occurrences(std::string(answers.begin(), answers.end()), "q\r\n") > 0);
-    EXPECT_EQ(Join({kTenReturns, BytesOf("q\r"), kUploadGo, BlockOnTheLine(blocks[0], manner.nakPacket),
-                    BytesOf("\r\r\r\rq\r"), kUploadGo, BlockOnTheLine(blocks[1]), BytesOf("\r\r\r\rq\r"), kUploadGo,
-                    BlockOnTheLine(blocks[2]), BytesOf("\r\rreset\r")}),
+    EXPECT_EQ(Join({kTenReturns, BytesOf("q\r"), kUploadGo, BlockOnTheLine(m_blocks[0], manner.nakPacket),
+                    BytesOf("\r\r\r\rq\r"), kUploadGo, BlockOnTheLine(m_blocks[1]), BytesOf("\r\r\r\rq\r"), kUploadGo,
+                    BlockOnTheLine(m_blocks[2]), BytesOf("\r\rreset\r")}),
               rest);
 
-    ASSERT_TRUE(simulator->waitForBlocks(3, 1s));
-    const auto stored = simulator->receivedBlocks();
+    ASSERT_TRUE(m_simulator->WaitForBlocks(3, 1s));
+    const auto stored = m_simulator->ReceivedBlocks();
     ASSERT_EQ(3u, stored.size());
     for (std::size_t i = 0; i < 3; ++i) {
         EXPECT_EQ(kMonitorUpload, stored[i].transferClass);
-        EXPECT_EQ(blocks[i], stored[i].bytes);
+        EXPECT_EQ(m_blocks[i], stored[i].bytes);
     }
 
-    EXPECT_EQ(ProgressEvent::Completed, ui.reports.back().event);
-    EXPECT_TRUE(transfer.FilePath().empty());
-    EXPECT_EQ(0u, transfer.SrcData().count());
-    EXPECT_FALSE(transfer.IsBreakInRunning());
+    EXPECT_EQ(ProgressEvent::Completed, m_ui.reports.back().event);
+    EXPECT_TRUE(m_transfer.FilePath().empty());
+    EXPECT_EQ(0u, m_transfer.SrcData().Count());
+    EXPECT_FALSE(m_transfer.IsBreakInRunning());
     // The erasing note and the erase pause follow each block's first packet, also when it was sent again.
     int erasing = 0;
     bool secondOfThree = false;
-    for (const ProgressReport& report : ui.reports) {
+    for (const ProgressReport& report : m_ui.reports) {
         if (report.event == ProgressEvent::Erasing) {
             ++erasing;
             EXPECT_EQ("Now erasing the flash. Please wait.", report.text);
@@ -121,10 +121,10 @@ TEST_P(ForcedUploadMannerTest, BreaksIntoTheMonitorAndSendsEveryBlockThroughIt) 
     }
     EXPECT_EQ(manner.nakPacket == 1 ? 4 : 3, erasing);
     EXPECT_TRUE(secondOfThree);
-    EXPECT_EQ(std::vector<std::string>{"wait Reset your STB(s)."}, ui.events); // no writing note
-    EXPECT_EQ(3u, Occurrences(trace.text(), "m_nTimeOut2=0\n"));
+    EXPECT_EQ(std::vector<std::string>{"wait Reset your STB(s)."}, m_ui.events); // no writing note
+    EXPECT_EQ(3u, Occurrences(trace.Text(), "m_nTimeOut2=0\n"));
     // The reset restarts the monitor: its prompt only shows the status again.
-    EXPECT_EQ(20, statuses.back());
+    EXPECT_EQ(20, m_statuses.back());
 }
 
 INSTANTIATE_TEST_SUITE_P(Manners, ForcedUploadMannerTest,
@@ -138,54 +138,54 @@ INSTANTIATE_TEST_SUITE_P(Manners, ForcedUploadMannerTest,
 TEST_F(TransferForcedUploadTest, TheUserClosingTheWaitStopsThePatternWhichEndsWithReturnsAndQuit) {
     Connect(); // the receiver is never restarted: no prompt comes
     LoadThreeBlocks();
-    ui.userClosesAfter = 100ms;
+    m_ui.userClosesAfter = 100ms;
     TraceCapture trace;
 
-    EXPECT_EQ(0, transfer.StartForcedUpload());
-    EXPECT_TRUE(trace.contains("\nOut!!\n"));
-    EXPECT_EQ(std::vector<int>{21}, statuses);
-    ASSERT_TRUE(RunUntil([&] { return !transfer.IsBreakInRunning(); }, 2s));
+    EXPECT_EQ(0, m_transfer.StartForcedUpload());
+    EXPECT_TRUE(trace.Contains("\nOut!!\n"));
+    EXPECT_EQ(std::vector<int>{21}, m_statuses);
+    ASSERT_TRUE(RunUntil([&] { return !m_transfer.IsBreakInRunning(); }, 2s));
     // The closing "q\r" may still be on its way.
-    RunUntil([&] { return SplitPattern(simulator->receivedBytes()).second.size() >= 12; }, 2s);
+    RunUntil([&] { return SplitPattern(m_simulator->ReceivedBytes()).second.size() >= 12; }, 2s);
 
-    const auto [patternLength, rest] = SplitPattern(simulator->receivedBytes());
+    const auto [patternLength, rest] = SplitPattern(m_simulator->ReceivedBytes());
     EXPECT_GT(patternLength, 0u);
     EXPECT_EQ(Join({kTenReturns, BytesOf("q\r")}), rest);
-    EXPECT_EQ(3u, transfer.SrcData().count()); // the upload list stays loaded
-    EXPECT_EQ(TransferState::Idle, transfer.State());
+    EXPECT_EQ(3u, m_transfer.SrcData().Count()); // the upload list stays loaded
+    EXPECT_EQ(TransferState::Idle, m_transfer.State());
 }
 
 TEST_F(TransferForcedUploadTest, DisconnectDuringTheBreakInStopsEverythingReachingTheReceiver) {
     Connect();
     LoadThreeBlocks();
     MemorySettingsStore store;
-    Connection connection(port, store, texts, ui);
-    connection.SetTransferControl(&transfer);
-    ui.userClosesAfter = 100ms;
-    ui.whenUserCloses = [&] { connection.DisconnectCommand(); };
+    Connection connection(m_port, store, m_texts, m_ui);
+    connection.SetTransferControl(&m_transfer);
+    m_ui.userClosesAfter = 100ms;
+    m_ui.whenUserCloses = [&] { connection.DisconnectCommand(); };
 
-    EXPECT_EQ(0, transfer.StartForcedUpload());
-    ASSERT_TRUE(RunUntil([&] { return !transfer.IsBreakInRunning(); }, 2s));
+    EXPECT_EQ(0, m_transfer.StartForcedUpload());
+    ASSERT_TRUE(RunUntil([&] { return !m_transfer.IsBreakInRunning(); }, 2s));
     // Bytes written before the close may still be on their way; once they are in, nothing follows them.
     RunFor(100ms);
-    const Bytes sent = simulator->receivedBytes();
+    const Bytes sent = m_simulator->ReceivedBytes();
     RunFor(300ms);
-    EXPECT_EQ(sent, simulator->receivedBytes());
+    EXPECT_EQ(sent, m_simulator->ReceivedBytes());
     EXPECT_GT(sent.size(), 0u);
     EXPECT_EQ(sent.size(), SplitPattern(sent).first); // no carriage returns, no "q\r"
-    EXPECT_FALSE(port.IsOpen());
+    EXPECT_FALSE(m_port.IsOpen());
 }
 
 TEST_F(TransferForcedUploadTest, APromptWithoutForceModeChangesNothing) {
     Connect();
-    simulator->triggerRestart();
-    EXPECT_TRUE(RunUntil([&] { return transfer.MonitorLines().CurrentLineStartsWith("[d-MON]"); }, 2s));
-    EXPECT_TRUE(statuses.empty());
+    m_simulator->TriggerRestart();
+    EXPECT_TRUE(RunUntil([&] { return m_transfer.MonitorLines().CurrentLineStartsWith("[d-MON]"); }, 2s));
+    EXPECT_TRUE(m_statuses.empty());
 
-    transfer.SetForceMode(true);
-    simulator->triggerRestart();
-    EXPECT_TRUE(RunUntil([&] { return !statuses.empty(); }, 2s));
+    m_transfer.SetForceMode(true);
+    m_simulator->TriggerRestart();
+    EXPECT_TRUE(RunUntil([&] { return !m_statuses.empty(); }, 2s));
     RunFor(50ms);
-    EXPECT_EQ(std::vector<int>{20}, statuses);
-    EXPECT_TRUE(simulator->receivedBytes().empty());
+    EXPECT_EQ(std::vector<int>{20}, m_statuses);
+    EXPECT_TRUE(m_simulator->ReceivedBytes().empty());
 }

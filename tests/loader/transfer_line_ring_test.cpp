@@ -93,18 +93,18 @@ TEST(ChannelHeaderRebuild, KeepsTheLoadAddressAndDescribesTheReceivedData) {
     ASSERT_EQ(1, RebuildChannelHeader(file));
 
     const BlockHeader header(file);
-    EXPECT_EQ(0x11223344u, header.loadAddress());
-    EXPECT_EQ(0xB2, header.blockId());
-    EXPECT_EQ(300u, header.dataLength());
-    EXPECT_EQ(Checksum(data), header.crc());
+    EXPECT_EQ(0x11223344u, header.LoadAddress());
+    EXPECT_EQ(0xB2, header.BlockId());
+    EXPECT_EQ(300u, header.DataLength());
+    EXPECT_EQ(Checksum(data), header.Crc());
     EXPECT_TRUE(std::equal(data.begin(), data.end(), file.begin() + 128));
     const std::vector<std::uint8_t> expectedStart = {0xEF, 0xEF, 0x01, 0x02, 0x11, 0x22, 0xEF, 0xEF, 0x33, 0x44};
     EXPECT_EQ(expectedStart, std::vector<std::uint8_t>(file.begin() + 0x2E, file.begin() + 0x38));
     EXPECT_EQ(0xA5, file[0x60]);
     EXPECT_EQ(0xEF, file[0x7F]);
     EXPECT_EQ(0xEF, file[0x00]);
-    EXPECT_TRUE(header.signatureValid());
-    EXPECT_FALSE(header.monitorMode());
+    EXPECT_TRUE(header.SignatureValid());
+    EXPECT_FALSE(header.MonitorMode());
 
     // An empty address in the header is taken from the file start.
     file.assign(128, 0);
@@ -115,7 +115,7 @@ TEST(ChannelHeaderRebuild, KeepsTheLoadAddressAndDescribesTheReceivedData) {
     file[0x32] = file[0x33] = file[0x36] = file[0x37] = 0xFF;
     EXPECT_EQ(0xABCD0123u, ReceivedChannelLoadAddress(file));
     ASSERT_EQ(1, RebuildChannelHeader(file));
-    EXPECT_EQ(0u, BlockHeader(file).dataLength());
+    EXPECT_EQ(0u, BlockHeader(file).DataLength());
 
     std::vector<std::uint8_t> shortFile(127, 0x77);
     EXPECT_EQ(0, RebuildChannelHeader(shortFile));
@@ -126,5 +126,5 @@ TEST(TransferDownloadFile, TheTemporaryFileLiesBesideTheTargetForTheRename) {
     const ScratchFolder folder("vorlane-download");
     TransferDownloadFile file;
     ASSERT_EQ(1, file.Create(folder.PathIn("out.bin")));
-    EXPECT_EQ(folder.path(), std::filesystem::path(file.TemporaryPath()).parent_path());
+    EXPECT_EQ(folder.Path(), std::filesystem::path(file.TemporaryPath()).parent_path());
 }

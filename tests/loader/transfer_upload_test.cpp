@@ -66,31 +66,31 @@ TEST_P(TransferUploadTest, SendsEveryEntryExactlyAndEndsAsTheReceiverDecides) {
     std::vector<Bytes> entries;
     for (const auto& [size, transferClass] : test.entries) {
         entries.push_back(Pattern(size, static_cast<std::uint8_t>(0x31 + entries.size())));
-        ASSERT_EQ(1, transfer.SrcData().append(BlockEntry(entries.back(), transferClass)));
+        ASSERT_EQ(1, m_transfer.SrcData().Append(BlockEntry(entries.back(), transferClass)));
     }
-    transfer.SetFilePath(PathIn("update.key"));
+    m_transfer.SetFilePath(PathIn("update.key"));
     std::vector<TransferState> statesAtEnd;
-    ui.onReport = [&](const ProgressStep& step) {
+    m_ui.onReport = [&](const ProgressStep& step) {
         if (step.event == ProgressEvent::Completed || step.event == ProgressEvent::Error)
-            statesAtEnd.push_back(transfer.State());
+            statesAtEnd.push_back(m_transfer.State());
     };
     TraceCapture trace;
-    EXPECT_EQ(1, transfer.SendWakeUp());
-    EXPECT_EQ(1, transfer.RequestSendFile(static_cast<std::uint32_t>(test.entries[0].second)));
-    ASSERT_TRUE(RunUntil([&] { return ui.Finished(); }));
+    EXPECT_EQ(1, m_transfer.SendWakeUp());
+    EXPECT_EQ(1, m_transfer.RequestSendFile(static_cast<std::uint32_t>(test.entries[0].second)));
+    ASSERT_TRUE(RunUntil([&] { return m_ui.Finished(); }));
     RunFor(50ms);
 
-    EXPECT_EQ(test.expectedReport, ui.reports.back().event);
-    EXPECT_EQ(test.expectedReport == ProgressEvent::Error, trace.contains("Protocol Error case 1\n")) << trace.text();
+    EXPECT_EQ(test.expectedReport, m_ui.reports.back().event);
+    EXPECT_EQ(test.expectedReport == ProgressEvent::Error, trace.Contains("Protocol Error case 1\n")) << trace.Text();
     for (const std::string& part : test.traces)
-        EXPECT_TRUE(trace.contains(part)) << part;
+        EXPECT_TRUE(trace.Contains(part)) << part;
     EXPECT_EQ(std::vector<TransferState>{TransferState::Idle}, statesAtEnd);
-    EXPECT_TRUE(transfer.FilePath().empty());
-    EXPECT_EQ(0u, transfer.SrcData().count());
-    EXPECT_FALSE(transfer.IsTransferRunning());
-    ASSERT_FALSE(ui.begins.empty()); // one per entry begun
-    EXPECT_EQ(static_cast<int>(Packets(entries[0]).size()), ui.begins[0].value);
-    EXPECT_EQ(PathIn("update.key") + "|Uploading", ui.begins[0].text);
+    EXPECT_TRUE(m_transfer.FilePath().empty());
+    EXPECT_EQ(0u, m_transfer.SrcData().Count());
+    EXPECT_FALSE(m_transfer.IsTransferRunning());
+    ASSERT_FALSE(m_ui.begins.empty()); // one per entry begun
+    EXPECT_EQ(static_cast<int>(Packets(entries[0]).size()), m_ui.begins[0].value);
+    EXPECT_EQ(PathIn("update.key") + "|Uploading", m_ui.begins[0].text);
     if (test.expectedReport == ProgressEvent::Error)
         return;
 
@@ -99,11 +99,11 @@ TEST_P(TransferUploadTest, SendsEveryEntryExactlyAndEndsAsTheReceiverDecides) {
         line = Join({line, UploadRequest(static_cast<std::uint8_t>(0x20 + static_cast<int>(test.entries[i].second))),
                      kUploadGo,
                      BlockOnTheLine(entries[i], test.fault == &SimulatorFaults::nakPacket ? test.faultPacket : 0)});
-    EXPECT_EQ(line, simulator->receivedBytes());
+    EXPECT_EQ(line, m_simulator->ReceivedBytes());
     // A receiver that ends the transfer with 0xF0 keeps nothing, also after the last packet.
     const std::size_t stored = test.fault == &SimulatorFaults::endAtPacket ? 0 : entries.size();
-    ASSERT_TRUE(simulator->waitForBlocks(stored, 1s));
-    const auto blocks = simulator->receivedBlocks();
+    ASSERT_TRUE(m_simulator->WaitForBlocks(stored, 1s));
+    const auto blocks = m_simulator->ReceivedBlocks();
     ASSERT_EQ(stored, blocks.size());
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (i < stored) {
@@ -111,17 +111,17 @@ TEST_P(TransferUploadTest, SendsEveryEntryExactlyAndEndsAsTheReceiverDecides) {
             EXPECT_EQ(entries[i], blocks[i].bytes);
         }
         // The progress shows the entry's place.
-        EXPECT_TRUE(std::any_of(ui.reports.begin(), ui.reports.end(), [&](const ProgressReport& report) {
+        EXPECT_TRUE(std::any_of(m_ui.reports.begin(), m_ui.reports.end(), [&](const ProgressReport& report) {
             return report.upload.uploading && report.upload.entryNumber == static_cast<int>(i + 1) &&
                    report.upload.entryCount == static_cast<int>(entries.size());
         })) << i;
     }
-    EXPECT_EQ(entries.size(), ui.begins.size());
+    EXPECT_EQ(entries.size(), m_ui.begins.size());
     if (!test.fault && entries.size() == 1) {
-        EXPECT_EQ(std::vector<std::string>{"note Now writting the flash. Do NOT power off the STB."}, ui.events);
+        EXPECT_EQ(std::vector<std::string>{"note Now writting the flash. Do NOT power off the STB."}, m_ui.events);
         // The note goes up when the last packet was sent.
         std::vector<std::pair<ProgressEvent, int>> values;
-        for (const ProgressReport& report : ui.reports)
+        for (const ProgressReport& report : m_ui.reports)
             values.push_back({report.event, report.value});
         constexpr ProgressEvent kPackets = ProgressEvent::Packets;
         EXPECT_EQ((std::vector<std::pair<ProgressEvent, int>>{
@@ -137,21 +137,21 @@ TEST_F(TransferSimTest, UploadSilenceLeavesTheUploadWaitingUntilDisconnect) {
     ReceiverBehaviour behaviour;
     behaviour.faults.silentAfterPacket = 1;
     Connect(behaviour);
-    ASSERT_EQ(1, transfer.SrcData().append(BlockEntry(Pattern(2500, 0x46), TransferClass::P2)));
-    transfer.SetFilePath(PathIn("update.key"));
-    transfer.SendWakeUp();
-    transfer.RequestSendFile(4);
-    ASSERT_TRUE(RunUntil([&] { return ui.HasReport(2); })); // the second packet went out
+    ASSERT_EQ(1, m_transfer.SrcData().Append(BlockEntry(Pattern(2500, 0x46), TransferClass::P2)));
+    m_transfer.SetFilePath(PathIn("update.key"));
+    m_transfer.SendWakeUp();
+    m_transfer.RequestSendFile(4);
+    ASSERT_TRUE(RunUntil([&] { return m_ui.HasReport(2); })); // the second packet went out
     RunFor(300ms);
-    EXPECT_EQ(TransferState::UploadAwaitAck, transfer.State());
-    EXPECT_FALSE(ui.Finished());
+    EXPECT_EQ(TransferState::UploadAwaitAck, m_transfer.State());
+    EXPECT_FALSE(m_ui.Finished());
 
     MemorySettingsStore store;
-    Connection connection(port, store, texts, ui);
-    connection.SetTransferControl(&transfer);
+    Connection connection(m_port, store, m_texts, m_ui);
+    connection.SetTransferControl(&m_transfer);
     connection.DisconnectCommand();
-    EXPECT_EQ(TransferState::Idle, transfer.State());
-    EXPECT_FALSE(port.IsOpen());
-    EXPECT_TRUE(transfer.FilePath().empty()); // a later download can never take the upload's file
-    EXPECT_FALSE(transfer.IsTransferRunning());
+    EXPECT_EQ(TransferState::Idle, m_transfer.State());
+    EXPECT_FALSE(m_port.IsOpen());
+    EXPECT_TRUE(m_transfer.FilePath().empty()); // a later download can never take the upload's file
+    EXPECT_FALSE(m_transfer.IsTransferRunning());
 }

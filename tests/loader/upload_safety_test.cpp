@@ -48,7 +48,7 @@ TEST(ChannelImageCompare, CountsDifferencesPerPartIgnoringOnlyTheHeader) {
          "2 bytes differ (channels: 2)"},
         {"free sector", [](Bytes& b) { b[SectorStart(11) + 9] = 0; }, {0, 0, 0, 1}, ""},
         {"table only in the read-back",
-         [](Bytes& b) { writeLe32(b, SectorStart(11) + FlashSector::kLogicalOffset, 3); },
+         [](Bytes& b) { WriteLe32(b, SectorStart(11) + FlashSector::kLogicalOffset, 3); },
          {0, 0, 4, 0},
          ""},
         {"read-back short by 10", [](Bytes& b) { b.resize(b.size() - 10); }, {0, 0, 0, 10}, ""},
@@ -60,7 +60,7 @@ TEST(ChannelImageCompare, CountsDifferencesPerPartIgnoringOnlyTheHeader) {
         test.change(readBack);
         const ChannelImageDifference difference = CompareChannelImages(sent, readBack);
         if (!test.description) { // everything but the header differs
-            EXPECT_EQ(sent.size() - block_header::kSize, difference.total());
+            EXPECT_EQ(sent.size() - block_header::kSize, difference.Total());
             continue;
         }
         EXPECT_EQ(test.expected, difference.bytes);
@@ -87,33 +87,33 @@ TEST(ReceiverBackups, FolderNamesOrderPruningAndSummary) {
         ::unsetenv("XDG_DATA_HOME");
 
     ScratchFolder folder("vorlane-backups");
-    ASSERT_TRUE(folder.valid());
+    ASSERT_TRUE(folder.Valid());
     std::tm when{};
     std::tie(when.tm_year, when.tm_mon, when.tm_mday, when.tm_hour, when.tm_min, when.tm_isdst) =
         std::tuple(2026 - 1900, 11, 6, 9, 5, -1);
     const std::time_t moment = std::mktime(&when);
-    const std::string first = NewBackupPath(folder.path().string(), moment);
+    const std::string first = NewBackupPath(folder.Path().string(), moment);
     EXPECT_EQ(folder.PathIn("channels-20261206-090500.bin"), first);
     Touch(first);
-    const std::string second = NewBackupPath(folder.path().string(), moment);
+    const std::string second = NewBackupPath(folder.Path().string(), moment);
     EXPECT_EQ(folder.PathIn("channels-20261206-090500-2.bin"), second);
     Touch(second);
     for (int minute = 10; minute < 30; ++minute)
-        Touch(NewBackupPath(folder.path().string(), moment + 60 * minute));
+        Touch(NewBackupPath(folder.Path().string(), moment + 60 * minute));
     // Files in a user's backup folder that this program did not write are neither listed nor pruned.
     const std::vector<std::string> foreign = {"channels-notes.txt", "channels-old.bin", "channels-1.bin",
                                               "channels-20261206-0905.bin", "channels-20261206-090500-x.bin"};
     for (const std::string& name : foreign)
         Touch(folder.PathIn(name));
 
-    const std::vector<std::string> all = ListBackups(folder.path().string());
+    const std::vector<std::string> all = ListBackups(folder.Path().string());
     ASSERT_EQ(22u, all.size());
     EXPECT_EQ(first, all[0]);
     EXPECT_EQ(second, all[1]);
     EXPECT_EQ("2026-12-06 09:05:00", BackupDateText(first));
     EXPECT_EQ("2026-12-06 09:05:00 (2)", BackupDateText(second));
-    EXPECT_EQ(2u, PruneBackups(folder.path().string()));
-    const std::vector<std::string> kept = ListBackups(folder.path().string());
+    EXPECT_EQ(2u, PruneBackups(folder.Path().string()));
+    const std::vector<std::string> kept = ListBackups(folder.Path().string());
     EXPECT_EQ(std::vector<std::string>(all.begin() + 2, all.end()), kept);
     for (const std::string& name : foreign)
         EXPECT_TRUE(std::filesystem::exists(folder.PathIn(name))) << name;

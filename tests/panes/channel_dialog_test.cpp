@@ -26,177 +26,179 @@ class ChannelDialogTest : public ui::ScriptedPrompts {
 protected:
     void SetUp() override {
         ScriptedPrompts::SetUp();
-        db.AllocateTables();
-        putSatellite(db, 0, "Astra", 1, 0);
-        putTransponder(db, 0, 0, 11778, kPolarisationVertical, 0);
-        putTransponder(db, 1, 0, 12000, kPolarisationHorizontal, 1);
+        m_db.AllocateTables();
+        PutSatellite(m_db, 0, "Astra", 1, 0);
+        PutTransponder(m_db, 0, 0, 11778, kPolarisationVertical, 0);
+        PutTransponder(m_db, 1, 0, 12000, kPolarisationHorizontal, 1);
         for (int slot = 0; slot < 3; ++slot) {
             ChannelSpec spec;
             spec.key1 = static_cast<unsigned>(slot);
-            putChannel(db, slot, spec);
+            PutChannel(m_db, slot, spec);
         }
         ChannelSpec both;
         both.onTuner2 = true;
         both.key1 = 3;
-        putChannel(db, 3, both);
+        PutChannel(m_db, 3, both);
         ChannelSpec radio;
         radio.type = ServiceType::Radio;
-        putChannel(db, 4, radio);
-        db.BuildAllLists();
+        PutChannel(m_db, 4, radio);
+        m_db.BuildAllLists();
     }
 
-    std::vector<std::uint8_t> channelTable() {
-        return std::vector<std::uint8_t>(db.arrChannel(), db.arrChannel() + kChannelCount * kChannelRecordSize);
+    std::vector<std::uint8_t> ChannelTable() {
+        return std::vector<std::uint8_t>(m_db.arrChannel(), m_db.arrChannel() + kChannelCount * kChannelRecordSize);
     }
 
     // Runs the dialog on `pk` with the given fields and "OK".
-    int editWithOk(int pk, const char* fields) {
-        answerDialog(fields);
-        return ui::EditChannel(nullptr, db, pk);
+    int EditWithOk(int pk, const char* fields) {
+        AnswerDialog(fields);
+        return ui::EditChannel(nullptr, m_db, pk);
     }
 
-    ChannelDatabase db;
+    ChannelDatabase m_db;
 };
 
 TEST_F(ChannelDialogTest, OpensWithTheSidesFieldsAndTheTransponderLine) {
-    ServiceWord word = db.channel(1).serviceWord(0);
-    word.setLocked(true);
-    word.setSkipped(true);
-    db.channel(1).setServiceWord(0, word);
-    answerDialog("", false, [](QDialog& dialog) {
-        expectShown(dialog, "satelliteText=Astra|transponderText=11778   SR : 27500   3/4   Vertical\n|"
+    ServiceWord word = m_db.Channel(1).SidedServiceWord(0);
+    word.SetLocked(true);
+    word.SetSkipped(true);
+    m_db.Channel(1).SetServiceWord(0, word);
+    AnswerDialog("", false, [](QDialog& dialog) {
+        ExpectShown(dialog, "satelliteText=Astra|transponderText=11778   SR : 27500   3/4   Vertical\n|"
                             "channelName=Channel 0001|programId=2|audioPid0=512|audioPid5=0|videoPid=768|pmtPid=257|"
                             "locked=on|scrambled=off|skipped=on");
         EXPECT_TRUE(Find<QGroupBox>(dialog, "tunerNumberGroup").isHidden());
-        EXPECT_FALSE(enabled(dialog, "tunerNumber"));
+        EXPECT_FALSE(Enabled(dialog, "tunerNumber"));
     });
-    EXPECT_EQ(0, ui::EditChannel(nullptr, db, 1));
+    EXPECT_EQ(0, ui::EditChannel(nullptr, m_db, 1));
 }
 
 TEST_F(ChannelDialogTest, AudioPidsAreStoredWithoutGapsAndCounted) {
-    ServiceWord word = db.channel(2).serviceWord(0);
-    word.setSelectedAudio(1);
-    word.setAudioMode(3);
-    db.channel(2).setServiceWord(0, word);
-    const std::uint32_t tuner2Word = readLe32(db.channel(2).bytes() + 0x34);
-    ASSERT_EQ(1, editWithOk(2, "audioPid0=0|audioPid1=101|audioPid2=0|audioPid3=102|audioPid4=0|audioPid5=0"));
-    const std::uint8_t* bytes = db.channel(2).bytes();
+    ServiceWord word = m_db.Channel(2).SidedServiceWord(0);
+    word.SetSelectedAudio(1);
+    word.SetAudioMode(3);
+    m_db.Channel(2).SetServiceWord(0, word);
+    const std::uint32_t tuner2Word = ReadLe32(m_db.Channel(2).RecordBytes() + 0x34);
+    ASSERT_EQ(1, EditWithOk(2, "audioPid0=0|audioPid1=101|audioPid2=0|audioPid3=102|audioPid4=0|audioPid5=0"));
+    const std::uint8_t* bytes = m_db.Channel(2).RecordBytes();
     const std::uint16_t expected[] = {101, 102, 0, 0, 0, 0};
     for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(expected[i], readLe16(bytes + 0x18 + 2 * i)) << i;
-    const ServiceWord stored(readLe32(bytes + 0x30));
-    EXPECT_EQ(2u, stored.audioPidCount());
-    EXPECT_EQ(1u, stored.selectedAudio());
-    EXPECT_EQ(3u, stored.audioMode());
-    EXPECT_EQ(tuner2Word, readLe32(bytes + 0x34));
+        EXPECT_EQ(expected[i], ReadLe16(bytes + 0x18 + 2 * i)) << i;
+    const ServiceWord stored(ReadLe32(bytes + 0x30));
+    EXPECT_EQ(2u, stored.AudioPidCount());
+    EXPECT_EQ(1u, stored.SelectedAudio());
+    EXPECT_EQ(3u, stored.AudioMode());
+    EXPECT_EQ(tuner2Word, ReadLe32(bytes + 0x34));
 }
 
 TEST_F(ChannelDialogTest, OkWritesNamePidsAndFlags) {
-    ASSERT_EQ(1, editWithOk(0, "channelName=Caf\xE9 TV \xFF|programId=65535|videoPid=1|pcrPid=2|teletextPid=3|ac3Pid=4|"
+    ASSERT_EQ(1, EditWithOk(0, "channelName=Caf\xE9 TV \xFF|programId=65535|videoPid=1|pcrPid=2|teletextPid=3|ac3Pid=4|"
                                "pmtPid=5|locked=on|skipped=on"));
-    const ConstChannelRecord ch = db.channel(0);
-    EXPECT_EQ(std::string("Caf\xE9 TV \xFF"), ch.name());
-    EXPECT_EQ(0, ch.bytes()[10]);
-    EXPECT_EQ(0, ch.bytes()[19]);
-    EXPECT_EQ(65535, ch.programNumber());
-    EXPECT_EQ(1, ch.videoPid());
-    EXPECT_EQ(2, ch.pcrPid());
-    EXPECT_EQ(3, ch.teletextPid());
-    EXPECT_EQ(4, ch.ac3Pid());
-    EXPECT_EQ(5, ch.pmtPid());
-    EXPECT_TRUE(ch.serviceWord(0).locked());
-    EXPECT_TRUE(ch.serviceWord(0).skipped());
-    EXPECT_FALSE(ch.serviceWord(0).scrambled());
+    const ConstChannelRecord ch = m_db.Channel(0);
+    EXPECT_EQ(std::string("Caf\xE9 TV \xFF"), ch.Name());
+    EXPECT_EQ(0, ch.RecordBytes()[10]);
+    EXPECT_EQ(0, ch.RecordBytes()[19]);
+    EXPECT_EQ(65535, ch.ProgramNumber());
+    EXPECT_EQ(1, ch.VideoPid());
+    EXPECT_EQ(2, ch.PcrPid());
+    EXPECT_EQ(3, ch.TeletextPid());
+    EXPECT_EQ(4, ch.Ac3Pid());
+    EXPECT_EQ(5, ch.PmtPid());
+    EXPECT_TRUE(ch.SidedServiceWord(0).Locked());
+    EXPECT_TRUE(ch.SidedServiceWord(0).Skipped());
+    EXPECT_FALSE(ch.SidedServiceWord(0).Scrambled());
     // m_pKChannel's copy shows the edit.
-    const int position = db.pkPositions()[0];
+    const int position = m_db.PkPositions()[0];
     ASSERT_GE(position, 0);
-    EXPECT_EQ(0, std::memcmp(ch.bytes(), db.pkChannel().data() + position * ChannelDatabase::kPkChannelEntrySize,
-                             kChannelRecordSize));
-    EXPECT_TRUE(verifyLists(db));
+    EXPECT_EQ(0,
+              std::memcmp(ch.RecordBytes(), m_db.PkChannel().data() + position * ChannelDatabase::kPkChannelEntrySize,
+                          kChannelRecordSize));
+    EXPECT_TRUE(VerifyLists(m_db));
 }
 
 TEST_F(ChannelDialogTest, ScrambledMovesTheChannelBetweenTheFsLists) {
-    ASSERT_EQ((Pks{0, 1, 2, 3, 5003}), pksOf(db, ListKind::TvByScrambling, 0));
-    ASSERT_EQ(1, editWithOk(1, "scrambled=on"));
-    EXPECT_EQ((Pks{0, 2, 3, 5003}), pksOf(db, ListKind::TvByScrambling, 0));
-    EXPECT_EQ((Pks{1}), pksOf(db, ListKind::TvByScrambling, 1));
-    EXPECT_TRUE(db.channel(1).serviceWord(0).scrambled());
-    EXPECT_EQ(1u, db.channel(1).fsLink(0).index());
-    EXPECT_TRUE(verifyLists(db));
+    ASSERT_EQ((Pks{0, 1, 2, 3, 5003}), PksOf(m_db, ListKind::TvByScrambling, 0));
+    ASSERT_EQ(1, EditWithOk(1, "scrambled=on"));
+    EXPECT_EQ((Pks{0, 2, 3, 5003}), PksOf(m_db, ListKind::TvByScrambling, 0));
+    EXPECT_EQ((Pks{1}), PksOf(m_db, ListKind::TvByScrambling, 1));
+    EXPECT_TRUE(m_db.Channel(1).SidedServiceWord(0).Scrambled());
+    EXPECT_EQ(1u, m_db.Channel(1).FsLink(0).Index());
+    EXPECT_TRUE(VerifyLists(m_db));
 
-    ASSERT_EQ(1, editWithOk(1, "scrambled=off"));
-    EXPECT_EQ((Pks{0, 2, 3, 1, 5003}), pksOf(db, ListKind::TvByScrambling, 0));
-    EXPECT_TRUE(pksOf(db, ListKind::TvByScrambling, 1).empty());
-    EXPECT_FALSE(db.channel(1).serviceWord(0).scrambled());
-    EXPECT_TRUE(verifyLists(db));
+    ASSERT_EQ(1, EditWithOk(1, "scrambled=off"));
+    EXPECT_EQ((Pks{0, 2, 3, 1, 5003}), PksOf(m_db, ListKind::TvByScrambling, 0));
+    EXPECT_TRUE(PksOf(m_db, ListKind::TvByScrambling, 1).empty());
+    EXPECT_FALSE(m_db.Channel(1).SidedServiceWord(0).Scrambled());
+    EXPECT_TRUE(VerifyLists(m_db));
 
     // Only the edited tuner side moves.
-    ASSERT_EQ(1, editWithOk(5003, "scrambled=on"));
-    EXPECT_EQ((Pks{0, 2, 3, 1}), pksOf(db, ListKind::TvByScrambling, 0));
-    EXPECT_EQ((Pks{5003}), pksOf(db, ListKind::TvByScrambling, 1));
-    EXPECT_TRUE(db.channel(3).serviceWord(1).scrambled());
-    EXPECT_FALSE(db.channel(3).serviceWord(0).scrambled());
-    EXPECT_TRUE(verifyLists(db));
+    ASSERT_EQ(1, EditWithOk(5003, "scrambled=on"));
+    EXPECT_EQ((Pks{0, 2, 3, 1}), PksOf(m_db, ListKind::TvByScrambling, 0));
+    EXPECT_EQ((Pks{5003}), PksOf(m_db, ListKind::TvByScrambling, 1));
+    EXPECT_TRUE(m_db.Channel(3).SidedServiceWord(1).Scrambled());
+    EXPECT_FALSE(m_db.Channel(3).SidedServiceWord(0).Scrambled());
+    EXPECT_TRUE(VerifyLists(m_db));
 }
 
 // An out-of-range PID is refused and Cancel, on an edit or a new channel, writes nothing; a free or absent side or a
 // free transponder asks nothing.
 TEST_F(ChannelDialogTest, RefusalAndCancelWriteNothingAndNothingOpensOnFreeRecords) {
-    const auto before = channelTable();
-    answerDialog("", false, [](QDialog& dialog) {
-        set(dialog, "channelName=Changed|scrambled=on|pmtPid=65536");
-        UserPrompts::scriptAnswer(QMessageBox::Ok);
-        EXPECT_NE(QDialog::Accepted, pressOk(dialog));
+    const auto before = ChannelTable();
+    AnswerDialog("", false, [](QDialog& dialog) {
+        Set(dialog, "channelName=Changed|scrambled=on|pmtPid=65536");
+        UserPrompts::ScriptAnswer(QMessageBox::Ok);
+        EXPECT_NE(QDialog::Accepted, PressOk(dialog));
         EXPECT_EQ(&Find<QLineEdit>(dialog, "pmtPid"), dialog.focusWidget());
     });
-    EXPECT_EQ(0, ui::EditChannel(nullptr, db, 0));
-    EXPECT_EQ((QStringList{"Please enter an integer between 0 and 65535."}), messagesShown());
-    answerDialog("channelName=Changed|audioPid0=0|scrambled=on|locked=on", false);
-    EXPECT_EQ(0, ui::EditChannel(nullptr, db, 0));
-    answerDialog("channelName=New TV", false);
-    EXPECT_EQ(0, ui::AddNewChannel(nullptr, db, 0, ServiceType::Tv));
-    EXPECT_EQ(before, channelTable());
-    EXPECT_EQ((Pks{0, 1, 2, 3, 5003}), pksOf(db, ListKind::TvByScrambling, 0));
-    EXPECT_EQ(2u, UserPrompts::takeAsked().size());
-    EXPECT_EQ(0, ui::EditChannel(nullptr, db, 5000)); // slot 0 is on tuner 1 only
-    EXPECT_EQ(0, ui::EditChannel(nullptr, db, 10));
-    EXPECT_EQ(0, ui::EditChannel(nullptr, db, 10000));
-    EXPECT_EQ(0, ui::AddNewChannel(nullptr, db, 7, ServiceType::Tv)); // a free transponder
-    EXPECT_TRUE(UserPrompts::takeAsked().empty());
+    EXPECT_EQ(0, ui::EditChannel(nullptr, m_db, 0));
+    EXPECT_EQ((QStringList{"Please enter an integer between 0 and 65535."}), MessagesShown());
+    AnswerDialog("channelName=Changed|audioPid0=0|scrambled=on|locked=on", false);
+    EXPECT_EQ(0, ui::EditChannel(nullptr, m_db, 0));
+    AnswerDialog("channelName=New TV", false);
+    EXPECT_EQ(0, ui::AddNewChannel(nullptr, m_db, 0, ServiceType::Tv));
+    EXPECT_EQ(before, ChannelTable());
+    EXPECT_EQ((Pks{0, 1, 2, 3, 5003}), PksOf(m_db, ListKind::TvByScrambling, 0));
+    EXPECT_EQ(2u, UserPrompts::TakeAsked().size());
+    EXPECT_EQ(0, ui::EditChannel(nullptr, m_db, 5000)); // slot 0 is on tuner 1 only
+    EXPECT_EQ(0, ui::EditChannel(nullptr, m_db, 10));
+    EXPECT_EQ(0, ui::EditChannel(nullptr, m_db, 10000));
+    EXPECT_EQ(0, ui::AddNewChannel(nullptr, m_db, 7, ServiceType::Tv)); // a free transponder
+    EXPECT_TRUE(UserPrompts::TakeAsked().empty());
 }
 
 // A new channel goes behind every listed channel of tuner 1, or onto the tuner chosen.
 TEST_F(ChannelDialogTest, ANewChannelOpensBlankAndIsAddedOnTheChosenTuner) {
-    answerDialog("channelName=New TV");
-    ASSERT_EQ(1, ui::AddNewChannel(nullptr, db, 0, ServiceType::Tv));
-    const Pks tuner1Tv = pksOf(db, ListKind::Tuner1Tv, 0);
+    AnswerDialog("channelName=New TV");
+    ASSERT_EQ(1, ui::AddNewChannel(nullptr, m_db, 0, ServiceType::Tv));
+    const Pks tuner1Tv = PksOf(m_db, ListKind::Tuner1Tv, 0);
     ASSERT_EQ(5u, tuner1Tv.size());
-    EXPECT_EQ("New TV", db.channelOfPk(tuner1Tv.back()).name());
-    EXPECT_EQ(4u, db.channelOfPk(tuner1Tv.back()).mainLink(0).key());
+    EXPECT_EQ("New TV", m_db.ChannelOfPk(tuner1Tv.back()).Name());
+    EXPECT_EQ(4u, m_db.ChannelOfPk(tuner1Tv.back()).MainLink(0).Key());
 
-    answerDialog("channelName=New Radio|audioPid1=300|scrambled=on|tunerNumber=Tuner 2", true, [](QDialog& dialog) {
-        expectShown(dialog, "transponderText=12000   SR : 27500   3/4   Horizontal\n|channelName=|audioPid0=0");
-        EXPECT_TRUE(enabled(dialog, "tunerNumber"));
+    AnswerDialog("channelName=New Radio|audioPid1=300|scrambled=on|tunerNumber=Tuner 2", true, [](QDialog& dialog) {
+        ExpectShown(dialog, "transponderText=12000   SR : 27500   3/4   Horizontal\n|channelName=|audioPid0=0");
+        EXPECT_TRUE(Enabled(dialog, "tunerNumber"));
     });
-    ASSERT_EQ(1, ui::AddNewChannel(nullptr, db, 1, ServiceType::Radio));
+    ASSERT_EQ(1, ui::AddNewChannel(nullptr, m_db, 1, ServiceType::Radio));
 
-    const Pks tuner2Radio = pksOf(db, ListKind::Tuner2Radio, 0);
+    const Pks tuner2Radio = PksOf(m_db, ListKind::Tuner2Radio, 0);
     ASSERT_EQ(1u, tuner2Radio.size());
     const int pk = tuner2Radio[0];
     ASSERT_GE(pk, kChannelCount);
-    const ConstChannelRecord ch = db.channelOfPk(pk);
-    EXPECT_EQ("New Radio", ch.name());
+    const ConstChannelRecord ch = m_db.ChannelOfPk(pk);
+    EXPECT_EQ("New Radio", ch.Name());
     // Type, presences, audio PID and count, scrambling, the empty tuner 1 side, languages and tuner 2's links.
-    EXPECT_EQ((std::vector<std::uint32_t>{
-                  ch.serviceType(), ch.presence(0), ch.presence(1), ch.audioPid(0), ch.serviceWord(1).audioPidCount(),
-                  ch.serviceWord(1).scrambled(), ch.serviceWord(0).value(), ch.mainLink(0).value(),
-                  ch.audioLanguages().value(), ch.fsLink(1).index(), ch.transponderLink(1).index(),
-                  ch.satelliteLink(1).index(), ch.mainLink(1).tunerSide()}),
+    EXPECT_EQ((std::vector<std::uint32_t>{ch.ServiceTypeCode(), ch.Presence(0), ch.Presence(1), ch.AudioPid(0),
+                                          ch.SidedServiceWord(1).AudioPidCount(), ch.SidedServiceWord(1).Scrambled(),
+                                          ch.SidedServiceWord(0).Value(), ch.MainLink(0).Value(),
+                                          ch.AudioLanguagesWord().Value(), ch.FsLink(1).Index(),
+                                          ch.TransponderLink(1).Index(), ch.SatelliteLink(1).Index(),
+                                          ch.MainLink(1).TunerSide()}),
               (std::vector<std::uint32_t>{1, 0, 1, 300, 1, 1, 0, 0, 0xFFFFFFFFu, 1, 1, 0, 1}));
-    EXPECT_EQ((Pks{pk}), pksOf(db, ListKind::RadioByScrambling, 1));
-    EXPECT_EQ((Pks{pk}), pksOf(db, ListKind::RadioByTransponder, 1));
-    EXPECT_GE(db.pkPositions()[static_cast<std::size_t>(pk)], 0);
-    EXPECT_TRUE(verifyLists(db));
+    EXPECT_EQ((Pks{pk}), PksOf(m_db, ListKind::RadioByScrambling, 1));
+    EXPECT_EQ((Pks{pk}), PksOf(m_db, ListKind::RadioByTransponder, 1));
+    EXPECT_GE(m_db.PkPositions()[static_cast<std::size_t>(pk)], 0);
+    EXPECT_TRUE(VerifyLists(m_db));
 }
 
 } // namespace

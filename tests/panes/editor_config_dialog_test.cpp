@@ -11,82 +11,82 @@ namespace {
 
 using namespace vorlane::testing;
 
-void pressDefaultColour(QDialog& dialog) {
+void PressDefaultColour(QDialog& dialog) {
     Find<QPushButton>(dialog, "defaultColourButton").click();
 }
 
-std::uint32_t colourOf(QDialog& dialog, const char* field) {
-    return Find<ColourField>(dialog, field).value();
+std::uint32_t ColourOf(QDialog& dialog, const char* field) {
+    return Find<ColourField>(dialog, field).Value();
 }
 
 class EditorConfigDialogTest : public ScriptedPrompts {
 protected:
-    MemorySettingsStore store;
-    EditorSettings settings;
+    MemorySettingsStore mStore;
+    EditorSettings m_settings;
 };
 
 TEST_F(EditorConfigDialogTest, DefaultColourThenOkWritesTheResetIndexToTheProfile) {
-    settings.Load(store);
-    answerDialog("keepBackupCheck=off", true, [](QDialog& dialog) {
-        pressDefaultColour(dialog);
-        EXPECT_EQ(colourOf(dialog, "channelIndexColour"), 0xFADCDCu);
-        expectShown(dialog, "keepBackupCheck=on");
+    m_settings.Load(mStore);
+    AnswerDialog("keepBackupCheck=off", true, [](QDialog& dialog) {
+        PressDefaultColour(dialog);
+        EXPECT_EQ(ColourOf(dialog, "channelIndexColour"), 0xFADCDCu);
+        ExpectShown(dialog, "keepBackupCheck=on");
     });
-    EXPECT_EQ(EditEditorConfiguration(nullptr, settings, store), 1);
-    EXPECT_EQ(store.ReadProfileNumber("Color", "Index", 0), 0xFADCDC);
-    EXPECT_EQ(store.ReadProfileNumber("Display", "ColumnWidth", 0), 200);
-    EXPECT_EQ(store.ReadProfileNumber("Files", "KeepBackup", 1), 0);
-    EXPECT_EQ(store.ValueCount(), 19u);
+    EXPECT_EQ(EditEditorConfiguration(nullptr, m_settings, mStore), 1);
+    EXPECT_EQ(mStore.ReadProfileNumber("Color", "Index", 0), 0xFADCDC);
+    EXPECT_EQ(mStore.ReadProfileNumber("Display", "ColumnWidth", 0), 200);
+    EXPECT_EQ(mStore.ReadProfileNumber("Files", "KeepBackup", 1), 0);
+    EXPECT_EQ(mStore.ValueCount(), 19u);
 }
 
 // A cancelled chooser keeps the field's colour; a chosen one changes it and OK stores it in the profile's order.
 TEST_F(EditorConfigDialogTest, ColourChooserChangesTheFieldAndOkStoresIt) {
-    answerDialog("", true, [](QDialog& dialog) {
+    AnswerDialog("", true, [](QDialog& dialog) {
         Find<ColourField>(dialog, "lockColour").click();
-        EXPECT_EQ(colourOf(dialog, "lockColour"), 0xFA6464u);
+        EXPECT_EQ(ColourOf(dialog, "lockColour"), 0xFA6464u);
         Find<ColourField>(dialog, "lockTextColour").click();
     });
-    UserPrompts::scriptAnswer(QColor());
-    UserPrompts::scriptAnswer(QColor(0x10, 0x20, 0x30));
-    EXPECT_EQ(EditEditorConfiguration(nullptr, settings, store), 1);
-    EXPECT_EQ(settings.colour(EditorColour::LockText), 0x302010u);
-    EXPECT_EQ(store.ReadProfileNumber("Color", "LockText", 0), 0x302010);
+    UserPrompts::ScriptAnswer(QColor());
+    UserPrompts::ScriptAnswer(QColor(0x10, 0x20, 0x30));
+    EXPECT_EQ(EditEditorConfiguration(nullptr, m_settings, mStore), 1);
+    EXPECT_EQ(m_settings.Colour(EditorColour::LockText), 0x302010u);
+    EXPECT_EQ(mStore.ReadProfileNumber("Color", "LockText", 0), 0x302010);
 }
 
 TEST_F(EditorConfigDialogTest, ColumnWidthOutsideItsRangeIsRefusedAndTheDialogStays) {
-    answerDialog("columnWidthEdit=1000", true, [](QDialog& dialog) {
+    AnswerDialog("columnWidthEdit=1000", true, [](QDialog& dialog) {
         auto& width = Find<QLineEdit>(dialog, "columnWidthEdit");
         for (const char* refused : {"99", "1001", ""}) {
             width.setText(QString::fromLatin1(refused));
-            EXPECT_EQ(pressOk(dialog), 0) << refused;
+            EXPECT_EQ(PressOk(dialog), 0) << refused;
             EXPECT_EQ(dialog.focusWidget(), &width);
         }
     });
     for (int i = 0; i < 3; ++i)
-        UserPrompts::scriptAnswer(QMessageBox::Ok);
-    EXPECT_EQ(EditEditorConfiguration(nullptr, settings, store), 1);
-    const auto asked = UserPrompts::takeAsked();
+        UserPrompts::ScriptAnswer(QMessageBox::Ok);
+    EXPECT_EQ(EditEditorConfiguration(nullptr, m_settings, mStore), 1);
+    const auto asked = UserPrompts::TakeAsked();
     ASSERT_EQ(asked.size(), 4u);
     EXPECT_EQ(asked[1].text, "Please enter an integer between 100 and 1000.");
-    EXPECT_EQ(settings.column_width(), 1000);
+    EXPECT_EQ(m_settings.ColumnWidth(), 1000);
 }
 
 TEST_F(EditorConfigDialogTest, CancelAfterDefaultColourKeepsTheColoursAndWritesNothing) {
-    settings.set_colour(EditorColour::Favorite, 0x111111);
-    settings.set_column_width(150);
-    answerDialog("", false, [](QDialog& dialog) {
-        expectShown(dialog, "columnWidthEdit=150");
-        EXPECT_EQ(colourOf(dialog, "favoriteChannelColour"), 0x111111u);
-        set(dialog, "columnWidthEdit=700");
-        pressDefaultColour(dialog);
-        EXPECT_EQ(colourOf(dialog, "favoriteChannelColour"), 0xFF46BCu);
-        expectShown(dialog, "columnWidthEdit=700");
+    m_settings.SetColour(EditorColour::Favourite, 0x111111);
+    m_settings.SetColumnWidth(150);
+    AnswerDialog("", false, [](QDialog& dialog) {
+        ExpectShown(dialog, "columnWidthEdit=150");
+        EXPECT_EQ(ColourOf(dialog, "favoriteChannelColour"), 0x111111u);
+        Set(dialog, "columnWidthEdit=700");
+        PressDefaultColour(dialog);
+        EXPECT_EQ(ColourOf(dialog, "favoriteChannelColour"), 0xFF46BCu);
+        ExpectShown(dialog, "columnWidthEdit=700");
     });
-    EXPECT_EQ(EditEditorConfiguration(nullptr, settings, store), 0);
-    EXPECT_EQ(settings.colour(EditorColour::Favorite), 0x111111u);
-    EXPECT_EQ(settings.colour(EditorColour::Index), 0xF0C8C8u);
-    EXPECT_EQ(settings.column_width(), 150);
-    EXPECT_EQ(store.ValueCount(), 0u);
+    EXPECT_EQ(EditEditorConfiguration(nullptr, m_settings, mStore), 0);
+    EXPECT_EQ(m_settings.Colour(EditorColour::Favourite), 0x111111u);
+    EXPECT_EQ(m_settings.Colour(EditorColour::Index), 0xF0C8C8u);
+    EXPECT_EQ(m_settings.ColumnWidth(), 150);
+    EXPECT_EQ(mStore.ValueCount(), 0u);
 }
 
 } // namespace

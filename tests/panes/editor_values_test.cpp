@@ -15,7 +15,7 @@ TEST(EditorSettings, EmptyOrUnavailableProfileGivesTheProfileDefaults) {
         MemorySettingsStore store;
         store.SetAvailable(available);
         EditorSettings settings;
-        settings.set_column_width(555);
+        settings.SetColumnWidth(555);
         if (!available) {
             EXPECT_EQ(settings.Save(store), 0);
         }
@@ -27,9 +27,9 @@ TEST(EditorSettings, EmptyOrUnavailableProfileGivesTheProfileDefaults) {
 TEST(EditorSettings, SaveWritesDecimalValuesUnderTheirSectionsAndKeys) {
     MemorySettingsStore store;
     EditorSettings settings;
-    settings.set_column_width(321);
-    settings.set_colour(EditorColour::LockText, 0x123456);
-    settings.set_keep_backup(false);
+    settings.SetColumnWidth(321);
+    settings.SetColour(EditorColour::LockText, 0x123456);
+    settings.SetKeepBackup(false);
     ASSERT_EQ(settings.Save(store), 1);
 
     EXPECT_EQ(store.ValueCount(), 19u);
@@ -48,14 +48,14 @@ TEST(EditorSettings, SaveWritesDecimalValuesUnderTheirSectionsAndKeys) {
 
 TEST(EditorSettings, ResetColoursSetsTheDefaultColourColumnAndKeepsTheWidth) {
     EditorSettings settings;
-    settings.set_column_width(400);
+    settings.SetColumnWidth(400);
     for (const EditorColourEntry& entry : EditorColourTable())
-        settings.set_colour(entry.colour, 0x010203);
+        settings.SetColour(entry.colour, 0x010203);
     settings.ResetColours();
-    EXPECT_EQ(settings.column_width(), 400);
-    EXPECT_EQ(settings.colour(EditorColour::Index), 0xFADCDCu);
+    EXPECT_EQ(settings.ColumnWidth(), 400);
+    EXPECT_EQ(settings.Colour(EditorColour::Index), 0xFADCDCu);
     for (const EditorColourEntry& entry : EditorColourTable()) {
-        EXPECT_EQ(settings.colour(entry.colour), entry.resetValue) << entry.key;
+        EXPECT_EQ(settings.Colour(entry.colour), entry.resetValue) << entry.key;
         if (entry.colour != EditorColour::Index) {
             EXPECT_EQ(entry.resetValue, entry.profileDefault) << entry.key;
         }
@@ -64,9 +64,9 @@ TEST(EditorSettings, ResetColoursSetsTheDefaultColourColumnAndKeepsTheWidth) {
 
 FindState Search(std::string text, bool wholeWord = false, bool matchCase = false) {
     FindState state;
-    state.find_text = std::move(text);
-    state.whole_word = wholeWord;
-    state.match_case = matchCase;
+    state.findText = std::move(text);
+    state.wholeWord = wholeWord;
+    state.matchCase = matchCase;
     return state;
 }
 

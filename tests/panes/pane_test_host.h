@@ -18,15 +18,15 @@ public:
     std::vector<int> commands;
     std::vector<PaneKind> choices;
 
-    ChannelDatabase& database() override { return db; }
-    const EditorSettings& paneSettings() const override { return settings; }
-    ChosenList chosenList() const override { return {}; }
-    int displayFilter() const override { return kFilterAllChannels; }
+    ChannelDatabase& Database() override { return db; }
+    const EditorSettings& PaneSettings() const override { return settings; }
+    ChosenList CurrentChosenList() const override { return {}; }
+    int DisplayFilter() const override { return kFilterAllChannels; }
     bool HandleCommand(int command) override {
         commands.push_back(command);
         return true;
     }
-    void OnPaneChoice(PaneListView& pane) override { choices.push_back(pane.kind()); }
+    void OnPaneChoice(PaneListView& pane) override { choices.push_back(pane.ShownKind()); }
     void OnPaneDoubleClick(PaneListView&, int) override {}
     void ShowPaneMenu(PaneListView&, QPoint) override {}
     int HitTestOutside(PaneListView&, QPoint) override { return PaneListView::kDropCursor; }

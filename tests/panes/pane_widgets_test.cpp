@@ -24,36 +24,36 @@ class ChannelPaneTest : public ScriptedPrompts {
 protected:
     void SetUp() override {
         ScriptedPrompts::SetUp();
-        ASSERT_GT(testing::makeSampleDatabase(host.db, 3, 8, 120, 600), 0);
-        pane.resize(450, 300);
-        pane.show();
-        pane.Refill(-1, -1, -1);
-        ASSERT_GT(pane.rowCount(), 20);
+        ASSERT_GT(testing::MakeSampleDatabase(m_host.db, 3, 8, 120, 600), 0);
+        m_pane.resize(450, 300);
+        m_pane.show();
+        m_pane.Refill(-1, -1, -1);
+        ASSERT_GT(m_pane.RowCount(), 20);
     }
 
-    void Name(int row, const char* name) { host.db.channelOfPk(pane.rowId(row)).setName(name); }
+    void Name(int row, const char* name) { m_host.db.ChannelOfPk(m_pane.RowId(row)).SetName(name); }
 
-    QPoint CentreOf(int row) { return pane.visualRect(pane.model()->index(row, 0)).center(); }
+    QPoint CentreOf(int row) { return m_pane.visualRect(m_pane.model()->index(row, 0)).center(); }
 
     void ScriptFind(const char* text) {
-        UserPrompts::scriptAnswer([=](QDialog& dialog) {
+        UserPrompts::ScriptAnswer([=](QDialog& dialog) {
             Find<QLineEdit>(dialog, "findTextEdit").setText(QString::fromLatin1(text));
             Find<QPushButton>(dialog, "findNextButton").click();
             return dialog.result();
         });
     }
 
-    TestPaneHost host;
-    ChannelPane pane{host, ServiceType::Tv, nullptr};
+    TestPaneHost m_host;
+    ChannelPane m_pane{m_host, ServiceType::Tv, nullptr};
 };
 
 // Every column is at least the configured width: names are never cut shorter than the user asked for.
 TEST_F(ChannelPaneTest, ColumnRuleSharesTheWidth) {
-    host.settings.set_column_width(100);
+    m_host.settings.SetColumnWidth(100);
     for (const auto& [width, columnWidth] : {std::pair{450, 112}, std::pair{99, 99}, std::pair{200, 100}}) {
-        pane.resize(width + 2 * pane.frameWidth(), 300);
-        EXPECT_EQ(pane.columnWidth(), columnWidth) << width;
-        EXPECT_EQ(pane.RowSize().width(), columnWidth) << width;
+        m_pane.resize(width + 2 * m_pane.frameWidth(), 300);
+        EXPECT_EQ(m_pane.ColumnWidth(), columnWidth) << width;
+        EXPECT_EQ(m_pane.RowSize().width(), columnWidth) << width;
     }
 }
 
@@ -61,117 +61,117 @@ TEST_F(ChannelPaneTest, ColumnRuleSharesTheWidth) {
 // follows it); nothing anywhere says "Not found".
 TEST_F(ChannelPaneTest, FindStartsAfterTheCaretWrapsOnceAndSaysNotFound) {
     Name(3, "Unique Name");
-    pane.SelectRow(pane.rowCount() - 1);
+    m_pane.SelectRow(m_pane.RowCount() - 1);
     ScriptFind("unique");
-    pane.FindWithDialog();
-    EXPECT_EQ(pane.caretRow(), 3);
-    EXPECT_EQ(host.choices, std::vector<PaneKind>{PaneKind::Tv});
-    QTest::keyClick(&pane, Qt::Key_F3);
-    EXPECT_EQ(pane.caretRow(), 3); // after row 3 nothing, then from the top it is found again
-    host.db.channelOfPk(pane.rowId(3)).setName("Other");
-    UserPrompts::takeAsked();
-    UserPrompts::scriptAnswer(QMessageBox::Ok);
-    QTest::keyClick(&pane, Qt::Key_F3);
-    EXPECT_EQ(pane.caretRow(), 3);
-    const auto asked = UserPrompts::takeAsked();
+    m_pane.FindWithDialog();
+    EXPECT_EQ(m_pane.CaretRow(), 3);
+    EXPECT_EQ(m_host.choices, std::vector<PaneKind>{PaneKind::Tv});
+    QTest::keyClick(&m_pane, Qt::Key_F3);
+    EXPECT_EQ(m_pane.CaretRow(), 3); // after row 3 nothing, then from the top it is found again
+    m_host.db.ChannelOfPk(m_pane.RowId(3)).SetName("Other");
+    UserPrompts::TakeAsked();
+    UserPrompts::ScriptAnswer(QMessageBox::Ok);
+    QTest::keyClick(&m_pane, Qt::Key_F3);
+    EXPECT_EQ(m_pane.CaretRow(), 3);
+    const auto asked = UserPrompts::TakeAsked();
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].text, "Not found");
 }
 
 TEST_F(ChannelPaneTest, ARefillStartsAtTheLeft) {
-    pane.resize(200, 100);
+    m_pane.resize(200, 100);
     QApplication::processEvents(); // the delayed layout of the rows
-    QScrollBar* sideways = pane.horizontalScrollBar();
+    QScrollBar* sideways = m_pane.horizontalScrollBar();
     sideways->setValue(sideways->maximum());
     ASSERT_GT(sideways->value(), 0);
-    pane.Refill(-1, -1, -1);
+    m_pane.Refill(-1, -1, -1);
     EXPECT_EQ(sideways->value(), 0);
 }
 
 TEST_F(ChannelPaneTest, ThreePixelsIsAClickFourPixelsADropAndSortedByNameRefusesDrags) {
-    pane.SelectRows({1, 2});
+    m_pane.SelectRows({1, 2});
     const QPoint from = CentreOf(1);
-    const int movedPk = pane.rowId(1);
-    QTest::mousePress(pane.viewport(), Qt::LeftButton, {}, from);
-    QTest::mouseMove(pane.viewport(), from + QPoint(3, 3));
-    EXPECT_FALSE(pane.dragging());
-    QTest::mouseRelease(pane.viewport(), Qt::LeftButton, {}, from + QPoint(3, 3));
-    EXPECT_FALSE(pane.dragging());
-    EXPECT_EQ(pane.selectedRows(), std::vector<int>{1}); // an ordinary click
-    EXPECT_FALSE(host.db.modified());
+    const int movedPk = m_pane.RowId(1);
+    QTest::mousePress(m_pane.viewport(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(m_pane.viewport(), from + QPoint(3, 3));
+    EXPECT_FALSE(m_pane.Dragging());
+    QTest::mouseRelease(m_pane.viewport(), Qt::LeftButton, {}, from + QPoint(3, 3));
+    EXPECT_FALSE(m_pane.Dragging());
+    EXPECT_EQ(m_pane.SelectedRows(), std::vector<int>{1}); // an ordinary click
+    EXPECT_FALSE(m_host.db.Modified());
 
     const QPoint target = CentreOf(10);
-    QTest::mousePress(pane.viewport(), Qt::LeftButton, {}, from);
-    QTest::mouseMove(pane.viewport(), from + QPoint(0, 4));
-    EXPECT_TRUE(pane.dragging());
-    QTest::mouseMove(pane.viewport(), target);
-    EXPECT_EQ(pane.insert_row(), 10);
-    QTest::mouseRelease(pane.viewport(), Qt::LeftButton, {}, target);
-    EXPECT_FALSE(pane.dragging());
-    EXPECT_TRUE(host.db.modified());
-    EXPECT_EQ(pane.rowId(9), movedPk); // in front of the former row 10
-    EXPECT_EQ(pane.selectedPks(), std::vector<int>{movedPk});
-    EXPECT_EQ(pane.insert_row(), -1);
-    EXPECT_TRUE(testing::verifyLists(host.db));
+    QTest::mousePress(m_pane.viewport(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(m_pane.viewport(), from + QPoint(0, 4));
+    EXPECT_TRUE(m_pane.Dragging());
+    QTest::mouseMove(m_pane.viewport(), target);
+    EXPECT_EQ(m_pane.InsertRow(), 10);
+    QTest::mouseRelease(m_pane.viewport(), Qt::LeftButton, {}, target);
+    EXPECT_FALSE(m_pane.Dragging());
+    EXPECT_TRUE(m_host.db.Modified());
+    EXPECT_EQ(m_pane.RowId(9), movedPk); // in front of the former row 10
+    EXPECT_EQ(m_pane.SelectedPks(), std::vector<int>{movedPk});
+    EXPECT_EQ(m_pane.InsertRow(), -1);
+    EXPECT_TRUE(testing::VerifyLists(m_host.db));
 
     // Sorted by name, the pane refuses drags.
-    pane.SetSortedByName(true);
-    pane.Reload();
-    pane.SelectRow(1);
-    QTest::mousePress(pane.viewport(), Qt::LeftButton, {}, CentreOf(1));
-    QTest::mouseMove(pane.viewport(), CentreOf(1) + QPoint(0, 10));
-    EXPECT_FALSE(pane.dragging());
-    QTest::mouseRelease(pane.viewport(), Qt::LeftButton, {}, CentreOf(1) + QPoint(0, 10));
+    m_pane.SetSortedByName(true);
+    m_pane.Reload();
+    m_pane.SelectRow(1);
+    QTest::mousePress(m_pane.viewport(), Qt::LeftButton, {}, CentreOf(1));
+    QTest::mouseMove(m_pane.viewport(), CentreOf(1) + QPoint(0, 10));
+    EXPECT_FALSE(m_pane.Dragging());
+    QTest::mouseRelease(m_pane.viewport(), Qt::LeftButton, {}, CentreOf(1) + QPoint(0, 10));
 }
 
 // Hovering near an edge runs the scroll timer, whose ticks move a page sideways.
 TEST_F(ChannelPaneTest, HoveringNearAnEdgeScrollsAPageSideways) {
     TraceCapture traces;
-    host.settings.set_column_width(100);
-    pane.ApplyColumnWidth();
+    m_host.settings.SetColumnWidth(100);
+    m_pane.ApplyColumnWidth();
     QApplication::processEvents();
-    pane.doItemsLayout();
-    QScrollBar* bar = pane.horizontalScrollBar();
+    m_pane.doItemsLayout();
+    QScrollBar* bar = m_pane.horizontalScrollBar();
     ASSERT_GT(bar->maximum(), 0);
-    pane.SelectRow(0);
-    pane.BeginDrag(CentreOf(0));
+    m_pane.SelectRow(0);
+    m_pane.BeginDrag(CentreOf(0));
     const int y = CentreOf(0).y();
-    EXPECT_EQ(pane.HitTest(QPoint(5, y)), PaneListView::kScrollLeftCursor);
-    EXPECT_EQ(pane.timer_id(), 100);
-    EXPECT_EQ(pane.scroll_dir(), ChannelPane::kScrollLeft);
-    EXPECT_EQ(pane.HitTest(QPoint(pane.viewport()->width() - 5, y)), PaneListView::kScrollRightCursor);
-    EXPECT_EQ(pane.timer_id(), 100); // started once only
-    pane.OnScrollTimer();
+    EXPECT_EQ(m_pane.HitTest(QPoint(5, y)), PaneListView::kScrollLeftCursor);
+    EXPECT_EQ(m_pane.TimerId(), 100);
+    EXPECT_EQ(m_pane.ScrollDir(), ChannelPane::kScrollLeft);
+    EXPECT_EQ(m_pane.HitTest(QPoint(m_pane.viewport()->width() - 5, y)), PaneListView::kScrollRightCursor);
+    EXPECT_EQ(m_pane.TimerId(), 100); // started once only
+    m_pane.OnScrollTimer();
     EXPECT_EQ(bar->value(), std::min(bar->maximum(), bar->pageStep()));
-    pane.HitTest(QPoint(2, y));
-    pane.OnScrollTimer();
+    m_pane.HitTest(QPoint(2, y));
+    m_pane.OnScrollTimer();
     EXPECT_EQ(bar->value(), 0);
-    EXPECT_EQ(pane.HitTest(QPoint(pane.viewport()->width() / 2, y)), PaneListView::kDropCursor);
-    EXPECT_EQ(pane.timer_id(), -1);
-    EXPECT_TRUE(traces.contains("Start Timer... m_nTimerID=100\n"));
-    EXPECT_TRUE(traces.contains("Kill Timer... m_nTimerID=100\n"));
-    EXPECT_EQ(pane.HitTest(QPoint(-30, y)), PaneListView::kDropCursor); // the host answers outside
-    pane.CancelDrag();
-    EXPECT_FALSE(pane.dragging());
+    EXPECT_EQ(m_pane.HitTest(QPoint(m_pane.viewport()->width() / 2, y)), PaneListView::kDropCursor);
+    EXPECT_EQ(m_pane.TimerId(), -1);
+    EXPECT_TRUE(traces.Contains("Start Timer... m_nTimerID=100\n"));
+    EXPECT_TRUE(traces.Contains("Kill Timer... m_nTimerID=100\n"));
+    EXPECT_EQ(m_pane.HitTest(QPoint(-30, y)), PaneListView::kDropCursor); // the host answers outside
+    m_pane.CancelDrag();
+    EXPECT_FALSE(m_pane.Dragging());
 }
 
 TEST_F(ChannelPaneTest, SelectionRulesAndDeleteReportTheFirstRow) {
-    pane.SelectByRule(0);
-    EXPECT_EQ(static_cast<int>(pane.selectedRows().size()), pane.rowCount());
-    pane.SelectByRule(2);
-    for (const int pk : pane.selectedPks())
+    m_pane.SelectByRule(0);
+    EXPECT_EQ(static_cast<int>(m_pane.SelectedRows().size()), m_pane.RowCount());
+    m_pane.SelectByRule(2);
+    for (const int pk : m_pane.SelectedPks())
         EXPECT_GE(pk, kChannelCount);
-    pane.ClearSelection();
-    EXPECT_EQ(pane.DeleteSelected(), -1);
-    pane.SelectRow(2);
-    QTest::keyClick(&pane, Qt::Key_Return);
-    EXPECT_EQ(host.commands, std::vector<int>{kCmdTvProperty});
-    pane.SelectRows({4, 6});
-    const int gone = pane.rowId(4);
-    EXPECT_EQ(pane.DeleteSelected(), 4);
-    pane.Reload();
-    EXPECT_EQ(pane.rowOf(gone), -1);
-    EXPECT_TRUE(testing::verifyLists(host.db));
+    m_pane.ClearSelection();
+    EXPECT_EQ(m_pane.DeleteSelected(), -1);
+    m_pane.SelectRow(2);
+    QTest::keyClick(&m_pane, Qt::Key_Return);
+    EXPECT_EQ(m_host.commands, std::vector<int>{kCmdTvProperty});
+    m_pane.SelectRows({4, 6});
+    const int gone = m_pane.RowId(4);
+    EXPECT_EQ(m_pane.DeleteSelected(), 4);
+    m_pane.Reload();
+    EXPECT_EQ(m_pane.RowOf(gone), -1);
+    EXPECT_TRUE(testing::VerifyLists(m_host.db));
 }
 
 TEST_F(ChannelPaneTest, LockedScrambledAndSkippedRowsAreDrawnAsTheirColours) {
@@ -184,11 +184,11 @@ TEST_F(ChannelPaneTest, LockedScrambledAndSkippedRowsAreDrawnAsTheirColours) {
         look.locked = locked;
         look.scrambled = scrambled;
         look.skipped = skipped;
-        PaintChannelRow(painter, image.rect(), look, host.settings);
+        PaintChannelRow(painter, image.rect(), look, m_host.settings);
         return image;
     };
     const QImage image = paint(true, true, false);
-    const auto colour = [&](EditorColour which) { return ToQColor(host.settings.colour(which)).rgb(); };
+    const auto colour = [&](EditorColour which) { return ToQColor(m_host.settings.Colour(which)).rgb(); };
     // The "L" box is the rightmost 10 pixels, the "$" box the 8 left of it, each inset one pixel on the left and
     // two at the top.
     const std::tuple<int, int, EditorColour> pixels[] = {
@@ -220,29 +220,29 @@ class LabelPaneTest : public ScriptedPrompts {
 protected:
     void SetUp() override {
         ScriptedPrompts::SetUp();
-        ASSERT_GT(testing::makeSampleDatabase(host.db, 5, 8, 120, 600), 0);
+        ASSERT_GT(testing::MakeSampleDatabase(m_host.db, 5, 8, 120, 600), 0);
     }
-    TestPaneHost host;
+    TestPaneHost m_host;
 };
 
 // The satellite pane starts with "All" and refuses drags sorted by longitude; programmatic selection is no
 // choice. Drags in the transponder pane end without effect; its keys are the menu's "Ins", "T" and "R", with Delete
 // and Return. Favourite rows show name and count and ignore Return.
 TEST_F(LabelPaneTest, RowsKeysAndDragsOfTheSatelliteTransponderAndFavouritePanes) {
-    SatellitePane satellites(host, nullptr);
+    SatellitePane satellites(m_host, nullptr);
     satellites.Refill();
-    EXPECT_EQ(satellites.rowCount(), 65);
+    EXPECT_EQ(satellites.RowCount(), 65);
     EXPECT_EQ(satellites.RowText(0), "All");
-    EXPECT_TRUE(satellites.drag_enabled());
+    EXPECT_TRUE(satellites.DragEnabled());
     satellites.SetSortMode(1);
-    EXPECT_FALSE(satellites.drag_enabled());
+    EXPECT_FALSE(satellites.DragEnabled());
     satellites.SelectRow(0);
-    EXPECT_EQ(satellites.selectedSatellite(), -1);
+    EXPECT_EQ(satellites.SelectedSatellite(), -1);
     QTest::keyClick(&satellites, Qt::Key_Return);
-    EXPECT_EQ(host.commands, std::vector<int>{kCmdSatelliteProperty});
-    EXPECT_TRUE(host.choices.empty());
+    EXPECT_EQ(m_host.commands, std::vector<int>{kCmdSatelliteProperty});
+    EXPECT_TRUE(m_host.choices.empty());
 
-    TransponderPane transponders(host, nullptr);
+    TransponderPane transponders(m_host, nullptr);
     transponders.resize(160, 300);
     transponders.show();
     transponders.Refill(-1);
@@ -250,28 +250,28 @@ TEST_F(LabelPaneTest, RowsKeysAndDragsOfTheSatelliteTransponderAndFavouritePanes
     const QPoint from = transponders.visualRect(transponders.model()->index(1, 0)).center();
     QTest::mousePress(transponders.viewport(), Qt::LeftButton, {}, from);
     QTest::mouseMove(transponders.viewport(), from + QPoint(0, 20));
-    EXPECT_TRUE(transponders.dragging());
+    EXPECT_TRUE(transponders.Dragging());
     QTest::mouseRelease(transponders.viewport(), Qt::LeftButton, {}, from + QPoint(0, 20));
-    EXPECT_FALSE(transponders.dragging());
-    EXPECT_FALSE(host.db.modified());
+    EXPECT_FALSE(transponders.Dragging());
+    EXPECT_FALSE(m_host.db.Modified());
     transponders.SelectRow(0);
-    host.commands.clear();
+    m_host.commands.clear();
     for (const auto key : {Qt::Key_Insert, Qt::Key_T, Qt::Key_R, Qt::Key_Delete, Qt::Key_Return})
         QTest::keyClick(&transponders, key);
-    EXPECT_EQ(host.commands, (std::vector<int>{kCmdTransponderNew, kCmdTransponderNewTv, kCmdTransponderNewRadio,
-                                               kCmdTransponderDelete, kCmdTransponderProperty}));
+    EXPECT_EQ(m_host.commands, (std::vector<int>{kCmdTransponderNew, kCmdTransponderNewTv, kCmdTransponderNewRadio,
+                                                 kCmdTransponderDelete, kCmdTransponderProperty}));
 
-    FavoritePane favourites(host, nullptr);
+    FavouritePane favourites(m_host, nullptr);
     favourites.Refill();
-    ASSERT_EQ(favourites.rowCount(), 8);
+    ASSERT_EQ(favourites.RowCount(), 8);
     const std::string text = favourites.RowText(0);
     EXPECT_EQ(text.front(), ' ');
-    EXPECT_NE(text.find(" [" + std::to_string(host.db.lists().Head(FavouriteKind(0), 0)->count) + "]"),
+    EXPECT_NE(text.find(" [" + std::to_string(m_host.db.Lists().Head(FavouriteKind(0), 0)->count) + "]"),
               std::string::npos);
     favourites.SelectRow(0);
-    host.commands.clear();
+    m_host.commands.clear();
     QTest::keyClick(&favourites, Qt::Key_Return);
-    EXPECT_TRUE(host.commands.empty());
+    EXPECT_TRUE(m_host.commands.empty());
 }
 
 } // namespace

@@ -22,14 +22,14 @@ using ui::Find;
 
 // Controls and their values as "name=value|name=value" in Latin-1: an edit's or a label's text, a list's current
 // item, "on" or "off" for a check box.
-inline std::vector<std::pair<QString, QString>> fieldsOf(const char* spec) {
+inline std::vector<std::pair<QString, QString>> FieldsOf(const char* spec) {
     std::vector<std::pair<QString, QString>> fields;
     for (const QString& field : QString::fromLatin1(spec).split('|', Qt::SkipEmptyParts))
         fields.emplace_back(field.section('=', 0, 0), field.section('=', 1));
     return fields;
 }
 
-inline QString valueOf(QWidget& dialog, const QString& name) {
+inline QString ValueOf(QWidget& dialog, const QString& name) {
     QWidget& control = Find<QWidget>(dialog, name.toLatin1().constData());
     if (auto* edit = qobject_cast<QLineEdit*>(&control))
         return edit->text();
@@ -40,18 +40,18 @@ inline QString valueOf(QWidget& dialog, const QString& name) {
     return Find<QLabel>(dialog, name.toLatin1().constData()).text();
 }
 
-inline void expectShown(QWidget& dialog, const char* spec) {
-    for (const auto& [name, value] : fieldsOf(spec))
-        EXPECT_EQ(value, valueOf(dialog, name)) << name.toStdString();
+inline void ExpectShown(QWidget& dialog, const char* spec) {
+    for (const auto& [name, value] : FieldsOf(spec))
+        EXPECT_EQ(value, ValueOf(dialog, name)) << name.toStdString();
 }
 
-inline bool enabled(QWidget& dialog, const char* name) {
+inline bool Enabled(QWidget& dialog, const char* name) {
     return Find<QWidget>(dialog, name).isEnabled();
 }
 
 // Types into edits, chooses list items and sets check boxes.
-inline void set(QDialog& dialog, const char* spec) {
-    for (const auto& [name, value] : fieldsOf(spec)) {
+inline void Set(QDialog& dialog, const char* spec) {
+    for (const auto& [name, value] : FieldsOf(spec)) {
         QWidget& control = Find<QWidget>(dialog, name.toLatin1().constData());
         if (auto* list = qobject_cast<QComboBox*>(&control)) {
             const int index = list->findText(value);
@@ -65,30 +65,30 @@ inline void set(QDialog& dialog, const char* spec) {
     }
 }
 
-inline int pressOk(QDialog& dialog) {
+inline int PressOk(QDialog& dialog) {
     Find<QAbstractButton>(dialog, "okButton").click();
     return dialog.result();
 }
 
-inline int pressCancel(QDialog& dialog) {
+inline int PressCancel(QDialog& dialog) {
     Find<QAbstractButton>(dialog, "cancelButton").click();
     return dialog.result();
 }
 
 // The next dialog opened gets `spec` and then "OK" (or "Cancel"), after `more` ran on it.
-inline void answerDialog(const char* spec, bool ok = true, std::function<void(QDialog&)> more = {}) {
-    ui::UserPrompts::scriptAnswer(ui::UserPrompts::DialogScript([=](QDialog& dialog) {
+inline void AnswerDialog(const char* spec, bool ok = true, std::function<void(QDialog&)> more = {}) {
+    ui::UserPrompts::ScriptAnswer(ui::UserPrompts::DialogScript([=](QDialog& dialog) {
         if (more)
             more(dialog);
-        set(dialog, spec);
-        return ok ? pressOk(dialog) : pressCancel(dialog);
+        Set(dialog, spec);
+        return ok ? PressOk(dialog) : PressCancel(dialog);
     }));
 }
 
 // The texts of the messages shown since the last call.
-inline QStringList messagesShown() {
+inline QStringList MessagesShown() {
     QStringList texts;
-    for (const ui::AskedPrompt& asked : ui::UserPrompts::takeAsked())
+    for (const ui::AskedPrompt& asked : ui::UserPrompts::TakeAsked())
         if (asked.kind == ui::PromptKind::Message)
             texts << asked.text;
     return texts;

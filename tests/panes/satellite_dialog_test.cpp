@@ -17,69 +17,69 @@ class SatelliteDialogTest : public ui::ScriptedPrompts {
 protected:
     void SetUp() override {
         ScriptedPrompts::SetUp();
-        bytes.fill(0xFF);
-        record.setName("Astra 19.2E");
-        record.setOrbitalPosition(192);
-        record.setLnbType(1);
-        record.setLnbLowFrequency(9750);
-        record.setLnbHighFrequency(10600);
-        record.setTunerConnection(1);
+        m_bytes.fill(0xFF);
+        m_record.SetName("Astra 19.2E");
+        m_record.SetOrbitalPosition(192);
+        m_record.SetLnbType(1);
+        m_record.SetLnbLowFrequency(9750);
+        m_record.SetLnbHighFrequency(10600);
+        m_record.SetTunerConnection(1);
         // Tuner 2's word: "4 port", port 3, 12V, tone flag 1, burst "B", cable compensation and bit 11 set.
         LnbSwitchWord word;
-        word.setDiseqcType(2);
-        word.setDiseqcPort(2);
-        word.setLnbPower(2);
-        word.setToneFlag(1);
-        word.setToneBurst(2);
-        word.setCableCompensation(1);
-        record.setLnbSwitch(1, LnbSwitchWord(word.value() | (1u << 11) | 0xFFF80000u));
-        record.setLnbSwitch(0, LnbSwitchWord(0x12345678));
-        settingsBytes.fill(0);
-        settings.set_tuner_connection(2);
-        original = bytes;
+        word.SetDiseqcType(2);
+        word.SetDiseqcPort(2);
+        word.SetLnbPower(2);
+        word.SetToneFlag(1);
+        word.SetToneBurst(2);
+        word.SetCableCompensation(1);
+        m_record.SetLnbSwitch(1, LnbSwitchWord(word.Value() | (1u << 11) | 0xFFF80000u));
+        m_record.SetLnbSwitch(0, LnbSwitchWord(0x12345678));
+        m_settingsBytes.fill(0);
+        m_settings.set_tuner_connection(2);
+        m_original = m_bytes;
     }
 
-    std::array<std::uint8_t, SatelliteRecord::kSize> bytes{};
-    std::array<std::uint8_t, ReceiverSettings::kSize> settingsBytes{};
-    SatelliteRecord record{bytes.data()};
-    ReceiverSettings settings{settingsBytes};
-    std::array<std::uint8_t, SatelliteRecord::kSize> original{};
+    std::array<std::uint8_t, SatelliteRecord::kSize> m_bytes{};
+    std::array<std::uint8_t, ReceiverSettings::kSize> m_settingsBytes{};
+    SatelliteRecord m_record{m_bytes.data()};
+    ReceiverSettings m_settings{m_settingsBytes};
+    std::array<std::uint8_t, SatelliteRecord::kSize> m_original{};
 };
 
 // Listed LOFs are chosen in their lists with the user edits off; the switch word shown is tuner 2's, the record's
 // tuner connection. An unlisted LOF selects "user"; a standard LNB has no high band.
 TEST_F(SatelliteDialogTest, OpensWithTheRecordsFieldsAndAnUnlistedLofSelectsUser) {
-    SatelliteDialog dialog(record, settings);
-    expectShown(dialog, "satelliteName=Astra "
+    SatelliteDialog dialog(m_record, m_settings);
+    ExpectShown(dialog, "satelliteName=Astra "
                         "19.2E|longitude=19.2|longitudeDirection=EAST|lnbType=Universal|lofLow=9750|lofHigh=10600|"
                         "diseqcType=4 port|diseqcPort=3|tone22k=Off|lnbPower=12V|toneBurst=B");
-    EXPECT_FALSE(enabled(dialog, "lofLowUser"));
-    EXPECT_FALSE(enabled(dialog, "lofHighUser"));
+    EXPECT_FALSE(Enabled(dialog, "lofLowUser"));
+    EXPECT_FALSE(Enabled(dialog, "lofHighUser"));
 
-    record.setLnbLowFrequency(9751);
-    SatelliteDialog unlisted(record, settings);
-    expectShown(unlisted, "lofLow=user|lofLowUser=9751");
-    EXPECT_TRUE(enabled(unlisted, "lofLowUser"));
-    set(unlisted, "lofHigh=user");
-    EXPECT_TRUE(enabled(unlisted, "lofHighUser"));
-    set(unlisted, "lnbType=Standard");
-    EXPECT_FALSE(enabled(unlisted, "lofHigh"));
-    EXPECT_FALSE(enabled(unlisted, "lofHighUser"));
-    set(unlisted, "lnbType=Single");
-    EXPECT_TRUE(enabled(unlisted, "lofHigh"));
+    m_record.SetLnbLowFrequency(9751);
+    SatelliteDialog unlisted(m_record, m_settings);
+    ExpectShown(unlisted, "lofLow=user|lofLowUser=9751");
+    EXPECT_TRUE(Enabled(unlisted, "lofLowUser"));
+    Set(unlisted, "lofHigh=user");
+    EXPECT_TRUE(Enabled(unlisted, "lofHighUser"));
+    Set(unlisted, "lnbType=Standard");
+    EXPECT_FALSE(Enabled(unlisted, "lofHigh"));
+    EXPECT_FALSE(Enabled(unlisted, "lofHighUser"));
+    Set(unlisted, "lnbType=Single");
+    EXPECT_TRUE(Enabled(unlisted, "lofHigh"));
 }
 
 // OK stores a list LOF or the user number and reports the edit; Cancel writes nothing.
 TEST_F(SatelliteDialogTest, OkStoresTheLofsAndCancelWritesNothing) {
-    answerDialog("satelliteName=Changed|lofLow=5750|diseqcType=SMATV|tunerConnection=Separate", false);
-    EXPECT_EQ(0, ui::EditSatellite(nullptr, record, settings));
-    EXPECT_EQ(original, bytes);
-    EXPECT_EQ(2, settings.tuner_connection());
+    AnswerDialog("satelliteName=Changed|lofLow=5750|diseqcType=SMATV|tunerConnection=Separate", false);
+    EXPECT_EQ(0, ui::EditSatellite(nullptr, m_record, m_settings));
+    EXPECT_EQ(m_original, m_bytes);
+    EXPECT_EQ(2, m_settings.tuner_connection());
 
-    answerDialog("lofLow=user|lofLowUser=9751|lofHigh=11475");
-    EXPECT_EQ(1, ui::EditSatellite(nullptr, record, settings));
-    EXPECT_EQ(9751, readLe16(bytes.data() + 0x12));
-    EXPECT_EQ(11475, readLe16(bytes.data() + 0x10));
+    AnswerDialog("lofLow=user|lofLowUser=9751|lofHigh=11475");
+    EXPECT_EQ(1, ui::EditSatellite(nullptr, m_record, m_settings));
+    EXPECT_EQ(9751, ReadLe16(m_bytes.data() + 0x12));
+    EXPECT_EQ(11475, ReadLe16(m_bytes.data() + 0x10));
 }
 
 // A user LOF the record cannot hold, or a longitude that is no number or too far, is refused with its range.
@@ -92,24 +92,24 @@ TEST_F(SatelliteDialogTest, AValueOutsideItsFieldIsRefusedWithItsRange) {
                                                                      {"longitude", "1.2.3", degrees},
                                                                      {"longitude", "", degrees}};
     for (const auto& [field, value, message] : refused) {
-        SatelliteDialog dialog(record, settings);
-        set(dialog, "lofLow=user|lofLowUser=9750");
+        SatelliteDialog dialog(m_record, m_settings);
+        Set(dialog, "lofLow=user|lofLowUser=9750");
         Find<QLineEdit>(dialog, field).setText(value);
-        UserPrompts::scriptAnswer(QMessageBox::Ok);
-        EXPECT_NE(QDialog::Accepted, pressOk(dialog)) << value;
-        EXPECT_EQ((QStringList{message}), messagesShown());
+        UserPrompts::ScriptAnswer(QMessageBox::Ok);
+        EXPECT_NE(QDialog::Accepted, PressOk(dialog)) << value;
+        EXPECT_EQ((QStringList{message}), MessagesShown());
     }
-    EXPECT_EQ(original, bytes);
+    EXPECT_EQ(m_original, m_bytes);
 }
 
 // The port list follows the switch type and keeps the stored port (3) where the switch has it.
 TEST_F(SatelliteDialogTest, DiseqcPortListFollowsTheType) {
-    SatelliteDialog dialog(record, settings);
+    SatelliteDialog dialog(m_record, m_settings);
     QComboBox& port = Find<QComboBox>(dialog, "diseqcPort");
     const std::tuple<const char*, int, const char*> types[] = {
         {"DiSEqC3", 0, ""}, {"8 port", 8, "3"}, {"16 port", 16, "3"}, {"SMATV", 16, "3"}, {"2 port", 2, ""}};
     for (const auto& [type, count, current] : types) {
-        set(dialog, ("diseqcType=" + std::string(type)).c_str());
+        Set(dialog, ("diseqcType=" + std::string(type)).c_str());
         EXPECT_EQ(count, port.count()) << type;
         EXPECT_EQ(count > 0, port.isEnabled()) << type;
         EXPECT_EQ(current, port.currentText()) << type;
@@ -118,64 +118,64 @@ TEST_F(SatelliteDialogTest, DiseqcPortListFollowsTheType) {
 }
 
 TEST_F(SatelliteDialogTest, MotorAndTypeExcludeEachOtherAndTheMotorIsStored) {
-    SatelliteDialog dialog(record, settings);
-    EXPECT_FALSE(enabled(dialog, "diseqcMotor")); // a switch type is set
-    set(dialog, "diseqcType=Disable");
-    EXPECT_TRUE(enabled(dialog, "diseqcMotor"));
-    set(dialog, "diseqcMotor=USALS");
-    EXPECT_FALSE(enabled(dialog, "diseqcType"));
-    set(dialog, "diseqcMotor=Disable");
-    EXPECT_TRUE(enabled(dialog, "diseqcType"));
+    SatelliteDialog dialog(m_record, m_settings);
+    EXPECT_FALSE(Enabled(dialog, "diseqcMotor")); // a switch type is set
+    Set(dialog, "diseqcType=Disable");
+    EXPECT_TRUE(Enabled(dialog, "diseqcMotor"));
+    Set(dialog, "diseqcMotor=USALS");
+    EXPECT_FALSE(Enabled(dialog, "diseqcType"));
+    Set(dialog, "diseqcMotor=Disable");
+    EXPECT_TRUE(Enabled(dialog, "diseqcType"));
 
     // With no switch the motor choice is stored; an empty port list keeps the stored port.
-    set(dialog, "diseqcType=Disable|diseqcMotor=USALS");
-    ASSERT_EQ(QDialog::Accepted, pressOk(dialog));
-    const LnbSwitchWord word = record.lnbSwitch(1);
-    EXPECT_EQ(0u, word.diseqcType());
-    EXPECT_EQ(2u, word.motorControl());
-    EXPECT_EQ(2u, word.diseqcPort());
+    Set(dialog, "diseqcType=Disable|diseqcMotor=USALS");
+    ASSERT_EQ(QDialog::Accepted, PressOk(dialog));
+    const LnbSwitchWord word = m_record.LnbSwitch(1);
+    EXPECT_EQ(0u, word.DiseqcType());
+    EXPECT_EQ(2u, word.MotorControl());
+    EXPECT_EQ(2u, word.DiseqcPort());
 }
 
 // OK writes name, position and type, and the switch word of the tuner connection keeping its other bits; a
 // full-length name of any bytes comes back byte for byte.
 TEST_F(SatelliteDialogTest, OkWritesTheFieldsAndTheSwitchWordAndTheyRoundTrip) {
-    SatelliteDialog dialog(record, settings);
-    set(dialog, "satelliteName=Hisp\xE0sat \xFF|longitude=30.05|longitudeDirection=WEST|lnbType=Single|diseqcType=8 "
+    SatelliteDialog dialog(m_record, m_settings);
+    Set(dialog, "satelliteName=Hisp\xE0sat \xFF|longitude=30.05|longitudeDirection=WEST|lnbType=Single|diseqcType=8 "
                 "port|diseqcPort=6|tone22k=On|lnbPower=0V|toneBurst=A");
-    ASSERT_EQ(QDialog::Accepted, pressOk(dialog));
-    EXPECT_EQ(std::string("Hisp\xE0sat \xFF"), record.name());
-    EXPECT_EQ(0, bytes[0x0A]);
-    EXPECT_EQ(0, bytes[0x0F]);
-    EXPECT_EQ(-300, record.orbitalPosition());
-    EXPECT_EQ(2, record.lnbType());
+    ASSERT_EQ(QDialog::Accepted, PressOk(dialog));
+    EXPECT_EQ(std::string("Hisp\xE0sat \xFF"), m_record.Name());
+    EXPECT_EQ(0, m_bytes[0x0A]);
+    EXPECT_EQ(0, m_bytes[0x0F]);
+    EXPECT_EQ(-300, m_record.OrbitalPosition());
+    EXPECT_EQ(2, m_record.LnbType());
     const std::uint32_t kept = 0xFFF80000u | (1u << 12) | (1u << 11);
-    EXPECT_EQ(kept | (3u << 3) | (5u << 7) | (1u << 1) | (1u << 13), readLe32(bytes.data() + 0x7C));
-    EXPECT_EQ(0x12345678u, readLe32(bytes.data() + 0x78));
+    EXPECT_EQ(kept | (3u << 3) | (5u << 7) | (1u << 1) | (1u << 13), ReadLe32(m_bytes.data() + 0x7C));
+    EXPECT_EQ(0x12345678u, ReadLe32(m_bytes.data() + 0x78));
 
-    SatelliteDialog reopened(record, settings);
-    expectShown(reopened, "longitude=30.0|longitudeDirection=WEST|satelliteName=Hisp\xE0sat \xFF");
+    SatelliteDialog reopened(m_record, m_settings);
+    ExpectShown(reopened, "longitude=30.0|longitudeDirection=WEST|satelliteName=Hisp\xE0sat \xFF");
 
     const std::array<std::uint8_t, 16> name = {'S', 'a', 't', 0xB0, 0xE9, 0xFE, 'A', 'B',
                                                'C', 'D', 'E', 'F',  'G',  'H',  'I', 'J'};
-    std::copy(name.begin(), name.end(), bytes.begin());
-    const auto before = bytes;
-    SatelliteDialog again(record, settings);
-    ASSERT_EQ(QDialog::Accepted, pressOk(again));
-    EXPECT_EQ(before, bytes);
+    std::copy(name.begin(), name.end(), m_bytes.begin());
+    const auto before = m_bytes;
+    SatelliteDialog again(m_record, m_settings);
+    ASSERT_EQ(QDialog::Accepted, PressOk(again));
+    EXPECT_EQ(before, m_bytes);
 }
 
 TEST_F(SatelliteDialogTest, HiddenTunerGroupStillCarriesTheTunerConnection) {
-    SatelliteDialog dialog(record, settings);
+    SatelliteDialog dialog(m_record, m_settings);
     EXPECT_TRUE(Find<QGroupBox>(dialog, "tunerSetting").isHidden());
-    expectShown(dialog, "tunerNumber=Tuner 2|tunerConnection=Dual Mode");
-    EXPECT_FALSE(enabled(dialog, "tunerConnection")); // only tuner 1 chooses the connection
-    set(dialog, "tunerNumber=Tuner 1");
-    EXPECT_TRUE(enabled(dialog, "tunerConnection"));
-    set(dialog, "tunerConnection=Loop Through");
-    EXPECT_FALSE(enabled(dialog, "tunerNumber"));
-    ASSERT_EQ(QDialog::Accepted, pressOk(dialog));
-    EXPECT_EQ(1, settings.tuner_connection());
-    EXPECT_EQ(1, record.tunerConnection()); // the tuner number is not stored
+    ExpectShown(dialog, "tunerNumber=Tuner 2|tunerConnection=Dual Mode");
+    EXPECT_FALSE(Enabled(dialog, "tunerConnection")); // only tuner 1 chooses the connection
+    Set(dialog, "tunerNumber=Tuner 1");
+    EXPECT_TRUE(Enabled(dialog, "tunerConnection"));
+    Set(dialog, "tunerConnection=Loop Through");
+    EXPECT_FALSE(Enabled(dialog, "tunerNumber"));
+    ASSERT_EQ(QDialog::Accepted, PressOk(dialog));
+    EXPECT_EQ(1, m_settings.tuner_connection());
+    EXPECT_EQ(1, m_record.TunerConnection()); // the tuner number is not stored
 }
 
 TEST(SatellitePositionText, ParsesTenthsExactlyAndTruncates) {

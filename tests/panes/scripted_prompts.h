@@ -13,10 +13,10 @@ namespace vorlane::ui {
 class ScriptedPrompts : public ::testing::Test {
 protected:
     void SetUp() override {
-        UserPrompts::reset();
-        UserPrompts::startRecording();
+        UserPrompts::Reset();
+        UserPrompts::StartRecording();
     }
-    void TearDown() override { UserPrompts::reset(); }
+    void TearDown() override { UserPrompts::Reset(); }
 };
 
 // The control of a dialog (or window) with this object name; a missing one stops the test program loudly.

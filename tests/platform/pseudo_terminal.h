@@ -11,7 +11,7 @@
 #include <unistd.h>
 #include <vector>
 
-namespace vorlane::test {
+namespace vorlane::testing {
 
 class PseudoTerminal {
 public:
@@ -20,21 +20,21 @@ public:
         if (m_master >= 0 && grantpt(m_master) == 0 && unlockpt(m_master) == 0)
             m_slavePath = ptsname(m_master);
     }
-    ~PseudoTerminal() { closeMaster(); }
+    ~PseudoTerminal() { CloseMaster(); }
     PseudoTerminal(const PseudoTerminal&) = delete;
     PseudoTerminal& operator=(const PseudoTerminal&) = delete;
 
-    bool valid() const { return !m_slavePath.empty(); }
-    const std::string& slavePath() const { return m_slavePath; }
-    int master() const { return m_master; }
+    bool Valid() const { return !m_slavePath.empty(); }
+    const std::string& SlavePath() const { return m_slavePath; }
+    int Master() const { return m_master; }
 
-    void closeMaster() {
+    void CloseMaster() {
         if (m_master >= 0)
             ::close(m_master);
         m_master = -1;
     }
 
-    bool send(const std::vector<std::uint8_t>& bytes) const {
+    bool Send(const std::vector<std::uint8_t>& bytes) const {
         std::size_t done = 0;
         while (done < bytes.size()) {
             const ssize_t put = ::write(m_master, bytes.data() + done, bytes.size() - done);
@@ -46,10 +46,10 @@ public:
         }
         return true;
     }
-    bool send(const std::string& text) const { return send(std::vector<std::uint8_t>(text.begin(), text.end())); }
+    bool Send(const std::string& text) const { return Send(std::vector<std::uint8_t>(text.begin(), text.end())); }
 
     // Reads what the other end wrote until count bytes arrived or nothing came for timeoutMs.
-    std::vector<std::uint8_t> receive(std::size_t count, int timeoutMs = 1000) const {
+    std::vector<std::uint8_t> Receive(std::size_t count, int timeoutMs = 1000) const {
         std::vector<std::uint8_t> got;
         std::uint8_t chunk[4096];
         while (got.size() < count) {
@@ -69,4 +69,4 @@ private:
     std::string m_slavePath;
 };
 
-} // namespace vorlane::test
+} // namespace vorlane::testing

@@ -12,9 +12,9 @@
 namespace vorlane::testing {
 namespace {
 
-using vorlane::test::PseudoTerminal;
+using vorlane::testing::PseudoTerminal;
 
-termios readBack(int fd) {
+termios ReadBack(int fd) {
     termios t{};
     EXPECT_EQ(0, tcgetattr(fd, &t));
     return t;
@@ -24,15 +24,15 @@ termios readBack(int fd) {
 class OpenDevice : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(pty.valid());
-        ASSERT_TRUE(device.open(pty.slavePath()));
-        ASSERT_TRUE(device.configure({115200, kParityNone, 8, kOneStopBit, 0}));
-        ASSERT_TRUE(wake.create());
+        ASSERT_TRUE(m_pty.Valid());
+        ASSERT_TRUE(m_device.Open(m_pty.SlavePath()));
+        ASSERT_TRUE(m_device.Configure({115200, kParityNone, 8, kOneStopBit, 0}));
+        ASSERT_TRUE(m_wake.Create());
     }
 
-    PseudoTerminal pty;
-    SerialDevice device;
-    WakeEvent wake;
+    PseudoTerminal m_pty;
+    SerialDevice m_device;
+    WakeEvent m_wake;
 };
 
 // Each line setting as built from raw settings, and as read back from a pseudo-terminal, which forces 8 bits
@@ -64,7 +64,7 @@ TEST_F(OpenDevice, LineSettingsBuildTheirTermiosAndReachTheDevice) {
         cfmakeraw(&current);
         current.c_cflag |= HUPCL;
         termios t{};
-        ASSERT_TRUE(makeLineTermios(current, c.line, t));
+        ASSERT_TRUE(MakeLineTermios(current, c.line, t));
         EXPECT_EQ(c.parity, t.c_cflag & kParityBits);
         EXPECT_EQ(c.size, t.c_cflag & CSIZE);
         EXPECT_EQ(tcflag_t(CLOCAL | CREAD | HUPCL), t.c_cflag & (CLOCAL | CREAD | HUPCL)) << "HUPCL is kept";
@@ -73,8 +73,8 @@ TEST_F(OpenDevice, LineSettingsBuildTheirTermiosAndReachTheDevice) {
         EXPECT_FALSE(t.c_lflag & (ICANON | ECHO | ISIG));
         EXPECT_FALSE(t.c_oflag & OPOST);
 
-        ASSERT_TRUE(device.configure(c.line));
-        const termios back = readBack(device.fd());
+        ASSERT_TRUE(m_device.Configure(c.line));
+        const termios back = ReadBack(m_device.Fd());
         EXPECT_EQ(c.parity & (PARODD | CMSPAR), back.c_cflag & (PARODD | CMSPAR));
         EXPECT_EQ(c.twoStopBits, (back.c_cflag & CSTOPB) != 0);
         EXPECT_EQ(c.flow, back.c_cflag & CRTSCTS);
@@ -86,100 +86,100 @@ TEST_F(OpenDevice, LineSettingsBuildTheirTermiosAndReachTheDevice) {
     for (const SerialLineSettings& line :
          {SerialLineSettings{9600, 5, 8, 0, 0}, SerialLineSettings{9600, 0, 4, 0, 0},
           SerialLineSettings{9600, 0, 9, 0, 0}, SerialLineSettings{9600, 0, 8, 3, 0}}) {
-        EXPECT_FALSE(makeLineTermios(termios{}, line, result));
-        EXPECT_FALSE(device.configure(line));
+        EXPECT_FALSE(MakeLineTermios(termios{}, line, result));
+        EXPECT_FALSE(m_device.Configure(line));
     }
     // Speeds without a constant are set exactly.
     for (std::uint32_t rate : {14400u, 56000u, 172800u, 110u, 921600u, 250000u}) {
-        ASSERT_TRUE(device.configure({rate, kParityNone, 8, kOneStopBit, 0})) << rate;
-        EXPECT_EQ(rate, readTerminalSpeed(device.fd()));
+        ASSERT_TRUE(m_device.Configure({rate, kParityNone, 8, kOneStopBit, 0})) << rate;
+        EXPECT_EQ(rate, ReadTerminalSpeed(m_device.Fd()));
     }
-    EXPECT_FALSE(device.configure({0, kParityNone, 8, kOneStopBit, 0})) << "a zero rate would hang up";
+    EXPECT_FALSE(m_device.Configure({0, kParityNone, 8, kOneStopBit, 0})) << "a zero rate would hang up";
 }
 
 TEST(SerialDevice, CloseRestoresTheDeviceSettings) {
     PseudoTerminal pty;
-    const int other = ::open(pty.slavePath().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    const int other = ::open(pty.SlavePath().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
     ASSERT_GE(other, 0);
-    termios before = readBack(other);
+    termios before = ReadBack(other);
     before.c_lflag |= ICANON | ECHO;
     ASSERT_EQ(0, tcsetattr(other, TCSANOW, &before));
-    ASSERT_TRUE(setTerminalSpeed(other, 56000));
+    ASSERT_TRUE(SetTerminalSpeed(other, 56000));
 
     SerialDevice device;
-    ASSERT_TRUE(device.open(pty.slavePath()));
-    ASSERT_TRUE(device.configure({9600, kParityNone, 8, kTwoStopBits, kFlowXonXoff}));
-    device.close();
+    ASSERT_TRUE(device.Open(pty.SlavePath()));
+    ASSERT_TRUE(device.Configure({9600, kParityNone, 8, kTwoStopBits, kFlowXonXoff}));
+    device.Close();
 
-    const termios after = readBack(other);
+    const termios after = ReadBack(other);
     EXPECT_EQ(before.c_lflag, after.c_lflag);
     EXPECT_EQ(before.c_iflag, after.c_iflag);
     EXPECT_FALSE(after.c_cflag & CSTOPB);
-    EXPECT_EQ(56000u, readTerminalSpeed(other));
+    EXPECT_EQ(56000u, ReadTerminalSpeed(other));
     ::close(other);
 }
 
 TEST_F(OpenDevice, OpensExclusivelyAndOnlyTerminals) {
     SerialDevice other;
-    EXPECT_FALSE(other.open("/nonexistent/ttyUSB9"));
-    EXPECT_FALSE(other.open("/dev/null")) << "not a terminal";
-    EXPECT_FALSE(other.isOpen());
-    EXPECT_FALSE(other.open(pty.slavePath())) << "held by the device";
-    EXPECT_FALSE(SerialDevice::probe(pty.slavePath()));
-    device.close();
-    EXPECT_FALSE(device.isOpen());
-    EXPECT_TRUE(SerialDevice::probe(pty.slavePath()));
-    EXPECT_TRUE(other.open(pty.slavePath()));
+    EXPECT_FALSE(other.Open("/nonexistent/ttyUSB9"));
+    EXPECT_FALSE(other.Open("/dev/null")) << "not a terminal";
+    EXPECT_FALSE(other.IsOpen());
+    EXPECT_FALSE(other.Open(m_pty.SlavePath())) << "held by the device";
+    EXPECT_FALSE(SerialDevice::Probe(m_pty.SlavePath()));
+    m_device.Close();
+    EXPECT_FALSE(m_device.IsOpen());
+    EXPECT_TRUE(SerialDevice::Probe(m_pty.SlavePath()));
+    EXPECT_TRUE(other.Open(m_pty.SlavePath()));
 }
 
 TEST_F(OpenDevice, ReadsQueuedBytesAndNoticesTheOtherEndGoing) {
     std::uint8_t buffer[16];
     std::size_t count = 99;
-    EXPECT_EQ(DeviceRead::Empty, device.read(buffer, sizeof buffer, count));
+    EXPECT_EQ(DeviceRead::Empty, m_device.Read(buffer, sizeof buffer, count));
     EXPECT_EQ(0u, count);
-    EXPECT_EQ(DeviceWait::TimedOut, device.waitForInput(wake.fd(), 20));
+    EXPECT_EQ(DeviceWait::TimedOut, m_device.WaitForInput(m_wake.Fd(), 20));
 
-    ASSERT_TRUE(pty.send("\r\nKX70RS\n\x11\x13"));
-    EXPECT_EQ(DeviceWait::Input, device.waitForInput(wake.fd(), 1000));
-    ASSERT_EQ(DeviceRead::Data, device.read(buffer, 4, count));
+    ASSERT_TRUE(m_pty.Send("\r\nKX70RS\n\x11\x13"));
+    EXPECT_EQ(DeviceWait::Input, m_device.WaitForInput(m_wake.Fd(), 1000));
+    ASSERT_EQ(DeviceRead::Data, m_device.Read(buffer, 4, count));
     EXPECT_EQ(4u, count) << "at most the capacity";
-    ASSERT_EQ(DeviceRead::Data, device.read(buffer + 4, sizeof buffer - 4, count));
+    ASSERT_EQ(DeviceRead::Data, m_device.Read(buffer + 4, sizeof buffer - 4, count));
     EXPECT_EQ("\r\nKX70RS\n\x11\x13", std::string(buffer, buffer + 4 + count))
         << "raw: no translation, no flow bytes taken";
 
-    wake.signal();
-    EXPECT_EQ(DeviceWait::Woken, device.waitForInput(wake.fd(), -1));
-    wake.reset();
+    m_wake.Signal();
+    EXPECT_EQ(DeviceWait::Woken, m_device.WaitForInput(m_wake.Fd(), -1));
+    m_wake.Reset();
 
-    pty.closeMaster();
-    EXPECT_EQ(DeviceWait::Hangup, device.waitForInput(wake.fd(), 1000));
-    EXPECT_EQ(DeviceRead::Gone, device.read(buffer, sizeof buffer, count));
+    m_pty.CloseMaster();
+    EXPECT_EQ(DeviceWait::Hangup, m_device.WaitForInput(m_wake.Fd(), 1000));
+    EXPECT_EQ(DeviceRead::Gone, m_device.Read(buffer, sizeof buffer, count));
 }
 
 TEST_F(OpenDevice, WriteGivesUpWhenTheDriverStaysFull) {
     const std::vector<std::uint8_t> block(4096, 0x5A);
-    EXPECT_EQ(DeviceWriteResult::Done, device.write(block.data(), block.size(), wake.fd(), 1000).status);
-    EXPECT_EQ(block, pty.receive(block.size()));
+    EXPECT_EQ(DeviceWriteResult::kDone, m_device.Write(block.data(), block.size(), m_wake.Fd(), 1000).status);
+    EXPECT_EQ(block, m_pty.Receive(block.size()));
 
     // Nobody reads the other end: the driver fills up and the write times out.
     DeviceWriteResult result;
-    for (int i = 0; i < 1000 && result.status == DeviceWriteResult::Done; ++i)
-        result = device.write(block.data(), block.size(), wake.fd(), 50);
-    EXPECT_EQ(DeviceWriteResult::Interrupted, result.status);
+    for (int i = 0; i < 1000 && result.status == DeviceWriteResult::kDone; ++i)
+        result = m_device.Write(block.data(), block.size(), m_wake.Fd(), 50);
+    EXPECT_EQ(DeviceWriteResult::kInterrupted, result.status);
     EXPECT_EQ(ETIMEDOUT, result.error);
 
-    wake.signal();
-    result = device.write(block.data(), block.size(), wake.fd(), 5000);
-    EXPECT_EQ(DeviceWriteResult::Interrupted, result.status);
+    m_wake.Signal();
+    result = m_device.Write(block.data(), block.size(), m_wake.Fd(), 5000);
+    EXPECT_EQ(DeviceWriteResult::kInterrupted, result.status);
     EXPECT_EQ(ECANCELED, result.error);
 
     // The other end going away while the write waits for room ends it with an I/O error.
-    wake.reset();
+    m_wake.Reset();
     std::thread hangUp([this] {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        pty.closeMaster();
+        m_pty.CloseMaster();
     });
-    result = device.write(block.data(), block.size(), wake.fd(), 5000);
+    result = m_device.Write(block.data(), block.size(), m_wake.Fd(), 5000);
     hangUp.join();
     EXPECT_EQ(EIO, result.error);
 }

@@ -29,23 +29,23 @@ std::string ReadWholeFile(const fs::path& path) {
 // Each store kind under test: Open gives the same store again (a new instance on the same file), Unavailable
 // one that cannot be read or written.
 struct MemoryKind {
-    std::shared_ptr<SettingsStore> Open() { return m_store; }
+    std::shared_ptr<SettingsStore> Open() { return mStore; }
     std::shared_ptr<SettingsStore> Unavailable() {
-        m_store->SetAvailable(false);
-        return m_store;
+        mStore->SetAvailable(false);
+        return mStore;
     }
-    std::shared_ptr<MemorySettingsStore> m_store = std::make_shared<MemorySettingsStore>();
+    std::shared_ptr<MemorySettingsStore> mStore = std::make_shared<MemorySettingsStore>();
 };
 
 struct QSettingsKind {
-    std::shared_ptr<SettingsStore> Open() { return std::make_shared<QSettingsStore>(m_folder.PathIn("settings.ini")); }
+    std::shared_ptr<SettingsStore> Open() { return std::make_shared<QSettingsStore>(mFolder.PathIn("settings.ini")); }
     // A folder where the file should be can neither be read nor replaced, even by a privileged user.
     std::shared_ptr<SettingsStore> Unavailable() {
-        fs::remove(m_folder.path() / "settings.ini");
-        fs::create_directory(m_folder.path() / "settings.ini");
+        fs::remove(mFolder.Path() / "settings.ini");
+        fs::create_directory(mFolder.Path() / "settings.ini");
         return Open();
     }
-    ScratchFolder m_folder{"vorlane-settings"};
+    ScratchFolder mFolder{"vorlane-settings"};
 };
 
 template <typename Kind> class SettingsStoreTest : public ::testing::Test {
@@ -174,10 +174,10 @@ TEST(QSettingsStore, FileIsAnIniWithOneGroupPerKey) {
 
 TEST(QSettingsStore, DefaultStoreIsThePerUserIniOfTheProgram) {
     const ScratchFolder folder("vorlane-settings");
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString(folder.path().string()));
-    EXPECT_EQ((folder.path() / "Vorlane" / "Vorlane.ini").string(), QSettingsStore().FilePath());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString(folder.Path().string()));
+    EXPECT_EQ((folder.Path() / "Vorlane" / "Vorlane.ini").string(), QSettingsStore().FilePath());
     EXPECT_TRUE(QSettingsStore().WriteNumber(kSerialKey, "Bart", 9));
-    EXPECT_TRUE(fs::exists(folder.path() / "Vorlane" / "Vorlane.ini"));
+    EXPECT_TRUE(fs::exists(folder.Path() / "Vorlane" / "Vorlane.ini"));
     EXPECT_EQ(9u, QSettingsStore().ReadNumber(kSerialKey, "Bart", 0));
 }
 

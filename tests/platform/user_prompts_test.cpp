@@ -12,32 +12,32 @@ using namespace vorlane::ui;
 
 class UserPromptsTest : public ::testing::Test {
 protected:
-    void TearDown() override { UserPrompts::reset(); }
+    void TearDown() override { UserPrompts::Reset(); }
 };
 
 TEST_F(UserPromptsTest, ScriptedAnswersAreTakenInOrderAndRecordWhatWasAsked) {
-    UserPrompts::scriptAnswer(QMessageBox::Cancel);
-    UserPrompts::scriptAnswer(QString("/tmp/chosen.bin"));
-    UserPrompts::scriptAnswer(QColor(0xFA, 0xDC, 0xDC));
-    UserPrompts::scriptAnswer(UserPrompts::DialogScript([](QDialog& d) {
+    UserPrompts::ScriptAnswer(QMessageBox::Cancel);
+    UserPrompts::ScriptAnswer(QString("/tmp/chosen.bin"));
+    UserPrompts::ScriptAnswer(QColor(0xFA, 0xDC, 0xDC));
+    UserPrompts::ScriptAnswer(UserPrompts::DialogScript([](QDialog& d) {
         d.findChild<QLineEdit*>("name")->setText("News");
         return static_cast<int>(QDialog::Accepted);
     }));
 
     EXPECT_EQ(QMessageBox::Cancel,
-              UserPrompts::message(nullptr, QMessageBox::Question, "Exit", "Do you want to save the changes ?",
+              UserPrompts::Message(nullptr, QMessageBox::Question, "Exit", "Do you want to save the changes ?",
                                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel));
-    EXPECT_EQ("/tmp/chosen.bin", UserPrompts::openFileName(nullptr, "Open", "/tmp", "Channel files (*.bin)"));
-    EXPECT_EQ(QColor(0xFA, 0xDC, 0xDC), UserPrompts::colour(nullptr, Qt::white, "Colour"));
+    EXPECT_EQ("/tmp/chosen.bin", UserPrompts::OpenFileName(nullptr, "Open", "/tmp", "Channel files (*.bin)"));
+    EXPECT_EQ(QColor(0xFA, 0xDC, 0xDC), UserPrompts::Colour(nullptr, Qt::white, "Colour"));
     // A dialog script acts on the open dialog without a modal loop.
     QDialog dialog;
     dialog.setWindowTitle("Rename");
     auto* edit = new QLineEdit(&dialog);
     edit->setObjectName("name");
-    EXPECT_EQ(QDialog::Accepted, UserPrompts::exec(dialog));
+    EXPECT_EQ(QDialog::Accepted, UserPrompts::Exec(dialog));
     EXPECT_EQ("News", edit->text());
 
-    const auto asked = UserPrompts::takeAsked();
+    const auto asked = UserPrompts::TakeAsked();
     ASSERT_EQ(4u, asked.size());
     EXPECT_EQ(PromptKind::Message, asked[0].kind);
     EXPECT_EQ("Do you want to save the changes ?", asked[0].text);
@@ -45,15 +45,15 @@ TEST_F(UserPromptsTest, ScriptedAnswersAreTakenInOrderAndRecordWhatWasAsked) {
     EXPECT_EQ("Channel files (*.bin)", asked[1].text);
     EXPECT_EQ(PromptKind::Colour, asked[2].kind);
     EXPECT_EQ("Rename", asked[3].title);
-    EXPECT_FALSE(UserPrompts::scripted());
+    EXPECT_FALSE(UserPrompts::Scripted());
 }
 
 TEST_F(UserPromptsTest, AnUnexpectedPromptOrAnAnswerOfTheWrongKindFailsLoudlyInsteadOfBlocking) {
-    UserPrompts::startRecording();
-    EXPECT_DEATH(UserPrompts::message(nullptr, QMessageBox::Information, "Message", "Complete to write file."),
+    UserPrompts::StartRecording();
+    EXPECT_DEATH(UserPrompts::Message(nullptr, QMessageBox::Information, "Message", "Complete to write file."),
                  "no scripted answer");
-    UserPrompts::scriptAnswer(QString("/tmp/x"));
-    EXPECT_DEATH(UserPrompts::message(nullptr, QMessageBox::Information, "Message", "text"), "does not fit");
+    UserPrompts::ScriptAnswer(QString("/tmp/x"));
+    EXPECT_DEATH(UserPrompts::Message(nullptr, QMessageBox::Information, "Message", "text"), "does not fit");
 }
 
 TEST_F(UserPromptsTest, RangeCheckRefusesOutOfRangeAndTextNamingTheRangeAndKeepsTheField) {
@@ -65,12 +65,12 @@ TEST_F(UserPromptsTest, RangeCheckRefusesOutOfRangeAndTextNamingTheRangeAndKeeps
     EXPECT_TRUE(ReadFieldInRange(field, 100, 1000, value));
     EXPECT_EQ(250, value);
     for (const char* bad : {"99", "1001", "abc", ""}) {
-        UserPrompts::scriptAnswer(QMessageBox::Ok);
+        UserPrompts::ScriptAnswer(QMessageBox::Ok);
         field.setText(bad);
         EXPECT_FALSE(ReadFieldInRange(field, 100, 1000, value)) << bad;
         EXPECT_EQ(250, value);
         EXPECT_EQ(bad, field.text());
-        const auto asked = UserPrompts::takeAsked();
+        const auto asked = UserPrompts::TakeAsked();
         ASSERT_EQ(1u, asked.size());
         EXPECT_EQ("Please enter an integer between 100 and 1000.", asked[0].text);
     }

@@ -40,7 +40,7 @@ void PutFavNames(Record& r, const std::vector<std::string>& names) {
 void PutNewYearClock(Record& r, std::uint32_t yearSince1900, std::uint32_t mjd) {
     const std::uint32_t words[] = {yearSince1900, 1, 1, 0, 0, 0, mjd, 2};
     for (std::size_t i = 0; i < 8; ++i)
-        writeLe32(ByteSpan(r), 0x14 + 4 * i, words[i]);
+        WriteLe32(ByteSpan(r), 0x14 + 4 * i, words[i]);
 }
 
 void ExpectSameBytes(const Record& expected, const Record& actual) {
@@ -121,13 +121,13 @@ TEST(ReceiverSettingsPositions, ResetKeepsFlagsClearsValuesAndPlacesTheCursors) 
     const std::size_t groups[][2] = {{0x066, 1}, {0x068, 1}, {0x06A, 64}, {0x0EA, 64}, {0x16A, 8},
                                      {0x17A, 2}, {0x17E, 2}, {0x184, 2},  {0x188, 2}}; // offset, words
     for (const auto& [offset, count] : groups) {
-        writeLe16(ByteSpan(expected), offset, 0x8000);
+        WriteLe16(ByteSpan(expected), offset, 0x8000);
         for (std::size_t off = offset + 2; off < offset + 2 * count; off += 2)
-            writeLe16(ByteSpan(expected), off,
+            WriteLe16(ByteSpan(expected), off,
                       static_cast<std::uint16_t>((before[off] | (before[off + 1] << 8)) & 0x8000));
     }
     Put(expected, 0x18C, {0xFF, 0xFF, 0xFF, 0xFF, 63, 0, 0xDB, 0x05, 0x87, 0x13}); // 63, 1499, 4999
-    writeLe32(ByteSpan(expected), 0x19C, 0);
+    WriteLe32(ByteSpan(expected), 0x19C, 0);
     ExpectSameBytes(expected, bytes);
     EXPECT_EQ(63u, settings.last_satellite_slot());
     EXPECT_EQ(1499u, settings.last_transponder_slot());

@@ -57,19 +57,19 @@ protected:
 };
 
 TEST_F(FrameCommandsTest, MenusCarryEveryCommand) {
-    EXPECT_EQ(EntryTexts(TopMenu(*frame, 0)),
+    EXPECT_EQ(EntryTexts(TopMenu(*m_frame, 0)),
               QStringList({"New File", "Open", "Save", "Save as", "Recent Files", "-", "Export",
                            "Apply Order from Reference List...", "Compare with File...", "Restore Receiver Backup...",
                            "Print", "Exit"}));
-    EXPECT_EQ(EntryTexts(TopMenu(*frame, 1)), QStringList({"Undo", "Redo"}));
-    QMenu& tools = TopMenu(*frame, 2);
+    EXPECT_EQ(EntryTexts(TopMenu(*m_frame, 1)), QStringList({"Undo", "Redo"}));
+    QMenu& tools = TopMenu(*m_frame, 2);
     EXPECT_EQ(EntryTexts(tools), QStringList({"COM Setting", "Connect Status", "-", "Editor Config", "STB Config"}));
     EXPECT_EQ(EntryTexts(*tools.actions().at(1)->menu()),
               QStringList({"Auto Connect", "Connect", "Disconnect", "Upload to STB", "Download to PC"}));
-    EXPECT_EQ(EntryTexts(TopMenu(*frame, 3)),
+    EXPECT_EQ(EntryTexts(TopMenu(*m_frame, 3)),
               QStringList({"All channels", "Tuner 1 channels", "Tuner 2 channels", "FTA channels", "Scramble channels",
                            "-", "Copy T1 to T2", "Copy T2 to T1", "Merge T1 and T2", "-", "Find Duplicates..."}));
-    EXPECT_EQ(EntryTexts(TopMenu(*frame, 4)), QStringList({"Information"}));
+    EXPECT_EQ(EntryTexts(TopMenu(*m_frame, 4)), QStringList({"Information"}));
 }
 
 // Each tuner command asks first (Cancel changes nothing), then reports its count; run again it finds nothing left to
@@ -78,7 +78,7 @@ TEST_F(FrameCommandsTest, MenusCarryEveryCommand) {
 // redo back to it clears it.
 TEST_F(FrameCommandsTest, TunerCommandsAskReportTheirCountAndFollowTheHistory) {
     OpenSample();
-    const DatabaseSnapshot opened(database);
+    const DatabaseSnapshot opened(m_database);
     const std::tuple<int, const char*, const char*, const char*, std::function<int(ChannelDatabase&)>> commands[] = {
         {kCmdCopyT1ToT2, "Channel Copy  T1 to T2", "Channel Copy : T1 -> T2\n\n[%1] channels copy Complete",
          "Copy T1 to T2", [](ChannelDatabase& db) { return CopyTunerChannels(db, 0, 1, false); }},
@@ -88,58 +88,58 @@ TEST_F(FrameCommandsTest, TunerCommandsAskReportTheirCountAndFollowTheHistory) {
          "Copy T2 to T1", [](ChannelDatabase& db) { return CopyTunerChannels(db, 1, 0, false); }}};
     for (const auto& [command, question, report, label, run] : commands) {
         AnswerMessage(ui::MessageDialog::kCancel);
-        frame->OnCommand(command);
-        EXPECT_EQ(messageTexts, QStringList({question}));
-        EXPECT_TRUE(DatabaseSnapshot(database) == opened);
-        messageTexts.clear();
-        messageModes.clear();
+        m_frame->OnCommand(command);
+        EXPECT_EQ(m_messageTexts, QStringList({question}));
+        EXPECT_TRUE(DatabaseSnapshot(m_database) == opened);
+        m_messageTexts.clear();
+        m_messageModes.clear();
 
         ChannelDatabase expected;
-        ASSERT_TRUE(OpenDatabaseFile(expected, database.currentPath()).accepted);
+        ASSERT_TRUE(OpenDatabaseFile(expected, m_database.CurrentPath()).accepted);
         const int first = run(expected);
         EXPECT_GT(first, 0) << question;
         for (const int count : {first, 0}) {
             AnswerMessage(ui::MessageDialog::kOk);
             AnswerMessage(ui::MessageDialog::kOk);
-            frame->OnCommand(command);
-            EXPECT_EQ(messageTexts, QStringList({question, QString::fromLatin1(report).arg(count)})) << question;
-            EXPECT_EQ(messageModes, std::vector<int>({2, 1}));
-            messageTexts.clear();
-            messageModes.clear();
+            m_frame->OnCommand(command);
+            EXPECT_EQ(m_messageTexts, QStringList({question, QString::fromLatin1(report).arg(count)})) << question;
+            EXPECT_EQ(m_messageModes, std::vector<int>({2, 1}));
+            m_messageTexts.clear();
+            m_messageModes.clear();
         }
-        EXPECT_TRUE(std::equal(database.channelRegion().begin(), database.channelRegion().end(),
-                               expected.channelRegion().begin()))
+        EXPECT_TRUE(std::equal(m_database.ChannelRegion().begin(), m_database.ChannelRegion().end(),
+                               expected.ChannelRegion().begin()))
             << question;
-        EXPECT_EQ(frame->commandAction(kCmdUndo)->text(), QStringLiteral("Undo ") + label);
-        const DatabaseSnapshot after(database);
+        EXPECT_EQ(m_frame->CommandAction(kCmdUndo)->text(), QStringLiteral("Undo ") + label);
+        const DatabaseSnapshot after(m_database);
         for (const auto& [step, state] : {std::pair{kCmdUndo, &opened}, {kCmdRedo, &after}, {kCmdUndo, &opened}}) {
-            frame->OnCommand(step);
-            EXPECT_TRUE(DatabaseSnapshot(database) == *state) << label << " " << step;
+            m_frame->OnCommand(step);
+            EXPECT_TRUE(DatabaseSnapshot(m_database) == *state) << label << " " << step;
         }
     }
-    frame->OnCommand(kCmdRedo);
+    m_frame->OnCommand(kCmdRedo);
     Save();
-    EXPECT_EQ(frame->commandAction(kCmdUndo)->text(), "Undo Copy T2 to T1") << "saving adds no step";
-    const DatabaseSnapshot saved(database);
+    EXPECT_EQ(m_frame->CommandAction(kCmdUndo)->text(), "Undo Copy T2 to T1") << "saving adds no step";
+    const DatabaseSnapshot saved(m_database);
     for (const auto& [step, modified] : {std::pair{kCmdUndo, true}, {kCmdRedo, false}}) {
-        frame->OnCommand(step);
-        EXPECT_EQ(database.modified(), modified);
+        m_frame->OnCommand(step);
+        EXPECT_EQ(m_database.Modified(), modified);
     }
-    EXPECT_TRUE(DatabaseSnapshot(database) == saved);
+    EXPECT_TRUE(DatabaseSnapshot(m_database) == saved);
 }
 
 TEST_F(FrameCommandsTest, PrintShowsAPreviewOfTheListingPages) {
     OpenSample();
     int pages = 0;
-    UserPrompts::scriptAnswer([&](QDialog& dialog) {
+    UserPrompts::ScriptAnswer([&](QDialog& dialog) {
         auto& preview = *dialog.findChild<QPrintPreviewWidget*>();
         preview.updatePreview();
         pages = preview.pageCount();
         return int(QDialog::Rejected);
     });
-    frame->OnCommand(kCmdPrint);
+    m_frame->OnCommand(kCmdPrint);
     EXPECT_GT(pages, 1);
-    EXPECT_TRUE(messageTexts.isEmpty());
+    EXPECT_TRUE(m_messageTexts.isEmpty());
 }
 
 // Each list tool is one change of the database followed by the refill every whole-list edit takes, and one undo step
@@ -147,88 +147,88 @@ TEST_F(FrameCommandsTest, PrintShowsAPreviewOfTheListingPages) {
 TEST_F(FrameCommandsTest, ListToolsChangeTheDatabaseOnceAndRefillThePanes) {
     OpenSample();
     ChannelDatabase other;
-    ASSERT_TRUE(OpenDatabaseFile(other, database.currentPath()).accepted);
+    ASSERT_TRUE(OpenDatabaseFile(other, m_database.CurrentPath()).accepted);
     ASSERT_EQ(1, SaveDatabaseFile(other, FilePath("reference.bin").toStdString()));
     const auto tables = [this] {
-        const DatabaseSnapshot now(database);
+        const DatabaseSnapshot now(m_database);
         return std::tuple{now.satellites, now.channels, now.settings};
     };
     const auto opened = tables();
 
-    database.setModified(false);
-    frame->view().HandleCommand(kCmdTvSortByName);
-    EXPECT_TRUE(database.modified());
-    EXPECT_EQ(frame->commandAction(kCmdUndo)->text(), "Undo Sort List");
+    m_database.SetModified(false);
+    m_frame->View().HandleCommand(kCmdTvSortByName);
+    EXPECT_TRUE(m_database.Modified());
+    EXPECT_EQ(m_frame->CommandAction(kCmdUndo)->text(), "Undo Sort List");
     const auto sorted = tables();
     EXPECT_NE(sorted, opened);
 
-    database.setModified(false);
-    UserPrompts::scriptAnswer([&](QDialog& dialog) {
+    m_database.SetModified(false);
+    UserPrompts::ScriptAnswer([&](QDialog& dialog) {
         auto& applyOrder = static_cast<ui::ApplyOrderDialog&>(dialog);
-        applyOrder.pathField().setText(FilePath("reference.bin"));
+        applyOrder.PathField().setText(FilePath("reference.bin"));
         return int(QDialog::Accepted);
     });
-    UserPrompts::scriptAnswer(QMessageBox::Ok);
-    frame->OnCommand(kCmdApplyOrder);
-    EXPECT_TRUE(database.modified());
+    UserPrompts::ScriptAnswer(QMessageBox::Ok);
+    m_frame->OnCommand(kCmdApplyOrder);
+    EXPECT_TRUE(m_database.Modified());
     EXPECT_NE(std::string::npos, AskedTexts().join(' ').toStdString().find(" unmatched."));
-    EXPECT_EQ(frame->commandAction(kCmdUndo)->text(), "Undo Apply Order");
+    EXPECT_EQ(m_frame->CommandAction(kCmdUndo)->text(), "Undo Apply Order");
     const auto ordered = tables();
-    frame->OnCommand(kCmdUndo);
+    m_frame->OnCommand(kCmdUndo);
     EXPECT_EQ(tables(), sorted);
-    frame->OnCommand(kCmdUndo);
+    m_frame->OnCommand(kCmdUndo);
     EXPECT_EQ(tables(), opened);
-    frame->OnCommand(kCmdRedo);
-    frame->OnCommand(kCmdRedo);
+    m_frame->OnCommand(kCmdRedo);
+    m_frame->OnCommand(kCmdRedo);
     EXPECT_EQ(tables(), ordered);
 
     // The reference order again: the lists are as they were before sorting.
-    UserPrompts::scriptAnswer(FilePath("reference.bin"));
-    frame->OnCommand(kCmdCompareWithFile);
-    auto* compare = frame->findChild<QDialog*>(QStringLiteral("compareWindow"));
+    UserPrompts::ScriptAnswer(FilePath("reference.bin"));
+    m_frame->OnCommand(kCmdCompareWithFile);
+    auto* compare = m_frame->findChild<QDialog*>(QStringLiteral("compareWindow"));
     ASSERT_NE(compare, nullptr);
     EXPECT_EQ(compare->findChild<QTreeWidget*>()->topLevelItem(0)->text(0), "The lists are equal.");
 
-    database.setModified(false);
-    UserPrompts::scriptAnswer([&](QDialog& dialog) {
+    m_database.SetModified(false);
+    UserPrompts::ScriptAnswer([&](QDialog& dialog) {
         auto& duplicates = static_cast<ui::DuplicatesDialog&>(dialog);
-        if (duplicates.removeButton().isEnabled())
-            duplicates.removeButton().click();
-        EXPECT_EQ(duplicates.groups().topLevelItemCount(), 0);
+        if (duplicates.RemoveButton().isEnabled())
+            duplicates.RemoveButton().click();
+        EXPECT_EQ(duplicates.Groups().topLevelItemCount(), 0);
         return int(QDialog::Rejected);
     });
-    frame->OnCommand(kCmdFindDuplicates);
+    m_frame->OnCommand(kCmdFindDuplicates);
 }
 
 TEST_F(FrameCommandsTest, ConfigurationDialogs) {
-    UserPrompts::scriptAnswer([](QDialog& dialog) {
+    UserPrompts::ScriptAnswer([](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "STB Configuration");
         return int(QDialog::Rejected);
     });
-    frame->OnCommand(kCmdStbConfig);
-    EXPECT_FALSE(database.modified());
-    UserPrompts::scriptAnswer([](QDialog& dialog) {
+    m_frame->OnCommand(kCmdStbConfig);
+    EXPECT_FALSE(m_database.Modified());
+    UserPrompts::ScriptAnswer([](QDialog& dialog) {
         ui::Find<QComboBox>(dialog, "tunerConnect").setCurrentIndex(2);
         ui::Find<QPushButton>(dialog, "okButton").click();
         return dialog.result();
     });
-    frame->OnCommand(kCmdStbConfig);
-    EXPECT_TRUE(database.modified());
+    m_frame->OnCommand(kCmdStbConfig);
+    EXPECT_TRUE(m_database.Modified());
 
     // Editor Config: "OK" gives the TV and radio panes the new column width at once.
-    UserPrompts::scriptAnswer([&](QDialog& dialog) {
-        EXPECT_EQ(dialog.parentWidget(), frame.get());
+    UserPrompts::ScriptAnswer([&](QDialog& dialog) {
+        EXPECT_EQ(dialog.parentWidget(), m_frame.get());
         ui::Find<QLineEdit>(dialog, "columnWidthEdit").setText(QStringLiteral("350"));
         ui::Find<QPushButton>(dialog, "okButton").click();
         return dialog.result();
     });
-    frame->OnCommand(kCmdEditorConfig);
-    EXPECT_EQ(UserPrompts::takeAsked().size(), 3u);
-    for (ui::ChannelPane* pane : {&frame->view().tvPane(), &frame->view().radioPane()}) {
+    m_frame->OnCommand(kCmdEditorConfig);
+    EXPECT_EQ(UserPrompts::TakeAsked().size(), 3u);
+    for (ui::ChannelPane* pane : {&m_frame->View().TvPane(), &m_frame->View().RadioPane()}) {
         const int width = pane->viewport()->width();
-        EXPECT_EQ(pane->columnWidth(), width / (width / 350 + 1));
+        EXPECT_EQ(pane->ColumnWidth(), width / (width / 350 + 1));
     }
-    EXPECT_EQ(store.ReadProfileNumber("Display", "ColumnWidth", 0), 350);
+    EXPECT_EQ(mStore.ReadProfileNumber("Display", "ColumnWidth", 0), 350);
 }
 
 class FrameUndoTest : public FrameTest {
@@ -236,24 +236,24 @@ protected:
     void SetUp() override {
         FrameTest::SetUp();
         Open(WriteSampleChannelFile("sample.bin"));
-        frame->view().satellitePane().SelectRow(0); // "All"
-        frame->view().OnPaneChoice(frame->view().satellitePane());
-        frame->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+        m_frame->View().SatelliteListPane().SelectRow(0); // "All"
+        m_frame->View().OnPaneChoice(m_frame->View().SatelliteListPane());
+        m_frame->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_frame.get()));
     }
-    QAction& Action(int command) { return *frame->commandAction(command); }
-    void Press(QKeyCombination key) { QTest::keyClick(&frame->view().tvPane(), key.key(), key.keyboardModifiers()); }
+    QAction& Action(int command) { return *m_frame->CommandAction(command); }
+    void Press(QKeyCombination key) { QTest::keyClick(&m_frame->View().TvPane(), key.key(), key.keyboardModifiers()); }
 };
 
 TEST_F(FrameUndoTest, DeleteIsTakenBackAndDoneAgainFromTheMenuAndEveryKey) {
-    ui::ChannelPane& tv = frame->view().tvPane();
-    const DatabaseSnapshot opened(database);
-    const int rows = tv.rowCount();
+    ui::ChannelPane& tv = m_frame->View().TvPane();
+    const DatabaseSnapshot opened(m_database);
+    const int rows = tv.RowCount();
     EXPECT_FALSE(Action(kCmdUndo).isEnabled());
     tv.SelectRows({2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13});
-    const std::vector<int> deleted = tv.selectedPks();
-    frame->view().HandleCommand(kCmdTvDelete);
-    const DatabaseSnapshot afterDelete(database);
+    const std::vector<int> deleted = tv.SelectedPks();
+    m_frame->View().HandleCommand(kCmdTvDelete);
+    const DatabaseSnapshot afterDelete(m_database);
     EXPECT_EQ(Action(kCmdUndo).text(), "Undo Delete 12 channels");
 
     const std::pair<const char*, std::function<void()>> strokes[] = {
@@ -268,10 +268,10 @@ TEST_F(FrameUndoTest, DeleteIsTakenBackAndDoneAgainFromTheMenuAndEveryKey) {
     for (const auto& [how, run] : strokes) {
         SCOPED_TRACE(how);
         run();
-        EXPECT_TRUE(DatabaseSnapshot(database) == (undo ? opened : afterDelete)) << "modified only after a redo";
-        EXPECT_EQ(tv.rowCount(), undo ? rows : rows - 12);
+        EXPECT_TRUE(DatabaseSnapshot(m_database) == (undo ? opened : afterDelete)) << "modified only after a redo";
+        EXPECT_EQ(tv.RowCount(), undo ? rows : rows - 12);
         if (undo) {
-            EXPECT_EQ(tv.selectedPks(), deleted);
+            EXPECT_EQ(tv.SelectedPks(), deleted);
         }
         EXPECT_EQ(Action(undo ? kCmdRedo : kCmdUndo).text(),
                   undo ? "Redo Delete 12 channels" : "Undo Delete 12 channels");
@@ -297,10 +297,10 @@ void Choose(CMirevoView& view, ui::PaneListView& pane, int row) {
 using CommandStatesTest = FrameTest;
 
 TEST_F(CommandStatesTest, ActionsFollowEveryStateChangeWithoutPolling) {
-    for (const QTimer* timer : frame->findChildren<QTimer*>())
+    for (const QTimer* timer : m_frame->findChildren<QTimer*>())
         EXPECT_FALSE(timer->isActive() && timer->interval() == 250) << "no state is polled";
     const auto trigger = [this](int command) {
-        return [this, command](CMirevoView&) { frame->commandAction(command)->trigger(); };
+        return [this, command](CMirevoView&) { m_frame->CommandAction(command)->trigger(); };
     };
     const std::vector<StateStep> steps{
         {"start",
@@ -324,23 +324,23 @@ TEST_F(CommandStatesTest, ActionsFollowEveryStateChangeWithoutPolling) {
          {}},
         {"satellite chosen",
          [](CMirevoView& view) {
-             Choose(view, view.transponderPane(), 0); // from "All": its satellite is highlighted
-             Choose(view, view.satellitePane(), view.satellitePane().selectedRow());
+             Choose(view, view.TransponderListPane(), 0); // from "All": its satellite is highlighted
+             Choose(view, view.SatelliteListPane(), view.SatelliteListPane().SelectedRow());
          },
          {{kCmdSatelliteProperty, true}, {kCmdTransponderNew, true}, {kCmdTransponderDelete, false}},
          {}},
         {"transponder chosen",
-         [](CMirevoView& view) { Choose(view, view.transponderPane(), 0); },
+         [](CMirevoView& view) { Choose(view, view.TransponderListPane(), 0); },
          {{kCmdTransponderDelete, true}, {kCmdTransponderNewTv, true}, {kCmdTvNew, true}, {kCmdTvDelete, false}},
          {}},
         {"channel chosen",
-         [](CMirevoView& view) { Choose(view, view.tvPane(), 0); },
+         [](CMirevoView& view) { Choose(view, view.TvPane(), 0); },
          {{kCmdTvDelete, true}, {kCmdTvMoveTo, true}, {kCmdTvAddFavourite, true}, {kCmdRadioDelete, false}},
          {}},
         {"sorted by name",
          [this](CMirevoView& view) {
-             frame->commandAction(kCmdTvOrderNames)->trigger();
-             Choose(view, view.tvPane(), 0);
+             m_frame->CommandAction(kCmdTvOrderNames)->trigger();
+             Choose(view, view.TvPane(), 0);
          },
          {{kCmdTvMoveTo, false}, {kCmdTvDelete, true}},
          {{kCmdTvOrderNames, true}, {kCmdTvOrderOriginal, false}}},
@@ -351,20 +351,20 @@ TEST_F(CommandStatesTest, ActionsFollowEveryStateChangeWithoutPolling) {
         {"frequency order", trigger(kCmdTransponderSortFrequency), {}, {{kCmdTransponderSortFrequency, true}}},
         {"display filter",
          [this](CMirevoView& view) {
-             frame->commandAction(kCmdScrambledChannels)->trigger();
-             EXPECT_EQ(view.displayFilter(), kCmdScrambledChannels);
-             for (const ui::ChannelPane* pane : {&view.tvPane(), &view.radioPane()})
-                 for (int row = 0; row < pane->rowCount(); ++row)
-                     EXPECT_TRUE(view.database()
-                                     .channelOfPk(pane->rowId(row))
-                                     .serviceWord(TunerSideOfPk(pane->rowId(row)))
-                                     .scrambled());
+             m_frame->CommandAction(kCmdScrambledChannels)->trigger();
+             EXPECT_EQ(view.DisplayFilter(), kCmdScrambledChannels);
+             for (const ui::ChannelPane* pane : {&view.TvPane(), &view.RadioPane()})
+                 for (int row = 0; row < pane->RowCount(); ++row)
+                     EXPECT_TRUE(view.Database()
+                                     .ChannelOfPk(pane->RowId(row))
+                                     .SidedServiceWord(TunerSideOfPk(pane->RowId(row)))
+                                     .Scrambled());
          },
          {},
          {{kCmdScrambledChannels, true}, {kCmdAllChannels, false}}},
         {"copied",
          [](CMirevoView& view) {
-             Choose(view, view.tvPane(), 0);
+             Choose(view, view.TvPane(), 0);
              view.HandleCommand(kCmdTvCopy);
          },
          {{kCmdTvPaste, true}, {kCmdRadioPaste, true}},
@@ -374,42 +374,44 @@ TEST_F(CommandStatesTest, ActionsFollowEveryStateChangeWithoutPolling) {
         {"undo", trigger(kCmdUndo), {{kCmdUndo, false}, {kCmdRedo, true}}, {}},
         {"favourite group chosen",
          [](CMirevoView& view) {
-             Choose(view, view.favoritePane(), 0);
-             view.tvPane().SelectRow(0);
+             Choose(view, view.FavouriteListPane(), 0);
+             view.TvPane().SelectRow(0);
          },
          {{kCmdTvNew, false}, {kCmdTvDelete, true}, {kCmdTvProperty, true}},
          {}},
         {"port opened",
-         [](CMirevoView& view) { view.document().NoteConnectionState(true, false); },
+         [](CMirevoView& view) { view.Document().NoteConnectionState(true, false); },
          {{kCmdConnect, false}, {kCmdDisconnect, true}, {kCmdUploadToStb, true}, {kCmdDownloadToPc, true}},
          {}},
         {"transfer running",
-         [](CMirevoView& view) { view.document().NoteConnectionState(true, true); },
+         [](CMirevoView& view) { view.Document().NoteConnectionState(true, true); },
          {{kCmdUploadToStb, false}, {kCmdDownloadToPc, false}, {kCmdRestoreBackup, false}, {kCmdDisconnect, true}},
          {}},
     };
     for (const StateStep& step : steps) {
-        step.run(frame->view());
+        step.run(m_frame->View());
         for (const auto& [command, on] : step.enabled)
-            EXPECT_EQ(frame->commandAction(command)->isEnabled(), on) << step.change << ": " << command;
+            EXPECT_EQ(m_frame->CommandAction(command)->isEnabled(), on) << step.change << ": " << command;
         for (const auto& [command, on] : step.checked)
-            EXPECT_EQ(frame->commandAction(command)->isChecked(), on) << step.change << ": " << command;
+            EXPECT_EQ(m_frame->CommandAction(command)->isChecked(), on) << step.change << ": " << command;
     }
     // A greyed command is refused however it arrives.
-    EXPECT_FALSE(frame->OnCommand(kCmdUploadToStb));
-    EXPECT_FALSE(frame->OnCommand(kCmdDownloadToPc));
-    EXPECT_FALSE(frame->OnCommand(12345));
-    EXPECT_EQ(frame->commandAction(12345), nullptr);
+    EXPECT_FALSE(m_frame->OnCommand(kCmdUploadToStb));
+    EXPECT_FALSE(m_frame->OnCommand(kCmdDownloadToPc));
+    EXPECT_FALSE(m_frame->OnCommand(12345));
+    EXPECT_EQ(m_frame->CommandAction(12345), nullptr);
     // Menu, toolbar and context menu show the one action of a number.
-    EXPECT_TRUE(frame->toolBar().actions().contains(frame->commandAction(kCmdConnect)));
-    EXPECT_EQ(ui::FindMenuCommand(*frame->view().BuildPaneMenu(frame->view().tvPane()), kCmdTvDelete),
-              frame->commandAction(kCmdTvDelete));
-    EXPECT_EQ(frame->view().BuildPaneMenu(frame->view().favoritePane()), nullptr);
-    EXPECT_EQ(ui::FindMenuCommand(*frame->view().BuildPaneMenu(frame->view().satellitePane()), kCmdSatelliteProperty),
-              frame->commandAction(kCmdSatelliteProperty));
-    EXPECT_EQ(ui::FindMenuCommand(*frame->view().BuildPaneMenu(frame->view().transponderPane()), kCmdTransponderNewTv),
-              frame->commandAction(kCmdTransponderNewTv));
-    EXPECT_EQ(ui::FindMenuCommand(*frame->view().BuildPaneMenu(frame->view().tvPane()), 12345), nullptr);
+    EXPECT_TRUE(m_frame->ToolBar().actions().contains(m_frame->CommandAction(kCmdConnect)));
+    EXPECT_EQ(ui::FindMenuCommand(*m_frame->View().BuildPaneMenu(m_frame->View().TvPane()), kCmdTvDelete),
+              m_frame->CommandAction(kCmdTvDelete));
+    EXPECT_EQ(m_frame->View().BuildPaneMenu(m_frame->View().FavouriteListPane()), nullptr);
+    EXPECT_EQ(
+        ui::FindMenuCommand(*m_frame->View().BuildPaneMenu(m_frame->View().SatelliteListPane()), kCmdSatelliteProperty),
+        m_frame->CommandAction(kCmdSatelliteProperty));
+    EXPECT_EQ(ui::FindMenuCommand(*m_frame->View().BuildPaneMenu(m_frame->View().TransponderListPane()),
+                                  kCmdTransponderNewTv),
+              m_frame->CommandAction(kCmdTransponderNewTv));
+    EXPECT_EQ(ui::FindMenuCommand(*m_frame->View().BuildPaneMenu(m_frame->View().TvPane()), 12345), nullptr);
 }
 
 } // namespace

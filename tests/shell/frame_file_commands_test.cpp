@@ -35,20 +35,20 @@ std::string Name(const QString& path) {
 
 class FrameFileCommandsTest : public FrameTest {
 protected:
-    std::string StoredPath() const { return store.ReadProfileText("Path", "Data", "<none>"); }
+    std::string StoredPath() const { return mStore.ReadProfileText("Path", "Data", "<none>"); }
     // What the "Fav Name" page shows for group 1; "Cancel" closes the dialog.
     QString FavNamePageShows() {
         QString shown;
-        UserPrompts::scriptAnswer([&shown](QDialog& dialog) {
+        UserPrompts::ScriptAnswer([&shown](QDialog& dialog) {
             shown = ui::Find<QLineEdit>(dialog, "favName1").text();
             return int(QDialog::Rejected);
         });
-        frame->OnCommand(kCmdStbConfig);
+        m_frame->OnCommand(kCmdStbConfig);
         return shown;
     }
     void EditAndSave(const std::string& satelliteName) {
-        database.satellite(0).setName(satelliteName);
-        frame->view().CommitEdit(QStringLiteral("Edit satellite"));
+        m_database.Satellite(0).SetName(satelliteName);
+        m_frame->View().CommitEdit(QStringLiteral("Edit satellite"));
         Save();
         ASSERT_EQ(AskedTexts().last(), "Complete to write file.");
     }
@@ -56,55 +56,55 @@ protected:
 
 TEST_F(FrameFileCommandsTest, OpenReadsChannelFilesAndTextListsAndNamesThemInTheTitle) {
     const QString path = WriteSampleChannelFile("sample.bin");
-    database.setReceiverModel(0);
+    m_database.SetReceiverModel(0);
     EXPECT_EQ(Open(path), QStringList({kOpenFilter}));
-    EXPECT_EQ(frame->windowTitle(), "Vorlane - (" + path + ")");
-    EXPECT_EQ(database.currentPath(), Name(path));
-    EXPECT_EQ(database.receiverModel(), 1);
-    EXPECT_FALSE(database.modified());
-    EXPECT_EQ(frame->fileCommands().lastChosenPath(), path);
+    EXPECT_EQ(m_frame->windowTitle(), "Vorlane - (" + path + ")");
+    EXPECT_EQ(m_database.CurrentPath(), Name(path));
+    EXPECT_EQ(m_database.ReceiverModel(), 1);
+    EXPECT_FALSE(m_database.Modified());
+    EXPECT_EQ(m_frame->FileCommands().LastChosenPath(), path);
     EXPECT_EQ(StoredPath(), Name(path));
-    EXPECT_EQ(ReadBytes(path), database.fileBuffer());
+    EXPECT_EQ(ReadBytes(path), m_database.FileBuffer());
 
     // Text lists are told apart by their first bytes.
     Open(Example("channels.dat"));
-    EXPECT_EQ(database.channel(0).name(), "Kanal Aurora");
-    EXPECT_EQ(frame->windowTitle(), "Vorlane - (" + Example("channels.dat") + " (imported))");
+    EXPECT_EQ(m_database.Channel(0).Name(), "Kanal Aurora");
+    EXPECT_EQ(m_frame->windowTitle(), "Vorlane - (" + Example("channels.dat") + " (imported))");
     Open(Example("channels.sdx"));
-    EXPECT_EQ(database.importedPath(), Name(Example("channels.sdx")));
+    EXPECT_EQ(m_database.ImportedPath(), Name(Example("channels.sdx")));
 }
 
 TEST_F(FrameFileCommandsTest, CancelledOpenAndFilesOneByteShortOrLongChangeNothing) {
-    const DatabaseSnapshot start(database);
+    const DatabaseSnapshot start(m_database);
     EXPECT_EQ(Open(QString()).size(), 1);
-    EXPECT_TRUE(DatabaseSnapshot(database) == start);
-    EXPECT_EQ(frame->windowTitle(), "Vorlane");
+    EXPECT_TRUE(DatabaseSnapshot(m_database) == start);
+    EXPECT_EQ(m_frame->windowTitle(), "Vorlane");
     EXPECT_EQ(StoredPath(), "<none>");
 
     Open(WriteSampleChannelFile("before.bin"));
-    database.setModified(true);
-    const QString title = frame->windowTitle();
+    m_database.SetModified(true);
+    const QString title = m_frame->windowTitle();
     const std::string storedPath = StoredPath();
-    const DatabaseSnapshot before(database);
+    const DatabaseSnapshot before(m_database);
     Bytes bytes = ReadBytes(WriteSampleChannelFile("sample.bin"));
     for (std::size_t size : {kChannelFileSize - 1, kChannelFileSize + 1}) {
         bytes.resize(size, 0xFF);
         const QString path = FilePath(size < kChannelFileSize ? "short.bin" : "long.bin");
         WriteBytes(path, bytes);
-        UserPrompts::scriptAnswer(QMessageBox::No); // do not save the changes first
-        UserPrompts::scriptAnswer(path);
-        UserPrompts::scriptAnswer(QMessageBox::Ok);
-        frame->OnCommand(kCmdOpen);
-        const auto asked = UserPrompts::takeAsked();
+        UserPrompts::ScriptAnswer(QMessageBox::No); // do not save the changes first
+        UserPrompts::ScriptAnswer(path);
+        UserPrompts::ScriptAnswer(QMessageBox::Ok);
+        m_frame->OnCommand(kCmdOpen);
+        const auto asked = UserPrompts::TakeAsked();
         ASSERT_EQ(asked.size(), 3u);
         EXPECT_EQ(asked[2].kind, ui::PromptKind::Message);
         EXPECT_EQ(asked[2].title, "Vorlane");
         EXPECT_EQ(asked[2].text, "Failed to open file.");
-        EXPECT_TRUE(DatabaseSnapshot(database) == before);
-        EXPECT_EQ(frame->windowTitle(), title);
+        EXPECT_TRUE(DatabaseSnapshot(m_database) == before);
+        EXPECT_EQ(m_frame->windowTitle(), title);
         EXPECT_EQ(StoredPath(), storedPath);
     }
-    EXPECT_TRUE(frame->updatesEnabled());
+    EXPECT_TRUE(m_frame->updatesEnabled());
 }
 
 // Open and a dropped file ask before dropping unsaved work: Cancel keeps it, Yes writes the current file without a
@@ -112,38 +112,38 @@ TEST_F(FrameFileCommandsTest, CancelledOpenAndFilesOneByteShortOrLongChangeNothi
 TEST_F(FrameFileCommandsTest, OpenAndDropAskBeforeDroppingUnsavedWork) {
     const QString current = WriteSampleChannelFile("current.bin");
     Open(current);
-    database.setModified(true);
-    UserPrompts::scriptAnswer(QMessageBox::Cancel);
-    frame->OnCommand(kCmdOpen);
+    m_database.SetModified(true);
+    UserPrompts::ScriptAnswer(QMessageBox::Cancel);
+    m_frame->OnCommand(kCmdOpen);
     EXPECT_EQ(AskedTexts(), QStringList({"Do you want to save the changes ?"}));
-    EXPECT_TRUE(database.modified());
+    EXPECT_TRUE(m_database.Modified());
 
     QFile::remove(current);
-    UserPrompts::scriptAnswer(QMessageBox::Yes);
-    UserPrompts::scriptAnswer(QMessageBox::Ok);
-    UserPrompts::scriptAnswer(Example("channels.dat"));
-    frame->OnCommand(kCmdOpen);
-    const auto asked = UserPrompts::takeAsked();
+    UserPrompts::ScriptAnswer(QMessageBox::Yes);
+    UserPrompts::ScriptAnswer(QMessageBox::Ok);
+    UserPrompts::ScriptAnswer(Example("channels.dat"));
+    m_frame->OnCommand(kCmdOpen);
+    const auto asked = UserPrompts::TakeAsked();
     ASSERT_EQ(asked.size(), 3u);
     EXPECT_EQ(asked[0].text, "Do you want to save the changes ?");
     EXPECT_EQ(asked[1].text, "Complete to write file.");
     EXPECT_EQ(asked[2].kind, ui::PromptKind::OpenFile);
     EXPECT_EQ(ReadBytes(current).size(), kChannelFileSize);
-    EXPECT_EQ(database.importedPath(), Name(Example("channels.dat")));
+    EXPECT_EQ(m_database.ImportedPath(), Name(Example("channels.dat")));
 
-    database.satellite(0).setName("Unsaved");
-    frame->view().CommitEdit(QStringLiteral("Edit satellite"));
+    m_database.Satellite(0).SetName("Unsaved");
+    m_frame->View().CommitEdit(QStringLiteral("Edit satellite"));
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(current)});
     for (const auto answer : {QMessageBox::Cancel, QMessageBox::No}) {
-        UserPrompts::scriptAnswer(answer);
+        UserPrompts::ScriptAnswer(answer);
         QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         // Straight to the window: outside a real drag the application would not deliver a drop.
-        static_cast<QObject*>(frame.get())->event(&drop);
+        static_cast<QObject*>(m_frame.get())->event(&drop);
         EXPECT_EQ(AskedTexts(), QStringList({"Do you want to save the changes ?"}));
-        EXPECT_EQ(database.currentPath().empty(), answer == QMessageBox::Cancel);
+        EXPECT_EQ(m_database.CurrentPath().empty(), answer == QMessageBox::Cancel);
     }
-    EXPECT_FALSE(database.modified());
+    EXPECT_FALSE(m_database.Modified());
 }
 
 TEST_F(FrameFileCommandsTest, ImportThatDidNotFitReportsWhatWasLeftOut) {
@@ -151,43 +151,43 @@ TEST_F(FrameFileCommandsTest, ImportThatDidNotFitReportsWhatWasLeftOut) {
     for (int i = 1; i < 66; ++i)
         text += ":SAT \"Sat " + std::to_string(i) + "\" " + std::to_string(i) + "\n:TRP 1 11000 27500 1 V\n";
     WriteBytes(FilePath("many.dat"), Bytes(text.begin(), text.end()));
-    UserPrompts::scriptAnswer(FilePath("many.dat"));
+    UserPrompts::ScriptAnswer(FilePath("many.dat"));
     AnswerMessage(ui::MessageDialog::kOk);
-    frame->OnCommand(kCmdOpen);
-    EXPECT_EQ(messageTexts, QStringList({"4 records did not fit into the tables and were left out.\n"
-                                         "1 channels came before any transponder of their satellite and were left "
-                                         "out."}));
-    EXPECT_EQ(messageModes, std::vector<int>({1}));
-    EXPECT_TRUE(frame->updatesEnabled());
+    m_frame->OnCommand(kCmdOpen);
+    EXPECT_EQ(m_messageTexts, QStringList({"4 records did not fit into the tables and were left out.\n"
+                                           "1 channels came before any transponder of their satellite and were left "
+                                           "out."}));
+    EXPECT_EQ(m_messageModes, std::vector<int>({1}));
+    EXPECT_TRUE(m_frame->updatesEnabled());
 }
 
 // New asks first; Save right after it runs Save as and adds the filter's extension.
 TEST_F(FrameFileCommandsTest, NewAsksThenClearsEverythingAndSaveThenChoosesAFile) {
     Open(WriteSampleChannelFile("sample.bin"));
-    database.setModified(true);
-    UserPrompts::scriptAnswer(QMessageBox::No);
-    frame->OnCommand(kCmdNew);
+    m_database.SetModified(true);
+    UserPrompts::ScriptAnswer(QMessageBox::No);
+    m_frame->OnCommand(kCmdNew);
     EXPECT_EQ(AskedTexts(), QStringList({"Clear all data ?"}));
-    EXPECT_FALSE(database.currentPath().empty());
+    EXPECT_FALSE(m_database.CurrentPath().empty());
 
-    UserPrompts::scriptAnswer(QMessageBox::Yes);
-    frame->OnCommand(kCmdNewKey);
-    EXPECT_EQ(UserPrompts::takeAsked().size(), 1u);
-    EXPECT_EQ(frame->windowTitle(), "Vorlane - (No Title)");
-    EXPECT_TRUE(database.currentPath().empty());
-    EXPECT_FALSE(database.modified());
+    UserPrompts::ScriptAnswer(QMessageBox::Yes);
+    m_frame->OnCommand(kCmdNewKey);
+    EXPECT_EQ(UserPrompts::TakeAsked().size(), 1u);
+    EXPECT_EQ(m_frame->windowTitle(), "Vorlane - (No Title)");
+    EXPECT_TRUE(m_database.CurrentPath().empty());
+    EXPECT_FALSE(m_database.Modified());
 
     Save(FilePath("fresh"));
-    EXPECT_EQ(messageTexts, QStringList({"Are you sure Save?"}));
-    EXPECT_EQ(messageModes, std::vector<int>({2}));
-    const auto asked = UserPrompts::takeAsked();
+    EXPECT_EQ(m_messageTexts, QStringList({"Are you sure Save?"}));
+    EXPECT_EQ(m_messageModes, std::vector<int>({2}));
+    const auto asked = UserPrompts::TakeAsked();
     ASSERT_EQ(asked.size(), 3u);
     EXPECT_EQ(asked[1].kind, ui::PromptKind::SaveFile);
     EXPECT_EQ(asked[1].text, "Bin files (*.bin)");
     EXPECT_EQ(asked[2].text, "Complete to write file.");
     EXPECT_EQ(ReadBytes(FilePath("fresh.bin")).size(), kChannelFileSize);
-    EXPECT_TRUE(database.currentPath().empty());
-    EXPECT_EQ(frame->windowTitle(), "Vorlane - (No Title)");
+    EXPECT_TRUE(m_database.CurrentPath().empty());
+    EXPECT_EQ(m_frame->windowTitle(), "Vorlane - (No Title)");
     EXPECT_EQ(StoredPath(), Name(FilePath("fresh.bin")));
 }
 
@@ -195,19 +195,19 @@ TEST_F(FrameFileCommandsTest, NewAsksThenClearsEverythingAndSaveThenChoosesAFile
 TEST_F(FrameFileCommandsTest, SaveOfABrokenDatabaseAsksSaveAnywayDefaultNo) {
     Open(WriteSampleChannelFile("sample.bin"));
     int slot = 0;
-    while (database.channel(slot).isFree())
+    while (m_database.Channel(slot).IsFree())
         ++slot;
-    const ChannelRecord broken = database.channel(slot);
-    broken.setPresence(0, 1);
-    broken.setTransponderLink(0, broken.transponderLink(0).withIndex(0x3FFF));
+    const ChannelRecord broken = m_database.Channel(slot);
+    broken.SetPresence(0, 1);
+    broken.SetTransponderLink(0, broken.TransponderLink(0).WithIndex(0x3FFF));
     for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
         QFile::remove(FilePath("sample.bin"));
-        UserPrompts::takeAsked();
-        UserPrompts::scriptAnswer(FilePath("sample.bin"));
-        UserPrompts::scriptAnswer(answer);
+        UserPrompts::TakeAsked();
+        UserPrompts::ScriptAnswer(FilePath("sample.bin"));
+        UserPrompts::ScriptAnswer(answer);
         if (answer == QMessageBox::Yes)
-            UserPrompts::scriptAnswer(QMessageBox::Ok); // "Complete to write file."
-        frame->fileCommands().SaveAs();
+            UserPrompts::ScriptAnswer(QMessageBox::Ok); // "Complete to write file."
+        m_frame->FileCommands().SaveAs();
         const QStringList asked = AskedTexts();
         ASSERT_GE(asked.size(), 2);
         EXPECT_TRUE(asked[1].contains("transponder link names slot 16383")) << asked[1].toStdString();
@@ -221,45 +221,45 @@ TEST_F(FrameFileCommandsTest, SaveOfABrokenDatabaseAsksSaveAnywayDefaultNo) {
 TEST_F(FrameFileCommandsTest, SaveAsThenSaveWritesTheOpenedFile) {
     const QString opened = WriteSampleChannelFile("opened.bin");
     Open(opened);
-    const QString title = frame->windowTitle();
-    database.satellite(0).setName("Changed");
-    database.setModified(true);
+    const QString title = m_frame->windowTitle();
+    m_database.Satellite(0).SetName("Changed");
+    m_database.SetModified(true);
 
-    UserPrompts::scriptAnswer(FilePath("copy.bin"));
-    UserPrompts::scriptAnswer(QMessageBox::Ok);
-    frame->OnCommand(kCmdSaveAs);
-    const auto asked = UserPrompts::takeAsked();
+    UserPrompts::ScriptAnswer(FilePath("copy.bin"));
+    UserPrompts::ScriptAnswer(QMessageBox::Ok);
+    m_frame->OnCommand(kCmdSaveAs);
+    const auto asked = UserPrompts::TakeAsked();
     ASSERT_EQ(asked.size(), 2u);
     EXPECT_EQ(asked[0].text, "Bin files (*.bin)");
     EXPECT_EQ(asked[0].start, opened); // the choice starts with the current file's name
     EXPECT_EQ(asked[1].text, "Complete to write file.");
-    EXPECT_FALSE(database.modified());
-    EXPECT_EQ(database.currentPath(), Name(opened));
-    EXPECT_EQ(frame->windowTitle(), title);
+    EXPECT_FALSE(m_database.Modified());
+    EXPECT_EQ(m_database.CurrentPath(), Name(opened));
+    EXPECT_EQ(m_frame->windowTitle(), title);
     const Bytes saved = ReadBytes(FilePath("copy.bin"));
     EXPECT_NE(saved, ReadBytes(opened));
 
     AnswerMessage(ui::MessageDialog::kCancel);
-    frame->OnCommand(kCmdSave);
-    EXPECT_EQ(UserPrompts::takeAsked().size(), 1u);
+    m_frame->OnCommand(kCmdSave);
+    EXPECT_EQ(UserPrompts::TakeAsked().size(), 1u);
     EXPECT_NE(ReadBytes(opened), saved);
     Save();
     EXPECT_EQ(AskedTexts(), QStringList({"", "Complete to write file."}));
     EXPECT_EQ(ReadBytes(opened), saved);
-    EXPECT_EQ(frame->windowTitle(), title);
+    EXPECT_EQ(m_frame->windowTitle(), title);
 }
 
 TEST_F(FrameFileCommandsTest, FailedSaveReportsAndKeepsTheModifiedFlag) {
-    database.setModified(true);
-    UserPrompts::scriptAnswer(FilePath("no such folder/file.bin"));
-    UserPrompts::scriptAnswer(QMessageBox::Ok);
-    EXPECT_EQ(frame->fileCommands().SaveAs(), 0);
+    m_database.SetModified(true);
+    UserPrompts::ScriptAnswer(FilePath("no such folder/file.bin"));
+    UserPrompts::ScriptAnswer(QMessageBox::Ok);
+    EXPECT_EQ(m_frame->FileCommands().SaveAs(), 0);
     EXPECT_EQ(AskedTexts(), QStringList({"Bin files (*.bin)", "Failed to write file."}));
-    EXPECT_TRUE(database.modified());
+    EXPECT_TRUE(m_database.Modified());
 
-    UserPrompts::scriptAnswer(QString());
-    EXPECT_EQ(frame->fileCommands().SaveAs(), 0);
-    EXPECT_EQ(UserPrompts::takeAsked().size(), 1u);
+    UserPrompts::ScriptAnswer(QString());
+    EXPECT_EQ(m_frame->FileCommands().SaveAs(), 0);
+    EXPECT_EQ(UserPrompts::TakeAsked().size(), 1u);
 }
 
 // Export writes the listing with its filter's extension, CSV for a name ending in .csv, and reports a folder
@@ -271,9 +271,9 @@ TEST_F(FrameFileCommandsTest, ExportWritesTheListingWithItsFiltersExtension) {
         {"listing.csv", "TEXT files (*.txt);;CSV (*.csv)|Complete to write file."},
         {"missing/listing.txt", "TEXT files (*.txt);;CSV (*.csv)|Error Opening Write source file <%1>"}};
     for (const auto& [name, texts] : exports) {
-        UserPrompts::scriptAnswer(FilePath(name));
-        UserPrompts::scriptAnswer(QMessageBox::Ok);
-        frame->OnCommand(kCmdExport);
+        UserPrompts::ScriptAnswer(FilePath(name));
+        UserPrompts::ScriptAnswer(QMessageBox::Ok);
+        m_frame->OnCommand(kCmdExport);
         EXPECT_EQ(AskedTexts(), QString::fromLatin1(texts).replace("%1", FilePath(name)).split('|'));
         if (name == std::string("listing")) {
             EXPECT_EQ(StoredPath(), Name(FilePath("listing.txt")));
@@ -286,16 +286,16 @@ TEST_F(FrameFileCommandsTest, ExportWritesTheListingWithItsFiltersExtension) {
 // The group's new name is in the pane, the information line, the "Fav Name" page and the saved file, however
 // the data came to be.
 TEST_F(FrameFileCommandsTest, ARenamedGroupSurvivesSaveAndReopen) {
-    ui::FavoritePane& pane = frame->view().favoritePane();
+    ui::FavouritePane& pane = m_frame->View().FavouriteListPane();
     for (const char* start : {"start-up", "New", "import"}) {
         SCOPED_TRACE(start);
         if (QString(start) == "New") {
-            UserPrompts::scriptAnswer(QMessageBox::Yes);
-            frame->OnCommand(kCmdNew);
+            UserPrompts::ScriptAnswer(QMessageBox::Yes);
+            m_frame->OnCommand(kCmdNew);
         } else if (QString(start) == "import") {
             Open(Example("channels.dat"));
         }
-        UserPrompts::scriptAnswer([](QDialog& dialog) {
+        UserPrompts::ScriptAnswer([](QDialog& dialog) {
             ui::Find<QLineEdit>(dialog, "toEdit").setText("Kino");
             ui::Find<QPushButton>(dialog, "okButton").click();
             return dialog.result();
@@ -304,7 +304,7 @@ TEST_F(FrameFileCommandsTest, ARenamedGroupSurvivesSaveAndReopen) {
         QTest::mouseClick(pane.viewport(), Qt::LeftButton, {}, centre);
         QTest::mouseDClick(pane.viewport(), Qt::LeftButton, {}, centre);
         EXPECT_EQ(pane.RowText(0).substr(0, 6), " Kino ");
-        EXPECT_TRUE(frame->view().informationLine().startsWith("Kino "));
+        EXPECT_TRUE(m_frame->View().InformationLine().startsWith("Kino "));
         EXPECT_EQ(FavNamePageShows(), "Kino");
 
         const QString saved = FilePath("renamed.bin");
@@ -314,9 +314,9 @@ TEST_F(FrameFileCommandsTest, ARenamedGroupSurvivesSaveAndReopen) {
         Open(saved);
         EXPECT_EQ(pane.RowText(0).substr(0, 6), " Kino ");
         EXPECT_EQ(FavNamePageShows(), "Kino");
-        UserPrompts::takeAsked();
-        UserPrompts::scriptAnswer(QMessageBox::Yes);
-        frame->OnCommand(kCmdNew);
+        UserPrompts::TakeAsked();
+        UserPrompts::ScriptAnswer(QMessageBox::Yes);
+        m_frame->OnCommand(kCmdNew);
     }
 }
 
@@ -328,23 +328,23 @@ TEST_F(FrameFileCommandsTest, SaveAfterAnImportNeverWritesOverTheTextFile) {
     const Bytes before = ReadBytes(text);
     for (const bool viaClose : {false, true}) {
         Open(text);
-        database.setModified(true);
+        m_database.SetModified(true);
         const QString chosen = FilePath(viaClose ? "closed" : "saved");
         if (viaClose) {
-            UserPrompts::scriptAnswer(QMessageBox::Yes);
-            UserPrompts::scriptAnswer(chosen);
-            UserPrompts::scriptAnswer(QMessageBox::Ok);
-            EXPECT_TRUE(frame->close());
+            UserPrompts::ScriptAnswer(QMessageBox::Yes);
+            UserPrompts::ScriptAnswer(chosen);
+            UserPrompts::ScriptAnswer(QMessageBox::Ok);
+            EXPECT_TRUE(m_frame->close());
         } else {
             Save(chosen);
         }
-        const auto asked = UserPrompts::takeAsked();
+        const auto asked = UserPrompts::TakeAsked();
         ASSERT_EQ(asked.size(), 3u);
         EXPECT_EQ(asked[1].kind, ui::PromptKind::SaveFile);
         EXPECT_EQ(asked[1].start, FilePath("list.bin"));
         EXPECT_EQ(ReadBytes(chosen + ".bin").size(), kChannelFileSize);
         EXPECT_EQ(ReadBytes(text), before);
-        EXPECT_FALSE(database.modified());
+        EXPECT_FALSE(m_database.Modified());
     }
 }
 
@@ -355,7 +355,7 @@ TEST_F(FrameFileCommandsTest, FirstSaveAfterOpeningKeepsTheOldFileOnceAsBak) {
     for (const bool keep : {true, false}) {
         SCOPED_TRACE(keep);
         QFile::remove(backup);
-        frame->view().editorSettings().set_keep_backup(keep);
+        m_frame->View().CurrentEditorSettings().SetKeepBackup(keep);
         Open(path);
         const Bytes opened = ReadBytes(path);
         EditAndSave(keep ? "First" : "Third");
@@ -375,7 +375,7 @@ TEST_F(FrameFileCommandsTest, RecentFilesListTheLastOpenedNewestFirstWithMissing
     for (const QString& path : {paths[0], paths[1], paths[2], paths[0]})
         Open(path);
     QFile::remove(paths[1]);
-    QMenu& menu = frame->recentFilesMenu();
+    QMenu& menu = m_frame->RecentFilesMenu();
     emit menu.aboutToShow();
     QStringList texts;
     std::vector<bool> enabled;
@@ -385,10 +385,10 @@ TEST_F(FrameFileCommandsTest, RecentFilesListTheLastOpenedNewestFirstWithMissing
     }
     EXPECT_EQ(texts, QStringList({paths[0], paths[2], paths[1]}));
     EXPECT_EQ(enabled, std::vector<bool>({true, true, false}));
-    EXPECT_EQ(store.ReadProfileText("Recent File List", "File2", ""), Name(paths[2]));
+    EXPECT_EQ(mStore.ReadProfileText("Recent File List", "File2", ""), Name(paths[2]));
 
     menu.actions().at(1)->trigger();
-    EXPECT_EQ(database.currentPath(), Name(paths[2]));
+    EXPECT_EQ(m_database.CurrentPath(), Name(paths[2]));
 }
 
 } // namespace

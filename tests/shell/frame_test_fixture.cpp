@@ -24,21 +24,21 @@ void WriteBytes(const QString& path, const Bytes& bytes) {
 }
 
 DatabaseSnapshot::DatabaseSnapshot(const ChannelDatabase& db)
-    : satellites(db.satelliteBuffer().begin(), db.satelliteBuffer().end()),
-      channels(db.channelBuffer().begin(), db.channelBuffer().end()),
-      settings(db.heldSettings().begin(), db.heldSettings().end()), fileBuffer(db.fileBuffer()), path(db.currentPath()),
-      modified(db.modified()), model(db.receiverModel()) {}
+    : satellites(db.SatelliteBuffer().begin(), db.SatelliteBuffer().end()),
+      channels(db.ChannelBuffer().begin(), db.ChannelBuffer().end()),
+      settings(db.HeldSettings().begin(), db.HeldSettings().end()), fileBuffer(db.FileBuffer()), path(db.CurrentPath()),
+      modified(db.Modified()), model(db.ReceiverModel()) {}
 
 void FrameTest::SetUp() {
     ScriptedPrompts::SetUp();
-    ASSERT_TRUE(folder.isValid());
-    frame = std::make_unique<CMainFrame>(database, store, QFont());
-    frame->show();
+    ASSERT_TRUE(mFolder.isValid());
+    m_frame = std::make_unique<CMainFrame>(m_database, mStore, QFont());
+    m_frame->show();
 }
 
 void FrameTest::TearDown() {
-    database.setModified(false);
-    frame.reset();
+    m_database.SetModified(false);
+    m_frame.reset();
     ScriptedPrompts::TearDown();
 }
 
@@ -46,41 +46,41 @@ QString FrameTest::WriteSampleChannelFile(const char* name) {
     ChannelDatabase sample;
     SampleOptions options;
     options.everyChannelOnBothTuners = false;
-    EXPECT_GT(makeSampleDatabase(sample, options), 0);
+    EXPECT_GT(MakeSampleDatabase(sample, options), 0);
     const QString path = FilePath(name);
     EXPECT_EQ(1, SaveDatabaseFile(sample, QFile::encodeName(path).toStdString()));
     return path;
 }
 
 QStringList FrameTest::Open(const QString& path) {
-    ui::UserPrompts::scriptAnswer(path);
-    frame->OnCommand(kCmdOpen);
+    ui::UserPrompts::ScriptAnswer(path);
+    m_frame->OnCommand(kCmdOpen);
     return AskedTexts();
 }
 
 void FrameTest::Save(const QString& chosen) {
     AnswerMessage(ui::MessageDialog::kOk);
     if (!chosen.isNull())
-        ui::UserPrompts::scriptAnswer(chosen);
-    ui::UserPrompts::scriptAnswer(QMessageBox::Ok);
-    frame->OnCommand(kCmdSave);
+        ui::UserPrompts::ScriptAnswer(chosen);
+    ui::UserPrompts::ScriptAnswer(QMessageBox::Ok);
+    m_frame->OnCommand(kCmdSave);
 }
 
 void FrameTest::AnswerMessage(int result) {
-    ui::UserPrompts::scriptAnswer([this, result](QDialog& dialog) {
+    ui::UserPrompts::ScriptAnswer([this, result](QDialog& dialog) {
         auto& message = static_cast<ui::MessageDialog&>(dialog);
-        messageTexts << message.text();
+        m_messageTexts << message.Text();
         const bool ok = !ui::Find<QPushButton>(dialog, "okButton").isHidden();
         const bool cancel = !ui::Find<QPushButton>(dialog, "cancelButton").isHidden();
         const bool exit = !ui::Find<QPushButton>(dialog, "exitButton").isHidden();
-        messageModes.push_back(exit ? 3 : cancel ? 2 : ok ? 1 : 0);
+        m_messageModes.push_back(exit ? 3 : cancel ? 2 : ok ? 1 : 0);
         return result;
     });
 }
 
 QStringList FrameTest::AskedTexts() {
     QStringList texts;
-    for (const ui::AskedPrompt& asked : ui::UserPrompts::takeAsked())
+    for (const ui::AskedPrompt& asked : ui::UserPrompts::TakeAsked())
         texts << asked.text;
     return texts;
 }

@@ -48,7 +48,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    QString FilePath(const char* name) const { return folder.filePath(QString::fromLatin1(name)); }
+    QString FilePath(const char* name) const { return mFolder.filePath(QString::fromLatin1(name)); }
     // A channel file of a generated database with channels on both tuners, written into the folder.
     QString WriteSampleChannelFile(const char* name);
     // Runs Open with `path` chosen (empty: cancelled) and returns the texts of what was asked.
@@ -62,12 +62,12 @@ protected:
     // Takes what was asked and returns the texts (message, or file filter of a file choice).
     QStringList AskedTexts();
 
-    QTemporaryDir folder;
-    ChannelDatabase database;
-    MemorySettingsStore store;
-    std::unique_ptr<CMainFrame> frame;
-    QStringList messageTexts; // texts shown by AnswerMessage answers, in order
-    std::vector<int> messageModes;
+    QTemporaryDir mFolder;
+    ChannelDatabase m_database;
+    MemorySettingsStore mStore;
+    std::unique_ptr<CMainFrame> m_frame;
+    QStringList m_messageTexts; // texts shown by AnswerMessage answers, in order
+    std::vector<int> m_messageModes;
 };
 
 } // namespace vorlane::testing

@@ -80,17 +80,17 @@ protected:
         ScriptedPrompts::SetUp();
         ASSERT_TRUE(std::filesystem::create_directory(PathIn("ports")));
         ::setenv("VORLANE_SERIAL_DIR", PathIn("ports").c_str(), 1);
-        texts.Load("/nonexistent-folder");
-        link = std::make_unique<LoaderLink>(view, controls, messages, store, texts, Pauses());
-        link->Start();
-        (new QVBoxLayout(&view))->addWidget(&controls);
-        view.resize(640, 120);
-        view.show(); // painting happens only in sight
+        m_texts.Load("/nonexistent-folder");
+        m_link = std::make_unique<LoaderLink>(m_view, m_controls, m_messages, mStore, m_texts, Pauses());
+        m_link->Start();
+        (new QVBoxLayout(&m_view))->addWidget(&m_controls);
+        m_view.resize(640, 120);
+        m_view.show(); // painting happens only in sight
     }
     void TearDown() override {
-        link.reset();
-        for (auto& simulator : simulators)
-            simulator->stop();
+        m_link.reset();
+        for (auto& simulator : m_simulators)
+            simulator->Stop();
         ::unsetenv("VORLANE_SERIAL_DIR");
         ScriptedPrompts::TearDown();
     }
@@ -103,19 +103,19 @@ protected:
         return pauses;
     }
 
-    std::string PathIn(const std::string& name) const { return folder.PathIn(name); }
+    std::string PathIn(const std::string& name) const { return mFolder.PathIn(name); }
 
     SimulatedReceiver& StartReceiver(const std::string& port, ReceiverBehaviour behaviour = {}) {
         SimulatorConfig config;
         config.linkPath = PathIn("ports/" + port);
         config.behaviour = std::move(behaviour);
-        simulators.push_back(std::make_unique<SimulatedReceiver>(std::move(config)));
-        EXPECT_EQ(1, simulators.back()->start());
-        return *simulators.back();
+        m_simulators.push_back(std::make_unique<SimulatedReceiver>(std::move(config)));
+        EXPECT_EQ(1, m_simulators.back()->Start());
+        return *m_simulators.back();
     }
 
     static void ScriptComThree() {
-        UserPrompts::scriptAnswer([](QDialog& dialog) {
+        UserPrompts::ScriptAnswer([](QDialog& dialog) {
             Find<QComboBox>(dialog, "portList").setCurrentIndex(2);
             Find<QPushButton>(dialog, "setButton").click();
             return dialog.result();
@@ -124,8 +124,8 @@ protected:
     // Connect on COM3, as chosen in COM Setting.
     void ConnectOnComThree() {
         ScriptComThree();
-        ASSERT_EQ(1, link->OnComSetting());
-        ASSERT_EQ(1, link->OnConnect());
+        ASSERT_EQ(1, m_link->OnComSetting());
+        ASSERT_EQ(1, m_link->OnConnect());
     }
 
     // A channel file as the editor saves it: the database of a first start, written by Save as.
@@ -139,85 +139,85 @@ protected:
 
     // Answers the next "Message" with OK and keeps its text.
     void AnswerMessage(std::string& text) {
-        UserPrompts::scriptAnswer([&text](QDialog& dialog) {
+        UserPrompts::ScriptAnswer([&text](QDialog& dialog) {
             text = MessageText(dialog);
             return MessageDialog::kOk;
         });
     }
 
     bool AwaitTransferEnd(std::chrono::milliseconds timeout = 180s) {
-        return RunEventsUntil([this] { return link->commands().Outcome() != TransferOutcome::None; }, timeout);
+        return RunEventsUntil([this] { return m_link->Commands().Outcome() != TransferOutcome::None; }, timeout);
     }
 
-    ScratchFolder folder{"vorlane-loader-e2e"};
-    MemorySettingsStore store;
-    LanguageTexts texts;
-    QWidget view;
-    LoaderControls controls{texts, &view};
-    MessageDialog messages{&view};
-    std::unique_ptr<LoaderLink> link;
-    std::vector<std::unique_ptr<SimulatedReceiver>> simulators;
+    ScratchFolder mFolder{"vorlane-loader-e2e"};
+    MemorySettingsStore mStore;
+    LanguageTexts m_texts;
+    QWidget m_view;
+    LoaderControls m_controls{m_texts, &m_view};
+    MessageDialog m_messages{&m_view};
+    std::unique_ptr<LoaderLink> m_link;
+    std::vector<std::unique_ptr<SimulatedReceiver>> m_simulators;
 };
 
 // Through the main window, by command number as the Tools menu and the toolbar send them, with the delays the
 // program really uses: COM Setting, Connect, Disconnect and Connect again, Save as a channel file and its upload
 // through the boot monitor; the window then closes with the port open.
 TEST_F(LoaderEndToEndTest, UploadsTheChannelFileSavedWithSaveAsThroughTheBootMonitor) {
-    link.reset(); // the window's own loader does the work
+    m_link.reset(); // the window's own loader does the work
     SimulatedReceiver& receiver = StartReceiver("COM3");
     ChannelDatabase database;
-    CMainFrame frame(database, store, QFont());
+    CMainFrame frame(database, mStore, QFont());
     frame.show();
-    LoaderControls& shown = frame.view().loaderControls();
+    LoaderControls& shown = frame.View().LoaderControlsPanel();
     ScriptComThree();
     ASSERT_TRUE(frame.OnCommand(kCmdComSetting));
-    EXPECT_EQ(2u, shown.chosenPort()) << "the form's list shows the port chosen";
+    EXPECT_EQ(2u, shown.ChosenPort()) << "the form's list shows the port chosen";
     ASSERT_TRUE(frame.OnCommand(kCmdConnect));
-    EXPECT_EQ(QStringLiteral("   Connected"), shown.statusLine());
-    EXPECT_FALSE(frame.view().loader().MenuControls().connect);
+    EXPECT_EQ(QStringLiteral("   Connected"), shown.StatusLine());
+    EXPECT_FALSE(frame.View().Loader().MenuControls().connect);
     EXPECT_FALSE(frame.OnCommand(kCmdConnect)) << "a greyed command does nothing";
     ASSERT_TRUE(frame.OnCommand(kCmdDisconnect));
-    EXPECT_EQ(QStringLiteral("   Disconnected"), shown.statusLine());
+    EXPECT_EQ(QStringLiteral("   Disconnected"), shown.StatusLine());
     EXPECT_FALSE(frame.OnCommand(kCmdDownloadToPc));
     ASSERT_TRUE(frame.OnCommand(kCmdConnect));
 
     const std::string path = PathIn("edited.bin");
-    UserPrompts::scriptAnswer(QString::fromStdString(path));
-    UserPrompts::scriptAnswer(QMessageBox::Ok); // "Complete to write file."
-    ASSERT_EQ(1, frame.fileCommands().SaveAs());
+    UserPrompts::ScriptAnswer(QString::fromStdString(path));
+    UserPrompts::ScriptAnswer(QMessageBox::Ok); // "Complete to write file."
+    ASSERT_EQ(1, frame.FileCommands().SaveAs());
     const Bytes saved = ReadFile(path);
     ASSERT_EQ(0xD0000u, saved.size());
 
-    PaintedCaptions painted(frame.view().loaderControls().progressBar());
+    PaintedCaptions painted(frame.View().LoaderControlsPanel().ProgressBar());
     std::string waitText;
     std::string finalText;
     QString finalStatus;
-    UserPrompts::scriptAnswer(QString::fromStdString(path));
+    UserPrompts::ScriptAnswer(QString::fromStdString(path));
     ScriptUploadSafety(false, false);
-    UserPrompts::scriptAnswer([&](QDialog& dialog) {
+    UserPrompts::ScriptAnswer([&](QDialog& dialog) {
         waitText = MessageText(dialog);
-        receiver.triggerRestart(); // the user switches the receiver off and on
+        receiver.TriggerRestart(); // the user switches the receiver off and on
         return dialog.exec();
     });
-    UserPrompts::scriptAnswer([&](QDialog& dialog) {
+    UserPrompts::ScriptAnswer([&](QDialog& dialog) {
         finalText = MessageText(dialog);
-        finalStatus = shown.statusLine();
+        finalStatus = shown.StatusLine();
         return MessageDialog::kOk;
     });
     ASSERT_TRUE(frame.OnCommand(kCmdUploadToStb));
     EXPECT_EQ("Reset your STB(s).", waitText);
     ASSERT_TRUE(
-        RunEventsUntil([&] { return frame.view().loader().commands().Outcome() != TransferOutcome::None; }, 180s));
-    EXPECT_EQ(TransferOutcome::Completed, frame.view().loader().commands().Outcome());
+        RunEventsUntil([&] { return frame.View().Loader().Commands().Outcome() != TransferOutcome::None; }, 180s));
+    EXPECT_EQ(TransferOutcome::Completed, frame.View().Loader().Commands().Outcome());
     EXPECT_EQ("Completed", finalText);
     EXPECT_EQ(QStringLiteral("   Completed"), finalStatus);
     EXPECT_TRUE(painted.Shown("Now erasing the flash. Please wait.  (1/1)"))
         << "the erasing note is painted before the pause; painted: " << ::testing::PrintToString(painted.captions);
     EXPECT_TRUE(painted.Shown("100%  (1/1)"));
-    EXPECT_TRUE(shown.uploadButton().isEnabled());
-    EXPECT_FALSE(shown.setButton().isEnabled());
-    ASSERT_TRUE(receiver.waitForBlocks(1, 5s));
-    const std::vector<ReceivedBlock> blocks = receiver.receivedBlocks();
+    EXPECT_TRUE(shown.UploadButton().isEnabled());
+    EXPECT_FALSE(shown.SetButton().isEnabled());
+    ASSERT_TRUE(receiver.WaitForBlocks(1, 5s));
+    const std::vector<ReceivedBlock> blocks = receiver.ReceivedBlocks();
     ASSERT_EQ(1u, blocks.size());
     EXPECT_EQ(kMonitorUpload, blocks[0].transferClass);
     EXPECT_TRUE(blocks[0].bytes == saved) << "the receiver holds the file byte for byte";
@@ -238,45 +238,45 @@ TEST_F(LoaderEndToEndTest, BacksUpUploadsVerifiesAndRestores) {
     bool boxesCheckedAtFirst = false;
     std::vector<std::string> finalTexts;
     const auto answerUploadMessages = [&] {
-        UserPrompts::scriptAnswer([](QDialog& dialog) { return dialog.exec(); }); // "Reset your STB(s)."
-        UserPrompts::scriptAnswer([&](QDialog& dialog) {
+        UserPrompts::ScriptAnswer([](QDialog& dialog) { return dialog.exec(); }); // "Reset your STB(s)."
+        UserPrompts::ScriptAnswer([&](QDialog& dialog) {
             finalTexts.push_back(MessageText(dialog));
             return MessageDialog::kOk;
         });
     };
-    UserPrompts::scriptAnswer(QString::fromStdString(path));
-    UserPrompts::scriptAnswer([&](QDialog& dialog) {
+    UserPrompts::ScriptAnswer(QString::fromStdString(path));
+    UserPrompts::ScriptAnswer([&](QDialog& dialog) {
         boxesCheckedAtFirst =
             Find<QCheckBox>(dialog, "backUpFirstBox").isChecked() && Find<QCheckBox>(dialog, "verifyBox").isChecked();
         return int(QDialog::Accepted);
     });
     answerUploadMessages();
-    EXPECT_EQ(1, link->OnUploadStb());
+    EXPECT_EQ(1, m_link->OnUploadStb());
     ASSERT_TRUE(RunEventsUntil([&] { return !finalTexts.empty(); }, 180s));
     EXPECT_TRUE(boxesCheckedAtFirst);
     EXPECT_EQ("Completed and verified", finalTexts[0]);
-    EXPECT_EQ(1, store.ReadProfileNumber(kBackupSection, kBackUpFirstEntry, 0));
+    EXPECT_EQ(1, mStore.ReadProfileNumber(kBackupSection, kBackUpFirstEntry, 0));
     const std::string backupFolder = PathIn("data") + "/Vorlane/backups";
-    const std::string backup = link->safetySequence().BackupPath();
+    const std::string backup = m_link->SafetySequence().BackupPath();
     EXPECT_EQ(backupFolder, std::filesystem::path(backup).parent_path().string());
     EXPECT_TRUE(ReadFile(backup) == onReceiver) << "the backup holds the receiver's list as it was";
-    ASSERT_TRUE(receiver.waitForBlocks(1, 5s));
-    EXPECT_TRUE(receiver.receivedBlocks()[0].bytes == ReadFile(path));
+    ASSERT_TRUE(receiver.WaitForBlocks(1, 5s));
+    EXPECT_TRUE(receiver.ReceivedBlocks()[0].bytes == ReadFile(path));
 
     int listedBackups = 0;
-    UserPrompts::scriptAnswer([&](QDialog& dialog) {
+    UserPrompts::ScriptAnswer([&](QDialog& dialog) {
         const auto& list = Find<QTreeWidget>(dialog, "backupList");
         listedBackups = list.topLevelItemCount();
         EXPECT_EQ(QStringLiteral("12"), list.topLevelItem(0)->text(2)) << "tuner 1 channels of the backup";
         return int(QDialog::Accepted);
     });
     answerUploadMessages();
-    EXPECT_EQ(1, link->OnRestoreBackup());
+    EXPECT_EQ(1, m_link->OnRestoreBackup());
     ASSERT_TRUE(RunEventsUntil([&] { return finalTexts.size() == 2; }, 180s));
     EXPECT_EQ(1, listedBackups);
     EXPECT_EQ("Completed and verified", finalTexts[1]);
-    ASSERT_TRUE(receiver.waitForBlocks(2, 5s));
-    EXPECT_TRUE(receiver.receivedBlocks()[1].bytes == onReceiver) << "the backup went up byte for byte";
+    ASSERT_TRUE(receiver.WaitForBlocks(2, 5s));
+    EXPECT_TRUE(receiver.ReceivedBlocks()[1].bytes == onReceiver) << "the backup went up byte for byte";
     ::unsetenv("XDG_DATA_HOME");
 }
 
@@ -297,17 +297,17 @@ TEST_F(LoaderEndToEndTest, DownloadsTheChannelsOverAnExistingFileWithARebuiltHea
     const std::string path = PathIn("download.bin");
     WriteFile(path, Bytes(20000, 0x55)); // longer than the download: nothing of it may remain
     std::string finalText;
-    UserPrompts::scriptAnswer([](QDialog& dialog) {
+    UserPrompts::ScriptAnswer([](QDialog& dialog) {
         Find<QRadioButton>(dialog, "channelButton").click();
         Find<QPushButton>(dialog, "okButton").click();
         return dialog.result();
     });
-    UserPrompts::scriptAnswer(QString::fromStdString(path));
+    UserPrompts::ScriptAnswer(QString::fromStdString(path));
     AnswerMessage(finalText);
 
-    EXPECT_EQ(1, link->OnDownloadPc());
+    EXPECT_EQ(1, m_link->OnDownloadPc());
     ASSERT_TRUE(AwaitTransferEnd());
-    EXPECT_EQ(TransferOutcome::Completed, link->commands().Outcome());
+    EXPECT_EQ(TransferOutcome::Completed, m_link->Commands().Outcome());
     EXPECT_EQ("Completed", finalText);
 
     // The header's fields are the core's to pin; here the file is what the core makes of the received bytes.
@@ -321,32 +321,32 @@ TEST_F(LoaderEndToEndTest, DisconnectDuringTheBreakInStopsIt) {
     ConnectOnComThree();
     const std::string path = SaveEditorChannelFile();
     bool patternSeen = false;
-    UserPrompts::scriptAnswer(QString::fromStdString(path));
+    UserPrompts::ScriptAnswer(QString::fromStdString(path));
     ScriptUploadSafety(false, false);
-    UserPrompts::scriptAnswer([&](QDialog& dialog) {
+    UserPrompts::ScriptAnswer([&](QDialog& dialog) {
         patternSeen = RunEventsUntil(
             [&] {
-                const Bytes bytes = receiver.receivedBytes();
+                const Bytes bytes = receiver.ReceivedBytes();
                 return std::count(bytes.begin(), bytes.end(), 'x') >= 64;
             },
             5s);
-        link->OnDisconnect();
+        m_link->OnDisconnect();
         dialog.reject(); // then the user closes the message
         return dialog.result();
     });
-    EXPECT_EQ(0, link->OnUploadStb());
+    EXPECT_EQ(0, m_link->OnUploadStb());
     EXPECT_TRUE(patternSeen);
-    EXPECT_FALSE(link->IsPortOpen());
-    EXPECT_FALSE(link->transfer().IsBreakInSending());
-    EXPECT_EQ(QStringLiteral("   Disconnected"), controls.statusLine());
-    EXPECT_TRUE(controls.connectButton().isEnabled());
-    EXPECT_FALSE(controls.uploadButton().isEnabled());
-    ASSERT_TRUE(RunEventsUntil([&] { return !link->transfer().IsBreakInRunning(); }, 3s));
+    EXPECT_FALSE(m_link->IsPortOpen());
+    EXPECT_FALSE(m_link->LinkTransfer().IsBreakInSending());
+    EXPECT_EQ(QStringLiteral("   Disconnected"), m_controls.StatusLine());
+    EXPECT_TRUE(m_controls.ConnectButton().isEnabled());
+    EXPECT_FALSE(m_controls.UploadButton().isEnabled());
+    ASSERT_TRUE(RunEventsUntil([&] { return !m_link->LinkTransfer().IsBreakInRunning(); }, 3s));
 
     std::this_thread::sleep_for(100ms);
-    const Bytes settled = receiver.receivedBytes();
+    const Bytes settled = receiver.ReceivedBytes();
     std::this_thread::sleep_for(300ms);
-    EXPECT_EQ(settled.size(), receiver.receivedBytes().size()) << "nothing more reaches the receiver";
+    EXPECT_EQ(settled.size(), receiver.ReceivedBytes().size()) << "nothing more reaches the receiver";
     EXPECT_EQ(0, std::count(settled.begin(), settled.end(), '\r')) << "the closing carriage returns never went out";
 }
 
@@ -361,26 +361,26 @@ TEST_F(LoaderEndToEndTest, AutoConnectFindsTheReceiverAndItsErrorIsReportedAndGi
     StartReceiver("COM3", faulty);
     std::string searchText;
     AnswerMessage(searchText);
-    EXPECT_EQ(1, link->OnAutoConnect());
+    EXPECT_EQ(1, m_link->OnAutoConnect());
     EXPECT_EQ("COM port searching OK!", searchText);
-    EXPECT_EQ(2u, link->connection().Settings().comport);
-    EXPECT_EQ(2u, controls.chosenPort());
-    EXPECT_EQ(QStringLiteral("   Connected"), controls.statusLine());
-    EXPECT_FALSE(controls.connectButton().isEnabled());
-    EXPECT_TRUE(controls.disconnectButton().isEnabled());
+    EXPECT_EQ(2u, m_link->SerialConnection().Settings().comport);
+    EXPECT_EQ(2u, m_controls.ChosenPort());
+    EXPECT_EQ(QStringLiteral("   Connected"), m_controls.StatusLine());
+    EXPECT_FALSE(m_controls.ConnectButton().isEnabled());
+    EXPECT_TRUE(m_controls.DisconnectButton().isEnabled());
 
     const std::string path = PathIn("update.key");
     WriteFile(path, Bytes(5000, 0x44));
     std::string finalText;
-    UserPrompts::scriptAnswer(QString::fromStdString(path));
+    UserPrompts::ScriptAnswer(QString::fromStdString(path));
     AnswerMessage(finalText);
-    EXPECT_EQ(1, link->OnUploadStb());
-    EXPECT_FALSE(controls.uploadButton().isEnabled()) << "no second transfer while one runs";
+    EXPECT_EQ(1, m_link->OnUploadStb());
+    EXPECT_FALSE(m_controls.UploadButton().isEnabled()) << "no second transfer while one runs";
     ASSERT_TRUE(AwaitTransferEnd());
-    EXPECT_EQ(TransferOutcome::Failed, link->commands().Outcome());
+    EXPECT_EQ(TransferOutcome::Failed, m_link->Commands().Outcome());
     EXPECT_EQ("Error occurred... Please check the displayed message of the STB", finalText);
-    EXPECT_TRUE(controls.uploadButton().isEnabled());
-    EXPECT_TRUE(controls.downloadButton().isEnabled());
+    EXPECT_TRUE(m_controls.UploadButton().isEnabled());
+    EXPECT_TRUE(m_controls.DownloadButton().isEnabled());
 }
 
 } // namespace

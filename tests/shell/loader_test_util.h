@@ -25,12 +25,12 @@ inline bool RunEventsUntil(const std::function<bool()>& done, std::chrono::milli
 }
 
 inline std::string MessageText(QDialog& dialog) {
-    return static_cast<MessageDialog&>(dialog).text().toStdString();
+    return static_cast<MessageDialog&>(dialog).Text().toStdString();
 }
 
 // Answers "Upload Channel File" with OK, its boxes set as given (both clear: the upload goes up as it always did).
 inline void ScriptUploadSafety(bool backUpFirst, bool verify) {
-    UserPrompts::scriptAnswer([=](QDialog& dialog) {
+    UserPrompts::ScriptAnswer([=](QDialog& dialog) {
         dialog.findChild<QCheckBox*>(QStringLiteral("backUpFirstBox"))->setChecked(backUpFirst);
         dialog.findChild<QCheckBox*>(QStringLiteral("verifyBox"))->setChecked(verify);
         return int(QDialog::Accepted);

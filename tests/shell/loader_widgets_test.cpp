@@ -114,25 +114,25 @@ class LoaderDialogsTest : public ScriptedPrompts {
 protected:
     void SetUp() override {
         ScriptedPrompts::SetUp();
-        texts.Load("/nonexistent-folder"); // the built-in texts
-        ASSERT_TRUE(port.Create(nullptr, nullptr, 40960, 4096));
-        connection.Start();
+        m_texts.Load("/nonexistent-folder"); // the built-in texts
+        ASSERT_TRUE(m_port.Create(nullptr, nullptr, 40960, 4096));
+        m_connection.Start();
     }
 
-    LanguageTexts texts;
-    MemorySettingsStore store;
-    QWidget window;
-    LoaderControls controls{texts, &window};
-    MessageDialog messages{&window};
-    LoaderWindowUi ui{window, controls, messages};
-    SerialPort port;
-    Connection connection{port, store, texts, ui};
+    LanguageTexts m_texts;
+    MemorySettingsStore mStore;
+    QWidget m_window;
+    LoaderControls m_controls{m_texts, &m_window};
+    MessageDialog m_messages{&m_window};
+    LoaderWindowUi m_ui{m_window, m_controls, m_messages};
+    SerialPort m_port;
+    Connection m_connection{m_port, mStore, m_texts, m_ui};
 };
 
 TEST_F(LoaderDialogsTest, ComSettingListsPortsAndSpeedsAndSetTakesThem) {
     ::setenv("VORLANE_SERIAL_DIR", "/tmp/vorlane-loader-ports", 1);
     bool checked = false;
-    UserPrompts::scriptAnswer([&](QDialog& dialog) {
+    UserPrompts::ScriptAnswer([&](QDialog& dialog) {
         const auto& ports = Find<QComboBox>(dialog, "portList");
         const auto& speeds = Find<QComboBox>(dialog, "speedList");
         EXPECT_EQ(16, ports.count());
@@ -145,12 +145,12 @@ TEST_F(LoaderDialogsTest, ComSettingListsPortsAndSpeedsAndSetTakesThem) {
         checked = true;
         return int(QDialog::Rejected);
     });
-    EXPECT_EQ(0, RunComSettingDialog(connection, &window));
+    EXPECT_EQ(0, RunComSettingDialog(m_connection, &m_window));
     ::unsetenv("VORLANE_SERIAL_DIR");
     EXPECT_TRUE(checked);
-    EXPECT_EQ(0u, connection.Settings().comport) << "closing it changes nothing";
+    EXPECT_EQ(0u, m_connection.Settings().comport) << "closing it changes nothing";
 
-    UserPrompts::scriptAnswer([](QDialog& dialog) {
+    UserPrompts::ScriptAnswer([](QDialog& dialog) {
         Find<QComboBox>(dialog, "portList").setCurrentIndex(2);
         Find<QComboBox>(dialog, "speedList").setCurrentIndex(6);
         EXPECT_EQ(16, Find<QTreeWidget>(dialog, "portDeviceTable").topLevelItemCount());
@@ -159,11 +159,11 @@ TEST_F(LoaderDialogsTest, ComSettingListsPortsAndSpeedsAndSetTakesThem) {
         Find<QPushButton>(dialog, "setButton").click();
         return dialog.result();
     });
-    EXPECT_EQ(1, RunComSettingDialog(connection, &window));
-    EXPECT_EQ(2u, connection.Settings().comport);
-    EXPECT_EQ(6u, connection.Settings().bart);
-    EXPECT_EQ("/dev/serial/by-id/usb-stb", connection.DevicePath(3));
-    EXPECT_EQ("/dev/ttyUSB3", connection.DevicePath(4)) << "other ports keep their device";
+    EXPECT_EQ(1, RunComSettingDialog(m_connection, &m_window));
+    EXPECT_EQ(2u, m_connection.Settings().comport);
+    EXPECT_EQ(6u, m_connection.Settings().bart);
+    EXPECT_EQ("/dev/serial/by-id/usb-stb", m_connection.DevicePath(3));
+    EXPECT_EQ("/dev/ttyUSB3", m_connection.DevicePath(4)) << "other ports keep their device";
 }
 
 // The choice starts at main software with pre-setting hidden; the toggles act as one group; Cancel keeps the choice.
@@ -176,7 +176,7 @@ TEST_F(LoaderDialogsTest, DownloadChoice) {
     for (const Case& c : {Case{nullptr, "okButton", 1, 0}, Case{"channelButton", "okButton", 1, 1},
                           Case{"channelButton", "cancelButton", 0, 7}}) {
         int choice = 7;
-        UserPrompts::scriptAnswer([&c](QDialog& dialog) {
+        UserPrompts::ScriptAnswer([&c](QDialog& dialog) {
             EXPECT_TRUE(Find<QRadioButton>(dialog, "preSettingButton").isHidden());
             if (c.toggle)
                 Find<QRadioButton>(dialog, c.toggle).click();
@@ -184,7 +184,7 @@ TEST_F(LoaderDialogsTest, DownloadChoice) {
             Find<QPushButton>(dialog, c.button).click();
             return dialog.result();
         });
-        EXPECT_EQ(c.result, ui.ChooseDownload(choice)) << c.toggle << c.button;
+        EXPECT_EQ(c.result, m_ui.ChooseDownload(choice)) << c.toggle << c.button;
         EXPECT_EQ(c.choice, choice) << c.toggle << c.button;
     }
 }
@@ -196,22 +196,22 @@ TEST_F(LoaderDialogsTest, FileChoicesKeepTheChosenPathAndABrokenChannelFileAsksU
     request.initialFolder = "/data/";
     request.initialFileName = "/data/old.bin";
     std::string path;
-    UserPrompts::scriptAnswer(QStringLiteral("/data/chan.bin"));
-    EXPECT_EQ(1, ui.ChooseFile(request, path));
+    UserPrompts::ScriptAnswer(QStringLiteral("/data/chan.bin"));
+    EXPECT_EQ(1, m_ui.ChooseFile(request, path));
     EXPECT_EQ("/data/chan.bin", path);
 
     request.kind = FileDialogKind::SaveAs;
-    UserPrompts::scriptAnswer(QStringLiteral("/data/received"));
-    EXPECT_EQ(1, ui.ChooseFile(request, path));
+    UserPrompts::ScriptAnswer(QStringLiteral("/data/received"));
+    EXPECT_EQ(1, m_ui.ChooseFile(request, path));
     EXPECT_EQ("/data/received.BIN", path) << "a name without extension gets the first three characters of BIN/KEY";
 
-    UserPrompts::scriptAnswer(QString());
-    EXPECT_EQ(0, ui.ChooseFile(request, path));
+    UserPrompts::ScriptAnswer(QString());
+    EXPECT_EQ(0, m_ui.ChooseFile(request, path));
     EXPECT_EQ("", path);
 
     EXPECT_EQ(QStringLiteral("/tmp.d/chan.BIN"), WithDefaultExtension(QStringLiteral("/tmp.d/chan"), "BIN/KEY"));
     EXPECT_EQ(QStringLiteral("/tmp/chan.bin"), WithDefaultExtension(QStringLiteral("/tmp/chan.bin"), "BIN/KEY"));
-    const std::vector<AskedPrompt> asked = UserPrompts::takeAsked();
+    const std::vector<AskedPrompt> asked = UserPrompts::TakeAsked();
     ASSERT_EQ(3u, asked.size());
     EXPECT_EQ(PromptKind::OpenFile, asked[0].kind);
     EXPECT_EQ(PromptKind::SaveFile, asked[1].kind);
@@ -219,21 +219,21 @@ TEST_F(LoaderDialogsTest, FileChoicesKeepTheChosenPathAndABrokenChannelFileAsksU
 
     ChannelDatabase db;
     StartLikeEditor(db);
-    const ChannelRecord channel = db.channel(0);
-    channel.setName("Broken");
-    channel.setServiceType(0);
-    channel.setPresence(0, 1);
-    channel.setTransponderLink(0, LinkWord().withIndex(0x3FFF));
+    const ChannelRecord channel = db.Channel(0);
+    channel.SetName("Broken");
+    channel.SetServiceType(0);
+    channel.SetPresence(0, 1);
+    channel.SetTransponderLink(0, LinkWord().WithIndex(0x3FFF));
     QTemporaryDir folder;
     const std::string broken = folder.filePath(QStringLiteral("broken.bin")).toStdString();
     ASSERT_TRUE(ReplaceFile(broken, ChannelFileBytes(db)));
 
     request = FileDialogRequest();
     for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
-        UserPrompts::scriptAnswer(QString::fromStdString(broken));
-        UserPrompts::scriptAnswer(answer);
-        EXPECT_EQ(answer == QMessageBox::Yes ? 1 : 0, ui.ChooseFile(request, path));
-        const std::vector<AskedPrompt> question = UserPrompts::takeAsked();
+        UserPrompts::ScriptAnswer(QString::fromStdString(broken));
+        UserPrompts::ScriptAnswer(answer);
+        EXPECT_EQ(answer == QMessageBox::Yes ? 1 : 0, m_ui.ChooseFile(request, path));
+        const std::vector<AskedPrompt> question = UserPrompts::TakeAsked();
         ASSERT_EQ(2u, question.size());
         EXPECT_TRUE(question[1].text.contains(QStringLiteral("channel 0 tuner 1 \"Broken\"")));
         EXPECT_TRUE(question[1].text.endsWith(QStringLiteral("Upload anyway?")));
@@ -243,88 +243,88 @@ TEST_F(LoaderDialogsTest, FileChoicesKeepTheChosenPathAndABrokenChannelFileAsksU
 // The note window is created on first need and only shown and hidden afterwards.
 TEST_F(LoaderDialogsTest, MessagesGoThroughTheMessageDialogTheProgramsBoxAndTheNoteWindow) {
     std::string shown;
-    UserPrompts::scriptAnswer([&](QDialog& dialog) {
+    UserPrompts::ScriptAnswer([&](QDialog& dialog) {
         shown = MessageText(dialog);
         return MessageDialog::kOk;
     });
-    EXPECT_EQ(MessageButton::Ok, ui.ShowMessage("COM port searching OK!", MessageDialog::kModeOk));
+    EXPECT_EQ(MessageButton::Ok, m_ui.ShowMessage("COM port searching OK!", MessageDialog::kModeOk));
     EXPECT_EQ("COM port searching OK!", shown);
 
-    UserPrompts::scriptAnswer(QMessageBox::Ok);
-    ui.ShowMessageBox("Can't use Comport #3");
-    const std::vector<AskedPrompt> asked = UserPrompts::takeAsked();
+    UserPrompts::ScriptAnswer(QMessageBox::Ok);
+    m_ui.ShowMessageBox("Can't use Comport #3");
+    const std::vector<AskedPrompt> asked = UserPrompts::TakeAsked();
     ASSERT_EQ(2u, asked.size());
     EXPECT_EQ(QStringLiteral("Vorlane"), asked[1].title);
     EXPECT_EQ(QStringLiteral("Can't use Comport #3"), asked[1].text);
 
-    EXPECT_EQ(nullptr, ui.noteWindow());
-    ui.HideNote();
-    EXPECT_EQ(nullptr, ui.noteWindow());
-    ui.ShowNote("Now trying connect to STB. Please wait.");
-    MessageDialog* note = ui.noteWindow();
+    EXPECT_EQ(nullptr, m_ui.NoteWindowIfAny());
+    m_ui.HideNote();
+    EXPECT_EQ(nullptr, m_ui.NoteWindowIfAny());
+    m_ui.ShowNote("Now trying connect to STB. Please wait.");
+    MessageDialog* note = m_ui.NoteWindowIfAny();
     ASSERT_NE(nullptr, note);
     EXPECT_TRUE(note->isVisible());
     EXPECT_FALSE(note->isModal());
-    EXPECT_EQ(QStringLiteral("Now trying connect to STB. Please wait."), note->text());
-    EXPECT_EQ(-1, note->placeOf(Find<QPushButton>(*note, "okButton"))) << "no buttons";
-    ui.HideNote();
+    EXPECT_EQ(QStringLiteral("Now trying connect to STB. Please wait."), note->Text());
+    EXPECT_EQ(-1, note->PlaceOf(Find<QPushButton>(*note, "okButton"))) << "no buttons";
+    m_ui.HideNote();
     EXPECT_FALSE(note->isVisible());
-    ui.ShowNote("Now writting the flash. Do NOT power off the STB.");
-    EXPECT_EQ(note, ui.noteWindow());
+    m_ui.ShowNote("Now writting the flash. Do NOT power off the STB.");
+    EXPECT_EQ(note, m_ui.NoteWindowIfAny());
     EXPECT_TRUE(note->isVisible());
-    ui.HideNote();
+    m_ui.HideNote();
 }
 
 TEST_F(LoaderDialogsTest, ModalWaitEndsWithTheResultADeliveryGives) {
     QtOwnerDispatcher dispatcher;
     std::string waitText;
     bool modeless = false;
-    UserPrompts::scriptAnswer([&](QDialog& dialog) {
+    UserPrompts::ScriptAnswer([&](QDialog& dialog) {
         waitText = MessageText(dialog);
         // The prompt check runs as a queued delivery while the dialog waits.
-        std::thread watcher([&] { dispatcher.Post([&] { ui.EndModalWait(MessageButton::Ok); }); });
+        std::thread watcher([&] { dispatcher.Post([&] { m_ui.EndModalWait(MessageButton::Ok); }); });
         watcher.join();
         modeless = !Find<QPushButton>(dialog, "okButton").isVisible();
         return dialog.exec();
     });
-    EXPECT_EQ(MessageButton::Ok, ui.RunModalWait("Reset your STB(s)."));
+    EXPECT_EQ(MessageButton::Ok, m_ui.RunModalWait("Reset your STB(s)."));
     EXPECT_EQ("Reset your STB(s).", waitText);
     EXPECT_TRUE(modeless) << "the wait shows no button";
 
-    ui.EndModalWait(MessageButton::Ok); // no wait runs: nothing to end, nothing shown
-    EXPECT_FALSE(messages.isVisible());
+    m_ui.EndModalWait(MessageButton::Ok); // no wait runs: nothing to end, nothing shown
+    EXPECT_FALSE(m_messages.isVisible());
 
-    UserPrompts::scriptAnswer([](QDialog& dialog) {
+    UserPrompts::ScriptAnswer([](QDialog& dialog) {
         QTimer::singleShot(0, &dialog, [&dialog] { dialog.reject(); }); // the user closes it
         return dialog.exec();
     });
-    EXPECT_EQ(MessageButton::Cancel, ui.RunModalWait("Reset your STB(s)."));
+    EXPECT_EQ(MessageButton::Cancel, m_ui.RunModalWait("Reset your STB(s)."));
 }
 
 TEST_F(LoaderDialogsTest, ForceModeBoxReadsThePortAndSpeedListsBack) {
-    ui.SetConnection(&connection);
-    EXPECT_FALSE(controls.connectStatusGroup().isHidden());
-    EXPECT_TRUE(controls.serialSettingGroup().isHidden());
-    controls.ShowPortAndSpeed(4, 8);
-    EXPECT_FALSE(ui.ReadForceModeBox());
-    EXPECT_EQ(4u, connection.Settings().comport);
-    EXPECT_EQ(8u, connection.Settings().bart);
-    controls.forceModeBox().setChecked(true);
-    EXPECT_TRUE(ui.ReadForceModeBox());
+    m_ui.SetConnection(&m_connection);
+    EXPECT_FALSE(m_controls.ConnectStatusGroup().isHidden());
+    EXPECT_TRUE(m_controls.SerialSettingGroup().isHidden());
+    m_controls.ShowPortAndSpeed(4, 8);
+    EXPECT_FALSE(m_ui.ReadForceModeBox());
+    EXPECT_EQ(4u, m_connection.Settings().comport);
+    EXPECT_EQ(8u, m_connection.Settings().bart);
+    m_controls.ForceModeBox().setChecked(true);
+    EXPECT_TRUE(m_ui.ReadForceModeBox());
 }
 
 TEST_F(LoaderDialogsTest, CursorsAreRestoredInPairsAndNeverBeyondWhatWasSet) {
-    ui.ShowNotAllowedCursor();
+    m_ui.ShowNotAllowedCursor();
     ASSERT_NE(nullptr, QGuiApplication::overrideCursor());
     EXPECT_EQ(Qt::ForbiddenCursor, QGuiApplication::overrideCursor()->shape());
-    ui.ShowWaitCursor();
+    m_ui.ShowWaitCursor();
     EXPECT_EQ(Qt::WaitCursor, QGuiApplication::overrideCursor()->shape());
-    ui.RestoreCursor();
+    m_ui.RestoreCursor();
     EXPECT_EQ(Qt::ForbiddenCursor, QGuiApplication::overrideCursor()->shape());
-    ui.RestoreCursor();
+    m_ui.RestoreCursor();
     EXPECT_EQ(nullptr, QGuiApplication::overrideCursor());
     QGuiApplication::setOverrideCursor(Qt::BusyCursor); // someone else's
-    ui.RestoreCursor();
+    m_ui.RestoreCursor();
     EXPECT_EQ(Qt::BusyCursor, QGuiApplication::overrideCursor()->shape());
     QGuiApplication::restoreOverrideCursor();
 }

@@ -21,10 +21,10 @@ struct Places {
 // Shows the text modally in `mode`, records where the buttons sit, presses `button` (or closes the window when
 // it is null) and returns the dialog's result.
 int ShowAndPress(MessageDialog& dialog, int mode, const char* button, Places& places) {
-    UserPrompts::scriptAnswer([&](QDialog&) {
-        places = {dialog.placeOf(Find<QPushButton>(dialog, "okButton")),
-                  dialog.placeOf(Find<QPushButton>(dialog, "cancelButton")),
-                  dialog.placeOf(Find<QPushButton>(dialog, "exitButton"))};
+    UserPrompts::ScriptAnswer([&](QDialog&) {
+        places = {dialog.PlaceOf(Find<QPushButton>(dialog, "okButton")),
+                  dialog.PlaceOf(Find<QPushButton>(dialog, "cancelButton")),
+                  dialog.PlaceOf(Find<QPushButton>(dialog, "exitButton"))};
         if (button)
             Find<QPushButton>(dialog, button).click();
         else
@@ -75,9 +75,9 @@ TEST_F(MessageDialogTest, ModelessMessagesKeepThePlacesAndEndOnAModalOneOrCloseM
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_FALSE(dialog.isModal());
     bool noteWasOpen = true;
-    UserPrompts::scriptAnswer([&](QDialog& shown) {
+    UserPrompts::ScriptAnswer([&](QDialog& shown) {
         noteWasOpen = shown.isVisible();
-        EXPECT_EQ(dialog.text(), "Completed");
+        EXPECT_EQ(dialog.Text(), "Completed");
         Find<QPushButton>(shown, "okButton").click();
         return shown.result();
     });
@@ -97,9 +97,9 @@ TEST_F(MessageDialogTest, ModelessMessagesKeepThePlacesAndEndOnAModalOneOrCloseM
 TEST_F(MessageDialogTest, MsgOutFormatsIntoAMessageBoxTitledMessage) {
     const std::string thousand(1000, 'x');
     const auto shown = [](auto... arguments) {
-        UserPrompts::scriptAnswer(QMessageBox::Ok);
+        UserPrompts::ScriptAnswer(QMessageBox::Ok);
         MsgOut(nullptr, arguments...);
-        const auto asked = UserPrompts::takeAsked();
+        const auto asked = UserPrompts::TakeAsked();
         EXPECT_EQ(asked.size(), 1u);
         EXPECT_EQ(asked.at(0).kind, PromptKind::Message);
         EXPECT_EQ(asked.at(0).title, "Message");

@@ -29,10 +29,10 @@ TEST(RecoveryChild, LeavesUnsavedWork) {
         GTEST_SKIP() << "started by RecoveryTest as a child process";
     VorlaneApplication application(std::make_unique<MemorySettingsStore>());
     ASSERT_EQ(application.Start(), 1);
-    application.frame().recovery().setInterval(10);
-    application.database().satellite(0).setName(kRecoveredName);
-    application.frame().view().CommitEdit(QStringLiteral("Edit satellite"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(application.frame().recovery().path()); }, 10000));
+    application.Frame().Recovery().SetInterval(10);
+    application.Database().Satellite(0).SetName(kRecoveredName);
+    application.Frame().View().CommitEdit(QStringLiteral("Edit satellite"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(application.Frame().Recovery().Path()); }, 10000));
     std::puts("READY");
     std::fflush(stdout);
     while (mode == "crash")
@@ -61,14 +61,14 @@ TEST_P(RecoveryTest, NextStartOffersWhatACrashLeftAndNothingAfterACleanExit) {
     ASSERT_TRUE(child.waitForFinished(30000));
 
     if (GetParam().offered)
-        ui::UserPrompts::scriptAnswer(QMessageBox::Yes);
+        ui::UserPrompts::ScriptAnswer(QMessageBox::Yes);
     VorlaneApplication application(std::make_unique<MemorySettingsStore>());
     ASSERT_EQ(application.Start(), 1);
     application.OpenAtStart(QString());
-    const auto asked = ui::UserPrompts::takeAsked();
+    const auto asked = ui::UserPrompts::TakeAsked();
     ASSERT_EQ(asked.size(), GetParam().offered ? 1u : 0u);
-    EXPECT_EQ(application.database().satellite(0).name() == kRecoveredName, GetParam().offered);
-    EXPECT_EQ(application.database().modified(), GetParam().offered);
+    EXPECT_EQ(application.Database().Satellite(0).Name() == kRecoveredName, GetParam().offered);
+    EXPECT_EQ(application.Database().Modified(), GetParam().offered);
     if (GetParam().offered) {
         EXPECT_TRUE(asked[0].text.startsWith(QStringLiteral("Recover unsaved changes from ")))
             << asked[0].text.toStdString();

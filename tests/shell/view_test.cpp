@@ -42,29 +42,29 @@ static void RegisterTranslations() {
 namespace vorlane {
 namespace {
 
-using testing::verifyLists;
+using testing::VerifyLists;
 using ui::UserPrompts;
 
 // The view over a generated database, shown as after Open, with "All" chosen.
 class ViewTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        UserPrompts::reset();
-        UserPrompts::startRecording();
-        view.resize(1000, 700);
-        view.OnInitialUpdate();
-        view.show();
-        ASSERT_GT(testing::makeSampleDatabase(db, 11, 8, 120, 600), 0);
-        view.RefreshAllPanes();
+        UserPrompts::Reset();
+        UserPrompts::StartRecording();
+        m_view.resize(1000, 700);
+        m_view.OnInitialUpdate();
+        m_view.show();
+        ASSERT_GT(testing::MakeSampleDatabase(m_db, 11, 8, 120, 600), 0);
+        m_view.RefreshAllPanes();
         ChooseSatelliteRow(0);
     }
-    void TearDown() override { UserPrompts::reset(); }
+    void TearDown() override { UserPrompts::Reset(); }
 
     QString Label(const char* name, const QWidget* in = nullptr) {
-        return (in ? in : &view)->findChild<QLabel*>(QString::fromLatin1(name))->text();
+        return (in ? in : &m_view)->findChild<QLabel*>(QString::fromLatin1(name))->text();
     }
 
-    void ChooseSatelliteRow(int row) { Click(view.satellitePane(), row); }
+    void ChooseSatelliteRow(int row) { Click(m_view.SatelliteListPane(), row); }
     void Click(ui::PaneListView& pane, int row) {
         QTest::mouseClick(pane.viewport(), Qt::LeftButton, {}, GlobalCentre(pane, row, false));
     }
@@ -85,7 +85,7 @@ protected:
     }
     // Scripts the "Move to" dialog: the number typed and OK, or Cancel when `typed` is null.
     static void ScriptMoveTo(const QString& typed) {
-        UserPrompts::scriptAnswer([typed](QDialog& dialog) {
+        UserPrompts::ScriptAnswer([typed](QDialog& dialog) {
             if (!typed.isNull())
                 dialog.findChild<QLineEdit*>("channelNumberEdit")->setText(typed);
             dialog.findChild<QPushButton*>(typed.isNull() ? "cancelButton" : "okButton")->click();
@@ -93,127 +93,127 @@ protected:
         });
     }
 
-    ChannelDatabase db;
-    MemorySettingsStore store;
-    CMirevoView view{db, store};
+    ChannelDatabase m_db;
+    MemorySettingsStore mStore;
+    CMirevoView m_view{m_db, mStore};
 };
 
 // Every count label counts its pane; the information line describes the chosen satellite, transponder or channel.
 TEST_F(ViewTest, CountLabelsAndInformationLineTexts) {
     EXPECT_EQ(Label("satelliteCountLabel"), "Satellite - 64 items");
     EXPECT_EQ(Label("transponderCountLabel"), "Transponder - 120 items");
-    EXPECT_EQ(Label("tvCountLabel"), QString("TV - %1 items").arg(view.tvPane().rowCount()));
-    const int satellite = view.satellitePane().rowId(1);
-    db.satellite(satellite).setName("Astra");
-    db.satellite(satellite).setOrbitalPosition(192);
+    EXPECT_EQ(Label("tvCountLabel"), QString("TV - %1 items").arg(m_view.TvPane().RowCount()));
+    const int satellite = m_view.SatelliteListPane().RowId(1);
+    m_db.Satellite(satellite).SetName("Astra");
+    m_db.Satellite(satellite).SetOrbitalPosition(192);
     ChooseSatelliteRow(1);
-    EXPECT_EQ(view.informationLine(), "Astra     Longitude: East 19.2'     ");
-    db.satellite(satellite).setOrbitalPosition(-300);
+    EXPECT_EQ(m_view.InformationLine(), "Astra     Longitude: East 19.2'     ");
+    m_db.Satellite(satellite).SetOrbitalPosition(-300);
     ChooseSatelliteRow(0);
-    EXPECT_EQ(view.informationLine(), "");
+    EXPECT_EQ(m_view.InformationLine(), "");
     ChooseSatelliteRow(1);
-    EXPECT_EQ(view.informationLine(), "Astra     Longitude: West -30.0'     ");
-    EXPECT_EQ(view.transponderPane().satellite(), satellite);
+    EXPECT_EQ(m_view.InformationLine(), "Astra     Longitude: West -30.0'     ");
+    EXPECT_EQ(m_view.TransponderListPane().Satellite(), satellite);
 
-    const TransponderRecord tp = db.transponder(view.transponderPane().rowId(0));
-    tp.setFrequency(11778);
-    tp.setSymbolRate(27500);
-    tp.setTransportStreamId(1051);
+    const TransponderRecord tp = m_db.Transponder(m_view.TransponderListPane().RowId(0));
+    tp.SetFrequency(11778);
+    tp.SetSymbolRate(27500);
+    tp.SetTransportStreamId(1051);
     TuningWord tuning(0);
-    tuning.setPolarisation(2);
-    tuning.setFec(6);
-    tp.setTuning(tuning);
+    tuning.SetPolarisation(2);
+    tuning.SetFec(6);
+    tp.SetTuning(tuning);
     TraceCapture traces;
-    Click(view.transponderPane(), 0);
-    EXPECT_EQ(view.informationLine(),
+    Click(m_view.TransponderListPane(), 0);
+    EXPECT_EQ(m_view.InformationLine(),
               "Frequency : 11778     Symbol Rate : 27500     TSID : 1051     Polar : Vertical     FEC :      ");
-    EXPECT_TRUE(traces.contains("sFlag.fec=6\n"));
+    EXPECT_TRUE(traces.Contains("sFlag.fec=6\n"));
 
-    const ChannelRecord channel = db.channelOfPk(view.tvPane().rowId(0));
-    channel.setName("Das Erste");
-    channel.setVideoPid(101);
-    channel.setAudioPid(0, 102);
-    Click(view.tvPane(), 0);
+    const ChannelRecord channel = m_db.ChannelOfPk(m_view.TvPane().RowId(0));
+    channel.SetName("Das Erste");
+    channel.SetVideoPid(101);
+    channel.SetAudioPid(0, 102);
+    Click(m_view.TvPane(), 0);
     EXPECT_EQ(
-        view.informationLine(),
+        m_view.InformationLine(),
         "Das Erste     Frequency : 11778     Polar : V     SymbolRate : 27500     VPID :    101     APID :    102");
 }
 
 // The information line describes the caret row after a filter change, a Select command and a Delete.
 TEST_F(ViewTest, InformationLineFollowsTheCaretRow) {
-    ui::ChannelPane& tv = view.tvPane();
+    ui::ChannelPane& tv = m_view.TvPane();
     Click(tv, 3);
-    const int side = TunerSideOfPk(tv.rowId(3));
-    const auto describes = [&](int row) { return view.informationLine() == ChannelInformation(db, tv.rowId(row)); };
+    const int side = TunerSideOfPk(tv.RowId(3));
+    const auto describes = [&](int row) { return m_view.InformationLine() == ChannelInformation(m_db, tv.RowId(row)); };
     ASSERT_TRUE(describes(3));
-    view.setDisplayFilter(side == 0 ? kFilterTuner2Channels : kFilterTuner1Channels);
-    view.RefillTvPane();
-    EXPECT_EQ(view.informationLine(), "");
-    view.setDisplayFilter(kFilterAllChannels);
-    view.RefillTvPane();
+    m_view.SetDisplayFilter(side == 0 ? kFilterTuner2Channels : kFilterTuner1Channels);
+    m_view.RefillTvPane();
+    EXPECT_EQ(m_view.InformationLine(), "");
+    m_view.SetDisplayFilter(kFilterAllChannels);
+    m_view.RefillTvPane();
     Click(tv, 3);
-    view.setDisplayFilter(side == 0 ? kFilterTuner1Channels : kFilterTuner2Channels);
-    view.RefillTvPane();
-    EXPECT_TRUE(describes(tv.caretRow()));
-    EXPECT_EQ(tv.selectedPks().size(), 1u);
+    m_view.SetDisplayFilter(side == 0 ? kFilterTuner1Channels : kFilterTuner2Channels);
+    m_view.RefillTvPane();
+    EXPECT_TRUE(describes(tv.CaretRow()));
+    EXPECT_EQ(tv.SelectedPks().size(), 1u);
 
-    view.HandleCommand(kCmdTvSelectAll);
-    EXPECT_TRUE(describes(tv.caretRow()));
+    m_view.HandleCommand(kCmdTvSelectAll);
+    EXPECT_TRUE(describes(tv.CaretRow()));
     tv.SelectRow(2);
-    view.HandleCommand(kCmdTvDelete);
-    EXPECT_EQ(tv.caretRow(), 2);
+    m_view.HandleCommand(kCmdTvDelete);
+    EXPECT_EQ(tv.CaretRow(), 2);
     EXPECT_TRUE(describes(2));
 }
 
 // A group filters the channel panes, and Delete there only takes the channel out of the group.
 TEST_F(ViewTest, ChoosingAGroupFiltersTheChannelPanesAndDeleteOnlyLeavesTheGroup) {
     ChooseSatelliteRow(2);
-    Click(view.favoritePane(), 1);
-    EXPECT_EQ(view.chosenList().kind, ChosenList::Favourite);
-    EXPECT_EQ(view.satellitePane().selectedRow(), -1);
-    const ListHead* group = db.lists().Head(FavouriteKind(1), 0);
-    EXPECT_EQ(view.tvPane().rowCount() + view.radioPane().rowCount(), group->count);
-    EXPECT_TRUE(view.informationLine().endsWith(QString("Number of channel: %1").arg(group->count)));
+    Click(m_view.FavouriteListPane(), 1);
+    EXPECT_EQ(m_view.CurrentChosenList().kind, ChosenList::kFavourite);
+    EXPECT_EQ(m_view.SatelliteListPane().SelectedRow(), -1);
+    const ListHead* group = m_db.Lists().Head(FavouriteKind(1), 0);
+    EXPECT_EQ(m_view.TvPane().RowCount() + m_view.RadioPane().RowCount(), group->count);
+    EXPECT_TRUE(m_view.InformationLine().endsWith(QString("Number of channel: %1").arg(group->count)));
 
-    Click(view.favoritePane(), 0);
-    const int pk = view.tvPane().rowId(0);
-    view.tvPane().SelectRow(0);
-    view.HandleCommand(kCmdTvDelete);
-    EXPECT_FALSE(db.channelOfPk(pk).isFree());
-    EXPECT_EQ(db.channelOfPk(pk).favouriteByte(TunerSideOfPk(pk), 0), 0);
-    EXPECT_TRUE(db.modified());
-    EXPECT_TRUE(verifyLists(db));
+    Click(m_view.FavouriteListPane(), 0);
+    const int pk = m_view.TvPane().RowId(0);
+    m_view.TvPane().SelectRow(0);
+    m_view.HandleCommand(kCmdTvDelete);
+    EXPECT_FALSE(m_db.ChannelOfPk(pk).IsFree());
+    EXPECT_EQ(m_db.ChannelOfPk(pk).FavouriteByte(TunerSideOfPk(pk), 0), 0);
+    EXPECT_TRUE(m_db.Modified());
+    EXPECT_TRUE(VerifyLists(m_db));
 }
 
 TEST_F(ViewTest, DeleteSelectsTheSameRowOrTheNewLastRow) {
-    ui::ChannelPane& tv = view.tvPane();
-    const int before = tv.rowCount();
+    ui::ChannelPane& tv = m_view.TvPane();
+    const int before = tv.RowCount();
     tv.SelectRows({2, 3});
-    const int third = tv.rowId(4);
+    const int third = tv.RowId(4);
     QTest::keyClick(&tv, Qt::Key_Delete);
-    EXPECT_TRUE(db.modified());
-    EXPECT_EQ(tv.rowCount(), before - 2);
-    EXPECT_EQ(tv.selectedRows(), std::vector<int>{2});
-    EXPECT_EQ(tv.rowId(2), third);
+    EXPECT_TRUE(m_db.Modified());
+    EXPECT_EQ(tv.RowCount(), before - 2);
+    EXPECT_EQ(tv.SelectedRows(), std::vector<int>{2});
+    EXPECT_EQ(tv.RowId(2), third);
 
-    tv.SelectRow(tv.rowCount() - 1);
-    view.HandleCommand(kCmdTvDelete);
-    EXPECT_EQ(tv.selectedRows(), std::vector<int>{tv.rowCount() - 1});
+    tv.SelectRow(tv.RowCount() - 1);
+    m_view.HandleCommand(kCmdTvDelete);
+    EXPECT_EQ(tv.SelectedRows(), std::vector<int>{tv.RowCount() - 1});
 
     tv.ClearSelection();
-    const int count = tv.rowCount();
-    view.HandleCommand(kCmdTvDelete);
-    EXPECT_EQ(tv.rowCount(), count);
-    EXPECT_EQ(tv.selectedRows(), std::vector<int>{0});
-    EXPECT_TRUE(verifyLists(db));
+    const int count = tv.RowCount();
+    m_view.HandleCommand(kCmdTvDelete);
+    EXPECT_EQ(tv.RowCount(), count);
+    EXPECT_EQ(tv.SelectedRows(), std::vector<int>{0});
+    EXPECT_TRUE(VerifyLists(m_db));
 }
 
 // Move to: the number typed is the number the pane's number column shows afterwards, down as well as up, in any
 // view; past the end means last.
 TEST_F(ViewTest, MoveToKeysAndMenuCommandsPlaceTheChannel) {
     // One tuner side only: each side is numbered on its own.
-    view.setDisplayFilter(kFilterTuner1Channels);
-    ui::ChannelPane& tv = view.tvPane();
+    m_view.SetDisplayFilter(kFilterTuner1Channels);
+    ui::ChannelPane& tv = m_view.TvPane();
     struct Case {
         int satelliteRow, row;
         const char* typed;
@@ -222,232 +222,233 @@ TEST_F(ViewTest, MoveToKeysAndMenuCommandsPlaceTheChannel) {
     // Satellite row -1: the first satellite with more than one channel.
     for (const Case& c : {Case{0, 1, "5", 5}, Case{0, 6, "2", 2}, Case{0, 0, "9999", -1}, Case{-1, 1, "", 0}}) {
         ChooseSatelliteRow(std::max(c.satelliteRow, 1));
-        for (int row = 2; c.satelliteRow < 0 && tv.rowCount() < 2; ++row)
+        for (int row = 2; c.satelliteRow < 0 && tv.RowCount() < 2; ++row)
             ChooseSatelliteRow(row);
-        ASSERT_GT(tv.rowCount(), c.row);
-        const int moved = tv.rowId(c.row);
-        const int rowZeroNumber = ChannelNumber(db, tv.rowId(0));
+        ASSERT_GT(tv.RowCount(), c.row);
+        const int moved = tv.RowId(c.row);
+        const int rowZeroNumber = ChannelNumber(m_db, tv.RowId(0));
         const int expected = c.expected > 0    ? c.expected
                              : c.expected == 0 ? rowZeroNumber
-                                               : static_cast<int>(db.lists().Head(ListKind::Tuner1Tv, 0)->count);
+                                               : static_cast<int>(m_db.Lists().Head(ListKind::Tuner1Tv, 0)->count);
         const QString typed = *c.typed ? QString::fromLatin1(c.typed) : QString::number(rowZeroNumber);
         tv.SelectRow(c.row);
         ScriptMoveTo(typed);
-        db.setModified(false);
+        m_db.SetModified(false);
         QTest::keyClick(&tv, Qt::Key_M, Qt::ControlModifier);
-        EXPECT_TRUE(db.modified());
-        EXPECT_EQ(ChannelNumber(db, moved), expected) << typed.toStdString();
-        EXPECT_EQ(tv.selectedPks(), std::vector<int>{moved});
+        EXPECT_TRUE(m_db.Modified());
+        EXPECT_EQ(ChannelNumber(m_db, moved), expected) << typed.toStdString();
+        EXPECT_EQ(tv.SelectedPks(), std::vector<int>{moved});
     }
     ScriptMoveTo(QString());
-    db.setModified(false);
-    view.HandleCommand(kCmdTvMoveTo);
-    EXPECT_FALSE(db.modified());
+    m_db.SetModified(false);
+    m_view.HandleCommand(kCmdTvMoveTo);
+    EXPECT_FALSE(m_db.Modified());
 
     // Alt+Up / Alt+Down move the selection one place; "Move to Top", "Move to Bottom" and "Add to Favourite" come
     // from the channel menu, the groups named as the favourite pane names them.
     ChooseSatelliteRow(0);
-    const int pk = tv.rowId(4);
-    const int last = static_cast<int>(db.lists().Head(ListKind::Tuner1Tv, 0)->count);
+    const int pk = tv.RowId(4);
+    const int last = static_cast<int>(m_db.Lists().Head(ListKind::Tuner1Tv, 0)->count);
     tv.SelectRow(4);
     QTest::keyClick(&tv, Qt::Key_Up, Qt::AltModifier);
-    EXPECT_EQ(ChannelNumber(db, pk), 4);
+    EXPECT_EQ(ChannelNumber(m_db, pk), 4);
     QTest::keyClick(&tv, Qt::Key_Down, Qt::AltModifier);
     QTest::keyClick(&tv, Qt::Key_Down, Qt::AltModifier);
-    EXPECT_EQ(ChannelNumber(db, pk), 6);
-    EXPECT_EQ(tv.selectedPks(), std::vector<int>{pk});
+    EXPECT_EQ(ChannelNumber(m_db, pk), 6);
+    EXPECT_EQ(tv.SelectedPks(), std::vector<int>{pk});
 
     const auto runFromMenu = [&](int command) {
-        const std::unique_ptr<QMenu> menu = view.BuildPaneMenu(tv);
+        const std::unique_ptr<QMenu> menu = m_view.BuildPaneMenu(tv);
         QAction* action = ui::FindMenuCommand(*menu, command);
         ASSERT_TRUE(action && action->isEnabled()) << command;
-        view.HandleCommand(action->data().toInt());
+        m_view.HandleCommand(action->data().toInt());
     };
     runFromMenu(kCmdTvMoveBottom);
-    EXPECT_EQ(ChannelNumber(db, pk), last);
+    EXPECT_EQ(ChannelNumber(m_db, pk), last);
     runFromMenu(kCmdTvMoveTop);
-    EXPECT_EQ(ChannelNumber(db, pk), 1);
+    EXPECT_EQ(ChannelNumber(m_db, pk), 1);
 
-    const std::unique_ptr<QMenu> menu = view.BuildPaneMenu(tv);
-    const QString name = QString::fromStdString(view.favoritePane().RowText(7)).section(" [", 0, 0).trimmed();
+    const std::unique_ptr<QMenu> menu = m_view.BuildPaneMenu(tv);
+    const QString name = QString::fromStdString(m_view.FavouriteListPane().RowText(7)).section(" [", 0, 0).trimmed();
     EXPECT_EQ(ui::FindMenuCommand(*menu, kCmdTvAddFavourite + 7)->text(), "FAV 8 (" + name + ")");
-    RemoveFavorite(db, 7, pk);
+    RemoveFavourite(m_db, 7, pk);
     runFromMenu(kCmdTvAddFavourite + 7);
-    EXPECT_NE(db.channelOfPk(pk).favouriteByte(0, 7), 0);
+    EXPECT_NE(m_db.ChannelOfPk(pk).FavouriteByte(0, 7), 0);
 
     // Ctrl+C puts the selection on the clipboard as tab-separated text and as records; Ctrl+V adds them after the
     // caret row.
-    const int copied = tv.rowId(2);
-    db.channelOfPk(copied).setName("Kanal Eins");
+    const int copied = tv.RowId(2);
+    m_db.ChannelOfPk(copied).SetName("Kanal Eins");
     tv.SelectRow(2);
     QTest::keyClick(&tv, Qt::Key_C, Qt::ControlModifier);
     const QStringList fields = QGuiApplication::clipboard()->text().split('\t');
     ASSERT_EQ(fields.size(), 7);
     EXPECT_EQ(fields[0], "3");
     EXPECT_EQ(fields[1], "Kanal Eins");
-    EXPECT_EQ(fields[6].trimmed().toInt(), db.channelOfPk(copied).programNumber());
+    EXPECT_EQ(fields[6].trimmed().toInt(), m_db.ChannelOfPk(copied).ProgramNumber());
 
-    const int rows = tv.rowCount();
-    db.setModified(false);
+    const int rows = tv.RowCount();
+    m_db.SetModified(false);
     tv.SelectRow(5);
     QTest::keyClick(&tv, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(tv.rowCount(), rows + 1);
-    EXPECT_EQ(db.channelOfPk(tv.rowId(6)).name(), "Kanal Eins");
-    EXPECT_EQ(ChannelNumber(db, tv.rowId(6)), 7);
+    EXPECT_EQ(tv.RowCount(), rows + 1);
+    EXPECT_EQ(m_db.ChannelOfPk(tv.RowId(6)).Name(), "Kanal Eins");
+    EXPECT_EQ(ChannelNumber(m_db, tv.RowId(6)), 7);
     EXPECT_EQ(Label("tvCountLabel"), QString("TV - %1 items").arg(rows + 1));
-    EXPECT_TRUE(db.modified());
-    EXPECT_TRUE(verifyLists(db));
+    EXPECT_TRUE(m_db.Modified());
+    EXPECT_TRUE(VerifyLists(m_db));
 }
 
 // A click always chooses its row (a channel selects its transponder and clears the other channel pane without a
 // refill), and a choice never outlives what it names: after a delete (always asked) it moves to a row that
 // exists, after Open to "All".
 TEST_F(ViewTest, EveryClickChoosesAndTheChoiceAlwaysNamesARow) {
-    Click(view.radioPane(), 0);
-    Click(view.tvPane(), 3);
-    EXPECT_TRUE(view.radioPane().selectedRows().empty());
-    const int pk = view.tvPane().rowId(3);
-    const int channelTp = static_cast<int>(db.channelOfPk(pk).transponderLink(TunerSideOfPk(pk)).index());
-    EXPECT_EQ(view.transponderPane().selectedTransponder(), channelTp);
-    EXPECT_EQ(view.chosenList().kind, ChosenList::Satellite);
+    Click(m_view.RadioPane(), 0);
+    Click(m_view.TvPane(), 3);
+    EXPECT_TRUE(m_view.RadioPane().SelectedRows().empty());
+    const int pk = m_view.TvPane().RowId(3);
+    const int channelTp = static_cast<int>(m_db.ChannelOfPk(pk).TransponderLink(TunerSideOfPk(pk)).Index());
+    EXPECT_EQ(m_view.TransponderListPane().SelectedTransponder(), channelTp);
+    EXPECT_EQ(m_view.CurrentChosenList().kind, ChosenList::kSatellite);
 
-    Click(view.transponderPane(), 0);
-    const int satelliteRow = view.satellitePane().selectedRow();
+    Click(m_view.TransponderListPane(), 0);
+    const int satelliteRow = m_view.SatelliteListPane().SelectedRow();
     ASSERT_GT(satelliteRow, 0);
-    Click(view.satellitePane(), satelliteRow); // highlighted by the transponder, not yet chosen
-    EXPECT_EQ(view.chosenList().kind, ChosenList::Satellite);
-    EXPECT_EQ(view.chosenList().index, view.satellitePane().rowId(satelliteRow));
+    Click(m_view.SatelliteListPane(), satelliteRow); // highlighted by the transponder, not yet chosen
+    EXPECT_EQ(m_view.CurrentChosenList().kind, ChosenList::kSatellite);
+    EXPECT_EQ(m_view.CurrentChosenList().index, m_view.SatelliteListPane().RowId(satelliteRow));
 
-    Click(view.transponderPane(), 0);
-    const int tp = view.transponderPane().rowId(0);
-    const int next = view.transponderPane().rowId(1);
-    UserPrompts::scriptAnswer(QMessageBox::No);
-    QTest::keyClick(&view.transponderPane(), Qt::Key_Delete);
-    EXPECT_FALSE(db.transponder(tp).isFree());
-    const auto asked = UserPrompts::takeAsked();
+    Click(m_view.TransponderListPane(), 0);
+    const int tp = m_view.TransponderListPane().RowId(0);
+    const int next = m_view.TransponderListPane().RowId(1);
+    UserPrompts::ScriptAnswer(QMessageBox::No);
+    QTest::keyClick(&m_view.TransponderListPane(), Qt::Key_Delete);
+    EXPECT_FALSE(m_db.Transponder(tp).IsFree());
+    const auto asked = UserPrompts::TakeAsked();
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].title, "Warning");
     EXPECT_EQ(asked[0].text, "Transponder contains channels, delete anyway?");
-    UserPrompts::scriptAnswer(QMessageBox::Yes);
-    view.HandleCommand(kCmdTransponderDelete);
-    EXPECT_TRUE(db.transponder(tp).isFree());
-    EXPECT_EQ(view.chosenList().kind, ChosenList::Transponder);
-    EXPECT_EQ(view.chosenList().index, next);
-    EXPECT_EQ(view.transponderPane().selectedTransponder(), next);
-    EXPECT_EQ(view.tvPane().rowCount(), db.lists().Head(ListKind::TvByTransponder, next)->count);
+    UserPrompts::ScriptAnswer(QMessageBox::Yes);
+    m_view.HandleCommand(kCmdTransponderDelete);
+    EXPECT_TRUE(m_db.Transponder(tp).IsFree());
+    EXPECT_EQ(m_view.CurrentChosenList().kind, ChosenList::kTransponder);
+    EXPECT_EQ(m_view.CurrentChosenList().index, next);
+    EXPECT_EQ(m_view.TransponderListPane().SelectedTransponder(), next);
+    EXPECT_EQ(m_view.TvPane().RowCount(), m_db.Lists().Head(ListKind::TvByTransponder, next)->count);
 
-    view.RefreshAllPanes(); // as Open and New do
-    EXPECT_EQ(view.chosenList().kind, ChosenList::Satellite);
-    EXPECT_EQ(view.chosenList().index, -1);
-    EXPECT_EQ(view.satellitePane().selectedRow(), 0);
-    EXPECT_EQ(view.tvPane().rowCount(), db.lists().Head(ListKind::TvChannels, 0)->count);
+    m_view.RefreshAllPanes(); // as Open and New do
+    EXPECT_EQ(m_view.CurrentChosenList().kind, ChosenList::kSatellite);
+    EXPECT_EQ(m_view.CurrentChosenList().index, -1);
+    EXPECT_EQ(m_view.SatelliteListPane().SelectedRow(), 0);
+    EXPECT_EQ(m_view.TvPane().RowCount(), m_db.Lists().Head(ListKind::TvChannels, 0)->count);
 }
 
 // Return opens a satellite's dialog, but not on "All" and never in the favourite pane.
 TEST_F(ViewTest, ReturnOpensTheSatelliteDialogOnlyOnARealSatellite) {
-    Click(view.favoritePane(), 2);
-    UserPrompts::takeAsked();
-    QTest::keyClick(&view.favoritePane(), Qt::Key_Return);
-    QTest::keyClick(&view, Qt::Key_Return);
+    Click(m_view.FavouriteListPane(), 2);
+    UserPrompts::TakeAsked();
+    QTest::keyClick(&m_view.FavouriteListPane(), Qt::Key_Return);
+    QTest::keyClick(&m_view, Qt::Key_Return);
     ChooseSatelliteRow(0);
-    QTest::keyClick(&view.satellitePane(), Qt::Key_Return);
-    EXPECT_TRUE(UserPrompts::takeAsked().empty());
-    EXPECT_TRUE(view.isVisible());
+    QTest::keyClick(&m_view.SatelliteListPane(), Qt::Key_Return);
+    EXPECT_TRUE(UserPrompts::TakeAsked().empty());
+    EXPECT_TRUE(m_view.isVisible());
     ChooseSatelliteRow(1);
-    UserPrompts::scriptAnswer([](QDialog& dialog) { return dialog.windowTitle() == "Satellite" ? 0 : 0; });
-    QTest::keyClick(&view.satellitePane(), Qt::Key_Return);
-    EXPECT_EQ(UserPrompts::takeAsked().size(), 1u);
+    UserPrompts::ScriptAnswer([](QDialog& dialog) { return dialog.windowTitle() == "Satellite" ? 0 : 0; });
+    QTest::keyClick(&m_view.SatelliteListPane(), Qt::Key_Return);
+    EXPECT_EQ(UserPrompts::TakeAsked().size(), 1u);
 }
 
 TEST_F(ViewTest, DropsOnEachPaneKind) {
-    ui::ChannelPane& tv = view.tvPane();
-    ui::ChannelPane& radio = view.radioPane();
+    ui::ChannelPane& tv = m_view.TvPane();
+    ui::ChannelPane& radio = m_view.RadioPane();
     const auto expectCountsOfRows = [&] {
-        EXPECT_EQ(Label("tvCountLabel"), CountLabelText(PaneCaption::Tv, tv.rowCount()));
-        EXPECT_EQ(Label("radioCountLabel"), CountLabelText(PaneCaption::Radio, radio.rowCount()));
+        EXPECT_EQ(Label("tvCountLabel"), CountLabelText(PaneCaption::Tv, tv.RowCount()));
+        EXPECT_EQ(Label("radioCountLabel"), CountLabelText(PaneCaption::Radio, radio.RowCount()));
         EXPECT_EQ(Label("transponderCountLabel"),
-                  CountLabelText(PaneCaption::Transponder, view.transponderPane().rowCount()));
+                  CountLabelText(PaneCaption::Transponder, m_view.TransponderListPane().RowCount()));
     };
 
     // On a favourite group.
     tv.SelectRow(0);
-    const int pk = tv.rowId(0);
+    const int pk = tv.RowId(0);
     const int group = 7;
-    RemoveFavorite(db, group, pk);
-    DragTo(tv, 0, GlobalCentre(view.favoritePane(), group));
-    EXPECT_NE(db.channelOfPk(pk).favouriteByte(TunerSideOfPk(pk), group), 0);
-    EXPECT_TRUE(db.modified());
+    RemoveFavourite(m_db, group, pk);
+    DragTo(tv, 0, GlobalCentre(m_view.FavouriteListPane(), group));
+    EXPECT_NE(m_db.ChannelOfPk(pk).FavouriteByte(TunerSideOfPk(pk), group), 0);
+    EXPECT_TRUE(m_db.Modified());
 
     // On a transponder of another satellite, while the channel's own transponder is chosen.
     const int side = TunerSideOfPk(pk);
-    Click(view.transponderPane(),
-          view.transponderPane().rowOf(static_cast<int>(db.channelOfPk(pk).transponderLink(side).index())));
-    const int oldSatellite = static_cast<int>(db.channelOfPk(pk).satelliteLink(side).index());
+    Click(m_view.TransponderListPane(),
+          m_view.TransponderListPane().RowOf(static_cast<int>(m_db.ChannelOfPk(pk).TransponderLink(side).Index())));
+    const int oldSatellite = static_cast<int>(m_db.ChannelOfPk(pk).SatelliteLink(side).Index());
     int targetRow = -1;
-    for (int row = 0; row < view.transponderPane().rowCount() && targetRow < 0; ++row)
-        if (static_cast<int>(db.transponder(view.transponderPane().rowId(row)).satelliteLink().index()) != oldSatellite)
+    for (int row = 0; row < m_view.TransponderListPane().RowCount() && targetRow < 0; ++row)
+        if (static_cast<int>(m_db.Transponder(m_view.TransponderListPane().RowId(row)).SatelliteLink().Index()) !=
+            oldSatellite)
             targetRow = row;
     ASSERT_GE(targetRow, 0);
-    const int tp = view.transponderPane().rowId(targetRow);
+    const int tp = m_view.TransponderListPane().RowId(targetRow);
     tv.SelectPks(std::vector<int>{pk});
-    DragTo(tv, tv.rowOf(pk), GlobalCentre(view.transponderPane(), targetRow));
-    EXPECT_EQ(static_cast<int>(db.channelOfPk(pk).transponderLink(side).index()), tp);
-    EXPECT_EQ(tv.rowOf(pk), -1);
+    DragTo(tv, tv.RowOf(pk), GlobalCentre(m_view.TransponderListPane(), targetRow));
+    EXPECT_EQ(static_cast<int>(m_db.ChannelOfPk(pk).TransponderLink(side).Index()), tp);
+    EXPECT_EQ(tv.RowOf(pk), -1);
     expectCountsOfRows();
     ChooseSatelliteRow(0);
 
     // On the radio pane: the channel becomes a radio channel in front of the row.
-    const int radioTarget = radio.rowId(1);
+    const int radioTarget = radio.RowId(1);
     tv.SelectPks(std::vector<int>{pk});
-    DragTo(tv, tv.rowOf(pk), GlobalCentre(radio, 1));
-    EXPECT_EQ(db.channelOfPk(pk).serviceType(), 1);
-    EXPECT_EQ(radio.rowOf(pk) + 1, radio.rowOf(radioTarget));
-    EXPECT_EQ(tv.rowOf(pk), -1);
-    EXPECT_EQ(radio.selectedPks(), std::vector<int>{pk});
+    DragTo(tv, tv.RowOf(pk), GlobalCentre(radio, 1));
+    EXPECT_EQ(m_db.ChannelOfPk(pk).ServiceTypeCode(), 1);
+    EXPECT_EQ(radio.RowOf(pk) + 1, radio.RowOf(radioTarget));
+    EXPECT_EQ(tv.RowOf(pk), -1);
+    EXPECT_EQ(radio.SelectedPks(), std::vector<int>{pk});
     expectCountsOfRows();
 
     // On the satellite pane: nothing moves.
-    db.setModified(false);
+    m_db.SetModified(false);
     radio.SelectPks(std::vector<int>{pk});
-    const auto tvRows = tv.rowIds();
-    DragTo(radio, radio.rowOf(pk), GlobalCentre(view.satellitePane(), 3));
-    EXPECT_FALSE(db.modified());
-    EXPECT_EQ(tv.rowIds(), tvRows);
-    EXPECT_TRUE(verifyLists(db));
+    const auto tvRows = tv.RowIds();
+    DragTo(radio, radio.RowOf(pk), GlobalCentre(m_view.SatelliteListPane(), 3));
+    EXPECT_FALSE(m_db.Modified());
+    EXPECT_EQ(tv.RowIds(), tvRows);
+    EXPECT_TRUE(VerifyLists(m_db));
 }
 
 // The form's layout: the loader area stays at the foot, the default widths show a channel name of 20 characters
 // whole at 800 x 600, hiding the radio pane gives the TV pane its width, and dragging a border widens the column on
 // its left (the profile keeps the widths). Before Open only satellites and groups are filled.
 TEST_F(ViewTest, LayoutFollowsTheWindowTheBordersAndThePaneToggle) {
-    const QWidget* loader = view.findChild<QWidget*>("loaderArea");
-    view.resize(1200, 900);
-    const int distance = view.height() - loader->geometry().bottom();
-    EXPECT_LT(view.satellitePane().geometry().bottom(), loader->geometry().top());
-    view.resize(800, 540); // the form below the menu bar and toolbar
-    EXPECT_EQ(view.height() - loader->geometry().bottom(), distance);
-    EXPECT_LT(view.tvPane().geometry().bottom(), loader->geometry().top());
-    EXPECT_EQ(view.transponderPane().geometry().top(), view.satellitePane().geometry().top());
-    for (ui::ChannelPane* pane : {&view.tvPane(), &view.radioPane()}) {
-        const int nameSpace = pane->columnWidth() - ui::kNameAreaLeft - ui::kLockBoxWidth - ui::kScrambledBoxWidth;
+    const QWidget* loader = m_view.findChild<QWidget*>("loaderArea");
+    m_view.resize(1200, 900);
+    const int distance = m_view.height() - loader->geometry().bottom();
+    EXPECT_LT(m_view.SatelliteListPane().geometry().bottom(), loader->geometry().top());
+    m_view.resize(800, 540); // the form below the menu bar and toolbar
+    EXPECT_EQ(m_view.height() - loader->geometry().bottom(), distance);
+    EXPECT_LT(m_view.TvPane().geometry().bottom(), loader->geometry().top());
+    EXPECT_EQ(m_view.TransponderListPane().geometry().top(), m_view.SatelliteListPane().geometry().top());
+    for (ui::ChannelPane* pane : {&m_view.TvPane(), &m_view.RadioPane()}) {
+        const int nameSpace = pane->ColumnWidth() - ui::kNameAreaLeft - ui::kLockBoxWidth - ui::kScrambledBoxWidth;
         EXPECT_GE(nameSpace, QFontMetrics(pane->font()).horizontalAdvance("Eurosport 2 Deutschl"));
     }
 
-    view.resize(1000, 700);
-    const int shared = view.tvPane().width();
-    view.findChild<QWidget*>("paneToggleButton")->setFocus();
-    QTest::mouseClick(view.findChild<QWidget*>("paneToggleButton"), Qt::LeftButton);
-    EXPECT_FALSE(view.radioPaneShown());
-    EXPECT_FALSE(view.radioPane().isVisible());
-    EXPECT_GT(view.tvPane().width(), 2 * shared);
-    view.RefreshAllPanes();
-    EXPECT_TRUE(view.radioPane().isVisible());
-    EXPECT_EQ(view.tvPane().width(), shared);
-    const std::pair<const char*, ui::PaneListView*> borders[] = {{"paneBorder0", &view.satellitePane()},
-                                                                 {"paneBorder1", &view.transponderPane()},
-                                                                 {"paneBorder2", &view.tvPane()}};
+    m_view.resize(1000, 700);
+    const int shared = m_view.TvPane().width();
+    m_view.findChild<QWidget*>("paneToggleButton")->setFocus();
+    QTest::mouseClick(m_view.findChild<QWidget*>("paneToggleButton"), Qt::LeftButton);
+    EXPECT_FALSE(m_view.RadioPaneShown());
+    EXPECT_FALSE(m_view.RadioPane().isVisible());
+    EXPECT_GT(m_view.TvPane().width(), 2 * shared);
+    m_view.RefreshAllPanes();
+    EXPECT_TRUE(m_view.RadioPane().isVisible());
+    EXPECT_EQ(m_view.TvPane().width(), shared);
+    const std::pair<const char*, ui::PaneListView*> borders[] = {{"paneBorder0", &m_view.SatelliteListPane()},
+                                                                 {"paneBorder1", &m_view.TransponderListPane()},
+                                                                 {"paneBorder2", &m_view.TvPane()}};
     for (const auto& [name, left] : borders) {
-        QWidget& border = ui::Find<QWidget>(view, name);
+        QWidget& border = ui::Find<QWidget>(m_view, name);
         const int before = left->width();
         const QPoint centre = border.rect().center();
         QTest::mousePress(&border, Qt::LeftButton, {}, centre);
@@ -456,28 +457,28 @@ TEST_F(ViewTest, LayoutFollowsTheWindowTheBordersAndThePaneToggle) {
         EXPECT_EQ(left->width(), before + 30) << name;
     }
     ChannelDatabase otherDb;
-    CMirevoView again{otherDb, store};
+    CMirevoView again{otherDb, mStore};
     again.resize(1000, 700);
     again.OnInitialUpdate();
-    EXPECT_EQ(again.satellitePane().width(), view.satellitePane().width());
-    EXPECT_EQ(again.favoritePane().width(), view.favoritePane().width());
-    EXPECT_EQ(again.tvPane().width(), view.tvPane().width());
-    EXPECT_EQ(again.satellitePane().rowCount(), 65);
-    EXPECT_EQ(again.transponderPane().rowCount(), 0);
+    EXPECT_EQ(again.SatelliteListPane().width(), m_view.SatelliteListPane().width());
+    EXPECT_EQ(again.FavouriteListPane().width(), m_view.FavouriteListPane().width());
+    EXPECT_EQ(again.TvPane().width(), m_view.TvPane().width());
+    EXPECT_EQ(again.SatelliteListPane().RowCount(), 65);
+    EXPECT_EQ(again.TransponderListPane().RowCount(), 0);
     EXPECT_EQ(Label("tvCountLabel", &again), "TV");
 }
 
 // Delete on a filtered pane removes exactly the shown rows that are selected; Esc brings the others back.
 TEST_F(ViewTest, FilterFieldNarrowsThePaneAndDeleteActsOnTheShownSelectedRows) {
-    ui::ChannelPane& tv = view.tvPane();
-    const int total = tv.rowCount();
-    auto* field = view.findChild<QLineEdit*>("tvFilterField");
-    view.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
-    QTest::keyClick(&view, Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+    ui::ChannelPane& tv = m_view.TvPane();
+    const int total = tv.RowCount();
+    auto* field = m_view.findChild<QLineEdit*>("tvFilterField");
+    m_view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&m_view));
+    QTest::keyClick(&m_view, Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_TRUE(field->hasFocus());
     QTest::keyClicks(field, "A");
-    const int shown = tv.rowCount();
+    const int shown = tv.RowCount();
     ASSERT_GT(shown, 2);
     ASSERT_LT(shown, total);
     EXPECT_EQ(Label("tvCountLabel"), QString("TV - %1 of %2 items").arg(shown).arg(total));
@@ -487,16 +488,16 @@ TEST_F(ViewTest, FilterFieldNarrowsThePaneAndDeleteActsOnTheShownSelectedRows) {
     }
 
     tv.SelectRows({0, 2});
-    const std::vector<int> deleted = tv.selectedPks();
+    const std::vector<int> deleted = tv.SelectedPks();
     QTest::keyClick(&tv, Qt::Key_Delete);
     for (const int pk : deleted)
-        EXPECT_TRUE(db.channelOfPk(pk).isFree() || !db.channelOfPk(pk).presentOn(TunerSideOfPk(pk)));
-    EXPECT_EQ(tv.rowCount(), shown - 2);
+        EXPECT_TRUE(m_db.ChannelOfPk(pk).IsFree() || !m_db.ChannelOfPk(pk).PresentOn(TunerSideOfPk(pk)));
+    EXPECT_EQ(tv.RowCount(), shown - 2);
     QTest::keyClick(field, Qt::Key_Escape);
     EXPECT_EQ(field->text(), "");
-    EXPECT_EQ(tv.rowCount(), total - 2);
+    EXPECT_EQ(tv.RowCount(), total - 2);
     EXPECT_EQ(Label("tvCountLabel"), QString("TV - %1 items").arg(total - 2));
-    EXPECT_TRUE(verifyLists(db));
+    EXPECT_TRUE(VerifyLists(m_db));
 }
 // The texts the view and the core build reach the translations: German with its plural forms, English unchanged
 // without one.
@@ -549,8 +550,8 @@ TEST_F(ViewTest, CountedTextsInGermanAndEnglish) {
     }
 
     QCoreApplication::installTranslator(&german);
-    Click(view.tvPane(), 0);
-    const QString line = view.informationLine();
+    Click(m_view.TvPane(), 0);
+    const QString line = m_view.InformationLine();
     QCoreApplication::removeTranslator(&german);
     EXPECT_TRUE(line.contains(QStringLiteral("Frequenz : "))) << line.toStdString();
 }
@@ -573,23 +574,24 @@ std::string UnnamedControls(QWidget& window) {
 
 // Every control a keyboard reaches has a name a screen reader can read out: its own, its label's or its text.
 TEST_F(ViewTest, TheWindowAndEveryPropertyDialogNameTheirControls) {
-    EXPECT_EQ(UnnamedControls(view), "");
+    EXPECT_EQ(UnnamedControls(m_view), "");
     // Command 0: only choose the row (every transponder shown).
-    const std::tuple<ui::PaneListView*, int, int> dialogs[] = {{&view.satellitePane(), 0, 0},
-                                                               {&view.transponderPane(), 0, kCmdTransponderProperty},
-                                                               {&view.tvPane(), 0, kCmdTvProperty},
-                                                               {&view.satellitePane(), 1, kCmdSatelliteProperty}};
+    const std::tuple<ui::PaneListView*, int, int> dialogs[] = {
+        {&m_view.SatelliteListPane(), 0, 0},
+        {&m_view.TransponderListPane(), 0, kCmdTransponderProperty},
+        {&m_view.TvPane(), 0, kCmdTvProperty},
+        {&m_view.SatelliteListPane(), 1, kCmdSatelliteProperty}};
     for (const auto& [pane, row, command] : dialogs) {
         Click(*pane, row);
         if (command == 0)
             continue;
         bool shown = false;
-        UserPrompts::scriptAnswer([&shown](QDialog& shownDialog) {
+        UserPrompts::ScriptAnswer([&shown](QDialog& shownDialog) {
             shown = true;
             EXPECT_EQ(UnnamedControls(shownDialog), "") << shownDialog.windowTitle().toStdString();
             return int(QDialog::Rejected);
         });
-        view.HandleCommand(command);
+        m_view.HandleCommand(command);
         EXPECT_TRUE(shown) << command;
     }
 }

@@ -15,39 +15,39 @@ class SimulatorLink : public SimulatorTest {};
 // The link names the running simulator's terminal: a stale link is replaced, a file is not, and a simulator only
 // removes its own link.
 TEST_F(SimulatorLink, LinkLeadsToTheRunningTerminalOnly) {
-    fs::create_symlink("/dev/pts/does-not-exist", linkPath());
-    auto first = startSimulator();
-    EXPECT_EQ(first->devicePath(), fs::read_symlink(linkPath()).string());
-    EXPECT_TRUE(first->isRunning());
-    auto second = startSimulator();
-    first->stop();
-    EXPECT_FALSE(first->isRunning());
-    EXPECT_EQ(second->devicePath(), fs::read_symlink(linkPath()).string());
-    second->stop();
-    second->stop();
-    EXPECT_FALSE(fs::exists(fs::symlink_status(linkPath())));
+    fs::create_symlink("/dev/pts/does-not-exist", LinkPath());
+    auto first = StartSimulator();
+    EXPECT_EQ(first->DevicePath(), fs::read_symlink(LinkPath()).string());
+    EXPECT_TRUE(first->IsRunning());
+    auto second = StartSimulator();
+    first->Stop();
+    EXPECT_FALSE(first->IsRunning());
+    EXPECT_EQ(second->DevicePath(), fs::read_symlink(LinkPath()).string());
+    second->Stop();
+    second->Stop();
+    EXPECT_FALSE(fs::exists(fs::symlink_status(LinkPath())));
 
-    std::ofstream(pathIn("COM6")) << "not a device";
+    std::ofstream(PathIn("COM6")) << "not a device";
     SimulatorConfig config;
-    config.linkPath = pathIn("COM6");
+    config.linkPath = PathIn("COM6");
     SimulatedReceiver refused(config);
-    EXPECT_EQ(0, refused.start());
-    EXPECT_FALSE(refused.isRunning());
-    EXPECT_TRUE(fs::is_regular_file(pathIn("COM6")));
+    EXPECT_EQ(0, refused.Start());
+    EXPECT_FALSE(refused.IsRunning());
+    EXPECT_TRUE(fs::is_regular_file(PathIn("COM6")));
 }
 
 TEST_F(SimulatorLink, KeepsAnsweringAcrossReopenedPortsAndLogsBothDirections) {
     SimulatorConfig config;
-    config.logPath = pathIn("line.log");
-    auto receiver = startSimulator(config);
+    config.logPath = PathIn("line.log");
+    auto receiver = StartSimulator(config);
     const std::string identification = "\r\nKX70RS digital satellite receiver\r\n";
     for (int opening = 0; opening < 3; ++opening) {
-        PcEnd pc(linkPath());
-        pc.write(wakeUp());
-        EXPECT_EQ(bytesOf(identification), pc.readFor(700ms)) << opening;
+        PcEnd pc(LinkPath());
+        pc.Write(WakeUp());
+        EXPECT_EQ(BytesOf(identification), pc.ReadFor(700ms)) << opening;
     }
-    receiver->stop();
-    std::ifstream log(pathIn("line.log"));
+    receiver->Stop();
+    std::ifstream log(PathIn("line.log"));
     const std::string text((std::istreambuf_iterator<char>(log)), std::istreambuf_iterator<char>());
     EXPECT_NE(std::string::npos, text.find(" RX 0a cc 55 ee ff 0a cc")) << text;
     EXPECT_NE(std::string::npos, text.find(" TX 0d 0a 4b 58 37 30 52 53")) << text;
@@ -59,12 +59,12 @@ TEST(LinePacer, BytesFollowEachOtherAtTenBitTimesAndAnIdleLineStartsAfresh) {
     const auto after = [](SimClock::time_point from, SimClock::time_point at) {
         return std::chrono::duration_cast<std::chrono::microseconds>(at - from).count();
     };
-    EXPECT_NEAR(1042, after(start, pacer.scheduleByte(start)), 1); // 10 / 9600 s, rounded
-    EXPECT_NEAR(2083, after(start, pacer.scheduleByte(start)), 1);
+    EXPECT_NEAR(1042, after(start, pacer.ScheduleByte(start)), 1); // 10 / 9600 s, rounded
+    EXPECT_NEAR(2083, after(start, pacer.ScheduleByte(start)), 1);
     const auto later = start + std::chrono::seconds(5);
-    EXPECT_NEAR(1042, after(later, pacer.scheduleByte(later)), 1);
+    EXPECT_NEAR(1042, after(later, pacer.ScheduleByte(later)), 1);
     LinePacer unpaced(0);
-    EXPECT_EQ(start, unpaced.scheduleByte(start));
+    EXPECT_EQ(start, unpaced.ScheduleByte(start));
 }
 
 } // namespace

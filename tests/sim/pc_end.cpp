@@ -24,7 +24,7 @@ PcEnd::~PcEnd() {
         ::close(m_fd);
 }
 
-void PcEnd::write(ConstByteSpan bytes) {
+void PcEnd::Write(ConstByteSpan bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t count = ::write(m_fd, bytes.data() + done, bytes.size() - done);
@@ -38,7 +38,7 @@ void PcEnd::write(ConstByteSpan bytes) {
     }
 }
 
-Bytes PcEnd::read(std::size_t count, std::chrono::milliseconds timeout) {
+Bytes PcEnd::Read(std::size_t count, std::chrono::milliseconds timeout) {
     Bytes received;
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (received.size() < count) {
@@ -58,39 +58,39 @@ Bytes PcEnd::read(std::size_t count, std::chrono::milliseconds timeout) {
     return received;
 }
 
-Bytes wakeUp() {
+Bytes WakeUp() {
     const Bytes frame{0x0A, 0xCC, 0x55, 0xEE, 0xFF};
-    return join({frame, frame, frame, frame, frame});
+    return Join({frame, frame, frame, frame, frame});
 }
 
-Bytes packetOf(ConstByteSpan data) {
+Bytes PacketOf(ConstByteSpan data) {
     Bytes packet(data.begin(), data.end());
     packet.resize(data.size() + 4);
-    writeBe32(packet.data() + data.size(), Checksum(data));
+    WriteBe32(packet.data() + data.size(), Checksum(data));
     return packet;
 }
 
-Bytes sizeOf(std::uint32_t size) {
+Bytes SizeOf(std::uint32_t size) {
     Bytes bytes(4);
-    writeBe32(bytes.data(), size);
+    WriteBe32(bytes.data(), size);
     return bytes;
 }
 
-Bytes patternBytes(std::size_t count, std::uint8_t seed) {
+Bytes PatternBytes(std::size_t count, std::uint8_t seed) {
     Bytes bytes(count);
     for (std::size_t i = 0; i < count; ++i)
         bytes[i] = static_cast<std::uint8_t>(seed + i * 7 + (i >> 8));
     return bytes;
 }
 
-Bytes join(std::initializer_list<Bytes> parts) {
+Bytes Join(std::initializer_list<Bytes> parts) {
     Bytes all;
     for (const auto& part : parts)
         all.insert(all.end(), part.begin(), part.end());
     return all;
 }
 
-Bytes bytesOf(std::string_view text) {
+Bytes BytesOf(std::string_view text) {
     return Bytes(text.begin(), text.end());
 }
 

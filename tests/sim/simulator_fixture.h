@@ -15,21 +15,21 @@ using namespace std::chrono_literals;
 
 class SimulatorTest : public ::testing::Test {
 protected:
-    std::string pathIn(const std::string& name) const { return m_folder.PathIn(name); }
-    std::string linkPath() const { return pathIn("COM5"); }
+    std::string PathIn(const std::string& name) const { return mFolder.PathIn(name); }
+    std::string LinkPath() const { return PathIn("COM5"); }
 
     // Starts a simulator linked as COM5 that stores its blocks in the scratch folder.
-    std::unique_ptr<SimulatedReceiver> startSimulator(SimulatorConfig config = {}) {
+    std::unique_ptr<SimulatedReceiver> StartSimulator(SimulatorConfig config = {}) {
         if (config.linkPath.empty())
-            config.linkPath = linkPath();
+            config.linkPath = LinkPath();
         if (config.storeFolder.empty())
-            config.storeFolder = m_folder.path().string();
+            config.storeFolder = mFolder.Path().string();
         auto receiver = std::make_unique<SimulatedReceiver>(std::move(config));
-        EXPECT_EQ(1, receiver->start());
+        EXPECT_EQ(1, receiver->Start());
         return receiver;
     }
 
-    ScratchFolder m_folder{"vorlane-sim"};
+    ScratchFolder mFolder{"vorlane-sim"};
 };
 
 } // namespace vorlane::testing

@@ -30,9 +30,9 @@ inline void CraftPage(std::vector<std::uint8_t>& image, int number, std::uint32_
                       const std::vector<std::uint8_t>& data, const char* tag = nullptr) {
     std::uint8_t* page = image.data() + PageBase(number);
     std::memcpy(page + 0x80, tag ? tag : (number < 8 ? "EEPROM0" : "EEPROM1"), 8);
-    writeLe32(page + 0x88, state);
-    writeLe32(page + 0x8C, ByteSum(data));
-    writeLe32(page + 0x90, static_cast<std::uint32_t>(data.size()));
+    WriteLe32(page + 0x88, state);
+    WriteLe32(page + 0x8C, ByteSum(data));
+    WriteLe32(page + 0x90, static_cast<std::uint32_t>(data.size()));
     std::memcpy(page + 0xA0, data.data(), data.size());
 }
 
@@ -40,11 +40,11 @@ inline void CraftSector(std::vector<std::uint8_t>& image, int physical, std::uin
                         const std::vector<std::uint8_t>& data, std::uint32_t state = 0xAABBCCFF) {
     std::uint8_t* sector = image.data() + SectorBase(physical);
     std::memcpy(sector + 0x80, "FLASH00", 7);
-    writeLe32(sector + 0x88, generation);
-    writeLe32(sector + 0x8C, state);
-    writeLe32(sector + 0x90, logical);
-    writeLe32(sector + 0x94, ByteSum(data));
-    writeLe32(sector + 0x98, static_cast<std::uint32_t>(data.size()));
+    WriteLe32(sector + 0x88, generation);
+    WriteLe32(sector + 0x8C, state);
+    WriteLe32(sector + 0x90, logical);
+    WriteLe32(sector + 0x94, ByteSum(data));
+    WriteLe32(sector + 0x98, static_cast<std::uint32_t>(data.size()));
     std::memcpy(sector + 0xA0, data.data(), data.size());
 }
 

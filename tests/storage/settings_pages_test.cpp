@@ -16,7 +16,7 @@ Image ReadBack(const StorageImage& image) {
 }
 
 std::uint32_t StateAt(const Image& bytes, int number) {
-    return readLe32(bytes.data() + PageBase(number) + 0x88);
+    return ReadLe32(bytes.data() + PageBase(number) + 0x88);
 }
 
 // Descriptor at 0x30 and tag at 0x80 of a formatted page of EEPROM0 or EEPROM1.
@@ -80,7 +80,7 @@ TEST(SettingsPages, WritesWalkThroughBothAreasWithHandOvers) {
     auto before = bytes;
     write(0);
     EXPECT_EQ(0xAABBCCDDu, StateAt(bytes, 9));
-    writeLe32(before.data() + PageBase(9) + 0x88, 0xAABBCCDD);
+    WriteLe32(before.data() + PageBase(9) + 0x88, 0xAABBCCDD);
     EXPECT_EQ(Slice(before, 0, 0x2000), Slice(bytes, 0, 0x2000));
     EXPECT_EQ(0xAABBCCFFu, StateAt(bytes, 0));
     for (int page = 1; page < 8; ++page)
@@ -122,7 +122,7 @@ TEST(SettingsPages, CurrentPageChoice) {
         {"absurd length, not read past the page",
          {{0, 0xAABBCCFF}, {3, 0xAABBCCFF}},
          0,
-         [](Image& b) { writeLe32(b.data() + PageBase(3) + 0x90, 0xFFFFFFFF); }},
+         [](Image& b) { WriteLe32(b.data() + PageBase(3) + 0x90, 0xFFFFFFFF); }},
     };
     for (const auto& c : cases) {
         auto bytes = MakeFreshImage();

@@ -17,7 +17,7 @@ void WriteBoth(StorageImage& image, const Image& satellites, const Image& channe
 }
 
 std::uint32_t Field(const Image& bytes, int physical, std::size_t offset) {
-    return readLe32(bytes.data() + SectorBase(physical) + offset);
+    return ReadLe32(bytes.data() + SectorBase(physical) + offset);
 }
 
 Image ReadChannels(const StorageImage& image, std::size_t expectedCount) {
@@ -81,7 +81,7 @@ TEST(TableSectors, RewritingWritesOnlyChangedChunks) {
     EXPECT_EQ(7, image.BuildSectorMap().PhysicalOf(7));
 
     // A logical sector that lost its valid copy reads as erased bytes.
-    writeLe32(bytes.data() + SectorBase(3) + 0x8C, 0xAABBFFFF); // logical 3 = channels' second chunk
+    WriteLe32(bytes.data() + SectorBase(3) + 0x8C, 0xAABBFFFF); // logical 3 = channels' second chunk
     std::fill(channels.begin() + kChunkSize, channels.begin() + 2 * kChunkSize, 0xFF);
     EXPECT_EQ(channels, ReadChannels(image, kChannelRegionSize - kChunkSize));
 }
@@ -103,11 +103,11 @@ TEST(TableSectors, NewestValidCopyWinsAndInvalidCopiesAreIgnored) {
         const char* name;
         void (*damage)(Image&);
     } cases[] = {
-        {"being written", [](Image& b) { writeLe32(b.data() + SectorBase(0) + 0x8C, 0xAABBFFFF); }},
+        {"being written", [](Image& b) { WriteLe32(b.data() + SectorBase(0) + 0x8C, 0xAABBFFFF); }},
         {"wrong tag", [](Image& b) { b[SectorBase(0) + 0x86] = '1'; }},
         {"wrong checksum", [](Image& b) { b[SectorBase(0) + 0xA0] ^= 1; }},
-        {"logical 11", [](Image& b) { writeLe32(b.data() + SectorBase(0) + 0x90, 11); }},
-        {"length beyond the sector", [](Image& b) { writeLe32(b.data() + SectorBase(0) + 0x98, 0xFF61); }},
+        {"logical 11", [](Image& b) { WriteLe32(b.data() + SectorBase(0) + 0x90, 11); }},
+        {"length beyond the sector", [](Image& b) { WriteLe32(b.data() + SectorBase(0) + 0x98, 0xFF61); }},
     };
     for (const auto& c : cases) {
         bytes = MakeFreshImage();

@@ -24,10 +24,10 @@ inline std::vector<std::uint8_t> SampleChannelFile(std::uint8_t seed, int channe
     std::vector<std::uint8_t> region(kChannelRegionSize, 0xFF);
     for (int slot = 0; slot < channels; ++slot) {
         const ChannelRecord record(region.data() + kChannelTableOffset + kChannelRecordSize * std::size_t(slot));
-        std::fill_n(record.bytes(), kChannelRecordSize, static_cast<std::uint8_t>(seed + slot));
-        record.bytes()[0] = 'A'; // not the free-record mark
-        record.bytes()[ChannelRecord::kPresence] = 1;
-        record.bytes()[ChannelRecord::kPresence + 1] = slot % 2 == 0 ? 1 : 0;
+        std::fill_n(record.RecordBytes(), kChannelRecordSize, static_cast<std::uint8_t>(seed + slot));
+        record.RecordBytes()[0] = 'A'; // not the free-record mark
+        record.RecordBytes()[ChannelRecord::kPresence] = 1;
+        record.RecordBytes()[ChannelRecord::kPresence + 1] = slot % 2 == 0 ? 1 : 0;
     }
     storage.WriteRegion(region, kChannelRegionFirstLogical);
     if (!WriteChannelBlockHeader(image))

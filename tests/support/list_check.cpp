@@ -4,7 +4,7 @@
 
 namespace vorlane::testing {
 
-::testing::AssertionResult verifyLists(const ChannelDatabase& db) {
+::testing::AssertionResult VerifyLists(const ChannelDatabase& db) {
     constexpr std::size_t kShown = 20;
     const std::vector<IntegrityProblem> problems = CheckIntegrity(db);
     if (problems.empty())

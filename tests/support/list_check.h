@@ -8,6 +8,6 @@
 namespace vorlane::testing {
 
 // Success when CheckIntegrity finds nothing; otherwise the first problems, one per line.
-::testing::AssertionResult verifyLists(const ChannelDatabase& db);
+::testing::AssertionResult VerifyLists(const ChannelDatabase& db);
 
 } // namespace vorlane::testing

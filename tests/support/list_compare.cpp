@@ -8,7 +8,7 @@ namespace {
 constexpr int kShownDifferences = 20;
 
 // Describes how two heads differ, or returns an empty text when they are alike.
-std::string headDifference(const ListHead* a, const ListHead* b) {
+std::string HeadDifference(const ListHead* a, const ListHead* b) {
     if (!a || !b)
         return a == b ? std::string() : "present in only one database";
     std::ostringstream text;
@@ -19,8 +19,8 @@ std::string headDifference(const ListHead* a, const ListHead* b) {
     const ListNode* y = b->first;
     for (; x && y; x = x->next, y = y->next, ++position) {
         if (x->pk != y->pk || x->link != y->link) {
-            text << "position " << position << ": PK " << x->pk << " link " << std::hex << x->link.value() << " vs PK "
-                 << std::dec << y->pk << " link " << std::hex << y->link.value() << std::dec;
+            text << "position " << position << ": PK " << x->pk << " link " << std::hex << x->link.Value() << " vs PK "
+                 << std::dec << y->pk << " link " << std::hex << y->link.Value() << std::dec;
             return text.str();
         }
     }
@@ -31,17 +31,17 @@ std::string headDifference(const ListHead* a, const ListHead* b) {
 
 } // namespace
 
-::testing::AssertionResult sameLists(const ChannelDatabase& a, const ChannelDatabase& b) {
+::testing::AssertionResult SameLists(const ChannelDatabase& a, const ChannelDatabase& b) {
     int differences = 0;
     std::ostringstream text;
     for (const ListKindInfo& info : AllListKinds()) {
-        if (a.lists().HeadCount(info.kind) != b.lists().HeadCount(info.kind)) {
+        if (a.Lists().HeadCount(info.kind) != b.Lists().HeadCount(info.kind)) {
             if (++differences <= kShownDifferences)
                 text << "\n  kind " << static_cast<unsigned>(info.kind) << ": built in only one database";
             continue;
         }
-        for (int i = 0; i < a.lists().HeadCount(info.kind); ++i) {
-            const std::string difference = headDifference(a.lists().Head(info.kind, i), b.lists().Head(info.kind, i));
+        for (int i = 0; i < a.Lists().HeadCount(info.kind); ++i) {
+            const std::string difference = HeadDifference(a.Lists().Head(info.kind, i), b.Lists().Head(info.kind, i));
             if (!difference.empty() && ++differences <= kShownDifferences)
                 text << "\n  kind " << static_cast<unsigned>(info.kind) << " head " << i << ": " << difference;
         }
@@ -51,8 +51,8 @@ std::string headDifference(const ListHead* a, const ListHead* b) {
     return ::testing::AssertionFailure() << differences << " list(s) differ:" << text.str();
 }
 
-void expectSameLists(const ChannelDatabase& a, const ChannelDatabase& b) {
-    EXPECT_TRUE(sameLists(a, b));
+void ExpectSameLists(const ChannelDatabase& a, const ChannelDatabase& b) {
+    EXPECT_TRUE(SameLists(a, b));
 }
 
 } // namespace vorlane::testing

@@ -9,9 +9,9 @@ namespace vorlane::testing {
 
 // Every head of every kind holds the same nodes in the same order in both databases: same count, and node
 // by node the same PK and the same link value.
-::testing::AssertionResult sameLists(const ChannelDatabase& a, const ChannelDatabase& b);
+::testing::AssertionResult SameLists(const ChannelDatabase& a, const ChannelDatabase& b);
 
-// EXPECT_TRUE(sameLists(a, b)).
-void expectSameLists(const ChannelDatabase& a, const ChannelDatabase& b);
+// EXPECT_TRUE(SameLists(a, b)).
+void ExpectSameLists(const ChannelDatabase& a, const ChannelDatabase& b);
 
 } // namespace vorlane::testing

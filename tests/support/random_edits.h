@@ -13,10 +13,10 @@ namespace vorlane::testing {
 class Dice {
 public:
     explicit Dice(std::uint32_t seed) : m_engine(seed) {}
-    int below(int n) { return n <= 0 ? 0 : static_cast<int>(m_engine() % static_cast<std::uint32_t>(n)); }
-    bool percent(int p) { return below(100) < p; }
-    template <typename C> auto pick(const C& items) {
-        return items[static_cast<std::size_t>(below(static_cast<int>(std::size(items))))];
+    int Below(int n) { return n <= 0 ? 0 : static_cast<int>(m_engine() % static_cast<std::uint32_t>(n)); }
+    bool Percent(int p) { return Below(100) < p; }
+    template <typename C> auto Pick(const C& items) {
+        return items[static_cast<std::size_t>(Below(static_cast<int>(std::size(items))))];
     }
 
 private:
@@ -25,6 +25,6 @@ private:
 
 // Runs one random operation (add, delete, favourites, move, tuner copy, merge, ...) and returns what it was,
 // for the failure message.
-std::string randomStep(Dice& dice, ChannelDatabase& db);
+std::string RandomStep(Dice& dice, ChannelDatabase& db);
 
 } // namespace vorlane::testing

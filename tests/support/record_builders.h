@@ -7,9 +7,9 @@
 
 namespace vorlane::testing {
 
-void putSatellite(ChannelDatabase& db, int index, const std::string& name, int lnbType, unsigned listKey);
+void PutSatellite(ChannelDatabase& db, int index, const std::string& name, int lnbType, unsigned listKey);
 
-void putTransponder(ChannelDatabase& db, int index, int satellite, unsigned frequency, unsigned polarisation,
+void PutTransponder(ChannelDatabase& db, int index, int satellite, unsigned frequency, unsigned polarisation,
                     unsigned key);
 
 struct ChannelSpec {
@@ -24,6 +24,6 @@ struct ChannelSpec {
 };
 
 // The satellite comes from the transponder's satellite link.
-void putChannel(ChannelDatabase& db, int slot, const ChannelSpec& spec);
+void PutChannel(ChannelDatabase& db, int slot, const ChannelSpec& spec);
 
 } // namespace vorlane::testing

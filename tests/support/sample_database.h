@@ -16,14 +16,14 @@ struct SampleOptions {
 };
 
 // 64 satellites carrying 1500 transponders and 5000 channels, every channel on both tuners.
-SampleOptions fullSampleOptions(std::uint32_t seed = 1);
+SampleOptions FullSampleOptions(std::uint32_t seed = 1);
 
 // Init, then satellites, transponders and channels of every kind, tuner and flag, with favourites and shuffled
 // list orders; returns what building the lists reports. The same options always give the same database.
-int makeSampleDatabase(ChannelDatabase& db, const SampleOptions& options);
+int MakeSampleDatabase(ChannelDatabase& db, const SampleOptions& options);
 
-inline int makeSampleDatabase(ChannelDatabase& db, std::uint32_t seed, int satellites, int transponders, int channels) {
-    return makeSampleDatabase(db, SampleOptions{seed, satellites, transponders, channels, false});
+inline int MakeSampleDatabase(ChannelDatabase& db, std::uint32_t seed, int satellites, int transponders, int channels) {
+    return MakeSampleDatabase(db, SampleOptions{seed, satellites, transponders, channels, false});
 }
 
 } // namespace vorlane::testing

@@ -23,8 +23,8 @@ public:
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
-    bool valid() const { return !m_path.empty(); }
-    const std::filesystem::path& path() const { return m_path; }
+    bool Valid() const { return !m_path.empty(); }
+    const std::filesystem::path& Path() const { return m_path; }
     std::string PathIn(const std::string& name) const { return (m_path / name).string(); }
 
 private:

@@ -23,7 +23,7 @@ void Camera::Take(QWidget& window, const QString& name) {
 }
 
 void Camera::Save(const QPixmap& picture, const QString& name) {
-    const QString path = m_folder.filePath(name);
+    const QString path = mFolder.filePath(name);
     if (picture.save(path))
         return;
     std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
@@ -31,7 +31,7 @@ void Camera::Save(const QPixmap& picture, const QString& name) {
 }
 
 void Camera::TakeOpened(const QString& name, const std::function<void()>& open) {
-    UserPrompts::scriptAnswer([this, name](QDialog& dialog) {
+    UserPrompts::ScriptAnswer([this, name](QDialog& dialog) {
         Take(dialog, name);
         return int(QDialog::Rejected);
     });
@@ -40,14 +40,14 @@ void Camera::TakeOpened(const QString& name, const std::function<void()>& open) 
 
 Editor::Editor() : m_application(std::make_unique<MemorySettingsStore>()) {
     m_started = m_application.Start() != 0;
-    UserPrompts::startRecording();
+    UserPrompts::StartRecording();
 }
 
 bool Editor::Open(const QString& file) {
-    UserPrompts::scriptAnswer(file);
-    frame().OnCommand(kCmdOpen);
-    const ChannelDatabase& database = view().database();
-    if (!database.currentPath().empty() || !database.importedPath().empty())
+    UserPrompts::ScriptAnswer(file);
+    Frame().OnCommand(kCmdOpen);
+    const ChannelDatabase& database = View().Database();
+    if (!database.CurrentPath().empty() || !database.ImportedPath().empty())
         return true;
     std::fprintf(stderr, "cannot open %s\n", qPrintable(file));
     return false;
@@ -55,15 +55,15 @@ bool Editor::Open(const QString& file) {
 
 void Editor::Choose(ui::PaneListView& pane, int row) {
     pane.SelectRow(row);
-    view().OnPaneChoice(pane);
+    View().OnPaneChoice(pane);
 }
 
-CMainFrame& Editor::frame() {
-    return m_application.frame();
+CMainFrame& Editor::Frame() {
+    return m_application.Frame();
 }
 
-CMirevoView& Editor::view() {
-    return frame().view();
+CMirevoView& Editor::View() {
+    return Frame().View();
 }
 
 bool RunEventsUntil(const std::function<bool()>& done) {

@@ -28,29 +28,29 @@ struct SceneInput {
 
 class Camera {
 public:
-    explicit Camera(const QString& folder) : m_folder(folder) {}
+    explicit Camera(const QString& folder) : mFolder(folder) {}
     // Shows the window and writes its picture under `name`; a failure is reported and remembered.
     void Take(QWidget& window, const QString& name);
     void Save(const QPixmap& picture, const QString& name);
     // Takes the picture of the next dialog while it is open, closes it with Cancel, and runs `open` to open it.
     void TakeOpened(const QString& name, const std::function<void()>& open);
-    bool allSaved() const { return m_allSaved; }
+    bool AllSaved() const { return m_allSaved; }
 
 private:
-    QDir m_folder;
+    QDir mFolder;
     bool m_allSaved = true;
 };
 
 class Editor {
 public:
     Editor();
-    bool started() const { return m_started; }
+    bool Started() const { return m_started; }
     // File > Open with `file` chosen in the file dialog; false when nothing was opened.
     bool Open(const QString& file);
     // What a click on the row does.
     void Choose(ui::PaneListView& pane, int row);
-    CMainFrame& frame();
-    CMirevoView& view();
+    CMainFrame& Frame();
+    CMirevoView& View();
 
 private:
     VorlaneApplication m_application;

@@ -34,7 +34,7 @@ void SmallDialogs(Camera& camera) {
     camera.TakeOpened(QStringLiteral("editor-configuration.png"),
                       [&] { ui::EditEditorConfiguration(nullptr, editorSettings, store); });
     FindState find;
-    find.find_text = "ABC";
+    find.findText = "ABC";
     camera.TakeOpened(QStringLiteral("find.png"), [&] { ui::AskFind(nullptr, find); });
     std::array<std::uint8_t, ReceiverSettings::kSize> record{};
     ReceiverSettings settings(record);
@@ -48,12 +48,12 @@ void SmallDialogs(Camera& camera) {
 bool PropertyDialogs(Camera& camera, Editor& editor, const QString& file) {
     if (!editor.Open(file))
         return false;
-    CMirevoView& view = editor.view();
-    editor.Choose(view.satellitePane(), 1);
+    CMirevoView& view = editor.View();
+    editor.Choose(view.SatelliteListPane(), 1);
     camera.TakeOpened(QStringLiteral("satellite-dialog.png"), [&] { view.HandleCommand(kCmdSatelliteProperty); });
-    editor.Choose(view.transponderPane(), 0);
+    editor.Choose(view.TransponderListPane(), 0);
     camera.TakeOpened(QStringLiteral("transponder-dialog.png"), [&] { view.HandleCommand(kCmdTransponderProperty); });
-    editor.Choose(view.tvPane(), 0);
+    editor.Choose(view.TvPane(), 0);
     camera.TakeOpened(QStringLiteral("channel-dialog.png"), [&] { view.HandleCommand(kCmdTvProperty); });
     return true;
 }
@@ -79,9 +79,9 @@ void StbConfiguration(Camera& camera) {
 
 bool DialogScene(Camera& camera, const SceneInput& input) {
     Editor editor;
-    if (!editor.started())
+    if (!editor.Started())
         return false;
-    camera.Take(editor.frame(), QStringLiteral("main-frame.png"));
+    camera.Take(editor.Frame(), QStringLiteral("main-frame.png"));
     SmallDialogs(camera);
     StbConfiguration(camera);
     return PropertyDialogs(camera, editor, input.file);

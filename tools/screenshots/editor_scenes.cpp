@@ -62,21 +62,21 @@ QByteArray SatcodxList() {
 // (screenshot.png); with one, the window has that size and the first TV channel is chosen (editor-WxH.png).
 bool EditorScene(Camera& camera, const SceneInput& input) {
     Editor editor;
-    if (!editor.started())
+    if (!editor.Started())
         return false;
-    CMainFrame& frame = editor.frame();
-    CMirevoView& view = editor.view();
+    CMainFrame& frame = editor.Frame();
+    CMirevoView& view = editor.View();
     if (input.size.isValid())
         frame.resize(input.size);
     if (!editor.Open(input.file))
         return false;
     if (input.size.isValid()) {
-        editor.Choose(view.tvPane(), 0);
+        editor.Choose(view.TvPane(), 0);
         camera.Take(frame, QStringLiteral("editor-%1x%2.png").arg(input.size.width()).arg(input.size.height()));
         return true;
     }
-    editor.Choose(view.satellitePane(), 0);
-    view.tvPane().SelectRows({0, 1, 2});
+    editor.Choose(view.SatelliteListPane(), 0);
+    view.TvPane().SelectRows({0, 1, 2});
     view.HandleCommand(kCmdTvDelete);
     // The open menu is a window of its own, so it is drawn into the frame's picture where it stands.
     QAction* editMenu = frame.menuBar()->actions().at(1);
@@ -96,10 +96,10 @@ bool ListToolScene(Camera& camera, const SceneInput&) {
         return false;
     file.close();
     Editor editor;
-    if (!editor.started() || !editor.Open(list))
+    if (!editor.Started() || !editor.Open(list))
         return false;
-    camera.TakeOpened(QStringLiteral("find-duplicates.png"), [&] { editor.frame().OnCommand(kCmdFindDuplicates); });
-    UserPrompts::scriptAnswer([&](QDialog& dialog) {
+    camera.TakeOpened(QStringLiteral("find-duplicates.png"), [&] { editor.Frame().OnCommand(kCmdFindDuplicates); });
+    UserPrompts::ScriptAnswer([&](QDialog& dialog) {
         dialog.resize(760, 900);
         if (auto* preview = dialog.findChild<QPrintPreviewWidget*>()) {
             preview->updatePreview();
@@ -108,7 +108,7 @@ bool ListToolScene(Camera& camera, const SceneInput&) {
         camera.Take(dialog, QStringLiteral("print-preview.png"));
         return int(QDialog::Rejected);
     });
-    editor.frame().OnCommand(kCmdPrint);
+    editor.Frame().OnCommand(kCmdPrint);
     return true;
 }
 

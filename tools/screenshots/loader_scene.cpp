@@ -29,7 +29,7 @@ using ui::UserPrompts;
 
 // The upload's percentage shown on the bar, or -1 before it starts.
 int ShownPercent(CMirevoView& view) {
-    const std::string& caption = view.loaderControls().progressBar().State().caption;
+    const std::string& caption = view.LoaderControlsPanel().ProgressBar().State().caption;
     return caption.find('%') == std::string::npos ? -1 : std::atoi(caption.c_str());
 }
 
@@ -50,17 +50,17 @@ bool LoaderScene(Camera& camera, const SceneInput& input) {
     config.linkPath = ports + "/COM3";
     config.bitsPerSecond = 115200;
     SimulatedReceiver receiver(config);
-    if (!receiver.start())
+    if (!receiver.Start())
         return Fail("cannot start the simulated receiver");
 
     Editor editor;
-    if (!editor.started() || !editor.Open(input.file))
+    if (!editor.Started() || !editor.Open(input.file))
         return false;
-    CMainFrame& frame = editor.frame();
-    CMirevoView& view = editor.view();
-    editor.Choose(view.satellitePane(), 0);
-    editor.Choose(view.tvPane(), 0);
-    UserPrompts::scriptAnswer([&](QDialog& dialog) {
+    CMainFrame& frame = editor.Frame();
+    CMirevoView& view = editor.View();
+    editor.Choose(view.SatelliteListPane(), 0);
+    editor.Choose(view.TvPane(), 0);
+    UserPrompts::ScriptAnswer([&](QDialog& dialog) {
         dialog.findChild<QComboBox*>(QStringLiteral("portList"))->setCurrentIndex(2);
         camera.Take(dialog, QStringLiteral("com-setting.png"));
         dialog.findChild<QPushButton*>(QStringLiteral("setButton"))->click();
@@ -68,29 +68,29 @@ bool LoaderScene(Camera& camera, const SceneInput& input) {
     });
     frame.OnCommand(kCmdComSetting);
     camera.TakeOpened(QStringLiteral("download-choice.png"), [&] { frame.OnCommand(kCmdConnect); });
-    if (!view.loader().IsPortOpen())
+    if (!view.Loader().IsPortOpen())
         return Fail("cannot connect to the simulated receiver");
     frame.OnCommand(kCmdDownloadToPc);
 
     const QString channelPath = folder.filePath(QStringLiteral("mychannels.bin"));
-    UserPrompts::scriptAnswer(channelPath);
-    UserPrompts::scriptAnswer(QMessageBox::Ok); // "Complete to write file."
+    UserPrompts::ScriptAnswer(channelPath);
+    UserPrompts::ScriptAnswer(QMessageBox::Ok); // "Complete to write file."
     frame.OnCommand(kCmdSaveAs);
-    UserPrompts::scriptAnswer(channelPath);
+    UserPrompts::ScriptAnswer(channelPath);
     camera.TakeOpened(QStringLiteral("upload-safety.png"), [&] { frame.OnCommand(kCmdUploadToStb); });
 
     // A key file goes up whole, without the break-in, so the picture shows a plain upload under way.
     const std::string keyPath = folder.filePath(QStringLiteral("update.key")).toStdString();
     std::ofstream(keyPath, std::ios::binary) << std::string(96 * 1024, '\x5A');
-    UserPrompts::scriptAnswer(QString::fromStdString(keyPath));
-    UserPrompts::scriptAnswer([](QDialog&) { return 1; }); // "Completed"
+    UserPrompts::ScriptAnswer(QString::fromStdString(keyPath));
+    UserPrompts::ScriptAnswer([](QDialog&) { return 1; }); // "Completed"
     frame.OnCommand(kCmdUploadToStb);
     if (!RunEventsUntil([&] { return ShownPercent(view) >= 40; }))
         return Fail("the upload did not get under way");
     camera.Take(frame, QStringLiteral("upload-in-progress.png"));
-    RunEventsUntil([&] { return view.loader().commands().Outcome() != TransferOutcome::None; });
+    RunEventsUntil([&] { return view.Loader().Commands().Outcome() != TransferOutcome::None; });
     frame.OnCommand(kCmdDisconnect);
-    receiver.stop();
+    receiver.Stop();
     return true;
 }
 

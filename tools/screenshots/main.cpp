@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
         if (std::strcmp(scene.name, argv[1]) != 0)
             continue;
         vorlane::screenshots::Camera camera(QString::fromLocal8Bit(argv[2]));
-        return scene.take(camera, input) && camera.allSaved() ? 0 : 1;
+        return scene.take(camera, input) && camera.AllSaved() ? 0 : 1;
     }
     return Usage();
 }

@@ -20,7 +20,7 @@ bool ReadFieldInRange(QLineEdit& field, std::int64_t minimum, std::int64_t maxim
         value = number;
         return true;
     }
-    UserPrompts::message(field.window(), QMessageBox::Warning, field.window()->windowTitle(),
+    UserPrompts::Message(field.window(), QMessageBox::Warning, field.window()->windowTitle(),
                          RangeMessageText(minimum, maximum));
     field.setFocus(Qt::OtherFocusReason);
     field.selectAll();

@@ -13,12 +13,12 @@ struct Script {
     std::vector<AskedPrompt> asked;
 };
 
-Script& script() {
+Script& ActiveScript() {
     static Script s;
     return s;
 }
 
-const char* kindName(PromptKind kind) {
+const char* KindName(PromptKind kind) {
     switch (kind) {
     case PromptKind::Message:
         return "message";
@@ -34,7 +34,7 @@ const char* kindName(PromptKind kind) {
     return "prompt";
 }
 
-bool answerFits(PromptKind kind, const UserPrompts::Answer& answer) {
+bool AnswerFits(PromptKind kind, const UserPrompts::Answer& answer) {
     switch (kind) {
     case PromptKind::Message:
         return std::holds_alternative<QMessageBox::StandardButton>(answer);
@@ -59,28 +59,28 @@ template <typename Result> Result GiveBackKeyboard(QWidget* parent, Result resul
 
 } // namespace
 
-bool UserPrompts::nextAnswer(PromptKind kind, const QString& title, const QString& text, Answer& answer,
+bool UserPrompts::NextAnswer(PromptKind kind, const QString& title, const QString& text, Answer& answer,
                              const QString& start) {
-    Script& s = script();
+    Script& s = ActiveScript();
     if (!s.recording && s.answers.empty())
         return false;
     s.asked.push_back({kind, title, text, start});
     if (s.answers.empty())
-        qFatal("UserPrompts: no scripted answer for the %s \"%s\" (%s)", kindName(kind), qPrintable(title),
+        qFatal("UserPrompts: no scripted answer for the %s \"%s\" (%s)", KindName(kind), qPrintable(title),
                qPrintable(text));
     answer = std::move(s.answers.front());
     s.answers.pop_front();
-    if (!answerFits(kind, answer))
-        qFatal("UserPrompts: the scripted answer does not fit the %s \"%s\" (%s)", kindName(kind), qPrintable(title),
+    if (!AnswerFits(kind, answer))
+        qFatal("UserPrompts: the scripted answer does not fit the %s \"%s\" (%s)", KindName(kind), qPrintable(title),
                qPrintable(text));
     return true;
 }
 
-QMessageBox::StandardButton UserPrompts::message(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+QMessageBox::StandardButton UserPrompts::Message(QWidget* parent, QMessageBox::Icon icon, const QString& title,
                                                  const QString& text, QMessageBox::StandardButtons buttons,
                                                  QMessageBox::StandardButton defaultButton) {
     Answer answer;
-    if (nextAnswer(PromptKind::Message, title, text, answer))
+    if (NextAnswer(PromptKind::Message, title, text, answer))
         return std::get<QMessageBox::StandardButton>(answer);
     QMessageBox box(icon, title, text, buttons, parent);
     if (defaultButton != QMessageBox::NoButton)
@@ -89,56 +89,56 @@ QMessageBox::StandardButton UserPrompts::message(QWidget* parent, QMessageBox::I
     return static_cast<QMessageBox::StandardButton>(pressed);
 }
 
-QString UserPrompts::openFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter) {
+QString UserPrompts::OpenFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter) {
     Answer answer;
-    if (nextAnswer(PromptKind::OpenFile, title, filter, answer, folder))
+    if (NextAnswer(PromptKind::OpenFile, title, filter, answer, folder))
         return std::get<QString>(answer);
     return GiveBackKeyboard(
         parent, QFileDialog::getOpenFileName(parent, title, folder, filter, nullptr, QFileDialog::ReadOnly));
 }
 
-QString UserPrompts::saveFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter,
+QString UserPrompts::SaveFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter,
                                   bool confirmOverwrite) {
     Answer answer;
-    if (nextAnswer(PromptKind::SaveFile, title, filter, answer, folder))
+    if (NextAnswer(PromptKind::SaveFile, title, filter, answer, folder))
         return std::get<QString>(answer);
     const QFileDialog::Options options =
         confirmOverwrite ? QFileDialog::Options() : QFileDialog::Options(QFileDialog::DontConfirmOverwrite);
     return GiveBackKeyboard(parent, QFileDialog::getSaveFileName(parent, title, folder, filter, nullptr, options));
 }
 
-QColor UserPrompts::colour(QWidget* parent, const QColor& initial, const QString& title) {
+QColor UserPrompts::Colour(QWidget* parent, const QColor& initial, const QString& title) {
     Answer answer;
-    if (nextAnswer(PromptKind::Colour, title, QString(), answer))
+    if (NextAnswer(PromptKind::Colour, title, QString(), answer))
         return std::get<QColor>(answer);
     return GiveBackKeyboard(parent, QColorDialog::getColor(initial, parent, title));
 }
 
-int UserPrompts::exec(QDialog& dialog) {
+int UserPrompts::Exec(QDialog& dialog) {
     Answer answer;
-    if (nextAnswer(PromptKind::Dialog, dialog.windowTitle(), QString(), answer))
+    if (NextAnswer(PromptKind::Dialog, dialog.windowTitle(), QString(), answer))
         return std::get<DialogScript>(answer)(dialog);
     return GiveBackKeyboard(dialog.parentWidget(), dialog.exec());
 }
 
-void UserPrompts::scriptAnswer(Answer answer) {
-    script().answers.push_back(std::move(answer));
+void UserPrompts::ScriptAnswer(Answer answer) {
+    ActiveScript().answers.push_back(std::move(answer));
 }
 
-bool UserPrompts::scripted() {
-    return script().recording || !script().answers.empty();
+bool UserPrompts::Scripted() {
+    return ActiveScript().recording || !ActiveScript().answers.empty();
 }
 
-void UserPrompts::startRecording() {
-    script().recording = true;
+void UserPrompts::StartRecording() {
+    ActiveScript().recording = true;
 }
 
-std::vector<AskedPrompt> UserPrompts::takeAsked() {
-    return std::exchange(script().asked, {});
+std::vector<AskedPrompt> UserPrompts::TakeAsked() {
+    return std::exchange(ActiveScript().asked, {});
 }
 
-void UserPrompts::reset() {
-    script() = Script{};
+void UserPrompts::Reset() {
+    ActiveScript() = Script{};
 }
 
 } // namespace vorlane::ui

@@ -30,23 +30,23 @@ struct AskedPrompt {
 class UserPrompts {
 public:
     // A message box with the given buttons; returns the button pressed (NoButton when closed).
-    static QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+    static QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon, const QString& title,
                                                const QString& text,
                                                QMessageBox::StandardButtons buttons = QMessageBox::Ok,
                                                QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
     // File choices; an empty string means the user cancelled.
-    static QString openFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter);
+    static QString OpenFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter);
     // `confirmOverwrite` false: an existing file is chosen without the dialog's own replace question.
-    static QString saveFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter,
+    static QString SaveFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter,
                                 bool confirmOverwrite = true);
 
     // Colour choice; an invalid colour means the user cancelled.
-    static QColor colour(QWidget* parent, const QColor& initial, const QString& title);
+    static QColor Colour(QWidget* parent, const QColor& initial, const QString& title);
 
     // Runs a modal dialog the program built itself (exec()); a scripted answer lets a test act on the open
     // dialog through its controls and then returns the given result without entering a modal loop.
-    static int exec(QDialog& dialog);
+    static int Exec(QDialog& dialog);
 
     // --- test side ---
     using DialogScript = std::function<int(QDialog&)>;
@@ -54,14 +54,14 @@ public:
 
     // Queues the answer for the next prompt. Answers are taken in order; a prompt whose kind does not fit its
     // answer fails loudly (qFatal), so a test never silently answers the wrong question.
-    static void scriptAnswer(Answer answer);
-    static bool scripted();                      // true while answers are queued or recording is on
-    static void startRecording();                // from now on prompts are recorded and never shown
-    static std::vector<AskedPrompt> takeAsked(); // what was asked since the last call
-    static void reset();                         // drops queued answers and records, back to real windows
+    static void ScriptAnswer(Answer answer);
+    static bool Scripted();                      // true while answers are queued or recording is on
+    static void StartRecording();                // from now on prompts are recorded and never shown
+    static std::vector<AskedPrompt> TakeAsked(); // what was asked since the last call
+    static void Reset();                         // drops queued answers and records, back to real windows
 
 private:
-    static bool nextAnswer(PromptKind kind, const QString& title, const QString& text, Answer& answer,
+    static bool NextAnswer(PromptKind kind, const QString& title, const QString& text, Answer& answer,
                            const QString& start = QString());
 };
 

@@ -43,7 +43,7 @@ AvPage::AvPage(QWidget* parent)
     setTabOrder(rfChannel, m_audioVolume); // the slider was made first, but sits last
 }
 
-void AvPage::initialise(const ReceiverSettings& settings) {
+void AvPage::Initialise(const ReceiverSettings& settings) {
     ShowCode(*m_tvOutputType, settings.tv_output_type());
     ShowCode(*m_tvScreenType, settings.tv_screen_type());
     ShowCode(*m_videoOutput, settings.video_output());
@@ -51,7 +51,7 @@ void AvPage::initialise(const ReceiverSettings& settings) {
     m_audioVolume->setValue(settings.audio_volume());
 }
 
-bool AvPage::save(ReceiverSettings& settings) {
+bool AvPage::Save(ReceiverSettings& settings) {
     if (auto code = SelectedCode(*m_tvOutputType))
         settings.set_tv_output_type(*code);
     if (auto code = SelectedCode(*m_tvScreenType))

@@ -11,8 +11,8 @@ namespace vorlane::ui {
 class AvPage : public StbPage {
 public:
     explicit AvPage(QWidget* parent = nullptr);
-    void initialise(const ReceiverSettings& settings) override;
-    bool save(ReceiverSettings& settings) override;
+    void Initialise(const ReceiverSettings& settings) override;
+    bool Save(ReceiverSettings& settings) override;
 
 private:
     QComboBox* m_tvOutputType;

@@ -29,7 +29,7 @@ QLineEdit* MakeDegreesEdit(QWidget* page, const char* objectName) {
 }
 
 void Refuse(QLineEdit& edit, const QString& message) {
-    UserPrompts::message(edit.window(), QMessageBox::Warning, edit.window()->windowTitle(), message);
+    UserPrompts::Message(edit.window(), QMessageBox::Warning, edit.window()->windowTitle(), message);
     edit.setFocus(Qt::OtherFocusReason);
     edit.selectAll();
 }
@@ -69,12 +69,12 @@ void EtcPage::show(const Position& position, std::int16_t tenths) {
     position.side->setCurrentIndex(tenths < 0 ? kNegativeSide : 0);
 }
 
-void EtcPage::initialise(const ReceiverSettings& settings) {
+void EtcPage::Initialise(const ReceiverSettings& settings) {
     show(m_longitude, settings.base_longitude());
     show(m_latitude, settings.base_latitude());
 }
 
-std::optional<std::int16_t> EtcPage::read(const Position& position) {
+std::optional<std::int16_t> EtcPage::Read(const Position& position) {
     bool isNumber = false;
     const double degrees = position.degrees->text().trimmed().toDouble(&isNumber);
     if (!isNumber || !std::isfinite(degrees)) {
@@ -97,12 +97,12 @@ std::optional<std::int16_t> EtcPage::read(const Position& position) {
     return value;
 }
 
-bool EtcPage::save(ReceiverSettings& settings) {
+bool EtcPage::Save(ReceiverSettings& settings) {
     // Both are read before either is written, so a refused page leaves the record as it was.
-    const auto longitude = read(m_longitude);
+    const auto longitude = Read(m_longitude);
     if (!longitude)
         return false;
-    const auto latitude = read(m_latitude);
+    const auto latitude = Read(m_latitude);
     if (!latitude)
         return false;
     settings.set_base_longitude(*longitude);

@@ -16,8 +16,8 @@ QString DegreesText(int tenths);
 class EtcPage : public StbPage {
 public:
     explicit EtcPage(QWidget* parent = nullptr);
-    void initialise(const ReceiverSettings& settings) override;
-    bool save(ReceiverSettings& settings) override;
+    void Initialise(const ReceiverSettings& settings) override;
+    bool Save(ReceiverSettings& settings) override;
 
 private:
     // One position: its degrees edit and its side list, whose second item ("West", "South") means negative.
@@ -28,7 +28,7 @@ private:
 
     static void show(const Position& position, std::int16_t tenths);
     // The stored value the controls stand for; nothing (after telling the user) when the edit is refused.
-    std::optional<std::int16_t> read(const Position& position);
+    std::optional<std::int16_t> Read(const Position& position);
 
     Position m_longitude;
     Position m_latitude;

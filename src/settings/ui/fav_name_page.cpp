@@ -19,14 +19,14 @@ FavNamePage::FavNamePage(QWidget* parent) : StbPage(parent) {
 }
 
 // Names are Latin-1 text, so every stored byte shows as one character and comes back unchanged.
-void FavNamePage::initialise(const ReceiverSettings& settings) {
+void FavNamePage::Initialise(const ReceiverSettings& settings) {
     for (std::size_t group = 0; group < m_names.size(); ++group) {
         const std::string name = settings.fav_name(group);
         m_names[group]->setText(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
     }
 }
 
-bool FavNamePage::save(ReceiverSettings& settings) {
+bool FavNamePage::Save(ReceiverSettings& settings) {
     for (std::size_t group = 0; group < m_names.size(); ++group) {
         const QByteArray name = m_names[group]->text().toLatin1();
         settings.set_fav_name(group, std::string_view(name.constData(), static_cast<std::size_t>(name.size())));

@@ -12,11 +12,11 @@ namespace vorlane::ui {
 class FavNamePage : public StbPage {
 public:
     explicit FavNamePage(QWidget* parent = nullptr);
-    void initialise(const ReceiverSettings& settings) override;
-    bool save(ReceiverSettings& settings) override;
+    void Initialise(const ReceiverSettings& settings) override;
+    bool Save(ReceiverSettings& settings) override;
 
 private:
-    std::array<QLineEdit*, settings_layout::kFavoriteGroupCount> m_names{};
+    std::array<QLineEdit*, settings_layout::kFavouriteGroupCount> m_names{};
 };
 
 } // namespace vorlane::ui

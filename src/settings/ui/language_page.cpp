@@ -37,13 +37,13 @@ LanguagePage::LanguagePage(QWidget* parent)
     form->addRow(QCoreApplication::translate("LanguagePage", "Subtitle Language"), m_subtitleLanguage);
 }
 
-void LanguagePage::initialise(const ReceiverSettings& settings) {
+void LanguagePage::Initialise(const ReceiverSettings& settings) {
     ShowCode(*m_menuLanguage, settings.menu_language());
     ShowCode(*m_audioLanguage, settings.audio_language());
     ShowCode(*m_subtitleLanguage, settings.subtitle_language());
 }
 
-bool LanguagePage::save(ReceiverSettings& settings) {
+bool LanguagePage::Save(ReceiverSettings& settings) {
     if (auto code = SelectedCode(*m_menuLanguage))
         settings.set_menu_language(*code);
     if (auto code = SelectedCode(*m_audioLanguage))

@@ -13,8 +13,8 @@ extern const QStringList kReceiverLanguages;
 class LanguagePage : public StbPage {
 public:
     explicit LanguagePage(QWidget* parent = nullptr);
-    void initialise(const ReceiverSettings& settings) override;
-    bool save(ReceiverSettings& settings) override;
+    void Initialise(const ReceiverSettings& settings) override;
+    bool Save(ReceiverSettings& settings) override;
 
 private:
     QComboBox* m_menuLanguage;

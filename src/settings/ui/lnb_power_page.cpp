@@ -34,13 +34,13 @@ LnbPowerPage::LnbPowerPage(QWidget* parent)
     form->setRowVisible(tunerSelect, false);
 }
 
-void LnbPowerPage::initialise(const ReceiverSettings& settings) {
+void LnbPowerPage::Initialise(const ReceiverSettings& settings) {
     ShowCode(*m_tunerConnect, settings.tuner_connection());
     ShowCode(*m_lnbPower, settings.lnb_power());
     m_powerState->setCurrentIndex(settings.power_on() ? kPowerOnItem : kPowerOffItem);
 }
 
-bool LnbPowerPage::save(ReceiverSettings& settings) {
+bool LnbPowerPage::Save(ReceiverSettings& settings) {
     if (auto code = SelectedCode(*m_tunerConnect))
         settings.set_tuner_connection(*code);
     if (auto code = SelectedCode(*m_lnbPower))

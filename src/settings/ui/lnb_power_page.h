@@ -10,8 +10,8 @@ namespace vorlane::ui {
 class LnbPowerPage : public StbPage {
 public:
     explicit LnbPowerPage(QWidget* parent = nullptr);
-    void initialise(const ReceiverSettings& settings) override;
-    bool save(ReceiverSettings& settings) override;
+    void Initialise(const ReceiverSettings& settings) override;
+    bool Save(ReceiverSettings& settings) override;
 
 private:
     QComboBox* m_tunerConnect;

@@ -38,7 +38,7 @@ LockPage::LockPage(QWidget* parent)
                    {kMenuLockTime, MakeChoiceList(this, "timeSettingLock", kOffOn)},
                    {kMenuLockAudioVideo, MakeChoiceList(this, "audioVideoSettingLock", kOffOn)},
                    {kMenuLockEditChannels, MakeChoiceList(this, "editChannelsLock", kOffOn)},
-                   {kMenuLockEditFavorites, MakeChoiceList(this, "editFavoritesLock", kOffOn)}}},
+                   {kMenuLockEditFavourites, MakeChoiceList(this, "editFavoritesLock", kOffOn)}}},
       m_irdLock(MakeChoiceList(this, "irdLock", kOffOn)),
       m_installationLock(MakeChoiceList(this, "installationLock", kOffOn)),
       m_channelLock(MakeChoiceList(this, "channelLock", kOffOn)) {
@@ -61,7 +61,7 @@ LockPage::LockPage(QWidget* parent)
     form->addRow(QCoreApplication::translate("LockPage", "Channel Lock"), m_channelLock);
 }
 
-void LockPage::initialise(const ReceiverSettings& settings) {
+void LockPage::Initialise(const ReceiverSettings& settings) {
     ShowCode(*m_ageRating, settings.age_rating(), kAgeRatingNone);
     QString digits;
     for (const std::uint8_t nibble : settings.password_digits())
@@ -74,7 +74,7 @@ void LockPage::initialise(const ReceiverSettings& settings) {
     ShowCode(*m_channelLock, settings.channel_lock());
 }
 
-bool LockPage::save(ReceiverSettings& settings) {
+bool LockPage::Save(ReceiverSettings& settings) {
     if (auto code = SelectedCode(*m_ageRating, kAgeRatingNone))
         settings.set_age_rating(*code);
     settings.set_password(LeadingNumber(m_password->text()));

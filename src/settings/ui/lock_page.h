@@ -13,8 +13,8 @@ namespace vorlane::ui {
 class LockPage : public StbPage {
 public:
     explicit LockPage(QWidget* parent = nullptr);
-    void initialise(const ReceiverSettings& settings) override;
-    bool save(ReceiverSettings& settings) override;
+    void Initialise(const ReceiverSettings& settings) override;
+    bool Save(ReceiverSettings& settings) override;
 
 private:
     struct MenuLock {

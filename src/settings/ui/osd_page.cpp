@@ -48,7 +48,7 @@ OsdPage::OsdPage(QWidget* parent)
     form->addRow(QCoreApplication::translate("OsdPage", "Display Volume Indicator"), m_volumeIndicator);
 }
 
-void OsdPage::initialise(const ReceiverSettings& settings) {
+void OsdPage::Initialise(const ReceiverSettings& settings) {
     ShowCode(*m_pipScreenSize, settings.pip_size());
     // Values between the steps show the step below them.
     ShowCode(*m_osdTransparency, settings.osd_transparency() / kTransparencyStep, 1);
@@ -56,7 +56,7 @@ void OsdPage::initialise(const ReceiverSettings& settings) {
     ShowCode(*m_volumeIndicator, settings.volume_indicator());
 }
 
-bool OsdPage::save(ReceiverSettings& settings) {
+bool OsdPage::Save(ReceiverSettings& settings) {
     if (auto code = SelectedCode(*m_pipScreenSize))
         settings.set_pip_size(*code);
     if (auto step = SelectedCode(*m_osdTransparency, 1))

@@ -10,8 +10,8 @@ namespace vorlane::ui {
 class OsdPage : public StbPage {
 public:
     explicit OsdPage(QWidget* parent = nullptr);
-    void initialise(const ReceiverSettings& settings) override;
-    bool save(ReceiverSettings& settings) override;
+    void Initialise(const ReceiverSettings& settings) override;
+    bool Save(ReceiverSettings& settings) override;
 
 private:
     QComboBox* m_pipScreenSize;

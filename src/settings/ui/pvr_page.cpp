@@ -40,9 +40,9 @@ PvrPage::PvrPage(QWidget* parent) : StbPage(parent) {
                        {QT_TRANSLATE_NOOP("ChoiceItems", "Disable"), QT_TRANSLATE_NOOP("ChoiceItems", "Enable")}));
 }
 
-void PvrPage::initialise(const ReceiverSettings&) {}
+void PvrPage::Initialise(const ReceiverSettings&) {}
 
-bool PvrPage::save(ReceiverSettings&) {
+bool PvrPage::Save(ReceiverSettings&) {
     return true;
 }
 

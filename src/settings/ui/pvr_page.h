@@ -8,8 +8,8 @@ namespace vorlane::ui {
 class PvrPage : public StbPage {
 public:
     explicit PvrPage(QWidget* parent = nullptr);
-    void initialise(const ReceiverSettings& settings) override;
-    bool save(ReceiverSettings& settings) override;
+    void Initialise(const ReceiverSettings& settings) override;
+    bool Save(ReceiverSettings& settings) override;
 };
 
 } // namespace vorlane::ui

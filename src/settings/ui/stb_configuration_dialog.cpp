@@ -36,23 +36,23 @@ StbConfigurationDialog::StbConfigurationDialog(ReceiverSettings settings, QWidge
     m_tabs->tabBar()->setUsesScrollButtons(false);
 
     // Tab order first; the pages are saved in another order below.
-    auto* language = addPage(new LanguagePage, "languagePage", QT_TRANSLATE_NOOP("StbConfigurationDialog", "Langauge"));
-    auto* lock = addPage(new LockPage, "lockPage", QT_TRANSLATE_NOOP("StbConfigurationDialog", "Lock"));
+    auto* language = AddPage(new LanguagePage, "languagePage", QT_TRANSLATE_NOOP("StbConfigurationDialog", "Langauge"));
+    auto* lock = AddPage(new LockPage, "lockPage", QT_TRANSLATE_NOOP("StbConfigurationDialog", "Lock"));
     auto* lnbPower =
-        addPage(new LnbPowerPage, "lnbPowerPage", QT_TRANSLATE_NOOP("StbConfigurationDialog", "LNB/Power"));
-    auto* time = addPage(new TimePage, "timePage", QT_TRANSLATE_NOOP("StbConfigurationDialog", "Time"));
-    auto* pvr = addPage(new PvrPage, "pvrPage", QT_TRANSLATE_NOOP("StbConfigurationDialog", "PVR"));
-    auto* av = addPage(new AvPage, "avPage", QT_TRANSLATE_NOOP("StbConfigurationDialog", "A/V"));
-    auto* osd = addPage(new OsdPage, "osdPage", QT_TRANSLATE_NOOP("StbConfigurationDialog", "OSD"));
-    auto* favName = addPage(new FavNamePage, "favNamePage", QT_TRANSLATE_NOOP("StbConfigurationDialog", "Fav Name"));
-    auto* etc = addPage(new EtcPage, "etcPage", QT_TRANSLATE_NOOP("StbConfigurationDialog", "Etc"));
+        AddPage(new LnbPowerPage, "lnbPowerPage", QT_TRANSLATE_NOOP("StbConfigurationDialog", "LNB/Power"));
+    auto* time = AddPage(new TimePage, "timePage", QT_TRANSLATE_NOOP("StbConfigurationDialog", "Time"));
+    auto* pvr = AddPage(new PvrPage, "pvrPage", QT_TRANSLATE_NOOP("StbConfigurationDialog", "PVR"));
+    auto* av = AddPage(new AvPage, "avPage", QT_TRANSLATE_NOOP("StbConfigurationDialog", "A/V"));
+    auto* osd = AddPage(new OsdPage, "osdPage", QT_TRANSLATE_NOOP("StbConfigurationDialog", "OSD"));
+    auto* favName = AddPage(new FavNamePage, "favNamePage", QT_TRANSLATE_NOOP("StbConfigurationDialog", "Fav Name"));
+    auto* etc = AddPage(new EtcPage, "etcPage", QT_TRANSLATE_NOOP("StbConfigurationDialog", "Etc"));
     m_saveOrder = {av, favName, time, language, lock, osd, lnbPower, etc, pvr};
     m_tabs->setCurrentIndex(0);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName("okButton");
     buttons->button(QDialogButtonBox::Cancel)->setObjectName("cancelButton");
-    connect(buttons, &QDialogButtonBox::accepted, this, &StbConfigurationDialog::saveAndClose);
+    connect(buttons, &QDialogButtonBox::accepted, this, &StbConfigurationDialog::SaveAndClose);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
@@ -60,16 +60,16 @@ StbConfigurationDialog::StbConfigurationDialog(ReceiverSettings settings, QWidge
     layout->addWidget(buttons);
 }
 
-StbPage* StbConfigurationDialog::addPage(StbPage* page, const char* objectName, const char* tabLabel) {
+StbPage* StbConfigurationDialog::AddPage(StbPage* page, const char* objectName, const char* tabLabel) {
     page->setObjectName(objectName);
-    page->initialise(m_settings);
+    page->Initialise(m_settings);
     m_tabs->addTab(page, QCoreApplication::translate("StbConfigurationDialog", tabLabel));
     return page;
 }
 
-void StbConfigurationDialog::saveAndClose() {
+void StbConfigurationDialog::SaveAndClose() {
     for (StbPage* page : m_saveOrder) {
-        if (!page->save(m_settings)) {
+        if (!page->Save(m_settings)) {
             // The refusing page comes to the front with the focus on the field it refused; the pages saved
             // before it keep what they wrote.
             m_tabs->setCurrentWidget(page);
@@ -87,11 +87,11 @@ bool RunStbConfiguration(QWidget* parent, ChannelDatabase& db) {
     ReceiverSettings record = HeldReceiverSettings(db);
     std::ranges::copy(record.bytes(), copy.begin());
     StbConfigurationDialog dialog(ReceiverSettings(ReceiverSettings::Bytes(copy)), parent);
-    if (UserPrompts::exec(dialog) != QDialog::Accepted)
+    if (UserPrompts::Exec(dialog) != QDialog::Accepted)
         return false;
     if (!std::ranges::equal(copy, record.bytes())) {
         std::ranges::copy(copy, record.bytes().begin());
-        db.setModified(true);
+        db.SetModified(true);
     }
     return true;
 }

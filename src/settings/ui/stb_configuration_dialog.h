@@ -22,8 +22,8 @@ public:
     explicit StbConfigurationDialog(ReceiverSettings settings, QWidget* parent = nullptr);
 
 private:
-    StbPage* addPage(StbPage* page, const char* objectName, const char* tabLabel);
-    void saveAndClose();
+    StbPage* AddPage(StbPage* page, const char* objectName, const char* tabLabel);
+    void SaveAndClose();
 
     ReceiverSettings m_settings;
     QTabWidget* m_tabs;

@@ -12,10 +12,10 @@ public:
     using QWidget::QWidget;
 
     // Copies the page's fields from the record into its controls.
-    virtual void initialise(const ReceiverSettings& settings) = 0;
+    virtual void Initialise(const ReceiverSettings& settings) = 0;
     // Reads and checks the controls and writes them into the record; false when a control's contents are
     // refused (the page has then told the user and put the focus on that control).
-    virtual bool save(ReceiverSettings& settings) = 0;
+    virtual bool Save(ReceiverSettings& settings) = 0;
 };
 
 } // namespace vorlane::ui

@@ -61,7 +61,7 @@ TimePage::TimePage(QWidget* parent)
     form->addRow(QCoreApplication::translate("TimePage", "Time update"), m_timeUpdate);
 }
 
-void TimePage::initialise(const ReceiverSettings& settings) {
+void TimePage::Initialise(const ReceiverSettings& settings) {
     const ReceiverTime local = utc_to_local(settings.clock(), settings.gmt_offset());
     const QDate date(local.year + kYearBase, local.month, local.day);
     const QTime time(local.hour, local.minute, local.second);
@@ -73,7 +73,7 @@ void TimePage::initialise(const ReceiverSettings& settings) {
     ShowCode(*m_timeUpdate, settings.time_update());
 }
 
-bool TimePage::save(ReceiverSettings& settings) {
+bool TimePage::Save(ReceiverSettings& settings) {
     if (auto code = SelectedCode(*m_gmtOffset))
         settings.set_gmt_offset(*code);
     const QDate date = m_localDate->date();

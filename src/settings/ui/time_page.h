@@ -15,8 +15,8 @@ QStringList GmtOffsetItems();
 class TimePage : public StbPage {
 public:
     explicit TimePage(QWidget* parent = nullptr);
-    void initialise(const ReceiverSettings& settings) override;
-    bool save(ReceiverSettings& settings) override;
+    void Initialise(const ReceiverSettings& settings) override;
+    bool Save(ReceiverSettings& settings) override;
 
 private:
     QDateEdit* m_localDate;

@@ -70,36 +70,36 @@ void Put(Record& record, const std::vector<Bytes>& changes) {
 
 class StbConfigurationTest : public ::testing::Test {
 protected:
-    void TearDown() override { UserPrompts::reset(); }
+    void TearDown() override { UserPrompts::Reset(); }
 
-    void open() { dialog = std::make_unique<StbConfigurationDialog>(ReceiverSettings(record)); }
-    ReceiverSettings settings() { return ReceiverSettings(record); }
+    void Open() { m_dialog = std::make_unique<StbConfigurationDialog>(ReceiverSettings(m_record)); }
+    ReceiverSettings Settings() { return ReceiverSettings(m_record); }
 
-    template <class T = QWidget> T* control(const char* name) {
-        T* found = dialog->findChild<T*>(name);
+    template <class T = QWidget> T* Control(const char* name) {
+        T* found = m_dialog->findChild<T*>(name);
         EXPECT_NE(nullptr, found) << name;
         return found;
     }
 
     // A control's value as text through its user property: the list's item, the edit's text, an ISO date or time.
-    QString shown(const char* name) {
-        QWidget* w = control(name);
+    QString Shown(const char* name) {
+        QWidget* w = Control(name);
         const QVariant value = w->metaObject()->userProperty().read(w);
         return value.typeId() == QMetaType::QTime ? value.toTime().toString(Qt::ISODate) : value.toString();
     }
     // Enters a value the way a user would: picks the list item, types the text, sets date, time or slider.
-    void enter(const char* name, const char* value) {
-        QWidget* w = control(name);
+    void Enter(const char* name, const char* value) {
+        QWidget* w = Control(name);
         w->metaObject()->userProperty().write(w, QString::fromUtf8(value));
-        EXPECT_EQ(QString::fromUtf8(value), shown(name)) << name;
+        EXPECT_EQ(QString::fromUtf8(value), Shown(name)) << name;
     }
 
-    void pressOk() { control<QPushButton>("okButton")->click(); }
-    bool accepted() const { return dialog->result() == QDialog::Accepted; }
-    QTabWidget* tabs() { return control<QTabWidget>("stbTabs"); }
+    void PressOk() { Control<QPushButton>("okButton")->click(); }
+    bool Accepted() const { return m_dialog->result() == QDialog::Accepted; }
+    QTabWidget* Tabs() { return Control<QTabWidget>("stbTabs"); }
 
-    Record record = DefaultsWithPatternedReserved();
-    std::unique_ptr<StbConfigurationDialog> dialog;
+    Record m_record = DefaultsWithPatternedReserved();
+    std::unique_ptr<StbConfigurationDialog> m_dialog;
 };
 
 // "name=value;name=value" as its pairs.
@@ -130,23 +130,23 @@ class StbPagesTest : public StbConfigurationTest, public ::testing::WithParamInt
 
 TEST_P(StbPagesTest, ShowsTheStoredValuesAndStoresTheEnteredOnes) {
     const PageEdit& page = GetParam();
-    Put(record, page.before);
-    Record expected = record;
+    Put(m_record, page.before);
+    Record expected = m_record;
     expected[kWeekday] = 6; // unless `before` brings a clock of its own
     Put(expected, page.before);
     Put(expected, page.stored);
-    open();
+    Open();
     for (const auto& [name, text] : Pairs(page.shown))
-        EXPECT_EQ(QString::fromUtf8(text), shown(name.c_str())) << name;
+        EXPECT_EQ(QString::fromUtf8(text), Shown(name.c_str())) << name;
     for (const auto& [name, value] : Pairs(page.entered))
-        enter(name.c_str(), value.c_str());
-    pressOk();
-    EXPECT_TRUE(accepted());
-    for (std::size_t i = 0; i < record.size(); ++i)
-        EXPECT_EQ(expected[i], record[i]) << "offset 0x" << std::hex << i;
+        Enter(name.c_str(), value.c_str());
+    PressOk();
+    EXPECT_TRUE(Accepted());
+    for (std::size_t i = 0; i < m_record.size(); ++i)
+        EXPECT_EQ(expected[i], m_record[i]) << "offset 0x" << std::hex << i;
 }
 
-const std::uint8_t kLocks = kMenuLockTime | kMenuLockEditChannels | kMenuLockEditFavorites;
+const std::uint8_t kLocks = kMenuLockTime | kMenuLockEditChannels | kMenuLockEditFavourites;
 const std::string_view kTv{"TV\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 16};
 
 INSTANTIATE_TEST_SUITE_P(
@@ -214,12 +214,12 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<PageEdit>& page) { return std::string(page.param.name); });
 
 TEST_F(StbConfigurationTest, TabsListsAndFieldsOfferWhatTheReceiverKnows) {
-    open();
+    Open();
     QStringList pages;
-    for (int i = 0; i < tabs()->count(); ++i)
-        pages << tabs()->tabText(i);
+    for (int i = 0; i < Tabs()->count(); ++i)
+        pages << Tabs()->tabText(i);
     EXPECT_EQ(QStringList({"Langauge", "Lock", "LNB/Power", "Time", "PVR", "A/V", "OSD", "Fav Name", "Etc"}), pages);
-    EXPECT_EQ(0, tabs()->currentIndex());
+    EXPECT_EQ(0, Tabs()->currentIndex());
 
     // A list, its length (-1: not checked), an index and the item there.
     const std::tuple<const char*, int, int, const char*> lists[] = {
@@ -229,47 +229,47 @@ TEST_F(StbConfigurationTest, TabsListsAndFieldsOfferWhatTheReceiverKnows) {
         {"gmtOffset", 49, 48, "UTC+12:00"}, {"recordHours", 11, 10, "10"},
         {"recordMinutes", 60, 59, "59"},    {"hddSleep", -1, 4, "After 60 mins"}};
     for (const auto& [list, count, index, item] : lists) {
-        EXPECT_TRUE(count < 0 || count == control<QComboBox>(list)->count()) << list;
-        EXPECT_EQ(QString(item), control<QComboBox>(list)->itemText(index)) << list;
+        EXPECT_TRUE(count < 0 || count == Control<QComboBox>(list)->count()) << list;
+        EXPECT_EQ(QString(item), Control<QComboBox>(list)->itemText(index)) << list;
     }
-    EXPECT_TRUE(control("tunerSelect")->isHidden());
+    EXPECT_TRUE(Control("tunerSelect")->isHidden());
 }
 
 TEST_F(StbConfigurationTest, TextInAnEtcEditIsRefusedAfterTheEarlierPagesAreSaved) {
-    settings().set_base_latitude(-515);
-    open();
-    enter("menuLanguage", "Spanish");
-    enter("favName1", "Kino");
-    enter("baseLongitude", "east");
-    enter("baseLatitude", "40");
-    UserPrompts::scriptAnswer(QMessageBox::Ok);
-    pressOk();
+    Settings().set_base_latitude(-515);
+    Open();
+    Enter("menuLanguage", "Spanish");
+    Enter("favName1", "Kino");
+    Enter("baseLongitude", "east");
+    Enter("baseLatitude", "40");
+    UserPrompts::ScriptAnswer(QMessageBox::Ok);
+    PressOk();
 
-    EXPECT_FALSE(accepted());
-    const auto asked = UserPrompts::takeAsked();
+    EXPECT_FALSE(Accepted());
+    const auto asked = UserPrompts::TakeAsked();
     ASSERT_EQ(1u, asked.size());
     EXPECT_EQ("Please enter a number.", asked[0].text);
     EXPECT_EQ("STB Configuration", asked[0].title);
-    EXPECT_EQ(3, record[L::kMenuLanguage]); // the first and the last page before the refused one
-    EXPECT_EQ("Kino", settings().fav_name(0));
-    EXPECT_EQ(0, settings().base_longitude());
-    EXPECT_EQ(-515, settings().base_latitude()); // the refused page writes neither of its fields
-    EXPECT_EQ("Etc", tabs()->tabText(tabs()->currentIndex()));
-    EXPECT_EQ(control("baseLongitude"), tabs()->currentWidget()->focusWidget());
+    EXPECT_EQ(3, m_record[L::kMenuLanguage]); // the first and the last page before the refused one
+    EXPECT_EQ("Kino", Settings().fav_name(0));
+    EXPECT_EQ(0, Settings().base_longitude());
+    EXPECT_EQ(-515, Settings().base_latitude()); // the refused page writes neither of its fields
+    EXPECT_EQ("Etc", Tabs()->tabText(Tabs()->currentIndex()));
+    EXPECT_EQ(Control("baseLongitude"), Tabs()->currentWidget()->focusWidget());
 
     // A position beyond the stored range is refused naming the range; corrected, the next OK saves and closes.
-    enter("baseLongitude", "13");
-    enter("longitudeSide", "West");
-    enter("baseLatitude", "3276.8");
-    UserPrompts::scriptAnswer(QMessageBox::Ok);
-    pressOk();
-    EXPECT_FALSE(accepted());
-    EXPECT_EQ("Please enter a number between -3276.8 and 3276.7.", UserPrompts::takeAsked().at(0).text);
-    enter("baseLatitude", "-3276.8");
-    pressOk();
-    EXPECT_TRUE(accepted());
-    EXPECT_EQ(-130, settings().base_longitude());
-    EXPECT_EQ(-32768, settings().base_latitude());
+    Enter("baseLongitude", "13");
+    Enter("longitudeSide", "West");
+    Enter("baseLatitude", "3276.8");
+    UserPrompts::ScriptAnswer(QMessageBox::Ok);
+    PressOk();
+    EXPECT_FALSE(Accepted());
+    EXPECT_EQ("Please enter a number between -3276.8 and 3276.7.", UserPrompts::TakeAsked().at(0).text);
+    Enter("baseLatitude", "-3276.8");
+    PressOk();
+    EXPECT_TRUE(Accepted());
+    EXPECT_EQ(-130, Settings().base_longitude());
+    EXPECT_EQ(-32768, Settings().base_latitude());
 }
 
 // The dialog edits a copy: the record changes only on an accepted "OK", and the modified flag only with it.
@@ -283,16 +283,16 @@ TEST(RunStbConfigurationTest, OkWritesTheCopyOnlyWhenEveryPageAccepts) {
     } runs[] = {{1, nullptr, true, true, 1, 0}, {-1, nullptr, true, false, 0, 0}, {1, "north", false, false, 0, 8}};
     for (const auto& run : runs) {
         ChannelDatabase db;
-        ReceiverSettings held(db.heldSettings().first<ReceiverSettings::kSize>());
+        ReceiverSettings held(db.HeldSettings().first<ReceiverSettings::kSize>());
         FillDefaults(held);
-        db.heldSettings()[kWeekday] = 6; // the real weekday, which OK would write back
+        db.HeldSettings()[kWeekday] = 6; // the real weekday, which OK would write back
         int shownTab = -1;
-        UserPrompts::scriptAnswer(UserPrompts::DialogScript([&run, &shownTab](QDialog& d) {
+        UserPrompts::ScriptAnswer(UserPrompts::DialogScript([&run, &shownTab](QDialog& d) {
             if (run.tunerConnection >= 0)
                 d.findChild<QComboBox*>("tunerConnect")->setCurrentIndex(run.tunerConnection);
             if (run.baseLatitude) {
                 d.findChild<QLineEdit*>("baseLatitude")->setText(run.baseLatitude);
-                UserPrompts::scriptAnswer(QMessageBox::Ok); // the range message
+                UserPrompts::ScriptAnswer(QMessageBox::Ok); // the range message
             }
             d.findChild<QPushButton*>("okButton")->click();
             shownTab = d.findChild<QTabWidget*>("stbTabs")->currentIndex();
@@ -301,11 +301,11 @@ TEST(RunStbConfigurationTest, OkWritesTheCopyOnlyWhenEveryPageAccepts) {
             return d.result();
         }));
         EXPECT_EQ(run.accepted, RunStbConfiguration(nullptr, db));
-        EXPECT_EQ(run.modified, db.modified());
+        EXPECT_EQ(run.modified, db.Modified());
         EXPECT_EQ(run.storedTunerConnection, held.tuner_connection());
         EXPECT_EQ(run.shownTab, shownTab);
-        EXPECT_EQ("STB Configuration", UserPrompts::takeAsked().at(0).title);
-        UserPrompts::reset();
+        EXPECT_EQ("STB Configuration", UserPrompts::TakeAsked().at(0).title);
+        UserPrompts::Reset();
     }
 }
 
