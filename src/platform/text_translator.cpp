@@ -11,8 +11,14 @@ std::string TextTranslator::Fill(const char* context, const char* pattern,
     return FillPattern(Translate(context, pattern), values);
 }
 
+namespace {
+
+class EnglishTranslator final : public TextTranslator {};
+
+} // namespace
+
 const TextTranslator& EnglishTexts() {
-    static const TextTranslator english;
+    static const EnglishTranslator english;
     return english;
 }
 

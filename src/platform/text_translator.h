@@ -10,12 +10,20 @@
 
 namespace vorlane {
 
+// Translators live for the program's run (EnglishTexts(), QtTexts()); holders keep a reference, so no temporary
+// one can be made.
 class TextTranslator {
 public:
     virtual ~TextTranslator() = default;
+    TextTranslator(const TextTranslator&) = delete;
+    TextTranslator& operator=(const TextTranslator&) = delete;
+
     virtual std::string Translate(const char* context, const char* text) const;
     // The translated pattern with its %1 ... %9 replaced by `values`.
     std::string Fill(const char* context, const char* pattern, const std::vector<std::string>& values) const;
+
+protected:
+    TextTranslator() = default;
 };
 
 // Keeps every text in English.

@@ -22,7 +22,7 @@ ReceiverSafetyFlow::ReceiverSafetyFlow(QWidget& view, SettingsStore& store, Tran
                                        TransferCommands& commands, Transfer& transfer, OwnerDispatcher& dispatcher,
                                        const SerialPort& port)
     : m_view(view), mStore(store), m_ui(ui), m_commands(commands), m_port(port),
-      m_sequence(commands, transfer, dispatcher, QtTexts()) {
+      m_sequence(commands, transfer, dispatcher, QtLatin1Texts()) {
     m_answerCheck.setInterval(kAnswerCheckMs);
     QObject::connect(&m_answerCheck, &QTimer::timeout, &m_answerCheck, [this] {
         if (m_sequence.Running())

@@ -21,11 +21,13 @@
 #include "sim/stored_channel_list.h"
 #include "support/channel_file_sample.h"
 #include "support/scratch_folder.h"
+#include "translations_resource.h"
 
 #include <QComboBox>
 #include <QEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTranslator>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -224,7 +226,7 @@ TEST_F(LoaderEndToEndTest, UploadsTheChannelFileSavedWithSaveAsThroughTheBootMon
 }
 
 // The safety net in the window: the dialog's defaults, a backup into the data folder, the verified upload, the
-// remembered choice, and File > "Restore Receiver Backup..." putting the backup back, verified.
+// remembered choice, and File > "Restore Receiver Backup..." putting the backup back, verified (in German).
 TEST_F(LoaderEndToEndTest, BacksUpUploadsVerifiesAndRestores) {
     ::setenv("XDG_DATA_HOME", PathIn("data").c_str(), 1);
     const Bytes onReceiver = vorlane::testing::SampleChannelFile(0x61, 12);
@@ -271,10 +273,16 @@ TEST_F(LoaderEndToEndTest, BacksUpUploadsVerifiesAndRestores) {
         return int(QDialog::Accepted);
     });
     answerUploadMessages();
+    // In German, the sequence's report reaches the loader's window with its umlaut intact.
+    RegisterTranslations();
+    QTranslator german;
+    ASSERT_TRUE(german.load(QStringLiteral(":/i18n/vorlane_de.qm")));
+    QCoreApplication::installTranslator(&german);
     EXPECT_EQ(1, m_link->OnRestoreBackup());
     ASSERT_TRUE(RunEventsUntil([&] { return finalTexts.size() == 2; }, 180s));
+    QCoreApplication::removeTranslator(&german);
     EXPECT_EQ(1, listedBackups);
-    EXPECT_EQ("Completed and verified", finalTexts[1]);
+    EXPECT_EQ("Abgeschlossen und geprüft", finalTexts[1]);
     ASSERT_TRUE(receiver.WaitForBlocks(2, 5s));
     EXPECT_TRUE(receiver.ReceivedBlocks()[1].bytes == onReceiver) << "the backup went up byte for byte";
     ::unsetenv("XDG_DATA_HOME");

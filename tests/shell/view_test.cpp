@@ -19,6 +19,7 @@
 #include "shell/view_texts.h"
 #include "support/list_check.h"
 #include "support/sample_database.h"
+#include "translations_resource.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -33,11 +34,6 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
-
-// The translations are compiled into the shell library; their resource is registered by name (outside any namespace).
-static void RegisterTranslations() {
-    Q_INIT_RESOURCE(translations);
-}
 
 namespace vorlane {
 namespace {

@@ -5,11 +5,17 @@
 namespace vorlane {
 
 std::string QtTextTranslator::Translate(const char* context, const char* text) const {
-    return QCoreApplication::translate(context, text).toStdString();
+    const QString translated = QCoreApplication::translate(context, text);
+    return m_encoding == Encoding::Latin1 ? translated.toLatin1().toStdString() : translated.toStdString();
 }
 
 const TextTranslator& QtTexts() {
-    static const QtTextTranslator translator;
+    static const QtTextTranslator translator(QtTextTranslator::Encoding::Utf8);
+    return translator;
+}
+
+const TextTranslator& QtLatin1Texts() {
+    static const QtTextTranslator translator(QtTextTranslator::Encoding::Latin1);
     return translator;
 }
 
