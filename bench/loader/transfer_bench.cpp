@@ -30,7 +30,7 @@ constexpr std::size_t kWakeUpBytes = 25;
 class FinishWatchingUi : public LoaderUi {
 public:
     void ShowMessageBox(const std::string&) override {}
-    MessageButton ShowMessage(const std::string&, int) override { return MessageButton::Ok; }
+    MessageButton ShowMessage(const std::string&, MessageMode) override { return MessageButton::Ok; }
     void ShowNotAllowedCursor() override {}
     void RestoreCursor() override {}
     void ReportProgress(const ProgressStep& step, const std::string&, const UploadPosition&) override {

@@ -60,9 +60,9 @@ void ConsoleLoaderUi::ShowMessageBox(const std::string& text) {
     PrintLine(stdout, text);
 }
 
-MessageButton ConsoleLoaderUi::ShowMessage(const std::string& text, int mode) {
+MessageButton ConsoleLoaderUi::ShowMessage(const std::string& text, MessageMode mode) {
     PrintLine(stdout, text);
-    return mode == 0 ? MessageButton::None : MessageButton::Ok;
+    return mode == MessageMode::NoButton ? MessageButton::None : MessageButton::Ok;
 }
 
 void ConsoleLoaderUi::BeginProgress(int blocks, const std::string& path, const std::string& action) {

@@ -43,7 +43,7 @@ public:
     void SetForceModeBox(bool checked) { m_forceModeBox = checked; }
 
     void ShowMessageBox(const std::string& text) override;
-    MessageButton ShowMessage(const std::string& text, int mode) override;
+    MessageButton ShowMessage(const std::string& text, MessageMode mode) override;
     void ShowNotAllowedCursor() override {}
     void RestoreCursor() override {}
 

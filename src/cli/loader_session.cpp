@@ -163,7 +163,7 @@ bool LoaderSession::EndedBySilence(std::uint64_t waitStartMs) {
     m_connection.DisconnectCommand();
     const std::string silence = "did not answer for " + std::to_string(m_idleTimeout.count()) + " s";
     m_waitEndReason = "the receiver " + silence;
-    m_ui.ShowMessage("The receiver " + silence, kMessageOkOnly);
+    m_ui.ShowMessage("The receiver " + silence, MessageMode::Ok);
     return true;
 }
 

@@ -140,13 +140,13 @@ bool Connection::SearchPort() {
             SendWakeUp(m_port);
             if (IsTransferIdle() && AwaitIdentification()) {
                 DebugOut("OK port!!!");
-                m_ui.ShowMessage("COM port searching OK!", kMessageOkOnly);
+                m_ui.ShowMessage("COM port searching OK!", MessageMode::Ok);
                 return true;
             }
         }
         DisconnectPort();
     }
-    m_ui.ShowMessage("COM port searching fail!", kMessageOkOnly);
+    m_ui.ShowMessage("COM port searching fail!", MessageMode::Ok);
     return false;
 }
 

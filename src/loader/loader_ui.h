@@ -3,6 +3,8 @@
 // note window and the modal wait for the boot monitor. The editor shows real windows, the command-line loader
 // prints the texts, tests record them.
 
+#include "platform/message_choice.h"
+
 #include <string>
 
 namespace vorlane {
@@ -22,13 +24,6 @@ struct ProgressStep {
     int packets = 0; // packets done (0 or more); only with ProgressEvent::Packets
 };
 
-// The buttons of the "Message" dialog, numbered as the receiver's loader numbers them; also how a modal wait
-// ended (Ok: ended by EndModalWait with Ok, Cancel: closed).
-enum class MessageButton : int { None = 0, Ok = 1, Cancel = 2, Exit = 3 };
-
-// The ShowMessage mode with only an OK button.
-inline constexpr int kMessageOkOnly = 1;
-
 class LoaderUi {
 public:
     virtual ~LoaderUi() = default;
@@ -36,9 +31,8 @@ public:
     // The platform's standard message box with the program's title as caption and only an OK button.
     virtual void ShowMessageBox(const std::string& text) = 0;
 
-    // The "Message" dialog. Mode 0 shows no button and does not wait, mode 1 only OK, mode 2 OK and Cancel,
-    // any other mode all three buttons. Returns the button pressed (None in mode 0).
-    virtual MessageButton ShowMessage(const std::string& text, int mode) = 0;
+    // The "Message" dialog; returns the button pressed (None for MessageMode::NoButton, which does not wait).
+    virtual MessageButton ShowMessage(const std::string& text, MessageMode mode) = 0;
 
     // The slashed-circle cursor while the loader blocks the user-interface thread; restored when the work ends.
     virtual void ShowNotAllowedCursor() = 0;

@@ -60,7 +60,7 @@ bool TransferCommands::UploadChosenFile(const std::string& path) {
     if (!LoadUploadFile()) {
         // A path left behind would be taken by a download the receiver starts later, over the refused file.
         m_transfer.SetFilePath({});
-        m_ui.ShowMessage(m_texts.GetText(transfer_text::kNotAcceptable), kMessageOkOnly);
+        m_ui.ShowMessage(m_texts.GetText(transfer_text::kNotAcceptable), MessageMode::Ok);
         return false;
     }
     if (m_ui.ReadForceModeBox()) {

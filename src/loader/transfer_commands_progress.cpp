@@ -78,7 +78,7 @@ void TransferProgress::Finish(TransferOutcome outcome, const std::string& messag
         m_endHandler(outcome, message);
         return;
     }
-    m_ui.ShowMessage(message, kMessageOkOnly);
+    m_ui.ShowMessage(message, MessageMode::Ok);
     if (m_port.IsOpen())
         m_ui.ShowControls(ConnectionControlsFor(true));
 }

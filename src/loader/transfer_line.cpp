@@ -8,30 +8,30 @@
 
 namespace vorlane {
 
-int TransferLine::SendByte(std::uint8_t byte) {
+SendResult TransferLine::SendByte(std::uint8_t byte) {
     return SendBuffer(&byte, 1);
 }
 
-int TransferLine::SendString(std::string_view text) {
+SendResult TransferLine::SendString(std::string_view text) {
     return SendBuffer(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
 }
 
-int TransferLine::SendBuffer(const std::uint8_t* bytes, std::size_t length) {
+SendResult TransferLine::SendBuffer(const std::uint8_t* bytes, std::size_t length) {
     return SendBufferPause(bytes, length, kPauseAfterWriteMs);
 }
 
-int TransferLine::SendBufferPause(const std::uint8_t* bytes, std::size_t length, std::uint32_t pauseMs) {
+SendResult TransferLine::SendBufferPause(const std::uint8_t* bytes, std::size_t length, std::uint32_t pauseMs) {
     if (!m_port.IsOpen())
-        return -1;
-    const int written = m_port.Write(bytes, length) ? 1 : 0;
+        return SendResult::PortClosed;
+    const SendResult written = m_port.Write(bytes, length) ? SendResult::Sent : SendResult::WriteFailed;
     if (pauseMs != 0)
         SleepMs(pauseMs);
     return written;
 }
 
-int TransferLine::SendDword(std::uint32_t value, int order) {
+SendResult TransferLine::SendDword(std::uint32_t value, ByteOrder order) {
     std::array<std::uint8_t, 4> bytes{};
-    if (order == kMostSignificantFirst)
+    if (order == ByteOrder::MostSignificantFirst)
         WriteBe32(bytes.data(), value);
     else
         WriteLe32(bytes.data(), value);

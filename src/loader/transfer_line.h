@@ -10,9 +10,11 @@ namespace vorlane {
 
 class SerialPort;
 
-// Byte order of SendDword.
-inline constexpr int kMostSignificantFirst = 0;
-inline constexpr int kLeastSignificantFirst = 1;
+enum class ByteOrder { MostSignificantFirst, LeastSignificantFirst };
+
+// What became of a write. The protocol's callers may let it go: a lost write shows up as the receiver's silence,
+// and every state that waits for an answer ends by its timeout.
+enum class SendResult { Sent, WriteFailed, PortClosed };
 
 class TransferLine {
 public:
@@ -20,13 +22,12 @@ public:
 
     explicit TransferLine(SerialPort& port) : m_port(port) {}
 
-    // Each returns -1 and writes nothing when the port is closed; otherwise 1 when the port took the bytes,
-    // 0 when the write failed.
-    int SendByte(std::uint8_t byte);
-    int SendString(std::string_view text);
-    int SendBuffer(const std::uint8_t* bytes, std::size_t length);
-    int SendBufferPause(const std::uint8_t* bytes, std::size_t length, std::uint32_t pauseMs);
-    int SendDword(std::uint32_t value, int order);
+    // A closed port is not written to.
+    SendResult SendByte(std::uint8_t byte);
+    SendResult SendString(std::string_view text);
+    SendResult SendBuffer(const std::uint8_t* bytes, std::size_t length);
+    SendResult SendBufferPause(const std::uint8_t* bytes, std::size_t length, std::uint32_t pauseMs);
+    SendResult SendDword(std::uint32_t value, ByteOrder order);
 
     SerialPort& Port() { return m_port; }
 

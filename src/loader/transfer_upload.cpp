@@ -66,7 +66,7 @@ void Transfer::UploadStart(std::uint8_t byte) {
     BlockEntry& entry = CurrentEntry();
     entry.SetReadPosition(0);
     const std::uint32_t size = entry.size();
-    m_line.SendDword(size, kMostSignificantFirst);
+    m_line.SendDword(size, ByteOrder::MostSignificantFirst);
     DebugOut(" -> send file size : 0x%x\n", size);
     m_ui.BeginProgress(PacketCount(size), m_filePath, Text(transfer_text::kUploading));
     ReportProgress({ProgressEvent::Packets, 0});

@@ -159,7 +159,7 @@ void FrameFileCommands::OpenChosenFile(const QString& path) {
     const QString leftOut = LeftOutText(result.import);
     if (!leftOut.isEmpty()) {
         m_frame.repaint();
-        m_frame.Messages().ShowModal(leftOut, ui::MessageDialog::kModeOk);
+        m_frame.Messages().ShowModal(leftOut, MessageMode::Ok);
     }
 }
 
@@ -186,7 +186,7 @@ void FrameFileCommands::ShowOpened(const QString& path) {
 
 void FrameFileCommands::Save() {
     if (m_frame.Messages().ShowModal(QCoreApplication::translate("FrameFileCommands", "Are you sure Save?"),
-                                     ui::MessageDialog::kModeOkCancel) != ui::MessageDialog::kOk)
+                                     MessageMode::OkCancel) != ui::MessageDialog::kOk)
         return;
     WriteLikeSave();
 }

@@ -26,7 +26,7 @@ int FrameTunerCommands::Copy(int source, int destination) {
             .arg(source + 1)
             .arg(destination + 1)
             .arg(copied),
-        ui::MessageDialog::kModeOk);
+        MessageMode::Ok);
     return copied;
 }
 
@@ -38,12 +38,12 @@ int FrameTunerCommands::Merge() {
     m_messages.ShowModal(
         QCoreApplication::translate("FrameTunerCommands", "Merge channel : T1 and T2\n\n[%1] channels Merge Complete")
             .arg(copied),
-        ui::MessageDialog::kModeOk);
+        MessageMode::Ok);
     return copied;
 }
 
 bool FrameTunerCommands::Confirmed(const QString& question) {
-    return m_messages.ShowModal(question, ui::MessageDialog::kModeOkCancel) == ui::MessageDialog::kOk;
+    return m_messages.ShowModal(question, MessageMode::OkCancel) == ui::MessageDialog::kOk;
 }
 
 // A copy or merge changes the tuner lists like any edit: without the modified flag the close question would

@@ -52,12 +52,12 @@ int DownloadChoiceDialog::Choice() const {
     return kMainSoftware;
 }
 
-int ChooseDownloadKind(QWidget* parent, int& choice) {
+bool ChooseDownloadKind(QWidget* parent, int& choice) {
     DownloadChoiceDialog dialog(parent);
     if (UserPrompts::Exec(dialog) != QDialog::Accepted)
-        return 0;
+        return false;
     choice = dialog.Choice();
-    return 1;
+    return true;
 }
 
 } // namespace vorlane::ui

@@ -25,7 +25,7 @@ private:
     QRadioButton* m_channel;
 };
 
-// Shows the dialog; OK sets `choice` and returns 1, anything else returns 0.
-int ChooseDownloadKind(QWidget* parent, int& choice);
+// Shows the dialog; OK sets `choice` and returns true, anything else returns false.
+[[nodiscard]] bool ChooseDownloadKind(QWidget* parent, int& choice);
 
 } // namespace vorlane::ui

@@ -75,8 +75,8 @@ static_assert(static_cast<int>(MessageButton::Ok) == MessageDialog::kOk &&
               static_cast<int>(MessageButton::Cancel) == MessageDialog::kCancel &&
               static_cast<int>(MessageButton::Exit) == MessageDialog::kExit);
 
-MessageButton LoaderWindowUi::ShowMessage(const std::string& text, int mode) {
-    if (mode == MessageDialog::kModeNoButton) {
+MessageButton LoaderWindowUi::ShowMessage(const std::string& text, MessageMode mode) {
+    if (mode == MessageMode::NoButton) {
         m_messages.ShowModeless(Latin1(text), mode);
         return MessageButton::None;
     }
@@ -121,7 +121,7 @@ MessageDialog& LoaderWindowUi::NoteWindow() {
 // The note is painted at once: the loader usually blocks the thread with its sends right after it.
 void LoaderWindowUi::ShowNote(const std::string& text) {
     MessageDialog& note = NoteWindow();
-    note.ShowModeless(Latin1(text), MessageDialog::kModeNoButton);
+    note.ShowModeless(Latin1(text), MessageMode::NoButton);
     note.repaint();
 }
 
@@ -132,7 +132,7 @@ void LoaderWindowUi::HideNote() {
 
 MessageButton LoaderWindowUi::RunModalWait(const std::string& text) {
     m_modalWaitRuns = true;
-    const int result = m_messages.ShowModal(Latin1(text), MessageDialog::kModeNoButton);
+    const int result = m_messages.ShowModal(Latin1(text), MessageMode::NoButton);
     m_modalWaitRuns = false;
     return static_cast<MessageButton>(result);
 }

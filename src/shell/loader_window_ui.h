@@ -45,7 +45,7 @@ public:
 
     // LoaderUi
     void ShowMessageBox(const std::string& text) override;
-    MessageButton ShowMessage(const std::string& text, int mode) override;
+    MessageButton ShowMessage(const std::string& text, MessageMode mode) override;
     void ShowNotAllowedCursor() override;
     void RestoreCursor() override;
     void BeginProgress(int blocks, const std::string& path, const std::string& action) override;

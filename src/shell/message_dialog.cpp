@@ -56,17 +56,17 @@ MessageDialog::MessageDialog(QWidget* parent) : QDialog(parent) {
     for (QPushButton* button : {m_ok, m_cancel, m_exit})
         button->setFixedSize(slotSize);
     layout->addLayout(buttonRow);
-    PlaceButtons(kModeAllButtons);
+    PlaceButtons(MessageMode::AllButtons);
 }
 
-int MessageDialog::ShowModal(const QString& text, int mode) {
+int MessageDialog::ShowModal(const QString& text, MessageMode mode) {
     CloseMessage();
     Prepare(text, mode);
     setModal(true);
     return UserPrompts::Exec(*this);
 }
 
-void MessageDialog::ShowModeless(const QString& text, int mode) {
+void MessageDialog::ShowModeless(const QString& text, MessageMode mode) {
     CloseMessage();
     Prepare(text, mode);
     setModal(false);
@@ -97,29 +97,29 @@ void MessageDialog::reject() {
     done(kCancel);
 }
 
-void MessageDialog::Prepare(const QString& text, int mode) {
+void MessageDialog::Prepare(const QString& text, MessageMode mode) {
     m_text->setText(text);
     PlaceButtons(mode);
     setResult(0);
     adjustSize();
 }
 
-void MessageDialog::PlaceButtons(int mode) {
+void MessageDialog::PlaceButtons(MessageMode mode) {
     struct Placement {
         QPushButton* button;
         int place;
     };
     std::vector<Placement> shown;
     switch (mode) {
-    case kModeNoButton:
+    case MessageMode::NoButton:
         break;
-    case kModeOk:
+    case MessageMode::Ok:
         shown = {{m_ok, 1}};
         break;
-    case kModeOkCancel:
+    case MessageMode::OkCancel:
         shown = {{m_ok, 1}, {m_cancel, 2}};
         break;
-    default:
+    case MessageMode::AllButtons:
         shown = {{m_ok, 0}, {m_cancel, 1}, {m_exit, 2}};
         break;
     }

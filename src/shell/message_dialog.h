@@ -1,9 +1,11 @@
 #pragma once
 // The "Message" dialog: an icon, one text line and up to three buttons "OK" (1), "Cancel" (2) and "Exit" (3) on
-// three fixed places. The mode chooses the buttons: 1 shows only "OK" (on the middle place), 2 shows "OK" and
-// "Cancel" (on the middle and right places), 0 shows none, any other mode all three. It is used modally (the
+// three fixed places. The mode chooses the buttons: only "OK" (on the middle place), "OK" and "Cancel" (on the
+// middle and right places), none, or all three. It is used modally (the
 // result is the pressed button) and modelessly (the loader's please-wait note). A new text always closes a
 // message that is still open first.
+
+#include "platform/message_choice.h"
 
 #include <QDialog>
 
@@ -20,19 +22,14 @@ public:
     static constexpr int kCancel = 2;
     static constexpr int kExit = 3;
 
-    static constexpr int kModeNoButton = 0;
-    static constexpr int kModeOk = 1;
-    static constexpr int kModeOkCancel = 2;
-    static constexpr int kModeAllButtons = 3; // as every mode not named here
-
     static constexpr int kPlaceCount = 3;
 
     explicit MessageDialog(QWidget* parent = nullptr);
 
     // Shows the text and waits for a button (or CloseMessage); closing the window counts as "Cancel".
-    int ShowModal(const QString& text, int mode);
+    int ShowModal(const QString& text, MessageMode mode);
     // Shows the text and returns at once.
-    void ShowModeless(const QString& text, int mode);
+    void ShowModeless(const QString& text, MessageMode mode);
     // Ends the message that is open, modal or not, with the given result; does nothing when none is open.
     void CloseMessage(int result = kCancel);
 
@@ -43,8 +40,8 @@ public:
     void reject() override;
 
 private:
-    void Prepare(const QString& text, int mode);
-    void PlaceButtons(int mode);
+    void Prepare(const QString& text, MessageMode mode);
+    void PlaceButtons(MessageMode mode);
 
     QLabel* m_text;
     std::array<QWidget*, kPlaceCount> m_places;

@@ -46,9 +46,9 @@ public:
     explicit RecordingUi(EventQueueDispatcher* dispatcher = nullptr) : m_events(dispatcher) {}
 
     void ShowMessageBox(const std::string& text) override { events.push_back("box " + text); }
-    MessageButton ShowMessage(const std::string& text, int mode) override {
-        events.push_back("message" + std::to_string(mode) + " " + text);
-        return mode == 0 ? MessageButton::None : MessageButton::Ok;
+    MessageButton ShowMessage(const std::string& text, MessageMode mode) override {
+        events.push_back("message" + std::to_string(static_cast<int>(mode)) + " " + text);
+        return mode == MessageMode::NoButton ? MessageButton::None : MessageButton::Ok;
     }
     void ShowNotAllowedCursor() override { events.push_back("cursor not-allowed"); }
     void RestoreCursor() override { events.push_back("cursor arrow"); }

@@ -52,16 +52,16 @@ TEST_F(TransferTranscriptTest, RequestSendFileSendsTheClassByteForClassesZeroToS
 
 TEST_F(TransferTranscriptTest, SendOperationsWriteTheirBytesAndReportAClosedPort) {
     TransferLine& line = m_transfer.Line();
-    EXPECT_EQ(1, line.SendDword(0x000009C4, kMostSignificantFirst));
-    EXPECT_EQ(1, line.SendDword(0x000009C4, kLeastSignificantFirst));
-    EXPECT_EQ(1, line.SendString("q\r"));
+    EXPECT_EQ(SendResult::Sent, line.SendDword(0x000009C4, ByteOrder::MostSignificantFirst));
+    EXPECT_EQ(SendResult::Sent, line.SendDword(0x000009C4, ByteOrder::LeastSignificantFirst));
+    EXPECT_EQ(SendResult::Sent, line.SendString("q\r"));
     EXPECT_EQ((Bytes{0x00, 0x00, 0x09, 0xC4, 0xC4, 0x09, 0x00, 0x00, 'q', '\r'}), Sent(10));
 
     m_port.Close();
-    EXPECT_EQ(-1, line.SendByte(0xFA));
-    EXPECT_EQ(-1, line.SendString("x"));
-    EXPECT_EQ(-1, line.SendDword(1, 0));
-    EXPECT_EQ(-1, line.SendBufferPause(kUploadMarker.data(), kUploadMarker.size(), 0));
+    EXPECT_EQ(SendResult::PortClosed, line.SendByte(0xFA));
+    EXPECT_EQ(SendResult::PortClosed, line.SendString("x"));
+    EXPECT_EQ(SendResult::PortClosed, line.SendDword(1, ByteOrder::MostSignificantFirst));
+    EXPECT_EQ(SendResult::PortClosed, line.SendBufferPause(kUploadMarker.data(), kUploadMarker.size(), 0));
     EXPECT_EQ(0, m_transfer.SendWakeUp());
 }
 

@@ -247,7 +247,7 @@ TEST_F(LoaderDialogsTest, MessagesGoThroughTheMessageDialogTheProgramsBoxAndTheN
         shown = MessageText(dialog);
         return MessageDialog::kOk;
     });
-    EXPECT_EQ(MessageButton::Ok, m_ui.ShowMessage("COM port searching OK!", MessageDialog::kModeOk));
+    EXPECT_EQ(MessageButton::Ok, m_ui.ShowMessage("COM port searching OK!", MessageMode::Ok));
     EXPECT_EQ("COM port searching OK!", shown);
 
     UserPrompts::ScriptAnswer(QMessageBox::Ok);

@@ -20,7 +20,7 @@ struct Places {
 
 // Shows the text modally in `mode`, records where the buttons sit, presses `button` (or closes the window when
 // it is null) and returns the dialog's result.
-int ShowAndPress(MessageDialog& dialog, int mode, const char* button, Places& places) {
+int ShowAndPress(MessageDialog& dialog, MessageMode mode, const char* button, Places& places) {
     UserPrompts::ScriptAnswer([&](QDialog&) {
         places = {dialog.PlaceOf(Find<QPushButton>(dialog, "okButton")),
                   dialog.PlaceOf(Find<QPushButton>(dialog, "cancelButton")),
@@ -37,23 +37,21 @@ int ShowAndPress(MessageDialog& dialog, int mode, const char* button, Places& pl
 TEST_F(MessageDialogTest, ModesChooseTheButtonsAndTheirPlaces) {
     MessageDialog dialog;
     struct Case {
-        int mode;
+        MessageMode mode;
         const char* button; // null: the window is closed
         int result;
         int ok, cancel, exit;
     };
-    const Case cases[] = {{MessageDialog::kModeOk, "okButton", MessageDialog::kOk, 1, -1, -1},
-                          {MessageDialog::kModeOkCancel, "cancelButton", MessageDialog::kCancel, 1, 2, -1},
-                          {MessageDialog::kModeNoButton, nullptr, MessageDialog::kCancel, -1, -1, -1},
-                          {3, "exitButton", MessageDialog::kExit, 0, 1, 2},
-                          {-1, "exitButton", MessageDialog::kExit, 0, 1, 2},
-                          {7, "exitButton", MessageDialog::kExit, 0, 1, 2}};
+    const Case cases[] = {{MessageMode::Ok, "okButton", MessageDialog::kOk, 1, -1, -1},
+                          {MessageMode::OkCancel, "cancelButton", MessageDialog::kCancel, 1, 2, -1},
+                          {MessageMode::NoButton, nullptr, MessageDialog::kCancel, -1, -1, -1},
+                          {MessageMode::AllButtons, "exitButton", MessageDialog::kExit, 0, 1, 2}};
     for (const Case& c : cases) {
         Places places{};
-        EXPECT_EQ(ShowAndPress(dialog, c.mode, c.button, places), c.result) << c.mode;
-        EXPECT_EQ(places.ok, c.ok) << c.mode;
-        EXPECT_EQ(places.cancel, c.cancel) << c.mode;
-        EXPECT_EQ(places.exit, c.exit) << c.mode;
+        EXPECT_EQ(ShowAndPress(dialog, c.mode, c.button, places), c.result) << static_cast<int>(c.mode);
+        EXPECT_EQ(places.ok, c.ok) << static_cast<int>(c.mode);
+        EXPECT_EQ(places.cancel, c.cancel) << static_cast<int>(c.mode);
+        EXPECT_EQ(places.exit, c.exit) << static_cast<int>(c.mode);
     }
     EXPECT_EQ(Find<QLabel>(dialog, "messageText").text(), "Are you sure Save?");
 }
@@ -62,16 +60,16 @@ TEST_F(MessageDialogTest, ModesChooseTheButtonsAndTheirPlaces) {
 // CloseMessage ends the open message with its result.
 TEST_F(MessageDialogTest, ModelessMessagesKeepThePlacesAndEndOnAModalOneOrCloseMessage) {
     MessageDialog dialog;
-    dialog.ShowModeless("All three", 3);
+    dialog.ShowModeless("All three", MessageMode::AllButtons);
     const int cancelX = Find<QPushButton>(dialog, "cancelButton").geometry().x();
     const int exitX = Find<QPushButton>(dialog, "exitButton").geometry().x();
-    dialog.ShowModeless("OK only", MessageDialog::kModeOk);
+    dialog.ShowModeless("OK only", MessageMode::Ok);
     EXPECT_EQ(Find<QPushButton>(dialog, "okButton").geometry().x(), cancelX);
-    dialog.ShowModeless("OK and Cancel", MessageDialog::kModeOkCancel);
+    dialog.ShowModeless("OK and Cancel", MessageMode::OkCancel);
     EXPECT_EQ(Find<QPushButton>(dialog, "okButton").geometry().x(), cancelX);
     EXPECT_EQ(Find<QPushButton>(dialog, "cancelButton").geometry().x(), exitX);
 
-    dialog.ShowModeless("Now erasing the flash. Please wait.", MessageDialog::kModeNoButton);
+    dialog.ShowModeless("Now erasing the flash. Please wait.", MessageMode::NoButton);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_FALSE(dialog.isModal());
     bool noteWasOpen = true;
@@ -81,11 +79,11 @@ TEST_F(MessageDialogTest, ModelessMessagesKeepThePlacesAndEndOnAModalOneOrCloseM
         Find<QPushButton>(shown, "okButton").click();
         return shown.result();
     });
-    EXPECT_EQ(dialog.ShowModal("Completed", MessageDialog::kModeOk), MessageDialog::kOk);
+    EXPECT_EQ(dialog.ShowModal("Completed", MessageMode::Ok), MessageDialog::kOk);
     EXPECT_FALSE(noteWasOpen);
     EXPECT_FALSE(dialog.isVisible());
 
-    dialog.ShowModeless("Reset your STB(s).", MessageDialog::kModeNoButton);
+    dialog.ShowModeless("Reset your STB(s).", MessageMode::NoButton);
     dialog.CloseMessage(MessageDialog::kCancel);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), MessageDialog::kCancel);

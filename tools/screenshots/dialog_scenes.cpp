@@ -25,8 +25,8 @@ namespace {
 
 void SmallDialogs(Camera& camera) {
     ui::MessageDialog message;
-    for (int mode = 0; mode < 4; ++mode)
-        camera.TakeOpened(QStringLiteral("message-mode-%1.png").arg(mode),
+    for (MessageMode mode : {MessageMode::NoButton, MessageMode::Ok, MessageMode::OkCancel, MessageMode::AllButtons})
+        camera.TakeOpened(QStringLiteral("message-mode-%1.png").arg(static_cast<int>(mode)),
                           [&] { message.ShowModal("Are you sure Save?", mode); });
     camera.TakeOpened(QStringLiteral("about.png"), [] { ui::ShowAboutBox(nullptr); });
     MemorySettingsStore store;
