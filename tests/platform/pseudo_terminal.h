@@ -1,6 +1,6 @@
 #pragma once
-// A pseudo-terminal for serial tests: the code under test opens the slave path, the test plays the
-// other end through the master.
+// The test's end of a serial line: either a fresh pseudo-terminal, whose slave path the code under test opens
+// while the test plays the other end through the master, or an existing terminal opened by path as the PC would.
 
 #include <cerrno>
 #include <cstdint>
@@ -16,28 +16,29 @@ namespace vorlane::testing {
 class PseudoTerminal {
 public:
     PseudoTerminal() {
-        m_master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-        if (m_master >= 0 && grantpt(m_master) == 0 && unlockpt(m_master) == 0)
-            m_slavePath = ptsname(m_master);
+        m_fd = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+        if (m_fd >= 0 && grantpt(m_fd) == 0 && unlockpt(m_fd) == 0)
+            m_slavePath = ptsname(m_fd);
     }
+    explicit PseudoTerminal(const std::string& devicePath)
+        : m_fd(::open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC)) {}
     ~PseudoTerminal() { CloseMaster(); }
     PseudoTerminal(const PseudoTerminal&) = delete;
     PseudoTerminal& operator=(const PseudoTerminal&) = delete;
 
     bool Valid() const { return !m_slavePath.empty(); }
     const std::string& SlavePath() const { return m_slavePath; }
-    int Master() const { return m_master; }
 
     void CloseMaster() {
-        if (m_master >= 0)
-            ::close(m_master);
-        m_master = -1;
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = -1;
     }
 
     bool Send(const std::vector<std::uint8_t>& bytes) const {
         std::size_t done = 0;
         while (done < bytes.size()) {
-            const ssize_t put = ::write(m_master, bytes.data() + done, bytes.size() - done);
+            const ssize_t put = ::write(m_fd, bytes.data() + done, bytes.size() - done);
             if (put < 0 && errno == EINTR)
                 continue;
             if (put <= 0)
@@ -53,10 +54,10 @@ public:
         std::vector<std::uint8_t> got;
         std::uint8_t chunk[4096];
         while (got.size() < count) {
-            pollfd fd{m_master, POLLIN, 0};
+            pollfd fd{m_fd, POLLIN, 0};
             if (poll(&fd, 1, timeoutMs) <= 0)
                 break;
-            const ssize_t n = ::read(m_master, chunk, sizeof chunk);
+            const ssize_t n = ::read(m_fd, chunk, sizeof chunk);
             if (n <= 0)
                 break;
             got.insert(got.end(), chunk, chunk + n);
@@ -65,7 +66,7 @@ public:
     }
 
 private:
-    int m_master = -1;
+    int m_fd = -1;
     std::string m_slavePath;
 };
 

@@ -6,13 +6,10 @@
 
 #include <array>
 #include <gtest/gtest.h>
-#include <sys/ioctl.h>
 #include <thread>
 
 namespace vorlane::testing {
 namespace {
-
-using vorlane::testing::PseudoTerminal;
 
 termios ReadBack(int fd) {
     termios t{};

@@ -37,14 +37,13 @@ TEST_F(UserPromptsTest, ScriptedAnswersAreTakenInOrderAndRecordWhatWasAsked) {
     EXPECT_EQ(QDialog::Accepted, UserPrompts::Exec(dialog));
     EXPECT_EQ("News", edit->text());
 
-    const auto asked = UserPrompts::TakeAsked();
-    ASSERT_EQ(4u, asked.size());
-    EXPECT_EQ(PromptKind::Message, asked[0].kind);
-    EXPECT_EQ("Do you want to save the changes ?", asked[0].text);
-    EXPECT_EQ(PromptKind::OpenFile, asked[1].kind);
-    EXPECT_EQ("Channel files (*.bin)", asked[1].text);
-    EXPECT_EQ(PromptKind::Colour, asked[2].kind);
-    EXPECT_EQ("Rename", asked[3].title);
+    std::string asked; // kind, title: text or filter, start folder
+    for (const AskedPrompt& prompt : UserPrompts::TakeAsked())
+        asked +=
+            QString("%1 %2: %3 %4\n").arg(int(prompt.kind)).arg(prompt.title, prompt.text, prompt.start).toStdString();
+    EXPECT_EQ(
+        "0 Exit: Do you want to save the changes ? \n1 Open: Channel files (*.bin) /tmp\n3 Colour:  \n4 Rename:  \n",
+        asked);
     EXPECT_FALSE(UserPrompts::Scripted());
 }
 
@@ -72,7 +71,8 @@ TEST_F(UserPromptsTest, RangeCheckRefusesOutOfRangeAndTextNamingTheRangeAndKeeps
         EXPECT_EQ(bad, field.text());
         const auto asked = UserPrompts::TakeAsked();
         ASSERT_EQ(1u, asked.size());
-        EXPECT_EQ("Please enter an integer between 100 and 1000.", asked[0].text);
+        EXPECT_EQ("Editor Configuration: Please enter an integer between 100 and 1000.",
+                  asked[0].title + ": " + asked[0].text);
     }
 }
 

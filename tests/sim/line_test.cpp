@@ -42,9 +42,9 @@ TEST_F(SimulatorLink, KeepsAnsweringAcrossReopenedPortsAndLogsBothDirections) {
     auto receiver = StartSimulator(config);
     const std::string identification = "\r\nKX70RS digital satellite receiver\r\n";
     for (int opening = 0; opening < 3; ++opening) {
-        PcEnd pc(LinkPath());
-        pc.Write(WakeUp());
-        EXPECT_EQ(BytesOf(identification), pc.ReadFor(700ms)) << opening;
+        PseudoTerminal pc(LinkPath());
+        pc.Send(kWakeUp);
+        EXPECT_EQ(BytesOf(identification), pc.Receive(1 << 20, 700)) << opening;
     }
     receiver->Stop();
     std::ifstream log(PathIn("line.log"));

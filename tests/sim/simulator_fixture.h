@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pc_end.h"
+#include "platform/pseudo_terminal.h"
 #include "sim/simulated_receiver.h"
 #include "support/scratch_folder.h"
 
@@ -8,10 +8,20 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace vorlane::testing {
 
 using namespace std::chrono_literals;
+using Bytes = std::vector<std::uint8_t>;
+
+inline Bytes BytesOf(std::string_view text) {
+    return {text.begin(), text.end()};
+}
+// The PC's wake-up: five times a line feed and CC 55 EE FF.
+const Bytes kWakeUp =
+    BytesOf(std::string_view("\n\xCC\x55\xEE\xFF\n\xCC\x55\xEE\xFF\n\xCC\x55\xEE\xFF\n\xCC\x55\xEE\xFF"
+                             "\n\xCC\x55\xEE\xFF"));
 
 class SimulatorTest : public ::testing::Test {
 protected:

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <numeric>
 #include <thread>
 
 namespace vorlane::testing {
@@ -32,24 +33,35 @@ const Bytes kPrompt = BytesOf("\r\n[d-MON] boot monitor> ");
 const Bytes kGo{0xFA, 0xCC};
 const Bytes kAccepted{0xFA, 0xFA};
 const Bytes kAgain{0xFC, 0xFA};
-const Bytes kWakeUp = WakeUp();
 
 Bytes Request(std::uint8_t kind, std::uint8_t classByte) {
     return {0xCC, 0x55, kind, classByte};
 }
+// Byte strings or script steps, one after the other.
+template <typename T> std::vector<T> Join(std::initializer_list<std::vector<T>> parts) {
+    std::vector<T> all;
+    for (const auto& part : parts)
+        all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+Bytes SizeOf(std::uint32_t size) {
+    return {std::uint8_t(size >> 24), std::uint8_t(size >> 16), std::uint8_t(size >> 8), std::uint8_t(size)};
+}
+Bytes PatternBytes(std::size_t count, std::uint8_t seed) {
+    Bytes bytes(count);
+    for (std::size_t i = 0; i < count; ++i)
+        bytes[i] = static_cast<std::uint8_t>(seed + i * 7 + (i >> 8));
+    return bytes;
+}
+// Packet `number` of `data` as the PC sends it: up to 1024 bytes, then their byte sum most significant byte first.
 Bytes Packet(const Bytes& data, std::size_t number) {
-    const std::size_t from = number * 1024;
-    return PacketOf(ConstByteSpan(data.data() + from, std::min<std::size_t>(1024, data.size() - from)));
+    const auto from = data.begin() + static_cast<std::ptrdiff_t>(number * 1024);
+    const Bytes part(from, from + std::min<std::ptrdiff_t>(1024, data.end() - from));
+    return Join({part, SizeOf(std::accumulate(part.begin(), part.end(), 0u))});
 }
 // Request, marker, go-ahead: the PC's steps before it sends the size.
 std::vector<Step> UploadStart(std::uint8_t classByte) {
     return {{Request(0x22, classByte), kUploadMarker}, {kGo, {0xFA}}};
-}
-std::vector<Step> Script(std::initializer_list<std::vector<Step>> parts) {
-    std::vector<Step> all;
-    for (const auto& part : parts)
-        all.insert(all.end(), part.begin(), part.end());
-    return all;
 }
 const Bytes kBlock = PatternBytes(2500, 3);
 const Bytes kDownload = PatternBytes(1500, 11);
@@ -57,17 +69,17 @@ const Bytes kDownload = PatternBytes(1500, 11);
 const TranscriptCase kCases[] = {
     {"WrongSumAskedAgain",
      {},
-     Script({UploadStart(0x20),
-             {{Join({SizeOf(2), {0xFF, 0x01, 0x00, 0x00, 0x00, 0xFF}}), kAgain},
-              {{0xFF, 0x01, 0x00, 0x00, 0x01, 0x00}, kAccepted}}}),
+     Join({UploadStart(0x20),
+           {{Join({SizeOf(2), {0xFF, 0x01, 0x00, 0x00, 0x00, 0xFF}}), kAgain},
+            {{0xFF, 0x01, 0x00, 0x00, 0x01, 0x00}, kAccepted}}}),
      {{0, {0xFF, 0x01}}}},
     {"SilentAfterAnUploadPacketUntilRestarted",
      [](ReceiverBehaviour& behaviour) { behaviour.faults.silentAfterPacket = 1; },
-     Script({UploadStart(0x20),
-             {{Join({SizeOf(2048), Packet(kBlock, 0)}), kAccepted},
-              {Packet(kBlock, 1), {}},
-              {kWakeUp, {}},
-              {{}, kPrompt, 0, true}}}),
+     Join({UploadStart(0x20),
+           {{Join({SizeOf(2048), Packet(kBlock, 0)}), kAccepted},
+            {Packet(kBlock, 1), {}},
+            {kWakeUp, {}},
+            {{}, kPrompt, 0, true}}}),
      {}},
     {"DownloadRepeatsAPacketOnRequest",
      [](ReceiverBehaviour& behaviour) { behaviour.downloads[1] = kDownload; },
@@ -90,9 +102,9 @@ const TranscriptCase kCases[] = {
          behaviour.faults.silentAfterPacket = 1;
          behaviour.restartAfterBreakIn = 50ms;
      },
-     Script({UploadStart(0x20), {{Join({SizeOf(2000), Packet(kBlock, 0)}), kAccepted}, {{}, kPrompt, 3}}}),
+     Join({UploadStart(0x20), {{Join({SizeOf(2000), Packet(kBlock, 0)}), kAccepted}, {{}, kPrompt, 3}}}),
      {}},
-    {"MonitorStillAnswersRequests", {}, Script({{{{}, kPrompt, 0, true}}, UploadStart(0x21)}), {}},
+    {"MonitorStillAnswersRequests", {}, Join({{{{}, kPrompt, 0, true}}, UploadStart(0x21)}), {}},
     {"ForeignIdentification",
      [](ReceiverBehaviour& behaviour) { behaviour.faults.withoutIdentification = true; },
      {{kWakeUp, BytesOf("\r\nDVB-S receiver ready\r\n")}},
@@ -107,23 +119,22 @@ TEST_P(SimulatorTranscript, AnswersExactlyAndStoresTheBlocks) {
     if (test.configure)
         test.configure(config.behaviour);
     auto receiver = StartSimulator(config);
-    PcEnd pc(LinkPath());
-    ASSERT_TRUE(pc.IsOpen());
+    PseudoTerminal pc(LinkPath());
     Bytes written;
     Bytes heard;
     for (std::size_t i = 0; i < test.script.size(); ++i) {
         SCOPED_TRACE("step " + std::to_string(i));
         const Step& step = test.script[i];
         for (int group = 0; group < step.breakInGroups; ++group) {
-            pc.Write(BytesOf("xxxx"));
+            pc.Send("xxxx");
             written.insert(written.end(), 4, 'x');
             std::this_thread::sleep_for(1ms);
         }
         if (step.restart)
             receiver->TriggerRestart();
-        pc.Write(step.write);
+        pc.Send(step.write);
         written.insert(written.end(), step.write.begin(), step.write.end());
-        const Bytes answer = step.answer.empty() ? pc.ReadFor(150ms) : pc.Read(step.answer.size());
+        const Bytes answer = step.answer.empty() ? pc.Receive(1 << 20, 150) : pc.Receive(step.answer.size(), 2000);
         EXPECT_EQ(step.answer, answer);
         heard.insert(heard.end(), answer.begin(), answer.end());
     }
