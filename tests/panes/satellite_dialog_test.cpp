@@ -4,7 +4,6 @@
 
 #include <QGroupBox>
 #include <array>
-#include <gtest/gtest.h>
 
 namespace vorlane::testing {
 namespace {
