@@ -127,8 +127,12 @@ TEST_F(ChannelPaneTest, ThreePixelsIsAClickFourPixelsADropAndSortedByNameRefuses
     EXPECT_EQ(m_pane.InsertRow(), -1);
     EXPECT_TRUE(testing::VerifyLists(m_host.db));
 
-    m_pane.SetSortedByName(true);
-    EXPECT_FALSE(m_pane.DragEnabled());
+    m_pane.SetSortedByName(true); // sorted by name, the pane refuses drags
+    m_pane.SelectRow(1);
+    QTest::mousePress(m_pane.viewport(), Qt::LeftButton, {}, CentreOf(1));
+    QTest::mouseMove(m_pane.viewport(), CentreOf(1) + QPoint(0, 10));
+    EXPECT_FALSE(m_pane.Dragging());
+    QTest::mouseRelease(m_pane.viewport(), Qt::LeftButton, {}, CentreOf(1) + QPoint(0, 10));
 }
 
 // Hovering near an edge runs the scroll timer, whose ticks move a page sideways.
