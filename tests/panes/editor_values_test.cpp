@@ -9,22 +9,9 @@
 namespace vorlane {
 namespace {
 
-// An empty profile, or one that cannot be read (which also refuses the save), gives the defaults.
-TEST(EditorSettings, EmptyOrUnavailableProfileGivesTheProfileDefaults) {
-    for (const bool available : {true, false}) {
-        MemorySettingsStore store;
-        store.SetAvailable(available);
-        EditorSettings settings;
-        settings.SetColumnWidth(555);
-        if (!available) {
-            EXPECT_EQ(settings.Save(store), 0);
-        }
-        settings.Load(store);
-        EXPECT_EQ(settings, EditorSettings());
-    }
-}
-
-TEST(EditorSettings, SaveWritesDecimalValuesUnderTheirSectionsAndKeys) {
+// The values round trip as decimal texts under their sections and keys; an empty profile, or one that cannot be read
+// (which also refuses the save), gives the defaults.
+TEST(EditorSettings, SaveWritesDecimalValuesUnderTheirSectionsAndKeysAndAnEmptyProfileGivesTheDefaults) {
     MemorySettingsStore store;
     EditorSettings settings;
     settings.SetColumnWidth(321);
@@ -44,21 +31,15 @@ TEST(EditorSettings, SaveWritesDecimalValuesUnderTheirSectionsAndKeys) {
     EditorSettings loaded;
     loaded.Load(store);
     EXPECT_EQ(loaded, settings);
-}
 
-TEST(EditorSettings, ResetColoursSetsTheDefaultColourColumnAndKeepsTheWidth) {
-    EditorSettings settings;
-    settings.SetColumnWidth(400);
-    for (const EditorColourEntry& entry : EditorColourTable())
-        settings.SetColour(entry.colour, 0x010203);
-    settings.ResetColours();
-    EXPECT_EQ(settings.ColumnWidth(), 400);
-    EXPECT_EQ(settings.Colour(EditorColour::Index), 0xFADCDCu);
-    for (const EditorColourEntry& entry : EditorColourTable()) {
-        EXPECT_EQ(settings.Colour(entry.colour), entry.resetValue) << entry.key;
-        if (entry.colour != EditorColour::Index) {
-            EXPECT_EQ(entry.resetValue, entry.profileDefault) << entry.key;
+    for (const bool available : {true, false}) {
+        MemorySettingsStore empty;
+        empty.SetAvailable(available);
+        if (!available) {
+            EXPECT_EQ(settings.Save(empty), 0);
         }
+        loaded.Load(empty);
+        EXPECT_EQ(loaded, EditorSettings());
     }
 }
 

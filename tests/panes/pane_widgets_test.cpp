@@ -2,12 +2,11 @@
 #include "panes/channel_row_painter.h"
 #include "panes/colour_field.h"
 #include "panes/label_panes.h"
-#include "panes/pane_menus.h"
-
-#include "pane_test_host.h"
+#include "panes/pane_commands.h"
 #include "platform/trace.h"
 #include "scripted_prompts.h"
 #include "support/list_check.h"
+#include "support/sample_database.h"
 
 #include <QApplication>
 #include <QImage>
@@ -20,6 +19,31 @@
 namespace vorlane::ui {
 namespace {
 
+// A generated database, default editor settings, no chosen list, every channel shown, and a record of the commands
+// and choices the panes sent.
+class TestPaneHost : public PaneHost {
+public:
+    ChannelDatabase db;
+    EditorSettings settings;
+    std::vector<int> commands;
+    std::vector<PaneKind> choices;
+
+    ChannelDatabase& Database() override { return db; }
+    const EditorSettings& PaneSettings() const override { return settings; }
+    ChosenList CurrentChosenList() const override { return {}; }
+    int DisplayFilter() const override { return kFilterAllChannels; }
+    bool HandleCommand(int command) override {
+        commands.push_back(command);
+        return true;
+    }
+    void OnPaneChoice(PaneListView& pane) override { choices.push_back(pane.ShownKind()); }
+    void OnPaneDoubleClick(PaneListView&, int) override {}
+    void ShowPaneMenu(PaneListView&, QPoint) override {}
+    int HitTestOutside(PaneListView&, QPoint) override { return PaneListView::kDropCursor; }
+    void DropOutside(PaneListView&, QPoint, std::span<const int>) override {}
+    void ClearDropTargets() override {}
+};
+
 class ChannelPaneTest : public ScriptedPrompts {
 protected:
     void SetUp() override {
@@ -28,41 +52,42 @@ protected:
         m_pane.resize(450, 300);
         m_pane.show();
         m_pane.Refill(-1, -1, -1);
-        ASSERT_GT(m_pane.RowCount(), 20);
     }
-
-    void Name(int row, const char* name) { m_host.db.ChannelOfPk(m_pane.RowId(row)).SetName(name); }
 
     QPoint CentreOf(int row) { return m_pane.visualRect(m_pane.model()->index(row, 0)).center(); }
-
-    void ScriptFind(const char* text) {
-        UserPrompts::ScriptAnswer([=](QDialog& dialog) {
-            Find<QLineEdit>(dialog, "findTextEdit").setText(QString::fromLatin1(text));
-            Find<QPushButton>(dialog, "findNextButton").click();
-            return dialog.result();
-        });
-    }
 
     TestPaneHost m_host;
     ChannelPane m_pane{m_host, ServiceType::Tv, nullptr};
 };
 
-// Every column is at least the configured width: names are never cut shorter than the user asked for.
-TEST_F(ChannelPaneTest, ColumnRuleSharesTheWidth) {
+// Every column is at least the configured width: names are never cut shorter than the user asked for. A refill
+// starts at the left.
+TEST_F(ChannelPaneTest, ColumnRuleSharesTheWidthAndARefillStartsAtTheLeft) {
     m_host.settings.SetColumnWidth(100);
     for (const auto& [width, columnWidth] : {std::pair{450, 112}, std::pair{99, 99}, std::pair{200, 100}}) {
         m_pane.resize(width + 2 * m_pane.frameWidth(), 300);
         EXPECT_EQ(m_pane.ColumnWidth(), columnWidth) << width;
         EXPECT_EQ(m_pane.RowSize().width(), columnWidth) << width;
     }
+    m_pane.resize(200, 100);
+    QApplication::processEvents(); // the delayed layout of the rows
+    QScrollBar* sideways = m_pane.horizontalScrollBar();
+    sideways->setValue(sideways->maximum());
+    ASSERT_GT(sideways->value(), 0);
+    m_pane.Refill(-1, -1, -1);
+    EXPECT_EQ(sideways->value(), 0);
 }
 
 // Find and F3 start after the caret row and wrap once; a match is the user's choice (the information line
 // follows it); nothing anywhere says "Not found".
 TEST_F(ChannelPaneTest, FindStartsAfterTheCaretWrapsOnceAndSaysNotFound) {
-    Name(3, "Unique Name");
+    m_host.db.ChannelOfPk(m_pane.RowId(3)).SetName("Unique Name");
     m_pane.SelectRow(m_pane.RowCount() - 1);
-    ScriptFind("unique");
+    UserPrompts::ScriptAnswer([](QDialog& dialog) {
+        Find<QLineEdit>(dialog, "findTextEdit").setText("unique");
+        Find<QPushButton>(dialog, "findNextButton").click();
+        return dialog.result();
+    });
     m_pane.FindWithDialog();
     EXPECT_EQ(m_pane.CaretRow(), 3);
     EXPECT_EQ(m_host.choices, std::vector<PaneKind>{PaneKind::Tv});
@@ -73,19 +98,7 @@ TEST_F(ChannelPaneTest, FindStartsAfterTheCaretWrapsOnceAndSaysNotFound) {
     UserPrompts::ScriptAnswer(QMessageBox::Ok);
     QTest::keyClick(&m_pane, Qt::Key_F3);
     EXPECT_EQ(m_pane.CaretRow(), 3);
-    const auto asked = UserPrompts::TakeAsked();
-    ASSERT_EQ(asked.size(), 1u);
-    EXPECT_EQ(asked[0].text, "Not found");
-}
-
-TEST_F(ChannelPaneTest, ARefillStartsAtTheLeft) {
-    m_pane.resize(200, 100);
-    QApplication::processEvents(); // the delayed layout of the rows
-    QScrollBar* sideways = m_pane.horizontalScrollBar();
-    sideways->setValue(sideways->maximum());
-    ASSERT_GT(sideways->value(), 0);
-    m_pane.Refill(-1, -1, -1);
-    EXPECT_EQ(sideways->value(), 0);
+    EXPECT_EQ(UserPrompts::TakeAsked().at(0).text, "Not found");
 }
 
 TEST_F(ChannelPaneTest, ThreePixelsIsAClickFourPixelsADropAndSortedByNameRefusesDrags) {
@@ -114,9 +127,7 @@ TEST_F(ChannelPaneTest, ThreePixelsIsAClickFourPixelsADropAndSortedByNameRefuses
     EXPECT_EQ(m_pane.InsertRow(), -1);
     EXPECT_TRUE(testing::VerifyLists(m_host.db));
 
-    // Sorted by name, the pane refuses drags.
-    m_pane.SetSortedByName(true);
-    m_pane.Reload();
+    m_pane.SetSortedByName(true); // sorted by name, the pane refuses drags
     m_pane.SelectRow(1);
     QTest::mousePress(m_pane.viewport(), Qt::LeftButton, {}, CentreOf(1));
     QTest::mouseMove(m_pane.viewport(), CentreOf(1) + QPoint(0, 10));
@@ -155,12 +166,10 @@ TEST_F(ChannelPaneTest, HoveringNearAnEdgeScrollsAPageSideways) {
     EXPECT_FALSE(m_pane.Dragging());
 }
 
+// The rules themselves are pinned on the rows; the pane selects by them, and Delete reports the first deleted row.
 TEST_F(ChannelPaneTest, SelectionRulesAndDeleteReportTheFirstRow) {
     m_pane.SelectByRule(0);
     EXPECT_EQ(static_cast<int>(m_pane.SelectedRows().size()), m_pane.RowCount());
-    m_pane.SelectByRule(2);
-    for (const int pk : m_pane.SelectedPks())
-        EXPECT_GE(pk, kChannelCount);
     m_pane.ClearSelection();
     EXPECT_EQ(m_pane.DeleteSelected(), -1);
     m_pane.SelectRow(2);
@@ -174,7 +183,7 @@ TEST_F(ChannelPaneTest, SelectionRulesAndDeleteReportTheFirstRow) {
     EXPECT_TRUE(testing::VerifyLists(m_host.db));
 }
 
-TEST_F(ChannelPaneTest, LockedScrambledAndSkippedRowsAreDrawnAsTheirColours) {
+TEST_F(ChannelPaneTest, LockedScrambledAndSkippedRowsAreDrawnAsTheirColoursAndLongNamesEndInDots) {
     const auto paint = [this](bool locked, bool scrambled, bool skipped) {
         QImage image(200, 16, QImage::Format_RGB32);
         QPainter painter(&image);
@@ -206,13 +215,11 @@ TEST_F(ChannelPaneTest, LockedScrambledAndSkippedRowsAreDrawnAsTheirColours) {
     };
     EXPECT_TRUE(anyPixel(image, QRect(190, 2, 10, 12), colour(EditorColour::LockText)));
     EXPECT_TRUE(anyPixel(paint(false, false, true), QRect(0, 0, 33, 16), QColor(0x96, 0x96, 0x96).rgb()));
-}
 
-TEST(ChannelRowPainter, LongNamesEndInDots) {
+    // A name too long for its column ends in dots.
     const QFontMetrics metrics(QFont(QStringLiteral("Arial"), 9));
-    const QString name = QStringLiteral("A very long channel name");
-    const QString shown = ShortenedName(name, metrics, metrics.horizontalAdvance(QStringLiteral("A very lo...")));
-    EXPECT_EQ(shown, QStringLiteral("A very lo..."));
+    EXPECT_EQ(ShortenedName("A very long channel name", metrics, metrics.horizontalAdvance("A very lo...")),
+              "A very lo...");
     EXPECT_EQ(ShortenedName(QStringLiteral("Short"), metrics, 200), QStringLiteral("Short"));
 }
 

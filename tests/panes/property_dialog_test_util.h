@@ -1,5 +1,5 @@
 #pragma once
-// Driving the property dialogs through their named controls, the way a user would.
+// Driving dialogs through their named controls, the way a user would.
 
 #include "platform/widgets/user_prompts.h"
 #include "scripted_prompts.h"
@@ -10,7 +10,9 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaProperty>
 #include <QStringList>
+#include <QTime>
 #include <functional>
 #include <gtest/gtest.h>
 #include <utility>
@@ -20,8 +22,8 @@ namespace vorlane::testing {
 
 using ui::Find;
 
-// Controls and their values as "name=value|name=value" in Latin-1: an edit's or a label's text, a list's current
-// item, "on" or "off" for a check box.
+// Controls and their values as "name=value|name=value" in Latin-1: a label's text, or the control's user property as
+// text (an edit's text, a list's current item, an ISO date or time, a slider's value), "on" or "off" for a check box.
 inline std::vector<std::pair<QString, QString>> FieldsOf(const char* spec) {
     std::vector<std::pair<QString, QString>> fields;
     for (const QString& field : QString::fromLatin1(spec).split('|', Qt::SkipEmptyParts))
@@ -31,13 +33,12 @@ inline std::vector<std::pair<QString, QString>> FieldsOf(const char* spec) {
 
 inline QString ValueOf(QWidget& dialog, const QString& name) {
     QWidget& control = Find<QWidget>(dialog, name.toLatin1().constData());
-    if (auto* edit = qobject_cast<QLineEdit*>(&control))
-        return edit->text();
-    if (auto* list = qobject_cast<QComboBox*>(&control))
-        return list->currentText();
-    if (auto* box = qobject_cast<QCheckBox*>(&control))
-        return box->isChecked() ? "on" : "off";
-    return Find<QLabel>(dialog, name.toLatin1().constData()).text();
+    if (auto* label = qobject_cast<QLabel*>(&control))
+        return label->text();
+    const QVariant value = control.metaObject()->userProperty().read(&control);
+    if (value.typeId() == QMetaType::Bool)
+        return value.toBool() ? "on" : "off";
+    return value.typeId() == QMetaType::QTime ? value.toTime().toString(Qt::ISODate) : value.toString();
 }
 
 inline void ExpectShown(QWidget& dialog, const char* spec) {
@@ -49,29 +50,19 @@ inline bool Enabled(QWidget& dialog, const char* name) {
     return Find<QWidget>(dialog, name).isEnabled();
 }
 
-// Types into edits, chooses list items and sets check boxes.
+// Enters values the way a user would: types the text, picks the list item, sets the check box, date, time or slider.
 inline void Set(QDialog& dialog, const char* spec) {
     for (const auto& [name, value] : FieldsOf(spec)) {
         QWidget& control = Find<QWidget>(dialog, name.toLatin1().constData());
-        if (auto* list = qobject_cast<QComboBox*>(&control)) {
-            const int index = list->findText(value);
-            ASSERT_GE(index, 0) << value.toStdString() << " is not in " << name.toStdString();
-            list->setCurrentIndex(index);
-        } else if (auto* box = qobject_cast<QCheckBox*>(&control)) {
-            box->setChecked(value == "on");
-        } else {
-            Find<QLineEdit>(dialog, name.toLatin1().constData()).setText(value);
-        }
+        const QMetaProperty property = control.metaObject()->userProperty();
+        property.write(&control, property.typeId() == QMetaType::Bool ? QVariant(value == "on") : QVariant(value));
+        EXPECT_EQ(value, ValueOf(dialog, name)) << name.toStdString(); // a list without the item keeps another
     }
 }
 
-inline int PressOk(QDialog& dialog) {
-    Find<QAbstractButton>(dialog, "okButton").click();
-    return dialog.result();
-}
-
-inline int PressCancel(QDialog& dialog) {
-    Find<QAbstractButton>(dialog, "cancelButton").click();
+// Presses "OK", or "Cancel" when `ok` is false, and gives the dialog's result.
+inline int PressOk(QDialog& dialog, bool ok = true) {
+    Find<QAbstractButton>(dialog, ok ? "okButton" : "cancelButton").click();
     return dialog.result();
 }
 
@@ -81,7 +72,7 @@ inline void AnswerDialog(const char* spec, bool ok = true, std::function<void(QD
         if (more)
             more(dialog);
         Set(dialog, spec);
-        return ok ? PressOk(dialog) : PressCancel(dialog);
+        return PressOk(dialog, ok);
     }));
 }
 

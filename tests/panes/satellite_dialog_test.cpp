@@ -4,14 +4,12 @@
 
 #include <QGroupBox>
 #include <array>
-#include <gtest/gtest.h>
 
-using namespace vorlane;
-using namespace vorlane::testing;
-using vorlane::ui::SatelliteDialog;
-using vorlane::ui::UserPrompts;
-
+namespace vorlane::testing {
 namespace {
+
+using ui::SatelliteDialog;
+using ui::UserPrompts;
 
 class SatelliteDialogTest : public ui::ScriptedPrompts {
 protected:
@@ -24,17 +22,10 @@ protected:
         m_record.SetLnbLowFrequency(9750);
         m_record.SetLnbHighFrequency(10600);
         m_record.SetTunerConnection(1);
-        // Tuner 2's word: "4 port", port 3, 12V, tone flag 1, burst "B", cable compensation and bit 11 set.
-        LnbSwitchWord word;
-        word.SetDiseqcType(2);
-        word.SetDiseqcPort(2);
-        word.SetLnbPower(2);
-        word.SetToneFlag(1);
-        word.SetToneBurst(2);
-        word.SetCableCompensation(1);
-        m_record.SetLnbSwitch(1, LnbSwitchWord(word.Value() | (1u << 11) | 0xFFF80000u));
+        // Tuner 2: tone flag 1, 12V, "4 port", port 3, bit 11, cable compensation, burst "B" and high bits set.
+        m_record.SetLnbSwitch(1, LnbSwitchWord(0xFFF80000u | 1u | (2u << 1) | (2u << 3) | (2u << 7) | (1u << 11) |
+                                               (1u << 12) | (2u << 13)));
         m_record.SetLnbSwitch(0, LnbSwitchWord(0x12345678));
-        m_settingsBytes.fill(0);
         m_settings.set_tuner_connection(2);
         m_original = m_bytes;
     }
@@ -47,14 +38,24 @@ protected:
 };
 
 // Listed LOFs are chosen in their lists with the user edits off; the switch word shown is tuner 2's, the record's
-// tuner connection. An unlisted LOF selects "user"; a standard LNB has no high band.
-TEST_F(SatelliteDialogTest, OpensWithTheRecordsFieldsAndAnUnlistedLofSelectsUser) {
+// tuner connection, and the hidden tuner group still carries the connection (only tuner 1 chooses it). An unlisted
+// LOF selects "user"; a standard LNB has no high band.
+TEST_F(SatelliteDialogTest, OpensWithTheRecordsFieldsAndTheHiddenTunerGroupStoresTheConnection) {
     SatelliteDialog dialog(m_record, m_settings);
-    ExpectShown(dialog, "satelliteName=Astra "
-                        "19.2E|longitude=19.2|longitudeDirection=EAST|lnbType=Universal|lofLow=9750|lofHigh=10600|"
-                        "diseqcType=4 port|diseqcPort=3|tone22k=Off|lnbPower=12V|toneBurst=B");
+    ExpectShown(dialog, "satelliteName=Astra 19.2E|longitude=19.2|longitudeDirection=EAST|lnbType=Universal|"
+                        "lofLow=9750|lofHigh=10600|diseqcType=4 port|diseqcPort=3|tone22k=Off|lnbPower=12V|"
+                        "toneBurst=B|tunerNumber=Tuner 2|tunerConnection=Dual Mode");
     EXPECT_FALSE(Enabled(dialog, "lofLowUser"));
     EXPECT_FALSE(Enabled(dialog, "lofHighUser"));
+    EXPECT_TRUE(Find<QGroupBox>(dialog, "tunerSetting").isHidden());
+    EXPECT_FALSE(Enabled(dialog, "tunerConnection"));
+    Set(dialog, "tunerNumber=Tuner 1");
+    EXPECT_TRUE(Enabled(dialog, "tunerConnection"));
+    Set(dialog, "tunerConnection=Loop Through");
+    EXPECT_FALSE(Enabled(dialog, "tunerNumber"));
+    ASSERT_EQ(QDialog::Accepted, PressOk(dialog));
+    EXPECT_EQ(1, m_settings.tuner_connection());
+    EXPECT_EQ(1, m_record.TunerConnection()); // the tuner number is not stored
 
     m_record.SetLnbLowFrequency(9751);
     SatelliteDialog unlisted(m_record, m_settings);
@@ -69,17 +70,38 @@ TEST_F(SatelliteDialogTest, OpensWithTheRecordsFieldsAndAnUnlistedLofSelectsUser
     EXPECT_TRUE(Enabled(unlisted, "lofHigh"));
 }
 
-// OK stores a list LOF or the user number and reports the edit; Cancel writes nothing.
-TEST_F(SatelliteDialogTest, OkStoresTheLofsAndCancelWritesNothing) {
+// Cancel writes nothing. OK writes name, position, type, a list LOF or the user number, and the switch word of the
+// tuner connection keeping its other bits; a full-length name of any bytes comes back byte for byte.
+TEST_F(SatelliteDialogTest, CancelWritesNothingAndOkWritesTheFieldsAndTheSwitchWordAndTheyRoundTrip) {
     AnswerDialog("satelliteName=Changed|lofLow=5750|diseqcType=SMATV|tunerConnection=Separate", false);
     EXPECT_EQ(0, ui::EditSatellite(nullptr, m_record, m_settings));
     EXPECT_EQ(m_original, m_bytes);
     EXPECT_EQ(2, m_settings.tuner_connection());
 
-    AnswerDialog("lofLow=user|lofLowUser=9751|lofHigh=11475");
+    AnswerDialog("satelliteName=Hisp\xE0sat \xFF|longitude=30.05|longitudeDirection=WEST|lnbType=Single|lofLow=user|"
+                 "lofLowUser=9751|lofHigh=11475|diseqcType=8 port|diseqcPort=6|tone22k=On|lnbPower=0V|toneBurst=A");
     EXPECT_EQ(1, ui::EditSatellite(nullptr, m_record, m_settings));
+    EXPECT_EQ(std::string("Hisp\xE0sat \xFF"), m_record.Name());
+    EXPECT_EQ(0, m_bytes[0x0A]);
+    EXPECT_EQ(0, m_bytes[0x0F]);
+    EXPECT_EQ(-300, m_record.OrbitalPosition());
+    EXPECT_EQ(2, m_record.LnbType());
     EXPECT_EQ(9751, ReadLe16(m_bytes.data() + 0x12));
     EXPECT_EQ(11475, ReadLe16(m_bytes.data() + 0x10));
+    const std::uint32_t kept = 0xFFF80000u | (1u << 12) | (1u << 11);
+    EXPECT_EQ(kept | (3u << 3) | (5u << 7) | (1u << 1) | (1u << 13), ReadLe32(m_bytes.data() + 0x7C));
+    EXPECT_EQ(0x12345678u, ReadLe32(m_bytes.data() + 0x78));
+
+    SatelliteDialog reopened(m_record, m_settings);
+    ExpectShown(reopened, "longitude=30.0|longitudeDirection=WEST|satelliteName=Hisp\xE0sat \xFF");
+
+    const std::array<std::uint8_t, 16> name = {'S', 'a', 't', 0xB0, 0xE9, 0xFE, 'A', 'B',
+                                               'C', 'D', 'E', 'F',  'G',  'H',  'I', 'J'};
+    std::copy(name.begin(), name.end(), m_bytes.begin());
+    const auto before = m_bytes;
+    SatelliteDialog again(m_record, m_settings);
+    ASSERT_EQ(QDialog::Accepted, PressOk(again));
+    EXPECT_EQ(before, m_bytes);
 }
 
 // A user LOF the record cannot hold, or a longitude that is no number or too far, is refused with its range.
@@ -102,10 +124,12 @@ TEST_F(SatelliteDialogTest, AValueOutsideItsFieldIsRefusedWithItsRange) {
     EXPECT_EQ(m_original, m_bytes);
 }
 
-// The port list follows the switch type and keeps the stored port (3) where the switch has it.
-TEST_F(SatelliteDialogTest, DiseqcPortListFollowsTheType) {
+// The port list follows the switch type and keeps the stored port (3) where the switch has it; motor and switch
+// type exclude each other, and with no switch the motor is stored and an empty port list keeps the stored port.
+TEST_F(SatelliteDialogTest, PortListFollowsTheTypeAndMotorAndTypeExcludeEachOther) {
     SatelliteDialog dialog(m_record, m_settings);
     QComboBox& port = Find<QComboBox>(dialog, "diseqcPort");
+    EXPECT_FALSE(Enabled(dialog, "diseqcMotor")); // a switch type is set
     const std::tuple<const char*, int, const char*> types[] = {
         {"DiSEqC3", 0, ""}, {"8 port", 8, "3"}, {"16 port", 16, "3"}, {"SMATV", 16, "3"}, {"2 port", 2, ""}};
     for (const auto& [type, count, current] : types) {
@@ -115,76 +139,24 @@ TEST_F(SatelliteDialogTest, DiseqcPortListFollowsTheType) {
         EXPECT_EQ(current, port.currentText()) << type;
         EXPECT_EQ(QString::number(count), count ? port.itemText(count - 1) : "0") << type;
     }
-}
-
-TEST_F(SatelliteDialogTest, MotorAndTypeExcludeEachOtherAndTheMotorIsStored) {
-    SatelliteDialog dialog(m_record, m_settings);
-    EXPECT_FALSE(Enabled(dialog, "diseqcMotor")); // a switch type is set
     Set(dialog, "diseqcType=Disable");
     EXPECT_TRUE(Enabled(dialog, "diseqcMotor"));
     Set(dialog, "diseqcMotor=USALS");
     EXPECT_FALSE(Enabled(dialog, "diseqcType"));
     Set(dialog, "diseqcMotor=Disable");
     EXPECT_TRUE(Enabled(dialog, "diseqcType"));
-
-    // With no switch the motor choice is stored; an empty port list keeps the stored port.
     Set(dialog, "diseqcType=Disable|diseqcMotor=USALS");
     ASSERT_EQ(QDialog::Accepted, PressOk(dialog));
-    const LnbSwitchWord word = m_record.LnbSwitch(1);
-    EXPECT_EQ(0u, word.DiseqcType());
-    EXPECT_EQ(2u, word.MotorControl());
-    EXPECT_EQ(2u, word.DiseqcPort());
-}
-
-// OK writes name, position and type, and the switch word of the tuner connection keeping its other bits; a
-// full-length name of any bytes comes back byte for byte.
-TEST_F(SatelliteDialogTest, OkWritesTheFieldsAndTheSwitchWordAndTheyRoundTrip) {
-    SatelliteDialog dialog(m_record, m_settings);
-    Set(dialog, "satelliteName=Hisp\xE0sat \xFF|longitude=30.05|longitudeDirection=WEST|lnbType=Single|diseqcType=8 "
-                "port|diseqcPort=6|tone22k=On|lnbPower=0V|toneBurst=A");
-    ASSERT_EQ(QDialog::Accepted, PressOk(dialog));
-    EXPECT_EQ(std::string("Hisp\xE0sat \xFF"), m_record.Name());
-    EXPECT_EQ(0, m_bytes[0x0A]);
-    EXPECT_EQ(0, m_bytes[0x0F]);
-    EXPECT_EQ(-300, m_record.OrbitalPosition());
-    EXPECT_EQ(2, m_record.LnbType());
-    const std::uint32_t kept = 0xFFF80000u | (1u << 12) | (1u << 11);
-    EXPECT_EQ(kept | (3u << 3) | (5u << 7) | (1u << 1) | (1u << 13), ReadLe32(m_bytes.data() + 0x7C));
-    EXPECT_EQ(0x12345678u, ReadLe32(m_bytes.data() + 0x78));
-
-    SatelliteDialog reopened(m_record, m_settings);
-    ExpectShown(reopened, "longitude=30.0|longitudeDirection=WEST|satelliteName=Hisp\xE0sat \xFF");
-
-    const std::array<std::uint8_t, 16> name = {'S', 'a', 't', 0xB0, 0xE9, 0xFE, 'A', 'B',
-                                               'C', 'D', 'E', 'F',  'G',  'H',  'I', 'J'};
-    std::copy(name.begin(), name.end(), m_bytes.begin());
-    const auto before = m_bytes;
-    SatelliteDialog again(m_record, m_settings);
-    ASSERT_EQ(QDialog::Accepted, PressOk(again));
-    EXPECT_EQ(before, m_bytes);
-}
-
-TEST_F(SatelliteDialogTest, HiddenTunerGroupStillCarriesTheTunerConnection) {
-    SatelliteDialog dialog(m_record, m_settings);
-    EXPECT_TRUE(Find<QGroupBox>(dialog, "tunerSetting").isHidden());
-    ExpectShown(dialog, "tunerNumber=Tuner 2|tunerConnection=Dual Mode");
-    EXPECT_FALSE(Enabled(dialog, "tunerConnection")); // only tuner 1 chooses the connection
-    Set(dialog, "tunerNumber=Tuner 1");
-    EXPECT_TRUE(Enabled(dialog, "tunerConnection"));
-    Set(dialog, "tunerConnection=Loop Through");
-    EXPECT_FALSE(Enabled(dialog, "tunerNumber"));
-    ASSERT_EQ(QDialog::Accepted, PressOk(dialog));
-    EXPECT_EQ(1, m_settings.tuner_connection());
-    EXPECT_EQ(1, m_record.TunerConnection()); // the tuner number is not stored
+    EXPECT_EQ(0u, m_record.LnbSwitch(1).DiseqcType());
+    EXPECT_EQ(2u, m_record.LnbSwitch(1).MotorControl());
+    EXPECT_EQ(2u, m_record.LnbSwitch(1).DiseqcPort());
 }
 
 TEST(SatellitePositionText, ParsesTenthsExactlyAndTruncates) {
-    const std::pair<const char*, int> parsed[] = {
-        {"19.2", 192}, {" 19.29 ", 192}, {".5", 5}, {"180", 1800}, {"7.", 70}};
-    for (const auto& [text, expected] : parsed) {
+    for (const auto& [text, expected] :
+         {std::pair{"19.2", 192}, {" 19.29 ", 192}, {".5", 5}, {"180", 1800}, {"7.", 70}}) {
         int tenths = -1;
-        EXPECT_TRUE(ParseOrbitalTenths(text, 1800, tenths)) << text;
-        EXPECT_EQ(expected, tenths) << text;
+        EXPECT_TRUE(ParseOrbitalTenths(text, 1800, tenths) && tenths == expected) << text;
     }
     int tenths = -1;
     for (const char* bad : {"", ".", "180.1", "-5", "1e2", "99999999999999999999", "1..2"})
@@ -195,3 +167,4 @@ TEST(SatellitePositionText, ParsesTenthsExactlyAndTruncates) {
 }
 
 } // namespace
+} // namespace vorlane::testing

@@ -165,37 +165,11 @@ TEST(ReceiverSettingsFields, EachAccessorOwnsItsOffset) {
     }
 }
 
-// The base position's bytes are pinned through the STB Configuration dialog.
-TEST(ReceiverSettingsFields, ClockCursorsAndPasswordAreLittleEndianOrPacked) {
-    Record bytes{};
-    ReceiverSettings settings{bytes};
-    settings.set_last_transponder_slot(0x0102);
-    EXPECT_EQ(0x02, bytes[0x192]);
-    EXPECT_EQ(0x01, bytes[0x193]);
-
-    const ReceiverTime time{124, 2, 29, 23, 30, 5, 60369, 4};
-    settings.set_clock(time);
-    EXPECT_EQ(124, bytes[0x014]);
-    EXPECT_EQ(4, bytes[0x030]);
-    EXPECT_EQ(time, settings.clock());
-
-    settings.set_power_state(0x07);
-    EXPECT_FALSE(settings.power_on()); // any non-zero state reads as "Off"
-    EXPECT_EQ(0u, settings.position_word(settings_layout::kPosFav, 8));
-    settings.set_position_word(settings_layout::kPosFav, 8, 0x1234); // past the group: ignored
-    EXPECT_EQ(0, bytes[0x17A]);
-
-    // Packed BCD of the last four digits (shorter passwords are pinned through the dialog).
-    settings.set_password(98765);
-    EXPECT_EQ(0x87, bytes[0x037]);
-    EXPECT_EQ(0x65, bytes[0x038]);
-    EXPECT_EQ((std::array<std::uint8_t, 4>{8, 7, 6, 5}), settings.password_digits());
-    bytes[0x037] = 0xAF; // damaged record: nibbles come back as stored
-    EXPECT_EQ((std::array<std::uint8_t, 4>{10, 15, 6, 5}), settings.password_digits());
-}
-
-// A full name followed by a shorter one is pinned byte for byte through the STB Configuration dialog.
-TEST(ReceiverSettingsFields, FavouriteNamesAreCutToSixteenBytesWithoutSpilling) {
+// Indexes past a group or the names are ignored, a long favourite name is cut to its sixteen bytes; the password is
+// packed BCD of the last four digits and a damaged record's nibbles come back as stored. The clock, the cursors,
+// the power state, the base position and shorter names and passwords are pinned through the defaults, the
+// position reset and the STB Configuration dialog.
+TEST(ReceiverSettingsFields, OutOfRangeIndexesAreIgnoredAndThePasswordIsPackedBcd) {
     Record bytes = Patterned();
     ReceiverSettings settings{bytes};
     settings.set_fav_name(7, "a name far longer than sixteen");
@@ -204,8 +178,16 @@ TEST(ReceiverSettingsFields, FavouriteNamesAreCutToSixteenBytesWithoutSpilling) 
 
     const Record before = bytes;
     settings.set_fav_name(8, "ignored");
+    settings.set_position_word(settings_layout::kPosFav, 8, 0x1234);
     ExpectSameBytes(before, bytes);
     EXPECT_EQ("", settings.fav_name(8));
+    EXPECT_EQ(0u, settings.position_word(settings_layout::kPosFav, 8));
+
+    settings.set_password(98765);
+    EXPECT_EQ(0x87, bytes[0x037]);
+    EXPECT_EQ(0x65, bytes[0x038]);
+    bytes[0x037] = 0xAF;
+    EXPECT_EQ((std::array<std::uint8_t, 4>{10, 15, 6, 5}), settings.password_digits());
 }
 
 } // namespace
