@@ -103,13 +103,7 @@ protected:
     CliRun Finish(pid_t pid) {
         int status = 0;
         ::waitpid(pid, &status, 0);
-        CliRun result;
-        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.out = ReadText("stdout.txt");
-        result.err = ReadText("stderr.txt");
-        fs::remove(PathIn("stdout.txt"));
-        fs::remove(PathIn("stderr.txt"));
-        return result;
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText("stdout.txt"), ReadText("stderr.txt")};
     }
 
     CliRun Run(const std::vector<std::string>& args) { return Finish(Spawn(args)); }
@@ -117,7 +111,7 @@ protected:
     // A block file of one program block.
     Bytes WriteBlockFile(const std::string& name, std::size_t dataLength) const {
         Bytes file;
-        vorlane::testing::AppendBlock(file, 0xB1, Pattern(dataLength, 0x31));
+        AppendBlock(file, 0xB1, Pattern(dataLength, 0x31));
         WriteFile(name, file);
         return file;
     }
