@@ -16,6 +16,7 @@
 #include <memory>
 #include <spawn.h>
 #include <string>
+#include <string_view>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -59,10 +60,10 @@ protected:
     std::string PathIn(const std::string& name) const { return (mFolder / name).string(); }
     std::string Link() const { return PathIn("COM5"); }
 
-    void WriteFile(const std::string& name, const Bytes& bytes) const {
-        std::ofstream out(PathIn(name), std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    void WriteFile(const std::string& name, std::string_view bytes) const {
+        std::ofstream(PathIn(name), std::ios::binary) << bytes;
     }
+    void WriteFile(const std::string& name, const Bytes& bytes) const { WriteFile(name, ToText(bytes)); }
     Bytes ReadFile(const std::string& name) const {
         std::ifstream in(PathIn(name), std::ios::binary);
         return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

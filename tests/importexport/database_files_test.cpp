@@ -13,6 +13,7 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <set>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <tuple>
@@ -51,13 +52,7 @@ protected:
         m_db.SetModified(true);
     }
 
-    std::vector<std::string> FolderEntries() const {
-        std::vector<std::string> names;
-        for (const fs::directory_entry& entry : fs::directory_iterator(mFolder))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    std::set<fs::path> FolderEntries() const { return {fs::directory_iterator(mFolder), {}}; }
 
     ScratchFolder m_scratch{"vorlane-files"};
     const fs::path& mFolder = m_scratch.Path();
@@ -207,7 +202,7 @@ TEST_F(DatabaseFilesTest, SaveWritesOrReplacesAndKeepsTheCurrentPath) {
     const Bytes saved = ChannelFileBytes(m_db);
     EXPECT_EQ(std::string(saved.begin(), saved.end()), FileText(path));
     EXPECT_EQ(FileText(mFolder / "copy.bin"), FileText(path));
-    EXPECT_EQ((std::vector<std::string>{"copy.bin", "old.bin"}), FolderEntries());
+    EXPECT_EQ((std::set<fs::path>{mFolder / "copy.bin", path}), FolderEntries());
 }
 
 // Root writes anywhere, so where permissions matter the save runs as an ordinary user.
@@ -239,11 +234,11 @@ TEST_F(DatabaseFilesTest, FailedSavesKeepWhatWasThere) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         fs::permissions(mFolder, fs::perms::owner_all, fs::perm_options::add);
-        for (const std::string& name : FolderEntries())
-            fs::remove_all(mFolder / name);
+        for (const fs::path& entry : FolderEntries())
+            fs::remove_all(entry);
         WriteText(mFolder / "old.bin", "old contents");
         c.prepare(mFolder, root);
-        const std::vector<std::string> there = FolderEntries();
+        const std::set<fs::path> there = FolderEntries();
         EXPECT_EXIT(ExitAfterFailingSave(m_db, mFolder / c.target, c.asNobody, c.sizeLimit),
                     ::testing::ExitedWithCode(0), "");
         EXPECT_EQ("old contents", FileText(mFolder / "old.bin"));

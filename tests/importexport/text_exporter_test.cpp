@@ -15,16 +15,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void SetTestChannel(SatelliteRecord sat, int k, const char* name, int frequency, int polarisation) {
-    sat.SetTestChannelName(k, name);
-    sat.SetTestChannelFrequency(k, static_cast<std::uint16_t>(frequency));
-    sat.SetTestChannelSymbolRate(k, frequency ? 27500 : 0);
-    sat.SetTestChannelPolarisation(k, static_cast<std::uint16_t>(polarisation));
-    sat.SetTestChannelVideoPid(k, frequency ? 101 : 0);
-    sat.SetTestChannelAudioPid(k, frequency ? 102 : 0);
-    sat.SetTestChannelPcrPid(k, frequency ? 101 : 0);
-}
-
 // Reaches every coded column, both tuners, full-width names, Latin-1 and three favourite groups, the last included.
 // Coded words whole: LNB switch tone | power << 1 | DiSEqC type << 3 | port << 7 | cable compensation << 12 | tone
 // burst << 13; tuning polarisation | FEC << 2 | free-to-air << 6; service scrambled | audio PIDs << 11 | selected << 14
@@ -43,8 +33,7 @@ void BuildSmallDatabase(ChannelDatabase& db) {
     PutSatellite(db, 1, "Helion 13.0E", 0, 0);
 
     PutSatellite(db, 2, "Sixteen-byte-sat", 2, 2);
-    const SatelliteRecord sixteen = db.Satellite(2);
-    sixteen.SetLnbSwitch(0, LnbSwitchWord(1 << 1 | 12 << 3 | 2 << 13)); // a DiSEqC type without a name
+    db.Satellite(2).SetLnbSwitch(0, LnbSwitchWord(1 << 1 | 12 << 3 | 2 << 13)); // a DiSEqC type without a name
     // Satellite, test channel, name, frequency and polarisation code (7 has no name).
     // clang-format off
     const std::tuple<int, int, const char*, int, int> testChannels[] = {
@@ -52,8 +41,16 @@ void BuildSmallDatabase(ChannelDatabase& db) {
         {1, 0, "Uno", 10992, 2}, {1, 1, "Due", 11013, 1}, {1, 2, "Tre", 11034, 0},
         {2, 0, "", 0, 0}, {2, 1, "", 0, 0}, {2, 2, "", 0, 0}};
     // clang-format on
-    for (const auto& [satellite, k, name, frequency, polarisation] : testChannels)
-        SetTestChannel(db.Satellite(satellite), k, name, frequency, polarisation);
+    for (const auto& [satellite, k, name, frequency, polarisation] : testChannels) {
+        const SatelliteRecord sat = db.Satellite(satellite);
+        sat.SetTestChannelName(k, name);
+        sat.SetTestChannelFrequency(k, static_cast<std::uint16_t>(frequency));
+        sat.SetTestChannelSymbolRate(k, frequency ? 27500 : 0);
+        sat.SetTestChannelPolarisation(k, static_cast<std::uint16_t>(polarisation));
+        sat.SetTestChannelVideoPid(k, frequency ? 101 : 0);
+        sat.SetTestChannelAudioPid(k, frequency ? 102 : 0);
+        sat.SetTestChannelPcrPid(k, frequency ? 101 : 0);
+    }
 
     PutTransponder(db, 0, 0, 11494, 1, 0);
     PutTransponder(db, 1, 0, 12188, 3, 1);
