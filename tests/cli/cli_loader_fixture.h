@@ -52,10 +52,6 @@ using ::testing::Not;
 class CliLoaderTest : public ::testing::Test {
 protected:
     void SetUp() override { fs::create_directories(mFolder / "config"); }
-    void TearDown() override {
-        if (m_simulator)
-            m_simulator->Stop();
-    }
 
     std::string PathIn(const std::string& name) const { return (mFolder / name).string(); }
     std::string Link() const { return PathIn("COM5"); }

@@ -221,7 +221,7 @@ TEST_P(FaultMatrixTest, EndsCompletedAndIdenticalOrFailedWithNothingTouched) {
     }
     EXPECT_EQ(1, result.exitCode) << result.out << result.err;
     EXPECT_THAT(result.out, Not(HasSubstr("Completed")));
-    const std::string faultName = fault.name;
+    const std::string_view faultName = fault.name;
     const bool silent = kind == "Download" ? faultName != "LineLoss" : faultName == "Silence";
     const std::string message = silent ? "The receiver did not answer for 1 s\n"
                                        : "Error occurred... Please check the displayed message of the STB\n";
