@@ -110,6 +110,7 @@ TEST_F(CliTest, CommandsPrintAndExitAsDocumented) {
          "0xd0000)\nwhole file: class 4 (key file), 851971 bytes\n"},
         {{"blocks", PathIn("missing.bin")}, 1, "Can't open the file.", false, ""},
         {{"upload", "--device", PathIn("COM9"), "x.key"}, 1, "vorlane-cli upload: can't use the port " + PathIn("COM9"), false, ""},
+        {{"download", "--device", PathIn("COM9"), "--what", "main", "m.bin"}, 1, "vorlane-cli download: can't use the port", false, ""},
         {{"convert", in, PathIn("same.bin")}, 0, "", false, written},
         {{"diff", in, PathIn("same.bin"), "--json"}, 0, "", false, "{\"equal\":true,\"sections\":[]}\n"},
         {{"sort", "--by", "name", in, tool}, 0, "", false, written},

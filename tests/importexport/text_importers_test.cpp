@@ -181,14 +181,15 @@ TEST_F(SatcodxImport, TruncatedRecordsAreReadOnlyAsFarAsTheyGo) {
         const ImportResult result = SatcodxImporter::Read(m_db, buffer);
         EXPECT_TRUE(result.accepted);
         EXPECT_EQ(1, result.channels);
+        const ConstTransponderRecord transponder = m_db.Transponder(0);
         if (length >= 39) {
-            EXPECT_EQ(12380, m_db.Transponder(0).Frequency());
+            EXPECT_EQ(12380, transponder.Frequency());
         }
         if (length >= 51 && length < 127) {
             EXPECT_EQ("Klassik ", m_db.Channel(0).Name().substr(0, 8));
         }
         if (length >= 102) {
-            EXPECT_EQ(1093, m_db.Transponder(0).TransportStreamId());
+            EXPECT_EQ(1093, transponder.TransportStreamId());
         }
     }
 }
