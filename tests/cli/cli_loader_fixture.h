@@ -16,6 +16,7 @@
 #include <memory>
 #include <spawn.h>
 #include <string>
+#include <string_view>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -51,18 +52,14 @@ using ::testing::Not;
 class CliLoaderTest : public ::testing::Test {
 protected:
     void SetUp() override { fs::create_directories(mFolder / "config"); }
-    void TearDown() override {
-        if (m_simulator)
-            m_simulator->Stop();
-    }
 
     std::string PathIn(const std::string& name) const { return (mFolder / name).string(); }
     std::string Link() const { return PathIn("COM5"); }
 
-    void WriteFile(const std::string& name, const Bytes& bytes) const {
-        std::ofstream out(PathIn(name), std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    void WriteFile(const std::string& name, std::string_view bytes) const {
+        std::ofstream(PathIn(name), std::ios::binary) << bytes;
     }
+    void WriteFile(const std::string& name, const Bytes& bytes) const { WriteFile(name, ToText(bytes)); }
     Bytes ReadFile(const std::string& name) const {
         std::ifstream in(PathIn(name), std::ios::binary);
         return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -103,13 +100,7 @@ protected:
     CliRun Finish(pid_t pid) {
         int status = 0;
         ::waitpid(pid, &status, 0);
-        CliRun result;
-        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.out = ReadText("stdout.txt");
-        result.err = ReadText("stderr.txt");
-        fs::remove(PathIn("stdout.txt"));
-        fs::remove(PathIn("stderr.txt"));
-        return result;
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText("stdout.txt"), ReadText("stderr.txt")};
     }
 
     CliRun Run(const std::vector<std::string>& args) { return Finish(Spawn(args)); }
@@ -117,7 +108,7 @@ protected:
     // A block file of one program block.
     Bytes WriteBlockFile(const std::string& name, std::size_t dataLength) const {
         Bytes file;
-        vorlane::testing::AppendBlock(file, 0xB1, Pattern(dataLength, 0x31));
+        AppendBlock(file, 0xB1, Pattern(dataLength, 0x31));
         WriteFile(name, file);
         return file;
     }

@@ -1,8 +1,10 @@
+// vorlane-cli upload and download against the simulated receiver: every transfer against every fault the
+// receiver or the line may commit, the safety steps around a channel upload, interrupts and refusals.
+
 #include "cli_loader_fixture.h"
 #include "sim/stored_channel_list.h"
 #include "support/channel_file_sample.h"
 
-#include <algorithm>
 #include <csignal>
 #include <thread>
 
@@ -11,15 +13,10 @@ using namespace vorlane::testing;
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 
-TEST_F(CliLoaderTest, APortThatCannotBeOpenedOrAFileOfNoKnownKindFailsBeforeAnythingIsSent) {
-    WriteFile("update.key", Pattern(10, 1));
-    CliRun result = Run({"upload", "--device", PathIn("COM9"), "update.key"});
-    EXPECT_EQ(1, result.exitCode);
-    EXPECT_THAT(result.err, HasSubstr("vorlane-cli upload: can't use the port " + PathIn("COM9")));
-
+TEST_F(CliLoaderTest, AFileOfNoKnownKindFailsBeforeAnythingIsSent) {
     WriteFile("x.S1", Pattern(100, 0x42));
     StartSimulator();
-    result = Run({"upload", "--device", Link(), "x.S1"});
+    const CliRun result = Run({"upload", "--device", Link(), "x.S1"});
     EXPECT_EQ(1, result.exitCode);
     EXPECT_EQ("The selected file is not acceptable.\n", result.out);
     std::this_thread::sleep_for(100ms);
@@ -39,11 +36,9 @@ TEST_F(CliLoaderTest, AForcedUploadGivesUpAfterTheWaitAndLeavesTheMonitorCleanly
     while (ToText(m_simulator->ReceivedBytes()).find("q\r") == std::string::npos &&
            std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(10ms);
-    const Bytes sent = m_simulator->ReceivedBytes();
-    const auto patternEnd = std::find_if(sent.begin(), sent.end(), [](std::uint8_t byte) { return byte != 'x'; });
-    EXPECT_GT(patternEnd - sent.begin(), 0);
-    const std::string ending(patternEnd, sent.end());
-    EXPECT_EQ(std::string(10, '\r') + "q\r", ending);
+    const std::string sent = ToText(m_simulator->ReceivedBytes());
+    ASSERT_TRUE(sent.starts_with('x'));
+    EXPECT_EQ(std::string(10, '\r') + "q\r", sent.substr(sent.find_first_not_of('x')));
 }
 
 TEST_F(CliLoaderTest, CtrlCDuringTheWaitClosesThePortAndFails) {
@@ -67,7 +62,7 @@ namespace {
 
 struct SafetyCase {
     const char* name;
-    std::vector<std::string> options; // before the file; "DIR" stands for the backup folder
+    std::vector<std::string> options; // before the file
     SimulatorFaults faults;
     std::chrono::milliseconds answerPause;
     bool uploadsBackup; // the file uploaded is the receiver's own backup (a restore)
@@ -84,11 +79,11 @@ class CliSafetyTest : public CliLoaderTest, public ::testing::WithParamInterface
 
 // clang-format off
 const SafetyCase kSafetyCases[] = {
-    {"BackupUploadVerify", {"--backup", "DIR", "--verify"}, {}, 1000ms, false, 0, true, 1,
+    {"BackupUploadVerify", {"--backup", "backups", "--verify"}, {}, 1000ms, false, 0, true, 1,
      "Reset your STB(s).\nCompleted and verified\n"},
     {"CorruptedStoreFailsVerify", {"--verify"}, {.corruptStoredByte = kChannelSectorByte}, 0ms, false, 1, true, 0,
      "Verify failed: 1 byte differs (channels: 1) between the uploaded file and the receiver's channel list.\n"},
-    {"FailedBackupUploadsNothing", {"--backup", "DIR"}, {.closeAfterPacket = 2, .corruptStoredByte = {}}, 0ms, false, 1, false, 0,
+    {"FailedBackupUploadsNothing", {"--backup", "backups"}, {.closeAfterPacket = 2, .corruptStoredByte = {}}, 0ms, false, 1, false, 0,
      "The receiver's channel list could not be backed up (Error occurred... Please check the displayed message of "
      "the STB); nothing was uploaded.\n"},
     // Silence after the upload is cut short by the idle time-out, and the report still says the upload finished.
@@ -115,9 +110,8 @@ TEST_P(CliSafetyTest, ChannelUploadWithBackupAndVerify) {
     behaviour.faults = test.faults;
     StartSimulator(behaviour);
     std::vector<std::string> args = {"upload", "--device", Link()};
-    for (const std::string& option : test.options)
-        args.push_back(option == "DIR" ? backupFolder : option);
-    args.push_back(PathIn(uploadName));
+    args.insert(args.end(), test.options.begin(), test.options.end());
+    args.push_back(uploadName);
     const CliRun result = Run(args);
 
     EXPECT_EQ(test.exitCode, result.exitCode) << result.err;
@@ -135,8 +129,9 @@ TEST_P(CliSafetyTest, ChannelUploadWithBackupAndVerify) {
     const std::vector<fs::path> backups(fs::directory_iterator(backupFolder), {});
     EXPECT_EQ(test.backups, backups.size());
     if (!test.uploadsBackup && test.backups == 1 && !backups.empty()) {
-        EXPECT_EQ(onReceiver, ReadFile(fs::relative(backups[0], mFolder).string())) << backups[0];
-        EXPECT_THAT(result.err, HasSubstr("backed up to " + backups[0].string()));
+        const std::string backup = fs::relative(backups[0], mFolder).string();
+        EXPECT_EQ(onReceiver, ReadFile(backup)) << backup;
+        EXPECT_THAT(result.err, HasSubstr("backed up to " + backup));
     }
 }
 
@@ -144,3 +139,102 @@ INSTANTIATE_TEST_SUITE_P(Cases, CliSafetyTest, ::testing::ValuesIn(kSafetyCases)
                          [](const auto& run) { return std::string(run.param.name); });
 
 } // namespace
+
+namespace {
+
+// The file is three packets long: 1024, 1024 and 452 bytes.
+constexpr std::size_t kFileLength = 2500;
+
+// A fault at `packet` in an upload and in a download (where the PC's NAK answers a damaged packet).
+struct FaultCase {
+    const char* name;
+    int SimulatorFaults::*upload;
+    int SimulatorFaults::*download;
+    int packet;
+    bool completes;
+};
+
+const FaultCase kFaults[] = {
+    {"NoFault", nullptr, nullptr, 0, true},
+    {"Nak", &SimulatorFaults::nakPacket, &SimulatorFaults::corruptDownloadPacket, 2, true},
+    {"CorruptSum", &SimulatorFaults::corruptUploadPacket, &SimulatorFaults::corruptDownloadPacket, 3, true},
+    {"Error", &SimulatorFaults::errorAtPacket, &SimulatorFaults::errorAtPacket, 1, false},
+    {"EarlyEnd", &SimulatorFaults::endAtPacket, &SimulatorFaults::endAtPacket, 1, false},
+    {"Silence", &SimulatorFaults::silentAfterPacket, &SimulatorFaults::silentAfterPacket, 1, false},
+    {"LineLoss", &SimulatorFaults::closeAfterPacket, &SimulatorFaults::closeAfterPacket, 1, false},
+};
+
+using MatrixCell = std::tuple<std::string, FaultCase>; // "Upload", "ForcedUpload" or "Download", and the fault
+
+class FaultMatrixTest : public CliLoaderTest, public ::testing::WithParamInterface<MatrixCell> {};
+
+} // namespace
+
+TEST_P(FaultMatrixTest, EndsCompletedAndIdenticalOrFailedWithNothingTouched) {
+    const auto [kind, fault] = GetParam();
+    const Bytes data = Pattern(kFileLength, 0x51);
+    ReceiverBehaviour behaviour;
+    if (const auto field = kind == "Download" ? fault.download : fault.upload)
+        behaviour.faults.*field = fault.packet;
+    behaviour.restartAfterBreakIn = 50ms;
+    behaviour.downloads[static_cast<std::size_t>(DownloadKind::MainSoftware)] = data;
+    StartSimulator(behaviour);
+
+    Bytes expected = data;                   // what has to arrive
+    const Bytes before = Pattern(300, 0x52); // a download's target as it was
+    // The port's device is the COMn link in VORLANE_SERIAL_DIR.
+    const std::string command = kind == "Download" ? "download" : "upload";
+    std::vector<std::string> args = {command, "--port", "5", "--speed", "115200", "--idle-timeout", "1"};
+    if (kind == "Download") {
+        WriteFile("main.bin", before);
+        args.insert(args.end(), {"--what", "main", "main.bin"});
+    } else if (kind == "Upload") {
+        WriteFile("update.key", data);
+        args.push_back("update.key");
+    } else {
+        expected = WriteBlockFile("software.bin", kFileLength - 128);
+        args.insert(args.end(), {"--wait", "10", "software.bin"});
+    }
+    const CliRun result = Finish(Spawn(args, {"VORLANE_SERIAL_DIR=" + PathIn("")}));
+
+    for (const auto& entry : fs::recursive_directory_iterator(mFolder)) // no temporary file is left
+        EXPECT_THAT(entry.path().filename().string(), Not(HasSubstr(".part-")));
+    if (fault.completes) {
+        EXPECT_EQ(0, result.exitCode) << result.err;
+        EXPECT_EQ(kind == "ForcedUpload" ? "Reset your STB(s).\nCompleted\n" : "Completed\n", result.out);
+        if (kind == "Download") {
+            EXPECT_THAT(result.err, HasSubstr("Downloading\n0%\n33%\n66%\n100%\n"));
+            EXPECT_EQ(data, ReadFile("main.bin"));
+            return;
+        }
+        ASSERT_TRUE(m_simulator->WaitForBlocks(1, 1s));
+        EXPECT_EQ(expected, m_simulator->ReceivedBlocks()[0].bytes);
+        if (kind == "Upload") {
+            EXPECT_EQ(4, m_simulator->ReceivedBlocks()[0].transferClass);
+            if (!fault.upload) { // not a terminal: plain lines
+                EXPECT_THAT(result.err, HasSubstr("Uploading\n0%  (1/1)\n33%  (1/1)\n66%  (1/1)\n100%  (1/1)\n"));
+                EXPECT_THAT(result.err, Not(HasSubstr("\r")));
+            }
+            EXPECT_THAT(ReadText("config/Vorlane/Vorlane.ini"), HasSubstr("BinFileName=" + PathIn("update.key")));
+        }
+        return;
+    }
+    EXPECT_EQ(1, result.exitCode) << result.out << result.err;
+    EXPECT_THAT(result.out, Not(HasSubstr("Completed")));
+    const std::string_view faultName = fault.name;
+    const bool silent = kind == "Download" ? faultName != "LineLoss" : faultName == "Silence";
+    const std::string message = silent ? "The receiver did not answer for 1 s\n"
+                                       : "Error occurred... Please check the displayed message of the STB\n";
+    EXPECT_THAT(result.out, HasSubstr(message));
+    if (kind == "Download")
+        EXPECT_EQ(before, ReadFile("main.bin"));
+    else
+        EXPECT_TRUE(m_simulator->ReceivedBlocks().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(AllCells, FaultMatrixTest,
+                         ::testing::Combine(::testing::Values("Upload", "ForcedUpload", "Download"),
+                                            ::testing::ValuesIn(kFaults)),
+                         [](const ::testing::TestParamInfo<MatrixCell>& cell) {
+                             return std::get<0>(cell.param) + std::get<1>(cell.param).name;
+                         });

@@ -1,29 +1,45 @@
+// The field readers under the text importers: they never read past their field or the buffer.
+
 #include "importexport/channel_list_cursor.h"
+#include "importexport/decimal_field.h"
 
 #include "import_test_util.h"
+
+#include <limits>
 
 using namespace vorlane;
 using namespace vorlane::testing;
 
+TEST(DecimalField, ReadsLikeTheStandardConversionWithinTheFieldClampedAndEmptyWithoutDigits) {
+    const std::pair<const char*, int> cases[] = {
+        {"011303", 11303}, {"   1", 1}, {"\t-192", -192}, {"+7x9", 7}, {"12 34", 12}};
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(value, ParseDecimal(BytesOf(text))) << text;
+    // The field ends where its width ends, even when digits follow in the buffer.
+    EXPECT_EQ(123, ParseDecimal(BytesOf("12345").first(3)));
+    for (const char* text : {"", "____", "    ", "-", "+ 1", "x1"}) {
+        EXPECT_FALSE(ParseDecimal(BytesOf(text)).has_value()) << text;
+        EXPECT_EQ(0, DecimalOrZero(BytesOf(text))) << text;
+    }
+    EXPECT_EQ(std::numeric_limits<std::int32_t>::max(), ParseDecimal(BytesOf(std::string(300, '9'))));
+    EXPECT_EQ(-std::numeric_limits<std::int32_t>::max(), ParseDecimal(BytesOf("-99999999999")));
+}
+
 TEST(ChannelListCursor, TokensEndAtAnyWhiteSpaceAndHoldAtMost255Characters) {
     const std::string text = " 1\t11778\r\n27500\v1\fV\n:CHN";
     ChannelListCursor cursor(BytesOf(text));
-    EXPECT_EQ("1", cursor.NextToken());
-    EXPECT_EQ("11778", cursor.NextToken());
-    EXPECT_EQ("27500", cursor.NextToken());
-    EXPECT_EQ("1", cursor.NextToken());
-    EXPECT_EQ("V", cursor.NextToken());
+    for (const char* token : {"1", "11778", "27500", "1", "V"})
+        EXPECT_EQ(token, cursor.NextToken());
     EXPECT_EQ('\n', text[cursor.CurrentPosition()]); // the cursor stays on the character that ended the token
     EXPECT_EQ("", cursor.NextToken());               // a record mark is never a token: the field is missing
     EXPECT_TRUE(cursor.StartsWith(":CHN"));
     ChannelListCursor glued(BytesOf("V:TRP 1"));
     EXPECT_EQ("V", glued.NextToken());
     EXPECT_TRUE(glued.StartsWith(":TRP"));
-    const std::string longText = std::string(300, 'a') + " b"; // tokens hold at most 255 characters
+    const std::string longText = std::string(300, 'a') + " b";
     ChannelListCursor longToken(BytesOf(longText));
-    EXPECT_EQ(std::string(255, 'a'), longToken.NextToken());
-    EXPECT_EQ(std::string(45, 'a'), longToken.NextToken());
-    EXPECT_EQ("b", longToken.NextToken());
+    for (const std::string& token : {std::string(255, 'a'), std::string(45, 'a'), std::string("b")})
+        EXPECT_EQ(token, longToken.NextToken());
 }
 
 TEST(ChannelListCursor, QuotedTextIsCutToTheFieldAndTheCursorEndsBehindTheClosingQuote) {
