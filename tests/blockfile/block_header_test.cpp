@@ -39,24 +39,14 @@ TEST(BlockHeaderWrite, ChannelHeaderIsByteExactAndItsCrcCoversTheDataBehind) {
     EXPECT_TRUE(std::equal(image.begin() + 0x80, image.end(), original.begin() + 0x80));
 }
 
-TEST(BlockHeaderWrite, ViewReadsBackWhatWasWrittenAndSmallTargetsAreRefused) {
+// The other fields read back through the reader's trace in the block file reader tests.
+TEST(BlockHeaderWrite, CrcIsTheUnsignedByteSumAndSmallTargetsAreRefused) {
     Header bytes{};
     ASSERT_TRUE(WriteBlockHeader(bytes, block_id::kPreset, 0x12345678, std::vector<std::uint8_t>{0xFF, 0xFF, 0xFF, 1}));
-    const BlockHeader header(bytes);
-    EXPECT_EQ(0x12345678u, header.LoadAddress());
-    EXPECT_EQ(block_id::kPreset, header.BlockId());
-    EXPECT_EQ(4u, header.DataLength());
-    EXPECT_EQ(0x2FEu, header.Crc());
-    EXPECT_FALSE(header.MonitorMode());
-    EXPECT_TRUE(header.SignatureValid() && header.BlockIdMarkerValid() && header.MonitorMarkerValid() &&
-                header.LengthMarkerValid() && header.CrcMarkerValid());
+    EXPECT_EQ(0x2FEu, BlockHeader(bytes).Crc());
     // Bytes 0x34 and 0x35 of address word B are not part of the address.
     EXPECT_EQ(0xEF, bytes[0x34]);
     EXPECT_EQ(0xEF, bytes[0x35]);
-
-    ASSERT_TRUE(WriteBlockHeader(bytes, block_id::kProgram, 0, {}));
-    EXPECT_EQ(0u, BlockHeader(bytes).DataLength());
-    EXPECT_EQ(0u, BlockHeader(bytes).Crc());
 
     std::array<std::uint8_t, block_header::kSize - 1> small;
     small.fill(0x11);
