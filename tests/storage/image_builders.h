@@ -59,11 +59,6 @@ inline std::vector<std::uint8_t> Pattern(std::size_t size, std::uint32_t seed) {
     return bytes;
 }
 
-inline std::vector<std::uint8_t> Le32(std::uint32_t v) {
-    return {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v >> 16),
-            static_cast<std::uint8_t>(v >> 24)};
-}
-
 inline std::vector<std::uint8_t> Slice(const std::vector<std::uint8_t>& image, std::size_t offset, std::size_t size) {
     return {image.begin() + static_cast<std::ptrdiff_t>(offset),
             image.begin() + static_cast<std::ptrdiff_t>(offset + size)};

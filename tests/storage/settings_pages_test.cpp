@@ -29,7 +29,6 @@ void ExpectFormatted(const Image& bytes, int page) {
 
 TEST(SettingsPages, FreshImageHasNoPageAndFirstWriteFormatsEeprom0ByteExactly) {
     auto bytes = MakeFreshImage();
-    ASSERT_EQ(kFullImageSize, bytes.size());
     StorageImage image(bytes);
     EXPECT_EQ(StorageImage::kNone, image.CurrentSettingsPage());
     Image record(kSettingsRecordSize, 0x5A);
@@ -41,10 +40,10 @@ TEST(SettingsPages, FreshImageHasNoPageAndFirstWriteFormatsEeprom0ByteExactly) {
     EXPECT_EQ(kRecord, image.WriteSettings(record));
     for (int page = 0; page < 8; ++page) {
         ExpectFormatted(bytes, page);
-        EXPECT_EQ(Le32(page == 0 ? 0xAABBCCFF : 0xAAFFFFFF), Slice(bytes, PageBase(page) + 0x88, 4)) << page;
+        EXPECT_EQ(page == 0 ? 0xAABBCCFFu : 0xAAFFFFFFu, StateAt(bytes, page)) << page;
     }
-    EXPECT_EQ(Le32(0x0D7A), Slice(bytes, 0x808C, 4));
-    EXPECT_EQ(Le32(0x0C7C), Slice(bytes, 0x8090, 4));
+    EXPECT_EQ(0x0D7Au, ReadLe32(bytes.data() + 0x808C));
+    EXPECT_EQ(0x0C7Cu, ReadLe32(bytes.data() + 0x8090));
     EXPECT_EQ(record, Slice(bytes, 0x80A0, kSettingsRecordSize));
     // Formatting touches only descriptor, tag and state; EEPROM1 and the unused area stay erased.
     EXPECT_EQ(Image(0x30, 0xFF), Slice(bytes, 0x9000, 0x30));
@@ -100,6 +99,7 @@ TEST(SettingsPages, CurrentPageChoice) {
         int expected;
         void (*damage)(Image&) = nullptr;
     } cases[] = {
+        // clang-format off
         {"EEPROM0 only", {{0, 0xAABBCCFF}, {3, 0xAABBCCFF}, {4, 0xAAFFFFFF}}, 3},
         {"EEPROM1 only", {{8, 0xAABBCCFF}, {9, 0xAABBCCFF}}, 9},
         {"free EEPROM0 page above a keeps a", {{2, 0xAABBCCFF}, {5, 0xAAFFFFFF}, {8, 0xAABBCCFF}}, 2},
@@ -110,19 +110,11 @@ TEST(SettingsPages, CurrentPageChoice) {
         {"being-written page is not valid", {{0, 0xAABBCCFF}, {1, 0xAABBFFFF}, {2, 0xAAFFFFFF}}, 0},
         {"empty write is not valid", {{0, 0xAABBCCFF}, {1, 0x00000000}}, 0},
         {"tag of the other area", {{0, 0xAABBCCFF}, {1, 0xAABBCCFF}}, 0, [](Image& b) { b[PageBase(1) + 0x86] = '1'; }},
-        {"checksum does not match",
-         {{0, 0xAABBCCFF}, {2, 0xAABBCCFF}},
-         0,
-         [](Image& b) { b[PageBase(2) + 0xA0] ^= 1; }},
-        {"length 0xF60 even with a matching checksum",
-         {{0, 0xAABBCCFF}},
-         0,
-         [](Image& b) { CraftPage(b, 3, 0xAABBCCFF, Pattern(0xF60, 9)); }},
+        {"checksum does not match", {{0, 0xAABBCCFF}, {2, 0xAABBCCFF}}, 0, [](Image& b) { b[PageBase(2) + 0xA0] ^= 1; }},
+        {"length 0xF60 with a matching checksum", {{0, 0xAABBCCFF}}, 0, [](Image& b) { CraftPage(b, 3, 0xAABBCCFF, Pattern(0xF60, 9)); }},
         {"length 0xF5F", {{0, 0xAABBCCFF}}, 3, [](Image& b) { CraftPage(b, 3, 0xAABBCCFF, Pattern(0xF5F, 9)); }},
-        {"absurd length, not read past the page",
-         {{0, 0xAABBCCFF}, {3, 0xAABBCCFF}},
-         0,
-         [](Image& b) { WriteLe32(b.data() + PageBase(3) + 0x90, 0xFFFFFFFF); }},
+        {"absurd length, not read past the page", {{0, 0xAABBCCFF}, {3, 0xAABBCCFF}}, 0, [](Image& b) { WriteLe32(b.data() + PageBase(3) + 0x90, 0xFFFFFFFF); }},
+        // clang-format on
     };
     for (const auto& c : cases) {
         auto bytes = MakeFreshImage();
