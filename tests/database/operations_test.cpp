@@ -39,10 +39,6 @@ std::uint16_t ChannelCursor(const ChannelDatabase& db) {
     return ReadLe16(db.CurrentSettings(), kLastChannelSlotOffset);
 }
 
-bool IsAllFf(const std::uint8_t* p, std::size_t n) {
-    return std::all_of(p, p + n, [](std::uint8_t b) { return b == 0xFF; });
-}
-
 // After Init: satellite 0 (universal LNB) with transponders 0 and 1, satellite 1 with transponder 2.
 class Operations : public ::testing::Test {
 protected:
@@ -109,12 +105,11 @@ TEST_F(Operations, LabelsCountTvAndRadioChannels) {
 
 TEST_F(Operations, SlotSearchStartsBehindTheCursorAndWraps) {
     Build();
-    m_listsKept = false; // records put straight into the table
-    ReceiverSettings settings = CurrentReceiverSettings(m_db);
+    m_listsKept = false;                     // records put straight into the table
     EXPECT_EQ(0, FindFreeChannelSlot(m_db)); // the cursor starts at the last slot
     EXPECT_EQ(0, ChannelCursor(m_db));
     EXPECT_EQ(1, FindFreeChannelSlot(m_db)); // nothing was put there, yet the search moves on
-    settings.set_last_channel_slot(4998);
+    CurrentReceiverSettings(m_db).set_last_channel_slot(4998);
     Put(4999, ServiceType::Tv, 0, true, false, 0, 0);
     Put(0, ServiceType::Tv, 0, true, false, 1, 0);
     EXPECT_EQ(1, FindFreeChannelSlot(m_db));
@@ -165,11 +160,9 @@ TEST_F(Operations, AddChannelTakesTheLastPlaceOfItsSideInEveryList) {
     Put(0, ServiceType::Tv, 0, true, true, 0, 0);
     Put(1, ServiceType::Tv, 0, false, true, 0, 1);
     Build();
-    const auto tuner1 = RecordFor(ServiceType::Tv, 0, true, false);
-    const auto tuner2 = RecordFor(ServiceType::Tv, 0, false, true);
     m_db.SetModified(false);
-    ASSERT_EQ(1, AddChannel(m_db, tuner1)); // slot 2
-    ASSERT_EQ(1, AddChannel(m_db, tuner2)); // slot 3
+    ASSERT_EQ(1, AddChannel(m_db, RecordFor(ServiceType::Tv, 0, true, false))); // slot 2
+    ASSERT_EQ(1, AddChannel(m_db, RecordFor(ServiceType::Tv, 0, false, true))); // slot 3
     EXPECT_FALSE(m_db.Modified());
     EXPECT_EQ(3, ChannelCursor(m_db));
     for (const ListKind kind :
@@ -207,7 +200,7 @@ TEST_F(Operations, DeletingABothTunerChannelFromEachTunerInTurnFreesItLast) {
     EXPECT_EQ((Pks{-1, 0}), Pks(m_db.PkPositions().begin(), m_db.PkPositions().begin() + 2));
 
     EXPECT_EQ(1, DeleteChannel(m_db, 5000));
-    EXPECT_TRUE(IsAllFf(m_db.Channel(0).RecordBytes(), kChannelRecordSize));
+    EXPECT_EQ(CopyOf<kChannelRecordSize>(), CopyOf<kChannelRecordSize>(m_db.Channel(0).RecordBytes()));
     EXPECT_EQ(Pks{}, PksOf(m_db, FavouriteKind(3), 0));
     m_db.SetModified(false);
     EXPECT_EQ(0, DeleteChannel(m_db, 5000));
@@ -255,7 +248,7 @@ TEST_F(Operations, DeletingATransponderTakesItsChannelsAlong) {
     EXPECT_TRUE(m_db.Modified());
     for (int slot = 0; slot < 3; ++slot)
         EXPECT_TRUE(m_db.Channel(slot).IsFree()) << slot;
-    EXPECT_TRUE(IsAllFf(m_db.Transponder(0).RecordBytes(), kTransponderRecordSize));
+    EXPECT_EQ(CopyOf<kTransponderRecordSize>(), CopyOf<kTransponderRecordSize>(m_db.Transponder(0).RecordBytes()));
     EXPECT_EQ((Pks{2, 1}), PksOf(m_db, ListKind::Transponders, 0)); // sorted by key: 0, 0, 1
     EXPECT_EQ(Pks{}, PksOf(m_db, ListKind::Bands, 5));
     EXPECT_EQ(Pks{3}, PksOf(m_db, FavouriteKind(1), 0));
@@ -275,8 +268,7 @@ TEST_F(Operations, DeletingEmptyTranspondersDropsThemFromTheListsAtOnce) {
     EXPECT_TRUE(m_db.Modified());
     EXPECT_TRUE(m_db.Transponder(1).IsFree());
     EXPECT_TRUE(m_db.Channel(1).IsFree());
-    EXPECT_EQ(0xFFFFFFF7u, m_db.Transponder(2).Tuning().Value());
-    EXPECT_TRUE(IsAllFf(m_db.Transponder(2).RecordBytes(), TransponderRecord::kTuning));
+    EXPECT_EQ(RecordOf(48, {{0x18, "F7"}}), BytesAt(m_db.Transponder(2).RecordBytes(), kTransponderRecordSize));
     EXPECT_EQ(Pks{0}, PksOf(m_db, ListKind::Transponders, 0));
     EXPECT_EQ(Pks{}, PksOf(m_db, ListKind::SatelliteTransponders, 1));
     EXPECT_EQ(Pks{}, PksOf(m_db, ListKind::DataChannels, 0));
@@ -362,10 +354,9 @@ TEST_F(Operations, PkChannelHoldsTvThenRadioInListOrder) {
     EXPECT_EQ(4, RebuildPkChannel(m_db));
     const std::uint8_t* entries = m_db.PkChannel().data();
     const std::size_t stride = ChannelDatabase::kPkChannelEntrySize;
-    Pks stored;
+    const int pks[] = {2, 1, 5001, 0};
     for (std::size_t i = 0; i < 4; ++i)
-        stored.push_back(ReadLe16(entries + i * stride + kChannelRecordSize));
-    EXPECT_EQ((Pks{2, 1, 5001, 0}), stored);
+        EXPECT_EQ(pks[i], ReadLe16(entries + i * stride + kChannelRecordSize)) << i;
     EXPECT_EQ(0, std::memcmp(entries + stride, m_db.Channel(1).RecordBytes(), kChannelRecordSize));
     EXPECT_EQ(0, entries[4 * stride]);
     EXPECT_EQ(3, m_db.PkPositions()[0]);
