@@ -1,6 +1,5 @@
-// Long random edit sequences: the lists agree with the records after every step, undo and redo included; undoing
-// everything gives the starting tables byte for byte, redoing everything the final ones; the modified flag follows
-// the position of the saved state.
+// Long random edit sequences: lists in step with the records after every step, undo and redo included; undoing all
+// gives the starting tables byte for byte, redoing all the final ones; the modified flag follows the saved state.
 
 #include "database/edit_history.h"
 #include "list_test_util.h"

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <ostream>
 #include <utility>
 
 using namespace vorlane;
@@ -41,8 +42,9 @@ void MarkKeptBits(ChannelDatabase& db) {
 
 int AddCopyOfFirst(ChannelDatabase& db, ListKind kind) {
     auto record = CopyOf<kChannelRecordSize>(db.Channel(ChannelSlotOfPk(PksOf(db, kind, 0).front())).RecordBytes());
-    std::fill_n(record.begin() + ChannelRecord::kFavouriteBytes, 16,
-                std::uint8_t{0}); // an added channel joins no group
+    // An added channel joins no group: the favourite bytes run up to the presence bytes.
+    std::fill(record.begin() + ChannelRecord::kFavouriteBytes, record.begin() + ChannelRecord::kPresence,
+              std::uint8_t{0});
     return AddChannel(db, record);
 }
 
@@ -50,6 +52,10 @@ struct KeptBitsCase {
     const char* name;
     std::function<int(ChannelDatabase&)> edit;
 };
+
+void PrintTo(const KeptBitsCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class KeptBits : public ::testing::TestWithParam<KeptBitsCase> {};
 

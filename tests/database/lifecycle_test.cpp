@@ -202,6 +202,7 @@ TEST(StoreIntoImage, NewDatabaseAfterOpeningAFileStoresTheFilesSettingsRecord) {
     ChannelDatabase db;
     OpenImage(db, StoreIntoImage(source));
     ASSERT_EQ(fileRecord, BytesOf(db.HeldSettings()));
+    EXPECT_EQ(31, HeldReceiverSettings(db).gmt_offset());
     EXPECT_EQ("ABCDEFGHIJKLMNO", db.Satellite(3).Name()) << "loading cuts names to 15 characters";
 
     // File > New: Clear, Deinit, Init.

@@ -193,8 +193,8 @@ TEST_F(Operations, DeletingABothTunerChannelFromEachTunerInTurnFreesItLast) {
     const ConstChannelRecord kept = m_db.Channel(0);
     EXPECT_EQ(0, kept.Presence(0));
     EXPECT_EQ(0u, kept.MainLink(0).Value() | kept.TransponderLink(0).Value()); // only bits 30-31 stay, were 0
-    EXPECT_EQ((std::vector<int>{0}), FavouriteBytes(m_db, 0, 3, 1));
-    EXPECT_EQ((std::vector<int>{0x80}), FavouriteBytes(m_db, 1, 3, 1));
+    EXPECT_EQ(0, kept.FavouriteByte(0, 3));
+    EXPECT_EQ(0x80, kept.FavouriteByte(1, 3));
     EXPECT_EQ((Pks{1, 5000, 5001}), PksOf(m_db, ListKind::TvChannels, 0));
     EXPECT_EQ(0u, m_db.Channel(1).MainLink(0).Key());
     EXPECT_EQ((Pks{-1, 0}), Pks(m_db.PkPositions().begin(), m_db.PkPositions().begin() + 2));
@@ -295,7 +295,7 @@ TEST_F(Operations, RemovingAFavouriteClosesUpTheGroup) {
         EXPECT_EQ(expected, trace.Text());
     }
     EXPECT_EQ((std::vector<int>{0x80, 0x81, 0, 0x82, 0x83}), FavouriteBytes(m_db, 0, 2, 5));
-    EXPECT_EQ((std::vector<int>{0x80}), FavouriteBytes(m_db, 1, 2, 1)); // the other tuner's group is its own
+    EXPECT_EQ(0x80, m_db.Channel(0).FavouriteByte(1, 2)); // the other tuner's group is its own
     EXPECT_EQ(5, block[FavouriteGroups::kTvCountWord]);
     EXPECT_EQ((Pks{0, 1, 3, 4, 5000}), PksOf(m_db, FavouriteKind(2), 0));
     EXPECT_EQ(0, RemoveFavourite(m_db, 2, 2)); // not a member any more
