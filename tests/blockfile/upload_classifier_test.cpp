@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <fstream>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace vorlane::testing {
@@ -17,12 +16,9 @@ namespace {
 
 const std::vector<std::uint8_t> kPlainBytes = {'n', 'o', 't', ' ', 'a', ' ', 'b', 'l', 'o', 'c', 'k'};
 
-std::vector<std::uint8_t> DatabaseFile() {
-    const std::string_view tagWithNul{"QV1 TPDB Data\0", 14};
-    std::vector<std::uint8_t> file(tagWithNul.size() + 4, 0x33);
-    std::copy(tagWithNul.begin(), tagWithNul.end(), file.begin());
-    return file;
-}
+// The database tag with its NUL, then data.
+const std::vector<std::uint8_t> kDatabaseFile = {'Q', 'V', '1', ' ', 'T', 'P',  'D',  'B',  ' ',
+                                                 'D', 'a', 't', 'a', 0,   0x33, 0x33, 0x33, 0x33};
 
 void ExpectWholeFile(const BlockTable& table, TransferClass transferClass, const std::vector<std::uint8_t>& bytes) {
     ASSERT_EQ(1u, table.Count());
@@ -47,8 +43,8 @@ TEST(UploadClassifier, WholeFileKindsByContentAndName) {
         {"x.bin", kPlainBytes, false, {}},
         {"ey", kPlainBytes, false, {}},
         {"", kPlainBytes, false, {}},
-        {"tp.bin", DatabaseFile(), true, TransferClass::P2Gold},
-        {"tp.key", DatabaseFile(), true, TransferClass::P2Gold}, // content wins over the name
+        {"tp.bin", kDatabaseFile, true, TransferClass::P2Gold},
+        {"tp.key", kDatabaseFile, true, TransferClass::P2Gold}, // content wins over the name
         {"tp.bin", {'Q', 'V', '1', ' ', 'T', 'P', 'D', 'B', ' ', 'D', 'a', 't', 'a', 'X'}, false, {}}, // needs its NUL
         {"empty.KeY", {}, true, TransferClass::P2}, // empty files are classified by name only
         {"empty.s1", {}, true, TransferClass::Sky},

@@ -1,12 +1,9 @@
-// Long random edit sequences: the lists agree with the records after every step, undo and redo included; undoing
-// everything gives the starting tables byte for byte, redoing everything the final ones, which survive an image;
-// the modified flag follows the position of the saved state.
+// Long random edit sequences: lists in step with the records after every step, undo and redo included; undoing all
+// gives the starting tables byte for byte, redoing all the final ones; the modified flag follows the saved state.
 
-#include "database/database_image.h"
 #include "database/edit_history.h"
 #include "list_test_util.h"
 #include "support/list_check.h"
-#include "support/list_compare.h"
 #include "support/random_edits.h"
 #include "support/sample_database.h"
 
@@ -74,9 +71,6 @@ TEST_P(EditHistoryRandom, UndoAllGivesTheStartAndRedoAllTheEnd) {
     }
     EXPECT_EQ(end, TableBytes(db));
     EXPECT_TRUE(db.Modified());
-    ChannelDatabase loaded;
-    OpenImage(loaded, StoreIntoImage(db));
-    EXPECT_TRUE(SameLists(db, loaded));
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, EditHistoryRandom, ::testing::Values(1u, 2u));

@@ -1,5 +1,6 @@
 #include "database/channel_database.h"
 #include "database/favourite_ops.h"
+#include "database/integrity_check.h"
 #include "database/node_pool.h"
 #include "list_test_util.h"
 #include "support/full_database.h"
@@ -8,10 +9,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
 using namespace vorlane;
 using namespace vorlane::testing;
 using Pks = std::vector<int>;
-using Keys = std::vector<unsigned>;
 
 namespace {
 
@@ -26,12 +31,6 @@ protected:
         PutTransponder(m_db, 2, 1, 11700, kPolarisationVertical, 0);
     }
 
-    ChannelSpec Tv(unsigned key1) {
-        ChannelSpec spec;
-        spec.key1 = key1;
-        return spec;
-    }
-
     ChannelDatabase m_db;
 };
 
@@ -41,7 +40,7 @@ protected:
     void SetUp() override {
         ListBuild::SetUp();
         for (unsigned key = 0; key < 5; ++key)
-            PutChannel(m_db, static_cast<int>(key), Tv(key));
+            PutChannel(m_db, static_cast<int>(key), {.key1 = key});
         PutChannel(m_db, 5, ChannelSpec{.type = ServiceType::Radio});
         m_db.BuildAllLists();
     }
@@ -53,23 +52,15 @@ protected:
 } // namespace
 
 TEST_F(ListBuild, FavouriteByteZeroIsNoMemberAndEightyIsTheFirstMember) {
-    ChannelSpec member = Tv(0);
-    member.favouriteGroup = 2;
-    PutChannel(m_db, 1, member);
-    PutChannel(m_db, 2, Tv(1));
-    ChannelSpec later = Tv(5);
-    later.favouriteGroup = 2;
-    PutChannel(m_db, 3, later); // byte 0x85
+    PutChannel(m_db, 1, {.favouriteGroup = 2});
+    PutChannel(m_db, 2, {.key1 = 1});
+    PutChannel(m_db, 3, {.key1 = 5, .favouriteGroup = 2}); // byte 0x85
     m_db.Channel(1).SetFavouriteByte(0, 2, 0x80);
-    ASSERT_EQ(0x85, m_db.Channel(3).FavouriteByte(0, 2));
     m_db.BuildAllLists();
 
     EXPECT_EQ((Pks{1, 3}), PksOf(m_db, FavouriteKind(2), 0));
-    EXPECT_EQ(0x80, m_db.Channel(1).FavouriteByte(0, 2));
-    EXPECT_EQ(0x81, m_db.Channel(3).FavouriteByte(0, 2)); // closed up behind the first member
-    EXPECT_EQ(0x00, m_db.Channel(2).FavouriteByte(0, 2));
+    EXPECT_EQ((std::vector<int>{0xFF, 0x80, 0x00, 0x81}), FavouriteBytes(m_db, 0, 2, 4)); // closed up behind 0x80
     EXPECT_TRUE(PksOf(m_db, FavouriteKind(0), 0).empty());
-    EXPECT_TRUE(VerifyLists(m_db));
 }
 
 TEST_F(ListBuild, WriteBackStoresEachFieldInItsOwnWidth) {
@@ -77,9 +68,7 @@ TEST_F(ListBuild, WriteBackStoresEachFieldInItsOwnWidth) {
     m_db.Satellite(0).SetListLink(0xC00A);
     m_db.Satellite(1).SetListLink(0xC014);
     // 32-bit: bit 31 of the record is kept.
-    ChannelSpec flagged = Tv(40);
-    flagged.favouriteGroup = 7;
-    PutChannel(m_db, 9, flagged);
+    PutChannel(m_db, 9, {.key1 = 40, .favouriteGroup = 7});
     m_db.Channel(9).SetMainLink(0, LinkWord(m_db.Channel(9).MainLink(0).Value() | LinkWord::kKeptBit));
     m_db.BuildAllLists();
 
@@ -91,14 +80,12 @@ TEST_F(ListBuild, WriteBackStoresEachFieldInItsOwnWidth) {
     EXPECT_EQ(0x00, m_db.Channel(9).FavouriteByte(1, 7)); // tuner 2 not present: untouched
     // Transponders 0 and 2 share key 0 and stay in table order; transponder 1 (key 1) comes last.
     EXPECT_EQ(LinkWord().WithKey(2).ToForm16(), m_db.Transponder(1).ListLink());
-    EXPECT_TRUE(VerifyLists(m_db));
 }
 
 TEST_F(ListBuild, LinkIndexBeyondTheHeadsLeavesTheRecordOut) {
     PutTransponder(m_db, 3, 1, 12000, kPolarisationHorizontal, 1);
     m_db.Transponder(3).SetSatelliteLink(LinkWord().WithIndex(64));
-    ChannelSpec spec = Tv(0);
-    PutChannel(m_db, 0, spec);
+    PutChannel(m_db, 0, {});
     m_db.Channel(0).SetFsLink(0, m_db.Channel(0).FsLink(0).WithIndex(2));
     m_db.BuildAllLists();
     for (int s = 0; s < kSatelliteCount; ++s)
@@ -111,30 +98,16 @@ TEST_F(ListBuild, LinkIndexBeyondTheHeadsLeavesTheRecordOut) {
 }
 
 TEST_F(ListBuild, FavouriteGroupOrdersAtMost128MembersPerTuner) {
-    for (int c = 0; c < 130; ++c) {
-        ChannelSpec spec = Tv(static_cast<unsigned>(c));
-        spec.favouriteGroup = 0;
-        spec.onTuner2 = c < 3;
-        spec.key2 = static_cast<unsigned>(c);
-        PutChannel(m_db, c, spec);
-    }
+    for (unsigned c = 0; c < 130; ++c)
+        PutChannel(m_db, static_cast<int>(c), {.onTuner2 = c < 3, .key1 = c, .key2 = c, .favouriteGroup = 0});
     m_db.BuildAllLists();
 
-    const ListHead* group = m_db.Lists().Head(FavouriteKind(0), 0);
-    EXPECT_EQ(128 + 3, group->count);
-    int outside = 0;
-    std::vector<bool> seen(128, false);
-    for (int c = 0; c < 130; ++c) {
-        const std::uint8_t byte = m_db.Channel(c).FavouriteByte(0, 0);
-        if (byte == 0) {
-            ++outside;
-            continue;
-        }
-        ASSERT_EQ(0x80, byte & 0x80);
-        EXPECT_FALSE(seen[byte & 0x7F]) << "position stored twice";
-        seen[byte & 0x7F] = true;
-    }
-    EXPECT_EQ(2, outside);
+    EXPECT_EQ(128 + 3, m_db.Lists().Head(FavouriteKind(0), 0)->count);
+    std::vector<int> bytes = FavouriteBytes(m_db, 0, 0, 130), expected(2, 0); // two left out, 128 positions once
+    for (int position = 0; position < 128; ++position)
+        expected.push_back(0x80 + position);
+    std::ranges::sort(bytes);
+    EXPECT_EQ(expected, bytes);
     EXPECT_EQ(0x82, m_db.Channel(2).FavouriteByte(1, 0));
     EXPECT_TRUE(VerifyLists(m_db));
 
@@ -155,40 +128,16 @@ TEST_F(ListBuild, FavouriteGroupOrdersAtMost128MembersPerTuner) {
     EXPECT_EQ(-1, m_db.Lists().BuildKind(static_cast<ListKind>(30))); // no such kind
 }
 
-TEST_F(ListOps, MoveBeforeReordersWithinAListAndAcrossLists) {
-    ListNode* target = Lists().FindByPk(TvMain(), 1);
-    Lists().MoveBefore(target, Lists().FindByPk(TvMain(), 4));
-    Lists().MoveBefore(target, Lists().FindByPk(TvMain(), 3));
-    Lists().MoveBefore(target, target); // no-op
-    EXPECT_EQ((Pks{0, 4, 3, 1, 2}), PksOf(m_db, ListKind::TvChannels, 0));
-
-    // A radio channel dragged into the TV list becomes a node of the TV list.
-    ListHead* radio = Lists().Head(ListKind::RadioChannels, 0);
-    ListNode* moved = radio->first;
-    Lists().MoveBefore(Lists().FindByPk(TvMain(), 0), moved);
-    EXPECT_EQ(TvMain(), moved->head);
-    EXPECT_EQ(0, radio->count);
-    EXPECT_EQ(nullptr, radio->first);
-    EXPECT_EQ(nullptr, radio->last);
-    EXPECT_EQ((Pks{5, 0, 4, 3, 1, 2}), PksOf(m_db, ListKind::TvChannels, 0));
-
-    // The caller then fixes the record's type and renumbers; the stored numbers follow.
-    m_db.Channel(5).SetServiceType(0);
-    Lists().Renumber(TvMain());
-    Lists().WriteBack(TvMain());
-    EXPECT_EQ((Keys{0, 1, 2, 3, 4, 5}), KeysOf(m_db, ListKind::TvChannels, 0));
-    EXPECT_EQ(2u, m_db.Channel(4).MainLink(0).Key());
-    EXPECT_EQ(6, TvMain()->count);
-}
-
 TEST_F(ListOps, RemovePkTakesTheSideOutOfEveryHeadAndClosesUp) {
     EXPECT_EQ(1, Lists().RemovePk(ListKind::TvByTransponder, 2, true));
     EXPECT_EQ(0, Lists().RemovePk(ListKind::TvByTransponder, 2, true));
     EXPECT_EQ((Pks{0, 1, 3, 4}), PksOf(m_db, ListKind::TvByTransponder, 0));
     EXPECT_EQ(2u, m_db.Channel(3).TransponderLink(0).Key());
     EXPECT_EQ(1, Lists().RemovePk(ListKind::TvChannels, 2, false));
-    EXPECT_EQ(3u, m_db.Channel(3).MainLink(0).Key()); // not written back
-    EXPECT_EQ((Keys{0, 1, 2, 3}), KeysOf(m_db, ListKind::TvChannels, 0));
+    EXPECT_EQ(3u, m_db.Channel(3).MainLink(0).Key());     // not written back
+    Lists().MoveBefore(TvMain()->first, TvMain()->first); // no-op
+    EXPECT_EQ((std::vector<unsigned>{0, 1, 2, 3}),
+              NodesOf(m_db, ListKind::TvChannels, 0, [](auto& n) { return n.link.Key(); }));
     EXPECT_EQ(nullptr, Lists().FindByPk(TvMain(), 2));
     EXPECT_EQ(nullptr, Lists().FindByPk(nullptr, 2));
     EXPECT_EQ(0, Lists().Append(nullptr, 2, LinkWord()));
@@ -196,8 +145,7 @@ TEST_F(ListOps, RemovePkTakesTheSideOutOfEveryHeadAndClosesUp) {
 }
 
 TEST_F(ListOps, SortOrdersBySideThenKeyAndKeepsTiesAsListed) {
-    ListHead* head = Lists().Head(ListKind::DataChannels, 0);
-    EXPECT_EQ(-1, Lists().Sort(head));
+    EXPECT_EQ(-1, Lists().Sort(Lists().Head(ListKind::DataChannels, 0)));
     ASSERT_EQ(1, Lists().Sort(TvMain()));
 
     int key = 3;
@@ -217,7 +165,6 @@ TEST(NodePool, CursorMovesOnAndReleasedNodesAreFoundAgainAfterTheWrap) {
     EXPECT_EQ(first + 1, pool.Allocate());
     pool.Release(first);
     EXPECT_TRUE(first->IsFree());
-    EXPECT_EQ(ListNode::kFreeMark, first->pk);
     EXPECT_EQ(ListNode::kFreeMark, first->spare);
     EXPECT_EQ(first + 2, pool.Allocate()); // the cursor does not go back for it
     pool.Release(first);                   // releasing a free node changes nothing
@@ -256,4 +203,51 @@ TEST(NodePool, FullPoolSkipsInsertionsAndReportsThem) {
     EXPECT_EQ(favouritesBefore, lists.Head(FavouriteKind(0), 0)->count);
     EXPECT_NE(nullptr, lists.FindByPk(lists.Head(FavouriteKind(0), 0), 1));
     EXPECT_EQ(nullptr, lists.FindByPk(lists.Head(FavouriteKind(0), 0), ChannelPk(4960, 1)));
+}
+
+// Each damage is found, and the first problem names what was damaged.
+TEST(IntegrityCheck, FindsEachDamageAndNamesTheRecordAndLeavesTheDatabaseUntouched) {
+    ChannelDatabase db;
+    FillFullDatabase(db);
+    db.BuildAllLists();
+    const std::vector<std::uint8_t> channels(db.ChannelBuffer().begin(), db.ChannelBuffer().end());
+    const std::size_t used = db.Lists().Pool().UsedCount();
+    const std::size_t cursor = db.Lists().Pool().Cursor();
+    EXPECT_TRUE(CheckIntegrity(db).empty());
+    EXPECT_TRUE(std::ranges::equal(channels, db.ChannelBuffer()));
+    EXPECT_EQ(used, db.Lists().Pool().UsedCount());
+    EXPECT_EQ(cursor, db.Lists().Pool().Cursor());
+
+    struct Case {
+        const char* what;
+        std::function<void(ChannelDatabase&)> damage;
+        std::string firstProblem;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"transponder link past the table", [](ChannelDatabase& d) { d.Channel(7).SetTransponderLink(1, d.Channel(7).TransponderLink(1).WithIndex(0x3FFF)); },
+         "channel 7 tuner 2 \"Channel 0007\": transponder link names slot 16383, outside the transponder table"},
+        {"transponder link to a free transponder", [](ChannelDatabase& d) { std::fill_n(d.Transponder(1499).RecordBytes(), kTransponderRecordSize, std::uint8_t{0xFF}); },
+         "channel 1499 tuner 1 \"Channel 1499\": transponder link names free transponder 1499"},
+        {"satellite link past the table", [](ChannelDatabase& d) { d.Channel(8).SetSatelliteLink(0, d.Channel(8).SatelliteLink(0).WithIndex(64)); },
+         "channel 8 tuner 1 \"Channel 0008\": satellite link names slot 64, outside the satellite table"},
+        {"transponder without a satellite", [](ChannelDatabase& d) { d.Transponder(5).SetSatelliteLink(d.Transponder(5).SatelliteLink().WithIndex(99)); },
+         "transponder 5: satellite link names slot 99, outside the satellite table"},
+        {"record field out of step with its node", [](ChannelDatabase& d) { d.Channel(10).SetSatelliteLink(1, d.Channel(10).SatelliteLink(1).WithKey(d.Channel(10).SatelliteLink(1).Key() + 1)); }, "list kind"},
+        {"wrong count", [](ChannelDatabase& d) { ++d.Lists().Head(ListKind::Tuner1Radio, 0)->count; }, "list kind 25 head 0"},
+        {"missing member", [](ChannelDatabase& d) { ListHead* h = d.Lists().Head(ListKind::TvByTransponder, 0); d.Lists().Unlink(h->first); d.Lists().Renumber(h); d.Lists().WriteBack(h); }, "list kind 13 head 0"},
+        {"order renumbered but never written back", [](ChannelDatabase& d) { ListHead* h = d.Lists().Head(ListKind::Tuner2Tv, 0); d.Lists().MoveBefore(h->first, h->first->next); d.Lists().Renumber(h); }, "list kind 27 head 0"},
+        {"favourite byte without its list entry", [](ChannelDatabase& d) { d.Channel(11).SetFavouriteByte(0, 3, 0x80); }, "favourite group 4"},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ChannelDatabase damaged;
+        FillFullDatabase(damaged);
+        damaged.BuildAllLists();
+        c.damage(damaged);
+        const std::vector<IntegrityProblem> problems = CheckIntegrity(damaged);
+        ASSERT_FALSE(problems.empty());
+        EXPECT_EQ(0u, IntegrityProblemLine(problems[0]).find(c.firstProblem)) << IntegrityProblemLine(problems[0]);
+    }
 }

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -29,20 +31,34 @@ inline std::vector<std::uint8_t> BytesAt(const std::uint8_t* bytes, std::size_t 
     return {bytes, bytes + size};
 }
 
-inline std::vector<int> PksOf(const ChannelDatabase& db, ListKind kind, int instance = 0) {
-    std::vector<int> pks;
-    const ListHead* head = db.Lists().Head(kind, instance);
-    for (const ListNode* node = head ? head->first : nullptr; node; node = node->next)
-        pks.push_back(node->pk);
-    return pks;
+// A copy of `N` record bytes; without a source, an erased record.
+template <std::size_t N> std::array<std::uint8_t, N> CopyOf(const std::uint8_t* bytes = nullptr) {
+    std::array<std::uint8_t, N> copy;
+    copy.fill(0xFF);
+    if (bytes)
+        std::copy_n(bytes, N, copy.begin());
+    return copy;
 }
 
-inline std::vector<unsigned> KeysOf(const ChannelDatabase& db, ListKind kind, int instance) {
-    std::vector<unsigned> keys;
+// The favourite bytes of `group` on `side` of slots 0 to count - 1.
+inline std::vector<int> FavouriteBytes(const ChannelDatabase& db, int side, int group, int count) {
+    std::vector<int> bytes;
+    for (int slot = 0; slot < count; ++slot)
+        bytes.push_back(db.Channel(slot).FavouriteByte(side, group));
+    return bytes;
+}
+
+// What `of` gives for each node of the list, in list order.
+template <class Of> auto NodesOf(const ChannelDatabase& db, ListKind kind, int instance, Of of) {
+    std::vector<decltype(of(std::declval<const ListNode&>()))> values;
     const ListHead* head = db.Lists().Head(kind, instance);
     for (const ListNode* node = head ? head->first : nullptr; node; node = node->next)
-        keys.push_back(node->link.Key());
-    return keys;
+        values.push_back(of(*node));
+    return values;
+}
+
+inline std::vector<int> PksOf(const ChannelDatabase& db, ListKind kind, int instance = 0) {
+    return NodesOf(db, kind, instance, [](const ListNode& node) { return static_cast<int>(node.pk); });
 }
 
 // A database loaded from the image, with its lists built, as opening a channel file leaves it.

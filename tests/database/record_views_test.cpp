@@ -16,55 +16,10 @@
 using namespace vorlane;
 using vorlane::testing::RecordOf;
 
-namespace {
+using Bytes = std::vector<std::uint8_t>;
 
-std::vector<std::uint8_t> FreeBytes(std::size_t size) {
-    return std::vector<std::uint8_t>(size, 0xFF);
-}
-
-} // namespace
-
-TEST(SatelliteRecordView, FieldsSitAtTheirOffsetsLittleEndian) {
-    auto bytes = FreeBytes(132);
-    const SatelliteRecord sat(bytes.data());
-    EXPECT_TRUE(sat.IsFree());
-    sat.SetName("Astra");
-    sat.SetLnbHighFrequency(10600);
-    sat.SetLnbLowFrequency(9750);
-    sat.SetTestChannelName(2, "PRE_CHAN_3");
-    sat.SetTestChannelFrequency(2, 3799);
-    sat.SetTestChannelPcrPid(2, 8190);
-    sat.SetOrbitalPosition(-50);
-    sat.SetMotorIndex(7);
-    sat.SetLnbType(1);
-    sat.SetListLink(0x1234);
-    sat.SetTunerConnection(1);
-
-    EXPECT_FALSE(sat.IsFree());
-    // Name; LNB 10600, 9750; test channel 3: name, 3799, ..., PCR PID 8190; -50 as i16, motor, LNB type; list
-    // link, tuner connection.
-    EXPECT_EQ(RecordOf(132, {{0x00, "4173747261000000000000000000000068291626"},
-                             {0x54, "5052455F4348414E5F3300000000000000000000D70E"},
-                             {0x72, "FE1FCEFF0701"},
-                             {0x80, "341201"}}),
-              bytes);
-    const ConstSatelliteRecord view = sat;
-    EXPECT_EQ(-50, view.OrbitalPosition());
-    EXPECT_EQ(3799, view.TestChannelFrequency(2));
-    EXPECT_EQ("PRE_CHAN_3", view.TestChannelName(2));
-    EXPECT_EQ(8190, view.TestChannelPcrPid(2));
-    EXPECT_EQ(0xFFFF, view.TestChannelSymbolRate(2));
-    EXPECT_EQ(0xFFFF, view.TestChannelFrequency(0)); // untouched test channel keeps the fill
-
-    std::memcpy(bytes.data(), "ABCDEFGHIJKLMNOPQRST", 20); // overflows into the LNB fields on purpose
-    EXPECT_EQ("ABCDEFGHIJKLMNOP", view.Name());            // never reads past the field
-    bytes[15] = 0;
-    EXPECT_EQ("ABCDEFGHIJKLMNO", view.Name());
-}
-
-TEST(SatelliteRecordView, LnbSwitchWordsArePerTunerAndBitFieldsStayApart) {
-    auto bytes = FreeBytes(132);
-    const SatelliteRecord sat(bytes.data());
+// Name, LNB frequencies and test channel fields are also pinned by the satellites Init writes.
+TEST(SatelliteRecordView, FieldsSitAtTheirOffsetsLittleEndianAndBitFieldsStayApart) {
     LnbSwitchWord word;
     word.SetToneFlag(1);
     word.SetLnbPower(2);
@@ -74,11 +29,37 @@ TEST(SatelliteRecordView, LnbSwitchWordsArePerTunerAndBitFieldsStayApart) {
     word.SetToneBurst(2);
     word.SetMotorControl(2);
     EXPECT_EQ(0x1u | (2u << 1) | (9u << 3) | (15u << 7) | (1u << 12) | (2u << 13) | (2u << 15), word.Value());
+    Bytes bytes(132, 0xFF);
+    const SatelliteRecord sat(bytes.data());
+    sat.SetTestChannelName(2, "PRE_CHAN_3");
+    sat.SetTestChannelFrequency(2, 3799);
+    sat.SetTestChannelPcrPid(2, 8190);
+    sat.SetOrbitalPosition(-50);
+    sat.SetMotorIndex(7);
+    sat.SetLnbType(1);
     sat.SetLnbSwitch(1, word);
-    sat.SetLnbSwitch(0, LnbSwitchWord(0));
-    EXPECT_EQ(0u, sat.LnbSwitch(0).Value());
-    EXPECT_EQ(word.Value(), sat.LnbSwitch(1).Value());
-    EXPECT_EQ(word.Value(), ReadLe32(bytes.data() + 0x7C)); // tuner-2 word 4 bytes after tuner-1
+    sat.SetListLink(0x1234);
+    sat.SetTunerConnection(1);
+
+    // Test channel 3: name, 3799, ..., PCR PID 8190; -50 as i16, motor, LNB type; tuner 2's switch word (4 bytes
+    // behind tuner 1's), list link, tuner connection.
+    EXPECT_EQ(RecordOf(132, {{0x54, "5052455F4348414E5F3300000000000000000000D70E"},
+                             {0x72, "FE1FCEFF0701"},
+                             {0x7C, "CD570100341201"}}),
+              bytes);
+    const ConstSatelliteRecord view = sat;
+    EXPECT_EQ(-50, view.OrbitalPosition());
+    EXPECT_EQ(3799, view.TestChannelFrequency(2));
+    EXPECT_EQ("PRE_CHAN_3", view.TestChannelName(2));
+    EXPECT_EQ(8190, view.TestChannelPcrPid(2));
+    EXPECT_EQ(0xFFFF, view.TestChannelSymbolRate(2));
+    EXPECT_EQ(0xFFFF, view.TestChannelFrequency(0)); // untouched test channel keeps the fill
+    EXPECT_EQ(word.Value(), view.LnbSwitch(1).Value());
+
+    std::memcpy(bytes.data(), "ABCDEFGHIJKLMNOPQRST", 20); // overflows into the LNB fields on purpose
+    EXPECT_EQ("ABCDEFGHIJKLMNOP", view.Name());            // never reads past the field
+    bytes[15] = 0;
+    EXPECT_EQ("ABCDEFGHIJKLMNO", view.Name());
 
     LnbSwitchWord kept(0xFFFFFFFF);
     kept.SetDiseqcPort(0);
@@ -88,7 +69,7 @@ TEST(SatelliteRecordView, LnbSwitchWordsArePerTunerAndBitFieldsStayApart) {
 }
 
 TEST(TransponderRecordView, FieldsAndTuningWord) {
-    auto bytes = FreeBytes(48);
+    Bytes bytes(48, 0xFF);
     const TransponderRecord tp(bytes.data());
     tp.SetNetworkId(0x0001);
     tp.SetNetworkName("ASTRA network 1"); // longer than 14: cut
@@ -107,8 +88,7 @@ TEST(TransponderRecordView, FieldsAndTuningWord) {
 
     // Network id and name cut to 14 bytes, frequency, symbol rate, TS id; tuning, satellite, list and band links.
     EXPECT_EQ(RecordOf(48, {{0x00, "01004153545241206E6574776F726B20B42D6C6B3104"},
-                            {0x18, "5600000003400200EFBE"},
-                            {0x24, "0500000000"}}),
+                            {0x18, "5600000003400200EFBEFFFF0500000000"}}),
               bytes);
     EXPECT_EQ("ASTRA network ", tp.NetworkName());
 
@@ -118,8 +98,8 @@ TEST(TransponderRecordView, FieldsAndTuningWord) {
     EXPECT_TRUE(unused.FreeToAirOnly());
 }
 
-TEST(ChannelRecordView, PerTunerFieldsLieBesideEachOther) {
-    auto bytes = FreeBytes(112);
+TEST(ChannelRecordView, PerTunerFieldsLieBesideEachOtherAndWordsKeepForeignBits) {
+    Bytes bytes(112, 0xFF);
     const ChannelRecord ch(bytes.data());
     ch.SetName("Das Erste");
     ch.SetPmtPid(0x64);
@@ -144,10 +124,7 @@ TEST(ChannelRecordView, PerTunerFieldsLieBesideEachOther) {
     EXPECT_EQ(RecordOf(112, {{0x00, "44617320457273746500000000000000000000006400CA6D000101010201030104010501"},
                              {0x24, "6500660068006A00"},
                              {0x34, "1100000001"},
-                             {0x40, "22000000"},
-                             {0x48, "33000000"},
-                             {0x50, "44000000"},
-                             {0x58, "55000000"},
+                             {0x40, "22000000FFFFFFFF33000000FFFFFFFF44000000FFFFFFFF55000000"},
                              {0x6B, "83FF01"}}),
               bytes);
     const ConstChannelRecord view(bytes.data());
@@ -155,9 +132,7 @@ TEST(ChannelRecordView, PerTunerFieldsLieBesideEachOther) {
     EXPECT_EQ(0xFFFFFFFFu, view.AudioLanguagesWord().Value());
     EXPECT_TRUE(view.PresentOn(1));
     EXPECT_TRUE(view.PresentOn(0)); // 0xFF fill counts as present
-}
 
-TEST(ChannelRecordView, ServiceWordAndLanguagesKeepForeignBits) {
     ServiceWord service(0);
     service.SetScrambled(true);
     service.SetSkipped(true);
@@ -180,7 +155,7 @@ TEST(ChannelRecordView, ServiceWordAndLanguagesKeepForeignBits) {
     EXPECT_EQ(31u, languages.Value() & 0x1F);
 }
 
-TEST(LinkWordForms, ThirtyTwoBitFieldsAreIndependent) {
+TEST(LinkWordForms, FieldsAreIndependentInBothForms) {
     const LinkWord link = LinkWord(0x80000000u).WithIndex(1499).WithKey(9999).WithType(2).WithTunerSide(1);
     EXPECT_EQ(1499u, link.Index());
     EXPECT_EQ(9999u, link.Key());
@@ -188,36 +163,35 @@ TEST(LinkWordForms, ThirtyTwoBitFieldsAreIndependent) {
     EXPECT_EQ(1u, link.TunerSide());
     EXPECT_TRUE(link.KeptBit());
     EXPECT_EQ(0x80000000u | 1499u | (9999u << 14) | (2u << 28) | (1u << 30), link.Value());
-    EXPECT_EQ(link.Value(), link.WithKey(9999).Value());
     EXPECT_EQ(0u, LinkWord(0xFFFFFFFFu).WithIndex(0).WithKey(0).WithType(0).WithTunerSide(0).Value() & 0x7FFFFFFFu);
-}
 
-TEST(LinkWordForms, SixteenBitFormKeepsKeyIndexBitAndType) {
-    const LinkWord link = LinkWord::FromForm16(0xE005);
-    EXPECT_EQ(5u, link.Key());
-    EXPECT_EQ(1u, link.Index());
-    EXPECT_EQ(3u, link.Type());
-    EXPECT_EQ(0xE005, link.ToForm16());
+    // The 16-bit form keeps the key, bit 0 of the index and the type.
+    const LinkWord form16 = LinkWord::FromForm16(0xE005);
+    EXPECT_EQ(5u, form16.Key());
+    EXPECT_EQ(1u, form16.Index());
+    EXPECT_EQ(3u, form16.Type());
+    EXPECT_EQ(0xE005, form16.ToForm16());
     EXPECT_EQ(0x1FFF, LinkWord().WithKey(0x3FFF).ToForm16()); // key beyond 13 bits does not spill into index
     EXPECT_EQ(0x0000, LinkWord().WithIndex(2).ToForm16());    // only bit 0 of the index
 }
 
 TEST(BandNumbers, UniversalLnbSplitsBandsOthersDoNot) {
-    constexpr int kUniversal = 1;
-    EXPECT_EQ(5, BandNumber(kUniversal, 11700, kPolarisationVertical));
-    EXPECT_EQ(0, BandNumber(kUniversal, 10699, kPolarisationHorizontal));
-    EXPECT_EQ(2, BandNumber(kUniversal, 10700, kPolarisationHorizontal));
-    EXPECT_EQ(3, BandNumber(kUniversal, 11699, kPolarisationVertical));
-    EXPECT_EQ(4, BandNumber(kUniversal, 12749, kPolarisationAuto));
-    EXPECT_EQ(1, BandNumber(kUniversal, 12750, kPolarisationVertical));
-    EXPECT_EQ(1, BandNumber(0, 11700, kPolarisationVertical));
-    EXPECT_EQ(0, BandNumber(2, 11700, 3));
-    EXPECT_EQ(0, BandNumber(-1, 11000, kPolarisationHorizontal));
+    // LNB type (1 universal), frequency, polarisation, band.
+    const int cases[][4] = {{1, 11700, kPolarisationVertical, 5},   {1, 10699, kPolarisationHorizontal, 0},
+                            {1, 10700, kPolarisationHorizontal, 2}, {1, 11699, kPolarisationVertical, 3},
+                            {1, 12749, kPolarisationAuto, 4},       {1, 12750, kPolarisationVertical, 1},
+                            {0, 11700, kPolarisationVertical, 1},   {2, 11700, 3, 0},
+                            {-1, 11000, kPolarisationHorizontal, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(c[3], BandNumber(c[0], static_cast<unsigned>(c[1]), static_cast<unsigned>(c[2]))) << c[1];
 }
 
-TEST(ChannelDatabaseTables, BuffersBasesAndRegionsHaveTheReceiverLayout) {
+TEST(ChannelDatabaseTables, BuffersBasesRegionsAndSettingsRecordsHaveTheReceiverLayout) {
     ChannelDatabase db;
     EXPECT_FALSE(db.TablesAllocated());
+    EXPECT_EQ(db.HeldSettings().data(), db.CurrentSettings().data());
+    db.UseScratchSettings(); // nothing to switch to yet
+    EXPECT_FALSE(db.ScratchSettingsCurrent());
     db.AllocateTables();
     ASSERT_TRUE(db.TablesAllocated());
     EXPECT_EQ(db.SatelliteBuffer().data() + 4, db.arrSatellite());
@@ -229,8 +203,7 @@ TEST(ChannelDatabaseTables, BuffersBasesAndRegionsHaveTheReceiverLayout) {
     EXPECT_EQ(db.arrTransponder() + 1500 * 48 + 8, db.SatelliteRegion().data() + db.SatelliteRegion().size());
     EXPECT_EQ(db.arrChannel() + 5000 * 112 + 8, db.ChannelRegion().data() + db.ChannelRegion().size());
 
-    for (int i = 0; i < kSatelliteCount; ++i)
-        EXPECT_TRUE(db.Satellite(i).IsFree());
+    EXPECT_TRUE(db.Satellite(63).IsFree());
     EXPECT_TRUE(db.Transponder(1499).IsFree());
     EXPECT_TRUE(db.Channel(4999).IsFree());
     EXPECT_EQ(0x120000u, db.PkChannel().size());
@@ -240,19 +213,7 @@ TEST(ChannelDatabaseTables, BuffersBasesAndRegionsHaveTheReceiverLayout) {
     EXPECT_EQ(4999, db.ChannelIndexOf(db.Channel(4999).RecordBytes()));
     EXPECT_EQ(-1, db.ChannelIndexOf(db.arrChannel() + 5000 * 112));
 
-    db.FreeTables();
-    EXPECT_FALSE(db.TablesAllocated());
-    EXPECT_EQ(nullptr, db.Lists().Head(ListKind::Satellites, 0));
-    EXPECT_TRUE(db.SatelliteBuffer().empty());
-}
-
-TEST(ChannelDatabaseSettings, ScratchRecordIsCurrentAfterAllocationUntilTheHeldOneIsChosen) {
-    ChannelDatabase db;
-    EXPECT_EQ(db.HeldSettings().data(), db.CurrentSettings().data());
-    db.UseScratchSettings(); // nothing to switch to yet
-    EXPECT_FALSE(db.ScratchSettingsCurrent());
-
-    db.AllocateTables();
+    // The scratch settings record is current after allocation until the held one is chosen.
     ASSERT_TRUE(db.ScratchSettingsCurrent());
     EXPECT_EQ(3196u, db.CurrentSettings().size());
     EXPECT_NE(db.HeldSettings().data(), db.CurrentSettings().data());
@@ -263,7 +224,11 @@ TEST(ChannelDatabaseSettings, ScratchRecordIsCurrentAfterAllocationUntilTheHeldO
     EXPECT_EQ(db.HeldSettings().data(), db.CurrentSettings().data());
     EXPECT_EQ(0, db.HeldSettings()[0x192]);
     db.HeldSettings()[0] = 7;
+
     db.FreeTables();
+    EXPECT_FALSE(db.TablesAllocated());
+    EXPECT_EQ(nullptr, db.Lists().Head(ListKind::Satellites, 0));
+    EXPECT_TRUE(db.SatelliteBuffer().empty());
     EXPECT_EQ(7, db.CurrentSettings()[0]); // the held record outlives the tables
     EXPECT_TRUE(db.ScratchSettings().empty());
 }
