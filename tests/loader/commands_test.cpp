@@ -25,6 +25,19 @@ class CommandsDownloadTest : public CommandsSimTest {};
 
 } // namespace
 
+TEST(ProgressCaptionTest, PercentTruncatesTowardZeroAndAnEmptyRangeCountsAsDone) {
+    EXPECT_EQ(25, ProgressPercent(3, 0, 12));
+    EXPECT_EQ(41, ProgressPercent(5, 0, 12));
+    EXPECT_EQ(0, ProgressPercent(0, 0, 832));
+    EXPECT_EQ(100, ProgressPercent(832, 0, 832));
+    EXPECT_EQ(100, ProgressPercent(0, 0, 0));
+    // Ranges past 16 bits keep their scale; a cut bound would show far more than 100 %.
+    EXPECT_EQ(99, ProgressPercent(99999, 0, 100000));
+    EXPECT_EQ(100, ProgressPercent(2'000'000'000, 0, 2'000'000'000));
+    EXPECT_EQ("  (2/3)", UploadPositionCaption(UploadPosition{true, 2, 3}));
+    EXPECT_EQ("", UploadPositionCaption(UploadPosition{}));
+}
+
 TEST(TransferFileChoiceTest, TheDialogOpensAtTheRememberedFileAndRemembersTheChoice) {
     MemorySettingsStore store;
     RecordingCommandsUi ui;
@@ -80,10 +93,11 @@ TEST_P(CommandsWholeFileTest, AWholeFileIsRequestedWithItsClassAndCompletes) {
     // The line itself is pinned by the transfer tests; the request names the file's class.
     const Bytes sent = m_simulator->ReceivedBytes();
     EXPECT_EQ(UploadRequest(param.requestByte), Bytes(sent.begin() + 25, sent.begin() + 29));
-    EXPECT_TRUE(m_ui.HasCaption("33%  (1/1)"));
+    EXPECT_TRUE(m_ui.Bar("33%  (1/1)"));
     EXPECT_EQ("100%  (1/1)", m_ui.bars.back().caption);
     EXPECT_EQ("message1 Completed", m_ui.events.back());
-    EXPECT_EQ("   Completed", m_ui.statusLines.back());
+    EXPECT_EQ((std::vector<std::string>{"   Uploading", "   Completed"}), m_ui.statusLines);
+    EXPECT_EQ(2, m_ui.noteHides); // by the middle packet and by the completion
     EXPECT_EQ(ConnectionControlsFor(true), m_ui.controls.back());
     EXPECT_EQ(PathIn(""), Remembered(kFolderValue));
     EXPECT_EQ(PathIn(param.name), Remembered(kFileNameValue));
@@ -140,7 +154,7 @@ TEST_F(CommandsUploadTest, ABlockFileOrTheForceModeBoxGoesThroughTheMonitorWithT
     behaviour.restartAfterBreakIn = 30ms;
     Connect(behaviour);
     m_ui.chosenFile = PathIn("software.bin");
-
+    TraceCapture trace;
     ASSERT_EQ(1, m_commands.OnBtnUploadStb());
     EXPECT_TRUE(m_transfer.ForceMode());
     EXPECT_EQ((std::vector<std::string>{"cursor not-allowed", "wait Reset your STB(s).", "cursor arrow"}), m_ui.events);
@@ -167,17 +181,31 @@ TEST_F(CommandsUploadTest, ABlockFileOrTheForceModeBoxGoesThroughTheMonitorWithT
     ASSERT_TRUE(m_simulator->WaitForBlocks(3, 1s));
     EXPECT_EQ(Bytes(file.begin() + 128 + 1500, file.begin() + 2 * 128 + 1500 + 2200),
               m_simulator->ReceivedBlocks()[1].bytes);
-    // The second block: 2328 bytes in three packets.
+    // The second block: 2328 bytes in three packets. A block begins with an empty solid bar; erasing fills it
+    // under a green caption, packets show their share under a black one.
     for (const char* caption : {"Now erasing the flash. Please wait.  (2/3)", "0%  (2/3)", "66%  (2/3)", "100%  (2/3)",
                                 "Now erasing the flash. Please wait.  (3/3)"})
-        EXPECT_TRUE(m_ui.HasCaption(caption)) << caption;
+        EXPECT_TRUE(m_ui.Bar(caption)) << caption;
+    ProgressBarState begun;
+    begun.upper = 2;
+    begun.solid = true;
+    EXPECT_EQ(begun, m_ui.bars.at(0));
+    EXPECT_EQ(0xFF0000u, m_ui.bars[0].barColour);
+    const ProgressBarState* erasing = m_ui.Bar("Now erasing the flash. Please wait.  (2/3)");
+    ASSERT_TRUE(erasing && m_ui.Bar("66%  (2/3)"));
+    EXPECT_TRUE(erasing->solid);
+    EXPECT_EQ(0x00FF00u, erasing->captionColour);
+    EXPECT_EQ(3, erasing->position);
+    EXPECT_FALSE(m_ui.Bar("66%  (2/3)")->solid);
+    EXPECT_EQ(kProgressCaptionBlack, m_ui.Bar("66%  (2/3)")->captionColour);
+    EXPECT_EQ(2, m_ui.Bar("66%  (2/3)")->position);
+    EXPECT_TRUE(trace.Contains("=====>\n"));
     EXPECT_EQ("message1 Completed", m_ui.events.back());
 
     // The force mode box sends a whole file through the monitor as well.
     WriteFile("update.key", Pattern(300, 0x66));
     m_ui.chosenFile = PathIn("update.key");
     m_ui.forceModeBox = true;
-    TraceCapture trace;
     ASSERT_EQ(1, m_commands.OnBtnUploadStb());
     EXPECT_TRUE(trace.Contains("Emergency mode\n"));
     ASSERT_TRUE(RunUntilFinished());
@@ -188,7 +216,10 @@ TEST_F(CommandsUploadTest, ABlockFileOrTheForceModeBoxGoesThroughTheMonitorWithT
 
 TEST_F(CommandsDownloadTest, TheChoiceAndTheFileStartTheDownloadAndTheUploadListIsEmptied) {
     const Bytes software = Pattern(3000, 0x68);
-    ConnectWithDownload(DownloadKind::MainSoftware, software);
+    ReceiverBehaviour behaviour;
+    behaviour.downloads[static_cast<std::size_t>(DownloadKind::MainSoftware)] = software;
+    behaviour.downloads[static_cast<std::size_t>(DownloadKind::Channel)] = Pattern(2000, 0x69);
+    Connect(behaviour);
     ASSERT_EQ(1, m_transfer.SrcData().Append(BlockEntry(Pattern(10, 1), TransferClass::P2)));
     m_ui.chosenFile = PathIn("main.bin");
 
@@ -209,6 +240,22 @@ TEST_F(CommandsDownloadTest, TheChoiceAndTheFileStartTheDownloadAndTheUploadList
     EXPECT_EQ("   Downloading", m_ui.statusLines.at(0));
     EXPECT_EQ("100%", m_ui.bars.back().caption);
     EXPECT_EQ(PathIn("main.bin"), Remembered(kFileNameValue));
+
+    // A download the receiver starts without a path asks for the file; a cancel ends it with its own text.
+    m_transfer.SetReceiveFileType(kReceiveChannel);
+    for (const char* chosen : {"", "channel.bin"}) {
+        SCOPED_TRACE(chosen);
+        m_ui.requests.clear();
+        m_ui.events.clear();
+        m_ui.chosenFile = *chosen ? PathIn(chosen) : "";
+        m_transfer.RequestDownload(kReceiveChannel);
+        ASSERT_TRUE(RunUntil([&] { return m_ui.events.size() == 2; }));
+        const std::string message = *chosen ? "Completed" : "The file is not selected.";
+        EXPECT_EQ((std::vector<std::string>{"front", "message1 " + message}), m_ui.events);
+        ASSERT_EQ(1u, m_ui.requests.size());
+        EXPECT_EQ(FileDialogKind::SaveAs, m_ui.requests[0].kind);
+    }
+    EXPECT_EQ(2000u, ReadFile("channel.bin").size());
 }
 
 // Without an open port neither command asks anything; a cancelled choice clears the path and sends nothing.
@@ -264,23 +311,6 @@ TEST_F(CommandsDownloadTest, NothingStartsWithoutAPortAChoiceOrTheMonitor) {
     EXPECT_TRUE(m_transfer.IsTransferRunning());
 }
 
-TEST_F(CommandsDownloadTest, ADownloadStartedWithoutAPathAsksForTheFile) {
-    const Bytes channel = Pattern(2000, 0x69);
-    ConnectWithDownload(DownloadKind::Channel, channel);
-    m_ui.chosenFile = PathIn("channel.bin");
-    m_transfer.SetReceiveFileType(kReceiveChannel);
-    m_transfer.RequestDownload(kReceiveChannel);
-    ASSERT_TRUE(RunUntilFinished());
-
-    ASSERT_EQ(1u, m_ui.requests.size());
-    EXPECT_EQ(FileDialogKind::SaveAs, m_ui.requests[0].kind);
-    EXPECT_EQ(TransferOutcome::Completed, m_commands.Outcome());
-    const Bytes stored = ReadFile("channel.bin");
-    ASSERT_EQ(channel.size(), stored.size());
-    EXPECT_EQ(0xB2, stored[0x41]); // the rebuilt header
-    EXPECT_TRUE(std::equal(channel.begin() + 128, channel.end(), stored.begin() + 128));
-}
-
 TEST_F(CommandsDownloadTest, ALostDeviceShowsDisconnectedAndTheClosedPortsButtons) {
     SimulatorFaults faults;
     faults.closeAfterPacket = 1;
@@ -293,6 +323,8 @@ TEST_F(CommandsDownloadTest, ALostDeviceShowsDisconnectedAndTheClosedPortsButton
     EXPECT_FALSE(m_port.IsOpen());
     EXPECT_EQ("   Disconnected", m_connection.StatusText());
     EXPECT_NE(m_ui.statusLines.end(), std::find(m_ui.statusLines.begin(), m_ui.statusLines.end(), "   Disconnected"));
-    EXPECT_NE(m_ui.controls.end(), std::find(m_ui.controls.begin(), m_ui.controls.end(), ConnectionControlsFor(false)));
-    EXPECT_FALSE(std::filesystem::exists(PathIn("main.bin")));
+    // The port is closed: the end leaves the closed port's buttons.
+    EXPECT_EQ(ConnectionControlsFor(false), m_ui.controls.back());
+    EXPECT_EQ("message1 Error occurred... Please check the displayed message of the STB", m_ui.events.back());
+    EXPECT_TRUE(FolderFiles().empty()); // neither the file nor its temporary one
 }

@@ -20,17 +20,7 @@ struct CommandResult {
 
 class SearchCommandTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(m_ports.Valid());
-        // The command stores the port it found; keep that away from the user's own settings.
-        if (const char* old = std::getenv("XDG_CONFIG_HOME"))
-            m_savedConfigHome = old;
-        setenv("XDG_CONFIG_HOME", m_ports.Folder().c_str(), 1);
-    }
-    void TearDown() override {
-        m_savedConfigHome.empty() ? unsetenv("XDG_CONFIG_HOME")
-                                  : setenv("XDG_CONFIG_HOME", m_savedConfigHome.c_str(), 1);
-    }
+    void SetUp() override { ASSERT_TRUE(m_ports.Valid()); }
 
     CommandResult RunSearch() {
         CommandResult result;
@@ -47,7 +37,8 @@ protected:
     std::string SettingsFile() const { return (m_ports.Folder() / "Vorlane" / "Vorlane.ini").string(); }
 
     ScratchSerialFolder m_ports;
-    std::string m_savedConfigHome;
+    // The command stores the port it found; keep that away from the user's own settings.
+    ScopedEnvironment m_configHome{"XDG_CONFIG_HOME", m_ports.Folder().c_str()};
 };
 
 } // namespace

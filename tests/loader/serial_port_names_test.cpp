@@ -1,33 +1,15 @@
 #include "loader/serial_port_names.h"
+#include "scoped_environment.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <map>
 
 using namespace vorlane;
 
-namespace {
-
-// Runs a test body with VORLANE_SERIAL_DIR set to a value (or unset) and restores it afterwards.
-class SerialDirVariable {
-public:
-    explicit SerialDirVariable(const char* value) {
-        if (const char* old = std::getenv("VORLANE_SERIAL_DIR"))
-            m_saved = old;
-        value ? setenv("VORLANE_SERIAL_DIR", value, 1) : unsetenv("VORLANE_SERIAL_DIR");
-    }
-    ~SerialDirVariable() {
-        m_saved.empty() ? unsetenv("VORLANE_SERIAL_DIR") : setenv("VORLANE_SERIAL_DIR", m_saved.c_str(), 1);
-    }
-
-private:
-    std::string m_saved;
-};
-
-} // namespace
+using vorlane::testing::ScopedEnvironment;
 
 TEST(SerialPortNames, DefaultTableCoversAllSixteenPorts) {
-    SerialDirVariable unset(nullptr);
+    ScopedEnvironment unset("VORLANE_SERIAL_DIR", nullptr);
     EXPECT_EQ("/dev/ttyUSB0", SerialDevicePath(1));
     EXPECT_EQ("/dev/ttyUSB7", SerialDevicePath(8));
     EXPECT_EQ("/dev/ttyACM0", SerialDevicePath(9));
@@ -48,16 +30,16 @@ TEST(SerialPortNames, StoredPathWinsOverTheTableAndTheFolderVariableOverBoth) {
         return it == stored.end() ? std::string() : it->second;
     };
     {
-        SerialDirVariable unset(nullptr);
+        ScopedEnvironment unset("VORLANE_SERIAL_DIR", nullptr);
         EXPECT_EQ("/dev/serial/by-id/stb", SerialDevicePath(5, lookup));
         EXPECT_EQ("/dev/ttyUSB3", SerialDevicePath(4, lookup));
     }
     {
-        SerialDirVariable empty("");
+        ScopedEnvironment empty("VORLANE_SERIAL_DIR", "");
         EXPECT_EQ("/dev/serial/by-id/stb", SerialDevicePath(5, lookup)) << "an empty folder counts as unset";
     }
     {
-        SerialDirVariable folder("/tmp/vorlane-ports");
+        ScopedEnvironment folder("VORLANE_SERIAL_DIR", "/tmp/vorlane-ports");
         EXPECT_EQ("/tmp/vorlane-ports/COM5", SerialDevicePath(5, lookup));
         EXPECT_EQ("/tmp/vorlane-ports/COM16", SerialDevicePath(16));
     }

@@ -8,49 +8,39 @@ using namespace vorlane::testing;
 
 namespace {
 
+using Entries = std::vector<std::pair<std::size_t, TransferClass>>;
+
 struct UploadCase {
     const char* name;
-    std::vector<std::pair<std::size_t, TransferClass>> entries;
+    Entries entries;
     int SimulatorFaults::*fault;
     int faultPacket;
     ProgressEvent expectedReport;
-    std::vector<std::string> traces; // parts of the trace
 };
 
+// Packets of 1024, 1024 and 452 bytes.
+const Entries kOneEntry = {{2500, TransferClass::P2}};
+constexpr auto kNak = &SimulatorFaults::nakPacket;
+constexpr auto kEnd = &SimulatorFaults::endAtPacket;
+constexpr ProgressEvent kCompleted = ProgressEvent::Completed;
+constexpr ProgressEvent kError = ProgressEvent::Error;
+
 const UploadCase kUploads[] = {
-    // Packets of 1024, 1024 and 452 bytes.
-    {"OneEntry", {{2500, TransferClass::P2}}, nullptr, 0, ProgressEvent::Completed, {}},
+    {"OneEntry", kOneEntry, nullptr, 0, kCompleted},
     // A full packet, then an entry requested with its own class.
     {"EachFurtherEntryRequestedWithItsClass",
      {{1024, TransferClass::P2}, {10, TransferClass::Sky}},
      nullptr,
      0,
-     ProgressEvent::Completed,
-     {"--------> Request next file\n", "START : m_nCurSrcData=1\n -> send file size : 0xa\n",
-      " -> send buffer, (10 + 4)\n"}},
+     kCompleted},
     // A NAK resends exactly the packet it answered: the first, a middle and the last, short one.
-    {"NakOfTheFirstPacket", {{2500, TransferClass::P2}}, &SimulatorFaults::nakPacket, 1, ProgressEvent::Completed, {}},
-    {"NakOfAMiddlePacket", {{2500, TransferClass::P2}}, &SimulatorFaults::nakPacket, 2, ProgressEvent::Completed, {}},
-    {"NakOfTheLastPacket", {{2500, TransferClass::P2}}, &SimulatorFaults::nakPacket, 3, ProgressEvent::Completed, {}},
-    {"EndInTheMiddle", {{2500, TransferClass::P2}}, &SimulatorFaults::endAtPacket, 2, ProgressEvent::Error, {}},
-    {"EndWithAnEntryLeft",
-     {{2500, TransferClass::P2}, {10, TransferClass::P2}},
-     &SimulatorFaults::endAtPacket,
-     3,
-     ProgressEvent::Error,
-     {}},
-    {"EndAfterTheLastPacket",
-     {{2500, TransferClass::P2}},
-     &SimulatorFaults::endAtPacket,
-     3,
-     ProgressEvent::Completed,
-     {}},
-    {"ErrorInsteadOfTheAcknowledgement",
-     {{2500, TransferClass::P2}},
-     &SimulatorFaults::errorAtPacket,
-     2,
-     ProgressEvent::Error,
-     {}},
+    {"NakOfTheFirstPacket", kOneEntry, kNak, 1, kCompleted},
+    {"NakOfAMiddlePacket", kOneEntry, kNak, 2, kCompleted},
+    {"NakOfTheLastPacket", kOneEntry, kNak, 3, kCompleted},
+    {"EndInTheMiddle", kOneEntry, kEnd, 2, kError},
+    {"EndWithAnEntryLeft", {{2500, TransferClass::P2}, {10, TransferClass::P2}}, kEnd, 3, kError},
+    {"EndAfterTheLastPacket", kOneEntry, kEnd, 3, kCompleted},
+    {"ErrorInsteadOfTheAcknowledgement", kOneEntry, &SimulatorFaults::errorAtPacket, 2, kError},
 };
 
 class TransferUploadTest : public TransferSimTest, public ::testing::WithParamInterface<UploadCase> {};
@@ -82,8 +72,11 @@ TEST_P(TransferUploadTest, SendsEveryEntryExactlyAndEndsAsTheReceiverDecides) {
 
     EXPECT_EQ(test.expectedReport, m_ui.reports.back().event);
     EXPECT_EQ(test.expectedReport == ProgressEvent::Error, trace.Contains("Protocol Error case 1\n")) << trace.Text();
-    for (const std::string& part : test.traces)
-        EXPECT_TRUE(trace.Contains(part)) << part;
+    if (test.entries.size() == 2 && !test.fault) {
+        for (const char* part : {"--------> Request next file\n", "START : m_nCurSrcData=1\n -> send file size : 0xa\n",
+                                 " -> send buffer, (10 + 4)\n"})
+            EXPECT_TRUE(trace.Contains(part)) << part;
+    }
     EXPECT_EQ(std::vector<TransferState>{TransferState::Idle}, statesAtEnd);
     EXPECT_TRUE(m_transfer.FilePath().empty());
     EXPECT_EQ(0u, m_transfer.SrcData().Count());
@@ -94,6 +87,8 @@ TEST_P(TransferUploadTest, SendsEveryEntryExactlyAndEndsAsTheReceiverDecides) {
     if (test.expectedReport == ProgressEvent::Error)
         return;
 
+    // The expected packets' sums, pinned once: the byte sum, most significant byte first.
+    EXPECT_EQ((Bytes{0xFF, 0x01, 0x00, 0x00, 0x01, 0x00}), Packets(Bytes{0xFF, 0x01})[0]);
     Bytes line = WakeUpBytes();
     for (std::size_t i = 0; i < entries.size(); ++i)
         line = Join({line, UploadRequest(static_cast<std::uint8_t>(0x20 + static_cast<int>(test.entries[i].second))),
