@@ -38,35 +38,8 @@ TEST(ProgressCaptionTest, PercentTruncatesTowardZeroAndAnEmptyRangeCountsAsDone)
     EXPECT_EQ("", UploadPositionCaption(UploadPosition{}));
 }
 
-TEST(TransferFileChoiceTest, TheDialogOpensAtTheRememberedFileAndRemembersTheChoice) {
-    MemorySettingsStore store;
-    RecordingCommandsUi ui;
-    std::string path = "stale";
-    EXPECT_EQ(0, ChooseTransferFile(store, ui, FileDialogKind::Open, path)); // cancelled
-    EXPECT_EQ("", path);
-    ASSERT_EQ(1u, ui.requests.size());
-    EXPECT_EQ(FileDialogKind::Open, ui.requests[0].kind);
-    EXPECT_EQ("BIN Files (*.bin)|*.bin|Key Files (*.key)|*.key|ALL Files (*.*)|*.*||", ui.requests[0].filter);
-    EXPECT_EQ("BIN/KEY", ui.requests[0].defaultExtension);
-    EXPECT_EQ(std::filesystem::current_path().string(), ui.requests[0].initialFolder);
-    EXPECT_EQ("", ui.requests[0].initialFileName);
-    EXPECT_EQ(0u, store.ValueCount()); // a cancelled choice remembers nothing
-
-    ui.chosenFile = "/data/chan.bin";
-    EXPECT_EQ(1, ChooseTransferFile(store, ui, FileDialogKind::SaveAs, path));
-    EXPECT_EQ("/data/chan.bin", path);
-    RememberedTransferFile remembered = ReadRememberedTransferFile(store);
-    EXPECT_EQ("/data/", remembered.folder);
-    EXPECT_EQ("/data/chan.bin", remembered.fileName);
-
-    ui.chosenFile = "/other/update.key";
-    EXPECT_EQ(1, ChooseTransferFile(store, ui, FileDialogKind::Open, path));
-    ASSERT_EQ(3u, ui.requests.size());
-    EXPECT_EQ(FileDialogKind::SaveAs, ui.requests[1].kind);
-    EXPECT_EQ("/data/", ui.requests[2].initialFolder);
-    EXPECT_EQ("/data/chan.bin", ui.requests[2].initialFileName);
-    EXPECT_EQ("/other/", ReadRememberedTransferFile(store).folder);
-
+// The dialog opens at the remembered folder and file: the commands' runs below check that, this the folder's edges.
+TEST(TransferFileChoiceTest, TheFolderOfAPathKeepsItsLastSlash) {
     EXPECT_EQ("/a/b/", FolderOfPath("/a/b/c.bin"));
     EXPECT_EQ("/", FolderOfPath("/c.bin"));
     EXPECT_EQ("", FolderOfPath("c.bin"));
@@ -99,6 +72,10 @@ TEST_P(CommandsWholeFileTest, AWholeFileIsRequestedWithItsClassAndCompletes) {
     EXPECT_EQ((std::vector<std::string>{"   Uploading", "   Completed"}), m_ui.statusLines);
     EXPECT_EQ(2, m_ui.noteHides); // by the middle packet and by the completion
     EXPECT_EQ(ConnectionControlsFor(true), m_ui.controls.back());
+    // Nothing was remembered before: the dialog opened at the working folder. Now the choice is remembered.
+    EXPECT_EQ((std::vector<std::string>{std::filesystem::current_path().string(), ""}),
+              (std::vector<std::string>{m_ui.requests.at(0).initialFolder, m_ui.requests[0].initialFileName}));
+    EXPECT_EQ(FileDialogKind::Open, m_ui.requests[0].kind);
     EXPECT_EQ(PathIn(""), Remembered(kFolderValue));
     EXPECT_EQ(PathIn(param.name), Remembered(kFileNameValue));
 }
@@ -181,24 +158,16 @@ TEST_F(CommandsUploadTest, ABlockFileOrTheForceModeBoxGoesThroughTheMonitorWithT
     ASSERT_TRUE(m_simulator->WaitForBlocks(3, 1s));
     EXPECT_EQ(Bytes(file.begin() + 128 + 1500, file.begin() + 2 * 128 + 1500 + 2200),
               m_simulator->ReceivedBlocks()[1].bytes);
-    // The second block: 2328 bytes in three packets. A block begins with an empty solid bar; erasing fills it
-    // under a green caption, packets show their share under a black one.
+    // The second block: 2328 bytes in three packets.
     for (const char* caption : {"Now erasing the flash. Please wait.  (2/3)", "0%  (2/3)", "66%  (2/3)", "100%  (2/3)",
                                 "Now erasing the flash. Please wait.  (3/3)"})
-        EXPECT_TRUE(m_ui.Bar(caption)) << caption;
-    ProgressBarState begun;
-    begun.upper = 2;
-    begun.solid = true;
-    EXPECT_EQ(begun, m_ui.bars.at(0));
-    EXPECT_EQ(0xFF0000u, m_ui.bars[0].barColour);
-    const ProgressBarState* erasing = m_ui.Bar("Now erasing the flash. Please wait.  (2/3)");
-    ASSERT_TRUE(erasing && m_ui.Bar("66%  (2/3)"));
-    EXPECT_TRUE(erasing->solid);
-    EXPECT_EQ(0x00FF00u, erasing->captionColour);
-    EXPECT_EQ(3, erasing->position);
-    EXPECT_FALSE(m_ui.Bar("66%  (2/3)")->solid);
-    EXPECT_EQ(kProgressCaptionBlack, m_ui.Bar("66%  (2/3)")->captionColour);
-    EXPECT_EQ(2, m_ui.Bar("66%  (2/3)")->position);
+        ASSERT_TRUE(m_ui.Bar(caption)) << caption;
+    // A block begins with an empty solid bar; erasing fills it. Colours as 0x00BBGGRR: a blue bar, a black caption
+    // over packets and a green one while erasing.
+    EXPECT_EQ((ProgressBarState{0, 2, 1, 0xFF0000, 0x000000, true, 0, ""}), m_ui.bars.at(0));
+    EXPECT_EQ((ProgressBarState{0, 3, 1, 0xFF0000, 0x000000, false, 2, "66%  (2/3)"}), *m_ui.Bar("66%  (2/3)"));
+    const std::string erasing = "Now erasing the flash. Please wait.  (2/3)";
+    EXPECT_EQ((ProgressBarState{0, 3, 1, 0xFF0000, 0x00FF00, true, 3, erasing}), *m_ui.Bar(erasing));
     EXPECT_TRUE(trace.Contains("=====>\n"));
     EXPECT_EQ("message1 Completed", m_ui.events.back());
 
@@ -254,6 +223,8 @@ TEST_F(CommandsDownloadTest, TheChoiceAndTheFileStartTheDownloadAndTheUploadList
         EXPECT_EQ((std::vector<std::string>{"front", "message1 " + message}), m_ui.events);
         ASSERT_EQ(1u, m_ui.requests.size());
         EXPECT_EQ(FileDialogKind::SaveAs, m_ui.requests[0].kind);
+        EXPECT_EQ(PathIn(""), m_ui.requests[0].initialFolder); // the remembered choice
+        EXPECT_EQ(PathIn("main.bin"), m_ui.requests[0].initialFileName);
     }
     EXPECT_EQ(2000u, ReadFile("channel.bin").size());
 }

@@ -1,4 +1,5 @@
 #include "loader/event_queue_dispatcher.h"
+#include "loader/receive_handoff.h"
 #include "loader/serial_port.h"
 #include "loader/serial_port_owner.h"
 #include "platform/clock.h"
@@ -7,6 +8,7 @@
 #include "pseudo_terminal.h"
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -326,4 +328,26 @@ TEST_F(SerialPortTest, CloseEndsAWriteThatWaitsForTheDriver) {
     EXPECT_LT(TickCountMs() - start, 500u);
     EXPECT_TRUE(writerFailed);
     EXPECT_TRUE(trace.Contains("GetLastError() != ERROR_IO_INCOMPLETE\n"));
+}
+
+// The hand-over's stop paths, which a real port reaches only when a close meets the watcher at the right moment.
+TEST(ReceiveHandoff, StopReleasesAWatcherHeldOffByADirectReadAndDropsWhatIsReadMeanwhile) {
+    ReceiveHandoff handoff(16);
+    handoff.Start();
+    std::uint8_t sentinel = 0;
+    std::uint8_t* heldOff = &sentinel;
+    {
+        DirectReadScope direct(handoff);
+        std::thread watcher([&] { heldOff = handoff.BeginWatcherRead(); });
+        handoff.Stop();
+        watcher.join();
+    }
+    EXPECT_EQ(nullptr, heldOff);
+
+    handoff.Start();
+    ASSERT_NE(nullptr, handoff.BeginWatcherRead());
+    handoff.Stop(); // the port closes while the watcher reads
+    EXPECT_EQ(0u, handoff.EndWatcherRead(5)) << "no delivery once stopped";
+    std::array<std::uint8_t, 16> taken{};
+    EXPECT_EQ(0u, handoff.TakeBatch(taken.data()));
 }
