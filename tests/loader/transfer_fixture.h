@@ -89,15 +89,11 @@ public:
             onReport(step);
     }
 
-    bool HasReport(int packets) const {
-        return std::any_of(reports.begin(), reports.end(), [&](const ProgressReport& r) {
-            return r.event == ProgressEvent::Packets && r.value == packets;
+    bool Finished() const {
+        return std::any_of(reports.begin(), reports.end(), [](const ProgressReport& r) {
+            return r.event == ProgressEvent::Completed || r.event == ProgressEvent::Error;
         });
     }
-    bool HasReport(ProgressEvent event) const {
-        return std::any_of(reports.begin(), reports.end(), [&](const ProgressReport& r) { return r.event == event; });
-    }
-    bool Finished() const { return HasReport(ProgressEvent::Completed) || HasReport(ProgressEvent::Error); }
 
     std::vector<ProgressReport> begins; // value = blocks, text = "path|action"
     std::vector<ProgressReport> reports;

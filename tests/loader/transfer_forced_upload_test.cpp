@@ -108,19 +108,11 @@ TEST_P(ForcedUploadMannerTest, BreaksIntoTheMonitorAndSendsEveryBlockThroughIt) 
     EXPECT_TRUE(m_transfer.FilePath().empty());
     EXPECT_EQ(0u, m_transfer.SrcData().Count());
     EXPECT_FALSE(m_transfer.IsBreakInRunning());
-    // The erasing note and the erase pause follow each block's first packet, also when it was sent again.
-    int erasing = 0;
-    bool secondOfThree = false;
-    for (const ProgressReport& report : m_ui.reports) {
-        if (report.event == ProgressEvent::Erasing) {
-            ++erasing;
-            EXPECT_EQ("Now erasing the flash. Please wait.", report.text);
-        }
-        secondOfThree |= report.event == ProgressEvent::Packets && report.upload.uploading &&
-                         report.upload.entryNumber == 2 && report.upload.entryCount == 3;
-    }
-    EXPECT_EQ(manner.nakPacket == 1 ? 4 : 3, erasing);
-    EXPECT_TRUE(secondOfThree);
+    // The erasing note and the erase pause follow each block's first packet, also when it was sent again. (Its
+    // text and the block's place are checked on the commands' captions.)
+    EXPECT_EQ(manner.nakPacket == 1 ? 4 : 3,
+              std::count_if(m_ui.reports.begin(), m_ui.reports.end(),
+                            [](const ProgressReport& report) { return report.event == ProgressEvent::Erasing; }));
     EXPECT_EQ(std::vector<std::string>{"wait Reset your STB(s)."}, m_ui.events); // no writing note
     EXPECT_EQ(3u, Occurrences(trace.Text(), "m_nTimeOut2=0\n"));
     // The reset restarts the monitor: its prompt only shows the status again.
