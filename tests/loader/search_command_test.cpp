@@ -20,8 +20,6 @@ struct CommandResult {
 
 class SearchCommandTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(m_ports.Valid()); }
-
     CommandResult RunSearch() {
         CommandResult result;
         FILE* pipe = popen(VORLANE_CLI_PATH " search", "r");

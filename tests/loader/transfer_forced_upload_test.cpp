@@ -143,8 +143,11 @@ TEST_F(TransferForcedUploadTest, TheUserClosingTheWaitStopsThePatternWhichEndsWi
     const auto [patternLength, rest] = SplitPattern(m_simulator->ReceivedBytes());
     EXPECT_GT(patternLength, 0u);
     EXPECT_EQ(Join({kTenReturns, BytesOf("q\r")}), rest);
-    EXPECT_EQ(3u, m_transfer.SrcData().Count()); // the upload list stays loaded
+    // The list stays loaded but the path is forgotten: a download the receiver starts later cannot take the file.
+    EXPECT_EQ(3u, m_transfer.SrcData().Count());
+    EXPECT_EQ("", m_transfer.FilePath());
     EXPECT_EQ(TransferState::Idle, m_transfer.State());
+    EXPECT_FALSE(m_transfer.IsTransferRunning());
 }
 
 TEST_F(TransferForcedUploadTest, DisconnectDuringTheBreakInStopsEverythingReachingTheReceiver) {
