@@ -26,10 +26,8 @@ public:
     }
     bool ChooseDownload(int& choice) override {
         ++downloadChoices;
-        if (!downloadChoice)
-            return false;
-        choice = *downloadChoice;
-        return true;
+        choice = downloadChoice.value_or(choice);
+        return downloadChoice.has_value();
     }
     bool ReadForceModeBox() override { return forceModeBox; }
     void ShowProgressBar(const ProgressBarState& bar) override { bars.push_back(bar); }
