@@ -138,16 +138,13 @@ TEST_F(ConnectionTest, ConnectOpensTheChosenPortAtItsSpeedAndWakesTheReceiverUnt
     EXPECT_EQ(1, m_transfer.monitorClears);
     EXPECT_TRUE(m_ui.events.empty());
 
-    // The port holds the terminal exclusively; a second descriptor can still read its speed. (A pseudo-terminal
-    // always reports 8-bit characters, so the byte size is checked on the settings instead.)
+    // The port holds the terminal exclusively; a second descriptor can still read its speed.
     const int fd = ::open(m_pty.SlavePath().c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    ASSERT_GE(fd, 0);
     EXPECT_EQ(9600u, ReadTerminalSpeed(fd));
     ::close(fd);
 
     EXPECT_EQ(WakeUpBytes(), m_pty.Receive(25));
 
-    // Disconnect closes, stops the break-in and returns to idle.
     m_connection.DisconnectCommand();
     EXPECT_FALSE(m_port.IsOpen());
     EXPECT_TRUE(trace.Contains("Disconnected"));
@@ -156,7 +153,6 @@ TEST_F(ConnectionTest, ConnectOpensTheChosenPortAtItsSpeedAndWakesTheReceiverUnt
     EXPECT_EQ(1, m_transfer.breakInStops);
     EXPECT_EQ(2, m_transfer.idleCalls); // once by the connect, once by the disconnect
 
-    // Finish closes an open port.
     ASSERT_EQ(1, m_connection.ConnectPort());
     m_connection.Finish();
     EXPECT_FALSE(m_port.IsOpen());
@@ -276,8 +272,7 @@ TEST_F(PortSearchTest, PortAnsweringWithoutIdentificationIsClosedAndSkipped) {
     EXPECT_FALSE(SerialDevice::Probe(m_ports.PortPath(2)));
 }
 
-// Without any port the port index stays; with only a port that gives no identification the search ends there,
-// failed and closed.
+// Without any port the index stays; with only a port that gives no identification the search fails there, closed.
 TEST_F(PortSearchTest, NoReceiverFailsWithThePortClosed) {
     ASSERT_EQ(1, m_connection.SetPortAndSpeed(9, 11));
     EXPECT_EQ(0, m_connection.SearchPort());

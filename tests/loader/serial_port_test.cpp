@@ -194,8 +194,7 @@ TEST_F(SerialPortTest, ReadWithTimeoutWaitsOnASilentLineAndReturnsWithTheFirstBy
     EXPECT_TRUE(m_received.empty()) << "bytes read directly are not delivered again";
 }
 
-// The owner's thread is busy (as during the port search) while the watcher already holds the reply:
-// a direct read takes the held bytes first, in order, and the owner does not see them afterwards.
+// The owner is busy (as in the port search) while the watcher holds the reply: a direct read takes it, in order.
 TEST_F(SerialPortTest, DirectReadTakesTheBatchTheWatcherHolds) {
     ASSERT_TRUE(Open());
     ASSERT_TRUE(m_pty.Send("\r\nKX70RS ver 1.0\r\n"));
@@ -244,8 +243,7 @@ TEST_F(SerialPortTest, ClosePromptlyWhileTheWatcherWaitsToDeliverOrInsideTheDeli
     EXPECT_EQ("freshbye", std::string(m_received.begin(), m_received.end()));
 }
 
-// A burst reaches the owner whole and in order over several deliveries; the receiver going away in the middle of
-// the next one ends the watcher with a lost report.
+// A burst arrives whole, in order, in several deliveries; a hang-up in the next one ends the watcher with a report.
 TEST_F(SerialPortTest, BurstReachesTheOwnerInOrderAndTheOtherEndClosingMidStreamEndsTheWatcher) {
     const std::size_t threads = EntriesIn("/proc/self/task");
     ASSERT_TRUE(Open());

@@ -2,7 +2,6 @@
 #include "loader/transfer_requests.h"
 #include "transfer_fixture.h"
 
-#include <algorithm>
 #include <iterator>
 
 using namespace vorlane;
@@ -54,9 +53,7 @@ TEST_P(TransferDownloadEndTest, TheFileIsStoredExactlyAndReplacesTheChosenFileWh
     Bytes expected = c.file;
     // A channel download gets a rebuilt block header over the received data.
     const bool channel = c.kind == DownloadKind::Channel && !expected.empty();
-    if (channel) {
-        ASSERT_EQ(1, RebuildChannelHeader(expected));
-    }
+    ASSERT_TRUE(!channel || RebuildChannelHeader(expected) == 1);
     EXPECT_EQ(channel, trace.Contains("Converted...\n"));
     EXPECT_EQ(expected, ReadFile(target));
     EXPECT_EQ(std::vector<std::string>{"target.bin"}, FolderFiles());
@@ -84,8 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
                                    Join({DownloadRequest(0x24), kGo})}),
     [](const ::testing::TestParamInfo<DownloadCase>& downloadCase) { return downloadCase.param.name; });
 
-// The choice is modal: with the receiver's answers cut into pieces, the rest of the first packet arrives while it
-// is open and waits until it is closed.
+// The choice is modal: the rest of the first packet, cut into pieces, arrives while it is open and waits for it.
 TEST_F(TransferDownloadTest, WithoutAPathTheFileIsChosenAndACancelOrAFolderThatCannotTakeItRefusesIt) {
     ReceiverBehaviour behaviour;
     behaviour.downloads[static_cast<std::size_t>(DownloadKind::MainSoftware)] = Pattern(3000, 0x57);
@@ -148,9 +144,8 @@ TEST_F(TransferDownloadTest, AReplacedFileKeepsItsPermissionsAndALinkStaysInPlac
         EXPECT_EQ(software, ReadFile(real));
         EXPECT_EQ(mode, fs::status(real).permissions());
         EXPECT_TRUE(fs::is_symlink(mFolder / "link.bin"));
-        auto names = FolderFiles();
-        std::sort(names.begin(), names.end());
-        EXPECT_EQ((std::vector<std::string>{"link.bin", "real"}), names);
+        EXPECT_EQ(2u, FolderFiles().size()); // the link and the folder, whose only file is the target
+
         EXPECT_EQ(1, std::distance(fs::directory_iterator(mFolder / "real"), fs::directory_iterator()));
     }
 }

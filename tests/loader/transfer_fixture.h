@@ -212,8 +212,7 @@ protected:
     bool RunUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = 10s) {
         return m_events.RunUntil(done, timeout);
     }
-    // What the receiver got, once it holds at least `count` bytes (or the wait timed out): the PC's last answer
-    // may still be on its way when the transfer reports its end.
+    // What the receiver got, once at least `count` bytes: the last answer may be on its way when the transfer ends.
     Bytes ReceivedAtLeast(std::size_t count) {
         RunUntil([&] { return m_simulator->ReceivedBytes().size() >= count; }, 2s);
         return m_simulator->ReceivedBytes();

@@ -48,8 +48,7 @@ protected:
 
 } // namespace
 
-// Receivers that answer in other manners than the plain one: an echoing monitor, answers cut into pieces or
-// merged into one read, and a repeated first packet, which is still followed by the erase pause.
+// Receivers with an echoing monitor, answers cut into pieces or merged, or a repeated first packet.
 struct ReceiverManner {
     const char* name;
     bool monitorEcho;
@@ -98,8 +97,7 @@ TEST_P(ForcedUploadMannerTest, BreaksIntoTheMonitorAndSendsEveryBlockThroughIt) 
     EXPECT_TRUE(m_transfer.FilePath().empty());
     EXPECT_EQ(0u, m_transfer.SrcData().Count());
     EXPECT_FALSE(m_transfer.IsBreakInRunning());
-    // The erasing note and the erase pause follow each block's first packet, also when it was sent again. (Its
-    // text and the block's place are checked on the commands' captions.)
+    // The erasing note and pause follow each block's first packet, also when sent again (texts: commands' captions).
     EXPECT_EQ(manner.nakPacket == 1 ? 4 : 3,
               std::count_if(m_ui.reports.begin(), m_ui.reports.end(),
                             [](const ProgressReport& report) { return report.event == ProgressEvent::Erasing; }));

@@ -27,8 +27,7 @@ std::string CurrentText(const MonitorLineRing& ring) {
 
 } // namespace
 
-// Carriage return, backspace and line feed move the column as the receiver means it; a full line continues behind
-// the continuation mark; after the hundredth line the ring wraps.
+// Returns, backspaces and line feeds move the column; a full line continues behind a mark; 100 lines wrap the ring.
 TEST(MonitorLineRing, TheColumnAndTheLineMoveAsTheReceiverMeansIt) {
     MonitorLineRing ring;
     AddText(ring, "abcdef\rXY\b\bZ");

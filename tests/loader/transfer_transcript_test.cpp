@@ -22,9 +22,7 @@ protected:
     // An upload marker is answered only while an entry with bytes waits to be sent.
     void LoadEntry() { ASSERT_EQ(1, m_transfer.SrcData().Append(BlockEntry(Bytes{0x01}, TransferClass::P2))); }
 
-    // What the PC wrote, waiting up to `timeoutMs` for `count` bytes.
     Bytes Sent(std::size_t count, int timeoutMs = 1000) { return m_pty.Receive(count, timeoutMs); }
-    // Asserts that the PC wrote nothing more.
     void ExpectNothingSent() { EXPECT_EQ(Bytes{}, m_pty.Receive(1, 100)); }
 
     PseudoTerminal m_pty;
@@ -169,8 +167,7 @@ TEST_F(TransferTranscriptTest, ErrorWhileTheNextPacketIsAwaitedEndsTheUploadAndC
     ExpectNothingSent();
 }
 
-// Normal uploads: exactly what the PC sends for every entry, what the receiver stores, and how an upload ends. Only
-// an end after the last packet of the last entry is a completion; either way the state is Idle before the report.
+// Normal uploads end completed only after the last packet of the last entry; either way Idle before the report.
 TEST_P(TransferUploadTest, SendsEveryEntryExactlyAndEndsAsTheReceiverDecides) {
     const UploadCase& test = GetParam();
     ReceiverBehaviour behaviour;
