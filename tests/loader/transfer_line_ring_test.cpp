@@ -2,16 +2,10 @@
 #include "loader/monitor_line_ring.h"
 #include "loader/transfer_channel_header.h"
 #include "loader/transfer_download_file.h"
-#include "platform/bytes.h"
-#include "storage/checksum.h"
-#include "support/scratch_folder.h"
-
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
+#include "transfer_fixture.h"
 
 using namespace vorlane;
+using namespace vorlane::testing;
 
 namespace {
 
@@ -82,9 +76,7 @@ TEST(MonitorLineRing, TheColumnAndTheLineMoveAsTheReceiverMeansIt) {
 }
 
 TEST(ChannelHeaderRebuild, KeepsTheLoadAddressAndDescribesTheReceivedData) {
-    std::vector<std::uint8_t> file(128 + 300, 0x5A);
-    for (std::size_t i = 0; i < file.size(); ++i)
-        file[i] = static_cast<std::uint8_t>(i * 3);
+    Bytes file = Pattern(128 + 300, 0x5A);
     WriteBe16(file.data() + 0x32, 0x1122); // the load address, in two halves
     WriteBe16(file.data() + 0x36, 0x3344);
     const std::vector<std::uint8_t> data(file.begin() + 128, file.end());
