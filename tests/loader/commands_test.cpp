@@ -166,6 +166,7 @@ TEST_F(CommandsUploadTest, ABlockFileOrTheForceModeBoxGoesThroughTheMonitorWithT
     m_ui.chosenFile = PathIn("update.key");
     m_ui.forceModeBox = true;
     ASSERT_EQ(1, m_commands.OnBtnUploadStb());
+    EXPECT_EQ(TransferOutcome::None, m_commands.Outcome()); // the last upload's outcome is cleared
     EXPECT_TRUE(trace.Contains("Emergency mode\n"));
     ASSERT_TRUE(RunUntilFinished());
     ASSERT_TRUE(m_simulator->WaitForBlocks(4, 1s));
@@ -207,8 +208,11 @@ TEST_F(CommandsDownloadTest, TheChoiceAndTheFileStartTheDownloadAndTheUploadList
         m_ui.requests.clear();
         m_ui.events.clear();
         m_ui.chosenFile = *chosen ? PathIn(chosen) : "";
+        const auto before = std::pair(m_ui.statusLines, m_ui.noteHides);
         m_transfer.RequestDownload(kReceiveChannel);
         ASSERT_TRUE(RunUntil([&] { return m_ui.events.size() == 2; }));
+        // An error leaves the status line and the note alone.
+        EXPECT_TRUE(*chosen || before == std::pair(m_ui.statusLines, m_ui.noteHides));
         const std::string message = *chosen ? "Completed" : "The file is not selected.";
         EXPECT_EQ((std::vector<std::string>{"front", "message1 " + message}), m_ui.events);
         ASSERT_EQ(1u, m_ui.requests.size());
