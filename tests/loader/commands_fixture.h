@@ -26,10 +26,8 @@ public:
     }
     bool ChooseDownload(int& choice) override {
         ++downloadChoices;
-        if (!downloadChoice)
-            return false;
-        choice = *downloadChoice;
-        return true;
+        choice = downloadChoice.value_or(choice);
+        return downloadChoice.has_value();
     }
     bool ReadForceModeBox() override { return forceModeBox; }
     void ShowProgressBar(const ProgressBarState& bar) override { bars.push_back(bar); }
@@ -39,9 +37,11 @@ public:
     void RepaintNow() override { events.push_back("repaint"); }
     void ShowWaitCursor() override { events.push_back("cursor wait"); }
 
-    bool HasCaption(const std::string& caption) const {
-        return std::any_of(bars.begin(), bars.end(),
-                           [&](const ProgressBarState& bar) { return bar.caption == caption; });
+    // The first bar shown with `caption`, or none.
+    const ProgressBarState* Bar(const std::string& caption) const {
+        const auto bar =
+            std::find_if(bars.begin(), bars.end(), [&](const auto& shown) { return shown.caption == caption; });
+        return bar == bars.end() ? nullptr : &*bar;
     }
 
     TransferCommands* commands = nullptr;

@@ -10,7 +10,6 @@ using namespace vorlane::testing;
 
 namespace {
 
-constexpr const char* kFolderValue = "BinPath";
 constexpr const char* kFileNameValue = "BinFileName";
 
 struct WholeFileCase {
@@ -25,35 +24,17 @@ class CommandsDownloadTest : public CommandsSimTest {};
 
 } // namespace
 
-TEST(TransferFileChoiceTest, TheDialogOpensAtTheRememberedFileAndRemembersTheChoice) {
-    MemorySettingsStore store;
-    RecordingCommandsUi ui;
-    std::string path = "stale";
-    EXPECT_EQ(0, ChooseTransferFile(store, ui, FileDialogKind::Open, path)); // cancelled
-    EXPECT_EQ("", path);
-    ASSERT_EQ(1u, ui.requests.size());
-    EXPECT_EQ(FileDialogKind::Open, ui.requests[0].kind);
-    EXPECT_EQ("BIN Files (*.bin)|*.bin|Key Files (*.key)|*.key|ALL Files (*.*)|*.*||", ui.requests[0].filter);
-    EXPECT_EQ("BIN/KEY", ui.requests[0].defaultExtension);
-    EXPECT_EQ(std::filesystem::current_path().string(), ui.requests[0].initialFolder);
-    EXPECT_EQ("", ui.requests[0].initialFileName);
-    EXPECT_EQ(0u, store.ValueCount()); // a cancelled choice remembers nothing
+// The commands' captions below show truncated shares; these are the edges they do not reach.
+TEST(ProgressCaptionTest, PercentTruncatesTowardZeroAndAnEmptyRangeCountsAsDone) {
+    EXPECT_EQ(41, ProgressPercent(5, 0, 12));
+    EXPECT_EQ(100, ProgressPercent(0, 0, 0));
+    // Ranges past 16 bits keep their scale; a cut bound would show far more than 100 %.
+    EXPECT_EQ(99, ProgressPercent(99999, 0, 100000));
+    EXPECT_EQ(100, ProgressPercent(2'000'000'000, 0, 2'000'000'000));
+}
 
-    ui.chosenFile = "/data/chan.bin";
-    EXPECT_EQ(1, ChooseTransferFile(store, ui, FileDialogKind::SaveAs, path));
-    EXPECT_EQ("/data/chan.bin", path);
-    RememberedTransferFile remembered = ReadRememberedTransferFile(store);
-    EXPECT_EQ("/data/", remembered.folder);
-    EXPECT_EQ("/data/chan.bin", remembered.fileName);
-
-    ui.chosenFile = "/other/update.key";
-    EXPECT_EQ(1, ChooseTransferFile(store, ui, FileDialogKind::Open, path));
-    ASSERT_EQ(3u, ui.requests.size());
-    EXPECT_EQ(FileDialogKind::SaveAs, ui.requests[1].kind);
-    EXPECT_EQ("/data/", ui.requests[2].initialFolder);
-    EXPECT_EQ("/data/chan.bin", ui.requests[2].initialFileName);
-    EXPECT_EQ("/other/", ReadRememberedTransferFile(store).folder);
-
+// The dialog opens at the remembered folder and file: the commands' runs below check that, this the folder's edges.
+TEST(TransferFileChoiceTest, TheFolderOfAPathKeepsItsLastSlash) {
     EXPECT_EQ("/a/b/", FolderOfPath("/a/b/c.bin"));
     EXPECT_EQ("/", FolderOfPath("/c.bin"));
     EXPECT_EQ("", FolderOfPath("c.bin"));
@@ -80,12 +61,17 @@ TEST_P(CommandsWholeFileTest, AWholeFileIsRequestedWithItsClassAndCompletes) {
     // The line itself is pinned by the transfer tests; the request names the file's class.
     const Bytes sent = m_simulator->ReceivedBytes();
     EXPECT_EQ(UploadRequest(param.requestByte), Bytes(sent.begin() + 25, sent.begin() + 29));
-    EXPECT_TRUE(m_ui.HasCaption("33%  (1/1)"));
+    EXPECT_TRUE(m_ui.Bar("33%  (1/1)"));
     EXPECT_EQ("100%  (1/1)", m_ui.bars.back().caption);
     EXPECT_EQ("message1 Completed", m_ui.events.back());
-    EXPECT_EQ("   Completed", m_ui.statusLines.back());
+    EXPECT_EQ((std::vector<std::string>{"   Uploading", "   Completed"}), m_ui.statusLines);
+    EXPECT_EQ(2, m_ui.noteHides); // by the middle packet and by the completion
     EXPECT_EQ(ConnectionControlsFor(true), m_ui.controls.back());
-    EXPECT_EQ(PathIn(""), Remembered(kFolderValue));
+    // Nothing was remembered before: the dialog opened at the working folder. Now the choice is remembered.
+    EXPECT_EQ((std::vector<std::string>{std::filesystem::current_path().string(), ""}),
+              (std::vector<std::string>{m_ui.requests.at(0).initialFolder, m_ui.requests[0].initialFileName}));
+    EXPECT_EQ(FileDialogKind::Open, m_ui.requests[0].kind);
+    EXPECT_EQ(PathIn(""), Remembered("BinPath"));
     EXPECT_EQ(PathIn(param.name), Remembered(kFileNameValue));
 }
 
@@ -94,20 +80,17 @@ INSTANTIATE_TEST_SUITE_P(Classes, CommandsWholeFileTest,
                                            WholeFileCase{"x.s1", 3, 0x23}));
 
 TEST_F(CommandsUploadTest, AFileOfNoKnownKindEmptyOrUnreadableIsNotAcceptableAndNothingIsSent) {
-    const std::vector<std::string> refusedOnly = {"message1 The selected file is not acceptable."};
+    const std::string refused = "message1 The selected file is not acceptable.";
     struct Refused {
         const char* name;
-        std::optional<Bytes> contents; // none: the file does not exist
-        std::vector<std::string> events;
+        std::optional<Bytes> contents;      // none: the file does not exist, which is said first
         std::optional<bool> forceModeAfter; // none: left as it was
     };
-    const Refused cases[] = {
-        // Reading the file sets force mode for its kind; an unreadable file leaves it alone.
-        {"x.S1", Pattern(100, 0x62), refusedOnly, true},
-        {"update.key", Bytes{}, refusedOnly, false},
-        {"x.s1", Bytes{}, refusedOnly, false},
-        {"missing.key", std::nullopt, {"box Can't open the file.", refusedOnly[0]}, std::nullopt},
-    };
+    // Reading the file sets force mode for its kind; an unreadable file leaves it alone.
+    const Refused cases[] = {{"x.S1", Pattern(100, 0x62), true},
+                             {"update.key", Bytes{}, false},
+                             {"x.s1", Bytes{}, false},
+                             {"missing.key", std::nullopt, std::nullopt}};
     Connect();
     for (const Refused& c : cases) {
         if (c.contents)
@@ -118,7 +101,8 @@ TEST_F(CommandsUploadTest, AFileOfNoKnownKindEmptyOrUnreadableIsNotAcceptableAnd
             m_ui.events.clear();
             m_ui.chosenFile = PathIn(c.name);
             EXPECT_EQ(0, m_commands.OnBtnUploadStb());
-            EXPECT_EQ(c.events, m_ui.events);
+            const std::vector<std::string> events = {"box Can't open the file.", refused};
+            EXPECT_EQ(c.contents ? std::vector{refused} : events, m_ui.events);
             EXPECT_EQ(c.forceModeAfter.value_or(forceBefore), m_transfer.ForceMode());
             EXPECT_EQ(0u, m_transfer.SrcData().Count());
             EXPECT_EQ("", m_transfer.FilePath());
@@ -140,11 +124,10 @@ TEST_F(CommandsUploadTest, ABlockFileOrTheForceModeBoxGoesThroughTheMonitorWithT
     behaviour.restartAfterBreakIn = 30ms;
     Connect(behaviour);
     m_ui.chosenFile = PathIn("software.bin");
-
+    TraceCapture trace;
     ASSERT_EQ(1, m_commands.OnBtnUploadStb());
     EXPECT_TRUE(m_transfer.ForceMode());
     EXPECT_EQ((std::vector<std::string>{"cursor not-allowed", "wait Reset your STB(s).", "cursor arrow"}), m_ui.events);
-    // Trying the monitor, the monitor's prompt, connected.
     EXPECT_EQ((std::vector<std::string>{"   Try to connect with the monitor", "   Connected with the monitor",
                                         "   Connected"}),
               m_ui.statusLines);
@@ -170,15 +153,20 @@ TEST_F(CommandsUploadTest, ABlockFileOrTheForceModeBoxGoesThroughTheMonitorWithT
     // The second block: 2328 bytes in three packets.
     for (const char* caption : {"Now erasing the flash. Please wait.  (2/3)", "0%  (2/3)", "66%  (2/3)", "100%  (2/3)",
                                 "Now erasing the flash. Please wait.  (3/3)"})
-        EXPECT_TRUE(m_ui.HasCaption(caption)) << caption;
+        ASSERT_TRUE(m_ui.Bar(caption)) << caption;
+    // A block begins with an empty solid bar; erasing fills it (colours as 0x00BBGGRR).
+    EXPECT_EQ((ProgressBarState{0, 2, 1, 0xFF0000, 0x000000, true, 0, ""}), m_ui.bars.at(0));
+    EXPECT_EQ((ProgressBarState{0, 3, 1, 0xFF0000, 0x000000, false, 2, "66%  (2/3)"}), *m_ui.Bar("66%  (2/3)"));
+    const std::string erasing = "Now erasing the flash. Please wait.  (2/3)";
+    EXPECT_EQ((ProgressBarState{0, 3, 1, 0xFF0000, 0x00FF00, true, 3, erasing}), *m_ui.Bar(erasing));
+    EXPECT_TRUE(trace.Contains("=====>\n"));
     EXPECT_EQ("message1 Completed", m_ui.events.back());
 
-    // The force mode box sends a whole file through the monitor as well.
     WriteFile("update.key", Pattern(300, 0x66));
     m_ui.chosenFile = PathIn("update.key");
     m_ui.forceModeBox = true;
-    TraceCapture trace;
     ASSERT_EQ(1, m_commands.OnBtnUploadStb());
+    EXPECT_EQ(TransferOutcome::None, m_commands.Outcome()); // the last upload's outcome is cleared
     EXPECT_TRUE(trace.Contains("Emergency mode\n"));
     ASSERT_TRUE(RunUntilFinished());
     ASSERT_TRUE(m_simulator->WaitForBlocks(4, 1s));
@@ -188,7 +176,10 @@ TEST_F(CommandsUploadTest, ABlockFileOrTheForceModeBoxGoesThroughTheMonitorWithT
 
 TEST_F(CommandsDownloadTest, TheChoiceAndTheFileStartTheDownloadAndTheUploadListIsEmptied) {
     const Bytes software = Pattern(3000, 0x68);
-    ConnectWithDownload(DownloadKind::MainSoftware, software);
+    ReceiverBehaviour behaviour;
+    behaviour.downloads[static_cast<std::size_t>(DownloadKind::MainSoftware)] = software;
+    behaviour.downloads[static_cast<std::size_t>(DownloadKind::Channel)] = Pattern(2000, 0x69);
+    Connect(behaviour);
     ASSERT_EQ(1, m_transfer.SrcData().Append(BlockEntry(Pattern(10, 1), TransferClass::P2)));
     m_ui.chosenFile = PathIn("main.bin");
 
@@ -209,6 +200,27 @@ TEST_F(CommandsDownloadTest, TheChoiceAndTheFileStartTheDownloadAndTheUploadList
     EXPECT_EQ("   Downloading", m_ui.statusLines.at(0));
     EXPECT_EQ("100%", m_ui.bars.back().caption);
     EXPECT_EQ(PathIn("main.bin"), Remembered(kFileNameValue));
+
+    // A download the receiver starts without a path asks for the file; a cancel ends it with its own text.
+    m_transfer.SetReceiveFileType(kReceiveChannel);
+    for (const char* chosen : {"", "channel.bin"}) {
+        SCOPED_TRACE(chosen);
+        m_ui.requests.clear();
+        m_ui.events.clear();
+        m_ui.chosenFile = *chosen ? PathIn(chosen) : "";
+        const auto before = std::pair(m_ui.statusLines, m_ui.noteHides);
+        m_transfer.RequestDownload(kReceiveChannel);
+        ASSERT_TRUE(RunUntil([&] { return m_ui.events.size() == 2; }));
+        // An error leaves the status line and the note alone.
+        EXPECT_TRUE(*chosen || before == std::pair(m_ui.statusLines, m_ui.noteHides));
+        const std::string message = *chosen ? "Completed" : "The file is not selected.";
+        EXPECT_EQ((std::vector<std::string>{"front", "message1 " + message}), m_ui.events);
+        ASSERT_EQ(1u, m_ui.requests.size());
+        EXPECT_EQ(FileDialogKind::SaveAs, m_ui.requests[0].kind);
+        EXPECT_EQ(PathIn(""), m_ui.requests[0].initialFolder); // the remembered choice
+        EXPECT_EQ(PathIn("main.bin"), m_ui.requests[0].initialFileName);
+    }
+    EXPECT_EQ(2000u, ReadFile("channel.bin").size());
 }
 
 // Without an open port neither command asks anything; a cancelled choice clears the path and sends nothing.
@@ -242,43 +254,12 @@ TEST_F(CommandsDownloadTest, NothingStartsWithoutAPortAChoiceOrTheMonitor) {
     EXPECT_TRUE(m_simulator->ReceivedBytes().empty());
     EXPECT_TRUE(m_ui.controls.empty());
 
-    // Giving up on the monitor keeps the list and forgets the path: a download the receiver starts later cannot
-    // take the upload's file.
-    Bytes file;
-    vorlane::testing::AppendBlock(file, 0xB1, Pattern(100, 0x67));
-    WriteFile("software.bin", file);
-    m_ui.chosenFile = PathIn("software.bin");
-    m_ui.userClosesAfter = 200ms;
-    EXPECT_EQ(0, m_commands.OnBtnUploadStb());
-    EXPECT_EQ(1u, m_transfer.SrcData().Count());
-    EXPECT_EQ(TransferState::Idle, m_transfer.State());
-    EXPECT_EQ(TransferOutcome::None, m_commands.Outcome());
-    EXPECT_EQ("", m_transfer.FilePath());
-    EXPECT_FALSE(m_transfer.IsTransferRunning());
-
     // A request that could not be sent leaves the loader free.
     EXPECT_EQ(0, m_commands.StartDownload(kReceivePreSetting + 1, PathIn("none.bin")));
     EXPECT_FALSE(m_transfer.IsTransferRunning());
     EXPECT_EQ(ConnectionControlsFor(true), m_ui.controls.back());
     EXPECT_EQ(1, m_commands.StartDownload(kReceiveMainSoftware, PathIn("main.bin")));
     EXPECT_TRUE(m_transfer.IsTransferRunning());
-}
-
-TEST_F(CommandsDownloadTest, ADownloadStartedWithoutAPathAsksForTheFile) {
-    const Bytes channel = Pattern(2000, 0x69);
-    ConnectWithDownload(DownloadKind::Channel, channel);
-    m_ui.chosenFile = PathIn("channel.bin");
-    m_transfer.SetReceiveFileType(kReceiveChannel);
-    m_transfer.RequestDownload(kReceiveChannel);
-    ASSERT_TRUE(RunUntilFinished());
-
-    ASSERT_EQ(1u, m_ui.requests.size());
-    EXPECT_EQ(FileDialogKind::SaveAs, m_ui.requests[0].kind);
-    EXPECT_EQ(TransferOutcome::Completed, m_commands.Outcome());
-    const Bytes stored = ReadFile("channel.bin");
-    ASSERT_EQ(channel.size(), stored.size());
-    EXPECT_EQ(0xB2, stored[0x41]); // the rebuilt header
-    EXPECT_TRUE(std::equal(channel.begin() + 128, channel.end(), stored.begin() + 128));
 }
 
 TEST_F(CommandsDownloadTest, ALostDeviceShowsDisconnectedAndTheClosedPortsButtons) {
@@ -293,6 +274,8 @@ TEST_F(CommandsDownloadTest, ALostDeviceShowsDisconnectedAndTheClosedPortsButton
     EXPECT_FALSE(m_port.IsOpen());
     EXPECT_EQ("   Disconnected", m_connection.StatusText());
     EXPECT_NE(m_ui.statusLines.end(), std::find(m_ui.statusLines.begin(), m_ui.statusLines.end(), "   Disconnected"));
-    EXPECT_NE(m_ui.controls.end(), std::find(m_ui.controls.begin(), m_ui.controls.end(), ConnectionControlsFor(false)));
-    EXPECT_FALSE(std::filesystem::exists(PathIn("main.bin")));
+    // The port is closed: the end leaves the closed port's buttons.
+    EXPECT_EQ(ConnectionControlsFor(false), m_ui.controls.back());
+    EXPECT_EQ("message1 Error occurred... Please check the displayed message of the STB", m_ui.events.back());
+    EXPECT_TRUE(FolderFiles().empty()); // neither the file nor its temporary one
 }

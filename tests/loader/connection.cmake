@@ -1,7 +1,5 @@
 vorlane_add_test(NAME connection_tests
-    SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/connection_settings_test.cpp
-            ${CMAKE_CURRENT_SOURCE_DIR}/connection_test.cpp
-            ${CMAKE_CURRENT_SOURCE_DIR}/connection_search_test.cpp
+    SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/connection_test.cpp
     LIBS vorlane_connection vorlane_sim)
 vorlane_include_paths(connection_tests PRIVATE tests/platform)
 

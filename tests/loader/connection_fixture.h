@@ -1,12 +1,11 @@
 #pragma once
 
+#include "scoped_environment.h"
 #include "support/scratch_folder.h"
 #include "transfer_fixture.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace vorlane::testing {
@@ -25,24 +24,13 @@ protected:
 // A fresh folder of COMn links, named by VORLANE_SERIAL_DIR for the fixture's lifetime.
 class ScratchSerialFolder {
 public:
-    ScratchSerialFolder() {
-        if (const char* old = std::getenv("VORLANE_SERIAL_DIR"))
-            m_saved = old;
-        setenv("VORLANE_SERIAL_DIR", m_scratch.Path().c_str(), 1);
-    }
-    ~ScratchSerialFolder() {
-        m_saved.empty() ? unsetenv("VORLANE_SERIAL_DIR") : setenv("VORLANE_SERIAL_DIR", m_saved.c_str(), 1);
-    }
-    ScratchSerialFolder(const ScratchSerialFolder&) = delete;
-    ScratchSerialFolder& operator=(const ScratchSerialFolder&) = delete;
-
     bool Valid() const { return m_scratch.Valid(); }
     std::string PortPath(int portNumber) const { return m_scratch.PathIn("COM" + std::to_string(portNumber)); }
     const std::filesystem::path& Folder() const { return m_scratch.Path(); }
 
 private:
     ScratchFolder m_scratch{"vorlane-ports"};
-    std::string m_saved;
+    ScopedEnvironment m_folder{"VORLANE_SERIAL_DIR", m_scratch.Path().c_str()};
 };
 
 // The pieces of a connection over a scratch folder of ports, with the built-in texts.

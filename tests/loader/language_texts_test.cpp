@@ -59,9 +59,8 @@ void ExpectTexts(const LanguageTexts& texts, const std::vector<std::string>& exp
 
 } // namespace
 
-// Each row lays out folders holding language.ini (a file, a folder of that name, or nothing) and loads the table:
-// without a file the built-in texts (translated when a translation is set), with one its lines from the second on;
-// of several folders the first whose file opens gives all texts.
+// Folders hold language.ini (a file, a folder of that name, or nothing): without a file the built-in texts (translated
+// when a translation is set), with one its lines from the second on; of several, the first file that opens.
 TEST(LanguageTextsTest, IniContentGivesTheTexts) {
     enum Holds { kNothing, kFile, kFolder };
     enum How { kFromFolders, kTranslated, kFromWorkingFolder };

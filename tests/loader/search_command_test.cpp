@@ -13,51 +13,30 @@ using namespace std::chrono_literals;
 
 namespace {
 
-struct CommandResult {
-    int exitStatus = -1;
-    std::string output;
-};
-
 class SearchCommandTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(m_ports.Valid());
-        // The command stores the port it found; keep that away from the user's own settings.
-        if (const char* old = std::getenv("XDG_CONFIG_HOME"))
-            m_savedConfigHome = old;
-        setenv("XDG_CONFIG_HOME", m_ports.Folder().c_str(), 1);
-    }
-    void TearDown() override {
-        m_savedConfigHome.empty() ? unsetenv("XDG_CONFIG_HOME")
-                                  : setenv("XDG_CONFIG_HOME", m_savedConfigHome.c_str(), 1);
-    }
-
-    CommandResult RunSearch() {
-        CommandResult result;
+    // The command's exit status, a blank and what it printed.
+    static std::string RunSearch() {
         FILE* pipe = popen(VORLANE_CLI_PATH " search", "r");
-        if (pipe == nullptr)
-            return result;
-        for (int c; (c = std::fgetc(pipe)) != EOF;)
-            result.output += static_cast<char>(c);
-        const int status = pclose(pipe);
-        result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        return result;
+        std::string output;
+        for (int c; pipe != nullptr && (c = std::fgetc(pipe)) != EOF;)
+            output += static_cast<char>(c);
+        const int status = pipe != nullptr ? pclose(pipe) : -1;
+        return std::to_string(WIFEXITED(status) ? WEXITSTATUS(status) : -1) + " " + output;
     }
 
     std::string SettingsFile() const { return (m_ports.Folder() / "Vorlane" / "Vorlane.ini").string(); }
 
     ScratchSerialFolder m_ports;
-    std::string m_savedConfigHome;
+    // The command stores the port it found; keep that away from the user's own settings.
+    ScopedEnvironment m_configHome{"XDG_CONFIG_HOME", m_ports.Folder().c_str()};
 };
 
 } // namespace
 
-// A receiver may print its identification at once after the wake-up or a good while later; no byte of it may
-// be lost before the reply window reads it.
+// The identification may come at once after the wake-up or a good while later; no byte of it may be lost.
 TEST_F(SearchCommandTest, FindsAReceiverThatAnswersAtOnceOrLateAndStoresItsPortAndFailsWithoutOne) {
-    const CommandResult none = RunSearch();
-    EXPECT_EQ(1, none.exitStatus);
-    EXPECT_EQ("COM port searching fail!\n", none.output);
+    EXPECT_EQ("1 COM port searching fail!\n", RunSearch());
     for (const auto delay : {0ms, 450ms}) {
         SCOPED_TRACE(delay.count());
         SimulatorConfig config;
@@ -66,9 +45,7 @@ TEST_F(SearchCommandTest, FindsAReceiverThatAnswersAtOnceOrLateAndStoresItsPortA
         SimulatedReceiver receiver(config);
         ASSERT_EQ(1, receiver.Start());
 
-        const CommandResult result = RunSearch();
-        EXPECT_EQ(0, result.exitStatus);
-        EXPECT_EQ("COM port searching OK!\nCOM5 " + m_ports.PortPath(5) + "\n", result.output);
+        EXPECT_EQ("0 COM port searching OK!\nCOM5 " + m_ports.PortPath(5) + "\n", RunSearch());
         EXPECT_EQ(4u, QSettingsStore(SettingsFile()).ReadNumber(kSerialSettingsKey, "Comport", 99));
     }
 }

@@ -1,4 +1,5 @@
 #include "loader/event_queue_dispatcher.h"
+#include "loader/receive_handoff.h"
 #include "loader/serial_port.h"
 #include "loader/serial_port_owner.h"
 #include "platform/clock.h"
@@ -7,6 +8,7 @@
 #include "pseudo_terminal.h"
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -163,21 +165,6 @@ TEST_F(SerialPortTest, LineSettingsReadBackAfterOpenAndASecondOpenKeepsThem) {
     EXPECT_EQ(115200u, m_speed);
 }
 
-TEST_F(SerialPortTest, BurstReachesTheOwnerInOrderOverSeveralDeliveries) {
-    ASSERT_TRUE(Open());
-    std::vector<std::uint8_t> burst(100 * 1024);
-    for (std::size_t i = 0; i < burst.size(); ++i)
-        burst[i] = static_cast<std::uint8_t>(i * 7 + i / 251);
-    std::thread sender([&] { m_pty.Send(burst); });
-    EXPECT_TRUE(ReceiveAtLeast(burst.size(), 5000ms));
-    sender.join();
-
-    EXPECT_EQ(burst, m_received);
-    EXPECT_GE(m_batchSizes.size(), 3u);
-    for (std::size_t size : m_batchSizes)
-        EXPECT_LE(size, kReceiveQueue);
-}
-
 TEST_F(SerialPortTest, ReadWithTimeoutWaitsOnASilentLineAndReturnsWithTheFirstBytes) {
     ASSERT_TRUE(Open());
     TraceCapture trace;
@@ -207,8 +194,7 @@ TEST_F(SerialPortTest, ReadWithTimeoutWaitsOnASilentLineAndReturnsWithTheFirstBy
     EXPECT_TRUE(m_received.empty()) << "bytes read directly are not delivered again";
 }
 
-// The owner's thread is busy (as during the port search) while the watcher already holds the reply:
-// a direct read takes the held bytes first, in order, and the owner does not see them afterwards.
+// The owner is busy (as in the port search) while the watcher holds the reply: a direct read takes it, in order.
 TEST_F(SerialPortTest, DirectReadTakesTheBatchTheWatcherHolds) {
     ASSERT_TRUE(Open());
     ASSERT_TRUE(m_pty.Send("\r\nKX70RS ver 1.0\r\n"));
@@ -229,7 +215,7 @@ TEST_F(SerialPortTest, DirectReadTakesTheBatchTheWatcherHolds) {
     EXPECT_EQ(" 1.0\r\ntail", text.substr(12) + std::string(m_received.begin(), m_received.end()));
 }
 
-TEST_F(SerialPortTest, ClosePromptlyWhileTheWatcherWaitsToDeliver) {
+TEST_F(SerialPortTest, ClosePromptlyWhileTheWatcherWaitsToDeliverOrInsideTheDelivery) {
     ASSERT_TRUE(Open());
     ASSERT_TRUE(m_pty.Send("pending"));
     ASSERT_TRUE(WaitForPost()); // the watcher now waits for the owner, which does not run
@@ -246,26 +232,32 @@ TEST_F(SerialPortTest, ClosePromptlyWhileTheWatcherWaitsToDeliver) {
     ASSERT_TRUE(Open());
     ASSERT_TRUE(m_pty.Send("fresh"));
     ASSERT_TRUE(ReceiveAtLeast(5));
-    EXPECT_EQ("fresh", std::string(m_received.begin(), m_received.end()));
-}
 
-TEST_F(SerialPortTest, CloseInsideTheDeliveryDoesNotDeadlock) {
-    ASSERT_TRUE(Open());
+    // A close inside the delivery does not deadlock, and nothing is delivered after it.
     m_closeInDelivery = true;
     ASSERT_TRUE(m_pty.Send("bye"));
-    ASSERT_TRUE(ReceiveAtLeast(3));
+    ASSERT_TRUE(ReceiveAtLeast(8));
     EXPECT_FALSE(m_port.IsOpen());
     ASSERT_TRUE(m_pty.Send("late"));
     m_dispatcher.RunPending(100ms);
-    EXPECT_EQ("bye", std::string(m_received.begin(), m_received.end()));
+    EXPECT_EQ("freshbye", std::string(m_received.begin(), m_received.end()));
 }
 
-TEST_F(SerialPortTest, OtherEndClosingMidStreamEndsTheWatcherWithALostReport) {
+// A burst arrives whole, in order, in several deliveries; a hang-up in the next one ends the watcher with a report.
+TEST_F(SerialPortTest, BurstReachesTheOwnerInOrderAndTheOtherEndClosingMidStreamEndsTheWatcher) {
     const std::size_t threads = EntriesIn("/proc/self/task");
     ASSERT_TRUE(Open());
-    const std::vector<std::uint8_t> first(3000, 0xA5);
-    ASSERT_TRUE(m_pty.Send(first));
-    ASSERT_TRUE(ReceiveAtLeast(first.size()));
+    std::vector<std::uint8_t> first(100 * 1024);
+    for (std::size_t i = 0; i < first.size(); ++i)
+        first[i] = static_cast<std::uint8_t>(i * 7 + i / 251);
+    std::thread burst([&] { m_pty.Send(first); });
+    EXPECT_TRUE(ReceiveAtLeast(first.size(), 5000ms));
+    burst.join();
+    EXPECT_EQ(first, m_received);
+    EXPECT_GE(m_batchSizes.size(), 3u);
+    for (std::size_t size : m_batchSizes)
+        EXPECT_LE(size, kReceiveQueue);
+
     std::thread sender([&] {
         m_pty.Send(std::vector<std::uint8_t>(64 * 1024, 0x5A));
         m_pty.CloseMaster(); // the receiver goes away while bytes are still on their way
@@ -276,7 +268,8 @@ TEST_F(SerialPortTest, OtherEndClosingMidStreamEndsTheWatcherWithALostReport) {
     // The terminal may discard bytes that were still in its buffers when the other end hung up.
     ASSERT_LE(m_received.size(), first.size() + 64 * 1024);
     EXPECT_TRUE(std::equal(first.begin(), first.end(), m_received.begin()));
-    EXPECT_TRUE(std::all_of(m_received.begin() + 3000, m_received.end(), [](auto b) { return b == 0x5A; }));
+    EXPECT_TRUE(std::all_of(m_received.begin() + static_cast<std::ptrdiff_t>(first.size()), m_received.end(),
+                            [](auto b) { return b == 0x5A; }));
     for (int i = 0; i < 100 && EntriesIn("/proc/self/task") != threads; ++i)
         std::this_thread::sleep_for(10ms); // the report may come just before the thread is gone
     EXPECT_EQ(threads, EntriesIn("/proc/self/task")) << "the watcher has ended";
@@ -329,4 +322,26 @@ TEST_F(SerialPortTest, CloseEndsAWriteThatWaitsForTheDriver) {
     EXPECT_LT(TickCountMs() - start, 500u);
     EXPECT_TRUE(writerFailed);
     EXPECT_TRUE(trace.Contains("GetLastError() != ERROR_IO_INCOMPLETE\n"));
+}
+
+// The hand-over's stop paths, which a real port reaches only when a close meets the watcher at the right moment.
+TEST(ReceiveHandoff, StopReleasesAWatcherHeldOffByADirectReadAndDropsWhatIsReadMeanwhile) {
+    ReceiveHandoff handoff(16);
+    handoff.Start();
+    std::uint8_t sentinel = 0;
+    std::uint8_t* heldOff = &sentinel;
+    {
+        DirectReadScope direct(handoff);
+        std::thread watcher([&] { heldOff = handoff.BeginWatcherRead(); });
+        handoff.Stop();
+        watcher.join();
+    }
+    EXPECT_EQ(nullptr, heldOff);
+
+    handoff.Start();
+    ASSERT_NE(nullptr, handoff.BeginWatcherRead());
+    handoff.Stop(); // the port closes while the watcher reads
+    EXPECT_EQ(0u, handoff.EndWatcherRead(5)) << "no delivery once stopped";
+    std::array<std::uint8_t, 16> taken{};
+    EXPECT_EQ(0u, handoff.TakeBatch(taken.data()));
 }

@@ -2,7 +2,6 @@
 #include "loader/transfer_requests.h"
 #include "transfer_fixture.h"
 
-#include <algorithm>
 #include <iterator>
 
 using namespace vorlane;
@@ -54,9 +53,7 @@ TEST_P(TransferDownloadEndTest, TheFileIsStoredExactlyAndReplacesTheChosenFileWh
     Bytes expected = c.file;
     // A channel download gets a rebuilt block header over the received data.
     const bool channel = c.kind == DownloadKind::Channel && !expected.empty();
-    if (channel) {
-        ASSERT_EQ(1, RebuildChannelHeader(expected));
-    }
+    ASSERT_TRUE(!channel || RebuildChannelHeader(expected) == 1);
     EXPECT_EQ(channel, trace.Contains("Converted...\n"));
     EXPECT_EQ(expected, ReadFile(target));
     EXPECT_EQ(std::vector<std::string>{"target.bin"}, FolderFiles());
@@ -84,36 +81,25 @@ INSTANTIATE_TEST_SUITE_P(
                                    Join({DownloadRequest(0x24), kGo})}),
     [](const ::testing::TestParamInfo<DownloadCase>& downloadCase) { return downloadCase.param.name; });
 
-TEST_F(TransferDownloadTest, DisconnectDuringADownloadLeavesNoTemporaryFile) {
-    SimulatorFaults faults;
-    faults.silentAfterPacket = 1;
-    ConnectWithDownload(DownloadKind::MainSoftware, Pattern(4000, 0x55), faults);
-    const std::string target = PathIn("main.bin");
-    StartDownload(kReceiveMainSoftware, target);
-    ASSERT_TRUE(RunUntil([&] { return m_ui.HasReport(1); }));
-    RunFor(100ms);
-    EXPECT_EQ(TransferState::DownloadData, m_transfer.State());
-    EXPECT_EQ(1u, FolderFiles().size()); // the temporary file, beside the target for the rename
-
-    m_port.Close();
-    m_transfer.SetTransferIdle();
-    EXPECT_TRUE(FolderFiles().empty());
-    EXPECT_FALSE(m_ui.Finished());
-}
-
-TEST_F(TransferDownloadTest, WithoutAPathTheFileChoiceIsAskedAndACancelRefusesTheDownload) {
-    ConnectWithDownload(DownloadKind::MainSoftware, Pattern(100, 0x56));
+// The choice is modal: the rest of the first packet, cut into pieces, arrives while it is open and waits for it.
+TEST_F(TransferDownloadTest, WithoutAPathTheFileIsChosenAndACancelOrAFolderThatCannotTakeItRefusesIt) {
+    ReceiverBehaviour behaviour;
+    behaviour.downloads[static_cast<std::size_t>(DownloadKind::MainSoftware)] = Pattern(3000, 0x57);
+    SimulatorConfig config;
+    config.splitOutputBytes = 512;
+    Connect(behaviour, config);
+    std::string chosen;
     int choices = 0;
-    m_transfer.SetHooks({.chooseDownloadFile =
-                             [&](std::string&) {
-                                 ++choices;
-                                 return 0;
-                             },
-                         .showStatus = {},
-                         .connectionLost = {}});
+    TransferHooks hooks;
+    hooks.chooseDownloadFile = [&](std::string& path) {
+        ++choices;
+        RunFor(200ms);
+        path = chosen;
+        return !chosen.empty();
+    };
+    m_transfer.SetHooks(hooks);
     StartDownload(kReceiveMainSoftware, "");
     ASSERT_TRUE(RunUntil([&] { return m_ui.Finished(); }));
-
     EXPECT_EQ(1, choices);
     EXPECT_EQ(ProgressEvent::Error, m_ui.reports.back().event);
     EXPECT_EQ("The file is not selected.", m_ui.reports.back().text);
@@ -121,25 +107,9 @@ TEST_F(TransferDownloadTest, WithoutAPathTheFileChoiceIsAskedAndACancelRefusesTh
     EXPECT_EQ(refused, ReceivedAtLeast(refused.size()));
     EXPECT_TRUE(FolderFiles().empty());
     EXPECT_EQ(TransferState::Idle, m_transfer.State());
-}
 
-TEST_F(TransferDownloadTest, AChosenPathIsUsedAndAFolderThatCannotTakeTheFileRefusesIt) {
-    ReceiverBehaviour behaviour;
-    behaviour.downloads[static_cast<std::size_t>(DownloadKind::MainSoftware)] = Pattern(3000, 0x57);
-    SimulatorConfig config;
-    config.splitOutputBytes = 512;
-    Connect(behaviour, config);
-    const std::string chosen = PathIn("chosen.bin");
-    // The choice is modal: the rest of the first packet, cut off its size, arrives while it is open and waits
-    // until it is closed.
-    m_transfer.SetHooks({.chooseDownloadFile =
-                             [&](std::string& path) {
-                                 RunFor(200ms);
-                                 path = chosen;
-                                 return 1;
-                             },
-                         .showStatus = {},
-                         .connectionLost = {}});
+    chosen = PathIn("chosen.bin");
+    m_ui.reports.clear();
     StartDownload(kReceiveMainSoftware, "");
     ASSERT_TRUE(RunUntil([&] { return m_ui.Finished(); }));
     EXPECT_EQ(Pattern(3000, 0x57), ReadFile(chosen));
@@ -174,9 +144,8 @@ TEST_F(TransferDownloadTest, AReplacedFileKeepsItsPermissionsAndALinkStaysInPlac
         EXPECT_EQ(software, ReadFile(real));
         EXPECT_EQ(mode, fs::status(real).permissions());
         EXPECT_TRUE(fs::is_symlink(mFolder / "link.bin"));
-        auto names = FolderFiles();
-        std::sort(names.begin(), names.end());
-        EXPECT_EQ((std::vector<std::string>{"link.bin", "real"}), names);
+        EXPECT_EQ(2u, FolderFiles().size()); // the link and the folder, whose only file is the target
+
         EXPECT_EQ(1, std::distance(fs::directory_iterator(mFolder / "real"), fs::directory_iterator()));
     }
 }

@@ -89,15 +89,11 @@ public:
             onReport(step);
     }
 
-    bool HasReport(int packets) const {
-        return std::any_of(reports.begin(), reports.end(), [&](const ProgressReport& r) {
-            return r.event == ProgressEvent::Packets && r.value == packets;
+    bool Finished() const {
+        return std::any_of(reports.begin(), reports.end(), [](const ProgressReport& r) {
+            return r.event == ProgressEvent::Completed || r.event == ProgressEvent::Error;
         });
     }
-    bool HasReport(ProgressEvent event) const {
-        return std::any_of(reports.begin(), reports.end(), [&](const ProgressReport& r) { return r.event == event; });
-    }
-    bool Finished() const { return HasReport(ProgressEvent::Completed) || HasReport(ProgressEvent::Error); }
 
     std::vector<ProgressReport> begins; // value = blocks, text = "path|action"
     std::vector<ProgressReport> reports;
@@ -216,8 +212,7 @@ protected:
     bool RunUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = 10s) {
         return m_events.RunUntil(done, timeout);
     }
-    // What the receiver got, once it holds at least `count` bytes (or the wait timed out): the PC's last answer
-    // may still be on its way when the transfer reports its end.
+    // What the receiver got, once at least `count` bytes: the last answer may be on its way when the transfer ends.
     Bytes ReceivedAtLeast(std::size_t count) {
         RunUntil([&] { return m_simulator->ReceivedBytes().size() >= count; }, 2s);
         return m_simulator->ReceivedBytes();

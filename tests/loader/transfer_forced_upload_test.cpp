@@ -48,8 +48,7 @@ protected:
 
 } // namespace
 
-// Receivers that answer in other manners than the plain one: an echoing monitor, answers cut into pieces or
-// merged into one read, and a repeated first packet, which is still followed by the erase pause.
+// Receivers with an echoing monitor, answers cut into pieces or merged, or a repeated first packet.
 struct ReceiverManner {
     const char* name;
     bool monitorEcho;
@@ -89,38 +88,19 @@ TEST_P(ForcedUploadMannerTest, BreaksIntoTheMonitorAndSendsEveryBlockThroughIt) 
     const auto [patternLength, rest] = SplitPattern(m_simulator->ReceivedBytes());
     EXPECT_GT(patternLength, 0u);
     EXPECT_EQ(0u, patternLength % 4);
-    const Bytes answers = m_simulator->SentBytes();
-    EXPECT_EQ(manner.monitorEcho, Occurrences(std::string(answers.begin(), answers.end()), "q\r\n") > 0);
     EXPECT_EQ(Join({kTenReturns, BytesOf("q\r"), kUploadGo, BlockOnTheLine(m_blocks[0], manner.nakPacket),
                     BytesOf("\r\r\r\rq\r"), kUploadGo, BlockOnTheLine(m_blocks[1]), BytesOf("\r\r\r\rq\r"), kUploadGo,
                     BlockOnTheLine(m_blocks[2]), BytesOf("\r\rreset\r")}),
-              rest);
-
-    ASSERT_TRUE(m_simulator->WaitForBlocks(3, 1s));
-    const auto stored = m_simulator->ReceivedBlocks();
-    ASSERT_EQ(3u, stored.size());
-    for (std::size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(kMonitorUpload, stored[i].transferClass);
-        EXPECT_EQ(m_blocks[i], stored[i].bytes);
-    }
+              rest); // what the receiver makes of it is the simulator's business
 
     EXPECT_EQ(ProgressEvent::Completed, m_ui.reports.back().event);
     EXPECT_TRUE(m_transfer.FilePath().empty());
     EXPECT_EQ(0u, m_transfer.SrcData().Count());
     EXPECT_FALSE(m_transfer.IsBreakInRunning());
-    // The erasing note and the erase pause follow each block's first packet, also when it was sent again.
-    int erasing = 0;
-    bool secondOfThree = false;
-    for (const ProgressReport& report : m_ui.reports) {
-        if (report.event == ProgressEvent::Erasing) {
-            ++erasing;
-            EXPECT_EQ("Now erasing the flash. Please wait.", report.text);
-        }
-        secondOfThree |= report.event == ProgressEvent::Packets && report.upload.uploading &&
-                         report.upload.entryNumber == 2 && report.upload.entryCount == 3;
-    }
-    EXPECT_EQ(manner.nakPacket == 1 ? 4 : 3, erasing);
-    EXPECT_TRUE(secondOfThree);
+    // The erasing note and pause follow each block's first packet, also when sent again (texts: commands' captions).
+    EXPECT_EQ(manner.nakPacket == 1 ? 4 : 3,
+              std::count_if(m_ui.reports.begin(), m_ui.reports.end(),
+                            [](const ProgressReport& report) { return report.event == ProgressEvent::Erasing; }));
     EXPECT_EQ(std::vector<std::string>{"wait Reset your STB(s)."}, m_ui.events); // no writing note
     EXPECT_EQ(3u, Occurrences(trace.Text(), "m_nTimeOut2=0\n"));
     // The reset restarts the monitor: its prompt only shows the status again.
@@ -151,8 +131,11 @@ TEST_F(TransferForcedUploadTest, TheUserClosingTheWaitStopsThePatternWhichEndsWi
     const auto [patternLength, rest] = SplitPattern(m_simulator->ReceivedBytes());
     EXPECT_GT(patternLength, 0u);
     EXPECT_EQ(Join({kTenReturns, BytesOf("q\r")}), rest);
-    EXPECT_EQ(3u, m_transfer.SrcData().Count()); // the upload list stays loaded
+    // The list stays loaded but the path is forgotten: a download the receiver starts later cannot take the file.
+    EXPECT_EQ(3u, m_transfer.SrcData().Count());
+    EXPECT_EQ("", m_transfer.FilePath());
     EXPECT_EQ(TransferState::Idle, m_transfer.State());
+    EXPECT_FALSE(m_transfer.IsTransferRunning());
 }
 
 TEST_F(TransferForcedUploadTest, DisconnectDuringTheBreakInStopsEverythingReachingTheReceiver) {

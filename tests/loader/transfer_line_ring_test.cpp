@@ -2,15 +2,10 @@
 #include "loader/monitor_line_ring.h"
 #include "loader/transfer_channel_header.h"
 #include "loader/transfer_download_file.h"
-#include "storage/checksum.h"
-#include "support/scratch_folder.h"
-
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
+#include "transfer_fixture.h"
 
 using namespace vorlane;
+using namespace vorlane::testing;
 
 namespace {
 
@@ -26,8 +21,7 @@ std::string CurrentText(const MonitorLineRing& ring) {
 
 } // namespace
 
-// Carriage return, backspace and line feed move the column as the receiver means it; a full line continues behind
-// the continuation mark; after the hundredth line the ring wraps.
+// Returns, backspaces and line feeds move the column; a full line continues behind a mark; 100 lines wrap the ring.
 TEST(MonitorLineRing, TheColumnAndTheLineMoveAsTheReceiverMeansIt) {
     MonitorLineRing ring;
     AddText(ring, "abcdef\rXY\b\bZ");
@@ -82,13 +76,9 @@ TEST(MonitorLineRing, TheColumnAndTheLineMoveAsTheReceiverMeansIt) {
 }
 
 TEST(ChannelHeaderRebuild, KeepsTheLoadAddressAndDescribesTheReceivedData) {
-    std::vector<std::uint8_t> file(128 + 300, 0x5A);
-    for (std::size_t i = 0; i < file.size(); ++i)
-        file[i] = static_cast<std::uint8_t>(i * 3);
-    file[0x32] = 0x11;
-    file[0x33] = 0x22;
-    file[0x36] = 0x33;
-    file[0x37] = 0x44;
+    Bytes file = Pattern(128 + 300, 0x5A);
+    WriteBe16(file.data() + 0x32, 0x1122); // the load address, in two halves
+    WriteBe16(file.data() + 0x36, 0x3344);
     const std::vector<std::uint8_t> data(file.begin() + 128, file.end());
     ASSERT_EQ(1, RebuildChannelHeader(file));
 
@@ -108,10 +98,8 @@ TEST(ChannelHeaderRebuild, KeepsTheLoadAddressAndDescribesTheReceivedData) {
 
     // An empty address in the header is taken from the file start.
     file.assign(128, 0);
-    file[2] = 0xAB;
-    file[3] = 0xCD;
-    file[6] = 0x01;
-    file[7] = 0x23;
+    WriteBe16(file.data() + 2, 0xABCD);
+    WriteBe16(file.data() + 6, 0x0123);
     file[0x32] = file[0x33] = file[0x36] = file[0x37] = 0xFF;
     EXPECT_EQ(0xABCD0123u, ReceivedChannelLoadAddress(file));
     ASSERT_EQ(1, RebuildChannelHeader(file));

@@ -1,5 +1,6 @@
 #include "loader/channel_image_compare.h"
 #include "loader/receiver_backups.h"
+#include "scoped_environment.h"
 #include "storage/flash_sector.h"
 #include "support/channel_file_sample.h"
 #include "support/scratch_folder.h"
@@ -76,15 +77,12 @@ void Touch(const std::string& path, const Bytes& bytes = {}) {
 }
 
 TEST(ReceiverBackups, FolderNamesOrderPruningAndSummary) {
-    const char* savedDataHome = std::getenv("XDG_DATA_HOME");
-    ::setenv("XDG_DATA_HOME", "/data/home", 1);
-    EXPECT_EQ("/data/home/Vorlane/backups", DefaultBackupFolder());
-    ::setenv("XDG_DATA_HOME", "relative", 1);
-    EXPECT_EQ(std::string(std::getenv("HOME")) + "/.local/share/Vorlane/backups", DefaultBackupFolder());
-    if (savedDataHome)
-        ::setenv("XDG_DATA_HOME", savedDataHome, 1);
-    else
-        ::unsetenv("XDG_DATA_HOME");
+    {
+        const vorlane::testing::ScopedEnvironment dataHome("XDG_DATA_HOME", "/data/home");
+        EXPECT_EQ("/data/home/Vorlane/backups", DefaultBackupFolder());
+        const vorlane::testing::ScopedEnvironment relative("XDG_DATA_HOME", "relative");
+        EXPECT_EQ(std::string(std::getenv("HOME")) + "/.local/share/Vorlane/backups", DefaultBackupFolder());
+    }
 
     ScratchFolder folder("vorlane-backups");
     ASSERT_TRUE(folder.Valid());
