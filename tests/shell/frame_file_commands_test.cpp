@@ -97,9 +97,7 @@ TEST_F(FrameFileCommandsTest, CancelledOpenAndFilesOneByteShortOrLongChangeNothi
         m_frame->OnCommand(kCmdOpen);
         const auto asked = UserPrompts::TakeAsked();
         ASSERT_EQ(asked.size(), 3u);
-        EXPECT_EQ(asked[2].kind, ui::PromptKind::Message);
-        EXPECT_EQ(asked[2].title, "Vorlane");
-        EXPECT_EQ(asked[2].text, "Failed to open file.");
+        EXPECT_EQ(asked[2].title + ": " + asked[2].text, "Vorlane: Failed to open file.");
         EXPECT_TRUE(DatabaseSnapshot(m_database) == before);
         EXPECT_EQ(m_frame->windowTitle(), title);
         EXPECT_EQ(StoredPath(), storedPath);
@@ -123,11 +121,7 @@ TEST_F(FrameFileCommandsTest, OpenAndDropAskBeforeDroppingUnsavedWork) {
     UserPrompts::ScriptAnswer(QMessageBox::Ok);
     UserPrompts::ScriptAnswer(Example("channels.dat"));
     m_frame->OnCommand(kCmdOpen);
-    const auto asked = UserPrompts::TakeAsked();
-    ASSERT_EQ(asked.size(), 3u);
-    EXPECT_EQ(asked[0].text, "Do you want to save the changes ?");
-    EXPECT_EQ(asked[1].text, "Complete to write file.");
-    EXPECT_EQ(asked[2].kind, ui::PromptKind::OpenFile);
+    EXPECT_EQ(AskedTexts(), QStringList({"Do you want to save the changes ?", "Complete to write file.", kOpenFilter}));
     EXPECT_EQ(ReadBytes(current).size(), kChannelFileSize);
     EXPECT_EQ(m_database.ImportedPath(), Name(Example("channels.dat")));
 
@@ -180,11 +174,7 @@ TEST_F(FrameFileCommandsTest, NewAsksThenClearsEverythingAndSaveThenChoosesAFile
     Save(FilePath("fresh"));
     EXPECT_EQ(m_messageTexts, QStringList({"Are you sure Save?"}));
     EXPECT_EQ(m_messageModes, std::vector<int>({2}));
-    const auto asked = UserPrompts::TakeAsked();
-    ASSERT_EQ(asked.size(), 3u);
-    EXPECT_EQ(asked[1].kind, ui::PromptKind::SaveFile);
-    EXPECT_EQ(asked[1].text, "Bin files (*.bin)");
-    EXPECT_EQ(asked[2].text, "Complete to write file.");
+    EXPECT_EQ(AskedTexts(), QStringList({"", "Bin files (*.bin)", "Complete to write file."}));
     EXPECT_EQ(ReadBytes(FilePath("fresh.bin")).size(), kChannelFileSize);
     EXPECT_TRUE(m_database.CurrentPath().empty());
     EXPECT_EQ(m_frame->windowTitle(), "Vorlane - (No Title)");
@@ -229,10 +219,8 @@ TEST_F(FrameFileCommandsTest, SaveAsThenSaveWritesTheOpenedFile) {
     UserPrompts::ScriptAnswer(QMessageBox::Ok);
     m_frame->OnCommand(kCmdSaveAs);
     const auto asked = UserPrompts::TakeAsked();
-    ASSERT_EQ(asked.size(), 2u);
-    EXPECT_EQ(asked[0].text, "Bin files (*.bin)");
-    EXPECT_EQ(asked[0].start, opened); // the choice starts with the current file's name
-    EXPECT_EQ(asked[1].text, "Complete to write file.");
+    EXPECT_EQ(TextsOf(asked), QStringList({"Bin files (*.bin)", "Complete to write file."}));
+    EXPECT_EQ(asked.at(0).start, opened); // the choice starts with the current file's name
     EXPECT_FALSE(m_database.Modified());
     EXPECT_EQ(m_database.CurrentPath(), Name(opened));
     EXPECT_EQ(m_frame->windowTitle(), title);
@@ -339,9 +327,8 @@ TEST_F(FrameFileCommandsTest, SaveAfterAnImportNeverWritesOverTheTextFile) {
             Save(chosen);
         }
         const auto asked = UserPrompts::TakeAsked();
-        ASSERT_EQ(asked.size(), 3u);
-        EXPECT_EQ(asked[1].kind, ui::PromptKind::SaveFile);
-        EXPECT_EQ(asked[1].start, FilePath("list.bin"));
+        EXPECT_EQ(TextsOf(asked).at(1), "Bin files (*.bin)");
+        EXPECT_EQ(asked.at(1).start, FilePath("list.bin"));
         EXPECT_EQ(ReadBytes(chosen + ".bin").size(), kChannelFileSize);
         EXPECT_EQ(ReadBytes(text), before);
         EXPECT_FALSE(m_database.Modified());
@@ -377,14 +364,10 @@ TEST_F(FrameFileCommandsTest, RecentFilesListTheLastOpenedNewestFirstWithMissing
     QFile::remove(paths[1]);
     QMenu& menu = m_frame->RecentFilesMenu();
     emit menu.aboutToShow();
-    QStringList texts;
-    std::vector<bool> enabled;
-    for (const QAction* entry : menu.actions()) {
-        texts << entry->text();
-        enabled.push_back(entry->isEnabled());
-    }
-    EXPECT_EQ(texts, QStringList({paths[0], paths[2], paths[1]}));
-    EXPECT_EQ(enabled, std::vector<bool>({true, true, false}));
+    QStringList entries;
+    for (const QAction* entry : menu.actions())
+        entries << entry->text() + (entry->isEnabled() ? "" : " (grey)");
+    EXPECT_EQ(entries, QStringList({paths[0], paths[2], paths[1] + " (grey)"}));
     EXPECT_EQ(mStore.ReadProfileText("Recent File List", "File2", ""), Name(paths[2]));
 
     menu.actions().at(1)->trigger();

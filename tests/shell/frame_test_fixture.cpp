@@ -78,10 +78,10 @@ void FrameTest::AnswerMessage(int result) {
     });
 }
 
-QStringList FrameTest::AskedTexts() {
+QStringList FrameTest::TextsOf(const std::vector<ui::AskedPrompt>& asked) {
     QStringList texts;
-    for (const ui::AskedPrompt& asked : ui::UserPrompts::TakeAsked())
-        texts << asked.text;
+    for (const ui::AskedPrompt& prompt : asked)
+        texts << prompt.text;
     return texts;
 }
 

@@ -60,7 +60,8 @@ protected:
     // Scripts the "Message" dialog's next answer and records its text and mode.
     void AnswerMessage(int result);
     // Takes what was asked and returns the texts (message, or file filter of a file choice).
-    QStringList AskedTexts();
+    QStringList AskedTexts() { return TextsOf(ui::UserPrompts::TakeAsked()); }
+    static QStringList TextsOf(const std::vector<ui::AskedPrompt>& asked);
 
     QTemporaryDir mFolder;
     ChannelDatabase m_database;

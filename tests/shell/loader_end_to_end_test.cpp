@@ -161,22 +161,29 @@ protected:
     std::vector<std::unique_ptr<SimulatedReceiver>> m_simulators;
 };
 
-// Through the main window, by command number as the Tools menu and the toolbar send them, with the delays the
-// program really uses: COM Setting, Connect, Disconnect and Connect again, Save as a channel file and its upload
-// through the boot monitor; the window then closes with the port open.
-TEST_F(LoaderEndToEndTest, UploadsTheChannelFileSavedWithSaveAsThroughTheBootMonitor) {
+// Through the main window, by command number as the Tools and File menus send them, with the delays the program
+// really uses: COM Setting, Connect, Disconnect and Connect again, Save as a channel file and its upload through the
+// boot monitor behind the safety net (its defaults, a backup into the data folder, the verified upload, the remembered
+// choice), then "Restore Receiver Backup..." putting the backup back, verified (in German); the window then closes
+// with the port open.
+TEST_F(LoaderEndToEndTest, UploadsTheSavedChannelFileAfterABackupAndRestoresTheBackup) {
     m_link.reset(); // the window's own loader does the work
-    SimulatedReceiver& receiver = StartReceiver("COM3");
+    ::setenv("XDG_DATA_HOME", PathIn("data").c_str(), 1);
+    const Bytes onReceiver = vorlane::testing::SampleChannelFile(0x61, 12);
+    ReceiverBehaviour behaviour;
+    behaviour.downloads[static_cast<std::size_t>(DownloadKind::Channel)] = ChannelListAsSent(onReceiver);
+    SimulatedReceiver& receiver = StartReceiver("COM3", behaviour);
     ChannelDatabase database;
     CMainFrame frame(database, mStore, QFont());
     frame.show();
+    LoaderLink& loader = frame.View().Loader();
     LoaderControls& shown = frame.View().LoaderControlsPanel();
     ScriptComThree();
     ASSERT_TRUE(frame.OnCommand(kCmdComSetting));
     EXPECT_EQ(2u, shown.ChosenPort()) << "the form's list shows the port chosen";
     ASSERT_TRUE(frame.OnCommand(kCmdConnect));
     EXPECT_EQ(QStringLiteral("   Connected"), shown.StatusLine());
-    EXPECT_FALSE(frame.View().Loader().MenuControls().connect);
+    EXPECT_FALSE(loader.MenuControls().connect);
     EXPECT_FALSE(frame.OnCommand(kCmdConnect)) << "a greyed command does nothing";
     ASSERT_TRUE(frame.OnCommand(kCmdDisconnect));
     EXPECT_EQ(QStringLiteral("   Disconnected"), shown.StatusLine());
@@ -190,59 +197,20 @@ TEST_F(LoaderEndToEndTest, UploadsTheChannelFileSavedWithSaveAsThroughTheBootMon
     const Bytes saved = ReadFile(path);
     ASSERT_EQ(0xD0000u, saved.size());
 
-    PaintedCaptions painted(frame.View().LoaderControlsPanel().ProgressBar());
-    std::string waitText;
-    std::string finalText;
-    QString finalStatus;
-    UserPrompts::ScriptAnswer(QString::fromStdString(path));
-    ScriptUploadSafety(false, false);
-    UserPrompts::ScriptAnswer([&](QDialog& dialog) {
-        waitText = MessageText(dialog);
-        receiver.TriggerRestart(); // the user switches the receiver off and on
-        return dialog.exec();
-    });
-    UserPrompts::ScriptAnswer([&](QDialog& dialog) {
-        finalText = MessageText(dialog);
-        finalStatus = shown.StatusLine();
-        return MessageDialog::kOk;
-    });
-    ASSERT_TRUE(frame.OnCommand(kCmdUploadToStb));
-    EXPECT_EQ("Reset your STB(s).", waitText);
-    ASSERT_TRUE(
-        RunEventsUntil([&] { return frame.View().Loader().Commands().Outcome() != TransferOutcome::None; }, 180s));
-    EXPECT_EQ(TransferOutcome::Completed, frame.View().Loader().Commands().Outcome());
-    EXPECT_EQ("Completed", finalText);
-    EXPECT_EQ(QStringLiteral("   Completed"), finalStatus);
-    EXPECT_TRUE(painted.Shown("Now erasing the flash. Please wait.  (1/1)"))
-        << "the erasing note is painted before the pause; painted: " << ::testing::PrintToString(painted.captions);
-    EXPECT_TRUE(painted.Shown("100%  (1/1)"));
-    EXPECT_TRUE(shown.UploadButton().isEnabled());
-    EXPECT_FALSE(shown.SetButton().isEnabled());
-    ASSERT_TRUE(receiver.WaitForBlocks(1, 5s));
-    const std::vector<ReceivedBlock> blocks = receiver.ReceivedBlocks();
-    ASSERT_EQ(1u, blocks.size());
-    EXPECT_EQ(kMonitorUpload, blocks[0].transferClass);
-    EXPECT_TRUE(blocks[0].bytes == saved) << "the receiver holds the file byte for byte";
-}
-
-// The safety net in the window: the dialog's defaults, a backup into the data folder, the verified upload, the
-// remembered choice, and File > "Restore Receiver Backup..." putting the backup back, verified (in German).
-TEST_F(LoaderEndToEndTest, BacksUpUploadsVerifiesAndRestores) {
-    ::setenv("XDG_DATA_HOME", PathIn("data").c_str(), 1);
-    const Bytes onReceiver = vorlane::testing::SampleChannelFile(0x61, 12);
-    ReceiverBehaviour behaviour;
-    behaviour.downloads[static_cast<std::size_t>(DownloadKind::Channel)] = ChannelListAsSent(onReceiver);
-    behaviour.restartAfterBreakIn = 50ms;
-    SimulatedReceiver& receiver = StartReceiver("COM3", behaviour);
-    ConnectOnComThree();
-    const std::string path = SaveEditorChannelFile();
-
+    PaintedCaptions painted(shown.ProgressBar());
     bool boxesCheckedAtFirst = false;
+    std::string waitText;
     std::vector<std::string> finalTexts;
+    QString finalStatus;
     const auto answerUploadMessages = [&] {
-        UserPrompts::ScriptAnswer([](QDialog& dialog) { return dialog.exec(); }); // "Reset your STB(s)."
+        UserPrompts::ScriptAnswer([&](QDialog& dialog) {
+            waitText = MessageText(dialog);
+            receiver.TriggerRestart(); // the user switches the receiver off and on
+            return dialog.exec();
+        });
         UserPrompts::ScriptAnswer([&](QDialog& dialog) {
             finalTexts.push_back(MessageText(dialog));
+            finalStatus = shown.StatusLine();
             return MessageDialog::kOk;
         });
     };
@@ -253,17 +221,24 @@ TEST_F(LoaderEndToEndTest, BacksUpUploadsVerifiesAndRestores) {
         return int(QDialog::Accepted);
     });
     answerUploadMessages();
-    EXPECT_EQ(1, m_link->OnUploadStb());
+    ASSERT_TRUE(frame.OnCommand(kCmdUploadToStb));
     ASSERT_TRUE(RunEventsUntil([&] { return !finalTexts.empty(); }, 180s));
     EXPECT_TRUE(boxesCheckedAtFirst);
+    EXPECT_EQ("Reset your STB(s).", waitText);
     EXPECT_EQ("Completed and verified", finalTexts[0]);
+    EXPECT_EQ(QStringLiteral("   Completed"), finalStatus);
+    EXPECT_TRUE(painted.Shown("Now erasing the flash. Please wait.  (1/1)"))
+        << "the erasing note is painted before the pause; painted: " << ::testing::PrintToString(painted.captions);
+    EXPECT_TRUE(painted.Shown("100%  (1/1)"));
+    EXPECT_TRUE(shown.UploadButton().isEnabled());
+    EXPECT_FALSE(shown.SetButton().isEnabled());
     EXPECT_EQ(1, mStore.ReadProfileNumber(kBackupSection, kBackUpFirstEntry, 0));
-    const std::string backupFolder = PathIn("data") + "/Vorlane/backups";
-    const std::string backup = m_link->SafetySequence().BackupPath();
-    EXPECT_EQ(backupFolder, std::filesystem::path(backup).parent_path().string());
+    const std::string backup = loader.SafetySequence().BackupPath();
+    EXPECT_EQ(PathIn("data") + "/Vorlane/backups", std::filesystem::path(backup).parent_path().string());
     EXPECT_TRUE(ReadFile(backup) == onReceiver) << "the backup holds the receiver's list as it was";
     ASSERT_TRUE(receiver.WaitForBlocks(1, 5s));
-    EXPECT_TRUE(receiver.ReceivedBlocks()[0].bytes == ReadFile(path));
+    EXPECT_EQ(kMonitorUpload, receiver.ReceivedBlocks()[0].transferClass);
+    EXPECT_TRUE(receiver.ReceivedBlocks()[0].bytes == saved) << "the receiver holds the file byte for byte";
 
     int listedBackups = 0;
     UserPrompts::ScriptAnswer([&](QDialog& dialog) {
@@ -278,7 +253,7 @@ TEST_F(LoaderEndToEndTest, BacksUpUploadsVerifiesAndRestores) {
     QTranslator german;
     ASSERT_TRUE(german.load(QStringLiteral(":/i18n/vorlane_de.qm")));
     QCoreApplication::installTranslator(&german);
-    EXPECT_EQ(1, m_link->OnRestoreBackup());
+    ASSERT_TRUE(frame.OnCommand(kCmdRestoreBackup));
     ASSERT_TRUE(RunEventsUntil([&] { return finalTexts.size() == 2; }, 180s));
     QCoreApplication::removeTranslator(&german);
     EXPECT_EQ(1, listedBackups);

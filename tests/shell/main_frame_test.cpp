@@ -114,19 +114,8 @@ TEST_F(MainFrameTest, InformationShowsTheAboutBox) {
 
 using ApplicationTest = ui::ScriptedPrompts;
 
-TEST_F(ApplicationTest, StartShowsTheFrameTitledVorlaneWithTheApplicationFont) {
-    VorlaneApplication application(std::make_unique<MemorySettingsStore>());
-    EXPECT_EQ(application.Font().family(), "Arial");
-    ASSERT_EQ(application.Start(), 1);
-    CMainFrame& frame = application.Frame();
-    EXPECT_TRUE(frame.isVisible());
-    EXPECT_EQ(frame.windowTitle(), "Vorlane");
-    EXPECT_EQ(frame.menuBar()->font().pixelSize(), 14);
-    EXPECT_TRUE(application.Database().TablesAllocated());
-    EXPECT_TRUE(frame.close());
-}
-
-TEST_F(ApplicationTest, OpensTheFileNamedOnTheCommandLine) {
+// The start shows the frame titled "Vorlane" with the application's font and opens the file named on the command line.
+TEST_F(ApplicationTest, StartShowsTheFrameAndOpensTheFileNamedOnTheCommandLine) {
     QTemporaryDir folder;
     const std::string path = QFile::encodeName(folder.filePath(QStringLiteral("start.bin"))).toStdString();
     ChannelDatabase written;
@@ -135,11 +124,18 @@ TEST_F(ApplicationTest, OpensTheFileNamedOnTheCommandLine) {
     ASSERT_EQ(SaveDatabaseFile(written, path), 1);
 
     VorlaneApplication application(std::make_unique<MemorySettingsStore>());
+    EXPECT_EQ(application.Font().family(), "Arial");
     ASSERT_EQ(application.Start(), 1);
+    CMainFrame& frame = application.Frame();
+    EXPECT_TRUE(frame.isVisible());
+    EXPECT_EQ(frame.windowTitle(), "Vorlane");
+    EXPECT_EQ(frame.menuBar()->font().pixelSize(), 14);
+    EXPECT_TRUE(application.Database().TablesAllocated());
     application.OpenAtStart(QFile::decodeName(QByteArray::fromStdString(path)));
     EXPECT_EQ(application.Database().CurrentPath(), path);
     EXPECT_EQ(application.Database().Satellite(3).Name(), "Named at start");
     EXPECT_TRUE(ui::UserPrompts::TakeAsked().empty());
+    EXPECT_TRUE(frame.close());
 }
 
 } // namespace

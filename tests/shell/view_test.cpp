@@ -42,11 +42,10 @@ using testing::VerifyLists;
 using ui::UserPrompts;
 
 // The view over a generated database, shown as after Open, with "All" chosen.
-class ViewTest : public ::testing::Test {
+class ViewTest : public ui::ScriptedPrompts {
 protected:
     void SetUp() override {
-        UserPrompts::Reset();
-        UserPrompts::StartRecording();
+        ScriptedPrompts::SetUp();
         m_view.resize(1000, 700);
         m_view.OnInitialUpdate();
         m_view.show();
@@ -54,7 +53,6 @@ protected:
         m_view.RefreshAllPanes();
         ChooseSatelliteRow(0);
     }
-    void TearDown() override { UserPrompts::Reset(); }
 
     QString Label(const char* name, const QWidget* in = nullptr) {
         return (in ? in : &m_view)->findChild<QLabel*>(QString::fromLatin1(name))->text();
@@ -155,10 +153,26 @@ TEST_F(ViewTest, InformationLineFollowsTheCaretRow) {
 
     m_view.HandleCommand(kCmdTvSelectAll);
     EXPECT_TRUE(describes(tv.CaretRow()));
-    tv.SelectRow(2);
-    m_view.HandleCommand(kCmdTvDelete);
+
+    // Delete selects the same row, or the new last row; with nothing selected it deletes nothing.
+    const int before = tv.RowCount();
+    tv.SelectRows({2, 3});
+    const int third = tv.RowId(4);
+    QTest::keyClick(&tv, Qt::Key_Delete);
+    EXPECT_EQ(tv.RowCount(), before - 2);
+    EXPECT_EQ(tv.SelectedRows(), std::vector<int>{2});
+    EXPECT_EQ(tv.RowId(2), third);
     EXPECT_EQ(tv.CaretRow(), 2);
     EXPECT_TRUE(describes(2));
+    tv.SelectRow(tv.RowCount() - 1);
+    m_view.HandleCommand(kCmdTvDelete);
+    EXPECT_EQ(tv.SelectedRows(), std::vector<int>{tv.RowCount() - 1});
+    tv.ClearSelection();
+    const int count = tv.RowCount();
+    m_view.HandleCommand(kCmdTvDelete);
+    EXPECT_EQ(tv.RowCount(), count);
+    EXPECT_EQ(tv.SelectedRows(), std::vector<int>{0});
+    EXPECT_TRUE(VerifyLists(m_db));
 }
 
 // A group filters the channel panes, and Delete there only takes the channel out of the group.
@@ -178,29 +192,6 @@ TEST_F(ViewTest, ChoosingAGroupFiltersTheChannelPanesAndDeleteOnlyLeavesTheGroup
     EXPECT_FALSE(m_db.ChannelOfPk(pk).IsFree());
     EXPECT_EQ(m_db.ChannelOfPk(pk).FavouriteByte(TunerSideOfPk(pk), 0), 0);
     EXPECT_TRUE(m_db.Modified());
-    EXPECT_TRUE(VerifyLists(m_db));
-}
-
-TEST_F(ViewTest, DeleteSelectsTheSameRowOrTheNewLastRow) {
-    ui::ChannelPane& tv = m_view.TvPane();
-    const int before = tv.RowCount();
-    tv.SelectRows({2, 3});
-    const int third = tv.RowId(4);
-    QTest::keyClick(&tv, Qt::Key_Delete);
-    EXPECT_TRUE(m_db.Modified());
-    EXPECT_EQ(tv.RowCount(), before - 2);
-    EXPECT_EQ(tv.SelectedRows(), std::vector<int>{2});
-    EXPECT_EQ(tv.RowId(2), third);
-
-    tv.SelectRow(tv.RowCount() - 1);
-    m_view.HandleCommand(kCmdTvDelete);
-    EXPECT_EQ(tv.SelectedRows(), std::vector<int>{tv.RowCount() - 1});
-
-    tv.ClearSelection();
-    const int count = tv.RowCount();
-    m_view.HandleCommand(kCmdTvDelete);
-    EXPECT_EQ(tv.RowCount(), count);
-    EXPECT_EQ(tv.SelectedRows(), std::vector<int>{0});
     EXPECT_TRUE(VerifyLists(m_db));
 }
 
