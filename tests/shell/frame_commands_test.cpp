@@ -1,12 +1,10 @@
-// The main frame's menus and the commands that are not file commands: tuner copy and merge, Print, the list tools,
-// Editor Config and STB Config; Undo and Redo from the Edit menu and every key, with the step names, the restored panes
-// and the modified flag at the opened and saved states.
+// The main frame's menus and its commands other than file commands: tuner copy and merge, Print, the list tools, the
+// configuration dialogs, Undo and Redo from the menu and every key, and the commands' states.
 
 #include "frame_test_fixture.h"
 
 #include "database/table_layout.h"
 #include "database/tuner_copy.h"
-#include "importexport/database_files.h"
 #include "panes/channel_pane.h"
 #include "panes/label_panes.h"
 #include "panes/pane_commands.h"
@@ -14,7 +12,6 @@
 #include "shell/apply_order_dialog.h"
 #include "shell/duplicates_dialog.h"
 #include "shell/edit_document.h"
-#include "shell/frame_commands.h"
 #include "shell/mirevo_view.h"
 
 #include <QAction>
@@ -25,7 +22,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrintPreviewWidget>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -46,42 +42,34 @@ QStringList EntryTexts(const QMenu& menu) {
     return texts;
 }
 
-QMenu& TopMenu(CMainFrame& frame, int index) {
-    return *frame.menuBar()->actions().at(index)->menu();
-}
-
 void Choose(CMirevoView& view, ui::PaneListView& pane, int row) {
     pane.SelectRow(row);
     view.OnPaneChoice(pane);
 }
 
-class FrameCommandsTest : public FrameTest {
-protected:
-    void OpenSample() { Open(WriteSampleChannelFile("sample.bin")); }
-};
+using FrameCommandsTest = FrameTest;
 
 TEST_F(FrameCommandsTest, MenusCarryEveryCommand) {
-    EXPECT_EQ(EntryTexts(TopMenu(*m_frame, 0)),
-              QStringList({"New File", "Open", "Save", "Save as", "Recent Files", "-", "Export",
-                           "Apply Order from Reference List...", "Compare with File...", "Restore Receiver Backup...",
-                           "Print", "Exit"}));
-    EXPECT_EQ(EntryTexts(TopMenu(*m_frame, 1)), QStringList({"Undo", "Redo"}));
-    QMenu& tools = TopMenu(*m_frame, 2);
-    EXPECT_EQ(EntryTexts(tools), QStringList({"COM Setting", "Connect Status", "-", "Editor Config", "STB Config"}));
-    EXPECT_EQ(EntryTexts(*tools.actions().at(1)->menu()),
+    const QList<QAction*> menus = m_frame->menuBar()->actions();
+    const QStringList expected[] = {
+        {"New File", "Open", "Save", "Save as", "Recent Files", "-", "Export", "Apply Order from Reference List...",
+         "Compare with File...", "Restore Receiver Backup...", "Print", "Exit"},
+        {"Undo", "Redo"},
+        {"COM Setting", "Connect Status", "-", "Editor Config", "STB Config"},
+        {"All channels", "Tuner 1 channels", "Tuner 2 channels", "FTA channels", "Scramble channels", "-",
+         "Copy T1 to T2", "Copy T2 to T1", "Merge T1 and T2", "-", "Find Duplicates..."},
+        {"Information"}};
+    ASSERT_EQ(menus.size(), std::size(expected));
+    for (qsizetype i = 0; i < menus.size(); ++i)
+        EXPECT_EQ(EntryTexts(*menus[i]->menu()), expected[i]);
+    EXPECT_EQ(EntryTexts(*menus[2]->menu()->actions().at(1)->menu()),
               QStringList({"Auto Connect", "Connect", "Disconnect", "Upload to STB", "Download to PC"}));
-    EXPECT_EQ(EntryTexts(TopMenu(*m_frame, 3)),
-              QStringList({"All channels", "Tuner 1 channels", "Tuner 2 channels", "FTA channels", "Scramble channels",
-                           "-", "Copy T1 to T2", "Copy T2 to T1", "Merge T1 and T2", "-", "Find Duplicates..."}));
-    EXPECT_EQ(EntryTexts(TopMenu(*m_frame, 4)), QStringList({"Information"}));
 }
 
-// Each tuner command asks first (Cancel changes nothing), then reports its count; run again it finds nothing left to
-// copy or merge, and the database holds what the core function makes of the opened file. Each is one step under its own
-// name: undo gives the bytes before it, redo those after. A save marks the saved state: undo sets the modified flag,
-// redo back to it clears it.
+// Each tuner command asks first (Cancel changes nothing), reports its count (none left when run again), does what the
+// core function does, and is one undo step under its own name; undo past a save sets the modified flag, redo clears it.
 TEST_F(FrameCommandsTest, TunerCommandsAskReportTheirCountAndFollowTheHistory) {
-    OpenSample();
+    Open(WriteSampleChannelFile("sample.bin"));
     const DatabaseSnapshot opened(m_database);
     const std::tuple<int, const char*, const char*, const char*, std::function<int(ChannelDatabase&)>> commands[] = {
         {kCmdCopyT1ToT2, "Channel Copy  T1 to T2", "Channel Copy : T1 -> T2\n\n[%1] channels copy Complete",
@@ -93,10 +81,8 @@ TEST_F(FrameCommandsTest, TunerCommandsAskReportTheirCountAndFollowTheHistory) {
     for (const auto& [command, question, report, label, run] : commands) {
         AnswerMessage(ui::MessageDialog::kCancel);
         m_frame->OnCommand(command);
-        EXPECT_EQ(m_messageTexts, QStringList({question}));
+        EXPECT_EQ(TakeMessages().first, QStringList({question}));
         EXPECT_TRUE(DatabaseSnapshot(m_database) == opened);
-        m_messageTexts.clear();
-        m_messageModes.clear();
 
         ChannelDatabase expected;
         ASSERT_TRUE(OpenDatabaseFile(expected, m_database.CurrentPath()).accepted);
@@ -106,10 +92,8 @@ TEST_F(FrameCommandsTest, TunerCommandsAskReportTheirCountAndFollowTheHistory) {
             AnswerMessage(ui::MessageDialog::kOk);
             AnswerMessage(ui::MessageDialog::kOk);
             m_frame->OnCommand(command);
-            EXPECT_EQ(m_messageTexts, QStringList({question, QString::fromLatin1(report).arg(count)})) << question;
-            EXPECT_EQ(m_messageModes, std::vector<int>({2, 1}));
-            m_messageTexts.clear();
-            m_messageModes.clear();
+            EXPECT_EQ(TakeMessages(), std::pair(QStringList({question, QString::fromLatin1(report).arg(count)}),
+                                                std::vector<int>({2, 1})));
         }
         EXPECT_TRUE(std::equal(m_database.ChannelRegion().begin(), m_database.ChannelRegion().end(),
                                expected.ChannelRegion().begin()))
@@ -132,27 +116,9 @@ TEST_F(FrameCommandsTest, TunerCommandsAskReportTheirCountAndFollowTheHistory) {
     EXPECT_TRUE(DatabaseSnapshot(m_database) == saved);
 }
 
-TEST_F(FrameCommandsTest, PrintShowsAPreviewOfTheListingPages) {
-    OpenSample();
-    int pages = 0;
-    UserPrompts::ScriptAnswer([&](QDialog& dialog) {
-        auto& preview = *dialog.findChild<QPrintPreviewWidget*>();
-        preview.updatePreview();
-        pages = preview.pageCount();
-        return int(QDialog::Rejected);
-    });
-    m_frame->OnCommand(kCmdPrint);
-    EXPECT_GT(pages, 1);
-    EXPECT_TRUE(m_messageTexts.isEmpty());
-}
-
-// Each list tool is one change of the database followed by the refill every whole-list edit takes, and one undo step
-// under its own name.
-TEST_F(FrameCommandsTest, ListToolsChangeTheDatabaseOnceAndRefillThePanes) {
-    OpenSample();
-    ChannelDatabase other;
-    ASSERT_TRUE(OpenDatabaseFile(other, m_database.CurrentPath()).accepted);
-    ASSERT_EQ(1, SaveDatabaseFile(other, FilePath("reference.bin").toStdString()));
+TEST_F(FrameCommandsTest, ListToolsChangeTheDatabaseOnceAndRefillThePanesAndPrintShowsAPreview) {
+    Open(WriteSampleChannelFile("sample.bin"));
+    ASSERT_TRUE(QFile::copy(QString::fromStdString(m_database.CurrentPath()), FilePath("reference.bin")));
     const auto tables = [this] {
         const DatabaseSnapshot now(m_database);
         return std::tuple{now.satellites, now.channels, now.settings};
@@ -178,20 +144,16 @@ TEST_F(FrameCommandsTest, ListToolsChangeTheDatabaseOnceAndRefillThePanes) {
     EXPECT_NE(std::string::npos, AskedTexts().join(' ').toStdString().find(" unmatched."));
     EXPECT_EQ(m_frame->CommandAction(kCmdUndo)->text(), "Undo Apply Order");
     const auto ordered = tables();
-    m_frame->OnCommand(kCmdUndo);
-    EXPECT_EQ(tables(), sorted);
-    m_frame->OnCommand(kCmdUndo);
-    EXPECT_EQ(tables(), opened);
-    m_frame->OnCommand(kCmdRedo);
-    m_frame->OnCommand(kCmdRedo);
-    EXPECT_EQ(tables(), ordered);
+    for (const auto& [step, state] :
+         {std::pair{kCmdUndo, &sorted}, {kCmdUndo, &opened}, {kCmdRedo, &sorted}, {kCmdRedo, &ordered}}) {
+        m_frame->OnCommand(step);
+        EXPECT_EQ(tables(), *state) << step;
+    }
 
     // The reference order again: the lists are as they were before sorting.
-    UserPrompts::ScriptAnswer(FilePath("reference.bin"));
-    m_frame->OnCommand(kCmdCompareWithFile);
-    auto* compare = m_frame->findChild<QDialog*>(QStringLiteral("compareWindow"));
-    ASSERT_NE(compare, nullptr);
-    EXPECT_EQ(compare->findChild<QTreeWidget*>()->topLevelItem(0)->text(0), "The lists are equal.");
+    Run(kCmdCompareWithFile, {FilePath("reference.bin")});
+    EXPECT_EQ(ui::Find<QDialog>(*m_frame, "compareWindow").findChild<QTreeWidget*>()->topLevelItem(0)->text(0),
+              "The lists are equal.");
 
     m_database.SetModified(false);
     UserPrompts::ScriptAnswer([&](QDialog& dialog) {
@@ -202,14 +164,24 @@ TEST_F(FrameCommandsTest, ListToolsChangeTheDatabaseOnceAndRefillThePanes) {
         return int(QDialog::Rejected);
     });
     m_frame->OnCommand(kCmdFindDuplicates);
+
+    // Print shows a preview of the listing pages.
+    int pages = 0;
+    UserPrompts::ScriptAnswer([&](QDialog& dialog) {
+        auto& preview = *dialog.findChild<QPrintPreviewWidget*>();
+        preview.updatePreview();
+        pages = preview.pageCount();
+        return int(QDialog::Rejected);
+    });
+    m_frame->OnCommand(kCmdPrint);
+    EXPECT_GT(pages, 1);
+    EXPECT_TRUE(m_messageTexts.isEmpty());
 }
 
 TEST_F(FrameCommandsTest, ConfigurationDialogs) {
-    UserPrompts::ScriptAnswer([](QDialog& dialog) {
-        EXPECT_EQ(dialog.windowTitle(), "STB Configuration");
-        return int(QDialog::Rejected);
-    });
+    UserPrompts::ScriptAnswer([](QDialog&) { return int(QDialog::Rejected); });
     m_frame->OnCommand(kCmdStbConfig);
+    EXPECT_EQ(UserPrompts::TakeAsked().at(0).title, "STB Configuration");
     EXPECT_FALSE(m_database.Modified());
     UserPrompts::ScriptAnswer([](QDialog& dialog) {
         ui::Find<QComboBox>(dialog, "tunerConnect").setCurrentIndex(2);
@@ -227,7 +199,6 @@ TEST_F(FrameCommandsTest, ConfigurationDialogs) {
         return dialog.result();
     });
     m_frame->OnCommand(kCmdEditorConfig);
-    EXPECT_EQ(UserPrompts::TakeAsked().size(), 3u);
     for (ui::ChannelPane* pane : {&m_frame->View().TvPane(), &m_frame->View().RadioPane()}) {
         const int width = pane->viewport()->width();
         EXPECT_EQ(pane->ColumnWidth(), width / (width / 350 + 1));
@@ -236,7 +207,7 @@ TEST_F(FrameCommandsTest, ConfigurationDialogs) {
 }
 
 TEST_F(FrameCommandsTest, DeleteIsTakenBackAndDoneAgainFromTheMenuAndEveryKey) {
-    OpenSample();
+    Open(WriteSampleChannelFile("sample.bin"));
     CMirevoView& view = m_frame->View();
     ui::ChannelPane& tv = view.TvPane();
     Choose(view, view.SatelliteListPane(), 0); // "All"
@@ -278,8 +249,7 @@ TEST_F(FrameCommandsTest, DeleteIsTakenBackAndDoneAgainFromTheMenuAndEveryKey) {
 
 using CommandStatesTest = FrameTest;
 
-// Every command is one action whose enabled and checked states follow the document's signals at once: each step below
-// changes one kind of state through the real frame, and the states are right before any event is handled.
+// Every command's action follows the document's signals at once: each step changes one kind of state, no polling.
 TEST_F(CommandStatesTest, ActionsFollowEveryStateChangeWithoutPolling) {
     for (const QTimer* timer : m_frame->findChildren<QTimer*>())
         EXPECT_FALSE(timer->isActive() && timer->interval() == 250) << "no state is polled";
