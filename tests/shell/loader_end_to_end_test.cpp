@@ -159,6 +159,7 @@ TEST_F(LoaderEndToEndTest, UploadsTheSavedChannelFileAfterABackupAndRestoresTheB
         EXPECT_EQ(frame.OnCommand(command), done) << command;
         EXPECT_EQ(QString::fromLatin1(status), shown.StatusLine()) << command;
     }
+    EXPECT_FALSE(frame.View().Loader().MenuControls().connect);
 
     const std::string path = PathIn("edited.bin");
     UserPrompts::ScriptAnswer(QString::fromStdString(path));
@@ -230,6 +231,7 @@ TEST_F(LoaderEndToEndTest, UploadsTheSavedChannelFileAfterABackupAndRestoresTheB
     EXPECT_EQ("Abgeschlossen und geprüft", finalTexts[1]);
     ASSERT_TRUE(receiver.WaitForBlocks(2, 5s));
     EXPECT_TRUE(receiver.ReceivedBlocks()[1].bytes == onReceiver) << "the backup went up byte for byte";
+    RunEventsUntil([] { return false; }, 600ms); // the answer check (every 250 ms) then finds the sequence ended
     ::unsetenv("XDG_DATA_HOME");
 }
 
