@@ -1,22 +1,17 @@
-// New, Open, Save, Save as and Export as the user runs them from the main frame: questions, file choices, reports,
-// titles, the last chosen path and refusals that change nothing; and what keeps work from being lost: renamed
-// groups through save and reopen, Save after a text import, the backup before the first save, the recent files
-// and a file dropped on the window.
+// New, Open, Save, Save as and Export from the main frame: questions, file choices, reports, titles, the last chosen
+// path, refusals that change nothing, and what keeps work from being lost.
 
 #include "frame_test_fixture.h"
 
-#include "importexport/database_files.h"
+#include "importexport/replace_file.h"
 #include "panes/label_panes.h"
-#include "shell/frame_commands.h"
 #include "shell/mirevo_view.h"
 
 #include <QAction>
 #include <QDropEvent>
-#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
-#include <QPushButton>
 #include <QTest>
 #include <QUrl>
 
@@ -46,12 +41,6 @@ protected:
         m_frame->OnCommand(kCmdStbConfig);
         return shown;
     }
-    void EditAndSave(const std::string& satelliteName) {
-        m_database.Satellite(0).SetName(satelliteName);
-        m_frame->View().CommitEdit(QStringLiteral("Edit satellite"));
-        Save();
-        ASSERT_EQ(AskedTexts().last(), "Complete to write file.");
-    }
 };
 
 TEST_F(FrameFileCommandsTest, OpenReadsChannelFilesAndTextListsAndNamesThemInTheTitle) {
@@ -72,6 +61,20 @@ TEST_F(FrameFileCommandsTest, OpenReadsChannelFilesAndTextListsAndNamesThemInThe
     EXPECT_EQ(m_frame->windowTitle(), "Vorlane - (" + Example("channels.dat") + " (imported))");
     Open(Example("channels.sdx"));
     EXPECT_EQ(m_database.ImportedPath(), Name(Example("channels.sdx")));
+
+    // An import that did not fit reports what was left out.
+    std::string text = ":SAT \"First\" 0\n:CHN \"No transponder yet\" 1 T\n";
+    for (int i = 1; i < 66; ++i)
+        text += ":SAT \"Sat " + std::to_string(i) + "\" " + std::to_string(i) + "\n:TRP 1 11000 27500 1 V\n";
+    ASSERT_TRUE(ReplaceFile(Name(FilePath("many.dat")), Bytes(text.begin(), text.end())));
+    UserPrompts::ScriptAnswer(FilePath("many.dat"));
+    AnswerMessage(ui::MessageDialog::kOk);
+    m_frame->OnCommand(kCmdOpen);
+    EXPECT_EQ(m_messageTexts, QStringList({"4 records did not fit into the tables and were left out.\n"
+                                           "1 channels came before any transponder of their satellite and were left "
+                                           "out."}));
+    EXPECT_EQ(m_messageModes, std::vector<int>({1}));
+    EXPECT_TRUE(m_frame->updatesEnabled());
 }
 
 TEST_F(FrameFileCommandsTest, CancelledOpenAndFilesOneByteShortOrLongChangeNothing) {
@@ -90,16 +93,14 @@ TEST_F(FrameFileCommandsTest, CancelledOpenAndFilesOneByteShortOrLongChangeNothi
     for (std::size_t size : {kChannelFileSize - 1, kChannelFileSize + 1}) {
         bytes.resize(size, 0xFF);
         const QString path = FilePath(size < kChannelFileSize ? "short.bin" : "long.bin");
-        WriteBytes(path, bytes);
+        ASSERT_TRUE(ReplaceFile(Name(path), bytes));
         UserPrompts::ScriptAnswer(QMessageBox::No); // do not save the changes first
         UserPrompts::ScriptAnswer(path);
         UserPrompts::ScriptAnswer(QMessageBox::Ok);
         m_frame->OnCommand(kCmdOpen);
         const auto asked = UserPrompts::TakeAsked();
         ASSERT_EQ(asked.size(), 3u);
-        EXPECT_EQ(asked[2].kind, ui::PromptKind::Message);
-        EXPECT_EQ(asked[2].title, "Vorlane");
-        EXPECT_EQ(asked[2].text, "Failed to open file.");
+        EXPECT_EQ(asked[2].title + ": " + asked[2].text, "Vorlane: Failed to open file.");
         EXPECT_TRUE(DatabaseSnapshot(m_database) == before);
         EXPECT_EQ(m_frame->windowTitle(), title);
         EXPECT_EQ(StoredPath(), storedPath);
@@ -107,27 +108,17 @@ TEST_F(FrameFileCommandsTest, CancelledOpenAndFilesOneByteShortOrLongChangeNothi
     EXPECT_TRUE(m_frame->updatesEnabled());
 }
 
-// Open and a dropped file ask before dropping unsaved work: Cancel keeps it, Yes writes the current file without a
-// second question, No drops it.
+// Open and a dropped file ask before dropping unsaved work: Cancel keeps it, Yes writes it unasked, No drops it.
 TEST_F(FrameFileCommandsTest, OpenAndDropAskBeforeDroppingUnsavedWork) {
     const QString current = WriteSampleChannelFile("current.bin");
     Open(current);
     m_database.SetModified(true);
-    UserPrompts::ScriptAnswer(QMessageBox::Cancel);
-    m_frame->OnCommand(kCmdOpen);
-    EXPECT_EQ(AskedTexts(), QStringList({"Do you want to save the changes ?"}));
+    EXPECT_EQ(Run(kCmdOpen, {QMessageBox::Cancel}), QStringList({"Do you want to save the changes ?"}));
     EXPECT_TRUE(m_database.Modified());
 
     QFile::remove(current);
-    UserPrompts::ScriptAnswer(QMessageBox::Yes);
-    UserPrompts::ScriptAnswer(QMessageBox::Ok);
-    UserPrompts::ScriptAnswer(Example("channels.dat"));
-    m_frame->OnCommand(kCmdOpen);
-    const auto asked = UserPrompts::TakeAsked();
-    ASSERT_EQ(asked.size(), 3u);
-    EXPECT_EQ(asked[0].text, "Do you want to save the changes ?");
-    EXPECT_EQ(asked[1].text, "Complete to write file.");
-    EXPECT_EQ(asked[2].kind, ui::PromptKind::OpenFile);
+    EXPECT_EQ(Run(kCmdOpen, {QMessageBox::Yes, QMessageBox::Ok, Example("channels.dat")}),
+              QStringList({"Do you want to save the changes ?", "Complete to write file.", kOpenFilter}));
     EXPECT_EQ(ReadBytes(current).size(), kChannelFileSize);
     EXPECT_EQ(m_database.ImportedPath(), Name(Example("channels.dat")));
 
@@ -146,45 +137,19 @@ TEST_F(FrameFileCommandsTest, OpenAndDropAskBeforeDroppingUnsavedWork) {
     EXPECT_FALSE(m_database.Modified());
 }
 
-TEST_F(FrameFileCommandsTest, ImportThatDidNotFitReportsWhatWasLeftOut) {
-    std::string text = ":SAT \"First\" 0\n:CHN \"No transponder yet\" 1 T\n";
-    for (int i = 1; i < 66; ++i)
-        text += ":SAT \"Sat " + std::to_string(i) + "\" " + std::to_string(i) + "\n:TRP 1 11000 27500 1 V\n";
-    WriteBytes(FilePath("many.dat"), Bytes(text.begin(), text.end()));
-    UserPrompts::ScriptAnswer(FilePath("many.dat"));
-    AnswerMessage(ui::MessageDialog::kOk);
-    m_frame->OnCommand(kCmdOpen);
-    EXPECT_EQ(m_messageTexts, QStringList({"4 records did not fit into the tables and were left out.\n"
-                                           "1 channels came before any transponder of their satellite and were left "
-                                           "out."}));
-    EXPECT_EQ(m_messageModes, std::vector<int>({1}));
-    EXPECT_TRUE(m_frame->updatesEnabled());
-}
-
-// New asks first; Save right after it runs Save as and adds the filter's extension.
 TEST_F(FrameFileCommandsTest, NewAsksThenClearsEverythingAndSaveThenChoosesAFile) {
     Open(WriteSampleChannelFile("sample.bin"));
     m_database.SetModified(true);
-    UserPrompts::ScriptAnswer(QMessageBox::No);
-    m_frame->OnCommand(kCmdNew);
-    EXPECT_EQ(AskedTexts(), QStringList({"Clear all data ?"}));
+    EXPECT_EQ(Run(kCmdNew, {QMessageBox::No}), QStringList({"Clear all data ?"}));
     EXPECT_FALSE(m_database.CurrentPath().empty());
-
-    UserPrompts::ScriptAnswer(QMessageBox::Yes);
-    m_frame->OnCommand(kCmdNewKey);
-    EXPECT_EQ(UserPrompts::TakeAsked().size(), 1u);
+    EXPECT_EQ(Run(kCmdNewKey, {QMessageBox::Yes}).size(), 1);
     EXPECT_EQ(m_frame->windowTitle(), "Vorlane - (No Title)");
     EXPECT_TRUE(m_database.CurrentPath().empty());
     EXPECT_FALSE(m_database.Modified());
 
     Save(FilePath("fresh"));
-    EXPECT_EQ(m_messageTexts, QStringList({"Are you sure Save?"}));
-    EXPECT_EQ(m_messageModes, std::vector<int>({2}));
-    const auto asked = UserPrompts::TakeAsked();
-    ASSERT_EQ(asked.size(), 3u);
-    EXPECT_EQ(asked[1].kind, ui::PromptKind::SaveFile);
-    EXPECT_EQ(asked[1].text, "Bin files (*.bin)");
-    EXPECT_EQ(asked[2].text, "Complete to write file.");
+    EXPECT_EQ(TakeMessages(), std::pair(QStringList({"Are you sure Save?"}), std::vector<int>({2})));
+    EXPECT_EQ(AskedTexts(), QStringList({"", "Bin files (*.bin)", "Complete to write file."}));
     EXPECT_EQ(ReadBytes(FilePath("fresh.bin")).size(), kChannelFileSize);
     EXPECT_TRUE(m_database.CurrentPath().empty());
     EXPECT_EQ(m_frame->windowTitle(), "Vorlane - (No Title)");
@@ -202,23 +167,19 @@ TEST_F(FrameFileCommandsTest, SaveOfABrokenDatabaseAsksSaveAnywayDefaultNo) {
     broken.SetTransponderLink(0, broken.TransponderLink(0).WithIndex(0x3FFF));
     for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
         QFile::remove(FilePath("sample.bin"));
-        UserPrompts::TakeAsked();
         UserPrompts::ScriptAnswer(FilePath("sample.bin"));
         UserPrompts::ScriptAnswer(answer);
         if (answer == QMessageBox::Yes)
             UserPrompts::ScriptAnswer(QMessageBox::Ok); // "Complete to write file."
         m_frame->FileCommands().SaveAs();
-        const QStringList asked = AskedTexts();
-        ASSERT_GE(asked.size(), 2);
-        EXPECT_TRUE(asked[1].contains("transponder link names slot 16383")) << asked[1].toStdString();
-        EXPECT_TRUE(asked[1].endsWith("Save anyway?"));
+        const QString question = AskedTexts().value(1);
+        EXPECT_TRUE(question.contains("transponder link names slot 16383")) << question.toStdString();
+        EXPECT_TRUE(question.endsWith("Save anyway?"));
         EXPECT_EQ(QFile::exists(FilePath("sample.bin")), answer == QMessageBox::Yes);
     }
 }
 
-// Save as writes elsewhere and keeps the current file; Save then writes the opened file, and its question's Cancel
-// writes nothing.
-TEST_F(FrameFileCommandsTest, SaveAsThenSaveWritesTheOpenedFile) {
+TEST_F(FrameFileCommandsTest, SaveAsThenSaveWritesTheOpenedFileAndAFailedSaveKeepsTheModifiedFlag) {
     const QString opened = WriteSampleChannelFile("opened.bin");
     Open(opened);
     const QString title = m_frame->windowTitle();
@@ -229,10 +190,8 @@ TEST_F(FrameFileCommandsTest, SaveAsThenSaveWritesTheOpenedFile) {
     UserPrompts::ScriptAnswer(QMessageBox::Ok);
     m_frame->OnCommand(kCmdSaveAs);
     const auto asked = UserPrompts::TakeAsked();
-    ASSERT_EQ(asked.size(), 2u);
-    EXPECT_EQ(asked[0].text, "Bin files (*.bin)");
-    EXPECT_EQ(asked[0].start, opened); // the choice starts with the current file's name
-    EXPECT_EQ(asked[1].text, "Complete to write file.");
+    EXPECT_EQ(TextsOf(asked), QStringList({"Bin files (*.bin)", "Complete to write file."}));
+    EXPECT_EQ(asked.at(0).start, opened); // the choice starts with the current file's name
     EXPECT_FALSE(m_database.Modified());
     EXPECT_EQ(m_database.CurrentPath(), Name(opened));
     EXPECT_EQ(m_frame->windowTitle(), title);
@@ -240,16 +199,14 @@ TEST_F(FrameFileCommandsTest, SaveAsThenSaveWritesTheOpenedFile) {
     EXPECT_NE(saved, ReadBytes(opened));
 
     AnswerMessage(ui::MessageDialog::kCancel);
-    m_frame->OnCommand(kCmdSave);
-    EXPECT_EQ(UserPrompts::TakeAsked().size(), 1u);
+    EXPECT_EQ(Run(kCmdSave, {}).size(), 1);
     EXPECT_NE(ReadBytes(opened), saved);
     Save();
     EXPECT_EQ(AskedTexts(), QStringList({"", "Complete to write file."}));
     EXPECT_EQ(ReadBytes(opened), saved);
     EXPECT_EQ(m_frame->windowTitle(), title);
-}
 
-TEST_F(FrameFileCommandsTest, FailedSaveReportsAndKeepsTheModifiedFlag) {
+    // A failed write reports and keeps the modified flag; a cancelled choice writes nothing.
     m_database.SetModified(true);
     UserPrompts::ScriptAnswer(FilePath("no such folder/file.bin"));
     UserPrompts::ScriptAnswer(QMessageBox::Ok);
@@ -262,8 +219,7 @@ TEST_F(FrameFileCommandsTest, FailedSaveReportsAndKeepsTheModifiedFlag) {
     EXPECT_EQ(UserPrompts::TakeAsked().size(), 1u);
 }
 
-// Export writes the listing with its filter's extension, CSV for a name ending in .csv, and reports a folder
-// that does not exist.
+// Export adds its filter's extension, writes CSV for a name ending in .csv, and reports a missing folder.
 TEST_F(FrameFileCommandsTest, ExportWritesTheListingWithItsFiltersExtension) {
     Open(Example("channels.dat"));
     const std::pair<const char*, const char*> exports[] = {
@@ -271,10 +227,8 @@ TEST_F(FrameFileCommandsTest, ExportWritesTheListingWithItsFiltersExtension) {
         {"listing.csv", "TEXT files (*.txt);;CSV (*.csv)|Complete to write file."},
         {"missing/listing.txt", "TEXT files (*.txt);;CSV (*.csv)|Error Opening Write source file <%1>"}};
     for (const auto& [name, texts] : exports) {
-        UserPrompts::ScriptAnswer(FilePath(name));
-        UserPrompts::ScriptAnswer(QMessageBox::Ok);
-        m_frame->OnCommand(kCmdExport);
-        EXPECT_EQ(AskedTexts(), QString::fromLatin1(texts).replace("%1", FilePath(name)).split('|'));
+        EXPECT_EQ(Run(kCmdExport, {FilePath(name), QMessageBox::Ok}),
+                  QString::fromLatin1(texts).replace("%1", FilePath(name)).split('|'));
         if (name == std::string("listing")) {
             EXPECT_EQ(StoredPath(), Name(FilePath("listing.txt")));
         }
@@ -283,18 +237,15 @@ TEST_F(FrameFileCommandsTest, ExportWritesTheListingWithItsFiltersExtension) {
     EXPECT_EQ(std::string(csv.begin(), csv.end()).rfind("Tuner,Type,Number,Name,", 0), 0u);
 }
 
-// The group's new name is in the pane, the information line, the "Fav Name" page and the saved file, however
-// the data came to be.
+// A group's new name is in the pane, the information line, the "Fav Name" page and the file, however the data came.
 TEST_F(FrameFileCommandsTest, ARenamedGroupSurvivesSaveAndReopen) {
     ui::FavouritePane& pane = m_frame->View().FavouriteListPane();
     for (const char* start : {"start-up", "New", "import"}) {
         SCOPED_TRACE(start);
-        if (QString(start) == "New") {
-            UserPrompts::ScriptAnswer(QMessageBox::Yes);
-            m_frame->OnCommand(kCmdNew);
-        } else if (QString(start) == "import") {
+        if (QString(start) == "New")
+            Run(kCmdNew, {QMessageBox::Yes});
+        else if (QString(start) == "import")
             Open(Example("channels.dat"));
-        }
         UserPrompts::ScriptAnswer([](QDialog& dialog) {
             ui::Find<QLineEdit>(dialog, "toEdit").setText("Kino");
             ui::Find<QPushButton>(dialog, "okButton").click();
@@ -314,14 +265,10 @@ TEST_F(FrameFileCommandsTest, ARenamedGroupSurvivesSaveAndReopen) {
         Open(saved);
         EXPECT_EQ(pane.RowText(0).substr(0, 6), " Kino ");
         EXPECT_EQ(FavNamePageShows(), "Kino");
-        UserPrompts::TakeAsked();
-        UserPrompts::ScriptAnswer(QMessageBox::Yes);
-        m_frame->OnCommand(kCmdNew);
+        Run(kCmdNew, {QMessageBox::Yes});
     }
 }
 
-// After a text import there is no current file: Save and the close question's "Yes" choose a file, offering
-// the imported name as a channel file, and the text file stays as it was.
 TEST_F(FrameFileCommandsTest, SaveAfterAnImportNeverWritesOverTheTextFile) {
     const QString text = FilePath("list.dat");
     ASSERT_TRUE(QFile::copy(Example("channels.dat"), text));
@@ -339,9 +286,8 @@ TEST_F(FrameFileCommandsTest, SaveAfterAnImportNeverWritesOverTheTextFile) {
             Save(chosen);
         }
         const auto asked = UserPrompts::TakeAsked();
-        ASSERT_EQ(asked.size(), 3u);
-        EXPECT_EQ(asked[1].kind, ui::PromptKind::SaveFile);
-        EXPECT_EQ(asked[1].start, FilePath("list.bin"));
+        EXPECT_EQ(TextsOf(asked).at(1), "Bin files (*.bin)");
+        EXPECT_EQ(asked.at(1).start, FilePath("list.bin"));
         EXPECT_EQ(ReadBytes(chosen + ".bin").size(), kChannelFileSize);
         EXPECT_EQ(ReadBytes(text), before);
         EXPECT_FALSE(m_database.Modified());
@@ -358,8 +304,12 @@ TEST_F(FrameFileCommandsTest, FirstSaveAfterOpeningKeepsTheOldFileOnceAsBak) {
         m_frame->View().CurrentEditorSettings().SetKeepBackup(keep);
         Open(path);
         const Bytes opened = ReadBytes(path);
-        EditAndSave(keep ? "First" : "Third");
-        EditAndSave(keep ? "Second" : "Fourth");
+        for (const char* name : {"First", "Second"}) {
+            m_database.Satellite(0).SetName((keep ? "K " : "N ") + std::string(name));
+            m_frame->View().CommitEdit(QStringLiteral("Edit satellite"));
+            Save();
+            ASSERT_EQ(AskedTexts().last(), "Complete to write file.");
+        }
         EXPECT_NE(ReadBytes(path), opened);
         EXPECT_EQ(QFile::exists(backup), keep);
         if (keep) {
@@ -369,22 +319,17 @@ TEST_F(FrameFileCommandsTest, FirstSaveAfterOpeningKeepsTheOldFileOnceAsBak) {
 }
 
 TEST_F(FrameFileCommandsTest, RecentFilesListTheLastOpenedNewestFirstWithMissingOnesGrayed) {
-    std::vector<QString> paths;
-    for (const char* name : {"a.bin", "b.bin", "c.bin"})
-        paths.push_back(WriteSampleChannelFile(name));
+    const QString paths[] = {WriteSampleChannelFile("a.bin"), WriteSampleChannelFile("b.bin"),
+                             WriteSampleChannelFile("c.bin")};
     for (const QString& path : {paths[0], paths[1], paths[2], paths[0]})
         Open(path);
     QFile::remove(paths[1]);
     QMenu& menu = m_frame->RecentFilesMenu();
     emit menu.aboutToShow();
-    QStringList texts;
-    std::vector<bool> enabled;
-    for (const QAction* entry : menu.actions()) {
-        texts << entry->text();
-        enabled.push_back(entry->isEnabled());
-    }
-    EXPECT_EQ(texts, QStringList({paths[0], paths[2], paths[1]}));
-    EXPECT_EQ(enabled, std::vector<bool>({true, true, false}));
+    QStringList entries;
+    for (const QAction* entry : menu.actions())
+        entries << entry->text() + (entry->isEnabled() ? "" : " (grey)");
+    EXPECT_EQ(entries, QStringList({paths[0], paths[2], paths[1] + " (grey)"}));
     EXPECT_EQ(mStore.ReadProfileText("Recent File List", "File2", ""), Name(paths[2]));
 
     menu.actions().at(1)->trigger();

@@ -1,10 +1,11 @@
-// The loader in the window against the simulated receiver on a pseudo-terminal linked as a port of
-// $VORLANE_SERIAL_DIR: uploads through the break-in into the boot monitor, the safety net, a channel download over
-// an existing file, the receiver's error, Disconnect during the break-in, and Auto Connect searching sixteen ports.
+// The loader in the window against the simulated receiver on pseudo-terminals linked as ports of $VORLANE_SERIAL_DIR:
+// uploads through the boot monitor and the safety net, a download, the receiver's error, Disconnect, Auto Connect.
 
 #include "../panes/scripted_prompts.h"
+#include "blockfile/file_bytes.h"
 #include "database/channel_database.h"
 #include "importexport/database_files.h"
+#include "importexport/replace_file.h"
 #include "loader/language_texts.h"
 #include "loader/transfer_channel_header.h"
 #include "loader_test_util.h"
@@ -14,7 +15,6 @@
 #include "shell/loader_link.h"
 #include "shell/loader_progress_bar.h"
 #include "shell/main_frame.h"
-#include "shell/message_dialog.h"
 #include "shell/mirevo_view.h"
 #include "shell/receiver_safety_flow.h"
 #include "sim/simulated_receiver.h"
@@ -23,6 +23,7 @@
 #include "support/scratch_folder.h"
 #include "translations_resource.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QPushButton>
@@ -33,10 +34,9 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <numeric>
+#include <set>
 #include <thread>
 
 using namespace vorlane;
@@ -48,13 +48,8 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 Bytes ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteFile(const std::string& path, const Bytes& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    Bytes bytes;
+    return ReadFileBytes(path, bytes) ? bytes : Bytes();
 }
 
 // Every caption the progress bar showed when it was painted.
@@ -62,15 +57,11 @@ class PaintedCaptions : public QObject {
 public:
     explicit PaintedCaptions(LoaderProgressBar& bar) : m_bar(bar) { bar.installEventFilter(this); }
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == &m_bar && event->type() == QEvent::Paint &&
-            (captions.empty() || captions.back() != m_bar.State().caption))
-            captions.push_back(m_bar.State().caption);
+        if (watched == &m_bar && event->type() == QEvent::Paint)
+            captions.insert(m_bar.State().caption);
         return false;
     }
-    bool Shown(const std::string& caption) const {
-        return std::find(captions.begin(), captions.end(), caption) != captions.end();
-    }
-    std::vector<std::string> captions;
+    std::set<std::string> captions;
 
 private:
     LoaderProgressBar& m_bar;
@@ -83,7 +74,9 @@ protected:
         ASSERT_TRUE(std::filesystem::create_directory(PathIn("ports")));
         ::setenv("VORLANE_SERIAL_DIR", PathIn("ports").c_str(), 1);
         m_texts.Load("/nonexistent-folder");
-        m_link = std::make_unique<LoaderLink>(m_view, m_controls, m_messages, mStore, m_texts, Pauses());
+        LoaderPauses pauses;
+        pauses.connection.beforeSearchMs = pauses.connection.beforeOpenMs = pauses.transfer.beforeFirstPacketMs = 0;
+        m_link = std::make_unique<LoaderLink>(m_view, m_controls, m_messages, mStore, m_texts, pauses);
         m_link->Start();
         (new QVBoxLayout(&m_view))->addWidget(&m_controls);
         m_view.resize(640, 120);
@@ -95,14 +88,6 @@ protected:
             simulator->Stop();
         ::unsetenv("VORLANE_SERIAL_DIR");
         ScriptedPrompts::TearDown();
-    }
-
-    static LoaderPauses Pauses() {
-        LoaderPauses pauses;
-        pauses.connection.beforeSearchMs = 0;
-        pauses.connection.beforeOpenMs = 0;
-        pauses.transfer.beforeFirstPacketMs = 0;
-        return pauses;
     }
 
     std::string PathIn(const std::string& name) const { return mFolder.PathIn(name); }
@@ -130,25 +115,12 @@ protected:
         ASSERT_EQ(1, m_link->OnConnect());
     }
 
-    // A channel file as the editor saves it: the database of a first start, written by Save as.
-    std::string SaveEditorChannelFile() {
-        auto database = std::make_unique<ChannelDatabase>();
-        EXPECT_EQ(1, StartLikeEditor(*database));
-        const std::string path = PathIn("channels.bin");
-        EXPECT_EQ(1, SaveDatabaseFile(*database, path));
-        return path;
-    }
-
     // Answers the next "Message" with OK and keeps its text.
     void AnswerMessage(std::string& text) {
         UserPrompts::ScriptAnswer([&text](QDialog& dialog) {
             text = MessageText(dialog);
             return MessageDialog::kOk;
         });
-    }
-
-    bool AwaitTransferEnd(std::chrono::milliseconds timeout = 180s) {
-        return RunEventsUntil([this] { return m_link->Commands().Outcome() != TransferOutcome::None; }, timeout);
     }
 
     ScratchFolder mFolder{"vorlane-loader-e2e"};
@@ -161,12 +133,16 @@ protected:
     std::vector<std::unique_ptr<SimulatedReceiver>> m_simulators;
 };
 
-// Through the main window, by command number as the Tools menu and the toolbar send them, with the delays the
-// program really uses: COM Setting, Connect, Disconnect and Connect again, Save as a channel file and its upload
-// through the boot monitor; the window then closes with the port open.
-TEST_F(LoaderEndToEndTest, UploadsTheChannelFileSavedWithSaveAsThroughTheBootMonitor) {
+// Through the main window with its real delays: connecting, Save as, the upload through the boot monitor behind the
+// safety net (defaults, backup, verified upload, remembered choice), the verified restore in German; the window then
+// closes with the port open.
+TEST_F(LoaderEndToEndTest, UploadsTheSavedChannelFileAfterABackupAndRestoresTheBackup) {
     m_link.reset(); // the window's own loader does the work
-    SimulatedReceiver& receiver = StartReceiver("COM3");
+    ::setenv("XDG_DATA_HOME", PathIn("data").c_str(), 1);
+    const Bytes onReceiver = vorlane::testing::SampleChannelFile(0x61, 12);
+    ReceiverBehaviour behaviour;
+    behaviour.downloads[static_cast<std::size_t>(DownloadKind::Channel)] = ChannelListAsSent(onReceiver);
+    SimulatedReceiver& receiver = StartReceiver("COM3", behaviour);
     ChannelDatabase database;
     CMainFrame frame(database, mStore, QFont());
     frame.show();
@@ -174,14 +150,16 @@ TEST_F(LoaderEndToEndTest, UploadsTheChannelFileSavedWithSaveAsThroughTheBootMon
     ScriptComThree();
     ASSERT_TRUE(frame.OnCommand(kCmdComSetting));
     EXPECT_EQ(2u, shown.ChosenPort()) << "the form's list shows the port chosen";
-    ASSERT_TRUE(frame.OnCommand(kCmdConnect));
-    EXPECT_EQ(QStringLiteral("   Connected"), shown.StatusLine());
+    // A greyed command does nothing.
+    for (const auto& [command, done, status] : {std::tuple{kCmdConnect, true, "   Connected"},
+                                                {kCmdConnect, false, "   Connected"},
+                                                {kCmdDisconnect, true, "   Disconnected"},
+                                                {kCmdDownloadToPc, false, "   Disconnected"},
+                                                {kCmdConnect, true, "   Connected"}}) {
+        EXPECT_EQ(frame.OnCommand(command), done) << command;
+        EXPECT_EQ(QString::fromLatin1(status), shown.StatusLine()) << command;
+    }
     EXPECT_FALSE(frame.View().Loader().MenuControls().connect);
-    EXPECT_FALSE(frame.OnCommand(kCmdConnect)) << "a greyed command does nothing";
-    ASSERT_TRUE(frame.OnCommand(kCmdDisconnect));
-    EXPECT_EQ(QStringLiteral("   Disconnected"), shown.StatusLine());
-    EXPECT_FALSE(frame.OnCommand(kCmdDownloadToPc));
-    ASSERT_TRUE(frame.OnCommand(kCmdConnect));
 
     const std::string path = PathIn("edited.bin");
     UserPrompts::ScriptAnswer(QString::fromStdString(path));
@@ -190,59 +168,20 @@ TEST_F(LoaderEndToEndTest, UploadsTheChannelFileSavedWithSaveAsThroughTheBootMon
     const Bytes saved = ReadFile(path);
     ASSERT_EQ(0xD0000u, saved.size());
 
-    PaintedCaptions painted(frame.View().LoaderControlsPanel().ProgressBar());
-    std::string waitText;
-    std::string finalText;
-    QString finalStatus;
-    UserPrompts::ScriptAnswer(QString::fromStdString(path));
-    ScriptUploadSafety(false, false);
-    UserPrompts::ScriptAnswer([&](QDialog& dialog) {
-        waitText = MessageText(dialog);
-        receiver.TriggerRestart(); // the user switches the receiver off and on
-        return dialog.exec();
-    });
-    UserPrompts::ScriptAnswer([&](QDialog& dialog) {
-        finalText = MessageText(dialog);
-        finalStatus = shown.StatusLine();
-        return MessageDialog::kOk;
-    });
-    ASSERT_TRUE(frame.OnCommand(kCmdUploadToStb));
-    EXPECT_EQ("Reset your STB(s).", waitText);
-    ASSERT_TRUE(
-        RunEventsUntil([&] { return frame.View().Loader().Commands().Outcome() != TransferOutcome::None; }, 180s));
-    EXPECT_EQ(TransferOutcome::Completed, frame.View().Loader().Commands().Outcome());
-    EXPECT_EQ("Completed", finalText);
-    EXPECT_EQ(QStringLiteral("   Completed"), finalStatus);
-    EXPECT_TRUE(painted.Shown("Now erasing the flash. Please wait.  (1/1)"))
-        << "the erasing note is painted before the pause; painted: " << ::testing::PrintToString(painted.captions);
-    EXPECT_TRUE(painted.Shown("100%  (1/1)"));
-    EXPECT_TRUE(shown.UploadButton().isEnabled());
-    EXPECT_FALSE(shown.SetButton().isEnabled());
-    ASSERT_TRUE(receiver.WaitForBlocks(1, 5s));
-    const std::vector<ReceivedBlock> blocks = receiver.ReceivedBlocks();
-    ASSERT_EQ(1u, blocks.size());
-    EXPECT_EQ(kMonitorUpload, blocks[0].transferClass);
-    EXPECT_TRUE(blocks[0].bytes == saved) << "the receiver holds the file byte for byte";
-}
-
-// The safety net in the window: the dialog's defaults, a backup into the data folder, the verified upload, the
-// remembered choice, and File > "Restore Receiver Backup..." putting the backup back, verified (in German).
-TEST_F(LoaderEndToEndTest, BacksUpUploadsVerifiesAndRestores) {
-    ::setenv("XDG_DATA_HOME", PathIn("data").c_str(), 1);
-    const Bytes onReceiver = vorlane::testing::SampleChannelFile(0x61, 12);
-    ReceiverBehaviour behaviour;
-    behaviour.downloads[static_cast<std::size_t>(DownloadKind::Channel)] = ChannelListAsSent(onReceiver);
-    behaviour.restartAfterBreakIn = 50ms;
-    SimulatedReceiver& receiver = StartReceiver("COM3", behaviour);
-    ConnectOnComThree();
-    const std::string path = SaveEditorChannelFile();
-
+    PaintedCaptions painted(shown.ProgressBar());
     bool boxesCheckedAtFirst = false;
+    std::string waitText;
     std::vector<std::string> finalTexts;
+    QString finalStatus;
     const auto answerUploadMessages = [&] {
-        UserPrompts::ScriptAnswer([](QDialog& dialog) { return dialog.exec(); }); // "Reset your STB(s)."
+        UserPrompts::ScriptAnswer([&](QDialog& dialog) {
+            waitText = MessageText(dialog);
+            receiver.TriggerRestart(); // the user switches the receiver off and on
+            return dialog.exec();
+        });
         UserPrompts::ScriptAnswer([&](QDialog& dialog) {
             finalTexts.push_back(MessageText(dialog));
+            finalStatus = shown.StatusLine();
             return MessageDialog::kOk;
         });
     };
@@ -253,17 +192,24 @@ TEST_F(LoaderEndToEndTest, BacksUpUploadsVerifiesAndRestores) {
         return int(QDialog::Accepted);
     });
     answerUploadMessages();
-    EXPECT_EQ(1, m_link->OnUploadStb());
+    ASSERT_TRUE(frame.OnCommand(kCmdUploadToStb));
     ASSERT_TRUE(RunEventsUntil([&] { return !finalTexts.empty(); }, 180s));
     EXPECT_TRUE(boxesCheckedAtFirst);
+    EXPECT_EQ("Reset your STB(s).", waitText);
     EXPECT_EQ("Completed and verified", finalTexts[0]);
+    EXPECT_EQ(QStringLiteral("   Completed"), finalStatus);
+    EXPECT_TRUE(painted.captions.contains("Now erasing the flash. Please wait.  (1/1)"))
+        << "the erasing note is painted before the pause; painted: " << ::testing::PrintToString(painted.captions);
+    EXPECT_TRUE(painted.captions.contains("100%  (1/1)"));
+    EXPECT_TRUE(shown.UploadButton().isEnabled());
+    EXPECT_FALSE(shown.SetButton().isEnabled());
     EXPECT_EQ(1, mStore.ReadProfileNumber(kBackupSection, kBackUpFirstEntry, 0));
-    const std::string backupFolder = PathIn("data") + "/Vorlane/backups";
-    const std::string backup = m_link->SafetySequence().BackupPath();
-    EXPECT_EQ(backupFolder, std::filesystem::path(backup).parent_path().string());
+    const std::string backup = frame.View().Loader().SafetySequence().BackupPath();
+    EXPECT_EQ(PathIn("data") + "/Vorlane/backups", std::filesystem::path(backup).parent_path().string());
     EXPECT_TRUE(ReadFile(backup) == onReceiver) << "the backup holds the receiver's list as it was";
     ASSERT_TRUE(receiver.WaitForBlocks(1, 5s));
-    EXPECT_TRUE(receiver.ReceivedBlocks()[0].bytes == ReadFile(path));
+    EXPECT_EQ(kMonitorUpload, receiver.ReceivedBlocks()[0].transferClass);
+    EXPECT_TRUE(receiver.ReceivedBlocks()[0].bytes == saved) << "the receiver holds the file byte for byte";
 
     int listedBackups = 0;
     UserPrompts::ScriptAnswer([&](QDialog& dialog) {
@@ -278,32 +224,30 @@ TEST_F(LoaderEndToEndTest, BacksUpUploadsVerifiesAndRestores) {
     QTranslator german;
     ASSERT_TRUE(german.load(QStringLiteral(":/i18n/vorlane_de.qm")));
     QCoreApplication::installTranslator(&german);
-    EXPECT_EQ(1, m_link->OnRestoreBackup());
+    ASSERT_TRUE(frame.OnCommand(kCmdRestoreBackup));
     ASSERT_TRUE(RunEventsUntil([&] { return finalTexts.size() == 2; }, 180s));
     QCoreApplication::removeTranslator(&german);
     EXPECT_EQ(1, listedBackups);
     EXPECT_EQ("Abgeschlossen und geprüft", finalTexts[1]);
     ASSERT_TRUE(receiver.WaitForBlocks(2, 5s));
     EXPECT_TRUE(receiver.ReceivedBlocks()[1].bytes == onReceiver) << "the backup went up byte for byte";
+    RunEventsUntil([] { return false; }, 600ms); // the answer check (every 250 ms) then finds the sequence ended
     ::unsetenv("XDG_DATA_HOME");
 }
 
 TEST_F(LoaderEndToEndTest, DownloadsTheChannelsOverAnExistingFileWithARebuiltHeader) {
-    Bytes sent(128, 0xFF);
-    Bytes body(5000);
-    std::iota(body.begin(), body.end(), std::uint8_t(0x21));
-    sent.insert(sent.end(), body.begin(), body.end());
-    sent[2] = 0x80; // the load address is taken from bytes 2, 3, 6 and 7 when the header has none
-    sent[3] = 0x12;
-    sent[6] = 0x34;
-    sent[7] = 0x56;
+    Bytes sent(128 + 5000, 0xFF);
+    std::iota(sent.begin() + 128, sent.end(), std::uint8_t(0x21));
+    // The load address is taken from bytes 2, 3, 6 and 7 when the header has none.
+    for (const auto& [at, value] : {std::pair{2, 0x80}, {3, 0x12}, {6, 0x34}, {7, 0x56}})
+        sent[at] = std::uint8_t(value);
     ReceiverBehaviour behaviour;
     behaviour.downloads[1] = sent;
     StartReceiver("COM3", behaviour);
     ConnectOnComThree();
 
     const std::string path = PathIn("download.bin");
-    WriteFile(path, Bytes(20000, 0x55)); // longer than the download: nothing of it may remain
+    ASSERT_TRUE(ReplaceFile(path, Bytes(20000, 0x55))); // longer than the download: nothing of it may remain
     std::string finalText;
     UserPrompts::ScriptAnswer([](QDialog& dialog) {
         Find<QRadioButton>(dialog, "channelButton").click();
@@ -314,7 +258,7 @@ TEST_F(LoaderEndToEndTest, DownloadsTheChannelsOverAnExistingFileWithARebuiltHea
     AnswerMessage(finalText);
 
     EXPECT_EQ(1, m_link->OnDownloadPc());
-    ASSERT_TRUE(AwaitTransferEnd());
+    ASSERT_TRUE(RunEventsUntil([this] { return m_link->Commands().Outcome() != TransferOutcome::None; }, 180s));
     EXPECT_EQ(TransferOutcome::Completed, m_link->Commands().Outcome());
     EXPECT_EQ("Completed", finalText);
 
@@ -327,10 +271,17 @@ TEST_F(LoaderEndToEndTest, DownloadsTheChannelsOverAnExistingFileWithARebuiltHea
 TEST_F(LoaderEndToEndTest, DisconnectDuringTheBreakInStopsIt) {
     SimulatedReceiver& receiver = StartReceiver("COM3");
     ConnectOnComThree();
-    const std::string path = SaveEditorChannelFile();
+    const std::string path = PathIn("channels.bin"); // as the editor saves the database of a first start
+    const auto database = std::make_unique<ChannelDatabase>();
+    ASSERT_EQ(1, StartLikeEditor(*database));
+    ASSERT_EQ(1, SaveDatabaseFile(*database, path));
     bool patternSeen = false;
     UserPrompts::ScriptAnswer(QString::fromStdString(path));
-    ScriptUploadSafety(false, false);
+    UserPrompts::ScriptAnswer([](QDialog& dialog) { // "Upload Channel File" with both boxes clear: a plain upload
+        Find<QCheckBox>(dialog, "backUpFirstBox").setChecked(false);
+        Find<QCheckBox>(dialog, "verifyBox").setChecked(false);
+        return int(QDialog::Accepted);
+    });
     UserPrompts::ScriptAnswer([&](QDialog& dialog) {
         patternSeen = RunEventsUntil(
             [&] {
@@ -358,8 +309,6 @@ TEST_F(LoaderEndToEndTest, DisconnectDuringTheBreakInStopsIt) {
     EXPECT_EQ(0, std::count(settled.begin(), settled.end(), '\r')) << "the closing carriage returns never went out";
 }
 
-// Auto Connect searches the ports up to the receiver on COM3; the receiver's error in the upload that follows is
-// reported and gives the commands back.
 TEST_F(LoaderEndToEndTest, AutoConnectFindsTheReceiverAndItsErrorIsReportedAndGivesTheCommandsBack) {
     ReceiverBehaviour silent;
     silent.faults.withoutIdentification = true;
@@ -378,13 +327,13 @@ TEST_F(LoaderEndToEndTest, AutoConnectFindsTheReceiverAndItsErrorIsReportedAndGi
     EXPECT_TRUE(m_controls.DisconnectButton().isEnabled());
 
     const std::string path = PathIn("update.key");
-    WriteFile(path, Bytes(5000, 0x44));
+    ASSERT_TRUE(ReplaceFile(path, Bytes(5000, 0x44)));
     std::string finalText;
     UserPrompts::ScriptAnswer(QString::fromStdString(path));
     AnswerMessage(finalText);
     EXPECT_EQ(1, m_link->OnUploadStb());
     EXPECT_FALSE(m_controls.UploadButton().isEnabled()) << "no second transfer while one runs";
-    ASSERT_TRUE(AwaitTransferEnd());
+    ASSERT_TRUE(RunEventsUntil([this] { return m_link->Commands().Outcome() != TransferOutcome::None; }, 180s));
     EXPECT_EQ(TransferOutcome::Failed, m_link->Commands().Outcome());
     EXPECT_EQ("Error occurred... Please check the displayed message of the STB", finalText);
     EXPECT_TRUE(m_controls.UploadButton().isEnabled());

@@ -1,11 +1,9 @@
 #pragma once
-// Shared pieces of the loader window tests: running the event loop until something holds, reading the text of
-// the "Message" dialog a scripted answer acts on, and answering the safety steps of a channel-file upload.
+// Loader window tests: running the event loop until something holds, and the text of a scripted "Message" dialog.
 
 #include "platform/widgets/user_prompts.h"
 #include "shell/message_dialog.h"
 
-#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -26,15 +24,6 @@ inline bool RunEventsUntil(const std::function<bool()>& done, std::chrono::milli
 
 inline std::string MessageText(QDialog& dialog) {
     return static_cast<MessageDialog&>(dialog).Text().toStdString();
-}
-
-// Answers "Upload Channel File" with OK, its boxes set as given (both clear: the upload goes up as it always did).
-inline void ScriptUploadSafety(bool backUpFirst, bool verify) {
-    UserPrompts::ScriptAnswer([=](QDialog& dialog) {
-        dialog.findChild<QCheckBox*>(QStringLiteral("backUpFirstBox"))->setChecked(backUpFirst);
-        dialog.findChild<QCheckBox*>(QStringLiteral("verifyBox"))->setChecked(verify);
-        return int(QDialog::Accepted);
-    });
 }
 
 } // namespace vorlane::ui

@@ -1,6 +1,5 @@
-// The loader's window pieces on their own: the dispatcher that brings deliveries to the user-interface thread,
-// the progress bar's drawing, the Connect Status controls, the COM Setting and download choice dialogs, and the
-// windows of LoaderWindowUi.
+// The loader's window pieces on their own: the dispatcher to the user-interface thread, the progress bar, the
+// Connect Status controls, the COM Setting and download choice dialogs, and the windows of LoaderWindowUi.
 
 #include "../panes/scripted_prompts.h"
 #include "blockfile/channel_file.h"
@@ -13,18 +12,15 @@
 #include "platform/memory_settings_store.h"
 #include "shell/loader_com_setting_dialog.h"
 #include "shell/loader_controls.h"
-#include "shell/loader_download_dialog.h"
 #include "shell/loader_owner_dispatcher.h"
 #include "shell/loader_progress_bar.h"
 #include "shell/loader_window_ui.h"
-#include "shell/message_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QImage>
-#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -35,6 +31,7 @@
 #include <cstdlib>
 #include <optional>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 using namespace vorlane;
@@ -67,8 +64,7 @@ TEST(QtOwnerDispatcher, RunsTasksOfOtherThreadsInPostingOrderAndDropsThoseQueued
     EXPECT_EQ(5u, order.size());
 }
 
-// Filled up to the position within the range, never beyond it, or all of it when solid; colours are kept as BGR
-// values, as the receiver's tools gave them.
+// Filled up to the position, never beyond the range, all of it when solid; colours are BGR as the receiver's tools had.
 TEST(LoaderProgressBar, FillsUpToThePositionAndDrawsTheBlueBarAndTheCaptionInItsColour) {
     struct Case {
         int upper, position;
@@ -78,29 +74,22 @@ TEST(LoaderProgressBar, FillsUpToThePositionAndDrawsTheBlueBarAndTheCaptionInIts
     LoaderProgressBar bar;
     for (const Case& c : {Case{12, 3, false, 25}, Case{12, 40, false, 100}, Case{12, -5, false, 0},
                           Case{12, -5, true, 100}, Case{0, 0, false, 0}}) {
-        ProgressBarState state;
-        state.upper = c.upper;
-        state.position = c.position;
-        state.solid = c.solid;
-        bar.SetState(state);
+        bar.SetState({.upper = c.upper, .solid = c.solid, .position = c.position, .caption = ""});
         EXPECT_EQ(c.filled, bar.FilledWidth(100)) << c.upper << ' ' << c.position << ' ' << c.solid;
     }
 
     EXPECT_EQ(QColor(0x12, 0x34, 0x56), ColourOfBgr(0x563412));
     bar.resize(200, 24);
-    ProgressBarState state;
-    state.upper = 4;
-    state.position = 1;
-    state.caption = "25%";
-    bar.SetState(state);
+    bar.SetState({.upper = 4, .position = 1, .caption = "25%"});
     QImage image = bar.grab().toImage();
     EXPECT_EQ(QColor(Qt::blue), image.pixelColor(10, 12)) << "left quarter filled";
     EXPECT_NE(QColor(Qt::blue), image.pixelColor(190, 12)) << "right part empty";
 
-    state.solid = true;
-    state.captionColour = kProgressCaptionGreen;
-    state.caption = "Now erasing the flash. Please wait.";
-    bar.SetState(state);
+    bar.SetState({.upper = 4,
+                  .captionColour = kProgressCaptionGreen,
+                  .solid = true,
+                  .position = 1,
+                  .caption = "Now erasing the flash. Please wait."});
     image = bar.grab().toImage();
     EXPECT_EQ(QColor(Qt::blue), image.pixelColor(196, 3)) << "solid mode fills the whole bar";
     bool greenCaption = false;
@@ -131,8 +120,7 @@ protected:
 
 TEST_F(LoaderDialogsTest, ComSettingListsPortsAndSpeedsAndSetTakesThem) {
     ::setenv("VORLANE_SERIAL_DIR", "/tmp/vorlane-loader-ports", 1);
-    bool checked = false;
-    UserPrompts::ScriptAnswer([&](QDialog& dialog) {
+    UserPrompts::ScriptAnswer([](QDialog& dialog) {
         const auto& ports = Find<QComboBox>(dialog, "portList");
         const auto& speeds = Find<QComboBox>(dialog, "speedList");
         EXPECT_EQ(16, ports.count());
@@ -142,12 +130,11 @@ TEST_F(LoaderDialogsTest, ComSettingListsPortsAndSpeedsAndSetTakesThem) {
         EXPECT_EQ(QStringLiteral("921600"), speeds.itemText(15));
         EXPECT_EQ(0, ports.currentIndex()) << "preset from the settings: COM1";
         EXPECT_EQ(11, speeds.currentIndex()) << "preset from the settings: 115200";
-        checked = true;
         return int(QDialog::Rejected);
     });
     EXPECT_EQ(0, RunComSettingDialog(m_connection, &m_window));
     ::unsetenv("VORLANE_SERIAL_DIR");
-    EXPECT_TRUE(checked);
+    EXPECT_EQ(UserPrompts::TakeAsked().size(), 1u);
     EXPECT_EQ(0u, m_connection.Settings().comport) << "closing it changes nothing";
 
     UserPrompts::ScriptAnswer([](QDialog& dialog) {
@@ -189,33 +176,23 @@ TEST_F(LoaderDialogsTest, DownloadChoice) {
     }
 }
 
-// File choices open at the remembered file and keep the chosen path; a channel file whose records are broken is
-// sent only on Yes: No is like cancelling the choice.
 TEST_F(LoaderDialogsTest, FileChoicesKeepTheChosenPathAndABrokenChannelFileAsksUploadAnyway) {
-    FileDialogRequest request;
-    request.initialFolder = "/data/";
-    request.initialFileName = "/data/old.bin";
     std::string path;
-    UserPrompts::ScriptAnswer(QStringLiteral("/data/chan.bin"));
-    EXPECT_EQ(1, m_ui.ChooseFile(request, path));
-    EXPECT_EQ("/data/chan.bin", path);
-
-    request.kind = FileDialogKind::SaveAs;
-    UserPrompts::ScriptAnswer(QStringLiteral("/data/received"));
-    EXPECT_EQ(1, m_ui.ChooseFile(request, path));
-    EXPECT_EQ("/data/received.BIN", path) << "a name without extension gets the first three characters of BIN/KEY";
-
-    UserPrompts::ScriptAnswer(QString());
-    EXPECT_EQ(0, m_ui.ChooseFile(request, path));
-    EXPECT_EQ("", path);
-
+    const std::tuple<FileDialogKind, const char*, int, const char*> choices[] = {
+        {FileDialogKind::Open, "/data/chan.bin", 1, "/data/chan.bin"},
+        {FileDialogKind::SaveAs, "/data/received", 1, "/data/received.BIN"}, // the first extension of BIN/KEY
+        {FileDialogKind::SaveAs, nullptr, 0, ""}};
+    for (const auto& [kind, answer, result, chosen] : choices) {
+        UserPrompts::ScriptAnswer(QString::fromLatin1(answer));
+        EXPECT_EQ(result,
+                  m_ui.ChooseFile({.kind = kind, .initialFolder = "/data/", .initialFileName = "/data/old.bin"}, path));
+        EXPECT_EQ(chosen, path);
+        const AskedPrompt asked = UserPrompts::TakeAsked().at(0);
+        EXPECT_EQ(asked.kind, kind == FileDialogKind::Open ? PromptKind::OpenFile : PromptKind::SaveFile);
+        EXPECT_EQ(QStringLiteral("BIN Files (*.bin);;Key Files (*.key);;ALL Files (*.*)"), asked.text);
+    }
     EXPECT_EQ(QStringLiteral("/tmp.d/chan.BIN"), WithDefaultExtension(QStringLiteral("/tmp.d/chan"), "BIN/KEY"));
     EXPECT_EQ(QStringLiteral("/tmp/chan.bin"), WithDefaultExtension(QStringLiteral("/tmp/chan.bin"), "BIN/KEY"));
-    const std::vector<AskedPrompt> asked = UserPrompts::TakeAsked();
-    ASSERT_EQ(3u, asked.size());
-    EXPECT_EQ(PromptKind::OpenFile, asked[0].kind);
-    EXPECT_EQ(PromptKind::SaveFile, asked[1].kind);
-    EXPECT_EQ(QStringLiteral("BIN Files (*.bin);;Key Files (*.key);;ALL Files (*.*)"), asked[0].text);
 
     ChannelDatabase db;
     StartLikeEditor(db);
@@ -228,20 +205,18 @@ TEST_F(LoaderDialogsTest, FileChoicesKeepTheChosenPathAndABrokenChannelFileAsksU
     const std::string broken = folder.filePath(QStringLiteral("broken.bin")).toStdString();
     ASSERT_TRUE(ReplaceFile(broken, ChannelFileBytes(db)));
 
-    request = FileDialogRequest();
     for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
         UserPrompts::ScriptAnswer(QString::fromStdString(broken));
         UserPrompts::ScriptAnswer(answer);
-        EXPECT_EQ(answer == QMessageBox::Yes ? 1 : 0, m_ui.ChooseFile(request, path));
-        const std::vector<AskedPrompt> question = UserPrompts::TakeAsked();
-        ASSERT_EQ(2u, question.size());
-        EXPECT_TRUE(question[1].text.contains(QStringLiteral("channel 0 tuner 1 \"Broken\"")));
-        EXPECT_TRUE(question[1].text.endsWith(QStringLiteral("Upload anyway?")));
+        EXPECT_EQ(answer == QMessageBox::Yes ? 1 : 0, m_ui.ChooseFile({}, path));
+        const QString question = UserPrompts::TakeAsked().at(1).text;
+        EXPECT_TRUE(question.contains(QStringLiteral("channel 0 tuner 1 \"Broken\""))) << question.toStdString();
+        EXPECT_TRUE(question.endsWith(QStringLiteral("Upload anyway?")));
     }
 }
 
 // The note window is created on first need and only shown and hidden afterwards.
-TEST_F(LoaderDialogsTest, MessagesGoThroughTheMessageDialogTheProgramsBoxAndTheNoteWindow) {
+TEST_F(LoaderDialogsTest, MessagesGoThroughTheMessageDialogTheProgramsBoxTheNoteWindowAndTheModalWait) {
     std::string shown;
     UserPrompts::ScriptAnswer([&](QDialog& dialog) {
         shown = MessageText(dialog);
@@ -249,13 +224,10 @@ TEST_F(LoaderDialogsTest, MessagesGoThroughTheMessageDialogTheProgramsBoxAndTheN
     });
     EXPECT_EQ(MessageButton::Ok, m_ui.ShowMessage("COM port searching OK!", MessageMode::Ok));
     EXPECT_EQ("COM port searching OK!", shown);
-
     UserPrompts::ScriptAnswer(QMessageBox::Ok);
     m_ui.ShowMessageBox("Can't use Comport #3");
-    const std::vector<AskedPrompt> asked = UserPrompts::TakeAsked();
-    ASSERT_EQ(2u, asked.size());
-    EXPECT_EQ(QStringLiteral("Vorlane"), asked[1].title);
-    EXPECT_EQ(QStringLiteral("Can't use Comport #3"), asked[1].text);
+    const AskedPrompt box = UserPrompts::TakeAsked().at(1);
+    EXPECT_EQ(QStringLiteral("Vorlane: Can't use Comport #3"), box.title + ": " + box.text);
 
     EXPECT_EQ(nullptr, m_ui.NoteWindowIfAny());
     m_ui.HideNote();
@@ -273,9 +245,8 @@ TEST_F(LoaderDialogsTest, MessagesGoThroughTheMessageDialogTheProgramsBoxAndTheN
     EXPECT_EQ(note, m_ui.NoteWindowIfAny());
     EXPECT_TRUE(note->isVisible());
     m_ui.HideNote();
-}
 
-TEST_F(LoaderDialogsTest, ModalWaitEndsWithTheResultADeliveryGives) {
+    // A modal wait ends with the result a delivery gives.
     QtOwnerDispatcher dispatcher;
     std::string waitText;
     bool modeless = false;
@@ -301,7 +272,7 @@ TEST_F(LoaderDialogsTest, ModalWaitEndsWithTheResultADeliveryGives) {
     EXPECT_EQ(MessageButton::Cancel, m_ui.RunModalWait("Reset your STB(s)."));
 }
 
-TEST_F(LoaderDialogsTest, ForceModeBoxReadsThePortAndSpeedListsBack) {
+TEST_F(LoaderDialogsTest, ForceModeBoxAndCursors) {
     m_ui.SetConnection(&m_connection);
     EXPECT_FALSE(m_controls.ConnectStatusGroup().isHidden());
     EXPECT_TRUE(m_controls.SerialSettingGroup().isHidden());
@@ -311,9 +282,7 @@ TEST_F(LoaderDialogsTest, ForceModeBoxReadsThePortAndSpeedListsBack) {
     EXPECT_EQ(8u, m_connection.Settings().bart);
     m_controls.ForceModeBox().setChecked(true);
     EXPECT_TRUE(m_ui.ReadForceModeBox());
-}
 
-TEST_F(LoaderDialogsTest, CursorsAreRestoredInPairsAndNeverBeyondWhatWasSet) {
     m_ui.ShowNotAllowedCursor();
     ASSERT_NE(nullptr, QGuiApplication::overrideCursor());
     EXPECT_EQ(Qt::ForbiddenCursor, QGuiApplication::overrideCursor()->shape());

@@ -1,5 +1,4 @@
-// Unsaved work survives a crash: a child process edits, lets the recovery file be written and is killed; the next
-// start offers the work and takes it up. After a clean exit nothing is offered.
+// Unsaved work survives a crash: the next start offers what a killed child left; after a clean exit nothing is offered.
 
 #include "platform/memory_settings_store.h"
 #include "shell/main_frame.h"
@@ -21,8 +20,7 @@ namespace {
 constexpr const char* kChildMode = "VORLANE_RECOVERY_CHILD";
 constexpr const char* kRecoveredName = "Recovered";
 
-// Runs only as the child of RecoveryTest: edits, waits for the recovery file, says so, then waits to be killed
-// ("crash") or ends normally ("exit").
+// Only as RecoveryTest's child: edits, waits for the recovery file, says so, then is killed ("crash") or ends ("exit").
 TEST(RecoveryChild, LeavesUnsavedWork) {
     const QByteArray mode = qgetenv(kChildMode);
     if (mode.isEmpty())
@@ -39,43 +37,36 @@ TEST(RecoveryChild, LeavesUnsavedWork) {
         QTest::qWait(1000);
 }
 
-struct Ending {
-    const char* mode;
-    bool offered;
-};
+using RecoveryTest = ui::ScriptedPrompts;
 
-class RecoveryTest : public ui::ScriptedPrompts, public ::testing::WithParamInterface<Ending> {};
+TEST_F(RecoveryTest, NextStartOffersWhatACrashLeftAndNothingAfterACleanExit) {
+    for (const bool crash : {true, false}) {
+        SCOPED_TRACE(crash ? "crash" : "exit");
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QString::fromLatin1(kChildMode), QString::fromLatin1(crash ? "crash" : "exit"));
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=RecoveryChild.*")});
+        QByteArray output;
+        while (!output.contains("READY") && child.waitForReadyRead(30000))
+            output += child.readAllStandardOutput();
+        ASSERT_TRUE(output.contains("READY")) << output.toStdString();
+        if (crash)
+            child.kill();
+        ASSERT_TRUE(child.waitForFinished(30000));
 
-TEST_P(RecoveryTest, NextStartOffersWhatACrashLeftAndNothingAfterACleanExit) {
-    QProcess child;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QString::fromLatin1(kChildMode), QString::fromLatin1(GetParam().mode));
-    child.setProcessEnvironment(environment);
-    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=RecoveryChild.*")});
-    QByteArray output;
-    while (!output.contains("READY") && child.waitForReadyRead(30000))
-        output += child.readAllStandardOutput();
-    ASSERT_TRUE(output.contains("READY")) << output.toStdString();
-    if (GetParam().offered)
-        child.kill();
-    ASSERT_TRUE(child.waitForFinished(30000));
-
-    if (GetParam().offered)
-        ui::UserPrompts::ScriptAnswer(QMessageBox::Yes);
-    VorlaneApplication application(std::make_unique<MemorySettingsStore>());
-    ASSERT_EQ(application.Start(), 1);
-    application.OpenAtStart(QString());
-    const auto asked = ui::UserPrompts::TakeAsked();
-    ASSERT_EQ(asked.size(), GetParam().offered ? 1u : 0u);
-    EXPECT_EQ(application.Database().Satellite(0).Name() == kRecoveredName, GetParam().offered);
-    EXPECT_EQ(application.Database().Modified(), GetParam().offered);
-    if (GetParam().offered) {
-        EXPECT_TRUE(asked[0].text.startsWith(QStringLiteral("Recover unsaved changes from ")))
-            << asked[0].text.toStdString();
+        if (crash)
+            ui::UserPrompts::ScriptAnswer(QMessageBox::Yes);
+        VorlaneApplication application(std::make_unique<MemorySettingsStore>());
+        ASSERT_EQ(application.Start(), 1);
+        application.OpenAtStart(QString());
+        const auto asked = ui::UserPrompts::TakeAsked();
+        ASSERT_EQ(asked.size(), crash ? 1u : 0u);
+        EXPECT_EQ(application.Database().Satellite(0).Name() == kRecoveredName, crash);
+        EXPECT_EQ(application.Database().Modified(), crash);
+        EXPECT_TRUE(!crash || asked[0].text.startsWith(QStringLiteral("Recover unsaved changes from ")));
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Endings, RecoveryTest, ::testing::Values(Ending{"crash", true}, Ending{"exit", false}));
 
 } // namespace
 } // namespace vorlane

@@ -14,7 +14,6 @@
 #include "platform/memory_settings_store.h"
 #include "platform/qt/qt_text_translator.h"
 #include "platform/trace.h"
-#include "platform/widgets/user_prompts.h"
 #include "shell/integrity_question.h"
 #include "shell/view_texts.h"
 #include "support/list_check.h"
@@ -31,7 +30,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTranslator>
-#include <gtest/gtest.h>
 
 #include <tuple>
 
@@ -42,11 +40,10 @@ using testing::VerifyLists;
 using ui::UserPrompts;
 
 // The view over a generated database, shown as after Open, with "All" chosen.
-class ViewTest : public ::testing::Test {
+class ViewTest : public ui::ScriptedPrompts {
 protected:
     void SetUp() override {
-        UserPrompts::Reset();
-        UserPrompts::StartRecording();
+        ScriptedPrompts::SetUp();
         m_view.resize(1000, 700);
         m_view.OnInitialUpdate();
         m_view.show();
@@ -54,7 +51,6 @@ protected:
         m_view.RefreshAllPanes();
         ChooseSatelliteRow(0);
     }
-    void TearDown() override { UserPrompts::Reset(); }
 
     QString Label(const char* name, const QWidget* in = nullptr) {
         return (in ? in : &m_view)->findChild<QLabel*>(QString::fromLatin1(name))->text();
@@ -79,7 +75,7 @@ protected:
         QTest::mouseMove(source.viewport(), target);
         QTest::mouseRelease(source.viewport(), Qt::LeftButton, {}, target);
     }
-    // Scripts the "Move to" dialog: the number typed and OK, or Cancel when `typed` is null.
+    // The "Move to" dialog: the number typed and OK, or Cancel when `typed` is null.
     static void ScriptMoveTo(const QString& typed) {
         UserPrompts::ScriptAnswer([typed](QDialog& dialog) {
             if (!typed.isNull())
@@ -94,7 +90,6 @@ protected:
     CMirevoView m_view{m_db, mStore};
 };
 
-// Every count label counts its pane; the information line describes the chosen satellite, transponder or channel.
 TEST_F(ViewTest, CountLabelsAndInformationLineTexts) {
     EXPECT_EQ(Label("satelliteCountLabel"), "Satellite - 64 items");
     EXPECT_EQ(Label("transponderCountLabel"), "Transponder - 120 items");
@@ -135,7 +130,6 @@ TEST_F(ViewTest, CountLabelsAndInformationLineTexts) {
         "Das Erste     Frequency : 11778     Polar : V     SymbolRate : 27500     VPID :    101     APID :    102");
 }
 
-// The information line describes the caret row after a filter change, a Select command and a Delete.
 TEST_F(ViewTest, InformationLineFollowsTheCaretRow) {
     ui::ChannelPane& tv = m_view.TvPane();
     Click(tv, 3);
@@ -155,14 +149,31 @@ TEST_F(ViewTest, InformationLineFollowsTheCaretRow) {
 
     m_view.HandleCommand(kCmdTvSelectAll);
     EXPECT_TRUE(describes(tv.CaretRow()));
-    tv.SelectRow(2);
-    m_view.HandleCommand(kCmdTvDelete);
+
+    // Delete selects the same row, or the new last row; with nothing selected it deletes nothing.
+    const int before = tv.RowCount();
+    tv.SelectRows({2, 3});
+    const int third = tv.RowId(4);
+    QTest::keyClick(&tv, Qt::Key_Delete);
+    EXPECT_EQ(tv.RowCount(), before - 2);
+    EXPECT_EQ(tv.SelectedRows(), std::vector<int>{2});
+    EXPECT_EQ(tv.RowId(2), third);
     EXPECT_EQ(tv.CaretRow(), 2);
     EXPECT_TRUE(describes(2));
+    tv.SelectRow(tv.RowCount() - 1);
+    m_view.HandleCommand(kCmdTvDelete);
+    EXPECT_EQ(tv.SelectedRows(), std::vector<int>{tv.RowCount() - 1});
+    tv.ClearSelection();
+    const int count = tv.RowCount();
+    m_view.HandleCommand(kCmdTvDelete);
+    EXPECT_EQ(tv.RowCount(), count);
+    EXPECT_EQ(tv.SelectedRows(), std::vector<int>{0});
+    EXPECT_TRUE(VerifyLists(m_db));
 }
 
-// A group filters the channel panes, and Delete there only takes the channel out of the group.
-TEST_F(ViewTest, ChoosingAGroupFiltersTheChannelPanesAndDeleteOnlyLeavesTheGroup) {
+// A group filters the channel panes and Delete there only takes the channel out of the group; Return opens a
+// satellite's dialog, but not on "All" and never in the favourite pane.
+TEST_F(ViewTest, AGroupFiltersTheChannelPanesAndReturnOpensOnlyARealSatellitesDialog) {
     ChooseSatelliteRow(2);
     Click(m_view.FavouriteListPane(), 1);
     EXPECT_EQ(m_view.CurrentChosenList().kind, ChosenList::kFavourite);
@@ -179,36 +190,24 @@ TEST_F(ViewTest, ChoosingAGroupFiltersTheChannelPanesAndDeleteOnlyLeavesTheGroup
     EXPECT_EQ(m_db.ChannelOfPk(pk).FavouriteByte(TunerSideOfPk(pk), 0), 0);
     EXPECT_TRUE(m_db.Modified());
     EXPECT_TRUE(VerifyLists(m_db));
+
+    Click(m_view.FavouriteListPane(), 2);
+    UserPrompts::TakeAsked();
+    QTest::keyClick(&m_view.FavouriteListPane(), Qt::Key_Return);
+    QTest::keyClick(&m_view, Qt::Key_Return);
+    ChooseSatelliteRow(0);
+    QTest::keyClick(&m_view.SatelliteListPane(), Qt::Key_Return);
+    EXPECT_TRUE(UserPrompts::TakeAsked().empty());
+    EXPECT_TRUE(m_view.isVisible());
+    ChooseSatelliteRow(1);
+    UserPrompts::ScriptAnswer([](QDialog&) { return 0; });
+    QTest::keyClick(&m_view.SatelliteListPane(), Qt::Key_Return);
+    EXPECT_EQ(UserPrompts::TakeAsked().size(), 1u);
 }
 
-TEST_F(ViewTest, DeleteSelectsTheSameRowOrTheNewLastRow) {
-    ui::ChannelPane& tv = m_view.TvPane();
-    const int before = tv.RowCount();
-    tv.SelectRows({2, 3});
-    const int third = tv.RowId(4);
-    QTest::keyClick(&tv, Qt::Key_Delete);
-    EXPECT_TRUE(m_db.Modified());
-    EXPECT_EQ(tv.RowCount(), before - 2);
-    EXPECT_EQ(tv.SelectedRows(), std::vector<int>{2});
-    EXPECT_EQ(tv.RowId(2), third);
-
-    tv.SelectRow(tv.RowCount() - 1);
-    m_view.HandleCommand(kCmdTvDelete);
-    EXPECT_EQ(tv.SelectedRows(), std::vector<int>{tv.RowCount() - 1});
-
-    tv.ClearSelection();
-    const int count = tv.RowCount();
-    m_view.HandleCommand(kCmdTvDelete);
-    EXPECT_EQ(tv.RowCount(), count);
-    EXPECT_EQ(tv.SelectedRows(), std::vector<int>{0});
-    EXPECT_TRUE(VerifyLists(m_db));
-}
-
-// Move to: the number typed is the number the pane's number column shows afterwards, down as well as up, in any
-// view; past the end means last.
+// Move to: the number typed is the number the pane shows afterwards, down as well as up; past the end means last.
 TEST_F(ViewTest, MoveToKeysAndMenuCommandsPlaceTheChannel) {
-    // One tuner side only: each side is numbered on its own.
-    m_view.SetDisplayFilter(kFilterTuner1Channels);
+    m_view.SetDisplayFilter(kFilterTuner1Channels); // each tuner side is numbered on its own
     ui::ChannelPane& tv = m_view.TvPane();
     struct Case {
         int satelliteRow, row;
@@ -240,17 +239,15 @@ TEST_F(ViewTest, MoveToKeysAndMenuCommandsPlaceTheChannel) {
     m_view.HandleCommand(kCmdTvMoveTo);
     EXPECT_FALSE(m_db.Modified());
 
-    // Alt+Up / Alt+Down move the selection one place; "Move to Top", "Move to Bottom" and "Add to Favourite" come
-    // from the channel menu, the groups named as the favourite pane names them.
+    // Alt+Up / Alt+Down move one place; the channel menu's entries name the groups as the favourite pane does.
     ChooseSatelliteRow(0);
     const int pk = tv.RowId(4);
     const int last = static_cast<int>(m_db.Lists().Head(ListKind::Tuner1Tv, 0)->count);
     tv.SelectRow(4);
-    QTest::keyClick(&tv, Qt::Key_Up, Qt::AltModifier);
-    EXPECT_EQ(ChannelNumber(m_db, pk), 4);
-    QTest::keyClick(&tv, Qt::Key_Down, Qt::AltModifier);
-    QTest::keyClick(&tv, Qt::Key_Down, Qt::AltModifier);
-    EXPECT_EQ(ChannelNumber(m_db, pk), 6);
+    for (const auto& [key, number] : {std::pair{Qt::Key_Up, 4}, {Qt::Key_Down, 5}, {Qt::Key_Down, 6}}) {
+        QTest::keyClick(&tv, key, Qt::AltModifier);
+        EXPECT_EQ(ChannelNumber(m_db, pk), number);
+    }
     EXPECT_EQ(tv.SelectedPks(), std::vector<int>{pk});
 
     const auto runFromMenu = [&](int command) {
@@ -271,17 +268,14 @@ TEST_F(ViewTest, MoveToKeysAndMenuCommandsPlaceTheChannel) {
     runFromMenu(kCmdTvAddFavourite + 7);
     EXPECT_NE(m_db.ChannelOfPk(pk).FavouriteByte(0, 7), 0);
 
-    // Ctrl+C puts the selection on the clipboard as tab-separated text and as records; Ctrl+V adds them after the
-    // caret row.
+    // Ctrl+C copies the selection as tab-separated text and as records; Ctrl+V adds them after the caret row.
     const int copied = tv.RowId(2);
     m_db.ChannelOfPk(copied).SetName("Kanal Eins");
     tv.SelectRow(2);
     QTest::keyClick(&tv, Qt::Key_C, Qt::ControlModifier);
     const QStringList fields = QGuiApplication::clipboard()->text().split('\t');
-    ASSERT_EQ(fields.size(), 7);
-    EXPECT_EQ(fields[0], "3");
-    EXPECT_EQ(fields[1], "Kanal Eins");
-    EXPECT_EQ(fields[6].trimmed().toInt(), m_db.ChannelOfPk(copied).ProgramNumber());
+    EXPECT_EQ(fields.mid(0, 2), QStringList({"3", "Kanal Eins"}));
+    EXPECT_EQ(fields.size() == 7 ? fields[6].trimmed().toInt() : -1, m_db.ChannelOfPk(copied).ProgramNumber());
 
     const int rows = tv.RowCount();
     m_db.SetModified(false);
@@ -295,9 +289,6 @@ TEST_F(ViewTest, MoveToKeysAndMenuCommandsPlaceTheChannel) {
     EXPECT_TRUE(VerifyLists(m_db));
 }
 
-// A click always chooses its row (a channel selects its transponder and clears the other channel pane without a
-// refill), and a choice never outlives what it names: after a delete (always asked) it moves to a row that
-// exists, after Open to "All".
 TEST_F(ViewTest, EveryClickChoosesAndTheChoiceAlwaysNamesARow) {
     Click(m_view.RadioPane(), 0);
     Click(m_view.TvPane(), 3);
@@ -320,10 +311,8 @@ TEST_F(ViewTest, EveryClickChoosesAndTheChoiceAlwaysNamesARow) {
     UserPrompts::ScriptAnswer(QMessageBox::No);
     QTest::keyClick(&m_view.TransponderListPane(), Qt::Key_Delete);
     EXPECT_FALSE(m_db.Transponder(tp).IsFree());
-    const auto asked = UserPrompts::TakeAsked();
-    ASSERT_EQ(asked.size(), 1u);
-    EXPECT_EQ(asked[0].title, "Warning");
-    EXPECT_EQ(asked[0].text, "Transponder contains channels, delete anyway?");
+    const ui::AskedPrompt asked = UserPrompts::TakeAsked().at(0);
+    EXPECT_EQ(asked.title + ": " + asked.text, "Warning: Transponder contains channels, delete anyway?");
     UserPrompts::ScriptAnswer(QMessageBox::Yes);
     m_view.HandleCommand(kCmdTransponderDelete);
     EXPECT_TRUE(m_db.Transponder(tp).IsFree());
@@ -337,22 +326,6 @@ TEST_F(ViewTest, EveryClickChoosesAndTheChoiceAlwaysNamesARow) {
     EXPECT_EQ(m_view.CurrentChosenList().index, -1);
     EXPECT_EQ(m_view.SatelliteListPane().SelectedRow(), 0);
     EXPECT_EQ(m_view.TvPane().RowCount(), m_db.Lists().Head(ListKind::TvChannels, 0)->count);
-}
-
-// Return opens a satellite's dialog, but not on "All" and never in the favourite pane.
-TEST_F(ViewTest, ReturnOpensTheSatelliteDialogOnlyOnARealSatellite) {
-    Click(m_view.FavouriteListPane(), 2);
-    UserPrompts::TakeAsked();
-    QTest::keyClick(&m_view.FavouriteListPane(), Qt::Key_Return);
-    QTest::keyClick(&m_view, Qt::Key_Return);
-    ChooseSatelliteRow(0);
-    QTest::keyClick(&m_view.SatelliteListPane(), Qt::Key_Return);
-    EXPECT_TRUE(UserPrompts::TakeAsked().empty());
-    EXPECT_TRUE(m_view.isVisible());
-    ChooseSatelliteRow(1);
-    UserPrompts::ScriptAnswer([](QDialog& dialog) { return dialog.windowTitle() == "Satellite" ? 0 : 0; });
-    QTest::keyClick(&m_view.SatelliteListPane(), Qt::Key_Return);
-    EXPECT_EQ(UserPrompts::TakeAsked().size(), 1u);
 }
 
 TEST_F(ViewTest, DropsOnEachPaneKind) {
@@ -413,9 +386,7 @@ TEST_F(ViewTest, DropsOnEachPaneKind) {
     EXPECT_TRUE(VerifyLists(m_db));
 }
 
-// The form's layout: the loader area stays at the foot, the default widths show a channel name of 20 characters
-// whole at 800 x 600, hiding the radio pane gives the TV pane its width, and dragging a border widens the column on
-// its left (the profile keeps the widths). Before Open only satellites and groups are filled.
+// Loader area at the foot, 20 characters of a name at 800 x 600, the radio pane toggle, borders kept in the profile.
 TEST_F(ViewTest, LayoutFollowsTheWindowTheBordersAndThePaneToggle) {
     const QWidget* loader = m_view.findChild<QWidget*>("loaderArea");
     m_view.resize(1200, 900);
@@ -459,12 +430,12 @@ TEST_F(ViewTest, LayoutFollowsTheWindowTheBordersAndThePaneToggle) {
     EXPECT_EQ(again.SatelliteListPane().width(), m_view.SatelliteListPane().width());
     EXPECT_EQ(again.FavouriteListPane().width(), m_view.FavouriteListPane().width());
     EXPECT_EQ(again.TvPane().width(), m_view.TvPane().width());
+    // Before Open only satellites and groups are filled.
     EXPECT_EQ(again.SatelliteListPane().RowCount(), 65);
     EXPECT_EQ(again.TransponderListPane().RowCount(), 0);
     EXPECT_EQ(Label("tvCountLabel", &again), "TV");
 }
 
-// Delete on a filtered pane removes exactly the shown rows that are selected; Esc brings the others back.
 TEST_F(ViewTest, FilterFieldNarrowsThePaneAndDeleteActsOnTheShownSelectedRows) {
     ui::ChannelPane& tv = m_view.TvPane();
     const int total = tv.RowCount();
@@ -495,8 +466,7 @@ TEST_F(ViewTest, FilterFieldNarrowsThePaneAndDeleteActsOnTheShownSelectedRows) {
     EXPECT_EQ(Label("tvCountLabel"), QString("TV - %1 items").arg(total - 2));
     EXPECT_TRUE(VerifyLists(m_db));
 }
-// The texts the view and the core build reach the translations: German with its plural forms, English unchanged
-// without one.
+// The texts the view and the core build reach the translations: German with its plurals, English without one.
 TEST_F(ViewTest, CountedTextsInGermanAndEnglish) {
     RegisterTranslations();
     const IntegrityProblem problem{
@@ -581,14 +551,12 @@ TEST_F(ViewTest, TheWindowAndEveryPropertyDialogNameTheirControls) {
         Click(*pane, row);
         if (command == 0)
             continue;
-        bool shown = false;
-        UserPrompts::ScriptAnswer([&shown](QDialog& shownDialog) {
-            shown = true;
-            EXPECT_EQ(UnnamedControls(shownDialog), "") << shownDialog.windowTitle().toStdString();
+        UserPrompts::ScriptAnswer([](QDialog& shown) {
+            EXPECT_EQ(UnnamedControls(shown), "") << shown.windowTitle().toStdString();
             return int(QDialog::Rejected);
         });
         m_view.HandleCommand(command);
-        EXPECT_TRUE(shown) << command;
+        EXPECT_EQ(UserPrompts::TakeAsked().size(), 1u) << command;
     }
 }
 
