@@ -42,19 +42,19 @@ TEST_F(IntegrityCheck, FindsEachDamageAndNamesTheRecordAndLeavesTheDatabaseUntou
     };
     // clang-format off
     const Case cases[] = {
-        {"transponder link past the table", [](ChannelDatabase& d) { d.Channel(7).SetTransponderLink(1, d.Channel(7).TransponderLink(1).WithIndex(0x3FFF)); },
+        {"transponder link past the table", [](ChannelDatabase& d) { d.Channel(7).SetTransponderLink(TunerSide::Second, d.Channel(7).TransponderLink(TunerSide::Second).WithIndex(0x3FFF)); },
          "channel 7 tuner 2 \"Channel 0007\": transponder link names slot 16383, outside the transponder table"},
         {"transponder link to a free transponder", [](ChannelDatabase& d) { std::fill_n(d.Transponder(1499).RecordBytes(), kTransponderRecordSize, std::uint8_t{0xFF}); },
          "channel 1499 tuner 1 \"Channel 1499\": transponder link names free transponder 1499"},
-        {"satellite link past the table", [](ChannelDatabase& d) { d.Channel(8).SetSatelliteLink(0, d.Channel(8).SatelliteLink(0).WithIndex(64)); },
+        {"satellite link past the table", [](ChannelDatabase& d) { d.Channel(8).SetSatelliteLink(TunerSide::First, d.Channel(8).SatelliteLink(TunerSide::First).WithIndex(64)); },
          "channel 8 tuner 1 \"Channel 0008\": satellite link names slot 64, outside the satellite table"},
         {"transponder without a satellite", [](ChannelDatabase& d) { d.Transponder(5).SetSatelliteLink(d.Transponder(5).SatelliteLink().WithIndex(99)); },
          "transponder 5: satellite link names slot 99, outside the satellite table"},
-        {"record field out of step with its node", [](ChannelDatabase& d) { d.Channel(10).SetSatelliteLink(1, d.Channel(10).SatelliteLink(1).WithKey(d.Channel(10).SatelliteLink(1).Key() + 1)); }, "list kind"},
+        {"record field out of step with its node", [](ChannelDatabase& d) { d.Channel(10).SetSatelliteLink(TunerSide::Second, d.Channel(10).SatelliteLink(TunerSide::Second).WithKey(d.Channel(10).SatelliteLink(TunerSide::Second).Key() + 1)); }, "list kind"},
         {"wrong count", [](ChannelDatabase& d) { ++d.Lists().Head(ListKind::Tuner1Radio, 0)->count; }, "list kind 25 head 0"},
         {"missing member", [](ChannelDatabase& d) { ListHead* h = d.Lists().Head(ListKind::TvByTransponder, 0); d.Lists().Unlink(h->first); d.Lists().Renumber(h); d.Lists().WriteBack(h); }, "list kind 13 head 0"},
         {"order renumbered but never written back", [](ChannelDatabase& d) { ListHead* h = d.Lists().Head(ListKind::Tuner2Tv, 0); d.Lists().MoveBefore(h->first, h->first->next); d.Lists().Renumber(h); }, "list kind 27 head 0"},
-        {"favourite byte without its list entry", [](ChannelDatabase& d) { d.Channel(11).SetFavouriteByte(0, 3, 0x80); }, "favourite group 4"},
+        {"favourite byte without its list entry", [](ChannelDatabase& d) { d.Channel(11).SetFavouriteByte(TunerSide::First, 3, 0x80); }, "favourite group 4"},
     };
     // clang-format on
     for (const Case& c : cases) {

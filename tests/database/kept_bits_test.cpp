@@ -50,7 +50,7 @@ int AddCopyOfFirst(ChannelDatabase& db, ListKind kind) {
     std::array<std::uint8_t, kChannelRecordSize> record{};
     std::memcpy(record.data(), db.Channel(slot).RecordBytes(), record.size());
     for (int group = 0; group < ChannelRecord::kFavouriteGroupCount; ++group)
-        for (int side = 0; side < kTunerCount; ++side)
+        for (const TunerSide side : kTunerSides)
             ChannelRecord(record.data()).SetFavouriteByte(side, group, 0); // an added channel joins no group
     return AddChannel(db, record);
 }
@@ -100,9 +100,9 @@ INSTANTIATE_TEST_SUITE_P(EveryEdit, KeptBits, ::testing::Values(
     KeptBitsCase{"AddTuner2", [](ChannelDatabase& db) { return AddCopyOfFirst(db, ListKind::Tuner2Radio); }},
     KeptBitsCase{"AddTransponder", AddCopyOfTransponder},
     KeptBitsCase{"Move", MoveIntoTv},
-    KeptBitsCase{"CopyTuner1To2", [](ChannelDatabase& db) { return CopyTunerChannels(db, 0, 1, false); }},
-    KeptBitsCase{"CopyTuner2To1", [](ChannelDatabase& db) { return CopyTunerChannels(db, 1, 0, false); }},
-    KeptBitsCase{"CopyClearingFirst", [](ChannelDatabase& db) { return CopyTunerChannels(db, 1, 0, true); }},
+    KeptBitsCase{"CopyTuner1To2", [](ChannelDatabase& db) { return CopyTunerChannels(db, TunerSide::First, TunerSide::Second, false); }},
+    KeptBitsCase{"CopyTuner2To1", [](ChannelDatabase& db) { return CopyTunerChannels(db, TunerSide::Second, TunerSide::First, false); }},
+    KeptBitsCase{"CopyClearingFirst", [](ChannelDatabase& db) { return CopyTunerChannels(db, TunerSide::Second, TunerSide::First, true); }},
     KeptBitsCase{"Merge", [](ChannelDatabase& db) { return MergeTuners(db); }},
     KeptBitsCase{"DeleteOneSide", [](ChannelDatabase& db) { return DeleteChannels(db, PksOf(db, ListKind::Tuner2Tv, 0)); }}),
     [](const ::testing::TestParamInfo<KeptBitsCase>& testInfo) { return std::string(testInfo.param.name); });

@@ -60,14 +60,14 @@ TEST_F(ListBuild, FavouriteByteZeroIsNoMemberAndEightyIsTheFirstMember) {
     ChannelSpec later = Tv(5);
     later.favouriteGroup = 2;
     PutChannel(m_db, 3, later); // byte 0x85
-    m_db.Channel(1).SetFavouriteByte(0, 2, 0x80);
-    ASSERT_EQ(0x85, m_db.Channel(3).FavouriteByte(0, 2));
+    m_db.Channel(1).SetFavouriteByte(TunerSide::First, 2, 0x80);
+    ASSERT_EQ(0x85, m_db.Channel(3).FavouriteByte(TunerSide::First, 2));
     m_db.BuildAllLists();
 
     EXPECT_EQ((Pks{1, 3}), PksOf(m_db, FavouriteKind(2), 0));
-    EXPECT_EQ(0x80, m_db.Channel(1).FavouriteByte(0, 2));
-    EXPECT_EQ(0x81, m_db.Channel(3).FavouriteByte(0, 2)); // closed up behind the first member
-    EXPECT_EQ(0x00, m_db.Channel(2).FavouriteByte(0, 2));
+    EXPECT_EQ(0x80, m_db.Channel(1).FavouriteByte(TunerSide::First, 2));
+    EXPECT_EQ(0x81, m_db.Channel(3).FavouriteByte(TunerSide::First, 2)); // closed up behind the first member
+    EXPECT_EQ(0x00, m_db.Channel(2).FavouriteByte(TunerSide::First, 2));
     EXPECT_TRUE(PksOf(m_db, FavouriteKind(0), 0).empty());
     EXPECT_TRUE(VerifyLists(m_db));
 }
@@ -80,15 +80,16 @@ TEST_F(ListBuild, WriteBackStoresEachFieldInItsOwnWidth) {
     ChannelSpec flagged = Tv(40);
     flagged.favouriteGroup = 7;
     PutChannel(m_db, 9, flagged);
-    m_db.Channel(9).SetMainLink(0, LinkWord(m_db.Channel(9).MainLink(0).Value() | LinkWord::kKeptBit));
+    m_db.Channel(9).SetMainLink(TunerSide::First,
+                                LinkWord(m_db.Channel(9).MainLink(TunerSide::First).Value() | LinkWord::kKeptBit));
     m_db.BuildAllLists();
 
     EXPECT_EQ(0xC000, ReadLe16(m_db.Satellite(0).RecordBytes() + SatelliteRecord::kListLink));
     EXPECT_EQ(0xC001, ReadLe16(m_db.Satellite(1).RecordBytes() + SatelliteRecord::kListLink));
     EXPECT_EQ(0xFF, m_db.Satellite(0).RecordBytes()[SatelliteRecord::kTunerConnection + 1]);
     EXPECT_EQ(0x80000000u, ReadLe32(m_db.Channel(9).RecordBytes() + ChannelRecord::kMainLink));
-    EXPECT_EQ(0x80, m_db.Channel(9).FavouriteByte(0, 7)); // 8-bit: 0x80 | position, was 0x80 | 40
-    EXPECT_EQ(0x00, m_db.Channel(9).FavouriteByte(1, 7)); // tuner 2 not present: untouched
+    EXPECT_EQ(0x80, m_db.Channel(9).FavouriteByte(TunerSide::First, 7));  // 8-bit: 0x80 | position, was 0x80 | 40
+    EXPECT_EQ(0x00, m_db.Channel(9).FavouriteByte(TunerSide::Second, 7)); // tuner 2 not present: untouched
     // Transponders 0 and 2 share key 0 and stay in table order; transponder 1 (key 1) comes last.
     EXPECT_EQ(LinkWord().WithKey(2).ToForm16(), m_db.Transponder(1).ListLink());
     EXPECT_TRUE(VerifyLists(m_db));
@@ -99,7 +100,7 @@ TEST_F(ListBuild, LinkIndexBeyondTheHeadsLeavesTheRecordOut) {
     m_db.Transponder(3).SetSatelliteLink(LinkWord().WithIndex(64));
     ChannelSpec spec = Tv(0);
     PutChannel(m_db, 0, spec);
-    m_db.Channel(0).SetFsLink(0, m_db.Channel(0).FsLink(0).WithIndex(2));
+    m_db.Channel(0).SetFsLink(TunerSide::First, m_db.Channel(0).FsLink(TunerSide::First).WithIndex(2));
     m_db.BuildAllLists();
     for (int s = 0; s < kSatelliteCount; ++s)
         for (const int pk : PksOf(m_db, ListKind::SatelliteTransponders, s))
@@ -125,7 +126,7 @@ TEST_F(ListBuild, FavouriteGroupOrdersAtMost128MembersPerTuner) {
     int outside = 0;
     std::vector<bool> seen(128, false);
     for (int c = 0; c < 130; ++c) {
-        const std::uint8_t byte = m_db.Channel(c).FavouriteByte(0, 0);
+        const std::uint8_t byte = m_db.Channel(c).FavouriteByte(TunerSide::First, 0);
         if (byte == 0) {
             ++outside;
             continue;
@@ -135,23 +136,23 @@ TEST_F(ListBuild, FavouriteGroupOrdersAtMost128MembersPerTuner) {
         seen[byte & 0x7F] = true;
     }
     EXPECT_EQ(2, outside);
-    EXPECT_EQ(0x82, m_db.Channel(2).FavouriteByte(1, 0));
+    EXPECT_EQ(0x82, m_db.Channel(2).FavouriteByte(TunerSide::Second, 0));
     EXPECT_TRUE(VerifyLists(m_db));
 
     // A 129th tuner-1 member is refused, a fourth tuner-2 member is not; a freed place takes the refused side.
     ListHead* head = m_db.Lists().Head(FavouriteKind(0), 0);
     int dropped = 0;
-    while (m_db.Channel(dropped).FavouriteByte(0, 0) != 0)
+    while (m_db.Channel(dropped).FavouriteByte(TunerSide::First, 0) != 0)
         ++dropped;
     EXPECT_EQ(0, m_db.Lists().Append(head, static_cast<std::uint16_t>(dropped), LinkWord(head->headWord)));
     EXPECT_EQ(0, AddFavourites(m_db, 0, Pks{dropped}));
-    EXPECT_EQ(0, m_db.Channel(dropped).FavouriteByte(0, 0));
-    m_db.Channel(3).SetPresence(1, 1);
+    EXPECT_EQ(0, m_db.Channel(dropped).FavouriteByte(TunerSide::First, 0));
+    m_db.Channel(3).SetPresence(TunerSide::Second, 1);
     EXPECT_EQ(1, AddFavourites(m_db, 0, Pks{5003}));
-    EXPECT_EQ(0x83, m_db.Channel(3).FavouriteByte(1, 0));
+    EXPECT_EQ(0x83, m_db.Channel(3).FavouriteByte(TunerSide::Second, 0));
     EXPECT_EQ(1, RemoveFavourite(m_db, 0, dropped == 5 ? 6 : 5));
     EXPECT_EQ(1, AddFavourites(m_db, 0, Pks{dropped}));
-    EXPECT_EQ(0xFF, m_db.Channel(dropped).FavouriteByte(0, 0));
+    EXPECT_EQ(0xFF, m_db.Channel(dropped).FavouriteByte(TunerSide::First, 0));
     EXPECT_EQ(-1, m_db.Lists().BuildKind(static_cast<ListKind>(30))); // no such kind
 }
 
@@ -177,7 +178,7 @@ TEST_F(ListOps, MoveBeforeReordersWithinAListAndAcrossLists) {
     Lists().Renumber(TvMain());
     Lists().WriteBack(TvMain());
     EXPECT_EQ((Keys{0, 1, 2, 3, 4, 5}), KeysOf(m_db, ListKind::TvChannels, 0));
-    EXPECT_EQ(2u, m_db.Channel(4).MainLink(0).Key());
+    EXPECT_EQ(2u, m_db.Channel(4).MainLink(TunerSide::First).Key());
     EXPECT_EQ(6, TvMain()->count);
 }
 
@@ -185,9 +186,9 @@ TEST_F(ListOps, RemovePkTakesTheSideOutOfEveryHeadAndClosesUp) {
     EXPECT_EQ(1, Lists().RemovePk(ListKind::TvByTransponder, 2, true));
     EXPECT_EQ(0, Lists().RemovePk(ListKind::TvByTransponder, 2, true));
     EXPECT_EQ((Pks{0, 1, 3, 4}), PksOf(m_db, ListKind::TvByTransponder, 0));
-    EXPECT_EQ(2u, m_db.Channel(3).TransponderLink(0).Key());
+    EXPECT_EQ(2u, m_db.Channel(3).TransponderLink(TunerSide::First).Key());
     EXPECT_EQ(1, Lists().RemovePk(ListKind::TvChannels, 2, false));
-    EXPECT_EQ(3u, m_db.Channel(3).MainLink(0).Key()); // not written back
+    EXPECT_EQ(3u, m_db.Channel(3).MainLink(TunerSide::First).Key()); // not written back
     EXPECT_EQ((Keys{0, 1, 2, 3}), KeysOf(m_db, ListKind::TvChannels, 0));
     EXPECT_EQ(nullptr, Lists().FindByPk(TvMain(), 2));
     EXPECT_EQ(nullptr, Lists().FindByPk(nullptr, 2));
@@ -251,9 +252,9 @@ TEST(NodePool, FullPoolSkipsInsertionsAndReportsThem) {
     // One more favourite member than before: the rebuild lists in scan order until the pool runs
     // dry, so the last side scanned (tuner 2 of slot 4960) is the one left out.
     const ChannelRecord extra = db.Channel(1);
-    extra.SetFavouriteByte(0, 0, 0x80);
+    extra.SetFavouriteByte(TunerSide::First, 0, 0x80);
     EXPECT_EQ(kChannelCount, lists.BuildKind(FavouriteKind(0)));
     EXPECT_EQ(favouritesBefore, lists.Head(FavouriteKind(0), 0)->count);
     EXPECT_NE(nullptr, lists.FindByPk(lists.Head(FavouriteKind(0), 0), 1));
-    EXPECT_EQ(nullptr, lists.FindByPk(lists.Head(FavouriteKind(0), 0), ChannelPk(4960, 1)));
+    EXPECT_EQ(nullptr, lists.FindByPk(lists.Head(FavouriteKind(0), 0), ChannelPk(4960, TunerSide::Second)));
 }

@@ -74,10 +74,10 @@ TEST(SatelliteRecordView, LnbSwitchWordsArePerTunerAndBitFieldsStayApart) {
     word.SetToneBurst(2);
     word.SetMotorControl(2);
     EXPECT_EQ(0x1u | (2u << 1) | (9u << 3) | (15u << 7) | (1u << 12) | (2u << 13) | (2u << 15), word.Value());
-    sat.SetLnbSwitch(1, word);
-    sat.SetLnbSwitch(0, LnbSwitchWord(0));
-    EXPECT_EQ(0u, sat.LnbSwitch(0).Value());
-    EXPECT_EQ(word.Value(), sat.LnbSwitch(1).Value());
+    sat.SetLnbSwitch(TunerSide::Second, word);
+    sat.SetLnbSwitch(TunerSide::First, LnbSwitchWord(0));
+    EXPECT_EQ(0u, sat.LnbSwitch(TunerSide::First).Value());
+    EXPECT_EQ(word.Value(), sat.LnbSwitch(TunerSide::Second).Value());
     EXPECT_EQ(word.Value(), ReadLe32(bytes.data() + 0x7C)); // tuner-2 word 4 bytes after tuner-1
 
     LnbSwitchWord kept(0xFFFFFFFF);
@@ -131,13 +131,13 @@ TEST(ChannelRecordView, PerTunerFieldsLieBesideEachOther) {
     ch.SetTeletextPid(0x68);
     ch.SetAc3Pid(0x6A);
     ch.SetServiceType(1);
-    ch.SetServiceWord(1, ServiceWord(0x11));
-    ch.SetMainLink(1, LinkWord(0x22));
-    ch.SetFsLink(1, LinkWord(0x33));
-    ch.SetSatelliteLink(1, LinkWord(0x44));
-    ch.SetTransponderLink(1, LinkWord(0x55));
-    ch.SetFavouriteByte(1, 7, 0x83);
-    ch.SetPresence(1, 1);
+    ch.SetServiceWord(TunerSide::Second, ServiceWord(0x11));
+    ch.SetMainLink(TunerSide::Second, LinkWord(0x22));
+    ch.SetFsLink(TunerSide::Second, LinkWord(0x33));
+    ch.SetSatelliteLink(TunerSide::Second, LinkWord(0x44));
+    ch.SetTransponderLink(TunerSide::Second, LinkWord(0x55));
+    ch.SetFavouriteByte(TunerSide::Second, 7, 0x83);
+    ch.SetPresence(TunerSide::Second, 1);
 
     // Name, PMT PID, program number, six audio PIDs, video, PCR, teletext, AC3; then the tuner-2 halves of the
     // service word (behind the service type), the four links, favourite group 7 and the presence byte.
@@ -153,8 +153,8 @@ TEST(ChannelRecordView, PerTunerFieldsLieBesideEachOther) {
     const ConstChannelRecord view(bytes.data());
     EXPECT_EQ(0x64, view.PmtPid());
     EXPECT_EQ(0xFFFFFFFFu, view.AudioLanguagesWord().Value());
-    EXPECT_TRUE(view.PresentOn(1));
-    EXPECT_TRUE(view.PresentOn(0)); // 0xFF fill counts as present
+    EXPECT_TRUE(view.PresentOn(TunerSide::Second));
+    EXPECT_TRUE(view.PresentOn(TunerSide::First)); // 0xFF fill counts as present
 }
 
 TEST(ChannelRecordView, ServiceWordAndLanguagesKeepForeignBits) {

@@ -313,8 +313,8 @@ TEST_F(DatabaseFilesTest, RealSatcodxSampleOpensAndSavesAsAChannelFile) {
     EXPECT_EQ(11303, first.Frequency());
     EXPECT_EQ(static_cast<unsigned>(kPolarisationHorizontal), first.Tuning().PolarisationCode());
     EXPECT_EQ(10301, m_db.Channel(12).ProgramNumber());
-    EXPECT_EQ(38u, m_db.Channel(1095).TransponderLink(0).Index()); // shared with channels before it
-    EXPECT_EQ(159u, m_db.Channel(1095).MainLink(0).Key());
+    EXPECT_EQ(38u, m_db.Channel(1095).TransponderLink(TunerSide::First).Index()); // shared with channels before it
+    EXPECT_EQ(159u, m_db.Channel(1095).MainLink(TunerSide::First).Key());
     EXPECT_TRUE(m_db.Channel(1108).IsFree());
 
     const fs::path saved = mFolder / "astra.bin";

@@ -207,8 +207,8 @@ TEST_F(SatcodxImport, RecordsShareATransponderOnlyWhenSatelliteFrequencyPolarisa
         ASSERT_TRUE(result.accepted);
         EXPECT_EQ(transponders, result.transponders);
         EXPECT_EQ(3, result.channels);
-        EXPECT_EQ(secondTransponder, m_db.Channel(1).TransponderLink(0).Index());
-        EXPECT_EQ(thirdTransponder, m_db.Channel(2).TransponderLink(0).Index());
+        EXPECT_EQ(secondTransponder, m_db.Channel(1).TransponderLink(TunerSide::First).Index());
+        EXPECT_EQ(thirdTransponder, m_db.Channel(2).TransponderLink(TunerSide::First).Index());
         m_db.BuildAllLists();
         EXPECT_TRUE(VerifyLists(m_db));
         // The shared transponder lists its channels in file order.

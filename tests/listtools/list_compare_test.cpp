@@ -28,9 +28,9 @@ TEST(CompareLists, ReportsAddedRemovedRenamedMovedAndChangedButNotShiftedNumbers
     // "new" shifts everything behind it, "five" moves to the front, "two" goes,
     // "three" is renamed.
     MakeListToolDatabase(b, {{"five", 0, 5}, {"new", 0, 9}, {"one", 0, 1}, {"Three", 0, 3}, {"four", 0, 4}});
-    ServiceWord service = b.Channel(4).SidedServiceWord(0);
+    ServiceWord service = b.Channel(4).SidedServiceWord(TunerSide::First);
     service.SetScrambled(true);
-    b.Channel(4).SetServiceWord(0, service);
+    b.Channel(4).SetServiceWord(TunerSide::First, service);
     b.Channel(4).SetVideoPid(0x301);
 
     const ListDiff diff = CompareLists(a, b);

@@ -58,7 +58,7 @@ inline void MakeListToolDatabase(ChannelDatabase& db, const std::vector<Channel>
     PutChannels(db, channels);
 }
 
-inline std::vector<std::string> MainListNames(const ChannelDatabase& db, int side = 0,
+inline std::vector<std::string> MainListNames(const ChannelDatabase& db, TunerSide side = TunerSide::First,
                                               ServiceType type = ServiceType::Tv) {
     std::vector<std::string> names;
     for (const ChannelEntry& entry : MainListEntries(db, side, type))

@@ -43,7 +43,7 @@ TEST(ListSort, EachKeyRenumbersStablyAndKeepsTheListsConsistent) {
     };
     for (const auto& [key, expected] : cases) {
         SCOPED_TRACE(static_cast<int>(key));
-        SortMainList(db, 0, ServiceType::Tv, key);
+        SortMainList(db, TunerSide::First, ServiceType::Tv, key);
         EXPECT_EQ(expected, MainListNames(db));
         EXPECT_TRUE(VerifyLists(db));
     }
@@ -97,8 +97,8 @@ TEST(DuplicateChannels, OnlyTheDuplicateTunerSideGoesAndTheRecordStaysForTheOthe
     ASSERT_EQ(1u, groups.size());
     EXPECT_EQ(std::vector<int>{1}, groups[0].duplicatePks);
     RemoveDuplicateChannels(db, AllDuplicatePks(groups));
-    EXPECT_FALSE(db.Channel(1).PresentOn(0));
-    EXPECT_TRUE(db.Channel(1).PresentOn(1));
+    EXPECT_FALSE(db.Channel(1).PresentOn(TunerSide::First));
+    EXPECT_TRUE(db.Channel(1).PresentOn(TunerSide::Second));
     EXPECT_TRUE(VerifyLists(db));
 }
 
@@ -143,9 +143,9 @@ TEST(ApplyOrder, MatchesByIdsOrByNameNearbyAndKeepsTheUnmatchedBehindInTheirOrde
     EXPECT_EQ(4, result.matched);
     EXPECT_EQ(3, result.unmatched);
     EXPECT_EQ((Names{"gamma", "beta", "alpha renamed", "unmatched 1", "delta", "unmatched 2"}), MainListNames(db));
-    EXPECT_EQ(0x80, db.Channel(4).FavouriteByte(0, 2)); // gamma first in group 3, as in the reference
-    EXPECT_EQ(0x81, db.Channel(2).FavouriteByte(0, 2));
-    EXPECT_EQ(0, db.Channel(0).FavouriteByte(0, 2));
+    EXPECT_EQ(0x80, db.Channel(4).FavouriteByte(TunerSide::First, 2)); // gamma first in group 3, as in the reference
+    EXPECT_EQ(0x81, db.Channel(2).FavouriteByte(TunerSide::First, 2));
+    EXPECT_EQ(0, db.Channel(0).FavouriteByte(TunerSide::First, 2));
     EXPECT_TRUE(VerifyLists(db));
 }
 

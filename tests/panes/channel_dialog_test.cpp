@@ -59,10 +59,10 @@ protected:
 };
 
 TEST_F(ChannelDialogTest, OpensWithTheSidesFieldsAndTheTransponderLine) {
-    ServiceWord word = m_db.Channel(1).SidedServiceWord(0);
+    ServiceWord word = m_db.Channel(1).SidedServiceWord(TunerSide::First);
     word.SetLocked(true);
     word.SetSkipped(true);
-    m_db.Channel(1).SetServiceWord(0, word);
+    m_db.Channel(1).SetServiceWord(TunerSide::First, word);
     AnswerDialog("", false, [](QDialog& dialog) {
         ExpectShown(dialog, "satelliteText=Astra|transponderText=11778   SR : 27500   3/4   Vertical\n|"
                             "channelName=Channel 0001|programId=2|audioPid0=512|audioPid5=0|videoPid=768|pmtPid=257|"
@@ -74,10 +74,10 @@ TEST_F(ChannelDialogTest, OpensWithTheSidesFieldsAndTheTransponderLine) {
 }
 
 TEST_F(ChannelDialogTest, AudioPidsAreStoredWithoutGapsAndCounted) {
-    ServiceWord word = m_db.Channel(2).SidedServiceWord(0);
+    ServiceWord word = m_db.Channel(2).SidedServiceWord(TunerSide::First);
     word.SetSelectedAudio(1);
     word.SetAudioMode(3);
-    m_db.Channel(2).SetServiceWord(0, word);
+    m_db.Channel(2).SetServiceWord(TunerSide::First, word);
     const std::uint32_t tuner2Word = ReadLe32(m_db.Channel(2).RecordBytes() + 0x34);
     ASSERT_EQ(1, EditWithOk(2, "audioPid0=0|audioPid1=101|audioPid2=0|audioPid3=102|audioPid4=0|audioPid5=0"));
     const std::uint8_t* bytes = m_db.Channel(2).RecordBytes();
@@ -104,9 +104,9 @@ TEST_F(ChannelDialogTest, OkWritesNamePidsAndFlags) {
     EXPECT_EQ(3, ch.TeletextPid());
     EXPECT_EQ(4, ch.Ac3Pid());
     EXPECT_EQ(5, ch.PmtPid());
-    EXPECT_TRUE(ch.SidedServiceWord(0).Locked());
-    EXPECT_TRUE(ch.SidedServiceWord(0).Skipped());
-    EXPECT_FALSE(ch.SidedServiceWord(0).Scrambled());
+    EXPECT_TRUE(ch.SidedServiceWord(TunerSide::First).Locked());
+    EXPECT_TRUE(ch.SidedServiceWord(TunerSide::First).Skipped());
+    EXPECT_FALSE(ch.SidedServiceWord(TunerSide::First).Scrambled());
     // m_pKChannel's copy shows the edit.
     const int position = m_db.PkPositions()[0];
     ASSERT_GE(position, 0);
@@ -121,22 +121,22 @@ TEST_F(ChannelDialogTest, ScrambledMovesTheChannelBetweenTheFsLists) {
     ASSERT_EQ(1, EditWithOk(1, "scrambled=on"));
     EXPECT_EQ((Pks{0, 2, 3, 5003}), PksOf(m_db, ListKind::TvByScrambling, 0));
     EXPECT_EQ((Pks{1}), PksOf(m_db, ListKind::TvByScrambling, 1));
-    EXPECT_TRUE(m_db.Channel(1).SidedServiceWord(0).Scrambled());
-    EXPECT_EQ(1u, m_db.Channel(1).FsLink(0).Index());
+    EXPECT_TRUE(m_db.Channel(1).SidedServiceWord(TunerSide::First).Scrambled());
+    EXPECT_EQ(1u, m_db.Channel(1).FsLink(TunerSide::First).Index());
     EXPECT_TRUE(VerifyLists(m_db));
 
     ASSERT_EQ(1, EditWithOk(1, "scrambled=off"));
     EXPECT_EQ((Pks{0, 2, 3, 1, 5003}), PksOf(m_db, ListKind::TvByScrambling, 0));
     EXPECT_TRUE(PksOf(m_db, ListKind::TvByScrambling, 1).empty());
-    EXPECT_FALSE(m_db.Channel(1).SidedServiceWord(0).Scrambled());
+    EXPECT_FALSE(m_db.Channel(1).SidedServiceWord(TunerSide::First).Scrambled());
     EXPECT_TRUE(VerifyLists(m_db));
 
     // Only the edited tuner side moves.
     ASSERT_EQ(1, EditWithOk(5003, "scrambled=on"));
     EXPECT_EQ((Pks{0, 2, 3, 1}), PksOf(m_db, ListKind::TvByScrambling, 0));
     EXPECT_EQ((Pks{5003}), PksOf(m_db, ListKind::TvByScrambling, 1));
-    EXPECT_TRUE(m_db.Channel(3).SidedServiceWord(1).Scrambled());
-    EXPECT_FALSE(m_db.Channel(3).SidedServiceWord(0).Scrambled());
+    EXPECT_TRUE(m_db.Channel(3).SidedServiceWord(TunerSide::Second).Scrambled());
+    EXPECT_FALSE(m_db.Channel(3).SidedServiceWord(TunerSide::First).Scrambled());
     EXPECT_TRUE(VerifyLists(m_db));
 }
 
@@ -173,7 +173,7 @@ TEST_F(ChannelDialogTest, ANewChannelOpensBlankAndIsAddedOnTheChosenTuner) {
     const Pks tuner1Tv = PksOf(m_db, ListKind::Tuner1Tv, 0);
     ASSERT_EQ(5u, tuner1Tv.size());
     EXPECT_EQ("New TV", m_db.ChannelOfPk(tuner1Tv.back()).Name());
-    EXPECT_EQ(4u, m_db.ChannelOfPk(tuner1Tv.back()).MainLink(0).Key());
+    EXPECT_EQ(4u, m_db.ChannelOfPk(tuner1Tv.back()).MainLink(TunerSide::First).Key());
 
     AnswerDialog("channelName=New Radio|audioPid1=300|scrambled=on|tunerNumber=Tuner 2", true, [](QDialog& dialog) {
         ExpectShown(dialog, "transponderText=12000   SR : 27500   3/4   Horizontal\n|channelName=|audioPid0=0");
@@ -188,12 +188,13 @@ TEST_F(ChannelDialogTest, ANewChannelOpensBlankAndIsAddedOnTheChosenTuner) {
     const ConstChannelRecord ch = m_db.ChannelOfPk(pk);
     EXPECT_EQ("New Radio", ch.Name());
     // Type, presences, audio PID and count, scrambling, the empty tuner 1 side, languages and tuner 2's links.
-    EXPECT_EQ((std::vector<std::uint32_t>{ch.ServiceTypeCode(), ch.Presence(0), ch.Presence(1), ch.AudioPid(0),
-                                          ch.SidedServiceWord(1).AudioPidCount(), ch.SidedServiceWord(1).Scrambled(),
-                                          ch.SidedServiceWord(0).Value(), ch.MainLink(0).Value(),
-                                          ch.AudioLanguagesWord().Value(), ch.FsLink(1).Index(),
-                                          ch.TransponderLink(1).Index(), ch.SatelliteLink(1).Index(),
-                                          ch.MainLink(1).TunerSide()}),
+    EXPECT_EQ((std::vector<std::uint32_t>{
+                  ch.ServiceTypeCode(), ch.Presence(TunerSide::First), ch.Presence(TunerSide::Second), ch.AudioPid(0),
+                  ch.SidedServiceWord(TunerSide::Second).AudioPidCount(),
+                  ch.SidedServiceWord(TunerSide::Second).Scrambled(), ch.SidedServiceWord(TunerSide::First).Value(),
+                  ch.MainLink(TunerSide::First).Value(), ch.AudioLanguagesWord().Value(),
+                  ch.FsLink(TunerSide::Second).Index(), ch.TransponderLink(TunerSide::Second).Index(),
+                  ch.SatelliteLink(TunerSide::Second).Index(), ch.MainLink(TunerSide::Second).TunerSide()}),
               (std::vector<std::uint32_t>{1, 0, 1, 300, 1, 1, 0, 0, 0xFFFFFFFFu, 1, 1, 0, 1}));
     EXPECT_EQ((Pks{pk}), PksOf(m_db, ListKind::RadioByScrambling, 1));
     EXPECT_EQ((Pks{pk}), PksOf(m_db, ListKind::RadioByTransponder, 1));

@@ -32,8 +32,8 @@ protected:
         word.SetToneFlag(1);
         word.SetToneBurst(2);
         word.SetCableCompensation(1);
-        m_record.SetLnbSwitch(1, LnbSwitchWord(word.Value() | (1u << 11) | 0xFFF80000u));
-        m_record.SetLnbSwitch(0, LnbSwitchWord(0x12345678));
+        m_record.SetLnbSwitch(TunerSide::Second, LnbSwitchWord(word.Value() | (1u << 11) | 0xFFF80000u));
+        m_record.SetLnbSwitch(TunerSide::First, LnbSwitchWord(0x12345678));
         m_settingsBytes.fill(0);
         m_settings.set_tuner_connection(2);
         m_original = m_bytes;
@@ -130,7 +130,7 @@ TEST_F(SatelliteDialogTest, MotorAndTypeExcludeEachOtherAndTheMotorIsStored) {
     // With no switch the motor choice is stored; an empty port list keeps the stored port.
     Set(dialog, "diseqcType=Disable|diseqcMotor=USALS");
     ASSERT_EQ(QDialog::Accepted, PressOk(dialog));
-    const LnbSwitchWord word = m_record.LnbSwitch(1);
+    const LnbSwitchWord word = m_record.LnbSwitch(TunerSide::Second);
     EXPECT_EQ(0u, word.DiseqcType());
     EXPECT_EQ(2u, word.MotorControl());
     EXPECT_EQ(2u, word.DiseqcPort());
