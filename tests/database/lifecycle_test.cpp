@@ -222,7 +222,7 @@ TEST(StoreIntoImage, SortsSatelliteTransponderAndScramblingListsByMainList) {
         ListKind::TvByScrambling,  ListKind::RadioByScrambling,  ListKind::DataByScrambling};
     for (const ListKind kind : kinds)
         for (int i = 0; i < db.Lists().HeadCount(kind); ++i) {
-            std::vector<std::pair<int, unsigned>> order; // tuner side, then main-list key
+            std::vector<std::pair<TunerSide, unsigned>> order; // tuner side, then main-list key
             for (const int pk : vorlane::testing::PksOf(db, kind, i))
                 order.emplace_back(TunerSideOfPk(pk), db.ChannelOfPk(pk).MainLink(TunerSideOfPk(pk)).Key());
             EXPECT_TRUE(std::ranges::adjacent_find(order, std::greater_equal<>()) == order.end())

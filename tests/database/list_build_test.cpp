@@ -80,8 +80,7 @@ TEST_F(ListBuild, WriteBackStoresEachFieldInItsOwnWidth) {
     ChannelSpec flagged = Tv(40);
     flagged.favouriteGroup = 7;
     PutChannel(m_db, 9, flagged);
-    m_db.Channel(9).SetMainLink(TunerSide::First,
-                                LinkWord(m_db.Channel(9).MainLink(TunerSide::First).Value() | LinkWord::kKeptBit));
+    m_db.Channel(9).RecordBytes()[ChannelRecord::kMainLink + 3] |= 0x80; // tuner 1's main link, little-endian
     m_db.BuildAllLists();
 
     EXPECT_EQ(0xC000, ReadLe16(m_db.Satellite(0).RecordBytes() + SatelliteRecord::kListLink));

@@ -368,7 +368,6 @@ TEST_F(Operations, CopyingTwiceAddsNothingTheSecondTimeButRefreshesServiceWords)
     EXPECT_EQ(word.Value(), m_db.Channel(4).SidedServiceWord(TunerSide::Second).Value());
     EXPECT_EQ(Pks{5004}, PksOf(m_db, ListKind::TvByScrambling, 1));
     EXPECT_EQ(0, CopyTunerChannels(m_db, TunerSide::Second, TunerSide::Second, false));
-    EXPECT_EQ(0, CopyTunerChannels(m_db, TunerSide::First, 2, false));
 }
 
 TEST_F(Operations, PkChannelHoldsTvThenRadioInListOrder) {

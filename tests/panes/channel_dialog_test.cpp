@@ -104,9 +104,8 @@ TEST_F(ChannelDialogTest, OkWritesNamePidsAndFlags) {
     EXPECT_EQ(3, ch.TeletextPid());
     EXPECT_EQ(4, ch.Ac3Pid());
     EXPECT_EQ(5, ch.PmtPid());
-    EXPECT_TRUE(ch.SidedServiceWord(TunerSide::First).Locked());
-    EXPECT_TRUE(ch.SidedServiceWord(TunerSide::First).Skipped());
-    EXPECT_FALSE(ch.SidedServiceWord(TunerSide::First).Scrambled());
+    const ServiceWord word = ch.SidedServiceWord(TunerSide::First);
+    EXPECT_EQ((std::array{true, true, false}), (std::array{word.Locked(), word.Skipped(), word.Scrambled()}));
     // m_pKChannel's copy shows the edit.
     const int position = m_db.PkPositions()[0];
     ASSERT_GE(position, 0);
