@@ -40,7 +40,7 @@ void EditOneChannel(Dice& dice, ChannelDatabase& db) {
     }
 }
 
-std::vector<int> TvSidesOfTuner(const ChannelDatabase& db, int side) {
+std::vector<int> TvSidesOfTuner(const ChannelDatabase& db, TunerSide side) {
     std::vector<int> pks;
     for (const int pk : PksOf(db, ListKind::TvChannels, 0))
         if (TunerSideOfPk(pk) == side)
@@ -52,13 +52,13 @@ std::vector<int> TvSidesOfTuner(const ChannelDatabase& db, int side) {
 void FullListOperation(int index, ChannelDatabase& db) {
     switch (index % 4) {
     case 0:
-        DeleteChannels(db, TvSidesOfTuner(db, 0));
+        DeleteChannels(db, TvSidesOfTuner(db, TunerSide::First));
         break;
     case 1:
-        CopyTunerChannels(db, 1, 0, false);
+        CopyTunerChannels(db, TunerSide::Second, TunerSide::First, false);
         break;
     case 2:
-        DeleteChannels(db, TvSidesOfTuner(db, 1));
+        DeleteChannels(db, TvSidesOfTuner(db, TunerSide::Second));
         break;
     default:
         MergeTuners(db);

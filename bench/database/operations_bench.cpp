@@ -25,7 +25,7 @@ static void BM_CopyTuner1ToTuner2(benchmark::State& state) {
     ChannelDatabase db;
     MakeFullDatabase(db);
     for (auto _ : state)
-        benchmark::DoNotOptimize(CopyTunerChannels(db, 0, 1, false));
+        benchmark::DoNotOptimize(CopyTunerChannels(db, TunerSide::First, TunerSide::Second, false));
 }
 BENCHMARK(BM_CopyTuner1ToTuner2)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 
@@ -34,7 +34,7 @@ static void BM_CopyTuner1ToTuner2ClearingFirst(benchmark::State& state) {
     ChannelDatabase db;
     MakeFullDatabase(db);
     for (auto _ : state)
-        benchmark::DoNotOptimize(CopyTunerChannels(db, 0, 1, true));
+        benchmark::DoNotOptimize(CopyTunerChannels(db, TunerSide::First, TunerSide::Second, true));
 }
 BENCHMARK(BM_CopyTuner1ToTuner2ClearingFirst)
     ->Unit(benchmark::kMillisecond)

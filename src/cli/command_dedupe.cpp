@@ -40,7 +40,7 @@ void PrintGroups(const ChannelDatabase& db, const std::vector<TransponderGroup>&
     }
     for (const DuplicateGroup& group : channels) {
         const ChannelEntry kept = EntryOfPk(db, group.keptPk);
-        std::printf("Tuner %d %s: keeps %s\n", kept.side + 1, ServiceTypeName(kept.type),
+        std::printf("Tuner %d %s: keeps %s\n", TunerNumber(kept.side), ServiceTypeName(kept.type),
                     ChannelSummary(db, group.keptPk).c_str());
         for (const int pk : group.duplicatePks)
             std::printf("  removes %s\n", ChannelSummary(db, pk).c_str());

@@ -64,7 +64,8 @@ std::string SectionJson(const DiffSection& section) {
         return "{\"number\":" + std::to_string(c.number) + ",\"name\":" + JsonName(c.name) +
                ",\"fields\":" + JsonArray(c.fields, field) + "}";
     };
-    return "{\"tuner\":" + std::to_string(section.side + 1) + ",\"type\":" + JsonString(ServiceTypeName(section.type)) +
+    return "{\"tuner\":" + std::to_string(TunerNumber(section.side)) +
+           ",\"type\":" + JsonString(ServiceTypeName(section.type)) +
            ",\"added\":" + JsonArray(section.added, channel) + ",\"removed\":" + JsonArray(section.removed, channel) +
            ",\"renamed\":" + JsonArray(section.renamed, rename) + ",\"moved\":" + JsonArray(section.moved, move) +
            ",\"changed\":" + JsonArray(section.changed, change) + "}";

@@ -14,14 +14,14 @@ ListKind KindAt(ListKind first, unsigned offset) {
     return static_cast<ListKind>(static_cast<std::uint32_t>(first) + offset);
 }
 
-void ListChannelSide(OrderedLists& lists, const ChannelRecord& channel, int slot, int side, unsigned type) {
+void ListChannelSide(OrderedLists& lists, const ChannelRecord& channel, int slot, TunerSide side, unsigned type) {
     const auto pk = static_cast<std::uint16_t>(ChannelPk(slot, side));
     // The main list has one head, so the main link's index must say 0 for a build to find it again.
     const LinkWord main = channel.MainLink(side).WithIndex(0).WithType(type);
     const LinkWord fs = channel.FsLink(side).WithType(type);
     const LinkWord satellite = channel.SatelliteLink(side).WithType(type);
     const LinkWord transponder = channel.TransponderLink(side).WithType(type);
-    const ListKind perTuner = side == 0 ? ListKind::Tuner1Tv : ListKind::Tuner2Tv;
+    const ListKind perTuner = side == TunerSide::First ? ListKind::Tuner1Tv : ListKind::Tuner2Tv;
 
     AppendInSideOrder(lists, lists.Head(KindAt(ListKind::TvChannels, type), 0), pk, main);
     AppendInSideOrder(lists, lists.Head(KindAt(ListKind::TvByScrambling, type), static_cast<int>(fs.Index())), pk, fs);
@@ -51,7 +51,7 @@ int AddChannel(ChannelDatabase& db, ChannelRecordBytes record) {
     const unsigned type = channel.ServiceTypeCode();
     if (type > static_cast<unsigned>(ServiceType::Data))
         return 1;
-    for (int side = 0; side < kTunerCount; ++side)
+    for (const TunerSide side : kTunerSides)
         if (channel.PresentOn(side))
             ListChannelSide(db.Lists(), channel, slot, side, type);
     return 1;

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 namespace vorlane {
 namespace {
@@ -47,10 +48,10 @@ bool Receives(ConstTransponderRecord transponder, const CopiedChannel& copied) {
 }
 
 // The last entry of a list, or of one tuner side of it: where an added record lands.
-int LastOf(const ListHead* head, int side = -1) {
+int LastOf(const ListHead* head, std::optional<TunerSide> side = std::nullopt) {
     int last = -1;
     for (const ListNode* node = head ? head->first : nullptr; node; node = node->next)
-        if (side < 0 || TunerSideOfPk(node->pk) == side)
+        if (!side || TunerSideOfPk(node->pk) == *side)
             last = node->pk;
     return last;
 }
@@ -80,7 +81,7 @@ int FindOrAddTransponder(ChannelDatabase& db, const CopiedChannel& copied) {
 int AddCopy(ChannelDatabase& db, ServiceType type, const CopiedChannel& copied, int transponder) {
     std::array<std::uint8_t, kChannelRecordSize> bytes = copied.record;
     const ChannelRecord record(bytes.data());
-    for (int side = 0; side < kTunerCount; ++side) {
+    for (const TunerSide side : kTunerSides) {
         record.SetPresence(side, 0);
         record.SetMainLink(side, LinkWord());
         record.SetFsLink(side, LinkWord());
@@ -139,7 +140,7 @@ std::vector<std::uint8_t> EncodeCopiedChannels(std::span<const CopiedChannel> ch
     std::vector<std::uint8_t> bytes(kMark.begin(), kMark.end());
     for (const CopiedChannel& copied : channels) {
         std::array<std::uint8_t, kEntrySize> entry{};
-        WriteU8(entry.data() + kSideAt, static_cast<std::uint8_t>(copied.side));
+        WriteU8(entry.data() + kSideAt, static_cast<std::uint8_t>(SideBit(copied.side)));
         WriteLe16(entry.data() + kPositionAt, static_cast<std::uint16_t>(copied.satellitePosition));
         WriteLe16(entry.data() + kFrequencyAt, copied.frequency);
         WriteLe16(entry.data() + kSymbolRateAt, copied.symbolRate);
@@ -158,7 +159,7 @@ std::vector<CopiedChannel> DecodeCopiedChannels(std::span<const std::uint8_t> by
     for (std::size_t at = kMark.size(); at < bytes.size(); at += kEntrySize) {
         const std::uint8_t* entry = bytes.data() + at;
         CopiedChannel copied;
-        copied.side = ReadU8(entry + kSideAt) == 0 ? 0 : 1;
+        copied.side = SideOfBit(ReadU8(entry + kSideAt));
         copied.satellitePosition = static_cast<std::int16_t>(ReadLe16(entry + kPositionAt));
         copied.frequency = ReadLe16(entry + kFrequencyAt);
         copied.symbolRate = ReadLe16(entry + kSymbolRateAt);

@@ -15,7 +15,7 @@ namespace vorlane {
 
 struct CopiedChannel {
     std::array<std::uint8_t, kChannelRecordSize> record{};
-    int side = 0;
+    TunerSide side = TunerSide::First;
     std::int16_t satellitePosition = 0;
     std::uint16_t frequency = 0;
     std::uint16_t symbolRate = 0;

@@ -1,10 +1,11 @@
 #pragma once
 // View over one 112-byte channel record in the receiver's layout. Fields kept per tuner are
-// addressed by tuner side 0 (tuner 1) or 1 (tuner 2); the tuner-2 copy follows the tuner-1 copy.
+// addressed by their TunerSide; the tuner-2 copy follows the tuner-1 copy.
 
 #include "database/link_word.h"
 #include "database/record_fields.h"
 #include "database/record_words.h"
+#include "database/tuner_side.h"
 #include "platform/bytes.h"
 
 #include <cstddef>
@@ -58,14 +59,16 @@ public:
     AudioLanguages AudioLanguagesWord() const { return AudioLanguages(ReadLe32(m_p + kAudioLanguages)); }
     std::uint8_t ServiceTypeCode() const { return m_p[kServiceType]; }
 
-    ServiceWord SidedServiceWord(int side) const { return ServiceWord(ReadLe32(m_p + Sided(kServiceWord, side))); }
-    LinkWord MainLink(int side) const { return LinkWord(ReadLe32(m_p + Sided(kMainLink, side))); }
-    LinkWord FsLink(int side) const { return LinkWord(ReadLe32(m_p + Sided(kFsLink, side))); }
-    LinkWord SatelliteLink(int side) const { return LinkWord(ReadLe32(m_p + Sided(kSatelliteLink, side))); }
-    LinkWord TransponderLink(int side) const { return LinkWord(ReadLe32(m_p + Sided(kTransponderLink, side))); }
-    std::uint8_t FavouriteByte(int side, int group) const { return m_p[FavouriteOffset(side, group)]; }
-    std::uint8_t Presence(int side) const { return m_p[kPresence + static_cast<std::size_t>(side)]; }
-    bool PresentOn(int side) const { return Presence(side) != 0; }
+    ServiceWord SidedServiceWord(TunerSide side) const {
+        return ServiceWord(ReadLe32(m_p + Sided(kServiceWord, side)));
+    }
+    LinkWord MainLink(TunerSide side) const { return LinkWord(ReadLe32(m_p + Sided(kMainLink, side))); }
+    LinkWord FsLink(TunerSide side) const { return LinkWord(ReadLe32(m_p + Sided(kFsLink, side))); }
+    LinkWord SatelliteLink(TunerSide side) const { return LinkWord(ReadLe32(m_p + Sided(kSatelliteLink, side))); }
+    LinkWord TransponderLink(TunerSide side) const { return LinkWord(ReadLe32(m_p + Sided(kTransponderLink, side))); }
+    std::uint8_t FavouriteByte(TunerSide side, int group) const { return m_p[FavouriteOffset(side, group)]; }
+    std::uint8_t Presence(TunerSide side) const { return m_p[kPresence + static_cast<std::size_t>(side)]; }
+    bool PresentOn(TunerSide side) const { return Presence(side) != 0; }
 
     void SetName(std::string_view v) const requires MutableBytes<Byte> {
         WriteFixedString(m_p + kName, kNameLength, v);
@@ -83,32 +86,34 @@ public:
         WriteLe32(m_p + kAudioLanguages, v.Value());
     }
     void SetServiceType(std::uint8_t v) const requires MutableBytes<Byte> { m_p[kServiceType] = v; }
-    void SetServiceWord(int side, ServiceWord v) const requires MutableBytes<Byte> {
+    void SetServiceWord(TunerSide side, ServiceWord v) const requires MutableBytes<Byte> {
         WriteLe32(m_p + Sided(kServiceWord, side), v.Value());
     }
-    void SetMainLink(int side, LinkWord v) const requires MutableBytes<Byte> {
+    void SetMainLink(TunerSide side, LinkWord v) const requires MutableBytes<Byte> {
         WriteLe32(m_p + Sided(kMainLink, side), v.Value());
     }
-    void SetFsLink(int side, LinkWord v) const requires MutableBytes<Byte> {
+    void SetFsLink(TunerSide side, LinkWord v) const requires MutableBytes<Byte> {
         WriteLe32(m_p + Sided(kFsLink, side), v.Value());
     }
-    void SetSatelliteLink(int side, LinkWord v) const requires MutableBytes<Byte> {
+    void SetSatelliteLink(TunerSide side, LinkWord v) const requires MutableBytes<Byte> {
         WriteLe32(m_p + Sided(kSatelliteLink, side), v.Value());
     }
-    void SetTransponderLink(int side, LinkWord v) const requires MutableBytes<Byte> {
+    void SetTransponderLink(TunerSide side, LinkWord v) const requires MutableBytes<Byte> {
         WriteLe32(m_p + Sided(kTransponderLink, side), v.Value());
     }
-    void SetFavouriteByte(int side, int group, std::uint8_t v) const requires MutableBytes<Byte> {
+    void SetFavouriteByte(TunerSide side, int group, std::uint8_t v) const requires MutableBytes<Byte> {
         m_p[FavouriteOffset(side, group)] = v;
     }
-    void SetPresence(int side, std::uint8_t v) const requires MutableBytes<Byte> {
+    void SetPresence(TunerSide side, std::uint8_t v) const requires MutableBytes<Byte> {
         m_p[kPresence + static_cast<std::size_t>(side)] = v;
     }
 
 private:
     static std::size_t AudioPidOffset(int i) { return kAudioPids + 2u * static_cast<std::size_t>(i); }
-    static std::size_t Sided(std::size_t offset, int side) { return offset + 4u * static_cast<std::size_t>(side); }
-    static std::size_t FavouriteOffset(int side, int group) {
+    static std::size_t Sided(std::size_t offset, TunerSide side) {
+        return offset + 4u * static_cast<std::size_t>(side);
+    }
+    static std::size_t FavouriteOffset(TunerSide side, int group) {
         return kFavouriteBytes + 8u * static_cast<std::size_t>(side) + static_cast<std::size_t>(group);
     }
 

@@ -15,9 +15,8 @@ LinkWord KeepSideBits(LinkWord link) {
 
 // A link of the destination side: index and key as given, the record's type, the side's own bit 30,
 // and bit 31 as the destination field had it.
-LinkWord DestinationLink(LinkWord old, unsigned index, unsigned key, unsigned type, int side) {
-    const LinkWord fresh =
-        LinkWord().WithIndex(index).WithKey(key).WithType(type).WithTunerSide(static_cast<unsigned>(side));
+LinkWord DestinationLink(LinkWord old, unsigned index, unsigned key, unsigned type, TunerSide side) {
+    const LinkWord fresh = LinkWord().WithIndex(index).WithKey(key).WithType(type).WithTunerSide(SideBit(side));
     return LinkWord(fresh.Value() | (old.Value() & LinkWord::kKeptBit));
 }
 
@@ -27,8 +26,8 @@ unsigned ScramblingIndex(ServiceWord word) {
 
 } // namespace
 
-void RemoveChannelSide(ChannelRecord record, int side) {
-    if (!record.PresentOn(1 - side)) {
+void RemoveChannelSide(ChannelRecord record, TunerSide side) {
+    if (!record.PresentOn(OtherSide(side))) {
         std::memset(record.RecordBytes(), 0xFF, ChannelRecord::kSize);
         return;
     }
@@ -41,7 +40,7 @@ void RemoveChannelSide(ChannelRecord record, int side) {
         record.SetFavouriteByte(side, group, 0);
 }
 
-int CopyChannelSide(ChannelRecord record, int source, int destination) {
+int CopyChannelSide(ChannelRecord record, TunerSide source, TunerSide destination) {
     if (record.IsFree())
         return 0;
     const ServiceWord service = record.SidedServiceWord(source);
@@ -71,7 +70,7 @@ int CopyChannelSide(ChannelRecord record, int source, int destination) {
 
 void SetChannelType(ChannelRecord record, unsigned type) {
     record.SetServiceType(static_cast<std::uint8_t>(type));
-    for (int side = 0; side < kTunerCount; ++side) {
+    for (const TunerSide side : kTunerSides) {
         if (!record.PresentOn(side))
             continue;
         record.SetMainLink(side, record.MainLink(side).WithType(type));

@@ -33,7 +33,7 @@ int AddFavourites(ChannelDatabase& db, int group, std::span<const int> pks) {
         if (!ValidPk(pk))
             continue;
         const ChannelRecord record = db.ChannelOfPk(pk);
-        const int side = TunerSideOfPk(pk);
+        const TunerSide side = TunerSideOfPk(pk);
         if (record.IsFree() || !record.PresentOn(side) || (record.FavouriteByte(side, group) & kMemberBit))
             continue;
         record.SetFavouriteByte(side, group, 1);
@@ -54,7 +54,7 @@ int RemoveFavourite(ChannelDatabase& db, int nFavIndex, int pk) {
     if (!known || !ValidGroup(nFavIndex))
         return 0;
     const ChannelRecord record = db.ChannelOfPk(pk);
-    const int side = TunerSideOfPk(pk);
+    const TunerSide side = TunerSideOfPk(pk);
     if (record.IsFree() || !(record.FavouriteByte(side, nFavIndex) & kMemberBit))
         return 0;
     auto block = db.Favourites().Block(nFavIndex);

@@ -12,9 +12,9 @@ std::string Slot(unsigned index) {
     return std::to_string(index);
 }
 
-IntegrityPhrase ChannelSide(int slot, int side) {
+IntegrityPhrase ChannelSide(int slot, TunerSide side) {
     return {VORLANE_TRANSLATABLE("IntegrityCheck", "channel %1 tuner %2"),
-            {std::to_string(slot), std::to_string(side + 1)}};
+            {std::to_string(slot), std::to_string(TunerNumber(side))}};
 }
 
 IntegrityPhrase SatelliteOutside(unsigned satellite) {
@@ -22,7 +22,7 @@ IntegrityPhrase SatelliteOutside(unsigned satellite) {
             {Slot(satellite)}};
 }
 
-void CheckChannelSide(const ChannelDatabase& db, ConstChannelRecord channel, int slot, int side,
+void CheckChannelSide(const ChannelDatabase& db, ConstChannelRecord channel, int slot, TunerSide side,
                       std::vector<IntegrityProblem>& problems) {
     const unsigned satellite = channel.SatelliteLink(side).Index();
     const unsigned transponder = channel.TransponderLink(side).Index();
@@ -46,7 +46,7 @@ void CheckChannels(const ChannelDatabase& db, std::vector<IntegrityProblem>& pro
         const ConstChannelRecord channel = db.Channel(slot);
         if (channel.IsFree())
             continue;
-        for (int side = 0; side < kTunerCount; ++side)
+        for (const TunerSide side : kTunerSides)
             if (channel.PresentOn(side))
                 CheckChannelSide(db, channel, slot, side, problems);
     }

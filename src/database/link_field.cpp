@@ -7,13 +7,13 @@
 namespace vorlane {
 namespace {
 
-std::size_t FieldOffset(const ListKindInfo& kind, int tunerSide) {
+std::size_t FieldOffset(const ListKindInfo& kind, TunerSide tunerSide) {
     return kind.linkField + kind.sideStride * static_cast<std::size_t>(tunerSide);
 }
 
 } // namespace
 
-void WriteLinkField(const ListKindInfo& kind, std::uint8_t* record, int tunerSide, LinkWord link) {
+void WriteLinkField(const ListKindInfo& kind, std::uint8_t* record, TunerSide tunerSide, LinkWord link) {
     std::uint8_t* field = record + FieldOffset(kind, tunerSide);
     switch (kind.linkWidth) {
     case 8:

@@ -22,11 +22,12 @@ std::uint32_t HeadWordOf(const ListKindInfo& info, int instance) {
         .Value();
 }
 
-bool TakesSide(TunerFilter filter, int side) {
-    return filter == TunerFilter::Both || (filter == TunerFilter::Tuner1Only ? side == 0 : side == 1);
+bool TakesSide(TunerFilter filter, TunerSide side) {
+    return filter == TunerFilter::Both ||
+           (filter == TunerFilter::Tuner1Only ? side == TunerSide::First : side == TunerSide::Second);
 }
 
-std::uint16_t ChannelPkOrIndex(const ListKindInfo& info, int index, int side) {
+std::uint16_t ChannelPkOrIndex(const ListKindInfo& info, int index, TunerSide side) {
     return static_cast<std::uint16_t>(info.table == RecordTable::Channels ? ChannelPk(index, side) : index);
 }
 
@@ -53,8 +54,7 @@ int OrderedLists::BuildKind(ListKind kind) {
         if (ReadLe32(m_tables.RecordOfPk(info->table, index)) == kFreeRecordWord)
             continue;
         ++used;
-        const int sides = info->table == RecordTable::Channels ? kTunerCount : 1;
-        for (int side = 0; side < sides; ++side) {
+        for (const TunerSide side : ListedSides(info->table)) {
             LinkWord link;
             const int instance = BuildHeadOf(*info, index, side, link);
             // A full pool skips the record; the list simply lacks it.
@@ -90,7 +90,7 @@ int OrderedLists::BuildAll() {
     return failed ? -1 : usedRecords;
 }
 
-int OrderedLists::BuildHeadOf(const ListKindInfo& info, int index, int side, LinkWord& link) const {
+int OrderedLists::BuildHeadOf(const ListKindInfo& info, int index, TunerSide side, LinkWord& link) const {
     const std::uint8_t* record = m_tables.RecordOfPk(info.table, index);
     if (info.table == RecordTable::Channels) {
         const ConstChannelRecord channel(record);
@@ -137,8 +137,8 @@ void OrderedLists::DropFavouriteOverflow(ListHead& head) {
     int members[kTunerCount] = {0, 0};
     for (ListNode* node = head.first; node;) {
         ListNode* next = node->next;
-        const int side = TunerSideOfPk(node->pk);
-        if (++members[side] > kMaxFavouriteMembers) {
+        const TunerSide side = TunerSideOfPk(node->pk);
+        if (++members[SideIndex(side)] > kMaxFavouriteMembers) {
             ChannelRecord(m_tables.RecordOfPk(RecordTable::Channels, node->pk))
                 .SetFavouriteByte(side, info.favouriteGroup, 0);
             Unlink(node);

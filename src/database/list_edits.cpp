@@ -8,7 +8,7 @@ constexpr ListKind kLastChannelKind = ListKind::Tuner2Data;
 
 ListNode* FirstTuner2Node(const ListHead& head) {
     for (ListNode* node = head.first; node; node = node->next)
-        if (TunerSideOfPk(node->pk) == 1)
+        if (TunerSideOfPk(node->pk) == TunerSide::Second)
             return node;
     return nullptr;
 }
@@ -19,7 +19,9 @@ int AppendInSideOrder(OrderedLists& lists, ListHead* head, std::uint16_t pk, Lin
     if (!head)
         return 0;
     ListNode* tuner2Start =
-        TunerSideOfPk(pk) == 0 && head->last && TunerSideOfPk(head->last->pk) == 1 ? FirstTuner2Node(*head) : nullptr;
+        TunerSideOfPk(pk) == TunerSide::First && head->last && TunerSideOfPk(head->last->pk) == TunerSide::Second
+            ? FirstTuner2Node(*head)
+            : nullptr;
     if (!lists.Append(head, pk, link))
         return 0;
     if (tuner2Start) {

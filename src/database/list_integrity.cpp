@@ -48,8 +48,9 @@ bool SameInWidth(std::uint8_t width, LinkWord a, LinkWord b) {
     }
 }
 
-bool OnWrongTuner(TunerFilter tuners, int side) {
-    return (tuners == TunerFilter::Tuner1Only && side != 0) || (tuners == TunerFilter::Tuner2Only && side != 1);
+bool OnWrongTuner(TunerFilter tuners, TunerSide side) {
+    return (tuners == TunerFilter::Tuner1Only && side != TunerSide::First) ||
+           (tuners == TunerFilter::Tuner2Only && side != TunerSide::Second);
 }
 
 std::string Pk(const ListNode& node) {
@@ -57,7 +58,7 @@ std::string Pk(const ListNode& node) {
 }
 
 void CheckChannelNode(const ListKindInfo& info, const ListHead& head, const ListNode& node, ConstChannelRecord channel,
-                      int side, std::vector<IntegrityProblem>& problems) {
+                      TunerSide side, std::vector<IntegrityProblem>& problems) {
     if (!channel.PresentOn(side))
         Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 not present on its tuner"),
             {Pk(node)});
@@ -66,14 +67,14 @@ void CheckChannelNode(const ListKindInfo& info, const ListHead& head, const List
             {Pk(node), std::to_string(channel.ServiceTypeCode())});
     if (OnWrongTuner(info.tuners, side))
         Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 on the wrong tuner"), {Pk(node)});
-    if (node.link.TunerSide() != static_cast<unsigned>(side))
+    if (SideOfBit(node.link.TunerSide()) != side)
         Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 link side bit differs from its PK"),
             {Pk(node)});
 }
 
 void CheckNodeAgainstRecord(const ChannelDatabase& db, const ListKindInfo& info, const ListHead& head,
                             const ListNode& node, std::vector<IntegrityProblem>& problems) {
-    const int side = TunerSideOfPk(node.pk);
+    const TunerSide side = TunerSideOfPk(node.pk);
     const int records = info.table == RecordTable::Channels ? kChannelCount * kTunerCount : RecordCount(info.table);
     if (node.pk >= records) {
         Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 outside the table"), {Pk(node)});
@@ -99,7 +100,7 @@ void CheckHead(const ChannelDatabase& db, const ListKindInfo& info, const ListHe
         Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "kind or width of the head wrong"));
     const ListNode* previous = nullptr;
     unsigned nextKey[kTunerCount] = {0, 0};
-    int lastSide = 0;
+    TunerSide lastSide = TunerSide::First;
     int nodes = 0;
     for (const ListNode* node = head.first; node; previous = node, node = node->next) {
         if (++nodes > kChannelCount * kTunerCount) {
@@ -113,11 +114,11 @@ void CheckHead(const ChannelDatabase& db, const ListKindInfo& info, const ListHe
             Add(problems, ListName(head),
                 VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 of tuner 1 after tuner 2's entries"), {Pk(*node)});
         lastSide = TunerSideOfPk(node->pk);
-        const int side = KeysCountPerTunerSide(info.kind) ? lastSide : 0;
-        if (node->link.Key() != nextKey[side])
+        const int keys = KeysCountPerTunerSide(info.kind) ? SideIndex(lastSide) : 0;
+        if (node->link.Key() != nextKey[keys])
             Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 key %2, expected %3"),
-                {Pk(*node), std::to_string(node->link.Key()), std::to_string(nextKey[side])});
-        nextKey[side] = node->link.Key() + 1;
+                {Pk(*node), std::to_string(node->link.Key()), std::to_string(nextKey[keys])});
+        nextKey[keys] = node->link.Key() + 1;
         CheckNodeAgainstRecord(db, info, head, *node, problems);
     }
     if (head.last != previous)
@@ -150,7 +151,6 @@ HeadCounts CountBuildMembers(const ChannelDatabase& db) {
     for (int type = 0; type <= kListedTypes; ++type)
         channelKinds[static_cast<std::size_t>(type)] = KindsOf(RecordTable::Channels, type);
     for (const RecordTable table : {RecordTable::Satellites, RecordTable::Transponders, RecordTable::Channels}) {
-        const int sides = table == RecordTable::Channels ? kTunerCount : 1;
         const std::vector<const ListKindInfo*> tableKinds = KindsOf(table, kAllTypes);
         for (int index = 0; index < RecordCount(table); ++index) {
             const std::uint8_t* record = db.RecordOfPk(table, index);
@@ -161,7 +161,7 @@ HeadCounts CountBuildMembers(const ChannelDatabase& db) {
                     ? channelKinds[std::min<std::size_t>(ConstChannelRecord(record).ServiceTypeCode(), kListedTypes)]
                     : tableKinds;
             for (const ListKindInfo* info : kinds) {
-                for (int side = 0; side < sides; ++side) {
+                for (const TunerSide side : ListedSides(table)) {
                     LinkWord link;
                     const int instance = db.Lists().BuildHeadOf(*info, index, side, link);
                     if (instance >= 0)

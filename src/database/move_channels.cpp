@@ -72,7 +72,7 @@ int MoveChannelsToNumber(ChannelDatabase& db, ServiceType type, int number, std:
     if (!list || movedPks.empty())
         return 0;
     // The channels that stay, in order; the moved ones go in front of the one at the wanted place.
-    const int side = TunerSideOfPk(movedPks.front());
+    const TunerSide side = TunerSideOfPk(movedPks.front());
     std::vector<int> staying;
     for (const ListNode* node = list->first; node; node = node->next)
         if (TunerSideOfPk(node->pk) == side && std::ranges::find(movedPks, node->pk) == movedPks.end())

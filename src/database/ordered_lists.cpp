@@ -155,7 +155,7 @@ int OrderedLists::Sort(ListHead* head) {
     bool alreadySorted = true;
     std::uint32_t position = 0;
     for (ListNode* node = head->first; node; node = node->next, ++position) {
-        const std::uint32_t order = (static_cast<std::uint32_t>(TunerSideOfPk(node->pk)) << 31) |
+        const std::uint32_t order = (std::uint32_t{SideBit(TunerSideOfPk(node->pk))} << 31) |
                                     (static_cast<std::uint32_t>(node->link.Key()) << 17) | position;
         if (!m_sortScratch.empty() && order < m_sortScratch.back().order)
             alreadySorted = false;
@@ -182,10 +182,10 @@ void OrderedLists::Renumber(ListHead* head) {
     unsigned nextKey[kTunerCount] = {0, 0};
     std::uint16_t count = 0;
     for (ListNode* node = head->first; node; node = node->next, ++count) {
-        const int side = perSide ? TunerSideOfPk(node->pk) : 0;
-        node->link = node->link.WithKey(nextKey[side]++);
+        const int keys = perSide ? SideIndex(TunerSideOfPk(node->pk)) : 0;
+        node->link = node->link.WithKey(nextKey[keys]++);
         if (channelKind)
-            node->link = node->link.WithTunerSide(static_cast<unsigned>(TunerSideOfPk(node->pk)));
+            node->link = node->link.WithTunerSide(SideBit(TunerSideOfPk(node->pk)));
     }
     head->count = count;
 }
@@ -198,7 +198,7 @@ void OrderedLists::WriteBack(const ListHead* head) {
         WriteLinkField(info, m_tables.RecordOfPk(info.table, node->pk), TunerSideOfPk(node->pk), node->link);
 }
 
-int OrderedLists::CountSide(const ListHead& head, int side) {
+int OrderedLists::CountSide(const ListHead& head, TunerSide side) {
     int n = 0;
     for (const ListNode* node = head.first; node; node = node->next)
         if (TunerSideOfPk(node->pk) == side)

@@ -48,7 +48,7 @@ public:
     int BuildAll();
     // The head a build puts side `side` of used record `index` in (with the link it gets there), or -1 when the
     // build leaves that side out of every head of the kind.
-    int BuildHeadOf(const ListKindInfo& info, int index, int side, LinkWord& link) const;
+    int BuildHeadOf(const ListKindInfo& info, int index, TunerSide side, LinkWord& link) const;
 
     // Appends at the end, then renumbers and writes the list back. 0 when there is no head, the pool
     // is full, or a favourite group already orders the most members for that tuner.
@@ -85,7 +85,7 @@ private:
     ListNode* AppendNode(ListHead& head, std::uint16_t pk, LinkWord link);
     int HeadForLink(const ListKindInfo& info, const std::uint8_t* record, LinkWord& link) const;
     void DropFavouriteOverflow(ListHead& head);
-    static int CountSide(const ListHead& head, int side);
+    static int CountSide(const ListHead& head, TunerSide side);
 
     RecordTables m_tables;
     NodePool m_pool;

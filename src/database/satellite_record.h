@@ -3,6 +3,7 @@
 
 #include "database/record_fields.h"
 #include "database/record_words.h"
+#include "database/tuner_side.h"
 #include "platform/bytes.h"
 
 #include <cstddef>
@@ -62,7 +63,9 @@ public:
     std::int16_t OrbitalPosition() const { return static_cast<std::int16_t>(ReadLe16(m_p + kOrbitalPosition)); }
     std::uint8_t MotorIndex() const { return m_p[kMotorIndex]; }
     std::int8_t LnbType() const { return static_cast<std::int8_t>(m_p[kLnbType]); }
-    LnbSwitchWord LnbSwitch(int tunerSide) const { return LnbSwitchWord(ReadLe32(m_p + SwitchOffset(tunerSide))); }
+    LnbSwitchWord LnbSwitch(TunerSide tunerSide) const {
+        return LnbSwitchWord(ReadLe32(m_p + SwitchOffset(tunerSide)));
+    }
     std::uint16_t ListLink() const { return ReadLe16(m_p + kListLink); }
     std::int8_t TunerConnection() const { return static_cast<std::int8_t>(m_p[kTunerConnection]); }
 
@@ -99,7 +102,7 @@ public:
     }
     void SetMotorIndex(std::uint8_t v) const requires MutableBytes<Byte> { m_p[kMotorIndex] = v; }
     void SetLnbType(std::int8_t v) const requires MutableBytes<Byte> { m_p[kLnbType] = static_cast<std::uint8_t>(v); }
-    void SetLnbSwitch(int tunerSide, LnbSwitchWord v) const requires MutableBytes<Byte> {
+    void SetLnbSwitch(TunerSide tunerSide, LnbSwitchWord v) const requires MutableBytes<Byte> {
         WriteLe32(m_p + SwitchOffset(tunerSide), v.Value());
     }
     void SetListLink(std::uint16_t v) const requires MutableBytes<Byte> { WriteLe16(m_p + kListLink, v); }
@@ -109,7 +112,9 @@ public:
 
 private:
     Byte* Test(int i) const { return m_p + kTestChannels + kTestChannelSize * static_cast<std::size_t>(i); }
-    static std::size_t SwitchOffset(int tunerSide) { return kLnbSwitch + 4u * static_cast<std::size_t>(tunerSide); }
+    static std::size_t SwitchOffset(TunerSide tunerSide) {
+        return kLnbSwitch + 4u * static_cast<std::size_t>(tunerSide);
+    }
 
     Byte* m_p;
 };

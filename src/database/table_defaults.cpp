@@ -78,8 +78,8 @@ void DefaultSatellite(const SatelliteRecord& sat, int index) {
     sat.SetMotorIndex(0);
     sat.SetLnbHighFrequency(kLnbHighDefault);
     sat.SetLnbLowFrequency(kLnbLowDefault);
-    sat.SetLnbSwitch(0, LnbSwitchWord(0));
-    sat.SetLnbSwitch(1, LnbSwitchWord(0));
+    sat.SetLnbSwitch(TunerSide::First, LnbSwitchWord(0));
+    sat.SetLnbSwitch(TunerSide::Second, LnbSwitchWord(0));
     sat.SetTunerConnection(0);
     for (int t = 0; t < SatelliteRecord::kTestChannelCount; ++t) {
         const TestChannel& test = kDefaultTestChannels[static_cast<std::size_t>(t)];
@@ -111,7 +111,7 @@ void DefaultChannel(const ChannelRecord& ch) {
     ch.SetVideoPid(0);
     ch.SetPcrPid(0);
     ch.SetTeletextPid(0);
-    for (int side = 0; side < kTunerCount; ++side) {
+    for (const TunerSide side : kTunerSides) {
         ch.SetServiceWord(side, ServiceWord(0));
         ch.SetMainLink(side, LinkWord(ch.MainLink(side).Value() & kMainLinkKeptBits));
         ch.SetFsLink(side, LinkWord(ch.FsLink(side).Value() & kOtherLinkKeptBits));
@@ -130,8 +130,8 @@ void ClearTables(ChannelDatabase& db) {
     for (int slot = 0; slot < static_cast<int>(kChannelSlotsInBuffer); ++slot) {
         const ChannelRecord ch(ChannelSlot(db, slot));
         ch.SetServiceType(kServiceTypeNone);
-        ch.SetServiceWord(0, ServiceWord(kClearedServiceWord));
-        ch.SetServiceWord(1, ServiceWord(kClearedServiceWord));
+        ch.SetServiceWord(TunerSide::First, ServiceWord(kClearedServiceWord));
+        ch.SetServiceWord(TunerSide::Second, ServiceWord(kClearedServiceWord));
         ch.SetAudioLanguages(AudioLanguages(kClearedLanguages));
     }
 

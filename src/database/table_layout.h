@@ -3,10 +3,12 @@
 // names a record (and, for channels, a tuner side).
 
 #include "database/list_kind.h"
+#include "database/tuner_side.h"
 #include "storage/image_layout.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 namespace vorlane {
 
@@ -32,14 +34,19 @@ inline constexpr std::size_t kChannelSlotsInBuffer = 10000;
 static_assert(kSatelliteRegionSize == 64 * 132 + 12 + 1500 * 48 + 8);
 static_assert(kChannelRegionSize == 5000 * 112 + 8);
 
-constexpr int ChannelPk(int slot, int tunerSide) {
-    return slot + kChannelCount * tunerSide;
+constexpr int ChannelPk(int slot, TunerSide side) {
+    return slot + kChannelCount * SideIndex(side);
 }
 constexpr int ChannelSlotOfPk(int pk) {
     return pk % kChannelCount;
 }
-constexpr int TunerSideOfPk(int pk) {
-    return pk >= kChannelCount ? 1 : 0;
+constexpr TunerSide TunerSideOfPk(int pk) {
+    return pk >= kChannelCount ? TunerSide::Second : TunerSide::First;
+}
+
+// The sides a record of the table is listed on: both for channels, one for satellites and transponders.
+constexpr std::span<const TunerSide> ListedSides(RecordTable table) {
+    return std::span(kTunerSides).first(table == RecordTable::Channels ? kTunerSides.size() : 1);
 }
 
 constexpr int RecordCount(RecordTable table) {

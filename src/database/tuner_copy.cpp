@@ -6,13 +6,13 @@
 namespace vorlane {
 namespace {
 
-ListKind PerTunerKind(int tuner, ServiceType type) {
-    const ListKind tv = tuner == 0 ? ListKind::Tuner1Tv : ListKind::Tuner2Tv;
+ListKind PerTunerKind(TunerSide tuner, ServiceType type) {
+    const ListKind tv = tuner == TunerSide::First ? ListKind::Tuner1Tv : ListKind::Tuner2Tv;
     return static_cast<ListKind>(static_cast<std::uint32_t>(tv) + static_cast<std::uint32_t>(type));
 }
 
 // Calls `visit` with the record of every node of the tuner's TV list, then its radio list.
-template <typename Visit> void ForEachTvAndRadioSide(ChannelDatabase& db, int tuner, Visit visit) {
+template <typename Visit> void ForEachTvAndRadioSide(ChannelDatabase& db, TunerSide tuner, Visit visit) {
     for (const ServiceType type : {ServiceType::Tv, ServiceType::Radio}) {
         const ListHead* head = db.Lists().Head(PerTunerKind(tuner, type), 0);
         for (const ListNode* node = head ? head->first : nullptr; node; node = node->next)
@@ -20,21 +20,17 @@ template <typename Visit> void ForEachTvAndRadioSide(ChannelDatabase& db, int tu
     }
 }
 
-int CopySides(ChannelDatabase& db, int source, int destination) {
+int CopySides(ChannelDatabase& db, TunerSide source, TunerSide destination) {
     int copied = 0;
     ForEachTvAndRadioSide(db, source,
                           [&](ChannelRecord record) { copied += CopyChannelSide(record, source, destination); });
     return copied;
 }
 
-bool IsTuner(int tuner) {
-    return tuner == 0 || tuner == 1;
-}
-
 } // namespace
 
-int CopyTunerChannels(ChannelDatabase& db, int source, int destination, bool clearFirst) {
-    if (!IsTuner(source) || !IsTuner(destination) || source == destination || !db.TablesAllocated())
+int CopyTunerChannels(ChannelDatabase& db, TunerSide source, TunerSide destination, bool clearFirst) {
+    if (source == destination || !db.TablesAllocated())
         return 0;
     if (clearFirst) {
         ForEachTvAndRadioSide(db, destination, [&](ChannelRecord record) { RemoveChannelSide(record, destination); });
@@ -48,8 +44,8 @@ int CopyTunerChannels(ChannelDatabase& db, int source, int destination, bool cle
 int MergeTuners(ChannelDatabase& db) {
     if (!db.TablesAllocated())
         return 0;
-    int copied = CopySides(db, 0, 1);
-    copied += CopySides(db, 1, 0);
+    int copied = CopySides(db, TunerSide::First, TunerSide::Second);
+    copied += CopySides(db, TunerSide::Second, TunerSide::First);
     RebuildChannelLists(db.Lists());
     return copied;
 }

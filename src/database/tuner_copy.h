@@ -5,12 +5,12 @@
 
 namespace vorlane {
 
-// Copies every TV and radio channel side of tuner `source` (0 or 1) to tuner `destination`, keeping
+// Copies every TV and radio channel side of tuner `source` to tuner `destination`, keeping
 // its channel numbers; a side the destination already holds only gets the source's service word.
 // With clearFirst the destination's TV and radio sides are removed beforehand (its data channels
-// stay). All channel lists are rebuilt. Returns the number of sides added, 0 for a bad tuner pair.
+// stay). All channel lists are rebuilt. Returns the number of sides added, 0 when both sides are the same.
 // The caller sets the modified flag.
-int CopyTunerChannels(ChannelDatabase& db, int source, int destination, bool clearFirst);
+int CopyTunerChannels(ChannelDatabase& db, TunerSide source, TunerSide destination, bool clearFirst);
 
 // Copies tuner 1's TV and radio sides to tuner 2 and then tuner 2's to tuner 1, and rebuilds all
 // channel lists. Returns the number of sides added.

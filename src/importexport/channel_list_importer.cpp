@@ -131,7 +131,7 @@ void ChannelListImporter::ReadChannel(ChannelListCursor& cursor) {
     channel.SetName(name);
     const auto satellite = static_cast<unsigned>(m_satellite);
     const auto transponder = static_cast<unsigned>(m_transponder);
-    for (int side = 0; side < kTunerCount; ++side) {
+    for (const TunerSide side : kTunerSides) {
         channel.SetSatelliteLink(side, channel.SatelliteLink(side).WithIndex(satellite));
         channel.SetTransponderLink(side, channel.TransponderLink(side).WithIndex(transponder));
     }

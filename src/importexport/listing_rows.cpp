@@ -44,7 +44,7 @@ int Key(LinkWord link) {
 
 void AppendSatelliteRow(std::string& out, ConstSatelliteRecord satellite) {
     // Only the first switch word is listed, whichever tuner the satellite is connected to.
-    const LnbSwitchWord lnb = satellite.LnbSwitch(0);
+    const LnbSwitchWord lnb = satellite.LnbSwitch(TunerSide::First);
     AppendFormat(
         out, kSatelliteRowStart, ListNumber(satellite.ListLink()), satellite.Name().c_str(), satellite.MotorIndex(),
         satellite.LnbType() == 0 ? "Single" : "Universal", satellite.LnbHighFrequency(), satellite.LnbLowFrequency(),
@@ -72,7 +72,7 @@ void AppendTransponderRow(std::string& out, ConstTransponderRecord transponder, 
 }
 
 void AppendChannelRow(std::string& out, ConstChannelRecord channel, int pk, const char* classWord) {
-    const int side = TunerSideOfPk(pk);
+    const TunerSide side = TunerSideOfPk(pk);
     const ServiceWord service = channel.SidedServiceWord(side);
     const AudioLanguages languages = channel.AudioLanguagesWord();
     const LinkWord fs = channel.FsLink(side);

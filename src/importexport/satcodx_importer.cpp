@@ -10,7 +10,7 @@ namespace vorlane {
 
 namespace {
 
-constexpr int kTuner2 = 1;
+constexpr TunerSide kTuner2 = TunerSide::Second;
 constexpr int kTestChannel = 0;
 
 } // namespace

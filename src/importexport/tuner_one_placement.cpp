@@ -4,10 +4,10 @@ namespace vorlane {
 
 namespace {
 
-constexpr int kTuner1 = 0;
+constexpr TunerSide kTuner1 = TunerSide::First;
 
 LinkWord TunerOneLink(LinkWord old, unsigned type, unsigned key, unsigned index) {
-    return old.WithIndex(index).WithKey(key).WithType(type).WithTunerSide(0);
+    return old.WithIndex(index).WithKey(key).WithType(type).WithTunerSide(SideBit(kTuner1));
 }
 
 } // namespace

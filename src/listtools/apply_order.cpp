@@ -23,11 +23,11 @@ struct SideMatches {
 
 bool HasTunerTwoChannels(const ChannelDatabase& db) {
     return std::any_of(kTvAndRadio.begin(), kTvAndRadio.end(),
-                       [&db](ServiceType type) { return !MainListPks(db, 1, type).empty(); });
+                       [&db](ServiceType type) { return !MainListPks(db, TunerSide::Second, type).empty(); });
 }
 
 // Matched members in the reference's group order, then the unmatched members in their own order.
-void WriteFavourites(ChannelDatabase& db, const SideMatches& matches, int side) {
+void WriteFavourites(ChannelDatabase& db, const SideMatches& matches, TunerSide side) {
     for (int group = 0; group < kFavouriteGroups; ++group) {
         std::vector<std::pair<unsigned, int>> members; // order, pk
         for (const auto& [reference, pk] : matches.matched) {
@@ -74,12 +74,12 @@ void CopyGroupNames(ChannelDatabase& db, const ChannelDatabase& reference) {
 ApplyOrderResult ApplyReferenceOrder(ChannelDatabase& db, const ChannelDatabase& reference, bool favourites) {
     ApplyOrderResult result;
     const bool referenceHasTunerTwo = HasTunerTwoChannels(reference);
-    for (int side = 0; side < kTunerCount; ++side) {
+    for (const TunerSide side : kTunerSides) {
         // Kept for the whole side: the favourite groups hold TV and radio channels together.
         std::array<std::vector<ChannelEntry>, kTvAndRadio.size()> others;
         SideMatches sideMatches;
         for (std::size_t t = 0; t < kTvAndRadio.size(); ++t) {
-            others[t] = MainListEntries(reference, referenceHasTunerTwo ? side : 0, kTvAndRadio[t]);
+            others[t] = MainListEntries(reference, referenceHasTunerTwo ? side : TunerSide::First, kTvAndRadio[t]);
             ChannelMatcher matcher(others[t]);
             std::vector<std::pair<int, int>> matched; // reference position, pk
             std::vector<int> unmatched;

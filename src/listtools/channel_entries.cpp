@@ -5,12 +5,12 @@
 
 namespace vorlane {
 
-ListKind MainListKind(int side, ServiceType type) {
-    const ListKind first = side == 0 ? ListKind::Tuner1Tv : ListKind::Tuner2Tv;
+ListKind MainListKind(TunerSide side, ServiceType type) {
+    const ListKind first = side == TunerSide::First ? ListKind::Tuner1Tv : ListKind::Tuner2Tv;
     return static_cast<ListKind>(static_cast<std::uint32_t>(first) + static_cast<std::uint32_t>(type));
 }
 
-std::vector<int> MainListPks(const ChannelDatabase& db, int side, ServiceType type) {
+std::vector<int> MainListPks(const ChannelDatabase& db, TunerSide side, ServiceType type) {
     std::vector<int> pks;
     if (const ListHead* head = db.Lists().Head(MainListKind(side, type), 0)) {
         pks.reserve(head->count);
@@ -25,7 +25,7 @@ ChannelEntry EntryOfPk(const ChannelDatabase& db, int pk) {
     ChannelEntry entry;
     entry.pk = pk;
     entry.side = TunerSideOfPk(pk);
-    const int side = entry.side;
+    const TunerSide side = entry.side;
     entry.type = static_cast<ServiceType>(channel.ServiceTypeCode() & 3u);
     entry.name = channel.Name();
     entry.programNumber = channel.ProgramNumber();
@@ -61,7 +61,7 @@ ChannelEntry EntryOfPk(const ChannelDatabase& db, int pk) {
     return entry;
 }
 
-std::vector<ChannelEntry> MainListEntries(const ChannelDatabase& db, int side, ServiceType type) {
+std::vector<ChannelEntry> MainListEntries(const ChannelDatabase& db, TunerSide side, ServiceType type) {
     std::vector<ChannelEntry> entries;
     for (const int pk : MainListPks(db, side, type))
         entries.push_back(EntryOfPk(db, pk));

@@ -19,7 +19,7 @@ inline constexpr std::array<ServiceType, 3> kEveryServiceType = {ServiceType::Tv
 
 struct ChannelEntry {
     int pk = 0;
-    int side = 0;
+    TunerSide side = TunerSide::First;
     ServiceType type = ServiceType::Tv;
     std::string name;
     int satellite = -1;   // satellite index, -1 when the link names none
@@ -50,11 +50,11 @@ constexpr bool IsKnownId(std::uint16_t id) {
 }
 
 // The main list of one tuner side and type (the per-tuner list kind), in list order.
-ListKind MainListKind(int side, ServiceType type);
-std::vector<int> MainListPks(const ChannelDatabase& db, int side, ServiceType type);
+ListKind MainListKind(TunerSide side, ServiceType type);
+std::vector<int> MainListPks(const ChannelDatabase& db, TunerSide side, ServiceType type);
 
 ChannelEntry EntryOfPk(const ChannelDatabase& db, int pk);
-std::vector<ChannelEntry> MainListEntries(const ChannelDatabase& db, int side, ServiceType type);
+std::vector<ChannelEntry> MainListEntries(const ChannelDatabase& db, TunerSide side, ServiceType type);
 
 // "Name (11303 H, program 28006)", in UTF-8 and the language of `texts`, for lists of duplicates.
 std::string ChannelSummary(const ChannelDatabase& db, int pk, const TextTranslator& texts = EnglishTexts());

@@ -30,7 +30,7 @@ std::string SatelliteName(const ChannelDatabase& db, const ChannelEntry& entry) 
 }
 
 std::string Row(const ChannelDatabase& db, const ChannelEntry& entry, int number) {
-    std::string row = std::to_string(entry.side + 1);
+    std::string row = std::to_string(TunerNumber(entry.side));
     const auto add = [&row](const std::string& field) { row += "," + field; };
     add(ServiceTypeName(entry.type));
     add(std::to_string(number));
@@ -63,7 +63,7 @@ std::string CsvField(const std::string& text) {
 
 std::string CsvListing(const ChannelDatabase& db) {
     std::string csv = std::string(kCsvHeader) + "\r\n";
-    for (int side = 0; side < kTunerCount; ++side) {
+    for (const TunerSide side : kTunerSides) {
         for (const ServiceType type : kEveryServiceType) {
             int number = 0;
             for (const ChannelEntry& entry : MainListEntries(db, side, type))

@@ -27,7 +27,7 @@ DuplicateKey KeyOf(const ChannelEntry& entry) {
             known ? std::string() : LowerCased(entry.name)};
 }
 
-void CollectGroups(const ChannelDatabase& db, int side, ServiceType type, std::vector<DuplicateGroup>& groups) {
+void CollectGroups(const ChannelDatabase& db, TunerSide side, ServiceType type, std::vector<DuplicateGroup>& groups) {
     std::map<DuplicateKey, std::size_t> groupOfKey; // index into `found`
     std::vector<DuplicateGroup> found;
     for (const ChannelEntry& entry : MainListEntries(db, side, type)) {
@@ -46,7 +46,7 @@ void CollectGroups(const ChannelDatabase& db, int side, ServiceType type, std::v
 
 std::vector<DuplicateGroup> FindDuplicateChannels(const ChannelDatabase& db) {
     std::vector<DuplicateGroup> groups;
-    for (int side = 0; side < kTunerCount; ++side)
+    for (const TunerSide side : kTunerSides)
         for (const ServiceType type : kEveryServiceType)
             CollectGroups(db, side, type, groups);
     return groups;

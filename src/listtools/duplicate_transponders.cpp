@@ -48,7 +48,7 @@ int MoveChannels(ChannelDatabase& db, const TransponderGroup& group) {
         unsigned key = 0;
         for (const int pk : pks) {
             const ChannelRecord channel = db.ChannelOfPk(pk);
-            const int side = TunerSideOfPk(pk);
+            const TunerSide side = TunerSideOfPk(pk);
             channel.SetTransponderLink(
                 side, channel.TransponderLink(side).WithIndex(static_cast<unsigned>(group.kept)).WithKey(key++));
         }

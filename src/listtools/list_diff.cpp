@@ -56,7 +56,7 @@ int Number(std::size_t position) {
     return static_cast<int>(position) + 1;
 }
 
-DiffSection CompareList(const ChannelDatabase& dbA, const ChannelDatabase& dbB, int side, ServiceType type) {
+DiffSection CompareList(const ChannelDatabase& dbA, const ChannelDatabase& dbB, TunerSide side, ServiceType type) {
     DiffSection section;
     section.side = side;
     section.type = type;
@@ -129,7 +129,7 @@ std::vector<std::size_t> LongestIncreasingRun(const std::vector<int>& sequence) 
 
 ListDiff CompareLists(const ChannelDatabase& a, const ChannelDatabase& b) {
     ListDiff diff;
-    for (int side = 0; side < kTunerCount; ++side)
+    for (const TunerSide side : kTunerSides)
         for (const ServiceType type : kEveryServiceType)
             if (DiffSection section = CompareList(a, b, side, type); !section.empty())
                 diff.sections.push_back(std::move(section));

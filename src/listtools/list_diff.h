@@ -46,7 +46,7 @@ struct DiffChange {
 };
 
 struct DiffSection {
-    int side = 0;
+    TunerSide side = TunerSide::First;
     ServiceType type = ServiceType::Tv;
     std::vector<DiffChannel> added;   // numbers in B
     std::vector<DiffChannel> removed; // numbers in A

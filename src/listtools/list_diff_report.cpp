@@ -16,8 +16,9 @@ std::string Numbered(int number, const std::string& name) {
 } // namespace
 
 std::string DiffSectionTitle(const DiffSection& section, const TextTranslator& texts) {
-    return texts.Fill(kContext, VORLANE_TRANSLATABLE("ListCompare", "Tuner %1 %2"),
-                      {std::to_string(section.side + 1), texts.Translate(kContext, ServiceTypeName(section.type))});
+    return texts.Fill(
+        kContext, VORLANE_TRANSLATABLE("ListCompare", "Tuner %1 %2"),
+        {std::to_string(TunerNumber(section.side)), texts.Translate(kContext, ServiceTypeName(section.type))});
 }
 
 std::string DiffSectionCounts(const DiffSection& section, const TextTranslator& texts) {

@@ -39,7 +39,7 @@ SortItem ItemOf(const ChannelDatabase& db, const ChannelEntry& entry, SortKey ke
     return {entry.pk, {}, 0};
 }
 
-void WriteSortedOrder(ChannelDatabase& db, int side, ServiceType type, SortKey key) {
+void WriteSortedOrder(ChannelDatabase& db, TunerSide side, ServiceType type, SortKey key) {
     std::vector<SortItem> items;
     for (const ChannelEntry& entry : MainListEntries(db, side, type))
         items.push_back(ItemOf(db, entry, key));
@@ -67,19 +67,19 @@ std::optional<SortKey> SortKeyOfWord(std::string_view word) {
     return std::nullopt;
 }
 
-void SortMainList(ChannelDatabase& db, int side, ServiceType type, SortKey key) {
+void SortMainList(ChannelDatabase& db, TunerSide side, ServiceType type, SortKey key) {
     WriteSortedOrder(db, side, type, key);
     RebuildAfterListEdit(db);
 }
 
 void SortBothTuners(ChannelDatabase& db, ServiceType type, SortKey key) {
-    for (int side = 0; side < kTunerCount; ++side)
+    for (const TunerSide side : kTunerSides)
         WriteSortedOrder(db, side, type, key);
     RebuildAfterListEdit(db);
 }
 
 void SortAllMainLists(ChannelDatabase& db, SortKey key) {
-    for (int side = 0; side < kTunerCount; ++side)
+    for (const TunerSide side : kTunerSides)
         for (const ServiceType type : kTvAndRadio)
             WriteSortedOrder(db, side, type, key);
     RebuildAfterListEdit(db);

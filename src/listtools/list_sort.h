@@ -16,7 +16,7 @@ std::optional<SortKey> SortKeyOfWord(std::string_view word);
 
 // Renumbers one tuner side's main list of one type in the key's order; ties keep their old order. Names
 // compare without case and accents; satellites in the satellite list's order. Lists are rebuilt.
-void SortMainList(ChannelDatabase& db, int side, ServiceType type, SortKey key);
+void SortMainList(ChannelDatabase& db, TunerSide side, ServiceType type, SortKey key);
 
 // The main lists of one type on both tuners, as a channel pane shows them, with one rebuild.
 void SortBothTuners(ChannelDatabase& db, ServiceType type, SortKey key);

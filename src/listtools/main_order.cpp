@@ -8,7 +8,7 @@ void WriteMainOrder(ChannelDatabase& db, const std::vector<int>& pks) {
     unsigned key = 0;
     for (const int pk : pks) {
         const ChannelRecord channel = db.ChannelOfPk(pk);
-        const int side = TunerSideOfPk(pk);
+        const TunerSide side = TunerSideOfPk(pk);
         channel.SetMainLink(side, channel.MainLink(side).WithKey(key++));
     }
 }

@@ -112,8 +112,8 @@ BackupSummary SummariseChannelImage(ConstByteSpan image) {
                                         kChannelRecordSize * static_cast<std::size_t>(slot));
         if (record.IsFree())
             continue;
-        summary.tuner1Channels += record.PresentOn(0) ? 1 : 0;
-        summary.tuner2Channels += record.PresentOn(1) ? 1 : 0;
+        summary.tuner1Channels += record.PresentOn(TunerSide::First) ? 1 : 0;
+        summary.tuner2Channels += record.PresentOn(TunerSide::Second) ? 1 : 0;
     }
     return summary;
 }

@@ -41,7 +41,7 @@ QLabel* MakeInfoLine(QWidget* parent, const char* objectName, const QString& tex
 }
 
 // The transponder a channel side sits on, or -1 when its link names no used transponder.
-int TransponderOfSide(const ChannelDatabase& db, ConstChannelRecord channel, int side) {
+int TransponderOfSide(const ChannelDatabase& db, ConstChannelRecord channel, TunerSide side) {
     const unsigned index = channel.TransponderLink(side).Index();
     if (index >= static_cast<unsigned>(kTransponderCount) || db.Transponder(static_cast<int>(index)).IsFree())
         return -1;
@@ -138,14 +138,14 @@ ChannelDialog::ChannelDialog(ChannelRecord record, int pk, OrderedLists& lists, 
     Load();
 }
 
-int ChannelDialog::Side() const {
+TunerSide ChannelDialog::Side() const {
     if (m_pk != kNewChannel)
         return TunerSideOfPk(m_pk);
-    return m_tunerNumber->currentIndex() == 1 ? 1 : 0;
+    return m_tunerNumber->currentIndex() == SideIndex(TunerSide::Second) ? TunerSide::Second : TunerSide::First;
 }
 
 void ChannelDialog::Load() {
-    const int t = Side();
+    const TunerSide t = Side();
     m_name->setText(RecordNameText(m_record.Name()));
     m_programId->setText(QString::number(m_record.ProgramNumber()));
     m_videoPid->setText(QString::number(m_record.VideoPid()));
@@ -159,7 +159,7 @@ void ChannelDialog::Load() {
     m_locked->setChecked(word.Locked());
     m_scrambled->setChecked(word.Scrambled());
     m_skipped->setChecked(word.Skipped());
-    m_tunerNumber->setCurrentIndex(t);
+    m_tunerNumber->setCurrentIndex(SideIndex(t));
     m_tunerNumber->setEnabled(m_pk == kNewChannel);
 }
 
@@ -175,7 +175,7 @@ void ChannelDialog::accept() {
         !ReadPid(*m_pmtPid, pmtPid))
         return;
 
-    const int t = Side();
+    const TunerSide t = Side();
     m_record.SetName(RecordNameBytes(m_name->text()));
     ServiceWord word = m_record.SidedServiceWord(t);
     word.SetLocked(m_locked->isChecked());
@@ -202,7 +202,7 @@ int EditChannel(QWidget* parent, ChannelDatabase& db, int pk) {
     if (pk < 0 || pk >= kChannelCount * kTunerCount)
         return 0;
     const ChannelRecord record = db.ChannelOfPk(pk);
-    const int side = TunerSideOfPk(pk);
+    const TunerSide side = TunerSideOfPk(pk);
     if (record.IsFree() || !record.PresentOn(side))
         return 0;
     const int transponder = TransponderOfSide(db, record, side);

@@ -24,7 +24,7 @@ public:
                   const QString& transponderText, QWidget* parent = nullptr);
 
     // The tuner side edited: the PK's side, or for a new channel the "Tuner Number" choice.
-    int Side() const;
+    TunerSide Side() const;
 
     void accept() override;
 

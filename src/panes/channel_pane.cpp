@@ -29,7 +29,7 @@ constexpr ChannelPaneCommands kRadioCommands{
     kCmdRadioNew,     kCmdRadioDelete,     kCmdRadioMoveTo, kCmdRadioProperty, kCmdRadioCopy,        kCmdRadioPaste,
     kCmdRadioMoveTop, kCmdRadioMoveBottom, kCmdRadioMoveUp, kCmdRadioMoveDown, kCmdRadioAddFavourite};
 
-bool AnyFavourite(ConstChannelRecord record, int side) {
+bool AnyFavourite(ConstChannelRecord record, TunerSide side) {
     for (int group = 0; group < ChannelRecord::kFavouriteGroupCount; ++group)
         if (record.FavouriteByte(side, group) != 0)
             return true;
@@ -263,7 +263,7 @@ void ChannelPane::PaintRow(QPainter& painter, const QStyleOptionViewItem& option
     if (pk < 0)
         return;
     const ConstChannelRecord record = Host().Database().ChannelOfPk(pk);
-    const int side = TunerSideOfPk(pk);
+    const TunerSide side = TunerSideOfPk(pk);
     const ServiceWord word = record.SidedServiceWord(side);
     const std::string name = record.Name();
     ChannelRowLook look;

@@ -32,7 +32,7 @@ void FillBlankChannel(ChannelRecord record) {
     record.SetAudioLanguages(AudioLanguages(kNoAudioLanguages));
 }
 
-void StoreAudioPids(ChannelRecord record, int side, const AudioPids& pids) {
+void StoreAudioPids(ChannelRecord record, TunerSide side, const AudioPids& pids) {
     int stored = 0;
     for (const std::uint16_t pid : pids)
         if (pid != 0)
@@ -45,7 +45,7 @@ void StoreAudioPids(ChannelRecord record, int side, const AudioPids& pids) {
 }
 
 void SetChannelScrambled(OrderedLists& lists, ChannelRecord record, int pk, bool scrambled) {
-    const int side = TunerSideOfPk(pk);
+    const TunerSide side = TunerSideOfPk(pk);
     ServiceWord word = record.SidedServiceWord(side);
     if (word.Scrambled() == scrambled)
         return;

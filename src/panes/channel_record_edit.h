@@ -18,7 +18,7 @@ using AudioPids = std::array<std::uint16_t, ChannelRecord::kAudioPidCount>;
 void FillBlankChannel(ChannelRecord record);
 
 // The non-zero PIDs in the given order, first slot on, the rest 0; the side's audio count says how many.
-void StoreAudioPids(ChannelRecord record, int side, const AudioPids& pids);
+void StoreAudioPids(ChannelRecord record, TunerSide side, const AudioPids& pids);
 
 // Sets the scrambled bit of the side's service word. When it changes, the side leaves its "fs" list (index 0
 // free, 1 scrambled) and becomes the last entry of its side in the other one.

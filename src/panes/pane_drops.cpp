@@ -37,7 +37,7 @@ int MoveChannelsToTransponder(ChannelDatabase& db, int transponder, std::span<co
         if (!ValidPk(pk))
             continue;
         const ChannelRecord record = db.ChannelOfPk(pk);
-        const int side = TunerSideOfPk(pk);
+        const TunerSide side = TunerSideOfPk(pk);
         const unsigned type = record.ServiceTypeCode();
         if (record.IsFree() || !record.PresentOn(side) || type > static_cast<unsigned>(ServiceType::Data) ||
             static_cast<int>(record.TransponderLink(side).Index()) == transponder)

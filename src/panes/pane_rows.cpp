@@ -50,7 +50,7 @@ const ListHead* ChannelSource(const ChannelDatabase& db, const ChannelRowsQuery&
 
 bool PassesFilters(const ChannelDatabase& db, const ChannelRowsQuery& query, int pk) {
     const ConstChannelRecord record = db.ChannelOfPk(pk);
-    const int side = TunerSideOfPk(pk);
+    const TunerSide side = TunerSideOfPk(pk);
     if (record.ServiceTypeCode() != static_cast<std::uint8_t>(query.type))
         return false;
     if (query.satellite != -1 && static_cast<int>(record.SatelliteLink(side).Index()) != query.satellite)
@@ -121,15 +121,15 @@ std::vector<int> ChannelRows(const ChannelDatabase& db, const ChannelRowsQuery& 
 }
 
 bool MatchesSelectionRule(const ChannelDatabase& db, int pk, int rule) {
-    const int side = TunerSideOfPk(pk);
+    const TunerSide side = TunerSideOfPk(pk);
     const ServiceWord word = db.ChannelOfPk(pk).SidedServiceWord(side);
     switch (rule) {
     case 0:
         return true;
     case 1:
-        return side == 0;
+        return side == TunerSide::First;
     case 2:
-        return side == 1;
+        return side == TunerSide::Second;
     case 3:
         return !word.Scrambled();
     case 4:

@@ -33,7 +33,6 @@ constexpr int kDiseqcTypeDisable = 0;
 constexpr int kDiseqcTypeSmatv = 9;
 constexpr int kSmatvPorts = 16;
 constexpr int kMotorDisable = 0;
-constexpr int kTunerOne = 0;
 constexpr int kConnectionLoopThrough = 1;
 
 const QStringList kLofItems = {"user",  "5750",  "9750",  "10000", "10050", "10550", "10600", "10678",
@@ -59,7 +58,8 @@ bool ShowsUser(const QComboBox& list) {
 } // namespace
 
 SatelliteDialog::SatelliteDialog(SatelliteRecord record, ReceiverSettings settings, QWidget* parent)
-    : QDialog(parent), m_record(record), m_settings(settings), m_side(record.TunerConnection() == 1 ? 1 : 0) {
+    : QDialog(parent), m_record(record), m_settings(settings),
+      m_side(record.TunerConnection() == 1 ? TunerSide::Second : TunerSide::First) {
     setWindowTitle(QCoreApplication::translate("SatelliteDialog", "Satellite"));
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("tabs"));
@@ -181,7 +181,7 @@ void SatelliteDialog::Load() {
     ShowIndex(*m_lnbPower, word.LnbPower());
     ShowIndex(*m_toneBurst, word.ToneBurst());
 
-    m_tunerNumber->setCurrentIndex(m_side);
+    m_tunerNumber->setCurrentIndex(SideIndex(m_side));
     ShowIndex(*m_tunerConnection, m_settings.tuner_connection());
 }
 
@@ -209,7 +209,7 @@ void SatelliteDialog::UpdateDiseqcMotor() {
 }
 
 void SatelliteDialog::UpdateTunerNumber() {
-    m_tunerConnection->setEnabled(m_tunerNumber->currentIndex() == kTunerOne);
+    m_tunerConnection->setEnabled(m_tunerNumber->currentIndex() == SideIndex(TunerSide::First));
 }
 
 void SatelliteDialog::UpdateTunerConnection() {

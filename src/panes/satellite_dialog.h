@@ -4,6 +4,7 @@
 // Setting" group still carries the receiver's tuner connection through. Fields are written back only on "OK".
 
 #include "database/satellite_record.h"
+#include "database/tuner_side.h"
 #include "settings/receiver_settings.h"
 
 #include <QDialog>
@@ -32,7 +33,7 @@ private:
 
     SatelliteRecord m_record;
     ReceiverSettings m_settings;
-    int m_side;
+    TunerSide m_side;
 
     QLineEdit* m_name = nullptr;
     QLineEdit* m_longitude = nullptr;

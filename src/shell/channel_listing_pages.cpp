@@ -44,14 +44,14 @@ ChannelListingPages::ChannelListingPages(const ChannelDatabase& db, const QStrin
     m_lineHeight = QFontMetrics(font, device).lineSpacing();
     m_linesPerPage = std::max(1, page.height() / m_lineHeight - kHeadingLines - kFooterLines);
     const QStringList columnHeads = ColumnHeads();
-    for (int side = 0; side < kTunerCount; ++side) {
+    for (const TunerSide side : kTunerSides) {
         for (const ServiceType type : kTvAndRadio) {
             const std::vector<ChannelEntry> entries = MainListEntries(db, side, type);
             if (entries.empty())
                 continue;
             m_lines.push_back({true,
                                {QCoreApplication::translate("ChannelListingPages", "Tuner %1 - %2 channels")
-                                    .arg(side + 1)
+                                    .arg(TunerNumber(side))
                                     .arg(ServiceTypeText(type))}});
             m_lines.push_back({false, columnHeads});
             int number = 0;

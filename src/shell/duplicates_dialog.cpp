@@ -64,7 +64,7 @@ void DuplicatesDialog::Fill() {
         const ChannelEntry kept = EntryOfPk(m_database, group.keptPk);
         auto* top =
             new QTreeWidgetItem(m_groups, {QCoreApplication::translate("DuplicatesDialog", "Tuner %1 %2: keeps %3")
-                                               .arg(kept.side + 1)
+                                               .arg(TunerNumber(kept.side))
                                                .arg(ServiceTypeText(kept.type))
                                                .arg(Summary(m_database, group.keptPk))});
         for (const int pk : group.duplicatePks) {

@@ -12,19 +12,20 @@ namespace vorlane {
 FrameTunerCommands::FrameTunerCommands(ChannelDatabase& database, CMirevoView& view, ui::MessageDialog& messages)
     : m_database(database), m_view(view), m_messages(messages) {}
 
-int FrameTunerCommands::Copy(int source, int destination) {
+int FrameTunerCommands::Copy(TunerSide source, TunerSide destination) {
     const QString question = QCoreApplication::translate("FrameTunerCommands", "Channel Copy  T%1 to T%2")
-                                 .arg(source + 1)
-                                 .arg(destination + 1);
+                                 .arg(TunerNumber(source))
+                                 .arg(TunerNumber(destination));
     if (!Confirmed(question))
         return 0;
     const int copied = CopyTunerChannels(m_database, source, destination, false);
-    TakeChanges(
-        QCoreApplication::translate("FrameTunerCommands", "Copy T%1 to T%2").arg(source + 1).arg(destination + 1));
+    TakeChanges(QCoreApplication::translate("FrameTunerCommands", "Copy T%1 to T%2")
+                    .arg(TunerNumber(source))
+                    .arg(TunerNumber(destination)));
     m_messages.ShowModal(
         QCoreApplication::translate("FrameTunerCommands", "Channel Copy : T%1 -> T%2\n\n[%3] channels copy Complete")
-            .arg(source + 1)
-            .arg(destination + 1)
+            .arg(TunerNumber(source))
+            .arg(TunerNumber(destination))
             .arg(copied),
         MessageMode::Ok);
     return copied;

@@ -2,6 +2,8 @@
 // The main frame's tuner commands: Copy T1 to T2, Copy T2 to T1 and Merge T1 and T2, each confirmed and
 // reported in the frame's "Message" dialog.
 
+#include "database/tuner_side.h"
+
 class QString;
 
 namespace vorlane {
@@ -17,8 +19,8 @@ class FrameTunerCommands {
 public:
     FrameTunerCommands(ChannelDatabase& database, CMirevoView& view, ui::MessageDialog& messages);
 
-    // Tuners are numbered 0 (T1) and 1 (T2). Returns the number of channel sides added, 0 when not confirmed.
-    int Copy(int source, int destination);
+    // Returns the number of channel sides added, 0 when not confirmed.
+    int Copy(TunerSide source, TunerSide destination);
     int Merge();
 
 private:

@@ -162,10 +162,10 @@ bool CMainFrame::OnCommand(int command) {
             m_view->RedoEdit();
             break;
         case kCmdCopyT1ToT2:
-            m_tunerCommands->Copy(0, 1);
+            m_tunerCommands->Copy(TunerSide::First, TunerSide::Second);
             break;
         case kCmdCopyT2ToT1:
-            m_tunerCommands->Copy(1, 0);
+            m_tunerCommands->Copy(TunerSide::Second, TunerSide::First);
             break;
         case kCmdMergeTuners:
             m_tunerCommands->Merge();

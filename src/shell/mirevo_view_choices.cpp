@@ -78,7 +78,7 @@ void CMirevoView::ChooseChannel(ui::ChannelPane& pane) {
         return;
     }
     const ConstChannelRecord record = m_database.ChannelOfPk(pk);
-    const int side = TunerSideOfPk(pk);
+    const TunerSide side = TunerSideOfPk(pk);
     const int transponder = static_cast<int>(record.TransponderLink(side).Index());
     const int satellite = static_cast<int>(record.SatelliteLink(side).Index());
     KeepSelection(*m_transponderPane, m_transponderPane->RowOf(transponder));

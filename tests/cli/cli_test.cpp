@@ -24,8 +24,8 @@ Bytes BrokenChannelFile(const std::string& channelName) {
     const ChannelRecord channel = db.Channel(0);
     channel.SetName(channelName);
     channel.SetServiceType(0);
-    channel.SetPresence(0, 1);
-    channel.SetTransponderLink(0, LinkWord().WithIndex(0x3FFF));
+    channel.SetPresence(TunerSide::First, 1);
+    channel.SetTransponderLink(TunerSide::First, LinkWord().WithIndex(0x3FFF));
     return ChannelFileBytes(db);
 }
 

@@ -89,9 +89,9 @@ INSTANTIATE_TEST_SUITE_P(EveryEdit, KeptBits, ::testing::Values(
     KeptBitsCase{"AddTransponder", [](ChannelDatabase& db) {
         return AddTransponder(db, CopyOf<kTransponderRecordSize>(db.Transponder(PksOf(db, ListKind::Transponders, 0)[2]).RecordBytes())); }},
     KeptBitsCase{"Move", MoveIntoTv},
-    KeptBitsCase{"CopyTuner1To2", [](ChannelDatabase& db) { return CopyTunerChannels(db, 0, 1, false); }},
-    KeptBitsCase{"CopyTuner2To1", [](ChannelDatabase& db) { return CopyTunerChannels(db, 1, 0, false); }},
-    KeptBitsCase{"CopyClearingFirst", [](ChannelDatabase& db) { return CopyTunerChannels(db, 1, 0, true); }},
+    KeptBitsCase{"CopyTuner1To2", [](ChannelDatabase& db) { return CopyTunerChannels(db, TunerSide::First, TunerSide::Second, false); }},
+    KeptBitsCase{"CopyTuner2To1", [](ChannelDatabase& db) { return CopyTunerChannels(db, TunerSide::Second, TunerSide::First, false); }},
+    KeptBitsCase{"CopyClearingFirst", [](ChannelDatabase& db) { return CopyTunerChannels(db, TunerSide::Second, TunerSide::First, true); }},
     KeptBitsCase{"Merge", [](ChannelDatabase& db) { return MergeTuners(db); }},
     KeptBitsCase{"DeleteOneSide", [](ChannelDatabase& db) { return DeleteChannels(db, PksOf(db, ListKind::Tuner2Tv, 0)); }}),
     [](const ::testing::TestParamInfo<KeptBitsCase>& testInfo) { return std::string(testInfo.param.name); });

@@ -55,11 +55,12 @@ TEST_F(ListBuild, FavouriteByteZeroIsNoMemberAndEightyIsTheFirstMember) {
     PutChannel(m_db, 1, {.favouriteGroup = 2});
     PutChannel(m_db, 2, {.key1 = 1});
     PutChannel(m_db, 3, {.key1 = 5, .favouriteGroup = 2}); // byte 0x85
-    m_db.Channel(1).SetFavouriteByte(0, 2, 0x80);
+    m_db.Channel(1).SetFavouriteByte(TunerSide::First, 2, 0x80);
     m_db.BuildAllLists();
 
     EXPECT_EQ((Pks{1, 3}), PksOf(m_db, FavouriteKind(2), 0));
-    EXPECT_EQ((std::vector<int>{0xFF, 0x80, 0x00, 0x81}), FavouriteBytes(m_db, 0, 2, 4)); // closed up behind 0x80
+    EXPECT_EQ((std::vector<int>{0xFF, 0x80, 0x00, 0x81}),
+              FavouriteBytes(m_db, TunerSide::First, 2, 4)); // closed up behind 0x80
     EXPECT_TRUE(PksOf(m_db, FavouriteKind(0), 0).empty());
 }
 
@@ -69,15 +70,16 @@ TEST_F(ListBuild, WriteBackStoresEachFieldInItsOwnWidth) {
     m_db.Satellite(1).SetListLink(0xC014);
     // 32-bit: bit 31 of the record is kept.
     PutChannel(m_db, 9, {.key1 = 40, .favouriteGroup = 7});
-    m_db.Channel(9).SetMainLink(0, LinkWord(m_db.Channel(9).MainLink(0).Value() | LinkWord::kKeptBit));
+    m_db.Channel(9).SetMainLink(TunerSide::First,
+                                LinkWord(m_db.Channel(9).MainLink(TunerSide::First).Value() | LinkWord::kKeptBit));
     m_db.BuildAllLists();
 
     EXPECT_EQ(0xC000, ReadLe16(m_db.Satellite(0).RecordBytes() + SatelliteRecord::kListLink));
     EXPECT_EQ(0xC001, ReadLe16(m_db.Satellite(1).RecordBytes() + SatelliteRecord::kListLink));
     EXPECT_EQ(0xFF, m_db.Satellite(0).RecordBytes()[SatelliteRecord::kTunerConnection + 1]);
     EXPECT_EQ(0x80000000u, ReadLe32(m_db.Channel(9).RecordBytes() + ChannelRecord::kMainLink));
-    EXPECT_EQ(0x80, m_db.Channel(9).FavouriteByte(0, 7)); // 8-bit: 0x80 | position, was 0x80 | 40
-    EXPECT_EQ(0x00, m_db.Channel(9).FavouriteByte(1, 7)); // tuner 2 not present: untouched
+    EXPECT_EQ(0x80, m_db.Channel(9).FavouriteByte(TunerSide::First, 7));  // 8-bit: 0x80 | position, was 0x80 | 40
+    EXPECT_EQ(0x00, m_db.Channel(9).FavouriteByte(TunerSide::Second, 7)); // tuner 2 not present: untouched
     // Transponders 0 and 2 share key 0 and stay in table order; transponder 1 (key 1) comes last.
     EXPECT_EQ(LinkWord().WithKey(2).ToForm16(), m_db.Transponder(1).ListLink());
 }
@@ -86,7 +88,7 @@ TEST_F(ListBuild, LinkIndexBeyondTheHeadsLeavesTheRecordOut) {
     PutTransponder(m_db, 3, 1, 12000, kPolarisationHorizontal, 1);
     m_db.Transponder(3).SetSatelliteLink(LinkWord().WithIndex(64));
     PutChannel(m_db, 0, {});
-    m_db.Channel(0).SetFsLink(0, m_db.Channel(0).FsLink(0).WithIndex(2));
+    m_db.Channel(0).SetFsLink(TunerSide::First, m_db.Channel(0).FsLink(TunerSide::First).WithIndex(2));
     m_db.BuildAllLists();
     for (int s = 0; s < kSatelliteCount; ++s)
         for (const int pk : PksOf(m_db, ListKind::SatelliteTransponders, s))
@@ -103,28 +105,29 @@ TEST_F(ListBuild, FavouriteGroupOrdersAtMost128MembersPerTuner) {
     m_db.BuildAllLists();
 
     EXPECT_EQ(128 + 3, m_db.Lists().Head(FavouriteKind(0), 0)->count);
-    std::vector<int> bytes = FavouriteBytes(m_db, 0, 0, 130), expected(2, 0); // two left out, 128 positions once
+    std::vector<int> bytes = FavouriteBytes(m_db, TunerSide::First, 0, 130),
+                     expected(2, 0); // two left out, 128 positions once
     for (int position = 0; position < 128; ++position)
         expected.push_back(0x80 + position);
     std::ranges::sort(bytes);
     EXPECT_EQ(expected, bytes);
-    EXPECT_EQ(0x82, m_db.Channel(2).FavouriteByte(1, 0));
+    EXPECT_EQ(0x82, m_db.Channel(2).FavouriteByte(TunerSide::Second, 0));
     EXPECT_TRUE(VerifyLists(m_db));
 
     // A 129th tuner-1 member is refused, a fourth tuner-2 member is not; a freed place takes the refused side.
     ListHead* head = m_db.Lists().Head(FavouriteKind(0), 0);
     int dropped = 0;
-    while (m_db.Channel(dropped).FavouriteByte(0, 0) != 0)
+    while (m_db.Channel(dropped).FavouriteByte(TunerSide::First, 0) != 0)
         ++dropped;
     EXPECT_EQ(0, m_db.Lists().Append(head, static_cast<std::uint16_t>(dropped), LinkWord(head->headWord)));
     EXPECT_EQ(0, AddFavourites(m_db, 0, Pks{dropped}));
-    EXPECT_EQ(0, m_db.Channel(dropped).FavouriteByte(0, 0));
-    m_db.Channel(3).SetPresence(1, 1);
+    EXPECT_EQ(0, m_db.Channel(dropped).FavouriteByte(TunerSide::First, 0));
+    m_db.Channel(3).SetPresence(TunerSide::Second, 1);
     EXPECT_EQ(1, AddFavourites(m_db, 0, Pks{5003}));
-    EXPECT_EQ(0x83, m_db.Channel(3).FavouriteByte(1, 0));
+    EXPECT_EQ(0x83, m_db.Channel(3).FavouriteByte(TunerSide::Second, 0));
     EXPECT_EQ(1, RemoveFavourite(m_db, 0, dropped == 5 ? 6 : 5));
     EXPECT_EQ(1, AddFavourites(m_db, 0, Pks{dropped}));
-    EXPECT_EQ(0xFF, m_db.Channel(dropped).FavouriteByte(0, 0));
+    EXPECT_EQ(0xFF, m_db.Channel(dropped).FavouriteByte(TunerSide::First, 0));
     EXPECT_EQ(-1, m_db.Lists().BuildKind(static_cast<ListKind>(30))); // no such kind
 }
 
@@ -132,10 +135,10 @@ TEST_F(ListOps, RemovePkTakesTheSideOutOfEveryHeadAndClosesUp) {
     EXPECT_EQ(1, Lists().RemovePk(ListKind::TvByTransponder, 2, true));
     EXPECT_EQ(0, Lists().RemovePk(ListKind::TvByTransponder, 2, true));
     EXPECT_EQ((Pks{0, 1, 3, 4}), PksOf(m_db, ListKind::TvByTransponder, 0));
-    EXPECT_EQ(2u, m_db.Channel(3).TransponderLink(0).Key());
+    EXPECT_EQ(2u, m_db.Channel(3).TransponderLink(TunerSide::First).Key());
     EXPECT_EQ(1, Lists().RemovePk(ListKind::TvChannels, 2, false));
-    EXPECT_EQ(3u, m_db.Channel(3).MainLink(0).Key());     // not written back
-    Lists().MoveBefore(TvMain()->first, TvMain()->first); // no-op
+    EXPECT_EQ(3u, m_db.Channel(3).MainLink(TunerSide::First).Key()); // not written back
+    Lists().MoveBefore(TvMain()->first, TvMain()->first);            // no-op
     EXPECT_EQ((std::vector<unsigned>{0, 1, 2, 3}),
               NodesOf(m_db, ListKind::TvChannels, 0, [](auto& n) { return n.link.Key(); }));
     EXPECT_EQ(nullptr, Lists().FindByPk(TvMain(), 2));
@@ -198,11 +201,11 @@ TEST(NodePool, FullPoolSkipsInsertionsAndReportsThem) {
     // One more favourite member than before: the rebuild lists in scan order until the pool runs
     // dry, so the last side scanned (tuner 2 of slot 4960) is the one left out.
     const ChannelRecord extra = db.Channel(1);
-    extra.SetFavouriteByte(0, 0, 0x80);
+    extra.SetFavouriteByte(TunerSide::First, 0, 0x80);
     EXPECT_EQ(kChannelCount, lists.BuildKind(FavouriteKind(0)));
     EXPECT_EQ(favouritesBefore, lists.Head(FavouriteKind(0), 0)->count);
     EXPECT_NE(nullptr, lists.FindByPk(lists.Head(FavouriteKind(0), 0), 1));
-    EXPECT_EQ(nullptr, lists.FindByPk(lists.Head(FavouriteKind(0), 0), ChannelPk(4960, 1)));
+    EXPECT_EQ(nullptr, lists.FindByPk(lists.Head(FavouriteKind(0), 0), ChannelPk(4960, TunerSide::Second)));
 }
 
 // Each damage is found, and the first problem names what was damaged.
@@ -225,19 +228,19 @@ TEST(IntegrityCheck, FindsEachDamageAndNamesTheRecordAndLeavesTheDatabaseUntouch
     };
     // clang-format off
     const Case cases[] = {
-        {"transponder link past the table", [](ChannelDatabase& d) { d.Channel(7).SetTransponderLink(1, d.Channel(7).TransponderLink(1).WithIndex(0x3FFF)); },
+        {"transponder link past the table", [](ChannelDatabase& d) { d.Channel(7).SetTransponderLink(TunerSide::Second, d.Channel(7).TransponderLink(TunerSide::Second).WithIndex(0x3FFF)); },
          "channel 7 tuner 2 \"Channel 0007\": transponder link names slot 16383, outside the transponder table"},
         {"transponder link to a free transponder", [](ChannelDatabase& d) { std::fill_n(d.Transponder(1499).RecordBytes(), kTransponderRecordSize, std::uint8_t{0xFF}); },
          "channel 1499 tuner 1 \"Channel 1499\": transponder link names free transponder 1499"},
-        {"satellite link past the table", [](ChannelDatabase& d) { d.Channel(8).SetSatelliteLink(0, d.Channel(8).SatelliteLink(0).WithIndex(64)); },
+        {"satellite link past the table", [](ChannelDatabase& d) { d.Channel(8).SetSatelliteLink(TunerSide::First, d.Channel(8).SatelliteLink(TunerSide::First).WithIndex(64)); },
          "channel 8 tuner 1 \"Channel 0008\": satellite link names slot 64, outside the satellite table"},
         {"transponder without a satellite", [](ChannelDatabase& d) { d.Transponder(5).SetSatelliteLink(d.Transponder(5).SatelliteLink().WithIndex(99)); },
          "transponder 5: satellite link names slot 99, outside the satellite table"},
-        {"record field out of step with its node", [](ChannelDatabase& d) { d.Channel(10).SetSatelliteLink(1, d.Channel(10).SatelliteLink(1).WithKey(d.Channel(10).SatelliteLink(1).Key() + 1)); }, "list kind"},
+        {"record field out of step with its node", [](ChannelDatabase& d) { d.Channel(10).SetSatelliteLink(TunerSide::Second, d.Channel(10).SatelliteLink(TunerSide::Second).WithKey(d.Channel(10).SatelliteLink(TunerSide::Second).Key() + 1)); }, "list kind"},
         {"wrong count", [](ChannelDatabase& d) { ++d.Lists().Head(ListKind::Tuner1Radio, 0)->count; }, "list kind 25 head 0"},
         {"missing member", [](ChannelDatabase& d) { ListHead* h = d.Lists().Head(ListKind::TvByTransponder, 0); d.Lists().Unlink(h->first); d.Lists().Renumber(h); d.Lists().WriteBack(h); }, "list kind 13 head 0"},
         {"order renumbered but never written back", [](ChannelDatabase& d) { ListHead* h = d.Lists().Head(ListKind::Tuner2Tv, 0); d.Lists().MoveBefore(h->first, h->first->next); d.Lists().Renumber(h); }, "list kind 27 head 0"},
-        {"favourite byte without its list entry", [](ChannelDatabase& d) { d.Channel(11).SetFavouriteByte(0, 3, 0x80); }, "favourite group 4"},
+        {"favourite byte without its list entry", [](ChannelDatabase& d) { d.Channel(11).SetFavouriteByte(TunerSide::First, 3, 0x80); }, "favourite group 4"},
     };
     // clang-format on
     for (const Case& c : cases) {

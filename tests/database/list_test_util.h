@@ -41,7 +41,7 @@ template <std::size_t N> std::array<std::uint8_t, N> CopyOf(const std::uint8_t* 
 }
 
 // The favourite bytes of `group` on `side` of slots 0 to count - 1.
-inline std::vector<int> FavouriteBytes(const ChannelDatabase& db, int side, int group, int count) {
+inline std::vector<int> FavouriteBytes(const ChannelDatabase& db, TunerSide side, int group, int count) {
     std::vector<int> bytes;
     for (int slot = 0; slot < count; ++slot)
         bytes.push_back(db.Channel(slot).FavouriteByte(side, group));

@@ -169,8 +169,8 @@ TEST_F(Operations, AddChannelTakesTheLastPlaceOfItsSideInEveryList) {
          {ListKind::TvChannels, ListKind::TvByTransponder, ListKind::TvBySatellite, ListKind::TvByScrambling})
         EXPECT_EQ((Pks{0, 2, 5000, 5001, 5003}), PksOf(m_db, kind, 0)) << static_cast<int>(kind);
     EXPECT_EQ((Pks{0, 2}), PksOf(m_db, ListKind::Tuner1Tv, 0));
-    EXPECT_EQ(2u, m_db.Channel(3).MainLink(1).Key());
-    EXPECT_EQ(4u, m_db.Channel(3).TransponderLink(1).Key()); // one run over both sides
+    EXPECT_EQ(2u, m_db.Channel(3).MainLink(TunerSide::Second).Key());
+    EXPECT_EQ(4u, m_db.Channel(3).TransponderLink(TunerSide::Second).Key()); // one run over both sides
 
     ASSERT_EQ(1, AddChannel(m_db, RecordFor(ServiceType::Radio, 2, true, true)));
     EXPECT_EQ((Pks{4, 5004}), PksOf(m_db, ListKind::RadioBySatellite, 1));
@@ -191,12 +191,13 @@ TEST_F(Operations, DeletingABothTunerChannelFromEachTunerInTurnFreesItLast) {
     EXPECT_EQ(1, DeleteChannel(m_db, 0));
     EXPECT_TRUE(m_db.Modified());
     const ConstChannelRecord kept = m_db.Channel(0);
-    EXPECT_EQ(0, kept.Presence(0));
-    EXPECT_EQ(0u, kept.MainLink(0).Value() | kept.TransponderLink(0).Value()); // only bits 30-31 stay, were 0
-    EXPECT_EQ(0, kept.FavouriteByte(0, 3));
-    EXPECT_EQ(0x80, kept.FavouriteByte(1, 3));
+    EXPECT_EQ(0, kept.Presence(TunerSide::First));
+    EXPECT_EQ(0u, kept.MainLink(TunerSide::First).Value() |
+                      kept.TransponderLink(TunerSide::First).Value()); // only bits 30-31 stay, were 0
+    EXPECT_EQ(0, kept.FavouriteByte(TunerSide::First, 3));
+    EXPECT_EQ(0x80, kept.FavouriteByte(TunerSide::Second, 3));
     EXPECT_EQ((Pks{1, 5000, 5001}), PksOf(m_db, ListKind::TvChannels, 0));
-    EXPECT_EQ(0u, m_db.Channel(1).MainLink(0).Key());
+    EXPECT_EQ(0u, m_db.Channel(1).MainLink(TunerSide::First).Key());
     EXPECT_EQ((Pks{-1, 0}), Pks(m_db.PkPositions().begin(), m_db.PkPositions().begin() + 2));
 
     EXPECT_EQ(1, DeleteChannel(m_db, 5000));
@@ -252,8 +253,8 @@ TEST_F(Operations, DeletingATransponderTakesItsChannelsAlong) {
     EXPECT_EQ((Pks{2, 1}), PksOf(m_db, ListKind::Transponders, 0)); // sorted by key: 0, 0, 1
     EXPECT_EQ(Pks{}, PksOf(m_db, ListKind::Bands, 5));
     EXPECT_EQ(Pks{3}, PksOf(m_db, FavouriteKind(1), 0));
-    EXPECT_EQ(0x80, m_db.Channel(3).FavouriteByte(0, 1));
-    EXPECT_EQ(0u, m_db.Channel(3).MainLink(0).Key());
+    EXPECT_EQ(0x80, m_db.Channel(3).FavouriteByte(TunerSide::First, 1));
+    EXPECT_EQ(0u, m_db.Channel(3).MainLink(TunerSide::First).Key());
     EXPECT_EQ(0, m_db.PkPositions()[3]);
     EXPECT_EQ(0, DeleteTransponder(m_db, 1500));
     EXPECT_EQ(0, DeleteTransponder(m_db, -1));
@@ -283,7 +284,7 @@ TEST_F(Operations, RemovingAFavouriteClosesUpTheGroup) {
     Build();
     EXPECT_EQ(6, AddFavourites(m_db, 2, Pks{0, 1, 2, 3, 4, 5000}));
     EXPECT_EQ(0, AddFavourites(m_db, 2, Pks{1, 3})); // members already
-    EXPECT_EQ((std::vector<int>{0x80, 0x81, 0x82, 0x83, 0x84}), FavouriteBytes(m_db, 0, 2, 5));
+    EXPECT_EQ((std::vector<int>{0x80, 0x81, 0x82, 0x83, 0x84}), FavouriteBytes(m_db, TunerSide::First, 2, 5));
     auto block = m_db.Favourites().Block(2);
     block[FavouriteGroups::kTvCountWord] = 6;
     {
@@ -294,8 +295,8 @@ TEST_F(Operations, RemovingAFavouriteClosesUpTheGroup) {
                       static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(m_db.Channel(2).RecordBytes())));
         EXPECT_EQ(expected, trace.Text());
     }
-    EXPECT_EQ((std::vector<int>{0x80, 0x81, 0, 0x82, 0x83}), FavouriteBytes(m_db, 0, 2, 5));
-    EXPECT_EQ(0x80, m_db.Channel(0).FavouriteByte(1, 2)); // the other tuner's group is its own
+    EXPECT_EQ((std::vector<int>{0x80, 0x81, 0, 0x82, 0x83}), FavouriteBytes(m_db, TunerSide::First, 2, 5));
+    EXPECT_EQ(0x80, m_db.Channel(0).FavouriteByte(TunerSide::Second, 2)); // the other tuner's group is its own
     EXPECT_EQ(5, block[FavouriteGroups::kTvCountWord]);
     EXPECT_EQ((Pks{0, 1, 3, 4, 5000}), PksOf(m_db, FavouriteKind(2), 0));
     EXPECT_EQ(0, RemoveFavourite(m_db, 2, 2)); // not a member any more
@@ -313,8 +314,8 @@ TEST_F(Operations, MovedChannelsLandInSelectionOrderBeforeTheTarget) {
     EXPECT_EQ(3, MoveChannels(m_db, ServiceType::Tv, 1, Pks{4, 5, 3, 1}));
     EXPECT_EQ((Pks{0, 4, 5, 3, 1, 2, 5005}), PksOf(m_db, ListKind::TvChannels, 0));
     EXPECT_EQ(static_cast<std::uint8_t>(ServiceType::Tv), m_db.Channel(5).ServiceTypeCode());
-    EXPECT_EQ(2u, m_db.Channel(5).MainLink(0).Key());
-    EXPECT_EQ(0u, m_db.Channel(5).TransponderLink(1).Type());
+    EXPECT_EQ(2u, m_db.Channel(5).MainLink(TunerSide::First).Key());
+    EXPECT_EQ(0u, m_db.Channel(5).TransponderLink(TunerSide::Second).Type());
     EXPECT_EQ(Pks{}, PksOf(m_db, ListKind::RadioChannels, 0));
     EXPECT_EQ(Pks{5005}, PksOf(m_db, ListKind::Tuner2Tv, 0));
     EXPECT_EQ(0, MoveChannels(m_db, ServiceType::Tv, 7, Pks{0}));
@@ -328,21 +329,20 @@ TEST_F(Operations, CopyingTwiceAddsNothingTheSecondTimeButRefreshesServiceWords)
     Put(3, ServiceType::Tv, 0, false, true, 0, 0);
     Put(4, ServiceType::Tv, 2, true, false, 1, 0);
     Build();
-    EXPECT_EQ(3, CopyTunerChannels(m_db, 0, 1, false));
+    EXPECT_EQ(3, CopyTunerChannels(m_db, TunerSide::First, TunerSide::Second, false));
     EXPECT_EQ((Pks{5000, 5003, 5004}), PksOf(m_db, ListKind::Tuner2Tv, 0));
     EXPECT_EQ(Pks{5001}, PksOf(m_db, ListKind::Tuner2Radio, 0));
-    EXPECT_EQ(0, m_db.Channel(2).Presence(1)); // data channels are not copied
-    EXPECT_EQ(0, m_db.Channel(0).FavouriteByte(1, 4));
-    EXPECT_EQ(1u, m_db.Channel(4).SatelliteLink(1).Index());
-    ServiceWord word = m_db.Channel(4).SidedServiceWord(0);
+    EXPECT_EQ(0, m_db.Channel(2).Presence(TunerSide::Second)); // data channels are not copied
+    EXPECT_EQ(0, m_db.Channel(0).FavouriteByte(TunerSide::Second, 4));
+    EXPECT_EQ(1u, m_db.Channel(4).SatelliteLink(TunerSide::Second).Index());
+    ServiceWord word = m_db.Channel(4).SidedServiceWord(TunerSide::First);
     word.SetLocked(true);
     word.SetScrambled(true);
-    m_db.Channel(4).SetServiceWord(0, word);
-    EXPECT_EQ(0, CopyTunerChannels(m_db, 0, 1, false));
-    EXPECT_EQ(word.Value(), m_db.Channel(4).SidedServiceWord(1).Value());
+    m_db.Channel(4).SetServiceWord(TunerSide::First, word);
+    EXPECT_EQ(0, CopyTunerChannels(m_db, TunerSide::First, TunerSide::Second, false));
+    EXPECT_EQ(word.Value(), m_db.Channel(4).SidedServiceWord(TunerSide::Second).Value());
     EXPECT_EQ(Pks{5004}, PksOf(m_db, ListKind::TvByScrambling, 1));
-    EXPECT_EQ(0, CopyTunerChannels(m_db, 1, 1, false));
-    EXPECT_EQ(0, CopyTunerChannels(m_db, 0, 2, false));
+    EXPECT_EQ(0, CopyTunerChannels(m_db, TunerSide::Second, TunerSide::Second, false));
 }
 
 TEST_F(Operations, PkChannelHoldsTvThenRadioInListOrder) {
@@ -391,7 +391,8 @@ TEST(ChannelClipboard, PasteIntoAnotherFileFindsOrCreatesTheTransponder) {
         EXPECT_EQ(ChannelNumber(into, pasted[0]), ChannelNumber(into, after) + 1);
         EXPECT_EQ(into.ChannelOfPk(pasted[0]).Name(), from.ChannelOfPk(pk).Name());
         EXPECT_EQ(PksOf(into, ListKind::Transponders).size(), transponders + 1);
-        const auto tp = into.Transponder(static_cast<int>(into.ChannelOfPk(pasted[0]).TransponderLink(0).Index()));
+        const auto tp =
+            into.Transponder(static_cast<int>(into.ChannelOfPk(pasted[0]).TransponderLink(TunerSide::First).Index()));
         EXPECT_EQ(tp.Frequency(), copies[0].frequency);
         EXPECT_EQ(static_cast<int>(tp.SatelliteLink().Index()), target);
     }

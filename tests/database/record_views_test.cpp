@@ -37,7 +37,7 @@ TEST(SatelliteRecordView, FieldsSitAtTheirOffsetsLittleEndianAndBitFieldsStayApa
     sat.SetOrbitalPosition(-50);
     sat.SetMotorIndex(7);
     sat.SetLnbType(1);
-    sat.SetLnbSwitch(1, word);
+    sat.SetLnbSwitch(TunerSide::Second, word);
     sat.SetListLink(0x1234);
     sat.SetTunerConnection(1);
 
@@ -54,7 +54,7 @@ TEST(SatelliteRecordView, FieldsSitAtTheirOffsetsLittleEndianAndBitFieldsStayApa
     EXPECT_EQ(8190, view.TestChannelPcrPid(2));
     EXPECT_EQ(0xFFFF, view.TestChannelSymbolRate(2));
     EXPECT_EQ(0xFFFF, view.TestChannelFrequency(0)); // untouched test channel keeps the fill
-    EXPECT_EQ(word.Value(), view.LnbSwitch(1).Value());
+    EXPECT_EQ(word.Value(), view.LnbSwitch(TunerSide::Second).Value());
 
     std::memcpy(bytes.data(), "ABCDEFGHIJKLMNOPQRST", 20); // overflows into the LNB fields on purpose
     EXPECT_EQ("ABCDEFGHIJKLMNOP", view.Name());            // never reads past the field
@@ -111,13 +111,13 @@ TEST(ChannelRecordView, PerTunerFieldsLieBesideEachOtherAndWordsKeepForeignBits)
     ch.SetTeletextPid(0x68);
     ch.SetAc3Pid(0x6A);
     ch.SetServiceType(1);
-    ch.SetServiceWord(1, ServiceWord(0x11));
-    ch.SetMainLink(1, LinkWord(0x22));
-    ch.SetFsLink(1, LinkWord(0x33));
-    ch.SetSatelliteLink(1, LinkWord(0x44));
-    ch.SetTransponderLink(1, LinkWord(0x55));
-    ch.SetFavouriteByte(1, 7, 0x83);
-    ch.SetPresence(1, 1);
+    ch.SetServiceWord(TunerSide::Second, ServiceWord(0x11));
+    ch.SetMainLink(TunerSide::Second, LinkWord(0x22));
+    ch.SetFsLink(TunerSide::Second, LinkWord(0x33));
+    ch.SetSatelliteLink(TunerSide::Second, LinkWord(0x44));
+    ch.SetTransponderLink(TunerSide::Second, LinkWord(0x55));
+    ch.SetFavouriteByte(TunerSide::Second, 7, 0x83);
+    ch.SetPresence(TunerSide::Second, 1);
 
     // Name, PMT PID, program number, six audio PIDs, video, PCR, teletext, AC3; then the tuner-2 halves of the
     // service word (behind the service type), the four links, favourite group 7 and the presence byte.
@@ -130,8 +130,8 @@ TEST(ChannelRecordView, PerTunerFieldsLieBesideEachOtherAndWordsKeepForeignBits)
     const ConstChannelRecord view(bytes.data());
     EXPECT_EQ(0x64, view.PmtPid());
     EXPECT_EQ(0xFFFFFFFFu, view.AudioLanguagesWord().Value());
-    EXPECT_TRUE(view.PresentOn(1));
-    EXPECT_TRUE(view.PresentOn(0)); // 0xFF fill counts as present
+    EXPECT_TRUE(view.PresentOn(TunerSide::Second));
+    EXPECT_TRUE(view.PresentOn(TunerSide::First)); // 0xFF fill counts as present
 
     ServiceWord service(0);
     service.SetScrambled(true);

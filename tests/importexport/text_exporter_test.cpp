@@ -26,14 +26,15 @@ void BuildSmallDatabase(ChannelDatabase& db) {
     const SatelliteRecord orbis = db.Satellite(0);
     LnbSwitchWord lnb(1 | 2 << 1 | 2 << 3 | 3 << 7 | 1 << 13);
     lnb.SetCableCompensation(1);
-    orbis.SetLnbSwitch(0, lnb);
+    orbis.SetLnbSwitch(TunerSide::First, lnb);
     orbis.SetTunerConnection(1);
     orbis.SetMotorIndex(5);
 
     PutSatellite(db, 1, "Helion 13.0E", 0, 0);
 
     PutSatellite(db, 2, "Sixteen-byte-sat", 2, 2);
-    db.Satellite(2).SetLnbSwitch(0, LnbSwitchWord(1 << 1 | 12 << 3 | 2 << 13)); // a DiSEqC type without a name
+    db.Satellite(2).SetLnbSwitch(TunerSide::First,
+                                 LnbSwitchWord(1 << 1 | 12 << 3 | 2 << 13)); // a DiSEqC type without a name
     // Satellite, test channel, name, frequency and polarisation code (7 has no name).
     // clang-format off
     const std::tuple<int, int, const char*, int, int> testChannels[] = {
@@ -71,13 +72,13 @@ void BuildSmallDatabase(ChannelDatabase& db) {
     both.SetAc3Pid(0x330);
     both.SetAudioPid(1, 0x201);
     both.SetAudioLanguages(AudioLanguages(1 | 4 << 5 | 7 << 10 | 10 << 15 | 13 << 20 | 16 << 25));
-    both.SetServiceWord(0, ServiceWord(1 | 2 << 11 | 1 << 14 | 3 << 17));
-    both.SetServiceWord(1, ServiceWord(1 | 1 << 11 | 1 << 17));
+    both.SetServiceWord(TunerSide::First, ServiceWord(1 | 2 << 11 | 1 << 14 | 3 << 17));
+    both.SetServiceWord(TunerSide::Second, ServiceWord(1 | 1 << 11 | 1 << 17));
 
     PutChannel(db, 3, {ServiceType::Tv, 0, false, true, 0, 0, false, -1});
 
     PutChannel(db, 2, {ServiceType::Radio, 1, false, true, 0, 0, false, 0});
-    db.Channel(2).SetServiceWord(1, ServiceWord(1 << 11 | 2 << 17));
+    db.Channel(2).SetServiceWord(TunerSide::Second, ServiceWord(1 << 11 | 2 << 17));
 
     PutChannel(db, 7, {ServiceType::Data, 5, true, false, 0, 0, false, -1});
     db.Channel(7).SetName("Caf\xE9 Daten");

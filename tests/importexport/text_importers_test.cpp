@@ -217,8 +217,8 @@ TEST_F(SatcodxImport, RecordsShareATransponderOnlyWhenSatelliteFrequencyPolarisa
         ASSERT_TRUE(result.accepted);
         EXPECT_EQ(transponders, result.transponders);
         EXPECT_EQ(3, result.channels);
-        EXPECT_EQ(secondTransponder, m_db.Channel(1).TransponderLink(0).Index());
-        EXPECT_EQ(thirdTransponder, m_db.Channel(2).TransponderLink(0).Index());
+        EXPECT_EQ(secondTransponder, m_db.Channel(1).TransponderLink(TunerSide::First).Index());
+        EXPECT_EQ(thirdTransponder, m_db.Channel(2).TransponderLink(TunerSide::First).Index());
         m_db.BuildAllLists();
         EXPECT_TRUE(VerifyLists(m_db));
         // The shared transponder lists its channels in file order.
@@ -273,8 +273,8 @@ TEST_F(ChannelListImport, RecordsOnePerLineWithoutTrailingBlanksAreAllRead) {
     EXPECT_EQ(static_cast<unsigned>(kPolarisationHorizontal), m_db.Transponder(1).Tuning().PolarisationCode());
     EXPECT_EQ(1u, m_db.Transponder(2).SatelliteLink().Index());
     EXPECT_EQ("Two", m_db.Channel(1).Name());
-    EXPECT_EQ(1u, m_db.Channel(3).SatelliteLink(0).Index());
-    EXPECT_EQ(2u, m_db.Channel(3).TransponderLink(1).Index());
+    EXPECT_EQ(1u, m_db.Channel(3).SatelliteLink(TunerSide::First).Index());
+    EXPECT_EQ(2u, m_db.Channel(3).TransponderLink(TunerSide::Second).Index());
 
     m_db.BuildAllLists();
     EXPECT_TRUE(VerifyLists(m_db));

@@ -62,7 +62,7 @@ void MakeListToolDatabase(ChannelDatabase& db, const std::vector<Channel>& chann
 
 Names MainListNames(const ChannelDatabase& db) {
     Names names;
-    for (const ChannelEntry& entry : MainListEntries(db, 0, ServiceType::Tv))
+    for (const ChannelEntry& entry : MainListEntries(db, TunerSide::First, ServiceType::Tv))
         names.push_back(entry.name);
     return names;
 }
@@ -98,7 +98,7 @@ TEST(ListSort, EachKeyRenumbersStablyAndKeepsTheListsConsistent) {
     };
     for (const auto& [key, expected] : cases) {
         SCOPED_TRACE(static_cast<int>(key));
-        SortMainList(db, 0, ServiceType::Tv, key);
+        SortMainList(db, TunerSide::First, ServiceType::Tv, key);
         EXPECT_EQ(expected, MainListNames(db));
         EXPECT_TRUE(VerifyLists(db));
     }
@@ -142,8 +142,8 @@ TEST(DuplicateChannels, TheRuleNeedsSatelliteFrequencyPolarisationTypeAndProgram
         EXPECT_EQ(1, RemoveDuplicateChannels(db, AllDuplicatePks(groups)));
         EXPECT_EQ((Names{"News", "Other"}), MainListNames(db));
         if (c.second.onTuner2) {
-            EXPECT_FALSE(db.Channel(1).PresentOn(0));
-            EXPECT_TRUE(db.Channel(1).PresentOn(1));
+            EXPECT_FALSE(db.Channel(1).PresentOn(TunerSide::First));
+            EXPECT_TRUE(db.Channel(1).PresentOn(TunerSide::Second));
         } else {
             EXPECT_TRUE(db.Channel(1).IsFree());
         }
@@ -185,9 +185,9 @@ TEST(ApplyOrder, MatchesByIdsOrByNameNearbyAndKeepsTheUnmatchedBehindInTheirOrde
     EXPECT_EQ(4, result.matched);
     EXPECT_EQ(3, result.unmatched);
     EXPECT_EQ((Names{"gamma", "beta", "alpha renamed", "unmatched 1", "delta", "unmatched 2"}), MainListNames(db));
-    EXPECT_EQ(0x80, db.Channel(4).FavouriteByte(0, 2)); // gamma first in group 3, as in the reference
-    EXPECT_EQ(0x81, db.Channel(2).FavouriteByte(0, 2));
-    EXPECT_EQ(0, db.Channel(0).FavouriteByte(0, 2));
+    EXPECT_EQ(0x80, db.Channel(4).FavouriteByte(TunerSide::First, 2)); // gamma first in group 3, as in the reference
+    EXPECT_EQ(0x81, db.Channel(2).FavouriteByte(TunerSide::First, 2));
+    EXPECT_EQ(0, db.Channel(0).FavouriteByte(TunerSide::First, 2));
     EXPECT_TRUE(VerifyLists(db));
 }
 
@@ -218,9 +218,9 @@ TEST(CompareLists, ReportsAddedRemovedRenamedMovedAndChangedButNotShiftedNumbers
     MakeListToolDatabase(a, {{"one", 0, 1}, {"two", 0, 2}, {"three", 0, 3}, {"four", 0, 4}, {"five", 0, 5}});
     ChannelDatabase b;
     MakeListToolDatabase(b, {{"five", 0, 5}, {"new", 0, 9}, {"one", 0, 1}, {"Three", 0, 3}, {"four", 0, 4}});
-    ServiceWord service = b.Channel(4).SidedServiceWord(0);
+    ServiceWord service = b.Channel(4).SidedServiceWord(TunerSide::First);
     service.SetScrambled(true);
-    b.Channel(4).SetServiceWord(0, service);
+    b.Channel(4).SetServiceWord(TunerSide::First, service);
     b.Channel(4).SetVideoPid(0x301);
 
     const ListDiff diff = CompareLists(a, b);

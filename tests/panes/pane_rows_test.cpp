@@ -110,7 +110,7 @@ TEST_F(PaneRowsTest, SortedByNameIgnoresLatin1CaseAndPutsBlankNamesLast) {
 TEST_F(PaneRowsTest, DropOnATransponderOfAnotherSatelliteMovesTheSatelliteToo) {
     const auto rows = ChannelRows(m_db, Query(ServiceType::Tv));
     const int pk = rows.front();
-    const int side = TunerSideOfPk(pk);
+    const TunerSide side = TunerSideOfPk(pk);
     const int oldSatellite = static_cast<int>(m_db.ChannelOfPk(pk).SatelliteLink(side).Index());
     int target = -1;
     for (const int tp : TransponderRows(m_db, -1, 0))

@@ -23,9 +23,9 @@ protected:
         m_record.SetLnbHighFrequency(10600);
         m_record.SetTunerConnection(1);
         // Tuner 2: tone flag 1, 12V, "4 port", port 3, bit 11, cable compensation, burst "B" and high bits set.
-        m_record.SetLnbSwitch(1, LnbSwitchWord(0xFFF80000u | 1u | (2u << 1) | (2u << 3) | (2u << 7) | (1u << 11) |
-                                               (1u << 12) | (2u << 13)));
-        m_record.SetLnbSwitch(0, LnbSwitchWord(0x12345678));
+        m_record.SetLnbSwitch(TunerSide::Second, LnbSwitchWord(0xFFF80000u | 1u | (2u << 1) | (2u << 3) | (2u << 7) |
+                                                               (1u << 11) | (1u << 12) | (2u << 13)));
+        m_record.SetLnbSwitch(TunerSide::First, LnbSwitchWord(0x12345678));
         m_settings.set_tuner_connection(2);
         m_original = m_bytes;
     }
@@ -147,9 +147,9 @@ TEST_F(SatelliteDialogTest, PortListFollowsTheTypeAndMotorAndTypeExcludeEachOthe
     EXPECT_TRUE(Enabled(dialog, "diseqcType"));
     Set(dialog, "diseqcType=Disable|diseqcMotor=USALS");
     ASSERT_EQ(QDialog::Accepted, PressOk(dialog));
-    EXPECT_EQ(0u, m_record.LnbSwitch(1).DiseqcType());
-    EXPECT_EQ(2u, m_record.LnbSwitch(1).MotorControl());
-    EXPECT_EQ(2u, m_record.LnbSwitch(1).DiseqcPort());
+    EXPECT_EQ(0u, m_record.LnbSwitch(TunerSide::Second).DiseqcType());
+    EXPECT_EQ(2u, m_record.LnbSwitch(TunerSide::Second).MotorControl());
+    EXPECT_EQ(2u, m_record.LnbSwitch(TunerSide::Second).DiseqcPort());
 }
 
 TEST(SatellitePositionText, ParsesTenthsExactlyAndTruncates) {

@@ -177,10 +177,10 @@ TEST_F(TransponderDialogTest, CancelWritesOrAddsNothingAndOkAddsTheTransponderAs
 // OK writes name, PIDs and flags, the audio PIDs without gaps and counted, and keeps the other side's word; the
 // sorted copy of the record shows the edit.
 TEST_F(ChannelDialogTest, OkWritesNamePidsAndFlagsAndTheAudioPidsWithoutGaps) {
-    ServiceWord word = m_db.Channel(2).SidedServiceWord(0);
+    ServiceWord word = m_db.Channel(2).SidedServiceWord(TunerSide::First);
     word.SetSelectedAudio(1);
     word.SetAudioMode(3);
-    m_db.Channel(2).SetServiceWord(0, word);
+    m_db.Channel(2).SetServiceWord(TunerSide::First, word);
     const std::uint32_t tuner2Word = ReadLe32(m_db.Channel(2).RecordBytes() + 0x34);
     ASSERT_EQ(1, EditWithOk(2, "channelName=Caf\xE9 TV \xFF|programId=65535|videoPid=1|pcrPid=2|teletextPid=3|ac3Pid=4|"
                                "pmtPid=5|locked=on|skipped=on|audioPid0=0|audioPid1=101|audioPid2=0|audioPid3=102|"
@@ -221,21 +221,21 @@ TEST_F(ChannelDialogTest, ScrambledMovesTheChannelBetweenTheFsLists) {
         ASSERT_EQ(1, EditWithOk(step.pk, step.fields));
         EXPECT_EQ(step.free, PksOf(m_db, ListKind::TvByScrambling, 0)) << step.pk;
         EXPECT_EQ(step.scrambled, PksOf(m_db, ListKind::TvByScrambling, 1)) << step.pk;
-        const int side = TunerSideOfPk(step.pk);
+        const TunerSide side = TunerSideOfPk(step.pk);
         EXPECT_EQ(!step.scrambled.empty(), m_db.ChannelOfPk(step.pk).SidedServiceWord(side).Scrambled());
         EXPECT_EQ(step.scrambled.size(), m_db.ChannelOfPk(step.pk).FsLink(side).Index());
         EXPECT_TRUE(VerifyLists(m_db));
     }
-    EXPECT_FALSE(m_db.Channel(3).SidedServiceWord(0).Scrambled());
+    EXPECT_FALSE(m_db.Channel(3).SidedServiceWord(TunerSide::First).Scrambled());
 }
 
 // The dialog shows the side's fields and the transponder line. An out-of-range PID is refused and Cancel, on an
 // edit or a new channel, writes nothing; a free or absent side or a free transponder asks nothing.
 TEST_F(ChannelDialogTest, OpensWithTheSidesFieldsAndRefusalAndCancelWriteNothing) {
-    ServiceWord word = m_db.Channel(0).SidedServiceWord(0);
+    ServiceWord word = m_db.Channel(0).SidedServiceWord(TunerSide::First);
     word.SetLocked(true);
     word.SetSkipped(true);
-    m_db.Channel(0).SetServiceWord(0, word);
+    m_db.Channel(0).SetServiceWord(TunerSide::First, word);
     const auto before = ChannelTable();
     AnswerDialog("", false, [](QDialog& dialog) {
         ExpectShown(dialog, "satelliteText=Astra|transponderText=11778   SR : 27500   3/4   Vertical\n|"
@@ -269,7 +269,7 @@ TEST_F(ChannelDialogTest, ANewChannelOpensBlankAndIsAddedOnTheChosenTuner) {
     const Pks tuner1Tv = PksOf(m_db, ListKind::Tuner1Tv, 0);
     ASSERT_EQ(5u, tuner1Tv.size());
     EXPECT_EQ("New TV", m_db.ChannelOfPk(tuner1Tv.back()).Name());
-    EXPECT_EQ(4u, m_db.ChannelOfPk(tuner1Tv.back()).MainLink(0).Key());
+    EXPECT_EQ(4u, m_db.ChannelOfPk(tuner1Tv.back()).MainLink(TunerSide::First).Key());
 
     AnswerDialog("channelName=New Radio|audioPid1=300|scrambled=on|tunerNumber=Tuner 2", true, [](QDialog& dialog) {
         ExpectShown(dialog, "transponderText=12000   SR : 27500   3/4   Horizontal\n|channelName=|audioPid0=0");
@@ -284,12 +284,13 @@ TEST_F(ChannelDialogTest, ANewChannelOpensBlankAndIsAddedOnTheChosenTuner) {
     const ConstChannelRecord ch = m_db.ChannelOfPk(pk);
     EXPECT_EQ("New Radio", ch.Name());
     // Type, presences, audio PID and count, scrambling, the empty tuner 1 side, languages and tuner 2's links.
-    EXPECT_EQ((std::vector<std::uint32_t>{ch.ServiceTypeCode(), ch.Presence(0), ch.Presence(1), ch.AudioPid(0),
-                                          ch.SidedServiceWord(1).AudioPidCount(), ch.SidedServiceWord(1).Scrambled(),
-                                          ch.SidedServiceWord(0).Value(), ch.MainLink(0).Value(),
-                                          ch.AudioLanguagesWord().Value(), ch.FsLink(1).Index(),
-                                          ch.TransponderLink(1).Index(), ch.SatelliteLink(1).Index(),
-                                          ch.MainLink(1).TunerSide()}),
+    EXPECT_EQ((std::vector<std::uint32_t>{
+                  ch.ServiceTypeCode(), ch.Presence(TunerSide::First), ch.Presence(TunerSide::Second), ch.AudioPid(0),
+                  ch.SidedServiceWord(TunerSide::Second).AudioPidCount(),
+                  ch.SidedServiceWord(TunerSide::Second).Scrambled(), ch.SidedServiceWord(TunerSide::First).Value(),
+                  ch.MainLink(TunerSide::First).Value(), ch.AudioLanguagesWord().Value(),
+                  ch.FsLink(TunerSide::Second).Index(), ch.TransponderLink(TunerSide::Second).Index(),
+                  ch.SatelliteLink(TunerSide::Second).Index(), ch.MainLink(TunerSide::Second).TunerSide()}),
               (std::vector<std::uint32_t>{1, 0, 1, 300, 1, 1, 0, 0, 0xFFFFFFFFu, 1, 1, 0, 1}));
     EXPECT_EQ((Pks{pk}), PksOf(m_db, ListKind::RadioByScrambling, 1));
     EXPECT_EQ((Pks{pk}), PksOf(m_db, ListKind::RadioByTransponder, 1));

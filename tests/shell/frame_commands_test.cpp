@@ -73,11 +73,13 @@ TEST_F(FrameCommandsTest, TunerCommandsAskReportTheirCountAndFollowTheHistory) {
     const DatabaseSnapshot opened(m_database);
     const std::tuple<int, const char*, const char*, const char*, std::function<int(ChannelDatabase&)>> commands[] = {
         {kCmdCopyT1ToT2, "Channel Copy  T1 to T2", "Channel Copy : T1 -> T2\n\n[%1] channels copy Complete",
-         "Copy T1 to T2", [](ChannelDatabase& db) { return CopyTunerChannels(db, 0, 1, false); }},
+         "Copy T1 to T2",
+         [](ChannelDatabase& db) { return CopyTunerChannels(db, TunerSide::First, TunerSide::Second, false); }},
         {kCmdMergeTuners, "Channel Merge  T1 and T2", "Merge channel : T1 and T2\n\n[%1] channels Merge Complete",
          "Merge T1 and T2", [](ChannelDatabase& db) { return MergeTuners(db); }},
         {kCmdCopyT2ToT1, "Channel Copy  T2 to T1", "Channel Copy : T2 -> T1\n\n[%1] channels copy Complete",
-         "Copy T2 to T1", [](ChannelDatabase& db) { return CopyTunerChannels(db, 1, 0, false); }}};
+         "Copy T2 to T1",
+         [](ChannelDatabase& db) { return CopyTunerChannels(db, TunerSide::Second, TunerSide::First, false); }}};
     for (const auto& [command, question, report, label, run] : commands) {
         AnswerMessage(ui::MessageDialog::kCancel);
         m_frame->OnCommand(command);

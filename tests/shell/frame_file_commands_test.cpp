@@ -163,8 +163,8 @@ TEST_F(FrameFileCommandsTest, SaveOfABrokenDatabaseAsksSaveAnywayDefaultNo) {
     while (m_database.Channel(slot).IsFree())
         ++slot;
     const ChannelRecord broken = m_database.Channel(slot);
-    broken.SetPresence(0, 1);
-    broken.SetTransponderLink(0, broken.TransponderLink(0).WithIndex(0x3FFF));
+    broken.SetPresence(TunerSide::First, 1);
+    broken.SetTransponderLink(TunerSide::First, broken.TransponderLink(TunerSide::First).WithIndex(0x3FFF));
     for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
         QFile::remove(FilePath("sample.bin"));
         UserPrompts::ScriptAnswer(FilePath("sample.bin"));

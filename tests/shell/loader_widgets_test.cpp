@@ -199,8 +199,8 @@ TEST_F(LoaderDialogsTest, FileChoicesKeepTheChosenPathAndABrokenChannelFileAsksU
     const ChannelRecord channel = db.Channel(0);
     channel.SetName("Broken");
     channel.SetServiceType(0);
-    channel.SetPresence(0, 1);
-    channel.SetTransponderLink(0, LinkWord().WithIndex(0x3FFF));
+    channel.SetPresence(TunerSide::First, 1);
+    channel.SetTransponderLink(TunerSide::First, LinkWord().WithIndex(0x3FFF));
     QTemporaryDir folder;
     const std::string broken = folder.filePath(QStringLiteral("broken.bin")).toStdString();
     ASSERT_TRUE(ReplaceFile(broken, ChannelFileBytes(db)));

@@ -133,16 +133,16 @@ TEST_F(ViewTest, CountLabelsAndInformationLineTexts) {
 TEST_F(ViewTest, InformationLineFollowsTheCaretRow) {
     ui::ChannelPane& tv = m_view.TvPane();
     Click(tv, 3);
-    const int side = TunerSideOfPk(tv.RowId(3));
+    const TunerSide side = TunerSideOfPk(tv.RowId(3));
     const auto describes = [&](int row) { return m_view.InformationLine() == ChannelInformation(m_db, tv.RowId(row)); };
     ASSERT_TRUE(describes(3));
-    m_view.SetDisplayFilter(side == 0 ? kFilterTuner2Channels : kFilterTuner1Channels);
+    m_view.SetDisplayFilter(side == TunerSide::First ? kFilterTuner2Channels : kFilterTuner1Channels);
     m_view.RefillTvPane();
     EXPECT_EQ(m_view.InformationLine(), "");
     m_view.SetDisplayFilter(kFilterAllChannels);
     m_view.RefillTvPane();
     Click(tv, 3);
-    m_view.SetDisplayFilter(side == 0 ? kFilterTuner1Channels : kFilterTuner2Channels);
+    m_view.SetDisplayFilter(side == TunerSide::First ? kFilterTuner1Channels : kFilterTuner2Channels);
     m_view.RefillTvPane();
     EXPECT_TRUE(describes(tv.CaretRow()));
     EXPECT_EQ(tv.SelectedPks().size(), 1u);
@@ -266,7 +266,7 @@ TEST_F(ViewTest, MoveToKeysAndMenuCommandsPlaceTheChannel) {
     EXPECT_EQ(ui::FindMenuCommand(*menu, kCmdTvAddFavourite + 7)->text(), "FAV 8 (" + name + ")");
     RemoveFavourite(m_db, 7, pk);
     runFromMenu(kCmdTvAddFavourite + 7);
-    EXPECT_NE(m_db.ChannelOfPk(pk).FavouriteByte(0, 7), 0);
+    EXPECT_NE(m_db.ChannelOfPk(pk).FavouriteByte(TunerSide::First, 7), 0);
 
     // Ctrl+C copies the selection as tab-separated text and as records; Ctrl+V adds them after the caret row.
     const int copied = tv.RowId(2);
@@ -348,7 +348,7 @@ TEST_F(ViewTest, DropsOnEachPaneKind) {
     EXPECT_TRUE(m_db.Modified());
 
     // On a transponder of another satellite, while the channel's own transponder is chosen.
-    const int side = TunerSideOfPk(pk);
+    const TunerSide side = TunerSideOfPk(pk);
     Click(m_view.TransponderListPane(),
           m_view.TransponderListPane().RowOf(static_cast<int>(m_db.ChannelOfPk(pk).TransponderLink(side).Index())));
     const int oldSatellite = static_cast<int>(m_db.ChannelOfPk(pk).SatelliteLink(side).Index());

@@ -41,7 +41,7 @@ std::array<std::uint8_t, kChannelRecordSize> RandomChannel(Dice& dice, const Cha
     record.SetServiceType(static_cast<std::uint8_t>(type));
     const int sides = dice.Below(3); // tuner 1, tuner 2 or both
     const unsigned satellite = db.Transponder(transponder).SatelliteLink().Index();
-    for (int side = 0; side < kTunerCount; ++side) {
+    for (const TunerSide side : kTunerSides) {
         ServiceWord service(0);
         service.SetScrambled(dice.Percent(30));
         record.SetServiceWord(side, service);
@@ -50,7 +50,7 @@ std::array<std::uint8_t, kChannelRecordSize> RandomChannel(Dice& dice, const Cha
         record.SetFsLink(side, base.WithIndex(service.Scrambled() ? 1 : 0));
         record.SetSatelliteLink(side, base.WithIndex(satellite));
         record.SetTransponderLink(side, base.WithIndex(static_cast<unsigned>(transponder)));
-        record.SetPresence(side, sides == 2 || sides == side ? 1 : 0);
+        record.SetPresence(side, sides == 2 || sides == SideIndex(side) ? 1 : 0);
     }
     return bytes;
 }
@@ -122,8 +122,8 @@ std::string RandomStep(Dice& dice, ChannelDatabase& db) {
         return "move channels";
     }
     if (roll < 91) {
-        const int source = dice.Below(2);
-        CopyTunerChannels(db, source, 1 - source, dice.Percent(30));
+        const TunerSide source = dice.Below(2) == 0 ? TunerSide::First : TunerSide::Second;
+        CopyTunerChannels(db, source, OtherSide(source), dice.Percent(30));
         return "copy tuner";
     }
     if (roll < 95) {

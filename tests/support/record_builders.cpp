@@ -12,8 +12,8 @@ void PutSatellite(ChannelDatabase& db, int index, const std::string& name, int l
     sat.SetOrbitalPosition(static_cast<std::int16_t>(index * 10 - 300));
     sat.SetMotorIndex(0);
     sat.SetLnbType(static_cast<std::int8_t>(lnbType));
-    sat.SetLnbSwitch(0, LnbSwitchWord(0));
-    sat.SetLnbSwitch(1, LnbSwitchWord(0));
+    sat.SetLnbSwitch(TunerSide::First, LnbSwitchWord(0));
+    sat.SetLnbSwitch(TunerSide::Second, LnbSwitchWord(0));
     sat.SetListLink(LinkWord().WithKey(listKey).ToForm16());
     sat.SetTunerConnection(0);
 }
@@ -54,9 +54,9 @@ void PutChannel(ChannelDatabase& db, int slot, const ChannelSpec& spec) {
     ch.SetServiceType(static_cast<std::uint8_t>(type));
 
     const unsigned satellite = db.Transponder(spec.transponder).SatelliteLink().Index();
-    for (int side = 0; side < kTunerCount; ++side) {
-        const bool present = side == 0 ? spec.onTuner1 : spec.onTuner2;
-        const unsigned key = side == 0 ? spec.key1 : spec.key2;
+    for (const TunerSide side : kTunerSides) {
+        const bool present = side == TunerSide::First ? spec.onTuner1 : spec.onTuner2;
+        const unsigned key = side == TunerSide::First ? spec.key1 : spec.key2;
         ServiceWord service(0);
         service.SetScrambled(spec.scrambled);
         service.SetAudioPidCount(1);

@@ -89,7 +89,7 @@ void FillSatellites(ChannelDatabase& db, Random& random, int used) {
         sat.SetLnbType(static_cast<std::int8_t>(universal ? SatelliteRecord::kLnbTypeUniversal : 2 * random.Below(2)));
         sat.SetLnbHighFrequency(universal ? 10600 : 10750);
         sat.SetLnbLowFrequency(universal ? 9750 : 10750);
-        for (int side = 0; side < kTunerCount; ++side) {
+        for (const TunerSide side : kTunerSides) {
             LnbSwitchWord lnbSwitch;
             lnbSwitch.SetToneFlag(random.Any(2));
             lnbSwitch.SetLnbPower(2);
@@ -172,9 +172,9 @@ class ChannelFiller {
 public:
     ChannelFiller(ChannelDatabase& db, Random& random, const std::vector<int>& transponders, bool bothTuners)
         : m_db(db), m_random(random), m_transponders(transponders), m_bothTuners(bothTuners) {
-        for (int side = 0; side < kTunerCount; ++side) {
-            m_mainKeys[side] = random.Permutation(kChannelCount);
-            m_otherKeys[side] = random.Permutation(kChannelCount);
+        for (const TunerSide side : kTunerSides) {
+            m_mainKeys[SideIndex(side)] = random.Permutation(kChannelCount);
+            m_otherKeys[SideIndex(side)] = random.Permutation(kChannelCount);
         }
     }
 
@@ -189,15 +189,15 @@ public:
 
         const int presence = m_bothTuners ? 0 : m_random.Below(4); // 0, 1: both; 2: tuner 1; 3: tuner 2
         const bool scrambled = m_random.Percent(30);
-        for (int side = 0; side < kTunerCount; ++side) {
-            const bool present = presence <= 1 || presence == 2 + side;
+        for (const TunerSide side : kTunerSides) {
+            const bool present = presence <= 1 || presence == 2 + SideIndex(side);
             if (present)
                 FillSide(ch, slot, side, type, transponder, scrambled, audioCount);
         }
     }
 
 private:
-    void FillSide(const ChannelRecord& ch, int slot, int side, ServiceType type, int transponder, bool scrambled,
+    void FillSide(const ChannelRecord& ch, int slot, TunerSide side, ServiceType type, int transponder, bool scrambled,
                   int audioCount) {
         ServiceWord service(0);
         service.SetScrambled(scrambled);
@@ -211,8 +211,8 @@ private:
         const unsigned satellite = m_db.Transponder(transponder).SatelliteLink().Index();
         const LinkWord typed =
             LinkWord().WithType(static_cast<unsigned>(type)).WithTunerSide(static_cast<unsigned>(side));
-        const LinkWord main = typed.WithKey(static_cast<unsigned>(m_mainKeys[side][slot]));
-        const LinkWord other = typed.WithKey(static_cast<unsigned>(m_otherKeys[side][slot]));
+        const LinkWord main = typed.WithKey(static_cast<unsigned>(m_mainKeys[SideIndex(side)][slot]));
+        const LinkWord other = typed.WithKey(static_cast<unsigned>(m_otherKeys[SideIndex(side)][slot]));
         ch.SetMainLink(side, KeepBit31(ch.MainLink(side), main));
         ch.SetFsLink(side, KeepBit31(ch.FsLink(side), other.WithIndex(scrambled ? 1 : 0)));
         ch.SetSatelliteLink(side, KeepBit31(ch.SatelliteLink(side), other.WithIndex(satellite)));
@@ -222,13 +222,13 @@ private:
         ch.SetPresence(side, 1);
     }
 
-    void JoinFavourites(const ChannelRecord& ch, int side) {
+    void JoinFavourites(const ChannelRecord& ch, TunerSide side) {
         if (!m_random.Percent(12))
             return;
         const int groups = m_random.Percent(25) ? 2 : 1;
         for (int n = 0; n < groups; ++n) {
             const int group = m_random.Below(ChannelRecord::kFavouriteGroupCount);
-            int& members = m_favouriteMembers[group][side];
+            int& members = m_favouriteMembers[group][SideIndex(side)];
             if (ch.FavouriteByte(side, group) != 0 || members >= OrderedLists::kMaxFavouriteMembers)
                 continue;
             ch.SetFavouriteByte(side, group, static_cast<std::uint8_t>(0x80 | members++));
