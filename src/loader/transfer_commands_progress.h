@@ -39,7 +39,6 @@ public:
     // The end of a transfer: the modal completion or error report with `message`, then the loader's buttons.
     void Finish(TransferOutcome outcome, const std::string& message);
 
-    const ProgressBarState& Bar() const { return m_bar; }
     // How the last transfer ended; None until it reported completion or an error.
     TransferOutcome Outcome() const { return m_outcome; }
     void ClearOutcome() { m_outcome = TransferOutcome::None; }

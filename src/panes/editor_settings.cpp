@@ -5,6 +5,15 @@
 namespace vorlane {
 namespace {
 
+// One colour's profile entry (section "Color"), the value used when the profile has none, and the value that
+// "Default Color" sets. The two differ for Index.
+struct EditorColourEntry {
+    EditorColour colour;
+    const char* key;
+    EditorColourValue profileDefault;
+    EditorColourValue resetValue;
+};
+
 constexpr std::array<EditorColourEntry, kEditorColourCount> kColourTable{{
     {EditorColour::Icon, "Icon", 0xFF0000, 0xFF0000},
     {EditorColour::Text, "Text", 0x000000, 0x000000},
@@ -26,10 +35,6 @@ constexpr std::array<EditorColourEntry, kEditorColourCount> kColourTable{{
 }};
 
 } // namespace
-
-std::span<const EditorColourEntry, kEditorColourCount> EditorColourTable() {
-    return kColourTable;
-}
 
 EditorSettings::EditorSettings() : m_columnWidth(kDefaultColumnWidth) {
     for (const EditorColourEntry& entry : kColourTable)

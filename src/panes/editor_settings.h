@@ -6,7 +6,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <span>
 
 namespace vorlane {
 
@@ -36,18 +35,6 @@ enum class EditorColour {
 };
 
 inline constexpr std::size_t kEditorColourCount = 17;
-
-// One colour's profile entry (section "Color"), the value used when the profile has none, and the value that
-// "Default Color" sets. The two differ for Index.
-struct EditorColourEntry {
-    EditorColour colour;
-    const char* key;
-    EditorColourValue profileDefault;
-    EditorColourValue resetValue;
-};
-
-// All seventeen colours in profile order.
-std::span<const EditorColourEntry, kEditorColourCount> EditorColourTable();
 
 class EditorSettings {
 public:
