@@ -4,6 +4,7 @@
 #include "database/edit_history.h"
 #include "list_test_util.h"
 #include "support/list_check.h"
+#include "support/list_compare.h"
 #include "support/random_edits.h"
 #include "support/sample_database.h"
 
@@ -71,6 +72,9 @@ TEST_P(EditHistoryRandom, UndoAllGivesTheStartAndRedoAllTheEnd) {
     }
     EXPECT_EQ(end, TableBytes(db));
     EXPECT_TRUE(db.Modified());
+    ChannelDatabase loaded; // an edited database with freed slots survives the image
+    OpenImage(loaded, StoreIntoImage(db));
+    EXPECT_TRUE(SameLists(db, loaded));
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, EditHistoryRandom, ::testing::Values(1u, 2u));

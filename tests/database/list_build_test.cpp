@@ -62,6 +62,7 @@ TEST_F(ListBuild, FavouriteByteZeroIsNoMemberAndEightyIsTheFirstMember) {
     EXPECT_EQ((std::vector<int>{0xFF, 0x80, 0x00, 0x81}),
               FavouriteBytes(m_db, TunerSide::First, 2, 4)); // closed up behind 0x80
     EXPECT_TRUE(PksOf(m_db, FavouriteKind(0), 0).empty());
+    EXPECT_TRUE(VerifyLists(m_db));
 }
 
 TEST_F(ListBuild, WriteBackStoresEachFieldInItsOwnWidth) {
@@ -82,6 +83,7 @@ TEST_F(ListBuild, WriteBackStoresEachFieldInItsOwnWidth) {
     EXPECT_EQ(0x00, m_db.Channel(9).FavouriteByte(TunerSide::Second, 7)); // tuner 2 not present: untouched
     // Transponders 0 and 2 share key 0 and stay in table order; transponder 1 (key 1) comes last.
     EXPECT_EQ(LinkWord().WithKey(2).ToForm16(), m_db.Transponder(1).ListLink());
+    EXPECT_TRUE(VerifyLists(m_db));
 }
 
 TEST_F(ListBuild, LinkIndexBeyondTheHeadsLeavesTheRecordOut) {

@@ -14,6 +14,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <set>
+#include <string_view>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <tuple>
@@ -165,6 +166,15 @@ TEST_F(DatabaseFilesTest, EachFileGoesToTheReaderThatTakesItOrIsRefused) {
         EXPECT_EQ(c.data, PksOf(m_db, ListKind::Tuner1Data).size());
         if (c.firstSatellite) {
             EXPECT_EQ(c.firstSatellite, m_db.Satellite(0).Name());
+        }
+        if (std::string_view(c.name) == "real.sdx") { // fields of the real sample; 1095 shares its transponder
+            EXPECT_EQ(11303, m_db.Transponder(0).Frequency());
+            EXPECT_EQ(static_cast<unsigned>(kPolarisationHorizontal), m_db.Transponder(0).Tuning().PolarisationCode());
+            EXPECT_EQ(10301, m_db.Channel(12).ProgramNumber());
+            EXPECT_EQ(38u, m_db.Channel(1095).TransponderLink(TunerSide::First).Index());
+            EXPECT_EQ(159u, m_db.Channel(1095).MainLink(TunerSide::First).Key());
+            EXPECT_EQ(805, PksOf(m_db, ListKind::Tuner1Radio).front());
+            EXPECT_EQ(PksOf(m_db, ListKind::Tuner1Tv), PksOf(m_db, ListKind::TvBySatellite, 0));
         }
         if (c.saved) {
             ExpectSameLists(*c.saved, m_db);

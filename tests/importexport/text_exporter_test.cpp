@@ -1,12 +1,14 @@
 #include "importexport/text_exporter.h"
 
 #include "support/record_builders.h"
+#include "support/sample_database.h"
 #include "support/scratch_folder.h"
 
 #include "import_test_util.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <sstream>
 #include <tuple>
 
 using namespace vorlane;
@@ -149,3 +151,20 @@ TEST_P(GoldenListing, MatchesByteForByteEverywhereAndLeavesTheDatabaseAlone) {
 INSTANTIATE_TEST_SUITE_P(TextExport, GoldenListing,
                          ::testing::Values(GoldenCase{"small_database.txt", BuildSmallDatabase},
                                            GoldenCase{"empty_database.txt", BuildEmptyDatabase}));
+
+// Five-digit numbers on a full database: no value overflows its column, one row per channel node.
+TEST(TextExportLayout, FullDatabaseGivesOneRowOfFullWidthPerChannel) {
+    ChannelDatabase db;
+    ASSERT_GT(MakeSampleDatabase(db, FullSampleOptions()), 0);
+    std::istringstream listing(TextExporter(db).Listing());
+    std::string line;
+    const auto next = [&] { return std::getline(listing, line) && (line.pop_back(), true); }; // drops the \r
+    while (next() && line != "<Channel List>") {
+    }
+    next(); // the two heading lines
+    next();
+    std::size_t rows = 0;
+    for (; next() && !line.empty(); ++rows)
+        EXPECT_EQ(431u, line.size()) << line;
+    EXPECT_EQ(10000u, rows);
+}

@@ -220,7 +220,11 @@ TEST_F(CommandsDownloadTest, TheChoiceAndTheFileStartTheDownloadAndTheUploadList
         EXPECT_EQ(PathIn(""), m_ui.requests[0].initialFolder); // the remembered choice
         EXPECT_EQ(PathIn("main.bin"), m_ui.requests[0].initialFileName);
     }
-    EXPECT_EQ(2000u, ReadFile("channel.bin").size());
+    const Bytes stored = ReadFile("channel.bin");
+    ASSERT_EQ(2000u, stored.size());
+    EXPECT_EQ(0xB2, stored[0x41]); // the rebuilt header
+    const Bytes channel = Pattern(2000, 0x69);
+    EXPECT_TRUE(std::equal(channel.begin() + 128, channel.end(), stored.begin() + 128));
 }
 
 // Without an open port neither command asks anything; a cancelled choice clears the path and sends nothing.

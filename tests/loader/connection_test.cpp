@@ -91,7 +91,11 @@ TEST_F(ConnectionTest, StartsDisconnectedRefusesValuesOutsideTheListsAndStoresAl
 
     m_connection.Finish();
     EXPECT_EQ(8, mStore.writes);
-    EXPECT_EQ(8u, mStore.ValueCount()); // their values: the settings tests below
+    EXPECT_EQ(8u, mStore.ValueCount());
+    EXPECT_EQ(3u, mStore.ReadNumber(kSerialSettingsKey, "DataBit", 0));
+    EXPECT_EQ(11u, mStore.ReadNumber(kSerialSettingsKey, "Bart", 0));
+    EXPECT_EQ(5000u, mStore.ReadNumber(kSerialSettingsKey, "Timeout2", 0));
+    EXPECT_EQ(0u, mStore.ReadNumber(kSerialSettingsKey, "Comport", 99));
 
     m_connection.Finish();
     EXPECT_EQ(8, mStore.writes);
@@ -257,14 +261,17 @@ TEST_F(PortSearchTest, HighestAnsweringPortIsFoundFirst) {
     EXPECT_TRUE(com2.ReceivedBytes().empty());
 }
 
-// The receiver found prints its identification in pieces, which are read until the text is whole.
+// The receiver found prints its identification in pieces, read at once after the wake-up and then until the
+// text is whole.
 TEST_F(PortSearchTest, PortAnsweringWithoutIdentificationIsClosedAndSkipped) {
     StartReceiver(2, true, 3);
     SimulatedReceiver& silentOne = StartReceiver(5, false);
+    Connection slowLine(m_port, mStore, m_texts, m_ui, ConnectionPauses{0, 0, 0, 500});
+    slowLine.Start();
 
     TraceCapture trace;
-    ASSERT_EQ(1, m_connection.SearchPort());
-    EXPECT_EQ(2, m_connection.Settings().PortNumber());
+    ASSERT_EQ(1, slowLine.SearchPort());
+    EXPECT_EQ(2, slowLine.Settings().PortNumber());
     EXPECT_TRUE(trace.Contains("Detect port : 5\n"));
     EXPECT_TRUE(trace.Contains("Detect port : 2\n"));
     EXPECT_EQ(kWakeUpLength, silentOne.ReceivedBytes().size());

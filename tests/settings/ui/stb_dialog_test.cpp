@@ -180,8 +180,11 @@ TEST_F(StbConfigurationTest, TabsListsAndFieldsOfferWhatTheReceiverKnows) {
 
     // A list, its length, an index and the item there.
     const std::tuple<const char*, int, int, const char*> lists[] = {
-        {"menuLanguage", 31, 9, "Finish"},  {"rfChannel", 49, 0, "21"},    {"gmtOffset", 49, 0, "UTC-12:00"},
-        {"gmtOffset", 49, 48, "UTC+12:00"}, {"recordHours", 11, 10, "10"}, {"recordMinutes", 60, 59, "59"}};
+        {"menuLanguage", 31, 9, "Finish"},  {"subtitleLanguage", 31, 30, "Ukrainian"},
+        {"ageRating", 16, 15, "18"},        {"rfChannel", 49, 0, "21"},
+        {"gmtOffset", 49, 0, "UTC-12:00"},  {"gmtOffset", 49, 1, "UTC-11:30"},
+        {"gmtOffset", 49, 48, "UTC+12:00"}, {"recordHours", 11, 10, "10"},
+        {"recordMinutes", 60, 59, "59"},    {"hddSleep", 5, 4, "After 60 mins"}};
     for (const auto& [list, count, index, item] : lists) {
         EXPECT_EQ(count, Find<QComboBox>(*m_dialog, list).count()) << list;
         EXPECT_EQ(QString(item), Find<QComboBox>(*m_dialog, list).itemText(index)) << list;
