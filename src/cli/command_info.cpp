@@ -74,9 +74,10 @@ void PrintDatabaseText(const char* path, FileReader reader, const DatabaseSummar
     std::printf("file: %s\nkind: %s\n", path, FileReaderName(reader));
     std::printf("satellites: %d (%d with transponders)\n", s.satellites, s.satellitesWithTransponders);
     std::printf("transponders: %d\n", s.transponders);
-    for (int tuner = 0; tuner < kTunerCount; ++tuner)
-        std::printf("tuner %d: %d TV, %d radio, %d data\n", tuner + 1, s.tuners[tuner].tv, s.tuners[tuner].radio,
-                    s.tuners[tuner].data);
+    for (const TunerSide side : kTunerSides) {
+        const TunerCounts& counts = s.tuners[static_cast<std::size_t>(SideIndex(side))];
+        std::printf("tuner %d: %d TV, %d radio, %d data\n", TunerNumber(side), counts.tv, counts.radio, counts.data);
+    }
     std::printf("settings record: %s\n", s.settingsRecordFound ? "found" : "none in the file");
     if (reader != FileReader::ChannelFile)
         std::printf("records not fitted: %d\nchannels without a transponder: %d\n", s.recordsNotFitted,
@@ -88,9 +89,11 @@ void PrintDatabaseJson(const char* path, FileReader reader, const DatabaseSummar
                 "\"transponders\": %d, \"tuners\": [",
                 JsonString(path).c_str(), JsonString(FileReaderName(reader)).c_str(), s.satellites,
                 s.satellitesWithTransponders, s.transponders);
-    for (int tuner = 0; tuner < kTunerCount; ++tuner)
-        std::printf("%s{\"tv\": %d, \"radio\": %d, \"data\": %d}", tuner ? ", " : "", s.tuners[tuner].tv,
-                    s.tuners[tuner].radio, s.tuners[tuner].data);
+    for (const TunerSide side : kTunerSides) {
+        const TunerCounts& counts = s.tuners[static_cast<std::size_t>(SideIndex(side))];
+        std::printf("%s{\"tv\": %d, \"radio\": %d, \"data\": %d}", side == TunerSide::First ? "" : ", ", counts.tv,
+                    counts.radio, counts.data);
+    }
     std::printf("], \"settingsRecord\": %s, \"recordsNotFitted\": %d, \"channelsWithoutTransponder\": %d}\n",
                 s.settingsRecordFound ? "true" : "false", s.recordsNotFitted, s.channelsWithoutTransponder);
 }

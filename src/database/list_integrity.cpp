@@ -110,7 +110,7 @@ void CheckHead(const ChannelDatabase& db, const ListKindInfo& info, const ListHe
         if (node->head != &head || node->prev != previous || node->IsFree())
             Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "node %1 badly linked"),
                 {std::to_string(nodes - 1)});
-        if (TunerSideOfPk(node->pk) < lastSide)
+        if (lastSide == TunerSide::Second && TunerSideOfPk(node->pk) == TunerSide::First)
             Add(problems, ListName(head),
                 VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 of tuner 1 after tuner 2's entries"), {Pk(*node)});
         lastSide = TunerSideOfPk(node->pk);
