@@ -3,6 +3,7 @@
 #include "database/band.h"
 #include "database/free_slots.h"
 #include "database/list_edits.h"
+#include "database/per_tuner_list.h"
 #include "platform/trace.h"
 
 #include <cstring>
@@ -21,7 +22,6 @@ void ListChannelSide(OrderedLists& lists, const ChannelRecord& channel, int slot
     const LinkWord fs = channel.FsLink(side).WithType(type);
     const LinkWord satellite = channel.SatelliteLink(side).WithType(type);
     const LinkWord transponder = channel.TransponderLink(side).WithType(type);
-    const ListKind perTuner = side == TunerSide::First ? ListKind::Tuner1Tv : ListKind::Tuner2Tv;
 
     AppendInSideOrder(lists, lists.Head(KindAt(ListKind::TvChannels, type), 0), pk, main);
     AppendInSideOrder(lists, lists.Head(KindAt(ListKind::TvByScrambling, type), static_cast<int>(fs.Index())), pk, fs);
@@ -29,7 +29,7 @@ void ListChannelSide(OrderedLists& lists, const ChannelRecord& channel, int slot
                       satellite);
     AppendInSideOrder(lists, lists.Head(KindAt(ListKind::TvByTransponder, type), static_cast<int>(transponder.Index())),
                       pk, transponder);
-    AppendInSideOrder(lists, lists.Head(KindAt(perTuner, type), 0), pk, main);
+    AppendInSideOrder(lists, lists.Head(PerTunerListKind(side, static_cast<ServiceType>(type)), 0), pk, main);
 }
 
 int SatelliteLnbType(const ChannelDatabase& db, unsigned satellite) {

@@ -2,19 +2,15 @@
 
 #include "database/channel_side.h"
 #include "database/list_edits.h"
+#include "database/per_tuner_list.h"
 
 namespace vorlane {
 namespace {
 
-ListKind PerTunerKind(TunerSide tuner, ServiceType type) {
-    const ListKind tv = tuner == TunerSide::First ? ListKind::Tuner1Tv : ListKind::Tuner2Tv;
-    return static_cast<ListKind>(static_cast<std::uint32_t>(tv) + static_cast<std::uint32_t>(type));
-}
-
 // Calls `visit` with the record of every node of the tuner's TV list, then its radio list.
 template <typename Visit> void ForEachTvAndRadioSide(ChannelDatabase& db, TunerSide tuner, Visit visit) {
     for (const ServiceType type : {ServiceType::Tv, ServiceType::Radio}) {
-        const ListHead* head = db.Lists().Head(PerTunerKind(tuner, type), 0);
+        const ListHead* head = db.Lists().Head(PerTunerListKind(tuner, type), 0);
         for (const ListNode* node = head ? head->first : nullptr; node; node = node->next)
             visit(db.ChannelOfPk(node->pk));
     }

@@ -1,18 +1,14 @@
 #include "listtools/channel_entries.h"
 
 #include "database/list_node.h"
+#include "database/per_tuner_list.h"
 #include "listtools/folded_text.h"
 
 namespace vorlane {
 
-ListKind MainListKind(TunerSide side, ServiceType type) {
-    const ListKind first = side == TunerSide::First ? ListKind::Tuner1Tv : ListKind::Tuner2Tv;
-    return static_cast<ListKind>(static_cast<std::uint32_t>(first) + static_cast<std::uint32_t>(type));
-}
-
 std::vector<int> MainListPks(const ChannelDatabase& db, TunerSide side, ServiceType type) {
     std::vector<int> pks;
-    if (const ListHead* head = db.Lists().Head(MainListKind(side, type), 0)) {
+    if (const ListHead* head = db.Lists().Head(PerTunerListKind(side, type), 0)) {
         pks.reserve(head->count);
         for (const ListNode* node = head->first; node != nullptr; node = node->next)
             pks.push_back(node->pk);

@@ -50,7 +50,6 @@ constexpr bool IsKnownId(std::uint16_t id) {
 }
 
 // The main list of one tuner side and type (the per-tuner list kind), in list order.
-ListKind MainListKind(TunerSide side, ServiceType type);
 std::vector<int> MainListPks(const ChannelDatabase& db, TunerSide side, ServiceType type);
 
 ChannelEntry EntryOfPk(const ChannelDatabase& db, int pk);
