@@ -186,7 +186,7 @@ void FrameFileCommands::ShowOpened(const QString& path) {
 
 void FrameFileCommands::Save() {
     if (m_frame.Messages().ShowModal(QCoreApplication::translate("FrameFileCommands", "Are you sure Save?"),
-                                     MessageMode::OkCancel) != ui::MessageDialog::kOk)
+                                     MessageMode::OkCancel) != MessageButton::Ok)
         return;
     WriteLikeSave();
 }

@@ -44,7 +44,7 @@ int FrameTunerCommands::Merge() {
 }
 
 bool FrameTunerCommands::Confirmed(const QString& question) {
-    return m_messages.ShowModal(question, MessageMode::OkCancel) == ui::MessageDialog::kOk;
+    return m_messages.ShowModal(question, MessageMode::OkCancel) == MessageButton::Ok;
 }
 
 // A copy or merge changes the tuner lists like any edit: without the modified flag the close question would

@@ -70,17 +70,12 @@ void LoaderWindowUi::ShowMessageBox(const std::string& text) {
     UserPrompts::Message(&m_window, QMessageBox::Warning, Latin1(kProgramTitle), Latin1(text));
 }
 
-// The dialog's results are the loader's button numbers.
-static_assert(static_cast<int>(MessageButton::Ok) == MessageDialog::kOk &&
-              static_cast<int>(MessageButton::Cancel) == MessageDialog::kCancel &&
-              static_cast<int>(MessageButton::Exit) == MessageDialog::kExit);
-
 MessageButton LoaderWindowUi::ShowMessage(const std::string& text, MessageMode mode) {
     if (mode == MessageMode::NoButton) {
         m_messages.ShowModeless(Latin1(text), mode);
         return MessageButton::None;
     }
-    return static_cast<MessageButton>(m_messages.ShowModal(Latin1(text), mode));
+    return m_messages.ShowModal(Latin1(text), mode);
 }
 
 void LoaderWindowUi::ShowNotAllowedCursor() {
@@ -132,14 +127,14 @@ void LoaderWindowUi::HideNote() {
 
 MessageButton LoaderWindowUi::RunModalWait(const std::string& text) {
     m_modalWaitRuns = true;
-    const int result = m_messages.ShowModal(Latin1(text), MessageMode::NoButton);
+    const MessageButton result = m_messages.ShowModal(Latin1(text), MessageMode::NoButton);
     m_modalWaitRuns = false;
-    return static_cast<MessageButton>(result);
+    return result;
 }
 
 void LoaderWindowUi::EndModalWait(MessageButton result) {
     if (m_modalWaitRuns)
-        m_messages.CloseMessage(static_cast<int>(result));
+        m_messages.CloseMessage(result);
 }
 
 bool LoaderWindowUi::ChooseFile(const FileDialogRequest& request, std::string& path) {

@@ -59,11 +59,11 @@ MessageDialog::MessageDialog(QWidget* parent) : QDialog(parent) {
     PlaceButtons(MessageMode::AllButtons);
 }
 
-int MessageDialog::ShowModal(const QString& text, MessageMode mode) {
+MessageButton MessageDialog::ShowModal(const QString& text, MessageMode mode) {
     CloseMessage();
     Prepare(text, mode);
     setModal(true);
-    return UserPrompts::Exec(*this);
+    return static_cast<MessageButton>(UserPrompts::Exec(*this));
 }
 
 void MessageDialog::ShowModeless(const QString& text, MessageMode mode) {
@@ -74,9 +74,9 @@ void MessageDialog::ShowModeless(const QString& text, MessageMode mode) {
     raise();
 }
 
-void MessageDialog::CloseMessage(int result) {
+void MessageDialog::CloseMessage(MessageButton result) {
     if (isVisible())
-        done(result);
+        done(static_cast<int>(result));
 }
 
 QString MessageDialog::Text() const {

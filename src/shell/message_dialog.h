@@ -18,20 +18,21 @@ namespace vorlane::ui {
 
 class MessageDialog : public QDialog {
 public:
-    static constexpr int kOk = 1;
-    static constexpr int kCancel = 2;
-    static constexpr int kExit = 3;
+    // The dialog's results are the buttons' numbers.
+    static constexpr int kOk = static_cast<int>(MessageButton::Ok);
+    static constexpr int kCancel = static_cast<int>(MessageButton::Cancel);
+    static constexpr int kExit = static_cast<int>(MessageButton::Exit);
 
     static constexpr int kPlaceCount = 3;
 
     explicit MessageDialog(QWidget* parent = nullptr);
 
     // Shows the text and waits for a button (or CloseMessage); closing the window counts as "Cancel".
-    int ShowModal(const QString& text, MessageMode mode);
+    MessageButton ShowModal(const QString& text, MessageMode mode);
     // Shows the text and returns at once.
     void ShowModeless(const QString& text, MessageMode mode);
     // Ends the message that is open, modal or not, with the given result; does nothing when none is open.
-    void CloseMessage(int result = kCancel);
+    void CloseMessage(MessageButton result = MessageButton::Cancel);
 
     QString Text() const;
     // The place (0 left, 1 middle, 2 right) a shown button sits on; -1 for a hidden one.

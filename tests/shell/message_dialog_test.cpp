@@ -18,7 +18,7 @@ struct Places {
 };
 
 // Shows a text modally in `mode`, records the buttons' places, presses `button` (null: closes the window).
-int ShowAndPress(MessageDialog& dialog, MessageMode mode, const char* button, Places& places) {
+MessageButton ShowAndPress(MessageDialog& dialog, MessageMode mode, const char* button, Places& places) {
     UserPrompts::ScriptAnswer([&](QDialog&) {
         places = {dialog.PlaceOf(Find<QPushButton>(dialog, "okButton")),
                   dialog.PlaceOf(Find<QPushButton>(dialog, "cancelButton")),
@@ -34,13 +34,13 @@ TEST_F(MessageDialogTest, ModesChooseTheButtonsAndTheirPlaces) {
     struct Case {
         MessageMode mode;
         const char* button; // null: the window is closed
-        int result;
+        MessageButton result;
         Places places;
     };
-    const Case cases[] = {{MessageMode::Ok, "okButton", MessageDialog::kOk, {1, -1, -1}},
-                          {MessageMode::OkCancel, "cancelButton", MessageDialog::kCancel, {1, 2, -1}},
-                          {MessageMode::NoButton, nullptr, MessageDialog::kCancel, {-1, -1, -1}},
-                          {MessageMode::AllButtons, "exitButton", MessageDialog::kExit, {0, 1, 2}}};
+    const Case cases[] = {{MessageMode::Ok, "okButton", MessageButton::Ok, {1, -1, -1}},
+                          {MessageMode::OkCancel, "cancelButton", MessageButton::Cancel, {1, 2, -1}},
+                          {MessageMode::NoButton, nullptr, MessageButton::Cancel, {-1, -1, -1}},
+                          {MessageMode::AllButtons, "exitButton", MessageButton::Exit, {0, 1, 2}}};
     for (const Case& c : cases) {
         const int mode = static_cast<int>(c.mode);
         Places places{};
@@ -71,15 +71,15 @@ TEST_F(MessageDialogTest, ModelessMessagesKeepThePlacesAndEndOnAModalOneOrCloseM
         Find<QPushButton>(shown, "okButton").click();
         return shown.result();
     });
-    EXPECT_EQ(dialog.ShowModal("Completed", MessageMode::Ok), MessageDialog::kOk);
+    EXPECT_EQ(dialog.ShowModal("Completed", MessageMode::Ok), MessageButton::Ok);
     EXPECT_FALSE(noteWasOpen);
     EXPECT_FALSE(dialog.isVisible());
 
     dialog.ShowModeless("Reset your STB(s).", MessageMode::NoButton);
-    dialog.CloseMessage(MessageDialog::kCancel);
+    dialog.CloseMessage(MessageButton::Cancel);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), MessageDialog::kCancel);
-    dialog.CloseMessage(MessageDialog::kOk); // nothing open: nothing changes
+    dialog.CloseMessage(MessageButton::Ok); // nothing open: nothing changes
     EXPECT_EQ(dialog.result(), MessageDialog::kCancel);
 }
 
