@@ -42,7 +42,7 @@ void PrintGroups(const ChannelDatabase& db, const std::vector<TransponderGroup>&
         const ChannelEntry kept = EntryOfPk(db, group.keptPk);
         std::printf("Tuner %d %s: keeps %s\n", TunerNumber(kept.side), ServiceTypeName(kept.type),
                     ChannelSummary(db, group.keptPk).c_str());
-        for (const int pk : group.duplicatePks)
+        for (const Pk pk : group.duplicatePks)
             std::printf("  removes %s\n", ChannelSummary(db, pk).c_str());
     }
 }

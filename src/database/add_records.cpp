@@ -16,7 +16,7 @@ ListKind KindAt(ListKind first, unsigned offset) {
 }
 
 void ListChannelSide(OrderedLists& lists, const ChannelRecord& channel, int slot, TunerSide side, unsigned type) {
-    const auto pk = static_cast<std::uint16_t>(ChannelPk(slot, side));
+    const Pk pk = Pk::OfChannel(slot, side);
     // The main list has one head, so the main link's index must say 0 for a build to find it again.
     const LinkWord main = channel.MainLink(side).WithIndex(0).WithType(type);
     const LinkWord fs = channel.FsLink(side).WithType(type);
@@ -70,7 +70,7 @@ int AddTransponder(ChannelDatabase& db, TransponderRecordBytes record) {
     DebugOut("TP ADDED... NEW PK=%d\n", slot);
 
     OrderedLists& lists = db.Lists();
-    const auto pk = static_cast<std::uint16_t>(slot);
+    const Pk pk = Pk::OfRecord(slot);
     lists.Append(lists.Head(ListKind::Transponders, 0), pk, LinkWord::FromForm16(transponder.ListLink()).WithIndex(0));
     const LinkWord satellite = transponder.SatelliteLink();
     lists.Append(lists.Head(ListKind::SatelliteTransponders, static_cast<int>(satellite.Index())), pk, satellite);

@@ -27,8 +27,8 @@ const char* PolarisationLetter(unsigned polarisation) {
     return polarisation == kPolarisationHorizontal ? "H" : polarisation == kPolarisationVertical ? "V" : "A";
 }
 
-int TransponderOfSide(const ChannelDatabase& db, int pk) {
-    const unsigned index = db.ChannelOfPk(pk).TransponderLink(TunerSideOfPk(pk)).Index();
+int TransponderOfSide(const ChannelDatabase& db, Pk pk) {
+    const unsigned index = db.ChannelOfPk(pk).TransponderLink(pk.Side()).Index();
     if (index >= static_cast<unsigned>(kTransponderCount) || db.Transponder(static_cast<int>(index)).IsFree())
         return -1;
     return static_cast<int>(index);
@@ -37,8 +37,8 @@ int TransponderOfSide(const ChannelDatabase& db, int pk) {
 int SatelliteAt(const ChannelDatabase& db, std::int16_t position) {
     const ListHead* satellites = db.Lists().Head(ListKind::Satellites, 0);
     for (const ListNode* node = satellites ? satellites->first : nullptr; node; node = node->next)
-        if (db.Satellite(node->pk).OrbitalPosition() == position)
-            return node->pk;
+        if (db.Satellite(node->pk.Record()).OrbitalPosition() == position)
+            return node->pk.Record();
     return -1;
 }
 
@@ -48,10 +48,10 @@ bool Receives(ConstTransponderRecord transponder, const CopiedChannel& copied) {
 }
 
 // The last entry of a list, or of one tuner side of it: where an added record lands.
-int LastOf(const ListHead* head, std::optional<TunerSide> side = std::nullopt) {
-    int last = -1;
+std::optional<Pk> LastOf(const ListHead* head, std::optional<TunerSide> side = std::nullopt) {
+    std::optional<Pk> last;
     for (const ListNode* node = head ? head->first : nullptr; node; node = node->next)
-        if (!side || TunerSideOfPk(node->pk) == *side)
+        if (!side || node->pk.Side() == *side)
             last = node->pk;
     return last;
 }
@@ -62,8 +62,8 @@ int FindOrAddTransponder(ChannelDatabase& db, const CopiedChannel& copied) {
         return -1;
     const ListHead* transponders = db.Lists().Head(ListKind::SatelliteTransponders, satellite);
     for (const ListNode* node = transponders ? transponders->first : nullptr; node; node = node->next)
-        if (Receives(db.Transponder(node->pk), copied))
-            return node->pk;
+        if (Receives(db.Transponder(node->pk.Record()), copied))
+            return node->pk.Record();
     std::array<std::uint8_t, kTransponderRecordSize> bytes{};
     const TransponderRecord record(bytes.data());
     FillNewTransponder(record, satellite);
@@ -74,11 +74,12 @@ int FindOrAddTransponder(ChannelDatabase& db, const CopiedChannel& copied) {
     record.SetTuning(tuning);
     if (!AddTransponder(db, bytes))
         return -1;
-    return LastOf(db.Lists().Head(ListKind::SatelliteTransponders, satellite));
+    const std::optional<Pk> added = LastOf(db.Lists().Head(ListKind::SatelliteTransponders, satellite));
+    return added ? added->Record() : -1;
 }
 
 // The copy as a new channel on the transponder: its own side only, in no favourite group.
-int AddCopy(ChannelDatabase& db, ServiceType type, const CopiedChannel& copied, int transponder) {
+std::optional<Pk> AddCopy(ChannelDatabase& db, ServiceType type, const CopiedChannel& copied, int transponder) {
     std::array<std::uint8_t, kChannelRecordSize> bytes = copied.record;
     const ChannelRecord record(bytes.data());
     for (const TunerSide side : kTunerSides) {
@@ -92,16 +93,16 @@ int AddCopy(ChannelDatabase& db, ServiceType type, const CopiedChannel& copied, 
     }
     PrepareNewChannel(record, copied.side, type, transponder, db.Transponder(transponder));
     if (!AddChannel(db, bytes))
-        return -1;
+        return std::nullopt;
     const ListKind main = type == ServiceType::Radio ? ListKind::RadioChannels : ListKind::TvChannels;
     return LastOf(db.Lists().Head(main, 0), copied.side);
 }
 
 } // namespace
 
-std::vector<CopiedChannel> CopyChannels(const ChannelDatabase& db, std::span<const int> pks) {
+std::vector<CopiedChannel> CopyChannels(const ChannelDatabase& db, std::span<const Pk> pks) {
     std::vector<CopiedChannel> copies;
-    for (const int pk : pks) {
+    for (const Pk pk : pks) {
         const int transponder = TransponderOfSide(db, pk);
         if (transponder < 0)
             continue;
@@ -109,7 +110,7 @@ std::vector<CopiedChannel> CopyChannels(const ChannelDatabase& db, std::span<con
         CopiedChannel copied;
         const ConstChannelRecord record = db.ChannelOfPk(pk);
         std::copy_n(record.RecordBytes(), kChannelRecordSize, copied.record.begin());
-        copied.side = TunerSideOfPk(pk);
+        copied.side = pk.Side();
         copied.satellitePosition = db.Satellite(static_cast<int>(tp.SatelliteLink().Index())).OrbitalPosition();
         copied.frequency = tp.Frequency();
         copied.symbolRate = tp.SymbolRate();
@@ -119,9 +120,9 @@ std::vector<CopiedChannel> CopyChannels(const ChannelDatabase& db, std::span<con
     return copies;
 }
 
-std::string ChannelsAsText(const ChannelDatabase& db, std::span<const int> pks) {
+std::string ChannelsAsText(const ChannelDatabase& db, std::span<const Pk> pks) {
     std::string text;
-    for (const int pk : pks) {
+    for (const Pk pk : pks) {
         const int transponder = TransponderOfSide(db, pk);
         if (transponder < 0)
             continue;
@@ -170,23 +171,24 @@ std::vector<CopiedChannel> DecodeCopiedChannels(std::span<const std::uint8_t> by
     return channels;
 }
 
-std::vector<int> PasteChannels(ChannelDatabase& db, ServiceType type, int afterPk,
-                               std::span<const CopiedChannel> channels) {
-    std::vector<int> pasted;
+std::vector<Pk> PasteChannels(ChannelDatabase& db, ServiceType type, std::optional<Pk> afterPk,
+                              std::span<const CopiedChannel> channels) {
+    std::vector<Pk> pasted;
     for (const CopiedChannel& copied : channels) {
         // A pane takes channels of its own type only.
         if (ConstChannelRecord(copied.record.data()).ServiceTypeCode() != static_cast<unsigned>(type))
             continue;
         const int transponder = FindOrAddTransponder(db, copied);
-        const int pk = transponder < 0 ? -1 : AddCopy(db, type, copied, transponder);
-        if (pk >= 0)
-            pasted.push_back(pk);
+        if (transponder < 0)
+            continue;
+        if (const std::optional<Pk> pk = AddCopy(db, type, copied, transponder))
+            pasted.push_back(*pk);
     }
     if (pasted.empty())
         return pasted;
     db.SetModified(true);
-    if (afterPk >= 0)
-        MoveChannelsToNumber(db, type, ChannelNumber(db, afterPk) + 1, pasted);
+    if (afterPk)
+        MoveChannelsToNumber(db, type, ChannelNumber(db, *afterPk) + 1, pasted);
     RebuildPkChannel(db);
     return pasted;
 }

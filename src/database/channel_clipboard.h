@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -23,22 +24,22 @@ struct CopiedChannel {
 };
 
 // The listed channel sides (PKs) as copies; sides whose transponder is not in use are left out.
-std::vector<CopiedChannel> CopyChannels(const ChannelDatabase& db, std::span<const int> pks);
+std::vector<CopiedChannel> CopyChannels(const ChannelDatabase& db, std::span<const Pk> pks);
 
 // One line per side, tab-separated: number, name, satellite, frequency, polarisation ("H", "V" or "A"),
 // symbol rate, program number.
-std::string ChannelsAsText(const ChannelDatabase& db, std::span<const int> pks);
+std::string ChannelsAsText(const ChannelDatabase& db, std::span<const Pk> pks);
 
 // The clipboard's byte block, and back; a block that is not one of ours reads as no channels.
 std::vector<std::uint8_t> EncodeCopiedChannels(std::span<const CopiedChannel> channels);
 std::vector<CopiedChannel> DecodeCopiedChannels(std::span<const std::uint8_t> bytes);
 
-// Adds the copies as new channels of `type` right after `afterPk` (its tuner side's numbering; -1: at the end).
+// Adds the copies as new channels of `type` right after `afterPk` (its tuner side's numbering; none: at the end).
 // Each goes on the transponder with its frequency, polarisation and symbol rate on a satellite at its position,
 // which is created there when missing and the table has room; a copy without such a satellite, or without room,
 // is left out, as is a copy of another type. Favourite memberships are not copied. Sets the modified flag when anything
 // was added and returns the new PKs.
-std::vector<int> PasteChannels(ChannelDatabase& db, ServiceType type, int afterPk,
-                               std::span<const CopiedChannel> channels);
+std::vector<Pk> PasteChannels(ChannelDatabase& db, ServiceType type, std::optional<Pk> afterPk,
+                              std::span<const CopiedChannel> channels);
 
 } // namespace vorlane

@@ -47,19 +47,19 @@ public:
     OrderedLists& Lists() { return m_lists; }
     const OrderedLists& Lists() const { return m_lists; }
 
-    SatelliteRecord Satellite(int index) { return SatelliteRecord(RecordAt(RecordTable::Satellites, index)); }
+    SatelliteRecord Satellite(int index) { return SatelliteRecord(WritableRecordAt(RecordTable::Satellites, index)); }
     ConstSatelliteRecord Satellite(int index) const {
         return ConstSatelliteRecord(RecordAt(RecordTable::Satellites, index));
     }
-    TransponderRecord Transponder(int index) { return TransponderRecord(RecordAt(RecordTable::Transponders, index)); }
+    TransponderRecord Transponder(int index) { return TransponderRecord(WritableRecordAt(RecordTable::Transponders, index)); }
     ConstTransponderRecord Transponder(int index) const {
         return ConstTransponderRecord(RecordAt(RecordTable::Transponders, index));
     }
-    ChannelRecord Channel(int slot) { return ChannelRecord(RecordAt(RecordTable::Channels, slot)); }
+    ChannelRecord Channel(int slot) { return ChannelRecord(WritableRecordAt(RecordTable::Channels, slot)); }
     ConstChannelRecord Channel(int slot) const { return ConstChannelRecord(RecordAt(RecordTable::Channels, slot)); }
     // The record behind a channel PK (either tuner side).
-    ChannelRecord ChannelOfPk(int pk) { return Channel(ChannelSlotOfPk(pk)); }
-    ConstChannelRecord ChannelOfPk(int pk) const { return Channel(ChannelSlotOfPk(pk)); }
+    ChannelRecord ChannelOfPk(Pk pk) { return Channel(pk.Record()); }
+    ConstChannelRecord ChannelOfPk(Pk pk) const { return Channel(pk.Record()); }
 
     // Record index from a record address; -1 when the address lies outside the table.
     int SatelliteIndexOf(const std::uint8_t* address) const;
@@ -73,8 +73,10 @@ public:
     const std::uint8_t* arrTransponder() const { return m_tables.transponders; }
     std::uint8_t* arrChannel() { return m_tables.channels; }
     const std::uint8_t* arrChannel() const { return m_tables.channels; }
-    // The record a list node's PK names in `table` (a channel PK names slot PK mod 5000), read-only.
-    const std::uint8_t* RecordOfPk(RecordTable table, int pk) const { return m_tables.RecordOfPk(table, pk); }
+    // Record `index` of `table`, and the record a list node's PK names there (a channel PK names slot PK mod 5000),
+    // read-only.
+    const std::uint8_t* RecordAt(RecordTable table, int index) const { return m_tables.Record(table, index); }
+    const std::uint8_t* RecordOfPk(RecordTable table, Pk pk) const { return m_tables.RecordOfPk(table, pk); }
     // The two regions that are stored in an image.
     ByteSpan SatelliteRegion() { return {m_tables.satellites, kSatelliteRegionSize}; }
     ConstByteSpan SatelliteRegion() const { return {m_tables.satellites, kSatelliteRegionSize}; }
@@ -122,12 +124,7 @@ public:
     void SetModified(bool modified) { m_modified = modified; }
 
 private:
-    std::uint8_t* RecordAt(RecordTable table, int index) {
-        return m_tables.Base(table) + RecordSize(table) * static_cast<std::size_t>(index);
-    }
-    const std::uint8_t* RecordAt(RecordTable table, int index) const {
-        return m_tables.Base(table) + RecordSize(table) * static_cast<std::size_t>(index);
-    }
+    std::uint8_t* WritableRecordAt(RecordTable table, int index) { return m_tables.Record(table, index); }
     int IndexOf(RecordTable table, const std::uint8_t* address) const;
 
     std::unique_ptr<std::uint8_t[]> m_satelliteBuffer;

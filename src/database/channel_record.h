@@ -67,7 +67,7 @@ public:
     LinkWord SatelliteLink(TunerSide side) const { return LinkWord(ReadLe32(m_p + Sided(kSatelliteLink, side))); }
     LinkWord TransponderLink(TunerSide side) const { return LinkWord(ReadLe32(m_p + Sided(kTransponderLink, side))); }
     std::uint8_t FavouriteByte(TunerSide side, int group) const { return m_p[FavouriteOffset(side, group)]; }
-    std::uint8_t Presence(TunerSide side) const { return m_p[kPresence + static_cast<std::size_t>(side)]; }
+    std::uint8_t Presence(TunerSide side) const { return m_p[kPresence + static_cast<std::size_t>(SideIndex(side))]; }
     bool PresentOn(TunerSide side) const { return Presence(side) != 0; }
 
     void SetName(std::string_view v) const requires MutableBytes<Byte> {
@@ -105,16 +105,16 @@ public:
         m_p[FavouriteOffset(side, group)] = v;
     }
     void SetPresence(TunerSide side, std::uint8_t v) const requires MutableBytes<Byte> {
-        m_p[kPresence + static_cast<std::size_t>(side)] = v;
+        m_p[kPresence + static_cast<std::size_t>(SideIndex(side))] = v;
     }
 
 private:
     static std::size_t AudioPidOffset(int i) { return kAudioPids + 2u * static_cast<std::size_t>(i); }
     static std::size_t Sided(std::size_t offset, TunerSide side) {
-        return offset + 4u * static_cast<std::size_t>(side);
+        return offset + 4u * static_cast<std::size_t>(SideIndex(side));
     }
     static std::size_t FavouriteOffset(TunerSide side, int group) {
-        return kFavouriteBytes + 8u * static_cast<std::size_t>(side) + static_cast<std::size_t>(group);
+        return kFavouriteBytes + 8u * static_cast<std::size_t>(SideIndex(side)) + static_cast<std::size_t>(group);
     }
 
     Byte* m_p;

@@ -16,7 +16,7 @@ LinkWord KeepSideBits(LinkWord link) {
 // A link of the destination side: index and key as given, the record's type, the side's own bit 30,
 // and bit 31 as the destination field had it.
 LinkWord DestinationLink(LinkWord old, unsigned index, unsigned key, unsigned type, TunerSide side) {
-    const LinkWord fresh = LinkWord().WithIndex(index).WithKey(key).WithType(type).WithTunerSide(SideBit(side));
+    const LinkWord fresh = LinkWord().WithIndex(index).WithKey(key).WithType(type).WithSide(side);
     return LinkWord(fresh.Value() | (old.Value() & LinkWord::kKeptBit));
 }
 

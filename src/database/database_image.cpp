@@ -20,7 +20,7 @@ void SortByMainLink(ChannelDatabase& db, ListKind kind) {
         if (!head->first)
             continue;
         for (ListNode* node = head->first; node; node = node->next) {
-            const unsigned mainKey = db.ChannelOfPk(node->pk).MainLink(TunerSideOfPk(node->pk)).Key();
+            const unsigned mainKey = db.ChannelOfPk(node->pk).MainLink(node->pk.Side()).Key();
             node->link = node->link.WithKey(mainKey);
         }
         lists.Sort(head);

@@ -12,23 +12,23 @@ namespace {
 constexpr auto kFirstChannelKind = static_cast<std::uint32_t>(ListKind::TvChannels);
 constexpr auto kLastChannelKind = static_cast<std::uint32_t>(ListKind::Tuner2Data);
 
-bool NamesPresentSide(const ChannelDatabase& db, int pk) {
-    if (pk < 0 || pk >= kChannelCount * kTunerCount)
+bool NamesPresentSide(const ChannelDatabase& db, Pk pk) {
+    if (!pk.IsChannelSide())
         return false;
     const ConstChannelRecord record = db.ChannelOfPk(pk);
-    return !record.IsFree() && record.PresentOn(TunerSideOfPk(pk));
+    return !record.IsFree() && record.PresentOn(pk.Side());
 }
 
 } // namespace
 
-int RemoveChannelSides(ChannelDatabase& db, std::span<const int> pks) {
+int RemoveChannelSides(ChannelDatabase& db, std::span<const Pk> pks) {
     if (!db.TablesAllocated())
         return 0;
     std::vector<bool> marked(static_cast<std::size_t>(kChannelCount * kTunerCount), false);
     int sides = 0;
-    for (const int pk : pks) {
-        if (NamesPresentSide(db, pk) && !marked[static_cast<std::size_t>(pk)]) {
-            marked[static_cast<std::size_t>(pk)] = true;
+    for (const Pk pk : pks) {
+        if (NamesPresentSide(db, pk) && !marked[pk.Value()]) {
+            marked[pk.Value()] = true;
             ++sides;
         }
     }
@@ -37,16 +37,16 @@ int RemoveChannelSides(ChannelDatabase& db, std::span<const int> pks) {
     for (std::uint32_t kind = kFirstChannelKind; kind <= kLastChannelKind; ++kind)
         RemoveMarkedPks(db.Lists(), static_cast<ListKind>(kind), marked);
     // In the given order, as one-by-one deletion would: the second side of a record frees it.
-    for (const int pk : pks) {
-        if (pk < 0 || pk >= kChannelCount * kTunerCount || !marked[static_cast<std::size_t>(pk)])
+    for (const Pk pk : pks) {
+        if (!pk.IsChannelSide() || !marked[pk.Value()])
             continue;
-        marked[static_cast<std::size_t>(pk)] = false;
-        RemoveChannelSide(db.ChannelOfPk(pk), TunerSideOfPk(pk));
+        marked[pk.Value()] = false;
+        RemoveChannelSide(db.ChannelOfPk(pk), pk.Side());
     }
     return sides;
 }
 
-int DeleteChannels(ChannelDatabase& db, std::span<const int> pks) {
+int DeleteChannels(ChannelDatabase& db, std::span<const Pk> pks) {
     const int removed = RemoveChannelSides(db, pks);
     if (removed == 0)
         return 0;
@@ -55,8 +55,8 @@ int DeleteChannels(ChannelDatabase& db, std::span<const int> pks) {
     return removed;
 }
 
-int DeleteChannel(ChannelDatabase& db, int pk) {
-    return DeleteChannels(db, std::span<const int>(&pk, 1));
+int DeleteChannel(ChannelDatabase& db, Pk pk) {
+    return DeleteChannels(db, std::span<const Pk>(&pk, 1));
 }
 
 } // namespace vorlane

@@ -13,7 +13,7 @@ namespace {
 // What a freed transponder slot keeps in its tuning word: FEC "auto", polarisation "unused".
 constexpr std::uint32_t kFreedTuningWord = 0xFFFFFFF7u;
 
-void CollectPks(const ChannelDatabase& db, ListKind kind, int instance, std::vector<int>& pks) {
+void CollectPks(const ChannelDatabase& db, ListKind kind, int instance, std::vector<Pk>& pks) {
     const ListHead* head = db.Lists().Head(kind, instance);
     for (const ListNode* node = head ? head->first : nullptr; node; node = node->next)
         pks.push_back(node->pk);
@@ -35,7 +35,7 @@ bool CarriesNoTvOrRadio(const ChannelDatabase& db, int index) {
 int DeleteTransponder(ChannelDatabase& db, int index) {
     if (index < 0 || index >= kTransponderCount || !db.TablesAllocated())
         return 0;
-    std::vector<int> sides;
+    std::vector<Pk> sides;
     for (const ListKind kind : {ListKind::TvByTransponder, ListKind::RadioByTransponder, ListKind::DataByTransponder})
         CollectPks(db, kind, index, sides);
     RemoveChannelSides(db, sides);
@@ -53,7 +53,7 @@ int DeleteEmptyTransponders(ChannelDatabase& db) {
     if (!db.TablesAllocated())
         return 0;
     std::vector<bool> emptied(kTransponderCount, false);
-    std::vector<int> dataSides;
+    std::vector<Pk> dataSides;
     int freed = 0;
     for (int index = 0; index < kTransponderCount; ++index) {
         if (!CarriesNoTvOrRadio(db, index))

@@ -27,7 +27,7 @@ struct EditHistoryLimits {
 struct EditSubjects {
     std::vector<int> satellites;
     std::vector<int> transponders;
-    std::vector<int> channelPks;
+    std::vector<Pk> channelPks;
 };
 
 class EditHistory {

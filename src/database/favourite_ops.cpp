@@ -16,29 +16,29 @@ bool ValidGroup(int group) {
     return group >= 0 && group < FavouriteGroups::kGroupCount;
 }
 
-bool ValidPk(int pk) {
-    return pk >= 0 && pk < kChannelCount * kTunerCount;
+bool ValidPk(Pk pk) {
+    return pk.IsChannelSide();
 }
 
 } // namespace
 
-int AddFavourites(ChannelDatabase& db, int group, std::span<const int> pks) {
+int AddFavourites(ChannelDatabase& db, int group, std::span<const Pk> pks) {
     if (!ValidGroup(group) || !db.TablesAllocated())
         return 0;
     ListHead* head = db.Lists().Head(FavouriteKind(group), 0);
     if (!head)
         return 0;
     int added = 0;
-    for (const int pk : pks) {
+    for (const Pk pk : pks) {
         if (!ValidPk(pk))
             continue;
         const ChannelRecord record = db.ChannelOfPk(pk);
-        const TunerSide side = TunerSideOfPk(pk);
+        const TunerSide side = pk.Side();
         if (record.IsFree() || !record.PresentOn(side) || (record.FavouriteByte(side, group) & kMemberBit))
             continue;
         record.SetFavouriteByte(side, group, 1);
         const LinkWord link = LinkWord(head->headWord).WithType(kMemberType);
-        if (AppendInSideOrder(db.Lists(), head, static_cast<std::uint16_t>(pk), link))
+        if (AppendInSideOrder(db.Lists(), head, pk, link))
             ++added;
         else
             record.SetFavouriteByte(side, group, 0); // a full group: the side stays out
@@ -46,7 +46,7 @@ int AddFavourites(ChannelDatabase& db, int group, std::span<const int> pks) {
     return added;
 }
 
-int RemoveFavourite(ChannelDatabase& db, int nFavIndex, int pk) {
+int RemoveFavourite(ChannelDatabase& db, int nFavIndex, Pk pk) {
     const bool known = ValidPk(pk) && db.TablesAllocated();
     const std::uint8_t* address = known ? db.ChannelOfPk(pk).RecordBytes() : nullptr;
     DebugOut("RemoveFavorite: nFavIndex=%d, pChannel=%#x\n", nFavIndex,
@@ -54,7 +54,7 @@ int RemoveFavourite(ChannelDatabase& db, int nFavIndex, int pk) {
     if (!known || !ValidGroup(nFavIndex))
         return 0;
     const ChannelRecord record = db.ChannelOfPk(pk);
-    const TunerSide side = TunerSideOfPk(pk);
+    const TunerSide side = pk.Side();
     if (record.IsFree() || !(record.FavouriteByte(side, nFavIndex) & kMemberBit))
         return 0;
     auto block = db.Favourites().Block(nFavIndex);
@@ -63,7 +63,7 @@ int RemoveFavourite(ChannelDatabase& db, int nFavIndex, int pk) {
     else if (record.ServiceTypeCode() == static_cast<std::uint8_t>(ServiceType::Radio))
         --block[FavouriteGroups::kRadioCountWord];
     record.SetFavouriteByte(side, nFavIndex, 0);
-    db.Lists().RemovePk(FavouriteKind(nFavIndex), static_cast<std::uint16_t>(pk), true);
+    db.Lists().RemovePk(FavouriteKind(nFavIndex), pk, true);
     return 1;
 }
 

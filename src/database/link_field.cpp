@@ -8,7 +8,7 @@ namespace vorlane {
 namespace {
 
 std::size_t FieldOffset(const ListKindInfo& kind, TunerSide tunerSide) {
-    return kind.linkField + kind.sideStride * static_cast<std::size_t>(tunerSide);
+    return kind.linkField + kind.sideStride * static_cast<std::size_t>(SideIndex(tunerSide));
 }
 
 } // namespace

@@ -14,10 +14,11 @@ namespace vorlane {
 // The field of the given tuner side as a 32-bit link word. Inline: list builds and checks read it for every
 // record side of every kind.
 inline LinkWord ReadLinkField(const ListKindInfo& kind, const std::uint8_t* record, TunerSide tunerSide) {
-    const std::uint8_t* field = record + kind.linkField + kind.sideStride * static_cast<std::size_t>(tunerSide);
+    const std::uint8_t* field =
+        record + kind.linkField + kind.sideStride * static_cast<std::size_t>(SideIndex(tunerSide));
     switch (kind.linkWidth) {
     case 8:
-        return LinkWord::FromFavouriteByte(field[0], SideBit(tunerSide));
+        return LinkWord::FromFavouriteByte(field[0], tunerSide);
     case 16:
         return LinkWord::FromForm16(ReadLe16(field));
     default:

@@ -3,6 +3,7 @@
 // narrower 16-bit (satellite list, whole transponder list) and 8-bit (favourite byte) forms.
 
 #include "database/record_fields.h"
+#include "database/tuner_side.h"
 
 #include <cstdint>
 
@@ -24,13 +25,15 @@ public:
     constexpr unsigned Index() const { return BitsOf(m_value, 0, 14); }
     constexpr unsigned Key() const { return BitsOf(m_value, 14, 14); }
     constexpr unsigned Type() const { return BitsOf(m_value, 28, 2); }
-    constexpr unsigned TunerSide() const { return BitsOf(m_value, 30, 1); }
+    constexpr vorlane::TunerSide Side() const { return SideOfBit(BitsOf(m_value, 30, 1)); }
     constexpr bool KeptBit() const { return BitsOf(m_value, 31, 1) != 0; }
 
     constexpr LinkWord WithIndex(unsigned v) const { return LinkWord(WithBits(m_value, 0, 14, v)); }
     constexpr LinkWord WithKey(unsigned v) const { return LinkWord(WithBits(m_value, 14, 14, v)); }
     constexpr LinkWord WithType(unsigned v) const { return LinkWord(WithBits(m_value, 28, 2, v)); }
-    constexpr LinkWord WithTunerSide(unsigned v) const { return LinkWord(WithBits(m_value, 30, 1, v)); }
+    constexpr LinkWord WithSide(vorlane::TunerSide side) const {
+        return LinkWord(WithBits(m_value, 30, 1, SideBit(side)));
+    }
 
     // 16-bit form: key in bits 0-12, bit 0 of the index in bit 13, type in bits 14-15.
     static constexpr LinkWord FromForm16(std::uint16_t v) {
@@ -42,8 +45,8 @@ public:
 
     // 8-bit form: position in bits 0-6, membership in bit 7 (read as type 1). The byte has no side
     // bit, so the side comes from the PK of the channel side that owns the byte.
-    static constexpr LinkWord FromFavouriteByte(std::uint8_t v, unsigned tunerSide) {
-        return LinkWord().WithKey(BitsOf(v, 0, 7)).WithType(BitsOf(v, 7, 1)).WithTunerSide(tunerSide);
+    static constexpr LinkWord FromFavouriteByte(std::uint8_t v, vorlane::TunerSide side) {
+        return LinkWord().WithKey(BitsOf(v, 0, 7)).WithType(BitsOf(v, 7, 1)).WithSide(side);
     }
     // Only list members are written back, so the membership bit is always set.
     constexpr std::uint8_t ToFavouriteByte() const { return static_cast<std::uint8_t>(0x80u | (Key() & 0x7Fu)); }

@@ -27,8 +27,8 @@ bool TakesSide(TunerFilter filter, TunerSide side) {
            (filter == TunerFilter::Tuner1Only ? side == TunerSide::First : side == TunerSide::Second);
 }
 
-std::uint16_t ChannelPkOrIndex(const ListKindInfo& info, int index, TunerSide side) {
-    return static_cast<std::uint16_t>(info.table == RecordTable::Channels ? ChannelPk(index, side) : index);
+Pk ChannelPkOrIndex(const ListKindInfo& info, int index, TunerSide side) {
+    return info.table == RecordTable::Channels ? Pk::OfChannel(index, side) : Pk::OfRecord(index);
 }
 
 } // namespace
@@ -51,7 +51,7 @@ int OrderedLists::BuildKind(ListKind kind) {
 
     int used = 0;
     for (int index = 0; index < RecordCount(info->table); ++index) {
-        if (ReadLe32(m_tables.RecordOfPk(info->table, index)) == kFreeRecordWord)
+        if (ReadLe32(m_tables.Record(info->table, index)) == kFreeRecordWord)
             continue;
         ++used;
         for (const TunerSide side : ListedSides(info->table)) {
@@ -91,7 +91,7 @@ int OrderedLists::BuildAll() {
 }
 
 int OrderedLists::BuildHeadOf(const ListKindInfo& info, int index, TunerSide side, LinkWord& link) const {
-    const std::uint8_t* record = m_tables.RecordOfPk(info.table, index);
+    const std::uint8_t* record = m_tables.Record(info.table, index);
     if (info.table == RecordTable::Channels) {
         const ConstChannelRecord channel(record);
         if ((info.typeFilter != kAllTypes && channel.ServiceTypeCode() != info.typeFilter) ||
@@ -119,7 +119,7 @@ int OrderedLists::HeadForLink(const ListKindInfo& info, const std::uint8_t* reco
         const unsigned satellite = transponder.SatelliteLink().Index();
         const int lnbType =
             satellite < static_cast<unsigned>(kSatelliteCount)
-                ? ConstSatelliteRecord(m_tables.RecordOfPk(RecordTable::Satellites, static_cast<int>(satellite)))
+                ? ConstSatelliteRecord(m_tables.Record(RecordTable::Satellites, static_cast<int>(satellite)))
                       .LnbType()
                 : 0;
         const int band = BandNumber(lnbType, transponder.Frequency(), transponder.Tuning().PolarisationCode());
@@ -137,7 +137,7 @@ void OrderedLists::DropFavouriteOverflow(ListHead& head) {
     int members[kTunerCount] = {0, 0};
     for (ListNode* node = head.first; node;) {
         ListNode* next = node->next;
-        const TunerSide side = TunerSideOfPk(node->pk);
+        const TunerSide side = node->pk.Side();
         if (++members[SideIndex(side)] > kMaxFavouriteMembers) {
             ChannelRecord(m_tables.RecordOfPk(RecordTable::Channels, node->pk))
                 .SetFavouriteByte(side, info.favouriteGroup, 0);

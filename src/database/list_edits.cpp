@@ -8,18 +8,18 @@ constexpr ListKind kLastChannelKind = ListKind::Tuner2Data;
 
 ListNode* FirstTuner2Node(const ListHead& head) {
     for (ListNode* node = head.first; node; node = node->next)
-        if (TunerSideOfPk(node->pk) == TunerSide::Second)
+        if (node->pk.Side() == TunerSide::Second)
             return node;
     return nullptr;
 }
 
 } // namespace
 
-int AppendInSideOrder(OrderedLists& lists, ListHead* head, std::uint16_t pk, LinkWord link) {
+int AppendInSideOrder(OrderedLists& lists, ListHead* head, Pk pk, LinkWord link) {
     if (!head)
         return 0;
     ListNode* tuner2Start =
-        TunerSideOfPk(pk) == TunerSide::First && head->last && TunerSideOfPk(head->last->pk) == TunerSide::Second
+        pk.Side() == TunerSide::First && head->last && head->last->pk.Side() == TunerSide::Second
             ? FirstTuner2Node(*head)
             : nullptr;
     if (!lists.Append(head, pk, link))
@@ -39,7 +39,7 @@ int RemoveMarkedPks(OrderedLists& lists, ListKind kind, const std::vector<bool>&
         int removedHere = 0;
         for (ListNode* node = head->first; node;) {
             ListNode* next = node->next;
-            if (node->pk < marked.size() && marked[node->pk]) {
+            if (node->pk.Value() < marked.size() && marked[node->pk.Value()]) {
                 lists.Unlink(node);
                 ++removedHere;
             }

@@ -53,45 +53,45 @@ bool OnWrongTuner(TunerFilter tuners, TunerSide side) {
            (tuners == TunerFilter::Tuner2Only && side != TunerSide::Second);
 }
 
-std::string Pk(const ListNode& node) {
-    return std::to_string(node.pk);
+std::string PkText(const ListNode& node) {
+    return std::to_string(node.pk.Value());
 }
 
 void CheckChannelNode(const ListKindInfo& info, const ListHead& head, const ListNode& node, ConstChannelRecord channel,
                       TunerSide side, std::vector<IntegrityProblem>& problems) {
     if (!channel.PresentOn(side))
         Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 not present on its tuner"),
-            {Pk(node)});
+            {PkText(node)});
     if (info.typeFilter != kAllTypes && channel.ServiceTypeCode() != info.typeFilter)
         Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 has type %2"),
-            {Pk(node), std::to_string(channel.ServiceTypeCode())});
+            {PkText(node), std::to_string(channel.ServiceTypeCode())});
     if (OnWrongTuner(info.tuners, side))
-        Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 on the wrong tuner"), {Pk(node)});
-    if (SideOfBit(node.link.TunerSide()) != side)
+        Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 on the wrong tuner"), {PkText(node)});
+    if (node.link.Side() != side)
         Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 link side bit differs from its PK"),
-            {Pk(node)});
+            {PkText(node)});
 }
 
 void CheckNodeAgainstRecord(const ChannelDatabase& db, const ListKindInfo& info, const ListHead& head,
                             const ListNode& node, std::vector<IntegrityProblem>& problems) {
-    const TunerSide side = TunerSideOfPk(node.pk);
+    const TunerSide side = node.pk.Side();
     const int records = info.table == RecordTable::Channels ? kChannelCount * kTunerCount : RecordCount(info.table);
-    if (node.pk >= records) {
-        Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 outside the table"), {Pk(node)});
+    if (node.pk.Value() >= records) {
+        Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 outside the table"), {PkText(node)});
         return;
     }
     const std::uint8_t* record = db.RecordOfPk(info.table, node.pk);
     if (ReadLe32(record) == kFreeRecordWord)
-        Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 names a free record"), {Pk(node)});
+        Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 names a free record"), {PkText(node)});
     if (info.table == RecordTable::Channels)
         CheckChannelNode(info, head, node, ConstChannelRecord(record), side, problems);
     if (info.headChoice != HeadChoice::Single && node.link.Index() != head.instance)
         Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 link index %2"),
-            {Pk(node), std::to_string(node.link.Index())});
+            {PkText(node), std::to_string(node.link.Index())});
     const LinkWord stored = ReadLinkField(info, record, side);
     if (!SameInWidth(info.linkWidth, node.link, stored))
         Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 node link %2 but record field %3"),
-            {Pk(node), Hex(node.link.Value()), Hex(stored.Value())});
+            {PkText(node), Hex(node.link.Value()), Hex(stored.Value())});
 }
 
 void CheckHead(const ChannelDatabase& db, const ListKindInfo& info, const ListHead& head,
@@ -110,14 +110,14 @@ void CheckHead(const ChannelDatabase& db, const ListKindInfo& info, const ListHe
         if (node->head != &head || node->prev != previous || node->IsFree())
             Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "node %1 badly linked"),
                 {std::to_string(nodes - 1)});
-        if (lastSide == TunerSide::Second && TunerSideOfPk(node->pk) == TunerSide::First)
+        if (lastSide == TunerSide::Second && node->pk.Side() == TunerSide::First)
             Add(problems, ListName(head),
-                VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 of tuner 1 after tuner 2's entries"), {Pk(*node)});
-        lastSide = TunerSideOfPk(node->pk);
+                VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 of tuner 1 after tuner 2's entries"), {PkText(*node)});
+        lastSide = node->pk.Side();
         const int keys = KeysCountPerTunerSide(info.kind) ? SideIndex(lastSide) : 0;
         if (node->link.Key() != nextKey[keys])
             Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 key %2, expected %3"),
-                {Pk(*node), std::to_string(node->link.Key()), std::to_string(nextKey[keys])});
+                {PkText(*node), std::to_string(node->link.Key()), std::to_string(nextKey[keys])});
         nextKey[keys] = node->link.Key() + 1;
         CheckNodeAgainstRecord(db, info, head, *node, problems);
     }
@@ -153,7 +153,7 @@ HeadCounts CountBuildMembers(const ChannelDatabase& db) {
     for (const RecordTable table : {RecordTable::Satellites, RecordTable::Transponders, RecordTable::Channels}) {
         const std::vector<const ListKindInfo*> tableKinds = KindsOf(table, kAllTypes);
         for (int index = 0; index < RecordCount(table); ++index) {
-            const std::uint8_t* record = db.RecordOfPk(table, index);
+            const std::uint8_t* record = db.RecordAt(table, index);
             if (ReadLe32(record) == kFreeRecordWord)
                 continue;
             const auto& kinds =

@@ -3,6 +3,7 @@
 
 #include "database/link_word.h"
 #include "database/list_kind.h"
+#include "database/table_layout.h"
 
 #include <cstdint>
 
@@ -13,7 +14,7 @@ struct ListHead;
 struct ListNode {
     static constexpr std::uint16_t kFreeMark = 0xFFFF;
 
-    std::uint16_t pk = kFreeMark; // record index, plus 5000 for a channel's tuner-2 side
+    Pk pk{kFreeMark};
     std::uint16_t spare = kFreeMark;
     LinkWord link;
     ListNode* prev = nullptr;
@@ -21,7 +22,7 @@ struct ListNode {
     ListHead* head = nullptr;
 
     // A free node carries 0xFFFFFFFF in its first word (PK and spare).
-    bool IsFree() const { return pk == kFreeMark && spare == kFreeMark; }
+    bool IsFree() const { return pk.Value() == kFreeMark && spare == kFreeMark; }
 };
 
 struct ListHead {

@@ -19,33 +19,33 @@ bool IsTvOrRadio(unsigned type) {
 
 } // namespace
 
-int MoveChannels(ChannelDatabase& db, ServiceType paneType, int targetPk, std::span<const int> movedPks) {
+int MoveChannels(ChannelDatabase& db, ServiceType paneType, Pk targetPk, std::span<const Pk> movedPks) {
     const auto type = static_cast<unsigned>(paneType);
-    if (!IsTvOrRadio(type) || targetPk < 0 || targetPk >= kChannelCount * kTunerCount)
+    if (!IsTvOrRadio(type) || !targetPk.IsChannelSide())
         return 0;
     OrderedLists& lists = db.Lists();
     ListHead* paneList = lists.Head(MainKind(type), 0);
     ListHead* otherList = lists.Head(MainKind(1 - type), 0);
-    ListNode* target = lists.FindByPk(paneList, static_cast<std::uint16_t>(targetPk));
+    ListNode* target = lists.FindByPk(paneList, targetPk);
     if (!target || !otherList)
         return 0;
 
     int moved = 0;
     std::vector<int> retyped;
-    for (const int pk : movedPks) {
-        if (pk == targetPk || pk < 0 || pk >= kChannelCount * kTunerCount)
+    for (const Pk pk : movedPks) {
+        if (pk == targetPk || !pk.IsChannelSide())
             continue;
         const ChannelRecord record = db.ChannelOfPk(pk);
         const unsigned ownType = record.ServiceTypeCode();
         if (record.IsFree() || !IsTvOrRadio(ownType))
             continue;
-        ListNode* node = lists.FindByPk(ownType == type ? paneList : otherList, static_cast<std::uint16_t>(pk));
+        ListNode* node = lists.FindByPk(ownType == type ? paneList : otherList, pk);
         if (!node)
             continue;
         if (ownType != type) {
             record.SetServiceType(static_cast<std::uint8_t>(type));
             node->link = node->link.WithType(type);
-            retyped.push_back(ChannelSlotOfPk(pk));
+            retyped.push_back(pk.Record());
         }
         lists.MoveBefore(target, node);
         ++moved;
@@ -63,19 +63,19 @@ int MoveChannels(ChannelDatabase& db, ServiceType paneType, int targetPk, std::s
     return moved;
 }
 
-int ChannelNumber(const ChannelDatabase& db, int pk) {
-    return static_cast<int>(db.ChannelOfPk(pk).MainLink(TunerSideOfPk(pk)).Key()) + 1;
+int ChannelNumber(const ChannelDatabase& db, Pk pk) {
+    return static_cast<int>(db.ChannelOfPk(pk).MainLink(pk.Side()).Key()) + 1;
 }
 
-int MoveChannelsToNumber(ChannelDatabase& db, ServiceType type, int number, std::span<const int> movedPks) {
+int MoveChannelsToNumber(ChannelDatabase& db, ServiceType type, int number, std::span<const Pk> movedPks) {
     const ListHead* list = db.Lists().Head(MainKind(static_cast<unsigned>(type)), 0);
     if (!list || movedPks.empty())
         return 0;
     // The channels that stay, in order; the moved ones go in front of the one at the wanted place.
-    const TunerSide side = TunerSideOfPk(movedPks.front());
-    std::vector<int> staying;
+    const TunerSide side = movedPks.front().Side();
+    std::vector<Pk> staying;
     for (const ListNode* node = list->first; node; node = node->next)
-        if (TunerSideOfPk(node->pk) == side && std::ranges::find(movedPks, node->pk) == movedPks.end())
+        if (node->pk.Side() == side && std::ranges::find(movedPks, node->pk) == movedPks.end())
             staying.push_back(node->pk);
     if (staying.empty())
         return 0;
@@ -84,7 +84,7 @@ int MoveChannelsToNumber(ChannelDatabase& db, ServiceType type, int number, std:
         return MoveChannels(db, type, staying[place], movedPks);
     // Past the end: in front of the last one that stays, which then goes in front of them.
     const int moved = MoveChannels(db, type, staying.back(), movedPks);
-    MoveChannels(db, type, movedPks.front(), std::span<const int>(&staying.back(), 1));
+    MoveChannels(db, type, movedPks.front(), std::span<const Pk>(&staying.back(), 1));
     return moved;
 }
 

@@ -12,7 +12,7 @@ void PrepareNewChannel(ChannelRecord record, TunerSide side, ServiceType type, i
     const auto typeCode = static_cast<unsigned>(type);
     record.SetPresence(side, 1);
     record.SetServiceType(static_cast<std::uint8_t>(typeCode));
-    const LinkWord base = LinkWord().WithType(typeCode).WithKey(kNewChannelKey).WithTunerSide(SideBit(side));
+    const LinkWord base = LinkWord().WithType(typeCode).WithKey(kNewChannelKey).WithSide(side);
     record.SetMainLink(side, base.WithIndex(0));
     record.SetFsLink(side, base.WithIndex(record.SidedServiceWord(side).Scrambled() ? 1 : 0));
     record.SetSatelliteLink(side, base.WithIndex(transponder.SatelliteLink().Index()));

@@ -18,7 +18,7 @@ ListNode* NodePool::Allocate() {
         ListNode& node = m_nodes[m_cursor];
         if (node.IsFree()) {
             node = ListNode{};
-            node.pk = 0;
+            node.pk = Pk(0);
             node.spare = 0;
             ++m_used;
             return &node;

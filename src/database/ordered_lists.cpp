@@ -56,11 +56,11 @@ void OrderedLists::Empty(ListHead& head) {
     head.count = 0;
 }
 
-int OrderedLists::Append(ListHead* head, std::uint16_t pk, LinkWord link) {
+int OrderedLists::Append(ListHead* head, Pk pk, LinkWord link) {
     if (!head)
         return 0;
     const ListKindInfo* info = FindListKind(head->kind);
-    if (info->favouriteGroup >= 0 && CountSide(*head, TunerSideOfPk(pk)) >= kMaxFavouriteMembers)
+    if (info->favouriteGroup >= 0 && CountSide(*head, pk.Side()) >= kMaxFavouriteMembers)
         return 0;
     if (!AppendNode(*head, pk, link))
         return 0;
@@ -69,7 +69,7 @@ int OrderedLists::Append(ListHead* head, std::uint16_t pk, LinkWord link) {
     return 1;
 }
 
-ListNode* OrderedLists::AppendNode(ListHead& head, std::uint16_t pk, LinkWord link) {
+ListNode* OrderedLists::AppendNode(ListHead& head, Pk pk, LinkWord link) {
     ListNode* node = m_pool.Allocate();
     if (!node)
         return nullptr;
@@ -124,14 +124,14 @@ void OrderedLists::MoveBefore(ListNode* target, ListNode* node) {
     InsertAfter(*target->head, target->prev, node);
 }
 
-ListNode* OrderedLists::FindByPk(const ListHead* head, std::uint16_t pk) const {
+ListNode* OrderedLists::FindByPk(const ListHead* head, Pk pk) const {
     for (ListNode* node = head ? head->first : nullptr; node; node = node->next)
         if (node->pk == pk)
             return node;
     return nullptr;
 }
 
-int OrderedLists::RemovePk(ListKind kind, std::uint16_t pk, bool writeBack) {
+int OrderedLists::RemovePk(ListKind kind, Pk pk, bool writeBack) {
     int removed = 0;
     for (int i = 0; i < HeadCount(kind); ++i) {
         ListHead* head = Head(kind, i);
@@ -155,7 +155,7 @@ int OrderedLists::Sort(ListHead* head) {
     bool alreadySorted = true;
     std::uint32_t position = 0;
     for (ListNode* node = head->first; node; node = node->next, ++position) {
-        const std::uint32_t order = (std::uint32_t{SideBit(TunerSideOfPk(node->pk))} << 31) |
+        const std::uint32_t order = (std::uint32_t{SideBit(node->pk.Side())} << 31) |
                                     (static_cast<std::uint32_t>(node->link.Key()) << 17) | position;
         if (!m_sortScratch.empty() && order < m_sortScratch.back().order)
             alreadySorted = false;
@@ -182,10 +182,10 @@ void OrderedLists::Renumber(ListHead* head) {
     unsigned nextKey[kTunerCount] = {0, 0};
     std::uint16_t count = 0;
     for (ListNode* node = head->first; node; node = node->next, ++count) {
-        const int keys = perSide ? SideIndex(TunerSideOfPk(node->pk)) : 0;
+        const int keys = perSide ? SideIndex(node->pk.Side()) : 0;
         node->link = node->link.WithKey(nextKey[keys]++);
         if (channelKind)
-            node->link = node->link.WithTunerSide(SideBit(TunerSideOfPk(node->pk)));
+            node->link = node->link.WithSide(node->pk.Side());
     }
     head->count = count;
 }
@@ -195,13 +195,13 @@ void OrderedLists::WriteBack(const ListHead* head) {
         return;
     const ListKindInfo& info = *FindListKind(head->kind);
     for (const ListNode* node = head->first; node; node = node->next)
-        WriteLinkField(info, m_tables.RecordOfPk(info.table, node->pk), TunerSideOfPk(node->pk), node->link);
+        WriteLinkField(info, m_tables.RecordOfPk(info.table, node->pk), node->pk.Side(), node->link);
 }
 
 int OrderedLists::CountSide(const ListHead& head, TunerSide side) {
     int n = 0;
     for (const ListNode* node = head.first; node; node = node->next)
-        if (TunerSideOfPk(node->pk) == side)
+        if (node->pk.Side() == side)
             ++n;
     return n;
 }

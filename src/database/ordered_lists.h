@@ -52,16 +52,16 @@ public:
 
     // Appends at the end, then renumbers and writes the list back. 0 when there is no head, the pool
     // is full, or a favourite group already orders the most members for that tuner.
-    int Append(ListHead* head, std::uint16_t pk, LinkWord link);
+    int Append(ListHead* head, Pk pk, LinkWord link);
     // Links `node` directly behind `after` (at the front when `after` is nullptr).
     void InsertAfter(ListHead& head, ListNode* after, ListNode* node);
     // Takes the node out of its list and returns it to the pool.
     void Unlink(ListNode* node);
     // Moves `node` directly before `target`; the node then belongs to the target's list.
     void MoveBefore(ListNode* target, ListNode* node);
-    ListNode* FindByPk(const ListHead* head, std::uint16_t pk) const;
+    ListNode* FindByPk(const ListHead* head, Pk pk) const;
     // Removes the PK from every head of the kind; returns the number of nodes removed.
-    int RemovePk(ListKind kind, std::uint16_t pk, bool writeBack);
+    int RemovePk(ListKind kind, Pk pk, bool writeBack);
 
     // Order by tuner side, then key (ties keep their list order). 1, or -1 for an empty list.
     int Sort(ListHead* head);
@@ -75,14 +75,14 @@ public:
 private:
     struct SortEntry {
         std::uint32_t order;
-        std::uint16_t pk;
+        Pk pk;
         LinkWord link;
     };
 
     void FreeHeads(ListKind kind);
     void Empty(ListHead& head);
     void Detach(ListNode* node);
-    ListNode* AppendNode(ListHead& head, std::uint16_t pk, LinkWord link);
+    ListNode* AppendNode(ListHead& head, Pk pk, LinkWord link);
     int HeadForLink(const ListKindInfo& info, const std::uint8_t* record, LinkWord& link) const;
     void DropFavouriteOverflow(ListHead& head);
     static int CountSide(const ListHead& head, TunerSide side);

@@ -17,9 +17,9 @@ int RebuildPkChannel(ChannelDatabase& db) {
         for (const ListNode* node = head ? head->first : nullptr; node && n < capacity; node = node->next, ++n) {
             std::uint8_t* entry = entries.data() + n * ChannelDatabase::kPkChannelEntrySize;
             std::memcpy(entry, db.ChannelOfPk(node->pk).RecordBytes(), kChannelRecordSize);
-            WriteLe16(entry + kChannelRecordSize, node->pk);
-            if (node->pk < positions.size())
-                positions[node->pk] = static_cast<std::int32_t>(n);
+            WriteLe16(entry + kChannelRecordSize, node->pk.Value());
+            if (node->pk.Value() < positions.size())
+                positions[node->pk.Value()] = static_cast<std::int32_t>(n);
         }
     }
     return static_cast<int>(n);

@@ -113,7 +113,7 @@ public:
 private:
     Byte* Test(int i) const { return m_p + kTestChannels + kTestChannelSize * static_cast<std::size_t>(i); }
     static std::size_t SwitchOffset(TunerSide tunerSide) {
-        return kLnbSwitch + 4u * static_cast<std::size_t>(tunerSide);
+        return kLnbSwitch + 4u * static_cast<std::size_t>(SideIndex(tunerSide));
     }
 
     Byte* m_p;

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 
 namespace vorlane {
@@ -34,15 +35,35 @@ inline constexpr std::size_t kChannelSlotsInBuffer = 10000;
 static_assert(kSatelliteRegionSize == 64 * 132 + 12 + 1500 * 48 + 8);
 static_assert(kChannelRegionSize == 5000 * 112 + 8);
 
-constexpr int ChannelPk(int slot, TunerSide side) {
-    return slot + kChannelCount * SideIndex(side);
-}
-constexpr int ChannelSlotOfPk(int pk) {
-    return pk % kChannelCount;
-}
-constexpr TunerSide TunerSideOfPk(int pk) {
-    return pk >= kChannelCount ? TunerSide::Second : TunerSide::First;
-}
+// A record's key in the ordered lists (its PK): the record's index in its table, plus 5000 for the tuner-2 side
+// of a channel. Sixteen bits, as list nodes and the channel copies keep it.
+class Pk {
+public:
+    constexpr explicit Pk(std::uint16_t value) : m_value(value) {}
+    // A satellite's or transponder's PK.
+    static constexpr Pk OfRecord(int index) { return Pk(static_cast<std::uint16_t>(index)); }
+    static constexpr Pk OfChannel(int slot, TunerSide side) {
+        return Pk(static_cast<std::uint16_t>(slot + kChannelCount * SideIndex(side)));
+    }
+    // A channel side's PK from a number read elsewhere (a view's row, the command line); none outside 0-9999.
+    static constexpr std::optional<Pk> OfChannelNumber(long long value) {
+        if (value < 0 || value >= kChannelCount * kTunerCount)
+            return std::nullopt;
+        return Pk(static_cast<std::uint16_t>(value));
+    }
+
+    constexpr std::uint16_t Value() const { return m_value; }
+    // The record's index in its table; for a channel side its slot.
+    constexpr int Record() const { return m_value % kChannelCount; }
+    constexpr TunerSide Side() const { return m_value >= kChannelCount ? TunerSide::Second : TunerSide::First; }
+    // True when the PK can name a channel side (0-9999); list nodes and views hold nothing else for channels.
+    constexpr bool IsChannelSide() const { return m_value < kChannelCount * kTunerCount; }
+
+    friend constexpr auto operator<=>(Pk, Pk) = default;
+
+private:
+    std::uint16_t m_value;
+};
 
 // The sides a record of the table is listed on: both for channels, one for satellites and transponders.
 constexpr std::span<const TunerSide> ListedSides(RecordTable table) {
@@ -93,10 +114,12 @@ struct RecordTables {
         return nullptr;
     }
 
+    std::uint8_t* Record(RecordTable table, int index) const {
+        return Base(table) + RecordSize(table) * static_cast<std::size_t>(index);
+    }
     // The record a list node's PK names in the kind's table (a channel PK names slot PK mod 5000).
-    std::uint8_t* RecordOfPk(RecordTable table, int pk) const {
-        const int slot = table == RecordTable::Channels ? ChannelSlotOfPk(pk) : pk;
-        return Base(table) + RecordSize(table) * static_cast<std::size_t>(slot);
+    std::uint8_t* RecordOfPk(RecordTable table, Pk pk) const {
+        return Record(table, pk.Record());
     }
 };
 

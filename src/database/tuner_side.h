@@ -21,7 +21,8 @@ constexpr TunerSide OtherSide(TunerSide side) {
 constexpr int TunerNumber(TunerSide side) {
     return static_cast<int>(side) + 1;
 }
-// The side a stored 0/1 (the link word's side bit, a list index, a stored setting) names; any other value is side 1.
+// The side a stored side bit names (the link word's bit 30, the clipboard's side byte): 0 is tuner 1, anything
+// else tuner 2.
 constexpr TunerSide SideOfBit(unsigned bit) {
     return bit == 0 ? TunerSide::First : TunerSide::Second;
 }

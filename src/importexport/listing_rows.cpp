@@ -61,18 +61,18 @@ void AppendSatelliteRow(std::string& out, ConstSatelliteRecord satellite) {
     out += kRowEnd;
 }
 
-void AppendTransponderRow(std::string& out, ConstTransponderRecord transponder, int pk, TransponderCounts counts) {
+void AppendTransponderRow(std::string& out, ConstTransponderRecord transponder, Pk pk, TransponderCounts counts) {
     const TuningWord tuning = transponder.Tuning();
     const LinkWord satelliteLink = transponder.SatelliteLink();
     AppendFormat(out, kTransponderRow, ListNumber(transponder.ListLink()), transponder.NetworkName().c_str(),
                  transponder.Frequency(), transponder.SymbolRate(), PolarisationWord(tuning.PolarisationCode()),
                  FecWord(tuning.Fec()), tuning.FreeToAirOnly() ? "Yes" : "No", transponder.TransportStreamId(),
-                 transponder.NetworkId(), counts.tv, counts.radio, counts.data, pk, Index(satelliteLink),
+                 transponder.NetworkId(), counts.tv, counts.radio, counts.data, pk.Value(), Index(satelliteLink),
                  Key(satelliteLink), kAntennaNumber);
 }
 
-void AppendChannelRow(std::string& out, ConstChannelRecord channel, int pk, const char* classWord) {
-    const TunerSide side = TunerSideOfPk(pk);
+void AppendChannelRow(std::string& out, ConstChannelRecord channel, Pk pk, const char* classWord) {
+    const TunerSide side = pk.Side();
     const ServiceWord service = channel.SidedServiceWord(side);
     const AudioLanguages languages = channel.AudioLanguagesWord();
     const LinkWord fs = channel.FsLink(side);
@@ -89,7 +89,7 @@ void AppendChannelRow(std::string& out, ConstChannelRecord channel, int pk, cons
                  static_cast<int>(languages.Language(1)), static_cast<int>(languages.Language(2)),
                  static_cast<int>(languages.Language(3)), static_cast<int>(languages.Language(4)),
                  static_cast<int>(languages.Language(5)), service.Scrambled() ? "Scrambled" : " ",
-                 AudioModeWord(service.AudioMode()), pk, Index(fs), Key(fs), Index(sat), Key(sat), Index(tp), Key(tp),
+                 AudioModeWord(service.AudioMode()), pk.Value(), Index(fs), Key(fs), Index(sat), Key(sat), Index(tp), Key(tp),
                  favourite(0), favourite(1), favourite(2), favourite(3), favourite(4), favourite(5), favourite(6),
                  favourite(7));
 }

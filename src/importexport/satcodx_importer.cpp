@@ -10,7 +10,6 @@ namespace vorlane {
 
 namespace {
 
-constexpr TunerSide kTuner2 = TunerSide::Second;
 constexpr int kTestChannel = 0;
 
 } // namespace
@@ -130,7 +129,8 @@ void SatcodxImporter::WriteChannel(const SatcodxRecord& record) {
         if (!name.empty())
             std::memcpy(field, name.data(), name.size());
     }
-    channel.SetSatelliteLink(kTuner2, channel.SatelliteLink(kTuner2).WithIndex(static_cast<unsigned>(m_satellite)));
+    channel.SetSatelliteLink(TunerSide::Second,
+                             channel.SatelliteLink(TunerSide::Second).WithIndex(static_cast<unsigned>(m_satellite)));
     m_placement.Place(channel, record.TypeOfService(), m_satellite, m_currentTransponder);
 
     if (const auto programNumber = record.ProgramNumber())

@@ -74,7 +74,7 @@ void TextExporter::AppendSatellites(std::string& out) const {
     AppendHeader(out, kSatelliteHeader);
     const ListHead* head = m_db.Lists().Head(ListKind::Satellites, 0);
     for (const ListNode* node = head ? head->first : nullptr; node; node = node->next)
-        AppendSatelliteRow(out, m_db.Satellite(node->pk));
+        AppendSatelliteRow(out, m_db.Satellite(node->pk.Record()));
 }
 
 void TextExporter::AppendTransponders(std::string& out) const {
@@ -82,10 +82,10 @@ void TextExporter::AppendTransponders(std::string& out) const {
     AppendHeader(out, kTransponderHeader);
     const ListHead* head = m_db.Lists().Head(ListKind::Transponders, 0);
     for (const ListNode* node = head ? head->first : nullptr; node; node = node->next) {
-        const TransponderCounts counts{ListCount(ListKind::TvByTransponder, node->pk),
-                                       ListCount(ListKind::RadioByTransponder, node->pk),
-                                       ListCount(ListKind::DataByTransponder, node->pk)};
-        AppendTransponderRow(out, m_db.Transponder(node->pk), node->pk, counts);
+        const TransponderCounts counts{ListCount(ListKind::TvByTransponder, node->pk.Record()),
+                                       ListCount(ListKind::RadioByTransponder, node->pk.Record()),
+                                       ListCount(ListKind::DataByTransponder, node->pk.Record())};
+        AppendTransponderRow(out, m_db.Transponder(node->pk.Record()), node->pk, counts);
     }
 }
 

@@ -12,7 +12,7 @@ namespace vorlane {
 class TunerOnePlacement {
 public:
     // Sets the service type, presence byte 1 on tuner 1 and the tuner-1 main, "fs", satellite and
-    // transponder links: type bits from `type`, tuner side 0, bit 31 kept, the next key of that
+    // transponder links: type bits from `type`, the side bit of tuner 1, bit 31 kept, the next key of that
     // type, and as indexes 0, the scrambled bit, `satellite` and `transponder`. `type` is TV, radio or data.
     void Place(ChannelRecord channel, ServiceType type, int satellite, int transponder);
 

@@ -17,8 +17,8 @@ namespace {
 constexpr int kFavouriteGroups = ChannelRecord::kFavouriteGroupCount;
 
 struct SideMatches {
-    std::vector<std::pair<const ChannelEntry*, int>> matched; // reference channel, pk
-    std::vector<int> unmatched;
+    std::vector<std::pair<const ChannelEntry*, Pk>> matched; // reference channel, its match here
+    std::vector<Pk> unmatched;
 };
 
 bool HasTunerTwoChannels(const ChannelDatabase& db) {
@@ -29,7 +29,7 @@ bool HasTunerTwoChannels(const ChannelDatabase& db) {
 // Matched members in the reference's group order, then the unmatched members in their own order.
 void WriteFavourites(ChannelDatabase& db, const SideMatches& matches, TunerSide side) {
     for (int group = 0; group < kFavouriteGroups; ++group) {
-        std::vector<std::pair<unsigned, int>> members; // order, pk
+        std::vector<std::pair<unsigned, Pk>> members; // order, pk
         for (const auto& [reference, pk] : matches.matched) {
             const std::uint8_t byte = reference->favouriteBytes[static_cast<std::size_t>(group)];
             if (byte != 0)
@@ -39,8 +39,8 @@ void WriteFavourites(ChannelDatabase& db, const SideMatches& matches, TunerSide 
         }
         std::stable_sort(members.begin(), members.end(),
                          [](const auto& a, const auto& b) { return a.first < b.first; });
-        std::vector<std::pair<unsigned, int>> own;
-        for (const int pk : matches.unmatched)
+        std::vector<std::pair<unsigned, Pk>> own;
+        for (const Pk pk : matches.unmatched)
             if (const std::uint8_t byte = db.ChannelOfPk(pk).FavouriteByte(side, group); byte != 0)
                 own.emplace_back(byte & 0x7Fu, pk);
         std::stable_sort(own.begin(), own.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -81,8 +81,8 @@ ApplyOrderResult ApplyReferenceOrder(ChannelDatabase& db, const ChannelDatabase&
         for (std::size_t t = 0; t < kTvAndRadio.size(); ++t) {
             others[t] = MainListEntries(reference, referenceHasTunerTwo ? side : TunerSide::First, kTvAndRadio[t]);
             ChannelMatcher matcher(others[t]);
-            std::vector<std::pair<int, int>> matched; // reference position, pk
-            std::vector<int> unmatched;
+            std::vector<std::pair<int, Pk>> matched; // reference position, pk
+            std::vector<Pk> unmatched;
             for (const ChannelEntry& entry : MainListEntries(db, side, kTvAndRadio[t])) {
                 if (const int index = matcher.Match(entry); index >= 0) {
                     matched.emplace_back(index, entry.pk);
@@ -92,7 +92,7 @@ ApplyOrderResult ApplyReferenceOrder(ChannelDatabase& db, const ChannelDatabase&
                 }
             }
             std::sort(matched.begin(), matched.end());
-            std::vector<int> order;
+            std::vector<Pk> order;
             for (const auto& pair : matched)
                 order.push_back(pair.second);
             order.insert(order.end(), unmatched.begin(), unmatched.end());

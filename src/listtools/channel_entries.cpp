@@ -6,8 +6,8 @@
 
 namespace vorlane {
 
-std::vector<int> MainListPks(const ChannelDatabase& db, TunerSide side, ServiceType type) {
-    std::vector<int> pks;
+std::vector<Pk> MainListPks(const ChannelDatabase& db, TunerSide side, ServiceType type) {
+    std::vector<Pk> pks;
     if (const ListHead* head = db.Lists().Head(PerTunerListKind(side, type), 0)) {
         pks.reserve(head->count);
         for (const ListNode* node = head->first; node != nullptr; node = node->next)
@@ -16,11 +16,11 @@ std::vector<int> MainListPks(const ChannelDatabase& db, TunerSide side, ServiceT
     return pks;
 }
 
-ChannelEntry EntryOfPk(const ChannelDatabase& db, int pk) {
+ChannelEntry EntryOfPk(const ChannelDatabase& db, Pk pk) {
     const ConstChannelRecord channel = db.ChannelOfPk(pk);
     ChannelEntry entry;
     entry.pk = pk;
-    entry.side = TunerSideOfPk(pk);
+    entry.side = pk.Side();
     const TunerSide side = entry.side;
     entry.type = static_cast<ServiceType>(channel.ServiceTypeCode() & 3u);
     entry.name = channel.Name();
@@ -59,12 +59,12 @@ ChannelEntry EntryOfPk(const ChannelDatabase& db, int pk) {
 
 std::vector<ChannelEntry> MainListEntries(const ChannelDatabase& db, TunerSide side, ServiceType type) {
     std::vector<ChannelEntry> entries;
-    for (const int pk : MainListPks(db, side, type))
+    for (const Pk pk : MainListPks(db, side, type))
         entries.push_back(EntryOfPk(db, pk));
     return entries;
 }
 
-std::string ChannelSummary(const ChannelDatabase& db, int pk, const TextTranslator& texts) {
+std::string ChannelSummary(const ChannelDatabase& db, Pk pk, const TextTranslator& texts) {
     const ChannelEntry entry = EntryOfPk(db, pk);
     return texts.Fill("ListCompare", VORLANE_TRANSLATABLE("ListCompare", "%1 (%2 %3, program %4)"),
                       {Latin1ToUtf8(entry.name), std::to_string(entry.frequency),

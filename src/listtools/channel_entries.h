@@ -18,7 +18,7 @@ inline constexpr std::array<ServiceType, 3> kEveryServiceType = {ServiceType::Tv
                                                                  ServiceType::Data};
 
 struct ChannelEntry {
-    int pk = 0;
+    Pk pk{0};
     TunerSide side = TunerSide::First;
     ServiceType type = ServiceType::Tv;
     std::string name;
@@ -50,13 +50,13 @@ constexpr bool IsKnownId(std::uint16_t id) {
 }
 
 // The main list of one tuner side and type (the per-tuner list kind), in list order.
-std::vector<int> MainListPks(const ChannelDatabase& db, TunerSide side, ServiceType type);
+std::vector<Pk> MainListPks(const ChannelDatabase& db, TunerSide side, ServiceType type);
 
-ChannelEntry EntryOfPk(const ChannelDatabase& db, int pk);
+ChannelEntry EntryOfPk(const ChannelDatabase& db, Pk pk);
 std::vector<ChannelEntry> MainListEntries(const ChannelDatabase& db, TunerSide side, ServiceType type);
 
 // "Name (11303 H, program 28006)", in UTF-8 and the language of `texts`, for lists of duplicates.
-std::string ChannelSummary(const ChannelDatabase& db, int pk, const TextTranslator& texts = EnglishTexts());
+std::string ChannelSummary(const ChannelDatabase& db, Pk pk, const TextTranslator& texts = EnglishTexts());
 
 // "TV", "Radio", "Data" (context "ListCompare" for the editor's translations).
 const char* ServiceTypeName(ServiceType type);

@@ -52,12 +52,12 @@ std::vector<DuplicateGroup> FindDuplicateChannels(const ChannelDatabase& db) {
     return groups;
 }
 
-int RemoveDuplicateChannels(ChannelDatabase& db, const std::vector<int>& pks) {
+int RemoveDuplicateChannels(ChannelDatabase& db, const std::vector<Pk>& pks) {
     return DeleteChannels(db, pks);
 }
 
-std::vector<int> AllDuplicatePks(const std::vector<DuplicateGroup>& groups) {
-    std::vector<int> pks;
+std::vector<Pk> AllDuplicatePks(const std::vector<DuplicateGroup>& groups) {
+    std::vector<Pk> pks;
     for (const DuplicateGroup& group : groups)
         pks.insert(pks.end(), group.duplicatePks.begin(), group.duplicatePks.end());
     return pks;

@@ -11,8 +11,8 @@
 namespace vorlane {
 
 struct DuplicateGroup {
-    int keptPk = 0;
-    std::vector<int> duplicatePks; // in main-list order
+    Pk keptPk{0};
+    std::vector<Pk> duplicatePks; // in main-list order
 };
 
 // Every group with at least one duplicate: tuner 1 before tuner 2, TV, radio, data, then by the kept
@@ -21,9 +21,9 @@ std::vector<DuplicateGroup> FindDuplicateChannels(const ChannelDatabase& db);
 
 // Removes the given channel sides (a record left with no side is freed); m_pKChannel is refilled and the
 // modified flag set. Returns the number of sides removed.
-int RemoveDuplicateChannels(ChannelDatabase& db, const std::vector<int>& pks);
+int RemoveDuplicateChannels(ChannelDatabase& db, const std::vector<Pk>& pks);
 
 // Every duplicate of every group.
-std::vector<int> AllDuplicatePks(const std::vector<DuplicateGroup>& groups);
+std::vector<Pk> AllDuplicatePks(const std::vector<DuplicateGroup>& groups);
 
 } // namespace vorlane

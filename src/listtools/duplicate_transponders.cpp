@@ -26,8 +26,8 @@ ListKind ByTransponderKind(ServiceType type) {
                                  static_cast<std::uint32_t>(type));
 }
 
-std::vector<int> ChannelsOnTransponder(const ChannelDatabase& db, ServiceType type, int transponder) {
-    std::vector<int> pks;
+std::vector<Pk> ChannelsOnTransponder(const ChannelDatabase& db, ServiceType type, int transponder) {
+    std::vector<Pk> pks;
     if (const ListHead* head = db.Lists().Head(ByTransponderKind(type), transponder))
         for (const ListNode* node = head->first; node != nullptr; node = node->next)
             pks.push_back(node->pk);
@@ -38,17 +38,17 @@ std::vector<int> ChannelsOnTransponder(const ChannelDatabase& db, ServiceType ty
 int MoveChannels(ChannelDatabase& db, const TransponderGroup& group) {
     int moved = 0;
     for (const ServiceType type : kEveryServiceType) {
-        std::vector<int> pks = ChannelsOnTransponder(db, type, group.kept);
+        std::vector<Pk> pks = ChannelsOnTransponder(db, type, group.kept);
         const std::size_t own = pks.size();
         for (const int duplicate : group.duplicates) {
-            const std::vector<int> more = ChannelsOnTransponder(db, type, duplicate);
+            const std::vector<Pk> more = ChannelsOnTransponder(db, type, duplicate);
             pks.insert(pks.end(), more.begin(), more.end());
         }
         moved += static_cast<int>(pks.size() - own);
         unsigned key = 0;
-        for (const int pk : pks) {
+        for (const Pk pk : pks) {
             const ChannelRecord channel = db.ChannelOfPk(pk);
-            const TunerSide side = TunerSideOfPk(pk);
+            const TunerSide side = pk.Side();
             channel.SetTransponderLink(
                 side, channel.TransponderLink(side).WithIndex(static_cast<unsigned>(group.kept)).WithKey(key++));
         }
@@ -67,14 +67,14 @@ std::vector<TransponderGroup> FindDuplicateTransponders(const ChannelDatabase& d
     std::vector<TransponderGroup> found;
     if (const ListHead* head = db.Lists().Head(ListKind::Transponders, 0)) {
         for (const ListNode* node = head->first; node != nullptr; node = node->next) {
-            const ConstTransponderRecord record = db.Transponder(node->pk);
+            const ConstTransponderRecord record = db.Transponder(node->pk.Record());
             const TransponderKey key{record.SatelliteLink().Index(), record.Frequency(),
                                      record.Tuning().PolarisationCode(), record.SymbolRate()};
             const auto [place, isNew] = groupOfKey.try_emplace(key, found.size());
             if (isNew)
-                found.push_back({node->pk, {}});
+                found.push_back({node->pk.Record(), {}});
             else
-                found[place->second].duplicates.push_back(node->pk);
+                found[place->second].duplicates.push_back(node->pk.Record());
         }
     }
     std::erase_if(found, [](const TransponderGroup& group) { return group.duplicates.empty(); });

@@ -14,7 +14,7 @@ namespace vorlane {
 namespace {
 
 struct SortItem {
-    int pk;
+    Pk pk;
     std::string text; // the folded name, for the name order
     std::uint32_t number;
 };
@@ -46,7 +46,7 @@ void WriteSortedOrder(ChannelDatabase& db, TunerSide side, ServiceType type, Sor
     std::stable_sort(items.begin(), items.end(), [](const SortItem& a, const SortItem& b) {
         return a.number != b.number ? a.number < b.number : a.text < b.text;
     });
-    std::vector<int> pks;
+    std::vector<Pk> pks;
     pks.reserve(items.size());
     for (const SortItem& item : items)
         pks.push_back(item.pk);

@@ -4,11 +4,11 @@
 
 namespace vorlane {
 
-void WriteMainOrder(ChannelDatabase& db, const std::vector<int>& pks) {
+void WriteMainOrder(ChannelDatabase& db, const std::vector<Pk>& pks) {
     unsigned key = 0;
-    for (const int pk : pks) {
+    for (const Pk pk : pks) {
         const ChannelRecord channel = db.ChannelOfPk(pk);
-        const TunerSide side = TunerSideOfPk(pk);
+        const TunerSide side = pk.Side();
         channel.SetMainLink(side, channel.MainLink(side).WithKey(key++));
     }
 }

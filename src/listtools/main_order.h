@@ -10,7 +10,7 @@ namespace vorlane {
 
 // Numbers the listed sides 1, 2, 3, ... in the order given (their main-link keys 0, 1, 2, ...). The
 // sides must all belong to one tuner side and one type; the lists are not rebuilt.
-void WriteMainOrder(ChannelDatabase& db, const std::vector<int>& pks);
+void WriteMainOrder(ChannelDatabase& db, const std::vector<Pk>& pks);
 
 // After a tool changed records: every list built again from the records and m_pKChannel refilled.
 void RebuildAfterListEdit(ChannelDatabase& db);

@@ -66,7 +66,7 @@ bool ReadPid(QLineEdit& edit, std::uint16_t& pid) {
 
 } // namespace
 
-ChannelDialog::ChannelDialog(ChannelRecord record, int pk, OrderedLists& lists, const QString& satelliteName,
+ChannelDialog::ChannelDialog(ChannelRecord record, std::optional<Pk> pk, OrderedLists& lists, const QString& satelliteName,
                              const QString& transponderText, QWidget* parent)
     : QDialog(parent), m_record(record), m_pk(pk), m_lists(lists) {
     setWindowTitle(QCoreApplication::translate("ChannelDialog", "Channel Property"));
@@ -140,7 +140,7 @@ ChannelDialog::ChannelDialog(ChannelRecord record, int pk, OrderedLists& lists, 
 
 TunerSide ChannelDialog::Side() const {
     if (m_pk != kNewChannel)
-        return TunerSideOfPk(m_pk);
+        return m_pk->Side();
     return m_tunerNumber->currentIndex() == SideIndex(TunerSide::Second) ? TunerSide::Second : TunerSide::First;
 }
 
@@ -189,7 +189,7 @@ void ChannelDialog::accept() {
     m_record.SetProgramNumber(programNumber);
     StoreAudioPids(m_record, t, audioPids);
     if (m_pk != kNewChannel) {
-        SetChannelScrambled(m_lists, m_record, m_pk, m_scrambled->isChecked());
+        SetChannelScrambled(m_lists, m_record, *m_pk, m_scrambled->isChecked());
     } else {
         word = m_record.SidedServiceWord(t);
         word.SetScrambled(m_scrambled->isChecked());
@@ -198,11 +198,11 @@ void ChannelDialog::accept() {
     QDialog::accept();
 }
 
-int EditChannel(QWidget* parent, ChannelDatabase& db, int pk) {
-    if (pk < 0 || pk >= kChannelCount * kTunerCount)
+int EditChannel(QWidget* parent, ChannelDatabase& db, Pk pk) {
+    if (!pk.IsChannelSide())
         return 0;
     const ChannelRecord record = db.ChannelOfPk(pk);
-    const TunerSide side = TunerSideOfPk(pk);
+    const TunerSide side = pk.Side();
     if (record.IsFree() || !record.PresentOn(side))
         return 0;
     const int transponder = TransponderOfSide(db, record, side);

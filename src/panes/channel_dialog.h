@@ -8,6 +8,7 @@
 
 #include <QDialog>
 #include <array>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -17,10 +18,10 @@ namespace vorlane::ui {
 
 class ChannelDialog : public QDialog {
 public:
-    static constexpr int kNewChannel = -1;
+    static constexpr std::optional<Pk> kNewChannel = std::nullopt;
 
     // `pk` names the side edited, or is kNewChannel for a blank record that is not in the lists yet.
-    ChannelDialog(ChannelRecord record, int pk, OrderedLists& lists, const QString& satelliteName,
+    ChannelDialog(ChannelRecord record, std::optional<Pk> pk, OrderedLists& lists, const QString& satelliteName,
                   const QString& transponderText, QWidget* parent = nullptr);
 
     // The tuner side edited: the PK's side, or for a new channel the "Tuner Number" choice.
@@ -32,7 +33,7 @@ private:
     void Load();
 
     ChannelRecord m_record;
-    int m_pk;
+    std::optional<Pk> m_pk;
     OrderedLists& m_lists;
     QLineEdit* m_name = nullptr;
     QLineEdit* m_programId = nullptr;
@@ -49,7 +50,7 @@ private:
 };
 
 // Opens the dialog on channel side `pk`; 1 when the record was changed with "OK", 0 otherwise.
-int EditChannel(QWidget* parent, ChannelDatabase& db, int pk);
+int EditChannel(QWidget* parent, ChannelDatabase& db, Pk pk);
 
 // Opens the dialog on a blank channel of the given type (TV or radio) on the transponder; on "OK" adds it to the
 // tables and lists and rebuilds m_pKChannel. 1 when added; 0 on "Cancel" or when the table is full.

@@ -73,15 +73,15 @@ void ChannelPane::Reload() {
     query.transponder = m_filterTransponder;
     query.favourite = m_filterFavourite;
     query.sortedByName = m_sortedByName;
-    std::vector<int> rows = ChannelRows(Host().Database(), query);
-    m_unfilteredRows = static_cast<int>(rows.size());
+    std::vector<Pk> pks = ChannelRows(Host().Database(), query);
+    m_unfilteredRows = static_cast<int>(pks.size());
     if (!m_nameFilter.empty()) {
         const ChannelDatabase& db = Host().Database();
-        std::erase_if(rows, [&](int pk) {
+        std::erase_if(pks, [&](Pk pk) {
             return FoldedText(db.ChannelOfPk(pk).Name()).find(m_nameFilter) == std::string::npos;
         });
     }
-    SetRows(std::move(rows));
+    SetRows(RowIdsOf(pks));
 }
 
 void ChannelPane::SetNameFilter(const std::string& text) {
@@ -98,38 +98,51 @@ void ChannelPane::SelectByRule(int rule) {
     std::vector<int> rows;
     const ChannelDatabase& db = Host().Database();
     for (int row = 0; row < RowCount(); ++row)
-        if (MatchesSelectionRule(db, RowId(row), rule))
+        if (const std::optional<Pk> pk = PkAt(row); pk && MatchesSelectionRule(db, *pk, rule))
             rows.push_back(row);
     SelectRows(rows);
 }
 
-std::vector<int> ChannelPane::SelectedPks() const {
-    std::vector<int> pks;
+std::optional<Pk> ChannelPane::PkAt(int row) const {
+    return Pk::OfChannelNumber(RowId(row));
+}
+
+std::vector<int> ChannelPane::RowIdsOf(std::span<const Pk> pks) {
+    std::vector<int> ids;
+    ids.reserve(pks.size());
+    for (const Pk pk : pks)
+        ids.push_back(pk.Value());
+    return ids;
+}
+
+std::vector<Pk> ChannelPane::SelectedPks() const {
+    std::vector<Pk> pks;
     for (const int row : SelectedRows())
-        pks.push_back(RowId(row));
+        if (const std::optional<Pk> pk = PkAt(row))
+            pks.push_back(*pk);
     return pks;
 }
 
-void ChannelPane::SelectPks(std::span<const int> pks) {
+void ChannelPane::SelectPks(std::span<const Pk> pks) {
     std::vector<int> rows;
-    for (const int pk : pks)
-        if (const int row = RowOf(pk); row >= 0)
+    for (const Pk pk : pks)
+        if (const int row = RowOf(pk.Value()); row >= 0)
             rows.push_back(row);
     std::sort(rows.begin(), rows.end());
     SelectRows(rows);
 }
 
-int ChannelPane::DropAt(int row, std::span<const int> pks) {
+int ChannelPane::DropAt(int row, std::span<const Pk> pks) {
     ChannelDatabase& db = Host().Database();
     const ChosenList chosen = Host().CurrentChosenList();
-    const int targetPk = RowId(row);
-    if (targetPk < 0)
+    const std::optional<Pk> targetPk = PkAt(row);
+    if (!targetPk)
         return 0;
     int moved = 0;
     if (chosen.Favourite()) {
-        moved = MoveFavouriteChannels(db, chosen.index, targetPk, pks);
+        moved = MoveFavouriteChannels(db, chosen.index, *targetPk, pks);
     } else {
-        moved = MoveChannels(db, m_type, targetPk, pks);
+        moved = MoveChannels(db, m_type, *targetPk, pks);
         RebuildPkChannel(db);
     }
     db.SetModified(true);
@@ -141,10 +154,10 @@ int ChannelPane::DeleteSelected() {
     if (rows.empty())
         return -1;
     ChannelDatabase& db = Host().Database();
-    const std::vector<int> pks = SelectedPks();
+    const std::vector<Pk> pks = SelectedPks();
     const ChosenList chosen = Host().CurrentChosenList();
     if (chosen.Favourite()) {
-        for (const int pk : pks)
+        for (const Pk pk : pks)
             RemoveFavourite(db, chosen.index, pk);
         db.SetModified(true);
         RebuildPkChannel(db);
@@ -234,7 +247,7 @@ void ChannelPane::CancelDrag() {
 void ChannelPane::Drop(QPoint point) {
     StopScrollTimer();
     m_scrollDir = kScrollNone;
-    const std::vector<int> pks = SelectedPks();
+    const std::vector<Pk> pks = SelectedPks();
     if (viewport()->rect().contains(point)) {
         const QModelIndex index = indexAt(point);
         if (index.isValid()) {
@@ -254,16 +267,17 @@ void ChannelPane::Drop(QPoint point) {
 }
 
 std::string ChannelPane::RowText(int row) const {
-    const int pk = RowId(row);
-    return pk < 0 ? std::string() : Host().Database().ChannelOfPk(pk).Name();
+    const std::optional<Pk> pk = PkAt(row);
+    return pk ? Host().Database().ChannelOfPk(*pk).Name() : std::string();
 }
 
 void ChannelPane::PaintRow(QPainter& painter, const QStyleOptionViewItem& option, int row) const {
-    const int pk = RowId(row);
-    if (pk < 0)
+    const std::optional<Pk> rowPk = PkAt(row);
+    if (!rowPk)
         return;
+    const Pk pk = *rowPk;
     const ConstChannelRecord record = Host().Database().ChannelOfPk(pk);
-    const TunerSide side = TunerSideOfPk(pk);
+    const TunerSide side = pk.Side();
     const ServiceWord word = record.SidedServiceWord(side);
     const std::string name = record.Name();
     ChannelRowLook look;

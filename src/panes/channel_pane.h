@@ -5,8 +5,10 @@
 // the chosen favourite group) with automatic sideways scrolling near the edges.
 
 #include "database/link_word.h"
+#include "database/table_layout.h"
 #include "panes/pane_list_view.h"
 
+#include <optional>
 #include <span>
 #include <string>
 
@@ -50,12 +52,16 @@ public:
     void SetSortedByName(bool sorted);
 
     void SelectByRule(int rule);
-    std::vector<int> SelectedPks() const; // top to bottom
-    void SelectPks(std::span<const int> pks);
+    // The channel side a row shows; none for a row that carries no channel PK.
+    std::optional<Pk> PkAt(int row) const;
+    // The row ids that carry the PKs.
+    static std::vector<int> RowIdsOf(std::span<const Pk> pks);
+    std::vector<Pk> SelectedPks() const; // top to bottom
+    void SelectPks(std::span<const Pk> pks);
 
     // Moves the channels in front of the row's channel (main list, or the chosen favourite group). Sets the
     // modified flag; returns the number moved.
-    int DropAt(int row, std::span<const int> pks);
+    int DropAt(int row, std::span<const Pk> pks);
     // Deletes the selected channels (or takes them out of the chosen favourite group); the first selected row,
     // or -1 with none selected.
     int DeleteSelected();

@@ -44,8 +44,8 @@ void StoreAudioPids(ChannelRecord record, TunerSide side, const AudioPids& pids)
     record.SetServiceWord(side, word);
 }
 
-void SetChannelScrambled(OrderedLists& lists, ChannelRecord record, int pk, bool scrambled) {
-    const TunerSide side = TunerSideOfPk(pk);
+void SetChannelScrambled(OrderedLists& lists, ChannelRecord record, Pk pk, bool scrambled) {
+    const TunerSide side = pk.Side();
     ServiceWord word = record.SidedServiceWord(side);
     if (word.Scrambled() == scrambled)
         return;
@@ -54,7 +54,7 @@ void SetChannelScrambled(OrderedLists& lists, ChannelRecord record, int pk, bool
     record.SetFsLink(side, link);
     const unsigned type = record.ServiceTypeCode();
     if (type <= static_cast<unsigned>(ServiceType::Data) && record.PresentOn(side)) {
-        const auto listedPk = static_cast<std::uint16_t>(pk);
+        const auto listedPk = pk;
         lists.RemovePk(FsKind(type), listedPk, true);
         AppendInSideOrder(lists, lists.Head(FsKind(type), static_cast<int>(fsIndex)), listedPk, link);
     }

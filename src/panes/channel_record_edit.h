@@ -22,7 +22,7 @@ void StoreAudioPids(ChannelRecord record, TunerSide side, const AudioPids& pids)
 
 // Sets the scrambled bit of the side's service word. When it changes, the side leaves its "fs" list (index 0
 // free, 1 scrambled) and becomes the last entry of its side in the other one.
-void SetChannelScrambled(OrderedLists& lists, ChannelRecord record, int pk, bool scrambled);
+void SetChannelScrambled(OrderedLists& lists, ChannelRecord record, Pk pk, bool scrambled);
 
 // "%d   SR : %d   %s   %s\n": frequency, symbol rate, FEC text and polarisation text.
 std::string TransponderSummary(ConstTransponderRecord transponder);

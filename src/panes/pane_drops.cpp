@@ -9,8 +9,8 @@
 namespace vorlane {
 namespace {
 
-bool ValidPk(int pk) {
-    return pk >= 0 && pk < kChannelCount * kTunerCount;
+bool ValidPk(Pk pk) {
+    return pk.IsChannelSide();
 }
 
 ListKind Typed(ListKind first, unsigned type) {
@@ -18,26 +18,26 @@ ListKind Typed(ListKind first, unsigned type) {
 }
 
 // Takes the side out of every head of `kind` and appends it to head `index` with the link's index changed.
-void Relist(OrderedLists& lists, ListKind kind, int index, int pk, LinkWord link) {
-    lists.RemovePk(kind, static_cast<std::uint16_t>(pk), true);
-    AppendInSideOrder(lists, lists.Head(kind, index), static_cast<std::uint16_t>(pk),
+void Relist(OrderedLists& lists, ListKind kind, int index, Pk pk, LinkWord link) {
+    lists.RemovePk(kind, pk, true);
+    AppendInSideOrder(lists, lists.Head(kind, index), pk,
                       link.WithIndex(static_cast<unsigned>(index)));
 }
 
 } // namespace
 
-int MoveChannelsToTransponder(ChannelDatabase& db, int transponder, std::span<const int> pks) {
+int MoveChannelsToTransponder(ChannelDatabase& db, int transponder, std::span<const Pk> pks) {
     if (transponder < 0 || transponder >= kTransponderCount || !db.TablesAllocated() ||
         db.Transponder(transponder).IsFree())
         return 0;
     const int satellite = static_cast<int>(db.Transponder(transponder).SatelliteLink().Index());
     OrderedLists& lists = db.Lists();
     int moved = 0;
-    for (const int pk : pks) {
+    for (const Pk pk : pks) {
         if (!ValidPk(pk))
             continue;
         const ChannelRecord record = db.ChannelOfPk(pk);
-        const TunerSide side = TunerSideOfPk(pk);
+        const TunerSide side = pk.Side();
         const unsigned type = record.ServiceTypeCode();
         if (record.IsFree() || !record.PresentOn(side) || type > static_cast<unsigned>(ServiceType::Data) ||
             static_cast<int>(record.TransponderLink(side).Index()) == transponder)
@@ -59,18 +59,18 @@ int MoveChannelsToTransponder(ChannelDatabase& db, int transponder, std::span<co
     return moved;
 }
 
-int MoveFavouriteChannels(ChannelDatabase& db, int group, int targetPk, std::span<const int> pks) {
+int MoveFavouriteChannels(ChannelDatabase& db, int group, Pk targetPk, std::span<const Pk> pks) {
     if (group < 0 || group >= FavouriteGroups::kGroupCount || !ValidPk(targetPk))
         return 0;
     OrderedLists& lists = db.Lists();
     ListHead* head = lists.Head(FavouriteKind(group), 0);
-    ListNode* anchor = lists.FindByPk(head, static_cast<std::uint16_t>(targetPk));
+    ListNode* anchor = lists.FindByPk(head, targetPk);
     if (!anchor)
         return 0;
     DebugOut("_MoveFavoriteChannels. nIndex=%d, nFavIndex=%d\n", targetPk, group);
     int moved = 0;
-    for (const int pk : pks) {
-        ListNode* node = ValidPk(pk) && pk != targetPk ? lists.FindByPk(head, static_cast<std::uint16_t>(pk)) : nullptr;
+    for (const Pk pk : pks) {
+        ListNode* node = ValidPk(pk) && pk != targetPk ? lists.FindByPk(head, pk) : nullptr;
         if (!node)
             continue;
         if (anchor->next != node) {
@@ -79,7 +79,7 @@ int MoveFavouriteChannels(ChannelDatabase& db, int group, int targetPk, std::spa
             } else {
                 const LinkWord link = node->link;
                 lists.Unlink(node);
-                lists.Append(head, static_cast<std::uint16_t>(pk), link);
+                lists.Append(head, pk, link);
                 node = head->last;
             }
         }

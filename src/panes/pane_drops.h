@@ -13,11 +13,11 @@ namespace vorlane {
 // target's satellite as well (its satellite link and the satellite lists), so a channel never sits on a
 // transponder of one satellite and in the list of another. Sets the modified flag when a side moved and
 // rebuilds m_pKChannel. Returns the number of sides moved.
-int MoveChannelsToTransponder(ChannelDatabase& db, int transponder, std::span<const int> pks);
+int MoveChannelsToTransponder(ChannelDatabase& db, int transponder, std::span<const Pk> pks);
 
 // Reorders favourite group `group`: the listed members follow the target member in the given order; the group
 // is renumbered and written back. Sets the modified flag when a member moved and rebuilds m_pKChannel.
 // Returns the number of members moved.
-int MoveFavouriteChannels(ChannelDatabase& db, int group, int targetPk, std::span<const int> pks);
+int MoveFavouriteChannels(ChannelDatabase& db, int group, Pk targetPk, std::span<const Pk> pks);
 
 } // namespace vorlane

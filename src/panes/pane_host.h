@@ -36,13 +36,13 @@ public:
     // cursor code (0 drop, 3 no drop).
     virtual int HitTestOutside(PaneListView& source, QPoint globalPos) = 0;
     // Dragged channels were released outside their pane.
-    virtual void DropOutside(PaneListView& source, QPoint globalPos, std::span<const int> pks) = 0;
+    virtual void DropOutside(PaneListView& source, QPoint globalPos, std::span<const Pk> pks) = 0;
     // The drag left the other panes: no row of theirs is outlined any more.
     virtual void ClearDropTargets() = 0;
 
     // A pane changed the database by itself (a drop inside it): the change becomes one undo step named `label`,
     // with the channels it moved selected after undo or redo.
-    virtual void CommitPaneEdit(const QString& /*label*/, std::span<const int> /*channelPks*/) {}
+    virtual void CommitPaneEdit(const QString& /*label*/, std::span<const Pk> /*channelPks*/) {}
 };
 
 } // namespace vorlane::ui

@@ -10,13 +10,14 @@
 namespace vorlane {
 namespace {
 
+// The record indexes of a satellite or transponder list, in list order.
 std::vector<int> ListMembers(const ListHead* head) {
     std::vector<int> members;
     if (!head)
         return members;
     members.reserve(head->count);
     for (const ListNode* node = head->first; node; node = node->next)
-        members.push_back(node->pk);
+        members.push_back(node->pk.Record());
     return members;
 }
 
@@ -48,9 +49,9 @@ const ListHead* ChannelSource(const ChannelDatabase& db, const ChannelRowsQuery&
     }
 }
 
-bool PassesFilters(const ChannelDatabase& db, const ChannelRowsQuery& query, int pk) {
+bool PassesFilters(const ChannelDatabase& db, const ChannelRowsQuery& query, Pk pk) {
     const ConstChannelRecord record = db.ChannelOfPk(pk);
-    const TunerSide side = TunerSideOfPk(pk);
+    const TunerSide side = pk.Side();
     if (record.ServiceTypeCode() != static_cast<std::uint8_t>(query.type))
         return false;
     if (query.satellite != -1 && static_cast<int>(record.SatelliteLink(side).Index()) != query.satellite)
@@ -98,8 +99,8 @@ std::vector<int> TransponderRows(const ChannelDatabase& db, int satellite, int s
     return rows;
 }
 
-std::vector<int> ChannelRows(const ChannelDatabase& db, const ChannelRowsQuery& query) {
-    std::vector<int> rows;
+std::vector<Pk> ChannelRows(const ChannelDatabase& db, const ChannelRowsQuery& query) {
+    std::vector<Pk> rows;
     const ListHead* head = ChannelSource(db, query);
     if (!head)
         return rows;
@@ -108,9 +109,9 @@ std::vector<int> ChannelRows(const ChannelDatabase& db, const ChannelRowsQuery& 
         if (PassesFilters(db, query, node->pk))
             rows.push_back(node->pk);
     if (query.sortedByName) {
-        std::vector<std::pair<std::string, int>> named;
+        std::vector<std::pair<std::string, Pk>> named;
         named.reserve(rows.size());
-        for (const int pk : rows)
+        for (const Pk pk : rows)
             named.emplace_back(db.ChannelOfPk(pk).Name(), pk);
         std::stable_sort(named.begin(), named.end(),
                          [](const auto& a, const auto& b) { return NameBefore(a.first, b.first); });
@@ -120,8 +121,8 @@ std::vector<int> ChannelRows(const ChannelDatabase& db, const ChannelRowsQuery& 
     return rows;
 }
 
-bool MatchesSelectionRule(const ChannelDatabase& db, int pk, int rule) {
-    const TunerSide side = TunerSideOfPk(pk);
+bool MatchesSelectionRule(const ChannelDatabase& db, Pk pk, int rule) {
+    const TunerSide side = pk.Side();
     const ServiceWord word = db.ChannelOfPk(pk).SidedServiceWord(side);
     switch (rule) {
     case 0:

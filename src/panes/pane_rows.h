@@ -29,10 +29,10 @@ struct ChannelRowsQuery {
 // Channel PKs of the source list (the chosen favourite group, or the list the display filter names) that are of
 // the pane's type and pass the three filters, in list order (or by name when asked). An unknown display filter
 // gives no rows.
-std::vector<int> ChannelRows(const ChannelDatabase& db, const ChannelRowsQuery& query);
+std::vector<Pk> ChannelRows(const ChannelDatabase& db, const ChannelRowsQuery& query);
 
 // Selection rules of the channel panes: 0 every row, 1 tuner 1, 2 tuner 2, 3 free, 4 scrambled, 5 locked,
 // 6 skipped.
-bool MatchesSelectionRule(const ChannelDatabase& db, int pk, int rule);
+bool MatchesSelectionRule(const ChannelDatabase& db, Pk pk, int rule);
 
 } // namespace vorlane

@@ -19,7 +19,7 @@ namespace {
 
 constexpr int kPkRole = Qt::UserRole;
 
-QString Summary(const ChannelDatabase& db, int pk) {
+QString Summary(const ChannelDatabase& db, Pk pk) {
     return QString::fromStdString(ChannelSummary(db, pk, QtTexts()));
 }
 
@@ -67,9 +67,9 @@ void DuplicatesDialog::Fill() {
                                                .arg(TunerNumber(kept.side))
                                                .arg(ServiceTypeText(kept.type))
                                                .arg(Summary(m_database, group.keptPk))});
-        for (const int pk : group.duplicatePks) {
+        for (const Pk pk : group.duplicatePks) {
             auto* item = new QTreeWidgetItem(top, {Summary(m_database, pk)});
-            item->setData(0, kPkRole, pk);
+            item->setData(0, kPkRole, pk.Value());
             item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
             item->setCheckState(0, Qt::Checked);
         }
@@ -84,13 +84,13 @@ void DuplicatesDialog::Fill() {
     m_merge->setEnabled(transponders > 0);
 }
 
-std::vector<int> DuplicatesDialog::CheckedPks() const {
-    std::vector<int> pks;
+std::vector<Pk> DuplicatesDialog::CheckedPks() const {
+    std::vector<Pk> pks;
     for (int g = 0; g < m_groups->topLevelItemCount(); ++g) {
         const QTreeWidgetItem* group = m_groups->topLevelItem(g);
         for (int i = 0; i < group->childCount(); ++i)
             if (group->child(i)->checkState(0) == Qt::Checked)
-                pks.push_back(group->child(i)->data(0, kPkRole).toInt());
+                pks.push_back(Pk(group->child(i)->data(0, kPkRole).value<std::uint16_t>()));
     }
     return pks;
 }

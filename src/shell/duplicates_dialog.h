@@ -17,14 +17,14 @@ namespace vorlane::ui {
 
 class DuplicatesDialog : public QDialog {
 public:
-    using RemoveHandler = std::function<void(const std::vector<int>& pks)>;
+    using RemoveHandler = std::function<void(const std::vector<Pk>& pks)>;
     using MergeHandler = std::function<void()>;
 
     DuplicatesDialog(const ChannelDatabase& database, RemoveHandler remove, MergeHandler merge,
                      QWidget* parent = nullptr);
 
     // The channel sides whose boxes are checked, group by group.
-    std::vector<int> CheckedPks() const;
+    std::vector<Pk> CheckedPks() const;
     QTreeWidget& Groups() { return *m_groups; }
     QPushButton& RemoveButton() { return *m_remove; }
     QPushButton& MergeButton() { return *m_merge; }

@@ -28,12 +28,12 @@ FrameListToolCommands::FrameListToolCommands(ChannelDatabase& database, CMirevoV
 
 void FrameListToolCommands::FindDuplicates() {
     ui::DuplicatesDialog dialog(
-        m_database, [this](const std::vector<int>& pks) { RemoveDuplicates(pks); }, [this] { MergeTransponders(); },
+        m_database, [this](const std::vector<Pk>& pks) { RemoveDuplicates(pks); }, [this] { MergeTransponders(); },
         &m_frame);
     UserPrompts::Exec(dialog);
 }
 
-int FrameListToolCommands::RemoveDuplicates(const std::vector<int>& pks) {
+int FrameListToolCommands::RemoveDuplicates(const std::vector<Pk>& pks) {
     const int removed = RemoveDuplicateChannels(m_database, pks);
     if (removed > 0)
         TakeChanges(ui::CountedEditLabel(ui::CountedEdit::RemoveDuplicates, removed));

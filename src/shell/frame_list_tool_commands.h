@@ -26,7 +26,7 @@ public:
     void Print();
 
     // The duplicates dialog's buttons.
-    int RemoveDuplicates(const std::vector<int>& pks);
+    int RemoveDuplicates(const std::vector<Pk>& pks);
     TransponderMergeResult MergeTransponders();
 
 private:

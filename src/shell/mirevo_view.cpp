@@ -290,7 +290,7 @@ void CMirevoView::RefillRadioPane() {
 // After a new display filter the channels still shown stay selected, and the information line follows the caret
 // row (or is cleared when its channel is no longer shown).
 void CMirevoView::RefillKeepingSelection(ui::ChannelPane& pane) {
-    const std::vector<int> selected = pane.SelectedPks();
+    const std::vector<Pk> selected = pane.SelectedPks();
     const bool described = m_describedPane == &pane;
     RefillChannelPane(pane);
     pane.SelectPks(selected);

@@ -109,9 +109,9 @@ public:
     void OnPaneDoubleClick(ui::PaneListView& pane, int row) override;
     void ShowPaneMenu(ui::PaneListView& pane, QPoint globalPos) override;
     int HitTestOutside(ui::PaneListView& source, QPoint globalPos) override;
-    void DropOutside(ui::PaneListView& source, QPoint globalPos, std::span<const int> pks) override;
+    void DropOutside(ui::PaneListView& source, QPoint globalPos, std::span<const Pk> pks) override;
     void ClearDropTargets() override;
-    void CommitPaneEdit(const QString& label, std::span<const int> channelPks) override;
+    void CommitPaneEdit(const QString& label, std::span<const Pk> channelPks) override;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

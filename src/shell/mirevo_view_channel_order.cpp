@@ -18,7 +18,7 @@ void CMirevoView::HandleChannelOrderCommand(ui::ChannelPane& pane, int command) 
         AddSelectedToFavourite(pane, command - own.addFavourite);
         return;
     }
-    const std::vector<int> pks = pane.SelectedPks();
+    const std::vector<Pk> pks = pane.SelectedPks();
     // A pane sorted by name shows no list order to move in.
     if (pks.empty() || pane.SortedByName())
         return;
@@ -34,7 +34,7 @@ void CMirevoView::HandleChannelOrderCommand(ui::ChannelPane& pane, int command) 
 }
 
 void CMirevoView::AddSelectedToFavourite(ui::ChannelPane& pane, int group) {
-    const std::vector<int> pks = pane.SelectedPks();
+    const std::vector<Pk> pks = pane.SelectedPks();
     if (pks.empty() || AddFavourites(m_database, group, pks) == 0)
         return;
     m_database.SetModified(true);

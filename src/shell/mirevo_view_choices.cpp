@@ -72,13 +72,14 @@ void CMirevoView::ChooseFavouriteGroup() {
 }
 
 void CMirevoView::ChooseChannel(ui::ChannelPane& pane) {
-    const int pk = pane.RowId(pane.CaretRow());
-    if (pk < 0) {
+    const std::optional<Pk> caretPk = pane.PkAt(pane.CaretRow());
+    if (!caretPk) {
         SetInformationLine(QString());
         return;
     }
+    const Pk pk = *caretPk;
     const ConstChannelRecord record = m_database.ChannelOfPk(pk);
-    const TunerSide side = TunerSideOfPk(pk);
+    const TunerSide side = pk.Side();
     const int transponder = static_cast<int>(record.TransponderLink(side).Index());
     const int satellite = static_cast<int>(record.SatelliteLink(side).Index());
     KeepSelection(*m_transponderPane, m_transponderPane->RowOf(transponder));

@@ -32,7 +32,7 @@ bool CMirevoView::ClipboardHoldsChannels() {
 }
 
 void CMirevoView::CopyChannels(ui::ChannelPane& pane) {
-    const std::vector<int> pks = pane.SelectedPks();
+    const std::vector<Pk> pks = pane.SelectedPks();
     if (pks.empty())
         return;
     const std::vector<std::uint8_t> records = EncodeCopiedChannels(vorlane::CopyChannels(m_database, pks));
@@ -48,8 +48,7 @@ void CMirevoView::PasteChannels(ui::ChannelPane& pane) {
     const std::vector<CopiedChannel> copies = ClipboardChannels();
     if (copies.empty())
         return;
-    const std::vector<int> pasted =
-        vorlane::PasteChannels(m_database, pane.Type(), pane.RowId(pane.CaretRow()), copies);
+    const std::vector<Pk> pasted = vorlane::PasteChannels(m_database, pane.Type(), pane.PkAt(pane.CaretRow()), copies);
     if (pasted.empty())
         return;
     // New channels and maybe new transponders: the lists and their counts show them.

@@ -272,7 +272,7 @@ void CMirevoView::AddChannel(ui::ChannelPane& pane) {
 }
 
 void CMirevoView::DeleteChannels(ui::ChannelPane& pane) {
-    const std::vector<int> pks = pane.SelectedPks();
+    const std::vector<Pk> pks = pane.SelectedPks();
     const int first = pane.DeleteSelected();
     if (first < 0) {
         KeepSelection(pane, 0);
@@ -301,7 +301,7 @@ void CMirevoView::MoveChannelsTo(ui::ChannelPane& pane) {
 
 // The number is the one the pane's number column shows, in any view.
 void CMirevoView::MoveSelectedChannels(ui::ChannelPane& pane, int number) {
-    const std::vector<int> pks = pane.SelectedPks();
+    const std::vector<Pk> pks = pane.SelectedPks();
     if (pks.empty() || MoveChannelsToNumber(m_database, pane.Type(), number, pks) == 0)
         return;
     m_database.SetModified(true);
@@ -314,13 +314,14 @@ void CMirevoView::MoveSelectedChannels(ui::ChannelPane& pane, int number) {
 }
 
 void CMirevoView::EditCaretChannel(ui::ChannelPane& pane) {
-    const int pk = pane.RowId(pane.CaretRow());
-    if (pk < 0)
+    const std::optional<Pk> caretPk = pane.PkAt(pane.CaretRow());
+    if (!caretPk)
         return;
+    const Pk pk = *caretPk;
     if (ui::EditChannel(this, m_database, pk) == 1) {
         m_database.SetModified(true);
         CommitEdit(QCoreApplication::translate("MirevoViewCommands", "Edit channel"), EditSubjects{{}, {}, {pk}});
-        const std::vector<int> selected = pane.SelectedPks();
+        const std::vector<Pk> selected = pane.SelectedPks();
         ReloadChannelPane(pane);
         pane.SelectPks(selected);
     }

@@ -48,7 +48,7 @@ int CMirevoView::HitTestOutside(ui::PaneListView& source, QPoint globalPos) {
     return ui::PaneListView::kDropCursor;
 }
 
-void CMirevoView::DropOutside(ui::PaneListView& source, QPoint globalPos, std::span<const int> pks) {
+void CMirevoView::DropOutside(ui::PaneListView& source, QPoint globalPos, std::span<const Pk> pks) {
     ClearDropTargets();
     int row = -1;
     ui::PaneListView* pane = PaneAt(source, globalPos, row);
@@ -58,7 +58,7 @@ void CMirevoView::DropOutside(ui::PaneListView& source, QPoint globalPos, std::s
     m_database.SetModified(true);
     const auto count = static_cast<qsizetype>(pks.size());
     const int satelliteRow = m_satellitePane->SelectedRow();
-    std::vector<int> targetSelection;
+    std::vector<Pk> targetSelection;
     ui::ChannelPane* target = nullptr;
     switch (pane->ShownKind()) {
     case ui::PaneKind::Transponder: {
@@ -79,7 +79,8 @@ void CMirevoView::DropOutside(ui::PaneListView& source, QPoint globalPos, std::s
     case ui::PaneKind::Tv:
     case ui::PaneKind::Radio:
         target = static_cast<ui::ChannelPane*>(pane);
-        MoveChannels(m_database, target->Type(), target->RowId(row), pks);
+        if (const std::optional<Pk> targetPk = target->PkAt(row))
+            MoveChannels(m_database, target->Type(), *targetPk, pks);
         CommitPaneEdit(ui::CountedEditLabel(ui::CountedEdit::Move, count), pks);
         targetSelection.assign(pks.begin(), pks.end());
         break;
@@ -91,7 +92,7 @@ void CMirevoView::DropOutside(ui::PaneListView& source, QPoint globalPos, std::s
     RebuildPkChannel(m_database);
     // Both channel panes show what the drop left in them, so every count label matches its rows.
     for (ui::ChannelPane* channels : {m_tvPane, m_radioPane}) {
-        const std::vector<int> selected = channels == target ? targetSelection : channels->SelectedPks();
+        const std::vector<Pk> selected = channels == target ? targetSelection : channels->SelectedPks();
         ReloadChannelPane(*channels);
         channels->SelectPks(selected);
     }

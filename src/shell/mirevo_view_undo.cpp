@@ -30,7 +30,7 @@ void CMirevoView::CommitEdit(const QString& label, EditSubjects subjects) {
     m_document->CommitEdit(label, std::move(subjects));
 }
 
-void CMirevoView::CommitPaneEdit(const QString& label, std::span<const int> channelPks) {
+void CMirevoView::CommitPaneEdit(const QString& label, std::span<const Pk> channelPks) {
     CommitEdit(label, EditSubjects{{}, {}, {channelPks.begin(), channelPks.end()}});
 }
 
@@ -58,8 +58,9 @@ void CMirevoView::ShowRestoredState(const EditSubjects& subjects) {
     RefillChannelPanes();
     SelectShown(*m_satellitePane, subjects.satellites);
     SelectShown(*m_transponderPane, subjects.transponders);
-    SelectShown(*m_tvPane, subjects.channelPks);
-    SelectShown(*m_radioPane, subjects.channelPks);
+    const std::vector<int> channelRows = ui::ChannelPane::RowIdsOf(subjects.channelPks);
+    SelectShown(*m_tvPane, channelRows);
+    SelectShown(*m_radioPane, channelRows);
     SetInformationLine(QString());
 }
 

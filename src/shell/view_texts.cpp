@@ -96,11 +96,11 @@ QString FavouriteInformation(ChannelDatabase& db, int group) {
         .arg(Latin1(name), QString::number(head ? head->count : 0));
 }
 
-QString ChannelInformation(const ChannelDatabase& db, int pk) {
-    if (pk < 0 || pk >= kChannelCount * kTunerCount)
+QString ChannelInformation(const ChannelDatabase& db, Pk pk) {
+    if (!pk.IsChannelSide())
         return {};
     const ConstChannelRecord channel = db.ChannelOfPk(pk);
-    const unsigned transponderIndex = channel.TransponderLink(TunerSideOfPk(pk)).Index();
+    const unsigned transponderIndex = channel.TransponderLink(pk.Side()).Index();
     if (transponderIndex >= static_cast<unsigned>(kTransponderCount))
         return {};
     const ConstTransponderRecord transponder = db.Transponder(static_cast<int>(transponderIndex));

@@ -21,6 +21,6 @@ QString ServiceTypeText(ServiceType type);
 QString SatelliteInformation(const ChannelDatabase& db, int satellite);
 QString TransponderInformation(const ChannelDatabase& db, int transponder);
 QString FavouriteInformation(ChannelDatabase& db, int group);
-QString ChannelInformation(const ChannelDatabase& db, int pk);
+QString ChannelInformation(const ChannelDatabase& db, Pk pk);
 
 } // namespace vorlane

@@ -156,14 +156,15 @@ TEST(ChannelRecordView, PerTunerFieldsLieBesideEachOtherAndWordsKeepForeignBits)
 }
 
 TEST(LinkWordForms, FieldsAreIndependentInBothForms) {
-    const LinkWord link = LinkWord(0x80000000u).WithIndex(1499).WithKey(9999).WithType(2).WithTunerSide(1);
+    const LinkWord link = LinkWord(0x80000000u).WithIndex(1499).WithKey(9999).WithType(2).WithSide(TunerSide::Second);
     EXPECT_EQ(1499u, link.Index());
     EXPECT_EQ(9999u, link.Key());
     EXPECT_EQ(2u, link.Type());
-    EXPECT_EQ(1u, link.TunerSide());
+    EXPECT_EQ(TunerSide::Second, link.Side());
     EXPECT_TRUE(link.KeptBit());
     EXPECT_EQ(0x80000000u | 1499u | (9999u << 14) | (2u << 28) | (1u << 30), link.Value());
-    EXPECT_EQ(0u, LinkWord(0xFFFFFFFFu).WithIndex(0).WithKey(0).WithType(0).WithTunerSide(0).Value() & 0x7FFFFFFFu);
+    EXPECT_EQ(0u, LinkWord(0xFFFFFFFFu).WithIndex(0).WithKey(0).WithType(0).WithSide(TunerSide::First).Value() &
+                      0x7FFFFFFFu);
 
     // The 16-bit form keeps the key, bit 0 of the index and the type.
     const LinkWord form16 = LinkWord::FromForm16(0xE005);

@@ -290,7 +290,7 @@ TEST_F(ChannelDialogTest, ANewChannelOpensBlankAndIsAddedOnTheChosenTuner) {
                   ch.SidedServiceWord(TunerSide::Second).Scrambled(), ch.SidedServiceWord(TunerSide::First).Value(),
                   ch.MainLink(TunerSide::First).Value(), ch.AudioLanguagesWord().Value(),
                   ch.FsLink(TunerSide::Second).Index(), ch.TransponderLink(TunerSide::Second).Index(),
-                  ch.SatelliteLink(TunerSide::Second).Index(), ch.MainLink(TunerSide::Second).TunerSide()}),
+                  ch.SatelliteLink(TunerSide::Second).Index(), SideBit(ch.MainLink(TunerSide::Second).Side())}),
               (std::vector<std::uint32_t>{1, 0, 1, 300, 1, 1, 0, 0, 0xFFFFFFFFu, 1, 1, 0, 1}));
     EXPECT_EQ((Pks{pk}), PksOf(m_db, ListKind::RadioByScrambling, 1));
     EXPECT_EQ((Pks{pk}), PksOf(m_db, ListKind::RadioByTransponder, 1));

@@ -61,7 +61,7 @@ void PutChannel(ChannelDatabase& db, int slot, const ChannelSpec& spec) {
         service.SetScrambled(spec.scrambled);
         service.SetAudioPidCount(1);
         ch.SetServiceWord(side, service);
-        const LinkWord base = LinkWord().WithType(type).WithTunerSide(static_cast<unsigned>(side)).WithKey(key);
+        const LinkWord base = LinkWord().WithType(type).WithSide(side).WithKey(key);
         ch.SetMainLink(side, base);
         ch.SetFsLink(side, base.WithIndex(spec.scrambled ? 1 : 0));
         ch.SetSatelliteLink(side, base.WithIndex(satellite));

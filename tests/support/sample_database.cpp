@@ -210,7 +210,7 @@ private:
 
         const unsigned satellite = m_db.Transponder(transponder).SatelliteLink().Index();
         const LinkWord typed =
-            LinkWord().WithType(static_cast<unsigned>(type)).WithTunerSide(static_cast<unsigned>(side));
+            LinkWord().WithType(static_cast<unsigned>(type)).WithSide(side);
         const LinkWord main = typed.WithKey(static_cast<unsigned>(m_mainKeys[SideIndex(side)][slot]));
         const LinkWord other = typed.WithKey(static_cast<unsigned>(m_otherKeys[SideIndex(side)][slot]));
         ch.SetMainLink(side, KeepBit31(ch.MainLink(side), main));
