@@ -15,6 +15,7 @@
 namespace vorlane {
 namespace {
 
+using testing::AsPks;
 using testing::Dice;
 using testing::PksOf;
 
@@ -22,17 +23,17 @@ constexpr double kMegabyte = 1024.0 * 1024.0;
 
 // One edit of one channel as the panes and dialogs make it: rename, favourite, move, delete.
 void EditOneChannel(Dice& dice, ChannelDatabase& db) {
-    const std::vector<int> tv = PksOf(db, ListKind::TvChannels, 0);
-    const int pk = dice.Pick(tv);
+    const std::vector<Pk> tv = AsPks(PksOf(db, ListKind::TvChannels, 0));
+    const Pk pk = dice.Pick(tv);
     switch (dice.Below(4)) {
     case 0:
         db.ChannelOfPk(pk).SetName("Renamed " + std::to_string(dice.Below(1000)));
         break;
     case 1:
-        AddFavourites(db, dice.Below(8), std::vector<int>{pk});
+        AddFavourites(db, dice.Below(8), std::vector<Pk>{pk});
         break;
     case 2:
-        MoveChannels(db, ServiceType::Tv, dice.Pick(tv), std::vector<int>{pk});
+        MoveChannels(db, ServiceType::Tv, dice.Pick(tv), std::vector<Pk>{pk});
         break;
     default:
         DeleteChannel(db, pk);
@@ -40,10 +41,10 @@ void EditOneChannel(Dice& dice, ChannelDatabase& db) {
     }
 }
 
-std::vector<int> TvSidesOfTuner(const ChannelDatabase& db, TunerSide side) {
-    std::vector<int> pks;
-    for (const int pk : PksOf(db, ListKind::TvChannels, 0))
-        if (TunerSideOfPk(pk) == side)
+std::vector<Pk> TvSidesOfTuner(const ChannelDatabase& db, TunerSide side) {
+    std::vector<Pk> pks;
+    for (const Pk pk : AsPks(PksOf(db, ListKind::TvChannels, 0)))
+        if (pk.Side() == side)
             pks.push_back(pk);
     return pks;
 }

@@ -54,7 +54,7 @@ static void BM_DeleteAllChannelSidesAsOneBatch(benchmark::State& state) {
     ChannelDatabase db;
     MakeFullDatabase(db);
     const std::vector<std::uint8_t> tables(db.ChannelBuffer().begin(), db.ChannelBuffer().end());
-    std::vector<int> pks;
+    std::vector<Pk> pks;
     for (const ListKind kind : {ListKind::TvChannels, ListKind::RadioChannels, ListKind::DataChannels})
         for (const ListNode* node = db.Lists().Head(kind, 0)->first; node; node = node->next)
             pks.push_back(node->pk);

@@ -51,7 +51,9 @@ public:
     ConstSatelliteRecord Satellite(int index) const {
         return ConstSatelliteRecord(RecordAt(RecordTable::Satellites, index));
     }
-    TransponderRecord Transponder(int index) { return TransponderRecord(WritableRecordAt(RecordTable::Transponders, index)); }
+    TransponderRecord Transponder(int index) {
+        return TransponderRecord(WritableRecordAt(RecordTable::Transponders, index));
+    }
     ConstTransponderRecord Transponder(int index) const {
         return ConstTransponderRecord(RecordAt(RecordTable::Transponders, index));
     }

@@ -16,10 +16,6 @@ bool ValidGroup(int group) {
     return group >= 0 && group < FavouriteGroups::kGroupCount;
 }
 
-bool ValidPk(Pk pk) {
-    return pk.IsChannelSide();
-}
-
 } // namespace
 
 int AddFavourites(ChannelDatabase& db, int group, std::span<const Pk> pks) {
@@ -30,7 +26,7 @@ int AddFavourites(ChannelDatabase& db, int group, std::span<const Pk> pks) {
         return 0;
     int added = 0;
     for (const Pk pk : pks) {
-        if (!ValidPk(pk))
+        if (!pk.IsChannelSide())
             continue;
         const ChannelRecord record = db.ChannelOfPk(pk);
         const TunerSide side = pk.Side();
@@ -47,7 +43,7 @@ int AddFavourites(ChannelDatabase& db, int group, std::span<const Pk> pks) {
 }
 
 int RemoveFavourite(ChannelDatabase& db, int nFavIndex, Pk pk) {
-    const bool known = ValidPk(pk) && db.TablesAllocated();
+    const bool known = pk.IsChannelSide() && db.TablesAllocated();
     const std::uint8_t* address = known ? db.ChannelOfPk(pk).RecordBytes() : nullptr;
     DebugOut("RemoveFavorite: nFavIndex=%d, pChannel=%#x\n", nFavIndex,
              static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(address)));

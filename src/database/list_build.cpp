@@ -119,8 +119,7 @@ int OrderedLists::HeadForLink(const ListKindInfo& info, const std::uint8_t* reco
         const unsigned satellite = transponder.SatelliteLink().Index();
         const int lnbType =
             satellite < static_cast<unsigned>(kSatelliteCount)
-                ? ConstSatelliteRecord(m_tables.Record(RecordTable::Satellites, static_cast<int>(satellite)))
-                      .LnbType()
+                ? ConstSatelliteRecord(m_tables.Record(RecordTable::Satellites, static_cast<int>(satellite))).LnbType()
                 : 0;
         const int band = BandNumber(lnbType, transponder.Frequency(), transponder.Tuning().PolarisationCode());
         link = link.WithIndex(static_cast<unsigned>(band));

@@ -18,10 +18,9 @@ ListNode* FirstTuner2Node(const ListHead& head) {
 int AppendInSideOrder(OrderedLists& lists, ListHead* head, Pk pk, LinkWord link) {
     if (!head)
         return 0;
-    ListNode* tuner2Start =
-        pk.Side() == TunerSide::First && head->last && head->last->pk.Side() == TunerSide::Second
-            ? FirstTuner2Node(*head)
-            : nullptr;
+    ListNode* tuner2Start = pk.Side() == TunerSide::First && head->last && head->last->pk.Side() == TunerSide::Second
+                                ? FirstTuner2Node(*head)
+                                : nullptr;
     if (!lists.Append(head, pk, link))
         return 0;
     if (tuner2Start) {

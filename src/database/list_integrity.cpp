@@ -66,7 +66,8 @@ void CheckChannelNode(const ListKindInfo& info, const ListHead& head, const List
         Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 has type %2"),
             {PkText(node), std::to_string(channel.ServiceTypeCode())});
     if (OnWrongTuner(info.tuners, side))
-        Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 on the wrong tuner"), {PkText(node)});
+        Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 on the wrong tuner"),
+            {PkText(node)});
     if (node.link.Side() != side)
         Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 link side bit differs from its PK"),
             {PkText(node)});
@@ -77,12 +78,14 @@ void CheckNodeAgainstRecord(const ChannelDatabase& db, const ListKindInfo& info,
     const TunerSide side = node.pk.Side();
     const int records = info.table == RecordTable::Channels ? kChannelCount * kTunerCount : RecordCount(info.table);
     if (node.pk.Value() >= records) {
-        Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 outside the table"), {PkText(node)});
+        Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 outside the table"),
+            {PkText(node)});
         return;
     }
     const std::uint8_t* record = db.RecordOfPk(info.table, node.pk);
     if (ReadLe32(record) == kFreeRecordWord)
-        Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 names a free record"), {PkText(node)});
+        Add(problems, ListName(head), VORLANE_TRANSLATABLE("IntegrityCheck", "PK %1 names a free record"),
+            {PkText(node)});
     if (info.table == RecordTable::Channels)
         CheckChannelNode(info, head, node, ConstChannelRecord(record), side, problems);
     if (info.headChoice != HeadChoice::Single && node.link.Index() != head.instance)

@@ -118,9 +118,7 @@ struct RecordTables {
         return Base(table) + RecordSize(table) * static_cast<std::size_t>(index);
     }
     // The record a list node's PK names in the kind's table (a channel PK names slot PK mod 5000).
-    std::uint8_t* RecordOfPk(RecordTable table, Pk pk) const {
-        return Record(table, pk.Record());
-    }
+    std::uint8_t* RecordOfPk(RecordTable table, Pk pk) const { return Record(table, pk.Record()); }
 };
 
 } // namespace vorlane

@@ -89,9 +89,9 @@ void AppendChannelRow(std::string& out, ConstChannelRecord channel, Pk pk, const
                  static_cast<int>(languages.Language(1)), static_cast<int>(languages.Language(2)),
                  static_cast<int>(languages.Language(3)), static_cast<int>(languages.Language(4)),
                  static_cast<int>(languages.Language(5)), service.Scrambled() ? "Scrambled" : " ",
-                 AudioModeWord(service.AudioMode()), pk.Value(), Index(fs), Key(fs), Index(sat), Key(sat), Index(tp), Key(tp),
-                 favourite(0), favourite(1), favourite(2), favourite(3), favourite(4), favourite(5), favourite(6),
-                 favourite(7));
+                 AudioModeWord(service.AudioMode()), pk.Value(), Index(fs), Key(fs), Index(sat), Key(sat), Index(tp),
+                 Key(tp), favourite(0), favourite(1), favourite(2), favourite(3), favourite(4), favourite(5),
+                 favourite(6), favourite(7));
 }
 
 } // namespace vorlane

@@ -10,7 +10,8 @@ namespace vorlane {
 
 void AppendSatelliteRow(std::string& out, ConstSatelliteRecord satellite);
 
-// `pk` is the transponder's PK (its record index); the counts are those of the transponder's TV, radio and data channel lists.
+// `pk` is the transponder's PK (its record index); the counts are those of the transponder's TV, radio and data channel
+// lists.
 struct TransponderCounts {
     int tv = 0;
     int radio = 0;

@@ -66,8 +66,8 @@ bool ReadPid(QLineEdit& edit, std::uint16_t& pid) {
 
 } // namespace
 
-ChannelDialog::ChannelDialog(ChannelRecord record, std::optional<Pk> pk, OrderedLists& lists, const QString& satelliteName,
-                             const QString& transponderText, QWidget* parent)
+ChannelDialog::ChannelDialog(ChannelRecord record, std::optional<Pk> pk, OrderedLists& lists,
+                             const QString& satelliteName, const QString& transponderText, QWidget* parent)
     : QDialog(parent), m_record(record), m_pk(pk), m_lists(lists) {
     setWindowTitle(QCoreApplication::translate("ChannelDialog", "Channel Property"));
 

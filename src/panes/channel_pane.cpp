@@ -77,9 +77,8 @@ void ChannelPane::Reload() {
     m_unfilteredRows = static_cast<int>(pks.size());
     if (!m_nameFilter.empty()) {
         const ChannelDatabase& db = Host().Database();
-        std::erase_if(pks, [&](Pk pk) {
-            return FoldedText(db.ChannelOfPk(pk).Name()).find(m_nameFilter) == std::string::npos;
-        });
+        std::erase_if(
+            pks, [&](Pk pk) { return FoldedText(db.ChannelOfPk(pk).Name()).find(m_nameFilter) == std::string::npos; });
     }
     SetRows(RowIdsOf(pks));
 }

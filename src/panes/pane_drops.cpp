@@ -9,10 +9,6 @@
 namespace vorlane {
 namespace {
 
-bool ValidPk(Pk pk) {
-    return pk.IsChannelSide();
-}
-
 ListKind Typed(ListKind first, unsigned type) {
     return static_cast<ListKind>(static_cast<std::uint32_t>(first) + type);
 }
@@ -20,8 +16,7 @@ ListKind Typed(ListKind first, unsigned type) {
 // Takes the side out of every head of `kind` and appends it to head `index` with the link's index changed.
 void Relist(OrderedLists& lists, ListKind kind, int index, Pk pk, LinkWord link) {
     lists.RemovePk(kind, pk, true);
-    AppendInSideOrder(lists, lists.Head(kind, index), pk,
-                      link.WithIndex(static_cast<unsigned>(index)));
+    AppendInSideOrder(lists, lists.Head(kind, index), pk, link.WithIndex(static_cast<unsigned>(index)));
 }
 
 } // namespace
@@ -34,7 +29,7 @@ int MoveChannelsToTransponder(ChannelDatabase& db, int transponder, std::span<co
     OrderedLists& lists = db.Lists();
     int moved = 0;
     for (const Pk pk : pks) {
-        if (!ValidPk(pk))
+        if (!pk.IsChannelSide())
             continue;
         const ChannelRecord record = db.ChannelOfPk(pk);
         const TunerSide side = pk.Side();
@@ -60,17 +55,17 @@ int MoveChannelsToTransponder(ChannelDatabase& db, int transponder, std::span<co
 }
 
 int MoveFavouriteChannels(ChannelDatabase& db, int group, Pk targetPk, std::span<const Pk> pks) {
-    if (group < 0 || group >= FavouriteGroups::kGroupCount || !ValidPk(targetPk))
+    if (group < 0 || group >= FavouriteGroups::kGroupCount || !targetPk.IsChannelSide())
         return 0;
     OrderedLists& lists = db.Lists();
     ListHead* head = lists.Head(FavouriteKind(group), 0);
     ListNode* anchor = lists.FindByPk(head, targetPk);
     if (!anchor)
         return 0;
-    DebugOut("_MoveFavoriteChannels. nIndex=%d, nFavIndex=%d\n", targetPk, group);
+    DebugOut("_MoveFavoriteChannels. nIndex=%d, nFavIndex=%d\n", targetPk.Value(), group);
     int moved = 0;
     for (const Pk pk : pks) {
-        ListNode* node = ValidPk(pk) && pk != targetPk ? lists.FindByPk(head, pk) : nullptr;
+        ListNode* node = pk.IsChannelSide() && pk != targetPk ? lists.FindByPk(head, pk) : nullptr;
         if (!node)
             continue;
         if (anchor->next != node) {

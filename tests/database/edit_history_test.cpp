@@ -89,7 +89,7 @@ TEST(EditHistory, ModifiedFlagSavesBranchesAndLimitsFollowTheHistory) {
     const auto opened = TableBytes(db);
 
     rename("A");
-    EXPECT_TRUE(history.Commit("Rename A", EditSubjects{{}, {}, {7}}));
+    EXPECT_TRUE(history.Commit("Rename A", EditSubjects{{}, {}, {Pk(7)}}));
     EXPECT_TRUE(db.Modified());
     rename("A, sorted"); // what a save may write back, folded into the step
     history.AbsorbChanges();
@@ -97,7 +97,7 @@ TEST(EditHistory, ModifiedFlagSavesBranchesAndLimitsFollowTheHistory) {
     const auto saved = TableBytes(db);
     const auto undone = history.Undo();
     ASSERT_TRUE(undone);
-    EXPECT_EQ(std::vector<int>{7}, undone->channelPks);
+    EXPECT_EQ(std::vector<Pk>{Pk(7)}, undone->channelPks);
     EXPECT_EQ(opened, TableBytes(db));
     ASSERT_TRUE(history.Redo());
     EXPECT_EQ(saved, TableBytes(db));

@@ -31,7 +31,7 @@ void MarkKeptBits(ChannelDatabase& db) {
             continue;
         const int sides = kind.sideStride == 0 ? 1 : kTunerCount;
         for (int index = 0; index < RecordCount(kind.table); ++index) {
-            std::uint8_t* record = tables.RecordOfPk(kind.table, index);
+            std::uint8_t* record = tables.Record(kind.table, index);
             for (int side = 0; side < sides && ReadLe32(record) != kFreeRecordWord; ++side) {
                 std::uint8_t& top = record[kind.linkField + kind.sideStride * static_cast<std::size_t>(side) + 3];
                 top = static_cast<std::uint8_t>((top & 0x7F) | ((kind.linkField / 8 + side) % 2 ? 0x80 : 0));
@@ -41,7 +41,7 @@ void MarkKeptBits(ChannelDatabase& db) {
 }
 
 int AddCopyOfFirst(ChannelDatabase& db, ListKind kind) {
-    auto record = CopyOf<kChannelRecordSize>(db.Channel(ChannelSlotOfPk(PksOf(db, kind, 0).front())).RecordBytes());
+    auto record = CopyOf<kChannelRecordSize>(db.ChannelOfPk(AsPks(PksOf(db, kind, 0)).front()).RecordBytes());
     // An added channel joins no group: the favourite bytes run up to the presence bytes.
     std::fill(record.begin() + ChannelRecord::kFavouriteBytes, record.begin() + ChannelRecord::kPresence,
               std::uint8_t{0});
@@ -75,9 +75,9 @@ TEST_P(KeptBits, SurviveTheEditByteForByte) {
 }
 
 int MoveIntoTv(ChannelDatabase& db) {
-    const std::vector<int> tv = PksOf(db, ListKind::TvChannels, 0);
-    const std::vector<int> radio = PksOf(db, ListKind::RadioChannels, 0);
-    const int moved[] = {tv[7], radio[0], radio.back(), tv.back()};
+    const std::vector<Pk> tv = AsPks(PksOf(db, ListKind::TvChannels, 0));
+    const std::vector<Pk> radio = AsPks(PksOf(db, ListKind::RadioChannels, 0));
+    const Pk moved[] = {tv[7], radio[0], radio.back(), tv.back()};
     return MoveChannels(db, ServiceType::Tv, tv[2], moved);
 }
 
@@ -93,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(EveryEdit, KeptBits, ::testing::Values(
     KeptBitsCase{"CopyTuner2To1", [](ChannelDatabase& db) { return CopyTunerChannels(db, TunerSide::Second, TunerSide::First, false); }},
     KeptBitsCase{"CopyClearingFirst", [](ChannelDatabase& db) { return CopyTunerChannels(db, TunerSide::Second, TunerSide::First, true); }},
     KeptBitsCase{"Merge", [](ChannelDatabase& db) { return MergeTuners(db); }},
-    KeptBitsCase{"DeleteOneSide", [](ChannelDatabase& db) { return DeleteChannels(db, PksOf(db, ListKind::Tuner2Tv, 0)); }}),
+    KeptBitsCase{"DeleteOneSide", [](ChannelDatabase& db) { return DeleteChannels(db, AsPks(PksOf(db, ListKind::Tuner2Tv, 0))); }}),
     [](const ::testing::TestParamInfo<KeptBitsCase>& testInfo) { return std::string(testInfo.param.name); });
 // clang-format on
 

@@ -121,31 +121,31 @@ TEST_F(ListBuild, FavouriteGroupOrdersAtMost128MembersPerTuner) {
     int dropped = 0;
     while (m_db.Channel(dropped).FavouriteByte(TunerSide::First, 0) != 0)
         ++dropped;
-    EXPECT_EQ(0, m_db.Lists().Append(head, static_cast<std::uint16_t>(dropped), LinkWord(head->headWord)));
-    EXPECT_EQ(0, AddFavourites(m_db, 0, Pks{dropped}));
+    EXPECT_EQ(0, m_db.Lists().Append(head, Pk(static_cast<std::uint16_t>(dropped)), LinkWord(head->headWord)));
+    EXPECT_EQ(0, AddFavourites(m_db, 0, AsPks({dropped})));
     EXPECT_EQ(0, m_db.Channel(dropped).FavouriteByte(TunerSide::First, 0));
     m_db.Channel(3).SetPresence(TunerSide::Second, 1);
-    EXPECT_EQ(1, AddFavourites(m_db, 0, Pks{5003}));
+    EXPECT_EQ(1, AddFavourites(m_db, 0, AsPks({5003})));
     EXPECT_EQ(0x83, m_db.Channel(3).FavouriteByte(TunerSide::Second, 0));
-    EXPECT_EQ(1, RemoveFavourite(m_db, 0, dropped == 5 ? 6 : 5));
-    EXPECT_EQ(1, AddFavourites(m_db, 0, Pks{dropped}));
+    EXPECT_EQ(1, RemoveFavourite(m_db, 0, Pk(dropped == 5 ? 6 : 5)));
+    EXPECT_EQ(1, AddFavourites(m_db, 0, AsPks({dropped})));
     EXPECT_EQ(0xFF, m_db.Channel(dropped).FavouriteByte(TunerSide::First, 0));
     EXPECT_EQ(-1, m_db.Lists().BuildKind(static_cast<ListKind>(30))); // no such kind
 }
 
 TEST_F(ListOps, RemovePkTakesTheSideOutOfEveryHeadAndClosesUp) {
-    EXPECT_EQ(1, Lists().RemovePk(ListKind::TvByTransponder, 2, true));
-    EXPECT_EQ(0, Lists().RemovePk(ListKind::TvByTransponder, 2, true));
+    EXPECT_EQ(1, Lists().RemovePk(ListKind::TvByTransponder, Pk(2), true));
+    EXPECT_EQ(0, Lists().RemovePk(ListKind::TvByTransponder, Pk(2), true));
     EXPECT_EQ((Pks{0, 1, 3, 4}), PksOf(m_db, ListKind::TvByTransponder, 0));
     EXPECT_EQ(2u, m_db.Channel(3).TransponderLink(TunerSide::First).Key());
-    EXPECT_EQ(1, Lists().RemovePk(ListKind::TvChannels, 2, false));
+    EXPECT_EQ(1, Lists().RemovePk(ListKind::TvChannels, Pk(2), false));
     EXPECT_EQ(3u, m_db.Channel(3).MainLink(TunerSide::First).Key()); // not written back
     Lists().MoveBefore(TvMain()->first, TvMain()->first);            // no-op
     EXPECT_EQ((std::vector<unsigned>{0, 1, 2, 3}),
               NodesOf(m_db, ListKind::TvChannels, 0, [](auto& n) { return n.link.Key(); }));
-    EXPECT_EQ(nullptr, Lists().FindByPk(TvMain(), 2));
-    EXPECT_EQ(nullptr, Lists().FindByPk(nullptr, 2));
-    EXPECT_EQ(0, Lists().Append(nullptr, 2, LinkWord()));
+    EXPECT_EQ(nullptr, Lists().FindByPk(TvMain(), Pk(2)));
+    EXPECT_EQ(nullptr, Lists().FindByPk(nullptr, Pk(2)));
+    EXPECT_EQ(0, Lists().Append(nullptr, Pk(2), LinkWord()));
     Lists().Unlink(nullptr);
 }
 
@@ -156,7 +156,7 @@ TEST_F(ListOps, SortOrdersBySideThenKeyAndKeepsTiesAsListed) {
     int key = 3;
     for (ListNode* n = TvMain()->first; n; n = n->next)
         n->link = n->link.WithKey(static_cast<unsigned>(key-- / 2)); // keys 1 1 0 0 0
-    TvMain()->first->pk = 5004;                                      // a tuner-2 side first
+    TvMain()->first->pk = Pk(5004);                                  // a tuner-2 side first
     ASSERT_EQ(1, Lists().Sort(TvMain()));
     EXPECT_EQ((Pks{2, 3, 4, 1, 5004}), PksOf(m_db, ListKind::TvChannels, 0));
 }
@@ -166,7 +166,7 @@ TEST(NodePool, CursorMovesOnAndReleasedNodesAreFoundAgainAfterTheWrap) {
     ListNode* first = pool.Allocate();
     EXPECT_EQ(1u, pool.Cursor());
     EXPECT_FALSE(first->IsFree());
-    EXPECT_EQ(0, first->pk);
+    EXPECT_EQ(Pk(0), first->pk);
     EXPECT_EQ(first + 1, pool.Allocate());
     pool.Release(first);
     EXPECT_TRUE(first->IsFree());
@@ -192,12 +192,12 @@ TEST(NodePool, FullPoolSkipsInsertionsAndReportsThem) {
     // Fill the rest of the pool with short lists.
     int instance = 0;
     while (lists.Pool().UsedCount() < NodePool::kCapacity) {
-        ASSERT_EQ(1, lists.Append(lists.Head(ListKind::DataByTransponder, instance), 0, LinkWord()));
+        ASSERT_EQ(1, lists.Append(lists.Head(ListKind::DataByTransponder, instance), Pk(0), LinkWord()));
         instance = (instance + 1) % kTransponderCount;
     }
     const ListHead* tail = lists.Head(ListKind::DataByTransponder, instance);
     const int countBefore = tail->count;
-    EXPECT_EQ(0, lists.Append(lists.Head(ListKind::DataByTransponder, instance), 0, LinkWord()));
+    EXPECT_EQ(0, lists.Append(lists.Head(ListKind::DataByTransponder, instance), Pk(0), LinkWord()));
     EXPECT_EQ(countBefore, tail->count);
 
     // One more favourite member than before: the rebuild lists in scan order until the pool runs
@@ -206,8 +206,8 @@ TEST(NodePool, FullPoolSkipsInsertionsAndReportsThem) {
     extra.SetFavouriteByte(TunerSide::First, 0, 0x80);
     EXPECT_EQ(kChannelCount, lists.BuildKind(FavouriteKind(0)));
     EXPECT_EQ(favouritesBefore, lists.Head(FavouriteKind(0), 0)->count);
-    EXPECT_NE(nullptr, lists.FindByPk(lists.Head(FavouriteKind(0), 0), 1));
-    EXPECT_EQ(nullptr, lists.FindByPk(lists.Head(FavouriteKind(0), 0), ChannelPk(4960, TunerSide::Second)));
+    EXPECT_NE(nullptr, lists.FindByPk(lists.Head(FavouriteKind(0), 0), Pk(1)));
+    EXPECT_EQ(nullptr, lists.FindByPk(lists.Head(FavouriteKind(0), 0), Pk::OfChannel(4960, TunerSide::Second)));
 }
 
 // Each damage is found, and the first problem names what was damaged.

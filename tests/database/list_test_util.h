@@ -57,8 +57,17 @@ template <class Of> auto NodesOf(const ChannelDatabase& db, ListKind kind, int i
     return values;
 }
 
+// The PKs of the list as numbers, in list order: what tests compare with their expected lists.
 inline std::vector<int> PksOf(const ChannelDatabase& db, ListKind kind, int instance = 0) {
-    return NodesOf(db, kind, instance, [](const ListNode& node) { return static_cast<int>(node.pk); });
+    return NodesOf(db, kind, instance, [](const ListNode& node) { return static_cast<int>(node.pk.Value()); });
+}
+
+// PKs from their numbers, for the calls that take them.
+inline std::vector<Pk> AsPks(const std::vector<int>& numbers) {
+    std::vector<Pk> pks;
+    for (const int number : numbers)
+        pks.push_back(Pk(static_cast<std::uint16_t>(number)));
+    return pks;
 }
 
 // A database loaded from the image, with its lists built, as opening a channel file leaves it.

@@ -188,7 +188,7 @@ TEST_F(Operations, DeletingABothTunerChannelFromEachTunerInTurnFreesItLast) {
     Build();
     RebuildPkChannel(m_db);
     m_db.SetModified(false);
-    EXPECT_EQ(1, DeleteChannel(m_db, 0));
+    EXPECT_EQ(1, DeleteChannel(m_db, Pk(0)));
     EXPECT_TRUE(m_db.Modified());
     const ConstChannelRecord kept = m_db.Channel(0);
     EXPECT_EQ(0, kept.Presence(TunerSide::First));
@@ -200,12 +200,12 @@ TEST_F(Operations, DeletingABothTunerChannelFromEachTunerInTurnFreesItLast) {
     EXPECT_EQ(0u, m_db.Channel(1).MainLink(TunerSide::First).Key());
     EXPECT_EQ((Pks{-1, 0}), Pks(m_db.PkPositions().begin(), m_db.PkPositions().begin() + 2));
 
-    EXPECT_EQ(1, DeleteChannel(m_db, 5000));
+    EXPECT_EQ(1, DeleteChannel(m_db, Pk(5000)));
     EXPECT_EQ(CopyOf<kChannelRecordSize>(), CopyOf<kChannelRecordSize>(m_db.Channel(0).RecordBytes()));
     EXPECT_EQ(Pks{}, PksOf(m_db, FavouriteKind(3), 0));
     m_db.SetModified(false);
-    EXPECT_EQ(0, DeleteChannel(m_db, 5000));
-    EXPECT_EQ(0, DeleteChannel(m_db, 10000));
+    EXPECT_EQ(0, DeleteChannel(m_db, Pk(5000)));
+    EXPECT_EQ(0, DeleteChannel(m_db, Pk(10000)));
     EXPECT_FALSE(m_db.Modified());
 }
 
@@ -226,9 +226,9 @@ TEST(OperationsBatch, DeletingManySidesAtOnceEqualsDeletingThemOneByOne) {
     doomed.push_back(doomed[0] < kChannelCount ? doomed[0] + kChannelCount : doomed[0] - kChannelCount);
     doomed.push_back(9999);
     int removedOneByOne = 0;
-    for (const int pk : doomed)
+    for (const Pk pk : AsPks(doomed))
         removedOneByOne += DeleteChannel(single, pk);
-    EXPECT_EQ(removedOneByOne, DeleteChannels(batch, doomed));
+    EXPECT_EQ(removedOneByOne, DeleteChannels(batch, AsPks(doomed)));
     EXPECT_TRUE(batch.Modified());
     EXPECT_TRUE(SameLists(single, batch));
     EXPECT_TRUE(std::ranges::equal(single.ChannelBuffer(), batch.ChannelBuffer()));
@@ -282,14 +282,14 @@ TEST_F(Operations, RemovingAFavouriteClosesUpTheGroup) {
         Put(slot, slot == 5 ? ServiceType::Radio : ServiceType::Tv, 0, true, true, static_cast<unsigned>(slot),
             static_cast<unsigned>(slot));
     Build();
-    EXPECT_EQ(6, AddFavourites(m_db, 2, Pks{0, 1, 2, 3, 4, 5000}));
-    EXPECT_EQ(0, AddFavourites(m_db, 2, Pks{1, 3})); // members already
+    EXPECT_EQ(6, AddFavourites(m_db, 2, AsPks({0, 1, 2, 3, 4, 5000})));
+    EXPECT_EQ(0, AddFavourites(m_db, 2, AsPks({1, 3}))); // members already
     EXPECT_EQ((std::vector<int>{0x80, 0x81, 0x82, 0x83, 0x84}), FavouriteBytes(m_db, TunerSide::First, 2, 5));
     auto block = m_db.Favourites().Block(2);
     block[FavouriteGroups::kTvCountWord] = 6;
     {
         TraceCapture trace;
-        EXPECT_EQ(1, RemoveFavourite(m_db, 2, 2));
+        EXPECT_EQ(1, RemoveFavourite(m_db, 2, Pk(2)));
         char expected[80];
         std::snprintf(expected, sizeof expected, "RemoveFavorite: nFavIndex=2, pChannel=%#x\n",
                       static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(m_db.Channel(2).RecordBytes())));
@@ -299,8 +299,8 @@ TEST_F(Operations, RemovingAFavouriteClosesUpTheGroup) {
     EXPECT_EQ(0x80, m_db.Channel(0).FavouriteByte(TunerSide::Second, 2)); // the other tuner's group is its own
     EXPECT_EQ(5, block[FavouriteGroups::kTvCountWord]);
     EXPECT_EQ((Pks{0, 1, 3, 4, 5000}), PksOf(m_db, FavouriteKind(2), 0));
-    EXPECT_EQ(0, RemoveFavourite(m_db, 2, 2)); // not a member any more
-    EXPECT_EQ(0, RemoveFavourite(m_db, 8, 3));
+    EXPECT_EQ(0, RemoveFavourite(m_db, 2, Pk(2))); // not a member any more
+    EXPECT_EQ(0, RemoveFavourite(m_db, 8, Pk(3)));
     ClearFavouriteCounters(m_db);
     EXPECT_EQ(0, block[FavouriteGroups::kTvCountWord]);
     EXPECT_EQ(0, block[FavouriteGroups::kRadioCountWord]);
@@ -311,15 +311,15 @@ TEST_F(Operations, MovedChannelsLandInSelectionOrderBeforeTheTarget) {
         Put(slot, ServiceType::Tv, 0, true, false, static_cast<unsigned>(slot), 0);
     Put(5, ServiceType::Radio, 0, true, true, 0, 0);
     Build();
-    EXPECT_EQ(3, MoveChannels(m_db, ServiceType::Tv, 1, Pks{4, 5, 3, 1}));
+    EXPECT_EQ(3, MoveChannels(m_db, ServiceType::Tv, Pk(1), AsPks({4, 5, 3, 1})));
     EXPECT_EQ((Pks{0, 4, 5, 3, 1, 2, 5005}), PksOf(m_db, ListKind::TvChannels, 0));
     EXPECT_EQ(static_cast<std::uint8_t>(ServiceType::Tv), m_db.Channel(5).ServiceTypeCode());
     EXPECT_EQ(2u, m_db.Channel(5).MainLink(TunerSide::First).Key());
     EXPECT_EQ(0u, m_db.Channel(5).TransponderLink(TunerSide::Second).Type());
     EXPECT_EQ(Pks{}, PksOf(m_db, ListKind::RadioChannels, 0));
     EXPECT_EQ(Pks{5005}, PksOf(m_db, ListKind::Tuner2Tv, 0));
-    EXPECT_EQ(0, MoveChannels(m_db, ServiceType::Tv, 7, Pks{0}));
-    EXPECT_EQ(0, MoveChannels(m_db, ServiceType::Data, 1, Pks{0}));
+    EXPECT_EQ(0, MoveChannels(m_db, ServiceType::Tv, Pk(7), AsPks({0})));
+    EXPECT_EQ(0, MoveChannels(m_db, ServiceType::Data, Pk(1), AsPks({0})));
 }
 
 TEST_F(Operations, CopyingTwiceAddsNothingTheSecondTimeButRefreshesServiceWords) {
@@ -370,23 +370,23 @@ TEST(ChannelClipboard, PasteIntoAnotherFileFindsOrCreatesTheTransponder) {
     ChannelDatabase from, into;
     ASSERT_GT(MakeSampleDatabase(from, 1, 8, 120, 600), 0);
     ASSERT_GT(MakeSampleDatabase(into, 2, 8, 120, 600), 0);
-    const int pk = PksOf(from, ListKind::TvChannels).front(); // tuner 1 comes first
+    const Pk pk = AsPks(PksOf(from, ListKind::TvChannels)).front(); // tuner 1 comes first
     const std::vector<CopiedChannel> copies = DecodeCopiedChannels(EncodeCopiedChannels(CopyChannels(from, {&pk, 1})));
     ASSERT_EQ(copies.size(), 1u);
     EXPECT_TRUE(DecodeCopiedChannels(std::vector<std::uint8_t>{'x', 'y'}).empty());
 
-    const int target = into.Lists().Head(ListKind::Satellites, 0)->first->pk;
+    const int target = into.Lists().Head(ListKind::Satellites, 0)->first->pk.Record();
     for (int satellite = 0; satellite < kSatelliteCount; ++satellite)
         if (into.Satellite(satellite).OrbitalPosition() == copies[0].satellitePosition)
             into.Satellite(satellite).SetOrbitalPosition(static_cast<std::int16_t>(copies[0].satellitePosition + 1));
-    EXPECT_TRUE(PasteChannels(into, ServiceType::Tv, -1, copies).empty());
+    EXPECT_TRUE(PasteChannels(into, ServiceType::Tv, std::nullopt, copies).empty());
     EXPECT_FALSE(into.Modified());
 
     into.Satellite(target).SetOrbitalPosition(copies[0].satellitePosition);
     const std::size_t transponders = PksOf(into, ListKind::Transponders).size();
-    const int after = PksOf(into, ListKind::TvChannels).front();
+    const Pk after = AsPks(PksOf(into, ListKind::TvChannels)).front();
     for (int paste = 1; paste <= 2; ++paste) {
-        const std::vector<int> pasted = PasteChannels(into, ServiceType::Tv, after, copies);
+        const std::vector<Pk> pasted = PasteChannels(into, ServiceType::Tv, after, copies);
         ASSERT_EQ(pasted.size(), 1u);
         EXPECT_EQ(ChannelNumber(into, pasted[0]), ChannelNumber(into, after) + 1);
         EXPECT_EQ(into.ChannelOfPk(pasted[0]).Name(), from.ChannelOfPk(pk).Name());

@@ -210,7 +210,7 @@ TEST(ChannelDatabaseTables, BuffersBasesRegionsAndSettingsRecordsHaveTheReceiver
     EXPECT_EQ(0x120000u, db.PkChannel().size());
     EXPECT_TRUE(std::all_of(db.PkChannel().begin(), db.PkChannel().end(), [](std::uint8_t b) { return b == 0; }));
     EXPECT_EQ(10000u, db.PkPositions().size());
-    EXPECT_EQ(db.Channel(5).RecordBytes(), db.ChannelOfPk(5005).RecordBytes());
+    EXPECT_EQ(db.Channel(5).RecordBytes(), db.ChannelOfPk(Pk(5005)).RecordBytes());
     EXPECT_EQ(4999, db.ChannelIndexOf(db.Channel(4999).RecordBytes()));
     EXPECT_EQ(-1, db.ChannelIndexOf(db.arrChannel() + 5000 * 112));
 

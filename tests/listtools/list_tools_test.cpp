@@ -137,8 +137,8 @@ TEST(DuplicateChannels, TheRuleNeedsSatelliteFrequencyPolarisationTypeAndProgram
         ASSERT_EQ(c.duplicate ? 1u : 0u, groups.size());
         if (!c.duplicate)
             continue;
-        EXPECT_EQ(0, groups[0].keptPk);
-        EXPECT_EQ(std::vector<int>{1}, groups[0].duplicatePks);
+        EXPECT_EQ(Pk(0), groups[0].keptPk);
+        EXPECT_EQ(std::vector<Pk>{Pk(1)}, groups[0].duplicatePks);
         EXPECT_EQ(1, RemoveDuplicateChannels(db, AllDuplicatePks(groups)));
         EXPECT_EQ((Names{"News", "Other"}), MainListNames(db));
         if (c.second.onTuner2) {

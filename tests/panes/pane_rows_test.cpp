@@ -31,7 +31,7 @@ protected:
 TEST_F(PaneRowsTest, SatelliteAndTransponderRowsInTheirOrders) {
     const std::vector<int> standard = SatelliteRows(m_db, 0);
     ASSERT_EQ(standard.size(), 64u);
-    EXPECT_EQ(standard.front(), m_db.Lists().Head(ListKind::Satellites, 0)->first->pk);
+    EXPECT_EQ(standard.front(), m_db.Lists().Head(ListKind::Satellites, 0)->first->pk.Record());
     const std::vector<int> byLongitude = SatelliteRows(m_db, 1);
     EXPECT_EQ(byLongitude.size(), 64u);
     EXPECT_TRUE(std::ranges::is_sorted(byLongitude, {}, [&](int pk) { return m_db.Satellite(pk).OrbitalPosition(); }));
@@ -50,11 +50,11 @@ TEST_F(PaneRowsTest, SatelliteAndTransponderRowsInTheirOrders) {
 // The selection rules read the side and the service word; each display filter shows the rows of its rule.
 TEST_F(PaneRowsTest, SelectionRulesAndTheDisplayFiltersThatPickThem) {
     const auto all = ChannelRows(m_db, Query(ServiceType::Tv));
-    for (const int pk : all) {
-        const ServiceWord word = m_db.ChannelOfPk(pk).SidedServiceWord(TunerSideOfPk(pk));
+    for (const Pk pk : all) {
+        const ServiceWord word = m_db.ChannelOfPk(pk).SidedServiceWord(pk.Side());
         EXPECT_TRUE(MatchesSelectionRule(m_db, pk, 0));
-        EXPECT_EQ(MatchesSelectionRule(m_db, pk, 1), pk < kChannelCount);
-        EXPECT_EQ(MatchesSelectionRule(m_db, pk, 2), pk >= kChannelCount);
+        EXPECT_EQ(MatchesSelectionRule(m_db, pk, 1), pk.Side() == TunerSide::First);
+        EXPECT_EQ(MatchesSelectionRule(m_db, pk, 2), pk.Side() == TunerSide::Second);
         EXPECT_EQ(MatchesSelectionRule(m_db, pk, 3), !word.Scrambled());
         EXPECT_EQ(MatchesSelectionRule(m_db, pk, 4), word.Scrambled());
         EXPECT_EQ(MatchesSelectionRule(m_db, pk, 5), word.Locked());
@@ -63,9 +63,9 @@ TEST_F(PaneRowsTest, SelectionRulesAndTheDisplayFiltersThatPickThem) {
     const std::pair<int, int> filters[] = {
         {kFilterTuner1Channels, 1}, {kFilterTuner2Channels, 2}, {kFilterFtaChannels, 3}, {kFilterScrambledChannels, 4}};
     for (const auto& [filter, rule] : filters) {
-        std::vector<int> expected = all;
-        std::erase_if(expected, [&](int pk) { return !MatchesSelectionRule(m_db, pk, rule); });
-        std::vector<int> shown = ChannelRows(m_db, Query(ServiceType::Tv, filter));
+        std::vector<Pk> expected = all;
+        std::erase_if(expected, [&](Pk pk) { return !MatchesSelectionRule(m_db, pk, rule); });
+        std::vector<Pk> shown = ChannelRows(m_db, Query(ServiceType::Tv, filter));
         std::ranges::sort(expected);
         std::ranges::sort(shown);
         EXPECT_EQ(shown, expected) << filter;
@@ -73,20 +73,19 @@ TEST_F(PaneRowsTest, SelectionRulesAndTheDisplayFiltersThatPickThem) {
     EXPECT_TRUE(ChannelRows(m_db, Query(ServiceType::Tv, 12345)).empty());
 
     ChannelRowsQuery onSatellite = Query(ServiceType::Radio);
-    const int pk = ChannelRows(m_db, onSatellite).front();
-    onSatellite.satellite = static_cast<int>(m_db.ChannelOfPk(pk).SatelliteLink(TunerSideOfPk(pk)).Index());
-    for (const int shown : ChannelRows(m_db, onSatellite)) {
+    const Pk pk = ChannelRows(m_db, onSatellite).front();
+    onSatellite.satellite = static_cast<int>(m_db.ChannelOfPk(pk).SatelliteLink(pk.Side()).Index());
+    for (const Pk shown : ChannelRows(m_db, onSatellite)) {
         EXPECT_EQ(m_db.ChannelOfPk(shown).ServiceTypeCode(), 1);
-        EXPECT_EQ(static_cast<int>(m_db.ChannelOfPk(shown).SatelliteLink(TunerSideOfPk(shown)).Index()),
-                  onSatellite.satellite);
+        EXPECT_EQ(static_cast<int>(m_db.ChannelOfPk(shown).SatelliteLink(shown.Side()).Index()), onSatellite.satellite);
     }
 }
 
 TEST_F(PaneRowsTest, AFavouriteGroupIsTheSourceWhenChosenLast) {
     ChannelRowsQuery query = Query(ServiceType::Tv);
     query.chosen = ChosenList{ChosenList::kFavourite, 2};
-    std::vector<int> expected = testing::PksOf(m_db, FavouriteKind(2), 0);
-    std::erase_if(expected, [&](int pk) { return m_db.ChannelOfPk(pk).ServiceTypeCode() != 0; });
+    std::vector<Pk> expected = testing::AsPks(testing::PksOf(m_db, FavouriteKind(2), 0));
+    std::erase_if(expected, [&](Pk pk) { return m_db.ChannelOfPk(pk).ServiceTypeCode() != 0; });
     EXPECT_EQ(ChannelRows(m_db, query), expected);
 }
 
@@ -99,7 +98,7 @@ TEST_F(PaneRowsTest, SortedByNameIgnoresLatin1CaseAndPutsBlankNamesLast) {
         m_db.ChannelOfPk(rows[i]).SetName(names[i]);
     query.sortedByName = true;
     std::vector<std::string> ours;
-    for (const int pk : ChannelRows(m_db, query))
+    for (const Pk pk : ChannelRows(m_db, query))
         if (std::find(rows.begin(), rows.begin() + static_cast<long>(names.size()), pk) !=
             rows.begin() + static_cast<long>(names.size()))
             ours.push_back(m_db.ChannelOfPk(pk).Name());
@@ -109,8 +108,8 @@ TEST_F(PaneRowsTest, SortedByNameIgnoresLatin1CaseAndPutsBlankNamesLast) {
 // Channels dropped on a transponder of another satellite leave the old satellite's list too.
 TEST_F(PaneRowsTest, DropOnATransponderOfAnotherSatelliteMovesTheSatelliteToo) {
     const auto rows = ChannelRows(m_db, Query(ServiceType::Tv));
-    const int pk = rows.front();
-    const TunerSide side = TunerSideOfPk(pk);
+    const Pk pk = rows.front();
+    const TunerSide side = pk.Side();
     const int oldSatellite = static_cast<int>(m_db.ChannelOfPk(pk).SatelliteLink(side).Index());
     int target = -1;
     for (const int tp : TransponderRows(m_db, -1, 0))
@@ -121,7 +120,7 @@ TEST_F(PaneRowsTest, DropOnATransponderOfAnotherSatelliteMovesTheSatelliteToo) {
     const int tvOnTarget = m_db.Lists().Head(ListKind::TvByTransponder, target)->count;
     m_db.SetModified(false);
 
-    const int moved[] = {pk};
+    const Pk moved[] = {pk};
     EXPECT_EQ(MoveChannelsToTransponder(m_db, target, moved), 1);
     EXPECT_TRUE(m_db.Modified());
     EXPECT_EQ(static_cast<int>(m_db.ChannelOfPk(pk).TransponderLink(side).Index()), target);
@@ -129,7 +128,7 @@ TEST_F(PaneRowsTest, DropOnATransponderOfAnotherSatelliteMovesTheSatelliteToo) {
     EXPECT_EQ(m_db.Lists().Head(ListKind::TvByTransponder, target)->count, tvOnTarget + 1);
     const ListNode* node = m_db.Lists().FindByPk(m_db.Lists().Head(ListKind::TvByTransponder, target), pk);
     ASSERT_TRUE(node);
-    EXPECT_TRUE(!node->next || TunerSideOfPk(node->next->pk) != side); // the last of its tuner side
+    EXPECT_TRUE(!node->next || node->next->pk.Side() != side); // the last of its tuner side
     EXPECT_TRUE(m_db.Lists().FindByPk(m_db.Lists().Head(ListKind::TvBySatellite, newSatellite), pk));
     EXPECT_FALSE(m_db.Lists().FindByPk(m_db.Lists().Head(ListKind::TvBySatellite, oldSatellite), pk));
     EXPECT_TRUE(testing::VerifyLists(m_db));
@@ -138,20 +137,20 @@ TEST_F(PaneRowsTest, DropOnATransponderOfAnotherSatelliteMovesTheSatelliteToo) {
 
 TEST_F(PaneRowsTest, FavouriteReorderKeepsTheDroppedOrderBehindTheTarget) {
     const auto tuner1Members = [this] {
-        std::vector<int> pks = testing::PksOf(m_db, FavouriteKind(0), 0);
-        std::erase_if(pks, [](int pk) { return pk >= kChannelCount; });
+        std::vector<Pk> pks = testing::AsPks(testing::PksOf(m_db, FavouriteKind(0), 0));
+        std::erase_if(pks, [](Pk pk) { return pk.Side() == TunerSide::Second; });
         return pks;
     };
-    const std::vector<int> members = tuner1Members();
+    const std::vector<Pk> members = tuner1Members();
     ASSERT_GE(members.size(), 4u);
-    const int dropped[] = {members[3], members[0]};
+    const Pk dropped[] = {members[3], members[0]};
     EXPECT_EQ(MoveFavouriteChannels(m_db, 0, members[1], dropped), 2);
-    const std::vector<int> order = tuner1Members();
-    EXPECT_EQ((std::vector<int>(order.begin(), order.begin() + 4)),
-              (std::vector<int>{members[1], members[3], members[0], members[2]}));
+    const std::vector<Pk> order = tuner1Members();
+    EXPECT_EQ((std::vector<Pk>(order.begin(), order.begin() + 4)),
+              (std::vector<Pk>{members[1], members[3], members[0], members[2]}));
     EXPECT_TRUE(testing::VerifyLists(m_db));
 
-    const int toEnd[] = {members[1]};
+    const Pk toEnd[] = {members[1]};
     EXPECT_EQ(MoveFavouriteChannels(m_db, 0, order.back(), toEnd), 1);
     EXPECT_TRUE(testing::VerifyLists(m_db));
 }

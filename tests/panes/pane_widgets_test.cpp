@@ -40,7 +40,7 @@ public:
     void OnPaneDoubleClick(PaneListView&, int) override {}
     void ShowPaneMenu(PaneListView&, QPoint) override {}
     int HitTestOutside(PaneListView&, QPoint) override { return PaneListView::kDropCursor; }
-    void DropOutside(PaneListView&, QPoint, std::span<const int>) override {}
+    void DropOutside(PaneListView&, QPoint, std::span<const Pk>) override {}
     void ClearDropTargets() override {}
 };
 
@@ -81,7 +81,7 @@ TEST_F(ChannelPaneTest, ColumnRuleSharesTheWidthAndARefillStartsAtTheLeft) {
 // Find and F3 start after the caret row and wrap once; a match is the user's choice (the information line
 // follows it); nothing anywhere says "Not found".
 TEST_F(ChannelPaneTest, FindStartsAfterTheCaretWrapsOnceAndSaysNotFound) {
-    m_host.db.ChannelOfPk(m_pane.RowId(3)).SetName("Unique Name");
+    m_host.db.ChannelOfPk(*m_pane.PkAt(3)).SetName("Unique Name");
     m_pane.SelectRow(m_pane.RowCount() - 1);
     UserPrompts::ScriptAnswer([](QDialog& dialog) {
         Find<QLineEdit>(dialog, "findTextEdit").setText("unique");
@@ -93,7 +93,7 @@ TEST_F(ChannelPaneTest, FindStartsAfterTheCaretWrapsOnceAndSaysNotFound) {
     EXPECT_EQ(m_host.choices, std::vector<PaneKind>{PaneKind::Tv});
     QTest::keyClick(&m_pane, Qt::Key_F3);
     EXPECT_EQ(m_pane.CaretRow(), 3); // after row 3 nothing, then from the top it is found again
-    m_host.db.ChannelOfPk(m_pane.RowId(3)).SetName("Other");
+    m_host.db.ChannelOfPk(*m_pane.PkAt(3)).SetName("Other");
     UserPrompts::TakeAsked();
     UserPrompts::ScriptAnswer(QMessageBox::Ok);
     QTest::keyClick(&m_pane, Qt::Key_F3);
@@ -104,7 +104,7 @@ TEST_F(ChannelPaneTest, FindStartsAfterTheCaretWrapsOnceAndSaysNotFound) {
 TEST_F(ChannelPaneTest, ThreePixelsIsAClickFourPixelsADropAndSortedByNameRefusesDrags) {
     m_pane.SelectRows({1, 2});
     const QPoint from = CentreOf(1);
-    const int movedPk = m_pane.RowId(1);
+    const Pk movedPk = *m_pane.PkAt(1);
     QTest::mousePress(m_pane.viewport(), Qt::LeftButton, {}, from);
     QTest::mouseMove(m_pane.viewport(), from + QPoint(3, 3));
     EXPECT_FALSE(m_pane.Dragging());
@@ -122,8 +122,8 @@ TEST_F(ChannelPaneTest, ThreePixelsIsAClickFourPixelsADropAndSortedByNameRefuses
     QTest::mouseRelease(m_pane.viewport(), Qt::LeftButton, {}, target);
     EXPECT_FALSE(m_pane.Dragging());
     EXPECT_TRUE(m_host.db.Modified());
-    EXPECT_EQ(m_pane.RowId(9), movedPk); // in front of the former row 10
-    EXPECT_EQ(m_pane.SelectedPks(), std::vector<int>{movedPk});
+    EXPECT_EQ(m_pane.PkAt(9), movedPk); // in front of the former row 10
+    EXPECT_EQ(m_pane.SelectedPks(), std::vector<Pk>{movedPk});
     EXPECT_EQ(m_pane.InsertRow(), -1);
     EXPECT_TRUE(testing::VerifyLists(m_host.db));
 

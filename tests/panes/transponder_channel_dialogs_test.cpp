@@ -59,7 +59,7 @@ protected:
     // Runs the channel dialog on `pk` with the given fields and "OK".
     int EditWithOk(int pk, const char* fields) {
         AnswerDialog(fields);
-        return ui::EditChannel(nullptr, m_db, pk);
+        return ui::EditChannel(nullptr, m_db, Pk(static_cast<std::uint16_t>(pk)));
     }
 
     ChannelDatabase m_db;
@@ -221,9 +221,9 @@ TEST_F(ChannelDialogTest, ScrambledMovesTheChannelBetweenTheFsLists) {
         ASSERT_EQ(1, EditWithOk(step.pk, step.fields));
         EXPECT_EQ(step.free, PksOf(m_db, ListKind::TvByScrambling, 0)) << step.pk;
         EXPECT_EQ(step.scrambled, PksOf(m_db, ListKind::TvByScrambling, 1)) << step.pk;
-        const TunerSide side = TunerSideOfPk(step.pk);
-        EXPECT_EQ(!step.scrambled.empty(), m_db.ChannelOfPk(step.pk).SidedServiceWord(side).Scrambled());
-        EXPECT_EQ(step.scrambled.size(), m_db.ChannelOfPk(step.pk).FsLink(side).Index());
+        const Pk pk(static_cast<std::uint16_t>(step.pk));
+        EXPECT_EQ(!step.scrambled.empty(), m_db.ChannelOfPk(pk).SidedServiceWord(pk.Side()).Scrambled());
+        EXPECT_EQ(step.scrambled.size(), m_db.ChannelOfPk(pk).FsLink(pk.Side()).Index());
         EXPECT_TRUE(VerifyLists(m_db));
     }
     EXPECT_FALSE(m_db.Channel(3).SidedServiceWord(TunerSide::First).Scrambled());
@@ -248,16 +248,16 @@ TEST_F(ChannelDialogTest, OpensWithTheSidesFieldsAndRefusalAndCancelWriteNothing
         EXPECT_NE(QDialog::Accepted, PressOk(dialog));
         EXPECT_EQ(&Find<QLineEdit>(dialog, "pmtPid"), dialog.focusWidget());
     });
-    EXPECT_EQ(0, ui::EditChannel(nullptr, m_db, 0));
+    EXPECT_EQ(0, ui::EditChannel(nullptr, m_db, Pk(0)));
     EXPECT_EQ((QStringList{"Please enter an integer between 0 and 65535."}), MessagesShown());
     AnswerDialog("channelName=New TV", false);
     EXPECT_EQ(0, ui::AddNewChannel(nullptr, m_db, 0, ServiceType::Tv));
     EXPECT_EQ(before, ChannelTable());
     EXPECT_EQ((Pks{0, 1, 2, 3, 5003}), PksOf(m_db, ListKind::TvByScrambling, 0));
     EXPECT_EQ(1u, UserPrompts::TakeAsked().size());
-    EXPECT_EQ(0, ui::EditChannel(nullptr, m_db, 5000)); // slot 0 is on tuner 1 only
-    EXPECT_EQ(0, ui::EditChannel(nullptr, m_db, 10));
-    EXPECT_EQ(0, ui::EditChannel(nullptr, m_db, 10000));
+    EXPECT_EQ(0, ui::EditChannel(nullptr, m_db, Pk(5000))); // slot 0 is on tuner 1 only
+    EXPECT_EQ(0, ui::EditChannel(nullptr, m_db, Pk(10)));
+    EXPECT_EQ(0, ui::EditChannel(nullptr, m_db, Pk(10000)));
     EXPECT_EQ(0, ui::AddNewChannel(nullptr, m_db, 7, ServiceType::Tv)); // a free transponder
     EXPECT_TRUE(UserPrompts::TakeAsked().empty());
 }
@@ -266,7 +266,7 @@ TEST_F(ChannelDialogTest, OpensWithTheSidesFieldsAndRefusalAndCancelWriteNothing
 TEST_F(ChannelDialogTest, ANewChannelOpensBlankAndIsAddedOnTheChosenTuner) {
     AnswerDialog("channelName=New TV");
     ASSERT_EQ(1, ui::AddNewChannel(nullptr, m_db, 0, ServiceType::Tv));
-    const Pks tuner1Tv = PksOf(m_db, ListKind::Tuner1Tv, 0);
+    const std::vector<Pk> tuner1Tv = AsPks(PksOf(m_db, ListKind::Tuner1Tv, 0));
     ASSERT_EQ(5u, tuner1Tv.size());
     EXPECT_EQ("New TV", m_db.ChannelOfPk(tuner1Tv.back()).Name());
     EXPECT_EQ(4u, m_db.ChannelOfPk(tuner1Tv.back()).MainLink(TunerSide::First).Key());
@@ -277,10 +277,10 @@ TEST_F(ChannelDialogTest, ANewChannelOpensBlankAndIsAddedOnTheChosenTuner) {
     });
     ASSERT_EQ(1, ui::AddNewChannel(nullptr, m_db, 1, ServiceType::Radio));
 
-    const Pks tuner2Radio = PksOf(m_db, ListKind::Tuner2Radio, 0);
+    const std::vector<Pk> tuner2Radio = AsPks(PksOf(m_db, ListKind::Tuner2Radio, 0));
     ASSERT_EQ(1u, tuner2Radio.size());
-    const int pk = tuner2Radio[0];
-    ASSERT_GE(pk, kChannelCount);
+    const Pk pk = tuner2Radio[0];
+    ASSERT_EQ(pk.Side(), TunerSide::Second);
     const ConstChannelRecord ch = m_db.ChannelOfPk(pk);
     EXPECT_EQ("New Radio", ch.Name());
     // Type, presences, audio PID and count, scrambling, the empty tuner 1 side, languages and tuner 2's links.
@@ -292,9 +292,9 @@ TEST_F(ChannelDialogTest, ANewChannelOpensBlankAndIsAddedOnTheChosenTuner) {
                   ch.FsLink(TunerSide::Second).Index(), ch.TransponderLink(TunerSide::Second).Index(),
                   ch.SatelliteLink(TunerSide::Second).Index(), SideBit(ch.MainLink(TunerSide::Second).Side())}),
               (std::vector<std::uint32_t>{1, 0, 1, 300, 1, 1, 0, 0, 0xFFFFFFFFu, 1, 1, 0, 1}));
-    EXPECT_EQ((Pks{pk}), PksOf(m_db, ListKind::RadioByScrambling, 1));
-    EXPECT_EQ((Pks{pk}), PksOf(m_db, ListKind::RadioByTransponder, 1));
-    EXPECT_GE(m_db.PkPositions()[static_cast<std::size_t>(pk)], 0);
+    EXPECT_EQ((Pks{pk.Value()}), PksOf(m_db, ListKind::RadioByScrambling, 1));
+    EXPECT_EQ((Pks{pk.Value()}), PksOf(m_db, ListKind::RadioByTransponder, 1));
+    EXPECT_GE(m_db.PkPositions()[pk.Value()], 0);
     EXPECT_TRUE(VerifyLists(m_db));
 }
 

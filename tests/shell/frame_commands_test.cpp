@@ -223,7 +223,7 @@ TEST_F(FrameCommandsTest, DeleteIsTakenBackAndDoneAgainFromTheMenuAndEveryKey) {
     const int rows = tv.RowCount();
     EXPECT_FALSE(action(kCmdUndo).isEnabled());
     tv.SelectRows({2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13});
-    const std::vector<int> deleted = tv.SelectedPks();
+    const std::vector<Pk> deleted = tv.SelectedPks();
     view.HandleCommand(kCmdTvDelete);
     const DatabaseSnapshot afterDelete(m_database);
     EXPECT_EQ(action(kCmdUndo).text(), "Undo Delete 12 channels");
@@ -293,8 +293,7 @@ TEST_F(CommandStatesTest, ActionsFollowEveryStateChangeWithoutPolling) {
     EXPECT_EQ(view.DisplayFilter(), kCmdScrambledChannels);
     for (const ui::ChannelPane* pane : {&view.TvPane(), &view.RadioPane()})
         for (int row = 0; row < pane->RowCount(); ++row)
-            EXPECT_TRUE(
-                m_database.ChannelOfPk(pane->RowId(row)).SidedServiceWord(TunerSideOfPk(pane->RowId(row))).Scrambled());
+            EXPECT_TRUE(m_database.ChannelOfPk(*pane->PkAt(row)).SidedServiceWord(pane->PkAt(row)->Side()).Scrambled());
     Choose(view, view.TvPane(), 0);
     view.HandleCommand(kCmdTvCopy);
     expect("copied", {kCmdTvPaste, kCmdRadioPaste}, {});

@@ -120,7 +120,7 @@ TEST_F(ViewTest, CountLabelsAndInformationLineTexts) {
               "Frequency : 11778     Symbol Rate : 27500     TSID : 1051     Polar : Vertical     FEC :      ");
     EXPECT_TRUE(traces.Contains("sFlag.fec=6\n"));
 
-    const ChannelRecord channel = m_db.ChannelOfPk(m_view.TvPane().RowId(0));
+    const ChannelRecord channel = m_db.ChannelOfPk(*m_view.TvPane().PkAt(0));
     channel.SetName("Das Erste");
     channel.SetVideoPid(101);
     channel.SetAudioPid(0, 102);
@@ -133,8 +133,8 @@ TEST_F(ViewTest, CountLabelsAndInformationLineTexts) {
 TEST_F(ViewTest, InformationLineFollowsTheCaretRow) {
     ui::ChannelPane& tv = m_view.TvPane();
     Click(tv, 3);
-    const TunerSide side = TunerSideOfPk(tv.RowId(3));
-    const auto describes = [&](int row) { return m_view.InformationLine() == ChannelInformation(m_db, tv.RowId(row)); };
+    const TunerSide side = tv.PkAt(3)->Side();
+    const auto describes = [&](int row) { return m_view.InformationLine() == ChannelInformation(m_db, *tv.PkAt(row)); };
     ASSERT_TRUE(describes(3));
     m_view.SetDisplayFilter(side == TunerSide::First ? kFilterTuner2Channels : kFilterTuner1Channels);
     m_view.RefillTvPane();
@@ -153,11 +153,11 @@ TEST_F(ViewTest, InformationLineFollowsTheCaretRow) {
     // Delete selects the same row, or the new last row; with nothing selected it deletes nothing.
     const int before = tv.RowCount();
     tv.SelectRows({2, 3});
-    const int third = tv.RowId(4);
+    const Pk third = *tv.PkAt(4);
     QTest::keyClick(&tv, Qt::Key_Delete);
     EXPECT_EQ(tv.RowCount(), before - 2);
     EXPECT_EQ(tv.SelectedRows(), std::vector<int>{2});
-    EXPECT_EQ(tv.RowId(2), third);
+    EXPECT_EQ(*tv.PkAt(2), third);
     EXPECT_EQ(tv.CaretRow(), 2);
     EXPECT_TRUE(describes(2));
     tv.SelectRow(tv.RowCount() - 1);
@@ -183,11 +183,11 @@ TEST_F(ViewTest, AGroupFiltersTheChannelPanesAndReturnOpensOnlyARealSatellitesDi
     EXPECT_TRUE(m_view.InformationLine().endsWith(QString("Number of channel: %1").arg(group->count)));
 
     Click(m_view.FavouriteListPane(), 0);
-    const int pk = m_view.TvPane().RowId(0);
+    const Pk pk = *m_view.TvPane().PkAt(0);
     m_view.TvPane().SelectRow(0);
     m_view.HandleCommand(kCmdTvDelete);
     EXPECT_FALSE(m_db.ChannelOfPk(pk).IsFree());
-    EXPECT_EQ(m_db.ChannelOfPk(pk).FavouriteByte(TunerSideOfPk(pk), 0), 0);
+    EXPECT_EQ(m_db.ChannelOfPk(pk).FavouriteByte(pk.Side(), 0), 0);
     EXPECT_TRUE(m_db.Modified());
     EXPECT_TRUE(VerifyLists(m_db));
 
@@ -220,8 +220,8 @@ TEST_F(ViewTest, MoveToKeysAndMenuCommandsPlaceTheChannel) {
         for (int row = 2; c.satelliteRow < 0 && tv.RowCount() < 2; ++row)
             ChooseSatelliteRow(row);
         ASSERT_GT(tv.RowCount(), c.row);
-        const int moved = tv.RowId(c.row);
-        const int rowZeroNumber = ChannelNumber(m_db, tv.RowId(0));
+        const Pk moved = *tv.PkAt(c.row);
+        const int rowZeroNumber = ChannelNumber(m_db, *tv.PkAt(0));
         const int expected = c.expected > 0    ? c.expected
                              : c.expected == 0 ? rowZeroNumber
                                                : static_cast<int>(m_db.Lists().Head(ListKind::Tuner1Tv, 0)->count);
@@ -232,7 +232,7 @@ TEST_F(ViewTest, MoveToKeysAndMenuCommandsPlaceTheChannel) {
         QTest::keyClick(&tv, Qt::Key_M, Qt::ControlModifier);
         EXPECT_TRUE(m_db.Modified());
         EXPECT_EQ(ChannelNumber(m_db, moved), expected) << typed.toStdString();
-        EXPECT_EQ(tv.SelectedPks(), std::vector<int>{moved});
+        EXPECT_EQ(tv.SelectedPks(), std::vector<Pk>{moved});
     }
     ScriptMoveTo(QString());
     m_db.SetModified(false);
@@ -241,14 +241,14 @@ TEST_F(ViewTest, MoveToKeysAndMenuCommandsPlaceTheChannel) {
 
     // Alt+Up / Alt+Down move one place; the channel menu's entries name the groups as the favourite pane does.
     ChooseSatelliteRow(0);
-    const int pk = tv.RowId(4);
+    const Pk pk = *tv.PkAt(4);
     const int last = static_cast<int>(m_db.Lists().Head(ListKind::Tuner1Tv, 0)->count);
     tv.SelectRow(4);
     for (const auto& [key, number] : {std::pair{Qt::Key_Up, 4}, {Qt::Key_Down, 5}, {Qt::Key_Down, 6}}) {
         QTest::keyClick(&tv, key, Qt::AltModifier);
         EXPECT_EQ(ChannelNumber(m_db, pk), number);
     }
-    EXPECT_EQ(tv.SelectedPks(), std::vector<int>{pk});
+    EXPECT_EQ(tv.SelectedPks(), std::vector<Pk>{pk});
 
     const auto runFromMenu = [&](int command) {
         const std::unique_ptr<QMenu> menu = m_view.BuildPaneMenu(tv);
@@ -269,7 +269,7 @@ TEST_F(ViewTest, MoveToKeysAndMenuCommandsPlaceTheChannel) {
     EXPECT_NE(m_db.ChannelOfPk(pk).FavouriteByte(TunerSide::First, 7), 0);
 
     // Ctrl+C copies the selection as tab-separated text and as records; Ctrl+V adds them after the caret row.
-    const int copied = tv.RowId(2);
+    const Pk copied = *tv.PkAt(2);
     m_db.ChannelOfPk(copied).SetName("Kanal Eins");
     tv.SelectRow(2);
     QTest::keyClick(&tv, Qt::Key_C, Qt::ControlModifier);
@@ -282,8 +282,8 @@ TEST_F(ViewTest, MoveToKeysAndMenuCommandsPlaceTheChannel) {
     tv.SelectRow(5);
     QTest::keyClick(&tv, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(tv.RowCount(), rows + 1);
-    EXPECT_EQ(m_db.ChannelOfPk(tv.RowId(6)).Name(), "Kanal Eins");
-    EXPECT_EQ(ChannelNumber(m_db, tv.RowId(6)), 7);
+    EXPECT_EQ(m_db.ChannelOfPk(*tv.PkAt(6)).Name(), "Kanal Eins");
+    EXPECT_EQ(ChannelNumber(m_db, *tv.PkAt(6)), 7);
     EXPECT_EQ(Label("tvCountLabel"), QString("TV - %1 items").arg(rows + 1));
     EXPECT_TRUE(m_db.Modified());
     EXPECT_TRUE(VerifyLists(m_db));
@@ -293,8 +293,8 @@ TEST_F(ViewTest, EveryClickChoosesAndTheChoiceAlwaysNamesARow) {
     Click(m_view.RadioPane(), 0);
     Click(m_view.TvPane(), 3);
     EXPECT_TRUE(m_view.RadioPane().SelectedRows().empty());
-    const int pk = m_view.TvPane().RowId(3);
-    const int channelTp = static_cast<int>(m_db.ChannelOfPk(pk).TransponderLink(TunerSideOfPk(pk)).Index());
+    const Pk pk = *m_view.TvPane().PkAt(3);
+    const int channelTp = static_cast<int>(m_db.ChannelOfPk(pk).TransponderLink(pk.Side()).Index());
     EXPECT_EQ(m_view.TransponderListPane().SelectedTransponder(), channelTp);
     EXPECT_EQ(m_view.CurrentChosenList().kind, ChosenList::kSatellite);
 
@@ -340,15 +340,15 @@ TEST_F(ViewTest, DropsOnEachPaneKind) {
 
     // On a favourite group.
     tv.SelectRow(0);
-    const int pk = tv.RowId(0);
+    const Pk pk = *tv.PkAt(0);
     const int group = 7;
     RemoveFavourite(m_db, group, pk);
     DragTo(tv, 0, GlobalCentre(m_view.FavouriteListPane(), group));
-    EXPECT_NE(m_db.ChannelOfPk(pk).FavouriteByte(TunerSideOfPk(pk), group), 0);
+    EXPECT_NE(m_db.ChannelOfPk(pk).FavouriteByte(pk.Side(), group), 0);
     EXPECT_TRUE(m_db.Modified());
 
     // On a transponder of another satellite, while the channel's own transponder is chosen.
-    const TunerSide side = TunerSideOfPk(pk);
+    const TunerSide side = pk.Side();
     Click(m_view.TransponderListPane(),
           m_view.TransponderListPane().RowOf(static_cast<int>(m_db.ChannelOfPk(pk).TransponderLink(side).Index())));
     const int oldSatellite = static_cast<int>(m_db.ChannelOfPk(pk).SatelliteLink(side).Index());
@@ -359,28 +359,28 @@ TEST_F(ViewTest, DropsOnEachPaneKind) {
             targetRow = row;
     ASSERT_GE(targetRow, 0);
     const int tp = m_view.TransponderListPane().RowId(targetRow);
-    tv.SelectPks(std::vector<int>{pk});
-    DragTo(tv, tv.RowOf(pk), GlobalCentre(m_view.TransponderListPane(), targetRow));
+    tv.SelectPks(std::vector<Pk>{pk});
+    DragTo(tv, tv.RowOf(pk.Value()), GlobalCentre(m_view.TransponderListPane(), targetRow));
     EXPECT_EQ(static_cast<int>(m_db.ChannelOfPk(pk).TransponderLink(side).Index()), tp);
-    EXPECT_EQ(tv.RowOf(pk), -1);
+    EXPECT_EQ(tv.RowOf(pk.Value()), -1);
     expectCountsOfRows();
     ChooseSatelliteRow(0);
 
     // On the radio pane: the channel becomes a radio channel in front of the row.
-    const int radioTarget = radio.RowId(1);
-    tv.SelectPks(std::vector<int>{pk});
-    DragTo(tv, tv.RowOf(pk), GlobalCentre(radio, 1));
+    const Pk radioTarget = *radio.PkAt(1);
+    tv.SelectPks(std::vector<Pk>{pk});
+    DragTo(tv, tv.RowOf(pk.Value()), GlobalCentre(radio, 1));
     EXPECT_EQ(m_db.ChannelOfPk(pk).ServiceTypeCode(), 1);
-    EXPECT_EQ(radio.RowOf(pk) + 1, radio.RowOf(radioTarget));
-    EXPECT_EQ(tv.RowOf(pk), -1);
-    EXPECT_EQ(radio.SelectedPks(), std::vector<int>{pk});
+    EXPECT_EQ(radio.RowOf(pk.Value()) + 1, radio.RowOf(radioTarget.Value()));
+    EXPECT_EQ(tv.RowOf(pk.Value()), -1);
+    EXPECT_EQ(radio.SelectedPks(), std::vector<Pk>{pk});
     expectCountsOfRows();
 
     // On the satellite pane: nothing moves.
     m_db.SetModified(false);
-    radio.SelectPks(std::vector<int>{pk});
+    radio.SelectPks(std::vector<Pk>{pk});
     const auto tvRows = tv.RowIds();
-    DragTo(radio, radio.RowOf(pk), GlobalCentre(m_view.SatelliteListPane(), 3));
+    DragTo(radio, radio.RowOf(pk.Value()), GlobalCentre(m_view.SatelliteListPane(), 3));
     EXPECT_FALSE(m_db.Modified());
     EXPECT_EQ(tv.RowIds(), tvRows);
     EXPECT_TRUE(VerifyLists(m_db));
@@ -455,10 +455,10 @@ TEST_F(ViewTest, FilterFieldNarrowsThePaneAndDeleteActsOnTheShownSelectedRows) {
     }
 
     tv.SelectRows({0, 2});
-    const std::vector<int> deleted = tv.SelectedPks();
+    const std::vector<Pk> deleted = tv.SelectedPks();
     QTest::keyClick(&tv, Qt::Key_Delete);
-    for (const int pk : deleted)
-        EXPECT_TRUE(m_db.ChannelOfPk(pk).IsFree() || !m_db.ChannelOfPk(pk).PresentOn(TunerSideOfPk(pk)));
+    for (const Pk pk : deleted)
+        EXPECT_TRUE(m_db.ChannelOfPk(pk).IsFree() || !m_db.ChannelOfPk(pk).PresentOn(pk.Side()));
     EXPECT_EQ(tv.RowCount(), shown - 2);
     QTest::keyClick(field, Qt::Key_Escape);
     EXPECT_EQ(field->text(), "");

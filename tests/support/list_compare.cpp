@@ -19,8 +19,8 @@ std::string HeadDifference(const ListHead* a, const ListHead* b) {
     const ListNode* y = b->first;
     for (; x && y; x = x->next, y = y->next, ++position) {
         if (x->pk != y->pk || x->link != y->link) {
-            text << "position " << position << ": PK " << x->pk << " link " << std::hex << x->link.Value() << " vs PK "
-                 << std::dec << y->pk << " link " << std::hex << y->link.Value() << std::dec;
+            text << "position " << position << ": PK " << x->pk.Value() << " link " << std::hex << x->link.Value()
+                 << " vs PK " << std::dec << y->pk.Value() << " link " << std::hex << y->link.Value() << std::dec;
             return text.str();
         }
     }

@@ -15,15 +15,15 @@
 namespace vorlane::testing {
 namespace {
 
-std::vector<int> ChannelSides(const ChannelDatabase& db) {
-    std::vector<int> pks;
+std::vector<Pk> ChannelSides(const ChannelDatabase& db) {
+    std::vector<Pk> pks;
     for (const ListKind kind : {ListKind::TvChannels, ListKind::RadioChannels, ListKind::DataChannels})
-        std::ranges::copy(PksOf(db, kind, 0), std::back_inserter(pks));
+        std::ranges::copy(AsPks(PksOf(db, kind, 0)), std::back_inserter(pks));
     return pks;
 }
 
-std::vector<int> SomeOf(Dice& dice, const std::vector<int>& from, int most) {
-    std::vector<int> chosen;
+std::vector<Pk> SomeOf(Dice& dice, const std::vector<Pk>& from, int most) {
+    std::vector<Pk> chosen;
     const int n = 1 + dice.Below(most);
     for (int i = 0; i < n && !from.empty(); ++i)
         chosen.push_back(dice.Pick(from));
@@ -75,7 +75,7 @@ std::array<std::uint8_t, kTransponderRecordSize> RandomTransponder(Dice& dice) {
 } // namespace
 
 std::string RandomStep(Dice& dice, ChannelDatabase& db) {
-    const std::vector<int> sides = ChannelSides(db);
+    const std::vector<Pk> sides = ChannelSides(db);
     const std::vector<int> transponders = PksOf(db, ListKind::Transponders, 0);
     const int roll = dice.Below(100);
     if (roll < 22) {
@@ -108,15 +108,15 @@ std::string RandomStep(Dice& dice, ChannelDatabase& db) {
     }
     if (roll < 72) {
         const int group = dice.Below(8);
-        const std::vector<int> members = PksOf(db, FavouriteKind(group), 0);
+        const std::vector<Pk> members = AsPks(PksOf(db, FavouriteKind(group), 0));
         if (!members.empty())
             RemoveFavourite(db, group, dice.Pick(members));
         return "remove favourite";
     }
     if (roll < 86) {
         const auto pane = dice.Percent(70) ? ServiceType::Tv : ServiceType::Radio;
-        const std::vector<int> paneList =
-            PksOf(db, pane == ServiceType::Tv ? ListKind::TvChannels : ListKind::RadioChannels, 0);
+        const std::vector<Pk> paneList =
+            AsPks(PksOf(db, pane == ServiceType::Tv ? ListKind::TvChannels : ListKind::RadioChannels, 0));
         if (!paneList.empty())
             MoveChannels(db, pane, dice.Pick(paneList), SomeOf(dice, sides, 6));
         return "move channels";

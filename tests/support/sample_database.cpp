@@ -209,8 +209,7 @@ private:
         ch.SetServiceWord(side, service);
 
         const unsigned satellite = m_db.Transponder(transponder).SatelliteLink().Index();
-        const LinkWord typed =
-            LinkWord().WithType(static_cast<unsigned>(type)).WithSide(side);
+        const LinkWord typed = LinkWord().WithType(static_cast<unsigned>(type)).WithSide(side);
         const LinkWord main = typed.WithKey(static_cast<unsigned>(m_mainKeys[SideIndex(side)][slot]));
         const LinkWord other = typed.WithKey(static_cast<unsigned>(m_otherKeys[SideIndex(side)][slot]));
         ch.SetMainLink(side, KeepBit31(ch.MainLink(side), main));
