@@ -11,7 +11,8 @@ namespace {
 enum RegionIndex : int { kSatelliteRegion, kChannelRegion, kHeldSettingsRegion, kScratchSettingsRegion };
 
 std::size_t SubjectBytes(const EditSubjects& subjects) {
-    return sizeof(int) * (subjects.satellites.size() + subjects.transponders.size() + subjects.channelPks.size());
+    return sizeof(int) * (subjects.satellites.size() + subjects.transponders.size()) +
+           sizeof(Pk) * subjects.channelPks.size();
 }
 
 } // namespace
