@@ -6,7 +6,7 @@ namespace {
 constexpr ListKind kFirstChannelKind = ListKind::TvChannels;
 constexpr ListKind kLastChannelKind = ListKind::Tuner2Data;
 
-ListNode* FirstTuner2Node(const ListHead& head) {
+ListNode* FirstTuner2Node(ListHead& head) {
     for (ListNode* node = head.first; node; node = node->next)
         if (node->pk.Side() == TunerSide::Second)
             return node;

@@ -1,6 +1,7 @@
 #pragma once
 // The two building blocks of an ordered list: its head and its nodes.
 
+#include "database/deep_const_ptr.h"
 #include "database/link_word.h"
 #include "database/list_kind.h"
 #include "database/table_layout.h"
@@ -17,9 +18,9 @@ struct ListNode {
     Pk pk{kFreeMark};
     std::uint16_t spare = kFreeMark;
     LinkWord link;
-    ListNode* prev = nullptr;
-    ListNode* next = nullptr;
-    ListHead* head = nullptr;
+    DeepConstPtr<ListNode> prev;
+    DeepConstPtr<ListNode> next;
+    DeepConstPtr<ListHead> head;
 
     // A free node carries 0xFFFFFFFF in its first word (PK and spare).
     bool IsFree() const { return pk.Value() == kFreeMark && spare == kFreeMark; }
@@ -33,8 +34,8 @@ struct ListHead {
     std::uint16_t instance = 0;
     std::uint16_t spare2 = 0;
     std::uint32_t headWord = 0; // bits 0-13 instance, bits 28-29 the TV or radio type filter
-    ListNode* first = nullptr;
-    ListNode* last = nullptr;
+    DeepConstPtr<ListNode> first;
+    DeepConstPtr<ListNode> last;
 };
 
 } // namespace vorlane

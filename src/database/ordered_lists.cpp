@@ -5,6 +5,17 @@
 #include <algorithm>
 
 namespace vorlane {
+namespace {
+
+// Head is ListHead or const ListHead; the node found is as const as the head.
+template <class Head> auto* FindNode(Head* head, Pk pk) {
+    for (auto* node = head ? head->first.get() : nullptr; node; node = node->next.get())
+        if (node->pk == pk)
+            return node;
+    return static_cast<decltype(head->first.get())>(nullptr);
+}
+
+} // namespace
 
 OrderedLists::OrderedLists() {
     // One entry per node the pool can hold, so sorting never has to grow its scratch space.
@@ -124,11 +135,12 @@ void OrderedLists::MoveBefore(ListNode* target, ListNode* node) {
     InsertAfter(*target->head, target->prev, node);
 }
 
-ListNode* OrderedLists::FindByPk(const ListHead* head, Pk pk) const {
-    for (ListNode* node = head ? head->first : nullptr; node; node = node->next)
-        if (node->pk == pk)
-            return node;
-    return nullptr;
+ListNode* OrderedLists::FindByPk(ListHead* head, Pk pk) {
+    return FindNode(head, pk);
+}
+
+const ListNode* OrderedLists::FindByPk(const ListHead* head, Pk pk) {
+    return FindNode(head, pk);
 }
 
 int OrderedLists::RemovePk(ListKind kind, Pk pk, bool writeBack) {

@@ -59,7 +59,9 @@ public:
     void Unlink(ListNode* node);
     // Moves `node` directly before `target`; the node then belongs to the target's list.
     void MoveBefore(ListNode* target, ListNode* node);
-    ListNode* FindByPk(const ListHead* head, Pk pk) const;
+    // The node of the PK in the list, or nullptr; as writable as the head it is looked up in.
+    static ListNode* FindByPk(ListHead* head, Pk pk);
+    static const ListNode* FindByPk(const ListHead* head, Pk pk);
     // Removes the PK from every head of the kind; returns the number of nodes removed.
     int RemovePk(ListKind kind, Pk pk, bool writeBack);
 
