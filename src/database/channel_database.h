@@ -80,10 +80,10 @@ public:
     const std::uint8_t* RecordAt(RecordTable table, int index) const { return m_tables.Record(table, index); }
     const std::uint8_t* RecordOfPk(RecordTable table, Pk pk) const { return m_tables.RecordOfPk(table, pk); }
     // The two regions that are stored in an image.
-    ByteSpan SatelliteRegion() { return {m_tables.satellites, kSatelliteRegionSize}; }
-    ConstByteSpan SatelliteRegion() const { return {m_tables.satellites, kSatelliteRegionSize}; }
-    ByteSpan ChannelRegion() { return {m_tables.channels, kChannelRegionSize}; }
-    ConstByteSpan ChannelRegion() const { return {m_tables.channels, kChannelRegionSize}; }
+    ByteSpan SatelliteRegion() { return {m_tables.satellites.get(), kSatelliteRegionSize}; }
+    ConstByteSpan SatelliteRegion() const { return {m_tables.satellites.get(), kSatelliteRegionSize}; }
+    ByteSpan ChannelRegion() { return {m_tables.channels.get(), kChannelRegionSize}; }
+    ConstByteSpan ChannelRegion() const { return {m_tables.channels.get(), kChannelRegionSize}; }
     // The whole working buffers.
     ByteSpan SatelliteBuffer() { return {m_satelliteBuffer.get(), m_satelliteBuffer ? kSatelliteBufferSize : 0}; }
     ConstByteSpan SatelliteBuffer() const {

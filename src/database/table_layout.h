@@ -2,6 +2,7 @@
 // Capacities of the three record tables, where they sit in the working buffers, and how a PK
 // names a record (and, for channels, a tuner side).
 
+#include "database/deep_const_ptr.h"
 #include "database/list_kind.h"
 #include "database/tuner_side.h"
 #include "storage/image_layout.h"
@@ -95,14 +96,15 @@ constexpr std::size_t RecordSize(RecordTable table) {
 }
 
 // The bases of the three tables; empty until the database has allocated its buffers.
+// Const tables hand out read-only records.
 struct RecordTables {
-    std::uint8_t* satellites = nullptr;
-    std::uint8_t* transponders = nullptr;
-    std::uint8_t* channels = nullptr;
+    DeepConstPtr<std::uint8_t> satellites;
+    DeepConstPtr<std::uint8_t> transponders;
+    DeepConstPtr<std::uint8_t> channels;
 
     bool Allocated() const { return satellites && transponders && channels; }
 
-    std::uint8_t* Base(RecordTable table) const {
+    const std::uint8_t* Base(RecordTable table) const {
         switch (table) {
         case RecordTable::Satellites:
             return satellites;
@@ -113,12 +115,19 @@ struct RecordTables {
         }
         return nullptr;
     }
+    std::uint8_t* Base(RecordTable table) {
+        return const_cast<std::uint8_t*>(static_cast<const RecordTables&>(*this).Base(table));
+    }
 
-    std::uint8_t* Record(RecordTable table, int index) const {
+    const std::uint8_t* Record(RecordTable table, int index) const {
+        return Base(table) + RecordSize(table) * static_cast<std::size_t>(index);
+    }
+    std::uint8_t* Record(RecordTable table, int index) {
         return Base(table) + RecordSize(table) * static_cast<std::size_t>(index);
     }
     // The record a list node's PK names in the kind's table (a channel PK names slot PK mod 5000).
-    std::uint8_t* RecordOfPk(RecordTable table, Pk pk) const { return Record(table, pk.Record()); }
+    const std::uint8_t* RecordOfPk(RecordTable table, Pk pk) const { return Record(table, pk.Record()); }
+    std::uint8_t* RecordOfPk(RecordTable table, Pk pk) { return Record(table, pk.Record()); }
 };
 
 } // namespace vorlane

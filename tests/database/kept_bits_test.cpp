@@ -25,7 +25,7 @@ namespace {
 // Sets or clears bit 31 of every 32-bit link field of every used record, the two sides of a channel in opposite
 // fields, so that a side taking its neighbour's bit shows as well as a bit lost.
 void MarkKeptBits(ChannelDatabase& db) {
-    const RecordTables tables{db.arrSatellite(), db.arrTransponder(), db.arrChannel()};
+    RecordTables tables{db.arrSatellite(), db.arrTransponder(), db.arrChannel()};
     for (const ListKindInfo& kind : AllListKinds()) {
         if (kind.linkWidth != 32)
             continue;
