@@ -23,10 +23,6 @@ constexpr std::size_t kPolarisationAt = 7;
 constexpr std::size_t kRecordAt = 8;
 constexpr std::size_t kEntrySize = kRecordAt + kChannelRecordSize;
 
-const char* PolarisationLetter(unsigned polarisation) {
-    return polarisation == kPolarisationHorizontal ? "H" : polarisation == kPolarisationVertical ? "V" : "A";
-}
-
 int TransponderOfSide(const ChannelDatabase& db, Pk pk) {
     const unsigned index = db.ChannelOfPk(pk).TransponderLink(pk.Side()).Index();
     if (index >= static_cast<unsigned>(kTransponderCount) || db.Transponder(static_cast<int>(index)).IsFree())
@@ -36,7 +32,7 @@ int TransponderOfSide(const ChannelDatabase& db, Pk pk) {
 
 int SatelliteAt(const ChannelDatabase& db, std::int16_t position) {
     const ListHead* satellites = db.Lists().Head(ListKind::Satellites, 0);
-    for (const ListNode* node = satellites ? satellites->first : nullptr; node; node = node->next)
+    for (const ListNode* node = satellites ? satellites->first.get() : nullptr; node; node = node->next)
         if (db.Satellite(node->pk.Record()).OrbitalPosition() == position)
             return node->pk.Record();
     return -1;
@@ -50,7 +46,7 @@ bool Receives(ConstTransponderRecord transponder, const CopiedChannel& copied) {
 // The last entry of a list, or of one tuner side of it: where an added record lands.
 std::optional<Pk> LastOf(const ListHead* head, std::optional<TunerSide> side = std::nullopt) {
     std::optional<Pk> last;
-    for (const ListNode* node = head ? head->first : nullptr; node; node = node->next)
+    for (const ListNode* node = head ? head->first.get() : nullptr; node; node = node->next)
         if (!side || node->pk.Side() == *side)
             last = node->pk;
     return last;
@@ -61,7 +57,7 @@ int FindOrAddTransponder(ChannelDatabase& db, const CopiedChannel& copied) {
     if (satellite < 0)
         return -1;
     const ListHead* transponders = db.Lists().Head(ListKind::SatelliteTransponders, satellite);
-    for (const ListNode* node = transponders ? transponders->first : nullptr; node; node = node->next)
+    for (const ListNode* node = transponders ? transponders->first.get() : nullptr; node; node = node->next)
         if (Receives(db.Transponder(node->pk.Record()), copied))
             return node->pk.Record();
     std::array<std::uint8_t, kTransponderRecordSize> bytes{};
@@ -129,9 +125,9 @@ std::string ChannelsAsText(const ChannelDatabase& db, std::span<const Pk> pks) {
         const ConstTransponderRecord tp = db.Transponder(transponder);
         const ConstChannelRecord record = db.ChannelOfPk(pk);
         char line[160];
-        std::snprintf(line, sizeof line, "%d\t%s\t%s\t%d\t%s\t%d\t%d\n", ChannelNumber(db, pk), record.Name().c_str(),
+        std::snprintf(line, sizeof line, "%d\t%s\t%s\t%d\t%c\t%d\t%d\n", ChannelNumber(db, pk), record.Name().c_str(),
                       db.Satellite(static_cast<int>(tp.SatelliteLink().Index())).Name().c_str(), tp.Frequency(),
-                      PolarisationLetter(tp.Tuning().PolarisationCode()), tp.SymbolRate(), record.ProgramNumber());
+                      PolarisationLetter(tp.Tuning().PolarisationCode(), 'A'), tp.SymbolRate(), record.ProgramNumber());
         text += line;
     }
     return text;

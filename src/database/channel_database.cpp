@@ -24,13 +24,13 @@ void ChannelDatabase::AllocateTables() {
     m_tables.satellites = m_satelliteBuffer.get() + kSatelliteTableOffset;
     m_tables.transponders = m_satelliteBuffer.get() + kTransponderTableOffset;
     m_tables.channels = m_channelBuffer.get() + kChannelTableOffset;
-    m_lists.AttachTables(m_tables);
+    m_lists.AttachTables(&m_tables);
     m_scratchIsCurrent = true;
 }
 
 void ChannelDatabase::FreeTables() {
     m_lists.FreeAll();
-    m_lists.AttachTables({});
+    m_lists.AttachTables(nullptr);
     m_tables = {};
     m_channelBuffer.reset();
     m_satelliteBuffer.reset();

@@ -1,5 +1,7 @@
 #pragma once
-// A pointer member that is const when its owner is: a const list head or node hands out only const nodes.
+// A pointer member that is const when its owner is: a const list head or node hands out only const nodes, and
+// const record tables only const records. It cannot be copied out of a const owner either, as that would hand
+// out a writable copy.
 
 namespace vorlane {
 
@@ -8,6 +10,12 @@ public:
     constexpr DeepConstPtr() = default;
     // Implicit, as list code links nodes by assigning plain pointers.
     constexpr DeepConstPtr(T* pointer) : m_pointer(pointer) {}
+    constexpr DeepConstPtr(DeepConstPtr& other) = default;
+    constexpr DeepConstPtr(DeepConstPtr&& other) = default;
+    DeepConstPtr(const DeepConstPtr&) = delete;
+    constexpr DeepConstPtr& operator=(DeepConstPtr& other) = default;
+    constexpr DeepConstPtr& operator=(DeepConstPtr&& other) = default;
+    DeepConstPtr& operator=(const DeepConstPtr&) = delete;
 
     constexpr T* get() { return m_pointer; }
     constexpr const T* get() const { return m_pointer; }

@@ -15,7 +15,7 @@ constexpr std::uint32_t kFreedTuningWord = 0xFFFFFFF7u;
 
 void CollectPks(const ChannelDatabase& db, ListKind kind, int instance, std::vector<Pk>& pks) {
     const ListHead* head = db.Lists().Head(kind, instance);
-    for (const ListNode* node = head ? head->first : nullptr; node; node = node->next)
+    for (const ListNode* node = head ? head->first.get() : nullptr; node; node = node->next)
         pks.push_back(node->pk);
 }
 

@@ -1,5 +1,7 @@
 #include "database/labels.h"
 
+#include "database/record_words.h"
+
 #include <cstdio>
 
 namespace vorlane {
@@ -8,12 +10,6 @@ namespace {
 int CountOf(const ChannelDatabase& db, ListKind kind, int instance) {
     const ListHead* head = db.Lists().Head(kind, instance);
     return head ? head->count : 0;
-}
-
-// The letters of polarisation codes 0..2; code 3 ("unused") has none of its own.
-char PolarisationLetter(unsigned code) {
-    static constexpr char kLetters[] = "AHV";
-    return code < 3 ? kLetters[code] : '?';
 }
 
 // Byte 15 of a satellite name is its terminator once loaded, so at most 15 characters show.
@@ -39,7 +35,7 @@ std::string TransponderLabel(const ChannelDatabase& db, const std::uint8_t* reco
     const ConstTransponderRecord transponder = db.Transponder(index);
     char text[64];
     std::snprintf(text, sizeof text, "%d %c %d [%d:%d]", transponder.Frequency(),
-                  PolarisationLetter(transponder.Tuning().PolarisationCode()), transponder.SymbolRate(),
+                  PolarisationLetter(transponder.Tuning().PolarisationCode(), '?'), transponder.SymbolRate(),
                   CountOf(db, ListKind::TvByTransponder, index), CountOf(db, ListKind::RadioByTransponder, index));
     return text;
 }

@@ -35,7 +35,7 @@ Pk ChannelPkOrIndex(const ListKindInfo& info, int index, TunerSide side) {
 
 int OrderedLists::BuildKind(ListKind kind) {
     const ListKindInfo* info = FindListKind(kind);
-    if (!info || !m_tables.Allocated())
+    if (!info || !m_tables || !m_tables->Allocated())
         return -1;
     FreeHeads(kind);
     std::unique_ptr<ListHead[]> heads(new (std::nothrow) ListHead[static_cast<std::size_t>(info->headCount)]);
@@ -51,7 +51,7 @@ int OrderedLists::BuildKind(ListKind kind) {
 
     int used = 0;
     for (int index = 0; index < RecordCount(info->table); ++index) {
-        if (ReadLe32(m_tables.Record(info->table, index)) == kFreeRecordWord)
+        if (ReadLe32(m_tables->Record(info->table, index)) == kFreeRecordWord)
             continue;
         ++used;
         for (const TunerSide side : ListedSides(info->table)) {
@@ -91,7 +91,7 @@ int OrderedLists::BuildAll() {
 }
 
 int OrderedLists::BuildHeadOf(const ListKindInfo& info, int index, TunerSide side, LinkWord& link) const {
-    const std::uint8_t* record = m_tables.Record(info.table, index);
+    const std::uint8_t* record = m_tables->Record(info.table, index);
     if (info.table == RecordTable::Channels) {
         const ConstChannelRecord channel(record);
         if ((info.typeFilter != kAllTypes && channel.ServiceTypeCode() != info.typeFilter) ||
@@ -119,7 +119,7 @@ int OrderedLists::HeadForLink(const ListKindInfo& info, const std::uint8_t* reco
         const unsigned satellite = transponder.SatelliteLink().Index();
         const int lnbType =
             satellite < static_cast<unsigned>(kSatelliteCount)
-                ? ConstSatelliteRecord(m_tables.Record(RecordTable::Satellites, static_cast<int>(satellite))).LnbType()
+                ? ConstSatelliteRecord(m_tables->Record(RecordTable::Satellites, static_cast<int>(satellite))).LnbType()
                 : 0;
         const int band = BandNumber(lnbType, transponder.Frequency(), transponder.Tuning().PolarisationCode());
         link = link.WithIndex(static_cast<unsigned>(band));
@@ -138,7 +138,7 @@ void OrderedLists::DropFavouriteOverflow(ListHead& head) {
         ListNode* next = node->next;
         const TunerSide side = node->pk.Side();
         if (++members[SideIndex(side)] > kMaxFavouriteMembers) {
-            ChannelRecord(m_tables.RecordOfPk(RecordTable::Channels, node->pk))
+            ChannelRecord(m_tables->RecordOfPk(RecordTable::Channels, node->pk))
                 .SetFavouriteByte(side, info.favouriteGroup, 0);
             Unlink(node);
         }

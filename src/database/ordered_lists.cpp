@@ -203,11 +203,11 @@ void OrderedLists::Renumber(ListHead* head) {
 }
 
 void OrderedLists::WriteBack(const ListHead* head) {
-    if (!head || !m_tables.Allocated())
+    if (!head || !m_tables || !m_tables->Allocated())
         return;
     const ListKindInfo& info = *FindListKind(head->kind);
     for (const ListNode* node = head->first; node; node = node->next)
-        WriteLinkField(info, m_tables.RecordOfPk(info.table, node->pk), node->pk.Side(), node->link);
+        WriteLinkField(info, m_tables->RecordOfPk(info.table, node->pk), node->pk.Side(), node->link);
 }
 
 int OrderedLists::CountSide(const ListHead& head, TunerSide side) {

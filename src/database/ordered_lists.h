@@ -7,6 +7,7 @@
 // after the tuner-1 entries once sorted) count again from 0, because each side keeps its own link
 // word and its own order in the record.
 
+#include "database/deep_const_ptr.h"
 #include "database/list_kind.h"
 #include "database/list_node.h"
 #include "database/node_pool.h"
@@ -29,8 +30,8 @@ public:
     OrderedLists(const OrderedLists&) = delete;
     OrderedLists& operator=(const OrderedLists&) = delete;
 
-    // The record tables that links are read from and written back into.
-    void AttachTables(const RecordTables& tables) { m_tables = tables; }
+    // The record tables that links are read from and written back into (the database's own; nullptr: none).
+    void AttachTables(RecordTables* tables) { m_tables = tables; }
     // Frees every head and node and returns the pool's storage.
     void FreeAll();
 
@@ -89,7 +90,7 @@ private:
     void DropFavouriteOverflow(ListHead& head);
     static int CountSide(const ListHead& head, TunerSide side);
 
-    RecordTables m_tables;
+    DeepConstPtr<RecordTables> m_tables;
     NodePool m_pool;
     std::array<std::unique_ptr<ListHead[]>, kMaxListKind + 1> m_heads;
     std::vector<SortEntry> m_sortScratch;

@@ -14,7 +14,7 @@ int RebuildPkChannel(ChannelDatabase& db) {
     std::size_t n = 0;
     for (const ListKind kind : {ListKind::TvChannels, ListKind::RadioChannels}) {
         const ListHead* head = db.Lists().Head(kind, 0);
-        for (const ListNode* node = head ? head->first : nullptr; node && n < capacity; node = node->next, ++n) {
+        for (const ListNode* node = head ? head->first.get() : nullptr; node && n < capacity; node = node->next, ++n) {
             std::uint8_t* entry = entries.data() + n * ChannelDatabase::kPkChannelEntrySize;
             std::memcpy(entry, db.ChannelOfPk(node->pk).RecordBytes(), kChannelRecordSize);
             WriteLe16(entry + kChannelRecordSize, node->pk.Value());

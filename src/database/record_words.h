@@ -37,6 +37,13 @@ private:
 
 enum Polarisation : unsigned { kPolarisationAuto = 0, kPolarisationHorizontal = 1, kPolarisationVertical = 2 };
 
+// "A", "H" or "V" for polarisation codes 0-2. Code 3 ("unused") has no letter of its own: each text names the one
+// it shows.
+constexpr char PolarisationLetter(unsigned code, char unusedLetter) {
+    constexpr char kLetters[] = "AHV";
+    return code < 3 ? kLetters[code] : unusedLetter;
+}
+
 class TuningWord {
 public:
     constexpr TuningWord() = default;

@@ -46,8 +46,8 @@ public:
     static constexpr Pk OfChannel(int slot, TunerSide side) {
         return Pk(static_cast<std::uint16_t>(slot + kChannelCount * SideIndex(side)));
     }
-    // A channel side's PK from a number read elsewhere (a view's row, the command line); none outside 0-9999.
-    static constexpr std::optional<Pk> OfChannelNumber(long long value) {
+    // A channel side's PK from its value kept elsewhere (a view's row id, a dialog item's data); none outside 0-9999.
+    static constexpr std::optional<Pk> OfChannelValue(int value) {
         if (value < 0 || value >= kChannelCount * kTunerCount)
             return std::nullopt;
         return Pk(static_cast<std::uint16_t>(value));
@@ -123,7 +123,7 @@ struct RecordTables {
         return Base(table) + RecordSize(table) * static_cast<std::size_t>(index);
     }
     std::uint8_t* Record(RecordTable table, int index) {
-        return Base(table) + RecordSize(table) * static_cast<std::size_t>(index);
+        return const_cast<std::uint8_t*>(static_cast<const RecordTables&>(*this).Record(table, index));
     }
     // The record a list node's PK names in the kind's table (a channel PK names slot PK mod 5000).
     const std::uint8_t* RecordOfPk(RecordTable table, Pk pk) const { return Record(table, pk.Record()); }

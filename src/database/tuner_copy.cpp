@@ -11,7 +11,7 @@ namespace {
 template <typename Visit> void ForEachTvAndRadioSide(ChannelDatabase& db, TunerSide tuner, Visit visit) {
     for (const ServiceType type : {ServiceType::Tv, ServiceType::Radio}) {
         const ListHead* head = db.Lists().Head(PerTunerListKind(tuner, type), 0);
-        for (const ListNode* node = head ? head->first : nullptr; node; node = node->next)
+        for (const ListNode* node = head ? head->first.get() : nullptr; node; node = node->next)
             visit(db.ChannelOfPk(node->pk));
     }
 }

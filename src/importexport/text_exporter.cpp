@@ -73,7 +73,7 @@ void TextExporter::AppendSatellites(std::string& out) const {
     out += kSatelliteTitle;
     AppendHeader(out, kSatelliteHeader);
     const ListHead* head = m_db.Lists().Head(ListKind::Satellites, 0);
-    for (const ListNode* node = head ? head->first : nullptr; node; node = node->next)
+    for (const ListNode* node = head ? head->first.get() : nullptr; node; node = node->next)
         AppendSatelliteRow(out, m_db.Satellite(node->pk.Record()));
 }
 
@@ -81,7 +81,7 @@ void TextExporter::AppendTransponders(std::string& out) const {
     out += kTransponderTitle;
     AppendHeader(out, kTransponderHeader);
     const ListHead* head = m_db.Lists().Head(ListKind::Transponders, 0);
-    for (const ListNode* node = head ? head->first : nullptr; node; node = node->next) {
+    for (const ListNode* node = head ? head->first.get() : nullptr; node; node = node->next) {
         const TransponderCounts counts{ListCount(ListKind::TvByTransponder, node->pk.Record()),
                                        ListCount(ListKind::RadioByTransponder, node->pk.Record()),
                                        ListCount(ListKind::DataByTransponder, node->pk.Record())};
@@ -101,7 +101,7 @@ void TextExporter::AppendChannels(std::string& out) const {
 // gives one row per tuner.
 void TextExporter::AppendChannelRows(std::string& out, ListKind kind, const char* classWord) const {
     const ListHead* head = m_db.Lists().Head(kind, 0);
-    for (const ListNode* node = head ? head->first : nullptr; node; node = node->next)
+    for (const ListNode* node = head ? head->first.get() : nullptr; node; node = node->next)
         AppendChannelRow(out, m_db.ChannelOfPk(node->pk), node->pk, classWord);
 }
 

@@ -86,8 +86,7 @@ const char* ServiceTypeName(ServiceType type) {
 }
 
 char PolarisationLetter(unsigned polarisation) {
-    constexpr char kLetters[] = "AHV-";
-    return kLetters[polarisation & 3u];
+    return PolarisationLetter(polarisation & 3u, '-');
 }
 
 } // namespace vorlane

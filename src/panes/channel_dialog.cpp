@@ -139,7 +139,7 @@ ChannelDialog::ChannelDialog(ChannelRecord record, std::optional<Pk> pk, Ordered
 }
 
 TunerSide ChannelDialog::Side() const {
-    if (m_pk != kNewChannel)
+    if (m_pk)
         return m_pk->Side();
     return m_tunerNumber->currentIndex() == SideIndex(TunerSide::Second) ? TunerSide::Second : TunerSide::First;
 }
@@ -160,7 +160,7 @@ void ChannelDialog::Load() {
     m_scrambled->setChecked(word.Scrambled());
     m_skipped->setChecked(word.Skipped());
     m_tunerNumber->setCurrentIndex(SideIndex(t));
-    m_tunerNumber->setEnabled(m_pk == kNewChannel);
+    m_tunerNumber->setEnabled(!m_pk);
 }
 
 void ChannelDialog::accept() {
@@ -188,7 +188,7 @@ void ChannelDialog::accept() {
     m_record.SetAc3Pid(ac3Pid);
     m_record.SetProgramNumber(programNumber);
     StoreAudioPids(m_record, t, audioPids);
-    if (m_pk != kNewChannel) {
+    if (m_pk) {
         SetChannelScrambled(m_lists, m_record, *m_pk, m_scrambled->isChecked());
     } else {
         word = m_record.SidedServiceWord(t);

@@ -103,7 +103,7 @@ void ChannelPane::SelectByRule(int rule) {
 }
 
 std::optional<Pk> ChannelPane::PkAt(int row) const {
-    return Pk::OfChannelNumber(RowId(row));
+    return Pk::OfChannelValue(RowId(row));
 }
 
 std::vector<int> ChannelPane::RowIdsOf(std::span<const Pk> pks) {

@@ -54,9 +54,8 @@ void SetChannelScrambled(OrderedLists& lists, ChannelRecord record, Pk pk, bool 
     record.SetFsLink(side, link);
     const unsigned type = record.ServiceTypeCode();
     if (type <= static_cast<unsigned>(ServiceType::Data) && record.PresentOn(side)) {
-        const auto listedPk = pk;
-        lists.RemovePk(FsKind(type), listedPk, true);
-        AppendInSideOrder(lists, lists.Head(FsKind(type), static_cast<int>(fsIndex)), listedPk, link);
+        lists.RemovePk(FsKind(type), pk, true);
+        AppendInSideOrder(lists, lists.Head(FsKind(type), static_cast<int>(fsIndex)), pk, link);
     }
     word.SetScrambled(scrambled);
     record.SetServiceWord(side, word);

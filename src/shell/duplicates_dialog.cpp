@@ -69,7 +69,7 @@ void DuplicatesDialog::Fill() {
                                                .arg(Summary(m_database, group.keptPk))});
         for (const Pk pk : group.duplicatePks) {
             auto* item = new QTreeWidgetItem(top, {Summary(m_database, pk)});
-            item->setData(0, kPkRole, pk.Value());
+            item->setData(0, kPkRole, int{pk.Value()});
             item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
             item->setCheckState(0, Qt::Checked);
         }
@@ -88,9 +88,13 @@ std::vector<Pk> DuplicatesDialog::CheckedPks() const {
     std::vector<Pk> pks;
     for (int g = 0; g < m_groups->topLevelItemCount(); ++g) {
         const QTreeWidgetItem* group = m_groups->topLevelItem(g);
-        for (int i = 0; i < group->childCount(); ++i)
-            if (group->child(i)->checkState(0) == Qt::Checked)
-                pks.push_back(Pk(group->child(i)->data(0, kPkRole).value<std::uint16_t>()));
+        for (int i = 0; i < group->childCount(); ++i) {
+            const QTreeWidgetItem* item = group->child(i);
+            if (item->checkState(0) != Qt::Checked)
+                continue;
+            if (const std::optional<Pk> pk = Pk::OfChannelValue(item->data(0, kPkRole).toInt()))
+                pks.push_back(*pk);
+        }
     }
     return pks;
 }

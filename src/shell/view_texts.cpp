@@ -1,5 +1,6 @@
 #include "shell/view_texts.h"
 
+#include "database/record_words.h"
 #include "database/settings_record.h"
 #include "panes/edit_labels.h"
 #include "platform/trace.h"
@@ -30,10 +31,8 @@ QString FecWord(unsigned code) {
     return Tr(kWords[code & 7u]);
 }
 
-// Code 3 ("unused") has no letter of its own.
 QChar PolarisationMark(unsigned code) {
-    static constexpr char kLetters[] = "AHV?";
-    return QLatin1Char(kLetters[code & 3u]);
+    return QLatin1Char(PolarisationLetter(code & 3u, '?'));
 }
 
 QString CaptionText(PaneCaption caption) {

@@ -144,6 +144,7 @@ TEST_F(ListOps, RemovePkTakesTheSideOutOfEveryHeadAndClosesUp) {
     EXPECT_EQ((std::vector<unsigned>{0, 1, 2, 3}),
               NodesOf(m_db, ListKind::TvChannels, 0, [](auto& n) { return n.link.Key(); }));
     EXPECT_EQ(nullptr, Lists().FindByPk(TvMain(), Pk(2)));
+    EXPECT_EQ(nullptr, Lists().FindByPk(static_cast<ListHead*>(nullptr), Pk(2)));
     EXPECT_EQ(nullptr, Lists().FindByPk(static_cast<const ListHead*>(nullptr), Pk(2)));
     EXPECT_EQ(0, Lists().Append(nullptr, Pk(2), LinkWord()));
     Lists().Unlink(nullptr);

@@ -52,7 +52,7 @@ inline std::vector<int> FavouriteBytes(const ChannelDatabase& db, TunerSide side
 template <class Of> auto NodesOf(const ChannelDatabase& db, ListKind kind, int instance, Of of) {
     std::vector<decltype(of(std::declval<const ListNode&>()))> values;
     const ListHead* head = db.Lists().Head(kind, instance);
-    for (const ListNode* node = head ? head->first : nullptr; node; node = node->next)
+    for (const ListNode* node = head ? head->first.get() : nullptr; node; node = node->next)
         values.push_back(of(*node));
     return values;
 }

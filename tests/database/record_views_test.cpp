@@ -3,6 +3,7 @@
 #include "database/channel_database.h"
 #include "database/channel_record.h"
 #include "database/link_word.h"
+#include "database/ordered_lists.h"
 #include "database/record_words.h"
 #include "database/satellite_record.h"
 #include "database/transponder_record.h"
@@ -11,6 +12,8 @@
 #include <algorithm>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <optional>
+#include <type_traits>
 #include <vector>
 
 using namespace vorlane;
@@ -175,6 +178,42 @@ TEST(LinkWordForms, FieldsAreIndependentInBothForms) {
     EXPECT_EQ(0x1FFF, LinkWord().WithKey(0x3FFF).ToForm16()); // key beyond 13 bits does not spill into index
     EXPECT_EQ(0x0000, LinkWord().WithIndex(2).ToForm16());    // only bit 0 of the index
 }
+
+// A channel PK is the slot, plus 5000 on tuner 2; only 0-9999 come in from outside as channel sides.
+TEST(PkValues, NameTheRecordAndTheSideAndRefuseValuesOutsideTheChannelSides) {
+    struct Case {
+        int value;
+        bool channelSide;
+        int record;
+        TunerSide side;
+    };
+    const Case cases[] = {{-1, false, 0, TunerSide::First},      {0, true, 0, TunerSide::First},
+                          {4999, true, 4999, TunerSide::First},  {5000, true, 0, TunerSide::Second},
+                          {9999, true, 4999, TunerSide::Second}, {10000, false, 0, TunerSide::First}};
+    for (const Case& c : cases) {
+        const std::optional<Pk> pk = Pk::OfChannelValue(c.value);
+        ASSERT_EQ(c.channelSide, pk.has_value()) << c.value;
+        if (!pk)
+            continue;
+        EXPECT_EQ(c.value, pk->Value());
+        EXPECT_EQ(c.record, pk->Record());
+        EXPECT_EQ(c.side, pk->Side());
+        EXPECT_TRUE(Pk::OfChannel(c.record, c.side) == *pk);
+        EXPECT_TRUE(pk->IsChannelSide());
+    }
+    EXPECT_FALSE(Pk(10000).IsChannelSide());
+    EXPECT_EQ(1499, Pk::OfRecord(1499).Record());
+}
+
+// Const heads, nodes and tables hand out only const nodes and records, and cannot be copied into writable ones.
+static_assert(std::is_same_v<decltype(std::declval<const ListHead&>().first.get()), const ListNode*>);
+static_assert(std::is_same_v<decltype(std::declval<const ListNode&>().next.get()), const ListNode*>);
+static_assert(!std::is_convertible_v<const DeepConstPtr<ListNode>&, ListNode*>);
+static_assert(!std::is_constructible_v<DeepConstPtr<ListNode>, const DeepConstPtr<ListNode>&>);
+static_assert(std::is_same_v<decltype(std::declval<const RecordTables&>().RecordOfPk(RecordTable::Channels, Pk(0))),
+                             const std::uint8_t*>);
+static_assert(
+    std::is_same_v<decltype(std::declval<const OrderedLists&>().Head(ListKind::TvChannels, 0)), const ListHead*>);
 
 TEST(BandNumbers, UniversalLnbSplitsBandsOthersDoNot) {
     // LNB type (1 universal), frequency, polarisation, band.

@@ -53,8 +53,8 @@ TEST_F(PaneRowsTest, SelectionRulesAndTheDisplayFiltersThatPickThem) {
     for (const Pk pk : all) {
         const ServiceWord word = m_db.ChannelOfPk(pk).SidedServiceWord(pk.Side());
         EXPECT_TRUE(MatchesSelectionRule(m_db, pk, 0));
-        EXPECT_EQ(MatchesSelectionRule(m_db, pk, 1), pk.Side() == TunerSide::First);
-        EXPECT_EQ(MatchesSelectionRule(m_db, pk, 2), pk.Side() == TunerSide::Second);
+        EXPECT_EQ(MatchesSelectionRule(m_db, pk, 1), pk.Value() < kChannelCount);
+        EXPECT_EQ(MatchesSelectionRule(m_db, pk, 2), pk.Value() >= kChannelCount);
         EXPECT_EQ(MatchesSelectionRule(m_db, pk, 3), !word.Scrambled());
         EXPECT_EQ(MatchesSelectionRule(m_db, pk, 4), word.Scrambled());
         EXPECT_EQ(MatchesSelectionRule(m_db, pk, 5), word.Locked());
@@ -138,7 +138,7 @@ TEST_F(PaneRowsTest, DropOnATransponderOfAnotherSatelliteMovesTheSatelliteToo) {
 TEST_F(PaneRowsTest, FavouriteReorderKeepsTheDroppedOrderBehindTheTarget) {
     const auto tuner1Members = [this] {
         std::vector<Pk> pks = testing::AsPks(testing::PksOf(m_db, FavouriteKind(0), 0));
-        std::erase_if(pks, [](Pk pk) { return pk.Side() == TunerSide::Second; });
+        std::erase_if(pks, [](Pk pk) { return pk.Value() >= kChannelCount; });
         return pks;
     };
     const std::vector<Pk> members = tuner1Members();
