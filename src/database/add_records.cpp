@@ -38,32 +38,32 @@ int SatelliteLnbType(const ChannelDatabase& db, unsigned satellite) {
 
 } // namespace
 
-int AddChannel(ChannelDatabase& db, ChannelRecordBytes record) {
+bool AddChannel(ChannelDatabase& db, ChannelRecordBytes record) {
     if (ReadLe32(record.data()) == kFreeRecordWord)
-        return 0;
+        return false;
     const int slot = FindFreeChannelSlot(db);
     if (slot < 0) {
         DebugOut("AddChannel: channel buffer has no room\n");
-        return 0;
+        return false;
     }
     const ChannelRecord channel = db.Channel(slot);
     std::memcpy(channel.RecordBytes(), record.data(), record.size());
     const unsigned type = channel.ServiceTypeCode();
     if (type > static_cast<unsigned>(ServiceType::Data))
-        return 1;
+        return true;
     for (const TunerSide side : kTunerSides)
         if (channel.PresentOn(side))
             ListChannelSide(db.Lists(), channel, slot, side, type);
-    return 1;
+    return true;
 }
 
-int AddTransponder(ChannelDatabase& db, TransponderRecordBytes record) {
+bool AddTransponder(ChannelDatabase& db, TransponderRecordBytes record) {
     if (ReadLe32(record.data()) == kFreeRecordWord)
-        return 0;
+        return false;
     const int slot = FindFreeTransponderSlot(db);
     if (slot < 0) {
         DebugOut("AddTransponder: tp buffer has no room\n");
-        return 0;
+        return false;
     }
     const TransponderRecord transponder = db.Transponder(slot);
     std::memcpy(transponder.RecordBytes(), record.data(), record.size());
@@ -81,7 +81,7 @@ int AddTransponder(ChannelDatabase& db, TransponderRecordBytes record) {
     lists.Append(lists.Head(ListKind::Bands, band), pk, bandLink);
 
     db.SetModified(true);
-    return 1;
+    return true;
 }
 
 } // namespace vorlane

@@ -15,11 +15,11 @@ using TransponderRecordBytes = std::span<const std::uint8_t, kTransponderRecordS
 // type 3, "none", is not listed) as the last entry of that side in its main, "fs", satellite,
 // transponder and per-tuner lists. 1, or 0 when the table is full or the record is marked free.
 // The caller sets the modified flag.
-int AddChannel(ChannelDatabase& db, ChannelRecordBytes record);
+[[nodiscard]] bool AddChannel(ChannelDatabase& db, ChannelRecordBytes record);
 
 // Copies the record into a free transponder slot and appends it to the whole transponder list, its
 // satellite's transponder list and its band list (whose number goes into the band link). Sets the
 // modified flag. 1, or 0 when the table is full or the record is marked free.
-int AddTransponder(ChannelDatabase& db, TransponderRecordBytes record);
+[[nodiscard]] bool AddTransponder(ChannelDatabase& db, TransponderRecordBytes record);
 
 } // namespace vorlane

@@ -43,7 +43,7 @@ public:
     bool TablesAllocated() const { return m_tables.Allocated(); }
 
     // Builds every ordered list; see OrderedLists::BuildAll.
-    int BuildAllLists() { return m_lists.BuildAll(); }
+    std::optional<int> BuildAllLists() { return m_lists.BuildAll(); }
     OrderedLists& Lists() { return m_lists; }
     const OrderedLists& Lists() const { return m_lists; }
 

@@ -40,15 +40,15 @@ void RemoveChannelSide(ChannelRecord record, TunerSide side) {
         record.SetFavouriteByte(side, group, 0);
 }
 
-int CopyChannelSide(ChannelRecord record, TunerSide source, TunerSide destination) {
+bool CopyChannelSide(ChannelRecord record, TunerSide source, TunerSide destination) {
     if (record.IsFree())
-        return 0;
+        return false;
     const ServiceWord service = record.SidedServiceWord(source);
     record.SetServiceWord(destination, service);
     if (record.PresentOn(destination)) {
         // A changed scrambled bit moves the side to the other "fs" list on the next build.
         record.SetFsLink(destination, record.FsLink(destination).WithIndex(ScramblingIndex(service)));
-        return 0;
+        return false;
     }
     const unsigned type = record.ServiceTypeCode();
     const LinkWord main = record.MainLink(source);
@@ -65,7 +65,7 @@ int CopyChannelSide(ChannelRecord record, TunerSide source, TunerSide destinatio
                                                            transponder.Key(), type, destination));
     for (int group = 0; group < ChannelRecord::kFavouriteGroupCount; ++group)
         record.SetFavouriteByte(destination, group, 0);
-    return 1;
+    return true;
 }
 
 void SetChannelType(ChannelRecord record, unsigned type) {

@@ -14,7 +14,7 @@ void RemoveChannelSide(ChannelRecord record, TunerSide side);
 // also gets its "fs" index from the new scrambled bit); a destination not yet present becomes present
 // with links built from the source's keys and indices, and with no favourites. 1 when the destination
 // side was added, 0 when it was there already or the record is free.
-int CopyChannelSide(ChannelRecord record, TunerSide source, TunerSide destination);
+bool CopyChannelSide(ChannelRecord record, TunerSide source, TunerSide destination);
 
 // Gives the record another service type and carries it into the type bits of the links of every
 // present side.

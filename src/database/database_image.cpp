@@ -44,16 +44,16 @@ constexpr std::size_t kSatelliteNameLast = SatelliteRecord::kName + SatelliteRec
 
 } // namespace
 
-int LoadFromImage(ChannelDatabase& db, ByteSpan image) {
+bool LoadFromImage(ChannelDatabase& db, ByteSpan image) {
     if (!db.TablesAllocated())
-        return 0;
+        return false;
     ReadTableRegions(image, {db.SatelliteRegion(), db.ChannelRegion()});
     db.UseHeldSettings();
     ReadSettingsRecord(image, HeldReceiverSettings(db));
     for (int i = 0; i < kSatelliteCount; ++i)
         db.Satellite(i).RecordBytes()[kSatelliteNameLast] = 0;
     db.SetModified(false);
-    return 1;
+    return true;
 }
 
 std::vector<std::uint8_t> StoreIntoImage(ChannelDatabase& db) {

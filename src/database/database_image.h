@@ -13,7 +13,7 @@ namespace vorlane {
 // the held settings record current and reads it from the image (the factory defaults when the image has
 // none), and cuts every satellite name to 15 characters. The caller builds the lists afterwards. Reports 1,
 // or 0 when the database has no tables.
-int LoadFromImage(ChannelDatabase& db, ByteSpan image);
+[[nodiscard]] bool LoadFromImage(ChannelDatabase& db, ByteSpan image);
 
 // Re-sorts the satellite, transponder and scrambling channel lists into main-list order and renumbers the
 // favourite groups, writing the links back into the records; then writes both table regions and the held

@@ -19,7 +19,7 @@ unsigned TraceAddress(const void* address) {
 
 } // namespace
 
-int Init(ChannelDatabase& db) {
+bool Init(ChannelDatabase& db) {
     DebugOut("=================> Init()\n");
     DebugOut("channel size=%d, satellite size=%d\n", static_cast<int>(kChannelBufferSize),
              static_cast<int>(kSatelliteBufferSize));
@@ -34,9 +34,9 @@ int Init(ChannelDatabase& db) {
     ApplySettingsDefaults(CurrentReceiverSettings(db), flashOrg);
     Clear(db);
     ApplyImageDefaults(db);
-    const int built = db.BuildAllLists();
+    const std::optional<int> built = db.BuildAllLists();
     DebugOut("flash_org = %#x\n", TraceAddress(flashOrg.data()));
-    return built >= 0 ? 1 : 0;
+    return built.has_value();
 }
 
 void Deinit(ChannelDatabase& db) {

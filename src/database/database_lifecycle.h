@@ -8,9 +8,9 @@ namespace vorlane {
 
 // A new database for the current receiver model: buffers allocated, the scratch settings record made
 // current and given the factory defaults (written into a scratch image of the model's flash size), the
-// tables cleared and given the image defaults, and every list built. Reports 1, or 0 when the lists could
-// not be built.
-int Init(ChannelDatabase& db);
+// tables cleared and given the image defaults, and every list built. False when the lists could
+// not be built (memory ran out).
+bool Init(ChannelDatabase& db);
 
 // Frees the file buffer, the table buffers, the scratch settings record, m_pKChannel, every list head and
 // the node pool. The held settings record stays.

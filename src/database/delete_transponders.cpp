@@ -32,9 +32,9 @@ bool CarriesNoTvOrRadio(const ChannelDatabase& db, int index) {
 
 } // namespace
 
-int DeleteTransponder(ChannelDatabase& db, int index) {
+bool DeleteTransponder(ChannelDatabase& db, int index) {
     if (index < 0 || index >= kTransponderCount || !db.TablesAllocated())
-        return 0;
+        return false;
     std::vector<Pk> sides;
     for (const ListKind kind : {ListKind::TvByTransponder, ListKind::RadioByTransponder, ListKind::DataByTransponder})
         CollectPks(db, kind, index, sides);
@@ -46,7 +46,7 @@ int DeleteTransponder(ChannelDatabase& db, int index) {
     std::memset(db.Transponder(index).RecordBytes(), 0xFF, kTransponderRecordSize);
     RebuildPkChannel(db);
     db.SetModified(true);
-    return 1;
+    return true;
 }
 
 int DeleteEmptyTransponders(ChannelDatabase& db) {

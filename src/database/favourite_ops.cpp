@@ -42,17 +42,17 @@ int AddFavourites(ChannelDatabase& db, int group, std::span<const Pk> pks) {
     return added;
 }
 
-int RemoveFavourite(ChannelDatabase& db, int nFavIndex, Pk pk) {
+bool RemoveFavourite(ChannelDatabase& db, int nFavIndex, Pk pk) {
     const bool known = pk.IsChannelSide() && db.TablesAllocated();
     const std::uint8_t* address = known ? db.ChannelOfPk(pk).RecordBytes() : nullptr;
     DebugOut("RemoveFavorite: nFavIndex=%d, pChannel=%#x\n", nFavIndex,
              static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(address)));
     if (!known || !ValidGroup(nFavIndex))
-        return 0;
+        return false;
     const ChannelRecord record = db.ChannelOfPk(pk);
     const TunerSide side = pk.Side();
     if (record.IsFree() || !(record.FavouriteByte(side, nFavIndex) & kMemberBit))
-        return 0;
+        return false;
     auto block = db.Favourites().Block(nFavIndex);
     if (record.ServiceTypeCode() == static_cast<std::uint8_t>(ServiceType::Tv))
         --block[FavouriteGroups::kTvCountWord];
@@ -60,7 +60,7 @@ int RemoveFavourite(ChannelDatabase& db, int nFavIndex, Pk pk) {
         --block[FavouriteGroups::kRadioCountWord];
     record.SetFavouriteByte(side, nFavIndex, 0);
     db.Lists().RemovePk(FavouriteKind(nFavIndex), pk, true);
-    return 1;
+    return true;
 }
 
 void ClearFavouriteCounters(ChannelDatabase& db) {

@@ -20,12 +20,12 @@ void ReadTableRegions(ByteSpan image, TableRegions regions) {
     storage.ReadRegion(regions.channels, kChannelRegionFirstLogical);
 }
 
-int ReadSettingsRecord(ByteSpan image, ReceiverSettings settings) {
+bool ReadSettingsRecord(ByteSpan image, ReceiverSettings settings) {
     StorageImage storage(image);
     if (storage.ReadSettings(settings.bytes()) > 0)
-        return 1;
+        return true;
     SetDefaults(settings, storage);
-    return 0;
+    return false;
 }
 
 std::vector<std::uint8_t> WriteFreshImage(ConstTableRegions regions, ConstByteSpan settings) {

@@ -33,14 +33,14 @@ Pk ChannelPkOrIndex(const ListKindInfo& info, int index, TunerSide side) {
 
 } // namespace
 
-int OrderedLists::BuildKind(ListKind kind) {
+std::optional<int> OrderedLists::BuildKind(ListKind kind) {
     const ListKindInfo* info = FindListKind(kind);
     if (!info || !m_tables || !m_tables->Allocated())
-        return -1;
+        return std::nullopt;
     FreeHeads(kind);
     std::unique_ptr<ListHead[]> heads(new (std::nothrow) ListHead[static_cast<std::size_t>(info->headCount)]);
     if (!heads)
-        return -1;
+        return std::nullopt;
     for (int i = 0; i < info->headCount; ++i) {
         ListHead& head = heads[static_cast<std::size_t>(i)];
         head.kind = kind;
@@ -56,10 +56,9 @@ int OrderedLists::BuildKind(ListKind kind) {
         ++used;
         for (const TunerSide side : ListedSides(info->table)) {
             LinkWord link;
-            const int instance = BuildHeadOf(*info, index, side, link);
             // A full pool skips the record; the list simply lacks it.
-            if (instance >= 0)
-                AppendNode(heads[static_cast<std::size_t>(instance)], ChannelPkOrIndex(*info, index, side), link);
+            if (const std::optional<int> instance = BuildHeadOf(*info, index, side, link))
+                AppendNode(heads[static_cast<std::size_t>(*instance)], ChannelPkOrIndex(*info, index, side), link);
         }
     }
 
@@ -77,33 +76,37 @@ int OrderedLists::BuildKind(ListKind kind) {
     return used;
 }
 
-int OrderedLists::BuildAll() {
+std::optional<int> OrderedLists::BuildAll() {
     int usedRecords = 0;
     bool failed = false;
     for (const ListKind kind : ListBuildOrder()) {
-        const int used = BuildKind(kind);
-        if (used < 0)
+        const std::optional<int> used = BuildKind(kind);
+        if (!used)
             failed = true;
         else if (kind == ListKind::Satellites || kind == ListKind::Transponders || kind == ListKind::TvChannels)
-            usedRecords += used;
+            usedRecords += *used;
     }
-    return failed ? -1 : usedRecords;
+    if (failed)
+        return std::nullopt;
+    return usedRecords;
 }
 
-int OrderedLists::BuildHeadOf(const ListKindInfo& info, int index, TunerSide side, LinkWord& link) const {
+std::optional<int> OrderedLists::BuildHeadOf(const ListKindInfo& info, int index, TunerSide side, LinkWord& link) const {
     const std::uint8_t* record = m_tables->Record(info.table, index);
     if (info.table == RecordTable::Channels) {
         const ConstChannelRecord channel(record);
         if ((info.typeFilter != kAllTypes && channel.ServiceTypeCode() != info.typeFilter) ||
             !TakesSide(info.tuners, side) || !channel.PresentOn(side))
-            return -1;
+            return std::nullopt;
     }
     link = ReadLinkField(info, record, side);
     // A favourite byte without its membership bit says the channel is not in the group.
     if (info.favouriteGroup >= 0 && link.Type() == 0)
-        return -1;
+        return std::nullopt;
     const int instance = HeadForLink(info, record, link);
-    return instance >= 0 && instance < info.headCount ? instance : -1;
+    if (instance < 0 || instance >= info.headCount)
+        return std::nullopt;
+    return instance;
 }
 
 int OrderedLists::HeadForLink(const ListKindInfo& info, const std::uint8_t* record, LinkWord& link) const {

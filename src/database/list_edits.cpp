@@ -15,20 +15,20 @@ ListNode* FirstTuner2Node(ListHead& head) {
 
 } // namespace
 
-int AppendInSideOrder(OrderedLists& lists, ListHead* head, Pk pk, LinkWord link) {
+bool AppendInSideOrder(OrderedLists& lists, ListHead* head, Pk pk, LinkWord link) {
     if (!head)
-        return 0;
+        return false;
     ListNode* tuner2Start = pk.Side() == TunerSide::First && head->last && head->last->pk.Side() == TunerSide::Second
                                 ? FirstTuner2Node(*head)
                                 : nullptr;
     if (!lists.Append(head, pk, link))
-        return 0;
+        return false;
     if (tuner2Start) {
         lists.MoveBefore(tuner2Start, head->last);
         lists.Renumber(head);
         lists.WriteBack(head);
     }
-    return 1;
+    return true;
 }
 
 int RemoveMarkedPks(OrderedLists& lists, ListKind kind, const std::vector<bool>& marked) {
@@ -53,12 +53,12 @@ int RemoveMarkedPks(OrderedLists& lists, ListKind kind, const std::vector<bool>&
     return removed;
 }
 
-int RebuildChannelLists(OrderedLists& lists) {
+bool RebuildChannelLists(OrderedLists& lists) {
     bool failed = false;
     for (auto k = static_cast<std::uint32_t>(kFirstChannelKind); k <= static_cast<std::uint32_t>(kLastChannelKind); ++k)
-        failed |= lists.BuildKind(static_cast<ListKind>(k)) < 0;
-    failed |= lists.BuildKind(ListKind::Bands) < 0;
-    return failed ? -1 : 1;
+        failed |= !lists.BuildKind(static_cast<ListKind>(k));
+    failed |= !lists.BuildKind(ListKind::Bands);
+    return !failed;
 }
 
 } // namespace vorlane

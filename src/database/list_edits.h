@@ -11,14 +11,14 @@ namespace vorlane {
 
 // Appends as the last entry of its tuner side, so a tuner-1 entry goes in front of the tuner-2
 // entries of a list that holds both; then renumbers and writes the list back. 1, or 0 as Append.
-int AppendInSideOrder(OrderedLists& lists, ListHead* head, Pk pk, LinkWord link);
+bool AppendInSideOrder(OrderedLists& lists, ListHead* head, Pk pk, LinkWord link);
 
 // Unlinks every node of the kind whose PK is marked (marked[pk]), then renumbers and writes back each
 // list that lost a node. Returns the number of nodes removed.
 int RemoveMarkedPks(OrderedLists& lists, ListKind kind, const std::vector<bool>& marked);
 
-// Builds every channel list (kinds 4 to 29) and the band lists again from the records.
-// Returns -1 when a kind could not be built, else 1.
-int RebuildChannelLists(OrderedLists& lists);
+// Builds every channel list (kinds 4 to 29) and the band lists again from the records. False when a kind
+// could not be built (memory ran out).
+bool RebuildChannelLists(OrderedLists& lists);
 
 } // namespace vorlane

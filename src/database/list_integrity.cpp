@@ -166,9 +166,8 @@ HeadCounts CountBuildMembers(const ChannelDatabase& db) {
             for (const ListKindInfo* info : kinds) {
                 for (const TunerSide side : ListedSides(table)) {
                     LinkWord link;
-                    const int instance = db.Lists().BuildHeadOf(*info, index, side, link);
-                    if (instance >= 0)
-                        ++counts[static_cast<std::size_t>(info->kind)][static_cast<std::size_t>(instance)];
+                    if (const std::optional<int> instance = db.Lists().BuildHeadOf(*info, index, side, link))
+                        ++counts[static_cast<std::size_t>(info->kind)][static_cast<std::size_t>(*instance)];
                 }
             }
         }

@@ -67,17 +67,17 @@ void OrderedLists::Empty(ListHead& head) {
     head.count = 0;
 }
 
-int OrderedLists::Append(ListHead* head, Pk pk, LinkWord link) {
+bool OrderedLists::Append(ListHead* head, Pk pk, LinkWord link) {
     if (!head)
-        return 0;
+        return false;
     const ListKindInfo* info = FindListKind(head->kind);
     if (info->favouriteGroup >= 0 && CountSide(*head, pk.Side()) >= kMaxFavouriteMembers)
-        return 0;
+        return false;
     if (!AppendNode(*head, pk, link))
-        return 0;
+        return false;
     Renumber(head);
     WriteBack(head);
-    return 1;
+    return true;
 }
 
 ListNode* OrderedLists::AppendNode(ListHead& head, Pk pk, LinkWord link) {
@@ -159,9 +159,9 @@ int OrderedLists::RemovePk(ListKind kind, Pk pk, bool writeBack) {
     return removed;
 }
 
-int OrderedLists::Sort(ListHead* head) {
+bool OrderedLists::Sort(ListHead* head) {
     if (!head || !head->first)
-        return -1;
+        return false;
     // Side, key and list position packed into one word: unique, so the order of equal keys stays as listed.
     m_sortScratch.clear();
     bool alreadySorted = true;
@@ -174,7 +174,7 @@ int OrderedLists::Sort(ListHead* head) {
         m_sortScratch.push_back({order, node->pk, node->link});
     }
     if (alreadySorted)
-        return 1;
+        return true;
     std::sort(m_sortScratch.begin(), m_sortScratch.end(),
               [](const SortEntry& a, const SortEntry& b) { return a.order < b.order; });
     // The nodes stay where they are; only their contents take the sorted order.
@@ -183,7 +183,7 @@ int OrderedLists::Sort(ListHead* head) {
         node->pk = entry->pk;
         node->link = entry->link;
     }
-    return 1;
+    return true;
 }
 
 void OrderedLists::Renumber(ListHead* head) {

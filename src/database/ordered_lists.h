@@ -16,6 +16,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace vorlane {
@@ -42,18 +43,18 @@ public:
 
     // Builds one kind from the records: old heads emptied and freed, fresh heads, every used record
     // (each present tuner side for channels) appended by its link, then each head sorted, renumbered
-    // and written back. Returns the number of used records seen, or -1 when the heads cannot be had.
-    int BuildKind(ListKind kind);
-    // Every kind in build order. Returns the number of used satellites, transponders and channels,
-    // or -1 when a kind could not be built.
-    int BuildAll();
-    // The head a build puts side `side` of used record `index` in (with the link it gets there), or -1 when the
+    // and written back. Returns the number of used records seen; none when the heads cannot be had.
+    std::optional<int> BuildKind(ListKind kind);
+    // Every kind in build order. Returns the number of used satellites, transponders and channels; none when a
+    // kind could not be built.
+    std::optional<int> BuildAll();
+    // The head a build puts side `side` of used record `index` in (with the link it gets there); none when the
     // build leaves that side out of every head of the kind.
-    int BuildHeadOf(const ListKindInfo& info, int index, TunerSide side, LinkWord& link) const;
+    std::optional<int> BuildHeadOf(const ListKindInfo& info, int index, TunerSide side, LinkWord& link) const;
 
-    // Appends at the end, then renumbers and writes the list back. 0 when there is no head, the pool
+    // Appends at the end, then renumbers and writes the list back. False when there is no head, the pool
     // is full, or a favourite group already orders the most members for that tuner.
-    int Append(ListHead* head, Pk pk, LinkWord link);
+    bool Append(ListHead* head, Pk pk, LinkWord link);
     // Links `node` directly behind `after` (at the front when `after` is nullptr).
     void InsertAfter(ListHead& head, ListNode* after, ListNode* node);
     // Takes the node out of its list and returns it to the pool.
@@ -66,8 +67,8 @@ public:
     // Removes the PK from every head of the kind; returns the number of nodes removed.
     int RemovePk(ListKind kind, Pk pk, bool writeBack);
 
-    // Order by tuner side, then key (ties keep their list order). 1, or -1 for an empty list.
-    int Sort(ListHead* head);
+    // Order by tuner side, then key (ties keep their list order). False for an empty list.
+    bool Sort(ListHead* head);
     // Sets every key to its position among the nodes of the same tuner side and recounts.
     void Renumber(ListHead* head);
     // Stores every node's link into its record in the field's width and tuner side.

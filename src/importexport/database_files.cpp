@@ -86,7 +86,7 @@ FileReader RecogniseFile(ConstByteSpan bytes) {
     return FileReader::ChannelFile;
 }
 
-int StartLikeEditor(ChannelDatabase& db, int localYear) {
+bool StartLikeEditor(ChannelDatabase& db, int localYear) {
     ReceiverSettings held = HeldReceiverSettings(db);
     ApplyStartupSettings(held, localYear);
     return Init(db);
@@ -114,7 +114,8 @@ OpenResult OpenDatabaseFromBytes(ChannelDatabase& db, std::vector<std::uint8_t> 
     DebugOut("NEW model=%d\n", db.ReceiverModel());
     Clear(db);
     Deinit(db);
-    Init(db);
+    if (!Init(db))
+        return Refused(reader, OpenRefusal::CannotRead);
     db.FileBuffer() = std::move(bytes);
     // A text list is never the file Save writes to: its channels become a channel file only where the user says.
     if (IsTextList(reader))
@@ -128,9 +129,10 @@ OpenResult OpenDatabaseFromBytes(ChannelDatabase& db, std::vector<std::uint8_t> 
     result.reader = reader;
     if (IsTextList(reader))
         result.import = ReadTextList(reader, db, db.FileBuffer());
-    else
-        LoadFromImage(db, db.FileBuffer());
-    db.BuildAllLists();
+    else if (!LoadFromImage(db, db.FileBuffer()))
+        return Refused(reader, OpenRefusal::CannotRead);
+    if (!db.BuildAllLists())
+        return Refused(reader, OpenRefusal::CannotRead);
     result.problems = CheckIntegrity(db);
     if (IsTextList(reader))
         for (const IntegrityProblem& problem : result.problems)

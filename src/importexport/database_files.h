@@ -36,7 +36,7 @@ FileReader RecogniseFile(ConstByteSpan bytes);
 
 enum class OpenRefusal {
     None,
-    CannotRead,  // the file cannot be opened or read
+    CannotRead,  // the file cannot be opened or read, or there is no memory for its tables and lists
     WrongLength, // not a text list, and not exactly a channel file's length
     NotAccepted, // a text list its reader refuses, of another length than a channel file's
 };
@@ -54,7 +54,7 @@ std::string RecordsLeftOutText(const ImportResult& import);
 
 // The database as the editor has it at start: the start-up settings applied to the held settings record, then
 // a new database for the current receiver model. Reports what Init reports.
-int StartLikeEditor(ChannelDatabase& db, int localYear = CurrentLocalYear());
+bool StartLikeEditor(ChannelDatabase& db, int localYear = CurrentLocalYear());
 
 // Open: reads the whole file, then OpenDatabaseFromBytes.
 OpenResult OpenDatabaseFile(ChannelDatabase& db, const std::string& path);

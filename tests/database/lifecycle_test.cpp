@@ -50,7 +50,7 @@ TEST(Init, TracesItsBuffersAndGivesNamedSatellitesFreeTablesAndScratchDefaults) 
     ApplyStartupSettings(held, 2024);
     const std::vector<std::uint8_t> startup = BytesOf(db.HeldSettings());
     TraceCapture capture;
-    ASSERT_EQ(1, Init(db));
+    ASSERT_TRUE(Init(db));
     const std::regex expected("=================> Init\\(\\)\n"
                               "channel size=1179648, satellite size=131072\n"
                               "m_arrSatellite=0x([0-9a-f]+), m_arrTransponder=0x([0-9a-f]+), m_arrChannel=0x[0-9a-f]+\n"
@@ -153,7 +153,7 @@ TEST(LoadFromImage, AllSectorsAndPagesInvalidGiveFreeTablesAndDefaultSettings) {
     ChannelDatabase db;
     MakeSampleDatabase(db, 9, 6, 40, 200);
     HeldReceiverSettings(db).set_gmt_offset(40);
-    ASSERT_EQ(1, LoadFromImage(db, image));
+    ASSERT_TRUE(LoadFromImage(db, image));
     EXPECT_FALSE(db.ScratchSettingsCurrent());
     std::array<std::uint8_t, ReceiverSettings::kSize> factory{};
     ReceiverSettings defaults(factory);

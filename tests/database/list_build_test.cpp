@@ -121,16 +121,16 @@ TEST_F(ListBuild, FavouriteGroupOrdersAtMost128MembersPerTuner) {
     int dropped = 0;
     while (m_db.Channel(dropped).FavouriteByte(TunerSide::First, 0) != 0)
         ++dropped;
-    EXPECT_EQ(0, m_db.Lists().Append(head, Pk(static_cast<std::uint16_t>(dropped)), LinkWord(head->headWord)));
+    EXPECT_FALSE(m_db.Lists().Append(head, Pk(static_cast<std::uint16_t>(dropped)), LinkWord(head->headWord)));
     EXPECT_EQ(0, AddFavourites(m_db, 0, AsPks({dropped})));
     EXPECT_EQ(0, m_db.Channel(dropped).FavouriteByte(TunerSide::First, 0));
     m_db.Channel(3).SetPresence(TunerSide::Second, 1);
     EXPECT_EQ(1, AddFavourites(m_db, 0, AsPks({5003})));
     EXPECT_EQ(0x83, m_db.Channel(3).FavouriteByte(TunerSide::Second, 0));
-    EXPECT_EQ(1, RemoveFavourite(m_db, 0, Pk(dropped == 5 ? 6 : 5)));
+    EXPECT_TRUE(RemoveFavourite(m_db, 0, Pk(dropped == 5 ? 6 : 5)));
     EXPECT_EQ(1, AddFavourites(m_db, 0, AsPks({dropped})));
     EXPECT_EQ(0xFF, m_db.Channel(dropped).FavouriteByte(TunerSide::First, 0));
-    EXPECT_EQ(-1, m_db.Lists().BuildKind(static_cast<ListKind>(30))); // no such kind
+    EXPECT_FALSE(m_db.Lists().BuildKind(static_cast<ListKind>(30))); // no such kind
 }
 
 TEST_F(ListOps, RemovePkTakesTheSideOutOfEveryHeadAndClosesUp) {
@@ -146,19 +146,19 @@ TEST_F(ListOps, RemovePkTakesTheSideOutOfEveryHeadAndClosesUp) {
     EXPECT_EQ(nullptr, Lists().FindByPk(TvMain(), Pk(2)));
     EXPECT_EQ(nullptr, Lists().FindByPk(static_cast<ListHead*>(nullptr), Pk(2)));
     EXPECT_EQ(nullptr, Lists().FindByPk(static_cast<const ListHead*>(nullptr), Pk(2)));
-    EXPECT_EQ(0, Lists().Append(nullptr, Pk(2), LinkWord()));
+    EXPECT_FALSE(Lists().Append(nullptr, Pk(2), LinkWord()));
     Lists().Unlink(nullptr);
 }
 
 TEST_F(ListOps, SortOrdersBySideThenKeyAndKeepsTiesAsListed) {
-    EXPECT_EQ(-1, Lists().Sort(Lists().Head(ListKind::DataChannels, 0)));
-    ASSERT_EQ(1, Lists().Sort(TvMain()));
+    EXPECT_FALSE(Lists().Sort(Lists().Head(ListKind::DataChannels, 0)));
+    ASSERT_TRUE(Lists().Sort(TvMain()));
 
     int key = 3;
     for (ListNode* n = TvMain()->first; n; n = n->next)
         n->link = n->link.WithKey(static_cast<unsigned>(key-- / 2)); // keys 1 1 0 0 0
     TvMain()->first->pk = Pk(5004);                                  // a tuner-2 side first
-    ASSERT_EQ(1, Lists().Sort(TvMain()));
+    ASSERT_TRUE(Lists().Sort(TvMain()));
     EXPECT_EQ((Pks{2, 3, 4, 1, 5004}), PksOf(m_db, ListKind::TvChannels, 0));
 }
 
@@ -193,12 +193,12 @@ TEST(NodePool, FullPoolSkipsInsertionsAndReportsThem) {
     // Fill the rest of the pool with short lists.
     int instance = 0;
     while (lists.Pool().UsedCount() < NodePool::kCapacity) {
-        ASSERT_EQ(1, lists.Append(lists.Head(ListKind::DataByTransponder, instance), Pk(0), LinkWord()));
+        ASSERT_TRUE(lists.Append(lists.Head(ListKind::DataByTransponder, instance), Pk(0), LinkWord()));
         instance = (instance + 1) % kTransponderCount;
     }
     const ListHead* tail = lists.Head(ListKind::DataByTransponder, instance);
     const int countBefore = tail->count;
-    EXPECT_EQ(0, lists.Append(lists.Head(ListKind::DataByTransponder, instance), Pk(0), LinkWord()));
+    EXPECT_FALSE(lists.Append(lists.Head(ListKind::DataByTransponder, instance), Pk(0), LinkWord()));
     EXPECT_EQ(countBefore, tail->count);
 
     // One more favourite member than before: the rebuild lists in scan order until the pool runs

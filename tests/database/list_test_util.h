@@ -75,9 +75,9 @@ inline void OpenImage(ChannelDatabase& db, std::vector<std::uint8_t> image) {
     Clear(db);
     Deinit(db);
     db.SetReceiverModel(1);
-    ASSERT_EQ(1, Init(db));
+    ASSERT_TRUE(Init(db));
     db.FileBuffer() = std::move(image);
-    ASSERT_EQ(1, LoadFromImage(db, db.FileBuffer()));
+    ASSERT_TRUE(LoadFromImage(db, db.FileBuffer()));
     ASSERT_GE(db.BuildAllLists(), 0);
 }
 

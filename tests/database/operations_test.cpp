@@ -43,7 +43,7 @@ std::uint16_t ChannelCursor(const ChannelDatabase& db) {
 class Operations : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_EQ(1, Init(m_db));
+        ASSERT_TRUE(Init(m_db));
         PutSatellite(m_db, 0, "Orbis 19.2E", SatelliteRecord::kLnbTypeUniversal, 0);
         PutSatellite(m_db, 1, "Helion 13.0E", 0, 1);
         PutTransponder(m_db, 0, 0, 11700, kPolarisationVertical, 0);
@@ -119,7 +119,7 @@ TEST_F(Operations, SlotSearchStartsBehindTheCursorAndWraps) {
 
 TEST(OperationsFullTable, AddingGivesUpAfterExactlyOneRoundAndKeepsTheCursors) {
     ChannelDatabase db;
-    ASSERT_EQ(1, Init(db));
+    ASSERT_TRUE(Init(db));
     FillFullDatabase(db);
     ASSERT_GT(db.BuildAllLists(), 0);
     CurrentReceiverSettings(db).set_last_channel_slot(1234);
@@ -127,8 +127,8 @@ TEST(OperationsFullTable, AddingGivesUpAfterExactlyOneRoundAndKeepsTheCursors) {
     db.SetModified(false);
     {
         TraceCapture trace;
-        EXPECT_EQ(0, AddChannel(db, CopyOf<kChannelRecordSize>(db.Channel(10).RecordBytes())));
-        EXPECT_EQ(0, AddTransponder(db, CopyOf<kTransponderRecordSize>(db.Transponder(5).RecordBytes())));
+        EXPECT_FALSE(AddChannel(db, CopyOf<kChannelRecordSize>(db.Channel(10).RecordBytes())));
+        EXPECT_FALSE(AddTransponder(db, CopyOf<kTransponderRecordSize>(db.Transponder(5).RecordBytes())));
         EXPECT_EQ("AddChannel: channel buffer has no room\nAddTransponder: tp buffer has no room\n", trace.Text());
     }
     EXPECT_EQ(1234, ChannelCursor(db));
@@ -145,7 +145,7 @@ TEST_F(Operations, AddTransponderJoinsItsThreeListsAndItsBand) {
     Build();
     m_db.SetModified(false);
     TraceCapture trace;
-    EXPECT_EQ(1, AddTransponder(m_db, CopyOf<kTransponderRecordSize>(m_db.Transponder(0).RecordBytes())));
+    EXPECT_TRUE(AddTransponder(m_db, CopyOf<kTransponderRecordSize>(m_db.Transponder(0).RecordBytes())));
     EXPECT_EQ("TP ADDED... NEW PK=3\n", trace.Text());
     EXPECT_TRUE(m_db.Modified());
     EXPECT_EQ((Pks{0, 2, 1, 3}), PksOf(m_db, ListKind::Transponders, 0)); // keys 0, 0, 1, then the new one
@@ -153,7 +153,7 @@ TEST_F(Operations, AddTransponderJoinsItsThreeListsAndItsBand) {
     EXPECT_EQ((Pks{0, 3}), PksOf(m_db, ListKind::Bands, 5)); // universal, high band, vertical
     EXPECT_EQ(1u, m_db.Transponder(3).BandLink().Key());
     EXPECT_EQ(3u, LinkWord::FromForm16(m_db.Transponder(3).ListLink()).Key());
-    EXPECT_EQ(0, AddTransponder(m_db, CopyOf<kTransponderRecordSize>()));
+    EXPECT_FALSE(AddTransponder(m_db, CopyOf<kTransponderRecordSize>()));
 }
 
 TEST_F(Operations, AddChannelTakesTheLastPlaceOfItsSideInEveryList) {
@@ -161,8 +161,8 @@ TEST_F(Operations, AddChannelTakesTheLastPlaceOfItsSideInEveryList) {
     Put(1, ServiceType::Tv, 0, false, true, 0, 1);
     Build();
     m_db.SetModified(false);
-    ASSERT_EQ(1, AddChannel(m_db, RecordFor(ServiceType::Tv, 0, true, false))); // slot 2
-    ASSERT_EQ(1, AddChannel(m_db, RecordFor(ServiceType::Tv, 0, false, true))); // slot 3
+    ASSERT_TRUE(AddChannel(m_db, RecordFor(ServiceType::Tv, 0, true, false))); // slot 2
+    ASSERT_TRUE(AddChannel(m_db, RecordFor(ServiceType::Tv, 0, false, true))); // slot 3
     EXPECT_FALSE(m_db.Modified());
     EXPECT_EQ(3, ChannelCursor(m_db));
     for (const ListKind kind :
@@ -172,13 +172,13 @@ TEST_F(Operations, AddChannelTakesTheLastPlaceOfItsSideInEveryList) {
     EXPECT_EQ(2u, m_db.Channel(3).MainLink(TunerSide::Second).Key());
     EXPECT_EQ(4u, m_db.Channel(3).TransponderLink(TunerSide::Second).Key()); // one run over both sides
 
-    ASSERT_EQ(1, AddChannel(m_db, RecordFor(ServiceType::Radio, 2, true, true)));
+    ASSERT_TRUE(AddChannel(m_db, RecordFor(ServiceType::Radio, 2, true, true)));
     EXPECT_EQ((Pks{4, 5004}), PksOf(m_db, ListKind::RadioBySatellite, 1));
     auto none = RecordFor(ServiceType::Tv, 2, true, false);
     none[ChannelRecord::kServiceType] = static_cast<std::uint8_t>(ServiceType::None);
-    ASSERT_EQ(1, AddChannel(m_db, none));
+    ASSERT_TRUE(AddChannel(m_db, none));
     EXPECT_EQ(5u, PksOf(m_db, ListKind::TvChannels, 0).size());   // listed nowhere
-    EXPECT_EQ(0, AddChannel(m_db, CopyOf<kChannelRecordSize>())); // refused before a slot is taken
+    EXPECT_FALSE(AddChannel(m_db, CopyOf<kChannelRecordSize>())); // refused before a slot is taken
     EXPECT_EQ(5, ChannelCursor(m_db));
 }
 
@@ -245,7 +245,7 @@ TEST_F(Operations, DeletingATransponderTakesItsChannelsAlong) {
     Build();
     RebuildPkChannel(m_db);
     m_db.SetModified(false);
-    EXPECT_EQ(1, DeleteTransponder(m_db, 0));
+    EXPECT_TRUE(DeleteTransponder(m_db, 0));
     EXPECT_TRUE(m_db.Modified());
     for (int slot = 0; slot < 3; ++slot)
         EXPECT_TRUE(m_db.Channel(slot).IsFree()) << slot;
@@ -256,8 +256,8 @@ TEST_F(Operations, DeletingATransponderTakesItsChannelsAlong) {
     EXPECT_EQ(0x80, m_db.Channel(3).FavouriteByte(TunerSide::First, 1));
     EXPECT_EQ(0u, m_db.Channel(3).MainLink(TunerSide::First).Key());
     EXPECT_EQ(0, m_db.PkPositions()[3]);
-    EXPECT_EQ(0, DeleteTransponder(m_db, 1500));
-    EXPECT_EQ(0, DeleteTransponder(m_db, -1));
+    EXPECT_FALSE(DeleteTransponder(m_db, 1500));
+    EXPECT_FALSE(DeleteTransponder(m_db, -1));
 }
 
 TEST_F(Operations, DeletingEmptyTranspondersDropsThemFromTheListsAtOnce) {
@@ -289,7 +289,7 @@ TEST_F(Operations, RemovingAFavouriteClosesUpTheGroup) {
     block[FavouriteGroups::kTvCountWord] = 6;
     {
         TraceCapture trace;
-        EXPECT_EQ(1, RemoveFavourite(m_db, 2, Pk(2)));
+        EXPECT_TRUE(RemoveFavourite(m_db, 2, Pk(2)));
         char expected[80];
         std::snprintf(expected, sizeof expected, "RemoveFavorite: nFavIndex=2, pChannel=%#x\n",
                       static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(m_db.Channel(2).RecordBytes())));
@@ -299,8 +299,8 @@ TEST_F(Operations, RemovingAFavouriteClosesUpTheGroup) {
     EXPECT_EQ(0x80, m_db.Channel(0).FavouriteByte(TunerSide::Second, 2)); // the other tuner's group is its own
     EXPECT_EQ(5, block[FavouriteGroups::kTvCountWord]);
     EXPECT_EQ((Pks{0, 1, 3, 4, 5000}), PksOf(m_db, FavouriteKind(2), 0));
-    EXPECT_EQ(0, RemoveFavourite(m_db, 2, Pk(2))); // not a member any more
-    EXPECT_EQ(0, RemoveFavourite(m_db, 8, Pk(3)));
+    EXPECT_FALSE(RemoveFavourite(m_db, 2, Pk(2))); // not a member any more
+    EXPECT_FALSE(RemoveFavourite(m_db, 8, Pk(3)));
     ClearFavouriteCounters(m_db);
     EXPECT_EQ(0, block[FavouriteGroups::kTvCountWord]);
     EXPECT_EQ(0, block[FavouriteGroups::kRadioCountWord]);

@@ -38,7 +38,7 @@ inline void WriteText(const std::filesystem::path& path, std::string_view text) 
 class ImportTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_EQ(1, Init(m_db));
+        ASSERT_TRUE(Init(m_db));
         m_satellites.assign(m_db.SatelliteBuffer().begin(), m_db.SatelliteBuffer().end());
         m_channels.assign(m_db.ChannelBuffer().begin(), m_db.ChannelBuffer().end());
     }

@@ -34,7 +34,7 @@ struct Channel {
 // Satellite 1 comes first in the satellite list. Transponders: 0 and 1 on satellite 0 at 11303 H, 2 at 11304 H,
 // 3 at 11303 V; 4 on satellite 1 at 12000 V. Channels go in list order on tuner 1 (and 2 where asked).
 void MakeListToolDatabase(ChannelDatabase& db, const std::vector<Channel>& channels) {
-    ASSERT_EQ(1, Init(db));
+    ASSERT_TRUE(Init(db));
     PutSatellite(db, 0, "Astra", 1, 1);
     PutSatellite(db, 1, "Hotbird", 1, 0);
     PutTransponder(db, 0, 0, 11303, 1, 0);

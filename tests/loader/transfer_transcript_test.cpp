@@ -20,7 +20,7 @@ protected:
     }
 
     // An upload marker is answered only while an entry with bytes waits to be sent.
-    void LoadEntry() { ASSERT_EQ(1, m_transfer.SrcData().Append(BlockEntry(Bytes{0x01}, TransferClass::P2))); }
+    void LoadEntry() { ASSERT_TRUE(m_transfer.SrcData().Append(BlockEntry(Bytes{0x01}, TransferClass::P2))); }
 
     Bytes Sent(std::size_t count, int timeoutMs = 1000) { return m_pty.Receive(count, timeoutMs); }
     void ExpectNothingSent() { EXPECT_EQ(Bytes{}, m_pty.Receive(1, 100)); }
@@ -144,7 +144,7 @@ TEST_F(TransferTranscriptTest, ADownloadMarkerIsAnsweredWithTheGoAheadAndIdleLet
 
 TEST_F(TransferTranscriptTest, ErrorWhileTheNextPacketIsAwaitedEndsTheUploadAndClearsTheFilePath) {
     const Bytes contents = Pattern(2500, 0x61);
-    ASSERT_EQ(1, m_transfer.SrcData().Append(BlockEntry(contents, TransferClass::P2)));
+    ASSERT_TRUE(m_transfer.SrcData().Append(BlockEntry(contents, TransferClass::P2)));
     m_transfer.SetFilePath("/somewhere/update.key");
     TraceCapture trace;
     m_transfer.HandleReceived(Join({BytesOf("\r\n"), kUploadMarker}));
@@ -177,7 +177,7 @@ TEST_P(TransferUploadTest, SendsEveryEntryExactlyAndEndsAsTheReceiverDecides) {
     std::vector<Bytes> entries;
     for (const auto& [size, transferClass] : test.entries) {
         entries.push_back(Pattern(size, static_cast<std::uint8_t>(0x31 + entries.size())));
-        ASSERT_EQ(1, m_transfer.SrcData().Append(BlockEntry(entries.back(), transferClass)));
+        ASSERT_TRUE(m_transfer.SrcData().Append(BlockEntry(entries.back(), transferClass)));
     }
     m_transfer.SetFilePath(PathIn("update.key"));
     std::vector<TransferState> statesAtEnd;
@@ -244,7 +244,7 @@ TEST_F(TransferSimTest, UploadSilenceLeavesTheUploadWaitingUntilDisconnect) {
     ReceiverBehaviour behaviour;
     behaviour.faults.silentAfterPacket = 1;
     Connect(behaviour);
-    ASSERT_EQ(1, m_transfer.SrcData().Append(BlockEntry(Pattern(2500, 0x46), TransferClass::P2)));
+    ASSERT_TRUE(m_transfer.SrcData().Append(BlockEntry(Pattern(2500, 0x46), TransferClass::P2)));
     m_transfer.SetFilePath(PathIn("update.key"));
     m_transfer.SendWakeUp();
     m_transfer.RequestSendFile(4);

@@ -81,12 +81,10 @@ std::string RandomStep(Dice& dice, ChannelDatabase& db) {
     if (roll < 22) {
         if (transponders.empty())
             return "add channel skipped";
-        AddChannel(db, RandomChannel(dice, db, dice.Pick(transponders)));
-        return "add channel";
+        return AddChannel(db, RandomChannel(dice, db, dice.Pick(transponders))) ? "add channel" : "add channel refused";
     }
     if (roll < 30) {
-        AddTransponder(db, RandomTransponder(dice));
-        return "add transponder";
+        return AddTransponder(db, RandomTransponder(dice)) ? "add transponder" : "add transponder refused";
     }
     if (roll < 42) {
         DeleteChannels(db, SomeOf(dice, sides, 25));
@@ -98,9 +96,8 @@ std::string RandomStep(Dice& dice, ChannelDatabase& db) {
         return "delete channel";
     }
     if (roll < 52) {
-        if (!transponders.empty())
-            DeleteTransponder(db, dice.Pick(transponders));
-        return "delete transponder";
+        return !transponders.empty() && DeleteTransponder(db, dice.Pick(transponders)) ? "delete transponder"
+                                                                                         : "delete transponder skipped";
     }
     if (roll < 64) {
         AddFavourites(db, dice.Below(8), SomeOf(dice, sides, 40));

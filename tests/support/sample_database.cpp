@@ -265,7 +265,7 @@ int MakeSampleDatabase(ChannelDatabase& db, const SampleOptions& options) {
     ChannelFiller filler(db, random, usedTransponders, options.everyChannelOnBothTuners);
     for (const int slot : random.Slots(channels, kChannelCount))
         filler.Fill(slot);
-    return db.BuildAllLists();
+    return db.BuildAllLists().value_or(-1);
 }
 
 } // namespace vorlane::testing

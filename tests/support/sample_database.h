@@ -19,7 +19,8 @@ struct SampleOptions {
 SampleOptions FullSampleOptions(std::uint32_t seed = 1);
 
 // Init, then satellites, transponders and channels of every kind, tuner and flag, with favourites and shuffled
-// list orders; returns what building the lists reports. The same options always give the same database.
+// list orders; returns the used records building the lists reports, or -1 when it failed. The same options always
+// give the same database.
 int MakeSampleDatabase(ChannelDatabase& db, const SampleOptions& options);
 
 inline int MakeSampleDatabase(ChannelDatabase& db, std::uint32_t seed, int satellites, int transponders, int channels) {
