@@ -198,38 +198,38 @@ void ChannelDialog::accept() {
     QDialog::accept();
 }
 
-int EditChannel(QWidget* parent, ChannelDatabase& db, Pk pk) {
+bool EditChannel(QWidget* parent, ChannelDatabase& db, Pk pk) {
     if (!pk.IsChannelSide())
-        return 0;
+        return false;
     const ChannelRecord record = db.ChannelOfPk(pk);
     const TunerSide side = pk.Side();
     if (record.IsFree() || !record.PresentOn(side))
-        return 0;
+        return false;
     const int transponder = TransponderOfSide(db, record, side);
     ChannelDialog dialog(record, pk, db.Lists(), SatelliteNameAt(db, transponder), TransponderTextOf(db, transponder),
                          parent);
     if (UserPrompts::Exec(dialog) != QDialog::Accepted)
-        return 0;
+        return false;
     RebuildPkChannel(db); // its copies of the records show the edit too
-    return 1;
+    return true;
 }
 
-int AddNewChannel(QWidget* parent, ChannelDatabase& db, int transponderIndex, ServiceType type) {
+bool AddNewChannel(QWidget* parent, ChannelDatabase& db, int transponderIndex, ServiceType type) {
     if (transponderIndex < 0 || transponderIndex >= kTransponderCount || db.Transponder(transponderIndex).IsFree() ||
         (type != ServiceType::Tv && type != ServiceType::Radio))
-        return 0;
+        return false;
     std::array<std::uint8_t, ChannelRecord::kSize> bytes{};
     const ChannelRecord record(bytes.data());
     FillBlankChannel(record);
     ChannelDialog dialog(record, ChannelDialog::kNewChannel, db.Lists(), SatelliteNameAt(db, transponderIndex),
                          TransponderTextOf(db, transponderIndex), parent);
     if (UserPrompts::Exec(dialog) != QDialog::Accepted)
-        return 0;
+        return false;
     PrepareNewChannel(record, dialog.Side(), type, transponderIndex, db.Transponder(transponderIndex));
     if (!AddChannel(db, bytes))
-        return 0;
+        return false;
     RebuildPkChannel(db);
-    return 1;
+    return true;
 }
 
 } // namespace vorlane::ui

@@ -49,11 +49,11 @@ private:
     QComboBox* m_tunerNumber = nullptr;
 };
 
-// Opens the dialog on channel side `pk`; 1 when the record was changed with "OK", 0 otherwise.
-int EditChannel(QWidget* parent, ChannelDatabase& db, Pk pk);
+// Opens the dialog on channel side `pk`; true when the record was changed with "OK", false otherwise.
+[[nodiscard]] bool EditChannel(QWidget* parent, ChannelDatabase& db, Pk pk);
 
 // Opens the dialog on a blank channel of the given type (TV or radio) on the transponder; on "OK" adds it to the
-// tables and lists and rebuilds m_pKChannel. 1 when added; 0 on "Cancel" or when the table is full.
-int AddNewChannel(QWidget* parent, ChannelDatabase& db, int transponderIndex, ServiceType type);
+// tables and lists and rebuilds m_pKChannel. true when added; false on "Cancel" or when the table is full.
+[[nodiscard]] bool AddNewChannel(QWidget* parent, ChannelDatabase& db, int transponderIndex, ServiceType type);
 
 } // namespace vorlane::ui

@@ -127,9 +127,9 @@ void EditorConfigDialog::mousePressEvent(QMouseEvent* event) {
     QDialog::mousePressEvent(event);
 }
 
-int EditEditorConfiguration(QWidget* parent, EditorSettings& settings, SettingsStore& store) {
+bool EditEditorConfiguration(QWidget* parent, EditorSettings& settings, SettingsStore& store) {
     EditorConfigDialog dialog(settings, store, parent);
-    return UserPrompts::Exec(dialog) == QDialog::Accepted ? 1 : 0;
+    return UserPrompts::Exec(dialog) == QDialog::Accepted;
 }
 
 } // namespace vorlane::ui

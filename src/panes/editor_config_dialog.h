@@ -41,7 +41,7 @@ private:
     std::vector<std::pair<EditorColour, ColourField*>> m_colourFields;
 };
 
-// Runs the dialog modally; 1 when confirmed with "OK", 0 otherwise.
-int EditEditorConfiguration(QWidget* parent, EditorSettings& settings, SettingsStore& store);
+// Runs the dialog modally; true when confirmed with "OK", false otherwise.
+[[nodiscard]] bool EditEditorConfiguration(QWidget* parent, EditorSettings& settings, SettingsStore& store);
 
 } // namespace vorlane::ui

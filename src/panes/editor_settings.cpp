@@ -50,7 +50,7 @@ void EditorSettings::Load(const SettingsStore& store) {
     m_keepBackup = store.ReadProfileNumber(kFilesSection, kKeepBackupKey, 1) != 0;
 }
 
-int EditorSettings::Save(SettingsStore& store) const {
+bool EditorSettings::Save(SettingsStore& store) const {
     int allStored = store.WriteProfileNumber(kDisplaySection, kColumnWidthKey, m_columnWidth);
     for (const EditorColourEntry& entry : kColourTable) {
         if (!store.WriteProfileNumber(kColourSection, entry.key, static_cast<int>(Colour(entry.colour))))

@@ -60,8 +60,8 @@ public:
 
     // Column width, every colour and the backup choice from the profile; a missing value takes its default.
     void Load(const SettingsStore& store);
-    // Writes the column width, all seventeen colours and the backup choice; 1 when every value was stored.
-    int Save(SettingsStore& store) const;
+    // Writes the column width, all seventeen colours and the backup choice; true when every value was stored.
+    bool Save(SettingsStore& store) const;
     // Every colour to its "Default Color" value; the column width stays.
     void ResetColours();
 

@@ -58,9 +58,9 @@ void FindDialog::StoreAndAccept() {
     accept();
 }
 
-int AskFind(QWidget* parent, FindState& state) {
+bool AskFind(QWidget* parent, FindState& state) {
     FindDialog dialog(state, parent);
-    return UserPrompts::Exec(dialog) == QDialog::Accepted ? 1 : 0;
+    return UserPrompts::Exec(dialog) == QDialog::Accepted;
 }
 
 } // namespace vorlane::ui

@@ -24,7 +24,7 @@ private:
     QCheckBox* m_matchCase;
 };
 
-// Runs the dialog modally over the pane's state; 1 when the user pressed "Find Next", 0 otherwise.
-int AskFind(QWidget* parent, FindState& state);
+// Runs the dialog modally over the pane's state; true when the user pressed "Find Next", false otherwise.
+[[nodiscard]] bool AskFind(QWidget* parent, FindState& state);
 
 } // namespace vorlane::ui

@@ -118,10 +118,10 @@ void TransponderPane::SetSortMode(int mode) {
     Refill(m_satellite);
 }
 
-int TransponderPane::DeleteSelected() {
+bool TransponderPane::DeleteSelected() {
     const int transponder = SelectedTransponder();
     if (transponder < 0)
-        return 0;
+        return false;
     return DeleteTransponder(Host().Database(), transponder);
 }
 

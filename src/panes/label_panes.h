@@ -40,8 +40,8 @@ public:
     int SortMode() const { return m_sortMode; }
     void SetSortMode(int mode);
     int SelectedTransponder() const { return RowId(SelectedRow()); }
-    // Deletes the transponder of the selected row; 1, or 0 with none selected.
-    int DeleteSelected();
+    // Deletes the transponder of the selected row; false with none selected.
+    [[nodiscard]] bool DeleteSelected();
 
     std::string RowText(int row) const override;
     void PaintRow(QPainter& painter, const QStyleOptionViewItem& option, int row) const override;

@@ -265,7 +265,7 @@ void PaneListView::ShowFindMatch(int row) {
 }
 
 void PaneListView::FindWithDialog() {
-    const bool confirmed = AskFind(this, m_find) == 1;
+    const bool confirmed = AskFind(this, m_find);
     setFocus();
     if (confirmed)
         FindAgain();

@@ -42,11 +42,11 @@ void RenameDialog::StoreAndAccept() {
     accept();
 }
 
-int RenameFavouriteGroup(QWidget* parent, ReceiverSettings settings, int group) {
+bool RenameFavouriteGroup(QWidget* parent, ReceiverSettings settings, int group) {
     if (group < 0 || group >= FavouriteGroups::kGroupCount)
-        return 0;
+        return false;
     RenameDialog dialog(settings, group, parent);
-    return UserPrompts::Exec(dialog) == QDialog::Accepted ? 1 : 0;
+    return UserPrompts::Exec(dialog) == QDialog::Accepted;
 }
 
 } // namespace vorlane::ui

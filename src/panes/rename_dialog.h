@@ -24,8 +24,8 @@ private:
     QLineEdit* m_to;
 };
 
-// Runs the dialog modally for group 0..7; 1 when the name was stored with "OK", 0 otherwise (and for any other
+// Runs the dialog modally for group 0..7; true when the name was stored with "OK", false otherwise (and for any other
 // group number, without showing anything).
-int RenameFavouriteGroup(QWidget* parent, ReceiverSettings settings, int group);
+[[nodiscard]] bool RenameFavouriteGroup(QWidget* parent, ReceiverSettings settings, int group);
 
 } // namespace vorlane::ui

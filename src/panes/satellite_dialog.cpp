@@ -264,9 +264,9 @@ void SatelliteDialog::accept() {
     QDialog::accept();
 }
 
-int EditSatellite(QWidget* parent, SatelliteRecord record, ReceiverSettings settings) {
+bool EditSatellite(QWidget* parent, SatelliteRecord record, ReceiverSettings settings) {
     SatelliteDialog dialog(record, settings, parent);
-    return UserPrompts::Exec(dialog) == QDialog::Accepted ? 1 : 0;
+    return UserPrompts::Exec(dialog) == QDialog::Accepted;
 }
 
 } // namespace vorlane::ui

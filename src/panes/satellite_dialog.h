@@ -54,7 +54,7 @@ private:
     QComboBox* m_tunerConnection = nullptr;
 };
 
-// Opens the dialog on the record; 1 when the record was changed with "OK", 0 on "Cancel".
-int EditSatellite(QWidget* parent, SatelliteRecord record, ReceiverSettings settings);
+// Opens the dialog on the record; true when the record was changed with "OK", false on "Cancel".
+[[nodiscard]] bool EditSatellite(QWidget* parent, SatelliteRecord record, ReceiverSettings settings);
 
 } // namespace vorlane::ui

@@ -136,23 +136,23 @@ void TransponderDialog::accept() {
     QDialog::accept();
 }
 
-int EditTransponder(QWidget* parent, ChannelDatabase& db, int index) {
+bool EditTransponder(QWidget* parent, ChannelDatabase& db, int index) {
     if (index < 0 || index >= kTransponderCount)
-        return 0;
+        return false;
     const TransponderRecord record = db.Transponder(index);
     TransponderDialog dialog(record, SatelliteNameOf(db, record), parent);
-    return UserPrompts::Exec(dialog) == QDialog::Accepted ? 1 : 0;
+    return UserPrompts::Exec(dialog) == QDialog::Accepted;
 }
 
-int AddNewTransponder(QWidget* parent, ChannelDatabase& db, int satelliteIndex) {
+bool AddNewTransponder(QWidget* parent, ChannelDatabase& db, int satelliteIndex) {
     if (satelliteIndex < 0 || satelliteIndex >= kSatelliteCount)
-        return 0;
+        return false;
     std::array<std::uint8_t, TransponderRecord::kSize> bytes{};
     const TransponderRecord record(bytes.data());
     FillNewTransponder(record, satelliteIndex);
     TransponderDialog dialog(record, SatelliteNameOf(db, record), parent);
     if (UserPrompts::Exec(dialog) != QDialog::Accepted)
-        return 0;
+        return false;
     return AddTransponder(db, bytes);
 }
 

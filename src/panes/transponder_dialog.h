@@ -45,11 +45,11 @@ private:
     bool m_checking = false;
 };
 
-// Opens the dialog on transponder `index`; 1 when the record was changed with "OK", 0 otherwise.
-int EditTransponder(QWidget* parent, ChannelDatabase& db, int index);
+// Opens the dialog on transponder `index`; true when the record was changed with "OK", false otherwise.
+[[nodiscard]] bool EditTransponder(QWidget* parent, ChannelDatabase& db, int index);
 
 // Opens the dialog on a new transponder of the satellite and adds it on "OK" (which also sets the modified flag).
-// 1 when added; 0 on "Cancel" or when the table is full.
-int AddNewTransponder(QWidget* parent, ChannelDatabase& db, int satelliteIndex);
+// true when added; false on "Cancel" or when the table is full.
+[[nodiscard]] bool AddNewTransponder(QWidget* parent, ChannelDatabase& db, int satelliteIndex);
 
 } // namespace vorlane::ui

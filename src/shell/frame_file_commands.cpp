@@ -139,7 +139,7 @@ bool FrameFileCommands::MaySetUnsavedWorkAside() {
                              QCoreApplication::translate("FrameFileCommands", "Do you want to save the changes ?"),
                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     if (answer == QMessageBox::Yes)
-        return WriteLikeSave() != 0;
+        return WriteLikeSave();
     return answer == QMessageBox::No;
 }
 
@@ -191,19 +191,19 @@ void FrameFileCommands::Save() {
     WriteLikeSave();
 }
 
-int FrameFileCommands::WriteLikeSave() {
+bool FrameFileCommands::WriteLikeSave() {
     if (m_database.CurrentPath().empty())
         return SaveAs();
     return WriteChannelFile(m_database.CurrentPath());
 }
 
-int FrameFileCommands::SaveAs() {
+bool FrameFileCommands::SaveAs() {
     const std::string offer = SaveAsOffer(m_database);
     const QString start = offer.empty() ? m_lastChosenPath : QFile::decodeName(QByteArray::fromStdString(offer));
     const QString path =
         ChooseSavePath(QCoreApplication::translate("FrameFileCommands", "Save as"), SaveAsFilter(), start);
     if (path.isEmpty())
-        return 0;
+        return false;
     RememberPath(path);
     return WriteChannelFile(FileName(path));
 }
@@ -232,21 +232,21 @@ QString FrameFileCommands::ChooseSavePath(const QString& title, const QString& f
     return path;
 }
 
-int FrameFileCommands::WriteChannelFile(const std::string& path) {
+bool FrameFileCommands::WriteChannelFile(const std::string& path) {
     if (!ui::MayGoOnDespiteProblems(&m_frame, CheckIntegrity(m_database),
                                     QCoreApplication::translate("FrameFileCommands", "Save anyway?")))
-        return 0;
+        return false;
     if (!KeepBackupBeforeSave(path))
-        return 0;
+        return false;
     if (!SaveDatabaseFile(m_database, path)) {
         ShowError(Text(kWriteFailedText));
-        return 0;
+        return false;
     }
     if (path == m_database.CurrentPath())
         m_openedFileSaved = true;
     m_frame.View().Document().MarkSaved();
     ShowInformation(Text(kWriteCompleteText));
-    return 1;
+    return true;
 }
 
 bool FrameFileCommands::KeepBackupBeforeSave(const std::string& path) {

@@ -32,14 +32,14 @@ public:
     // Asks "Are you sure Save?", then writes as WriteLikeSave does.
     void Save();
     // Writes to a chosen file, offering the current file or the imported one's name as a channel file; the
-    // current file and the title stay. 1 when written.
-    int SaveAs();
+    // current file and the title stay. True when written; a failed write has been shown to the user already.
+    bool SaveAs();
     // Writes the text listing to a chosen file.
     void Export();
 
-    // Writes the data without asking first: to the current file, or through Save as when there is none. 1 when
-    // written, 0 when the write failed or the choice was cancelled.
-    int WriteLikeSave();
+    // Writes the data without asking first: to the current file, or through Save as when there is none. True when
+    // written, false when the write failed (shown to the user already) or the choice was cancelled.
+    bool WriteLikeSave();
 
     const QString& LastChosenPath() const { return m_lastChosenPath; }
     const RecentFiles& RecentFileList() const { return m_recentFiles; }
@@ -53,7 +53,7 @@ private:
     // The chosen path, starting at `start`, with the filter's extension added when it has none; empty when
     // cancelled.
     QString ChooseSavePath(const QString& title, const QString& filter, const QString& start);
-    int WriteChannelFile(const std::string& path);
+    [[nodiscard]] bool WriteChannelFile(const std::string& path);
     // Before the first save over the opened file: its old contents as NAME.bak, when the user keeps backups.
     bool KeepBackupBeforeSave(const std::string& path);
     void RememberPath(const QString& path);

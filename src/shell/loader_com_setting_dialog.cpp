@@ -81,13 +81,13 @@ QString ComSettingDialog::ChosenDevice() const {
     return m_devices->ChosenDevice();
 }
 
-int RunComSettingDialog(Connection& connection, QWidget* parent) {
+bool RunComSettingDialog(Connection& connection, QWidget* parent) {
     const SerialSettings& settings = connection.Settings();
     ComSettingDialog dialog(
         settings.comport, settings.bart, [&connection](int portNumber) { return connection.DevicePath(portNumber); },
         FindSerialDevices(), parent);
     if (UserPrompts::Exec(dialog) != QDialog::Accepted)
-        return 0;
+        return false;
     const QString device = dialog.ChosenDevice();
     if (!device.isEmpty())
         connection.SetDevicePath(int(dialog.PortIndex()) + 1, device.toStdString());

@@ -41,7 +41,7 @@ private:
 };
 
 // Opens the dialog over the connection's port and speed; OK gives both back to the connection and stores a chosen
-// device for the port. Returns 1 on OK, 0 when the dialog was closed any other way (nothing changes then).
-int RunComSettingDialog(Connection& connection, QWidget* parent);
+// device for the port. True on OK, false when the dialog was closed any other way (nothing changes then).
+[[nodiscard]] bool RunComSettingDialog(Connection& connection, QWidget* parent);
 
 } // namespace vorlane::ui

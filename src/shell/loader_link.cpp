@@ -57,8 +57,8 @@ void LoaderLink::TellState() const {
         m_stateObserver(IsPortOpen(), IsTransferRunning());
 }
 
-int LoaderLink::OnAutoConnect() {
-    const int connected = m_connection.AutoConnectCommand();
+bool LoaderLink::OnAutoConnect() {
+    const bool connected = m_connection.AutoConnectCommand();
     // The search leaves the port it tried last as the chosen one.
     const SerialSettings& settings = m_connection.Settings();
     m_controls.ShowPortAndSpeed(settings.comport, settings.bart);
@@ -66,8 +66,8 @@ int LoaderLink::OnAutoConnect() {
     return connected;
 }
 
-int LoaderLink::OnConnect() {
-    const int connected = m_connection.ConnectCommand();
+bool LoaderLink::OnConnect() {
+    const bool connected = m_connection.ConnectCommand();
     ShowConnectionState();
     return connected;
 }
@@ -77,20 +77,20 @@ void LoaderLink::OnDisconnect() {
     ShowConnectionState();
 }
 
-int LoaderLink::OnUploadStb() {
-    const int started = m_safety.OnUploadStb();
+bool LoaderLink::OnUploadStb() {
+    const bool started = m_safety.OnUploadStb();
     TellState();
     return started;
 }
 
-int LoaderLink::OnRestoreBackup() {
-    const int started = m_safety.OnRestoreBackup();
+bool LoaderLink::OnRestoreBackup() {
+    const bool started = m_safety.OnRestoreBackup();
     TellState();
     return started;
 }
 
-int LoaderLink::OnDownloadPc() {
-    const int started = m_commands.OnBtnDownloadPc();
+bool LoaderLink::OnDownloadPc() {
+    const bool started = m_commands.OnBtnDownloadPc();
     TellState();
     return started;
 }
@@ -99,12 +99,12 @@ void LoaderLink::OnSet() {
     m_connection.SetPortAndSpeed(m_controls.ChosenPort(), m_controls.ChosenSpeed());
 }
 
-int LoaderLink::OnComSetting() {
+bool LoaderLink::OnComSetting() {
     if (!ui::RunComSettingDialog(m_connection, &m_view))
-        return 0;
+        return false;
     const SerialSettings& settings = m_connection.Settings();
     m_controls.ShowPortAndSpeed(settings.comport, settings.bart);
-    return 1;
+    return true;
 }
 
 void LoaderLink::ShowConnectionState() {

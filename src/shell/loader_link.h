@@ -43,18 +43,19 @@ public:
     // The view's end: the port closed and the serial settings stored.
     void Finish();
 
-    // The loader's commands, as buttons 1019-1023 and 1025, Tools > Connect Status and the toolbar run them.
-    int OnAutoConnect();
-    int OnConnect();
+    // The loader's commands, as buttons 1019-1023 and 1025, Tools > Connect Status and the toolbar run them. Each
+    // answers true when it connected or started its transfer; the form and its messages show the outcome either way.
+    bool OnAutoConnect();
+    bool OnConnect();
     void OnDisconnect();
-    int OnUploadStb();
-    int OnDownloadPc();
+    bool OnUploadStb();
+    bool OnDownloadPc();
     // File > "Restore Receiver Backup...".
-    int OnRestoreBackup();
+    bool OnRestoreBackup();
     // "Set": the port and speed lists of the form become the settings.
     void OnSet();
-    // "COM Setting": the dialog over the port and speed; OK updates the form's lists. Returns 1 on OK.
-    int OnComSetting();
+    // "COM Setting": the dialog over the port and speed; OK updates the form's lists. True on OK.
+    bool OnComSetting();
 
     bool IsPortOpen() const { return m_port.IsOpen(); }
     bool IsTransferRunning() const { return m_transfer.IsTransferRunning(); }

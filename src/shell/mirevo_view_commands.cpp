@@ -168,7 +168,7 @@ void CMirevoView::EditSelectedSatellite() {
     const int satellite = m_satellitePane->SelectedSatellite();
     if (satellite < 0)
         return;
-    if (ui::EditSatellite(this, m_database.Satellite(satellite), HeldReceiverSettings(m_database)) == 1) {
+    if (ui::EditSatellite(this, m_database.Satellite(satellite), HeldReceiverSettings(m_database))) {
         m_database.SetModified(true);
         CommitEdit(QCoreApplication::translate("MirevoViewCommands", "Edit satellite"),
                    EditSubjects{{satellite}, {}, {}});
@@ -183,7 +183,7 @@ void CMirevoView::EditSelectedTransponder() {
     const int transponder = m_transponderPane->SelectedTransponder();
     if (transponder < 0)
         return;
-    if (ui::EditTransponder(this, m_database, transponder) == 1) {
+    if (ui::EditTransponder(this, m_database, transponder)) {
         m_database.SetModified(true);
         CommitEdit(QCoreApplication::translate("MirevoViewCommands", "Edit transponder"),
                    EditSubjects{{}, {transponder}, {}});
@@ -199,7 +199,7 @@ void CMirevoView::AddTransponderToSatellite() {
     if (satellite < 0)
         return;
     const int row = m_transponderPane->SelectedRow();
-    if (ui::AddNewTransponder(this, m_database, satellite) != 1)
+    if (!ui::AddNewTransponder(this, m_database, satellite))
         return;
     CommitEdit(QCoreApplication::translate("MirevoViewCommands", "New transponder"));
     RefillTransponderPane(m_transponderPane->Satellite());
@@ -217,7 +217,8 @@ void CMirevoView::DeleteSelectedTransponder() {
     if (answer != QMessageBox::Yes || row < 0)
         return;
     const int transponder = m_transponderPane->SelectedTransponder();
-    m_transponderPane->DeleteSelected();
+    if (!m_transponderPane->DeleteSelected())
+        return;
     CommitEdit(QCoreApplication::translate("MirevoViewCommands", "Delete transponder"),
                EditSubjects{{}, {transponder}, {}});
     RefreshAfterTransponderDelete(row);
@@ -259,7 +260,7 @@ void CMirevoView::AddChannel(ui::ChannelPane& pane) {
     if (transponder < 0 || m_chosen.Favourite())
         return;
     const int transponderRow = m_transponderPane->SelectedRow();
-    if (ui::AddNewChannel(this, m_database, transponder, pane.Type()) != 1)
+    if (!ui::AddNewChannel(this, m_database, transponder, pane.Type()))
         return;
     m_database.SetModified(true);
     CommitEdit(QCoreApplication::translate("MirevoViewCommands", "New channel"));
@@ -295,7 +296,7 @@ void CMirevoView::MoveChannelsTo(ui::ChannelPane& pane) {
     if (pane.SelectedRow() < 0 || pane.SortedByName())
         return;
     int number = 0;
-    if (ui::AskChannelMoveTarget(this, number) == 1)
+    if (ui::AskChannelMoveTarget(this, number))
         MoveSelectedChannels(pane, number);
 }
 
@@ -318,7 +319,7 @@ void CMirevoView::EditCaretChannel(ui::ChannelPane& pane) {
     if (!caretPk)
         return;
     const Pk pk = *caretPk;
-    if (ui::EditChannel(this, m_database, pk) == 1) {
+    if (ui::EditChannel(this, m_database, pk)) {
         m_database.SetModified(true);
         CommitEdit(QCoreApplication::translate("MirevoViewCommands", "Edit channel"), EditSubjects{{}, {}, {pk}});
         const std::vector<Pk> selected = pane.SelectedPks();
@@ -332,7 +333,7 @@ void CMirevoView::RenameGroup(int row) {
     const int group = m_favouritePane->RowId(row);
     if (group < 0)
         return;
-    if (ui::RenameFavouriteGroup(this, HeldReceiverSettings(m_database), group) == 1) {
+    if (ui::RenameFavouriteGroup(this, HeldReceiverSettings(m_database), group)) {
         m_database.SetModified(true);
         CommitEdit(QCoreApplication::translate("MirevoViewCommands", "Rename favourite group"));
         RefillFavouritePane();

@@ -34,10 +34,10 @@ ReceiverSafetyFlow::ReceiverSafetyFlow(QWidget& view, SettingsStore& store, Tran
     });
 }
 
-int ReceiverSafetyFlow::OnUploadStb() {
+bool ReceiverSafetyFlow::OnUploadStb() {
     std::string path;
     if (m_sequence.Running() || !m_commands.ChooseUploadFile(path))
-        return 0;
+        return false;
     std::vector<std::uint8_t> contents;
     if (!ReadFileBytes(path, contents) || !IsChannelFileUpload(path, contents))
         return m_commands.UploadChosenFile(path);
@@ -48,7 +48,7 @@ int ReceiverSafetyFlow::OnUploadStb() {
     choice.backUpFirst = mStore.ReadProfileNumber(kBackupSection, kBackUpFirstEntry, 1) != 0;
     const QString fileName = QFileInfo(QFile::decodeName(QByteArray::fromStdString(path))).fileName();
     if (!ui::ChooseUploadSafety(&m_view, fileName, backupOffered, choice))
-        return 0;
+        return false;
     if (backupOffered)
         mStore.WriteProfileNumber(kBackupSection, kBackUpFirstEntry, choice.backUpFirst ? 1 : 0);
     if (!choice.backUpFirst && !choice.verify)
@@ -56,15 +56,15 @@ int ReceiverSafetyFlow::OnUploadStb() {
     return RunSequence({path, choice.backUpFirst ? DefaultBackupFolder() : std::string(), choice.verify});
 }
 
-int ReceiverSafetyFlow::OnRestoreBackup() {
+bool ReceiverSafetyFlow::OnRestoreBackup() {
     std::string path;
     if (!m_port.IsOpen() || m_sequence.Running() || !ui::ChooseReceiverBackup(&m_view, DefaultBackupFolder(), path))
-        return 0;
+        return false;
     return RunSequence({path, {}, true});
 }
 
-int ReceiverSafetyFlow::RunSequence(const SafeUploadPlan& plan) {
-    const int started = m_sequence.Start(plan);
+bool ReceiverSafetyFlow::RunSequence(const SafeUploadPlan& plan) {
+    const bool started = m_sequence.Start(plan);
     if (started)
         m_answerCheck.start();
     return started;

@@ -29,17 +29,17 @@ public:
     ReceiverSafetyFlow(QWidget& view, SettingsStore& store, TransferCommandsUi& ui, TransferCommands& commands,
                        Transfer& transfer, OwnerDispatcher& dispatcher, const SerialPort& port);
 
-    // "Upload to STB". Returns 1 when an upload or its sequence started.
-    int OnUploadStb();
-    // File > "Restore Receiver Backup...". Returns 1 when the chosen backup's upload started.
-    int OnRestoreBackup();
+    // "Upload to STB". True when an upload or its sequence started.
+    [[nodiscard]] bool OnUploadStb();
+    // File > "Restore Receiver Backup...". True when the chosen backup's upload started.
+    [[nodiscard]] bool OnRestoreBackup();
 
     const SafeUpload& Sequence() const { return m_sequence; }
     // Runs after every look at the receiver's answer, which may end the sequence's transfer.
     void SetAfterCheck(std::function<void()> afterCheck) { m_afterCheck = std::move(afterCheck); }
 
 private:
-    int RunSequence(const SafeUploadPlan& plan);
+    [[nodiscard]] bool RunSequence(const SafeUploadPlan& plan);
 
     QWidget& m_view;
     SettingsStore& mStore;

@@ -68,7 +68,7 @@ std::string RestoreBackupDialog::Chosen() const {
     return row ? QFile::encodeName(row->data(kDate, kPathRole).toString()).toStdString() : std::string();
 }
 
-int ChooseReceiverBackup(QWidget* parent, const std::string& folder, std::string& path) {
+bool ChooseReceiverBackup(QWidget* parent, const std::string& folder, std::string& path) {
     const std::vector<std::string> backups = ListBackups(folder);
     if (backups.empty()) {
         UserPrompts::Message(parent, QMessageBox::Information,
@@ -76,13 +76,13 @@ int ChooseReceiverBackup(QWidget* parent, const std::string& folder, std::string
                              QCoreApplication::translate("RestoreBackupDialog",
                                                          "There is no backup of the receiver's channel list in %1.")
                                  .arg(QFile::decodeName(QByteArray::fromStdString(folder))));
-        return 0;
+        return false;
     }
     RestoreBackupDialog dialog(backups, parent);
     if (UserPrompts::Exec(dialog) != QDialog::Accepted || dialog.Chosen().empty())
-        return 0;
+        return false;
     path = dialog.Chosen();
-    return 1;
+    return true;
 }
 
 } // namespace vorlane::ui

@@ -23,8 +23,8 @@ private:
     QTreeWidget* m_list;
 };
 
-// Shows the backups in `folder`; OK with a backup selected sets `path` and returns 1. Without any backup a
-// message says so and 0 is returned, as for Cancel.
-int ChooseReceiverBackup(QWidget* parent, const std::string& folder, std::string& path);
+// Shows the backups in `folder`; OK with a backup selected sets `path` and answers true. Without any backup a
+// message says so and the answer is false, as for Cancel.
+[[nodiscard]] bool ChooseReceiverBackup(QWidget* parent, const std::string& folder, std::string& path);
 
 } // namespace vorlane::ui

@@ -40,12 +40,12 @@ UploadSafetyChoice UploadSafetyDialog::Choice() const {
     return {m_backUpFirst->isChecked(), m_verify->isChecked()};
 }
 
-int ChooseUploadSafety(QWidget* parent, const QString& fileName, bool backupOffered, UploadSafetyChoice& choice) {
+bool ChooseUploadSafety(QWidget* parent, const QString& fileName, bool backupOffered, UploadSafetyChoice& choice) {
     UploadSafetyDialog dialog(fileName, choice, backupOffered, parent);
     if (UserPrompts::Exec(dialog) != QDialog::Accepted)
-        return 0;
+        return false;
     choice = dialog.Choice();
-    return 1;
+    return true;
 }
 
 } // namespace vorlane::ui

@@ -27,7 +27,8 @@ private:
     QCheckBox* m_verify;
 };
 
-// Shows the dialog; OK sets `choice` and returns 1, anything else returns 0.
-int ChooseUploadSafety(QWidget* parent, const QString& fileName, bool backupOffered, UploadSafetyChoice& choice);
+// Shows the dialog; OK sets `choice` and answers true, anything else false.
+[[nodiscard]] bool ChooseUploadSafety(QWidget* parent, const QString& fileName, bool backupOffered,
+                                      UploadSafetyChoice& choice);
 
 } // namespace vorlane::ui

@@ -21,14 +21,14 @@ VorlaneApplication::VorlaneApplication(std::unique_ptr<SettingsStore> store)
 // The frame goes before the database it shares.
 VorlaneApplication::~VorlaneApplication() = default;
 
-int VorlaneApplication::Start() {
+bool VorlaneApplication::Start() {
     m_frame = std::make_unique<CMainFrame>(m_database, *mStore, m_font);
     if (!m_frame->centralWidget())
-        return 0;
+        return false;
     m_frame->showNormal();
     m_frame->activateWindow(); // the keyboard works at once, with or without a window manager
     m_frame->repaint();
-    return 1;
+    return true;
 }
 
 void VorlaneApplication::OpenAtStart(const QString& fileToOpen) {

@@ -20,8 +20,8 @@ public:
     VorlaneApplication(const VorlaneApplication&) = delete;
     VorlaneApplication& operator=(const VorlaneApplication&) = delete;
 
-    // Creates the frame with its view and shows it; 1 on success, 0 when the window could not be created.
-    int Start();
+    // Creates the frame with its view and shows it; false when the window could not be created.
+    [[nodiscard]] bool Start();
     // The program's own start after Start: offers the work a crash left behind, then opens `fileToOpen` when
     // given.
     void OpenAtStart(const QString& fileToOpen);

@@ -19,10 +19,10 @@ ByteTranscript::~ByteTranscript() {
         std::fclose(m_file);
 }
 
-int ByteTranscript::OpenFile(const std::string& path) {
+bool ByteTranscript::OpenFile(const std::string& path) {
     std::lock_guard lock(m_mutex);
     m_file = std::fopen(path.c_str(), "w");
-    return m_file ? 1 : 0;
+    return m_file != nullptr;
 }
 
 void ByteTranscript::RecordBytes(LineDirection direction, ConstByteSpan bytes) {

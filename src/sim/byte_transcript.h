@@ -28,8 +28,8 @@ public:
     ByteTranscript(const ByteTranscript&) = delete;
     ByteTranscript& operator=(const ByteTranscript&) = delete;
 
-    // Starts writing the log file (truncating it); returns 1 on success, 0 when it cannot be created.
-    int OpenFile(const std::string& path);
+    // Starts writing the log file (truncating it); false when it cannot be created.
+    [[nodiscard]] bool OpenFile(const std::string& path);
     void RecordBytes(LineDirection direction, ConstByteSpan bytes);
     // Writes out a partly filled file line, so the file is current while the line is quiet.
     void Flush();

@@ -21,13 +21,13 @@ PtyLink::~PtyLink() {
     Close();
 }
 
-int PtyLink::Open(const std::string& linkPath) {
+bool PtyLink::Open(const std::string& linkPath) {
     Close();
     if (!OpenPseudoTerminal() || !CreateLink(linkPath)) {
         Close();
-        return 0;
+        return false;
     }
-    return 1;
+    return true;
 }
 
 int PtyLink::OpenPseudoTerminal() {

@@ -16,8 +16,8 @@ public:
     PtyLink& operator=(const PtyLink&) = delete;
 
     // Creates the pseudo-terminal and links `linkPath` to its slave, replacing an existing link there
-    // (never a file that is not a link). Returns 1 on success, 0 on failure (nothing is left open).
-    int Open(const std::string& linkPath);
+    // (never a file that is not a link). False on failure (nothing is left open).
+    [[nodiscard]] bool Open(const std::string& linkPath);
     // Closes both ends and removes the link if it still points to this pseudo-terminal.
     void Close();
     // Waits, at most `timeout`, until the PC has read everything written so far: a hang-up discards

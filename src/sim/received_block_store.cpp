@@ -13,7 +13,7 @@ std::string ReceivedBlockStore::FileName(std::size_t index) {
     return "block-" + std::to_string(index) + ".bin";
 }
 
-int ReceivedBlockStore::Add(int transferClass, ConstByteSpan bytes) {
+bool ReceivedBlockStore::Add(int transferClass, ConstByteSpan bytes) {
     std::size_t index = 0;
     {
         std::lock_guard lock(m_mutex);
@@ -21,10 +21,10 @@ int ReceivedBlockStore::Add(int transferClass, ConstByteSpan bytes) {
         m_blocks.push_back({transferClass, std::vector<std::uint8_t>(bytes.begin(), bytes.end())});
     }
     m_arrived.notify_all();
-    return mFolder.empty() ? 1 : WriteFile(index, bytes);
+    return mFolder.empty() || WriteFile(index, bytes);
 }
 
-int ReceivedBlockStore::WriteFile(std::size_t index, ConstByteSpan bytes) const {
+bool ReceivedBlockStore::WriteFile(std::size_t index, ConstByteSpan bytes) const {
     const std::string path = (std::filesystem::path(mFolder) / FileName(index)).string();
     std::FILE* file = std::fopen(path.c_str(), "wb");
     // An empty block has no data pointer, and fwrite must not be handed a null one.
@@ -33,7 +33,7 @@ int ReceivedBlockStore::WriteFile(std::size_t index, ConstByteSpan bytes) const 
         written = false;
     if (!written)
         DebugOut("sim: cannot write %s\n", path.c_str());
-    return written ? 1 : 0;
+    return written;
 }
 
 std::vector<ReceivedBlock> ReceivedBlockStore::Blocks() const {

@@ -23,8 +23,9 @@ public:
     // An empty folder keeps the blocks in memory only.
     explicit ReceivedBlockStore(std::string folder);
 
-    // Returns 1 when the block was kept (and written, when a folder is set), 0 when its file failed.
-    int Add(int transferClass, ConstByteSpan bytes);
+    // True when the block was kept (and written, when a folder is set), false when its file failed; the failure is
+    // traced, and a receiver goes on answering either way.
+    bool Add(int transferClass, ConstByteSpan bytes);
 
     std::vector<ReceivedBlock> Blocks() const;
     // Waits until at least `count` blocks arrived; returns whether they did within the time-out.
@@ -33,7 +34,7 @@ public:
     static std::string FileName(std::size_t index);
 
 private:
-    int WriteFile(std::size_t index, ConstByteSpan bytes) const;
+    [[nodiscard]] bool WriteFile(std::size_t index, ConstByteSpan bytes) const;
 
     std::string mFolder;
     mutable std::mutex m_mutex;

@@ -58,15 +58,15 @@ const char* SimulatorUsage() {
            "Packets are counted from 1 within a transfer. SIGUSR1 restarts the receiver; SIGINT or SIGTERM ends it.\n";
 }
 
-int ParseSimulatorCommandLine(const std::vector<std::string_view>& arguments, SimulatorCommandLine& commandLine,
-                              std::string& error) {
+bool ParseSimulatorCommandLine(const std::vector<std::string_view>& arguments, SimulatorCommandLine& commandLine,
+                               std::string& error) {
     auto& config = commandLine.config;
     auto& faults = config.behaviour.faults;
     using Setter = std::function<int(std::string_view)>;
     const auto text = [](std::string& target) -> Setter {
         return [&target](std::string_view value) {
             target = value;
-            return 1;
+            return true;
         };
     };
     const auto packet = [](int& target) -> Setter {
@@ -76,9 +76,9 @@ int ParseSimulatorCommandLine(const std::vector<std::string_view>& arguments, Si
         return [assign](std::string_view value) {
             unsigned ms = 0;
             if (!ParseCount(value, ms))
-                return 0;
+                return false;
             assign(std::chrono::milliseconds(ms));
-            return 1;
+            return true;
         };
     };
     const std::map<std::string_view, Setter> valued = {
@@ -93,9 +93,9 @@ int ParseSimulatorCommandLine(const std::vector<std::string_view>& arguments, Si
          [&](std::string_view value) {
              unsigned bytes = 0;
              if (!ParseCount(value, bytes) || bytes == 0)
-                 return 0;
+                 return false;
              config.splitOutputBytes = bytes;
-             return 1;
+             return true;
          }},
         {"--restart-after",
          milliseconds([&](std::chrono::milliseconds ms) { config.behaviour.restartAfterBreakIn = ms; })},
@@ -107,9 +107,9 @@ int ParseSimulatorCommandLine(const std::vector<std::string_view>& arguments, Si
          [&](std::string_view value) {
              unsigned offset = 0;
              if (!ParseCount(value, offset))
-                 return 0;
+                 return false;
              faults.corruptStoredByte = offset;
-             return 1;
+             return true;
          }},
         {"--nak-packet", packet(faults.nakPacket)},
         {"--corrupt-download-packet", packet(faults.corruptDownloadPacket)},
@@ -124,7 +124,7 @@ int ParseSimulatorCommandLine(const std::vector<std::string_view>& arguments, Si
         const std::string_view name = arguments[i];
         if (name == "--help" || name == "--version") {
             (name == "--help" ? commandLine.help : commandLine.version) = true;
-            return 1;
+            return true;
         }
         const std::map<std::string_view, bool*> flags = {{"--no-ident", &faults.withoutIdentification},
                                                          {"--silent-to-requests", &faults.silentToRequests},
@@ -137,23 +137,23 @@ int ParseSimulatorCommandLine(const std::vector<std::string_view>& arguments, Si
         const auto option = valued.find(name);
         if (option == valued.end()) {
             error = "unknown option " + std::string(name);
-            return 0;
+            return false;
         }
         if (i + 1 == arguments.size()) {
             error = std::string(name) + " needs a value";
-            return 0;
+            return false;
         }
         const std::string_view value = arguments[++i];
         if (!option->second(value)) {
             error = "bad value for " + std::string(name) + ": " + std::string(value);
-            return 0;
+            return false;
         }
     }
     if (config.linkPath.empty()) {
         error = "--link PATH is required";
-        return 0;
+        return false;
     }
-    return 1;
+    return true;
 }
 
 } // namespace vorlane

@@ -18,9 +18,9 @@ struct SimulatorCommandLine {
     bool version = false;
 };
 
-// Parses the arguments after the program name. Returns 1 on success, 0 with `error` set otherwise.
-int ParseSimulatorCommandLine(const std::vector<std::string_view>& arguments, SimulatorCommandLine& commandLine,
-                              std::string& error);
+// Parses the arguments after the program name. False with `error` set when they are wrong.
+[[nodiscard]] bool ParseSimulatorCommandLine(const std::vector<std::string_view>& arguments,
+                                             SimulatorCommandLine& commandLine, std::string& error);
 
 const char* SimulatorUsage();
 

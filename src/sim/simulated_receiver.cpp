@@ -42,26 +42,26 @@ SimulatedReceiver::~SimulatedReceiver() {
     Stop();
 }
 
-int SimulatedReceiver::Start() {
+bool SimulatedReceiver::Start() {
     if (m_thread.joinable())
-        return 0;
+        return false;
     if (!m_config.logPath.empty() && !m_transcript.OpenFile(m_config.logPath)) {
         DebugOut("sim: cannot create the log %s\n", m_config.logPath.c_str());
-        return 0;
+        return false;
     }
     m_wakeFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     if (m_wakeFd < 0)
-        return 0;
+        return false;
     if (!m_link.Open(m_config.linkPath)) {
         ::close(m_wakeFd);
         m_wakeFd = -1;
-        return 0;
+        return false;
     }
     m_devicePath = m_link.DevicePath();
     m_stopRequested = false;
     m_running = true;
     m_thread = std::thread(&SimulatedReceiver::Run, this);
-    return 1;
+    return true;
 }
 
 void SimulatedReceiver::Stop() {

@@ -38,8 +38,8 @@ public:
     SimulatedReceiver(const SimulatedReceiver&) = delete;
     SimulatedReceiver& operator=(const SimulatedReceiver&) = delete;
 
-    // Opens the pseudo-terminal, creates the link and starts answering. Returns 1 on success, 0 on failure.
-    int Start();
+    // Opens the pseudo-terminal, creates the link and starts answering. False on failure.
+    [[nodiscard]] bool Start();
     // Stops answering, closes the line and removes the link. Safe to call more than once.
     void Stop();
     // False before start, after stop and after the receiver closed the line itself (fault injection).

@@ -71,7 +71,7 @@ protected:
         config.linkPath = Link();
         config.behaviour = std::move(behaviour);
         m_simulator = std::make_unique<SimulatedReceiver>(std::move(config));
-        ASSERT_EQ(1, m_simulator->Start());
+        ASSERT_TRUE(m_simulator->Start());
     }
 
     // Starts vorlane-cli through env(1) in the scratch folder with its own settings file; output goes to files.

@@ -71,7 +71,7 @@ protected:
         config.splitOutputBytes = splitOutputBytes;
         config.behaviour.faults.withoutIdentification = !identifies;
         m_receivers.push_back(std::make_unique<SimulatedReceiver>(config));
-        EXPECT_EQ(1, m_receivers.back()->Start());
+        EXPECT_TRUE(m_receivers.back()->Start());
         return *m_receivers.back();
     }
 

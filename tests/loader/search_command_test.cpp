@@ -43,7 +43,7 @@ TEST_F(SearchCommandTest, FindsAReceiverThatAnswersAtOnceOrLateAndStoresItsPortA
         config.linkPath = m_ports.PortPath(5);
         config.behaviour.identificationDelay = delay;
         SimulatedReceiver receiver(config);
-        ASSERT_EQ(1, receiver.Start());
+        ASSERT_TRUE(receiver.Start());
 
         EXPECT_EQ("0 COM port searching OK!\nCOM5 " + m_ports.PortPath(5) + "\n", RunSearch());
         EXPECT_EQ(4u, QSettingsStore(SettingsFile()).ReadNumber(kSerialSettingsKey, "Comport", 99));

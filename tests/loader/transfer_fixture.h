@@ -199,7 +199,7 @@ protected:
         config.linkPath = PathIn("COM5");
         config.behaviour = std::move(behaviour);
         m_simulator = std::make_unique<SimulatedReceiver>(std::move(config));
-        ASSERT_EQ(1, m_simulator->Start());
+        ASSERT_TRUE(m_simulator->Start());
         ASSERT_TRUE(m_port.Open(m_simulator->LinkPath(), 115200, 0, 8, 0, 0));
     }
 

@@ -74,13 +74,13 @@ TEST_F(SatelliteDialogTest, OpensWithTheRecordsFieldsAndTheHiddenTunerGroupStore
 // tuner connection keeping its other bits; a full-length name of any bytes comes back byte for byte.
 TEST_F(SatelliteDialogTest, CancelWritesNothingAndOkWritesTheFieldsAndTheSwitchWordAndTheyRoundTrip) {
     AnswerDialog("satelliteName=Changed|lofLow=5750|diseqcType=SMATV|tunerConnection=Separate", false);
-    EXPECT_EQ(0, ui::EditSatellite(nullptr, m_record, m_settings));
+    EXPECT_FALSE(ui::EditSatellite(nullptr, m_record, m_settings));
     EXPECT_EQ(m_original, m_bytes);
     EXPECT_EQ(2, m_settings.tuner_connection());
 
     AnswerDialog("satelliteName=Hisp\xE0sat \xFF|longitude=30.05|longitudeDirection=WEST|lnbType=Single|lofLow=user|"
                  "lofLowUser=9751|lofHigh=11475|diseqcType=8 port|diseqcPort=6|tone22k=On|lnbPower=0V|toneBurst=A");
-    EXPECT_EQ(1, ui::EditSatellite(nullptr, m_record, m_settings));
+    EXPECT_TRUE(ui::EditSatellite(nullptr, m_record, m_settings));
     EXPECT_EQ(std::string("Hisp\xE0sat \xFF"), m_record.Name());
     EXPECT_EQ(0, m_bytes[0x0A]);
     EXPECT_EQ(0, m_bytes[0x0F]);

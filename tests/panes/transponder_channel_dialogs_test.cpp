@@ -153,9 +153,9 @@ TEST(NewTransponder, StartsFromTheDefaultsAndSortsLast) {
 
 TEST_F(TransponderDialogTest, CancelWritesOrAddsNothingAndOkAddsTheTransponderAsTheLastOfItsSatellite) {
     AnswerDialog("frequency=12000|polarity=Auto", false);
-    EXPECT_EQ(0, ui::EditTransponder(nullptr, m_db, 0));
+    EXPECT_FALSE(ui::EditTransponder(nullptr, m_db, 0));
     AnswerDialog("", false);
-    EXPECT_EQ(0, ui::AddNewTransponder(nullptr, m_db, 0));
+    EXPECT_FALSE(ui::AddNewTransponder(nullptr, m_db, 0));
     EXPECT_FALSE(m_db.Modified());
     EXPECT_EQ(m_transponders, TransponderTable());
 
@@ -163,7 +163,7 @@ TEST_F(TransponderDialogTest, CancelWritesOrAddsNothingAndOkAddsTheTransponderAs
         ExpectShown(dialog, "satelliteName=Astra|frequency=12000|symbolRate=27500|transportStreamId=0|polarity=Auto|"
                             "fec=Auto");
     });
-    EXPECT_EQ(1, ui::AddNewTransponder(nullptr, m_db, 0));
+    EXPECT_TRUE(ui::AddNewTransponder(nullptr, m_db, 0));
     const std::vector<int> listed = PksOf(m_db, ListKind::SatelliteTransponders, 0);
     ASSERT_EQ(3u, listed.size());
     const ConstTransponderRecord added = m_db.Transponder(listed.back());
@@ -248,24 +248,24 @@ TEST_F(ChannelDialogTest, OpensWithTheSidesFieldsAndRefusalAndCancelWriteNothing
         EXPECT_NE(QDialog::Accepted, PressOk(dialog));
         EXPECT_EQ(&Find<QLineEdit>(dialog, "pmtPid"), dialog.focusWidget());
     });
-    EXPECT_EQ(0, ui::EditChannel(nullptr, m_db, Pk(0)));
+    EXPECT_FALSE(ui::EditChannel(nullptr, m_db, Pk(0)));
     EXPECT_EQ((QStringList{"Please enter an integer between 0 and 65535."}), MessagesShown());
     AnswerDialog("channelName=New TV", false);
-    EXPECT_EQ(0, ui::AddNewChannel(nullptr, m_db, 0, ServiceType::Tv));
+    EXPECT_FALSE(ui::AddNewChannel(nullptr, m_db, 0, ServiceType::Tv));
     EXPECT_EQ(before, ChannelTable());
     EXPECT_EQ((Pks{0, 1, 2, 3, 5003}), PksOf(m_db, ListKind::TvByScrambling, 0));
     EXPECT_EQ(1u, UserPrompts::TakeAsked().size());
-    EXPECT_EQ(0, ui::EditChannel(nullptr, m_db, Pk(5000))); // slot 0 is on tuner 1 only
-    EXPECT_EQ(0, ui::EditChannel(nullptr, m_db, Pk(10)));
-    EXPECT_EQ(0, ui::EditChannel(nullptr, m_db, Pk(10000)));
-    EXPECT_EQ(0, ui::AddNewChannel(nullptr, m_db, 7, ServiceType::Tv)); // a free transponder
+    EXPECT_FALSE(ui::EditChannel(nullptr, m_db, Pk(5000))); // slot 0 is on tuner 1 only
+    EXPECT_FALSE(ui::EditChannel(nullptr, m_db, Pk(10)));
+    EXPECT_FALSE(ui::EditChannel(nullptr, m_db, Pk(10000)));
+    EXPECT_FALSE(ui::AddNewChannel(nullptr, m_db, 7, ServiceType::Tv)); // a free transponder
     EXPECT_TRUE(UserPrompts::TakeAsked().empty());
 }
 
 // A new channel goes behind every listed channel of tuner 1, or onto the tuner chosen.
 TEST_F(ChannelDialogTest, ANewChannelOpensBlankAndIsAddedOnTheChosenTuner) {
     AnswerDialog("channelName=New TV");
-    ASSERT_EQ(1, ui::AddNewChannel(nullptr, m_db, 0, ServiceType::Tv));
+    ASSERT_TRUE(ui::AddNewChannel(nullptr, m_db, 0, ServiceType::Tv));
     const std::vector<Pk> tuner1Tv = AsPks(PksOf(m_db, ListKind::Tuner1Tv, 0));
     ASSERT_EQ(5u, tuner1Tv.size());
     EXPECT_EQ("New TV", m_db.ChannelOfPk(tuner1Tv.back()).Name());
@@ -275,7 +275,7 @@ TEST_F(ChannelDialogTest, ANewChannelOpensBlankAndIsAddedOnTheChosenTuner) {
         ExpectShown(dialog, "transponderText=12000   SR : 27500   3/4   Horizontal\n|channelName=|audioPid0=0");
         EXPECT_TRUE(Enabled(dialog, "tunerNumber"));
     });
-    ASSERT_EQ(1, ui::AddNewChannel(nullptr, m_db, 1, ServiceType::Radio));
+    ASSERT_TRUE(ui::AddNewChannel(nullptr, m_db, 1, ServiceType::Radio));
 
     const std::vector<Pk> tuner2Radio = AsPks(PksOf(m_db, ListKind::Tuner2Radio, 0));
     ASSERT_EQ(1u, tuner2Radio.size());

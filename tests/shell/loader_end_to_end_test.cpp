@@ -97,7 +97,7 @@ protected:
         config.linkPath = PathIn("ports/" + port);
         config.behaviour = std::move(behaviour);
         m_simulators.push_back(std::make_unique<SimulatedReceiver>(std::move(config)));
-        EXPECT_EQ(1, m_simulators.back()->Start());
+        EXPECT_TRUE(m_simulators.back()->Start());
         return *m_simulators.back();
     }
 
@@ -111,8 +111,8 @@ protected:
     // Connect on COM3, as chosen in COM Setting.
     void ConnectOnComThree() {
         ScriptComThree();
-        ASSERT_EQ(1, m_link->OnComSetting());
-        ASSERT_EQ(1, m_link->OnConnect());
+        ASSERT_TRUE(m_link->OnComSetting());
+        ASSERT_TRUE(m_link->OnConnect());
     }
 
     // Answers the next "Message" with OK and keeps its text.
@@ -164,7 +164,7 @@ TEST_F(LoaderEndToEndTest, UploadsTheSavedChannelFileAfterABackupAndRestoresTheB
     const std::string path = PathIn("edited.bin");
     UserPrompts::ScriptAnswer(QString::fromStdString(path));
     UserPrompts::ScriptAnswer(QMessageBox::Ok); // "Complete to write file."
-    ASSERT_EQ(1, frame.FileCommands().SaveAs());
+    ASSERT_TRUE(frame.FileCommands().SaveAs());
     const Bytes saved = ReadFile(path);
     ASSERT_EQ(0xD0000u, saved.size());
 
@@ -257,7 +257,7 @@ TEST_F(LoaderEndToEndTest, DownloadsTheChannelsOverAnExistingFileWithARebuiltHea
     UserPrompts::ScriptAnswer(QString::fromStdString(path));
     AnswerMessage(finalText);
 
-    EXPECT_EQ(1, m_link->OnDownloadPc());
+    EXPECT_TRUE(m_link->OnDownloadPc());
     ASSERT_TRUE(RunEventsUntil([this] { return m_link->Commands().Outcome() != TransferOutcome::None; }, 180s));
     EXPECT_EQ(TransferOutcome::Completed, m_link->Commands().Outcome());
     EXPECT_EQ("Completed", finalText);
@@ -293,7 +293,7 @@ TEST_F(LoaderEndToEndTest, DisconnectDuringTheBreakInStopsIt) {
         dialog.reject(); // then the user closes the message
         return dialog.result();
     });
-    EXPECT_EQ(0, m_link->OnUploadStb());
+    EXPECT_FALSE(m_link->OnUploadStb());
     EXPECT_TRUE(patternSeen);
     EXPECT_FALSE(m_link->IsPortOpen());
     EXPECT_FALSE(m_link->LinkTransfer().IsBreakInSending());
@@ -318,7 +318,7 @@ TEST_F(LoaderEndToEndTest, AutoConnectFindsTheReceiverAndItsErrorIsReportedAndGi
     StartReceiver("COM3", faulty);
     std::string searchText;
     AnswerMessage(searchText);
-    EXPECT_EQ(1, m_link->OnAutoConnect());
+    EXPECT_TRUE(m_link->OnAutoConnect());
     EXPECT_EQ("COM port searching OK!", searchText);
     EXPECT_EQ(2u, m_link->SerialConnection().Settings().comport);
     EXPECT_EQ(2u, m_controls.ChosenPort());
@@ -331,7 +331,7 @@ TEST_F(LoaderEndToEndTest, AutoConnectFindsTheReceiverAndItsErrorIsReportedAndGi
     std::string finalText;
     UserPrompts::ScriptAnswer(QString::fromStdString(path));
     AnswerMessage(finalText);
-    EXPECT_EQ(1, m_link->OnUploadStb());
+    EXPECT_TRUE(m_link->OnUploadStb());
     EXPECT_FALSE(m_controls.UploadButton().isEnabled()) << "no second transfer while one runs";
     ASSERT_TRUE(RunEventsUntil([this] { return m_link->Commands().Outcome() != TransferOutcome::None; }, 180s));
     EXPECT_EQ(TransferOutcome::Failed, m_link->Commands().Outcome());

@@ -132,7 +132,7 @@ TEST_F(LoaderDialogsTest, ComSettingListsPortsAndSpeedsAndSetTakesThem) {
         EXPECT_EQ(11, speeds.currentIndex()) << "preset from the settings: 115200";
         return int(QDialog::Rejected);
     });
-    EXPECT_EQ(0, RunComSettingDialog(m_connection, &m_window));
+    EXPECT_FALSE(RunComSettingDialog(m_connection, &m_window));
     ::unsetenv("VORLANE_SERIAL_DIR");
     EXPECT_EQ(UserPrompts::TakeAsked().size(), 1u);
     EXPECT_EQ(0u, m_connection.Settings().comport) << "closing it changes nothing";
@@ -146,7 +146,7 @@ TEST_F(LoaderDialogsTest, ComSettingListsPortsAndSpeedsAndSetTakesThem) {
         Find<QPushButton>(dialog, "setButton").click();
         return dialog.result();
     });
-    EXPECT_EQ(1, RunComSettingDialog(m_connection, &m_window));
+    EXPECT_TRUE(RunComSettingDialog(m_connection, &m_window));
     EXPECT_EQ(2u, m_connection.Settings().comport);
     EXPECT_EQ(6u, m_connection.Settings().bart);
     EXPECT_EQ("/dev/serial/by-id/usb-stb", m_connection.DevicePath(3));

@@ -31,7 +31,7 @@ TEST_F(SimulatorLink, LinkLeadsToTheRunningTerminalOnly) {
     SimulatorConfig config;
     config.linkPath = PathIn("COM6");
     SimulatedReceiver refused(config);
-    EXPECT_EQ(0, refused.Start());
+    EXPECT_FALSE(refused.Start());
     EXPECT_FALSE(refused.IsRunning());
     EXPECT_TRUE(fs::is_regular_file(PathIn("COM6")));
 }

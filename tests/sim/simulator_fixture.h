@@ -35,7 +35,7 @@ protected:
         if (config.storeFolder.empty())
             config.storeFolder = mFolder.Path().string();
         auto receiver = std::make_unique<SimulatedReceiver>(std::move(config));
-        EXPECT_EQ(1, receiver->Start());
+        EXPECT_TRUE(receiver->Start());
         return receiver;
     }
 

@@ -39,7 +39,7 @@ void Camera::TakeOpened(const QString& name, const std::function<void()>& open) 
 }
 
 Editor::Editor() : m_application(std::make_unique<MemorySettingsStore>()) {
-    m_started = m_application.Start() != 0;
+    m_started = m_application.Start();
     UserPrompts::StartRecording();
 }
 

@@ -32,14 +32,15 @@ void SmallDialogs(Camera& camera) {
     MemorySettingsStore store;
     EditorSettings editorSettings;
     camera.TakeOpened(QStringLiteral("editor-configuration.png"),
-                      [&] { ui::EditEditorConfiguration(nullptr, editorSettings, store); });
+                      [&] { static_cast<void>(ui::EditEditorConfiguration(nullptr, editorSettings, store)); });
     FindState find;
     find.findText = "ABC";
-    camera.TakeOpened(QStringLiteral("find.png"), [&] { ui::AskFind(nullptr, find); });
+    camera.TakeOpened(QStringLiteral("find.png"), [&] { static_cast<void>(ui::AskFind(nullptr, find)); });
     std::array<std::uint8_t, ReceiverSettings::kSize> record{};
     ReceiverSettings settings(record);
     ApplyStartupSettings(settings);
-    camera.TakeOpened(QStringLiteral("rename.png"), [&] { ui::RenameFavouriteGroup(nullptr, settings, 0); });
+    camera.TakeOpened(QStringLiteral("rename.png"),
+                      [&] { static_cast<void>(ui::RenameFavouriteGroup(nullptr, settings, 0)); });
     int number = 1;
     camera.TakeOpened(QStringLiteral("channel-move-to.png"), [&] { ui::AskChannelMoveTarget(nullptr, number); });
 }
