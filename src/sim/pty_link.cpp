@@ -30,32 +30,32 @@ bool PtyLink::Open(const std::string& linkPath) {
     return true;
 }
 
-int PtyLink::OpenPseudoTerminal() {
+bool PtyLink::OpenPseudoTerminal() {
     m_master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (m_master < 0 || grantpt(m_master) != 0 || unlockpt(m_master) != 0) {
         DebugOut("sim: cannot create a pseudo-terminal: %s\n", std::strerror(errno));
-        return 0;
+        return false;
     }
     std::array<char, 128> name{};
     if (ptsname_r(m_master, name.data(), name.size()) != 0)
-        return 0;
+        return false;
     m_devicePath = name.data();
 
     m_slave = ::open(m_devicePath.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
     termios mode{};
     if (m_slave < 0 || tcgetattr(m_slave, &mode) != 0)
-        return 0;
+        return false;
     // Raw both ways: no echo back into the receiver, no line editing, no translation of line ends.
     cfmakeraw(&mode);
     mode.c_cflag |= CLOCAL | CREAD;
     if (tcsetattr(m_slave, TCSANOW, &mode) != 0)
-        return 0;
+        return false;
 
     const int flags = fcntl(m_master, F_GETFL);
-    return flags >= 0 && fcntl(m_master, F_SETFL, flags | O_NONBLOCK) == 0 ? 1 : 0;
+    return flags >= 0 && fcntl(m_master, F_SETFL, flags | O_NONBLOCK) == 0;
 }
 
-int PtyLink::CreateLink(const std::string& linkPath) {
+bool PtyLink::CreateLink(const std::string& linkPath) {
     namespace fs = std::filesystem;
     std::error_code error;
     const fs::path link(linkPath);
@@ -65,7 +65,7 @@ int PtyLink::CreateLink(const std::string& linkPath) {
     struct stat existing {};
     if (lstat(linkPath.c_str(), &existing) == 0 && !S_ISLNK(existing.st_mode)) {
         DebugOut("sim: %s exists and is not a link\n", linkPath.c_str());
-        return 0;
+        return false;
     }
     // Linking under a temporary name and renaming replaces a stale link in one step.
     const std::string temporary = linkPath + ".sim-" + std::to_string(getpid()) + ".tmp";
@@ -73,10 +73,10 @@ int PtyLink::CreateLink(const std::string& linkPath) {
     if (::symlink(m_devicePath.c_str(), temporary.c_str()) != 0 || ::rename(temporary.c_str(), linkPath.c_str()) != 0) {
         DebugOut("sim: cannot link %s: %s\n", linkPath.c_str(), std::strerror(errno));
         ::unlink(temporary.c_str());
-        return 0;
+        return false;
     }
     m_linkPath = linkPath;
-    return 1;
+    return true;
 }
 
 void PtyLink::WaitUntilRead(std::chrono::milliseconds timeout) const {

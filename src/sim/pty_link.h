@@ -31,8 +31,8 @@ public:
     const std::string& LinkPath() const { return m_linkPath; }
 
 private:
-    int OpenPseudoTerminal();
-    int CreateLink(const std::string& linkPath);
+    bool OpenPseudoTerminal();
+    bool CreateLink(const std::string& linkPath);
 
     int m_master = -1;
     int m_slave = -1;
