@@ -13,13 +13,13 @@ using TransponderRecordBytes = std::span<const std::uint8_t, kTransponderRecordS
 
 // Copies the record into a free channel slot and lists each tuner side it is present on (a record of
 // type 3, "none", is not listed) as the last entry of that side in its main, "fs", satellite,
-// transponder and per-tuner lists. 1, or 0 when the table is full or the record is marked free.
+// transponder and per-tuner lists. False when the table is full or the record is marked free.
 // The caller sets the modified flag.
 [[nodiscard]] bool AddChannel(ChannelDatabase& db, ChannelRecordBytes record);
 
 // Copies the record into a free transponder slot and appends it to the whole transponder list, its
 // satellite's transponder list and its band list (whose number goes into the band link). Sets the
-// modified flag. 1, or 0 when the table is full or the record is marked free.
+// modified flag. False when the table is full or the record is marked free.
 [[nodiscard]] bool AddTransponder(ChannelDatabase& db, TransponderRecordBytes record);
 
 } // namespace vorlane

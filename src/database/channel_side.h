@@ -12,8 +12,8 @@ void RemoveChannelSide(ChannelRecord record, TunerSide side);
 
 // Copies tuner side `source` to side `destination`: the service word always (a present destination
 // also gets its "fs" index from the new scrambled bit); a destination not yet present becomes present
-// with links built from the source's keys and indices, and with no favourites. 1 when the destination
-// side was added, 0 when it was there already or the record is free.
+// with links built from the source's keys and indices, and with no favourites. True when the destination
+// side was added, false when it was there already or the record is free.
 bool CopyChannelSide(ChannelRecord record, TunerSide source, TunerSide destination);
 
 // Gives the record another service type and carries it into the type bits of the links of every

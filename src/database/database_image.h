@@ -11,8 +11,8 @@ namespace vorlane {
 
 // Reads the tables from the image's logical sectors (what no valid sector holds becomes free records), makes
 // the held settings record current and reads it from the image (the factory defaults when the image has
-// none), and cuts every satellite name to 15 characters. The caller builds the lists afterwards. Reports 1,
-// or 0 when the database has no tables.
+// none), and cuts every satellite name to 15 characters. The caller builds the lists afterwards. False
+// when the database has no tables.
 [[nodiscard]] bool LoadFromImage(ChannelDatabase& db, ByteSpan image);
 
 // Re-sorts the satellite, transponder and scrambling channel lists into main-list order and renumbers the

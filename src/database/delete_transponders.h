@@ -7,7 +7,7 @@ namespace vorlane {
 
 // Deletes every channel side on the transponder (TV, radio and data) as channel deletion does, takes
 // the transponder out of the whole, satellite and band transponder lists, frees its record, rebuilds
-// m_pKChannel and sets the modified flag. 1, or 0 for an index outside the table.
+// m_pKChannel and sets the modified flag. False for an index outside the table.
 [[nodiscard]] bool DeleteTransponder(ChannelDatabase& db, int index);
 
 // Frees every transponder slot without TV and radio channels (its tuning word becomes 0xFFFFFFF7);

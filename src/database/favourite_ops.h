@@ -13,7 +13,7 @@ namespace vorlane {
 int AddFavourites(ChannelDatabase& db, int group, std::span<const Pk> pks);
 
 // Takes a side out of group nFavIndex: the group's TV or radio count goes down by one, the side's
-// favourite byte is cleared and the remaining members close up. 1, or 0 when the side was not a
+// favourite byte is cleared and the remaining members close up. False when the side was not a
 // member or the group or PK is out of range.
 bool RemoveFavourite(ChannelDatabase& db, int nFavIndex, Pk pk);
 

@@ -33,8 +33,8 @@ int ApplySettingsDefaults(ReceiverSettings settings, ByteSpan image);
 void ReadTableRegions(ByteSpan image, TableRegions regions);
 
 // Copies the record from the image's current settings page. Without one, or when it is empty, the record
-// gets the factory defaults, which are also written into the image. Reports 1 when the record came from
-// the image, 0 when it got the defaults.
+// gets the factory defaults, which are also written into the image. True when the record came from
+// the image, false when it got the defaults.
 bool ReadSettingsRecord(ByteSpan image, ReceiverSettings settings);
 
 // A full-size blank image holding both regions in their logical sectors and the settings record in its

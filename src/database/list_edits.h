@@ -10,7 +10,7 @@
 namespace vorlane {
 
 // Appends as the last entry of its tuner side, so a tuner-1 entry goes in front of the tuner-2
-// entries of a list that holds both; then renumbers and writes the list back. 1, or 0 as Append.
+// entries of a list that holds both; then renumbers and writes the list back. False as Append.
 bool AppendInSideOrder(OrderedLists& lists, ListHead* head, Pk pk, LinkWord link);
 
 // Unlinks every node of the kind whose PK is marked (marked[pk]), then renumbers and writes back each

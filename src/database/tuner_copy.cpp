@@ -18,8 +18,10 @@ template <typename Visit> void ForEachTvAndRadioSide(ChannelDatabase& db, TunerS
 
 int CopySides(ChannelDatabase& db, TunerSide source, TunerSide destination) {
     int copied = 0;
-    ForEachTvAndRadioSide(db, source,
-                          [&](ChannelRecord record) { copied += CopyChannelSide(record, source, destination); });
+    ForEachTvAndRadioSide(db, source, [&](ChannelRecord record) {
+        if (CopyChannelSide(record, source, destination))
+            ++copied;
+    });
     return copied;
 }
 

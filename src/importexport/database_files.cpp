@@ -114,8 +114,16 @@ OpenResult OpenDatabaseFromBytes(ChannelDatabase& db, std::vector<std::uint8_t> 
     DebugOut("NEW model=%d\n", db.ReceiverModel());
     Clear(db);
     Deinit(db);
+    // From here the old database is gone; a failure leaves an empty one without a file.
+    const auto refuseEmptied = [&db, reader] {
+        Clear(db);
+        db.FileBuffer().clear();
+        OpenResult refused = Refused(reader, OpenRefusal::CannotRead);
+        refused.emptied = true;
+        return refused;
+    };
     if (!Init(db))
-        return Refused(reader, OpenRefusal::CannotRead);
+        return refuseEmptied();
     db.FileBuffer() = std::move(bytes);
     // A text list is never the file Save writes to: its channels become a channel file only where the user says.
     if (IsTextList(reader))
@@ -130,9 +138,9 @@ OpenResult OpenDatabaseFromBytes(ChannelDatabase& db, std::vector<std::uint8_t> 
     if (IsTextList(reader))
         result.import = ReadTextList(reader, db, db.FileBuffer());
     else if (!LoadFromImage(db, db.FileBuffer()))
-        return Refused(reader, OpenRefusal::CannotRead);
+        return refuseEmptied();
     if (!db.BuildAllLists())
-        return Refused(reader, OpenRefusal::CannotRead);
+        return refuseEmptied();
     result.problems = CheckIntegrity(db);
     if (IsTextList(reader))
         for (const IntegrityProblem& problem : result.problems)

@@ -45,6 +45,7 @@ struct OpenResult {
     bool accepted = false;
     FileReader reader = FileReader::None; // who took the file; for a refusal, who would have
     OpenRefusal refusal = OpenRefusal::None;
+    bool emptied = false;                   // refused after the old database was given up: it is empty now
     ImportResult import;                    // what a text reader wrote and how many records did not fit
     std::vector<IntegrityProblem> problems; // what the integrity check finds in the opened database
 };
@@ -60,12 +61,13 @@ bool StartLikeEditor(ChannelDatabase& db, int localYear = CurrentLocalYear());
 OpenResult OpenDatabaseFile(ChannelDatabase& db, const std::string& path);
 
 // Open with the file's bytes already read. A refused file leaves the database, its current path and its
-// modified flag exactly as they were. An accepted one sets the receiver model to 1, makes a new database,
-// keeps the bytes as the file buffer and `path` as the current path (as the imported path for a text list, which
-// leaves no current path), clears the modified flag, lets the first
-// reader that accepts the bytes fill the tables (SATCODX, channel list, channel file: a text list of a channel
-// file's length that its reader refuses is read as a channel file), builds every list and runs the integrity
-// check. A text reader must never leave a problem behind; one that does is traced.
+// modified flag exactly as they were, unless memory for the new database ran out after the old one was given up:
+// then the database is left empty, without a file or file buffer, and `emptied` says so. An accepted one sets the
+// receiver model to 1, makes a new database, keeps the bytes as the file buffer and `path` as the current path (as the
+// imported path for a text list, which leaves no current path), clears the modified flag, lets the first reader that
+// accepts the bytes fill the tables (SATCODX, channel list, channel file: a text list of a channel file's length that
+// its reader refuses is read as a channel file), builds every list and runs the integrity check. A text reader must
+// never leave a problem behind; one that does is traced.
 OpenResult OpenDatabaseFromBytes(ChannelDatabase& db, std::vector<std::uint8_t> bytes, const std::string& path);
 
 // What the integrity check finds in the database a channel file opens into; nothing for a file that cannot be

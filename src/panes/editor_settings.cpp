@@ -51,13 +51,13 @@ void EditorSettings::Load(const SettingsStore& store) {
 }
 
 bool EditorSettings::Save(SettingsStore& store) const {
-    int allStored = store.WriteProfileNumber(kDisplaySection, kColumnWidthKey, m_columnWidth);
+    bool allStored = store.WriteProfileNumber(kDisplaySection, kColumnWidthKey, m_columnWidth);
     for (const EditorColourEntry& entry : kColourTable) {
         if (!store.WriteProfileNumber(kColourSection, entry.key, static_cast<int>(Colour(entry.colour))))
-            allStored = 0;
+            allStored = false;
     }
     if (!store.WriteProfileNumber(kFilesSection, kKeepBackupKey, m_keepBackup ? 1 : 0))
-        allStored = 0;
+        allStored = false;
     return allStored;
 }
 

@@ -37,12 +37,12 @@ void MoveToDialog::AcceptIfValid() {
     accept();
 }
 
-int AskChannelMoveTarget(QWidget* parent, int& channelNumber) {
+bool AskChannelMoveTarget(QWidget* parent, int& channelNumber) {
     MoveToDialog dialog(parent);
     if (UserPrompts::Exec(dialog) != QDialog::Accepted)
-        return 0;
+        return false;
     channelNumber = dialog.ChannelNumber();
-    return 1;
+    return true;
 }
 
 } // namespace vorlane::ui

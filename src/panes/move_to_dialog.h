@@ -23,7 +23,7 @@ private:
     int m_number = kMinChannelNumber;
 };
 
-// Runs the dialog modally; on "OK" stores the number and returns 1, otherwise returns 0 and leaves it.
-int AskChannelMoveTarget(QWidget* parent, int& channelNumber);
+// Runs the dialog modally; on "OK" stores the number and answers true, otherwise false and leaves it.
+[[nodiscard]] bool AskChannelMoveTarget(QWidget* parent, int& channelNumber);
 
 } // namespace vorlane::ui

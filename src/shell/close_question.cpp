@@ -18,7 +18,7 @@ bool ConfirmClose(QWidget* parent, const ChannelDatabase& database, const SaveHa
     case QMessageBox::No:
         return true;
     case QMessageBox::Yes:
-        return save && save() != 0;
+        return save && save();
     default:
         return false;
     }

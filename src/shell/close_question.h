@@ -9,8 +9,8 @@ namespace vorlane {
 
 class ChannelDatabase;
 
-// Writes the data the way the Save command does; 1 when written, 0 when not (failed or cancelled).
-using SaveHandler = std::function<int()>;
+// Writes the data the way the Save command does; true when written, false when not (failed or cancelled).
+using SaveHandler = std::function<bool()>;
 
 // True when the window may close: at once when nothing was modified; otherwise after asking "Do you want to
 // save the changes ?" (caption "Exit"): No closes, Cancel keeps the window, Yes saves and closes. A save that

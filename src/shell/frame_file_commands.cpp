@@ -112,6 +112,10 @@ void FrameFileCommands::New() {
     Clear(m_database);
     Deinit(m_database);
     Init(m_database);
+    ShowNewDatabase();
+}
+
+void FrameFileCommands::ShowNewDatabase() {
     m_frame.View().Document().StartAfresh();
     m_frame.ShowNoTitle();
     m_frame.View().RefreshAllPanes();
@@ -149,6 +153,8 @@ void FrameFileCommands::OpenChosenFile(const QString& path) {
         FrozenPainting frozen(m_frame);
         result = OpenDatabaseFile(m_database, FileName(path));
         if (!result.accepted) {
+            if (result.emptied)
+                ShowNewDatabase();
             ShowError(Text(kOpenFailedText));
             return;
         }
@@ -165,7 +171,10 @@ void FrameFileCommands::OpenChosenFile(const QString& path) {
 
 void FrameFileCommands::OpenRecovered(std::vector<std::uint8_t> bytes, const QString& originalPath) {
     FrozenPainting frozen(m_frame);
-    if (!OpenDatabaseFromBytes(m_database, std::move(bytes), FileName(originalPath)).accepted) {
+    const OpenResult result = OpenDatabaseFromBytes(m_database, std::move(bytes), FileName(originalPath));
+    if (!result.accepted) {
+        if (result.emptied)
+            ShowNewDatabase();
         ShowError(Text(kOpenFailedText));
         return;
     }

@@ -45,6 +45,8 @@ public:
     const RecentFiles& RecentFileList() const { return m_recentFiles; }
 
 private:
+    // The view after the database became a new, empty one: no undo steps, no title, every pane refilled.
+    void ShowNewDatabase();
     // False when the user cancelled or the save he asked for did not write.
     bool MaySetUnsavedWorkAside();
     void OpenChosenFile(const QString& path);

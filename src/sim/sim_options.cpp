@@ -8,18 +8,18 @@
 namespace vorlane {
 namespace {
 
-int ParseCount(std::string_view text, unsigned& value) {
+bool ParseCount(std::string_view text, unsigned& value) {
     const auto* end = text.data() + text.size();
     const auto result = std::from_chars(text.data(), end, value);
-    return result.ec == std::errc() && result.ptr == end ? 1 : 0;
+    return result.ec == std::errc() && result.ptr == end;
 }
 
-int ParsePositive(std::string_view text, int& value) {
+bool ParsePositive(std::string_view text, int& value) {
     unsigned number = 0;
     if (!ParseCount(text, number) || number == 0 || number > static_cast<unsigned>(std::numeric_limits<int>::max()))
-        return 0;
+        return false;
     value = static_cast<int>(number);
-    return 1;
+    return true;
 }
 
 } // namespace
@@ -62,7 +62,7 @@ bool ParseSimulatorCommandLine(const std::vector<std::string_view>& arguments, S
                                std::string& error) {
     auto& config = commandLine.config;
     auto& faults = config.behaviour.faults;
-    using Setter = std::function<int(std::string_view)>;
+    using Setter = std::function<bool(std::string_view)>;
     const auto text = [](std::string& target) -> Setter {
         return [&target](std::string_view value) {
             target = value;

@@ -78,7 +78,7 @@ inline void OpenImage(ChannelDatabase& db, std::vector<std::uint8_t> image) {
     ASSERT_TRUE(Init(db));
     db.FileBuffer() = std::move(image);
     ASSERT_TRUE(LoadFromImage(db, db.FileBuffer()));
-    ASSERT_GE(db.BuildAllLists(), 0);
+    ASSERT_TRUE(db.BuildAllLists().has_value());
 }
 
 } // namespace vorlane::testing

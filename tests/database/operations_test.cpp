@@ -59,7 +59,7 @@ protected:
     // Every operation leaves the lists in step with the records.
     void TearDown() override { EXPECT_TRUE(!m_listsKept || VerifyLists(m_db)); }
 
-    void Build() { ASSERT_GE(m_db.BuildAllLists(), 0); }
+    void Build() { ASSERT_TRUE(m_db.BuildAllLists().has_value()); }
 
     // The bytes putChannel would write, without taking a slot of the table.
     std::array<std::uint8_t, kChannelRecordSize> RecordFor(ServiceType type, int transponder, bool t1, bool t2) {
@@ -121,7 +121,7 @@ TEST(OperationsFullTable, AddingGivesUpAfterExactlyOneRoundAndKeepsTheCursors) {
     ChannelDatabase db;
     ASSERT_TRUE(Init(db));
     FillFullDatabase(db);
-    ASSERT_GT(db.BuildAllLists(), 0);
+    ASSERT_GT(db.BuildAllLists().value_or(0), 0);
     CurrentReceiverSettings(db).set_last_channel_slot(1234);
     CurrentReceiverSettings(db).set_last_transponder_slot(77);
     db.SetModified(false);

@@ -43,14 +43,14 @@ TEST_F(EditorConfigDialogTest, DefaultColourThenCancelWritesNothingAndThenOkWrit
         EXPECT_EQ(ColourOf(dialog, "channelIndexColour"), 0xFADCDCu);
         ExpectShown(dialog, "columnWidthEdit=700");
     });
-    EXPECT_EQ(EditEditorConfiguration(nullptr, m_settings, m_store), 0);
+    EXPECT_FALSE(EditEditorConfiguration(nullptr, m_settings, m_store));
     EXPECT_EQ(m_settings.Colour(EditorColour::Favourite), 0x111111u);
     EXPECT_EQ(m_settings.Colour(EditorColour::Index), 0xF0C8C8u);
     EXPECT_EQ(m_settings.ColumnWidth(), 150);
     EXPECT_EQ(m_store.ValueCount(), 0u);
 
     AnswerDialog("keepBackupCheck=off", true, PressDefaultColour);
-    EXPECT_EQ(EditEditorConfiguration(nullptr, m_settings, m_store), 1);
+    EXPECT_TRUE(EditEditorConfiguration(nullptr, m_settings, m_store));
     EXPECT_EQ(m_store.ReadProfileNumber("Color", "Index", 0), 0xFADCDC);
     EXPECT_EQ(m_store.ReadProfileNumber("Files", "KeepBackup", 1), 0);
 }
@@ -64,7 +64,7 @@ TEST_F(EditorConfigDialogTest, ColourChooserChangesTheFieldAndOkStoresIt) {
     });
     UserPrompts::ScriptAnswer(QColor());
     UserPrompts::ScriptAnswer(QColor(0x10, 0x20, 0x30));
-    EXPECT_EQ(EditEditorConfiguration(nullptr, m_settings, m_store), 1);
+    EXPECT_TRUE(EditEditorConfiguration(nullptr, m_settings, m_store));
     EXPECT_EQ(m_settings.Colour(EditorColour::LockText), 0x302010u);
     EXPECT_EQ(m_store.ReadProfileNumber("Color", "LockText", 0), 0x302010);
 }
@@ -80,7 +80,7 @@ TEST_F(EditorConfigDialogTest, ColumnWidthOutsideItsRangeIsRefusedAndTheDialogSt
     });
     for (int i = 0; i < 3; ++i)
         UserPrompts::ScriptAnswer(QMessageBox::Ok);
-    EXPECT_EQ(EditEditorConfiguration(nullptr, m_settings, m_store), 1);
+    EXPECT_TRUE(EditEditorConfiguration(nullptr, m_settings, m_store));
     const auto asked = UserPrompts::TakeAsked();
     ASSERT_EQ(asked.size(), 4u);
     EXPECT_EQ(asked[1].text, "Please enter an integer between 100 and 1000.");
@@ -98,9 +98,9 @@ TEST_F(RenameDialogTest, OkStoresTheNewNameZeroFilledAndCancelOrBadGroupsKeepIt)
     m_settings.set_fav_name(0, "News");
     const auto before = m_bytes;
     AnswerDialog("toEdit=Other", false);
-    EXPECT_EQ(RenameFavouriteGroup(nullptr, m_settings, 0), 0);
-    EXPECT_EQ(RenameFavouriteGroup(nullptr, m_settings, 8), 0);
-    EXPECT_EQ(RenameFavouriteGroup(nullptr, m_settings, -1), 0);
+    EXPECT_FALSE(RenameFavouriteGroup(nullptr, m_settings, 0));
+    EXPECT_FALSE(RenameFavouriteGroup(nullptr, m_settings, 8));
+    EXPECT_FALSE(RenameFavouriteGroup(nullptr, m_settings, -1));
     EXPECT_EQ(UserPrompts::TakeAsked().size(), 1u);
     EXPECT_EQ(m_bytes, before);
 
@@ -109,7 +109,7 @@ TEST_F(RenameDialogTest, OkStoresTheNewNameZeroFilledAndCancelOrBadGroupsKeepIt)
         ExpectShown(dialog, "fromEdit=Sports channels!");
         EXPECT_EQ(Find<QLineEdit>(dialog, "toEdit").maxLength(), 16);
     });
-    EXPECT_EQ(RenameFavouriteGroup(nullptr, m_settings, 3), 1);
+    EXPECT_TRUE(RenameFavouriteGroup(nullptr, m_settings, 3));
     EXPECT_EQ(m_settings.fav_name(3), "Caf\xE9"); // zero-filled by the record itself
 }
 
@@ -126,14 +126,14 @@ TEST_F(MoveToDialogTest, StartsAtOneRefusesNumbersOutsideOneToTenThousandAndCanc
     UserPrompts::ScriptAnswer(QMessageBox::Ok);
     UserPrompts::ScriptAnswer(QMessageBox::Ok);
     int channelNumber = 0;
-    EXPECT_EQ(AskChannelMoveTarget(nullptr, channelNumber), 1);
+    EXPECT_TRUE(AskChannelMoveTarget(nullptr, channelNumber));
     EXPECT_EQ(channelNumber, 10000);
     const auto asked = UserPrompts::TakeAsked();
     ASSERT_EQ(asked.size(), 3u);
     EXPECT_EQ(asked[1].text, "Please enter an integer between 1 and 10000.");
 
     AnswerDialog("channelNumberEdit=7", false);
-    EXPECT_EQ(AskChannelMoveTarget(nullptr, channelNumber), 0); // Cancel leaves the number
+    EXPECT_FALSE(AskChannelMoveTarget(nullptr, channelNumber)); // Cancel leaves the number
     EXPECT_EQ(channelNumber, 10000);
 }
 
@@ -150,7 +150,7 @@ QString TypeAndPress(FindState& state, const QString& text, const char* button, 
         Find<QPushButton>(dialog, button).click();
         return dialog.result();
     });
-    EXPECT_EQ(AskFind(nullptr, state), button == std::string("findNextButton") ? 1 : 0);
+    EXPECT_EQ(AskFind(nullptr, state), button == std::string("findNextButton"));
     return shown;
 }
 
@@ -166,7 +166,7 @@ TEST_F(FindDialogTest, EachPaneKeepsItsOwnLastTextAndOptions) {
         Find<QPushButton>(dialog, "findNextButton").click();
         return dialog.result();
     });
-    EXPECT_EQ(AskFind(nullptr, satellitePane), 1);
+    EXPECT_TRUE(AskFind(nullptr, satellitePane));
     EXPECT_EQ(satellitePane.findText, "T\xE9l\xE9");
     EXPECT_TRUE(satellitePane.matchCase);
     EXPECT_TRUE(satellitePane.wholeWord);

@@ -17,7 +17,7 @@ TEST(EditorSettings, SaveWritesDecimalValuesUnderTheirSectionsAndKeysAndAnEmptyP
     settings.SetColumnWidth(321);
     settings.SetColour(EditorColour::LockText, 0x123456);
     settings.SetKeepBackup(false);
-    ASSERT_EQ(settings.Save(store), 1);
+    ASSERT_TRUE(settings.Save(store));
 
     EXPECT_EQ(store.ValueCount(), 19u);
     EXPECT_EQ(store.ReadProfileText("Files", "KeepBackup", ""), "0");
@@ -36,7 +36,7 @@ TEST(EditorSettings, SaveWritesDecimalValuesUnderTheirSectionsAndKeysAndAnEmptyP
         MemorySettingsStore empty;
         empty.SetAvailable(available);
         if (!available) {
-            EXPECT_EQ(settings.Save(empty), 0);
+            EXPECT_FALSE(settings.Save(empty));
         }
         loaded.Load(empty);
         EXPECT_EQ(loaded, EditorSettings());

@@ -210,12 +210,12 @@ TEST_F(FrameFileCommandsTest, SaveAsThenSaveWritesTheOpenedFileAndAFailedSaveKee
     m_database.SetModified(true);
     UserPrompts::ScriptAnswer(FilePath("no such folder/file.bin"));
     UserPrompts::ScriptAnswer(QMessageBox::Ok);
-    EXPECT_EQ(m_frame->FileCommands().SaveAs(), 0);
+    EXPECT_FALSE(m_frame->FileCommands().SaveAs());
     EXPECT_EQ(AskedTexts(), QStringList({"Bin files (*.bin)", "Failed to write file."}));
     EXPECT_TRUE(m_database.Modified());
 
     UserPrompts::ScriptAnswer(QString());
-    EXPECT_EQ(m_frame->FileCommands().SaveAs(), 0);
+    EXPECT_FALSE(m_frame->FileCommands().SaveAs());
     EXPECT_EQ(UserPrompts::TakeAsked().size(), 1u);
 }
 

@@ -109,13 +109,13 @@ TEST_F(ApplicationTest, StartShowsTheFrameAndOpensTheFileNamedOnTheCommandLine) 
     QTemporaryDir folder;
     const std::string path = QFile::encodeName(folder.filePath(QStringLiteral("start.bin"))).toStdString();
     ChannelDatabase written;
-    ASSERT_EQ(StartLikeEditor(written), 1);
+    ASSERT_TRUE(StartLikeEditor(written));
     written.Satellite(3).SetName("Named at start");
     ASSERT_EQ(SaveDatabaseFile(written, path), 1);
 
     VorlaneApplication application(std::make_unique<MemorySettingsStore>());
     EXPECT_EQ(application.Font().family(), "Arial");
-    ASSERT_EQ(application.Start(), 1);
+    ASSERT_TRUE(application.Start());
     CMainFrame& frame = application.Frame();
     EXPECT_TRUE(frame.isVisible());
     EXPECT_EQ(frame.windowTitle(), "Vorlane");

@@ -26,7 +26,7 @@ TEST(RecoveryChild, LeavesUnsavedWork) {
     if (mode.isEmpty())
         GTEST_SKIP() << "started by RecoveryTest as a child process";
     VorlaneApplication application(std::make_unique<MemorySettingsStore>());
-    ASSERT_EQ(application.Start(), 1);
+    ASSERT_TRUE(application.Start());
     application.Frame().Recovery().SetInterval(10);
     application.Database().Satellite(0).SetName(kRecoveredName);
     application.Frame().View().CommitEdit(QStringLiteral("Edit satellite"));
@@ -58,7 +58,7 @@ TEST_F(RecoveryTest, NextStartOffersWhatACrashLeftAndNothingAfterACleanExit) {
         if (crash)
             ui::UserPrompts::ScriptAnswer(QMessageBox::Yes);
         VorlaneApplication application(std::make_unique<MemorySettingsStore>());
-        ASSERT_EQ(application.Start(), 1);
+        ASSERT_TRUE(application.Start());
         application.OpenAtStart(QString());
         const auto asked = ui::UserPrompts::TakeAsked();
         ASSERT_EQ(asked.size(), crash ? 1u : 0u);

@@ -31,6 +31,7 @@ void SmallDialogs(Camera& camera) {
     camera.TakeOpened(QStringLiteral("about.png"), [] { ui::ShowAboutBox(nullptr); });
     MemorySettingsStore store;
     EditorSettings editorSettings;
+    // The scenes only need the dialogs open; what the user would answer does not matter here.
     camera.TakeOpened(QStringLiteral("editor-configuration.png"),
                       [&] { static_cast<void>(ui::EditEditorConfiguration(nullptr, editorSettings, store)); });
     FindState find;
@@ -42,7 +43,8 @@ void SmallDialogs(Camera& camera) {
     camera.TakeOpened(QStringLiteral("rename.png"),
                       [&] { static_cast<void>(ui::RenameFavouriteGroup(nullptr, settings, 0)); });
     int number = 1;
-    camera.TakeOpened(QStringLiteral("channel-move-to.png"), [&] { ui::AskChannelMoveTarget(nullptr, number); });
+    camera.TakeOpened(QStringLiteral("channel-move-to.png"),
+                      [&] { static_cast<void>(ui::AskChannelMoveTarget(nullptr, number)); });
 }
 
 // The first real satellite, its first transponder and its first TV channel, as their commands open them.
