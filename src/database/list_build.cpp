@@ -91,7 +91,8 @@ std::optional<int> OrderedLists::BuildAll() {
     return usedRecords;
 }
 
-std::optional<int> OrderedLists::BuildHeadOf(const ListKindInfo& info, int index, TunerSide side, LinkWord& link) const {
+std::optional<int> OrderedLists::BuildHeadOf(const ListKindInfo& info, int index, TunerSide side,
+                                             LinkWord& link) const {
     const std::uint8_t* record = m_tables->Record(info.table, index);
     if (info.table == RecordTable::Channels) {
         const ConstChannelRecord channel(record);

@@ -97,7 +97,7 @@ std::string RandomStep(Dice& dice, ChannelDatabase& db) {
     }
     if (roll < 52) {
         return !transponders.empty() && DeleteTransponder(db, dice.Pick(transponders)) ? "delete transponder"
-                                                                                         : "delete transponder skipped";
+                                                                                       : "delete transponder skipped";
     }
     if (roll < 64) {
         AddFavourites(db, dice.Below(8), SomeOf(dice, sides, 40));
