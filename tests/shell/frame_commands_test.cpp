@@ -3,6 +3,7 @@
 
 #include "frame_test_fixture.h"
 
+#include "database/add_records.h"
 #include "database/table_layout.h"
 #include "database/tuner_copy.h"
 #include "panes/channel_pane.h"
@@ -157,15 +158,24 @@ TEST_F(FrameCommandsTest, ListToolsChangeTheDatabaseOnceAndRefillThePanesAndPrin
     EXPECT_EQ(ui::Find<QDialog>(*m_frame, "compareWindow").findChild<QTreeWidget*>()->topLevelItem(0)->text(0),
               "The lists are equal.");
 
+    // A copy of a listed channel is its duplicate: the dialog lists it checked, and Remove Checked takes it out.
+    const ListHead* tv = m_database.Lists().Head(ListKind::TvChannels, 0);
+    const int listedBefore = tv->count;
+    std::array<std::uint8_t, kChannelRecordSize> copy{};
+    std::copy_n(m_database.ChannelOfPk(tv->first->pk).RecordBytes(), kChannelRecordSize, copy.begin());
+    ASSERT_TRUE(AddChannel(m_database, copy));
+    ASSERT_GT(tv->count, listedBefore);
     m_database.SetModified(false);
     UserPrompts::ScriptAnswer([&](QDialog& dialog) {
         auto& duplicates = static_cast<ui::DuplicatesDialog&>(dialog);
-        if (duplicates.RemoveButton().isEnabled())
-            duplicates.RemoveButton().click();
+        EXPECT_EQ(duplicates.Groups().topLevelItemCount(), tv->count - listedBefore);
+        duplicates.RemoveButton().click();
         EXPECT_EQ(duplicates.Groups().topLevelItemCount(), 0);
         return int(QDialog::Rejected);
     });
     m_frame->OnCommand(kCmdFindDuplicates);
+    EXPECT_EQ(tv->count, listedBefore);
+    EXPECT_TRUE(m_database.Modified());
 
     // Print shows a preview of the listing pages.
     int pages = 0;
