@@ -15,15 +15,14 @@
 namespace vorlane {
 namespace {
 
-using testing::AsPks;
 using testing::Dice;
-using testing::PksOf;
+using testing::PkListOf;
 
 constexpr double kMegabyte = 1024.0 * 1024.0;
 
 // One edit of one channel as the panes and dialogs make it: rename, favourite, move, delete.
 void EditOneChannel(Dice& dice, ChannelDatabase& db) {
-    const std::vector<Pk> tv = AsPks(PksOf(db, ListKind::TvChannels, 0));
+    const std::vector<Pk> tv = PkListOf(db, ListKind::TvChannels, 0);
     const Pk pk = dice.Pick(tv);
     switch (dice.Below(4)) {
     case 0:
@@ -43,7 +42,7 @@ void EditOneChannel(Dice& dice, ChannelDatabase& db) {
 
 std::vector<Pk> TvSidesOfTuner(const ChannelDatabase& db, TunerSide side) {
     std::vector<Pk> pks;
-    for (const Pk pk : AsPks(PksOf(db, ListKind::TvChannels, 0)))
+    for (const Pk pk : PkListOf(db, ListKind::TvChannels, 0))
         if (pk.Side() == side)
             pks.push_back(pk);
     return pks;

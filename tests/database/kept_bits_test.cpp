@@ -41,7 +41,7 @@ void MarkKeptBits(ChannelDatabase& db) {
 }
 
 int AddCopyOfFirst(ChannelDatabase& db, ListKind kind) {
-    auto record = CopyOf<kChannelRecordSize>(db.ChannelOfPk(AsPks(PksOf(db, kind, 0)).front()).RecordBytes());
+    auto record = CopyOf<kChannelRecordSize>(db.ChannelOfPk(PkListOf(db, kind, 0).front()).RecordBytes());
     // An added channel joins no group: the favourite bytes run up to the presence bytes.
     std::fill(record.begin() + ChannelRecord::kFavouriteBytes, record.begin() + ChannelRecord::kPresence,
               std::uint8_t{0});
@@ -75,8 +75,8 @@ TEST_P(KeptBits, SurviveTheEditByteForByte) {
 }
 
 int MoveIntoTv(ChannelDatabase& db) {
-    const std::vector<Pk> tv = AsPks(PksOf(db, ListKind::TvChannels, 0));
-    const std::vector<Pk> radio = AsPks(PksOf(db, ListKind::RadioChannels, 0));
+    const std::vector<Pk> tv = PkListOf(db, ListKind::TvChannels, 0);
+    const std::vector<Pk> radio = PkListOf(db, ListKind::RadioChannels, 0);
     const Pk moved[] = {tv[7], radio[0], radio.back(), tv.back()};
     return MoveChannels(db, ServiceType::Tv, tv[2], moved);
 }
@@ -93,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(EveryEdit, KeptBits, ::testing::Values(
     KeptBitsCase{"CopyTuner2To1", [](ChannelDatabase& db) { return CopyTunerChannels(db, TunerSide::Second, TunerSide::First, false); }},
     KeptBitsCase{"CopyClearingFirst", [](ChannelDatabase& db) { return CopyTunerChannels(db, TunerSide::Second, TunerSide::First, true); }},
     KeptBitsCase{"Merge", [](ChannelDatabase& db) { return MergeTuners(db); }},
-    KeptBitsCase{"DeleteOneSide", [](ChannelDatabase& db) { return DeleteChannels(db, AsPks(PksOf(db, ListKind::Tuner2Tv, 0))); }}),
+    KeptBitsCase{"DeleteOneSide", [](ChannelDatabase& db) { return DeleteChannels(db, PkListOf(db, ListKind::Tuner2Tv, 0)); }}),
     [](const ::testing::TestParamInfo<KeptBitsCase>& testInfo) { return std::string(testInfo.param.name); });
 // clang-format on
 

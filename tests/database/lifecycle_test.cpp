@@ -183,7 +183,7 @@ TEST(StoreIntoImage, FreshImageHoldsRegionsInSectors0To10AndOneSettingsPageAndSo
          kind = static_cast<ListKind>(static_cast<int>(kind) + 1))
         for (int i = 0; i < db.Lists().HeadCount(kind); ++i) {
             std::vector<std::pair<TunerSide, unsigned>> order; // tuner side, then main-list key
-            for (const Pk pk : AsPks(PksOf(db, kind, i)))
+            for (const Pk pk : PkListOf(db, kind, i))
                 order.emplace_back(pk.Side(), db.ChannelOfPk(pk).MainLink(pk.Side()).Key());
             EXPECT_TRUE(std::ranges::adjacent_find(order, std::greater_equal<>()) == order.end())
                 << "kind " << static_cast<int>(kind) << " head " << i;

@@ -62,6 +62,11 @@ inline std::vector<int> PksOf(const ChannelDatabase& db, ListKind kind, int inst
     return NodesOf(db, kind, instance, [](const ListNode& node) { return static_cast<int>(node.pk.Value()); });
 }
 
+// The PKs of the list, in list order, for the calls that take them.
+inline std::vector<Pk> PkListOf(const ChannelDatabase& db, ListKind kind, int instance = 0) {
+    return NodesOf(db, kind, instance, [](const ListNode& node) { return node.pk; });
+}
+
 // PKs from their numbers, for the calls that take them.
 inline std::vector<Pk> AsPks(const std::vector<int>& numbers) {
     std::vector<Pk> pks;

@@ -370,7 +370,7 @@ TEST(ChannelClipboard, PasteIntoAnotherFileFindsOrCreatesTheTransponder) {
     ChannelDatabase from, into;
     ASSERT_GT(MakeSampleDatabase(from, 1, 8, 120, 600), 0);
     ASSERT_GT(MakeSampleDatabase(into, 2, 8, 120, 600), 0);
-    const Pk pk = AsPks(PksOf(from, ListKind::TvChannels)).front(); // tuner 1 comes first
+    const Pk pk = PkListOf(from, ListKind::TvChannels).front(); // tuner 1 comes first
     const std::vector<CopiedChannel> copies = DecodeCopiedChannels(EncodeCopiedChannels(CopyChannels(from, {&pk, 1})));
     ASSERT_EQ(copies.size(), 1u);
     EXPECT_TRUE(DecodeCopiedChannels(std::vector<std::uint8_t>{'x', 'y'}).empty());
@@ -384,7 +384,7 @@ TEST(ChannelClipboard, PasteIntoAnotherFileFindsOrCreatesTheTransponder) {
 
     into.Satellite(target).SetOrbitalPosition(copies[0].satellitePosition);
     const std::size_t transponders = PksOf(into, ListKind::Transponders).size();
-    const Pk after = AsPks(PksOf(into, ListKind::TvChannels)).front();
+    const Pk after = PkListOf(into, ListKind::TvChannels).front();
     for (int paste = 1; paste <= 2; ++paste) {
         const std::vector<Pk> pasted = PasteChannels(into, ServiceType::Tv, after, copies);
         ASSERT_EQ(pasted.size(), 1u);

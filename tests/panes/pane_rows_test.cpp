@@ -84,7 +84,7 @@ TEST_F(PaneRowsTest, SelectionRulesAndTheDisplayFiltersThatPickThem) {
 TEST_F(PaneRowsTest, AFavouriteGroupIsTheSourceWhenChosenLast) {
     ChannelRowsQuery query = Query(ServiceType::Tv);
     query.chosen = ChosenList{ChosenList::kFavourite, 2};
-    std::vector<Pk> expected = testing::AsPks(testing::PksOf(m_db, FavouriteKind(2), 0));
+    std::vector<Pk> expected = testing::PkListOf(m_db, FavouriteKind(2), 0);
     std::erase_if(expected, [&](Pk pk) { return m_db.ChannelOfPk(pk).ServiceTypeCode() != 0; });
     EXPECT_EQ(ChannelRows(m_db, query), expected);
 }
@@ -137,7 +137,7 @@ TEST_F(PaneRowsTest, DropOnATransponderOfAnotherSatelliteMovesTheSatelliteToo) {
 
 TEST_F(PaneRowsTest, FavouriteReorderKeepsTheDroppedOrderBehindTheTarget) {
     const auto tuner1Members = [this] {
-        std::vector<Pk> pks = testing::AsPks(testing::PksOf(m_db, FavouriteKind(0), 0));
+        std::vector<Pk> pks = testing::PkListOf(m_db, FavouriteKind(0), 0);
         std::erase_if(pks, [](Pk pk) { return pk.Value() >= kChannelCount; });
         return pks;
     };

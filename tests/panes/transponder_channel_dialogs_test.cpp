@@ -266,7 +266,7 @@ TEST_F(ChannelDialogTest, OpensWithTheSidesFieldsAndRefusalAndCancelWriteNothing
 TEST_F(ChannelDialogTest, ANewChannelOpensBlankAndIsAddedOnTheChosenTuner) {
     AnswerDialog("channelName=New TV");
     ASSERT_TRUE(ui::AddNewChannel(nullptr, m_db, 0, ServiceType::Tv));
-    const std::vector<Pk> tuner1Tv = AsPks(PksOf(m_db, ListKind::Tuner1Tv, 0));
+    const std::vector<Pk> tuner1Tv = PkListOf(m_db, ListKind::Tuner1Tv, 0);
     ASSERT_EQ(5u, tuner1Tv.size());
     EXPECT_EQ("New TV", m_db.ChannelOfPk(tuner1Tv.back()).Name());
     EXPECT_EQ(4u, m_db.ChannelOfPk(tuner1Tv.back()).MainLink(TunerSide::First).Key());
@@ -277,7 +277,7 @@ TEST_F(ChannelDialogTest, ANewChannelOpensBlankAndIsAddedOnTheChosenTuner) {
     });
     ASSERT_TRUE(ui::AddNewChannel(nullptr, m_db, 1, ServiceType::Radio));
 
-    const std::vector<Pk> tuner2Radio = AsPks(PksOf(m_db, ListKind::Tuner2Radio, 0));
+    const std::vector<Pk> tuner2Radio = PkListOf(m_db, ListKind::Tuner2Radio, 0);
     ASSERT_EQ(1u, tuner2Radio.size());
     const Pk pk = tuner2Radio[0];
     ASSERT_GE(pk.Value(), kChannelCount);

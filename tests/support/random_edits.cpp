@@ -18,7 +18,7 @@ namespace {
 std::vector<Pk> ChannelSides(const ChannelDatabase& db) {
     std::vector<Pk> pks;
     for (const ListKind kind : {ListKind::TvChannels, ListKind::RadioChannels, ListKind::DataChannels})
-        std::ranges::copy(AsPks(PksOf(db, kind, 0)), std::back_inserter(pks));
+        std::ranges::copy(PkListOf(db, kind, 0), std::back_inserter(pks));
     return pks;
 }
 
@@ -105,7 +105,7 @@ std::string RandomStep(Dice& dice, ChannelDatabase& db) {
     }
     if (roll < 72) {
         const int group = dice.Below(8);
-        const std::vector<Pk> members = AsPks(PksOf(db, FavouriteKind(group), 0));
+        const std::vector<Pk> members = PkListOf(db, FavouriteKind(group), 0);
         if (!members.empty())
             RemoveFavourite(db, group, dice.Pick(members));
         return "remove favourite";
@@ -113,7 +113,7 @@ std::string RandomStep(Dice& dice, ChannelDatabase& db) {
     if (roll < 86) {
         const auto pane = dice.Percent(70) ? ServiceType::Tv : ServiceType::Radio;
         const std::vector<Pk> paneList =
-            AsPks(PksOf(db, pane == ServiceType::Tv ? ListKind::TvChannels : ListKind::RadioChannels, 0));
+            PkListOf(db, pane == ServiceType::Tv ? ListKind::TvChannels : ListKind::RadioChannels, 0);
         if (!paneList.empty())
             MoveChannels(db, pane, dice.Pick(paneList), SomeOf(dice, sides, 6));
         return "move channels";
